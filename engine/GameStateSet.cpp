@@ -1,0 +1,97 @@
+#include "engine/GameStateSet.h"
+
+#include "editor/MenuDebug.h"
+#include "engine/Globals.h"
+#include "menus/DeathScreen.h"
+#include "menus/MenuConsole.h"
+#include "menus/MenuController.h"
+#include "menus/MenuDialog.h"
+#include "menus/MenuMultiplayer.h"
+#include "menus/MenuSave.h"
+#include "menus/MenuShop.h"
+#include "menus/MenuTitle.h"
+#include "menus/pause/MenuPause.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr float ProgressLineStep = 10.0f;
+
+enum ScreenSlot : int {
+  SlotWorld = 0,
+  SlotDebug,
+  SlotConsole,
+  SlotPause,
+  SlotTitle,
+  SlotController,
+  SlotMultiplayer,
+  SlotDialog,
+  SlotSave,
+  SlotShop,
+  SlotDeath,
+};
+
+// Each screen is announced by a progress line (drawn only under ShowLoadInfo), then built
+// and stored in both of its fields.
+template <typename Screen, typename... Args>
+Screen* BuildScreen(GameStateSet& set, int slot, Args&&... args) {
+  ProgressTextPosition.y += ProgressLineStep;
+  auto screen = std::make_unique<Screen>(std::forward<Args>(args)...);
+  Screen* typed = screen.get();
+  set.screens[slot] = std::move(screen);
+  return typed;
+}
+
+}  // namespace
+
+GameStateSet::GameStateSet() = default;
+
+GameStateSet::~GameStateSet() { DestroyGameStates(*this); }
+
+void GameStateSet::SwitchTo(GameState* target) {
+  previous = current;
+  current = target;
+  if (target) target->Enter();
+}
+
+std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
+  auto set = std::make_unique<GameStateSet>();
+  GameStateSet* s = set.get();
+  const float x = ProgressTextPosition.x;
+
+  s->menuDialog = BuildScreen<MenuDialog>(*s, SlotDialog, s, camera);
+  s->menuSave = BuildScreen<MenuSave>(*s, SlotSave, s, camera);
+  s->world = BuildScreen<World>(*s, SlotWorld, s, camera);
+  ProgressTextPosition.x = x;
+  s->menuDebug = BuildScreen<MenuDebug>(*s, SlotDebug, s, camera, s->world->content.get(), s->world);
+  ProgressTextPosition.x = x;
+  s->menuConsole = BuildScreen<MenuConsole>(*s, SlotConsole, s);
+  s->menuPause = BuildScreen<MenuPause>(*s, SlotPause, s, camera, s->world);
+  s->menuTitle = BuildScreen<MenuTitle>(*s, SlotTitle, s, s->world);
+  s->menuController = BuildScreen<MenuController>(*s, SlotController, s);
+  s->menuMultiplayer = BuildScreen<MenuMultiplayer>(*s, SlotMultiplayer, s, s->world);
+  s->menuShop = BuildScreen<MenuShop>(*s, SlotShop, s, camera, s->world);
+  s->deathScreen = BuildScreen<DeathScreen>(*s, SlotDeath, s);
+  MainCamera = camera;
+
+  s->SwitchTo(s->menuTitle);
+  s->previous = s->current;
+  return set;
+}
+
+void DestroyGameStates(GameStateSet& set) {
+  for (std::unique_ptr<GameState>& screen : set.screens) screen.reset();
+  set.current = nullptr;
+  set.previous = nullptr;
+  set.menuTitle = nullptr;
+  set.world = nullptr;
+  set.menuDebug = nullptr;
+  set.menuConsole = nullptr;
+  set.menuPause = nullptr;
+  set.menuController = nullptr;
+  set.menuMultiplayer = nullptr;
+  set.menuDialog = nullptr;
+  set.menuSave = nullptr;
+  set.menuShop = nullptr;
+  set.deathScreen = nullptr;
+}

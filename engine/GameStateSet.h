@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "engine/GameState.h"
+
+class Camera;
+class World;
+class MenuDebug;
+class MenuConsole;
+class MenuPause;
+class MenuTitle;
+class MenuController;
+class MenuMultiplayer;
+class MenuDialog;
+class MenuSave;
+class MenuShop;
+class DeathScreen;
+
+constexpr int GameStateCount = 11;
+
+// One instance of every screen for the whole run, the current and the previous screen.
+struct GameStateSet {
+  GameStateSet();
+  ~GameStateSet();
+
+  // The set's screens in the order World, MenuDebug, MenuConsole, MenuPause, MenuTitle,
+  // MenuController, MenuMultiplayer, MenuDialog, MenuSave, MenuShop, DeathScreen.
+  std::array<std::unique_ptr<GameState>, GameStateCount> screens;
+  GameState* current = nullptr;
+  GameState* previous = nullptr;
+
+  MenuTitle* menuTitle = nullptr;
+  World* world = nullptr;
+  MenuDebug* menuDebug = nullptr;
+  MenuConsole* menuConsole = nullptr;
+  MenuPause* menuPause = nullptr;
+  MenuController* menuController = nullptr;
+  MenuMultiplayer* menuMultiplayer = nullptr;
+  MenuDialog* menuDialog = nullptr;
+  MenuSave* menuSave = nullptr;
+  MenuShop* menuShop = nullptr;
+  DeathScreen* deathScreen = nullptr;
+
+  // The one way screens change: the current screen becomes the previous one and the target
+  // is entered. The old screen is not left: it keeps its fields.
+  void SwitchTo(GameState* target);
+};
+
+// Builds every screen in its fixed order, makes the title menu current and enters it.
+std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera);
+void DestroyGameStates(GameStateSet& set);

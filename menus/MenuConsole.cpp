@@ -1,0 +1,5 @@
+#include "menus/MenuConsole.h"
+
+#include "engine/Globals.h"
+
+MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "menus/Menu.h"
+
+class Camera;
+
+class MenuSave : public Menu {
+ public:
+  MenuSave(GameStateSet* set, Camera* camera);
+
+  void Enter() override {}
+  void HandleInput(float) override {}
+  void Update(float) override {}
+  void Draw() override {}
+  void DrawDebugOverlay() override {}
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "menus/Menu.h"
+
+class Camera;
+class World;
+
+class MenuShop : public Menu {
+ public:
+  MenuShop(GameStateSet* set, Camera* camera, World* world);
+
+  void Enter() override {}
+  void HandleInput(float) override {}
+  void Update(float) override {}
+  void Draw() override {}
+  void DrawDebugOverlay() override {}
+
+ private:
+  World* m_world = nullptr;
+};

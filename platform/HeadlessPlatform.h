@@ -1,0 +1,60 @@
+#pragma once
+
+#include <deque>
+
+#include "platform/Platform.h"
+
+namespace platform {
+
+// A platform without a display, input devices or real time: tests set what it reads.
+class HeadlessPlatform : public Platform {
+ public:
+  HeadlessPlatform();
+
+  bool OpenWindow(const WindowSpec& spec) override;
+  std::optional<WindowEvent> PollEvent() override;
+  void WaitForEvent(int timeoutMilliseconds) override;
+  void SetCursorVisible(bool visible) override;
+  void ShowMessageBox(const std::string& caption, const std::string& text) override;
+  void GetWindowPosition(int& x, int& y) const override;
+  uint64_t NowMicroseconds() override;
+  void PaceFrame(uint64_t periodMicroseconds) override;
+  void ReadKeyboard(KeyArray& keys) override;
+  MouseSample ReadMouse() override;
+  bool ReadPad(int slot, PadState& state) override;
+  void StopVibration(int slot) override;
+  std::unique_ptr<Renderer> CreateRenderer() override;
+
+  // What a test injects.
+  void PushEvent(WindowEvent event) { events_.push_back(event); }
+  void AdvanceClock(uint64_t microseconds) { now_ += microseconds; }
+  void SetKey(int virtualKey, bool down);
+  void SetToggled(int virtualKey, bool toggled);
+  void ReleaseAllKeys();
+  void SetMouse(const MouseSample& sample) { mouse_ = sample; }
+  void ConnectPad(int slot, const PadState& state);
+  void DisconnectPad(int slot);
+
+  // What a test observes.
+  const WindowSpec& Window() const { return window_; }
+  bool WindowOpen() const { return windowOpen_; }
+  bool CursorVisible() const { return cursorVisible_; }
+  int WaitCount() const { return waitCount_; }
+  int VibrationStops(int slot) const { return vibrationStops_.at(slot); }
+  const std::string& LastMessage() const { return lastMessage_; }
+
+ private:
+  std::deque<WindowEvent> events_;
+  uint64_t now_ = 1'000'000;
+  KeyArray keys_{};
+  MouseSample mouse_;
+  std::array<std::optional<PadState>, PadSlotCount> pads_;
+  std::array<int, PadSlotCount> vibrationStops_{};
+  WindowSpec window_;
+  bool windowOpen_ = false;
+  bool cursorVisible_ = true;
+  int waitCount_ = 0;
+  std::string lastMessage_;
+};
+
+}  // namespace platform

@@ -1,0 +1,63 @@
+#include "support/GameHarness.h"
+
+#include <cmath>
+
+#include "engine/Application.h"
+#include "engine/Globals.h"
+#include "platform/Renderer.h"
+
+namespace fs = std::filesystem;
+
+void PrepareContentFolder(const fs::path& folder) {
+  const fs::path source = QM_CONTENT_DIR;
+  const fs::path target = folder / "Content";
+  fs::create_directories(target);
+  for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
+    const fs::path name = entry.path().filename();
+    // Generated pictures and sounds are only read: link them. Text content may be rewritten.
+    if (name == "Textures" || name == "Audio") {
+      fs::create_directory_symlink(entry.path(), target / name);
+    } else if (name != "Saves") {
+      fs::copy(entry.path(), target / name, fs::copy_options::recursive);
+    }
+  }
+  fs::create_directories(target / "Saves");
+  fs::create_directories(target / "Maps");
+}
+
+GameHarness::GameHarness() {
+  ResetGlobals();
+  PrepareContentFolder(folder_.Path());
+  workingFolder_ = std::make_unique<WorkingFolder>(folder_.Path());
+  platform_ = std::make_unique<platform::HeadlessPlatform>();
+  started_ = StartUp(*platform_);
+}
+
+GameHarness::~GameHarness() {
+  if (started_) ShutDown();
+  platform_.reset();
+  workingFolder_.reset();
+  ResetGlobals();
+}
+
+void GameHarness::Step(float seconds) {
+  platform_->AdvanceClock(static_cast<uint64_t>(std::llround(seconds * 1'000'000.0)));
+  RunFramePass();
+}
+
+void GameHarness::StepFrames(int count, float seconds) {
+  for (int i = 0; i < count; ++i) Step(seconds);
+}
+
+void GameHarness::TapKey(int virtualKey) {
+  PressKey(virtualKey);
+  Step();
+  ReleaseKey(virtualKey);
+  Step();
+}
+
+uint32_t GameHarness::Pixel(int x, int y) const { return Device ? Device->ReadPixel(x, y) : 0; }
+
+bool GameHarness::SaveFrame(const std::string& path) const {
+  return Device && Device->SaveFramePng(path);
+}

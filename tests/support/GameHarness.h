@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/HeadlessPlatform.h"
+#include "support/TempFolder.h"
+
+// Boots the real program on the headless platform in a fresh folder that holds a copy of the
+// game's content (pictures and sounds linked, text files copied), drives it with injected input
+// and a controlled clock, and shuts it down cleanly.
+class GameHarness {
+ public:
+  static constexpr float FrameSeconds = 1.0f / 60.0f;
+
+  GameHarness();
+  ~GameHarness();
+  GameHarness(const GameHarness&) = delete;
+  GameHarness& operator=(const GameHarness&) = delete;
+
+  bool Started() const { return started_; }
+  platform::HeadlessPlatform& Platform() { return *platform_; }
+  const std::filesystem::path& Folder() const { return folder_.Path(); }
+
+  // Moves the clock on by the given time, then runs one pass of the frame loop.
+  void Step(float seconds = FrameSeconds);
+  void StepFrames(int count, float seconds = FrameSeconds);
+
+  void PressKey(int virtualKey) { platform_->SetKey(virtualKey, true); }
+  void ReleaseKey(int virtualKey) { platform_->SetKey(virtualKey, false); }
+  // Down for one frame, up for the next.
+  void TapKey(int virtualKey);
+
+  uint32_t Pixel(int x, int y) const;
+  bool SaveFrame(const std::string& path) const;
+
+ private:
+  TempFolder folder_;
+  std::unique_ptr<WorkingFolder> workingFolder_;
+  std::unique_ptr<platform::HeadlessPlatform> platform_;
+  bool started_ = false;
+};
+
+// Copies the game's content into the folder as Content/, the way the program finds it.
+void PrepareContentFolder(const std::filesystem::path& folder);
