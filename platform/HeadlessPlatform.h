@@ -28,6 +28,9 @@ class HeadlessPlatform : public Platform {
   // What a test injects.
   void PushEvent(WindowEvent event) { events_.push_back(event); }
   void AdvanceClock(uint64_t microseconds) { now_ += microseconds; }
+  // Sets the clock outright, also backwards, as a misbehaving clock might.
+  void SetClock(uint64_t microseconds) { now_ = microseconds; }
+  uint64_t Clock() const { return now_; }
   void SetKey(int virtualKey, bool down);
   void SetToggled(int virtualKey, bool toggled);
   void ReleaseAllKeys();
@@ -45,7 +48,7 @@ class HeadlessPlatform : public Platform {
 
  private:
   std::deque<WindowEvent> events_;
-  uint64_t now_ = 1'000'000;
+  uint64_t now_ = 1'000'000'000;
   KeyArray keys_{};
   MouseSample mouse_;
   std::array<std::optional<PadState>, PadSlotCount> pads_;
