@@ -103,6 +103,8 @@ PadState PadStateFromReading(const ControllerReading& reading) {
 }
 
 int PadSlots::Connect(int32_t deviceId) {
+  // A negative id marks a free slot and must not be handed one.
+  if (deviceId < 0) return -1;
   int existing = SlotOf(deviceId);
   if (existing >= 0) return existing;
   for (int slot = 0; slot < PadSlotCount; ++slot) {
@@ -121,6 +123,7 @@ int PadSlots::Disconnect(int32_t deviceId) {
 }
 
 int PadSlots::SlotOf(int32_t deviceId) const {
+  if (deviceId < 0) return -1;
   for (int slot = 0; slot < PadSlotCount; ++slot) {
     if (devices_[slot] == deviceId) return slot;
   }
