@@ -190,3 +190,20 @@ TEST_F(RendererTest, SavedFrameIsAnOpaquePng) {
   EXPECT_EQ(frame->Pixel(4, 4), Red);
   EXPECT_EQ(frame->Pixel(20, 20), Black);
 }
+
+TEST_F(RendererTest, QuarterTurnedMirroredPictureKeepsItsOrientation) {
+  Image halves{32, 16, std::vector<uint32_t>(32 * 16)};
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 32; ++x) halves.pixels[y * 32 + x] = x < 16 ? Red : Green;
+  }
+  auto texture = renderer->CreateTexture(halves);
+  SpriteBatch batch(*renderer);
+  // Mirrored, then a quarter turn: the left (red) half ends up above the centre.
+  batch.SetTransform(MatrixTransformation2D({-1, 1}, -1.5707963f, {32, 24}));
+  Vector3 center{16, 8, 0};
+  batch.Draw(texture.get(), nullptr, &center, nullptr, 0xFFFFFFFF);
+  EXPECT_EQ(renderer->ReadPixel(28, 14), Red);
+  EXPECT_EQ(renderer->ReadPixel(36, 14), Red);
+  EXPECT_EQ(renderer->ReadPixel(28, 34), Green);
+  EXPECT_EQ(renderer->ReadPixel(36, 34), Green);
+}
