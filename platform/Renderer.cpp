@@ -14,8 +14,8 @@ namespace platform {
 
 namespace {
 
-// The original device has its pixel centres at whole coordinates, SDL at half ones: geometry
-// moves by half a pixel so that it covers the same pixels.
+// The game's pixel coordinates put pixel centres at whole numbers, SDL's at halves: geometry
+// moves by half a pixel so that a pixel is covered when its centre lies inside.
 constexpr float PixelCentreOffset = 0.5f;
 // Triangles reaching further than this outside the frame are clipped before rasterising,
 // which keeps the rasteriser's fixed-point arithmetic in range.

@@ -96,17 +96,6 @@ TEST_F(CameraTest, FadeWithoutDurationSetsTheTargetAtOnce) {
   EXPECT_EQ(shape.color, (Color4{255, 1, 2, 3}));
 }
 
-TEST_F(CameraTest, FadePastItsDurationLandsOnTheTarget) {
-  FadeShape shape;
-  shape.color = {255, 0, 0, 0};
-  camera.fadeShape = &shape;
-  camera.StartFade({0, 255, 0, 0}, 1.0f);
-  camera.UpdateFade(0.9f);
-  EXPECT_EQ(shape.color.a, 25);
-  camera.UpdateFade(0.5f);
-  EXPECT_EQ(shape.color, (Color4{0, 255, 0, 0}));
-}
-
 TEST_F(CameraTest, FadeWithoutShapeIsIgnored) {
   camera.StartFade({0, 0, 0, 0}, 0.5f);
   EXPECT_FALSE(camera.fading);

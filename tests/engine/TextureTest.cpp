@@ -94,13 +94,6 @@ TEST_F(TextureTest, MissingFileGivesARecordWithoutDeviceTexture) {
   texture.reset();
 }
 
-TEST_F(TextureTest, WithoutDeviceOnlyTheRecordIsMade) {
-  Device = nullptr;
-  auto texture = LoadTexture("Content\\Textures\\Keys.png", 4, 1);
-  EXPECT_FALSE(texture->texture);
-  EXPECT_EQ(texture->width, 4u);
-}
-
 TEST_F(TextureTest, WideNameIsSetFromBytes) {
   auto texture = LoadTexture("Content\\Textures\\Keys.png", 4, 1);
   texture->SetWideName("Caf\xe9");

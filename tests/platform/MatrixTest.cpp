@@ -98,15 +98,6 @@ TEST(MatrixTest, UnprojectWithoutInverseGivesTheOrigin) {
                    {0, 0, 0}, 0.0f);
 }
 
-TEST(MatrixTest, InverseUndoesTheMatrix) {
-  Matrix4 m = platform::MatrixTranslation(3, -2, 7) * platform::MatrixRotationZ(0.3f) *
-              platform::MatrixScaling(2, 4, 0.5f);
-  Matrix4 inverse;
-  ASSERT_TRUE(platform::MatrixInverse(m, inverse));
-  const float identity[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
-  ExpectMatrixNear(m * inverse, identity, 1e-5f);
-}
-
 TEST(MatrixTest, Transformation2DScalesThenRotatesThenTranslates) {
   Matrix4 m = platform::MatrixTransformation2D({2, 1}, QuarterPi * 2.0f, {10, 20});
   ExpectVectorNear(platform::TransformCoord({1, 0, 0}, m), {10, 22, 0}, 1e-5f);

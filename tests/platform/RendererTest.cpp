@@ -154,14 +154,6 @@ TEST_F(RendererTest, SpriteBatchAppliesItsTransformAndCentre) {
   EXPECT_EQ(renderer->ReadPixel(30, 25), Black);
 }
 
-TEST_F(RendererTest, MissingTextureDrawsNothingInTheBatch) {
-  SpriteBatch batch(*renderer);
-  batch.Begin();
-  batch.Draw(nullptr, nullptr, nullptr, nullptr, 0xFFFFFFFF);
-  batch.End();
-  EXPECT_EQ(renderer->ReadPixel(0, 0), Black);
-}
-
 TEST_F(RendererTest, ResourcesMayOutliveTheRenderer) {
   auto texture = SolidTexture(Red);
   auto batch = std::make_unique<SpriteBatch>(*renderer);
