@@ -13,6 +13,8 @@
 #include "engine/Globals.h"
 #include "platform/Platform.h"
 #include "platform/Renderer.h"
+#include "platform/SpriteBatch.h"
+#include "platform/TextFont.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ constexpr float MaxUpdateStep = 0.02f;
 constexpr float MicrosecondsPerSecond = 1'000'000.0f;
 constexpr uint64_t FramePeriodMicroseconds = 16'667;
 constexpr int InactiveWaitMilliseconds = 100;
+constexpr int SmallFontHeight = 12;
+constexpr int LargeFontHeight = 20;
 
 constexpr const char* DefaultMapPath = "Content\\Maps\\DefaultMap.gmf";
 constexpr const char* DefaultMapText =
@@ -39,7 +43,10 @@ constexpr const char* DefaultMapText =
 // What the shell owns for the whole run; the globals point into it.
 struct ShellResources {
   std::unique_ptr<platform::Renderer> device;
+  std::unique_ptr<platform::SpriteBatch> spriteRenderer;
   std::unique_ptr<Controls> controls;
+  std::unique_ptr<platform::TextFont> smallFont;
+  std::unique_ptr<platform::TextFont> largeFont;
   std::unique_ptr<Camera> camera;
   std::unique_ptr<DeferredDeleteList> deferredDeletes;
   std::unique_ptr<GameStateSet> gameStates;
@@ -77,14 +84,24 @@ bool WriteDefaultMap() { return WriteTextFile(DefaultMapPath, DefaultMapText); }
 
 void InitializeResources() {
   WindowActive = 1;
+  Shell->spriteRenderer = std::make_unique<platform::SpriteBatch>(*Device);
+  SpriteRenderer = Shell->spriteRenderer.get();
   Shell->controls = Controls::Create(*MainPlatform);
   GameControls = Shell->controls.get();
+  Shell->smallFont = platform::TextFont::Create(*Device, SmallFontHeight);
+  SmallFont = Shell->smallFont.get();
+  Shell->largeFont = platform::TextFont::Create(*Device, LargeFontHeight);
+  LargeFont = Shell->largeFont.get();
   SetInterfaceColors();
+  MainViewport = Device->GetViewport();
+  IdentityMatrix = platform::Matrix4::Identity();
   SpriteScaleNumerator = DefaultSpriteScaleNumerator;
   Shell->camera = std::make_unique<Camera>(platform::Vector3{0.0f, 0.0f, 0.0f},
                                            platform::Vector3{0.0f, 0.0f, -SpriteScaleNumerator},
                                            platform::Vector3{0.0f, 1.0f, 0.0f});
   MainCamera = Shell->camera.get();
+  ViewMatrix = &MainCamera->view;
+  PerspectiveMatrix = &MainCamera->perspective;
   WriteDefaultMap();
   Device->Clear(ColorBlack.ToD3DColor());
   DebugMode = 0;
@@ -195,6 +212,14 @@ void ShutDown() {
     GameStates = nullptr;
     Shell->camera.reset();
     MainCamera = nullptr;
+    ViewMatrix = nullptr;
+    PerspectiveMatrix = nullptr;
+    Shell->smallFont.reset();
+    SmallFont = nullptr;
+    Shell->largeFont.reset();
+    LargeFont = nullptr;
+    Shell->spriteRenderer.reset();
+    SpriteRenderer = nullptr;
     Shell->deferredDeletes.reset();
     DeferredDeletes = nullptr;
     // The device goes last: everything drawn with it is gone by now.

@@ -1,25 +1,40 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/Color4.h"
-#include "platform/MathTypes.h"
+#include "platform/Matrix.h"
 
 class Shape;
 
-// The view of the 2D world: looks along +z at the plane z = 0 and runs the screen fade.
+// The view of the 2D world: looks along +z at the plane z = 0 and runs the screen fade, which
+// moves the fill colour of a shape it does not own towards a target colour.
 class Camera {
  public:
   Camera(const platform::Vector3& lookAt, const platform::Vector3& eye,
          const platform::Vector3& up);
 
-  void Update();
+  void RebuildMatrices();
+  // Looks straight along +z from the eye.
+  void ResetLookAt();
   void StartFade(const Color4& target, float duration);
+  // Once per frame: glides the eye towards the target eye and runs the fade.
+  void Update();
+  void UpdateFade(float dt);
 
   platform::Vector3 lookAt;
   platform::Vector3 eye;
   platform::Vector3 targetEye;
   platform::Vector3 lastEye;
   platform::Vector3 up;
+  platform::Matrix4 view;
+  platform::Matrix4 perspective;
   uint8_t stationary = 0;
   uint8_t fading = 0;
   Shape* fadeShape = nullptr;
+  float fadeDuration = 0.0f;
+  float fadeElapsed = 0.0f;
+  Color4 fadeTarget;
+  float fadeCurrent[4] = {};  // alpha, red, green, blue
+  float fadeRates[4] = {};    // per second
 };

@@ -2,6 +2,7 @@
 
 #include "editor/MenuDebug.h"
 #include "engine/Globals.h"
+#include "engine/TextDrawing.h"
 #include "menus/DeathScreen.h"
 #include "menus/MenuConsole.h"
 #include "menus/MenuController.h"
@@ -31,11 +32,30 @@ enum ScreenSlot : int {
   SlotDeath,
 };
 
+// Indexed by ScreenSlot.
+constexpr const char* ProgressLines[GameStateCount] = {
+    "Building world...",
+    "Building debug menu...",
+    "Building console menu...",
+    "Building pause menu...",
+    "Building title menu...",
+    "Building controller menu...",
+    "Building multiplayer menu...",
+    "Building dialog menu...",
+    "Building save menu...",
+    "Building shop menu...",
+    "Death screen...",
+};
+
 // Each screen is announced by a progress line (drawn only under ShowLoadInfo), then built
 // and stored in both of its fields.
 template <typename Screen, typename... Args>
 Screen* BuildScreen(GameStateSet& set, int slot, Args&&... args) {
   ProgressTextPosition.y += ProgressLineStep;
+  if (ShowLoadInfo) {
+    PresentStatusText(ProgressTextPosition.x, ProgressTextPosition.y, ProgressTextPosition.z,
+                      ProgressLines[slot]);
+  }
   auto screen = std::make_unique<Screen>(std::forward<Args>(args)...);
   Screen* typed = screen.get();
   set.screens[slot] = std::move(screen);

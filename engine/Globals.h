@@ -4,10 +4,13 @@
 
 #include "engine/Color4.h"
 #include "platform/MathTypes.h"
+#include "platform/Matrix.h"
 
 namespace platform {
 class Platform;
 class Renderer;
+class SpriteBatch;
+class TextFont;
 }  // namespace platform
 
 class Camera;
@@ -38,6 +41,16 @@ extern int32_t ScreenWidth;
 extern int32_t ScreenHeight;
 extern platform::Platform* MainPlatform;
 extern platform::Renderer* Device;
+extern platform::SpriteBatch* SpriteRenderer;
+extern platform::TextFont* SmallFont;
+extern platform::TextFont* LargeFont;
+extern platform::Viewport MainViewport;
+// The camera's matrices; null until the camera exists.
+extern const platform::Matrix4* ViewMatrix;
+extern const platform::Matrix4* PerspectiveMatrix;
+extern platform::Matrix4 IdentityMatrix;
+// The camera's distance from the plane z = 0; the divisor of sprite sizes.
+extern float CameraDistance;
 extern Controls* GameControls;
 extern Camera* MainCamera;
 extern float SpriteScaleNumerator;

@@ -18,4 +18,11 @@ struct Vector3 {
   friend bool operator==(const Vector3& a, const Vector3& b) = default;
 };
 
+struct Vector2 {
+  float x = 0.0f;
+  float y = 0.0f;
+
+  friend bool operator==(const Vector2& a, const Vector2& b) = default;
+};
+
 }  // namespace platform

@@ -4,10 +4,37 @@
 #include <memory>
 #include <string>
 
+#include "platform/Matrix.h"
+#include "platform/Vertex.h"
+
 namespace platform {
 
+struct Image;
+struct RenderCore;
+struct TextureHandle;
+
+// A picture on the drawing device. It may outlive the renderer; it then releases nothing.
+class DeviceTexture {
+ public:
+  explicit DeviceTexture(std::shared_ptr<TextureHandle> handle);
+  ~DeviceTexture();
+  DeviceTexture(const DeviceTexture&) = delete;
+  DeviceTexture& operator=(const DeviceTexture&) = delete;
+
+  int Width() const;
+  int Height() const;
+  const std::shared_ptr<TextureHandle>& Handle() const { return handle_; }
+
+ private:
+  std::shared_ptr<TextureHandle> handle_;
+};
+
+enum class TransformKind { World, View, Projection };
+
 // The drawing device: an accelerated renderer with vsync for a window, or a software renderer
-// drawing into an off-screen frame that can be read back and saved.
+// drawing into an off-screen frame that can be read back and saved. World vertices go through
+// world x view x projection and the viewport; screen vertices are pixels. Blending is source
+// alpha over inverse source alpha; a texture's colour is multiplied by the vertex colour.
 class Renderer {
  public:
   struct Impl;
@@ -22,12 +49,27 @@ class Renderer {
   int Width() const;
   int Height() const;
   bool Offscreen() const;
+  Viewport GetViewport() const;
 
   // Colours are packed alpha << 24 | red << 16 | green << 8 | blue.
   void Clear(uint32_t argb);
   void BeginScene();
   void EndScene();
   void Present();
+
+  void SetTransform(TransformKind kind, const Matrix4& matrix);
+  const Matrix4& GetTransform(TransformKind kind) const;
+  // The texture of the following triangles; null draws them in their vertex colours.
+  void SetTexture(const DeviceTexture* texture);
+
+  // primitiveCount triangles or lines of the given kind. Lines are never textured. A world
+  // primitive with a vertex in front of the near plane is not drawn.
+  void Draw(PrimitiveKind kind, const WorldVertex* vertices, int primitiveCount);
+  void Draw(PrimitiveKind kind, const ScreenVertex* vertices, int primitiveCount);
+  void Draw(PrimitiveKind kind, const WorldLineVertex* vertices, int primitiveCount);
+  void Draw(PrimitiveKind kind, const ScreenLineVertex* vertices, int primitiveCount);
+
+  std::unique_ptr<DeviceTexture> CreateTexture(const Image& image);
 
   // Reads the frame drawn since the last clear (the back buffer before Present).
   uint32_t ReadPixel(int x, int y) const;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/MathTypes.h"
+#include "platform/TextFont.h"
+
+// Alignment codes. Horizontal: 1 centred on x, 2 right edge at x, others left edge at x.
+// Vertical: 2 top a quarter of the text height above y, 3 centred on y, others top at y.
+constexpr int AlignLeft = 0;
+constexpr int AlignCenter = 1;
+constexpr int AlignRight = 2;
+constexpr int AlignTop = 1;
+constexpr int AlignQuarterUp = 2;
+constexpr int AlignMiddle = 3;
+
+// The box a text of that extent takes at (x, y) under the alignment codes, in whole pixels.
+platform::PixelRect AlignedTextBox(float x, float y, const platform::TextExtent& extent,
+                                   int horizontal, int vertical);
+
+// Draws through the shared sprite batch, which the caller has begun. A null font draws
+// nothing; z is not used.
+void DrawTextAligned(platform::TextFont* font, float x, float y, float z, const std::wstring& text,
+                     uint32_t color, int horizontal, int vertical);
+// Left-aligned in SmallFont with its top at the world point's place on the screen.
+void DrawTextAtWorldPoint(const platform::Vector3& point, const std::wstring& text, uint32_t color);
+// Shows one progress line at once, outside the frame loop, over what the frame holds.
+void PresentStatusText(float x, float y, float z, const std::string& text);

@@ -1,0 +1,44 @@
+#include "engine/Texture.h"
+
+#include "engine/FileIO.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
+#include "platform/Image.h"
+#include "platform/Renderer.h"
+
+namespace {
+
+// The largest side the device takes; a larger request loads nothing.
+constexpr uint32_t MaxTextureSide = 8192;
+
+std::unique_ptr<Texture> Load(const std::string& path, std::wstring name, uint32_t width,
+                              uint32_t height, uint32_t colorKey) {
+  auto texture = std::make_unique<Texture>(path, std::move(name), width, height);
+  if (!Device || width > MaxTextureSide || height > MaxTextureSide) return texture;
+  std::optional<platform::Image> image = platform::LoadImageFile(
+      NativePath(path), static_cast<int>(width), static_cast<int>(height), colorKey);
+  if (image) texture->texture = Device->CreateTexture(*image);
+  return texture;
+}
+
+}  // namespace
+
+Texture::Texture(std::string filePath, std::wstring displayName, uint32_t requestedWidth,
+                 uint32_t requestedHeight)
+    : path(std::move(filePath)),
+      name(std::move(displayName)),
+      width(requestedWidth),
+      height(requestedHeight) {}
+
+Texture::~Texture() = default;
+
+void Texture::SetWideName(const std::string& narrowName) { name = StringToWString(narrowName); }
+
+std::unique_ptr<Texture> LoadTexture(const std::string& path, uint32_t width, uint32_t height) {
+  return Load(path, StringToWString(path), width, height, TextureColorKey);
+}
+
+std::unique_ptr<Texture> LoadTextureNamed(const std::string& path, const std::string& name,
+                                          uint32_t width, uint32_t height) {
+  return Load(path, StringToWString(name), width, height, NamedTextureColorKey);
+}
