@@ -11,6 +11,8 @@
 #include "engine/FileIO.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
+#include "engine/SoundSystem.h"
 #include "platform/Platform.h"
 #include "platform/Renderer.h"
 
@@ -41,6 +43,8 @@ struct ShellResources {
   std::unique_ptr<platform::Renderer> device;
   std::unique_ptr<Controls> controls;
   std::unique_ptr<Camera> camera;
+  std::unique_ptr<SoundSystem> soundSystem;
+  std::unique_ptr<SoundBank> soundBank;
   std::unique_ptr<DeferredDeleteList> deferredDeletes;
   std::unique_ptr<GameStateSet> gameStates;
 };
@@ -85,6 +89,10 @@ void InitializeResources() {
                                            platform::Vector3{0.0f, 0.0f, -SpriteScaleNumerator},
                                            platform::Vector3{0.0f, 1.0f, 0.0f});
   MainCamera = Shell->camera.get();
+  Shell->soundSystem = std::make_unique<SoundSystem>(MainPlatform->CreateAudioDevice());
+  MainSoundSystem = Shell->soundSystem.get();
+  Shell->soundBank = std::make_unique<SoundBank>(*MainSoundSystem);
+  MainSoundBank = Shell->soundBank.get();
   WriteDefaultMap();
   Device->Clear(ColorBlack.ToD3DColor());
   DebugMode = 0;
@@ -197,6 +205,11 @@ void ShutDown() {
     MainCamera = nullptr;
     Shell->deferredDeletes.reset();
     DeferredDeletes = nullptr;
+    // The bank's buffers go before the device they were made on.
+    Shell->soundBank.reset();
+    MainSoundBank = nullptr;
+    Shell->soundSystem.reset();
+    MainSoundSystem = nullptr;
     // The device goes last: everything drawn with it is gone by now.
     Shell->device.reset();
     Device = nullptr;

@@ -12,6 +12,8 @@ platform::Platform* MainPlatform = nullptr;
 platform::Renderer* Device = nullptr;
 Controls* GameControls = nullptr;
 Camera* MainCamera = nullptr;
+SoundSystem* MainSoundSystem = nullptr;
+SoundBank* MainSoundBank = nullptr;
 float SpriteScaleNumerator = DefaultSpriteScaleNumerator;
 GameStateSet* GameStates = nullptr;
 DeferredDeleteList* DeferredDeletes = nullptr;
@@ -73,6 +75,8 @@ void ResetGlobals() {
   Device = nullptr;
   GameControls = nullptr;
   MainCamera = nullptr;
+  MainSoundSystem = nullptr;
+  MainSoundBank = nullptr;
   SpriteScaleNumerator = DefaultSpriteScaleNumerator;
   GameStates = nullptr;
   DeferredDeletes = nullptr;

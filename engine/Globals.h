@@ -13,6 +13,8 @@ class Renderer;
 class Camera;
 class Controls;
 class DeferredDeleteList;
+class SoundBank;
+class SoundSystem;
 struct GameStateSet;
 
 // Whole seconds since 1970-01-01 00:00 UTC and the microseconds within that second.
@@ -40,6 +42,8 @@ extern platform::Platform* MainPlatform;
 extern platform::Renderer* Device;
 extern Controls* GameControls;
 extern Camera* MainCamera;
+extern SoundSystem* MainSoundSystem;
+extern SoundBank* MainSoundBank;
 extern float SpriteScaleNumerator;
 extern GameStateSet* GameStates;
 extern DeferredDeleteList* DeferredDeletes;
