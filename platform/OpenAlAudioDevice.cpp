@@ -1,12 +1,15 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -410,6 +413,32 @@ class AlAudioDevice : public AudioDevice {
   bool stopping_ = false;
 };
 
+// Looking for an output on a machine without one makes the sound libraries print errors that
+// mean nothing to a player, who simply gets no sound: they are kept off the error stream.
+class QuietErrorStream {
+ public:
+  QuietErrorStream() {
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+    if (nowhere >= 0) close(nowhere);
+  }
+
+  ~QuietErrorStream() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+
+  QuietErrorStream(const QuietErrorStream&) = delete;
+  QuietErrorStream& operator=(const QuietErrorStream&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
 std::unique_ptr<AudioDevice> MakeDevice(std::shared_ptr<AlOutput> output, const ALCint* attributes) {
   {
     std::lock_guard<std::mutex> lock(LibraryMutex());
@@ -425,6 +454,7 @@ std::unique_ptr<AudioDevice> OpenSpeakerAudioDevice() {
   auto output = std::make_shared<AlOutput>();
   {
     std::lock_guard<std::mutex> lock(LibraryMutex());
+    QuietErrorStream quiet;
     output->device = alcOpenDevice(nullptr);
   }
   if (!output->device) return CreateSilentAudioDevice();
