@@ -11,6 +11,8 @@
 #include "engine/FileIO.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
+#include "engine/SoundSystem.h"
 #include "platform/Platform.h"
 #include "platform/Renderer.h"
 #include "platform/SpriteBatch.h"
@@ -48,6 +50,8 @@ struct ShellResources {
   std::unique_ptr<platform::TextFont> smallFont;
   std::unique_ptr<platform::TextFont> largeFont;
   std::unique_ptr<Camera> camera;
+  std::unique_ptr<SoundSystem> soundSystem;
+  std::unique_ptr<SoundBank> soundBank;
   std::unique_ptr<DeferredDeleteList> deferredDeletes;
   std::unique_ptr<GameStateSet> gameStates;
 };
@@ -102,6 +106,10 @@ void InitializeResources() {
   MainCamera = Shell->camera.get();
   ViewMatrix = &MainCamera->view;
   PerspectiveMatrix = &MainCamera->perspective;
+  Shell->soundSystem = std::make_unique<SoundSystem>(MainPlatform->CreateAudioDevice());
+  MainSoundSystem = Shell->soundSystem.get();
+  Shell->soundBank = std::make_unique<SoundBank>(*MainSoundSystem);
+  MainSoundBank = Shell->soundBank.get();
   WriteDefaultMap();
   Device->Clear(ColorBlack.ToD3DColor());
   DebugMode = 0;
@@ -208,6 +216,8 @@ void ShutDown() {
     Shell->controls.reset();
     GameControls = nullptr;
     if (Shell->camera) Shell->camera->fadeShape = nullptr;
+    Shell->deferredDeletes.reset();
+    DeferredDeletes = nullptr;
     Shell->gameStates.reset();
     GameStates = nullptr;
     Shell->camera.reset();
@@ -220,8 +230,11 @@ void ShutDown() {
     LargeFont = nullptr;
     Shell->spriteRenderer.reset();
     SpriteRenderer = nullptr;
-    Shell->deferredDeletes.reset();
-    DeferredDeletes = nullptr;
+    // The bank's buffers go before the device they were made on.
+    Shell->soundBank.reset();
+    MainSoundBank = nullptr;
+    Shell->soundSystem.reset();
+    MainSoundSystem = nullptr;
     // The device goes last: everything drawn with it is gone by now.
     Shell->device.reset();
     Device = nullptr;

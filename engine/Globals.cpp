@@ -20,6 +20,8 @@ platform::Matrix4 IdentityMatrix = platform::Matrix4::Identity();
 float CameraDistance = DefaultSpriteScaleNumerator;
 Controls* GameControls = nullptr;
 Camera* MainCamera = nullptr;
+SoundSystem* MainSoundSystem = nullptr;
+SoundBank* MainSoundBank = nullptr;
 float SpriteScaleNumerator = DefaultSpriteScaleNumerator;
 GameStateSet* GameStates = nullptr;
 DeferredDeleteList* DeferredDeletes = nullptr;
@@ -89,6 +91,8 @@ void ResetGlobals() {
   CameraDistance = DefaultSpriteScaleNumerator;
   GameControls = nullptr;
   MainCamera = nullptr;
+  MainSoundSystem = nullptr;
+  MainSoundBank = nullptr;
   SpriteScaleNumerator = DefaultSpriteScaleNumerator;
   GameStates = nullptr;
   DeferredDeletes = nullptr;

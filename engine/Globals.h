@@ -16,6 +16,8 @@ class TextFont;
 class Camera;
 class Controls;
 class DeferredDeleteList;
+class SoundBank;
+class SoundSystem;
 struct GameStateSet;
 
 // Whole seconds since 1970-01-01 00:00 UTC and the microseconds within that second.
@@ -53,6 +55,8 @@ extern platform::Matrix4 IdentityMatrix;
 extern float CameraDistance;
 extern Controls* GameControls;
 extern Camera* MainCamera;
+extern SoundSystem* MainSoundSystem;
+extern SoundBank* MainSoundBank;
 extern float SpriteScaleNumerator;
 extern GameStateSet* GameStates;
 extern DeferredDeleteList* DeferredDeletes;

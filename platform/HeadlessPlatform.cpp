@@ -1,5 +1,6 @@
 #include "platform/HeadlessPlatform.h"
 
+#include "platform/AudioDevice.h"
 #include "platform/Renderer.h"
 
 namespace platform {
@@ -53,6 +54,10 @@ void HeadlessPlatform::StopVibration(int slot) {
 std::unique_ptr<Renderer> HeadlessPlatform::CreateRenderer() {
   return Renderer::CreateOffscreen(window_.clientWidth > 0 ? window_.clientWidth : 800,
                                    window_.clientHeight > 0 ? window_.clientHeight : 600);
+}
+
+std::unique_ptr<AudioDevice> HeadlessPlatform::CreateAudioDevice() {
+  return OpenMemoryAudioDevice();
 }
 
 void HeadlessPlatform::SetKey(int virtualKey, bool down) {

@@ -24,6 +24,7 @@ class HeadlessPlatform : public Platform {
   bool ReadPad(int slot, PadState& state) override;
   void StopVibration(int slot) override;
   std::unique_ptr<Renderer> CreateRenderer() override;
+  std::unique_ptr<AudioDevice> CreateAudioDevice() override;
 
   // What a test injects.
   void PushEvent(WindowEvent event) { events_.push_back(event); }

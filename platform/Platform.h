@@ -8,6 +8,7 @@
 
 namespace platform {
 
+class AudioDevice;
 class Renderer;
 
 // One pad's reading in the layout the game's input code expects: a 16-bit button mask with
@@ -76,6 +77,8 @@ class Platform {
 
   // The drawing device for the window (or, headless, for an off-screen frame).
   virtual std::unique_ptr<Renderer> CreateRenderer() = 0;
+  // The sound output (or, headless, one that renders into memory); never null.
+  virtual std::unique_ptr<AudioDevice> CreateAudioDevice() = 0;
 };
 
 std::unique_ptr<Platform> CreateWindowPlatform();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/AudioDevice.h"
 #include "platform/InputMapping.h"
 #include "platform/Platform.h"
 #include "platform/RendererImpl.h"
@@ -167,6 +168,8 @@ class SdlPlatform : public Platform {
     if (!window_) return nullptr;
     return CreateWindowRenderer(window_, spec_.clientWidth, spec_.clientHeight);
   }
+
+  std::unique_ptr<AudioDevice> CreateAudioDevice() override { return OpenSpeakerAudioDevice(); }
 
  private:
   void AddController(int deviceIndex) {

@@ -47,6 +47,10 @@ TEST(StartUp, OpensTheFixedWindowAndHidesTheCursor) {
   EXPECT_EQ(TimeScale, 1.0f);
   EXPECT_EQ(DebugMode, 0);
   EXPECT_EQ(ShowLoadInfo, 0);
+  EXPECT_NE(MainSoundSystem, nullptr);
+  EXPECT_NE(MainSoundBank, nullptr);
+  EXPECT_NE(SmallFont, nullptr);
+  EXPECT_NE(LargeFont, nullptr);
 }
 
 TEST(StartUp, RewritesTheDefaultMapEveryTime) {
@@ -115,6 +119,9 @@ TEST(StartUp, ClosingTheWindowEndsTheProgramWithStatusZero) {
   EXPECT_EQ(RunGame(platform), 0);
   EXPECT_EQ(GameStates, nullptr);
   EXPECT_EQ(Device, nullptr);
+  EXPECT_EQ(MainSoundSystem, nullptr);
+  EXPECT_EQ(MainSoundBank, nullptr);
+  EXPECT_EQ(SmallFont, nullptr);
   ResetGlobals();
 }
 

@@ -1,9 +1,11 @@
 #include "support/GameHarness.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/Application.h"
 #include "engine/Globals.h"
+#include "engine/SoundSystem.h"
 #include "platform/Renderer.h"
 
 namespace fs = std::filesystem;
@@ -42,6 +44,12 @@ GameHarness::~GameHarness() {
 
 void GameHarness::Step(float seconds) {
   platform_->AdvanceClock(static_cast<uint64_t>(std::llround(seconds * 1'000'000.0)));
+  // Sounds play on in step with the clock, so an effect ends and music moves on as in a run.
+  if (MainSoundSystem && seconds > 0.0f) {
+    const auto frames = static_cast<uint32_t>(std::lround(seconds * platform::OutputSampleRate));
+    std::vector<int16_t> samples(static_cast<size_t>(frames) * platform::OutputChannels);
+    MainSoundSystem->device->Render(samples.data(), frames);
+  }
   RunFramePass();
 }
 
