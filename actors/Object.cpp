@@ -8,7 +8,7 @@ int FailureResult(const std::istream& in) {
 
 }  // namespace
 
-Object::Object() : stats(std::make_shared<StatBlock>()) { stats->fill(0.0f); }
+Object::Object() : stats(std::make_shared<StatBlock>()) {}
 
 Object::Object(std::string name) : Object() { this->name = std::move(name); }
 

@@ -6,12 +6,10 @@
 // into the actor's totals.
 class State {
  public:
-  State() { stats.fill(0.0f); }
+  State() = default;
   virtual ~State() = default;
   State(const State&) = delete;
   State& operator=(const State&) = delete;
 
-  // Hit-stop time left, seconds.
-  float holdTimer = 0.0f;
-  StatBlock stats;
+  StatBlock stats{};
 };
