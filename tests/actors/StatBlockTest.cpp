@@ -32,14 +32,3 @@ TEST(StatBlockTest, KeysAreUniqueAndFollowTheGroups) {
     EXPECT_TRUE(StatKeys[i].starts_with(i % 2 ? "Init" : "Rate")) << i;
   }
 }
-
-TEST(StatBlockTest, AddStatBlockAddsEntryByEntry) {
-  StatBlock destination{};
-  StatBlock source{};
-  for (int i = 0; i < StatCount; ++i) {
-    destination[i] = static_cast<float>(i);
-    source[i] = 0.5f;
-  }
-  AddStatBlock(destination, source);
-  for (int i = 0; i < StatCount; ++i) EXPECT_EQ(destination[i], i + 0.5f);
-}

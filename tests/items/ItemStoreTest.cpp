@@ -140,12 +140,3 @@ TEST_F(ItemStoreTest, RemovingByNameTakesTheItemOutOfEveryListItStandsIn) {
   EXPECT_EQ(EquipmentPool::FindIndex(store_->equipment.weapons, "Knife"), -1);
   EXPECT_EQ(knife->name, "Knife");
 }
-
-TEST_F(ItemStoreTest, ClearEmptiesEveryListAndQuantitiesCanBeReset) {
-  for (Item* item : store_->GetAllItems()) item->quantity = 4;
-  store_->ClearQuantities();
-  for (Item* item : store_->GetAllItems()) EXPECT_EQ(item->quantity, 0);
-  store_->Clear();
-  EXPECT_TRUE(store_->GetAllItems().empty());
-  EXPECT_TRUE(store_->equipment.boots.empty());
-}

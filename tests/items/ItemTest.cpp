@@ -4,24 +4,6 @@
 #include "items/KeyItemPool.h"
 #include "items/Rune.h"
 
-TEST(ItemTest, ConstructionFormsSetKindAndTypeWord) {
-  Item common;
-  EXPECT_EQ(common.tag, 1);
-  EXPECT_EQ(common.quantity, 0);
-  EXPECT_EQ(common.onSale, 0);
-  Item equipment(ItemKindEquipment);
-  EXPECT_EQ(equipment.kind, ItemKindEquipment);
-  EXPECT_EQ(equipment.typeWord, TypeWordEquipment);
-  EXPECT_EQ(equipment.slot, SlotNone);
-  EXPECT_EQ(Item(ItemKindExpendable).kind, ItemKindExpendable);
-  EXPECT_EQ(Item(ItemKindKeyItem).kind, ItemKindKeyItem);
-  Rune rune;
-  EXPECT_EQ(rune.typeWord, TypeWordRune);
-  EXPECT_EQ(rune.activePart, nullptr);
-  EXPECT_EQ(rune.parts[2].name, "Armor");
-  EXPECT_EQ(rune.parts[4].description, "Boots Description");
-}
-
 TEST(ItemTest, CopiesShowLaterChangesOfTheSourceStatistics) {
   Item sword(ItemKindEquipment);
   sword.name = "Sword";
