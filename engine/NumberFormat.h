@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// A float as files store it: the default stream text (six significant digits) unless that
+// would read back as a different float; then just enough digits (at most nine) to read back
+// exactly. Always in the classic "C" locale.
+std::string FormatFloat(float value);

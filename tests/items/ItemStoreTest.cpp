@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "items/ItemStore.h"
+#include "items/ItemTestText.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// A store loaded from small item files in a fresh folder.
+class ItemStoreTest : public ::testing::Test {
+ protected:
+  ItemStoreTest() {
+    const std::filesystem::path items = folder_.Path() / "Content" / "Items";
+    WriteTestFile(items / "Equipment.ipf", EquipmentRecordText(1, 1, 1, "Knife") +
+                                               EquipmentRecordText(1, 1, 0, "Club") +
+                                               EquipmentRecordText(1, 3, 0, "Mail") +
+                                               EquipmentRecordText(1, 2, 0, "Ember"));
+    WriteTestFile(items / "Runes.ipf", " " + RuneRecordText("Ember") + RuneRecordText("Stone"));
+    WriteTestFile(items / "Expendables.ipf", " " + ItemBodyText("Potion", 0, 5, "Heals"));
+    WriteTestFile(items / "KeyItems.ipf", " " + ItemBodyText("Key", 0, 0, "Opens"));
+    store_ = std::make_unique<ItemStore>();
+  }
+
+  TempFolder folder_;
+  WorkingFolder working_{folder_.Path()};
+  std::unique_ptr<ItemStore> store_;
+};
+
+}  // namespace
+
+TEST_F(ItemStoreTest, FindsEquipmentBeforeRunesAndEmptyAsThePlaceholder) {
+  EXPECT_EQ(store_->FindByName("Ember"), store_->equipment.FindByName("Ember"));
+  EXPECT_EQ(store_->FindByName("Stone"), store_->runes.items[2]);
+  EXPECT_EQ(store_->FindByName("Potion"), store_->expendables.items[0]);
+  EXPECT_EQ(store_->FindByName("Key"), store_->keyItems.items[0]);
+  EXPECT_EQ(store_->FindByName("Empty"), store_->equipment.items[0]);
+  EXPECT_EQ(store_->FindByName("Nothing"), nullptr);
+}
+
+TEST_F(ItemStoreTest, AllItemsRunEquipmentRunesExpendablesKeyItems) {
+  const std::vector<Item*> all = store_->GetAllItems();
+  ASSERT_EQ(all.size(), 5u + 3u + 1u + 1u);
+  EXPECT_EQ(all[0], store_->equipment.items[0]);
+  EXPECT_EQ(all[5], store_->runes.items[0]);
+  EXPECT_EQ(all[8]->name, "Potion");
+  EXPECT_EQ(all[9]->name, "Key");
+}
+
+TEST_F(ItemStoreTest, ACopyHoldsNewPlaceholdersAndCopiesOfCategorisedItems) {
+  ItemStore& source = *store_;
+  source.equipment.FindByName("Knife")->quantity = 2;
+  source.equipment.FindByName("Knife")->onSale = 1;
+  ItemStore copy;
+  copy.CopyFrom(source);
+  ASSERT_EQ(copy.equipment.items.size(), 4u);
+  EXPECT_EQ(copy.equipment.items[0]->name, "Empty");
+  EXPECT_NE(copy.equipment.items[0], source.equipment.items[0]);
+  Item* knife = copy.equipment.items[1];
+  EXPECT_EQ(knife->name, "Knife");
+  EXPECT_NE(knife, source.equipment.FindByName("Knife"));
+  EXPECT_EQ(knife->stats, source.equipment.FindByName("Knife")->stats);
+  EXPECT_EQ(knife->quantity, 2);
+  EXPECT_EQ(knife->onSale, 1);
+  EXPECT_EQ(copy.equipment.IndexOfDagger("Knife"), 1);
+  EXPECT_EQ(EquipmentPool::FindIndex(copy.equipment.weapons, "Knife"), 1);
+  // The club stands in no category list of the source, so it is not copied.
+  EXPECT_EQ(copy.equipment.FindByName("Club"), nullptr);
+  EXPECT_EQ(copy.equipment.items[2]->name, "Ember");
+  EXPECT_EQ(copy.equipment.items[3]->name, "Mail");
+  ASSERT_EQ(copy.runes.items.size(), 3u);
+  EXPECT_EQ(copy.runes.items[0]->name, "Empty");
+  EXPECT_EQ(copy.expendables.items.size(), 1u);
+  EXPECT_EQ(copy.keyItems.items.size(), 1u);
+  EXPECT_EQ(source.equipment.items.size(), 5u);
+}
+
+TEST_F(ItemStoreTest, AddingAndSubtractingMoveQuantitiesWithoutBounds) {
+  ItemStore shop;
+  shop.CopyFrom(*store_);
+  Item* offered = shop.equipment.FindByName("Mail");
+  Item* own = store_->equipment.FindByName("Mail");
+  own->quantity = 3;
+  offered->quantity = 2;
+  store_->AddEquipment(*offered);
+  EXPECT_EQ(own->quantity, 5);
+  offered->quantity = 7;
+  store_->SubtractEquipment(*offered);
+  EXPECT_EQ(own->quantity, -2);
+  EXPECT_EQ(store_->equipment.IndexOfArmor("Mail"), 1);
+  store_->SubtractKeyItem(*offered);
+  EXPECT_EQ(store_->keyItems.items[0]->quantity, 0);
+}
+
+TEST_F(ItemStoreTest, AddingWhatTheStoreLacksCopiesItIn) {
+  ItemStore other;
+  Rune rune;
+  rune.name = "Tide";
+  rune.quantity = 2;
+  rune.Bind(SlotArmor);
+  other.AddRune(rune);
+  Rune* copy = other.runes.FindByName("Tide");
+  ASSERT_NE(copy, nullptr);
+  EXPECT_NE(copy, &rune);
+  EXPECT_EQ(copy->quantity, 2);
+  EXPECT_EQ(copy->activePart, &copy->parts[2]);
+  other.AddRune(rune);
+  EXPECT_EQ(copy->quantity, 4);
+  EXPECT_EQ(other.runes.items.size(), 4u);
+
+  Item spear(ItemKindEquipment);
+  spear.name = "Spear";
+  spear.slot = SlotWeapon;
+  spear.weaponKind = WeaponKindSpear;
+  spear.quantity = 1;
+  other.AddEquipment(spear);
+  EXPECT_EQ(other.equipment.IndexOfSpear("Spear"), 1);
+  Item boots(ItemKindEquipment);
+  boots.name = "Boots";
+  boots.slot = SlotBoots;
+  other.AddEquipment(boots);
+  EXPECT_EQ(other.equipment.IndexOfBoots("Boots"), 1);
+
+  Item potion(ItemKindExpendable);
+  potion.name = "Elixir";
+  potion.quantity = 3;
+  other.AddExpendable(potion);
+  EXPECT_EQ(other.expendables.FindByName("Elixir")->quantity, 3);
+  // An item that is no rune is not turned into one.
+  other.AddRune(potion);
+  EXPECT_EQ(other.runes.FindByName("Elixir"), nullptr);
+}
+
+TEST_F(ItemStoreTest, RemovingByNameTakesTheItemOutOfEveryListItStandsIn) {
+  Item* knife = store_->equipment.FindByName("Knife");
+  store_->RemoveByName("Knife");
+  EXPECT_EQ(store_->FindByName("Knife"), nullptr);
+  EXPECT_EQ(store_->equipment.IndexOfDagger("Knife"), -1);
+  EXPECT_EQ(EquipmentPool::FindIndex(store_->equipment.weapons, "Knife"), -1);
+  EXPECT_EQ(knife->name, "Knife");
+}
