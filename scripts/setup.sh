@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config clang
+packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libopenal-dev libvorbis-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
