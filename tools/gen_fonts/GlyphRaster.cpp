@@ -1,11 +1,18 @@
 #include "GlyphRaster.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 namespace {
 
 constexpr int SmallestPointSize = 4;
+// Point sizes are tried from this many times the wanted ink height down.
+constexpr int LargestSizeFactor = 2;
+constexpr int FirstPrintable = 32;
+constexpr int LastPrintable = 126;
 
 struct SurfaceDeleter {
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
@@ -22,26 +29,40 @@ struct GlyphRaster::Face {
   }
 };
 
-GlyphRaster::GlyphRaster(std::unique_ptr<Face> face, std::string file, int lineHeight)
-    : face_(std::move(face)), file_(std::move(file)), lineHeight_(lineHeight) {}
+GlyphRaster::GlyphRaster(std::unique_ptr<Face> face) : face_(std::move(face)) {}
 
 GlyphRaster::~GlyphRaster() = default;
 
 std::unique_ptr<GlyphRaster> GlyphRaster::Open(const std::vector<std::string>& candidates,
-                                               int lineHeight) {
+                                               int inkHeight) {
   for (const std::string& file : candidates) {
-    for (int size = lineHeight; size >= SmallestPointSize; --size) {
+    for (int size = inkHeight * LargestSizeFactor; size >= SmallestPointSize; --size) {
       if (TTF_Init() != 0) return nullptr;
       auto face = std::make_unique<Face>();
       face->font = TTF_OpenFont(file.c_str(), size);
       if (!face->font) break;  // the file does not open: try the next one
-      if (TTF_FontHeight(face->font) <= lineHeight) {
-        const int height = TTF_FontHeight(face->font);
-        return std::unique_ptr<GlyphRaster>(new GlyphRaster(std::move(face), file, height));
-      }
+      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face)));
+      if (raster->MeasureInk() && raster->inkBottom_ - raster->inkTop_ <= inkHeight) return raster;
     }
   }
   return nullptr;
+}
+
+bool GlyphRaster::MeasureInk() {
+  inkTop_ = std::numeric_limits<int>::max();
+  inkBottom_ = 0;
+  for (int code = FirstPrintable; code <= LastPrintable; ++code) {
+    const Mask mask = Render(static_cast<char>(code));
+    for (int y = 0; y < mask.height; ++y) {
+      for (int x = 0; x < mask.width; ++x) {
+        if (mask.At(x, y) == 0) continue;
+        inkTop_ = std::min(inkTop_, y);
+        inkBottom_ = std::max(inkBottom_, y + 1);
+        break;
+      }
+    }
+  }
+  return inkBottom_ > inkTop_;
 }
 
 GlyphRaster::Mask GlyphRaster::Render(char character) const {

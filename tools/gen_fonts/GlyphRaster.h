@@ -7,14 +7,16 @@
 // A TrueType face at one pixel size, rasterising single characters as coverage masks.
 class GlyphRaster {
  public:
-  // The largest size whose line fits in lineHeight pixels; null when no file opens.
+  // The largest size at which the ink of every printable character fits in inkHeight rows;
+  // null when no file opens.
   static std::unique_ptr<GlyphRaster> Open(const std::vector<std::string>& candidates,
-                                           int lineHeight);
+                                           int inkHeight);
   ~GlyphRaster();
   GlyphRaster(const GlyphRaster&) = delete;
   GlyphRaster& operator=(const GlyphRaster&) = delete;
 
-  // Coverage 0-255, row by row, lineHeight() rows with the baseline at ascent().
+  // Coverage 0-255, row by row; every character is rendered in the same line box, so rows
+  // share one baseline.
   struct Mask {
     int width = 0;
     int height = 0;
@@ -24,14 +26,17 @@ class GlyphRaster {
   };
 
   Mask Render(char character) const;
-  int lineHeight() const { return lineHeight_; }
-  const std::string& file() const { return file_; }
+  // The first and one past the last row with ink over all printable characters.
+  int inkTop() const { return inkTop_; }
+  int inkBottom() const { return inkBottom_; }
 
  private:
   struct Face;
-  GlyphRaster(std::unique_ptr<Face> face, std::string file, int lineHeight);
+  explicit GlyphRaster(std::unique_ptr<Face> face);
+  // Finds the ink rows; false when nothing renders.
+  bool MeasureInk();
 
   std::unique_ptr<Face> face_;
-  std::string file_;
-  int lineHeight_ = 0;
+  int inkTop_ = 0;
+  int inkBottom_ = 0;
 };

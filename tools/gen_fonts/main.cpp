@@ -78,7 +78,9 @@ bool DrawFont(platform::Image& atlas, const FontJob& job) {
     std::fprintf(stderr, "gen_fonts: no usable face for %s\n", layout.atlasPath);
     return false;
   }
-  const int lineTop = (layout.cell - raster->lineHeight()) / 2;
+  // The ink of all glyphs, centred in the cell: one baseline for the whole font.
+  const int inkHeight = raster->inkBottom() - raster->inkTop();
+  const int lineTop = (layout.cell - inkHeight) / 2 - raster->inkTop();
   const int center = RoundToInt(static_cast<float>(layout.cell) / 2);
   for (int i = 0; i < GlyphCount; ++i) {
     const platform::PixelRect cell = layout.CellOf(i);
@@ -89,7 +91,7 @@ bool DrawFont(platform::Image& atlas, const FontJob& job) {
     const int advance = std::max(1, static_cast<int>(layout.advances[static_cast<size_t>(i)]));
     const int width = std::min(end - first, advance);
     const int left = cell.left + center - RoundToInt(static_cast<float>(width) / 2);
-    for (int y = 0; y < mask.height && lineTop + y < layout.cell; ++y) {
+    for (int y = std::max(0, -lineTop); y < mask.height && lineTop + y < layout.cell; ++y) {
       const std::vector<float> row = SqueezeRow(mask, y, first, end, width);
       for (int t = 0; t < width; ++t) {
         const int x = left + t;
