@@ -17,6 +17,7 @@ class FontTest : public RenderFixture {
   void SetUp() override {
     RenderFixture::SetUp();
     SetInterfaceColors();
+    font = FontArc17pt(nullptr);
   }
 
   FontArc17pt font{nullptr};
