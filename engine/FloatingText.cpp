@@ -27,7 +27,8 @@ void FloatingTextList::Update(float dt) {
       texts.pop_back();
       continue;
     }
-    record.color.a = record.color.a > FadeStep ? static_cast<uint8_t>(record.color.a - FadeStep) : 0;
+    record.color.a =
+        record.color.a > FadeStep ? static_cast<uint8_t>(record.color.a - FadeStep) : 0;
     record.y += dt * RiseSpeed;
   }
 }

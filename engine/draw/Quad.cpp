@@ -183,10 +183,18 @@ void Quad::MoveEdge(const Vector3& point, const Vector3& fixed, Edge edge) {
   Vector3 fixedLocal = RotateAboutPointClockwise(fixed, position, rotation);
   bool crossed = false;
   switch (edge) {
-    case EdgeLeft: crossed = fixedLocal.x < movedLocal.x; break;
-    case EdgeRight: crossed = movedLocal.x < fixedLocal.x; break;
-    case EdgeTop: crossed = fixedLocal.y > movedLocal.y; break;
-    case EdgeBottom: crossed = movedLocal.y > fixedLocal.y; break;
+    case EdgeLeft:
+      crossed = fixedLocal.x < movedLocal.x;
+      break;
+    case EdgeRight:
+      crossed = movedLocal.x < fixedLocal.x;
+      break;
+    case EdgeTop:
+      crossed = fixedLocal.y > movedLocal.y;
+      break;
+    case EdgeBottom:
+      crossed = movedLocal.y > fixedLocal.y;
+      break;
   }
   if (!crossed) return;
   if (horizontalAxis) {
@@ -344,7 +352,9 @@ Vector3 Quad::GetBottommostPoint() const {
 Vector3 Quad::GetRightmostPoint() const {
   return ExtremeCorner(WorldCorners(), CornerAxis::X, true);
 }
-Vector3 Quad::GetAltTopmostPoint() const { return ExtremeCorner(AltCorners(), CornerAxis::Y, true); }
+Vector3 Quad::GetAltTopmostPoint() const {
+  return ExtremeCorner(AltCorners(), CornerAxis::Y, true);
+}
 Vector3 Quad::GetAltLeftmostPoint() const {
   return ExtremeCorner(AltCorners(), CornerAxis::X, false);
 }

@@ -77,8 +77,8 @@ void ShapeList::Clear() {
 void ShapeList::RecomputeBounds() {
   if (members.empty()) return;
   const Shape* first = members.front();
-  extremePoints = {first->GetTopmostPoint(), first->GetLeftmostPoint(),
-                   first->GetBottommostPoint(), first->GetRightmostPoint()};
+  extremePoints = {first->GetTopmostPoint(), first->GetLeftmostPoint(), first->GetBottommostPoint(),
+                   first->GetRightmostPoint()};
   altExtremePoints = {first->GetAltTopmostPoint(), first->GetAltLeftmostPoint(),
                       first->GetAltBottommostPoint(), first->GetAltRightmostPoint()};
   for (size_t i = 1; i < members.size(); ++i) {

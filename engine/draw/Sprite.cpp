@@ -70,9 +70,7 @@ void Sprite::SetScale(float x, float y) {
   dirty = 1;
 }
 
-float Sprite::SourceWidth() const {
-  return static_cast<float>(sourceRect.right - sourceRect.left);
-}
+float Sprite::SourceWidth() const { return static_cast<float>(sourceRect.right - sourceRect.left); }
 
 float Sprite::SourceHeight() const {
   return static_cast<float>(sourceRect.bottom - sourceRect.top);
@@ -213,10 +211,18 @@ void Sprite::MoveEdge(const Vector3& point, const Vector3& fixed, Edge edge) {
   const Vector3 fixedLocal = RotateAboutPointClockwise(fixed, position, rotation);
   bool crossed = false;
   switch (edge) {
-    case EdgeLeft: crossed = fixedLocal.x < movedLocal.x; break;
-    case EdgeRight: crossed = movedLocal.x < fixedLocal.x; break;
-    case EdgeTop: crossed = fixedLocal.y > movedLocal.y; break;
-    case EdgeBottom: crossed = movedLocal.y > fixedLocal.y; break;
+    case EdgeLeft:
+      crossed = fixedLocal.x < movedLocal.x;
+      break;
+    case EdgeRight:
+      crossed = movedLocal.x < fixedLocal.x;
+      break;
+    case EdgeTop:
+      crossed = fixedLocal.y > movedLocal.y;
+      break;
+    case EdgeBottom:
+      crossed = movedLocal.y > fixedLocal.y;
+      break;
   }
   if (!crossed) return;
   if (horizontalAxis) {
@@ -242,8 +248,8 @@ void Sprite::ResetColorFactors() {
 void Sprite::RebuildVertices() {
   const Vector3 topLeft = GetScreenTopLeft(), topRight = GetScreenTopRight();
   const Vector3 bottomRight = GetScreenBottomRight(), bottomLeft = GetScreenBottomLeft();
-  const Vector3 world[8] = {topLeft,  topRight,   bottomRight, bottomLeft,
-                            topLeft,  bottomLeft, bottomRight, topRight};
+  const Vector3 world[8] = {topLeft, topRight,   bottomRight, bottomLeft,
+                            topLeft, bottomLeft, bottomRight, topRight};
   const float hw = SourceWidth() * scale.x / 2;
   const float hh = SourceHeight() * scale.y / 2;
   const Vector3 a{altPosition.x, altPosition.y, 0};
@@ -289,8 +295,7 @@ void Sprite::SetOutlineColor(const Color4& color) {
 
 bool Sprite::ContainsPointWithMargin(const Vector3& point, float margin) const {
   const Vector3 p = RotateVector(point, -rotation);
-  const Vector3 onPlane =
-      ScreenToWorldAt(WorldToScreen(position.x, position.y, position.z), 0.0f);
+  const Vector3 onPlane = ScreenToWorldAt(WorldToScreen(position.x, position.y, position.z), 0.0f);
   const Vector3 c = RotateVector(onPlane, -rotation);
   const Vector3 half = GetScaledSize() * 0.5f;
   return c.x - half.x - margin <= p.x && p.x <= c.x + half.x + margin &&

@@ -8,9 +8,7 @@ using platform::Vector3;
 namespace {
 
 // Where the last glyph drawn was centred: the translation of the font's glyph transform.
-Vector3 LastGlyph(const Font& font) {
-  return {font.transform.m[3][0], font.transform.m[3][1], 0};
-}
+Vector3 LastGlyph(const Font& font) { return {font.transform.m[3][0], font.transform.m[3][1], 0}; }
 
 class FontTest : public RenderFixture {
  protected:
@@ -48,7 +46,9 @@ TEST_F(FontTest, MeasuringAddsAdvancesAndSpacing) {
   EXPECT_EQ(font.MeasureText("AB", false, 2), 68.0f);
   EXPECT_EQ(font.MeasureText("AB", true, 2), 41.0f);
   // Characters without a glyph take no room.
-  EXPECT_EQ(font.MeasureString("A\x01" "B\xC8"), 21.0f);
+  EXPECT_EQ(font.MeasureString("A\x01"
+                               "B\xC8"),
+            21.0f);
   // Of several lines, the widest.
   EXPECT_EQ(font.MeasureString("A\nAB"), 21.0f);
 }
@@ -84,7 +84,10 @@ TEST_F(FontTest, LineFeedReturnsToTheLineOrigin) {
   font.DrawString("AB\nA", {100, 50, 0}, FontAlignStart, FontAlignStart);
   EXPECT_EQ(LastGlyph(font), (Vector3{105, 76, 0}));
   // Control characters are neither drawn nor advanced over.
-  font.DrawString("A\x02\x7F\xC3" "B", {100, 50, 0}, FontAlignStart, FontAlignStart);
+  font.DrawString(
+      "A\x02\x7F\xC3"
+      "B",
+      {100, 50, 0}, FontAlignStart, FontAlignStart);
   EXPECT_EQ(LastGlyph(font), (Vector3{116, 59, 0}));
 }
 
@@ -102,7 +105,8 @@ TEST_F(FontTest, ProjectedTextLandsOnTheWorldPointsScreenPlace) {
 
 TEST_F(FontTest, WrappingBreaksAtSpacesThatFit) {
   // "AB AB" is 52 pixels: each pair goes on its own line.
-  Vector3 pen = font.DrawWrappedLines("AB AB AB", {0, 0, 0}, FontAlignStart, FontAlignStart, 50, 20);
+  Vector3 pen =
+      font.DrawWrappedLines("AB AB AB", {0, 0, 0}, FontAlignStart, FontAlignStart, 50, 20);
   EXPECT_EQ(pen.y, 40.0f);
   EXPECT_EQ(LastGlyph(font), (Vector3{16, 49, 0}));
   pen = font.DrawWrappedLines("AB AB AB", {0, 0, 0}, FontAlignStart, FontAlignStart, 100, 20);

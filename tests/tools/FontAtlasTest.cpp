@@ -17,8 +17,7 @@ struct Ink {
 std::optional<platform::Image> LoadAtlas(const FontLayout& layout) {
   std::string relative = layout.atlasPath;
   std::replace(relative.begin(), relative.end(), '\\', '/');
-  const std::filesystem::path path =
-      std::filesystem::path(QM_CONTENT_DIR).parent_path() / relative;
+  const std::filesystem::path path = std::filesystem::path(QM_CONTENT_DIR).parent_path() / relative;
   return platform::LoadImageFile(path.string(), 0, 0, TextureColorKey);
 }
 
@@ -75,7 +74,8 @@ TEST_P(FontAtlasTest, LettersStandOnOneBaseline) {
     return InkOf(*atlas, cell).bottom - cell.top;
   };
   const int baseline = baselineOf('H');
-  for (char code : {'A', 'E', 'x', 'z', '1', '7'}) EXPECT_NEAR(baselineOf(code), baseline, 1) << code;
+  for (char code : {'A', 'E', 'x', 'z', '1', '7'})
+    EXPECT_NEAR(baselineOf(code), baseline, 1) << code;
   EXPECT_GT(baselineOf('g'), baseline);
   EXPECT_GT(baselineOf('p'), baseline);
 }

@@ -1,10 +1,10 @@
 #include "GlyphRaster.h"
 
-#include <algorithm>
-#include <limits>
-
 #include <SDL.h>
 #include <SDL_ttf.h>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -80,7 +80,8 @@ GlyphRaster::Mask GlyphRaster::Render(char character) const {
     const auto* row =
         reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + y * argb->pitch);
     for (int x = 0; x < argb->w; ++x) {
-      mask.coverage[static_cast<size_t>(y) * mask.width + x] = static_cast<unsigned char>(row[x] >> 24);
+      mask.coverage[static_cast<size_t>(y) * mask.width + x] =
+          static_cast<unsigned char>(row[x] >> 24);
     }
   }
   SDL_UnlockSurface(argb.get());

@@ -138,7 +138,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path content = argv[1];
   const std::vector<AtlasJob> atlases = {
       {{{&FontWrittenLayout,
-         {DejaVuFolder + "DejaVuSans-Oblique.ttf", LiberationFolder + "LiberationSans-Italic.ttf"}}}},
+         {DejaVuFolder + "DejaVuSans-Oblique.ttf",
+          LiberationFolder + "LiberationSans-Italic.ttf"}}}},
       {{{&FontArc64ptLayout,
          {LiberationFolder + "LiberationSans-Bold.ttf", DejaVuFolder + "DejaVuSans-Bold.ttf"}},
         {&FontArc17ptLayout,
@@ -146,8 +147,9 @@ int main(int argc, char** argv) {
   };
   bool ok = true;
   for (const AtlasJob& job : atlases) {
-    platform::Image atlas{FontAtlasSize, FontAtlasSize,
-                          std::vector<uint32_t>(static_cast<size_t>(FontAtlasSize) * FontAtlasSize)};
+    platform::Image atlas{
+        FontAtlasSize, FontAtlasSize,
+        std::vector<uint32_t>(static_cast<size_t>(FontAtlasSize) * FontAtlasSize)};
     for (const FontJob& font : job.fonts) ok = DrawFont(atlas, font) && ok;
     ok = WriteIfChanged(atlas, OutputPath(content, job.fonts.front().layout->atlasPath)) && ok;
   }

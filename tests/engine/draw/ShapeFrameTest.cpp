@@ -35,8 +35,8 @@ class ShapeFrameTest : public RenderFixture {
     RenderFixture::SetUp();
     SetInterfaceColors();
     // The atlases are read from the generated Content folder.
-    workingFolder = std::make_unique<WorkingFolder>(
-        std::filesystem::path(QM_CONTENT_DIR).parent_path());
+    workingFolder =
+        std::make_unique<WorkingFolder>(std::filesystem::path(QM_CONTENT_DIR).parent_path());
     writtenAtlas = LoadTexture(FontWrittenLayout.atlasPath, FontAtlasSize, FontAtlasSize);
     arcAtlas = LoadTexture(FontArc64ptLayout.atlasPath, FontAtlasSize, FontAtlasSize);
     workingFolder.reset();
@@ -49,9 +49,11 @@ class ShapeFrameTest : public RenderFixture {
 
   template <typename Colour>
   std::unique_ptr<Texture> MadeTexture(int width, int height, Colour colour) {
-    platform::Image image{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
+    platform::Image image{width, height,
+                          std::vector<uint32_t>(static_cast<size_t>(width) * height)};
     for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) image.pixels[static_cast<size_t>(y) * width + x] = colour(x, y);
+      for (int x = 0; x < width; ++x)
+        image.pixels[static_cast<size_t>(y) * width + x] = colour(x, y);
     }
     auto texture = std::make_unique<Texture>("made.png", L"made.png", width, height);
     texture->texture = renderer->CreateTexture(image);
@@ -130,8 +132,8 @@ TEST_F(ShapeFrameTest, EveryShapeAndFontInOneFrame) {
   FontWritten written(writtenAtlas.get());
   FontArc64pt large(arcAtlas.get());
   FontArc17pt small(arcAtlas.get());
-  for (Font* font : {static_cast<Font*>(&written), static_cast<Font*>(&large),
-                     static_cast<Font*>(&small)}) {
+  for (Font* font :
+       {static_cast<Font*>(&written), static_cast<Font*>(&large), static_cast<Font*>(&small)}) {
     font->color = ColorWhite;
   }
 
@@ -228,8 +230,8 @@ TEST_F(ShapeFrameTest, EveryGlyphOfEveryFont) {
   small.DrawString(half1 + "\n" + half2, {10, 10, 0}, FontAlignStart, FontAlignStart);
   written.DrawString(half1 + "\n" + half2, {10, 60, 0}, FontAlignStart, FontAlignStart);
   large.scaleX = large.scaleY = 0.5f;
-  large.DrawString(all.substr(0, 32) + "\n" + all.substr(32, 32) + "\n" + all.substr(64), {10, 140, 0},
-                   FontAlignStart, FontAlignStart);
+  large.DrawString(all.substr(0, 32) + "\n" + all.substr(32, 32) + "\n" + all.substr(64),
+                   {10, 140, 0}, FontAlignStart, FontAlignStart);
   SpriteRenderer->End();
   Device->EndScene();
 
