@@ -7,7 +7,6 @@
 #include "engine/StringConversion.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
-#include "platform/MatrixStack.h"
 #include "platform/Renderer.h"
 
 using platform::Vector3;
@@ -133,21 +132,14 @@ void Circle::Draw() {
   if (dirty) Update();
   if (!Device) return;
   const int count = PrimitiveCount();
-  platform::MatrixStack stack;
-  stack.LoadMatrix(IdentityMatrix);
-  stack.Push();
-  stack.TranslateLocal(position.x, position.y, position.z);
-  stack.RotateAboutZLocal(rotation * DegreesToRadians);
-  stack.TranslateLocal(-position.x, -position.y, -position.z);
-  Device->SetTransform(platform::TransformKind::World, stack.Top());
+  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   Device->SetTexture(DrawnTexture());
   if (count > 0) Device->Draw(platform::PrimitiveKind::TriangleFan, worldFan.data(), count);
   if (outlineVisible && count > 0) {
     Device->SetTexture(nullptr);
     Device->Draw(platform::PrimitiveKind::LineStrip, worldRim.data(), count);
   }
-  stack.Pop();
-  Device->SetTransform(platform::TransformKind::World, stack.Top());
+  Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
 }
 
 void Circle::DrawScreen() {

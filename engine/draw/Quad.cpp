@@ -7,7 +7,6 @@
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/ExtremeCorner.h"
-#include "platform/MatrixStack.h"
 #include "platform/Renderer.h"
 
 using platform::Vector3;
@@ -374,21 +373,14 @@ void Quad::RefreshExtent() {
 void Quad::Draw() {
   if (dirty) Update();
   if (!Device) return;
-  platform::MatrixStack stack;
-  stack.LoadMatrix(IdentityMatrix);
-  stack.Push();
-  stack.TranslateLocal(position.x, position.y, position.z);
-  stack.RotateAboutZLocal(rotation * DegreesToRadians);
-  stack.TranslateLocal(-position.x, -position.y, -position.z);
-  Device->SetTransform(platform::TransformKind::World, stack.Top());
+  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   Device->SetTexture(DrawnTexture());
   Device->Draw(platform::PrimitiveKind::TriangleFan, worldFill.data(), FanTriangles);
   if (outlineVisible == 1) {
     Device->SetTexture(nullptr);
     Device->Draw(platform::PrimitiveKind::LineList, worldOutline.data(), OutlineLines);
   }
-  stack.Pop();
-  Device->SetTransform(platform::TransformKind::World, stack.Top());
+  Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
 }
 
 void Quad::DrawScreen() {

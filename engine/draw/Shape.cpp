@@ -161,6 +161,12 @@ void Shape::CopyStateTo(Shape& copy) const {
   copy.sideVectors = sideVectors;
 }
 
+platform::Matrix4 Shape::TurnedAboutPosition() const {
+  return platform::MatrixTranslation(-position.x, -position.y, -position.z) *
+         platform::MatrixRotationZ(rotation * DegreesToRadians) *
+         platform::MatrixTranslation(position.x, position.y, position.z);
+}
+
 void Shape::DrawDebugLine(const platform::Vector3& worldPoint, const std::wstring& text) {
   DrawTextAtWorldPoint(worldPoint, text, DebugTextColor.ToD3DColor());
 }

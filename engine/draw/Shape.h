@@ -7,6 +7,7 @@
 #include "engine/Color4.h"
 #include "engine/draw/Primitive.h"
 #include "platform/MathTypes.h"
+#include "platform/Matrix.h"
 #include "platform/Vertex.h"
 
 class Texture;
@@ -129,6 +130,8 @@ class Shape : public virtual Primitive {
   const platform::DeviceTexture* DrawnTexture() const;
   // The texture size for texture coordinates: 1 by 1 without a texture.
   platform::Vector2 TextureDivisors() const;
+  // The world transform that turns the shape by its rotation about its position.
+  platform::Matrix4 TurnedAboutPosition() const;
   // Draws text lines at world points below the position, as the debug view shows them.
   static void DrawDebugLine(const platform::Vector3& worldPoint, const std::wstring& text);
 };

@@ -4,7 +4,6 @@
 
 #include "engine/Globals.h"
 #include "engine/VectorMath.h"
-#include "platform/MatrixStack.h"
 #include "platform/Renderer.h"
 
 using platform::Vector3;
@@ -153,16 +152,9 @@ bool ShapeList::AltContainsPointWithMargin(const Vector3& point, float margin) c
 void ShapeList::Move(float dt) { SetPosition(position + velocity * dt); }
 
 void ShapeList::Draw() {
-  platform::MatrixStack stack;
-  stack.LoadMatrix(IdentityMatrix);
-  stack.Push();
-  stack.TranslateLocal(position.x, position.y, position.z);
-  stack.RotateAboutZLocal(rotation * DegreesToRadians);
-  stack.TranslateLocal(-position.x, -position.y, -position.z);
-  if (Device) Device->SetTransform(platform::TransformKind::World, stack.Top());
+  if (Device) Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   for (Shape* member : members) member->Draw();
-  stack.Pop();
-  if (Device) Device->SetTransform(platform::TransformKind::World, stack.Top());
+  if (Device) Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
 }
 
 void ShapeList::DrawScreen() {
