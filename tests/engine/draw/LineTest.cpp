@@ -15,16 +15,6 @@ class LineTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(LineTest, NewLineIsABlackPointAtTheOrigin) {
-  Line line;
-  EXPECT_EQ(line.type, ShapeTypeLine);
-  EXPECT_EQ(line.length, 0.0f);
-  EXPECT_EQ(line.extent, 0.0f);
-  EXPECT_EQ(line.GetColor(), (Color4{255, 0, 0, 0}));
-  EXPECT_EQ(line.worldEnds[0].x, 0.0f);
-  EXPECT_EQ(line.worldEnds[1].x, 0.0f);
-}
-
 TEST_F(LineTest, TurnedLineHasItsEndsAlongTheRotation) {
   Line line;
   line.SetLength(4);
@@ -78,16 +68,6 @@ TEST_F(LineTest, ScreenEndsAreRoundedToWholePixels) {
   EXPECT_EQ(line.screenEnds[0].rhw, 1.0f);
   // Screen extremes are taken unrounded.
   EXPECT_EQ(line.GetAltLeftmostPoint(), (Vector3{95.5f, 50.5f, 0}));
-}
-
-TEST_F(LineTest, ColoursGoOnlyToTheFill) {
-  Line line;
-  line.SetOutlineColorRGBA(255, 9, 9, 9);
-  line.SetFillColorRGBA(255, 0, 255, 0);
-  const uint32_t green = Color4{255, 0, 255, 0}.ToD3DColor();
-  EXPECT_EQ(line.worldEnds[0].color, green);
-  EXPECT_EQ(line.screenEnds[1].color, green);
-  EXPECT_EQ(line.GetColor2(), (Color4{255, 9, 9, 9}));
 }
 
 TEST_F(LineTest, CloneKeepsLengthAndIsRebuiltAtItsFirstDraw) {

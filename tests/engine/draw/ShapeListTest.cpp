@@ -120,16 +120,6 @@ TEST_F(ShapeListTest, ClearForgetsMembersAndBoundsButNotTheRadius) {
   EXPECT_EQ(first.position, (Vector3{5, 5, 0}));
 }
 
-TEST_F(ShapeListTest, ColoursGoToEveryMember) {
-  ShapeList list;
-  list.AddShape(&first);
-  list.AddShape(&second);
-  list.SetFillColorRGBA(255, 1, 2, 3);
-  EXPECT_EQ(first.GetColor(), (Color4{255, 1, 2, 3}));
-  EXPECT_EQ(second.GetColor(), (Color4{255, 1, 2, 3}));
-  EXPECT_NE(list.GetColor(), (Color4{255, 1, 2, 3}));
-}
-
 TEST_F(ShapeListTest, CloneHoldsFreshCopiesOfTheMembers) {
   Quad quad;
   quad.SetPosition({0, 8, 0});

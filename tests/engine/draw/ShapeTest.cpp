@@ -17,18 +17,6 @@ class ShapeTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ShapeTest, InitialStateComesFromTheInterfaceColours) {
-  Quad quad;
-  EXPECT_EQ(quad.id, 0);
-  EXPECT_EQ(quad.GetName(), "");
-  EXPECT_EQ(quad.GetColor(), (Color4{120, 100, 0, 0}));
-  EXPECT_EQ(quad.GetColor2(), (Color4{255, 0, 0, 0}));
-  EXPECT_EQ(quad.sideVectors[0], (Vector3{0, 1, 0}));
-  EXPECT_EQ(quad.sideVectors[1], (Vector3{-1, 0, 0}));
-  EXPECT_EQ(quad.sideVectors[2], (Vector3{0, -1, 0}));
-  EXPECT_EQ(quad.sideVectors[3], (Vector3{0, 1, 0}));
-}
-
 TEST_F(ShapeTest, NullTextureLeavesRectangleAndDirtyFlag) {
   Quad quad;
   quad.SetRect(1, 2, 3, 4);

@@ -181,15 +181,6 @@ TEST_F(SpriteTest, ScreenTestIgnoresTheCameraWorldTestDoesNot) {
   EXPECT_TRUE(sprite.AltContainsPointWithMargin({133, 115, 0}, 2));
 }
 
-TEST_F(SpriteTest, ScreenExtremesGrowDownward) {
-  Sprite sprite = Framed(0, 0, 20, 10);
-  sprite.SetAltPosition({100, 100, 0});
-  EXPECT_EQ(sprite.GetAltTopmostPoint().y, 95.0f);
-  EXPECT_EQ(sprite.GetAltBottommostPoint().y, 105.0f);
-  EXPECT_EQ(sprite.GetAltLeftmostPoint().x, 90.0f);
-  EXPECT_EQ(sprite.GetAltTopLeftUnrotated(), (Vector3{90, 95, 0}));
-}
-
 TEST_F(SpriteTest, MoveCarriesThePivotAndRaisesDirty) {
   Sprite sprite(&sheet);
   sprite.Update();
