@@ -122,7 +122,8 @@ class Shape : public virtual Primitive {
   // pivot keeps its offset from the position; raises dirty.
   void MovePositionTo(const platform::Vector3& point);
   void MoveAltPositionTo(const platform::Vector3& point);
-  // The fields every clone takes over from its source, through the setters, in this order:
+  // The fields every clone takes over from its source, position and colours through the
+  // setters, in this order:
   // name, texture, rectangle, pivot, position, previous position, screen position, rotation,
   // flips, velocity, colours, dirty flag, outline flag, layer and side vectors.
   void CopyStateTo(Shape& copy) const;
@@ -132,6 +133,6 @@ class Shape : public virtual Primitive {
   platform::Vector2 TextureDivisors() const;
   // The world transform that turns the shape by its rotation about its position.
   platform::Matrix4 TurnedAboutPosition() const;
-  // Draws text lines at world points below the position, as the debug view shows them.
+  // One line of debug text with its top-left corner at the world point's place on the screen.
   static void DrawDebugLine(const platform::Vector3& worldPoint, const std::wstring& text);
 };

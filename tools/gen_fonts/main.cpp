@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr uint32_t OpaqueWhite = 0x00FFFFFF;
+constexpr uint32_t WhiteRgb = 0x00FFFFFF;
 // Kept free above and below the line so that filtering never reaches the next row of cells.
 constexpr int CellPadding = 1;
 
@@ -68,7 +68,7 @@ void PutCoverage(platform::Image& atlas, int x, int y, float coverage) {
   if (x < 0 || y < 0 || x >= atlas.width || y >= atlas.height) return;
   const auto alpha = static_cast<uint32_t>(std::clamp(coverage, 0.0f, 255.0f) + 0.5f);
   if (alpha == 0) return;
-  atlas.pixels[static_cast<size_t>(y) * atlas.width + x] = alpha << 24 | OpaqueWhite;
+  atlas.pixels[static_cast<size_t>(y) * atlas.width + x] = alpha << 24 | WhiteRgb;
 }
 
 bool DrawFont(platform::Image& atlas, const FontJob& job) {
