@@ -2,23 +2,11 @@
 
 #include "engine/Camera.h"
 #include "engine/Globals.h"
-#include "engine/draw/Shape.h"
+#include "engine/draw/Quad.h"
 
 using platform::Vector3;
 
 namespace {
-
-class FadeShape : public Shape {
- public:
-  Color4 GetColor() const override { return color; }
-  void SetFillColor(const Color4& fill) override {
-    color = fill;
-    ++sets;
-  }
-
-  Color4 color;
-  int sets = 0;
-};
 
 class CameraTest : public ::testing::Test {
  protected:
@@ -59,8 +47,8 @@ TEST_F(CameraTest, DistanceFollowsTheEyeDepth) {
 }
 
 TEST_F(CameraTest, FadeEndsOnTheTwentyFifthUpdateAtFiftyFrames) {
-  FadeShape shape;
-  shape.color = {255, 0, 0, 0};
+  Quad shape;
+  shape.SetFillColor({255, 0, 0, 0});
   camera.fadeShape = &shape;
   camera.StartFade({0, 0, 0, 0}, 0.5f);
   GameTimeStep = 0.02f;
@@ -68,32 +56,32 @@ TEST_F(CameraTest, FadeEndsOnTheTwentyFifthUpdateAtFiftyFrames) {
     camera.Update();
     ASSERT_TRUE(camera.fading) << update;
   }
-  EXPECT_EQ(shape.color.a, 10);  // 255 - 24 x 10.2 = 10.2, truncated
+  EXPECT_EQ(shape.GetColor().a, 10);  // 255 - 24 x 10.2 = 10.2, truncated
   camera.Update();
   EXPECT_FALSE(camera.fading);
-  EXPECT_EQ(shape.color, (Color4{0, 0, 0, 0}));
+  EXPECT_EQ(shape.GetColor(), (Color4{0, 0, 0, 0}));
 }
 
 TEST_F(CameraTest, FadeToTheCurrentColourEndsInItsFirstUpdate) {
-  FadeShape shape;
-  shape.color = {255, 10, 20, 30};
+  Quad shape;
+  shape.SetFillColor({255, 10, 20, 30});
   camera.fadeShape = &shape;
-  camera.StartFade(shape.color, 2.0f);
+  camera.StartFade(shape.GetColor(), 2.0f);
   EXPECT_TRUE(camera.fading);
   camera.UpdateFade(0.01f);
   EXPECT_FALSE(camera.fading);
-  EXPECT_EQ(shape.color, (Color4{255, 10, 20, 30}));
+  EXPECT_EQ(shape.GetColor(), (Color4{255, 10, 20, 30}));
 }
 
 TEST_F(CameraTest, FadeWithoutDurationSetsTheTargetAtOnce) {
-  FadeShape shape;
-  shape.color = {255, 0, 0, 0};
+  Quad shape;
+  shape.SetFillColor({255, 0, 0, 0});
   camera.fadeShape = &shape;
   camera.StartFade({0, 255, 255, 255}, 0.0f);
   EXPECT_FALSE(camera.fading);
-  EXPECT_EQ(shape.color, (Color4{0, 255, 255, 255}));
+  EXPECT_EQ(shape.GetColor(), (Color4{0, 255, 255, 255}));
   camera.StartFade({255, 1, 2, 3}, -1.0f);
-  EXPECT_EQ(shape.color, (Color4{255, 1, 2, 3}));
+  EXPECT_EQ(shape.GetColor(), (Color4{255, 1, 2, 3}));
 }
 
 TEST_F(CameraTest, FadeWithoutShapeIsIgnored) {
