@@ -146,9 +146,9 @@ TEST_F(WidgetFrameTest, DrawsMetersAndWidgetsReadably) {
   const float left = field->selection->altPosition.x - field->selection->width / 2;
   const int selectionLeft = static_cast<int>(left) + 1;
   const int selectionRight = static_cast<int>(left + field->selection->width) - 1;
-  EXPECT_GT(CountNear(*frame, {selectionLeft, 394, selectionRight, 406}, Color4{255, 125, 130, 200}),
-            40);
-  EXPECT_GT(CountNear(*frame, {selectionLeft, 394, selectionRight, 406}, ColorBlack), 10);
+  const platform::PixelRect selected{selectionLeft, 394, selectionRight, 406};
+  EXPECT_GT(CountNear(*frame, selected, Color4{255, 125, 130, 200}), 40);
+  EXPECT_GT(CountNear(*frame, selected, ColorBlack), 10);
   // The label ends at the box's left edge.
   EXPECT_GT(CountNear(*frame, {60, 392, 110, 406}, ColorBlack), 10);
 }

@@ -35,7 +35,8 @@ constexpr Point TickEnd{12.5f, 3.5f};
 float DistanceToSegment(Point p, Point a, Point b) {
   const float dx = b.x - a.x;
   const float dy = b.y - a.y;
-  const float t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
+  const float along = ((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy);
+  const float t = std::clamp(along, 0.0f, 1.0f);
   const float ex = p.x - (a.x + t * dx);
   const float ey = p.y - (a.y + t * dy);
   return std::sqrt(ex * ex + ey * ey);
