@@ -1,0 +1,127 @@
+#include "engine/TextBox.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
+#include "engine/TextDrawing.h"
+#include "engine/WidgetLabel.h"
+#include "platform/TextFont.h"
+
+namespace {
+
+const Color4 SelectionColor{255, 125, 130, 200};
+// The caret line stands one pixel left of the place and one below the centre line.
+constexpr float CaretOffsetX = -1.0f;
+constexpr float CaretOffsetY = 1.0f;
+
+// Lengths beyond the 32-bit range saturate.
+int32_t ToIndex(size_t length) {
+  return static_cast<int32_t>(
+      std::min<size_t>(length, static_cast<size_t>(std::numeric_limits<int32_t>::max())));
+}
+
+}  // namespace
+
+TextBox::TextBox(GameState* newOwner, int32_t newMode)
+    : font(SmallFont),
+      labelSide(LabelSideLeft),
+      owner(newOwner),
+      box(std::make_unique<Quad>()),
+      selection(std::make_unique<Quad>()),
+      mode(newMode),
+      textColor(ColorBlack) {
+  box->SetFillColor(ColorWhite);
+  box->outlineVisible = 1;
+  box->SetOutlineColor(ColorBlack);
+  selection->SetFillColor(SelectionColor);
+  selection->SetDimensions(0.0f, 0.0f, 0.0f);
+}
+
+int32_t TextBox::Length() const { return ToIndex(text.size()); }
+
+int32_t TextBox::ClampIndex(int32_t index) const { return std::clamp(index, 0, Length()); }
+
+float TextBox::TextLeft() const { return box->altPosition.x - box->width / 2 + TextInset; }
+
+float TextBox::PrefixWidth(int32_t count) const {
+  if (!font || count <= 0) return 0.0f;
+  return static_cast<float>(font->MeasurePrefix(StringToWString(text), count).width);
+}
+
+void TextBox::SetText(std::string newText) {
+  const int64_t change = static_cast<int64_t>(newText.size()) - static_cast<int64_t>(text.size());
+  text = std::move(newText);
+  const auto moved = [&](int32_t index) {
+    return static_cast<int32_t>(std::clamp<int64_t>(index + change, 0, Length()));
+  };
+  caret = moved(caret);
+  anchor = moved(anchor);
+}
+
+void TextBox::InsertText(std::string typed) {
+  if (typed.empty()) return;
+  caret = ClampIndex(caret);
+  anchor = ClampIndex(anchor);
+  const int32_t lo = std::min(anchor, caret);
+  const int32_t hi = std::max(anchor, caret);
+  text.replace(static_cast<size_t>(lo), static_cast<size_t>(hi - lo), typed);
+  caret = ToIndex(static_cast<size_t>(lo) + typed.size());
+  anchor = caret;
+  UpdateCaret();
+}
+
+int32_t TextBox::MeasureSelection(float x, float, float) const {
+  const float left = TextLeft();
+  float best = std::fabs(x - left);
+  int32_t index = 0;
+  const int32_t length = Length();
+  for (int32_t i = 1; i <= length; ++i) {
+    const float distance = std::fabs(x - (left + PrefixWidth(i)));
+    if (!(distance < best)) break;
+    best = distance;
+    index = i;
+  }
+  return index;
+}
+
+void TextBox::UpdateCaret() {
+  const int32_t first = ClampIndex(anchor);
+  const int32_t second = ClampIndex(caret);
+  if (first == second) {
+    selection->SetDimensions(0.0f, 0.0f, 0.0f);
+    return;
+  }
+  const int32_t lo = std::min(first, second);
+  const int32_t hi = std::max(first, second);
+  platform::TextExtent selected;
+  if (font) {
+    selected = font->Measure(StringToWString(text.substr(static_cast<size_t>(lo),
+                                                         static_cast<size_t>(hi - lo))));
+  }
+  const float selectedWidth = static_cast<float>(selected.width);
+  selection->SetDimensions(selectedWidth, static_cast<float>(selected.height), 0.0f);
+  selection->SetAltPositionXYZ(TextLeft() + PrefixWidth(lo) + selectedWidth / 2,
+                               box->altPosition.y, 0.0f);
+}
+
+platform::Vector3 TextBox::MeasureToCaret() const {
+  return {TextLeft() + PrefixWidth(ClampIndex(caret)) + CaretOffsetX,
+          box->altPosition.y + CaretOffsetY, 0.0f};
+}
+
+void TextBox::Draw() {
+  box->DrawScreen();
+  selection->DrawScreen();
+  const platform::Vector3 at = box->altPosition;
+  DrawWidgetLabel(font, label, labelSide, at.x - box->width / 2, at.x + box->width / 2, at.y,
+                  textColor);
+  const uint32_t color = textColor.ToD3DColor();
+  DrawTextAligned(font, TextLeft(), at.y, 0.0f, StringToWString(text), color, AlignLeft,
+                  AlignQuarterUp);
+  if (!suffix.empty()) {
+    DrawTextAligned(font, TextLeft() + PrefixWidth(Length()), at.y, 0.0f,
+                    StringToWString(suffix), color, AlignLeft, AlignQuarterUp);
+  }
+}

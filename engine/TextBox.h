@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "engine/Color4.h"
+#include "engine/draw/Quad.h"
+
+class GameState;
+namespace platform {
+class TextFont;
+}
+
+// Input modes: which keys the owner's typing code takes for the box.
+constexpr int32_t TextBoxFreeText = 0;
+constexpr int32_t TextBoxInteger = 1;
+constexpr int32_t TextBoxDecimal = 2;
+
+// An editable line of text in a box at its screen position, with a selection highlight and a
+// label. The selection runs between `anchor` and `caret` (character indices); they are equal
+// when nothing is selected. Indices past the end of the text are read as the end. The owner
+// handles the keyboard and the mouse and calls these operations.
+class TextBox {
+ public:
+  // Text starts this many pixels inside the box's left edge.
+  static constexpr float TextInset = 5.0f;
+
+  TextBox(GameState* newOwner, int32_t newMode);
+
+  std::string GetText() const { return text; }
+  // Caret and anchor keep their distance from the end of the text, within the new text.
+  // The highlight is not recomputed.
+  void SetText(std::string newText);
+  // Replaces the selection, or inserts at the caret; the caret ends after the inserted text
+  // and nothing is selected.
+  void InsertText(std::string typed);
+  // The character index whose caret place is nearest to the screen x; the earlier of two
+  // equally near places.
+  int32_t MeasureSelection(float x, float y, float z) const;
+  // Recomputes the highlight from the caret and the anchor.
+  void UpdateCaret();
+  // The screen point where the owner draws the caret line.
+  platform::Vector3 MeasureToCaret() const;
+  // The box and the highlight at once; label, text and suffix through the shared sprite
+  // batch, which the caller has begun.
+  void Draw();
+
+  // The screen x where the text starts.
+  float TextLeft() const;
+
+  platform::TextFont* font = nullptr;  // not owned; also measures the text
+  int32_t labelSide = 0;
+  GameState* owner = nullptr;  // not owned; only kept for the owner
+  std::unique_ptr<Quad> box;
+  std::unique_ptr<Quad> selection;
+  std::string text;
+  std::string label;
+  // Drawn after the text, in the text's colour.
+  std::string suffix;
+  // Enforced by the owner's typing code.
+  int32_t maxLength = std::numeric_limits<int32_t>::max();
+  int32_t mode = TextBoxFreeText;
+  int32_t anchor = 0;
+  int32_t caret = 0;
+  Color4 textColor;
+
+ private:
+  int32_t Length() const;
+  int32_t ClampIndex(int32_t index) const;
+  // Width of the first count characters, in pixels.
+  float PrefixWidth(int32_t count) const;
+};

@@ -1,0 +1,118 @@
+// Draws the check box cells of the editor's interface atlas: an empty box and a ticked box,
+// at the cells the check box cuts. Other cells of the atlas are kept as they are; the file
+// is written only when missing or when these cells differ.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "engine/CheckBox.h"
+#include "platform/Image.h"
+
+namespace {
+
+constexpr int AtlasSize = 512;
+constexpr uint32_t BorderColor = 0xFF3C3C46;
+constexpr uint32_t FaceColor = 0xFFF2F2EE;
+constexpr uint32_t ShadeColor = 0xFFC8C8C8;
+constexpr uint32_t TickColor = 0xFF1A7A28;
+constexpr int Supersampling = 4;
+constexpr float TickHalfWidth = 1.1f;
+
+struct Point {
+  float x;
+  float y;
+};
+
+// The tick's two strokes, in cell pixels.
+constexpr Point TickStart{3.5f, 8.0f};
+constexpr Point TickCorner{6.5f, 11.5f};
+constexpr Point TickEnd{12.5f, 3.5f};
+
+float DistanceToSegment(Point p, Point a, Point b) {
+  const float dx = b.x - a.x;
+  const float dy = b.y - a.y;
+  const float along = ((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy);
+  const float t = std::clamp(along, 0.0f, 1.0f);
+  const float ex = p.x - (a.x + t * dx);
+  const float ey = p.y - (a.y + t * dy);
+  return std::sqrt(ex * ex + ey * ey);
+}
+
+// The fraction of the pixel that the tick's strokes cover.
+float TickCoverage(int x, int y) {
+  int inside = 0;
+  for (int sy = 0; sy < Supersampling; ++sy) {
+    for (int sx = 0; sx < Supersampling; ++sx) {
+      const Point p{x + (sx + 0.5f) / Supersampling, y + (sy + 0.5f) / Supersampling};
+      const float d = std::min(DistanceToSegment(p, TickStart, TickCorner),
+                               DistanceToSegment(p, TickCorner, TickEnd));
+      if (d <= TickHalfWidth) ++inside;
+    }
+  }
+  return static_cast<float>(inside) / (Supersampling * Supersampling);
+}
+
+uint32_t Blend(uint32_t under, uint32_t over, float amount) {
+  uint32_t result = 0xFF000000;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const float a = static_cast<float>((under >> shift) & 0xFF);
+    const float b = static_cast<float>((over >> shift) & 0xFF);
+    result |= static_cast<uint32_t>(a + (b - a) * amount + 0.5f) << shift;
+  }
+  return result;
+}
+
+// A 14 by 14 box inside the cell, its outer ring of pixels left clear so that filtering never
+// reaches the neighbouring cells.
+uint32_t BoxPixel(int x, int y, int size) {
+  const int last = size - 1;
+  if (x == 0 || y == 0 || x == last || y == last) return 0;
+  if (x == 1 || y == 1 || x == last - 1 || y == last - 1) return BorderColor;
+  if (x == 2 || y == 2) return ShadeColor;
+  return FaceColor;
+}
+
+void DrawCell(platform::Image& atlas, const platform::PixelRect& cell, bool ticked) {
+  const int size = cell.right - cell.left;
+  for (int y = 0; y < cell.bottom - cell.top; ++y) {
+    for (int x = 0; x < size; ++x) {
+      uint32_t pixel = BoxPixel(x, y, size);
+      if (ticked && pixel != 0) pixel = Blend(pixel, TickColor, TickCoverage(x, y));
+      atlas.pixels[static_cast<size_t>(cell.top + y) * atlas.width + cell.left + x] = pixel;
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gen_gui CONTENT_FOLDER\n");
+    return 1;
+  }
+  const std::filesystem::path folder = std::filesystem::path(argv[1]) / "Textures" / "HUD";
+  const std::string path = (folder / "GUI_v315.png").string();
+
+  platform::Image atlas{AtlasSize, AtlasSize,
+                        std::vector<uint32_t>(static_cast<size_t>(AtlasSize) * AtlasSize, 0)};
+  std::optional<platform::Image> existing;
+  if (std::filesystem::exists(path)) existing = platform::LoadImageFile(path, 0, 0, 0);
+  if (existing && existing->width == AtlasSize && existing->height == AtlasSize) atlas = *existing;
+  const platform::Image before = atlas;
+
+  DrawCell(atlas, CheckBox::BoxCell, false);
+  DrawCell(atlas, CheckBox::CheckCell, true);
+  if (existing && atlas.pixels == before.pixels) return 0;
+
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!platform::SaveImagePng(atlas, path)) {
+    std::fprintf(stderr, "gen_gui: cannot write %s\n", path.c_str());
+    return 1;
+  }
+  return 0;
+}
