@@ -1,6 +1,8 @@
 #include "engine/GameStateSet.h"
 
 #include "editor/MenuDebug.h"
+#include "engine/Camera.h"
+#include "engine/draw/Quad.h"
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
 #include "menus/DeathScreen.h"
@@ -93,6 +95,7 @@ std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   s->menuShop = BuildScreen<MenuShop>(*s, SlotShop, s, camera, s->world);
   s->deathScreen = BuildScreen<DeathScreen>(*s, SlotDeath, s);
   MainCamera = camera;
+  if (camera) camera->fadeShape = s->world->fadeQuad.get();
 
   s->SwitchTo(s->menuTitle);
   s->previous = s->current;
