@@ -120,7 +120,8 @@ Vector3 Combine(const Vector3& current, const Vector3& candidate) {
   return Length2D(candidate) <= Length2D(current) ? candidate : current;
 }
 
-// Moves y so that its corners leave x. Only corners inside x count unless deep is set.
+// Moves y so that its corners leave x. Only corners inside x count unless deep is set; the
+// sentinel when no corner needs a move.
 Vector3 PlainDisplacement(const Quad& x, const Quad& y, bool deep) {
   const Corners xCorners = CornersOf(x);
   const Corners yCorners = CornersOf(y);
@@ -131,6 +132,8 @@ Vector3 PlainDisplacement(const Quad& x, const Quad& y, bool deep) {
     if (!deep && !x.ContainsPoint(yCorners[corner])) continue;
     const Vector3 candidate = PlainCornerEscape(yCorners[corner], InteriorSector(yCorners, corner),
                                                 xCorners, referenceAngle);
+    // A corner already on x's boundary needs no move; it must not outvote one that does.
+    if (IsZero(candidate)) continue;
     result = first ? candidate : Combine(result, candidate);
     first = false;
   }
@@ -230,6 +233,7 @@ Vector3 EdgeAwareDisplacement(const Quad& cornersOf, const Quad& x, const EdgeAw
     anyCorner = true;
     const EscapeRecord record =
         EdgeAwareCornerEscape(own[corner], corner, InteriorSector(own, corner), xCorners, query);
+    if (IsZero(record.move)) continue;
     const float length = Length2D(record.move);
     const bool sameAngle = AngleOf(record.move) == AngleOf(current.move);
     if (sameAngle ? length > currentLength : length < currentLength) {
