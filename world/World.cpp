@@ -5,6 +5,7 @@
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/PushOut.h"
+#include "collision/Strike.h"
 #include "engine/Globals.h"
 #include "engine/draw/Quad.h"
 
@@ -81,7 +82,12 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
 }
 
 void World::ForgetStrike(StrikeShape* strike) {
+  if (!strike) return;
   for (HitShape* hitBox : playerHitBoxes) {
-    if (hitBox) hitBox->Forget(strike);
+    if (!hitBox) continue;
+    hitBox->Forget(strike);
+    // The strike forgets the player in turn, so that it keeps no stale hit.
+    auto& hit = strike->hitList;
+    hit.erase(std::remove(hit.begin(), hit.end(), hitBox), hit.end());
   }
 }

@@ -37,12 +37,13 @@ class World : public GameState {
   // result. Keeps the mover's held and touching lists. touched, when given, gets the last
   // boundary that pushed, or null.
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
-  // Lets the strike hit every player again: each player's hit box forgets it once.
+  // Lets the strike hit every player again: each player's hit box forgets it once, and the
+  // strike forgets the players' hit boxes.
   void ForgetStrike(StrikeShape* strike);
 
   // The first player leads; the list may be empty.
   std::vector<Actor*> players;
-  // The players' hit boxes, in player order.
+  // The players' hit boxes, in player order: where the strikes of enemies are forgotten.
   std::vector<HitShape*> playerHitBoxes;
   // Every actor the world updates.
   std::vector<Actor*> actors;

@@ -103,14 +103,17 @@ TEST_F(BoundaryPass, HoldPutsTheBoundaryOnTheHeldListUntilThePairSeparates) {
 
 TEST(WorldStrikes, ForgetStrikeMakesEachPlayerHitBoxForgetTheStrikeOnce) {
   World world(nullptr, nullptr);
-  HitQuad first, second;
+  HitQuad first, second, notAPlayer;
   StrikeQuad strike, other;
   first.hitList = {&strike, &other, &strike};
   second.hitList = {&other};
+  strike.hitList = {&first, &notAPlayer};
   world.playerHitBoxes = {&first, &second};
   world.ForgetStrike(&strike);
   EXPECT_EQ(first.hitList, (std::vector<StrikeShape*>{&other, &strike}));
   EXPECT_EQ(second.hitList, std::vector<StrikeShape*>{&other});
+  EXPECT_EQ(strike.hitList, std::vector<HitShape*>{&notAPlayer});
+  world.ForgetStrike(nullptr);
 }
 
 TEST(WorldFade, TheFadeQuadCoversTheClientAreaInOpaqueBlack) {
