@@ -15,5 +15,15 @@ struct Color4 {
            static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
   }
 
+  // Byte by byte, modulo 256: no saturation.
+  friend Color4 operator+(const Color4& x, const Color4& y) {
+    return {static_cast<uint8_t>(x.a + y.a), static_cast<uint8_t>(x.r + y.r),
+            static_cast<uint8_t>(x.g + y.g), static_cast<uint8_t>(x.b + y.b)};
+  }
+  friend Color4 operator-(const Color4& x, const Color4& y) {
+    return {static_cast<uint8_t>(x.a - y.a), static_cast<uint8_t>(x.r - y.r),
+            static_cast<uint8_t>(x.g - y.g), static_cast<uint8_t>(x.b - y.b)};
+  }
+
   friend bool operator==(const Color4&, const Color4&) = default;
 };

@@ -1,10 +1,12 @@
 #include "engine/GameStateSet.h"
 
 #include "editor/MenuDebug.h"
+#include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
 #include "engine/draw/Quad.h"
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
+#include "engine/Texture.h"
 #include "menus/DeathScreen.h"
 #include "menus/MenuConsole.h"
 #include "menus/MenuController.h"
@@ -19,6 +21,8 @@
 namespace {
 
 constexpr float ProgressLineStep = 10.0f;
+constexpr uint32_t AtlasSize = 1024;
+constexpr const char* InterfaceAtlasPath = "Content\\Textures\\HUD\\menuatlas2.png";
 
 enum ScreenSlot : int {
   SlotWorld = 0,
@@ -79,6 +83,16 @@ void GameStateSet::SwitchTo(GameState* target) {
 std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   auto set = std::make_unique<GameStateSet>();
   GameStateSet* s = set.get();
+  s->interfaceAtlas = LoadTexture(InterfaceAtlasPath, AtlasSize, AtlasSize);
+  s->writtenFontAtlas = LoadTexture(FontWrittenLayout.atlasPath, FontAtlasSize, FontAtlasSize);
+  s->fontWritten = std::make_unique<FontWritten>(s->writtenFontAtlas.get());
+  s->fontWritten->color = ColorWhite;
+  s->arcFontAtlas = LoadTexture(FontArc64ptLayout.atlasPath, FontAtlasSize, FontAtlasSize);
+  s->fontArc64pt = std::make_unique<FontArc64pt>(s->arcFontAtlas.get());
+  s->fontArc64pt->color = ColorWhite;
+  s->fontArc17pt = std::make_unique<FontArc17pt>(s->arcFontAtlas.get());
+  s->fontArc17pt->color = ColorWhite;
+
   const float x = ProgressTextPosition.x;
 
   s->menuDialog = BuildScreen<MenuDialog>(*s, SlotDialog, s, camera);
@@ -103,6 +117,12 @@ std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
 }
 
 void DestroyGameStates(GameStateSet& set) {
+  set.interfaceAtlas.reset();
+  set.writtenFontAtlas.reset();
+  set.fontWritten.reset();
+  set.arcFontAtlas.reset();
+  set.fontArc64pt.reset();
+  set.fontArc17pt.reset();
   for (std::unique_ptr<GameState>& screen : set.screens) screen.reset();
   set.current = nullptr;
   set.previous = nullptr;

@@ -6,6 +6,10 @@
 #include "engine/GameState.h"
 
 class Camera;
+class Texture;
+class FontWritten;
+class FontArc64pt;
+class FontArc17pt;
 class World;
 class MenuDebug;
 class MenuConsole;
@@ -30,6 +34,8 @@ struct GameStateSet {
   std::array<std::unique_ptr<GameState>, GameStateCount> screens;
   GameState* current = nullptr;
   GameState* previous = nullptr;
+  // The atlas of the menus and the interface.
+  std::unique_ptr<Texture> interfaceAtlas;
 
   MenuTitle* menuTitle = nullptr;
   World* world = nullptr;
@@ -43,11 +49,18 @@ struct GameStateSet {
   MenuShop* menuShop = nullptr;
   DeathScreen* deathScreen = nullptr;
 
+  // The bitmap fonts and their atlases; the two arc fonts share one atlas.
+  std::unique_ptr<Texture> writtenFontAtlas;
+  std::unique_ptr<FontWritten> fontWritten;
+  std::unique_ptr<Texture> arcFontAtlas;
+  std::unique_ptr<FontArc64pt> fontArc64pt;
+  std::unique_ptr<FontArc17pt> fontArc17pt;
+
   // The one way screens change: the current screen becomes the previous one and the target
   // is entered. The old screen is not left: it keeps its fields.
   void SwitchTo(GameState* target);
 };
 
-// Builds every screen in its fixed order, makes the title menu current and enters it.
+// Loads the interface atlas and the fonts, builds every screen in its fixed order, makes the title menu current and enters it.
 std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera);
 void DestroyGameStates(GameStateSet& set);

@@ -14,8 +14,8 @@ namespace platform {
 
 namespace {
 
-// The original device has its pixel centres at whole coordinates, SDL at half ones: geometry
-// moves by half a pixel so that it covers the same pixels.
+// The game's pixel coordinates put pixel centres at whole numbers, SDL's at halves: geometry
+// moves by half a pixel so that a pixel is covered when its centre lies inside.
 constexpr float PixelCentreOffset = 0.5f;
 // Triangles reaching further than this outside the frame are clipped before rasterising,
 // which keeps the rasteriser's fixed-point arithmetic in range.
@@ -63,6 +63,64 @@ size_t ClipAgainst(const ClipVertex* in, size_t count, ClipVertex* out, bool use
   return written;
 }
 
+// Two textured triangles making an axis-aligned rectangle whose picture is turned a quarter
+// turn (the texture's u runs along a vertical edge). SDL's software renderer draws such a
+// rectangle as a blit, which cannot turn the picture, and gets it wrong.
+bool IsQuarterTurnedRectangle(const SDL_Vertex* v) {
+  const float x0 = v[0].position.x;
+  const float y0 = v[0].position.y;
+  float x1 = x0, y1 = y0;
+  for (int i = 1; i < 6; ++i) {
+    if (v[i].position.x != x0) x1 = v[i].position.x;
+    if (v[i].position.y != y0) y1 = v[i].position.y;
+  }
+  if (x1 == x0 || y1 == y0) return false;
+  for (int i = 0; i < 6; ++i) {
+    if (v[i].position.x != x0 && v[i].position.x != x1) return false;
+    if (v[i].position.y != y0 && v[i].position.y != y1) return false;
+  }
+  for (int i = 0; i < 6; ++i) {
+    for (int j = i + 1; j < 6; ++j) {
+      if (v[i].position.x == v[j].position.x && v[i].position.y != v[j].position.y &&
+          v[i].tex_coord.x != v[j].tex_coord.x) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The rectangle of the six vertices as four triangles about its centre, which no renderer
+// takes for a blit.
+void SplitAboutCentre(const SDL_Vertex* v, std::vector<SDL_Vertex>& out) {
+  float left = v[0].position.x, right = left, top = v[0].position.y, bottom = top;
+  for (int i = 1; i < 6; ++i) {
+    left = std::min(left, v[i].position.x);
+    right = std::max(right, v[i].position.x);
+    top = std::min(top, v[i].position.y);
+    bottom = std::max(bottom, v[i].position.y);
+  }
+  const SDL_FPoint order[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+  SDL_Vertex corners[4] = {};
+  for (int k = 0; k < 4; ++k) {
+    for (int i = 0; i < 6; ++i) {
+      if (v[i].position.x == order[k].x && v[i].position.y == order[k].y) corners[k] = v[i];
+    }
+  }
+  ClipVertex centre{};
+  for (const SDL_Vertex& corner : corners) {
+    ClipVertex c = ToClip(corner);
+    centre = {centre.x + c.x / 4, centre.y + c.y / 4, centre.r + c.r / 4, centre.g + c.g / 4,
+              centre.b + c.b / 4, centre.a + c.a / 4, centre.u + c.u / 4, centre.v + c.v / 4};
+  }
+  const SDL_Vertex middle = FromClip(centre);
+  for (int k = 0; k < 4; ++k) {
+    out.push_back(corners[k]);
+    out.push_back(corners[(k + 1) % 4]);
+    out.push_back(middle);
+  }
+}
+
 }  // namespace
 
 SDL_Color ToSdlColor(uint32_t argb) {
@@ -80,7 +138,15 @@ void RenderCore::AddTriangles(SDL_Texture* texture, const SDL_Vertex* vertices, 
     Flush();
     pendingTexture = texture;
   }
-  pending.insert(pending.end(), vertices, vertices + count);
+  for (size_t first = 0; first < count; first += 3) {
+    pending.insert(pending.end(), vertices + first, vertices + first + 3);
+    if (texture && pending.size() >= 6 && IsQuarterTurnedRectangle(&pending[pending.size() - 6])) {
+      SDL_Vertex pair[6];
+      std::copy(pending.end() - 6, pending.end(), pair);
+      pending.resize(pending.size() - 6);
+      SplitAboutCentre(pair, pending);
+    }
+  }
 }
 
 void RenderCore::Flush() {

@@ -15,10 +15,7 @@ SpriteBatch::SpriteBatch(std::weak_ptr<RenderCore> core) : core_(std::move(core)
 
 SpriteBatch::~SpriteBatch() = default;
 
-void SpriteBatch::Begin() {
-  records_.clear();
-  begun_ = true;
-}
+void SpriteBatch::Begin() { begun_ = true; }
 
 void SpriteBatch::End() {
   begun_ = false;

@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/RendererImpl.h"
 #include "platform/SpriteBatch.h"
@@ -13,10 +14,12 @@ namespace {
 
 // Liberation Sans has the metrics of the face the game names.
 constexpr const char* FontFacePath = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf";
+constexpr unsigned NominalDpi = 72;
 constexpr int PageSize = 512;
 constexpr int GlyphPadding = 1;
 constexpr uint16_t LineFeed = 10;
 constexpr uint16_t ReplacementCharacter = 0xFFFD;
+constexpr std::u16string_view DeepestDescenders = u"gjpqy";
 
 // One code unit per glyph; text ends at its first zero, as a C string would.
 std::u16string ToCodeUnits(const std::wstring& text, size_t count) {
@@ -29,6 +32,18 @@ std::u16string ToCodeUnits(const std::wstring& text, size_t count) {
                                                       : static_cast<char16_t>(c));
   }
   return units;
+}
+
+// How far below a line's top the font reaches: its height, or its deepest descender.
+int LineDepth(TTF_Font* font) {
+  int depth = TTF_FontHeight(font);
+  for (char16_t c : DeepestDescenders) {
+    int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
+    if (TTF_GlyphMetrics32(font, c, &minX, &maxX, &minY, &maxY, &advance) == 0) {
+      depth = std::max(depth, TTF_FontAscent(font) - minY);
+    }
+  }
+  return depth;
 }
 
 std::vector<std::u16string> SplitLines(const std::u16string& text) {
@@ -64,15 +79,12 @@ struct TextFont::Page {
 std::unique_ptr<TextFont> TextFont::Create(Renderer& renderer, int lineHeight) {
   if (lineHeight <= 0 || TTF_Init() != 0) return nullptr;
   auto handle = std::make_unique<FontHandle>();
-  // The largest size whose lines fit the requested height.
-  for (int size = 2 * lineHeight; size > 0; --size) {
-    if (!handle->font) {
-      handle->font = TTF_OpenFont(FontFacePath, size);
-      if (!handle->font) return nullptr;
-    } else {
-      TTF_SetFontSize(handle->font, size);
-    }
-    if (TTF_FontHeight(handle->font) <= lineHeight) break;
+  handle->font = TTF_OpenFontDPI(FontFacePath, lineHeight, NominalDpi, NominalDpi);
+  if (!handle->font) return nullptr;
+  // The largest size whose lines, descenders included, fit the requested height; the
+  // resolution gives finer steps than whole point sizes.
+  for (unsigned dpi = NominalDpi; dpi > 1 && LineDepth(handle->font) > lineHeight; --dpi) {
+    TTF_SetFontSizeDPI(handle->font, lineHeight, dpi - 1, dpi - 1);
   }
   return std::unique_ptr<TextFont>(new TextFont(std::move(handle), CoreOf(renderer), lineHeight));
 }
@@ -177,10 +189,21 @@ void TextFont::Draw(SpriteBatch* batch, const std::wstring& text, const PixelRec
       Glyph& glyph = GlyphOf(c);
       if (!glyph.rasterized) Rasterize(c, glyph);
       if (glyph.page >= 0) {
-        const std::shared_ptr<TextureHandle>& page = pages_[glyph.page].texture;
-        float gx = static_cast<float>(x + glyph.offsetX);
-        float gy = static_cast<float>(top);
-        (batch ? *batch : *direct_).DrawRegion(page, glyph.source, gx, gy, color);
+        // Clipped to the box, so nothing spills past the measured rectangle.
+        const int left = x + glyph.offsetX;
+        const int width = glyph.source.right - glyph.source.left;
+        const int height = glyph.source.bottom - glyph.source.top;
+        const int clipLeft = std::max(0, box.left - left);
+        const int clipTop = std::max(0, box.top - top);
+        const int clipRight = std::max(0, left + width - box.right);
+        const int clipBottom = std::max(0, top + height - box.bottom);
+        if (clipLeft + clipRight < width && clipTop + clipBottom < height) {
+          const PixelRect visible{glyph.source.left + clipLeft, glyph.source.top + clipTop,
+                                  glyph.source.right - clipRight, glyph.source.bottom - clipBottom};
+          (batch ? *batch : *direct_)
+              .DrawRegion(pages_[glyph.page].texture, visible, static_cast<float>(left + clipLeft),
+                          static_cast<float>(top + clipTop), color);
+        }
       }
       x += glyph.advance;
     }

@@ -39,7 +39,7 @@ class TextFont {
   // The first count characters taken as one line.
   TextExtent MeasurePrefix(const std::wstring& text, size_t count);
   // Draws each line aligned inside the box's width, lines one line height apart from the
-  // box's top, through the batch (or at once without one).
+  // box's top, clipped to the box, through the batch (or at once without one).
   void Draw(SpriteBatch* batch, const std::wstring& text, const PixelRect& box, TextAlign align,
             uint32_t color);
 

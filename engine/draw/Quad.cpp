@@ -6,6 +6,7 @@
 #include "engine/StringConversion.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
+#include "engine/draw/ExtremeCorner.h"
 #include "platform/MatrixStack.h"
 #include "platform/Renderer.h"
 
@@ -325,56 +326,33 @@ bool Quad::AltContainsPointWithMargin(const Vector3& point, float margin) const 
   return ContainsAround(altPosition, point, margin);
 }
 
-namespace {
-
-// Corners in the order top-left, bottom-left, top-right, bottom-right; on a tie the later wins.
-template <typename Better>
-Vector3 Extreme(const Vector3 (&corners)[4], Better better) {
-  Vector3 result = corners[0];
-  for (int i = 1; i < 4; ++i) {
-    if (better(corners[i], result)) result = corners[i];
-  }
-  return result;
+std::array<Vector3, 4> Quad::WorldCorners() const {
+  return {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
 }
 
-bool Higher(const Vector3& a, const Vector3& b) { return a.y >= b.y; }
-bool Lower(const Vector3& a, const Vector3& b) { return a.y <= b.y; }
-bool FurtherLeft(const Vector3& a, const Vector3& b) { return a.x <= b.x; }
-bool FurtherRight(const Vector3& a, const Vector3& b) { return a.x >= b.x; }
-
-}  // namespace
-
-Vector3 Quad::GetTopmostPoint() const {
-  const Vector3 c[4] = {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
-  return Extreme(c, Higher);
+std::array<Vector3, 4> Quad::AltCorners() const {
+  return {GetAltTopLeft(), GetAltBottomLeft(), GetAltTopRight(), GetAltBottomRight()};
 }
+
+Vector3 Quad::GetTopmostPoint() const { return ExtremeCorner(WorldCorners(), CornerAxis::Y, true); }
 Vector3 Quad::GetLeftmostPoint() const {
-  const Vector3 c[4] = {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
-  return Extreme(c, FurtherLeft);
+  return ExtremeCorner(WorldCorners(), CornerAxis::X, false);
 }
 Vector3 Quad::GetBottommostPoint() const {
-  const Vector3 c[4] = {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
-  return Extreme(c, Lower);
+  return ExtremeCorner(WorldCorners(), CornerAxis::Y, false);
 }
 Vector3 Quad::GetRightmostPoint() const {
-  const Vector3 c[4] = {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
-  return Extreme(c, FurtherRight);
+  return ExtremeCorner(WorldCorners(), CornerAxis::X, true);
 }
-Vector3 Quad::GetAltTopmostPoint() const {
-  const Vector3 c[4] = {GetAltTopLeft(), GetAltBottomLeft(), GetAltTopRight(), GetAltBottomRight()};
-  return Extreme(c, Higher);
-}
+Vector3 Quad::GetAltTopmostPoint() const { return ExtremeCorner(AltCorners(), CornerAxis::Y, true); }
 Vector3 Quad::GetAltLeftmostPoint() const {
-  const Vector3 c[4] = {GetAltTopLeft(), GetAltBottomLeft(), GetAltTopRight(), GetAltBottomRight()};
-  return Extreme(c, FurtherLeft);
+  return ExtremeCorner(AltCorners(), CornerAxis::X, false);
 }
 Vector3 Quad::GetAltBottommostPoint() const {
-  const Vector3 c[4] = {GetAltTopLeft(), GetAltBottomLeft(), GetAltTopRight(), GetAltBottomRight()};
-  return Extreme(c, Lower);
+  return ExtremeCorner(AltCorners(), CornerAxis::Y, false);
 }
 Vector3 Quad::GetAltRightmostPoint() const {
-  const Vector3 c[4] = {GetAltTopLeft(), GetAltBottomLeft(), GetAltTopRight(), GetAltBottomRight()};
-  return Extreme(c, FurtherRight);
+  return ExtremeCorner(AltCorners(), CornerAxis::X, true);
 }
 
 void Quad::RefreshExtent() {
@@ -424,7 +402,7 @@ void Quad::DrawDebugInfo() {
 }
 
 void Quad::DrawVertexCoordinates() {
-  const Vector3 corners[4] = {GetTopLeft(), GetBottomLeft(), GetTopRight(), GetBottomRight()};
+  const std::array<Vector3, 4> corners = WorldCorners();
   const wchar_t* labels[4] = {L"TL (", L"BL (", L"TR (", L"BR ("};
   for (int i = 0; i < 4; ++i) {
     std::wstring text = labels[i];

@@ -103,6 +103,9 @@ class Quad : public virtual Shape {
   enum Edge { EdgeTop, EdgeRight, EdgeBottom, EdgeLeft };
 
   void Construct();
+  // In the order top-left, bottom-left, top-right, bottom-right.
+  std::array<platform::Vector3, 4> WorldCorners() const;
+  std::array<platform::Vector3, 4> AltCorners() const;
   void FinishCopy(uint8_t flag);
   void SetEdgeColor(Edge edge, const Color4& color);
   void MoveCorner(const platform::Vector3& point, const platform::Vector3& fixed, bool left,

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/Color4.h"
+#include "platform/MathTypes.h"
+#include "platform/Matrix.h"
+#include "platform/Vertex.h"
+
+class Texture;
+
+// Glyphs exist for character codes 32 to 126.
+constexpr int FirstGlyphCode = 32;
+constexpr int LastGlyphCode = 126;
+constexpr int GlyphCount = LastGlyphCode - FirstGlyphCode + 1;
+
+// Alignment codes of the bitmap fonts: 1 left or top, 2 centre, 3 right or bottom; any other
+// value behaves as 1.
+constexpr int FontAlignStart = 1;
+constexpr int FontAlignCenter = 2;
+constexpr int FontAlignEnd = 3;
+
+// One glyph: its cell in the atlas (right and bottom exclusive) and its advance in atlas pixels.
+struct FChar {
+  platform::PixelRect rect;
+  float advance = 16.0f;
+};
+
+// Where a font's glyphs lie in its atlas and how far each advances: the font reads it, and so
+// does the generator that draws the atlas.
+struct FontLayout {
+  const char* atlasPath;  // as the game stores it, with backslashes
+  int cell;               // square cells of this many pixels
+  int originX;
+  int originY;
+  int glyphsPerRow;
+  std::array<float, GlyphCount> advances;
+
+  // The cell of glyph i (character code 32 + i).
+  platform::PixelRect CellOf(int index) const;
+};
+
+// The side of both font atlases.
+constexpr int FontAtlasSize = 1024;
+
+// A bitmap font: glyphs cut from an atlas texture and drawn one by one through the shared
+// sprite batch, which the caller has begun. Text is narrow; characters outside 32 to 126 other
+// than the line feed are skipped, neither drawn nor advanced over.
+class Font {
+ public:
+  virtual ~Font() = default;
+
+  void Initialize(Texture* atlas, float newCellWidth, float newCellHeight);
+  Color4 GetColor() const { return color; }
+
+  // Width in screen pixels; of multi-line text, the widest line.
+  float MeasureText(const std::string& text, bool asProportional, float scale) const;
+  float MeasureString(const std::string& text) const;
+  // A line feed returns to the aligned line origin one line lower.
+  void DrawString(const std::string& text, platform::Vector3 pen, int vertical, int horizontal);
+  // At the world point's place on the screen.
+  void DrawStringProjected(const std::string& text, const platform::Vector3& worldPoint,
+                           int vertical, int horizontal);
+  // Paragraphs cut at "|", one font line apart, each wrapped to maxWidth.
+  void DrawWrappedText(const std::string& text, const platform::Vector3& pen, int vertical,
+                       int horizontal, float maxWidth, float lineHeight);
+  // Greedy wrap at single spaces; a word wider than the line is cut by characters. Returns the
+  // pen of the last line drawn.
+  platform::Vector3 DrawWrappedLines(const std::string& paragraph, platform::Vector3 pen,
+                                     int vertical, int horizontal, float maxWidth,
+                                     float lineHeight);
+  void SetTransform(float x, float y);
+
+  Texture* texture = nullptr;  // not owned
+  std::array<FChar, GlyphCount> glyphs{};
+  Color4 color;
+  float scaleX = 1.0f;
+  float scaleY = 1.0f;
+  bool proportional = true;
+  float cellWidth = 0.0f;
+  float cellHeight = 0.0f;
+  float spacing = 1.0f;
+  platform::Matrix4 transform = platform::Matrix4::Identity();
+
+ protected:
+  Font() = default;
+  // Initialize over the atlas with the layout's cells and advances.
+  void Build(Texture* atlas, const FontLayout& layout);
+
+ private:
+  float MeasureLine(const std::string& text, size_t begin, size_t end, bool asProportional,
+                    float scale) const;
+};

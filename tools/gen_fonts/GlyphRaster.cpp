@@ -1,0 +1,88 @@
+#include "GlyphRaster.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+namespace {
+
+constexpr int SmallestPointSize = 4;
+// Point sizes are tried from this many times the wanted ink height down.
+constexpr int LargestSizeFactor = 2;
+constexpr int FirstPrintable = 32;
+constexpr int LastPrintable = 126;
+
+struct SurfaceDeleter {
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+}  // namespace
+
+struct GlyphRaster::Face {
+  TTF_Font* font = nullptr;
+  ~Face() {
+    if (font) TTF_CloseFont(font);
+    TTF_Quit();
+  }
+};
+
+GlyphRaster::GlyphRaster(std::unique_ptr<Face> face) : face_(std::move(face)) {}
+
+GlyphRaster::~GlyphRaster() = default;
+
+std::unique_ptr<GlyphRaster> GlyphRaster::Open(const std::vector<std::string>& candidates,
+                                               int inkHeight) {
+  for (const std::string& file : candidates) {
+    for (int size = inkHeight * LargestSizeFactor; size >= SmallestPointSize; --size) {
+      if (TTF_Init() != 0) return nullptr;
+      auto face = std::make_unique<Face>();
+      face->font = TTF_OpenFont(file.c_str(), size);
+      if (!face->font) break;  // the file does not open: try the next one
+      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face)));
+      if (raster->MeasureInk() && raster->inkBottom_ - raster->inkTop_ <= inkHeight) return raster;
+    }
+  }
+  return nullptr;
+}
+
+bool GlyphRaster::MeasureInk() {
+  inkTop_ = std::numeric_limits<int>::max();
+  inkBottom_ = 0;
+  for (int code = FirstPrintable; code <= LastPrintable; ++code) {
+    const Mask mask = Render(static_cast<char>(code));
+    for (int y = 0; y < mask.height; ++y) {
+      for (int x = 0; x < mask.width; ++x) {
+        if (mask.At(x, y) == 0) continue;
+        inkTop_ = std::min(inkTop_, y);
+        inkBottom_ = std::max(inkBottom_, y + 1);
+        break;
+      }
+    }
+  }
+  return inkBottom_ > inkTop_;
+}
+
+GlyphRaster::Mask GlyphRaster::Render(char character) const {
+  Mask mask;
+  const char text[2] = {character, '\0'};
+  SurfacePtr rendered(TTF_RenderUTF8_Blended(face_->font, text, SDL_Color{255, 255, 255, 255}));
+  if (!rendered) return mask;
+  SurfacePtr argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+  if (!argb) return mask;
+  mask.width = argb->w;
+  mask.height = argb->h;
+  mask.coverage.resize(static_cast<size_t>(mask.width) * mask.height);
+  SDL_LockSurface(argb.get());
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* row =
+        reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(argb->pixels) + y * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) {
+      mask.coverage[static_cast<size_t>(y) * mask.width + x] = static_cast<unsigned char>(row[x] >> 24);
+    }
+  }
+  SDL_UnlockSurface(argb.get());
+  return mask;
+}
