@@ -22,6 +22,8 @@ constexpr float QuarterTurn = 90.0f;
 constexpr float HalfTurn = 180.0f;
 constexpr float FullTurn = 360.0f;
 constexpr float CaseTextDrop = 10.0f;
+// The plain escapes turn the direction +x by quarter turns.
+constexpr float ReferenceAngle = 0.0f;
 const Vector3 Sentinel{FLT_MAX, FLT_MAX, FLT_MAX};
 const Vector3 NegatedSentinel{-FLT_MAX, -FLT_MAX, -FLT_MAX};
 const Vector3 Zero{};
@@ -125,13 +127,12 @@ Vector3 Combine(const Vector3& current, const Vector3& candidate) {
 Vector3 PlainDisplacement(const Quad& x, const Quad& y, bool deep) {
   const Corners xCorners = CornersOf(x);
   const Corners yCorners = CornersOf(y);
-  const float referenceAngle = 0.0f;
   Vector3 result = Sentinel;
   bool first = true;
   for (int corner = 0; corner < 4; ++corner) {
     if (!deep && !x.ContainsPoint(yCorners[corner])) continue;
     const Vector3 candidate = PlainCornerEscape(yCorners[corner], InteriorSector(yCorners, corner),
-                                                xCorners, referenceAngle);
+                                                xCorners, ReferenceAngle);
     // A corner already on x's boundary needs no move; it must not outvote one that does.
     if (IsZero(candidate)) continue;
     result = first ? candidate : Combine(result, candidate);

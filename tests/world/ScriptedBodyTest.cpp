@@ -16,6 +16,7 @@ constexpr float Dt = 1.0f / 60.0f;
 constexpr float Gravity = 30.0f;
 constexpr float RunSpeed = 3.0f;
 constexpr float JumpSpeed = 12.0f;
+constexpr float HighJumpSpeed = 14.0f;
 
 void Place(BoundingQuad& quad, float x, float y, float width, float height, float rotation = 0.0f) {
   quad.SetPositionXYZ(x, y, 0.0f);
@@ -111,6 +112,47 @@ TEST(ScriptedBody, FallsOntoTheFloorSlidesIntoTheWallAndRestsOnTheSlope) {
   const Vector3 corner = body.quad.GetBottomRight();
   EXPECT_NEAR(DistanceToLine(corner, slope.GetTopLeft(), slope.GetTopRight()), 0.0f, 1e-3f);
   EXPECT_TRUE(std::count(body.quad.touchingList.begin(), body.quad.touchingList.end(), &slope));
+}
+
+TEST(ScriptedBody, JumpsUpThroughAnOpenBottomEdgeAndLandsOnTheSolidTop) {
+  World world(nullptr, nullptr);
+  BoundingQuad floor, platform;
+  Place(floor, 0.0f, 0.0f, 20.0f, 2.0f);      // top at y = 1
+  Place(platform, 0.0f, 3.5f, 6.0f, 1.0f);    // from y = 3 to 4
+  platform.SetEdgeFlag3(0);
+  world.boundaries = {&floor, &platform};
+  Body body;
+  Place(body.quad, 0.0f, 1.5f, 1.0f, 1.0f);
+  // High enough to clear the platform before the turn of the jump.
+  body.quad.velocity.y = HighJumpSpeed;
+
+  bool passedThrough = false;
+  bool landed = false;
+  for (int frame = 0; frame < 120 && !landed; ++frame) {
+    const float before = body.quad.position.y;
+    body.Step(world);
+    const bool inside = body.Bottom() < 4.0f && body.Bottom() + body.quad.height > 3.0f;
+    if (body.quad.velocity.y > 0.0f || body.quad.position.y > before) {
+      // Rising: the platform holds the body instead of stopping it.
+      ASSERT_EQ(body.push, Vector3{}) << "frame " << frame;
+      if (inside) {
+        passedThrough = true;
+        ASSERT_EQ(body.quad.heldList, std::vector<BoundingShape*>{&platform}) << frame;
+      }
+    } else if (body.push.y > 0.0f) {
+      EXPECT_EQ(body.touched, &platform);
+      EXPECT_NEAR(body.Bottom(), 4.0f, 1e-4f);
+      EXPECT_TRUE(body.quad.heldList.empty());
+      landed = true;
+    }
+  }
+  EXPECT_TRUE(passedThrough);
+  ASSERT_TRUE(landed);
+  // Standing on it stays standing.
+  for (int frame = 0; frame < 30; ++frame) {
+    body.Step(world);
+    ASSERT_NEAR(body.Bottom(), 4.0f, 1e-4f);
+  }
 }
 
 }  // namespace
