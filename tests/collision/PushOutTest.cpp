@@ -107,7 +107,8 @@ TEST(PushOut, CircleOutOfQuadIsTheNegatedQuadOutOfCircle) {
       BoundingQuad quad;
       circle.footPointPushOut = static_cast<uint8_t>(footPoints);
       Place(circle, coordinate(engine), coordinate(engine), size(engine));
-      Place(quad, coordinate(engine), coordinate(engine), size(engine), size(engine), angle(engine));
+      Place(quad, coordinate(engine), coordinate(engine), size(engine), size(engine),
+            angle(engine));
       BoundingShape* circleTouched = nullptr;
       BoundingShape* quadTouched = nullptr;
       const Vector3 circleOut = ComputePushOut(&circle, &quad, &circleTouched, nullptr);
@@ -248,6 +249,29 @@ TEST(PushOut, ACornerLyingOnAnEdgeDoesNotCancelThePushOfAnotherCorner) {
   // Only touching: no push.
   Place(body, 3.0f, 1.5f, 2.0f, 1.0f);
   EXPECT_EQ(ComputePushOut(&body, &wall, nullptr, nullptr), Vector3{});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PushOut, ABoundarysCornersInTheMoverPushByTheSolidityOfTheirCorner) {
+  // A wide body lands on a small block: only the block's corners lie in the body.
+  BoundingQuad body, block;
+  Place(block, 0.0f, 0.0f, 1.0f, 1.0f);
+  block.SetEdgeFlag3(0);
+  Place(body, 0.0f, 2.4f, 4.0f, 4.0f);
+  CameFrom(body, 0.0f, 2.6f);
+  bool hold = false;
+  ExpectNear(ComputePushOut(&body, &block, nullptr, &hold), 0.0f, 0.1f);
+  EXPECT_EQ(CollisionCase, 2);
+  EXPECT_FALSE(hold);
+
+  // With its top and left edges off, the block's top-left corner is not solid: it decides.
+  block.SetEdgeFlag2(0);
+  block.SetEdgeFlag0(0);
+  EXPECT_EQ(ComputePushOut(&body, &block, nullptr, &hold), Vector3{});
+  EXPECT_TRUE(hold);
 }
 
 }  // namespace

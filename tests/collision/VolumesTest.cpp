@@ -145,6 +145,7 @@ TEST(Hit, ContainsAndForgetWorkOnTheHitList) {
 TEST(Strike, ADuplicateHasNoOwnerHitsOrStrikeValues) {
   StrikeQuad source;
   HitQuad hitBox;
+  // Any owner will do: the strike never reaches into it.
   source.owner = reinterpret_cast<Actor*>(&hitBox);
   source.damage = 12.0f;
   source.force = 3.0f;
