@@ -47,7 +47,7 @@ class World : public GameState {
   std::vector<HitShape*> playerHitBoxes;
   // Every actor the world updates.
   std::vector<Actor*> actors;
-  // The level's solid shapes, in the order the boundary pass takes them.
+  // The level's solid shapes, in the order the boundary pass takes them; not owned here.
   std::vector<BoundingShape*> boundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
