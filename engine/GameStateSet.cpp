@@ -2,6 +2,8 @@
 
 #include "editor/MenuDebug.h"
 #include "engine/BitmapFonts.h"
+#include "engine/Camera.h"
+#include "engine/draw/Quad.h"
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
 #include "engine/Texture.h"
@@ -107,6 +109,7 @@ std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   s->menuShop = BuildScreen<MenuShop>(*s, SlotShop, s, camera, s->world);
   s->deathScreen = BuildScreen<DeathScreen>(*s, SlotDeath, s);
   MainCamera = camera;
+  if (camera) camera->fadeShape = s->world->fadeQuad.get();
 
   s->SwitchTo(s->menuTitle);
   s->previous = s->current;

@@ -1,0 +1,104 @@
+#include "collision/Boundary.h"
+
+#include <algorithm>
+
+#include "collision/ShapeCopy.h"
+
+namespace {
+
+// The outline colours of a solid and of a switched-off edge.
+constexpr Color4 SolidEdgeColor{255, 0, 0, 0};
+constexpr Color4 OpenEdgeColor{255, 0, 0, 255};
+
+// The line of each edge (left, right, top, bottom) in the world outline (right, left, top,
+// bottom) and in the screen outline (top, bottom, left, right).
+constexpr int WorldLineOfEdge[4] = {1, 0, 2, 3};
+constexpr int ScreenLineOfEdge[4] = {2, 3, 0, 1};
+
+}  // namespace
+
+Boundary::Boundary() { kind = KindBoundary; }
+
+Boundary::Boundary(const Boundary& other) : Primitive(), Interactive() {
+  kind = KindBoundary;
+  *this = other;
+}
+
+Boundary& Boundary::operator=(const Boundary& other) {
+  if (this == &other) return *this;
+  footPointPushOut = other.footPointPushOut;
+  partialEdges = other.partialEdges;
+  mapValue1 = other.mapValue1;
+  mapValue2 = other.mapValue2;
+  heldList = other.heldList;
+  touchingList = other.touchingList;
+  ignoreList = other.ignoreList;
+  return *this;
+}
+
+void Boundary::AddUnique(BoundingShape* shape) {
+  if (std::find(heldList.begin(), heldList.end(), shape) == heldList.end()) {
+    heldList.push_back(shape);
+  }
+}
+
+BoundingCircle::BoundingCircle() = default;
+
+BoundingCircle::BoundingCircle(const BoundingCircle& other)
+    : Primitive(), Interactive(), Boundary(), Shape(), BoundingShape(), Circle() {
+  *this = other;
+}
+
+BoundingCircle& BoundingCircle::operator=(const BoundingCircle& other) {
+  if (this == &other) return *this;
+  Boundary::operator=(other);
+  Circle::operator=(other);
+  return *this;
+}
+
+std::unique_ptr<BoundingShape> BoundingCircle::Duplicate() const {
+  auto copy = std::make_unique<BoundingCircle>();
+  copy->Boundary::operator=(*this);
+  copy->quadMark = quadMark;
+  CopyShapeData<Circle>(*this, *copy);
+  return copy;
+}
+
+BoundingQuad::BoundingQuad() { quadMark = 1; }
+
+BoundingQuad::BoundingQuad(const BoundingQuad& other)
+    : Primitive(), Interactive(), Boundary(), Shape(), BoundingShape(), Quad() {
+  quadMark = 1;
+  *this = other;
+}
+
+BoundingQuad& BoundingQuad::operator=(const BoundingQuad& other) {
+  if (this == &other) return *this;
+  Boundary::operator=(other);
+  Quad::operator=(other);
+  mapValues = other.mapValues;
+  edgeFlags = other.edgeFlags;
+  quadMark = other.quadMark;
+  return *this;
+}
+
+std::unique_ptr<BoundingShape> BoundingQuad::Duplicate() const {
+  auto copy = std::make_unique<BoundingQuad>();
+  copy->Boundary::operator=(*this);
+  copy->quadMark = quadMark;
+  CopyShapeData<Quad>(*this, *copy);
+  return copy;
+}
+
+void BoundingQuad::SetEdgeFlag(EdgeIndex edge, uint8_t flag) {
+  edgeFlags[edge] = flag;
+  if (!flag) partialEdges = 1;
+  const uint32_t color = (flag ? SolidEdgeColor : OpenEdgeColor).ToD3DColor();
+  const int worldLine = WorldLineOfEdge[edge];
+  const int screenLine = ScreenLineOfEdge[edge];
+  worldOutline[2 * worldLine].color = color;
+  worldOutline[2 * worldLine + 1].color = color;
+  screenOutline[2 * screenLine].color = color;
+  screenOutline[2 * screenLine + 1].color = color;
+  dirty = 1;
+}

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "collision/Collide.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/ShapeList.h"
+
+namespace {
+
+void Place(Quad& quad, float x, float y, float width, float height, float rotation = 0.0f) {
+  quad.SetPositionXYZ(x, y, 0.0f);
+  quad.SetDimensions(width, height, 0.0f);
+  quad.SetRotation(rotation);
+}
+
+void Place(Circle& circle, float x, float y, float radius) {
+  circle.SetPositionXYZ(x, y, 0.0f);
+  circle.SetRadius(radius);
+}
+
+bool CollideBothWays(const Shape& a, const Shape& b) {
+  const bool forward = Collide(&a, &b);
+  EXPECT_EQ(forward, Collide(&b, &a));
+  return forward;
+}
+
+TEST(Collide, TouchingCirclesDoNotCollideButOverlappingOnesDo) {
+  Circle a, b;
+  Place(a, 0.0f, 0.0f, 1.0f);
+  Place(b, 3.0f, 0.0f, 2.0f);
+  EXPECT_FALSE(CollideBothWays(a, b));
+  b.SetPositionXYZ(2.999f, 0.0f, 0.0f);
+  EXPECT_TRUE(CollideBothWays(a, b));
+}
+
+TEST(Collide, QuadsSharingOnlyAnEdgeOrACornerCollide) {
+  Quad a, b;
+  Place(a, 0.0f, 0.0f, 2.0f, 2.0f);
+  Place(b, 2.0f, 0.0f, 2.0f, 2.0f);
+  EXPECT_TRUE(CollideBothWays(a, b));
+  b.SetPositionXYZ(2.0f, 2.0f, 0.0f);
+  EXPECT_TRUE(CollideBothWays(a, b));
+  b.SetPositionXYZ(2.001f, 0.0f, 0.0f);
+  EXPECT_FALSE(CollideBothWays(a, b));
+}
+
+TEST(Collide, ZeroSizeShapesCollideWithNothingEvenInsideAList) {
+  Quad big, point;
+  Place(big, 0.0f, 0.0f, 10.0f, 10.0f);
+  Place(point, 0.0f, 0.0f, 0.0f, 0.0f);
+  Circle dot;
+  Place(dot, 0.0f, 0.0f, 0.0f);
+  EXPECT_FALSE(CollideBothWays(big, point));
+  EXPECT_FALSE(CollideBothWays(big, dot));
+  ShapeList list;
+  list.AddShape(&point);
+  list.AddShape(&dot);
+  EXPECT_FALSE(CollideBothWays(big, list));
+  // With a depth the quad is no longer of zero size: it is a point, and inside.
+  point.SetDimensions(0.0f, 0.0f, 1.0f);
+  EXPECT_TRUE(CollideBothWays(big, point));
+}
+
+TEST(Collide, ListsCollideWhenAnyMemberPairDoesAndAnEmptyListNever) {
+  Quad a, b;
+  Place(a, 0.0f, 0.0f, 1.0f, 1.0f);
+  Place(b, 10.0f, 0.0f, 1.0f, 1.0f);
+  Circle c, d;
+  Place(c, -10.0f, 0.0f, 1.0f);
+  Place(d, 10.0f, 0.8f, 0.5f);
+  ShapeList first, second, empty;
+  first.AddShape(&a);
+  first.AddShape(&c);
+  second.AddShape(&d);
+  EXPECT_FALSE(CollideBothWays(first, second));
+  first.AddShape(&b);
+  EXPECT_TRUE(CollideBothWays(first, second));
+  EXPECT_TRUE(CollideBothWays(first, d));
+  EXPECT_FALSE(CollideBothWays(first, empty));
+  EXPECT_FALSE(CollideBothWays(empty, empty));
+}
+
+TEST(Collide, ShapesOfOtherKindsCollideWithNothing) {
+  Quad a, b;
+  Place(a, 0.0f, 0.0f, 2.0f, 2.0f);
+  Place(b, 0.0f, 0.0f, 2.0f, 2.0f);
+  b.type = ShapeTypeSprite;
+  EXPECT_FALSE(CollideBothWays(a, b));
+  EXPECT_FALSE(Collide(&a, nullptr));
+}
+
+TEST(Collide, AQuadWithoutWidthIsASegmentEvenWhenTurned) {
+  Quad segment, box;
+  Place(box, 0.0f, 0.0f, 2.0f, 2.0f);
+  // Horizontally within the box's span, but wholly above it.
+  Place(segment, 0.0f, 3.0f, 0.0f, 1.0f, 45.0f);
+  EXPECT_FALSE(CollideBothWays(segment, box));
+  segment.SetPositionXYZ(0.0f, 1.2f, 0.0f);
+  EXPECT_TRUE(CollideBothWays(segment, box));
+  Quad other;
+  Place(other, 0.0f, 1.2f, 1.0f, 0.0f, 30.0f);
+  EXPECT_TRUE(CollideBothWays(segment, other));
+  other.SetPositionXYZ(5.0f, 5.0f, 0.0f);
+  EXPECT_FALSE(CollideBothWays(segment, other));
+}
+
+TEST(Collide, ACircleWhoseCentreLiesOnAQuadsSideOverlapsIt) {
+  Quad box;
+  Place(box, 0.0f, 0.0f, 2.0f, 2.0f);
+  Circle circle;
+  Place(circle, 1.0f, 0.5f, 0.25f);
+  EXPECT_TRUE(CollideBothWays(circle, box));
+  circle.SetPositionXYZ(0.5f, -1.0f, 0.0f);
+  EXPECT_TRUE(CollideBothWays(circle, box));
+  circle.SetPositionXYZ(1.0f, 1.0f, 0.0f);
+  EXPECT_TRUE(CollideBothWays(circle, box));
+  // Touching a side from outside is no overlap.
+  circle.SetPositionXYZ(1.25f, 0.5f, 0.0f);
+  EXPECT_FALSE(CollideBothWays(circle, box));
+}
+
+TEST(CircleOutOfQuad, PushesOutThroughTheNearestSideInTheQuadsFrame) {
+  Quad box;
+  Place(box, 0.0f, 0.0f, 4.0f, 2.0f, 90.0f);
+  Circle circle;
+  // In the turned frame the point (0, 1.5) lies 0.5 inside the quad's right side.
+  Place(circle, 0.0f, 1.5f, 0.5f);
+  const platform::Vector3 push = CircleOutOfQuad(circle, box);
+  EXPECT_NEAR(push.x, 0.0f, 1e-5f);
+  EXPECT_NEAR(push.y, 1.0f, 1e-5f);
+}
+
+}  // namespace
