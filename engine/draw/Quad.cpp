@@ -178,30 +178,7 @@ void Quad::MoveEdge(const Vector3& point, const Vector3& fixed, Edge edge) {
   } else {
     SetDimensions(width, length, depth);
   }
-  Vector3 movedLocal = RotateAboutPointClockwise(q, position, rotation);
-  Vector3 fixedLocal = RotateAboutPointClockwise(fixed, position, rotation);
-  bool crossed = false;
-  switch (edge) {
-    case EdgeLeft:
-      crossed = fixedLocal.x < movedLocal.x;
-      break;
-    case EdgeRight:
-      crossed = movedLocal.x < fixedLocal.x;
-      break;
-    case EdgeTop:
-      crossed = fixedLocal.y > movedLocal.y;
-      break;
-    case EdgeBottom:
-      crossed = movedLocal.y > fixedLocal.y;
-      break;
-  }
-  if (!crossed) return;
-  if (horizontalAxis) {
-    flipHorizontal = !flipHorizontal;
-  } else {
-    flipVertical = !flipVertical;
-  }
-  dirty = 1;
+  FlipIfEdgeCrossed(edge, q, fixed);
 }
 
 void Quad::SetTopEdgeColor(const Color4& color) { SetEdgeColor(EdgeTop, color); }

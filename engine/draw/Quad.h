@@ -100,7 +100,6 @@ class Quad : public virtual Shape {
   float depth = 0.0f;  // only stored and shown
 
  private:
-  enum Edge { EdgeTop, EdgeRight, EdgeBottom, EdgeLeft };
 
   void Construct();
   // In the order top-left, bottom-left, top-right, bottom-right.

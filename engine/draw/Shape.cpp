@@ -170,3 +170,31 @@ platform::Matrix4 Shape::TurnedAboutPosition() const {
 void Shape::DrawDebugLine(const platform::Vector3& worldPoint, const std::wstring& text) {
   DrawTextAtWorldPoint(worldPoint, text, DebugTextColor.ToD3DColor());
 }
+
+void Shape::FlipIfEdgeCrossed(Edge edge, const platform::Vector3& moved,
+                              const platform::Vector3& fixed) {
+  const platform::Vector3 movedLocal = RotateAboutPointClockwise(moved, position, rotation);
+  const platform::Vector3 fixedLocal = RotateAboutPointClockwise(fixed, position, rotation);
+  bool crossed = false;
+  switch (edge) {
+    case EdgeLeft:
+      crossed = fixedLocal.x < movedLocal.x;
+      break;
+    case EdgeRight:
+      crossed = movedLocal.x < fixedLocal.x;
+      break;
+    case EdgeTop:
+      crossed = fixedLocal.y > movedLocal.y;
+      break;
+    case EdgeBottom:
+      crossed = movedLocal.y > fixedLocal.y;
+      break;
+  }
+  if (!crossed) return;
+  if (edge == EdgeLeft || edge == EdgeRight) {
+    flipHorizontal = !flipHorizontal;
+  } else {
+    flipVertical = !flipVertical;
+  }
+  dirty = 1;
+}

@@ -114,6 +114,8 @@ class Shape : public virtual Primitive {
   uint8_t dirty = 0;
 
  protected:
+  enum Edge { EdgeTop, EdgeRight, EdgeBottom, EdgeLeft };
+
   Shape() = default;
   Shape(const Shape&) = default;
   // Copies the name and the shape state except `extent` and `dynamicBuffers`.
@@ -131,6 +133,9 @@ class Shape : public virtual Primitive {
   const platform::DeviceTexture* DrawnTexture() const;
   // The texture size for texture coordinates: 1 by 1 without a texture.
   platform::Vector2 TextureDivisors() const;
+  // After an edge drag: when the moved edge passed the fixed one, judged in the shape's own
+  // frame, the picture flips on that axis.
+  void FlipIfEdgeCrossed(Edge edge, const platform::Vector3& moved, const platform::Vector3& fixed);
   // The world transform that turns the shape by its rotation about its position.
   platform::Matrix4 TurnedAboutPosition() const;
   // One line of debug text with its top-left corner at the world point's place on the screen.

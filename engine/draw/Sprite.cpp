@@ -206,31 +206,7 @@ void Sprite::MoveEdge(const Vector3& point, const Vector3& fixed, Edge edge) {
   } else {
     SetScale(scale.x, FactorFor(distance, size.y, scale.y));
   }
-  // The crossing is judged in the sprite's own frame.
-  const Vector3 movedLocal = RotateAboutPointClockwise(moved, position, rotation);
-  const Vector3 fixedLocal = RotateAboutPointClockwise(fixed, position, rotation);
-  bool crossed = false;
-  switch (edge) {
-    case EdgeLeft:
-      crossed = fixedLocal.x < movedLocal.x;
-      break;
-    case EdgeRight:
-      crossed = movedLocal.x < fixedLocal.x;
-      break;
-    case EdgeTop:
-      crossed = fixedLocal.y > movedLocal.y;
-      break;
-    case EdgeBottom:
-      crossed = movedLocal.y > fixedLocal.y;
-      break;
-  }
-  if (!crossed) return;
-  if (horizontalAxis) {
-    flipHorizontal = !flipHorizontal;
-  } else {
-    flipVertical = !flipVertical;
-  }
-  dirty = 1;
+  FlipIfEdgeCrossed(edge, moved, fixed);
 }
 
 void Sprite::ResetColorFactors() {

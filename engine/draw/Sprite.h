@@ -115,7 +115,6 @@ class Sprite : public virtual Shape {
   platform::Vector2 scale{1.0f, 1.0f};
 
  private:
-  enum Edge { EdgeTop, EdgeRight, EdgeBottom, EdgeLeft };
 
   float SourceWidth() const;
   float SourceHeight() const;
