@@ -7,8 +7,8 @@ namespace platform {
 
 HeadlessPlatform::HeadlessPlatform() = default;
 
-bool HeadlessPlatform::OpenWindow(const WindowSpec& spec) {
-  window_ = spec;
+bool HeadlessPlatform::OpenWindow(const WindowSpec& request) {
+  window_ = request;
   windowOpen_ = true;
   return true;
 }

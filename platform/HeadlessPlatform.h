@@ -11,7 +11,7 @@ class HeadlessPlatform : public Platform {
  public:
   HeadlessPlatform();
 
-  bool OpenWindow(const WindowSpec& spec) override;
+  bool OpenWindow(const WindowSpec& request) override;
   std::optional<WindowEvent> PollEvent() override;
   void WaitForEvent(int timeoutMilliseconds) override;
   void SetCursorVisible(bool visible) override;

@@ -53,7 +53,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual bool OpenWindow(const WindowSpec& spec) = 0;
+  virtual bool OpenWindow(const WindowSpec& request) = 0;
   // Takes the next window event that the game reacts to, if any.
   virtual std::optional<WindowEvent> PollEvent() = 0;
   // Blocks until something happens (or the timeout passes): the loop's idle while inactive.

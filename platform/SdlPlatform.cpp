@@ -36,11 +36,11 @@ class SdlPlatform : public Platform {
     if (initialized_) SDL_Quit();
   }
 
-  bool OpenWindow(const WindowSpec& spec) override {
+  bool OpenWindow(const WindowSpec& request) override {
     if (!initialized_) return false;
-    window_ = SDL_CreateWindow(spec.title.c_str(), spec.x, spec.y, spec.clientWidth,
-                               spec.clientHeight, SDL_WINDOW_SHOWN);
-    spec_ = spec;
+    window_ = SDL_CreateWindow(request.title.c_str(), request.x, request.y, request.clientWidth,
+                               request.clientHeight, SDL_WINDOW_SHOWN);
+    requested_ = request;
     return window_ != nullptr;
   }
 
@@ -79,8 +79,8 @@ class SdlPlatform : public Platform {
   }
 
   void GetWindowPosition(int& x, int& y) const override {
-    x = spec_.x;
-    y = spec_.y;
+    x = requested_.x;
+    y = requested_.y;
     if (window_) SDL_GetWindowPosition(window_, &x, &y);
   }
 
@@ -166,7 +166,7 @@ class SdlPlatform : public Platform {
 
   std::unique_ptr<Renderer> CreateRenderer() override {
     if (!window_) return nullptr;
-    return CreateWindowRenderer(window_, spec_.clientWidth, spec_.clientHeight);
+    return CreateWindowRenderer(window_, requested_.clientWidth, requested_.clientHeight);
   }
 
   std::unique_ptr<AudioDevice> CreateAudioDevice() override { return OpenSpeakerAudioDevice(); }
@@ -195,7 +195,7 @@ class SdlPlatform : public Platform {
 
   bool initialized_ = false;
   SDL_Window* window_ = nullptr;
-  WindowSpec spec_;
+  WindowSpec requested_;
   PadSlots slots_;
   std::array<SDL_GameController*, PadSlotCount> controllers_{};
   uint64_t lastFrameEnd_ = 0;
