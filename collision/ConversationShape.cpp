@@ -126,5 +126,6 @@ void ConversationShape::NextConversation() {
     currentList = ListInUse::Repeat;
   }
   const size_t count = repeatConversations.size();
-  conversationIndex = count > 1 ? static_cast<int32_t>(static_cast<size_t>(std::rand()) % count) : 0;
+  conversationIndex =
+      count > 1 ? static_cast<int32_t>(static_cast<size_t>(std::rand()) % count) : 0;
 }

@@ -24,8 +24,7 @@ void ShowLoadingScreen() {
   if (SpriteRenderer) SpriteRenderer->Begin();
   const uint32_t color = DebugTextColor.ToD3DColor();
   DrawTextAligned(SmallFont, 20.0f, 20.0f, 0.0f, L"Loading... ", color, AlignLeft, AlignTop);
-  DrawTextAligned(SmallFont, 40.0f, 30.0f, 0.0f, L"Building world... ", color, AlignLeft,
-                  AlignTop);
+  DrawTextAligned(SmallFont, 40.0f, 30.0f, 0.0f, L"Building world... ", color, AlignLeft, AlignTop);
   if (SpriteRenderer) SpriteRenderer->End();
   Device->EndScene();
   Device->Present();
