@@ -159,18 +159,13 @@ TEST_F(ConversationTest, TheReachIsStrict) {
   EXPECT_EQ(Current(), GameStates->menuDialog);
 }
 
-TEST_F(ConversationTest, TheRegionAndIndicatorFollowTheirAnchor) {
+TEST_F(ConversationTest, TheRegionFollowsItsAnchorAndTheIndicatorStays) {
   EXPECT_EQ(conversation->indicator->position, (Vector3{0.0f, 2.5f, 0.0f}));
   anchor.SetPositionXYZ(10.0f, 3.0f, 0.0f);
   conversation->Update(GameHarness::FrameSeconds);
   EXPECT_EQ(conversation->region->position, (Vector3{10.0f, 3.0f, 0.0f}));
   EXPECT_EQ(conversation->indicator->position, (Vector3{0.0f, 2.5f, 0.0f}))
       << "placed once, when built";
-
-  ConversationShape loose(nullptr, world);
-  loose.region->SetPositionXYZ(4.0f, 4.0f, 0.0f);
-  loose.Update(GameHarness::FrameSeconds);
-  EXPECT_EQ(loose.region->position, (Vector3{4.0f, 4.0f, 0.0f}));
 }
 
 TEST_F(ConversationTest, WithoutPlayersNothingOpens) {
@@ -240,15 +235,6 @@ TEST_F(ConversationTest, ASavePointOpensTheSaveScreenAndThenStoresItself) {
   save->HandleInput(GameHarness::FrameSeconds);
   EXPECT_EQ(Current(), screen);
   EXPECT_EQ(screen->savePoint, save);
-
-  // With an anchor the region follows it; without one it stays.
-  Quad keeper;
-  keeper.SetPositionXYZ(-3.0f, 1.0f, 0.0f);
-  save->Update(GameHarness::FrameSeconds);
-  EXPECT_EQ(save->region->position, (Vector3{}));
-  save->anchor = &keeper;
-  save->Update(GameHarness::FrameSeconds);
-  EXPECT_EQ(save->region->position, (Vector3{-3.0f, 1.0f, 0.0f}));
 }
 
 // The indicator drawn over a speaker in the middle of the view, the action key's name on it.
