@@ -33,7 +33,7 @@ class PortalTest : public TriggerWorld {
     TriggerWorld::SetUp();
     world->LoadMap(HubMap);
     MainCamera->fading = 0;
-    player->quad.SetVelocity(1.0f, 2.0f, 0.0f);
+    player->quad->SetVelocity(1.0f, 2.0f, 0.0f);
   }
 
   Portal* AddPortal(const char* target) {
@@ -49,9 +49,9 @@ TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
   Portal* portal = AddPortal(HubMap);
   EXPECT_EQ(portal->kind, ModifierShape::KindPortal);
   portal->Update(Step);
-  EXPECT_EQ(player->quad.position, Arrival);
-  EXPECT_EQ(second.quad.position, Arrival) << "every player goes";
-  EXPECT_EQ(player->quad.velocity, (Vector3{1.0f, 2.0f, 0.0f}));
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(second.quad->position, Arrival) << "every player goes";
+  EXPECT_EQ(player->quad->velocity, (Vector3{1.0f, 2.0f, 0.0f}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(MainCamera->fading, 0) << "no fade";
   EXPECT_EQ(portal->mapChanged, 0);
@@ -61,8 +61,8 @@ TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
 TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   Portal* portal = AddPortal(HubMap);
   portal->instantWhenSameMap = 0;
-  player->quad.heldList = {&ground};
-  player->quad.touchingList = {&ground};
+  player->quad->heldList = {&ground};
+  player->quad->touchingList = {&ground};
 
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 1);
@@ -70,13 +70,13 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   EXPECT_EQ(MainCamera->fading, 1);
   EXPECT_EQ(MainCamera->fadeTarget, ColorBlack);
   for (int i = 0; i < 3; ++i) portal->Update(Step);
-  EXPECT_EQ(player->quad.position, (Vector3{})) << "still fading out";
+  EXPECT_EQ(player->quad->position, (Vector3{})) << "still fading out";
 
   portal->Update(Step);
-  EXPECT_EQ(player->quad.position, Arrival);
-  EXPECT_EQ(player->quad.velocity, (Vector3{}));
-  EXPECT_TRUE(player->quad.heldList.empty());
-  EXPECT_TRUE(player->quad.touchingList.empty());
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(player->quad->velocity, (Vector3{}));
+  EXPECT_TRUE(player->quad->heldList.empty());
+  EXPECT_TRUE(player->quad->touchingList.empty());
   EXPECT_EQ(MainCamera->fadeTarget, (Color4{0, 0, 0, 0}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(portal->timer, 0.0f);
@@ -111,8 +111,8 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   EXPECT_TRUE(world->boundaries.empty());
   EXPECT_TRUE(world->playerStrikes.empty());
   EXPECT_TRUE(world->enemyStrikes.empty());
-  EXPECT_EQ(player->quad.position, Arrival);
-  EXPECT_EQ(player->quad.velocity, (Vector3{}));
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(player->quad->velocity, (Vector3{}));
   // The loading lines went out on black.
   EXPECT_EQ(game.Pixel(400, 300), 0xFF000000u);
   bool lettered = false;
@@ -127,11 +127,11 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
 
 TEST_F(PortalTest, NothingHappensOutsideOrWithoutPlayers) {
   Portal* portal = AddPortal(CaveMap);
-  player->quad.SetPositionXYZ(20.0f, 0.0f, 0.0f);
+  player->quad->SetPositionXYZ(20.0f, 0.0f, 0.0f);
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 0);
 
-  player->quad.SetPositionXYZ(0.0f, 0.0f, 0.0f);
+  player->quad->SetPositionXYZ(0.0f, 0.0f, 0.0f);
   RemovePlayers();
   for (int i = 0; i < 8; ++i) portal->Update(Step);
   EXPECT_EQ(portal->triggered, 0);

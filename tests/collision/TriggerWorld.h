@@ -13,23 +13,29 @@
 #include "support/GameHarness.h"
 #include "world/World.h"
 
-// An actor with a 6 by 8 body (extent 5) and nothing else: enough for the triggers.
+// A 6 by 8 body (extent 5) at the point.
+inline std::unique_ptr<BoundingQuad> MakeBody(float x, float y) {
+  auto quad = std::make_unique<BoundingQuad>();
+  quad->SetDimensions(6.0f, 8.0f, 0.0f);
+  quad->SetPositionXYZ(x, y, 0.0f);
+  return quad;
+}
+
+// An actor on the ground with a body and nothing else: enough for the triggers.
 class Walker : public Actor {
  public:
   static constexpr float Extent = 5.0f;
 
-  Walker(World* home, float x, float y) : Actor("Walker") {
+  Walker(World* home, float x, float y) : Actor("Walker"), quad(MakeBody(x, y)) {
     Initialize(home);
-    body = &quad;
-    quad.SetDimensions(6.0f, 8.0f, 0.0f);
-    quad.SetPositionXYZ(x, y, 0.0f);
+    body = quad.get();
     onGround = 1;
   }
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugInfo() override {}
 
-  BoundingQuad quad;
+  std::unique_ptr<BoundingQuad> quad;
 };
 
 // The booted game's world with one player on the ground at the origin, reading its own copy
