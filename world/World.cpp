@@ -107,6 +107,7 @@ void World::ClearLevel() {
   modifiers.clear();
   playerStrikes.clear();
   enemyStrikes.clear();
+  // Entering again fades the view back in once the next map is there.
   Enter();
 }
 
