@@ -3,6 +3,7 @@
 #include "menus/Menu.h"
 
 class Camera;
+class ConversationShape;
 
 class MenuDialog : public Menu {
  public:
@@ -13,4 +14,7 @@ class MenuDialog : public Menu {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugOverlay() override {}
+
+  // The conversation being shown; whoever opens the screen stores it first.
+  ConversationShape* conversation = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "menus/Menu.h"
 
 class Camera;
+class SaveShape;
 
 class MenuSave : public Menu {
  public:
@@ -13,4 +14,7 @@ class MenuSave : public Menu {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugOverlay() override {}
+
+  // The save point that opened the screen; it stores itself right after the switch.
+  SaveShape* savePoint = nullptr;
 };

@@ -4,9 +4,12 @@
 
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
+#include "collision/ModifierShape.h"
 #include "collision/PushOut.h"
 #include "collision/Strike.h"
+#include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
 #include "engine/draw/Quad.h"
 
 using platform::Vector3;
@@ -91,3 +94,21 @@ void World::ForgetStrike(StrikeShape* strike) {
     hit.erase(std::remove(hit.begin(), hit.end(), hitBox), hit.end());
   }
 }
+
+void World::ClearLevel() {
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Stop();
+  // The players stay, first in the actor list as when the world was built.
+  actors.assign(players.begin(), players.end());
+  boundaries.clear();
+  for (std::unique_ptr<ModifierShape>& modifier : modifiers) {
+    // Without a frame loop there is no deferred list: they go with the list below.
+    if (DeferredDeletes) DeferredDeletes->Add(std::move(modifier));
+  }
+  modifiers.clear();
+  playerStrikes.clear();
+  enemyStrikes.clear();
+  // Entering again fades the view back in once the next map is there.
+  Enter();
+}
+
+void World::LoadMap(const std::string& path) { mapName = path; }

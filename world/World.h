@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/GameState.h"
@@ -9,6 +10,7 @@
 class Actor;
 class BoundingShape;
 class Camera;
+class Controls;
 class EnemyResources;
 class FloatingTextList;
 class HitShape;
@@ -41,10 +43,19 @@ class World : public GameState {
   // strike forgets the players' hit boxes.
   void ForgetStrike(StrikeShape* strike);
 
+  // Takes the loaded map out of the world and keeps the players. The modifiers go to the
+  // deferred-delete list, so a modifier that clears the level stays valid to the frame's end.
+  void ClearLevel();
+  // The map reader is not written yet: the world only takes the path as its map name.
+  void LoadMap(const std::string& path);
+  std::string GetMapName() const { return mapName; }
+
   // The first player leads; the list may be empty.
   std::vector<Actor*> players;
   // The players' hit boxes, in player order: where the strikes of enemies are forgotten.
   std::vector<HitShape*> playerHitBoxes;
+  // The controls each player reads, in player order; a player without an entry reads none.
+  std::vector<Controls*> playerControls;
   // Every actor the world updates.
   std::vector<Actor*> actors;
   // The level's solid shapes, in the order the boundary pass takes them; not owned here.
@@ -52,7 +63,8 @@ class World : public GameState {
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;
-  std::vector<ModifierShape*> modifiers;
+  // The map's triggers, in map order.
+  std::vector<std::unique_ptr<ModifierShape>> modifiers;
   FloatingTextList* floatingTexts = nullptr;
   EnemyResources* enemyResources = nullptr;
   // Units per second squared, scaled by each actor's mass.
@@ -61,4 +73,6 @@ class World : public GameState {
   std::unique_ptr<Quad> fadeQuad;
   // The content list handed to the debug menu.
   std::unique_ptr<std::vector<Shape*>> content;
+  // The path of the loaded map.
+  std::string mapName;
 };

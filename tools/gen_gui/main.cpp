@@ -6,11 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "engine/CheckBox.h"
-#include "platform/Image.h"
+#include "tools/SharedAtlas.h"
 
 namespace {
 
@@ -76,13 +74,13 @@ uint32_t BoxPixel(int x, int y, int size) {
   return FaceColor;
 }
 
-void DrawCell(platform::Image& atlas, const platform::PixelRect& cell, bool ticked) {
+void DrawCell(SharedAtlas& atlas, const platform::PixelRect& cell, bool ticked) {
   const int size = cell.right - cell.left;
   for (int y = 0; y < cell.bottom - cell.top; ++y) {
     for (int x = 0; x < size; ++x) {
       uint32_t pixel = BoxPixel(x, y, size);
       if (ticked && pixel != 0) pixel = Blend(pixel, TickColor, TickCoverage(x, y));
-      atlas.pixels[static_cast<size_t>(cell.top + y) * atlas.width + cell.left + x] = pixel;
+      atlas.At(cell.left + x, cell.top + y) = pixel;
     }
   }
 }
@@ -94,25 +92,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gen_gui CONTENT_FOLDER\n");
     return 1;
   }
-  const std::filesystem::path folder = std::filesystem::path(argv[1]) / "Textures" / "HUD";
-  const std::string path = (folder / "GUI_v315.png").string();
-
-  platform::Image atlas{AtlasSize, AtlasSize,
-                        std::vector<uint32_t>(static_cast<size_t>(AtlasSize) * AtlasSize, 0)};
-  std::optional<platform::Image> existing;
-  if (std::filesystem::exists(path)) existing = platform::LoadImageFile(path, 0, 0, 0);
-  if (existing && existing->width == AtlasSize && existing->height == AtlasSize) atlas = *existing;
-  const platform::Image before = atlas;
-
+  SharedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "GUI_v315.png",
+                    AtlasSize);
   DrawCell(atlas, CheckBox::BoxCell, false);
   DrawCell(atlas, CheckBox::CheckCell, true);
-  if (existing && atlas.pixels == before.pixels) return 0;
-
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (!platform::SaveImagePng(atlas, path)) {
-    std::fprintf(stderr, "gen_gui: cannot write %s\n", path.c_str());
-    return 1;
-  }
-  return 0;
+  return atlas.Save("gen_gui") ? 0 : 1;
 }

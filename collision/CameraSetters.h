@@ -1,0 +1,29 @@
+#pragma once
+
+#include "collision/ModifierShape.h"
+#include "platform/MathTypes.h"
+
+// While the first player is inside, the camera moves to this depth.
+class CameraDepthSetter : public ModifierShape {
+ public:
+  CameraDepthSetter(World* newWorld, std::unique_ptr<Shape> newRegion, float newDepth);
+
+  void Update(float dt) override;
+  void Draw() override {}
+
+  float depth;
+};
+
+// While the first player is inside, the camera holds still at a place, or is let go.
+class CameraStationarySetter : public ModifierShape {
+ public:
+  CameraStationarySetter(World* newWorld, std::unique_ptr<Shape> newRegion, uint8_t newStationary,
+                         const platform::Vector3& position);
+
+  void Update(float dt) override;
+  void Draw() override {}
+
+  // 0 lets the camera follow the players again.
+  uint8_t stationary;
+  platform::Vector3 cameraPosition;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "collision/ModifierShape.h"
+#include "platform/MathTypes.h"
+#include "platform/Vertex.h"
+
+class Circle;
+class Font;
+class Sprite;
+class Texture;
+
+// One line of a conversation. The map stores the speaker's id; the map reader finds the
+// speaker by it.
+struct ConversationLine {
+  int32_t id = 0;
+  std::string text;
+  Actor* speaker = nullptr;
+};
+
+using Conversation = std::vector<ConversationLine>;
+
+// A round region on a character or a map shape where the first player can talk: pressing
+// action 1 on the ground inside opens the dialogue screen. The ordered conversations are told
+// in turn, then random repeat ones.
+class ConversationShape : public ModifierShape {
+ public:
+  enum class ListInUse : int32_t { Ordered, Repeat };
+
+  // The indicator's cell of the interface atlas.
+  static constexpr platform::PixelRect IndicatorCell{536, 0, 596, 71};
+  // The indicator hangs this far above the anchor.
+  static constexpr float IndicatorRise = 2.5f;
+
+  // The anchor may be missing: the region then stays where it is put.
+  ConversationShape(Shape* newAnchor, World* newWorld);
+  ~ConversationShape() override;
+
+  void HandleInput(float dt) override;
+  // The region follows the anchor.
+  void Update(float dt) override;
+  // The indicator with the name of the first player's action 1 key on it.
+  void Draw() override;
+
+  void AddOrderedConversation();
+  void AddRepeatConversation();
+  void AddOrderedLine(int32_t id, std::string text);
+  void AddRepeatLine(int32_t id, std::string text);
+  // The current line; an empty line when the indices lie outside the lists.
+  ConversationLine GetLines() const;
+  // On to the next ordered conversation; after the last, a random repeat one, or the first
+  // ordered one again when there are none.
+  void NextConversation();
+
+  Font* font = nullptr;
+  Texture* atlas = nullptr;
+  // The character whose conversation this is, if any.
+  Actor* npc = nullptr;
+  Shape* anchor;
+  // The region, as its circle.
+  Circle* regionCircle = nullptr;
+  std::vector<Conversation> orderedConversations;
+  std::vector<Conversation> repeatConversations;
+  // The distinct speakers, in order of their first line.
+  std::vector<int32_t> speakerIds;
+  ListInUse currentList = ListInUse::Ordered;
+  int32_t conversationIndex = 0;
+  int32_t lineIndex = 0;
+  std::unique_ptr<Sprite> indicator;
+  // While set the speaking player stays still.
+  uint8_t stationary = 0;
+
+ protected:
+  ConversationShape(int32_t newKind, Shape* newAnchor, World* newWorld);
+
+  // A conversation without a current line opens nothing.
+  bool HasLine() const;
+
+ private:
+  void AddLine(std::vector<Conversation>& list, int32_t id, std::string text);
+  const Conversation* CurrentConversation() const;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "collision/ModifierShape.h"
+
+// A region that carries a damage value from the map; it does nothing in play.
+class Hazard : public ModifierShape {
+ public:
+  Hazard(World* newWorld, std::unique_ptr<Shape> newRegion, float newDamage)
+      : ModifierShape(KindHazard, newWorld, std::move(newRegion)), damage(newDamage) {}
+
+  void Update(float) override {}
+  void Draw() override {}
+
+  float damage;
+};

@@ -1,0 +1,79 @@
+#include "collision/Portal.h"
+
+#include "actors/Actor.h"
+#include "collision/Boundary.h"
+#include "engine/Camera.h"
+#include "engine/Globals.h"
+#include "engine/TextDrawing.h"
+#include "platform/Renderer.h"
+#include "platform/SpriteBatch.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr uint32_t LoadingBackground = 0xFF000000;
+constexpr Color4 Transparent{0, 0, 0, 0};
+constexpr platform::Vector3 MapLoadTextPosition{60.0f, 30.0f, 0.0f};
+
+// The black screen shown while the other map loads, with its lines under the load switch.
+void ShowLoadingScreen() {
+  if (!Device) return;
+  Device->Clear(LoadingBackground);
+  if (!ShowLoadInfo) return;
+  Device->BeginScene();
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  const uint32_t color = DebugTextColor.ToD3DColor();
+  DrawTextAligned(SmallFont, 20.0f, 20.0f, 0.0f, L"Loading... ", color, AlignLeft, AlignTop);
+  DrawTextAligned(SmallFont, 40.0f, 30.0f, 0.0f, L"Building world... ", color, AlignLeft, AlignTop);
+  if (SpriteRenderer) SpriteRenderer->End();
+  Device->EndScene();
+  Device->Present();
+}
+
+}  // namespace
+
+Portal::Portal(World* newWorld, std::unique_ptr<Shape> newRegion, std::string newTargetMap,
+               const platform::Vector3& newTargetPosition)
+    : ModifierShape(KindPortal, newWorld, std::move(newRegion)),
+      targetMap(std::move(newTargetMap)),
+      targetPosition(newTargetPosition) {}
+
+void Portal::Update(float dt) {
+  if (!world) return;
+  timer += dt;
+  if (!triggered && Contains(FirstPlayer())) {
+    if (instantWhenSameMap && targetMap == world->GetMapName()) {
+      MovePlayers(false);
+    } else {
+      timer = 0.0f;
+      triggered = 1;
+      if (MainCamera) MainCamera->StartFade(ColorBlack, FadeSeconds);
+    }
+  }
+  if (!triggered || timer < FadeSeconds) return;
+  if (targetMap != world->GetMapName()) {
+    ShowLoadingScreen();
+    // This portal goes to the deferred-delete list here and stays valid to the frame's end.
+    world->ClearLevel();
+    ProgressTextPosition = MapLoadTextPosition;
+    world->LoadMap(targetMap);
+    mapChanged = 1;
+  } else if (MainCamera) {
+    MainCamera->StartFade(Transparent, FadeSeconds);
+  }
+  timer = 0.0f;
+  triggered = 0;
+  MovePlayers(true);
+}
+
+void Portal::MovePlayers(bool arriving) {
+  for (Actor* player : world->players) {
+    if (!player || !player->body) continue;
+    BoundingQuad& body = *player->body;
+    body.SetPosition(targetPosition);
+    if (!arriving) continue;
+    body.SetVelocity(0.0f, 0.0f, 0.0f);
+    body.heldList.clear();
+    body.touchingList.clear();
+  }
+}

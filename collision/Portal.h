@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "collision/ModifierShape.h"
+#include "platform/MathTypes.h"
+
+// Takes the players to a place on a map: at once on the loaded map, or after the screen has
+// faded out, loading the other map when it is another.
+class Portal : public ModifierShape {
+ public:
+  // The fade out before the move, and the fade back in on the same map.
+  static constexpr float FadeSeconds = 0.5f;
+
+  // targetMap is the whole path of the map, as the world names its loaded map.
+  Portal(World* newWorld, std::unique_ptr<Shape> newRegion, std::string newTargetMap,
+         const platform::Vector3& newTargetPosition);
+
+  void Update(float dt) override;
+  void Draw() override {}
+
+  void SetTargetMap(std::string name) { targetMap = std::move(name); }
+
+  std::string targetMap;
+  platform::Vector3 targetPosition;
+  // Fading out, on the way.
+  uint8_t triggered = 0;
+  float timer = 0.0f;
+  uint8_t instantWhenSameMap = 1;
+
+ private:
+  // Every player to the target position; arriving ones also stop and lose their contacts.
+  void MovePlayers(bool arriving);
+};

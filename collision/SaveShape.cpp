@@ -1,0 +1,21 @@
+#include "collision/SaveShape.h"
+
+#include "engine/GameStateSet.h"
+#include "engine/draw/Circle.h"
+#include "menus/MenuSave.h"
+#include "world/World.h"
+
+SaveShape::SaveShape(World* newWorld)
+    : ModifierShape(KindSave, newWorld, std::make_unique<Circle>()),
+      regionCircle(dynamic_cast<Circle*>(region.get())) {}
+
+void SaveShape::HandleInput(float) {
+  GameStateSet* set = world ? world->set : nullptr;
+  if (!set || !set->menuSave || !FirstPlayerActs()) return;
+  set->SwitchTo(set->menuSave);
+  set->menuSave->savePoint = this;
+}
+
+void SaveShape::Update(float) {
+  if (anchor) region->SetPosition(anchor->position);
+}

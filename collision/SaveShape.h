@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "collision/ModifierShape.h"
+#include "platform/MathTypes.h"
+
+class Circle;
+
+// A round region where the first player, acting on the ground inside, opens the save screen.
+class SaveShape : public ModifierShape {
+ public:
+  explicit SaveShape(World* newWorld);
+
+  void HandleInput(float dt) override;
+  // The region follows the anchor when there is one.
+  void Update(float dt) override;
+  void Draw() override {}
+
+  // The character who keeps the save point, if any.
+  Actor* npc = nullptr;
+  Shape* anchor = nullptr;
+  // The region, as its circle.
+  Circle* regionCircle = nullptr;
+  // Where a game saved here resumes.
+  platform::Vector3 position;
+};

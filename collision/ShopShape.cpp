@@ -1,0 +1,21 @@
+#include "collision/ShopShape.h"
+
+#include "engine/GameStateSet.h"
+#include "items/ItemStore.h"
+#include "menus/MenuDialog.h"
+#include "menus/MenuShop.h"
+#include "world/World.h"
+
+ShopShape::ShopShape(Shape* newAnchor, World* newWorld)
+    : ConversationShape(KindShop, newAnchor, newWorld), stock(std::make_unique<ItemStore>()) {}
+
+ShopShape::~ShopShape() = default;
+
+void ShopShape::HandleInput(float) {
+  GameStateSet* set = world ? world->set : nullptr;
+  if (!set || !set->menuDialog || !HasLine() || !FirstPlayerActs()) return;
+  set->menuDialog->conversation = this;
+  if (set->menuShop) set->menuShop->m_shopShape = this;
+  set->SwitchTo(set->menuDialog);
+  if (set->menuShop) set->menuShop->SetStock(*stock);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+#include "collision/ConversationShape.h"
+
+class ItemStore;
+
+// A conversation that leads to a shop: opening it also hands the shop screen its stock.
+class ShopShape : public ConversationShape {
+ public:
+  // The stock starts as a full catalogue from the item files; the map reader sets what is
+  // on sale.
+  ShopShape(Shape* newAnchor, World* newWorld);
+  ~ShopShape() override;
+
+  void HandleInput(float dt) override;
+
+  std::unique_ptr<ItemStore> stock;
+};

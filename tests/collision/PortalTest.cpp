@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "TriggerWorld.h"
+#include "collision/Portal.h"
+#include "collision/PushShape.h"
+#include "collision/Strike.h"
+#include "engine/Camera.h"
+#include "engine/DeferredDeleteList.h"
+#include "engine/draw/Quad.h"
+#include "platform/Renderer.h"
+
+namespace {
+
+using platform::Vector3;
+
+constexpr const char* HubMap = "Content\\Maps\\DemoHubMap.gmf";
+constexpr const char* CaveMap = "Content\\Maps\\DemoCaveMap.gmf";
+// Four steps make the portal's half second exactly.
+constexpr float Step = 0.125f;
+const Vector3 Arrival{-8.0f, 2.0f, 0.0f};
+
+std::unique_ptr<Shape> Square(float x, float y) {
+  auto square = std::make_unique<Quad>();
+  square->SetDimensions(4.0f, 4.0f, 0.0f);
+  square->SetPositionXYZ(x, y, 0.0f);
+  return square;
+}
+
+// A portal round the player on the hub map.
+class PortalTest : public TriggerWorld {
+ protected:
+  void SetUp() override {
+    TriggerWorld::SetUp();
+    world->LoadMap(HubMap);
+    MainCamera->fading = 0;
+    player->quad->SetVelocity(1.0f, 2.0f, 0.0f);
+  }
+
+  Portal* AddPortal(const char* target) {
+    return Add(std::make_unique<Portal>(world, Square(0.0f, 0.0f), target, Arrival));
+  }
+
+  BoundingQuad ground;
+};
+
+TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
+  Walker second(world, 50.0f, 0.0f);
+  world->players.push_back(&second);
+  Portal* portal = AddPortal(HubMap);
+  EXPECT_EQ(portal->kind, ModifierShape::KindPortal);
+  portal->Update(Step);
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(second.quad->position, Arrival) << "every player goes";
+  EXPECT_EQ(player->quad->velocity, (Vector3{1.0f, 2.0f, 0.0f}));
+  EXPECT_EQ(portal->triggered, 0);
+  EXPECT_EQ(MainCamera->fading, 0) << "no fade";
+  EXPECT_EQ(portal->mapChanged, 0);
+  world->players.pop_back();
+}
+
+TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
+  Portal* portal = AddPortal(HubMap);
+  portal->instantWhenSameMap = 0;
+  player->quad->heldList = {&ground};
+  player->quad->touchingList = {&ground};
+
+  portal->Update(Step);
+  EXPECT_EQ(portal->triggered, 1);
+  EXPECT_EQ(portal->timer, 0.0f);
+  EXPECT_EQ(MainCamera->fading, 1);
+  EXPECT_EQ(MainCamera->fadeTarget, ColorBlack);
+  for (int i = 0; i < 3; ++i) portal->Update(Step);
+  EXPECT_EQ(player->quad->position, (Vector3{})) << "still fading out";
+
+  portal->Update(Step);
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(player->quad->velocity, (Vector3{}));
+  EXPECT_TRUE(player->quad->heldList.empty());
+  EXPECT_TRUE(player->quad->touchingList.empty());
+  EXPECT_EQ(MainCamera->fadeTarget, (Color4{0, 0, 0, 0}));
+  EXPECT_EQ(portal->triggered, 0);
+  EXPECT_EQ(portal->timer, 0.0f);
+  EXPECT_EQ(portal->mapChanged, 0);
+  EXPECT_EQ(world->GetMapName(), HubMap);
+}
+
+TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
+  Walker enemy(world, 100.0f, 0.0f);
+  enemy.kind = 1;
+  world->actors.push_back(&enemy);
+  world->boundaries.push_back(&ground);
+  StrikeQuad strike;
+  world->playerStrikes.push_back(&strike);
+  world->enemyStrikes.push_back(&strike);
+  Portal* portal = AddPortal(CaveMap);
+  Add(std::make_unique<PushShape>(world, Square(100.0f, 0.0f), Vector3{1.0f, 0.0f, 0.0f}));
+  ShowLoadInfo = 1;
+  const size_t deferred = DeferredDeletes->Size();
+
+  for (int i = 0; i < 4; ++i) portal->Update(Step);
+  EXPECT_EQ(world->GetMapName(), HubMap) << "waits for the fade";
+  portal->Update(Step);
+  EXPECT_EQ(world->GetMapName(), CaveMap);
+  EXPECT_EQ(ProgressTextPosition, (Vector3{60.0f, 30.0f, 0.0f}));
+  // The level's triggers wait on the deferred list, the portal among them, still readable.
+  EXPECT_TRUE(world->modifiers.empty());
+  EXPECT_EQ(DeferredDeletes->Size(), deferred + 2);
+  EXPECT_EQ(portal->mapChanged, 1);
+  EXPECT_EQ(portal->triggered, 0);
+  EXPECT_EQ(world->actors, (std::vector<Actor*>{player.get()}));
+  EXPECT_TRUE(world->boundaries.empty());
+  EXPECT_TRUE(world->playerStrikes.empty());
+  EXPECT_TRUE(world->enemyStrikes.empty());
+  EXPECT_EQ(player->quad->position, Arrival);
+  EXPECT_EQ(player->quad->velocity, (Vector3{}));
+  // The loading lines went out on black.
+  EXPECT_EQ(game.Pixel(400, 300), 0xFF000000u);
+  bool lettered = false;
+  for (int y = 20; y < 45 && !lettered; ++y) {
+    for (int x = 20; x < 120 && !lettered; ++x) lettered = game.Pixel(x, y) != 0xFF000000u;
+  }
+  EXPECT_TRUE(lettered);
+
+  game.Step();
+  EXPECT_EQ(DeferredDeletes->Size(), 0u) << "destroyed at the end of the frame";
+}
+
+TEST_F(PortalTest, NothingHappensOutsideOrWithoutPlayers) {
+  Portal* portal = AddPortal(CaveMap);
+  player->quad->SetPositionXYZ(20.0f, 0.0f, 0.0f);
+  portal->Update(Step);
+  EXPECT_EQ(portal->triggered, 0);
+
+  player->quad->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+  RemovePlayers();
+  for (int i = 0; i < 8; ++i) portal->Update(Step);
+  EXPECT_EQ(portal->triggered, 0);
+  EXPECT_EQ(world->GetMapName(), HubMap);
+  EXPECT_EQ(MainCamera->fading, 0);
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// Draws the cells of the interface atlas that the map triggers cut: the speech bubble that
+// hangs over a conversation or a shop, on which the action key's name is written in black.
+// Every other cell of the atlas is kept as it is.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "collision/ConversationShape.h"
+#include "tools/SharedAtlas.h"
+
+namespace {
+
+constexpr int AtlasSize = 1024;
+constexpr int Supersampling = 4;
+
+constexpr uint32_t OutlineColor = 0xFF2B2D3A;
+constexpr uint32_t FaceColor = 0xFFFAF6EC;
+constexpr uint32_t ShadeColor = 0xFFE4DCCB;
+constexpr float OutlineWidth = 2.5f;
+// The face darkens a little from its middle down to the tail, so the bubble reads as raised.
+constexpr float ShadeTop = 30.0f;
+constexpr float ShadeBottom = 62.0f;
+
+struct Point {
+  float x;
+  float y;
+};
+
+// The bubble in cell pixels: a rounded body and a tail pointing down at the speaker. A ring
+// of one pixel stays clear, so that filtering never reaches the neighbouring cells.
+constexpr Point BodyCenter{30.0f, 29.0f};
+constexpr Point BodyHalfSize{27.0f, 26.0f};
+constexpr float CornerRadius = 13.0f;
+constexpr Point TailLeft{22.0f, 50.0f};
+constexpr Point TailRight{38.0f, 50.0f};
+constexpr Point TailTip{30.0f, 68.0f};
+
+float Length(float x, float y) { return std::sqrt(x * x + y * y); }
+
+// Signed distance to the rounded body: negative inside.
+float BodyDistance(Point p) {
+  const float qx = std::fabs(p.x - BodyCenter.x) - (BodyHalfSize.x - CornerRadius);
+  const float qy = std::fabs(p.y - BodyCenter.y) - (BodyHalfSize.y - CornerRadius);
+  const float outside = Length(std::max(qx, 0.0f), std::max(qy, 0.0f));
+  return outside + std::min(std::max(qx, qy), 0.0f) - CornerRadius;
+}
+
+float DistanceToSegment(Point p, Point a, Point b) {
+  const float dx = b.x - a.x;
+  const float dy = b.y - a.y;
+  const float t =
+      std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
+  return Length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Which side of the line a to b the point lies on.
+float Side(Point p, Point a, Point b) {
+  return (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+}
+
+float TailDistance(Point p) {
+  const float d =
+      std::min({DistanceToSegment(p, TailLeft, TailRight), DistanceToSegment(p, TailRight, TailTip),
+                DistanceToSegment(p, TailTip, TailLeft)});
+  const float s1 = Side(p, TailLeft, TailRight);
+  const float s2 = Side(p, TailRight, TailTip);
+  const float s3 = Side(p, TailTip, TailLeft);
+  const bool inside = (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+  return inside ? -d : d;
+}
+
+float Channel(uint32_t color, int shift) { return static_cast<float>((color >> shift) & 0xFF); }
+
+uint32_t Mix(uint32_t from, uint32_t to, float amount) {
+  uint32_t result = 0xFF000000;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const float value = Channel(from, shift) + (Channel(to, shift) - Channel(from, shift)) * amount;
+    result |= static_cast<uint32_t>(value + 0.5f) << shift;
+  }
+  return result;
+}
+
+// The colour of one sample inside the bubble.
+uint32_t SampleColor(Point p, float distance) {
+  if (distance > -OutlineWidth) return OutlineColor;
+  return Mix(FaceColor, ShadeColor,
+             std::clamp((p.y - ShadeTop) / (ShadeBottom - ShadeTop), 0.0f, 1.0f));
+}
+
+// Supersampled: alpha is the covered share, colour the mean of the covered samples.
+uint32_t BubblePixel(int x, int y) {
+  float sums[3] = {};
+  int covered = 0;
+  for (int sy = 0; sy < Supersampling; ++sy) {
+    for (int sx = 0; sx < Supersampling; ++sx) {
+      const Point p{x + (sx + 0.5f) / Supersampling, y + (sy + 0.5f) / Supersampling};
+      const float distance = std::min(BodyDistance(p), TailDistance(p));
+      if (distance > 0.0f) continue;
+      const uint32_t color = SampleColor(p, distance);
+      for (int c = 0; c < 3; ++c) sums[c] += Channel(color, 16 - 8 * c);
+      ++covered;
+    }
+  }
+  if (covered == 0) return 0;
+  const auto alpha =
+      static_cast<uint32_t>(255.0f * covered / (Supersampling * Supersampling) + 0.5f);
+  uint32_t pixel = alpha << 24;
+  for (int c = 0; c < 3; ++c) {
+    pixel |= static_cast<uint32_t>(sums[c] / covered + 0.5f) << (16 - 8 * c);
+  }
+  return pixel;
+}
+
+void DrawIndicator(SharedAtlas& atlas, const platform::PixelRect& cell) {
+  for (int y = 0; y < cell.bottom - cell.top; ++y) {
+    for (int x = 0; x < cell.right - cell.left; ++x) {
+      atlas.At(cell.left + x, cell.top + y) = BubblePixel(x, y);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gen_hud CONTENT_FOLDER\n");
+    return 1;
+  }
+  SharedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "menuatlas2.png",
+                    AtlasSize);
+  DrawIndicator(atlas, ConversationShape::IndicatorCell);
+  return atlas.Save("gen_hud") ? 0 : 1;
+}
