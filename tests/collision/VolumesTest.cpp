@@ -56,6 +56,21 @@ TEST(BoundingQuad, EdgeFlagsRecolourTheEdgeTheyMeanAndSwitchingOffIsRemembered) 
   EXPECT_EQ(EdgeColors(quad, 3, 1), std::make_pair(Blue, Blue));
 }
 
+// An owner that places its body in its own constructor, as actors do.
+struct BodyOwner {
+  BodyOwner() {
+    body.SetDimensions(6.0f, 8.0f, 0.0f);
+    body.SetPositionXYZ(1.0f, 2.0f, 0.0f);
+  }
+  BoundingQuad body;
+};
+
+TEST(BoundingQuad, PlacedInItsOwnersConstructor) {
+  BodyOwner owner;
+  EXPECT_EQ(owner.body.position, (platform::Vector3{1.0f, 2.0f, 0.0f}));
+  EXPECT_EQ(owner.body.width, 6.0f);
+}
+
 TEST(Boundary, AddUniqueKeepsOneEntryPerShape) {
   BoundingQuad body, floor;
   body.AddUnique(&floor);
