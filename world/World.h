@@ -11,7 +11,6 @@ class BoundingShape;
 class Camera;
 class EnemyResources;
 class FloatingTextList;
-class HitShape;
 class ModifierShape;
 class Quad;
 class Shape;
@@ -43,8 +42,6 @@ class World : public GameState {
 
   // The first player leads; the list may be empty.
   std::vector<Actor*> players;
-  // The players' hit boxes, in player order: where the strikes of enemies are forgotten.
-  std::vector<HitShape*> playerHitBoxes;
   // Every actor the world updates.
   std::vector<Actor*> actors;
   // The level's solid shapes, in the order the boundary pass takes them; not owned here.
@@ -54,7 +51,8 @@ class World : public GameState {
   std::vector<StrikeShape*> enemyStrikes;
   std::vector<ModifierShape*> modifiers;
   FloatingTextList* floatingTexts = nullptr;
-  EnemyResources* enemyResources = nullptr;
+  // Loaded when the world is built.
+  std::unique_ptr<EnemyResources> enemyResources;
   // Units per second squared, scaled by each actor's mass.
   float gravity = 0.0f;
   // Drawn over the scene; the camera fades through it.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "actors/Actor.h"
+#include "actors/State.h"
 
 // The smallest concrete actor: the statistics and equipment without a body.
 class TestActor : public Actor {
@@ -13,6 +14,15 @@ class TestActor : public Actor {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugInfo() override {}
+};
+
+// A state that does nothing but lend its statistics sheet.
+class InertState : public State {
+ public:
+  void Enter() override {}
+  void Exit() override {}
+  void Update(float) override {}
+  void UpdateHeld(float) override {}
 };
 
 // Bitwise equality, so that NaN equals NaN and -0 differs from 0.
