@@ -5,7 +5,7 @@
 #include <string>
 
 #include "actors/Actor.h"
-#include "actors/State.h"
+#include "support/TestWorld.h"
 
 // The smallest concrete actor: the statistics and equipment without a body.
 class TestActor : public Actor {
@@ -14,15 +14,6 @@ class TestActor : public Actor {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugInfo() override {}
-};
-
-// A state that does nothing but lend its statistics sheet.
-class InertState : public State {
- public:
-  void Enter() override {}
-  void Exit() override {}
-  void Update(float) override {}
-  void UpdateHeld(float) override {}
 };
 
 // Bitwise equality, so that NaN equals NaN and -0 differs from 0.

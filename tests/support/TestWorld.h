@@ -11,6 +11,15 @@
 #include "engine/draw/Sprite.h"
 #include "world/World.h"
 
+// A state that does nothing but lend its statistics sheet.
+class InertState : public State {
+ public:
+  void Enter() override {}
+  void Exit() override {}
+  void Update(float) override {}
+  void UpdateHeld(float) override {}
+};
+
 // A concrete actor for tests of the actor machinery: a 1 x 2 body, a hit box of the same size,
 // an empty sprite and a health and a stamina bar of 100. Its update runs the current state,
 // gravity and the boundary pass, and stands it on what stops its fall.
