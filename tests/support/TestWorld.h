@@ -66,6 +66,11 @@ class TestFigure : public ActorClass {
   void Update(float dt) override {
     if (this->state) this->state->Update(dt);
     this->ApplyGravity(dt);
+    if (this->onGround) {
+      this->ApplyDrag(dt);
+    } else {
+      this->ApplyAirDrag(dt);
+    }
     bodyQuad.Move(dt);
     if (this->world) {
       const platform::Vector3 push = this->world->CollideWithBoundaries(&bodyQuad);
