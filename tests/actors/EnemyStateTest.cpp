@@ -31,7 +31,7 @@ class EnemyHits : public ::testing::Test {
     enemy.state = &watching;
     enemy.PlaceAt(0.0f, 2.0f);
     strike.SetDimensions(1.0f, 1.0f, 0.0f);
-    strike.SetPositionXYZ(-0.5f, 2.0f, 0.0f);
+    strike.SetPosition({-0.5f, 2.0f, 0.0f});
     strike.owner = &player;
     strike.damage = 10.0f;
     strike.force = 4.0f;
