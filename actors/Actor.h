@@ -11,11 +11,11 @@
 struct AnimationFrame;
 class BarMeter;
 class Boundary;
-class Primitive;
 class BoundingQuad;
 class HitQuad;
 class Item;
 class ItemStore;
+class Primitive;
 class Rune;
 class Shape;
 class State;
