@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <variant>
 
 #include "actors/EnemyState.h"
 #include "collision/Collide.h"
@@ -13,6 +14,8 @@
 #include "engine/GameState.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/Sound.h"
+#include "engine/SoundSystem.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "support/GameHarness.h"
@@ -39,10 +42,12 @@ class Standing : public EnemyState {
 };
 
 // The attacker's state: a wind-up, then a swing whose strike shape is in play until the state
-// is left, which lets the strike hit again.
+// is left, which lets the strike hit again. The swing's sound rides on its effect frame.
 class Swinging : public EnemyState {
  public:
-  explicit Swinging(Actor* newOwner) : EnemyState(newOwner, nullptr) {
+  explicit Swinging(Actor* newOwner)
+      : EnemyState(newOwner, nullptr),
+        swingSound(MainSoundSystem->device.get(), "Content/Audio/Swing1v2.wav") {
     auto strike = std::make_unique<StrikeQuad>();
     strike->SetDimensions(1.2f, 0.8f, 0.0f);
     strike->SetFillColorRGBA(160, 255, 220, 0);
@@ -62,12 +67,24 @@ class Swinging : public EnemyState {
     entries.push_back(std::move(windUp));
     entries.push_back(std::move(swing));
     strikes.push_back(std::move(strike));
+
+    auto heard = MakeFrameEntry(L"Swing sound", 0.5f, &swingSound, nullptr);
+    auto quiet = MakeFrameEntry(L"Wind-up", 0.1f, FramePayload{}, heard.get());
+    auto effects = std::make_unique<FrameSequence>();
+    effects->frames = {quiet.get(), heard.get()};
+    effects->length = ChainLength(quiet.get());
+    effectFrames = effects.get();
+    sequences.push_back(std::move(effects));
+    entries.push_back(std::move(quiet));
+    entries.push_back(std::move(heard));
   }
   void Enter() override {
     stateTime = 0.0f;
-    strikeFrames->current = nullptr;
-    strikeFrames->frameTime = 0.0f;
-    strikeFrames->totalTime = 0.0f;
+    for (FrameSequence* sequence : {strikeFrames, effectFrames}) {
+      sequence->current = nullptr;
+      sequence->frameTime = 0.0f;
+      sequence->totalTime = 0.0f;
+    }
     owner->world->playerStrikes.push_back(strikes.front().get());
   }
   void Exit() override {
@@ -80,8 +97,17 @@ class Swinging : public EnemyState {
     stateTime += dt;
     UpdateShapeFrames(dt);
     PlaceStrikeShape();
+    const FrameEntry* before = effectFrames->current;
+    effectFrames->Advance(dt);
+    if (effectFrames->current == before) return;
+    if (Sound* const* sound = std::get_if<Sound*>(&effectFrames->current->payload)) {
+      (*sound)->SetPosition(owner->body->position);
+      (*sound)->Play();
+    }
   }
   void UpdateHeld(float) override {}
+
+  Sound swingSound;
 };
 
 // A screen that runs the bodies as the world runs its actors and draws them.
@@ -184,8 +210,11 @@ TEST(StrikeOnABody, TheBodyFallsOntoTheFloorIsHitOnceAndShowsTheDamageRising) {
   arena.swinging.Enter();
   bool overlapped = false;
   bool held = false;
+  bool heard = false;
+  ASSERT_TRUE(arena.swinging.swingSound.Loaded());
   auto swingFrame = [&] {
     harness.Step();
+    heard = heard || arena.swinging.swingSound.IsPlaying();
     overlapped = overlapped || Collide(&arena.target.hitQuad, arena.swinging.strikes[0].get());
     held = held || arena.standing.holdTimer > 0.0f;
   };
@@ -218,6 +247,7 @@ TEST(StrikeOnABody, TheBodyFallsOntoTheFloorIsHitOnceAndShowsTheDamageRising) {
   for (; frame < 30; ++frame) swingFrame();
   EXPECT_TRUE(overlapped);
   EXPECT_TRUE(held);
+  EXPECT_TRUE(heard);
   EXPECT_FLOAT_EQ(arena.target.healthMeter->value, TestEnemy::MeterMaximum - expected);
   ASSERT_EQ(arena.texts.texts.size(), 1u);
   EXPECT_EQ(arena.texts.texts[0]->text, std::to_string(TruncateToInt(expected)));
