@@ -1,15 +1,19 @@
 #include "actors/Actor.h"
 
+#include "engine/BarMeter.h"
+#include "engine/draw/Primitive.h"
 #include "items/ItemStore.h"
 
 Actor::Actor(std::string name) : Object(std::move(name)) {}
 
-// The concrete classes release the sprite, the body, the hit box and the states they made.
+// The owned volumes and meters go with the actor; the sprite, the body, the hit box and the
+// states belong to the concrete classes, which release them.
 Actor::~Actor() = default;
 
 void Actor::Initialize(World* owner) {
   world = owner;
   drawLayer = 1;
+  ownedShapeA.reset();
   state = nullptr;
   groundContact = nullptr;
   wallContact = nullptr;

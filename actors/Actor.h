@@ -6,13 +6,16 @@
 
 #include "actors/Object.h"
 #include "actors/StatBlock.h"
+#include "platform/MathTypes.h"
 
+struct AnimationFrame;
 class BarMeter;
 class Boundary;
 class BoundingQuad;
 class HitQuad;
 class Item;
 class ItemStore;
+class Primitive;
 class Rune;
 class Shape;
 class State;
@@ -86,8 +89,32 @@ class Actor : public Object {
   void Initialize(World* world);
 
   virtual void Update(float dt) = 0;
-  virtual void Draw() = 0;
+  // The hit-stop step, run instead of Update while the current state's hold timer runs: the
+  // timer falls (never below 0) and the state's held step runs; nothing else moves.
+  virtual void UpdateHeld(float dt);
+  // Draws the sprite.
+  virtual void Draw();
   virtual void DrawDebugInfo() = 0;
+  // The body with its debug text, and the boundary stood on.
+  void DrawDebugShapes();
+
+  // Physics steps; dt in seconds. Gravity pulls by the world's gravity times the total mass
+  // down to the total maximum fall speed. The drags slow x towards 0 and never reverse it.
+  void ApplyGravity(float dt);
+  void ApplyAirDrag(float dt);
+  void ApplyDrag(float dt);
+  // Resizes the body keeping its feet where they are, then pushes it out of the boundaries.
+  void SetBoundingSize(float width, float height, float depth);
+  // The push-out that resizing would bring, found on a copy of the body.
+  platform::Vector3 TestResize(const BoundingQuad& testBody, float width, float height,
+                               float depth);
+  static void KeepFeetOnResize(BoundingQuad& quad, const platform::Vector3& oldSize,
+                               const platform::Vector3& newSize);
+  // Keeps a walking actor on the ground within reach below it.
+  void ProbeGround();
+  // The meters' maxima and regeneration; the health regained feeds its statistic.
+  void RefreshMeterLimits(float dt);
+  static void SetSourceRectFromFrame(Shape& target, const AnimationFrame& frame);
 
   // Statistics.
   void SetDefaultGrowth();
@@ -150,13 +177,16 @@ class Actor : public Object {
   Boundary* groundContact = nullptr;
   BoundingQuad* wallContact = nullptr;
   HitQuad* hitBox = nullptr;
-  BarMeter* healthMeter = nullptr;
-  BarMeter* staminaMeter = nullptr;
+  std::unique_ptr<BarMeter> healthMeter;
+  std::unique_ptr<BarMeter> staminaMeter;
   // The layer of the actor's sprite, also the group number its hit box copies.
   int32_t drawLayer = 0;
   uint8_t onGround = 0;
   // -1 facing left, +1 facing right.
   int32_t facing = 1;
+  // Extra volumes a concrete actor hands over to the actor part (a shield, a wall block).
+  std::unique_ptr<Primitive> ownedShapeA;
+  std::unique_ptr<Primitive> ownedShapeB;
   std::unique_ptr<ItemStore> itemStore;
   // Point into the actor's own store.
   std::array<Item*, EquipSlotCount> equipped{};

@@ -200,6 +200,13 @@ int32_t RoundToInt(float x) {
   return static_cast<int32_t>(shifted);
 }
 
+int32_t TruncateToInt(float x) {
+  if (std::isnan(x)) return 0;
+  if (x >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
+  if (x < -2147483648.0f) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(x);
+}
+
 Vector3 RoundVector(const Vector3& v) {
   return {static_cast<float>(RoundToInt(v.x)), static_cast<float>(RoundToInt(v.y)),
           static_cast<float>(RoundToInt(v.z))};

@@ -61,6 +61,8 @@ platform::Vector3 WorldSizeToScreen(float w1, float w2, float w3);
 
 // Halves away from zero. Values beyond the 32-bit range saturate; NaN gives 0.
 int32_t RoundToInt(float x);
+// Towards zero, saturating the same way.
+int32_t TruncateToInt(float x);
 platform::Vector3 RoundVector(const platform::Vector3& v);
 platform::Vector3 SnapVector(float x, float y, float z);
 // The centre of the pixel that holds x.

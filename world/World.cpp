@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "actors/Actor.h"
+#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/ModifierShape.h"
@@ -39,6 +41,8 @@ bool HasMoved(const Shape& shape) { return !(shape.position == shape.previousPos
 World::World(GameStateSet* owner, Camera* camera)
     : fadeQuad(std::make_unique<Quad>()),
       content(std::make_unique<std::vector<Shape*>>()) {
+  enemyResources = std::make_unique<EnemyResources>();
+  enemyResources->Load(this);
   SetName("World");
   set = owner;
   MainCamera = camera;
@@ -86,7 +90,8 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
 
 void World::ForgetStrike(StrikeShape* strike) {
   if (!strike) return;
-  for (HitShape* hitBox : playerHitBoxes) {
+  for (Actor* player : players) {
+    HitShape* hitBox = player ? player->hitBox : nullptr;
     if (!hitBox) continue;
     hitBox->Forget(strike);
     // The strike forgets the player in turn, so that it keeps no stale hit.

@@ -13,7 +13,6 @@ class Camera;
 class Controls;
 class EnemyResources;
 class FloatingTextList;
-class HitShape;
 class ModifierShape;
 class Quad;
 class Shape;
@@ -52,8 +51,6 @@ class World : public GameState {
 
   // The first player leads; the list may be empty.
   std::vector<Actor*> players;
-  // The players' hit boxes, in player order: where the strikes of enemies are forgotten.
-  std::vector<HitShape*> playerHitBoxes;
   // The controls each player reads, in player order; a player without an entry reads none.
   std::vector<Controls*> playerControls;
   // Every actor the world updates.
@@ -66,7 +63,8 @@ class World : public GameState {
   // The map's triggers, in map order.
   std::vector<std::unique_ptr<ModifierShape>> modifiers;
   FloatingTextList* floatingTexts = nullptr;
-  EnemyResources* enemyResources = nullptr;
+  // Loaded when the world is built.
+  std::unique_ptr<EnemyResources> enemyResources;
   // Units per second squared, scaled by each actor's mass.
   float gravity = 0.0f;
   // Drawn over the scene; the camera fades through it.

@@ -170,7 +170,7 @@ TEST_F(ActorEquipmentTest, AMarkThatDoesNotMatchItsSlotIsOverwritten) {
 }
 
 TEST_F(ActorEquipmentTest, TotalsKeepTheCurrentStateAfterEquipping) {
-  class Guarding : public State {} state;
+  class Guarding : public InertState {} state;
   state.stats[Stat::BaseDefense] = 4.0f;
   actor_->state = &state;
   actor_->EquipSlot1(Equipment("Helm"));

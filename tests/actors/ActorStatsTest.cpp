@@ -10,7 +10,7 @@
 
 namespace {
 
-class StatState : public State {};
+class StatState : public InertState {};
 
 // Every statistic that has a named setter, by index.
 std::array<void (Actor::*)(float), StatCount> SetterTable() {

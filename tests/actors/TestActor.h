@@ -5,6 +5,7 @@
 #include <string>
 
 #include "actors/Actor.h"
+#include "support/TestWorld.h"
 
 // The smallest concrete actor: the statistics and equipment without a body.
 class TestActor : public Actor {

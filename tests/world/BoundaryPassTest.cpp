@@ -4,6 +4,7 @@
 #include "collision/Hit.h"
 #include "collision/Strike.h"
 #include "engine/draw/Quad.h"
+#include "support/TestWorld.h"
 #include "world/World.h"
 
 namespace {
@@ -108,7 +109,10 @@ TEST(WorldStrikes, ForgetStrikeMakesEachPlayerHitBoxForgetTheStrikeOnce) {
   first.hitList = {&strike, &other, &strike};
   second.hitList = {&other};
   strike.hitList = {&first, &notAPlayer};
-  world.playerHitBoxes = {&first, &second};
+  WorldBody one, two, noHitBox;
+  one.hitBox = &first;
+  two.hitBox = &second;
+  world.players = {&one, &noHitBox, &two};
   world.ForgetStrike(&strike);
   EXPECT_EQ(first.hitList, (std::vector<StrikeShape*>{&other, &strike}));
   EXPECT_EQ(second.hitList, std::vector<StrikeShape*>{&other});

@@ -1,0 +1,88 @@
+#include "actors/Animation.h"
+
+#include <unordered_set>
+
+#include "actors/Actor.h"
+#include "collision/Strike.h"
+
+namespace {
+
+constexpr uint8_t LoopWraps = 1;
+
+// One step of any frame list; the entries link through their own `next`.
+template <typename List>
+void StepFrames(List& list, float dt) {
+  list.totalTime += dt;
+  if (!list.current) {
+    if (!list.frames.empty()) list.current = list.frames.front();
+    return;
+  }
+  const float t = list.frameTime + dt;
+  list.frameTime = t;
+  if (t < list.current->duration) return;
+  const float remainder = t - list.current->duration;
+  if (list.current->next) {
+    list.current = list.current->next;
+  } else if (list.loop == LoopWraps && !list.frames.empty()) {
+    list.current = list.frames.front();
+  }
+  list.frameTime = remainder;
+}
+
+template <typename Entry>
+float SumDurations(const Entry* first) {
+  float sum = 0.0f;
+  // A chain that runs back into itself is summed once.
+  std::unordered_set<const Entry*> seen;
+  for (const Entry* entry = first; entry && seen.insert(entry).second; entry = entry->next) {
+    sum += entry->duration;
+  }
+  return sum;
+}
+
+}  // namespace
+
+std::unique_ptr<AnimationFrame> CreateAnimationFrame(std::wstring name, float duration,
+                                                     AnimationFrame* next, Texture* texture,
+                                                     const std::array<float, 8>& corners) {
+  auto frame = std::make_unique<AnimationFrame>();
+  frame->name = std::move(name);
+  frame->duration = duration;
+  frame->next = next;
+  frame->texture = texture;
+  frame->corners = corners;
+  return frame;
+}
+
+StrikeShape* FrameEntry::Strike() const {
+  StrikeShape* const* strike = std::get_if<StrikeShape*>(&payload);
+  return strike ? *strike : nullptr;
+}
+
+std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration,
+                                           FramePayload payload, FrameEntry* next) {
+  auto entry = std::make_unique<FrameEntry>();
+  entry->name = std::move(name);
+  entry->duration = duration;
+  entry->payload = payload;
+  entry->next = next;
+  return entry;
+}
+
+void Animation::Advance(float dt) { StepFrames(*this, dt); }
+
+void Animation::Clear() {
+  frames.clear();
+  current = nullptr;
+}
+
+void FrameSequence::Advance(float dt) { StepFrames(*this, dt); }
+
+void FrameSequence::AdvanceShapeFrames(float dt) {
+  StepFrames(*this, dt);
+  StrikeShape* strike = current ? current->Strike() : nullptr;
+  if (strike && strike->owner) strike->flipHorizontal = strike->owner->facing == -1;
+}
+
+float ChainLength(const AnimationFrame* first) { return SumDurations(first); }
+float ChainLength(const FrameEntry* first) { return SumDurations(first); }

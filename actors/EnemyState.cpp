@@ -1,0 +1,88 @@
+#include "actors/EnemyState.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+
+#include "actors/Actor.h"
+#include "collision/Boundary.h"
+#include "collision/Collide.h"
+#include "collision/Hit.h"
+#include "collision/Strike.h"
+#include "engine/BarMeter.h"
+#include "engine/FloatingText.h"
+#include "engine/Globals.h"
+#include "engine/VectorMath.h"
+#include "world/World.h"
+
+namespace {
+
+// How far above the body's centre the damage number starts.
+constexpr float DamageTextRise = 1.0f;
+
+void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
+
+// What is left of the damage after defence: never above the damage, never below 0.
+float DamageAfterDefence(float damage, float defence) {
+  float net = damage - defence;
+  if (!(net <= damage)) net = damage;
+  if (!(net >= 0.0f)) net = 0.0f;
+  return net;
+}
+
+}  // namespace
+
+EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)
+    : State(newOwner, std::move(firstAnimation)) {}
+
+void EnemyState::Exit() {
+  World* world = owner ? owner->world : nullptr;
+  if (!world) return;
+  // Every strike the state may have put into play: the sequence it steps and the ones it owns.
+  std::vector<StrikeShape*> used;
+  std::unordered_set<const FrameSequence*> seen;
+  for (const FrameSequence* sequence = strikeFrames; sequence && seen.insert(sequence).second;
+       sequence = sequence->next) {
+    for (const FrameEntry* entry : sequence->frames) {
+      if (entry && entry->Strike()) used.push_back(entry->Strike());
+    }
+  }
+  for (const auto& strike : strikes) used.push_back(strike.get());
+  for (StrikeShape* strike : used) {
+    auto& list = world->enemyStrikes;
+    auto found = std::find(list.begin(), list.end(), strike);
+    if (found != list.end()) list.erase(found);
+    world->ForgetStrike(strike);
+  }
+}
+
+void EnemyState::CheckIncomingHits() {
+  World* world = owner ? owner->world : nullptr;
+  if (!world || !owner->hitBox) return;
+  HitQuad* hitBox = owner->hitBox;
+  for (StrikeShape* strike : world->playerStrikes) {
+    if (!strike || !Collide(hitBox, strike)) continue;
+    if (hitBox->Contains(strike)) continue;
+    holdTimer = strike->freezeTime;
+    if (owner->body) owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
+    auto& struck = strike->hitList;
+    if (std::find(struck.begin(), struck.end(), hitBox) == struck.end()) struck.push_back(hitBox);
+    hitBox->hitList.push_back(strike);
+
+    const float damage = strike->damage;
+    const float net = DamageAfterDefence(damage, owner->derived[Derived::Defense]);
+    if (owner->healthMeter) owner->healthMeter->value -= net;
+    if (owner->staminaMeter) owner->staminaMeter->value -= net;
+    AddToStat(*owner, Stat::StatDamageDefended, damage - net);
+    AddToStat(*owner, Stat::StatDamageReceived, net);
+    if (Actor* attacker = strike->owner) {
+      AddToStat(*attacker, Stat::StatDamageDealt, net);
+      if (attacker->state) attacker->state->holdTimer = strike->freezeTime;
+    }
+    if (world->floatingTexts && owner->body) {
+      const platform::Vector3 at = owner->body->position;
+      world->floatingTexts->Add(std::to_string(TruncateToInt(net)), at.x, at.y + DamageTextRise,
+                                at.z, ColorBlack);
+    }
+  }
+}
