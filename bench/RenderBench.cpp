@@ -18,14 +18,16 @@
 #include "platform/RendererImpl.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
+#include "support/PixelColors.h"
 
 namespace {
+
+using pixel::White;
 
 constexpr int QuadCount = 2000;
 constexpr int SpriteCount = 500;
 constexpr int TextLineCount = 50;
 constexpr float QuadSize = 0.6f;
-constexpr uint32_t White = 0xFFFFFFFF;
 
 struct Placed {
   platform::Vector3 position;

@@ -3,17 +3,17 @@
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
+#include "support/PixelColors.h"
 
 namespace {
 
-constexpr uint32_t Black = 0xFF000000u;
-constexpr uint32_t Blue = 0xFF0000FFu;
+using pixel::Black;
+using pixel::Blue;
 
 // The colours of one line of each outline: world line, screen line.
 std::pair<uint32_t, uint32_t> EdgeColors(const BoundingQuad& quad, int worldLine, int screenLine) {
   EXPECT_EQ(quad.worldOutline[2 * worldLine].color, quad.worldOutline[2 * worldLine + 1].color);
-  EXPECT_EQ(quad.screenOutline[2 * screenLine].color,
-            quad.screenOutline[2 * screenLine + 1].color);
+  EXPECT_EQ(quad.screenOutline[2 * screenLine].color, quad.screenOutline[2 * screenLine + 1].color);
   return {quad.worldOutline[2 * worldLine].color, quad.screenOutline[2 * screenLine].color};
 }
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "RenderFixture.h"
 #include "engine/CircularMeter.h"
+#include "support/RenderFixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "engine/BitmapFonts.h"
 #include "engine/FloatingText.h"
-#include "engine/RenderFixture.h"
+#include "support/RenderFixture.h"
 
 namespace {
 

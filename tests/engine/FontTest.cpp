@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/BitmapFonts.h"
-#include "engine/RenderFixture.h"
+#include "support/RenderFixture.h"
 
 using platform::Vector3;
 

@@ -3,25 +3,27 @@
 #include <cmath>
 #include <filesystem>
 
-#include "RenderFixture.h"
 #include "engine/TextDrawing.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "platform/Image.h"
 #include "platform/MatrixStack.h"
+#include "support/PixelColors.h"
+#include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
 using platform::Vector3;
 
 namespace {
 
-constexpr uint32_t Red = 0xFFFF0000;
-constexpr uint32_t Green = 0xFF00FF00;
-constexpr uint32_t Blue = 0xFF0000FF;
-constexpr uint32_t Yellow = 0xFFFFFF00;
-constexpr uint32_t Magenta = 0xFFFF00FF;
-constexpr uint32_t Cyan = 0xFF00FFFF;
-constexpr uint32_t White = 0xFFFFFFFF;
+using pixel::Blue;
+using pixel::Cyan;
+using pixel::Green;
+using pixel::Magenta;
+using pixel::Red;
+using pixel::White;
+using pixel::Yellow;
+
 constexpr float Pi = 3.14159265f;
 
 // A frame of the start camera with a fan, a turned textured quad, a turned and mirrored
@@ -75,11 +77,10 @@ class FrameCaptureTest : public RenderFixture {
   void DrawTexturedQuad(const Texture& texture, const Vector3& position, float size,
                         float degrees) {
     const float h = size / 2;
-    platform::WorldVertex fan[4] = {
-        {position.x - h, position.y + h, position.z, White, 0, 0},
-        {position.x + h, position.y + h, position.z, White, 1, 0},
-        {position.x + h, position.y - h, position.z, White, 1, 1},
-        {position.x - h, position.y - h, position.z, White, 0, 1}};
+    platform::WorldVertex fan[4] = {{position.x - h, position.y + h, position.z, White, 0, 0},
+                                    {position.x + h, position.y + h, position.z, White, 1, 0},
+                                    {position.x + h, position.y - h, position.z, White, 1, 1},
+                                    {position.x - h, position.y - h, position.z, White, 0, 1}};
     platform::MatrixStack stack;
     stack.LoadMatrix(IdentityMatrix);
     stack.Push();
@@ -101,7 +102,8 @@ class FrameCaptureTest : public RenderFixture {
         {flip ? -k : k, k}, -degrees * DegreesToRadians, {screen.x, screen.y});
     platform::Matrix4 saved = SpriteRenderer->GetTransform();
     SpriteRenderer->SetTransform(transform);
-    Vector3 centre{static_cast<float>(texture.width) / 2, static_cast<float>(texture.height) / 2, 0};
+    Vector3 centre{static_cast<float>(texture.width) / 2, static_cast<float>(texture.height) / 2,
+                   0};
     SpriteRenderer->Draw(texture.texture.get(), nullptr, &centre, nullptr, ColorWhite.ToD3DColor());
     SpriteRenderer->SetTransform(saved);
   }
@@ -171,7 +173,8 @@ TEST_F(FrameCaptureTest, DrawsAFrameAndSavesIt) {
         uint32_t pixel = frame->Pixel(x, y);
         bool close = true;
         for (int shift : {0, 8, 16}) {
-          int difference = static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((colour >> shift) & 0xFF);
+          int difference = static_cast<int>((pixel >> shift) & 0xFF) -
+                           static_cast<int>((colour >> shift) & 0xFF);
           close = close && std::abs(difference) < 0x30;
         }
         lit += close;
@@ -179,10 +182,10 @@ TEST_F(FrameCaptureTest, DrawsAFrameAndSavesIt) {
     }
     return lit;
   };
-  platform::PixelRect smallBox = AlignedTextBox(400, 520, SmallFont->Measure(L"Small centred text"),
-                                                AlignCenter, AlignTop);
-  platform::PixelRect largeBox = AlignedTextBox(780, 40, LargeFont->Measure(L"Large right text"),
-                                                AlignRight, AlignMiddle);
+  platform::PixelRect smallBox =
+      AlignedTextBox(400, 520, SmallFont->Measure(L"Small centred text"), AlignCenter, AlignTop);
+  platform::PixelRect largeBox =
+      AlignedTextBox(780, 40, LargeFont->Measure(L"Large right text"), AlignRight, AlignMiddle);
   EXPECT_EQ(smallBox.top, 520);
   EXPECT_EQ(largeBox.right, 780);
   EXPECT_EQ(largeBox.top, 30);

@@ -2,8 +2,8 @@
 
 #include "engine/BitmapFonts.h"
 #include "engine/GameStateSet.h"
-#include "engine/RenderFixture.h"
 #include "engine/Texture.h"
+#include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
 namespace {

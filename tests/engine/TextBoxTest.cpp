@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "RenderFixture.h"
 #include "engine/CreateTextBox.h"
 #include "engine/TextBox.h"
+#include "support/RenderFixture.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "RenderFixture.h"
 #include "engine/TextDrawing.h"
 #include "engine/VectorMath.h"
+#include "support/PixelColors.h"
+#include "support/RenderFixture.h"
 
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t White = 0xFFFFFFFF;
+using pixel::Black;
+using pixel::White;
 
 void ExpectBox(const platform::PixelRect& box, int left, int top, int right, int bottom) {
   EXPECT_EQ(box.left, left);
@@ -62,7 +63,8 @@ TEST_F(TextDrawingTest, NullFontDrawsNothing) {
 TEST_F(TextDrawingTest, TextLandsInsideItsAlignedBox) {
   renderer->Clear(Black);
   const std::wstring text = L"Right aligned";
-  platform::PixelRect box = AlignedTextBox(500, 200, LargeFont->Measure(text), AlignRight, AlignMiddle);
+  platform::PixelRect box =
+      AlignedTextBox(500, 200, LargeFont->Measure(text), AlignRight, AlignMiddle);
   SpriteRenderer->Begin();
   DrawTextAligned(LargeFont, 500, 200, 0, text, White, AlignRight, AlignMiddle);
   SpriteRenderer->End();

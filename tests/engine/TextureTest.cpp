@@ -2,16 +2,18 @@
 
 #include <filesystem>
 
-#include "RenderFixture.h"
 #include "engine/Texture.h"
 #include "platform/Image.h"
+#include "support/PixelColors.h"
+#include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+using pixel::Red;
+using pixel::White;
+
 constexpr uint32_t ClearBlue = 0xFF0000FF;
-constexpr uint32_t White = 0xFFFFFFFF;
-constexpr uint32_t Red = 0xFFFF0000;
 constexpr uint32_t KeyColour = 0x0FF00FFF;
 
 // Content pictures written by the test into a fresh working folder.

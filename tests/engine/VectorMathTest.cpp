@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "RenderFixture.h"
 #include "engine/VectorMath.h"
+#include "support/RenderFixture.h"
 
 using platform::Vector3;
 

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "RenderFixture.h"
 #include "engine/BarMeter.h"
 #include "engine/CheckBox.h"
 #include "engine/CircularMeter.h"
@@ -14,6 +13,7 @@
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "platform/Image.h"
+#include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -26,8 +26,8 @@ const Color4 TickYellow{255, 255, 220, 0};
 bool Near(uint32_t pixel, const Color4& color) {
   const uint32_t wanted = color.ToD3DColor();
   for (int shift : {0, 8, 16}) {
-    const int difference = static_cast<int>((pixel >> shift) & 0xFF) -
-                           static_cast<int>((wanted >> shift) & 0xFF);
+    const int difference =
+        static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((wanted >> shift) & 0xFF);
     if (std::abs(difference) > 24) return false;
   }
   return true;

@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/Image.h"
+#include "support/PixelColors.h"
 #include "support/TempFolder.h"
 
 using platform::Image;
 
 namespace {
 
+using pixel::Blue;
+using pixel::White;
+
 constexpr uint32_t Key = 0x0FF00FFF;
-constexpr uint32_t White = 0xFFFFFFFF;
-constexpr uint32_t Blue = 0xFF0000FF;
 
 class ImageTest : public ::testing::Test {
  protected:

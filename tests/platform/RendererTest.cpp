@@ -6,15 +6,16 @@
 #include "platform/Renderer.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
+#include "support/PixelColors.h"
 #include "support/TempFolder.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t Red = 0xFFFF0000;
-constexpr uint32_t Green = 0xFF00FF00;
+using pixel::Black;
+using pixel::Green;
+using pixel::Red;
 
 class RendererTest : public ::testing::Test {
  protected:
@@ -67,7 +68,9 @@ TEST_F(RendererTest, ScreenQuadOnPixelEdgesCoversWholePixels) {
 TEST_F(RendererTest, WorldTrianglesGoThroughTheTransforms) {
   UseStartCamera();
   renderer->SetTransform(TransformKind::World, MatrixTranslation(3.0f, 0.0f, 0.0f));
-  WorldVertex fan[4] = {{-0.5f, 0.5f, 0, Green}, {0.5f, 0.5f, 0, Green}, {0.5f, -0.5f, 0, Green},
+  WorldVertex fan[4] = {{-0.5f, 0.5f, 0, Green},
+                        {0.5f, 0.5f, 0, Green},
+                        {0.5f, -0.5f, 0, Green},
                         {-0.5f, -0.5f, 0, Green}};
   renderer->Draw(PrimitiveKind::TriangleFan, fan, 2);
   // 3.4 pixels per world unit in this small frame: world (3, 0, 0) is 10 pixels right of the
@@ -79,7 +82,7 @@ TEST_F(RendererTest, WorldTrianglesGoThroughTheTransforms) {
 TEST_F(RendererTest, PrimitivesBeforeTheNearPlaneAreNotDrawn) {
   UseStartCamera();
   // z = -14 lies 3 units in front of the eye, inside the near distance of 5.
-  WorldVertex list[6] = {{-1, 1, 0, Red},   {1, 1, 0, Red},      {0, -1, 0, Red},
+  WorldVertex list[6] = {{-1, 1, 0, Red},   {1, 1, 0, Red},     {0, -1, 0, Red},
                          {-1, 1, -14, Red}, {1, 1, -14, Green}, {0, -1, 0, Green}};
   renderer->Draw(PrimitiveKind::TriangleList, list + 3, 1);
   EXPECT_EQ(renderer->ReadPixel(32, 24), Black);
@@ -88,7 +91,8 @@ TEST_F(RendererTest, PrimitivesBeforeTheNearPlaneAreNotDrawn) {
 }
 
 TEST_F(RendererTest, HugeTrianglesAreClippedAndStillFillTheFrame) {
-  ScreenVertex list[3] = {{-1e7f, -1e7f, 0, 1, Red}, {1e7f, -1e7f, 0, 1, Red}, {0, 1e7f, 0, 1, Red}};
+  ScreenVertex list[3] = {
+      {-1e7f, -1e7f, 0, 1, Red}, {1e7f, -1e7f, 0, 1, Red}, {0, 1e7f, 0, 1, Red}};
   renderer->Draw(PrimitiveKind::TriangleList, list, 1);
   EXPECT_EQ(renderer->ReadPixel(0, 0), Red);
   EXPECT_EQ(renderer->ReadPixel(Width - 1, Height - 1), Red);

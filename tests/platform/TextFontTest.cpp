@@ -3,13 +3,14 @@
 #include "platform/Renderer.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
+#include "support/PixelColors.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t White = 0xFFFFFFFF;
+using pixel::Black;
+using pixel::White;
 
 class TextFontTest : public ::testing::Test {
  protected:

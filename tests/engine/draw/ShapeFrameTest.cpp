@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "engine/BitmapFonts.h"
-#include "engine/RenderFixture.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
@@ -13,19 +12,22 @@
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
 #include "platform/Image.h"
+#include "support/PixelColors.h"
+#include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
 using platform::Vector3;
 
 namespace {
 
+using pixel::Blue;
+using pixel::Cyan;
+using pixel::Green;
+using pixel::Magenta;
+using pixel::Red;
+using pixel::Yellow;
+
 constexpr uint32_t Background = 0xFF203040;
-constexpr uint32_t Red = 0xFFFF0000;
-constexpr uint32_t Green = 0xFF00FF00;
-constexpr uint32_t Blue = 0xFF0000FF;
-constexpr uint32_t Yellow = 0xFFFFFF00;
-constexpr uint32_t Magenta = 0xFFFF00FF;
-constexpr uint32_t Cyan = 0xFF00FFFF;
 
 // A frame of every shape and the three bitmap fonts over the generated atlases, drawn as the
 // screens draw them, saved as PNG and checked pixel by pixel.

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/RenderFixture.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Sprite.h"
+#include "support/RenderFixture.h"
 
 using platform::Vector3;
 
