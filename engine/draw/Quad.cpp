@@ -151,14 +151,7 @@ void Quad::MoveCorner(const Vector3& point, const Vector3& fixed, bool left, boo
   Vector3 center{(local.x + fixed.x) / 2, (local.y + fixed.y) / 2, fixed.z};
   SetPosition(RotateAboutPoint(center, fixed, rotation));
   SetDimensions(std::fabs(dx), std::fabs(dy), fixed.z);
-  if (dx < 0) {
-    flipHorizontal = !flipHorizontal;
-    dirty = 1;
-  }
-  if (dy < 0) {
-    flipVertical = !flipVertical;
-    dirty = 1;
-  }
+  FlipWhereCornerCrossed(dx, dy);
 }
 
 void Quad::SetLeftEdge(const Vector3& point) { MoveEdge(point, GetRightMid(), EdgeLeft); }

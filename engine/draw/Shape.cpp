@@ -171,6 +171,17 @@ void Shape::DrawDebugLine(const platform::Vector3& worldPoint, const std::wstrin
   DrawTextAtWorldPoint(worldPoint, text, DebugTextColor.ToD3DColor());
 }
 
+void Shape::FlipWhereCornerCrossed(float dx, float dy) {
+  if (dx < 0) {
+    flipHorizontal = !flipHorizontal;
+    dirty = 1;
+  }
+  if (dy < 0) {
+    flipVertical = !flipVertical;
+    dirty = 1;
+  }
+}
+
 void Shape::FlipIfEdgeCrossed(Edge edge, const platform::Vector3& moved,
                               const platform::Vector3& fixed) {
   const platform::Vector3 movedLocal = RotateAboutPointClockwise(moved, position, rotation);

@@ -133,6 +133,9 @@ class Shape : public virtual Primitive {
   const platform::DeviceTexture* DrawnTexture() const;
   // The texture size for texture coordinates: 1 by 1 without a texture.
   platform::Vector2 TextureDivisors() const;
+  // After a corner drag: a corner dragged past the opposite one (a negative extent) flips the
+  // picture on that axis.
+  void FlipWhereCornerCrossed(float dx, float dy);
   // After an edge drag: when the moved edge passed the fixed one, judged in the shape's own
   // frame, the picture flips on that axis.
   void FlipIfEdgeCrossed(Edge edge, const platform::Vector3& moved, const platform::Vector3& fixed);

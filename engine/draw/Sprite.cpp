@@ -179,14 +179,7 @@ void Sprite::MoveCorner(const Vector3& point, const Vector3& fixed, bool left, b
   const float dy = top ? local.y - fixed.y : fixed.y - local.y;
   const Vector3 size = GetSize();
   SetScale(FactorFor(dx, size.x, scale.x), FactorFor(dy, size.y, scale.y));
-  if (dx < 0) {
-    flipHorizontal = !flipHorizontal;
-    dirty = 1;
-  }
-  if (dy < 0) {
-    flipVertical = !flipVertical;
-    dirty = 1;
-  }
+  FlipWhereCornerCrossed(dx, dy);
 }
 
 void Sprite::SetTopEdge(const Vector3& point) { MoveEdge(point, GetBottomMid(), EdgeTop); }
