@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "engine/CheckBox.h"
+#include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
 
 namespace {
@@ -20,48 +21,25 @@ constexpr uint32_t TickColor = 0xFF1A7A28;
 constexpr int Supersampling = 4;
 constexpr float TickHalfWidth = 1.1f;
 
-struct Point {
-  float x;
-  float y;
-};
+using raster::Point;
 
 // The tick's two strokes, in cell pixels.
 constexpr Point TickStart{3.5f, 8.0f};
 constexpr Point TickCorner{6.5f, 11.5f};
 constexpr Point TickEnd{12.5f, 3.5f};
 
-float DistanceToSegment(Point p, Point a, Point b) {
-  const float dx = b.x - a.x;
-  const float dy = b.y - a.y;
-  const float along = ((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy);
-  const float t = std::clamp(along, 0.0f, 1.0f);
-  const float ex = p.x - (a.x + t * dx);
-  const float ey = p.y - (a.y + t * dy);
-  return std::sqrt(ex * ex + ey * ey);
-}
-
 // The fraction of the pixel that the tick's strokes cover.
 float TickCoverage(int x, int y) {
   int inside = 0;
   for (int sy = 0; sy < Supersampling; ++sy) {
     for (int sx = 0; sx < Supersampling; ++sx) {
-      const Point p{x + (sx + 0.5f) / Supersampling, y + (sy + 0.5f) / Supersampling};
-      const float d = std::min(DistanceToSegment(p, TickStart, TickCorner),
-                               DistanceToSegment(p, TickCorner, TickEnd));
+      const Point p = raster::SamplePoint(x, y, sx, sy, Supersampling);
+      const float d = std::min(raster::DistanceToSegment(p, TickStart, TickCorner),
+                               raster::DistanceToSegment(p, TickCorner, TickEnd));
       if (d <= TickHalfWidth) ++inside;
     }
   }
   return static_cast<float>(inside) / (Supersampling * Supersampling);
-}
-
-uint32_t Blend(uint32_t under, uint32_t over, float amount) {
-  uint32_t result = 0xFF000000;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const float a = static_cast<float>((under >> shift) & 0xFF);
-    const float b = static_cast<float>((over >> shift) & 0xFF);
-    result |= static_cast<uint32_t>(a + (b - a) * amount + 0.5f) << shift;
-  }
-  return result;
 }
 
 // A 14 by 14 box inside the cell, its outer ring of pixels left clear so that filtering never
@@ -79,7 +57,7 @@ void DrawCell(SharedAtlas& atlas, const platform::PixelRect& cell, bool ticked) 
   for (int y = 0; y < cell.bottom - cell.top; ++y) {
     for (int x = 0; x < size; ++x) {
       uint32_t pixel = BoxPixel(x, y, size);
-      if (ticked && pixel != 0) pixel = Blend(pixel, TickColor, TickCoverage(x, y));
+      if (ticked && pixel != 0) pixel = raster::Mix(pixel, TickColor, TickCoverage(x, y));
       atlas.At(cell.left + x, cell.top + y) = pixel;
     }
   }

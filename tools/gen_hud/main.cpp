@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "collision/ConversationShape.h"
+#include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
 
 namespace {
@@ -23,10 +24,11 @@ constexpr float OutlineWidth = 2.5f;
 constexpr float ShadeTop = 30.0f;
 constexpr float ShadeBottom = 62.0f;
 
-struct Point {
-  float x;
-  float y;
-};
+using raster::Channel;
+using raster::DistanceToSegment;
+using raster::Length;
+using raster::Mix;
+using raster::Point;
 
 // The bubble in cell pixels: a rounded body and a tail pointing down at the speaker. A ring
 // of one pixel stays clear, so that filtering never reaches the neighbouring cells.
@@ -37,22 +39,12 @@ constexpr Point TailLeft{22.0f, 50.0f};
 constexpr Point TailRight{38.0f, 50.0f};
 constexpr Point TailTip{30.0f, 68.0f};
 
-float Length(float x, float y) { return std::sqrt(x * x + y * y); }
-
 // Signed distance to the rounded body: negative inside.
 float BodyDistance(Point p) {
   const float qx = std::fabs(p.x - BodyCenter.x) - (BodyHalfSize.x - CornerRadius);
   const float qy = std::fabs(p.y - BodyCenter.y) - (BodyHalfSize.y - CornerRadius);
   const float outside = Length(std::max(qx, 0.0f), std::max(qy, 0.0f));
   return outside + std::min(std::max(qx, qy), 0.0f) - CornerRadius;
-}
-
-float DistanceToSegment(Point p, Point a, Point b) {
-  const float dx = b.x - a.x;
-  const float dy = b.y - a.y;
-  const float t =
-      std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
-  return Length(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 // Which side of the line a to b the point lies on.
@@ -71,17 +63,6 @@ float TailDistance(Point p) {
   return inside ? -d : d;
 }
 
-float Channel(uint32_t color, int shift) { return static_cast<float>((color >> shift) & 0xFF); }
-
-uint32_t Mix(uint32_t from, uint32_t to, float amount) {
-  uint32_t result = 0xFF000000;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const float value = Channel(from, shift) + (Channel(to, shift) - Channel(from, shift)) * amount;
-    result |= static_cast<uint32_t>(value + 0.5f) << shift;
-  }
-  return result;
-}
-
 // The colour of one sample inside the bubble.
 uint32_t SampleColor(Point p, float distance) {
   if (distance > -OutlineWidth) return OutlineColor;
@@ -95,7 +76,7 @@ uint32_t BubblePixel(int x, int y) {
   int covered = 0;
   for (int sy = 0; sy < Supersampling; ++sy) {
     for (int sx = 0; sx < Supersampling; ++sx) {
-      const Point p{x + (sx + 0.5f) / Supersampling, y + (sy + 0.5f) / Supersampling};
+      const Point p = raster::SamplePoint(x, y, sx, sy, Supersampling);
       const float distance = std::min(BodyDistance(p), TailDistance(p));
       if (distance > 0.0f) continue;
       const uint32_t color = SampleColor(p, distance);
