@@ -12,9 +12,11 @@ constexpr uint8_t LoopWraps = 1;
 // One step of any frame list; the entries link through their own `next`.
 template <typename List>
 void StepFrames(List& list, float dt) {
+  // A list without frames has nothing to step, not even its clock.
+  if (!list.current && list.frames.empty()) return;
   list.totalTime += dt;
   if (!list.current) {
-    if (!list.frames.empty()) list.current = list.frames.front();
+    list.current = list.frames.front();
     return;
   }
   const float t = list.frameTime + dt;

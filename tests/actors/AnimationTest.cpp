@@ -65,12 +65,18 @@ TEST(Animation, OnlyALoopFlagOfOneWrapsToTheFirstFrame) {
   }
 }
 
-TEST(Animation, WithoutFramesAdvancingDoesNothingButCountTime) {
+TEST(Animation, WithoutFramesAdvancingDoesNothing) {
   Animation empty;
   empty.Advance(0.5f);
   empty.Advance(0.5f);
   EXPECT_EQ(empty.current, nullptr);
   EXPECT_EQ(empty.frameTime, 0.0f);
+  EXPECT_EQ(empty.totalTime, 0.0f);
+  FrameSequence none;
+  none.Advance(0.5f);
+  none.AdvanceShapeFrames(0.5f);
+  EXPECT_EQ(none.current, nullptr);
+  EXPECT_EQ(none.totalTime, 0.0f);
   ThreeFrames list;
   list.animation.Advance(0.0f);
   list.animation.Clear();
