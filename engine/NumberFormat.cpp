@@ -1,6 +1,8 @@
 #include "engine/NumberFormat.h"
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <locale>
 #include <sstream>
 
@@ -28,6 +30,12 @@ bool ReadsBackAs(const std::string& text, float value) {
 }  // namespace
 
 std::string FormatFloat(float value) {
+  // Stream extraction cannot read "nan" or "inf" back, and a record that fails to read drops
+  // every record after it: keep the file readable.
+  if (std::isnan(value)) value = 0.0f;
+  if (std::isinf(value)) {
+    value = std::copysign(std::numeric_limits<float>::max(), value);
+  }
   for (int precision = DefaultPrecision; precision < ExactPrecision; ++precision) {
     std::string text = FormatWithPrecision(value, precision);
     if (ReadsBackAs(text, value)) return text;

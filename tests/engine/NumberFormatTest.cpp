@@ -56,3 +56,10 @@ TEST(NumberFormatTest, LongerValuesGetJustEnoughDigitsToReadBack) {
     ASSERT_LE(SignificantDigits(text), 9) << text;
   }
 }
+
+TEST(NumberFormatTest, ValuesThatCannotBeReadBackAreWrittenReadably) {
+  EXPECT_EQ(FormatFloat(std::numeric_limits<float>::quiet_NaN()), "0");
+  const float largest = std::numeric_limits<float>::max();
+  EXPECT_EQ(ReadBack(FormatFloat(std::numeric_limits<float>::infinity())), largest);
+  EXPECT_EQ(ReadBack(FormatFloat(-std::numeric_limits<float>::infinity())), -largest);
+}
