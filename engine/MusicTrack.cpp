@@ -75,11 +75,13 @@ void MusicTrack::Refill(uint32_t offset) {
   uint32_t filled = Decode(region.data(), 0, HalfBytes);
   if (filled < HalfBytes) {
     if (looping) {
-      if (decoder_->Rewind()) filled = Decode(region.data(), filled, HalfBytes);
+      if (decoder_->Rewind()) Decode(region.data(), filled, HalfBytes);
+      // A stream that cannot start again gives silence, not its last bytes over and over.
+      filled = HalfBytes;
     } else {
       buffer_->Stop();
     }
   }
-  // Whatever the stream could not fill keeps its old bytes.
+  // Without looping, what the stream could not fill keeps its old bytes; the buffer is stopped.
   buffer_->Write(offset, region.data(), filled);
 }

@@ -1,10 +1,15 @@
 #include "engine/MusicTrack.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -148,6 +153,44 @@ TEST_F(MusicTrackTest, WithoutLoopingTheBufferStopsAtTheEnd) {
   std::vector<uint8_t> expected = DecodedFrom(next, tail);
   expected.insert(expected.end(), before.begin() + static_cast<std::ptrdiff_t>(tail), before.end());
   EXPECT_EQ(Contents(*track_, last, Half), expected);
+}
+
+// A pipe cannot seek, so the track cannot start again at its end.
+TEST_F(MusicTrackTest, LoopingStreamThatCannotRewindEndsInSilence) {
+  TempFolder folder;
+  const std::filesystem::path pipePath = folder.Path() / "music.ogg";
+  ASSERT_EQ(mkfifo(pipePath.c_str(), 0600), 0);
+  // Opened for both ends, so the open does not wait and the data stays until the track reads it.
+  const int pipe = open(pipePath.c_str(), O_RDWR);
+  ASSERT_GE(pipe, 0);
+  std::ifstream file(TrackPath, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (fcntl(pipe, F_SETPIPE_SZ, static_cast<int>(bytes.size())) < static_cast<int>(bytes.size())) {
+    close(pipe);
+    GTEST_SKIP() << "pipes cannot hold the whole track here";
+  }
+  ASSERT_EQ(write(pipe, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  track_ = MusicTrack::Open(*device_, pipePath.string());
+  close(pipe);
+  ASSERT_NE(track_, nullptr);
+
+  track_->Play();
+  const size_t total = Decoded().size();
+  size_t next = 81920;
+  for (int refill = 0; next < total + 2 * Half; ++refill) {
+    ASSERT_LT(refill, 1000);
+    PlayHalfAndUpdate();
+    const uint32_t refilled = refill % 2 == 0 ? 0 : Half;
+    std::vector<uint8_t> expected(Half, 0);
+    if (next < total) {
+      const size_t tail = std::min<size_t>(Half, total - next);
+      const std::vector<uint8_t> decoded = DecodedFrom(next, tail);
+      std::copy(decoded.begin(), decoded.end(), expected.begin());
+    }
+    ASSERT_EQ(Contents(*track_, refilled, Half), expected) << "refill " << refill;
+    next += Half;
+  }
+  EXPECT_TRUE(track_->Buffer().IsPlaying());
 }
 
 TEST_F(MusicTrackTest, PlayingTrackIsHeardAndStoppedOneIsSilent) {
