@@ -107,9 +107,10 @@ Vector3 Sprite::GetTopMid() const { return WorldCorner(0, 1); }
 Vector3 Sprite::GetLeftMid() const { return WorldCorner(-1, 0); }
 Vector3 Sprite::GetBottomMid() const { return WorldCorner(0, -1); }
 
+// Menu layout reads these corners at depth 0, whatever the screen position's z.
 Vector3 Sprite::AltCorner(float sx, float sy) const {
   const Vector3 size = GetScaledSourceSize();
-  return altPosition + Vector3{sx * size.x / 2, sy * size.y / 2, 0};
+  return {altPosition.x + sx * size.x / 2, altPosition.y + sy * size.y / 2, 0};
 }
 
 Vector3 Sprite::GetAltTopLeftUnrotated() const { return AltCorner(-1, -1); }

@@ -158,6 +158,17 @@ TEST_F(SpriteTest, CloneDropsTheVerticalFlip) {
   EXPECT_TRUE(copy.dirty);
 }
 
+TEST_F(SpriteTest, ScreenPositionCornersLieAtDepthZero) {
+  Sprite sprite = Framed(0, 0, 16, 8);
+  sprite.SetScale(2, 1);
+  sprite.SetAltPosition({100, 50, 7});
+  EXPECT_EQ(sprite.GetAltTopLeftUnrotated(), (Vector3{84, 46, 0}));
+  EXPECT_EQ(sprite.GetAltTopRightUnrotated(), (Vector3{116, 46, 0}));
+  sprite.SetRotation(90);
+  ExpectNear(sprite.GetAltTopLeft(), {104, 34, 0});
+  ExpectNear(sprite.GetAltBottomRight(), {96, 66, 0});
+}
+
 TEST_F(SpriteTest, TextureCoordinatesAreTexels) {
   Sprite sprite = Framed(32, 0, 64, 48);
   EXPECT_EQ(sprite.GetTexCoordTopLeft(), (platform::Vector2{32, 0}));
