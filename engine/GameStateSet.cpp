@@ -75,9 +75,11 @@ GameStateSet::GameStateSet() = default;
 GameStateSet::~GameStateSet() { DestroyGameStates(*this); }
 
 void GameStateSet::SwitchTo(GameState* target) {
+  // A screen that was never built is no target: the loop always needs a current screen.
+  if (!target) return;
   previous = current;
   current = target;
-  if (target) target->Enter();
+  target->Enter();
 }
 
 std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {

@@ -57,7 +57,7 @@ struct GameStateSet {
   std::unique_ptr<FontArc17pt> fontArc17pt;
 
   // The one way screens change: the current screen becomes the previous one and the target
-  // is entered. The old screen is not left: it keeps its fields.
+  // is entered. The old screen is not left: it keeps its fields. A null target changes nothing.
   void SwitchTo(GameState* target);
 };
 

@@ -16,6 +16,7 @@ void DeathScreen::Enter() {
 }
 
 void DeathScreen::Update(float dt) {
+  timer += dt;
   if (set && set->world) set->world->Update(dt);
 }
 

@@ -99,6 +99,13 @@ TEST(StartUp, SwitchingToTheCurrentStateMakesItItsOwnPrevious) {
   GameStates->SwitchTo(world);
   EXPECT_EQ(GameStates->previous, world);
   EXPECT_EQ(GameStates->current, world);
+
+  // A screen that is missing from the set is no target: nothing changes.
+  GameStates->SwitchTo(nullptr);
+  EXPECT_EQ(GameStates->previous, world);
+  EXPECT_EQ(GameStates->current, world);
+  game.Step();
+  EXPECT_EQ(GameStates->current, world);
 }
 
 TEST(StartUp, RunsThreeHundredTitleFramesAndShutsDown) {
