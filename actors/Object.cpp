@@ -1,5 +1,8 @@
 #include "actors/Object.h"
 
+#include "engine/StringConversion.h"
+#include "engine/Texture.h"
+
 namespace {
 
 int FailureResult(const std::istream& in) {
@@ -11,6 +14,10 @@ int FailureResult(const std::istream& in) {
 Object::Object() : stats(std::make_shared<StatBlock>()) {}
 
 Object::Object(std::string name) : Object() { this->name = std::move(name); }
+
+std::wstring Object::GetWideName(const Texture& texture) { return texture.name; }
+
+std::string Object::GetNarrowName(const Texture& texture) { return WStringToString(texture.name); }
 
 int Object::Read(std::istream& in) {
   std::string readName;

@@ -7,6 +7,8 @@
 
 #include "actors/StatBlock.h"
 
+class Texture;
+
 // The record at the root of every character and item: a name, a description, a statistics
 // sheet and a price in tokens. Copies share the statistics sheet of what they were copied from.
 class Object {
@@ -23,6 +25,10 @@ class Object {
   void SetName(std::string value) { name = std::move(value); }
   std::string GetDescription() const { return description; }
   void SetDescription(std::string value) { description = std::move(value); }
+
+  // A texture's display name as shown (wide) and as files store it (each code unit's low byte).
+  static std::wstring GetWideName(const Texture& texture);
+  static std::string GetNarrowName(const Texture& texture);
 
   // Reads one record body: a name line, 267 numbers, the price and a description line. The
   // object changes only when the whole body was read; then the result is ReadComplete, even

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "actors/Object.h"
+#include "engine/Texture.h"
 
 namespace {
 
@@ -129,4 +130,12 @@ TEST(ObjectTest, CarriageReturnsAreLineEndsToo) {
   EXPECT_EQ(second.name, "Next");
   EXPECT_EQ(second.price, 6.0f);
   EXPECT_EQ(second.description, "More");
+}
+
+TEST(ObjectTextureNames, WideNameIsACopyAndNarrowNameKeepsTheLowBytes) {
+  Texture texture("Content\\Textures\\Tiles\\grass.png", L"Grass\u0141", 0, 0);
+  std::wstring wide = Object::GetWideName(texture);
+  wide += L"!";
+  EXPECT_EQ(texture.name, L"Grass\u0141");
+  EXPECT_EQ(Object::GetNarrowName(texture), std::string("GrassA"));
 }
