@@ -76,6 +76,11 @@ BoundingQuad& BoundingQuad::operator=(const BoundingQuad& other) {
   if (this == &other) return *this;
   Boundary::operator=(other);
   Quad::operator=(other);
+  // The quad's copy repaints its outline in one colour: the edge colours are carried over.
+  for (size_t i = 0; i < worldOutline.size(); ++i) {
+    worldOutline[i].color = other.worldOutline[i].color;
+    screenOutline[i].color = other.screenOutline[i].color;
+  }
   mapValues = other.mapValues;
   edgeFlags = other.edgeFlags;
   quadMark = other.quadMark;

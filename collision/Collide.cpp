@@ -14,7 +14,8 @@ namespace {
 constexpr double DegreeFactor = 0.01745329238474369;
 constexpr float Half = 0.5f;
 
-bool IsZero(const Vector3& v) { return std::fabs(v.x) == 0.0f && std::fabs(v.y) == 0.0f; }
+// A push that is not a number pushes nowhere.
+bool Pushes(const Vector3& v) { return std::fabs(v.x) > 0.0f || std::fabs(v.y) > 0.0f; }
 
 // A list's members, or the shape alone.
 std::vector<const Shape*> MembersOf(const Shape* shape) {
@@ -64,6 +65,11 @@ bool DegenerateQuadsOverlap(const Quad& first, const Quad& second) {
   return true;
 }
 
+bool IsFinite(const Quad& quad) {
+  return std::isfinite(quad.position.x) && std::isfinite(quad.position.y) &&
+         std::isfinite(quad.width) && std::isfinite(quad.height) && std::isfinite(quad.rotation);
+}
+
 }  // namespace
 
 bool IsZeroSize(const Quad& quad) {
@@ -85,7 +91,7 @@ bool Collide(const Shape* first, const Shape* second) {
         }
         case ShapeTypeCircle: {
           const auto* circle = dynamic_cast<const Circle*>(first);
-          return circle && !IsZeroSize(*circle) && !IsZero(CircleOutOfQuad(*circle, *quad));
+          return circle && !IsZeroSize(*circle) && Pushes(CircleOutOfQuad(*circle, *quad));
         }
         case ShapeTypeShapeList:
           return AnyMemberCollides(first, second);
@@ -99,7 +105,7 @@ bool Collide(const Shape* first, const Shape* second) {
       switch (first->type) {
         case ShapeTypeQuad: {
           const auto* quad = dynamic_cast<const Quad*>(first);
-          return quad && !IsZeroSize(*quad) && !IsZero(CircleOutOfQuad(*circle, *quad));
+          return quad && !IsZeroSize(*quad) && Pushes(CircleOutOfQuad(*circle, *quad));
         }
         case ShapeTypeCircle: {
           const auto* other = dynamic_cast<const Circle*>(first);
@@ -126,6 +132,8 @@ bool Collide(const Shape* first, const Shape* second) {
 }
 
 bool QuadsOverlap(const Quad& first, const Quad& second) {
+  // No value that is not a number decides an overlap.
+  if (!IsFinite(first) || !IsFinite(second)) return false;
   if (first.width == 0.0f || first.height == 0.0f || second.width == 0.0f ||
       second.height == 0.0f) {
     return DegenerateQuadsOverlap(first, second);

@@ -13,7 +13,8 @@ bool IsZeroSize(const Quad& quad);
 bool IsZeroSize(const Circle& circle);
 
 // Exact test for two turned rectangles; the second is the reference. Rectangles that only
-// share an edge overlap. A rectangle without width or without height is tested as a segment.
+// share an edge overlap. A rectangle without width or without height is tested as a segment;
+// one placed, sized or turned by a value that is not finite overlaps nothing.
 bool QuadsOverlap(const Quad& first, const Quad& second);
 
 // Touching circles do not overlap.

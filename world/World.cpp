@@ -9,7 +9,10 @@
 #include "collision/ModifierShape.h"
 #include "collision/PushOut.h"
 #include "collision/Strike.h"
+#include "engine/BitmapFonts.h"
 #include "engine/DeferredDeleteList.h"
+#include "engine/FloatingText.h"
+#include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/Quad.h"
@@ -39,8 +42,10 @@ bool HasMoved(const Shape& shape) { return !(shape.position == shape.previousPos
 }  // namespace
 
 World::World(GameStateSet* owner, Camera* camera)
-    : fadeQuad(std::make_unique<Quad>()),
+    : floatingTexts(std::make_unique<FloatingTextList>()),
+      fadeQuad(std::make_unique<Quad>()),
       content(std::make_unique<std::vector<Shape*>>()) {
+  if (owner) floatingTexts->font = owner->fontArc17pt.get();
   enemyResources = std::make_unique<EnemyResources>();
   enemyResources->Load(this);
   SetName("World");

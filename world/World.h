@@ -62,7 +62,8 @@ class World : public GameState {
   std::vector<StrikeShape*> enemyStrikes;
   // The map's triggers, in map order.
   std::vector<std::unique_ptr<ModifierShape>> modifiers;
-  FloatingTextList* floatingTexts = nullptr;
+  // The damage numbers, drawn with the set's 17-point arc font.
+  std::unique_ptr<FloatingTextList> floatingTexts;
   // Loaded when the world is built.
   std::unique_ptr<EnemyResources> enemyResources;
   // Units per second squared, scaled by each actor's mass.

@@ -25,7 +25,6 @@ class EnemyHits : public ::testing::Test {
  protected:
   EnemyHits() : world(nullptr, nullptr), player(&world, "Player"), enemy(&world), watching(&enemy) {
     SetInterfaceColors();
-    world.floatingTexts = &texts;
     world.players = {&player};
     player.state = &playerState;
     enemy.state = &watching;
@@ -43,7 +42,7 @@ class EnemyHits : public ::testing::Test {
   float Gained(Actor& actor, int index) { return (*actor.stats)[index]; }
 
   World world;
-  FloatingTextList texts;
+  FloatingTextList& texts = *world.floatingTexts;
   WorldBody player;
   InertState playerState;
   TestEnemy enemy;
@@ -122,7 +121,7 @@ TEST_F(EnemyHits, AStrikeThatMissesOrAWorldWithoutTextsIsHarmless) {
   EXPECT_EQ(enemy.healthMeter->value, 100.0f);
   EXPECT_TRUE(enemy.hitQuad.hitList.empty());
   strike.SetPositionXYZ(0.0f, 2.0f, 0.0f);
-  world.floatingTexts = nullptr;
+  world.floatingTexts.reset();
   world.players.clear();
   watching.CheckIncomingHits();
   EXPECT_EQ(enemy.healthMeter->value, 90.0f);

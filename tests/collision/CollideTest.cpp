@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "collision/Collide.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
@@ -116,6 +118,21 @@ TEST(Collide, ACircleWhoseCentreLiesOnAQuadsSideOverlapsIt) {
   EXPECT_TRUE(CollideBothWays(circle, box));
   // Touching a side from outside is no overlap.
   circle.SetPositionXYZ(1.25f, 0.5f, 0.0f);
+  EXPECT_FALSE(CollideBothWays(circle, box));
+}
+
+TEST(Collide, AShapePlacedAtNotANumberOverlapsNothing) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  Quad box, lost;
+  Place(box, 0.0f, 0.0f, 2.0f, 2.0f);
+  Place(lost, nan, 0.0f, 2.0f, 2.0f);
+  EXPECT_FALSE(CollideBothWays(lost, box));
+  Place(lost, 0.0f, 0.0f, 0.0f, 2.0f, nan);
+  EXPECT_FALSE(CollideBothWays(lost, box));
+  Circle circle;
+  Place(circle, 0.0f, 0.0f, 1.0f);
+  EXPECT_FALSE(CollideBothWays(circle, lost));
+  Place(circle, nan, 0.0f, 1.0f);
   EXPECT_FALSE(CollideBothWays(circle, box));
 }
 

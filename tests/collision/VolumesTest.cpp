@@ -128,6 +128,11 @@ TEST(BoundingQuad, AssignmentCopiesEdgeFlagsAndTheBoundaryPart) {
   EXPECT_EQ(copy.mapValues, source.mapValues);
   EXPECT_EQ(copy.width, 5.0f);
   EXPECT_EQ(copy.quadMark, 1);
+  // The switched-off edge still shows as such.
+  EXPECT_EQ(EdgeColors(copy, 3, 1), std::make_pair(Blue, Blue));
+  BoundingQuad assigned;
+  assigned = source;
+  EXPECT_EQ(EdgeColors(assigned, 3, 1), std::make_pair(Blue, Blue));
 }
 
 TEST(BoundingCircle, CopiesCarryTheCircleAndTheBoundaryPart) {

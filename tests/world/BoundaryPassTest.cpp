@@ -3,6 +3,7 @@
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
+#include "engine/FloatingText.h"
 #include "engine/draw/Quad.h"
 #include "support/TestWorld.h"
 #include "world/World.h"
@@ -129,6 +130,8 @@ TEST(WorldFade, TheFadeQuadCoversTheClientAreaInOpaqueBlack) {
   EXPECT_EQ(world.fadeQuad->GetColor(), (Color4{255, 0, 0, 0}));
   EXPECT_EQ(world.gravity, 0.0f);
   EXPECT_NE(world.content, nullptr);
+  ASSERT_NE(world.floatingTexts, nullptr);
+  EXPECT_TRUE(world.floatingTexts->texts.empty());
 }
 
 }  // namespace

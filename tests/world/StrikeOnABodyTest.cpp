@@ -116,8 +116,6 @@ class Arena : public GameState {
   explicit Arena(World& playing) : world(playing), attacker(&world, "Attacker"), target(&world) {
     SetName("Arena");
     world.gravity = Gravity;
-    texts.font = GameStates->fontArc17pt.get();
-    world.floatingTexts = &texts;
     sky.SetPositionXYZ(0.0f, 0.0f, 0.0f);
     sky.SetDimensions(40.0f, 30.0f, 0.0f);
     sky.SetFillColorRGBA(255, 170, 200, 230);
@@ -144,7 +142,7 @@ class Arena : public GameState {
     world.players.clear();
     world.boundaries.clear();
     world.playerStrikes.clear();
-    world.floatingTexts = nullptr;
+    texts.texts.clear();
   }
 
   void Enter() override {}
@@ -172,7 +170,8 @@ class Arena : public GameState {
   void DrawHeld() override { Draw(); }
 
   World& world;
-  FloatingTextList texts;
+  // The world's own list, drawn with the set's arc font.
+  FloatingTextList& texts = *world.floatingTexts;
   Quad sky;
   BoundingQuad floor;
   WorldBody attacker;
@@ -187,6 +186,7 @@ TEST(StrikeOnABody, TheBodyFallsOntoTheFloorIsHitOnceAndShowsTheDamageRising) {
   ASSERT_TRUE(harness.Started());
   ASSERT_NE(GameStates->world, nullptr);
   Arena arena(*GameStates->world);
+  EXPECT_EQ(arena.texts.font, GameStates->fontArc17pt.get()) << "the world's list has the arc font";
   GameState* before = GameStates->current;
   GameStates->current = &arena;
   MainCamera->eye = MainCamera->targetEye = {0.0f, 0.0f, -SpriteScaleNumerator};
