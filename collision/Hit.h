@@ -30,6 +30,9 @@ class Hit : public virtual Interactive {
 
 class HitShape : public virtual Hit, public virtual Shape {
  public:
+  // The strikes that hit this box forget it, so none keeps a pointer to a box that is gone.
+  ~HitShape() override;
+
   // A new object of the concrete class with the default hit values; the caller owns it.
   virtual std::unique_ptr<HitShape> Duplicate() const = 0;
   std::unique_ptr<Shape> Clone() const override { return Duplicate(); }

@@ -41,6 +41,9 @@ class Strike : public virtual Interactive {
 
 class StrikeShape : public virtual Strike, public virtual Shape {
  public:
+  // The hit boxes it hit forget it, so none keeps a pointer to a strike that is gone.
+  ~StrikeShape() override;
+
   // A new object of the concrete class with the default strike values; the caller owns it.
   virtual std::unique_ptr<StrikeShape> Duplicate() const = 0;
   std::unique_ptr<Shape> Clone() const override { return Duplicate(); }

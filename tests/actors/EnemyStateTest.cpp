@@ -144,6 +144,7 @@ TEST_F(EnemyHits, LeavingTheStateTakesItsStrikesBackSoTheyCanHitThePlayersAgain)
   other.hitQuad.hitList = {&thrust};
   swing.hitList = {&player.hitQuad};
   thrust.hitList = {&player.hitQuad, &other.hitQuad};
+  stray.hitList = {&player.hitQuad};
 
   watching.Exit();
   EXPECT_EQ(world.enemyStrikes, (std::vector<StrikeShape*>{&stray, &swing}));

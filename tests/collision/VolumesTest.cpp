@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
@@ -152,8 +154,8 @@ TEST(BoundingCircle, CopiesCarryTheCircleAndTheBoundaryPart) {
 }
 
 TEST(Hit, ContainsAndForgetWorkOnTheHitList) {
-  HitQuad hitBox;
   StrikeQuad strike;
+  HitQuad hitBox;
   EXPECT_EQ(hitBox.kind, Interactive::KindHit);
   EXPECT_FALSE(hitBox.Contains(&strike));
   hitBox.hitList = {&strike, &strike};
@@ -163,8 +165,8 @@ TEST(Hit, ContainsAndForgetWorkOnTheHitList) {
 }
 
 TEST(Strike, ADuplicateHasNoOwnerHitsOrStrikeValues) {
-  StrikeQuad source;
   HitQuad hitBox;
+  StrikeQuad source;
   // Any owner will do: the strike never reaches into it.
   source.owner = reinterpret_cast<Actor*>(&hitBox);
   source.damage = 12.0f;
@@ -207,3 +209,19 @@ TEST(StrikeShape, WorldPositionMirrorsTheHotSpotWithTheFlipsAndTurnsIt) {
 }
 
 }  // namespace
+
+TEST(StrikeShape, AStrikeAndAHitBoxForgetEachOtherWhenEitherIsDestroyed) {
+  HitQuad keptBox;
+  auto strike = std::make_unique<StrikeQuad>();
+  strike->hitList.push_back(&keptBox);
+  keptBox.hitList.push_back(strike.get());
+  strike.reset();
+  EXPECT_TRUE(keptBox.hitList.empty());
+
+  StrikeQuad keptStrike;
+  auto box = std::make_unique<HitQuad>();
+  box->hitList.push_back(&keptStrike);
+  keptStrike.hitList.push_back(box.get());
+  box.reset();
+  EXPECT_TRUE(keptStrike.hitList.empty());
+}
