@@ -10,11 +10,6 @@ namespace {
 constexpr Color4 SolidEdgeColor{255, 0, 0, 0};
 constexpr Color4 OpenEdgeColor{255, 0, 0, 255};
 
-// The line of each edge (left, right, top, bottom) in the world outline (right, left, top,
-// bottom) and in the screen outline (top, bottom, left, right).
-constexpr int WorldLineOfEdge[4] = {1, 0, 2, 3};
-constexpr int ScreenLineOfEdge[4] = {2, 3, 0, 1};
-
 }  // namespace
 
 Boundary::Boundary() { kind = KindBoundary; }
@@ -98,12 +93,8 @@ std::unique_ptr<BoundingShape> BoundingQuad::Duplicate() const {
 void BoundingQuad::SetEdgeFlag(EdgeIndex edge, uint8_t flag) {
   edgeFlags[edge] = flag;
   if (!flag) partialEdges = 1;
-  const uint32_t color = (flag ? SolidEdgeColor : OpenEdgeColor).ToD3DColor();
-  const int worldLine = WorldLineOfEdge[edge];
-  const int screenLine = ScreenLineOfEdge[edge];
-  worldOutline[2 * worldLine].color = color;
-  worldOutline[2 * worldLine + 1].color = color;
-  screenOutline[2 * screenLine].color = color;
-  screenOutline[2 * screenLine + 1].color = color;
-  dirty = 1;
+  // The flags are ordered left, right, top, bottom.
+  constexpr Edge ShapeEdgeOf[4] = {Shape::EdgeLeft, Shape::EdgeRight, Shape::EdgeTop,
+                                   Shape::EdgeBottom};
+  PaintEdge(ShapeEdgeOf[edge], (flag ? SolidEdgeColor : OpenEdgeColor).ToD3DColor());
 }

@@ -181,7 +181,10 @@ void Quad::SetLeftEdgeColor(const Color4& color) { SetEdgeColor(EdgeLeft, color)
 
 void Quad::SetEdgeColor(Edge edge, const Color4& color) {
   outlineColor = color;
-  const uint32_t packed = color.ToD3DColor();
+  PaintEdge(edge, color.ToD3DColor());
+}
+
+void Quad::PaintEdge(Edge edge, uint32_t packed) {
   const int worldLine = WorldLineOfEdge[edge];
   const int screenLine = ScreenLineOfEdge[edge];
   worldOutline[2 * worldLine].color = packed;

@@ -99,8 +99,11 @@ class Quad : public virtual Shape {
   float height = 1.0f;
   float depth = 0.0f;  // only stored and shown
 
- private:
+ protected:
+  // Recolours one edge in both outlines, leaving the stored outline colour alone.
+  void PaintEdge(Edge edge, uint32_t packedColor);
 
+ private:
   void Construct();
   // In the order top-left, bottom-left, top-right, bottom-right.
   std::array<platform::Vector3, 4> WorldCorners() const;
