@@ -19,6 +19,7 @@
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
 #include "support/PixelColors.h"
+#include "support/RenderGlobals.h"
 
 namespace {
 
@@ -35,22 +36,9 @@ struct Placed {
 };
 
 // The start-up drawing globals over an off-screen frame, with one texture for everything.
-struct Scene {
+struct Scene : RenderGlobals {
   Scene() {
     SetInterfaceColors();
-    renderer = platform::Renderer::CreateOffscreen(DefaultScreenWidth, DefaultScreenHeight);
-    Device = renderer.get();
-    sprites = std::make_unique<platform::SpriteBatch>(*renderer);
-    SpriteRenderer = sprites.get();
-    smallFont = platform::TextFont::Create(*renderer, 12);
-    largeFont = platform::TextFont::Create(*renderer, 20);
-    SmallFont = smallFont.get();
-    LargeFont = largeFont.get();
-    MainViewport = renderer->GetViewport();
-    camera = std::make_unique<Camera>(platform::Vector3{0, 0, 0}, platform::Vector3{0, 0, -17},
-                                      platform::Vector3{0, 1, 0});
-    ViewMatrix = &camera->view;
-    PerspectiveMatrix = &camera->perspective;
 
     platform::Image picture{64, 64, std::vector<uint32_t>(64 * 64)};
     for (int y = 0; y < 64; ++y) {
@@ -75,8 +63,6 @@ struct Scene {
       lines.push_back(L"Position: (" + std::to_wstring(i) + L".5, -2, 0)  State: Idling");
     }
   }
-
-  ~Scene() { ResetGlobals(); }
 
   // As a quad draws: its unrotated fan turned about its position by the world transform.
   void DrawQuad(const Placed& quad) {
@@ -131,11 +117,6 @@ struct Scene {
     return triangles;
   }
 
-  std::unique_ptr<platform::Renderer> renderer;
-  std::unique_ptr<platform::SpriteBatch> sprites;
-  std::unique_ptr<platform::TextFont> smallFont;
-  std::unique_ptr<platform::TextFont> largeFont;
-  std::unique_ptr<Camera> camera;
   std::unique_ptr<platform::DeviceTexture> texture;
   std::vector<Placed> quads;
   std::vector<Placed> spritesPlaced;
