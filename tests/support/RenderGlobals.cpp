@@ -1,6 +1,5 @@
 #include "support/RenderGlobals.h"
 
-
 RenderGlobals::RenderGlobals() {
   ResetGlobals();
   renderer = platform::Renderer::CreateOffscreen(DefaultScreenWidth, DefaultScreenHeight);
