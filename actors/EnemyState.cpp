@@ -22,14 +22,6 @@ constexpr float DamageTextRise = 1.0f;
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
-// What is left of the damage after defence: never above the damage, never below 0.
-float DamageAfterDefence(float damage, float defence) {
-  float net = damage - defence;
-  if (!(net <= damage)) net = damage;
-  if (!(net >= 0.0f)) net = 0.0f;
-  return net;
-}
-
 }  // namespace
 
 EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)

@@ -145,8 +145,6 @@ World::~World() {
   enemyStrikes.clear();
 }
 
-void World::Enter() {}
-
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
