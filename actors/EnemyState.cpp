@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
@@ -31,14 +30,7 @@ void EnemyState::Exit() {
   World* world = owner ? owner->world : nullptr;
   if (!world) return;
   // Every strike the state may have put into play: the sequence it steps and the ones it owns.
-  std::vector<StrikeShape*> used;
-  std::unordered_set<const FrameSequence*> seen;
-  for (const FrameSequence* sequence = strikeFrames; sequence && seen.insert(sequence).second;
-       sequence = sequence->next) {
-    for (const FrameEntry* entry : sequence->frames) {
-      if (entry && entry->Strike()) used.push_back(entry->Strike());
-    }
-  }
+  std::vector<StrikeShape*> used = StrikesInChain(strikeFrames);
   for (const auto& strike : strikes) used.push_back(strike.get());
   for (StrikeShape* strike : used) {
     auto& list = world->enemyStrikes;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 
 #include "collision/Boundary.h"
 #include "collision/Collide.h"
@@ -33,19 +32,6 @@ std::array<float, 8> CornersOf(const platform::PixelRect& cell) {
   const auto r = static_cast<float>(cell.right);
   const auto b = static_cast<float>(cell.bottom);
   return {r, b, l, b, r, t, l, t};
-}
-
-// Every strike a sequence and the sequences after it carry, each chain walked once.
-std::vector<StrikeShape*> StrikesOf(const FrameSequence* first) {
-  std::vector<StrikeShape*> strikes;
-  std::unordered_set<const FrameSequence*> seen;
-  for (const FrameSequence* sequence = first; sequence && seen.insert(sequence).second;
-       sequence = sequence->next) {
-    for (const FrameEntry* entry : sequence->frames) {
-      if (entry && entry->Strike()) strikes.push_back(entry->Strike());
-    }
-  }
-  return strikes;
 }
 
 }  // namespace
@@ -79,7 +65,7 @@ PlayerState::~PlayerState() = default;
 void PlayerState::Exit() {
   World* world = player ? player->world : nullptr;
   if (!world) return;
-  for (StrikeShape* strike : StrikesOf(strikeFrames)) {
+  for (StrikeShape* strike : StrikesInChain(strikeFrames)) {
     auto& live = world->playerStrikes;
     auto found = std::find(live.begin(), live.end(), strike);
     if (found != live.end()) live.erase(found);
@@ -192,6 +178,36 @@ bool PlayerState::TakePending() {
   PlayerState* next = pendingState;
   Exit();
   player->EnterState(next);
+  return true;
+}
+
+void PlayerState::Go(PlayerStateSlot target, bool buffered) {
+  if (buffered) {
+    SetPending(target);
+  } else {
+    SwitchTo(target);
+  }
+}
+
+bool PlayerState::TakeGroundAction(bool buffered) {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  if (input.IsAction4Pressed(pad)) {
+    SwitchTo(SlotGuarding);
+  } else if (input.IsAction1Pressed(pad)) {
+    Go(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1, buffered);
+  } else if (input.IsRightStickUpPressed(pad)) {
+    Go(SlotUpAttacking, buffered);
+  } else if (input.IsRightStickDownPressed(pad)) {
+    Go(SlotDownAttacking, buffered);
+  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
+    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
+    Go(SlotGroundAttacking1, buffered);
+  } else if (input.IsAction2Pressed(pad)) {
+    Go(SlotGroundJumping, buffered);
+  } else {
+    return false;
+  }
   return true;
 }
 

@@ -60,6 +60,12 @@ class PlayerState : public State {
   // The buffered switch that opens a normal input step: the state is left and the pending one
   // entered. False when nothing is pending.
   bool TakePending();
+  // A direct switch, or a pending one while a hit-stop runs.
+  void Go(PlayerStateSlot slot, bool buffered);
+  // The choices that idling and walking share, in their order: the guard (never kept waiting),
+  // the attack button with up held or not, the right stick's four attacks, the jump. True when
+  // one of them was taken.
+  bool TakeGroundAction(bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();
   bool IsCurrent() const;

@@ -11,35 +11,18 @@ StateIdling::StateIdling(Player* newOwner, Texture* texture)
 void StateIdling::HandleInput(float) {
   if (TakePending()) return;
   const Controls& input = Input();
-  const int pad = input.activePad;
   if (!OnGround()) {
     SwitchTo(SlotFalling);
   } else if (input.IsDownHeld()) {
     SwitchTo(SlotDucking);
-  } else if (input.IsAction4Pressed(pad)) {
-    SwitchTo(SlotGuarding);
-  } else if (input.IsAction1Pressed(pad)) {
-    SwitchTo(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    SwitchTo(SlotUpAttacking);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    SwitchTo(SlotDownAttacking);
-  } else if (input.IsRightStickLeftPressed(pad)) {
-    player->facing = -1;
-    SwitchTo(SlotGroundAttacking1);
-  } else if (input.IsRightStickRightPressed(pad)) {
-    player->facing = 1;
-    SwitchTo(SlotGroundAttacking1);
-  } else if (input.IsAction2Pressed(pad)) {
-    SwitchTo(SlotGroundJumping);
-  } else if (input.IsAction3Pressed(pad)) {
+  } else if (TakeGroundAction(false)) {
+    // Guarded, attacked or jumped.
+  } else if (input.IsAction3Pressed(input.activePad)) {
     SwitchTo(SlotGroundDashing);
-  } else if (input.IsLeftHeld()) {
+  } else if (input.IsLeftHeld() || input.IsRightHeld()) {
+    const int side = input.IsLeftHeld() ? -1 : 1;
     SwitchTo(SlotWalking);
-    if (OnGround()) player->facing = -1;
-  } else if (input.IsRightHeld()) {
-    SwitchTo(SlotWalking);
-    if (OnGround()) player->facing = 1;
+    if (OnGround()) player->facing = side;
   }
   CheckGodMode();
   CloseStep();
@@ -47,42 +30,18 @@ void StateIdling::HandleInput(float) {
 
 void StateIdling::HandleInputHeld(float) {
   const Controls& input = Input();
-  const int pad = input.activePad;
+  const bool dash = input.IsAction3Pressed(input.activePad);
   if (input.IsDownHeld()) {
-    if (input.IsAction3Pressed(pad)) {
-      if (input.IsLeftHeld()) {
-        player->facing = -1;
-      } else if (input.IsRightHeld()) {
-        player->facing = 1;
-      }
-      SetPending(SlotRolling);
-    } else {
-      SetPending(SlotDucking);
+    if (dash && (input.IsLeftHeld() || input.IsRightHeld())) {
+      player->facing = input.IsLeftHeld() ? -1 : 1;
     }
-  } else if (input.IsAction4Pressed(pad)) {
-    // The guard does not wait for the hit-stop to end.
-    SwitchTo(SlotGuarding);
-  } else if (input.IsAction1Pressed(pad)) {
-    SetPending(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    SetPending(SlotUpAttacking);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    SetPending(SlotDownAttacking);
-  } else if (input.IsRightStickLeftPressed(pad)) {
-    player->facing = -1;
-    SetPending(SlotGroundAttacking1);
-  } else if (input.IsRightStickRightPressed(pad)) {
-    player->facing = 1;
-    SetPending(SlotGroundAttacking1);
-  } else if (input.IsAction2Pressed(pad)) {
-    SetPending(SlotGroundJumping);
-  } else if (input.IsAction3Pressed(pad)) {
+    SetPending(dash ? SlotRolling : SlotDucking);
+  } else if (TakeGroundAction(true)) {
+    // Kept for the end of the hit-stop, but for the guard.
+  } else if (dash) {
     SetPending(SlotGroundDashing);
-  } else if (input.IsLeftHeld()) {
-    player->facing = -1;
-    SetPending(SlotWalking);
-  } else if (input.IsRightHeld()) {
-    player->facing = 1;
+  } else if (input.IsLeftHeld() || input.IsRightHeld()) {
+    player->facing = input.IsLeftHeld() ? -1 : 1;
     SetPending(SlotWalking);
   }
   CheckGodModeHeld();

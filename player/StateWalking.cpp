@@ -45,34 +45,18 @@ void StateWalking::Enter() {
 void StateWalking::HandleInput(float dt) {
   if (TakePending()) return;
   const Controls& input = Input();
-  const int pad = input.activePad;
   if (!OnGround()) {
     SwitchTo(SlotFalling);
   } else if (input.IsDownPressed()) {
     SwitchTo(SlotDucking);
-  } else if (input.IsAction4Pressed(pad)) {
-    SwitchTo(SlotGuarding);
-  } else if (input.IsAction1Pressed(pad)) {
-    SwitchTo(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    SwitchTo(SlotUpAttacking);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    SwitchTo(SlotDownAttacking);
-  } else if (input.IsRightStickLeftPressed(pad)) {
-    player->facing = -1;
-    SwitchTo(SlotGroundAttacking1);
-  } else if (input.IsRightStickRightPressed(pad)) {
-    player->facing = 1;
-    SwitchTo(SlotGroundAttacking1);
-  } else if (input.IsAction2Pressed(pad)) {
-    SwitchTo(SlotGroundJumping);
+  } else if (TakeGroundAction(false)) {
+    // Guarded, attacked or jumped.
   } else if (input.IsLeftHeld() || input.IsRightHeld()) {
-    const int side = input.IsLeftHeld() ? -1 : 1;
-    player->facing = side;
-    if (input.IsAction3Pressed(pad)) {
+    player->facing = input.IsLeftHeld() ? -1 : 1;
+    if (input.IsAction3Pressed(input.activePad)) {
       SwitchTo(SlotGroundDashing);
     } else {
-      Accelerate(side, Total(Stat::WalkAccel), Total(Stat::MaxWalkSpeed), dt);
+      Accelerate(player->facing, Total(Stat::WalkAccel), Total(Stat::MaxWalkSpeed), dt);
     }
   } else {
     SwitchTo(SlotIdling);
@@ -83,31 +67,17 @@ void StateWalking::HandleInput(float dt) {
 
 void StateWalking::HandleInputHeld(float) {
   const Controls& input = Input();
-  const int pad = input.activePad;
-  if (input.IsDownHeld() && !input.WasDownHeld(pad)) {
+  if (input.IsDownHeld() && !input.WasDownHeld(input.activePad)) {
     SetPending(SlotDucking);
-  } else if (input.IsAction4Pressed(pad)) {
-    SwitchTo(SlotGuarding);
-  } else if (input.IsAction1Pressed(pad)) {
-    SetPending(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    SetPending(SlotUpAttacking);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    SetPending(SlotDownAttacking);
-  } else if (input.IsRightStickLeftPressed(pad)) {
-    player->facing = -1;
-    SetPending(SlotGroundAttacking1);
-  } else if (input.IsRightStickRightPressed(pad)) {
-    player->facing = 1;
-    SetPending(SlotGroundAttacking1);
-  } else if (input.IsAction2Pressed(pad)) {
-    SetPending(SlotGroundJumping);
+  } else if (TakeGroundAction(true)) {
+    // Kept for the end of the hit-stop, but for the guard.
   } else if (input.IsLeftHeld() || input.IsRightHeld()) {
     player->facing = input.IsLeftHeld() ? -1 : 1;
-    if (input.IsAction3Pressed(pad)) SetPending(SlotGroundDashing);
+    if (input.IsAction3Pressed(input.activePad)) SetPending(SlotGroundDashing);
   } else {
     SetPending(SlotIdling);
   }
+  // The chord does not wait for the hit-stop here.
   CheckGodMode();
   CloseStep();
 }

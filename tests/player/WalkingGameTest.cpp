@@ -5,30 +5,23 @@
 #include <variant>
 
 #include "collision/Strike.h"
-#include "editor/MenuDebug.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
-#include "engine/CheckBox.h"
 #include "engine/CircularMeter.h"
 #include "engine/FloatingText.h"
-#include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
 #include "engine/VectorMath.h"
-#include "player/Player.h"
+#include "engine/draw/Quad.h"
 #include "player/PlayerState.h"
 #include "player/StateWalking.h"
-#include "support/GameHarness.h"
-#include "support/TestWorld.h"
+#include "support/PlayingWorld.h"
 
 namespace {
 
 using platform::Vector3;
 
-// The feet of the player who starts at (1, 0) in the standing body.
-constexpr float FloorTop = -1.225f;
-constexpr float Gravity = 53.0f;
 // The new-game walking values: acceleration, top speed, and the ground drag per second.
 constexpr float WalkAccel = 100.0f;
 constexpr float TopSpeed = 8.0f;
@@ -41,34 +34,21 @@ bool AnyFootstepPlaying(const Player& player) {
   return false;
 }
 
-// The booted game in its world: a long floor, drawn, and the first player standing on it.
-class WalkingGame : public ::testing::Test {
+// The player's world with its floor drawn.
+class WalkingGame : public PlayingWorld {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(game.Started());
-    world = GameStates->world;
-    player = world->GetFirstPlayer();
-    world->gravity = Gravity;
-    AddBoundaryQuad(*world, 0.0f, FloorTop - 1.0f, 400.0f, 2.0f);
     auto ground = std::make_unique<Quad>();
     ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
     ground->SetDimensions(400.0f, 2.0f, 0.0f);
     ground->SetFillColorRGBA(255, 96, 140, 70);
-    world->shapeLayers.Insert(0, std::move(ground));
-    GameStates->SwitchTo(world);
-    game.StepFrames(30);
+    GameStates->world->shapeLayers.Insert(0, std::move(ground));
+    PlayingWorld::SetUp();
   }
 
   float BodyX() const { return player->body->position.x; }
   float Vx() const { return player->body->velocity.x; }
   PlayerState* Current() const { return player->CurrentState(); }
-  void SetSwitch(DebugToggle toggle, bool on) {
-    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
-  }
-
-  GameHarness game;
-  World* world = nullptr;
-  Player* player = nullptr;
 };
 
 TEST_F(WalkingGame, HeldDWalksRightTurnsStopsAndTheCameraFollows) {

@@ -3,23 +3,17 @@
 #include <memory>
 
 #include "collision/ModifierShape.h"
-#include "editor/MenuDebug.h"
 #include "engine/Camera.h"
-#include "engine/CheckBox.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
-#include "engine/GameStateSet.h"
-#include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "menus/MenuConsole.h"
 #include "menus/pause/MenuPause.h"
 #include "platform/InputMapping.h"
-#include "player/Player.h"
 #include "player/PlayerState.h"
-#include "support/GameHarness.h"
-#include "support/TestWorld.h"
+#include "support/PlayingWorld.h"
 
 namespace {
 
@@ -46,23 +40,8 @@ class Counter : public ModifierShape {
   bool changesMap_;
 };
 
-// The booted game in its world, without a map: the first player at (1, 0) on a floor.
-class WorldFrame : public ::testing::Test {
+class WorldFrame : public PlayingWorld {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(game.Started());
-    world = GameStates->world;
-    player = world->GetFirstPlayer();
-    world->gravity = 50.0f;
-    AddBoundaryQuad(*world, 0.0f, -2.225f, 100.0f, 2.0f);
-    GameStates->SwitchTo(world);
-    // Past the half second in which the world fades in.
-    game.StepFrames(40);
-  }
-
-  void SetSwitch(DebugToggle toggle, bool on) {
-    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
-  }
   // Back in the world with every key up.
   void Resume() {
     game.Platform().ReleaseAllKeys();
@@ -70,10 +49,6 @@ class WorldFrame : public ::testing::Test {
     GameStates->current = world;
     game.Step();
   }
-
-  GameHarness game;
-  World* world = nullptr;
-  Player* player = nullptr;
 };
 
 TEST_F(WorldFrame, WithOnePlayerPauseComesFirstThenTheDebugMenuThenTheConsole) {
