@@ -64,8 +64,9 @@ RatatoskrAnimationPool::RatatoskrAnimationPool(const TextureGroup& textures) {
     const bool chained = i + 1 < count && CellTable[i + 1].animation == cell.animation;
     const auto texture = static_cast<size_t>(cell.texture);
     Texture* sheet = texture < textures.size() ? textures[texture].get() : nullptr;
-    built[i] = CreateAnimationFrame(cell.frame, cell.duration, chained ? built[i + 1].get() : nullptr,
-                                    sheet, Corners(cell.rect));
+    built[i] =
+        CreateAnimationFrame(cell.frame, cell.duration, chained ? built[i + 1].get() : nullptr,
+                             sheet, Corners(cell.rect));
   }
   frames = std::move(built);
   defaultFrame = frames.front().get();

@@ -56,10 +56,10 @@ TEST(RatatoskrCells, AnimationsByNumber) {
     const wchar_t* first;
   };
   const Case cases[] = {
-      {0, 1, 0, 0.0f, L"m_frameIdle1"},         {1, 1, 0, 0.0f, L"m_frameDead"},
+      {0, 1, 0, 0.0f, L"m_frameIdle1"},           {1, 1, 0, 0.0f, L"m_frameDead"},
       {3, 2, 1, 0.20000002f, L"m_frameRunning1"}, {6, 2, 1, 0.20000002f, L"m_frameLuring1"},
-      {12, 1, 0, 0.0f, L"m_frameFalling"},       {13, 5, 0, 0.50000006f, L"m_frameAttacking1"},
-      {14, 1, 0, 0.0f, L"m_frameIdle1"},         {-1, 1, 0, 0.0f, L"m_frameIdle1"},
+      {12, 1, 0, 0.0f, L"m_frameFalling"},        {13, 5, 0, 0.50000006f, L"m_frameAttacking1"},
+      {14, 1, 0, 0.0f, L"m_frameIdle1"},          {-1, 1, 0, 0.0f, L"m_frameIdle1"},
   };
   for (const Case& c : cases) {
     auto animation = pool.GetAnimation(c.number);

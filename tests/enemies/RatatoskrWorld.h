@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "actors/EnemyResources.h"
+#include "enemies/Ratatoskr.h"
+#include "enemies/RatatoskrStates.h"
+#include "engine/Globals.h"
+#include "support/TestWorld.h"
+
+// A world with a long floor whose top is y = 0, a test body standing in for the first player,
+// and the game's enemy catalogue.
+class RatatoskrWorld : public ::testing::Test {
+ protected:
+  static constexpr float Gravity = 40.0f;
+  static constexpr float Frame = 1.0f / 60.0f;
+  // The height of a Ratatoskr's body centre when it stands on the floor.
+  static constexpr float Standing = Ratatoskr::BodyHeight / 2;
+
+  RatatoskrWorld() : world(nullptr, nullptr), player(&world, "Player") {
+    SetInterfaceColors();
+    world.gravity = Gravity;
+    PlaceBoundary(floor, 0.0f, -0.5f, 200.0f, 1.0f);
+    world.boundaries = {&floor};
+    player.state = &playerState;
+    player.PlaceAt(50.0f, 1.0f);
+    world.players = {&player};
+  }
+  ~RatatoskrWorld() override { ResetGlobals(); }
+
+  std::unique_ptr<Ratatoskr> MakeRatatoskr(float x, float y = Standing) {
+    return std::make_unique<Ratatoskr>(
+        &world, platform::Vector3{x, y, 0.0f},
+        Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  }
+
+  // Seeds the generator so that its next values mod 2 are these coins.
+  static void ForceCoins(const std::vector<int>& coins) {
+    for (unsigned seed = 1;; ++seed) {
+      std::srand(seed);
+      bool match = true;
+      for (int coin : coins) match = match && std::rand() % 2 == coin;
+      if (match) {
+        std::srand(seed);
+        return;
+      }
+    }
+  }
+
+  World world;
+  BoundingQuad floor;
+  WorldBody player;
+  InertState playerState;
+};
