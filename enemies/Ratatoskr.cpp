@@ -58,6 +58,18 @@ constexpr std::array<float, 46> FighterValues{
     0, 0, 0, 0, 0,  0,     0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
 };
 
+// A quad of the body's size at the place.
+template <typename BodyShape>
+std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color,
+                                         const Vector3& position) {
+  auto shape = std::make_unique<BodyShape>();
+  shape->SetName(name);
+  shape->SetFillColor(color);
+  shape->SetDimensions(Ratatoskr::BodyWidth, Ratatoskr::BodyHeight, 0.0f);
+  shape->SetPosition(position);
+  return shape;
+}
+
 }  // namespace
 
 Ratatoskr::Ratatoskr(World* owner, const TextureGroup& textures) : Enemy("Ratatoskr") {
@@ -111,19 +123,11 @@ void Ratatoskr::Initialize(const Vector3& position) {
   description = Description;
   enemyKind = Kind;
 
-  ownBody = std::make_unique<BoundingQuad>();
-  ownBody->SetName("Ratatoskr Bounding Quad");
-  ownBody->SetFillColor(BoundingColor);
-  ownBody->SetDimensions(BodyWidth, BodyHeight, 0.0f);
-  ownBody->SetPosition(position);
+  ownBody = MakeBodyShape<BoundingQuad>("Ratatoskr Bounding Quad", BoundingColor, position);
   ownBody->previousPosition = position;
   body = ownBody.get();
 
-  ownHitBox = std::make_unique<HitQuad>();
-  ownHitBox->SetName("Ratatoskr Hit Box");
-  ownHitBox->SetFillColor(HitBoxColor);
-  ownHitBox->SetDimensions(BodyWidth, BodyHeight, 0.0f);
-  ownHitBox->SetPosition(position);
+  ownHitBox = MakeBodyShape<HitQuad>("Ratatoskr Hit Box", HitBoxColor, position);
   ownHitBox->hitValue = drawLayer;
   hitBox = ownHitBox.get();
 

@@ -38,6 +38,13 @@ class RatatoskrWorld : public ::testing::Test {
         Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
   }
 
+  // What the map reader does with a Ratatoskr's line after its kind.
+  std::unique_ptr<Enemy> ReadLine(std::istream& in) {
+    return world.enemyResources->GetPrototype(Ratatoskr::Kind)
+        ->ReadRecord(in, &world,
+                     Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  }
+
   // Seeds the generator so that its next values mod 2 are these coins.
   static void ForceCoins(const std::vector<int>& coins) {
     for (unsigned seed = 1;; ++seed) {
