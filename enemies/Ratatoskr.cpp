@@ -113,11 +113,9 @@ Ratatoskr::Ratatoskr(World* owner, const Vector3& position,
   SetHome(body->position, 0.0f);
 }
 
-Ratatoskr::~Ratatoskr() {
-  // A bite in play leaves the world's strike list before its state goes; the states go before
-  // the sprite, the hit box and the body they refer to.
-  if (state) state->Exit();
-}
+// The states go before the sprite, the hit box and the body they refer to. The world, which may
+// be gone, is not touched: whoever removes an enemy from play withdraws its strikes first.
+Ratatoskr::~Ratatoskr() = default;
 
 void Ratatoskr::Initialize(const Vector3& position) {
   description = Description;

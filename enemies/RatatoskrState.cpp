@@ -9,6 +9,7 @@
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "engine/BarMeter.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 namespace {
@@ -74,9 +75,7 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
 }
 
 const Actor* RatatoskrState::FirstPlayer() const {
-  const World* world = ratatoskr.world;
-  if (!world || world->players.empty()) return nullptr;
-  const Actor* player = world->players.front();
+  const Actor* player = ratatoskr.world ? ratatoskr.world->GetFirstPlayer() : nullptr;
   return player && player->body ? player : nullptr;
 }
 

@@ -82,12 +82,12 @@ TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
     SCOPED_TRACE(c.what);
     auto rat = MakeRatatoskr(c.x);
     rat->SetHome({0.0f, Standing, 0.0f}, 2.0f);
-    player.PlaceAt(c.playerX, Standing + c.playerY);
+    PlacePlayer(c.playerX, Standing + c.playerY);
     rat->SwitchState(c.state);
     rat->facing = c.facing;
     auto& current = static_cast<RatatoskrState&>(*rat->state);
     current.timeLimit = c.timedOut ? 0.0f : 1.0f;
-    rat->groundContact = c.grounded ? &floor : nullptr;
+    rat->groundContact = c.grounded ? floor : nullptr;
     ForceCoins(c.coins);
     rat->state->Update(0.0f);
     EXPECT_EQ(rat->state, rat->GetState(c.expected));
@@ -123,21 +123,21 @@ TEST_F(Decisions, TimeLimitsAreDrawnInHundredthsAtEntry) {
 
 TEST_F(Decisions, TheBiteIsInPlayForItsLengthAndWithdrawnOnEveryWayOut) {
   auto rat = MakeRatatoskr(0.0f);
-  rat->groundContact = &floor;
+  rat->groundContact = floor;
   rat->SwitchState(RatatoskrAttacking);
   auto& bite = static_cast<RatatoskrStateAttacking&>(*rat->state);
   StrikeQuad* strike = bite.Bite();
   EXPECT_EQ(world.enemyStrikes, std::vector<StrikeShape*>{strike});
   EXPECT_EQ(strike->damage, 5.0f);
-  player.hitQuad.hitList = {strike};
-  strike->hitList = {&player.hitQuad};
+  player.hitBox->hitList = {strike};
+  strike->hitList = {player.hitBox};
   bite.stateTime = 0.5f;
   bite.Update(0.0f);
   EXPECT_EQ(rat->state, &bite);
   bite.Update(0.00000006f);
   EXPECT_EQ(rat->state, rat->GetState(RatatoskrSkidding));
   EXPECT_TRUE(world.enemyStrikes.empty());
-  EXPECT_TRUE(player.hitQuad.hitList.empty());
+  EXPECT_TRUE(player.hitBox->hitList.empty());
 
   // Killed in the bite: the strike goes before the Ratatoskr lies dead.
   rat->SwitchState(RatatoskrAttacking);
@@ -147,16 +147,20 @@ TEST_F(Decisions, TheBiteIsInPlayForItsLengthAndWithdrawnOnEveryWayOut) {
   EXPECT_TRUE(world.enemyStrikes.empty());
   EXPECT_EQ((*player.stats)[Stat::StatExperience], 12.0f);
 
-  // Removed in the bite: the same.
+  // Cleared with the level in the bite: the same.
   rat->SwitchState(RatatoskrAttacking);
-  rat.reset();
+  player.hitBox->hitList = {strike};
+  strike->hitList = {player.hitBox};
+  world.enemies.push_back(std::move(rat));
+  world.ClearLevel();
   EXPECT_TRUE(world.enemyStrikes.empty());
+  EXPECT_TRUE(player.hitBox->hitList.empty());
 }
 
 TEST_F(Decisions, WithoutAPlayerItDecidesNothingAndPaysNothing) {
   world.players.clear();
   auto rat = MakeRatatoskr(-3.0f);
-  rat->groundContact = &floor;
+  rat->groundContact = floor;
   static_cast<RatatoskrState&>(*rat->state).timeLimit = 0.0f;
   rat->state->Update(0.0f);
   EXPECT_EQ(rat->state, rat->GetState(RatatoskrIdling));

@@ -49,7 +49,7 @@ class RatatoskrFight : public RatatoskrWorld {
     return false;
   }
   float X() const { return rat->body->position.x; }
-  float Distance() const { return std::fabs(player.bodyQuad.position.x - X()); }
+  float Distance() const { return std::fabs(player.body->position.x - X()); }
 
   std::unique_ptr<Ratatoskr> rat;
 };
@@ -73,7 +73,7 @@ TEST_F(RatatoskrFight, ItRoamsNoticesLuresLeapsBitesAndDiesPayingThePlayer) {
 
   // A player two steps in front startles it; it turns away and runs.
   ASSERT_TRUE(StepUntil({RatatoskrIdling, RatatoskrCautious}));
-  player.PlaceAt(X() + 2.0f * static_cast<float>(rat->facing), 1.0f);
+  PlacePlayer(X() + 2.0f * static_cast<float>(rat->facing), 1.0f);
   Step();
   ASSERT_TRUE(In(RatatoskrFrontAlerted));
   ASSERT_TRUE(StepUntil({RatatoskrLuring}));
@@ -82,7 +82,7 @@ TEST_F(RatatoskrFight, ItRoamsNoticesLuresLeapsBitesAndDiesPayingThePlayer) {
   EXPECT_GT(Distance(), luredFrom + 3.0f);
 
   // Within reach it dashes back at the player and bites (a jump may sail over the body).
-  player.PlaceAt(X() - 4.0f * static_cast<float>(rat->facing), 1.0f);
+  PlacePlayer(X() - 4.0f * static_cast<float>(rat->facing), 1.0f);
   ForceCoins({1});
   ASSERT_TRUE(StepUntil({RatatoskrGroundAttacking}));
   ASSERT_TRUE(StepUntil({RatatoskrAttacking}));
@@ -90,7 +90,7 @@ TEST_F(RatatoskrFight, ItRoamsNoticesLuresLeapsBitesAndDiesPayingThePlayer) {
   EXPECT_EQ(world.enemyStrikes, std::vector<StrikeShape*>{bite});
   bool reached = false;
   while (In(RatatoskrAttacking)) {
-    reached = reached || Collide(bite, &player.hitQuad);
+    reached = reached || Collide(bite, player.hitBox);
     Step();
   }
   EXPECT_TRUE(reached);
@@ -137,10 +137,9 @@ TEST_F(RatatoskrFight, ItRoamsNoticesLuresLeapsBitesAndDiesPayingThePlayer) {
 }
 
 TEST_F(RatatoskrFight, ItFollowsTheGroundDownAndFacesWithItsSprite) {
-  PlaceBoundary(floor, -10.0f, -0.5f, 20.0f, 1.0f);
-  BoundingQuad step;
-  PlaceBoundary(step, 5.0f, -0.75f, 10.0f, 1.0f);
-  world.boundaries = {&floor, &step};
+  // The floor ends at x = 0, where a step 0.25 lower begins.
+  PlaceBoundary(*floor, -100.0f, -0.5f, 200.0f, 1.0f);
+  AddBoundaryQuad(world, 5.0f, -0.75f, 10.0f, 1.0f);
   rat->SwitchState(RatatoskrRunning);
   rat->body->SetPositionXYZ(-1.0f, Standing, 0.0f);
   Step();

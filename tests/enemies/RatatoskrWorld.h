@@ -10,10 +10,11 @@
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
 #include "engine/Globals.h"
+#include "player/Player.h"
 #include "support/TestWorld.h"
 
-// A world with a long floor whose top is y = 0, a test body standing in for the first player,
-// and the game's enemy catalogue.
+// A world with a long floor whose top is y = 0, the game's enemy catalogue and its first player,
+// which stands where it is put: a 1 x 2 body with a hit box of the same size.
 class RatatoskrWorld : public ::testing::Test {
  protected:
   static constexpr float Gravity = 40.0f;
@@ -21,14 +22,16 @@ class RatatoskrWorld : public ::testing::Test {
   // The height of a Ratatoskr's body centre when it stands on the floor.
   static constexpr float Standing = Ratatoskr::BodyHeight / 2;
 
-  RatatoskrWorld() : world(nullptr, nullptr), player(&world, "Player") {
+  RatatoskrWorld()
+      : world(nullptr, nullptr),
+        floor(&AddBoundaryQuad(world, 0.0f, -0.5f, 200.0f, 1.0f)),
+        player(*world.GetFirstPlayer()) {
     SetInterfaceColors();
     world.gravity = Gravity;
-    PlaceBoundary(floor, 0.0f, -0.5f, 200.0f, 1.0f);
-    world.boundaries = {&floor};
     player.state = &playerState;
-    player.PlaceAt(50.0f, 1.0f);
-    world.players = {&player};
+    player.body->SetDimensions(1.0f, 2.0f, 0.0f);
+    player.hitBox->SetDimensions(1.0f, 2.0f, 0.0f);
+    PlacePlayer(50.0f, 1.0f);
   }
   ~RatatoskrWorld() override { ResetGlobals(); }
 
@@ -36,6 +39,12 @@ class RatatoskrWorld : public ::testing::Test {
     return std::make_unique<Ratatoskr>(
         &world, platform::Vector3{x, y, 0.0f},
         Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  }
+
+  void PlacePlayer(float x, float y) {
+    player.body->SetPositionXYZ(x, y, 0.0f);
+    player.body->previousPosition = player.body->position;
+    player.hitBox->SetPositionXYZ(x, y, 0.0f);
   }
 
   // What the map reader does with a Ratatoskr's line after its kind.
@@ -59,7 +68,7 @@ class RatatoskrWorld : public ::testing::Test {
   }
 
   World world;
-  BoundingQuad floor;
-  WorldBody player;
+  BoundingQuad* floor;
+  Player& player;
   InertState playerState;
 };
