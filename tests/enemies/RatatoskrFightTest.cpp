@@ -19,8 +19,10 @@ class RatatoskrFight : public RatatoskrWorld {
     std::srand(7);
     // Read from its map line like every placed enemy: home (0, 0.35), range 4.
     std::istringstream line("1 0 0 0.35 0 0.35 4 r\n");
-    rat.reset(static_cast<Ratatoskr*>(ReadLine(line).release()));
-    world.actors = {&player, rat.get()};
+    std::unique_ptr<Enemy> made = ReadLine(line);
+    rat = static_cast<Ratatoskr*>(made.get());
+    world.enemies.push_back(std::move(made));
+    world.AddActor(rat);
   }
 
   // One frame of the world: the held step while a hit-stop holds an actor.
@@ -47,7 +49,7 @@ class RatatoskrFight : public RatatoskrWorld {
   float X() const { return rat->body->position.x; }
   float Distance() const { return std::fabs(player.body->position.x - X()); }
 
-  std::unique_ptr<Ratatoskr> rat;
+  Ratatoskr* rat = nullptr;  // the world's
 };
 
 TEST_F(RatatoskrFight, ItRoamsNoticesLuresLeapsBitesAndDiesPayingThePlayer) {
