@@ -17,7 +17,8 @@ struct RatatoskrStateTable;
 class Ratatoskr : public Enemy {
  public:
   static constexpr int32_t Kind = 3;
-  // The body; the sprite is centred on it.
+  // The body. The sprite's cell is drawn centred on the body's centre, so the feet stand half
+  // the body's height below the middle of the cell.
   static constexpr float BodyWidth = 1.4f;
   static constexpr float BodyHeight = 0.7f;
   // The home point, range and facing letter follow y in its map line.
