@@ -32,7 +32,7 @@ constexpr float MeterHeight = 0.5f;
 constexpr Color4 HealthMeterColor{200, 128, 0, 0};
 constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
 
-// The hit box keeps the group number the actor has when it is made.
+// The Ratatoskr's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
 struct GainedValue {
@@ -79,7 +79,6 @@ Ratatoskr::Ratatoskr(World* owner, const TextureGroup& textures) : Enemy("Ratato
   ownSprite->SetRect(PictureCell.left, PictureCell.top, PictureCell.right, PictureCell.bottom);
   ownSprite->dirty = 1;
   Initialize({});
-  SetHome(body->position, 0.0f);
 }
 
 Ratatoskr::Ratatoskr(World* owner, const Vector3& position,
@@ -107,10 +106,7 @@ Ratatoskr::Ratatoskr(World* owner, const Vector3& position,
                         HealthMeterColor);
 
   if (state->animation) state->animation->Advance(0.0f);
-  state->UpdateShapeFrames(0.0f);
-  state->PlaceStrikeShape();
   state->PlaceHitBox();
-  SetHome(body->position, 0.0f);
 }
 
 // The states go before the sprite, the hit box and the body they refer to. The world, which may
@@ -134,11 +130,13 @@ void Ratatoskr::Initialize(const Vector3& position) {
   wallContact = nullptr;
   drawLayer = GroupNumber;
 
+  // Straight into the gained sheet; the totals and derived values follow once, below.
   StatBlock& gained = *stats;
   for (const GainedValue& entry : GrowthValues) gained[entry.index] = entry.value;
   for (size_t i = 0; i < FighterValues.size(); ++i) gained[Stat::BaseAttack + i] = FighterValues[i];
   RecomputeTotalStats();
   RecomputeDerivedStats();
+  SetHome(position, 0.0f);
 }
 
 void Ratatoskr::SetHome(const Vector3& point, float halfWidth) {

@@ -59,7 +59,6 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
   if (animation) animation->Advance(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
-  if (last == Prelude::Hits) return false;
   if (ratatoskr.healthMeter && ratatoskr.healthMeter->value <= 0.0f) {
     // Only the bite has something to take back.
     Exit();

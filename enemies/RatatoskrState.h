@@ -20,7 +20,7 @@ class RatatoskrState : public EnemyState {
     int base = 0;
   };
   // How far the prelude of an update runs, by its last step.
-  enum class Prelude { Animation, Hits, Death, Ground };
+  enum class Prelude { Animation, Death, Ground };
 
   RatatoskrState(Ratatoskr* newOwner, std::wstring label, std::unique_ptr<Animation> animation,
                  LimitDraw draw, Prelude prelude = Prelude::Ground);
