@@ -98,8 +98,7 @@ bool PlayerState::ApplyIncomingHit(StrikeShape& strike, const HitRule& rule) {
   holdTimer = strike.freezeTime;
   BoundingQuad& body = *player->body;
   body.velocity = body.velocity + ComputeStrikeVector(strike, body);
-  auto& struck = strike.hitList;
-  if (std::find(struck.begin(), struck.end(), hitBox) == struck.end()) struck.push_back(hitBox);
+  strike.hitList.AddUnique(hitBox);
   hitBox->hitList.push_back(&strike);
 
   const float damage = strike.damage;
