@@ -100,10 +100,10 @@ TEST_F(WalkingGame, HeldDWalksRightTurnsStopsAndTheCameraFollows) {
   EXPECT_GE(footfalls, 3);
   EXPECT_GT(player->totalStats[Stat::StatGroundDist], 5.0f);
 
-  SetSwitch(TogglePlayerDebugInfo, true);
+  for (DebugToggle shown : {TogglePlayerDebugInfo, ToggleStateInfo}) SetSwitch(shown, true);
   game.Step();
   ASSERT_TRUE(game.KeepFrame("world-walking.png"));
-  SetSwitch(TogglePlayerDebugInfo, false);
+  for (DebugToggle shown : {TogglePlayerDebugInfo, ToggleStateInfo}) SetSwitch(shown, false);
 
   // A limit on the right holds the view's right edge there.
   const float halfWidth = ScreenSizeToWorld(static_cast<float>(ScreenWidth), 0.0f) / 2;
