@@ -1,0 +1,63 @@
+#pragma once
+
+// A character's sprite sheets drawn from its animations: every cell an animation names gets
+// the character in the pose of that frame's moment, standing where the game puts its feet.
+// A cell that several animations share is drawn once, by the first that names it.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Drawing.h"
+#include "platform/Vertex.h"
+#include "tools/SharedAtlas.h"
+
+namespace figures {
+
+// Draws the character at a moment of one animation (0 its start, 1 its end) with its feet
+// on the anchor, in cell texels.
+using Figure = std::function<void(Drawing& drawing, Point anchor, float place)>;
+
+struct SheetFrame {
+  platform::PixelRect cell;
+  float duration = 0.0f;  // seconds; a frame that never ends may say so with a huge value
+};
+
+struct SheetAnimation {
+  std::string name;
+  int sheet = 0;  // which of the character's sheet files the frames are cut from
+  std::vector<SheetFrame> frames;
+  // World units from the sprite's middle down to the feet: half the body's height plus the
+  // state's sprite offset.
+  float feetBelowMiddle = 0.0f;
+  Figure figure;
+};
+
+// The moment of each frame within its animation: the middle of the time it shows, or of its
+// turn when the durations do not add up to a finite time.
+std::vector<float> FramePlaces(const std::vector<SheetFrame>& frames);
+
+// The files of one character, all square, drawn from scratch at every run and written only
+// when missing or changed.
+class CharacterSheets {
+ public:
+  CharacterSheets(const std::filesystem::path& contentFolder, const std::vector<std::string>& files,
+                  int size);
+
+  void Draw(const std::vector<SheetAnimation>& animations);
+  // False, with a message naming the tool, when a file cannot be written.
+  bool Save(const char* tool) const;
+  // For review: every animation a row of its frames in playing order, at twice the size,
+  // over a pale checkerboard with the feet row marked. Written only when changed.
+  bool SaveContactSheet(const std::filesystem::path& path,
+                        const std::vector<SheetAnimation>& animations) const;
+
+  const platform::Image& Sheet(int index) const { return sheets_[index]->image; }
+
+ private:
+  std::vector<std::unique_ptr<SharedAtlas>> sheets_;
+};
+
+}  // namespace figures

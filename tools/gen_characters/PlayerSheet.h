@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+namespace figures {
+
+constexpr int PlayerSheetSize = 1024;
+
+// Draws the player's sheets into the content folder and, when a folder is given, its contact
+// sheet for review. False when a file cannot be written.
+bool DrawPlayerSheets(const std::filesystem::path& contentFolder,
+                      const std::filesystem::path& contactFolder);
+
+}  // namespace figures
