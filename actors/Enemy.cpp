@@ -1,6 +1,7 @@
 #include "actors/Enemy.h"
 
 #include "actors/EnemyResources.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 namespace {
@@ -29,7 +30,8 @@ int Enemy::FindKindByName(const EnemyResources& resources, const std::string& na
 }
 
 bool Enemy::GiveExperience() {
-  if (!world || world->players.empty() || !world->players.front()) return false;
-  world->players.front()->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
+  Player* player = world ? world->GetFirstPlayer() : nullptr;
+  if (!player) return false;
+  player->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
   return true;
 }

@@ -54,10 +54,7 @@ struct Level {
     }
   }
 
-  void Keep(std::unique_ptr<BoundingShape> boundary) {
-    world.boundaries.push_back(boundary.get());
-    owned.push_back(std::move(boundary));
-  }
+  void Keep(std::unique_ptr<BoundingShape> boundary) { world.AddBoundary(std::move(boundary)); }
 
   // One frame of every body's physics step.
   void Frame() {
@@ -76,7 +73,6 @@ struct Level {
   }
 
   World world;
-  std::vector<std::unique_ptr<BoundingShape>> owned;
   std::vector<std::unique_ptr<BoundingQuad>> bodies;
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/Camera.h"
 #include "engine/Globals.h"
+#include "player/Player.h"
 
 CameraDepthSetter::CameraDepthSetter(World* newWorld, std::unique_ptr<Shape> newRegion,
                                      float newDepth)

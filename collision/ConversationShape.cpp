@@ -12,6 +12,7 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "menus/MenuDialog.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 namespace {

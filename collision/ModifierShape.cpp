@@ -4,6 +4,7 @@
 #include "collision/Boundary.h"
 #include "collision/Collide.h"
 #include "engine/Controls.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 ModifierShape::ModifierShape(int32_t newKind, World* newWorld, std::unique_ptr<Shape> newRegion)
@@ -11,14 +12,11 @@ ModifierShape::ModifierShape(int32_t newKind, World* newWorld, std::unique_ptr<S
 
 ModifierShape::~ModifierShape() = default;
 
-Actor* ModifierShape::FirstPlayer() const {
-  if (!world || world->players.empty()) return nullptr;
-  return world->players.front();
-}
+Player* ModifierShape::FirstPlayer() const { return world ? world->GetFirstPlayer() : nullptr; }
 
 const Controls* ModifierShape::FirstPlayerControls() const {
-  if (!world || world->players.empty() || world->playerControls.empty()) return nullptr;
-  return world->playerControls.front();
+  const Player* player = FirstPlayer();
+  return player ? player->controls : nullptr;
 }
 
 bool ModifierShape::Reaches(const Actor* actor) const {

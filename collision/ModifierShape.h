@@ -7,6 +7,7 @@
 
 class Actor;
 class Controls;
+class Player;
 class World;
 
 // A region of a map that does something to the characters in it. The world calls the input
@@ -45,7 +46,7 @@ class ModifierShape {
   ModifierShape(int32_t newKind, World* newWorld, std::unique_ptr<Shape> newRegion);
 
   // The world's first player, or null while the world has none.
-  Actor* FirstPlayer() const;
+  Player* FirstPlayer() const;
   // The controls the first player reads, or null.
   const Controls* FirstPlayerControls() const;
   // The body is closer to the region than the sum of their extents, in x and y (strictly).

@@ -5,6 +5,7 @@
 #include "engine/Camera.h"
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
+#include "player/Player.h"
 #include "platform/Renderer.h"
 #include "platform/SpriteBatch.h"
 #include "world/World.h"
@@ -67,7 +68,7 @@ void Portal::Update(float dt) {
 }
 
 void Portal::MovePlayers(bool arriving) {
-  for (Actor* player : world->players) {
+  for (Player* player : world->players) {
     if (!player || !player->body) continue;
     BoundingQuad& body = *player->body;
     body.SetPosition(targetPosition);

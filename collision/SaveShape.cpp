@@ -3,6 +3,7 @@
 #include "engine/GameStateSet.h"
 #include "engine/draw/Circle.h"
 #include "menus/MenuSave.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 SaveShape::SaveShape(World* newWorld)

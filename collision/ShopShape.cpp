@@ -4,6 +4,7 @@
 #include "items/ItemStore.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuShop.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 ShopShape::ShopShape(Shape* newAnchor, World* newWorld)

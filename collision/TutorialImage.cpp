@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/draw/Shape.h"
+#include "player/Player.h"
 
 namespace {
 

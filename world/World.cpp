@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "actors/Actor.h"
+#include "actors/Enemy.h"
 #include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
@@ -10,12 +10,22 @@
 #include "collision/PushOut.h"
 #include "collision/Strike.h"
 #include "engine/BitmapFonts.h"
+#include "engine/Camera.h"
+#include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/FloatingText.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
+#include "engine/TextDrawing.h"
+#include "engine/Texture.h"
 #include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemStore.h"
+#include "npcs/NPC.h"
+#include "npcs/NPCResources.h"
+#include "player/Player.h"
+#include "player/PlayerResources.h"
 
 using platform::Vector3;
 
@@ -23,53 +33,133 @@ namespace {
 
 constexpr float FadeMargin = 10.0f;
 constexpr Color4 FadeColor{255, 0, 0, 0};
+constexpr Color4 WorldClearColor{42, 82, 101, 115};
+// How the progress lines of the pools step across and down the loading screen.
+constexpr float ProgressIndent = 20.0f;
+constexpr float ProgressLineStep = 10.0f;
 
-bool Holds(const std::vector<BoundingShape*>& list, const BoundingShape* shape) {
-  return std::find(list.begin(), list.end(), shape) != list.end();
-}
-
-void Erase(std::vector<BoundingShape*>& list, const BoundingShape* shape) {
-  auto found = std::find(list.begin(), list.end(), shape);
+template <typename T>
+void EraseFirst(std::vector<T*>& list, const T* item) {
+  auto found = std::find(list.begin(), list.end(), item);
   if (found != list.end()) list.erase(found);
 }
 
-void AppendUnique(std::vector<BoundingShape*>& list, BoundingShape* shape) {
-  if (!Holds(list, shape)) list.push_back(shape);
+template <typename T>
+bool Holds(const std::vector<T*>& list, const T* item) {
+  return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+template <typename T>
+void AppendUnique(std::vector<T*>& list, T* item) {
+  if (!Holds(list, item)) list.push_back(item);
 }
 
 bool HasMoved(const Shape& shape) { return !(shape.position == shape.previousPosition); }
 
+// Takes the owned element out of the list and hands it over; null when it is not there.
+template <typename T>
+std::unique_ptr<T> Extract(std::vector<std::unique_ptr<T>>& list, const T* item) {
+  auto found = std::find_if(list.begin(), list.end(),
+                            [item](const std::unique_ptr<T>& held) { return held.get() == item; });
+  if (found == list.end()) return nullptr;
+  std::unique_ptr<T> taken = std::move(*found);
+  list.erase(found);
+  return taken;
+}
+
+// Objects that may still be read later in this frame go at its end.
+template <typename T>
+void DeferDeletes(std::vector<std::unique_ptr<T>>& list) {
+  for (std::unique_ptr<T>& item : list) {
+    // Without a frame loop there is no deferred list: they go with the list below.
+    if (DeferredDeletes) DeferredDeletes->Add(std::move(item));
+  }
+  list.clear();
+}
+
+void ShowProgress(const char* line) {
+  ProgressTextPosition.y += ProgressLineStep;
+  if (ShowLoadInfo) {
+    PresentStatusText(ProgressTextPosition.x, ProgressTextPosition.y, ProgressTextPosition.z, line);
+  }
+}
+
 }  // namespace
 
 World::World(GameStateSet* owner, Camera* camera)
-    : floatingTexts(std::make_unique<FloatingTextList>()),
+    : playerPool(std::make_unique<PlayerResources>()),
+      players(playerPool->players),
+      enemyResources(std::make_unique<EnemyResources>()),
+      npcResources(std::make_unique<NPCResources>()),
       fadeQuad(std::make_unique<Quad>()),
+      floatingTexts(std::make_unique<FloatingTextList>()),
       content(std::make_unique<std::vector<Shape*>>()) {
-  if (owner) floatingTexts->font = owner->fontArc17pt.get();
-  enemyResources = std::make_unique<EnemyResources>();
-  enemyResources->Load(this);
   SetName("World");
   set = owner;
   MainCamera = camera;
   fadeQuad->SetAltPositionXYZ(ScreenWidth * 0.5f, ScreenHeight * 0.5f, 0.0f);
   fadeQuad->SetDimensions(ScreenWidth + FadeMargin, ScreenHeight + FadeMargin, 0.0f);
   fadeQuad->SetFillColor(FadeColor);
+  if (owner) floatingTexts->font = owner->fontArc17pt.get();
+  itemStore = std::make_unique<ItemStore>();
+
+  ProgressTextPosition.x += ProgressIndent;
+  ShowProgress("Building player pool...");
+  playerPool->Load(this, owner ? owner->interfaceAtlas.get() : nullptr);
+  // The first player reads the keyboard only, through its own copy of the game's controls.
+  if (GameControls) {
+    firstPlayerControls = std::make_unique<Controls>(*GameControls);
+    firstPlayerControls->keyboardEnabled = 1;
+    firstPlayerControls->padEnabled.fill(0);
+  }
+  Player* first = playerPool->CreatePlayer(firstPlayerControls.get());
+  first->playerIndex = static_cast<int32_t>(players.size()) - 1;
+  AddActor(first);
+
+  ShowProgress("Building enemy pool...");
+  enemyResources->Load(this);
+  ShowProgress("Building NPC pool...");
+  npcResources->Load(this);
+  ClearColor = WorldClearColor;
 }
 
-World::~World() = default;
+World::~World() {
+  if (MainCamera && MainCamera->fadeShape == fadeQuad.get()) MainCamera->fadeShape = nullptr;
+  fadeQuad.reset();
+  MainCamera = nullptr;
+  // The actors' pictures are theirs, not the maps'.
+  for (Actor* actor : actors) ForgetDrawable(*actor);
+  for (int index = static_cast<int>(players.size()) - 1; index >= 0; --index) RemovePlayer(index);
+  playerPool->Free();
+  enemyResources->Free();
+  npcResources->Free();
+  resources.clear();
+  enemies.clear();
+  npcs.clear();
+  actors.clear();
+  modifiers.clear();
+  shapeLayers.Clear();
+  spriteLayers.Clear();
+  boundaries.clear();
+  playerStrikes.clear();
+  enemyStrikes.clear();
+}
+
+void World::Enter() {}
 
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
-  for (BoundingShape* boundary : boundaries) {
+  for (const std::unique_ptr<BoundingShape>& owned : boundaries) {
+    BoundingShape* boundary = owned.get();
     if (Holds(boundary->ignoreList, mover)) continue;
     // Pairs too far apart for their bounding radii, or both at rest, are left at once.
     const float dx = boundary->position.x - mover->position.x;
     const float dy = boundary->position.y - mover->position.y;
     const float reach = boundary->extent + mover->extent;
     if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
-      Erase(mover->heldList, boundary);
-      Erase(mover->touchingList, boundary);
+      EraseFirst(mover->heldList, boundary);
+      EraseFirst(mover->touchingList, boundary);
       continue;
     }
     BoundingShape* pusher = nullptr;
@@ -77,7 +167,7 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
     const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
     mover->SetPosition(mover->position + push);
     if (push == Vector3{}) {
-      Erase(mover->touchingList, boundary);
+      EraseFirst(mover->touchingList, boundary);
     } else {
       if (touched) *touched = pusher;
       AppendUnique(mover->touchingList, boundary);
@@ -85,7 +175,7 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
     if (hold) {
       AppendUnique(mover->heldList, boundary);
     } else {
-      Erase(mover->heldList, boundary);
+      EraseFirst(mover->heldList, boundary);
     }
   }
   const Vector3 displacement = mover->position - start;
@@ -93,9 +183,123 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
   return displacement;
 }
 
+void World::ClearLevel() {
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Stop();
+  for (Player* player : players) {
+    EraseFirst(actors, static_cast<Actor*>(player));
+    ForgetDrawable(*player);
+  }
+  DeferDeletes(enemies);
+  DeferDeletes(npcs);
+  actors.clear();
+  shapeLayers.Clear();
+  spriteLayers.Clear();
+  for (Player* player : players) {
+    actors.push_back(player);
+    if (auto* picture = dynamic_cast<Sprite*>(player->sprite)) {
+      spriteLayers.InsertBorrowed(player->drawLayer, picture);
+    }
+  }
+  for (const std::unique_ptr<BoundingShape>& boundary : boundaries) {
+    ForgetBoundaryEverywhere(boundary.get());
+  }
+  boundaries.clear();
+  DeferDeletes(modifiers);
+  playerStrikes.clear();
+  enemyStrikes.clear();
+  ForgetReceivedStrikes();
+  Enter();
+}
+
+void World::LoadMap(const std::string& path) { mapName = path; }
+
+void World::AddActor(Actor* actor) { actors.push_back(actor); }
+
+BoundingShape* World::AddBoundary(std::unique_ptr<BoundingShape> boundary) {
+  boundaries.push_back(std::move(boundary));
+  return boundaries.back().get();
+}
+
+std::unique_ptr<BoundingShape> World::RemoveBoundary(BoundingShape* boundary) {
+  std::unique_ptr<BoundingShape> taken = Extract(boundaries, static_cast<const BoundingShape*>(boundary));
+  if (taken) ForgetBoundaryEverywhere(boundary);
+  return taken;
+}
+
+ModifierShape* World::AddModifier(std::unique_ptr<ModifierShape> modifier) {
+  modifiers.push_back(std::move(modifier));
+  return modifiers.back().get();
+}
+
+std::unique_ptr<ModifierShape> World::RemoveModifier(ModifierShape* modifier) {
+  return Extract(modifiers, static_cast<const ModifierShape*>(modifier));
+}
+
+ModifierShape* World::FindModifierByShape(const Shape* shape) const {
+  for (const std::unique_ptr<ModifierShape>& modifier : modifiers) {
+    if (modifier->region.get() == shape) return modifier.get();
+  }
+  return nullptr;
+}
+
+LayerMap<Shape>::iterator World::FindShapeAt(int32_t layer, const Shape* shape) {
+  return shapeLayers.FindAt(layer, shape);
+}
+
+LayerMap<Shape>::iterator World::FindShapeEntry(const Shape* shape) {
+  return shapeLayers.FindEntry(shape);
+}
+
+void World::SetShapeLayer(Shape* shape, int32_t oldLayer, int32_t newLayer) {
+  shapeLayers.SetLayer(shape, oldLayer, newLayer);
+}
+
+LayerMap<Sprite>::iterator World::FindSpriteAt(int32_t layer, const Sprite* sprite) {
+  return spriteLayers.FindAt(layer, sprite);
+}
+
+LayerMap<Sprite>::iterator World::FindSpriteEntry(const Sprite* sprite) {
+  return spriteLayers.FindEntry(sprite);
+}
+
+void World::SetSpriteLayer(Sprite* sprite, int32_t oldLayer, int32_t newLayer) {
+  spriteLayers.SetLayer(sprite, oldLayer, newLayer);
+}
+
+std::unique_ptr<Sprite> World::RemoveSprite(const Sprite* sprite) {
+  return spriteLayers.Remove(sprite);
+}
+
+NPC* World::FindNpcById(int32_t id) const {
+  for (const std::unique_ptr<NPC>& npc : npcs) {
+    if (npc->body && npc->body->id == id) return npc.get();
+  }
+  return nullptr;
+}
+
+Shape* World::FindPrimitiveById(int32_t id) const {
+  for (const std::unique_ptr<BoundingShape>& boundary : boundaries) {
+    if (boundary->id == id) return boundary.get();
+  }
+  for (const auto& [layer, entry] : shapeLayers.entries) {
+    if (entry.item->id == id) return entry.item;
+  }
+  for (const auto& [layer, entry] : spriteLayers.entries) {
+    if (entry.item->id == id) return entry.item;
+  }
+  return nullptr;
+}
+
+Texture* World::FindResourceByName(const std::string& name) const {
+  for (const std::unique_ptr<Texture>& texture : resources) {
+    if (Object::GetNarrowName(*texture) == name) return texture.get();
+  }
+  return nullptr;
+}
+
 void World::ForgetStrike(StrikeShape* strike) {
   if (!strike) return;
-  for (Actor* player : players) {
+  for (Player* player : players) {
     HitShape* hitBox = player ? player->hitBox : nullptr;
     if (!hitBox) continue;
     hitBox->Forget(strike);
@@ -105,20 +309,59 @@ void World::ForgetStrike(StrikeShape* strike) {
   }
 }
 
-void World::ClearLevel() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Stop();
-  // The players stay, first in the actor list as when the world was built.
-  actors.assign(players.begin(), players.end());
-  boundaries.clear();
-  for (std::unique_ptr<ModifierShape>& modifier : modifiers) {
-    // Without a frame loop there is no deferred list: they go with the list below.
-    if (DeferredDeletes) DeferredDeletes->Add(std::move(modifier));
-  }
-  modifiers.clear();
-  playerStrikes.clear();
-  enemyStrikes.clear();
-  // Entering again fades the view back in once the next map is there.
-  Enter();
+Player* World::AddPlayer() {
+  Player* player = playerPool->CreatePlayer(nullptr);
+  player->playerIndex = static_cast<int32_t>(players.size()) - 1;
+  AddActor(player);
+  return player;
 }
 
-void World::LoadMap(const std::string& path) { mapName = path; }
+void World::RemovePlayer(int index) {
+  if (index < 0 || index >= static_cast<int>(players.size())) return;
+  Player* player = players[static_cast<size_t>(index)];
+  EraseFirst(actors, static_cast<Actor*>(player));
+  ForgetDrawable(*player);
+  players.erase(players.begin() + index);
+}
+
+void World::RemoveExtraPlayers() {
+  for (int index = static_cast<int>(players.size()) - 1; index >= 1; --index) RemovePlayer(index);
+}
+
+Player* World::GetFirstPlayer() const { return players.empty() ? nullptr : players.front(); }
+
+void World::ForgetDrawable(const Actor& actor) {
+  if (!actor.sprite) return;
+  if (auto* picture = dynamic_cast<const Sprite*>(actor.sprite)) {
+    spriteLayers.Remove(picture);
+  } else {
+    shapeLayers.Remove(actor.sprite);
+  }
+}
+
+void World::ForgetBoundaryEverywhere(const BoundingShape* boundary) {
+  for (Actor* actor : actors) {
+    if (BoundingQuad* body = actor->body) {
+      for (auto* list : {&body->heldList, &body->touchingList, &body->ignoreList}) {
+        list->erase(std::remove(list->begin(), list->end(), boundary), list->end());
+      }
+    }
+    if (actor->groundContact == boundary) {
+      actor->groundContact = nullptr;
+      actor->onGround = 0;
+    }
+    if (actor->wallContact == boundary) actor->wallContact = nullptr;
+  }
+}
+
+void World::ForgetReceivedStrikes() {
+  for (Player* player : players) {
+    HitShape* hitBox = player->hitBox;
+    if (!hitBox) continue;
+    for (StrikeShape* strike : hitBox->hitList) {
+      auto& struck = strike->hitList;
+      struck.erase(std::remove(struck.begin(), struck.end(), hitBox), struck.end());
+    }
+    hitBox->hitList.clear();
+  }
+}

@@ -1,30 +1,53 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
+#include "world/LayerMap.h"
 
 class Actor;
 class BoundingShape;
 class Camera;
 class Controls;
+class Enemy;
 class EnemyResources;
 class FloatingTextList;
+class ItemStore;
 class ModifierShape;
+class NPC;
+class NPCResources;
+class Player;
+class PlayerResources;
 class Quad;
 class Shape;
+class Sprite;
 class StrikeShape;
+class Texture;
 
-// The playing state: the level and everything in it.
+// How far the view may reach: its top edge no higher than top, its left edge no further left
+// than left, and so on. Each starts as no limit until a map header sets it.
+struct CameraLimits {
+  float top = std::numeric_limits<float>::infinity();
+  float left = -std::numeric_limits<float>::infinity();
+  float bottom = -std::numeric_limits<float>::infinity();
+  float right = std::numeric_limits<float>::infinity();
+};
+
+// The playing state: the loaded level and everything in it.
 class World : public GameState {
  public:
+  enum DeathMode : int32_t { DeathModeScreen = 0, DeathModeRespawn = 1 };
+
   World(GameStateSet* set, Camera* camera);
   ~World() override;
 
-  void Enter() override {}
+  void Enter() override;
   void HandleInput(float) override {}
   void HandleInputHeld(float) override {}
   void Update(float) override {}
@@ -38,40 +61,99 @@ class World : public GameState {
   // result. Keeps the mover's held and touching lists. touched, when given, gets the last
   // boundary that pushed, or null.
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
-  // Lets the strike hit every player again: each player's hit box forgets it once, and the
-  // strike forgets the players' hit boxes.
-  void ForgetStrike(StrikeShape* strike);
 
-  // Takes the loaded map out of the world and keeps the players. The modifiers go to the
-  // deferred-delete list, so a modifier that clears the level stays valid to the frame's end.
+  // Takes the loaded map out of the world and keeps the players. The modifiers, enemies and
+  // non-player characters go to the deferred-delete list, so one that clears the level stays
+  // valid to the frame's end.
   void ClearLevel();
   // The map reader is not written yet: the world only takes the path as its map name.
   void LoadMap(const std::string& path);
   std::string GetMapName() const { return mapName; }
 
-  // The first player leads; the list may be empty.
-  std::vector<Actor*> players;
-  // The controls each player reads, in player order; a player without an entry reads none.
-  std::vector<Controls*> playerControls;
-  // Every actor the world updates.
+  // Content lists; none of these reports failure.
+  void AddActor(Actor* actor);
+  BoundingShape* AddBoundary(std::unique_ptr<BoundingShape> boundary);
+  // Takes the boundary out of the world and out of every body's contact lists; the caller
+  // gets it back. Null when it is not in the world.
+  std::unique_ptr<BoundingShape> RemoveBoundary(BoundingShape* boundary);
+  ModifierShape* AddModifier(std::unique_ptr<ModifierShape> modifier);
+  std::unique_ptr<ModifierShape> RemoveModifier(ModifierShape* modifier);
+  ModifierShape* FindModifierByShape(const Shape* shape) const;
+  LayerMap<Shape>::iterator FindShapeAt(int32_t layer, const Shape* shape);
+  LayerMap<Shape>::iterator FindShapeEntry(const Shape* shape);
+  void SetShapeLayer(Shape* shape, int32_t oldLayer, int32_t newLayer);
+  LayerMap<Sprite>::iterator FindSpriteAt(int32_t layer, const Sprite* sprite);
+  LayerMap<Sprite>::iterator FindSpriteEntry(const Sprite* sprite);
+  void SetSpriteLayer(Sprite* sprite, int32_t oldLayer, int32_t newLayer);
+  std::unique_ptr<Sprite> RemoveSprite(const Sprite* sprite);
+  NPC* FindNpcById(int32_t id) const;
+  // A boundary first, then a textured shape, then a sprite.
+  Shape* FindPrimitiveById(int32_t id) const;
+  Texture* FindResourceByName(const std::string& name) const;
+  // Lets the strike hit every player again: each player's hit box forgets it once, and the
+  // strike forgets the players' hit boxes.
+  void ForgetStrike(StrikeShape* strike);
+
+  // Players: the pool owns them; these only change the world's lists.
+  Player* AddPlayer();
+  void RemovePlayer(int index);
+  void RemoveExtraPlayers();
+  Player* GetFirstPlayer() const;
+
+  // The first player's own copy of the game's controls, keyboard only.
+  std::unique_ptr<Controls> firstPlayerControls;
+  // The pool that owns every player for the whole run.
+  std::unique_ptr<PlayerResources> playerPool;
+  // The players in play, first player first: the pool's own list.
+  std::vector<Player*>& players;
+  // The path of the loaded map, as LoadMap was given it.
+  std::string mapName;
+  std::unique_ptr<EnemyResources> enemyResources;
+  std::unique_ptr<NPCResources> npcResources;
+  // Added to the camera's focus.
+  platform::Vector3 cameraOffset{0.0f, 2.0f, 0.0f};
+  // Drawn over the scene; the camera fades through it.
+  std::unique_ptr<Quad> fadeQuad;
+  // Read from the map header and kept for it; nothing else reads them.
+  std::array<float, 2> headerPair{};
+  float headerFloat = 0.0f;
+  CameraLimits cameraLimits;
+  // Units per second squared, scaled by each actor's mass.
+  float gravity = 0.0f;
+  // Every actor the world updates: the players first.
   std::vector<Actor*> actors;
-  // The level's solid shapes, in the order the boundary pass takes them; not owned here.
-  std::vector<BoundingShape*> boundaries;
+  // The textures the map names.
+  std::vector<std::unique_ptr<Texture>> resources;
+  // The level's solid shapes, in the order the boundary pass takes them.
+  std::vector<std::unique_ptr<BoundingShape>> boundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;
   // The map's triggers, in map order.
   std::vector<std::unique_ptr<ModifierShape>> modifiers;
+  // The map's textured quads and circles, and its sprites with the actors' pictures.
+  LayerMap<Shape> shapeLayers;
+  LayerMap<Sprite> spriteLayers;
+  // The enemies and non-player characters placed on the loaded map.
+  std::vector<std::unique_ptr<Enemy>> enemies;
+  std::vector<std::unique_ptr<NPC>> npcs;
+  // Every item of the game, for the world's own use.
+  std::unique_ptr<ItemStore> itemStore;
+  // While set, the players' strikes hit the other players as well.
+  uint8_t playersHitPlayers = 1;
+  int32_t deathMode = DeathModeRespawn;
+  // Where death mode 1 brings a player back.
+  platform::Vector3 spawnPoint;
   // The damage numbers, drawn with the set's 17-point arc font.
   std::unique_ptr<FloatingTextList> floatingTexts;
-  // Loaded when the world is built.
-  std::unique_ptr<EnemyResources> enemyResources;
-  // Units per second squared, scaled by each actor's mass.
-  float gravity = 0.0f;
-  // Drawn over the scene; the camera fades through it.
-  std::unique_ptr<Quad> fadeQuad;
   // The content list handed to the debug menu.
   std::unique_ptr<std::vector<Shape*>> content;
-  // The path of the loaded map.
-  std::string mapName;
+
+ private:
+  // Erases the actor's picture from whichever layer map holds it.
+  void ForgetDrawable(const Actor& actor);
+  // No body, contact or hit box of a player keeps pointing at a boundary that leaves.
+  void ForgetBoundaryEverywhere(const BoundingShape* boundary);
+  // The players' hit boxes forget every strike that hit them, and those strikes forget them.
+  void ForgetReceivedStrikes();
 };

@@ -10,13 +10,10 @@ using platform::Vector3;
 
 class ActorPhysics : public ::testing::Test {
  protected:
-  ActorPhysics() : world(nullptr, nullptr), body(&world) {
-    PlaceBoundary(floor, 0.0f, 0.0f, 20.0f, 2.0f);  // top at y = 1
-    world.boundaries = {&floor};
-  }
+  ActorPhysics() : world(nullptr, nullptr), body(&world) {}
 
   World world;
-  BoundingQuad floor;
+  BoundingQuad& floor = AddBoundaryQuad(world, 0.0f, 0.0f, 20.0f, 2.0f);  // top at y = 1
   WorldBody body;
 };
 
@@ -59,9 +56,7 @@ TEST_F(ActorPhysics, DragSlowsTowardsRestAndNeverReverses) {
 }
 
 TEST_F(ActorPhysics, ResizingKeepsTheFeetAndPushesOutOfTheBoundaries) {
-  BoundingQuad ceiling;
-  PlaceBoundary(ceiling, 0.0f, 6.0f, 20.0f, 2.0f);  // bottom at y = 5
-  world.boundaries.push_back(&ceiling);
+  AddBoundaryQuad(world, 0.0f, 6.0f, 20.0f, 2.0f);  // ceiling, bottom at y = 5
   body.PlaceAt(0.0f, 2.0f);  // standing on the floor, 1 x 2
   body.SetBoundingSize(1.0f, 2.0f, 0.0f);
   EXPECT_EQ(body.bodyQuad.position, (Vector3{0.0f, 2.0f, 0.0f}));
@@ -76,9 +71,7 @@ TEST_F(ActorPhysics, ResizingKeepsTheFeetAndPushesOutOfTheBoundaries) {
 }
 
 TEST_F(ActorPhysics, TestResizeLeavesTheBodyAsItWas) {
-  BoundingQuad ceiling;
-  PlaceBoundary(ceiling, 0.0f, 5.0f, 20.0f, 2.0f);  // bottom at y = 4
-  world.boundaries.push_back(&ceiling);
+  AddBoundaryQuad(world, 0.0f, 5.0f, 20.0f, 2.0f);  // ceiling, bottom at y = 4
   body.PlaceAt(0.0f, 2.0f);
   EXPECT_EQ(body.TestResize(body.bodyQuad, 1.0f, 2.0f, 0.0f), Vector3{});
   const Vector3 push = body.TestResize(body.bodyQuad, 1.0f, 3.6f, 0.0f);

@@ -6,6 +6,7 @@
 #include "collision/Strike.h"
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
+#include "player/Player.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -23,9 +24,9 @@ class Watching : public EnemyState {
 
 class EnemyHits : public ::testing::Test {
  protected:
-  EnemyHits() : world(nullptr, nullptr), player(&world, "Player"), enemy(&world), watching(&enemy) {
+  EnemyHits()
+      : world(nullptr, nullptr), player(*world.GetFirstPlayer()), enemy(&world), watching(&enemy) {
     SetInterfaceColors();
-    world.players = {&player};
     player.state = &playerState;
     enemy.state = &watching;
     enemy.PlaceAt(0.0f, 2.0f);
@@ -43,7 +44,7 @@ class EnemyHits : public ::testing::Test {
 
   World world;
   FloatingTextList& texts = *world.floatingTexts;
-  WorldBody player;
+  Player& player;
   InertState playerState;
   TestEnemy enemy;
   Watching watching;
@@ -138,26 +139,26 @@ TEST_F(EnemyHits, LeavingTheStateTakesItsStrikesBackSoTheyCanHitThePlayersAgain)
   sequence.frames = {first.get(), second.get()};
   watching.strikeFrames = &sequence;
   world.enemyStrikes = {&stray, &swing, &thrust, &swing};
-  WorldBody other(&world, "Second Player");
-  world.players = {&player, &other};
-  player.hitQuad.hitList = {&swing, &stray, &thrust};
-  other.hitQuad.hitList = {&thrust};
-  swing.hitList = {&player.hitQuad};
-  thrust.hitList = {&player.hitQuad, &other.hitQuad};
-  stray.hitList = {&player.hitQuad};
+  Player& other = *world.AddPlayer();
+  HitQuad& playerHitBox = *player.hitQuad;
+  HitQuad& otherHitBox = *other.hitQuad;
+  playerHitBox.hitList = {&swing, &stray, &thrust};
+  otherHitBox.hitList = {&thrust};
+  swing.hitList = {&playerHitBox};
+  thrust.hitList = {&playerHitBox, &otherHitBox};
+  stray.hitList = {&playerHitBox};
 
   watching.Exit();
   EXPECT_EQ(world.enemyStrikes, (std::vector<StrikeShape*>{&stray, &swing}));
-  EXPECT_EQ(player.hitQuad.hitList, std::vector<StrikeShape*>{&stray});
-  EXPECT_TRUE(other.hitQuad.hitList.empty());
+  EXPECT_EQ(playerHitBox.hitList, std::vector<StrikeShape*>{&stray});
+  EXPECT_TRUE(otherHitBox.hitList.empty());
   EXPECT_TRUE(swing.hitList.empty());
   EXPECT_TRUE(thrust.hitList.empty());
 }
 
 TEST_F(EnemyHits, ExperienceGoesToTheFirstPlayerAndNowhereWithoutOne) {
   enemy.totalStats[Stat::StatGivenExperience] = 12.5f;
-  WorldBody second(&world, "Second Player");
-  world.players = {&player, &second};
+  Player& second = *world.AddPlayer();
   EXPECT_TRUE(enemy.GiveExperience());
   EXPECT_FLOAT_EQ(Gained(player, Stat::StatExperience), 12.5f);
   EXPECT_EQ(Gained(second, Stat::StatExperience), 0.0f);

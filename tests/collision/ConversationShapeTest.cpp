@@ -149,12 +149,12 @@ TEST_F(ConversationTest, ActingOnTheGroundInsideOpensTheDialogue) {
 TEST_F(ConversationTest, TheReachIsStrict) {
   GameState* before = Current();
   PressAction();
-  player->quad->SetPositionXYZ(Walker::Extent + RegionRadius, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(Walker::Extent + RegionRadius, 0.0f, 0.0f);
   conversation->HandleInput(GameHarness::FrameSeconds);
   EXPECT_EQ(Current(), before) << "exactly at the sum of the extents is outside";
 
   // The extent test alone decides: the body is still clear of the circle here.
-  player->quad->SetPositionXYZ(6.0f, 3.0f, 0.0f);
+  player->body->SetPositionXYZ(6.0f, 3.0f, 0.0f);
   conversation->HandleInput(GameHarness::FrameSeconds);
   EXPECT_EQ(Current(), GameStates->menuDialog);
 }

@@ -33,7 +33,7 @@ class PortalTest : public TriggerWorld {
     TriggerWorld::SetUp();
     world->LoadMap(HubMap);
     MainCamera->fading = 0;
-    player->quad->SetVelocity(1.0f, 2.0f, 0.0f);
+    player->body->SetVelocity(1.0f, 2.0f, 0.0f);
   }
 
   Portal* AddPortal(const char* target) {
@@ -44,25 +44,25 @@ class PortalTest : public TriggerWorld {
 };
 
 TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
-  Walker second(world, 50.0f, 0.0f);
-  world->players.push_back(&second);
+  Player* second = world->AddPlayer();
+  second->body->SetPositionXYZ(50.0f, 0.0f, 0.0f);
   Portal* portal = AddPortal(HubMap);
   EXPECT_EQ(portal->kind, ModifierShape::KindPortal);
   portal->Update(Step);
-  EXPECT_EQ(player->quad->position, Arrival);
-  EXPECT_EQ(second.quad->position, Arrival) << "every player goes";
-  EXPECT_EQ(player->quad->velocity, (Vector3{1.0f, 2.0f, 0.0f}));
+  EXPECT_EQ(player->body->position, Arrival);
+  EXPECT_EQ(second->body->position, Arrival) << "every player goes";
+  EXPECT_EQ(player->body->velocity, (Vector3{1.0f, 2.0f, 0.0f}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(MainCamera->fading, 0) << "no fade";
   EXPECT_EQ(portal->mapChanged, 0);
-  world->players.pop_back();
+  world->RemovePlayer(1);
 }
 
 TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   Portal* portal = AddPortal(HubMap);
   portal->instantWhenSameMap = 0;
-  player->quad->heldList = {&ground};
-  player->quad->touchingList = {&ground};
+  player->body->heldList = {&ground};
+  player->body->touchingList = {&ground};
 
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 1);
@@ -70,13 +70,13 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   EXPECT_EQ(MainCamera->fading, 1);
   EXPECT_EQ(MainCamera->fadeTarget, ColorBlack);
   for (int i = 0; i < 3; ++i) portal->Update(Step);
-  EXPECT_EQ(player->quad->position, (Vector3{})) << "still fading out";
+  EXPECT_EQ(player->body->position, (Vector3{})) << "still fading out";
 
   portal->Update(Step);
-  EXPECT_EQ(player->quad->position, Arrival);
-  EXPECT_EQ(player->quad->velocity, (Vector3{}));
-  EXPECT_TRUE(player->quad->heldList.empty());
-  EXPECT_TRUE(player->quad->touchingList.empty());
+  EXPECT_EQ(player->body->position, Arrival);
+  EXPECT_EQ(player->body->velocity, (Vector3{}));
+  EXPECT_TRUE(player->body->heldList.empty());
+  EXPECT_TRUE(player->body->touchingList.empty());
   EXPECT_EQ(MainCamera->fadeTarget, (Color4{0, 0, 0, 0}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(portal->timer, 0.0f);
@@ -88,7 +88,7 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   Walker enemy(world, 100.0f, 0.0f);
   enemy.kind = 1;
   world->actors.push_back(&enemy);
-  world->boundaries.push_back(&ground);
+  world->AddBoundary(std::make_unique<BoundingQuad>());
   StrikeQuad strike;
   world->playerStrikes.push_back(&strike);
   world->enemyStrikes.push_back(&strike);
@@ -107,12 +107,12 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   EXPECT_EQ(DeferredDeletes->Size(), deferred + 2);
   EXPECT_EQ(portal->mapChanged, 1);
   EXPECT_EQ(portal->triggered, 0);
-  EXPECT_EQ(world->actors, (std::vector<Actor*>{player.get()}));
+  EXPECT_EQ(world->actors, (std::vector<Actor*>{player}));
   EXPECT_TRUE(world->boundaries.empty());
   EXPECT_TRUE(world->playerStrikes.empty());
   EXPECT_TRUE(world->enemyStrikes.empty());
-  EXPECT_EQ(player->quad->position, Arrival);
-  EXPECT_EQ(player->quad->velocity, (Vector3{}));
+  EXPECT_EQ(player->body->position, Arrival);
+  EXPECT_EQ(player->body->velocity, (Vector3{}));
   // The loading lines went out on black.
   EXPECT_EQ(game.Pixel(400, 300), 0xFF000000u);
   bool lettered = false;
@@ -127,11 +127,11 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
 
 TEST_F(PortalTest, NothingHappensOutsideOrWithoutPlayers) {
   Portal* portal = AddPortal(CaveMap);
-  player->quad->SetPositionXYZ(20.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(20.0f, 0.0f, 0.0f);
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 0);
 
-  player->quad->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(0.0f, 0.0f, 0.0f);
   RemovePlayers();
   for (int i = 0; i < 8; ++i) portal->Update(Step);
   EXPECT_EQ(portal->triggered, 0);

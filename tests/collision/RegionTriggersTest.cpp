@@ -33,9 +33,9 @@ TEST_F(RegionTriggers, APushAddsToTheVelocityOfEveryActorInsidePerSecond) {
       Add(std::make_unique<PushShape>(world, Square(0.0f, 0.0f, 4.0f), Vector3{2.0f, 0.0f, 0.0f}));
   EXPECT_EQ(push->kind, ModifierShape::KindPushShape);
   for (int i = 0; i < 60; ++i) push->Update(Frame);
-  EXPECT_NEAR(player->quad->velocity.x, 2.0f, 1e-4f);
+  EXPECT_NEAR(player->body->velocity.x, 2.0f, 1e-4f);
   EXPECT_NEAR(enemy.quad->velocity.x, 2.0f, 1e-4f) << "enemies are pushed too";
-  EXPECT_EQ(player->quad->velocity.y, 0.0f);
+  EXPECT_EQ(player->body->velocity.y, 0.0f);
   EXPECT_EQ(stranger.quad->velocity, (Vector3{})) << "outside";
 
   RemovePlayers();
@@ -54,7 +54,7 @@ TEST_F(RegionTriggers, ATutorialPictureFadesInInsideAndOutOutside) {
   tutorial->Update(Frame);
   EXPECT_EQ(picture.GetColor().a, 255);
 
-  player->quad->SetPositionXYZ(40.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(40.0f, 0.0f, 0.0f);
   tutorial->Update(Frame);
   EXPECT_EQ(picture.GetColor().a, 245);
   tutorial->Update(Frame);
@@ -66,7 +66,7 @@ TEST_F(RegionTriggers, ATutorialPictureFadesInInsideAndOutOutside) {
   EXPECT_EQ(picture.GetColor(), (Color4{0, 10, 20, 30}));
 
   // Without a player or without a picture nothing changes.
-  player->quad->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(0.0f, 0.0f, 0.0f);
   RemovePlayers();
   tutorial->Update(Frame);
   EXPECT_EQ(picture.GetColor().a, 0);
@@ -84,7 +84,7 @@ TEST_F(RegionTriggers, ADepthSetterMovesTheCameraTargetWhileThePlayerIsInside) {
   EXPECT_EQ(MainCamera->targetEye, (Vector3{3.0f, 4.0f, -30.0f}));
 
   MainCamera->targetEye = {3.0f, 4.0f, -17.0f};
-  player->quad->SetPositionXYZ(40.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(40.0f, 0.0f, 0.0f);
   depth->Update(Frame);
   EXPECT_EQ(MainCamera->targetEye.z, -17.0f);
 }
@@ -102,7 +102,7 @@ TEST_F(RegionTriggers, AStationarySetterHoldsTheCameraAndAnotherReleasesIt) {
   EXPECT_EQ(MainCamera->targetEye, view);
   EXPECT_EQ(MainCamera->lookAt.x, MainCamera->eye.x) << "looks straight ahead";
 
-  player->quad->SetPositionXYZ(20.0f, 0.0f, 0.0f);
+  player->body->SetPositionXYZ(20.0f, 0.0f, 0.0f);
   hold->Update(Frame);
   release->Update(Frame);
   EXPECT_EQ(MainCamera->stationary, 0);

@@ -10,6 +10,7 @@
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "player/Player.h"
 #include "support/GameHarness.h"
 #include "world/World.h"
 
@@ -38,27 +39,23 @@ class Walker : public Actor {
   std::unique_ptr<BoundingQuad> quad;
 };
 
-// The booted game's world with one player on the ground at the origin, reading its own copy
-// of the game's controls.
+// The booted game's world with its first player on the ground at the origin, its body 6 by 8
+// (extent 5) like a walker's.
 class TriggerWorld : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(game.Started());
     world = GameStates->world;
-    controls = std::make_unique<Controls>(*GameControls);
-    controls->keyboardEnabled = 1;
-    player = std::make_unique<Walker>(world, 0.0f, 0.0f);
-    world->players.push_back(player.get());
-    world->actors.push_back(player.get());
-    world->playerControls.push_back(controls.get());
+    player = world->GetFirstPlayer();
+    ASSERT_NE(player, nullptr);
+    controls = player->controls;
+    player->body->SetDimensions(6.0f, 8.0f, 0.0f);
+    player->body->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+    player->onGround = 1;
   }
 
   void TearDown() override {
-    if (!world) return;
-    world->modifiers.clear();
-    world->players.clear();
-    world->actors.clear();
-    world->playerControls.clear();
+    if (world) world->modifiers.clear();
   }
 
   template <typename Modifier>
@@ -75,13 +72,10 @@ class TriggerWorld : public ::testing::Test {
     controls->keyboard->current[key] = down ? 0x80 : 0;
   }
 
-  void RemovePlayers() {
-    world->players.clear();
-    world->playerControls.clear();
-  }
+  void RemovePlayers() { world->players.clear(); }
 
   GameHarness game;
   World* world = nullptr;
-  std::unique_ptr<Controls> controls;
-  std::unique_ptr<Walker> player;
+  Controls* controls = nullptr;
+  Player* player = nullptr;
 };

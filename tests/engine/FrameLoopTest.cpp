@@ -175,8 +175,8 @@ TEST_F(FrameLoopTest, BackwardsOrHugeClockStepsStayHarmless) {
 
 TEST_F(FrameLoopTest, EachFrameClearsToTheClearColour) {
   game.Step();
-  EXPECT_EQ(game.Pixel(0, 0), 0xFF324664u);
-  EXPECT_EQ(game.Pixel(799, 599), 0xFF324664u);
+  EXPECT_EQ(game.Pixel(0, 0), ClearColor.ToD3DColor());
+  EXPECT_EQ(game.Pixel(799, 599), ClearColor.ToD3DColor());
 }
 
 }  // namespace

@@ -85,8 +85,9 @@ TEST(StartUp, BuildsEveryScreenInOrderWithTheTitleMenuCurrent) {
   // Entering the title menu switched every input device on.
   EXPECT_EQ(GameControls->keyboardEnabled, 1);
   EXPECT_EQ(GameControls->padEnabled, (std::array<uint8_t, 4>{1, 1, 1, 1}));
-  // Eleven progress lines moved the position down by 10 each; x is where it started.
-  EXPECT_FLOAT_EQ(ProgressTextPosition.y, 150.0f);
+  // Eleven screen lines and the world's three pool lines moved the position down by 10 each;
+  // x is where it started.
+  EXPECT_FLOAT_EQ(ProgressTextPosition.y, 180.0f);
   EXPECT_FLOAT_EQ(ProgressTextPosition.x, 60.0f);
 }
 
@@ -113,7 +114,8 @@ TEST(StartUp, RunsThreeHundredTitleFramesAndShutsDown) {
   game.StepFrames(300);
   EXPECT_EQ(TickCounter, 300u);
   EXPECT_EQ(GameStates->current, GameStates->menuTitle);
-  EXPECT_EQ(game.Pixel(400, 300), 0xFF324664u);
+  // The world set the clear colour when it was built; no map has replaced it.
+  EXPECT_EQ(game.Pixel(400, 300), 0x2A526573u);
 }
 
 TEST(StartUp, ClosingTheWindowEndsTheProgramWithStatusZero) {

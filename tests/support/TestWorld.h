@@ -157,3 +157,12 @@ inline void PlaceBoundary(BoundingQuad& quad, float x, float y, float width, flo
   quad.previousPosition = quad.position;
   quad.SetDimensions(width, height, 0.0f);
 }
+
+// A boundary quad at rest, appended to the world's boundaries, which own it.
+inline BoundingQuad& AddBoundaryQuad(World& world, float x, float y, float width, float height) {
+  auto quad = std::make_unique<BoundingQuad>();
+  PlaceBoundary(*quad, x, y, width, height);
+  BoundingQuad& added = *quad;
+  world.AddBoundary(std::move(quad));
+  return added;
+}

@@ -5,6 +5,7 @@
 #include "collision/Strike.h"
 #include "engine/FloatingText.h"
 #include "engine/draw/Quad.h"
+#include "player/Player.h"
 #include "support/TestWorld.h"
 #include "world/World.h"
 
@@ -26,17 +27,16 @@ void ExpectNear(const Vector3& actual, float x, float y) {
 class BoundaryPass : public ::testing::Test {
  protected:
   BoundaryPass() : world(nullptr, nullptr) {
-    Place(floor, 0.0f, 0.0f, 20.0f, 2.0f);
-    Place(wall, 5.0f, 3.0f, 2.0f, 4.0f);
-    Place(far, 100.0f, 0.0f, 2.0f, 2.0f);
-    world.boundaries = {&floor, &wall, &far};
     // A body that moved down and right into the corner of floor and wall.
     Place(body, 3.05f, 1.4f, 2.0f, 1.0f);
     body.previousPosition = {3.0f, 1.5f, 0.0f};
   }
 
   World world;
-  BoundingQuad floor, wall, far, body;
+  BoundingQuad& floor = AddBoundaryQuad(world, 0.0f, 0.0f, 20.0f, 2.0f);
+  BoundingQuad& wall = AddBoundaryQuad(world, 5.0f, 3.0f, 2.0f, 4.0f);
+  BoundingQuad& far = AddBoundaryQuad(world, 100.0f, 0.0f, 2.0f, 2.0f);
+  BoundingQuad body;
 };
 
 TEST_F(BoundaryPass, SumsThePushesInListOrderAndLeavesTheMoverWhereItWas) {
@@ -86,10 +86,9 @@ TEST_F(BoundaryPass, ABoundaryIgnoringTheMoverIsSkippedWithoutTouchingTheLists) 
 }
 
 TEST_F(BoundaryPass, HoldPutsTheBoundaryOnTheHeldListUntilThePairSeparates) {
-  BoundingQuad platform;
-  Place(platform, 0.0f, 10.0f, 10.0f, 1.0f);
+  world.boundaries.clear();
+  BoundingQuad& platform = AddBoundaryQuad(world, 0.0f, 10.0f, 10.0f, 1.0f);
   platform.SetEdgeFlag3(0);
-  world.boundaries = {&platform};
   BoundingQuad jumper;
   Place(jumper, 0.0f, 9.0f, 1.0f, 2.0f);
   jumper.previousPosition = {0.0f, 8.8f, 0.0f};
@@ -105,15 +104,13 @@ TEST_F(BoundaryPass, HoldPutsTheBoundaryOnTheHeldListUntilThePairSeparates) {
 
 TEST(WorldStrikes, ForgetStrikeMakesEachPlayerHitBoxForgetTheStrikeOnce) {
   World world(nullptr, nullptr);
-  HitQuad first, second, notAPlayer;
+  HitQuad& first = *world.GetFirstPlayer()->hitQuad;
+  HitQuad& second = *world.AddPlayer()->hitQuad;
+  HitQuad notAPlayer;
   StrikeQuad strike, other;
   first.hitList = {&strike, &other, &strike};
   second.hitList = {&other};
   strike.hitList = {&first, &notAPlayer};
-  WorldBody one, two, noHitBox;
-  one.hitBox = &first;
-  two.hitBox = &second;
-  world.players = {&one, &noHitBox, &two};
   world.ForgetStrike(&strike);
   EXPECT_EQ(first.hitList, (std::vector<StrikeShape*>{&other, &strike}));
   EXPECT_EQ(second.hitList, std::vector<StrikeShape*>{&other});

@@ -25,6 +25,16 @@ void Place(BoundingQuad& quad, float x, float y, float width, float height, floa
   quad.SetRotation(rotation);
 }
 
+// A boundary placed as above, owned by the world.
+BoundingQuad& AddPlaced(World& world, float x, float y, float width, float height,
+                        float rotation = 0.0f) {
+  auto quad = std::make_unique<BoundingQuad>();
+  Place(*quad, x, y, width, height, rotation);
+  BoundingQuad& added = *quad;
+  world.AddBoundary(std::move(quad));
+  return added;
+}
+
 // The body's step as the actors take it: gravity, movement, then the boundary pass.
 struct Body {
   BoundingQuad quad;
@@ -45,11 +55,9 @@ struct Body {
 
 TEST(ScriptedBody, FallsOntoTheFloorSlidesIntoTheWallAndRestsOnTheSlope) {
   World world(nullptr, nullptr);
-  BoundingQuad floor, wall, slope;
-  Place(floor, 0.0f, 0.0f, 20.0f, 2.0f);       // top at y = 1
-  Place(wall, 7.0f, 1.5f, 2.0f, 3.0f);         // from x = 6, 2 above the floor
-  Place(slope, 14.0f, -1.0f, 10.0f, 2.0f, 15.0f);
-  world.boundaries = {&floor, &wall, &slope};
+  BoundingQuad& floor = AddPlaced(world, 0.0f, 0.0f, 20.0f, 2.0f);  // top at y = 1
+  BoundingQuad& wall = AddPlaced(world, 7.0f, 1.5f, 2.0f, 3.0f);    // from x = 6, 2 above the floor
+  BoundingQuad& slope = AddPlaced(world, 14.0f, -1.0f, 10.0f, 2.0f, 15.0f);
   Body body;
   Place(body.quad, 0.0f, 4.0f, 1.0f, 1.0f);
 
@@ -116,11 +124,9 @@ TEST(ScriptedBody, FallsOntoTheFloorSlidesIntoTheWallAndRestsOnTheSlope) {
 
 TEST(ScriptedBody, JumpsUpThroughAnOpenBottomEdgeAndLandsOnTheSolidTop) {
   World world(nullptr, nullptr);
-  BoundingQuad floor, platform;
-  Place(floor, 0.0f, 0.0f, 20.0f, 2.0f);      // top at y = 1
-  Place(platform, 0.0f, 3.5f, 6.0f, 1.0f);    // from y = 3 to 4
+  AddPlaced(world, 0.0f, 0.0f, 20.0f, 2.0f);                        // floor, top at y = 1
+  BoundingQuad& platform = AddPlaced(world, 0.0f, 3.5f, 6.0f, 1.0f);  // from y = 3 to 4
   platform.SetEdgeFlag3(0);
-  world.boundaries = {&floor, &platform};
   Body body;
   Place(body.quad, 0.0f, 1.5f, 1.0f, 1.0f);
   // High enough to clear the platform before the turn of the jump.

@@ -119,9 +119,7 @@ class Arena : public GameState {
     sky.SetPositionXYZ(0.0f, 0.0f, 0.0f);
     sky.SetDimensions(40.0f, 30.0f, 0.0f);
     sky.SetFillColorRGBA(255, 170, 200, 230);
-    PlaceBoundary(floor, 0.0f, -3.0f, 16.0f, 1.0f);  // top at y = -2.5
     floor.SetFillColorRGBA(255, 110, 80, 50);
-    world.boundaries = {&floor};
 
     for (Actor* actor : {static_cast<Actor*>(&attacker), static_cast<Actor*>(&target)}) {
       (*actor->stats)[Stat::Mass] = 1.0f;
@@ -136,10 +134,8 @@ class Arena : public GameState {
     target.bodyQuad.SetFillColorRGBA(255, 200, 40, 40);
     attacker.state = &attackerIdle;
     target.state = &standing;
-    world.players = {&attacker};
   }
   ~Arena() override {
-    world.players.clear();
     world.boundaries.clear();
     world.playerStrikes.clear();
     texts.texts.clear();
@@ -173,7 +169,7 @@ class Arena : public GameState {
   // The world's own list, drawn with the set's arc font.
   FloatingTextList& texts = *world.floatingTexts;
   Quad sky;
-  BoundingQuad floor;
+  BoundingQuad& floor = AddBoundaryQuad(world, 0.0f, -3.0f, 16.0f, 1.0f);  // top at y = -2.5
   WorldBody attacker;
   InertState attackerIdle;
   TestEnemy target;

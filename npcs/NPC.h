@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "actors/Actor.h"
+
+// What every non-player character shares: it is an actor of the third kind.
+class NPC : public Actor {
+ public:
+  static constexpr int32_t ActorKindNpc = 2;
+
+  explicit NPC(std::string name) : Actor(std::move(name)) { kind = ActorKindNpc; }
+};
