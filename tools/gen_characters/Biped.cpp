@@ -75,20 +75,6 @@ float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
   return lowest;
 }
 
-Capsule Stroke(Point anchor, Point a, Point b, float radiusA, float radiusB) {
-  return {ToCell(anchor, a), ToCell(anchor, b), radiusA, radiusB};
-}
-
-Capsule Dot(Point anchor, Point center, float radius) {
-  return Stroke(anchor, center, center, radius, radius);
-}
-
-Polygon Shape(Point anchor, std::initializer_list<Point> corners, float rounding) {
-  Polygon polygon{{}, rounding};
-  for (Point p : corners) polygon.corners.push_back(ToCell(anchor, p));
-  return polygon;
-}
-
 void DrawLeg(Drawing& d, const Style& s, const BipedJoints& j, int i, Point anchor, float shade) {
   const BipedBuild& b = s.biped;
   const Palette& c = s.palette;
@@ -235,14 +221,14 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
   const Point eyeUp = Direction(face + 90.0f);
   if (pose.eyesShut) {
     d.Add(Stroke(anchor, eye - Direction(face) * 1.5f, eye + Direction(face) * 1.2f, 0.7f, 0.7f),
-          Paint{c.eye, c.eye, 0.0f, 1.0f, false});
+          Flat(c.eye));
   } else {
     d.Add(Stroke(anchor, eye - eyeUp * 1.0f, eye + eyeUp * 1.0f, 1.2f, 1.2f),
-          Paint{c.eye, c.eye, 0.0f, 1.0f, false});
+          Flat(c.eye));
   }
   d.Add(Stroke(anchor, eye + eyeUp * 3.0f - Direction(face) * 1.6f, eye + eyeUp * 3.3f + Direction(face) * 1.6f,
                0.65f, 0.65f),
-        Paint{c.hair, c.hair, 0.0f, 1.0f, false});
+        Flat(c.hair));
   const Point mouth = h + Direction(face - 42.0f) * (r * 0.66f);
   if (pose.mouth > 0.0f) {
     d.Add(Dot(anchor, mouth, 0.9f + 1.3f * pose.mouth), Paint{MouthColor, c.eye, 0.5f, 1.0f, false});

@@ -6,8 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "Drawing.h"
-#include "Geometry.h"
+#include "Pieces.h"
 #include "Style.h"
 
 namespace figures {
@@ -71,9 +70,6 @@ struct Trail {
 
 void DrawBiped(Drawing& drawing, const Style& style, const BipedPose& pose, Point anchor,
                const Trail& trail = {});
-
-// Figure space to cell texels.
-inline Point ToCell(Point anchor, Point p) { return {anchor.x + p.x, anchor.y - p.y}; }
 
 // A translucent sweep through the points in cell texels, wide at the newest end: the arc of
 // a blade, a paw or a tail. The points run from the oldest to the newest.

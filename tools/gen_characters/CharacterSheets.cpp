@@ -6,7 +6,6 @@
 #include <map>
 #include <tuple>
 
-#include "SpriteAnchor.h"
 
 namespace figures {
 
@@ -87,21 +86,11 @@ void CharacterSheets::Draw(const std::vector<SheetAnimation>& animations) {
     for (size_t i = 0; i < animation.frames.size(); ++i) {
       const platform::PixelRect& cell = animation.frames[i].cell;
       if (!drawn.emplace(KeyOf(animation.sheet, cell), true).second) continue;
-      const Point anchor{CellMiddle(cell.right - cell.left),
-                         FeetRow(cell.bottom - cell.top, animation.feetBelowMiddle)};
+      const Point anchor{static_cast<float>(cell.right - cell.left) / 2.0f,
+                         animation.frames[i].footRow};
       Drawing drawing;
       animation.figure(drawing, anchor, places[i]);
       Render(drawing, sheets_[animation.sheet]->image, cell);
-      {  // TEMP clip check
-        const auto& im = sheets_[animation.sheet]->image;
-        int hits = 0;
-        for (int y = cell.top + 1; y < cell.bottom - 1; ++y)
-          for (int x = cell.left + 1; x < cell.right - 1; ++x) {
-            bool ring = x == cell.left + 1 || y == cell.top + 1 || x == cell.right - 2 || y == cell.bottom - 2;
-            if (ring && (im.Pixel(x, y) >> 24) > 0) ++hits;
-          }
-        if (hits) std::fprintf(stderr, "CLIP %s frame %zu: %d\n", animation.name.c_str(), i + 1, hits);
-      }
     }
   }
 }
@@ -162,7 +151,7 @@ bool CharacterSheets::SaveContactSheet(const std::filesystem::path& path,
     const platform::PixelRect& cell = p.animation->frames[p.frame].cell;
     const int w = cell.right - cell.left;
     const int h = cell.bottom - cell.top;
-    const int feet = static_cast<int>(std::round(FeetRow(h, p.animation->feetBelowMiddle) * Zoom));
+    const int feet = static_cast<int>(std::round(p.animation->frames[p.frame].footRow * Zoom));
     for (int cy = 0; cy < h * Zoom; ++cy) {
       for (int cx = 0; cx < w * Zoom; ++cx) {
         uint32_t& out = contact.pixels[static_cast<size_t>(p.y + cy) * contact.width + p.x + cx];

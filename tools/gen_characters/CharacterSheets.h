@@ -23,15 +23,13 @@ using Figure = std::function<void(Drawing& drawing, Point anchor, float place)>;
 struct SheetFrame {
   platform::PixelRect cell;
   float duration = 0.0f;  // seconds; a frame that never ends may say so with a huge value
+  float footRow = 0.0f;   // texels from the cell's top down to where the game puts the feet
 };
 
 struct SheetAnimation {
   std::string name;
   int sheet = 0;  // which of the character's sheet files the frames are cut from
   std::vector<SheetFrame> frames;
-  // World units from the sprite's middle down to the feet: half the body's height plus the
-  // state's sprite offset.
-  float feetBelowMiddle = 0.0f;
   Figure figure;
 };
 

@@ -7,7 +7,7 @@
 
 #include "BipedMoves.h"
 #include "CharacterSheets.h"
-#include "SpriteAnchor.h"
+#include "player/PlayerFrameTable.h"
 
 namespace figures {
 
@@ -18,9 +18,6 @@ constexpr uint32_t SpeedLineColor = 0xFFB4CADC;
 // How far back a swing's trail reaches, as a share of the attack.
 constexpr float TrailSpan = 0.22f;
 constexpr int TrailSteps = 6;
-// Half the standing body's height: every state keeps the picture where the standing
-// player's would be, so its feet lie this far below the middle of the cell.
-constexpr float StandingFeetBelowMiddle = 2.45f / 2.0f;
 
 Style PlayerStyle() {
   Style style;
@@ -50,7 +47,7 @@ float Ankle() { return AnkleHeight(Player()); }
 
 // The pelvis height that puts the middle of the torso at the middle of the standing body.
 float MiddleHeldPelvis(float lean) {
-  const float middle = StandingFeetBelowMiddle / WorldUnitsPerTexel();
+  const float middle = StandingSize.y / 2.0f * SpritePixelsPerUnit();
   return middle - Player().biped.torso / 2.0f * std::cos(lean / DegreesPerRadian);
 }
 
@@ -445,113 +442,54 @@ Figure Dash() {
   };
 }
 
-// The figure of each state of the player's table, by its slot.
-Figure FigureOfState(int slot) {
+// The figure of each state of the player's table. Where states share cells, the first state
+// in table order that names a cell draws it.
+Figure FigureOfState(PlayerStateSlot slot) {
   switch (slot) {
-    case 1: case 34: return Moving(Walking);
-    case 2: case 8: return Moving(Ducking);
-    case 3: return Posed(Crouching);
-    case 4: return Posed(Dodging);
-    case 5: return Moving(CrouchWalking);
-    case 6: case 7: return Moving(Rolling);
-    case 9: return Posed(Guarding);
-    case 10: case 12: case 14: case 37: case 38: return Posed(GuardBrokenUp);
-    case 11: case 13: case 15: case 19: return Posed(GuardBrokenDown);
-    case 16: case 17: case 21: case 36: return Posed(Jumping);
-    case 18: case 24: return Posed(Falling);
-    case 20:
+    case SlotWalking: case SlotSpeakWalking: return Moving(Walking);
+    case SlotDucking: case SlotStanding: return Moving(Ducking);
+    case SlotCrouching: return Posed(Crouching);
+    case SlotDodging: return Posed(Dodging);
+    case SlotCrouchWalking: return Moving(CrouchWalking);
+    case SlotRolling: case SlotRollRecovering: return Moving(Rolling);
+    case SlotGuarding: return Posed(Guarding);
+    case SlotGuardBreak1Up: case SlotGuardBreak2Up: case SlotGuardBreak3Up: case SlotDying:
+    case SlotRespawning:
+      return Posed(GuardBrokenUp);
+    case SlotGuardBreak1Down: case SlotGuardBreak2Down: case SlotGuardBreak3Down: case SlotLanding:
+      return Posed(GuardBrokenDown);
+    case SlotGroundJumping: case SlotAirJumping: case SlotWallJumping: case SlotAscending:
+      return Posed(Jumping);
+    case SlotFalling: case SlotGodModing: return Posed(Falling);
+    case SlotWallSliding:
       return [](Drawing& d, Point anchor, float) {
         DrawBiped(d, Player(), WallSliding(), anchor);
         d.Mirror(anchor.x);
       };
-    case 22: case 23: return Dash();
-    case 25: case 28: return Swung(GroundSlash());
-    case 26: return Swung(RisingSlash());
-    case 27: return Swung(LowSweep());
-    case 29: return Swung(SpinSlash());
-    case 30: return Swung(AirSlash());
-    case 31: return Swung(OverheadArc());
-    case 32: return Swung(DownwardArc());
-    default: return Posed(Idle);
+    case SlotGroundDashing: case SlotAirDashing: return Dash();
+    case SlotGroundAttacking1: case SlotGroundDashAttacking: return Swung(GroundSlash());
+    case SlotUpAttacking: return Swung(RisingSlash());
+    case SlotDownAttacking: return Swung(LowSweep());
+    case SlotNeutralAirAttacking: return Swung(SpinSlash());
+    case SlotForwardAirAttacking: return Swung(AirSlash());
+    case SlotUpAirAttacking: return Swung(OverheadArc());
+    case SlotDownAirAttacking: return Swung(DownwardArc());
+    case SlotIdling: case SlotSpeaking: case SlotStill: case PlayerStateCount: break;
   }
+  return Posed(Idle);
 }
 
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
-// ---- Scratch table (stands in for the player's cell table until it exists) ----
-
-platform::PixelRect Grid(int c, int r) { return {128 * c, 128 * r, 128 * c + 128, 128 * r + 128}; }
-
-std::vector<SheetFrame> Frames(std::initializer_list<std::pair<int, int>> cells, float duration) {
-  std::vector<SheetFrame> frames;
-  for (auto [c, r] : cells) frames.push_back({Grid(c, r), duration});
-  return frames;
-}
-
-std::vector<SheetFrame> AttackFrames(int width, int height, int perRow, int left, int top) {
-  std::vector<SheetFrame> frames;
-  const float d[8] = {1, 1, 1, 2, 1, 1, 1, 1};
-  for (int k = 0; k < 8; ++k) {
-    const int x = left + width * (k % perRow);
-    const int y = top + height * (k / perRow);
-    frames.push_back({{x, y, x + width, y + height}, d[k] / 30.0f});
-  }
-  return frames;
-}
-
-std::vector<SheetFrame> ColumnFrames(int left, int width, int height) {
-  std::vector<SheetFrame> frames;
-  const float d[8] = {1, 1, 1, 2, 1, 1, 1, 1};
-  for (int k = 0; k < 8; ++k) frames.push_back({{left, height * k, left + width, height * k + height}, d[k] / 30.0f});
-  return frames;
-}
-
-struct ScratchState {
-  int slot;
-  int sheet;
-  std::vector<SheetFrame> frames;
-  float feet;
-};
-
-std::vector<ScratchState> ScratchTable() {
-  const float stand = 1.225f;
-  std::vector<SheetFrame> walk;
-  const float walkTimes[12] = {1, 2, 2, 1, 1, 1, 1, 2, 2, 1, 1, 1};
-  for (int k = 0; k < 12; ++k) walk.push_back({Grid(k % 8, 2 + k / 8), walkTimes[k] / 30.0f});
-  std::vector<SheetFrame> roll = Frames({{4, 0}, {5, 0}, {6, 0}, {7, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {2, 5}, {3, 5}}, 2 / 60.0f);
-  roll[8].duration = 1 / 60.0f;
-  return {
-      {0, 0, Frames({{0, 0}}, 1 / 30.0f), stand},
-      {1, 0, walk, stand},
-      {2, 0, Frames({{0, 5}, {1, 5}, {2, 5}}, 2 / 60.0f), stand},
-      {3, 0, Frames({{3, 5}}, 0.2f), stand},
-      {4, 0, Frames({{3, 0}}, 1 / 6.0f), stand},
-      {5, 0, Frames({{4, 3}, {5, 3}, {6, 3}, {7, 3}, {0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}, 4 / 60.0f), stand},
-      {6, 0, roll, stand},
-      {7, 0, Frames({{6, 4}, {0, 5}, {2, 5}, {3, 5}}, 2 / 60.0f), stand},
-      {8, 0, Frames({{2, 5}, {1, 5}, {0, 5}}, 2 / 60.0f), stand},
-      {9, 0, Frames({{0, 6}}, 1 / 30.0f), stand},
-      {10, 0, Frames({{2, 0}}, 1 / 30.0f), stand},
-      {11, 0, Frames({{1, 0}}, 1 / 30.0f), stand},
-      {16, 0, Frames({{5, 5}}, 1 / 30.0f), stand},
-      {18, 0, Frames({{6, 5}}, 1 / 30.0f), stand},
-      {20, 0, Frames({{7, 5}}, 1 / 30.0f), stand},
-      {22, 0, Frames({{4, 5}}, 1 / 30.0f), stand},
-      {23, 0, Frames({{4, 5}}, 1 / 30.0f), 0.7f},
-      {25, 1, AttackFrames(256, 128, 4, 0, 0), stand},
-      {26, 1, AttackFrames(256, 256, 4, 0, 512), stand},
-      {27, 2, AttackFrames(384, 256, 2, 0, 0), stand},
-      {29, 3, AttackFrames(128, 128, 8, 0, 512), stand},
-      {30, 2, ColumnFrames(768, 256, 128), stand},
-      {31, 3, AttackFrames(128, 256, 8, 0, 256), stand},
-      {32, 3, AttackFrames(128, 256, 8, 0, 0), stand},
-  };
-}
-
+// The player's table as the sheets draw it: each state's frames, feet where the game puts them.
 std::vector<SheetAnimation> PlayerAnimations() {
   std::vector<SheetAnimation> animations;
-  for (const ScratchState& state : ScratchTable()) {
-    animations.push_back({"state " + std::to_string(state.slot), state.sheet, state.frames, state.feet,
-                          FigureOfState(state.slot)});
+  for (const PlayerStateSpec& state : PlayerStateSpecs()) {
+    SheetAnimation animation{Narrow(state.displayName), state.sheet, {}, FigureOfState(state.slot)};
+    for (const PlayerFrameSpec& frame : state.frames) {
+      animation.frames.push_back({frame.cell, frame.duration, FootLineInCell(state, frame.cell)});
+    }
+    animations.push_back(std::move(animation));
   }
   return animations;
 }
@@ -566,12 +504,11 @@ bool DrawPlayerSheets(const std::filesystem::path& contentFolder,
                           "Textures/Characters/Player/attackAnimationAtlas1.png",
                           "Textures/Characters/Player/attackAnimationAtlas2.png",
                           "Textures/Characters/Player/attackAnimationAtlas3.png"},
-                         PlayerSheetSize);
+                         PlayerSheetSide);
   sheets.Draw(animations);
   bool saved = sheets.Save("gen_characters");
   if (!contactFolder.empty()) {
     saved = sheets.SaveContactSheet(contactFolder / "Player.png", animations) && saved;
-    for (const SheetAnimation& a : animations) sheets.SaveContactSheet(contactFolder / "dev" / (a.name + ".png"), {a});  // TEMP
   }
   return saved;
 }

@@ -4,8 +4,6 @@
 
 namespace figures {
 
-constexpr int PlayerSheetSize = 1024;
-
 // Draws the player's sheets into the content folder and, when a folder is given, its contact
 // sheet for review. False when a file cannot be written.
 bool DrawPlayerSheets(const std::filesystem::path& contentFolder,

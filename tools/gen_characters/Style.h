@@ -78,7 +78,7 @@ struct Gear {
   uint32_t shieldColor = 0xFF7A5230;
   bool scarf = false;           // trails from the neck in the accent colour
   bool pointedEars = false;
-  int tailSegments = 0;         // a tail behind the hips; four-legged creatures always have one
+  int tailSegments = 0;         // a tail of so many segments: thin on two legs, bushy on four
 };
 
 struct Style {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "PlayerSheet.h"
+#include "RatatoskrSheet.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   const std::filesystem::path content = argv[1];
   const std::filesystem::path contact = argc > 2 ? argv[2] : "";
   bool saved = figures::DrawPlayerSheets(content, contact);
+  saved = figures::DrawRatatoskrSheet(content, contact) && saved;
   return saved ? 0 : 1;
 }
