@@ -10,7 +10,6 @@ constexpr float FarJointDepth = 1.5f;
 // How far the grip reaches behind the hand, and where the blade begins in front of it.
 constexpr float GripBehind = 5.0f;
 constexpr float BladeStart = 4.5f;
-constexpr float HeelBehindAnkle = 2.5f;
 constexpr uint32_t SweepColor = 0xFFC8E6FA;
 constexpr uint32_t MouthColor = 0xFF6E2422;
 
@@ -61,6 +60,8 @@ float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
   for (int i = 0; i < 2; ++i) {
     consider(j.heel[i], b.ankleRadius);
     consider(j.toe[i], b.ankleRadius * 0.8f);
+    // A knee lower than the feet kneels on the ground.
+    consider(j.knee[i], b.thighRadius * 0.85f);
   }
   if (support == Support::Feet) return lowest;
   consider(j.head, b.headRadius);
@@ -68,7 +69,6 @@ float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
   consider(j.neck, b.chestRadius);
   consider(j.bladeTip, 0.0f);
   for (int i = 0; i < 2; ++i) {
-    consider(j.knee[i], b.thighRadius);
     consider(j.elbow[i], b.upperArmRadius);
     consider(j.hand[i], b.handRadius);
   }
@@ -287,8 +287,8 @@ BipedJoints PlaceJoints(const Style& style, const BipedPose& pose) {
     j.knee[i] = j.hip[i] + Direction(thigh) * b.thigh;
     j.ankle[i] = j.knee[i] + Direction(thigh - pose.knee[i]) * b.shin;
     const Point foot = Direction(pose.foot[i]);
-    j.heel[i] = j.ankle[i] - foot * HeelBehindAnkle;
-    j.toe[i] = j.ankle[i] + foot * (b.footLength - HeelBehindAnkle);
+    j.heel[i] = j.ankle[i] - foot * b.heel;
+    j.toe[i] = j.ankle[i] + foot * (b.footLength - b.heel);
     j.shoulder[i] = ShoulderJoint(b, pose, i);
     const float upper = down + pose.shoulder[i];
     j.elbow[i] = j.shoulder[i] + Direction(upper) * b.upperArm;
@@ -348,8 +348,12 @@ void DrawBiped(Drawing& d, const Style& s, const BipedPose& pose, Point anchor,
   const BipedBuild& b = s.biped;
   if (!trail.poses.empty() && s.gear.weapon != Weapon::None) {
     std::vector<Point> outer, inner;
+    // A figure on its feet cuts no deeper than the ground it stands on.
+    const float floor = pose.support == Support::Air ? -1e9f : 0.0f;
     auto mark = [&](const BipedJoints& e) {
-      outer.push_back(ToCell(anchor, Lerp(e.hand[Near], e.bladeTip, trail.reach)));
+      Point reach = Lerp(e.hand[Near], e.bladeTip, trail.reach);
+      reach.y = std::max(reach.y, floor);
+      outer.push_back(ToCell(anchor, reach));
       inner.push_back(ToCell(anchor, Lerp(e.hand[Near], e.bladeTip, 0.5f)));
     };
     for (const BipedPose& earlier : trail.poses) mark(PlaceJoints(s, earlier));

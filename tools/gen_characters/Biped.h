@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Pieces.h"
-#include "Style.h"
+#include "tools/Style.h"
 
 namespace figures {
 

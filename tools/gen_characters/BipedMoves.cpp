@@ -12,6 +12,8 @@ constexpr float StanceNear = 5.0f;
 constexpr float StanceFar = -4.0f;
 constexpr float CrouchHipHeight = 22.0f;
 
+float ToeLength(const Style& style) { return style.biped.footLength - style.biped.heel; }
+
 // Where a foot of the walk is at its own moment of the cycle (0 to 1, landing at 0).
 Point StepFoot(const Gait& gait, float ankle, float moment) {
   moment -= std::floor(moment);
@@ -59,8 +61,12 @@ BipedPose Walk(const Style& style, const Gait& gait, float place) {
   pose.headTilt = gait.headTilt;
   for (int leg = 0; leg < 2; ++leg) {
     const float moment = place + (leg == Near ? 0.0f : 0.5f);
-    ReachWithFoot(style, pose, leg, StepFoot(gait, ankle, moment));
-    pose.foot[leg] = StepPitch(moment);
+    const float pitch = StepPitch(moment);
+    Point target = StepFoot(gait, ankle, moment);
+    // A foot rolling onto its toes lifts its ankle, so that the toes stay above the ground.
+    if (pitch < 0.0f) target.y += ToeLength(style) * std::sin(-pitch / DegreesPerRadian);
+    ReachWithFoot(style, pose, leg, target);
+    pose.foot[leg] = pitch;
   }
   // Arms swing against the legs; the weapon arm less, to keep the blade steady.
   const float swing = std::cos(2.0f * Pi * place);

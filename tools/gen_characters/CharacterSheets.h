@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Drawing.h"
+#include "tools/Drawing.h"
 #include "platform/Vertex.h"
 #include "tools/SharedAtlas.h"
 

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "Drawing.h"
+#include "tools/Drawing.h"
 #include "Geometry.h"
 
 namespace figures {

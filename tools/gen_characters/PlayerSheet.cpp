@@ -8,35 +8,16 @@
 #include "BipedMoves.h"
 #include "CharacterSheets.h"
 #include "player/PlayerFrameTable.h"
+#include "tools/PlayerLook.h"
 
 namespace figures {
 
 namespace {
 
-constexpr float Pi = 3.14159265f;
 constexpr uint32_t SpeedLineColor = 0xFFB4CADC;
 // How far back a swing's trail reaches, as a share of the attack.
 constexpr float TrailSpan = 0.22f;
 constexpr int TrailSteps = 6;
-
-Style PlayerStyle() {
-  Style style;
-  style.palette.skin = 0xFFE6B48E;
-  style.palette.hair = 0xFF7A3E1C;
-  style.palette.shirt = 0xFF2F5C8C;
-  style.palette.vest = 0xFF8A5E36;
-  style.palette.trousers = 0xFF504A5A;
-  style.palette.boots = 0xFF4C3424;
-  style.palette.gloves = 0xFF6A4428;
-  style.palette.belt = 0xFF3C2819;
-  style.palette.accent = 0xFFC0392F;
-  style.palette.metal = 0xFFCAD4DE;
-  style.palette.trim = 0xFFCFA03E;
-  style.gear.weapon = Weapon::ShortSword;
-  style.gear.bladeLength = 30.0f;
-  style.gear.scarf = true;
-  return style;
-}
 
 const Style& Player() {
   static const Style style = PlayerStyle();
@@ -332,7 +313,7 @@ const Swing& RisingSlash() {
 const Swing& LowSweep() {
   static const Swing swing = [] {
     BipedPose crouch = Crouch(Player(), 1.0f);
-    BipedPose drawn = OtherArm(Arm(Lunge(32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 185.0f), 60.0f, 50.0f);
+    BipedPose drawn = OtherArm(Arm(Lunge(32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
     drawn.headTilt = -30.0f;
     BipedPose cut = OtherArm(Arm(Lunge(45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
     cut.headTilt = -40.0f;

@@ -33,7 +33,15 @@ void ForEachPoint(QuadrupedJoints& j, F f) {
   for (Point& p : j.tail) f(p);
 }
 
-float LowestPoint(const QuadrupedBuild& b, const QuadrupedJoints& j, Support support) {
+// The tail's thickness at link k of its count: widest past its middle, bushier when fluffed.
+float TailRadius(const QuadrupedBuild& b, const QuadrupedPose& pose, size_t k, size_t count) {
+  const float t = static_cast<float>(k) / static_cast<float>(count - 1);
+  const float swell = std::sin(3.14159265f * (0.25f + 0.7f * t));
+  return std::max(2.0f, b.tailRadius * pose.tailFluff * (0.35f + 0.65f * swell));
+}
+
+float LowestPoint(const QuadrupedBuild& b, const QuadrupedPose& pose, const QuadrupedJoints& j) {
+  const Support support = pose.support;
   float lowest = 1e9f;
   auto consider = [&lowest](Point p, float radius) { lowest = std::min(lowest, p.y - radius); };
   for (int i = 0; i < 2; ++i) {
@@ -41,11 +49,12 @@ float LowestPoint(const QuadrupedBuild& b, const QuadrupedJoints& j, Support sup
     consider(j.hock[i], b.pawRadius);
     consider(j.paw[i], b.pawRadius);
   }
+  // A tail may sweep the ground but never dips below it.
+  for (size_t k = 0; k < j.tail.size(); ++k) consider(j.tail[k], TailRadius(b, pose, k, j.tail.size()));
   if (support == Support::Feet) return lowest;
   consider(j.bodyHind, b.hipRadius);
   consider(j.bodyFore, b.chestRadius);
   consider(j.head, b.headRadius);
-  for (Point p : j.tail) consider(p, b.tailRadius * 0.6f);
   for (int i = 0; i < 2; ++i) consider(j.knee[i], b.legRadius * 1.6f);
   return lowest;
 }
@@ -91,27 +100,22 @@ QuadrupedJoints PlaceJoints(const Style& style, const QuadrupedPose& pose) {
     j.headAngle -= pose.spin;
   }
   if (pose.support != Support::Air) {
-    const float lift = -LowestPoint(b, j, pose.support);
+    const float lift = -LowestPoint(b, pose, j);
     ForEachPoint(j, [lift](Point& p) { p.y += lift; });
   }
   return j;
 }
 
-// A bushy tail: widest past its middle, one outline round the whole brush.
+// A bushy tail with one outline round the whole brush and tufts along its outer edge.
 void DrawTail(Drawing& d, const Style& s, const QuadrupedPose& pose, const QuadrupedJoints& j,
               Point anchor) {
   const QuadrupedBuild& b = s.quadruped;
   Part tail{{}, Painted(s.palette.fur, b.outline)};
   const size_t count = j.tail.size();
-  auto radius = [&](size_t k) {
-    const float t = static_cast<float>(k) / static_cast<float>(count - 1);
-    const float swell = std::sin(3.14159265f * (0.25f + 0.7f * t));
-    return std::max(2.0f, b.tailRadius * pose.tailFluff * (0.35f + 0.65f * swell));
-  };
+  auto radius = [&](size_t k) { return TailRadius(b, pose, k, count); };
   for (size_t k = 0; k + 1 < count; ++k) {
     tail.pieces.push_back(Stroke(anchor, j.tail[k], j.tail[k + 1], radius(k), radius(k + 1)));
   }
-  // Tufts along the outer edge make the brush ragged.
   for (size_t k = 1; k < count; ++k) {
     const Point along = j.tail[k] - j.tail[k - 1];
     const Point outward = Rotated(along * (1.0f / Length(along)), -90.0f);

@@ -59,8 +59,8 @@ QuadrupedPose Cautious() {
   pose.elbow = {105.0f, 110.0f};
   pose.neck = 5.0f;
   pose.headTilt = 52.0f;
-  pose.tailRise = 28.0f;
-  pose.tailCurl = -32.0f;
+  pose.tailRise = 55.0f;
+  pose.tailCurl = -30.0f;
   return pose;
 }
 

@@ -1,11 +1,81 @@
-#include "Drawing.h"
+#pragma once
+
+// The shapes the picture generators build figures and interface pieces from, and the
+// supersampled painter that turns them into the pixels of one cell of an atlas. Coordinates
+// are cell texels, x to the right and y down.
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "platform/Image.h"
+#include "platform/Vertex.h"
+#include "tools/Raster.h"
 
 namespace figures {
 
-namespace {
+using raster::Point;
+
+// A stroke whose radius changes evenly from one end to the other; equal ends make a disc.
+struct Capsule {
+  Point a;
+  Point b;
+  float radiusA;
+  float radiusB;
+};
+
+// A filled polygon of either winding, its corners rounded by the radius.
+struct Polygon {
+  std::vector<Point> corners;
+  float rounding = 0.0f;
+};
+
+using Piece = std::variant<Capsule, Polygon>;
+
+// A lit fill inside a darker outline; flat parts skip the lighting.
+struct Paint {
+  uint32_t fill = 0xFF808080;
+  uint32_t outline = 0xFF202020;
+  float outlineWidth = 1.0f;
+  float opacity = 1.0f;
+  bool lit = true;
+};
+
+// One part of a picture: the union of its pieces, painted as one shape with one outline, so
+// that a knee or an elbow shows no seam.
+struct Part {
+  std::vector<Piece> pieces;
+  Paint paint;
+};
+
+// Parts in painting order, back to front.
+class Drawing {
+ public:
+  void Add(Part part) { parts_.push_back(std::move(part)); }
+  void Add(Piece piece, const Paint& paint) { parts_.push_back(Part{{std::move(piece)}, paint}); }
+  const std::vector<Part>& Parts() const { return parts_; }
+  // Turns every part to face the other way about the upright line through x.
+  void Mirror(float x);
+
+ private:
+  std::vector<Part> parts_;
+};
+
+// The colour with its red, green and blue scaled by the factor (kept opaque and in range).
+uint32_t Scaled(uint32_t color, float factor);
+
+// The paint of a part: the fill, an outline of the fill darkened, and the outline width.
+Paint Painted(uint32_t fill, float outlineWidth);
+
+// Paints the drawing into the cell of the image, replacing what was there. The outermost ring
+// of texels stays clear, so that filtering never carries one cell into the next; what would
+// reach past it is cut off.
+void Render(const Drawing& drawing, platform::Image& image, const platform::PixelRect& cell);
+
+
+namespace detail {
 
 constexpr int Supersampling = 4;
 constexpr int SamplesPerPixel = Supersampling * Supersampling;
@@ -19,8 +89,8 @@ constexpr float OutlineDarkening = 0.38f;
 // The brightest a channel may be: pure opaque white is what the map loader keys out.
 constexpr float BrightestChannel = 250.0f;
 
-float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y; }
-Point Minus(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
+inline float Dot(Point a, Point b) { return a.x * b.x + a.y * b.y; }
+inline Point Minus(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
 
 // Signed distance to a piece (negative inside) and the sideways direction of the surface at
 // that place, scaled so that the rim has length 1, for the lighting.
@@ -29,13 +99,13 @@ struct Probe {
   Point bulge;
 };
 
-Probe ProbeDisc(Point p, Point center, float radius) {
+inline Probe ProbeDisc(Point p, Point center, float radius) {
   const Point d = Minus(p, center);
   const float length = raster::Length(d.x, d.y);
   return {length - radius, {d.x / radius, d.y / radius}};
 }
 
-Probe ProbeCapsule(Point p, const Capsule& c) {
+inline Probe ProbeCapsule(Point p, const Capsule& c) {
   const Point axis = Minus(c.b, c.a);
   const float h = Dot(axis, axis);
   const float spread = c.radiusA - c.radiusB;
@@ -67,7 +137,7 @@ Probe ProbeCapsule(Point p, const Capsule& c) {
   return {distance, {side.x / radius, side.y / radius}};
 }
 
-Probe ProbePolygon(Point p, const Polygon& polygon) {
+inline Probe ProbePolygon(Point p, const Polygon& polygon) {
   const std::vector<Point>& v = polygon.corners;
   float nearest = Dot(Minus(p, v[0]), Minus(p, v[0]));
   bool inside = false;
@@ -92,12 +162,12 @@ Probe ProbePolygon(Point p, const Polygon& polygon) {
           {0.6f * (p.x - (low.x + half.x)) / half.x, 0.6f * (p.y - (low.y + half.y)) / half.y}};
 }
 
-Probe ProbePiece(Point p, const Piece& piece) {
+inline Probe ProbePiece(Point p, const Piece& piece) {
   if (const auto* capsule = std::get_if<Capsule>(&piece)) return ProbeCapsule(p, *capsule);
   return ProbePolygon(p, std::get<Polygon>(piece));
 }
 
-Probe ProbePart(Point p, const Part& part) {
+inline Probe ProbePart(Point p, const Part& part) {
   Probe best{1e9f, {0, 0}};
   for (const Piece& piece : part.pieces) {
     const Probe probe = ProbePiece(p, piece);
@@ -110,7 +180,7 @@ struct Box {
   float left, top, right, bottom;
 };
 
-Box Bounds(const Part& part) {
+inline Box Bounds(const Part& part) {
   Box box{1e9f, 1e9f, -1e9f, -1e9f};
   auto grow = [&box](Point p, float margin) {
     box = {std::min(box.left, p.x - margin), std::min(box.top, p.y - margin),
@@ -132,16 +202,16 @@ struct Color {
   float r, g, b;
 };
 
-Color Unpack(uint32_t color) {
+inline Color Unpack(uint32_t color) {
   return {raster::Channel(color, 16), raster::Channel(color, 8), raster::Channel(color, 0)};
 }
 
-Color Shade(Color base, float factor) {
+inline Color Shade(Color base, float factor) {
   return {std::min(base.r * factor, BrightestChannel), std::min(base.g * factor, BrightestChannel),
           std::min(base.b * factor, BrightestChannel)};
 }
 
-Color SampleColor(const Part& part, const Probe& probe) {
+inline Color SampleColor(const Part& part, const Probe& probe) {
   const Paint& paint = part.paint;
   if (probe.distance > -paint.outlineWidth) return Unpack(paint.outline);
   const Color fill = Unpack(paint.fill);
@@ -153,9 +223,9 @@ Color SampleColor(const Part& part, const Probe& probe) {
   return Shade(fill, Ambient + Diffuse * light);
 }
 
-}  // namespace
+}  // namespace detail
 
-void Drawing::Mirror(float x) {
+inline void Drawing::Mirror(float x) {
   auto flip = [x](Point& p) { p.x = 2.0f * x - p.x; };
   for (Part& part : parts_) {
     for (Piece& piece : part.pieces) {
@@ -169,22 +239,22 @@ void Drawing::Mirror(float x) {
   }
 }
 
-uint32_t Scaled(uint32_t color, float factor) {
-  const Color c = Shade(Unpack(color), factor);
+inline uint32_t Scaled(uint32_t color, float factor) {
+  const detail::Color c = detail::Shade(detail::Unpack(color), factor);
   return 0xFF000000 | static_cast<uint32_t>(c.r + 0.5f) << 16 |
          static_cast<uint32_t>(c.g + 0.5f) << 8 | static_cast<uint32_t>(c.b + 0.5f);
 }
 
-Paint Painted(uint32_t fill, float outlineWidth) {
-  return Paint{fill, Scaled(fill, OutlineDarkening), outlineWidth};
+inline Paint Painted(uint32_t fill, float outlineWidth) {
+  return Paint{fill, Scaled(fill, detail::OutlineDarkening), outlineWidth};
 }
 
-void Render(const Drawing& drawing, platform::Image& image, const platform::PixelRect& cell) {
+inline void Render(const Drawing& drawing, platform::Image& image, const platform::PixelRect& cell) {
   const int width = cell.right - cell.left;
   const int height = cell.bottom - cell.top;
   const std::vector<Part>& parts = drawing.Parts();
-  std::vector<Box> boxes;
-  for (const Part& part : parts) boxes.push_back(Bounds(part));
+  std::vector<detail::Box> boxes;
+  for (const Part& part : parts) boxes.push_back(detail::Bounds(part));
   std::vector<const Part*> nearby;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -193,7 +263,7 @@ void Render(const Drawing& drawing, platform::Image& image, const platform::Pixe
       if (x == 0 || y == 0 || x == width - 1 || y == height - 1) continue;
       nearby.clear();
       for (size_t i = 0; i < parts.size(); ++i) {
-        const Box& b = boxes[i];
+        const detail::Box& b = boxes[i];
         if (x + 1 >= b.left && x <= b.right && y + 1 >= b.top && y <= b.bottom) {
           nearby.push_back(&parts[i]);
         }
@@ -201,14 +271,14 @@ void Render(const Drawing& drawing, platform::Image& image, const platform::Pixe
       if (nearby.empty()) continue;
       // Premultiplied sums over the samples.
       float red = 0, green = 0, blue = 0, alpha = 0;
-      for (int sy = 0; sy < Supersampling; ++sy) {
-        for (int sx = 0; sx < Supersampling; ++sx) {
-          const Point p = raster::SamplePoint(x, y, sx, sy, Supersampling);
+      for (int sy = 0; sy < detail::Supersampling; ++sy) {
+        for (int sx = 0; sx < detail::Supersampling; ++sx) {
+          const Point p = raster::SamplePoint(x, y, sx, sy, detail::Supersampling);
           float r = 0, g = 0, b = 0, a = 0;
           for (const Part* part : nearby) {
-            const Probe probe = ProbePart(p, *part);
+            const detail::Probe probe = detail::ProbePart(p, *part);
             if (probe.distance > 0.0f) continue;
-            const Color c = SampleColor(*part, probe);
+            const detail::Color c = detail::SampleColor(*part, probe);
             const float o = part->paint.opacity;
             r = c.r * o + r * (1 - o);
             g = c.g * o + g * (1 - o);
@@ -223,9 +293,9 @@ void Render(const Drawing& drawing, platform::Image& image, const platform::Pixe
       }
       if (alpha <= 0.0f) continue;
       auto channel = [alpha](float premultiplied) {
-        return static_cast<uint32_t>(std::min(premultiplied / alpha, BrightestChannel) + 0.5f);
+        return static_cast<uint32_t>(std::min(premultiplied / alpha, detail::BrightestChannel) + 0.5f);
       };
-      const auto a8 = static_cast<uint32_t>(255.0f * alpha / SamplesPerPixel + 0.5f);
+      const auto a8 = static_cast<uint32_t>(255.0f * alpha / detail::SamplesPerPixel + 0.5f);
       if (a8 == 0) continue;
       pixel = a8 << 24 | channel(red) << 16 | channel(green) << 8 | channel(blue);
     }

@@ -34,6 +34,7 @@ struct BipedBuild {
   float upperArm = 16.0f;
   float forearm = 14.0f;
   float footLength = 10.0f;
+  float heel = 2.5f;        // how far the foot reaches behind the ankle
   float hipRadius = 8.6f;
   float chestRadius = 10.8f;
   float thighRadius = 5.4f;
