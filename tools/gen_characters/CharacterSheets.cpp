@@ -176,4 +176,17 @@ bool CharacterSheets::SaveContactSheet(const std::filesystem::path& path,
   return true;
 }
 
+bool DrawCharacter(const std::string& name, const std::vector<std::string>& files, int side,
+                   const std::vector<SheetAnimation>& animations,
+                   const std::filesystem::path& contentFolder,
+                   const std::filesystem::path& contactFolder) {
+  CharacterSheets sheets(contentFolder, files, side);
+  sheets.Draw(animations);
+  bool saved = sheets.Save("gen_characters");
+  if (!contactFolder.empty()) {
+    saved = sheets.SaveContactSheet(contactFolder / (name + ".png"), animations) && saved;
+  }
+  return saved;
+}
+
 }  // namespace figures

@@ -58,4 +58,12 @@ class CharacterSheets {
   std::vector<std::unique_ptr<SharedAtlas>> sheets_;
 };
 
+// Draws a character's sheet files (square, of the given side, under the content folder) from
+// its animations and, when a contact folder is given, its contact sheet there, named after
+// the character. False, with a message, when a file cannot be written.
+bool DrawCharacter(const std::string& name, const std::vector<std::string>& files, int side,
+                   const std::vector<SheetAnimation>& animations,
+                   const std::filesystem::path& contentFolder,
+                   const std::filesystem::path& contactFolder);
+
 }  // namespace figures

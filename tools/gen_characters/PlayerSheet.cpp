@@ -479,19 +479,12 @@ std::vector<SheetAnimation> PlayerAnimations() {
 
 bool DrawPlayerSheets(const std::filesystem::path& contentFolder,
                       const std::filesystem::path& contactFolder) {
-  const std::vector<SheetAnimation> animations = PlayerAnimations();
-  CharacterSheets sheets(contentFolder,
-                         {"Textures/Characters/Player/mainAnimations9.png",
-                          "Textures/Characters/Player/attackAnimationAtlas1.png",
-                          "Textures/Characters/Player/attackAnimationAtlas2.png",
-                          "Textures/Characters/Player/attackAnimationAtlas3.png"},
-                         PlayerSheetSide);
-  sheets.Draw(animations);
-  bool saved = sheets.Save("gen_characters");
-  if (!contactFolder.empty()) {
-    saved = sheets.SaveContactSheet(contactFolder / "Player.png", animations) && saved;
-  }
-  return saved;
+  return DrawCharacter("Player",
+                       {"Textures/Characters/Player/mainAnimations9.png",
+                        "Textures/Characters/Player/attackAnimationAtlas1.png",
+                        "Textures/Characters/Player/attackAnimationAtlas2.png",
+                        "Textures/Characters/Player/attackAnimationAtlas3.png"},
+                       PlayerSheetSide, PlayerAnimations(), contentFolder, contactFolder);
 }
 
 }  // namespace figures

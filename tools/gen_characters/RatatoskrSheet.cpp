@@ -297,15 +297,9 @@ std::vector<SheetAnimation> RatatoskrAnimations() {
 
 bool DrawRatatoskrSheet(const std::filesystem::path& contentFolder,
                         const std::filesystem::path& contactFolder) {
-  const std::vector<SheetAnimation> animations = RatatoskrAnimations();
-  CharacterSheets sheets(contentFolder, {"Textures/Characters/Ratatoskr/Ratatoskr.png"},
-                         RatatoskrAnimationPool::SheetSide);
-  sheets.Draw(animations);
-  bool saved = sheets.Save("gen_characters");
-  if (!contactFolder.empty()) {
-    saved = sheets.SaveContactSheet(contactFolder / "Ratatoskr.png", animations) && saved;
-  }
-  return saved;
+  return DrawCharacter("Ratatoskr", {"Textures/Characters/Ratatoskr/Ratatoskr.png"},
+                       RatatoskrAnimationPool::SheetSide, RatatoskrAnimations(), contentFolder,
+                       contactFolder);
 }
 
 }  // namespace figures
