@@ -33,6 +33,11 @@ Point ShoulderJoint(const BipedBuild& build, const BipedPose& pose, int arm) {
   return arm == Near ? shoulder : shoulder - Forward(pose) * FarJointDepth;
 }
 
+// A spear is held along its shaft; a sword or dagger by its short grip.
+float GripLength(const Gear& gear) {
+  return gear.weapon == Weapon::Spear ? gear.bladeLength * 0.7f : GripBehind;
+}
+
 float BladeLength(const Gear& gear) {
   switch (gear.weapon) {
     case Weapon::None: return 0.0f;
@@ -199,7 +204,13 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
   const Point neckBase = j.neck;
   d.Add(Stroke(anchor, neckBase, Lerp(neckBase, h, 0.6f), 3.3f, 3.0f), Painted(c.skin, w));
   if (s.gear.scarf) DrawScarfWrap(d, s, j, anchor);
-  if (s.gear.headgear != Headgear::Hood) {
+  if (s.gear.headgear == Headgear::Hood) {
+    // The cowl behind the head falls to the shoulders; the face shows in its opening.
+    d.Add(Part{{Dot(anchor, h + Direction(face + 160.0f) * 3.0f, r * 1.15f),
+                Stroke(anchor, h + Direction(face + 180.0f) * r, neckBase + Direction(face + 180.0f) * 3.0f,
+                       r * 0.6f, 4.0f)},
+               Painted(s.gear.headgearColor, w)});
+  } else {
     d.Add(Dot(anchor, h + Direction(face + 165.0f) * 2.6f + Direction(face + 90.0f) * 0.8f,
               r * 1.02f),
           Painted(c.hair, w));
@@ -243,10 +254,9 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
             Painted(c.hair, w));
       break;
     case Headgear::Hood:
-      d.Add(Part{{Dot(anchor, h + Direction(face + 150.0f) * 2.5f, r * 1.12f),
-                  Stroke(anchor, h + Direction(face + 180.0f) * r, neckBase + Direction(face + 180.0f) * 3.0f,
-                         r * 0.6f, 4.0f)},
-                 Painted(s.gear.headgearColor, w)});
+      d.Add(Stroke(anchor, h + Direction(face + 150.0f) * (r * 0.95f), h + Direction(face + 60.0f) * (r * 1.0f),
+                   r * 0.32f, r * 0.22f),
+            Painted(s.gear.headgearColor, w));
       break;
     case Headgear::Helmet:
       d.Add(Shape(anchor,
@@ -295,7 +305,7 @@ BipedJoints PlaceJoints(const Style& style, const BipedPose& pose) {
     j.hand[i] = j.elbow[i] + Direction(upper + pose.elbow[i]) * b.forearm;
   }
   const float blade = down + pose.shoulder[Near] + pose.elbow[Near] + pose.weapon;
-  j.gripBase = j.hand[Near] - Direction(blade) * GripBehind;
+  j.gripBase = j.hand[Near] - Direction(blade) * GripLength(style.gear);
   j.bladeTip = j.hand[Near] + Direction(blade) * (BladeStart + BladeLength(style.gear));
   if (pose.spin != 0.0f) {
     const Point middle = Lerp(j.pelvis, j.neck, 0.5f);
