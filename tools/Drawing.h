@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <variant>
+#include <utility>
 #include <vector>
 
 #include "platform/Image.h"
@@ -32,7 +32,15 @@ struct Polygon {
   float rounding = 0.0f;
 };
 
-using Piece = std::variant<Capsule, Polygon>;
+// One piece of a part: its polygon when that has corners, else its capsule.
+struct Piece {
+  Piece(const Capsule& stroke) : capsule(stroke) {}
+  Piece(Polygon shape) : polygon(std::move(shape)) {}
+  bool IsPolygon() const { return !polygon.corners.empty(); }
+
+  Capsule capsule{};
+  Polygon polygon;
+};
 
 // A lit fill inside a darker outline; flat parts skip the lighting.
 struct Paint {
@@ -163,8 +171,7 @@ inline Probe ProbePolygon(Point p, const Polygon& polygon) {
 }
 
 inline Probe ProbePiece(Point p, const Piece& piece) {
-  if (const auto* capsule = std::get_if<Capsule>(&piece)) return ProbeCapsule(p, *capsule);
-  return ProbePolygon(p, std::get<Polygon>(piece));
+  return piece.IsPolygon() ? ProbePolygon(p, piece.polygon) : ProbeCapsule(p, piece.capsule);
 }
 
 inline Probe ProbePart(Point p, const Part& part) {
@@ -187,11 +194,11 @@ inline Box Bounds(const Part& part) {
            std::max(box.right, p.x + margin), std::max(box.bottom, p.y + margin)};
   };
   for (const Piece& piece : part.pieces) {
-    if (const auto* c = std::get_if<Capsule>(&piece)) {
-      grow(c->a, c->radiusA);
-      grow(c->b, c->radiusB);
+    if (!piece.IsPolygon()) {
+      grow(piece.capsule.a, piece.capsule.radiusA);
+      grow(piece.capsule.b, piece.capsule.radiusB);
     } else {
-      const Polygon& polygon = std::get<Polygon>(piece);
+      const Polygon& polygon = piece.polygon;
       for (Point corner : polygon.corners) grow(corner, polygon.rounding);
     }
   }
@@ -229,12 +236,9 @@ inline void Drawing::Mirror(float x) {
   auto flip = [x](Point& p) { p.x = 2.0f * x - p.x; };
   for (Part& part : parts_) {
     for (Piece& piece : part.pieces) {
-      if (auto* capsule = std::get_if<Capsule>(&piece)) {
-        flip(capsule->a);
-        flip(capsule->b);
-      } else {
-        for (Point& corner : std::get<Polygon>(piece).corners) flip(corner);
-      }
+      flip(piece.capsule.a);
+      flip(piece.capsule.b);
+      for (Point& corner : piece.polygon.corners) flip(corner);
     }
   }
 }
