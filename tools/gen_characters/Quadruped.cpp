@@ -8,10 +8,10 @@ namespace {
 
 constexpr float FarSideShade = 0.78f;
 constexpr float FarJointDepth = 1.5f;
-constexpr uint32_t MouthColor = 0xFF5A1E1E;
+constexpr uint32_t MouthColor = 0xFF8C2424;
 constexpr uint32_t ToothColor = 0xFFF4EEDC;
 constexpr uint32_t GlintColor = 0xFFE8ECF0;
-constexpr float JawOpening = 38.0f;  // degrees at a wide-open mouth
+constexpr float JawOpening = 70.0f;  // degrees at a wide-open mouth
 
 struct QuadrupedJoints {
   Point hip[2], knee[2], hock[2], toe[2];
@@ -165,21 +165,25 @@ void DrawHead(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
     d.Add(Shape(anchor, {sideA, tip, sideB, root}, 0.8f), Painted(Scaled(c.fur, shade), w));
   };
   ear(22.0f, FarSideShade);
-  d.Add(Stroke(anchor, j.neck, h, b.chestRadius * 0.75f, r * 0.8f), Painted(c.fur, w));
+  d.Add(Stroke(anchor, j.neck, h, b.chestRadius * 0.6f, r * 0.7f), Painted(c.fur, w));
   const Point snoutTip = headPoint(-8.0f, r + b.snout * 0.8f);
-  if (pose.jaw > 0.0f) {
-    const Point jawTip = headPoint(-8.0f - JawOpening * pose.jaw, r + b.snout * 0.6f);
-    d.Add(Shape(anchor, {headPoint(-20.0f, r * 0.3f), snoutTip, jawTip}, 0.5f), Flat(MouthColor));
-    d.Add(Stroke(anchor, headPoint(-60.0f, r * 0.4f), jawTip, r * 0.45f, 2.0f), Painted(c.belly, w));
-  }
   d.Add(Dot(anchor, h, r), Painted(c.fur, w));
-  d.Add(Stroke(anchor, headPoint(-10.0f, r * 0.3f), snoutTip, r * 0.7f, 2.8f), Painted(c.fur, w));
-  // Pale cheek and muzzle under the eye.
-  d.Add(Stroke(anchor, headPoint(-55.0f, r * 0.35f), headPoint(-18.0f, r + b.snout * 0.45f),
-               r * 0.45f, 2.2f),
-        Painted(c.belly, w * 0.6f));
-  const Point tooth = headPoint(-14.0f, r + b.snout * 0.55f);
-  d.Add(Stroke(anchor, tooth, tooth + Direction(face - 95.0f) * (pose.jaw > 0.0f ? 3.2f : 2.0f), 0.9f, 0.9f),
+  if (pose.jaw > 0.0f) {
+    // The lower jaw drops from under the snout and shows the mouth and the long front teeth.
+    const Point hinge = headPoint(-35.0f, r * 0.55f);
+    const Point jawTip = headPoint(-10.0f - JawOpening * pose.jaw, r + b.snout * 0.75f);
+    d.Add(Shape(anchor, {hinge, snoutTip, jawTip}, 0.6f), Flat(MouthColor));
+    d.Add(Stroke(anchor, hinge, jawTip, r * 0.42f, 1.9f), Painted(c.belly, w));
+  } else {
+    // Pale cheek and muzzle under the eye.
+    d.Add(Stroke(anchor, headPoint(-55.0f, r * 0.35f), headPoint(-18.0f, r + b.snout * 0.45f),
+                 r * 0.45f, 2.2f),
+          Painted(c.belly, w * 0.6f));
+  }
+  d.Add(Stroke(anchor, headPoint(-10.0f, r * 0.3f), snoutTip, r * 0.62f, 2.8f), Painted(c.fur, w));
+  const Point tooth = headPoint(-12.0f, r + b.snout * 0.6f);
+  d.Add(Stroke(anchor, tooth, tooth + Direction(face - 95.0f) * (pose.jaw > 0.0f ? 3.4f : 2.0f),
+               0.9f, 0.9f),
         Painted(ToothColor, w * 0.5f));
   d.Add(Dot(anchor, snoutTip, 1.9f), Painted(c.eye, w * 0.5f));
   const Point eye = headPoint(18.0f, r * 0.45f);

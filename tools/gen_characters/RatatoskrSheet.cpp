@@ -22,6 +22,8 @@ Style RatatoskrStyle() {
   style.palette.eye = 0xFF1A1414;
   style.quadruped.spine = 22.0f;
   style.quadruped.tailSegment = 8.0f;
+  style.quadruped.headRadius = 8.5f;
+  style.quadruped.snout = 7.5f;
   style.gear.tailSegments = 5;
   return style;
 }
