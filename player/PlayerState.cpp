@@ -168,7 +168,13 @@ void PlayerState::ApplyStatLimits() {
   }
 }
 
-PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) { return player->SwitchState(slot); }
+PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) {
+  // A later switch in the same step leaves the state that an earlier one entered, so that no
+  // strike or sound of it stays behind; this state itself is left by the closing step.
+  PlayerState* entered = player->CurrentState();
+  if (entered != this) entered->Exit();
+  return player->SwitchState(slot);
+}
 
 void PlayerState::SetPending(PlayerStateSlot slot) { pendingState = player->StateAt(slot); }
 

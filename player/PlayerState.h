@@ -53,7 +53,8 @@ class PlayerState : public State {
   // The air counts lowered to their maxima, never raised.
   void ApplyStatLimits();
 
-  // The player's current state becomes the entry and is entered. The state left is not left.
+  // The player's current state becomes the entry and is entered. This state is not left; a
+  // state that an earlier switch of the same step entered is.
   PlayerState* SwitchTo(PlayerStateSlot slot);
   // Kept for the next normal input step.
   void SetPending(PlayerStateSlot slot);
