@@ -264,10 +264,14 @@ void PlayerState::UpdatePassive(float dt) {
 
 void PlayerState::UpdateStill(float dt) {
   UpdatePassive(dt);
+  TakeIncomingHits();
+  CloseStep();
+}
+
+void PlayerState::TakeIncomingHits() {
   const bool hit = CheckIncomingHits();
   PlayerState* before = player->CurrentState();
   if (CheckDeath() == before && hit) ChooseGuardBreakState();
-  CloseStep();
 }
 
 void PlayerState::StepAnimation(float dt) {
@@ -284,6 +288,12 @@ void PlayerState::StepSequence(FrameSequence*& sequence, float dt) {
   if (sequence->totalTime < sequence->length) return;
   if (sequence->next) sequence = sequence->next;
   sequence->Advance(0.0f);
+}
+
+void PlayerState::RestartSequence(FrameSequence& sequence) {
+  sequence.current = sequence.frames.empty() ? nullptr : sequence.frames.front();
+  sequence.frameTime = 0.0f;
+  sequence.totalTime = 0.0f;
 }
 
 void PlayerState::RestartAnimation() {

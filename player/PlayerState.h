@@ -87,10 +87,14 @@ class PlayerState : public State {
   void UpdatePassive(float dt);
   // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
   void UpdateStill(float dt);
+  // Incoming hits, death, and the guard-break choice after a hit that did not kill.
+  void TakeIncomingHits();
   // The animation advances and moves on to its follow-on once it has played its length.
   void StepAnimation(float dt);
   // The same for a timed list of strikes or sounds.
   static void StepSequence(FrameSequence*& sequence, float dt);
+  // Back to the first entry with its clocks at 0.
+  static void RestartSequence(FrameSequence& sequence);
   void RestartAnimation();
   // Turns to the held side and accelerates by the walk acceleration times k, up to the walk speed.
   void Steer(float k, float dt);
