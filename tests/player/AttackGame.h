@@ -1,0 +1,60 @@
+#pragma once
+
+#include <algorithm>
+#include <memory>
+
+#include "actors/EnemyResources.h"
+#include "collision/Strike.h"
+#include "enemies/Ratatoskr.h"
+#include "enemies/RatatoskrState.h"
+#include "engine/draw/Quad.h"
+#include "player/AttackState.h"
+#include "support/PlayingWorld.h"
+
+// The running game with its floor drawn, where the player fights: Ratatoskrs are placed as the
+// map reader places them, and the attack states are looked at through their table entries.
+class AttackGame : public PlayingWorld {
+ protected:
+  void SetUp() override {
+    auto ground = std::make_unique<Quad>();
+    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
+    ground->SetDimensions(400.0f, 2.0f, 0.0f);
+    ground->SetFillColorRGBA(255, 96, 140, 70);
+    GameStates->world->shapeLayers.Insert(0, std::move(ground));
+    PlayingWorld::SetUp();
+  }
+
+  // Standing on the floor at x, idling on the world's list like every placed enemy.
+  Ratatoskr& PlaceRatatoskr(float x) {
+    std::unique_ptr<Enemy> made =
+        world->enemyResources->GetPrototype(Ratatoskr::Kind)
+            ->CreateAt(world, x, FloorTop + Ratatoskr::BodyHeight / 2, 0.0f, 0);
+    auto& rat = static_cast<Ratatoskr&>(*made);
+    world->AddActor(&rat);
+    world->spriteLayers.InsertBorrowed(rat.drawLayer, dynamic_cast<Sprite*>(rat.sprite));
+    world->enemies.push_back(std::move(made));
+    // As a map load ends: the debug menu shows every layer the world now has.
+    GameStates->menuDebug->CollectLayers();
+    return rat;
+  }
+
+  static bool In(const Ratatoskr& rat, int index) {
+    return rat.state == static_cast<State*>(rat.GetState(index));
+  }
+  AttackState& Attack(PlayerStateSlot slot) const {
+    return static_cast<AttackState&>(*player->StateAt(slot));
+  }
+  PlayerState* Current() const { return player->CurrentState(); }
+  bool InPlay(const StrikeShape* strike) const {
+    return std::find(world->playerStrikes.begin(), world->playerStrikes.end(), strike) !=
+           world->playerStrikes.end();
+  }
+  // Steps until the player stands idle; false after two seconds.
+  bool StepUntilIdle() {
+    for (int frame = 0; frame < 120; ++frame) {
+      if (Current() == player->StateAt(SlotIdling)) return true;
+      game.Step();
+    }
+    return false;
+  }
+};
