@@ -201,15 +201,28 @@ bool PlayerState::TakeGroundAction(bool buffered) {
     SwitchTo(SlotGuarding);
   } else if (input.IsAction1Pressed(pad)) {
     Go(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1, buffered);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotGroundAttacking1, buffered);
+  } else if (TakeRightStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1,
+                                  buffered)) {
+    // Attacked the way the stick was pushed.
   } else if (input.IsAction2Pressed(pad)) {
     Go(SlotGroundJumping, buffered);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool PlayerState::TakeRightStickAttack(PlayerStateSlot up, PlayerStateSlot down,
+                                       PlayerStateSlot sideways, bool buffered) {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  if (input.IsRightStickUpPressed(pad)) {
+    Go(up, buffered);
+  } else if (input.IsRightStickDownPressed(pad)) {
+    Go(down, buffered);
+  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
+    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
+    Go(sideways, buffered);
   } else {
     return false;
   }

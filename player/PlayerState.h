@@ -67,6 +67,10 @@ class PlayerState : public State {
   // the attack button with up held or not, the right stick's four attacks, the jump. True when
   // one of them was taken.
   bool TakeGroundAction(bool buffered);
+  // The right stick pushed up, down, or to a side, which the player then faces: the attack of
+  // that way. False when the stick was not pushed.
+  bool TakeRightStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot sideways,
+                            bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();
   bool IsCurrent() const;

@@ -76,17 +76,10 @@ bool StateAscending::ChooseAirAttack(bool buffered) {
       const bool sideways = input.IsLeftHeld() || input.IsRightHeld();
       Go(sideways ? SlotForwardAirAttacking : SlotNeutralAirAttacking, buffered);
     }
-  } else if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAirAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAirAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotForwardAirAttacking, buffered);
-  } else {
-    return false;
+    return true;
   }
-  return true;
+  return TakeRightStickAttack(SlotUpAirAttacking, SlotDownAirAttacking, SlotForwardAirAttacking,
+                              buffered);
 }
 
 bool StateAscending::JumpOffWall(int side, bool buffered) {

@@ -9,7 +9,7 @@
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
 #include "engine/draw/Circle.h"
-#include "tests/player/AttackGame.h"
+#include "tests/player/PlayerGame.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ const Swing Swings[] = {
 // The key that turns a player to that side.
 int SideKey(int side) { return side < 0 ? VirtualKey::A : VirtualKey::D; }
 
-class AttacksGame : public AttackGame {
+class AttacksGame : public PlayerGame {
  protected:
   // The player stands idle at x, facing the side, swinging at the speed factor.
   void Prepare(float x, int side, float speedFactor) {

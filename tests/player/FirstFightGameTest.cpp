@@ -9,14 +9,14 @@
 #include "engine/BarMeter.h"
 #include "engine/FloatingText.h"
 #include "engine/KeyboardLayer.h"
-#include "tests/player/AttackGame.h"
+#include "tests/player/PlayerGame.h"
 
 namespace {
 
 // Close enough for the ground attack's blade, which reaches about three units ahead.
 constexpr float SwingDistance = 2.0f;
 
-TEST_F(AttackGame, TheFirstFightStrikesOncePerSwingUntilTheRatatoskrDiesAndPaysItsExperience) {
+TEST_F(PlayerGame, TheFirstFightStrikesOncePerSwingUntilTheRatatoskrDiesAndPaysItsExperience) {
   std::srand(11);
   Ratatoskr& rat = PlaceRatatoskr(player->body->position.x + 9.0f);
   AttackState& attack = Attack(SlotGroundAttacking1);

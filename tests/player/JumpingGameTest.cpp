@@ -5,7 +5,7 @@
 
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
-#include "tests/player/AttackGame.h"
+#include "tests/player/PlayerGame.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ constexpr float Frame = GameHarness::FrameSeconds;
 constexpr float JumpStrength = 20.0f;
 constexpr float DashSpeed = 12.0f;
 
-class JumpingGame : public AttackGame {
+class JumpingGame : public PlayerGame {
  protected:
   float Feet() const { return player->body->position.y - player->body->height / 2; }
   float Vy() const { return player->body->velocity.y; }

@@ -16,7 +16,7 @@
 #include "engine/draw/Quad.h"
 #include "player/PlayerState.h"
 #include "player/StateWalking.h"
-#include "support/PlayingWorld.h"
+#include "tests/player/PlayerGame.h"
 
 namespace {
 
@@ -34,21 +34,10 @@ bool AnyFootstepPlaying(const Player& player) {
   return false;
 }
 
-// The player's world with its floor drawn.
-class WalkingGame : public PlayingWorld {
+class WalkingGame : public PlayerGame {
  protected:
-  void SetUp() override {
-    auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
-    ground->SetFillColorRGBA(255, 96, 140, 70);
-    GameStates->world->shapeLayers.Insert(0, std::move(ground));
-    PlayingWorld::SetUp();
-  }
-
   float BodyX() const { return player->body->position.x; }
   float Vx() const { return player->body->velocity.x; }
-  PlayerState* Current() const { return player->CurrentState(); }
 };
 
 TEST_F(WalkingGame, HeldDWalksRightTurnsStopsAndTheCameraFollows) {

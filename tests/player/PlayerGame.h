@@ -11,9 +11,9 @@
 #include "player/AttackState.h"
 #include "support/PlayingWorld.h"
 
-// The running game with its floor drawn, where the player fights: Ratatoskrs are placed as the
-// map reader places them, and the attack states are looked at through their table entries.
-class AttackGame : public PlayingWorld {
+// The running game with its floor drawn, where the player walks, jumps and fights: Ratatoskrs
+// are placed as the map reader places them, the attack states seen through their entries.
+class PlayerGame : public PlayingWorld {
  protected:
   void SetUp() override {
     auto ground = std::make_unique<Quad>();
