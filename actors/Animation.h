@@ -39,8 +39,8 @@ struct FrameEntry {
   StrikeShape* Strike() const;
 };
 
-std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration,
-                                           FramePayload payload, FrameEntry* next);
+std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration, FramePayload payload,
+                                           FrameEntry* next);
 
 // A timed list of pictures. It points at frames that belong to the pool that built it.
 class Animation {
@@ -49,6 +49,8 @@ class Animation {
   void Advance(float dt);
   // Forgets the frames, which stay with their pool.
   void Clear();
+  // Back to the start of the first frame.
+  void Rewind();
 
   std::vector<AnimationFrame*> frames;
   AnimationFrame* current = nullptr;
@@ -66,6 +68,8 @@ class FrameSequence {
   void Advance(float dt);
   // Advance, then mirror the current strike shape with its owner's facing.
   void AdvanceShapeFrames(float dt);
+  // Back to the start of the first entry.
+  void Rewind();
 
   std::vector<FrameEntry*> frames;
   FrameEntry* current = nullptr;
