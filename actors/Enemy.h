@@ -33,6 +33,8 @@ class Enemy : public Actor {
   // facing, the physics step, the strike, hit box and sprite placed, the meters above the
   // sprite. A prototype does nothing.
   void Update(float dt) override;
+  // The body with its debug text, and the boundary stood on.
+  void DrawDebugInfo() override { DrawDebugShapes(); }
 
   // A new enemy of the same class at that place.
   virtual std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z,
@@ -54,6 +56,9 @@ class Enemy : public Actor {
   static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const World* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
+
+  // Enters the state and makes it current; the state left runs no exit step. Null does nothing.
+  void EnterState(State* next);
 
   // Pays the total given experience to the world's first player. False, and nothing paid,
   // while the world has no player.

@@ -70,10 +70,7 @@ DemoWall::DemoWall(World* owner, const Vector3& position,
   body->ignoreList.push_back(block.get());
   if (world) world->actorBoundaries.push_back(block.get());
 
-  pool = std::move(newPool);
-  states[Idling] = std::make_unique<DemoWallStateIdling>(this, TakeAnimation(Idling));
-  states[Dead] = std::make_unique<DemoWallStateDead>(this, TakeAnimation(Dead));
-  BeginInFirstState();
+  BeginInPlay<DemoWallStateIdling, DemoWallStateDead>(this, std::move(newPool));
 }
 
 // The world, which may be gone, is not touched: it takes the block out of its boundary pass

@@ -45,10 +45,8 @@ NidhoggletAggressive::NidhoggletAggressive(World* owner, const Vector3& position
     : StandingEnemy("Nidhogglet") {
   Actor::Initialize(owner);
   Initialize(position);
-  pool = std::move(newPool);
-  states[Idling] = std::make_unique<NidhoggletAggressiveStateIdling>(this, TakeAnimation(Idling));
-  states[Dead] = std::make_unique<NidhoggletAggressiveStateDead>(this, TakeAnimation(Dead));
-  BeginInFirstState();
+  BeginInPlay<NidhoggletAggressiveStateIdling, NidhoggletAggressiveStateDead>(this,
+                                                                              std::move(newPool));
 }
 
 void NidhoggletAggressive::Initialize(const Vector3& position) {

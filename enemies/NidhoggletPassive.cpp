@@ -48,11 +48,8 @@ NidhoggletPassive::NidhoggletPassive(World* owner, const Vector3& position,
     : StandingEnemy("Passive Nidhogglet") {
   Actor::Initialize(owner);
   Initialize(position);
-  pool = std::move(newPool);
-  states[Idling] = std::make_unique<NidhoggletPassiveStateIdling>(this, TakeAnimation(Idling));
-  states[Defending] =
-      std::make_unique<NidhoggletPassiveStateDefending>(this, TakeAnimation(Defending));
-  BeginInFirstState();
+  BeginInPlay<NidhoggletPassiveStateIdling, NidhoggletPassiveStateDefending>(this,
+                                                                             std::move(newPool));
 }
 
 void NidhoggletPassive::Initialize(const Vector3& position) {

@@ -69,12 +69,7 @@ void Ratatoskr::SetHome(const Vector3& point, float halfWidth) {
   rightBound = home.x + range;
 }
 
-void Ratatoskr::SwitchState(int index) {
-  RatatoskrState* next = GetState(index);
-  if (!next) return;
-  next->Enter();
-  state = next;
-}
+void Ratatoskr::SwitchState(int index) { EnterState(GetState(index)); }
 
 RatatoskrState* Ratatoskr::GetState(int index) const {
   if (!states || index < 0 || index >= RatatoskrStateCount) return nullptr;

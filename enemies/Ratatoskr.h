@@ -38,7 +38,6 @@ class Ratatoskr : public Enemy {
             std::unique_ptr<EnemyAnimationPool> pool);
   ~Ratatoskr() override;
 
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.

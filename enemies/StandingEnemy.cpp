@@ -14,23 +14,9 @@ void StandingEnemy::StepPhysics(float dt) {
 
 void StandingEnemy::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }
 
-void StandingEnemy::SwitchState(int index) {
-  StandingState* next = GetState(index);
-  if (!next) return;
-  next->Enter();
-  state = next;
-}
+void StandingEnemy::SwitchState(int index) { EnterState(GetState(index)); }
 
 StandingState* StandingEnemy::GetState(int index) const {
   if (index < 0 || index >= StateCount) return nullptr;
   return states[static_cast<size_t>(index)].get();
-}
-
-std::unique_ptr<Animation> StandingEnemy::TakeAnimation(int number) const {
-  return pool ? pool->GetAnimation(number) : nullptr;
-}
-
-void StandingEnemy::BeginInFirstState() {
-  SwitchState(FirstState);
-  MakeSpriteAndMeters();
 }

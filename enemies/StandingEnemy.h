@@ -22,7 +22,6 @@ class StandingEnemy : public Enemy {
 
   ~StandingEnemy() override;
 
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
@@ -37,11 +36,17 @@ class StandingEnemy : public Enemy {
  protected:
   explicit StandingEnemy(std::string name);
 
-  // The pool's animation of that number; null without a pool.
-  std::unique_ptr<Animation> TakeAnimation(int number) const;
-  // With the pool kept and both states made: enters the first state and makes it current,
-  // then the sprite and the meters.
-  void BeginInFirstState();
+  // Keeps the pool, makes both states, each with the pool's animation of its index, enters
+  // the first and makes it current, then the sprite and the meters.
+  template <typename First, typename Second, typename Owner>
+  void BeginInPlay(Owner* self, std::unique_ptr<EnemyAnimationPool> newPool) {
+    pool = std::move(newPool);
+    auto animation = [this](int index) { return pool ? pool->GetAnimation(index) : nullptr; };
+    states[FirstState] = std::make_unique<First>(self, animation(FirstState));
+    states[SecondState] = std::make_unique<Second>(self, animation(SecondState));
+    SwitchState(FirstState);
+    MakeSpriteAndMeters();
+  }
 
   // The pool goes after the states, whose animations show its frames.
   std::unique_ptr<EnemyAnimationPool> pool;

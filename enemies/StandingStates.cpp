@@ -1,6 +1,5 @@
 #include "enemies/StandingStates.h"
 
-#include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
 #include "enemies/StandingEnemy.h"
@@ -14,8 +13,8 @@ StandingState::StandingState(StandingEnemy* newOwner, std::wstring label,
 }
 
 void StandingState::Enter() {
-  if (enemy.hitBox)
-    enemy.hitBox->SetDimensions(enemy.bodySize.x, enemy.bodySize.y, enemy.bodySize.z);
+  const platform::Vector3& size = enemy.bodySize;
+  if (enemy.hitBox) enemy.hitBox->SetDimensions(size.x, size.y, size.z);
   stateTime = 0.0f;
   if (animation) {
     animation->totalTime = 0.0f;
@@ -42,8 +41,10 @@ void ContactIdlingState::Update(float dt) {
   UpdateShapeFrames(dt);
   TakeHits();
   if (enemy.healthMeter && enemy.healthMeter->value <= 0.0f) {
-    if (enemy.world && strikeFrames->current)
+    // Its contact strike may strike the players afresh.
+    if (enemy.world && strikeFrames->current) {
       enemy.world->ForgetStrike(strikeFrames->current->Strike());
+    }
     enemy.SwitchState(StandingEnemy::SecondState);
   }
 }
