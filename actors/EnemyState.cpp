@@ -69,8 +69,7 @@ void EnemyState::CheckIncomingHits(KnockBack knockBack) {
     if (knockBack == KnockBack::Applied && owner->body) {
       owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
     }
-    auto& struck = strike->hitList;
-    if (std::find(struck.begin(), struck.end(), hitBox) == struck.end()) struck.push_back(hitBox);
+    strike->hitList.AddUnique(hitBox);
     hitBox->hitList.push_back(strike);
 
     const float damage = strike->damage;

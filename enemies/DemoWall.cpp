@@ -73,8 +73,8 @@ DemoWall::DemoWall(World* owner, const Vector3& position,
   BeginInPlay<DemoWallStateIdling, DemoWallStateDead>(this, std::move(newPool));
 }
 
-// The world, which may be gone, is not touched: it takes the block out of its boundary pass
-// when it clears the level.
+// The world, which may be gone, is not touched: the block takes itself out of the boundary
+// pass as it goes.
 DemoWall::~DemoWall() = default;
 
 void DemoWall::Initialize(const Vector3& position) {

@@ -20,8 +20,8 @@ class DemoWall : public StandingEnemy {
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // block, states, meters or drawn sprite.
   DemoWall(World* owner, const TextureGroup& textures);
-  // A standing wall at the place; its block goes into the world's boundary pass, which the
-  // world clears when the wall leaves play. It owns the pool.
+  // A standing wall at the place; its block goes into the world's boundary pass until the
+  // wall is destroyed or the level cleared. It owns the pool.
   DemoWall(World* owner, const platform::Vector3& position,
            std::unique_ptr<EnemyAnimationPool> newPool);
   ~DemoWall() override;

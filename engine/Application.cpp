@@ -208,7 +208,9 @@ void RunFramePass() {
   UpdateFrame();
   RenderFrame();
   DeferredDeletes->Empty();
-  MainPlatform->PaceFrame(FramePeriodMicroseconds);
+  // Presenting that waits for the display paces the loop already: a second limit at 60 frames
+  // a second would make a faster display judder.
+  if (!Device->PresentWaitsForDisplay()) MainPlatform->PaceFrame(FramePeriodMicroseconds);
 }
 
 void ShutDown() {

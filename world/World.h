@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "collision/ShapeRefList.h"
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
 #include "world/LayerMap.h"
@@ -127,8 +128,9 @@ class World : public GameState {
   // The level's solid shapes, in the order the boundary pass takes them.
   std::vector<std::unique_ptr<BoundingShape>> boundaries;
   // Solid volumes of actors (a breakable wall's block), taken by the boundary pass after the
-  // level's. The actors own them; clearing the level takes them out. Never written to a map.
-  std::vector<BoundingShape*> actorBoundaries;
+  // level's. The actors own them; one leaves the list when it is destroyed or the level is
+  // cleared. Never written to a map.
+  ShapeRefList<BoundingShape> actorBoundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;

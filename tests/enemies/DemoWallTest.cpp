@@ -102,6 +102,12 @@ TEST_F(DemoWallFight, TheContactStrikeStaysAtItsFrontAndOutOfPlay) {
   EXPECT_EQ(contact->position, (wall->body->position + platform::Vector3{-0.05f, 0.2f, 0.0f}));
   EXPECT_EQ(contact->damage, 5.0f);
   EXPECT_TRUE(world.enemyStrikes.empty());
+
+  // A wall destroyed in play takes its block out of the boundary pass.
+  auto second = Make<DemoWall>(20.0f, 2.0f);
+  EXPECT_EQ(world.actorBoundaries.size(), 2u);
+  second.reset();
+  EXPECT_EQ(world.actorBoundaries, std::vector<BoundingShape*>{wall->Block()});
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "collision/Strike.h"
@@ -19,10 +18,6 @@ constexpr const char* EnemyLines =
     "2 2 0 0 0.35 l\n"
     "3 3 0 5 0.35 5 0.35 2 r\n"
     "6 4 0 10 2 r\n";
-
-bool Holds(const std::vector<BoundingShape*>& list, const BoundingShape* shape) {
-  return std::find(list.begin(), list.end(), shape) != list.end();
-}
 
 TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLeavesNothingBehind) {
   DeferredDeleteList deferred;
@@ -49,7 +44,7 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     PlacePlayer(wall->body->position.x - 2.0f, 1.0f);
     player.body->SetPositionXYZ(wall->body->position.x - 2.1f, 1.0f, 0.0f);
     world.CollideWithBoundaries(player.body);
-    EXPECT_TRUE(Holds(player.body->touchingList, wall->Block()));
+    EXPECT_TRUE(player.body->touchingList.Contains(wall->Block()));
     player.wallContact = wall->Block();
     for (int frame = 0; frame < 30; ++frame) Step();
     world.playerStrikes = {&sweep};
@@ -62,7 +57,7 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     EXPECT_TRUE(world.actorBoundaries.empty());
     EXPECT_EQ(world.actors, std::vector<Actor*>{&player});
     EXPECT_EQ(world.spriteLayers.size(), 1u);
-    EXPECT_FALSE(Holds(player.body->touchingList, wall->Block()));
+    EXPECT_FALSE(player.body->touchingList.Contains(wall->Block()));
     EXPECT_EQ(player.wallContact, nullptr);
     EXPECT_TRUE(world.enemyStrikes.empty());
     // The enemies stay until the frame ends; their hit boxes then leave the strike's record.

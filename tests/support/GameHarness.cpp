@@ -27,11 +27,12 @@ void PrepareContentFolder(const fs::path& folder) {
   fs::create_directories(target / "Maps");
 }
 
-GameHarness::GameHarness() {
+GameHarness::GameHarness(bool presentWaits) {
   ResetGlobals();
   PrepareContentFolder(folder_.Path());
   workingFolder_ = std::make_unique<WorkingFolder>(folder_.Path());
   platform_ = std::make_unique<platform::HeadlessPlatform>();
+  platform_->SetPresentWaits(presentWaits);
   started_ = StartUp(*platform_);
 }
 

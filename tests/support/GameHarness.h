@@ -15,7 +15,8 @@ class GameHarness {
  public:
   static constexpr float FrameSeconds = 1.0f / 60.0f;
 
-  GameHarness();
+  // presentWaits: the headless display stands in for one whose presenting waits (vsync).
+  explicit GameHarness(bool presentWaits = false);
   ~GameHarness();
   GameHarness(const GameHarness&) = delete;
   GameHarness& operator=(const GameHarness&) = delete;
