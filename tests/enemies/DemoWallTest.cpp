@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 #include "collision/Strike.h"
 #include "enemies/DemoWall.h"
@@ -29,6 +30,8 @@ class DemoWallFight : public RatatoskrWorld {
     swing.force = 3.0f;
     swing.freezeTime = 0.1f;
   }
+  // The walker goes first; the world must not update or forget it after that.
+  ~DemoWallFight() override { std::erase(world.actors, &walker); }
 
   // The walker keeps walking right for that many frames.
   void Walk(int frames) {
