@@ -93,18 +93,6 @@ TEST_F(DemoWallFight, ItBlocksTheWayTakesStrikesWithoutMovingAndOnceBrokenLetsTh
   EXPECT_GT(walker.bodyQuad.position.x, WallX + DemoWall::BodyWidth / 2 + 0.5f);
   EXPECT_TRUE(Broken());
   EXPECT_EQ(wall->body->position, standing) << "the broken wall stays as a picture";
-}
-
-TEST_F(DemoWallFight, TheContactStrikeStaysAtItsFrontAndOutOfPlay) {
-  Step();
-  auto& idling = static_cast<ContactIdlingState&>(*wall->state);
-  const StrikeQuad* contact = idling.ContactStrike();
-  EXPECT_EQ(contact->position, (wall->body->position + platform::Vector3{0.05f, 0.2f, 0.0f}));
-  wall->facing = -1;
-  Step();
-  EXPECT_EQ(contact->position, (wall->body->position + platform::Vector3{-0.05f, 0.2f, 0.0f}));
-  EXPECT_EQ(contact->damage, 5.0f);
-  EXPECT_TRUE(world.enemyStrikes.empty());
 
   // A wall destroyed in play takes its block out of the boundary pass.
   auto second = Make<DemoWall>(20.0f, 2.0f);

@@ -47,10 +47,13 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     EXPECT_TRUE(player.body->touchingList.Contains(wall->Block()));
     player.wallContact = wall->Block();
     for (int frame = 0; frame < 30; ++frame) Step();
+    const float experience = (*player.stats)[Stat::StatExperience];
     world.playerStrikes = {&sweep};
-    for (int frame = 0; frame < 30; ++frame) Step();
+    for (int frame = 0; frame < 60; ++frame) Step();
     EXPECT_EQ(wall->state, wall->GetState(DemoWall::Dead));
     EXPECT_EQ(sweep.hitList.size(), 3u) << "the passive Nidhogglet is not hit";
+    // The aggressive Nidhogglet pays 4, the Ratatoskr 12, the wall nothing; each once.
+    EXPECT_EQ((*player.stats)[Stat::StatExperience] - experience, 16.0f);
 
     world.ClearLevel();
     EXPECT_TRUE(world.enemies.empty());

@@ -99,36 +99,4 @@ TEST_F(Nidhogglets, TheAggressiveOneDiesWhenItsHealthIsGoneAndPaysOnce) {
   }
 }
 
-TEST_F(Nidhogglets, TheAggressiveOneIsKnockedBackByStrikesAndKilledByTheThird) {
-  std::istringstream line("3 0 0 0.35 l\n");
-  auto* nidhogglet = PutInPlay<NidhoggletAggressive>(ReadLine(line, NidhoggletAggressive::Kind));
-  for (int frame = 0; frame < 10; ++frame) Step();
-  EXPECT_EQ(nidhogglet->healthMeter->value, 10.0f);
-  EXPECT_EQ(nidhogglet->sprite->flipHorizontal, 1);
-  int swings = 0;
-  while (nidhogglet->state != nidhogglet->GetState(NidhoggletAggressive::Dead) && swings < 10) {
-    ++swings;
-    const float x = nidhogglet->body->position.x;
-    Swing(*nidhogglet, 4.0f);
-    Step();
-    EXPECT_EQ(playerState.holdTimer, 0.1f);
-    for (int frame = 0; frame < 30; ++frame) Step();
-    EXPECT_GT(nidhogglet->body->position.x, x) << "pushed away from the strike";
-    world.playerStrikes.clear();
-  }
-  EXPECT_EQ(swings, 3);
-  EXPECT_EQ(world.floatingTexts->texts.size(), 3u);
-  EXPECT_EQ(PaidToPlayer(), 4.0f);
-  EXPECT_TRUE(world.enemyStrikes.empty()) << "its contact strike never went into play";
-
-  // It lies dead on the floor, no longer hit, and pays no more, though its health recovers.
-  Swing(*nidhogglet, 4.0f);
-  for (int frame = 0; frame < 120; ++frame) Step();
-  EXPECT_EQ(nidhogglet->state->name, L"Nidhogglet Aggressive: Dead");
-  EXPECT_NEAR(nidhogglet->body->position.y, Standing, 0.01f);
-  EXPECT_EQ(world.floatingTexts->texts.size(), 3u);
-  EXPECT_EQ(PaidToPlayer(), 4.0f);
-  EXPECT_GT(nidhogglet->age, 2.0f);
-}
-
 }  // namespace
