@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 #include <string>
-#include <unordered_set>
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
@@ -24,14 +23,6 @@ constexpr float Forever = std::numeric_limits<float>::max();
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
-// What is left of the damage after defence: never above the damage, never below 0.
-float DamageAfterDefence(float damage, float defence) {
-  float net = damage - defence;
-  if (!(net <= damage)) net = damage;
-  if (!(net >= 0.0f)) net = 0.0f;
-  return net;
-}
-
 }  // namespace
 
 EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)
@@ -41,14 +32,7 @@ void EnemyState::Exit() {
   World* world = owner ? owner->world : nullptr;
   if (!world) return;
   // Every strike the state may have put into play: the sequence it steps and the ones it owns.
-  std::vector<StrikeShape*> used;
-  std::unordered_set<const FrameSequence*> seen;
-  for (const FrameSequence* sequence = strikeFrames; sequence && seen.insert(sequence).second;
-       sequence = sequence->next) {
-    for (const FrameEntry* entry : sequence->frames) {
-      if (entry && entry->Strike()) used.push_back(entry->Strike());
-    }
-  }
+  std::vector<StrikeShape*> used = StrikesInChain(strikeFrames);
   for (const auto& strike : strikes) used.push_back(strike.get());
   for (StrikeShape* strike : used) {
     auto& list = world->enemyStrikes;

@@ -123,6 +123,7 @@ void InitializeResources() {
   TickCounter = 0;
   LastFrameTime = MainPlatform->NowMicroseconds();
   CurrentFrameTime = MainPlatform->NowMicroseconds();
+  StartUpFrameTime = CurrentFrameTime;
   RealTimeStep = static_cast<float>(CurrentFrameTime - LastFrameTime) / MicrosecondsPerSecond;
   GameTimeStep = 0.0f;
   TimeScale = 1.0f;

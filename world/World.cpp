@@ -146,8 +146,6 @@ World::~World() {
   enemyStrikes.clear();
 }
 
-void World::Enter() {}
-
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;

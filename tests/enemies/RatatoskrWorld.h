@@ -14,7 +14,8 @@
 #include "support/TestWorld.h"
 
 // A world with a long floor whose top is y = 0, the game's enemy catalogue and its first player,
-// which stands where it is put: a 1 x 2 body with a hit box of the same size.
+// which stands where it is put: a 1 x 2 body with a hit box of the same size, taken out of the
+// actors that a frame updates.
 class RatatoskrWorld : public ::testing::Test {
  protected:
   static constexpr float Gravity = 40.0f;
@@ -28,7 +29,7 @@ class RatatoskrWorld : public ::testing::Test {
         player(*world.GetFirstPlayer()) {
     SetInterfaceColors();
     world.gravity = Gravity;
-    player.state = &playerState;
+    std::erase(world.actors, static_cast<Actor*>(&player));
     player.body->SetDimensions(1.0f, 2.0f, 0.0f);
     player.hitBox->SetDimensions(1.0f, 2.0f, 0.0f);
     PlacePlayer(50.0f, 1.0f);
@@ -95,5 +96,4 @@ class RatatoskrWorld : public ::testing::Test {
   World world;
   BoundingQuad* floor;
   Player& player;
-  InertState playerState;
 };
