@@ -71,7 +71,7 @@ TEST_F(DemoWallFight, ItBlocksTheWayTakesStrikesWithoutMovingAndOnceBrokenLetsTh
   Step();
   EXPECT_EQ(wall->healthMeter->value, 2.0f);
   EXPECT_EQ(wall->state->holdTimer, 0.1f);
-  EXPECT_EQ(playerState.holdTimer, 0.1f);
+  EXPECT_EQ(player.state->holdTimer, 0.1f);
   EXPECT_EQ(wall->body->velocity, (platform::Vector3{}));
   for (int frame = 0; frame < 30; ++frame) Step();
   EXPECT_EQ(wall->healthMeter->value, 2.0f);

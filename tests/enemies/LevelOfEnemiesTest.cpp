@@ -66,6 +66,8 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     // The enemies stay until the frame ends; their hit boxes then leave the strike's record.
     deferred.Empty();
     EXPECT_TRUE(sweep.hitList.empty());
+    // The player stands where it is put again.
+    std::erase(world.actors, static_cast<Actor*>(&player));
   }
 }
 

@@ -53,7 +53,7 @@ TEST_F(Nidhogglets, ThePassiveOneStandsLoopsItsIdleAndIgnoresStrikes) {
   EXPECT_NE(nidhogglet->groundContact, nullptr);
   EXPECT_EQ(nidhogglet->healthMeter->value, health);
   EXPECT_EQ(nidhogglet->state->holdTimer, 0.0f);
-  EXPECT_EQ(playerState.holdTimer, 0.0f);
+  EXPECT_EQ(player.state->holdTimer, 0.0f);
   EXPECT_TRUE(nidhogglet->hitBox->hitList.empty());
   EXPECT_TRUE(world.floatingTexts->texts.empty());
   EXPECT_EQ(PaidToPlayer(), 0.0f);
