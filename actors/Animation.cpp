@@ -68,8 +68,8 @@ StrikeShape* FrameEntry::Strike() const {
   return strike ? *strike : nullptr;
 }
 
-std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration, FramePayload payload,
-                                           FrameEntry* next) {
+std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration,
+                                           FramePayload payload, FrameEntry* next) {
   auto entry = std::make_unique<FrameEntry>();
   entry->name = std::move(name);
   entry->duration = duration;

@@ -39,8 +39,8 @@ struct FrameEntry {
   StrikeShape* Strike() const;
 };
 
-std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration, FramePayload payload,
-                                           FrameEntry* next);
+std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration,
+                                           FramePayload payload, FrameEntry* next);
 
 // A timed list of pictures. It points at frames that belong to the pool that built it.
 class Animation {

@@ -99,8 +99,9 @@ void Enemy::WriteGrowth(std::span<const GainedValue> values,
   // Straight into the gained sheet; the totals and derived values follow once, below.
   StatBlock& gained = *stats;
   for (const GainedValue& entry : values) gained[entry.index] = entry.value;
-  for (size_t i = 0; i < fromBaseAttack.size(); ++i)
+  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
     gained[Stat::BaseAttack + i] = fromBaseAttack[i];
+  }
   RecomputeTotalStats();
   RecomputeDerivedStats();
 }
