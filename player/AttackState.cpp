@@ -100,11 +100,11 @@ void AttackState::Enter() {
   live.staminaDamage = Total(spec.staminaDamageFactor) * player->derived[Derived::StaminaDamage];
   live.force = Total(spec.forceFactor) * Total(spec.force);
   ApplyAttackSpeed();
-  RestartSequence(*strikeFrames);
+  strikeFrames->Rewind();
   PlaceStrikeShape();
   PutInPlay(strikeFrames->current);
   PlaceHitBox();
-  RestartSequence(*effectFrames);
+  effectFrames->Rewind();
   swungSound = nullptr;
   SetStaminaBarColor(StaminaBarGreen);
 }

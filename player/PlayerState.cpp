@@ -303,12 +303,6 @@ void PlayerState::StepSequence(FrameSequence*& sequence, float dt) {
   sequence->Advance(0.0f);
 }
 
-void PlayerState::RestartSequence(FrameSequence& sequence) {
-  sequence.current = sequence.frames.empty() ? nullptr : sequence.frames.front();
-  sequence.frameTime = 0.0f;
-  sequence.totalTime = 0.0f;
-}
-
 void PlayerState::RestartAnimation() {
   if (animations.empty()) return;
   animation = animations.front().get();

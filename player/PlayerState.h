@@ -97,8 +97,6 @@ class PlayerState : public State {
   void StepAnimation(float dt);
   // The same for a timed list of strikes or sounds.
   static void StepSequence(FrameSequence*& sequence, float dt);
-  // Back to the first entry with its clocks at 0.
-  static void RestartSequence(FrameSequence& sequence);
   void RestartAnimation();
   // Turns to the held side and accelerates by the walk acceleration times k, up to the walk speed.
   void Steer(float k, float dt);

@@ -36,7 +36,7 @@ void StateWalking::Enter() {
   RefillAirMoves();
   ResetTimers();
   effectFrames = footsteps;
-  RestartSequence(*footsteps);
+  footsteps->Rewind();
   SetStaminaBarColor(StaminaBarGreen);
 }
 
