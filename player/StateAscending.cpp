@@ -108,7 +108,8 @@ void StateGroundJumping::Enter() {
   Sound& jump = *player->sounds[Player::SoundJump];
   jump.SetPosition(player->body->position);
   jump.Play();
-  (player->*Actor::statAdders[Stat::StatJumps])(1.0f);
+  static_assert(Stat::StatJumps == 55);
+  player->AddGainedStat55(1.0f);
 }
 
 bool StateGroundJumping::StopsRising() const {

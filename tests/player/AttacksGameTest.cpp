@@ -68,7 +68,8 @@ class AttacksGame : public PlayerGame {
     player->body->velocity = {};
     player->facing = side;
     const float factor = player->derived[Derived::AttackSpeedFactor];
-    (player->*Actor::statAdders[Stat::BaseAttackSpeedFactor])(speedFactor - factor);
+    static_assert(Stat::BaseAttackSpeedFactor == 23);
+    player->AddGainedStat23(speedFactor - factor);
     game.Step();
   }
 
