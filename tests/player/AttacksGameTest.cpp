@@ -103,7 +103,6 @@ TEST_F(AttacksGame, EachStrikeIsLiveInItsWindowScaledByTheAttackSpeedAndPlacedBy
     for (const auto& [side, factor] : {std::pair{1, 1.0f}, std::pair{-1, 2.0f}}) {
       SCOPED_TRACE(std::string(swing.name) + (side > 0 ? " right" : " left"));
       Prepare(10.0f, side, factor);
-      rat.SwitchState(RatatoskrIdling);
       rat.healthMeter->value = rat.healthMeter->maximum;
       AttackState& attack = Attack(swing.slot);
       StrikeShape& strike = *attack.LiveStrike();
@@ -118,6 +117,10 @@ TEST_F(AttacksGame, EachStrikeIsLiveInItsWindowScaledByTheAttackSpeedAndPlacedBy
       while (Current() == &attack) {
         const float health = rat.healthMeter->value;
         if (hits == 0) {
+          // Idling, so that it neither bites nor waits out a hit-stop of its own.
+          rat.state->Exit();
+          rat.SwitchState(RatatoskrIdling);
+          rat.state->holdTimer = 0.0f;
           rat.body->SetPosition(player->body->position + centre);
           rat.body->velocity = {};
           rat.hitBox->SetPosition(rat.body->position);
