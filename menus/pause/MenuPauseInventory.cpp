@@ -91,7 +91,6 @@ void MenuPause::ShowInventoryCategory() {
   } else {
     ListHeldItems();
   }
-  ShowListFrom(m_listTop);
   const auto count = static_cast<uint32_t>(m_listRows.size());
   LayoutListPanel(static_cast<int>(count));
   AttachScrollBarRightOfSidePanel(count);

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"
-#include "engine/draw/Quad.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
 #include "menus/pause/MenuPause.h"
@@ -33,11 +31,7 @@ bool Greenish(uint32_t pixel) {
 class PauseGame : public PlayingWorld {
  protected:
   void SetUp() override {
-    auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
-    ground->SetFillColorRGBA(255, 96, 140, 70);
-    GameStates->world->shapeLayers.Insert(0, std::move(ground));
+    ShowFloor();
     MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
     ASSERT_NE(MainSoundBank->music, nullptr);
     PlayingWorld::SetUp();
