@@ -57,6 +57,34 @@ const std::vector<Item*>* CategoryList(const ItemStore& store, int category) {
   }
 }
 
+// Where an equipment item's name is looked up and which slot takes it.
+struct EquipmentLookup {
+  std::vector<Item*> EquipmentPool::*list;
+  int (EquipmentPool::*indexOf)(const std::string&) const;
+  void (Actor::*equip)(Item*);
+};
+// By weapon kind, dagger to spear.
+constexpr EquipmentLookup WeaponLookups[] = {
+    {&EquipmentPool::daggers, &EquipmentPool::IndexOfDagger, &Actor::EquipSlot0},
+    {&EquipmentPool::swords, &EquipmentPool::IndexOfSword, &Actor::EquipSlot0},
+    {&EquipmentPool::spears, &EquipmentPool::IndexOfSpear, &Actor::EquipSlot0}};
+// By body slot, headgear to boots.
+constexpr EquipmentLookup ArmourLookups[] = {
+    {&EquipmentPool::headgear, &EquipmentPool::IndexOfHeadgear, &Actor::EquipSlot1},
+    {&EquipmentPool::armor, &EquipmentPool::IndexOfArmor, &Actor::EquipSlot2},
+    {&EquipmentPool::gauntlets, &EquipmentPool::IndexOfGauntlets, &Actor::EquipSlot3},
+    {&EquipmentPool::boots, &EquipmentPool::IndexOfBoots, &Actor::EquipSlot4}};
+
+// Null for a body slot or a weapon kind outside the known ones.
+const EquipmentLookup* LookupFor(const Item& item) {
+  if (item.slot == SlotWeapon) {
+    const bool known = item.weaponKind >= WeaponKindDagger && item.weaponKind <= WeaponKindSpear;
+    return known ? &WeaponLookups[item.weaponKind - WeaponKindDagger] : nullptr;
+  }
+  const bool armour = item.slot >= SlotHeadgear && item.slot <= SlotBoots;
+  return armour ? &ArmourLookups[item.slot - SlotHeadgear] : nullptr;
+}
+
 }  // namespace
 
 void MenuPause::BuildInventoryTab() {
@@ -164,39 +192,13 @@ void MenuPause::InventoryCursorUp() { ListCursorUp(*m_listHighlight, m_listPanel
 void MenuPause::EquipFromInventory() {
   const Item* item = AsItem(SelectedRow());
   if (!item || !m_player || !m_player->itemStore) return;
-  if (item->kind != ItemKindEquipment || item->typeWord != TypeWordEquipment) {
-    return;
-  }
+  if (item->kind != ItemKindEquipment || item->typeWord != TypeWordEquipment) return;
+  const EquipmentLookup* lookup = LookupFor(*item);
+  if (!lookup) return;
   EquipmentPool& pool = m_player->itemStore->equipment;
-  const std::string name = item->GetName();
-  std::vector<Item*>* list = nullptr;
-  int index = -1;
-  int slot = 0;
-  switch (item->slot) {
-    case SlotWeapon:
-      if (item->weaponKind == WeaponKindDagger) {
-        list = &pool.daggers;
-        index = pool.IndexOfDagger(name);
-      } else if (item->weaponKind == WeaponKindSword) {
-        list = &pool.swords;
-        index = pool.IndexOfSword(name);
-      } else if (item->weaponKind == WeaponKindSpear) {
-        list = &pool.spears;
-        index = pool.IndexOfSpear(name);
-      }
-      break;
-    case SlotHeadgear: list = &pool.headgear; index = pool.IndexOfHeadgear(name); slot = 1; break;
-    case SlotArmor: list = &pool.armor; index = pool.IndexOfArmor(name); slot = 2; break;
-    case SlotGauntlets: list = &pool.gauntlets; index = pool.IndexOfGauntlets(name); slot = 3; break;
-    case SlotBoots: list = &pool.boots; index = pool.IndexOfBoots(name); slot = 4; break;
-    default: break;
-  }
-  if (!list || index < 0) return;
-  using Equip = void (Actor::*)(Item*);
-  constexpr Equip EquipSlots[SlotRowCount] = {&Actor::EquipSlot0, &Actor::EquipSlot1,
-                                              &Actor::EquipSlot2, &Actor::EquipSlot3,
-                                              &Actor::EquipSlot4};
-  (m_player->*EquipSlots[slot])((*list)[index]);
+  const int index = (pool.*lookup->indexOf)(item->GetName());
+  if (index < 0) return;
+  (m_player->*lookup->equip)((pool.*lookup->list)[index]);
   RefreshMovementLimits();
 }
 

@@ -7,6 +7,7 @@
 #include "engine/SoundBank.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
+#include "menus/MenuController.h"
 #include "menus/pause/MenuPause.h"
 #include "support/PlayingWorld.h"
 
@@ -246,4 +247,138 @@ TEST_F(PauseGame, EveryListPanelKeepsItsOutlineWhateverItsRowCount) {
       EXPECT_NEAR(panel.overlayRows[0]->altPosition.y, panel.rows[0]->altPosition.y, 0.5f);
     }
   }
+}
+
+// Where the constructor and the Stats tab put the frame's pieces, worked out by hand from the
+// atlas cells and the offsets between them.
+TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
+  struct Row {
+    const char* piece;
+    const Shape* shape;
+    platform::Vector3 at;
+  };
+  const Row rows[] = {
+      {"window", &menu->m_window, {400.0f, 300.0f, 0.0f}},
+      {"title plate", menu->m_titlePlate.get(), {131.5f, 45.0f, 0.0f}},
+      {"footer right", menu->m_footerRight.get(), {714.0f, 555.0f, 0.0f}},
+      {"footer middle", menu->m_footerMiddle.get(), {589.0f, 555.0f, 0.0f}},
+      {"footer left", menu->m_footerLeft.get(), {462.0f, 555.0f, 0.0f}},
+      {"content", menu->m_contentPanel.get(), {400.0f, 332.0f, 0.0f}},
+      {"tab row left", menu->m_tabRowLeft.get(), {49.0f, 108.0f, 0.0f}},
+      {"tab row right", menu->m_tabRowRight.get(), {750.5f, 108.0f, 0.0f}},
+      {"tokens right", menu->m_tokensPlateRight.get(), {739.0f, 45.0f, 0.0f}},
+      {"tokens middle", menu->m_tokensPlateMiddle.get(), {637.5f, 45.0f, 0.0f}},
+      {"tokens left", menu->m_tokensPlateLeft.get(), {536.0f, 45.0f, 0.0f}},
+      {"token", menu->m_tokenIcon.get(), {714.0f, 45.0f, 0.0f}},
+      {"resume", &menu->m_resumeButton, {80.0f, 560.0f, 0.0f}},
+      {"quit", &menu->m_quitButton, {240.0f, 560.0f, 0.0f}},
+      {"button highlight", &menu->m_buttonHighlight, {80.0f, 560.0f, 0.0f}},
+      {"entry panel", &menu->m_entryPanel, {600.0f, 332.0f, 0.0f}},
+      {"details panel", &menu->m_detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"equipment column", &menu->m_equipmentColumn, {143.0f, 341.0f, 0.0f}},
+      {"rune column", &menu->m_runeColumn, {337.0f, 341.0f, 0.0f}},
+      {"slot marker on the weapon row", menu->m_slotMarker.get(), {143.0f, 197.0f, 0.0f}},
+      {"first raise marker", menu->m_raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
+      {"last drop marker", menu->m_dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_NEAR(row.shape->altPosition.x, row.at.x, 1e-3f) << row.piece;
+    EXPECT_NEAR(row.shape->altPosition.y, row.at.y, 1e-3f) << row.piece;
+  }
+  EXPECT_EQ(menu->m_detailsPanelBody->GetScaledSourceSize().x, 300.0f);
+  EXPECT_NEAR(ScreenBoxOf(menu->m_panelDescriptionStats).top, 144.5f, 1e-3f);
+
+  // The open tab widens to its title; the closed tabs after it move right by its width.
+  const float x0 = 106.0f;
+  for (int open = 0; open < MenuPause::StripTabCount; ++open) {
+    menu->LayoutTabStrip(open, open == 2 ? "" : "Settings");
+    const float width = ScreenBoxOf(menu->m_tabOpen).Width();
+    if (open == 2) {
+      EXPECT_EQ(width, 80.0f) << "an empty title";
+    }
+    EXPECT_NEAR(ScreenBoxOf(menu->m_tabOpen).left, 78.0f + 57.0f * open, 1e-3f);
+    for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
+      const float expected = tab <= open ? x0 + 57.0f * tab
+                                         : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
+      EXPECT_NEAR(menu->m_tabIcons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
+      EXPECT_EQ(menu->m_tabIcons[tab]->altPosition.y, 99.5f);
+    }
+  }
+}
+
+// Each slot offers the player's own items that fit it and equips into that slot.
+TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
+  for (const char* name : {"Chain Mail", "Iron Gauntlets", "Swift Boots", "Stone Rune"}) {
+    player->itemStore->FindByName(name)->quantity = 1;
+  }
+  player->itemStore->FindByName("Iron Sword")->quantity = 0;
+  struct Row {
+    int column;
+    int row;
+    std::vector<std::string> candidates;
+    int slot;
+  };
+  const Row rows[] = {
+      {0, 0, {"Empty", "Steel Dagger"}, 0},
+      {0, 1, {"Empty", "Leather Cap"}, 1},
+      {0, 2, {"Empty", "Chain Mail"}, 2},
+      {0, 3, {"Empty", "Iron Gauntlets"}, 3},
+      {0, 4, {"Empty", "Swift Boots"}, 4},
+      {1, 0, {"Empty", "Ember Rune", "Stone Rune"}, 5},
+      {1, 3, {"Empty", "Ember Rune", "Stone Rune"}, 8},
+  };
+  Tap(VirtualKey::Esc);
+  for (const Row& row : rows) {
+    menu->BuildStatsTab();
+    if (row.column == 1) Tap(VirtualKey::D);
+    for (int i = 0; i < row.row; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    ASSERT_EQ(Names(menu->m_listRows), row.candidates) << row.column << " " << row.row;
+    Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    EXPECT_EQ(player->equipped[row.slot]->GetName(), row.candidates[1]) << row.slot;
+  }
+  // The rune worn at the weapon moved to the gauntlets; "Empty" puts nothing in a slot.
+  EXPECT_EQ(player->equipped[5]->GetName(), "Empty");
+  menu->BuildStatsTab();
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->m_statsRow, 4) << "up from the weapon row wraps to the boots";
+  EXPECT_NEAR(menu->m_slotMarker->altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
+  Tap(VirtualKey::J);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(player->equipped[4]->GetName(), "Empty");
+}
+
+// The equip key in the Inventory list equips a piece of equipment into its own slot and
+// leaves everything else alone.
+TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
+  for (const char* name : {"Swift Boots", "Wooden Spear"}) {
+    player->itemStore->FindByName(name)->quantity = 1;
+  }
+  struct Row {
+    int category;
+    int index;
+    int slot;
+    std::string worn;
+  };
+  // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap, Swift Boots, Healing Herb, Old Map;
+  // Swords: Empty, Iron Sword. The "Empty" row is no piece of equipment.
+  const Row rows[] = {
+      {0, 2, 0, "Wooden Spear"}, {0, 4, 4, "Swift Boots"}, {0, 5, 0, "Wooden Spear"},
+      {0, 6, 4, "Swift Boots"},  {2, 1, 0, "Iron Sword"},  {2, 0, 0, "Iron Sword"},
+  };
+  Tap(VirtualKey::Esc);
+  for (const Row& row : rows) {
+    menu->BuildInventoryTab();
+    for (int i = 0; i < row.category; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    for (int i = 0; i < row.index; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::U);
+    EXPECT_EQ(player->equipped[row.slot]->GetName(), row.worn) << row.category << " " << row.index;
+  }
+  // Back from the button configuration, the menu is as it was left.
+  menu->BuildSettingsTab();
+  GameStates->previous = GameStates->menuController;
+  menu->Enter();
+  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
 }
