@@ -83,8 +83,8 @@ void ScrollBar::PlaceEndCaps() {
 }
 
 void ScrollBar::UpdateThumbSize() {
-  const float track = length - Height(*topEndCap) - Height(*bottomEndCap) -
-                      Height(*topThumbCap) - Height(*bottomThumbCap);
+  const float track = length - Height(*topEndCap) - Height(*bottomEndCap) - Height(*topThumbCap) -
+                      Height(*bottomThumbCap);
   const float thumb = std::clamp(track - (maximum - minimum), 0.0f, std::max(track, 0.0f));
   thumbMiddle->SetScale(thumbMiddle->scale.x, thumb);
   PlaceThumb();
@@ -95,13 +95,12 @@ float ScrollBar::GetThumbTravel() const { return length - PiecesHeight(); }
 void ScrollBar::PlaceThumb() {
   const float travel = GetThumbTravel();
   const float range = maximum - minimum;
-  const float t = range == 0.0f ? position.y
-                                : position.y - travel / 2 + travel * (value - minimum) / range;
+  const float t =
+      range == 0.0f ? position.y : position.y - travel / 2 + travel * (value - minimum) / range;
   const float middle = Height(*thumbMiddle);
   thumbMiddle->SetAltPosition({position.x, t, position.z});
   topThumbCap->SetAltPosition({position.x, t - middle / 2 - Height(*topThumbCap) / 2, 0.0f});
-  bottomThumbCap->SetAltPosition(
-      {position.x, t + middle / 2 + Height(*bottomThumbCap) / 2, 0.0f});
+  bottomThumbCap->SetAltPosition({position.x, t + middle / 2 + Height(*bottomThumbCap) / 2, 0.0f});
 }
 
 void ScrollBar::Draw() {

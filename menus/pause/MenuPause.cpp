@@ -72,9 +72,9 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
     m_fontArc64pt = owner->fontArc64pt.get();
     m_fontArc17pt = owner->fontArc17pt.get();
   }
-  m_scrollBar = std::make_unique<ScrollBar>(m_menuAtlas, 0.0f, 500.0f, 0.0f,
-                                            m_contentPanel->altPosition,
-                                            ScreenBoxOf(*m_contentPanel).Height() - 100.0f);
+  m_scrollBar =
+      std::make_unique<ScrollBar>(m_menuAtlas, 0.0f, 500.0f, 0.0f, m_contentPanel->altPosition,
+                                  ScreenBoxOf(*m_contentPanel).Height() - 100.0f);
   m_scrollBar2 = std::make_unique<ScrollBar>(m_menuAtlas);
   m_scrollBar2->SetMinimum(0.0f);
   m_scrollBar2->SetMaximum(500.0f);
@@ -96,7 +96,9 @@ void MenuPause::Enter() {
   BuildStatsTab();
 }
 
-const Controls* MenuPause::PlayerControls() const { return m_player ? m_player->controls : nullptr; }
+const Controls* MenuPause::PlayerControls() const {
+  return m_player ? m_player->controls : nullptr;
+}
 
 void MenuPause::HandleInput(float) {
   const Controls* controls = PlayerControls();
@@ -104,16 +106,27 @@ void MenuPause::HandleInput(float) {
     if (GameControls && AnyInputWentDown(*GameControls)) Resume();
     return;
   }
-  if (controls->IsBackPressed(controls->activePad) || controls->IsStartPressed(controls->activePad)) {
+  if (controls->IsBackPressed(controls->activePad) ||
+      controls->IsStartPressed(controls->activePad)) {
     Resume();
     return;
   }
   switch (m_tabIndex) {
-    case TabInventory: HandleInventoryInput(); break;
-    case TabEncyclopedia: HandleEncyclopediaInput(); break;
-    case TabSettings: HandleSettingsInput(); break;
-    case TabStatistics: HandleStatisticsInput(); break;
-    default: HandleStatsInput(); break;
+    case TabInventory:
+      HandleInventoryInput();
+      break;
+    case TabEncyclopedia:
+      HandleEncyclopediaInput();
+      break;
+    case TabSettings:
+      HandleSettingsInput();
+      break;
+    case TabStatistics:
+      HandleStatisticsInput();
+      break;
+    default:
+      HandleStatsInput();
+      break;
   }
 }
 
@@ -157,11 +170,21 @@ void MenuPause::OpenTabAfterSettings() {
 
 void MenuPause::Draw() {
   switch (m_tabIndex) {
-    case TabInventory: DrawInventoryTab(); break;
-    case TabEncyclopedia: DrawEncyclopediaTab(); break;
-    case TabSettings: DrawSettingsTab(); break;
-    case TabStatistics: DrawStatistics(); break;
-    default: DrawStatsTab(); break;
+    case TabInventory:
+      DrawInventoryTab();
+      break;
+    case TabEncyclopedia:
+      DrawEncyclopediaTab();
+      break;
+    case TabSettings:
+      DrawSettingsTab();
+      break;
+    case TabStatistics:
+      DrawStatistics();
+      break;
+    default:
+      DrawStatsTab();
+      break;
   }
 }
 

@@ -13,8 +13,8 @@ namespace {
 
 constexpr const char* InventoryTitle = "Inventory";
 constexpr const char* CategoryLabels[MenuPause::CategoryCount] = {
-    "All", "Daggers", "Swords", "Spears", "Headgear", "Armor", "Gauntlet", "Boots",
-    "Expendables", "Key Items"};
+    "All",   "Daggers",  "Swords", "Spears",      "Headgear",
+    "Armor", "Gauntlet", "Boots",  "Expendables", "Key Items"};
 enum Category : int {
   CategoryAll = 0,
   CategoryDaggers,
@@ -44,16 +44,26 @@ constexpr float RowsHeightMargin = 22.0f;
 // The pool list of an equipment or item category; null for "All".
 const std::vector<Item*>* CategoryList(const ItemStore& store, int category) {
   switch (category) {
-    case CategoryDaggers: return &store.equipment.daggers;
-    case CategorySwords: return &store.equipment.swords;
-    case CategorySpears: return &store.equipment.spears;
-    case CategoryHeadgear: return &store.equipment.headgear;
-    case CategoryArmor: return &store.equipment.armor;
-    case CategoryGauntlets: return &store.equipment.gauntlets;
-    case CategoryBoots: return &store.equipment.boots;
-    case CategoryExpendables: return &store.expendables.items;
-    case CategoryKeyItems: return &store.keyItems.items;
-    default: return nullptr;
+    case CategoryDaggers:
+      return &store.equipment.daggers;
+    case CategorySwords:
+      return &store.equipment.swords;
+    case CategorySpears:
+      return &store.equipment.spears;
+    case CategoryHeadgear:
+      return &store.equipment.headgear;
+    case CategoryArmor:
+      return &store.equipment.armor;
+    case CategoryGauntlets:
+      return &store.equipment.gauntlets;
+    case CategoryBoots:
+      return &store.equipment.boots;
+    case CategoryExpendables:
+      return &store.expendables.items;
+    case CategoryKeyItems:
+      return &store.keyItems.items;
+    default:
+      return nullptr;
   }
 }
 
@@ -97,8 +107,7 @@ void MenuPause::BuildInventoryTab() {
   const float sideWidth = ScreenBoxOf(m_sidePanel.group).Width();
   const float sideX = content.left + SidePanelInset + sideWidth / 2;
   m_sidePanel.MoveTo({sideX, y, 0.0f}, m_overlayOffset);
-  const float listX =
-      sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
+  const float listX = sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
   m_listPanel.MoveTo({listX, y, 0.0f}, m_overlayOffset);
   PlacePagePieces();
   LayoutSidePanel(CategoryCount);
@@ -156,8 +165,8 @@ void MenuPause::HandleInventoryInput() {
 void MenuPause::NextInventoryCategory() {
   const int c = m_inventoryCategory;
   m_inventoryCategory = c >= CategoryDaggers && c < CategoryKeyItems ? c + 1
-                        : c == CategoryKeyItems                     ? CategoryAll
-                                                                    : CategoryDaggers;
+                        : c == CategoryKeyItems                      ? CategoryAll
+                                                                     : CategoryDaggers;
   ShowInventoryCategory();
   m_sideHighlight->SetAltPosition(m_sidePanel.rows[m_inventoryCategory]->altPosition);
 }

@@ -246,7 +246,8 @@ void MenuPause::BuildMarkersAndPictures() {
   m_listHighlight = Cut(atlas, Cells::RowHighlight, RowHighlightWidth);
   m_settingsHighlight =
       Cut(atlas, Cells::HighlightPlate, SettingsHighlightWidth, SettingsHighlightHeight);
-  m_spareHighlight = Cut(atlas, Cells::HighlightPlate, SpareHighlightWidth, SettingsHighlightHeight);
+  m_spareHighlight =
+      Cut(atlas, Cells::HighlightPlate, SpareHighlightWidth, SettingsHighlightHeight);
   for (int k = 0; k < SlotRowCount; ++k) {
     m_raiseMarkers[k] = Cut(atlas, Cells::RaiseMarker);
     m_dropMarkers[k] = Cut(atlas, Cells::DropMarker);
@@ -335,8 +336,8 @@ void MenuPause::LayoutTabStrip(int openTab, const std::string& title) {
     PlaceAt(*m_tabIcons[openTab], x0 + TabSpacing * static_cast<float>(openTab), y0);
   }
   for (int tab = openTab + 1; tab < StripTabCount; ++tab) {
-    const float x = openX + openWidth / 2 + TabAfterOpen +
-                    TabSpacing * static_cast<float>(tab - openTab - 1);
+    const float x =
+        openX + openWidth / 2 + TabAfterOpen + TabSpacing * static_cast<float>(tab - openTab - 1);
     PlaceAt(*m_tabBacks[tab], x, y0);
     PlaceAt(*m_tabIcons[tab], x, y0);
   }
@@ -344,6 +345,5 @@ void MenuPause::LayoutTabStrip(int openTab, const std::string& title) {
 
 void MenuPause::PlaceSelectionArrow(const Sprite& highlight) {
   const Vector3 at = highlight.altPosition;
-  m_selectionArrow->SetAltPosition(
-      {at.x + Size(highlight).x / 2 + SelectionArrowGap, at.y, at.z});
+  m_selectionArrow->SetAltPosition({at.x + Size(highlight).x / 2 + SelectionArrowGap, at.y, at.z});
 }

@@ -72,7 +72,9 @@ float StatOf(const Item* item, Stat::Index stat) {
   return item && item->stats ? (*item->stats)[stat] : 0.0f;
 }
 
-Vector3 Offset(const Vector3& origin, float x, float y) { return {origin.x + x, origin.y + y, 0.0f}; }
+Vector3 Offset(const Vector3& origin, float x, float y) {
+  return {origin.x + x, origin.y + y, 0.0f};
+}
 
 }  // namespace
 
@@ -134,12 +136,23 @@ void MenuPause::DrawItemTitle(const Item& item) {
     if (item.typeWord != TypeWordEquipment) return;
     const bool weapon = item.weaponKind >= WeaponKindDagger && item.weaponKind <= WeaponKindSpear;
     switch (item.slot) {
-      case SlotWeapon: icon = weapon ? m_weaponIcon.get() : nullptr; break;
-      case SlotHeadgear: icon = m_headgearIcon.get(); break;
-      case SlotArmor: icon = m_armorIcon.get(); break;
-      case SlotGauntlets: icon = m_gauntletIcon.get(); break;
-      case SlotBoots: icon = m_bootsIcon.get(); break;
-      default: break;
+      case SlotWeapon:
+        icon = weapon ? m_weaponIcon.get() : nullptr;
+        break;
+      case SlotHeadgear:
+        icon = m_headgearIcon.get();
+        break;
+      case SlotArmor:
+        icon = m_armorIcon.get();
+        break;
+      case SlotGauntlets:
+        icon = m_gauntletIcon.get();
+        break;
+      case SlotBoots:
+        icon = m_bootsIcon.get();
+        break;
+      default:
+        break;
     }
     titleAt = Offset(PageOrigin(), EquipmentTitleAt.x, EquipmentTitleAt.y);
   } else if (item.kind == ItemKindExpendable) {
@@ -240,9 +253,9 @@ void MenuPause::DrawForgeItemsHeader() {
 void MenuPause::DrawInherentSkillsHeader() {
   SetPageFont(PageTextScale, ColorGrey);
   const ScreenBox rule = ScreenBoxOf(*m_panelDescriptionStatsBreakTop);
-  m_fontArc64pt->DrawString("Inherent Skills:",
-                            {rule.left + InherentSkillsX, rule.bottom + TextInset, 0.0f},
-                            FontAlignStart, FontAlignStart);
+  m_fontArc64pt->DrawString(
+      "Inherent Skills:", {rule.left + InherentSkillsX, rule.bottom + TextInset, 0.0f},
+      FontAlignStart, FontAlignStart);
 }
 
 void MenuPause::DrawDescriptionAt(const Object& object, const Vector3& point) {
@@ -283,8 +296,8 @@ void MenuPause::DrawKeyItemDescription(const Item& item) {
 
 void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft) {
   static constexpr const char* InventoryCaptions[CategoryCount] = {
-      "All", "Daggers", "Sword", "Spears", "Headgear", "Armor", "Gauntlet", "Boots",
-      "Expendables", "Key Items"};
+      "All",   "Daggers",  "Sword", "Spears",      "Headgear",
+      "Armor", "Gauntlet", "Boots", "Expendables", "Key Items"};
   std::string caption;
   if (m_tabIndex == TabStats) {
     caption = SlotNames[m_statsRow >= 1 && m_statsRow < SlotRowCount ? m_statsRow : 0];
@@ -294,9 +307,9 @@ void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft)
   }
   if (!m_fontArc17pt) return;
   m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(
-      caption, {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
-      FontAlignEnd, FontAlignEnd);
+  m_fontArc17pt->DrawString(caption,
+                            {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
+                            FontAlignEnd, FontAlignEnd);
   m_fontArc17pt->color = ColorWhite;
   const float pitch = (height - RowsHeightMargin) / static_cast<float>(WindowRows);
   for (size_t k = 0; k < m_visibleRows.size(); ++k) {

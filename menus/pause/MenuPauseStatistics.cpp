@@ -15,8 +15,8 @@ void MenuPause::HandleStatisticsInput() {
 // panel and its two buttons with the highlight over the selected one.
 void MenuPause::DrawStatistics() {
   if (m_world) m_world->Draw();
-  for (Quad* quad : {&m_backdrop, &m_statisticsPanel, &m_resumeButton, &m_quitButton,
-                     &m_buttonHighlight}) {
+  for (Quad* quad :
+       {&m_backdrop, &m_statisticsPanel, &m_resumeButton, &m_quitButton, &m_buttonHighlight}) {
     quad->DrawScreen();
   }
 }

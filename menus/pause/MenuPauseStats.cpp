@@ -64,8 +64,9 @@ const std::vector<Item*>& EquipmentCandidates(const EquipmentPool& pool, int row
 
 void MenuPause::PlacePagePieces() {
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const Vector3 page{content.right - PageFromContentRight - ScreenBoxOf(*m_detailsPanelBody).Width() / 2,
-                     m_contentPanel->altPosition.y, 0.0f};
+  const Vector3 page{
+      content.right - PageFromContentRight - ScreenBoxOf(*m_detailsPanelBody).Width() / 2,
+      m_contentPanel->altPosition.y, 0.0f};
   m_panelDescriptionStats.SetAltPosition(page);
   m_detailsPanel.SetAltPosition(page);
   if (m_player && m_player->hudPortrait) {
@@ -105,10 +106,9 @@ void MenuPause::PlaceSlotMarker() {
   const ShapeList& column = m_statsColumn == 0 ? m_equipmentColumn : m_runeColumn;
   const float h = ScreenBoxOf(*m_slotMarker).Height();
   const float top = ScreenBoxOf(m_columnHighlight).top;
-  m_slotMarker->SetAltPosition({column.altPosition.x,
-                                top + HeaderStripHeight + h / 2 +
-                                    (h + SlotRowGap) * static_cast<float>(m_statsRow),
-                                0.0f});
+  m_slotMarker->SetAltPosition(
+      {column.altPosition.x,
+       top + HeaderStripHeight + h / 2 + (h + SlotRowGap) * static_cast<float>(m_statsRow), 0.0f});
   const uint8_t flip = m_statsColumn == 0 ? 0 : 1;
   if (m_slotMarker->flipHorizontal != flip) {
     m_slotMarker->flipHorizontal = flip;
@@ -188,8 +188,7 @@ void MenuPause::OpenStatsItemList() {
   if (equipmentSlot) {
     m_slotListPanel.MoveTo({runes.right - SlotListInset - halfWidth, y, 0.0f}, m_overlayOffset);
   } else {
-    m_slotListPanel.MoveTo({equipment.left + SlotListInset + halfWidth, y, 0.0f},
-                           m_overlayOffset);
+    m_slotListPanel.MoveTo({equipment.left + SlotListInset + halfWidth, y, 0.0f}, m_overlayOffset);
   }
   if (!store) {
     ListItems(std::vector<Item*>{});
@@ -296,8 +295,7 @@ void MenuPause::DrawSlotNames() {
                             : ScreenBoxOf(m_runeColumn).left + ColumnTextInset;
   const auto& frames = equipment ? m_equipmentRowFrames : m_runeRowFrames;
   for (int k = 0; k < SlotRowCount; ++k) {
-    m_fontArc64pt->DrawString(SlotNames[k],
-                              {x, ScreenBoxOf(*frames[k]).top + SlotNameDrop, 0.0f},
+    m_fontArc64pt->DrawString(SlotNames[k], {x, ScreenBoxOf(*frames[k]).top + SlotNameDrop, 0.0f},
                               FontAlignStart, equipment ? FontAlignEnd : FontAlignStart);
   }
 }

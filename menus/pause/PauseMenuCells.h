@@ -26,10 +26,8 @@ constexpr PixelRect TabRowRight{345, 201, 384, 234};
 // The tab strip: a closed tab's back, the tabs' icons (Stats, Inventory, Encyclopedia,
 // Settings), the open tab's ends and stretched middle.
 constexpr PixelRect TabBack{944, 959, 999, 1024};
-constexpr std::array<PixelRect, 4> TabIcons{{{845, 844, 880, 889},
-                                             {845, 889, 880, 934},
-                                             {845, 934, 880, 979},
-                                             {845, 979, 880, 1024}}};
+constexpr std::array<PixelRect, 4> TabIcons{
+    {{845, 844, 880, 889}, {845, 889, 880, 934}, {845, 934, 880, 979}, {845, 979, 880, 1024}}};
 constexpr int SpareTabIconCount = 6;
 constexpr int SpareTabIconTop = 574;
 constexpr int TabIconHeight = 45;

@@ -26,9 +26,8 @@ TEST_F(ScrollBarTest, TheThumbShrinksWithTheRangeAndTravelsBetweenTheEndCaps) {
   };
   // A bar 300 long at y 100: a track of 252.
   const Row rows[] = {
-      {0.0f, 0.0f, 252.0f, 100.0f},  {10.0f, 0.0f, 242.0f, 95.0f},
-      {10.0f, 10.0f, 242.0f, 105.0f}, {10.0f, 99.0f, 242.0f, 105.0f},
-      {500.0f, 0.0f, 0.0f, -26.0f},   {500.0f, 500.0f, 0.0f, 226.0f},
+      {0.0f, 0.0f, 252.0f, 100.0f},   {10.0f, 0.0f, 242.0f, 95.0f}, {10.0f, 10.0f, 242.0f, 105.0f},
+      {10.0f, 99.0f, 242.0f, 105.0f}, {500.0f, 0.0f, 0.0f, -26.0f}, {500.0f, 500.0f, 0.0f, 226.0f},
   };
   for (const Row& row : rows) {
     ScrollBar bar(&atlas, 0.0f, row.maximum, 0.0f, {50.0f, 100.0f, 0.0f}, 300.0f);

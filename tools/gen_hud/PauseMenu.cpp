@@ -167,12 +167,14 @@ uint32_t WindowSample(Point p) {
 
 void DrawWindow(SharedAtlas& atlas) {
   PaintCell(atlas, Cells::WindowLeft, WindowSample);
-  PaintColumn(atlas, Cells::WindowMiddle, 1,
-              [](Point p) { return WindowSample({WindowWidth / 2, p.y}); });
-  const float rightStart = WindowWidth - static_cast<float>(Cells::WindowRight.right -
-                                                            Cells::WindowRight.left);
-  PaintCell(atlas, Cells::WindowRight,
-            [rightStart](Point p) { return WindowSample({p.x + rightStart, p.y}); });
+  PaintColumn(atlas, Cells::WindowMiddle, 1, [](Point p) {
+    return WindowSample({WindowWidth / 2, p.y});
+  });
+  const float rightStart =
+      WindowWidth - static_cast<float>(Cells::WindowRight.right - Cells::WindowRight.left);
+  PaintCell(atlas, Cells::WindowRight, [rightStart](Point p) {
+    return WindowSample({p.x + rightStart, p.y});
+  });
 }
 
 void DrawContentPanel(SharedAtlas& atlas) {
@@ -203,8 +205,10 @@ enum class Letter { I, J, U, O, P };
 
 void AddKeyCap(Drawing& d, float x, float y, Letter letter) {
   constexpr float Half = 9.0f;
-  d.Add(Polygon{{{x + 2, y - Half + 2}, {x + 2 * Half - 2, y - Half + 2},
-                 {x + 2 * Half - 2, y + Half - 2}, {x + 2, y + Half - 2}},
+  d.Add(Polygon{{{x + 2, y - Half + 2},
+                 {x + 2 * Half - 2, y - Half + 2},
+                 {x + 2 * Half - 2, y + Half - 2},
+                 {x + 2, y + Half - 2}},
                 2.5f},
         Painted(KeyCapFill, 1.2f));
   const float cx = x + Half;
@@ -259,12 +263,16 @@ void DrawTitlePlate(SharedAtlas& atlas) {
     d.Add(Polygon{{{far, mid - 4}, {far + side * 4, mid}, {far, mid + 4}, {far - side * 4, mid}}},
           Painted(BrassLight, 1.0f));
   }
-  d.Add(Polygon{{{w / 2 - 8, mid - 9}, {w / 2 - 3, mid - 9}, {w / 2 - 3, mid + 9}, {w / 2 - 8, mid + 9}},
-                1.0f},
-        Painted(BrassLight, 1.0f));
-  d.Add(Polygon{{{w / 2 + 3, mid - 9}, {w / 2 + 8, mid - 9}, {w / 2 + 8, mid + 9}, {w / 2 + 3, mid + 9}},
-                1.0f},
-        Painted(BrassLight, 1.0f));
+  d.Add(
+      Polygon{
+          {{w / 2 - 8, mid - 9}, {w / 2 - 3, mid - 9}, {w / 2 - 3, mid + 9}, {w / 2 - 8, mid + 9}},
+          1.0f},
+      Painted(BrassLight, 1.0f));
+  d.Add(
+      Polygon{
+          {{w / 2 + 3, mid - 9}, {w / 2 + 8, mid - 9}, {w / 2 + 8, mid + 9}, {w / 2 + 3, mid + 9}},
+          1.0f},
+      Painted(BrassLight, 1.0f));
   Compose(atlas, cell, d);
 }
 
@@ -314,7 +322,8 @@ void DrawTabRowEnds(SharedAtlas& atlas) {
     Letter letter;
     float direction;
   };
-  for (const End& end : {End{Cells::TabRowLeft, Letter::O, -1.0f}, End{Cells::TabRowRight, Letter::P, 1.0f}}) {
+  for (const End& end :
+       {End{Cells::TabRowLeft, Letter::O, -1.0f}, End{Cells::TabRowRight, Letter::P, 1.0f}}) {
     PaintPlate(atlas, end.cell);
     const float w = static_cast<float>(end.cell.right - end.cell.left);
     const float mid = (end.cell.bottom - end.cell.top) / 2.0f;
@@ -348,9 +357,12 @@ void DrawOpenTab(SharedAtlas& atlas) {
     return BorderedBox(d, 2.0f, Brass, raster::Mix(0xFF34405E, ContentTop, p.y / h));
   };
   PaintCell(atlas, Cells::TabOpenLeft, sample);
-  PaintColumn(atlas, Cells::TabOpenMiddle, 1, [sample, end](Point p) { return sample({end + 0.5f, p.y}); });
-  PaintCell(atlas, Cells::TabOpenRight,
-            [sample, end](Point p) { return sample({p.x + end + 1.0f, p.y}); });
+  PaintColumn(atlas, Cells::TabOpenMiddle, 1, [sample, end](Point p) {
+    return sample({end + 0.5f, p.y});
+  });
+  PaintCell(atlas, Cells::TabOpenRight, [sample, end](Point p) {
+    return sample({p.x + end + 1.0f, p.y});
+  });
 }
 
 // Tab icons, 35 by 45: a bust for the character, a satchel, a book and a gear.
@@ -369,23 +381,34 @@ void DrawTabIcons(SharedAtlas& atlas) {
     d.Add(Stroke({cx - 7, cy - 8}, {cx - 3, cy - 14}, 2.4f), Painted(0xFF8A5A30, 1.0f));
     d.Add(Stroke({cx - 3, cy - 14}, {cx + 3, cy - 14}, 2.4f), Painted(0xFF8A5A30, 1.0f));
     d.Add(Stroke({cx + 3, cy - 14}, {cx + 7, cy - 8}, 2.4f), Painted(0xFF8A5A30, 1.0f));
-    d.Add(Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 13, cy + 13}, {cx - 13, cy + 13}}, 3.0f},
+    d.Add(Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 13, cy + 13}, {cx - 13, cy + 13}},
+                  3.0f},
           Painted(0xFFC08A50, 1.2f));
-    d.Add(Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 10, cy + 1}, {cx - 10, cy + 1}}, 2.0f},
-          Painted(0xFFA06E3A, 1.2f));
-    d.Add(Polygon{{{cx - 2.5f, cy - 1}, {cx + 2.5f, cy - 1}, {cx + 2.5f, cy + 4}, {cx - 2.5f, cy + 4}}, 0.5f},
-          Painted(Gold, 1.0f));
+    d.Add(
+        Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 10, cy + 1}, {cx - 10, cy + 1}}, 2.0f},
+        Painted(0xFFA06E3A, 1.2f));
+    d.Add(
+        Polygon{
+            {{cx - 2.5f, cy - 1}, {cx + 2.5f, cy - 1}, {cx + 2.5f, cy + 4}, {cx - 2.5f, cy + 4}},
+            0.5f},
+        Painted(Gold, 1.0f));
     Compose(atlas, Cells::TabIcons[1], d);
   }
   {
     Drawing d;
-    d.Add(Polygon{{{cx - 11, cy - 14}, {cx + 12, cy - 14}, {cx + 12, cy + 15}, {cx - 11, cy + 15}}, 1.5f},
+    d.Add(Polygon{{{cx - 11, cy - 14}, {cx + 12, cy - 14}, {cx + 12, cy + 15}, {cx - 11, cy + 15}},
+                  1.5f},
           Painted(0xFFF0E6CC, 1.0f));
-    d.Add(Polygon{{{cx - 13, cy - 15}, {cx + 9, cy - 15}, {cx + 9, cy + 13}, {cx - 13, cy + 13}}, 1.5f},
+    d.Add(Polygon{{{cx - 13, cy - 15}, {cx + 9, cy - 15}, {cx + 9, cy + 13}, {cx - 13, cy + 13}},
+                  1.5f},
           Painted(0xFF9C3A30, 1.2f));
     d.Add(Stroke({cx - 7, cy - 9}, {cx + 4, cy - 9}, 1.6f), Flat(Gold));
     d.Add(Stroke({cx - 7, cy - 5}, {cx + 4, cy - 5}, 1.2f), Flat(Gold));
-    d.Add(Polygon{{{cx + 3, cy + 12}, {cx + 7, cy + 12}, {cx + 7, cy + 20}, {cx + 5, cy + 17}, {cx + 3, cy + 20}}},
+    d.Add(Polygon{{{cx + 3, cy + 12},
+                   {cx + 7, cy + 12},
+                   {cx + 7, cy + 20},
+                   {cx + 5, cy + 17},
+                   {cx + 3, cy + 20}}},
           Painted(0xFF4A8CD0, 0.8f));
     Compose(atlas, Cells::TabIcons[2], d);
   }
@@ -416,9 +439,12 @@ void DrawTokens(SharedAtlas& atlas) {
                        TabBackFill);
   };
   PaintCell(atlas, Cells::TokensPlateLeft, sample);
-  PaintColumn(atlas, Cells::TokensPlateMiddle, 1, [sample, end](Point p) { return sample({end + 0.5f, p.y}); });
-  PaintCell(atlas, Cells::TokensPlateRight,
-            [sample, end](Point p) { return sample({p.x + end + 1.0f, p.y}); });
+  PaintColumn(atlas, Cells::TokensPlateMiddle, 1, [sample, end](Point p) {
+    return sample({end + 0.5f, p.y});
+  });
+  PaintCell(atlas, Cells::TokensPlateRight, [sample, end](Point p) {
+    return sample({p.x + end + 1.0f, p.y});
+  });
   Drawing d;
   d.Add(Capsule{{5.5f, 5.5f}, {5.5f, 8.5f}, 4.4f, 4.4f}, Painted(Gold, 1.0f));
   d.Add(Stroke({5.5f, 5.0f}, {5.5f, 9.0f}, 1.4f), Flat(0xFFB08420));
@@ -437,7 +463,8 @@ void DrawListPanels(SharedAtlas& atlas) {
     if (p.y >= 15.0f) return Brass;
     return HeaderFill;
   });
-  PaintCell(atlas, {Cells::ListHeader.right, 0, Cells::ColumnHeader.right, Cells::ColumnHeader.bottom},
+  PaintCell(atlas,
+            {Cells::ListHeader.right, 0, Cells::ColumnHeader.right, Cells::ColumnHeader.bottom},
             [](Point p) { return p.y >= 15.0f ? Brass : HeaderFill; });
   auto row = [](uint32_t body, uint32_t separator) {
     return [body, separator](Point p) { return p.y >= 21.0f ? separator : body; };
@@ -489,7 +516,8 @@ void DrawSlotFrames(SharedAtlas& atlas) {
     const float d = BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 12.0f);
     if (d > 0.0f) return Transparent;
     if (d > -3.0f) return Gold;
-    const float notch = PolygonDistance(p, {{3.0f, h / 2 - 8.0f}, {11.0f, h / 2}, {3.0f, h / 2 + 8.0f}});
+    const float notch =
+        PolygonDistance(p, {{3.0f, h / 2 - 8.0f}, {11.0f, h / 2}, {3.0f, h / 2 + 8.0f}});
     if (notch <= 0.0f) return Gold;
     return d > -6.0f ? WithAlpha(Gold, 0x50) : WithAlpha(Gold, 0x18);
   });
@@ -501,8 +529,9 @@ void DrawMarkers(SharedAtlas& atlas) {
     const float w = static_cast<float>(cell.right - cell.left);
     const float h = static_cast<float>(cell.bottom - cell.top);
     PaintCell(atlas, cell, [w, h, up, color](Point p) {
-      const std::vector<Point> corners = up ? std::vector<Point>{{w / 2, 0.5f}, {w - 0.5f, h - 1.0f}, {0.5f, h - 1.0f}}
-                                            : std::vector<Point>{{0.5f, 1.0f}, {w - 0.5f, 1.0f}, {w / 2, h - 0.5f}};
+      const std::vector<Point> corners =
+          up ? std::vector<Point>{{w / 2, 0.5f}, {w - 0.5f, h - 1.0f}, {0.5f, h - 1.0f}}
+             : std::vector<Point>{{0.5f, 1.0f}, {w - 0.5f, 1.0f}, {w / 2, h - 0.5f}};
       return BorderedBox(PolygonDistance(p, corners), 1.0f, EdgeDark, color);
     });
   };
@@ -521,7 +550,7 @@ void DrawPagePieces(SharedAtlas& atlas) {
   });
   PaintCell(atlas, Cells::PanelBottomRight, [](Point p) {
     return BoxDistance(p, -2 * Radius, -2 * Radius, Radius, Radius, Radius) <= 0.0f ? PanelFill
-                                                                                  : Transparent;
+                                                                                    : Transparent;
   });
   PaintCell(atlas, Cells::PanelBreak, [](Point p) {
     return p.y >= 1.0f && p.y < 3.0f ? Over(WithAlpha(Brass, 0xC8), PanelFill) : PanelFill;
@@ -541,8 +570,19 @@ void DrawItemIcons(SharedAtlas& atlas) {
   }
   {
     Drawing d;
-    d.Add(Polygon{{{14, 40}, {14, 28}, {20, 16}, {32, 11}, {44, 16}, {50, 28}, {50, 40},
-                   {44, 50}, {38, 50}, {38, 36}, {26, 36}, {26, 50}, {20, 50}},
+    d.Add(Polygon{{{14, 40},
+                   {14, 28},
+                   {20, 16},
+                   {32, 11},
+                   {44, 16},
+                   {50, 28},
+                   {50, 40},
+                   {44, 50},
+                   {38, 50},
+                   {38, 36},
+                   {26, 36},
+                   {26, 50},
+                   {20, 50}},
                   2.5f},
           Painted(Steel, 1.4f));
     d.Add(Stroke({32, 12}, {32, 46}, 3.0f), Painted(Steel, 1.2f));
@@ -551,8 +591,15 @@ void DrawItemIcons(SharedAtlas& atlas) {
   }
   {
     Drawing d;
-    d.Add(Polygon{{{12, 14}, {24, 10}, {32, 16}, {40, 10}, {52, 14}, {50, 30}, {46, 54},
-                   {18, 54}, {14, 30}},
+    d.Add(Polygon{{{12, 14},
+                   {24, 10},
+                   {32, 16},
+                   {40, 10},
+                   {52, 14},
+                   {50, 30},
+                   {46, 54},
+                   {18, 54},
+                   {14, 30}},
                   3.0f},
           Painted(Steel, 1.4f));
     d.Add(Stroke({32, 18}, {32, 50}, 2.0f), Painted(0xFFC8CED8, 1.0f));
@@ -561,9 +608,24 @@ void DrawItemIcons(SharedAtlas& atlas) {
   }
   {
     Drawing d;
-    d.Add(Polygon{{{20, 56}, {20, 36}, {16, 26}, {22, 24}, {26, 30}, {26, 14}, {31, 12},
-                   {33, 28}, {34, 10}, {39, 10}, {40, 28}, {42, 13}, {47, 14}, {46, 32},
-                   {49, 20}, {53, 22}, {50, 40}, {44, 56}},
+    d.Add(Polygon{{{20, 56},
+                   {20, 36},
+                   {16, 26},
+                   {22, 24},
+                   {26, 30},
+                   {26, 14},
+                   {31, 12},
+                   {33, 28},
+                   {34, 10},
+                   {39, 10},
+                   {40, 28},
+                   {42, 13},
+                   {47, 14},
+                   {46, 32},
+                   {49, 20},
+                   {53, 22},
+                   {50, 40},
+                   {44, 56}},
                   2.0f},
           Painted(Steel, 1.4f));
     d.Add(Stroke({20, 48}, {44, 48}, 3.0f), Painted(Leather, 1.0f));
@@ -592,7 +654,8 @@ void DrawItemIcons(SharedAtlas& atlas) {
 void DrawScrollBar(SharedAtlas& atlas) {
   auto endCap = [&atlas](const PixelRect& cell, bool up) {
     PaintCell(atlas, cell, [up](Point p) {
-      uint32_t color = BorderedBox(BoxDistance(p, 0.5f, 0.5f, 15.5f, 15.5f, 4.0f), 1.5f, Brass, TabBackFill);
+      uint32_t color =
+          BorderedBox(BoxDistance(p, 0.5f, 0.5f, 15.5f, 15.5f, 4.0f), 1.5f, Brass, TabBackFill);
       const std::vector<Point> arrow = up ? std::vector<Point>{{8, 4.5f}, {12, 10.5f}, {4, 10.5f}}
                                           : std::vector<Point>{{4, 5.5f}, {12, 5.5f}, {8, 11.5f}};
       if (PolygonDistance(p, arrow) <= 0.0f) color = BrassLight;
@@ -608,10 +671,13 @@ void DrawScrollBar(SharedAtlas& atlas) {
     return raster::Mix(BrassLight, Brass, (p.x - 3.0f) / 10.0f);
   };
   PaintCell(atlas, ScrollBar::TopThumbCapCell, [thumb](Point p) { return thumb(p, 0.5f, 40.0f); });
-  PaintCell(atlas, ScrollBar::BottomThumbCapCell, [thumb](Point p) { return thumb(p, -32.0f, 7.5f); });
+  PaintCell(atlas, ScrollBar::BottomThumbCapCell,
+            [thumb](Point p) { return thumb(p, -32.0f, 7.5f); });
   const PixelRect& middle = ScrollBar::ThumbMiddleCell;
   for (int y = middle.top - 1; y <= middle.top + 1; ++y) {
-    PaintCell(atlas, {middle.left, y, middle.right, y + 1}, [thumb](Point p) { return thumb({p.x, 20.0f}, 0.0f, 40.0f); });
+    PaintCell(atlas, {middle.left, y, middle.right, y + 1}, [thumb](Point p) {
+      return thumb({p.x, 20.0f}, 0.0f, 40.0f);
+    });
   }
 }
 

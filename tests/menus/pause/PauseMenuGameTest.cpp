@@ -37,8 +37,8 @@ class PauseGame : public PlayingWorld {
     ASSERT_NE(MainSoundBank->music, nullptr);
     PlayingWorld::SetUp();
     menu = GameStates->menuPause;
-    for (const char* name : {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb",
-                             "Old Map", "Ember Rune"}) {
+    for (const char* name :
+         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
       Item* item = player->itemStore->FindByName(name);
       ASSERT_NE(item, nullptr) << name;
       item->quantity = 1;
@@ -70,7 +70,8 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   const float attack = player->derived[Derived::Attack];
   Tap(VirtualKey::J);
   ASSERT_EQ(menu->m_statsFocus, 1);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Steel Dagger", "Iron Sword"}));
+  EXPECT_EQ(Names(menu->m_listRows),
+            (std::vector<std::string>{"Empty", "Steel Dagger", "Iron Sword"}));
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->m_listCursor, 2u);
@@ -93,6 +94,8 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_EQ(menu->m_slotMarker->flipHorizontal, 1);
   Tap(VirtualKey::J);
   EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Ember Rune"}));
+  Tap(VirtualKey::S);
+  ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
   Tap(VirtualKey::I);
   EXPECT_EQ(menu->m_statsFocus, 0) << "cancel in the list goes back to the slots";
   EXPECT_EQ(GameStates->current, menu);
@@ -123,6 +126,8 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::U);
   EXPECT_EQ(player->equipped[1]->GetName(), "Leather Cap") << "an expendable is not equipped";
   ASSERT_TRUE(game.KeepFrame("pause-inventory-expendable.png"));
+  Tap(VirtualKey::S);
+  ASSERT_TRUE(game.KeepFrame("pause-inventory-key-item.png"));
 
   Tap(VirtualKey::Esc);
   EXPECT_EQ(GameStates->current, world);
@@ -199,7 +204,7 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
     float scroll;
   };
   const Row rows[] = {
-      {0, 3, 0, 0, 0, 0.0f},    {5, 9, 0, 4, 0, 0.0f},   {16, 20, 0, 15, 0, 0.0f},
+      {0, 3, 0, 0, 0, 0.0f},    {5, 9, 0, 4, 0, 0.0f},    {16, 20, 0, 15, 0, 0.0f},
       {17, 16, 0, 16, 1, 1.0f}, {17, 20, 0, 16, 1, 1.0f}, {20, 25, 0, 19, 4, 4.0f},
       {20, 25, 16, 3, 3, 3.0f}, {20, 25, 30, 0, 0, 0.0f},
   };
@@ -298,8 +303,9 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
     }
     EXPECT_NEAR(ScreenBoxOf(menu->m_tabOpen).left, 78.0f + 57.0f * open, 1e-3f);
     for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
-      const float expected = tab <= open ? x0 + 57.0f * tab
-                                         : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
+      const float expected = tab <= open
+                                 ? x0 + 57.0f * tab
+                                 : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
       EXPECT_NEAR(menu->m_tabIcons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
       EXPECT_EQ(menu->m_tabIcons[tab]->altPosition.y, 99.5f);
     }
