@@ -5,6 +5,7 @@
 
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
+#include "engine/draw/Quad.h"
 #include "tests/player/PlayerGame.h"
 
 namespace {

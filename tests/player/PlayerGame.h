@@ -7,7 +7,6 @@
 #include "collision/Strike.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrState.h"
-#include "engine/draw/Quad.h"
 #include "player/AttackState.h"
 #include "support/PlayingWorld.h"
 
@@ -16,11 +15,7 @@
 class PlayerGame : public PlayingWorld {
  protected:
   void SetUp() override {
-    auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
-    ground->SetFillColorRGBA(255, 96, 140, 70);
-    GameStates->world->shapeLayers.Insert(0, std::move(ground));
+    ShowFloor();
     PlayingWorld::SetUp();
   }
 
