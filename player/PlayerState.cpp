@@ -292,9 +292,9 @@ void PlayerState::UpdatePassive(float dt) {
   StepAnimation(dt);
 }
 
-void PlayerState::UpdateStill(float dt) {
+void PlayerState::UpdateStill(float dt, const HitRule& rule) {
   UpdatePassive(dt);
-  if (TakeStrikes() == StrikeOutcome::Hit) ChooseGuardBreakState();
+  if (TakeStrikes(rule) == StrikeOutcome::Hit) ChooseGuardBreakState();
   CloseStep();
 }
 

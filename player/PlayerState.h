@@ -98,8 +98,9 @@ class PlayerState : public State {
   void ResetTimers();
   // Time, gravity and the animation; nothing else.
   void UpdatePassive(float dt);
-  // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
-  void UpdateStill(float dt);
+  // Time, gravity, the animation, incoming hits under the rule, death and the guard-break
+  // choice after a hit.
+  void UpdateStill(float dt, const HitRule& rule = {});
   // The same, but a guard breaks only where the standing body fits.
   void UpdateCrouched(float dt);
   // The animation advances and moves on to its follow-on once it has played its length.
