@@ -2,6 +2,7 @@
 #include <array>
 
 #include "engine/Texture.h"
+#include "player/CrouchStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
 #include "player/StateIdling.h"
@@ -38,6 +39,18 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotWalking:
         states[entry] = std::make_unique<StateWalking>(this, texture);
+        break;
+      case SlotDucking:
+        states[entry] = std::make_unique<StateDucking>(this, texture);
+        break;
+      case SlotCrouching:
+        states[entry] = std::make_unique<StateCrouching>(this, texture);
+        break;
+      case SlotCrouchWalking:
+        states[entry] = std::make_unique<StateCrouchWalking>(this, texture);
+        break;
+      case SlotStanding:
+        states[entry] = std::make_unique<StateStanding>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
