@@ -3,6 +3,7 @@
 
 #include "engine/Texture.h"
 #include "player/CrouchStates.h"
+#include "player/EvasionStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
 #include "player/StateIdling.h"
@@ -51,6 +52,15 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotStanding:
         states[entry] = std::make_unique<StateStanding>(this, texture);
+        break;
+      case SlotDodging:
+        states[entry] = std::make_unique<StateDodging>(this, texture);
+        break;
+      case SlotRolling:
+        states[entry] = std::make_unique<StateRolling>(this, texture);
+        break;
+      case SlotRollRecovering:
+        states[entry] = std::make_unique<StateRollRecovering>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
