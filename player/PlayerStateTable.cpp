@@ -3,6 +3,7 @@
 
 #include "engine/Texture.h"
 #include "player/CrouchStates.h"
+#include "player/DeathStates.h"
 #include "player/EvasionStates.h"
 #include "player/GuardStates.h"
 #include "player/Player.h"
@@ -81,6 +82,12 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotGuardBreak3Down:
         states[entry] = std::make_unique<StateGuardBreak3Down>(this, texture);
+        break;
+      case SlotDying:
+        states[entry] = std::make_unique<StateDying>(this, texture);
+        break;
+      case SlotRespawning:
+        states[entry] = std::make_unique<StateRespawning>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
