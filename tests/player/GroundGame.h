@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "collision/Boundary.h"
+#include "collision/Strike.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Quad.h"
 #include "player/PlayerState.h"
@@ -38,6 +39,15 @@ class GroundGame : public PlayingWorld {
     player->body->previousPosition = player->body->position;
     player->body->velocity = {};
     game.StepFrames(3);
+  }
+
+  // The strike put into play over the player for one frame, then forgotten.
+  void StrikeOnce(StrikeShape& strike) {
+    strike.SetPosition(player->body->position);
+    world->enemyStrikes = {&strike};
+    game.Step();
+    world->enemyStrikes.clear();
+    world->ForgetStrike(&strike);
   }
 
   PlayerState* Current() const { return player->CurrentState(); }

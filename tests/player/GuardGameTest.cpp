@@ -18,16 +18,7 @@ class GuardGame : public GroundGame {
     GroundGame::SetUp();
     strike.SetDimensions(3.0f, 3.0f, 0.0f);
   }
-  void TearDown() override { world->enemyStrikes.clear(); }
 
-  // Guarding, the strike put into play over the player for one frame.
-  void StrikeGuard() {
-    strike.SetPosition(player->body->position);
-    world->enemyStrikes = {&strike};
-    game.Step();
-    world->enemyStrikes.clear();
-    world->ForgetStrike(&strike);
-  }
   float Gained(int stat) const { return (*player->stats)[stat]; }
   Color4 StaminaBar() const { return player->staminaMeter->fill->GetColor(); }
 
@@ -54,7 +45,7 @@ TEST_F(GuardGame, AGuardedStrikeMeetsTheGuardDefenceAndEndurance) {
   const float stamina = player->staminaRing->value;
   const float defended = Gained(Stat::StatDamageDefended);
   const float guardDefended = Gained(Stat::StatDamageGuardDefended);
-  StrikeGuard();
+  StrikeOnce(strike);
   // The meters recover a frame's worth after the hit.
   EXPECT_NEAR(player->healthMeter->value, health - (30.0f - defence), 0.01f);
   EXPECT_NEAR(player->staminaRing->value, stamina - (30.0f - endurance), 0.5f);
@@ -100,7 +91,7 @@ TEST_F(GuardGame, AGuardBreaksAtItsThresholdAndRecoversAfterItsStun) {
     const float stun = Gained(Stat::StatStunTime);
     player->staminaRing->SetValue(row.stamina);
     player->body->velocity.y = row.rise;
-    StrikeGuard();
+    StrikeOnce(strike);
     ASSERT_TRUE(In(row.broken)) << row.stamina << ": " << WStringToString(Current()->GetName());
     if (row.broken == SlotGuarding) continue;
     EXPECT_EQ(Gained(row.counter) - broken, 1.0f) << row.stamina;
