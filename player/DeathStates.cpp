@@ -20,10 +20,7 @@ StateDying::StateDying(Player* newOwner, Texture* texture)
     : PlayerState(newOwner, texture, SlotDying) {}
 
 void StateDying::Enter() {
-  TakeBodySize(player->standingSize);
-  RefillAirMoves();
-  ResetTimers();
-  SetStaminaBarColor(StaminaBarBroken);
+  EnterStanding(StaminaBarBroken);
   GameStateSet* set = player->world ? player->world->set : nullptr;
   if (set && set->deathScreen) set->SwitchTo(set->deathScreen);
 }
@@ -39,10 +36,7 @@ StateRespawning::StateRespawning(Player* newOwner, Texture* texture)
 }
 
 void StateRespawning::Enter() {
-  TakeBodySize(player->standingSize);
-  RefillAirMoves();
-  ResetTimers();
-  SetStaminaBarColor(StaminaBarBroken);
+  EnterStanding(StaminaBarBroken);
   if (animation) StartFade(Vanished, animationLength);
 }
 

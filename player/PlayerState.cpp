@@ -268,15 +268,17 @@ void PlayerState::CheckGodModeHeld() {
   if (GodModeChordHeld()) SetPending(SlotGodModing);
 }
 
-void PlayerState::EnterStanding() { EnterOnGround(player->standingSize); }
+void PlayerState::EnterStanding(const Color4& barColor) {
+  EnterOnGround(player->standingSize, barColor);
+}
 
-void PlayerState::EnterCrouched() { EnterOnGround(player->lowSize); }
+void PlayerState::EnterCrouched() { EnterOnGround(player->lowSize, StaminaBarGreen); }
 
-void PlayerState::EnterOnGround(const platform::Vector3& size) {
+void PlayerState::EnterOnGround(const platform::Vector3& size, const Color4& barColor) {
   TakeBodySize(size);
   RefillAirMoves();
   ResetTimers();
-  SetStaminaBarColor(StaminaBarGreen);
+  SetStaminaBarColor(barColor);
 }
 
 void PlayerState::ResetTimers() {

@@ -22,6 +22,11 @@ struct HitRule {
   bool takesStamina = true;
 };
 
+// The green of the stamina bar while nothing is broken.
+extern const Color4 StaminaBarGreen;
+// Its dark red while a guard is broken or the player dies.
+extern const Color4 StaminaBarBroken;
+
 // What the incoming strikes of a step came to: nothing, a hit the player lived through, or a
 // death that switched the state.
 enum class StrikeOutcome { Missed, Hit, Died };
@@ -90,8 +95,8 @@ class PlayerState : public State {
   void CheckGodModeHeld();
 
   // The standing states' Enter: standing body, air moves refilled, timers and the animation
-  // restarted, the stamina bar green again.
-  void EnterStanding();
+  // restarted, the stamina bar green again (or the colour given).
+  void EnterStanding(const Color4& barColor = StaminaBarGreen);
   // The same on the crouching body.
   void EnterCrouched();
   // Restarts timers, the pending state and the animation.
@@ -137,10 +142,5 @@ class PlayerState : public State {
   void CountStat(int stat, float delta);
 
  private:
-  void EnterOnGround(const platform::Vector3& size);
+  void EnterOnGround(const platform::Vector3& size, const Color4& barColor);
 };
-
-// The green of the stamina bar while nothing is broken.
-extern const Color4 StaminaBarGreen;
-// Its dark red while a guard is broken or the player dies.
-extern const Color4 StaminaBarBroken;
