@@ -180,7 +180,7 @@ void AttackState::Update(float dt) {
     Exit();
     PutInPlay(strikeFrames->current);
   }
-  TakeIncomingHits();
+  if (TakeStrikes() == StrikeOutcome::Hit) ChooseGuardBreakState();
   StepSequence(effectFrames, dt);
   Swing();
   CloseStep();
@@ -200,11 +200,6 @@ void AttackState::EndAttack() {
   } else {
     SwitchTo(player->body->velocity.y > 0.0f ? SlotAscending : SlotFalling);
   }
-}
-
-bool AttackState::StandingBlocked() const {
-  const platform::Vector3& size = player->standingSize;
-  return player->TestResize(*player->body, size.x, size.y, size.z).y < 0.0f;
 }
 
 bool AttackState::Triggered(Trigger trigger) const {

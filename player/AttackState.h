@@ -42,8 +42,6 @@ class AttackState : public PlayerState {
   // The attack's time is used up: a ground attack stands idle again, an air attack rises on
   // or falls.
   virtual void EndAttack();
-  // The standing body would meet a ceiling where the player is.
-  bool StandingBlocked() const;
 
  private:
   bool TimeUsedUp() const { return stateTime >= animationLength; }

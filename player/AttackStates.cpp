@@ -4,12 +4,12 @@
 #include "player/Player.h"
 
 void StateDownAttacking::EndAttack() {
-  SwitchTo(StandingBlocked() || Input().IsDownHeld() ? SlotCrouching : SlotStanding);
+  SwitchTo(StandingFits() && !Input().IsDownHeld() ? SlotStanding : SlotCrouching);
 }
 
 void StateGroundDashAttacking::EndAttack() {
   const Controls& input = Input();
-  if (StandingBlocked()) {
+  if (!StandingFits()) {
     SwitchTo(SlotCrouching);
   } else if (input.IsLeftHeld() || input.IsRightHeld()) {
     SwitchTo(SlotWalking);

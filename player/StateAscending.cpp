@@ -78,8 +78,8 @@ bool StateAscending::ChooseAirAttack(bool buffered) {
     }
     return true;
   }
-  return TakeRightStickAttack(SlotUpAirAttacking, SlotDownAirAttacking, SlotForwardAirAttacking,
-                              buffered);
+  return TakeStickAttack(SlotUpAirAttacking, SlotDownAirAttacking, SlotForwardAirAttacking,
+                         buffered);
 }
 
 bool StateAscending::JumpOffWall(int side, bool buffered) {

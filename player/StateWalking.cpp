@@ -84,7 +84,7 @@ void StateWalking::Update(float dt) {
   stateTime += dt;
   player->ApplyGravity(dt);
   StepAnimation(dt);
-  TakeIncomingHits();
+  if (TakeStrikes() == StrikeOutcome::Hit) ChooseGuardBreakState();
   StepFootsteps(dt);
   CloseStep();
 }
