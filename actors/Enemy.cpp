@@ -1,16 +1,47 @@
 #include "actors/Enemy.h"
 
 #include "actors/EnemyResources.h"
+#include "actors/State.h"
+#include "collision/Boundary.h"
+#include "collision/Hit.h"
+#include "engine/BarMeter.h"
+#include "engine/Globals.h"
+#include "engine/draw/Sprite.h"
 #include "player/Player.h"
 #include "world/World.h"
+
+using platform::Vector3;
 
 namespace {
 
 constexpr int FallbackPoolKind = 0;
 
+// The meters float above the sprite.
+constexpr float HealthMeterRise = 3.0f;
+constexpr float StaminaMeterRise = 2.0f;
+constexpr float MeterWidth = 3.0f;
+constexpr float MeterHeight = 0.5f;
+constexpr Color4 HealthMeterColor{200, 128, 0, 0};
+constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
+
+// A quad of that size at the place.
+template <typename BodyShape>
+std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color,
+                                         const Vector3& position, const Vector3& size) {
+  auto shape = std::make_unique<BodyShape>();
+  shape->SetName(name);
+  shape->SetFillColor(color);
+  shape->SetDimensions(size.x, size.y, size.z);
+  shape->SetPosition(position);
+  return shape;
+}
+
 }  // namespace
 
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
+
+// The concrete class has destroyed its states, which refer to these parts.
+Enemy::~Enemy() = default;
 
 std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResources& resources,
                                                                int kind) {
@@ -19,6 +50,11 @@ std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResour
   const TextureGroup* textures = resources.GetTextureGroup(poolKind);
   if (!pool || !textures) return nullptr;
   return pool->Create(*textures);
+}
+
+std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const World* owner, int kind) {
+  if (!owner || !owner->enemyResources) return nullptr;
+  return CreateAnimationPool(*owner->enemyResources, kind);
 }
 
 int Enemy::FindKindByName(const EnemyResources& resources, const std::string& name) {
@@ -34,4 +70,96 @@ bool Enemy::GiveExperience() {
   if (!player) return false;
   player->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
   return true;
+}
+
+void Enemy::MakeBody(const char* bodyName, const char* hitBoxName, const Vector3& position,
+                     const Vector3& size) {
+  ownBody = MakeBodyShape<BoundingQuad>(bodyName, BoundingColor, position, size);
+  ownBody->previousPosition = position;
+  body = ownBody.get();
+  ownHitBox = MakeBodyShape<HitQuad>(hitBoxName, HitBoxColor, position, size);
+  ownHitBox->hitValue = drawLayer;
+  hitBox = ownHitBox.get();
+}
+
+void Enemy::MakeSpriteAndMeters() {
+  const AnimationFrame* first = state && state->animation ? state->animation->current : nullptr;
+  ownSprite = std::make_unique<Sprite>(first ? first->texture : nullptr, 1, body->position, 0.0f,
+                                       platform::PixelRect{});
+  if (first) SetSourceRectFromFrame(*ownSprite, *first);
+  sprite = ownSprite.get();
+
+  const Vector3 at = ownSprite->position;
+  healthMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxHealth], at.x, at.y + HealthMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, HealthMeterColor);
+  staminaMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxStamina], at.x, at.y + StaminaMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, StaminaMeterColor);
+  staminaMeter->AddTick(derived[Derived::ResistanceFactor] * derived[Derived::BreakPoint1Factor],
+                        HealthMeterColor);
+}
+
+void Enemy::MirrorSpriteByFacing() {
+  if (facing != -1 && facing != 1) return;
+  const uint8_t mirrored = facing == -1 ? 1 : 0;
+  if (sprite->flipHorizontal != mirrored) {
+    sprite->flipHorizontal = mirrored;
+    sprite->dirty = 1;
+  }
+}
+
+void Enemy::SettleFirstFrame() {
+  state->StepAnimation(0.0f);
+  state->UpdateShapeFrames(0.0f);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+}
+
+void Enemy::PlaceMeters(float dt) {
+  const Vector3 at = sprite->position;
+  healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
+  staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
+  RefreshMeterLimits(dt);
+}
+
+void Enemy::WriteGainedStats(std::span<const GainedValue> values,
+                             std::span<const float> fromBaseAttack) {
+  StatBlock& gained = *stats;
+  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
+    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
+  }
+  RecomputeTotalStats();
+  RecomputeDerivedStats();
+}
+
+void Enemy::StepBoundaryPhysics(float dt, Landing landing) {
+  if (!world || !body) return;
+  BoundingShape* touched = nullptr;
+  const Vector3 push = world->CollideWithBoundaries(body, &touched);
+  const bool wasGrounded = groundContact != nullptr;
+  groundContact = nullptr;
+  wallContact = nullptr;
+  Vector3& velocity = body->velocity;
+  if (push.x != 0.0f && touched && touched->type == ShapeTypeQuad) {
+    wallContact = dynamic_cast<BoundingQuad*>(touched);
+  }
+  const bool lands = landing == Landing::AnyVerticalPush ? push.y != 0.0f
+                                                         : push.y > 0.0f && velocity.y <= 0.0f;
+  if (lands && touched) groundContact = touched;
+  body->SetPosition(body->position + push);
+  if (sprite) sprite->SetPosition(body->position);
+
+  if (push.x != 0.0f) velocity.x = 0.0f;
+  if ((push.y < 0.0f && velocity.y > 0.0f) || (push.y > 0.0f && velocity.y <= 0.0f)) {
+    velocity.y = 0.0f;
+  }
+  // Walking off an edge follows the ground down instead of leaving it.
+  if (!groundContact && wasGrounded && velocity.y <= 0.0f) ProbeGround();
+  if (groundContact) {
+    ApplyDrag(dt);
+  } else {
+    ApplyAirDrag(dt);
+  }
 }

@@ -4,12 +4,17 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "actors/Actor.h"
+#include "platform/MathTypes.h"
 
+class BoundingQuad;
 class EnemyAnimationPool;
 class EnemyResources;
+class HitQuad;
+class Sprite;
 
 // What every enemy shares: its kind in the catalogue, the map line it is made from and written
 // to, and the experience it pays when it dies.
@@ -17,7 +22,16 @@ class Enemy : public Actor {
  public:
   static constexpr int32_t ActorKindEnemy = 1;
 
+  // Which vertical push-outs stand the enemy on the boundary that gave them.
+  enum class Landing { AnyVerticalPush, UpwardWhileNotRising };
+  // One value of the gained sheet.
+  struct GainedValue {
+    int index;
+    float value;
+  };
+
   explicit Enemy(std::string name);
+  ~Enemy() override;
 
   // A new enemy of the same class at that place.
   virtual std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z,
@@ -35,6 +49,8 @@ class Enemy : public Actor {
   // of kind 0. Null when that pool is not in the catalogue.
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const EnemyResources& resources,
                                                                  int kind);
+  // The same from the world's catalogue; null without a world or a catalogue.
+  static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const World* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
 
@@ -44,4 +60,32 @@ class Enemy : public Actor {
 
   // The kind number of the catalogue, 0 to 6.
   int32_t enemyKind = 0;
+
+ protected:
+  // The body and a hit box of the same size at the place; the hit box keeps the group number
+  // the actor has at this moment.
+  void MakeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& position,
+                const platform::Vector3& size);
+  // The sprite on the current state's first frame at the body, and the health and stamina
+  // meters above it, full, with the stamina meter's break point marked.
+  void MakeSpriteAndMeters();
+  // The sprite is mirrored while the enemy faces left, and not while it faces right.
+  void MirrorSpriteByFacing();
+  // The current state's first picture, strike and hit box in place.
+  void SettleFirstFrame();
+  // The meters follow the sprite; their limits and regeneration are refreshed.
+  void PlaceMeters(float dt);
+  // Straight into the gained sheet: the values, then BaseAttack onwards from the list, if any;
+  // the totals and derived values follow once.
+  void WriteGainedStats(std::span<const GainedValue> values,
+                        std::span<const float> fromBaseAttack = {});
+  // The boundary pass: push-out, ground and wall contacts, the sprite back on the body, the
+  // velocity stopped where a boundary pushed, the ground followed down, and drag.
+  void StepBoundaryPhysics(float dt, Landing landing);
+
+  // The enemy's own parts; the actor part points at them. The sprite is the prototype's picture
+  // where a class gives its prototype one.
+  std::unique_ptr<BoundingQuad> ownBody;
+  std::unique_ptr<HitQuad> ownHitBox;
+  std::unique_ptr<Sprite> ownSprite;
 };

@@ -1,6 +1,8 @@
 #include "actors/EnemyState.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <unordered_set>
 
@@ -13,12 +15,16 @@
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
 #include "engine/VectorMath.h"
+#include "player/Player.h"
 #include "world/World.h"
 
 namespace {
 
 // How far above the body's centre the damage number starts.
 constexpr float DamageTextRise = 1.0f;
+constexpr float HundredthsPerSecond = 100.0f;
+// How fast a run below its top speed picks up, per second.
+constexpr float RunAcceleration = 5.0f;
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
@@ -34,6 +40,66 @@ float DamageAfterDefence(float damage, float defence) {
 
 EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)
     : State(newOwner, std::move(firstAnimation)) {}
+
+StrikeQuad* EnemyState::AddStrikeQuad(const StrikeValues& values) {
+  auto strike = std::make_unique<StrikeQuad>();
+  strike->SetFillColor(StrikeColor);
+  strike->SetDimensions(values.size.x, values.size.y, values.size.z);
+  strike->owner = owner;
+  strike->offset = values.offset;
+  strike->direction = values.bias;
+  strike->force = values.force;
+  strike->damage = values.damage;
+  strike->staminaDamage = values.staminaDamage;
+  strike->freezeTime = values.hitStop;
+  StrikeQuad* made = strike.get();
+  strikes.push_back(std::move(strike));
+  return made;
+}
+
+StrikeShape* EnemyState::AddBlankStrike() {
+  strikes.push_back(std::make_unique<StrikeCircle>());
+  return strikes.back().get();
+}
+
+void EnemyState::BuildStrikeFrames(std::initializer_list<StrikeFrame> frames) {
+  auto sequence = std::make_unique<FrameSequence>();
+  std::vector<std::unique_ptr<FrameEntry>> built;
+  // Last first, so that each entry can point at the one that follows it.
+  FrameEntry* next = nullptr;
+  for (auto frame = std::rbegin(frames); frame != std::rend(frames); ++frame) {
+    built.push_back(MakeFrameEntry(frame->name, frame->duration, frame->strike, next));
+    next = built.back().get();
+  }
+  for (auto entry = built.rbegin(); entry != built.rend(); ++entry) {
+    sequence->frames.push_back(entry->get());
+    entries.push_back(std::move(*entry));
+  }
+  sequence->length = ChainLength(sequence->frames.empty() ? nullptr : sequence->frames.front());
+  strikeFrames = sequence.get();
+  sequences.push_back(std::move(sequence));
+}
+
+void EnemyState::PutFirstStrikeInPlay() {
+  strikeFrames->totalTime = 0.0f;
+  strikeFrames->frameTime = 0.0f;
+  strikeFrames->current = strikeFrames->frames.front();
+  PlaceStrikeShape();
+  previousStrikeEntry = strikeFrames->current;
+  StrikeShape* first = previousStrikeEntry->Strike();
+  if (first && owner->world) owner->world->enemyStrikes.push_back(first);
+  PlaceHitBox();
+}
+
+void EnemyState::StepStrikeFrames(float dt) {
+  UpdateShapeFrames(dt);
+  FrameEntry* current = strikeFrames->current;
+  if (current == previousStrikeEntry) return;
+  Exit();
+  StrikeShape* strike = current ? current->Strike() : nullptr;
+  if (strike && owner->world) owner->world->enemyStrikes.push_back(strike);
+  previousStrikeEntry = current;
+}
 
 void EnemyState::Exit() {
   World* world = owner ? owner->world : nullptr;
@@ -56,13 +122,14 @@ void EnemyState::Exit() {
   }
 }
 
-void EnemyState::CheckIncomingHits() {
+void EnemyState::CheckIncomingHits(const HitQuad* cover) {
   World* world = owner ? owner->world : nullptr;
   if (!world || !owner->hitBox) return;
   HitQuad* hitBox = owner->hitBox;
   for (StrikeShape* strike : world->playerStrikes) {
     if (!strike || !Collide(hitBox, strike)) continue;
     if (hitBox->Contains(strike)) continue;
+    if (cover && (cover->Contains(strike) || Collide(cover, strike))) continue;
     holdTimer = strike->freezeTime;
     if (owner->body) owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
     auto& struck = strike->hitList;
@@ -84,5 +151,62 @@ void EnemyState::CheckIncomingHits() {
       world->floatingTexts->Add(std::to_string(TruncateToInt(net)), at.x, at.y + DamageTextRise,
                                 at.z, ColorBlack);
     }
+  }
+}
+
+float EnemyState::DrawTime(LimitDraw draw) {
+  if (draw.spread <= 0) return 0.0f;
+  return static_cast<float>(std::rand() % draw.spread + draw.base) / HundredthsPerSecond;
+}
+
+int EnemyState::Coin() { return std::rand() % 2; }
+
+void EnemyState::Restart() {
+  stateTime = 0.0f;
+  if (!animation) return;
+  animation->totalTime = 0.0f;
+  animation->frameTime = 0.0f;
+  animation->current = animation->frames.empty() ? nullptr : animation->frames.front();
+}
+
+void EnemyState::StepClockAndAnimation(float dt) {
+  stateTime += dt;
+  owner->ApplyGravity(dt);
+  StepAnimation(dt);
+}
+
+const Actor* EnemyState::FirstPlayer() const {
+  const Actor* player = owner->world ? owner->world->GetFirstPlayer() : nullptr;
+  return player && player->body ? player : nullptr;
+}
+
+float EnemyState::DistanceTo(const Actor& player) const {
+  const float dx = player.body->position.x - owner->body->position.x;
+  const float dy = player.body->position.y - owner->body->position.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+bool EnemyState::IsInFront(const Actor& player) const {
+  const float playerX = player.body->position.x;
+  const float ownX = owner->body->position.x;
+  return owner->facing == -1 ? playerX <= ownX : playerX > ownX;
+}
+
+int EnemyState::SideOf(const Actor& player) const {
+  return owner->body->position.x < player.body->position.x ? 1 : -1;
+}
+
+void EnemyState::RunAt(float topSpeed, float dt) {
+  RunTowards(owner->facing == -1 ? -1.0f : 1.0f, topSpeed, dt);
+}
+
+void EnemyState::BackAwayAt(float topSpeed, float dt) {
+  RunTowards(owner->facing == -1 ? 1.0f : -1.0f, topSpeed, dt);
+}
+
+void EnemyState::RunTowards(float side, float topSpeed, float dt) {
+  const float speed = side * owner->body->velocity.x;
+  if (speed < topSpeed) {
+    owner->body->velocity.x = side * std::max(speed + RunAcceleration * dt, topSpeed);
   }
 }

@@ -3,10 +3,15 @@
 #include <cstdint>
 #include <initializer_list>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <vector>
 
-class Enemy;
+#include "actors/Enemy.h"
+#include "actors/EnemyAnimationPool.h"
+#include "platform/MathTypes.h"
+
+class World;
 
 // The fields of an enemy's map line after its kind: "id level x y [extras] facing". Each class
 // reads the line whole with ReadEnemyLine, makes the enemy only from a line that passed, and
@@ -28,10 +33,30 @@ struct EnemyLine {
 // that does not fit 32 bits as 0: nothing depends on it.
 bool ReadEnemyLine(std::istream& in, int extraCount, EnemyLine& line);
 
+// How the level of a line becomes experience: added, which also raises the growth points the
+// level is read from, or set, which leaves them (a goblin, whose level then reads back as 0).
+enum class LevelExperience { Added, Set };
+
 // What every class does with a line once the enemy is made: the body takes the id, the level
 // becomes gained experience, the meters are refreshed and the health filled, and the enemy faces
 // as the line says.
-void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line);
+void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line,
+                    LevelExperience experience = LevelExperience::Added);
+
+// The reader of a class whose line has no extras: null, with nothing made, for a line that does
+// not read whole; otherwise the enemy made at the line's place with the pool, finished by
+// ApplyEnemyLine.
+template <typename EnemyClass>
+std::unique_ptr<Enemy> ReadPlainEnemyLine(std::istream& in, World* owner,
+                                          std::unique_ptr<EnemyAnimationPool> pool,
+                                          LevelExperience experience = LevelExperience::Added) {
+  EnemyLine line;
+  if (!ReadEnemyLine(in, 0, line)) return nullptr;
+  auto made = std::make_unique<EnemyClass>(owner, platform::Vector3{line.x, line.y, 0.0f},
+                                           std::move(pool));
+  ApplyEnemyLine(*made, line, experience);
+  return made;
+}
 
 // The whole line in one write: the kind, the body's id (the map writer numbers the bodies 1, 2,
 // 3 ... before it writes), the level, the body's x and y, the extras, the facing letter and a

@@ -7,9 +7,7 @@
 #include "actors/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
-class HitQuad;
 class RatatoskrState;
-class Sprite;
 struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
@@ -61,9 +59,5 @@ class Ratatoskr : public Enemy {
   void Initialize(const platform::Vector3& position);
   void PlaceSprite();
 
-  std::unique_ptr<BoundingQuad> ownBody;
-  std::unique_ptr<HitQuad> ownHitBox;
-  // The drawn sprite; on the prototype only a picture.
-  std::unique_ptr<Sprite> ownSprite;
   std::unique_ptr<RatatoskrStateTable> states;
 };

@@ -12,20 +12,6 @@
 #include "player/Player.h"
 #include "world/World.h"
 
-namespace {
-
-constexpr float HundredthsPerSecond = 100.0f;
-// How fast a run below its top speed picks up, per second.
-constexpr float RunAcceleration = 5.0f;
-
-void Rewind(Animation& animation) {
-  animation.totalTime = 0.0f;
-  animation.frameTime = 0.0f;
-  animation.current = animation.frames.empty() ? nullptr : animation.frames.front();
-}
-
-}  // namespace
-
 RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
                                std::unique_ptr<Animation> animation, LimitDraw draw,
                                Prelude prelude)
@@ -37,15 +23,11 @@ RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
 }
 
 void RatatoskrState::Enter() {
-  stateTime = 0.0f;
+  Restart();
   if (ratatoskr.hitBox) {
     ratatoskr.hitBox->SetDimensions(Ratatoskr::BodyWidth, Ratatoskr::BodyHeight, 0.0f);
   }
-  if (animation) Rewind(*animation);
-  if (limitDraw.spread > 0) {
-    timeLimit =
-        static_cast<float>(std::rand() % limitDraw.spread + limitDraw.base) / HundredthsPerSecond;
-  }
+  if (limitDraw.spread > 0) timeLimit = DrawTime(limitDraw);
 }
 
 void RatatoskrState::Update(float dt) {
@@ -54,9 +36,7 @@ void RatatoskrState::Update(float dt) {
 }
 
 bool RatatoskrState::RunPrelude(float dt, Prelude last) {
-  stateTime += dt;
-  ratatoskr.ApplyGravity(dt);
-  if (animation) animation->Advance(dt);
+  StepClockAndAnimation(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
   if (ratatoskr.healthMeter && ratatoskr.healthMeter->value <= 0.0f) {
@@ -73,26 +53,7 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
   return false;
 }
 
-const Actor* RatatoskrState::FirstPlayer() const {
-  const Actor* player = ratatoskr.world ? ratatoskr.world->GetFirstPlayer() : nullptr;
-  return player && player->body ? player : nullptr;
-}
-
-float RatatoskrState::DistanceTo(const Actor& player) const {
-  const float dx = player.body->position.x - ratatoskr.body->position.x;
-  const float dy = player.body->position.y - ratatoskr.body->position.y;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
-bool RatatoskrState::IsInFront(const Actor& player) const {
-  const float playerX = player.body->position.x;
-  const float ownX = ratatoskr.body->position.x;
-  return ratatoskr.facing == -1 ? playerX <= ownX : playerX > ownX;
-}
-
 void RatatoskrState::SwitchTo(int index) { ratatoskr.SwitchState(index); }
-
-int RatatoskrState::Coin() { return std::rand() % 2; }
 
 void RatatoskrState::SwitchByCoin(int first, int second) { SwitchTo(Coin() == 0 ? first : second); }
 
@@ -100,14 +61,6 @@ void RatatoskrState::TurnRandomlyAndSwitch(int first, int second) {
   const int next = Coin() == 0 ? first : second;
   ratatoskr.facing = Coin() == 0 ? -1 : 1;
   SwitchTo(next);
-}
-
-void RatatoskrState::RunAt(float topSpeed, float dt) {
-  const float side = ratatoskr.facing == -1 ? -1.0f : 1.0f;
-  const float speed = side * ratatoskr.body->velocity.x;
-  if (speed < topSpeed) {
-    ratatoskr.body->velocity.x = side * std::max(speed + RunAcceleration * dt, topSpeed);
-  }
 }
 
 void RatatoskrState::DecideWhileResting(const Actor& player, int coinFirst, float alertInFront,
