@@ -4,8 +4,6 @@
 #include "collision/Strike.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
-#include "engine/Globals.h"
-#include "world/World.h"
 
 namespace {
 
@@ -81,21 +79,12 @@ void RatatoskrStateGroundAttacking::Decide(const Actor& player, float) {
 RatatoskrStateAttacking::RatatoskrStateAttacking(Ratatoskr* newOwner,
                                                  std::unique_ptr<Animation> animation)
     : RatatoskrState(newOwner, L"Ratatoskr: Attacking", std::move(animation), {}, Prelude::Death) {
-  auto bite = std::make_unique<StrikeQuad>();
-  bite->SetFillColor(StrikeColor);
-  bite->SetDimensions(BiteWidth, BiteHeight, 0.0f);
-  bite->owner = newOwner;
-  bite->force = BiteForce;
-  bite->damage = BiteDamage;
-  bite->freezeTime = BiteFreeze;
-  auto entry = MakeFrameEntry(L"Idling pFrame1", Forever, bite.get(), nullptr);
-  auto sequence = std::make_unique<FrameSequence>();
-  sequence->frames.push_back(entry.get());
-  sequence->length = Forever;
-  strikeFrames = sequence.get();
-  strikes.push_back(std::move(bite));
-  entries.push_back(std::move(entry));
-  sequences.push_back(std::move(sequence));
+  StrikeValues bite;
+  bite.size = {BiteWidth, BiteHeight, 0.0f};
+  bite.force = BiteForce;
+  bite.damage = BiteDamage;
+  bite.hitStop = BiteFreeze;
+  BuildStrikeFrames({{L"Idling pFrame1", Forever, AddStrikeQuad(bite)}});
 }
 
 StrikeQuad* RatatoskrStateAttacking::Bite() const {
@@ -104,12 +93,7 @@ StrikeQuad* RatatoskrStateAttacking::Bite() const {
 
 void RatatoskrStateAttacking::Enter() {
   RatatoskrState::Enter();
-  strikeFrames->totalTime = 0.0f;
-  strikeFrames->frameTime = 0.0f;
-  strikeFrames->current = strikeFrames->frames.front();
-  PlaceStrikeShape();
-  if (ratatoskr.world) ratatoskr.world->enemyStrikes.push_back(Bite());
-  PlaceHitBox();
+  PutFirstStrikeInPlay();
 }
 
 void RatatoskrStateAttacking::Update(float dt) {

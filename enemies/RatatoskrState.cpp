@@ -1,16 +1,10 @@
 #include "enemies/RatatoskrState.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "engine/BarMeter.h"
-#include "player/Player.h"
-#include "world/World.h"
 
 RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
                                std::unique_ptr<Animation> animation, LimitDraw draw,
