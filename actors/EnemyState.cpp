@@ -192,6 +192,13 @@ bool EnemyState::IsInFront(const Actor& player) const {
   return owner->facing == -1 ? playerX <= ownX : playerX > ownX;
 }
 
+EnemyState::Alert EnemyState::AlertBy(const Actor& player, float reachInFront,
+                                      float reachBehind) const {
+  const float distance = DistanceTo(player);
+  if (IsInFront(player)) return distance <= reachInFront ? Alert::Front : Alert::None;
+  return distance <= reachBehind ? Alert::Back : Alert::None;
+}
+
 int EnemyState::SideOf(const Actor& player) const {
   return owner->body->position.x < player.body->position.x ? 1 : -1;
 }

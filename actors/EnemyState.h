@@ -77,6 +77,10 @@ class EnemyState : public State {
   const Actor* FirstPlayer() const;
   float DistanceTo(const Actor& player) const;
   bool IsInFront(const Actor& player) const;
+  enum class Alert { None, Front, Back };
+  // What a player causes at its distance: an alert from the front within the first reach when
+  // it stands in front, else one from the back within the second.
+  Alert AlertBy(const Actor& player, float reachInFront, float reachBehind) const;
   // +1 when the player stands right of the owner, else -1.
   int SideOf(const Actor& player) const;
   // Runs along the facing, or against it: below the top speed the speed goes straight to it.

@@ -72,10 +72,9 @@ void RatatoskrState::DecideWhileResting(const Actor& player, int coinFirst, floa
     }
     return;
   }
-  const float distance = DistanceTo(player);
-  if (IsInFront(player)) {
-    if (distance <= alertInFront) SwitchTo(RatatoskrFrontAlerted);
-  } else if (distance <= alertBehind) {
-    SwitchTo(RatatoskrBackAlerted);
+  switch (AlertBy(player, alertInFront, alertBehind)) {
+    case Alert::Front: SwitchTo(RatatoskrFrontAlerted); break;
+    case Alert::Back: SwitchTo(RatatoskrBackAlerted); break;
+    case Alert::None: break;
   }
 }

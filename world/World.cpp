@@ -127,8 +127,9 @@ World::~World() {
   if (MainCamera && MainCamera->fadeShape == fadeQuad.get()) MainCamera->fadeShape = nullptr;
   fadeQuad.reset();
   MainCamera = nullptr;
-  // The actors' pictures are theirs, not the maps'.
+  // The actors' pictures and volumes are theirs, not the maps'.
   for (Actor* actor : actors) ForgetDrawable(*actor);
+  lentBoundaries.clear();
   for (int index = static_cast<int>(players.size()) - 1; index >= 0; --index) RemovePlayer(index);
   playerPool->Free();
   enemyResources->Free();
@@ -150,9 +151,8 @@ void World::Enter() {}
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
-  for (const std::unique_ptr<BoundingShape>& owned : boundaries) {
-    BoundingShape* boundary = owned.get();
-    if (Holds(boundary->ignoreList, mover)) continue;
+  auto pass = [&](BoundingShape* boundary) {
+    if (Holds(boundary->ignoreList, mover)) return;
     // Pairs too far apart for their bounding radii, or both at rest, are left at once.
     const float dx = boundary->position.x - mover->position.x;
     const float dy = boundary->position.y - mover->position.y;
@@ -160,7 +160,7 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
     if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
       EraseFirst(mover->heldList, boundary);
       EraseFirst(mover->touchingList, boundary);
-      continue;
+      return;
     }
     BoundingShape* pusher = nullptr;
     bool hold = false;
@@ -177,7 +177,9 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
     } else {
       EraseFirst(mover->heldList, boundary);
     }
-  }
+  };
+  for (const std::unique_ptr<BoundingShape>& owned : boundaries) pass(owned.get());
+  for (BoundingShape* lent : lentBoundaries) pass(lent);
   const Vector3 displacement = mover->position - start;
   mover->SetPosition(start);
   return displacement;
@@ -189,6 +191,8 @@ void World::ClearLevel() {
     EraseFirst(actors, static_cast<Actor*>(player));
     ForgetDrawable(*player);
   }
+  for (BoundingShape* lent : lentBoundaries) ForgetBoundaryEverywhere(lent);
+  lentBoundaries.clear();
   DeferDeletes(enemies);
   DeferDeletes(npcs);
   actors.clear();
@@ -224,6 +228,15 @@ std::unique_ptr<BoundingShape> World::RemoveBoundary(BoundingShape* boundary) {
   std::unique_ptr<BoundingShape> taken = Extract(boundaries, static_cast<const BoundingShape*>(boundary));
   if (taken) ForgetBoundaryEverywhere(boundary);
   return taken;
+}
+
+void World::LendBoundary(BoundingShape* boundary) { lentBoundaries.push_back(boundary); }
+
+void World::TakeBackBoundary(const BoundingShape* boundary) {
+  auto found = std::find(lentBoundaries.begin(), lentBoundaries.end(), boundary);
+  if (found == lentBoundaries.end()) return;
+  lentBoundaries.erase(found);
+  ForgetBoundaryEverywhere(boundary);
 }
 
 ModifierShape* World::AddModifier(std::unique_ptr<ModifierShape> modifier) {

@@ -76,6 +76,12 @@ class World : public GameState {
   // Takes the boundary out of the world and out of every body's contact lists; the caller
   // gets it back. Null when it is not in the world.
   std::unique_ptr<BoundingShape> RemoveBoundary(BoundingShape* boundary);
+  // A volume that an actor owns and lends to the boundary pass (a goblin's shield). Clearing
+  // the level takes every lent volume back before the actors go.
+  void LendBoundary(BoundingShape* boundary);
+  // Its first entry leaves, and no body or contact keeps pointing at it; nothing happens when
+  // it is not lent.
+  void TakeBackBoundary(const BoundingShape* boundary);
   ModifierShape* AddModifier(std::unique_ptr<ModifierShape> modifier);
   std::unique_ptr<ModifierShape> RemoveModifier(ModifierShape* modifier);
   ModifierShape* FindModifierByShape(const Shape* shape) const;
@@ -126,6 +132,8 @@ class World : public GameState {
   std::vector<std::unique_ptr<Texture>> resources;
   // The level's solid shapes, in the order the boundary pass takes them.
   std::vector<std::unique_ptr<BoundingShape>> boundaries;
+  // The actors' solid volumes, taken after the boundaries; the actors own them.
+  std::vector<BoundingShape*> lentBoundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;

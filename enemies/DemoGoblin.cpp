@@ -1,0 +1,112 @@
+#include "enemies/DemoGoblin.h"
+
+#include <array>
+
+#include "collision/Boundary.h"
+#include "collision/Hit.h"
+#include "enemies/DemoGoblinStates.h"
+#include "enemies/EnemyRecord.h"
+#include "engine/draw/Sprite.h"
+
+using platform::Vector3;
+
+namespace {
+
+constexpr const char* Description = "DemoGoblin description.";
+
+// The DemoGoblin's group number; its hit box keeps the 1 the actor had when the box was made.
+constexpr int32_t GroupNumber = -1;
+
+constexpr std::array<Enemy::GainedValue, 8> GrowthValues{{
+    {Stat::Mass, 1.87f},
+    {Stat::DragFactor, 1.0f},
+    {Stat::AirDragFactor, 0.8f},
+    {Stat::StatExperience, 0.0f},
+    {Stat::PtExperience, 0.0f},
+    {Stat::StatGivenExperience, 12.0f},
+    {Stat::InitExperience, 200.0f},
+    {Stat::RateExperience, 1.4f},
+}};
+
+// BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
+constexpr std::array<float, 46> FighterValues{
+    2, 0, 0, 0, 50, 0.1f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
+    0, 0, 0, 0, 1,  1,    1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
+    0, 0, 0, 0, 0,  0,    0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
+};
+
+}  // namespace
+
+DemoGoblin::DemoGoblin(World* owner) : Enemy("DemoGoblin") {
+  Actor::Initialize(owner);
+  Initialize({});
+}
+
+DemoGoblin::DemoGoblin(World* owner, const Vector3& position,
+                       std::unique_ptr<EnemyAnimationPool> pool)
+    : Enemy("DemoGoblin") {
+  Actor::Initialize(owner);
+  Initialize(position);
+  states = std::make_unique<DemoGoblinStateTable>(this, std::move(pool));
+  SwitchState(DemoGoblinIdling);
+  MakeSpriteAndMeters();
+  SettleFirstFrame();
+}
+
+// The states go before the sprite, the hit box and the body they refer to.
+DemoGoblin::~DemoGoblin() = default;
+
+void DemoGoblin::Initialize(const Vector3& position) {
+  description = Description;
+  enemyKind = Kind;
+  MakeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", position, StandingSize);
+  facing = 1;
+  groundContact = nullptr;
+  wallContact = nullptr;
+  drawLayer = GroupNumber;
+  WriteGainedStats(GrowthValues, FighterValues);
+}
+
+void DemoGoblin::SwitchState(int index) {
+  DemoGoblinState* next = GetState(index);
+  if (!next) return;
+  next->Enter();
+  state = next;
+}
+
+DemoGoblinState* DemoGoblin::GetState(int index) const {
+  if (!states || index < 0 || index >= DemoGoblinStateCount) return nullptr;
+  return states->states[static_cast<size_t>(index)].get();
+}
+
+void DemoGoblin::Resize(const Vector3& size) {
+  SetBoundingSize(size.x, size.y, size.z);
+  hitBox->SetDimensions(size.x, size.y, size.z);
+}
+
+void DemoGoblin::Update(float dt) {
+  if (!state) return;
+  state->Update(dt);
+  if (state->animation && state->animation->current) {
+    SetSourceRectFromFrame(*sprite, *state->animation->current);
+  }
+  StepPhysics(dt);
+  body->Move(dt);
+  state->PlaceHitBox();
+  MirrorSpriteByFacing();
+  sprite->SetPosition(body->position);
+  PlaceMeters(dt);
+}
+
+void DemoGoblin::StepPhysics(float dt) { StepBoundaryPhysics(dt, Landing::UpwardWhileNotRising); }
+
+std::unique_ptr<Enemy> DemoGoblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+  return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, CreateAnimationPool(owner, Kind));
+}
+
+std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, World* owner,
+                                              std::unique_ptr<EnemyAnimationPool> pool) {
+  return ReadPlainEnemyLine<DemoGoblin>(in, owner, std::move(pool));
+}
+
+void DemoGoblin::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }
