@@ -57,8 +57,12 @@ GoblinStateGuarding::GoblinStateGuarding(Goblin* newOwner, std::unique_ptr<Anima
 
 void GoblinStateGuarding::Update(float dt) {
   StepPrologue(dt);
+  // The tail comes first here, and with it the meters' regeneration, which must not undo a
+  // blow that has just spent the goblin's health.
+  const bool dies = HealthSpent();
+  if (dies) SwitchTo(GoblinDead);
   UpdateCommon(dt);
-  if (LeaveWhenDeadOrFalling()) return;
+  if (dies || LeaveWhenDeadOrFalling()) return;
   if (!CheckShieldContact()) ChooseGuardMove();
 }
 

@@ -75,7 +75,11 @@ bool GoblinState::CheckShieldContact() {
   HitQuad& shield = goblin.HitShield();
   bool blocked = false;
   for (StrikeShape* strike : world->playerStrikes) {
-    if (!strike || !Collide(&shield, strike) || shield.Contains(strike)) continue;
+    // A strike that has already reached the body is not stopped afterwards.
+    if (!strike || !Collide(&shield, strike) || shield.Contains(strike) ||
+        goblin.hitBox->Contains(strike)) {
+      continue;
+    }
     goblin.body->velocity.x += ComputeStrikeVector(*strike, *goblin.body).x;
     BarMeter& stamina = *goblin.staminaMeter;
     stamina.value -= strike->staminaDamage;
