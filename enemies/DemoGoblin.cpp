@@ -80,7 +80,12 @@ DemoGoblinState* DemoGoblin::GetState(int index) const {
 }
 
 void DemoGoblin::Resize(const Vector3& size) {
-  SetBoundingSize(size.x, size.y, size.z);
+  // The feet stay where they are. The body is not pushed out here: a body that only changed
+  // its size has not moved, and the next boundary pass sees it as it was.
+  const Vector3 rise{0.0f, 0.5f * (size.y - body->height), 0.0f};
+  body->SetDimensions(size.x, size.y, size.z);
+  body->SetPosition(body->position + rise);
+  body->previousPosition = body->previousPosition + rise;
   hitBox->SetDimensions(size.x, size.y, size.z);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 
+#include "collision/Collide.h"
 #include "collision/Strike.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoGoblinStates.h"
@@ -36,6 +38,19 @@ class GoblinWorld : public EnemyWorld {
     world.playerStrikes.clear();
     for (HitShape* struck : swing.hitList) struck->Forget(&swing);
     swing.hitList.clear();
+  }
+
+  // Steps while the enemy stays in the state; true when the strike was in play over the
+  // player's hit box at some frame.
+  bool StrikeReachesPlayer(const Actor& enemy, const State* during, const StrikeShape* strike) {
+    bool reached = false;
+    for (int frame = 0; frame < 600 && enemy.state == during; ++frame) {
+      const auto& live = world.enemyStrikes;
+      reached = reached || (std::find(live.begin(), live.end(), strike) != live.end() &&
+                            Collide(strike, player.hitBox));
+      Step();
+    }
+    return reached;
   }
 
   StrikeQuad swing;
