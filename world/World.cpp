@@ -191,8 +191,6 @@ void World::ClearLevel() {
     EraseFirst(actors, static_cast<Actor*>(player));
     ForgetDrawable(*player);
   }
-  for (BoundingShape* lent : lentBoundaries) ForgetBoundaryEverywhere(lent);
-  lentBoundaries.clear();
   DeferDeletes(enemies);
   DeferDeletes(npcs);
   actors.clear();
@@ -208,6 +206,8 @@ void World::ClearLevel() {
     ForgetBoundaryEverywhere(boundary.get());
   }
   boundaries.clear();
+  for (BoundingShape* lent : lentBoundaries) ForgetBoundaryEverywhere(lent);
+  lentBoundaries.clear();
   DeferDeletes(modifiers);
   playerStrikes.clear();
   enemyStrikes.clear();

@@ -2,7 +2,9 @@
 
 #include <sstream>
 
+#include "enemies/DemoGoblin.h"
 #include "enemies/EnemyRecord.h"
+#include "enemies/Goblin.h"
 #include "engine/BarMeter.h"
 #include "tests/enemies/RatatoskrWorld.h"
 
@@ -65,6 +67,44 @@ TEST_F(EnemyLines, BadLinesMakeNothingAndTheNextLineStillReads) {
   std::istringstream failed("1 0 4 0.35 0 0 4 r\n");
   failed.setstate(std::ios::failbit);
   EXPECT_EQ(ReadLine(failed), nullptr);
+}
+
+TEST_F(EnemyLines, GoblinLinesRoundTripAndTheGoblinsLevelReadsBackAsZero) {
+  struct Case {
+    int kind;
+    const char* written;
+    float level;
+  };
+  // Level 2 is 200 x 2 ^ 1.4 experience for both; only the DemoGoblin's growth points follow.
+  const Case cases[] = {{Goblin::Kind, "4 7 0 3.5 -1.25 l\n", 0.0f},
+                        {DemoGoblin::Kind, "5 7 2 3.5 -1.25 l\n", 2.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    std::istringstream in("7 2 3.5 -1.25 l\n");
+    auto read = EnemyWorld::ReadLine(c.kind, in);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->enemyKind, c.kind);
+    EXPECT_EQ(read->body->id, 7);
+    EXPECT_EQ(read->body->position, (platform::Vector3{3.5f, -1.25f, 0.0f}));
+    EXPECT_EQ(read->facing, -1);
+    EXPECT_NEAR((*read->stats)[Stat::StatExperience], 527.803f, 1e-2f);
+    EXPECT_NEAR(read->levels[Level::Experience], c.level, 1e-5f);
+    EXPECT_EQ(read->healthMeter->value, read->healthMeter->maximum);
+    std::ostringstream out;
+    read->WriteRecord(out);
+    EXPECT_EQ(out.str(), c.written);
+
+    const char* bad[] = {"", "1 0 4\n", "1 x 4 1 r\n", "1 0 nan 1 r\n", "1 0 4 inf r\n"};
+    for (const char* line : bad) {
+      std::istringstream lines(std::string(line) + "2 0 5 1 r\n");
+      if (*line != '\0') {
+        EXPECT_EQ(EnemyWorld::ReadLine(c.kind, lines), nullptr) << line;
+      }
+      auto next = EnemyWorld::ReadLine(c.kind, lines);
+      ASSERT_NE(next, nullptr) << line;
+      EXPECT_EQ(next->body->id, 2);
+    }
+  }
 }
 
 TEST(EnemyLineFields, LevelFacingAndIdAreReadForgivingly) {
