@@ -65,6 +65,13 @@ int Enemy::FindKindByName(const EnemyResources& resources, const std::string& na
   return -1;
 }
 
+void Enemy::SwitchState(int index) {
+  State* next = GetState(index);
+  if (!next) return;
+  next->Enter();
+  state = next;
+}
+
 bool Enemy::GiveExperience() {
   Player* player = world ? world->GetFirstPlayer() : nullptr;
   if (!player) return false;

@@ -42,6 +42,8 @@ class Enemy : public Actor {
                                             std::unique_ptr<EnemyAnimationPool> pool) = 0;
   // The boundary pass and friction.
   virtual void StepPhysics(float dt) = 0;
+  // The state of that index; null outside the enemy's table and on a prototype.
+  virtual State* GetState(int) const { return nullptr; }
   // The enemy's map line, its kind first.
   virtual void WriteRecord(std::ostream& out) = 0;
 
@@ -53,6 +55,9 @@ class Enemy : public Actor {
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const World* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
+
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
 
   // Pays the total given experience to the world's first player. False, and nothing paid,
   // while the world has no player.

@@ -161,6 +161,10 @@ float EnemyState::DrawTime(LimitDraw draw) {
 
 int EnemyState::Coin() { return std::rand() % 2; }
 
+bool EnemyState::HealthSpent() const {
+  return owner->healthMeter && owner->healthMeter->value <= 0.0f;
+}
+
 void EnemyState::Restart() {
   stateTime = 0.0f;
   if (!animation) return;

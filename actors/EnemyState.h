@@ -68,6 +68,9 @@ class EnemyState : public State {
   // r mod 2 of the program's generator.
   static int Coin();
 
+  // The owner's health is 0 or less.
+  bool HealthSpent() const;
+
   // The state's clock and its animation back to their start.
   void Restart();
   // What every update begins with: the clock, gravity and one step of the animation.

@@ -67,16 +67,8 @@ void DemoGoblin::Initialize(const Vector3& position) {
   WriteGainedStats(GrowthValues, FighterValues);
 }
 
-void DemoGoblin::SwitchState(int index) {
-  DemoGoblinState* next = GetState(index);
-  if (!next) return;
-  next->Enter();
-  state = next;
-}
-
 DemoGoblinState* DemoGoblin::GetState(int index) const {
-  if (!states || index < 0 || index >= DemoGoblinStateCount) return nullptr;
-  return states->states[static_cast<size_t>(index)].get();
+  return states ? states->Get(index) : nullptr;
 }
 
 void DemoGoblin::Resize(const Vector3& size) {

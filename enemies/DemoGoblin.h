@@ -5,9 +5,9 @@
 
 #include "actors/Enemy.h"
 #include "actors/EnemyAnimationPool.h"
+#include "enemies/DemoGoblinState.h"
 #include "platform/MathTypes.h"
 
-class DemoGoblinState;
 struct DemoGoblinStateTable;
 
 // A training goblin: it wanders, notices the player in front of it or close behind, walks up
@@ -38,10 +38,7 @@ class DemoGoblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  DemoGoblinState* GetState(int index) const;
+  DemoGoblinState* GetState(int index) const override;
   // The body and the hit box take the size, the feet staying where they are.
   void Resize(const platform::Vector3& size);
 

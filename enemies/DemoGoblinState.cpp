@@ -3,7 +3,6 @@
 #include "collision/Boundary.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoGoblinAnimationPool.h"
-#include "engine/BarMeter.h"
 
 DemoGoblinState::DemoGoblinState(DemoGoblin* newOwner, std::wstring label,
                                  std::unique_ptr<Animation> animation, LimitDraw draw)
@@ -23,8 +22,6 @@ void DemoGoblinState::Update(float dt) {
   Decide(dt);
   PlaceStrikeShape();
 }
-
-bool DemoGoblinState::HealthSpent() const { return demoGoblin.healthMeter->value <= 0.0f; }
 
 bool DemoGoblinState::LeaveWhenDeadOrFalling() {
   if (HealthSpent()) {

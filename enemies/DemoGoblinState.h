@@ -27,7 +27,6 @@ class DemoGoblinState : public EnemyState {
   // is none.
   virtual void Decide(float) {}
 
-  bool HealthSpent() const;
   // Health spent: Dead; off the ground: Falling. True when it switched.
   bool LeaveWhenDeadOrFalling();
   bool WaitIsOver() const { return stateTime >= wait; }

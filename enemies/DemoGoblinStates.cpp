@@ -35,22 +35,18 @@ EnemyState::StrikeValues SwingValues() {
 
 DemoGoblinStateTable::DemoGoblinStateTable(DemoGoblin* owner,
                                            std::unique_ptr<EnemyAnimationPool> newPool)
-    : pool(std::move(newPool)) {
-  auto animation = [this](int index) { return pool ? pool->GetAnimation(index) : nullptr; };
-  auto make = [&]<typename StateClass>(int index) {
-    states[static_cast<size_t>(index)] = std::make_unique<StateClass>(owner, animation(index));
-  };
-  make.operator()<DemoGoblinStateIdling>(DemoGoblinIdling);
-  make.operator()<DemoGoblinStateIdleWalking>(DemoGoblinIdleWalking);
-  make.operator()<DemoGoblinStateFalling>(DemoGoblinFalling);
-  make.operator()<DemoGoblinStateDead>(DemoGoblinDead);
-  make.operator()<DemoGoblinStateBackAlerted>(DemoGoblinBackAlerted);
-  make.operator()<DemoGoblinStateFrontAlerted>(DemoGoblinFrontAlerted);
-  make.operator()<DemoGoblinStateAttacking>(DemoGoblinAttacking);
-  make.operator()<DemoGoblinStateGuardBreakUp>(DemoGoblinGuardBreakUp);
-  make.operator()<DemoGoblinStateGuardBreakDown>(DemoGoblinGuardBreakDown);
-  make.operator()<DemoGoblinStateAlertIdling>(DemoGoblinAlertIdling);
-  make.operator()<DemoGoblinStateAlertWalking>(DemoGoblinAlertWalking);
+    : EnemyStateTable(std::move(newPool)) {
+  Make<DemoGoblinStateIdling>(owner, DemoGoblinIdling);
+  Make<DemoGoblinStateIdleWalking>(owner, DemoGoblinIdleWalking);
+  Make<DemoGoblinStateFalling>(owner, DemoGoblinFalling);
+  Make<DemoGoblinStateDead>(owner, DemoGoblinDead);
+  Make<DemoGoblinStateBackAlerted>(owner, DemoGoblinBackAlerted);
+  Make<DemoGoblinStateFrontAlerted>(owner, DemoGoblinFrontAlerted);
+  Make<DemoGoblinStateAttacking>(owner, DemoGoblinAttacking);
+  Make<DemoGoblinStateGuardBreakUp>(owner, DemoGoblinGuardBreakUp);
+  Make<DemoGoblinStateGuardBreakDown>(owner, DemoGoblinGuardBreakDown);
+  Make<DemoGoblinStateAlertIdling>(owner, DemoGoblinAlertIdling);
+  Make<DemoGoblinStateAlertWalking>(owner, DemoGoblinAlertWalking);
 }
 
 DemoGoblinStateIdling::DemoGoblinStateIdling(DemoGoblin* newOwner,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <memory>
 
 #include "actors/EnemyAnimationPool.h"
+#include "actors/EnemyStateTable.h"
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
 
@@ -14,13 +14,8 @@ inline constexpr EnemyState::LimitDraw DemoGoblinRestingWait{100, 100};
 inline constexpr EnemyState::LimitDraw DemoGoblinWalkingWait{100, 200};
 inline constexpr EnemyState::LimitDraw DemoGoblinReactionWait{20, 35};
 
-// The DemoGoblin's pool and its states in index order. The states are destroyed first, since
-// their animations show the pool's frames.
-struct DemoGoblinStateTable {
+struct DemoGoblinStateTable : EnemyStateTable<DemoGoblinState, DemoGoblinStateCount> {
   DemoGoblinStateTable(DemoGoblin* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-
-  std::unique_ptr<EnemyAnimationPool> pool;
-  std::array<std::unique_ptr<DemoGoblinState>, DemoGoblinStateCount> states;
 };
 
 // Stands; wanders off on a timeout, notices a player in front within 5 or behind within 3.5.

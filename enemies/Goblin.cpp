@@ -109,16 +109,8 @@ void Goblin::Initialize(const Vector3& position) {
   WriteGainedStats(GrowthValues);
 }
 
-void Goblin::SwitchState(int index) {
-  GoblinState* next = GetState(index);
-  if (!next) return;
-  next->Enter();
-  state = next;
-}
-
 GoblinState* Goblin::GetState(int index) const {
-  if (!states || index < 0 || index >= GoblinStateCount) return nullptr;
-  return states->states[static_cast<size_t>(index)].get();
+  return states ? states->Get(index) : nullptr;
 }
 
 void Goblin::RaiseShield(bool raised) {

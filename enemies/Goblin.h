@@ -5,9 +5,9 @@
 
 #include "actors/Enemy.h"
 #include "actors/EnemyAnimationPool.h"
+#include "enemies/GoblinState.h"
 #include "platform/MathTypes.h"
 
-class GoblinState;
 struct GoblinStateTable;
 
 // A walking enemy with a shield. Before its body it carries two shield volumes on the side it
@@ -48,10 +48,7 @@ class Goblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  GoblinState* GetState(int index) const;
+  GoblinState* GetState(int index) const override;
 
   // The shield volumes at full size, or at none.
   void RaiseShield(bool raised);

@@ -43,8 +43,6 @@ void GoblinState::StepPrologue(float dt) {
   CheckIncomingHits(&goblin.HitShield());
 }
 
-bool GoblinState::HealthSpent() const { return goblin.healthMeter->value <= 0.0f; }
-
 bool GoblinState::LeaveWhenDeadOrFalling() {
   if (HealthSpent()) {
     SwitchTo(GoblinDead);

@@ -43,7 +43,6 @@ class GoblinState : public EnemyState {
  protected:
   // The prologue; the body takes the strikes that do not touch the shield.
   void StepPrologue(float dt);
-  bool HealthSpent() const;
   // Health spent: Dead; off the ground: Falling. True when it switched.
   bool LeaveWhenDeadOrFalling();
   // A player near enough in front alerts the goblin to the front, a nearer one behind it to

@@ -10,33 +10,29 @@ constexpr bool Bare = false;
 }  // namespace
 
 GoblinStateTable::GoblinStateTable(Goblin* owner, std::unique_ptr<EnemyAnimationPool> newPool)
-    : pool(std::move(newPool)) {
-  auto animation = [this](int index) { return pool ? pool->GetAnimation(index) : nullptr; };
-  auto make = [&]<typename StateClass>(int index) {
-    states[static_cast<size_t>(index)] = std::make_unique<StateClass>(owner, animation(index));
-  };
-  make.operator()<GoblinStateIdling>(GoblinIdling);
-  make.operator()<GoblinStateIdlingWithShield>(GoblinIdlingWithShield);
-  make.operator()<GoblinStateIdleWalking>(GoblinIdleWalking);
-  make.operator()<GoblinStateIdleWalkingWithShield>(GoblinIdleWalkingWithShield);
-  make.operator()<GoblinStateFalling>(GoblinFalling);
-  make.operator()<GoblinStateFallingWithShield>(GoblinFallingWithShield);
-  make.operator()<GoblinStateDead>(GoblinDead);
-  make.operator()<GoblinStateBackAlerted>(GoblinBackAlerted);
-  make.operator()<GoblinStateFrontAlerted>(GoblinFrontAlerted);
-  make.operator()<GoblinStateBackAlertedWithShield>(GoblinBackAlertedWithShield);
-  make.operator()<GoblinStateFrontAlertedWithShield>(GoblinFrontAlertedWithShield);
-  make.operator()<GoblinStateGuarding>(GoblinGuarding);
-  make.operator()<GoblinStateForwardGuardWalking>(GoblinForwardGuardWalking);
-  make.operator()<GoblinStateBackwardGuardWalking>(GoblinBackwardGuardWalking);
-  make.operator()<GoblinStateShieldPushing>(GoblinShieldPushing);
-  make.operator()<GoblinStateAttacking>(GoblinAttacking);
-  make.operator()<GoblinStateAttackingWithShield>(GoblinAttackingWithShield);
-  make.operator()<GoblinStateBlocking>(GoblinBlocking);
-  make.operator()<GoblinStateGuardBreakUp>(GoblinGuardBreakUp);
-  make.operator()<GoblinStateGuardBreakDown>(GoblinGuardBreakDown);
-  make.operator()<GoblinStateGuardBreakUpWithShield>(GoblinGuardBreakUpWithShield);
-  make.operator()<GoblinStateGuardBreakDownWithShield>(GoblinGuardBreakDownWithShield);
+    : EnemyStateTable(std::move(newPool)) {
+  Make<GoblinStateIdling>(owner, GoblinIdling);
+  Make<GoblinStateIdlingWithShield>(owner, GoblinIdlingWithShield);
+  Make<GoblinStateIdleWalking>(owner, GoblinIdleWalking);
+  Make<GoblinStateIdleWalkingWithShield>(owner, GoblinIdleWalkingWithShield);
+  Make<GoblinStateFalling>(owner, GoblinFalling);
+  Make<GoblinStateFallingWithShield>(owner, GoblinFallingWithShield);
+  Make<GoblinStateDead>(owner, GoblinDead);
+  Make<GoblinStateBackAlerted>(owner, GoblinBackAlerted);
+  Make<GoblinStateFrontAlerted>(owner, GoblinFrontAlerted);
+  Make<GoblinStateBackAlertedWithShield>(owner, GoblinBackAlertedWithShield);
+  Make<GoblinStateFrontAlertedWithShield>(owner, GoblinFrontAlertedWithShield);
+  Make<GoblinStateGuarding>(owner, GoblinGuarding);
+  Make<GoblinStateForwardGuardWalking>(owner, GoblinForwardGuardWalking);
+  Make<GoblinStateBackwardGuardWalking>(owner, GoblinBackwardGuardWalking);
+  Make<GoblinStateShieldPushing>(owner, GoblinShieldPushing);
+  Make<GoblinStateAttacking>(owner, GoblinAttacking);
+  Make<GoblinStateAttackingWithShield>(owner, GoblinAttackingWithShield);
+  Make<GoblinStateBlocking>(owner, GoblinBlocking);
+  Make<GoblinStateGuardBreakUp>(owner, GoblinGuardBreakUp);
+  Make<GoblinStateGuardBreakDown>(owner, GoblinGuardBreakDown);
+  Make<GoblinStateGuardBreakUpWithShield>(owner, GoblinGuardBreakUpWithShield);
+  Make<GoblinStateGuardBreakDownWithShield>(owner, GoblinGuardBreakDownWithShield);
 }
 
 GoblinStateIdling::GoblinStateIdling(Goblin* newOwner, std::unique_ptr<Animation> animation)

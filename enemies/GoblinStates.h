@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <memory>
 
 #include "actors/EnemyAnimationPool.h"
+#include "actors/EnemyStateTable.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/GoblinState.h"
 
@@ -15,13 +15,8 @@ inline constexpr EnemyState::LimitDraw GoblinWalkingWait{100, 200};
 inline constexpr EnemyState::LimitDraw GoblinReactionWait{20, 35};
 inline constexpr EnemyState::LimitDraw GoblinBlockingWait{50, 100};
 
-// The Goblin's pool and its states in index order. The states are destroyed first, since their
-// animations show the pool's frames.
-struct GoblinStateTable {
+struct GoblinStateTable : EnemyStateTable<GoblinState, GoblinStateCount> {
   GoblinStateTable(Goblin* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-
-  std::unique_ptr<EnemyAnimationPool> pool;
-  std::array<std::unique_ptr<GoblinState>, GoblinStateCount> states;
 };
 
 // Stands; wanders off on a timeout, notices the player.

@@ -94,16 +94,8 @@ void Ratatoskr::SetHome(const Vector3& point, float halfWidth) {
   rightBound = home.x + range;
 }
 
-void Ratatoskr::SwitchState(int index) {
-  RatatoskrState* next = GetState(index);
-  if (!next) return;
-  next->Enter();
-  state = next;
-}
-
 RatatoskrState* Ratatoskr::GetState(int index) const {
-  if (!states || index < 0 || index >= RatatoskrStateCount) return nullptr;
-  return states->states[static_cast<size_t>(index)].get();
+  return states ? states->Get(index) : nullptr;
 }
 
 void Ratatoskr::PlaceSprite() { sprite->SetPosition(body->position); }

@@ -5,9 +5,9 @@
 
 #include "actors/Enemy.h"
 #include "actors/EnemyAnimationPool.h"
+#include "enemies/RatatoskrState.h"
 #include "platform/MathTypes.h"
 
-class RatatoskrState;
 struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
@@ -43,10 +43,7 @@ class Ratatoskr : public Enemy {
 
   // Centres the roaming range of that half-width on the point.
   void SetHome(const platform::Vector3& point, float halfWidth);
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  RatatoskrState* GetState(int index) const;
+  RatatoskrState* GetState(int index) const override;
 
   platform::Vector3 home;
   // Half the width of the roaming range.

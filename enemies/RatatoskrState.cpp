@@ -4,7 +4,6 @@
 #include "collision/Hit.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
-#include "engine/BarMeter.h"
 
 RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
                                std::unique_ptr<Animation> animation, LimitDraw draw,
@@ -33,7 +32,7 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
   StepClockAndAnimation(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
-  if (ratatoskr.healthMeter && ratatoskr.healthMeter->value <= 0.0f) {
+  if (HealthSpent()) {
     // Only the bite has something to take back.
     Exit();
     SwitchTo(RatatoskrDead);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <istream>
 #include <memory>
 #include <vector>
@@ -78,6 +79,17 @@ class EnemyWorld : public ::testing::Test, protected RenderGlobals {
         actor->Update(Frame);
       }
     }
+  }
+
+  // Steps until the enemy is in one of the states of its table; false after ten seconds.
+  bool StepUntil(const Enemy& enemy, std::initializer_list<int> states) {
+    for (int frame = 0; frame < 600; ++frame) {
+      for (int index : states) {
+        if (enemy.state == enemy.GetState(index)) return true;
+      }
+      Step();
+    }
+    return false;
   }
 
   // Seeds the generator so that its next values are these draws.

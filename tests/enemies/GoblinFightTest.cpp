@@ -19,15 +19,8 @@ class GoblinFight : public GoblinWorld {
   }
 
   bool In(int index) const { return goblin->state == goblin->GetState(index); }
-  // Steps until the goblin is in one of the states; false after ten seconds.
   bool StepUntil(std::initializer_list<int> states) {
-    for (int frame = 0; frame < 600; ++frame) {
-      for (int index : states) {
-        if (In(index)) return true;
-      }
-      Step();
-    }
-    return false;
+    return EnemyWorld::StepUntil(*goblin, states);
   }
   float X() const { return goblin->body->position.x; }
   float Health() const { return goblin->healthMeter->value; }
@@ -139,10 +132,7 @@ class DemoGoblinFight : public GoblinWorld {
     goblin = Place<DemoGoblin>(ReadLine(DemoGoblin::Kind, line));
   }
   bool In(int index) const { return goblin->state == goblin->GetState(index); }
-  bool StepUntil(int index) {
-    for (int frame = 0; frame < 600 && !In(index); ++frame) Step();
-    return In(index);
-  }
+  bool StepUntil(int index) { return EnemyWorld::StepUntil(*goblin, {index}); }
 
   DemoGoblin* goblin = nullptr;  // the world's
 };

@@ -4,13 +4,15 @@
 
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/GoblinAnimationPool.h"
+#include "enemies/RatatoskrAnimationPool.h"
 #include "engine/Texture.h"
 
 namespace {
 
-class GoblinPools : public ::testing::Test {
+// Pools built on two sheets, checked against their cell tables.
+class EnemyPools : public ::testing::Test {
  protected:
-  GoblinPools() {
+  EnemyPools() {
     for (const char* name : {"frames", "shielded"}) {
       textures.push_back(std::make_unique<Texture>(name, L"sheet", 1024, 1024));
     }
@@ -60,7 +62,25 @@ class GoblinPools : public ::testing::Test {
   TextureGroup textures;
 };
 
-TEST_F(GoblinPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
+TEST_F(EnemyPools, TheRatatoskrPoolBuildsItsFramesAndAnimationsFromTheTable) {
+  RatatoskrAnimationPool pool(textures);
+  ExpectFramesFollowTheCells(pool, RatatoskrAnimationPool::Cells(), textures);
+  // m_frameRunning1 at (640, 0)-(768, 128).
+  EXPECT_EQ(pool.frames[3]->corners, (std::array<float, 8>{768, 128, 640, 128, 768, 0, 640, 0}));
+  ExpectAnimations(pool, {
+                             {RatatoskrIdling, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+                             {RatatoskrDead, 1, 0, 0.0f, L"m_frameDead", nullptr},
+                             {RatatoskrRunning, 2, 1, 0.20000002f, L"m_frameRunning1", nullptr},
+                             {RatatoskrLuring, 2, 1, 0.20000002f, L"m_frameLuring1", nullptr},
+                             {RatatoskrFalling, 1, 0, 0.0f, L"m_frameFalling", nullptr},
+                             {RatatoskrAttacking, 5, 0, 0.50000006f, L"m_frameAttacking1",
+                              L"m_frameAttacking5"},
+                             {14, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+                             {-1, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+                         });
+}
+
+TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
   GoblinAnimationPool pool(textures);
   ExpectFramesFollowTheCells(pool, GoblinAnimationPool::Cells(), textures);
   // m_frameIdleWalkingWithShield1 draws from the plain sheet, (384, 0)-(512, 128).
@@ -101,7 +121,7 @@ TEST_F(GoblinPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
   }
 }
 
-TEST_F(GoblinPools, TheDemoGoblinPoolSharesFramesBetweenItsWalksAndShowsGuardingInItsBreaks) {
+TEST_F(EnemyPools, TheDemoGoblinPoolSharesFramesBetweenItsWalksAndShowsGuardingInItsBreaks) {
   DemoGoblinAnimationPool pool(textures);
   ExpectFramesFollowTheCells(pool, DemoGoblinAnimationPool::Cells(), textures);
   ExpectAnimations(pool,
