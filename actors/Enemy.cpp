@@ -130,10 +130,12 @@ void Enemy::PlaceMeters(float dt) {
   RefreshMeterLimits(dt);
 }
 
-void Enemy::WriteGainedStats(std::span<const GainedValue> values,
+void Enemy::WriteGainedStats(std::initializer_list<std::span<const GainedValue>> lists,
                              std::span<const float> fromBaseAttack) {
   StatBlock& gained = *stats;
-  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+  for (std::span<const GainedValue> values : lists) {
+    for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+  }
   for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
     gained[Stat::BaseAttack + i] = fromBaseAttack[i];
   }

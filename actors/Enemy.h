@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -29,6 +31,14 @@ class Enemy : public Actor {
     int index;
     float value;
   };
+  // An enemy that starts at the foot of the usual growth curve and pays 12 when it dies.
+  static constexpr std::array<GainedValue, 5> FreshExperience{{
+      {Stat::StatExperience, 0.0f},
+      {Stat::PtExperience, 0.0f},
+      {Stat::StatGivenExperience, 12.0f},
+      {Stat::InitExperience, 200.0f},
+      {Stat::RateExperience, 1.4f},
+  }};
 
   explicit Enemy(std::string name);
   ~Enemy() override;
@@ -80,9 +90,9 @@ class Enemy : public Actor {
   void SettleFirstFrame();
   // The meters follow the sprite; their limits and regeneration are refreshed.
   void PlaceMeters(float dt);
-  // Straight into the gained sheet: the values, then BaseAttack onwards from the list, if any;
-  // the totals and derived values follow once.
-  void WriteGainedStats(std::span<const GainedValue> values,
+  // Straight into the gained sheet: the lists of values in order, then BaseAttack onwards from
+  // the last list, if any; the totals and derived values follow once.
+  void WriteGainedStats(std::initializer_list<std::span<const GainedValue>> lists,
                         std::span<const float> fromBaseAttack = {});
   // The boundary pass: push-out, ground and wall contacts, the sprite back on the body, the
   // velocity stopped where a boundary pushed, the ground followed down, and drag.

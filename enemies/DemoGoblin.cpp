@@ -17,15 +17,10 @@ constexpr const char* Description = "DemoGoblin description.";
 // The DemoGoblin's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
-constexpr std::array<Enemy::GainedValue, 8> GrowthValues{{
+constexpr std::array<Enemy::GainedValue, 3> MotionValues{{
     {Stat::Mass, 1.87f},
     {Stat::DragFactor, 1.0f},
     {Stat::AirDragFactor, 0.8f},
-    {Stat::StatExperience, 0.0f},
-    {Stat::PtExperience, 0.0f},
-    {Stat::StatGivenExperience, 12.0f},
-    {Stat::InitExperience, 200.0f},
-    {Stat::RateExperience, 1.4f},
 }};
 
 // BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
@@ -64,7 +59,7 @@ void DemoGoblin::Initialize(const Vector3& position) {
   groundContact = nullptr;
   wallContact = nullptr;
   drawLayer = GroupNumber;
-  WriteGainedStats(GrowthValues, FighterValues);
+  WriteGainedStats({MotionValues, FreshExperience}, FighterValues);
 }
 
 DemoGoblinState* DemoGoblin::GetState(int index) const {

@@ -25,15 +25,10 @@ constexpr float ShieldAheadPixels = 30.0f;
 constexpr float ShieldAbovePixels = 4.0f;
 
 // Every value not named keeps the actor's default.
-constexpr std::array<Enemy::GainedValue, 11> GrowthValues{{
+constexpr std::array<Enemy::GainedValue, 6> OwnValues{{
     {Stat::Mass, 1.87f},
     {Stat::DragFactor, 1.0f},
     {Stat::AirDragFactor, 0.8f},
-    {Stat::StatExperience, 0.0f},
-    {Stat::PtExperience, 0.0f},
-    {Stat::StatGivenExperience, 12.0f},
-    {Stat::InitExperience, 200.0f},
-    {Stat::RateExperience, 1.4f},
     {Stat::GainedDefense, 1.0f},
     {Stat::GainedHealth, 20.0f},
     {Stat::BaseHealth, 150.0f},
@@ -106,7 +101,7 @@ void Goblin::Initialize(const Vector3& position) {
   groundContact = nullptr;
   wallContact = nullptr;
   drawLayer = GroupNumber;
-  WriteGainedStats(GrowthValues);
+  WriteGainedStats({OwnValues, FreshExperience});
 }
 
 GoblinState* Goblin::GetState(int index) const {

@@ -27,15 +27,10 @@ constexpr platform::PixelRect PictureCell{128, 0, 256, 128};
 // The Ratatoskr's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
-constexpr std::array<Enemy::GainedValue, 8> GrowthValues{{
+constexpr std::array<Enemy::GainedValue, 3> MotionValues{{
     {Stat::Mass, 0.87f},
     {Stat::DragFactor, 0.5f},
     {Stat::AirDragFactor, 0.2f},
-    {Stat::StatExperience, 0.0f},
-    {Stat::PtExperience, 0.0f},
-    {Stat::StatGivenExperience, 12.0f},
-    {Stat::InitExperience, 200.0f},
-    {Stat::RateExperience, 1.4f},
 }};
 
 // BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
@@ -83,7 +78,7 @@ void Ratatoskr::Initialize(const Vector3& position) {
   wallContact = nullptr;
   drawLayer = GroupNumber;
 
-  WriteGainedStats(GrowthValues, FighterValues);
+  WriteGainedStats({MotionValues, FreshExperience}, FighterValues);
   SetHome(position, 0.0f);
 }
 
