@@ -6,6 +6,7 @@
 #include "collision/Hit.h"
 #include "engine/BarMeter.h"
 #include "engine/Globals.h"
+#include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
 #include "player/Player.h"
 #include "world/World.h"
@@ -24,10 +25,9 @@ constexpr float MeterHeight = 0.5f;
 constexpr Color4 HealthMeterColor{200, 128, 0, 0};
 constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
 
-// A quad of that size at the place.
 template <typename BodyShape>
-std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color,
-                                         const Vector3& position, const Vector3& size) {
+std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
+                                         const Vector3& position) {
   auto shape = std::make_unique<BodyShape>();
   shape->SetName(name);
   shape->SetFillColor(color);
@@ -40,7 +40,7 @@ std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color,
 
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
 
-// The concrete class has destroyed its states, which refer to these parts.
+// The concrete enemy's states, which refer to these parts, are gone by now.
 Enemy::~Enemy() = default;
 
 std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResources& resources,
@@ -52,7 +52,7 @@ std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResour
   return pool->Create(*textures);
 }
 
-std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const World* owner, int kind) {
+std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const World* owner, int kind) {
   if (!owner || !owner->enemyResources) return nullptr;
   return CreateAnimationPool(*owner->enemyResources, kind);
 }
@@ -65,8 +65,7 @@ int Enemy::FindKindByName(const EnemyResources& resources, const std::string& na
   return -1;
 }
 
-void Enemy::SwitchState(int index) {
-  State* next = GetState(index);
+void Enemy::EnterState(State* next) {
   if (!next) return;
   next->Enter();
   state = next;
@@ -79,14 +78,39 @@ bool Enemy::GiveExperience() {
   return true;
 }
 
-void Enemy::MakeBody(const char* bodyName, const char* hitBoxName, const Vector3& position,
-                     const Vector3& size) {
-  ownBody = MakeBodyShape<BoundingQuad>(bodyName, BoundingColor, position, size);
+void Enemy::InitializeBody(const char* bodyName, const char* hitBoxName, const Vector3& size,
+                           const Vector3& position, int32_t groupNumber) {
+  ownBody = MakeBodyShape<BoundingQuad>(bodyName, BoundingColor, size, position);
   ownBody->previousPosition = position;
   body = ownBody.get();
-  ownHitBox = MakeBodyShape<HitQuad>(hitBoxName, HitBoxColor, position, size);
+
+  ownHitBox = MakeBodyShape<HitQuad>(hitBoxName, HitBoxColor, size, position);
   ownHitBox->hitValue = drawLayer;
   hitBox = ownHitBox.get();
+
+  facing = 1;
+  groundContact = nullptr;
+  wallContact = nullptr;
+  drawLayer = groupNumber;
+}
+
+void Enemy::WriteGrowth(std::span<const GainedValue> values,
+                        std::span<const float> fromBaseAttack) {
+  // Straight into the gained sheet; the totals and derived values follow once, below.
+  StatBlock& gained = *stats;
+  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
+    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
+  }
+  RecomputeTotalStats();
+  RecomputeDerivedStats();
+}
+
+void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect& cell) {
+  Texture* sheet = textures.empty() ? nullptr : textures.front().get();
+  ownSprite = std::make_unique<Sprite>(sheet);
+  ownSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
+  ownSprite->dirty = 1;
 }
 
 void Enemy::MakeSpriteAndMeters() {
@@ -105,6 +129,29 @@ void Enemy::MakeSpriteAndMeters() {
                                  MeterWidth, MeterHeight, 0.0f, StaminaMeterColor);
   staminaMeter->AddTick(derived[Derived::ResistanceFactor] * derived[Derived::BreakPoint1Factor],
                         HealthMeterColor);
+
+  if (!state) return;
+  if (state->animation) state->animation->Advance(0.0f);
+  state->UpdateShapeFrames(0.0f);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+}
+
+void Enemy::PlaceSprite() { sprite->SetPosition(body->position); }
+
+void Enemy::Update(float dt) {
+  if (!state || !sprite) return;
+  state->Update(dt);
+  if (state->animation && state->animation->current) {
+    SetSourceRectFromFrame(*sprite, *state->animation->current);
+  }
+  body->Move(dt);
+  MirrorSpriteByFacing();
+  StepPhysics(dt);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+  PlaceSprite();
+  PlaceMeters(dt);
 }
 
 void Enemy::MirrorSpriteByFacing() {
@@ -116,13 +163,6 @@ void Enemy::MirrorSpriteByFacing() {
   }
 }
 
-void Enemy::SettleFirstFrame() {
-  state->StepAnimation(0.0f);
-  state->UpdateShapeFrames(0.0f);
-  state->PlaceStrikeShape();
-  state->PlaceHitBox();
-}
-
 void Enemy::PlaceMeters(float dt) {
   const Vector3 at = sprite->position;
   healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
@@ -130,21 +170,8 @@ void Enemy::PlaceMeters(float dt) {
   RefreshMeterLimits(dt);
 }
 
-void Enemy::WriteGainedStats(std::initializer_list<std::span<const GainedValue>> lists,
-                             std::span<const float> fromBaseAttack) {
-  StatBlock& gained = *stats;
-  for (std::span<const GainedValue> values : lists) {
-    for (const GainedValue& entry : values) gained[entry.index] = entry.value;
-  }
-  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
-    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
-  }
-  RecomputeTotalStats();
-  RecomputeDerivedStats();
-}
-
-void Enemy::StepBoundaryPhysics(float dt, Landing landing) {
-  if (!world || !body) return;
+void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing) {
+  if (!world) return;
   BoundingShape* touched = nullptr;
   const Vector3 push = world->CollideWithBoundaries(body, &touched);
   const bool wasGrounded = groundContact != nullptr;
@@ -154,18 +181,17 @@ void Enemy::StepBoundaryPhysics(float dt, Landing landing) {
   if (push.x != 0.0f && touched && touched->type == ShapeTypeQuad) {
     wallContact = dynamic_cast<BoundingQuad*>(touched);
   }
-  const bool lands = landing == Landing::AnyVerticalPush ? push.y != 0.0f
-                                                         : push.y > 0.0f && velocity.y <= 0.0f;
+  const bool lands = landing == Landing::OnAnyVerticalPush ? push.y != 0.0f
+                                                           : push.y > 0.0f && velocity.y <= 0.0f;
   if (lands && touched) groundContact = touched;
   body->SetPosition(body->position + push);
-  if (sprite) sprite->SetPosition(body->position);
+  if (sprite) PlaceSprite();
 
   if (push.x != 0.0f) velocity.x = 0.0f;
   if ((push.y < 0.0f && velocity.y > 0.0f) || (push.y > 0.0f && velocity.y <= 0.0f)) {
     velocity.y = 0.0f;
   }
-  // Walking off an edge follows the ground down instead of leaving it.
-  if (!groundContact && wasGrounded && velocity.y <= 0.0f) ProbeGround();
+  if (followGroundDown && !groundContact && wasGrounded && velocity.y <= 0.0f) ProbeGround();
   if (groundContact) {
     ApplyDrag(dt);
   } else {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -10,38 +8,35 @@
 #include <string>
 
 #include "actors/Actor.h"
-#include "platform/MathTypes.h"
+#include "actors/EnemyAnimationPool.h"
 
-class BoundingQuad;
-class EnemyAnimationPool;
 class EnemyResources;
 class HitQuad;
 class Sprite;
 
+// One gained statistic an enemy starts with.
+struct GainedValue {
+  int index;
+  float value;
+};
+
 // What every enemy shares: its kind in the catalogue, the map line it is made from and written
-// to, and the experience it pays when it dies.
+// to, the experience it pays when it dies, and the body, hit box and sprite it owns.
 class Enemy : public Actor {
  public:
   static constexpr int32_t ActorKindEnemy = 1;
-
   // Which vertical push-outs stand the enemy on the boundary that gave them.
-  enum class Landing { AnyVerticalPush, UpwardWhileNotRising };
-  // One value of the gained sheet.
-  struct GainedValue {
-    int index;
-    float value;
-  };
-  // An enemy that starts at the foot of the usual growth curve and pays 12 when it dies.
-  static constexpr std::array<GainedValue, 5> FreshExperience{{
-      {Stat::StatExperience, 0.0f},
-      {Stat::PtExperience, 0.0f},
-      {Stat::StatGivenExperience, 12.0f},
-      {Stat::InitExperience, 200.0f},
-      {Stat::RateExperience, 1.4f},
-  }};
+  enum class Landing { OnAnyVerticalPush, OnlyFromAbove };
 
   explicit Enemy(std::string name);
   ~Enemy() override;
+
+  // The frame step most kinds share: the state, the picture of its frame, the move, the
+  // facing, the physics step, the strike, hit box and sprite placed, the meters above the
+  // sprite. A prototype does nothing.
+  void Update(float dt) override;
+  // The body with its debug text, and the boundary stood on.
+  void DrawDebugInfo() override { DrawDebugShapes(); }
 
   // A new enemy of the same class at that place.
   virtual std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z,
@@ -52,8 +47,6 @@ class Enemy : public Actor {
                                             std::unique_ptr<EnemyAnimationPool> pool) = 0;
   // The boundary pass and friction.
   virtual void StepPhysics(float dt) = 0;
-  // The state of that index; null outside the enemy's table and on a prototype.
-  virtual State* GetState(int) const { return nullptr; }
   // The enemy's map line, its kind first.
   virtual void WriteRecord(std::ostream& out) = 0;
 
@@ -61,13 +54,13 @@ class Enemy : public Actor {
   // of kind 0. Null when that pool is not in the catalogue.
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const EnemyResources& resources,
                                                                  int kind);
-  // The same from the world's catalogue; null without a world or a catalogue.
-  static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const World* owner, int kind);
+  // The same from the world's catalogue; null without a world or catalogue.
+  static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const World* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
 
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
+  // Enters the state and makes it current; the state left runs no exit step. Null does nothing.
+  void EnterState(State* next);
 
   // Pays the total given experience to the world's first player. False, and nothing paid,
   // while the world has no player.
@@ -77,30 +70,34 @@ class Enemy : public Actor {
   int32_t enemyKind = 0;
 
  protected:
-  // The body and a hit box of the same size at the place; the hit box keeps the group number
-  // the actor has at this moment.
-  void MakeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& position,
-                const platform::Vector3& size);
-  // The sprite on the current state's first frame at the body, and the health and stamina
-  // meters above it, full, with the stamina meter's break point marked.
+  // The body and the hit box, both of that size at the place; the hit box copies the group
+  // number the actor has now, then the actor takes its own group number, faces right and
+  // touches nothing.
+  void InitializeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& size,
+                      const platform::Vector3& position, int32_t groupNumber);
+  // Writes the values into the gained sheet in order, then the run from BaseAttack onward;
+  // the totals and derived values follow once.
+  void WriteGrowth(std::span<const GainedValue> values, std::span<const float> fromBaseAttack = {});
+  // The prototype's picture: that cell of the first texture of the group. It is not drawn.
+  void MakePicture(const TextureGroup& textures, const platform::PixelRect& cell);
+  // Once the first state is current: the sprite on its frame at the body, the health and
+  // stamina meters above the sprite with the first break point's tick, and the first frame
+  // settled with the strike and the hit box in place.
   void MakeSpriteAndMeters();
+  // Takes the push-out of the world's boundaries: the contacts (a sideways push by a quad is
+  // a wall), the body and sprite moved out, the velocity stopped against what pushed, then
+  // drag on the ground and air drag off it. One that follows the ground down probes for it
+  // after walking off an edge.
+  void StepOnBoundaries(float dt, bool followGroundDown,
+                        Landing landing = Landing::OnAnyVerticalPush);
+  void PlaceSprite();
   // The sprite is mirrored while the enemy faces left, and not while it faces right.
   void MirrorSpriteByFacing();
-  // The current state's first picture, strike and hit box in place.
-  void SettleFirstFrame();
   // The meters follow the sprite; their limits and regeneration are refreshed.
   void PlaceMeters(float dt);
-  // Straight into the gained sheet: the lists of values in order, then BaseAttack onwards from
-  // the last list, if any; the totals and derived values follow once.
-  void WriteGainedStats(std::initializer_list<std::span<const GainedValue>> lists,
-                        std::span<const float> fromBaseAttack = {});
-  // The boundary pass: push-out, ground and wall contacts, the sprite back on the body, the
-  // velocity stopped where a boundary pushed, the ground followed down, and drag.
-  void StepBoundaryPhysics(float dt, Landing landing);
 
-  // The enemy's own parts; the actor part points at them. The sprite is the prototype's picture
-  // where a class gives its prototype one.
   std::unique_ptr<BoundingQuad> ownBody;
   std::unique_ptr<HitQuad> ownHitBox;
+  // The drawn sprite; on a prototype only a picture.
   std::unique_ptr<Sprite> ownSprite;
 };

@@ -34,18 +34,24 @@ void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
   defaultFrame = frames.empty() ? nullptr : frames.front().get();
 }
 
-std::unique_ptr<Animation> EnemyAnimationPool::AnimationFromCells(
-    std::span<const EnemyCell> cells, int number, std::span<const int> looping) const {
+std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(std::span<const EnemyCell> cells,
+                                                                int number, bool loops) const {
   auto animation = std::make_unique<Animation>();
   for (size_t i = 0; i < cells.size() && i < frames.size(); ++i) {
     if (cells[i].animation == number) animation->frames.push_back(frames[i].get());
   }
   if (animation->frames.empty()) return CreateAnimation(*this);
+  // One-frame animations keep length 0, even for a pose that never ends.
   if (animation->frames.size() > 1) {
     animation->length = ChainLength(animation->frames.front());
-    animation->loop = std::ranges::find(looping, number) != looping.end() ? 1 : 0;
+    animation->loop = loops ? 1 : 0;
   }
   return animation;
+}
+
+std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(
+    std::span<const EnemyCell> cells, int number, std::span<const int> looping) const {
+  return CollectAnimation(cells, number, std::ranges::find(looping, number) != looping.end());
 }
 
 std::unique_ptr<Animation> CreateAnimation(const EnemyAnimationPool& pool) {

@@ -21,10 +21,15 @@ struct EnemyCell {
   int texture;               // index in the pool's texture list
   platform::PixelRect rect;  // texels: left, top, right, bottom
   float duration;            // seconds
-  int animation;             // the animation's number, which is also its state's index
-  const char* action;        // what that state does: "Idling", "Running" ...
+  int animation;             // the animation's number
+  const char* action;        // what the state that shows it does: "Idling", "Running" ...
   int place;                 // 0 for the first frame of the animation
 };
+
+// The cell at that column and row of a sheet cut into cells of one size, in texels.
+constexpr platform::PixelRect GridCell(int column, int row, int width, int height) {
+  return {column * width, row * height, (column + 1) * width, (row + 1) * height};
+}
 
 // The frames of one enemy kind and the animations built from them. The frames belong to the
 // pool; the animations it hands out point at them.
@@ -49,14 +54,16 @@ class EnemyAnimationPool {
  protected:
   EnemyAnimationPool() = default;
 
-  // One frame per cell, in table order; a cell's frame leads on to the next cell's when both
-  // belong to the same animation. The first frame is the default one.
+  // One frame per cell, in table order; a frame's chain successor is the next row of the same
+  // animation. The first frame is the default one.
   void BuildFrames(std::span<const EnemyCell> cells, const TextureGroup& textures);
-  // The frames of that animation's cells in chain order, looping when the number is listed; a
-  // number without cells gives CreateAnimation's. One-frame animations keep length 0, even for
-  // a pose that never ends.
-  std::unique_ptr<Animation> AnimationFromCells(std::span<const EnemyCell> cells, int number,
-                                                std::span<const int> looping) const;
+  // The frames of that animation in chain order; with more than one it has the length of its
+  // chain and the loop flag. CreateAnimation's when the table has no such animation.
+  std::unique_ptr<Animation> CollectAnimation(std::span<const EnemyCell> cells, int number,
+                                              bool loops) const;
+  // The same, looping when the number is one of those listed.
+  std::unique_ptr<Animation> CollectAnimation(std::span<const EnemyCell> cells, int number,
+                                              std::span<const int> looping) const;
 };
 
 // An animation that shows only the pool's default frame.

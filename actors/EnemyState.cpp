@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
-#include <unordered_set>
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
@@ -22,36 +22,89 @@ namespace {
 
 // How far above the body's centre the damage number starts.
 constexpr float DamageTextRise = 1.0f;
+constexpr float Forever = std::numeric_limits<float>::max();
 constexpr float HundredthsPerSecond = 100.0f;
 // How fast a run below its top speed picks up, per second.
 constexpr float RunAcceleration = 5.0f;
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
-// What is left of the damage after defence: never above the damage, never below 0.
-float DamageAfterDefence(float damage, float defence) {
-  float net = damage - defence;
-  if (!(net <= damage)) net = damage;
-  if (!(net >= 0.0f)) net = 0.0f;
-  return net;
-}
-
 }  // namespace
 
 EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)
     : State(newOwner, std::move(firstAnimation)) {}
 
-StrikeQuad* EnemyState::AddStrikeQuad(const StrikeValues& values) {
+void EnemyState::Exit() {
+  World* world = owner ? owner->world : nullptr;
+  if (!world) return;
+  // Every strike the state may have put into play: the sequence it steps and the ones it owns.
+  std::vector<StrikeShape*> used = StrikesInChain(strikeFrames);
+  for (const auto& strike : strikes) used.push_back(strike.get());
+  for (StrikeShape* strike : used) {
+    auto& list = world->enemyStrikes;
+    auto found = std::find(list.begin(), list.end(), strike);
+    if (found != list.end()) list.erase(found);
+    world->ForgetStrike(strike);
+  }
+}
+
+void EnemyState::CheckIncomingHits(KnockBack knockBack, const HitQuad* cover) {
+  World* world = owner ? owner->world : nullptr;
+  if (!world || !owner->hitBox) return;
+  HitQuad* hitBox = owner->hitBox;
+  for (StrikeShape* strike : world->playerStrikes) {
+    if (!strike || !Collide(hitBox, strike)) continue;
+    if (hitBox->Contains(strike)) continue;
+    if (cover && (cover->Contains(strike) || Collide(cover, strike))) continue;
+    holdTimer = strike->freezeTime;
+    if (knockBack == KnockBack::Applied && owner->body) {
+      owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
+    }
+    strike->hitList.AddUnique(hitBox);
+    hitBox->hitList.push_back(strike);
+
+    const float damage = strike->damage;
+    const float net = DamageAfterDefence(damage, owner->derived[Derived::Defense]);
+    if (owner->healthMeter) owner->healthMeter->value -= net;
+    if (owner->staminaMeter) owner->staminaMeter->value -= net;
+    AddToStat(*owner, Stat::StatDamageDefended, damage - net);
+    AddToStat(*owner, Stat::StatDamageReceived, net);
+    if (Actor* attacker = strike->owner) {
+      AddToStat(*attacker, Stat::StatDamageDealt, net);
+      if (attacker->state) attacker->state->holdTimer = strike->freezeTime;
+    }
+    if (world->floatingTexts && owner->body) {
+      const platform::Vector3 at = owner->body->position;
+      world->floatingTexts->Add(std::to_string(TruncateToInt(net)), at.x, at.y + DamageTextRise,
+                                at.z, ColorBlack);
+    }
+  }
+}
+
+void EnemyState::UpdateIdle(float dt) {
+  stateTime += dt;
+  if (owner) owner->ApplyGravity(dt);
+  if (animation) animation->Advance(dt);
+}
+
+StrikeQuad* EnemyState::MakeLastingStrike(const wchar_t* entryName, const StrikeValues& values) {
+  StrikeQuad* strike = AddStrikeQuad(values);
+  BuildStrikeFrames({{entryName, Forever, strike}});
+  return strike;
+}
+
+StrikeQuad* EnemyState::AddStrikeQuad(const StrikeValues& values, const platform::Vector3& bias,
+                                      float staminaDamage) {
   auto strike = std::make_unique<StrikeQuad>();
   strike->SetFillColor(StrikeColor);
-  strike->SetDimensions(values.size.x, values.size.y, values.size.z);
+  strike->SetDimensions(values.width, values.height, 0.0f);
   strike->owner = owner;
   strike->offset = values.offset;
-  strike->direction = values.bias;
+  strike->direction = bias;
   strike->force = values.force;
   strike->damage = values.damage;
-  strike->staminaDamage = values.staminaDamage;
-  strike->freezeTime = values.hitStop;
+  strike->staminaDamage = staminaDamage;
+  strike->freezeTime = values.freeze;
   StrikeQuad* made = strike.get();
   strikes.push_back(std::move(strike));
   return made;
@@ -81,12 +134,10 @@ void EnemyState::BuildStrikeFrames(std::initializer_list<StrikeFrame> frames) {
 }
 
 void EnemyState::PutFirstStrikeInPlay() {
-  strikeFrames->totalTime = 0.0f;
-  strikeFrames->frameTime = 0.0f;
-  strikeFrames->current = strikeFrames->frames.front();
+  strikeFrames->Rewind();
   PlaceStrikeShape();
   previousStrikeEntry = strikeFrames->current;
-  StrikeShape* first = previousStrikeEntry->Strike();
+  StrikeShape* first = previousStrikeEntry ? previousStrikeEntry->Strike() : nullptr;
   if (first && owner->world) owner->world->enemyStrikes.push_back(first);
   PlaceHitBox();
 }
@@ -99,59 +150,6 @@ void EnemyState::StepStrikeFrames(float dt) {
   StrikeShape* strike = current ? current->Strike() : nullptr;
   if (strike && owner->world) owner->world->enemyStrikes.push_back(strike);
   previousStrikeEntry = current;
-}
-
-void EnemyState::Exit() {
-  World* world = owner ? owner->world : nullptr;
-  if (!world) return;
-  // Every strike the state may have put into play: the sequence it steps and the ones it owns.
-  std::vector<StrikeShape*> used;
-  std::unordered_set<const FrameSequence*> seen;
-  for (const FrameSequence* sequence = strikeFrames; sequence && seen.insert(sequence).second;
-       sequence = sequence->next) {
-    for (const FrameEntry* entry : sequence->frames) {
-      if (entry && entry->Strike()) used.push_back(entry->Strike());
-    }
-  }
-  for (const auto& strike : strikes) used.push_back(strike.get());
-  for (StrikeShape* strike : used) {
-    auto& list = world->enemyStrikes;
-    auto found = std::find(list.begin(), list.end(), strike);
-    if (found != list.end()) list.erase(found);
-    world->ForgetStrike(strike);
-  }
-}
-
-void EnemyState::CheckIncomingHits(const HitQuad* cover) {
-  World* world = owner ? owner->world : nullptr;
-  if (!world || !owner->hitBox) return;
-  HitQuad* hitBox = owner->hitBox;
-  for (StrikeShape* strike : world->playerStrikes) {
-    if (!strike || !Collide(hitBox, strike)) continue;
-    if (hitBox->Contains(strike)) continue;
-    if (cover && (cover->Contains(strike) || Collide(cover, strike))) continue;
-    holdTimer = strike->freezeTime;
-    if (owner->body) owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
-    auto& struck = strike->hitList;
-    if (std::find(struck.begin(), struck.end(), hitBox) == struck.end()) struck.push_back(hitBox);
-    hitBox->hitList.push_back(strike);
-
-    const float damage = strike->damage;
-    const float net = DamageAfterDefence(damage, owner->derived[Derived::Defense]);
-    if (owner->healthMeter) owner->healthMeter->value -= net;
-    if (owner->staminaMeter) owner->staminaMeter->value -= net;
-    AddToStat(*owner, Stat::StatDamageDefended, damage - net);
-    AddToStat(*owner, Stat::StatDamageReceived, net);
-    if (Actor* attacker = strike->owner) {
-      AddToStat(*attacker, Stat::StatDamageDealt, net);
-      if (attacker->state) attacker->state->holdTimer = strike->freezeTime;
-    }
-    if (world->floatingTexts && owner->body) {
-      const platform::Vector3 at = owner->body->position;
-      world->floatingTexts->Add(std::to_string(TruncateToInt(net)), at.x, at.y + DamageTextRise,
-                                at.z, ColorBlack);
-    }
-  }
 }
 
 float EnemyState::DrawTime(LimitDraw draw) {
@@ -167,16 +165,7 @@ bool EnemyState::HealthSpent() const {
 
 void EnemyState::Restart() {
   stateTime = 0.0f;
-  if (!animation) return;
-  animation->totalTime = 0.0f;
-  animation->frameTime = 0.0f;
-  animation->current = animation->frames.empty() ? nullptr : animation->frames.front();
-}
-
-void EnemyState::StepClockAndAnimation(float dt) {
-  stateTime += dt;
-  owner->ApplyGravity(dt);
-  StepAnimation(dt);
+  if (animation) animation->Rewind();
 }
 
 const Actor* EnemyState::FirstPlayer() const {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 #include "actors/State.h"
 #include "platform/MathTypes.h"
@@ -9,28 +10,30 @@
 class HitQuad;
 class StrikeQuad;
 
+// The size and effect of a strike that an enemy state builds.
+struct StrikeValues {
+  float width = 0.0f;
+  float height = 0.0f;
+  // From the owner's body, for an owner facing right.
+  platform::Vector3 offset;
+  float force = 0.0f;
+  float damage = 0.0f;
+  // Seconds of hit-stop.
+  float freeze = 0.0f;
+};
+
 // The base of every enemy state: leaving it withdraws its strikes, and its update takes the
-// players' strikes. It also holds the small steps enemy decisions are made of; those that need
-// the player read the world's first player and are skipped while there is none.
+// players' strikes. It also holds the small steps that enemy decisions are made of; those that
+// need the player read the world's first player and are skipped while there is none.
 class EnemyState : public State {
  public:
+  // Whether a hit pushes the owner away or leaves it where it stands.
+  enum class KnockBack { Applied, None };
   // A time drawn at entry: (r mod spread + base) / 100 seconds. Nothing is drawn when the
   // spread is 0.
   struct LimitDraw {
     int spread = 0;
     int base = 0;
-  };
-
-  // What a strike quad of the state does.
-  struct StrikeValues {
-    platform::Vector3 size;
-    // From the owner's body, and the knock-back's aim, for an owner facing right.
-    platform::Vector3 offset;
-    platform::Vector3 bias;
-    float force = 0.0f;
-    float damage = 0.0f;
-    float staminaDamage = 0.0f;
-    float hitStop = 0.0f;
   };
   // One entry of a strike-frame sequence.
   struct StrikeFrame {
@@ -38,6 +41,7 @@ class EnemyState : public State {
     float duration;
     StrikeShape* strike;
   };
+  enum class Alert { None, Front, Back };
 
   EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation);
 
@@ -48,11 +52,20 @@ class EnemyState : public State {
   // knock-back, damage after defence on both meters, the statistics and a rising number. A
   // strike that touches the cover, or that the cover has already stopped, does not reach the
   // hit box behind it.
-  void CheckIncomingHits(const HitQuad* cover = nullptr);
+  void CheckIncomingHits(KnockBack knockBack = KnockBack::Applied,
+                         const HitQuad* cover = nullptr);
+  // What a resting state does in a frame: its time runs, gravity pulls and the animation
+  // steps. Nothing hits it and it switches nowhere.
+  void UpdateIdle(float dt);
 
  protected:
-  // A strike quad in the strike colour with the owner as its striker; the state owns it.
-  StrikeQuad* AddStrikeQuad(const StrikeValues& values);
+  // A strike quad in the strike colour that hits for the owner, owned by the state, and the
+  // state's strike sequence: one entry of that name that carries it and never ends.
+  StrikeQuad* MakeLastingStrike(const wchar_t* entryName, const StrikeValues& values);
+  // A strike quad in the strike colour that hits for the owner; the state owns it. The bias is
+  // added to the knock-back's aim, for an owner facing right.
+  StrikeQuad* AddStrikeQuad(const StrikeValues& values, const platform::Vector3& bias = {},
+                            float staminaDamage = 0.0f);
   // A strike without size, which touches nothing: the frames in which the owner does not hit.
   StrikeShape* AddBlankStrike();
   // The state's strike-frame sequence, not looping, from the frames in playing order.
@@ -67,20 +80,15 @@ class EnemyState : public State {
   static float DrawTime(LimitDraw draw);
   // r mod 2 of the program's generator.
   static int Coin();
-
   // The owner's health is 0 or less.
   bool HealthSpent() const;
-
   // The state's clock and its animation back to their start.
   void Restart();
-  // What every update begins with: the clock, gravity and one step of the animation.
-  void StepClockAndAnimation(float dt);
 
   // The world's first player, when it has a body.
   const Actor* FirstPlayer() const;
   float DistanceTo(const Actor& player) const;
   bool IsInFront(const Actor& player) const;
-  enum class Alert { None, Front, Back };
   // What a player causes at its distance: an alert from the front within the first reach when
   // it stands in front, else one from the back within the second.
   Alert AlertBy(const Actor& player, float reachInFront, float reachBehind) const;

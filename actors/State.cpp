@@ -33,15 +33,6 @@ State::State(Actor* newOwner, std::unique_ptr<Animation> firstAnimation) : owner
   }
 }
 
-void State::StepAnimation(float dt) {
-  if (!animation) return;
-  animation->Advance(dt);
-  if (animation->totalTime >= animation->length && animation->next) {
-    animation = animation->next;
-    animation->Advance(0.0f);
-  }
-}
-
 void State::UpdateShapeFrames(float dt) {
   if (!strikeFrames) return;
   strikeFrames->AdvanceShapeFrames(dt);
@@ -69,4 +60,11 @@ platform::Vector3 ComputeStrikeVector(const StrikeShape& strike, const Shape& ta
   d.y += strike.direction.y;
   d.z += strike.direction.z;
   return NormalizeVector2D(d) * strike.force;
+}
+
+float DamageAfterDefence(float damage, float defence) {
+  float net = damage - defence;
+  if (!(net <= damage)) net = damage;
+  if (!(net >= 0.0f)) net = 0.0f;
+  return net;
 }

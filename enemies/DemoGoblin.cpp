@@ -17,10 +17,15 @@ constexpr const char* Description = "DemoGoblin description.";
 // The DemoGoblin's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
-constexpr std::array<Enemy::GainedValue, 3> MotionValues{{
+constexpr std::array<GainedValue, 8> GrowthValues{{
     {Stat::Mass, 1.87f},
     {Stat::DragFactor, 1.0f},
     {Stat::AirDragFactor, 0.8f},
+    {Stat::StatExperience, 0.0f},
+    {Stat::PtExperience, 0.0f},
+    {Stat::StatGivenExperience, 12.0f},
+    {Stat::InitExperience, 200.0f},
+    {Stat::RateExperience, 1.4f},
 }};
 
 // BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
@@ -32,7 +37,7 @@ constexpr std::array<float, 46> FighterValues{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(World* owner) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(World* owner, const TextureGroup&) : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
   Initialize({});
 }
@@ -45,7 +50,6 @@ DemoGoblin::DemoGoblin(World* owner, const Vector3& position,
   states = std::make_unique<DemoGoblinStateTable>(this, std::move(pool));
   SwitchState(DemoGoblinIdling);
   MakeSpriteAndMeters();
-  SettleFirstFrame();
 }
 
 // The states go before the sprite, the hit box and the body they refer to.
@@ -54,13 +58,12 @@ DemoGoblin::~DemoGoblin() = default;
 void DemoGoblin::Initialize(const Vector3& position) {
   description = Description;
   enemyKind = Kind;
-  MakeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", position, StandingSize);
-  facing = 1;
-  groundContact = nullptr;
-  wallContact = nullptr;
-  drawLayer = GroupNumber;
-  WriteGainedStats({MotionValues, FreshExperience}, FighterValues);
+  InitializeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", StandingSize, position,
+                 GroupNumber);
+  WriteGrowth(GrowthValues, FighterValues);
 }
+
+void DemoGoblin::SwitchState(int index) { EnterState(GetState(index)); }
 
 DemoGoblinState* DemoGoblin::GetState(int index) const {
   return states ? states->Get(index) : nullptr;
@@ -86,19 +89,20 @@ void DemoGoblin::Update(float dt) {
   body->Move(dt);
   state->PlaceHitBox();
   MirrorSpriteByFacing();
-  sprite->SetPosition(body->position);
+  PlaceSprite();
   PlaceMeters(dt);
 }
 
-void DemoGoblin::StepPhysics(float dt) { StepBoundaryPhysics(dt, Landing::UpwardWhileNotRising); }
+void DemoGoblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
 
 std::unique_ptr<Enemy> DemoGoblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
-  return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, CreateAnimationPool(owner, Kind));
+  return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
 std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, World* owner,
                                               std::unique_ptr<EnemyAnimationPool> pool) {
-  return ReadPlainEnemyLine<DemoGoblin>(in, owner, std::move(pool));
+  EnemyLine line;
+  return ReadEnemy<DemoGoblin>(in, owner, std::move(pool), 0, line);
 }
 
 void DemoGoblin::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }

@@ -21,7 +21,7 @@ class DemoGoblin : public Enemy {
   static constexpr platform::Vector3 DeadSize{2.5f, 0.5f, 0.0f};
 
   // The catalogue's prototype: no states, sprite or meters.
-  explicit DemoGoblin(World* owner);
+  DemoGoblin(World* owner, const TextureGroup& textures);
   // A DemoGoblin in play, idling at the place and facing right. It owns the pool its animations
   // come from.
   DemoGoblin(World* owner, const platform::Vector3& position,
@@ -29,7 +29,6 @@ class DemoGoblin : public Enemy {
   ~DemoGoblin() override;
 
   void Update(float dt) override;
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
@@ -38,7 +37,10 @@ class DemoGoblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  DemoGoblinState* GetState(int index) const override;
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
+  // Null for an index outside the table or on the prototype.
+  DemoGoblinState* GetState(int index) const;
   // The body and the hit box take the size, the feet staying where they are.
   void Resize(const platform::Vector3& size);
 

@@ -65,5 +65,5 @@ std::unique_ptr<EnemyAnimationPool> DemoGoblinAnimationPool::Create(
 }
 
 std::unique_ptr<Animation> DemoGoblinAnimationPool::GetAnimation(int number) {
-  return AnimationFromCells(CellTable, ShownAnimation(number), LoopingAnimations);
+  return CollectAnimation(CellTable, ShownAnimation(number), LoopingAnimations);
 }

@@ -17,7 +17,7 @@ void DemoGoblinState::Enter() {
 }
 
 void DemoGoblinState::Update(float dt) {
-  StepClockAndAnimation(dt);
+  UpdateIdle(dt);
   CheckIncomingHits();
   Decide(dt);
   PlaceStrikeShape();

@@ -19,17 +19,9 @@ constexpr float WalkSpeed = 2.5f;
 constexpr float WindUp = 0.33333334f;
 constexpr float SwingLive = 1.0f / 30.0f;
 
-EnemyState::StrikeValues SwingValues() {
-  EnemyState::StrikeValues values;
-  values.size = {3.14526f, 2.62887f, 0.0f};
-  values.offset = {1.6f, 0.2f, 0.0f};
-  values.bias = {1.0f, 1.5f, 0.0f};
-  values.force = 15.0f;
-  values.damage = 10.0f;
-  values.staminaDamage = 20.0f;
-  values.hitStop = 0.1f;
-  return values;
-}
+constexpr StrikeValues Swing{3.14526f, 2.62887f, {1.6f, 0.2f, 0.0f}, 15.0f, 10.0f, 0.1f};
+constexpr platform::Vector3 SwingBias{1.0f, 1.5f, 0.0f};
+constexpr float SwingStaminaDamage = 20.0f;
 
 }  // namespace
 
@@ -112,7 +104,7 @@ void DemoGoblinStateDead::Enter() {
 }
 
 void DemoGoblinStateDead::Update(float dt) {
-  StepClockAndAnimation(dt);
+  UpdateIdle(dt);
   PlaceStrikeShape();
 }
 
@@ -156,7 +148,7 @@ void DemoGoblinStateAlertWalking::Decide(float dt) {
 DemoGoblinStateAttacking::DemoGoblinStateAttacking(DemoGoblin* newOwner,
                                                    std::unique_ptr<Animation> animation)
     : DemoGoblinState(newOwner, L"DemoGoblin: Attacking", std::move(animation)),
-      strike(AddStrikeQuad(SwingValues())) {
+      strike(AddStrikeQuad(Swing, SwingBias, SwingStaminaDamage)) {
   StrikeShape* blank = AddBlankStrike();
   BuildStrikeFrames({{L"Forward Attack pFrame0", WindUp, blank},
                      {L"Forward Attack pFrame1", SwingLive, strike},
@@ -169,7 +161,7 @@ void DemoGoblinStateAttacking::Enter() {
 }
 
 void DemoGoblinStateAttacking::Update(float dt) {
-  StepClockAndAnimation(dt);
+  UpdateIdle(dt);
   StepStrikeFrames(dt);
   CheckIncomingHits();
   if (HealthSpent()) {

@@ -7,10 +7,10 @@
 #include <ostream>
 #include <vector>
 
-#include "actors/Enemy.h"
 #include "actors/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
+class Enemy;
 class World;
 
 // The fields of an enemy's map line after its kind: "id level x y [extras] facing". Each class
@@ -43,17 +43,16 @@ enum class LevelExperience { Added, Set };
 void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line,
                     LevelExperience experience = LevelExperience::Added);
 
-// The reader of a class whose line has no extras: null, with nothing made, for a line that does
-// not read whole; otherwise the enemy made at the line's place with the pool, finished by
-// ApplyEnemyLine.
+// An enemy of that class made from the rest of the current line, which is left in `line` for
+// the class's own extras. Null, with nothing made, for a line that does not read whole.
 template <typename EnemyClass>
-std::unique_ptr<Enemy> ReadPlainEnemyLine(std::istream& in, World* owner,
-                                          std::unique_ptr<EnemyAnimationPool> pool,
-                                          LevelExperience experience = LevelExperience::Added) {
-  EnemyLine line;
-  if (!ReadEnemyLine(in, 0, line)) return nullptr;
-  auto made = std::make_unique<EnemyClass>(owner, platform::Vector3{line.x, line.y, 0.0f},
-                                           std::move(pool));
+std::unique_ptr<EnemyClass> ReadEnemy(std::istream& in, World* owner,
+                                      std::unique_ptr<EnemyAnimationPool> pool, int extraCount,
+                                      EnemyLine& line,
+                                      LevelExperience experience = LevelExperience::Added) {
+  if (!ReadEnemyLine(in, extraCount, line)) return nullptr;
+  auto made =
+      std::make_unique<EnemyClass>(owner, platform::Vector3{line.x, line.y, 0.0f}, std::move(pool));
   ApplyEnemyLine(*made, line, experience);
   return made;
 }

@@ -25,10 +25,15 @@ constexpr float ShieldAheadPixels = 30.0f;
 constexpr float ShieldAbovePixels = 4.0f;
 
 // Every value not named keeps the actor's default.
-constexpr std::array<Enemy::GainedValue, 6> OwnValues{{
+constexpr std::array<GainedValue, 11> OwnValues{{
     {Stat::Mass, 1.87f},
     {Stat::DragFactor, 1.0f},
     {Stat::AirDragFactor, 0.8f},
+    {Stat::StatExperience, 0.0f},
+    {Stat::PtExperience, 0.0f},
+    {Stat::StatGivenExperience, 12.0f},
+    {Stat::InitExperience, 200.0f},
+    {Stat::RateExperience, 1.4f},
     {Stat::GainedDefense, 1.0f},
     {Stat::GainedHealth, 20.0f},
     {Stat::BaseHealth, 150.0f},
@@ -50,7 +55,7 @@ void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
 
 }  // namespace
 
-Goblin::Goblin(World* owner) : Enemy("Goblin") {
+Goblin::Goblin(World* owner, const TextureGroup&) : Enemy("Goblin") {
   Actor::Initialize(owner);
   Initialize({});
   shieldQuad = std::make_unique<BoundingQuad>();
@@ -74,7 +79,8 @@ Goblin::Goblin(World* owner, const Vector3& position, std::unique_ptr<EnemyAnima
   shieldQuad->ignoreList.push_back(body);
   shieldOffset = {ScreenSizeToWorld(ShieldAheadPixels, 0.0f),
                   ScreenSizeToWorld(ShieldAbovePixels, 0.0f), 0.0f};
-  if (world) world->LendBoundary(shieldQuad.get());
+  body->ignoreList.push_back(shieldQuad.get());
+  if (world) world->actorBoundaries.push_back(shieldQuad.get());
 
   hitShieldQuad = std::make_unique<HitQuad>();
   hitShieldQuad->SetName("Goblin Hit Shield Quad");
@@ -85,24 +91,21 @@ Goblin::Goblin(World* owner, const Vector3& position, std::unique_ptr<EnemyAnima
   states = std::make_unique<GoblinStateTable>(this, std::move(pool));
   SwitchState(GoblinIdling);
   MakeSpriteAndMeters();
-  SettleFirstFrame();
 }
 
-// The states go before the shield and the parts they refer to.
-Goblin::~Goblin() {
-  if (world) world->TakeBackBoundary(shieldQuad.get());
-}
+// The states go before the shield and the parts they refer to. The world, which may be gone,
+// is not touched: the shield takes itself out of the world's lists as it goes.
+Goblin::~Goblin() = default;
 
 void Goblin::Initialize(const Vector3& position) {
   description = Description;
   enemyKind = Kind;
-  MakeBody("Goblin Bounding Quad", "Goblin Hit Box", position, {BodyWidth, BodyHeight, 0.0f});
-  facing = 1;
-  groundContact = nullptr;
-  wallContact = nullptr;
-  drawLayer = GroupNumber;
-  WriteGainedStats({OwnValues, FreshExperience});
+  InitializeBody("Goblin Bounding Quad", "Goblin Hit Box", {BodyWidth, BodyHeight, 0.0f}, position,
+                 GroupNumber);
+  WriteGrowth(OwnValues);
 }
+
+void Goblin::SwitchState(int index) { EnterState(GetState(index)); }
 
 GoblinState* Goblin::GetState(int index) const {
   return states ? states->Get(index) : nullptr;
@@ -117,7 +120,7 @@ void Goblin::RaiseShield(bool raised) {
 
 void Goblin::PlaceSprite() {
   MirrorSpriteByFacing();
-  sprite->SetPosition(body->position);
+  Enemy::PlaceSprite();
 }
 
 void Goblin::PlaceShield() {
@@ -136,15 +139,16 @@ void Goblin::Update(float dt) {
   if (state) state->Update(dt);
 }
 
-void Goblin::StepPhysics(float dt) { StepBoundaryPhysics(dt, Landing::UpwardWhileNotRising); }
+void Goblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
 
 std::unique_ptr<Enemy> Goblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
-  return std::make_unique<Goblin>(owner, Vector3{x, y, z}, CreateAnimationPool(owner, Kind));
+  return std::make_unique<Goblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
 std::unique_ptr<Enemy> Goblin::ReadRecord(std::istream& in, World* owner,
                                           std::unique_ptr<EnemyAnimationPool> pool) {
-  return ReadPlainEnemyLine<Goblin>(in, owner, std::move(pool), LevelExperience::Set);
+  EnemyLine line;
+  return ReadEnemy<Goblin>(in, owner, std::move(pool), 0, line, LevelExperience::Set);
 }
 
 void Goblin::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }

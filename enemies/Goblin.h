@@ -29,7 +29,7 @@ class Goblin : public Enemy {
   static constexpr int GuardDistanceSpread = 100;
 
   // The catalogue's prototype: no states, sprite or meters, and a shield that is nowhere.
-  explicit Goblin(World* owner);
+  Goblin(World* owner, const TextureGroup& textures);
   // A goblin in play, idling at the place and facing right, its shield lent to the world's
   // boundaries. It owns the pool its animations come from.
   Goblin(World* owner, const platform::Vector3& position,
@@ -38,7 +38,6 @@ class Goblin : public Enemy {
 
   // Runs the current state, which moves and places everything.
   void Update(float dt) override;
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole. The level sets the goblin's
@@ -48,7 +47,10 @@ class Goblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  GoblinState* GetState(int index) const override;
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
+  // Null for an index outside the table or on the prototype.
+  GoblinState* GetState(int index) const;
 
   // The shield volumes at full size, or at none.
   void RaiseShield(bool raised);

@@ -132,5 +132,5 @@ std::unique_ptr<EnemyAnimationPool> GoblinAnimationPool::Create(
 }
 
 std::unique_ptr<Animation> GoblinAnimationPool::GetAnimation(int number) {
-  return AnimationFromCells(CellTable, number, LoopingAnimations);
+  return CollectAnimation(CellTable, number, LoopingAnimations);
 }

@@ -13,31 +13,17 @@ constexpr bool Bare = false;
 
 // Strike sizes and offsets are screen pixels at depth 0, turned into world lengths when the
 // state is made.
-platform::Vector3 Pixels(float x, float y) {
-  return {ScreenSizeToWorld(x, 0.0f), ScreenSizeToWorld(y, 0.0f), 0.0f};
-}
+float Pixels(float length) { return ScreenSizeToWorld(length, 0.0f); }
 
-EnemyState::StrikeValues PushValues() {
-  EnemyState::StrikeValues values;
-  values.size = Pixels(40.0f, 49.0f);
-  values.offset = Pixels(40.0f, 4.0f);
-  values.bias = {12.0f, 0.0f, 0.0f};
-  values.force = 4.3f;
-  values.damage = 5.0f;
-  values.hitStop = 0.06f;
-  return values;
+StrikeValues PushValues() {
+  return {Pixels(40.0f), Pixels(49.0f), {Pixels(40.0f), Pixels(4.0f), 0.0f}, 4.3f, 5.0f, 0.06f};
 }
+const platform::Vector3 PushBias{12.0f, 0.0f, 0.0f};
 
-EnemyState::StrikeValues SwingValues() {
-  EnemyState::StrikeValues values;
-  values.size = Pixels(235.0f, 110.0f);
-  values.offset = Pixels(5.0f, 20.0f);
-  values.bias = {18.0f, 0.0f, 0.0f};
-  values.force = 4.3f;
-  values.damage = 10.0f;
-  values.hitStop = 0.2f;
-  return values;
+StrikeValues SwingValues() {
+  return {Pixels(235.0f), Pixels(110.0f), {Pixels(5.0f), Pixels(20.0f), 0.0f}, 4.3f, 10.0f, 0.2f};
 }
+const platform::Vector3 SwingBias{18.0f, 0.0f, 0.0f};
 
 // The wind-up and the live frame of each swing; the last frame is instant.
 constexpr float WindUp = 0.33333334f;
@@ -115,9 +101,10 @@ void GoblinStateBackwardGuardWalking::Update(float dt) {
 
 GoblinStateStriking::GoblinStateStriking(Goblin* newOwner, std::wstring label,
                                          std::unique_ptr<Animation> animation, bool shielded,
-                                         const StrikeValues& values)
+                                         const StrikeValues& values,
+                                         const platform::Vector3& bias)
     : GoblinState(newOwner, std::move(label), std::move(animation), shielded),
-      strike(AddStrikeQuad(values)) {}
+      strike(AddStrikeQuad(values, bias)) {}
 
 void GoblinStateStriking::BuildSwing(const FrameNames& names, const FrameTimes& times) {
   StrikeShape* blank = AddBlankStrike();
@@ -152,7 +139,7 @@ void GoblinStateStriking::Finish() { SwitchTo(GoblinGuarding); }
 GoblinStateShieldPushing::GoblinStateShieldPushing(Goblin* newOwner,
                                                    std::unique_ptr<Animation> animation)
     : GoblinStateStriking(newOwner, L"Demo Enemy: Forward Attacking", std::move(animation),
-                          Shielded, PushValues()) {
+                          Shielded, PushValues(), PushBias) {
   BuildSwing({L"Forward Attack pFrame1", L"Forward Attack pFrame2", L"Forward Attack pFrame3"},
              {WindUp, PushLive, WindUp});
 }
@@ -175,8 +162,8 @@ GoblinStateAttacking::GoblinStateAttacking(Goblin* newOwner, std::unique_ptr<Ani
 
 GoblinStateAttacking::GoblinStateAttacking(Goblin* newOwner, std::wstring label,
                                            std::unique_ptr<Animation> animation)
-    : GoblinStateStriking(newOwner, std::move(label), std::move(animation), Bare,
-                          SwingValues()) {}
+    : GoblinStateStriking(newOwner, std::move(label), std::move(animation), Bare, SwingValues(),
+                          SwingBias) {}
 
 GoblinStateAttackingWithShield::GoblinStateAttackingWithShield(
     Goblin* newOwner, std::unique_ptr<Animation> animation)

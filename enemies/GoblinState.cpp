@@ -39,8 +39,8 @@ void GoblinState::Enter() {
 }
 
 void GoblinState::StepPrologue(float dt) {
-  StepClockAndAnimation(dt);
-  CheckIncomingHits(&goblin.HitShield());
+  UpdateIdle(dt);
+  CheckIncomingHits(KnockBack::Applied, &goblin.HitShield());
 }
 
 bool GoblinState::LeaveWhenDeadOrFalling() {

@@ -116,7 +116,7 @@ void GoblinStateDead::Enter() {
 }
 
 void GoblinStateDead::Update(float dt) {
-  StepClockAndAnimation(dt);
+  UpdateIdle(dt);
   UpdateCommon(dt);
 }
 

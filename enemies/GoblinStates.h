@@ -146,7 +146,7 @@ class GoblinStateStriking : public GoblinState {
   using FrameTimes = std::array<float, 3>;
 
   GoblinStateStriking(Goblin* newOwner, std::wstring label, std::unique_ptr<Animation> animation,
-                      bool shielded, const StrikeValues& values);
+                      bool shielded, const StrikeValues& values, const platform::Vector3& bias);
   // Every striking state builds its swing once, as it is made.
   void BuildSwing(const FrameNames& names, const FrameTimes& times);
   // What follows once the swing is over; its strikes are out of play by then.

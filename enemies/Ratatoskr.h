@@ -1,13 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
 #include "actors/Enemy.h"
 #include "actors/EnemyAnimationPool.h"
-#include "enemies/RatatoskrState.h"
 #include "platform/MathTypes.h"
 
+class RatatoskrState;
 struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
@@ -21,6 +22,12 @@ class Ratatoskr : public Enemy {
   static constexpr float BodyHeight = 0.7f;
   // The home point, range and facing letter follow y in its map line.
   static constexpr int ExtraLineFields = 3;
+  // Its gained statistics from BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
+  static constexpr std::array<float, 46> FighterValues{
+      1, 0, 0, 0, 10, 0.05f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
+      0, 0, 0, 0, 1,  1,     1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
+      0, 0, 0, 0, 0,  0,     0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
+  };
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
@@ -31,8 +38,6 @@ class Ratatoskr : public Enemy {
             std::unique_ptr<EnemyAnimationPool> pool);
   ~Ratatoskr() override;
 
-  void Update(float dt) override;
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
@@ -43,7 +48,10 @@ class Ratatoskr : public Enemy {
 
   // Centres the roaming range of that half-width on the point.
   void SetHome(const platform::Vector3& point, float halfWidth);
-  RatatoskrState* GetState(int index) const override;
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
+  // Null for an index outside the table or on the prototype.
+  RatatoskrState* GetState(int index) const;
 
   platform::Vector3 home;
   // Half the width of the roaming range.
@@ -54,7 +62,6 @@ class Ratatoskr : public Enemy {
 
  private:
   void Initialize(const platform::Vector3& position);
-  void PlaceSprite();
 
   std::unique_ptr<RatatoskrStateTable> states;
 };

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "engine/Texture.h"
-
 namespace {
 
 constexpr float Step = 0.10000001f;
@@ -12,7 +10,7 @@ constexpr float Held = RatatoskrAnimationPool::FrameNeverEnds;
 // A cell of the sheet by its column and row.
 constexpr platform::PixelRect Cell(int column, int row) {
   constexpr int side = RatatoskrAnimationPool::CellSide;
-  return {column * side, row * side, (column + 1) * side, (row + 1) * side};
+  return GridCell(column, row, side, side);
 }
 
 // Luring reuses the running cells, Attacking5 the falling cell; the two leaps share a cell, as
@@ -57,5 +55,5 @@ std::unique_ptr<EnemyAnimationPool> RatatoskrAnimationPool::Create(
 }
 
 std::unique_ptr<Animation> RatatoskrAnimationPool::GetAnimation(int number) {
-  return AnimationFromCells(CellTable, number, LoopingAnimations);
+  return CollectAnimation(CellTable, number, LoopingAnimations);
 }

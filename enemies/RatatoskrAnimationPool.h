@@ -24,8 +24,8 @@ enum RatatoskrStateIndex : int {
   RatatoskrStateCount
 };
 
-// One cell of the Ratatoskr's sheet. Texture 0 of the Ratatoskr's list is
-// Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
+// The Ratatoskr's rows of the shared cell layout; each animation's number is also its state's
+// index. Texture 0 of the Ratatoskr's list is Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
 using RatatoskrCell = EnemyCell;
 
 // The frames of the Ratatoskr, all cut from the first texture of its list.

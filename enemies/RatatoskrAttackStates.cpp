@@ -1,9 +1,9 @@
-#include <limits>
-
 #include "collision/Boundary.h"
 #include "collision/Strike.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
+#include "engine/Globals.h"
+#include "world/World.h"
 
 namespace {
 
@@ -18,7 +18,6 @@ constexpr float JumpLift = 15.0f;
 
 constexpr float BiteWidth = 1.5f;
 constexpr float BiteHeight = 0.4f;
-constexpr float Forever = std::numeric_limits<float>::max();
 
 }  // namespace
 
@@ -79,12 +78,8 @@ void RatatoskrStateGroundAttacking::Decide(const Actor& player, float) {
 RatatoskrStateAttacking::RatatoskrStateAttacking(Ratatoskr* newOwner,
                                                  std::unique_ptr<Animation> animation)
     : RatatoskrState(newOwner, L"Ratatoskr: Attacking", std::move(animation), {}, Prelude::Death) {
-  StrikeValues bite;
-  bite.size = {BiteWidth, BiteHeight, 0.0f};
-  bite.force = BiteForce;
-  bite.damage = BiteDamage;
-  bite.hitStop = BiteFreeze;
-  BuildStrikeFrames({{L"Idling pFrame1", Forever, AddStrikeQuad(bite)}});
+  MakeLastingStrike(L"Idling pFrame1",
+                    {BiteWidth, BiteHeight, {}, BiteForce, BiteDamage, BiteFreeze});
 }
 
 StrikeQuad* RatatoskrStateAttacking::Bite() const {

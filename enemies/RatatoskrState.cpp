@@ -29,7 +29,7 @@ void RatatoskrState::Update(float dt) {
 }
 
 bool RatatoskrState::RunPrelude(float dt, Prelude last) {
-  StepClockAndAnimation(dt);
+  UpdateIdle(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
   if (HealthSpent()) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "actors/EnemyAnimationPool.h"
-#include "actors/EnemyStateTable.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "enemies/RatatoskrState.h"
 
@@ -16,8 +16,13 @@ inline constexpr RatatoskrState::LimitDraw RatatoskrLungeLimit{30, 20};
 inline constexpr RatatoskrState::LimitDraw RatatoskrLureLimit{30, 50};
 inline constexpr RatatoskrState::LimitDraw RatatoskrSkidLimit{30, 60};
 
-struct RatatoskrStateTable : EnemyStateTable<RatatoskrState, RatatoskrStateCount> {
+// The Ratatoskr's pool and its states in index order. The states are destroyed first, since
+// their animations show the pool's frames.
+struct RatatoskrStateTable {
   RatatoskrStateTable(Ratatoskr* owner, std::unique_ptr<EnemyAnimationPool> newPool);
+
+  std::unique_ptr<EnemyAnimationPool> pool;
+  std::array<std::unique_ptr<RatatoskrState>, RatatoskrStateCount> states;
 };
 
 // Stands still; wanders on a timeout, startles when the player comes close.

@@ -38,19 +38,20 @@ constexpr Color4 WorldClearColor{42, 82, 101, 115};
 constexpr float ProgressIndent = 20.0f;
 constexpr float ProgressLineStep = 10.0f;
 
-template <typename T>
-void EraseFirst(std::vector<T*>& list, const T* item) {
+// For vectors and for the shapes' own lists alike.
+template <typename List, typename T>
+void EraseFirst(List& list, const T* item) {
   auto found = std::find(list.begin(), list.end(), item);
   if (found != list.end()) list.erase(found);
 }
 
-template <typename T>
-bool Holds(const std::vector<T*>& list, const T* item) {
+template <typename List, typename T>
+bool Holds(const List& list, const T* item) {
   return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-template <typename T>
-void AppendUnique(std::vector<T*>& list, T* item) {
+template <typename List, typename T>
+void AppendUnique(List& list, T* item) {
   if (!Holds(list, item)) list.push_back(item);
 }
 
@@ -127,9 +128,8 @@ World::~World() {
   if (MainCamera && MainCamera->fadeShape == fadeQuad.get()) MainCamera->fadeShape = nullptr;
   fadeQuad.reset();
   MainCamera = nullptr;
-  // The actors' pictures and volumes are theirs, not the maps'.
+  // The actors' pictures are theirs, not the maps'.
   for (Actor* actor : actors) ForgetDrawable(*actor);
-  lentBoundaries.clear();
   for (int index = static_cast<int>(players.size()) - 1; index >= 0; --index) RemovePlayer(index);
   playerPool->Free();
   enemyResources->Free();
@@ -146,43 +146,44 @@ World::~World() {
   enemyStrikes.clear();
 }
 
-void World::Enter() {}
-
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
-  auto pass = [&](BoundingShape* boundary) {
-    if (Holds(boundary->ignoreList, mover)) return;
-    // Pairs too far apart for their bounding radii, or both at rest, are left at once.
-    const float dx = boundary->position.x - mover->position.x;
-    const float dy = boundary->position.y - mover->position.y;
-    const float reach = boundary->extent + mover->extent;
-    if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
-      EraseFirst(mover->heldList, boundary);
-      EraseFirst(mover->touchingList, boundary);
-      return;
-    }
-    BoundingShape* pusher = nullptr;
-    bool hold = false;
-    const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
-    mover->SetPosition(mover->position + push);
-    if (push == Vector3{}) {
-      EraseFirst(mover->touchingList, boundary);
-    } else {
-      if (touched) *touched = pusher;
-      AppendUnique(mover->touchingList, boundary);
-    }
-    if (hold) {
-      AppendUnique(mover->heldList, boundary);
-    } else {
-      EraseFirst(mover->heldList, boundary);
-    }
-  };
-  for (const std::unique_ptr<BoundingShape>& owned : boundaries) pass(owned.get());
-  for (BoundingShape* lent : lentBoundaries) pass(lent);
+  for (const std::unique_ptr<BoundingShape>& owned : boundaries) {
+    PushOutOf(owned.get(), mover, touched);
+  }
+  for (BoundingShape* boundary : actorBoundaries) PushOutOf(boundary, mover, touched);
   const Vector3 displacement = mover->position - start;
   mover->SetPosition(start);
   return displacement;
+}
+
+void World::PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched) {
+  if (Holds(boundary->ignoreList, mover)) return;
+  // Pairs too far apart for their bounding radii, or both at rest, are left at once.
+  const float dx = boundary->position.x - mover->position.x;
+  const float dy = boundary->position.y - mover->position.y;
+  const float reach = boundary->extent + mover->extent;
+  if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
+    EraseFirst(mover->heldList, boundary);
+    EraseFirst(mover->touchingList, boundary);
+    return;
+  }
+  BoundingShape* pusher = nullptr;
+  bool hold = false;
+  const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
+  mover->SetPosition(mover->position + push);
+  if (push == Vector3{}) {
+    EraseFirst(mover->touchingList, boundary);
+  } else {
+    if (touched) *touched = pusher;
+    AppendUnique(mover->touchingList, boundary);
+  }
+  if (hold) {
+    AppendUnique(mover->heldList, boundary);
+  } else {
+    EraseFirst(mover->heldList, boundary);
+  }
 }
 
 void World::ClearLevel() {
@@ -205,9 +206,9 @@ void World::ClearLevel() {
   for (const std::unique_ptr<BoundingShape>& boundary : boundaries) {
     ForgetBoundaryEverywhere(boundary.get());
   }
+  for (BoundingShape* boundary : actorBoundaries) ForgetBoundaryEverywhere(boundary);
   boundaries.clear();
-  for (BoundingShape* lent : lentBoundaries) ForgetBoundaryEverywhere(lent);
-  lentBoundaries.clear();
+  actorBoundaries.clear();
   DeferDeletes(modifiers);
   playerStrikes.clear();
   enemyStrikes.clear();
@@ -228,15 +229,6 @@ std::unique_ptr<BoundingShape> World::RemoveBoundary(BoundingShape* boundary) {
   std::unique_ptr<BoundingShape> taken = Extract(boundaries, static_cast<const BoundingShape*>(boundary));
   if (taken) ForgetBoundaryEverywhere(boundary);
   return taken;
-}
-
-void World::LendBoundary(BoundingShape* boundary) { lentBoundaries.push_back(boundary); }
-
-void World::TakeBackBoundary(const BoundingShape* boundary) {
-  auto found = std::find(lentBoundaries.begin(), lentBoundaries.end(), boundary);
-  if (found == lentBoundaries.end()) return;
-  lentBoundaries.erase(found);
-  ForgetBoundaryEverywhere(boundary);
 }
 
 ModifierShape* World::AddModifier(std::unique_ptr<ModifierShape> modifier) {
@@ -317,8 +309,7 @@ void World::ForgetStrike(StrikeShape* strike) {
     if (!hitBox) continue;
     hitBox->Forget(strike);
     // The strike forgets the player in turn, so that it keeps no stale hit.
-    auto& hit = strike->hitList;
-    hit.erase(std::remove(hit.begin(), hit.end(), hitBox), hit.end());
+    strike->hitList.RemoveAll(hitBox);
   }
 }
 
@@ -356,7 +347,7 @@ void World::ForgetBoundaryEverywhere(const BoundingShape* boundary) {
   for (Actor* actor : actors) {
     if (BoundingQuad* body = actor->body) {
       for (auto* list : {&body->heldList, &body->touchingList, &body->ignoreList}) {
-        list->erase(std::remove(list->begin(), list->end(), boundary), list->end());
+        list->RemoveAll(boundary);
       }
     }
     if (actor->groundContact == boundary) {
@@ -372,8 +363,7 @@ void World::ForgetReceivedStrikes() {
     HitShape* hitBox = player->hitBox;
     if (!hitBox) continue;
     for (StrikeShape* strike : hitBox->hitList) {
-      auto& struck = strike->hitList;
-      struck.erase(std::remove(struck.begin(), struck.end(), hitBox), struck.end());
+      strike->hitList.RemoveAll(hitBox);
     }
     hitBox->hitList.clear();
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "collision/ShapeRefList.h"
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
 #include "world/LayerMap.h"
@@ -47,14 +48,22 @@ class World : public GameState {
   World(GameStateSet* set, Camera* camera);
   ~World() override;
 
+  // Resumes play: the music plays on, the screen fades in, the players' interfaces are placed.
   void Enter() override;
-  void HandleInput(float) override {}
-  void HandleInputHeld(float) override {}
-  void Update(float) override {}
-  void UpdateHeld(float) override {}
-  void Draw() override {}
-  void DrawDebugOverlay() override {}
-  void DrawHeld() override {}
+  // Screen switches, then the input of the modifiers, the players and the other actors.
+  void HandleInput(float dt) override;
+  // Only the debug menu's key.
+  void HandleInputHeld(float dt) override;
+  // Music, listener, modifiers, actors, floating texts, camera.
+  void Update(float dt) override;
+  void UpdateHeld(float dt) override;
+  // The scene by layers, the interfaces, the diagnostics, and last the fade.
+  void Draw() override;
+  // Five lines of diagnostics at the bottom left.
+  void DrawDebugOverlay() override;
+  void DrawHeld() override { Draw(); }
+  // Frames the players within the camera limits.
+  void UpdateCamera();
 
   // The displacement that frees the mover from every boundary, pushed out of one boundary
   // after another in list order; the mover is left where it was and the caller applies the
@@ -76,12 +85,6 @@ class World : public GameState {
   // Takes the boundary out of the world and out of every body's contact lists; the caller
   // gets it back. Null when it is not in the world.
   std::unique_ptr<BoundingShape> RemoveBoundary(BoundingShape* boundary);
-  // A volume that an actor owns and lends to the boundary pass (a goblin's shield). Clearing
-  // the level takes every lent volume back before the actors go.
-  void LendBoundary(BoundingShape* boundary);
-  // Its first entry leaves, and no body or contact keeps pointing at it; nothing happens when
-  // it is not lent.
-  void TakeBackBoundary(const BoundingShape* boundary);
   ModifierShape* AddModifier(std::unique_ptr<ModifierShape> modifier);
   std::unique_ptr<ModifierShape> RemoveModifier(ModifierShape* modifier);
   ModifierShape* FindModifierByShape(const Shape* shape) const;
@@ -132,8 +135,10 @@ class World : public GameState {
   std::vector<std::unique_ptr<Texture>> resources;
   // The level's solid shapes, in the order the boundary pass takes them.
   std::vector<std::unique_ptr<BoundingShape>> boundaries;
-  // The actors' solid volumes, taken after the boundaries; the actors own them.
-  std::vector<BoundingShape*> lentBoundaries;
+  // Solid volumes of actors (a breakable wall's block), taken by the boundary pass after the
+  // level's. The actors own them; one leaves the list when it is destroyed or the level is
+  // cleared. Never written to a map.
+  ShapeRefList<BoundingShape> actorBoundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;
@@ -158,8 +163,18 @@ class World : public GameState {
   std::unique_ptr<std::vector<Shape*>> content;
 
  private:
+  // Sets the music's volume and switches; a null target changes nothing.
+  void SwitchScreen(GameState* target);
+  // Escape on the player's keyboard or its start control opens the pause menu for it.
+  bool OpensPause(Player& player);
+  bool DebugSwitch(int toggle) const;
+  // Drawn while the debug menu marks the layer visible; everything is drawn without a debug
+  // menu.
+  bool LayerVisible(int32_t layer) const;
   // Erases the actor's picture from whichever layer map holds it.
   void ForgetDrawable(const Actor& actor);
+  // Pushes the mover out of one boundary as the boundary pass does.
+  void PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched);
   // No body, contact or hit box of a player keeps pointing at a boundary that leaves.
   void ForgetBoundaryEverywhere(const BoundingShape* boundary);
   // The players' hit boxes forget every strike that hit them, and those strikes forget them.

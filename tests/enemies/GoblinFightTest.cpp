@@ -15,12 +15,12 @@ class GoblinFight : public GoblinWorld {
   GoblinFight() {
     std::srand(11);
     std::istringstream line("1 0 10 1 r\n");
-    goblin = Place<Goblin>(ReadLine(Goblin::Kind, line));
+    goblin = PutInPlay<Goblin>(ReadLine(line, Goblin::Kind));
   }
 
   bool In(int index) const { return goblin->state == goblin->GetState(index); }
   bool StepUntil(std::initializer_list<int> states) {
-    return EnemyWorld::StepUntil(*goblin, states);
+    return RatatoskrWorld::StepUntil(*goblin, states);
   }
   float X() const { return goblin->body->position.x; }
   float Health() const { return goblin->healthMeter->value; }
@@ -129,10 +129,10 @@ class DemoGoblinFight : public GoblinWorld {
   DemoGoblinFight() {
     std::srand(5);
     std::istringstream line("1 0 10 1.25 l\n");
-    goblin = Place<DemoGoblin>(ReadLine(DemoGoblin::Kind, line));
+    goblin = PutInPlay<DemoGoblin>(ReadLine(line, DemoGoblin::Kind));
   }
   bool In(int index) const { return goblin->state == goblin->GetState(index); }
-  bool StepUntil(int index) { return EnemyWorld::StepUntil(*goblin, {index}); }
+  bool StepUntil(int index) { return RatatoskrWorld::StepUntil(*goblin, {index}); }
 
   DemoGoblin* goblin = nullptr;  // the world's
 };

@@ -9,11 +9,11 @@
 #include "enemies/DemoGoblinStates.h"
 #include "enemies/Goblin.h"
 #include "enemies/GoblinStates.h"
-#include "tests/enemies/EnemyWorld.h"
+#include "tests/enemies/RatatoskrWorld.h"
 
 // The enemy world with goblins standing on its floor, and the first player's swing: a 2 x 2
 // strike that the test puts where it likes.
-class GoblinWorld : public EnemyWorld {
+class GoblinWorld : public RatatoskrWorld {
  protected:
   // The heights of the body centres when they stand on the floor.
   static constexpr float GoblinStanding = Goblin::BodyHeight / 2;

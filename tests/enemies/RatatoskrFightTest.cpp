@@ -19,11 +19,13 @@ class RatatoskrFight : public RatatoskrWorld {
     std::srand(7);
     // Read from its map line like every placed enemy: home (0, 0.35), range 4.
     std::istringstream line("1 0 0 0.35 0 0.35 4 r\n");
-    rat = Place<Ratatoskr>(ReadLine(line));
+    rat = PutInPlay<Ratatoskr>(ReadLine(line));
   }
 
   bool In(int index) const { return rat->state == rat->GetState(index); }
-  bool StepUntil(std::initializer_list<int> states) { return EnemyWorld::StepUntil(*rat, states); }
+  bool StepUntil(std::initializer_list<int> states) {
+    return RatatoskrWorld::StepUntil(*rat, states);
+  }
   float X() const { return rat->body->position.x; }
   float Distance() const { return std::fabs(player.body->position.x - X()); }
 
