@@ -8,7 +8,6 @@
 #include "enemies/GoblinStates.h"
 #include "engine/Globals.h"
 #include "engine/VectorMath.h"
-#include "engine/draw/Sprite.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -75,10 +74,10 @@ Goblin::Goblin(World* owner, const Vector3& position, std::unique_ptr<EnemyAnima
   shieldQuad->SetEdgeFlag2(0);
   shieldQuad->SetEdgeFlag3(0);
   ShowOuterFace(*shieldQuad, facing);
-  // The goblin walks into its own shield without being pushed.
-  shieldQuad->ignoreList.push_back(body);
   shieldOffset = {ScreenSizeToWorld(ShieldAheadPixels, 0.0f),
                   ScreenSizeToWorld(ShieldAbovePixels, 0.0f), 0.0f};
+  // The goblin walks into its own shield without being pushed.
+  shieldQuad->ignoreList.push_back(body);
   body->ignoreList.push_back(shieldQuad.get());
   if (world) world->actorBoundaries.push_back(shieldQuad.get());
 

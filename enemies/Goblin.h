@@ -22,7 +22,7 @@ class Goblin : public Enemy {
   static constexpr float BodyHeight = 2.0f;
   static constexpr float ShieldWidth = 0.5868015f;
   static constexpr float ShieldHeight = 1.6430459f;
-  // The shield leans 4 degrees towards the foe.
+  // The shield leans back by 4 degrees, its top towards the goblin.
   static constexpr float ShieldTilt = 4.0f;
   // The stopping distance of a guarded approach: (r mod spread + base) hundredths.
   static constexpr int GuardDistanceBase = 180;
@@ -30,8 +30,8 @@ class Goblin : public Enemy {
 
   // The catalogue's prototype: no states, sprite or meters, and a shield that is nowhere.
   Goblin(World* owner, const TextureGroup& textures);
-  // A goblin in play, idling at the place and facing right, its shield lent to the world's
-  // boundaries. It owns the pool its animations come from.
+  // A goblin in play, idling at the place and facing right, its shield one of the world's
+  // actor boundaries. It owns the pool its animations come from.
   Goblin(World* owner, const platform::Vector3& position,
          std::unique_ptr<EnemyAnimationPool> pool);
   ~Goblin() override;

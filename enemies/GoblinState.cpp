@@ -1,6 +1,5 @@
 #include "enemies/GoblinState.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -87,8 +86,7 @@ bool GoblinState::CheckShieldContact() {
       SwitchTo(goblin.body->velocity.y > 0.0f ? GoblinGuardBreakUp : GoblinGuardBreakDown);
     }
     goblin.state->holdTimer = strike->freezeTime;
-    auto& struck = strike->hitList;
-    if (std::find(struck.begin(), struck.end(), &shield) == struck.end()) struck.push_back(&shield);
+    strike->hitList.AddUnique(&shield);
     shield.hitList.push_back(strike);
     blocked = true;
   }
