@@ -28,6 +28,8 @@ class DemoGoblin : public Enemy {
              std::unique_ptr<EnemyAnimationPool> pool);
   ~DemoGoblin() override;
 
+  // The state, its picture, the boundary pass and only then the move, then the hit box,
+  // sprite and meters put in place.
   void Update(float dt) override;
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
