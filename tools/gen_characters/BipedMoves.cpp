@@ -11,6 +11,9 @@ constexpr float Pi = 3.14159265f;
 constexpr float StanceNear = 5.0f;
 constexpr float StanceFar = -4.0f;
 constexpr float CrouchHipHeight = 22.0f;
+// How far back a swing's trail reaches, as a share of the attack.
+constexpr float TrailSpan = 0.22f;
+constexpr int TrailSteps = 6;
 
 float ToeLength(const Style& style) { return style.biped.footLength - style.biped.heel; }
 
@@ -119,6 +122,51 @@ BipedPose Keyed(const std::vector<Key>& keys, float place) {
     }
   }
   return keys.back().pose;
+}
+
+Trail SwingTrail(const Swing& swing, float place) {
+  Trail trail;
+  trail.reach = swing.reach;
+  if (place <= swing.from || place >= swing.to + TrailSpan) return trail;
+  const float start = std::max(swing.from, place - TrailSpan);
+  for (int k = 0; k < TrailSteps; ++k) {
+    trail.poses.push_back(Keyed(swing.keys, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
+  }
+  return trail;
+}
+
+BipedPose Lunge(const Style& style, float lean, float front, float back, float hips) {
+  BipedPose pose;
+  pose.pelvis = {0.0f, hips};
+  pose.lean = lean;
+  ReachWithFoot(style, pose, Near, {front, AnkleHeight(style)});
+  ReachWithFoot(style, pose, Far, {back, AnkleHeight(style)});
+  return pose;
+}
+
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float weapon) {
+  pose.shoulder[Near] = shoulder;
+  pose.elbow[Near] = elbow;
+  AimBlade(pose, weapon);
+  return pose;
+}
+
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
+  pose.shoulder[Far] = shoulder;
+  pose.elbow[Far] = elbow;
+  return pose;
+}
+
+BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop) {
+  BipedPose pose;
+  pose.support = Support::Air;
+  pose.pelvis = {0.0f, middle - style.biped.torso / 2.0f * std::cos(lean / DegreesPerRadian) - drop};
+  pose.lean = lean;
+  pose.hip = {75.0f, 50.0f};
+  pose.knee = {95.0f, 85.0f};
+  pose.foot = {-25.0f, -35.0f};
+  pose.drift = 0.4f;
+  return pose;
 }
 
 }  // namespace figures

@@ -45,4 +45,25 @@ struct Key {
 // order of their moments).
 BipedPose Keyed(const std::vector<Key>& keys, float place);
 
+// A swing of the weapon as keyed motion, and the stretch of it in which the weapon cuts.
+struct Swing {
+  std::vector<Key> keys;
+  float from;  // the moment the weapon starts to cut
+  float to;    // the moment it has gone through
+  float reach = 1.0f;  // how far the cut reaches beyond the weapon (see Trail)
+};
+
+// Earlier moments of the cut, for the weapon's trail.
+Trail SwingTrail(const Swing& swing, float place);
+
+// Standing with the feet planted at those distances in front of and behind the hips, the hips
+// at that height and the torso leaning forward by the angle.
+BipedPose Lunge(const Style& style, float lean, float front, float back, float hips);
+// The weapon arm at those angles, the weapon aimed at the angle.
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float weapon);
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow);
+// In the air with the legs drawn up, the middle of the torso at that height above the feet's
+// row (the middle of the body the game gives the character).
+BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop = 0.0f);
+
 }  // namespace figures

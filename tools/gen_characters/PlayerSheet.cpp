@@ -15,9 +15,6 @@ namespace figures {
 namespace {
 
 constexpr uint32_t SpeedLineColor = 0xFFB4CADC;
-// How far back a swing's trail reaches, as a share of the attack.
-constexpr float TrailSpan = 0.22f;
-constexpr int TrailSteps = 6;
 
 const Style& Player() {
   static const Style style = PlayerStyle();
@@ -26,11 +23,8 @@ const Style& Player() {
 
 float Ankle() { return AnkleHeight(Player()); }
 
-// The pelvis height that puts the middle of the torso at the middle of the standing body.
-float MiddleHeldPelvis(float lean) {
-  const float middle = StandingSize.y / 2.0f * SpritePixelsPerUnit();
-  return middle - Player().biped.torso / 2.0f * std::cos(lean / DegreesPerRadian);
-}
+// The middle of the standing body, where the torso's middle is held in the air.
+float BodyMiddle() { return StandingSize.y / 2.0f * SpritePixelsPerUnit(); }
 
 // ---- Movement ----
 
@@ -217,73 +211,22 @@ BipedPose Dashing() {
 
 // ---- Attacks ----
 
-struct Swing {
-  std::vector<Key> keys;
-  float from;  // the moment the blade starts to cut
-  float to;    // the moment it has gone through
-  float reach = 1.0f;  // how far the cut reaches beyond the blade (see Trail)
-};
-
-BipedPose SwingPose(const Swing& swing, float place) { return Keyed(swing.keys, place); }
-
-// Earlier moments of the cut, for the blade's trail.
-Trail SwingTrail(const Swing& swing, float place) {
-  Trail trail;
-  trail.reach = swing.reach;
-  if (place <= swing.from || place >= swing.to + TrailSpan) return trail;
-  const float start = std::max(swing.from, place - TrailSpan);
-  for (int k = 0; k < TrailSteps; ++k) {
-    trail.poses.push_back(Keyed(swing.keys, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
-  }
-  return trail;
-}
-
-BipedPose Lunge(float lean, float front, float back, float hips) {
-  BipedPose pose;
-  pose.pelvis = {0.0f, hips};
-  pose.lean = lean;
-  ReachWithFoot(Player(), pose, Near, {front, Ankle()});
-  ReachWithFoot(Player(), pose, Far, {back, Ankle()});
-  return pose;
-}
-
-BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade) {
-  pose.shoulder[Near] = shoulder;
-  pose.elbow[Near] = elbow;
-  AimBlade(pose, blade);
-  return pose;
-}
-
-BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
-  pose.shoulder[Far] = shoulder;
-  pose.elbow[Far] = elbow;
-  return pose;
-}
-
-// Legs drawn up under the body in the air, the torso's middle where the standing body's is.
+// Legs drawn up under the body in the air.
 BipedPose Tucked(float lean, float drop = 0.0f) {
-  BipedPose pose;
-  pose.support = Support::Air;
-  pose.pelvis = {0.0f, MiddleHeldPelvis(lean) - drop};
-  pose.lean = lean;
-  pose.hip = {75.0f, 50.0f};
-  pose.knee = {95.0f, 85.0f};
-  pose.foot = {-25.0f, -35.0f};
-  pose.drift = 0.4f;
-  return pose;
+  return TuckedInAir(Player(), BodyMiddle(), lean, drop);
 }
 
 // A level cut from behind the shoulder to the front.
 const Swing& GroundSlash() {
   static const Swing swing = [] {
     const BipedPose ready = Idle();
-    BipedPose windUp = OtherArm(Lunge(-6.0f, 9.0f, -9.0f, 46.0f), 55.0f, 35.0f);
+    BipedPose windUp = OtherArm(Lunge(Player(), -6.0f, 9.0f, -9.0f, 46.0f), 55.0f, 35.0f);
     ReachWithHand(Player(), windUp, Near, {-13.0f, 72.0f});
     AimBlade(windUp, 150.0f);
-    const BipedPose cut = OtherArm(Arm(Lunge(18.0f, 17.0f, -15.0f, 42.0f), 100.0f, 0.0f, -4.0f), -40.0f, 20.0f);
-    BipedPose through = OtherArm(Arm(Lunge(14.0f, 16.0f, -14.0f, 42.0f), 55.0f, 10.0f, -45.0f), -30.0f, 25.0f);
+    const BipedPose cut = OtherArm(Arm(Lunge(Player(), 18.0f, 17.0f, -15.0f, 42.0f), 100.0f, 0.0f, -4.0f), -40.0f, 20.0f);
+    BipedPose through = OtherArm(Arm(Lunge(Player(), 14.0f, 16.0f, -14.0f, 42.0f), 55.0f, 10.0f, -45.0f), -30.0f, 25.0f);
     through.drift = 0.6f;
-    const BipedPose settle = Arm(Lunge(8.0f, 10.0f, -10.0f, 45.0f), 35.0f, 40.0f, -10.0f);
+    const BipedPose settle = Arm(Lunge(Player(), 8.0f, 10.0f, -10.0f, 45.0f), 35.0f, 40.0f, -10.0f);
     return Swing{{{0.0f, ready}, {0.22f, windUp}, {0.30f, windUp}, {0.44f, cut}, {0.6f, through},
                   {0.8f, settle}, {1.0f, ready}},
                  0.3f, 0.6f};
@@ -295,13 +238,13 @@ const Swing& GroundSlash() {
 const Swing& RisingSlash() {
   static const Swing swing = [] {
     const BipedPose ready = Idle();
-    const BipedPose low = OtherArm(Arm(Lunge(22.0f, 11.0f, -9.0f, 38.0f), -35.0f, 20.0f, -150.0f), 40.0f, 40.0f);
-    BipedPose high = OtherArm(Arm(Lunge(-8.0f, 7.0f, -5.0f, 50.0f), 172.0f, 4.0f, 92.0f), 20.0f, 20.0f);
+    const BipedPose low = OtherArm(Arm(Lunge(Player(), 22.0f, 11.0f, -9.0f, 38.0f), -35.0f, 20.0f, -150.0f), 40.0f, 40.0f);
+    BipedPose high = OtherArm(Arm(Lunge(Player(), -8.0f, 7.0f, -5.0f, 50.0f), 172.0f, 4.0f, 92.0f), 20.0f, 20.0f);
     high.headTilt = -25.0f;
     high.foot = {-15.0f, -25.0f};
-    BipedPose over = OtherArm(Arm(Lunge(-12.0f, 7.0f, -5.0f, 49.0f), 205.0f, 20.0f, 150.0f), 10.0f, 25.0f);
+    BipedPose over = OtherArm(Arm(Lunge(Player(), -12.0f, 7.0f, -5.0f, 49.0f), 205.0f, 20.0f, 150.0f), 10.0f, 25.0f);
     over.headTilt = -20.0f;
-    const BipedPose settle = Arm(Lunge(5.0f, 8.0f, -8.0f, 46.0f), 60.0f, 60.0f, 40.0f);
+    const BipedPose settle = Arm(Lunge(Player(), 5.0f, 8.0f, -8.0f, 46.0f), 60.0f, 60.0f, 40.0f);
     return Swing{{{0.0f, ready}, {0.22f, low}, {0.3f, low}, {0.44f, high}, {0.6f, over}, {0.8f, settle},
                   {1.0f, ready}},
                  0.3f, 0.6f};
@@ -313,12 +256,12 @@ const Swing& RisingSlash() {
 const Swing& LowSweep() {
   static const Swing swing = [] {
     BipedPose crouch = Crouch(Player(), 1.0f);
-    BipedPose drawn = OtherArm(Arm(Lunge(32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
+    BipedPose drawn = OtherArm(Arm(Lunge(Player(), 32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
     drawn.headTilt = -30.0f;
-    BipedPose cut = OtherArm(Arm(Lunge(45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
+    BipedPose cut = OtherArm(Arm(Lunge(Player(), 45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
     cut.headTilt = -40.0f;
     cut.foot[Far] = -30.0f;
-    BipedPose through = OtherArm(Arm(Lunge(42.0f, 21.0f, -21.0f, 20.0f), 90.0f, 5.0f, -40.0f), -20.0f, 30.0f);
+    BipedPose through = OtherArm(Arm(Lunge(Player(), 42.0f, 21.0f, -21.0f, 20.0f), 90.0f, 5.0f, -40.0f), -20.0f, 30.0f);
     through.headTilt = -38.0f;
     return Swing{{{0.0f, crouch}, {0.22f, drawn}, {0.3f, drawn}, {0.44f, cut}, {0.62f, through},
                   {0.85f, crouch}, {1.0f, crouch}},
@@ -406,7 +349,7 @@ Figure Moving(BipedPose (*pose)(float)) {
 
 Figure Swung(const Swing& swing) {
   return [&swing](Drawing& d, Point anchor, float place) {
-    DrawBiped(d, Player(), SwingPose(swing, place), anchor, SwingTrail(swing, place));
+    DrawBiped(d, Player(), Keyed(swing.keys, place), anchor, SwingTrail(swing, place));
   };
 }
 
