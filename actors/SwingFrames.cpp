@@ -42,8 +42,9 @@ std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Actor* owner
   return strike;
 }
 
-SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec, const std::wstring& strikeFrameName,
-                            const SwingTimes& strikeTimes, const SwingTimes& soundTimes, Sound* swing) {
+SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec,
+                            const std::wstring& strikeFrameName, const SwingTimes& strikeTimes,
+                            const SwingTimes& soundTimes, Sound* swing) {
   state.strikes.push_back(std::make_unique<StrikeCircle>());
   state.strikes.push_back(MakeLiveStrike(spec, state.owner));
   StrikeShape* blank = state.strikes[state.strikes.size() - 2].get();
@@ -62,7 +63,8 @@ SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec, const std::wst
                                            middle ? live : blank, nextStrike));
     nextStrike = steps.strike[k] = state.entries.back().get();
     state.entries.push_back(MakeFrameEntry(SoundFrameName + number, soundTimes[k],
-                                           middle ? FramePayload{swing} : FramePayload{}, nextSound));
+                                           middle ? FramePayload{swing} : FramePayload{},
+                                           nextSound));
     nextSound = steps.sound[k] = state.entries.back().get();
   }
   strikeSequence->frames.assign(steps.strike.begin(), steps.strike.end());

@@ -58,5 +58,6 @@ std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Actor* owner
 // anything, and the live strike; the strike frames named strikeFrameName and 1, 2, 3; the sound
 // frames "Ground Attack sFrame" 1, 2, 3, the middle one carrying the swing sound. They become
 // the state's strike-frame and effect sequences, neither looping.
-SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec, const std::wstring& strikeFrameName,
-                            const SwingTimes& strikeTimes, const SwingTimes& soundTimes, Sound* swing);
+SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec,
+                            const std::wstring& strikeFrameName, const SwingTimes& strikeTimes,
+                            const SwingTimes& soundTimes, Sound* swing);

@@ -98,9 +98,13 @@ constexpr std::array<EnemyCell, PoseCount + Chains.size() * FramesPerChain> Buil
     for (int k = 0; k < FramesPerChain; ++k) {
       const int left = chain.left + chain.width * (k % chain.columns);
       const int top = chain.top + chain.height * (k / chain.columns);
-      cells[at++] = {chain.names[k], chain.texture,
+      cells[at++] = {chain.names[k],
+                     chain.texture,
                      {left, top, left + chain.width, top + chain.height},
-                     Duration(chain.ticks[k]), chain.animation, chain.action, k};
+                     Duration(chain.ticks[k]),
+                     chain.animation,
+                     chain.action,
+                     k};
     }
   }
   cells[at] = Downed;

@@ -26,9 +26,9 @@ constexpr float SpinFreeze = 0.04f;
 
 // The strike sizes are screen pixels at the start-up camera, turned into world units.
 constexpr StrikeSpec QuadStrike(float width, float height, Vector3 offset, Vector3 bias,
-                          float freezeTime = GroundFreeze) {
-  return {StrikeForm::Quad,         {width, height, 0.0f}, offset, bias, {},
-          ReachRule::OffsetPlusExtent, freezeTime};
+                                float freezeTime = GroundFreeze) {
+  return {StrikeForm::Quad, {width, height, 0.0f}, offset, bias, {}, ReachRule::OffsetPlusExtent,
+          freezeTime};
 }
 
 constexpr DemoEnemyAttackSpec Specs[] = {
@@ -129,8 +129,8 @@ bool DemoEnemyAttackState::EndInAir() {
   return true;
 }
 
-DemoEnemyStateForwardAttacking::DemoEnemyStateForwardAttacking(
-    DemoEnemy* newOwner, std::unique_ptr<Animation> animation)
+DemoEnemyStateForwardAttacking::DemoEnemyStateForwardAttacking(DemoEnemy* newOwner,
+                                                               std::unique_ptr<Animation> animation)
     : DemoEnemyAttackState(newOwner, std::move(animation), DemoEnemyForwardAttacking) {}
 
 void DemoEnemyStateForwardAttacking::Decide(float) { EndOnGround(FirstPlayer()); }
@@ -214,8 +214,8 @@ void DemoEnemyStateForwardAirAttacking::Decide(float) {
   SwitchTo(DemoEnemyAirDashing);
 }
 
-DemoEnemyStateDownAirAttacking::DemoEnemyStateDownAirAttacking(
-    DemoEnemy* newOwner, std::unique_ptr<Animation> animation)
+DemoEnemyStateDownAirAttacking::DemoEnemyStateDownAirAttacking(DemoEnemy* newOwner,
+                                                               std::unique_ptr<Animation> animation)
     : DemoEnemyAttackState(newOwner, std::move(animation), DemoEnemyDownAirAttacking) {}
 
 void DemoEnemyStateDownAirAttacking::Decide(float) { EndInAir(); }

@@ -52,8 +52,8 @@ void DemoEnemyState::Update(float dt) {
 }
 
 void DemoEnemyState::TestGuardBreak() {
-  const bool spent = (demoEnemy.staminaMeter && demoEnemy.staminaMeter->value <= 0.0f) ||
-                     HealthSpent();
+  const bool spent =
+      (demoEnemy.staminaMeter && demoEnemy.staminaMeter->value <= 0.0f) || HealthSpent();
   if (!spent) return;
   SwitchTo(demoEnemy.body->velocity.y > 0.0f ? DemoEnemyGuardBreakUp : DemoEnemyGuardBreakDown);
 }

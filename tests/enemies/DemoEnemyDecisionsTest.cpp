@@ -104,8 +104,8 @@ class DemoEnemyDecisions : public RatatoskrWorld {
 
     if (rule.noPlayer) world.players.push_back(&player);
     EXPECT_EQ(enemy->state, enemy->GetState(rule.expected))
-        << "expected state " << rule.expected << ", in " << std::string(
-               enemy->state->name.begin(), enemy->state->name.end());
+        << "expected state " << rule.expected << ", in "
+        << std::string(enemy->state->name.begin(), enemy->state->name.end());
     const platform::Vector3 v = enemy->body->velocity;
     if (!std::isnan(rule.vxAfter)) {
       EXPECT_FLOAT_EQ(v.x, rule.vxAfter);
