@@ -34,6 +34,20 @@ float StepPitch(float moment) {
   return Lerp(-40.0f, 12.0f, swing);
 }
 
+// The weapon's angle at a moment of keyed motion, eased the short way from key to key.
+float ShortWayAngle(const std::vector<Key>& keys, float place) {
+  if (place <= keys.front().at) return BladeAngle(keys.front().pose);
+  for (size_t i = 1; i < keys.size(); ++i) {
+    if (place > keys[i].at) continue;
+    const float from = BladeAngle(keys[i - 1].pose);
+    float to = BladeAngle(keys[i].pose);
+    while (to - from > 180.0f) to -= 360.0f;
+    while (to - from < -180.0f) to += 360.0f;
+    return Lerp(from, to, Smooth((place - keys[i - 1].at) / (keys[i].at - keys[i - 1].at)));
+  }
+  return BladeAngle(keys.back().pose);
+}
+
 }  // namespace
 
 float StandingHipHeight(const Style& style) {
@@ -124,13 +138,19 @@ BipedPose Keyed(const std::vector<Key>& keys, float place) {
   return keys.back().pose;
 }
 
+BipedPose SwingPose(const Swing& swing, float place) {
+  BipedPose pose = Keyed(swing.keys, place);
+  if (swing.weaponTurnsShortWay) AimBlade(pose, ShortWayAngle(swing.keys, place));
+  return pose;
+}
+
 Trail SwingTrail(const Swing& swing, float place) {
   Trail trail;
   trail.reach = swing.reach;
   if (place <= swing.from || place >= swing.to + TrailSpan) return trail;
   const float start = std::max(swing.from, place - TrailSpan);
   for (int k = 0; k < TrailSteps; ++k) {
-    trail.poses.push_back(Keyed(swing.keys, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
+    trail.poses.push_back(SwingPose(swing, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
   }
   return trail;
 }
@@ -160,7 +180,8 @@ BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
 BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop) {
   BipedPose pose;
   pose.support = Support::Air;
-  pose.pelvis = {0.0f, middle - style.biped.torso / 2.0f * std::cos(lean / DegreesPerRadian) - drop};
+  pose.pelvis = {0.0f,
+                 middle - style.biped.torso / 2.0f * std::cos(lean / DegreesPerRadian) - drop};
   pose.lean = lean;
   pose.hip = {75.0f, 50.0f};
   pose.knee = {95.0f, 85.0f};

@@ -51,8 +51,13 @@ struct Swing {
   float from;  // the moment the weapon starts to cut
   float to;    // the moment it has gone through
   float reach = 1.0f;  // how far the cut reaches beyond the weapon (see Trail)
+  // The weapon's own angle is eased from key to key the short way, whatever the arms do
+  // meanwhile (a long weapon held in both hands), instead of following the arm.
+  bool weaponTurnsShortWay = false;
 };
 
+// The pose at a moment of the swing.
+BipedPose SwingPose(const Swing& swing, float place);
 // Earlier moments of the cut, for the weapon's trail.
 Trail SwingTrail(const Swing& swing, float place);
 

@@ -349,7 +349,7 @@ Figure Moving(BipedPose (*pose)(float)) {
 
 Figure Swung(const Swing& swing) {
   return [&swing](Drawing& d, Point anchor, float place) {
-    DrawBiped(d, Player(), Keyed(swing.keys, place), anchor, SwingTrail(swing, place));
+    DrawBiped(d, Player(), SwingPose(swing, place), anchor, SwingTrail(swing, place));
   };
 }
 
