@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "enemies/DemoEnemy.h"
+#include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "platform/Image.h"
@@ -42,6 +44,10 @@ const std::set<int> StandingPlayerStates = {
 
 const std::set<int> AirborneRatatoskrAnimations = {RatatoskrJumpAttacking, RatatoskrFalling};
 
+const std::set<int> AirborneDemoEnemyAnimations = {
+    DemoEnemyJumping,           DemoEnemyFalling,          DemoEnemyNeutralAirAttacking,
+    DemoEnemyForwardAirAttacking, DemoEnemyDownAirAttacking, DemoEnemyUpAirAttacking};
+
 Character Player() {
   Character player{{"mainAnimations9.png", "attackAnimationAtlas1.png", "attackAnimationAtlas2.png",
                     "attackAnimationAtlas3.png"},
@@ -66,6 +72,24 @@ Character Squirrel() {
                               AirborneRatatoskrAnimations.count(cell.animation) == 0});
   }
   return squirrel;
+}
+
+// The air dash shows the dash's cell, which the dash draws on its feet.
+Character Spearman() {
+  Character spearman{{}, {}};
+  for (int sheet = 0; sheet < DemoEnemyAnimationPool::SheetCount; ++sheet) {
+    spearman.files.push_back("Textures/Characters/DemoEnemy/demoEnemyAttackAnimationAtlas" +
+                             std::to_string(sheet) + ".png");
+  }
+  const float feetBelowMiddle = DemoEnemy::BodySize.y / 2.0f * SpritePixelsPerUnit();
+  for (const EnemyCell& cell : DemoEnemyAnimationPool::Cells()) {
+    spearman.cells.push_back({std::string("DemoEnemy ") + cell.action + " " +
+                                  std::to_string(cell.place + 1),
+                              cell.texture, cell.rect,
+                              (cell.rect.bottom - cell.rect.top) / 2.0f + feetBelowMiddle,
+                              AirborneDemoEnemyAnimations.count(cell.animation) == 0});
+  }
+  return spearman;
 }
 
 std::optional<platform::Image> LoadSheet(const std::string& file) {
@@ -137,4 +161,4 @@ TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStand
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest, ::testing::Values(&Player, &Squirrel));
+INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest, ::testing::Values(&Player, &Squirrel, &Spearman));
