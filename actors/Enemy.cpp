@@ -165,7 +165,7 @@ void Enemy::PlaceMeters(float dt) {
   const Vector3 at = sprite->position;
   healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
   staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
-  RefreshMeterLimits(dt);
+  RefreshMeterLimits(dt, HealthRecovers());
 }
 
 void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing,

@@ -103,6 +103,8 @@ class Enemy : public Actor {
   void MirrorSpriteByFacing();
   // The meters follow the sprite; their limits and regeneration are refreshed.
   void PlaceMeters(float dt);
+  // Whether the health meter refills now; it always does unless a kind says otherwise.
+  virtual bool HealthRecovers() const { return true; }
 
   std::unique_ptr<BoundingQuad> ownBody;
   std::unique_ptr<HitQuad> ownHitBox;

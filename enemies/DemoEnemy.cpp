@@ -3,6 +3,7 @@
 #include "collision/Boundary.h"
 #include "enemies/DemoEnemyStates.h"
 #include "enemies/EnemyRecord.h"
+#include "engine/BarMeter.h"
 #include "engine/Globals.h"
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
@@ -105,6 +106,8 @@ void DemoEnemy::SwitchState(int index) {
   EnterState(next);
   next->holdTimer = hold;
 }
+
+bool DemoEnemy::HealthRecovers() const { return healthMeter->value > 0.0f; }
 
 DemoEnemyState* DemoEnemy::GetState(int index) const {
   return states ? states->Get(index) : nullptr;

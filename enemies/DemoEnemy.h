@@ -50,6 +50,11 @@ class DemoEnemy : public Enemy {
   // The attacks play the first; the others are only carried.
   std::array<std::unique_ptr<Sound>, SwingSoundCount> swingSounds;
 
+ protected:
+  // Not once it is spent: refilling from nothing would stand a beaten enemy up again the next
+  // frame, before its broken guard could lay it down.
+  bool HealthRecovers() const override;
+
  private:
   void Initialize(const platform::Vector3& position);
   void LoadSounds();
