@@ -92,9 +92,12 @@ class Player : public Actor {
   void CreateStates(const std::vector<std::unique_ptr<Texture>>& textures);
   PlayerState* CurrentState() const;
   PlayerState* StateAt(PlayerStateSlot slot) const;
-  // The direct switch: the entry becomes current and is entered.
+  // The direct switch: the entry becomes current and is entered, then the state it replaces
+  // is left.
   PlayerState* SwitchState(PlayerStateSlot slot);
   PlayerState* EnterState(PlayerState* target);
+  // Taken out of play: the current state ends what it started, as if it were left.
+  void LeavePlay();
 
   std::unique_ptr<BoundingQuad> boundingBox;
   std::unique_ptr<HitQuad> hitQuad;

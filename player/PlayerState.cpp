@@ -175,9 +175,15 @@ void PlayerState::SetPending(PlayerStateSlot slot) { pendingState = player->Stat
 bool PlayerState::TakePending() {
   if (!pendingState) return false;
   PlayerState* next = pendingState;
-  Exit();
+  Leave();
   player->EnterState(next);
   return true;
+}
+
+void PlayerState::Leave() {
+  if (!visiting) return;
+  visiting = false;
+  Exit();
 }
 
 void PlayerState::Go(PlayerStateSlot target, bool buffered) {
@@ -211,7 +217,7 @@ bool PlayerState::TakeGroundAction(bool buffered) {
 }
 
 void PlayerState::CloseStep() {
-  if (!IsCurrent()) Exit();
+  if (!IsCurrent()) Leave();
 }
 
 bool PlayerState::IsCurrent() const { return player->CurrentState() == this; }

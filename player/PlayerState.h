@@ -23,8 +23,8 @@ struct HitRule {
 };
 
 // The base of every player state, with the rules they all share. A state switch enters the
-// target at once and never leaves the old state; every input, held input and update step ends
-// with the closing step, which leaves this state once when another has become current.
+// target at once and then leaves the state it replaces; every input, held input and update
+// step ends with the closing step, which makes sure this state is left once another is current.
 class PlayerState : public State {
  public:
   // Builds the state's animation from its entry of the frame table, cut from the texture.
@@ -60,6 +60,9 @@ class PlayerState : public State {
   // The buffered switch that opens a normal input step: the state is left and the pending one
   // entered. False when nothing is pending.
   bool TakePending();
+  // Ends this visit of the state: the first call after it was entered runs Exit, so that
+  // whatever the visit started (a strike in play, a looping sound) ends once, by every road.
+  void Leave();
   // A direct switch, or a pending one while a hit-stop runs.
   void Go(PlayerStateSlot slot, bool buffered);
   // The choices that idling and walking share, in their order: the guard (never kept waiting),
@@ -108,6 +111,8 @@ class PlayerState : public State {
   std::vector<std::unique_ptr<AnimationFrame>> frames;
   // Each restart makes the animation its own follow-on.
   bool followsItself = false;
+  // Entered and not yet left.
+  bool visiting = false;
 
  protected:
   // The player's controls; the world gives input steps only to players that have them.
