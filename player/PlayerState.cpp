@@ -223,10 +223,13 @@ void PlayerState::CloseStep() {
 bool PlayerState::IsCurrent() const { return player->CurrentState() == this; }
 
 bool PlayerState::GodModeChordHeld() const {
+  return player->world && DebugSwitchOn(player->world->set, ToggleEnableGodMode) &&
+         GodModeKeyHeld();
+}
+
+bool PlayerState::GodModeKeyHeld() const {
   const Controls* controls = player->controls;
-  if (!controls || !player->world || !DebugSwitchOn(player->world->set, ToggleEnableGodMode)) {
-    return false;
-  }
+  if (!controls) return false;
   if (controls->keyboardEnabled && controls->keyboard->IsDown(VirtualKey::LeftShift)) return true;
   const int pad = controls->activePad;
   if (pad < 0 || pad >= platform::PadSlotCount || !controls->padEnabled[pad]) return false;
@@ -242,11 +245,20 @@ void PlayerState::CheckGodModeHeld() {
   if (GodModeChordHeld()) SetPending(SlotGodModing);
 }
 
-void PlayerState::EnterStanding() {
-  TakeBodySize(player->standingSize);
+void PlayerState::EnterStanding() { EnterOnFeet(player->standingSize); }
+
+void PlayerState::EnterCrouched() { EnterOnFeet(player->lowSize); }
+
+void PlayerState::EnterOnFeet(const platform::Vector3& size) {
+  TakeBodySize(size);
   RefillAirMoves();
   ResetTimers();
   SetStaminaBarColor(StaminaBarGreen);
+}
+
+bool PlayerState::StandingFits() {
+  const platform::Vector3& size = player->standingSize;
+  return player->TestResize(*player->body, size.x, size.y, size.z).y >= 0.0f;
 }
 
 void PlayerState::ResetTimers() {
@@ -262,11 +274,17 @@ void PlayerState::UpdatePassive(float dt) {
   StepAnimation(dt);
 }
 
-void PlayerState::UpdateStill(float dt) {
+void PlayerState::UpdateStill(float dt) { UpdateTakingHits(dt, false); }
+
+void PlayerState::UpdateCrouched(float dt) { UpdateTakingHits(dt, true); }
+
+void PlayerState::UpdateTakingHits(float dt, bool breakNeedsRoom) {
   UpdatePassive(dt);
   const bool hit = CheckIncomingHits();
   PlayerState* before = player->CurrentState();
-  if (CheckDeath() == before && hit) ChooseGuardBreakState();
+  if (CheckDeath() == before && hit && (!breakNeedsRoom || StandingFits())) {
+    ChooseGuardBreakState();
+  }
   CloseStep();
 }
 

@@ -73,9 +73,11 @@ class PlayerState : public State {
   void CloseStep();
   bool IsCurrent() const;
 
-  // The god-mode chord: Left Shift on an enabled keyboard or the left trigger of the active
-  // pad, while the debug menu enables god mode.
+  // The god-mode chord: the god-mode key while the debug menu enables god mode.
   bool GodModeChordHeld() const;
+  // The god-mode key alone: Left Shift on an enabled keyboard or the left trigger of the
+  // active pad.
+  bool GodModeKeyHeld() const;
   // The chord switches to god moding; the held variant keeps it pending.
   void CheckGodMode();
   void CheckGodModeHeld();
@@ -83,12 +85,18 @@ class PlayerState : public State {
   // The standing states' Enter: standing body, air moves refilled, timers and the animation
   // restarted, the stamina bar green again.
   void EnterStanding();
+  // The same on the small body of a crouch.
+  void EnterCrouched();
+  // Whether the standing body would fit where the body stands: nothing above pushes it down.
+  bool StandingFits();
   // Restarts timers, the pending state and the animation.
   void ResetTimers();
   // Time, gravity and the animation; nothing else.
   void UpdatePassive(float dt);
   // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
   void UpdateStill(float dt);
+  // The same for a lowered body, which breaks its guard only where it could stand up.
+  void UpdateCrouched(float dt);
   // The animation advances and moves on to its follow-on once it has played its length.
   void StepAnimation(float dt);
   // The same for a timed list of strikes or sounds.
@@ -117,6 +125,8 @@ class PlayerState : public State {
  protected:
   // The player's controls; the world gives input steps only to players that have them.
   const Controls& Input() const;
+  void EnterOnFeet(const platform::Vector3& size);
+  void UpdateTakingHits(float dt, bool breakNeedsRoom);
   bool OnGround() const;
   float Total(int stat) const;
 };
