@@ -4,19 +4,26 @@
 #include "engine/Texture.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
+#include "player/StateAirDashing.h"
+#include "player/StateAirJumping.h"
+#include "player/StateFalling.h"
+#include "player/StateGodModing.h"
+#include "player/StateGroundDashing.h"
 #include "player/StateIdling.h"
+#include "player/StateLanding.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
+#include "player/StateWallJumping.h"
+#include "player/StateWallSliding.h"
 
 namespace {
 
 // The airborne states and the guard breaks only lower the air moves; the up attack keeps them.
-constexpr std::array<PlayerStateSlot, 15> LoweringSlots = {
-    SlotGuardBreak1Up,     SlotGuardBreak1Down,     SlotGuardBreak2Up,
-    SlotGuardBreak2Down,   SlotGuardBreak3Up,       SlotGuardBreak3Down,
-    SlotGroundJumping,     SlotAirJumping,          SlotFalling,
-    SlotAirDashing,        SlotNeutralAirAttacking, SlotForwardAirAttacking,
-    SlotUpAirAttacking,    SlotDownAirAttacking,    SlotAscending,
+constexpr std::array<PlayerStateSlot, 12> LoweringSlots = {
+    SlotGuardBreak1Up,       SlotGuardBreak1Down,     SlotGuardBreak2Up,
+    SlotGuardBreak2Down,     SlotGuardBreak3Up,       SlotGuardBreak3Down,
+    SlotGroundJumping,       SlotNeutralAirAttacking, SlotForwardAirAttacking,
+    SlotUpAirAttacking,      SlotDownAirAttacking,    SlotAscending,
 };
 
 StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
@@ -38,6 +45,30 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotWalking:
         states[entry] = std::make_unique<StateWalking>(this, texture);
+        break;
+      case SlotAirJumping:
+        states[entry] = std::make_unique<StateAirJumping>(this, texture);
+        break;
+      case SlotFalling:
+        states[entry] = std::make_unique<StateFalling>(this, texture);
+        break;
+      case SlotLanding:
+        states[entry] = std::make_unique<StateLanding>(this, texture);
+        break;
+      case SlotWallSliding:
+        states[entry] = std::make_unique<StateWallSliding>(this, texture);
+        break;
+      case SlotWallJumping:
+        states[entry] = std::make_unique<StateWallJumping>(this, texture);
+        break;
+      case SlotGroundDashing:
+        states[entry] = std::make_unique<StateGroundDashing>(this, texture);
+        break;
+      case SlotAirDashing:
+        states[entry] = std::make_unique<StateAirDashing>(this, texture);
+        break;
+      case SlotGodModing:
+        states[entry] = std::make_unique<StateGodModing>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));

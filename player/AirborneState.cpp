@@ -1,0 +1,137 @@
+#include "player/AirborneState.h"
+
+#include "collision/Boundary.h"
+#include "engine/Controls.h"
+#include "engine/VectorMath.h"
+#include "player/Player.h"
+
+namespace {
+
+// Away from a wall, per second; the harder push while the dash button is held.
+constexpr float WallPush = 10.0f;
+constexpr float DashWallPush = 18.0f;
+constexpr int SquareAngle = 90;
+
+}  // namespace
+
+bool AirborneState::AirDashReady() const {
+  const Controls& input = Input();
+  return input.IsAction3Pressed(input.activePad) && Total(Stat::AirDashCount) > 0.0f;
+}
+
+bool AirborneState::TakeAirDash(bool buffered) {
+  if (!AirDashReady()) return false;
+  Go(SlotAirDashing, buffered);
+  return true;
+}
+
+bool AirborneState::TakeAirJump(bool buffered) {
+  if (!JumpPressed() || !(Total(Stat::AirJumpCount) > 0.0f)) return false;
+  Go(SlotAirJumping, buffered);
+  return true;
+}
+
+bool AirborneState::TakeAirAttack(bool buffered) {
+  const Controls& input = Input();
+  if (!input.IsAction1Pressed(input.activePad)) return false;
+  if (input.IsUpHeld()) {
+    Go(SlotUpAirAttacking, buffered);
+  } else if (input.IsDownHeld()) {
+    Go(SlotDownAirAttacking, buffered);
+  } else if (input.IsLeftHeld() || input.IsRightHeld()) {
+    Go(SlotForwardAirAttacking, buffered);
+  } else {
+    Go(SlotNeutralAirAttacking, buffered);
+  }
+  return true;
+}
+
+bool AirborneState::TakeStickAirAttack(bool buffered) {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  if (input.IsRightStickUpPressed(pad)) {
+    Go(SlotUpAirAttacking, buffered);
+  } else if (input.IsRightStickDownPressed(pad)) {
+    Go(SlotDownAirAttacking, buffered);
+  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
+    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
+    Go(SlotForwardAirAttacking, buffered);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void AirborneState::DriftToward(int side, float dt) {
+  Accelerate(side, Total(Stat::WalkAccel), Total(Stat::MaxDashSpeed), dt);
+}
+
+void AirborneState::SteerInAir(int side, float dt) {
+  player->facing = side;
+  DriftToward(side, dt);
+}
+
+void AirborneState::PushOffWall(int side) {
+  platform::Vector3& velocity = player->body->velocity;
+  velocity.x -= static_cast<float>(side) * (Input().IsAction3Held() ? DashWallPush : WallPush);
+  velocity.y = Total(Stat::JumpStrength);
+}
+
+BoundingQuad* AirborneState::FlaggedWall() const {
+  BoundingQuad* wall = player->wallContact;
+  return wall && wall->quadMark ? wall : nullptr;
+}
+
+BoundingQuad* AirborneState::SquareWall() const {
+  BoundingQuad* wall = player->wallContact;
+  return wall && TruncateToInt(wall->rotation) % SquareAngle == 0 ? wall : nullptr;
+}
+
+int AirborneState::HeldSide() const {
+  const Controls& input = Input();
+  if (input.IsLeftHeld()) return -1;
+  return input.IsRightHeld() ? 1 : 0;
+}
+
+bool AirborneState::JumpPressed() const {
+  const Controls& input = Input();
+  return input.IsAction2Pressed(input.activePad);
+}
+
+void AirborneState::HandleRisingInput(float dt) {
+  if (TakePending()) return;
+  const int side = HeldSide();
+  if (player->body->velocity.y <= 0.0f) {
+    SwitchTo(SlotFalling);
+  } else if (TakeAirDash(false)) {
+    // Dashing.
+  } else if (!Input().IsAction2Held()) {
+    // Letting go of the jump cuts the rise.
+    SwitchTo(SlotFalling);
+  } else if (TakeAirAttack(false) || TakeStickAirAttack(false)) {
+    // Attacking.
+  } else if (side != 0 && JumpPressed() && SquareWall()) {
+    PushOffWall(side);
+    SwitchTo(SlotWallJumping);
+  } else if (side != 0) {
+    SteerInAir(side, dt);
+  }
+  CheckGodMode();
+  CloseStep();
+}
+
+void AirborneState::HandleRisingInputHeld(float) {
+  const int side = HeldSide();
+  if (TakeAirDash(true)) {
+    // Kept for the end of the hit-stop.
+  } else if (!Input().IsAction2Held()) {
+    SetPending(SlotFalling);
+  } else if (TakeAirAttack(true) || TakeStickAirAttack(true)) {
+    // Kept for the end of the hit-stop.
+  } else if (side != 0 && JumpPressed() && SquareWall()) {
+    PushOffWall(side);
+    SetPending(SlotWallJumping);
+  }
+  CheckGodMode();
+  CloseStep();
+}

@@ -1,0 +1,23 @@
+#include "player/StateAirJumping.h"
+
+#include <algorithm>
+
+#include "engine/Sound.h"
+#include "player/Player.h"
+
+StateAirJumping::StateAirJumping(Player* newOwner, Texture* texture)
+    : AirborneState(newOwner, texture, SlotAirJumping) {}
+
+void StateAirJumping::Enter() {
+  TakeBodySize(player->standingSize);
+  ResetTimers();
+  SetStaminaBarColor(StaminaBarGreen);
+  // A fall stops first; a rise keeps its speed and adds the jump.
+  float& vy = player->body->velocity.y;
+  vy = std::max(vy, 0.0f) + Total(Stat::JumpStrength);
+  Sound& gust = *player->sounds[Player::SoundGust2];
+  gust.SetPosition(player->body->position);
+  gust.Play();
+  player->AddGainedStat246(-1.0f);
+  player->AddGainedStat56(1.0f);
+}
