@@ -84,6 +84,17 @@ class Player : public Actor {
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
 
+  // What the player has learnt, by exact name; the pause menu's encyclopedia asks.
+  bool HasSkill(std::string name) const;
+  bool HasJournalEntry(std::string name) const;
+  bool HasJournalPage(std::string name, int32_t page) const;
+  bool HasTerm(std::string name) const;
+  // After a sale: equipment of which none is left, and empty slots, take the "Empty" item of
+  // their pool (null when the pool has none); the statistics follow.
+  void UnequipDepletedItems();
+  // Forgets the boundaries the body touches and is held by, as a new map begins.
+  void ClearContacts();
+
   // Reads the player record; without one the new-game statistics stand.
   void LoadRecord(std::istream& in);
   std::string GetMapName() const { return mapPath; }
