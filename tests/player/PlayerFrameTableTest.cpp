@@ -59,7 +59,12 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
       {SlotRolling, 8, L"frame9", 1.0f / 60, {512, 128, 640, 256}},
       {SlotRolling, 13, L"frame14", 2.0f / 60, {384, 640, 512, 768}},
       {SlotGuarding, 0, L"frame1", 1.0f / 30, {0, 768, 128, 896}},
+      {SlotAirJumping, 0, L"frame1", 1.0f / 30, {640, 640, 768, 768}},
+      {SlotFalling, 0, L"frame1", 1.0f / 30, {768, 640, 896, 768}},
+      {SlotLanding, 0, L"frame1", 1.0f / 30, {128, 0, 256, 128}},
       {SlotWallSliding, 0, L"a2f1", 1.0f / 30, {896, 640, 1024, 768}},
+      {SlotGroundDashing, 0, L"frame1", 1.0f / 30, {512, 640, 640, 768}},
+      {SlotGodModing, 0, L"frame1", 1.0f / 30, {768, 640, 896, 768}},
       {SlotWallJumping, 0, L"frame1", 4.0f / 30, {640, 640, 768, 768}},
       {SlotAirDashing, 0, L"a1f1", 1.0f / 30, {512, 640, 640, 768}},
       {SlotGroundAttacking1, 3, L"frame4", 1.0f / 15, {768, 0, 1024, 128}},
@@ -82,6 +87,32 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
     walkCycle += frame.duration;
   }
   EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
+}
+
+TEST(PlayerFrameTable, LoweredStatesRaiseTheirPictureAndTheCameraByHalfTheHeightTheyLose) {
+  struct Row {
+    PlayerStateSlot slot;
+    float firstY, spriteY;
+    PlayerBody body;
+    FollowOn followOn;
+  };
+  const Row rows[] = {
+      {SlotFalling, 0.0f, 0.0f, PlayerBody::Standing, FollowOn::Itself},
+      {SlotLanding, 0.675f, 0.675f, PlayerBody::Low, FollowOn::None},
+      {SlotGroundDashing, 0.525f, 0.525f, PlayerBody::Dash, FollowOn::Itself},
+      // The air dash frames the camera as the ground dash does but keeps its picture centred.
+      {SlotAirDashing, 0.525f, 0.0f, PlayerBody::Dash, FollowOn::None},
+      {SlotWallJumping, 0.0f, 0.0f, PlayerBody::Standing, FollowOn::None},
+  };
+  for (const Row& row : rows) {
+    const PlayerStateSpec& spec = PlayerStateSpecs()[row.slot];
+    EXPECT_NEAR(spec.firstOffset.y, row.firstY, 1e-6f) << row.slot;
+    EXPECT_NEAR(spec.spriteOffset.y, row.spriteY, 1e-6f) << row.slot;
+    EXPECT_EQ(spec.hitBoxOffset, (platform::Vector3{})) << row.slot;
+    EXPECT_EQ(spec.body, row.body) << row.slot;
+    EXPECT_EQ(spec.followOn, row.followOn) << row.slot;
+    EXPECT_EQ(spec.loop, 0) << row.slot;
+  }
 }
 
 TEST(PlayerFrameTable, FeetStandOnTheBodysBottomWhateverTheBody) {
