@@ -47,19 +47,8 @@ bool AirborneState::TakeAirAttack(bool buffered) {
 }
 
 bool AirborneState::TakeStickAirAttack(bool buffered) {
-  const Controls& input = Input();
-  const int pad = input.activePad;
-  if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAirAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAirAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotForwardAirAttacking, buffered);
-  } else {
-    return false;
-  }
-  return true;
+  return TakeStickAttack(SlotUpAirAttacking, SlotDownAirAttacking, SlotForwardAirAttacking,
+                         buffered);
 }
 
 void AirborneState::DriftToward(int side, float dt) {

@@ -14,6 +14,7 @@
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
+#include "engine/Sound.h"
 #include "engine/VectorMath.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
@@ -201,15 +202,27 @@ bool PlayerState::TakeGroundAction(bool buffered) {
     SwitchTo(SlotGuarding);
   } else if (input.IsAction1Pressed(pad)) {
     Go(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1, buffered);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotGroundAttacking1, buffered);
+  } else if (TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered)) {
+    // Attacked.
   } else if (input.IsAction2Pressed(pad)) {
     Go(SlotGroundJumping, buffered);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
+                                  bool buffered) {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  if (input.IsRightStickUpPressed(pad)) {
+    Go(up, buffered);
+  } else if (input.IsRightStickDownPressed(pad)) {
+    Go(down, buffered);
+  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
+    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
+    Go(side, buffered);
   } else {
     return false;
   }
@@ -335,6 +348,12 @@ void PlayerState::TakeBodySize(const platform::Vector3& size) {
 
 void PlayerState::SetStaminaBarColor(const Color4& color) {
   if (player->staminaMeter) player->staminaMeter->fill->SetFillColor(color);
+}
+
+Sound& PlayerState::SoundAtBody(int index) {
+  Sound& sound = *player->sounds[static_cast<size_t>(index)];
+  sound.SetPosition(player->body->position);
+  return sound;
 }
 
 const Controls& PlayerState::Input() const { return *player->controls; }

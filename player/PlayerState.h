@@ -69,6 +69,9 @@ class PlayerState : public State {
   // the attack button with up held or not, the right stick's four attacks, the jump. True when
   // one of them was taken.
   bool TakeGroundAction(bool buffered);
+  // The right stick's attacks: up, down, or the side attack turned to the stick's side.
+  bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
+                       bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();
   bool IsCurrent() const;
@@ -110,6 +113,8 @@ class PlayerState : public State {
   // The body keeps its feet and takes the size; the hit box follows it.
   void TakeBodySize(const platform::Vector3& size);
   void SetStaminaBarColor(const Color4& color);
+  // One of the player's sounds, placed at the body.
+  Sound& SoundAtBody(int index);
 
   Player* player = nullptr;  // the owner, typed
   // The state's entry in the table.

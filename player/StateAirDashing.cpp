@@ -29,9 +29,7 @@ void StateAirDashing::Enter() {
   platform::Vector3& velocity = player->body->velocity;
   velocity.x = player->facing == -1 ? -strength : strength;
   velocity.y = std::max(velocity.y, DashLift);
-  Sound& whoosh = *player->sounds[Player::SoundAirDash];
-  whoosh.SetPosition(player->body->position);
-  whoosh.Play();
+  SoundAtBody(Player::SoundAirDash).Play();
   player->AddGainedStat245(-1.0f);
   player->AddGainedStat58(1.0f);
 }

@@ -15,9 +15,7 @@ void StateAirJumping::Enter() {
   // A fall stops first; a rise keeps its speed and adds the jump.
   float& vy = player->body->velocity.y;
   vy = std::max(vy, 0.0f) + Total(Stat::JumpStrength);
-  Sound& gust = *player->sounds[Player::SoundGust2];
-  gust.SetPosition(player->body->position);
-  gust.Play();
+  SoundAtBody(Player::SoundGust2).Play();
   player->AddGainedStat246(-1.0f);
   player->AddGainedStat56(1.0f);
 }

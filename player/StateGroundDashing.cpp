@@ -22,9 +22,7 @@ void StateGroundDashing::Enter() {
   float& vx = player->body->velocity.x;
   vx += player->facing == -1 ? -strength : strength;
   vx = std::clamp(vx, -strength, strength);
-  Sound& gust = *player->sounds[Player::SoundGust1];
-  gust.SetPosition(player->body->position);
-  gust.Play();
+  SoundAtBody(Player::SoundGust1).Play();
   SetStaminaBarColor(StaminaBarGreen);
   player->AddGainedStat57(1.0f);
 }
@@ -68,15 +66,8 @@ bool StateGroundDashing::TakeDashAction(bool buffered) {
     } else {
       Go(input.IsDownHeld() ? SlotDownAttacking : SlotGroundDashAttacking, buffered);
     }
-  } else if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotGroundAttacking1, buffered);
   } else {
-    return false;
+    return TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered);
   }
   return true;
 }

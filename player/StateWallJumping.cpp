@@ -11,9 +11,7 @@ void StateWallJumping::Enter() {
   TakeBodySize(player->standingSize);
   RefillAirMoves();
   ResetTimers();
-  Sound& jump = *player->sounds[Player::SoundJump];
-  jump.SetPosition(player->body->position);
-  jump.Play();
+  SoundAtBody(Player::SoundJump).Play();
 }
 
 void StateWallJumping::HandleInput(float dt) {

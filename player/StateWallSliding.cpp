@@ -20,15 +20,13 @@ void StateWallSliding::Enter() {
   TakeBodySize(player->standingSize);
   RefillAirMoves();
   ResetTimers();
-  Sound& sound = SlideSound();
-  sound.SetPosition(player->body->position);
-  sound.PlayLooping();
+  SoundAtBody(Player::SoundWallSlide).PlayLooping();
   SetStaminaBarColor(StaminaBarGreen);
 }
 
 void StateWallSliding::Exit() {
   AirborneState::Exit();
-  SlideSound().Stop();
+  player->sounds[Player::SoundWallSlide]->Stop();
 }
 
 void StateWallSliding::HandleInput(float dt) {
@@ -66,7 +64,7 @@ void StateWallSliding::HandleInputHeld(float) {
 }
 
 void StateWallSliding::Update(float dt) {
-  SlideSound().SetPosition(player->body->position);
+  SoundAtBody(Player::SoundWallSlide);
   UpdateStill(dt);
 }
 
@@ -81,5 +79,3 @@ void StateWallSliding::Slide(float dt) {
   float& vy = player->body->velocity.y;
   vy = std::max(vy - SlideAcceleration * dt, Total(Stat::WallSlideSpeed));
 }
-
-Sound& StateWallSliding::SlideSound() const { return *player->sounds[Player::SoundWallSlide]; }

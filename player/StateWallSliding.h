@@ -2,8 +2,6 @@
 
 #include "player/AirborneState.h"
 
-class Sound;
-
 // Pressed against a wall in the air, sliding down it slowly with the slide sound looping;
 // a jump pushes off it. The sound plays exactly while this state is current: leaving the state
 // by any road stops it.
@@ -25,5 +23,4 @@ class StateWallSliding : public AirborneState {
   bool PressingWall() const;
   // Keeps pressing into the wall and slows the slide down to the slide speed.
   void Slide(float dt);
-  Sound& SlideSound() const;
 };
