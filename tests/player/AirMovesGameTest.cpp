@@ -104,10 +104,8 @@ TEST_F(AirCourse, AirJumpsOntoAPlatformDashesOverTheGapAndSlidesDownTheWallToJum
   ASSERT_TRUE(StepUntil(SlotFalling, 60));
   game.ReleaseKey(VirtualKey::I);
   game.Step();
-  game.PressKey(VirtualKey::I);
-  game.Step();
+  game.TapKey(VirtualKey::I);
   EXPECT_TRUE(Is(SlotFalling)) << "no air jump is left";
-  game.ReleaseKey(VirtualKey::I);
   ASSERT_TRUE(StepUntil(SlotWalking, 60));
   EXPECT_NEAR(Feet(), PlatformTop, 1e-3f);
   EXPECT_EQ(Count(Stat::AirJumpCount), 1.0f) << "the ground refills the air jump";

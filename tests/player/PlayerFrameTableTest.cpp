@@ -89,32 +89,6 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
   EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
 }
 
-TEST(PlayerFrameTable, LoweredStatesRaiseTheirPictureAndTheCameraByHalfTheHeightTheyLose) {
-  struct Row {
-    PlayerStateSlot slot;
-    float firstY, spriteY;
-    PlayerBody body;
-    FollowOn followOn;
-  };
-  const Row rows[] = {
-      {SlotFalling, 0.0f, 0.0f, PlayerBody::Standing, FollowOn::Itself},
-      {SlotLanding, 0.675f, 0.675f, PlayerBody::Low, FollowOn::None},
-      {SlotGroundDashing, 0.525f, 0.525f, PlayerBody::Dash, FollowOn::Itself},
-      // The air dash frames the camera as the ground dash does but keeps its picture centred.
-      {SlotAirDashing, 0.525f, 0.0f, PlayerBody::Dash, FollowOn::None},
-      {SlotWallJumping, 0.0f, 0.0f, PlayerBody::Standing, FollowOn::None},
-  };
-  for (const Row& row : rows) {
-    const PlayerStateSpec& spec = PlayerStateSpecs()[row.slot];
-    EXPECT_NEAR(spec.firstOffset.y, row.firstY, 1e-6f) << row.slot;
-    EXPECT_NEAR(spec.spriteOffset.y, row.spriteY, 1e-6f) << row.slot;
-    EXPECT_EQ(spec.hitBoxOffset, (platform::Vector3{})) << row.slot;
-    EXPECT_EQ(spec.body, row.body) << row.slot;
-    EXPECT_EQ(spec.followOn, row.followOn) << row.slot;
-    EXPECT_EQ(spec.loop, 0) << row.slot;
-  }
-}
-
 TEST(PlayerFrameTable, FeetStandOnTheBodysBottomWhateverTheBody) {
   // 128-pixel cells of the standing, lowered and dashing states put the feet on one line.
   const auto& specs = PlayerStateSpecs();
