@@ -27,22 +27,16 @@ constexpr float WallLeft = 34.0f;
 class AirCourse : public PlayingWorld {
  protected:
   void SetUp() override {
-    Block(0.0f, FloorTop - 1.0f, 400.0f, 2.0f, false);
+    ShowFloor();
     PlayingWorld::SetUp();
     Block(10.0f, PlatformTop - 0.5f, 8.0f, 1.0f);
     Block(25.0f, PlatformTop - 0.5f, 10.0f, 1.0f);
     Block(WallLeft + 1.0f, 6.0f, 2.0f, 14.0f);
   }
 
-  // Drawn, and solid unless the world already has it.
-  void Block(float x, float y, float w, float h, bool solid = true) {
-    World& course = *GameStates->world;
-    if (solid) AddBoundaryQuad(course, x, y, w, h);
-    auto drawn = std::make_unique<Quad>();
-    drawn->SetPositionXYZ(x, y, 0.0f);
-    drawn->SetDimensions(w, h, 0.0f);
-    drawn->SetFillColorRGBA(255, 96, 140, 70);
-    course.shapeLayers.Insert(0, std::move(drawn));
+  void Block(float x, float y, float width, float height) {
+    AddBoundaryQuad(*world, x, y, width, height);
+    ShowBlock(x, y, width, height);
   }
 
   // In the air at the place, falling with the velocity given.
