@@ -103,8 +103,8 @@ class Player : public Actor {
   void CreateStates(const std::vector<std::unique_ptr<Texture>>& textures);
   PlayerState* CurrentState() const;
   PlayerState* StateAt(PlayerStateSlot slot) const;
-  // The direct switch: the entry becomes current and is entered, then the state it replaces
-  // is left.
+  // The direct switch: the state it replaces is left, and the entry becomes current and is
+  // entered.
   PlayerState* SwitchState(PlayerStateSlot slot);
   PlayerState* EnterState(PlayerState* target);
   // Taken out of play: the current state ends what it started, as if it were left.

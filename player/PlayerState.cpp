@@ -1,6 +1,7 @@
 #include "player/PlayerState.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "collision/Boundary.h"
@@ -21,10 +22,17 @@
 #include "world/World.h"
 
 const Color4 StaminaBarGreen{200, 0, 128, 0};
+const Color4 StaminaBarBroken{200, 128, 0, 0};
 
 namespace {
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
+
+// The guard breaks of levels 1 to 3, rising and not.
+constexpr std::array<PlayerStateSlot, 3> RisingBreaks = {SlotGuardBreak1Up, SlotGuardBreak2Up,
+                                                         SlotGuardBreak3Up};
+constexpr std::array<PlayerStateSlot, 3> SinkingBreaks = {SlotGuardBreak1Down, SlotGuardBreak2Down,
+                                                          SlotGuardBreak3Down};
 
 // Texel corners in the order (right, bottom), (left, bottom), (right, top), (left, top).
 std::array<float, 8> CornersOf(const platform::PixelRect& cell) {
@@ -139,20 +147,33 @@ PlayerState* PlayerState::CheckDeath() {
   return player->CurrentState();
 }
 
+StrikeOutcome PlayerState::TakeStrikes(const HitRule& rule) {
+  const bool hit = CheckIncomingHits(rule);
+  PlayerState* before = player->CurrentState();
+  if (CheckDeath() != before) return StrikeOutcome::Died;
+  return hit ? StrikeOutcome::Hit : StrikeOutcome::Missed;
+}
+
 PlayerState* PlayerState::ChooseGuardBreakState() {
+  const int level = GuardBreakLevel();
+  if (level > 0) BreakGuard(level);
+  return player->CurrentState();
+}
+
+int PlayerState::GuardBreakLevel() const {
   const float stamina = player->staminaRing->value;
-  const bool rising = player->body->velocity.y > 0.0f;
   const float breakPoint1 = player->derived[Derived::BreakPoint1Factor];
   const float breakPoint2 = player->derived[Derived::BreakPoint2Factor];
   // The second threshold is the product of the two factors, not a share of the maximum.
-  if (stamina <= 0.0f) {
-    SwitchTo(rising ? SlotGuardBreak3Up : SlotGuardBreak3Down);
-  } else if (stamina <= breakPoint2 * breakPoint1) {
-    SwitchTo(rising ? SlotGuardBreak2Up : SlotGuardBreak2Down);
-  } else if (stamina <= breakPoint1 * player->derived[Derived::MaxStamina]) {
-    SwitchTo(rising ? SlotGuardBreak1Up : SlotGuardBreak1Down);
-  }
-  return player->CurrentState();
+  if (stamina <= 0.0f) return 3;
+  if (stamina <= breakPoint2 * breakPoint1) return 2;
+  if (stamina <= breakPoint1 * player->derived[Derived::MaxStamina]) return 1;
+  return 0;
+}
+
+void PlayerState::BreakGuard(int level) {
+  const auto index = static_cast<size_t>(level - 1);
+  SwitchTo(player->body->velocity.y > 0.0f ? RisingBreaks.at(index) : SinkingBreaks.at(index));
 }
 
 void PlayerState::RefillAirMoves() {
@@ -202,7 +223,7 @@ bool PlayerState::TakeGroundAction(bool buffered) {
     SwitchTo(SlotGuarding);
   } else if (input.IsAction1Pressed(pad)) {
     Go(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1, buffered);
-  } else if (TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered)) {
+  } else if (TakeStickAttack(buffered)) {
     // Attacked.
   } else if (input.IsAction2Pressed(pad)) {
     Go(SlotGroundJumping, buffered);
@@ -210,6 +231,10 @@ bool PlayerState::TakeGroundAction(bool buffered) {
     return false;
   }
   return true;
+}
+
+bool PlayerState::TakeStickAttack(bool buffered) {
+  return TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered);
 }
 
 bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
@@ -258,20 +283,17 @@ void PlayerState::CheckGodModeHeld() {
   if (GodModeChordHeld()) SetPending(SlotGodModing);
 }
 
-void PlayerState::EnterStanding() { EnterOnFeet(player->standingSize); }
+void PlayerState::EnterStanding(const Color4& barColor) {
+  EnterOnGround(player->standingSize, barColor);
+}
 
-void PlayerState::EnterCrouched() { EnterOnFeet(player->lowSize); }
+void PlayerState::EnterCrouched() { EnterOnGround(player->lowSize, StaminaBarGreen); }
 
-void PlayerState::EnterOnFeet(const platform::Vector3& size) {
+void PlayerState::EnterOnGround(const platform::Vector3& size, const Color4& barColor) {
   TakeBodySize(size);
   RefillAirMoves();
   ResetTimers();
-  SetStaminaBarColor(StaminaBarGreen);
-}
-
-bool PlayerState::StandingFits() {
-  const platform::Vector3& size = player->standingSize;
-  return player->TestResize(*player->body, size.x, size.y, size.z).y >= 0.0f;
+  SetStaminaBarColor(barColor);
 }
 
 void PlayerState::ResetTimers() {
@@ -287,17 +309,16 @@ void PlayerState::UpdatePassive(float dt) {
   StepAnimation(dt);
 }
 
-void PlayerState::UpdateStill(float dt) { UpdateTakingHits(dt, false); }
-
-void PlayerState::UpdateCrouched(float dt) { UpdateTakingHits(dt, true); }
-
-void PlayerState::UpdateTakingHits(float dt, bool breakNeedsRoom) {
+void PlayerState::UpdateStill(float dt, const HitRule& rule) {
   UpdatePassive(dt);
-  const bool hit = CheckIncomingHits();
-  PlayerState* before = player->CurrentState();
-  if (CheckDeath() == before && hit && (!breakNeedsRoom || StandingFits())) {
-    ChooseGuardBreakState();
-  }
+  if (TakeStrikes(rule) == StrikeOutcome::Hit) ChooseGuardBreakState();
+  CloseStep();
+}
+
+void PlayerState::UpdateCrouched(float dt) {
+  UpdatePassive(dt);
+  // A guard break would stand the player up.
+  if (TakeStrikes() == StrikeOutcome::Hit && StandingFits()) ChooseGuardBreakState();
   CloseStep();
 }
 
@@ -346,6 +367,11 @@ void PlayerState::TakeBodySize(const platform::Vector3& size) {
   player->hitBox->SetDimensions(body.width, body.height, body.depth);
 }
 
+bool PlayerState::StandingFits() const {
+  const platform::Vector3& size = player->standingSize;
+  return player->TestResize(*player->body, size.x, size.y, size.z).y >= 0.0f;
+}
+
 void PlayerState::SetStaminaBarColor(const Color4& color) {
   if (player->staminaMeter) player->staminaMeter->fill->SetFillColor(color);
 }
@@ -356,8 +382,17 @@ Sound& PlayerState::SoundAtBody(int index) {
   return sound;
 }
 
+bool PlayerState::DropThroughGround() {
+  auto* ground = dynamic_cast<BoundingShape*>(player->groundContact);
+  if (!ground || !ground->partialEdges) return false;
+  player->body->AddUnique(ground);
+  return true;
+}
+
 const Controls& PlayerState::Input() const { return *player->controls; }
 
 bool PlayerState::OnGround() const { return player->groundContact != nullptr; }
 
 float PlayerState::Total(int stat) const { return player->totalStats[stat]; }
+
+void PlayerState::CountStat(int stat, float delta) { AddToStat(*player, stat, delta); }

@@ -22,9 +22,18 @@ struct HitRule {
   bool takesStamina = true;
 };
 
-// The base of every player state, with the rules they all share. A state switch enters the
-// target at once and then leaves the state it replaces; every input, held input and update
-// step ends with the closing step, which makes sure this state is left once another is current.
+// The green of the stamina bar while nothing is broken.
+extern const Color4 StaminaBarGreen;
+// Its dark red while a guard is broken or the player dies.
+extern const Color4 StaminaBarBroken;
+
+// What the incoming strikes of a step came to: nothing, a hit the player lived through, or a
+// death that switched the state.
+enum class StrikeOutcome { Missed, Hit, Died };
+
+// The base of every player state, with the rules they all share. A state switch leaves the
+// state it replaces and enters the target at once; every input, held input and update step
+// ends with the closing step, which makes sure this state is left once another is current.
 class PlayerState : public State {
  public:
   // Builds the state's animation from its entry of the frame table, cut from the texture.
@@ -46,14 +55,20 @@ class PlayerState : public State {
   // Dying or respawning by the world's death mode once health is gone. Returns the player's
   // current state afterwards, for the caller to see whether it changed.
   PlayerState* CheckDeath();
+  // Incoming strikes under the rule, then the death check.
+  StrikeOutcome TakeStrikes(const HitRule& rule = {});
   // The guard break that the remaining stamina and the vertical motion call for, if any.
   PlayerState* ChooseGuardBreakState();
+  // How deep the remaining stamina breaks a guard: 0 (not at all) to 3.
+  int GuardBreakLevel() const;
+  // The guard break of that level, Up while the body rises and Down otherwise.
+  void BreakGuard(int level);
   // The refill: both air counts back to their maxima.
   void RefillAirMoves();
   // The air counts lowered to their maxima, never raised.
   void ApplyStatLimits();
 
-  // The player's current state becomes the entry and is entered. The state left is not left.
+  // The player's current state is left and the entry becomes current and is entered.
   PlayerState* SwitchTo(PlayerStateSlot slot);
   // Kept for the next normal input step.
   void SetPending(PlayerStateSlot slot);
@@ -69,7 +84,9 @@ class PlayerState : public State {
   // the attack button with up held or not, the right stick's four attacks, the jump. True when
   // one of them was taken.
   bool TakeGroundAction(bool buffered);
-  // The right stick's attacks: up, down, or the side attack turned to the stick's side.
+  // The right stick's attacks: up, down, or the ground attack turned to the side pushed.
+  bool TakeStickAttack(bool buffered);
+  // The same with the attacks given: the air states have their own.
   bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
                        bool buffered);
   // The closing step: leaves this state once when it is no longer current.
@@ -86,19 +103,18 @@ class PlayerState : public State {
   void CheckGodModeHeld();
 
   // The standing states' Enter: standing body, air moves refilled, timers and the animation
-  // restarted, the stamina bar green again.
-  void EnterStanding();
-  // The same on the small body of a crouch.
+  // restarted, the stamina bar green again (or the colour given).
+  void EnterStanding(const Color4& barColor = StaminaBarGreen);
+  // The same on the crouching body.
   void EnterCrouched();
-  // Whether the standing body would fit where the body stands: nothing above pushes it down.
-  bool StandingFits();
   // Restarts timers, the pending state and the animation.
   void ResetTimers();
   // Time, gravity and the animation; nothing else.
   void UpdatePassive(float dt);
-  // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
-  void UpdateStill(float dt);
-  // The same for a lowered body, which breaks its guard only where it could stand up.
+  // Time, gravity, the animation, incoming hits under the rule, death and the guard-break
+  // choice after a hit.
+  void UpdateStill(float dt, const HitRule& rule = {});
+  // The same, but a guard breaks only where the standing body fits.
   void UpdateCrouched(float dt);
   // The animation advances and moves on to its follow-on once it has played its length.
   void StepAnimation(float dt);
@@ -112,6 +128,11 @@ class PlayerState : public State {
   void Accelerate(int side, float acceleration, float limit, float dt);
   // The body keeps its feet and takes the size; the hit box follows it.
   void TakeBodySize(const platform::Vector3& size);
+  // Nothing above would push a standing body down.
+  bool StandingFits() const;
+  // On ground whose edges are partly open, the body holds it, so that it stops pushing the
+  // body up and the player drops through. False on other ground.
+  bool DropThroughGround();
   void SetStaminaBarColor(const Color4& color);
   // One of the player's sounds, placed at the body.
   Sound& SoundAtBody(int index);
@@ -130,11 +151,11 @@ class PlayerState : public State {
  protected:
   // The player's controls; the world gives input steps only to players that have them.
   const Controls& Input() const;
-  void EnterOnFeet(const platform::Vector3& size);
-  void UpdateTakingHits(float dt, bool breakNeedsRoom);
   bool OnGround() const;
   float Total(int stat) const;
-};
+  // Through the owner's adder, so that the levels follow.
+  void CountStat(int stat, float delta);
 
-// The green of the stamina bar while nothing is broken.
-extern const Color4 StaminaBarGreen;
+ private:
+  void EnterOnGround(const platform::Vector3& size, const Color4& barColor);
+};

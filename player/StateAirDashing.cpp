@@ -30,8 +30,8 @@ void StateAirDashing::Enter() {
   velocity.x = player->facing == -1 ? -strength : strength;
   velocity.y = std::max(velocity.y, DashLift);
   SoundAtBody(Player::SoundAirDash).Play();
-  player->AddGainedStat245(-1.0f);
-  player->AddGainedStat58(1.0f);
+  CountStat(Stat::AirDashCount, -1.0f);
+  CountStat(Stat::StatAirDashes, 1.0f);
 }
 
 void StateAirDashing::HandleInput(float dt) {

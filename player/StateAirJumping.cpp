@@ -16,6 +16,6 @@ void StateAirJumping::Enter() {
   float& vy = player->body->velocity.y;
   vy = std::max(vy, 0.0f) + Total(Stat::JumpStrength);
   SoundAtBody(Player::SoundGust2).Play();
-  player->AddGainedStat246(-1.0f);
-  player->AddGainedStat56(1.0f);
+  CountStat(Stat::AirJumpCount, -1.0f);
+  CountStat(Stat::StatAirJumps, 1.0f);
 }

@@ -24,7 +24,7 @@ void StateGroundDashing::Enter() {
   vx = std::clamp(vx, -strength, strength);
   SoundAtBody(Player::SoundGust1).Play();
   SetStaminaBarColor(StaminaBarGreen);
-  player->AddGainedStat57(1.0f);
+  CountStat(Stat::StatGroundDashes, 1.0f);
 }
 
 void StateGroundDashing::HandleInput(float dt) {

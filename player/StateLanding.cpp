@@ -1,6 +1,5 @@
 #include "player/StateLanding.h"
 
-#include "collision/Boundary.h"
 #include "engine/Controls.h"
 #include "player/Player.h"
 
@@ -32,14 +31,8 @@ void StateLanding::ChooseOnGround(bool buffered) {
   const bool right = input.IsRightHeld();
   const bool landed = stateTime >= animationLength;
   if (input.IsAction2Pressed(pad)) {
-    if (!fits) return;
-    auto* ground = dynamic_cast<BoundingShape*>(player->groundContact);
-    if (input.IsDownHeld() && ground && ground->partialEdges) {
-      // Down and jump drop through a floor with an open edge.
-      player->body->AddUnique(ground);
-    } else {
-      Go(SlotGroundJumping, buffered);
-    }
+    // Down and jump drop through ground with an open edge.
+    if (fits && !(input.IsDownHeld() && DropThroughGround())) Go(SlotGroundJumping, buffered);
   } else if (fits && (left || right)) {
     player->facing = left ? -1 : 1;
     Go(input.IsAction3Pressed(pad) ? SlotGroundDashing : SlotWalking, buffered);
