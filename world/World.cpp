@@ -132,11 +132,12 @@ World::~World() {
   for (Actor* actor : actors) ForgetDrawable(*actor);
   for (int index = static_cast<int>(players.size()) - 1; index >= 0; --index) RemovePlayer(index);
   playerPool->Free();
+  // Placed enemies and characters go before the catalogues their pools came from.
+  enemies.clear();
+  npcs.clear();
   enemyResources->Free();
   npcResources->Free();
   resources.clear();
-  enemies.clear();
-  npcs.clear();
   actors.clear();
   modifiers.clear();
   shapeLayers.Clear();
