@@ -5,10 +5,14 @@
 class BoundingQuad;
 
 // The base of the states in the air, with the air moves they share. Each move is either taken
-// at once or, while a hit-stop runs (buffered), kept as the pending state.
+// at once or, while a hit-stop runs (buffered), kept as the pending state. In the air the
+// player moves under gravity alone and takes hits as when standing.
 class AirborneState : public PlayerState {
  public:
   using PlayerState::PlayerState;
+
+  void Update(float dt) override { UpdateStill(dt); }
+  void UpdateHeld(float) override {}
 
  protected:
   // The dash button pressed with an air dash left.
@@ -34,9 +38,4 @@ class AirborneState : public PlayerState {
   // -1 while left is held, else +1 while right is held, else 0.
   int HeldSide() const;
   bool JumpPressed() const;
-
-  // The input steps of the rising states: rising with the jump button held, the player may air
-  // dash, attack, jump off a square wall or steer; letting go or no longer rising falls.
-  void HandleRisingInput(float dt);
-  void HandleRisingInputHeld(float dt);
 };

@@ -237,8 +237,8 @@ bool PlayerState::TakeStickAttack(bool buffered) {
   return TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered);
 }
 
-bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
-                                  bool buffered) {
+bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down,
+                                  PlayerStateSlot sideways, bool buffered) {
   const Controls& input = Input();
   const int pad = input.activePad;
   if (input.IsRightStickUpPressed(pad)) {
@@ -247,7 +247,7 @@ bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, Play
     Go(down, buffered);
   } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
     player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(side, buffered);
+    Go(sideways, buffered);
   } else {
     return false;
   }

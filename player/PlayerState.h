@@ -86,8 +86,9 @@ class PlayerState : public State {
   bool TakeGroundAction(bool buffered);
   // The right stick's attacks: up, down, or the ground attack turned to the side pushed.
   bool TakeStickAttack(bool buffered);
-  // The same with the attacks given: the air states have their own.
-  bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot side,
+  // The right stick pushed up, down, or to a side, which the player then faces: the attack of
+  // that way. False when the stick was not pushed.
+  bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot sideways,
                        bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();

@@ -1,7 +1,5 @@
-#include <algorithm>
-#include <array>
-
 #include "engine/Texture.h"
+#include "player/AttackStates.h"
 #include "player/CrouchStates.h"
 #include "player/DeathStates.h"
 #include "player/EvasionStates.h"
@@ -10,6 +8,7 @@
 #include "player/PlayerFrameTable.h"
 #include "player/StateAirDashing.h"
 #include "player/StateAirJumping.h"
+#include "player/StateAscending.h"
 #include "player/StateFalling.h"
 #include "player/StateGodModing.h"
 #include "player/StateGroundDashing.h"
@@ -19,22 +18,6 @@
 #include "player/StateWalking.h"
 #include "player/StateWallJumping.h"
 #include "player/StateWallSliding.h"
-
-namespace {
-
-// The airborne states only lower the air moves; the up attack keeps them.
-constexpr std::array<PlayerStateSlot, 6> LoweringSlots = {
-    SlotGroundJumping,  SlotNeutralAirAttacking, SlotForwardAirAttacking,
-    SlotUpAirAttacking, SlotDownAirAttacking,    SlotAscending,
-};
-
-StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
-  if (slot == SlotUpAttacking) return StateUnbuilt::Limits::Keep;
-  const bool lowers = std::find(LoweringSlots.begin(), LoweringSlots.end(), slot) != LoweringSlots.end();
-  return lowers ? StateUnbuilt::Limits::Lower : StateUnbuilt::Limits::Refill;
-}
-
-}  // namespace
 
 void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures) {
   for (int entry = 0; entry < PlayerStateCount; ++entry) {
@@ -114,6 +97,36 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
       case SlotGuardBreak3Down:
         states[entry] = std::make_unique<StateGuardBreak3Down>(this, texture);
         break;
+      case SlotGroundJumping:
+        states[entry] = std::make_unique<StateGroundJumping>(this, texture);
+        break;
+      case SlotGroundAttacking1:
+        states[entry] = std::make_unique<StateGroundAttacking1>(this, texture);
+        break;
+      case SlotUpAttacking:
+        states[entry] = std::make_unique<StateUpAttacking>(this, texture);
+        break;
+      case SlotDownAttacking:
+        states[entry] = std::make_unique<StateDownAttacking>(this, texture);
+        break;
+      case SlotGroundDashAttacking:
+        states[entry] = std::make_unique<StateGroundDashAttacking>(this, texture);
+        break;
+      case SlotNeutralAirAttacking:
+        states[entry] = std::make_unique<StateNeutralAirAttacking>(this, texture);
+        break;
+      case SlotForwardAirAttacking:
+        states[entry] = std::make_unique<StateForwardAirAttacking>(this, texture);
+        break;
+      case SlotUpAirAttacking:
+        states[entry] = std::make_unique<StateUpAirAttacking>(this, texture);
+        break;
+      case SlotDownAirAttacking:
+        states[entry] = std::make_unique<StateDownAirAttacking>(this, texture);
+        break;
+      case SlotAscending:
+        states[entry] = std::make_unique<StateAscending>(this, texture);
+        break;
       case SlotDying:
         states[entry] = std::make_unique<StateDying>(this, texture);
         break;
@@ -121,7 +134,8 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         states[entry] = std::make_unique<StateRespawning>(this, texture);
         break;
       default:
-        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
+        // The states still to come stand on the ground and refill the air moves.
+        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot);
         break;
     }
   }

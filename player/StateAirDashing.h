@@ -12,8 +12,6 @@ class StateAirDashing : public AirborneState {
   // The burst, its sound, one air dash spent and counted.
   void Enter() override;
   void HandleInput(float dt) override;
-  void Update(float dt) override { UpdateStill(dt); }
-  void UpdateHeld(float) override {}
   void HandleInputHeld(float dt) override;
   void SetMovementLimits() override { ApplyStatLimits(); }
 

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "player/AirborneState.h"
+#include "player/StateAscending.h"
 
-// A jump taken in mid-air: spends an air jump, rises afresh and then behaves as any rise.
-class StateAirJumping : public AirborneState {
+// A jump taken in mid-air: spends an air jump, rises afresh and then rises as any jump does.
+class StateAirJumping : public StateAscending {
  public:
   StateAirJumping(Player* newOwner, Texture* texture);
 
   // The push up, the gust, one air jump spent and counted.
   void Enter() override;
-  void HandleInput(float dt) override { HandleRisingInput(dt); }
-  void Update(float dt) override { UpdateStill(dt); }
-  void UpdateHeld(float) override {}
-  void HandleInputHeld(float dt) override { HandleRisingInputHeld(dt); }
-  void SetMovementLimits() override { ApplyStatLimits(); }
 };

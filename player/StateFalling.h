@@ -11,8 +11,6 @@ class StateFalling : public AirborneState {
   // Standing body; a rise is cut off, a fall keeps its speed.
   void Enter() override;
   void HandleInput(float dt) override;
-  void Update(float dt) override { UpdateStill(dt); }
-  void UpdateHeld(float) override {}
   void HandleInputHeld(float dt) override;
   void SetMovementLimits() override { ApplyStatLimits(); }
 

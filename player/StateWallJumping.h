@@ -11,8 +11,6 @@ class StateWallJumping : public AirborneState {
   // Standing body, both air moves refilled, the jump sound.
   void Enter() override;
   void HandleInput(float dt) override;
-  void Update(float dt) override { UpdateStill(dt); }
-  void UpdateHeld(float) override {}
   void HandleInputHeld(float dt) override;
 
  private:

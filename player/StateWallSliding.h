@@ -15,7 +15,6 @@ class StateWallSliding : public AirborneState {
   void HandleInput(float dt) override;
   // The sound follows the body.
   void Update(float dt) override;
-  void UpdateHeld(float) override {}
   void HandleInputHeld(float dt) override;
 
  private:
