@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "engine/draw/Sprite.h"
+#include "items/JournalEntry.h"
 #include "platform/MathTypes.h"
 
 class Controls;
@@ -28,6 +30,19 @@ class Player : public Actor {
 
   std::string GetMapName() const { return mapPath; }
 
+  // The player record (a stream that failed to open counts as no record) and the new-game
+  // defaults; both are defined with the items.
+  void LoadRecord(std::istream& in);
+  void ResetStats();
+  void ResetEquipment();
+  void ResetInventory();
+  void StartNewGame();
+  void SetDefaultSkills();
+  void SetDefaultJournal();
+  void SetDefaultTerms();
+  void SetDefaultPeople();
+  void SetDefaultBestiary();
+
   std::unique_ptr<BoundingQuad> boundingBox;
   std::unique_ptr<HitQuad> hitQuad;
   // 0 to 3; picks the screen corner of the interface.
@@ -37,4 +52,10 @@ class Player : public Actor {
   std::string mapPath;
   platform::Vector3 respawnPosition;
   Controls* controls = nullptr;  // not owned
+  // What the encyclopedia knows, in the order it was learnt.
+  std::vector<std::string> skills;
+  std::vector<JournalEntry> journal;
+  std::vector<std::string> terms;
+  std::vector<std::string> people;
+  std::vector<std::string> bestiary;
 };
