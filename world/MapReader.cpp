@@ -277,6 +277,8 @@ class MapReader {
   }
 
   // A texture already loaded from the same file is taken over under the new name and size.
+  // Either way it goes to the end of the list, so that the list keeps the order of the file
+  // whatever the previous map held.
   bool ReadResource(const std::string& name, std::istream& fields) {
     std::string path;
     long long width = 0;
@@ -291,7 +293,8 @@ class MapReader {
                                                   static_cast<uint32_t>(height)));
       return true;
     }
-    Texture& texture = **sameFile;
+    std::rotate(sameFile, sameFile + 1, world_.resources.end());
+    Texture& texture = *world_.resources.back();
     texture.SetWideName(name);
     texture.width = static_cast<uint32_t>(width);
     texture.height = static_cast<uint32_t>(height);

@@ -354,13 +354,13 @@ TEST_F(MapFileTest, TexturesOfThePreviousMapAreReusedByPathOrReleased) {
   };
   ASSERT_TRUE(load("a a.png 8 8\nb b.png 8 8\n"));
   Texture* kept = world_->resources[1].get();
-  ASSERT_TRUE(load("c b.png 16 4\n"));
-  ASSERT_EQ(world_->resources.size(), 1u);
-  EXPECT_EQ(world_->resources[0].get(), kept);
+  ASSERT_TRUE(load("e e.png 8 8\nc b.png 16 4\n"));
+  ASSERT_EQ(world_->resources.size(), 2u) << "a.png is released";
+  EXPECT_EQ(world_->resources[1].get(), kept) << "in the order of the file";
   EXPECT_EQ(kept->name, L"c");
   EXPECT_EQ(kept->width, 16u);
   EXPECT_FALSE(load("d d.png 8\n")) << "a record cut short";
-  EXPECT_EQ(world_->resources.size(), 1u) << "the previous textures stay";
+  EXPECT_EQ(world_->resources.size(), 2u) << "the previous textures stay";
 }
 
 TEST(CompanionFile, OneLinePerElementInPageOrder) {

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "collision/ConversationShape.h"
+#include "collision/ModifierShape.h"
+#include "collision/ShopShape.h"
+#include "engine/Camera.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/Texture.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemListCodes.h"
+#include "items/ItemStore.h"
+#include "platform/Renderer.h"
+#include "platform/SpriteBatch.h"
+#include "support/GameHarness.h"
+#include "world/MapReader.h"
+#include "world/MapWriter.h"
+#include "world/World.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const ShippedMaps[] = {"DemoNewGameMap", "DemoHubMap", "DemoVersusMap"};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string StoredPath(const std::string& name) { return "Content\\Maps\\" + name + ".gmf"; }
+
+// The game booted headless; every map loads into its world on a cleared level.
+class ShippedMapsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(game_.Started());
+    world_ = GameStates->world;
+  }
+
+  void Load(const std::string& name) {
+    world_->ClearLevel();
+    world_->LoadMap(StoredPath(name));
+  }
+
+  // The level as the world draws it, from the eye over the point: the scenery in layer order,
+  // the triggers' marks, then the sprites the batch held back.
+  void DrawLevel(float x, float y) {
+    const platform::Vector3 eye{x + world_->cameraOffset.x, y + world_->cameraOffset.y,
+                                MainCamera->eye.z};
+    MainCamera->eye = eye;
+    MainCamera->targetEye = eye;
+    MainCamera->ResetLookAt();
+    Device->Clear(ClearColor.ToD3DColor());
+    Device->BeginScene();
+    SpriteRenderer->Begin();
+    for (auto& [layer, entry] : world_->shapeLayers.entries) entry.item->Draw();
+    for (auto& [layer, entry] : world_->spriteLayers.entries) entry.item->Draw();
+    for (const auto& modifier : world_->modifiers) modifier->Draw();
+    SpriteRenderer->End();
+    Device->EndScene();
+  }
+
+  GameHarness game_;
+  World* world_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ShippedMapsTest, EveryMapLoadsWholeAndIsSavedBackByteForByte) {
+  for (const char* name : ShippedMaps) {
+    const std::string original =
+        ReadFile(fs::path(QM_CONTENT_DIR) / "Maps" / (std::string(name) + ".gmf"));
+    world_->ClearLevel();
+    std::istringstream in(original);
+    EXPECT_TRUE(ReadMap(*world_, in)) << name << ": a record was dropped";
+    world_->mapName = StoredPath(name);
+
+    const std::string copy = std::string(name) + "Copy";
+    ASSERT_TRUE(world_->SaveMap(copy)) << name;
+    EXPECT_EQ(ReadFile(game_.Folder() / "Content" / "Maps" / (copy + ".gmf")), original) << name;
+  }
+}
+
+TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
+  Load("DemoNewGameMap");
+  ASSERT_FALSE(world_->modifiers.empty());
+  auto* opening = dynamic_cast<ConversationShape*>(world_->modifiers.front().get());
+  ASSERT_NE(opening, nullptr) << "a new game opens with the first modifier's conversation";
+  const platform::Vector3 spawn = world_->spawnPoint;
+  EXPECT_TRUE(opening->regionCircle->ContainsPoint(spawn)) << "it reaches the spawn point";
+  EXPECT_GE(opening->orderedConversations.at(0).size(), 5u);
+
+  Load("DemoHubMap");
+  EXPECT_EQ(world_->GetMapName(), StoredPath("DemoHubMap"));
+  // Between them the shops sell from every list, at prices of their own.
+  std::string listsOnSale;
+  for (const auto& modifier : world_->modifiers) {
+    auto* shop = dynamic_cast<ShopShape*>(modifier.get());
+    if (!shop) continue;
+    for (char code : ItemListCodes) {
+      for (const Item* item : ItemsOfList(*shop->stock, code)) {
+        if (!item->onSale) continue;
+        EXPECT_GT(item->price, 0.0f) << item->name;
+        if (listsOnSale.find(code) == std::string::npos) listsOnSale += code;
+      }
+    }
+  }
+  EXPECT_EQ(listsOnSale.size(), ItemListCodes.size()) << listsOnSale;
+  EXPECT_EQ(dynamic_cast<ShopShape*>(world_->modifiers.back().get()) != nullptr, true)
+      << "shops come last";
+
+  Load("DemoVersusMap");
+  EXPECT_EQ(world_->deathMode, World::DeathModeRespawn);
+  EXPECT_LT(world_->cameraLimits.right, 100.0f);
+}
+
+TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
+  struct View {
+    const char* map;
+    const char* name;
+    float x;
+    float y;
+  };
+  const View views[] = {
+      {"DemoNewGameMap", "NewGameSpawn", -18.0f, 1.3f},
+      {"DemoNewGameMap", "NewGameGate", 22.0f, 1.3f},
+      {"DemoHubMap", "HubSquare", 0.0f, 1.3f},
+      {"DemoHubMap", "HubShops", -24.0f, 1.3f},
+      {"DemoHubMap", "HubTerrace", 30.0f, 4.6f},
+      {"DemoVersusMap", "Versus", 0.0f, 1.3f},
+  };
+  for (const View& view : views) {
+    if (world_->GetMapName() != StoredPath(view.map)) Load(view.map);
+    for (const auto& texture : world_->resources) {
+      EXPECT_NE(texture->texture, nullptr) << view.map << ": " << texture->path;
+    }
+    DrawLevel(view.x, view.y);
+    const fs::path picture = game_.Folder() / (std::string(view.name) + ".png");
+    ASSERT_TRUE(game_.SaveFrame(picture.string()));
+    if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
+      fs::copy_file(picture, fs::path(keep) / picture.filename(),
+                    fs::copy_options::overwrite_existing);
+    }
+    // Blue sky at the top, brown earth at the bottom, nothing left in the clear colour.
+    const uint32_t sky = game_.Pixel(400, 10);
+    const uint32_t earth = game_.Pixel(400, 590);
+    EXPECT_GT(sky & 0xFF, (sky >> 16) & 0xFF) << view.name << ": the sky is blue";
+    EXPECT_GT((earth >> 16) & 0xFF, earth & 0xFF) << view.name << ": the earth is brown";
+    for (int x = 0; x < 800; x += 4) {
+      ASSERT_NE(game_.Pixel(x, 500), ClearColor.ToD3DColor()) << view.name << ": a gap at " << x;
+    }
+  }
+}
