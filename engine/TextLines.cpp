@@ -7,6 +7,6 @@ bool TextLines::Next(std::string& line) {
     return true;
   }
   if (!std::getline(in_, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-// The lines of a text file, one at a time, each without its line feed and without a carriage
-// return before it. A reader that looked at a line it does not own hands it back.
+// The lines of a text file, one at a time, each without its line feed and without the carriage
+// returns before it. A reader that looked at a line it does not own hands it back.
 class TextLines {
  public:
   explicit TextLines(std::istream& in) : in_(in) {}

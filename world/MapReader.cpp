@@ -284,6 +284,8 @@ class MapReader {
     long long width = 0;
     long long height = 0;
     if (!(fields >> path >> width >> height)) return false;
+    // A name the texture could not keep whole could not be written back.
+    if (name.find('\0') != std::string::npos) return false;
     if (width < 0 || height < 0 || width > MaxTextureSide || height > MaxTextureSide) return false;
     auto sameFile = std::find_if(
         world_.resources.begin(), world_.resources.end(),
