@@ -28,10 +28,10 @@ void Actor::EquipRuneSlot(int slot, Rune* rune) {
   if (rune) {
     // A rune still marked as worn elsewhere leaves that slot first. A mark that does not match
     // the slot's content (a hand-edited record) is simply overwritten.
-    const int markedSlot = FirstRuneSlot - 1 + rune->slot;
-    const bool markedElsewhere = rune->slot >= SlotWeapon && rune->slot <= SlotBoots &&
-                                 markedSlot != slot && equipped[markedSlot] == rune;
-    if (markedElsewhere) EquipRuneSlot(markedSlot, nullptr);
+    // Any other mark names no slot; it is not used in arithmetic.
+    const bool marked = rune->slot >= SlotWeapon && rune->slot <= SlotBoots;
+    const int markedSlot = marked ? FirstRuneSlot - 1 + rune->slot : slot;
+    if (markedSlot != slot && equipped[markedSlot] == rune) EquipRuneSlot(markedSlot, nullptr);
     rune->Bind(slot - FirstRuneSlot + 1);
   }
   equipped[slot] = rune;

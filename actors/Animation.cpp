@@ -88,3 +88,15 @@ void FrameSequence::AdvanceShapeFrames(float dt) {
 
 float ChainLength(const AnimationFrame* first) { return SumDurations(first); }
 float ChainLength(const FrameEntry* first) { return SumDurations(first); }
+
+std::vector<StrikeShape*> StrikesInChain(const FrameSequence* first) {
+  std::vector<StrikeShape*> strikes;
+  std::unordered_set<const FrameSequence*> seen;
+  for (const FrameSequence* sequence = first; sequence && seen.insert(sequence).second;
+       sequence = sequence->next) {
+    for (const FrameEntry* entry : sequence->frames) {
+      if (entry && entry->Strike()) strikes.push_back(entry->Strike());
+    }
+  }
+  return strikes;
+}

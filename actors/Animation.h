@@ -76,6 +76,10 @@ class FrameSequence {
   float totalTime = 0.0f;
 };
 
+// Every strike shape that the sequence and the sequences it leads on to carry, each sequence
+// taken once.
+std::vector<StrikeShape*> StrikesInChain(const FrameSequence* first);
+
 // The sum of the durations along the chain that starts at the first frame.
 float ChainLength(const AnimationFrame* first);
 float ChainLength(const FrameEntry* first);

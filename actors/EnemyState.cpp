@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
@@ -22,14 +21,6 @@ constexpr float DamageTextRise = 1.0f;
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
-// What is left of the damage after defence: never above the damage, never below 0.
-float DamageAfterDefence(float damage, float defence) {
-  float net = damage - defence;
-  if (!(net <= damage)) net = damage;
-  if (!(net >= 0.0f)) net = 0.0f;
-  return net;
-}
-
 }  // namespace
 
 EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimation)
@@ -39,14 +30,7 @@ void EnemyState::Exit() {
   World* world = owner ? owner->world : nullptr;
   if (!world) return;
   // Every strike the state may have put into play: the sequence it steps and the ones it owns.
-  std::vector<StrikeShape*> used;
-  std::unordered_set<const FrameSequence*> seen;
-  for (const FrameSequence* sequence = strikeFrames; sequence && seen.insert(sequence).second;
-       sequence = sequence->next) {
-    for (const FrameEntry* entry : sequence->frames) {
-      if (entry && entry->Strike()) used.push_back(entry->Strike());
-    }
-  }
+  std::vector<StrikeShape*> used = StrikesInChain(strikeFrames);
   for (const auto& strike : strikes) used.push_back(strike.get());
   for (StrikeShape* strike : used) {
     auto& list = world->enemyStrikes;
@@ -65,8 +49,7 @@ void EnemyState::CheckIncomingHits() {
     if (hitBox->Contains(strike)) continue;
     holdTimer = strike->freezeTime;
     if (owner->body) owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
-    auto& struck = strike->hitList;
-    if (std::find(struck.begin(), struck.end(), hitBox) == struck.end()) struck.push_back(hitBox);
+    strike->hitList.AddUnique(hitBox);
     hitBox->hitList.push_back(strike);
 
     const float damage = strike->damage;

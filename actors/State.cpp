@@ -61,3 +61,10 @@ platform::Vector3 ComputeStrikeVector(const StrikeShape& strike, const Shape& ta
   d.z += strike.direction.z;
   return NormalizeVector2D(d) * strike.force;
 }
+
+float DamageAfterDefence(float damage, float defence) {
+  float net = damage - defence;
+  if (!(net <= damage)) net = damage;
+  if (!(net >= 0.0f)) net = 0.0f;
+  return net;
+}

@@ -49,6 +49,10 @@ class State {
   float holdTimer = 0.0f;
   FrameSequence* strikeFrames = nullptr;
   FrameSequence* effectFrames = nullptr;
+  // What the camera adds to the owner's body position while this state is current.
+  platform::Vector3 firstOffset;
+  // Where the owner's sprite stands from its body position; not mirrored.
+  platform::Vector3 spriteOffset;
   // From the owner's body position, for an owner facing right.
   platform::Vector3 hitBoxOffset;
   StatBlock stats{};
@@ -63,3 +67,6 @@ class State {
 // The knock-back of a strike on a target: from the strike's hot spot towards the target plus
 // the strike's direction (mirrored with the strike), normalised in x and y, times the force.
 platform::Vector3 ComputeStrikeVector(const StrikeShape& strike, const Shape& target);
+
+// What is left of a damage after a defence: never above the damage, never below 0.
+float DamageAfterDefence(float damage, float defence);

@@ -1,7 +1,5 @@
 #include "collision/Boundary.h"
 
-#include <algorithm>
-
 #include "collision/ShapeCopy.h"
 
 namespace {
@@ -31,11 +29,7 @@ Boundary& Boundary::operator=(const Boundary& other) {
   return *this;
 }
 
-void Boundary::AddUnique(BoundingShape* shape) {
-  if (std::find(heldList.begin(), heldList.end(), shape) == heldList.end()) {
-    heldList.push_back(shape);
-  }
-}
+void Boundary::AddUnique(BoundingShape* shape) { heldList.AddUnique(shape); }
 
 BoundingCircle::BoundingCircle() = default;
 

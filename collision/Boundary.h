@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "collision/Interactive.h"
 #include "engine/draw/Circle.h"
@@ -32,11 +31,11 @@ class Boundary : public virtual Interactive {
   // Set by boundary quads.
   uint8_t quadMark = 0;
   // Boundaries whose last push-out of this body reported hold.
-  std::vector<BoundingShape*> heldList;
+  ShapeRefList<BoundingShape> heldList;
   // Boundaries whose last push-out of this body was not zero.
-  std::vector<BoundingShape*> touchingList;
+  ShapeRefList<BoundingShape> touchingList;
   // Bodies that this boundary never pushes.
-  std::vector<BoundingShape*> ignoreList;
+  ShapeRefList<BoundingShape> ignoreList;
 
  protected:
   Boundary();

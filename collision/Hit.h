@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "collision/Interactive.h"
 #include "engine/draw/Quad.h"
@@ -19,7 +18,7 @@ class Hit : public virtual Interactive {
   void Forget(const StrikeShape* strike);
 
   // The strikes that have already hit this hit box.
-  std::vector<StrikeShape*> hitList;
+  ShapeRefList<StrikeShape> hitList;
   int32_t hitValue = 0;
 
  protected:
@@ -30,9 +29,6 @@ class Hit : public virtual Interactive {
 
 class HitShape : public virtual Hit, public virtual Shape {
  public:
-  // The strikes that hit this box forget it, so none keeps a pointer to a box that is gone.
-  ~HitShape() override;
-
   // A new object of the concrete class with the default hit values; the caller owns it.
   virtual std::unique_ptr<HitShape> Duplicate() const = 0;
   std::unique_ptr<Shape> Clone() const override { return Duplicate(); }

@@ -70,11 +70,13 @@ void Portal::Update(float dt) {
 void Portal::MovePlayers(bool arriving) {
   for (Player* player : world->players) {
     if (!player || !player->body) continue;
+    player->PlaceHud(player->ComputeHudAnchor());
     BoundingQuad& body = *player->body;
     body.SetPosition(targetPosition);
     if (!arriving) continue;
     body.SetVelocity(0.0f, 0.0f, 0.0f);
     body.heldList.clear();
     body.touchingList.clear();
+    player->SwitchState(SlotIdling);
   }
 }

@@ -29,6 +29,7 @@ class Portal : public ModifierShape {
   uint8_t instantWhenSameMap = 1;
 
  private:
-  // Every player to the target position; arriving ones also stop and lose their contacts.
+  // Every player to the target position with its interface placed again; arriving ones also
+  // stop, lose their contacts and start over in their first state.
   void MovePlayers(bool arriving);
 };

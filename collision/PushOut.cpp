@@ -259,14 +259,8 @@ QuadPush QuadOutOfQuad(const BoundingQuad& mover, const BoundingQuad& boundary, 
   const bool boundaryCornersIn = AnyCornerInside(boundary, mover);
 
   if (boundary.partialEdges) {
-    auto listed = [&boundary](const std::vector<BoundingShape*>& list) {
-      for (const BoundingShape* entry : list) {
-        if (entry == &boundary) return true;
-      }
-      return false;
-    };
-    const bool held = listed(mover.heldList);
-    const bool newContact = !listed(mover.touchingList);
+    const bool held = mover.heldList.Contains(&boundary);
+    const bool newContact = !mover.touchingList.Contains(&boundary);
     const Vector3 motion = mover.position - mover.previousPosition;
     const EdgeAwareQuery moverQuery{boundary, CornerOwner::Mover, newContact, AngleOf(motion)};
     const EdgeAwareQuery boundaryQuery{boundary, CornerOwner::Boundary, newContact,

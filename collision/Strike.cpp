@@ -1,12 +1,7 @@
 #include "collision/Strike.h"
 
-#include "collision/Hit.h"
 #include "collision/ShapeCopy.h"
 #include "engine/VectorMath.h"
-
-StrikeShape::~StrikeShape() {
-  for (HitShape* hitBox : hitList) hitBox->Forget(this);
-}
 
 platform::Vector3 StrikeShape::GetWorldPosition() const {
   platform::Vector3 point = position;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "collision/Interactive.h"
 #include "engine/draw/Circle.h"
@@ -18,7 +17,7 @@ class Strike : public virtual Interactive {
   ~Strike() override = default;
 
   // The hit boxes this strike has hit.
-  std::vector<HitShape*> hitList;
+  ShapeRefList<HitShape> hitList;
   Actor* owner = nullptr;  // not owned
   // From the owner's body position, for an owner facing right.
   platform::Vector3 offset;
@@ -41,9 +40,6 @@ class Strike : public virtual Interactive {
 
 class StrikeShape : public virtual Strike, public virtual Shape {
  public:
-  // The hit boxes it hit forget it, so none keeps a pointer to a strike that is gone.
-  ~StrikeShape() override;
-
   // A new object of the concrete class with the default strike values; the caller owns it.
   virtual std::unique_ptr<StrikeShape> Duplicate() const = 0;
   std::unique_ptr<Shape> Clone() const override { return Duplicate(); }

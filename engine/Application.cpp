@@ -123,6 +123,7 @@ void InitializeResources() {
   TickCounter = 0;
   LastFrameTime = MainPlatform->NowMicroseconds();
   CurrentFrameTime = MainPlatform->NowMicroseconds();
+  StartUpFrameTime = CurrentFrameTime;
   RealTimeStep = static_cast<float>(CurrentFrameTime - LastFrameTime) / MicrosecondsPerSecond;
   GameTimeStep = 0.0f;
   TimeScale = 1.0f;
@@ -208,7 +209,9 @@ void RunFramePass() {
   UpdateFrame();
   RenderFrame();
   DeferredDeletes->Empty();
-  MainPlatform->PaceFrame(FramePeriodMicroseconds);
+  // Presenting that waits for the display paces the loop already: a second limit at 60 frames
+  // a second would make a faster display judder.
+  if (!Device->PresentWaitsForDisplay()) MainPlatform->PaceFrame(FramePeriodMicroseconds);
 }
 
 void ShutDown() {

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr float FieldOfViewY = 0.7853982f;  // pi / 4
 constexpr float NearPlane = 5.0f;
 constexpr float FarPlane = 1000.0f;
 // Share of the remaining way to the target eye covered per frame.

@@ -11,6 +11,9 @@ class Shape;
 // moves the fill colour of a shape it does not own towards a target colour.
 class Camera {
  public:
+  // The vertical field of view, pi / 4.
+  static constexpr float FieldOfViewY = 0.7853982f;
+
   Camera(const platform::Vector3& lookAt, const platform::Vector3& eye,
          const platform::Vector3& up);
 

@@ -27,6 +27,7 @@ GameStateSet* GameStates = nullptr;
 DeferredDeleteList* DeferredDeletes = nullptr;
 uint32_t TickCounter = 0;
 float FramesPerSecond = 0.0f;
+uint64_t StartUpFrameTime = 0;
 uint64_t LastFrameTime = 0;
 uint64_t CurrentFrameTime = 0;
 float RealTimeStep = 0.0f;
@@ -98,6 +99,7 @@ void ResetGlobals() {
   DeferredDeletes = nullptr;
   TickCounter = 0;
   FramesPerSecond = 0.0f;
+  StartUpFrameTime = 0;
   LastFrameTime = 0;
   CurrentFrameTime = 0;
   RealTimeStep = 0.0f;

@@ -62,6 +62,8 @@ extern GameStateSet* GameStates;
 extern DeferredDeleteList* DeferredDeletes;
 extern uint32_t TickCounter;
 extern float FramesPerSecond;
+// The frame timer's time stamp at the end of start-up.
+extern uint64_t StartUpFrameTime;
 extern uint64_t LastFrameTime;
 extern uint64_t CurrentFrameTime;
 extern float RealTimeStep;

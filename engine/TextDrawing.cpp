@@ -1,6 +1,6 @@
 #include "engine/TextDrawing.h"
 
-#include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "engine/Globals.h"
@@ -17,12 +17,17 @@ constexpr float Half = 0.5f;
 // The loading lines stand this many pixels apart.
 constexpr float ProgressLineStep = 10.0f;
 
-// Towards zero; out-of-range values saturate and NaN gives 0.
-int32_t Truncate(float value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
-  if (value < -2147483648.0f) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
+constexpr float IntRangeEnd = 2147483648.0f;
+
+// Towards zero; nothing for a value that is not a number or lies outside the 32-bit range.
+std::optional<int64_t> WholePixels(float value) {
+  if (!(value >= -IntRangeEnd && value < IntRangeEnd)) return std::nullopt;
+  return static_cast<int64_t>(value);
+}
+
+bool FitsInt32(int64_t value) {
+  return value >= std::numeric_limits<int32_t>::min() &&
+         value <= std::numeric_limits<int32_t>::max();
 }
 
 platform::TextAlign FormatOf(int horizontal) {
@@ -33,39 +38,42 @@ platform::TextAlign FormatOf(int horizontal) {
 
 }  // namespace
 
-platform::PixelRect AlignedTextBox(float x, float y, const platform::TextExtent& extent,
-                                   int horizontal, int vertical) {
-  const int w = extent.width;
-  const int h = extent.height;
-  platform::PixelRect box;
+std::optional<platform::PixelRect> AlignedTextBox(float x, float y,
+                                                  const platform::TextExtent& extent,
+                                                  int horizontal, int vertical) {
+  const std::optional<int64_t> anchorX = WholePixels(x);
+  const std::optional<int64_t> anchorY = WholePixels(y);
+  if (!anchorX || !anchorY) return std::nullopt;
+  // In 64 bits, so that a box reaching past the 32-bit range is found, not overflowed.
+  const int64_t w = extent.width;
+  const int64_t h = extent.height;
+  int64_t left = *anchorX;
   if (horizontal == AlignCenter) {
-    box.left = Truncate(x) - Truncate(static_cast<float>(w) * Half);
-    box.right = box.left + w;
+    left -= static_cast<int64_t>(static_cast<float>(w) * Half);
   } else if (horizontal == AlignRight) {
-    box.right = Truncate(x);
-    box.left = box.right - w;
-  } else {
-    box.left = Truncate(x);
-    box.right = box.left + w;
+    left -= w;
   }
+  int64_t top = *anchorY;
   if (vertical == AlignQuarterUp) {
-    box.top = Truncate(y) - Truncate(static_cast<float>(h) * QuarterUp);
-    box.bottom = box.top + h;
+    top -= static_cast<int64_t>(static_cast<float>(h) * QuarterUp);
   } else if (vertical == AlignMiddle) {
-    box.bottom = Truncate(y) - Truncate(static_cast<float>(h) * HalfDown);
-    box.top = box.bottom - h;
-  } else {
-    box.top = Truncate(y);
-    box.bottom = box.top + h;
+    top -= static_cast<int64_t>(static_cast<float>(h) * HalfDown) + h;
   }
-  return box;
+  const int64_t right = left + w;
+  const int64_t bottom = top + h;
+  if (!FitsInt32(left) || !FitsInt32(top) || !FitsInt32(right) || !FitsInt32(bottom)) {
+    return std::nullopt;
+  }
+  return platform::PixelRect{static_cast<int32_t>(left), static_cast<int32_t>(top),
+                             static_cast<int32_t>(right), static_cast<int32_t>(bottom)};
 }
 
 void DrawTextAligned(platform::TextFont* font, float x, float y, float, const std::wstring& text,
                      uint32_t color, int horizontal, int vertical) {
   if (!font) return;
-  platform::PixelRect box = AlignedTextBox(x, y, font->Measure(text), horizontal, vertical);
-  font->Draw(SpriteRenderer, text, box, FormatOf(horizontal), color);
+  const std::optional<platform::PixelRect> box =
+      AlignedTextBox(x, y, font->Measure(text), horizontal, vertical);
+  if (box) font->Draw(SpriteRenderer, text, *box, FormatOf(horizontal), color);
 }
 
 void DrawTextAtWorldPoint(const platform::Vector3& point, const std::wstring& text,

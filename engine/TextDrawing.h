@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/MathTypes.h"
@@ -15,9 +16,11 @@ constexpr int AlignTop = 1;
 constexpr int AlignQuarterUp = 2;
 constexpr int AlignMiddle = 3;
 
-// The box a text of that extent takes at (x, y) under the alignment codes, in whole pixels.
-platform::PixelRect AlignedTextBox(float x, float y, const platform::TextExtent& extent,
-                                   int horizontal, int vertical);
+// The box a text of that extent takes at (x, y) under the alignment codes, in whole pixels;
+// nothing when the anchor is not finite or the box would reach outside the 32-bit range.
+std::optional<platform::PixelRect> AlignedTextBox(float x, float y,
+                                                  const platform::TextExtent& extent,
+                                                  int horizontal, int vertical);
 
 // Draws through the shared sprite batch, which the caller has begun. A null font draws
 // nothing; z is not used.

@@ -1,10 +1,21 @@
 #include "items/ItemStore.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace {
+
+// Quantities from hand-edited files may lie near the integer limits: the sum stops at them.
+void AddQuantity(Item& own, int64_t delta) {
+  const int64_t sum = own.quantity + delta;
+  own.quantity = static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                          std::numeric_limits<int32_t>::max()));
+}
 
 template <typename T>
 void Subtract(const ObjectPool<T>& pool, const Item& item) {
-  if (T* own = pool.FindByName(item.name)) own->quantity -= item.quantity;
+  if (T* own = pool.FindByName(item.name)) AddQuantity(*own, -int64_t{item.quantity});
 }
 
 }  // namespace
@@ -83,7 +94,7 @@ void ItemStore::RemoveByName(const std::string& name) {
 
 void ItemStore::AddEquipment(const Item& item) {
   if (Item* own = equipment.FindByName(item.name)) {
-    own->quantity += item.quantity;
+    AddQuantity(*own, item.quantity);
     return;
   }
   Item* copy = equipment.ObjectPool<Item>::Add(item.Clone());
@@ -109,7 +120,7 @@ void ItemStore::AddRune(const Item& item) {
   const Rune* rune = dynamic_cast<const Rune*>(&item);
   if (!rune) return;
   if (Rune* own = runes.FindByName(rune->name)) {
-    own->quantity += rune->quantity;
+    AddQuantity(*own, rune->quantity);
     return;
   }
   runes.Add(std::make_unique<Rune>(*rune));
@@ -117,7 +128,7 @@ void ItemStore::AddRune(const Item& item) {
 
 void ItemStore::AddKeyItem(const Item& item) {
   if (Item* own = keyItems.FindByName(item.name)) {
-    own->quantity += item.quantity;
+    AddQuantity(*own, item.quantity);
     return;
   }
   keyItems.Add(KeyItemPool::CloneItem(item));
@@ -125,7 +136,7 @@ void ItemStore::AddKeyItem(const Item& item) {
 
 void ItemStore::AddExpendable(const Item& item) {
   if (Item* own = expendables.FindByName(item.name)) {
-    own->quantity += item.quantity;
+    AddQuantity(*own, item.quantity);
     return;
   }
   expendables.Add(ExpendablePool::CloneItem(item));

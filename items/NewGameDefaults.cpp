@@ -111,6 +111,8 @@ void Player::ResetStats() {
   RecomputeEquipmentStats();
   RecomputeTotalStats();
   RecomputeDerivedStats();
+  UpdateMeters(0.0f);
+  UpdateExperienceMeter();
 }
 
 void Player::ResetEquipment() {

@@ -35,7 +35,8 @@ void HeadlessPlatform::GetWindowPosition(int& x, int& y) const {
 
 uint64_t HeadlessPlatform::NowMicroseconds() { return now_; }
 
-void HeadlessPlatform::PaceFrame(uint64_t) {}
+// No real time passes here, so there is nothing to wait for.
+void HeadlessPlatform::PaceFrame(uint64_t) { ++paceCount_; }
 
 void HeadlessPlatform::ReadKeyboard(KeyArray& keys) { keys = keys_; }
 
@@ -53,7 +54,8 @@ void HeadlessPlatform::StopVibration(int slot) {
 
 std::unique_ptr<Renderer> HeadlessPlatform::CreateRenderer() {
   return Renderer::CreateOffscreen(window_.clientWidth > 0 ? window_.clientWidth : 800,
-                                   window_.clientHeight > 0 ? window_.clientHeight : 600);
+                                   window_.clientHeight > 0 ? window_.clientHeight : 600,
+                                   presentWaits_);
 }
 
 std::unique_ptr<AudioDevice> HeadlessPlatform::CreateAudioDevice() {

@@ -38,12 +38,15 @@ class HeadlessPlatform : public Platform {
   void SetMouse(const MouseSample& sample) { mouse_ = sample; }
   void ConnectPad(int slot, const PadState& state);
   void DisconnectPad(int slot);
+  // Renderers made afterwards report that presenting waits for the display, as with vsync.
+  void SetPresentWaits(bool waits) { presentWaits_ = waits; }
 
   // What a test observes.
   const WindowSpec& Window() const { return window_; }
   bool WindowOpen() const { return windowOpen_; }
   bool CursorVisible() const { return cursorVisible_; }
   int WaitCount() const { return waitCount_; }
+  int PaceCount() const { return paceCount_; }
   int VibrationStops(int slot) const { return vibrationStops_.at(slot); }
   const std::string& LastMessage() const { return lastMessage_; }
 
@@ -58,6 +61,8 @@ class HeadlessPlatform : public Platform {
   bool windowOpen_ = false;
   bool cursorVisible_ = true;
   int waitCount_ = 0;
+  int paceCount_ = 0;
+  bool presentWaits_ = false;
   std::string lastMessage_;
 };
 

@@ -64,7 +64,8 @@ class Platform {
 
   // Monotonic time in microseconds; never goes backwards.
   virtual uint64_t NowMicroseconds() = 0;
-  // Keeps frames from running faster than the given period where presenting does not wait.
+  // Waits until the period has passed since the last frame ended: the frame limiter of the
+  // loop where presenting does not wait for the display.
   virtual void PaceFrame(uint64_t periodMicroseconds) = 0;
 
   // 0x80 marks a key that is down, 0x01 a toggled key (read for Caps Lock), indexed by

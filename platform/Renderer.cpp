@@ -312,10 +312,11 @@ Renderer::Renderer(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 Renderer::~Renderer() = default;
 
-std::unique_ptr<Renderer> Renderer::CreateOffscreen(int width, int height) {
+std::unique_ptr<Renderer> Renderer::CreateOffscreen(int width, int height, bool presentWaits) {
   auto impl = std::make_unique<Impl>();
   impl->width = width;
   impl->height = height;
+  impl->presentWaits = presentWaits;
   RenderCore& core = *impl->core;
   core.target = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!core.target) return nullptr;
@@ -334,6 +335,10 @@ std::unique_ptr<Renderer> CreateWindowRenderer(SDL_Window* window, int width, in
       SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
   if (!core.renderer) core.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (!core.renderer) return nullptr;
+  // Asking is not getting: the driver reports whether vsync was granted.
+  SDL_RendererInfo info;
+  impl->presentWaits = SDL_GetRendererInfo(core.renderer, &info) == 0 &&
+                       (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
   SDL_RenderSetLogicalSize(core.renderer, width, height);
   SDL_SetRenderDrawBlendMode(core.renderer, SDL_BLENDMODE_BLEND);
   return std::make_unique<Renderer>(std::move(impl));
@@ -342,6 +347,7 @@ std::unique_ptr<Renderer> CreateWindowRenderer(SDL_Window* window, int width, in
 int Renderer::Width() const { return impl_->width; }
 int Renderer::Height() const { return impl_->height; }
 bool Renderer::Offscreen() const { return impl_->core->target != nullptr; }
+bool Renderer::PresentWaitsForDisplay() const { return impl_->presentWaits; }
 
 Viewport Renderer::GetViewport() const {
   return {0, 0, static_cast<uint32_t>(impl_->width), static_cast<uint32_t>(impl_->height), 0.0f,

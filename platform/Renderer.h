@@ -44,11 +44,16 @@ class Renderer {
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
 
-  static std::unique_ptr<Renderer> CreateOffscreen(int width, int height);
+  // The off-screen frame never waits to present; presentWaits makes it report that it does, as
+  // a display with vsync would, for tests of the frame loop.
+  static std::unique_ptr<Renderer> CreateOffscreen(int width, int height,
+                                                   bool presentWaits = false);
 
   int Width() const;
   int Height() const;
   bool Offscreen() const;
+  // Whether Present waits for the display's refresh (vsync granted), which paces the frames.
+  bool PresentWaitsForDisplay() const;
   Viewport GetViewport() const;
 
   // Colours are packed alpha << 24 | red << 16 | green << 8 | blue.

@@ -45,6 +45,7 @@ struct Renderer::Impl {
   std::shared_ptr<RenderCore> core = std::make_shared<RenderCore>();
   int width = 0;
   int height = 0;
+  bool presentWaits = false;
   Matrix4 world = Matrix4::Identity();
   Matrix4 view = Matrix4::Identity();
   Matrix4 projection = Matrix4::Identity();

@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 #include "platform/RendererImpl.h"
@@ -178,28 +179,32 @@ void TextFont::Rasterize(uint16_t code, Glyph& glyph) {
 void TextFont::Draw(SpriteBatch* batch, const std::wstring& text, const PixelRect& box,
                     TextAlign align, uint32_t color) {
   std::vector<std::u16string> lines = SplitLines(ToCodeUnits(text, text.size()));
-  const int boxWidth = box.right - box.left;
-  int top = box.top;
+  // Pen and clip arithmetic in 64 bits: a box near the integer limits must not overflow.
+  const int64_t boxWidth = int64_t{box.right} - box.left;
+  int64_t top = box.top;
   for (const std::u16string& line : lines) {
-    int width = LineWidth(line);
-    int x = box.left;
-    if (align == TextAlign::Center) x += (boxWidth - width) / 2;
-    if (align == TextAlign::Right) x = box.right - width;
+    const int64_t lineWidth = LineWidth(line);
+    int64_t x = box.left;
+    if (align == TextAlign::Center) x += (boxWidth - lineWidth) / 2;
+    if (align == TextAlign::Right) x = box.right - lineWidth;
     for (char16_t c : line) {
       Glyph& glyph = GlyphOf(c);
       if (!glyph.rasterized) Rasterize(c, glyph);
       if (glyph.page >= 0) {
         // Clipped to the box, so nothing spills past the measured rectangle.
-        const int left = x + glyph.offsetX;
-        const int width = glyph.source.right - glyph.source.left;
-        const int height = glyph.source.bottom - glyph.source.top;
-        const int clipLeft = std::max(0, box.left - left);
-        const int clipTop = std::max(0, box.top - top);
-        const int clipRight = std::max(0, left + width - box.right);
-        const int clipBottom = std::max(0, top + height - box.bottom);
+        const int64_t left = x + glyph.offsetX;
+        const int64_t width = glyph.source.right - glyph.source.left;
+        const int64_t height = glyph.source.bottom - glyph.source.top;
+        const int64_t clipLeft = std::max<int64_t>(0, box.left - left);
+        const int64_t clipTop = std::max<int64_t>(0, box.top - top);
+        const int64_t clipRight = std::max<int64_t>(0, left + width - box.right);
+        const int64_t clipBottom = std::max<int64_t>(0, top + height - box.bottom);
         if (clipLeft + clipRight < width && clipTop + clipBottom < height) {
-          const PixelRect visible{glyph.source.left + clipLeft, glyph.source.top + clipTop,
-                                  glyph.source.right - clipRight, glyph.source.bottom - clipBottom};
+          // Each clip is now smaller than the glyph, so the cell stays inside its source.
+          const PixelRect visible{glyph.source.left + static_cast<int>(clipLeft),
+                                  glyph.source.top + static_cast<int>(clipTop),
+                                  glyph.source.right - static_cast<int>(clipRight),
+                                  glyph.source.bottom - static_cast<int>(clipBottom)};
           (batch ? *batch : *direct_)
               .DrawRegion(pages_[glyph.page].texture, visible, static_cast<float>(left + clipLeft),
                           static_cast<float>(top + clipTop), color);

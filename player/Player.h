@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <string>
@@ -9,29 +11,81 @@
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "engine/draw/Sprite.h"
-#include "items/JournalEntry.h"
 #include "platform/MathTypes.h"
+#include "player/PlayerStateSlots.h"
 
+class BarMeter;
+class CircularMeter;
 class Controls;
+class Font;
+class PlayerState;
+class Sound;
 class Texture;
 
-// The character a person plays.
+// A journal entry the player knows, with the pages of it that were found.
+struct JournalEntry {
+  std::string name;
+  std::vector<int32_t> pages;
+};
+
+// The character a person plays. The pool that made it owns it for the whole run; the world's
+// lists only refer to it.
 class Player : public Actor {
  public:
   static constexpr int32_t ActorKindPlayer = 0;
   static constexpr int32_t PlayerLayer = 2;
 
+  // The sounds in the order they are loaded; the first five are the footsteps.
+  enum SoundIndex : int {
+    SoundDirtStep1 = 0,
+    SoundDirtStep2,
+    SoundDirtStep3,
+    SoundDirtStep4,
+    SoundDirtStep5,
+    SoundRoll,
+    SoundWallSlide,
+    SoundJump,
+    SoundAirDash,
+    SoundSwing1,
+    SoundSwing2,
+    SoundSwing3,
+    SoundSwing4,
+    SoundGust1,
+    SoundGust2,
+    SoundCount
+  };
+  static constexpr int FootstepCount = 5;
+
+  // Reads the player record, sizes the meters from it and stands idle at the position with
+  // full health; the picture goes onto the world's sprite layers.
   Player(World* owner, const std::vector<std::unique_ptr<Texture>>& textures, Texture* hudAtlas,
          Controls* playerControls, const platform::Vector3& position);
   ~Player() override;
 
+  // The frame step: the state, the move, the boundaries, the pieces on the body, the counters
+  // and the meters.
   void Update(float dt) override;
-  void DrawDebugInfo() override {}
+  void DrawDebugInfo() override;
 
-  std::string GetMapName() const { return mapPath; }
+  // Collision with the boundaries, the contacts they leave, the stops, the ground probe, drag.
+  void StepPhysics(float dt);
+  // The current frame, mirrored with the facing, at the body plus the state's sprite offset.
+  void UpdateSprite();
+  // Play time, and distance and time on the ground or in the air.
+  void CountMovementStats(float dt, bool stoodOnGround, platform::Vector3 oldPosition);
+  // The meters' maxima and recovery; the health regained feeds its statistic.
+  void UpdateMeters(float dt);
+  // The level bar: the experience gathered in the level against what the next one needs.
+  void UpdateExperienceMeter();
+  // The screen point the interface centres on, from the player index's corner.
+  platform::Vector3 ComputeHudAnchor() const;
+  void PlaceHud(const platform::Vector3& anchor);
+  void DrawHud();
+  // One of the five footsteps, not played: a random one, or the next when that one plays.
+  Sound* PickFootstep();
 
-  // The player record (a stream that failed to open counts as no record) and the new-game
-  // defaults; both are defined with the items.
+  // Reads the player record (a stream that failed to open counts as no record); defined with
+  // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
   void ResetStats();
   void ResetEquipment();
@@ -42,20 +96,48 @@ class Player : public Actor {
   void SetDefaultTerms();
   void SetDefaultPeople();
   void SetDefaultBestiary();
+  std::string GetMapName() const { return mapPath; }
+
+  // Builds the table of 39 states, each cutting its frames from its sheet of the textures.
+  void CreateStates(const std::vector<std::unique_ptr<Texture>>& textures);
+  PlayerState* CurrentState() const;
+  PlayerState* StateAt(PlayerStateSlot slot) const;
+  // The direct switch: the entry becomes current and is entered.
+  PlayerState* SwitchState(PlayerStateSlot slot);
+  PlayerState* EnterState(PlayerState* target);
 
   std::unique_ptr<BoundingQuad> boundingBox;
   std::unique_ptr<HitQuad> hitQuad;
+  // Owned; entered again on every visit.
+  std::array<std::unique_ptr<PlayerState>, PlayerStateCount> states;
   // 0 to 3; picks the screen corner of the interface.
   int32_t playerIndex = 0;
+  platform::Vector3 standingSize;
+  platform::Vector3 dashSize;
+  platform::Vector3 lowSize;
+  // The push-out of the last physics step.
+  platform::Vector3 displacement;
   std::unique_ptr<Sprite> bodySprite;
   // The map the player is on, and where it comes back after dying in death mode 0.
   std::string mapPath;
   platform::Vector3 respawnPosition;
-  Controls* controls = nullptr;  // not owned
-  // What the encyclopedia knows, in the order it was learnt.
+  std::array<std::unique_ptr<Sound>, SoundCount> sounds;
+  Font* hudFont = nullptr;  // not owned
+  std::unique_ptr<CircularMeter> staminaRing;
+  std::unique_ptr<BarMeter> experienceBar;
+  Texture* hudAtlas = nullptr;  // not owned
+  // Behind the interface, and the face drawn over the meters.
+  std::unique_ptr<Sprite> hudPanel;
+  std::unique_ptr<Sprite> hudPortrait;
   std::vector<std::string> skills;
   std::vector<JournalEntry> journal;
   std::vector<std::string> terms;
   std::vector<std::string> people;
   std::vector<std::string> bestiary;
+  Controls* controls = nullptr;  // not owned
+
+ private:
+  void MakeMeters();
+  void RebuildExperience();
+  void MakeBodySprite();
 };

@@ -4,6 +4,7 @@
 // not draw are kept, and the file is written only when it is missing or the drawn cells
 // changed it.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,9 @@ class SharedAtlas {
     if (existing && existing->width == size && existing->height == size) image = *existing;
     before_ = image.pixels;
   }
+
+  // For a generator that draws the whole file: what it does not draw stays transparent.
+  void Clear() { std::fill(image.pixels.begin(), image.pixels.end(), 0u); }
 
   uint32_t& At(int x, int y) { return image.pixels[static_cast<size_t>(y) * image.width + x]; }
 

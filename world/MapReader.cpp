@@ -20,8 +20,10 @@
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
+#include "editor/MenuDebug.h"
 #include "engine/Camera.h"
 #include "engine/FileIO.h"
+#include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/TextDrawing.h"
@@ -698,4 +700,6 @@ void World::LoadMap(const std::string& path) {
   in.imbue(std::locale::classic());
   mapName = path;
   ReadMap(*this, in);
+  // The debug menu shows the layers it knows; the new map's layers become known, and shown.
+  if (set && set->menuDebug) set->menuDebug->CollectLayers();
 }

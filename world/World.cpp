@@ -37,19 +37,20 @@ constexpr Color4 WorldClearColor{42, 82, 101, 115};
 // How far the progress lines of the pools stand in from the loading screen's lines.
 constexpr float ProgressIndent = 20.0f;
 
-template <typename T>
-void EraseFirst(std::vector<T*>& list, const T* item) {
+// For vectors and for the shapes' own lists alike.
+template <typename List, typename T>
+void EraseFirst(List& list, const T* item) {
   auto found = std::find(list.begin(), list.end(), item);
   if (found != list.end()) list.erase(found);
 }
 
-template <typename T>
-bool Holds(const std::vector<T*>& list, const T* item) {
+template <typename List, typename T>
+bool Holds(const List& list, const T* item) {
   return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-template <typename T>
-void AppendUnique(std::vector<T*>& list, T* item) {
+template <typename List, typename T>
+void AppendUnique(List& list, T* item) {
   if (!Holds(list, item)) list.push_back(item);
 }
 
@@ -136,8 +137,6 @@ World::~World() {
   playerStrikes.clear();
   enemyStrikes.clear();
 }
-
-void World::Enter() {}
 
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
@@ -294,8 +293,7 @@ void World::ForgetStrike(StrikeShape* strike) {
     if (!hitBox) continue;
     hitBox->Forget(strike);
     // The strike forgets the player in turn, so that it keeps no stale hit.
-    auto& hit = strike->hitList;
-    hit.erase(std::remove(hit.begin(), hit.end(), hitBox), hit.end());
+    strike->hitList.RemoveAll(hitBox);
   }
 }
 
@@ -333,7 +331,7 @@ void World::ForgetBoundaryEverywhere(const BoundingShape* boundary) {
   for (Actor* actor : actors) {
     if (BoundingQuad* body = actor->body) {
       for (auto* list : {&body->heldList, &body->touchingList, &body->ignoreList}) {
-        list->erase(std::remove(list->begin(), list->end(), boundary), list->end());
+        list->RemoveAll(boundary);
       }
     }
     if (actor->groundContact == boundary) {
@@ -349,8 +347,7 @@ void World::ForgetReceivedStrikes() {
     HitShape* hitBox = player->hitBox;
     if (!hitBox) continue;
     for (StrikeShape* strike : hitBox->hitList) {
-      auto& struck = strike->hitList;
-      struck.erase(std::remove(struck.begin(), struck.end(), hitBox), struck.end());
+      strike->hitList.RemoveAll(hitBox);
     }
     hitBox->hitList.clear();
   }

@@ -57,14 +57,22 @@ class World : public GameState {
   World(GameStateSet* set, Camera* camera);
   ~World() override;
 
+  // Resumes play: the music plays on, the screen fades in, the players' interfaces are placed.
   void Enter() override;
-  void HandleInput(float) override {}
-  void HandleInputHeld(float) override {}
-  void Update(float) override {}
-  void UpdateHeld(float) override {}
-  void Draw() override {}
-  void DrawDebugOverlay() override {}
-  void DrawHeld() override {}
+  // Screen switches, then the input of the modifiers, the players and the other actors.
+  void HandleInput(float dt) override;
+  // Only the debug menu's key.
+  void HandleInputHeld(float dt) override;
+  // Music, listener, modifiers, actors, floating texts, camera.
+  void Update(float dt) override;
+  void UpdateHeld(float dt) override;
+  // The scene by layers, the interfaces, the diagnostics, and last the fade.
+  void Draw() override;
+  // Five lines of diagnostics at the bottom left.
+  void DrawDebugOverlay() override;
+  void DrawHeld() override { Draw(); }
+  // Frames the players within the camera limits.
+  void UpdateCamera();
 
   // The displacement that frees the mover from every boundary, pushed out of one boundary
   // after another in list order; the mover is left where it was and the caller applies the
@@ -170,6 +178,14 @@ class World : public GameState {
   std::unique_ptr<std::vector<Shape*>> content;
 
  private:
+  // Sets the music's volume and switches; a null target changes nothing.
+  void SwitchScreen(GameState* target);
+  // Escape on the player's keyboard or its start control opens the pause menu for it.
+  bool OpensPause(Player& player);
+  bool DebugSwitch(int toggle) const;
+  // Drawn while the debug menu marks the layer visible; everything is drawn without a debug
+  // menu.
+  bool LayerVisible(int32_t layer) const;
   // Erases the actor's picture from whichever layer map holds it.
   void ForgetDrawable(const Actor& actor);
   // No body, contact or hit box of a player keeps pointing at a boundary that leaves.

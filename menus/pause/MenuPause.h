@@ -3,6 +3,7 @@
 #include "menus/Menu.h"
 
 class Camera;
+class Player;
 class World;
 
 class MenuPause : public Menu {
@@ -14,6 +15,9 @@ class MenuPause : public Menu {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugOverlay() override {}
+
+  // The player whose pause it is; the world sets it before each opening.
+  Player* m_player = nullptr;
 
  private:
   World* m_world = nullptr;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -166,6 +167,16 @@ TEST_F(ActorEquipmentTest, AMarkThatDoesNotMatchItsSlotIsOverwritten) {
   actor_->equipped[7] = nullptr;
   actor_->EquipSlot7(ember);
   EXPECT_EQ(actor_->equipped[7], ember);
+  // Marks that name no slot at all, up to the integer limits.
+  for (int32_t mark :
+       {0, -1, 6, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}) {
+    ember->slot = mark;
+    actor_->equipped[7] = nullptr;
+    actor_->EquipSlot7(ember);
+    EXPECT_EQ(actor_->equipped[5], stone) << mark;
+    EXPECT_EQ(actor_->equipped[7], ember) << mark;
+    EXPECT_EQ(ember->slot, 3) << mark;
+  }
   ExpectConsistent();
 }
 

@@ -35,24 +35,52 @@ TEST_F(ActorPhysics, GravityPullsByMassDownToTheMaximumFallSpeed) {
   EXPECT_FLOAT_EQ(body.bodyQuad.velocity.y, -15.0f);
 }
 
-TEST_F(ActorPhysics, DragSlowsTowardsRestAndNeverReverses) {
-  body.totalStats[Stat::AirDragFactor] = 1.0f;
-  body.totalStats[Stat::DragFactor] = 1.0f;
-  body.bodyQuad.velocity = {0.3f, 7.0f, 1.0f};
-  body.ApplyAirDrag(0.02f);
-  EXPECT_EQ(body.bodyQuad.velocity, (Vector3{0.0f, 7.0f, 1.0f}));
-  body.bodyQuad.velocity.x = -5.0f;
-  body.ApplyAirDrag(0.02f);
-  EXPECT_FLOAT_EQ(body.bodyQuad.velocity.x, -4.2f);
-  // The ground pulls harder: 1 x 0.02 x 85 = 1.7 a step.
-  body.ApplyDrag(0.02f);
-  EXPECT_FLOAT_EQ(body.bodyQuad.velocity.x, -2.5f);
-  body.bodyQuad.velocity.x = 1.0f;
-  body.ApplyDrag(0.02f);
-  EXPECT_EQ(body.bodyQuad.velocity.x, 0.0f);
-  body.ApplyDrag(0.02f);
-  body.ApplyAirDrag(0.02f);
-  EXPECT_EQ(body.bodyQuad.velocity, (Vector3{0.0f, 7.0f, 1.0f}));
+// One drag step of 0.02 s: d = factor x 0.02 x 40 in the air, x 85 on the ground; x moves
+// towards 0 by d and stops there.
+enum class DragStep { Air, Ground };
+
+struct DragCase {
+  DragStep step;
+  float factor;
+  float before;
+  float after;
+};
+
+constexpr DragCase DragCases[] = {
+    // d = 0.8 and 0.4 in the air
+    {DragStep::Air, 1.0f, 0.3f, 0.0f},
+    {DragStep::Air, 1.0f, -0.3f, 0.0f},
+    {DragStep::Air, 1.0f, 5.0f, 4.2f},
+    {DragStep::Air, 1.0f, -5.0f, -4.2f},
+    {DragStep::Air, 0.5f, 2.0f, 1.6f},
+    {DragStep::Air, 0.5f, -2.0f, -1.6f},
+    {DragStep::Air, 1.0f, 0.0f, 0.0f},
+    // d = 1.7 and 3.4 on the ground
+    {DragStep::Ground, 1.0f, 4.2f, 2.5f},
+    {DragStep::Ground, 1.0f, -4.2f, -2.5f},
+    {DragStep::Ground, 1.0f, 1.0f, 0.0f},
+    {DragStep::Ground, 1.0f, -1.0f, 0.0f},
+    {DragStep::Ground, 2.0f, 4.0f, 0.6f},
+    {DragStep::Ground, 2.0f, -4.0f, -0.6f},
+};
+
+TEST_F(ActorPhysics, DragSlowsTowardsRestFromEitherSideAndNeverReverses) {
+  for (const DragCase& c : DragCases) {
+    // The other drag's factor is far off, so that reading the wrong one shows.
+    const bool ground = c.step == DragStep::Ground;
+    body.totalStats[Stat::AirDragFactor] = ground ? 100.0f : c.factor;
+    body.totalStats[Stat::DragFactor] = ground ? c.factor : 100.0f;
+    body.bodyQuad.velocity = {c.before, 7.0f, 1.0f};
+    if (ground) {
+      body.ApplyDrag(0.02f);
+    } else {
+      body.ApplyAirDrag(0.02f);
+    }
+    EXPECT_NEAR(body.bodyQuad.velocity.x, c.after, 1e-5f)
+        << (ground ? "ground " : "air ") << c.factor << " from " << c.before;
+    EXPECT_EQ(body.bodyQuad.velocity.y, 7.0f);
+    EXPECT_EQ(body.bodyQuad.velocity.z, 1.0f);
+  }
 }
 
 TEST_F(ActorPhysics, ResizingKeepsTheFeetAndPushesOutOfTheBoundaries) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <vector>
@@ -53,7 +54,154 @@ void Randomise(StatBlock& sheet, std::mt19937& random) {
   }
 }
 
+constexpr int NoPoints = -1;
+
+// Each level with the totals it reads, as the level table lists them.
+struct LevelSource {
+  Level::Index level;
+  int points;
+  int extraPoints;
+  int init;
+  int rate;
+};
+
+constexpr LevelSource LevelTable[] = {
+    {Level::Experience, Stat::PtExperience, NoPoints, Stat::InitExperience, Stat::RateExperience},
+    {Level::GroundDist, Stat::PtGroundDist, NoPoints, Stat::InitGroundDist, Stat::RateGroundDist},
+    {Level::Jump, Stat::PtJumps, Stat::PtAirJumps, Stat::InitJump, Stat::RateJump},
+    {Level::Dash, Stat::PtGroundDashes, Stat::PtAirDashes, Stat::InitDash, Stat::RateDash},
+    {Level::DamageDealt, Stat::PtDamageDealt, NoPoints, Stat::InitDamageDealt,
+     Stat::RateDamageDealt},
+    {Level::DamageDefended, Stat::PtDamageDefended, NoPoints, Stat::InitDamageDefended,
+     Stat::RateDamageDefended},
+    {Level::DamageGuardDefended, Stat::PtDamageGuardDefended, NoPoints,
+     Stat::InitDamageGuardDefended, Stat::RateDamageGuardDefended},
+    {Level::DamagePowershielded, Stat::PtDamagePowershielded, NoPoints,
+     Stat::InitDamagePowershielded, Stat::RateDamagePowershielded},
+    {Level::DamageReceived, Stat::PtDamageReceived, NoPoints, Stat::InitDamageReceived,
+     Stat::RateDamageReceived},
+    {Level::DamageDodged, Stat::PtDamageDodged, NoPoints, Stat::InitDamageDodged,
+     Stat::RateDamageDodged},
+    {Level::TimesBreakPoint1Broken, Stat::PtTimesBreakPoint1Broken, NoPoints,
+     Stat::InitTimesBreakPoint1Broken, Stat::RateTimesBreakPoint1Broken},
+    {Level::TimesBreakPoint2Broken, Stat::PtTimesBreakPoint2Broken, NoPoints,
+     Stat::InitTimesBreakPoint2Broken, Stat::RateTimesBreakPoint2Broken},
+    {Level::TimesBreakPoint3Broken, Stat::PtTimesBreakPoint3Broken, NoPoints,
+     Stat::InitTimesBreakPoint3Broken, Stat::RateTimesBreakPoint3Broken},
+    {Level::SpecialAttackUsage, Stat::PtTimesUsedSpecialAttack, NoPoints,
+     Stat::InitSpecialAttackUsage, Stat::RateSpecialAttackUsage},
+    {Level::SpecialDefenseUsage, Stat::PtTimesUsedSpecialDefense, NoPoints,
+     Stat::InitSpecialDefenseUsage, Stat::RateSpecialDefenseUsage},
+    {Level::SPUsed, Stat::PtSPUsed, NoPoints, Stat::InitSPUsed, Stat::RateSPUsed},
+    {Level::SPRecovered, Stat::PtSPRecovered, NoPoints, Stat::InitSPRecovered,
+     Stat::RateSPRecovered},
+    {Level::SpecialAttackDamageDealt, Stat::PtSpecialAttackDamageDealt, NoPoints,
+     Stat::InitSpecialAttackDamageDealt, Stat::RateSpecialAttackDamageDealt},
+    {Level::StunTime, Stat::PtStunTime, NoPoints, Stat::InitStunTime, Stat::RateStunTime},
+    {Level::StaminaDamageReceived, Stat::PtStaminaDamageReceived, NoPoints,
+     Stat::InitStaminaDamageReceived, Stat::RateStaminaDamageReceived},
+    {Level::StaminaDamageDefended, Stat::PtStaminaDamageDefended, NoPoints,
+     Stat::InitStaminaDamageDefended, Stat::RateStaminaDamageDefended},
+    {Level::StaminaDamageRecovered, Stat::PtStaminaDamageRecovered, NoPoints,
+     Stat::InitStaminaDamageRecovered, Stat::RateStaminaDamageRecovered},
+    {Level::StaminaDamageDealt, Stat::PtStaminaDamageDealt, NoPoints, Stat::InitStaminaDamageDealt,
+     Stat::RateStaminaDamageDealt},
+    {Level::SpecialAttackStaminaDamageDealt, Stat::PtSpecialAttackStaminaDamageDealt, NoPoints,
+     Stat::InitSpecialAttackStaminaDamageDealt, Stat::RateSpecialAttackStaminaDamageDealt},
+    {Level::HealthRecovered, Stat::PtHealthRecovered, NoPoints, Stat::InitHealthRecovered,
+     Stat::RateHealthRecovered},
+    {Level::DaggerProficiency, Stat::DaggerProficiency, NoPoints, Stat::InitDaggerProficiency,
+     Stat::RateDaggerProficiency},
+    {Level::SwordProficiency, Stat::SwordProficiency, NoPoints, Stat::InitSwordProficiency,
+     Stat::RateSwordProficiency},
+    {Level::SpearProficiency, Stat::SpearProficiency, NoPoints, Stat::InitSpearProficiency,
+     Stat::RateSpearProficiency},
+};
+static_assert(std::size(LevelTable) == Level::Count);
+
+// Row k of the level table gets Init k + 2 and Rate 1, 2 or 3 in turn, and the points that
+// put it at level k + 2 (split a third and two thirds where two totals add up). So the
+// experience level is 2, and E = 2.
+void SetLevelsToTheirRowPlusTwo(TestActor& actor) {
+  StatBlock& gained = *actor.stats;
+  for (size_t k = 0; k < std::size(LevelTable); ++k) {
+    const LevelSource& row = LevelTable[k];
+    const float init = static_cast<float>(k) + 2.0f;
+    const float rate = 1.0f + static_cast<float>(k % 3);
+    const float points = init * std::pow(init, rate);
+    gained[row.init] = init;
+    gained[row.rate] = rate;
+    if (row.extraPoints == NoPoints) {
+      gained[row.points] = points;
+    } else {
+      gained[row.points] = points / 3.0f;
+      gained[row.extraPoints] = points - points / 3.0f;
+    }
+  }
+  // Base values 3 to 25 are 100 to 2300; gained values 26 to 48 are 1 to 23.
+  for (int i = Stat::BaseAttack; i <= Stat::BaseGuardSpeedFactor; ++i) {
+    gained[i] = 100.0f * static_cast<float>(i - Stat::BaseAttack + 1);
+  }
+  for (int i = Stat::GainedAttack; i <= Stat::GainedGuardSpeedFactor; ++i) {
+    gained[i] = static_cast<float>(i - Stat::GainedAttack + 1);
+  }
+  actor.RecomputeTotalStats();
+  actor.RecomputeDerivedStats();
+}
+
 }  // namespace
+
+TEST(ActorStatsTest, EveryLevelReadsItsOwnPointsInitAndRate) {
+  TestActor actor;
+  SetLevelsToTheirRowPlusTwo(actor);
+  for (size_t k = 0; k < std::size(LevelTable); ++k) {
+    EXPECT_NEAR(actor.levels[LevelTable[k].level], static_cast<float>(k) + 2.0f, 1e-4f) << k;
+  }
+}
+
+// Worked by hand from the derived-value formulas with the levels above: gained x 2 + base +
+// the levels each formula names (Experience 2, GroundDist 3, Jump 4 ... SpearProficiency 29).
+TEST(ActorStatsTest, DerivedValuesFollowTheirFormulas) {
+  struct Expected {
+    Derived::Index value;
+    float amount;
+  };
+  constexpr Expected expected[] = {
+      {Derived::Attack, 2 + 100 + 6 + 27 + 28 + 29 + 19},
+      {Derived::Defense, 4 + 200 + 10 + 7 + 8 + 9},
+      {Derived::GuardDefense, 6 + 300 + 10 + 7 + 8 + 9},
+      {Derived::PowershieldDefense, 8 + 400 + 10 + 7 + 8 + 9},
+      {Derived::MaxHealth, 10 + 500 + 10 + 3 + 4 + 5},
+      {Derived::HealthRecovery, 12 + 600 + 26},
+      {Derived::MaxStamina, 14 + 700 + 12 + 13 + 14 + 20 + 21 + 23},
+      {Derived::StaminaRecovery, 16 + 800 + 12 + 13 + 14 + 20 + 21 + 23},
+      {Derived::BreakPoint1Factor, 18 + 900},
+      {Derived::BreakPoint2Factor, 20 + 1000},
+      {Derived::ResistanceFactor, 22 + 1100},
+      {Derived::BreakPoint1, 817.0f * 918.0f},
+      {Derived::BreakPoint2, 1020.0f * 817.0f},
+      {Derived::BreakPoint3, 817.0f * 1122.0f},
+      {Derived::StaminaDamage, 24 + 1200 + 24},
+      {Derived::Endurance, 26 + 1300 + 22},
+      {Derived::GuardEndurance, 28 + 1400 + 22},
+      {Derived::PowershieldEndurance, 30 + 1500 + 22},
+      {Derived::MaxSP, 32 + 1600 + 17},
+      {Derived::SPRecovery, 34 + 1700 + 17 + 18},
+      {Derived::SpecialAttackDamage, 36 + 1800 + 19},
+      {Derived::SpecialAttackStaminaDamage, 38 + 1900 + 25},
+      // The SP maximum, whatever its own two keys hold.
+      {Derived::SpecialAttackCost, 1649},
+      {Derived::AttackSpeedFactor, 42 + 2100},
+      {Derived::DodgeSpeedFactor, 44 + 2200},
+      {Derived::GuardSpeedFactor, 46 + 2300},
+  };
+  static_assert(std::size(expected) == Derived::Count);
+  TestActor actor;
+  SetLevelsToTheirRowPlusTwo(actor);
+  for (const Expected& e : expected) {
+    EXPECT_NEAR(actor.derived[e.value], e.amount, e.amount * 1e-5f) << e.value;
+  }
+}
 
 TEST(ActorStatsTest, TheCurveFollowsItsEdgeCases) {
   EXPECT_EQ(StatLevel(200.0f, 200.0f, 1.4f), 1.0f);
@@ -109,8 +257,9 @@ TEST(ActorStatsTest, ACounterFeedsOnlyItsOwnGrowthPoints) {
   EXPECT_EQ((*actor.stats)[Stat::StatJumps], 1.0f);
   EXPECT_EQ(actor.totalStats[Stat::PtJumps], 1.0f);
   EXPECT_EQ(actor.totalStats[Stat::PtAirTime], 0.0f);
-  EXPECT_EQ(actor.levels[Level::Jump], StatLevel(1.0f, 1140.0f, 1.4f));
-  EXPECT_EQ(actor.derived[Derived::MaxHealth], 1.0f + actor.levels[Level::Jump]);
+  // (1 / 1140) ^ (1 / 1.4), and the health maximum 1 x E (0) + 1 + that level.
+  EXPECT_NEAR(actor.levels[Level::Jump], 0.0065539f, 1e-6f);
+  EXPECT_NEAR(actor.derived[Derived::MaxHealth], 1.0065539f, 1e-6f);
   actor.SetGainedStat49(10.0f);
   EXPECT_EQ(actor.totalStats[Stat::PtExperience], 0.0f);
 }

@@ -8,6 +8,7 @@
 #include "engine/DeferredDeleteList.h"
 #include "engine/draw/Quad.h"
 #include "platform/Renderer.h"
+#include "player/PlayerState.h"
 
 namespace {
 
@@ -38,6 +39,17 @@ class PortalTest : public TriggerWorld {
 
   Portal* AddPortal(const char* target) {
     return Add(std::make_unique<Portal>(world, Square(0.0f, 0.0f), target, Arrival));
+  }
+
+  // Arrived players stand idle at the target, in a standing body whose feet are where those
+  // of the body that arrived were, with their interface in its corner.
+  void ExpectArrivedIdle(float arrivingHeight) {
+    const BoundingQuad& body = *player->body;
+    EXPECT_EQ(body.position.x, Arrival.x);
+    EXPECT_NEAR(body.position.y - body.height / 2, Arrival.y - arrivingHeight / 2, 1e-5f);
+    EXPECT_EQ(body.height, player->standingSize.y);
+    EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
+    EXPECT_EQ(player->hudPanel->altPosition, player->ComputeHudAnchor());
   }
 
   BoundingQuad ground;
@@ -72,8 +84,10 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   for (int i = 0; i < 3; ++i) portal->Update(Step);
   EXPECT_EQ(player->body->position, (Vector3{})) << "still fading out";
 
+  player->SwitchState(SlotFalling);
+  player->hudPanel->SetAltPositionXYZ(0.0f, 0.0f, 0.0f);
   portal->Update(Step);
-  EXPECT_EQ(player->body->position, Arrival);
+  ExpectArrivedIdle(player->standingSize.y);
   EXPECT_EQ(player->body->velocity, (Vector3{}));
   EXPECT_TRUE(player->body->heldList.empty());
   EXPECT_TRUE(player->body->touchingList.empty());
@@ -113,7 +127,7 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   EXPECT_EQ(world->boundaries.front()->id, 221764120);
   EXPECT_TRUE(world->playerStrikes.empty());
   EXPECT_TRUE(world->enemyStrikes.empty());
-  EXPECT_EQ(player->body->position, Arrival);
+  ExpectArrivedIdle(8.0f);
   EXPECT_EQ(player->body->velocity, (Vector3{}));
   // The loading lines went out on black.
   EXPECT_EQ(game.Pixel(400, 300), 0xFF000000u);

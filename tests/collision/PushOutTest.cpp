@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "collision/Collide.h"
 #include "collision/PushOut.h"
 #include "engine/VectorMath.h"
@@ -95,30 +93,46 @@ TEST(PushOut, CollisionCaseNamesTheLastCaseThatMatched) {
   EXPECT_GT(Length2D(cross), 0.0f);
 }
 
-TEST(PushOut, CircleOutOfQuadIsTheNegatedQuadOutOfCircle) {
-  std::mt19937 engine(7);
-  std::uniform_real_distribution<float> coordinate(-3.0f, 3.0f);
-  std::uniform_real_distribution<float> size(0.2f, 3.0f);
-  std::uniform_real_distribution<float> angle(0.0f, 360.0f);
-  int pushes = 0;
-  for (int footPoints = 0; footPoints < 2; ++footPoints) {
-    for (int i = 0; i < 2000; ++i) {
-      BoundingCircle circle;
-      BoundingQuad quad;
-      circle.footPointPushOut = static_cast<uint8_t>(footPoints);
-      Place(circle, coordinate(engine), coordinate(engine), size(engine));
-      Place(quad, coordinate(engine), coordinate(engine), size(engine), size(engine),
-            angle(engine));
-      BoundingShape* circleTouched = nullptr;
-      BoundingShape* quadTouched = nullptr;
-      const Vector3 circleOut = ComputePushOut(&circle, &quad, &circleTouched, nullptr);
-      const Vector3 quadOut = ComputePushOut(&quad, &circle, &quadTouched, nullptr);
-      ASSERT_EQ(circleOut, quadOut * -1.0f);
-      ASSERT_EQ(circleTouched == &quad, quadTouched == &circle);
-      if (!(circleOut == Vector3{})) ++pushes;
-    }
+// A circle against a quad, and the push that moves the circle out, worked out by hand from the
+// region and foot-point rules. The quad as mover against the circle gets the opposite push.
+struct CirclePushCase {
+  const char* what;
+  float circleX, circleY, radius;
+  uint8_t footPoints;
+  float quadRotation;
+  float pushX, pushY;
+};
+
+// The quad is 4 x 2 at the origin: sides at x = -2 and 2, y = -1 and 1.
+constexpr CirclePushCase CirclePushCases[] = {
+    {"above the top", 0.0f, 1.5f, 1.0f, 0, 0.0f, 0.0f, 0.5f},
+    {"left of the left side", -2.5f, 0.0f, 1.0f, 0, 0.0f, -0.5f, 0.0f},
+    // The corner (2, 1) lies 1 from the centre along (-0.6, -0.8): out to 1.5 along it.
+    {"at the top right corner", 2.6f, 1.8f, 1.5f, 0, 0.0f, 0.3f, 0.4f},
+    // The same, turned a quarter counter-clockwise about the quad's centre.
+    {"at a turned corner", -1.8f, 2.6f, 1.5f, 0, 90.0f, -0.4f, 0.3f},
+    {"out of reach of the corner", 2.6f, 1.8f, 0.9f, 0, 0.0f, 0.0f, 0.0f},
+    // Inside, 0.5 from the right side: out through it and a radius beyond.
+    {"inside near the right side", 1.5f, 0.2f, 0.5f, 0, 0.0f, 1.0f, 0.0f},
+    // Feet (2.6, 0) and (0, 1.8); reaches 2.5 and 3.5; sinking 0.7 and 0.9: up onto y = 2.5.
+    {"at the corner by foot points", 2.6f, 1.8f, 1.5f, 1, 0.0f, 0.0f, 0.7f},
+};
+
+TEST(PushOut, CirclesAndQuadsPushEachOtherByTheRegionOrFootPointRuleBothWays) {
+  for (const CirclePushCase& c : CirclePushCases) {
+    SCOPED_TRACE(c.what);
+    BoundingCircle circle;
+    BoundingQuad quad;
+    Place(circle, c.circleX, c.circleY, c.radius);
+    circle.footPointPushOut = c.footPoints;
+    Place(quad, 0.0f, 0.0f, 4.0f, 2.0f, c.quadRotation);
+    const bool pushes = c.pushX != 0.0f || c.pushY != 0.0f;
+    BoundingShape* touched = nullptr;
+    ExpectNear(ComputePushOut(&circle, &quad, &touched, nullptr), c.pushX, c.pushY);
+    EXPECT_EQ(touched, pushes ? &quad : nullptr);
+    ExpectNear(ComputePushOut(&quad, &circle, &touched, nullptr), -c.pushX, -c.pushY);
+    EXPECT_EQ(touched, pushes ? &circle : nullptr);
   }
-  EXPECT_GT(pushes, 500);
 }
 
 TEST(PushOut, ARegionPushLeavesTheCircleTouchingTheQuad) {
@@ -178,24 +192,43 @@ TEST(PushOut, HeldBoundariesMatterOnlyOnceAnEdgeHasBeenSwitchedOff) {
   EXPECT_FALSE(hold);
 }
 
-TEST(PushOut, ANewContactThroughASwitchedOffEdgeHoldsAndASolidEdgePushes) {
-  BoundingQuad body, platform;
-  Place(platform, 0.0f, 0.0f, 10.0f, 2.0f);
-  platform.SetEdgeFlag3(0);  // the bottom lets bodies through
-  // Rising into the platform from below.
-  Place(body, 0.0f, -1.8f, 2.0f, 2.0f);
-  CameFrom(body, 0.0f, -2.0f);
-  bool hold = false;
-  EXPECT_EQ(ComputePushOut(&body, &platform, nullptr, &hold), Vector3{});
-  EXPECT_TRUE(hold);
-  EXPECT_EQ(CollisionCase, 1);
+// A 2 x 2 body meets a platform 10 wide and 1 thick (top y = 0.5, bottom y = -0.5) whose
+// bottom lets bodies through, moving from one height to another in one step. Only the edge
+// that the motion crossed may push: not the open bottom, nor the platform's end when a fast
+// body reaches deeper than it overhangs.
+struct PlatformEntry {
+  const char* what;
+  float x;
+  float fromY;
+  float toY;
+  float pushY;
+  bool hold;
+  int collisionCase;
+};
 
-  // Falling onto it from above: the top is solid.
-  Place(body, 0.0f, 1.8f, 2.0f, 2.0f);
-  CameFrom(body, 0.0f, 2.0f);
-  hold = false;
-  ExpectNear(ComputePushOut(&body, &platform, nullptr, &hold), 0.0f, 0.2f);
-  EXPECT_FALSE(hold);
+constexpr PlatformEntry PlatformEntries[] = {
+    {"rising slowly into the open bottom", 0.0f, -1.7f, -1.3f, 0.0f, true, 1},
+    {"rising fast past the middle", 0.0f, -1.5f, -0.7f, 0.0f, true, 1},
+    {"falling slowly onto the solid top", 0.0f, 1.7f, 1.3f, 0.2f, false, 1},
+    {"falling fast past the middle", 0.0f, 1.5f, 0.7f, 0.8f, false, 1},
+    // The platform's top corner lies in the body too; it agrees.
+    {"falling fast at the end, 0.5 from its side", 5.5f, 1.5f, 0.7f, 0.8f, false, 2},
+};
+
+TEST(PushOut, ANewContactThroughASwitchedOffEdgeHoldsAndASolidEdgePushesAtAnySpeed) {
+  BoundingQuad platform;
+  Place(platform, 0.0f, 0.0f, 10.0f, 1.0f);
+  platform.SetEdgeFlag3(0);
+  for (const PlatformEntry& entry : PlatformEntries) {
+    SCOPED_TRACE(entry.what);
+    BoundingQuad body;
+    Place(body, entry.x, entry.toY, 2.0f, 2.0f);
+    CameFrom(body, entry.x, entry.fromY);
+    bool hold = false;
+    ExpectNear(ComputePushOut(&body, &platform, nullptr, &hold), 0.0f, entry.pushY);
+    EXPECT_EQ(hold, entry.hold);
+    EXPECT_EQ(CollisionCase, entry.collisionCase);
+  }
 }
 
 TEST(PushOut, AZeroSideVectorWithholdsPushesInItsDirection) {

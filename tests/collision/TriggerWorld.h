@@ -54,8 +54,11 @@ class TriggerWorld : public ::testing::Test {
     player->onGround = 1;
   }
 
+  // The actors a test added lived on its stack: the world forgets them before it goes.
   void TearDown() override {
-    if (world) world->modifiers.clear();
+    if (!world) return;
+    world->modifiers.clear();
+    world->actors = {player};
   }
 
   template <typename Modifier>

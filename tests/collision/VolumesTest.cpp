@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
@@ -210,18 +211,48 @@ TEST(StrikeShape, WorldPositionMirrorsTheHotSpotWithTheFlipsAndTurnsIt) {
 
 }  // namespace
 
-TEST(StrikeShape, AStrikeAndAHitBoxForgetEachOtherWhenEitherIsDestroyed) {
-  HitQuad keptBox;
-  auto strike = std::make_unique<StrikeQuad>();
-  strike->hitList.push_back(&keptBox);
-  keptBox.hitList.push_back(strike.get());
-  strike.reset();
-  EXPECT_TRUE(keptBox.hitList.empty());
-
+// Run under the sanitizers: any list left holding a destroyed shape, or any shape left linked
+// to a destroyed list, is written through here.
+TEST(ShapeRefList, DestroyingAShapeTakesItOutOfEveryListThatNamesIt) {
+  // Listed one way only, twice, and beside shapes that stay.
   StrikeQuad keptStrike;
+  HitQuad keptBox;
   auto box = std::make_unique<HitQuad>();
-  box->hitList.push_back(&keptStrike);
-  keptStrike.hitList.push_back(box.get());
+  keptStrike.hitList = {box.get(), &keptBox, box.get()};
+  box->hitList = {&keptStrike};
   box.reset();
-  EXPECT_TRUE(keptStrike.hitList.empty());
+  EXPECT_EQ(keptStrike.hitList, std::vector<HitShape*>{&keptBox});
+  auto strike = std::make_unique<StrikeCircle>();
+  keptBox.hitList = {strike.get(), &keptStrike};
+  strike.reset();
+  EXPECT_EQ(keptBox.hitList, std::vector<StrikeShape*>{&keptStrike});
+
+  // A boundary named by a body's held and touching lists and by a copy of that body; a body
+  // named by a boundary's ignore list; a boundary that names itself.
+  BoundingQuad body;
+  BoundingCircle keptWall;
+  auto floor = std::make_unique<BoundingQuad>();
+  body.heldList = {floor.get()};
+  body.touchingList = {&keptWall, floor.get()};
+  floor->ignoreList = {floor.get(), &body};
+  BoundingQuad copy(body);
+  auto duplicate = body.Duplicate();
+  floor.reset();
+  EXPECT_TRUE(body.heldList.empty());
+  EXPECT_EQ(body.touchingList, std::vector<BoundingShape*>{&keptWall});
+  EXPECT_EQ(copy.touchingList, std::vector<BoundingShape*>{&keptWall});
+  EXPECT_TRUE(duplicate->heldList.empty());
+  auto mover = std::make_unique<BoundingCircle>();
+  keptWall.ignoreList = {mover.get(), &body};
+  mover.reset();
+  EXPECT_EQ(keptWall.ignoreList, std::vector<BoundingShape*>{&body});
+
+  // A list that goes first leaves nothing behind in the shapes it named.
+  auto holder = std::make_unique<StrikeQuad>();
+  holder->hitList = {&keptBox};
+  holder->hitList.push_back(&keptBox);
+  holder->hitList.RemoveFirst(&keptBox);
+  keptBox.hitList.push_back(holder.get());
+  holder.reset();
+  EXPECT_EQ(keptBox.hitList, std::vector<StrikeShape*>{&keptStrike});
 }

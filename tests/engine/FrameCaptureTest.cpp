@@ -182,10 +182,12 @@ TEST_F(FrameCaptureTest, DrawsAFrameAndSavesIt) {
     }
     return lit;
   };
-  platform::PixelRect smallBox =
-      AlignedTextBox(400, 520, SmallFont->Measure(L"Small centred text"), AlignCenter, AlignTop);
-  platform::PixelRect largeBox =
-      AlignedTextBox(780, 40, LargeFont->Measure(L"Large right text"), AlignRight, AlignMiddle);
+  const platform::PixelRect smallBox =
+      AlignedTextBox(400, 520, SmallFont->Measure(L"Small centred text"), AlignCenter, AlignTop)
+          .value();
+  const platform::PixelRect largeBox =
+      AlignedTextBox(780, 40, LargeFont->Measure(L"Large right text"), AlignRight, AlignMiddle)
+          .value();
   EXPECT_EQ(smallBox.top, 520);
   EXPECT_EQ(largeBox.right, 780);
   EXPECT_EQ(largeBox.top, 30);

@@ -8,6 +8,7 @@
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "menus/MenuTitle.h"
+#include "platform/Renderer.h"
 #include "support/GameHarness.h"
 
 namespace {
@@ -171,6 +172,20 @@ TEST_F(FrameLoopTest, BackwardsOrHugeClockStepsStayHarmless) {
   game.Step(0.0f);
   EXPECT_NEAR(probe.inputSteps.back(), hours, 1.0f);
   EXPECT_FLOAT_EQ(probe.updateSteps.back(), 0.02f);
+}
+
+TEST(FramePacing, TheLoopLimitsTheFrameRateOnlyWherePresentingDoesNotWait) {
+  for (const bool presentWaits : {false, true}) {
+    GameHarness game(presentWaits);
+    ASSERT_TRUE(game.Started());
+    EXPECT_EQ(Device->PresentWaitsForDisplay(), presentWaits);
+    game.StepFrames(3);
+    EXPECT_EQ(game.Platform().PaceCount(), presentWaits ? 0 : 3) << presentWaits;
+    // An inactive window waits for events instead, either way.
+    game.Platform().PushEvent(platform::WindowEvent::FocusLost);
+    game.StepFrames(2);
+    EXPECT_EQ(game.Platform().PaceCount(), presentWaits ? 0 : 3) << presentWaits;
+  }
 }
 
 TEST_F(FrameLoopTest, EachFrameClearsToTheClearColour) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "items/ItemStore.h"
@@ -76,7 +78,7 @@ TEST_F(ItemStoreTest, ACopyHoldsNewPlaceholdersAndCopiesOfCategorisedItems) {
   EXPECT_EQ(source.equipment.items.size(), 5u);
 }
 
-TEST_F(ItemStoreTest, AddingAndSubtractingMoveQuantitiesWithoutBounds) {
+TEST_F(ItemStoreTest, AddingAndSubtractingMoveQuantitiesBelowZeroAndStopAtTheIntegerLimits) {
   ItemStore shop;
   shop.CopyFrom(*store_);
   Item* offered = shop.equipment.FindByName("Mail");
@@ -91,6 +93,33 @@ TEST_F(ItemStoreTest, AddingAndSubtractingMoveQuantitiesWithoutBounds) {
   EXPECT_EQ(store_->equipment.IndexOfArmor("Mail"), 1);
   store_->SubtractKeyItem(*offered);
   EXPECT_EQ(store_->keyItems.items[0]->quantity, 0);
+
+  // Hand-edited records may hold quantities near the limits of the field.
+  constexpr int32_t Most = std::numeric_limits<int32_t>::max();
+  constexpr int32_t Least = std::numeric_limits<int32_t>::min();
+  Item* ember = shop.runes.FindByName("Ember");
+  Item* potion = shop.expendables.FindByName("Potion");
+  Item* key = shop.keyItems.FindByName("Key");
+  ember->quantity = potion->quantity = key->quantity = offered->quantity = Most;
+  own->quantity = 5;
+  store_->AddEquipment(*offered);
+  store_->AddRune(*ember);
+  store_->AddRune(*ember);
+  store_->AddExpendable(*potion);
+  store_->AddExpendable(*potion);
+  store_->AddKeyItem(*key);
+  store_->AddKeyItem(*key);
+  EXPECT_EQ(own->quantity, Most);
+  EXPECT_EQ(store_->runes.FindByName("Ember")->quantity, Most);
+  EXPECT_EQ(store_->expendables.FindByName("Potion")->quantity, Most);
+  EXPECT_EQ(store_->keyItems.FindByName("Key")->quantity, Most);
+  own->quantity = -5;
+  store_->SubtractEquipment(*offered);
+  EXPECT_EQ(own->quantity, Least);
+  offered->quantity = Least;
+  own->quantity = 0;
+  store_->SubtractEquipment(*offered);
+  EXPECT_EQ(own->quantity, Most);
 }
 
 TEST_F(ItemStoreTest, AddingWhatTheStoreLacksCopiesItIn) {

@@ -13,6 +13,11 @@
 #include "support/GameHarness.h"
 #include "world/World.h"
 
+// Entries are equal when their names and pages are.
+bool operator==(const JournalEntry& a, const JournalEntry& b) {
+  return a.name == b.name && a.pages == b.pages;
+}
+
 namespace {
 
 const std::vector<std::string> DefaultSkills = {"Dodge",    "Roll",     "Dash",

@@ -1,6 +1,7 @@
 #include "support/GameHarness.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/Application.h"
@@ -27,11 +28,12 @@ void PrepareContentFolder(const fs::path& folder) {
   fs::create_directories(target / "Maps");
 }
 
-GameHarness::GameHarness() {
+GameHarness::GameHarness(bool presentWaits) {
   ResetGlobals();
   PrepareContentFolder(folder_.Path());
   workingFolder_ = std::make_unique<WorkingFolder>(folder_.Path());
   platform_ = std::make_unique<platform::HeadlessPlatform>();
+  platform_->SetPresentWaits(presentWaits);
   started_ = StartUp(*platform_);
 }
 
@@ -68,4 +70,14 @@ uint32_t GameHarness::Pixel(int x, int y) const { return Device ? Device->ReadPi
 
 bool GameHarness::SaveFrame(const std::string& path) const {
   return Device && Device->SaveFramePng(path);
+}
+
+bool GameHarness::KeepFrame(const std::string& name) const {
+  const fs::path picture = Folder() / name;
+  if (!SaveFrame(picture.string())) return false;
+  if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
+    std::error_code error;
+    fs::copy_file(picture, fs::path(keep) / name, fs::copy_options::overwrite_existing, error);
+  }
+  return true;
 }

@@ -15,7 +15,8 @@ class GameHarness {
  public:
   static constexpr float FrameSeconds = 1.0f / 60.0f;
 
-  GameHarness();
+  // presentWaits: the headless display stands in for one whose presenting waits (vsync).
+  explicit GameHarness(bool presentWaits = false);
   ~GameHarness();
   GameHarness(const GameHarness&) = delete;
   GameHarness& operator=(const GameHarness&) = delete;
@@ -35,6 +36,9 @@ class GameHarness {
 
   uint32_t Pixel(int x, int y) const;
   bool SaveFrame(const std::string& path) const;
+  // Saves the frame as the named PNG in the harness's folder and, when the environment names a
+  // folder in QM_KEEP_FRAMES, copies it there to be looked at.
+  bool KeepFrame(const std::string& name) const;
 
  private:
   TempFolder folder_;

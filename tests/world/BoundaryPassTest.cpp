@@ -116,9 +116,6 @@ TEST(WorldStrikes, ForgetStrikeMakesEachPlayerHitBoxForgetTheStrikeOnce) {
   EXPECT_EQ(second.hitList, std::vector<StrikeShape*>{&other});
   EXPECT_EQ(strike.hitList, std::vector<HitShape*>{&notAPlayer});
   world.ForgetStrike(nullptr);
-  // The lists were set up out of step on purpose; empty them before the volumes go.
-  first.hitList.clear();
-  second.hitList.clear();
 }
 
 TEST(WorldFade, TheFadeQuadCoversTheClientAreaInOpaqueBlack) {

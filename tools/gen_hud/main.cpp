@@ -1,12 +1,13 @@
-// Draws the cells of the interface atlas that the map triggers cut: the speech bubble that
-// hangs over a conversation or a shop, on which the action key's name is written in black.
-// Every other cell of the atlas is kept as it is.
+// Draws the cells of the interface atlas that the map triggers cut (the speech bubble that
+// hangs over a conversation or a shop, on which the action key's name is written in black)
+// and the player's interface corner. Every other cell of the atlas is kept as it is.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 
+#include "PlayerHud.h"
 #include "collision/ConversationShape.h"
 #include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
@@ -112,5 +113,6 @@ int main(int argc, char** argv) {
   SharedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "menuatlas2.png",
                     AtlasSize);
   DrawIndicator(atlas, ConversationShape::IndicatorCell);
+  DrawPlayerHud(atlas);
   return atlas.Save("gen_hud") ? 0 : 1;
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "actors/Enemy.h"
+#include "actors/EnemyAnimationPool.h"
+#include "platform/MathTypes.h"
+
+class HitQuad;
+class RatatoskrState;
+class Sprite;
+struct RatatoskrStateTable;
+
+// A small rodent that roams a stretch of ground around its home point, startles when the
+// player comes near, runs off and leaps back to bite.
+class Ratatoskr : public Enemy {
+ public:
+  static constexpr int32_t Kind = 3;
+  // The body. The sprite's cell is drawn centred on the body's centre, so the feet stand half
+  // the body's height below the middle of the cell.
+  static constexpr float BodyWidth = 1.4f;
+  static constexpr float BodyHeight = 0.7f;
+  // The home point, range and facing letter follow y in its map line.
+  static constexpr int ExtraLineFields = 3;
+
+  // The catalogue's prototype: a picture cut from the first texture of the group, and no
+  // states, meters or drawn sprite.
+  Ratatoskr(World* owner, const TextureGroup& textures);
+  // A Ratatoskr in play, idling at the place and facing right, its range 0 around the place.
+  // It owns the pool its animations come from.
+  Ratatoskr(World* owner, const platform::Vector3& position,
+            std::unique_ptr<EnemyAnimationPool> pool);
+  ~Ratatoskr() override;
+
+  void Update(float dt) override;
+  void DrawDebugInfo() override { DrawDebugShapes(); }
+  // With a pool of its own from the world's catalogue; the flag is not used.
+  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  // Null, with nothing made, for a line that does not read whole.
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+                                    std::unique_ptr<EnemyAnimationPool> pool) override;
+  void StepPhysics(float dt) override;
+  void WriteRecord(std::ostream& out) override;
+
+  // Centres the roaming range of that half-width on the point.
+  void SetHome(const platform::Vector3& point, float halfWidth);
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
+  // Null for an index outside the table or on the prototype.
+  RatatoskrState* GetState(int index) const;
+
+  platform::Vector3 home;
+  // Half the width of the roaming range.
+  float range = 0.0f;
+  // home.x - range and home.x + range.
+  float leftBound = 0.0f;
+  float rightBound = 0.0f;
+
+ private:
+  void Initialize(const platform::Vector3& position);
+  void PlaceSprite();
+
+  std::unique_ptr<BoundingQuad> ownBody;
+  std::unique_ptr<HitQuad> ownHitBox;
+  // The drawn sprite; on the prototype only a picture.
+  std::unique_ptr<Sprite> ownSprite;
+  std::unique_ptr<RatatoskrStateTable> states;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <limits>
+#include <memory>
+#include <span>
+
+#include "actors/EnemyAnimationPool.h"
+#include "platform/Vertex.h"
+
+// The Ratatoskr's states in table order. Each state shows the animation of its own number.
+enum RatatoskrStateIndex : int {
+  RatatoskrIdling,
+  RatatoskrDead,
+  RatatoskrCautious,
+  RatatoskrRunning,
+  RatatoskrBackAlerted,
+  RatatoskrFrontAlerted,
+  RatatoskrLuring,
+  RatatoskrAttackPrepping,
+  RatatoskrJumpAttacking,
+  RatatoskrGroundAttacking,
+  RatatoskrSkidding,
+  RatatoskrHurt,
+  RatatoskrFalling,
+  RatatoskrAttacking,
+  RatatoskrStateCount
+};
+
+// One cell of the Ratatoskr's sheet: a frame of the pool and the animation that plays it. The
+// pool builds its frames from these rows and the sheet's picture is drawn from the same rows.
+// Texture 0 of the Ratatoskr's list is Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
+struct RatatoskrCell {
+  const wchar_t* frame;      // the frame's name
+  int texture;               // index in the pool's texture list
+  platform::PixelRect rect;  // texels: left, top, right, bottom
+  float duration;            // seconds
+  int animation;             // the animation's number, which is also its state's index
+  const char* action;        // what that state does: "Idling", "Running" ...
+  int place;                 // 0 for the first frame of the animation
+};
+
+// The frames of the Ratatoskr, all cut from the first texture of its list.
+class RatatoskrAnimationPool : public EnemyAnimationPool {
+ public:
+  static constexpr float FrameNeverEnds = std::numeric_limits<float>::max();
+  static constexpr int CellSide = 128;
+  static constexpr int SheetSide = 1024;
+
+  explicit RatatoskrAnimationPool(const TextureGroup& textures);
+
+  // Every frame in the pool's field order; a frame's chain successor is the next row of the
+  // same animation.
+  static std::span<const RatatoskrCell> Cells();
+
+  std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
+  // The frames of that animation in chain order; a number without frames shows the idle frame.
+  std::unique_ptr<Animation> GetAnimation(int number) override;
+};

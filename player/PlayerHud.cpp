@@ -1,0 +1,168 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "collision/PushOut.h"
+#include "engine/BarMeter.h"
+#include "engine/CircularMeter.h"
+#include "engine/Font.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
+#include "engine/TextDrawing.h"
+#include "engine/VectorMath.h"
+#include "platform/SpriteBatch.h"
+#include "player/Player.h"
+#include "player/PlayerHudCells.h"
+#include "player/PlayerState.h"
+
+using platform::Vector3;
+
+namespace {
+
+constexpr float HudTextScale = 0.76f;
+// The health numbers sit inside the bar: the maximum at its bottom right, the current value at
+// its top, a slash between them.
+constexpr float MaximumInset = 2.0f;
+constexpr float SlashGap = 4.0f;
+constexpr float SlashDrop = 2.0f;
+constexpr float CurrentGap = 8.0f;
+constexpr float CurrentDrop = 4.0f;
+constexpr float DebugLineStep = 0.3f;
+constexpr Vector3 CollisionCaseAt{4.0f, 0.0f, 0.0f};
+constexpr Vector3 DisplacementAt{4.0f, 20.0f, 0.0f};
+
+struct Box {
+  float left;
+  float top;
+  float right;
+  float bottom;
+};
+
+// The panel's place on the screen.
+Box PanelBox(const Sprite& panel) {
+  const float w = static_cast<float>(panel.sourceRect.right - panel.sourceRect.left) * panel.scale.x;
+  const float h = static_cast<float>(panel.sourceRect.bottom - panel.sourceRect.top) * panel.scale.y;
+  const Vector3 at = panel.altPosition;
+  return {at.x - w / 2, at.y - h / 2, at.x + w / 2, at.y + h / 2};
+}
+
+// need(n): the experience that level n takes.
+float ExperienceNeeded(float level, float init, float rate) {
+  return level == 0.0f ? 0.0f : init * std::pow(level, rate);
+}
+
+std::string WholePart(float value) { return std::to_string(TruncateToInt(value)); }
+
+std::wstring MeterText(const BarMeter& meter) {
+  return FloatToWString(meter.value) + L" / " + FloatToWString(meter.maximum);
+}
+
+}  // namespace
+
+void Player::UpdateMeters(float dt) {
+  RefreshMeterLimits(dt);
+  staminaRing->SetMaximum(derived[Derived::MaxStamina]);
+  const float stamina = staminaRing->value + derived[Derived::StaminaRecovery] * dt;
+  staminaRing->SetValue(std::max(0.0f, std::min(stamina, staminaRing->maximum)));
+  experienceBar->UpdateFill();
+}
+
+void Player::UpdateExperienceMeter() {
+  const float level = std::trunc(levels[Level::Experience]);
+  const float init = totalStats[Stat::InitExperience];
+  const float rate = totalStats[Stat::RateExperience];
+  const float reached = ExperienceNeeded(level, init, rate);
+  experienceBar->maximum = ExperienceNeeded(level + 1.0f, init, rate) - reached;
+  experienceBar->value = totalStats[Stat::PtExperience] - reached;
+}
+
+void Player::PlaceHud(const Vector3& anchor) {
+  hudPanel->SetAltPosition(anchor);
+  const Box box = PanelBox(*hudPanel);
+  staminaRing->SetPosition(box.left + HudRingX, box.top + HudRingY, 0.0f);
+  hudPortrait->SetAltPositionXYZ(box.left + HudPortraitX, box.top + HudPortraitY, 0.0f);
+  const float w = healthMeter->background->width;
+  const float h = healthMeter->background->height;
+  const float x = box.right - w / 2 - HudBarRightInset;
+  healthMeter->SetPosition(x, box.bottom - h / 2 - HudHealthBarBottomInset, 0.0f);
+  experienceBar->SetPosition(x, box.bottom - h / 2 - HudExperienceBarBottomInset, 0.0f);
+  healthMeter->UpdateFill();
+  experienceBar->UpdateFill();
+}
+
+void Player::DrawHud() {
+  if (!SpriteRenderer) return;
+  SpriteRenderer->Begin();
+  hudPanel->DrawScreen();
+  SpriteRenderer->End();
+  staminaRing->Draw();
+  healthMeter->DrawScreen();
+  experienceBar->DrawScreen();
+  SpriteRenderer->Begin();
+  hudPortrait->DrawScreen();
+  if (hudFont) {
+    const Color4 savedColor = hudFont->color;
+    const float savedX = hudFont->scaleX;
+    const float savedY = hudFont->scaleY;
+    hudFont->color = ColorBlack;
+    hudFont->scaleX = HudTextScale;
+    hudFont->scaleY = HudTextScale;
+    const Box box = PanelBox(*hudPanel);
+    hudFont->DrawString("LVL. " + WholePart(levels[Level::Experience]),
+                        {box.left + HudLevelTextX, box.top + HudLevelTextY, 0.0f}, FontAlignStart,
+                        FontAlignStart);
+    const Quad& bar = *healthMeter->background;
+    const Vector3 centre = bar.altPosition;
+    const float right = centre.x + bar.width / 2;
+    const std::string maximum = WholePart(healthMeter->maximum);
+    hudFont->DrawString(maximum, {right - MaximumInset, centre.y + bar.height / 2, 0.0f},
+                        FontAlignEnd, FontAlignEnd);
+    hudFont->DrawString("/", {right - (hudFont->MeasureString(maximum) + SlashGap),
+                              centre.y + SlashDrop, 0.0f},
+                        FontAlignCenter, FontAlignEnd);
+    hudFont->DrawString(WholePart(healthMeter->value),
+                        {right - (hudFont->MeasureString("/") + CurrentGap),
+                         centre.y - bar.height / 2 + CurrentDrop, 0.0f},
+                        FontAlignStart, FontAlignEnd);
+    hudFont->color = savedColor;
+    hudFont->scaleX = savedX;
+    hudFont->scaleY = savedY;
+  }
+  SpriteRenderer->End();
+}
+
+void Player::DrawDebugInfo() {
+  const uint32_t color = DebugTextColor.ToD3DColor();
+  const PlayerState* current = CurrentState();
+  std::wstring position = L"Position: ";
+  RecordToWString(position, body->position);
+  std::wstring velocity = L"Velocity: ";
+  RecordToWString(velocity, body->velocity);
+  const std::wstring lines[] = {
+      position,
+      L"State: " + (current ? current->GetName() : std::wstring()),
+      L"State Time: " + FloatToWString(current ? current->stateTime : 0.0f),
+      L"Is on ground: " + IntToWString(groundContact ? 1 : 0) + L", Is on wall: " +
+          IntToWString(wallContact ? 1 : 0),
+      velocity,
+  };
+  Vector3 at = body->GetBottomLeft();
+  for (const std::wstring& line : lines) {
+    DrawTextAtWorldPoint(at, line, color);
+    at.y -= DebugLineStep;
+  }
+  for (const BarMeter* meter : {healthMeter.get(), staminaMeter.get()}) {
+    const Vector3 place = meter->background->altPosition;
+    DrawTextAligned(SmallFont, place.x, place.y, 0.0f, MeterText(*meter), color, AlignCenter,
+                    AlignQuarterUp);
+  }
+  const Vector3 ring = staminaRing->arc->altPosition;
+  DrawTextAligned(SmallFont, ring.x, ring.y, 0.0f,
+                  FloatToWString(staminaRing->value) + L" / " + FloatToWString(staminaRing->maximum),
+                  color, AlignCenter, AlignQuarterUp);
+  DrawCollisionCase(CollisionCaseAt.x, CollisionCaseAt.y);
+  std::wstring moved = L"Displacement: ";
+  RecordToWString(moved, displacement);
+  DrawTextAligned(SmallFont, DisplacementAt.x, DisplacementAt.y, 0.0f, moved, color, AlignLeft,
+                  AlignTop);
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "actors/State.h"
+#include "engine/Color4.h"
+#include "player/PlayerStateSlots.h"
+
+class Controls;
+class Player;
+class Sound;
+class StrikeShape;
+class Texture;
+struct PlayerStateSpec;
+
+// How a state takes strikes: the guard adds its guard values to the defence and the endurance,
+// the deepest guard break takes no stamina damage.
+struct HitRule {
+  float extraDefence = 0.0f;
+  float extraEndurance = 0.0f;
+  bool takesStamina = true;
+};
+
+// The base of every player state, with the rules they all share. A state switch enters the
+// target at once and never leaves the old state; every input, held input and update step ends
+// with the closing step, which leaves this state once when another has become current.
+class PlayerState : public State {
+ public:
+  // Builds the state's animation from its entry of the frame table, cut from the texture.
+  PlayerState(Player* newOwner, Texture* texture, PlayerStateSlot slot);
+  ~PlayerState() override;
+
+  // Takes the state's strikes out of the world; the hit boxes they hit forget them, and they
+  // forget the hit boxes.
+  void Exit() override;
+  // The input step while the hit-stop runs: choices are kept as the pending state.
+  virtual void HandleInputHeld(float) {}
+  // Grounded states refill the air moves; airborne ones only lower them to their maxima.
+  virtual void SetMovementLimits();
+
+  // Incoming strikes: the enemies', and the other players' while players hit players. True
+  // when a strike overlaps the hit box, also one that has hit it already.
+  bool CheckIncomingHits(const HitRule& rule = {});
+  bool ApplyIncomingHit(StrikeShape& strike, const HitRule& rule = {});
+  // Dying or respawning by the world's death mode once health is gone. Returns the player's
+  // current state afterwards, for the caller to see whether it changed.
+  PlayerState* CheckDeath();
+  // The guard break that the remaining stamina and the vertical motion call for, if any.
+  PlayerState* ChooseGuardBreakState();
+  // The refill: both air counts back to their maxima.
+  void RefillAirMoves();
+  // The air counts lowered to their maxima, never raised.
+  void ApplyStatLimits();
+
+  // The player's current state becomes the entry and is entered. The state left is not left.
+  PlayerState* SwitchTo(PlayerStateSlot slot);
+  // Kept for the next normal input step.
+  void SetPending(PlayerStateSlot slot);
+  // The buffered switch that opens a normal input step: the state is left and the pending one
+  // entered. False when nothing is pending.
+  bool TakePending();
+  // A direct switch, or a pending one while a hit-stop runs.
+  void Go(PlayerStateSlot slot, bool buffered);
+  // The choices that idling and walking share, in their order: the guard (never kept waiting),
+  // the attack button with up held or not, the right stick's four attacks, the jump. True when
+  // one of them was taken.
+  bool TakeGroundAction(bool buffered);
+  // The closing step: leaves this state once when it is no longer current.
+  void CloseStep();
+  bool IsCurrent() const;
+
+  // The god-mode chord: Left Shift on an enabled keyboard or the left trigger of the active
+  // pad, while the debug menu enables god mode.
+  bool GodModeChordHeld() const;
+  // The chord switches to god moding; the held variant keeps it pending.
+  void CheckGodMode();
+  void CheckGodModeHeld();
+
+  // The standing states' Enter: standing body, air moves refilled, timers and the animation
+  // restarted, the stamina bar green again.
+  void EnterStanding();
+  // Restarts timers, the pending state and the animation.
+  void ResetTimers();
+  // Time, gravity and the animation; nothing else.
+  void UpdatePassive(float dt);
+  // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
+  void UpdateStill(float dt);
+  // The animation advances and moves on to its follow-on once it has played its length.
+  void StepAnimation(float dt);
+  // The same for a timed list of strikes or sounds.
+  static void StepSequence(FrameSequence*& sequence, float dt);
+  void RestartAnimation();
+  // Turns to the held side and accelerates by the walk acceleration times k, up to the walk speed.
+  void Steer(float k, float dt);
+  // Speeds the body towards the side (-1 left, +1 right) up to the limit; a body already at or
+  // beyond the limit that way keeps its speed.
+  void Accelerate(int side, float acceleration, float limit, float dt);
+  // The body keeps its feet and takes the size; the hit box follows it.
+  void TakeBodySize(const platform::Vector3& size);
+  void SetStaminaBarColor(const Color4& color);
+
+  Player* player = nullptr;  // the owner, typed
+  // The state's entry in the table.
+  PlayerStateSlot slot;
+  PlayerState* pendingState = nullptr;
+  // The first animation's frames, in playing order.
+  std::vector<std::unique_ptr<AnimationFrame>> frames;
+  // Each restart makes the animation its own follow-on.
+  bool followsItself = false;
+
+ protected:
+  // The player's controls; the world gives input steps only to players that have them.
+  const Controls& Input() const;
+  bool OnGround() const;
+  float Total(int stat) const;
+};
+
+// The green of the stamina bar while nothing is broken.
+extern const Color4 StaminaBarGreen;

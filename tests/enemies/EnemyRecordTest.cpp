@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "enemies/EnemyRecord.h"
+#include "engine/BarMeter.h"
+#include "tests/enemies/RatatoskrWorld.h"
+
+namespace {
+
+using EnemyLines = RatatoskrWorld;
+
+TEST_F(EnemyLines, ARatatoskrLineRoundTrips) {
+  std::istringstream in("7 2 3.5 -1.25 10 -2 4 l\n");
+  auto enemy = ReadLine(in);
+  ASSERT_NE(enemy, nullptr);
+  auto& read = static_cast<Ratatoskr&>(*enemy);
+  EXPECT_EQ(read.body->id, 7);
+  EXPECT_EQ(read.body->position, (platform::Vector3{3.5f, -1.25f, 0.0f}));
+  EXPECT_EQ(read.facing, -1);
+  EXPECT_EQ(read.leftBound, 6.0f);
+  EXPECT_EQ(read.rightBound, 14.0f);
+  EXPECT_NEAR(read.levels[Level::Experience], 2.0f, 1e-5f);
+  // Level 2 is 200 x 2 ^ 1.4 experience; the meters are refreshed and full.
+  EXPECT_NEAR((*read.stats)[Stat::StatExperience], 527.803f, 1e-2f);
+  EXPECT_EQ(read.healthMeter->value, read.healthMeter->maximum);
+  EXPECT_EQ(read.healthMeter->maximum, read.derived[Derived::MaxHealth]);
+
+  std::ostringstream out, second;
+  read.WriteRecord(out);
+  EXPECT_EQ(out.str(), "3 7 2 3.5 -1.25 10 -2 4 l\n");
+  std::istringstream again(out.str().substr(2));
+  ReadLine(again)->WriteRecord(second);
+  EXPECT_EQ(second.str(), out.str());
+
+  // A Ratatoskr placed without a line has range 0; a failed write shows in the stream.
+  std::ostringstream placed, broken;
+  MakeRatatoskr(1.0f)->WriteRecord(placed);
+  EXPECT_EQ(placed.str(), "3 0 0 1 0.35 1 0.35 0 r\n");
+  broken.setstate(std::ios::badbit);
+  read.WriteRecord(broken);
+  EXPECT_FALSE(broken.good());
+}
+
+TEST_F(EnemyLines, BadLinesMakeNothingAndTheNextLineStillReads) {
+  const char* bad[] = {
+      "",                         // nothing at all
+      "1 0 4 0.35\n",             // no home or range
+      "1 x 4 0.35 0 0 4 r\n",     // the level is not a number
+      "1 0 nan 0.35 0 0 4 r\n",   // nor is x
+      "1 0 4 inf 0 0 4 r\n",      // y is not finite
+      "1 1e39 4 0.35 0 0 4 r\n",  // the level overflows a float
+      "1 0 4 0.35 0 0 1e40 r\n",  // so does the range
+  };
+  for (const char* line : bad) {
+    std::istringstream in(std::string(line) + "2 0 5 0.35 0 0 1 r\n");
+    std::istringstream whole(line);
+    EXPECT_EQ(ReadLine(whole), nullptr) << line;
+    if (*line == '\0') continue;
+    EXPECT_EQ(ReadLine(in), nullptr) << line;
+    auto next = ReadLine(in);
+    ASSERT_NE(next, nullptr) << line;
+    EXPECT_EQ(next->body->id, 2);
+  }
+  std::istringstream failed("1 0 4 0.35 0 0 4 r\n");
+  failed.setstate(std::ios::failbit);
+  EXPECT_EQ(ReadLine(failed), nullptr);
+}
+
+TEST(EnemyLineFields, LevelFacingAndIdAreReadForgivingly) {
+  struct Case {
+    const char* text;
+    int32_t id;
+    float level;
+    int32_t facing;
+  };
+  const Case cases[] = {
+      {"5 -3 1 2 r\n", 5, 0.0f, 1},
+      {"5 2 1 2 L\n", 5, 2.0f, 1},
+      {"5 2 1 2 q\n", 5, 2.0f, 1},
+      {"5 2 1 2\r\n", 5, 2.0f, 1},
+      {"5 2 1 2 l\r\n", 5, 2.0f, -1},
+      {"-9 2 1 2 left\n", -9, 2.0f, -1},
+      {"99999999999 2 1 2 l\n", 0, 2.0f, -1},
+  };
+  for (const Case& c : cases) {
+    std::istringstream in(c.text);
+    EnemyLine line;
+    ASSERT_TRUE(ReadEnemyLine(in, 0, line)) << c.text;
+    EXPECT_EQ(line.id, c.id) << c.text;
+    EXPECT_EQ(line.level, c.level) << c.text;
+    EXPECT_EQ(line.facing, c.facing) << c.text;
+  }
+}
+
+}  // namespace

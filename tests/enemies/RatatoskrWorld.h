@@ -1,0 +1,74 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "actors/EnemyResources.h"
+#include "enemies/Ratatoskr.h"
+#include "enemies/RatatoskrStates.h"
+#include "engine/Globals.h"
+#include "player/Player.h"
+#include "support/TestWorld.h"
+
+// A world with a long floor whose top is y = 0, the game's enemy catalogue and its first player,
+// which stands where it is put: a 1 x 2 body with a hit box of the same size, taken out of the
+// actors that a frame updates.
+class RatatoskrWorld : public ::testing::Test {
+ protected:
+  static constexpr float Gravity = 40.0f;
+  static constexpr float Frame = 1.0f / 60.0f;
+  // The height of a Ratatoskr's body centre when it stands on the floor.
+  static constexpr float Standing = Ratatoskr::BodyHeight / 2;
+
+  RatatoskrWorld()
+      : world(nullptr, nullptr),
+        floor(&AddBoundaryQuad(world, 0.0f, -0.5f, 200.0f, 1.0f)),
+        player(*world.GetFirstPlayer()) {
+    SetInterfaceColors();
+    world.gravity = Gravity;
+    std::erase(world.actors, static_cast<Actor*>(&player));
+    player.body->SetDimensions(1.0f, 2.0f, 0.0f);
+    player.hitBox->SetDimensions(1.0f, 2.0f, 0.0f);
+    PlacePlayer(50.0f, 1.0f);
+  }
+  ~RatatoskrWorld() override { ResetGlobals(); }
+
+  std::unique_ptr<Ratatoskr> MakeRatatoskr(float x, float y = Standing) {
+    return std::make_unique<Ratatoskr>(
+        &world, platform::Vector3{x, y, 0.0f},
+        Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  }
+
+  void PlacePlayer(float x, float y) {
+    player.body->SetPositionXYZ(x, y, 0.0f);
+    player.body->previousPosition = player.body->position;
+    player.hitBox->SetPositionXYZ(x, y, 0.0f);
+  }
+
+  // What the map reader does with a Ratatoskr's line after its kind.
+  std::unique_ptr<Enemy> ReadLine(std::istream& in) {
+    return world.enemyResources->GetPrototype(Ratatoskr::Kind)
+        ->ReadRecord(in, &world,
+                     Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  }
+
+  // Seeds the generator so that its next values mod 2 are these coins.
+  static void ForceCoins(const std::vector<int>& coins) {
+    for (unsigned seed = 1;; ++seed) {
+      std::srand(seed);
+      bool match = true;
+      for (int coin : coins) match = match && std::rand() % 2 == coin;
+      if (match) {
+        std::srand(seed);
+        return;
+      }
+    }
+  }
+
+  World world;
+  BoundingQuad* floor;
+  Player& player;
+};

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+#include "player/PlayerFrameTable.h"
+
+namespace {
+
+using platform::PixelRect;
+
+TEST(PlayerFrameTable, HoldsEveryStateInTableOrderWithItsFrameCountAndSheet) {
+  struct Row {
+    PlayerStateSlot slot;
+    const wchar_t* name;
+    size_t frames;
+    PlayerSheet sheet;
+  };
+  const Row rows[] = {
+      {SlotIdling, L"Idle", 1, MainSheet},
+      {SlotWalking, L"Walking", 12, MainSheet},
+      {SlotCrouchWalking, L"Crouch-Walking", 12, MainSheet},
+      {SlotRolling, L"Rolling", 14, MainSheet},
+      {SlotRollRecovering, L"Roll-Recovering", 4, MainSheet},
+      {SlotGuardBreak3Down, L"Guard Break 3 - Down", 1, MainSheet},
+      {SlotGroundDashing, L"Ground Dash", 1, MainSheet},
+      {SlotGroundAttacking1, L"Ground Attacking 1", 8, AttackSheet1},
+      {SlotDownAttacking, L"Down Attacking", 8, AttackSheet2},
+      {SlotForwardAirAttacking, L"Forward-Air Attacking", 8, AttackSheet2},
+      {SlotDownAirAttacking, L"Down-Air Attacking", 8, AttackSheet3},
+      {SlotSpeakWalking, L"Walking", 12, MainSheet},
+      {SlotRespawning, L"Respawning", 1, MainSheet},
+  };
+  const auto& specs = PlayerStateSpecs();
+  ASSERT_EQ(specs.size(), static_cast<size_t>(PlayerStateCount));
+  for (size_t i = 0; i < specs.size(); ++i) EXPECT_EQ(specs[i].slot, static_cast<int>(i));
+  for (const Row& row : rows) {
+    const PlayerStateSpec& spec = specs[row.slot];
+    EXPECT_EQ(spec.displayName, row.name);
+    EXPECT_EQ(spec.frames.size(), row.frames) << row.slot;
+    EXPECT_EQ(spec.sheet, row.sheet) << row.slot;
+  }
+}
+
+TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
+  struct Row {
+    PlayerStateSlot slot;
+    size_t frame;
+    const wchar_t* name;
+    float seconds;
+    PixelRect cell;
+  };
+  const Row rows[] = {
+      {SlotIdling, 0, L"frame1", 1.0f / 30, {0, 0, 128, 128}},
+      {SlotWalking, 1, L"a2f2", 1.0f / 15, {128, 256, 256, 384}},
+      {SlotWalking, 8, L"a2f9", 1.0f / 15, {0, 384, 128, 512}},
+      {SlotWalking, 11, L"a2f12", 1.0f / 30, {384, 384, 512, 512}},
+      {SlotStanding, 0, L"frame1", 2.0f / 60, {256, 640, 384, 768}},
+      {SlotRolling, 8, L"frame9", 1.0f / 60, {512, 128, 640, 256}},
+      {SlotRolling, 13, L"frame14", 2.0f / 60, {384, 640, 512, 768}},
+      {SlotGuarding, 0, L"frame1", 1.0f / 30, {0, 768, 128, 896}},
+      {SlotWallSliding, 0, L"a2f1", 1.0f / 30, {896, 640, 1024, 768}},
+      {SlotWallJumping, 0, L"frame1", 4.0f / 30, {640, 640, 768, 768}},
+      {SlotAirDashing, 0, L"a1f1", 1.0f / 30, {512, 640, 640, 768}},
+      {SlotGroundAttacking1, 3, L"frame4", 1.0f / 15, {768, 0, 1024, 128}},
+      {SlotUpAttacking, 0, L"frame1", 1.0f / 30, {0, 512, 256, 768}},
+      {SlotDownAttacking, 7, L"frame8", 1.0f / 30, {384, 768, 768, 1024}},
+      {SlotGroundDashAttacking, 7, L"frame8", 1.0f / 30, {768, 128, 1024, 256}},
+      {SlotForwardAirAttacking, 2, L"frame3", 1.0f / 30, {768, 256, 1024, 384}},
+      {SlotNeutralAirAttacking, 7, L"frame8", 1.0f / 30, {896, 512, 1024, 640}},
+  };
+  for (const Row& row : rows) {
+    const PlayerFrameSpec& frame = PlayerStateSpecs()[row.slot].frames.at(row.frame);
+    EXPECT_EQ(frame.name, row.name) << row.slot;
+    EXPECT_EQ(frame.duration, row.seconds) << row.slot << " " << row.frame;
+    EXPECT_EQ(std::tie(frame.cell.left, frame.cell.top, frame.cell.right, frame.cell.bottom),
+              std::tie(row.cell.left, row.cell.top, row.cell.right, row.cell.bottom))
+        << row.slot << " " << row.frame;
+  }
+  float walkCycle = 0.0f;
+  for (const PlayerFrameSpec& frame : PlayerStateSpecs()[SlotWalking].frames) {
+    walkCycle += frame.duration;
+  }
+  EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
+}
+
+TEST(PlayerFrameTable, FeetStandOnTheBodysBottomWhateverTheBody) {
+  // 128-pixel cells of the standing, lowered and dashing states put the feet on one line.
+  const auto& specs = PlayerStateSpecs();
+  const float standing = FootLineInCell(specs[SlotIdling], specs[SlotIdling].frames[0].cell);
+  EXPECT_NEAR(SpritePixelsPerUnit(), 42.6038f, 1e-3f);
+  EXPECT_NEAR(standing, 64.0f + 1.225f * 42.6038f, 1e-2f);
+  for (PlayerStateSlot slot : {SlotCrouching, SlotLanding, SlotGroundDashing, SlotFalling}) {
+    EXPECT_NEAR(FootLineInCell(specs[slot], specs[slot].frames[0].cell), standing, 1e-3f) << slot;
+  }
+  // A 256-pixel cell centres the same body 64 pixels lower.
+  EXPECT_NEAR(FootLineInCell(specs[SlotUpAttacking], specs[SlotUpAttacking].frames[0].cell),
+              standing + 64.0f, 1e-3f);
+}
+
+TEST(PlayerFrameTable, EveryCellLiesOnItsSheetAndSheetsShareCellsOnlyWhereStatesShareAPose) {
+  // A cell drawn once serves every state that cuts it; distinct cells must not overlap.
+  std::map<std::tuple<int, int, int, int, int>, int> cells;
+  for (const PlayerStateSpec& spec : PlayerStateSpecs()) {
+    for (const PlayerFrameSpec& frame : spec.frames) {
+      const PixelRect& c = frame.cell;
+      EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.right <= PlayerSheetSide &&
+                  c.bottom <= PlayerSheetSide && c.left < c.right && c.top < c.bottom)
+          << spec.slot;
+      cells[{spec.sheet, c.left, c.top, c.right, c.bottom}]++;
+    }
+  }
+  for (auto a = cells.begin(); a != cells.end(); ++a) {
+    for (auto b = std::next(a); b != cells.end(); ++b) {
+      const auto& [sheetA, la, ta, ra, ba] = a->first;
+      const auto& [sheetB, lb, tb, rb, bb] = b->first;
+      const bool overlap = sheetA == sheetB && la < rb && lb < ra && ta < bb && tb < ba;
+      EXPECT_FALSE(overlap) << "sheet " << sheetA << " cells at " << la << "," << ta << " and "
+                            << lb << "," << tb;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "editor/MenuDebug.h"
+#include "engine/CheckBox.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "player/Player.h"
+#include "support/GameHarness.h"
+#include "support/TestWorld.h"
+
+// The booted game playing in its world without a map: a long floor under the first player, who
+// stands on it at (1, 0) once the world has faded in.
+class PlayingWorld : public ::testing::Test {
+ protected:
+  // The feet of the player who starts at (1, 0) in the standing body.
+  static constexpr float FloorTop = -1.225f;
+  static constexpr float Gravity = 53.0f;
+
+  void SetUp() override {
+    ASSERT_TRUE(game.Started());
+    world = GameStates->world;
+    player = world->GetFirstPlayer();
+    world->gravity = Gravity;
+    AddBoundaryQuad(*world, 0.0f, FloorTop - 1.0f, 400.0f, 2.0f);
+    GameStates->SwitchTo(world);
+    // Past the half second in which the world fades in.
+    game.StepFrames(40);
+  }
+
+  void SetSwitch(DebugToggle toggle, bool on) {
+    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
+  }
+
+  GameHarness game;
+  World* world = nullptr;
+  Player* player = nullptr;
+};

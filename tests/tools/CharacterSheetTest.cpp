@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "enemies/Ratatoskr.h"
+#include "enemies/RatatoskrAnimationPool.h"
+#include "platform/Image.h"
+#include "player/PlayerFrameTable.h"
+
+namespace {
+
+using platform::PixelRect;
+
+constexpr int SheetSide = 1024;
+// A pixel at least this opaque counts as the figure's body rather than its soft edge.
+constexpr uint32_t SolidAlpha = 128;
+
+struct SheetCell {
+  std::string what;
+  int sheet;
+  PixelRect cell;
+  float footRow;  // from the cell's top
+  bool standing;  // the figure rests on the ground in this cell
+};
+
+struct Character {
+  std::vector<std::string> files;
+  std::vector<SheetCell> cells;
+};
+
+// Player states whose pictures stand on the ground (the first state to name a cell draws it).
+const std::set<int> StandingPlayerStates = {
+    SlotIdling, SlotWalking, SlotDucking, SlotCrouching, SlotDodging, SlotCrouchWalking,
+    SlotStanding, SlotGuarding, SlotGuardBreak1Up, SlotGuardBreak1Down, SlotGroundDashing,
+    SlotGroundAttacking1, SlotUpAttacking, SlotDownAttacking};
+
+const std::set<int> AirborneRatatoskrAnimations = {RatatoskrJumpAttacking, RatatoskrFalling};
+
+Character Player() {
+  Character player{{"mainAnimations9.png", "attackAnimationAtlas1.png", "attackAnimationAtlas2.png",
+                    "attackAnimationAtlas3.png"},
+                   {}};
+  for (std::string& file : player.files) file = "Textures/Characters/Player/" + file;
+  for (const PlayerStateSpec& state : PlayerStateSpecs()) {
+    for (const PlayerFrameSpec& frame : state.frames) {
+      player.cells.push_back({"player state " + std::to_string(state.slot), state.sheet, frame.cell,
+                              FootLineInCell(state, frame.cell),
+                              StandingPlayerStates.count(state.slot) > 0});
+    }
+  }
+  return player;
+}
+
+Character Squirrel() {
+  Character squirrel{{"Textures/Characters/Ratatoskr/Ratatoskr.png"}, {}};
+  const float feetBelowMiddle = Ratatoskr::BodyHeight / 2.0f * SpritePixelsPerUnit();
+  for (const RatatoskrCell& cell : RatatoskrAnimationPool::Cells()) {
+    squirrel.cells.push_back({std::string("Ratatoskr ") + cell.action, cell.texture, cell.rect,
+                              (cell.rect.bottom - cell.rect.top) / 2.0f + feetBelowMiddle,
+                              AirborneRatatoskrAnimations.count(cell.animation) == 0});
+  }
+  return squirrel;
+}
+
+std::optional<platform::Image> LoadSheet(const std::string& file) {
+  return platform::LoadImageFile((std::filesystem::path(QM_CONTENT_DIR) / file).string(), 0, 0, 0);
+}
+
+uint32_t Alpha(uint32_t pixel) { return pixel >> 24; }
+
+class CharacterSheetTest : public ::testing::TestWithParam<Character (*)()> {};
+
+}  // namespace
+
+TEST_P(CharacterSheetTest, EveryCellHoldsAWholeFigureAndNothingLiesOutsideTheCells) {
+  const Character character = GetParam()();
+  for (size_t sheet = 0; sheet < character.files.size(); ++sheet) {
+    const std::optional<platform::Image> image = LoadSheet(character.files[sheet]);
+    ASSERT_TRUE(image) << character.files[sheet];
+    ASSERT_EQ(image->width, SheetSide);
+    ASSERT_EQ(image->height, SheetSide);
+    std::vector<bool> inCell(static_cast<size_t>(SheetSide) * SheetSide, false);
+    for (const SheetCell& c : character.cells) {
+      if (c.sheet != static_cast<int>(sheet)) continue;
+      int ink = 0, edge = 0;
+      for (int y = c.cell.top; y < c.cell.bottom; ++y) {
+        for (int x = c.cell.left; x < c.cell.right; ++x) {
+          inCell[static_cast<size_t>(y) * SheetSide + x] = true;
+          if (Alpha(image->Pixel(x, y)) == 0) continue;
+          ++ink;
+          // Two rings of texels stay clear: a figure that reaches them is cut off.
+          const bool nearEdge = x < c.cell.left + 2 || y < c.cell.top + 2 ||
+                                x >= c.cell.right - 2 || y >= c.cell.bottom - 2;
+          edge += nearEdge;
+        }
+      }
+      EXPECT_GT(ink, 200) << c.what;
+      EXPECT_EQ(edge, 0) << c.what << " reaches the edge of its cell";
+    }
+    int stray = 0, white = 0;
+    for (int y = 0; y < SheetSide; ++y) {
+      for (int x = 0; x < SheetSide; ++x) {
+        const uint32_t pixel = image->Pixel(x, y);
+        white += pixel == 0xFFFFFFFF;
+        stray += Alpha(pixel) != 0 && !inCell[static_cast<size_t>(y) * SheetSide + x];
+      }
+    }
+    EXPECT_EQ(stray, 0) << character.files[sheet];
+    EXPECT_EQ(white, 0) << character.files[sheet] << " holds pure opaque white";
+  }
+}
+
+TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStandsThem) {
+  const Character character = GetParam()();
+  std::vector<std::optional<platform::Image>> sheets;
+  for (const std::string& file : character.files) sheets.push_back(LoadSheet(file));
+  // A cell that several animations share is drawn for the first of them.
+  std::set<std::tuple<int, int, int>> drawn;
+  for (const SheetCell& c : character.cells) {
+    if (!drawn.insert({c.sheet, c.cell.left, c.cell.top}).second || !c.standing) continue;
+    const std::optional<platform::Image>& image = sheets[static_cast<size_t>(c.sheet)];
+    ASSERT_TRUE(image);
+    int lowest = c.cell.top;
+    for (int y = c.cell.top; y < c.cell.bottom; ++y) {
+      for (int x = c.cell.left; x < c.cell.right; ++x) {
+        if (Alpha(image->Pixel(x, y)) >= SolidAlpha) lowest = y + 1;
+      }
+    }
+    EXPECT_NEAR(static_cast<float>(lowest - c.cell.top), c.footRow, 1.0f)
+        << c.what << " at " << c.cell.left << ", " << c.cell.top;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest, ::testing::Values(&Player, &Squirrel));

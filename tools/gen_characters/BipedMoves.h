@@ -1,0 +1,48 @@
+#pragma once
+
+// Poses that any two-legged character takes: standing, the walk cycle with planted feet,
+// crouching, and keyed motion for everything a character does in its own way.
+
+#include <vector>
+
+#include "Biped.h"
+
+namespace figures {
+
+// How a walk looks; lengths in texels.
+struct Gait {
+  float stride = 13.0f;      // the foot's reach in front of and behind the hips
+  float lift = 8.0f;         // the swinging foot's highest point
+  float hipDrop = 3.0f;      // how far below standing height the hips ride
+  float bob = 1.8f;          // how far they rise and fall with each step
+  float lean = 6.0f;
+  float armSwing = 24.0f;    // the free arm's swing to either side, degrees
+  float headTilt = 0.0f;
+};
+
+// The hips' height when the character stands straight with flat feet.
+float StandingHipHeight(const Style& style);
+
+// Standing at rest, the weapon held low and ready.
+BipedPose Stand(const Style& style);
+
+// A moment of the walk cycle (0 to 1: the near foot lands at 0, the far foot at 0.5); the
+// foot on the ground moves back evenly under the hips, so the figure walks rather than slides.
+BipedPose Walk(const Style& style, const Gait& gait, float place);
+
+// Bending down from standing (0) to a full crouch (1), feet where they stand.
+BipedPose Crouch(const Style& style, float depth);
+
+// Every angle, position and amount the given share of the way from one pose to the other.
+BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount);
+
+struct Key {
+  float at;  // the moment, 0 to 1
+  BipedPose pose;
+};
+
+// The pose at a moment of keyed motion, eased between the keys around it (which are in
+// order of their moments).
+BipedPose Keyed(const std::vector<Key>& keys, float place);
+
+}  // namespace figures
