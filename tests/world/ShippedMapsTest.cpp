@@ -6,19 +6,20 @@
 #include <sstream>
 #include <string>
 
+#include "collision/Boundary.h"
 #include "collision/ConversationShape.h"
 #include "collision/ModifierShape.h"
 #include "collision/ShopShape.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
 #include "engine/Texture.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
-#include "platform/Renderer.h"
-#include "platform/SpriteBatch.h"
+#include "player/Player.h"
 #include "support/GameHarness.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
@@ -52,22 +53,15 @@ class ShippedMapsTest : public ::testing::Test {
     world_->LoadMap(StoredPath(name));
   }
 
-  // The level as the world draws it, from the eye over the point: the scenery in layer order,
-  // the triggers' marks, then the sprites the batch held back.
-  void DrawLevel(float x, float y) {
-    const platform::Vector3 eye{x + world_->cameraOffset.x, y + world_->cameraOffset.y,
-                                MainCamera->eye.z};
-    MainCamera->eye = eye;
-    MainCamera->targetEye = eye;
-    MainCamera->ResetLookAt();
-    Device->Clear(ClearColor.ToD3DColor());
-    Device->BeginScene();
-    SpriteRenderer->Begin();
-    for (auto& [layer, entry] : world_->shapeLayers.entries) entry.item->Draw();
-    for (auto& [layer, entry] : world_->spriteLayers.entries) entry.item->Draw();
-    for (const auto& modifier : world_->modifiers) modifier->Draw();
-    SpriteRenderer->End();
-    Device->EndScene();
+  // Shows the map in play with the first player standing at the point: the world fades in
+  // and its camera comes to rest on the player.
+  void Show(const std::string& name, float x, float y) {
+    if (world_->GetMapName() != StoredPath(name)) Load(name);
+    Player* player = world_->GetFirstPlayer();
+    player->body->SetPositionXYZ(x, y, 0.0f);
+    player->body->SetVelocity(0.0f, 0.0f, 0.0f);
+    if (GameStates->current != world_) GameStates->SwitchTo(world_);
+    game_.StepFrames(60);
   }
 
   GameHarness game_;
@@ -133,24 +127,18 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
   };
   const View views[] = {
       {"DemoNewGameMap", "NewGameSpawn", -18.0f, 1.3f},
-      {"DemoNewGameMap", "NewGameGate", 22.0f, 1.3f},
+      {"DemoNewGameMap", "NewGameGate", 24.0f, 1.3f},
       {"DemoHubMap", "HubSquare", 0.0f, 1.3f},
       {"DemoHubMap", "HubShops", -24.0f, 1.3f},
-      {"DemoHubMap", "HubTerrace", 30.0f, 4.6f},
+      {"DemoHubMap", "HubTerrace", 33.0f, 4.6f},
       {"DemoVersusMap", "Versus", 0.0f, 1.3f},
   };
   for (const View& view : views) {
-    if (world_->GetMapName() != StoredPath(view.map)) Load(view.map);
+    Show(view.map, view.x, view.y);
     for (const auto& texture : world_->resources) {
       EXPECT_NE(texture->texture, nullptr) << view.map << ": " << texture->path;
     }
-    DrawLevel(view.x, view.y);
-    const fs::path picture = game_.Folder() / (std::string(view.name) + ".png");
-    ASSERT_TRUE(game_.SaveFrame(picture.string()));
-    if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
-      fs::copy_file(picture, fs::path(keep) / picture.filename(),
-                    fs::copy_options::overwrite_existing);
-    }
+    ASSERT_TRUE(game_.KeepFrame(std::string(view.name) + ".png"));
     // Blue sky at the top, brown earth at the bottom, nothing left in the clear colour.
     const uint32_t sky = game_.Pixel(400, 10);
     const uint32_t earth = game_.Pixel(400, 590);
@@ -160,4 +148,29 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       ASSERT_NE(game_.Pixel(x, 500), ClearColor.ToD3DColor()) << view.name << ": a gap at " << x;
     }
   }
+}
+
+TEST_F(ShippedMapsTest, FromTheHubsSpawnPointThePlayerWalksUpTheRampOntoTheTerrace) {
+  Show("DemoHubMap", world_->spawnPoint.x, world_->spawnPoint.y);
+  Player* player = world_->GetFirstPlayer();
+  // The boundaries in map order: floor, two walls, two plank platforms, the ramp, the terrace.
+  ASSERT_EQ(world_->boundaries.size(), 7u);
+  const Boundary* floor = world_->boundaries[0].get();
+  const Boundary* ramp = world_->boundaries[5].get();
+  const Boundary* terrace = world_->boundaries[6].get();
+  ASSERT_EQ(player->groundContact, floor) << "stands on the square at the spawn point";
+
+  game_.PressKey(VirtualKey::D);
+  bool climbed = false;
+  for (int frame = 0; frame < 300 && player->groundContact != terrace; ++frame) {
+    game_.Step();
+    climbed = climbed || player->groundContact == ramp;
+  }
+  game_.ReleaseKey(VirtualKey::D);
+  EXPECT_TRUE(climbed) << "up the slope";
+  ASSERT_EQ(player->groundContact, terrace);
+  game_.StepFrames(40);
+  EXPECT_EQ(player->groundContact, terrace) << "and stays there";
+  EXPECT_NEAR(player->body->position.y - player->body->height / 2, 3.3f, 0.01f);
+  ASSERT_TRUE(game_.KeepFrame("HubTerraceReached.png"));
 }

@@ -195,6 +195,36 @@ Canvas Bark() {
   return canvas;
 }
 
+void DrawLeaf(Canvas& canvas, float cx, float cy, float angle, float length, float breadth,
+              uint32_t color) {
+  const float c = std::cos(angle);
+  const float s = std::sin(angle);
+  const int reach = static_cast<int>(length) + 2;
+  for (int dy = -reach; dy <= reach; ++dy) {
+    for (int dx = -reach; dx <= reach; ++dx) {
+      const float px = static_cast<float>(dx) + 0.5f - (cx - std::floor(cx));
+      const float py = static_cast<float>(dy) + 0.5f - (cy - std::floor(cy));
+      const float along = px * c + py * s;
+      const float across = -px * s + py * c;
+      const float inside =
+          1.0f - (along * along) / (length * length) - (across * across) / (breadth * breadth);
+      if (inside <= 0.0f) continue;
+      // Darker along the midrib, lighter towards the tip that faces up.
+      const float midrib = std::abs(across) < 0.8f ? 0.8f : 1.0f;
+      const float toward = 0.9f + 0.2f * along / length;
+      const int tx = static_cast<int>(std::floor(cx)) + dx;
+      const int ty =
+          ((static_cast<int>(std::floor(cy)) + dy) % canvas.height + canvas.height) % canvas.height;
+      canvas.Blend(tx, ty, Shade(color, midrib * toward), std::min(inside * 6.0f, 1.0f));
+    }
+  }
+}
+
+uint32_t LeafGreen(int leaf, uint32_t seed) {
+  return Rgb(52 + static_cast<int>(40 * Hash(leaf, 5, seed)),
+             110 + static_cast<int>(50 * Hash(leaf, 6, seed)), 40);
+}
+
 Canvas Leaves() {
   Canvas canvas(256, 256);
   for (int y = 0; y < canvas.height; ++y) {
@@ -205,35 +235,10 @@ Canvas Leaves() {
   }
   // Later leaves lie on top and are lit more.
   for (int leaf = 0; leaf < LeafCount; ++leaf) {
-    const float cx = Hash(leaf, 0, 42) * canvas.width;
-    const float cy = Hash(leaf, 1, 42) * canvas.height;
-    const float angle = Hash(leaf, 2, 42) * TwoPi;
-    const float length = 9.0f + 6.0f * Hash(leaf, 3, 42);
-    const float breadth = 4.0f + 2.0f * Hash(leaf, 4, 42);
     const float lit = 0.6f + 0.7f * static_cast<float>(leaf) / LeafCount;
-    const uint32_t green = Rgb(52 + static_cast<int>(40 * Hash(leaf, 5, 42)),
-                               110 + static_cast<int>(50 * Hash(leaf, 6, 42)), 40);
-    const float c = std::cos(angle);
-    const float s = std::sin(angle);
-    const int reach = static_cast<int>(length) + 2;
-    for (int dy = -reach; dy <= reach; ++dy) {
-      for (int dx = -reach; dx <= reach; ++dx) {
-        const float px = static_cast<float>(dx) + 0.5f - (cx - std::floor(cx));
-        const float py = static_cast<float>(dy) + 0.5f - (cy - std::floor(cy));
-        const float along = px * c + py * s;
-        const float across = -px * s + py * c;
-        const float inside =
-            1.0f - (along * along) / (length * length) - (across * across) / (breadth * breadth);
-        if (inside <= 0.0f) continue;
-        // Darker along the midrib, lighter towards the tip that faces up.
-        const float midrib = std::abs(across) < 0.8f ? 0.8f : 1.0f;
-        const float toward = 0.9f + 0.2f * along / length;
-        const int tx = static_cast<int>(std::floor(cx)) + dx;
-        const int ty = ((static_cast<int>(std::floor(cy)) + dy) % canvas.height + canvas.height) %
-                       canvas.height;
-        canvas.Blend(tx, ty, Shade(green, lit * midrib * toward), std::min(inside * 6.0f, 1.0f));
-      }
-    }
+    DrawLeaf(canvas, Hash(leaf, 0, 42) * canvas.width, Hash(leaf, 1, 42) * canvas.height,
+             Hash(leaf, 2, 42) * TwoPi, 9.0f + 6.0f * Hash(leaf, 3, 42),
+             4.0f + 2.0f * Hash(leaf, 4, 42), Shade(LeafGreen(leaf, 42), lit));
   }
   return canvas;
 }

@@ -17,14 +17,11 @@ struct TileFile {
 };
 
 const TileFile TileFiles[] = {
-    {"GrassEarth.png", tiles::GrassEarth},
-    {"StoneBlocks.png", tiles::StoneBlocks},
-    {"Planks.png", tiles::Planks},
-    {"Bark.png", tiles::Bark},
-    {"Leaves.png", tiles::Leaves},
-    {"Sky.png", tiles::Sky},
-    {"Hills.png", tiles::Hills},
-    {"Trees.png", tiles::Trees},
+    {"GrassEarth.png", tiles::GrassEarth}, {"StoneBlocks.png", tiles::StoneBlocks},
+    {"Planks.png", tiles::Planks},         {"Bark.png", tiles::Bark},
+    {"Leaves.png", tiles::Leaves},         {"Sky.png", tiles::Sky},
+    {"Hills.png", tiles::Hills},           {"Trees.png", tiles::Trees},
+    {"Props.png", tiles::Props},
 };
 
 }  // namespace
