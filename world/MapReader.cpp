@@ -170,7 +170,9 @@ class MapReader {
   // False when a record could not be read: the load stops there.
   bool ReadRecords() {
     std::string line;
-    if (!lines_.Next(line)) return false;
+    do {
+      if (!lines_.Next(line)) return false;
+    } while (line.find_first_not_of(" \t") == std::string::npos);
     std::istringstream header = FieldsOf(line);
     if (!ReadHeader(header)) return false;
     while (lines_.Next(line)) {

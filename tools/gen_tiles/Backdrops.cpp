@@ -8,8 +8,6 @@ namespace tiles {
 
 namespace {
 
-constexpr float TwoPi = 6.28318531f;
-
 constexpr uint32_t SkyTop = 0xFF2F5E9C;
 constexpr uint32_t SkyHorizon = 0xFFB9D8EE;
 constexpr uint32_t HorizonGlow = 0xFFEBDCC2;

@@ -12,6 +12,8 @@
 
 namespace tiles {
 
+inline constexpr float TwoPi = 6.28318531f;
+
 struct Canvas {
   Canvas(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0) {}
 

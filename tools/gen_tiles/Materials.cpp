@@ -9,8 +9,6 @@ namespace tiles {
 
 namespace {
 
-constexpr float TwoPi = 6.28318531f;
-
 // Grass over earth: tufts against the open sky, a band of turf, then soil that darkens and
 // grows stonier with depth.
 constexpr int TurfTop = 44;

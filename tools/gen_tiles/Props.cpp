@@ -8,8 +8,6 @@ namespace tiles {
 
 namespace {
 
-constexpr float TwoPi = 6.28318531f;
-
 constexpr int BushLeaves = 1100;
 constexpr uint32_t BushShade = 0xFF1E4420;
 constexpr float BushCenter = 128.0f;
