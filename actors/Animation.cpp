@@ -31,6 +31,13 @@ void StepFrames(List& list, float dt) {
   list.frameTime = remainder;
 }
 
+template <typename List>
+void RewindFrames(List& list) {
+  list.totalTime = 0.0f;
+  list.frameTime = 0.0f;
+  list.current = list.frames.empty() ? nullptr : list.frames.front();
+}
+
 template <typename Entry>
 float SumDurations(const Entry* first) {
   float sum = 0.0f;
@@ -78,7 +85,11 @@ void Animation::Clear() {
   current = nullptr;
 }
 
+void Animation::Rewind() { RewindFrames(*this); }
+
 void FrameSequence::Advance(float dt) { StepFrames(*this, dt); }
+
+void FrameSequence::Rewind() { RewindFrames(*this); }
 
 void FrameSequence::AdvanceShapeFrames(float dt) {
   StepFrames(*this, dt);

@@ -49,6 +49,8 @@ class Animation {
   void Advance(float dt);
   // Forgets the frames, which stay with their pool.
   void Clear();
+  // Back to the start of the first frame.
+  void Rewind();
 
   std::vector<AnimationFrame*> frames;
   AnimationFrame* current = nullptr;
@@ -66,6 +68,8 @@ class FrameSequence {
   void Advance(float dt);
   // Advance, then mirror the current strike shape with its owner's facing.
   void AdvanceShapeFrames(float dt);
+  // Back to the start of the first entry.
+  void Rewind();
 
   std::vector<FrameEntry*> frames;
   FrameEntry* current = nullptr;

@@ -1,16 +1,47 @@
 #include "actors/Enemy.h"
 
 #include "actors/EnemyResources.h"
+#include "actors/State.h"
+#include "collision/Boundary.h"
+#include "collision/Hit.h"
+#include "engine/BarMeter.h"
+#include "engine/Globals.h"
+#include "engine/Texture.h"
+#include "engine/draw/Sprite.h"
 #include "player/Player.h"
 #include "world/World.h"
+
+using platform::Vector3;
 
 namespace {
 
 constexpr int FallbackPoolKind = 0;
 
+// The meters float above the sprite.
+constexpr float HealthMeterRise = 3.0f;
+constexpr float StaminaMeterRise = 2.0f;
+constexpr float MeterWidth = 3.0f;
+constexpr float MeterHeight = 0.5f;
+constexpr Color4 HealthMeterColor{200, 128, 0, 0};
+constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
+
+template <typename BodyShape>
+std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
+                                         const Vector3& position) {
+  auto shape = std::make_unique<BodyShape>();
+  shape->SetName(name);
+  shape->SetFillColor(color);
+  shape->SetDimensions(size.x, size.y, size.z);
+  shape->SetPosition(position);
+  return shape;
+}
+
 }  // namespace
 
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
+
+// The concrete enemy's states, which refer to these parts, are gone by now.
+Enemy::~Enemy() = default;
 
 std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResources& resources,
                                                                int kind) {
@@ -21,6 +52,11 @@ std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResour
   return pool->Create(*textures);
 }
 
+std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const World* owner, int kind) {
+  if (!owner || !owner->enemyResources) return nullptr;
+  return CreateAnimationPool(*owner->enemyResources, kind);
+}
+
 int Enemy::FindKindByName(const EnemyResources& resources, const std::string& name) {
   for (int kind = 0; kind < EnemyKindCount; ++kind) {
     const Enemy* prototype = resources.GetPrototype(kind);
@@ -29,9 +65,125 @@ int Enemy::FindKindByName(const EnemyResources& resources, const std::string& na
   return -1;
 }
 
+void Enemy::EnterState(State* next) {
+  if (!next) return;
+  next->Enter();
+  state = next;
+}
+
 bool Enemy::GiveExperience() {
   Player* player = world ? world->GetFirstPlayer() : nullptr;
   if (!player) return false;
   player->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
   return true;
+}
+
+void Enemy::InitializeBody(const char* bodyName, const char* hitBoxName, const Vector3& size,
+                           const Vector3& position, int32_t groupNumber) {
+  ownBody = MakeBodyShape<BoundingQuad>(bodyName, BoundingColor, size, position);
+  ownBody->previousPosition = position;
+  body = ownBody.get();
+
+  ownHitBox = MakeBodyShape<HitQuad>(hitBoxName, HitBoxColor, size, position);
+  ownHitBox->hitValue = drawLayer;
+  hitBox = ownHitBox.get();
+
+  facing = 1;
+  groundContact = nullptr;
+  wallContact = nullptr;
+  drawLayer = groupNumber;
+}
+
+void Enemy::WriteGrowth(std::span<const GainedValue> values,
+                        std::span<const float> fromBaseAttack) {
+  // Straight into the gained sheet; the totals and derived values follow once, below.
+  StatBlock& gained = *stats;
+  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
+    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
+  }
+  RecomputeTotalStats();
+  RecomputeDerivedStats();
+}
+
+void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect& cell) {
+  Texture* sheet = textures.empty() ? nullptr : textures.front().get();
+  ownSprite = std::make_unique<Sprite>(sheet);
+  ownSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
+  ownSprite->dirty = 1;
+}
+
+void Enemy::MakeSpriteAndMeters() {
+  const AnimationFrame* first = state && state->animation ? state->animation->current : nullptr;
+  ownSprite = std::make_unique<Sprite>(first ? first->texture : nullptr, 1, body->position, 0.0f,
+                                       platform::PixelRect{});
+  if (first) SetSourceRectFromFrame(*ownSprite, *first);
+  sprite = ownSprite.get();
+
+  const Vector3 at = ownSprite->position;
+  healthMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxHealth], at.x, at.y + HealthMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, HealthMeterColor);
+  staminaMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxStamina], at.x, at.y + StaminaMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, StaminaMeterColor);
+  staminaMeter->AddTick(derived[Derived::ResistanceFactor] * derived[Derived::BreakPoint1Factor],
+                        HealthMeterColor);
+
+  if (!state) return;
+  if (state->animation) state->animation->Advance(0.0f);
+  state->UpdateShapeFrames(0.0f);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+}
+
+void Enemy::PlaceSprite() { sprite->SetPosition(body->position); }
+
+void Enemy::Update(float dt) {
+  if (!state || !sprite) return;
+  state->Update(dt);
+  if (state->animation && state->animation->current) {
+    SetSourceRectFromFrame(*sprite, *state->animation->current);
+  }
+  body->Move(dt);
+  const uint8_t mirrored = facing == -1 ? 1 : 0;
+  if (sprite->flipHorizontal != mirrored) {
+    sprite->flipHorizontal = mirrored;
+    sprite->dirty = 1;
+  }
+  StepPhysics(dt);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+  PlaceSprite();
+  const Vector3 at = sprite->position;
+  healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
+  staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
+  RefreshMeterLimits(dt);
+}
+
+void Enemy::StepOnBoundaries(float dt, bool followGroundDown) {
+  if (!world) return;
+  BoundingShape* touched = nullptr;
+  const Vector3 push = world->CollideWithBoundaries(body, &touched);
+  const bool wasGrounded = groundContact != nullptr;
+  groundContact = nullptr;
+  wallContact = nullptr;
+  if (push.x != 0.0f && touched && touched->type == ShapeTypeQuad) {
+    wallContact = dynamic_cast<BoundingQuad*>(touched);
+  }
+  if (push.y != 0.0f && touched) groundContact = touched;
+  body->SetPosition(body->position + push);
+  if (sprite) PlaceSprite();
+
+  Vector3& velocity = body->velocity;
+  if (push.x != 0.0f) velocity.x = 0.0f;
+  if ((push.y < 0.0f && velocity.y > 0.0f) || (push.y > 0.0f && velocity.y <= 0.0f)) {
+    velocity.y = 0.0f;
+  }
+  if (followGroundDown && !groundContact && wasGrounded && velocity.y <= 0.0f) ProbeGround();
+  if (groundContact) {
+    ApplyDrag(dt);
+  } else {
+    ApplyAirDrag(dt);
+  }
 }

@@ -4,20 +4,37 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "actors/Actor.h"
+#include "actors/EnemyAnimationPool.h"
 
-class EnemyAnimationPool;
 class EnemyResources;
+class HitQuad;
+class Sprite;
+
+// One gained statistic an enemy starts with.
+struct GainedValue {
+  int index;
+  float value;
+};
 
 // What every enemy shares: its kind in the catalogue, the map line it is made from and written
-// to, and the experience it pays when it dies.
+// to, the experience it pays when it dies, and the body, hit box and sprite it owns.
 class Enemy : public Actor {
  public:
   static constexpr int32_t ActorKindEnemy = 1;
 
   explicit Enemy(std::string name);
+  ~Enemy() override;
+
+  // The frame step most kinds share: the state, the picture of its frame, the move, the
+  // facing, the physics step, the strike, hit box and sprite placed, the meters above the
+  // sprite. A prototype does nothing.
+  void Update(float dt) override;
+  // The body with its debug text, and the boundary stood on.
+  void DrawDebugInfo() override { DrawDebugShapes(); }
 
   // A new enemy of the same class at that place.
   virtual std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z,
@@ -35,8 +52,13 @@ class Enemy : public Actor {
   // of kind 0. Null when that pool is not in the catalogue.
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const EnemyResources& resources,
                                                                  int kind);
+  // The same from the world's catalogue; null without a world or catalogue.
+  static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const World* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
+
+  // Enters the state and makes it current; the state left runs no exit step. Null does nothing.
+  void EnterState(State* next);
 
   // Pays the total given experience to the world's first player. False, and nothing paid,
   // while the world has no player.
@@ -44,4 +66,31 @@ class Enemy : public Actor {
 
   // The kind number of the catalogue, 0 to 6.
   int32_t enemyKind = 0;
+
+ protected:
+  // The body and the hit box, both of that size at the place; the hit box copies the group
+  // number the actor has now, then the actor takes its own group number, faces right and
+  // touches nothing.
+  void InitializeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& size,
+                      const platform::Vector3& position, int32_t groupNumber);
+  // Writes the values into the gained sheet in order, then the run from BaseAttack onward;
+  // the totals and derived values follow once.
+  void WriteGrowth(std::span<const GainedValue> values, std::span<const float> fromBaseAttack = {});
+  // The prototype's picture: that cell of the first texture of the group. It is not drawn.
+  void MakePicture(const TextureGroup& textures, const platform::PixelRect& cell);
+  // Once the first state is current: the sprite on its frame at the body, the health and
+  // stamina meters above the sprite with the first break point's tick, and the first frame
+  // settled with the strike and the hit box in place.
+  void MakeSpriteAndMeters();
+  // Takes the push-out of the world's boundaries: the contacts (a sideways push by a quad is
+  // a wall), the body and sprite moved out, the velocity stopped against what pushed, then
+  // drag on the ground and air drag off it. One that follows the ground down probes for it
+  // after walking off an edge.
+  void StepOnBoundaries(float dt, bool followGroundDown);
+  void PlaceSprite();
+
+  std::unique_ptr<BoundingQuad> ownBody;
+  std::unique_ptr<HitQuad> ownHitBox;
+  // The drawn sprite; on a prototype only a picture.
+  std::unique_ptr<Sprite> ownSprite;
 };

@@ -1,5 +1,52 @@
 #include "actors/EnemyAnimationPool.h"
 
+#include <array>
+
+#include "engine/Texture.h"
+
+namespace {
+
+// Texel corners in the frame order: (right, bottom), (left, bottom), (right, top), (left, top).
+std::array<float, 8> Corners(const platform::PixelRect& r) {
+  const auto left = static_cast<float>(r.left), top = static_cast<float>(r.top);
+  const auto right = static_cast<float>(r.right), bottom = static_cast<float>(r.bottom);
+  return {right, bottom, left, bottom, right, top, left, top};
+}
+
+}  // namespace
+
+void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
+                                     const TextureGroup& textures) {
+  const size_t count = cells.size();
+  std::vector<std::unique_ptr<AnimationFrame>> built(count);
+  // Last first, so that each frame can point at the one that follows it.
+  for (size_t i = count; i-- > 0;) {
+    const EnemyCell& cell = cells[i];
+    const bool chained = i + 1 < count && cells[i + 1].animation == cell.animation;
+    const auto texture = static_cast<size_t>(cell.texture);
+    Texture* sheet = texture < textures.size() ? textures[texture].get() : nullptr;
+    built[i] =
+        CreateAnimationFrame(cell.frame, cell.duration, chained ? built[i + 1].get() : nullptr,
+                             sheet, Corners(cell.rect));
+  }
+  frames = std::move(built);
+  defaultFrame = frames.empty() ? nullptr : frames.front().get();
+}
+
+std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(std::span<const EnemyCell> cells,
+                                                                int number, bool loops) const {
+  auto animation = std::make_unique<Animation>();
+  for (size_t i = 0; i < cells.size() && i < frames.size(); ++i) {
+    if (cells[i].animation == number) animation->frames.push_back(frames[i].get());
+  }
+  // One-frame animations keep length 0, even for a pose that never ends.
+  if (animation->frames.size() > 1) {
+    animation->length = ChainLength(animation->frames.front());
+    animation->loop = loops ? 1 : 0;
+  }
+  return animation;
+}
+
 std::unique_ptr<Animation> CreateAnimation(const EnemyAnimationPool& pool) {
   auto animation = std::make_unique<Animation>();
   if (pool.defaultFrame) animation->frames.push_back(pool.defaultFrame);

@@ -1,14 +1,34 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "actors/Animation.h"
+#include "platform/Vertex.h"
 
 class Texture;
 
 // The textures one or more enemy kinds draw from, in load order.
 using TextureGroup = std::vector<std::unique_ptr<Texture>>;
+
+// One cell of an enemy's sheet: a frame of its pool and the animation that plays it. A pool
+// builds its frames from its table of cells, and the sheet's picture is drawn from the same
+// table.
+struct EnemyCell {
+  const wchar_t* frame;      // the frame's name
+  int texture;               // index in the pool's texture list
+  platform::PixelRect rect;  // texels: left, top, right, bottom
+  float duration;            // seconds
+  int animation;             // the animation's number
+  const char* action;        // what the state that shows it does: "Idling", "Running" ...
+  int place;                 // 0 for the first frame of the animation
+};
+
+// The cell at that column and row of a sheet cut into cells of one size, in texels.
+constexpr platform::PixelRect GridCell(int column, int row, int width, int height) {
+  return {column * width, row * height, (column + 1) * width, (row + 1) * height};
+}
 
 // The frames of one enemy kind and the animations built from them. The frames belong to the
 // pool; the animations it hands out point at them.
@@ -29,6 +49,14 @@ class EnemyAnimationPool {
 
  protected:
   EnemyAnimationPool() = default;
+
+  // One frame per cell, in table order; a frame's chain successor is the next row of the same
+  // animation. The first frame is the default one.
+  void BuildFrames(std::span<const EnemyCell> cells, const TextureGroup& textures);
+  // The frames of that animation in chain order; with more than one it has the length of its
+  // chain and the loop flag. No frames when the table has no such animation.
+  std::unique_ptr<Animation> CollectAnimation(std::span<const EnemyCell> cells, int number,
+                                              bool loops) const;
 };
 
 // An animation that shows only the pool's default frame.

@@ -1,16 +1,33 @@
 #include "actors/EnemyResources.h"
+#include "enemies/DemoWall.h"
+#include "enemies/DemoWallAnimationPool.h"
+#include "enemies/NidhoggletAggressive.h"
+#include "enemies/NidhoggletAnimationPools.h"
+#include "enemies/NidhoggletPassive.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
+
+namespace {
+
+// A kind whose pool and prototype are both built from its texture group.
+template <typename Pool, typename Kind>
+EnemyKindEntry KindEntry() {
+  return {[](const TextureGroup& textures) { return std::make_unique<Pool>(textures); },
+          [](World* owner, const TextureGroup& textures) {
+            return std::make_unique<Kind>(owner, textures);
+          }};
+}
+
+}  // namespace
 
 const EnemyKindTable& RegisteredEnemyKinds() {
   static const EnemyKindTable kinds = [] {
     EnemyKindTable table{};
-    table[Ratatoskr::Kind] = {[](const TextureGroup& textures) {
-                                return std::make_unique<RatatoskrAnimationPool>(textures);
-                              },
-                              [](World* owner, const TextureGroup& textures) {
-                                return std::make_unique<Ratatoskr>(owner, textures);
-                              }};
+    table[NidhoggletPassive::Kind] = KindEntry<NidhoggletPassiveAnimationPool, NidhoggletPassive>();
+    table[NidhoggletAggressive::Kind] =
+        KindEntry<NidhoggletAggressiveAnimationPool, NidhoggletAggressive>();
+    table[Ratatoskr::Kind] = KindEntry<RatatoskrAnimationPool, Ratatoskr>();
+    table[DemoWall::Kind] = KindEntry<DemoWallAnimationPool, DemoWall>();
     return table;
   }();
   return kinds;

@@ -1,6 +1,7 @@
 #include "actors/EnemyState.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "actors/Actor.h"
@@ -18,6 +19,7 @@ namespace {
 
 // How far above the body's centre the damage number starts.
 constexpr float DamageTextRise = 1.0f;
+constexpr float Forever = std::numeric_limits<float>::max();
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
 
@@ -40,7 +42,7 @@ void EnemyState::Exit() {
   }
 }
 
-void EnemyState::CheckIncomingHits() {
+void EnemyState::CheckIncomingHits(KnockBack knockBack) {
   World* world = owner ? owner->world : nullptr;
   if (!world || !owner->hitBox) return;
   HitQuad* hitBox = owner->hitBox;
@@ -48,7 +50,9 @@ void EnemyState::CheckIncomingHits() {
     if (!strike || !Collide(hitBox, strike)) continue;
     if (hitBox->Contains(strike)) continue;
     holdTimer = strike->freezeTime;
-    if (owner->body) owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
+    if (knockBack == KnockBack::Applied && owner->body) {
+      owner->body->velocity = ComputeStrikeVector(*strike, *owner->body);
+    }
     strike->hitList.AddUnique(hitBox);
     hitBox->hitList.push_back(strike);
 
@@ -68,4 +72,31 @@ void EnemyState::CheckIncomingHits() {
                                 at.z, ColorBlack);
     }
   }
+}
+
+void EnemyState::UpdateIdle(float dt) {
+  stateTime += dt;
+  if (owner) owner->ApplyGravity(dt);
+  if (animation) animation->Advance(dt);
+}
+
+StrikeQuad* EnemyState::MakeLastingStrike(std::wstring entryName, const StrikeValues& values) {
+  auto strike = std::make_unique<StrikeQuad>();
+  strike->SetFillColor(StrikeColor);
+  strike->SetDimensions(values.width, values.height, 0.0f);
+  strike->owner = owner;
+  strike->offset = values.offset;
+  strike->force = values.force;
+  strike->damage = values.damage;
+  strike->freezeTime = values.freeze;
+  auto entry = MakeFrameEntry(std::move(entryName), Forever, strike.get(), nullptr);
+  auto sequence = std::make_unique<FrameSequence>();
+  sequence->frames.push_back(entry.get());
+  sequence->length = Forever;
+  strikeFrames = sequence.get();
+  StrikeQuad* made = strike.get();
+  strikes.push_back(std::move(strike));
+  entries.push_back(std::move(entry));
+  sequences.push_back(std::move(sequence));
+  return made;
 }

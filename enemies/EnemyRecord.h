@@ -3,10 +3,15 @@
 #include <cstdint>
 #include <initializer_list>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <vector>
 
+#include "actors/EnemyAnimationPool.h"
+#include "platform/MathTypes.h"
+
 class Enemy;
+class World;
 
 // The fields of an enemy's map line after its kind: "id level x y [extras] facing". Each class
 // reads the line whole with ReadEnemyLine, makes the enemy only from a line that passed, and
@@ -32,6 +37,19 @@ bool ReadEnemyLine(std::istream& in, int extraCount, EnemyLine& line);
 // becomes gained experience, the meters are refreshed and the health filled, and the enemy faces
 // as the line says.
 void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line);
+
+// An enemy of that class made from the rest of the current line, which is left in `line` for
+// the class's own extras. Null, with nothing made, for a line that does not read whole.
+template <typename EnemyClass>
+std::unique_ptr<EnemyClass> ReadEnemy(std::istream& in, World* owner,
+                                      std::unique_ptr<EnemyAnimationPool> pool, int extraCount,
+                                      EnemyLine& line) {
+  if (!ReadEnemyLine(in, extraCount, line)) return nullptr;
+  auto made =
+      std::make_unique<EnemyClass>(owner, platform::Vector3{line.x, line.y, 0.0f}, std::move(pool));
+  ApplyEnemyLine(*made, line);
+  return made;
+}
 
 // The whole line in one write: the kind, the body's id (the map writer numbers the bodies 1, 2,
 // 3 ... before it writes), the level, the body's x and y, the extras, the facing letter and a

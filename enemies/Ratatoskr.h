@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -7,9 +8,7 @@
 #include "actors/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
-class HitQuad;
 class RatatoskrState;
-class Sprite;
 struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
@@ -23,6 +22,12 @@ class Ratatoskr : public Enemy {
   static constexpr float BodyHeight = 0.7f;
   // The home point, range and facing letter follow y in its map line.
   static constexpr int ExtraLineFields = 3;
+  // Its gained statistics from BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
+  static constexpr std::array<float, 46> FighterValues{
+      1, 0, 0, 0, 10, 0.05f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
+      0, 0, 0, 0, 1,  1,     1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
+      0, 0, 0, 0, 0,  0,     0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
+  };
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
@@ -33,8 +38,6 @@ class Ratatoskr : public Enemy {
             std::unique_ptr<EnemyAnimationPool> pool);
   ~Ratatoskr() override;
 
-  void Update(float dt) override;
-  void DrawDebugInfo() override { DrawDebugShapes(); }
   // With a pool of its own from the world's catalogue; the flag is not used.
   std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
@@ -59,11 +62,6 @@ class Ratatoskr : public Enemy {
 
  private:
   void Initialize(const platform::Vector3& position);
-  void PlaceSprite();
 
-  std::unique_ptr<BoundingQuad> ownBody;
-  std::unique_ptr<HitQuad> ownHitBox;
-  // The drawn sprite; on the prototype only a picture.
-  std::unique_ptr<Sprite> ownSprite;
   std::unique_ptr<RatatoskrStateTable> states;
 };

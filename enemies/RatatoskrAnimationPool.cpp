@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/Texture.h"
-
 namespace {
 
 constexpr float Step = 0.10000001f;
@@ -13,7 +11,7 @@ constexpr float Held = RatatoskrAnimationPool::FrameNeverEnds;
 // A cell of the sheet by its column and row.
 constexpr platform::PixelRect Cell(int column, int row) {
   constexpr int side = RatatoskrAnimationPool::CellSide;
-  return {column * side, row * side, (column + 1) * side, (row + 1) * side};
+  return GridCell(column, row, side, side);
 }
 
 // Luring reuses the running cells, Attacking5 the falling cell; the two leaps share a cell, as
@@ -44,32 +42,12 @@ constexpr std::array<RatatoskrCell, 20> CellTable{{
 
 constexpr std::array<int, 2> LoopingAnimations{RatatoskrRunning, RatatoskrLuring};
 
-// Texel corners in the frame order: (right, bottom), (left, bottom), (right, top), (left, top).
-std::array<float, 8> Corners(const platform::PixelRect& r) {
-  const auto left = static_cast<float>(r.left), top = static_cast<float>(r.top);
-  const auto right = static_cast<float>(r.right), bottom = static_cast<float>(r.bottom);
-  return {right, bottom, left, bottom, right, top, left, top};
-}
-
 }  // namespace
 
 std::span<const RatatoskrCell> RatatoskrAnimationPool::Cells() { return CellTable; }
 
 RatatoskrAnimationPool::RatatoskrAnimationPool(const TextureGroup& textures) {
-  const size_t count = CellTable.size();
-  std::vector<std::unique_ptr<AnimationFrame>> built(count);
-  // Last first, so that each frame can point at the one that follows it.
-  for (size_t i = count; i-- > 0;) {
-    const RatatoskrCell& cell = CellTable[i];
-    const bool chained = i + 1 < count && CellTable[i + 1].animation == cell.animation;
-    const auto texture = static_cast<size_t>(cell.texture);
-    Texture* sheet = texture < textures.size() ? textures[texture].get() : nullptr;
-    built[i] =
-        CreateAnimationFrame(cell.frame, cell.duration, chained ? built[i + 1].get() : nullptr,
-                             sheet, Corners(cell.rect));
-  }
-  frames = std::move(built);
-  defaultFrame = frames.front().get();
+  BuildFrames(CellTable, textures);
 }
 
 std::unique_ptr<EnemyAnimationPool> RatatoskrAnimationPool::Create(
@@ -78,16 +56,8 @@ std::unique_ptr<EnemyAnimationPool> RatatoskrAnimationPool::Create(
 }
 
 std::unique_ptr<Animation> RatatoskrAnimationPool::GetAnimation(int number) {
-  auto animation = std::make_unique<Animation>();
-  for (size_t i = 0; i < CellTable.size(); ++i) {
-    if (CellTable[i].animation == number) animation->frames.push_back(frames[i].get());
-  }
+  const bool loops = std::ranges::find(LoopingAnimations, number) != LoopingAnimations.end();
+  auto animation = CollectAnimation(CellTable, number, loops);
   if (animation->frames.empty()) return CreateAnimation(*this);
-  // One-frame animations keep length 0, even for a pose that never ends.
-  if (animation->frames.size() > 1) {
-    animation->length = ChainLength(animation->frames.front());
-    const bool loops = std::ranges::find(LoopingAnimations, number) != LoopingAnimations.end();
-    animation->loop = loops ? 1 : 0;
-  }
   return animation;
 }

@@ -5,7 +5,6 @@
 #include <span>
 
 #include "actors/EnemyAnimationPool.h"
-#include "platform/Vertex.h"
 
 // The Ratatoskr's states in table order. Each state shows the animation of its own number.
 enum RatatoskrStateIndex : int {
@@ -26,18 +25,9 @@ enum RatatoskrStateIndex : int {
   RatatoskrStateCount
 };
 
-// One cell of the Ratatoskr's sheet: a frame of the pool and the animation that plays it. The
-// pool builds its frames from these rows and the sheet's picture is drawn from the same rows.
-// Texture 0 of the Ratatoskr's list is Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
-struct RatatoskrCell {
-  const wchar_t* frame;      // the frame's name
-  int texture;               // index in the pool's texture list
-  platform::PixelRect rect;  // texels: left, top, right, bottom
-  float duration;            // seconds
-  int animation;             // the animation's number, which is also its state's index
-  const char* action;        // what that state does: "Idling", "Running" ...
-  int place;                 // 0 for the first frame of the animation
-};
+// The Ratatoskr's rows of the shared cell layout; each animation's number is also its state's
+// index. Texture 0 of the Ratatoskr's list is Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
+using RatatoskrCell = EnemyCell;
 
 // The frames of the Ratatoskr, all cut from the first texture of its list.
 class RatatoskrAnimationPool : public EnemyAnimationPool {

@@ -1,5 +1,3 @@
-#include <limits>
-
 #include "collision/Boundary.h"
 #include "collision/Strike.h"
 #include "enemies/Ratatoskr.h"
@@ -20,7 +18,6 @@ constexpr float JumpLift = 15.0f;
 
 constexpr float BiteWidth = 1.5f;
 constexpr float BiteHeight = 0.4f;
-constexpr float Forever = std::numeric_limits<float>::max();
 
 }  // namespace
 
@@ -81,21 +78,8 @@ void RatatoskrStateGroundAttacking::Decide(const Actor& player, float) {
 RatatoskrStateAttacking::RatatoskrStateAttacking(Ratatoskr* newOwner,
                                                  std::unique_ptr<Animation> animation)
     : RatatoskrState(newOwner, L"Ratatoskr: Attacking", std::move(animation), {}, Prelude::Death) {
-  auto bite = std::make_unique<StrikeQuad>();
-  bite->SetFillColor(StrikeColor);
-  bite->SetDimensions(BiteWidth, BiteHeight, 0.0f);
-  bite->owner = newOwner;
-  bite->force = BiteForce;
-  bite->damage = BiteDamage;
-  bite->freezeTime = BiteFreeze;
-  auto entry = MakeFrameEntry(L"Idling pFrame1", Forever, bite.get(), nullptr);
-  auto sequence = std::make_unique<FrameSequence>();
-  sequence->frames.push_back(entry.get());
-  sequence->length = Forever;
-  strikeFrames = sequence.get();
-  strikes.push_back(std::move(bite));
-  entries.push_back(std::move(entry));
-  sequences.push_back(std::move(sequence));
+  MakeLastingStrike(L"Idling pFrame1",
+                    {BiteWidth, BiteHeight, {}, BiteForce, BiteDamage, BiteFreeze});
 }
 
 StrikeQuad* RatatoskrStateAttacking::Bite() const {
@@ -104,9 +88,7 @@ StrikeQuad* RatatoskrStateAttacking::Bite() const {
 
 void RatatoskrStateAttacking::Enter() {
   RatatoskrState::Enter();
-  strikeFrames->totalTime = 0.0f;
-  strikeFrames->frameTime = 0.0f;
-  strikeFrames->current = strikeFrames->frames.front();
+  strikeFrames->Rewind();
   PlaceStrikeShape();
   if (ratatoskr.world) ratatoskr.world->enemyStrikes.push_back(Bite());
   PlaceHitBox();

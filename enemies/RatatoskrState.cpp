@@ -18,12 +18,6 @@ constexpr float HundredthsPerSecond = 100.0f;
 // How fast a run below its top speed picks up, per second.
 constexpr float RunAcceleration = 5.0f;
 
-void Rewind(Animation& animation) {
-  animation.totalTime = 0.0f;
-  animation.frameTime = 0.0f;
-  animation.current = animation.frames.empty() ? nullptr : animation.frames.front();
-}
-
 }  // namespace
 
 RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
@@ -41,7 +35,7 @@ void RatatoskrState::Enter() {
   if (ratatoskr.hitBox) {
     ratatoskr.hitBox->SetDimensions(Ratatoskr::BodyWidth, Ratatoskr::BodyHeight, 0.0f);
   }
-  if (animation) Rewind(*animation);
+  if (animation) animation->Rewind();
   if (limitDraw.spread > 0) {
     timeLimit =
         static_cast<float>(std::rand() % limitDraw.spread + limitDraw.base) / HundredthsPerSecond;
@@ -54,9 +48,7 @@ void RatatoskrState::Update(float dt) {
 }
 
 bool RatatoskrState::RunPrelude(float dt, Prelude last) {
-  stateTime += dt;
-  ratatoskr.ApplyGravity(dt);
-  if (animation) animation->Advance(dt);
+  UpdateIdle(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
   if (ratatoskr.healthMeter && ratatoskr.healthMeter->value <= 0.0f) {

@@ -1,11 +1,5 @@
 #include "items/Item.h"
 
-namespace {
-
-constexpr int32_t ItemTag = 1;
-
-}  // namespace
-
 Item::Item() { tag = ItemTag; }
 
 Item::Item(ItemKind itemKind) : Item() {

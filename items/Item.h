@@ -29,6 +29,9 @@ constexpr int32_t WeaponKindDagger = 1;
 constexpr int32_t WeaponKindSword = 2;
 constexpr int32_t WeaponKindSpear = 3;
 
+// The record tag every item carries; no other record has it.
+inline constexpr int32_t ItemTag = 1;
+
 // The name of the placeholders that stand for "nothing"; writers never store it.
 inline constexpr const char* EmptyItemName = "Empty";
 

@@ -10,6 +10,7 @@
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
 #include "engine/VectorMath.h"
+#include "engine/draw/ScreenBox.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerHudCells.h"
@@ -30,21 +31,6 @@ constexpr float CurrentDrop = 4.0f;
 constexpr float DebugLineStep = 0.3f;
 constexpr Vector3 CollisionCaseAt{4.0f, 0.0f, 0.0f};
 constexpr Vector3 DisplacementAt{4.0f, 20.0f, 0.0f};
-
-struct Box {
-  float left;
-  float top;
-  float right;
-  float bottom;
-};
-
-// The panel's place on the screen.
-Box PanelBox(const Sprite& panel) {
-  const float w = static_cast<float>(panel.sourceRect.right - panel.sourceRect.left) * panel.scale.x;
-  const float h = static_cast<float>(panel.sourceRect.bottom - panel.sourceRect.top) * panel.scale.y;
-  const Vector3 at = panel.altPosition;
-  return {at.x - w / 2, at.y - h / 2, at.x + w / 2, at.y + h / 2};
-}
 
 // need(n): the experience that level n takes.
 float ExperienceNeeded(float level, float init, float rate) {
@@ -78,7 +64,7 @@ void Player::UpdateExperienceMeter() {
 
 void Player::PlaceHud(const Vector3& anchor) {
   hudPanel->SetAltPosition(anchor);
-  const Box box = PanelBox(*hudPanel);
+  const ScreenBox box = ScreenBoxOf(*hudPanel);
   staminaRing->SetPosition(box.left + HudRingX, box.top + HudRingY, 0.0f);
   hudPortrait->SetAltPositionXYZ(box.left + HudPortraitX, box.top + HudPortraitY, 0.0f);
   const float w = healthMeter->background->width;
@@ -107,7 +93,7 @@ void Player::DrawHud() {
     hudFont->color = ColorBlack;
     hudFont->scaleX = HudTextScale;
     hudFont->scaleY = HudTextScale;
-    const Box box = PanelBox(*hudPanel);
+    const ScreenBox box = ScreenBoxOf(*hudPanel);
     hudFont->DrawString("LVL. " + WholePart(levels[Level::Experience]),
                         {box.left + HudLevelTextX, box.top + HudLevelTextY, 0.0f}, FontAlignStart,
                         FontAlignStart);

@@ -142,36 +142,40 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
   for (const std::unique_ptr<BoundingShape>& owned : boundaries) {
-    BoundingShape* boundary = owned.get();
-    if (Holds(boundary->ignoreList, mover)) continue;
-    // Pairs too far apart for their bounding radii, or both at rest, are left at once.
-    const float dx = boundary->position.x - mover->position.x;
-    const float dy = boundary->position.y - mover->position.y;
-    const float reach = boundary->extent + mover->extent;
-    if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
-      EraseFirst(mover->heldList, boundary);
-      EraseFirst(mover->touchingList, boundary);
-      continue;
-    }
-    BoundingShape* pusher = nullptr;
-    bool hold = false;
-    const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
-    mover->SetPosition(mover->position + push);
-    if (push == Vector3{}) {
-      EraseFirst(mover->touchingList, boundary);
-    } else {
-      if (touched) *touched = pusher;
-      AppendUnique(mover->touchingList, boundary);
-    }
-    if (hold) {
-      AppendUnique(mover->heldList, boundary);
-    } else {
-      EraseFirst(mover->heldList, boundary);
-    }
+    PushOutOf(owned.get(), mover, touched);
   }
+  for (BoundingShape* boundary : actorBoundaries) PushOutOf(boundary, mover, touched);
   const Vector3 displacement = mover->position - start;
   mover->SetPosition(start);
   return displacement;
+}
+
+void World::PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched) {
+  if (Holds(boundary->ignoreList, mover)) return;
+  // Pairs too far apart for their bounding radii, or both at rest, are left at once.
+  const float dx = boundary->position.x - mover->position.x;
+  const float dy = boundary->position.y - mover->position.y;
+  const float reach = boundary->extent + mover->extent;
+  if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
+    EraseFirst(mover->heldList, boundary);
+    EraseFirst(mover->touchingList, boundary);
+    return;
+  }
+  BoundingShape* pusher = nullptr;
+  bool hold = false;
+  const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
+  mover->SetPosition(mover->position + push);
+  if (push == Vector3{}) {
+    EraseFirst(mover->touchingList, boundary);
+  } else {
+    if (touched) *touched = pusher;
+    AppendUnique(mover->touchingList, boundary);
+  }
+  if (hold) {
+    AppendUnique(mover->heldList, boundary);
+  } else {
+    EraseFirst(mover->heldList, boundary);
+  }
 }
 
 void World::ClearLevel() {
@@ -194,7 +198,9 @@ void World::ClearLevel() {
   for (const std::unique_ptr<BoundingShape>& boundary : boundaries) {
     ForgetBoundaryEverywhere(boundary.get());
   }
+  for (BoundingShape* boundary : actorBoundaries) ForgetBoundaryEverywhere(boundary);
   boundaries.clear();
+  actorBoundaries.clear();
   DeferDeletes(modifiers);
   playerStrikes.clear();
   enemyStrikes.clear();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "collision/ShapeRefList.h"
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
 #include "world/LayerMap.h"
@@ -154,6 +155,10 @@ class World : public GameState {
   std::vector<std::unique_ptr<Texture>> resources;
   // The level's solid shapes, in the order the boundary pass takes them.
   std::vector<std::unique_ptr<BoundingShape>> boundaries;
+  // Solid volumes of actors (a breakable wall's block), taken by the boundary pass after the
+  // level's. The actors own them; one leaves the list when it is destroyed or the level is
+  // cleared. Never written to a map.
+  ShapeRefList<BoundingShape> actorBoundaries;
   // Strike shapes that attack states put into play; the states own them.
   std::vector<StrikeShape*> playerStrikes;
   std::vector<StrikeShape*> enemyStrikes;
@@ -188,6 +193,8 @@ class World : public GameState {
   bool LayerVisible(int32_t layer) const;
   // Erases the actor's picture from whichever layer map holds it.
   void ForgetDrawable(const Actor& actor);
+  // Pushes the mover out of one boundary as the boundary pass does.
+  void PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched);
   // No body, contact or hit box of a player keeps pointing at a boundary that leaves.
   void ForgetBoundaryEverywhere(const BoundingShape* boundary);
   // The players' hit boxes forget every strike that hit them, and those strikes forget them.

@@ -179,6 +179,7 @@ void World::Draw() {
   }
   if (DebugSwitch(ToggleVisibleCollision)) {
     for (const auto& boundary : boundaries) boundary->Draw();
+    for (BoundingShape* block : actorBoundaries) block->Draw();
     for (const auto& modifier : modifiers) {
       if (modifier->region) modifier->region->Draw();
     }

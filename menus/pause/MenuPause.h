@@ -1,24 +1,311 @@
 #pragma once
 
-#include "menus/Menu.h"
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "engine/draw/Quad.h"
+#include "engine/draw/ShapeList.h"
+#include "engine/draw/Sprite.h"
+#include "items/Item.h"
+#include "menus/Menu.h"
+#include "menus/ScrollBar.h"
+#include "menus/pause/ListPanel.h"
+#include "platform/MathTypes.h"
+
+class Actor;
 class Camera;
+class Controls;
+class Font;
+class Object;
 class Player;
+class Texture;
 class World;
 
+// The pause screen: play frozen behind a window of tabs in a ring (Stats, Inventory,
+// Encyclopedia, Settings, and the statistics pages while the debug menu asks for them). Every
+// shape is made once by the constructor; tab changes and list moves only move, rescale and
+// regroup them.
 class MenuPause : public Menu {
  public:
-  MenuPause(GameStateSet* set, Camera* camera, World* world);
+  enum Tab : int32_t {
+    TabStats = 0,
+    TabInventory = 1,
+    TabEncyclopedia = 2,
+    TabSettings = 3,
+    TabStatistics = 4,
+  };
+  // The tabs of the strip; the statistics pages have none.
+  static constexpr int StripTabCount = 4;
+  static constexpr int SlotRowCount = 5;
+  static constexpr int CategoryCount = 10;
+  static constexpr uint32_t WindowRows = ListPanel::MaxRows;
+  // The five body positions of the slot rows, as labelled.
+  static constexpr std::array<const char*, SlotRowCount> SlotNames{"Weapon", "Headgear", "Armor",
+                                                                   "Gauntlet", "Boots"};
 
-  void Enter() override {}
-  void HandleInput(float) override {}
-  void Update(float) override {}
-  void Draw() override {}
+  MenuPause(GameStateSet* set, Camera* camera, World* world);
+  ~MenuPause() override;
+
+  // From play: the Stats tab, cursors at 0. Back from the controller menu: as it was left.
+  void Enter() override;
+  // Back and start resume from every tab; otherwise the open tab's input step.
+  void HandleInput(float dt) override;
+  // Only the music is fed: the world stays frozen.
+  void Update(float dt) override;
+  void Draw() override;
   void DrawDebugOverlay() override {}
 
-  // The player whose pause it is; the world sets it before each opening.
-  Player* m_player = nullptr;
+  // Back to play at full volume.
+  void Resume();
+  // The moved quad takes the target's screen position and size.
+  static void PlaceOver(Quad& moved, const Quad& target);
+  void DrawTokens();
+
+  // Layout.
+  void LayoutSidePanel(int rowCount);
+  void LayoutListPanel(int rowCount);
+  void LayoutSlotListPanel(int rowCount);
+  void LayoutTabStrip(int openTab, const std::string& title);
+  void PlaceSelectionArrow(const Sprite& highlight);
+
+  // The shared list.
+  void ListHeldItems();
+  // Equipment, rune, expendable or key-item lists alike: the items held at least once, and the
+  // "Empty" placeholder whatever its quantity.
+  template <typename ItemType>
+  void ListItems(const std::vector<ItemType*>& items) {
+    m_listRows.clear();
+    for (ItemType* item : items) {
+      if (item->quantity >= 1 || item->name == EmptyItemName) m_listRows.push_back(item);
+    }
+    ShowListFrom(0);
+  }
+  void ListEntries(std::vector<Object>& records);
+  void ShowListFrom(uint32_t index);
+  void AttachScrollBarRightOfSlotList(uint32_t rowCount);
+  void AttachScrollBarLeftOfSlotList(uint32_t rowCount);
+  void AttachScrollBarRightOfSidePanel(uint32_t rowCount);
+  // The move rule with the tab's highlight; the panel's height gives the step.
+  void ListCursorDown(Sprite& highlight, const ShapeList& panel);
+  void ListCursorUp(Sprite& highlight, const ShapeList& panel);
+  // The row under the cursor, null when there is none.
+  Object* SelectedRow() const;
+  // The entry as an item when it carries the item tag, else null.
+  static const Item* AsItem(const Object* entry) {
+    return entry && entry->tag == ItemTag ? static_cast<const Item*>(entry) : nullptr;
+  }
+
+  // Stats tab.
+  void BuildStatsTab();
+  void HandleStatsInput();
+  void SelectRuneColumn();
+  void SelectEquipmentColumn();
+  void NextStatsSlot();
+  void PreviousStatsSlot();
+  void OpenStatsItemList();
+  void StatsListCursorDown();
+  void StatsListCursorUp();
+  void EquipSelectedItem();
+  void DrawStatsTab();
+  void DrawStatsColumnTexts(int column);
+  void DrawSlotNames();
+  void DrawInventoryItemDetail();
+
+  // The page beside the lists.
+  void DrawItemPage(const Object* entry);
+  void DrawListTexts(float width, float height, const platform::Vector3& topLeft);
+  void DrawMainStats(const Actor& actor);
+  void DrawDescriptionAt(const Object& object, const platform::Vector3& point);
+  void DrawItemTitle(const Item& item);
+  void DrawEquippablePage(const Item& item);
+  void DrawEquipmentPage(const Item& item);
+  void DrawItemDescription(const Item& item);
+  void DrawRuneDescription(const Item& rune);
+  void DrawKeyItemDescription(const Item& item);
+  void DrawProficiencies();
+  void DrawForgeItemsHeader();
+  void DrawInherentSkillsHeader();
+
+  // Inventory tab.
+  void BuildInventoryTab();
+  void HandleInventoryInput();
+  void DrawInventoryTab();
+  void FocusInventoryList();
+  void InventoryCursorDown();
+  void InventoryCursorUp();
+  void EquipFromInventory();
+  void NextInventoryCategory();
+  void PreviousInventoryCategory();
+
+  // Encyclopedia, Settings and statistics pages: the tab ring reaches them; their pages come
+  // later.
+  void BuildEncyclopediaTab();
+  void HandleEncyclopediaInput();
+  void DrawEncyclopediaTab();
+  void BuildSettingsTab();
+  void HandleSettingsInput();
+  void DrawSettingsTab();
+  void HandleStatisticsInput();
+  void DrawStatistics();
+
+  World* m_world = nullptr;  // not owned
+  // Whose controls drive the menu and whose character it shows; the world sets it before
+  // each opening.
+  Player* m_player = nullptr;  // not owned
+
+  std::vector<Object*> m_listRows;
+  std::vector<Object*> m_visibleRows;
+  uint32_t m_listCursor = 0;
+  uint32_t m_listTop = 0;
+  int32_t m_tabIndex = TabStats;
+  // Stats: 0 the slot columns have the focus, 1 the candidate list; column 0 equipment,
+  // 1 runes; row 0 weapon to 4 boots.
+  int32_t m_statsFocus = 0;
+  int32_t m_statsColumn = 0;
+  int32_t m_statsRow = 0;
+  // Inventory: 0 the category column has the focus, 1 the item list; category 0 All to
+  // 9 Key Items.
+  int32_t m_inventoryMode = 0;
+  int32_t m_inventoryCategory = 0;
+  int32_t m_encyclopediaFocus = 0;
+  int32_t m_encyclopediaSubTab = 0;
+  int32_t m_settingsCursor = 0;
+  int32_t m_statisticsPage = 1;
+  Quad* m_selectedButton = nullptr;
+  platform::Vector3 m_overlayOffset{0.0f, 8.0f, 0.0f};
+  Texture* m_menuAtlas = nullptr;  // not owned
+  Font* m_fontArc64pt = nullptr;   // not owned
+  Font* m_fontArc17pt = nullptr;   // not owned
+
+  // Statistics pages; the backdrop is drawn first by every tab.
+  Quad m_backdrop{1};
+  Quad m_statisticsPanel{1};
+  Quad m_resumeButton{1};
+  Quad m_quitButton{1};
+  Quad m_buttonHighlight{1};
+
+  // The frame.
+  ShapeList m_window;
+  std::unique_ptr<Sprite> m_windowLeft;
+  std::unique_ptr<Sprite> m_windowMiddle;
+  std::unique_ptr<Sprite> m_windowRight;
+  std::unique_ptr<Sprite> m_titlePlate;
+  std::unique_ptr<Sprite> m_footerLeft;
+  std::unique_ptr<Sprite> m_footerMiddle;
+  std::unique_ptr<Sprite> m_footerRight;
+  std::unique_ptr<Sprite> m_tabRowLeft;
+  std::unique_ptr<Sprite> m_tabRowRight;
+  std::unique_ptr<Sprite> m_contentPanel;
+
+  // The tab strip, indexed by tab.
+  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabBacks;
+  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabIcons;
+  ShapeList m_tabOpen;
+  std::unique_ptr<Sprite> m_tabOpenLeft;
+  std::unique_ptr<Sprite> m_tabOpenMiddle;
+  std::unique_ptr<Sprite> m_tabOpenRight;
+  std::array<std::unique_ptr<Sprite>, 6> m_spareTabIcons;
+
+  // The tokens line.
+  ShapeList m_tokensPlate;
+  std::unique_ptr<Sprite> m_tokensPlateLeft;
+  std::unique_ptr<Sprite> m_tokensPlateMiddle;
+  std::unique_ptr<Sprite> m_tokensPlateRight;
+  std::unique_ptr<Sprite> m_tokenIcon;
+
+  // Lists: each panel's group, overlay, header, rows and filler.
+  ListPanel m_sidePanel;
+  ListPanel m_listPanel;
+  ListPanel m_slotListPanel;
+  std::unique_ptr<Sprite> m_sideHighlight;
+  std::unique_ptr<Sprite> m_listHighlight;
+  std::unique_ptr<Sprite> m_settingsHighlight;
+  std::unique_ptr<Sprite> m_spareHighlight;
+  std::unique_ptr<Sprite> m_selectionArrow;
+  std::unique_ptr<ScrollBar> m_scrollBar;
+  std::unique_ptr<ScrollBar> m_scrollBar2;
+
+  // Page panels.
+  ShapeList m_detailsPanel;
+  std::unique_ptr<Sprite> m_detailsPanelBody;
+  std::unique_ptr<Sprite> m_detailsTopLeft;
+  std::unique_ptr<Sprite> m_detailsTop;
+  std::unique_ptr<Sprite> m_detailsBottomRight;
+  std::unique_ptr<Sprite> m_detailsBottom;
+  ShapeList m_entryPanel;
+  std::unique_ptr<Sprite> m_entryFill;
+  std::unique_ptr<Sprite> m_entryTopLeft;
+  std::unique_ptr<Sprite> m_entryTop;
+  std::unique_ptr<Sprite> m_entryBottomRight;
+  std::unique_ptr<Sprite> m_entryBottom;
+  std::unique_ptr<Sprite> m_entryFill2;
+  std::unique_ptr<Sprite> m_entryBottomRight2;
+  std::unique_ptr<Sprite> m_entryBottom2;
+  ShapeList m_panelDescriptionStats;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsTopLeft;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsTop;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleTop;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakTop;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleMiddle;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakBottom;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleBottom;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsBottomRight;
+  std::unique_ptr<Sprite> m_panelDescriptionStatsBottom;
+
+  // Stats tab.
+  ShapeList m_equipmentColumn;
+  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_equipmentRowFrames;
+  ShapeList m_runeColumn;
+  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_runeRowFrames;
+  ShapeList m_columnHighlight;
+  std::unique_ptr<Sprite> m_columnHighlightHeader;
+  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_columnHighlightPlates;
+  std::unique_ptr<Sprite> m_slotMarker;
+  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_raiseMarkers;
+  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_dropMarkers;
+
+  // Item pictures of the Inventory page.
+  std::unique_ptr<Sprite> m_weaponIcon;
+  std::unique_ptr<Sprite> m_headgearIcon;
+  std::unique_ptr<Sprite> m_armorIcon;
+  std::unique_ptr<Sprite> m_gauntletIcon;
+  std::unique_ptr<Sprite> m_bootsIcon;
+  std::unique_ptr<Sprite> m_keyItemIcon;
 
  private:
-  World* m_world = nullptr;
+  // Construction of every shape with its place.
+  void BuildStatisticsQuads();
+  void BuildFrame();
+  void BuildSlotColumns();
+  void BuildPagePanels();
+  void BuildMarkersAndPictures();
+  void BuildTabStrip();
+  void BuildTokensPlate();
+
+  // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens
+  // and the title; the sprite batch is left begun.
+  void DrawCommonFrame(int openTab, const std::string& title);
+  // The player's controls, null without a player or controls.
+  const Controls* PlayerControls() const;
+  // While the debug menu's check box says so, the statistics pages are in the ring.
+  bool StatisticsPagesInRing() const;
+  // The tabs beside the statistics pages, which the ring passes only while they are enabled.
+  void OpenTabBeforeStats();
+  void OpenTabAfterSettings();
+  // The page panels to the content panel's right edge, the comparison markers and the
+  // player's interface in the page's top band.
+  void PlacePagePieces();
+  // After any equip: the movement limits follow the new statistics.
+  void RefreshMovementLimits();
+  // The slot marker on the row, its flip from the column.
+  void PlaceSlotMarker();
+  // Fills the list for the Inventory category and lays out its panel.
+  void ShowInventoryCategory();
+  void DrawComparison(const Item& item);
+  // The anchors of the page: the description panel's top-left and its pieces' boxes.
+  platform::Vector3 PageOrigin() const;
+  void SetPageFont(float scale, const Color4& color);
 };

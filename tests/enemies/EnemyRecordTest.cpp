@@ -2,7 +2,10 @@
 
 #include <sstream>
 
+#include "enemies/DemoWall.h"
 #include "enemies/EnemyRecord.h"
+#include "enemies/NidhoggletAggressive.h"
+#include "enemies/NidhoggletPassive.h"
 #include "engine/BarMeter.h"
 #include "tests/enemies/RatatoskrWorld.h"
 
@@ -65,6 +68,46 @@ TEST_F(EnemyLines, BadLinesMakeNothingAndTheNextLineStillReads) {
   std::istringstream failed("1 0 4 0.35 0 0 4 r\n");
   failed.setstate(std::ios::failbit);
   EXPECT_EQ(ReadLine(failed), nullptr);
+}
+
+TEST_F(EnemyLines, TheStandingKindsReadAndWriteTheCommonLine) {
+  struct Case {
+    int kind;
+    const char* name;
+  };
+  const Case cases[] = {{NidhoggletPassive::Kind, "Passive Nidhogglet"},
+                        {NidhoggletAggressive::Kind, "Nidhogglet"},
+                        {DemoWall::Kind, "DemoWall"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::istringstream in("7 2 3.5 -1.25 l\n");
+    auto read = ReadLine(in, c.kind);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->name, c.name);
+    EXPECT_EQ(read->enemyKind, c.kind);
+    EXPECT_EQ(read->body->id, 7);
+    EXPECT_EQ(read->body->position, (platform::Vector3{3.5f, -1.25f, 0.0f}));
+    EXPECT_EQ(read->facing, -1);
+    EXPECT_NEAR(read->levels[Level::Experience], 2.0f, 1e-5f);
+    EXPECT_EQ(read->healthMeter->value, read->healthMeter->maximum);
+
+    std::ostringstream out, second;
+    read->WriteRecord(out);
+    EXPECT_EQ(out.str(), std::to_string(c.kind) + " 7 2 3.5 -1.25 l\n");
+    std::istringstream again(out.str().substr(2));
+    ReadLine(again, c.kind)->WriteRecord(second);
+    EXPECT_EQ(second.str(), out.str());
+
+    for (const char* bad : {"", "1 0 4\n", "1 x 4 0.35 r\n", "1 0 nan 0.35 r\n"}) {
+      std::istringstream lines(std::string(bad) + "2 0 5 0.35 r\n");
+      if (*bad != '\0') {
+        EXPECT_EQ(ReadLine(lines, c.kind), nullptr) << bad;
+      }
+      auto next = ReadLine(lines, c.kind);
+      ASSERT_NE(next, nullptr) << bad;
+      EXPECT_EQ(next->body->id, 2);
+    }
+  }
 }
 
 TEST(EnemyLineFields, LevelFacingAndIdAreReadForgivingly) {

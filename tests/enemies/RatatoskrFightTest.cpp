@@ -19,22 +19,9 @@ class RatatoskrFight : public RatatoskrWorld {
     std::srand(7);
     // Read from its map line like every placed enemy: home (0, 0.35), range 4.
     std::istringstream line("1 0 0 0.35 0 0.35 4 r\n");
-    std::unique_ptr<Enemy> made = ReadLine(line);
-    rat = static_cast<Ratatoskr*>(made.get());
-    world.enemies.push_back(std::move(made));
-    world.AddActor(rat);
+    rat = PutInPlay<Ratatoskr>(ReadLine(line));
   }
 
-  // One frame of the world: the held step while a hit-stop holds an actor.
-  void Step() {
-    for (Actor* actor : world.actors) {
-      if (actor->state && actor->state->holdTimer > 0.0f) {
-        actor->UpdateHeld(Frame);
-      } else {
-        actor->Update(Frame);
-      }
-    }
-  }
   bool In(int index) const { return rat->state == rat->GetState(index); }
   // Steps until the Ratatoskr is in one of the states; false after ten seconds.
   bool StepUntil(std::initializer_list<int> states) {

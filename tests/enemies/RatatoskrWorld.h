@@ -36,10 +36,15 @@ class RatatoskrWorld : public ::testing::Test {
   }
   ~RatatoskrWorld() override { ResetGlobals(); }
 
-  std::unique_ptr<Ratatoskr> MakeRatatoskr(float x, float y = Standing) {
-    return std::make_unique<Ratatoskr>(
+  // An enemy of that class at the place, with a pool of its own from the catalogue.
+  template <typename EnemyClass>
+  std::unique_ptr<EnemyClass> Make(float x, float y) {
+    return std::make_unique<EnemyClass>(
         &world, platform::Vector3{x, y, 0.0f},
-        Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+        Enemy::CreateAnimationPool(*world.enemyResources, EnemyClass::Kind));
+  }
+  std::unique_ptr<Ratatoskr> MakeRatatoskr(float x, float y = Standing) {
+    return Make<Ratatoskr>(x, y);
   }
 
   void PlacePlayer(float x, float y) {
@@ -48,11 +53,31 @@ class RatatoskrWorld : public ::testing::Test {
     player.hitBox->SetPositionXYZ(x, y, 0.0f);
   }
 
-  // What the map reader does with a Ratatoskr's line after its kind.
-  std::unique_ptr<Enemy> ReadLine(std::istream& in) {
-    return world.enemyResources->GetPrototype(Ratatoskr::Kind)
-        ->ReadRecord(in, &world,
-                     Enemy::CreateAnimationPool(*world.enemyResources, Ratatoskr::Kind));
+  // What the map reader does with an enemy's line after its kind.
+  std::unique_ptr<Enemy> ReadLine(std::istream& in, int kind = Ratatoskr::Kind) {
+    return world.enemyResources->GetPrototype(kind)->ReadRecord(
+        in, &world, Enemy::CreateAnimationPool(*world.enemyResources, kind));
+  }
+
+  // Puts the enemy into play as the map reader does: the world's enemy, updated and drawn.
+  template <typename EnemyClass>
+  EnemyClass* PutInPlay(std::unique_ptr<Enemy> made) {
+    auto* enemy = static_cast<EnemyClass*>(made.get());
+    world.AddActor(enemy);
+    world.spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
+    world.enemies.push_back(std::move(made));
+    return enemy;
+  }
+
+  // One frame of the world: the held step while a hit-stop holds an actor.
+  void Step() {
+    for (Actor* actor : world.actors) {
+      if (actor->state && actor->state->holdTimer > 0.0f) {
+        actor->UpdateHeld(Frame);
+      } else {
+        actor->Update(Frame);
+      }
+    }
   }
 
   // Seeds the generator so that its next values mod 2 are these coins.

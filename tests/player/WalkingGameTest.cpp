@@ -38,11 +38,7 @@ bool AnyFootstepPlaying(const Player& player) {
 class WalkingGame : public PlayingWorld {
  protected:
   void SetUp() override {
-    auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
-    ground->SetFillColorRGBA(255, 96, 140, 70);
-    GameStates->world->shapeLayers.Insert(0, std::move(ground));
+    ShowFloor();
     PlayingWorld::SetUp();
   }
 

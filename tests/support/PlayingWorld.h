@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "editor/MenuDebug.h"
 #include "engine/CheckBox.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/draw/Quad.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
 #include "support/TestWorld.h"
@@ -27,6 +30,15 @@ class PlayingWorld : public ::testing::Test {
     GameStates->SwitchTo(world);
     // Past the half second in which the world fades in.
     game.StepFrames(40);
+  }
+
+  // Draws the floor, so that frames show where the player stands.
+  void ShowFloor() {
+    auto ground = std::make_unique<Quad>();
+    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
+    ground->SetDimensions(400.0f, 2.0f, 0.0f);
+    ground->SetFillColorRGBA(255, 96, 140, 70);
+    GameStates->world->shapeLayers.Insert(0, std::move(ground));
   }
 
   void SetSwitch(DebugToggle toggle, bool on) {

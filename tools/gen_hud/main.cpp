@@ -1,12 +1,14 @@
 // Draws the cells of the interface atlas that the map triggers cut (the speech bubble that
-// hangs over a conversation or a shop, on which the action key's name is written in black)
-// and the player's interface corner. Every other cell of the atlas is kept as it is.
+// hangs over a conversation or a shop, on which the action key's name is written in black),
+// the player's interface corner and the pause menu. Every other cell of the atlas is kept as
+// it is.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 
+#include "PauseMenu.h"
 #include "PlayerHud.h"
 #include "collision/ConversationShape.h"
 #include "tools/Raster.h"
@@ -114,5 +116,6 @@ int main(int argc, char** argv) {
                     AtlasSize);
   DrawIndicator(atlas, ConversationShape::IndicatorCell);
   DrawPlayerHud(atlas);
+  DrawPauseMenu(atlas);
   return atlas.Save("gen_hud") ? 0 : 1;
 }

@@ -1,0 +1,116 @@
+#include <algorithm>
+
+#include "engine/draw/ScreenBox.h"
+#include "items/ItemStore.h"
+#include "menus/pause/MenuPause.h"
+#include "player/Player.h"
+
+using platform::Vector3;
+
+namespace {
+
+// A list panel's header is 17 pixels high; below it sixteen rows share the rest, less the
+// panel's closing pixels.
+constexpr float HeaderHeight = 17.0f;
+constexpr float RowsHeightMargin = 23.0f;
+constexpr float ScrollBarGap = 2.0f;
+
+// The distance between rows in a panel of that screen height.
+float RowStep(const ShapeList& panel) {
+  return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(ListPanel::MaxRows);
+}
+
+}  // namespace
+
+void MenuPause::ListHeldItems() {
+  m_listRows.clear();
+  if (m_player && m_player->itemStore) {
+    const ItemStore& store = *m_player->itemStore;
+    std::vector<const std::vector<Item*>*> lists = store.equipment.CategoryLists();
+    lists.push_back(&store.expendables.items);
+    lists.push_back(&store.keyItems.items);
+    for (const std::vector<Item*>* list : lists) {
+      for (Item* item : *list) {
+        if (item->quantity >= 1 && item->name != EmptyItemName) m_listRows.push_back(item);
+      }
+    }
+  }
+  ShowListFrom(0);
+}
+
+void MenuPause::ListEntries(std::vector<Object>& records) {
+  m_listRows.clear();
+  for (Object& record : records) m_listRows.push_back(&record);
+  ShowListFrom(0);
+}
+
+void MenuPause::ShowListFrom(uint32_t index) {
+  const auto count = static_cast<uint32_t>(m_listRows.size());
+  // The window never reaches past the list's end, whatever the index.
+  const uint32_t shown = std::min(count, WindowRows);
+  m_listTop = std::min(index, count - shown);
+  m_visibleRows.assign(m_listRows.begin() + m_listTop, m_listRows.begin() + m_listTop + shown);
+}
+
+Object* MenuPause::SelectedRow() const {
+  return m_listCursor < m_listRows.size() ? m_listRows[m_listCursor] : nullptr;
+}
+
+namespace {
+
+// Range 0 to the rows beyond the window, value 0, beside the panel and as high as it.
+void AttachScrollBar(ScrollBar& bar, uint32_t rowCount, const ShapeList& panel, float side) {
+  const float beyond = rowCount > MenuPause::WindowRows
+                           ? static_cast<float>(rowCount - MenuPause::WindowRows)
+                           : 0.0f;
+  bar.SetMinimum(0.0f);
+  bar.SetMaximum(beyond);
+  bar.SetValue(0.0f);
+  const ScreenBox box = ScreenBoxOf(panel);
+  const float offset = box.Width() / 2 + bar.ThumbWidth() / 2 + ScrollBarGap;
+  bar.position = {panel.altPosition.x + side * offset, panel.altPosition.y, 0.0f};
+  bar.PlaceEndCaps();
+  bar.SetLength(box.Height());
+}
+
+}  // namespace
+
+void MenuPause::AttachScrollBarRightOfSlotList(uint32_t rowCount) {
+  AttachScrollBar(*m_scrollBar, rowCount, m_slotListPanel.group, 1.0f);
+}
+
+void MenuPause::AttachScrollBarLeftOfSlotList(uint32_t rowCount) {
+  AttachScrollBar(*m_scrollBar, rowCount, m_slotListPanel.group, -1.0f);
+}
+
+void MenuPause::AttachScrollBarRightOfSidePanel(uint32_t rowCount) {
+  AttachScrollBar(*m_scrollBar, rowCount, m_sidePanel.group, 1.0f);
+}
+
+void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {
+  if (m_listRows.empty()) return;
+  const auto count = static_cast<uint32_t>(m_listRows.size());
+  const int64_t onWindow = int64_t{m_listCursor} - int64_t{m_listTop};
+  if (onWindow < static_cast<int64_t>(m_visibleRows.size()) - 1) {
+    ++m_listCursor;
+    highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowStep(panel), 0.0f});
+    PlaceSelectionArrow(highlight);
+  } else if (m_listTop + WindowRows < count) {
+    ++m_listCursor;
+    ShowListFrom(m_listTop + 1);
+    m_scrollBar->SetValue(m_scrollBar->value + 1.0f);
+  }
+}
+
+void MenuPause::ListCursorUp(Sprite& highlight, const ShapeList& panel) {
+  if (m_listRows.empty()) return;
+  if (m_listCursor != m_listTop) {
+    --m_listCursor;
+    highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowStep(panel), 0.0f});
+    PlaceSelectionArrow(highlight);
+  } else if (m_listCursor > 0) {
+    --m_listCursor;
+    ShowListFrom(m_listTop - 1);
+    m_scrollBar->SetValue(m_scrollBar->value - 1.0f);
+  }
+}

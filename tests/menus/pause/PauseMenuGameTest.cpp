@@ -1,0 +1,390 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/KeyboardLayer.h"
+#include "engine/SoundBank.h"
+#include "engine/draw/ScreenBox.h"
+#include "items/ItemStore.h"
+#include "menus/MenuController.h"
+#include "menus/pause/MenuPause.h"
+#include "support/PlayingWorld.h"
+
+namespace {
+
+// Music volumes of the streaming buffer, in hundredths of a decibel.
+constexpr int32_t PausedVolume = -1200;
+constexpr int32_t FullVolume = 0;
+
+std::vector<std::string> Names(const std::vector<Object*>& rows) {
+  std::vector<std::string> names;
+  for (const Object* row : rows) names.push_back(row->GetName());
+  return names;
+}
+
+bool Greenish(uint32_t pixel) {
+  const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+  return g > r + 40 && g > b + 40;
+}
+
+// The game playing on a drawn floor with music, the player holding a few things.
+class PauseGame : public PlayingWorld {
+ protected:
+  void SetUp() override {
+    ShowFloor();
+    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
+    ASSERT_NE(MainSoundBank->music, nullptr);
+    PlayingWorld::SetUp();
+    menu = GameStates->menuPause;
+    for (const char* name :
+         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
+      Item* item = player->itemStore->FindByName(name);
+      ASSERT_NE(item, nullptr) << name;
+      item->quantity = 1;
+    }
+  }
+
+  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
+  void Tap(int key) { game.TapKey(key); }
+
+  MenuPause* menu = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolume) {
+  ASSERT_EQ(Volume(), FullVolume);
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, menu);
+  EXPECT_EQ(menu->m_player, player);
+  EXPECT_EQ(Volume(), PausedVolume);
+  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
+  // Frozen: the world's own clock of play stands still while the menu is open.
+  const float playTime = player->totalStats[Stat::StatTotalPlayTime];
+  game.StepFrames(10);
+  EXPECT_EQ(player->totalStats[Stat::StatTotalPlayTime], playTime);
+  ASSERT_TRUE(game.KeepFrame("pause-stats.png"));
+
+  // The weapon row's candidates: "Empty", then the weapons held, in the pool's order.
+  const float attack = player->derived[Derived::Attack];
+  Tap(VirtualKey::J);
+  ASSERT_EQ(menu->m_statsFocus, 1);
+  EXPECT_EQ(Names(menu->m_listRows),
+            (std::vector<std::string>{"Empty", "Steel Dagger", "Iron Sword"}));
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->m_listCursor, 2u);
+  ASSERT_TRUE(game.KeepFrame("pause-stats-compare.png"));
+  const Item* sword = player->itemStore->FindByName("Iron Sword");
+  ASSERT_GT((*sword->stats)[Stat::BaseAttack], 0.0f);
+  const platform::Vector3 raise = menu->m_raiseMarkers[0]->altPosition;
+  EXPECT_TRUE(Greenish(game.Pixel(static_cast<int>(raise.x), static_cast<int>(raise.y) + 2)))
+      << "the attack row shows the raise marker";
+  Tap(VirtualKey::J);
+  EXPECT_EQ(menu->m_statsFocus, 0);
+  EXPECT_EQ(player->equipped[0], sword);
+  EXPECT_FLOAT_EQ(player->derived[Derived::Attack], attack + (*sword->stats)[Stat::BaseAttack]);
+  EXPECT_EQ(sword->quantity, 1) << "equipping consumes nothing";
+  ASSERT_TRUE(game.KeepFrame("pause-stats-equipped.png"));
+
+  // The rune column: the same rune list for every row, the marker mirrored.
+  Tap(VirtualKey::D);
+  EXPECT_EQ(menu->m_statsColumn, 1);
+  EXPECT_EQ(menu->m_slotMarker->flipHorizontal, 1);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Ember Rune"}));
+  Tap(VirtualKey::S);
+  ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
+  Tap(VirtualKey::I);
+  EXPECT_EQ(menu->m_statsFocus, 0) << "cancel in the list goes back to the slots";
+  EXPECT_EQ(GameStates->current, menu);
+
+  // Inventory: everything held but runes, by category.
+  Tap(VirtualKey::P);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabInventory);
+  EXPECT_EQ(Names(menu->m_listRows),
+            (std::vector<std::string>{"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb",
+                                      "Old Map"}));
+  Tap(VirtualKey::S);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Steel Dagger"}));
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->m_inventoryCategory, 9);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Old Map"}));
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->m_inventoryCategory, 0);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(menu->m_inventoryMode, 1);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->SelectedRow()->GetName(), "Leather Cap");
+  ASSERT_TRUE(game.KeepFrame("pause-inventory.png"));
+  Tap(VirtualKey::U);
+  EXPECT_EQ(player->equipped[1]->GetName(), "Leather Cap");
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::U);
+  EXPECT_EQ(player->equipped[1]->GetName(), "Leather Cap") << "an expendable is not equipped";
+  ASSERT_TRUE(game.KeepFrame("pause-inventory-expendable.png"));
+  Tap(VirtualKey::S);
+  ASSERT_TRUE(game.KeepFrame("pause-inventory-key-item.png"));
+
+  Tap(VirtualKey::Esc);
+  EXPECT_EQ(GameStates->current, world);
+  EXPECT_EQ(Volume(), FullVolume);
+  game.StepFrames(40);
+  EXPECT_GT(player->totalStats[Stat::StatTotalPlayTime], playTime);
+  ASSERT_TRUE(game.KeepFrame("pause-resumed.png"));
+}
+
+TEST_F(PauseGame, TheTabsTurnInARingThatTakesInTheStatisticsPagesOnlyWhenAsked) {
+  struct Row {
+    bool pagesInRing;
+    int key;
+    int32_t expected;
+  };
+  // From the Stats tab, one move after another.
+  const Row rows[] = {
+      {false, VirtualKey::P, MenuPause::TabInventory},
+      {false, VirtualKey::P, MenuPause::TabEncyclopedia},
+      {false, VirtualKey::P, MenuPause::TabSettings},
+      {false, VirtualKey::P, MenuPause::TabStats},
+      {false, VirtualKey::O, MenuPause::TabSettings},
+      {true, VirtualKey::P, MenuPause::TabStatistics},
+      {true, VirtualKey::P, MenuPause::TabStats},
+      {true, VirtualKey::O, MenuPause::TabStatistics},
+      {true, VirtualKey::O, MenuPause::TabSettings},
+      {true, VirtualKey::O, MenuPause::TabEncyclopedia},
+      {true, VirtualKey::O, MenuPause::TabInventory},
+      {true, VirtualKey::O, MenuPause::TabStats},
+  };
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, menu);
+  for (const Row& row : rows) {
+    SetSwitch(TogglePlayerStatsInPauseMenu, row.pagesInRing);
+    Tap(row.key);
+    ASSERT_EQ(menu->m_tabIndex, row.expected) << row.key << " to " << row.expected;
+    game.KeepFrame("pause-tab-" + std::to_string(row.expected) + ".png");
+  }
+  // Every tab resumes on back; the next opening starts on the Stats tab again.
+  Tap(VirtualKey::P);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabInventory);
+  Tap(VirtualKey::Backspace);
+  EXPECT_EQ(GameStates->current, world);
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(GameStates->current, menu);
+  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
+}
+
+TEST_F(PauseGame, WithoutAPlayerTheMenuShowsNoCharacterAndAnyKeyResumes) {
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, menu);
+  menu->m_player = nullptr;
+  menu->BuildInventoryTab();
+  EXPECT_TRUE(menu->m_listRows.empty());
+  menu->FocusInventoryList();
+  EXPECT_EQ(menu->m_inventoryMode, 0) << "an empty list takes no focus";
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("pause-no-player.png"));
+  Tap(VirtualKey::A);
+  EXPECT_EQ(GameStates->current, world);
+}
+
+// The shared list: a window of sixteen rows that scrolls one row at a time and never reads
+// past the list's end.
+TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
+  std::vector<Object> records(20);
+  for (size_t i = 0; i < records.size(); ++i) records[i].name = "Row " + std::to_string(i);
+  struct Row {
+    size_t count;
+    int downs;
+    int ups;
+    uint32_t cursor;
+    uint32_t top;
+    float scroll;
+  };
+  const Row rows[] = {
+      {0, 3, 0, 0, 0, 0.0f},    {5, 9, 0, 4, 0, 0.0f},    {16, 20, 0, 15, 0, 0.0f},
+      {17, 16, 0, 16, 1, 1.0f}, {17, 20, 0, 16, 1, 1.0f}, {20, 25, 0, 19, 4, 4.0f},
+      {20, 25, 16, 3, 3, 3.0f}, {20, 25, 30, 0, 0, 0.0f},
+  };
+  Sprite& highlight = *menu->m_listHighlight;
+  for (const Row& row : rows) {
+    std::vector<Object> shown(records.begin(), records.begin() + static_cast<long>(row.count));
+    menu->ListEntries(shown);
+    menu->LayoutListPanel(static_cast<int>(row.count));
+    menu->AttachScrollBarRightOfSidePanel(static_cast<uint32_t>(row.count));
+    menu->m_listCursor = 0;
+    const float firstY = highlight.altPosition.y;
+    for (int i = 0; i < row.downs; ++i) menu->ListCursorDown(highlight, menu->m_listPanel.group);
+    for (int i = 0; i < row.ups; ++i) menu->ListCursorUp(highlight, menu->m_listPanel.group);
+    EXPECT_EQ(menu->m_listCursor, row.cursor) << row.count << " rows";
+    EXPECT_EQ(menu->m_listTop, row.top) << row.count << " rows";
+    EXPECT_EQ(menu->m_scrollBar->value, row.scroll) << row.count << " rows";
+    EXPECT_EQ(menu->m_visibleRows.size(), std::min<size_t>(row.count, 16));
+    EXPECT_EQ(menu->m_scrollBar->maximum, row.count > 16 ? row.count - 16.0f : 0.0f);
+    // The highlight stands on the window row of the cursor.
+    EXPECT_NEAR(highlight.altPosition.y - firstY, 21.97f * (row.cursor - row.top), 0.05f)
+        << row.count << " rows";
+    EXPECT_EQ(menu->SelectedRow(), row.count ? &shown[row.cursor] : nullptr);
+  }
+  // Far past the end the window still ends at the last row.
+  std::vector<Object> shown(records.begin(), records.end());
+  menu->ListEntries(shown);
+  menu->ShowListFrom(100);
+  EXPECT_EQ(menu->m_listTop, 4u);
+  EXPECT_EQ(menu->m_visibleRows.back(), &shown.back());
+}
+
+TEST_F(PauseGame, EveryListPanelKeepsItsOutlineWhateverItsRowCount) {
+  ListPanel& panel = menu->m_listPanel;
+  panel.MoveTo({300.0f, 320.0f, 0.0f}, menu->m_overlayOffset);
+  const ScreenBox before = ScreenBoxOf(panel.group);
+  for (int rows : {0, 1, 10, 16, 20}) {
+    menu->LayoutListPanel(rows);
+    const ScreenBox box = ScreenBoxOf(panel.group);
+    EXPECT_NEAR(box.top, before.top, 1e-3f) << rows;
+    EXPECT_NEAR(box.Height(), 374.5f, 1e-3f) << rows;
+    EXPECT_EQ(box.Width(), 185.0f) << rows;
+    EXPECT_EQ(panel.group.members.size(), static_cast<size_t>(std::min(rows, 16) + 2)) << rows;
+    // The overlay's rows lie on the panel's rows.
+    if (rows > 0) {
+      EXPECT_NEAR(panel.overlayRows[0]->altPosition.y, panel.rows[0]->altPosition.y, 0.5f);
+    }
+  }
+}
+
+// Where the constructor and the Stats tab put the frame's pieces, worked out by hand from the
+// atlas cells and the offsets between them.
+TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
+  struct Row {
+    const char* piece;
+    const Shape* shape;
+    platform::Vector3 at;
+  };
+  const Row rows[] = {
+      {"window", &menu->m_window, {400.0f, 300.0f, 0.0f}},
+      {"title plate", menu->m_titlePlate.get(), {131.5f, 45.0f, 0.0f}},
+      {"footer right", menu->m_footerRight.get(), {714.0f, 555.0f, 0.0f}},
+      {"footer middle", menu->m_footerMiddle.get(), {589.0f, 555.0f, 0.0f}},
+      {"footer left", menu->m_footerLeft.get(), {462.0f, 555.0f, 0.0f}},
+      {"content", menu->m_contentPanel.get(), {400.0f, 332.0f, 0.0f}},
+      {"tab row left", menu->m_tabRowLeft.get(), {49.0f, 108.0f, 0.0f}},
+      {"tab row right", menu->m_tabRowRight.get(), {750.5f, 108.0f, 0.0f}},
+      {"tokens right", menu->m_tokensPlateRight.get(), {739.0f, 45.0f, 0.0f}},
+      {"tokens middle", menu->m_tokensPlateMiddle.get(), {637.5f, 45.0f, 0.0f}},
+      {"tokens left", menu->m_tokensPlateLeft.get(), {536.0f, 45.0f, 0.0f}},
+      {"token", menu->m_tokenIcon.get(), {714.0f, 45.0f, 0.0f}},
+      {"resume", &menu->m_resumeButton, {80.0f, 560.0f, 0.0f}},
+      {"quit", &menu->m_quitButton, {240.0f, 560.0f, 0.0f}},
+      {"button highlight", &menu->m_buttonHighlight, {80.0f, 560.0f, 0.0f}},
+      {"entry panel", &menu->m_entryPanel, {600.0f, 332.0f, 0.0f}},
+      {"details panel", &menu->m_detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"equipment column", &menu->m_equipmentColumn, {143.0f, 341.0f, 0.0f}},
+      {"rune column", &menu->m_runeColumn, {337.0f, 341.0f, 0.0f}},
+      {"slot marker on the weapon row", menu->m_slotMarker.get(), {143.0f, 197.0f, 0.0f}},
+      {"first raise marker", menu->m_raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
+      {"last drop marker", menu->m_dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_NEAR(row.shape->altPosition.x, row.at.x, 1e-3f) << row.piece;
+    EXPECT_NEAR(row.shape->altPosition.y, row.at.y, 1e-3f) << row.piece;
+  }
+  EXPECT_EQ(menu->m_detailsPanelBody->GetScaledSourceSize().x, 300.0f);
+  EXPECT_NEAR(ScreenBoxOf(menu->m_panelDescriptionStats).top, 144.5f, 1e-3f);
+
+  // The open tab widens to its title; the closed tabs after it move right by its width.
+  const float x0 = 106.0f;
+  for (int open = 0; open < MenuPause::StripTabCount; ++open) {
+    menu->LayoutTabStrip(open, open == 2 ? "" : "Settings");
+    const float width = ScreenBoxOf(menu->m_tabOpen).Width();
+    if (open == 2) {
+      EXPECT_EQ(width, 80.0f) << "an empty title";
+    }
+    EXPECT_NEAR(ScreenBoxOf(menu->m_tabOpen).left, 78.0f + 57.0f * open, 1e-3f);
+    for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
+      const float expected = tab <= open
+                                 ? x0 + 57.0f * tab
+                                 : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
+      EXPECT_NEAR(menu->m_tabIcons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
+      EXPECT_EQ(menu->m_tabIcons[tab]->altPosition.y, 99.5f);
+    }
+  }
+}
+
+// Each slot offers the player's own items that fit it and equips into that slot.
+TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
+  for (const char* name : {"Chain Mail", "Iron Gauntlets", "Swift Boots", "Stone Rune"}) {
+    player->itemStore->FindByName(name)->quantity = 1;
+  }
+  player->itemStore->FindByName("Iron Sword")->quantity = 0;
+  struct Row {
+    int column;
+    int row;
+    std::vector<std::string> candidates;
+    int slot;
+  };
+  const Row rows[] = {
+      {0, 0, {"Empty", "Steel Dagger"}, 0},
+      {0, 1, {"Empty", "Leather Cap"}, 1},
+      {0, 2, {"Empty", "Chain Mail"}, 2},
+      {0, 3, {"Empty", "Iron Gauntlets"}, 3},
+      {0, 4, {"Empty", "Swift Boots"}, 4},
+      {1, 0, {"Empty", "Ember Rune", "Stone Rune"}, 5},
+      {1, 3, {"Empty", "Ember Rune", "Stone Rune"}, 8},
+  };
+  Tap(VirtualKey::Esc);
+  for (const Row& row : rows) {
+    menu->BuildStatsTab();
+    if (row.column == 1) Tap(VirtualKey::D);
+    for (int i = 0; i < row.row; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    ASSERT_EQ(Names(menu->m_listRows), row.candidates) << row.column << " " << row.row;
+    Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    EXPECT_EQ(player->equipped[row.slot]->GetName(), row.candidates[1]) << row.slot;
+  }
+  // The rune worn at the weapon moved to the gauntlets; "Empty" puts nothing in a slot.
+  EXPECT_EQ(player->equipped[5]->GetName(), "Empty");
+  menu->BuildStatsTab();
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->m_statsRow, 4) << "up from the weapon row wraps to the boots";
+  EXPECT_NEAR(menu->m_slotMarker->altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
+  Tap(VirtualKey::J);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(player->equipped[4]->GetName(), "Empty");
+}
+
+// The equip key in the Inventory list equips a piece of equipment into its own slot and
+// leaves everything else alone.
+TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
+  for (const char* name : {"Swift Boots", "Wooden Spear"}) {
+    player->itemStore->FindByName(name)->quantity = 1;
+  }
+  struct Row {
+    int category;
+    int index;
+    int slot;
+    std::string worn;
+  };
+  // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap, Swift Boots, Healing Herb, Old Map;
+  // Swords: Empty, Iron Sword. The "Empty" row is no piece of equipment.
+  const Row rows[] = {
+      {0, 2, 0, "Wooden Spear"}, {0, 4, 4, "Swift Boots"}, {0, 5, 0, "Wooden Spear"},
+      {0, 6, 4, "Swift Boots"},  {2, 1, 0, "Iron Sword"},  {2, 0, 0, "Iron Sword"},
+  };
+  Tap(VirtualKey::Esc);
+  for (const Row& row : rows) {
+    menu->BuildInventoryTab();
+    for (int i = 0; i < row.category; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    for (int i = 0; i < row.index; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::U);
+    EXPECT_EQ(player->equipped[row.slot]->GetName(), row.worn) << row.category << " " << row.index;
+  }
+  // Back from the button configuration, the menu is as it was left.
+  menu->BuildSettingsTab();
+  GameStates->previous = GameStates->menuController;
+  menu->Enter();
+  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
+}

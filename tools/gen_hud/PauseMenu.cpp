@@ -1,0 +1,703 @@
+#include "PauseMenu.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "menus/ScrollBar.h"
+#include "menus/pause/PauseMenuCells.h"
+#include "tools/Drawing.h"
+
+using figures::Capsule;
+using figures::Drawing;
+using figures::Painted;
+using figures::Point;
+using figures::Polygon;
+using platform::PixelRect;
+namespace Cells = PauseMenuCells;
+
+namespace {
+
+// Colours, alpha << 24 | red << 16 | green << 8 | blue: a night-blue window trimmed in brass.
+constexpr uint32_t Transparent = 0x00000000;
+constexpr uint32_t EdgeDark = 0xFF12141C;
+constexpr uint32_t Brass = 0xFFC89B48;
+constexpr uint32_t BrassLight = 0xFFF2D488;
+constexpr uint32_t BrassDark = 0xFF6E5428;
+constexpr uint32_t WindowBody = 0xF2181C2A;
+constexpr uint32_t ContentTop = 0xFF2A3250;
+constexpr uint32_t ContentBottom = 0xFF1E2438;
+constexpr uint32_t ContentInner = 0xFF36405E;
+constexpr uint32_t PlateFill = 0xFF2C344C;
+constexpr uint32_t TabBackFill = 0xFF1C2132;
+constexpr uint32_t KeyCapFill = 0xFFE4DCC8;
+constexpr uint32_t KeyCapInk = 0xFF2A2E3C;
+constexpr uint32_t PanelFill = 0x8C4A5678;
+constexpr uint32_t RowSeparator = 0x90202638;
+constexpr uint32_t HeaderFill = 0xF0323A56;
+constexpr uint32_t SlotListHeaderFill = 0xF84A3E24;
+constexpr uint32_t SlotListBody = 0xF82A3048;
+constexpr uint32_t SlotListSeparator = 0xFF1A1E2C;
+constexpr uint32_t Gold = 0xFFF0C860;
+constexpr uint32_t PlateWash = 0x40F0D090;
+constexpr uint32_t SlotFrameBorder = 0xB0806030;
+constexpr uint32_t SlotFrameInside = 0x30101420;
+constexpr uint32_t RaiseGreen = 0xFF58D068;
+constexpr uint32_t DropRed = 0xFFE05040;
+constexpr uint32_t Steel = 0xFFE8ECF2;
+constexpr uint32_t Leather = 0xFFE0B888;
+
+constexpr int Samples = 4;
+
+uint8_t AlphaOf(uint32_t c) { return static_cast<uint8_t>(c >> 24); }
+uint32_t WithAlpha(uint32_t c, uint32_t alpha) { return (c & 0x00FFFFFF) | alpha << 24; }
+
+// The top colour over the bottom one, both with straight alpha.
+uint32_t Over(uint32_t top, uint32_t bottom) {
+  const float ta = AlphaOf(top) / 255.0f;
+  const float ba = AlphaOf(bottom) / 255.0f;
+  const float a = ta + ba * (1.0f - ta);
+  if (a <= 0.0f) return 0;
+  uint32_t result = static_cast<uint32_t>(a * 255.0f + 0.5f) << 24;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const float value =
+        (raster::Channel(top, shift) * ta + raster::Channel(bottom, shift) * ba * (1.0f - ta)) / a;
+    result |= static_cast<uint32_t>(std::min(value, 255.0f) + 0.5f) << shift;
+  }
+  return result;
+}
+
+// Signed distance to a box with rounded corners: negative inside.
+float BoxDistance(Point p, float left, float top, float right, float bottom, float radius) {
+  const float cx = (left + right) / 2;
+  const float cy = (top + bottom) / 2;
+  const float qx = std::fabs(p.x - cx) - ((right - left) / 2 - radius);
+  const float qy = std::fabs(p.y - cy) - ((bottom - top) / 2 - radius);
+  return raster::Length(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) -
+         radius;
+}
+
+float PolygonDistance(Point p, std::vector<Point> corners) {
+  return figures::detail::ProbePolygon(p, Polygon{std::move(corners), 0.0f}).distance;
+}
+
+// A box of fill inside a border of the given width; nothing outside it.
+uint32_t BorderedBox(float distance, float border, uint32_t borderColor, uint32_t fill) {
+  if (distance > 0.0f) return Transparent;
+  return distance > -border ? borderColor : fill;
+}
+
+using Sampler = std::function<uint32_t(Point)>;
+
+// Every pixel of the cell from its samples, averaged with premultiplied alpha; the sampler gets
+// cell coordinates.
+void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample) {
+  for (int y = cell.top; y < cell.bottom; ++y) {
+    for (int x = cell.left; x < cell.right; ++x) {
+      float sums[4] = {};
+      for (int sy = 0; sy < Samples; ++sy) {
+        for (int sx = 0; sx < Samples; ++sx) {
+          const Point p = raster::SamplePoint(x - cell.left, y - cell.top, sx, sy, Samples);
+          const uint32_t c = sample(p);
+          const float a = AlphaOf(c) / 255.0f;
+          sums[0] += a;
+          for (int k = 0; k < 3; ++k) sums[k + 1] += raster::Channel(c, 16 - 8 * k) * a;
+        }
+      }
+      uint32_t pixel = 0;
+      if (sums[0] > 0.0f) {
+        pixel = static_cast<uint32_t>(255.0f * sums[0] / (Samples * Samples) + 0.5f) << 24;
+        for (int k = 0; k < 3; ++k) {
+          pixel |= static_cast<uint32_t>(std::min(sums[k + 1] / sums[0], 255.0f) + 0.5f)
+                   << (16 - 8 * k);
+        }
+      }
+      atlas.At(x, y) = pixel;
+    }
+  }
+}
+
+// A one-texel cell that the menu stretches, with its neighbours in the same colour so that
+// filtering at the block's edges finds nothing else.
+void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color) {
+  for (int y = cell.top - 1; y <= cell.top + 1; ++y) {
+    for (int x = cell.left - 1; x <= cell.left + 1; ++x) atlas.At(x, y) = color;
+  }
+}
+
+// One column of a picture that the menu stretches sideways, repeated over its neighbours.
+void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample) {
+  for (int x = cell.left - spread; x <= cell.left + spread; ++x) {
+    PaintCell(atlas, {x, cell.top, x + 1, cell.bottom}, sample);
+  }
+}
+
+// Painted figures composed over what the cell holds.
+void Compose(SharedAtlas& atlas, const PixelRect& cell, const Drawing& drawing) {
+  const int w = cell.right - cell.left;
+  const int h = cell.bottom - cell.top;
+  platform::Image layer{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, 0)};
+  figures::Render(drawing, layer, {0, 0, w, h});
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      uint32_t& pixel = atlas.At(cell.left + x, cell.top + y);
+      pixel = Over(layer.Pixel(x, y), pixel);
+    }
+  }
+}
+
+figures::Paint Flat(uint32_t color) { return figures::Paint{color, color, 0.0f, 1.0f, false}; }
+Capsule Stroke(Point a, Point b, float width) { return {a, b, width / 2, width / 2}; }
+Capsule Disc(Point center, float radius) { return {center, center, radius, radius}; }
+
+// The window: a rounded frame 760 by 563 of which the menu draws the two ends and stretches
+// one middle column.
+constexpr float WindowWidth = 760.0f;
+constexpr float WindowHeight = 563.0f;
+
+uint32_t WindowSample(Point p) {
+  const float d = BoxDistance(p, 0.0f, 0.0f, WindowWidth, WindowHeight, 16.0f);
+  if (d > 0.0f) return Transparent;
+  if (d > -2.0f) return EdgeDark;
+  if (d > -5.0f) return raster::Mix(BrassLight, BrassDark, (-d - 2.0f) / 3.0f);
+  if (d > -6.0f) return EdgeDark;
+  return WindowBody;
+}
+
+void DrawWindow(SharedAtlas& atlas) {
+  PaintCell(atlas, Cells::WindowLeft, WindowSample);
+  PaintColumn(atlas, Cells::WindowMiddle, 1, [](Point p) {
+    return WindowSample({WindowWidth / 2, p.y});
+  });
+  const float rightStart =
+      WindowWidth - static_cast<float>(Cells::WindowRight.right - Cells::WindowRight.left);
+  PaintCell(atlas, Cells::WindowRight, [rightStart](Point p) {
+    return WindowSample({p.x + rightStart, p.y});
+  });
+}
+
+void DrawContentPanel(SharedAtlas& atlas) {
+  const float w = static_cast<float>(Cells::ContentPanel.right - Cells::ContentPanel.left);
+  const float h = static_cast<float>(Cells::ContentPanel.bottom - Cells::ContentPanel.top);
+  PaintCell(atlas, Cells::ContentPanel, [w, h](Point p) {
+    const float d = BoxDistance(p, 0.0f, 0.0f, w, h, 10.0f);
+    if (d > 0.0f) return Transparent;
+    if (d > -1.0f) return BrassDark;
+    if (d > -3.0f) return ContentInner;
+    return raster::Mix(ContentTop, ContentBottom, p.y / h);
+  });
+}
+
+// A plate with a brass rim, the base of the title, the footers and the key hints.
+uint32_t PlateSample(Point p, float w, float h) {
+  return BorderedBox(BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 8.0f), 2.0f, Brass, PlateFill);
+}
+
+void PaintPlate(SharedAtlas& atlas, const PixelRect& cell) {
+  const float w = static_cast<float>(cell.right - cell.left);
+  const float h = static_cast<float>(cell.bottom - cell.top);
+  PaintCell(atlas, cell, [w, h](Point p) { return PlateSample(p, w, h); });
+}
+
+// A key cap with its letter drawn in strokes, its left edge at x, centred on y.
+enum class Letter { I, J, U, O, P };
+
+void AddKeyCap(Drawing& d, float x, float y, Letter letter) {
+  constexpr float Half = 9.0f;
+  d.Add(Polygon{{{x + 2, y - Half + 2},
+                 {x + 2 * Half - 2, y - Half + 2},
+                 {x + 2 * Half - 2, y + Half - 2},
+                 {x + 2, y + Half - 2}},
+                2.5f},
+        Painted(KeyCapFill, 1.2f));
+  const float cx = x + Half;
+  const float top = y - 5.0f;
+  const float bottom = y + 5.0f;
+  const float ink = 2.2f;
+  const figures::Paint paint = Flat(KeyCapInk);
+  switch (letter) {
+    case Letter::I:
+      d.Add(Stroke({cx, top}, {cx, bottom}, ink), paint);
+      d.Add(Stroke({cx - 2.5f, top}, {cx + 2.5f, top}, ink), paint);
+      d.Add(Stroke({cx - 2.5f, bottom}, {cx + 2.5f, bottom}, ink), paint);
+      break;
+    case Letter::J:
+      d.Add(Stroke({cx + 2.0f, top}, {cx + 2.0f, bottom - 2.5f}, ink), paint);
+      d.Add(Stroke({cx + 2.0f, bottom - 2.5f}, {cx, bottom}, ink), paint);
+      d.Add(Stroke({cx, bottom}, {cx - 2.5f, bottom - 1.5f}, ink), paint);
+      d.Add(Stroke({cx - 1.0f, top}, {cx + 3.5f, top}, ink), paint);
+      break;
+    case Letter::U:
+      d.Add(Stroke({cx - 3.0f, top}, {cx - 3.0f, bottom - 2.5f}, ink), paint);
+      d.Add(Stroke({cx + 3.0f, top}, {cx + 3.0f, bottom - 2.5f}, ink), paint);
+      d.Add(Stroke({cx - 3.0f, bottom - 2.5f}, {cx - 1.0f, bottom}, ink), paint);
+      d.Add(Stroke({cx + 3.0f, bottom - 2.5f}, {cx + 1.0f, bottom}, ink), paint);
+      d.Add(Stroke({cx - 1.0f, bottom}, {cx + 1.0f, bottom}, ink), paint);
+      break;
+    case Letter::O:
+      d.Add(Disc({cx, y}, 5.2f), Flat(KeyCapInk));
+      d.Add(Capsule{{cx, y - 1.6f}, {cx, y + 1.6f}, 2.2f, 2.2f}, Flat(KeyCapFill));
+      break;
+    case Letter::P:
+      d.Add(Stroke({cx - 3.0f, top}, {cx - 3.0f, bottom}, ink), paint);
+      d.Add(Stroke({cx - 3.0f, top}, {cx + 1.5f, top}, ink), paint);
+      d.Add(Stroke({cx + 1.5f, top}, {cx + 3.2f, top + 2.5f}, ink), paint);
+      d.Add(Stroke({cx + 3.2f, top + 2.5f}, {cx + 1.5f, y}, ink), paint);
+      d.Add(Stroke({cx + 1.5f, y}, {cx - 3.0f, y}, ink), paint);
+      break;
+  }
+}
+
+// The title plate: a pause sign between two rules with diamond ends.
+void DrawTitlePlate(SharedAtlas& atlas) {
+  const PixelRect& cell = Cells::TitlePlate;
+  PaintPlate(atlas, cell);
+  const float w = static_cast<float>(cell.right - cell.left);
+  const float mid = (cell.bottom - cell.top) / 2.0f;
+  Drawing d;
+  for (float side : {-1.0f, 1.0f}) {
+    const float near = w / 2 + side * 16.0f;
+    const float far = w / 2 + side * 62.0f;
+    d.Add(Stroke({near, mid}, {far, mid}, 1.6f), Flat(Brass));
+    d.Add(Polygon{{{far, mid - 4}, {far + side * 4, mid}, {far, mid + 4}, {far - side * 4, mid}}},
+          Painted(BrassLight, 1.0f));
+  }
+  d.Add(
+      Polygon{
+          {{w / 2 - 8, mid - 9}, {w / 2 - 3, mid - 9}, {w / 2 - 3, mid + 9}, {w / 2 - 8, mid + 9}},
+          1.0f},
+      Painted(BrassLight, 1.0f));
+  d.Add(
+      Polygon{
+          {{w / 2 + 3, mid - 9}, {w / 2 + 8, mid - 9}, {w / 2 + 8, mid + 9}, {w / 2 + 3, mid + 9}},
+          1.0f},
+      Painted(BrassLight, 1.0f));
+  Compose(atlas, cell, d);
+}
+
+// The footers: back (I), select (J) and, beside an equipment item, equip (U).
+void DrawFooters(SharedAtlas& atlas) {
+  for (const PixelRect* cell : {&Cells::FooterLeft, &Cells::FooterMiddle, &Cells::FooterRight}) {
+    PaintPlate(atlas, *cell);
+  }
+  const float mid = (Cells::FooterRight.bottom - Cells::FooterRight.top) / 2.0f;
+  {
+    Drawing d;
+    AddKeyCap(d, 14.0f, mid, Letter::I);
+    // A curved arrow turning back to the left.
+    d.Add(Stroke({44, mid - 5}, {62, mid - 5}, 2.6f), Flat(BrassLight));
+    d.Add(Stroke({62, mid - 5}, {67, mid}, 2.6f), Flat(BrassLight));
+    d.Add(Stroke({67, mid}, {62, mid + 5}, 2.6f), Flat(BrassLight));
+    d.Add(Stroke({62, mid + 5}, {52, mid + 5}, 2.6f), Flat(BrassLight));
+    d.Add(Polygon{{{38, mid - 5}, {46, mid - 11}, {46, mid + 1}}}, Flat(BrassLight));
+    Compose(atlas, Cells::FooterRight, d);
+  }
+  {
+    Drawing d;
+    AddKeyCap(d, 20.0f, mid, Letter::J);
+    // A tick.
+    d.Add(Stroke({56, mid}, {63, mid + 7}, 3.2f), Flat(BrassLight));
+    d.Add(Stroke({63, mid + 7}, {78, mid - 8}, 3.2f), Flat(BrassLight));
+    Compose(atlas, Cells::FooterMiddle, d);
+  }
+  {
+    Drawing d;
+    AddKeyCap(d, 12.0f, mid, Letter::U);
+    // A sword sliding down into a bracket: put it on.
+    d.Add(Stroke({56, mid - 10}, {56, mid + 3}, 3.0f), Flat(Steel));
+    d.Add(Stroke({51, mid - 4}, {61, mid - 4}, 2.4f), Flat(BrassLight));
+    d.Add(Polygon{{{52, mid + 3}, {60, mid + 3}, {56, mid + 8}}}, Flat(Steel));
+    d.Add(Stroke({45, mid + 2}, {45, mid + 10}, 2.0f), Flat(Brass));
+    d.Add(Stroke({45, mid + 10}, {67, mid + 10}, 2.0f), Flat(Brass));
+    d.Add(Stroke({67, mid + 10}, {67, mid + 2}, 2.0f), Flat(Brass));
+    Compose(atlas, Cells::FooterLeft, d);
+  }
+}
+
+// The ends of the tab row: the keys that turn to the previous and the next tab.
+void DrawTabRowEnds(SharedAtlas& atlas) {
+  struct End {
+    const PixelRect& cell;
+    Letter letter;
+    float direction;
+  };
+  for (const End& end :
+       {End{Cells::TabRowLeft, Letter::O, -1.0f}, End{Cells::TabRowRight, Letter::P, 1.0f}}) {
+    PaintPlate(atlas, end.cell);
+    const float w = static_cast<float>(end.cell.right - end.cell.left);
+    const float mid = (end.cell.bottom - end.cell.top) / 2.0f;
+    Drawing d;
+    AddKeyCap(d, end.direction < 0 ? 14.0f : 5.0f, mid, end.letter);
+    const float tip = end.direction < 0 ? 5.0f : w - 5.0f;
+    const float back = tip - end.direction * 5.0f;
+    d.Add(Polygon{{{back, mid - 6}, {tip, mid}, {back, mid + 6}}}, Flat(BrassLight));
+    Compose(atlas, end.cell, d);
+  }
+}
+
+// A closed tab: a dark rounded box, whose corners and middle also frame other dialogs.
+void DrawTabBack(SharedAtlas& atlas) {
+  const PixelRect& cell = Cells::TabBack;
+  const float w = static_cast<float>(cell.right - cell.left);
+  const float h = static_cast<float>(cell.bottom - cell.top);
+  PaintCell(atlas, cell, [w, h](Point p) {
+    return BorderedBox(BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 11.0f), 2.0f, BrassDark,
+                       TabBackFill);
+  });
+}
+
+// The open tab: rounded at the top, open at the bottom into the page.
+void DrawOpenTab(SharedAtlas& atlas) {
+  const float end = static_cast<float>(Cells::TabOpenLeft.right - Cells::TabOpenLeft.left);
+  const float h = static_cast<float>(Cells::TabOpenLeft.bottom - Cells::TabOpenLeft.top);
+  const float w = 2 * end + 1.0f;
+  auto sample = [w, h](Point p) {
+    const float d = BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h + 20.0f, 9.0f);
+    return BorderedBox(d, 2.0f, Brass, raster::Mix(0xFF34405E, ContentTop, p.y / h));
+  };
+  PaintCell(atlas, Cells::TabOpenLeft, sample);
+  PaintColumn(atlas, Cells::TabOpenMiddle, 1, [sample, end](Point p) {
+    return sample({end + 0.5f, p.y});
+  });
+  PaintCell(atlas, Cells::TabOpenRight, [sample, end](Point p) {
+    return sample({p.x + end + 1.0f, p.y});
+  });
+}
+
+// Tab icons, 35 by 45: a bust for the character, a satchel, a book and a gear.
+void DrawTabIcons(SharedAtlas& atlas) {
+  const float cx = 17.5f;
+  const float cy = 22.5f;
+  {
+    Drawing d;
+    d.Add(Capsule{{cx - 9, cy + 12}, {cx + 9, cy + 12}, 6.0f, 6.0f}, Painted(0xFF5A86C0, 1.2f));
+    d.Add(Disc({cx, cy - 3}, 7.5f), Painted(0xFFE8C098, 1.2f));
+    d.Add(Capsule{{cx - 6, cy - 8}, {cx + 6, cy - 9}, 3.6f, 3.0f}, Painted(0xFF8A4A24, 1.0f));
+    Compose(atlas, Cells::TabIcons[0], d);
+  }
+  {
+    Drawing d;
+    d.Add(Stroke({cx - 7, cy - 8}, {cx - 3, cy - 14}, 2.4f), Painted(0xFF8A5A30, 1.0f));
+    d.Add(Stroke({cx - 3, cy - 14}, {cx + 3, cy - 14}, 2.4f), Painted(0xFF8A5A30, 1.0f));
+    d.Add(Stroke({cx + 3, cy - 14}, {cx + 7, cy - 8}, 2.4f), Painted(0xFF8A5A30, 1.0f));
+    d.Add(Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 13, cy + 13}, {cx - 13, cy + 13}},
+                  3.0f},
+          Painted(0xFFC08A50, 1.2f));
+    d.Add(
+        Polygon{{{cx - 12, cy - 8}, {cx + 12, cy - 8}, {cx + 10, cy + 1}, {cx - 10, cy + 1}}, 2.0f},
+        Painted(0xFFA06E3A, 1.2f));
+    d.Add(
+        Polygon{
+            {{cx - 2.5f, cy - 1}, {cx + 2.5f, cy - 1}, {cx + 2.5f, cy + 4}, {cx - 2.5f, cy + 4}},
+            0.5f},
+        Painted(Gold, 1.0f));
+    Compose(atlas, Cells::TabIcons[1], d);
+  }
+  {
+    Drawing d;
+    d.Add(Polygon{{{cx - 11, cy - 14}, {cx + 12, cy - 14}, {cx + 12, cy + 15}, {cx - 11, cy + 15}},
+                  1.5f},
+          Painted(0xFFF0E6CC, 1.0f));
+    d.Add(Polygon{{{cx - 13, cy - 15}, {cx + 9, cy - 15}, {cx + 9, cy + 13}, {cx - 13, cy + 13}},
+                  1.5f},
+          Painted(0xFF9C3A30, 1.2f));
+    d.Add(Stroke({cx - 7, cy - 9}, {cx + 4, cy - 9}, 1.6f), Flat(Gold));
+    d.Add(Stroke({cx - 7, cy - 5}, {cx + 4, cy - 5}, 1.2f), Flat(Gold));
+    d.Add(Polygon{{{cx + 3, cy + 12},
+                   {cx + 7, cy + 12},
+                   {cx + 7, cy + 20},
+                   {cx + 5, cy + 17},
+                   {cx + 3, cy + 20}}},
+          Painted(0xFF4A8CD0, 0.8f));
+    Compose(atlas, Cells::TabIcons[2], d);
+  }
+  {
+    Drawing d;
+    constexpr int Teeth = 8;
+    constexpr float Pi = 3.14159265f;
+    for (int k = 0; k < Teeth; ++k) {
+      const float a = 2 * Pi * k / Teeth;
+      d.Add(Stroke({cx + 7 * std::cos(a), cy + 7 * std::sin(a)},
+                   {cx + 12 * std::cos(a), cy + 12 * std::sin(a)}, 5.0f),
+            Painted(0xFFB8C0CC, 1.0f));
+    }
+    d.Add(Disc({cx, cy}, 9.5f), Painted(0xFFB8C0CC, 1.2f));
+    d.Add(Disc({cx, cy}, 4.0f), Painted(0xFF2A3042, 1.0f));
+    Compose(atlas, Cells::TabIcons[3], d);
+  }
+}
+
+// The tokens plate: a dark pill with a brass rim, stretched through its middle column, and
+// the coin at its right end.
+void DrawTokens(SharedAtlas& atlas) {
+  const float end = static_cast<float>(Cells::TokensPlateLeft.right - Cells::TokensPlateLeft.left);
+  const float h = static_cast<float>(Cells::TokensPlateLeft.bottom - Cells::TokensPlateLeft.top);
+  const float w = 2 * end + 1.0f;
+  auto sample = [w, h](Point p) {
+    return BorderedBox(BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 12.0f), 2.0f, Brass,
+                       TabBackFill);
+  };
+  PaintCell(atlas, Cells::TokensPlateLeft, sample);
+  PaintColumn(atlas, Cells::TokensPlateMiddle, 1, [sample, end](Point p) {
+    return sample({end + 0.5f, p.y});
+  });
+  PaintCell(atlas, Cells::TokensPlateRight, [sample, end](Point p) {
+    return sample({p.x + end + 1.0f, p.y});
+  });
+  Drawing d;
+  d.Add(Capsule{{5.5f, 5.5f}, {5.5f, 8.5f}, 4.4f, 4.4f}, Painted(Gold, 1.0f));
+  d.Add(Stroke({5.5f, 5.0f}, {5.5f, 9.0f}, 1.4f), Flat(0xFFB08420));
+  Compose(atlas, Cells::TokenIcon, d);
+}
+
+// List panels: a header with a rounded top-left corner, translucent rows with a line under
+// each, the same colour for the filler; the slot list is nearly opaque, over the column it
+// covers.
+void DrawListPanels(SharedAtlas& atlas) {
+  const float headerWidth = static_cast<float>(Cells::ColumnHeader.right);
+  PaintCell(atlas, Cells::ListHeader, [headerWidth](Point p) {
+    const float d = BoxDistance(p, 0.0f, 0.0f, headerWidth + 20.0f, 40.0f, 6.0f);
+    if (d > 0.0f) return Transparent;
+    if (p.y >= 16.0f) return WithAlpha(BrassDark, 0xF0);
+    if (p.y >= 15.0f) return Brass;
+    return HeaderFill;
+  });
+  PaintCell(atlas,
+            {Cells::ListHeader.right, 0, Cells::ColumnHeader.right, Cells::ColumnHeader.bottom},
+            [](Point p) { return p.y >= 15.0f ? Brass : HeaderFill; });
+  auto row = [](uint32_t body, uint32_t separator) {
+    return [body, separator](Point p) { return p.y >= 21.0f ? separator : body; };
+  };
+  PaintCell(atlas, Cells::ListRow, row(PanelFill, RowSeparator));
+  PaintTexel(atlas, Cells::PanelFill, PanelFill);
+  PaintCell(atlas, Cells::SlotListHeader, [](Point p) {
+    const float d = BoxDistance(p, 0.0f, 0.0f, 205.0f, 40.0f, 6.0f);
+    if (d > 0.0f) return Transparent;
+    return p.y >= 15.0f ? BrassLight : SlotListHeaderFill;
+  });
+  PaintCell(atlas, Cells::SlotListRow, row(SlotListBody, SlotListSeparator));
+  PaintTexel(atlas, Cells::SlotListFill, SlotListBody);
+}
+
+// Row highlights: a gold bar brighter at its edges and the arrow beside it pointing at the row.
+void DrawHighlights(SharedAtlas& atlas) {
+  const float h = static_cast<float>(Cells::RowHighlight.bottom - Cells::RowHighlight.top);
+  PaintColumn(atlas, Cells::RowHighlight, 1, [h](Point p) {
+    const float edge = std::min(p.y, h - p.y);
+    const uint32_t alpha = edge < 1.0f ? 0xD0 : edge < 2.0f ? 0x90 : 0x50;
+    return WithAlpha(Gold, alpha);
+  });
+  const PixelRect& arrow = Cells::SelectionArrow;
+  const float ah = static_cast<float>(arrow.bottom - arrow.top);
+  const float aw = static_cast<float>(arrow.right - arrow.left);
+  PaintCell(atlas, arrow, [aw, ah](Point p) {
+    const float d = PolygonDistance(p, {{aw - 0.5f, 2.0f}, {0.5f, ah / 2}, {aw - 0.5f, ah - 2.0f}});
+    return BorderedBox(d, 1.0f, BrassDark, Gold);
+  });
+}
+
+// The Stats tab's slot frames and the marker over the selected one; both carry a bar on the
+// side where the name starts, mirrored for the rune column.
+void DrawSlotFrames(SharedAtlas& atlas) {
+  const float w = static_cast<float>(Cells::SlotFrame.right - Cells::SlotFrame.left);
+  const float h = static_cast<float>(Cells::SlotFrame.bottom - Cells::SlotFrame.top);
+  PaintCell(atlas, Cells::SlotFrame, [w, h](Point p) {
+    const float d = BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 12.0f);
+    uint32_t color = BorderedBox(d, 2.0f, SlotFrameBorder, SlotFrameInside);
+    if (d <= -2.0f && p.x >= 5.0f && p.x < 8.0f && p.y >= 14.0f && p.y < h - 14.0f) {
+      color = Over(WithAlpha(Brass, 0xC0), color);
+    }
+    return color;
+  });
+  // The column wash is cut from the frame's rounded-off corner, where the frame shows nothing.
+  PaintTexel(atlas, Cells::HighlightPlate, PlateWash);
+  PaintCell(atlas, Cells::SlotMarker, [w, h](Point p) {
+    const float d = BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 12.0f);
+    if (d > 0.0f) return Transparent;
+    if (d > -3.0f) return Gold;
+    const float notch =
+        PolygonDistance(p, {{3.0f, h / 2 - 8.0f}, {11.0f, h / 2}, {3.0f, h / 2 + 8.0f}});
+    if (notch <= 0.0f) return Gold;
+    return d > -6.0f ? WithAlpha(Gold, 0x50) : WithAlpha(Gold, 0x18);
+  });
+}
+
+// The comparison markers: a green arrow up, a red arrow down.
+void DrawMarkers(SharedAtlas& atlas) {
+  auto triangle = [&atlas](const PixelRect& cell, bool up, uint32_t color) {
+    const float w = static_cast<float>(cell.right - cell.left);
+    const float h = static_cast<float>(cell.bottom - cell.top);
+    PaintCell(atlas, cell, [w, h, up, color](Point p) {
+      const std::vector<Point> corners =
+          up ? std::vector<Point>{{w / 2, 0.5f}, {w - 0.5f, h - 1.0f}, {0.5f, h - 1.0f}}
+             : std::vector<Point>{{0.5f, 1.0f}, {w - 0.5f, 1.0f}, {w / 2, h - 0.5f}};
+      return BorderedBox(PolygonDistance(p, corners), 1.0f, EdgeDark, color);
+    });
+  };
+  triangle(Cells::RaiseMarker, true, RaiseGreen);
+  triangle(Cells::DropMarker, false, DropRed);
+}
+
+// Page panels: rounded top-left and bottom-right corners in the panels' colour, and the rule
+// between the page's bands.
+void DrawPagePieces(SharedAtlas& atlas) {
+  constexpr float Radius = 10.0f;
+  PaintCell(atlas, Cells::PanelTopLeft, [](Point p) {
+    return BoxDistance(p, 0.0f, 0.0f, 2 * Radius + 10.0f, 2 * Radius + 10.0f, Radius) <= 0.0f
+               ? PanelFill
+               : Transparent;
+  });
+  PaintCell(atlas, Cells::PanelBottomRight, [](Point p) {
+    return BoxDistance(p, -2 * Radius, -2 * Radius, Radius, Radius, Radius) <= 0.0f ? PanelFill
+                                                                                    : Transparent;
+  });
+  PaintCell(atlas, Cells::PanelBreak, [](Point p) {
+    return p.y >= 1.0f && p.y < 3.0f ? Over(WithAlpha(Brass, 0xC8), PanelFill) : PanelFill;
+  });
+}
+
+// Item pictures, drawn light because the menu tints them grey: a sword, a helm, a
+// breastplate, a gauntlet, a boot and a key.
+void DrawItemIcons(SharedAtlas& atlas) {
+  {
+    Drawing d;
+    d.Add(Polygon{{{46, 8}, {54, 10}, {22, 42}, {18, 38}}, 1.0f}, Painted(Steel, 1.4f));
+    d.Add(Stroke({13, 33}, {27, 47}, 4.0f), Painted(Gold, 1.2f));
+    d.Add(Stroke({19, 45}, {11, 53}, 4.2f), Painted(Leather, 1.2f));
+    d.Add(Disc({9.5f, 54.5f}, 3.6f), Painted(Gold, 1.2f));
+    Compose(atlas, Cells::ItemIcons[0], d);
+  }
+  {
+    Drawing d;
+    d.Add(Polygon{{{14, 40},
+                   {14, 28},
+                   {20, 16},
+                   {32, 11},
+                   {44, 16},
+                   {50, 28},
+                   {50, 40},
+                   {44, 50},
+                   {38, 50},
+                   {38, 36},
+                   {26, 36},
+                   {26, 50},
+                   {20, 50}},
+                  2.5f},
+          Painted(Steel, 1.4f));
+    d.Add(Stroke({32, 12}, {32, 46}, 3.0f), Painted(Steel, 1.2f));
+    d.Add(Stroke({18, 30}, {46, 30}, 2.0f), Painted(Gold, 1.0f));
+    Compose(atlas, Cells::ItemIcons[1], d);
+  }
+  {
+    Drawing d;
+    d.Add(Polygon{{{12, 14},
+                   {24, 10},
+                   {32, 16},
+                   {40, 10},
+                   {52, 14},
+                   {50, 30},
+                   {46, 54},
+                   {18, 54},
+                   {14, 30}},
+                  3.0f},
+          Painted(Steel, 1.4f));
+    d.Add(Stroke({32, 18}, {32, 50}, 2.0f), Painted(0xFFC8CED8, 1.0f));
+    d.Add(Stroke({18, 40}, {46, 40}, 2.4f), Painted(Leather, 1.0f));
+    Compose(atlas, Cells::ItemIcons[2], d);
+  }
+  {
+    Drawing d;
+    d.Add(Polygon{{{20, 56},
+                   {20, 36},
+                   {16, 26},
+                   {22, 24},
+                   {26, 30},
+                   {26, 14},
+                   {31, 12},
+                   {33, 28},
+                   {34, 10},
+                   {39, 10},
+                   {40, 28},
+                   {42, 13},
+                   {47, 14},
+                   {46, 32},
+                   {49, 20},
+                   {53, 22},
+                   {50, 40},
+                   {44, 56}},
+                  2.0f},
+          Painted(Steel, 1.4f));
+    d.Add(Stroke({20, 48}, {44, 48}, 3.0f), Painted(Leather, 1.0f));
+    Compose(atlas, Cells::ItemIcons[3], d);
+  }
+  {
+    Drawing d;
+    d.Add(Polygon{{{22, 8}, {38, 8}, {38, 38}, {52, 44}, {54, 54}, {14, 54}, {18, 40}}, 3.0f},
+          Painted(Leather, 1.4f));
+    d.Add(Stroke({20, 16}, {40, 16}, 3.0f), Painted(0xFFC89868, 1.0f));
+    d.Add(Stroke({14, 52}, {54, 52}, 3.5f), Painted(0xFF9A7050, 1.0f));
+    Compose(atlas, Cells::ItemIcons[4], d);
+  }
+  {
+    Drawing d;
+    d.Add(Disc({20, 22}, 10.0f), Painted(Gold, 1.4f));
+    d.Add(Disc({20, 22}, 4.0f), Painted(0xFF3A3020, 1.0f));
+    d.Add(Stroke({27, 29}, {50, 52}, 5.0f), Painted(Gold, 1.4f));
+    d.Add(Stroke({44, 46}, {50, 40}, 4.0f), Painted(Gold, 1.2f));
+    d.Add(Stroke({38, 40}, {43, 35}, 4.0f), Painted(Gold, 1.2f));
+    Compose(atlas, Cells::ItemIcons[5], d);
+  }
+}
+
+// The scroll bar: arrow caps at the ends and a brass thumb with rounded ends.
+void DrawScrollBar(SharedAtlas& atlas) {
+  auto endCap = [&atlas](const PixelRect& cell, bool up) {
+    PaintCell(atlas, cell, [up](Point p) {
+      uint32_t color =
+          BorderedBox(BoxDistance(p, 0.5f, 0.5f, 15.5f, 15.5f, 4.0f), 1.5f, Brass, TabBackFill);
+      const std::vector<Point> arrow = up ? std::vector<Point>{{8, 4.5f}, {12, 10.5f}, {4, 10.5f}}
+                                          : std::vector<Point>{{4, 5.5f}, {12, 5.5f}, {8, 11.5f}};
+      if (PolygonDistance(p, arrow) <= 0.0f) color = BrassLight;
+      return color;
+    });
+  };
+  endCap(ScrollBar::TopEndCapCell, true);
+  endCap(ScrollBar::BottomEndCapCell, false);
+  auto thumb = [](Point p, float top, float bottom) {
+    const float d = BoxDistance(p, 3.0f, top, 13.0f, bottom, 5.0f);
+    if (d > 0.0f) return Transparent;
+    if (d > -1.0f) return BrassDark;
+    return raster::Mix(BrassLight, Brass, (p.x - 3.0f) / 10.0f);
+  };
+  PaintCell(atlas, ScrollBar::TopThumbCapCell, [thumb](Point p) { return thumb(p, 0.5f, 40.0f); });
+  PaintCell(atlas, ScrollBar::BottomThumbCapCell,
+            [thumb](Point p) { return thumb(p, -32.0f, 7.5f); });
+  const PixelRect& middle = ScrollBar::ThumbMiddleCell;
+  for (int y = middle.top - 1; y <= middle.top + 1; ++y) {
+    PaintCell(atlas, {middle.left, y, middle.right, y + 1}, [thumb](Point p) {
+      return thumb({p.x, 20.0f}, 0.0f, 40.0f);
+    });
+  }
+}
+
+}  // namespace
+
+void DrawPauseMenu(SharedAtlas& atlas) {
+  DrawWindow(atlas);
+  DrawContentPanel(atlas);
+  DrawTitlePlate(atlas);
+  DrawFooters(atlas);
+  DrawTabRowEnds(atlas);
+  DrawTabBack(atlas);
+  DrawOpenTab(atlas);
+  DrawTabIcons(atlas);
+  DrawTokens(atlas);
+  DrawListPanels(atlas);
+  DrawHighlights(atlas);
+  DrawSlotFrames(atlas);
+  DrawMarkers(atlas);
+  DrawPagePieces(atlas);
+  DrawItemIcons(atlas);
+  DrawScrollBar(atlas);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "tools/SharedAtlas.h"
+
+// The cells of the pause menu and of the menus' scroll bar: the window and its plates, the tab
+// strip, list panels, highlights and markers, the page panels and the item pictures.
+void DrawPauseMenu(SharedAtlas& atlas);
