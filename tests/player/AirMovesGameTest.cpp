@@ -80,7 +80,7 @@ class AirCourse : public PlayingWorld {
   const Vector3& Velocity() const { return player->body->velocity; }
 };
 
-TEST_F(AirCourse, JumpsAndAirJumpsOntoAPlatformDashesOverTheGapAndSlidesDownTheWallToJumpOffIt) {
+TEST_F(AirCourse, JumpsAndAirJumpsOntoAPlatformAndDashesOverTheGap) {
   // A jump from the floor towards the platform, held to its top, where the rise ends.
   game.PressKey(VirtualKey::D);
   game.PressKey(VirtualKey::I);
@@ -132,30 +132,6 @@ TEST_F(AirCourse, JumpsAndAirJumpsOntoAPlatformDashesOverTheGapAndSlidesDownTheW
   EXPECT_NEAR(Feet(), PlatformTop, 1e-3f);
   EXPECT_EQ(Count(Stat::AirDashCount), 2.0f);
 
-  // Off the far end onto the wall: the slide holds the fall at the slide speed, whose limit
-  // comes before a frame of gravity, and plays its sound.
-  ASSERT_TRUE(StepUntil(SlotWallSliding, 240));
-  EXPECT_TRUE(Looping(Player::SoundWallSlide));
-  game.StepFrames(10);
-  EXPECT_NEAR(Velocity().y, -4.0f - Gravity * Dt, 1e-4f);
-  EXPECT_NEAR(player->body->position.x + player->body->width / 2, WallLeft, 1e-4f);
-  EXPECT_EQ(player->wallContact != nullptr, true);
-  ASSERT_TRUE(game.KeepFrame("wall-slide.png"));
-  SetSwitch(TogglePlayerDebugInfo, true);
-  game.Step();
-  ASSERT_TRUE(game.KeepFrame("wall-slide-debug-text.png"));
-  SetSwitch(TogglePlayerDebugInfo, false);
-
-  // Jumping off pushes away from the wall and up; the slide falls silent.
-  game.PressKey(VirtualKey::I);
-  game.Step();
-  ASSERT_TRUE(Is(SlotWallJumping));
-  EXPECT_NEAR(Velocity().x, -10.0f + AirDrag * Dt, 1e-4f);
-  EXPECT_NEAR(Velocity().y, JumpStrength - Gravity * Dt, 1e-4f);
-  EXPECT_FALSE(Looping(Player::SoundWallSlide));
-  EXPECT_TRUE(Playing(Player::SoundJump));
-  game.StepFrames(3);
-  ASSERT_TRUE(game.KeepFrame("wall-jump.png"));
   ReleaseAll();
 }
 
@@ -287,6 +263,65 @@ TEST_F(AirCourse, AnAirJumpPressedInAHitStopWaitsForItsEndAndOnlyWithOneLeft) {
     EXPECT_EQ(Is(SlotAirJumping), jumpsLeft > 0.0f) << jumpsLeft;
     ReleaseAll();
   }
+}
+
+// The hub map: two planks a jump apart over its floor, east of the start, and a wall at its
+// west end.
+class HubGame : public AirCourse {
+ protected:
+  void SetUp() override {
+    AirCourse::SetUp();
+    world->ClearLevel();
+    world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
+    game.StepFrames(10);
+  }
+
+  Vector3 Ground() const {
+    const auto* ground = dynamic_cast<const BoundingShape*>(player->groundContact);
+    return ground ? ground->position : Vector3{};
+  }
+};
+
+TEST_F(HubGame, JumpsFromPlankToPlankAndSlidesDownTheWestWallToJumpOffIt) {
+  game.PressKey(VirtualKey::D);
+  game.PressKey(VirtualKey::I);
+  ASSERT_TRUE(StepUntil(SlotWalking, 120));
+  EXPECT_EQ(Ground(), (Vector3{7.0f, 2.55f, 0.0f})) << "on the lower plank";
+  game.ReleaseKey(VirtualKey::I);
+  game.Step();
+  game.PressKey(VirtualKey::I);
+  ASSERT_TRUE(StepUntil(SlotFalling, 60));
+  ASSERT_TRUE(StepUntil(SlotWalking, 120));
+  EXPECT_EQ(Ground(), (Vector3{13.0f, 5.35f, 0.0f})) << "on the upper plank";
+  ASSERT_TRUE(game.KeepFrame("hub-planks.png"));
+  ReleaseAll();
+
+  // Against the wall the slide holds the fall at the slide speed, whose limit comes before a
+  // frame of gravity, and plays its sound.
+  LaunchAt(-42.0f, 8.0f);
+  game.PressKey(VirtualKey::A);
+  ASSERT_TRUE(StepUntil(SlotWallSliding, 30));
+  EXPECT_TRUE(Looping(Player::SoundWallSlide));
+  game.StepFrames(20);
+  EXPECT_NEAR(Velocity().y, -4.0f - Gravity * Dt, 1e-4f);
+  EXPECT_NEAR(player->body->position.x - player->body->width / 2, -44.0f, 1e-4f);
+  ASSERT_TRUE(game.KeepFrame("hub-wall-slide.png"));
+  SetSwitch(TogglePlayerDebugInfo, true);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("hub-wall-slide-debug-text.png"));
+  SetSwitch(TogglePlayerDebugInfo, false);
+
+  // Jumping off pushes away from the wall and up; the slide falls silent.
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  ASSERT_TRUE(Is(SlotWallJumping));
+  EXPECT_NEAR(Velocity().x, 10.0f - AirDrag * Dt, 1e-4f);
+  EXPECT_NEAR(Velocity().y, JumpStrength - Gravity * Dt, 1e-4f);
+  EXPECT_FALSE(Looping(Player::SoundWallSlide));
+  EXPECT_TRUE(Playing(Player::SoundJump));
+  game.StepFrames(4);
+  ASSERT_TRUE(game.KeepFrame("hub-wall-jump.png"));
+  ReleaseAll();
 }
 
 }  // namespace
