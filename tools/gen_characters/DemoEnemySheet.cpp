@@ -147,8 +147,9 @@ BipedPose Downed() {
   pose.lean = 0.0f;
   pose.headTilt = -10.0f;
   pose.eyesShut = true;
-  pose.hip = {10.0f, 25.0f};
-  pose.knee = {15.0f, 40.0f};
+  // Legs forward would point up once it lies on its back; these rest on the ground.
+  pose.hip = {-2.0f, -6.0f};
+  pose.knee = {4.0f, 10.0f};
   pose.foot = {10.0f, 20.0f};
   // Upright before the body is laid down, so that it lies along it.
   pose = Arm(pose, 10.0f, 15.0f, 95.0f);
