@@ -58,19 +58,11 @@ constexpr DemoEnemyAttackSpec Specs[] = {
      {Six, Six, Ten}, true},
 };
 
-// Ground attacks: once over, a player higher than this is jumped at, one farther than this
-// dashed at; a launched player higher than the last is followed at once.
-constexpr float JumpAtHeight = 5.0f;
+// Ground attacks: once over, a player farther than this is dashed at; a launched player higher
+// than the next is followed at once.
 constexpr float DashAtDistance = 4.0f;
 constexpr float LaunchedHeight = 3.0f;
-// The spin strings on an attack at a player within this reach: a strike up or down at one
-// within the first span beside it, a forward strike at one within the second span above or
-// below; beyond the reach an air jump at one higher than this, an air dash at one this far.
-constexpr float SpinReach = 4.0f;
-constexpr float OverheadSpan = 2.3f;
-constexpr float LevelSpan = 2.5f;
-constexpr float AirJumpHeight = 4.0f;
-constexpr float AirDashDistance = 6.0f;
+// A spin that missed drifts after a player farther than this.
 constexpr float DriftDistance = 4.0f;
 // The rising strike jumps on after a player higher than this.
 constexpr float UpAirFollowHeight = 2.0f;

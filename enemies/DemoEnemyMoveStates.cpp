@@ -6,12 +6,9 @@
 
 namespace {
 
-// Dashing: a player higher than this is jumped at, one nearer than this struck.
-constexpr float JumpAtHeight = 5.0f;
+// Dashing: a player nearer than this is struck. Air dashing: beyond this it steers at the player.
 constexpr float StrikeDistance = 4.0f;
-// Air dashing: beyond this it steers at the player, and jumps on at one higher than this.
 constexpr float SteerDistance = 4.0f;
-constexpr float AirJumpHeight = 4.0f;
 
 using Skips = DemoEnemyState::Skips;
 using Entry = DemoEnemyState::Entry;

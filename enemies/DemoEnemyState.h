@@ -81,6 +81,18 @@ class DemoEnemyState : public EnemyState {
 
   // The top speed of a dash on the ground and in the air, and of a drift.
   static constexpr float DashSpeed = 17.0f;
+  // Distances to the player that several states decide by. On the ground a player higher than
+  // the first is jumped at; in the air one higher than the second is followed with an air jump
+  // and one farther than the third with an air dash.
+  static constexpr float JumpAtHeight = 5.0f;
+  static constexpr float AirJumpHeight = 4.0f;
+  static constexpr float AirDashDistance = 6.0f;
+  // In the air a player within this reach is met with the spin; one within the first span
+  // beside it with a strike up or down, one within the second span above or below with a
+  // forward strike.
+  static constexpr float SpinReach = 4.0f;
+  static constexpr float OverheadSpan = 2.3f;
+  static constexpr float LevelSpan = 2.5f;
 
  private:
   // Stamina or health at 0 or below: a guard break, rising or not.

@@ -9,23 +9,15 @@
 
 namespace {
 
-// Idling: a player higher than this is jumped at, one farther than this dashed at, one closer
-// than this struck upward, as is one higher than the last.
-constexpr float JumpAtHeight = 5.0f;
+// Idling: a player farther than this is dashed at, one closer than this struck upward, as is
+// one higher than the last.
 constexpr float DashAtDistance = 3.0f;
 constexpr float UpwardReach = 1.8f;
 constexpr float UpwardHeight = 3.0f;
 
-// In the air: a player this close is met with the spin, one this close straight above or below
-// with a strike that way, one this close beside with a forward strike.
-constexpr float SpinReach = 4.0f;
+// In the air a player within this reach is met with an attack; beyond it the fall drifts after
+// one beyond the next distance, the rise after one beyond the last.
 constexpr float AirAttackReach = 5.0f;
-constexpr float OverheadSpan = 2.3f;
-constexpr float LevelSpan = 2.5f;
-// Beyond the attacks' reach: a player this high above is jumped at, one this far away dashed at,
-// and the fall drifts after one beyond the next distance, the rise after one beyond the last.
-constexpr float AirJumpHeight = 4.0f;
-constexpr float AirDashDistance = 6.0f;
 constexpr float FallDriftDistance = 4.0f;
 constexpr float RiseDriftDistance = 3.0f;
 

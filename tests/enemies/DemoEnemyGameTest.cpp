@@ -13,9 +13,8 @@
 #include "enemies/DemoEnemyStates.h"
 #include "engine/BarMeter.h"
 #include "engine/KeyboardLayer.h"
-#include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "support/PlayingWorld.h"
+#include "tests/player/GroundGame.h"
 
 namespace {
 
@@ -41,28 +40,16 @@ constexpr float EnemyStanding = DemoEnemy::BodySize.y / 2;
 
 // A versus arena in the running game: the floor between two walls, the player at its middle and
 // a DemoEnemy come from its map line at the far side, facing the player.
-class DemoEnemyGame : public PlayingWorld {
+class DemoEnemyGame : public GroundGame {
  protected:
   void SetUp() override {
-    Draw(0.0f, FloorTop - 1.0f, 60.0f, 2.0f, Color4{255, 96, 140, 70});
-    PlayingWorld::SetUp();
-    for (float x : {-14.0f, 16.0f}) {
-      AddBoundaryQuad(*world, x, FloorTop + 6.0f, 2.0f, 16.0f);
-      Draw(x, FloorTop + 6.0f, 2.0f, 16.0f, Color4{255, 120, 110, 100});
-    }
+    GroundGame::SetUp();
+    for (float x : {-14.0f, 16.0f}) AddBlock(x, FloorTop - 2.0f, 2.0f, 16.0f);
     enemy = PlaceDemoEnemy(*world, "1 0 11 " + std::to_string(FloorTop + EnemyStanding) + " l\n");
     ASSERT_NE(enemy, nullptr);
   }
 
-  void Draw(float x, float y, float width, float height, Color4 color) {
-    auto quad = std::make_unique<Quad>();
-    quad->SetPositionXYZ(x, y, 0.0f);
-    quad->SetDimensions(width, height, 0.0f);
-    quad->SetFillColor(color);
-    GameStates->world->shapeLayers.Insert(0, std::move(quad));
-  }
-
-  bool In(int index) const { return enemy->state == enemy->GetState(index); }
+  bool EnemyIn(int index) const { return enemy->state == enemy->GetState(index); }
   float Dx() const { return player->body->position.x - enemy->body->position.x; }
   float Count(int stat) const { return enemy->totalStats[stat]; }
 
@@ -80,15 +67,15 @@ class DemoEnemyGame : public PlayingWorld {
   // through the swing, keeping its first picture with the strike live. The times the swing hit
   // the player; -1 when the attack never started.
   int Provoke(int attack, Vector3 trigger, Vector3 strikeAt, const std::string& frame) {
-    for (int step = 0; step < 240 && !In(attack); ++step) {
+    for (int step = 0; step < 240 && !EnemyIn(attack); ++step) {
       Hold(trigger.x, trigger.y);
       game.Step();
     }
-    if (!In(attack)) return -1;
+    if (!EnemyIn(attack)) return -1;
     const auto& swing = static_cast<const DemoEnemyAttackState&>(*enemy->state);
     int hits = 0;
     bool kept = false;
-    while (In(attack)) {
+    while (EnemyIn(attack)) {
       Hold(strikeAt.x, strikeAt.y);
       const float health = player->healthMeter->value;
       game.Step();
@@ -104,11 +91,11 @@ class DemoEnemyGame : public PlayingWorld {
 
   // The player high above it: it jumps at once.
   void Launch() {
-    for (int step = 0; step < 120 && !In(DemoEnemyJumping); ++step) {
+    for (int step = 0; step < 120 && !EnemyIn(DemoEnemyJumping); ++step) {
       Hold(0.5f, 6.0f);
       game.Step();
     }
-    ASSERT_TRUE(In(DemoEnemyJumping));
+    ASSERT_TRUE(EnemyIn(DemoEnemyJumping));
   }
 
   // The player idle on the floor at that distance in front of the enemy, facing it.
@@ -122,9 +109,9 @@ class DemoEnemyGame : public PlayingWorld {
   }
 
   // Steps until the enemy is in the state; false after five seconds.
-  bool StepUntil(int index) {
-    for (int step = 0; step < 300 && !In(index); ++step) game.Step();
-    return In(index);
+  bool EnemyReaches(int index) {
+    for (int step = 0; step < 300 && !EnemyIn(index); ++step) game.Step();
+    return EnemyIn(index);
   }
 
   DemoEnemy* enemy = nullptr;  // the world's
@@ -133,9 +120,11 @@ class DemoEnemyGame : public PlayingWorld {
 TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBrokenAndDowned) {
   // It creeps along the ground to the player and thrusts from just within four units.
   game.Step();
-  ASSERT_TRUE(StepUntil(DemoEnemyDashing));
+  ASSERT_TRUE(EnemyReaches(DemoEnemyDashing));
+  for (int step = 0; step < 600 && std::fabs(Dx()) > 5.0f; ++step) game.Step();
+  EXPECT_TRUE(EnemyIn(DemoEnemyDashing));
   ASSERT_TRUE(game.KeepFrame("demoenemy-approach.png"));
-  ASSERT_TRUE(StepUntil(DemoEnemyForwardAttacking));
+  ASSERT_TRUE(EnemyReaches(DemoEnemyForwardAttacking));
   EXPECT_LT(std::fabs(Dx()), 4.0f);
   EXPECT_GT(std::fabs(Dx()), 3.9f);
   EXPECT_EQ(enemy->facing, -1);
@@ -168,14 +157,16 @@ TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBro
     const int hits = Provoke(step.attack, step.trigger, step.strikeAt, step.name);
     EXPECT_EQ(hits, 1);
     if (step.attack == DemoEnemyNeutralAirAttacking) {
-      EXPECT_TRUE(In(DemoEnemyUpAirAttacking)) << "the spin's hit strings the rising strike on";
+      EXPECT_TRUE(EnemyIn(DemoEnemyUpAirAttacking))
+          << "the spin's hit strings the rising strike on";
     }
     if (step.attack == DemoEnemyUpAirAttacking) {
-      EXPECT_TRUE(In(DemoEnemyJumping)) << "the rising strike's hit is followed by an air jump";
+      EXPECT_TRUE(EnemyIn(DemoEnemyJumping))
+          << "the rising strike's hit is followed by an air jump";
       EXPECT_EQ(Count(Stat::AirJumpCount), 0.0f);
     }
     if (step.attack == DemoEnemyForwardAirAttacking) {
-      EXPECT_TRUE(In(DemoEnemyAirDashing)) << "the thrust's hit is followed by an air dash";
+      EXPECT_TRUE(EnemyIn(DemoEnemyAirDashing)) << "the thrust's hit is followed by an air dash";
       EXPECT_EQ(Count(Stat::AirDashCount), 1.0f);
       ASSERT_TRUE(game.KeepFrame("demoenemy-air-dash.png"));
     }
@@ -184,7 +175,7 @@ TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBro
   game.Step();
   player->SwitchState(SlotIdling);
   player->body->SetPositionXYZ(1.0f, FloorTop + player->body->height / 2, 0.0f);
-  ASSERT_TRUE(StepUntil(DemoEnemyIdling));
+  ASSERT_TRUE(EnemyReaches(DemoEnemyIdling));
   EXPECT_EQ(Count(Stat::AirJumpCount), 1.0f);
   EXPECT_EQ(Count(Stat::AirDashCount), 2.0f);
 
@@ -198,15 +189,15 @@ TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBro
   game.Step();
   ASSERT_TRUE(game.KeepFrame("demoenemy-guarding.png"));
   const float health = enemy->healthMeter->value;
-  for (int cut = 0; cut < 10 && In(DemoEnemyGuarding); ++cut) {
+  for (int cut = 0; cut < 10 && EnemyIn(DemoEnemyGuarding); ++cut) {
     FaceOnTheFloor(1.6f);
     game.TapKey(VirtualKey::DownArrow);
-    for (int frame = 0; frame < 30 && In(DemoEnemyGuarding); ++frame) game.Step();
+    for (int frame = 0; frame < 30 && EnemyIn(DemoEnemyGuarding); ++frame) game.Step();
   }
-  ASSERT_TRUE(In(DemoEnemyGuardBreakDown) || In(DemoEnemyGuardBreakUp));
+  ASSERT_TRUE(EnemyIn(DemoEnemyGuardBreakDown) || EnemyIn(DemoEnemyGuardBreakUp));
   EXPECT_LT(enemy->healthMeter->value, health);
   ASSERT_TRUE(game.KeepFrame("demoenemy-guard-broken.png"));
-  ASSERT_TRUE(StepUntil(DemoEnemyIdling));
+  ASSERT_TRUE(EnemyReaches(DemoEnemyIdling));
   EXPECT_GE(enemy->staminaMeter->value, enemy->derived[Derived::ResistanceFactor]);
 
   // Nearly beaten, a last cut empties its health: it breaks and, after half a second on the
@@ -218,7 +209,7 @@ TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBro
     game.TapKey(VirtualKey::J);
     for (int frame = 0; frame < 20 && enemy->healthMeter->value > 0.0f; ++frame) game.Step();
   }
-  ASSERT_TRUE(StepUntil(DemoEnemyDowned));
+  ASSERT_TRUE(EnemyReaches(DemoEnemyDowned));
   EXPECT_EQ(enemy->hitBox->width, 0.0f);
   EXPECT_EQ(enemy->healthMeter->value, 0.0f) << "a spent health does not refill";
   for (int frame = 0; frame < 20; ++frame) game.Step();
@@ -226,7 +217,7 @@ TEST_F(DemoEnemyGame, ItApproachesStrikesWithEachAttackStringsAirAttacksAndIsBro
   const size_t struck = enemy->hitBox->hitList.size();
   game.TapKey(VirtualKey::J);
   for (int frame = 0; frame < 100; ++frame) game.Step();
-  EXPECT_TRUE(In(DemoEnemyDowned));
+  EXPECT_TRUE(EnemyIn(DemoEnemyDowned));
   EXPECT_EQ(enemy->hitBox->hitList.size(), struck);
 }
 
