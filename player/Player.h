@@ -84,6 +84,10 @@ class Player : public Actor {
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
 
+  // After a sale: equipment of which none is left, and empty slots, take the "Empty" item of
+  // their pool (null when the pool has none); the statistics follow.
+  void UnequipDepletedItems();
+
   // Reads the player record (a stream that failed to open counts as no record); defined with
   // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
