@@ -111,9 +111,9 @@ class MenuShop : public Menu {
   void SelectConfirmAccept();
   void SelectConfirmCancel();
   void CancelConfirmation();
-  // Carries out the dialog's selected button.
-  void Purchase();
-  void Sell();
+  // Carries out the dialog's selected button: the purchase or the sale of the cart, which
+  // then starts the page again with no marks, or "Cancel".
+  void CompleteTrade();
 
   // Drawing.
   void DrawMainPage();

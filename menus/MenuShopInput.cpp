@@ -137,11 +137,7 @@ void MenuShop::HandleTradePageInput() {
     } else if (c.IsMenuRightPressed() || c.IsMenuLeftPressed(pad)) {
       // Sideways does nothing in the dialog and ends the frame's input.
     } else if (c.IsConfirmPressed()) {
-      if (m_page == PageBuy) {
-        Purchase();
-      } else {
-        Sell();
-      }
+      CompleteTrade();
     } else if (c.IsCancelPressed()) {
       CancelConfirmation();
     } else if (c.IsRightShoulderPressed()) {
@@ -238,29 +234,18 @@ void MenuShop::CancelConfirmation() {
   OpenTab(OpenTabOfPage());
 }
 
-void MenuShop::Purchase() {
+void MenuShop::CompleteTrade() {
   if (m_confirmSelection == ConfirmCancel) {
     CancelConfirmation();
     return;
   }
-  // The dialog could only accept a cart the tokens pay for.
+  const bool selling = m_page == PageSell;
+  // A purchase needs no check of the tokens here: the dialog accepts only a cart they pay for.
   if (m_player && m_player->itemStore) {
-    Trade(Buying, m_cart, *m_player->itemStore);
-    m_player->price -= m_cartTotal;
-  }
-  OpenPage(PageBuy);
-}
-
-void MenuShop::Sell() {
-  if (m_confirmSelection == ConfirmCancel) {
-    CancelConfirmation();
-    return;
-  }
-  if (m_player && m_player->itemStore) {
-    Trade(Selling, m_cart, *m_player->itemStore);
-    m_player->price += m_cartTotal;
+    Trade(selling ? Selling : Buying, m_cart, *m_player->itemStore);
+    m_player->price += selling ? m_cartTotal : -m_cartTotal;
     // Equipment sold to the last piece leaves its slot.
-    m_player->UnequipDepletedItems();
+    if (selling) m_player->UnequipDepletedItems();
   }
-  OpenPage(PageSell);
+  OpenPage(selling ? PageSell : PageBuy);
 }

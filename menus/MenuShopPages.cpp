@@ -162,16 +162,17 @@ void MenuShop::DrawTabList(int tab) {
   const bool known = tab >= 0 && tab < TabCount;
   const std::string title = known ? TabTitles[tab] : "";
   m_tabs.DrawTitle(m_fontLarge, tab, title);
+  m_tabs.DrawClosedTabs(tab);
+  m_rows.group.DrawScreen();
+  m_rows.overlay.DrawScreen();
+  m_scrollBar->Draw();
+  // The caption goes on the list's header after it, or the header would cover it.
   const ScreenBox rows = ScreenBoxOf(m_rows.group);
   if (m_fontSmall) {
     m_fontSmall->color = ColorGrey;
     m_fontSmall->DrawString(title, {rows.left + CaptionInset, rows.top, 0.0f}, FontAlignStart,
                             FontAlignStart);
   }
-  m_tabs.DrawClosedTabs(tab);
-  m_rows.group.DrawScreen();
-  m_rows.overlay.DrawScreen();
-  m_scrollBar->Draw();
   if (m_listItems.empty()) return;
   DrawRows();
   if (Browsing() && m_listCursor < m_listItems.size()) DrawItemDetails(m_listItems[m_listCursor]);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
+#include "menus/MenuController.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuShop.h"
 #include "menus/pause/MenuPause.h"
@@ -205,4 +207,195 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_NE(std::find(held.begin(), held.end(), "Iron Dagger"), held.end());
   EXPECT_EQ(std::find(held.begin(), held.end(), "Bronze Dagger"), held.end());
   ASSERT_TRUE(game.KeepFrame("shop-pause-inventory.png"));
+}
+
+// Marks, money and holdings at their limits, one trade of bronze daggers (60 tokens each) at a
+// time, driven by the keys.
+TEST_F(ShopGame, MarksStayWithinWhatThePlayerMayHoldAndAPurchaseWithinItsTokens) {
+  struct Row {
+    const char* what;
+    MenuShop::Page page;
+    int32_t held;
+    float tokens;
+    int presses;  // right when above 0, left when below
+    int32_t marked;
+    MenuShop::ConfirmButton opensOn;
+    int32_t heldAfter;
+    float tokensAfter;
+  };
+  const Row rows[] = {
+      {"99 held: nothing more", MenuShop::PageBuy, 99, 1000.0f, 3, 0, MenuShop::ConfirmAccept, 99,
+       1000.0f},
+      {"97 held: two more", MenuShop::PageBuy, 97, 1000.0f, 5, 2, MenuShop::ConfirmAccept, 99,
+       880.0f},
+      {"never below none", MenuShop::PageBuy, 0, 1000.0f, -3, 0, MenuShop::ConfirmAccept, 0,
+       1000.0f},
+      {"not enough money", MenuShop::PageBuy, 0, 100.0f, 2, 2, MenuShop::ConfirmCancel, 0, 100.0f},
+      {"just enough money", MenuShop::PageBuy, 0, 120.0f, 2, 2, MenuShop::ConfirmAccept, 2, 0.0f},
+      {"more than 99 held", MenuShop::PageBuy, 100, 1000.0f, 1, -1, MenuShop::ConfirmAccept, 100,
+       1000.0f},
+      {"nothing to sell", MenuShop::PageSell, 0, 10.0f, 2, 0, MenuShop::ConfirmAccept, 0, 10.0f},
+      {"no more than held", MenuShop::PageSell, 2, 10.0f, 5, 2, MenuShop::ConfirmAccept, 0, 130.0f},
+  };
+  ItemStore stock;
+  stock.FindByName("Bronze Dagger")->onSale = 1;
+  Item* dagger = player->itemStore->FindByName("Bronze Dagger");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    dagger->quantity = row.held;
+    player->price = row.tokens;
+    shop->SetStock(stock);
+    GameStates->SwitchTo(shop);
+    if (row.page == MenuShop::PageSell) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    ASSERT_EQ(shop->m_page, row.page);
+    const bool listed = row.page == MenuShop::PageBuy || row.held > 0;
+    ASSERT_EQ(shop->m_listItems.size(), listed ? 1u : 0u);
+    for (int k = 0; k < std::abs(row.presses); ++k) {
+      Tap(row.presses > 0 ? VirtualKey::D : VirtualKey::A);
+    }
+    if (listed) {
+      EXPECT_EQ(shop->m_listItems[0]->quantity, row.marked);
+    }
+    EXPECT_FLOAT_EQ(shop->m_cartTotal, 60.0f * std::max(row.marked, 0));
+
+    Tap(VirtualKey::J);
+    ASSERT_EQ(shop->m_confirmSelection, row.opensOn);
+    // Up never reaches a purchase the tokens do not pay for.
+    Tap(VirtualKey::W);
+    EXPECT_EQ(shop->m_confirmSelection, row.opensOn);
+    if (row.opensOn == MenuShop::ConfirmCancel) game.KeepFrame("shop-unaffordable.png");
+    Tap(VirtualKey::J);
+    EXPECT_EQ(shop->m_page, row.page);
+    EXPECT_EQ(dagger->quantity, row.heldAfter);
+    EXPECT_FLOAT_EQ(player->price, row.tokensAfter);
+    if (row.opensOn == MenuShop::ConfirmCancel) {
+      EXPECT_EQ(shop->m_buyStep, MenuShop::StepBrowsing) << "the dialog closes";
+      EXPECT_EQ(shop->m_listItems[0]->quantity, row.marked) << "and the marks stay";
+    }
+    Tap(VirtualKey::Backspace);
+    ASSERT_EQ(GameStates->current, world);
+  }
+}
+
+// Where the shop's pieces stand, worked out by hand from the atlas cells and the offsets between
+// them, and how the rows, the scroll bar and the tabs follow the length of a list.
+TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
+  struct Place {
+    const char* piece;
+    const Shape* shape;
+    platform::Vector3 at;
+  };
+  const Place places[] = {
+      {"frame", &shop->m_frame, {400.0f, 300.0f, 0.0f}},
+      {"footer right", shop->m_footerRight.get(), {714.0f, 555.0f, 0.0f}},
+      {"footer left", shop->m_footerLeft.get(), {589.0f, 555.0f, 0.0f}},
+      {"list panel", shop->m_listPanel.get(), {400.0f, 332.0f, 0.0f}},
+      {"tab hint left", shop->m_tabHintLeft.get(), {49.0f, 108.0f, 0.0f}},
+      {"tab hint right", shop->m_tabHintRight.get(), {750.5f, 108.0f, 0.0f}},
+      {"title", shop->m_titleSell.get(), {400.0f, 42.5f, 0.0f}},
+      {"main page panel", &shop->m_panelDescriptionShop, {400.0f, 332.0f, 0.0f}},
+      {"kind icon", shop->m_kindIcons[4].get(), {716.0f, 178.5f, 0.0f}},
+      {"details panel", &shop->m_itemPage.detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"description panel", &shop->m_itemPage.descriptionPanel, {605.0f, 331.0f, 0.0f}},
+      {"dialog", &shop->m_panelConfirm, {605.0f, 200.0f, 0.0f}},
+  };
+  for (const Place& place : places) {
+    EXPECT_NEAR(place.shape->altPosition.x, place.at.x, 1e-3f) << place.piece;
+    EXPECT_NEAR(place.shape->altPosition.y, place.at.y, 1e-3f) << place.piece;
+  }
+  EXPECT_EQ(ScreenBoxOf(shop->m_panelDescriptionShop).Height(), 376.0f);
+  EXPECT_EQ(ScreenBoxOf(shop->m_panelConfirm).Height(), 111.0f);
+
+  // Entering the shop puts the player's interface in the top band of the description panel.
+  GameStates->SwitchTo(shop);
+  EXPECT_NEAR(ScreenBoxOf(*player->hudPanel).top,
+              ScreenBoxOf(shop->m_itemPage.descriptionPanel).top + 2.0f, 1e-3f);
+
+  struct Rows {
+    int count;
+    size_t members;
+    float range;
+  };
+  // Header and filler besides at most 13 rows; the scroll range counts the rows that do not fit.
+  for (const Rows& rows : {Rows{-3, 2, 0.0f}, Rows{0, 2, 0.0f}, Rows{13, 15, 0.0f},
+                           Rows{14, 15, 1.0f}, Rows{40, 15, 27.0f}}) {
+    shop->LayoutRows(rows.count);
+    shop->ResetScrollBar(rows.count);
+    EXPECT_EQ(shop->m_rows.group.members.size(), rows.members) << rows.count;
+    EXPECT_EQ(shop->m_scrollBar->maximum, rows.range) << rows.count;
+    const ScreenBox box = ScreenBoxOf(shop->m_rows.group);
+    EXPECT_NEAR(box.top, ScreenBoxOf(*shop->m_listPanel).top + 33.0f, 1e-3f) << rows.count;
+    EXPECT_NEAR(shop->m_scrollBar->length, box.Height(), 1e-3f) << rows.count;
+    EXPECT_NEAR(shop->m_scrollBar->position.x, shop->m_rows.group.altPosition.x - 196.0f, 1e-3f);
+  }
+
+  // The open tab reaches 28 pixels left of its closed place; the tabs after it follow it.
+  shop->OpenPage(MenuShop::PageBuy);
+  for (int tab : {0, 3, MenuShop::ItemsTab}) {
+    shop->OpenTab(tab);
+    const ScreenBox open = ScreenBoxOf(shop->m_tabs.open);
+    EXPECT_NEAR(open.left, 106.0f + 57.0f * tab - 28.0f, 1e-3f) << tab;
+    EXPECT_EQ(shop->m_tabs.icons[tab]->altPosition.x, 106.0f + 57.0f * tab) << tab;
+    if (tab < MenuShop::ItemsTab) {
+      EXPECT_NEAR(shop->m_tabs.icons[tab + 1]->altPosition.x, open.right + 30.0f, 1e-3f) << tab;
+    }
+  }
+}
+
+// The list window, the cart and a shop without stock.
+TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
+  GameStates->SwitchTo(shop);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
+  EXPECT_TRUE(shop->m_listItems.empty()) << "opened without a stock: nothing on sale";
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::D);
+  EXPECT_EQ(shop->m_listCursor, 0u);
+  ASSERT_TRUE(game.KeepFrame("shop-empty.png"));
+
+  ItemStore stock;
+  shop->SetStock(stock);
+  std::vector<Item*> rows = stock.equipment.items;
+  rows.resize(20);
+  shop->m_listItems = rows;
+  shop->m_listHeld.assign(rows.size(), nullptr);
+  struct Window {
+    size_t count;
+    uint32_t top;
+    uint32_t firstShown;
+    size_t shown;
+  };
+  for (const Window& window : {Window{20, 0, 0, 13}, Window{20, 7, 7, 13}, Window{20, 30, 7, 13},
+                               Window{5, 0, 0, 5}, Window{0, 3, 0, 0}}) {
+    shop->m_listItems.resize(window.count);
+    shop->m_listHeld.resize(window.count);
+    shop->SetListTop(window.top);
+    EXPECT_EQ(shop->m_listTop, window.firstShown) << window.count << " from " << window.top;
+    EXPECT_EQ(shop->m_visibleItems.size(), window.shown) << window.count << " from " << window.top;
+    EXPECT_EQ(shop->m_visibleHeld.size(), window.shown);
+  }
+
+  // Equipment stands in its category list as well, yet counts once; fractions are kept.
+  ItemStore& own = *shop->m_stock;
+  own.ClearQuantities();
+  own.FindByName("Iron Sword")->quantity = 3;
+  own.FindByName("Iron Sword")->price = 10.0f;
+  own.FindByName("Healing Herb")->quantity = 2;
+  own.FindByName("Healing Herb")->price = 0.5f;
+  own.FindByName("Leather Cap")->quantity = 0;
+  shop->RebuildCart();
+  EXPECT_EQ(shop->m_cart.size(), 2u);
+  EXPECT_FLOAT_EQ(shop->m_cartTotal, 31.0f);
+  own.FindByName("Iron Sword")->quantity = 1;
+  own.FindByName("Iron Sword")->price = 12.5f;
+  own.FindByName("Healing Herb")->quantity = 0;
+  shop->RebuildCart();
+  EXPECT_FLOAT_EQ(shop->m_cartTotal, 12.5f);
+
+  // Back from the controller configuration the shop stays as it was left.
+  shop->OpenPage(MenuShop::PageSell);
+  GameStates->SwitchTo(GameStates->menuController);
+  GameStates->SwitchTo(shop);
+  EXPECT_EQ(shop->m_page, MenuShop::PageSell);
 }

@@ -157,7 +157,7 @@ Drawing FlaskIcon() {
 
 void DrawItemIcons(SharedAtlas& atlas) {
   for (int kind = 0; kind < MenuCells::KindIconCount; ++kind) {
-    PaintCell(atlas, MenuCells::KindIcons[kind], [](Point) { return Transparent; });
+    ClearCell(atlas, MenuCells::KindIcons[kind]);
     Compose(atlas, MenuCells::KindIcons[kind], KindIcon(kind));
   }
 }

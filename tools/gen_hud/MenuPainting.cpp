@@ -84,6 +84,12 @@ void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sa
   }
 }
 
+void ClearCell(SharedAtlas& atlas, const PixelRect& cell) {
+  for (int y = cell.top; y < cell.bottom; ++y) {
+    for (int x = cell.left; x < cell.right; ++x) atlas.At(x, y) = Transparent;
+  }
+}
+
 void Compose(SharedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing) {
   const int w = cell.right - cell.left;
   const int h = cell.bottom - cell.top;

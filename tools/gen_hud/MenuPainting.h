@@ -67,6 +67,9 @@ void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample)
 void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color);
 // One column of a picture that the menu stretches sideways, repeated over its neighbours.
 void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample);
+// The cell made transparent, so that figures composed into it do not pile up on what an earlier
+// run drew there.
+void ClearCell(SharedAtlas& atlas, const PixelRect& cell);
 // Painted figures composed over what the cell holds.
 void Compose(SharedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing);
 

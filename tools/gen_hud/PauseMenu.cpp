@@ -185,6 +185,7 @@ void DrawTabRowEnds(SharedAtlas& atlas) {
 
 // Tab icons, 35 by 45: a bust for the character, a satchel, a book and a gear.
 void DrawTabIcons(SharedAtlas& atlas) {
+  for (const PixelRect& cell : Cells::TabIcons) ClearCell(atlas, cell);
   const float cx = 17.5f;
   const float cy = 22.5f;
   {

@@ -23,10 +23,6 @@ constexpr uint32_t Purse = 0xFFB07A48;
 float Width(const PixelRect& cell) { return static_cast<float>(cell.right - cell.left); }
 float Height(const PixelRect& cell) { return static_cast<float>(cell.bottom - cell.top); }
 
-void ClearCell(SharedAtlas& atlas, const PixelRect& cell) {
-  PaintCell(atlas, cell, [](Point) { return Transparent; });
-}
-
 // A rule with diamond ends either side of the plate's middle, leaving room for the emblem.
 void AddRules(Drawing& d, float w, float mid) {
   for (float side : {-1.0f, 1.0f}) {
