@@ -32,7 +32,6 @@ constexpr Color4 KindIconTint{255, 100, 100, 100};
 constexpr float ScrollBarShorterThanList = 100.0f;
 constexpr float RowWidth = 372.0f;
 constexpr float RowFillerHeight = 49.0f;
-constexpr float HighlightHeightScale = 1.0f;
 // Entering a page puts the details panels 15 pixels inside the list panel's right edge, the
 // dialog over their upper part.
 constexpr float PagePanelsFromListRight = 15.0f;
@@ -96,7 +95,7 @@ MenuShop::MenuShop(GameStateSet* owner, Camera* camera, World* world)
       ScreenBoxOf(*m_listPanel).Height() - ScrollBarShorterThanList);
   m_markerLeft = CutSprite(m_atlas, Cells::MarkerLeft);
   m_markerRight = CutSprite(m_atlas, Cells::MarkerRight);
-  m_listHighlight = CutSprite(m_atlas, Cells::RowHighlight, RowWidth, HighlightHeightScale);
+  m_listHighlight = CutSprite(m_atlas, Cells::RowHighlight, RowWidth);
   // The details panels stand where every page puts them from the start, so that entering the
   // shop can place the player's interface beside them.
   PlaceDetailPanels();

@@ -86,7 +86,7 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
   LayoutSlotListPanel(WindowRows);
   PlaceItemPagePanels();
   BuildMarkersAndPictures();
-  BuildTabStrip();
+  BuildSpareTabIcons();
   m_scrollBar =
       std::make_unique<ScrollBar>(m_menuAtlas, 0.0f, 500.0f, 0.0f, m_contentPanel->altPosition,
                                   ScreenBoxOf(*m_contentPanel).Height() - 100.0f);

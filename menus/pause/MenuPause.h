@@ -205,7 +205,7 @@ class MenuPause : public Menu {
   std::unique_ptr<Sprite> m_tabRowRight;
   std::unique_ptr<Sprite> m_contentPanel;
 
-  // The tab strip, indexed by tab.
+  // Tab icons cut for tabs the strip does not have.
   std::array<std::unique_ptr<Sprite>, 6> m_spareTabIcons;
 
   // The tokens line.
@@ -252,7 +252,7 @@ class MenuPause : public Menu {
   void BuildSlotColumns();
   void PlaceItemPagePanels();
   void BuildMarkersAndPictures();
-  void BuildTabStrip();
+  void BuildSpareTabIcons();
   void BuildTokensPlate();
 
   // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens

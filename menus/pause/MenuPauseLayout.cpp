@@ -151,7 +151,7 @@ void MenuPause::BuildMarkersAndPictures() {
   }
 }
 
-void MenuPause::BuildTabStrip() {
+void MenuPause::BuildSpareTabIcons() {
   for (int k = 0; k < Cells::SpareTabIconCount; ++k) {
     const int top = Cells::SpareTabIconTop + Cells::TabIconHeight * k;
     const PixelRect& first = Cells::TabIcons[0];

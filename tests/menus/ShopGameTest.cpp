@@ -399,3 +399,65 @@ TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
   GameStates->SwitchTo(shop);
   EXPECT_EQ(shop->m_page, MenuShop::PageSell);
 }
+
+// The cart spans the tabs: the dialog lists each tab's marked items, cycling the tabs with it
+// open; the marks stay until a page is entered again, and every way out leads back to play.
+TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
+  ItemStore stock;
+  for (const char* name : {"Bronze Dagger", "Iron Dagger", "Iron Sword", "Healing Herb"}) {
+    stock.FindByName(name)->onSale = 1;
+  }
+  shop->SetStock(stock);
+  player->price = 1000.0f;
+  GameStates->SwitchTo(shop);
+  Tap(VirtualKey::J);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::D);
+  Tap(VirtualKey::P);
+  ASSERT_EQ(shop->m_buyTab, 1);
+  Tap(VirtualKey::D);
+  Tap(VirtualKey::D);
+  EXPECT_EQ(shop->m_cart.size(), 2u);
+
+  struct Row {
+    int key;
+    int32_t step;
+    int32_t tab;
+    std::vector<std::string> listed;
+  };
+  const Row rows[] = {
+      {VirtualKey::J, MenuShop::StepConfirming, 1, {"Iron Sword"}},
+      {VirtualKey::O, MenuShop::StepConfirming, 0, {"Iron Dagger"}},
+      {VirtualKey::O, MenuShop::StepConfirming, MenuShop::ItemsTab, {}},
+      {VirtualKey::P, MenuShop::StepConfirming, 0, {"Iron Dagger"}},
+      {VirtualKey::I, MenuShop::StepBrowsing, 0, {"Bronze Dagger", "Iron Dagger"}},
+      {VirtualKey::O, MenuShop::StepBrowsing, MenuShop::ItemsTab, {"Healing Herb"}},
+      {VirtualKey::P, MenuShop::StepBrowsing, 0, {"Bronze Dagger", "Iron Dagger"}},
+  };
+  for (const Row& row : rows) {
+    Tap(row.key);
+    EXPECT_EQ(shop->m_buyStep, row.step) << row.key;
+    EXPECT_EQ(shop->m_buyTab, row.tab) << row.key;
+    EXPECT_EQ(Names(shop->m_listItems), row.listed) << row.key;
+    EXPECT_FLOAT_EQ(shop->m_cartTotal, 180.0f + 2 * stock.FindByName("Iron Sword")->price);
+  }
+  // Cancel goes back to the main page with the marks; entering the sell page clears them.
+  Tap(VirtualKey::I);
+  ASSERT_EQ(shop->m_page, MenuShop::PageMain);
+  EXPECT_EQ(shop->m_cart.size(), 2u);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(shop->m_page, MenuShop::PageSell);
+  EXPECT_TRUE(shop->m_cart.empty());
+
+  // Out by EXIT, by cancel on the main page and by back on a page.
+  struct Way {
+    std::vector<int> keys;
+  };
+  for (const Way& way : {Way{{VirtualKey::W, VirtualKey::J}}, Way{{VirtualKey::I}},
+                         Way{{VirtualKey::J, VirtualKey::Backspace}}}) {
+    GameStates->SwitchTo(shop);
+    for (int key : way.keys) Tap(key);
+    EXPECT_EQ(GameStates->current, world) << way.keys.front();
+  }
+}
