@@ -60,8 +60,16 @@ void ForEachPoint(BipedJoints& j, F f) {
   }
 }
 
+// The point of a pointed ear, which reaches back from the head.
+Point EarTip(const Style& s, const BipedJoints& j) {
+  const float r = s.biped.headRadius;
+  return j.head + Direction(j.headAngle + 175.0f) * (r * 0.3f) +
+         Direction(j.headAngle + 160.0f) * (r + s.gear.earReach);
+}
+
 // The lowest point the figure would rest on, for the support.
-float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
+float LowestPoint(const Style& s, const BipedJoints& j, Support support) {
+  const BipedBuild& b = s.biped;
   float lowest = 1e9f;
   auto consider = [&lowest](Point p, float radius) { lowest = std::min(lowest, p.y - radius); };
   for (int i = 0; i < 2; ++i) {
@@ -72,6 +80,7 @@ float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
   }
   if (support == Support::Feet) return lowest;
   consider(j.head, b.headRadius);
+  if (s.gear.pointedEars) consider(EarTip(s, j), 0.0f);
   consider(j.pelvis, b.hipRadius);
   consider(j.neck, b.chestRadius);
   consider(j.bladeTip, 0.0f);
@@ -282,8 +291,7 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
     const Point root = h + Direction(face + 175.0f) * (r * 0.3f);
     const float base = 3.0f + 0.2f * std::max(0.0f, s.gear.earReach - 6.0f);
     d.Add(Shape(anchor,
-                {root + Direction(face + 120.0f) * base,
-                 root + Direction(face + 160.0f) * (r + s.gear.earReach),
+                {root + Direction(face + 120.0f) * base, EarTip(s, j),
                  root + Direction(face + 215.0f) * base},
                 0.6f),
           Painted(c.skin, w));
@@ -291,9 +299,11 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
     d.Add(Dot(anchor, h + Direction(face + 185.0f) * (r * 0.2f), r * 0.26f), Painted(c.skin, w));
   }
   // Face: nose, eye and mouth on the front of the head.
+  // A bigger nose reaches further out and hooks down.
   const float nose = s.gear.noseSize;
-  d.Add(Stroke(anchor, h + Direction(face - 8.0f) * (r * 0.95f),
-               h + Direction(face - 8.0f - 10.0f * (nose - 1.0f)) * (r * (0.95f + 0.3f * (nose - 1.0f))),
+  const Point noseTip = h + Direction(face - 8.0f - 10.0f * (nose - 1.0f)) *
+                                (r * (0.95f + 0.3f * (nose - 1.0f)));
+  d.Add(Stroke(anchor, h + Direction(face - 8.0f) * (r * 0.95f), noseTip,
                r * 0.17f * std::sqrt(nose), r * 0.17f * nose),
         Painted(c.skin, w * 0.8f));
   const Point eye = h + Direction(face + 14.0f) * (r * 0.55f);
@@ -381,7 +391,7 @@ BipedJoints PlaceJoints(const Style& style, const BipedPose& pose) {
     j.headAngle -= pose.spin;
   }
   if (pose.support != Support::Air) {
-    const float lift = -LowestPoint(b, j, pose.support);
+    const float lift = -LowestPoint(style, j, pose.support);
     ForEachPoint(j, [lift](Point& p) { p.y += lift; });
   }
   return j;

@@ -86,9 +86,9 @@ Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector
   };
 }
 
-std::vector<SheetAnimation> EnemyAnimations(std::span<const EnemyCell> cells,
-                                            const std::function<Figure(int animation)>& figureOf,
-                                            const std::function<float(int animation)>& feetBelowMiddle) {
+std::vector<SheetAnimation> EnemyAnimations(
+    std::span<const EnemyCell> cells, const std::function<Figure(int animation)>& figureOf,
+    const std::function<float(int animation)>& feetBelowMiddle) {
   std::vector<SheetAnimation> animations;
   std::map<int, size_t> byNumber;
   for (const EnemyCell& cell : cells) {

@@ -45,9 +45,9 @@ Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector
 // An enemy pool's cells as animations: one per animation number, in the order the table first
 // names it, with its frames in table order. The game centres the sprite on the body, so the
 // feet stand the given texels below the middle of the cell.
-std::vector<SheetAnimation> EnemyAnimations(std::span<const EnemyCell> cells,
-                                            const std::function<Figure(int animation)>& figureOf,
-                                            const std::function<float(int animation)>& feetBelowMiddle);
+std::vector<SheetAnimation> EnemyAnimations(
+    std::span<const EnemyCell> cells, const std::function<Figure(int animation)>& figureOf,
+    const std::function<float(int animation)>& feetBelowMiddle);
 
 // The files of one character, all square, drawn from scratch at every run and written only
 // when missing or changed.

@@ -16,6 +16,9 @@ namespace figures {
 namespace {
 
 constexpr int SheetSide = 1024;
+// The hind hips behind the middle of the cell, far enough forward that the tail stays inside it.
+constexpr Point AggressiveHips{-8.0f, 14.0f};
+constexpr Point PassiveHips{-6.0f, 14.0f};
 
 Style Wyrmling() {
   Style style;
@@ -98,6 +101,7 @@ const Style& Passive() {
 QuadrupedPose Snarling(float place) {
   const bool second = place >= 0.5f;
   QuadrupedPose pose;
+  pose.hips = AggressiveHips;
   pose.pitch = -8.0f;
   pose.hip = {75.0f, 65.0f};
   pose.knee = {135.0f, 130.0f};
@@ -118,6 +122,7 @@ QuadrupedPose Snarling(float place) {
 // On its back, legs in the air, wings and tail limp.
 QuadrupedPose SlainDead() {
   QuadrupedPose pose;
+  pose.hips = AggressiveHips;
   pose.support = Support::Body;
   pose.spin = 180.0f;
   pose.hip = {35.0f, 10.0f};
@@ -130,8 +135,8 @@ QuadrupedPose SlainDead() {
   pose.eyesShut = true;
   pose.jaw = 0.35f;
   pose.ears = 1.0f;
-  pose.tailRise = -20.0f;
-  pose.tailCurl = 8.0f;
+  pose.tailRise = -10.0f;
+  pose.tailCurl = 28.0f;
   return pose;
 }
 
@@ -139,6 +144,7 @@ QuadrupedPose SlainDead() {
 QuadrupedPose Resting(float place) {
   const bool second = place >= 0.5f;
   QuadrupedPose pose;
+  pose.hips = PassiveHips;
   pose.pitch = 30.0f;
   pose.hip = {40.0f, 34.0f};
   pose.knee = {150.0f, 150.0f};
@@ -156,6 +162,7 @@ QuadrupedPose Resting(float place) {
 // Hunkered down with the head drawn in and the wings raised over its back like a cover.
 QuadrupedPose Defending() {
   QuadrupedPose pose;
+  pose.hips = PassiveHips;
   pose.pitch = -4.0f;
   pose.hip = {85.0f, 80.0f};
   pose.knee = {160.0f, 158.0f};
@@ -178,14 +185,17 @@ Figure Drawn(const Style& style, QuadrupedPose (*pose)(float)) {
 
 Figure AggressiveFigure(int animation) {
   if (animation == IdlePoseAnimationPool::PoseAnimation) {
-    return [](Drawing& d, Point anchor, float) { DrawQuadruped(d, Aggressive(), SlainDead(), anchor); };
+    return [](Drawing& d, Point anchor, float) {
+      DrawQuadruped(d, Aggressive(), SlainDead(), anchor);
+    };
   }
   return Drawn(Aggressive(), Snarling);
 }
 
 Figure PassiveFigure(int animation) {
   if (animation == IdlePoseAnimationPool::PoseAnimation) {
-    return [](Drawing& d, Point anchor, float) { DrawQuadruped(d, Passive(), Defending(), anchor); };
+    return
+        [](Drawing& d, Point anchor, float) { DrawQuadruped(d, Passive(), Defending(), anchor); };
   }
   return Drawn(Passive(), Resting);
 }
@@ -204,8 +214,8 @@ bool DrawNidhoggletSheet(const std::filesystem::path& contentFolder,
                        [](int) { return FeetBelowMiddle(NidhoggletAggressive::BodyHeight); })) {
     animations.push_back(std::move(animation));
   }
-  return DrawCharacter("Nidhogglets", {"Textures/Characters/Nidhogglets/nidhogglets.png"}, SheetSide,
-                       animations, contentFolder, contactFolder);
+  return DrawCharacter("Nidhogglets", {"Textures/Characters/Nidhogglets/nidhogglets.png"},
+                       SheetSide, animations, contentFolder, contactFolder);
 }
 
 }  // namespace figures

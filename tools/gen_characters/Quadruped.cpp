@@ -64,7 +64,9 @@ float LowestPoint(const Style& s, const QuadrupedPose& pose, const QuadrupedJoin
     consider(j.paw[i], b.pawRadius);
   }
   // A tail may sweep the ground but never dips below it.
-  for (size_t k = 0; k < j.tail.size(); ++k) consider(j.tail[k], TailRadius(s, pose, k, j.tail.size()));
+  for (size_t k = 0; k < j.tail.size(); ++k) {
+    consider(j.tail[k], TailRadius(s, pose, k, j.tail.size()));
+  }
   if (support == Support::Feet) return lowest;
   consider(j.bodyHind, b.hipRadius);
   consider(j.bodyFore, b.chestRadius);
@@ -82,7 +84,8 @@ void PlaceWings(const QuadrupedBuild& b, const QuadrupedPose& pose, Point should
   const Point up = Direction(pose.pitch + 90.0f);
   for (int i = 0; i < 2; ++i) {
     const float raise = Lerp(168.0f, 100.0f, pose.wings) - (i == Far ? 10.0f : 0.0f);
-    j.wingRoot[i] = shoulders + up * (b.chestRadius * 0.8f) - along * (i == Far ? FarJointDepth : 0.0f);
+    const float depth = i == Far ? FarJointDepth : 0.0f;
+    j.wingRoot[i] = shoulders + up * (b.chestRadius * 0.8f) - along * depth;
     j.wingElbow[i] = j.wingRoot[i] + Direction(pose.pitch + raise) * (b.wingLength * 0.45f);
     j.wingTip[i] = j.wingElbow[i] + Direction(pose.pitch + raise + Lerp(12.0f, 40.0f, pose.wings)) *
                                         (b.wingLength * 0.55f);
@@ -100,7 +103,8 @@ void PlaceSpines(const QuadrupedBuild& b, const QuadrupedPose& pose, QuadrupedJo
     const float radius = Lerp(b.hipRadius, b.chestRadius, t);
     const Point base = Lerp(j.bodyHind, j.bodyFore, t) + up * (radius * 0.9f);
     j.spineBase.push_back(base);
-    j.spineTip.push_back(base + (up * 0.9f + back * 0.45f) * (b.chestRadius * Lerp(0.35f, 0.5f, t)));
+    const float height = b.chestRadius * Lerp(0.35f, 0.5f, t);
+    j.spineTip.push_back(base + (up * 0.9f + back * 0.45f) * height);
   }
   const Point neckUp = Direction(pose.pitch + pose.neck + 90.0f);
   const Point base = Lerp(j.neck, j.head, 0.4f) + neckUp * (b.chestRadius * 0.5f);
@@ -193,7 +197,8 @@ void DrawTail(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
 void DrawWing(Drawing& d, const Style& s, const QuadrupedJoints& j, int i, Point anchor,
               float shade) {
   const QuadrupedBuild& b = s.quadruped;
-  const Point root = j.wingRoot[i], elbow = j.wingElbow[i], tip = j.wingTip[i], back = j.wingBack[i];
+  const Point root = j.wingRoot[i], elbow = j.wingElbow[i];
+  const Point tip = j.wingTip[i], back = j.wingBack[i];
   const Point finger = Lerp(tip, back, 0.55f);
   d.Add(Shape(anchor,
               {root, elbow, tip, Lerp(Lerp(tip, finger, 0.5f), elbow, 0.3f), finger,
@@ -213,7 +218,8 @@ void DrawSpines(Drawing& d, const Style& s, const QuadrupedJoints& j, Point anch
   for (size_t k = 0; k < j.spineBase.size(); ++k) {
     const Point base = j.spineBase[k], tip = j.spineTip[k];
     const Point side = Rotated(tip - base, 90.0f) * 0.45f;
-    spines.pieces.push_back(Shape(anchor, {base - side - (tip - base) * 0.6f, tip, base + side - (tip - base) * 0.6f}, 0.3f));
+    const Point root = base - (tip - base) * 0.6f;
+    spines.pieces.push_back(Shape(anchor, {root - side, tip, root + side}, 0.3f));
   }
   d.Add(spines);
 }
@@ -246,7 +252,8 @@ void DrawFangs(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quad
   const float face = j.headAngle;
   auto fang = [&](Point root, float degrees, float length) {
     const Point side = Direction(face) * 0.8f;
-    d.Add(Shape(anchor, {root - side, root + Direction(face + degrees) * length, root + side}, 0.2f),
+    const Point point = root + Direction(face + degrees) * length;
+    d.Add(Shape(anchor, {root - side, point, root + side}, 0.2f),
           Painted(ToothColor, b.outline * 0.5f));
   };
   fang(headPoint(-20.0f, r + b.snout * 0.45f), -95.0f, pose.jaw > 0.0f ? 2.8f : 2.0f);
@@ -277,9 +284,8 @@ void DrawHead(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
     const Point root = h + Direction(face + offset + 110.0f) * (r * 0.75f);
     const Point tip =
         root + Direction(face + Lerp(150.0f, 172.0f, pose.ears) + offset * 0.5f) * b.earLength;
-    d.Add(Shape(anchor,
-                {headPoint(offset + 90.0f, r * 0.8f), at(tip), headPoint(offset + 140.0f, r * 0.8f)},
-                0.4f),
+    const Point front = headPoint(offset + 90.0f, r * 0.8f);
+    d.Add(Shape(anchor, {front, at(tip), headPoint(offset + 140.0f, r * 0.8f)}, 0.4f),
           Painted(Scaled(c.trim, shade), w));
   };
   auto ear = [&](float offset, float shade) {

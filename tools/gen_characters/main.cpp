@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DemoWallSheet.h"
+#include "GoblinSheet.h"
 #include "NidhoggletSheet.h"
 #include "PlayerSheet.h"
 #include "RatatoskrSheet.h"
@@ -19,5 +21,7 @@ int main(int argc, char** argv) {
   bool saved = figures::DrawPlayerSheets(content, contact);
   saved = figures::DrawRatatoskrSheet(content, contact) && saved;
   saved = figures::DrawNidhoggletSheet(content, contact) && saved;
+  saved = figures::DrawGoblinSheets(content, contact) && saved;
+  saved = figures::DrawDemoWallSheet(content, contact) && saved;
   return saved ? 0 : 1;
 }
