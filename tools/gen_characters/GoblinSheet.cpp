@@ -39,36 +39,18 @@ float BodyMiddle() { return Goblin::BodyHeight / 2.0f * SpritePixelsPerUnit(); }
 // Where the game has the raised shield's middle, above the feet.
 Point RaisedShield() { return {ShieldAhead, BodyMiddle() + ShieldAbove}; }
 
+// Green and bare-armed in a leather jerkin and cap, small, with a big head.
 Style GoblinStyle(bool shield) {
+  constexpr uint32_t Skin = 0xFF7AA83E;
   Style style;
-  Palette& c = style.palette;
-  c.skin = 0xFF7AA83E;
-  c.hair = 0xFF4C3A26;  // a leather cap
-  c.eye = 0xFF2A160C;
-  c.shirt = c.skin;
-  c.vest = 0xFF7C5C36;
-  c.trousers = 0xFF5C4830;
-  c.boots = 0xFF6A9434;
-  c.gloves = 0xFF6E5238;
-  c.belt = 0xFF463220;
-  c.metal = 0xFFABA79C;
-  c.trim = 0xFF8E7A50;
-  BipedBuild& b = style.biped;
-  b.shin = 17.0f;
-  b.thigh = 17.0f;
-  b.torso = 24.0f;
-  b.neck = 3.0f;
-  b.headRadius = 10.0f;
-  b.upperArm = 13.5f;
-  b.forearm = 12.5f;
-  b.footLength = 11.0f;
-  b.hipRadius = 7.6f;
-  b.chestRadius = 9.2f;
-  b.thighRadius = 4.5f;
-  b.ankleRadius = 3.0f;
-  b.upperArmRadius = 3.3f;
-  b.wristRadius = 2.6f;
-  b.handRadius = 3.2f;
+  style.palette = {.skin = Skin, .hair = 0xFF4C3A26, .eye = 0xFF2A160C, .shirt = Skin,
+                   .vest = 0xFF7C5C36, .trousers = 0xFF5C4830, .boots = 0xFF6A9434,
+                   .gloves = 0xFF6E5238, .belt = 0xFF463220, .metal = 0xFFABA79C,
+                   .trim = 0xFF8E7A50};
+  style.biped = {.shin = 17.0f, .thigh = 17.0f, .torso = 24.0f, .neck = 3.0f,
+                 .headRadius = 10.0f, .upperArm = 13.5f, .forearm = 12.5f, .footLength = 11.0f,
+                 .hipRadius = 7.6f, .chestRadius = 9.2f, .thighRadius = 4.5f, .ankleRadius = 3.0f,
+                 .upperArmRadius = 3.3f, .wristRadius = 2.6f, .handRadius = 3.2f};
   Gear& g = style.gear;
   g.weapon = Weapon::Cleaver;
   g.bladeLength = 22.0f;
@@ -121,13 +103,15 @@ BipedPose Idle() {
   return pose;
 }
 
-// The shield hangs from the far hand beside it, its face to the viewer.
-BipedPose IdleWithShield() {
-  BipedPose pose = Idle();
-  ReachWithHand(Shielded(), pose, Far, {-4.0f, 36.0f});
-  pose.shieldTurn = 0.2f;
+// The pose with the far hand holding the shield's middle there, its face turned so far.
+BipedPose Holding(BipedPose pose, Point shield, float turn) {
+  ReachWithHand(Shielded(), pose, Far, shield);
+  pose.shieldTurn = turn;
   return pose;
 }
+
+// The shield hangs from the far hand beside it, its face to the viewer.
+BipedPose IdleWithShield() { return Holding(Idle(), {-4.0f, 36.0f}, 0.2f); }
 
 const Gait Shuffle{11.0f, 7.0f, 4.0f, 2.0f, 14.0f, 22.0f, -10.0f};
 
@@ -141,12 +125,7 @@ BipedPose Startled() {
   return OtherArm(Arm(pose, 125.0f, 40.0f, 110.0f), 95.0f, 35.0f);
 }
 
-BipedPose StartledWithShield() {
-  BipedPose pose = Startled();
-  ReachWithHand(Shielded(), pose, Far, {16.0f, 50.0f});
-  pose.shieldTurn = 0.6f;
-  return pose;
-}
+BipedPose StartledWithShield() { return Holding(Startled(), {16.0f, 50.0f}, 0.6f); }
 
 // Spun round towards a noise behind it (the picture is turned): crouched, blade up.
 BipedPose Wary() {
@@ -156,12 +135,7 @@ BipedPose Wary() {
   return OtherArm(Arm(pose, 70.0f, 60.0f, 80.0f), 40.0f, 50.0f);
 }
 
-BipedPose WaryWithShield() {
-  BipedPose pose = Wary();
-  ReachWithHand(Shielded(), pose, Far, {22.0f, 44.0f});
-  pose.shieldTurn = 0.7f;
-  return pose;
-}
+BipedPose WaryWithShield() { return Holding(Wary(), {22.0f, 44.0f}, 0.7f); }
 
 // Kicking in the air, arms flung up; also the picture of a guard broken upwards.
 BipedPose Flailing() {
@@ -177,12 +151,7 @@ BipedPose Flailing() {
   return OtherArm(Arm(pose, 105.0f, 30.0f, 60.0f), 70.0f, 40.0f);
 }
 
-BipedPose FlailingWithShield() {
-  BipedPose pose = Flailing();
-  ReachWithHand(Shielded(), pose, Far, {-14.0f, 62.0f});
-  pose.shieldTurn = 0.3f;
-  return pose;
-}
+BipedPose FlailingWithShield() { return Holding(Flailing(), {-14.0f, 62.0f}, 0.3f); }
 
 // Flat on its back, arms flung out, the cleaver dropped beside it.
 BipedPose Slain() {
@@ -201,26 +170,26 @@ BipedPose Slain() {
 
 // ---- Behind the shield ----
 
+// The shield raised before the goblin with its middle there, the cleaver's hand there and its
+// blade aimed so.
+BipedPose Raised(BipedPose pose, Point shield, Point hand, float blade) {
+  pose = Holding(pose, shield, RaisedTurn);
+  ReachWithHand(Shielded(), pose, Near, hand);
+  AimBlade(pose, blade);
+  return pose;
+}
+
 // Crouched behind the raised shield, the cleaver ready over its rim.
 BipedPose Guard() {
   BipedPose pose = Stance(Shielded(), 22.0f, 11.0f, -11.0f, 31.0f);
   pose.headTilt = -18.0f;
-  ReachWithHand(Shielded(), pose, Far, RaisedShield());
-  ReachWithHand(Shielded(), pose, Near, {5.0f, 60.0f});
-  AimBlade(pose, 70.0f);
-  pose.shieldTurn = RaisedTurn;
-  return pose;
+  return Raised(pose, RaisedShield(), {5.0f, 60.0f}, 70.0f);
 }
 
 // The guard kept over short shuffling steps.
 BipedPose GuardedStep(float place) {
   static const Gait GuardShuffle{7.0f, 4.0f, 5.0f, 1.0f, 20.0f, 0.0f, -18.0f};
-  BipedPose pose = Walk(Shielded(), GuardShuffle, place);
-  ReachWithHand(Shielded(), pose, Far, RaisedShield());
-  ReachWithHand(Shielded(), pose, Near, {5.0f, 60.0f});
-  AimBlade(pose, 70.0f);
-  pose.shieldTurn = RaisedTurn;
-  return pose;
+  return Raised(Walk(Shielded(), GuardShuffle, place), RaisedShield(), {5.0f, 60.0f}, 70.0f);
 }
 
 BipedPose BackingAway(float place) { return GuardedStep(1.0f - place); }
@@ -231,21 +200,13 @@ BipedPose Blocked() {
   pose.headTilt = -4.0f;
   pose.eyesShut = true;
   pose.mouth = 0.4f;
-  ReachWithHand(Shielded(), pose, Far, RaisedShield() - Point{2.0f, 0.0f});
-  ReachWithHand(Shielded(), pose, Near, {0.0f, 57.0f});
-  AimBlade(pose, 100.0f);
-  pose.shieldTurn = RaisedTurn;
-  return pose;
+  return Raised(pose, RaisedShield() - Point{2.0f, 0.0f}, {0.0f, 57.0f}, 100.0f);
 }
 
 BipedPose Pushing(float lean, float front, float back, float hips, Point shield) {
   BipedPose pose = Stance(Shielded(), lean, front, back, hips);
   pose.headTilt = -20.0f;
-  ReachWithHand(Shielded(), pose, Far, shield);
-  ReachWithHand(Shielded(), pose, Near, shield + Point{-24.0f, 12.0f});
-  AimBlade(pose, 55.0f);
-  pose.shieldTurn = RaisedTurn;
-  return pose;
+  return Raised(pose, shield, shield + Point{-24.0f, 12.0f}, 55.0f);
 }
 
 // Gathering behind the shield, then the shove that strikes, held, and back to the guard.
@@ -319,11 +280,7 @@ BipedPose Dizzy() {
 BipedPose BehindShield(float lean, float front, float back, float hips, Point hand, float blade) {
   BipedPose pose = Stance(Shielded(), lean, front, back, hips);
   pose.headTilt = -16.0f;
-  ReachWithHand(Shielded(), pose, Far, RaisedShield() - Point{4.0f, 0.0f});
-  ReachWithHand(Shielded(), pose, Near, hand);
-  AimBlade(pose, blade);
-  pose.shieldTurn = RaisedTurn;
-  return pose;
+  return Raised(pose, RaisedShield() - Point{4.0f, 0.0f}, hand, blade);
 }
 
 BipedPose ChopRaised() { return BehindShield(12.0f, 10.0f, -11.0f, 32.0f, {-6.0f, 74.0f}, 150.0f); }

@@ -20,70 +20,48 @@ constexpr int SheetSide = 1024;
 constexpr Point AggressiveHips{-8.0f, 14.0f};
 constexpr Point PassiveHips{-6.0f, 14.0f};
 
-Style Wyrmling() {
+// A wyrmling of its colours (hide, belly, horns and spines, wings) and build, with a tail of
+// so many segments.
+Style Wyrmling(const Palette& colours, const QuadrupedBuild& build, int tailSegments) {
   Style style;
+  style.palette = colours;
+  style.quadruped = build;
   style.gear.hide = Hide::Scales;
   style.gear.wings = true;
-  style.palette.eye = 0xFF1A1014;
+  style.gear.tailSegments = tailSegments;
   return style;
 }
 
+Palette Colours(uint32_t hide, uint32_t belly, uint32_t horns, uint32_t wings) {
+  Palette palette;
+  palette.fur = hide;
+  palette.belly = belly;
+  palette.trim = horns;
+  palette.accent = wings;
+  palette.eye = 0xFF1A1014;
+  return palette;
+}
+
+// Lean, long in the snout and the tail, with wide wings.
 Style AggressiveStyle() {
-  Style style = Wyrmling();
-  style.palette.fur = 0xFFC23A22;
-  style.palette.belly = 0xFFF4B43A;
-  style.palette.trim = 0xFF3C2A26;
-  style.palette.accent = 0xFFF07A2C;
-  QuadrupedBuild& b = style.quadruped;
-  b.spine = 16.0f;
-  b.hipRadius = 6.0f;
-  b.chestRadius = 5.8f;
-  b.thigh = 5.5f;
-  b.shank = 5.0f;
-  b.hindFoot = 4.0f;
-  b.upperForeleg = 5.0f;
-  b.foreleg = 5.0f;
-  b.legRadius = 1.9f;
-  b.pawRadius = 1.5f;
-  b.neck = 6.5f;
-  b.headRadius = 4.6f;
-  b.snout = 5.5f;
-  b.earLength = 6.0f;
-  b.tailSegment = 4.6f;
-  b.tailRadius = 3.8f;
-  b.wingLength = 15.0f;
-  b.outline = 0.8f;
-  style.gear.tailSegments = 5;
-  return style;
+  return Wyrmling(Colours(0xFFC23A22, 0xFFF4B43A, 0xFF3C2A26, 0xFFF07A2C),
+                  {.spine = 16.0f, .hipRadius = 6.0f, .chestRadius = 5.8f, .thigh = 5.5f,
+                   .shank = 5.0f, .hindFoot = 4.0f, .upperForeleg = 5.0f, .foreleg = 5.0f,
+                   .legRadius = 1.9f, .pawRadius = 1.5f, .neck = 6.5f, .headRadius = 4.6f,
+                   .snout = 5.5f, .earLength = 6.0f, .tailSegment = 4.6f, .tailRadius = 3.8f,
+                   .wingLength = 15.0f, .outline = 0.8f},
+                  5);
 }
 
+// Round, with a big head, a short snout and nubs for horns.
 Style PassiveStyle() {
-  Style style = Wyrmling();
-  style.palette.fur = 0xFF4C9C86;
-  style.palette.belly = 0xFFEAE4BC;
-  style.palette.trim = 0xFFE6DCBE;
-  style.palette.accent = 0xFFB4A2DA;
-  QuadrupedBuild& b = style.quadruped;
-  b.spine = 11.0f;
-  b.hipRadius = 8.5f;
-  b.chestRadius = 7.2f;
-  b.thigh = 5.0f;
-  b.shank = 4.0f;
-  b.hindFoot = 4.0f;
-  b.upperForeleg = 4.5f;
-  b.foreleg = 4.5f;
-  b.legRadius = 2.4f;
-  b.pawRadius = 2.0f;
-  b.neck = 4.0f;
-  b.headRadius = 7.0f;
-  b.snout = 2.6f;
-  b.earLength = 3.0f;
-  b.tailSegment = 3.8f;
-  b.tailRadius = 3.4f;
-  b.wingLength = 14.0f;
-  b.outline = 0.8f;
-  style.gear.tailSegments = 4;
-  return style;
+  return Wyrmling(Colours(0xFF4C9C86, 0xFFEAE4BC, 0xFFE6DCBE, 0xFFB4A2DA),
+                  {.spine = 11.0f, .hipRadius = 8.5f, .chestRadius = 7.2f, .thigh = 5.0f,
+                   .shank = 4.0f, .hindFoot = 4.0f, .upperForeleg = 4.5f, .foreleg = 4.5f,
+                   .legRadius = 2.4f, .pawRadius = 2.0f, .neck = 4.0f, .headRadius = 7.0f,
+                   .snout = 2.6f, .earLength = 3.0f, .tailSegment = 3.8f, .tailRadius = 3.4f,
+                   .wingLength = 14.0f, .outline = 0.8f},
+                  4);
 }
 
 const Style& Aggressive() {
