@@ -5,7 +5,7 @@
 
 #include "DemoWallSheet.h"
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 #include "CharacterSheets.h"

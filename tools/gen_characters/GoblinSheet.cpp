@@ -7,8 +7,6 @@
 
 #include "GoblinSheet.h"
 
-#include <cmath>
-
 #include "BipedMoves.h"
 #include "CharacterSheets.h"
 #include "enemies/DemoGoblin.h"
@@ -23,8 +21,9 @@ namespace {
 
 constexpr uint32_t MarkColor = 0xFFF2C232;   // the alarm mark and a dizzy goblin's stars
 constexpr uint32_t SparkColor = 0xFFFBE7A2;  // a blow glancing off the shield
+// The blur of a spinning cut and its crisp outer edge.
 constexpr uint32_t WhirlColor = 0xFFB4D4EE;
-constexpr uint32_t WhirlEdgeColor = 0xFF7FA6C8;  // the blur of a spinning cut
+constexpr uint32_t WhirlEdgeColor = 0xFF7FA6C8;
 // The game stands the shield's volumes this many screen pixels at depth 0, which are texels of
 // the sheet, ahead of the body's centre and above it.
 constexpr float ShieldAhead = 30.0f;
