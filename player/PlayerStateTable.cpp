@@ -1,33 +1,23 @@
-#include <algorithm>
-#include <array>
-
 #include "engine/Texture.h"
+#include "player/AttackStates.h"
 #include "player/CrouchStates.h"
 #include "player/DeathStates.h"
 #include "player/EvasionStates.h"
 #include "player/GuardStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
+#include "player/StateAirDashing.h"
+#include "player/StateAirJumping.h"
+#include "player/StateAscending.h"
+#include "player/StateFalling.h"
+#include "player/StateGodModing.h"
+#include "player/StateGroundDashing.h"
 #include "player/StateIdling.h"
+#include "player/StateLanding.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
-
-namespace {
-
-// The airborne states only lower the air moves; the up attack keeps them.
-constexpr std::array<PlayerStateSlot, 9> LoweringSlots = {
-    SlotGroundJumping,     SlotAirJumping,          SlotFalling,
-    SlotAirDashing,        SlotNeutralAirAttacking, SlotForwardAirAttacking,
-    SlotUpAirAttacking,    SlotDownAirAttacking,    SlotAscending,
-};
-
-StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
-  if (slot == SlotUpAttacking) return StateUnbuilt::Limits::Keep;
-  const bool lowers = std::find(LoweringSlots.begin(), LoweringSlots.end(), slot) != LoweringSlots.end();
-  return lowers ? StateUnbuilt::Limits::Lower : StateUnbuilt::Limits::Refill;
-}
-
-}  // namespace
+#include "player/StateWallJumping.h"
+#include "player/StateWallSliding.h"
 
 void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures) {
   for (int entry = 0; entry < PlayerStateCount; ++entry) {
@@ -40,6 +30,30 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotWalking:
         states[entry] = std::make_unique<StateWalking>(this, texture);
+        break;
+      case SlotAirJumping:
+        states[entry] = std::make_unique<StateAirJumping>(this, texture);
+        break;
+      case SlotFalling:
+        states[entry] = std::make_unique<StateFalling>(this, texture);
+        break;
+      case SlotLanding:
+        states[entry] = std::make_unique<StateLanding>(this, texture);
+        break;
+      case SlotWallSliding:
+        states[entry] = std::make_unique<StateWallSliding>(this, texture);
+        break;
+      case SlotWallJumping:
+        states[entry] = std::make_unique<StateWallJumping>(this, texture);
+        break;
+      case SlotGroundDashing:
+        states[entry] = std::make_unique<StateGroundDashing>(this, texture);
+        break;
+      case SlotAirDashing:
+        states[entry] = std::make_unique<StateAirDashing>(this, texture);
+        break;
+      case SlotGodModing:
+        states[entry] = std::make_unique<StateGodModing>(this, texture);
         break;
       case SlotDucking:
         states[entry] = std::make_unique<StateDucking>(this, texture);
@@ -83,6 +97,36 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
       case SlotGuardBreak3Down:
         states[entry] = std::make_unique<StateGuardBreak3Down>(this, texture);
         break;
+      case SlotGroundJumping:
+        states[entry] = std::make_unique<StateGroundJumping>(this, texture);
+        break;
+      case SlotGroundAttacking1:
+        states[entry] = std::make_unique<StateGroundAttacking1>(this, texture);
+        break;
+      case SlotUpAttacking:
+        states[entry] = std::make_unique<StateUpAttacking>(this, texture);
+        break;
+      case SlotDownAttacking:
+        states[entry] = std::make_unique<StateDownAttacking>(this, texture);
+        break;
+      case SlotGroundDashAttacking:
+        states[entry] = std::make_unique<StateGroundDashAttacking>(this, texture);
+        break;
+      case SlotNeutralAirAttacking:
+        states[entry] = std::make_unique<StateNeutralAirAttacking>(this, texture);
+        break;
+      case SlotForwardAirAttacking:
+        states[entry] = std::make_unique<StateForwardAirAttacking>(this, texture);
+        break;
+      case SlotUpAirAttacking:
+        states[entry] = std::make_unique<StateUpAirAttacking>(this, texture);
+        break;
+      case SlotDownAirAttacking:
+        states[entry] = std::make_unique<StateDownAirAttacking>(this, texture);
+        break;
+      case SlotAscending:
+        states[entry] = std::make_unique<StateAscending>(this, texture);
+        break;
       case SlotDying:
         states[entry] = std::make_unique<StateDying>(this, texture);
         break;
@@ -90,7 +134,8 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         states[entry] = std::make_unique<StateRespawning>(this, texture);
         break;
       default:
-        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
+        // The states still to come stand on the ground and refill the air moves.
+        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot);
         break;
     }
   }
