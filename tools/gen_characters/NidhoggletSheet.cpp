@@ -1,6 +1,6 @@
 // The Nidhogglets' sheet: two wyrmlings of the world tree's dragon on one texture. The
 // aggressive one is lean and fiery, head low and snarling; the passive one is round and calm
-// in cool greens.
+// in cool blues.
 
 #include "NidhoggletSheet.h"
 
@@ -55,7 +55,7 @@ Style AggressiveStyle() {
 
 // Round, with a big head, a short snout and nubs for horns.
 Style PassiveStyle() {
-  return Wyrmling(Colours(0xFF4C9C86, 0xFFEAE4BC, 0xFFE6DCBE, 0xFFB4A2DA),
+  return Wyrmling(Colours(0xFF5C8ED2, 0xFFEDE6C6, 0xFFE8DEC4, 0xFFC4B0E8),
                   {.spine = 11.0f, .hipRadius = 8.5f, .chestRadius = 7.2f, .thigh = 5.0f,
                    .shank = 4.0f, .hindFoot = 4.0f, .upperForeleg = 4.5f, .foreleg = 4.5f,
                    .legRadius = 2.4f, .pawRadius = 2.0f, .neck = 4.0f, .headRadius = 7.0f,
