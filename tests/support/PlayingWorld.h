@@ -42,7 +42,7 @@ class PlayingWorld : public ::testing::Test {
   }
 
   void SetSwitch(DebugToggle toggle, bool on) {
-    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
+    GameStates->menuDebug->m_switches.Set(toggle, on);
   }
 
   GameHarness game;
