@@ -146,36 +146,47 @@ void Enemy::Update(float dt) {
     SetSourceRectFromFrame(*sprite, *state->animation->current);
   }
   body->Move(dt);
+  MirrorSpriteByFacing();
+  StepPhysics(dt);
+  state->PlaceStrikeShape();
+  state->PlaceHitBox();
+  PlaceSprite();
+  PlaceMeters(dt);
+}
+
+void Enemy::MirrorSpriteByFacing() {
+  if (facing != -1 && facing != 1) return;
   const uint8_t mirrored = facing == -1 ? 1 : 0;
   if (sprite->flipHorizontal != mirrored) {
     sprite->flipHorizontal = mirrored;
     sprite->dirty = 1;
   }
-  StepPhysics(dt);
-  state->PlaceStrikeShape();
-  state->PlaceHitBox();
-  PlaceSprite();
+}
+
+void Enemy::PlaceMeters(float dt) {
   const Vector3 at = sprite->position;
   healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
   staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
   RefreshMeterLimits(dt);
 }
 
-void Enemy::StepOnBoundaries(float dt, bool followGroundDown) {
+void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing) {
   if (!world) return;
   BoundingShape* touched = nullptr;
   const Vector3 push = world->CollideWithBoundaries(body, &touched);
   const bool wasGrounded = groundContact != nullptr;
   groundContact = nullptr;
   wallContact = nullptr;
+  Vector3& velocity = body->velocity;
   if (push.x != 0.0f && touched && touched->type == ShapeTypeQuad) {
     wallContact = dynamic_cast<BoundingQuad*>(touched);
   }
-  if (push.y != 0.0f && touched) groundContact = touched;
+  const bool lands = landing == Landing::OnAnyVerticalPush ? push.y != 0.0f
+                                                           : push.y > 0.0f && velocity.y <= 0.0f;
+  if (lands && touched) groundContact = touched;
   body->SetPosition(body->position + push);
   if (sprite) PlaceSprite();
 
-  Vector3& velocity = body->velocity;
   if (push.x != 0.0f) velocity.x = 0.0f;
   if ((push.y < 0.0f && velocity.y > 0.0f) || (push.y > 0.0f && velocity.y <= 0.0f)) {
     velocity.y = 0.0f;

@@ -25,6 +25,8 @@ struct GainedValue {
 class Enemy : public Actor {
  public:
   static constexpr int32_t ActorKindEnemy = 1;
+  // Which vertical push-outs stand the enemy on the boundary that gave them.
+  enum class Landing { OnAnyVerticalPush, OnlyFromAbove };
 
   explicit Enemy(std::string name);
   ~Enemy() override;
@@ -86,8 +88,13 @@ class Enemy : public Actor {
   // a wall), the body and sprite moved out, the velocity stopped against what pushed, then
   // drag on the ground and air drag off it. One that follows the ground down probes for it
   // after walking off an edge.
-  void StepOnBoundaries(float dt, bool followGroundDown);
+  void StepOnBoundaries(float dt, bool followGroundDown,
+                        Landing landing = Landing::OnAnyVerticalPush);
   void PlaceSprite();
+  // The sprite is mirrored while the enemy faces left, and not while it faces right.
+  void MirrorSpriteByFacing();
+  // The meters follow the sprite; their limits and regeneration are refreshed.
+  void PlaceMeters(float dt);
 
   std::unique_ptr<BoundingQuad> ownBody;
   std::unique_ptr<HitQuad> ownHitBox;

@@ -1,5 +1,6 @@
 #include "actors/EnemyAnimationPool.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/Texture.h"
@@ -39,12 +40,18 @@ std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(std::span<const 
   for (size_t i = 0; i < cells.size() && i < frames.size(); ++i) {
     if (cells[i].animation == number) animation->frames.push_back(frames[i].get());
   }
+  if (animation->frames.empty()) return CreateAnimation(*this);
   // One-frame animations keep length 0, even for a pose that never ends.
   if (animation->frames.size() > 1) {
     animation->length = ChainLength(animation->frames.front());
     animation->loop = loops ? 1 : 0;
   }
   return animation;
+}
+
+std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(
+    std::span<const EnemyCell> cells, int number, std::span<const int> looping) const {
+  return CollectAnimation(cells, number, std::ranges::find(looping, number) != looping.end());
 }
 
 std::unique_ptr<Animation> CreateAnimation(const EnemyAnimationPool& pool) {

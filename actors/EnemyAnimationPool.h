@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <span>
 #include <vector>
@@ -34,6 +35,9 @@ constexpr platform::PixelRect GridCell(int column, int row, int width, int heigh
 // pool; the animations it hands out point at them.
 class EnemyAnimationPool {
  public:
+  // The duration of a pose that is held until the state changes.
+  static constexpr float FrameNeverEnds = std::numeric_limits<float>::max();
+
   virtual ~EnemyAnimationPool() = default;
   EnemyAnimationPool(const EnemyAnimationPool&) = delete;
   EnemyAnimationPool& operator=(const EnemyAnimationPool&) = delete;
@@ -54,9 +58,12 @@ class EnemyAnimationPool {
   // animation. The first frame is the default one.
   void BuildFrames(std::span<const EnemyCell> cells, const TextureGroup& textures);
   // The frames of that animation in chain order; with more than one it has the length of its
-  // chain and the loop flag. No frames when the table has no such animation.
+  // chain and the loop flag. CreateAnimation's when the table has no such animation.
   std::unique_ptr<Animation> CollectAnimation(std::span<const EnemyCell> cells, int number,
                                               bool loops) const;
+  // The same, looping when the number is one of those listed.
+  std::unique_ptr<Animation> CollectAnimation(std::span<const EnemyCell> cells, int number,
+                                              std::span<const int> looping) const;
 };
 
 // An animation that shows only the pool's default frame.

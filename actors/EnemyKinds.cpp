@@ -1,6 +1,10 @@
 #include "actors/EnemyResources.h"
+#include "enemies/DemoGoblin.h"
+#include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoWall.h"
 #include "enemies/DemoWallAnimationPool.h"
+#include "enemies/Goblin.h"
+#include "enemies/GoblinAnimationPool.h"
 #include "enemies/NidhoggletAggressive.h"
 #include "enemies/NidhoggletAnimationPools.h"
 #include "enemies/NidhoggletPassive.h"
@@ -27,6 +31,8 @@ const EnemyKindTable& RegisteredEnemyKinds() {
     table[NidhoggletAggressive::Kind] =
         KindEntry<NidhoggletAggressiveAnimationPool, NidhoggletAggressive>();
     table[Ratatoskr::Kind] = KindEntry<RatatoskrAnimationPool, Ratatoskr>();
+    table[Goblin::Kind] = KindEntry<GoblinAnimationPool, Goblin>();
+    table[DemoGoblin::Kind] = KindEntry<DemoGoblinAnimationPool, DemoGoblin>();
     table[DemoWall::Kind] = KindEntry<DemoWallAnimationPool, DemoWall>();
     return table;
   }();

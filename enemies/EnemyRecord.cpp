@@ -50,9 +50,14 @@ bool ReadEnemyLine(std::istream& in, int extraCount, EnemyLine& line) {
   return true;
 }
 
-void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line) {
+void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line, LevelExperience experience) {
   if (enemy.body) enemy.body->id = line.id;
-  enemy.AddGainedStat49(ExperienceForLevel(enemy, line.level));
+  const float amount = ExperienceForLevel(enemy, line.level);
+  if (experience == LevelExperience::Added) {
+    enemy.AddGainedStat49(amount);
+  } else {
+    enemy.SetGainedStat49(amount);
+  }
   enemy.RefreshMeterLimits(0.0f);
   if (enemy.healthMeter) enemy.healthMeter->value = enemy.healthMeter->maximum;
   enemy.facing = line.facing;

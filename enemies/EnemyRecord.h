@@ -33,21 +33,27 @@ struct EnemyLine {
 // that does not fit 32 bits as 0: nothing depends on it.
 bool ReadEnemyLine(std::istream& in, int extraCount, EnemyLine& line);
 
+// How the level of a line becomes experience: added, which also raises the growth points the
+// level is read from, or set, which leaves them (a goblin, whose level then reads back as 0).
+enum class LevelExperience { Added, Set };
+
 // What every class does with a line once the enemy is made: the body takes the id, the level
 // becomes gained experience, the meters are refreshed and the health filled, and the enemy faces
 // as the line says.
-void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line);
+void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line,
+                    LevelExperience experience = LevelExperience::Added);
 
 // An enemy of that class made from the rest of the current line, which is left in `line` for
 // the class's own extras. Null, with nothing made, for a line that does not read whole.
 template <typename EnemyClass>
 std::unique_ptr<EnemyClass> ReadEnemy(std::istream& in, World* owner,
                                       std::unique_ptr<EnemyAnimationPool> pool, int extraCount,
-                                      EnemyLine& line) {
+                                      EnemyLine& line,
+                                      LevelExperience experience = LevelExperience::Added) {
   if (!ReadEnemyLine(in, extraCount, line)) return nullptr;
   auto made =
       std::make_unique<EnemyClass>(owner, platform::Vector3{line.x, line.y, 0.0f}, std::move(pool));
-  ApplyEnemyLine(*made, line);
+  ApplyEnemyLine(*made, line, experience);
   return made;
 }
 

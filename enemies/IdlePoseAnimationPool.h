@@ -1,6 +1,5 @@
 #pragma once
 
-#include <limits>
 #include <memory>
 #include <span>
 
@@ -12,7 +11,6 @@ class IdlePoseAnimationPool : public EnemyAnimationPool {
  public:
   static constexpr int IdleAnimation = 0;
   static constexpr int PoseAnimation = 1;
-  static constexpr float FrameNeverEnds = std::numeric_limits<float>::max();
 
   std::unique_ptr<Animation> GetAnimation(int number) override;
 

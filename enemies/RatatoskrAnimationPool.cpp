@@ -1,6 +1,5 @@
 #include "enemies/RatatoskrAnimationPool.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -56,8 +55,5 @@ std::unique_ptr<EnemyAnimationPool> RatatoskrAnimationPool::Create(
 }
 
 std::unique_ptr<Animation> RatatoskrAnimationPool::GetAnimation(int number) {
-  const bool loops = std::ranges::find(LoopingAnimations, number) != LoopingAnimations.end();
-  auto animation = CollectAnimation(CellTable, number, loops);
-  if (animation->frames.empty()) return CreateAnimation(*this);
-  return animation;
+  return CollectAnimation(CellTable, number, LoopingAnimations);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <limits>
 #include <memory>
 #include <span>
 
@@ -32,7 +31,6 @@ using RatatoskrCell = EnemyCell;
 // The frames of the Ratatoskr, all cut from the first texture of its list.
 class RatatoskrAnimationPool : public EnemyAnimationPool {
  public:
-  static constexpr float FrameNeverEnds = std::numeric_limits<float>::max();
   static constexpr int CellSide = 128;
   static constexpr int SheetSide = 1024;
 

@@ -88,10 +88,7 @@ StrikeQuad* RatatoskrStateAttacking::Bite() const {
 
 void RatatoskrStateAttacking::Enter() {
   RatatoskrState::Enter();
-  strikeFrames->Rewind();
-  PlaceStrikeShape();
-  if (ratatoskr.world) ratatoskr.world->enemyStrikes.push_back(Bite());
-  PlaceHitBox();
+  PutFirstStrikeInPlay();
 }
 
 void RatatoskrStateAttacking::Update(float dt) {

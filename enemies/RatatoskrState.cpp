@@ -1,24 +1,9 @@
 #include "enemies/RatatoskrState.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
-#include "engine/BarMeter.h"
-#include "player/Player.h"
-#include "world/World.h"
-
-namespace {
-
-constexpr float HundredthsPerSecond = 100.0f;
-// How fast a run below its top speed picks up, per second.
-constexpr float RunAcceleration = 5.0f;
-
-}  // namespace
 
 RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
                                std::unique_ptr<Animation> animation, LimitDraw draw,
@@ -31,15 +16,11 @@ RatatoskrState::RatatoskrState(Ratatoskr* newOwner, std::wstring label,
 }
 
 void RatatoskrState::Enter() {
-  stateTime = 0.0f;
+  Restart();
   if (ratatoskr.hitBox) {
     ratatoskr.hitBox->SetDimensions(Ratatoskr::BodyWidth, Ratatoskr::BodyHeight, 0.0f);
   }
-  if (animation) animation->Rewind();
-  if (limitDraw.spread > 0) {
-    timeLimit =
-        static_cast<float>(std::rand() % limitDraw.spread + limitDraw.base) / HundredthsPerSecond;
-  }
+  if (limitDraw.spread > 0) timeLimit = DrawTime(limitDraw);
 }
 
 void RatatoskrState::Update(float dt) {
@@ -51,7 +32,7 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
   UpdateIdle(dt);
   if (last == Prelude::Animation) return false;
   CheckIncomingHits();
-  if (ratatoskr.healthMeter && ratatoskr.healthMeter->value <= 0.0f) {
+  if (HealthSpent()) {
     // Only the bite has something to take back.
     Exit();
     SwitchTo(RatatoskrDead);
@@ -65,26 +46,7 @@ bool RatatoskrState::RunPrelude(float dt, Prelude last) {
   return false;
 }
 
-const Actor* RatatoskrState::FirstPlayer() const {
-  const Actor* player = ratatoskr.world ? ratatoskr.world->GetFirstPlayer() : nullptr;
-  return player && player->body ? player : nullptr;
-}
-
-float RatatoskrState::DistanceTo(const Actor& player) const {
-  const float dx = player.body->position.x - ratatoskr.body->position.x;
-  const float dy = player.body->position.y - ratatoskr.body->position.y;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
-bool RatatoskrState::IsInFront(const Actor& player) const {
-  const float playerX = player.body->position.x;
-  const float ownX = ratatoskr.body->position.x;
-  return ratatoskr.facing == -1 ? playerX <= ownX : playerX > ownX;
-}
-
 void RatatoskrState::SwitchTo(int index) { ratatoskr.SwitchState(index); }
-
-int RatatoskrState::Coin() { return std::rand() % 2; }
 
 void RatatoskrState::SwitchByCoin(int first, int second) { SwitchTo(Coin() == 0 ? first : second); }
 
@@ -92,14 +54,6 @@ void RatatoskrState::TurnRandomlyAndSwitch(int first, int second) {
   const int next = Coin() == 0 ? first : second;
   ratatoskr.facing = Coin() == 0 ? -1 : 1;
   SwitchTo(next);
-}
-
-void RatatoskrState::RunAt(float topSpeed, float dt) {
-  const float side = ratatoskr.facing == -1 ? -1.0f : 1.0f;
-  const float speed = side * ratatoskr.body->velocity.x;
-  if (speed < topSpeed) {
-    ratatoskr.body->velocity.x = side * std::max(speed + RunAcceleration * dt, topSpeed);
-  }
 }
 
 void RatatoskrState::DecideWhileResting(const Actor& player, int coinFirst, float alertInFront,
@@ -117,10 +71,9 @@ void RatatoskrState::DecideWhileResting(const Actor& player, int coinFirst, floa
     }
     return;
   }
-  const float distance = DistanceTo(player);
-  if (IsInFront(player)) {
-    if (distance <= alertInFront) SwitchTo(RatatoskrFrontAlerted);
-  } else if (distance <= alertBehind) {
-    SwitchTo(RatatoskrBackAlerted);
+  switch (AlertBy(player, alertInFront, alertBehind)) {
+    case Alert::Front: SwitchTo(RatatoskrFrontAlerted); break;
+    case Alert::Back: SwitchTo(RatatoskrBackAlerted); break;
+    case Alert::None: break;
   }
 }

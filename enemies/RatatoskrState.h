@@ -8,17 +8,10 @@
 class Ratatoskr;
 
 // What every state of the Ratatoskr shares: the entry that draws its time limit, the prelude of
-// each update (time, gravity, animation, hits, death, losing the ground) and the small moves
-// its decisions are made of. Decisions read the world's first player and are skipped while
-// there is none.
+// each update (time, gravity, animation, hits, death, losing the ground) and the moves its
+// decisions are made of. Decisions are skipped while the world has no player.
 class RatatoskrState : public EnemyState {
  public:
-  // The time limit drawn at each entry: (r mod spread + base) / 100 seconds; no draw when the
-  // spread is 0.
-  struct LimitDraw {
-    int spread = 0;
-    int base = 0;
-  };
   // How far the prelude of an update runs, by its last step.
   enum class Prelude { Animation, Death, Ground };
 
@@ -37,21 +30,13 @@ class RatatoskrState : public EnemyState {
   virtual void Decide(const Actor&, float) {}
   // The prelude up to its last step; true when it switched the state.
   bool RunPrelude(float dt, Prelude last);
-  // The world's first player, when it has a body.
-  const Actor* FirstPlayer() const;
 
   bool TimedOut() const { return stateTime >= timeLimit; }
-  float DistanceTo(const Actor& player) const;
-  bool IsInFront(const Actor& player) const;
   void SwitchTo(int index);
-  // r mod 2 of the program's generator.
-  static int Coin();
   // A coin of 0 takes the first.
   void SwitchByCoin(int first, int second);
   // The coin picks the state, then a second coin the facing.
   void TurnRandomlyAndSwitch(int first, int second);
-  // Runs along the facing: below the top speed the speed goes straight to it.
-  void RunAt(float topSpeed, float dt);
   // Idling and Cautious: a timeout wanders (home first, else a coin between the given state and
   // Running); before it, a player within the alert distance startles the Ratatoskr.
   void DecideWhileResting(const Actor& player, int coinFirst, float alertInFront,

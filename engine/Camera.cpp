@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/ColorFade.h"
 #include "engine/Globals.h"
 #include "engine/draw/Shape.h"
 #include "platform/Renderer.h"
@@ -14,19 +15,6 @@ constexpr float FarPlane = 1000.0f;
 // Share of the remaining way to the target eye covered per frame.
 constexpr float EyeGlideFactor = 0.2f;
 constexpr float LookAtDepth = 1.0f;
-
-void ToBytes(const Color4& color, float bytes[4]) {
-  bytes[0] = color.a;
-  bytes[1] = color.r;
-  bytes[2] = color.g;
-  bytes[3] = color.b;
-}
-
-// Truncated towards zero; a value that overshot the byte range stays inside it.
-uint8_t TruncateToByte(float value) {
-  if (!(value > 0.0f)) return 0;
-  return static_cast<uint8_t>(std::min(std::trunc(value), 255.0f));
-}
 
 }  // namespace
 
@@ -67,22 +55,17 @@ void Camera::StartFade(const Color4& target, float duration) {
   if (!(duration > 0.0f)) {
     fading = 0;
     std::fill(std::begin(fadeRates), std::end(fadeRates), 0.0f);
-    ToBytes(target, fadeCurrent);
+    ColorToChannels(target, fadeCurrent);
     fadeShape->SetFillColor(target);
     return;
   }
   fading = 1;
-  ToBytes(fadeShape->GetColor(), fadeCurrent);
-  float targetBytes[4];
-  ToBytes(target, targetBytes);
-  for (int i = 0; i < 4; ++i) fadeRates[i] = (targetBytes[i] - fadeCurrent[i]) / duration;
+  BeginChannelFade(fadeShape->GetColor(), target, duration, fadeCurrent, fadeRates);
 }
 
 void Camera::UpdateFade(float dt) {
   fadeElapsed += dt;
-  for (int i = 0; i < 4; ++i) fadeCurrent[i] += fadeRates[i] * dt;
-  Color4 color{TruncateToByte(fadeCurrent[0]), TruncateToByte(fadeCurrent[1]),
-               TruncateToByte(fadeCurrent[2]), TruncateToByte(fadeCurrent[3])};
+  Color4 color = AdvanceChannelFade(fadeCurrent, fadeRates, dt);
   if (fadeDuration <= fadeElapsed || color == fadeTarget) {
     fading = 0;
     color = fadeTarget;

@@ -341,6 +341,10 @@ bool Controls::IsAction3Held() const {
   return Held(*this, BoundAction(*this, BindAction3Key, BindAction3Button), activePad, Frame::Now);
 }
 
+bool Controls::IsAction4Held() const {
+  return Held(*this, BoundAction(*this, BindAction4Key, BindAction4Button), activePad, Frame::Now);
+}
+
 bool Controls::IsDownPressed() const {
   return Pressed(*this, Bound(*this, BindDown, LeftStickOrDPadDown), activePad);
 }

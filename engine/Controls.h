@@ -166,6 +166,7 @@ class Controls {
   bool IsRightHeld() const;
   bool IsAction2Held() const;
   bool IsAction3Held() const;
+  bool IsAction4Held() const;
   bool IsDownPressed() const;
   bool IsRightShoulderPressed() const;
   bool IsConfirmPressed() const;

@@ -84,8 +84,18 @@ class Player : public Actor {
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
 
-  // Reads the player record; without one the new-game statistics stand.
+  // Reads the player record (a stream that failed to open counts as no record); defined with
+  // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
+  void ResetStats();
+  void ResetEquipment();
+  void ResetInventory();
+  void StartNewGame();
+  void SetDefaultSkills();
+  void SetDefaultJournal();
+  void SetDefaultTerms();
+  void SetDefaultPeople();
+  void SetDefaultBestiary();
   std::string GetMapName() const { return mapPath; }
 
   // Builds the table of 39 states, each cutting its frames from its sheet of the textures.

@@ -1,6 +1,7 @@
 #include "player/PlayerState.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "collision/Boundary.h"
@@ -20,10 +21,17 @@
 #include "world/World.h"
 
 const Color4 StaminaBarGreen{200, 0, 128, 0};
+const Color4 StaminaBarBroken{200, 128, 0, 0};
 
 namespace {
 
 void AddToStat(Actor& actor, int index, float delta) { (actor.*Actor::statAdders[index])(delta); }
+
+// The guard breaks of levels 1 to 3, rising and not.
+constexpr std::array<PlayerStateSlot, 3> RisingBreaks = {SlotGuardBreak1Up, SlotGuardBreak2Up,
+                                                         SlotGuardBreak3Up};
+constexpr std::array<PlayerStateSlot, 3> SinkingBreaks = {SlotGuardBreak1Down, SlotGuardBreak2Down,
+                                                          SlotGuardBreak3Down};
 
 // Texel corners in the order (right, bottom), (left, bottom), (right, top), (left, top).
 std::array<float, 8> CornersOf(const platform::PixelRect& cell) {
@@ -138,20 +146,33 @@ PlayerState* PlayerState::CheckDeath() {
   return player->CurrentState();
 }
 
+StrikeOutcome PlayerState::TakeStrikes(const HitRule& rule) {
+  const bool hit = CheckIncomingHits(rule);
+  PlayerState* before = player->CurrentState();
+  if (CheckDeath() != before) return StrikeOutcome::Died;
+  return hit ? StrikeOutcome::Hit : StrikeOutcome::Missed;
+}
+
 PlayerState* PlayerState::ChooseGuardBreakState() {
+  const int level = GuardBreakLevel();
+  if (level > 0) BreakGuard(level);
+  return player->CurrentState();
+}
+
+int PlayerState::GuardBreakLevel() const {
   const float stamina = player->staminaRing->value;
-  const bool rising = player->body->velocity.y > 0.0f;
   const float breakPoint1 = player->derived[Derived::BreakPoint1Factor];
   const float breakPoint2 = player->derived[Derived::BreakPoint2Factor];
   // The second threshold is the product of the two factors, not a share of the maximum.
-  if (stamina <= 0.0f) {
-    SwitchTo(rising ? SlotGuardBreak3Up : SlotGuardBreak3Down);
-  } else if (stamina <= breakPoint2 * breakPoint1) {
-    SwitchTo(rising ? SlotGuardBreak2Up : SlotGuardBreak2Down);
-  } else if (stamina <= breakPoint1 * player->derived[Derived::MaxStamina]) {
-    SwitchTo(rising ? SlotGuardBreak1Up : SlotGuardBreak1Down);
-  }
-  return player->CurrentState();
+  if (stamina <= 0.0f) return 3;
+  if (stamina <= breakPoint2 * breakPoint1) return 2;
+  if (stamina <= breakPoint1 * player->derived[Derived::MaxStamina]) return 1;
+  return 0;
+}
+
+void PlayerState::BreakGuard(int level) {
+  const auto index = static_cast<size_t>(level - 1);
+  SwitchTo(player->body->velocity.y > 0.0f ? RisingBreaks.at(index) : SinkingBreaks.at(index));
 }
 
 void PlayerState::RefillAirMoves() {
@@ -168,7 +189,13 @@ void PlayerState::ApplyStatLimits() {
   }
 }
 
-PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) { return player->SwitchState(slot); }
+PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) {
+  // A later switch in the same step leaves the state that an earlier one entered, so that no
+  // strike or sound of it stays behind; this state itself is left by the closing step.
+  PlayerState* entered = player->CurrentState();
+  if (entered != this) entered->Exit();
+  return player->SwitchState(slot);
+}
 
 void PlayerState::SetPending(PlayerStateSlot slot) { pendingState = player->StateAt(slot); }
 
@@ -195,15 +222,31 @@ bool PlayerState::TakeGroundAction(bool buffered) {
     SwitchTo(SlotGuarding);
   } else if (input.IsAction1Pressed(pad)) {
     Go(input.IsUpHeld() ? SlotUpAttacking : SlotGroundAttacking1, buffered);
-  } else if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAttacking, buffered);
-  } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAttacking, buffered);
-  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
-    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotGroundAttacking1, buffered);
+  } else if (TakeStickAttack(buffered)) {
+    // Attacked.
   } else if (input.IsAction2Pressed(pad)) {
     Go(SlotGroundJumping, buffered);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool PlayerState::TakeStickAttack(bool buffered) {
+  return TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered);
+}
+
+bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down,
+                                  PlayerStateSlot sideways, bool buffered) {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  if (input.IsRightStickUpPressed(pad)) {
+    Go(up, buffered);
+  } else if (input.IsRightStickDownPressed(pad)) {
+    Go(down, buffered);
+  } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
+    player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
+    Go(sideways, buffered);
   } else {
     return false;
   }
@@ -236,11 +279,17 @@ void PlayerState::CheckGodModeHeld() {
   if (GodModeChordHeld()) SetPending(SlotGodModing);
 }
 
-void PlayerState::EnterStanding() {
-  TakeBodySize(player->standingSize);
+void PlayerState::EnterStanding(const Color4& barColor) {
+  EnterOnGround(player->standingSize, barColor);
+}
+
+void PlayerState::EnterCrouched() { EnterOnGround(player->lowSize, StaminaBarGreen); }
+
+void PlayerState::EnterOnGround(const platform::Vector3& size, const Color4& barColor) {
+  TakeBodySize(size);
   RefillAirMoves();
   ResetTimers();
-  SetStaminaBarColor(StaminaBarGreen);
+  SetStaminaBarColor(barColor);
 }
 
 void PlayerState::ResetTimers() {
@@ -256,11 +305,16 @@ void PlayerState::UpdatePassive(float dt) {
   StepAnimation(dt);
 }
 
-void PlayerState::UpdateStill(float dt) {
+void PlayerState::UpdateStill(float dt, const HitRule& rule) {
   UpdatePassive(dt);
-  const bool hit = CheckIncomingHits();
-  PlayerState* before = player->CurrentState();
-  if (CheckDeath() == before && hit) ChooseGuardBreakState();
+  if (TakeStrikes(rule) == StrikeOutcome::Hit) ChooseGuardBreakState();
+  CloseStep();
+}
+
+void PlayerState::UpdateCrouched(float dt) {
+  UpdatePassive(dt);
+  // A guard break would stand the player up.
+  if (TakeStrikes() == StrikeOutcome::Hit && StandingFits()) ChooseGuardBreakState();
   CloseStep();
 }
 
@@ -309,6 +363,11 @@ void PlayerState::TakeBodySize(const platform::Vector3& size) {
   player->hitBox->SetDimensions(body.width, body.height, body.depth);
 }
 
+bool PlayerState::StandingFits() const {
+  const platform::Vector3& size = player->standingSize;
+  return player->TestResize(*player->body, size.x, size.y, size.z).y >= 0.0f;
+}
+
 void PlayerState::SetStaminaBarColor(const Color4& color) {
   if (player->staminaMeter) player->staminaMeter->fill->SetFillColor(color);
 }
@@ -318,3 +377,5 @@ const Controls& PlayerState::Input() const { return *player->controls; }
 bool PlayerState::OnGround() const { return player->groundContact != nullptr; }
 
 float PlayerState::Total(int stat) const { return player->totalStats[stat]; }
+
+void PlayerState::CountStat(int stat, float delta) { AddToStat(*player, stat, delta); }

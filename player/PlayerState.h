@@ -22,6 +22,15 @@ struct HitRule {
   bool takesStamina = true;
 };
 
+// The green of the stamina bar while nothing is broken.
+extern const Color4 StaminaBarGreen;
+// Its dark red while a guard is broken or the player dies.
+extern const Color4 StaminaBarBroken;
+
+// What the incoming strikes of a step came to: nothing, a hit the player lived through, or a
+// death that switched the state.
+enum class StrikeOutcome { Missed, Hit, Died };
+
 // The base of every player state, with the rules they all share. A state switch enters the
 // target at once and never leaves the old state; every input, held input and update step ends
 // with the closing step, which leaves this state once when another has become current.
@@ -46,14 +55,21 @@ class PlayerState : public State {
   // Dying or respawning by the world's death mode once health is gone. Returns the player's
   // current state afterwards, for the caller to see whether it changed.
   PlayerState* CheckDeath();
+  // Incoming strikes under the rule, then the death check.
+  StrikeOutcome TakeStrikes(const HitRule& rule = {});
   // The guard break that the remaining stamina and the vertical motion call for, if any.
   PlayerState* ChooseGuardBreakState();
+  // How deep the remaining stamina breaks a guard: 0 (not at all) to 3.
+  int GuardBreakLevel() const;
+  // The guard break of that level, Up while the body rises and Down otherwise.
+  void BreakGuard(int level);
   // The refill: both air counts back to their maxima.
   void RefillAirMoves();
   // The air counts lowered to their maxima, never raised.
   void ApplyStatLimits();
 
-  // The player's current state becomes the entry and is entered. The state left is not left.
+  // The player's current state becomes the entry and is entered. This state is not left; a
+  // state that an earlier switch of the same step entered is.
   PlayerState* SwitchTo(PlayerStateSlot slot);
   // Kept for the next normal input step.
   void SetPending(PlayerStateSlot slot);
@@ -66,6 +82,12 @@ class PlayerState : public State {
   // the attack button with up held or not, the right stick's four attacks, the jump. True when
   // one of them was taken.
   bool TakeGroundAction(bool buffered);
+  // The right stick's attacks: up, down, or the ground attack turned to the side pushed.
+  bool TakeStickAttack(bool buffered);
+  // The right stick pushed up, down, or to a side, which the player then faces: the attack of
+  // that way. False when the stick was not pushed.
+  bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot sideways,
+                       bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();
   bool IsCurrent() const;
@@ -78,14 +100,19 @@ class PlayerState : public State {
   void CheckGodModeHeld();
 
   // The standing states' Enter: standing body, air moves refilled, timers and the animation
-  // restarted, the stamina bar green again.
-  void EnterStanding();
+  // restarted, the stamina bar green again (or the colour given).
+  void EnterStanding(const Color4& barColor = StaminaBarGreen);
+  // The same on the crouching body.
+  void EnterCrouched();
   // Restarts timers, the pending state and the animation.
   void ResetTimers();
   // Time, gravity and the animation; nothing else.
   void UpdatePassive(float dt);
-  // Time, gravity, the animation, incoming hits, death and the guard-break choice after a hit.
-  void UpdateStill(float dt);
+  // Time, gravity, the animation, incoming hits under the rule, death and the guard-break
+  // choice after a hit.
+  void UpdateStill(float dt, const HitRule& rule = {});
+  // The same, but a guard breaks only where the standing body fits.
+  void UpdateCrouched(float dt);
   // The animation advances and moves on to its follow-on once it has played its length.
   void StepAnimation(float dt);
   // The same for a timed list of strikes or sounds.
@@ -98,6 +125,8 @@ class PlayerState : public State {
   void Accelerate(int side, float acceleration, float limit, float dt);
   // The body keeps its feet and takes the size; the hit box follows it.
   void TakeBodySize(const platform::Vector3& size);
+  // Nothing above would push a standing body down.
+  bool StandingFits() const;
   void SetStaminaBarColor(const Color4& color);
 
   Player* player = nullptr;  // the owner, typed
@@ -114,7 +143,9 @@ class PlayerState : public State {
   const Controls& Input() const;
   bool OnGround() const;
   float Total(int stat) const;
-};
+  // Through the owner's adder, so that the levels follow.
+  void CountStat(int stat, float delta);
 
-// The green of the stamina bar while nothing is broken.
-extern const Color4 StaminaBarGreen;
+ private:
+  void EnterOnGround(const platform::Vector3& size, const Color4& barColor);
+};

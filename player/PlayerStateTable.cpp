@@ -2,25 +2,25 @@
 #include <array>
 
 #include "engine/Texture.h"
+#include "player/AttackStates.h"
+#include "player/CrouchStates.h"
+#include "player/DeathStates.h"
+#include "player/EvasionStates.h"
+#include "player/GuardStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
+#include "player/StateAscending.h"
 #include "player/StateIdling.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
 
 namespace {
 
-// The airborne states and the guard breaks only lower the air moves; the up attack keeps them.
-constexpr std::array<PlayerStateSlot, 15> LoweringSlots = {
-    SlotGuardBreak1Up,     SlotGuardBreak1Down,     SlotGuardBreak2Up,
-    SlotGuardBreak2Down,   SlotGuardBreak3Up,       SlotGuardBreak3Down,
-    SlotGroundJumping,     SlotAirJumping,          SlotFalling,
-    SlotAirDashing,        SlotNeutralAirAttacking, SlotForwardAirAttacking,
-    SlotUpAirAttacking,    SlotDownAirAttacking,    SlotAscending,
-};
+// The airborne states only lower the air moves.
+constexpr std::array<PlayerStateSlot, 3> LoweringSlots = {SlotAirJumping, SlotFalling,
+                                                          SlotAirDashing};
 
 StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
-  if (slot == SlotUpAttacking) return StateUnbuilt::Limits::Keep;
   const bool lowers = std::find(LoweringSlots.begin(), LoweringSlots.end(), slot) != LoweringSlots.end();
   return lowers ? StateUnbuilt::Limits::Lower : StateUnbuilt::Limits::Refill;
 }
@@ -38,6 +38,84 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotWalking:
         states[entry] = std::make_unique<StateWalking>(this, texture);
+        break;
+      case SlotDucking:
+        states[entry] = std::make_unique<StateDucking>(this, texture);
+        break;
+      case SlotCrouching:
+        states[entry] = std::make_unique<StateCrouching>(this, texture);
+        break;
+      case SlotCrouchWalking:
+        states[entry] = std::make_unique<StateCrouchWalking>(this, texture);
+        break;
+      case SlotStanding:
+        states[entry] = std::make_unique<StateStanding>(this, texture);
+        break;
+      case SlotDodging:
+        states[entry] = std::make_unique<StateDodging>(this, texture);
+        break;
+      case SlotRolling:
+        states[entry] = std::make_unique<StateRolling>(this, texture);
+        break;
+      case SlotRollRecovering:
+        states[entry] = std::make_unique<StateRollRecovering>(this, texture);
+        break;
+      case SlotGuarding:
+        states[entry] = std::make_unique<StateGuarding>(this, texture);
+        break;
+      case SlotGuardBreak1Up:
+        states[entry] = std::make_unique<StateGuardBreak1Up>(this, texture);
+        break;
+      case SlotGuardBreak1Down:
+        states[entry] = std::make_unique<StateGuardBreak1Down>(this, texture);
+        break;
+      case SlotGuardBreak2Up:
+        states[entry] = std::make_unique<StateGuardBreak2Up>(this, texture);
+        break;
+      case SlotGuardBreak2Down:
+        states[entry] = std::make_unique<StateGuardBreak2Down>(this, texture);
+        break;
+      case SlotGuardBreak3Up:
+        states[entry] = std::make_unique<StateGuardBreak3Up>(this, texture);
+        break;
+      case SlotGuardBreak3Down:
+        states[entry] = std::make_unique<StateGuardBreak3Down>(this, texture);
+        break;
+      case SlotGroundJumping:
+        states[entry] = std::make_unique<StateGroundJumping>(this, texture);
+        break;
+      case SlotGroundAttacking1:
+        states[entry] = std::make_unique<StateGroundAttacking1>(this, texture);
+        break;
+      case SlotUpAttacking:
+        states[entry] = std::make_unique<StateUpAttacking>(this, texture);
+        break;
+      case SlotDownAttacking:
+        states[entry] = std::make_unique<StateDownAttacking>(this, texture);
+        break;
+      case SlotGroundDashAttacking:
+        states[entry] = std::make_unique<StateGroundDashAttacking>(this, texture);
+        break;
+      case SlotNeutralAirAttacking:
+        states[entry] = std::make_unique<StateNeutralAirAttacking>(this, texture);
+        break;
+      case SlotForwardAirAttacking:
+        states[entry] = std::make_unique<StateForwardAirAttacking>(this, texture);
+        break;
+      case SlotUpAirAttacking:
+        states[entry] = std::make_unique<StateUpAirAttacking>(this, texture);
+        break;
+      case SlotDownAirAttacking:
+        states[entry] = std::make_unique<StateDownAirAttacking>(this, texture);
+        break;
+      case SlotAscending:
+        states[entry] = std::make_unique<StateAscending>(this, texture);
+        break;
+      case SlotDying:
+        states[entry] = std::make_unique<StateDying>(this, texture);
+        break;
+      case SlotRespawning:
+        states[entry] = std::make_unique<StateRespawning>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));

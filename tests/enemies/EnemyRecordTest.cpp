@@ -2,8 +2,10 @@
 
 #include <sstream>
 
+#include "enemies/DemoGoblin.h"
 #include "enemies/DemoWall.h"
 #include "enemies/EnemyRecord.h"
+#include "enemies/Goblin.h"
 #include "enemies/NidhoggletAggressive.h"
 #include "enemies/NidhoggletPassive.h"
 #include "engine/BarMeter.h"
@@ -70,14 +72,19 @@ TEST_F(EnemyLines, BadLinesMakeNothingAndTheNextLineStillReads) {
   EXPECT_EQ(ReadLine(failed), nullptr);
 }
 
-TEST_F(EnemyLines, TheStandingKindsReadAndWriteTheCommonLine) {
+TEST_F(EnemyLines, TheKindsWithoutExtrasReadAndWriteTheCommonLine) {
+  // The level a line of level 2 reads back as: the goblin's experience is set without growth
+  // points, so its level stays 0.
   struct Case {
     int kind;
     const char* name;
+    int level;
   };
-  const Case cases[] = {{NidhoggletPassive::Kind, "Passive Nidhogglet"},
-                        {NidhoggletAggressive::Kind, "Nidhogglet"},
-                        {DemoWall::Kind, "DemoWall"}};
+  const Case cases[] = {{NidhoggletPassive::Kind, "Passive Nidhogglet", 2},
+                        {NidhoggletAggressive::Kind, "Nidhogglet", 2},
+                        {Goblin::Kind, "Goblin", 0},
+                        {DemoGoblin::Kind, "DemoGoblin", 2},
+                        {DemoWall::Kind, "DemoWall", 2}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in("7 2 3.5 -1.25 l\n");
@@ -88,17 +95,18 @@ TEST_F(EnemyLines, TheStandingKindsReadAndWriteTheCommonLine) {
     EXPECT_EQ(read->body->id, 7);
     EXPECT_EQ(read->body->position, (platform::Vector3{3.5f, -1.25f, 0.0f}));
     EXPECT_EQ(read->facing, -1);
-    EXPECT_NEAR(read->levels[Level::Experience], 2.0f, 1e-5f);
+    EXPECT_NEAR(read->levels[Level::Experience], static_cast<float>(c.level), 1e-5f);
     EXPECT_EQ(read->healthMeter->value, read->healthMeter->maximum);
 
     std::ostringstream out, second;
     read->WriteRecord(out);
-    EXPECT_EQ(out.str(), std::to_string(c.kind) + " 7 2 3.5 -1.25 l\n");
+    EXPECT_EQ(out.str(),
+              std::to_string(c.kind) + " 7 " + std::to_string(c.level) + " 3.5 -1.25 l\n");
     std::istringstream again(out.str().substr(2));
     ReadLine(again, c.kind)->WriteRecord(second);
     EXPECT_EQ(second.str(), out.str());
 
-    for (const char* bad : {"", "1 0 4\n", "1 x 4 0.35 r\n", "1 0 nan 0.35 r\n"}) {
+    for (const char* bad : {"", "1 0 4\n", "1 x 4 0.35 r\n", "1 0 nan 0.35 r\n", "1 0 4 inf r\n"}) {
       std::istringstream lines(std::string(bad) + "2 0 5 0.35 r\n");
       if (*bad != '\0') {
         EXPECT_EQ(ReadLine(lines, c.kind), nullptr) << bad;
@@ -108,6 +116,15 @@ TEST_F(EnemyLines, TheStandingKindsReadAndWriteTheCommonLine) {
       EXPECT_EQ(next->body->id, 2);
     }
   }
+}
+
+TEST_F(EnemyLines, AGoblinsLevelBecomesItsExperienceButNotItsGrowthPoints) {
+  // Level 2 is 200 x 2 ^ 1.4 experience.
+  std::istringstream in("7 2 3.5 -1.25 l\n");
+  auto goblin = ReadLine(in, Goblin::Kind);
+  ASSERT_NE(goblin, nullptr);
+  EXPECT_NEAR((*goblin->stats)[Stat::StatExperience], 527.803f, 1e-2f);
+  EXPECT_EQ((*goblin->stats)[Stat::PtExperience], 0.0f);
 }
 
 TEST(EnemyLineFields, LevelFacingAndIdAreReadForgivingly) {

@@ -4,6 +4,7 @@
 
 #include "collision/Strike.h"
 #include "enemies/DemoWall.h"
+#include "enemies/Goblin.h"
 #include "enemies/StandingStates.h"
 #include "engine/DeferredDeleteList.h"
 #include "tests/enemies/RatatoskrWorld.h"
@@ -12,12 +13,15 @@ namespace {
 
 using LevelOfEnemies = RatatoskrWorld;
 
-// A level's enemy section after its header: one line of each kind that is built.
+// A level's enemy section after its header: one line of each kind that is built. The goblins
+// stand far behind the player's back, so that their guard is down when the strike comes.
 constexpr const char* EnemyLines =
     "1 1 0 -5 0.275 r\n"
     "2 2 0 0 0.35 l\n"
     "3 3 0 5 0.35 5 0.35 2 r\n"
-    "6 4 0 10 2 r\n";
+    "4 4 0 -15 1 l\n"
+    "5 5 0 -11 1.25 l\n"
+    "6 6 0 10 2 r\n";
 
 TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLeavesNothingBehind) {
   DeferredDeleteList deferred;
@@ -36,9 +40,11 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     std::istringstream section(EnemyLines);
     int kind = 0;
     while (section >> kind) PutInPlay<Enemy>(ReadLine(section, kind));
-    ASSERT_EQ(world.enemies.size(), 4u);
+    ASSERT_EQ(world.enemies.size(), 6u);
+    auto* goblin = static_cast<Goblin*>(world.enemies[3].get());
     auto* wall = static_cast<DemoWall*>(world.enemies.back().get());
-    ASSERT_EQ(world.actorBoundaries, std::vector<BoundingShape*>{wall->Block()});
+    ASSERT_EQ(world.actorBoundaries,
+              (std::vector<BoundingShape*>{&goblin->ShieldQuad(), wall->Block()}));
 
     // The player leans on the wall's block, then everything in reach is struck down.
     PlacePlayer(wall->body->position.x - 2.0f, 1.0f);
@@ -51,9 +57,10 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     world.playerStrikes = {&sweep};
     for (int frame = 0; frame < 60; ++frame) Step();
     EXPECT_EQ(wall->state, wall->GetState(DemoWall::Dead));
-    EXPECT_EQ(sweep.hitList.size(), 3u) << "the passive Nidhogglet is not hit";
-    // The aggressive Nidhogglet pays 4, the Ratatoskr 12, the wall nothing; each once.
-    EXPECT_EQ((*player.stats)[Stat::StatExperience] - experience, 16.0f);
+    EXPECT_EQ(sweep.hitList.size(), 5u) << "the passive Nidhogglet is not hit";
+    // The aggressive Nidhogglet pays 4, the Ratatoskr and both goblins 12, the wall nothing;
+    // each once.
+    EXPECT_EQ((*player.stats)[Stat::StatExperience] - experience, 40.0f);
 
     world.ClearLevel();
     EXPECT_TRUE(world.enemies.empty());

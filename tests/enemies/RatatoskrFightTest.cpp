@@ -23,15 +23,8 @@ class RatatoskrFight : public RatatoskrWorld {
   }
 
   bool In(int index) const { return rat->state == rat->GetState(index); }
-  // Steps until the Ratatoskr is in one of the states; false after ten seconds.
   bool StepUntil(std::initializer_list<int> states) {
-    for (int frame = 0; frame < 600; ++frame) {
-      for (int index : states) {
-        if (In(index)) return true;
-      }
-      Step();
-    }
-    return false;
+    return RatatoskrWorld::StepUntil(*rat, states);
   }
   float X() const { return rat->body->position.x; }
   float Distance() const { return std::fabs(player.body->position.x - X()); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -11,11 +12,19 @@
 #include "enemies/RatatoskrStates.h"
 #include "engine/Globals.h"
 #include "player/Player.h"
+#include "support/RenderGlobals.h"
 #include "support/TestWorld.h"
+
+// A value the program's generator is to give, taken modulo a number.
+struct RandomDraw {
+  int modulus;
+  int value;
+};
 
 // A world with a long floor whose top is y = 0, the game's enemy catalogue and its first player,
 // which stands where it is put: a 1 x 2 body with a hit box of the same size, taken out of the
-// actors that a frame updates.
+// actors that a frame updates. The camera is the start-up one, so that screen sizes turn into
+// world lengths as in the game; it comes after the world, whose textures are then only records.
 class RatatoskrWorld : public ::testing::Test {
  protected:
   static constexpr float Gravity = 40.0f;
@@ -34,7 +43,6 @@ class RatatoskrWorld : public ::testing::Test {
     player.hitBox->SetDimensions(1.0f, 2.0f, 0.0f);
     PlacePlayer(50.0f, 1.0f);
   }
-  ~RatatoskrWorld() override { ResetGlobals(); }
 
   // An enemy of that class at the place, with a pool of its own from the catalogue.
   template <typename EnemyClass>
@@ -80,20 +88,41 @@ class RatatoskrWorld : public ::testing::Test {
     }
   }
 
-  // Seeds the generator so that its next values mod 2 are these coins.
-  static void ForceCoins(const std::vector<int>& coins) {
+  // Steps until the enemy is in one of the states; false after ten seconds.
+  template <typename EnemyClass>
+  bool StepUntil(const EnemyClass& enemy, std::initializer_list<int> states) {
+    for (int frame = 0; frame < 600; ++frame) {
+      for (int index : states) {
+        if (enemy.state == enemy.GetState(index)) return true;
+      }
+      Step();
+    }
+    return false;
+  }
+
+  // Seeds the generator so that its next values are these draws.
+  static void ForceDraws(const std::vector<RandomDraw>& draws) {
     for (unsigned seed = 1;; ++seed) {
       std::srand(seed);
       bool match = true;
-      for (int coin : coins) match = match && std::rand() % 2 == coin;
+      for (const RandomDraw& draw : draws) {
+        match = match && std::rand() % draw.modulus == draw.value;
+      }
       if (match) {
         std::srand(seed);
         return;
       }
     }
   }
+  // The same for coins, draws modulo 2.
+  static void ForceCoins(const std::vector<int>& coins) {
+    std::vector<RandomDraw> draws;
+    for (int coin : coins) draws.push_back({2, coin});
+    ForceDraws(draws);
+  }
 
   World world;
   BoundingQuad* floor;
   Player& player;
+  RenderGlobals drawing;
 };

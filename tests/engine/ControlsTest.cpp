@@ -282,6 +282,7 @@ TEST_F(ControlsTest, ActivePadQueriesAnswerTheirKeysAndPadInputs) {
       {"RightHeld", &Controls::IsRightHeld, true, {0x44}, {Buttons(Button::DPadRight), stickRight}},
       {"Action2Held", &Controls::IsAction2Held, true, {0x49}, {Buttons(Button::A)}},
       {"Action3Held", &Controls::IsAction3Held, true, {0x4F}, {Buttons(Button::LeftShoulder)}},
+      {"Action4Held", &Controls::IsAction4Held, true, {0x50}, {Buttons(Button::RightShoulder)}},
       {"DownPressed",
        &Controls::IsDownPressed,
        false,

@@ -286,7 +286,7 @@ TEST_F(PlayerRules, ANewPlayerStandsIdleWithFullHealthAndTheNewGameStatistics) {
   EXPECT_EQ(player.bodySprite->layer, Player::PlayerLayer);
   EXPECT_NE(world.FindSpriteAt(Player::PlayerLayer, player.bodySprite.get()),
             world.spriteLayers.end());
-  EXPECT_EQ(player.StateAt(SlotDucking)->GetName(), L"Ducking (not built yet)");
+  EXPECT_EQ(player.StateAt(SlotDucking)->GetName(), L"Ducking");
   EXPECT_EQ(Idle().GetName(), L"Idle");
 }
 

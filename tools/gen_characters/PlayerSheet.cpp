@@ -36,7 +36,7 @@ float MiddleHeldPelvis(float lean) {
 
 const Gait WalkGait{16.0f, 10.0f, 3.5f, 2.0f, 7.0f, 26.0f, 0.0f};
 
-const Gait CrouchGait{13.0f, 7.0f, 26.0f, 1.2f, 36.0f, 12.0f, -30.0f};
+const Gait CrouchGait{17.0f, 9.0f, 26.0f, 1.2f, 36.0f, 12.0f, -30.0f};
 
 BipedPose Idle() { return Stand(Player()); }
 

@@ -1,0 +1,108 @@
+#include "enemies/DemoGoblin.h"
+
+#include <array>
+
+#include "collision/Boundary.h"
+#include "collision/Hit.h"
+#include "enemies/DemoGoblinStates.h"
+#include "enemies/EnemyRecord.h"
+#include "engine/draw/Sprite.h"
+
+using platform::Vector3;
+
+namespace {
+
+constexpr const char* Description = "DemoGoblin description.";
+
+// The DemoGoblin's group number; its hit box keeps the 1 the actor had when the box was made.
+constexpr int32_t GroupNumber = -1;
+
+constexpr std::array<GainedValue, 8> GrowthValues{{
+    {Stat::Mass, 1.87f},
+    {Stat::DragFactor, 1.0f},
+    {Stat::AirDragFactor, 0.8f},
+    {Stat::StatExperience, 0.0f},
+    {Stat::PtExperience, 0.0f},
+    {Stat::StatGivenExperience, 12.0f},
+    {Stat::InitExperience, 200.0f},
+    {Stat::RateExperience, 1.4f},
+}};
+
+// BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
+constexpr std::array<float, 46> FighterValues{
+    2, 0, 0, 0, 50, 0.1f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
+    0, 0, 0, 0, 1,  1,    1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
+    0, 0, 0, 0, 0,  0,    0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
+};
+
+}  // namespace
+
+DemoGoblin::DemoGoblin(World* owner, const TextureGroup&) : Enemy("DemoGoblin") {
+  Actor::Initialize(owner);
+  Initialize({});
+}
+
+DemoGoblin::DemoGoblin(World* owner, const Vector3& position,
+                       std::unique_ptr<EnemyAnimationPool> pool)
+    : Enemy("DemoGoblin") {
+  Actor::Initialize(owner);
+  Initialize(position);
+  states = std::make_unique<DemoGoblinStateTable>(this, std::move(pool));
+  SwitchState(DemoGoblinIdling);
+  MakeSpriteAndMeters();
+}
+
+// The states go before the sprite, the hit box and the body they refer to.
+DemoGoblin::~DemoGoblin() = default;
+
+void DemoGoblin::Initialize(const Vector3& position) {
+  description = Description;
+  enemyKind = Kind;
+  InitializeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", StandingSize, position,
+                 GroupNumber);
+  WriteGrowth(GrowthValues, FighterValues);
+}
+
+void DemoGoblin::SwitchState(int index) { EnterState(GetState(index)); }
+
+DemoGoblinState* DemoGoblin::GetState(int index) const {
+  return states ? states->Get(index) : nullptr;
+}
+
+void DemoGoblin::Resize(const Vector3& size) {
+  // The feet stay where they are. The body is not pushed out here: a body that only changed
+  // its size has not moved, and the next boundary pass sees it as it was.
+  const Vector3 rise{0.0f, 0.5f * (size.y - body->height), 0.0f};
+  body->SetDimensions(size.x, size.y, size.z);
+  body->SetPosition(body->position + rise);
+  body->previousPosition = body->previousPosition + rise;
+  hitBox->SetDimensions(size.x, size.y, size.z);
+}
+
+void DemoGoblin::Update(float dt) {
+  if (!state) return;
+  state->Update(dt);
+  if (state->animation && state->animation->current) {
+    SetSourceRectFromFrame(*sprite, *state->animation->current);
+  }
+  StepPhysics(dt);
+  body->Move(dt);
+  state->PlaceHitBox();
+  MirrorSpriteByFacing();
+  PlaceSprite();
+  PlaceMeters(dt);
+}
+
+void DemoGoblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
+
+std::unique_ptr<Enemy> DemoGoblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+  return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
+}
+
+std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, World* owner,
+                                              std::unique_ptr<EnemyAnimationPool> pool) {
+  EnemyLine line;
+  return ReadEnemy<DemoGoblin>(in, owner, std::move(pool), 0, line);
+}
+
+void DemoGoblin::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }

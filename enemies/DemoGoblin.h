@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "actors/Enemy.h"
+#include "actors/EnemyAnimationPool.h"
+#include "enemies/DemoGoblinState.h"
+#include "platform/MathTypes.h"
+
+struct DemoGoblinStateTable;
+
+// A training goblin: it wanders, notices the player in front of it or close behind, walks up
+// and swings once when the player is within reach.
+class DemoGoblin : public Enemy {
+ public:
+  static constexpr int32_t Kind = 5;
+  // The body while alive, and what is left of it once dead. The sprite's cell is drawn centred
+  // on the body's centre.
+  static constexpr platform::Vector3 StandingSize{1.1f, 2.5f, 0.0f};
+  static constexpr platform::Vector3 DeadSize{2.5f, 0.5f, 0.0f};
+
+  // The catalogue's prototype: no states, sprite or meters.
+  DemoGoblin(World* owner, const TextureGroup& textures);
+  // A DemoGoblin in play, idling at the place and facing right. It owns the pool its animations
+  // come from.
+  DemoGoblin(World* owner, const platform::Vector3& position,
+             std::unique_ptr<EnemyAnimationPool> pool);
+  ~DemoGoblin() override;
+
+  // The state, its picture, the boundary pass and only then the move, then the hit box,
+  // sprite and meters put in place.
+  void Update(float dt) override;
+  // With a pool of its own from the world's catalogue; the flag is not used.
+  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  // Null, with nothing made, for a line that does not read whole.
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+                                    std::unique_ptr<EnemyAnimationPool> pool) override;
+  void StepPhysics(float dt) override;
+  void WriteRecord(std::ostream& out) override;
+
+  // Enters the state of that index and makes it current; no state is left by an exit step.
+  void SwitchState(int index);
+  // Null for an index outside the table or on the prototype.
+  DemoGoblinState* GetState(int index) const;
+  // The body and the hit box take the size, the feet staying where they are.
+  void Resize(const platform::Vector3& size);
+
+ private:
+  void Initialize(const platform::Vector3& position);
+
+  std::unique_ptr<DemoGoblinStateTable> states;
+};

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/BarMeter.h"
+#include "tests/enemies/GoblinWorld.h"
+
+namespace {
+
+using GoblinDecisions = GoblinWorld;
+
+constexpr float Waiting = 100.0f;
+constexpr float Over = 0.0f;
+
+// A goblin at x = 0 on the floor in a state with that wait (or clock), the player at
+// (playerX, its standing height + playerY). Walk is the way the goblin is driven: where a
+// goblin's update moved it, where a DemoGoblin's state set its speed.
+struct Case {
+  const char* what;
+  int state, facing;
+  float playerX, playerY, wait;
+  bool grounded;
+  std::vector<RandomDraw> draws;
+  int expected, expectedFacing, walk = 0;
+  float health = 1.0f;
+};
+
+TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
+  const int I = GoblinIdling, W = GoblinIdleWalking, F = GoblinFrontAlerted;
+  const int B = GoblinBackAlerted, G = GoblinGuarding, Fw = GoblinForwardGuardWalking;
+  const int Bw = GoblinBackwardGuardWalking, P = GoblinShieldPushing, A = GoblinAttacking;
+  const float pushOver = 1.27f, swingOver = 1.41f;
+  const Case cases[] = {
+      {"idle: player 7.0 in front", I, 1, 7, 0, Waiting, true, {}, F, 1},
+      {"idle: player 7.01 in front", I, 1, 7.01f, 0, Waiting, true, {}, I, 1},
+      {"idle: player 5.5 behind", I, 1, -5.5f, 0, Waiting, true, {}, B, 1},
+      {"idle: player 6.0 behind", I, 1, -6, 0, Waiting, true, {}, I, 1},
+      {"idle facing left: same x is in front", I, -1, 0, 6.5f, Waiting, true, {}, F, -1},
+      {"idle facing right: same x is behind", I, 1, 0, 6.5f, Waiting, true, {}, I, 1},
+      {"idle timeout walks off, even coin left", I, 1, 1, 0, Over, true, {{2, 0}}, W, -1},
+      {"idle off the ground falls", I, 1, 1, 0, Waiting, false, {}, GoblinFalling, 1},
+      {"idle with no health dies first", I, 1, 1, 0, Over, false, {}, GoblinDead, 1, 0, 0},
+      {"walk: player 7.01 away, it walks", W, -1, 7.01f, 0, Waiting, true, {}, W, -1, -1},
+      {"walk: player 6 behind, it stops driving", W, -1, 6, 0, Waiting, true, {}, W, -1, 0},
+      {"walk: player 5.5 behind", W, -1, 5.5f, 0, Waiting, true, {}, B, -1},
+      {"walk timeout", W, 1, 1, 0, Over, true, {}, I, 1},
+      {"front alert turns to the player and guards", F, 1, -3, 0, Over, true, {}, G, -1},
+      {"back alert waits", B, 1, -3, 0, Waiting, true, {}, B, 1},
+      {"guard before its wait turns to the player", G, 1, -3, 0, Waiting, true, {}, G, -1},
+      {"guard at 2.8 walks forward", G, 1, 2.8f, 0, Over, true, {}, Fw, 1},
+      {"guard at 2.79, one in three backs away", G, 1, 2.79f, 0, Over, true, {{3, 0}}, Bw, 1},
+      {"guard at 2.79, two in three push", G, 1, -2.79f, 0, Over, true, {{3, 2}}, P, 1},
+      {"forward walk beyond its stop", Fw, 1, 3, 0, 2.79f, true, {}, Fw, 1, 1},
+      {"forward walk within its stop", Fw, 1, 2.79f, 0, 2.79f, true, {}, G, 1},
+      {"forward walk with the player behind", Fw, 1, -5, 0, 2.79f, true, {}, G, 1},
+      {"backward walk backs away", Bw, 1, 2, 0, Waiting, true, {}, Bw, 1, -1},
+      {"backward walk timeout", Bw, -1, -2, 0, Over, true, {}, G, -1},
+      {"push ends 3.5 away: attack", P, 1, -3.5f, 0, pushOver, true, {}, A, -1},
+      {"push ends 3.6 away: guard", P, -1, 3.6f, 0, pushOver, true, {}, G, -1},
+      {"push ends over the player: attack right", P, -1, 0, 1, pushOver, true, {}, A, 1},
+      {"push goes on", P, 1, 1, 0, 1.2f, true, {}, P, 1},
+      {"attack ends", A, 1, 1, 0, swingOver, true, {}, G, 1},
+      {"guard break ends even in the air", GoblinGuardBreakUp, 1, 1, 0, Over, false, {}, I, 1},
+      {"falling lands", GoblinFalling, 1, 1, 0, Over, true, {}, I, 1},
+      {"falling with no health dies", GoblinFalling, 1, 1, 0, Over, true, {}, GoblinDead, 1, 0,
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto goblin = Make<Goblin>(0.0f, GoblinStanding);
+    goblin->Update(Frame);
+    PlacePlayer(c.playerX, GoblinStanding + c.playerY);
+    goblin->SwitchState(c.state);
+    goblin->facing = c.facing;
+    auto& current = *goblin->GetState(c.state);
+    // The striking states end on their clock, the others on their wait.
+    const bool striking = c.state == P || c.state == A;
+    (striking ? current.stateTime : current.wait) = c.wait;
+    goblin->groundContact = c.grounded ? floor : nullptr;
+    goblin->healthMeter->value = c.health;
+    ForceDraws(c.draws);
+    const float start = goblin->body->position.x;
+    goblin->Update(Frame);
+    EXPECT_EQ(goblin->state, goblin->GetState(c.expected));
+    EXPECT_EQ(goblin->facing, c.expectedFacing);
+    const float x = goblin->body->position.x - start;
+    EXPECT_EQ(x > 0.01f ? 1 : x < -0.01f ? -1 : 0, c.walk);
+  }
+}
+
+TEST_F(GoblinDecisions, WaitsAreDrawnInHundredthsAndTheShieldIsUpOnlyInGuard) {
+  auto goblin = Make<Goblin>(0.0f, GoblinStanding);
+  // State, the shortest and the longest wait in hundredths, and whether the shield is up.
+  const int draws[][4] = {
+      {GoblinIdling, 100, 199, 0},         {GoblinIdleWalking, 200, 299, 0},
+      {GoblinFrontAlerted, 35, 54, 0},     {GoblinGuarding, 100, 199, 1},
+      {GoblinBlocking, 100, 149, 1},       {GoblinForwardGuardWalking, 180, 279, 1},
+      {GoblinBackwardGuardWalking, 100, 199, 1}, {GoblinGuardBreakDown, 100, 199, 0},
+  };
+  for (const auto& draw : draws) {
+    for (int entry = 0; entry < 40; ++entry) {
+      goblin->SwitchState(draw[0]);
+      const float hundredths = goblin->GetState(draw[0])->wait * 100.0f;
+      EXPECT_NEAR(hundredths, std::round(hundredths), 1e-3f);
+      EXPECT_GE(std::round(hundredths), draw[1]);
+      EXPECT_LE(std::round(hundredths), draw[2]);
+      EXPECT_EQ(goblin->HitShield().width > 0.0f, draw[3] == 1) << draw[0];
+      EXPECT_EQ(goblin->ShieldQuad().width, goblin->HitShield().width);
+    }
+  }
+  for (int index : {GoblinShieldPushing, GoblinAttacking, GoblinDead, GoblinFalling}) {
+    goblin->SwitchState(index);
+    EXPECT_EQ(goblin->HitShield().width > 0.0f, index == GoblinShieldPushing) << index;
+  }
+}
+
+TEST_F(GoblinDecisions, WithoutAPlayerItDecidesNothingThatNeedsOneAndPaysNothing) {
+  world.players.clear();
+  auto goblin = Make<Goblin>(0.0f, GoblinStanding);
+  goblin->Update(Frame);
+  goblin->SwitchState(GoblinGuarding);
+  goblin->GetState(GoblinGuarding)->wait = 0.0f;
+  goblin->Update(Frame);
+  EXPECT_EQ(goblin->state, goblin->GetState(GoblinGuarding));
+  goblin->SwitchState(GoblinShieldPushing);
+  goblin->GetState(GoblinShieldPushing)->stateTime = 2.0f;
+  goblin->Update(Frame);
+  EXPECT_EQ(goblin->state, goblin->GetState(GoblinGuarding));
+  goblin->healthMeter->value = 0.0f;
+  goblin->Update(Frame);
+  EXPECT_EQ(goblin->state, goblin->GetState(GoblinDead));
+  EXPECT_EQ((*player.stats)[Stat::StatExperience], 0.0f);
+}
+
+using DemoGoblinDecisions = GoblinWorld;
+
+TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
+  const int I = DemoGoblinIdling, W = DemoGoblinIdleWalking, F = DemoGoblinFrontAlerted;
+  const int B = DemoGoblinBackAlerted, AW = DemoGoblinAlertWalking, A = DemoGoblinAttacking;
+  const Case cases[] = {
+      {"idle: player 5.0 in front", I, 1, 5, 0, Waiting, true, {}, F, 1},
+      {"idle: player 5.0 behind", I, 1, -5, 0, Waiting, true, {}, I, 1},
+      {"idle: player 3.5 behind", I, 1, -3.5f, 0, Waiting, true, {}, B, 1},
+      {"idle facing left: same x is in front", I, -1, 0, 4, Waiting, true, {}, F, -1},
+      {"idle facing right: same x is behind", I, 1, 0, 3.5f, Waiting, true, {}, B, 1},
+      {"idle timeout walks off, odd coin right", I, -1, 1, 0, Over, true, {{2, 1}}, W, 1},
+      {"alert idle timeout walks off", DemoGoblinAlertIdling, -1, 1, 0, Over, true, {{2, 0}}, W,
+       -1},
+      {"walk: player 6 behind, it stops driving", W, 1, -6, 0, Waiting, true, {}, W, 1, 0},
+      {"walk: player 7.01 away, it walks", W, 1, -7.01f, 0, Waiting, true, {}, W, 1, 1},
+      {"walk: player 7.0 in front", W, 1, 7, 0, Waiting, true, {}, F, 1},
+      {"walk off the ground falls", W, 1, 9, 0, Waiting, false, {}, DemoGoblinFalling, 1},
+      {"back alert turns to the player", B, 1, -2, 0, Over, true, {}, AW, -1},
+      {"alert walk: 3.5 along x, however high", AW, 1, -3.5f, 3, Waiting, true, {}, A, -1},
+      {"alert walk: 3.51 along x walks on", AW, 1, 3.51f, 0, Waiting, true, {}, AW, 1, 1},
+      {"alert walk: over the player faces right", AW, -1, 0, 2, Waiting, true, {}, A, 1},
+      {"alert walk timeout", AW, 1, 9, 0, Over, true, {}, DemoGoblinAlertIdling, 1},
+      {"guard break ends even in the air", DemoGoblinGuardBreakDown, 1, 1, 0, Over, false, {}, I,
+       1},
+      {"no health in the air dies", DemoGoblinFalling, 1, 1, 0, Waiting, false, {},
+       DemoGoblinDead, 1, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto goblin = Make<DemoGoblin>(0.0f, DemoGoblinStanding);
+    PlacePlayer(c.playerX, DemoGoblinStanding + c.playerY);
+    goblin->SwitchState(c.state);
+    goblin->facing = c.facing;
+    goblin->GetState(c.state)->wait = c.wait;
+    goblin->groundContact = c.grounded ? floor : nullptr;
+    goblin->healthMeter->value = c.health;
+    ForceDraws(c.draws);
+    goblin->state->Update(0.0f);
+    EXPECT_EQ(goblin->state, goblin->GetState(c.expected));
+    EXPECT_EQ(goblin->facing, c.expectedFacing);
+    const float vx = goblin->body->velocity.x;
+    EXPECT_EQ(vx > 0.0f ? 1 : vx < 0.0f ? -1 : 0, c.walk);
+    if (c.expected == DemoGoblinDead) {
+      EXPECT_EQ(goblin->body->width, DemoGoblin::DeadSize.x);
+      EXPECT_EQ(goblin->hitBox->height, DemoGoblin::DeadSize.y);
+    }
+  }
+}
+
+TEST_F(DemoGoblinDecisions, TheSwingIsLiveForOneFrameAndEndsJustAfterItsLength) {
+  auto goblin = Make<DemoGoblin>(0.0f, DemoGoblinStanding);
+  goblin->groundContact = floor;
+  goblin->SwitchState(DemoGoblinAttacking);
+  auto& attack = static_cast<DemoGoblinStateAttacking&>(*goblin->state);
+  EXPECT_EQ(world.enemyStrikes.size(), 1u);
+  EXPECT_NE(world.enemyStrikes.front(), attack.Strike()) << "the wind-up strikes nothing";
+  float liveFrom = -1.0f, liveTo = -1.0f;
+  for (int step = 1; step <= 140; ++step) {
+    attack.Update(0.01f);
+    const bool live = !world.enemyStrikes.empty() && world.enemyStrikes.front() == attack.Strike();
+    if (live && liveFrom < 0.0f) liveFrom = attack.stateTime;
+    if (live) liveTo = attack.stateTime;
+  }
+  EXPECT_NEAR(liveFrom, 0.34f, 1e-4f);
+  EXPECT_NEAR(liveTo, 0.36f, 1e-4f);
+  EXPECT_EQ(goblin->state, &attack) << "1.4 is not yet over";
+  attack.Update(0.01f);
+  EXPECT_EQ(goblin->state, goblin->GetState(DemoGoblinAlertIdling));
+  EXPECT_TRUE(world.enemyStrikes.empty());
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "collision/Strike.h"
+#include "engine/BarMeter.h"
+#include "engine/CircularMeter.h"
+#include "engine/StringConversion.h"
+#include "tests/player/GroundGame.h"
+
+namespace {
+
+using namespace VirtualKey;
+
+class GuardGame : public GroundGame {
+ protected:
+  void SetUp() override {
+    GroundGame::SetUp();
+    strike.SetDimensions(3.0f, 3.0f, 0.0f);
+  }
+
+  float Gained(int stat) const { return (*player->stats)[stat]; }
+  Color4 StaminaBar() const { return player->staminaMeter->fill->GetColor(); }
+
+  StrikeQuad strike;
+};
+
+TEST_F(GuardGame, AGuardedStrikeMeetsTheGuardDefenceAndEndurance) {
+  Press({P});
+  game.Step();
+  ASSERT_TRUE(In(SlotGuarding)) << WStringToString(Current()->GetName());
+  Press({A});
+  game.Step();
+  EXPECT_EQ(player->facing, -1) << "turned, still guarding";
+  ASSERT_TRUE(In(SlotGuarding));
+  Release({A});
+
+  strike.damage = 30.0f;
+  strike.staminaDamage = 30.0f;
+  const float defence = player->derived[Derived::Defense] + player->derived[Derived::GuardDefense];
+  const float endurance =
+      player->derived[Derived::Endurance] + player->derived[Derived::GuardEndurance];
+  ASSERT_LT(defence, 30.0f);
+  const float health = player->healthMeter->value;
+  const float stamina = player->staminaRing->value;
+  const float defended = Gained(Stat::StatDamageDefended);
+  const float guardDefended = Gained(Stat::StatDamageGuardDefended);
+  StrikeOnce(strike);
+  // The meters recover a frame's worth after the hit.
+  EXPECT_NEAR(player->healthMeter->value, health - (30.0f - defence), 0.01f);
+  EXPECT_NEAR(player->staminaRing->value, stamina - (30.0f - endurance), 0.5f);
+  EXPECT_FLOAT_EQ(Gained(Stat::StatDamageDefended) - defended, defence);
+  EXPECT_EQ(Gained(Stat::StatDamageGuardDefended), guardDefended);
+  EXPECT_TRUE(In(SlotGuarding)) << "stamina to spare";
+  game.KeepFrame("guarding.png");
+
+  Release({P});
+  game.Step();
+  EXPECT_TRUE(In(SlotIdling));
+}
+
+TEST_F(GuardGame, AGuardBreaksAtItsThresholdAndRecoversAfterItsStun) {
+  struct Row {
+    float stamina;   // left when the strike lands
+    float rise;      // vertical speed then
+    float recovery;  // stamina per second
+    PlayerStateSlot broken;
+    int counter;
+    PlayerStateSlot after;
+    int stunned;  // updates
+  };
+  const float level1 =
+      player->derived[Derived::BreakPoint1Factor] * player->derived[Derived::MaxStamina];
+  const Row rows[] = {
+      {std::nextafter(level1, 1000.0f), 0.0f, 20.0f, SlotGuarding, 0, SlotGuarding, 0},
+      // On the ground the first level ends at the next input step, unstunned.
+      {level1, 0.0f, 20.0f, SlotGuardBreak1Down, Stat::StatTimesBreakPoint1Broken, SlotIdling, 0},
+      // The others last until the stamina is back at 0.33 x 0.66 and at 0.5 x 0.66.
+      {0.2f, 0.0f, 0.5f, SlotGuardBreak2Down, Stat::StatTimesBreakPoint2Broken, SlotIdling, 3},
+      {0.0f, 0.0f, 0.5f, SlotGuardBreak3Down, Stat::StatTimesBreakPoint3Broken, SlotIdling, 40},
+      // Below 0 the ring refills from 0; in the air the end of the break rises on.
+      {-20.0f, 8.0f, 20.0f, SlotGuardBreak3Up, Stat::StatTimesBreakPoint3Broken, SlotAscending,
+       1},
+  };
+  for (const Row& row : rows) {
+    StandAt(10.0f, FloorTop);
+    player->SetGainedStat10(row.recovery);
+    Press({P});
+    ASSERT_TRUE(StepUntil(SlotGuarding));
+    const float broken = row.counter ? Gained(row.counter) : 0.0f;
+    const float stun = Gained(Stat::StatStunTime);
+    player->staminaRing->SetValue(row.stamina);
+    player->body->velocity.y = row.rise;
+    StrikeOnce(strike);
+    ASSERT_TRUE(In(row.broken)) << row.stamina << ": " << WStringToString(Current()->GetName());
+    if (row.broken == SlotGuarding) continue;
+    EXPECT_EQ(Gained(row.counter) - broken, 1.0f) << row.stamina;
+    EXPECT_EQ(StaminaBar(), (Color4{200, 128, 0, 0})) << "dark red";
+    if (row.broken == SlotGuardBreak3Down) game.KeepFrame("guard-broken.png");
+    int updates = 0;
+    while (Current() == player->StateAt(row.broken) && updates < 120) {
+      game.Step();
+      ++updates;
+    }
+    EXPECT_TRUE(In(row.after)) << row.stamina << ": " << WStringToString(Current()->GetName());
+    if (row.broken == SlotGuardBreak1Down) --updates;
+    EXPECT_NEAR(updates, row.stunned, 1) << row.stamina;
+    EXPECT_NEAR(Gained(Stat::StatStunTime) - stun, static_cast<float>(updates) * GameTimeStep,
+                1e-3f)
+        << row.stamina;
+    if (row.after == SlotIdling) {
+      EXPECT_EQ(StaminaBar(), (Color4{200, 0, 128, 0})) << "green again";
+    }
+  }
+}
+
+}  // namespace
