@@ -21,6 +21,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/Platform.h"
+#include "world/MapFormat.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -33,10 +34,6 @@ constexpr Color4 CaretColor{255, 0, 0, 0};
 constexpr float CaretTurn = 90.0f;
 // The caret line stands 2 pixels inside the field's box at top and bottom.
 constexpr float CaretShortening = 4.0f;
-
-// Stands in for World::SaveMap until the map writer is on this branch: nothing is written, and
-// the caller reports the failure.
-bool WriteMapNamed(World&, const std::string&) { return false; }
 
 }  // namespace
 
@@ -151,10 +148,11 @@ void MenuDebug::Update(float dt) {
 }
 
 void MenuDebug::Autosave() {
-  if (WriteMapNamed(*m_world, AutosaveName)) {
+  if (m_world->SaveMap(AutosaveName)) {
     m_statusLine.clear();
   } else {
-    m_statusLine = L"Autosave failed: Content\\Maps\\" + StringToWString(AutosaveName) + L".gmf";
+    m_statusLine = L"Autosave failed: " +
+                   StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension);
   }
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "editor/DebugButton.h"
@@ -260,24 +263,36 @@ TEST_F(DebugMenuGame, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   ASSERT_TRUE(game.KeepFrame("debug-overlay-settings.png"));
 }
 
-TEST_F(DebugMenuGame, TheAutosaveComesEveryTwoMinutesOfGameTimeOnTheEditor) {
+TEST_F(DebugMenuGame, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {
   // Most of the two minutes go through the editor's own update, which is what the frame loop
   // calls; drawing 6000 frames would only make the test slow.
   const auto spend = [this](float seconds) {
     for (float spent = 0.0f; spent < seconds; spent += MaxStep) menu->Update(MaxStep);
   };
+  const std::filesystem::path saved = game.Folder() / "Content" / "Maps" / "[TEMP].gmf";
   OpenMenu();
   // Leaving before the two minutes and coming back starts the count again.
   spend(119.0f);
-  EXPECT_EQ(menu->m_autosaveTick, 0);
   Leave();
   OpenMenu();
   spend(119.5f);
-  EXPECT_EQ(menu->m_autosaveTick, 0);
-  EXPECT_TRUE(menu->m_statusLine.empty());
+  EXPECT_FALSE(std::filesystem::exists(saved));
   game.StepFrames(50, MaxStep);
-  EXPECT_EQ(menu->m_autosaveTick, 1);
-  ASSERT_TRUE(game.KeepFrame("debug-autosave.png"));
+  ASSERT_TRUE(std::filesystem::exists(saved));
+  EXPECT_TRUE(menu->m_statusLine.empty());
+  std::ifstream file(saved);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("*Boundaries \nq "), std::string::npos) << "the floor is in the map";
+
+  // A map that cannot be written leaves the old file and says so on the top bar.
+  std::filesystem::remove(saved);
+  std::filesystem::create_directory(saved);
+  spend(120.0f);
+  EXPECT_EQ(menu->m_statusLine, L"Autosave failed: Content\\Maps\\[TEMP].gmf");
+  EXPECT_TRUE(std::filesystem::is_directory(saved));
+  MoveMouse(400, 300);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("debug-autosave-failed.png"));
 }
 
 }  // namespace
