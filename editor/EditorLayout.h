@@ -3,6 +3,9 @@
 // Where the debug menu's bars, panels and pages stand in the 800 by 600 window (screen pixels,
 // y down). Every page places its widgets from these numbers.
 
+#include <memory>
+
+#include "engine/Color4.h"
 #include "engine/Globals.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/ScreenBox.h"
@@ -74,6 +77,19 @@ constexpr float CameraInfoUp = 6.0f;
 inline void Cover(Quad& quad, const ScreenBox& box) {
   quad.SetDimensions(box.Width(), box.Height(), 0.0f);
   quad.SetAltPositionXYZ((box.left + box.right) / 2, (box.top + box.bottom) / 2, 0.0f);
+}
+
+// The bars and the page panels: light grey, a little see-through, outlined in black.
+constexpr Color4 BarColor{230, 221, 221, 221};
+constexpr Color4 BarOutline{255, 0, 0, 0};
+
+inline std::unique_ptr<Quad> MakeBar(const ScreenBox& box) {
+  auto bar = std::make_unique<Quad>();
+  Cover(*bar, box);
+  bar->SetFillColor(BarColor);
+  bar->outlineVisible = 1;
+  bar->SetOutlineColor(BarOutline);
+  return bar;
 }
 
 }  // namespace EditorLayout

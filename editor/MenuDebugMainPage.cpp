@@ -19,23 +19,12 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr Color4 DimColor{80, 0, 0, 0};
-constexpr Color4 BarColor{230, 221, 221, 221};
-constexpr Color4 BarOutline{255, 0, 0, 0};
 constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 ToolFrameFill{50, 255, 255, 255};
 constexpr Color4 ToolFrameOutline{255, 30, 60, 150};
 constexpr Color4 StatusLineColor{255, 170, 20, 20};
 // The dim quad reaches a little past the window on every side.
 constexpr float DimOverhang = 10.0f;
-
-std::unique_ptr<Quad> Bar(const ScreenBox& box) {
-  auto bar = std::make_unique<Quad>();
-  Layout::Cover(*bar, box);
-  bar->SetFillColor(BarColor);
-  bar->outlineVisible = 1;
-  bar->SetOutlineColor(BarOutline);
-  return bar;
-}
 
 std::unique_ptr<Sprite> Icon(Texture* atlas, const platform::PixelRect& cell, float x, float y) {
   auto icon = std::make_unique<Sprite>(atlas, 0, Vector3{}, 0.0f, cell);
@@ -51,18 +40,18 @@ void MenuDebug::BuildBars() {
                              Layout::Height + DimOverhang / 2});
   m_dimQuad->SetFillColor(DimColor);
   m_cursor = std::make_unique<Sprite>(m_guiTexture.get(), 0, Vector3{}, 0.0f, *m_cursorRect);
-  m_toolbar = Bar(Layout::TopBar);
+  m_toolbar = Layout::MakeBar(Layout::TopBar);
   const float iconY = (Layout::TopBar.top + Layout::TopBar.bottom) / 2;
   for (size_t i = 0; i < Atlas::ToolbarIconCount; ++i) {
     m_toolbarIcons.push_back(
         Icon(m_guiTexture.get(), Atlas::ToolbarIcons[i].cell, Layout::ToolbarIconX[i], iconY));
   }
-  m_propertyPanel = Bar(Layout::PropertyPanel);
-  m_layerPanel = Bar(Layout::LayerPanel);
+  m_propertyPanel = Layout::MakeBar(Layout::PropertyPanel);
+  m_layerPanel = Layout::MakeBar(Layout::LayerPanel);
 }
 
 void MenuDebug::BuildToolPanel() {
-  m_toolPanel = Bar(Layout::ToolPanel);
+  m_toolPanel = Layout::MakeBar(Layout::ToolPanel);
   const float x = (Layout::ToolPanel.left + Layout::ToolPanel.right) / 2;
   const float half = Layout::ToolIconSize / 2;
   float y = Layout::ToolPanel.top + Layout::ToolPanel.Width() / 2;

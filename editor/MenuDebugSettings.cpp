@@ -25,8 +25,6 @@ namespace Layout = EditorLayout;
 
 namespace {
 
-constexpr Color4 BarColor{230, 221, 221, 221};
-constexpr Color4 PanelOutline{255, 0, 0, 0};
 constexpr Color4 FaintShade{30, 0, 0, 0};
 // The switches that leaving the debug menu puts back unless the page committed them.
 constexpr int RestoredToggleCount = 4;
@@ -63,11 +61,7 @@ void DrawButtonCaption(const std::wstring& text, const Quad& button) {
 }  // namespace
 
 void MenuDebug::BuildSettingsPage() {
-  m_settingsPanel = std::make_unique<Quad>();
-  Layout::Cover(*m_settingsPanel, Panel());
-  m_settingsPanel->SetFillColor(BarColor);
-  m_settingsPanel->outlineVisible = 1;
-  m_settingsPanel->SetOutlineColor(PanelOutline);
+  m_settingsPanel = Layout::MakeBar(Panel());
   m_settingsTitleBar =
       ScreenQuad(Panel().Width() - Layout::TitleBarNarrowing, Layout::TitleBarHeight,
                  (Panel().left + Panel().right) / 2, TitleY(), FaintShade);

@@ -87,6 +87,16 @@ void ToggleSign(TextBox& field) {
   field.SetText(FormatFloat(-value));
 }
 
+// Clamps the indices first; false when nothing is selected.
+bool EraseSelection(TextBox& field) {
+  ClampIndices(field);
+  const Range range = RangeOf(field);
+  if (!range.Selected()) return false;
+  field.text.erase(range.Start(), range.Size());
+  PlaceCaret(field, range.lo);
+  return true;
+}
+
 void Edit(const KeyboardBuffer& keyboard, TextBox& field, Rules rules) {
   ClampIndices(field);
   MoveCaret(keyboard, field);
@@ -131,26 +141,16 @@ void EditOpenField(const KeyboardBuffer& keyboard, TextBox& field) {
 }
 
 void EraseBeforeCaret(const KeyboardBuffer& keyboard, TextBox& field) {
-  if (!keyboard.IsBackspacePressed()) return;
-  ClampIndices(field);
-  const Range range = RangeOf(field);
-  if (range.Selected()) {
-    field.text.erase(range.Start(), range.Size());
-    PlaceCaret(field, range.lo);
-  } else if (field.caret > 0) {
+  if (!keyboard.IsBackspacePressed() || EraseSelection(field)) return;
+  if (field.caret > 0) {
     field.text.erase(static_cast<size_t>(field.caret - 1), 1);
     PlaceCaret(field, field.caret - 1);
   }
 }
 
 void EraseAtCaret(const KeyboardBuffer& keyboard, TextBox& field) {
-  if (!keyboard.IsDeletePressed()) return;
-  ClampIndices(field);
-  const Range range = RangeOf(field);
-  if (range.Selected()) {
-    field.text.erase(range.Start(), range.Size());
-    PlaceCaret(field, range.lo);
-  } else if (field.caret < Length(field)) {
+  if (!keyboard.IsDeletePressed() || EraseSelection(field)) return;
+  if (field.caret < Length(field)) {
     field.text.erase(static_cast<size_t>(field.caret), 1);
     PlaceCaret(field, field.caret);
   }

@@ -24,9 +24,6 @@ namespace {
 
 namespace Layout = EditorLayout;
 
-// Music volumes of the streaming buffer, in hundredths of a decibel.
-constexpr int32_t DimmedVolume = -1200;
-constexpr int32_t FullVolume = 0;
 // The headless window stands at (200, 200) on the screen.
 constexpr int WindowX = 200;
 constexpr int WindowY = 200;
@@ -52,14 +49,11 @@ class DebugMenuGame : public PlayingWorld {
  protected:
   void SetUp() override {
     ShowFloor();
-    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
-    ASSERT_NE(MainSoundBank->music, nullptr);
+    StartMusic();
     PlayingWorld::SetUp();
     menu = GameStates->menuDebug;
     DebugMode = 1;
   }
-
-  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
 
   void MoveMouse(float x, float y, bool left = false) {
     game.Platform().SetMouse(
@@ -126,6 +120,19 @@ TEST_F(DebugMenuGame, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFul
   DebugMode = 0;
   game.TapKey(VirtualKey::Tab);
   EXPECT_EQ(GameStates->current, world) << "no way in without debug mode";
+}
+
+TEST_F(DebugMenuGame, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {
+  world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
+  player->body->SetPosition(world->spawnPoint);
+  game.StepFrames(40);
+  const Color4 mapColor = ClearColor;
+  MoveMouse(420, 260);
+  OpenMenu();
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("debug-hub.png"));
+  Leave();
+  EXPECT_EQ(ClearColor, mapColor);
 }
 
 TEST_F(DebugMenuGame, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAndButtonsSay) {
