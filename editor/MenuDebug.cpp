@@ -1,17 +1,13 @@
 #include "editor/MenuDebug.h"
 
-#include <algorithm>
-
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/TextFieldEditors.h"
 #include "engine/Camera.h"
-#include "engine/CheckBox.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
-#include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
@@ -24,7 +20,6 @@
 #include "world/MapFormat.h"
 #include "world/World.h"
 
-using platform::Vector3;
 namespace Layout = EditorLayout;
 
 namespace {

@@ -65,11 +65,13 @@ class MenuDebug : public Menu {
   // Up to 21 lines of live figures, in three groups the settings page switches on.
   void DrawDebugOverlay() override;
 
+  // The map loader calls it too: every layer the world uses is shown and can be picked.
   void CollectLayers();
   // The settings the page may undo: the background colour and the ten switches.
   void SnapshotSettings();
   // On leaving: the background colour and the first four switches as they were last committed.
   void RestoreSettings();
+  // The time factor into its field, and the captions' anchor to the settings panel.
   void ShowTimeScale();
 
   // The one place the mode changes; the open field closes.
@@ -91,7 +93,7 @@ class MenuDebug : public Menu {
   float m_elapsed = 0.0f;
   int32_t m_lastAutosaveTick = 0;
   int32_t m_autosaveTick = 0;
-  // One line under the top bar's icons after a save that failed; empty otherwise.
+  // A line on the top bar after a save that failed; empty otherwise.
   std::wstring m_statusLine;
 
   // Where the page lays out its captions: the property panel's top left, or the settings

@@ -19,7 +19,6 @@
 #include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
 
-using platform::Vector3;
 namespace Atlas = EditorAtlas;
 namespace Layout = EditorLayout;
 
