@@ -13,10 +13,6 @@
 
 namespace {
 
-// Music volumes of the streaming buffer, in hundredths of a decibel.
-constexpr int32_t PausedVolume = -1200;
-constexpr int32_t FullVolume = 0;
-
 std::vector<std::string> Names(const std::vector<Object*>& rows) {
   std::vector<std::string> names;
   for (const Object* row : rows) names.push_back(row->GetName());
@@ -33,8 +29,7 @@ class PauseGame : public PlayingWorld {
  protected:
   void SetUp() override {
     ShowFloor();
-    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
-    ASSERT_NE(MainSoundBank->music, nullptr);
+    StartMusic();
     PlayingWorld::SetUp();
     menu = GameStates->menuPause;
     for (const char* name :
@@ -45,7 +40,6 @@ class PauseGame : public PlayingWorld {
     }
   }
 
-  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
   void Tap(int key) { game.TapKey(key); }
 
   MenuPause* menu = nullptr;
@@ -58,7 +52,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, menu);
   EXPECT_EQ(menu->m_player, player);
-  EXPECT_EQ(Volume(), PausedVolume);
+  EXPECT_EQ(Volume(), DimmedVolume);
   EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
   // Frozen: the world's own clock of play stands still while the menu is open.
   const float playTime = player->totalStats[Stat::StatTotalPlayTime];
