@@ -11,6 +11,9 @@
 #include "player/PlayerFrameTable.h"
 #include "player/StateAscending.h"
 #include "player/StateIdling.h"
+#include "player/StateSpeakWalking.h"
+#include "player/StateSpeaking.h"
+#include "player/StateStill.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
 
@@ -116,6 +119,15 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotRespawning:
         states[entry] = std::make_unique<StateRespawning>(this, texture);
+        break;
+      case SlotSpeaking:
+        states[entry] = std::make_unique<StateSpeaking>(this, texture);
+        break;
+      case SlotSpeakWalking:
+        states[entry] = std::make_unique<StateSpeakWalking>(this, texture);
+        break;
+      case SlotStill:
+        states[entry] = std::make_unique<StateStill>(this, texture);
         break;
       default:
         states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
