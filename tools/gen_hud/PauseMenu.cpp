@@ -7,6 +7,7 @@
 
 #include "menus/ScrollBar.h"
 #include "menus/pause/PauseMenuCells.h"
+#include "CellPainting.h"
 #include "tools/Drawing.h"
 
 using figures::Capsule;
@@ -16,11 +17,19 @@ using figures::Point;
 using figures::Polygon;
 using platform::PixelRect;
 namespace Cells = PauseMenuCells;
+using paint::BorderedBox;
+using paint::BoxDistance;
+using paint::Over;
+using paint::PaintCell;
+using paint::PaintColumn;
+using paint::PaintTexel;
+using paint::Sampler;
+using paint::Transparent;
+using paint::WithAlpha;
 
 namespace {
 
 // Colours, alpha << 24 | red << 16 | green << 8 | blue: a night-blue window trimmed in brass.
-constexpr uint32_t Transparent = 0x00000000;
 constexpr uint32_t EdgeDark = 0xFF12141C;
 constexpr uint32_t Brass = 0xFFC89B48;
 constexpr uint32_t BrassLight = 0xFFF2D488;
@@ -48,89 +57,8 @@ constexpr uint32_t DropRed = 0xFFE05040;
 constexpr uint32_t Steel = 0xFFE8ECF2;
 constexpr uint32_t Leather = 0xFFE0B888;
 
-constexpr int Samples = 4;
-
-uint8_t AlphaOf(uint32_t c) { return static_cast<uint8_t>(c >> 24); }
-uint32_t WithAlpha(uint32_t c, uint32_t alpha) { return (c & 0x00FFFFFF) | alpha << 24; }
-
-// The top colour over the bottom one, both with straight alpha.
-uint32_t Over(uint32_t top, uint32_t bottom) {
-  const float ta = AlphaOf(top) / 255.0f;
-  const float ba = AlphaOf(bottom) / 255.0f;
-  const float a = ta + ba * (1.0f - ta);
-  if (a <= 0.0f) return 0;
-  uint32_t result = static_cast<uint32_t>(a * 255.0f + 0.5f) << 24;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const float value =
-        (raster::Channel(top, shift) * ta + raster::Channel(bottom, shift) * ba * (1.0f - ta)) / a;
-    result |= static_cast<uint32_t>(std::min(value, 255.0f) + 0.5f) << shift;
-  }
-  return result;
-}
-
-// Signed distance to a box with rounded corners: negative inside.
-float BoxDistance(Point p, float left, float top, float right, float bottom, float radius) {
-  const float cx = (left + right) / 2;
-  const float cy = (top + bottom) / 2;
-  const float qx = std::fabs(p.x - cx) - ((right - left) / 2 - radius);
-  const float qy = std::fabs(p.y - cy) - ((bottom - top) / 2 - radius);
-  return raster::Length(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) -
-         radius;
-}
-
 float PolygonDistance(Point p, std::vector<Point> corners) {
   return figures::detail::ProbePolygon(p, Polygon{std::move(corners), 0.0f}).distance;
-}
-
-// A box of fill inside a border of the given width; nothing outside it.
-uint32_t BorderedBox(float distance, float border, uint32_t borderColor, uint32_t fill) {
-  if (distance > 0.0f) return Transparent;
-  return distance > -border ? borderColor : fill;
-}
-
-using Sampler = std::function<uint32_t(Point)>;
-
-// Every pixel of the cell from its samples, averaged with premultiplied alpha; the sampler gets
-// cell coordinates.
-void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample) {
-  for (int y = cell.top; y < cell.bottom; ++y) {
-    for (int x = cell.left; x < cell.right; ++x) {
-      float sums[4] = {};
-      for (int sy = 0; sy < Samples; ++sy) {
-        for (int sx = 0; sx < Samples; ++sx) {
-          const Point p = raster::SamplePoint(x - cell.left, y - cell.top, sx, sy, Samples);
-          const uint32_t c = sample(p);
-          const float a = AlphaOf(c) / 255.0f;
-          sums[0] += a;
-          for (int k = 0; k < 3; ++k) sums[k + 1] += raster::Channel(c, 16 - 8 * k) * a;
-        }
-      }
-      uint32_t pixel = 0;
-      if (sums[0] > 0.0f) {
-        pixel = static_cast<uint32_t>(255.0f * sums[0] / (Samples * Samples) + 0.5f) << 24;
-        for (int k = 0; k < 3; ++k) {
-          pixel |= static_cast<uint32_t>(std::min(sums[k + 1] / sums[0], 255.0f) + 0.5f)
-                   << (16 - 8 * k);
-        }
-      }
-      atlas.At(x, y) = pixel;
-    }
-  }
-}
-
-// A one-texel cell that the menu stretches, with its neighbours in the same colour so that
-// filtering at the block's edges finds nothing else.
-void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color) {
-  for (int y = cell.top - 1; y <= cell.top + 1; ++y) {
-    for (int x = cell.left - 1; x <= cell.left + 1; ++x) atlas.At(x, y) = color;
-  }
-}
-
-// One column of a picture that the menu stretches sideways, repeated over its neighbours.
-void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample) {
-  for (int x = cell.left - spread; x <= cell.left + spread; ++x) {
-    PaintCell(atlas, {x, cell.top, x + 1, cell.bottom}, sample);
-  }
 }
 
 // Painted figures composed over what the cell holds.
