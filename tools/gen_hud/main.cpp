@@ -1,7 +1,7 @@
 // Draws the cells of the interface atlas that the map triggers cut (the speech bubble that
 // hangs over a conversation or a shop, on which the action key's name is written in black),
-// the player's interface corner, the pause menu and the dialogue screen's pieces. Every other
-// cell of the atlas is kept as it is.
+// the player's interface corner, the pause menu, the dialogue screen's pieces and the title
+// picture. Every other cell of the atlas is kept as it is.
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +11,7 @@
 #include "MenuPanels.h"
 #include "PauseMenu.h"
 #include "PlayerHud.h"
+#include "TitleArt.h"
 #include "collision/ConversationShape.h"
 #include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
@@ -102,5 +103,6 @@ int main(int argc, char** argv) {
   DrawPlayerHud(atlas);
   DrawPauseMenu(atlas);
   DrawMenuPanels(atlas);
+  DrawTitleArt(atlas);
   return atlas.Save("gen_hud") ? 0 : 1;
 }
