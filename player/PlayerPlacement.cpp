@@ -1,10 +1,5 @@
 #include "player/Player.h"
 
-void Player::ClearContacts() {
-  body->touchingList.clear();
-  body->heldList.clear();
-}
-
 void Player::PlaceAt(const platform::Vector3& point) {
   PlaceHud(ComputeHudAnchor());
   body->SetPosition(point);
