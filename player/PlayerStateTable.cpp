@@ -14,6 +14,9 @@
 #include "player/StateGroundDashing.h"
 #include "player/StateIdling.h"
 #include "player/StateLanding.h"
+#include "player/StateSpeakWalking.h"
+#include "player/StateSpeaking.h"
+#include "player/StateStill.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
 #include "player/StateWallJumping.h"
@@ -132,6 +135,15 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotRespawning:
         states[entry] = std::make_unique<StateRespawning>(this, texture);
+        break;
+      case SlotSpeaking:
+        states[entry] = std::make_unique<StateSpeaking>(this, texture);
+        break;
+      case SlotSpeakWalking:
+        states[entry] = std::make_unique<StateSpeakWalking>(this, texture);
+        break;
+      case SlotStill:
+        states[entry] = std::make_unique<StateStill>(this, texture);
         break;
       default:
         // The states still to come stand on the ground and refill the air moves.
