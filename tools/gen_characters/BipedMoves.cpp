@@ -108,6 +108,28 @@ BipedPose Crouch(const Style& style, float depth) {
   return pose;
 }
 
+BipedPose Stance(const Style& style, float lean, float front, float back, float hips) {
+  BipedPose pose;
+  pose.pelvis = {0.0f, hips};
+  pose.lean = lean;
+  ReachWithFoot(style, pose, Near, {front, AnkleHeight(style)});
+  ReachWithFoot(style, pose, Far, {back, AnkleHeight(style)});
+  return pose;
+}
+
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade) {
+  pose.shoulder[Near] = shoulder;
+  pose.elbow[Near] = elbow;
+  AimBlade(pose, blade);
+  return pose;
+}
+
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
+  pose.shoulder[Far] = shoulder;
+  pose.elbow[Far] = elbow;
+  return pose;
+}
+
 BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount) {
   BipedPose pose = amount < 0.5f ? from : to;
   pose.pelvis = Lerp(from.pelvis, to.pelvis, amount);
@@ -124,6 +146,7 @@ BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount) {
   pose.weapon = Lerp(from.weapon, to.weapon, amount);
   pose.mouth = Lerp(from.mouth, to.mouth, amount);
   pose.drift = Lerp(from.drift, to.drift, amount);
+  pose.shieldTurn = Lerp(from.shieldTurn, to.shieldTurn, amount);
   return pose;
 }
 
@@ -153,28 +176,6 @@ Trail SwingTrail(const Swing& swing, float place) {
     trail.poses.push_back(SwingPose(swing, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
   }
   return trail;
-}
-
-BipedPose Lunge(const Style& style, float lean, float front, float back, float hips) {
-  BipedPose pose;
-  pose.pelvis = {0.0f, hips};
-  pose.lean = lean;
-  ReachWithFoot(style, pose, Near, {front, AnkleHeight(style)});
-  ReachWithFoot(style, pose, Far, {back, AnkleHeight(style)});
-  return pose;
-}
-
-BipedPose Arm(BipedPose pose, float shoulder, float elbow, float weapon) {
-  pose.shoulder[Near] = shoulder;
-  pose.elbow[Near] = elbow;
-  AimBlade(pose, weapon);
-  return pose;
-}
-
-BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
-  pose.shoulder[Far] = shoulder;
-  pose.elbow[Far] = elbow;
-  return pose;
 }
 
 BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop) {

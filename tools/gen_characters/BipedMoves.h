@@ -33,6 +33,13 @@ BipedPose Walk(const Style& style, const Gait& gait, float place);
 // Bending down from standing (0) to a full crouch (1), feet where they stand.
 BipedPose Crouch(const Style& style, float depth);
 
+// Hips at the height and leaning so, the feet flat at those places in front of and behind them.
+BipedPose Stance(const Style& style, float lean, float front, float back, float hips);
+
+// The weapon arm at those angles with the blade aimed at the angle (see AimBlade).
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade);
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow);
+
 // Every angle, position and amount the given share of the way from one pose to the other.
 BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount);
 
@@ -61,12 +68,6 @@ BipedPose SwingPose(const Swing& swing, float place);
 // Earlier moments of the cut, for the weapon's trail.
 Trail SwingTrail(const Swing& swing, float place);
 
-// Standing with the feet planted at those distances in front of and behind the hips, the hips
-// at that height and the torso leaning forward by the angle.
-BipedPose Lunge(const Style& style, float lean, float front, float back, float hips);
-// The weapon arm at those angles, the weapon aimed at the angle.
-BipedPose Arm(BipedPose pose, float shoulder, float elbow, float weapon);
-BipedPose OtherArm(BipedPose pose, float shoulder, float elbow);
 // In the air with the legs drawn up, the middle of the torso at that height above the feet's
 // row (the middle of the body the game gives the character).
 BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop = 0.0f);

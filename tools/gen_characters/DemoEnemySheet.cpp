@@ -78,7 +78,7 @@ BipedPose Ready() { return Grip(Stand(Spearman()), {11.0f, 42.0f}, 84.0f, 12.0f)
 
 // Running in low, the spear carried level at the hip.
 BipedPose Dashing() {
-  BipedPose pose = Lunge(Spearman(), 28.0f, 15.0f, -20.0f, 36.0f);
+  BipedPose pose = Stance(Spearman(), 28.0f, 15.0f, -20.0f, 36.0f);
   pose.foot[Far] = -30.0f;
   pose.headTilt = -20.0f;
   return Grip(pose, {14.0f, 42.0f}, 32.0f, 14.0f);
@@ -86,7 +86,7 @@ BipedPose Dashing() {
 
 // Sliding back on its heels, the spear's point kept towards the front.
 BipedPose BackDashing() {
-  BipedPose pose = Lunge(Spearman(), -14.0f, 16.0f, -8.0f, 38.0f);
+  BipedPose pose = Stance(Spearman(), -14.0f, 16.0f, -8.0f, 38.0f);
   pose.foot[Near] = 20.0f;
   pose.headTilt = 10.0f;
   return Grip(pose, {8.0f, 44.0f}, 18.0f, 16.0f);
@@ -94,14 +94,14 @@ BipedPose BackDashing() {
 
 // Braced low, the shaft held slanting across the front in both hands to take the blow.
 BipedPose Guarding() {
-  BipedPose pose = Lunge(Spearman(), 8.0f, 13.0f, -13.0f, 34.0f);
+  BipedPose pose = Stance(Spearman(), 8.0f, 13.0f, -13.0f, 34.0f);
   pose.headTilt = -8.0f;
   return Grip(pose, {18.0f, 60.0f}, 55.0f, 26.0f);
 }
 
 // Thrown back, arms flung wide, the spear flying loose.
 BipedPose GuardBrokenUp() {
-  BipedPose pose = Lunge(Spearman(), -22.0f, 4.0f, -8.0f, 41.0f);
+  BipedPose pose = Stance(Spearman(), -22.0f, 4.0f, -8.0f, 41.0f);
   pose.headTilt = -24.0f;
   pose.eyesShut = true;
   pose.mouth = 0.8f;
@@ -114,7 +114,7 @@ BipedPose GuardBrokenUp() {
 
 // Doubled over, the spear's point drooping to the ground.
 BipedPose GuardBrokenDown() {
-  BipedPose pose = Lunge(Spearman(), 32.0f, 8.0f, -8.0f, 38.0f);
+  BipedPose pose = Stance(Spearman(), 32.0f, 8.0f, -8.0f, 38.0f);
   pose.headTilt = 28.0f;
   pose.eyesShut = true;
   pose.mouth = 0.3f;
@@ -183,12 +183,12 @@ Swing TurningShortWays(std::vector<Key> keys, float from, float to, float reach)
 const Swing& Thrust() {
   static const Swing swing = [] {
     const BipedPose ready =
-        Grip(Lunge(Spearman(), 6.0f, 9.0f, -9.0f, 43.0f), {14.0f, 46.0f}, 8.0f, 18.0f);
+        Grip(Stance(Spearman(), 6.0f, 9.0f, -9.0f, 43.0f), {14.0f, 46.0f}, 8.0f, 18.0f);
     BipedPose drawn =
-        Grip(Lunge(Spearman(), -6.0f, 11.0f, -13.0f, 41.0f), {-10.0f, 50.0f}, 4.0f, -20.0f);
+        Grip(Stance(Spearman(), -6.0f, 11.0f, -13.0f, 41.0f), {-10.0f, 50.0f}, 4.0f, -20.0f);
     drawn.headTilt = -6.0f;
     BipedPose home =
-        Grip(Lunge(Spearman(), 24.0f, 27.0f, -25.0f, 34.0f), {38.0f, 54.0f}, 2.0f, 20.0f);
+        Grip(Stance(Spearman(), 24.0f, 27.0f, -25.0f, 34.0f), {38.0f, 54.0f}, 2.0f, 20.0f);
     home.headTilt = -22.0f;
     home.foot[Far] = -25.0f;
     return TurningShortWays({{0.0f, ready},
@@ -210,11 +210,11 @@ const Swing& LowSweep() {
     const BipedPose crouch = Grip(Crouch(Spearman(), 0.8f), {14.0f, 34.0f}, 20.0f, 14.0f);
     const BipedPose lifted = Grip(Crouch(Spearman(), 0.9f), {4.0f, 44.0f}, 110.0f, 14.0f);
     BipedPose drawn =
-        Grip(Lunge(Spearman(), 30.0f, 12.0f, -14.0f, 24.0f), {-8.0f, 28.0f}, 185.0f, -14.0f);
+        Grip(Stance(Spearman(), 30.0f, 12.0f, -14.0f, 24.0f), {-8.0f, 28.0f}, 185.0f, -14.0f);
     drawn.headTilt = -25.0f;
     BipedPose under = Grip(drawn, {6.0f, 24.0f}, 270.0f, 14.0f);
     BipedPose swept =
-        Grip(Lunge(Spearman(), 40.0f, 22.0f, -22.0f, 21.0f), {26.0f, 20.0f}, 356.0f, 14.0f);
+        Grip(Stance(Spearman(), 40.0f, 22.0f, -22.0f, 21.0f), {26.0f, 20.0f}, 356.0f, 14.0f);
     swept.headTilt = -35.0f;
     swept.foot[Far] = -30.0f;
     const BipedPose through = Grip(swept, {24.0f, 24.0f}, 20.0f, 14.0f);
@@ -239,7 +239,7 @@ const Swing& RisingThrust() {
     BipedPose low = Grip(Crouch(Spearman(), 0.6f), {6.0f, 40.0f}, 88.0f, 14.0f);
     low.headTilt = -20.0f;
     BipedPose high =
-        Grip(Lunge(Spearman(), -4.0f, 6.0f, -5.0f, 46.0f), {4.0f, 92.0f}, 89.0f, 16.0f);
+        Grip(Stance(Spearman(), -4.0f, 6.0f, -5.0f, 46.0f), {4.0f, 92.0f}, 89.0f, 16.0f);
     high.headTilt = -30.0f;
     high.foot = {-10.0f, -20.0f};
     return TurningShortWays({{0.0f, ready},

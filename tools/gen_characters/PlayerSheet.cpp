@@ -211,6 +211,10 @@ BipedPose Dashing() {
 
 // ---- Attacks ----
 
+BipedPose Lunge(float lean, float front, float back, float hips) {
+  return Stance(Player(), lean, front, back, hips);
+}
+
 // Legs drawn up under the body in the air.
 BipedPose Tucked(float lean, float drop = 0.0f) {
   return TuckedInAir(Player(), BodyMiddle(), lean, drop);
@@ -220,13 +224,13 @@ BipedPose Tucked(float lean, float drop = 0.0f) {
 const Swing& GroundSlash() {
   static const Swing swing = [] {
     const BipedPose ready = Idle();
-    BipedPose windUp = OtherArm(Lunge(Player(), -6.0f, 9.0f, -9.0f, 46.0f), 55.0f, 35.0f);
+    BipedPose windUp = OtherArm(Lunge(-6.0f, 9.0f, -9.0f, 46.0f), 55.0f, 35.0f);
     ReachWithHand(Player(), windUp, Near, {-13.0f, 72.0f});
     AimBlade(windUp, 150.0f);
-    const BipedPose cut = OtherArm(Arm(Lunge(Player(), 18.0f, 17.0f, -15.0f, 42.0f), 100.0f, 0.0f, -4.0f), -40.0f, 20.0f);
-    BipedPose through = OtherArm(Arm(Lunge(Player(), 14.0f, 16.0f, -14.0f, 42.0f), 55.0f, 10.0f, -45.0f), -30.0f, 25.0f);
+    const BipedPose cut = OtherArm(Arm(Lunge(18.0f, 17.0f, -15.0f, 42.0f), 100.0f, 0.0f, -4.0f), -40.0f, 20.0f);
+    BipedPose through = OtherArm(Arm(Lunge(14.0f, 16.0f, -14.0f, 42.0f), 55.0f, 10.0f, -45.0f), -30.0f, 25.0f);
     through.drift = 0.6f;
-    const BipedPose settle = Arm(Lunge(Player(), 8.0f, 10.0f, -10.0f, 45.0f), 35.0f, 40.0f, -10.0f);
+    const BipedPose settle = Arm(Lunge(8.0f, 10.0f, -10.0f, 45.0f), 35.0f, 40.0f, -10.0f);
     return Swing{{{0.0f, ready}, {0.22f, windUp}, {0.30f, windUp}, {0.44f, cut}, {0.6f, through},
                   {0.8f, settle}, {1.0f, ready}},
                  0.3f, 0.6f};
@@ -238,13 +242,13 @@ const Swing& GroundSlash() {
 const Swing& RisingSlash() {
   static const Swing swing = [] {
     const BipedPose ready = Idle();
-    const BipedPose low = OtherArm(Arm(Lunge(Player(), 22.0f, 11.0f, -9.0f, 38.0f), -35.0f, 20.0f, -150.0f), 40.0f, 40.0f);
-    BipedPose high = OtherArm(Arm(Lunge(Player(), -8.0f, 7.0f, -5.0f, 50.0f), 172.0f, 4.0f, 92.0f), 20.0f, 20.0f);
+    const BipedPose low = OtherArm(Arm(Lunge(22.0f, 11.0f, -9.0f, 38.0f), -35.0f, 20.0f, -150.0f), 40.0f, 40.0f);
+    BipedPose high = OtherArm(Arm(Lunge(-8.0f, 7.0f, -5.0f, 50.0f), 172.0f, 4.0f, 92.0f), 20.0f, 20.0f);
     high.headTilt = -25.0f;
     high.foot = {-15.0f, -25.0f};
-    BipedPose over = OtherArm(Arm(Lunge(Player(), -12.0f, 7.0f, -5.0f, 49.0f), 205.0f, 20.0f, 150.0f), 10.0f, 25.0f);
+    BipedPose over = OtherArm(Arm(Lunge(-12.0f, 7.0f, -5.0f, 49.0f), 205.0f, 20.0f, 150.0f), 10.0f, 25.0f);
     over.headTilt = -20.0f;
-    const BipedPose settle = Arm(Lunge(Player(), 5.0f, 8.0f, -8.0f, 46.0f), 60.0f, 60.0f, 40.0f);
+    const BipedPose settle = Arm(Lunge(5.0f, 8.0f, -8.0f, 46.0f), 60.0f, 60.0f, 40.0f);
     return Swing{{{0.0f, ready}, {0.22f, low}, {0.3f, low}, {0.44f, high}, {0.6f, over}, {0.8f, settle},
                   {1.0f, ready}},
                  0.3f, 0.6f};
@@ -256,12 +260,12 @@ const Swing& RisingSlash() {
 const Swing& LowSweep() {
   static const Swing swing = [] {
     BipedPose crouch = Crouch(Player(), 1.0f);
-    BipedPose drawn = OtherArm(Arm(Lunge(Player(), 32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
+    BipedPose drawn = OtherArm(Arm(Lunge(32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
     drawn.headTilt = -30.0f;
-    BipedPose cut = OtherArm(Arm(Lunge(Player(), 45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
+    BipedPose cut = OtherArm(Arm(Lunge(45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
     cut.headTilt = -40.0f;
     cut.foot[Far] = -30.0f;
-    BipedPose through = OtherArm(Arm(Lunge(Player(), 42.0f, 21.0f, -21.0f, 20.0f), 90.0f, 5.0f, -40.0f), -20.0f, 30.0f);
+    BipedPose through = OtherArm(Arm(Lunge(42.0f, 21.0f, -21.0f, 20.0f), 90.0f, 5.0f, -40.0f), -20.0f, 30.0f);
     through.headTilt = -38.0f;
     return Swing{{{0.0f, crouch}, {0.22f, drawn}, {0.3f, drawn}, {0.44f, cut}, {0.62f, through},
                   {0.85f, crouch}, {1.0f, crouch}},

@@ -6,6 +6,9 @@
 #include <filesystem>
 
 #include "DemoEnemySheet.h"
+#include "DemoWallSheet.h"
+#include "GoblinSheet.h"
+#include "NidhoggletSheet.h"
 #include "PlayerSheet.h"
 #include "RatatoskrSheet.h"
 
@@ -18,6 +21,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path contact = argc > 2 ? argv[2] : "";
   bool saved = figures::DrawPlayerSheets(content, contact);
   saved = figures::DrawRatatoskrSheet(content, contact) && saved;
+  saved = figures::DrawNidhoggletSheet(content, contact) && saved;
+  saved = figures::DrawGoblinSheets(content, contact) && saved;
+  saved = figures::DrawDemoWallSheet(content, contact) && saved;
   saved = figures::DrawDemoEnemySheets(content, contact) && saved;
   return saved ? 0 : 1;
 }
