@@ -32,6 +32,8 @@ class State {
   virtual void UpdateHeld(float dt) = 0;
 
   std::wstring GetName() const { return name; }
+  // The animation advances and moves on to its follow-on once it has played its length.
+  void StepAnimation(float dt);
   // Steps the strike-frame sequence, moving on to the next sequence once it has run its length.
   void UpdateShapeFrames(float dt);
   // Puts the owner's hit box at the owner's body, mirrored with the sprite.
