@@ -11,6 +11,7 @@
 
 class Circle;
 class Font;
+class NPC;
 class Sprite;
 class Texture;
 
@@ -19,7 +20,7 @@ class Texture;
 struct ConversationLine {
   int32_t id = 0;
   std::string text;
-  Actor* speaker = nullptr;
+  NPC* speaker = nullptr;
 };
 
 using Conversation = std::vector<ConversationLine>;
@@ -65,8 +66,10 @@ class ConversationShape : public ModifierShape {
   Circle* regionCircle = nullptr;
   std::vector<Conversation> orderedConversations;
   std::vector<Conversation> repeatConversations;
-  // The distinct speakers, in order of their first line.
+  // The distinct speakers, in order of their first line: their ids, and the characters the
+  // map reader found for them.
   std::vector<int32_t> speakerIds;
+  std::vector<NPC*> participants;
   ListInUse currentList = ListInUse::Ordered;
   int32_t conversationIndex = 0;
   int32_t lineIndex = 0;
