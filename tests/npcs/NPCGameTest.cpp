@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "collision/ConversationShape.h"
+#include "collision/ShopShape.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/draw/Sprite.h"
+#include "npcs/NPC.h"
+#include "player/Player.h"
+#include "support/GameHarness.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr const char* HubMap = "Content\\Maps\\DemoHubMap.gmf";
+constexpr const char* NewGameMap = "Content\\Maps\\DemoNewGameMap.gmf";
+constexpr float NewGameSpawnX = -18.0f;
+
+// The game booted headless and playing in its world.
+class NPCGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(game_.Started());
+    world_ = GameStates->world;
+    player_ = world_->GetFirstPlayer();
+  }
+
+  // Loads the map as a portal does and lets it settle with the first player at x.
+  void Show(const char* map, float x, float y = 1.3f) {
+    world_->ClearLevel();
+    world_->LoadMap(map);
+    player_->body->SetPositionXYZ(x, y, 0.0f);
+    player_->body->SetVelocity(0.0f, 0.0f, 0.0f);
+    if (GameStates->current != world_) GameStates->SwitchTo(world_);
+    game_.StepFrames(60);
+  }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& npc : world_->npcs) names.push_back(npc->name);
+    return names;
+  }
+
+  // The conversation held by the character of that name.
+  ConversationShape* ConversationOf(const std::string& name) const {
+    for (const auto& modifier : world_->modifiers) {
+      auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
+      if (talk && talk->npc && talk->npc->name == name) return talk;
+    }
+    return nullptr;
+  }
+
+  GameHarness game_;
+  World* world_ = nullptr;
+  Player* player_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(NPCGame, TheHubsCharactersStandInTheirConversationsAndSpeakTheirLines) {
+  Show(HubMap, 10.0f);
+  EXPECT_EQ(Names(),
+            (std::vector<std::string>{"Horus", "Jennifer", "Sealth", "Oren", "Girvin", "Sybil"}));
+  for (const auto& npc : world_->npcs) {
+    EXPECT_NE(npc->groundContact, nullptr) << npc->name << " stands";
+    EXPECT_EQ(npc->body->velocity.y, 0.0f) << npc->name;
+  }
+  for (const char* keeper : {"Horus", "Jennifer"}) {
+    auto* shop = dynamic_cast<ShopShape*>(ConversationOf(keeper));
+    ASSERT_NE(shop, nullptr) << keeper;
+    const Conversation& lines = shop->orderedConversations.at(0);
+    EXPECT_EQ(lines.back().text, "shop");
+    EXPECT_EQ(lines.front().speaker->name, keeper);
+  }
+  ConversationShape* terrace = ConversationOf("Sybil");
+  ASSERT_NE(terrace, nullptr);
+  const Conversation& ledger = terrace->orderedConversations.at(0);
+  ASSERT_EQ(ledger.size(), 3u);
+  EXPECT_EQ(ledger[1].text, "toggle debug all true");
+  EXPECT_NE(ledger[2].text.find("Tab"), std::string::npos);
+
+  // Oren and Girvin talk together; both turn to the player between them.
+  ConversationShape* villagers = ConversationOf("Oren");
+  ASSERT_NE(villagers, nullptr);
+  ASSERT_EQ(villagers->participants.size(), 2u);
+  NPC* oren = villagers->participants[0];
+  NPC* girvin = villagers->participants[1];
+  EXPECT_EQ(girvin->name, "Girvin");
+  const float between = (oren->body->position.x + girvin->body->position.x) / 2;
+  player_->body->SetPositionXYZ(between, 1.3f, 0.0f);
+  for (NPC* speaker : villagers->participants) speaker->BeginConversation();
+  game_.StepFrames(2);
+  EXPECT_EQ(oren->facing, 1);
+  EXPECT_EQ(girvin->facing, -1);
+  EXPECT_EQ(girvin->sprite->flipHorizontal, 1);
+  ASSERT_TRUE(game_.KeepFrame("HubVillagersSpeaking.png"));
+  for (NPC* speaker : villagers->participants) speaker->EndConversation();
+}
+
+TEST_F(NPCGame, TheNewGameOpensOnTheGuidesConversationWithBothSpeakersFacingThePlayer) {
+  Show(NewGameMap, NewGameSpawnX);
+  EXPECT_EQ(world_->spawnPoint.x, NewGameSpawnX);
+  auto* opening = dynamic_cast<ConversationShape*>(world_->modifiers.front().get());
+  ASSERT_NE(opening, nullptr);
+  ASSERT_EQ(opening->participants.size(), 2u);
+  EXPECT_EQ(opening->npc->name, "Hazel");
+  for (NPC* speaker : opening->participants) speaker->BeginConversation();
+  game_.StepFrames(2);
+  EXPECT_EQ(opening->participants[0]->name, "Nia");
+  EXPECT_EQ(opening->participants[0]->facing, 1) << "left of the player";
+  EXPECT_EQ(opening->participants[1]->facing, -1) << "right of the player";
+  ASSERT_TRUE(game_.KeepFrame("NewGameOpening.png"));
+}
+
+// The map changes while a conversation runs, as a "load" line does: the characters it removes
+// stay valid to the frame's end, so the dialogue can still send them back to idling.
+TEST_F(NPCGame, TwoMapsInARowWhileCharactersSpeakLeaveNothingBehind) {
+  Show(HubMap, 12.0f);
+  std::vector<NPC*> speakers = ConversationOf("Oren")->participants;
+  for (NPC* speaker : speakers) speaker->BeginConversation();
+  game_.Step();
+
+  world_->ClearLevel();
+  world_->LoadMap(NewGameMap);
+  for (NPC* speaker : speakers) speaker->EndConversation();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Hazel", "Nia"}));
+  game_.StepFrames(30);
+  Show(HubMap, 0.0f);
+  Show(NewGameMap, NewGameSpawnX);
+  EXPECT_EQ(world_->npcs.size(), 2u);
+  EXPECT_EQ(world_->actors.size(), 3u) << "the player and the two characters";
+}
