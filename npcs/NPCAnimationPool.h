@@ -26,7 +26,8 @@ class NPCAnimationPool {
   NPCAnimationPool& operator=(const NPCAnimationPool&) = delete;
 
   // Every character's sheet is cut by this table (the record the enemies' sheets use): one
-  // cell at the top-left corner.
+  // cell at the top-left corner. The sprite is centred on the body, so a character's feet lie
+  // half its height below the cell's middle.
   static std::span<const EnemyCell> Cells();
 
   // A new pool on the textures.
