@@ -314,6 +314,7 @@ Player* World::AddPlayer() {
 void World::RemovePlayer(int index) {
   if (index < 0 || index >= static_cast<int>(players.size())) return;
   Player* player = players[static_cast<size_t>(index)];
+  player->LeavePlay();
   EraseFirst(actors, static_cast<Actor*>(player));
   ForgetDrawable(*player);
   players.erase(players.begin() + index);

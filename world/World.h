@@ -118,7 +118,8 @@ class World : public GameState {
   // strike forgets the players' hit boxes.
   void ForgetStrike(StrikeShape* strike);
 
-  // Players: the pool owns them; these only change the world's lists.
+  // Players: the pool owns them; these only change the world's lists. A removed player's
+  // current state ends what it started.
   Player* AddPlayer();
   void RemovePlayer(int index);
   void RemoveExtraPlayers();

@@ -33,10 +33,13 @@ class PlayingWorld : public ::testing::Test {
   }
 
   // Draws the floor, so that frames show where the player stands.
-  void ShowFloor() {
+  void ShowFloor() { ShowBlock(0.0f, FloorTop - 1.0f, 400.0f, 2.0f); }
+
+  // Draws a block of ground centred at (x, y).
+  void ShowBlock(float x, float y, float width, float height) {
     auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
+    ground->SetPositionXYZ(x, y, 0.0f);
+    ground->SetDimensions(width, height, 0.0f);
     ground->SetFillColorRGBA(255, 96, 140, 70);
     GameStates->world->shapeLayers.Insert(0, std::move(ground));
   }
