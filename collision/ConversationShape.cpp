@@ -130,3 +130,18 @@ void ConversationShape::NextConversation() {
   conversationIndex =
       count > 1 ? static_cast<int32_t>(static_cast<size_t>(std::rand()) % count) : 0;
 }
+
+std::vector<NPC*> ConversationShape::Participants() const {
+  std::vector<NPC*> participants;
+  for (const auto* list : {&orderedConversations, &repeatConversations}) {
+    for (const Conversation& conversation : *list) {
+      for (const ConversationLine& line : conversation) {
+        NPC* npc = line.speaker;
+        if (npc && std::find(participants.begin(), participants.end(), npc) == participants.end()) {
+          participants.push_back(npc);
+        }
+      }
+    }
+  }
+  return participants;
+}

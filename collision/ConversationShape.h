@@ -56,6 +56,9 @@ class ConversationShape : public ModifierShape {
   // On to the next ordered conversation; after the last, a random repeat one, or the first
   // ordered one again when there are none.
   void NextConversation();
+  // The characters who say its lines, ordered and repeat ones, each once, in order of their
+  // first line.
+  std::vector<NPC*> Participants() const;
 
   Font* font = nullptr;
   Texture* atlas = nullptr;
@@ -66,10 +69,8 @@ class ConversationShape : public ModifierShape {
   Circle* regionCircle = nullptr;
   std::vector<Conversation> orderedConversations;
   std::vector<Conversation> repeatConversations;
-  // The distinct speakers, in order of their first line: their ids, and the characters the
-  // map reader found for them.
+  // The distinct speakers, in order of their first line.
   std::vector<int32_t> speakerIds;
-  std::vector<NPC*> participants;
   ListInUse currentList = ListInUse::Ordered;
   int32_t conversationIndex = 0;
   int32_t lineIndex = 0;

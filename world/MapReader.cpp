@@ -596,9 +596,6 @@ class MapReader {
                               conversation->repeatConversations)) {
       return false;
     }
-    for (int32_t speaker : conversation->speakerIds) {
-      if (NPC* participant = FindNpc(speaker)) conversation->participants.push_back(participant);
-    }
     conversation->regionCircle->SetRadius(radius);
     conversation->Update(0.0f);
     if (Lower(stationary.front()) == HoldStillLetter) conversation->stationary = 1;

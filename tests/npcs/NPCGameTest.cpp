@@ -85,19 +85,20 @@ TEST_F(NPCGame, TheHubsCharactersStandInTheirConversationsAndSpeakTheirLines) {
   // Oren and Girvin talk together; both turn to the player between them.
   ConversationShape* villagers = ConversationOf("Oren");
   ASSERT_NE(villagers, nullptr);
-  ASSERT_EQ(villagers->participants.size(), 2u);
-  NPC* oren = villagers->participants[0];
-  NPC* girvin = villagers->participants[1];
+  const std::vector<NPC*> speakers = villagers->Participants();
+  ASSERT_EQ(speakers.size(), 2u);
+  NPC* oren = speakers[0];
+  NPC* girvin = speakers[1];
   EXPECT_EQ(girvin->name, "Girvin");
   const float between = (oren->body->position.x + girvin->body->position.x) / 2;
   player_->body->SetPositionXYZ(between, 1.3f, 0.0f);
-  for (NPC* speaker : villagers->participants) speaker->BeginConversation();
+  for (NPC* speaker : speakers) speaker->BeginConversation();
   game_.StepFrames(2);
   EXPECT_EQ(oren->facing, 1);
   EXPECT_EQ(girvin->facing, -1);
   EXPECT_EQ(girvin->sprite->flipHorizontal, 1);
   ASSERT_TRUE(game_.KeepFrame("HubVillagersSpeaking.png"));
-  for (NPC* speaker : villagers->participants) speaker->EndConversation();
+  for (NPC* speaker : speakers) speaker->EndConversation();
 }
 
 TEST_F(NPCGame, TheNewGameOpensOnTheGuidesConversationWithBothSpeakersFacingThePlayer) {
@@ -105,13 +106,14 @@ TEST_F(NPCGame, TheNewGameOpensOnTheGuidesConversationWithBothSpeakersFacingTheP
   EXPECT_EQ(world_->spawnPoint.x, NewGameSpawnX);
   auto* opening = dynamic_cast<ConversationShape*>(world_->modifiers.front().get());
   ASSERT_NE(opening, nullptr);
-  ASSERT_EQ(opening->participants.size(), 2u);
+  const std::vector<NPC*> speakers = opening->Participants();
+  ASSERT_EQ(speakers.size(), 2u);
   EXPECT_EQ(opening->npc->name, "Hazel");
-  for (NPC* speaker : opening->participants) speaker->BeginConversation();
+  for (NPC* speaker : speakers) speaker->BeginConversation();
   game_.StepFrames(2);
-  EXPECT_EQ(opening->participants[0]->name, "Nia");
-  EXPECT_EQ(opening->participants[0]->facing, 1) << "left of the player";
-  EXPECT_EQ(opening->participants[1]->facing, -1) << "right of the player";
+  EXPECT_EQ(speakers[0]->name, "Nia");
+  EXPECT_EQ(speakers[0]->facing, 1) << "left of the player";
+  EXPECT_EQ(speakers[1]->facing, -1) << "right of the player";
   ASSERT_TRUE(game_.KeepFrame("NewGameOpening.png"));
 }
 
@@ -119,7 +121,7 @@ TEST_F(NPCGame, TheNewGameOpensOnTheGuidesConversationWithBothSpeakersFacingTheP
 // stay valid to the frame's end, so the dialogue can still send them back to idling.
 TEST_F(NPCGame, TwoMapsInARowWhileCharactersSpeakLeaveNothingBehind) {
   Show(HubMap, 12.0f);
-  std::vector<NPC*> speakers = ConversationOf("Oren")->participants;
+  const std::vector<NPC*> speakers = ConversationOf("Oren")->Participants();
   for (NPC* speaker : speakers) speaker->BeginConversation();
   game_.Step();
 

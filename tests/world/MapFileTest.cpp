@@ -170,7 +170,7 @@ TEST_F(MapFileTest, TheExampleMapIsReadFieldByFieldAndWrittenInTheSameLayout) {
   ASSERT_EQ(conversation->orderedConversations.size(), 1u);
   EXPECT_EQ(conversation->orderedConversations[0][1].text, "The road east is closed.");
   EXPECT_EQ(conversation->orderedConversations[0][1].speaker, hazel);
-  EXPECT_EQ(conversation->participants, std::vector<NPC*>{world_->npcs[0].get()});
+  EXPECT_EQ(conversation->Participants(), std::vector<NPC*>{world_->npcs[0].get()});
   EXPECT_TRUE(conversation->repeatConversations.empty());
 
   // Numbered anew, the NPC first.
@@ -389,12 +389,12 @@ TEST_F(MapFileTest, NpcLinesPlaceThePoolsCharactersWhomSpeakersAndAnchorsName) {
   EXPECT_EQ(lines[0].speaker, miche);
   EXPECT_EQ(lines[1].speaker, veruliya);
   EXPECT_EQ(talk->repeatConversations[0][0].speaker, nullptr);
-  EXPECT_EQ(talk->participants, (std::vector<NPC*>{miche, veruliya}));
+  EXPECT_EQ(talk->Participants(), (std::vector<NPC*>{miche, veruliya}));
   auto* stray = Modifier<ConversationShape>(1);
   ASSERT_NE(stray, nullptr);
   EXPECT_EQ(stray->anchor, nullptr) << "an anchor naming nobody makes no anchor";
   EXPECT_EQ(stray->npc, nullptr);
-  EXPECT_TRUE(stray->participants.empty());
+  EXPECT_TRUE(stray->Participants().empty());
   EXPECT_EQ(Modifier<SaveShape>(2)->npc, veruliya);
 
   EXPECT_EQ(written.substr(written.find("*NPCs")),
