@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "collision/ConversationShape.h"
+#include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -75,6 +76,16 @@ TEST_F(NPCGame, TheHubsCharactersStandInTheirConversationsAndSpeakTheirLines) {
     EXPECT_EQ(lines.back().text, "shop");
     EXPECT_EQ(lines.front().speaker->name, keeper);
   }
+  // The waystone's keeper holds the save point: acting beside her saves.
+  const SaveShape* savePoint = nullptr;
+  for (const auto& modifier : world_->modifiers) {
+    if (!savePoint) savePoint = dynamic_cast<const SaveShape*>(modifier.get());
+  }
+  ASSERT_NE(savePoint, nullptr);
+  ASSERT_NE(savePoint->npc, nullptr);
+  EXPECT_EQ(savePoint->npc->name, "Sealth");
+  EXPECT_EQ(savePoint->anchor, savePoint->npc->body);
+
   ConversationShape* terrace = ConversationOf("Sybil");
   ASSERT_NE(terrace, nullptr);
   const Conversation& ledger = terrace->orderedConversations.at(0);
