@@ -85,8 +85,7 @@ World::World(GameStateSet* owner, Camera* camera)
       enemyResources(std::make_unique<EnemyResources>()),
       npcResources(std::make_unique<NPCResources>()),
       fadeQuad(std::make_unique<Quad>()),
-      floatingTexts(std::make_unique<FloatingTextList>()),
-      content(std::make_unique<std::vector<Shape*>>()) {
+      floatingTexts(std::make_unique<FloatingTextList>()) {
   SetName("World");
   set = owner;
   MainCamera = camera;

@@ -8,6 +8,7 @@
 #include "engine/CheckBox.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
 #include "engine/draw/Quad.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
@@ -44,9 +45,17 @@ class PlayingWorld : public ::testing::Test {
     GameStates->world->shapeLayers.Insert(0, std::move(ground));
   }
 
-  void SetSwitch(DebugToggle toggle, bool on) {
-    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
+  // The map's music, as a screen over play hears it: dimmed to 70 or at full volume, in
+  // hundredths of a decibel of the streaming buffer.
+  static constexpr int32_t DimmedVolume = -1200;
+  static constexpr int32_t FullVolume = 0;
+  void StartMusic() {
+    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
+    ASSERT_NE(MainSoundBank->music, nullptr);
   }
+  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
+
+  void SetSwitch(DebugToggle toggle, bool on) { GameStates->menuDebug->m_switches.Set(toggle, on); }
 
   GameHarness game;
   World* world = nullptr;
