@@ -12,6 +12,7 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "menus/MenuDialog.h"
+#include "npcs/NPC.h"
 #include "player/Player.h"
 #include "world/World.h"
 
@@ -136,7 +137,7 @@ std::vector<NPC*> ConversationShape::Participants() const {
   for (const auto* list : {&orderedConversations, &repeatConversations}) {
     for (const Conversation& conversation : *list) {
       for (const ConversationLine& line : conversation) {
-        NPC* npc = line.speaker;
+        auto* npc = dynamic_cast<NPC*>(line.speaker);
         if (npc && std::find(participants.begin(), participants.end(), npc) == participants.end()) {
           participants.push_back(npc);
         }

@@ -20,7 +20,7 @@ class Texture;
 struct ConversationLine {
   int32_t id = 0;
   std::string text;
-  NPC* speaker = nullptr;
+  Actor* speaker = nullptr;
 };
 
 using Conversation = std::vector<ConversationLine>;

@@ -40,8 +40,8 @@ class NPC : public Actor {
 
   // Turns to the first player and speaks until EndConversation brings it back to idling.
   // Either one entered again restarts its state.
-  void BeginConversation();
-  void EndConversation();
+  virtual void BeginConversation();
+  virtual void EndConversation();
   // Faces left while it stands right of the first player, else right; with no player it
   // keeps its facing.
   void FaceFirstPlayer();
