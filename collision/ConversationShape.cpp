@@ -59,20 +59,11 @@ void ConversationShape::Draw() {
   indicator->Draw();
   const Controls* controls = FirstPlayerControls();
   if (!font || !FirstPlayer() || !controls) return;
-  // The font is shared: its colour and scale are given back afterwards.
-  const Color4 color = font->GetColor();
-  const float scaleX = font->scaleX;
-  const float scaleY = font->scaleY;
-  font->color = ColorBlack;
-  font->scaleX = KeyNameScale;
-  font->scaleY = KeyNameScale;
+  const ScopedFontStyle style(*font, ColorBlack, KeyNameScale);
   platform::Vector3 place = indicator->position;
   place.y += KeyNameRise;
   font->DrawStringProjected(KeyName(static_cast<int>(controls->bindings[BindAction1Key])), place,
                             FontAlignCenter, FontAlignCenter);
-  font->color = color;
-  font->scaleX = scaleX;
-  font->scaleY = scaleY;
 }
 
 void ConversationShape::AddOrderedConversation() { orderedConversations.emplace_back(); }

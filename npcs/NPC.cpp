@@ -53,6 +53,8 @@ NPC::NPC(World* owner, int32_t castKind, Texture* portraitPicture, const Vector3
   state->PlaceHitBox();
 }
 
+NPC::NPC(std::string standInName) : Actor(std::move(standInName)) { kind = ActorKindNpc; }
+
 NPC::~NPC() = default;
 
 void NPC::Initialize(World* owner, int32_t castKind, Texture* portraitPicture) {

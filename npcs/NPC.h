@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "actors/Actor.h"
 #include "platform/MathTypes.h"
@@ -58,6 +59,11 @@ class NPC : public Actor {
   std::unique_ptr<Sprite> portraitCrop;
   // The idling or the speaking state; null on a prototype.
   NPCState* m_currentState = nullptr;
+
+ protected:
+  // A speaker outside the cast that brings its own parts: no body, states or pictures yet.
+  explicit NPC(std::string standInName);
+  using Actor::Initialize;
 
  private:
   void Initialize(World* owner, int32_t castKind, Texture* portraitPicture);
