@@ -3,12 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "actors/State.h"
 #include "collision/ConversationShape.h"
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/StringConversion.h"
+#include "engine/Texture.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
+#include "menus/MenuDialog.h"
+#include "menus/MenuShop.h"
+#include "menus/MenuTitle.h"
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
@@ -112,20 +120,90 @@ TEST_F(NPCGame, TheHubsCharactersStandInTheirConversationsAndSpeakTheirLines) {
   for (NPC* speaker : speakers) speaker->EndConversation();
 }
 
-TEST_F(NPCGame, TheNewGameOpensOnTheGuidesConversationWithBothSpeakersFacingThePlayer) {
-  Show(NewGameMap, NewGameSpawnX);
-  EXPECT_EQ(world_->spawnPoint.x, NewGameSpawnX);
-  auto* opening = dynamic_cast<ConversationShape*>(world_->modifiers.front().get());
-  ASSERT_NE(opening, nullptr);
-  const std::vector<NPC*> speakers = opening->Participants();
-  ASSERT_EQ(speakers.size(), 2u);
-  EXPECT_EQ(opening->npc->name, "Hazel");
-  for (NPC* speaker : speakers) speaker->BeginConversation();
-  game_.StepFrames(2);
-  EXPECT_EQ(speakers[0]->name, "Nia");
-  EXPECT_EQ(speakers[0]->facing, 1) << "left of the player";
-  EXPECT_EQ(speakers[1]->facing, -1) << "right of the player";
-  ASSERT_TRUE(game_.KeepFrame("NewGameOpening.png"));
+// From the title a new game opens on the guide's conversation: each line names its speaker on
+// the plate beside the side the speaker stands on, both faces shown, both turned to the player.
+TEST_F(NPCGame, ANewGamesOpeningConversationShowsItsSpeakersTurnedToThePlayer) {
+  MenuTitle* title = GameStates->menuTitle;
+  GameStates->SwitchTo(title);
+  game_.TapKey(VirtualKey::Enter);
+  ASSERT_EQ(title->m_page, MenuTitle::PageStory);
+  while (title->m_selection != MenuTitle::ButtonNewGame) game_.TapKey(VirtualKey::S);
+  game_.TapKey(VirtualKey::Enter);
+
+  MenuDialog* dialog = GameStates->menuDialog;
+  ASSERT_EQ(GameStates->current, dialog);
+  const ConversationShape* opening = dialog->conversation;
+  ASSERT_EQ(opening->npc->name, "Hazel");
+  game_.StepFrames(40);
+  ASSERT_EQ(dialog->m_leftGroup.size(), 1u);
+  ASSERT_EQ(dialog->m_rightGroup.size(), 1u);
+  NPC* nia = dialog->m_leftGroup[0];
+  NPC* hazel = dialog->m_rightGroup[0];
+  EXPECT_EQ(nia->name, "Nia");
+  EXPECT_EQ(hazel, opening->npc);
+  const float playerX = player_->body->position.x;
+  EXPECT_LT(nia->body->position.x, playerX);
+  EXPECT_GT(hazel->body->position.x, playerX);
+  EXPECT_EQ(nia->facing, 1);
+  EXPECT_EQ(hazel->facing, -1);
+  EXPECT_EQ(hazel->sprite->flipHorizontal, 1);
+  for (const NPC* speaker : {nia, hazel}) {
+    EXPECT_EQ(speaker->state->GetName(), StringToWString(speaker->name) + L": Speaking");
+    ASSERT_NE(speaker->portrait->texture, nullptr);
+    EXPECT_NE(speaker->portrait->texture->texture, nullptr) << speaker->name << "'s face is loaded";
+  }
+  EXPECT_LT(nia->portrait->altPosition.x, hazel->portrait->altPosition.x);
+  EXPECT_EQ(opening->GetLines().speaker, nia);
+  ASSERT_TRUE(game_.KeepFrame("OpeningNiaSpeaks.png"));
+
+  game_.TapKey(VirtualKey::J);
+  EXPECT_EQ(opening->GetLines().speaker, hazel);
+  game_.StepFrames(10);
+  ASSERT_TRUE(game_.KeepFrame("OpeningHazelSpeaks.png"));
+  for (int line = 0; line < 10 && GameStates->current == dialog; ++line) {
+    game_.TapKey(VirtualKey::J);
+  }
+  ASSERT_EQ(GameStates->current, world_);
+  EXPECT_EQ(nia->state->GetName(), L"Nia: Idling");
+  EXPECT_EQ(hazel->state->GetName(), L"Hazel: Idling");
+}
+
+// In the hub the player walks up to the herb seller from her left and talks: she turns to the
+// player, her lines carry her name and face, and her "shop" line opens the shop.
+TEST_F(NPCGame, WalkingUpToTheHerbSellerAndTalkingReachesHerShop) {
+  Show(HubMap, -21.0f);
+  auto* stall = dynamic_cast<ShopShape*>(ConversationOf("Jennifer"));
+  ASSERT_NE(stall, nullptr);
+  auto* jennifer = dynamic_cast<NPC*>(stall->npc);
+  ASSERT_NE(jennifer, nullptr);
+  EXPECT_EQ(jennifer->facing, 1) << "she faces east as the map places her";
+  const Circle& region = *stall->regionCircle;
+
+  game_.PressKey(VirtualKey::D);
+  for (int frame = 0; frame < 200 && !region.ContainsPoint(player_->body->position); ++frame) {
+    game_.Step();
+  }
+  game_.ReleaseKey(VirtualKey::D);
+  game_.StepFrames(20);
+  ASSERT_TRUE(region.ContainsPoint(player_->body->position));
+  ASSERT_LT(player_->body->position.x, jennifer->body->position.x);
+  game_.TapKey(VirtualKey::J);
+
+  MenuDialog* dialog = GameStates->menuDialog;
+  ASSERT_EQ(GameStates->current, dialog);
+  EXPECT_EQ(dialog->conversation, stall);
+  EXPECT_EQ(jennifer->facing, -1) << "turned to the player";
+  EXPECT_EQ(dialog->m_rightGroup, std::vector<NPC*>{jennifer});
+  EXPECT_EQ(stall->GetLines().speaker, jennifer);
+  EXPECT_NE(stall->GetLines().text.find("Herbs"), std::string::npos);
+  game_.StepFrames(20);
+  ASSERT_TRUE(game_.KeepFrame("HubHerbSellerSpeaks.png"));
+
+  game_.TapKey(VirtualKey::J);
+  EXPECT_EQ(GameStates->current, GameStates->menuShop);
+  EXPECT_EQ(GameStates->menuShop->m_shopShape, stall);
+  game_.Step();
+  ASSERT_TRUE(game_.KeepFrame("HubHerbSellersShop.png"));
 }
 
 // The map changes while a conversation runs, as a "load" line does: the characters it removes
