@@ -4,6 +4,17 @@
 #include "engine/draw/Primitive.h"
 #include "items/ItemStore.h"
 
+namespace {
+
+constexpr float HealthMeterRise = 3.0f;
+constexpr float StaminaMeterRise = 2.0f;
+constexpr float MeterWidth = 3.0f;
+constexpr float MeterHeight = 0.5f;
+constexpr Color4 HealthMeterColor{200, 128, 0, 0};
+constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
+
+}  // namespace
+
 Actor::Actor(std::string name) : Object(std::move(name)) {}
 
 // The owned volumes and meters go with the actor; the sprite, the body, the hit box and the
@@ -26,4 +37,20 @@ void Actor::Initialize(World* owner) {
   RecomputeDerivedStats();
   RecomputeTotalStats();
   RecomputeEquipmentStats();
+}
+
+void Actor::MakeMeters(const platform::Vector3& at) {
+  healthMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxHealth], at.x, at.y + HealthMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, HealthMeterColor);
+  staminaMeter =
+      std::make_unique<BarMeter>(derived[Derived::MaxStamina], at.x, at.y + StaminaMeterRise, at.z,
+                                 MeterWidth, MeterHeight, 0.0f, StaminaMeterColor);
+  staminaMeter->AddTick(derived[Derived::ResistanceFactor] * derived[Derived::BreakPoint1Factor],
+                        HealthMeterColor);
+}
+
+void Actor::PlaceMetersAbove(const platform::Vector3& at) {
+  healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
+  staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
 }

@@ -115,6 +115,10 @@ class Actor : public Object {
                                const platform::Vector3& newSize);
   // Keeps a walking actor on the ground within reach below it.
   void ProbeGround();
+  // The health and stamina bars that float above a point, health the higher, with the stamina
+  // bar's tick at the first break point.
+  void MakeMeters(const platform::Vector3& at);
+  void PlaceMetersAbove(const platform::Vector3& at);
   // The meters' maxima and regeneration; the health regained feeds its statistic. Health that
   // does not recover is only held within its maximum.
   void RefreshMeterLimits(float dt, bool healthRecovers = true);

@@ -17,12 +17,6 @@ namespace {
 
 constexpr int FallbackPoolKind = 0;
 
-// The meters float above the sprite.
-constexpr float HealthMeterRise = 3.0f;
-constexpr float StaminaMeterRise = 2.0f;
-constexpr float MeterWidth = 3.0f;
-constexpr float MeterHeight = 0.5f;
-
 template <typename BodyShape>
 std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
                                          const Vector3& position) {
@@ -118,15 +112,7 @@ void Enemy::MakeSpriteAndMeters() {
   if (first) SetSourceRectFromFrame(*ownSprite, *first);
   sprite = ownSprite.get();
 
-  const Vector3 at = ownSprite->position;
-  healthMeter =
-      std::make_unique<BarMeter>(derived[Derived::MaxHealth], at.x, at.y + HealthMeterRise, at.z,
-                                 MeterWidth, MeterHeight, 0.0f, HealthMeterColor);
-  staminaMeter =
-      std::make_unique<BarMeter>(derived[Derived::MaxStamina], at.x, at.y + StaminaMeterRise, at.z,
-                                 MeterWidth, MeterHeight, 0.0f, StaminaMeterColor);
-  staminaMeter->AddTick(derived[Derived::ResistanceFactor] * derived[Derived::BreakPoint1Factor],
-                        HealthMeterColor);
+  MakeMeters(ownSprite->position);
 
   if (!state) return;
   if (state->animation) state->animation->Advance(0.0f);
@@ -162,9 +148,7 @@ void Enemy::MirrorSpriteByFacing() {
 }
 
 void Enemy::PlaceMeters(float dt) {
-  const Vector3 at = sprite->position;
-  healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
-  staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
+  PlaceMetersAbove(sprite->position);
   RefreshMeterLimits(dt, HealthRecovers());
 }
 
@@ -180,8 +164,8 @@ void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing,
   if (push.x != 0.0f && touched && touched->type == ShapeTypeQuad) {
     wallContact = dynamic_cast<BoundingQuad*>(touched);
   }
-  const bool lands = landing == Landing::OnAnyVerticalPush ? push.y != 0.0f
-                                                           : push.y > 0.0f && velocity.y <= 0.0f;
+  const bool lands =
+      landing == Landing::OnAnyVerticalPush ? push.y != 0.0f : push.y > 0.0f && velocity.y <= 0.0f;
   if (lands && touched) groundContact = touched;
   body->SetPosition(body->position + push);
   if (sprite) PlaceSprite();

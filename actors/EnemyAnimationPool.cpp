@@ -5,16 +5,11 @@
 
 #include "engine/Texture.h"
 
-namespace {
-
-// Texel corners in the frame order: (right, bottom), (left, bottom), (right, top), (left, top).
-std::array<float, 8> Corners(const platform::PixelRect& r) {
+std::array<float, 8> CellCorners(const platform::PixelRect& r) {
   const auto left = static_cast<float>(r.left), top = static_cast<float>(r.top);
   const auto right = static_cast<float>(r.right), bottom = static_cast<float>(r.bottom);
   return {right, bottom, left, bottom, right, top, left, top};
 }
-
-}  // namespace
 
 void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
                                      const TextureGroup& textures) {
@@ -28,7 +23,7 @@ void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
     Texture* sheet = texture < textures.size() ? textures[texture].get() : nullptr;
     built[i] =
         CreateAnimationFrame(cell.frame, cell.duration, chained ? built[i + 1].get() : nullptr,
-                             sheet, Corners(cell.rect));
+                             sheet, CellCorners(cell.rect));
   }
   frames = std::move(built);
   defaultFrame = frames.empty() ? nullptr : frames.front().get();

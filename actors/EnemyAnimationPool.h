@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <limits>
 #include <memory>
 #include <span>
@@ -30,6 +31,10 @@ struct EnemyCell {
 constexpr platform::PixelRect GridCell(int column, int row, int width, int height) {
   return {column * width, row * height, (column + 1) * width, (row + 1) * height};
 }
+
+// A cell's texel corners in the frame order: (right, bottom), (left, bottom), (right, top),
+// (left, top).
+std::array<float, 8> CellCorners(const platform::PixelRect& rect);
 
 // The frames of one enemy kind and the animations built from them. The frames belong to the
 // pool; the animations it hands out point at them.

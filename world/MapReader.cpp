@@ -33,6 +33,7 @@
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
 #include "npcs/NPC.h"
+#include "npcs/NPCResources.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
 
@@ -340,14 +341,24 @@ class MapReader {
     return true;
   }
 
-  // The NPC pool holds no characters yet: a whole record is read and makes nothing.
+  // The pool's character of that index, with the line's id on its body; an index outside
+  // the pool makes nothing.
   bool ReadNpc(const std::string& indexToken, std::istream& fields) {
     long long index = 0;
     int32_t id = 0;
     float x = 0.0f;
     float y = 0.0f;
-    std::string facing;
-    return ParseInteger(indexToken, index) && fields >> id >> x >> y >> facing;
+    char facing = 0;
+    if (!ParseInteger(indexToken, index) || !(fields >> id >> x >> y >> facing)) return false;
+    const NPCResources* pool = world_.npcResources.get();
+    std::unique_ptr<NPC> npc = pool ? pool->Place(index, {x, y, 0.0f}) : nullptr;
+    if (!npc) return true;
+    npc->body->id = id;
+    npc->facing = facing == FacingLeftLetter ? -1 : 1;
+    world_.AddActor(npc.get());
+    InsertDrawable(world_, *npc);
+    world_.npcs.push_back(std::move(npc));
+    return true;
   }
 
   bool ReadBoundary(char letter, std::istream& fields) {

@@ -32,8 +32,6 @@ constexpr const char* HeaderPair = "0 0 ";
 constexpr const char* NoMusicToken = "0";
 constexpr const char* NoTextureToken = "0";
 constexpr const char* NoAnchor = "0 0";
-// The NPC pool holds no characters yet, so no NPC stands for one of its entries.
-constexpr int NoPoolEntry = -1;
 
 std::string Flag(uint8_t flag) { return flag ? "1" : "0"; }
 
@@ -136,7 +134,7 @@ class MapWriter {
     for (const std::unique_ptr<NPC>& npc : world_.npcs) {
       if (!npc->body) continue;
       const platform::Vector3& at = npc->body->position;
-      out_ += std::to_string(NoPoolEntry) + ' ' + std::to_string(Numbered(*npc->body)) + ' ' +
+      out_ += std::to_string(npc->m_kind) + ' ' + std::to_string(Numbered(*npc->body)) + ' ' +
               Number(at.x) + ' ' + Number(at.y) + ' ' +
               (npc->facing == -1 ? FacingLeftLetter : FacingRightLetter) + '\n';
     }

@@ -109,7 +109,8 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   Portal* portal = AddPortal(CaveMap);
   Add(std::make_unique<PushShape>(world, Square(100.0f, 0.0f), Vector3{1.0f, 0.0f, 0.0f}));
   ShowLoadInfo = 1;
-  const size_t deferred = DeferredDeletes->Size() + world->modifiers.size();
+  const size_t deferred =
+      DeferredDeletes->Size() + world->modifiers.size() + world->npcs.size();
 
   for (int i = 0; i < 4; ++i) portal->Update(Step);
   EXPECT_EQ(world->GetMapName(), HubMap) << "waits for the fade";
@@ -117,8 +118,10 @@ TEST_F(PortalTest, ToAnotherMapItClearsTheLevelAndLoadsAfterTheFade) {
   EXPECT_EQ(world->GetMapName(), CaveMap);
   // The cave map does not exist: the default map loads, its six progress lines 10 apart.
   EXPECT_EQ(ProgressTextPosition, (Vector3{60.0f, 90.0f, 0.0f}));
-  // The level's triggers wait on the deferred list, the portal among them, still readable.
+  // The level's triggers and characters wait on the deferred list, the portal among them,
+  // still readable.
   EXPECT_TRUE(world->modifiers.empty());
+  EXPECT_TRUE(world->npcs.empty());
   EXPECT_EQ(DeferredDeletes->Size(), deferred);
   EXPECT_EQ(portal->mapChanged, 1);
   EXPECT_EQ(portal->triggered, 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -15,8 +16,10 @@
 #include "engine/Application.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "items/ItemStore.h"
+#include "npcs/NPC.h"
 #include "support/GameHarness.h"
 #include "support/TestWorld.h"
 #include "world/CompanionFile.h"
@@ -132,7 +135,11 @@ TEST_F(MapFileTest, TheExampleMapIsReadFieldByFieldAndWrittenInTheSameLayout) {
   EXPECT_EQ(world_->resources[0]->name, L"rock");
   EXPECT_EQ(world_->resources[0]->path, "Content\\Textures\\Tiles\\rock.png");
   EXPECT_EQ(world_->resources[0]->width, 256u);
-  EXPECT_TRUE(world_->npcs.empty()) << "the NPC pool has no characters yet";
+  ASSERT_EQ(world_->npcs.size(), 1u);
+  const NPC* hazel = world_->npcs[0].get();
+  EXPECT_EQ(hazel->name, "Hazel");
+  EXPECT_EQ(hazel->body->position, (Vector3{120.0f, -40.0f, 0.0f}));
+  EXPECT_EQ(hazel->facing, -1);
 
   ASSERT_EQ(world_->boundaries.size(), 1u);
   auto* floor = dynamic_cast<BoundingQuad*>(world_->boundaries[0].get());
@@ -157,22 +164,26 @@ TEST_F(MapFileTest, TheExampleMapIsReadFieldByFieldAndWrittenInTheSameLayout) {
   ASSERT_NE(conversation, nullptr);
   EXPECT_EQ(conversation->regionCircle->radius, 80.0f);
   EXPECT_EQ(conversation->stationary, 1);
-  EXPECT_EQ(conversation->anchor, nullptr) << "its NPC is not on the map";
+  EXPECT_EQ(conversation->anchor, hazel->body);
+  EXPECT_EQ(conversation->npc, hazel);
+  EXPECT_EQ(conversation->regionCircle->position, hazel->body->position);
   ASSERT_EQ(conversation->orderedConversations.size(), 1u);
   EXPECT_EQ(conversation->orderedConversations[0][1].text, "The road east is closed.");
+  EXPECT_EQ(conversation->orderedConversations[0][1].speaker, hazel);
+  EXPECT_EQ(conversation->Participants(), std::vector<NPC*>{world_->npcs[0].get()});
   EXPECT_TRUE(conversation->repeatConversations.empty());
 
-  // Numbered anew; the NPC, its anchor and its speaker are not on the map any more.
+  // Numbered anew, the NPC first.
   EXPECT_EQ(written,
             "0 0 1000 -400 -1000 3000 255 40 60 90 53 30 0 m s 0 0 0\n"
             "*Resources \n"
             "rock Content\\Textures\\Tiles\\rock.png 256 256\n"
-            "*Enemies \n*NPCs \n*Boundaries \n"
-            "q 60 0 0 0 1 1 0 120 0 200 0 255 0 0 0 0 0 0 0 0 -50 0 0 400 40 1 1 1 1 1 1 1 1\n"
+            "*Enemies \n*NPCs \n4 1 120 -40 l\n*Boundaries \n"
+            "q 60 0 0 0 1 2 0 120 0 200 0 255 0 0 0 0 0 0 0 0 -50 0 0 400 40 1 1 1 1 1 1 1 1\n"
             "*Textured_Primitives \n"
-            "q 2 rock 256 256 0 0 255 255 255 255 255 0 0 0 -1 0 0 0 0 -50 0 0 400 40\n"
+            "q 3 rock 256 256 0 0 255 255 255 255 255 0 0 0 -1 0 0 0 0 -50 0 0 400 40\n"
             "*Modifiers \n"
-            "c 80 s 0 0\n1\n2\n0 Welcome, traveller.\n0 The road east is closed.\n0\n");
+            "c 80 s n 1\n1\n2\n1 Welcome, traveller.\n1 The road east is closed.\n0\n");
 }
 
 TEST_F(MapFileTest, TheDefaultMapIsReadFieldByFieldAndComesBackWithItsOwnBytes) {
@@ -344,6 +355,54 @@ TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
   ASSERT_NE(picture, world_->spriteLayers.end());
   EXPECT_EQ(picture->second.owned, nullptr) << "the enemy's own, not the map's";
   EXPECT_NE(written.find("*Enemies \n3 4.5 -2 l\n3 7 8 r\n*NPCs \n*Boundaries"), std::string::npos);
+}
+
+TEST_F(MapFileTest, NpcLinesPlaceThePoolsCharactersWhomSpeakersAndAnchorsName) {
+  const std::string map =
+      "0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0\n*Resources \n*Enemies \n*NPCs \n"
+      "9 4 12.5 3 l\n19 5 1 2 r\n-1 6 1 2 r\n18 7 -2 0 x\n"
+      "*Boundaries \n*Textured_Primitives \n*Modifiers \n"
+      "c 2 m n 4\n1\n3\n4 Hello.\n7 Hi.\n4 Bye.\n1\n1\n99 Who said that?\n"
+      "c 2 m n 99\n1\n1\n5 Nobody.\n0\n"
+      "v 1 n 7 3 4\n";
+  const std::string written = Reload(map);
+
+  ASSERT_EQ(world_->npcs.size(), 2u) << "kinds 19 and -1 place nobody";
+  NPC* miche = world_->npcs[0].get();
+  NPC* veruliya = world_->npcs[1].get();
+  EXPECT_EQ(miche->name, "Miche");
+  EXPECT_EQ(miche->body->position, (Vector3{12.5f, 3.0f, 0.0f}));
+  EXPECT_EQ(miche->facing, -1);
+  EXPECT_EQ(veruliya->name, "Veruliya");
+  EXPECT_EQ(veruliya->facing, 1) << "any letter but l faces right";
+  for (const NPC* npc : {miche, veruliya}) {
+    EXPECT_NE(std::find(world_->actors.begin(), world_->actors.end(), npc), world_->actors.end());
+    auto picture = world_->spriteLayers.FindEntry(dynamic_cast<Sprite*>(npc->sprite));
+    ASSERT_NE(picture, world_->spriteLayers.end());
+    EXPECT_EQ(picture->second.owned, nullptr) << "the character's own, not the map's";
+  }
+
+  auto* talk = Modifier<ConversationShape>(0);
+  ASSERT_NE(talk, nullptr);
+  EXPECT_EQ(talk->anchor, miche->body);
+  const Conversation& lines = talk->orderedConversations[0];
+  EXPECT_EQ(lines[0].speaker, miche);
+  EXPECT_EQ(lines[1].speaker, veruliya);
+  EXPECT_EQ(talk->repeatConversations[0][0].speaker, nullptr);
+  EXPECT_EQ(talk->Participants(), (std::vector<NPC*>{miche, veruliya}));
+  auto* stray = Modifier<ConversationShape>(1);
+  ASSERT_NE(stray, nullptr);
+  EXPECT_EQ(stray->anchor, nullptr) << "an anchor naming nobody makes no anchor";
+  EXPECT_EQ(stray->npc, nullptr);
+  EXPECT_TRUE(stray->Participants().empty());
+  EXPECT_EQ(Modifier<SaveShape>(2)->npc, veruliya);
+
+  EXPECT_EQ(written.substr(written.find("*NPCs")),
+            "*NPCs \n9 1 12.5 3 l\n18 2 -2 0 r\n*Boundaries \n*Textured_Primitives \n"
+            "*Modifiers \n"
+            "c 2 m n 1\n1\n3\n1 Hello.\n2 Hi.\n1 Bye.\n1\n1\n0 Who said that?\n"
+            "c 2 m 0 0\n1\n1\n0 Nobody.\n0\n"
+            "v 1 n 2 3 4\n");
 }
 
 TEST_F(MapFileTest, TexturesOfThePreviousMapAreReusedByPathOrReleased) {
