@@ -93,14 +93,12 @@ class EnemySheetsGame : public PlayingWorld {
     return ScreenHeight;
   }
 
-  // Each enemy's picture ends within a pixel or two of the floor. The DemoGoblin is left out:
-  // its body is taller than the goblin's, whose cells it shows.
+  // Each enemy's picture ends within a pixel or two of the floor.
   void ExpectOnTheFloor(const std::string& when) {
     ASSERT_TRUE(game.KeepFrame("enemies-" + when + ".png"));
     const int floor = FloorRow();
     ASSERT_LT(floor, ScreenHeight);
     for (const Placed& p : placed) {
-      if (p.enemy->enemyKind == DemoGoblin::Kind) continue;
       EXPECT_NEAR(BelowPicture(*p.enemy), floor, 2) << p.name << " " << when;
     }
   }

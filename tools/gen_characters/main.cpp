@@ -8,6 +8,7 @@
 #include "DemoWallSheet.h"
 #include "GoblinSheet.h"
 #include "NidhoggletSheet.h"
+#include "NPCSheets.h"
 #include "PlayerSheet.h"
 #include "RatatoskrSheet.h"
 
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   saved = figures::DrawNidhoggletSheet(content, contact) && saved;
   saved = figures::DrawGoblinSheets(content, contact) && saved;
   saved = figures::DrawDemoWallSheet(content, contact) && saved;
+  saved = figures::DrawNPCSheets(content, contact) && saved;
   return saved ? 0 : 1;
 }
