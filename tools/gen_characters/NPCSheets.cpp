@@ -194,6 +194,7 @@ Style LookAtHeight(const Look& look, float height) {
   g.sack = look.extras & Sack;
   g.pointedEars = look.extras & Elfin;
   g.shield = look.extras & Shielded;
+  g.shieldColor = look.accent;
   BipedBuild& b = style.biped;
   for (float* thickness : {&b.hipRadius, &b.chestRadius, &b.thighRadius, &b.upperArmRadius}) {
     *thickness *= look.girth;
