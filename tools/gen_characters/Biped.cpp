@@ -446,9 +446,9 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
       break;
     case Headgear::Helmet:
       d.Add(Shape(anchor,
-                  {h + Direction(face + 10.0f) * (r * 1.12f), h + Direction(face + 60.0f) * (r * 1.15f),
+                  {h + Direction(face + 30.0f) * (r * 1.1f), h + Direction(face + 70.0f) * (r * 1.15f),
                    h + Direction(face + 120.0f) * (r * 1.15f), h + Direction(face + 190.0f) * (r * 1.12f),
-                   h + Direction(face + 200.0f) * (r * 0.5f), h + Direction(face + 20.0f) * (r * 0.3f)},
+                   h + Direction(face + 200.0f) * (r * 0.5f), h + Direction(face + 40.0f) * (r * 0.8f)},
                   1.0f),
             Painted(s.gear.headgearColor, w));
       break;

@@ -136,6 +136,7 @@ constexpr float BladeStart = 4.5f;
 // figure's head top and its chest reach.
 constexpr float PortraitHeadX = 236.0f;
 constexpr float PortraitTop = 150.0f;
+constexpr float PortraitHighest = 40.0f;
 constexpr Point BackdropMiddle{232.0f, 258.0f};
 constexpr float BackdropRadius = 100.0f;
 constexpr float PortraitLine = 0.6f;  // outlines grow less than the figure
@@ -281,13 +282,14 @@ void DrawPortrait(platform::Image& image, const Look& look, Style style) {
   DrawBiped(figure, style, pose, {0.0f, 0.0f});
   const BipedJoints j = PlaceJoints(style, pose);
   const float chest = -Lerp(j.pelvis, j.neck, 0.45f).y;
-  const float top = TopOf(figure);
   const float bottom = static_cast<float>(PortraitCrop.bottom);
-  const float factor = (bottom - PortraitTop) / (chest - top);
+  // The head top at its row, unless a hat would then reach out of the picture.
+  const float factor = std::min((bottom - PortraitTop) / (chest + j.head.y + style.biped.headRadius),
+                                (bottom - PortraitHighest) / (chest - TopOf(figure)));
   Drawing portrait;
   portrait.Add(Capsule{BackdropMiddle, BackdropMiddle, BackdropRadius, BackdropRadius},
                Painted(look.backdrop, 3.0f));
-  AddEnlarged(portrait, figure, {j.head.x, top}, {PortraitHeadX, PortraitTop}, factor);
+  AddEnlarged(portrait, figure, {j.head.x, chest}, {PortraitHeadX, bottom}, factor);
   Render(portrait, image, {0, 0, image.width, PortraitCrop.bottom + 1});
 }
 
