@@ -399,11 +399,13 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
     d.Add(Dot(anchor, h + Direction(face + 185.0f) * (r * 0.2f), r * 0.26f), Painted(c.skin, w));
   }
   if (s.gear.beard) {
-    // Along the jaw from below the ear, fullest at the chin.
-    d.Add(Part{{Dot(anchor, h + Direction(face - 78.0f) * (r * 0.98f), r * 0.36f),
-                Stroke(anchor, h + Direction(face - 140.0f) * (r * 0.82f),
-                       h + Direction(face - 62.0f) * (r * 0.86f), r * 0.16f, r * 0.3f)},
-               Painted(c.hair, w)});
+    // From below the ear along the jaw, hanging from the chin.
+    auto at = [&](float degrees, float reach) { return h + Direction(face + degrees) * (r * reach); };
+    d.Add(Shape(anchor,
+                {at(-150.0f, 0.8f), at(-100.0f, 1.1f), at(-72.0f, 1.35f), at(-38.0f, 0.9f),
+                 at(-55.0f, 0.55f), at(-130.0f, 0.4f)},
+                r * 0.15f),
+          Painted(c.hair, w));
   }
   // Face: nose, eye and mouth on the front of the head.
   // A bigger nose reaches further out and hooks down.
