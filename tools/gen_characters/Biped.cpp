@@ -396,7 +396,13 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
                 0.6f),
           Painted(c.skin, w));
   } else {
-    d.Add(Dot(anchor, h + Direction(face + 185.0f) * (r * 0.2f), r * 0.26f), Painted(c.skin, w));
+    // Taller than wide, with the hollow of the ear inside, so that it reads as no eye.
+    const Point ear = h + Direction(face + 185.0f) * (r * 0.2f);
+    const Point earUp = Direction(face + 90.0f) * (r * 0.1f);
+    d.Add(Stroke(anchor, ear + earUp, ear - earUp, r * 0.24f, r * 0.2f), Painted(c.skin, w));
+    d.Add(Stroke(anchor, ear + earUp * 0.8f + Direction(face) * (r * 0.05f),
+                 ear - earUp * 0.6f + Direction(face) * (r * 0.08f), r * 0.05f, r * 0.04f),
+          Flat(Scaled(c.skin, 0.7f)));
   }
   if (s.gear.beard) {
     // From below the ear along the jaw, hanging from the chin.
