@@ -223,7 +223,23 @@ Style LookAtHeight(const Look& look, float height) {
   return style;
 }
 
-float TopOf(const Drawing& drawing);
+// The highest row any part of the drawing reaches.
+float TopOf(const Drawing& drawing) {
+  float top = 1e9f;
+  for (const Part& part : drawing.Parts()) {
+    for (const Piece& piece : part.pieces) {
+      if (piece.IsPolygon()) {
+        for (Point corner : piece.polygon.corners) {
+          top = std::min(top, corner.y - piece.polygon.rounding);
+        }
+      } else {
+        top = std::min({top, piece.capsule.a.y - piece.capsule.radiusA,
+                        piece.capsule.b.y - piece.capsule.radiusB});
+      }
+    }
+  }
+  return top;
+}
 
 // The look at the character's height, or shorter where the cell leaves no room above it
 // for a tall villager, a hat or a spear.
@@ -252,24 +268,6 @@ void AddEnlarged(Drawing& into, const Drawing& drawing, Point from, Point to, fl
     part.paint.outlineWidth *= factor * PortraitLine;
     into.Add(part);
   }
-}
-
-// The highest row any part of the drawing reaches.
-float TopOf(const Drawing& drawing) {
-  float top = 1e9f;
-  for (const Part& part : drawing.Parts()) {
-    for (const Piece& piece : part.pieces) {
-      if (piece.IsPolygon()) {
-        for (Point corner : piece.polygon.corners) {
-          top = std::min(top, corner.y - piece.polygon.rounding);
-        }
-      } else {
-        top = std::min({top, piece.capsule.a.y - piece.capsule.radiusA,
-                        piece.capsule.b.y - piece.capsule.radiusB});
-      }
-    }
-  }
-  return top;
 }
 
 // Head and shoulders, empty-handed, the chest cut off at the foot of the part the people
