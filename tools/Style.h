@@ -67,7 +67,10 @@ struct QuadrupedBuild {
   float outline = 1.0f;
 };
 
-enum class Weapon { None, ShortSword, Spear, Dagger, Cleaver };
+// A staff is a long wooden pole held upright; a hammer a smith's, its head across the handle.
+enum class Weapon { None, ShortSword, Spear, Dagger, Cleaver, Staff, Hammer };
+// How the hair is worn where no hood covers it.
+enum class Hair { Short, Long, Ponytail, Bun, Bald };
 enum class Headgear { None, Hood, Helmet, PointedHat };
 enum class ShieldShape { Heater, Round };
 // What covers a four-legged creature: fur gives a bushy tail, ears and gnawing teeth; scales a
@@ -85,6 +88,14 @@ struct Gear {
   ShieldShape shieldShape = ShieldShape::Heater;
   float shieldRadius = 14.0f;   // a round shield's, rimmed in metal
   bool scarf = false;           // trails from the neck in the accent colour
+  Hair hair = Hair::Short;
+  bool beard = false;           // in the hair colour
+  // A skirt, robe or apron from the waist, reaching this share of the leg (0: none; 1: the
+  // ankles).
+  float skirt = 0.0f;
+  uint32_t skirtColor = 0xFF7A5230;
+  bool sack = false;            // a sack on the back, its strap across the chest
+  uint32_t sackColor = 0xFFB08A5A;
   bool pointedEars = false;
   float earReach = 6.0f;        // how far pointed ears reach past the head
   float noseSize = 1.0f;        // against a plain nose

@@ -23,6 +23,8 @@
 #include "enemies/NidhoggletPassive.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
+#include "npcs/NPCAnimationPool.h"
+#include "npcs/NPCCast.h"
 #include "platform/Image.h"
 #include "player/PlayerFrameTable.h"
 
@@ -119,8 +121,7 @@ Character Nidhogglets() {
   return both;
 }
 
-// The DemoGoblin is cut from the goblin's plain sheet; the cells it shares are drawn for the
-// goblin, which names them first, its own for its body.
+// The DemoGoblin is cut from the goblin's plain sheet, in cells of its own for its taller body.
 Character Goblins() {
   Character goblins{{"Textures/Characters/Goblin/goblin_frames.png",
                      "Textures/Characters/Goblin/goblin_shielded.png"},
@@ -137,6 +138,26 @@ Character Wall() {
   Character wall{{"Textures/Characters/DemoWall/DemoWall.png"}, {}};
   AddEnemyCells(wall, "DemoWall", DemoWallAnimationPool::Cells(), DemoWall::BodyHeight);
   return wall;
+}
+
+std::string CharacterFile(const CastMember& member, const std::string& ending) {
+  return "Textures/Characters/" + std::string(member.name) + "/" + member.name + ending;
+}
+
+// Every villager's cell, each on a sheet of its own, the feet on the row of its height.
+Character Villagers() {
+  Character villagers;
+  for (size_t kind = 0; kind < Cast().size(); ++kind) {
+    const CastMember& member = Cast()[kind];
+    villagers.files.push_back(CharacterFile(member, ".png"));
+    Character one;
+    AddEnemyCells(one, member.name, NPCAnimationPool::Cells(), member.height);
+    for (SheetCell& cell : one.cells) {
+      cell.sheet = static_cast<int>(kind);
+      villagers.cells.push_back(cell);
+    }
+  }
+  return villagers;
 }
 
 std::optional<platform::Image> LoadSheet(const std::string& file) {
@@ -210,4 +231,33 @@ TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStand
 
 INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest,
                          ::testing::Values(&Player, &Squirrel, &Nidhogglets, &Goblins, &Wall,
-                                           &Spearman));
+                                           &Spearman, &Villagers));
+
+// Each portrait shows its villager's head and shoulders in the part the people pages show,
+// and no two villagers look alike there or on their sheets.
+TEST(VillagerPictures, EveryPortraitFillsTheShownPartAndNoTwoVillagersLookAlike) {
+  std::set<std::vector<uint32_t>> portraits, cells;
+  for (const CastMember& member : Cast()) {
+    const std::optional<platform::Image> portrait = LoadSheet(CharacterFile(member, "_portrait.png"));
+    ASSERT_TRUE(portrait) << member.name;
+    ASSERT_EQ(portrait->width, static_cast<int>(NPCPortraitSide));
+    ASSERT_EQ(portrait->height, static_cast<int>(NPCPortraitSide));
+    int opaque = 0;
+    for (int y = PortraitCrop.top; y < PortraitCrop.bottom; ++y) {
+      for (int x = PortraitCrop.left; x < PortraitCrop.right; ++x) {
+        opaque += Alpha(portrait->Pixel(x, y)) == 0xFF;
+      }
+    }
+    const int shown = (PortraitCrop.right - PortraitCrop.left) * (PortraitCrop.bottom - PortraitCrop.top);
+    EXPECT_GT(opaque, shown / 2) << member.name;
+    EXPECT_TRUE(portraits.insert(portrait->pixels).second) << member.name;
+    const std::optional<platform::Image> sheet = LoadSheet(CharacterFile(member, ".png"));
+    ASSERT_TRUE(sheet) << member.name;
+    const PixelRect& cell = NPCAnimationPool::Cells().front().rect;
+    std::vector<uint32_t> pixels;
+    for (int y = cell.top; y < cell.bottom; ++y) {
+      for (int x = cell.left; x < cell.right; ++x) pixels.push_back(sheet->Pixel(x, y));
+    }
+    EXPECT_TRUE(cells.insert(pixels).second) << member.name;
+  }
+}

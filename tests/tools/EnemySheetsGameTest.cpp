@@ -17,6 +17,9 @@
 #include "engine/BarMeter.h"
 #include "engine/GameStateSet.h"
 #include "engine/draw/Sprite.h"
+#include "npcs/NPC.h"
+#include "npcs/NPCCast.h"
+#include "npcs/NPCResources.h"
 #include "support/PlayingWorld.h"
 
 namespace {
@@ -26,34 +29,16 @@ constexpr int BackgroundTolerance = 24;
 
 struct Placed {
   std::string name;
-  Enemy* enemy;
+  Actor* actor;
 };
 
-// Every enemy kind in the running game, standing on the drawn floor beside the player.
-class EnemySheetsGame : public PlayingWorld {
+// Characters in the running game, standing on the drawn floor beside the player.
+class SheetsGame : public PlayingWorld {
  protected:
-  void SetUp() override {
-    ShowFloor();
-    PlayingWorld::SetUp();
-    Add("Goblin", Goblin::Kind, -6.8f, Goblin::BodyHeight);
-    Add("DemoGoblin", DemoGoblin::Kind, -4.4f, DemoGoblin::StandingSize.y);
-    Add("Ratatoskr", Ratatoskr::Kind, -1.9f, Ratatoskr::BodyHeight);
-    Add("passive Nidhogglet", NidhoggletPassive::Kind, 3.0f, NidhoggletPassive::BodyHeight);
-    Add("aggressive Nidhogglet", NidhoggletAggressive::Kind, 4.8f,
-        NidhoggletAggressive::BodyHeight);
-    Add("DemoWall", DemoWall::Kind, 8.2f, DemoWall::BodyHeight);
-    GameStates->menuDebug->CollectLayers();
-    game.StepFrames(10);
-  }
-
-  void Add(const std::string& name, int kind, float x, float height) {
-    std::unique_ptr<Enemy> made = world->enemyResources->GetPrototype(kind)->CreateAt(
-        world, x, FloorTop + height / 2, 0.0f, 0);
-    Enemy* enemy = made.get();
-    world->enemies.push_back(std::move(made));
-    world->AddActor(enemy);
-    world->spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
-    placed.push_back({name, enemy});
+  void Show(const std::string& name, Actor* actor) {
+    world->AddActor(actor);
+    world->spriteLayers.InsertBorrowed(actor->drawLayer, dynamic_cast<Sprite*>(actor->sprite));
+    placed.push_back({name, actor});
   }
 
   static bool Near(uint32_t a, uint32_t b) {
@@ -68,8 +53,8 @@ class EnemySheetsGame : public PlayingWorld {
   // The screen row below the lowest pixel of the enemy's picture: the lowest row in its
   // sprite's rectangle that differs from the same row at the left edge of the screen, where
   // only the background and the floor are drawn.
-  int BelowPicture(const Enemy& enemy) const {
-    const auto& sprite = dynamic_cast<const Sprite&>(*enemy.sprite);
+  int BelowPicture(const Actor& actor) const {
+    const auto& sprite = dynamic_cast<const Sprite&>(*actor.sprite);
     const platform::Vector3 topLeft = sprite.GetScreenTopLeftUnrotated();
     const platform::Vector3 bottomRight = sprite.GetScreenBottomRightUnrotated();
     const int left = std::max(static_cast<int>(topLeft.x), 0);
@@ -93,32 +78,81 @@ class EnemySheetsGame : public PlayingWorld {
     return ScreenHeight;
   }
 
-  // Each enemy's picture ends within a pixel or two of the floor. The DemoGoblin is left out:
-  // its body is taller than the goblin's, whose cells it shows.
+  // Each picture ends within a pixel or two of the floor.
   void ExpectOnTheFloor(const std::string& when) {
-    ASSERT_TRUE(game.KeepFrame("enemies-" + when + ".png"));
+    ASSERT_TRUE(game.KeepFrame(when + ".png"));
     const int floor = FloorRow();
     ASSERT_LT(floor, ScreenHeight);
     for (const Placed& p : placed) {
-      if (p.enemy->enemyKind == DemoGoblin::Kind) continue;
-      EXPECT_NEAR(BelowPicture(*p.enemy), floor, 2) << p.name << " " << when;
+      EXPECT_NEAR(BelowPicture(*p.actor), floor, 2) << p.name << " " << when;
     }
   }
 
   std::vector<Placed> placed;
 };
 
+// Every enemy kind.
+class EnemySheetsGame : public SheetsGame {
+ protected:
+  void SetUp() override {
+    ShowFloor();
+    PlayingWorld::SetUp();
+    Add("Goblin", Goblin::Kind, -6.8f, Goblin::BodyHeight);
+    Add("DemoGoblin", DemoGoblin::Kind, -4.4f, DemoGoblin::StandingSize.y);
+    Add("Ratatoskr", Ratatoskr::Kind, -1.9f, Ratatoskr::BodyHeight);
+    Add("passive Nidhogglet", NidhoggletPassive::Kind, 3.0f, NidhoggletPassive::BodyHeight);
+    Add("aggressive Nidhogglet", NidhoggletAggressive::Kind, 4.8f,
+        NidhoggletAggressive::BodyHeight);
+    Add("DemoWall", DemoWall::Kind, 8.2f, DemoWall::BodyHeight);
+    GameStates->menuDebug->CollectLayers();
+    game.StepFrames(10);
+  }
+
+  void Add(const std::string& name, int kind, float x, float height) {
+    std::unique_ptr<Enemy> made = world->enemyResources->GetPrototype(kind)->CreateAt(
+        world, x, FloorTop + height / 2, 0.0f, 0);
+    Show(name, made.get());
+    world->enemies.push_back(std::move(made));
+  }
+
+  Enemy& PlacedEnemy(size_t index) const { return dynamic_cast<Enemy&>(*placed[index].actor); }
+};
+
+// All nineteen villagers in a row, each dropped a little above the floor.
+class VillagerSheetsGame : public SheetsGame {
+ protected:
+  static constexpr float Spacing = 0.85f;
+  static constexpr float Drop = 0.3f;
+
+  void SetUp() override {
+    ShowFloor();
+    PlayingWorld::SetUp();
+    for (size_t kind = 0; kind < Cast().size(); ++kind) {
+      // Centred on the player, who stands at x = 1.
+      const float x = 1.0f + (static_cast<float>(kind) - 9.0f) * Spacing;
+      std::unique_ptr<NPC> made = world->npcResources->Place(
+          static_cast<long long>(kind), {x, FloorTop + Cast()[kind].height / 2 + Drop, 0.0f});
+      Show(Cast()[kind].name, made.get());
+      world->npcs.push_back(std::move(made));
+    }
+    GameStates->menuDebug->CollectLayers();
+    game.StepFrames(30);
+  }
+};
+
 TEST_F(EnemySheetsGame, EveryEnemyStandsOnTheFloorAliveAndLiesOnItDead) {
-  ExpectOnTheFloor("standing");
+  ExpectOnTheFloor("enemies-standing");
 
-  static_cast<Goblin*>(placed[0].enemy)->SwitchState(GoblinBlocking);
-  static_cast<NidhoggletPassive*>(placed[3].enemy)->SwitchState(NidhoggletPassive::Defending);
+  dynamic_cast<Goblin&>(PlacedEnemy(0)).SwitchState(GoblinBlocking);
+  dynamic_cast<NidhoggletPassive&>(PlacedEnemy(3)).SwitchState(NidhoggletPassive::Defending);
   game.StepFrames(2);
-  ExpectOnTheFloor("guarding");
+  ExpectOnTheFloor("enemies-guarding");
 
-  for (const Placed& p : placed) p.enemy->healthMeter->value = 0.0f;
+  for (const Placed& p : placed) p.actor->healthMeter->value = 0.0f;
   game.StepFrames(10);
-  ExpectOnTheFloor("dead");
+  ExpectOnTheFloor("enemies-dead");
 }
+
+TEST_F(VillagerSheetsGame, EveryVillagerStandsOnTheFloor) { ExpectOnTheFloor("villagers"); }
 
 }  // namespace

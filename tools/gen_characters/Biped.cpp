@@ -14,6 +14,8 @@ constexpr uint32_t SweepColor = 0xFFC8E6FA;
 constexpr uint32_t MouthColor = 0xFF6E2422;
 constexpr float RaisedShieldTilt = 4.0f;  // degrees, its top back towards the bearer
 constexpr int ShieldCorners = 24;
+constexpr uint32_t StaffWood = 0xFF8A6238;
+constexpr float BootCuff = 1.2f;  // the boot round the ankle, against the ankle's radius
 
 float Normalized(float degrees) {
   while (degrees > 180.0f) degrees -= 360.0f;
@@ -35,15 +37,21 @@ Point ShoulderJoint(const BipedBuild& build, const BipedPose& pose, int arm) {
   return arm == Near ? shoulder : shoulder - Forward(pose) * FarJointDepth;
 }
 
-// A spear is held along its shaft; a sword or dagger by its short grip.
+// A spear is held along its shaft, a staff at its middle; a sword, dagger or hammer by its
+// short grip.
 float GripLength(const Gear& gear) {
-  return gear.weapon == Weapon::Spear ? gear.bladeLength * 0.7f : GripBehind;
+  switch (gear.weapon) {
+    case Weapon::Spear: return gear.bladeLength * 0.7f;
+    case Weapon::Staff: return gear.bladeLength * 0.5f;
+    default: return GripBehind;
+  }
 }
 
 float BladeLength(const Gear& gear) {
   switch (gear.weapon) {
     case Weapon::None: return 0.0f;
-    case Weapon::Dagger: return gear.bladeLength * 0.5f;
+    case Weapon::Dagger:
+    case Weapon::Staff: return gear.bladeLength * 0.5f;
     default: return gear.bladeLength;
   }
 }
@@ -97,8 +105,11 @@ void DrawLeg(Drawing& d, const Style& s, const BipedJoints& j, int i, Point anch
   d.Add(Part{{Stroke(anchor, j.hip[i], j.knee[i], b.thighRadius, b.thighRadius * 0.85f),
               Stroke(anchor, j.knee[i], j.ankle[i], b.thighRadius * 0.85f, b.ankleRadius * 1.1f)},
              Painted(Scaled(c.trousers, shade), b.outline)});
-  d.Add(Part{{Stroke(anchor, Lerp(j.knee[i], j.ankle[i], 0.4f), j.ankle[i], b.ankleRadius * 1.3f,
-                     b.ankleRadius * 1.2f),
+  // The cuff ends a little above the ankle, so that it reaches no lower than the sole.
+  const Point cuff = j.ankle[i] + (j.knee[i] - j.ankle[i]) * (b.ankleRadius * (BootCuff - 1.0f) /
+                                                             Length(j.knee[i] - j.ankle[i]));
+  d.Add(Part{{Stroke(anchor, Lerp(j.knee[i], j.ankle[i], 0.4f), cuff, b.ankleRadius * 1.3f,
+                     b.ankleRadius * BootCuff),
               Stroke(anchor, j.heel[i], j.toe[i], b.ankleRadius, b.ankleRadius * 0.8f)},
              Painted(Scaled(c.boots, shade), b.outline)});
 }
@@ -142,6 +153,21 @@ void DrawWeapon(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) 
   const Point hand = j.hand[Near];
   const Point along = (j.bladeTip - j.gripBase) * (1.0f / Length(j.bladeTip - j.gripBase));
   const Point across{-along.y, along.x};
+  if (g.weapon == Weapon::Staff) {
+    d.Add(Stroke(anchor, j.gripBase, j.bladeTip, 1.5f, 1.9f), Painted(StaffWood, w));
+    d.Add(Dot(anchor, j.bladeTip, 2.8f), Painted(c.trim, w));
+    return;
+  }
+  if (g.weapon == Weapon::Hammer) {
+    d.Add(Stroke(anchor, j.gripBase, j.bladeTip, 1.5f, 1.7f), Painted(StaffWood, w));
+    const Point head = j.bladeTip - along * 2.0f;
+    d.Add(Shape(anchor,
+                {head + across * 6.5f + along * 3.5f, head - across * 5.0f + along * 3.5f,
+                 head - across * 5.0f - along * 3.5f, head + across * 6.5f - along * 3.5f},
+                0.8f),
+          Painted(c.metal, w));
+    return;
+  }
   if (g.weapon == Weapon::Spear) {
     d.Add(Stroke(anchor, j.gripBase, j.bladeTip - along * 9.0f, 1.7f, 1.7f), Painted(c.vest, w));
     const Point base = j.bladeTip - along * 10.0f;
@@ -196,6 +222,51 @@ void DrawScarfWrap(Drawing& d, const Style& s, const BipedJoints& j, Point ancho
   const Point middle = j.neck + up * 1.5f;
   d.Add(Stroke(anchor, middle - across * 4.5f, middle + across * 4.0f, 3.2f, 3.0f),
         Painted(s.palette.accent, s.biped.outline));
+}
+
+// A sack slung on the back; its strap crosses the chest over the jerkin.
+void DrawSack(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
+  const BipedBuild& b = s.biped;
+  const Point up = (j.neck - j.pelvis) * (1.0f / Length(j.neck - j.pelvis));
+  const Point front{up.y, -up.x};
+  const Point middle = Lerp(j.pelvis, j.neck, 0.55f) - front * (b.chestRadius * 0.95f);
+  d.Add(Part{{Dot(anchor, middle, b.chestRadius * 0.95f),
+              Stroke(anchor, middle, middle + up * (b.chestRadius * 1.25f), b.chestRadius * 0.5f,
+                     b.chestRadius * 0.25f)},
+             Painted(s.gear.sackColor, b.outline)});
+}
+
+void DrawSackStrap(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
+  const BipedBuild& b = s.biped;
+  const Point up = (j.neck - j.pelvis) * (1.0f / Length(j.neck - j.pelvis));
+  const Point front{up.y, -up.x};
+  d.Add(Stroke(anchor, j.neck - up * (b.chestRadius * 0.4f) - front * (b.chestRadius * 0.5f),
+               j.pelvis + up * 5.0f + front * (b.hipRadius * 0.8f), 1.3f, 1.3f),
+        Painted(s.palette.belt, b.outline * 0.8f));
+}
+
+// A skirt hangs from below the belt and flares over both legs to the hem.
+void DrawSkirt(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
+  const BipedBuild& b = s.biped;
+  const float share = s.gear.skirt;
+  const Point up = (j.neck - j.pelvis) * (1.0f / Length(j.neck - j.pelvis));
+  const Point front{up.y, -up.x};
+  auto alongLeg = [&](int i) {
+    const float reach = share * (b.thigh + b.shin);
+    if (reach <= b.thigh) return Lerp(j.hip[i], j.knee[i], reach / b.thigh);
+    return Lerp(j.knee[i], j.ankle[i], std::min(1.0f, (reach - b.thigh) / b.shin));
+  };
+  const Point nearHem = alongLeg(Near);
+  const Point farHem = alongLeg(Far);
+  const Point apart = nearHem - farHem;
+  const bool nearLeads = apart.x * front.x + apart.y * front.y >= 0.0f;
+  const float flare = b.thighRadius * 1.1f + 3.0f * share;
+  const Point waist = j.pelvis + up * 1.0f;
+  d.Add(Shape(anchor,
+              {waist + front * b.hipRadius, (nearLeads ? nearHem : farHem) + front * flare,
+               (nearLeads ? farHem : nearHem) - front * flare, waist - front * b.hipRadius},
+              1.5f),
+        Painted(s.gear.skirtColor, b.outline));
 }
 
 // A chain that starts at the hips, curls up and widens towards its middle.
@@ -264,6 +335,34 @@ void DrawShield(Drawing& d, const Style& s, const BipedPose& pose, const BipedJo
   d.Add(Dot(anchor, center + Point{0.0f, 1.0f}, 2.6f), Painted(s.palette.trim, w));
 }
 
+// Long hair falls down the back; a ponytail or a bun is gathered behind the crown.
+void DrawHairBehind(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
+  const float r = s.biped.headRadius;
+  const Point h = j.head;
+  const Point back = Direction(j.headAngle + 180.0f);
+  const Paint paint = Painted(s.palette.hair, s.biped.outline);
+  switch (s.gear.hair) {
+    case Hair::Long:
+      d.Add(Stroke(anchor, h + back * (r * 0.45f), h + back * (r * 0.55f) + Point{0.0f, -r * 1.9f},
+                   r * 0.95f, r * 0.6f),
+            paint);
+      break;
+    case Hair::Ponytail: {
+      const Point tie = h + Direction(j.headAngle + 150.0f) * (r * 0.95f);
+      d.Add(Part{{Dot(anchor, tie, r * 0.3f),
+                  Stroke(anchor, tie, tie + back * (r * 0.7f) + Point{0.0f, -r * 1.3f}, r * 0.34f,
+                         r * 0.16f)},
+                 paint});
+      break;
+    }
+    case Hair::Bun:
+      d.Add(Dot(anchor, h + Direction(j.headAngle + 135.0f) * (r * 1.0f), r * 0.48f), paint);
+      break;
+    default:
+      break;
+  }
+}
+
 void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoints& j,
               Point anchor) {
   const BipedBuild& b = s.biped;
@@ -281,7 +380,8 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
                 Stroke(anchor, h + Direction(face + 180.0f) * r, neckBase + Direction(face + 180.0f) * 3.0f,
                        r * 0.6f, 4.0f)},
                Painted(s.gear.headgearColor, w)});
-  } else {
+  } else if (s.gear.hair != Hair::Bald) {
+    DrawHairBehind(d, s, j, anchor);
     d.Add(Dot(anchor, h + Direction(face + 165.0f) * 2.6f + Direction(face + 90.0f) * 0.8f,
               r * 1.02f),
           Painted(c.hair, w));
@@ -296,7 +396,22 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
                 0.6f),
           Painted(c.skin, w));
   } else {
-    d.Add(Dot(anchor, h + Direction(face + 185.0f) * (r * 0.2f), r * 0.26f), Painted(c.skin, w));
+    // Taller than wide, with the hollow of the ear inside, so that it reads as no eye.
+    const Point ear = h + Direction(face + 185.0f) * (r * 0.2f);
+    const Point earUp = Direction(face + 90.0f) * (r * 0.1f);
+    d.Add(Stroke(anchor, ear + earUp, ear - earUp, r * 0.24f, r * 0.2f), Painted(c.skin, w));
+    d.Add(Stroke(anchor, ear + earUp * 0.8f + Direction(face) * (r * 0.05f),
+                 ear - earUp * 0.6f + Direction(face) * (r * 0.08f), r * 0.05f, r * 0.04f),
+          Flat(Scaled(c.skin, 0.7f)));
+  }
+  if (s.gear.beard) {
+    // From below the ear along the jaw, hanging from the chin.
+    auto at = [&](float degrees, float reach) { return h + Direction(face + degrees) * (r * reach); };
+    d.Add(Shape(anchor,
+                {at(-150.0f, 0.8f), at(-100.0f, 1.1f), at(-72.0f, 1.35f), at(-38.0f, 0.9f),
+                 at(-55.0f, 0.55f), at(-130.0f, 0.4f)},
+                r * 0.15f),
+          Painted(c.hair, w));
   }
   // Face: nose, eye and mouth on the front of the head.
   // A bigger nose reaches further out and hooks down.
@@ -327,6 +442,7 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
   }
   switch (s.gear.headgear) {
     case Headgear::None:
+      if (s.gear.hair == Hair::Bald) break;
       d.Add(Stroke(anchor, h + Direction(face + 150.0f) * (r * 0.8f), h + Direction(face + 55.0f) * (r * 0.85f),
                    r * 0.34f, r * 0.28f),
             Painted(c.hair, w));
@@ -338,9 +454,9 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
       break;
     case Headgear::Helmet:
       d.Add(Shape(anchor,
-                  {h + Direction(face + 10.0f) * (r * 1.12f), h + Direction(face + 60.0f) * (r * 1.15f),
+                  {h + Direction(face + 30.0f) * (r * 1.1f), h + Direction(face + 70.0f) * (r * 1.15f),
                    h + Direction(face + 120.0f) * (r * 1.15f), h + Direction(face + 190.0f) * (r * 1.12f),
-                   h + Direction(face + 200.0f) * (r * 0.5f), h + Direction(face + 20.0f) * (r * 0.3f)},
+                   h + Direction(face + 200.0f) * (r * 0.5f), h + Direction(face + 40.0f) * (r * 0.8f)},
                   1.0f),
             Painted(s.gear.headgearColor, w));
       break;
@@ -454,6 +570,7 @@ void DrawBiped(Drawing& d, const Style& s, const BipedPose& pose, Point anchor,
   }
   if (s.gear.scarf) DrawScarfEnd(d, s, pose, j, anchor);
   if (s.gear.tailSegments > 0) DrawBipedTail(d, s, j, anchor);
+  if (s.gear.sack) DrawSack(d, s, j, anchor);
   const bool shieldInFront = ShieldInFront(s, pose);
   if (s.gear.shield && !shieldInFront) DrawShield(d, s, pose, j, anchor);
   DrawArm(d, s, j, Far, anchor, FarSideShade);
@@ -473,7 +590,9 @@ void DrawBiped(Drawing& d, const Style& s, const BipedPose& pose, Point anchor,
                1.9f, 1.9f),
         Painted(c.belt, b.outline));
   d.Add(Dot(anchor, beltMiddle + front * (b.hipRadius - 2.0f), 1.6f), Painted(c.trim, b.outline * 0.7f));
+  if (s.gear.sack) DrawSackStrap(d, s, j, anchor);
   DrawLeg(d, s, j, Near, anchor, 1.0f);
+  if (s.gear.skirt > 0.0f) DrawSkirt(d, s, j, anchor);
   DrawHead(d, s, pose, j, anchor);
   if (s.gear.shield && shieldInFront) DrawShield(d, s, pose, j, anchor);
   DrawArm(d, s, j, Near, anchor, 1.0f);

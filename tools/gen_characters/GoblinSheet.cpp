@@ -1,9 +1,8 @@
 // The goblins' sheets: a small, hunched, green-skinned goblin with long ears, a hooked nose
 // and a notched cleaver. The plain sheet shows it without its round wooden shield, the
 // shielded sheet with it; the guard raises the shield on either sheet, because the game's
-// shield volumes stand before the goblin while it guards. The DemoGoblin is cut from the plain
-// sheet: where its cells are the goblin's it shows the goblin, in cells of its own it is a
-// training goblin in padded red with a wooden blade.
+// shield volumes stand before the goblin while it guards. The DemoGoblin, a training goblin in
+// padded red with a wooden blade, has cells of its own on the plain sheet.
 
 #include "GoblinSheet.h"
 

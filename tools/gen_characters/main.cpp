@@ -9,6 +9,7 @@
 #include "DemoWallSheet.h"
 #include "GoblinSheet.h"
 #include "NidhoggletSheet.h"
+#include "NPCSheets.h"
 #include "PlayerSheet.h"
 #include "RatatoskrSheet.h"
 
@@ -25,5 +26,6 @@ int main(int argc, char** argv) {
   saved = figures::DrawGoblinSheets(content, contact) && saved;
   saved = figures::DrawDemoWallSheet(content, contact) && saved;
   saved = figures::DrawDemoEnemySheets(content, contact) && saved;
+  saved = figures::DrawNPCSheets(content, contact) && saved;
   return saved ? 0 : 1;
 }
