@@ -1,0 +1,59 @@
+#include "editor/EditorWidgets.h"
+
+#include "editor/DebugButton.h"
+#include "editor/EditorLayout.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
+#include "engine/TextDrawing.h"
+#include "engine/draw/Quad.h"
+#include "platform/TextFont.h"
+
+namespace EditorWidgets {
+
+std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y,
+                                     const Color4& fill) {
+  auto quad = std::make_unique<Quad>();
+  quad->SetDimensions(width, height, 0.0f);
+  quad->SetAltPositionXYZ(x, y, 0.0f);
+  quad->SetFillColor(fill);
+  return quad;
+}
+
+float TitleBarY(const ScreenBox& panel) { return panel.top + EditorLayout::TitleBarBelowPanelTop; }
+
+std::unique_ptr<Quad> MakeTitleBar(const ScreenBox& panel) {
+  return MakeScreenQuad(panel.Width() - EditorLayout::TitleBarNarrowing,
+                        EditorLayout::TitleBarHeight, (panel.left + panel.right) / 2,
+                        TitleBarY(panel), TitleBarShade);
+}
+
+std::unique_ptr<Quad> MakeListRow(const std::string& name) {
+  const float textWidth =
+      SmallFont ? static_cast<float>(SmallFont->Measure(StringToWString(name)).width) : 0.0f;
+  auto row = MakeScreenQuad(textWidth + RowPadding, RowHeight, 0.0f, 0.0f, RowColor);
+  row->SetName(name);
+  return row;
+}
+
+void PlaceListRow(Quad& row, float left, float y) {
+  row.SetAltPositionXYZ(left + row.width / 2, y, row.altPosition.z);
+}
+
+void DrawCaption(const std::wstring& text, float x, float y, const Color4& color) {
+  DrawTextAligned(SmallFont, x, y, 0.0f, text, color.ToD3DColor(), AlignLeft, AlignQuarterUp);
+}
+
+void DrawCaption(const std::wstring& text, float x, float y) {
+  DrawCaption(text, x, y, DebugButtonColors::Text);
+}
+
+void DrawButtonCaption(const std::wstring& text, const Quad& button, const Color4& color) {
+  DrawTextAligned(SmallFont, button.altPosition.x, button.altPosition.y, 0.0f, text,
+                  color.ToD3DColor(), AlignCenter, AlignQuarterUp);
+}
+
+void DrawButtonCaption(const std::wstring& text, const Quad& button) {
+  DrawButtonCaption(text, button, DebugButtonColors::Text);
+}
+
+}  // namespace EditorWidgets
