@@ -1,15 +1,17 @@
 // Draws the cells of the interface atlas that the map triggers cut (the speech bubble that
 // hangs over a conversation or a shop, on which the action key's name is written in black),
-// the player's interface corner and the pause menu. Every other cell of the atlas is kept as
-// it is.
+// the player's interface corner, the pause menu, the shop and the item pictures both share.
+// Every other cell of the atlas is kept as it is.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 
+#include "ItemIcons.h"
 #include "PauseMenu.h"
 #include "PlayerHud.h"
+#include "ShopMenu.h"
 #include "collision/ConversationShape.h"
 #include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
@@ -117,5 +119,7 @@ int main(int argc, char** argv) {
   DrawIndicator(atlas, ConversationShape::IndicatorCell);
   DrawPlayerHud(atlas);
   DrawPauseMenu(atlas);
+  DrawShopMenu(atlas);
+  DrawItemIcons(atlas);
   return atlas.Save("gen_hud") ? 0 : 1;
 }
