@@ -21,6 +21,12 @@ std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y
 
 float TitleBarY(const ScreenBox& panel) { return panel.top + EditorLayout::TitleBarBelowPanelTop; }
 
+ScreenBox TitleBarBox(const ScreenBox& panel) {
+  const float y = TitleBarY(panel);
+  return {panel.left + EditorLayout::TitleBarNarrowing / 2, y - EditorLayout::TitleBarHeight / 2,
+          panel.right - EditorLayout::TitleBarNarrowing / 2, y + EditorLayout::TitleBarHeight / 2};
+}
+
 std::unique_ptr<Quad> MakeTitleBar(const ScreenBox& panel) {
   return MakeScreenQuad(panel.Width() - EditorLayout::TitleBarNarrowing,
                         EditorLayout::TitleBarHeight, (panel.left + panel.right) / 2,

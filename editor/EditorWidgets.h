@@ -30,6 +30,8 @@ std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y
 // A shaded strip across the top of a page's panel.
 std::unique_ptr<Quad> MakeTitleBar(const ScreenBox& panel);
 float TitleBarY(const ScreenBox& panel);
+// Where the title bar of a page's panel lies.
+ScreenBox TitleBarBox(const ScreenBox& panel);
 
 // A row of a list: a screen quad named after its text, as wide as the text and the padding,
 // clear until chosen.

@@ -23,10 +23,8 @@ using EditorWidgets::RowList;
 namespace {
 
 const ScreenBox& Panel() { return Layout::ItemEditorPanel; }
-float TitleY() { return EditorWidgets::TitleBarY(Panel()); }
-float TitleLeft() { return Panel().left + Layout::TitleBarNarrowing / 2; }
-float TitleRight() { return Panel().right - Layout::TitleBarNarrowing / 2; }
-float TitleBottom() { return TitleY() + Layout::TitleBarHeight / 2; }
+const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
+float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t RowsPerPage = Layout::RowColumns * Layout::RowsPerColumn;
 
 std::unique_ptr<DebugButton> TitleButton(float x, const char* label) {
@@ -68,11 +66,11 @@ void MenuDebug::BuildItemEditor() {
   m_itemStore = std::make_unique<ItemStore>();
   m_itemListPanel = Layout::MakeBar(Panel());
   m_itemListTitleBar = EditorWidgets::MakeTitleBar(Panel());
-  m_saveListButton = TitleButton(TitleLeft() + Layout::SaveListRightOfTitleLeft, "Save List");
-  m_equipmentTab = TitleButton(TitleRight() - Layout::TabLeftOfTitleRight[0], "Equipment");
-  m_runesTab = TitleButton(TitleRight() - Layout::TabLeftOfTitleRight[1], "Runes");
-  m_expendablesTab = TitleButton(TitleRight() - Layout::TabLeftOfTitleRight[2], "Expendables");
-  m_keyItemsTab = TitleButton(TitleRight() - Layout::TabLeftOfTitleRight[3], "Key Items");
+  m_saveListButton = TitleButton(Title.left + Layout::SaveListRightOfTitleLeft, "Save List");
+  m_equipmentTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[0], "Equipment");
+  m_runesTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[1], "Runes");
+  m_expendablesTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[2], "Expendables");
+  m_keyItemsTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[3], "Key Items");
   m_itemChangeButton =
       BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
   m_itemDeleteButton =
@@ -118,8 +116,8 @@ void MenuDebug::LayoutItemRows() {
     const int32_t column = (index / Layout::RowsPerColumn) % Layout::RowColumns;
     const int32_t line = index % Layout::RowsPerColumn;
     EditorWidgets::PlaceListRow(
-        *(*m_currentRows)[i], TitleLeft() + Layout::RowInset + columnWidth * column,
-        TitleBottom() + Layout::FirstItemRowBelowTitle + Layout::RowStep * line);
+        *(*m_currentRows)[i], Title.left + Layout::RowInset + columnWidth * column,
+        Title.bottom + Layout::FirstItemRowBelowTitle + Layout::RowStep * line);
   }
 }
 

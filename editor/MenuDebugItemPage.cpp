@@ -28,10 +28,8 @@ static_assert(MenuDebug::RunePartCount == Rune::PartCount);
 namespace {
 
 const ScreenBox& Panel() { return Layout::ItemEditorPanel; }
-float TitleY() { return EditorWidgets::TitleBarY(Panel()); }
-float TitleLeft() { return Panel().left + Layout::TitleBarNarrowing / 2; }
-float TitleRight() { return Panel().right - Layout::TitleBarNarrowing / 2; }
-float TitleBottom() { return TitleY() + Layout::TitleBarHeight / 2; }
+const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
+float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t FieldsPerPage = Layout::FieldColumns * Layout::FieldsPerColumn;
 constexpr int32_t LastFieldPage = (MenuDebug::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
 
@@ -40,7 +38,7 @@ constexpr int32_t LastFieldPage = (MenuDebug::ItemFieldCount + FieldsPerPage - 1
 std::unique_ptr<DebugButton> TypeButton(int k, const char* label) {
   return std::make_unique<DebugButton>(
       Layout::TypeButtonWidth, Layout::TabHeight, 0.0f,
-      TitleRight() - Layout::FirstTypeButtonLeftOfTitleRight - Layout::TypeButtonStep * k,
+      Title.right - Layout::FirstTypeButtonLeftOfTitleRight - Layout::TypeButtonStep * k,
       TitleY(), 0.0f, label);
 }
 
@@ -75,12 +73,12 @@ void MenuDebug::BuildItemEditPage() {
   m_swordButton = TypeButton(5, "Sword");
   m_daggerButton = TypeButton(6, "Dagger");
   CreateTextBox(this, TextBoxFreeText, m_itemNameBox, Layout::ItemNameWidth, Layout::FieldHeight,
-                0.0f, TitleLeft() + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
+                0.0f, Title.left + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
                 Layout::ItemNameMaxLength, "", "Name");
   CreateTextBox(this, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
                 Layout::FieldHeight, 0.0f,
-                TitleLeft() + Layout::ItemDescriptionRightOfTitleLeft,
-                TitleBottom() + Layout::ItemDescriptionBelowTitle, 0.0f,
+                Title.left + Layout::ItemDescriptionRightOfTitleLeft,
+                Title.bottom + Layout::ItemDescriptionBelowTitle, 0.0f,
                 Layout::ItemDescriptionMaxLength, "Description", "Description");
   const float columnWidth = (Panel().Width() - Layout::FieldColumnNarrowing) / Layout::FieldColumns;
   for (int i = 0; i < ItemFieldCount; ++i) {
@@ -88,9 +86,9 @@ void MenuDebug::BuildItemEditPage() {
     const int row = i % Layout::FieldsPerColumn;
     CreateTextBox(this, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
                   Layout::FieldHeight, 0.0f,
-                  TitleLeft() + columnWidth * static_cast<float>(column + 1) -
+                  Title.left + columnWidth * static_cast<float>(column + 1) -
                       Layout::FieldLeftOfColumnEnd,
-                  TitleBottom() + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
+                  Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
                   Layout::ItemFieldMaxLength, FieldLabel(i), "0");
   }
 }
