@@ -19,8 +19,8 @@
 #include "engine/Texture.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
-#include "player/Player.h"
 #include "platform/SpriteBatch.h"
+#include "player/Player.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
@@ -72,10 +72,9 @@ void MenuDebug::BuildFileDialogs() {
   m_saveButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, saveX,
                                                saveY, DebugButtonColors::Fill);
   PaintRaisedBevel(*m_saveButton);
-  m_saveCancelButton =
-      EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight,
-                                    saveX - Layout::CancelButtonLeftOfOk, saveY,
-                                    DebugButtonColors::Fill);
+  m_saveCancelButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight,
+                                                     saveX - Layout::CancelButtonLeftOfOk, saveY,
+                                                     DebugButtonColors::Fill);
   PaintRaisedBevel(*m_saveCancelButton);
   CreateTextBox(this, TextBoxFreeText, m_mapNameBox, save.Width() - Layout::NameFieldNarrowing,
                 Layout::NameFieldHeight, 0.0f,
@@ -85,13 +84,12 @@ void MenuDebug::BuildFileDialogs() {
 
   const ScreenBox& load = Layout::LoadDialogPanel;
   m_loadDialogPanel = MakeDialogPanel(load, DialogFill);
-  m_fileListPanel = MakeDialogPanel({load.left + Layout::FileListNarrowing / 2,
-                                     load.top + Layout::FileListShortening / 2 -
-                                         Layout::FileListRaise,
-                                     load.right - Layout::FileListNarrowing / 2,
-                                     load.bottom - Layout::FileListShortening / 2 -
-                                         Layout::FileListRaise},
-                                    ColorWhite);
+  m_fileListPanel =
+      MakeDialogPanel({load.left + Layout::FileListNarrowing / 2,
+                       load.top + Layout::FileListShortening / 2 - Layout::FileListRaise,
+                       load.right - Layout::FileListNarrowing / 2,
+                       load.bottom - Layout::FileListShortening / 2 - Layout::FileListRaise},
+                      ColorWhite);
   const float loadX = load.right - Layout::OkButtonFromRight;
   const float loadY = load.bottom - Layout::OkButtonFromBottom;
   m_loadButton = std::make_unique<DebugButton>(Layout::ButtonWidth, Layout::LoadButtonHeight, 0.0f,
@@ -212,9 +210,9 @@ void MenuDebug::BuildFileList(RowList& rows, std::vector<std::string> names) {
   const ScreenBox list = BoxOf(*m_fileListPanel);
   for (std::string& name : names) {
     auto row = EditorWidgets::MakeListRow(name);
-    EditorWidgets::PlaceListRow(*row, list.left + Layout::RowInset,
-                                list.top + Layout::FirstRowBelowTop +
-                                    Layout::RowStep * static_cast<float>(rows.size()));
+    EditorWidgets::PlaceListRow(
+        *row, list.left + Layout::RowInset,
+        list.top + Layout::FirstRowBelowTop + Layout::RowStep * static_cast<float>(rows.size()));
     rows.push_back(std::move(row));
   }
 }
@@ -296,7 +294,8 @@ void MenuDebug::ActOnChosenFile() {
       CloseListDialog();
       break;
     case ModePortalTarget:
-      if (auto* portal = dynamic_cast<Portal*>(m_world->FindModifierByShape(m_targetPortalRegion))) {
+      if (auto* portal =
+              dynamic_cast<Portal*>(m_world->FindModifierByShape(m_targetPortalRegion))) {
         portal->SetTargetMap(MapsFolder + name);
       }
       SetMode(ModeEdit);

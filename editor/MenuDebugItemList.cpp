@@ -28,8 +28,8 @@ float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t RowsPerPage = Layout::RowColumns * Layout::RowsPerColumn;
 
 std::unique_ptr<DebugButton> TitleButton(float x, const char* label) {
-  return std::make_unique<DebugButton>(Layout::TabWidth, Layout::TabHeight, 0.0f, x, TitleY(),
-                                       0.0f, label);
+  return std::make_unique<DebugButton>(Layout::TabWidth, Layout::TabHeight, 0.0f, x, TitleY(), 0.0f,
+                                       label);
 }
 
 std::unique_ptr<DebugButton> BottomButton(float leftOfRight, float height, const char* label) {
@@ -75,13 +75,13 @@ void MenuDebug::BuildItemEditor() {
       BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
   m_itemDeleteButton =
       BottomButton(Layout::ListButtonLeftOfRight[1], Layout::ButtonHeight, "Delete");
-  m_itemNewButton = BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
+  m_itemNewButton =
+      BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
   m_itemListCancelButton =
       BottomButton(Layout::ListButtonLeftOfRight[3], Layout::ButtonHeight, "Cancel");
   m_itemSaveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
-  m_itemEditCancelButton =
-      BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
-                   Layout::LoadButtonHeight, "Cancel");
+  m_itemEditCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
+                                        Layout::LoadButtonHeight, "Cancel");
   BuildItemEditPage();
 }
 
@@ -177,7 +177,7 @@ void MenuDebug::PressOnItemList() {
     return;
   }
   const std::array<RowList*, 4> categories = {&m_equipmentRows, &m_runeRows, &m_expendableRows,
-                                               &m_keyItemRows};
+                                              &m_keyItemRows};
   const std::array<DebugButton*, 4> tabs = ItemTabs();
   for (size_t i = 0; i < tabs.size(); ++i) {
     if (!tabs[i]->Contains(mouse)) continue;
@@ -274,8 +274,7 @@ void MenuDebug::DrawItemList() {
   const size_t end = std::min(first + RowsPerPage, m_currentRows->size());
   for (size_t i = first; i < end; ++i) (*m_currentRows)[i]->DrawScreen();
   const std::array<DebugButton*, 4> buttons = {m_itemChangeButton.get(), m_itemDeleteButton.get(),
-                                               m_itemNewButton.get(),
-                                               m_itemListCancelButton.get()};
+                                               m_itemNewButton.get(), m_itemListCancelButton.get()};
   m_itemChangeButton->SetEnabled(m_selectedRow != nullptr);
   m_itemDeleteButton->SetEnabled(m_selectedRow != nullptr);
   for (DebugButton* button : buttons) button->DrawBox();

@@ -31,15 +31,16 @@ const ScreenBox& Panel() { return Layout::ItemEditorPanel; }
 const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
 float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t FieldsPerPage = Layout::FieldColumns * Layout::FieldsPerColumn;
-constexpr int32_t LastFieldPage = (MenuDebug::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
+constexpr int32_t LastFieldPage =
+    (MenuDebug::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
 
 // The type and part buttons stand in a row from the right end of the title bar: the k-th of
 // Boots, Gauntlet, Armor, Headgear, Weapon, Sword, Dagger.
 std::unique_ptr<DebugButton> TypeButton(int k, const char* label) {
   return std::make_unique<DebugButton>(
       Layout::TypeButtonWidth, Layout::TabHeight, 0.0f,
-      Title.right - Layout::FirstTypeButtonLeftOfTitleRight - Layout::TypeButtonStep * k,
-      TitleY(), 0.0f, label);
+      Title.right - Layout::FirstTypeButtonLeftOfTitleRight - Layout::TypeButtonStep * k, TitleY(),
+      0.0f, label);
 }
 
 std::string FieldLabel(int field) {
@@ -76,20 +77,19 @@ void MenuDebug::BuildItemEditPage() {
                 0.0f, Title.left + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
                 Layout::ItemNameMaxLength, "", "Name");
   CreateTextBox(this, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
-                Layout::FieldHeight, 0.0f,
-                Title.left + Layout::ItemDescriptionRightOfTitleLeft,
+                Layout::FieldHeight, 0.0f, Title.left + Layout::ItemDescriptionRightOfTitleLeft,
                 Title.bottom + Layout::ItemDescriptionBelowTitle, 0.0f,
                 Layout::ItemDescriptionMaxLength, "Description", "Description");
   const float columnWidth = (Panel().Width() - Layout::FieldColumnNarrowing) / Layout::FieldColumns;
   for (int i = 0; i < ItemFieldCount; ++i) {
     const int column = (i / Layout::FieldsPerColumn) % Layout::FieldColumns;
     const int row = i % Layout::FieldsPerColumn;
-    CreateTextBox(this, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
-                  Layout::FieldHeight, 0.0f,
-                  Title.left + columnWidth * static_cast<float>(column + 1) -
-                      Layout::FieldLeftOfColumnEnd,
-                  Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
-                  Layout::ItemFieldMaxLength, FieldLabel(i), "0");
+    CreateTextBox(
+        this, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
+        Layout::FieldHeight, 0.0f,
+        Title.left + columnWidth * static_cast<float>(column + 1) - Layout::FieldLeftOfColumnEnd,
+        Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
+        Layout::ItemFieldMaxLength, FieldLabel(i), "0");
   }
 }
 
@@ -102,19 +102,19 @@ void MenuDebug::LoadEditedItem() {
     SelectRunePartButton(m_weaponButton.get());
   } else if (m_currentRows == &m_equipmentRows && m_editedItem->typeWord == TypeWordEquipment) {
     const std::array<std::pair<DebugButton*, bool>, 7> places = {{
-        {m_daggerButton.get(), m_editedItem->slot == SlotWeapon &&
-                                   m_editedItem->weaponKind == WeaponKindDagger},
-        {m_swordButton.get(), m_editedItem->slot == SlotWeapon &&
-                                  m_editedItem->weaponKind == WeaponKindSword},
-        {m_spearButton.get(), m_editedItem->slot == SlotWeapon &&
-                                  m_editedItem->weaponKind == WeaponKindSpear},
+        {m_daggerButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindDagger},
+        {m_swordButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindSword},
+        {m_spearButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindSpear},
         {m_headgearButton.get(), m_editedItem->slot == SlotHeadgear},
         {m_armorButton.get(), m_editedItem->slot == SlotArmor},
         {m_gauntletButton.get(), m_editedItem->slot == SlotGauntlets},
         {m_bootsButton.get(), m_editedItem->slot == SlotBoots},
     }};
-    const auto place = std::find_if(places.begin(), places.end(),
-                                    [](const auto& each) { return each.second; });
+    const auto place =
+        std::find_if(places.begin(), places.end(), [](const auto& each) { return each.second; });
     SelectEquipmentTypeButton(place == places.end() ? nullptr : place->first);
   }
 }
@@ -131,9 +131,9 @@ void MenuDebug::LoadFieldsFromStats(const StatBlock& stats) {
 }
 
 void MenuDebug::SelectEquipmentTypeButton(DebugButton* button) {
-  for (DebugButton* each : {m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(),
-                            m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
-                            m_bootsButton.get()}) {
+  for (DebugButton* each :
+       {m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(),
+        m_armorButton.get(), m_gauntletButton.get(), m_bootsButton.get()}) {
     each->SetEnabled(each == button);
   }
 }
@@ -143,8 +143,8 @@ void MenuDebug::SelectRunePartButton(DebugButton* button) {
 }
 
 std::array<DebugButton*, MenuDebug::RunePartCount> MenuDebug::RunePartButtons() const {
-  return {m_weaponButton.get(), m_headgearButton.get(), m_armorButton.get(),
-          m_gauntletButton.get(), m_bootsButton.get()};
+  return {m_weaponButton.get(), m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
+          m_bootsButton.get()};
 }
 
 void MenuDebug::RefileEditedEquipment() {
@@ -271,7 +271,7 @@ void MenuDebug::DrawItemEdit() {
   m_itemEditTitleBar->DrawScreen();
   std::vector<DebugButton*> buttons;
   if (m_currentRows == &m_equipmentRows) {
-    buttons = {m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(),
+    buttons = {m_daggerButton.get(),   m_swordButton.get(), m_spearButton.get(),
                m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
                m_bootsButton.get()};
   } else if (m_currentRows == &m_runeRows) {

@@ -76,12 +76,12 @@ void MenuDebug::BuildSettingsPage() {
 
   const float okX = Panel().right - Layout::OkButtonFromRight;
   const float buttonY = Panel().bottom - Layout::OkButtonFromBottom;
-  m_settingsOkButton =
-      MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY, DebugButtonColors::Fill);
+  m_settingsOkButton = MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY,
+                                      DebugButtonColors::Fill);
   PaintRaisedBevel(*m_settingsOkButton);
   m_settingsCancelButton =
       MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX - Layout::CancelButtonLeftOfOk,
-                 buttonY, DebugButtonColors::Fill);
+                     buttonY, DebugButtonColors::Fill);
   PaintRaisedBevel(*m_settingsCancelButton);
 
   m_savedBackground = ClearColor;

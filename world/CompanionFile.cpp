@@ -37,13 +37,14 @@ uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_
 Texture* TextureFromPath(const std::vector<std::unique_ptr<Texture>>& textures,
                          const std::string& path) {
   if (path.empty() || path == NoTextureToken) return nullptr;
-  const auto found =
-      std::find_if(textures.begin(), textures.end(),
-                   [&path](const std::unique_ptr<Texture>& texture) { return texture->path == path; });
+  const auto found = std::find_if(
+      textures.begin(), textures.end(),
+      [&path](const std::unique_ptr<Texture>& texture) { return texture->path == path; });
   return found == textures.end() ? nullptr : found->get();
 }
 
-PaletteElement ReadElement(std::istream& in, const std::vector<std::unique_ptr<Texture>>& textures) {
+PaletteElement ReadElement(std::istream& in,
+                           const std::vector<std::unique_ptr<Texture>>& textures) {
   PaletteElement element = NewElement();
   Quad& quad = *element.quad;
   std::string path;

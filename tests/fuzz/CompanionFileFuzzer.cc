@@ -17,8 +17,8 @@ namespace {
 const std::vector<std::unique_ptr<Texture>>& Textures() {
   static const std::vector<std::unique_ptr<Texture>> textures = [] {
     std::vector<std::unique_ptr<Texture>> loaded;
-    loaded.push_back(std::make_unique<Texture>("Content\\Textures\\Tiles\\Planks.png", L"Planks",
-                                               256, 256));
+    loaded.push_back(
+        std::make_unique<Texture>("Content\\Textures\\Tiles\\Planks.png", L"Planks", 256, 256));
     loaded.push_back(std::make_unique<Texture>("a", L"a", 8, 8));
     return loaded;
   }();

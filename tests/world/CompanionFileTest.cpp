@@ -55,9 +55,9 @@ TEST_F(CompanionFileReading, TheBlankPaletteHoldsTenPagesOfTenEmptyWhiteCells) {
 }
 
 TEST_F(CompanionFileReading, FifteenTokensMakeOneTemplateWhateverTheLinesAre) {
-  for (const char* text : {"0 0 0 32 32 1 0 90 2 2 3 255 255 0 0\n",
-                           "0\n0 0\n32 32 1\n0 90 2 2\n3 255 255 0 0",
-                           "0 0 0 32 32 1 0 90 2 2 3 255 255 0 0 0 0 0 32 32 1 0 90 2 2 3 255 255 0 0"}) {
+  for (const char* text :
+       {"0 0 0 32 32 1 0 90 2 2 3 255 255 0 0\n", "0\n0 0\n32 32 1\n0 90 2 2\n3 255 255 0 0",
+        "0 0 0 32 32 1 0 90 2 2 3 255 255 0 0 0 0 0 32 32 1 0 90 2 2 3 255 255 0 0"}) {
     SCOPED_TRACE(text);
     const PrimitiveList pages = Read(text);
     const PaletteElement& element = First(pages);
@@ -77,8 +77,9 @@ TEST_F(CompanionFileReading, FifteenTokensMakeOneTemplateWhateverTheLinesAre) {
 }
 
 TEST_F(CompanionFileReading, TexturesAreFoundByTheirExactPathAndColoursKeepTheirLowByte) {
-  const PrimitiveList pages = Read(std::string(PlanksPath) + " 0 0 256 32 0 1 0 1 1 0 256 511 -1 7\n" +
-                                   "content\\textures\\tiles\\planks.png 0 0 8 8 0 0 0 1 1 0 1 1 1 1\n");
+  const PrimitiveList pages =
+      Read(std::string(PlanksPath) + " 0 0 256 32 0 1 0 1 1 0 256 511 -1 7\n" +
+           "content\\textures\\tiles\\planks.png 0 0 8 8 0 0 0 1 1 0 1 1 1 1\n");
   EXPECT_EQ(pages[0][0].quad->texture, textures[0].get());
   EXPECT_EQ(pages[0][0].quad->sourceRect.bottom, 32) << "the file's rectangle, not the texture's";
   EXPECT_EQ(pages[0][0].quad->flipVertical, 1);
@@ -87,7 +88,8 @@ TEST_F(CompanionFileReading, TexturesAreFoundByTheirExactPathAndColoursKeepTheir
 }
 
 TEST_F(CompanionFileReading, FromTheFirstBadTokenEveryFieldKeepsItsDefault) {
-  const PrimitiveList pages = Read("0 1 2 3 4 0 0 45 3 1 2 255 1 2 3\n0 1 2 3 4 2 0 45 3 1 2 9 9 9 9\n");
+  const PrimitiveList pages =
+      Read("0 1 2 3 4 0 0 45 3 1 2 255 1 2 3\n0 1 2 3 4 2 0 45 3 1 2 9 9 9 9\n");
   EXPECT_EQ(pages[0][0].firstNumber, 45.0f) << "the first template reads whole";
   const PaletteElement& cut = pages[0][1];
   EXPECT_EQ(cut.quad->sourceRect.bottom, 4) << "read before the bad flip";
