@@ -61,7 +61,6 @@ class MenuShop : public Menu {
   // Only the music is fed: the world stays frozen.
   void Update(float dt) override;
   void Draw() override;
-  void DrawDebugOverlay() override {}
 
   // The shop's own stock becomes a copy of the source, which stays with its owner. The first
   // call makes the stock; later calls refill it.

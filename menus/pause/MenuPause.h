@@ -58,7 +58,6 @@ class MenuPause : public Menu {
   // Only the music is fed: the world stays frozen.
   void Update(float dt) override;
   void Draw() override;
-  void DrawDebugOverlay() override {}
 
   // Back to play at full volume.
   void Resume();

@@ -5,12 +5,6 @@
 
 namespace menu_paint {
 
-namespace {
-
-constexpr int Samples = 4;
-
-}  // namespace
-
 using figures::Capsule;
 using figures::Polygon;
 

@@ -57,6 +57,9 @@ float PolygonDistance(Point p, std::vector<Point> corners);
 // A box of fill inside a border of the given width; nothing outside it.
 uint32_t BorderedBox(float distance, float border, uint32_t borderColor, uint32_t fill);
 
+// Samples per pixel along each axis.
+inline constexpr int Samples = 4;
+
 using Sampler = std::function<uint32_t(Point)>;
 
 // Every pixel of the cell from its samples, averaged with premultiplied alpha; the sampler gets
