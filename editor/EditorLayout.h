@@ -72,8 +72,8 @@ constexpr float NameFieldLeftShift = 15.0f;
 constexpr float NameFieldHeight = 20.0f;
 constexpr int32_t MapNameMaxLength = 50;
 constexpr float DialogTextInset = 5.0f;
-// A line under a dialog's field: why a file was not written.
-constexpr float MessageBelowField = 30.0f;
+// A line between a dialog's field and its buttons: why a file was not written.
+constexpr float MessageBelowField = 22.0f;
 // The list dialog: a panel of two thirds of the window, the white list area inside it, and
 // the rows down the list area.
 constexpr ScreenBox LoadDialogPanel{Width / 6, Height / 6, Width * 5 / 6, Height * 5 / 6};
@@ -85,22 +85,23 @@ constexpr float RowInset = 5.0f;
 constexpr float FirstRowBelowTop = 15.0f;
 constexpr float RowStep = 21.0f;
 constexpr float RowTextInset = 10.0f;
-constexpr float ListHeaderAboveTop = 3.0f;
 
 // The item editor's two pages share one panel 10 pixels inside the window.
 constexpr ScreenBox ItemEditorPanel{10.0f, 10.0f, Width - 10.0f, Height - 10.0f};
-constexpr float TabWidth = 60.0f;
+constexpr float SaveListWidth = 60.0f;
 constexpr float TabHeight = 26.0f;
 constexpr float SaveListRightOfTitleLeft = 100.0f;
-// The tabs Equipment, Runes, Expendables and Key Items, left of the title bar's right end.
-constexpr float TabLeftOfTitleRight[] = {230.0f, 165.0f, 100.0f, 35.0f};
+// The tabs Equipment, Runes, Expendables and Key Items, left of the title bar's right end, each
+// wide enough for its label.
+constexpr float TabWidth = 70.0f;
+constexpr float TabLeftOfTitleRight[] = {260.0f, 185.0f, 110.0f, 35.0f};
 // The list page's Change, Delete, New Item and Cancel, left of the panel's right edge.
 constexpr float ListButtonLeftOfRight[] = {55.0f, 160.0f, 265.0f, 370.0f};
 // The edit page's type and part buttons: Boots first at the right end of the title bar, each
-// next one further left.
-constexpr float TypeButtonWidth = 40.0f;
-constexpr float FirstTypeButtonLeftOfTitleRight = 25.0f;
-constexpr float TypeButtonStep = 42.0f;
+// next one further left, each wide enough for the longest label.
+constexpr float TypeButtonWidth = 56.0f;
+constexpr float FirstTypeButtonLeftOfTitleRight = 33.0f;
+constexpr float TypeButtonStep = 58.0f;
 constexpr float ItemNameWidth = 255.0f;
 constexpr float ItemNameRightOfTitleLeft = 132.0f;
 constexpr float ItemDescriptionWidth = 700.0f;
@@ -121,7 +122,7 @@ constexpr float FieldColumnNarrowing = 25.0f;
 constexpr float FieldLeftOfColumnEnd = 15.0f;
 constexpr float FirstFieldBelowTitle = 41.0f;
 constexpr int32_t ItemFieldMaxLength = 7;
-// The page line ends this far left of the first tab or type button.
+// The page line ends this far left of the list page's first tab or the edit page's Cancel.
 constexpr float PageLineGap = 10.0f;
 // Text on a row begins this far inside it.
 constexpr float ItemRowTextInset = 4.0f;

@@ -34,11 +34,15 @@ std::unique_ptr<Quad> MakeTitleBar(const ScreenBox& panel) {
 }
 
 std::unique_ptr<Quad> MakeListRow(const std::string& name) {
-  const float textWidth =
-      SmallFont ? static_cast<float>(SmallFont->Measure(StringToWString(name)).width) : 0.0f;
-  auto row = MakeScreenQuad(textWidth + RowPadding, RowHeight, 0.0f, 0.0f, RowColor);
+  auto row = MakeScreenQuad(0.0f, RowHeight, 0.0f, 0.0f, RowColor);
+  FitListRow(*row, StringToWString(name));
   row->SetName(name);
   return row;
+}
+
+void FitListRow(Quad& row, const std::wstring& text) {
+  const float textWidth = SmallFont ? static_cast<float>(SmallFont->Measure(text).width) : 0.0f;
+  row.SetDimensions(textWidth + RowPadding, RowHeight, 0.0f);
 }
 
 void PlaceListRow(Quad& row, float left, float y) {
@@ -60,6 +64,14 @@ void DrawButtonCaption(const std::wstring& text, const Quad& button, const Color
 
 void DrawButtonCaption(const std::wstring& text, const Quad& button) {
   DrawButtonCaption(text, button, DebugButtonColors::Text);
+}
+
+void DrawPageLine(int32_t page, int32_t last, const Quad& button) {
+  DrawTextAligned(SmallFont, button.altPosition.x - button.width / 2 - EditorLayout::PageLineGap,
+                  button.altPosition.y, 0.0f,
+                  L"Page " + IntToWString(page) + L" / " + IntToWString(last) +
+                      L" (use arrow keys to change pages)",
+                  DebugButtonColors::Text.ToD3DColor(), AlignRight, AlignQuarterUp);
 }
 
 }  // namespace EditorWidgets

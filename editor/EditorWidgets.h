@@ -3,6 +3,7 @@
 // Small pieces the debug menu's pages share: plain screen quads, the pages' title bars, list
 // rows and captions.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ ScreenBox TitleBarBox(const ScreenBox& panel);
 // A row of a list: a screen quad named after its text, as wide as the text and the padding,
 // clear until chosen.
 std::unique_ptr<Quad> MakeListRow(const std::string& name);
+// Makes the row as wide as the text it shows and the padding.
+void FitListRow(Quad& row, const std::wstring& text);
 // The row's left edge at left, its middle at y.
 void PlaceListRow(Quad& row, float left, float y);
 using RowList = std::vector<std::unique_ptr<Quad>>;
@@ -46,5 +49,7 @@ void DrawCaption(const std::wstring& text, float x, float y, const Color4& color
 void DrawCaption(const std::wstring& text, float x, float y);
 void DrawButtonCaption(const std::wstring& text, const Quad& button, const Color4& color);
 void DrawButtonCaption(const std::wstring& text, const Quad& button);
+// "Page p / last (...)" ending a little left of the button, level with it.
+void DrawPageLine(int32_t page, int32_t last, const Quad& button);
 
 }  // namespace EditorWidgets

@@ -335,8 +335,9 @@ void MenuDebug::DrawListDialog() {
   const wchar_t* header = m_mode == ModeMusic
                               ? L"Files are loaded from the \" Content\\Audio\\ \" directory."
                               : L"Files are loaded from the \" Content\\Maps\\ \" directory.";
-  DrawTextAligned(SmallFont, list.left, list.top - Layout::ListHeaderAboveTop, 0.0f, header,
-                  DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignMiddle);
+  // The header stands in the band between the panel's top edge and the list's.
+  DrawTextAligned(SmallFont, list.left, (BoxOf(*m_loadDialogPanel).top + list.top) / 2, 0.0f,
+                  header, DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignMiddle);
   for (const std::unique_ptr<Quad>& row : rows) {
     DrawCaption(StringToWString(row->GetName()), list.left + Layout::RowTextInset,
                 row->altPosition.y);

@@ -27,9 +27,12 @@ const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
 float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t RowsPerPage = Layout::RowColumns * Layout::RowsPerColumn;
 
-std::unique_ptr<DebugButton> TitleButton(float x, const char* label) {
-  return std::make_unique<DebugButton>(Layout::TabWidth, Layout::TabHeight, 0.0f, x, TitleY(), 0.0f,
-                                       label);
+std::unique_ptr<DebugButton> TitleButton(float width, float x, const char* label) {
+  return std::make_unique<DebugButton>(width, Layout::TabHeight, 0.0f, x, TitleY(), 0.0f, label);
+}
+
+std::unique_ptr<DebugButton> Tab(int k, const char* label) {
+  return TitleButton(Layout::TabWidth, Title.right - Layout::TabLeftOfTitleRight[k], label);
 }
 
 std::unique_ptr<DebugButton> BottomButton(float leftOfRight, float height, const char* label) {
@@ -66,11 +69,12 @@ void MenuDebug::BuildItemEditor() {
   m_itemStore = std::make_unique<ItemStore>();
   m_itemListPanel = Layout::MakeBar(Panel());
   m_itemListTitleBar = EditorWidgets::MakeTitleBar(Panel());
-  m_saveListButton = TitleButton(Title.left + Layout::SaveListRightOfTitleLeft, "Save List");
-  m_equipmentTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[0], "Equipment");
-  m_runesTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[1], "Runes");
-  m_expendablesTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[2], "Expendables");
-  m_keyItemsTab = TitleButton(Title.right - Layout::TabLeftOfTitleRight[3], "Key Items");
+  m_saveListButton = TitleButton(Layout::SaveListWidth,
+                                 Title.left + Layout::SaveListRightOfTitleLeft, "Save List");
+  m_equipmentTab = Tab(0, "Equipment");
+  m_runesTab = Tab(1, "Runes");
+  m_expendablesTab = Tab(2, "Expendables");
+  m_keyItemsTab = Tab(3, "Key Items");
   m_itemChangeButton =
       BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
   m_itemDeleteButton =
@@ -115,8 +119,11 @@ void MenuDebug::LayoutItemRows() {
     const auto index = static_cast<int32_t>(i);
     const int32_t column = (index / Layout::RowsPerColumn) % Layout::RowColumns;
     const int32_t line = index % Layout::RowsPerColumn;
+    Quad& row = *(*m_currentRows)[i];
+    // The row is chosen by its whole line, list code and place included.
+    EditorWidgets::FitListRow(row, RowText(*m_itemStore, ItemOfRow(row), row.name));
     EditorWidgets::PlaceListRow(
-        *(*m_currentRows)[i], Title.left + Layout::RowInset + columnWidth * column,
+        row, Title.left + Layout::RowInset + columnWidth * column,
         Title.bottom + Layout::FirstItemRowBelowTitle + Layout::RowStep * line);
   }
 }
@@ -281,12 +288,7 @@ void MenuDebug::DrawItemList() {
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   DrawCaption(L"Item Editor", Panel().left + Layout::CaptionInset, TitleY());
-  const Quad& firstTab = *m_equipmentTab->m_quad;
-  DrawTextAligned(SmallFont, firstTab.altPosition.x - firstTab.width / 2 - Layout::PageLineGap,
-                  firstTab.altPosition.y, 0.0f,
-                  L"Page " + IntToWString(m_itemPage) + L" / " + IntToWString(LastItemPage()) +
-                      L" (use arrow keys to change pages)",
-                  DebugButtonColors::Text.ToD3DColor(), AlignRight, AlignQuarterUp);
+  EditorWidgets::DrawPageLine(m_itemPage, LastItemPage(), *m_equipmentTab->m_quad);
   for (size_t i = first; i < end; ++i) {
     const Quad& row = *(*m_currentRows)[i];
     DrawCaption(RowText(*m_itemStore, ItemOfRow(row), row.name),

@@ -284,12 +284,7 @@ void MenuDebug::DrawItemEdit() {
   if (m_activeField) m_caretLine->DrawScreen();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
-  const Quad& dagger = *m_daggerButton->m_quad;
-  DrawTextAligned(SmallFont, dagger.altPosition.x - dagger.width / 2 - Layout::PageLineGap,
-                  dagger.altPosition.y, 0.0f,
-                  L"Page " + IntToWString(m_fieldPage) + L" / " + IntToWString(LastFieldPage) +
-                      L" (use arrow keys to change pages)",
-                  DebugButtonColors::Text.ToD3DColor(), AlignRight, AlignQuarterUp);
+  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, *m_itemEditCancelButton->m_quad);
   m_itemNameBox->Draw();
   m_itemDescriptionBox->Draw();
   const auto [first, end] = FieldsOfPage(m_fieldPage);
