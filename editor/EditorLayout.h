@@ -86,8 +86,8 @@ constexpr float FirstRowBelowTop = 15.0f;
 constexpr float RowStep = 21.0f;
 constexpr float RowTextInset = 10.0f;
 
-// The item editor's two pages share one panel 10 pixels inside the window.
-constexpr ScreenBox ItemEditorPanel{10.0f, 10.0f, Width - 10.0f, Height - 10.0f};
+// The item editor's two pages stand on a panel like the settings page's.
+constexpr ScreenBox ItemEditorPanel = SettingsPanel;
 constexpr float SaveListWidth = 60.0f;
 constexpr float TabHeight = 26.0f;
 constexpr float SaveListRightOfTitleLeft = 100.0f;
