@@ -4,32 +4,13 @@
 #include "collision/Boundary.h"
 #include "engine/Camera.h"
 #include "engine/Globals.h"
-#include "engine/TextDrawing.h"
 #include "player/Player.h"
-#include "platform/Renderer.h"
-#include "platform/SpriteBatch.h"
+#include "world/LoadingScreen.h"
 #include "world/World.h"
 
 namespace {
 
-constexpr uint32_t LoadingBackground = 0xFF000000;
 constexpr Color4 Transparent{0, 0, 0, 0};
-constexpr platform::Vector3 MapLoadTextPosition{60.0f, 30.0f, 0.0f};
-
-// The black screen shown while the other map loads, with its lines under the load switch.
-void ShowLoadingScreen() {
-  if (!Device) return;
-  Device->Clear(LoadingBackground);
-  if (!ShowLoadInfo) return;
-  Device->BeginScene();
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  const uint32_t color = DebugTextColor.ToD3DColor();
-  DrawTextAligned(SmallFont, 20.0f, 20.0f, 0.0f, L"Loading... ", color, AlignLeft, AlignTop);
-  DrawTextAligned(SmallFont, 40.0f, 30.0f, 0.0f, L"Building world... ", color, AlignLeft, AlignTop);
-  if (SpriteRenderer) SpriteRenderer->End();
-  Device->EndScene();
-  Device->Present();
-}
 
 }  // namespace
 
@@ -53,7 +34,7 @@ void Portal::Update(float dt) {
   }
   if (!triggered || timer < FadeSeconds) return;
   if (targetMap != world->GetMapName()) {
-    ShowLoadingScreen();
+    ShowMapLoadingScreen();
     // This portal goes to the deferred-delete list here and stays valid to the frame's end.
     world->ClearLevel();
     ProgressTextPosition = MapLoadTextPosition;

@@ -64,6 +64,69 @@ constexpr float OkButtonFromRight = 55.0f;
 constexpr float OkButtonFromBottom = 15.0f;
 constexpr float CancelButtonLeftOfOk = 105.0f;
 
+// The save dialog: a panel in the middle of the window with the name field and two buttons in
+// its bottom right corner.
+constexpr ScreenBox SaveDialogPanel{Width / 4, Height * 2 / 5, Width * 3 / 4, Height * 3 / 5};
+constexpr float NameFieldNarrowing = 40.0f;
+constexpr float NameFieldLeftShift = 15.0f;
+constexpr float NameFieldHeight = 20.0f;
+constexpr int32_t MapNameMaxLength = 50;
+constexpr float DialogTextInset = 5.0f;
+// A line between a dialog's field and its buttons: why a file was not written.
+constexpr float MessageBelowField = 22.0f;
+// The list dialog: a panel of two thirds of the window, the white list area inside it, and
+// the rows down the list area.
+constexpr ScreenBox LoadDialogPanel{Width / 6, Height / 6, Width * 5 / 6, Height * 5 / 6};
+constexpr float FileListNarrowing = 10.0f;
+constexpr float FileListShortening = 55.0f;
+constexpr float FileListRaise = 5.0f;
+constexpr float LoadButtonHeight = 21.0f;
+constexpr float RowInset = 5.0f;
+constexpr float FirstRowBelowTop = 15.0f;
+constexpr float RowStep = 21.0f;
+constexpr float RowTextInset = 10.0f;
+
+// The item editor's two pages stand on a panel like the settings page's.
+constexpr ScreenBox ItemEditorPanel = SettingsPanel;
+constexpr float SaveListWidth = 60.0f;
+constexpr float TabHeight = 26.0f;
+constexpr float SaveListRightOfTitleLeft = 100.0f;
+// The tabs Equipment, Runes, Expendables and Key Items, left of the title bar's right end, each
+// wide enough for its label.
+constexpr float TabWidth = 70.0f;
+constexpr float TabLeftOfTitleRight[] = {260.0f, 185.0f, 110.0f, 35.0f};
+// The list page's Change, Delete, New Item and Cancel, left of the panel's right edge.
+constexpr float ListButtonLeftOfRight[] = {55.0f, 160.0f, 265.0f, 370.0f};
+// The edit page's type and part buttons: Boots first at the right end of the title bar, each
+// next one further left, each wide enough for the longest label.
+constexpr float TypeButtonWidth = 56.0f;
+constexpr float FirstTypeButtonLeftOfTitleRight = 33.0f;
+constexpr float TypeButtonStep = 58.0f;
+constexpr float ItemNameWidth = 255.0f;
+constexpr float ItemNameRightOfTitleLeft = 132.0f;
+constexpr float ItemDescriptionWidth = 700.0f;
+constexpr float ItemDescriptionRightOfTitleLeft = 410.0f;
+constexpr float ItemDescriptionBelowTitle = 20.0f;
+constexpr int32_t ItemNameMaxLength = 50;
+constexpr int32_t ItemDescriptionMaxLength = 100;
+// Rows of the list page: four columns of 24.
+constexpr int32_t RowColumns = 4;
+constexpr int32_t RowsPerColumn = 24;
+constexpr float RowColumnNarrowing = 25.0f;
+constexpr float FirstItemRowBelowTitle = 20.0f;
+// Fields of the edit page: three columns of 23 on each of four pages.
+constexpr int32_t FieldColumns = 3;
+constexpr int32_t FieldsPerColumn = 23;
+constexpr float FieldWidth = 40.0f;
+constexpr float FieldColumnNarrowing = 25.0f;
+constexpr float FieldLeftOfColumnEnd = 15.0f;
+constexpr float FirstFieldBelowTitle = 41.0f;
+constexpr int32_t ItemFieldMaxLength = 7;
+// The page line ends this far left of the list page's first tab or the edit page's Cancel.
+constexpr float PageLineGap = 10.0f;
+// Text on a row begins this far inside it.
+constexpr float ItemRowTextInset = 4.0f;
+
 // The overlay: the input lines hang below the layer panel at its right, the timing lines grow
 // upward from the page's anchor, the camera lines upward from the property panel's top right.
 constexpr float OverlayLineStep = 10.0f;

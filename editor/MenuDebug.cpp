@@ -16,6 +16,7 @@
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "items/ItemStore.h"
 #include "platform/Platform.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
@@ -30,12 +31,28 @@ constexpr float CaretTurn = 90.0f;
 // The caret line stands 2 pixels inside the field's box at top and bottom.
 constexpr float CaretShortening = 4.0f;
 
+// The companion file beside the map: its last ".gmf" and what follows become ".mef". A name
+// without ".gmf" names no companion file, and the palette starts blank.
+std::string CompanionPathOf(const std::string& mapPath) {
+  const size_t extension = mapPath.rfind(MapExtension);
+  if (extension == std::string::npos) return std::string();
+  return mapPath.substr(0, extension) + CompanionExtension;
+}
+
 }  // namespace
 
 const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   std::array<Page, ModeCount> pages{};
   pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
+  pages[ModeSaveMap] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
+  pages[ModeSaveMef] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
+  pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
+  pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
+  pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
+  pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
+  pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
+  pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
   return pages;
 }();
 
@@ -58,7 +75,11 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   BuildBars();
   BuildToolPanel();
   CollectLayers();
+  BuildFileDialogs();
+  // No map is loaded yet: the palette starts blank.
+  ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
   BuildSettingsPage();
+  BuildItemEditor();
   m_caretLine = std::make_unique<Line>();
   m_caretLine->SetFillColor(CaretColor);
   m_caretLine->SetRotation(CaretTurn);
@@ -69,6 +90,7 @@ MenuDebug::~MenuDebug() = default;
 
 void MenuDebug::Enter() {
   SetMode(ModeEdit);
+  ReadMef(CompanionPathOf(m_world->GetMapName()));
   m_elapsed = 0.0f;
   m_lastAutosaveTick = 0;
   m_autosaveTick = 0;
@@ -163,13 +185,18 @@ void MenuDebug::CollectLayers() {
 void MenuDebug::SetMode(int32_t mode) {
   CloseField();
   m_mode = mode;
+  m_pageMessage.clear();
 }
 
 void MenuDebug::OpenField(TextBox& field) {
+  OpenFieldAt(field, field.MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z));
+}
+
+void MenuDebug::OpenFieldAt(TextBox& field, int32_t index) {
   if (m_activeField != &field) CloseField();
   m_activeField = &field;
-  field.caret = field.MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z);
-  field.anchor = field.caret;
+  field.caret = index;
+  field.anchor = index;
   field.UpdateCaret();
   m_caretLine->SetLength(field.box->height - CaretShortening);
   PlaceCaretLine();

@@ -6,16 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "actors/StatBlock.h"
 #include "editor/DebugSwitches.h"
+#include "editor/EditorWidgets.h"
 #include "engine/Color4.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
+#include "world/CompanionFile.h"
 
 class Camera;
 class DebugButton;
+class Item;
+class ItemStore;
 class Line;
 class Quad;
+class Shape;
 class Sprite;
 class TextBox;
 class Texture;
@@ -79,8 +85,31 @@ class MenuDebug : public Menu {
   // Opens the field under the mouse for typing, caret and anchor at the character there; the
   // field that was open closes.
   void OpenField(TextBox& field);
+  // Opens the field with caret and anchor at the index.
+  void OpenFieldAt(TextBox& field, int32_t index);
   // Caret and anchor go to the end of the closed field's text.
   void CloseField();
+
+  // The map and companion file dialogs. The save dialog of mode 4 (the map) or 5 (the
+  // companion file) opens with the name "map" ready to be typed over.
+  void OpenSaveDialog(int32_t mode);
+  void OpenSaveMapDialog() { OpenSaveDialog(ModeSaveMap); }
+  // The lists show what the folder holds now, nothing chosen.
+  void BuildMapFileList();
+  void BuildMefFileList();
+  // "None" first, then the music files.
+  void BuildMusicList();
+  // Loads the chosen map in place of the current one and starts over on it, the players at
+  // its spawn point.
+  void LoadSelectedMap();
+  // The template pages from the companion file at the path, or blank pages when it does not
+  // open; each page's cells line up along the property panel's top edge.
+  void ReadMef(const std::string& path);
+  // Mode 10: the target of the portal whose region this is, chosen from the map list.
+  void OpenPortalTargetDialog(const Shape* portalRegion);
+
+  // The item editor: its list page opens on the equipment read afresh from the item files.
+  void OpenItemEditor();
 
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
@@ -140,6 +169,75 @@ class MenuDebug : public Menu {
   Color4 m_savedBackground;
   std::array<uint8_t, DebugToggleCount> m_savedToggles{};
 
+  // The template palette: ten pages of ten templates, as the companion file holds them.
+  PrimitiveList m_templatePages;
+
+  // The save dialog (modes 4 and 5).
+  std::unique_ptr<Quad> m_saveDialogPanel;
+  std::unique_ptr<Quad> m_saveButton;
+  std::unique_ptr<Quad> m_saveCancelButton;
+  // The name maps and companion files are saved under, without folder or extension.
+  std::unique_ptr<TextBox> m_mapNameBox;
+  // The list dialog (modes 6, 7, 8 and 10).
+  std::unique_ptr<Quad> m_loadDialogPanel;
+  std::unique_ptr<Quad> m_fileListPanel;
+  std::unique_ptr<DebugButton> m_loadButton;
+  std::unique_ptr<DebugButton> m_loadCancelButton;
+  EditorWidgets::RowList m_mapFileRows;
+  EditorWidgets::RowList m_mefFileRows;
+  EditorWidgets::RowList m_musicFileRows;
+  // The chosen row of the open list, null for none.
+  Quad* m_selectedFileRow = nullptr;
+  // Mode 10's portal, found again by its region whenever it is needed.
+  const Shape* m_targetPortalRegion = nullptr;
+  // One line under a dialog or page whose file could not be written, or whose name is refused;
+  // empty otherwise. A change of mode clears it.
+  std::wstring m_pageMessage;
+
+  // The item editor (modes 11 and 12) works on a store of its own.
+  std::unique_ptr<ItemStore> m_itemStore;
+  EditorWidgets::RowList m_equipmentRows;
+  EditorWidgets::RowList m_runeRows;
+  EditorWidgets::RowList m_expendableRows;
+  EditorWidgets::RowList m_keyItemRows;
+  // The category shown; null until a tab is shown.
+  EditorWidgets::RowList* m_currentRows = nullptr;
+  Quad* m_selectedRow = nullptr;
+  int32_t m_itemPage = 0;
+  Item* m_editedItem = nullptr;
+  std::unique_ptr<Quad> m_itemListPanel;
+  std::unique_ptr<Quad> m_itemListTitleBar;
+  std::unique_ptr<DebugButton> m_equipmentTab;
+  std::unique_ptr<DebugButton> m_runesTab;
+  std::unique_ptr<DebugButton> m_expendablesTab;
+  std::unique_ptr<DebugButton> m_keyItemsTab;
+  std::unique_ptr<DebugButton> m_saveListButton;
+  std::unique_ptr<DebugButton> m_itemChangeButton;
+  std::unique_ptr<DebugButton> m_itemDeleteButton;
+  std::unique_ptr<DebugButton> m_itemNewButton;
+  std::unique_ptr<DebugButton> m_itemListCancelButton;
+  std::unique_ptr<Quad> m_itemEditPanel;
+  std::unique_ptr<Quad> m_itemEditTitleBar;
+  std::unique_ptr<DebugButton> m_itemSaveButton;
+  std::unique_ptr<DebugButton> m_itemEditCancelButton;
+  std::unique_ptr<DebugButton> m_weaponButton;
+  std::unique_ptr<DebugButton> m_daggerButton;
+  std::unique_ptr<DebugButton> m_swordButton;
+  std::unique_ptr<DebugButton> m_spearButton;
+  std::unique_ptr<DebugButton> m_headgearButton;
+  std::unique_ptr<DebugButton> m_armorButton;
+  std::unique_ptr<DebugButton> m_gauntletButton;
+  std::unique_ptr<DebugButton> m_bootsButton;
+  std::unique_ptr<TextBox> m_itemNameBox;
+  std::unique_ptr<TextBox> m_itemDescriptionBox;
+  // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
+  static constexpr int ItemFieldCount = StatCount + 2;
+  static constexpr int TokensField = StatCount;
+  static constexpr int UseCountField = StatCount + 1;
+  static constexpr size_t RunePartCount = 5;
+  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
+  int32_t m_fieldPage = 0;
+
   // The open text field, typed into by the editor of its mode; null when none is open.
   TextBox* m_activeField = nullptr;
   std::unique_ptr<Line> m_caretLine;
@@ -158,6 +256,8 @@ class MenuDebug : public Menu {
   void BuildBars();
   void BuildToolPanel();
   void BuildSettingsPage();
+  void BuildFileDialogs();
+  void BuildItemEditor();
 
   void LeaveToWorld();
   void SampleMouse();
@@ -185,4 +285,60 @@ class MenuDebug : public Menu {
   void HandleSettingsPage();
   void PressOnSettingsPage();
   void DrawSettingsPage();
+
+  // Modes 4 to 7.
+  void OpenSaveMefDialog();
+  void OpenMapList();
+  void OpenMefList();
+  void HandleSaveDialog();
+  // Writes the map or the companion file under the typed name; the dialog stays open with a
+  // line saying why when the name is refused or the file could not be written.
+  void SaveUnderTypedName();
+  void DrawSaveDialog();
+  // Modes 6, 7, 8 and 10 over the list of the mode.
+  EditorWidgets::RowList& ListOfMode();
+  void BuildFileList(EditorWidgets::RowList& rows, std::vector<std::string> names);
+  void HandleListDialog();
+  // A press on a row chooses it; a press elsewhere chooses nothing.
+  void PickFileRow();
+  void CloseListDialog();
+  void ActOnChosenFile();
+  void DrawListDialog();
+  void DrawPageMessage(float x, float y);
+
+  // Modes 11 and 12.
+  void BuildItemEditPage();
+  // The editor's store and its rows afresh from the item files; nothing chosen.
+  void RebuildItemRows();
+  void ShowRows(EditorWidgets::RowList& rows, DebugButton& tab);
+  void ShowEquipmentRows();
+  void LayoutItemRows();
+  int32_t LastItemPage() const;
+  void ClearItemSelection();
+  // The item a row of the shown category names, found in that category.
+  Item* ItemOfRow(const Quad& row) const;
+  std::array<DebugButton*, 4> ItemTabs() const;
+  void HandleItemListInput();
+  void PressOnItemList();
+  void OpenSelectedItem();
+  void DeleteSelectedItem();
+  void NewItem();
+  // Writes the item files from the editor's store; false, with the page's line saying so,
+  // when they could not be written.
+  bool WriteItemFiles();
+  void DrawItemList();
+  void LoadEditedItem();
+  void LoadFieldsFromStats(const StatBlock& stats);
+  void SelectEquipmentTypeButton(DebugButton* button);
+  void SelectRunePartButton(DebugButton* button);
+  void RefileEditedEquipment();
+  void StoreItemFields();
+  void SaveEditedItem();
+  // The first field of the shown field page under the mouse, then Name and Description.
+  TextBox* ItemFieldUnderMouse() const;
+  void HandleItemEditInput();
+  void PressOnItemPage(TextBox* hovered);
+  // Weapon, Headgear, Armor, Gauntlet, Boots: the buttons of a rune's five parts.
+  std::array<DebugButton*, RunePartCount> RunePartButtons() const;
+  void DrawItemEdit();
 };

@@ -2,6 +2,7 @@
 
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
@@ -22,7 +23,6 @@ constexpr Color4 DimColor{80, 0, 0, 0};
 constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 ToolFrameFill{50, 255, 255, 255};
 constexpr Color4 ToolFrameOutline{255, 30, 60, 150};
-constexpr Color4 StatusLineColor{255, 170, 20, 20};
 // The dim quad reaches a little past the window on every side.
 constexpr float DimOverhang = 10.0f;
 
@@ -105,8 +105,24 @@ void MenuDebug::EditStep() {
 void MenuDebug::HandleToolbarClick() {
   ShowArrowCursor();
   if (!LeftPressed()) return;
-  // The save, load and item editor icons open their pages once those pages exist.
-  if (m_toolbarIcons[Atlas::IconSettings]->AltContainsPoint(m_mouseClient)) OpenSettingsPage();
+  struct IconPress {
+    size_t icon;
+    Step open;
+  };
+  static constexpr std::array<IconPress, Atlas::ToolbarIconCount> presses = {{
+      {Atlas::IconSaveMap, &MenuDebug::OpenSaveMapDialog},
+      {Atlas::IconLoadMap, &MenuDebug::OpenMapList},
+      {Atlas::IconSettings, &MenuDebug::OpenSettingsPage},
+      {Atlas::IconSaveMef, &MenuDebug::OpenSaveMefDialog},
+      {Atlas::IconLoadMef, &MenuDebug::OpenMefList},
+      {Atlas::IconItemEditor, &MenuDebug::OpenItemEditor},
+  }};
+  for (const IconPress& press : presses) {
+    if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouseClient)) {
+      (this->*press.open)();
+      return;
+    }
+  }
 }
 
 void MenuDebug::DrawMainPage() {
@@ -122,7 +138,7 @@ void MenuDebug::DrawMainPage() {
   for (const auto& icon : m_toolIcons) icon->DrawScreen();
   if (!m_statusLine.empty()) {
     DrawTextAligned(SmallFont, Layout::StatusLineX, Layout::TopBar.bottom / 2, 0.0f, m_statusLine,
-                    StatusLineColor.ToD3DColor(), AlignLeft, AlignMiddle);
+                    EditorWidgets::MessageColor.ToD3DColor(), AlignLeft, AlignMiddle);
   }
   if (SpriteRenderer) SpriteRenderer->End();
   m_toolFrame->DrawScreen();

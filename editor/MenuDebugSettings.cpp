@@ -3,6 +3,7 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
@@ -21,25 +22,19 @@
 
 namespace Atlas = EditorAtlas;
 namespace Layout = EditorLayout;
+using EditorWidgets::DrawButtonCaption;
+using EditorWidgets::DrawCaption;
+using EditorWidgets::MakeScreenQuad;
 
 namespace {
 
-constexpr Color4 FaintShade{30, 0, 0, 0};
 // The switches that leaving the debug menu puts back unless the page committed them.
 constexpr int RestoredToggleCount = 4;
 constexpr int32_t TimeScaleMaxLength = 7;
 
 const ScreenBox& Panel() { return Layout::SettingsPanel; }
-float TitleY() { return Panel().top + Layout::TitleBarBelowPanelTop; }
+float TitleY() { return EditorWidgets::TitleBarY(Panel()); }
 float CaptionX() { return Panel().left + Layout::CaptionInset; }
-
-std::unique_ptr<Quad> ScreenQuad(float width, float height, float x, float y, const Color4& fill) {
-  auto quad = std::make_unique<Quad>();
-  quad->SetDimensions(width, height, 0.0f);
-  quad->SetAltPositionXYZ(x, y, 0.0f);
-  quad->SetFillColor(fill);
-  return quad;
-}
 
 // The time factor as typed; no number reads as 0, and time never runs backwards.
 float ReadTimeScale(const TextBox& field) {
@@ -47,34 +42,22 @@ float ReadTimeScale(const TextBox& field) {
   return value > 0.0f ? value : 0.0f;
 }
 
-void DrawCaption(const std::wstring& text, float x, float y) {
-  DrawTextAligned(SmallFont, x, y, 0.0f, text, DebugButtonColors::Text.ToD3DColor(), AlignLeft,
-                  AlignQuarterUp);
-}
-
-void DrawButtonCaption(const std::wstring& text, const Quad& button) {
-  DrawTextAligned(SmallFont, button.altPosition.x, button.altPosition.y, 0.0f, text,
-                  DebugButtonColors::Text.ToD3DColor(), AlignCenter, AlignQuarterUp);
-}
-
 }  // namespace
 
 void MenuDebug::BuildSettingsPage() {
   m_settingsPanel = Layout::MakeBar(Panel());
-  m_settingsTitleBar =
-      ScreenQuad(Panel().Width() - Layout::TitleBarNarrowing, Layout::TitleBarHeight,
-                 (Panel().left + Panel().right) / 2, TitleY(), FaintShade);
+  m_settingsTitleBar = EditorWidgets::MakeTitleBar(Panel());
 
   const float swatchX = Panel().left + Layout::SwatchInset;
   const float swatchY = TitleY() + Layout::SwatchBelowTitle;
   m_backgroundSwatchFrame =
-      ScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ColorWhite);
+      MakeScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ColorWhite);
   m_backgroundSwatchFrame->SetTexture(m_guiTexture.get());
   const platform::PixelRect& frame = Atlas::SwatchFrame;
   m_backgroundSwatchFrame->SetRect(frame.left, frame.top, frame.right, frame.bottom);
   PaintSunkenBevel(*m_backgroundSwatchFrame);
   m_backgroundSwatch =
-      ScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ClearColor);
+      MakeScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ClearColor);
 
   float boxY = TitleY() + Layout::FirstSwitchBelowTitle;
   for (int i = 0; i < DebugToggleCount; ++i) {
@@ -90,17 +73,15 @@ void MenuDebug::BuildSettingsPage() {
   m_setMusicButton = std::make_unique<DebugButton>(
       Layout::ButtonWidth, Layout::ButtonHeight, 0.0f, Panel().left + Layout::MusicButtonInset,
       fieldY + Layout::MusicButtonBelowTimeField, 0.0f, "Set Map Music");
-  // The music list is a page still to be built: until then the button stays greyed.
-  m_setMusicButton->SetEnabled(false);
 
   const float okX = Panel().right - Layout::OkButtonFromRight;
   const float buttonY = Panel().bottom - Layout::OkButtonFromBottom;
-  m_settingsOkButton =
-      ScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY, DebugButtonColors::Fill);
+  m_settingsOkButton = MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY,
+                                      DebugButtonColors::Fill);
   PaintRaisedBevel(*m_settingsOkButton);
   m_settingsCancelButton =
-      ScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX - Layout::CancelButtonLeftOfOk,
-                 buttonY, DebugButtonColors::Fill);
+      MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX - Layout::CancelButtonLeftOfOk,
+                     buttonY, DebugButtonColors::Fill);
   PaintRaisedBevel(*m_settingsCancelButton);
 
   m_savedBackground = ClearColor;
@@ -192,6 +173,10 @@ void MenuDebug::PressOnSettingsPage() {
     box.checked = !box.checked;
     if (i == ToggleGameStateLoadInfo) ShowLoadInfo = box.checked;
     return;
+  }
+  if (m_setMusicButton->Contains(m_mouseClient)) {
+    SetMode(ModeMusic);
+    BuildMusicList();
   }
 }
 

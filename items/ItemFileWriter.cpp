@@ -108,10 +108,11 @@ std::string DebugDumpText(const ItemStore& store) {
 }
 
 bool SaveItemFiles(const ItemStore& store) {
-  bool allWritten = WriteTextFile(EquipmentFilePath, EquipmentFileText(store.equipment));
-  allWritten &= WriteTextFile(ExpendablesFilePath, ExpendablesFileText(store.expendables));
-  allWritten &= WriteTextFile(KeyItemsFilePath, KeyItemsFileText(store.keyItems));
-  allWritten &= WriteTextFile(RunesFilePath, RunesFileText(store.runes));
-  allWritten &= WriteTextFile(DebugDumpFilePath, DebugDumpText(store));
-  return allWritten;
+  return WriteTextFiles({
+      {EquipmentFilePath, EquipmentFileText(store.equipment)},
+      {ExpendablesFilePath, ExpendablesFileText(store.expendables)},
+      {KeyItemsFilePath, KeyItemsFileText(store.keyItems)},
+      {RunesFilePath, RunesFileText(store.runes)},
+      {DebugDumpFilePath, DebugDumpText(store)},
+  });
 }

@@ -4,9 +4,9 @@
 
 #include "items/ItemStore.h"
 
-// Writes the store's items to the four item files and the debug dump. Each file replaces the
-// old one only when it was written whole; a failure leaves that file as it was and writing
-// goes on with the next. True when all five files were written.
+// Writes the store's items to the four item files and the debug dump, as one: the files
+// replace the old ones only when all five were written whole, and a failure leaves every one
+// of them as it was. True when they were written.
 bool SaveItemFiles(const ItemStore& store);
 
 // The texts of the files, exactly as SaveItemFiles writes them. Items named "Empty" are never

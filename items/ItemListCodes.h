@@ -15,5 +15,8 @@ inline constexpr std::array<char, 10> ItemListCodes = {'d', 's', 'l', 'h', 'a',
 // The items of the list the code names, in list order; empty for any other code.
 std::vector<Item*> ItemsOfList(const ItemStore& store, char code);
 
+// The code of the list the item's own fields file it in; 0 for an item no list takes.
+char ListCodeOf(const Item& item);
+
 // The item at that place of that list; null for an unknown code or a place outside the list.
 Item* ItemAt(const ItemStore& store, char code, long long index);

@@ -20,7 +20,9 @@ void Subtract(const ObjectPool<T>& pool, const Item& item) {
 
 }  // namespace
 
-ItemStore::ItemStore() {
+ItemStore::ItemStore() { Load(); }
+
+void ItemStore::Load() {
   equipment.Load();
   runes.Load();
   expendables.Load();

@@ -22,6 +22,9 @@ class ItemStore {
   void CopyFrom(const ItemStore& source);
   // Empties every list of the four pools.
   void Clear();
+  // Empties and refills the four pools from the item files: equipment, runes, expendables,
+  // key items.
+  void Load();
   void ClearQuantities();
 
   // Equipment, runes, expendables, key items, placeholders included.

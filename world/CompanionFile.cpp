@@ -1,5 +1,7 @@
 #include "world/CompanionFile.h"
 
+#include <algorithm>
+
 #include "engine/FileIO.h"
 #include "engine/NumberFormat.h"
 #include "engine/Texture.h"
@@ -7,8 +9,79 @@
 
 namespace {
 
-constexpr const char* CompanionExtension = ".mef";
 constexpr const char* NoTextureToken = "0";
+// A piece shows in the palette as a square cell of this many pixels.
+constexpr float CellSize = 32.0f;
+constexpr Color4 PlacedColor{255, 255, 255, 255};
+constexpr Color4 BlankCellColor{200, 255, 255, 255};
+
+PaletteElement NewElement() {
+  PaletteElement element;
+  element.color = PlacedColor;
+  element.quad->SetDimensions(CellSize, CellSize, 0.0f);
+  element.quad->outlineVisible = 1;
+  return element;
+}
+
+// The field takes the token only when it reads; a failed stream leaves every later field as
+// it was.
+template <typename T>
+void ReadField(std::istream& in, T& field) {
+  T value{};
+  if (in >> value) field = value;
+}
+
+uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFF); }
+
+// "0" names no texture; so does the empty token of a failed stream.
+Texture* TextureFromPath(const std::vector<std::unique_ptr<Texture>>& textures,
+                         const std::string& path) {
+  if (path.empty() || path == NoTextureToken) return nullptr;
+  const auto found = std::find_if(
+      textures.begin(), textures.end(),
+      [&path](const std::unique_ptr<Texture>& texture) { return texture->path == path; });
+  return found == textures.end() ? nullptr : found->get();
+}
+
+PaletteElement ReadElement(std::istream& in,
+                           const std::vector<std::unique_ptr<Texture>>& textures) {
+  PaletteElement element = NewElement();
+  Quad& quad = *element.quad;
+  std::string path;
+  ReadField(in, path);
+  platform::PixelRect rect = quad.sourceRect;
+  for (int32_t* edge : {&rect.left, &rect.top, &rect.right, &rect.bottom}) ReadField(in, *edge);
+  quad.SetTexture(TextureFromPath(textures, path));
+  quad.SetRect(rect.left, rect.top, rect.right, rect.bottom);
+  bool flipHorizontal = false;
+  bool flipVertical = false;
+  ReadField(in, flipHorizontal);
+  ReadField(in, flipVertical);
+  element.flipHorizontal = flipHorizontal;
+  element.flipVertical = flipVertical;
+  ReadField(in, element.firstNumber);
+  ReadField(in, element.secondNumber);
+  ReadField(in, element.thirdNumber);
+  ReadField(in, element.integer);
+  for (uint8_t* byte : {&element.color.a, &element.color.r, &element.color.g, &element.color.b}) {
+    int32_t value = *byte;
+    ReadField(in, value);
+    *byte = LowByte(value);
+  }
+  quad.flipHorizontal = element.flipHorizontal;
+  quad.flipVertical = element.flipVertical;
+  quad.SetFillColor(element.color);
+  return element;
+}
+
+template <typename MakeElement>
+PrimitiveList MakePalette(MakeElement makeElement) {
+  PrimitiveList pages(PalettePageCount);
+  for (PalettePage& page : pages) {
+    for (size_t i = 0; i < PalettePageSize; ++i) page.push_back(makeElement());
+  }
+  return pages;
+}
 
 }  // namespace
 
@@ -38,4 +111,17 @@ std::string CompanionFileText(const PrimitiveList& pages) {
 
 bool SaveMefFile(const PrimitiveList& pages, const std::string& name) {
   return WriteTextFile(MapsFolder + name + CompanionExtension, CompanionFileText(pages));
+}
+
+PrimitiveList BlankPalette() {
+  return MakePalette([] {
+    PaletteElement element = NewElement();
+    element.quad->SetFillColor(BlankCellColor);
+    return element;
+  });
+}
+
+PrimitiveList ReadCompanionFile(std::istream& in,
+                                const std::vector<std::unique_ptr<Texture>>& textures) {
+  return MakePalette([&] { return ReadElement(in, textures); });
 }

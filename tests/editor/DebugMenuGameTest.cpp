@@ -18,15 +18,12 @@
 #include "engine/draw/Sprite.h"
 #include "menus/MenuConsole.h"
 #include "player/PlayerStateSlots.h"
-#include "support/PlayingWorld.h"
+#include "support/DebugMenuGame.h"
 
 namespace {
 
 namespace Layout = EditorLayout;
 
-// The headless window stands at (200, 200) on the screen.
-constexpr int WindowX = 200;
-constexpr int WindowY = 200;
 constexpr float SettingsIconX = Layout::ToolbarIconX[2];
 // The longest step the frame loop gives an update.
 constexpr float MaxStep = 0.02f;
@@ -44,46 +41,13 @@ uint32_t Brightness(uint32_t pixel) {
   return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
 }
 
-// The game playing on a drawn floor with music, debug mode on.
-class DebugMenuGame : public PlayingWorld {
+class DebugMenuSettings : public DebugMenuGame {
  protected:
-  void SetUp() override {
-    ShowFloor();
-    StartMusic();
-    PlayingWorld::SetUp();
-    menu = GameStates->menuDebug;
-    DebugMode = 1;
-  }
-
-  void MoveMouse(float x, float y, bool left = false) {
-    game.Platform().SetMouse(
-        {static_cast<int>(x) + WindowX, static_cast<int>(y) + WindowY, left, false, false});
-  }
-  // Down for one frame, up for the next, over a point of the client area.
-  void Click(float x, float y) {
-    MoveMouse(x, y, true);
-    game.Step();
-    MoveMouse(x, y, false);
-    game.Step();
-  }
-  void Click(const Shape& shape) { Click(shape.altPosition.x, shape.altPosition.y); }
   void ClickSwitch(DebugToggle toggle) { Click(*menu->m_switches.Box(toggle).box); }
   bool On(DebugToggle toggle) const { return menu->m_switches.IsOn(toggle); }
-
-  void OpenMenu() {
-    game.TapKey(VirtualKey::Tab);
-    ASSERT_EQ(GameStates->current, menu);
-  }
   void OpenSettings() {
     Click(SettingsIconX, Layout::TopBar.bottom / 2);
     ASSERT_EQ(menu->m_mode, MenuDebug::ModeSettings);
-  }
-  void Leave(int key = VirtualKey::Tab) {
-    game.TapKey(key);
-    ASSERT_EQ(GameStates->current, world);
-  }
-  void Type(std::initializer_list<int> keys) {
-    for (int key : keys) game.TapKey(key);
   }
 
   int CountYellow(const Area& area) const {
@@ -93,11 +57,9 @@ class DebugMenuGame : public PlayingWorld {
     }
     return count;
   }
-
-  MenuDebug* menu = nullptr;
 };
 
-TEST_F(DebugMenuGame, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFullVolume) {
+TEST_F(DebugMenuSettings, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFullVolume) {
   const uint32_t floor = game.Pixel(400, 455);
   MoveMouse(400, 300);
   OpenMenu();
@@ -122,7 +84,7 @@ TEST_F(DebugMenuGame, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFul
   EXPECT_EQ(GameStates->current, world) << "no way in without debug mode";
 }
 
-TEST_F(DebugMenuGame, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {
+TEST_F(DebugMenuSettings, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {
   world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
   player->body->SetPosition(world->spawnPoint);
   game.StepFrames(40);
@@ -135,7 +97,7 @@ TEST_F(DebugMenuGame, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {
   EXPECT_EQ(ClearColor, mapColor);
 }
 
-TEST_F(DebugMenuGame, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAndButtonsSay) {
+TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAndButtonsSay) {
   OpenMenu();
   OpenSettings();
   ClickSwitch(ToggleMouseFeed);
@@ -182,7 +144,7 @@ TEST_F(DebugMenuGame, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAndButt
   EXPECT_FALSE(On(ToggleMouseFeed));
 }
 
-TEST_F(DebugMenuGame, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
+TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   OpenMenu();
   OpenSettings();
   TextBox& field = *menu->m_timeScaleBox;
@@ -219,7 +181,7 @@ TEST_F(DebugMenuGame, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(menu->m_activeField, nullptr) << "leaving the page closes the field";
 }
 
-TEST_F(DebugMenuGame, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
+TEST_F(DebugMenuSettings, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
   game.PressKey(VirtualKey::LeftShift);
   game.Step();
   EXPECT_NE(player->CurrentState(), player->StateAt(SlotGodModing));
@@ -242,7 +204,7 @@ TEST_F(DebugMenuGame, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
   EXPECT_EQ(GameStates->current, GameStates->menuConsole);
 }
 
-TEST_F(DebugMenuGame, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
+TEST_F(DebugMenuSettings, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   const Area mouseFeed{600, 69, 796, 210};
   const Area stateInfo{44, 430, 250, 470};
   const Area cameraInfo{520, 440, 790, 470};
@@ -270,7 +232,7 @@ TEST_F(DebugMenuGame, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   ASSERT_TRUE(game.KeepFrame("debug-overlay-settings.png"));
 }
 
-TEST_F(DebugMenuGame, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {
+TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {
   // Most of the two minutes go through the editor's own update, which is what the frame loop
   // calls; drawing 6000 frames would only make the test slow.
   const auto spend = [this](float seconds) {

@@ -122,14 +122,18 @@ TEST_F(ItemFileWriterTest, TheDebugDumpListsEachItemWithItsListCodeAndIndex) {
   EXPECT_EQ(DebugDumpText(store), "Knife d 1 0 0 0\nGloves g 1 2 0 0\nKey k 0 0 0.5 0.5\n");
 }
 
-TEST_F(ItemFileWriterTest, AFailedWriteLeavesTheOldFile) {
+TEST_F(ItemFileWriterTest, AFailedWriteLeavesEveryOldFile) {
   WriteTestFile(Items() / "Equipment.ipf", EquipmentRecordText(1, 2, 0, "Hat"));
-  const std::string before = File("Equipment.ipf");
+  WriteTestFile(Items() / "KeyItems.ipf", " " + ItemBodyText("Key", 0, 0, "Opens"));
+  const std::string equipment = File("Equipment.ipf");
+  const std::string keyItems = File("KeyItems.ipf");
   ItemStore store;
   store.equipment.RemoveByName("Hat");
-  // A folder where the temporary file would go makes that one write fail.
-  fs::create_directory(Items() / "Equipment.ipf.tmp");
+  store.keyItems.RemoveByName("Key");
+  // A folder where the last temporary file would go makes that one write fail.
+  fs::create_directory(Items() / "Debug.ipf.tmp");
   EXPECT_FALSE(SaveItemFiles(store));
-  EXPECT_EQ(File("Equipment.ipf"), before);
-  EXPECT_EQ(File("KeyItems.ipf"), " ");
+  EXPECT_EQ(File("Equipment.ipf"), equipment);
+  EXPECT_EQ(File("KeyItems.ipf"), keyItems);
+  EXPECT_FALSE(fs::exists(Items() / "Equipment.ipf.tmp")) << "no temporary file is left";
 }

@@ -1,0 +1,296 @@
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
+#include "editor/MenuDebug.h"
+#include "engine/Controls.h"
+#include "engine/CreateTextBox.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
+#include "engine/TextDrawing.h"
+#include "engine/draw/Line.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemStore.h"
+#include "platform/SpriteBatch.h"
+#include "world/World.h"
+
+namespace Atlas = EditorAtlas;
+namespace Layout = EditorLayout;
+
+static_assert(MenuDebug::RunePartCount == Rune::PartCount);
+
+namespace {
+
+const ScreenBox& Panel() { return Layout::ItemEditorPanel; }
+const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
+float TitleY() { return (Title.top + Title.bottom) / 2; }
+constexpr int32_t FieldsPerPage = Layout::FieldColumns * Layout::FieldsPerColumn;
+constexpr int32_t LastFieldPage =
+    (MenuDebug::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
+
+// The type and part buttons stand in a row from the right end of the title bar: the k-th of
+// Boots, Gauntlet, Armor, Headgear, Weapon, Sword, Dagger.
+std::unique_ptr<DebugButton> TypeButton(int k, const char* label) {
+  return std::make_unique<DebugButton>(
+      Layout::TypeButtonWidth, Layout::TabHeight, 0.0f,
+      Title.right - Layout::FirstTypeButtonLeftOfTitleRight - Layout::TypeButtonStep * k, TitleY(),
+      0.0f, label);
+}
+
+std::string FieldLabel(int field) {
+  if (field == MenuDebug::TokensField) return "Tokens";
+  if (field == MenuDebug::UseCountField) return "UseCount";
+  return std::string(StatKeys[static_cast<size_t>(field)]) + ' ';
+}
+
+std::string ShownNumber(float value) { return WStringToString(FloatToWString(value)); }
+
+float ReadNumber(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
+
+// The fields of the page, first to one past the last.
+std::pair<int, int> FieldsOfPage(int32_t page) {
+  const int first = page * FieldsPerPage;
+  return {first, std::min(first + FieldsPerPage, MenuDebug::ItemFieldCount)};
+}
+
+}  // namespace
+
+void MenuDebug::BuildItemEditPage() {
+  m_itemEditPanel = Layout::MakeBar(Panel());
+  m_itemEditTitleBar = EditorWidgets::MakeTitleBar(Panel());
+  m_bootsButton = TypeButton(0, "Boots");
+  m_gauntletButton = TypeButton(1, "Gauntlet");
+  m_armorButton = TypeButton(2, "Armor");
+  m_headgearButton = TypeButton(3, "Headgear");
+  m_weaponButton = TypeButton(4, "Weapon");
+  // The spear stands where the weapon does: equipment shows the one, runes the other.
+  m_spearButton = TypeButton(4, "Spear");
+  m_swordButton = TypeButton(5, "Sword");
+  m_daggerButton = TypeButton(6, "Dagger");
+  CreateTextBox(this, TextBoxFreeText, m_itemNameBox, Layout::ItemNameWidth, Layout::FieldHeight,
+                0.0f, Title.left + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
+                Layout::ItemNameMaxLength, "", "Name");
+  CreateTextBox(this, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
+                Layout::FieldHeight, 0.0f, Title.left + Layout::ItemDescriptionRightOfTitleLeft,
+                Title.bottom + Layout::ItemDescriptionBelowTitle, 0.0f,
+                Layout::ItemDescriptionMaxLength, "Description", "Description");
+  const float columnWidth = (Panel().Width() - Layout::FieldColumnNarrowing) / Layout::FieldColumns;
+  for (int i = 0; i < ItemFieldCount; ++i) {
+    const int column = (i / Layout::FieldsPerColumn) % Layout::FieldColumns;
+    const int row = i % Layout::FieldsPerColumn;
+    CreateTextBox(
+        this, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
+        Layout::FieldHeight, 0.0f,
+        Title.left + columnWidth * static_cast<float>(column + 1) - Layout::FieldLeftOfColumnEnd,
+        Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
+        Layout::ItemFieldMaxLength, FieldLabel(i), "0");
+  }
+}
+
+void MenuDebug::LoadEditedItem() {
+  auto* rune = dynamic_cast<Rune*>(m_editedItem);
+  LoadFieldsFromStats(*m_editedItem->stats);
+  if (m_editedItem->kind != ItemKindEquipment) return;
+  if (m_currentRows == &m_runeRows && rune && rune->typeWord == TypeWordRune) {
+    LoadFieldsFromStats(*rune->parts[0].stats);
+    SelectRunePartButton(m_weaponButton.get());
+  } else if (m_currentRows == &m_equipmentRows && m_editedItem->typeWord == TypeWordEquipment) {
+    const std::array<std::pair<DebugButton*, bool>, 7> places = {{
+        {m_daggerButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindDagger},
+        {m_swordButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindSword},
+        {m_spearButton.get(),
+         m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindSpear},
+        {m_headgearButton.get(), m_editedItem->slot == SlotHeadgear},
+        {m_armorButton.get(), m_editedItem->slot == SlotArmor},
+        {m_gauntletButton.get(), m_editedItem->slot == SlotGauntlets},
+        {m_bootsButton.get(), m_editedItem->slot == SlotBoots},
+    }};
+    const auto place =
+        std::find_if(places.begin(), places.end(), [](const auto& each) { return each.second; });
+    SelectEquipmentTypeButton(place == places.end() ? nullptr : place->first);
+  }
+}
+
+void MenuDebug::LoadFieldsFromStats(const StatBlock& stats) {
+  m_fieldPage = 0;
+  m_itemNameBox->SetText(m_editedItem->name);
+  m_itemDescriptionBox->SetText(m_editedItem->description);
+  for (int i = 0; i < StatCount; ++i) {
+    m_itemFieldBoxes[static_cast<size_t>(i)]->SetText(ShownNumber(stats[static_cast<size_t>(i)]));
+  }
+  m_itemFieldBoxes[TokensField]->SetText(ShownNumber(m_editedItem->price));
+  m_itemFieldBoxes[UseCountField]->SetText(ShownNumber(m_editedItem->recordValue));
+}
+
+void MenuDebug::SelectEquipmentTypeButton(DebugButton* button) {
+  for (DebugButton* each :
+       {m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(),
+        m_armorButton.get(), m_gauntletButton.get(), m_bootsButton.get()}) {
+    each->SetEnabled(each == button);
+  }
+}
+
+void MenuDebug::SelectRunePartButton(DebugButton* button) {
+  for (DebugButton* each : RunePartButtons()) each->SetEnabled(each == button);
+}
+
+std::array<DebugButton*, MenuDebug::RunePartCount> MenuDebug::RunePartButtons() const {
+  return {m_weaponButton.get(), m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
+          m_bootsButton.get()};
+}
+
+void MenuDebug::RefileEditedEquipment() {
+  std::unique_ptr<Item> copy = m_editedItem->Clone();
+  m_itemStore->equipment.Remove(m_editedItem);
+  m_editedItem = m_itemStore->equipment.Add(std::move(copy));
+  const int32_t page = m_fieldPage;
+  LoadEditedItem();
+  m_fieldPage = page;
+}
+
+void MenuDebug::StoreItemFields() {
+  StatBlock* target = m_editedItem->stats.get();
+  if (auto* rune = dynamic_cast<Rune*>(m_editedItem); rune && m_currentRows == &m_runeRows) {
+    const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
+    const auto enabled = std::find_if(parts.begin(), parts.end(),
+                                      [](const DebugButton* part) { return part->m_enabled; });
+    if (enabled != parts.end()) target = rune->parts[enabled - parts.begin()].stats.get();
+  }
+  m_editedItem->SetName(m_itemNameBox->text);
+  m_editedItem->SetDescription(m_itemDescriptionBox->text);
+  for (int i = 0; i < StatCount; ++i) {
+    (*target)[static_cast<size_t>(i)] = ReadNumber(*m_itemFieldBoxes[static_cast<size_t>(i)]);
+  }
+  m_editedItem->price = ReadNumber(*m_itemFieldBoxes[TokensField]);
+  m_editedItem->recordValue = ReadNumber(*m_itemFieldBoxes[UseCountField]);
+}
+
+void MenuDebug::SaveEditedItem() {
+  StoreItemFields();
+  if (!WriteItemFiles()) return;
+  m_world->itemStore->Load();
+  SetMode(ModeItemList);
+  RebuildItemRows();
+  ShowEquipmentRows();
+}
+
+TextBox* MenuDebug::ItemFieldUnderMouse() const {
+  const auto [first, end] = FieldsOfPage(m_fieldPage);
+  for (int i = first; i < end; ++i) {
+    TextBox& field = *m_itemFieldBoxes[static_cast<size_t>(i)];
+    if (field.box->AltContainsPoint(m_mouseClient)) return &field;
+  }
+  for (TextBox* field : {m_itemNameBox.get(), m_itemDescriptionBox.get()}) {
+    if (field->box->AltContainsPoint(m_mouseClient)) return field;
+  }
+  return nullptr;
+}
+
+void MenuDebug::HandleItemEditInput() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  TextBox* hovered = ItemFieldUnderMouse();
+  ShowCursor(hovered ? Atlas::CursorText : Atlas::CursorArrow);
+  if (!m_activeField) {
+    if (keys.IsLeftArrowPressed()) {
+      m_fieldPage = std::max(m_fieldPage - 1, 0);
+    } else if (keys.IsRightArrowPressed()) {
+      m_fieldPage = std::min(m_fieldPage + 1, LastFieldPage);
+    }
+  }
+  if (keys.IsEnterPressed()) {
+    SaveEditedItem();
+    return;
+  }
+  if (LeftPressed()) {
+    PressOnItemPage(hovered);
+  } else if (LeftHeld() && m_activeField) {
+    ShowCursor(Atlas::CursorText);
+    DragCaret();
+  }
+  PlaceCaretLine();
+}
+
+void MenuDebug::PressOnItemPage(TextBox* hovered) {
+  const platform::Vector3& mouse = m_mouseClient;
+  if (m_itemSaveButton->Contains(mouse)) {
+    SaveEditedItem();
+    return;
+  }
+  if (m_itemEditCancelButton->Contains(mouse)) {
+    SetMode(ModeItemList);
+    return;
+  }
+  if (m_currentRows == &m_equipmentRows) {
+    struct Place {
+      DebugButton* button;
+      int32_t slot;
+      int32_t weaponKind;
+    };
+    const std::array<Place, 7> places = {{
+        {m_daggerButton.get(), SlotWeapon, WeaponKindDagger},
+        {m_swordButton.get(), SlotWeapon, WeaponKindSword},
+        {m_spearButton.get(), SlotWeapon, WeaponKindSpear},
+        {m_headgearButton.get(), SlotHeadgear, WeaponKindNone},
+        {m_armorButton.get(), SlotArmor, WeaponKindNone},
+        {m_gauntletButton.get(), SlotGauntlets, WeaponKindNone},
+        {m_bootsButton.get(), SlotBoots, WeaponKindNone},
+    }};
+    for (const Place& place : places) {
+      if (!place.button->Contains(mouse)) continue;
+      m_editedItem->slot = place.slot;
+      m_editedItem->weaponKind = place.weaponKind;
+      RefileEditedEquipment();
+      break;
+    }
+  } else if (auto* rune = dynamic_cast<Rune*>(m_editedItem); rune && m_currentRows == &m_runeRows) {
+    const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
+    for (size_t k = 0; k < parts.size(); ++k) {
+      if (!parts[k]->Contains(mouse)) continue;
+      LoadFieldsFromStats(*rune->parts[k].stats);
+      SelectRunePartButton(parts[k]);
+      break;
+    }
+  }
+  if (hovered) {
+    OpenField(*hovered);
+  } else {
+    CloseField();
+  }
+}
+
+void MenuDebug::DrawItemEdit() {
+  m_itemEditPanel->DrawScreen();
+  m_itemEditTitleBar->DrawScreen();
+  std::vector<DebugButton*> buttons;
+  if (m_currentRows == &m_equipmentRows) {
+    buttons = {m_daggerButton.get(),   m_swordButton.get(), m_spearButton.get(),
+               m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
+               m_bootsButton.get()};
+  } else if (m_currentRows == &m_runeRows) {
+    const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
+    buttons.assign(parts.begin(), parts.end());
+  }
+  buttons.push_back(m_itemSaveButton.get());
+  buttons.push_back(m_itemEditCancelButton.get());
+  for (DebugButton* button : buttons) button->DrawBox();
+  if (m_activeField) m_caretLine->DrawScreen();
+
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, *m_itemEditCancelButton->m_quad);
+  m_itemNameBox->Draw();
+  m_itemDescriptionBox->Draw();
+  const auto [first, end] = FieldsOfPage(m_fieldPage);
+  for (int i = first; i < end; ++i) m_itemFieldBoxes[static_cast<size_t>(i)]->Draw();
+  for (DebugButton* button : buttons) button->DrawLabel();
+  DrawPageMessage(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_cursor->DrawScreen();
+  if (SpriteRenderer) SpriteRenderer->End();
+}

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "actors/Enemy.h"
+#include "actors/EnemyResources.h"
+#include "collision/Boundary.h"
+#include "collision/Portal.h"
+#include "collision/SaveShape.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "enemies/NidhoggletPassive.h"
+#include "engine/SoundBank.h"
+#include "engine/TextBox.h"
+#include "engine/Texture.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "support/DebugMenuGame.h"
+#include "world/MapFormat.h"
+
+namespace {
+
+namespace Atlas = EditorAtlas;
+namespace Layout = EditorLayout;
+namespace fs = std::filesystem;
+
+constexpr const char* DefaultMap = "Content\\Maps\\DefaultMap.gmf";
+constexpr const char* HubMap = "Content\\Maps\\DemoHubMap.gmf";
+constexpr const char* NewMap = "Content\\Maps\\meadow.gmf";
+// The blank map's one block has its top here; the new floor continues it.
+constexpr float GroundTop = -0.94f;
+
+class EditorFiles : public DebugMenuGame {
+ protected:
+  void ClickIcon(Atlas::ToolbarIconIndex icon) {
+    Click(Layout::ToolbarIconX[icon], Layout::TopBar.bottom / 2);
+  }
+
+  // Lower-case letters and blanks, the way a person types them.
+  void TypeText(const std::string& text) {
+    for (char c : text) {
+      game.TapKey(c == ' ' ? VirtualKey::Space : std::toupper(static_cast<unsigned char>(c)));
+    }
+  }
+
+  void ClearField(const TextBox& field) {
+    for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
+  }
+
+  const Quad* Row(const EditorWidgets::RowList& rows, const std::string& name) const {
+    for (const auto& row : rows) {
+      if (row->name == name) return row.get();
+    }
+    return nullptr;
+  }
+
+  // Opens the map list, chooses the map and loads it.
+  void LoadThroughDialog(const std::string& name) {
+    ClickIcon(Atlas::IconLoadMap);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMap);
+    const Quad* row = Row(menu->m_mapFileRows, name);
+    ASSERT_NE(row, nullptr) << name;
+    Click(*row);
+    ASSERT_EQ(menu->m_selectedFileRow, row);
+    Click(*menu->m_loadButton->m_quad);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  }
+
+  void SaveThroughDialog(const std::string& name) {
+    ClickIcon(Atlas::IconSaveMap);
+    ASSERT_EQ(menu->m_activeField, menu->m_mapNameBox.get());
+    ClearField(*menu->m_mapNameBox);
+    TypeText(name);
+    game.TapKey(VirtualKey::Enter);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  }
+
+  void AddBlock(float x, float y, float width, float height, const Color4& color) {
+    auto boundary = std::make_unique<BoundingQuad>();
+    boundary->SetPositionXYZ(x, y, 0.0f);
+    boundary->SetDimensions(width, height, 0.0f);
+    world->AddBoundary(std::move(boundary));
+    auto picture = std::make_unique<Quad>();
+    picture->SetPositionXYZ(x, y, 0.0f);
+    picture->SetDimensions(width, height, 0.0f);
+    picture->SetFillColor(color);
+    world->shapeLayers.Insert(0, std::move(picture));
+  }
+
+  // Floor, platform, save point, enemy and a portal back to this same map; returns the
+  // portal's region.
+  Shape* BuildLevel() {
+    AddBlock(0.0f, GroundTop - 1.0f, 60.0f, 2.0f, {255, 96, 140, 70});
+    AddBlock(7.0f, 3.2f, 5.0f, 0.5f, {255, 150, 110, 70});
+    auto savePoint = std::make_unique<SaveShape>(world);
+    savePoint->regionCircle->SetRadius(1.0f);
+    savePoint->region->SetPosition({-5.0f, 0.0f, 0.0f});
+    savePoint->position = {-5.0f, 0.0f, 0.0f};
+    world->AddModifier(std::move(savePoint));
+    std::unique_ptr<Enemy> made =
+        world->enemyResources->GetPrototype(NidhoggletPassive::Kind)
+            ->CreateAt(world, -14.0f, GroundTop + NidhoggletPassive::BodyHeight / 2, 0.0f, 0);
+    Enemy* enemy = made.get();
+    world->enemies.push_back(std::move(made));
+    world->AddActor(enemy);
+    world->spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
+    auto region = std::make_unique<Quad>();
+    region->SetPositionXYZ(20.0f, GroundTop + 1.5f, 0.0f);
+    region->SetDimensions(2.0f, 3.0f, 0.0f);
+    Shape* shape = region.get();
+    world->AddModifier(std::make_unique<Portal>(world, std::move(region), world->GetMapName(),
+                                                platform::Vector3{0.0f, 1.3f, 0.0f}));
+    menu->CollectLayers();
+    return shape;
+  }
+
+  std::string File(const std::string& name) const {
+    std::ifstream in(game.Folder() / "Content" / "Maps" / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  template <typename T>
+  int Count() const {
+    int count = 0;
+    for (const auto& modifier : world->modifiers) count += dynamic_cast<T*>(modifier.get()) ? 1 : 0;
+    return count;
+  }
+};
+
+TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  LoadThroughDialog("DefaultMap.gmf");
+  EXPECT_EQ(world->GetMapName(), DefaultMap);
+  EXPECT_EQ(player->body->position.x, world->spawnPoint.x) << "the player waits at the spawn point";
+
+  Shape* portalRegion = BuildLevel();
+  // The portal's target comes from the map list, as the property panel's "Set Map" opens it.
+  menu->OpenPortalTargetDialog(portalRegion);
+  game.Step();
+  const Quad* hubRow = Row(menu->m_mapFileRows, "DemoHubMap.gmf");
+  ASSERT_NE(hubRow, nullptr);
+  EXPECT_EQ(Row(menu->m_mapFileRows, "DemoHubMap.mef"), nullptr) << "maps only";
+  Click(*hubRow);
+  ASSERT_TRUE(game.KeepFrame("editor-portal-target.png"));
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  auto* portal = dynamic_cast<Portal*>(world->FindModifierByShape(portalRegion));
+  ASSERT_NE(portal, nullptr);
+  EXPECT_EQ(portal->targetMap, HubMap);
+
+  // A name with a blank is refused and the dialog stays; the name without it is saved.
+  ClickIcon(Atlas::IconSaveMap);
+  EXPECT_EQ(menu->m_mapNameBox->text, "map");
+  ClearField(*menu->m_mapNameBox);
+  TypeText("my meadow");
+  Click(*menu->m_saveButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSaveMap);
+  EXPECT_FALSE(menu->m_pageMessage.empty());
+  EXPECT_FALSE(fs::exists(game.Folder() / "Content" / "Maps" / "my meadow.gmf"));
+  ASSERT_TRUE(game.KeepFrame("editor-save-refused.png"));
+  ClearField(*menu->m_mapNameBox);
+  TypeText("meadow");
+  ASSERT_TRUE(game.KeepFrame("editor-save-map.png"));
+  Click(*menu->m_saveButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  const std::string saved = File("meadow.gmf");
+  ASSERT_FALSE(saved.empty());
+  EXPECT_EQ(world->GetMapName(), DefaultMap) << "saving does not rename the loaded map";
+
+  LoadThroughDialog("DemoHubMap.gmf");
+  EXPECT_EQ(world->GetMapName(), HubMap);
+  int textured = 0;
+  for (const PalettePage& page : menu->m_templatePages) {
+    for (const PaletteElement& element : page) textured += element.quad->texture ? 1 : 0;
+  }
+  EXPECT_EQ(textured, 13) << "the hub's own palette finds every texture it names";
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("editor-hub-loaded.png"));
+
+  LoadThroughDialog("meadow.gmf");
+  EXPECT_EQ(world->GetMapName(), NewMap);
+  EXPECT_EQ(world->boundaries.size(), 3u) << "the blank map's block, the floor and the platform";
+  EXPECT_EQ(world->enemies.size(), 1u);
+  EXPECT_EQ(Count<SaveShape>(), 1);
+  ASSERT_EQ(Count<Portal>(), 1);
+  for (const auto& modifier : world->modifiers) {
+    if (auto* loaded = dynamic_cast<Portal*>(modifier.get())) {
+      EXPECT_EQ(loaded->targetMap, HubMap);
+    }
+  }
+  SaveThroughDialog("meadow");
+  EXPECT_EQ(File("meadow.gmf"), saved) << "a second save writes the same bytes";
+
+  // Play: the player lands on the floor and walks right into the portal to the hub.
+  Leave();
+  game.StepFrames(60);
+  EXPECT_TRUE(player->onGround);
+  EXPECT_NEAR(player->body->position.y - player->body->height / 2, GroundTop, 0.05f);
+  ASSERT_TRUE(game.KeepFrame("meadow-play.png"));
+  game.PressKey(VirtualKey::D);
+  for (int frame = 0; frame < 900 && world->GetMapName() == NewMap; ++frame) game.Step();
+  game.ReleaseKey(VirtualKey::D);
+  EXPECT_EQ(world->GetMapName(), HubMap);
+}
+
+TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
+  world->LoadMap(HubMap);
+  MoveMouse(400, 300);
+  OpenMenu();
+  Texture* grass = menu->m_templatePages[0][0].quad->texture;
+  ASSERT_NE(grass, nullptr);
+  menu->m_templatePages[3][4].quad->SetTexture(grass);
+  menu->m_templatePages[3][4].color = {255, 1, 2, 3};
+
+  ClickIcon(Atlas::IconSaveMef);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeSaveMef);
+  ClearField(*menu->m_mapNameBox);
+  TypeText("palette");
+  ASSERT_TRUE(game.KeepFrame("editor-save-mef.png"));
+  game.TapKey(VirtualKey::Enter);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  ASSERT_TRUE(fs::exists(game.Folder() / "Content" / "Maps" / "palette.mef"));
+
+  // A companion file that cannot be written keeps the old one and the dialog open.
+  fs::create_directory(game.Folder() / "Content" / "Maps" / "locked.mef.tmp");
+  ClickIcon(Atlas::IconSaveMef);
+  ClearField(*menu->m_mapNameBox);
+  TypeText("locked");
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSaveMef);
+  EXPECT_EQ(menu->m_pageMessage,
+            L"Could not write Content\\Maps\\locked.mef; the old file is kept.");
+  ASSERT_TRUE(game.KeepFrame("editor-save-failed.png"));
+  Click(*menu->m_saveCancelButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+
+  // Entering again reads the hub's own palette; the dialog reads the saved one.
+  Leave();
+  OpenMenu();
+  EXPECT_EQ(menu->m_templatePages[3][4].quad->texture, nullptr);
+  ClickIcon(Atlas::IconLoadMef);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMef);
+  EXPECT_EQ(Row(menu->m_mefFileRows, "DemoHubMap.gmf"), nullptr) << "companion files only";
+  const Quad* row = Row(menu->m_mefFileRows, "palette.mef");
+  ASSERT_NE(row, nullptr);
+  EXPECT_FALSE(menu->m_loadButton->m_enabled) << "nothing chosen yet";
+  Click(*row);
+  ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
+  Click(*menu->m_loadButton->m_quad);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->m_templatePages[3][4].quad->texture, grass);
+  EXPECT_EQ(menu->m_templatePages[3][4].color, (Color4{255, 1, 2, 3}));
+}
+
+TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  Click(Layout::ToolbarIconX[Atlas::IconSettings], Layout::TopBar.bottom / 2);
+  Click(*menu->m_setMusicButton->m_quad);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeMusic);
+  ASSERT_GE(menu->m_musicFileRows.size(), 2u);
+  EXPECT_EQ(menu->m_musicFileRows[0]->name, "None");
+  const Quad* hollow = Row(menu->m_musicFileRows, "Hollow.ogg");
+  ASSERT_NE(hollow, nullptr);
+  Click(*hollow);
+  ASSERT_TRUE(game.KeepFrame("editor-music.png"));
+  Click(*menu->m_loadButton->m_quad);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSettings) << "back to the settings page";
+  ASSERT_NE(MainSoundBank->music, nullptr);
+  EXPECT_EQ(MainSoundBank->music->GetPath(), "Content\\Audio\\Hollow.ogg");
+
+  Click(*menu->m_setMusicButton->m_quad);
+  Click(*menu->m_musicFileRows[0]);
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(MainSoundBank->music, nullptr);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSettings);
+  // A map saved now records no music.
+  ASSERT_TRUE(world->SaveMap("quiet"));
+  const std::string header = File("quiet.gmf").substr(0, File("quiet.gmf").find('\n'));
+  EXPECT_NE(header.find(" 0 m "), std::string::npos) << header;
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <string>
+
+#include "collision/ShopShape.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "engine/TextBox.h"
+#include "engine/draw/Quad.h"
+#include "items/ItemStore.h"
+#include "items/Rune.h"
+#include "support/DebugMenuGame.h"
+
+namespace {
+
+namespace Atlas = EditorAtlas;
+namespace Layout = EditorLayout;
+namespace fs = std::filesystem;
+
+class ItemEditorGame : public DebugMenuGame {
+ protected:
+  void OpenItemEditor() {
+    MoveMouse(400, 300);
+    OpenMenu();
+    Click(Layout::ToolbarIconX[Atlas::IconItemEditor], Layout::TopBar.bottom / 2);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  }
+
+  void Press(const DebugButton& button) { Click(*button.m_quad); }
+
+  // Letters, digits, blanks and points, capitals with the shift key.
+  void TypeText(const std::string& text) {
+    for (char c : text) {
+      const bool capital = std::isupper(static_cast<unsigned char>(c)) != 0;
+      if (capital) game.PressKey(VirtualKey::LeftShift);
+      if (c == ' ') {
+        game.TapKey(VirtualKey::Space);
+      } else if (c == '.') {
+        game.TapKey(VirtualKey::Period);
+      } else {
+        game.TapKey(std::toupper(static_cast<unsigned char>(c)));
+      }
+      if (capital) game.ReleaseKey(VirtualKey::LeftShift);
+    }
+  }
+
+  // Opens the field at the end of its text and types the text in place of what it held.
+  void Retype(TextBox& field, const std::string& text) {
+    Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
+    ASSERT_EQ(menu->m_activeField, &field);
+    for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
+    TypeText(text);
+  }
+  TextBox& Field(int index) { return *menu->m_itemFieldBoxes[static_cast<size_t>(index)]; }
+
+  // The arrows page only while no field is open: a press on the panel's empty bottom closes it.
+  void ShowFieldPage(int page) {
+    Click(400, 560);
+    while (menu->m_fieldPage < page) game.TapKey(VirtualKey::RightArrow);
+  }
+
+  void SelectRow(const std::string& name) {
+    for (const auto& row : *menu->m_currentRows) {
+      if (row->name != name) continue;
+      Click(*row);
+      ASSERT_EQ(menu->m_selectedRow, row.get());
+      return;
+    }
+    FAIL() << "no row " << name;
+  }
+
+  // A new item of the tab's category, named and saved.
+  void Create(const DebugButton& tab, const std::string& name) {
+    Press(tab);
+    Press(*menu->m_itemNewButton);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
+    Retype(*menu->m_itemNameBox, name);
+    Press(*menu->m_itemSaveButton);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  }
+};
+
+TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
+  OpenItemEditor();
+  game.TapKey(VirtualKey::RightArrow);
+  EXPECT_EQ(menu->m_itemPage, 0) << "one page of equipment";
+  game.TapKey(VirtualKey::LeftArrow);
+  EXPECT_EQ(menu->m_itemPage, 0) << "never below the first page";
+  ASSERT_TRUE(game.KeepFrame("items-list.png"));
+
+  // New equipment: a sword at 42 tokens. The type button comes first, since it reloads the
+  // fields.
+  Press(*menu->m_itemNewButton);
+  EXPECT_EQ(menu->m_itemNameBox->text, "New Equipment");
+  EXPECT_TRUE(menu->m_daggerButton->m_enabled);
+  EXPECT_FALSE(menu->m_swordButton->m_enabled);
+  Press(*menu->m_swordButton);
+  EXPECT_TRUE(menu->m_swordButton->m_enabled);
+  Retype(*menu->m_itemNameBox, "Oak Club");
+  ShowFieldPage(3);
+  game.TapKey(VirtualKey::RightArrow);
+  EXPECT_EQ(menu->m_fieldPage, 3) << "four pages of fields";
+  Retype(Field(MenuDebug::TokensField), "42");
+  ASSERT_TRUE(game.KeepFrame("items-edit-last-page.png"));
+  game.TapKey(VirtualKey::Enter);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+
+  // A rune named like a piece of equipment, which goes again below.
+  Create(*menu->m_runesTab, "Iron Helm");
+  Create(*menu->m_expendablesTab, "Honey Cake");
+
+  // A rune's Armor part gets its own defence.
+  Press(*menu->m_runesTab);
+  SelectRow("Ember Rune");
+  Press(*menu->m_itemChangeButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
+  EXPECT_TRUE(menu->m_weaponButton->m_enabled) << "a rune opens on its Weapon part";
+  Press(*menu->m_armorButton);
+  EXPECT_TRUE(menu->m_armorButton->m_enabled);
+  EXPECT_FALSE(menu->m_weaponButton->m_enabled);
+  Retype(Field(Stat::BaseDefense), "12.5");
+  ASSERT_TRUE(game.KeepFrame("items-edit-rune.png"));
+  Press(*menu->m_itemSaveButton);
+
+  // Deleting the rune leaves the equipment of the same name.
+  Press(*menu->m_runesTab);
+  SelectRow("Iron Helm");
+  ASSERT_TRUE(game.KeepFrame("items-runes-chosen.png"));
+  Press(*menu->m_itemDeleteButton);
+  EXPECT_EQ(menu->m_currentRows, &menu->m_equipmentRows) << "back on the equipment";
+
+  Create(*menu->m_keyItemsTab, "Brass Key");
+
+  // The files read back as edited.
+  ItemStore files;
+  const Item* club = files.equipment.FindByName("Oak Club");
+  ASSERT_NE(club, nullptr);
+  EXPECT_EQ(club->weaponKind, WeaponKindSword);
+  EXPECT_EQ(club->price, 42.0f);
+  EXPECT_NE(files.equipment.FindByName("Iron Helm"), nullptr);
+  EXPECT_EQ(files.runes.FindByName("Iron Helm"), nullptr);
+  EXPECT_NE(files.expendables.FindByName("Honey Cake"), nullptr);
+  EXPECT_NE(files.keyItems.FindByName("Brass Key"), nullptr);
+  const Rune* ember = files.runes.FindByName("Ember Rune");
+  ASSERT_NE(ember, nullptr);
+  EXPECT_EQ((*ember->parts[2].stats)[Stat::BaseDefense], 12.5f);
+
+  // The world's store reloaded with the last save; a shop built afterwards sells the new rune
+  // part.
+  EXPECT_NE(world->itemStore->equipment.FindByName("Oak Club"), nullptr);
+  EXPECT_NE(world->itemStore->keyItems.FindByName("Brass Key"), nullptr);
+  EXPECT_EQ(world->itemStore->runes.FindByName("Iron Helm"), nullptr);
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
+  const Rune* sold = nullptr;
+  for (const auto& modifier : world->modifiers) {
+    auto* shop = dynamic_cast<ShopShape*>(modifier.get());
+    const Rune* rune = shop ? shop->stock->runes.FindByName("Ember Rune") : nullptr;
+    if (rune && rune->onSale) sold = rune;
+  }
+  ASSERT_NE(sold, nullptr);
+  EXPECT_EQ((*sold->parts[2].stats)[Stat::BaseDefense], 12.5f);
+}
+
+TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
+  const fs::path items = game.Folder() / "Content" / "Items";
+  OpenItemEditor();
+  Press(*menu->m_expendablesTab);
+  SelectRow("Healing Herb");
+  Press(*menu->m_itemChangeButton);
+  ShowFieldPage(3);
+  Retype(Field(MenuDebug::TokensField), "7");
+  fs::create_directory(items / "KeyItems.ipf.tmp");
+  Press(*menu->m_itemSaveButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeItemPage) << "the page stays open";
+  EXPECT_FALSE(menu->m_pageMessage.empty());
+  ASSERT_TRUE(game.KeepFrame("items-save-failed.png"));
+  EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price,
+            world->itemStore->expendables.FindByName("Healing Herb")->price)
+      << "neither the files nor the world's store changed";
+  fs::remove(items / "KeyItems.ipf.tmp");
+  Press(*menu->m_itemSaveButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price, 7.0f);
+}
+
+}  // namespace
