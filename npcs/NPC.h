@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "actors/Actor.h"
+#include "engine/draw/Sprite.h"
 
 // What every non-player character shares: it is an actor of the third kind.
 class NPC : public Actor {
@@ -11,4 +13,7 @@ class NPC : public Actor {
   static constexpr int32_t ActorKindNpc = 2;
 
   explicit NPC(std::string name) : Actor(std::move(name)) { kind = ActorKindNpc; }
+
+  // The part of the portrait the pause menu's people pages show.
+  std::unique_ptr<Sprite> portraitCrop;
 };

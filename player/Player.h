@@ -84,6 +84,13 @@ class Player : public Actor {
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
 
+  // What the encyclopedia shows: exact, case-sensitive comparisons with the player's lists.
+  bool HasSkill(const std::string& name) const;
+  bool HasTerm(const std::string& name) const;
+  bool HasJournalEntry(const std::string& title) const;
+  // Whether any journal entry of that title holds the page number.
+  bool HasJournalPage(const std::string& title, int32_t page) const;
+
   // Reads the player record; without one the new-game statistics stand.
   void LoadRecord(std::istream& in);
   std::string GetMapName() const { return mapPath; }

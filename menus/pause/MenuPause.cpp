@@ -84,6 +84,7 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
   m_scrollBar2->SetLength(ScreenBoxOf(*m_contentPanel).Height() - 100.0f);
   BuildTokensPlate();
   BuildStatsTab();
+  LoadMenuFile(MenuFilePath);
 }
 
 MenuPause::~MenuPause() = default;
@@ -135,8 +136,12 @@ void MenuPause::Update(float) {
 }
 
 void MenuPause::Resume() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
+  RestoreFullVolume();
   if (set && set->world) set->SwitchTo(set->world);
+}
+
+void MenuPause::RestoreFullVolume() {
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
 }
 
 void MenuPause::PlaceOver(Quad& moved, const Quad& target) {

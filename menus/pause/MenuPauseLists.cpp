@@ -13,14 +13,34 @@ namespace {
 // panel's closing pixels.
 constexpr float HeaderHeight = 17.0f;
 constexpr float RowsHeightMargin = 23.0f;
+constexpr float FirstRowFraction = 32.0f;
 constexpr float ScrollBarGap = 2.0f;
+// The side column from the content's left edge, the list panel 20 pixels right of it.
+constexpr float SidePanelInset = 15.0f;
+constexpr float PanelsDrop = 1.0f;
+constexpr float PanelGap = 20.0f;
 
-// The distance between rows in a panel of that screen height.
-float RowStep(const ShapeList& panel) {
+}  // namespace
+
+float MenuPause::RowPitch(const ShapeList& panel) {
   return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(ListPanel::MaxRows);
 }
 
-}  // namespace
+Vector3 MenuPause::FirstRowCenter(const ShapeList& panel) {
+  const ScreenBox box = ScreenBoxOf(panel);
+  return {panel.altPosition.x,
+          box.top + HeaderHeight + (box.Height() - HeaderHeight) / FirstRowFraction, 0.0f};
+}
+
+void MenuPause::PlaceSideAndListPanels() {
+  const ScreenBox content = ScreenBoxOf(*m_contentPanel);
+  const float y = m_contentPanel->altPosition.y + PanelsDrop;
+  const float sideWidth = ScreenBoxOf(m_sidePanel.group).Width();
+  const float sideX = content.left + SidePanelInset + sideWidth / 2;
+  m_sidePanel.MoveTo({sideX, y, 0.0f}, m_overlayOffset);
+  const float listX = sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
+  m_listPanel.MoveTo({listX, y, 0.0f}, m_overlayOffset);
+}
 
 void MenuPause::ListHeldItems() {
   m_listRows.clear();
@@ -93,7 +113,7 @@ void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {
   const int64_t onWindow = int64_t{m_listCursor} - int64_t{m_listTop};
   if (onWindow < static_cast<int64_t>(m_visibleRows.size()) - 1) {
     ++m_listCursor;
-    highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowStep(panel), 0.0f});
+    highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowPitch(panel), 0.0f});
     PlaceSelectionArrow(highlight);
   } else if (m_listTop + WindowRows < count) {
     ++m_listCursor;
@@ -106,7 +126,7 @@ void MenuPause::ListCursorUp(Sprite& highlight, const ShapeList& panel) {
   if (m_listRows.empty()) return;
   if (m_listCursor != m_listTop) {
     --m_listCursor;
-    highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowStep(panel), 0.0f});
+    highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowPitch(panel), 0.0f});
     PlaceSelectionArrow(highlight);
   } else if (m_listCursor > 0) {
     --m_listCursor;

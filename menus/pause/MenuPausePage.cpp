@@ -306,15 +306,39 @@ void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft)
     caption = InventoryCaptions[known ? m_inventoryCategory : 0];
   }
   if (!m_fontArc17pt) return;
-  m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(caption,
-                            {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
-                            FontAlignEnd, FontAlignEnd);
+  if (!caption.empty()) {
+    m_fontArc17pt->color = ColorGrey;
+    m_fontArc17pt->DrawString(caption,
+                              {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
+                              FontAlignEnd, FontAlignEnd);
+  }
   m_fontArc17pt->color = ColorWhite;
   const float pitch = (height - RowsHeightMargin) / static_cast<float>(WindowRows);
   for (size_t k = 0; k < m_visibleRows.size(); ++k) {
     const float y = topLeft.y + ListHeaderHeight + pitch * (static_cast<float>(k) + 0.5f);
     m_fontArc17pt->DrawString(m_visibleRows[k]->GetName(), {topLeft.x + RowTextInset, y, 0.0f},
                               FontAlignCenter, FontAlignStart);
+  }
+}
+
+void MenuPause::DrawListCaption(const std::string& caption, const ShapeList& panel) {
+  if (!m_fontArc17pt) return;
+  const ScreenBox box = ScreenBoxOf(panel);
+  m_fontArc17pt->color = ColorGrey;
+  m_fontArc17pt->DrawString(caption, {box.right - CaptionInset, box.top + ListHeaderHeight, 0.0f},
+                            FontAlignEnd, FontAlignEnd);
+}
+
+void MenuPause::DrawSideColumnTexts(const std::string& caption,
+                                    std::span<const char* const> labels) {
+  if (!m_fontArc17pt) return;
+  DrawListCaption(caption, m_sidePanel.group);
+  const ScreenBox side = ScreenBoxOf(m_sidePanel.group);
+  m_fontArc17pt->color = ColorWhite;
+  const float pitch = (side.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
+  for (size_t k = 0; k < labels.size(); ++k) {
+    const float y = side.top + ListHeaderHeight + pitch * (static_cast<float>(k) + 0.5f);
+    m_fontArc17pt->DrawString(labels[k], {side.left + RowTextInset, y, 0.0f}, FontAlignCenter,
+                              FontAlignStart);
   }
 }

@@ -1,18 +1,55 @@
 #include "engine/Controls.h"
+#include "engine/Font.h"
+#include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/draw/ScreenBox.h"
+#include "menus/MenuController.h"
+#include "menus/MenuTitle.h"
 #include "menus/pause/MenuPause.h"
 #include "platform/SpriteBatch.h"
+#include "player/Player.h"
+#include "world/World.h"
+
+using platform::Vector3;
 
 namespace {
 
 constexpr const char* SettingsTitle = "Settings";
+constexpr float EntryScale = 0.38f;
+// Rows 20 pixels apart; the texts and the highlight's left edge from the content's top-left
+// corner.
+constexpr float RowSpacing = 20.0f;
+constexpr Vector3 EntryTextAt{175.0f, 40.0f, 0.0f};
+constexpr float HighlightLeft = 170.0f;
+
+struct Entry {
+  MenuPause::SettingsRow row;
+  const char* text;
+};
+constexpr Entry Entries[] = {{MenuPause::SettingsButtonConfiguration, "Button Configuration"},
+                             {MenuPause::SettingsQuitToTitle, "Quit to Title"},
+                             {MenuPause::SettingsQuitGame, "Quit Game"}};
+
+float RowOffset(int row) { return RowSpacing * static_cast<float>(row); }
 
 }  // namespace
 
 void MenuPause::BuildSettingsTab() {
   m_tabIndex = TabSettings;
-  m_settingsCursor = 0;
+  m_settingsCursor = SettingsButtonConfiguration;
+  PlaceSettingsHighlight();
   LayoutTabStrip(TabSettings, SettingsTitle);
+}
+
+// The highlight lies across the middle of its entry's line: our glyphs stand in the middle of
+// their cells, so a bar lower down would reach into the entry below.
+void MenuPause::PlaceSettingsHighlight() {
+  const Vector3 corner = ScreenBoxOf(*m_contentPanel).TopLeft();
+  const float lineHeight = m_fontArc64pt ? m_fontArc64pt->cellHeight * EntryScale : 0.0f;
+  const float width = m_settingsHighlight->GetScaledSourceSize().x;
+  m_settingsHighlight->SetAltPosition(
+      {corner.x + HighlightLeft + width / 2,
+       corner.y + EntryTextAt.y + RowOffset(m_settingsCursor) + lineHeight / 2, 0.0f});
 }
 
 void MenuPause::HandleSettingsInput() {
@@ -21,12 +58,86 @@ void MenuPause::HandleSettingsInput() {
     BuildEncyclopediaTab();
   } else if (c.IsRightShoulderPressed()) {
     OpenTabAfterSettings();
+  } else if (c.IsMenuDownPressed(c.activePad)) {
+    SettingsCursorDown();
+  } else if (c.IsMenuUpPressed()) {
+    SettingsCursorUp();
+  } else if (c.IsConfirmPressed()) {
+    ActivateSettingsEntry();
   } else if (c.IsCancelPressed()) {
     Resume();
   }
 }
 
+// The cursor turns in a ring over the three entries and passes the empty row.
+void MenuPause::SettingsCursorDown() {
+  switch (m_settingsCursor) {
+    case SettingsButtonConfiguration:
+      m_settingsCursor = SettingsQuitToTitle;
+      break;
+    case SettingsQuitToTitle:
+      m_settingsCursor = SettingsQuitGame;
+      break;
+    default:
+      m_settingsCursor = SettingsButtonConfiguration;
+      break;
+  }
+  PlaceSettingsHighlight();
+}
+
+void MenuPause::SettingsCursorUp() {
+  switch (m_settingsCursor) {
+    case SettingsQuitGame:
+      m_settingsCursor = SettingsQuitToTitle;
+      break;
+    case SettingsQuitToTitle:
+      m_settingsCursor = SettingsButtonConfiguration;
+      break;
+    default:
+      m_settingsCursor = SettingsQuitGame;
+      break;
+  }
+  PlaceSettingsHighlight();
+}
+
+void MenuPause::ActivateSettingsEntry() {
+  switch (m_settingsCursor) {
+    case SettingsButtonConfiguration: {
+      MenuController* controller = set ? set->menuController : nullptr;
+      if (!controller) return;
+      // The configuration edits the first player's controls and comes back here.
+      const Player* first = m_world ? m_world->GetFirstPlayer() : nullptr;
+      controller->m_backgroundState = this;
+      controller->m_returnState = this;
+      controller->m_editedControls = first ? first->controls : nullptr;
+      set->SwitchTo(controller);
+      break;
+    }
+    case SettingsQuitToTitle:
+      if (!set || !set->menuTitle) return;
+      // The next game starts at full volume, not at the pause menu's.
+      RestoreFullVolume();
+      set->SwitchTo(set->menuTitle);
+      if (m_world) m_world->ClearLevel();
+      break;
+    case SettingsQuitGame:
+      Running = 0;
+      break;
+    default:
+      break;
+  }
+}
+
 void MenuPause::DrawSettingsTab() {
   DrawCommonFrame(TabSettings, SettingsTitle);
+  if (m_fontArc64pt) {
+    SetPageFont(EntryScale, ColorWhite);
+    const Vector3 first = ScreenBoxOf(*m_contentPanel).TopLeft() + EntryTextAt;
+    for (const Entry& entry : Entries) {
+      m_fontArc64pt->DrawString(entry.text, {first.x, first.y + RowOffset(entry.row), 0.0f},
+                                FontAlignStart, FontAlignStart);
+    }
+  }
+  m_settingsHighlight->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -9,47 +9,14 @@
 #include "items/ItemStore.h"
 #include "menus/MenuController.h"
 #include "menus/pause/MenuPause.h"
-#include "support/PlayingWorld.h"
+#include "PauseGame.h"
 
 namespace {
-
-// Music volumes of the streaming buffer, in hundredths of a decibel.
-constexpr int32_t PausedVolume = -1200;
-constexpr int32_t FullVolume = 0;
-
-std::vector<std::string> Names(const std::vector<Object*>& rows) {
-  std::vector<std::string> names;
-  for (const Object* row : rows) names.push_back(row->GetName());
-  return names;
-}
 
 bool Greenish(uint32_t pixel) {
   const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
   return g > r + 40 && g > b + 40;
 }
-
-// The game playing on a drawn floor with music, the player holding a few things.
-class PauseGame : public PlayingWorld {
- protected:
-  void SetUp() override {
-    ShowFloor();
-    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
-    ASSERT_NE(MainSoundBank->music, nullptr);
-    PlayingWorld::SetUp();
-    menu = GameStates->menuPause;
-    for (const char* name :
-         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
-      Item* item = player->itemStore->FindByName(name);
-      ASSERT_NE(item, nullptr) << name;
-      item->quantity = 1;
-    }
-  }
-
-  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
-  void Tap(int key) { game.TapKey(key); }
-
-  MenuPause* menu = nullptr;
-};
 
 }  // namespace
 
