@@ -70,6 +70,9 @@ enum Index : int {
 // ratio is not positive or the result is not a finite number.
 float StatLevel(float points, float init, float rate);
 
+// The starting value and rate of every counted statistic (the Init and Rate pairs).
+void SetDefaultGrowthCurves(StatBlock& sheet);
+
 // The body and statistics of every character. The gained statistics are the object's own
 // sheet and its price holds the tokens.
 class Actor : public Object {

@@ -185,36 +185,40 @@ const std::array<Actor::StatAdder, StatCount> Actor::statAdders = {
     QM_ALL_STAT_INDICES(QM_STAT_ADDER_ENTRY)};
 #undef QM_STAT_ADDER_ENTRY
 
+void SetDefaultGrowthCurves(StatBlock& sheet) {
+  for (int i = Stat::RateExperience; i <= Stat::RateHealthRecovered; i += 2) {
+    sheet[i] = DefaultRate;
+  }
+  sheet[Stat::InitExperience] = 200.0f;
+  sheet[Stat::InitGroundDist] = 4200.0f;
+  sheet[Stat::InitJump] = 1140.0f;
+  sheet[Stat::InitDash] = 990.0f;
+  for (int i : {Stat::InitDamageDealt, Stat::InitDamageReceived, Stat::InitDamageDefended,
+                Stat::InitDamageGuardDefended, Stat::InitDamagePowershielded,
+                Stat::InitDamageDodged, Stat::InitStaminaDamageDealt}) {
+    sheet[i] = 1000.0f;
+  }
+  for (int i : {Stat::InitTimesBreakPoint1Broken, Stat::InitTimesBreakPoint2Broken,
+                Stat::InitTimesBreakPoint3Broken}) {
+    sheet[i] = 50.0f;
+  }
+  sheet[Stat::InitSpecialAttackUsage] = 3.0f;
+  sheet[Stat::InitSpecialDefenseUsage] = 3.0f;
+  sheet[Stat::InitSPUsed] = 1800.0f;
+  sheet[Stat::InitSPRecovered] = 1800.0f;
+  for (int i : {Stat::InitSpecialAttackDamageDealt, Stat::InitStunTime,
+                Stat::InitStaminaDamageReceived, Stat::InitStaminaDamageDefended,
+                Stat::InitStaminaDamageRecovered, Stat::InitSpecialAttackStaminaDamageDealt}) {
+    sheet[i] = 300.0f;
+  }
+  sheet[Stat::InitHealthRecovered] = 90.0f;
+}
+
 void Actor::SetDefaultGrowth() {
   StatBlock& gained = *stats;
   for (int i = Stat::Mass; i <= Stat::GainedGuardSpeedFactor; ++i) gained[i] = DefaultValue;
   gained[Stat::StatExperience] = 0.0f;
-  for (int i = Stat::RateExperience; i <= Stat::RateHealthRecovered; i += 2) {
-    gained[i] = DefaultRate;
-  }
-  gained[Stat::InitExperience] = 200.0f;
-  gained[Stat::InitGroundDist] = 4200.0f;
-  gained[Stat::InitJump] = 1140.0f;
-  gained[Stat::InitDash] = 990.0f;
-  for (int i : {Stat::InitDamageDealt, Stat::InitDamageReceived, Stat::InitDamageDefended,
-                Stat::InitDamageGuardDefended, Stat::InitDamagePowershielded,
-                Stat::InitDamageDodged, Stat::InitStaminaDamageDealt}) {
-    gained[i] = 1000.0f;
-  }
-  for (int i : {Stat::InitTimesBreakPoint1Broken, Stat::InitTimesBreakPoint2Broken,
-                Stat::InitTimesBreakPoint3Broken}) {
-    gained[i] = 50.0f;
-  }
-  gained[Stat::InitSpecialAttackUsage] = 3.0f;
-  gained[Stat::InitSpecialDefenseUsage] = 3.0f;
-  gained[Stat::InitSPUsed] = 1800.0f;
-  gained[Stat::InitSPRecovered] = 1800.0f;
-  for (int i : {Stat::InitSpecialAttackDamageDealt, Stat::InitStunTime,
-                Stat::InitStaminaDamageReceived, Stat::InitStaminaDamageDefended,
-                Stat::InitStaminaDamageRecovered, Stat::InitSpecialAttackStaminaDamageDealt}) {
-    gained[i] = 300.0f;
-  }
-  gained[Stat::InitHealthRecovered] = 90.0f;
+  SetDefaultGrowthCurves(gained);
   for (int i = Stat::PtGainFactorExperience; i <= Stat::PtGainFactorHealthRecovered; ++i) {
     gained[i] = DefaultValue;
   }

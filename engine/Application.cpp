@@ -17,6 +17,7 @@
 #include "platform/Renderer.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
+#include "world/MapFormat.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ constexpr int InactiveWaitMilliseconds = 100;
 constexpr int SmallFontHeight = 12;
 constexpr int LargeFontHeight = 20;
 
-constexpr const char* DefaultMapPath = "Content\\Maps\\DefaultMap.gmf";
 constexpr const char* DefaultMapText =
     "0 0 1000 -1000 -1000 1000 42 82 101 115 53 30 0 m s 0 0 0\n"
     "*Resources \n"

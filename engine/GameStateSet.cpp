@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr float ProgressLineStep = 10.0f;
 constexpr uint32_t AtlasSize = 1024;
 constexpr const char* InterfaceAtlasPath = "Content\\Textures\\HUD\\menuatlas2.png";
 
@@ -57,11 +56,7 @@ constexpr const char* ProgressLines[GameStateCount] = {
 // and stored in both of its fields.
 template <typename Screen, typename... Args>
 Screen* BuildScreen(GameStateSet& set, int slot, Args&&... args) {
-  ProgressTextPosition.y += ProgressLineStep;
-  if (ShowLoadInfo) {
-    PresentStatusText(ProgressTextPosition.x, ProgressTextPosition.y, ProgressTextPosition.z,
-                      ProgressLines[slot]);
-  }
+  PresentProgressLine(ProgressLines[slot]);
   auto screen = std::make_unique<Screen>(std::forward<Args>(args)...);
   Screen* typed = screen.get();
   set.screens[slot] = std::move(screen);

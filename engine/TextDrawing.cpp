@@ -14,6 +14,8 @@ namespace {
 constexpr float QuarterUp = 0.25f;
 constexpr float HalfDown = -0.5f;
 constexpr float Half = 0.5f;
+// The loading lines stand this many pixels apart.
+constexpr float ProgressLineStep = 10.0f;
 
 constexpr float IntRangeEnd = 2147483648.0f;
 
@@ -89,4 +91,10 @@ void PresentStatusText(float x, float y, float z, const std::string& text) {
   if (SpriteRenderer) SpriteRenderer->End();
   Device->EndScene();
   Device->Present();
+}
+
+void PresentProgressLine(const std::string& text) {
+  ProgressTextPosition.y += ProgressLineStep;
+  if (!ShowLoadInfo) return;
+  PresentStatusText(ProgressTextPosition.x, ProgressTextPosition.y, ProgressTextPosition.z, text);
 }

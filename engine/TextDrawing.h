@@ -30,3 +30,6 @@ void DrawTextAligned(platform::TextFont* font, float x, float y, float z, const 
 void DrawTextAtWorldPoint(const platform::Vector3& point, const std::wstring& text, uint32_t color);
 // Shows one progress line at once, outside the frame loop, over what the frame holds.
 void PresentStatusText(float x, float y, float z, const std::string& text);
+// A loading step: the progress position moves one line down and, while the load texts are on,
+// the line is shown there.
+void PresentProgressLine(const std::string& text);

@@ -91,8 +91,18 @@ class Player : public Actor {
   // Whether any journal entry of that title holds the page number.
   bool HasJournalPage(const std::string& title, int32_t page) const;
 
-  // Reads the player record; without one the new-game statistics stand.
+  // Reads the player record (a stream that failed to open counts as no record); defined with
+  // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
+  void ResetStats();
+  void ResetEquipment();
+  void ResetInventory();
+  void StartNewGame();
+  void SetDefaultSkills();
+  void SetDefaultJournal();
+  void SetDefaultTerms();
+  void SetDefaultPeople();
+  void SetDefaultBestiary();
   std::string GetMapName() const { return mapPath; }
 
   // Builds the table of 39 states, each cutting its frames from its sheet of the textures.

@@ -189,7 +189,13 @@ void PlayerState::ApplyStatLimits() {
   }
 }
 
-PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) { return player->SwitchState(slot); }
+PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) {
+  // A later switch in the same step leaves the state that an earlier one entered, so that no
+  // strike or sound of it stays behind; this state itself is left by the closing step.
+  PlayerState* entered = player->CurrentState();
+  if (entered != this) entered->Exit();
+  return player->SwitchState(slot);
+}
 
 void PlayerState::SetPending(PlayerStateSlot slot) { pendingState = player->StateAt(slot); }
 
@@ -227,15 +233,20 @@ bool PlayerState::TakeGroundAction(bool buffered) {
 }
 
 bool PlayerState::TakeStickAttack(bool buffered) {
+  return TakeStickAttack(SlotUpAttacking, SlotDownAttacking, SlotGroundAttacking1, buffered);
+}
+
+bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down,
+                                  PlayerStateSlot sideways, bool buffered) {
   const Controls& input = Input();
   const int pad = input.activePad;
   if (input.IsRightStickUpPressed(pad)) {
-    Go(SlotUpAttacking, buffered);
+    Go(up, buffered);
   } else if (input.IsRightStickDownPressed(pad)) {
-    Go(SlotDownAttacking, buffered);
+    Go(down, buffered);
   } else if (input.IsRightStickLeftPressed(pad) || input.IsRightStickRightPressed(pad)) {
     player->facing = input.IsRightStickLeftPressed(pad) ? -1 : 1;
-    Go(SlotGroundAttacking1, buffered);
+    Go(sideways, buffered);
   } else {
     return false;
   }

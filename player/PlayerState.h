@@ -68,7 +68,8 @@ class PlayerState : public State {
   // The air counts lowered to their maxima, never raised.
   void ApplyStatLimits();
 
-  // The player's current state becomes the entry and is entered. The state left is not left.
+  // The player's current state becomes the entry and is entered. This state is not left; a
+  // state that an earlier switch of the same step entered is.
   PlayerState* SwitchTo(PlayerStateSlot slot);
   // Kept for the next normal input step.
   void SetPending(PlayerStateSlot slot);
@@ -83,6 +84,10 @@ class PlayerState : public State {
   bool TakeGroundAction(bool buffered);
   // The right stick's attacks: up, down, or the ground attack turned to the side pushed.
   bool TakeStickAttack(bool buffered);
+  // The right stick pushed up, down, or to a side, which the player then faces: the attack of
+  // that way. False when the stick was not pushed.
+  bool TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down, PlayerStateSlot sideways,
+                       bool buffered);
   // The closing step: leaves this state once when it is no longer current.
   void CloseStep();
   bool IsCurrent() const;

@@ -2,27 +2,25 @@
 #include <array>
 
 #include "engine/Texture.h"
+#include "player/AttackStates.h"
 #include "player/CrouchStates.h"
 #include "player/DeathStates.h"
 #include "player/EvasionStates.h"
 #include "player/GuardStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
+#include "player/StateAscending.h"
 #include "player/StateIdling.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
 
 namespace {
 
-// The airborne states only lower the air moves; the up attack keeps them.
-constexpr std::array<PlayerStateSlot, 9> LoweringSlots = {
-    SlotGroundJumping,     SlotAirJumping,          SlotFalling,
-    SlotAirDashing,        SlotNeutralAirAttacking, SlotForwardAirAttacking,
-    SlotUpAirAttacking,    SlotDownAirAttacking,    SlotAscending,
-};
+// The airborne states only lower the air moves.
+constexpr std::array<PlayerStateSlot, 3> LoweringSlots = {SlotAirJumping, SlotFalling,
+                                                          SlotAirDashing};
 
 StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
-  if (slot == SlotUpAttacking) return StateUnbuilt::Limits::Keep;
   const bool lowers = std::find(LoweringSlots.begin(), LoweringSlots.end(), slot) != LoweringSlots.end();
   return lowers ? StateUnbuilt::Limits::Lower : StateUnbuilt::Limits::Refill;
 }
@@ -82,6 +80,36 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotGuardBreak3Down:
         states[entry] = std::make_unique<StateGuardBreak3Down>(this, texture);
+        break;
+      case SlotGroundJumping:
+        states[entry] = std::make_unique<StateGroundJumping>(this, texture);
+        break;
+      case SlotGroundAttacking1:
+        states[entry] = std::make_unique<StateGroundAttacking1>(this, texture);
+        break;
+      case SlotUpAttacking:
+        states[entry] = std::make_unique<StateUpAttacking>(this, texture);
+        break;
+      case SlotDownAttacking:
+        states[entry] = std::make_unique<StateDownAttacking>(this, texture);
+        break;
+      case SlotGroundDashAttacking:
+        states[entry] = std::make_unique<StateGroundDashAttacking>(this, texture);
+        break;
+      case SlotNeutralAirAttacking:
+        states[entry] = std::make_unique<StateNeutralAirAttacking>(this, texture);
+        break;
+      case SlotForwardAirAttacking:
+        states[entry] = std::make_unique<StateForwardAirAttacking>(this, texture);
+        break;
+      case SlotUpAirAttacking:
+        states[entry] = std::make_unique<StateUpAirAttacking>(this, texture);
+        break;
+      case SlotDownAirAttacking:
+        states[entry] = std::make_unique<StateDownAirAttacking>(this, texture);
+        break;
+      case SlotAscending:
+        states[entry] = std::make_unique<StateAscending>(this, texture);
         break;
       case SlotDying:
         states[entry] = std::make_unique<StateDying>(this, texture);

@@ -8,7 +8,7 @@
 class StateUnbuilt : public PlayerState {
  public:
   // How the entry's movement-limit step treats the air moves.
-  enum class Limits { Refill, Lower, Keep };
+  enum class Limits { Refill, Lower };
 
   StateUnbuilt(Player* newOwner, Texture* texture, PlayerStateSlot slot, Limits limits);
 

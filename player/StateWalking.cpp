@@ -36,9 +36,7 @@ void StateWalking::Enter() {
   RefillAirMoves();
   ResetTimers();
   effectFrames = footsteps;
-  footsteps->current = footsteps->frames.front();
-  footsteps->frameTime = 0.0f;
-  footsteps->totalTime = 0.0f;
+  footsteps->Rewind();
   SetStaminaBarColor(StaminaBarGreen);
 }
 
@@ -86,9 +84,7 @@ void StateWalking::Update(float dt) {
   stateTime += dt;
   player->ApplyGravity(dt);
   StepAnimation(dt);
-  const bool hit = CheckIncomingHits();
-  PlayerState* before = player->CurrentState();
-  if (CheckDeath() == before && hit) ChooseGuardBreakState();
+  if (TakeStrikes() == StrikeOutcome::Hit) ChooseGuardBreakState();
   StepFootsteps(dt);
   CloseStep();
 }

@@ -34,9 +34,8 @@ namespace {
 constexpr float FadeMargin = 10.0f;
 constexpr Color4 FadeColor{255, 0, 0, 0};
 constexpr Color4 WorldClearColor{42, 82, 101, 115};
-// How the progress lines of the pools step across and down the loading screen.
+// How far the progress lines of the pools stand in from the loading screen's lines.
 constexpr float ProgressIndent = 20.0f;
-constexpr float ProgressLineStep = 10.0f;
 
 // For vectors and for the shapes' own lists alike.
 template <typename List, typename T>
@@ -78,13 +77,6 @@ void DeferDeletes(std::vector<std::unique_ptr<T>>& list) {
   list.clear();
 }
 
-void ShowProgress(const char* line) {
-  ProgressTextPosition.y += ProgressLineStep;
-  if (ShowLoadInfo) {
-    PresentStatusText(ProgressTextPosition.x, ProgressTextPosition.y, ProgressTextPosition.z, line);
-  }
-}
-
 }  // namespace
 
 World::World(GameStateSet* owner, Camera* camera)
@@ -105,7 +97,7 @@ World::World(GameStateSet* owner, Camera* camera)
   itemStore = std::make_unique<ItemStore>();
 
   ProgressTextPosition.x += ProgressIndent;
-  ShowProgress("Building player pool...");
+  PresentProgressLine("Building player pool...");
   playerPool->Load(this, owner ? owner->interfaceAtlas.get() : nullptr);
   // The first player reads the keyboard only, through its own copy of the game's controls.
   if (GameControls) {
@@ -117,9 +109,9 @@ World::World(GameStateSet* owner, Camera* camera)
   first->playerIndex = static_cast<int32_t>(players.size()) - 1;
   AddActor(first);
 
-  ShowProgress("Building enemy pool...");
+  PresentProgressLine("Building enemy pool...");
   enemyResources->Load(this);
-  ShowProgress("Building NPC pool...");
+  PresentProgressLine("Building NPC pool...");
   npcResources->Load(this);
   ClearColor = WorldClearColor;
 }
@@ -216,8 +208,6 @@ void World::ClearLevel() {
   ForgetReceivedStrikes();
   Enter();
 }
-
-void World::LoadMap(const std::string& path) { mapName = path; }
 
 void World::AddActor(Actor* actor) { actors.push_back(actor); }
 

@@ -40,6 +40,16 @@ struct CameraLimits {
   float right = std::numeric_limits<float>::infinity();
 };
 
+// The running numbers in the names of the map content the reader makes ("Boundary Quad 3").
+// They start at 0 with the world and are never reset, so names stay distinct over the run.
+struct MapNameCounts {
+  int32_t boundaryQuads = 0;
+  int32_t boundaryCircles = 0;
+  int32_t texturedQuads = 0;
+  int32_t texturedCircles = 0;
+  int32_t texturedSprites = 0;
+};
+
 // The playing state: the loaded level and everything in it.
 class World : public GameState {
  public:
@@ -75,8 +85,13 @@ class World : public GameState {
   // non-player characters go to the deferred-delete list, so one that clears the level stays
   // valid to the frame's end.
   void ClearLevel();
-  // The map reader is not written yet: the world only takes the path as its map name.
+  // Reads the map file at the path into the world, or the default map when it cannot be
+  // opened; either way the map name becomes the path. Neither clears the level nor moves the
+  // players.
   void LoadMap(const std::string& path);
+  // Writes the level as the map of that name in the maps folder. False, with the old file left
+  // as it was, when it could not be written whole.
+  bool SaveMap(const std::string& name);
   std::string GetMapName() const { return mapName; }
 
   // Content lists; none of these reports failure.
@@ -126,6 +141,11 @@ class World : public GameState {
   // Read from the map header and kept for it; nothing else reads them.
   std::array<float, 2> headerPair{};
   float headerFloat = 0.0f;
+  // The camera mode of the map header, written back as it was read: 'm' follows the players,
+  // 's' holds the eye at the stationary eye.
+  char cameraMode = 'm';
+  platform::Vector3 stationaryEye;
+  MapNameCounts nameCounts;
   CameraLimits cameraLimits;
   // Units per second squared, scaled by each actor's mass.
   float gravity = 0.0f;

@@ -16,7 +16,7 @@
 #include "engine/draw/Quad.h"
 #include "player/PlayerState.h"
 #include "player/StateWalking.h"
-#include "support/PlayingWorld.h"
+#include "tests/player/PlayerGame.h"
 
 namespace {
 
@@ -34,17 +34,10 @@ bool AnyFootstepPlaying(const Player& player) {
   return false;
 }
 
-// The player's world with its floor drawn.
-class WalkingGame : public PlayingWorld {
+class WalkingGame : public PlayerGame {
  protected:
-  void SetUp() override {
-    ShowFloor();
-    PlayingWorld::SetUp();
-  }
-
   float BodyX() const { return player->body->position.x; }
   float Vx() const { return player->body->velocity.x; }
-  PlayerState* Current() const { return player->CurrentState(); }
 };
 
 TEST_F(WalkingGame, HeldDWalksRightTurnsStopsAndTheCameraFollows) {

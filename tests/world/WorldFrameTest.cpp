@@ -49,6 +49,13 @@ class WorldFrame : public PlayingWorld {
     GameStates->current = world;
     game.Step();
   }
+  // Until the player stands idle again, after an attack or a jump has run its course.
+  void StepUntilIdle() {
+    for (int frame = 0; frame < 120 && player->CurrentState() != player->StateAt(SlotIdling);
+         ++frame) {
+      game.Step();
+    }
+  }
 };
 
 TEST_F(WorldFrame, WithOnePlayerPauseComesFirstThenTheDebugMenuThenTheConsole) {
@@ -144,7 +151,7 @@ TEST_F(WorldFrame, ChoicesDuringTheHitStopWaitForItsEndButTheGuardDoesNot) {
   EXPECT_EQ(player->CurrentState(), player->StateAt(SlotGroundAttacking1));
 
   Resume();
-  game.StepFrames(5);
+  StepUntilIdle();
   ASSERT_EQ(player->CurrentState(), idle);
   idle->holdTimer = 0.05f;
   game.PressKey(VirtualKey::P);
@@ -158,7 +165,7 @@ TEST_F(WorldFrame, TheGodModeChordWinsOverTheStepsOwnSwitchOnlyWhileItsSwitchIsO
   game.Step();
   EXPECT_EQ(player->CurrentState(), player->StateAt(SlotGroundJumping));
   Resume();
-  game.StepFrames(5);
+  StepUntilIdle();
   SetSwitch(ToggleEnableGodMode, true);
   game.PressKey(VirtualKey::LeftShift);
   game.PressKey(VirtualKey::I);

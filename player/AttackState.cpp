@@ -1,0 +1,267 @@
+#include "player/AttackState.h"
+
+#include <cmath>
+#include <string>
+#include <variant>
+
+#include "collision/Strike.h"
+#include "engine/Controls.h"
+#include "engine/Globals.h"
+#include "engine/Sound.h"
+#include "player/Player.h"
+#include "player/PlayerFrameTable.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr const wchar_t* SoundFrameName = L"Ground Attack sFrame";
+
+std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Player* owner) {
+  std::unique_ptr<StrikeShape> strike;
+  if (spec.form == StrikeForm::Circle) {
+    auto circle = std::make_unique<StrikeCircle>();
+    circle->SetRadius(spec.size.x);
+    strike = std::move(circle);
+  } else {
+    auto quad = std::make_unique<StrikeQuad>();
+    quad->SetDimensions(spec.size.x, spec.size.y, 0.0f);
+    strike = std::move(quad);
+  }
+  strike->owner = owner;
+  strike->offset = spec.offset;
+  strike->SetFillColor(StrikeColor);
+  strike->direction = spec.direction;
+  strike->hotSpot = spec.hotSpot;
+  switch (spec.reach) {
+    case ReachRule::Height:
+      strike->reach = spec.size.y;
+      break;
+    case ReachRule::OffsetPlusExtent:
+      strike->reach = std::hypot(spec.offset.x, spec.offset.y) + strike->extent;
+      break;
+    case ReachRule::None:
+      break;
+  }
+  strike->freezeTime = spec.freezeTime;
+  return strike;
+}
+
+}  // namespace
+
+AttackState::AttackState(Player* newOwner, Texture* texture, PlayerStateSlot entry)
+    : PlayerState(newOwner, texture, entry), spec(AttackSpecOf(entry)) {
+  for (const auto& frame : frames) baseFrameTimes.push_back(frame->duration);
+
+  // The blank circle keeps its radius 0 and so never touches anything.
+  strikes.push_back(std::make_unique<StrikeCircle>());
+  strikes.push_back(MakeLiveStrike(spec.strike, newOwner));
+  StrikeShape* blank = strikes[0].get();
+  StrikeShape* live = strikes[1].get();
+  Sound* swing = newOwner->sounds[spec.swingSound].get();
+
+  auto strikeSequence = std::make_unique<FrameSequence>();
+  auto soundSequence = std::make_unique<FrameSequence>();
+  FrameEntry* nextStrike = nullptr;
+  FrameEntry* nextSound = nullptr;
+  // Built from the last to the first, so that each links to the one after it.
+  for (int k = AttackStepCount - 1; k >= 0; --k) {
+    const bool middle = k == LiveStep;
+    const std::wstring number = std::to_wstring(k + 1);
+    entries.push_back(MakeFrameEntry(spec.strikeFrameName + number, spec.strikeTimes[k],
+                                     middle ? live : blank, nextStrike));
+    nextStrike = strikeSteps[k] = entries.back().get();
+    entries.push_back(MakeFrameEntry(SoundFrameName + number, spec.soundTimes[k],
+                                     middle ? FramePayload{swing} : FramePayload{}, nextSound));
+    nextSound = soundSteps[k] = entries.back().get();
+  }
+  strikeSequence->frames.assign(strikeSteps.begin(), strikeSteps.end());
+  strikeSequence->length = ChainLength(strikeSteps.front());
+  soundSequence->frames.assign(soundSteps.begin(), soundSteps.end());
+  soundSequence->length = ChainLength(soundSteps.front());
+  strikeFrames = strikeSequence.get();
+  effectFrames = soundSequence.get();
+  sequences.push_back(std::move(strikeSequence));
+  sequences.push_back(std::move(soundSequence));
+}
+
+AttackState::~AttackState() = default;
+
+void AttackState::Enter() {
+  TakeBodySize(BodySize(PlayerStateSpecs()[slot].body));
+  if (spec.hitBoxSize) {
+    player->hitBox->SetDimensions(spec.hitBoxSize->x, spec.hitBoxSize->y, spec.hitBoxSize->z);
+  }
+  // An air attack gives back none of the air moves already spent.
+  if (spec.footing == Footing::Ground) RefillAirMoves();
+  ResetTimers();
+  // What the strike does follows the statistics at the moment of the swing.
+  StrikeShape& live = *LiveStrike();
+  live.damage = Total(spec.damageFactor) * player->derived[Derived::Attack];
+  live.staminaDamage = Total(spec.staminaDamageFactor) * player->derived[Derived::StaminaDamage];
+  live.force = Total(spec.forceFactor) * Total(spec.force);
+  ApplyAttackSpeed();
+  strikeFrames->Rewind();
+  PlaceStrikeShape();
+  PutInPlay(strikeFrames->current);
+  PlaceHitBox();
+  effectFrames->Rewind();
+  swungSound = nullptr;
+  SetStaminaBarColor(StaminaBarGreen);
+}
+
+void AttackState::ApplyAttackSpeed() {
+  const float factor = player->derived[Derived::AttackSpeedFactor];
+  for (size_t i = 0; i < frames.size(); ++i) frames[i]->duration = baseFrameTimes[i] * factor;
+  Animation& pictures = *animations.front();
+  pictures.length = ChainLength(frames.front().get());
+  animationLength = pictures.length;
+  for (int k = 0; k < AttackStepCount; ++k) {
+    strikeSteps[k]->duration = spec.strikeTimes[k] * factor;
+    soundSteps[k]->duration = spec.soundTimes[k] * factor;
+  }
+  strikeFrames->length = ChainLength(strikeSteps.front());
+  effectFrames->length = ChainLength(soundSteps.front());
+}
+
+StrikeShape* AttackState::LiveStrike() const { return strikeSteps[LiveStep]->Strike(); }
+
+void AttackState::HandleInput(float dt) {
+  if (spec.jumpCut == JumpCut::BeforePending) CutJump();
+  if (TakePending()) {
+    if (spec.godModeAfterPending) CheckGodMode();
+    CloseStep();
+    return;
+  }
+  if (spec.jumpCut == JumpCut::AfterPending) CutJump();
+  // A ground attack that loses the ground falls; an air attack that lands stands idle.
+  const bool grounded = spec.footing == Footing::Ground;
+  bool over = false;
+  if (OnGround() != grounded) {
+    SwitchTo(grounded ? SlotFalling : SlotIdling);
+    over = !spec.landingGoesOn;
+  }
+  if (!over && TimeUsedUp()) {
+    EndAttack();
+    over = true;
+  }
+  if (!over) {
+    DriftWithInput(dt);
+    for (const auto& choices : spec.cancels) {
+      for (const AttackCancel& cancel : choices) {
+        if (!Triggered(cancel.trigger)) continue;
+        FaceFor(cancel.trigger);
+        SwitchTo(cancel.target);
+        break;
+      }
+    }
+  }
+  CheckGodMode();
+  CloseStep();
+}
+
+void AttackState::HandleInputHeld(float) {
+  if (spec.endsWhileHeld && TimeUsedUp()) EndAttack();
+  for (const AttackCancel& cancel : spec.heldCancels) {
+    if (cancel.once && pendingState == player->StateAt(cancel.target)) continue;
+    if (!Triggered(cancel.trigger)) continue;
+    FaceFor(cancel.trigger);
+    SetPending(cancel.target);
+  }
+  if (spec.godModeWhileHeld) CheckGodMode();
+  CloseStep();
+}
+
+void AttackState::Update(float dt) {
+  stateTime += dt;
+  player->ApplyGravity(dt);
+  StepAnimation(dt);
+  UpdateShapeFrames(dt);
+  if (strikeFrames->current != shownStrike) {
+    Exit();
+    PutInPlay(strikeFrames->current);
+  }
+  if (TakeStrikes() == StrikeOutcome::Hit) ChooseGuardBreakState();
+  StepSequence(effectFrames, dt);
+  Swing();
+  CloseStep();
+}
+
+void AttackState::SetMovementLimits() {
+  if (spec.footing == Footing::Ground) {
+    RefillAirMoves();
+  } else {
+    ApplyStatLimits();
+  }
+}
+
+void AttackState::EndAttack() {
+  if (spec.footing == Footing::Ground) {
+    SwitchTo(SlotIdling);
+  } else {
+    SwitchTo(player->body->velocity.y > 0.0f ? SlotAscending : SlotFalling);
+  }
+}
+
+bool AttackState::Triggered(Trigger trigger) const {
+  const Controls& input = Input();
+  const int pad = input.activePad;
+  const bool attack = input.IsAction1Pressed(pad);
+  switch (trigger) {
+    case Trigger::JumpHeld:
+      return input.IsAction2Held();
+    case Trigger::AirJump:
+      return input.IsAction2Pressed(pad) && Total(Stat::AirJumpCount) > 0.0f;
+    case Trigger::AirDash:
+      return input.IsAction3Pressed(pad) && Total(Stat::AirDashCount) > 0.0f;
+    case Trigger::AttackUp:
+      return input.IsRightStickUpPressed(pad) || (attack && input.IsUpHeld());
+    case Trigger::AttackDown:
+      return input.IsRightStickDownPressed(pad) || (attack && input.IsDownHeld());
+    case Trigger::AttackLeft:
+      return input.IsRightStickLeftPressed(pad) || (attack && input.IsLeftHeld());
+    case Trigger::AttackRight:
+      return input.IsRightStickRightPressed(pad) || (attack && input.IsRightHeld());
+  }
+  return false;
+}
+
+void AttackState::FaceFor(Trigger trigger) {
+  const Controls& input = Input();
+  if (trigger == Trigger::AttackLeft || (trigger == Trigger::AirDash && input.IsLeftHeld())) {
+    player->facing = -1;
+  } else if (trigger == Trigger::AttackRight ||
+             (trigger == Trigger::AirDash && input.IsRightHeld())) {
+    player->facing = 1;
+  }
+}
+
+void AttackState::CutJump() {
+  float& vy = player->body->velocity.y;
+  if (!Input().IsAction2Held() && vy > 0.0f) vy = 0.0f;
+}
+
+void AttackState::DriftWithInput(float dt) {
+  const Controls& input = Input();
+  if (spec.drift == Drift::None || !(input.IsLeftHeld() || input.IsRightHeld())) return;
+  const int side = input.IsLeftHeld() ? -1 : 1;
+  if (spec.drift == Drift::TurnWithIt) player->facing = side;
+  Accelerate(side, Total(Stat::WalkAccel), Total(Stat::MaxDashSpeed), dt);
+}
+
+void AttackState::PutInPlay(const FrameEntry* entry) {
+  shownStrike = entry;
+  StrikeShape* strike = entry ? entry->Strike() : nullptr;
+  if (strike && player->world) player->world->playerStrikes.push_back(strike);
+}
+
+void AttackState::Swing() {
+  const FrameEntry* entry = effectFrames ? effectFrames->current : nullptr;
+  Sound* const* held = entry ? std::get_if<Sound*>(&entry->payload) : nullptr;
+  Sound* swing = held ? *held : nullptr;
+  if (!swing) return;
+  swing->SetPosition(player->body->position);
+  if (swungSound != entry && !swing->IsPlaying()) {
+    swing->Play();
+    swungSound = entry;
+  }
+}

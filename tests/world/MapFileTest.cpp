@@ -1,0 +1,389 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "actors/EnemyResources.h"
+#include "collision/Boundary.h"
+#include "collision/ConversationShape.h"
+#include "collision/Hazard.h"
+#include "collision/SaveShape.h"
+#include "collision/ShopShape.h"
+#include "collision/TutorialImage.h"
+#include "engine/Application.h"
+#include "engine/Globals.h"
+#include "engine/Texture.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemStore.h"
+#include "support/GameHarness.h"
+#include "support/TestWorld.h"
+#include "world/CompanionFile.h"
+#include "world/MapReader.h"
+#include "world/MapWriter.h"
+#include "world/World.h"
+
+using platform::Vector3;
+
+namespace {
+
+constexpr const char* Sections =
+    "*Resources \n*Enemies \n*NPCs \n*Boundaries \n*Textured_Primitives \n*Modifiers \n";
+
+// The example map as the format describes it: one NPC, a boundary, a textured quad and a
+// conversation held by the NPC.
+constexpr const char* ExampleMap =
+    "0 0 1000 -400 -1000 3000 255 40 60 90 53 30 0 m s 0 0 0\n"
+    "*Resources \n"
+    "rock Content\\Textures\\Tiles\\rock.png 256 256\n"
+    "*Enemies \n"
+    "*NPCs \n"
+    "4 301 120 -40 l\n"
+    "*Boundaries \n"
+    "q 60 0 0 0 1 101 0 120 0 200 0 255 0 0 0 0 0 0 0 0 -50 0 0 400 40 1 1 1 1 1 1 1 1\n"
+    "*Textured_Primitives \n"
+    "q 102 rock 256 256 0 0 255 255 255 255 255 0 0 0 -1 0 0 0 0 -50 0 0 400 40\n"
+    "*Modifiers \n"
+    "c 80 s n 301\n1\n2\n301 Welcome, traveller.\n301 The road east is closed.\n0\n";
+
+// The header and empty sections around the given section texts.
+std::string MapWith(const std::string& boundaries, const std::string& primitives,
+                    const std::string& modifiers,
+                    const std::string& header = "0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0") {
+  return header + "\n*Resources \nrock rock.png 64 32\n*Enemies \n*NPCs \n*Boundaries \n" +
+         boundaries + "*Textured_Primitives \n" + primitives + "*Modifiers \n" + modifiers;
+}
+
+// An enemy class whose map line after the kind is "x y facing".
+class LineEnemy : public TestFigure<Enemy> {
+ public:
+  explicit LineEnemy(World* owner) : TestFigure<Enemy>(owner, "LineEnemy") {}
+  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float, uint8_t) override {
+    auto enemy = std::make_unique<LineEnemy>(owner);
+    enemy->enemyKind = enemyKind;
+    enemy->PlaceAt(x, y);
+    return enemy;
+  }
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+                                    std::unique_ptr<EnemyAnimationPool>) override {
+    float x = 0.0f, y = 0.0f;
+    char facingLetter = 0;
+    if (!(in >> x >> y >> facingLetter)) return nullptr;
+    auto enemy = CreateAt(owner, x, y, 0.0f, 0);
+    enemy->facing = facingLetter == 'l' ? -1 : 1;
+    return enemy;
+  }
+  void StepPhysics(float) override {}
+  void WriteRecord(std::ostream& out) override {
+    out << enemyKind << ' ' << bodyQuad.position.x << ' ' << bodyQuad.position.y << ' '
+        << (facing == -1 ? 'l' : 'r') << '\n';
+  }
+};
+
+class MapFileTest : public ::testing::Test {
+ protected:
+  MapFileTest() {
+    PrepareContentFolder(folder_.Path());
+    working_ = std::make_unique<WorkingFolder>(folder_.Path());
+    world_ = std::make_unique<World>(nullptr, nullptr);
+  }
+  ~MapFileTest() override {
+    world_.reset();
+    working_.reset();
+    ResetGlobals();
+  }
+
+  // Reads the text into the world and writes the world back.
+  std::string Reload(const std::string& text, bool wholeRead = true) {
+    std::istringstream in(text);
+    EXPECT_EQ(ReadMap(*world_, in), wholeRead);
+    std::string written;
+    EXPECT_TRUE(BuildMapText(*world_, written));
+    return written;
+  }
+
+  template <typename T>
+  T* Modifier(size_t index) {
+    return index < world_->modifiers.size() ? dynamic_cast<T*>(world_->modifiers[index].get())
+                                            : nullptr;
+  }
+
+  TempFolder folder_;
+  std::unique_ptr<WorkingFolder> working_;
+  std::unique_ptr<World> world_;
+};
+
+}  // namespace
+
+TEST_F(MapFileTest, TheExampleMapIsReadFieldByFieldAndWrittenInTheSameLayout) {
+  const std::string written = Reload(ExampleMap);
+
+  EXPECT_EQ(world_->cameraLimits.top, 1000.0f);
+  EXPECT_EQ(world_->cameraLimits.left, -400.0f);
+  EXPECT_EQ(world_->cameraLimits.bottom, -1000.0f);
+  EXPECT_EQ(world_->cameraLimits.right, 3000.0f);
+  EXPECT_EQ(ClearColor, (Color4{255, 40, 60, 90}));
+  EXPECT_EQ(world_->gravity, 53.0f);
+  EXPECT_EQ(world_->headerFloat, 30.0f);
+  EXPECT_EQ(world_->cameraMode, 'm');
+  EXPECT_EQ(world_->deathMode, World::DeathModeScreen);
+  ASSERT_EQ(world_->resources.size(), 1u);
+  EXPECT_EQ(world_->resources[0]->name, L"rock");
+  EXPECT_EQ(world_->resources[0]->path, "Content\\Textures\\Tiles\\rock.png");
+  EXPECT_EQ(world_->resources[0]->width, 256u);
+  EXPECT_TRUE(world_->npcs.empty()) << "the NPC pool has no characters yet";
+
+  ASSERT_EQ(world_->boundaries.size(), 1u);
+  auto* floor = dynamic_cast<BoundingQuad*>(world_->boundaries[0].get());
+  ASSERT_NE(floor, nullptr);
+  EXPECT_EQ(floor->mapValue1, 60.0f);
+  EXPECT_EQ(floor->quadMark, 1);
+  EXPECT_EQ(floor->partialEdges, 0);
+  EXPECT_EQ(floor->GetColor(), (Color4{120, 0, 200, 0}));
+  EXPECT_EQ(floor->position, (Vector3{0.0f, -50.0f, 0.0f}));
+  EXPECT_EQ(floor->width, 400.0f);
+  EXPECT_EQ(floor->height, 40.0f);
+  EXPECT_EQ(floor->GetName().rfind("Boundary Quad ", 0), 0u);
+
+  ASSERT_EQ(world_->shapeLayers.size(), 1u);
+  const auto& [layer, entry] = *world_->shapeLayers.begin();
+  EXPECT_EQ(layer, -1);
+  EXPECT_EQ(entry.item->texture, world_->resources[0].get());
+  EXPECT_EQ(entry.item->sourceRect.right, 256);
+  EXPECT_EQ(entry.item->sourceRect.left, 0);
+
+  auto* conversation = Modifier<ConversationShape>(0);
+  ASSERT_NE(conversation, nullptr);
+  EXPECT_EQ(conversation->regionCircle->radius, 80.0f);
+  EXPECT_EQ(conversation->stationary, 1);
+  EXPECT_EQ(conversation->anchor, nullptr) << "its NPC is not on the map";
+  ASSERT_EQ(conversation->orderedConversations.size(), 1u);
+  EXPECT_EQ(conversation->orderedConversations[0][1].text, "The road east is closed.");
+  EXPECT_TRUE(conversation->repeatConversations.empty());
+
+  // Numbered anew; the NPC, its anchor and its speaker are not on the map any more.
+  EXPECT_EQ(written,
+            "0 0 1000 -400 -1000 3000 255 40 60 90 53 30 0 m s 0 0 0\n"
+            "*Resources \n"
+            "rock Content\\Textures\\Tiles\\rock.png 256 256\n"
+            "*Enemies \n*NPCs \n*Boundaries \n"
+            "q 60 0 0 0 1 1 0 120 0 200 0 255 0 0 0 0 0 0 0 0 -50 0 0 400 40 1 1 1 1 1 1 1 1\n"
+            "*Textured_Primitives \n"
+            "q 2 rock 256 256 0 0 255 255 255 255 255 0 0 0 -1 0 0 0 0 -50 0 0 400 40\n"
+            "*Modifiers \n"
+            "c 80 s 0 0\n1\n2\n0 Welcome, traveller.\n0 The road east is closed.\n0\n");
+}
+
+TEST_F(MapFileTest, TheDefaultMapIsReadFieldByFieldAndComesBackWithItsOwnBytes) {
+  ASSERT_TRUE(WriteDefaultMap());
+  std::stringstream text;
+  text << std::ifstream("Content/Maps/DefaultMap.gmf", std::ios::binary).rdbuf();
+  const std::string written = Reload(text.str());
+
+  ASSERT_EQ(world_->boundaries.size(), 1u);
+  const auto* floor = dynamic_cast<const BoundingQuad*>(world_->boundaries[0].get());
+  ASSERT_NE(floor, nullptr);
+  EXPECT_EQ(floor->id, 1) << "numbered by the save";
+  EXPECT_EQ(floor->position, (Vector3{1.01993f, -2.6018f, 0.0f}));
+  EXPECT_EQ(floor->width, 3.62179f);
+  EXPECT_EQ(floor->height, 3.31665f);
+  EXPECT_EQ(floor->GetColor(), (Color4{120, 0, 200, 0}));
+  EXPECT_EQ(floor->GetColor2(), (Color4{255, 0, 0, 0}));
+  EXPECT_EQ(floor->edgeFlags, (std::array<uint8_t, 4>{1, 1, 1, 1}));
+  EXPECT_EQ(ClearColor, (Color4{42, 82, 101, 115}));
+
+  std::string expected = text.str();
+  expected.replace(expected.find("221764120"), 9, "1");
+  EXPECT_EQ(written, expected);
+}
+
+TEST_F(MapFileTest, HeaderLettersColoursShapeBlocksAndFlagsReadAsTheFormatSays) {
+  const std::string written = Reload(MapWith(
+      // Edge flag 0 (left) set, the up and right sides on; a colour of 300 wraps to 44.
+      "q 60 0 0 0 1 5 0 300 0 0 0 255 0 0 0 0 0 0 0 3 4 0 0 2 2 0 1 0 0 1 0 0 1\n"
+      "c 60 0 1 0 0 6 0 255 9 9 9 255 0 0 0 0 0 0 1 7 8 0 45 1.5\n",
+      // A sprite whose texture is missing loses it and its rectangle; a textured circle on
+      // layer 5 comes out before the sprite on layer -3.
+      "s 7 nothere 10 20 0 0 255 255 255 255 255 0 0 0 -3 1 0 0 1 2 0 0 2 3\n"
+      "c 8 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0 2.5\n",
+      "", "0 0 1 -1 -1 1 255 1 2 3 53 30 0 s 10 20 -30 D 4 5 6"));
+
+  EXPECT_EQ(world_->cameraMode, 's');
+  EXPECT_EQ(world_->stationaryEye, (Vector3{10.0f, 20.0f, -30.0f}));
+  EXPECT_EQ(world_->deathMode, World::DeathModeRespawn);
+  EXPECT_EQ(world_->spawnPoint, (Vector3{4.0f, 5.0f, 6.0f}));
+  auto* wall = dynamic_cast<BoundingQuad*>(world_->boundaries.at(0).get());
+  ASSERT_NE(wall, nullptr);
+  EXPECT_EQ(wall->GetColor().a, 44);
+  EXPECT_EQ(wall->edgeFlags, (std::array<uint8_t, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(wall->partialEdges, 1) << "a cleared edge raises it";
+  EXPECT_EQ(wall->sideVectors[1], (Vector3{0.0f, 1.0f, 0.0f})) << "up";
+  EXPECT_EQ(wall->sideVectors[0], (Vector3{1.0f, 0.0f, 0.0f})) << "right";
+  EXPECT_EQ(wall->sideVectors[2], Vector3{});
+  auto* ring = dynamic_cast<BoundingCircle*>(world_->boundaries.at(1).get());
+  ASSERT_NE(ring, nullptr);
+  EXPECT_EQ(ring->rotation, 45.0f);
+  EXPECT_EQ(ring->outlineVisible, 1) << "the edit flag";
+  EXPECT_EQ(ring->footPointPushOut, 1);
+
+  EXPECT_EQ(written,
+            "0 0 1 -1 -1 1 255 1 2 3 53 30 0 s 10 20 -30 d 4 5 6\n"
+            "*Resources \nrock rock.png 64 32\n*Enemies \n*NPCs \n*Boundaries \n"
+            "q 60 0 0 1 1 1 0 44 0 0 0 255 0 0 0 0 0 0 0 3 4 0 0 2 2 0 1 0 0 1 0 0 1\n"
+            "c 60 0 1 0 0 2 0 255 9 9 9 255 0 0 0 0 0 0 1 7 8 0 45 1.5\n"
+            "*Textured_Primitives \n"
+            "c 3 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0 2.5\n"
+            "s 4 0 0 0 0 0 255 255 255 255 255 0 0 0 -3 1 0 0 1 2 0 0 2 3\n"
+            "*Modifiers \n");
+}
+
+TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLast) {
+  const std::string modifiers =
+      "h 0 7\n"
+      "s 3 m p 1\n1\n2\n0 Welcome.\n0 shop\n0\nd 1 95\nk 0 12.5\nh 99 4\nr 1 0\n"
+      "c 4 s p 2\n1\n1\n0 Read the sign, and mind the gap.\n1\n1\n0 Still here.\n"
+      "h q 9 0 255 0 0 0 255 0 0 0 0 0 0 0 1 2 0 0 3 4 12.5\n"
+      "i 0 2\n"
+      "v 2.5 0 5 6 7 8\n"
+      "x whatever comes here\n"
+      "t c 10 0 100 0 0 100 255 0 0 0 0 0 0 0 0 0 0 0 1 Content\\Maps\\DemoHubMap.gmf -3 4\n"
+      "m 0 1 1 2 -20\n";
+  const std::string written = Reload(
+      MapWith("q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1 1 1 1 1\n",
+              "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n", modifiers));
+
+  ASSERT_EQ(world_->modifiers.size(), 8u) << "the unknown letter is skipped";
+  EXPECT_EQ(Modifier<Hazard>(0)->region, nullptr);
+  auto* shop = Modifier<ShopShape>(1);
+  ASSERT_NE(shop, nullptr);
+  EXPECT_EQ(shop->anchor, world_->boundaries[0].get());
+  EXPECT_EQ(shop->regionCircle->position, world_->boundaries[0]->position);
+  EXPECT_EQ(shop->stationary, 0);
+  EXPECT_EQ(shop->stock->equipment.daggers.at(1)->onSale, 1);
+  EXPECT_EQ(shop->stock->equipment.daggers.at(1)->price, 95.0f);
+  EXPECT_EQ(shop->stock->keyItems.items.at(0)->price, 12.5f) << "a price may have a fraction";
+  EXPECT_EQ(shop->stock->equipment.headgear.size(), 5u) << "index 99 is ignored";
+  auto* sign = Modifier<ConversationShape>(2);
+  ASSERT_NE(sign, nullptr);
+  EXPECT_EQ(sign->anchor, world_->shapeLayers.begin()->second.item);
+  EXPECT_EQ(sign->orderedConversations[0][0].text, "Read the sign, and mind the gap.");
+  EXPECT_EQ(sign->repeatConversations[0][0].text, "Still here.");
+  EXPECT_EQ(Modifier<Hazard>(3)->damage, 12.5f);
+  EXPECT_EQ(Modifier<TutorialImage>(4)->image, world_->shapeLayers.begin()->second.item);
+  EXPECT_EQ(Modifier<TutorialImage>(4)->region, nullptr);
+  auto* savePoint = Modifier<SaveShape>(5);
+  ASSERT_NE(savePoint, nullptr);
+  EXPECT_EQ(savePoint->region->position, (Vector3{5.0f, 6.0f, 0.0f}));
+  EXPECT_EQ(savePoint->position, (Vector3{7.0f, 8.0f, 0.0f}));
+
+  const std::string writtenModifiers = written.substr(written.find("*Modifiers \n"));
+  EXPECT_EQ(writtenModifiers,
+            "*Modifiers \n"
+            "h 0 7\n"
+            "c 4 s p 2\n1\n1\n0 Read the sign, and mind the gap.\n1\n1\n0 Still here.\n"
+            "h q 3 0 255 0 0 0 255 0 0 0 0 0 0 0 1 2 0 0 3 4 12.5\n"
+            "i 0 2\n"
+            "v 2.5 0 5 6 7 8\n"
+            "t c 4 0 100 0 0 100 255 0 0 0 0 0 0 0 0 0 0 0 1 Content\\Maps\\DemoHubMap.gmf -3 4\n"
+            "m 0 1 1 2 -20\n"
+            "s 3 m p 1\n1\n2\n0 Welcome.\n0 shop\n0\nd 1 95\nr 1 0\nk 0 12.5\n");
+}
+
+TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
+  struct Case {
+    const char* name;
+    std::string boundaries;
+    size_t kept;
+  };
+  const std::string floor =
+      "q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1 1 1 1 1\n";
+  const Case cases[] = {
+      {"a number that does not parse", floor + "q 60 0 0 0 1 2 0 x\n" + floor, 1},
+      {"a record cut short", floor + "c 60 0 0 0 1 2 0 1 1\n", 1},
+      {"an id beyond 32 bits", "q 60 0 0 0 1 99999999999 0\n" + floor, 0},
+  };
+  for (const Case& test : cases) {
+    world_->boundaries.clear();
+    std::istringstream in(MapWith(test.boundaries, "", "h 0 1\n"));
+    EXPECT_FALSE(ReadMap(*world_, in)) << test.name;
+    EXPECT_EQ(world_->boundaries.size(), test.kept) << test.name;
+    EXPECT_TRUE(world_->modifiers.empty()) << test.name << ": later sections are not read";
+  }
+  // Counts that promise more than the file holds end with the file.
+  world_->modifiers.clear();
+  std::istringstream endless(MapWith("", "", "c 1 s 0 0\n2000000000\n2000000000\n0 a\n"));
+  EXPECT_FALSE(ReadMap(*world_, endless));
+  EXPECT_TRUE(world_->modifiers.empty());
+}
+
+TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
+  EnemyKindTable kinds{};
+  kinds[3].makePool = [](const TextureGroup& textures) {
+    return std::make_unique<TestEnemyPool>(textures);
+  };
+  kinds[3].makePrototype = [](World* owner, const TextureGroup&) {
+    auto prototype = std::make_unique<LineEnemy>(owner);
+    prototype->enemyKind = 3;
+    return prototype;
+  };
+  const std::string map =
+      "0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0\n*Resources \n*Enemies \n"
+      "3 4.5 -2 l\n9 1 2 r\n5 1 2 r\n3 7 8 r\n*NPCs \n19 4 1 2 l\n-1 5 1 2 r\n"
+      "*Boundaries \n*Textured_Primitives \n*Modifiers \n";
+
+  // With no kind registered every enemy line makes nothing, and the next record reads whole.
+  EXPECT_EQ(Reload(map), std::string("0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0\n") + Sections);
+  world_->enemyResources->Load(world_.get(), kinds);
+  const std::string written = Reload(map);
+  ASSERT_EQ(world_->enemies.size(), 2u);
+  EXPECT_EQ(world_->enemies[0]->facing, -1);
+  EXPECT_EQ(world_->enemies[1]->body->position, (Vector3{7.0f, 8.0f, 0.0f}));
+  auto picture =
+      world_->spriteLayers.FindEntry(&static_cast<LineEnemy&>(*world_->enemies[0]).picture);
+  ASSERT_NE(picture, world_->spriteLayers.end());
+  EXPECT_EQ(picture->second.owned, nullptr) << "the enemy's own, not the map's";
+  EXPECT_NE(written.find("*Enemies \n3 4.5 -2 l\n3 7 8 r\n*NPCs \n*Boundaries"), std::string::npos);
+}
+
+TEST_F(MapFileTest, TexturesOfThePreviousMapAreReusedByPathOrReleased) {
+  auto load = [this](const std::string& resources) {
+    std::istringstream in("0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0\n*Resources \n" + resources +
+                          "*Enemies \n");
+    return ReadMap(*world_, in);
+  };
+  ASSERT_TRUE(load("a a.png 8 8\nb b.png 8 8\n"));
+  Texture* kept = world_->resources[1].get();
+  ASSERT_TRUE(load("e e.png 8 8\nc b.png 16 4\n"));
+  ASSERT_EQ(world_->resources.size(), 2u) << "a.png is released";
+  EXPECT_EQ(world_->resources[1].get(), kept) << "in the order of the file";
+  EXPECT_EQ(kept->name, L"c");
+  EXPECT_EQ(kept->width, 16u);
+  EXPECT_FALSE(load("d d.png 8\n")) << "a record cut short";
+  EXPECT_EQ(world_->resources.size(), 2u) << "the previous textures stay";
+}
+
+TEST(CompanionFile, OneLinePerElementInPageOrder) {
+  PrimitiveList pages(3);
+  Texture rock("Content\\Textures\\Tiles\\rock.png", L"rock", 64, 64);
+  pages[0].emplace_back();
+  pages[0].back().quad->SetTexture(&rock);
+  pages[0].back().quad->SetRect(1, 2, 33, 34);
+  pages[0].back().flipHorizontal = 1;
+  pages[0].back().color = {255, 10, 20, 30};
+  pages[0].emplace_back();
+  pages[2].emplace_back();
+  pages[2].back().firstNumber = 0.1f;
+  pages[2].back().integer = -4;
+  EXPECT_EQ(CompanionFileText(pages),
+            "Content\\Textures\\Tiles\\rock.png 1 2 33 34 1 0 0 1 1 0 255 10 20 30\n"
+            "0 0 0 0 0 0 0 0 1 1 0 0 0 0 0\n"
+            "0 0 0 0 0 0 0 0.1 1 1 -4 0 0 0 0\n");
+
+  TempFolder folder;
+  WorkingFolder working(folder.Path());
+  std::filesystem::create_directories("Content/Maps");
+  EXPECT_TRUE(SaveMefFile(pages, "[TEMP]"));
+  EXPECT_TRUE(std::filesystem::exists("Content/Maps/[TEMP].mef"));
+  EXPECT_FALSE(SaveMefFile(pages, "no/such/folder"));
+}

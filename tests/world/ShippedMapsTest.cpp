@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "collision/Boundary.h"
+#include "collision/ConversationShape.h"
+#include "collision/ModifierShape.h"
+#include "collision/ShopShape.h"
+#include "engine/Camera.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/Texture.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemListCodes.h"
+#include "items/ItemStore.h"
+#include "player/Player.h"
+#include "support/GameHarness.h"
+#include "world/MapReader.h"
+#include "world/MapWriter.h"
+#include "world/World.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const ShippedMaps[] = {"DemoNewGameMap", "DemoHubMap", "DemoVersusMap"};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string StoredPath(const std::string& name) { return "Content\\Maps\\" + name + ".gmf"; }
+
+// The game booted headless; every map loads into its world on a cleared level.
+class ShippedMapsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(game_.Started());
+    world_ = GameStates->world;
+  }
+
+  void Load(const std::string& name) {
+    world_->ClearLevel();
+    world_->LoadMap(StoredPath(name));
+  }
+
+  // Shows the map in play with the first player standing at the point: the world fades in
+  // and its camera comes to rest on the player.
+  void Show(const std::string& name, float x, float y) {
+    if (world_->GetMapName() != StoredPath(name)) Load(name);
+    Player* player = world_->GetFirstPlayer();
+    player->body->SetPositionXYZ(x, y, 0.0f);
+    player->body->SetVelocity(0.0f, 0.0f, 0.0f);
+    if (GameStates->current != world_) GameStates->SwitchTo(world_);
+    game_.StepFrames(60);
+  }
+
+  GameHarness game_;
+  World* world_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ShippedMapsTest, EveryMapLoadsWholeAndIsSavedBackByteForByte) {
+  for (const char* name : ShippedMaps) {
+    const std::string original =
+        ReadFile(fs::path(QM_CONTENT_DIR) / "Maps" / (std::string(name) + ".gmf"));
+    world_->ClearLevel();
+    std::istringstream in(original);
+    EXPECT_TRUE(ReadMap(*world_, in)) << name << ": a record was dropped";
+    world_->mapName = StoredPath(name);
+
+    const std::string copy = std::string(name) + "Copy";
+    ASSERT_TRUE(world_->SaveMap(copy)) << name;
+    EXPECT_EQ(ReadFile(game_.Folder() / "Content" / "Maps" / (copy + ".gmf")), original) << name;
+  }
+}
+
+TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
+  Load("DemoNewGameMap");
+  ASSERT_FALSE(world_->modifiers.empty());
+  auto* opening = dynamic_cast<ConversationShape*>(world_->modifiers.front().get());
+  ASSERT_NE(opening, nullptr) << "a new game opens with the first modifier's conversation";
+  const platform::Vector3 spawn = world_->spawnPoint;
+  EXPECT_TRUE(opening->regionCircle->ContainsPoint(spawn)) << "it reaches the spawn point";
+  EXPECT_GE(opening->orderedConversations.at(0).size(), 5u);
+
+  Load("DemoHubMap");
+  EXPECT_EQ(world_->GetMapName(), StoredPath("DemoHubMap"));
+  // Between them the shops sell from every list, at prices of their own.
+  std::string listsOnSale;
+  for (const auto& modifier : world_->modifiers) {
+    auto* shop = dynamic_cast<ShopShape*>(modifier.get());
+    if (!shop) continue;
+    for (char code : ItemListCodes) {
+      for (const Item* item : ItemsOfList(*shop->stock, code)) {
+        if (!item->onSale) continue;
+        EXPECT_GT(item->price, 0.0f) << item->name;
+        if (listsOnSale.find(code) == std::string::npos) listsOnSale += code;
+      }
+    }
+  }
+  EXPECT_EQ(listsOnSale.size(), ItemListCodes.size()) << listsOnSale;
+  EXPECT_EQ(dynamic_cast<ShopShape*>(world_->modifiers.back().get()) != nullptr, true)
+      << "shops come last";
+
+  Load("DemoVersusMap");
+  EXPECT_EQ(world_->deathMode, World::DeathModeRespawn);
+  EXPECT_LT(world_->cameraLimits.right, 100.0f);
+}
+
+TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
+  struct View {
+    const char* map;
+    const char* name;
+    float x;
+    float y;
+  };
+  const View views[] = {
+      {"DemoNewGameMap", "NewGameSpawn", -18.0f, 1.3f},
+      {"DemoNewGameMap", "NewGameGate", 24.0f, 1.3f},
+      {"DemoHubMap", "HubSquare", 0.0f, 1.3f},
+      {"DemoHubMap", "HubShops", -24.0f, 1.3f},
+      {"DemoHubMap", "HubTerrace", 33.0f, 4.6f},
+      {"DemoVersusMap", "Versus", 0.0f, 1.3f},
+  };
+  for (const View& view : views) {
+    Show(view.map, view.x, view.y);
+    for (const auto& texture : world_->resources) {
+      EXPECT_NE(texture->texture, nullptr) << view.map << ": " << texture->path;
+    }
+    ASSERT_TRUE(game_.KeepFrame(std::string(view.name) + ".png"));
+    // Blue sky at the top, brown earth at the bottom, nothing left in the clear colour.
+    const uint32_t sky = game_.Pixel(400, 10);
+    const uint32_t earth = game_.Pixel(400, 590);
+    EXPECT_GT(sky & 0xFF, (sky >> 16) & 0xFF) << view.name << ": the sky is blue";
+    EXPECT_GT((earth >> 16) & 0xFF, earth & 0xFF) << view.name << ": the earth is brown";
+    for (int x = 0; x < 800; x += 4) {
+      ASSERT_NE(game_.Pixel(x, 500), ClearColor.ToD3DColor()) << view.name << ": a gap at " << x;
+    }
+  }
+}
+
+TEST_F(ShippedMapsTest, FromTheHubsSpawnPointThePlayerWalksUpTheRampOntoTheTerrace) {
+  Show("DemoHubMap", world_->spawnPoint.x, world_->spawnPoint.y);
+  Player* player = world_->GetFirstPlayer();
+  // The boundaries in map order: floor, two walls, two plank platforms, the ramp, the terrace.
+  ASSERT_EQ(world_->boundaries.size(), 7u);
+  const Boundary* floor = world_->boundaries[0].get();
+  const Boundary* ramp = world_->boundaries[5].get();
+  const Boundary* terrace = world_->boundaries[6].get();
+  ASSERT_EQ(player->groundContact, floor) << "stands on the square at the spawn point";
+
+  game_.PressKey(VirtualKey::D);
+  bool climbed = false;
+  for (int frame = 0; frame < 300 && player->groundContact != terrace; ++frame) {
+    game_.Step();
+    climbed = climbed || player->groundContact == ramp;
+  }
+  game_.ReleaseKey(VirtualKey::D);
+  EXPECT_TRUE(climbed) << "up the slope";
+  ASSERT_EQ(player->groundContact, terrace);
+  game_.StepFrames(40);
+  EXPECT_EQ(player->groundContact, terrace) << "and stays there";
+  EXPECT_NEAR(player->body->position.y - player->body->height / 2, 3.3f, 0.01f);
+  ASSERT_TRUE(game_.KeepFrame("HubTerraceReached.png"));
+}

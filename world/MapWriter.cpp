@@ -1,0 +1,342 @@
+#include "world/MapWriter.h"
+
+#include <locale>
+#include <sstream>
+#include <unordered_map>
+
+#include "actors/Enemy.h"
+#include "collision/Boundary.h"
+#include "collision/CameraSetters.h"
+#include "collision/ConversationShape.h"
+#include "collision/Hazard.h"
+#include "collision/Portal.h"
+#include "collision/PushShape.h"
+#include "collision/SaveShape.h"
+#include "collision/ShopShape.h"
+#include "collision/TutorialImage.h"
+#include "engine/FileIO.h"
+#include "engine/Globals.h"
+#include "engine/NumberFormat.h"
+#include "engine/SoundBank.h"
+#include "engine/Texture.h"
+#include "engine/draw/Sprite.h"
+#include "items/ItemListCodes.h"
+#include "items/ItemStore.h"
+#include "npcs/NPC.h"
+#include "world/MapFormat.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr const char* HeaderPair = "0 0 ";
+constexpr const char* NoMusicToken = "0";
+constexpr const char* NoTextureToken = "0";
+constexpr const char* NoAnchor = "0 0";
+// The NPC pool holds no characters yet, so no NPC stands for one of its entries.
+constexpr int NoPoolEntry = -1;
+
+std::string Flag(uint8_t flag) { return flag ? "1" : "0"; }
+
+std::string Number(float value) { return FormatFloat(value); }
+
+std::string ColorFields(const Color4& color) {
+  return std::to_string(color.a) + ' ' + std::to_string(color.r) + ' ' + std::to_string(color.g) +
+         ' ' + std::to_string(color.b) + ' ';
+}
+
+class MapWriter {
+ public:
+  explicit MapWriter(World& world) : world_(world) {}
+
+  bool Write(std::string& text) {
+    WriteHeader();
+    WriteResources();
+    const bool enemiesWritten = WriteEnemiesSection();
+    if (enemiesWritten) {
+      WriteNPCsSection();
+      WriteBoundaries();
+      WriteTexturedPrimitives();
+      WriteModifiers();
+    }
+    text = std::move(out_);
+    return enemiesWritten;
+  }
+
+ private:
+  void SectionHeader(MapSection section) {
+    out_ += MapSectionHeaders[section];
+    out_ += " \n";
+  }
+
+  // Gives the element the next number, which it keeps as its id.
+  int32_t Numbered(Primitive& element) {
+    const int32_t id = static_cast<int32_t>(ids_.size()) + 1;
+    ids_[&element] = id;
+    element.id = id;
+    return id;
+  }
+
+  // The number of an element written before; 0 for none.
+  int32_t IdOf(const Primitive* element) const {
+    auto found = ids_.find(element);
+    return found == ids_.end() ? 0 : found->second;
+  }
+
+  int32_t IdOfBody(const Actor* actor) const { return actor ? IdOf(actor->body) : 0; }
+
+  // The camera mode, the death mode and the spawn point go back as the map gave them.
+  void WriteHeader() {
+    const CameraLimits& limits = world_.cameraLimits;
+    out_ += HeaderPair;
+    for (float value : {limits.top, limits.left, limits.bottom, limits.right}) {
+      out_ += Number(value) + ' ';
+    }
+    out_ += ColorFields(ClearColor);
+    out_ += Number(world_.gravity) + ' ' + Number(world_.headerFloat) + ' ';
+    const bool playing = MainSoundBank && MainSoundBank->music;
+    out_ += playing ? MainSoundBank->music->GetPath() : NoMusicToken;
+    out_ += ' ';
+    if (world_.cameraMode == CameraStationaryLetter) {
+      const platform::Vector3& eye = world_.stationaryEye;
+      out_ += std::string(1, CameraStationaryLetter) + ' ' + Number(eye.x) + ' ' + Number(eye.y) +
+              ' ' + Number(eye.z);
+    } else {
+      out_ += CameraMovingLetter;
+    }
+    out_ += ' ';
+    out_ += world_.deathMode == World::DeathModeRespawn ? DeathRespawnLetter : DeathScreenLetter;
+    const platform::Vector3& spawn = world_.spawnPoint;
+    out_ += ' ' + Number(spawn.x) + ' ' + Number(spawn.y) + ' ' + Number(spawn.z) + '\n';
+  }
+
+  void WriteResources() {
+    SectionHeader(SectionResources);
+    for (const std::unique_ptr<Texture>& texture : world_.resources) {
+      out_ += Object::GetNarrowName(*texture) + ' ' + texture->path + ' ' +
+              std::to_string(texture->width) + ' ' + std::to_string(texture->height) + '\n';
+    }
+  }
+
+  // Each enemy writes its own line, its body numbered first.
+  bool WriteEnemiesSection() {
+    SectionHeader(SectionEnemies);
+    for (const std::unique_ptr<Enemy>& enemy : world_.enemies) {
+      if (enemy->body) Numbered(*enemy->body);
+      std::ostringstream line;
+      line.imbue(std::locale::classic());
+      enemy->WriteRecord(line);
+      if (!line) return false;
+      out_ += line.str();
+    }
+    return true;
+  }
+
+  void WriteNPCsSection() {
+    SectionHeader(SectionNpcs);
+    for (const std::unique_ptr<NPC>& npc : world_.npcs) {
+      if (!npc->body) continue;
+      const platform::Vector3& at = npc->body->position;
+      out_ += std::to_string(NoPoolEntry) + ' ' + std::to_string(Numbered(*npc->body)) + ' ' +
+              Number(at.x) + ' ' + Number(at.y) + ' ' +
+              (npc->facing == -1 ? FacingLeftLetter : FacingRightLetter) + '\n';
+    }
+  }
+
+  void WriteBoundaries() {
+    SectionHeader(SectionBoundaries);
+    for (const std::unique_ptr<BoundingShape>& boundary : world_.boundaries) {
+      if (auto* quad = dynamic_cast<BoundingQuad*>(boundary.get())) {
+        out_ += std::string(1, QuadLetter) + ' ';
+        WriteBoundaryBlock(*quad);
+        WriteShapeBlock(*quad);
+        out_ += Number(quad->width) + ' ' + Number(quad->height);
+        for (int edge : {BoundingQuad::EdgeTop, BoundingQuad::EdgeLeft, BoundingQuad::EdgeBottom,
+                         BoundingQuad::EdgeRight}) {
+          out_ += ' ' + Flag(quad->edgeFlags[edge]);
+        }
+        for (size_t entry : BoundaryNormalSides) {
+          out_ += ' ' + Flag(!(quad->sideVectors[entry] == platform::Vector3{}));
+        }
+        out_ += '\n';
+      } else if (auto* circle = dynamic_cast<BoundingCircle*>(boundary.get())) {
+        out_ += std::string(1, CircleLetter) + ' ';
+        WriteBoundaryBlock(*circle);
+        WriteShapeBlock(*circle);
+        out_ += Number(circle->radius) + '\n';
+      }
+    }
+  }
+
+  void WriteBoundaryBlock(const Boundary& boundary) {
+    out_ += Number(boundary.mapValue1) + ' ' + Number(boundary.mapValue2) + ' ' +
+            Flag(boundary.footPointPushOut) + ' ' + Flag(boundary.partialEdges) + ' ' +
+            Flag(boundary.quadMark) + ' ';
+  }
+
+  // A sprite's block always carries its rectangle, so that it reads back with or without a
+  // texture.
+  void WriteShapeBlock(Shape& shape) {
+    const bool sprite = dynamic_cast<const Sprite*>(&shape) != nullptr;
+    out_ += std::to_string(Numbered(shape)) + ' ';
+    out_ += shape.texture ? Object::GetNarrowName(*shape.texture) : NoTextureToken;
+    out_ += ' ';
+    if (shape.texture || sprite) {
+      const platform::PixelRect& rect = shape.sourceRect;
+      out_ += std::to_string(rect.right) + ' ' + std::to_string(rect.bottom) + ' ' +
+              std::to_string(rect.left) + ' ' + std::to_string(rect.top) + ' ';
+    }
+    out_ += ColorFields(shape.fillColor) + ColorFields(shape.outlineColor);
+    out_ += std::to_string(shape.layer) + ' ' + Flag(shape.flipHorizontal) + ' ' +
+            Flag(shape.flipVertical) + ' ' + Flag(shape.outlineVisible) + ' ';
+    out_ += Number(shape.position.x) + ' ' + Number(shape.position.y) + ' ' +
+            Number(shape.position.z) + ' ' + Number(shape.rotation) + ' ';
+  }
+
+  // The letter, the block and the size fields of a quad, circle or sprite; false, and
+  // nothing written, for any other shape.
+  bool WriteShapeRecord(Shape& shape) {
+    if (auto* picture = dynamic_cast<Sprite*>(&shape)) {
+      out_ += std::string(1, SpriteLetter) + ' ';
+      WriteShapeBlock(shape);
+      out_ += Number(picture->scale.x) + ' ' + Number(picture->scale.y);
+    } else if (auto* quad = dynamic_cast<Quad*>(&shape)) {
+      out_ += std::string(1, QuadLetter) + ' ';
+      WriteShapeBlock(shape);
+      out_ += Number(quad->width) + ' ' + Number(quad->height);
+    } else if (auto* circle = dynamic_cast<Circle*>(&shape)) {
+      out_ += std::string(1, CircleLetter) + ' ';
+      WriteShapeBlock(shape);
+      out_ += Number(circle->radius);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // The map's own scenery in layer order, quads and circles first, then the sprites; the
+  // actors' pictures, which the layer maps only borrow, are not the map's.
+  void WriteTexturedPrimitives() {
+    SectionHeader(SectionTexturedPrimitives);
+    for (auto& [layer, entry] : world_.shapeLayers.entries) {
+      if (entry.owned && WriteShapeRecord(*entry.item)) out_ += '\n';
+    }
+    for (auto& [layer, entry] : world_.spriteLayers.entries) {
+      if (entry.owned && WriteShapeRecord(*entry.item)) out_ += '\n';
+    }
+  }
+
+  // Shops last: their stock runs on to the first line that is not stock.
+  void WriteModifiers() {
+    SectionHeader(SectionModifiers);
+    for (const std::unique_ptr<ModifierShape>& modifier : world_.modifiers) {
+      if (modifier->kind != ModifierShape::KindShop) WriteModifier(*modifier);
+    }
+    for (const std::unique_ptr<ModifierShape>& modifier : world_.modifiers) {
+      if (auto* shop = dynamic_cast<const ShopShape*>(modifier.get())) {
+        out_ += std::string(1, ShopLetter) + ' ';
+        WriteConversation(*shop);
+        WriteStock(*shop->stock);
+      }
+    }
+  }
+
+  void WriteModifier(ModifierShape& modifier) {
+    if (auto* conversation = dynamic_cast<const ConversationShape*>(&modifier)) {
+      out_ += std::string(1, ConversationLetter) + ' ';
+      WriteConversation(*conversation);
+    } else if (auto* savePoint = dynamic_cast<const SaveShape*>(&modifier)) {
+      out_ += std::string(1, SavePointLetter) + ' ';
+      WriteSavePoint(*savePoint);
+    } else if (auto* hazard = dynamic_cast<const Hazard*>(&modifier)) {
+      WriteRegion(HazardLetter, modifier);
+      out_ += Number(hazard->damage) + '\n';
+    } else if (auto* portal = dynamic_cast<const Portal*>(&modifier)) {
+      WriteRegion(PortalLetter, modifier);
+      out_ += portal->targetMap + ' ' + Number(portal->targetPosition.x) + ' ' +
+              Number(portal->targetPosition.y) + '\n';
+    } else if (auto* push = dynamic_cast<const PushShape*>(&modifier)) {
+      WriteRegion(PushLetter, modifier);
+      out_ += Number(push->push.x) + ' ' + Number(push->push.y) + '\n';
+    } else if (auto* tutorial = dynamic_cast<const TutorialImage*>(&modifier)) {
+      WriteRegion(TutorialImageLetter, modifier);
+      out_ += std::to_string(IdOf(tutorial->image)) + '\n';
+    } else if (auto* depth = dynamic_cast<const CameraDepthSetter*>(&modifier)) {
+      WriteRegion(CameraDepthLetter, modifier);
+      out_ += Number(depth->depth) + '\n';
+    } else if (auto* setter = dynamic_cast<const CameraStationarySetter*>(&modifier)) {
+      WriteRegion(CameraStationarySetterLetter, modifier);
+      const platform::Vector3& eye = setter->cameraPosition;
+      out_ += Flag(setter->stationary) + ' ' + Number(eye.x) + ' ' + Number(eye.y) + ' ' +
+              Number(eye.z) + '\n';
+    }
+  }
+
+  // The letter and the region as a shape record; a region of another kind, or none, is "0".
+  void WriteRegion(char letter, ModifierShape& modifier) {
+    out_ += std::string(1, letter) + ' ';
+    if (!modifier.region || !WriteShapeRecord(*modifier.region)) out_ += NoShapeLetter;
+    out_ += ' ';
+  }
+
+  void WriteConversation(const ConversationShape& conversation) {
+    const float radius = conversation.regionCircle ? conversation.regionCircle->radius : 0.0f;
+    out_ += Number(radius) + ' ' + (conversation.stationary ? HoldStillLetter : MayMoveLetter) +
+            ' ' + AnchorFields(conversation.npc, conversation.anchor, NoAnchor) + '\n';
+    WriteConversationList(conversation.orderedConversations);
+    WriteConversationList(conversation.repeatConversations);
+  }
+
+  // "n" and the NPC, else "p" and the shape, else what stands for no anchor.
+  std::string AnchorFields(const Actor* npc, const Shape* anchor, const std::string& none) const {
+    if (const int32_t id = IdOfBody(npc))
+      return std::string(1, NpcAnchorLetter) + ' ' + std::to_string(id);
+    if (const int32_t id = IdOf(anchor))
+      return std::string(1, ShapeAnchorLetter) + ' ' + std::to_string(id);
+    return none;
+  }
+
+  void WriteConversationList(const std::vector<Conversation>& list) {
+    out_ += std::to_string(list.size()) + '\n';
+    for (const Conversation& conversation : list) {
+      out_ += std::to_string(conversation.size()) + '\n';
+      for (const ConversationLine& line : conversation) {
+        out_ += std::to_string(IdOfBody(line.speaker)) + ' ' + line.text + '\n';
+      }
+    }
+  }
+
+  void WriteStock(const ItemStore& stock) {
+    for (char code : ItemListCodes) {
+      const std::vector<Item*> items = ItemsOfList(stock, code);
+      for (size_t index = 0; index < items.size(); ++index) {
+        if (!items[index]->onSale) continue;
+        out_ += std::string(1, code) + ' ' + std::to_string(index) + ' ' +
+                Number(items[index]->price) + '\n';
+      }
+    }
+  }
+
+  void WriteSavePoint(const SaveShape& savePoint) {
+    const float radius = savePoint.regionCircle ? savePoint.regionCircle->radius : 0.0f;
+    const platform::Vector3 at =
+        savePoint.region ? savePoint.region->position : platform::Vector3{};
+    const std::string atRegion =
+        std::string(1, NoAnchorLetter) + ' ' + Number(at.x) + ' ' + Number(at.y);
+    out_ += Number(radius) + ' ' + AnchorFields(savePoint.npc, savePoint.anchor, atRegion) + ' ' +
+            Number(savePoint.position.x) + ' ' + Number(savePoint.position.y) + '\n';
+  }
+
+  World& world_;
+  std::string out_;
+  std::unordered_map<const Primitive*, int32_t> ids_;
+};
+
+}  // namespace
+
+bool BuildMapText(World& world, std::string& text) { return MapWriter(world).Write(text); }
+
+bool World::SaveMap(const std::string& name) {
+  std::string text;
+  if (!BuildMapText(*this, text)) return false;
+  return WriteTextFile(MapsFolder + name + MapExtension, text);
+}
