@@ -9,7 +9,6 @@
 #include "engine/Globals.h"
 #include "engine/MusicTrack.h"
 #include "engine/SoundBank.h"
-#include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"
 #include "menus/pause/PauseMenuCells.h"
@@ -23,7 +22,6 @@ namespace {
 
 constexpr float FullVolume = 100.0f;
 constexpr float GlyphSpacing = 1.0f;
-constexpr float TabTitleScale = 0.46875f;
 constexpr float TabTitleOffsetX = 30.0f;
 // The tokens line: the label in from the plate's left edge, the count ending just left of the
 // coin, both a little below the plate's middle.
@@ -230,7 +228,7 @@ void MenuPause::DrawTokens() {
   m_fontArc17pt->DrawString("Tokens:", {plate.left + TokensLabelInset, y, 0.0f}, FontAlignCenter,
                             FontAlignStart);
   if (!m_player) return;
-  m_fontArc17pt->DrawString(WStringToString(FloatToWString(m_player->price)),
+  m_fontArc17pt->DrawString(NumberText(m_player->price),
                             {plate.right - TokensCountInset, y, 0.0f}, FontAlignCenter,
                             FontAlignEnd);
 }

@@ -55,6 +55,10 @@ class MenuPause : public Menu {
   // The five body positions of the slot rows, as labelled.
   static constexpr std::array<const char*, SlotRowCount> SlotNames{"Weapon", "Headgear", "Armor",
                                                                    "Gauntlet", "Boots"};
+  // The 64-point font's scales: tab titles, names, page texts.
+  static constexpr float TabTitleScale = 0.46875f;
+  static constexpr float NameScale = 0.38f;
+  static constexpr float PageTextScale = 0.21875f;
 
   static constexpr const char* MenuFilePath = "Content\\Menu.rff";
 
@@ -93,6 +97,8 @@ class MenuPause : public Menu {
   void Resume();
   // The music back from the pause's lower volume.
   static void RestoreFullVolume();
+  // A number as the pages write it: six significant digits, no point for a whole number.
+  static std::string NumberText(float value);
   // The moved quad takes the target's screen position and size.
   static void PlaceOver(Quad& moved, const Quad& target);
   void DrawTokens();

@@ -7,7 +7,6 @@
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
-#include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/pause/MenuPause.h"
 #include "npcs/NPCResources.h"
@@ -26,8 +25,6 @@ constexpr std::array<const char*, MenuPause::EncyclopediaSubTabCount> ListCaptio
     "Skills", "Entries", "Terms", "People", "Bestiary"};
 enum SubTab : int { SkillsetPage = 0, JournalPage, TermsPage, PeoplePage, BestiaryPage };
 
-constexpr float PageTextScale = 0.21875f;
-constexpr float EnemyNameScale = 0.38f;
 // The name in the header strip of the entry panel.
 constexpr float HeaderInsetX = 20.0f;
 constexpr float HeaderY = 18.0f;
@@ -57,8 +54,6 @@ constexpr KeyHint KeyHints[] = {{"[left]", BindLeft},
                                 {"[down]", BindDown},
                                 {"[jump]", BindAction2Key},
                                 {"[dash]", BindAction3Key}};
-
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
 
 }  // namespace
 
@@ -172,7 +167,7 @@ void MenuPause::DrawEnemyDetails(const Object& enemy) {
   const Enemy* prototype =
       catalogue ? catalogue->GetPrototype(Enemy::FindKindByName(*catalogue, enemy.name)) : nullptr;
   const float right = panel.right - EnemyRightInset;
-  SetPageFont(EnemyNameScale, ColorWhite);
+  SetPageFont(NameScale, ColorWhite);
   if (Sprite* picture = prototype ? prototype->GetPicture() : nullptr) {
     const Vector3 o = prototype->pictureOffset;
     picture->SetAltPosition({panel.left + o.x, panel.top + o.y, o.z});
@@ -183,11 +178,11 @@ void MenuPause::DrawEnemyDetails(const Object& enemy) {
   // Without its prototype an enemy shows no statistics.
   if (prototype) {
     m_fontArc17pt->color = ColorWhite;
-    m_fontArc17pt->DrawString("Health: " + Number(prototype->derived[Derived::MaxHealth]),
+    m_fontArc17pt->DrawString("Health: " + NumberText(prototype->derived[Derived::MaxHealth]),
                               {right, panel.top + EnemyHealthY, 0.0f}, FontAlignStart,
                               FontAlignEnd);
     m_fontArc17pt->DrawString(
-        "EXP: " + Number(prototype->totalStats[Stat::StatGivenExperience]),
+        "EXP: " + NumberText(prototype->totalStats[Stat::StatGivenExperience]),
         {right, panel.top + EnemyExperienceY, 0.0f}, FontAlignStart, FontAlignEnd);
     DrawMainStats(*prototype);
     SetPageFont(PageTextScale, ColorGrey);

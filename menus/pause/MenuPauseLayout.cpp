@@ -36,7 +36,6 @@ constexpr Vector3 ContentPanelOffset{0.0f, 32.0f, 0.0f};
 constexpr float TabRowInset = 10.0f;
 
 // The tab strip: closed tabs 57 apart, the open tab sized to its title.
-constexpr float TabTitleScale = 0.46875f;
 constexpr float OpenTabPadding = 60.0f;
 constexpr float OpenTabEndOffset = 5.0f;
 constexpr float OpenTabEndsWidth = 20.0f;

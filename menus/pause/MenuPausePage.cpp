@@ -13,8 +13,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float PageTextScale = 0.21875f;
-constexpr float ItemTitleScale = 0.38f;
 constexpr float LineStep = 16.0f;
 // The wrap width leaves 5 pixels either side of the 300-pixel page.
 constexpr float WrapMargin = 10.0f;
@@ -63,10 +61,8 @@ constexpr Proficiency Proficiencies[] = {{"Dagger Proficiency", Stat::DaggerProf
                                          {"Sword Proficiency", Stat::SwordProficiency},
                                          {"Spear Proficiency", Stat::SpearProficiency}};
 
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
-
 // A compared value carries its sign: +0, +12.5, -3.
-std::string Signed(float value) { return value >= 0.0f ? "+" + Number(value) : Number(value); }
+std::string Signed(float value) { return value >= 0.0f ? "+" + MenuPause::NumberText(value) : MenuPause::NumberText(value); }
 
 float StatOf(const Item* item, Stat::Index stat) {
   return item && item->stats ? (*item->stats)[stat] : 0.0f;
@@ -77,6 +73,8 @@ Vector3 Offset(const Vector3& origin, float x, float y) {
 }
 
 }  // namespace
+
+std::string MenuPause::NumberText(float value) { return WStringToString(FloatToWString(value)); }
 
 Vector3 MenuPause::PageOrigin() const { return ScreenBoxOf(m_panelDescriptionStats).TopLeft(); }
 
@@ -165,7 +163,7 @@ void MenuPause::DrawItemTitle(const Item& item) {
     return;
   }
   if (icon) icon->DrawScreen();
-  SetPageFont(ItemTitleScale, ColorWhite);
+  SetPageFont(NameScale, ColorWhite);
   m_fontArc64pt->DrawString(item.GetName(), titleAt, FontAlignStart, FontAlignStart);
 }
 
@@ -224,7 +222,7 @@ void MenuPause::DrawMainStats(const Actor& actor) {
   for (int k = 0; k < ComparedRowCount; ++k) {
     const Vector3 label = Offset(rows, 0.0f, LineStep * k);
     m_fontArc64pt->DrawString(MainStats[k].label, label, FontAlignStart, FontAlignStart);
-    m_fontArc64pt->DrawString(Number(actor.derived[MainStats[k].value]),
+    m_fontArc64pt->DrawString(NumberText(actor.derived[MainStats[k].value]),
                               Offset(label, StatValueX, 0.0f), FontAlignStart, FontAlignStart);
   }
 }
@@ -237,7 +235,7 @@ void MenuPause::DrawProficiencies() {
   for (const Proficiency& proficiency : Proficiencies) {
     m_fontArc64pt->DrawString(proficiency.label, {left + TextInset, y, 0.0f}, FontAlignStart,
                               FontAlignStart);
-    m_fontArc64pt->DrawString(Number(m_player->totalStats[proficiency.stat]),
+    m_fontArc64pt->DrawString(NumberText(m_player->totalStats[proficiency.stat]),
                               {left + ProficiencyValueX, y, 0.0f}, FontAlignStart, FontAlignStart);
     y += LineStep;
   }

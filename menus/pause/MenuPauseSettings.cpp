@@ -15,7 +15,6 @@ using platform::Vector3;
 namespace {
 
 constexpr const char* SettingsTitle = "Settings";
-constexpr float EntryScale = 0.38f;
 // Rows 20 pixels apart; the texts and the highlight's left edge from the content's top-left
 // corner.
 constexpr float RowSpacing = 20.0f;
@@ -45,7 +44,7 @@ void MenuPause::BuildSettingsTab() {
 // their cells, so a bar lower down would reach into the entry below.
 void MenuPause::PlaceSettingsHighlight() {
   const Vector3 corner = ScreenBoxOf(*m_contentPanel).TopLeft();
-  const float lineHeight = m_fontArc64pt ? m_fontArc64pt->cellHeight * EntryScale : 0.0f;
+  const float lineHeight = m_fontArc64pt ? m_fontArc64pt->cellHeight * NameScale : 0.0f;
   const float width = m_settingsHighlight->GetScaledSourceSize().x;
   m_settingsHighlight->SetAltPosition(
       {corner.x + HighlightLeft + width / 2,
@@ -131,7 +130,7 @@ void MenuPause::ActivateSettingsEntry() {
 void MenuPause::DrawSettingsTab() {
   DrawCommonFrame(TabSettings, SettingsTitle);
   if (m_fontArc64pt) {
-    SetPageFont(EntryScale, ColorWhite);
+    SetPageFont(NameScale, ColorWhite);
     const Vector3 first = ScreenBoxOf(*m_contentPanel).TopLeft() + EntryTextAt;
     for (const Entry& entry : Entries) {
       m_fontArc64pt->DrawString(entry.text, {first.x, first.y + RowOffset(entry.row), 0.0f},
