@@ -1,5 +1,7 @@
 #include "actors/Enemy.h"
 
+#include <algorithm>
+
 #include "actors/EnemyResources.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
@@ -24,6 +26,8 @@ constexpr float MeterWidth = 3.0f;
 constexpr float MeterHeight = 0.5f;
 constexpr Color4 HealthMeterColor{200, 128, 0, 0};
 constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
+// The bestiary frames a picture in a square of this side; a larger cell is shrunk to fit.
+constexpr float PictureSide = 128.0f;
 
 template <typename BodyShape>
 std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
@@ -110,6 +114,8 @@ void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect&
   Texture* sheet = textures.empty() ? nullptr : textures.front().get();
   ownSprite = std::make_unique<Sprite>(sheet);
   ownSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
+  const auto side = static_cast<float>(std::max(cell.right - cell.left, cell.bottom - cell.top));
+  if (side > PictureSide) ownSprite->SetScale(PictureSide / side, PictureSide / side);
   ownSprite->dirty = 1;
 }
 

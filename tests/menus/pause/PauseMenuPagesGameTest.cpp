@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PauseGame.h"
+#include "actors/EnemyResources.h"
 #include "engine/Controls.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"
@@ -118,6 +119,14 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   for (int i = 0; i < 4; ++i) Tap(VirtualKey::S);
   EXPECT_EQ(menu->SelectedRow()->GetName(), "DemoWall") << "the cursor stops on the last row";
   Keep("encyclopedia-bestiary-wall.png");
+  // Every picture stays within its 128-pixel square of the page.
+  for (int kind = 0; kind < EnemyKindCount; ++kind) {
+    const Enemy* prototype = world->enemyResources->GetPrototype(kind);
+    const Sprite* picture = prototype ? prototype->GetPicture() : nullptr;
+    if (!picture) continue;
+    EXPECT_LE(picture->GetScaledSourceSize().x, 128.0f) << kind;
+    EXPECT_LE(picture->GetScaledSourceSize().y, 128.0f) << kind;
+  }
 
   // The column wraps both ways, its highlight on the open sub-tab's row.
   Tap(VirtualKey::I);
