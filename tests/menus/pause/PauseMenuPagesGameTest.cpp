@@ -299,3 +299,28 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   Tap(VirtualKey::J);
   EXPECT_EQ(Running, 0) << "Quit";
 }
+
+// A new game knows a few skills, journal entries, terms and enemies; the shipped texts describe
+// every one of them.
+TEST_F(PauseMenuPages, ANewGameFindsTheTextOfEveryEntryItKnows) {
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoNewGameMap.gmf");
+  player->StartNewGame();
+  game.StepFrames(60);
+  OpenTab(VirtualKey::P, 2);
+  const std::vector<std::vector<std::string>> expected = {
+      {"Air Jump", "Dash", "Air Dash", "Wall Slide", "Roll", "Dodge"},
+      {"Journal Entry Intro", "Demo Journal Entry"},
+      {"Term List", "Beast", "Lionheart", "Midgard", "Miasma", "Mystic", "Rune", "Yggdrasil"},
+      {},
+      {"Nidhogglet", "Passive Nidhogglet", "Ratatoskr"}};
+  for (size_t subTab = 0; subTab < expected.size(); ++subTab) {
+    ASSERT_EQ(menu->m_encyclopediaSubTab, static_cast<int32_t>(subTab));
+    EXPECT_EQ(Names(menu->m_listRows), expected[subTab]) << subTab;
+    for (const Object* row : menu->m_listRows) EXPECT_FALSE(row->description.empty());
+    Tap(VirtualKey::J);
+    Keep("new-game-encyclopedia-" + std::to_string(subTab) + ".png");
+    Tap(VirtualKey::I);
+    Tap(VirtualKey::S);
+  }
+}
