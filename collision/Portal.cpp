@@ -75,8 +75,7 @@ void Portal::MovePlayers(bool arriving) {
     body.SetPosition(targetPosition);
     if (!arriving) continue;
     body.SetVelocity(0.0f, 0.0f, 0.0f);
-    body.heldList.clear();
-    body.touchingList.clear();
+    player->ClearContacts();
     player->SwitchState(SlotIdling);
   }
 }

@@ -1,59 +1,200 @@
 #include "editor/MenuDebug.h"
 
-#include <array>
-
-#include "collision/Boundary.h"
-#include "collision/ModifierShape.h"
-#include "engine/CheckBox.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/TextFieldEditors.h"
+#include "engine/Camera.h"
+#include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
 #include "engine/Texture.h"
+#include "engine/VectorMath.h"
+#include "engine/draw/Line.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "platform/Platform.h"
+#include "world/MapFormat.h"
 #include "world/World.h"
+
+namespace Layout = EditorLayout;
 
 namespace {
 
-constexpr std::array<const char*, DebugToggleCount> ToggleLabels = {
-    " Mouse Feed",          " State Info",          " Object Data",
-    " Visible Collision",   " Player Debug Info",   " Player stats in Pause Menu",
-    " GameState Load Info", " Camera Info",         " Enable Console",
-    " Enable GodMode",
-};
+constexpr float FullVolume = 100.0f;
+constexpr Color4 CaretColor{255, 0, 0, 0};
+constexpr float CaretTurn = 90.0f;
+// The caret line stands 2 pixels inside the field's box at top and bottom.
+constexpr float CaretShortening = 4.0f;
 
 }  // namespace
 
-MenuDebug::MenuDebug(GameStateSet* set, Camera* camera, std::vector<Shape*>* content, World* world)
-    : Menu(set, "Debug Menu") {
-  MainCamera = camera;
-  m_content = content;
-  m_world = world;
-  Texture* atlas = set ? set->interfaceAtlas.get() : nullptr;
-  for (int i = 0; i < DebugToggleCount; ++i) {
-    // Every switch starts off but the load lines, which mirror their global.
-    const bool on = i == ToggleGameStateLoadInfo && ShowLoadInfo;
-    m_debugToggles.push_back(std::make_unique<CheckBox>(atlas, on));
-    m_debugToggles.back()->label = ToggleLabels[static_cast<size_t>(i)];
+const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
+  std::array<Page, ModeCount> pages{};
+  pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
+  pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
+  return pages;
+}();
+
+const MenuDebug::Page& MenuDebug::PageOf(int32_t mode) {
+  if (mode < 0 || mode >= ModeCount || !Pages[static_cast<size_t>(mode)].handleInput) {
+    return Pages[ModeEdit];
   }
-  m_layerFlags[0] = {true, true};
+  return Pages[static_cast<size_t>(mode)];
+}
+
+MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
+                     std::vector<std::unique_ptr<Texture>>* textures, World* world)
+    : Menu(owner, "Debug Menu"),
+      m_world(world),
+      m_textures(textures),
+      m_guiTexture(LoadTexture(EditorAtlas::Path, EditorAtlas::Size, EditorAtlas::Size)),
+      m_switches(m_guiTexture.get()),
+      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]) {
+  MainCamera = camera;
+  BuildBars();
+  BuildToolPanel();
   CollectLayers();
+  BuildSettingsPage();
+  m_caretLine = std::make_unique<Line>();
+  m_caretLine->SetFillColor(CaretColor);
+  m_caretLine->SetRotation(CaretTurn);
+  m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
 MenuDebug::~MenuDebug() = default;
 
-bool MenuDebug::IsToggleOn(DebugToggle toggle) const {
-  return toggle >= 0 && toggle < DebugToggleCount && m_debugToggles[toggle]->checked;
+void MenuDebug::Enter() {
+  SetMode(ModeEdit);
+  m_elapsed = 0.0f;
+  m_lastAutosaveTick = 0;
+  m_autosaveTick = 0;
+  ShowTimeScale();
+  // The colour leaving puts back is the one play had: a map loaded since the last visit may
+  // have brought its own.
+  m_savedBackground = ClearColor;
+  m_backgroundSwatch->SetFillColor(ClearColor);
+  CollectLayers();
+  m_cursor->SetAltPosition(m_mouseClient);
+  m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
-void MenuDebug::CollectLayers() {
-  if (!m_world) return;
-  auto collect = [this](int32_t layer) { m_layerFlags.try_emplace(layer, LayerFlags{true, true}); };
-  for (const auto& [layer, entry] : m_world->shapeLayers.entries) collect(layer);
-  for (const auto& [layer, entry] : m_world->spriteLayers.entries) collect(layer);
-  for (const auto& boundary : m_world->boundaries) collect(boundary->layer);
-  for (const auto& modifier : m_world->modifiers) {
-    if (modifier->region) collect(modifier->region->layer);
+void MenuDebug::HandleInput(float) {
+  if (!GameControls) return;
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  if (keys.IsTabPressed() || keys.IsEscPressed()) {
+    LeaveToWorld();
+    return;
+  }
+  SampleMouse();
+  const Gamepad& pad = *GameControls->pads[0];
+  m_padThumbs = {pad.current.thumbLX, pad.current.thumbLY, pad.current.thumbRX,
+                 pad.current.thumbRY};
+  m_padTriggers = {pad.current.leftTrigger, pad.current.rightTrigger};
+  if (m_activeField) EditOpenField(keys, *m_activeField);
+  (this->*PageOf(m_mode).handleInput)();
+}
+
+void MenuDebug::LeaveToWorld() {
+  RestoreSettings();
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
+  if (set) set->SwitchTo(set->world);
+}
+
+void MenuDebug::SampleMouse() {
+  if (!MainPlatform) return;
+  const platform::MouseSample sample = MainPlatform->ReadMouse();
+  int windowX = 0;
+  int windowY = 0;
+  MainPlatform->GetWindowPosition(windowX, windowY);
+  m_mouseScreen = {static_cast<float>(sample.x), static_cast<float>(sample.y), 0.0f};
+  m_mouseClient = {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY),
+                   0.0f};
+  m_mouseWorld = ScreenToWorld(0.0f, m_mouseClient.x, m_mouseClient.y);
+  m_mouseDelta = {sample.x - GameControls->mouse->x, sample.y - GameControls->mouse->y};
+  m_mouseButtons = {sample.left, sample.right, sample.middle, sample.extra1, sample.extra2};
+}
+
+bool MenuDebug::LeftPressed() const { return m_mouseButtons[0] && !GameControls->mouse->left; }
+
+bool MenuDebug::LeftHeld() const { return m_mouseButtons[0] && GameControls->mouse->left; }
+
+void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }
+
+void MenuDebug::ShowArrowCursor() { ShowCursor(EditorAtlas::CursorArrow); }
+
+void MenuDebug::Update(float dt) {
+  m_lastAutosaveTick = m_autosaveTick;
+  m_elapsed += dt;
+  m_autosaveTick = static_cast<int32_t>(m_elapsed / AutosavePeriod);
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
+  m_cursor->sourceRect = *m_cursorRect;
+  m_cursor->dirty = 1;
+  m_cursor->SetAltPosition(m_mouseClient);
+  m_lastMouseWorld = m_mouseWorld;
+  // Sprites take their drawn size from the camera's distance: a zoom under way resizes them.
+  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) {
+    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
+  }
+  if (m_autosaveTick != m_lastAutosaveTick) Autosave();
+}
+
+void MenuDebug::Autosave() {
+  if (m_world->SaveMap(AutosaveName)) {
+    m_statusLine.clear();
+  } else {
+    m_statusLine = L"Autosave failed: " +
+                   StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension);
   }
 }
 
-bool DebugSwitchOn(const GameStateSet* set, DebugToggle toggle) {
-  return set && set->menuDebug && set->menuDebug->IsToggleOn(toggle);
+void MenuDebug::Draw() {
+  (this->*PageOf(m_mode).draw)();
+  DrawDebugOverlay();
+}
+
+void MenuDebug::CollectLayers() {
+  if (m_world) m_switches.CollectLayers(*m_world);
+}
+
+void MenuDebug::SetMode(int32_t mode) {
+  CloseField();
+  m_mode = mode;
+}
+
+void MenuDebug::OpenField(TextBox& field) {
+  if (m_activeField != &field) CloseField();
+  m_activeField = &field;
+  field.caret = field.MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z);
+  field.anchor = field.caret;
+  field.UpdateCaret();
+  m_caretLine->SetLength(field.box->height - CaretShortening);
+  PlaceCaretLine();
+}
+
+void MenuDebug::CloseField() {
+  if (!m_activeField) return;
+  const auto end = static_cast<int32_t>(m_activeField->text.size());
+  m_activeField->caret = end;
+  m_activeField->anchor = end;
+  m_activeField->UpdateCaret();
+  m_activeField = nullptr;
+}
+
+void MenuDebug::DragCaret() {
+  if (!m_activeField || !LeftHeld()) return;
+  m_activeField->caret =
+      m_activeField->MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z);
+  m_activeField->UpdateCaret();
+}
+
+void MenuDebug::PlaceCaretLine() {
+  if (m_activeField) m_caretLine->SetAltPosition(m_activeField->MeasureToCaret());
+}
+
+DebugSwitches* DebugSwitchesOf(const GameStateSet* set) {
+  return set && set->menuDebug ? &set->menuDebug->m_switches : nullptr;
 }

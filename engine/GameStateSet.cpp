@@ -96,7 +96,8 @@ std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   s->menuSave = BuildScreen<MenuSave>(*s, SlotSave, s, camera);
   s->world = BuildScreen<World>(*s, SlotWorld, s, camera);
   ProgressTextPosition.x = x;
-  s->menuDebug = BuildScreen<MenuDebug>(*s, SlotDebug, s, camera, s->world->content.get(), s->world);
+  s->menuDebug =
+      BuildScreen<MenuDebug>(*s, SlotDebug, s, camera, &s->world->resources, s->world);
   ProgressTextPosition.x = x;
   s->menuConsole = BuildScreen<MenuConsole>(*s, SlotConsole, s);
   s->menuPause = BuildScreen<MenuPause>(*s, SlotPause, s, camera, s->world);

@@ -37,4 +37,6 @@ bool Sound::IsPlaying() const {
   return buffer_ && buffer_->IsPlaying() && !buffer_->IsLooping();
 }
 
+bool Sound::IsLooping() const { return buffer_ && buffer_->IsPlaying() && buffer_->IsLooping(); }
+
 uint32_t Sound::BufferSize() const { return buffer_ ? buffer_->Size() : 0; }

@@ -23,6 +23,8 @@ class Sound {
   void Stop();
   // Playing once: a looping sound does not count, as only the plain playing status does.
   bool IsPlaying() const;
+  // Playing over and over.
+  bool IsLooping() const;
 
   const std::string& GetPath() const { return path_; }
   bool Loaded() const { return buffer_ != nullptr; }

@@ -35,6 +35,8 @@ struct MouseSample {
   bool left = false;
   bool right = false;
   bool middle = false;
+  bool extra1 = false;
+  bool extra2 = false;
 };
 
 enum class WindowEvent { FocusGained, FocusLost, CloseRequested };

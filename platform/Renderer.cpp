@@ -79,6 +79,16 @@ bool IsQuarterTurnedRectangle(const SDL_Vertex* v) {
     if (v[i].position.x != x0 && v[i].position.x != x1) return false;
     if (v[i].position.y != y0 && v[i].position.y != y1) return false;
   }
+  // Two triangles of different pictures over the same rectangle (a tick over its box, drawn
+  // from one atlas) are no pair: a corner of one picture takes one texture point.
+  for (int i = 0; i < 6; ++i) {
+    for (int j = i + 1; j < 6; ++j) {
+      if (v[i].position.x == v[j].position.x && v[i].position.y == v[j].position.y &&
+          (v[i].tex_coord.x != v[j].tex_coord.x || v[i].tex_coord.y != v[j].tex_coord.y)) {
+        return false;
+      }
+    }
+  }
   for (int i = 0; i < 6; ++i) {
     for (int j = i + 1; j < 6; ++j) {
       if (v[i].position.x == v[j].position.x && v[i].position.y != v[j].position.y &&

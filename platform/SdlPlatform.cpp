@@ -130,6 +130,8 @@ class SdlPlatform : public Platform {
     sample.left = buttons & SDL_BUTTON(SDL_BUTTON_LEFT);
     sample.right = buttons & SDL_BUTTON(SDL_BUTTON_RIGHT);
     sample.middle = buttons & SDL_BUTTON(SDL_BUTTON_MIDDLE);
+    sample.extra1 = buttons & SDL_BUTTON(SDL_BUTTON_X1);
+    sample.extra2 = buttons & SDL_BUTTON(SDL_BUTTON_X2);
     return sample;
   }
 

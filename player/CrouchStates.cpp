@@ -1,6 +1,5 @@
 #include "player/CrouchStates.h"
 
-#include "collision/Boundary.h"
 #include "engine/Controls.h"
 #include "player/Player.h"
 
@@ -42,13 +41,7 @@ bool LowState::FaceHeldSide() {
 }
 
 void LowState::CrouchJump(bool buffered) {
-  auto* ground = dynamic_cast<BoundingShape*>(player->groundContact);
-  if (ground && ground->partialEdges) {
-    // Held by the body, the ground stops pushing it up, and the player drops through.
-    player->body->AddUnique(ground);
-  } else if (StandingFits()) {
-    Go(SlotGroundJumping, buffered);
-  }
+  if (!DropThroughGround() && StandingFits()) Go(SlotGroundJumping, buffered);
 }
 
 StateDucking::StateDucking(Player* newOwner, Texture* texture)

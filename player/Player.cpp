@@ -143,9 +143,18 @@ PlayerState* Player::StateAt(PlayerStateSlot slot) const { return states[slot].g
 PlayerState* Player::SwitchState(PlayerStateSlot slot) { return EnterState(StateAt(slot)); }
 
 PlayerState* Player::EnterState(PlayerState* target) {
+  // Whichever road switches, from the state's own steps or from outside (a portal, a
+  // conversation, a respawn), the state left ends what it started before the next begins.
+  PlayerState* left = CurrentState();
+  if (left && left != target) left->Leave();
   state = target;
+  target->visiting = true;
   target->Enter();
   return target;
+}
+
+void Player::LeavePlay() {
+  if (PlayerState* current = CurrentState()) current->Leave();
 }
 
 Vector3 Player::ComputeHudAnchor() const {

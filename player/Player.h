@@ -84,12 +84,16 @@ class Player : public Actor {
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
 
-  // What the encyclopedia shows: exact, case-sensitive comparisons with the player's lists.
-  bool HasSkill(const std::string& name) const;
-  bool HasTerm(const std::string& name) const;
-  bool HasJournalEntry(const std::string& title) const;
-  // Whether any journal entry of that title holds the page number.
-  bool HasJournalPage(const std::string& title, int32_t page) const;
+  // What the player has learnt, by exact name; the pause menu's encyclopedia asks.
+  bool HasSkill(std::string name) const;
+  bool HasJournalEntry(std::string name) const;
+  bool HasJournalPage(std::string name, int32_t page) const;
+  bool HasTerm(std::string name) const;
+  // After a sale: equipment of which none is left, and empty slots, take the "Empty" item of
+  // their pool (null when the pool has none); the statistics follow.
+  void UnequipDepletedItems();
+  // Forgets the boundaries the body touches and is held by, as a new map begins.
+  void ClearContacts();
 
   // Reads the player record (a stream that failed to open counts as no record); defined with
   // the items, like the new-game defaults below.
@@ -109,9 +113,12 @@ class Player : public Actor {
   void CreateStates(const std::vector<std::unique_ptr<Texture>>& textures);
   PlayerState* CurrentState() const;
   PlayerState* StateAt(PlayerStateSlot slot) const;
-  // The direct switch: the entry becomes current and is entered.
+  // The direct switch: the state it replaces is left, and the entry becomes current and is
+  // entered.
   PlayerState* SwitchState(PlayerStateSlot slot);
   PlayerState* EnterState(PlayerState* target);
+  // Taken out of play: the current state ends what it started, as if it were left.
+  void LeavePlay();
 
   std::unique_ptr<BoundingQuad> boundingBox;
   std::unique_ptr<HitQuad> hitQuad;

@@ -15,6 +15,7 @@
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
+#include "engine/Sound.h"
 #include "engine/VectorMath.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
@@ -189,22 +190,22 @@ void PlayerState::ApplyStatLimits() {
   }
 }
 
-PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) {
-  // A later switch in the same step leaves the state that an earlier one entered, so that no
-  // strike or sound of it stays behind; this state itself is left by the closing step.
-  PlayerState* entered = player->CurrentState();
-  if (entered != this) entered->Exit();
-  return player->SwitchState(slot);
-}
+PlayerState* PlayerState::SwitchTo(PlayerStateSlot slot) { return player->SwitchState(slot); }
 
 void PlayerState::SetPending(PlayerStateSlot slot) { pendingState = player->StateAt(slot); }
 
 bool PlayerState::TakePending() {
   if (!pendingState) return false;
   PlayerState* next = pendingState;
-  Exit();
+  Leave();
   player->EnterState(next);
   return true;
+}
+
+void PlayerState::Leave() {
+  if (!visiting) return;
+  visiting = false;
+  Exit();
 }
 
 void PlayerState::Go(PlayerStateSlot target, bool buffered) {
@@ -254,16 +255,19 @@ bool PlayerState::TakeStickAttack(PlayerStateSlot up, PlayerStateSlot down,
 }
 
 void PlayerState::CloseStep() {
-  if (!IsCurrent()) Exit();
+  if (!IsCurrent()) Leave();
 }
 
 bool PlayerState::IsCurrent() const { return player->CurrentState() == this; }
 
 bool PlayerState::GodModeChordHeld() const {
+  return player->world && DebugSwitchOn(player->world->set, ToggleEnableGodMode) &&
+         GodModeKeyHeld();
+}
+
+bool PlayerState::GodModeKeyHeld() const {
   const Controls* controls = player->controls;
-  if (!controls || !player->world || !DebugSwitchOn(player->world->set, ToggleEnableGodMode)) {
-    return false;
-  }
+  if (!controls) return false;
   if (controls->keyboardEnabled && controls->keyboard->IsDown(VirtualKey::LeftShift)) return true;
   const int pad = controls->activePad;
   if (pad < 0 || pad >= platform::PadSlotCount || !controls->padEnabled[pad]) return false;
@@ -370,6 +374,19 @@ bool PlayerState::StandingFits() const {
 
 void PlayerState::SetStaminaBarColor(const Color4& color) {
   if (player->staminaMeter) player->staminaMeter->fill->SetFillColor(color);
+}
+
+Sound& PlayerState::SoundAtBody(int index) {
+  Sound& sound = *player->sounds[static_cast<size_t>(index)];
+  sound.SetPosition(player->body->position);
+  return sound;
+}
+
+bool PlayerState::DropThroughGround() {
+  auto* ground = dynamic_cast<BoundingShape*>(player->groundContact);
+  if (!ground || !ground->partialEdges) return false;
+  player->body->AddUnique(ground);
+  return true;
 }
 
 const Controls& PlayerState::Input() const { return *player->controls; }

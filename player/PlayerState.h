@@ -31,9 +31,9 @@ extern const Color4 StaminaBarBroken;
 // death that switched the state.
 enum class StrikeOutcome { Missed, Hit, Died };
 
-// The base of every player state, with the rules they all share. A state switch enters the
-// target at once and never leaves the old state; every input, held input and update step ends
-// with the closing step, which leaves this state once when another has become current.
+// The base of every player state, with the rules they all share. A state switch leaves the
+// state it replaces and enters the target at once; every input, held input and update step
+// ends with the closing step, which makes sure this state is left once another is current.
 class PlayerState : public State {
  public:
   // Builds the state's animation from its entry of the frame table, cut from the texture.
@@ -68,14 +68,16 @@ class PlayerState : public State {
   // The air counts lowered to their maxima, never raised.
   void ApplyStatLimits();
 
-  // The player's current state becomes the entry and is entered. This state is not left; a
-  // state that an earlier switch of the same step entered is.
+  // The player's current state is left and the entry becomes current and is entered.
   PlayerState* SwitchTo(PlayerStateSlot slot);
   // Kept for the next normal input step.
   void SetPending(PlayerStateSlot slot);
   // The buffered switch that opens a normal input step: the state is left and the pending one
   // entered. False when nothing is pending.
   bool TakePending();
+  // Ends this visit of the state: the first call after it was entered runs Exit, so that
+  // whatever the visit started (a strike in play, a looping sound) ends once, by every road.
+  void Leave();
   // A direct switch, or a pending one while a hit-stop runs.
   void Go(PlayerStateSlot slot, bool buffered);
   // The choices that idling and walking share, in their order: the guard (never kept waiting),
@@ -92,9 +94,11 @@ class PlayerState : public State {
   void CloseStep();
   bool IsCurrent() const;
 
-  // The god-mode chord: Left Shift on an enabled keyboard or the left trigger of the active
-  // pad, while the debug menu enables god mode.
+  // The god-mode chord: the god-mode key while the debug menu enables god mode.
   bool GodModeChordHeld() const;
+  // The god-mode key alone: Left Shift on an enabled keyboard or the left trigger of the
+  // active pad.
+  bool GodModeKeyHeld() const;
   // The chord switches to god moding; the held variant keeps it pending.
   void CheckGodMode();
   void CheckGodModeHeld();
@@ -127,7 +131,12 @@ class PlayerState : public State {
   void TakeBodySize(const platform::Vector3& size);
   // Nothing above would push a standing body down.
   bool StandingFits() const;
+  // On ground whose edges are partly open, the body holds it, so that it stops pushing the
+  // body up and the player drops through. False on other ground.
+  bool DropThroughGround();
   void SetStaminaBarColor(const Color4& color);
+  // One of the player's sounds, placed at the body.
+  Sound& SoundAtBody(int index);
 
   Player* player = nullptr;  // the owner, typed
   // The state's entry in the table.
@@ -137,6 +146,8 @@ class PlayerState : public State {
   std::vector<std::unique_ptr<AnimationFrame>> frames;
   // Each restart makes the animation its own follow-on.
   bool followsItself = false;
+  // Entered and not yet left.
+  bool visiting = false;
 
  protected:
   // The player's controls; the world gives input steps only to players that have them.

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <array>
-
 #include "engine/Texture.h"
 #include "player/AttackStates.h"
 #include "player/CrouchStates.h"
@@ -9,23 +6,18 @@
 #include "player/GuardStates.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
+#include "player/StateAirDashing.h"
+#include "player/StateAirJumping.h"
 #include "player/StateAscending.h"
+#include "player/StateFalling.h"
+#include "player/StateGodModing.h"
+#include "player/StateGroundDashing.h"
 #include "player/StateIdling.h"
+#include "player/StateLanding.h"
 #include "player/StateUnbuilt.h"
 #include "player/StateWalking.h"
-
-namespace {
-
-// The airborne states only lower the air moves.
-constexpr std::array<PlayerStateSlot, 3> LoweringSlots = {SlotAirJumping, SlotFalling,
-                                                          SlotAirDashing};
-
-StateUnbuilt::Limits LimitsOf(PlayerStateSlot slot) {
-  const bool lowers = std::find(LoweringSlots.begin(), LoweringSlots.end(), slot) != LoweringSlots.end();
-  return lowers ? StateUnbuilt::Limits::Lower : StateUnbuilt::Limits::Refill;
-}
-
-}  // namespace
+#include "player/StateWallJumping.h"
+#include "player/StateWallSliding.h"
 
 void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures) {
   for (int entry = 0; entry < PlayerStateCount; ++entry) {
@@ -38,6 +30,30 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         break;
       case SlotWalking:
         states[entry] = std::make_unique<StateWalking>(this, texture);
+        break;
+      case SlotAirJumping:
+        states[entry] = std::make_unique<StateAirJumping>(this, texture);
+        break;
+      case SlotFalling:
+        states[entry] = std::make_unique<StateFalling>(this, texture);
+        break;
+      case SlotLanding:
+        states[entry] = std::make_unique<StateLanding>(this, texture);
+        break;
+      case SlotWallSliding:
+        states[entry] = std::make_unique<StateWallSliding>(this, texture);
+        break;
+      case SlotWallJumping:
+        states[entry] = std::make_unique<StateWallJumping>(this, texture);
+        break;
+      case SlotGroundDashing:
+        states[entry] = std::make_unique<StateGroundDashing>(this, texture);
+        break;
+      case SlotAirDashing:
+        states[entry] = std::make_unique<StateAirDashing>(this, texture);
+        break;
+      case SlotGodModing:
+        states[entry] = std::make_unique<StateGodModing>(this, texture);
         break;
       case SlotDucking:
         states[entry] = std::make_unique<StateDucking>(this, texture);
@@ -118,7 +134,8 @@ void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures)
         states[entry] = std::make_unique<StateRespawning>(this, texture);
         break;
       default:
-        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot, LimitsOf(slot));
+        // The states still to come stand on the ground and refill the air moves.
+        states[entry] = std::make_unique<StateUnbuilt>(this, texture, slot);
         break;
     }
   }

@@ -1,19 +1,17 @@
 #pragma once
 
-#include "player/PlayerState.h"
+#include "player/AirborneState.h"
 
 // Rising without a push of its own, as other states hand over while the player moves up. While
 // the jump control is held the player may dash, attack or jump off a wall in the air, and
 // steers up to the dash speed; letting go of the control, or no longer rising, hands over to
-// falling.
-class StateAscending : public PlayerState {
+// falling. The jumps from the ground and in the air rise the same way.
+class StateAscending : public AirborneState {
  public:
   StateAscending(Player* newOwner, Texture* texture, PlayerStateSlot slot = SlotAscending);
 
   void Enter() override;
   void HandleInput(float dt) override;
-  void Update(float dt) override { UpdateStill(dt); }
-  void UpdateHeld(float) override {}
   // The same choices, kept for the end of the hit-stop; no steering.
   void HandleInputHeld(float dt) override;
   void SetMovementLimits() override { ApplyStatLimits(); }
@@ -21,10 +19,10 @@ class StateAscending : public PlayerState {
  protected:
   // The rise is over once the player no longer moves up.
   virtual bool StopsRising() const;
+  // The push of a jump: a player moving down is stopped first; one already rising adds it.
+  void PushUp();
 
  private:
-  // The attack button by the held direction, or the right stick: one of the air attacks.
-  bool ChooseAirAttack(bool buffered);
   // With the jump pressed against a square wall on that side (-1 left, +1 right): the push away
   // from it and up, and the wall jump.
   bool JumpOffWall(int side, bool buffered);

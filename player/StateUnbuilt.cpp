@@ -4,9 +4,8 @@
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
 
-StateUnbuilt::StateUnbuilt(Player* newOwner, Texture* texture, PlayerStateSlot entry,
-                           Limits limits)
-    : PlayerState(newOwner, texture, entry), limits_(limits) {
+StateUnbuilt::StateUnbuilt(Player* newOwner, Texture* texture, PlayerStateSlot entry)
+    : PlayerState(newOwner, texture, entry) {
   name += L" (not built yet)";
 }
 
@@ -23,9 +22,4 @@ void StateUnbuilt::HandleInput(float) {
 void StateUnbuilt::Update(float dt) {
   UpdatePassive(dt);
   CloseStep();
-}
-
-void StateUnbuilt::SetMovementLimits() {
-  if (limits_ == Limits::Refill) RefillAirMoves();
-  if (limits_ == Limits::Lower) ApplyStatLimits();
 }

@@ -259,18 +259,20 @@ inline void Render(const Drawing& drawing, platform::Image& image, const platfor
   const std::vector<Part>& parts = drawing.Parts();
   std::vector<detail::Box> boxes;
   for (const Part& part : parts) boxes.push_back(detail::Bounds(part));
+  std::vector<size_t> acrossRow;
   std::vector<const Part*> nearby;
   for (int y = 0; y < height; ++y) {
+    acrossRow.clear();
+    for (size_t i = 0; i < parts.size(); ++i) {
+      if (y + 1 >= boxes[i].top && y <= boxes[i].bottom) acrossRow.push_back(i);
+    }
     for (int x = 0; x < width; ++x) {
       uint32_t& pixel = image.pixels[static_cast<size_t>(cell.top + y) * image.width + cell.left + x];
       pixel = 0;
       if (x == 0 || y == 0 || x == width - 1 || y == height - 1) continue;
       nearby.clear();
-      for (size_t i = 0; i < parts.size(); ++i) {
-        const detail::Box& b = boxes[i];
-        if (x + 1 >= b.left && x <= b.right && y + 1 >= b.top && y <= b.bottom) {
-          nearby.push_back(&parts[i]);
-        }
+      for (size_t i : acrossRow) {
+        if (x + 1 >= boxes[i].left && x <= boxes[i].right) nearby.push_back(&parts[i]);
       }
       if (nearby.empty()) continue;
       // Premultiplied sums over the samples.

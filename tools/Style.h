@@ -17,9 +17,9 @@ struct Palette {
   uint32_t boots = 0xFF4A3222;
   uint32_t gloves = 0xFF5C3B24;
   uint32_t belt = 0xFF3A2618;
-  uint32_t accent = 0xFFB8342F;   // scarf, sash or cape
+  uint32_t accent = 0xFFB8342F;   // scarf, sash or cape; a creature's wing membranes
   uint32_t metal = 0xFFC4CED8;
-  uint32_t trim = 0xFFC89B3C;     // hilt, buckle and studs
+  uint32_t trim = 0xFFC89B3C;     // hilt, buckle and studs; a creature's horns and spines
   uint32_t fur = 0xFFB4582A;      // four-legged creatures: back and legs
   uint32_t belly = 0xFFEBD2AA;    // four-legged creatures: chest and belly
 };
@@ -63,11 +63,16 @@ struct QuadrupedBuild {
   float earLength = 7.0f;
   float tailSegment = 9.0f;
   float tailRadius = 7.5f;      // at its widest
+  float wingLength = 16.0f;     // shoulder to tip, when it has wings
   float outline = 1.0f;
 };
 
-enum class Weapon { None, ShortSword, Spear, Dagger };
+enum class Weapon { None, ShortSword, Spear, Dagger, Cleaver };
 enum class Headgear { None, Hood, Helmet, PointedHat };
+enum class ShieldShape { Heater, Round };
+// What covers a four-legged creature: fur gives a bushy tail, ears and gnawing teeth; scales a
+// tapering barbed tail, horns, fangs, slit eyes and a row of spines along the back.
+enum class Hide { Fur, Scales };
 
 // What a character wears and carries beyond its body.
 struct Gear {
@@ -77,9 +82,15 @@ struct Gear {
   uint32_t headgearColor = 0xFF6A6A70;
   bool shield = false;          // carried on the far arm
   uint32_t shieldColor = 0xFF7A5230;
+  ShieldShape shieldShape = ShieldShape::Heater;
+  float shieldRadius = 14.0f;   // a round shield's, rimmed in metal
   bool scarf = false;           // trails from the neck in the accent colour
   bool pointedEars = false;
+  float earReach = 6.0f;        // how far pointed ears reach past the head
+  float noseSize = 1.0f;        // against a plain nose
   int tailSegments = 0;         // a tail of so many segments: thin on two legs, bushy on four
+  Hide hide = Hide::Fur;
+  bool wings = false;           // four-legged creatures: small wings at the shoulders
 };
 
 struct Style {

@@ -85,8 +85,7 @@ World::World(GameStateSet* owner, Camera* camera)
       enemyResources(std::make_unique<EnemyResources>()),
       npcResources(std::make_unique<NPCResources>()),
       fadeQuad(std::make_unique<Quad>()),
-      floatingTexts(std::make_unique<FloatingTextList>()),
-      content(std::make_unique<std::vector<Shape*>>()) {
+      floatingTexts(std::make_unique<FloatingTextList>()) {
   SetName("World");
   set = owner;
   MainCamera = camera;
@@ -314,6 +313,7 @@ Player* World::AddPlayer() {
 void World::RemovePlayer(int index) {
   if (index < 0 || index >= static_cast<int>(players.size())) return;
   Player* player = players[static_cast<size_t>(index)];
+  player->LeavePlay();
   EraseFirst(actors, static_cast<Actor*>(player));
   ForgetDrawable(*player);
   players.erase(players.begin() + index);

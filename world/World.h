@@ -118,7 +118,8 @@ class World : public GameState {
   // strike forgets the players' hit boxes.
   void ForgetStrike(StrikeShape* strike);
 
-  // Players: the pool owns them; these only change the world's lists.
+  // Players: the pool owns them; these only change the world's lists. A removed player's
+  // current state ends what it started.
   Player* AddPlayer();
   void RemovePlayer(int index);
   void RemoveExtraPlayers();
@@ -179,8 +180,6 @@ class World : public GameState {
   platform::Vector3 spawnPoint;
   // The damage numbers, drawn with the set's 17-point arc font.
   std::unique_ptr<FloatingTextList> floatingTexts;
-  // The content list handed to the debug menu.
-  std::unique_ptr<std::vector<Shape*>> content;
 
  private:
   // Sets the music's volume and switches; a null target changes nothing.

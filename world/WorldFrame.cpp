@@ -1,4 +1,6 @@
+#include <array>
 #include <string>
+#include <vector>
 
 #include "actors/State.h"
 #include "collision/Boundary.h"
@@ -16,6 +18,7 @@
 #include "engine/SoundSystem.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
+#include "engine/TimingLines.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
@@ -33,17 +36,12 @@ namespace {
 constexpr float SwitchVolume = 70.0f;
 constexpr float EnterFadeSeconds = 0.5f;
 constexpr Color4 Transparent{0, 0, 0, 0};
-constexpr float MicrosecondsPerSecond = 1'000'000.0f;
 // The overlay's lines stack upward from the bottom left of the screen.
 constexpr float OverlayLeft = 10.0f;
 constexpr float OverlayBottomGap = 6.0f;
 constexpr float OverlayLineStep = 10.0f;
 
 bool HeldStep(const Actor& actor) { return actor.state && actor.state->holdTimer > 0.0f; }
-
-float SecondsBetween(uint64_t from, uint64_t to) {
-  return to > from ? static_cast<float>(to - from) / MicrosecondsPerSecond : 0.0f;
-}
 
 }  // namespace
 
@@ -216,13 +214,9 @@ void World::DrawDebugOverlay() {
     RecordToWString(listener, {MainSoundSystem->listenerX, MainSoundSystem->listenerY,
                                MainSoundSystem->listenerZ});
   }
-  const std::wstring lines[] = {
-      L"Game state: " + GetName(),
-      L"Total run time: " + FloatToWString(SecondsBetween(StartUpFrameTime, CurrentFrameTime)),
-      L"FPS: " + FloatToWString(UpdateFramesPerSecond()),
-      L"Elapsed Seconds: " + FloatToWString(SecondsBetween(LastFrameTime, CurrentFrameTime)),
-      listener,
-  };
+  const std::array<std::wstring, 4> timing = TimingLines(GetName());
+  std::vector<std::wstring> lines(timing.begin(), timing.end());
+  lines.push_back(listener);
   float y = static_cast<float>(ScreenHeight) - OverlayBottomGap;
   for (const std::wstring& line : lines) {
     DrawTextAligned(SmallFont, OverlayLeft, y, 0.0f, line, DebugTextColor.ToD3DColor(), AlignLeft,
@@ -235,7 +229,4 @@ bool World::DebugSwitch(int toggle) const {
   return DebugSwitchOn(set, static_cast<DebugToggle>(toggle));
 }
 
-bool World::LayerVisible(int32_t layer) const {
-  if (!set || !set->menuDebug) return true;
-  return set->menuDebug->m_layerFlags[layer].visible;
-}
+bool World::LayerVisible(int32_t layer) const { return DebugLayerVisible(set, layer); }

@@ -1,8 +1,7 @@
 #include "menus/pause/MenuPause.h"
 
-#include "editor/MenuDebug.h"
+#include "editor/DebugSwitches.h"
 #include "engine/BitmapFonts.h"
-#include "engine/CheckBox.h"
 #include "engine/Controls.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
@@ -148,11 +147,7 @@ void MenuPause::PlaceOver(Quad& moved, const Quad& target) {
 }
 
 bool MenuPause::StatisticsPagesInRing() const {
-  if (!set || !set->menuDebug) return false;
-  const auto& toggles = set->menuDebug->m_debugToggles;
-  if (toggles.size() <= TogglePlayerStatsInPauseMenu) return false;
-  const CheckBox* box = toggles[TogglePlayerStatsInPauseMenu].get();
-  return box && box->checked != 0;
+  return DebugSwitchOn(set, TogglePlayerStatsInPauseMenu);
 }
 
 void MenuPause::OpenTabBeforeStats() {

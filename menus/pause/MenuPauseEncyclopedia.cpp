@@ -19,7 +19,7 @@ constexpr float PagePanelInset = 15.0f;
 
 // Copies of the records whose names the player knows, in the records' order.
 void CopyKnown(const std::vector<Object>& records, std::vector<Object>& shown,
-               const Player* player, bool (Player::*knows)(const std::string&) const) {
+               const Player* player, bool (Player::*knows)(std::string) const) {
   shown.clear();
   if (!player) return;
   for (const Object& record : records) {

@@ -27,7 +27,6 @@ class EnemyHits : public ::testing::Test {
   EnemyHits()
       : world(nullptr, nullptr), player(*world.GetFirstPlayer()), enemy(&world), watching(&enemy) {
     SetInterfaceColors();
-    player.state = &playerState;
     enemy.state = &watching;
     enemy.PlaceAt(0.0f, 2.0f);
     strike.SetDimensions(1.0f, 1.0f, 0.0f);
@@ -45,7 +44,8 @@ class EnemyHits : public ::testing::Test {
   World world;
   FloatingTextList& texts = *world.floatingTexts;
   Player& player;
-  InertState playerState;
+  // The player's own first state, which the hits hold as they hold the enemy's.
+  State& playerState = *player.state;
   TestEnemy enemy;
   Watching watching;
   StrikeQuad strike;

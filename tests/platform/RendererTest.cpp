@@ -203,3 +203,27 @@ TEST_F(RendererTest, QuarterTurnedMirroredPictureKeepsItsOrientation) {
   EXPECT_EQ(renderer->ReadPixel(28, 34), Green);
   EXPECT_EQ(renderer->ReadPixel(36, 34), Green);
 }
+
+TEST_F(RendererTest, TwoPicturesOfOneAtlasAtOnePlaceDrawEachWhole) {
+  // The left half red, the right half green with a clear column at its left edge.
+  Image atlas{32, 16, std::vector<uint32_t>(32 * 16)};
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 32; ++x) atlas.pixels[y * 32 + x] = x < 16 ? Red : x == 16 ? 0 : Green;
+  }
+  auto texture = renderer->CreateTexture(atlas);
+  SpriteBatch batch(*renderer);
+  batch.Begin();
+  const Vector3 position{20, 10, 0};
+  const PixelRect under{0, 0, 16, 16};
+  const PixelRect over{16, 0, 32, 16};
+  batch.Draw(texture.get(), &under, nullptr, &position, 0xFFFFFFFF);
+  batch.Draw(texture.get(), &over, nullptr, &position, 0xFFFFFFFF);
+  batch.End();
+  for (int y = 10; y < 26; ++y) {
+    EXPECT_EQ(renderer->ReadPixel(19, y), Black) << y;
+    EXPECT_EQ(renderer->ReadPixel(20, y), Red) << y;
+    EXPECT_EQ(renderer->ReadPixel(21, y), Green) << y;
+    EXPECT_EQ(renderer->ReadPixel(35, y), Green) << y;
+    EXPECT_EQ(renderer->ReadPixel(36, y), Black) << y;
+  }
+}

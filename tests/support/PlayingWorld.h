@@ -8,6 +8,7 @@
 #include "engine/CheckBox.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/SoundBank.h"
 #include "engine/draw/Quad.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
@@ -33,17 +34,28 @@ class PlayingWorld : public ::testing::Test {
   }
 
   // Draws the floor, so that frames show where the player stands.
-  void ShowFloor() {
+  void ShowFloor() { ShowBlock(0.0f, FloorTop - 1.0f, 400.0f, 2.0f); }
+
+  // Draws a block of ground centred at (x, y).
+  void ShowBlock(float x, float y, float width, float height) {
     auto ground = std::make_unique<Quad>();
-    ground->SetPositionXYZ(0.0f, FloorTop - 1.0f, 0.0f);
-    ground->SetDimensions(400.0f, 2.0f, 0.0f);
+    ground->SetPositionXYZ(x, y, 0.0f);
+    ground->SetDimensions(width, height, 0.0f);
     ground->SetFillColorRGBA(255, 96, 140, 70);
     GameStates->world->shapeLayers.Insert(0, std::move(ground));
   }
 
-  void SetSwitch(DebugToggle toggle, bool on) {
-    GameStates->menuDebug->m_debugToggles[toggle]->checked = on;
+  // The map's music, as a screen over play hears it: dimmed to 70 or at full volume, in
+  // hundredths of a decibel of the streaming buffer.
+  static constexpr int32_t DimmedVolume = -1200;
+  static constexpr int32_t FullVolume = 0;
+  void StartMusic() {
+    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
+    ASSERT_NE(MainSoundBank->music, nullptr);
   }
+  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
+
+  void SetSwitch(DebugToggle toggle, bool on) { GameStates->menuDebug->m_switches.Set(toggle, on); }
 
   GameHarness game;
   World* world = nullptr;

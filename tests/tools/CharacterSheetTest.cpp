@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "enemies/DemoGoblin.h"
+#include "enemies/DemoGoblinAnimationPool.h"
+#include "enemies/DemoWall.h"
+#include "enemies/DemoWallAnimationPool.h"
+#include "enemies/Goblin.h"
+#include "enemies/GoblinAnimationPool.h"
+#include "enemies/NidhoggletAggressive.h"
+#include "enemies/NidhoggletAnimationPools.h"
+#include "enemies/NidhoggletPassive.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "platform/Image.h"
@@ -57,15 +68,57 @@ Character Player() {
   return player;
 }
 
+const std::set<int> AirborneGoblinAnimations = {GoblinFalling, GoblinFallingWithShield};
+
+// An enemy's sprite is centred on its body, so its feet stand half the body's height below the
+// middle of the cell; some animations show a body of another height.
+void AddEnemyCells(Character& character, const std::string& name, std::span<const EnemyCell> cells,
+                   float bodyHeight, const std::set<int>& airborne = {},
+                   const std::map<int, float>& otherHeights = {}) {
+  for (const EnemyCell& cell : cells) {
+    const auto other = otherHeights.find(cell.animation);
+    const float height = other == otherHeights.end() ? bodyHeight : other->second;
+    const float cellHeight = static_cast<float>(cell.rect.bottom - cell.rect.top);
+    character.cells.push_back({name + " " + cell.action, cell.texture, cell.rect,
+                               (cellHeight + height * SpritePixelsPerUnit()) / 2.0f,
+                               airborne.count(cell.animation) == 0});
+  }
+}
+
 Character Squirrel() {
   Character squirrel{{"Textures/Characters/Ratatoskr/Ratatoskr.png"}, {}};
-  const float feetBelowMiddle = Ratatoskr::BodyHeight / 2.0f * SpritePixelsPerUnit();
-  for (const RatatoskrCell& cell : RatatoskrAnimationPool::Cells()) {
-    squirrel.cells.push_back({std::string("Ratatoskr ") + cell.action, cell.texture, cell.rect,
-                              (cell.rect.bottom - cell.rect.top) / 2.0f + feetBelowMiddle,
-                              AirborneRatatoskrAnimations.count(cell.animation) == 0});
-  }
+  AddEnemyCells(squirrel, "Ratatoskr", RatatoskrAnimationPool::Cells(), Ratatoskr::BodyHeight,
+                AirborneRatatoskrAnimations);
   return squirrel;
+}
+
+Character Nidhogglets() {
+  Character both{{"Textures/Characters/Nidhogglets/nidhogglets.png"}, {}};
+  AddEnemyCells(both, "passive Nidhogglet", NidhoggletPassiveAnimationPool::Cells(),
+                NidhoggletPassive::BodyHeight);
+  AddEnemyCells(both, "aggressive Nidhogglet", NidhoggletAggressiveAnimationPool::Cells(),
+                NidhoggletAggressive::BodyHeight);
+  return both;
+}
+
+// The DemoGoblin is cut from the goblin's plain sheet; the cells it shares are drawn for the
+// goblin, which names them first, its own for its body.
+Character Goblins() {
+  Character goblins{{"Textures/Characters/Goblin/goblin_frames.png",
+                     "Textures/Characters/Goblin/goblin_shielded.png"},
+                    {}};
+  AddEnemyCells(goblins, "Goblin", GoblinAnimationPool::Cells(), Goblin::BodyHeight,
+                AirborneGoblinAnimations);
+  AddEnemyCells(goblins, "DemoGoblin", DemoGoblinAnimationPool::Cells(),
+                DemoGoblin::StandingSize.y, {DemoGoblinFalling},
+                {{DemoGoblinDead, DemoGoblin::DeadSize.y}});
+  return goblins;
+}
+
+Character Wall() {
+  Character wall{{"Textures/Characters/DemoWall/DemoWall.png"}, {}};
+  AddEnemyCells(wall, "DemoWall", DemoWallAnimationPool::Cells(), DemoWall::BodyHeight);
+  return wall;
 }
 
 std::optional<platform::Image> LoadSheet(const std::string& file) {
@@ -137,4 +190,5 @@ TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStand
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest, ::testing::Values(&Player, &Squirrel));
+INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest,
+                         ::testing::Values(&Player, &Squirrel, &Nidhogglets, &Goblins, &Wall));

@@ -12,6 +12,8 @@ constexpr float GripBehind = 5.0f;
 constexpr float BladeStart = 4.5f;
 constexpr uint32_t SweepColor = 0xFFC8E6FA;
 constexpr uint32_t MouthColor = 0xFF6E2422;
+constexpr float RaisedShieldTilt = 4.0f;  // degrees, its top back towards the bearer
+constexpr int ShieldCorners = 24;
 
 float Normalized(float degrees) {
   while (degrees > 180.0f) degrees -= 360.0f;
@@ -58,8 +60,16 @@ void ForEachPoint(BipedJoints& j, F f) {
   }
 }
 
+// The point of a pointed ear, which reaches back from the head.
+Point EarTip(const Style& s, const BipedJoints& j) {
+  const float r = s.biped.headRadius;
+  return j.head + Direction(j.headAngle + 175.0f) * (r * 0.3f) +
+         Direction(j.headAngle + 160.0f) * (r + s.gear.earReach);
+}
+
 // The lowest point the figure would rest on, for the support.
-float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
+float LowestPoint(const Style& s, const BipedJoints& j, Support support) {
+  const BipedBuild& b = s.biped;
   float lowest = 1e9f;
   auto consider = [&lowest](Point p, float radius) { lowest = std::min(lowest, p.y - radius); };
   for (int i = 0; i < 2; ++i) {
@@ -70,6 +80,7 @@ float LowestPoint(const BipedBuild& b, const BipedJoints& j, Support support) {
   }
   if (support == Support::Feet) return lowest;
   consider(j.head, b.headRadius);
+  if (s.gear.pointedEars) consider(EarTip(s, j), 0.0f);
   consider(j.pelvis, b.hipRadius);
   consider(j.neck, b.chestRadius);
   consider(j.bladeTip, 0.0f);
@@ -108,6 +119,21 @@ void DrawHand(Drawing& d, const Style& s, const BipedJoints& j, int i, Point anc
         Painted(Scaled(s.palette.gloves, shade), s.biped.outline));
 }
 
+// A crude chopping blade: a straight back, an edge that widens towards the squared end, and a
+// notch hacked into it.
+void DrawCleaver(Drawing& d, const Style& s, Point base, Point tip, Point anchor) {
+  const Point along = (tip - base) * (1.0f / Length(tip - base));
+  const Point across{-along.y, along.x};
+  auto at = [&](float share, float side) { return Lerp(base, tip, share) + across * side; };
+  d.Add(Shape(anchor,
+              {at(0.0f, 1.8f), at(1.0f, 2.2f), at(0.94f, -5.2f), at(0.62f, -4.0f),
+               at(0.55f, -2.6f), at(0.48f, -3.5f), at(0.0f, -2.2f)},
+              0.4f),
+        Painted(s.palette.metal, s.biped.outline));
+  d.Add(Stroke(anchor, at(0.12f, 0.6f), at(0.9f, 0.9f), 0.5f, 0.5f),
+        Flat(Scaled(s.palette.metal, 0.75f)));
+}
+
 void DrawWeapon(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
   const Gear& g = s.gear;
   if (g.weapon == Weapon::None) return;
@@ -125,6 +151,10 @@ void DrawWeapon(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) 
   }
   d.Add(Stroke(anchor, j.gripBase, hand + along * 3.0f, 1.6f, 1.6f), Painted(c.belt, w));
   d.Add(Dot(anchor, j.gripBase, 2.2f), Painted(c.trim, w));
+  if (g.weapon == Weapon::Cleaver) {
+    DrawCleaver(d, s, hand + along * 2.5f, j.bladeTip, anchor);
+    return;
+  }
   const Point base = hand + along * BladeStart;
   const float half = g.weapon == Weapon::Dagger ? 1.8f : 2.3f;
   const Point shoulder = j.bladeTip - along * 5.0f;
@@ -182,7 +212,48 @@ void DrawBipedTail(Drawing& d, const Style& s, const BipedJoints& j, Point ancho
   d.Add(tail);
 }
 
-void DrawShield(Drawing& d, const Style& s, const BipedJoints& j, Point anchor) {
+// A round shield held at its middle by the far hand: planks inside an iron rim, a boss in the
+// middle, foreshortened as its face turns towards the front; raised, it leans back a little.
+void DrawRoundShield(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoints& j,
+                     Point anchor) {
+  const Gear& g = s.gear;
+  const float w = s.biped.outline;
+  const float r = g.shieldRadius;
+  const float across = r * (1.0f - 0.65f * pose.shieldTurn);
+  const float tilt = RaisedShieldTilt * pose.shieldTurn;
+  const Point center = j.hand[Far];
+  auto onFace = [&](float x, float y) { return center + Rotated(Point{x * across, y * r}, tilt); };
+  auto ellipse = [&](float scale) {
+    Polygon outline{{}, 0.0f};
+    for (int k = 0; k < ShieldCorners; ++k) {
+      const Point p = Direction(360.0f * static_cast<float>(k) / ShieldCorners) * scale;
+      outline.corners.push_back(ToCell(anchor, onFace(p.x, p.y)));
+    }
+    return outline;
+  };
+  d.Add(ellipse(1.0f), Painted(s.palette.metal, w));
+  d.Add(ellipse(0.84f), Painted(g.shieldColor, w * 0.8f));
+  for (float x : {-0.42f, 0.0f, 0.42f}) {
+    const float reach = 0.84f * std::sqrt(1.0f - x * x / (0.84f * 0.84f));
+    d.Add(Stroke(anchor, onFace(x + 0.05f, reach - 0.04f), onFace(x + 0.05f, 0.04f - reach), 0.45f,
+                 0.45f),
+          Flat(Scaled(g.shieldColor, 0.6f)));
+  }
+  // The boss stands out from the face, so it shows nearer the front the more the face turns.
+  const Point boss = onFace(0.35f * pose.shieldTurn, 0.0f);
+  d.Add(Dot(anchor, boss, r * 0.24f), Painted(s.palette.metal, w));
+}
+
+bool ShieldInFront(const Style& s, const BipedPose& pose) {
+  return s.gear.shieldShape == ShieldShape::Heater || pose.shieldTurn >= 0.5f;
+}
+
+void DrawShield(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoints& j,
+                Point anchor) {
+  if (s.gear.shieldShape == ShieldShape::Round) {
+    DrawRoundShield(d, s, pose, j, anchor);
+    return;
+  }
   const Point center = j.hand[Far] + Point{2.0f, 0.0f};
   const float w = s.biped.outline;
   d.Add(Shape(anchor,
@@ -218,16 +289,23 @@ void DrawHead(Drawing& d, const Style& s, const BipedPose& pose, const BipedJoin
   d.Add(Dot(anchor, h, r), Painted(c.skin, w));
   if (s.gear.pointedEars) {
     const Point root = h + Direction(face + 175.0f) * (r * 0.3f);
+    const float base = 3.0f + 0.2f * std::max(0.0f, s.gear.earReach - 6.0f);
     d.Add(Shape(anchor,
-                {root + Direction(face + 120.0f) * 3.0f, root + Direction(face + 160.0f) * (r + 6.0f),
-                 root + Direction(face + 215.0f) * 3.0f},
+                {root + Direction(face + 120.0f) * base, EarTip(s, j),
+                 root + Direction(face + 215.0f) * base},
                 0.6f),
           Painted(c.skin, w));
   } else {
     d.Add(Dot(anchor, h + Direction(face + 185.0f) * (r * 0.2f), r * 0.26f), Painted(c.skin, w));
   }
   // Face: nose, eye and mouth on the front of the head.
-  d.Add(Dot(anchor, h + Direction(face - 8.0f) * (r * 0.95f), r * 0.17f), Painted(c.skin, w * 0.8f));
+  // A bigger nose reaches further out and hooks down.
+  const float nose = s.gear.noseSize;
+  const Point noseTip = h + Direction(face - 8.0f - 10.0f * (nose - 1.0f)) *
+                                (r * (0.95f + 0.3f * (nose - 1.0f)));
+  d.Add(Stroke(anchor, h + Direction(face - 8.0f) * (r * 0.95f), noseTip,
+               r * 0.17f * std::sqrt(nose), r * 0.17f * nose),
+        Painted(c.skin, w * 0.8f));
   const Point eye = h + Direction(face + 14.0f) * (r * 0.55f);
   const Point eyeUp = Direction(face + 90.0f);
   if (pose.eyesShut) {
@@ -313,7 +391,7 @@ BipedJoints PlaceJoints(const Style& style, const BipedPose& pose) {
     j.headAngle -= pose.spin;
   }
   if (pose.support != Support::Air) {
-    const float lift = -LowestPoint(b, j, pose.support);
+    const float lift = -LowestPoint(style, j, pose.support);
     ForEachPoint(j, [lift](Point& p) { p.y += lift; });
   }
   return j;
@@ -372,6 +450,8 @@ void DrawBiped(Drawing& d, const Style& s, const BipedPose& pose, Point anchor,
   }
   if (s.gear.scarf) DrawScarfEnd(d, s, pose, j, anchor);
   if (s.gear.tailSegments > 0) DrawBipedTail(d, s, j, anchor);
+  const bool shieldInFront = ShieldInFront(s, pose);
+  if (s.gear.shield && !shieldInFront) DrawShield(d, s, pose, j, anchor);
   DrawArm(d, s, j, Far, anchor, FarSideShade);
   DrawHand(d, s, j, Far, anchor, FarSideShade);
   DrawLeg(d, s, j, Far, anchor, FarSideShade);
@@ -391,7 +471,7 @@ void DrawBiped(Drawing& d, const Style& s, const BipedPose& pose, Point anchor,
   d.Add(Dot(anchor, beltMiddle + front * (b.hipRadius - 2.0f), 1.6f), Painted(c.trim, b.outline * 0.7f));
   DrawLeg(d, s, j, Near, anchor, 1.0f);
   DrawHead(d, s, pose, j, anchor);
-  if (s.gear.shield) DrawShield(d, s, j, anchor);
+  if (s.gear.shield && shieldInFront) DrawShield(d, s, pose, j, anchor);
   DrawArm(d, s, j, Near, anchor, 1.0f);
   DrawWeapon(d, s, j, anchor);
   DrawHand(d, s, j, Near, anchor, 1.0f);

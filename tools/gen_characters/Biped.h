@@ -36,6 +36,9 @@ struct BipedPose {
   float mouth = 0.0f;    // 0 shut, 1 wide open
   bool eyesShut = false;
   float drift = 0.0f;    // loose cloth: 0 hangs, 1 streams straight back
+  // A round shield's face, turned from the viewer (0) towards the front (1); past the middle
+  // it is raised before the body, else carried beside it.
+  float shieldTurn = 0.0f;
 };
 
 // The pose's joints in figure space, after the spin and the support.

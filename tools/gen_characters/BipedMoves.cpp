@@ -91,6 +91,28 @@ BipedPose Crouch(const Style& style, float depth) {
   return pose;
 }
 
+BipedPose Stance(const Style& style, float lean, float front, float back, float hips) {
+  BipedPose pose;
+  pose.pelvis = {0.0f, hips};
+  pose.lean = lean;
+  ReachWithFoot(style, pose, Near, {front, AnkleHeight(style)});
+  ReachWithFoot(style, pose, Far, {back, AnkleHeight(style)});
+  return pose;
+}
+
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade) {
+  pose.shoulder[Near] = shoulder;
+  pose.elbow[Near] = elbow;
+  AimBlade(pose, blade);
+  return pose;
+}
+
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
+  pose.shoulder[Far] = shoulder;
+  pose.elbow[Far] = elbow;
+  return pose;
+}
+
 BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount) {
   BipedPose pose = amount < 0.5f ? from : to;
   pose.pelvis = Lerp(from.pelvis, to.pelvis, amount);
@@ -107,6 +129,7 @@ BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount) {
   pose.weapon = Lerp(from.weapon, to.weapon, amount);
   pose.mouth = Lerp(from.mouth, to.mouth, amount);
   pose.drift = Lerp(from.drift, to.drift, amount);
+  pose.shieldTurn = Lerp(from.shieldTurn, to.shieldTurn, amount);
   return pose;
 }
 

@@ -33,6 +33,13 @@ BipedPose Walk(const Style& style, const Gait& gait, float place);
 // Bending down from standing (0) to a full crouch (1), feet where they stand.
 BipedPose Crouch(const Style& style, float depth);
 
+// Hips at the height and leaning so, the feet flat at those places in front of and behind them.
+BipedPose Stance(const Style& style, float lean, float front, float back, float hips);
+
+// The weapon arm at those angles with the blade aimed at the angle (see AimBlade).
+BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade);
+BipedPose OtherArm(BipedPose pose, float shoulder, float elbow);
+
 // Every angle, position and amount the given share of the way from one pose to the other.
 BipedPose Blend(const BipedPose& from, const BipedPose& to, float amount);
 

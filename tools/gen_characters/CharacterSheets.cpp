@@ -71,6 +71,36 @@ std::vector<float> FramePlaces(const std::vector<SheetFrame>& frames) {
   return places;
 }
 
+Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector<Figure> figures) {
+  std::vector<SheetFrame> frames;
+  for (const EnemyCell& cell : cells) {
+    if (cell.animation == animation) frames.push_back({cell.rect, cell.duration, 0.0f});
+  }
+  return [places = FramePlaces(frames), figures = std::move(figures)](Drawing& d, Point anchor,
+                                                                      float place) {
+    size_t nearest = 0;
+    for (size_t i = 1; i < places.size() && i < figures.size(); ++i) {
+      if (std::fabs(places[i] - place) < std::fabs(places[nearest] - place)) nearest = i;
+    }
+    figures[nearest](d, anchor, place);
+  };
+}
+
+std::vector<SheetAnimation> EnemyAnimations(
+    std::span<const EnemyCell> cells, const std::function<Figure(int animation)>& figureOf,
+    const std::function<float(int animation)>& feetBelowMiddle) {
+  std::vector<SheetAnimation> animations;
+  std::map<int, size_t> byNumber;
+  for (const EnemyCell& cell : cells) {
+    auto [entry, added] = byNumber.emplace(cell.animation, animations.size());
+    if (added) animations.push_back({cell.action, cell.texture, {}, figureOf(cell.animation)});
+    const float footRow = static_cast<float>(cell.rect.bottom - cell.rect.top) / 2.0f +
+                          feetBelowMiddle(cell.animation);
+    animations[entry->second].frames.push_back({cell.rect, cell.duration, footRow});
+  }
+  return animations;
+}
+
 CharacterSheets::CharacterSheets(const std::filesystem::path& contentFolder,
                                  const std::vector<std::string>& files, int size) {
   for (const std::string& file : files) {

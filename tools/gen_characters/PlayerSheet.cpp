@@ -239,25 +239,7 @@ Trail SwingTrail(const Swing& swing, float place) {
 }
 
 BipedPose Lunge(float lean, float front, float back, float hips) {
-  BipedPose pose;
-  pose.pelvis = {0.0f, hips};
-  pose.lean = lean;
-  ReachWithFoot(Player(), pose, Near, {front, Ankle()});
-  ReachWithFoot(Player(), pose, Far, {back, Ankle()});
-  return pose;
-}
-
-BipedPose Arm(BipedPose pose, float shoulder, float elbow, float blade) {
-  pose.shoulder[Near] = shoulder;
-  pose.elbow[Near] = elbow;
-  AimBlade(pose, blade);
-  return pose;
-}
-
-BipedPose OtherArm(BipedPose pose, float shoulder, float elbow) {
-  pose.shoulder[Far] = shoulder;
-  pose.elbow[Far] = elbow;
-  return pose;
+  return Stance(Player(), lean, front, back, hips);
 }
 
 // Legs drawn up under the body in the air, the torso's middle where the standing body's is.

@@ -12,6 +12,7 @@ constexpr uint32_t MouthColor = 0xFF8C2424;
 constexpr uint32_t ToothColor = 0xFFF4EEDC;
 constexpr uint32_t GlintColor = 0xFFE8ECF0;
 constexpr float JawOpening = 70.0f;  // degrees at a wide-open mouth
+constexpr int BackSpines = 5;
 
 struct QuadrupedJoints {
   Point hip[2], knee[2], hock[2], toe[2];
@@ -19,6 +20,10 @@ struct QuadrupedJoints {
   Point bodyHind, bodyFore, neck, head;
   float headAngle;
   std::vector<Point> tail;
+  // A wing's shoulder, elbow and tip, and where its membrane meets the back.
+  Point wingRoot[2], wingElbow[2], wingTip[2], wingBack[2];
+  // Base and tip of each spine along the back.
+  std::vector<Point> spineBase, spineTip;
 };
 
 template <typename F>
@@ -30,17 +35,26 @@ void ForEachPoint(QuadrupedJoints& j, F f) {
     }
   }
   for (Point* p : {&j.bodyHind, &j.bodyFore, &j.neck, &j.head}) f(*p);
+  for (int i = 0; i < 2; ++i) {
+    for (Point* p : {&j.wingRoot[i], &j.wingElbow[i], &j.wingTip[i], &j.wingBack[i]}) f(*p);
+  }
   for (Point& p : j.tail) f(p);
+  for (Point& p : j.spineBase) f(p);
+  for (Point& p : j.spineTip) f(p);
 }
 
-// The tail's thickness at link k of its count: widest past its middle, bushier when fluffed.
-float TailRadius(const QuadrupedBuild& b, const QuadrupedPose& pose, size_t k, size_t count) {
+// The tail's thickness at link k of its count: a bushy one widest past its middle, bushier
+// when fluffed; a scaled one thinning from the root to its point.
+float TailRadius(const Style& s, const QuadrupedPose& pose, size_t k, size_t count) {
+  const QuadrupedBuild& b = s.quadruped;
   const float t = static_cast<float>(k) / static_cast<float>(count - 1);
+  if (s.gear.hide == Hide::Scales) return std::max(0.9f, b.tailRadius * (1.0f - 0.8f * t));
   const float swell = std::sin(3.14159265f * (0.25f + 0.7f * t));
   return std::max(2.0f, b.tailRadius * pose.tailFluff * (0.35f + 0.65f * swell));
 }
 
-float LowestPoint(const QuadrupedBuild& b, const QuadrupedPose& pose, const QuadrupedJoints& j) {
+float LowestPoint(const Style& s, const QuadrupedPose& pose, const QuadrupedJoints& j) {
+  const QuadrupedBuild& b = s.quadruped;
   const Support support = pose.support;
   float lowest = 1e9f;
   auto consider = [&lowest](Point p, float radius) { lowest = std::min(lowest, p.y - radius); };
@@ -50,13 +64,52 @@ float LowestPoint(const QuadrupedBuild& b, const QuadrupedPose& pose, const Quad
     consider(j.paw[i], b.pawRadius);
   }
   // A tail may sweep the ground but never dips below it.
-  for (size_t k = 0; k < j.tail.size(); ++k) consider(j.tail[k], TailRadius(b, pose, k, j.tail.size()));
+  for (size_t k = 0; k < j.tail.size(); ++k) {
+    consider(j.tail[k], TailRadius(s, pose, k, j.tail.size()));
+  }
   if (support == Support::Feet) return lowest;
   consider(j.bodyHind, b.hipRadius);
   consider(j.bodyFore, b.chestRadius);
   consider(j.head, b.headRadius);
   for (int i = 0; i < 2; ++i) consider(j.knee[i], b.legRadius * 1.6f);
+  for (const Point& tip : j.spineTip) consider(tip, 0.0f);
   return lowest;
+}
+
+// Wings at the top of the shoulders: folded they lie back along the spine, spread they rise
+// up and back; the far one stands a little higher, so that both show.
+void PlaceWings(const QuadrupedBuild& b, const QuadrupedPose& pose, Point shoulders,
+                QuadrupedJoints& j) {
+  const Point along = Direction(pose.pitch);
+  const Point up = Direction(pose.pitch + 90.0f);
+  for (int i = 0; i < 2; ++i) {
+    const float raise = Lerp(168.0f, 100.0f, pose.wings) - (i == Far ? 10.0f : 0.0f);
+    const float depth = i == Far ? FarJointDepth : 0.0f;
+    j.wingRoot[i] = shoulders + up * (b.chestRadius * 0.8f) - along * depth;
+    j.wingElbow[i] = j.wingRoot[i] + Direction(pose.pitch + raise) * (b.wingLength * 0.45f);
+    j.wingTip[i] = j.wingElbow[i] + Direction(pose.pitch + raise + Lerp(12.0f, 40.0f, pose.wings)) *
+                                        (b.wingLength * 0.55f);
+    j.wingBack[i] = j.wingRoot[i] - along * std::min(b.spine * 0.5f, b.wingLength * 0.5f) -
+                    up * (b.chestRadius * 0.3f);
+  }
+}
+
+// Spines along the top of the back and up the neck, tallest over the shoulders.
+void PlaceSpines(const QuadrupedBuild& b, const QuadrupedPose& pose, QuadrupedJoints& j) {
+  const Point up = Direction(pose.pitch + 90.0f);
+  const Point back = Direction(pose.pitch + 180.0f);
+  for (int k = 0; k < BackSpines; ++k) {
+    const float t = (static_cast<float>(k) + 0.5f) / BackSpines;
+    const float radius = Lerp(b.hipRadius, b.chestRadius, t);
+    const Point base = Lerp(j.bodyHind, j.bodyFore, t) + up * (radius * 0.9f);
+    j.spineBase.push_back(base);
+    const float height = b.chestRadius * Lerp(0.35f, 0.5f, t);
+    j.spineTip.push_back(base + (up * 0.9f + back * 0.45f) * height);
+  }
+  const Point neckUp = Direction(pose.pitch + pose.neck + 90.0f);
+  const Point base = Lerp(j.neck, j.head, 0.4f) + neckUp * (b.chestRadius * 0.5f);
+  j.spineBase.push_back(base);
+  j.spineTip.push_back(base + (neckUp * 0.9f + back * 0.5f) * (b.chestRadius * 0.4f));
 }
 
 QuadrupedJoints PlaceJoints(const Style& style, const QuadrupedPose& pose) {
@@ -85,6 +138,8 @@ QuadrupedJoints PlaceJoints(const Style& style, const QuadrupedPose& pose) {
   j.neck = j.bodyFore + along * (b.chestRadius * 0.45f);
   j.head = j.neck + Direction(pose.pitch + pose.neck) * b.neck;
   j.headAngle = pose.pitch - pose.headTilt;
+  if (style.gear.wings) PlaceWings(b, pose, shoulders, j);
+  if (style.gear.hide == Hide::Scales) PlaceSpines(b, pose, j);
   const int segments = std::max(style.gear.tailSegments, 1);
   float angle = pose.pitch + 180.0f - pose.tailRise;
   Point link = j.bodyHind - along * (b.hipRadius * 0.7f);
@@ -100,21 +155,35 @@ QuadrupedJoints PlaceJoints(const Style& style, const QuadrupedPose& pose) {
     j.headAngle -= pose.spin;
   }
   if (pose.support != Support::Air) {
-    const float lift = -LowestPoint(b, pose, j);
+    const float lift = -LowestPoint(style, pose, j);
     ForEachPoint(j, [lift](Point& p) { p.y += lift; });
   }
   return j;
 }
 
-// A bushy tail with one outline round the whole brush and tufts along its outer edge.
+// A bushy tail with one outline round the whole brush and tufts along its outer edge; a scaled
+// one smooth, ending in a barb.
 void DrawTail(Drawing& d, const Style& s, const QuadrupedPose& pose, const QuadrupedJoints& j,
               Point anchor) {
   const QuadrupedBuild& b = s.quadruped;
   Part tail{{}, Painted(s.palette.fur, b.outline)};
   const size_t count = j.tail.size();
-  auto radius = [&](size_t k) { return TailRadius(b, pose, k, count); };
+  auto radius = [&](size_t k) { return TailRadius(s, pose, k, count); };
   for (size_t k = 0; k + 1 < count; ++k) {
     tail.pieces.push_back(Stroke(anchor, j.tail[k], j.tail[k + 1], radius(k), radius(k + 1)));
+  }
+  if (s.gear.hide == Hide::Scales) {
+    const Point end = j.tail[count - 1];
+    const Point along = (end - j.tail[count - 2]) * (1.0f / Length(end - j.tail[count - 2]));
+    const Point across = Rotated(along, 90.0f);
+    const float size = b.tailRadius * 0.6f;
+    d.Add(tail);
+    d.Add(Shape(anchor,
+                {end - along * (size * 0.3f), end + across * size, end + along * (size * 1.6f),
+                 end - across * size},
+                0.3f),
+          Painted(s.palette.trim, b.outline));
+    return;
   }
   for (size_t k = 1; k < count; ++k) {
     const Point along = j.tail[k] - j.tail[k - 1];
@@ -122,6 +191,37 @@ void DrawTail(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
     tail.pieces.push_back(Dot(anchor, j.tail[k] + outward * (radius(k) * 0.75f), radius(k) * 0.45f));
   }
   d.Add(tail);
+}
+
+// A membrane scalloped between the fingers, on bones in the hide's colour.
+void DrawWing(Drawing& d, const Style& s, const QuadrupedJoints& j, int i, Point anchor,
+              float shade) {
+  const QuadrupedBuild& b = s.quadruped;
+  const Point root = j.wingRoot[i], elbow = j.wingElbow[i];
+  const Point tip = j.wingTip[i], back = j.wingBack[i];
+  const Point finger = Lerp(tip, back, 0.55f);
+  d.Add(Shape(anchor,
+              {root, elbow, tip, Lerp(Lerp(tip, finger, 0.5f), elbow, 0.3f), finger,
+               Lerp(Lerp(finger, back, 0.5f), elbow, 0.3f), back},
+              0.3f),
+        Painted(Scaled(s.palette.accent, shade), b.outline * 0.8f));
+  d.Add(Part{{Stroke(anchor, root, elbow, b.legRadius * 0.55f, b.legRadius * 0.45f),
+              Stroke(anchor, elbow, tip, b.legRadius * 0.45f, 0.5f),
+              Stroke(anchor, elbow, finger, b.legRadius * 0.35f, 0.45f)},
+             Painted(Scaled(s.palette.fur, shade), b.outline * 0.7f)});
+}
+
+// Drawn before the body, which covers their roots.
+void DrawSpines(Drawing& d, const Style& s, const QuadrupedJoints& j, Point anchor) {
+  if (j.spineBase.empty()) return;
+  Part spines{{}, Painted(s.palette.trim, s.quadruped.outline * 0.8f)};
+  for (size_t k = 0; k < j.spineBase.size(); ++k) {
+    const Point base = j.spineBase[k], tip = j.spineTip[k];
+    const Point side = Rotated(tip - base, 90.0f) * 0.45f;
+    const Point root = base - (tip - base) * 0.6f;
+    spines.pieces.push_back(Shape(anchor, {root - side, tip, root + side}, 0.3f));
+  }
+  d.Add(spines);
 }
 
 void DrawHindLeg(Drawing& d, const Style& s, const QuadrupedJoints& j, int i, Point anchor,
@@ -142,6 +242,28 @@ void DrawForeLeg(Drawing& d, const Style& s, const QuadrupedJoints& j, int i, Po
              Painted(Scaled(s.palette.fur, shade), b.outline)});
 }
 
+// Scaled jaws: a fang from the upper jaw, and from the lower one too when the mouth is open,
+// and a nostril at the end of the snout.
+template <typename HeadPoint>
+void DrawFangs(Drawing& d, const Style& s, const QuadrupedPose& pose, const QuadrupedJoints& j,
+               Point anchor, HeadPoint headPoint) {
+  const QuadrupedBuild& b = s.quadruped;
+  const float r = b.headRadius;
+  const float face = j.headAngle;
+  auto fang = [&](Point root, float degrees, float length) {
+    const Point side = Direction(face) * 0.8f;
+    const Point point = root + Direction(face + degrees) * length;
+    d.Add(Shape(anchor, {root - side, point, root + side}, 0.2f),
+          Painted(ToothColor, b.outline * 0.5f));
+  };
+  fang(headPoint(-20.0f, r + b.snout * 0.45f), -95.0f, pose.jaw > 0.0f ? 2.8f : 2.0f);
+  if (pose.jaw > 0.0f) {
+    fang(headPoint(-12.0f - JawOpening * pose.jaw, r + b.snout * 0.5f),
+         80.0f - JawOpening * pose.jaw, 2.4f);
+  }
+  d.Add(Dot(anchor, headPoint(-2.0f, r + b.snout * 0.72f), 0.7f), Flat(s.palette.eye));
+}
+
 void DrawHead(Drawing& d, const Style& s, const QuadrupedPose& pose, const QuadrupedJoints& j,
               Point anchor) {
   const QuadrupedBuild& b = s.quadruped;
@@ -155,8 +277,22 @@ void DrawHead(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
   auto headPoint = [&](float degrees, float distance) {
     return at(h + Direction(face + degrees) * distance);
   };
+  const bool scaled = s.gear.hide == Hide::Scales;
   const float earAngle = Lerp(100.0f, 165.0f, pose.ears);
+  // Horns sweep back from the top of the head; flattened ears press them further back.
+  auto horn = [&](float offset, float shade) {
+    const Point root = h + Direction(face + offset + 110.0f) * (r * 0.75f);
+    const Point tip =
+        root + Direction(face + Lerp(150.0f, 172.0f, pose.ears) + offset * 0.5f) * b.earLength;
+    const Point front = headPoint(offset + 90.0f, r * 0.8f);
+    d.Add(Shape(anchor, {front, at(tip), headPoint(offset + 140.0f, r * 0.8f)}, 0.4f),
+          Painted(Scaled(c.trim, shade), w));
+  };
   auto ear = [&](float offset, float shade) {
+    if (scaled) {
+      horn(offset, shade);
+      return;
+    }
     const Point root = headPoint(offset + 100.0f, r * 0.7f);
     const Point tip = at(h + Direction(face + offset + 100.0f) * (r * 0.7f) +
                          Direction(face + earAngle) * b.earLength);
@@ -181,13 +317,27 @@ void DrawHead(Drawing& d, const Style& s, const QuadrupedPose& pose, const Quadr
           Painted(c.belly, w * 0.6f));
   }
   d.Add(Stroke(anchor, headPoint(-10.0f, r * 0.3f), snoutTip, r * 0.62f, 2.8f), Painted(c.fur, w));
-  const Point tooth = headPoint(-12.0f, r + b.snout * 0.6f);
-  d.Add(Stroke(anchor, tooth, tooth + Direction(face - 95.0f) * (pose.jaw > 0.0f ? 3.4f : 2.0f),
-               0.9f, 0.9f),
-        Painted(ToothColor, w * 0.5f));
-  d.Add(Dot(anchor, snoutTip, 1.9f), Painted(c.eye, w * 0.5f));
+  if (scaled) {
+    DrawFangs(d, s, pose, j, anchor, headPoint);
+  } else {
+    const Point tooth = headPoint(-12.0f, r + b.snout * 0.6f);
+    d.Add(Stroke(anchor, tooth, tooth + Direction(face - 95.0f) * (pose.jaw > 0.0f ? 3.4f : 2.0f),
+                 0.9f, 0.9f),
+          Painted(ToothColor, w * 0.5f));
+    d.Add(Dot(anchor, snoutTip, 1.9f), Painted(c.eye, w * 0.5f));
+  }
   const Point eye = headPoint(18.0f, r * 0.45f);
-  if (pose.eyesShut) {
+  if (scaled && !pose.eyesShut) {
+    // A slit-pupilled eye under a brow ridge that a scowl draws down towards the snout.
+    const float iris = std::max(1.8f, r * 0.42f);
+    d.Add(Dot(anchor, eye, iris), Painted(c.belly, w * 0.5f));
+    const Point slit = Direction(face + 90.0f) * (iris * 0.7f);
+    d.Add(Stroke(anchor, eye - slit, eye + slit, 0.5f, 0.5f), Flat(c.eye));
+    const Point browEnd = h + Direction(face + 18.0f) * (r * 0.45f) +
+                          Direction(face + Lerp(70.0f, 25.0f, pose.scowl)) * 2.6f;
+    d.Add(Stroke(anchor, headPoint(48.0f, r * 0.72f), at(browEnd), 0.9f, 0.7f),
+          Painted(Scaled(c.fur, 0.8f), w * 0.6f));
+  } else if (pose.eyesShut) {
     const Point across = Direction(face + 40.0f) * 1.8f;
     const Point crossed = Direction(face - 40.0f) * 1.8f;
     d.Add(Stroke(anchor, eye - across, eye + across, 0.6f, 0.6f), Flat(c.eye));
@@ -205,6 +355,8 @@ void DrawQuadruped(Drawing& d, const Style& s, const QuadrupedPose& pose, Point 
   const QuadrupedJoints j = PlaceJoints(s, pose);
   const QuadrupedBuild& b = s.quadruped;
   DrawTail(d, s, pose, j, anchor);
+  if (s.gear.wings) DrawWing(d, s, j, Far, anchor, FarSideShade);
+  DrawSpines(d, s, j, anchor);
   DrawHindLeg(d, s, j, Far, anchor, FarSideShade);
   DrawForeLeg(d, s, j, Far, anchor, FarSideShade);
   d.Add(Stroke(anchor, j.bodyHind, j.bodyFore, b.hipRadius, b.chestRadius),
@@ -216,6 +368,7 @@ void DrawQuadruped(Drawing& d, const Style& s, const QuadrupedPose& pose, Point 
                j.bodyFore + under * (b.chestRadius * 0.4f) + along * 1.5f, b.hipRadius * 0.5f,
                b.chestRadius * 0.55f),
         Painted(s.palette.belly, b.outline * 0.6f));
+  if (s.gear.wings) DrawWing(d, s, j, Near, anchor, 1.0f);
   DrawHindLeg(d, s, j, Near, anchor, 1.0f);
   DrawForeLeg(d, s, j, Near, anchor, 1.0f);
   DrawHead(d, s, pose, j, anchor);

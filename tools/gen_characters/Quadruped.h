@@ -1,7 +1,8 @@
 #pragma once
 
 // The four-legged skeleton: a pose of joint angles along a spine, and the picture of a styled
-// creature in that pose, with a head, ears and a bushy tail. Creatures face right.
+// creature in that pose: furred, with ears and a bushy tail, or scaled, with horns, spines, a
+// barbed tail and perhaps wings. Creatures face right.
 
 #include <array>
 
@@ -30,6 +31,8 @@ struct QuadrupedPose {
   float tailRise = 60.0f;   // the tail's root, degrees above the spine's backward line
   float tailCurl = -22.0f;  // turn between one tail segment and the next (negative curls forward)
   float tailFluff = 1.0f;   // how bushy: 1 as built, more when bristling
+  float wings = 0.0f;       // 0 folded along the back, 1 raised and spread
+  float scowl = 0.0f;       // a scaled brow: 0 calm, 1 drawn down over the eye
 };
 
 void DrawQuadruped(Drawing& drawing, const Style& style, const QuadrupedPose& pose, Point anchor);

@@ -3,8 +3,6 @@
 
 #include "RatatoskrSheet.h"
 
-#include <map>
-
 #include "CharacterSheets.h"
 #include "Quadruped.h"
 #include "enemies/Ratatoskr.h"
@@ -280,28 +278,15 @@ Figure FigureOfAnimation(int animation) {
   }
 }
 
-// The pool's rows as the sheet draws them: one animation per state, frames in playing order.
-std::vector<SheetAnimation> RatatoskrAnimations() {
-  std::vector<SheetAnimation> animations;
-  std::map<int, size_t> byNumber;
-  for (const RatatoskrCell& cell : RatatoskrAnimationPool::Cells()) {
-    auto [entry, added] = byNumber.emplace(cell.animation, animations.size());
-    if (added) {
-      animations.push_back({cell.action, cell.texture, {}, FigureOfAnimation(cell.animation)});
-    }
-    const float footRow = static_cast<float>(cell.rect.bottom - cell.rect.top) / 2.0f + BodyMiddle();
-    animations[entry->second].frames.push_back({cell.rect, cell.duration, footRow});
-  }
-  return animations;
-}
-
 }  // namespace
 
 bool DrawRatatoskrSheet(const std::filesystem::path& contentFolder,
                         const std::filesystem::path& contactFolder) {
   return DrawCharacter("Ratatoskr", {"Textures/Characters/Ratatoskr/Ratatoskr.png"},
-                       RatatoskrAnimationPool::SheetSide, RatatoskrAnimations(), contentFolder,
-                       contactFolder);
+                       RatatoskrAnimationPool::SheetSide,
+                       EnemyAnimations(RatatoskrAnimationPool::Cells(), FigureOfAnimation,
+                                       [](int) { return BodyMiddle(); }),
+                       contentFolder, contactFolder);
 }
 
 }  // namespace figures

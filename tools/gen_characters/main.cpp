@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DemoWallSheet.h"
+#include "GoblinSheet.h"
+#include "NidhoggletSheet.h"
 #include "PlayerSheet.h"
 #include "RatatoskrSheet.h"
 
@@ -17,5 +20,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path contact = argc > 2 ? argv[2] : "";
   bool saved = figures::DrawPlayerSheets(content, contact);
   saved = figures::DrawRatatoskrSheet(content, contact) && saved;
+  saved = figures::DrawNidhoggletSheet(content, contact) && saved;
+  saved = figures::DrawGoblinSheets(content, contact) && saved;
+  saved = figures::DrawDemoWallSheet(content, contact) && saved;
   return saved ? 0 : 1;
 }

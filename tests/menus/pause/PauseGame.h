@@ -11,10 +11,6 @@
 #include "menus/pause/MenuPause.h"
 #include "support/PlayingWorld.h"
 
-// Music volumes of the streaming buffer, in hundredths of a decibel.
-constexpr int32_t PausedVolume = -1200;
-constexpr int32_t FullVolume = 0;
-
 inline std::vector<std::string> Names(const std::vector<Object*>& rows) {
   std::vector<std::string> names;
   for (const Object* row : rows) names.push_back(row->GetName());
@@ -26,8 +22,7 @@ class PauseGame : public PlayingWorld {
  protected:
   void SetUp() override {
     ShowFloor();
-    MainSoundBank->PlayMusic("Content\\Audio\\Meadow.ogg");
-    ASSERT_NE(MainSoundBank->music, nullptr);
+    StartMusic();
     PlayingWorld::SetUp();
     menu = GameStates->menuPause;
     for (const char* name :
@@ -38,7 +33,6 @@ class PauseGame : public PlayingWorld {
     }
   }
 
-  int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
   void Tap(int key) { game.TapKey(key); }
 
   MenuPause* menu = nullptr;

@@ -25,7 +25,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, menu);
   EXPECT_EQ(menu->m_player, player);
-  EXPECT_EQ(Volume(), PausedVolume);
+  EXPECT_EQ(Volume(), DimmedVolume);
   EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
   // Frozen: the world's own clock of play stands still while the menu is open.
   const float playTime = player->totalStats[Stat::StatTotalPlayTime];

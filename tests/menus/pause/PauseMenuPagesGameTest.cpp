@@ -209,7 +209,7 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   EXPECT_EQ(menu->m_settingsCursor, 0);
 
   // Quit to Title: the title menu at full volume, the level cleared.
-  ASSERT_EQ(Volume(), PausedVolume);
+  ASSERT_EQ(Volume(), DimmedVolume);
   Tap(VirtualKey::S);
   Tap(VirtualKey::J);
   EXPECT_EQ(GameStates->current, GameStates->menuTitle);

@@ -1,0 +1,234 @@
+#include <cstdlib>
+
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "engine/BevelPainters.h"
+#include "engine/CheckBox.h"
+#include "engine/Controls.h"
+#include "engine/CreateTextBox.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/SoundBank.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
+#include "engine/TextDrawing.h"
+#include "engine/draw/Line.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "platform/SpriteBatch.h"
+
+namespace Atlas = EditorAtlas;
+namespace Layout = EditorLayout;
+
+namespace {
+
+constexpr Color4 FaintShade{30, 0, 0, 0};
+// The switches that leaving the debug menu puts back unless the page committed them.
+constexpr int RestoredToggleCount = 4;
+constexpr int32_t TimeScaleMaxLength = 7;
+
+const ScreenBox& Panel() { return Layout::SettingsPanel; }
+float TitleY() { return Panel().top + Layout::TitleBarBelowPanelTop; }
+float CaptionX() { return Panel().left + Layout::CaptionInset; }
+
+std::unique_ptr<Quad> ScreenQuad(float width, float height, float x, float y, const Color4& fill) {
+  auto quad = std::make_unique<Quad>();
+  quad->SetDimensions(width, height, 0.0f);
+  quad->SetAltPositionXYZ(x, y, 0.0f);
+  quad->SetFillColor(fill);
+  return quad;
+}
+
+// The time factor as typed; no number reads as 0, and time never runs backwards.
+float ReadTimeScale(const TextBox& field) {
+  const float value = static_cast<float>(std::atof(field.text.c_str()));
+  return value > 0.0f ? value : 0.0f;
+}
+
+void DrawCaption(const std::wstring& text, float x, float y) {
+  DrawTextAligned(SmallFont, x, y, 0.0f, text, DebugButtonColors::Text.ToD3DColor(), AlignLeft,
+                  AlignQuarterUp);
+}
+
+void DrawButtonCaption(const std::wstring& text, const Quad& button) {
+  DrawTextAligned(SmallFont, button.altPosition.x, button.altPosition.y, 0.0f, text,
+                  DebugButtonColors::Text.ToD3DColor(), AlignCenter, AlignQuarterUp);
+}
+
+}  // namespace
+
+void MenuDebug::BuildSettingsPage() {
+  m_settingsPanel = Layout::MakeBar(Panel());
+  m_settingsTitleBar =
+      ScreenQuad(Panel().Width() - Layout::TitleBarNarrowing, Layout::TitleBarHeight,
+                 (Panel().left + Panel().right) / 2, TitleY(), FaintShade);
+
+  const float swatchX = Panel().left + Layout::SwatchInset;
+  const float swatchY = TitleY() + Layout::SwatchBelowTitle;
+  m_backgroundSwatchFrame =
+      ScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ColorWhite);
+  m_backgroundSwatchFrame->SetTexture(m_guiTexture.get());
+  const platform::PixelRect& frame = Atlas::SwatchFrame;
+  m_backgroundSwatchFrame->SetRect(frame.left, frame.top, frame.right, frame.bottom);
+  PaintSunkenBevel(*m_backgroundSwatchFrame);
+  m_backgroundSwatch =
+      ScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ClearColor);
+
+  float boxY = TitleY() + Layout::FirstSwitchBelowTitle;
+  for (int i = 0; i < DebugToggleCount; ++i) {
+    // The in-game switches stand under a heading of their own.
+    if (i == ToggleVisibleCollision) boxY += Layout::SwitchStep;
+    m_switches.Box(static_cast<DebugToggle>(i)).SetPosition(swatchX, boxY, 0.0f);
+    if (i + 1 < DebugToggleCount) boxY += Layout::SwitchStep;
+  }
+  const float fieldY = boxY + Layout::SwitchStep;
+  CreateTextBox(this, TextBoxDecimal, m_timeScaleBox, Layout::TimeFieldWidth, Layout::FieldHeight,
+                0.0f, swatchX + Layout::TimeFieldRight, fieldY, 0.0f, TimeScaleMaxLength,
+                "Update Factor:", "0");
+  m_setMusicButton = std::make_unique<DebugButton>(
+      Layout::ButtonWidth, Layout::ButtonHeight, 0.0f, Panel().left + Layout::MusicButtonInset,
+      fieldY + Layout::MusicButtonBelowTimeField, 0.0f, "Set Map Music");
+  // The music list is a page still to be built: until then the button stays greyed.
+  m_setMusicButton->SetEnabled(false);
+
+  const float okX = Panel().right - Layout::OkButtonFromRight;
+  const float buttonY = Panel().bottom - Layout::OkButtonFromBottom;
+  m_settingsOkButton =
+      ScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY, DebugButtonColors::Fill);
+  PaintRaisedBevel(*m_settingsOkButton);
+  m_settingsCancelButton =
+      ScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX - Layout::CancelButtonLeftOfOk,
+                 buttonY, DebugButtonColors::Fill);
+  PaintRaisedBevel(*m_settingsCancelButton);
+
+  m_savedBackground = ClearColor;
+  SaveToggles(RestoredToggleCount);
+}
+
+void MenuDebug::SaveToggles(int count) {
+  for (int i = 0; i < count; ++i) {
+    m_savedToggles[static_cast<size_t>(i)] = m_switches.IsOn(static_cast<DebugToggle>(i));
+  }
+}
+
+void MenuDebug::PutBackSettings(int toggleCount) {
+  ClearColor = m_savedBackground;
+  m_backgroundSwatch->SetFillColor(m_savedBackground);
+  for (int i = 0; i < toggleCount; ++i) {
+    m_switches.Set(static_cast<DebugToggle>(i), m_savedToggles[static_cast<size_t>(i)]);
+  }
+}
+
+void MenuDebug::SnapshotSettings() {
+  m_savedBackground = ClearColor;
+  SaveToggles(DebugToggleCount);
+}
+
+void MenuDebug::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
+
+void MenuDebug::ShowTimeScale() {
+  m_timeScaleBox->SetText(WStringToString(FloatToWString(TimeScale)));
+  m_panelAnchor = {Panel().left, Panel().bottom, 0.0f};
+}
+
+void MenuDebug::OpenSettingsPage() {
+  SetMode(ModeSettings);
+  SnapshotSettings();
+  ShowTimeScale();
+}
+
+void MenuDebug::CloseSettingsPage() {
+  SetMode(ModeEdit);
+  m_panelAnchor = Layout::PropertyPanel.TopLeft();
+}
+
+void MenuDebug::HandleSettingsPage() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  if (keys.IsDown(VirtualKey::Esc)) {
+    CloseSettingsPage();
+    return;
+  }
+  if (keys.IsEnterPressed()) {
+    SaveToggles(RestoredToggleCount);
+    TimeScale = ReadTimeScale(*m_timeScaleBox);
+    CloseSettingsPage();
+    return;
+  }
+  const bool overField = m_timeScaleBox->box->AltContainsPoint(m_mouseClient);
+  ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
+  if (LeftPressed()) {
+    PressOnSettingsPage();
+    if (overField) {
+      OpenField(*m_timeScaleBox);
+    } else {
+      CloseField();
+    }
+  } else {
+    DragCaret();
+  }
+  PlaceCaretLine();
+}
+
+void MenuDebug::PressOnSettingsPage() {
+  if (m_settingsOkButton->AltContainsPoint(m_mouseClient)) {
+    SnapshotSettings();
+    ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
+    TimeScale = ReadTimeScale(*m_timeScaleBox);
+    CloseSettingsPage();
+    return;
+  }
+  if (m_settingsCancelButton->AltContainsPoint(m_mouseClient)) {
+    PutBackSettings(DebugToggleCount);
+    ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
+    CloseSettingsPage();
+    return;
+  }
+  // The background swatch opens the colour dialog once that page exists.
+  for (int i = 0; i < DebugToggleCount; ++i) {
+    CheckBox& box = m_switches.Box(static_cast<DebugToggle>(i));
+    if (!box.box->AltContainsPoint(m_mouseClient)) continue;
+    box.checked = !box.checked;
+    if (i == ToggleGameStateLoadInfo) ShowLoadInfo = box.checked;
+    return;
+  }
+}
+
+void MenuDebug::DrawSettingsPage() {
+  m_settingsPanel->DrawScreen();
+  m_settingsTitleBar->DrawScreen();
+  m_backgroundSwatchFrame->DrawScreen();
+  m_backgroundSwatch->DrawScreen();
+  m_setMusicButton->DrawBox();
+  m_settingsOkButton->DrawScreen();
+  m_settingsCancelButton->DrawScreen();
+  if (m_activeField) m_caretLine->DrawScreen();
+
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  DrawCaption(L"Settings", CaptionX(), TitleY());
+  DrawCaption(L"Debug Menu:", CaptionX(), TitleY() + Layout::SwitchStep);
+  const Quad& frame = *m_backgroundSwatchFrame;
+  DrawCaption(L" Background Color", frame.altPosition.x + frame.width, frame.altPosition.y);
+  for (int i = 0; i < DebugToggleCount; ++i) {
+    CheckBox& box = m_switches.Box(static_cast<DebugToggle>(i));
+    if (i == ToggleVisibleCollision) {
+      const float aboveY = m_switches.Box(ToggleObjectData).box->altPosition.y;
+      DrawCaption(L" In-Game:", CaptionX(), aboveY + Layout::SwitchStep);
+    }
+    box.Draw();
+  }
+  m_timeScaleBox->Draw();
+  const Quad& music = *m_setMusicButton->m_quad;
+  std::wstring musicLine = L"Map Music File Location: ";
+  musicLine += MainSoundBank && MainSoundBank->music
+                   ? StringToWString(MainSoundBank->music->GetPath())
+                   : L"None";
+  DrawCaption(musicLine, music.altPosition.x - music.width / 2,
+              music.altPosition.y - Layout::MusicLineAboveButton);
+  m_setMusicButton->DrawLabel();
+  DrawButtonCaption(L"OK", *m_settingsOkButton);
+  DrawButtonCaption(L"Cancel", *m_settingsCancelButton);
+  m_cursor->DrawScreen();
+  if (SpriteRenderer) SpriteRenderer->End();
+}

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "editor/DebugButton.h"
+#include "engine/BevelPainters.h"
+
+namespace {
+
+namespace Colors = DebugButtonColors;
+
+// The top edge's colour shows which bevel the face has: light raised, dark pushed in.
+uint32_t TopEdge(const DebugButton& button) { return button.m_quad->screenOutline[0].color; }
+
+enum class Step { Press, Release, Disable, Enable };
+
+struct Case {
+  const char* name;
+  std::vector<Step> steps;
+  Color4 fill;
+  Color4 text;
+  bool raised;
+};
+
+const Case Cases[] = {
+    {"a new button", {}, Colors::Fill, Colors::Text, true},
+    {"pressed", {Step::Press}, Colors::PressedFill, Colors::Text, false},
+    {"pressed and released", {Step::Press, Step::Release}, Colors::Fill, Colors::Text, true},
+    {"disabled while pressed",
+     {Step::Press, Step::Disable},
+     Colors::DisabledFill,
+     Colors::DisabledText,
+     false},
+    {"enabled again shows the press",
+     {Step::Press, Step::Disable, Step::Enable},
+     Colors::PressedFill,
+     Colors::Text,
+     false},
+    {"pressed while disabled keeps the grey label",
+     {Step::Disable, Step::Press},
+     Colors::PressedFill,
+     Colors::DisabledText,
+     false},
+    {"enabled again", {Step::Disable, Step::Enable}, Colors::Fill, Colors::Text, true},
+};
+
+TEST(DebugButton, FillLabelAndBevelFollowTheLastChange) {
+  for (const Case& c : Cases) {
+    DebugButton button(100.0f, 20.0f, 0.0f, 50.0f, 40.0f, 0.0f, "Load");
+    for (Step step : c.steps) {
+      if (step == Step::Press || step == Step::Release) button.SetPressed(step == Step::Press);
+      if (step == Step::Disable || step == Step::Enable) button.SetEnabled(step == Step::Enable);
+    }
+    EXPECT_EQ(button.m_quad->GetColor(), c.fill) << c.name;
+    EXPECT_EQ(button.m_currentTextColor, c.text) << c.name;
+    EXPECT_EQ(TopEdge(button), (c.raised ? RaisedLight : RaisedDark).ToD3DColor()) << c.name;
+  }
+}
+
+TEST(DebugButton, ReleasingRestoresTheFirstBevelExactly) {
+  DebugButton button(100.0f, 20.0f, 0.0f, 50.0f, 40.0f, 0.0f, "");
+  const auto before = button.m_quad->screenOutline;
+  button.SetPressed(true);
+  EXPECT_NE(TopEdge(button), before[0].color);
+  button.SetPressed(false);
+  for (size_t i = 0; i < before.size(); ++i) {
+    EXPECT_EQ(button.m_quad->screenOutline[i].color, before[i].color) << i;
+  }
+  EXPECT_TRUE(button.Contains({0.0f, 30.0f, 0.0f}));
+  EXPECT_FALSE(button.Contains({50.0f, 51.0f, 0.0f}));
+}
+
+}  // namespace

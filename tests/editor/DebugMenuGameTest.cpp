@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "editor/DebugButton.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "engine/CheckBox.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/SoundBank.h"
+#include "engine/TextBox.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "menus/MenuConsole.h"
+#include "player/PlayerStateSlots.h"
+#include "support/PlayingWorld.h"
+
+namespace {
+
+namespace Layout = EditorLayout;
+
+// The headless window stands at (200, 200) on the screen.
+constexpr int WindowX = 200;
+constexpr int WindowY = 200;
+constexpr float SettingsIconX = Layout::ToolbarIconX[2];
+// The longest step the frame loop gives an update.
+constexpr float MaxStep = 0.02f;
+
+struct Area {
+  int left, top, right, bottom;
+};
+
+bool Yellowish(uint32_t pixel) {
+  const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+  return r > 180 && g > 180 && b < 90;
+}
+
+uint32_t Brightness(uint32_t pixel) {
+  return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+}
+
+// The game playing on a drawn floor with music, debug mode on.
+class DebugMenuGame : public PlayingWorld {
+ protected:
+  void SetUp() override {
+    ShowFloor();
+    StartMusic();
+    PlayingWorld::SetUp();
+    menu = GameStates->menuDebug;
+    DebugMode = 1;
+  }
+
+  void MoveMouse(float x, float y, bool left = false) {
+    game.Platform().SetMouse(
+        {static_cast<int>(x) + WindowX, static_cast<int>(y) + WindowY, left, false, false});
+  }
+  // Down for one frame, up for the next, over a point of the client area.
+  void Click(float x, float y) {
+    MoveMouse(x, y, true);
+    game.Step();
+    MoveMouse(x, y, false);
+    game.Step();
+  }
+  void Click(const Shape& shape) { Click(shape.altPosition.x, shape.altPosition.y); }
+  void ClickSwitch(DebugToggle toggle) { Click(*menu->m_switches.Box(toggle).box); }
+  bool On(DebugToggle toggle) const { return menu->m_switches.IsOn(toggle); }
+
+  void OpenMenu() {
+    game.TapKey(VirtualKey::Tab);
+    ASSERT_EQ(GameStates->current, menu);
+  }
+  void OpenSettings() {
+    Click(SettingsIconX, Layout::TopBar.bottom / 2);
+    ASSERT_EQ(menu->m_mode, MenuDebug::ModeSettings);
+  }
+  void Leave(int key = VirtualKey::Tab) {
+    game.TapKey(key);
+    ASSERT_EQ(GameStates->current, world);
+  }
+  void Type(std::initializer_list<int> keys) {
+    for (int key : keys) game.TapKey(key);
+  }
+
+  int CountYellow(const Area& area) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) count += Yellowish(game.Pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+  }
+
+  MenuDebug* menu = nullptr;
+};
+
+TEST_F(DebugMenuGame, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFullVolume) {
+  const uint32_t floor = game.Pixel(400, 455);
+  MoveMouse(400, 300);
+  OpenMenu();
+  EXPECT_EQ(Volume(), DimmedVolume);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  game.StepFrames(2);
+  const uint32_t dimmed = game.Pixel(400, 455);
+  EXPECT_LT(Brightness(dimmed), Brightness(floor)) << "the world shows darkened";
+  EXPECT_GT(Brightness(dimmed), Brightness(floor) / 2);
+  ASSERT_TRUE(game.KeepFrame("debug-main.png"));
+  // Frozen: the world's own clock of play stands still while the menu is open.
+  const float playTime = player->totalStats[Stat::StatTotalPlayTime];
+  game.StepFrames(10);
+  EXPECT_EQ(player->totalStats[Stat::StatTotalPlayTime], playTime);
+
+  Leave();
+  EXPECT_EQ(Volume(), FullVolume);
+  game.StepFrames(10);
+  EXPECT_GT(player->totalStats[Stat::StatTotalPlayTime], playTime);
+  DebugMode = 0;
+  game.TapKey(VirtualKey::Tab);
+  EXPECT_EQ(GameStates->current, world) << "no way in without debug mode";
+}
+
+TEST_F(DebugMenuGame, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {
+  world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
+  player->body->SetPosition(world->spawnPoint);
+  game.StepFrames(40);
+  const Color4 mapColor = ClearColor;
+  MoveMouse(420, 260);
+  OpenMenu();
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("debug-hub.png"));
+  Leave();
+  EXPECT_EQ(ClearColor, mapColor);
+}
+
+TEST_F(DebugMenuGame, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAndButtonsSay) {
+  OpenMenu();
+  OpenSettings();
+  ClickSwitch(ToggleMouseFeed);
+  ClickSwitch(ToggleEnableConsole);
+  ASSERT_TRUE(On(ToggleMouseFeed));
+  // Escape leaves at once: the first four switches fall back, the others keep the click.
+  Leave(VirtualKey::Esc);
+  EXPECT_FALSE(On(ToggleMouseFeed));
+  EXPECT_TRUE(On(ToggleEnableConsole));
+  EXPECT_EQ(Volume(), FullVolume);
+
+  // Enter commits the first four.
+  OpenMenu();
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit) << "every entry starts on the main page";
+  OpenSettings();
+  ClickSwitch(ToggleMouseFeed);
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Leave();
+  EXPECT_TRUE(On(ToggleMouseFeed));
+
+  // Cancel undoes every switch; the load lines follow their switch at once and back.
+  OpenMenu();
+  OpenSettings();
+  ClickSwitch(ToggleObjectData);
+  ClickSwitch(ToggleGameStateLoadInfo);
+  EXPECT_EQ(ShowLoadInfo, 1);
+  ClickSwitch(ToggleEnableConsole);
+  Click(*menu->m_settingsCancelButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_FALSE(On(ToggleObjectData));
+  EXPECT_EQ(ShowLoadInfo, 0);
+  EXPECT_TRUE(On(ToggleEnableConsole));
+  EXPECT_TRUE(On(ToggleMouseFeed));
+
+  // OK commits all ten.
+  OpenSettings();
+  ClickSwitch(ToggleVisibleCollision);
+  ClickSwitch(ToggleMouseFeed);
+  ASSERT_TRUE(game.KeepFrame("debug-settings.png"));
+  Click(*menu->m_settingsOkButton);
+  Leave();
+  EXPECT_TRUE(On(ToggleVisibleCollision));
+  EXPECT_FALSE(On(ToggleMouseFeed));
+}
+
+TEST_F(DebugMenuGame, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
+  OpenMenu();
+  OpenSettings();
+  TextBox& field = *menu->m_timeScaleBox;
+  EXPECT_EQ(field.text, "1");
+  // A press at the field's right end opens it with the caret after the text.
+  Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
+  ASSERT_EQ(menu->m_activeField, &field);
+  EXPECT_EQ(field.caret, 1);
+  Type({VirtualKey::Backspace, VirtualKey::Digit0, VirtualKey::Period, VirtualKey::Digit0 + 5});
+  EXPECT_EQ(field.text, "0.5");
+  EXPECT_EQ(TimeScale, 1.0f) << "typing alone changes nothing";
+  ASSERT_TRUE(game.KeepFrame("debug-settings-typing.png"));
+  Click(*menu->m_settingsOkButton);
+  EXPECT_EQ(menu->m_activeField, nullptr) << "a press off the field closes it";
+  EXPECT_EQ(TimeScale, 0.5f);
+  game.Step(0.01f);
+  EXPECT_FLOAT_EQ(GameTimeStep, 0.005f);
+
+  // Cancel keeps the old factor; the page shows it again when it opens.
+  OpenSettings();
+  EXPECT_EQ(field.text, "0.5");
+  Click(field.box->altPosition.x, field.box->altPosition.y);
+  Type({VirtualKey::Digit0 + 9});
+  Click(*menu->m_settingsCancelButton);
+  EXPECT_EQ(TimeScale, 0.5f);
+
+  // A negative factor stops time instead of running it backwards.
+  OpenSettings();
+  Click(field.box->altPosition.x, field.box->altPosition.y);
+  Type({VirtualKey::Minus});
+  EXPECT_EQ(field.text, "-0.5");
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(TimeScale, 0.0f);
+  EXPECT_EQ(menu->m_activeField, nullptr) << "leaving the page closes the field";
+}
+
+TEST_F(DebugMenuGame, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
+  game.PressKey(VirtualKey::LeftShift);
+  game.Step();
+  EXPECT_NE(player->CurrentState(), player->StateAt(SlotGodModing));
+  game.ReleaseKey(VirtualKey::LeftShift);
+  game.TapKey(VirtualKey::Tilde);
+  EXPECT_EQ(GameStates->current, world);
+
+  OpenMenu();
+  OpenSettings();
+  ClickSwitch(ToggleEnableGodMode);
+  ClickSwitch(ToggleEnableConsole);
+  Click(*menu->m_settingsOkButton);
+  Leave();
+  game.StepFrames(40);
+  game.PressKey(VirtualKey::LeftShift);
+  game.Step();
+  EXPECT_EQ(player->CurrentState(), player->StateAt(SlotGodModing));
+  game.ReleaseKey(VirtualKey::LeftShift);
+  game.TapKey(VirtualKey::Tilde);
+  EXPECT_EQ(GameStates->current, GameStates->menuConsole);
+}
+
+TEST_F(DebugMenuGame, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
+  const Area mouseFeed{600, 69, 796, 210};
+  const Area stateInfo{44, 430, 250, 470};
+  const Area cameraInfo{520, 440, 790, 470};
+  MoveMouse(300, 250);
+  OpenMenu();
+  game.Step();
+  EXPECT_EQ(CountYellow(mouseFeed), 0);
+  EXPECT_EQ(CountYellow(stateInfo), 0);
+  EXPECT_EQ(CountYellow(cameraInfo), 0);
+  OpenSettings();
+  ClickSwitch(ToggleMouseFeed);
+  ClickSwitch(ToggleStateInfo);
+  ClickSwitch(ToggleCameraInfo);
+  game.TapKey(VirtualKey::Enter);
+  MoveMouse(300, 250);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("debug-overlay.png"));
+  EXPECT_GT(CountYellow(mouseFeed), 1000);
+  EXPECT_GT(CountYellow(stateInfo), 300);
+  EXPECT_GT(CountYellow(cameraInfo), 300);
+  EXPECT_EQ(CountYellow({600, 215, 796, 260}), 0) << "fourteen input lines and no more";
+  // While the settings page is open the timing lines stand above its bottom left corner.
+  OpenSettings();
+  EXPECT_GT(CountYellow({20, 548, 200, 590}), 300);
+  ASSERT_TRUE(game.KeepFrame("debug-overlay-settings.png"));
+}
+
+TEST_F(DebugMenuGame, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {
+  // Most of the two minutes go through the editor's own update, which is what the frame loop
+  // calls; drawing 6000 frames would only make the test slow.
+  const auto spend = [this](float seconds) {
+    for (float spent = 0.0f; spent < seconds; spent += MaxStep) menu->Update(MaxStep);
+  };
+  const std::filesystem::path saved = game.Folder() / "Content" / "Maps" / "[TEMP].gmf";
+  OpenMenu();
+  // Leaving before the two minutes and coming back starts the count again.
+  spend(119.0f);
+  Leave();
+  OpenMenu();
+  spend(119.5f);
+  EXPECT_FALSE(std::filesystem::exists(saved));
+  game.StepFrames(50, MaxStep);
+  ASSERT_TRUE(std::filesystem::exists(saved));
+  EXPECT_TRUE(menu->m_statusLine.empty());
+  std::ifstream file(saved);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("*Boundaries \nq "), std::string::npos) << "the floor is in the map";
+
+  // A map that cannot be written leaves the old file and says so on the top bar.
+  std::filesystem::remove(saved);
+  std::filesystem::create_directory(saved);
+  spend(120.0f);
+  EXPECT_EQ(menu->m_statusLine, L"Autosave failed: Content\\Maps\\[TEMP].gmf");
+  EXPECT_TRUE(std::filesystem::is_directory(saved));
+  MoveMouse(400, 300);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("debug-autosave-failed.png"));
+}
+
+}  // namespace

@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "collision/Portal.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/Sound.h"
+#include "engine/draw/Quad.h"
+#include "player/PlayerState.h"
+#include "support/PlayingWorld.h"
+
+namespace {
+
+using platform::Vector3;
+
+constexpr float Dt = GameHarness::FrameSeconds;
+// The new-game values of the air moves.
+constexpr float JumpStrength = 20.0f;
+constexpr float DashStrength = 30.0f;
+constexpr float AirDrag = 40.0f;
+constexpr float GroundDrag = 85.0f;
+constexpr float PlatformTop = 5.5f;
+constexpr float WallLeft = 34.0f;
+
+// A course over the floor: platform A from x 8 to 14, a gap, platform B from 20 to 30, both
+// with their tops at 5.5, and a wall from x 34 up to a height of 13.
+class AirCourse : public PlayingWorld {
+ protected:
+  void SetUp() override {
+    ShowFloor();
+    PlayingWorld::SetUp();
+    Block(11.0f, PlatformTop - 0.5f, 6.0f, 1.0f);
+    Block(25.0f, PlatformTop - 0.5f, 10.0f, 1.0f);
+    Block(WallLeft + 1.0f, 6.0f, 2.0f, 14.0f);
+  }
+
+  void Block(float x, float y, float width, float height) {
+    AddBoundaryQuad(*world, x, y, width, height);
+    ShowBlock(x, y, width, height);
+  }
+
+  // In the air at the place, falling with the velocity given.
+  void LaunchAt(float x, float y, float vx = 0.0f, float vy = 0.0f) {
+    player->body->SetPositionXYZ(x, y, 0.0f);
+    player->body->previousPosition = player->body->position;
+    player->body->SetVelocity(vx, vy, 0.0f);
+    player->groundContact = nullptr;
+    player->SwitchState(SlotFalling);
+  }
+
+  // Steps until the state is current; false when it has not come within the frames.
+  bool StepUntil(PlayerStateSlot slot, int frames = 240) {
+    for (int frame = 0; frame < frames && Current() != player->StateAt(slot); ++frame) game.Step();
+    return Current() == player->StateAt(slot);
+  }
+
+  // Falls against the wall holding right until it slides.
+  void StartSlide() {
+    LaunchAt(WallLeft - 1.5f, 8.0f, 6.0f);
+    game.PressKey(VirtualKey::D);
+    ASSERT_TRUE(StepUntil(SlotWallSliding, 30));
+    ASSERT_TRUE(Looping(Player::SoundWallSlide));
+  }
+
+  // Lets go of every key for a frame, so that the next press counts.
+  void ReleaseAll() {
+    for (int key : {VirtualKey::A, VirtualKey::D, VirtualKey::I, VirtualKey::O, VirtualKey::W,
+                    VirtualKey::LeftShift}) {
+      game.ReleaseKey(key);
+    }
+    game.Step();
+  }
+
+  PlayerState* Current() const { return player->CurrentState(); }
+  bool Is(PlayerStateSlot slot) const { return Current() == player->StateAt(slot); }
+  bool Looping(Player::SoundIndex sound) const { return player->sounds[sound]->IsLooping(); }
+  bool Playing(Player::SoundIndex sound) const { return player->sounds[sound]->IsPlaying(); }
+  float Count(int stat) const { return player->totalStats[stat]; }
+  float Feet() const { return player->body->position.y - player->body->height / 2; }
+  const Vector3& Velocity() const { return player->body->velocity; }
+};
+
+TEST_F(AirCourse, JumpsAndAirJumpsOntoAPlatformAndDashesOverTheGap) {
+  // A jump from the floor towards the platform, held to its top, where the rise ends.
+  game.PressKey(VirtualKey::D);
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundJumping));
+  ASSERT_TRUE(StepUntil(SlotFalling, 60));
+  game.ReleaseKey(VirtualKey::I);
+  game.Step();
+  const float airJumps = Count(Stat::StatAirJumps);
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  ASSERT_TRUE(Is(SlotAirJumping));
+  EXPECT_NEAR(Velocity().y, JumpStrength - Gravity * Dt, 1e-4f) << "a fall stops, then the jump";
+  EXPECT_EQ(Count(Stat::AirJumpCount), 0.0f);
+  EXPECT_EQ(Count(Stat::StatAirJumps), airJumps + 1.0f);
+  EXPECT_TRUE(Playing(Player::SoundGust2));
+  game.StepFrames(6);
+  ASSERT_TRUE(game.KeepFrame("air-jump.png"));
+
+  // Past the top the fall keeps the jump button unread.
+  ASSERT_TRUE(StepUntil(SlotFalling, 60));
+  game.ReleaseKey(VirtualKey::I);
+  game.Step();
+  game.TapKey(VirtualKey::I);
+  EXPECT_TRUE(Is(SlotFalling)) << "no air jump is left";
+  ASSERT_TRUE(StepUntil(SlotWalking, 60));
+  EXPECT_NEAR(Feet(), PlatformTop, 1e-3f);
+  EXPECT_EQ(Count(Stat::AirJumpCount), 1.0f) << "the ground refills the air jump";
+
+  // Off the platform's end and over the gap in an air dash.
+  ASSERT_TRUE(StepUntil(SlotFalling, 180));
+  const float airDashes = Count(Stat::StatAirDashes);
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotAirDashing));
+  EXPECT_NEAR(Velocity().x, DashStrength - AirDrag * Dt, 1e-4f);
+  EXPECT_EQ(player->body->height, player->dashSize.y);
+  EXPECT_EQ(Count(Stat::AirDashCount), 1.0f);
+  EXPECT_EQ(Count(Stat::StatAirDashes), airDashes + 1.0f);
+  EXPECT_TRUE(Playing(Player::SoundAirDash));
+  game.StepFrames(6);
+  ASSERT_TRUE(game.KeepFrame("air-dash.png"));
+  // The dash time runs out over the gap; the fall lands on the far platform.
+  ASSERT_TRUE(StepUntil(SlotFalling, 20));
+  EXPECT_GE(player->StateAt(SlotAirDashing)->stateTime, 0.25f);
+  game.ReleaseKey(VirtualKey::O);
+  ASSERT_TRUE(StepUntil(SlotIdling, 30));
+  EXPECT_GT(player->body->position.x, 20.0f);
+  EXPECT_NEAR(Feet(), PlatformTop, 1e-3f);
+  EXPECT_EQ(Count(Stat::AirDashCount), 2.0f);
+
+  ReleaseAll();
+}
+
+TEST_F(AirCourse, TheSlideSoundStopsOnEveryWayOutOfTheSlide) {
+  World& course = *world;
+  const std::pair<const char*, std::function<void()>> roads[] = {
+      {"letting go of the wall", [&] { game.ReleaseKey(VirtualKey::D); game.Step(); }},
+      {"a wall jump", [&] { game.PressKey(VirtualKey::I); game.Step(); }},
+      {"the ground", [&] { StepUntil(SlotIdling); }},
+      {"a conversation", [&] { player->SwitchState(SlotSpeaking); }},
+      {"a respawn",
+       [&] {
+         course.deathMode = World::DeathModeRespawn;
+         player->healthMeter->value = 0.0f;
+         game.Step();
+         player->healthMeter->value = player->healthMeter->maximum;
+       }},
+  };
+  for (const auto& [road, take] : roads) {
+    StartSlide();
+    take();
+    EXPECT_FALSE(Is(SlotWallSliding)) << road;
+    EXPECT_FALSE(Looping(Player::SoundWallSlide)) << road;
+    ReleaseAll();
+  }
+
+  // An air dash into the wall, holding towards it, slides and, the dash being stopped by the
+  // wall, falls in the same step: the slide's refill shows it was entered.
+  LaunchAt(WallLeft - 2.0f, 8.0f);
+  game.PressKey(VirtualKey::D);
+  game.PressKey(VirtualKey::O);
+  ASSERT_TRUE(StepUntil(SlotAirDashing, 2));
+  ASSERT_TRUE(StepUntil(SlotFalling, 10));
+  EXPECT_EQ(Count(Stat::AirDashCount), 2.0f);
+  EXPECT_FALSE(Looping(Player::SoundWallSlide));
+  ReleaseAll();
+
+  // A player taken out of the world while sliding.
+  Player& other = *course.AddPlayer();
+  other.SwitchState(SlotWallSliding);
+  ASSERT_TRUE(other.sounds[Player::SoundWallSlide]->IsLooping());
+  course.RemovePlayer(1);
+  EXPECT_FALSE(other.sounds[Player::SoundWallSlide]->IsLooping());
+
+  // A portal to another map, which takes the course away: last.
+  StartSlide();
+  auto region = std::make_unique<Quad>();
+  region->SetDimensions(4.0f, 20.0f, 0.0f);
+  region->SetPosition(player->body->position);
+  course.AddModifier(std::make_unique<Portal>(&course, std::move(region),
+                                              "Content\\Maps\\DemoHubMap.gmf", Vector3{}));
+  for (int frame = 0; frame < 40 && Is(SlotWallSliding); ++frame) game.Step();
+  EXPECT_TRUE(Is(SlotIdling)) << "the portal stands the player idle where it arrives";
+  EXPECT_FALSE(Looping(Player::SoundWallSlide));
+}
+
+TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
+  const float dashes = Count(Stat::StatGroundDashes);
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt, 1e-4f);
+  EXPECT_EQ(player->body->height, player->dashSize.y);
+  EXPECT_NEAR(Feet(), FloorTop, 1e-4f);
+  EXPECT_EQ(Count(Stat::StatGroundDashes), dashes + 1.0f);
+  EXPECT_TRUE(Playing(Player::SoundGust1));
+  game.StepFrames(4);
+  ASSERT_TRUE(game.KeepFrame("ground-dash.png"));
+  // Friction takes the speed below the dash speed after about 0.21 s, before the dash time.
+  ASSERT_TRUE(StepUntil(SlotIdling, 20));
+  EXPECT_LT(Velocity().x, 12.0f);
+  EXPECT_NEAR(player->StateAt(SlotGroundDashing)->stateTime, 0.21f, 0.02f);
+  ReleaseAll();
+}
+
+TEST_F(AirCourse, GodModeFliesWhileItsKeyIsHeldAndFallsOnceLetGo) {
+  game.PressKey(VirtualKey::LeftShift);
+  game.Step();
+  EXPECT_TRUE(Is(SlotIdling)) << "not without the debug menu's switch";
+  SetSwitch(ToggleEnableGodMode, true);
+  player->SetGainedStat246(0.0f);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGodModing));
+  EXPECT_EQ(player->hitBox->width, 0.0f);
+  EXPECT_EQ(Count(Stat::AirJumpCount), 1.0f);
+  // Each step sets the velocity afresh from that step's time, with no gravity.
+  game.PressKey(VirtualKey::W);
+  game.PressKey(VirtualKey::D);
+  const Vector3 start = player->body->position;
+  game.StepFrames(30);
+  const float climb = 30 * 350.0f * Dt * Dt;
+  EXPECT_NEAR(player->body->position.y - start.y, climb, 1e-3f);
+  EXPECT_GT(player->body->position.x, start.x);
+  game.PressKey(VirtualKey::A);
+  game.Step();
+  EXPECT_EQ(Velocity().x, 0.0f) << "left and right cancel";
+  ASSERT_TRUE(game.KeepFrame("god-mode.png"));
+  // The switch is read only to enter; the key alone keeps the flight.
+  SetSwitch(ToggleEnableGodMode, false);
+  game.Step();
+  EXPECT_TRUE(Is(SlotGodModing));
+  game.ReleaseKey(VirtualKey::LeftShift);
+  game.Step();
+  EXPECT_TRUE(Is(SlotFalling));
+  EXPECT_EQ(player->hitBox->width, player->standingSize.x);
+  EXPECT_LT(Velocity().y, 0.0f);
+  ReleaseAll();
+}
+
+TEST_F(AirCourse, AnAirDashThatTouchesGroundWithJumpPressedAirJumpsOnTheGroundsRefill) {
+  player->SetGainedStat246(0.0f);
+  player->SwitchState(SlotAirDashing);
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  EXPECT_TRUE(Is(SlotAirJumping));
+  EXPECT_EQ(Count(Stat::AirJumpCount), 0.0f) << "refilled by idling, then spent";
+  ReleaseAll();
+}
+
+TEST_F(AirCourse, AnAirJumpPressedInAHitStopWaitsForItsEndAndOnlyWithOneLeft) {
+  for (float jumpsLeft : {0.0f, 1.0f}) {
+    LaunchAt(2.0f, 6.0f);
+    player->SetGainedStat246(jumpsLeft);
+    Current()->holdTimer = 0.05f;
+    game.PressKey(VirtualKey::I);
+    game.Step();
+    EXPECT_EQ(Current()->pendingState, jumpsLeft > 0.0f ? player->StateAt(SlotAirJumping) : nullptr);
+    game.StepFrames(3);
+    EXPECT_EQ(Is(SlotAirJumping), jumpsLeft > 0.0f) << jumpsLeft;
+    ReleaseAll();
+  }
+}
+
+// The hub map: two planks a jump apart over its floor, east of the start, and a wall at its
+// west end.
+class HubGame : public AirCourse {
+ protected:
+  void SetUp() override {
+    AirCourse::SetUp();
+    world->ClearLevel();
+    world->LoadMap("Content\\Maps\\DemoHubMap.gmf");
+    game.StepFrames(10);
+  }
+
+  Vector3 Ground() const {
+    const auto* ground = dynamic_cast<const BoundingShape*>(player->groundContact);
+    return ground ? ground->position : Vector3{};
+  }
+};
+
+TEST_F(HubGame, JumpsFromPlankToPlankAndSlidesDownTheWestWallToJumpOffIt) {
+  game.PressKey(VirtualKey::D);
+  game.PressKey(VirtualKey::I);
+  ASSERT_TRUE(StepUntil(SlotWalking, 120));
+  EXPECT_EQ(Ground(), (Vector3{7.0f, 2.55f, 0.0f})) << "on the lower plank";
+  game.ReleaseKey(VirtualKey::I);
+  game.Step();
+  game.PressKey(VirtualKey::I);
+  ASSERT_TRUE(StepUntil(SlotFalling, 60));
+  ASSERT_TRUE(StepUntil(SlotWalking, 120));
+  EXPECT_EQ(Ground(), (Vector3{13.0f, 5.35f, 0.0f})) << "on the upper plank";
+  ASSERT_TRUE(game.KeepFrame("hub-planks.png"));
+  ReleaseAll();
+
+  // Against the wall the slide holds the fall at the slide speed, whose limit comes before a
+  // frame of gravity, and plays its sound.
+  LaunchAt(-42.0f, 8.0f);
+  game.PressKey(VirtualKey::A);
+  ASSERT_TRUE(StepUntil(SlotWallSliding, 30));
+  EXPECT_TRUE(Looping(Player::SoundWallSlide));
+  game.StepFrames(20);
+  EXPECT_NEAR(Velocity().y, -4.0f - Gravity * Dt, 1e-4f);
+  EXPECT_NEAR(player->body->position.x - player->body->width / 2, -44.0f, 1e-4f);
+  ASSERT_TRUE(game.KeepFrame("hub-wall-slide.png"));
+  SetSwitch(TogglePlayerDebugInfo, true);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("hub-wall-slide-debug-text.png"));
+  SetSwitch(TogglePlayerDebugInfo, false);
+
+  // Jumping off pushes away from the wall and up; the slide falls silent.
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  ASSERT_TRUE(Is(SlotWallJumping));
+  EXPECT_NEAR(Velocity().x, 10.0f - AirDrag * Dt, 1e-4f);
+  EXPECT_NEAR(Velocity().y, JumpStrength - Gravity * Dt, 1e-4f);
+  EXPECT_FALSE(Looping(Player::SoundWallSlide));
+  EXPECT_TRUE(Playing(Player::SoundJump));
+  game.StepFrames(4);
+  ASSERT_TRUE(game.KeepFrame("hub-wall-jump.png"));
+  ReleaseAll();
+}
+
+}  // namespace
