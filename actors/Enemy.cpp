@@ -26,7 +26,7 @@ constexpr float MeterWidth = 3.0f;
 constexpr float MeterHeight = 0.5f;
 constexpr Color4 HealthMeterColor{200, 128, 0, 0};
 constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
-// The bestiary frames a picture in a square of this side; a larger cell is shrunk to fit.
+// The bestiary shows a picture in a square of this side, whatever the size of its cell.
 constexpr float PictureSide = 128.0f;
 
 template <typename BodyShape>
@@ -115,7 +115,7 @@ void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect&
   ownSprite = std::make_unique<Sprite>(sheet);
   ownSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
   const auto side = static_cast<float>(std::max(cell.right - cell.left, cell.bottom - cell.top));
-  if (side > PictureSide) ownSprite->SetScale(PictureSide / side, PictureSide / side);
+  if (side > 0.0f) ownSprite->SetScale(PictureSide / side, PictureSide / side);
   ownSprite->dirty = 1;
 }
 
