@@ -247,14 +247,10 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
     int stat;
   };
   const Row rows[] = {
-      {1, 0, 1, "Mass: ", Stat::Mass},
       {1, 0, 12, "BaseResistance: ", Stat::BaseResistanceFactor},
-      {1, 1, 24, "StatTimesBroken: ", Stat::StatTimesBreakPoint3Broken},
       {1, 3, 32, "PtDamageReceived: ", Stat::PtDamageReceived},
       {2, 1, 2, "ptGainFactorTimesBreakPoint1Broken: ", Stat::PtGainFactorTimesBreakPoint1Broken},
       {2, 1, 31, "WallSlideSpeed: ", Stat::WallSlideSpeed},
-      {2, 2, 10, "staminaDamageFactorDownAirAttack: ", Stat::StaminaDamageFactorDownAirAttack},
-      {2, 3, 23, "PtTotalPlayTime: ", Stat::PtTotalPlayTime},
       {2, 3, 24, "Tokens: ", MenuPause::TokensLine},
   };
   for (const Row& row : rows) {
