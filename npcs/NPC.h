@@ -14,6 +14,14 @@ class NPC : public Actor {
 
   explicit NPC(std::string name) : Actor(std::move(name)) { kind = ActorKindNpc; }
 
+  // A conversation it speaks in opens and closes; each character turns and speaks in its own
+  // way.
+  virtual void BeginConversation() {}
+  virtual void EndConversation() {}
+
+  // The face the dialogue screen shows; none until the character's pictures are loaded.
+  std::unique_ptr<Sprite> portrait;
+
   // The part of the portrait the pause menu's people pages show.
   std::unique_ptr<Sprite> portraitCrop;
 };

@@ -14,7 +14,9 @@
 #include "items/Item.h"
 #include "menus/Menu.h"
 #include "menus/ScrollBar.h"
-#include "menus/pause/ListPanel.h"
+#include "menus/ItemPage.h"
+#include "menus/ListPanel.h"
+#include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
 
 class Actor;
@@ -51,15 +53,13 @@ class MenuPause : public Menu {
   };
   static constexpr int SlotRowCount = 5;
   static constexpr int CategoryCount = 10;
-  static constexpr uint32_t WindowRows = ListPanel::MaxRows;
+  static constexpr uint32_t WindowRows = 16;
   // The five body positions of the slot rows, as labelled.
   static constexpr std::array<const char*, SlotRowCount> SlotNames{"Weapon", "Headgear", "Armor",
                                                                    "Gauntlet", "Boots"};
-  // The 64-point font's scales: tab titles, names, page texts.
-  static constexpr float TabTitleScale = 0.46875f;
+  // The 64-point font's scales: names and page texts.
   static constexpr float NameScale = 0.38f;
   static constexpr float PageTextScale = 0.21875f;
-
   static constexpr const char* MenuFilePath = "Content\\Menu.rff";
 
   // A journal entry of the menu text file: its title and its pages, numbered from 0.
@@ -91,7 +91,6 @@ class MenuPause : public Menu {
   // Only the music is fed: the world stays frozen.
   void Update(float dt) override;
   void Draw() override;
-  void DrawDebugOverlay() override {}
 
   // Back to play at full volume.
   void Resume();
@@ -159,17 +158,16 @@ class MenuPause : public Menu {
   // The page beside the lists.
   void DrawItemPage(const Object* entry);
   void DrawListTexts(float width, float height, const platform::Vector3& topLeft);
+  // The player's statistics under their heading on the item page, an enemy's on the entry
+  // panel.
   void DrawMainStats(const Actor& actor);
   void DrawDescriptionAt(const Object& object, const platform::Vector3& point);
   void DrawItemTitle(const Item& item);
   void DrawEquippablePage(const Item& item);
   void DrawEquipmentPage(const Item& item);
-  void DrawItemDescription(const Item& item);
   void DrawRuneDescription(const Item& rune);
   void DrawKeyItemDescription(const Item& item);
   void DrawProficiencies();
-  void DrawForgeItemsHeader();
-  void DrawInherentSkillsHeader();
 
   // Inventory tab.
   void BuildInventoryTab();
@@ -259,6 +257,10 @@ class MenuPause : public Menu {
   Texture* m_menuAtlas = nullptr;  // not owned
   Font* m_fontArc64pt = nullptr;   // not owned
   Font* m_fontArc17pt = nullptr;   // not owned
+  // The page beside the lists, with its panels and comparison markers.
+  ItemPage m_itemPage;
+  // The tab strip, indexed by tab.
+  TabStrip m_tabs;
 
   // The menu text file's records, in the file's order.
   std::vector<Object> m_skills;
@@ -292,13 +294,7 @@ class MenuPause : public Menu {
   std::unique_ptr<Sprite> m_tabRowRight;
   std::unique_ptr<Sprite> m_contentPanel;
 
-  // The tab strip, indexed by tab.
-  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabBacks;
-  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabIcons;
-  ShapeList m_tabOpen;
-  std::unique_ptr<Sprite> m_tabOpenLeft;
-  std::unique_ptr<Sprite> m_tabOpenMiddle;
-  std::unique_ptr<Sprite> m_tabOpenRight;
+  // Tab icons cut for tabs the strip does not have.
   std::array<std::unique_ptr<Sprite>, 6> m_spareTabIcons;
 
   // The tokens line.
@@ -320,33 +316,6 @@ class MenuPause : public Menu {
   std::unique_ptr<ScrollBar> m_scrollBar;
   std::unique_ptr<ScrollBar> m_scrollBar2;
 
-  // Page panels.
-  ShapeList m_detailsPanel;
-  std::unique_ptr<Sprite> m_detailsPanelBody;
-  std::unique_ptr<Sprite> m_detailsTopLeft;
-  std::unique_ptr<Sprite> m_detailsTop;
-  std::unique_ptr<Sprite> m_detailsBottomRight;
-  std::unique_ptr<Sprite> m_detailsBottom;
-  ShapeList m_entryPanel;
-  std::unique_ptr<Sprite> m_entryFill;
-  std::unique_ptr<Sprite> m_entryTopLeft;
-  std::unique_ptr<Sprite> m_entryTop;
-  std::unique_ptr<Sprite> m_entryBottomRight;
-  std::unique_ptr<Sprite> m_entryBottom;
-  std::unique_ptr<Sprite> m_entryFill2;
-  std::unique_ptr<Sprite> m_entryBottomRight2;
-  std::unique_ptr<Sprite> m_entryBottom2;
-  ShapeList m_panelDescriptionStats;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsTopLeft;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleMiddle;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakBottom;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleBottom;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBottomRight;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBottom;
-
   // Stats tab.
   ShapeList m_equipmentColumn;
   std::array<std::unique_ptr<Sprite>, SlotRowCount> m_equipmentRowFrames;
@@ -356,8 +325,6 @@ class MenuPause : public Menu {
   std::unique_ptr<Sprite> m_columnHighlightHeader;
   std::array<std::unique_ptr<Sprite>, SlotRowCount> m_columnHighlightPlates;
   std::unique_ptr<Sprite> m_slotMarker;
-  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_raiseMarkers;
-  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_dropMarkers;
 
   // Item pictures of the Inventory page.
   std::unique_ptr<Sprite> m_weaponIcon;
@@ -372,9 +339,9 @@ class MenuPause : public Menu {
   void BuildStatisticsQuads();
   void BuildFrame();
   void BuildSlotColumns();
-  void BuildPagePanels();
+  void PlaceItemPagePanels();
   void BuildMarkersAndPictures();
-  void BuildTabStrip();
+  void BuildSpareTabIcons();
   void BuildTokensPlate();
 
   // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens
@@ -405,8 +372,4 @@ class MenuPause : public Menu {
   // Grey, right-aligned on the panel's header.
   void DrawListCaption(const std::string& caption, const ShapeList& panel);
   void PlaceSettingsHighlight();
-  void DrawComparison(const Item& item);
-  // The anchors of the page: the description panel's top-left and its pieces' boxes.
-  platform::Vector3 PageOrigin() const;
-  void SetPageFont(float scale, const Color4& color);
 };

@@ -76,10 +76,10 @@ void MenuPause::BuildEncyclopediaList(int subTab) {
   ShowListFrom(0);
   PlaceSideAndListPanels();
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const Vector3 page{content.right - PagePanelInset - ScreenBoxOf(*m_detailsPanelBody).Width() / 2,
+  const Vector3 page{content.right - PagePanelInset - ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2,
                      m_contentPanel->altPosition.y, 0.0f};
-  m_entryPanel.SetAltPosition(page);
-  m_detailsPanel.SetAltPosition(page);
+  m_itemPage.entryPanel.SetAltPosition(page);
+  m_itemPage.detailsPanel.SetAltPosition(page);
   m_listHighlight->SetAltPosition(FirstRowCenter(m_listPanel.group));
   AttachScrollBarRightOfSidePanel(count);
   PlaceSelectionArrow(*m_listHighlight);

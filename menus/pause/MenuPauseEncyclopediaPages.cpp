@@ -82,20 +82,20 @@ void MenuPause::DrawEncyclopediaTab() {
   const bool bestiary = page == BestiaryPage;
   m_sidePanel.group.DrawScreen();
   m_listPanel.group.DrawScreen();
-  if (bestiary) m_detailsPanel.DrawScreen();
+  if (bestiary) m_itemPage.detailsPanel.DrawScreen();
   m_scrollBar->Draw();
   if (columnFocused) {
     m_sidePanel.overlay.DrawScreen();
-    if (!bestiary) m_detailsPanel.DrawScreen();
+    if (!bestiary) m_itemPage.detailsPanel.DrawScreen();
   }
   if (listFocused) {
     m_listPanel.overlay.DrawScreen();
     m_listHighlight->DrawScreen();
     if (page >= PeoplePage && selected) m_selectionArrow->DrawScreen();
     if (bestiary) {
-      m_detailsPanel.DrawScreen();
+      m_itemPage.detailsPanel.DrawScreen();
     } else {
-      m_entryPanel.DrawScreen();
+      m_itemPage.entryPanel.DrawScreen();
     }
   }
   m_sideHighlight->DrawScreen();
@@ -126,22 +126,22 @@ void MenuPause::DrawEncyclopediaColumn() {
 }
 
 void MenuPause::DrawEntryText(const Object& entry, bool withKeyHints) {
-  const ScreenBox panel = ScreenBoxOf(m_entryPanel);
+  const ScreenBox panel = ScreenBoxOf(m_itemPage.entryPanel);
   m_fontArc17pt->color = ColorGrey;
   m_fontArc17pt->DrawString(entry.GetName(), {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f},
                             FontAlignEnd, FontAlignEnd);
-  SetPageFont(PageTextScale, ColorWhite);
+  m_itemPage.SetFont(PageTextScale, ColorWhite);
   const Controls* controls = PlayerControls();
   const std::string text = withKeyHints && controls
                                ? WithKeyHints(entry.GetDescription(), *controls)
                                : entry.GetDescription();
-  const Vector3 anchor = ScreenBoxOf(*m_entryTopLeft).TopLeft();
+  const Vector3 anchor = ScreenBoxOf(*m_itemPage.entryTopLeft).TopLeft();
   m_fontArc64pt->DrawWrappedText(text, anchor + EntryTextAt, FontAlignStart, FontAlignStart,
                                  EntryWrapWidth, EntryLineStep);
 }
 
 void MenuPause::DrawPersonDetails(const Object& person) {
-  const ScreenBox panel = ScreenBoxOf(m_entryPanel);
+  const ScreenBox panel = ScreenBoxOf(m_itemPage.entryPanel);
   const NPCResources* people = m_world ? m_world->npcResources.get() : nullptr;
   const NPC* npc = people ? people->GetPrototype(NPCResources::FindByName(*people, person.name))
                           : nullptr;
@@ -156,18 +156,18 @@ void MenuPause::DrawPersonDetails(const Object& person) {
   m_fontArc17pt->color = ColorGrey;
   m_fontArc17pt->DrawString(shown.GetName(), {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f},
                             FontAlignEnd, FontAlignEnd);
-  SetPageFont(PageTextScale, ColorWhite);
+  m_itemPage.SetFont(PageTextScale, ColorWhite);
   m_fontArc64pt->DrawWrappedText(shown.GetDescription(), panel.TopLeft() + EntryTextAt,
                                  FontAlignStart, FontAlignStart, PersonWrapWidth, PersonLineStep);
 }
 
 void MenuPause::DrawEnemyDetails(const Object& enemy) {
-  const ScreenBox panel = ScreenBoxOf(m_entryPanel);
+  const ScreenBox panel = ScreenBoxOf(m_itemPage.entryPanel);
   const EnemyResources* catalogue = m_world ? m_world->enemyResources.get() : nullptr;
   const Enemy* prototype =
       catalogue ? catalogue->GetPrototype(Enemy::FindKindByName(*catalogue, enemy.name)) : nullptr;
   const float right = panel.right - EnemyRightInset;
-  SetPageFont(NameScale, ColorWhite);
+  m_itemPage.SetFont(NameScale, ColorWhite);
   if (Sprite* picture = prototype ? prototype->GetPicture() : nullptr) {
     const Vector3 o = prototype->pictureOffset;
     picture->SetAltPosition({panel.left + o.x, panel.top + o.y, o.z});
@@ -185,7 +185,7 @@ void MenuPause::DrawEnemyDetails(const Object& enemy) {
         "EXP: " + NumberText(prototype->totalStats[Stat::StatGivenExperience]),
         {right, panel.top + EnemyExperienceY, 0.0f}, FontAlignStart, FontAlignEnd);
     DrawMainStats(*prototype);
-    SetPageFont(PageTextScale, ColorGrey);
+    m_itemPage.SetFont(PageTextScale, ColorGrey);
     m_fontArc64pt->DrawString("Loot Drop:", panel.TopLeft() + LootDropAt, FontAlignStart,
                               FontAlignStart);
     m_fontArc64pt->DrawString("Rune Drop:", panel.TopLeft() + RuneDropAt, FontAlignStart,

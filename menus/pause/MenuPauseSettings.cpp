@@ -130,7 +130,7 @@ void MenuPause::ActivateSettingsEntry() {
 void MenuPause::DrawSettingsTab() {
   DrawCommonFrame(TabSettings, SettingsTitle);
   if (m_fontArc64pt) {
-    SetPageFont(NameScale, ColorWhite);
+    m_itemPage.SetFont(NameScale, ColorWhite);
     const Vector3 first = ScreenBoxOf(*m_contentPanel).TopLeft() + EntryTextAt;
     for (const Entry& entry : Entries) {
       m_fontArc64pt->DrawString(entry.text, {first.x, first.y + RowOffset(entry.row), 0.0f},

@@ -216,6 +216,8 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   EXPECT_EQ(GameStates->current, GameStates->menuTitle);
   EXPECT_EQ(Volume(), FullVolume);
   EXPECT_TRUE(world->boundaries.empty());
+  game.Step();
+  Keep("quit-to-title.png");
 
   // Quit Game: the loop ends after the frame.
   GameStates->SwitchTo(world);
