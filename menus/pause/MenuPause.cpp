@@ -21,6 +21,8 @@ namespace {
 
 constexpr float FullVolume = 100.0f;
 constexpr float GlyphSpacing = 1.0f;
+// Lines of the statistics pages' face: 15 apart, as narrow as stays readable.
+constexpr int StatisticsFontHeight = 10;
 // The tokens line: the label in from the plate's left edge, the count ending just left of the
 // coin, both a little below the plate's middle.
 constexpr float TokensLabelInset = 28.0f;
@@ -77,6 +79,7 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
   MainCamera = camera;
   m_player = world ? world->GetFirstPlayer() : nullptr;
   BuildStatisticsQuads();
+  if (Device) m_statisticsFont = platform::TextFont::Create(*Device, StatisticsFontHeight);
   BuildFrame();
   BuildSlotColumns();
   LayoutSidePanel(WindowRows);

@@ -18,6 +18,7 @@
 #include "menus/ListPanel.h"
 #include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
+#include "platform/TextFont.h"
 
 class Actor;
 class Camera;
@@ -274,7 +275,10 @@ class MenuPause : public Menu {
   std::vector<Object> m_shownPeople;
   std::vector<Object> m_shownBestiary;
 
-  // Statistics pages; the backdrop is drawn first by every tab.
+  // Statistics pages; the backdrop is drawn first by every tab. Their lines take a smaller
+  // face than the debug texts, so that four columns of them fit the screen; without a device
+  // they fall back to the debug face.
+  std::unique_ptr<platform::TextFont> m_statisticsFont;
   Quad m_backdrop{1};
   Quad m_statisticsPanel{1};
   Quad m_resumeButton{1};

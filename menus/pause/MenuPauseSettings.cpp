@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "engine/Controls.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
@@ -41,11 +43,22 @@ void MenuPause::BuildSettingsTab() {
 }
 
 // The highlight lies across the middle of its entry's line: our glyphs stand in the middle of
-// their cells, so a bar lower down would reach into the entry below.
+// their cells, so a bar lower down would reach into the entry below. It reaches as far past the
+// widest entry as it starts before the entries, so that no entry runs out of it.
 void MenuPause::PlaceSettingsHighlight() {
   const Vector3 corner = ScreenBoxOf(*m_contentPanel).TopLeft();
   const float lineHeight = m_fontArc64pt ? m_fontArc64pt->cellHeight * NameScale : 0.0f;
-  const float width = m_settingsHighlight->GetScaledSourceSize().x;
+  const float drawnWidth = m_settingsHighlight->GetScaledSourceSize().x;
+  float width = drawnWidth;
+  if (m_fontArc64pt) {
+    for (const Entry& entry : Entries) {
+      const float text =
+          m_fontArc64pt->MeasureText(entry.text, m_fontArc64pt->proportional, NameScale);
+      width = std::max(width, text + 2 * (EntryTextAt.x - HighlightLeft));
+    }
+    const platform::Vector2 scale = m_settingsHighlight->scale;
+    m_settingsHighlight->SetScale(scale.x * width / drawnWidth, scale.y);
+  }
   m_settingsHighlight->SetAltPosition(
       {corner.x + HighlightLeft + width / 2,
        corner.y + EntryTextAt.y + RowOffset(m_settingsCursor) + lineHeight / 2, 0.0f});
@@ -129,6 +142,8 @@ void MenuPause::ActivateSettingsEntry() {
 
 void MenuPause::DrawSettingsTab() {
   DrawCommonFrame(TabSettings, SettingsTitle);
+  // Under the texts, which would show through it dimmed.
+  m_settingsHighlight->DrawScreen();
   if (m_fontArc64pt) {
     m_itemPage.SetFont(NameScale, ColorWhite);
     const Vector3 first = ScreenBoxOf(*m_contentPanel).TopLeft() + EntryTextAt;
@@ -137,6 +152,5 @@ void MenuPause::DrawSettingsTab() {
                                 FontAlignStart, FontAlignStart);
     }
   }
-  m_settingsHighlight->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

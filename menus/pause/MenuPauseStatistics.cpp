@@ -22,6 +22,7 @@ constexpr std::array<std::array<int, ColumnCount>, PageCount> ColumnLengths{
     {{32, 32, 32, 32}, {32, 31, 32, 24}}};
 constexpr std::array<float, ColumnCount> ColumnX{15.0f, 200.0f, 400.0f, 600.0f};
 constexpr float LineStep = 15.0f;
+constexpr float ColumnGap = 10.0f;
 constexpr Vector3 HeaderAt{15.0f, -15.0f, 0.0f};
 constexpr const char* PageHeaders[PageCount] = {
     "Page 1 of 2 (Press Up or Down for next/previous page)",
@@ -137,19 +138,35 @@ void MenuPause::DrawStatistics() {
   if (SpriteRenderer) SpriteRenderer->End();
 }
 
-// Every value is read anew from the player's gained sheet each frame.
+// Every value is read anew from the player's gained sheet each frame. A column starts at its
+// place or, where the widest line of the column before it would reach that far, just past it.
 void MenuPause::DrawStatisticsPage(int page) {
   const Vector3 corner = m_statisticsPanel.GetAltTopLeftUnrotated();
   const uint32_t color = DebugTextColor.ToD3DColor();
   DrawTextAligned(SmallFont, corner.x + HeaderAt.x, corner.y + HeaderAt.y, corner.z,
                   StringToWString(PageHeaders[page - 1]), color, AlignLeft, AlignQuarterUp);
-  if (!m_player) return;
+  platform::TextFont* font = m_statisticsFont ? m_statisticsFont.get() : SmallFont;
+  if (!m_player || !font) return;
+  struct Shown {
+    const StatisticsLine* line;
+    std::wstring text;
+  };
+  std::vector<Shown> shown;
+  std::array<float, ColumnCount> widest{};
   for (const StatisticsLine& line : StatisticsLines()) {
     if (line.page != page) continue;
     const float value = line.stat == TokensLine ? m_player->price : (*m_player->stats)[line.stat];
-    DrawTextAligned(SmallFont, corner.x + ColumnX[line.column],
-                    corner.y + LineStep * static_cast<float>(line.row), corner.z,
-                    StringToWString(line.label) + FloatToWString(value), color, AlignLeft,
-                    AlignQuarterUp);
+    Shown& added = shown.emplace_back(&line, StringToWString(line.label) + FloatToWString(value));
+    widest[line.column] =
+        std::max(widest[line.column], static_cast<float>(font->Measure(added.text).width));
+  }
+  std::array<float, ColumnCount> x = ColumnX;
+  for (int column = 1; column < ColumnCount; ++column) {
+    x[column] = std::max(x[column], x[column - 1] + widest[column - 1] + ColumnGap);
+  }
+  for (const Shown& line : shown) {
+    DrawTextAligned(font, corner.x + x[line.line->column],
+                    corner.y + LineStep * static_cast<float>(line.line->row), corner.z, line.text,
+                    color, AlignLeft, AlignQuarterUp);
   }
 }
