@@ -36,10 +36,10 @@ constexpr Vector3 EntryStatsRowsAt{4.0f, 128.0f, 0.0f};
 constexpr float StatValueX = 90.0f;
 constexpr float InherentSkillsX = 185.0f;
 
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
-
 // A compared value carries its sign: +0, +12.5, -3.
-std::string Signed(float value) { return value >= 0.0f ? "+" + Number(value) : Number(value); }
+std::string Signed(float value) {
+  return value >= 0.0f ? "+" + FloatToString(value) : FloatToString(value);
+}
 
 float StatOf(const Item* item, Stat::Index stat) {
   return item && item->stats ? (*item->stats)[stat] : 0.0f;
@@ -166,8 +166,8 @@ void ItemPage::DrawMainStats(const MainStatValues& values, const Vector3& firstR
   for (int k = 0; k < ComparedRowCount; ++k) {
     const Vector3 label{firstRow.x, firstRow.y + LineStep * static_cast<float>(k), 0.0f};
     font->DrawString(MainStatLabels[k], label, FontAlignStart, FontAlignStart);
-    font->DrawString(Number(values[k]), {label.x + StatValueX, label.y, 0.0f}, FontAlignStart,
-                     FontAlignStart);
+    font->DrawString(FloatToString(values[k]), {label.x + StatValueX, label.y, 0.0f},
+                     FontAlignStart, FontAlignStart);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "engine/Globals.h"
 #include "engine/MusicTrack.h"
 #include "engine/SoundBank.h"
+#include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"
 #include "menus/pause/PauseMenuCells.h"
@@ -230,7 +231,7 @@ void MenuPause::DrawTokens() {
   m_fontArc17pt->DrawString("Tokens:", {plate.left + TokensLabelInset, y, 0.0f}, FontAlignCenter,
                             FontAlignStart);
   if (!m_player) return;
-  m_fontArc17pt->DrawString(NumberText(m_player->price),
+  m_fontArc17pt->DrawString(FloatToString(m_player->price),
                             {plate.right - TokensCountInset, y, 0.0f}, FontAlignCenter,
                             FontAlignEnd);
 }

@@ -12,15 +12,16 @@
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
 #include "items/Item.h"
-#include "menus/Menu.h"
-#include "menus/ScrollBar.h"
 #include "menus/ItemPage.h"
 #include "menus/ListPanel.h"
+#include "menus/Menu.h"
+#include "menus/ScrollBar.h"
 #include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
 #include "platform/TextFont.h"
 
 class Actor;
+struct ScreenBox;
 class Camera;
 class Controls;
 class Font;
@@ -97,8 +98,6 @@ class MenuPause : public Menu {
   void Resume();
   // The music back from the pause's lower volume.
   static void RestoreFullVolume();
-  // A number as the pages write it: six significant digits, no point for a whole number.
-  static std::string NumberText(float value);
   // The moved quad takes the target's screen position and size.
   static void PlaceOver(Quad& moved, const Quad& target);
   void DrawTokens();
@@ -374,6 +373,8 @@ class MenuPause : public Menu {
   // The caption over the side column and its labels, one per row.
   void DrawSideColumnTexts(const std::string& caption, std::span<const char* const> labels);
   // Grey, right-aligned on the panel's header.
-  void DrawListCaption(const std::string& caption, const ShapeList& panel);
+  void DrawListCaption(const std::string& caption, const ScreenBox& panel);
+  // White, in from the panel's left edge, in the middle of row 0 to 15 below the header.
+  void DrawRowText(const ScreenBox& panel, size_t row, const std::string& text);
   void PlaceSettingsHighlight();
 };

@@ -18,8 +18,8 @@ constexpr const char* EncyclopediaTitle = "Encyclopedia";
 constexpr float PagePanelInset = 15.0f;
 
 // Copies of the records whose names the player knows, in the records' order.
-void CopyKnown(const std::vector<Object>& records, std::vector<Object>& shown,
-               const Player* player, bool (Player::*knows)(std::string) const) {
+void CopyKnown(const std::vector<Object>& records, std::vector<Object>& shown, const Player* player,
+               bool (Player::*knows)(std::string) const) {
   shown.clear();
   if (!player) return;
   for (const Object& record : records) {
@@ -76,8 +76,9 @@ void MenuPause::BuildEncyclopediaList(int subTab) {
   ShowListFrom(0);
   PlaceSideAndListPanels();
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const Vector3 page{content.right - PagePanelInset - ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2,
-                     m_contentPanel->altPosition.y, 0.0f};
+  const Vector3 page{
+      content.right - PagePanelInset - ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2,
+      m_contentPanel->altPosition.y, 0.0f};
   m_itemPage.entryPanel.SetAltPosition(page);
   m_itemPage.detailsPanel.SetAltPosition(page);
   m_listHighlight->SetAltPosition(FirstRowCenter(m_listPanel.group));
@@ -89,7 +90,9 @@ void MenuPause::CollectKnownSkills() {
   CopyKnown(m_skills, m_shownSkills, m_player, &Player::HasSkill);
 }
 
-void MenuPause::CollectKnownTerms() { CopyKnown(m_terms, m_shownTerms, m_player, &Player::HasTerm); }
+void MenuPause::CollectKnownTerms() {
+  CopyKnown(m_terms, m_shownTerms, m_player, &Player::HasTerm);
+}
 
 void MenuPause::CollectKnownJournalEntries() {
   m_shownJournal.clear();

@@ -7,6 +7,7 @@
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
+#include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/pause/MenuPause.h"
 #include "npcs/NPCResources.h"
@@ -100,8 +101,8 @@ void MenuPause::DrawEncyclopediaTab() {
   }
   m_sideHighlight->DrawScreen();
   DrawEncyclopediaColumn();
-  DrawListCaption(ListCaptions[page], m_listPanel.group);
   const ScreenBox list = ScreenBoxOf(m_listPanel.group);
+  DrawListCaption(ListCaptions[page], list);
   DrawListTexts(list.Width(), list.Height(), list.TopLeft());
   // An empty list has nothing selected and shows no details.
   if (selected && m_fontArc17pt && m_fontArc64pt) {
@@ -121,15 +122,14 @@ void MenuPause::DrawEncyclopediaTab() {
   if (SpriteRenderer) SpriteRenderer->End();
 }
 
-void MenuPause::DrawEncyclopediaColumn() {
-  DrawSideColumnTexts(EncyclopediaTitle, SubTabLabels);
-}
+void MenuPause::DrawEncyclopediaColumn() { DrawSideColumnTexts(EncyclopediaTitle, SubTabLabels); }
 
 void MenuPause::DrawEntryText(const Object& entry, bool withKeyHints) {
   const ScreenBox panel = ScreenBoxOf(m_itemPage.entryPanel);
   m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(entry.GetName(), {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f},
-                            FontAlignEnd, FontAlignEnd);
+  m_fontArc17pt->DrawString(entry.GetName(),
+                            {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f}, FontAlignEnd,
+                            FontAlignEnd);
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const Controls* controls = PlayerControls();
   const std::string text = withKeyHints && controls
@@ -143,8 +143,8 @@ void MenuPause::DrawEntryText(const Object& entry, bool withKeyHints) {
 void MenuPause::DrawPersonDetails(const Object& person) {
   const ScreenBox panel = ScreenBoxOf(m_itemPage.entryPanel);
   const NPCResources* people = m_world ? m_world->npcResources.get() : nullptr;
-  const NPC* npc = people ? people->GetPrototype(NPCResources::FindByName(*people, person.name))
-                          : nullptr;
+  const NPC* npc =
+      people ? people->GetPrototype(NPCResources::FindByName(*people, person.name)) : nullptr;
   // A name that no character bears shows its own record, without a portrait.
   const Object& shown = npc ? static_cast<const Object&>(*npc) : person;
   if (npc && npc->portraitCrop) {
@@ -154,8 +154,9 @@ void MenuPause::DrawPersonDetails(const Object& person) {
     portrait.DrawScreen();
   }
   m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(shown.GetName(), {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f},
-                            FontAlignEnd, FontAlignEnd);
+  m_fontArc17pt->DrawString(shown.GetName(),
+                            {panel.right - HeaderInsetX, panel.top + HeaderY, 0.0f}, FontAlignEnd,
+                            FontAlignEnd);
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   m_fontArc64pt->DrawWrappedText(shown.GetDescription(), panel.TopLeft() + EntryTextAt,
                                  FontAlignStart, FontAlignStart, PersonWrapWidth, PersonLineStep);
@@ -173,16 +174,16 @@ void MenuPause::DrawEnemyDetails(const Object& enemy) {
     picture->SetAltPosition({panel.left + o.x, panel.top + o.y, o.z});
     picture->DrawScreen();
   }
-  m_fontArc64pt->DrawString(enemy.GetName(), {right, panel.top + EnemyNameY, 0.0f},
-                            FontAlignStart, FontAlignEnd);
+  m_fontArc64pt->DrawString(enemy.GetName(), {right, panel.top + EnemyNameY, 0.0f}, FontAlignStart,
+                            FontAlignEnd);
   // Without its prototype an enemy shows no statistics.
   if (prototype) {
     m_fontArc17pt->color = ColorWhite;
-    m_fontArc17pt->DrawString("Health: " + NumberText(prototype->derived[Derived::MaxHealth]),
+    m_fontArc17pt->DrawString("Health: " + FloatToString(prototype->derived[Derived::MaxHealth]),
                               {right, panel.top + EnemyHealthY, 0.0f}, FontAlignStart,
                               FontAlignEnd);
     m_fontArc17pt->DrawString(
-        "EXP: " + NumberText(prototype->totalStats[Stat::StatGivenExperience]),
+        "EXP: " + FloatToString(prototype->totalStats[Stat::StatGivenExperience]),
         {right, panel.top + EnemyExperienceY, 0.0f}, FontAlignStart, FontAlignEnd);
     DrawMainStats(*prototype);
     m_itemPage.SetFont(PageTextScale, ColorGrey);

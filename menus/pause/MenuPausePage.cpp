@@ -36,8 +36,6 @@ constexpr Proficiency Proficiencies[] = {{"Dagger Proficiency", Stat::DaggerProf
 
 }  // namespace
 
-std::string MenuPause::NumberText(float value) { return WStringToString(FloatToWString(value)); }
-
 void MenuPause::DrawItemPage(const Object* entry) {
   if (!m_player || !m_fontArc64pt) return;
   if (!entry || entry->name == EmptyItemName) {
@@ -149,7 +147,7 @@ void MenuPause::DrawProficiencies() {
   for (const Proficiency& proficiency : Proficiencies) {
     m_fontArc64pt->DrawString(proficiency.label, {left + TextInset, y, 0.0f}, FontAlignStart,
                               FontAlignStart);
-    m_fontArc64pt->DrawString(NumberText(m_player->totalStats[proficiency.stat]),
+    m_fontArc64pt->DrawString(FloatToString(m_player->totalStats[proficiency.stat]),
                               {left + ProficiencyValueX, y, 0.0f}, FontAlignStart, FontAlignStart);
     y += LineStep;
   }
@@ -168,8 +166,7 @@ void MenuPause::DrawRuneDescription(const Item& rune) {
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const ScreenBox rule = ScreenBoxOf(*m_itemPage.descriptionBreakTop);
   m_fontArc64pt->DrawWrappedText(text, {rule.left + TextInset, rule.bottom + TextInset, 0.0f},
-                                 FontAlignStart, FontAlignStart,
-                                 m_itemPage.WrapWidth(), LineStep);
+                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
 }
 
 void MenuPause::DrawKeyItemDescription(const Item& item) {
@@ -177,8 +174,7 @@ void MenuPause::DrawKeyItemDescription(const Item& item) {
   const ScreenBox corner = ScreenBoxOf(*m_itemPage.descriptionTopLeft);
   m_fontArc64pt->DrawWrappedText(item.GetDescription(),
                                  {corner.left + TextInset, corner.top + KeyItemTextDrop, 0.0f},
-                                 FontAlignStart, FontAlignStart,
-                                 m_itemPage.WrapWidth(), LineStep);
+                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
 }
 
 void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft) {
@@ -193,39 +189,33 @@ void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft)
     caption = InventoryCaptions[known ? m_inventoryCategory : 0];
   }
   if (!m_fontArc17pt) return;
-  if (!caption.empty()) {
-    m_fontArc17pt->color = ColorGrey;
-    m_fontArc17pt->DrawString(caption,
-                              {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
-                              FontAlignEnd, FontAlignEnd);
-  }
-  m_fontArc17pt->color = ColorWhite;
-  const float pitch = (height - RowsHeightMargin) / static_cast<float>(WindowRows);
+  const ScreenBox panel{topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
+  if (!caption.empty()) DrawListCaption(caption, panel);
   for (size_t k = 0; k < m_visibleRows.size(); ++k) {
-    const float y = topLeft.y + ListHeaderHeight + pitch * (static_cast<float>(k) + 0.5f);
-    m_fontArc17pt->DrawString(m_visibleRows[k]->GetName(), {topLeft.x + RowTextInset, y, 0.0f},
-                              FontAlignCenter, FontAlignStart);
+    DrawRowText(panel, k, m_visibleRows[k]->GetName());
   }
 }
 
-void MenuPause::DrawListCaption(const std::string& caption, const ShapeList& panel) {
+void MenuPause::DrawListCaption(const std::string& caption, const ScreenBox& panel) {
   if (!m_fontArc17pt) return;
-  const ScreenBox box = ScreenBoxOf(panel);
   m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(caption, {box.right - CaptionInset, box.top + ListHeaderHeight, 0.0f},
+  m_fontArc17pt->DrawString(caption,
+                            {panel.right - CaptionInset, panel.top + ListHeaderHeight, 0.0f},
                             FontAlignEnd, FontAlignEnd);
+}
+
+void MenuPause::DrawRowText(const ScreenBox& panel, size_t row, const std::string& text) {
+  const float pitch = (panel.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
+  const float y = panel.top + ListHeaderHeight + pitch * (static_cast<float>(row) + 0.5f);
+  m_fontArc17pt->color = ColorWhite;
+  m_fontArc17pt->DrawString(text, {panel.left + RowTextInset, y, 0.0f}, FontAlignCenter,
+                            FontAlignStart);
 }
 
 void MenuPause::DrawSideColumnTexts(const std::string& caption,
                                     std::span<const char* const> labels) {
   if (!m_fontArc17pt) return;
-  DrawListCaption(caption, m_sidePanel.group);
   const ScreenBox side = ScreenBoxOf(m_sidePanel.group);
-  m_fontArc17pt->color = ColorWhite;
-  const float pitch = (side.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
-  for (size_t k = 0; k < labels.size(); ++k) {
-    const float y = side.top + ListHeaderHeight + pitch * (static_cast<float>(k) + 0.5f);
-    m_fontArc17pt->DrawString(labels[k], {side.left + RowTextInset, y, 0.0f}, FontAlignCenter,
-                              FontAlignStart);
-  }
+  DrawListCaption(caption, side);
+  for (size_t k = 0; k < labels.size(); ++k) DrawRowText(side, k, labels[k]);
 }

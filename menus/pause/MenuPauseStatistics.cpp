@@ -29,18 +29,27 @@ constexpr const char* PageHeaders[PageCount] = {
     "Page 2 of 2 (Press Up or Down for next/previous page)"};
 
 // The entries of the sheet that no line shows.
-constexpr Stat::Index Unshown[] = {
-    Stat::BaseBreakPoint1Factor,     Stat::BaseBreakPoint2Factor,
-    Stat::BaseAttackSpeedFactor,     Stat::BaseDodgeSpeedFactor,
-    Stat::BaseGuardSpeedFactor,      Stat::GainedBreakPoint1Limit,
-    Stat::GainedBreakPoint2Limit,    Stat::GainedAttackSpeedFactor,
-    Stat::GainedDodgeSpeedFactor,    Stat::GainedGuardSpeedFactor,
-    Stat::StatTimesBreakPoint1Broken, Stat::StatTimesBreakPoint2Broken,
-    Stat::StatStaminaDamageDefended, Stat::InitStaminaDamageDefended,
-    Stat::RateStaminaDamageDefended, Stat::PtTimesBreakPoint1Broken,
-    Stat::PtTimesBreakPoint2Broken,  Stat::PtStaminaDamageDefended,
-    Stat::PtGainFactorStaminaDamageDefended, Stat::AirDashCount,
-    Stat::AirJumpCount};
+constexpr Stat::Index Unshown[] = {Stat::BaseBreakPoint1Factor,
+                                   Stat::BaseBreakPoint2Factor,
+                                   Stat::BaseAttackSpeedFactor,
+                                   Stat::BaseDodgeSpeedFactor,
+                                   Stat::BaseGuardSpeedFactor,
+                                   Stat::GainedBreakPoint1Limit,
+                                   Stat::GainedBreakPoint2Limit,
+                                   Stat::GainedAttackSpeedFactor,
+                                   Stat::GainedDodgeSpeedFactor,
+                                   Stat::GainedGuardSpeedFactor,
+                                   Stat::StatTimesBreakPoint1Broken,
+                                   Stat::StatTimesBreakPoint2Broken,
+                                   Stat::StatStaminaDamageDefended,
+                                   Stat::InitStaminaDamageDefended,
+                                   Stat::RateStaminaDamageDefended,
+                                   Stat::PtTimesBreakPoint1Broken,
+                                   Stat::PtTimesBreakPoint2Broken,
+                                   Stat::PtStaminaDamageDefended,
+                                   Stat::PtGainFactorStaminaDamageDefended,
+                                   Stat::AirDashCount,
+                                   Stat::AirJumpCount};
 
 // Lines whose label is not the entry's key.
 struct Relabel {
