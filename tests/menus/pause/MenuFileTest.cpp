@@ -13,7 +13,8 @@ namespace {
 // terms "T name=text".
 std::string Summary(const MenuPause& menu) {
   std::string text;
-  for (const Object& skill : menu.m_skills) text += "S " + skill.name + "=" + skill.description + ";";
+  for (const Object& skill : menu.m_skills)
+    text += "S " + skill.name + "=" + skill.description + ";";
   for (const MenuPause::JournalEntry& entry : menu.m_journalEntries) {
     text += "J " + entry.title + "[";
     for (size_t i = 0; i < entry.pages.size(); ++i) {
@@ -49,8 +50,7 @@ TEST_F(MenuFile, ReadsSkillsJournalEntriesAndTermsLineByLine) {
       {"nothing at all", "", ""},
       {"empty sections", "Header\n*J\n*T\n", ""},
       {"two skills", "H\nWalk\nWalk about.\nJump\nUp.\n*J\n", "S Walk=Walk about.;S Jump=Up.;"},
-      {"a marker where a text stands", "H\nWalk\n*J\n*J\n",
-       "S Walk=*J;"},
+      {"a marker where a text stands", "H\nWalk\n*J\n*J\n", "S Walk=*J;"},
       {"an odd line shifts the pairing", "H\nA\nB\nC\n*J\nD\n", "S A=B;S C=*J;"},
       {"markers are case-sensitive", "H\n*j\nx\n*J\n", "S *j=x;"},
       {"no journal marker", "H\nA\na\nB\nb\n", "S A=a;S B=b;"},

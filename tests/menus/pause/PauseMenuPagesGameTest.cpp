@@ -49,12 +49,12 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   mira->portraitCrop->SetScale(2.0f, 2.0f);
   world->npcResources->prototypes[0] = std::move(mira);
   player->skills = {"Jump", "Dash", "Walk", "Unwritten Skill"};
-  player->journal = {{"Demo Journal Entry", {5, 0, 2, 9}}, {"Unheard Entry", {0}},
-                     {"Journal Entry Intro", {}}};
+  player->journal = {
+      {"Demo Journal Entry", {5, 0, 2, 9}}, {"Unheard Entry", {0}}, {"Journal Entry Intro", {}}};
   player->terms = {"Rune", "Ratatoskr", "Miasma"};
   player->people = {"Mira", "Jennifer", "Mira"};
-  player->bestiary = {"Ratatoskr", "Goblin", "Nidhogglet", "Unheard Beast", "Passive Nidhogglet",
-                      "DemoWall"};
+  player->bestiary = {"Ratatoskr",          "Goblin",  "Nidhogglet", "Unheard Beast",
+                      "Passive Nidhogglet", "DemoWall"};
 
   OpenTab(VirtualKey::P, 2);
   ASSERT_EQ(menu->m_tabIndex, MenuPause::TabEncyclopedia);
@@ -106,9 +106,8 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->m_encyclopediaSubTab, 4);
-  EXPECT_EQ(Names(menu->m_listRows),
-            (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet", "Passive Nidhogglet",
-                                      "DemoWall"}));
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet",
+                                                               "Passive Nidhogglet", "DemoWall"}));
   Keep("encyclopedia-bestiary-column.png");
   Tap(VirtualKey::J);
   ASSERT_EQ(menu->m_encyclopediaFocus, 5);
@@ -183,9 +182,12 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
     int32_t cursor;
     float textTop;
   };
-  const Row rows[] = {{0, 0, 174.5f},          {VirtualKey::S, 2, 214.5f},
-                      {VirtualKey::S, 3, 234.5f}, {VirtualKey::S, 0, 174.5f},
-                      {VirtualKey::W, 3, 234.5f}, {VirtualKey::W, 2, 214.5f},
+  const Row rows[] = {{0, 0, 174.5f},
+                      {VirtualKey::S, 2, 214.5f},
+                      {VirtualKey::S, 3, 234.5f},
+                      {VirtualKey::S, 0, 174.5f},
+                      {VirtualKey::W, 3, 234.5f},
+                      {VirtualKey::W, 2, 214.5f},
                       {VirtualKey::W, 0, 174.5f}};
   const float halfLine = 64.0f * 0.38f / 2;
   for (const Row& row : rows) {
