@@ -165,9 +165,9 @@ void MenuPause::DrawStatisticsPage(int page) {
   for (const StatisticsLine& line : StatisticsLines()) {
     if (line.page != page) continue;
     const float value = line.stat == TokensLine ? m_player->price : (*m_player->stats)[line.stat];
-    Shown& added = shown.emplace_back(&line, StringToWString(line.label) + FloatToWString(value));
+    shown.push_back({&line, StringToWString(line.label) + FloatToWString(value)});
     widest[line.column] =
-        std::max(widest[line.column], static_cast<float>(font->Measure(added.text).width));
+        std::max(widest[line.column], static_cast<float>(font->Measure(shown.back().text).width));
   }
   std::array<float, ColumnCount> x = ColumnX;
   for (int column = 1; column < ColumnCount; ++column) {
