@@ -33,6 +33,14 @@ constexpr Entry Entries[] = {{MenuPause::SettingsButtonConfiguration, "Button Co
 
 float RowOffset(int row) { return RowSpacing * static_cast<float>(row); }
 
+// The cursor turns in a ring over the three entries and passes the empty row.
+MenuPause::SettingsRow EntryAfter(int32_t row, int step) {
+  const auto count = static_cast<int>(std::size(Entries));
+  const auto* at = std::ranges::find(Entries, row, &Entry::row);
+  const auto index = static_cast<int>(at == std::end(Entries) ? 0 : at - std::begin(Entries));
+  return Entries[(index + step + count) % count].row;
+}
+
 }  // namespace
 
 void MenuPause::BuildSettingsTab() {
@@ -81,34 +89,13 @@ void MenuPause::HandleSettingsInput() {
   }
 }
 
-// The cursor turns in a ring over the three entries and passes the empty row.
 void MenuPause::SettingsCursorDown() {
-  switch (m_settingsCursor) {
-    case SettingsButtonConfiguration:
-      m_settingsCursor = SettingsQuitToTitle;
-      break;
-    case SettingsQuitToTitle:
-      m_settingsCursor = SettingsQuitGame;
-      break;
-    default:
-      m_settingsCursor = SettingsButtonConfiguration;
-      break;
-  }
+  m_settingsCursor = EntryAfter(m_settingsCursor, 1);
   PlaceSettingsHighlight();
 }
 
 void MenuPause::SettingsCursorUp() {
-  switch (m_settingsCursor) {
-    case SettingsQuitGame:
-      m_settingsCursor = SettingsQuitToTitle;
-      break;
-    case SettingsQuitToTitle:
-      m_settingsCursor = SettingsButtonConfiguration;
-      break;
-    default:
-      m_settingsCursor = SettingsQuitGame;
-      break;
-  }
+  m_settingsCursor = EntryAfter(m_settingsCursor, -1);
   PlaceSettingsHighlight();
 }
 
