@@ -1,5 +1,7 @@
 #include "actors/Enemy.h"
 
+#include <algorithm>
+
 #include "actors/EnemyResources.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
@@ -16,6 +18,9 @@ using platform::Vector3;
 namespace {
 
 constexpr int FallbackPoolKind = 0;
+
+// The bestiary shows a picture in a square of this side, whatever the size of its cell.
+constexpr float PictureSide = 128.0f;
 
 template <typename BodyShape>
 std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
@@ -102,6 +107,8 @@ void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect&
   Texture* sheet = textures.empty() ? nullptr : textures.front().get();
   ownSprite = std::make_unique<Sprite>(sheet);
   ownSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
+  const auto side = static_cast<float>(std::max(cell.right - cell.left, cell.bottom - cell.top));
+  if (side > 0.0f) ownSprite->SetScale(PictureSide / side, PictureSide / side);
   ownSprite->dirty = 1;
 }
 

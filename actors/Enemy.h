@@ -73,8 +73,13 @@ class Enemy : public Actor {
   // while the world has no player.
   bool GiveExperience();
 
+  // A prototype's bestiary picture, null for a kind that has none.
+  Sprite* GetPicture() const { return ownSprite.get(); }
+
   // The kind number of the catalogue, 0 to 6.
   int32_t enemyKind = 0;
+  // Where the bestiary page puts the picture's centre, from the page's top-left corner.
+  platform::Vector3 pictureOffset{70.0f, 60.0f, 0.0f};
 
  protected:
   // The body and the hit box, both of that size at the place; the hit box copies the group

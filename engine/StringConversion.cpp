@@ -85,6 +85,8 @@ std::wstring FloatToWString(float value) {
   return ToWString(text, value);
 }
 
+std::string FloatToString(float value) { return WStringToString(FloatToWString(value)); }
+
 void AssignIntToWString(std::wstring& target, int value) { target = IntToWString(value); }
 
 void AssignFloatToWString(std::wstring& target, float value) { target = FloatToWString(value); }

@@ -25,6 +25,8 @@ std::wstring CharToWString(char value);
 std::wstring IntToWString(int value);
 std::wstring DoubleToWString(double value);
 std::wstring FloatToWString(float value);
+// The same digits as 8-bit text: six significant digits, no point for a whole number.
+std::string FloatToString(float value);
 void AssignIntToWString(std::wstring& target, int value);
 void AssignFloatToWString(std::wstring& target, float value);
 std::wstring FloatToWStringFormatted(const std::wstring& prefix, float value);

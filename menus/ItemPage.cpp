@@ -36,10 +36,10 @@ constexpr Vector3 EntryStatsRowsAt{4.0f, 128.0f, 0.0f};
 constexpr float StatValueX = 90.0f;
 constexpr float InherentSkillsX = 185.0f;
 
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
-
 // A compared value carries its sign: +0, +12.5, -3.
-std::string Signed(float value) { return value >= 0.0f ? "+" + Number(value) : Number(value); }
+std::string Signed(float value) {
+  return value >= 0.0f ? "+" + FloatToString(value) : FloatToString(value);
+}
 
 float StatOf(const Item* item, Stat::Index stat) {
   return item && item->stats ? (*item->stats)[stat] : 0.0f;
@@ -62,7 +62,7 @@ ItemPage::ItemPage(Texture* atlas, Font* pageFont) : font(pageFont) {
   BuildPanel(atlas, entryPanel,
              {{&entryFill, fill, 300, 349, 0, 0},
               {&entryTopLeft, Cells::EntryTopLeft, 1, 1, -145, -183},
-              {&entryTop, fill, 290, 16, 5, -183},
+              {&entryTop, Cells::EntryTop, 290, 1, 5, -183},
               {&entryBottomRight, Cells::PanelBottomRight, 1, 1, 145, 179},
               {&entryBottom, fill, 290, 10, -5, 179},
               {&entryFill2, fill, 300, 349, 0, 0},
@@ -166,8 +166,8 @@ void ItemPage::DrawMainStats(const MainStatValues& values, const Vector3& firstR
   for (int k = 0; k < ComparedRowCount; ++k) {
     const Vector3 label{firstRow.x, firstRow.y + LineStep * static_cast<float>(k), 0.0f};
     font->DrawString(MainStatLabels[k], label, FontAlignStart, FontAlignStart);
-    font->DrawString(Number(values[k]), {label.x + StatValueX, label.y, 0.0f}, FontAlignStart,
-                     FontAlignStart);
+    font->DrawString(FloatToString(values[k]), {label.x + StatValueX, label.y, 0.0f},
+                     FontAlignStart, FontAlignStart);
   }
 }
 

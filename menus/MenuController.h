@@ -3,6 +3,7 @@
 #include "menus/Menu.h"
 
 class Camera;
+class Controls;
 
 class MenuController : public Menu {
  public:
@@ -13,4 +14,10 @@ class MenuController : public Menu {
   void Update(float) override {}
   void Draw() override {}
   void DrawDebugOverlay() override {}
+
+  // Set by the screen that opens this one: drawn behind it, made current again when it is left,
+  // and whose bindings it edits. Not owned.
+  GameState* m_backgroundState = nullptr;
+  GameState* m_returnState = nullptr;
+  Controls* m_editedControls = nullptr;
 };

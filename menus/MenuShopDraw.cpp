@@ -28,8 +28,6 @@ constexpr float RemainderBelowFiller = 30.0f;
 // Column headers over the rows' mark, holding and price.
 constexpr float PriceColumn = 336.0f;
 
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
-
 }  // namespace
 
 void MenuShop::Draw() {
@@ -57,7 +55,7 @@ void MenuShop::DrawMainPage() {
     m_fontSmall->DrawString("Total Tokens:",
                             {panel.right - LabelInset, panel.top + TopLineDrop, 0.0f},
                             FontAlignStart, FontAlignEnd);
-    m_fontSmall->DrawString(Number(Tokens()),
+    m_fontSmall->DrawString(FloatToString(Tokens()),
                             {panel.right - ValueInset, panel.top + TopLineDrop, 0.0f},
                             FontAlignStart, FontAlignEnd);
   }
@@ -141,9 +139,9 @@ void MenuShop::DrawTokenLines() {
   };
   m_fontSmall->color = ColorWhite;
   line("Total Tokens:", rows.right - LabelInset, rows.top - TokensAboveRows);
-  line(Number(Tokens()), rows.right - ValueInset, rows.top - TokensAboveRows);
+  line(FloatToString(Tokens()), rows.right - ValueInset, rows.top - TokensAboveRows);
   const float costY = filler.top + CostBelowFiller;
-  line(Number(m_cartTotal), filler.right - ValueInset, costY);
+  line(FloatToString(m_cartTotal), filler.right - ValueInset, costY);
   line(selling ? "Total Sell Price:" : "Total Cost:",
        filler.right - (selling ? SellLabelInset : LabelInset), costY);
   // Buying shows what the tokens leave after the cart, red when they do not reach; selling
@@ -151,7 +149,7 @@ void MenuShop::DrawTokenLines() {
   const float remainder = selling ? m_cartTotal + Tokens() : Tokens() - m_cartTotal;
   const float remainderY = filler.top + RemainderBelowFiller;
   m_fontSmall->color = remainder < 0.0f && !selling ? ColorRed : ColorWhite;
-  line(Number(remainder), filler.right - ValueInset, remainderY);
+  line(FloatToString(remainder), filler.right - ValueInset, remainderY);
   m_fontSmall->color = ColorWhite;
   line("Remaining Tokens:", filler.right - RemainingLabelInset, remainderY);
 }

@@ -33,8 +33,6 @@ constexpr float NameInset = 4.0f;
 constexpr float TextDrop = 2.0f;
 constexpr float PriceInset = 4.0f;
 
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
-
 // The picture of an equipment item's kind: a weapon by its kind, armour by its body slot;
 // -1 for none.
 int KindIconOf(const Item& item) {
@@ -192,7 +190,7 @@ void MenuShop::DrawRows() {
                             FontAlignCenter, FontAlignCenter);
     m_fontSmall->DrawString(std::to_string(HeldQuantity(m_listTop + i)),
                             {row.left + HeldColumn, y, 0.0f}, FontAlignCenter, FontAlignCenter);
-    m_fontSmall->DrawString(Number(item.price), {row.right - PriceInset, y, 0.0f},
+    m_fontSmall->DrawString(FloatToString(item.price), {row.right - PriceInset, y, 0.0f},
                             FontAlignCenter, FontAlignEnd);
   }
 }

@@ -49,3 +49,7 @@ std::unique_ptr<NPC> NPCResources::Place(long long kind, const platform::Vector3
   return prototype->CreateAt(world, prototype->portraitTexture, position,
                              pools[index]->Create(textures[index]));
 }
+
+NPC* NPCResources::GetPrototype(int kind) const {
+  return kind >= 0 && kind < NPCKindCount ? prototypes[kind].get() : nullptr;
+}

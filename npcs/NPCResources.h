@@ -31,6 +31,9 @@ class NPCResources {
   // to 18 or before Load.
   std::unique_ptr<NPC> Place(long long kind, const platform::Vector3& position) const;
 
+  // Null outside 0 to 18 and for a kind without a prototype.
+  NPC* GetPrototype(int kind) const;
+
   std::array<std::unique_ptr<NPC>, NPCKindCount> prototypes;
   std::array<NPCTextures, NPCKindCount> textures;
   std::array<std::unique_ptr<NPCAnimationPool>, NPCKindCount> pools;

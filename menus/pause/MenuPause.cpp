@@ -22,6 +22,8 @@ namespace {
 
 constexpr float FullVolume = 100.0f;
 constexpr float GlyphSpacing = 1.0f;
+// Lines of the statistics pages' face: 15 apart, as narrow as stays readable.
+constexpr int StatisticsFontHeight = 10;
 // The tokens line: the label in from the plate's left edge, the count ending just left of the
 // coin, both a little below the plate's middle.
 constexpr float TokensLabelInset = 28.0f;
@@ -78,6 +80,7 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
   MainCamera = camera;
   m_player = world ? world->GetFirstPlayer() : nullptr;
   BuildStatisticsQuads();
+  if (Device) m_statisticsFont = platform::TextFont::Create(*Device, StatisticsFontHeight);
   BuildFrame();
   BuildSlotColumns();
   LayoutSidePanel(WindowRows);
@@ -98,6 +101,7 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
   m_scrollBar2->SetLength(ScreenBoxOf(*m_contentPanel).Height() - 100.0f);
   BuildTokensPlate();
   BuildStatsTab();
+  LoadMenuFile(MenuFilePath);
 }
 
 MenuPause::~MenuPause() = default;
@@ -149,8 +153,12 @@ void MenuPause::Update(float) {
 }
 
 void MenuPause::Resume() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
+  RestoreFullVolume();
   if (set && set->world) set->SwitchTo(set->world);
+}
+
+void MenuPause::RestoreFullVolume() {
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
 }
 
 void MenuPause::PlaceOver(Quad& moved, const Quad& target) {
@@ -223,7 +231,7 @@ void MenuPause::DrawTokens() {
   m_fontArc17pt->DrawString("Tokens:", {plate.left + TokensLabelInset, y, 0.0f}, FontAlignCenter,
                             FontAlignStart);
   if (!m_player) return;
-  m_fontArc17pt->DrawString(WStringToString(FloatToWString(m_player->price)),
+  m_fontArc17pt->DrawString(FloatToString(m_player->price),
                             {plate.right - TokensCountInset, y, 0.0f}, FontAlignCenter,
                             FontAlignEnd);
 }

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <istream>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,14 +12,16 @@
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
 #include "items/Item.h"
-#include "menus/Menu.h"
-#include "menus/ScrollBar.h"
 #include "menus/ItemPage.h"
 #include "menus/ListPanel.h"
+#include "menus/Menu.h"
+#include "menus/ScrollBar.h"
 #include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
+#include "platform/TextFont.h"
 
 class Actor;
+struct ScreenBox;
 class Camera;
 class Controls;
 class Font;
@@ -41,12 +45,43 @@ class MenuPause : public Menu {
   };
   // The tabs of the strip; the statistics pages have none.
   static constexpr int StripTabCount = 4;
+  // Skillset, Journal, Terms, People, Bestiary.
+  static constexpr int EncyclopediaSubTabCount = 5;
+  // Button Configuration, an empty row, Quit to Title, Quit Game.
+  enum SettingsRow : int32_t {
+    SettingsButtonConfiguration = 0,
+    SettingsQuitToTitle = 2,
+    SettingsQuitGame = 3,
+  };
   static constexpr int SlotRowCount = 5;
   static constexpr int CategoryCount = 10;
   static constexpr uint32_t WindowRows = 16;
   // The five body positions of the slot rows, as labelled.
   static constexpr std::array<const char*, SlotRowCount> SlotNames{"Weapon", "Headgear", "Armor",
                                                                    "Gauntlet", "Boots"};
+  // The 64-point font's scales: names and page texts.
+  static constexpr float NameScale = 0.38f;
+  static constexpr float PageTextScale = 0.21875f;
+  static constexpr const char* MenuFilePath = "Content\\Menu.rff";
+
+  // A journal entry of the menu text file: its title and its pages, numbered from 0.
+  struct JournalEntry {
+    std::string title;
+    std::vector<Object> pages;
+  };
+
+  // One line of the statistics pages: its place (page 1 or 2, column 0 to 3, row from 1), its
+  // label and the gained statistic it shows, or the tokens.
+  static constexpr int TokensLine = -1;
+  struct StatisticsLine {
+    int page;
+    int column;
+    int row;
+    std::string label;
+    int stat;
+  };
+  // Every line of both pages, page by page and column by column.
+  static const std::vector<StatisticsLine>& StatisticsLines();
 
   MenuPause(GameStateSet* set, Camera* camera, World* world);
   ~MenuPause() override;
@@ -61,6 +96,8 @@ class MenuPause : public Menu {
 
   // Back to play at full volume.
   void Resume();
+  // The music back from the pause's lower volume.
+  static void RestoreFullVolume();
   // The moved quad takes the target's screen position and size.
   static void PlaceOver(Quad& moved, const Quad& target);
   void DrawTokens();
@@ -92,6 +129,9 @@ class MenuPause : public Menu {
   // The move rule with the tab's highlight; the panel's height gives the step.
   void ListCursorDown(Sprite& highlight, const ShapeList& panel);
   void ListCursorUp(Sprite& highlight, const ShapeList& panel);
+  // The centre of a list panel's first row, at the panel's x, and the distance between rows.
+  static platform::Vector3 FirstRowCenter(const ShapeList& panel);
+  static float RowPitch(const ShapeList& panel);
   // The row under the cursor, null when there is none.
   Object* SelectedRow() const;
   // The entry as an item when it carries the item tag, else null.
@@ -140,16 +180,54 @@ class MenuPause : public Menu {
   void NextInventoryCategory();
   void PreviousInventoryCategory();
 
-  // Encyclopedia, Settings and statistics pages: the tab ring reaches them; their pages come
-  // later.
+  // The menu text file. A file that cannot be read leaves the three lists empty; reading
+  // again replaces what they held.
+  void LoadMenuFile(std::string path);
+  // The whole file from a stream: the header line, then the three sections.
+  void LoadMenuText(std::istream& in);
+  void ReadSkills(std::istream& in);
+  void ReadJournal(std::istream& in);
+  void ReadTerms(std::istream& in);
+
+  // Encyclopedia tab.
   void BuildEncyclopediaTab();
+  // Opens sub-tab 0 to 4 with the focus on the column, its list rebuilt from what the player
+  // knows now.
+  void BuildEncyclopediaList(int subTab);
   void HandleEncyclopediaInput();
+  void NextEncyclopediaSubTab();
+  void PreviousEncyclopediaSubTab();
+  void EnterEncyclopediaList();
+  void EncyclopediaCursorDown();
+  void EncyclopediaCursorUp();
+  void CollectKnownSkills();
+  void CollectKnownJournalEntries();
+  void CollectKnownTerms();
+  void CollectMetPeople();
+  void CollectKnownEnemies();
   void DrawEncyclopediaTab();
+  void DrawEncyclopediaColumn();
+  // Every key placeholder of a skill text ("[left]", "[right]", "[down]", "[jump]", "[dash]")
+  // becomes the name of the key bound to it, in brackets; a key without a name gives "[]".
+  static std::string WithKeyHints(std::string text, const Controls& controls);
+  // The selected skill, journal entry or term: its name in the header strip and its text, the
+  // skill texts with the player's keys in place of their placeholders.
+  void DrawEntryText(const Object& entry, bool withKeyHints);
+  void DrawPersonDetails(const Object& person);
+  void DrawEnemyDetails(const Object& enemy);
+
+  // Settings tab.
   void BuildSettingsTab();
   void HandleSettingsInput();
+  void SettingsCursorDown();
+  void SettingsCursorUp();
+  void ActivateSettingsEntry();
   void DrawSettingsTab();
+
+  // Statistics pages.
   void HandleStatisticsInput();
   void DrawStatistics();
+  void DrawStatisticsPage(int page);
 
   World* m_world = nullptr;  // not owned
   // Whose controls drive the menu and whose character it shows; the world sets it before
@@ -172,7 +250,7 @@ class MenuPause : public Menu {
   int32_t m_inventoryCategory = 0;
   int32_t m_encyclopediaFocus = 0;
   int32_t m_encyclopediaSubTab = 0;
-  int32_t m_settingsCursor = 0;
+  int32_t m_settingsCursor = SettingsButtonConfiguration;
   int32_t m_statisticsPage = 1;
   Quad* m_selectedButton = nullptr;
   platform::Vector3 m_overlayOffset{0.0f, 8.0f, 0.0f};
@@ -184,7 +262,22 @@ class MenuPause : public Menu {
   // The tab strip, indexed by tab.
   TabStrip m_tabs;
 
-  // Statistics pages; the backdrop is drawn first by every tab.
+  // The menu text file's records, in the file's order.
+  std::vector<Object> m_skills;
+  std::vector<JournalEntry> m_journalEntries;
+  std::vector<Object> m_terms;
+  // What the Encyclopedia shows of them and of the characters and enemies met, one list per
+  // sub-tab; copies share their source's statistics.
+  std::vector<Object> m_shownSkills;
+  std::vector<Object> m_shownJournal;
+  std::vector<Object> m_shownTerms;
+  std::vector<Object> m_shownPeople;
+  std::vector<Object> m_shownBestiary;
+
+  // Statistics pages; the backdrop is drawn first by every tab. Their lines take a smaller
+  // face than the debug texts, so that four columns of them fit the screen; without a device
+  // they fall back to the debug face.
+  std::unique_ptr<platform::TextFont> m_statisticsFont;
   Quad m_backdrop{1};
   Quad m_statisticsPanel{1};
   Quad m_resumeButton{1};
@@ -273,4 +366,15 @@ class MenuPause : public Menu {
   void PlaceSlotMarker();
   // Fills the list for the Inventory category and lays out its panel.
   void ShowInventoryCategory();
+  // The side column and the list panel beside it, both a pixel below the content's middle.
+  void PlaceSideAndListPanels();
+  // The sub-tab opened, its row of the column highlighted.
+  void SwitchEncyclopediaSubTab(int subTab);
+  // The caption over the side column and its labels, one per row.
+  void DrawSideColumnTexts(const std::string& caption, std::span<const char* const> labels);
+  // Grey, right-aligned on the panel's header.
+  void DrawListCaption(const std::string& caption, const ScreenBox& panel);
+  // White, in from the panel's left edge, in the middle of row 0 to 15 below the header.
+  void DrawRowText(const ScreenBox& panel, size_t row, const std::string& text);
+  void PlaceSettingsHighlight();
 };

@@ -28,18 +28,8 @@ enum Category : int {
   CategoryKeyItems,
 };
 
-// The category column from the content's left edge, the item list 20 pixels right of it.
-constexpr float SidePanelInset = 15.0f;
-constexpr float PanelsDrop = 1.0f;
-constexpr float PanelGap = 20.0f;
 // The item pictures 34 pixels in from the page's top-right corner.
 constexpr float IconInset = 34.0f;
-constexpr float ListHeaderHeight = 17.0f;
-constexpr float FirstRowFraction = 32.0f;
-// The category labels: one per list row of the side panel.
-constexpr float LabelInset = 5.0f;
-constexpr float CaptionInset = 20.0f;
-constexpr float RowsHeightMargin = 22.0f;
 
 // The pool list of an equipment or item category; null for "All".
 const std::vector<Item*>* CategoryList(const ItemStore& store, int category) {
@@ -102,13 +92,7 @@ void MenuPause::BuildInventoryTab() {
   m_inventoryMode = 0;
   m_inventoryCategory = CategoryAll;
   LayoutTabStrip(TabInventory, InventoryTitle);
-  const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const float y = m_contentPanel->altPosition.y + PanelsDrop;
-  const float sideWidth = ScreenBoxOf(m_sidePanel.group).Width();
-  const float sideX = content.left + SidePanelInset + sideWidth / 2;
-  m_sidePanel.MoveTo({sideX, y, 0.0f}, m_overlayOffset);
-  const float listX = sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
-  m_listPanel.MoveTo({listX, y, 0.0f}, m_overlayOffset);
+  PlaceSideAndListPanels();
   PlacePagePieces();
   LayoutSidePanel(CategoryCount);
   m_sideHighlight->SetAltPosition(m_sidePanel.rows[CategoryAll]->altPosition);
@@ -186,11 +170,7 @@ void MenuPause::FocusInventoryList() {
   ShowListFrom(0);
   m_scrollBar->SetValue(0.0f);
   m_inventoryMode = 1;
-  const ScreenBox panel = ScreenBoxOf(m_listPanel.group);
-  m_listHighlight->SetAltPosition(
-      {m_listPanel.group.altPosition.x,
-       panel.top + ListHeaderHeight + (panel.Height() - ListHeaderHeight) / FirstRowFraction,
-       0.0f});
+  m_listHighlight->SetAltPosition(FirstRowCenter(m_listPanel.group));
   PlaceSelectionArrow(*m_listHighlight);
 }
 
@@ -223,20 +203,7 @@ void MenuPause::DrawInventoryTab() {
     m_listHighlight->DrawScreen();
   }
   m_sideHighlight->DrawScreen();
-  const ScreenBox side = ScreenBoxOf(m_sidePanel.group);
-  if (m_fontArc17pt) {
-    m_fontArc17pt->color = ColorGrey;
-    m_fontArc17pt->DrawString(InventoryTitle,
-                              {side.right - CaptionInset, side.top + ListHeaderHeight, 0.0f},
-                              FontAlignEnd, FontAlignEnd);
-    m_fontArc17pt->color = ColorWhite;
-    const float pitch = (side.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
-    for (int k = 0; k < CategoryCount; ++k) {
-      const float y = side.top + ListHeaderHeight + pitch / 2 + pitch * static_cast<float>(k);
-      m_fontArc17pt->DrawString(CategoryLabels[k], {side.left + LabelInset, y, 0.0f},
-                                FontAlignCenter, FontAlignStart);
-    }
-  }
+  DrawSideColumnTexts(InventoryTitle, CategoryLabels);
   const ScreenBox list = ScreenBoxOf(m_listPanel.group);
   DrawListTexts(list.Width(), list.Height(), list.TopLeft());
   m_scrollBar->Draw();

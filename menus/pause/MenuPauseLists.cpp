@@ -12,14 +12,34 @@ namespace {
 // panel's closing pixels.
 constexpr float HeaderHeight = 17.0f;
 constexpr float RowsHeightMargin = 23.0f;
+constexpr float FirstRowFraction = 32.0f;
 constexpr float ScrollBarGap = 2.0f;
-
-// The distance between rows in a panel of that screen height.
-float RowStep(const ShapeList& panel) {
-  return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(MenuPause::WindowRows);
-}
+// The side column from the content's left edge, the list panel 20 pixels right of it.
+constexpr float SidePanelInset = 15.0f;
+constexpr float PanelsDrop = 1.0f;
+constexpr float PanelGap = 20.0f;
 
 }  // namespace
+
+float MenuPause::RowPitch(const ShapeList& panel) {
+  return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
+}
+
+Vector3 MenuPause::FirstRowCenter(const ShapeList& panel) {
+  const ScreenBox box = ScreenBoxOf(panel);
+  return {panel.altPosition.x,
+          box.top + HeaderHeight + (box.Height() - HeaderHeight) / FirstRowFraction, 0.0f};
+}
+
+void MenuPause::PlaceSideAndListPanels() {
+  const ScreenBox content = ScreenBoxOf(*m_contentPanel);
+  const float y = m_contentPanel->altPosition.y + PanelsDrop;
+  const float sideWidth = ScreenBoxOf(m_sidePanel.group).Width();
+  const float sideX = content.left + SidePanelInset + sideWidth / 2;
+  m_sidePanel.MoveTo({sideX, y, 0.0f}, m_overlayOffset);
+  const float listX = sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
+  m_listPanel.MoveTo({listX, y, 0.0f}, m_overlayOffset);
+}
 
 void MenuPause::ListHeldItems() {
   m_listRows.clear();
@@ -88,7 +108,7 @@ void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {
   const auto shown = static_cast<uint32_t>(m_visibleRows.size());
   switch (ListWindow::Down(m_listRows.size(), shown, m_listTop, WindowRows, m_listCursor)) {
     case ListWindow::Step::Highlight:
-      highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowStep(panel), 0.0f});
+      highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowPitch(panel), 0.0f});
       PlaceSelectionArrow(highlight);
       break;
     case ListWindow::Step::Scroll:
@@ -103,7 +123,7 @@ void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {
 void MenuPause::ListCursorUp(Sprite& highlight, const ShapeList& panel) {
   switch (ListWindow::Up(m_listRows.size(), m_listTop, m_listCursor)) {
     case ListWindow::Step::Highlight:
-      highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowStep(panel), 0.0f});
+      highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowPitch(panel), 0.0f});
       PlaceSelectionArrow(highlight);
       break;
     case ListWindow::Step::Scroll:

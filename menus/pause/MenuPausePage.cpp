@@ -13,8 +13,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float PageTextScale = 0.21875f;
-constexpr float ItemTitleScale = 0.38f;
 constexpr float LineStep = 16.0f;
 constexpr float TextInset = 4.0f;
 constexpr float ProficiencyValueX = 160.0f;
@@ -35,8 +33,6 @@ struct Proficiency {
 constexpr Proficiency Proficiencies[] = {{"Dagger Proficiency", Stat::DaggerProficiency},
                                          {"Sword Proficiency", Stat::SwordProficiency},
                                          {"Spear Proficiency", Stat::SpearProficiency}};
-
-std::string Number(float value) { return WStringToString(FloatToWString(value)); }
 
 }  // namespace
 
@@ -116,7 +112,7 @@ void MenuPause::DrawItemTitle(const Item& item) {
     return;
   }
   if (icon) icon->DrawScreen();
-  m_itemPage.DrawTitle(item.GetName(), item.kind == ItemKindKeyItem, ItemTitleScale);
+  m_itemPage.DrawTitle(item.GetName(), item.kind == ItemKindKeyItem, NameScale);
 }
 
 void MenuPause::DrawEquipmentPage(const Item& item) {
@@ -151,7 +147,7 @@ void MenuPause::DrawProficiencies() {
   for (const Proficiency& proficiency : Proficiencies) {
     m_fontArc64pt->DrawString(proficiency.label, {left + TextInset, y, 0.0f}, FontAlignStart,
                               FontAlignStart);
-    m_fontArc64pt->DrawString(Number(m_player->totalStats[proficiency.stat]),
+    m_fontArc64pt->DrawString(FloatToString(m_player->totalStats[proficiency.stat]),
                               {left + ProficiencyValueX, y, 0.0f}, FontAlignStart, FontAlignStart);
     y += LineStep;
   }
@@ -170,8 +166,7 @@ void MenuPause::DrawRuneDescription(const Item& rune) {
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const ScreenBox rule = ScreenBoxOf(*m_itemPage.descriptionBreakTop);
   m_fontArc64pt->DrawWrappedText(text, {rule.left + TextInset, rule.bottom + TextInset, 0.0f},
-                                 FontAlignStart, FontAlignStart,
-                                 m_itemPage.WrapWidth(), LineStep);
+                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
 }
 
 void MenuPause::DrawKeyItemDescription(const Item& item) {
@@ -179,8 +174,7 @@ void MenuPause::DrawKeyItemDescription(const Item& item) {
   const ScreenBox corner = ScreenBoxOf(*m_itemPage.descriptionTopLeft);
   m_fontArc64pt->DrawWrappedText(item.GetDescription(),
                                  {corner.left + TextInset, corner.top + KeyItemTextDrop, 0.0f},
-                                 FontAlignStart, FontAlignStart,
-                                 m_itemPage.WrapWidth(), LineStep);
+                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
 }
 
 void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft) {
@@ -195,15 +189,33 @@ void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft)
     caption = InventoryCaptions[known ? m_inventoryCategory : 0];
   }
   if (!m_fontArc17pt) return;
+  const ScreenBox panel{topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
+  if (!caption.empty()) DrawListCaption(caption, panel);
+  for (size_t k = 0; k < m_visibleRows.size(); ++k) {
+    DrawRowText(panel, k, m_visibleRows[k]->GetName());
+  }
+}
+
+void MenuPause::DrawListCaption(const std::string& caption, const ScreenBox& panel) {
+  if (!m_fontArc17pt) return;
   m_fontArc17pt->color = ColorGrey;
   m_fontArc17pt->DrawString(caption,
-                            {topLeft.x + width - CaptionInset, topLeft.y + ListHeaderHeight, 0.0f},
+                            {panel.right - CaptionInset, panel.top + ListHeaderHeight, 0.0f},
                             FontAlignEnd, FontAlignEnd);
+}
+
+void MenuPause::DrawRowText(const ScreenBox& panel, size_t row, const std::string& text) {
+  const float pitch = (panel.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
+  const float y = panel.top + ListHeaderHeight + pitch * (static_cast<float>(row) + 0.5f);
   m_fontArc17pt->color = ColorWhite;
-  const float pitch = (height - RowsHeightMargin) / static_cast<float>(WindowRows);
-  for (size_t k = 0; k < m_visibleRows.size(); ++k) {
-    const float y = topLeft.y + ListHeaderHeight + pitch * (static_cast<float>(k) + 0.5f);
-    m_fontArc17pt->DrawString(m_visibleRows[k]->GetName(), {topLeft.x + RowTextInset, y, 0.0f},
-                              FontAlignCenter, FontAlignStart);
-  }
+  m_fontArc17pt->DrawString(text, {panel.left + RowTextInset, y, 0.0f}, FontAlignCenter,
+                            FontAlignStart);
+}
+
+void MenuPause::DrawSideColumnTexts(const std::string& caption,
+                                    std::span<const char* const> labels) {
+  if (!m_fontArc17pt) return;
+  const ScreenBox side = ScreenBoxOf(m_sidePanel.group);
+  DrawListCaption(caption, side);
+  for (size_t k = 0; k < labels.size(); ++k) DrawRowText(side, k, labels[k]);
 }

@@ -36,8 +36,6 @@ constexpr float FirstRowFraction = 32.0f;
 // 0.38 of the 64-point font, the slot names small and grey in the row's upper corner.
 constexpr float ColumnTextInset = 20.0f;
 constexpr float ColumnTitleDrop = 1.0f;
-constexpr float ItemNameScale = 0.38f;
-constexpr float SlotNameScale = 0.21875f;
 constexpr float SlotNameDrop = 3.0f;
 constexpr Color4 SlotNameColor{255, 128, 128, 128};
 
@@ -268,7 +266,7 @@ void MenuPause::DrawStatsColumnTexts(int column) {
                               FontAlignEnd, FontAlignEnd);
   }
   if (!m_player || !m_fontArc64pt) return;
-  m_itemPage.SetFont(ItemNameScale, ColorWhite);
+  m_itemPage.SetFont(NameScale, ColorWhite);
   const float x = equipment ? box.left + ColumnTextInset : box.right - ColumnTextInset;
   const int first = equipment ? 0 : Actor::FirstRuneSlot;
   for (int k = 0; k < SlotRowCount; ++k) {
@@ -281,7 +279,7 @@ void MenuPause::DrawStatsColumnTexts(int column) {
 
 void MenuPause::DrawSlotNames() {
   if (!m_fontArc64pt) return;
-  m_itemPage.SetFont(SlotNameScale, SlotNameColor);
+  m_itemPage.SetFont(PageTextScale, SlotNameColor);
   const bool equipment = m_statsColumn == 0;
   const float x = equipment ? ScreenBoxOf(m_equipmentColumn).right - ColumnTextInset
                             : ScreenBoxOf(m_runeColumn).left + ColumnTextInset;

@@ -9,41 +9,14 @@
 #include "items/ItemStore.h"
 #include "menus/MenuController.h"
 #include "menus/pause/MenuPause.h"
-#include "support/PlayingWorld.h"
+#include "PauseGame.h"
 
 namespace {
-
-std::vector<std::string> Names(const std::vector<Object*>& rows) {
-  std::vector<std::string> names;
-  for (const Object* row : rows) names.push_back(row->GetName());
-  return names;
-}
 
 bool Greenish(uint32_t pixel) {
   const uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
   return g > r + 40 && g > b + 40;
 }
-
-// The game playing on a drawn floor with music, the player holding a few things.
-class PauseGame : public PlayingWorld {
- protected:
-  void SetUp() override {
-    ShowFloor();
-    StartMusic();
-    PlayingWorld::SetUp();
-    menu = GameStates->menuPause;
-    for (const char* name :
-         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
-      Item* item = player->itemStore->FindByName(name);
-      ASSERT_NE(item, nullptr) << name;
-      item->quantity = 1;
-    }
-  }
-
-  void Tap(int key) { game.TapKey(key); }
-
-  MenuPause* menu = nullptr;
-};
 
 }  // namespace
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/KeyboardLayer.h"
+#include "engine/SoundBank.h"
+#include "items/ItemStore.h"
+#include "menus/pause/MenuPause.h"
+#include "support/PlayingWorld.h"
+
+inline std::vector<std::string> Names(const std::vector<Object*>& rows) {
+  std::vector<std::string> names;
+  for (const Object* row : rows) names.push_back(row->GetName());
+  return names;
+}
+
+// The game playing on a drawn floor with music, the player holding a few things.
+class PauseGame : public PlayingWorld {
+ protected:
+  void SetUp() override {
+    ShowFloor();
+    StartMusic();
+    PlayingWorld::SetUp();
+    menu = GameStates->menuPause;
+    for (const char* name :
+         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
+      Item* item = player->itemStore->FindByName(name);
+      ASSERT_NE(item, nullptr) << name;
+      item->quantity = 1;
+    }
+  }
+
+  void Tap(int key) { game.TapKey(key); }
+
+  MenuPause* menu = nullptr;
+};

@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PauseGame.h"
+#include "actors/EnemyResources.h"
+#include "engine/Controls.h"
+#include "engine/draw/ScreenBox.h"
+#include "menus/MenuController.h"
+#include "menus/MenuTitle.h"
+#include "npcs/NPCResources.h"
+
+using platform::Vector3;
+
+namespace {
+
+class PauseMenuPages : public PauseGame {
+ protected:
+  // From play to the tab, through the ring.
+  void OpenTab(int key, int presses) {
+    Tap(VirtualKey::Esc);
+    ASSERT_EQ(GameStates->current, menu);
+    for (int i = 0; i < presses; ++i) Tap(key);
+  }
+
+  void Keep(const std::string& name) { ASSERT_TRUE(game.KeepFrame(name)); }
+};
+
+}  // namespace
+
+TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDetails) {
+  player->skills = {"Jump", "Dash", "Walk", "Unwritten Skill"};
+  player->journal = {
+      {"Demo Journal Entry", {5, 0, 2, 9}}, {"Unheard Entry", {0}}, {"Journal Entry Intro", {}}};
+  player->terms = {"Rune", "Ratatoskr", "Miasma"};
+  player->people = {"Sealth", "Unmet Stranger", "Jennifer"};
+  player->bestiary = {"Ratatoskr",          "Goblin",  "Nidhogglet", "Unheard Beast",
+                      "Passive Nidhogglet", "DemoWall"};
+
+  OpenTab(VirtualKey::P, 2);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabEncyclopedia);
+  EXPECT_EQ(menu->m_encyclopediaFocus, 0);
+  // Skills in the file's order; a name the file lacks is not shown.
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
+  Keep("encyclopedia-column.png");
+  Tap(VirtualKey::J);
+  ASSERT_EQ(menu->m_encyclopediaFocus, 1);
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->SelectedRow()->GetName(), "Jump");
+  Keep("encyclopedia-skill.png");
+  // The text names the keys bound now.
+  player->controls->bindings[BindAction2Key] = 'K';
+  game.Step();
+  Keep("encyclopedia-skill-rebound.png");
+  player->controls->bindings[BindAction2Key] = VirtualKey::I;
+
+  // Journal: the pages held, in page order, one after the other; an entry without its pages
+  // is still listed.
+  Tap(VirtualKey::I);
+  EXPECT_EQ(menu->m_encyclopediaFocus, 0);
+  EXPECT_EQ(menu->m_encyclopediaSubTab, 0);
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->m_encyclopediaSubTab, 1);
+  EXPECT_EQ(Names(menu->m_listRows),
+            (std::vector<std::string>{"Journal Entry Intro", "Demo Journal Entry"}));
+  const auto& pages = menu->m_journalEntries[1].pages;
+  EXPECT_EQ(menu->m_shownJournal[1].description,
+            pages[0].description + pages[2].description + pages[5].description);
+  EXPECT_EQ(menu->m_shownJournal[0].description, "");
+  Tap(VirtualKey::J);
+  Tap(VirtualKey::S);
+  Keep("encyclopedia-journal.png");
+
+  Tap(VirtualKey::I);
+  Tap(VirtualKey::S);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Miasma", "Rune", "Ratatoskr"}));
+  Tap(VirtualKey::J);
+  Keep("encyclopedia-term.png");
+
+  // People and enemies in the player's order, each name looked up among the characters and
+  // the enemy catalogue; a name nobody bears is left out.
+  Tap(VirtualKey::I);
+  Tap(VirtualKey::S);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Sealth", "Jennifer"}));
+  Tap(VirtualKey::J);
+  Keep("encyclopedia-person.png");
+  Tap(VirtualKey::I);
+  Tap(VirtualKey::S);
+  ASSERT_EQ(menu->m_encyclopediaSubTab, 4);
+  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet",
+                                                               "Passive Nidhogglet", "DemoWall"}));
+  Keep("encyclopedia-bestiary-column.png");
+  Tap(VirtualKey::J);
+  ASSERT_EQ(menu->m_encyclopediaFocus, 5);
+  Keep("encyclopedia-bestiary-ratatoskr.png");
+  Tap(VirtualKey::S);
+  Keep("encyclopedia-bestiary-goblin.png");
+  Tap(VirtualKey::S);
+  Keep("encyclopedia-bestiary-nidhogglet.png");
+  for (int i = 0; i < 4; ++i) Tap(VirtualKey::S);
+  EXPECT_EQ(menu->SelectedRow()->GetName(), "DemoWall") << "the cursor stops on the last row";
+  Keep("encyclopedia-bestiary-wall.png");
+  // Every picture fills its 128-pixel square of the page, whatever the size of its cell.
+  for (int kind = 0; kind < EnemyKindCount; ++kind) {
+    const Enemy* prototype = world->enemyResources->GetPrototype(kind);
+    const Sprite* picture = prototype ? prototype->GetPicture() : nullptr;
+    if (!picture) continue;
+    const Vector3 size = picture->GetScaledSourceSize();
+    EXPECT_FLOAT_EQ(std::max(size.x, size.y), 128.0f) << kind;
+  }
+
+  // The column wraps both ways, its highlight on the open sub-tab's row.
+  Tap(VirtualKey::I);
+  const Vector3 first = MenuPause::FirstRowCenter(menu->m_sidePanel.group);
+  Tap(VirtualKey::S);
+  EXPECT_EQ(menu->m_encyclopediaSubTab, 0);
+  EXPECT_FLOAT_EQ(menu->m_sideHighlight->altPosition.y, first.y);
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->m_encyclopediaSubTab, 4);
+  EXPECT_FLOAT_EQ(menu->m_sideHighlight->altPosition.y,
+                  first.y + 4 * MenuPause::RowPitch(menu->m_sidePanel.group));
+  // An empty list takes the focus and shows its panels without details.
+  player->bestiary.clear();
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::S);
+  ASSERT_TRUE(menu->m_listRows.empty());
+  Tap(VirtualKey::J);
+  EXPECT_EQ(menu->m_encyclopediaFocus, 5);
+  Tap(VirtualKey::S);
+  Keep("encyclopedia-bestiary-empty.png");
+  Tap(VirtualKey::I);
+  Tap(VirtualKey::I);
+  EXPECT_EQ(GameStates->current, world) << "cancel on the column resumes play";
+}
+
+TEST_F(PauseMenuPages, KeyPlaceholdersNameTheKeysBoundToThem) {
+  Controls& controls = *player->controls;
+  struct Row {
+    const char* text;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"[jump] then [dash]", "[I] then [O]"},
+      {"[left][left] [right], [down]", "[A][A] [D], [S]"},
+      {"[Left] and [run] stay", "[Left] and [run] stay"},
+      {"no hints", "no hints"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(MenuPause::WithKeyHints(row.text, controls), row.expected) << row.text;
+  }
+  controls.bindings[BindAction2Key] = VirtualKey::Space;
+  controls.bindings[BindAction3Key] = 0x07;
+  EXPECT_EQ(MenuPause::WithKeyHints("[jump] [dash]", controls), "[Space] []");
+}
+
+TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQuitTheGame) {
+  OpenTab(VirtualKey::O, 1);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
+  // The highlight across the middle of each entry's line as the cursor turns in its ring,
+  // never on the empty row.
+  struct Row {
+    int key;
+    int32_t cursor;
+    float textTop;
+  };
+  const Row rows[] = {{0, 0, 174.5f},
+                      {VirtualKey::S, 2, 214.5f},
+                      {VirtualKey::S, 3, 234.5f},
+                      {VirtualKey::S, 0, 174.5f},
+                      {VirtualKey::W, 3, 234.5f},
+                      {VirtualKey::W, 2, 214.5f},
+                      {VirtualKey::W, 0, 174.5f}};
+  const float halfLine = 64.0f * 0.38f / 2;
+  for (const Row& row : rows) {
+    if (row.key) Tap(row.key);
+    EXPECT_EQ(menu->m_settingsCursor, row.cursor);
+    const ScreenBox box = ScreenBoxOf(*menu->m_settingsHighlight);
+    EXPECT_FLOAT_EQ(box.left, 200.0f) << row.cursor;
+    EXPECT_FLOAT_EQ((box.top + box.bottom) / 2, row.textTop + halfLine) << row.cursor;
+    Keep("settings-" + std::to_string(row.cursor) + ".png");
+  }
+
+  // Button Configuration: the controller menu edits the first player's controls over this
+  // screen and comes back to it as it was.
+  Tap(VirtualKey::J);
+  MenuController* controller = GameStates->menuController;
+  ASSERT_EQ(GameStates->current, controller);
+  EXPECT_EQ(controller->m_backgroundState, menu);
+  EXPECT_EQ(controller->m_returnState, menu);
+  EXPECT_EQ(controller->m_editedControls, player->controls);
+  GameStates->SwitchTo(controller->m_returnState);
+  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
+  EXPECT_EQ(menu->m_settingsCursor, 0);
+
+  // Quit to Title: the title menu at full volume, the level cleared.
+  ASSERT_EQ(Volume(), DimmedVolume);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(GameStates->current, GameStates->menuTitle);
+  EXPECT_EQ(Volume(), FullVolume);
+  EXPECT_TRUE(world->boundaries.empty());
+  game.Step();
+  Keep("quit-to-title.png");
+
+  // Quit Game: the loop ends after the frame.
+  GameStates->SwitchTo(world);
+  OpenTab(VirtualKey::O, 1);
+  Tap(VirtualKey::W);
+  ASSERT_EQ(menu->m_settingsCursor, 3);
+  ASSERT_EQ(Running, 1);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(Running, 0);
+}
+
+TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndButton) {
+  // The line table: 128 lines on page 1, 118 statistics and the tokens on page 2.
+  int perPage[2] = {0, 0};
+  for (const MenuPause::StatisticsLine& line : MenuPause::StatisticsLines()) {
+    ++perPage[line.page - 1];
+  }
+  EXPECT_EQ(perPage[0], 128);
+  EXPECT_EQ(perPage[1], 119);
+  auto lineAt = [](int page, int column, int row) -> const MenuPause::StatisticsLine* {
+    for (const MenuPause::StatisticsLine& line : MenuPause::StatisticsLines()) {
+      if (line.page == page && line.column == column && line.row == row) return &line;
+    }
+    return nullptr;
+  };
+  struct Row {
+    int page, column, row;
+    const char* label;
+    int stat;
+  };
+  const Row rows[] = {
+      {1, 0, 12, "BaseResistance: ", Stat::BaseResistanceFactor},
+      {1, 3, 32, "PtDamageReceived: ", Stat::PtDamageReceived},
+      {2, 1, 2, "ptGainFactorTimesBreakPoint1Broken: ", Stat::PtGainFactorTimesBreakPoint1Broken},
+      {2, 1, 31, "WallSlideSpeed: ", Stat::WallSlideSpeed},
+      {2, 3, 24, "Tokens: ", MenuPause::TokensLine},
+  };
+  for (const Row& row : rows) {
+    const MenuPause::StatisticsLine* line = lineAt(row.page, row.column, row.row);
+    ASSERT_NE(line, nullptr) << row.label;
+    EXPECT_EQ(line->label, row.label);
+    EXPECT_EQ(line->stat, row.stat) << row.label;
+  }
+  EXPECT_EQ(lineAt(2, 1, 32), nullptr);
+
+  (*player->stats)[Stat::Mass] = 200.0f;
+  (*player->stats)[Stat::DragFactor] = 1.4f;
+  (*player->stats)[Stat::AirDragFactor] = -50.0f;
+  player->price = 1234.0f;
+  SetSwitch(TogglePlayerStatsInPauseMenu, true);
+  OpenTab(VirtualKey::O, 1);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabStatistics);
+  EXPECT_EQ(menu->m_statisticsPage, 1);
+  Keep("statistics-page-1.png");
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->m_statisticsPage, 2);
+  Tap(VirtualKey::D);
+  EXPECT_EQ(menu->m_selectedButton, &menu->m_quitButton);
+  EXPECT_EQ(menu->m_buttonHighlight.altPosition.x, menu->m_quitButton.altPosition.x);
+  Keep("statistics-page-2.png");
+
+  // Page and button stay as they were left, across a return to play.
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, world);
+  OpenTab(VirtualKey::O, 1);
+  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabStatistics);
+  EXPECT_EQ(menu->m_statisticsPage, 2);
+  EXPECT_EQ(menu->m_selectedButton, &menu->m_quitButton);
+  Tap(VirtualKey::S);
+  EXPECT_EQ(menu->m_statisticsPage, 1);
+  Tap(VirtualKey::A);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(GameStates->current, world) << "Resume";
+  EXPECT_EQ(Volume(), FullVolume);
+
+  OpenTab(VirtualKey::O, 1);
+  Tap(VirtualKey::A);
+  Tap(VirtualKey::J);
+  EXPECT_EQ(Running, 0) << "Quit";
+}
+
+// A new game knows a few skills, journal entries, terms, people and enemies; the shipped texts describe
+// every one of them.
+TEST_F(PauseMenuPages, ANewGameFindsTheTextOfEveryEntryItKnows) {
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoNewGameMap.gmf");
+  player->StartNewGame();
+  game.StepFrames(60);
+  OpenTab(VirtualKey::P, 2);
+  const std::vector<std::vector<std::string>> expected = {
+      {"Air Jump", "Dash", "Air Dash", "Wall Slide", "Roll", "Dodge"},
+      {"Journal Entry Intro", "Demo Journal Entry"},
+      {"Term List", "Beast", "Lionheart", "Midgard", "Miasma", "Mystic", "Rune", "Yggdrasil"},
+      {"Jennifer"},
+      {"Nidhogglet", "Passive Nidhogglet", "Ratatoskr"}};
+  for (size_t subTab = 0; subTab < expected.size(); ++subTab) {
+    ASSERT_EQ(menu->m_encyclopediaSubTab, static_cast<int32_t>(subTab));
+    EXPECT_EQ(Names(menu->m_listRows), expected[subTab]) << subTab;
+    for (const Object* row : menu->m_listRows) EXPECT_FALSE(row->description.empty());
+    Tap(VirtualKey::J);
+    Keep("new-game-encyclopedia-" + std::to_string(subTab) + ".png");
+    Tap(VirtualKey::I);
+    Tap(VirtualKey::S);
+  }
+}
