@@ -1,12 +1,22 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "engine/Color4.h"
 #include "engine/GameState.h"
+#include "platform/MathTypes.h"
+
+class Quad;
 
 // A screen with a title. Menus leave the held variants empty and share one debug overlay.
 class Menu : public GameState {
  public:
+  // The fills every menu gives its items: selectable, selected, without a function.
+  static constexpr Color4 NormalColor{180, 80, 60, 200};
+  static constexpr Color4 HighlightColor{80, 255, 255, 255};
+  static constexpr Color4 DisabledColor{180, 100, 100, 100};
+
   void SetTitle(const char* title);
   std::wstring GetTitle() const { return wideTitle_; }
 
@@ -25,3 +35,11 @@ class Menu : public GameState {
   const char* title_ = nullptr;
   std::wstring wideTitle_;
 };
+
+// A menu button or panel: a quad of that size centred on the screen point, in the fill, with an
+// opaque black outline.
+std::unique_ptr<Quad> MakeMenuQuad(const platform::Vector3& centre, float width, float height,
+                                   const Color4& fill);
+// A label in the small font and the interface text colour, centred on the point with its top a
+// quarter of its height above it, through the shared sprite batch the caller has begun.
+void DrawMenuLabel(const platform::Vector3& at, const std::wstring& text);
