@@ -55,8 +55,6 @@ MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {
   const auto h = static_cast<float>(ScreenHeight);
   const Vector3 centre{w / 2, h / 2, 0.0f};
   m_background = MakeMenuQuad(centre, w - BoxMargin, h - BoxMargin, BoxFill);
-  m_frame = std::make_unique<FramedBox>(gui, FrameCell, FrameCorner);
-  m_frame->Fit(centre, w - BoxMargin, h - BoxMargin);
 
   const float bottom = centre.y + (h - BoxMargin) / 2;
   CreateTextBox(this, TextBoxFreeText, m_inputLine, w - BoxMargin - InputInset, InputHeight, 0.0f,
@@ -134,7 +132,6 @@ void MenuConsole::Draw() {
   if (set && set->world) set->world->Draw();
   m_background->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  m_frame->Draw();
   m_inputLine->Draw();
   m_caret->DrawScreen();
   const float x = m_inputLine->box->altPosition.x - m_inputLine->box->width / 2 + HistoryInset;

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "menus/FramedBox.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
@@ -23,9 +22,6 @@ class MenuConsole : public Menu {
  public:
   static constexpr size_t HistoryLength = 20;
   static constexpr int32_t MaxLineLength = 100;
-  // The frame round the console's box in the editor's atlas, and the side of its corners.
-  static constexpr platform::PixelRect FrameCell{0, 160, 24, 184};
-  static constexpr int FrameCorner = 8;
 
   // The debug menu must be built first: its atlas gives the cursors.
   explicit MenuConsole(GameStateSet* set);
@@ -59,7 +55,6 @@ class MenuConsole : public Menu {
   // A selection with the mouse in the input line is under way.
   bool m_dragging = false;
   std::unique_ptr<Quad> m_background;
-  std::unique_ptr<FramedBox> m_frame;
   std::unique_ptr<TextBox> m_inputLine;
   std::unique_ptr<Line> m_caret;
   // The newest line first.

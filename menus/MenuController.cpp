@@ -10,7 +10,6 @@
 #include "engine/StringConversion.h"
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
-#include "platform/TextFont.h"
 #include "player/Player.h"
 #include "world/World.h"
 
@@ -33,10 +32,6 @@ constexpr float CellWidth = 100.0f;
 constexpr float CellHeight = 30.0f;
 constexpr float ColumnStep = 110.0f;
 constexpr float RowStep = 40.0f;
-// A cap is as wide as its name plus this on each side; a band reaches past the grid's ends.
-constexpr float CapPadding = 8.0f;
-constexpr float MinimumCapWidth = 28.0f;
-constexpr float BandOverhang = 6.0f;
 
 constexpr int LabelColumn = 0;
 constexpr int KeyColumn = 1;
@@ -66,10 +61,6 @@ std::unique_ptr<Quad> MakePlainQuad(const Vector3& centre, float width, float he
   quad->SetDimensions(width, height, 0.0f);
   quad->SetFillColor(fill);
   return quad;
-}
-
-float TextWidth(const std::wstring& text) {
-  return SmallFont ? static_cast<float>(SmallFont->Measure(text).width) : 0.0f;
 }
 
 }  // namespace
@@ -104,16 +95,6 @@ MenuController::MenuController(GameStateSet* set) : Menu(set, "Controller Config
            0.0f},
           CellWidth, CellHeight, fill);
     }
-  }
-
-  Texture* atlas = set ? set->interfaceAtlas.get() : nullptr;
-  const float bandWidth = ColumnStep * (ColumnCount - 1) + CellWidth + 2 * BandOverhang;
-  for (int row = 0; row < RowCount; ++row) {
-    m_rowBands.push_back(std::make_unique<StretchedPiece>(atlas, RowBandCells));
-    const Vector3 at = m_cells[Index(row)][KeyColumn]->altPosition;
-    m_rowBands.back()->Fit(at, bandWidth);
-    m_keyCaps.push_back(std::make_unique<StretchedPiece>(atlas, KeyCapCells));
-    m_buttonCaps.push_back(std::make_unique<StretchedPiece>(atlas, ButtonCapCells));
   }
 }
 
@@ -287,9 +268,6 @@ void MenuController::Draw() {
   if (m_backgroundState) m_backgroundState->Draw();
   m_panel->DrawScreen();
   m_titleBar->DrawScreen();
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  for (int row = 1; row < RowCount; ++row) m_rowBands[Index(row)]->Draw();
-  if (SpriteRenderer) SpriteRenderer->End();
   for (const auto& row : m_cells) {
     for (const std::unique_ptr<Quad>& cell : row) cell->DrawScreen();
   }
@@ -311,19 +289,13 @@ void MenuController::DrawTexts() {
     }
     if (!m_editedControls) continue;
     const auto key = static_cast<int>(m_editedControls->bindings[Index(KeyBinding(row))]);
-    DrawBinding(*m_keyCaps[Index(row)], Cell(row, KeyColumn), StringToWString(KeyName(key)));
+    DrawMenuLabel(Cell(row, KeyColumn).altPosition, StringToWString(KeyName(key)));
     if (!IsActionRow(row)) continue;
     const uint32_t button = m_editedControls->bindings[Index(ButtonBinding(row))];
-    DrawBinding(*m_buttonCaps[Index(row)], Cell(row, ButtonColumn),
-                StringToWString(Gamepad::GetButtonName(button)));
+    DrawMenuLabel(Cell(row, ButtonColumn).altPosition,
+                  StringToWString(Gamepad::GetButtonName(button)));
   }
   DrawMenuLabel(m_backButton->altPosition, L"Back");
   DrawMenuLabel(m_confirmButton->altPosition, L"Confirm");
   DrawMenuLabel(m_defaultButton->altPosition, L"Default");
-}
-
-void MenuController::DrawBinding(StretchedPiece& cap, const Quad& cell, const std::wstring& name) {
-  cap.Fit(cell.altPosition, std::max(TextWidth(name) + 2 * CapPadding, MinimumCapWidth));
-  cap.Draw();
-  DrawMenuLabel(cell.altPosition, name);
 }

@@ -4,11 +4,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/Controls.h"
 #include "menus/Menu.h"
-#include "menus/StretchedPiece.h"
 
 class Quad;
 
@@ -25,15 +23,6 @@ class MenuController : public Menu {
   // Added to a binding cell's fill while its row waits for a key.
   static constexpr Color4 RebindTint{0, 50, 50, 50};
   static constexpr Color4 DarkFill{120, 0, 0, 0};
-
-  // The interface atlas's pictures behind the bindings: a key cap and a pad button's cap, each
-  // two ends round a stretched middle, and the band each row stands on.
-  static constexpr StretchedPiece::Cells KeyCapCells{
-      {950, 590, 958, 614}, {962, 590, 963, 614}, {967, 590, 975, 614}};
-  static constexpr StretchedPiece::Cells ButtonCapCells{
-      {980, 590, 992, 614}, {996, 590, 997, 614}, {1001, 590, 1013, 614}};
-  static constexpr StretchedPiece::Cells RowBandCells{
-      {950, 620, 962, 654}, {966, 620, 967, 654}, {971, 620, 983, 654}};
 
   explicit MenuController(GameStateSet* set);
   ~MenuController() override;
@@ -80,9 +69,8 @@ class MenuController : public Menu {
   // The game's controls with the keyboard on and the edited controls' pad as the active one,
   // so that a lost pad never keeps the player here.
   void RefreshNavigation();
-  // The labels, and each binding's name on its cap.
+  // The labels and the names of the bindings.
   void DrawTexts();
-  void DrawBinding(StretchedPiece& cap, const Quad& cell, const std::wstring& name);
 
   std::unique_ptr<Quad> m_backButton;
   std::unique_ptr<Quad> m_confirmButton;
@@ -91,8 +79,4 @@ class MenuController : public Menu {
   std::unique_ptr<Quad> m_titleBar;
   std::array<std::array<std::unique_ptr<Quad>, ColumnCount>, RowCount> m_cells;
   std::unique_ptr<Controls> m_navigation;
-  // Indexed by row; row 0 has none.
-  std::vector<std::unique_ptr<StretchedPiece>> m_rowBands;
-  std::vector<std::unique_ptr<StretchedPiece>> m_keyCaps;
-  std::vector<std::unique_ptr<StretchedPiece>> m_buttonCaps;
 };

@@ -9,9 +9,7 @@
 #include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/draw/Quad.h"
-#include "engine/draw/Sprite.h"
 #include "menus/MenuTitle.h"
-#include "menus/ScreenLayout.h"
 #include "platform/InputMapping.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
@@ -30,14 +28,6 @@ constexpr float PanelHeight = 300.0f;
 constexpr float BoxHeight = 50.0f;
 
 constexpr Vector3 MapLoadTextPosition{60.0f, 30.0f, 0.0f};
-// Within a panel: the device picture near its top, the stand under the player's feet, the
-// waiting outline above the join text.
-constexpr float DevicePictureDrop = 36.0f;
-constexpr float StandDrop = 58.0f;
-constexpr float StandScaleX = 1.7f;
-constexpr float StandScaleY = 1.4f;
-constexpr float VacancyRise = 62.0f;
-
 float ScreenW() { return static_cast<float>(ScreenWidth); }
 float ScreenH() { return static_cast<float>(ScreenHeight); }
 
@@ -95,7 +85,6 @@ MenuMultiplayer::MenuMultiplayer(GameStateSet* set, World* world)
                               NormalColor);
   m_settingsButton = MakeMenuQuad({start.x - 2 * step, start.y, 0.0f}, ButtonWidth,
                                   ButtonHeight, DisabledColor);
-  Texture* atlas = set ? set->interfaceAtlas.get() : nullptr;
   for (int slot = 0; slot < SlotCount; ++slot) {
     const Vector3 panel = PanelCentre(slot);
     m_panels[Index(slot)] = MakeMenuQuad(panel, PanelWidth, PanelHeight, NormalColor);
@@ -104,17 +93,6 @@ MenuMultiplayer::MenuMultiplayer(GameStateSet* set, World* world)
     m_lowerBoxes[Index(slot)] =
         MakeMenuQuad(LowerBoxCentre(slot), PanelWidth, BoxHeight, NormalColor);
 
-    SlotPictures& pictures = m_pictures[Index(slot)];
-    const Vector3 device{panel.x, panel.y - PanelHeight / 2 + DevicePictureDrop, 0.0f};
-    pictures.keyboard = AtlasPiece(atlas, KeyboardCell);
-    pictures.keyboard->SetAltPosition(device);
-    pictures.pad = AtlasPiece(atlas, PadCell);
-    pictures.pad->SetAltPosition(device);
-    pictures.stand = AtlasPiece(atlas, StandCell);
-    pictures.stand->SetScale(StandScaleX, StandScaleY);
-    pictures.stand->SetAltPosition({panel.x, panel.y + StandDrop, 0.0f});
-    pictures.vacancy = AtlasPiece(atlas, VacancyCell);
-    pictures.vacancy->SetAltPosition({panel.x, panel.y - VacancyRise, 0.0f});
   }
   m_panels[0]->SetFillColor(HighlightColor);
   m_upperBoxes[0]->SetFillColor(DisabledColor);
@@ -340,7 +318,6 @@ void MenuMultiplayer::DrawSlot(int slot) {
   m_upperBoxes[Index(slot)]->DrawScreen();
   m_lowerBoxes[Index(slot)]->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  const SlotPictures& pictures = m_pictures[Index(slot)];
   Player* player = m_world && Index(slot) < m_world->players.size()
                        ? m_world->players[Index(slot)]
                        : nullptr;
@@ -349,12 +326,8 @@ void MenuMultiplayer::DrawSlot(int slot) {
     DrawMenuLabel(m_upperBoxes[Index(slot)]->altPosition, L"Change Loadout");
     DrawMenuLabel(m_lowerBoxes[Index(slot)]->altPosition,
                   StringToWString(std::string("Input: ") + DeviceName(device)));
-    if (device == DeviceKeyboard) pictures.keyboard->DrawScreen();
-    if (IsPad(device)) pictures.pad->DrawScreen();
-    pictures.stand->DrawScreen();
     if (player->sprite) player->sprite->DrawScreen();
   } else {
-    pictures.vacancy->DrawScreen();
     DrawMenuLabel(m_panels[Index(slot)]->altPosition, L"Press Start or Enter to Join");
   }
   if (SpriteRenderer) SpriteRenderer->End();

@@ -5,12 +5,10 @@
 #include <memory>
 
 #include "menus/Menu.h"
-#include "platform/Vertex.h"
 
 class Controls;
 class Player;
 class Quad;
-class Sprite;
 class World;
 
 // The lobby of a local versus match: one panel per player slot, slot i showing the world's
@@ -32,13 +30,6 @@ class MenuMultiplayer : public Menu {
     DeviceCount
   };
   static constexpr const char* VersusMapPath = "Content\\Maps\\DemoVersusMap.gmf";
-
-  // The interface atlas's pictures of the lobby: the two devices, the stand a joined player
-  // is shown on and the outline of a player that an open slot waits for.
-  static constexpr platform::PixelRect KeyboardCell{950, 378, 1022, 414};
-  static constexpr platform::PixelRect PadCell{950, 418, 1022, 458};
-  static constexpr platform::PixelRect StandCell{950, 462, 1022, 482};
-  static constexpr platform::PixelRect VacancyCell{958, 486, 1014, 582};
 
   MenuMultiplayer(GameStateSet* set, World* world);
   ~MenuMultiplayer() override;
@@ -105,12 +96,4 @@ class MenuMultiplayer : public Menu {
   // The joined players' controls, one per device for the whole run: a player taken out of
   // the world never points at freed controls.
   std::array<std::unique_ptr<Controls>, DeviceCount> m_deviceControls;
-  // Each slot's pictures.
-  struct SlotPictures {
-    std::unique_ptr<Sprite> keyboard;
-    std::unique_ptr<Sprite> pad;
-    std::unique_ptr<Sprite> stand;
-    std::unique_ptr<Sprite> vacancy;
-  };
-  std::array<SlotPictures, SlotCount> m_pictures;
 };

@@ -406,5 +406,10 @@ void MenuTitle::OpenVersus() {
 
 void MenuTitle::OpenController() {
   m_page = PageHidden;
-  set->SwitchTo(set->menuController);
+  MenuController& screen = *set->menuController;
+  screen.m_backgroundState = this;
+  screen.m_returnState = this;
+  Player* player = m_world ? m_world->GetFirstPlayer() : nullptr;
+  screen.m_editedControls = player ? player->controls : nullptr;
+  set->SwitchTo(&screen);
 }
