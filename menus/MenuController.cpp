@@ -17,10 +17,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float ButtonWidth = 150.0f;
-constexpr float ButtonHeight = 40.0f;
-// The buttons' right and bottom edges stand this far inside the window, and this far apart.
-constexpr float ButtonMargin = 20.0f;
 constexpr float PanelWidth = 340.0f;
 constexpr float PanelHeight = 410.0f;
 constexpr float TitleBarInset = 10.0f;
@@ -54,46 +50,34 @@ int ButtonBinding(int row) { return BindAction1Button + row - 1; }
 
 size_t Index(int at) { return static_cast<size_t>(at); }
 
-std::unique_ptr<Quad> MakePlainQuad(const Vector3& centre, float width, float height,
-                                    const Color4& fill) {
-  auto quad = std::make_unique<Quad>();
-  quad->SetAltPosition(centre);
-  quad->SetDimensions(width, height, 0.0f);
-  quad->SetFillColor(fill);
-  return quad;
-}
-
 }  // namespace
 
 MenuController::MenuController(GameStateSet* set) : Menu(set, "Controller Configuration Menu") {
   const auto w = static_cast<float>(ScreenWidth);
   const auto h = static_cast<float>(ScreenHeight);
-  const Vector3 confirm{w - ButtonWidth / 2 - ButtonMargin, h - ButtonHeight / 2 - ButtonMargin,
-                        0.0f};
-  const float step = ButtonWidth + ButtonMargin;
-  m_confirmButton = MakeMenuQuad(confirm, ButtonWidth, ButtonHeight, HighlightColor);
-  m_backButton = MakeMenuQuad({confirm.x - step, confirm.y, 0.0f}, ButtonWidth, ButtonHeight,
-                              NormalColor);
-  m_defaultButton = MakeMenuQuad({confirm.x - 2 * step, confirm.y, 0.0f}, ButtonWidth,
-                                 ButtonHeight, NormalColor);
+  auto buttons = MakeCornerButtons();
+  m_confirmButton = std::move(buttons[0]);
+  m_backButton = std::move(buttons[1]);
+  m_defaultButton = std::move(buttons[2]);
+  m_confirmButton->SetFillColor(HighlightColor);
   m_selection = m_confirmButton.get();
   m_previousSelection = m_confirmButton.get();
 
   const Vector3 centre{w / 2, h / 2, 0.0f};
-  m_panel = MakePlainQuad(centre, PanelWidth, PanelHeight, DarkFill);
+  m_panel = MakeMenuQuad(centre, PanelWidth, PanelHeight, DarkFill, false);
   const float barWidth = PanelWidth - 2 * TitleBarInset;
   const float barY = centre.y - PanelHeight / 2 + TitleBarInset + TitleBarHeight / 2;
-  m_titleBar = MakePlainQuad({centre.x, barY, 0.0f}, barWidth, TitleBarHeight, DarkFill);
+  m_titleBar = MakeMenuQuad({centre.x, barY, 0.0f}, barWidth, TitleBarHeight, DarkFill, false);
   const float x0 = centre.x - barWidth / 2 + GridLeftInset;
   const float y0 = barY + TitleBarHeight / 2 + GridTopGap;
   for (int row = 0; row < RowCount; ++row) {
     for (int column = 0; column < ColumnCount; ++column) {
       Color4 fill = DarkFill;
       if (column == LabelColumn) fill = row == 0 ? Color4{} : NormalColor;
-      m_cells[Index(row)][Index(column)] = MakePlainQuad(
+      m_cells[Index(row)][Index(column)] = MakeMenuQuad(
           {x0 + ColumnStep * static_cast<float>(column), y0 + RowStep * static_cast<float>(row),
            0.0f},
-          CellWidth, CellHeight, fill);
+          CellWidth, CellHeight, fill, false);
     }
   }
 }
@@ -150,24 +134,13 @@ void MenuController::HandleBrowseInput() {
     MoveUp();
   } else if (input.IsMenuDownPressed(input.activePad)) {
     MoveDown();
-  } else if (input.IsMenuLeftPressed(input.activePad)) {
-    // From left to right the buttons read Default, Back, Confirm; the moves wrap.
-    if (!onButton) return;
-    if (m_selection == m_confirmButton.get()) {
-      m_selection = m_backButton.get();
-    } else if (m_selection == m_backButton.get()) {
-      m_selection = m_defaultButton.get();
-    } else {
-      m_selection = m_confirmButton.get();
-    }
-  } else if (input.IsMenuRightPressed()) {
-    if (!onButton) return;
-    if (m_selection == m_confirmButton.get()) {
-      m_selection = m_defaultButton.get();
-    } else if (m_selection == m_defaultButton.get()) {
-      m_selection = m_backButton.get();
-    } else {
-      m_selection = m_confirmButton.get();
+  } else if (onButton) {
+    // From left to right the buttons read Default, Back, Confirm.
+    Quad* const row[] = {m_defaultButton.get(), m_backButton.get(), m_confirmButton.get()};
+    if (input.IsMenuLeftPressed(input.activePad)) {
+      m_selection = StepAlongRow(row, m_selection, -1);
+    } else if (input.IsMenuRightPressed()) {
+      m_selection = StepAlongRow(row, m_selection, 1);
     }
   }
 }

@@ -19,20 +19,16 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float ButtonWidth = 150.0f;
-constexpr float ButtonHeight = 40.0f;
-// The buttons' right and bottom edges stand this far inside the window, and this far apart.
-constexpr float ButtonMargin = 20.0f;
 constexpr float PanelWidth = 170.0f;
 constexpr float PanelHeight = 300.0f;
 constexpr float BoxHeight = 50.0f;
 
 constexpr Vector3 MapLoadTextPosition{60.0f, 30.0f, 0.0f};
-float ScreenW() { return static_cast<float>(ScreenWidth); }
-float ScreenH() { return static_cast<float>(ScreenHeight); }
 
 // The gap between the panels and round them.
-float PanelGap() { return (ScreenW() - MenuMultiplayer::SlotCount * PanelWidth) / 5.0f; }
+float PanelGap() {
+  return (static_cast<float>(ScreenWidth) - MenuMultiplayer::SlotCount * PanelWidth) / 5.0f;
+}
 
 Vector3 PanelCentre(int slot) {
   const float gap = PanelGap();
@@ -77,14 +73,12 @@ size_t Index(int slot) { return static_cast<size_t>(slot); }
 
 MenuMultiplayer::MenuMultiplayer(GameStateSet* set, World* world)
     : Menu(set, "Multiplayer Menu"), m_world(world) {
-  const Vector3 start{ScreenW() - ButtonWidth / 2 - ButtonMargin,
-                      ScreenH() - ButtonHeight / 2 - ButtonMargin, 0.0f};
-  const float step = ButtonWidth + ButtonMargin;
-  m_startButton = MakeMenuQuad(start, ButtonWidth, ButtonHeight, HighlightColor);
-  m_backButton = MakeMenuQuad({start.x - step, start.y, 0.0f}, ButtonWidth, ButtonHeight,
-                              NormalColor);
-  m_settingsButton = MakeMenuQuad({start.x - 2 * step, start.y, 0.0f}, ButtonWidth,
-                                  ButtonHeight, DisabledColor);
+  auto buttons = MakeCornerButtons();
+  m_startButton = std::move(buttons[0]);
+  m_backButton = std::move(buttons[1]);
+  m_settingsButton = std::move(buttons[2]);
+  m_startButton->SetFillColor(HighlightColor);
+  m_settingsButton->SetFillColor(DisabledColor);
   for (int slot = 0; slot < SlotCount; ++slot) {
     const Vector3 panel = PanelCentre(slot);
     m_panels[Index(slot)] = MakeMenuQuad(panel, PanelWidth, PanelHeight, NormalColor);
@@ -223,12 +217,10 @@ void MenuMultiplayer::HandleFirstPlayerInput() {
   if (!controls) return;
   // From left to right: Settings, Back, Start; the moves wrap at both ends.
   Quad* const row[] = {m_settingsButton.get(), m_backButton.get(), m_startButton.get()};
-  int at = 0;
-  while (at < 2 && row[at] != m_cursors[0]) ++at;
   if (controls->IsMenuRightPressed()) {
-    m_cursors[0] = row[(at + 1) % 3];
+    m_cursors[0] = StepAlongRow(row, m_cursors[0], 1);
   } else if (controls->IsMenuLeftPressed(controls->activePad)) {
-    m_cursors[0] = row[(at + 2) % 3];
+    m_cursors[0] = StepAlongRow(row, m_cursors[0], -1);
   } else if (controls->IsConfirmPressed()) {
     ConfirmSelection();
   } else if (controls->IsCancelPressed()) {

@@ -37,8 +37,6 @@ class MenuTitle : public Menu {
     ButtonCount
   };
 
-  static constexpr float ButtonWidth = 150.0f;
-  static constexpr float ButtonHeight = 40.0f;
 
   // The title picture's cells of the interface atlas: the game's name in two halves drawn side
   // by side, the flourish under it, the hills along the bottom of the screen and one column of

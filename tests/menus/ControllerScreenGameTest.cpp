@@ -47,15 +47,6 @@ class ControllerScreen : public ::testing::Test {
   std::array<uint32_t, BindingCount>& Edited() const { return player->controls->bindings; }
   void Tap(int key) { game.TapKey(key); }
 
-  void TapPad(uint16_t button) {
-    platform::PadState state;
-    state.buttons = button;
-    game.Platform().ConnectPad(0, state);
-    game.Step();
-    game.Platform().ConnectPad(0, {});
-    game.Step();
-  }
-
   // From the title's main page through Settings and Controller.
   void OpenScreen() {
     ASSERT_EQ(title->m_page, MenuTitle::PageMain);
@@ -92,7 +83,7 @@ TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAl
   // Cancel keeps the key; a pad button means nothing to a direction row.
   StartRebind(UpRow);
   EXPECT_NE(screen->Cell(UpRow, KeyColumn).fillColor, screen->Cell(UpRow - 1, KeyColumn).fillColor);
-  TapPad(platform::PadButton::X);
+  game.TapPad(0, platform::PadButton::X);
   EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
   ASSERT_TRUE(game.KeepFrame("controller.png"));
   Tap(VirtualKey::I);
@@ -110,7 +101,7 @@ TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAl
   Tap(VirtualKey::W);
   Tap(VirtualKey::Enter);
   game.PressKey(KeyK);
-  TapPad(platform::PadButton::Y);
+  game.TapPad(0, platform::PadButton::Y);
   game.ReleaseKey(KeyK);
   EXPECT_EQ(Edited()[BindAction1Key], static_cast<uint32_t>(KeyK));
   EXPECT_EQ(Edited()[BindAction1Button], platform::PadButton::Y);

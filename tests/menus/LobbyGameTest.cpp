@@ -40,16 +40,6 @@ class LobbyGame : public ::testing::Test {
 
   GameState* Current() const { return GameStates->current; }
 
-  // The button is down for one frame, up for the next.
-  void TapPad(int pad, uint16_t button) {
-    platform::PadState state;
-    state.buttons = button;
-    game.Platform().ConnectPad(pad, state);
-    game.Step();
-    game.Platform().ConnectPad(pad, {});
-    game.Step();
-  }
-
   // From the title's main page onto Versus, confirmed by pad 0.
   void OpenLobbyOnPad0() {
     ASSERT_EQ(title->m_page, MenuTitle::PageMain);
@@ -57,7 +47,7 @@ class LobbyGame : public ::testing::Test {
     game.TapKey(VirtualKey::Enter);
     ASSERT_EQ(title->m_page, MenuTitle::PageMultiplayer);
     ASSERT_EQ(title->m_selection, MenuTitle::ButtonVersus);
-    TapPad(0, platform::PadButton::A);
+    game.TapPad(0, platform::PadButton::A);
     ASSERT_EQ(Current(), lobby);
   }
 
@@ -95,24 +85,24 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   OpenLobbyOnPad0();
   EXPECT_EQ(Devices(), std::vector<int32_t>{Lobby::PadDevice(0)});
   // The first player's own pad cannot join twice; J is no joining press.
-  TapPad(0, platform::PadButton::Start);
+  game.TapPad(0, platform::PadButton::Start);
   game.TapKey(VirtualKey::J);
   EXPECT_EQ(world->players.size(), 1u);
 
   // Backing out with a second player aboard leaves only the first on the next visit.
   game.TapKey(VirtualKey::Enter);
   ASSERT_EQ(world->players.size(), 2u);
-  TapPad(0, platform::PadButton::B);
+  game.TapPad(0, platform::PadButton::B);
   ASSERT_EQ(Current(), title);
   EXPECT_EQ(title->m_page, MenuTitle::PageMultiplayer);
   EXPECT_EQ(world->players.size(), 1u);
-  TapPad(0, platform::PadButton::A);
+  game.TapPad(0, platform::PadButton::A);
   ASSERT_EQ(Current(), lobby);
   EXPECT_EQ(world->players.size(), 1u);
 
   game.TapKey(VirtualKey::Enter);
-  TapPad(1, platform::PadButton::Start);
-  TapPad(2, platform::PadButton::Start);
+  game.TapPad(1, platform::PadButton::Start);
+  game.TapPad(2, platform::PadButton::Start);
   ASSERT_EQ(world->players.size(), 4u);
   EXPECT_EQ(Devices(), (std::vector<int32_t>{Lobby::PadDevice(0), Keyboard, Lobby::PadDevice(1),
                                              Lobby::PadDevice(2)}));
@@ -132,15 +122,15 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   ASSERT_TRUE(game.KeepFrame("lobby.png"));
 
   // Settings does nothing; Start loads the versus map with everyone at its spawn point.
-  TapPad(0, platform::PadButton::DPadRight);
+  game.TapPad(0, platform::PadButton::DPadRight);
   game.Step();
   EXPECT_EQ(lobby->SettingsButton().fillColor, Menu::HighlightColor);
-  TapPad(0, platform::PadButton::A);
+  game.TapPad(0, platform::PadButton::A);
   EXPECT_EQ(Current(), lobby);
-  TapPad(0, platform::PadButton::DPadLeft);
+  game.TapPad(0, platform::PadButton::DPadLeft);
   game.Step();
   EXPECT_EQ(lobby->SettingsButton().fillColor, Menu::DisabledColor);
-  TapPad(0, platform::PadButton::A);
+  game.TapPad(0, platform::PadButton::A);
   ASSERT_EQ(Current(), world);
   EXPECT_EQ(world->GetMapName(), VersusMap);
   ASSERT_EQ(world->players.size(), 4u);
@@ -161,7 +151,7 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   Player* first = world->GetFirstPlayer();
   first->healthMeter->value = 1.0f;
   for (int swing = 0; swing < 10 && first->healthMeter->value > 0.0f; ++swing) {
-    TapPad(1, platform::PadButton::X);
+    game.TapPad(1, platform::PadButton::X);
     game.StepFrames(10);
   }
   EXPECT_EQ(first->CurrentState(), first->StateAt(SlotRespawning))
