@@ -37,8 +37,8 @@ std::array<std::unique_ptr<Quad>, 3> MakeCornerButtons() {
   std::array<std::unique_ptr<Quad>, 3> buttons;
   for (size_t at = 0; at < buttons.size(); ++at) {
     const float x = corner.x - static_cast<float>(at) * (Menu::ButtonWidth + Menu::ButtonMargin);
-    buttons[at] = MakeMenuQuad({x, corner.y, 0.0f}, Menu::ButtonWidth, Menu::ButtonHeight,
-                               Menu::NormalColor);
+    buttons[at] =
+        MakeMenuQuad({x, corner.y, 0.0f}, Menu::ButtonWidth, Menu::ButtonHeight, Menu::NormalColor);
   }
   return buttons;
 }

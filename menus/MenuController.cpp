@@ -74,10 +74,10 @@ MenuController::MenuController(GameStateSet* set) : Menu(set, "Controller Config
     for (int column = 0; column < ColumnCount; ++column) {
       Color4 fill = DarkFill;
       if (column == LabelColumn) fill = row == 0 ? Color4{} : NormalColor;
-      m_cells[Index(row)][Index(column)] = MakeMenuQuad(
-          {x0 + ColumnStep * static_cast<float>(column), y0 + RowStep * static_cast<float>(row),
-           0.0f},
-          CellWidth, CellHeight, fill, false);
+      m_cells[Index(row)][Index(column)] =
+          MakeMenuQuad({x0 + ColumnStep * static_cast<float>(column),
+                        y0 + RowStep * static_cast<float>(row), 0.0f},
+                       CellWidth, CellHeight, fill, false);
     }
   }
 }

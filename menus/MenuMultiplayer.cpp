@@ -86,7 +86,6 @@ MenuMultiplayer::MenuMultiplayer(GameStateSet* set, World* world)
         MakeMenuQuad(UpperBoxCentre(slot), PanelWidth, BoxHeight, NormalColor);
     m_lowerBoxes[Index(slot)] =
         MakeMenuQuad(LowerBoxCentre(slot), PanelWidth, BoxHeight, NormalColor);
-
   }
   m_panels[0]->SetFillColor(HighlightColor);
   m_upperBoxes[0]->SetFillColor(DisabledColor);
@@ -310,9 +309,8 @@ void MenuMultiplayer::DrawSlot(int slot) {
   m_upperBoxes[Index(slot)]->DrawScreen();
   m_lowerBoxes[Index(slot)]->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  Player* player = m_world && Index(slot) < m_world->players.size()
-                       ? m_world->players[Index(slot)]
-                       : nullptr;
+  Player* player =
+      m_world && Index(slot) < m_world->players.size() ? m_world->players[Index(slot)] : nullptr;
   if (player) {
     const int32_t device = m_slotDevices[Index(slot)];
     DrawMenuLabel(m_upperBoxes[Index(slot)]->altPosition, L"Change Loadout");

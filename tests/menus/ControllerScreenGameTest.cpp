@@ -78,6 +78,9 @@ class ControllerScreen : public ::testing::Test {
 
 TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAlone) {
   const std::array<uint32_t, BindingCount> factory = Edited();
+  // Controls left listening to a pad alone still leave the screen to the keyboard.
+  player->controls->keyboardEnabled = 0;
+  player->controls->padEnabled = {1, 0, 0, 0};
   OpenScreen();
 
   // Cancel keeps the key; a pad button means nothing to a direction row.
