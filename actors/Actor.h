@@ -115,8 +115,9 @@ class Actor : public Object {
                                const platform::Vector3& newSize);
   // Keeps a walking actor on the ground within reach below it.
   void ProbeGround();
-  // The meters' maxima and regeneration; the health regained feeds its statistic.
-  void RefreshMeterLimits(float dt);
+  // The meters' maxima and regeneration; the health regained feeds its statistic. Health that
+  // does not recover is only held within its maximum.
+  void RefreshMeterLimits(float dt, bool healthRecovers = true);
   static void SetSourceRectFromFrame(Shape& target, const AnimationFrame& frame);
 
   // Statistics.

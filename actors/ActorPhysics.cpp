@@ -117,13 +117,13 @@ void Actor::ProbeGround() {
   body->velocity.y = 0.0f;
 }
 
-void Actor::RefreshMeterLimits(float dt) {
+void Actor::RefreshMeterLimits(float dt, bool healthRecovers) {
   if (!healthMeter || !staminaMeter) return;
   healthMeter->maximum = derived[Derived::MaxHealth];
   healthMeter->value = ClampToMeter(healthMeter->value, healthMeter->maximum);
   const float before = healthMeter->value;
-  const float after =
-      ClampToMeter(before + derived[Derived::HealthRecovery] * dt, healthMeter->maximum);
+  const float recovery = healthRecovers ? derived[Derived::HealthRecovery] * dt : 0.0f;
+  const float after = ClampToMeter(before + recovery, healthMeter->maximum);
   healthMeter->value = after;
   healthMeter->UpdateFill();
   staminaMeter->value = ClampToMeter(

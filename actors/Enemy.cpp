@@ -22,8 +22,6 @@ constexpr float HealthMeterRise = 3.0f;
 constexpr float StaminaMeterRise = 2.0f;
 constexpr float MeterWidth = 3.0f;
 constexpr float MeterHeight = 0.5f;
-constexpr Color4 HealthMeterColor{200, 128, 0, 0};
-constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
 
 template <typename BodyShape>
 std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, const Vector3& size,
@@ -167,10 +165,11 @@ void Enemy::PlaceMeters(float dt) {
   const Vector3 at = sprite->position;
   healthMeter->SetPosition(at.x, at.y + HealthMeterRise, at.z);
   staminaMeter->SetPosition(at.x, at.y + StaminaMeterRise, at.z);
-  RefreshMeterLimits(dt);
+  RefreshMeterLimits(dt, HealthRecovers());
 }
 
-void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing) {
+void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing,
+                             Stopping stopping) {
   if (!world) return;
   BoundingShape* touched = nullptr;
   const Vector3 push = world->CollideWithBoundaries(body, &touched);
@@ -187,10 +186,10 @@ void Enemy::StepOnBoundaries(float dt, bool followGroundDown, Landing landing) {
   body->SetPosition(body->position + push);
   if (sprite) PlaceSprite();
 
-  if (push.x != 0.0f) velocity.x = 0.0f;
-  if ((push.y < 0.0f && velocity.y > 0.0f) || (push.y > 0.0f && velocity.y <= 0.0f)) {
-    velocity.y = 0.0f;
-  }
+  const bool everyPush = stopping == Stopping::AgainstEveryPush;
+  if (push.x != 0.0f && everyPush) velocity.x = 0.0f;
+  const bool ceiling = push.y < 0.0f && velocity.y > 0.0f && (everyPush || push.x != 0.0f);
+  if (ceiling || (push.y > 0.0f && velocity.y <= 0.0f)) velocity.y = 0.0f;
   if (followGroundDown && !groundContact && wasGrounded && velocity.y <= 0.0f) ProbeGround();
   if (groundContact) {
     ApplyDrag(dt);

@@ -9,6 +9,7 @@
 
 #include "actors/Actor.h"
 #include "actors/EnemyAnimationPool.h"
+#include "engine/Color4.h"
 
 class EnemyResources;
 class HitQuad;
@@ -27,6 +28,12 @@ class Enemy : public Actor {
   static constexpr int32_t ActorKindEnemy = 1;
   // Which vertical push-outs stand the enemy on the boundary that gave them.
   enum class Landing { OnAnyVerticalPush, OnlyFromAbove };
+  // Which push-outs stop the velocity: any push against the motion, or only a landing and a
+  // ceiling met while also pushed sideways (the sideways motion goes on).
+  enum class Stopping { AgainstEveryPush, OnLandingAndCorneredCeiling };
+  // The meters' fills; a broken guard shows the stamina meter in the health meter's colour.
+  static constexpr Color4 HealthMeterColor{200, 128, 0, 0};
+  static constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
 
   explicit Enemy(std::string name);
   ~Enemy() override;
@@ -89,12 +96,15 @@ class Enemy : public Actor {
   // drag on the ground and air drag off it. One that follows the ground down probes for it
   // after walking off an edge.
   void StepOnBoundaries(float dt, bool followGroundDown,
-                        Landing landing = Landing::OnAnyVerticalPush);
+                        Landing landing = Landing::OnAnyVerticalPush,
+                        Stopping stopping = Stopping::AgainstEveryPush);
   void PlaceSprite();
   // The sprite is mirrored while the enemy faces left, and not while it faces right.
   void MirrorSpriteByFacing();
   // The meters follow the sprite; their limits and regeneration are refreshed.
   void PlaceMeters(float dt);
+  // Whether the health meter refills now; it always does unless a kind says otherwise.
+  virtual bool HealthRecovers() const { return true; }
 
   std::unique_ptr<BoundingQuad> ownBody;
   std::unique_ptr<HitQuad> ownHitBox;

@@ -1,4 +1,6 @@
 #include "actors/EnemyResources.h"
+#include "enemies/DemoEnemy.h"
+#include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoWall.h"
@@ -27,6 +29,7 @@ EnemyKindEntry KindEntry() {
 const EnemyKindTable& RegisteredEnemyKinds() {
   static const EnemyKindTable kinds = [] {
     EnemyKindTable table{};
+    table[DemoEnemy::Kind] = KindEntry<DemoEnemyAnimationPool, DemoEnemy>();
     table[NidhoggletPassive::Kind] = KindEntry<NidhoggletPassiveAnimationPool, NidhoggletPassive>();
     table[NidhoggletAggressive::Kind] =
         KindEntry<NidhoggletAggressiveAnimationPool, NidhoggletAggressive>();

@@ -33,6 +33,22 @@ State::State(Actor* newOwner, std::unique_ptr<Animation> firstAnimation) : owner
   }
 }
 
+void State::StepAnimation(float dt) {
+  if (!animation) return;
+  animation->Advance(dt);
+  if (animation->totalTime < animation->length) return;
+  if (animation->next) animation = animation->next;
+  animation->Advance(0.0f);
+}
+
+void State::StepSequence(FrameSequence*& sequence, float dt) {
+  if (!sequence) return;
+  sequence->Advance(dt);
+  if (sequence->totalTime < sequence->length) return;
+  if (sequence->next) sequence = sequence->next;
+  sequence->Advance(0.0f);
+}
+
 void State::UpdateShapeFrames(float dt) {
   if (!strikeFrames) return;
   strikeFrames->AdvanceShapeFrames(dt);

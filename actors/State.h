@@ -32,6 +32,10 @@ class State {
   virtual void UpdateHeld(float dt) = 0;
 
   std::wstring GetName() const { return name; }
+  // The animation advances and moves on to its follow-on once it has played its length.
+  void StepAnimation(float dt);
+  // The same for a timed list of strikes or sounds.
+  static void StepSequence(FrameSequence*& sequence, float dt);
   // Steps the strike-frame sequence, moving on to the next sequence once it has run its length.
   void UpdateShapeFrames(float dt);
   // Puts the owner's hit box at the owner's body, mirrored with the sprite.

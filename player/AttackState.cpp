@@ -1,87 +1,23 @@
 #include "player/AttackState.h"
 
-#include <cmath>
-#include <string>
 #include <variant>
 
 #include "collision/Strike.h"
 #include "engine/Controls.h"
-#include "engine/Globals.h"
 #include "engine/Sound.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
 #include "world/World.h"
 
-namespace {
-
-constexpr const wchar_t* SoundFrameName = L"Ground Attack sFrame";
-
-std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Player* owner) {
-  std::unique_ptr<StrikeShape> strike;
-  if (spec.form == StrikeForm::Circle) {
-    auto circle = std::make_unique<StrikeCircle>();
-    circle->SetRadius(spec.size.x);
-    strike = std::move(circle);
-  } else {
-    auto quad = std::make_unique<StrikeQuad>();
-    quad->SetDimensions(spec.size.x, spec.size.y, 0.0f);
-    strike = std::move(quad);
-  }
-  strike->owner = owner;
-  strike->offset = spec.offset;
-  strike->SetFillColor(StrikeColor);
-  strike->direction = spec.direction;
-  strike->hotSpot = spec.hotSpot;
-  switch (spec.reach) {
-    case ReachRule::Height:
-      strike->reach = spec.size.y;
-      break;
-    case ReachRule::OffsetPlusExtent:
-      strike->reach = std::hypot(spec.offset.x, spec.offset.y) + strike->extent;
-      break;
-    case ReachRule::None:
-      break;
-  }
-  strike->freezeTime = spec.freezeTime;
-  return strike;
-}
-
-}  // namespace
-
 AttackState::AttackState(Player* newOwner, Texture* texture, PlayerStateSlot entry)
     : PlayerState(newOwner, texture, entry), spec(AttackSpecOf(entry)) {
   for (const auto& frame : frames) baseFrameTimes.push_back(frame->duration);
 
-  // The blank circle keeps its radius 0 and so never touches anything.
-  strikes.push_back(std::make_unique<StrikeCircle>());
-  strikes.push_back(MakeLiveStrike(spec.strike, newOwner));
-  StrikeShape* blank = strikes[0].get();
-  StrikeShape* live = strikes[1].get();
-  Sound* swing = newOwner->sounds[spec.swingSound].get();
-
-  auto strikeSequence = std::make_unique<FrameSequence>();
-  auto soundSequence = std::make_unique<FrameSequence>();
-  FrameEntry* nextStrike = nullptr;
-  FrameEntry* nextSound = nullptr;
-  // Built from the last to the first, so that each links to the one after it.
-  for (int k = AttackStepCount - 1; k >= 0; --k) {
-    const bool middle = k == LiveStep;
-    const std::wstring number = std::to_wstring(k + 1);
-    entries.push_back(MakeFrameEntry(spec.strikeFrameName + number, spec.strikeTimes[k],
-                                     middle ? live : blank, nextStrike));
-    nextStrike = strikeSteps[k] = entries.back().get();
-    entries.push_back(MakeFrameEntry(SoundFrameName + number, spec.soundTimes[k],
-                                     middle ? FramePayload{swing} : FramePayload{}, nextSound));
-    nextSound = soundSteps[k] = entries.back().get();
-  }
-  strikeSequence->frames.assign(strikeSteps.begin(), strikeSteps.end());
-  strikeSequence->length = ChainLength(strikeSteps.front());
-  soundSequence->frames.assign(soundSteps.begin(), soundSteps.end());
-  soundSequence->length = ChainLength(soundSteps.front());
-  strikeFrames = strikeSequence.get();
-  effectFrames = soundSequence.get();
-  sequences.push_back(std::move(strikeSequence));
-  sequences.push_back(std::move(soundSequence));
+  const SwingSteps steps =
+      BuildSwingFrames(*this, spec.strike, spec.strikeFrameName, spec.strikeTimes, spec.soundTimes,
+                       newOwner->sounds[spec.swingSound].get());
+  strikeSteps = steps.strike;
+  soundSteps = steps.sound;
 }
 
 AttackState::~AttackState() = default;

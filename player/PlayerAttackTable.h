@@ -5,17 +5,13 @@
 #include <optional>
 #include <vector>
 
+#include "actors/SwingFrames.h"
 #include "platform/MathTypes.h"
 #include "player/PlayerStateSlots.h"
 
 // What makes each of the player's eight attacks its own, beside its frames in the frame table:
 // when and where it strikes, what it sounds like, what it takes from the statistics and which
 // inputs cut it short. The attack state plays any row of it.
-
-enum class StrikeForm : uint8_t { Quad, Circle };
-
-// What the strike's reach is measured as.
-enum class ReachRule : uint8_t { None, Height, OffsetPlusExtent };
 
 // The footing an attack is made on, which decides how it ends.
 enum class Footing : uint8_t { Ground, Air };
@@ -43,27 +39,6 @@ struct AttackCancel {
   // While the hit-stop holds, not taken again once it waits.
   bool once = false;
 };
-
-// The shape that hits, in world units; x of the offset, the direction and the hot spot is
-// mirrored with the facing.
-struct StrikeSpec {
-  StrikeForm form;
-  // Width and height of a quad; x alone is the radius of a circle.
-  platform::Vector3 size;
-  // From the body's centre.
-  platform::Vector3 offset;
-  // Added to the knock-back's direction.
-  platform::Vector3 direction;
-  // From the shape's centre: where the knock-back is aimed from.
-  platform::Vector3 hotSpot;
-  ReachRule reach;
-  // Seconds of hit-stop on both sides.
-  float freezeTime;
-};
-
-// A strike frame or a sound frame: the blank circle, the live strike, the blank circle again.
-constexpr int AttackStepCount = 3;
-constexpr int LiveStep = 1;
 
 struct AttackSpec {
   PlayerStateSlot slot;

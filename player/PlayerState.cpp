@@ -322,22 +322,6 @@ void PlayerState::UpdateCrouched(float dt) {
   CloseStep();
 }
 
-void PlayerState::StepAnimation(float dt) {
-  if (!animation) return;
-  animation->Advance(dt);
-  if (animation->totalTime < animation->length) return;
-  if (animation->next) animation = animation->next;
-  animation->Advance(0.0f);
-}
-
-void PlayerState::StepSequence(FrameSequence*& sequence, float dt) {
-  if (!sequence) return;
-  sequence->Advance(dt);
-  if (sequence->totalTime < sequence->length) return;
-  if (sequence->next) sequence = sequence->next;
-  sequence->Advance(0.0f);
-}
-
 void PlayerState::RestartAnimation() {
   if (animations.empty()) return;
   animation = animations.front().get();

@@ -117,10 +117,6 @@ class PlayerState : public State {
   void UpdateStill(float dt, const HitRule& rule = {});
   // The same, but a guard breaks only where the standing body fits.
   void UpdateCrouched(float dt);
-  // The animation advances and moves on to its follow-on once it has played its length.
-  void StepAnimation(float dt);
-  // The same for a timed list of strikes or sounds.
-  static void StepSequence(FrameSequence*& sequence, float dt);
   void RestartAnimation();
   // Turns to the held side and accelerates by the walk acceleration times k, up to the walk speed.
   void Steer(float k, float dt);

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "enemies/DemoEnemy.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoWall.h"
 #include "enemies/EnemyRecord.h"
@@ -80,7 +81,8 @@ TEST_F(EnemyLines, TheKindsWithoutExtrasReadAndWriteTheCommonLine) {
     const char* name;
     int level;
   };
-  const Case cases[] = {{NidhoggletPassive::Kind, "Passive Nidhogglet", 2},
+  const Case cases[] = {{DemoEnemy::Kind, "Demo Enemy", 2},
+                        {NidhoggletPassive::Kind, "Passive Nidhogglet", 2},
                         {NidhoggletAggressive::Kind, "Nidhogglet", 2},
                         {Goblin::Kind, "Goblin", 0},
                         {DemoGoblin::Kind, "DemoGoblin", 2},

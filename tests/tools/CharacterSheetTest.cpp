@@ -10,6 +10,8 @@
 #include <tuple>
 #include <vector>
 
+#include "enemies/DemoEnemy.h"
+#include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoWall.h"
@@ -90,6 +92,22 @@ Character Squirrel() {
   AddEnemyCells(squirrel, "Ratatoskr", RatatoskrAnimationPool::Cells(), Ratatoskr::BodyHeight,
                 AirborneRatatoskrAnimations);
   return squirrel;
+}
+
+const std::set<int> AirborneDemoEnemyAnimations = {
+    DemoEnemyJumping,             DemoEnemyFalling,          DemoEnemyNeutralAirAttacking,
+    DemoEnemyForwardAirAttacking, DemoEnemyDownAirAttacking, DemoEnemyUpAirAttacking};
+
+// The air dash shows the dash's cell, which the dash draws on its feet.
+Character Spearman() {
+  Character spearman{{}, {}};
+  for (int sheet = 0; sheet < DemoEnemyAnimationPool::SheetCount; ++sheet) {
+    spearman.files.push_back("Textures/Characters/DemoEnemy/demoEnemyAttackAnimationAtlas" +
+                             std::to_string(sheet) + ".png");
+  }
+  AddEnemyCells(spearman, "DemoEnemy", DemoEnemyAnimationPool::Cells(), DemoEnemy::BodySize.y,
+                AirborneDemoEnemyAnimations);
+  return spearman;
 }
 
 Character Nidhogglets() {
@@ -191,4 +209,5 @@ TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStand
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest,
-                         ::testing::Values(&Player, &Squirrel, &Nidhogglets, &Goblins, &Wall));
+                         ::testing::Values(&Player, &Squirrel, &Nidhogglets, &Goblins, &Wall,
+                                           &Spearman));

@@ -401,6 +401,10 @@ void AimBlade(BipedPose& pose, float degrees) {
   pose.weapon = Normalized(degrees - DownAngle(pose) - pose.shoulder[Near] - pose.elbow[Near]);
 }
 
+float BladeAngle(const BipedPose& pose) {
+  return DownAngle(pose) + pose.shoulder[Near] + pose.elbow[Near] + pose.weapon;
+}
+
 float AnkleHeight(const Style& style) { return style.biped.ankleRadius; }
 
 void ReachWithFoot(const Style& style, BipedPose& pose, int leg, Point ankle) {

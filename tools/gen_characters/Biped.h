@@ -59,6 +59,8 @@ void ReachWithHand(const Style& style, BipedPose& pose, int arm, Point hand);
 
 // Turns the weapon so that its blade points at the angle (figure space, before the spin).
 void AimBlade(BipedPose& pose, float degrees);
+// The angle the blade points at, as AimBlade takes it.
+float BladeAngle(const BipedPose& pose);
 
 // The height of the ankle joint of a foot standing flat.
 float AnkleHeight(const Style& style);

@@ -11,6 +11,9 @@ constexpr float Pi = 3.14159265f;
 constexpr float StanceNear = 5.0f;
 constexpr float StanceFar = -4.0f;
 constexpr float CrouchHipHeight = 22.0f;
+// How far back a swing's trail reaches, as a share of the attack.
+constexpr float TrailSpan = 0.22f;
+constexpr int TrailSteps = 6;
 
 float ToeLength(const Style& style) { return style.biped.footLength - style.biped.heel; }
 
@@ -29,6 +32,20 @@ float StepPitch(float moment) {
   if (moment < 0.5f) return -40.0f * (moment - 0.4f) / 0.1f;
   const float swing = (moment - 0.5f) / 0.5f;
   return Lerp(-40.0f, 12.0f, swing);
+}
+
+// The weapon's angle at a moment of keyed motion, eased the short way from key to key.
+float ShortWayAngle(const std::vector<Key>& keys, float place) {
+  if (place <= keys.front().at) return BladeAngle(keys.front().pose);
+  for (size_t i = 1; i < keys.size(); ++i) {
+    if (place > keys[i].at) continue;
+    const float from = BladeAngle(keys[i - 1].pose);
+    float to = BladeAngle(keys[i].pose);
+    while (to - from > 180.0f) to -= 360.0f;
+    while (to - from < -180.0f) to += 360.0f;
+    return Lerp(from, to, Smooth((place - keys[i - 1].at) / (keys[i].at - keys[i - 1].at)));
+  }
+  return BladeAngle(keys.back().pose);
 }
 
 }  // namespace
@@ -142,6 +159,36 @@ BipedPose Keyed(const std::vector<Key>& keys, float place) {
     }
   }
   return keys.back().pose;
+}
+
+BipedPose SwingPose(const Swing& swing, float place) {
+  BipedPose pose = Keyed(swing.keys, place);
+  if (swing.weaponTurnsShortWay) AimBlade(pose, ShortWayAngle(swing.keys, place));
+  return pose;
+}
+
+Trail SwingTrail(const Swing& swing, float place) {
+  Trail trail;
+  trail.reach = swing.reach;
+  if (place <= swing.from || place >= swing.to + TrailSpan) return trail;
+  const float start = std::max(swing.from, place - TrailSpan);
+  for (int k = 0; k < TrailSteps; ++k) {
+    trail.poses.push_back(SwingPose(swing, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
+  }
+  return trail;
+}
+
+BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop) {
+  BipedPose pose;
+  pose.support = Support::Air;
+  pose.pelvis = {0.0f,
+                 middle - style.biped.torso / 2.0f * std::cos(lean / DegreesPerRadian) - drop};
+  pose.lean = lean;
+  pose.hip = {75.0f, 50.0f};
+  pose.knee = {95.0f, 85.0f};
+  pose.foot = {-25.0f, -35.0f};
+  pose.drift = 0.4f;
+  return pose;
 }
 
 }  // namespace figures

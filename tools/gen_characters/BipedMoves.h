@@ -52,4 +52,24 @@ struct Key {
 // order of their moments).
 BipedPose Keyed(const std::vector<Key>& keys, float place);
 
+// A swing of the weapon as keyed motion, and the stretch of it in which the weapon cuts.
+struct Swing {
+  std::vector<Key> keys;
+  float from;  // the moment the weapon starts to cut
+  float to;    // the moment it has gone through
+  float reach = 1.0f;  // how far the cut reaches beyond the weapon (see Trail)
+  // The weapon's own angle is eased from key to key the short way, whatever the arms do
+  // meanwhile (a long weapon held in both hands), instead of following the arm.
+  bool weaponTurnsShortWay = false;
+};
+
+// The pose at a moment of the swing.
+BipedPose SwingPose(const Swing& swing, float place);
+// Earlier moments of the cut, for the weapon's trail.
+Trail SwingTrail(const Swing& swing, float place);
+
+// In the air with the legs drawn up, the middle of the torso at that height above the feet's
+// row (the middle of the body the game gives the character).
+BipedPose TuckedInAir(const Style& style, float middle, float lean, float drop = 0.0f);
+
 }  // namespace figures

@@ -15,9 +15,6 @@ namespace figures {
 namespace {
 
 constexpr uint32_t SpeedLineColor = 0xFFB4CADC;
-// How far back a swing's trail reaches, as a share of the attack.
-constexpr float TrailSpan = 0.22f;
-constexpr int TrailSteps = 6;
 
 const Style& Player() {
   static const Style style = PlayerStyle();
@@ -26,11 +23,8 @@ const Style& Player() {
 
 float Ankle() { return AnkleHeight(Player()); }
 
-// The pelvis height that puts the middle of the torso at the middle of the standing body.
-float MiddleHeldPelvis(float lean) {
-  const float middle = StandingSize.y / 2.0f * SpritePixelsPerUnit();
-  return middle - Player().biped.torso / 2.0f * std::cos(lean / DegreesPerRadian);
-}
+// The middle of the standing body, where the torso's middle is held in the air.
+float BodyMiddle() { return StandingSize.y / 2.0f * SpritePixelsPerUnit(); }
 
 // ---- Movement ----
 
@@ -217,42 +211,13 @@ BipedPose Dashing() {
 
 // ---- Attacks ----
 
-struct Swing {
-  std::vector<Key> keys;
-  float from;  // the moment the blade starts to cut
-  float to;    // the moment it has gone through
-  float reach = 1.0f;  // how far the cut reaches beyond the blade (see Trail)
-};
-
-BipedPose SwingPose(const Swing& swing, float place) { return Keyed(swing.keys, place); }
-
-// Earlier moments of the cut, for the blade's trail.
-Trail SwingTrail(const Swing& swing, float place) {
-  Trail trail;
-  trail.reach = swing.reach;
-  if (place <= swing.from || place >= swing.to + TrailSpan) return trail;
-  const float start = std::max(swing.from, place - TrailSpan);
-  for (int k = 0; k < TrailSteps; ++k) {
-    trail.poses.push_back(Keyed(swing.keys, Lerp(start, place, static_cast<float>(k) / TrailSteps)));
-  }
-  return trail;
-}
-
 BipedPose Lunge(float lean, float front, float back, float hips) {
   return Stance(Player(), lean, front, back, hips);
 }
 
-// Legs drawn up under the body in the air, the torso's middle where the standing body's is.
+// Legs drawn up under the body in the air.
 BipedPose Tucked(float lean, float drop = 0.0f) {
-  BipedPose pose;
-  pose.support = Support::Air;
-  pose.pelvis = {0.0f, MiddleHeldPelvis(lean) - drop};
-  pose.lean = lean;
-  pose.hip = {75.0f, 50.0f};
-  pose.knee = {95.0f, 85.0f};
-  pose.foot = {-25.0f, -35.0f};
-  pose.drift = 0.4f;
-  return pose;
+  return TuckedInAir(Player(), BodyMiddle(), lean, drop);
 }
 
 // A level cut from behind the shoulder to the front.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DemoEnemySheet.h"
 #include "DemoWallSheet.h"
 #include "GoblinSheet.h"
 #include "NidhoggletSheet.h"
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   saved = figures::DrawNidhoggletSheet(content, contact) && saved;
   saved = figures::DrawGoblinSheets(content, contact) && saved;
   saved = figures::DrawDemoWallSheet(content, contact) && saved;
+  saved = figures::DrawDemoEnemySheets(content, contact) && saved;
   return saved ? 0 : 1;
 }
