@@ -99,13 +99,7 @@ MenuTitle::MenuTitle(GameStateSet* set, World* world) : Menu(set, "Title Menu"),
 MenuTitle::~MenuTitle() = default;
 
 void MenuTitle::CreateButton(Button button, const Vector3& position) {
-  auto quad = std::make_unique<Quad>();
-  quad->SetAltPosition(position);
-  quad->SetDimensions(ButtonWidth, ButtonHeight, 0.0f);
-  quad->SetFillColor(NormalColor);
-  quad->outlineVisible = 1;
-  quad->SetOutlineColor(ColorBlack);
-  m_buttons[button] = std::move(quad);
+  m_buttons[button] = MakeMenuQuad(position, ButtonWidth, ButtonHeight, NormalColor);
 }
 
 void MenuTitle::CreateTitlePicture() {
@@ -336,11 +330,7 @@ void MenuTitle::Draw() {
   if (SpriteRenderer) SpriteRenderer->End();
   for (Button button : shown) m_buttons[button]->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  for (Button button : shown) {
-    const Vector3 at = m_buttons[button]->altPosition;
-    DrawTextAligned(SmallFont, at.x, at.y, at.z, Labels[button], DebugTextColor.ToD3DColor(),
-                    AlignCenter, AlignQuarterUp);
-  }
+  for (Button button : shown) DrawMenuLabel(m_buttons[button]->altPosition, Labels[button]);
   if (SpriteRenderer) SpriteRenderer->End();
 }
 
@@ -349,6 +339,7 @@ void MenuTitle::LimitToKeyboardAndFirstPad() {
   if (!controls) return;
   controls->keyboardEnabled = 1;
   controls->padEnabled = {1, 0, 0, 0};
+  controls->activePad = 0;
 }
 
 void MenuTitle::ContinueGame() {
@@ -408,9 +399,17 @@ void MenuTitle::OpenVersus() {
   for (int slot = 0; slot < platform::PadSlotCount; ++slot) {
     controls->padEnabled[static_cast<size_t>(slot)] = slot == pad ? 1 : 0;
   }
+  if (pad >= 0) controls->activePad = pad;
+  set->menuMultiplayer->m_slotDevices[0] =
+      pad < 0 ? MenuMultiplayer::DeviceKeyboard : MenuMultiplayer::PadDevice(pad);
 }
 
 void MenuTitle::OpenController() {
   m_page = PageHidden;
-  set->SwitchTo(set->menuController);
+  MenuController& screen = *set->menuController;
+  screen.m_backgroundState = this;
+  screen.m_returnState = this;
+  Player* player = m_world ? m_world->GetFirstPlayer() : nullptr;
+  screen.m_editedControls = player ? player->controls : nullptr;
+  set->SwitchTo(&screen);
 }

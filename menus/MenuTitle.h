@@ -37,11 +37,6 @@ class MenuTitle : public Menu {
     ButtonCount
   };
 
-  static constexpr float ButtonWidth = 150.0f;
-  static constexpr float ButtonHeight = 40.0f;
-  static constexpr Color4 NormalColor{180, 80, 60, 200};
-  static constexpr Color4 HighlightColor{80, 255, 255, 255};
-  static constexpr Color4 DisabledColor{180, 100, 100, 100};
 
   // The title picture's cells of the interface atlas: the game's name in two halves drawn side
   // by side, the flourish under it, the hills along the bottom of the screen and one column of

@@ -303,8 +303,8 @@ void World::ForgetStrike(StrikeShape* strike) {
   }
 }
 
-Player* World::AddPlayer() {
-  Player* player = playerPool->CreatePlayer(nullptr);
+Player* World::AddPlayer(Controls* controls) {
+  Player* player = playerPool->CreatePlayer(controls);
   player->playerIndex = static_cast<int32_t>(players.size()) - 1;
   AddActor(player);
   return player;

@@ -120,7 +120,8 @@ class World : public GameState {
 
   // Players: the pool owns them; these only change the world's lists. A removed player's
   // current state ends what it started.
-  Player* AddPlayer();
+  // A new player on the controls, at the end of the list; its index is its position.
+  Player* AddPlayer(Controls* controls = nullptr);
   void RemovePlayer(int index);
   void RemoveExtraPlayers();
   Player* GetFirstPlayer() const;

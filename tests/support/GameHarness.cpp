@@ -66,6 +66,15 @@ void GameHarness::TapKey(int virtualKey) {
   Step();
 }
 
+void GameHarness::TapPad(int slot, uint16_t button) {
+  platform::PadState state;
+  state.buttons = button;
+  platform_->ConnectPad(slot, state);
+  Step();
+  platform_->ConnectPad(slot, {});
+  Step();
+}
+
 uint32_t GameHarness::Pixel(int x, int y) const { return Device ? Device->ReadPixel(x, y) : 0; }
 
 bool GameHarness::SaveFrame(const std::string& path) const {

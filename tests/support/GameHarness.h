@@ -33,6 +33,8 @@ class GameHarness {
   void ReleaseKey(int virtualKey) { platform_->SetKey(virtualKey, false); }
   // Down for one frame, up for the next.
   void TapKey(int virtualKey);
+  // The connected pad's button down for one frame, all its buttons up for the next.
+  void TapPad(int slot, uint16_t button);
 
   uint32_t Pixel(int x, int y) const;
   bool SaveFrame(const std::string& path) const;

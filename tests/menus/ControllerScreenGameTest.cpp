@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "collision/ConversationShape.h"
+#include "engine/Controls.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/draw/Quad.h"
+#include "menus/Menu.h"
+#include "menus/MenuController.h"
+#include "menus/MenuDialog.h"
+#include "menus/MenuTitle.h"
+#include "platform/InputMapping.h"
+#include "player/Player.h"
+#include "player/PlayerState.h"
+#include "support/GameHarness.h"
+#include "world/CommandInterpreter.h"
+#include "world/World.h"
+
+namespace {
+
+// Letter keys' virtual codes are their capitals.
+constexpr int KeyK = 'K';
+constexpr int KeyL = 'L';
+constexpr int ActionRow = 1;
+constexpr int UpRow = 5;
+constexpr int KeyColumn = 1;
+constexpr int ButtonColumn = 2;
+
+// The whole game from its title screen, with one pad plugged in.
+class ControllerScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(game.Started());
+    game.Platform().ConnectPad(0, {});
+    game.Step();
+    world = GameStates->world;
+    player = world->GetFirstPlayer();
+    title = GameStates->menuTitle;
+    screen = GameStates->menuController;
+  }
+
+  GameState* Current() const { return GameStates->current; }
+  std::array<uint32_t, BindingCount>& Edited() const { return player->controls->bindings; }
+  void Tap(int key) { game.TapKey(key); }
+
+  // From the title's main page through Settings and Controller.
+  void OpenScreen() {
+    ASSERT_EQ(title->m_page, MenuTitle::PageMain);
+    Tap(VirtualKey::S);
+    Tap(VirtualKey::S);
+    Tap(VirtualKey::Enter);
+    Tap(VirtualKey::S);
+    ASSERT_EQ(title->m_selection, MenuTitle::ButtonController);
+    Tap(VirtualKey::Enter);
+    ASSERT_EQ(Current(), screen);
+    EXPECT_EQ(screen->ConfirmButton().fillColor, Menu::HighlightColor);
+  }
+
+  // From Confirm down to the row, then waiting for its new key.
+  void StartRebind(int row) {
+    for (int step = 0; step < row; ++step) Tap(VirtualKey::S);
+    Tap(VirtualKey::Enter);
+    ASSERT_EQ(screen->m_mode, MenuController::ModeRebind);
+  }
+
+  GameHarness game;
+  World* world = nullptr;
+  Player* player = nullptr;
+  MenuTitle* title = nullptr;
+  MenuController* screen = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAlone) {
+  const std::array<uint32_t, BindingCount> factory = Edited();
+  // Controls left listening to a pad alone still leave the screen to the keyboard.
+  player->controls->keyboardEnabled = 0;
+  player->controls->padEnabled = {1, 0, 0, 0};
+  OpenScreen();
+
+  // Cancel keeps the key; a pad button means nothing to a direction row.
+  StartRebind(UpRow);
+  EXPECT_NE(screen->Cell(UpRow, KeyColumn).fillColor, screen->Cell(UpRow - 1, KeyColumn).fillColor);
+  game.TapPad(0, platform::PadButton::X);
+  EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
+  ASSERT_TRUE(game.KeepFrame("controller.png"));
+  Tap(VirtualKey::I);
+  EXPECT_EQ(screen->m_mode, MenuController::ModeBrowse);
+  EXPECT_EQ(Edited(), factory);
+  EXPECT_EQ(screen->Cell(UpRow, KeyColumn).fillColor, MenuController::DarkFill);
+
+  // In rebind mode the arrow key is taken, not obeyed; a key and a button together set both.
+  Tap(VirtualKey::Enter);
+  Tap(VirtualKey::UpArrow);
+  EXPECT_EQ(Edited()[BindUp], static_cast<uint32_t>(VirtualKey::UpArrow));
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::Enter);
+  game.PressKey(KeyK);
+  game.TapPad(0, platform::PadButton::Y);
+  game.ReleaseKey(KeyK);
+  EXPECT_EQ(Edited()[BindAction1Key], static_cast<uint32_t>(KeyK));
+  EXPECT_EQ(Edited()[BindAction1Button], platform::PadButton::Y);
+  EXPECT_EQ(screen->Cell(ActionRow, ButtonColumn).fillColor, MenuController::DarkFill);
+
+  // Default restores the factory table at once and stays; Back undoes whatever came since entering.
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::A);
+  Tap(VirtualKey::A);
+  Tap(VirtualKey::Enter);
+  EXPECT_EQ(Current(), screen);
+  EXPECT_EQ(Edited(), factory);
+  EXPECT_EQ(GameControls->bindings, factory);
+  StartRebind(ActionRow + 1);
+  Tap(KeyL);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::D);
+  Tap(VirtualKey::D);
+  Tap(VirtualKey::Enter);
+  EXPECT_EQ(Current(), title);
+  EXPECT_EQ(title->m_page, MenuTitle::PageSettings);
+  EXPECT_EQ(Edited(), factory);
+  EXPECT_EQ(GameControls->bindings, factory);
+}
+
+TEST_F(ControllerScreen, AConfirmedActionKeyReadsTheConversationAndAttacksInPlay) {
+  OpenScreen();
+  StartRebind(ActionRow);
+  Tap(KeyK);
+  Tap(VirtualKey::W);
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(Current(), title);
+  EXPECT_EQ(Edited()[BindAction1Key], static_cast<uint32_t>(KeyK));
+  EXPECT_EQ(GameControls->bindings, Edited()) << "talking and saving read the game's controls";
+
+  // Back on the main page, a new game opens on its conversation.
+  Tap(VirtualKey::Backspace);
+  Tap(VirtualKey::Enter);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::Enter);
+  MenuDialog* dialog = GameStates->menuDialog;
+  ASSERT_EQ(Current(), dialog);
+  const int32_t line = dialog->conversation->lineIndex;
+  Tap(VirtualKey::J);
+  EXPECT_EQ(dialog->conversation->lineIndex, line) << "J no longer reads on";
+  for (int read = 0; read < 20 && Current() == dialog; ++read) Tap(KeyK);
+  ASSERT_EQ(Current(), world);
+  // Away from the opening conversation's region, where the key would talk again.
+  ASSERT_EQ(ExecuteCommand("load Content\\Maps\\DemoHubMap.gmf -20 2"), CommandDone);
+  game.StepFrames(40);
+  ASSERT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
+  Tap(VirtualKey::J);
+  EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
+  Tap(KeyK);
+  EXPECT_EQ(player->CurrentState(), player->StateAt(SlotGroundAttacking1))
+      << player->CurrentState()->GetName();
+}
