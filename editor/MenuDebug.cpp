@@ -3,6 +3,8 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TemplatePalette.h"
 #include "editor/TextFieldEditors.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
@@ -13,10 +15,13 @@
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/Platform.h"
+#include "platform/Renderer.h"
+#include "platform/TextFont.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
 
@@ -29,6 +34,9 @@ constexpr Color4 CaretColor{255, 0, 0, 0};
 constexpr float CaretTurn = 90.0f;
 // The caret line stands 2 pixels inside the field's box at top and bottom.
 constexpr float CaretShortening = 4.0f;
+constexpr int PageFontHeight = 32;
+constexpr Color4 SnapMarkerFill{80, 255, 255, 255};
+constexpr Color4 SnapTargetFill{80, 100, 100, 255};
 
 }  // namespace
 
@@ -57,8 +65,14 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   MainCamera = camera;
   BuildBars();
   BuildToolPanel();
+  m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
+  m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
   CollectLayers();
+  if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
   BuildSettingsPage();
+  for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
+  m_snapMarker->SetFillColor(SnapMarkerFill);
+  m_snapTargetMarker->SetFillColor(SnapTargetFill);
   m_caretLine = std::make_unique<Line>();
   m_caretLine->SetFillColor(CaretColor);
   m_caretLine->SetRotation(CaretTurn);
@@ -69,10 +83,23 @@ MenuDebug::~MenuDebug() = default;
 
 void MenuDebug::Enter() {
   SetMode(ModeEdit);
+  m_brushTexture = nullptr;
   m_elapsed = 0.0f;
   m_lastAutosaveTick = 0;
   m_autosaveTick = 0;
+  m_palette->Reset();
+  ClearSnapMarkers();
+  m_contextMenuKind = MenuClosed;
   ShowTimeScale();
+  // The map may have changed since the last visit: the old selection is not touched.
+  m_selected = nullptr;
+  m_selectedOwner = SelectionOwner::None;
+  m_outline.reset();
+  for (TextBox* field : {m_panel->m_fieldTopLeftX.get(), m_panel->m_fieldTopLeftY.get(),
+                         m_panel->m_fieldBottomRightX.get(), m_panel->m_fieldBottomRightY.get()}) {
+    field->SetText("0");
+  }
+  ClearSourceFields();
   // The colour leaving puts back is the one play had: a map loaded since the last visit may
   // have brought its own.
   m_savedBackground = ClearColor;
@@ -99,6 +126,8 @@ void MenuDebug::HandleInput(float) {
 }
 
 void MenuDebug::LeaveToWorld() {
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = nullptr;
   RestoreSettings();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
@@ -122,6 +151,12 @@ bool MenuDebug::LeftPressed() const { return m_mouseButtons[0] && !GameControls-
 
 bool MenuDebug::LeftHeld() const { return m_mouseButtons[0] && GameControls->mouse->left; }
 
+bool MenuDebug::LeftReleased() const { return !m_mouseButtons[0] && GameControls->mouse->left; }
+
+bool MenuDebug::RightPressed() const { return m_mouseButtons[1] && !GameControls->mouse->right; }
+
+bool MenuDebug::MiddleHeld() const { return m_mouseButtons[2] && GameControls->mouse->middle; }
+
 void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }
 
 void MenuDebug::ShowArrowCursor() { ShowCursor(EditorAtlas::CursorArrow); }
@@ -139,11 +174,32 @@ void MenuDebug::Update(float dt) {
   if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) {
     for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
   }
+  UpdateHandles();
   if (m_autosaveTick != m_lastAutosaveTick) Autosave();
 }
 
+bool MenuDebug::SaveMapUnmarked(const std::string& name) {
+  const uint8_t mark = m_selected ? m_selected->outlineVisible : 0;
+  if (m_selected) m_selected->outlineVisible = 0;
+  const bool saved = m_world->SaveMap(name);
+  if (m_selected) m_selected->outlineVisible = mark;
+  return saved;
+}
+
+void MenuDebug::Select(Shape* shape, SelectionOwner owner) {
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = shape;
+  m_selectedOwner = shape ? owner : SelectionOwner::None;
+  if (shape) shape->outlineVisible = 1;
+}
+
+void MenuDebug::DropSelection() {
+  Select(nullptr, SelectionOwner::None);
+  m_outline.reset();
+}
+
 void MenuDebug::Autosave() {
-  if (m_world->SaveMap(AutosaveName)) {
+  if (SaveMapUnmarked(AutosaveName)) {
     m_statusLine.clear();
   } else {
     m_statusLine = L"Autosave failed: " +

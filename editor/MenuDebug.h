@@ -2,24 +2,35 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editor/DebugSwitches.h"
+#include "editor/ResizeHandles.h"
+#include "editor/SelectionHandles.h"
+#include "editor/ShapePicker.h"
 #include "engine/Color4.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
 
 class Camera;
+class Circle;
 class DebugButton;
 class Line;
+class PropertyPanel;
 class Quad;
 class Sprite;
+class TemplatePalette;
 class TextBox;
 class Texture;
+class TutorialImage;
 class World;
+namespace platform {
+class TextFont;
+}
 
 // The developer's screen over the frozen world, reached from play with Tab while debug mode is
 // on: the level editor's main page, its dialogs and pages (one editor mode each), the settings
@@ -81,6 +92,19 @@ class MenuDebug : public Menu {
   void OpenField(TextBox& field);
   // Caret and anchor go to the end of the closed field's text.
   void CloseField();
+
+  // The shape becomes the selection, marked, and the old one loses its mark.
+  void Select(Shape* shape, SelectionOwner owner);
+  // No selection, no outline; the shape that was selected loses its mark.
+  void DropSelection();
+  // Writes the map under that name in the maps folder, without the selection's mark in it.
+  bool SaveMapUnmarked(const std::string& name);
+  // The property panel's fields from the selection.
+  void RefreshPropertyFields();
+  // The texture line, the swatch and its source frame for the selection, then the fields.
+  void RefreshTextureDisplay();
+  // The shape's outline as the working copy (quad, circle or sprite); null removes it.
+  void ShowOutline(Shape* shape);
 
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
@@ -144,6 +168,36 @@ class MenuDebug : public Menu {
   TextBox* m_activeField = nullptr;
   std::unique_ptr<Line> m_caretLine;
 
+  // The selected map shape, owned by the World, and the container it was picked from.
+  Shape* m_selected = nullptr;
+  SelectionOwner m_selectedOwner = SelectionOwner::None;
+  // The resize handle a press would drag; set while hovering, swapped by a crossing.
+  int32_t m_activeHandle = HandleTopLeft;
+  // The edge of a selected boundary quad under the mouse while E is held.
+  int32_t m_hoveredEdge = HoveredNone;
+  // Which right-click menu is open: none, the background's, the conversions', the zoom's.
+  enum ContextMenuKind : int32_t { MenuClosed = 0, MenuBackground, MenuConvert, MenuZoom };
+  int32_t m_contextMenuKind = MenuClosed;
+  // The working copy of the selection that drags change first, or the Sprite tool's preview.
+  std::unique_ptr<Shape> m_outline;
+  SelectionHandles m_selectionHandles;
+  // Snapping: the point of the selection a drag carries, where it landed, and two markers.
+  bool m_snapToggle = false;
+  // A toggle of the tool panel that changes only its own flag.
+  bool m_secondToggle = false;
+  platform::Vector3 m_anchor;
+  platform::Vector3 m_snappedAnchor;
+  std::unique_ptr<Circle> m_snapMarker;
+  std::unique_ptr<Circle> m_snapTargetMarker;
+  // The Sprite tool's brush texture, one of the world's; null when none.
+  Texture* m_brushTexture = nullptr;
+  std::unique_ptr<TemplatePalette> m_palette;
+  std::unique_ptr<PropertyPanel> m_panel;
+  // The palette's page number.
+  std::unique_ptr<platform::TextFont> m_pageFont;
+  // Drawn round the tool panel's two toggles while they are on.
+  std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
+
  private:
   using Step = void (MenuDebug::*)();
   // What one editor mode does in the input step and draws.
@@ -163,6 +217,11 @@ class MenuDebug : public Menu {
   void SampleMouse();
   bool LeftPressed() const;
   bool LeftHeld() const;
+  bool LeftReleased() const;
+  bool RightPressed() const;
+  bool MiddleHeld() const;
+  bool ToolIs(size_t toolIcon) const;
+  bool SpriteToolCurrent() const;
   void ShowCursor(size_t cell);
   void ShowArrowCursor();
   // While the left button stays down on an open field, the caret follows the mouse.
@@ -175,6 +234,85 @@ class MenuDebug : public Menu {
   void HandleToolbarClick();
   void DrawMainPage();
   void DrawCursor();
+  void DrawSelection();
+  void DrawToolPanelMarks();
+  void DrawPaletteNumbers();
+  void DrawSelectionProperties();
+  void DrawBrushProperties();
+  void DrawPanelFrame(bool withLabel);
+  void DrawShapeFields(const Shape& shape);
+  void DrawOwnerWidgets();
+  void DrawOwnerTexts();
+
+  // The map under the mouse: the current tool's step.
+  void HandleMouseEditing();
+  void SelectToolStep();
+  // What the mouse is over: the cursor, the handle a press would drag, the snap anchor.
+  void HoverSelection();
+  void PressOnMap();
+  void PickHandleAt(const std::array<platform::Vector3, 4>& corners);
+  void PickEdgeAt(const Quad& quad);
+  void SelectAtMouse();
+  Pick PickShapeAt(const platform::Vector3& point);
+  // Takes the shape out of the world and every link to it, and destroys it.
+  void DeleteSelection(Shape*& shape);
+  // The tutorial image whose region is the selection, or null.
+  TutorialImage* SelectedTutorialImage() const;
+  void LinkTutorialImage(TutorialImage& tutorial);
+  void DeleteAtKey();
+
+  // Handles and outline.
+  void UpdateHandles();
+  void MakeQuadOutline(const Quad& quad);
+  void MakeCircleOutline(const Circle& circle);
+  void MakeSpriteOutline(const Sprite& sprite);
+  void RefitOutline();
+  void SizeBrushPreview();
+  void MakeBrushPreview();
+
+  // Snapping.
+  platform::Vector3 FindSnapAnchor() const;
+  platform::Vector3 FindSnapTarget(const platform::Vector3& point) const;
+  void ClearSnapMarkers();
+  // The target marker on the point found, or hidden at the origin when none was.
+  void ShowSnapTarget(const platform::Vector3& target, bool found);
+  void ShowSnappedAnchor();
+
+  // Drags of the selection.
+  void DragMoveSelection();
+  void DragResizeSelection();
+  void DragRotateSelection();
+  void NudgeSelection();
+  void ShowFlipToggles();
+
+  // The creation tools.
+  void ToolTextureQuad();
+  void ToolTextureCircle();
+  void ToolBoundaryQuad();
+  void ToolBoundaryCircle();
+  void ToolSprite();
+  // A press makes and stores the shape, places it at the mouse and selects it; holding drags it
+  // out.
+  void CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner, size_t cursor);
+  void StampSprite();
+  void ShowNoTexture();
+
+  // Tools, keys and templates.
+  void HandleToolKeys();
+  void HandleCtrlKeys();
+  void ClickToolBar();
+  void ChooseTool(size_t toolIcon);
+  void SelectSpriteTool();
+  void PlaceToolFrame();
+  void LoadTemplate();
+  void StoreTemplate();
+  void SetSourceFields(const platform::PixelRect& rect);
+  void ClearSourceFields();
+  void ToolPan();
+  void ToolZoomIn();
+  void ToolZoomOut();
+  void ToolZoom(float step);
+  void PanWithMiddleButton();
 
   // Mode 9.
   void OpenSettingsPage();

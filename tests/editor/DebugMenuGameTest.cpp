@@ -18,15 +18,12 @@
 #include "engine/draw/Sprite.h"
 #include "menus/MenuConsole.h"
 #include "player/PlayerStateSlots.h"
-#include "support/PlayingWorld.h"
+#include "support/DebugMenuSession.h"
 
 namespace {
 
 namespace Layout = EditorLayout;
 
-// The headless window stands at (200, 200) on the screen.
-constexpr int WindowX = 200;
-constexpr int WindowY = 200;
 constexpr float SettingsIconX = Layout::ToolbarIconX[2];
 // The longest step the frame loop gives an update.
 constexpr float MaxStep = 0.02f;
@@ -44,46 +41,15 @@ uint32_t Brightness(uint32_t pixel) {
   return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
 }
 
-// The game playing on a drawn floor with music, debug mode on.
-class DebugMenuGame : public PlayingWorld {
+// The debug menu over the game, with its settings page at hand.
+class DebugMenuGame : public DebugMenuSession {
  protected:
-  void SetUp() override {
-    ShowFloor();
-    StartMusic();
-    PlayingWorld::SetUp();
-    menu = GameStates->menuDebug;
-    DebugMode = 1;
-  }
-
-  void MoveMouse(float x, float y, bool left = false) {
-    game.Platform().SetMouse(
-        {static_cast<int>(x) + WindowX, static_cast<int>(y) + WindowY, left, false, false});
-  }
-  // Down for one frame, up for the next, over a point of the client area.
-  void Click(float x, float y) {
-    MoveMouse(x, y, true);
-    game.Step();
-    MoveMouse(x, y, false);
-    game.Step();
-  }
-  void Click(const Shape& shape) { Click(shape.altPosition.x, shape.altPosition.y); }
   void ClickSwitch(DebugToggle toggle) { Click(*menu->m_switches.Box(toggle).box); }
   bool On(DebugToggle toggle) const { return menu->m_switches.IsOn(toggle); }
 
-  void OpenMenu() {
-    game.TapKey(VirtualKey::Tab);
-    ASSERT_EQ(GameStates->current, menu);
-  }
   void OpenSettings() {
     Click(SettingsIconX, Layout::TopBar.bottom / 2);
     ASSERT_EQ(menu->m_mode, MenuDebug::ModeSettings);
-  }
-  void Leave(int key = VirtualKey::Tab) {
-    game.TapKey(key);
-    ASSERT_EQ(GameStates->current, world);
-  }
-  void Type(std::initializer_list<int> keys) {
-    for (int key : keys) game.TapKey(key);
   }
 
   int CountYellow(const Area& area) const {
@@ -93,8 +59,6 @@ class DebugMenuGame : public PlayingWorld {
     }
     return count;
   }
-
-  MenuDebug* menu = nullptr;
 };
 
 TEST_F(DebugMenuGame, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFullVolume) {
