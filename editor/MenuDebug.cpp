@@ -87,7 +87,10 @@ void MenuDebug::Enter() {
   m_elapsed = 0.0f;
   m_lastAutosaveTick = 0;
   m_autosaveTick = 0;
+  // The palette and the swatch may show textures of a map that has gone since the last visit.
+  m_palette->MakeBlankPages();
   m_palette->Reset();
+  ShowNoTexture();
   ClearSnapMarkers();
   m_contextMenuKind = MenuClosed;
   ShowTimeScale();

@@ -1,7 +1,6 @@
 // The creation tools: quads and circles, textured or boundaries, dragged out from the press,
 // and sprites stamped from the brush; and the texture display of the selection.
 
-#include <cstdlib>
 #include <string>
 
 #include "collision/Boundary.h"
@@ -26,9 +25,6 @@ namespace {
 
 constexpr Color4 BoundaryFill{120, 0, 200, 0};
 constexpr int32_t TexturedLayer = 0;
-
-float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
-int32_t WholeNumberIn(const TextBox& field) { return TruncateToInt(NumberIn(field)); }
 
 template <typename ShapeClass>
 Shape* StoreTextured(World& world, const char* name) {
@@ -112,12 +108,11 @@ void MenuDebug::StampSprite() {
   const PropertyPanel& panel = *m_panel;
   auto sprite = std::make_unique<Sprite>(m_brushTexture);
   sprite->SetName("Sprite");
-  sprite->SetRect(WholeNumberIn(*panel.m_fieldSourceLeft), WholeNumberIn(*panel.m_fieldSourceTop),
-                  WholeNumberIn(*panel.m_fieldSourceRight),
-                  WholeNumberIn(*panel.m_fieldSourceBottom));
+  const platform::PixelRect rect = panel.SourceRect();
+  sprite->SetRect(rect.left, rect.top, rect.right, rect.bottom);
   sprite->SetRotation(NormalizeAngle(NumberIn(*panel.m_fieldRotation)));
   sprite->SetScale(NumberIn(*panel.m_fieldScaleX), NumberIn(*panel.m_fieldScaleY));
-  sprite->layer = std::atoi(panel.m_fieldLayer->text.c_str());
+  sprite->layer = WholeNumberIn(*panel.m_fieldLayer);
   sprite->SetFillColor(panel.m_colorSwatch->GetColor());
   sprite->SetPosition(m_mouseWorld);
   sprite->RefreshExtent();

@@ -1,8 +1,6 @@
 // The selection's handles, its outline (the working copy the drags change first, or the Sprite
 // tool's preview) and the snap search around it.
 
-#include <cstdlib>
-
 #include "collision/Boundary.h"
 #include "editor/MenuDebug.h"
 #include "editor/OutlineGeometry.h"
@@ -21,8 +19,6 @@ namespace {
 constexpr Color4 OutlineColor{80, 255, 255, 255};
 // A marker that shows where a snapping drag carries the selection or what it caught.
 constexpr float SnapMarkerRadius = 0.1f;
-
-float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
 
 void PlaceMarker(Circle& marker, const Vector3& at, float radius) {
   marker.SetPosition(at);

@@ -3,7 +3,6 @@
 // the middle button under every tool).
 
 #include <array>
-#include <cstdlib>
 
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
@@ -58,9 +57,6 @@ int TemplateKeyPressed(const KeyboardBuffer& keys) {
   }
   return -1;
 }
-
-float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
-int32_t WholeNumberIn(const TextBox& field) { return std::atoi(field.text.c_str()); }
 
 void ShowInteger(TextBox& field, int32_t value) { field.SetText(std::to_string(value)); }
 
@@ -224,9 +220,8 @@ void MenuDebug::StoreTemplate() {
   if (!m_selected) {
     // Without a selection the brush is written into the template and stays as it is.
     cell.texture = m_brushTexture;
-    cell.SetRect(WholeNumberIn(*panel.m_fieldSourceLeft), WholeNumberIn(*panel.m_fieldSourceTop),
-                 WholeNumberIn(*panel.m_fieldSourceRight),
-                 WholeNumberIn(*panel.m_fieldSourceBottom));
+    const platform::PixelRect rect = panel.SourceRect();
+    cell.SetRect(rect.left, rect.top, rect.right, rect.bottom);
     cell.SetFillColor(widgetColor);
     chosen->m_flipX = panel.m_buttonFlipX->m_pressed != 0;
     chosen->m_flipY = panel.m_buttonFlipY->m_pressed != 0;

@@ -1,5 +1,7 @@
 #include "editor/PropertyPanel.h"
 
+#include <cstdlib>
+
 #include "collision/CameraSetters.h"
 #include "collision/Hazard.h"
 #include "collision/ModifierShape.h"
@@ -100,6 +102,10 @@ void ShowToggle(DebugButton& button, bool pressed) { button.SetPressed(pressed);
 std::string ShownNumber(float value, int32_t length) {
   return WStringToString(DoubleToWString(FitFloatToLength(value, length)));
 }
+
+float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
+
+int32_t WholeNumberIn(const TextBox& field) { return TruncateToInt(NumberIn(field)); }
 
 PropertyPanel::PropertyPanel(GameState* owner, Texture* atlas) {
   BuildFields(owner);
@@ -385,6 +391,11 @@ void PropertyPanel::ShowToggles(const Shape& shape) {
     const Vector3& normal = shape.sideVectors[BoundaryNormalSides[side]];
     ShowToggle(*sides[side], normal == Vector3{});
   }
+}
+
+platform::PixelRect PropertyPanel::SourceRect() const {
+  return {WholeNumberIn(*m_fieldSourceLeft), WholeNumberIn(*m_fieldSourceTop),
+          WholeNumberIn(*m_fieldSourceRight), WholeNumberIn(*m_fieldSourceBottom)};
 }
 
 std::vector<TextBox*> PropertyPanel::CommonFields() const {

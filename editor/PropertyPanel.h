@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Vertex.h"
+
 class CheckBox;
 class DebugButton;
 class GameState;
@@ -40,6 +42,9 @@ class PropertyPanel {
   // sprites and the brush); then the layer row with its arrows and the colour swatch.
   void LayoutQuadRows();
   void LayoutShortRows();
+
+  // The brush's source rectangle as its four fields hold it, whole texels.
+  platform::PixelRect SourceRect() const;
 
   // The fields live for every shape, and those of each kind of shape.
   std::vector<TextBox*> CommonFields() const;
@@ -114,3 +119,7 @@ class PropertyPanel {
 
 // What a number field shows of a value: its text at most length characters long.
 std::string ShownNumber(float value, int32_t length);
+// The number a field holds; a text that is not one reads as 0.
+float NumberIn(const TextBox& field);
+// The same without its fraction.
+int32_t WholeNumberIn(const TextBox& field);

@@ -414,6 +414,73 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   EXPECT_TRUE(quadFound);
 }
 
+TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSourceSize) {
+  Texture* planks = AddPlanks();
+  auto made = std::make_unique<Sprite>(planks, 0, Vector3{}, 0.0f, platform::PixelRect{0, 0, 64, 32});
+  made->SetPositionXYZ(-2.0f, 1.0f, 0.0f);
+  Sprite* sprite = made.get();
+  world->spriteLayers.Insert(0, std::move(made));
+  Select(sprite);
+  // 64 texels across at the normal distance: 64 pixels of the screen.
+  const float width = 64 * PixelWorld;
+  EXPECT_NEAR(sprite->GetScaledSize().x, width, 1e-4f);
+  const Vector3 rightEdge{-2.0f + width / 2 + 0.1f, 1.0f, 0.0f};
+  MoveTo(rightEdge);
+  game.Step();
+  EXPECT_EQ(menu->m_activeHandle, HandleRightEdge);
+  // The edge jumps onto the mouse, 0.1 out, and is dragged to one width past where it was.
+  DragAlong(rightEdge, rightEdge + Vector3{width - 0.1f, 0.0f, 0.0f});
+  EXPECT_NEAR(sprite->scale.x, 2.0f, 0.02f) << "twice as wide doubles the scale";
+  EXPECT_FLOAT_EQ(sprite->scale.y, 1.0f);
+  EXPECT_NEAR(sprite->GetTopLeft().x, -2.0f - width / 2, OnePixel) << "the left edge stays";
+  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, ShownNumber(sprite->scale.x, 7));
+  game.TapKey(VirtualKey::R);
+  EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
+}
+
+TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
+  TemplatePalette& palette = *menu->m_palette;
+  game.TapKey(VirtualKey::Minus);
+  EXPECT_EQ(palette.m_templatePageIndex, 9);
+  game.TapKey(VirtualKey::Equals);
+  EXPECT_EQ(palette.m_templatePageIndex, 0);
+  EXPECT_EQ(palette.m_chosenTemplate, nullptr);
+
+  // A circle selected: Ctrl+3 stores its look with the scale 1 by 1 into the third template.
+  game.TapKey(VirtualKey::D);
+  DragAlong({0.0f, 2.0f, 0.0f}, {0.5f, 2.0f, 0.0f});
+  Shape* circle = menu->m_selected;
+  ASSERT_NE(circle, nullptr);
+  circle->SetRotation(30.0f);
+  circle->layer = 4;
+  game.PressKey(VirtualKey::LeftCtrl);
+  game.TapKey(VirtualKey::Digit0 + 3);
+  game.ReleaseKey(VirtualKey::LeftCtrl);
+  const PrimitiveTemplate& third = *(*palette.m_templatePage)[2];
+  EXPECT_EQ(palette.m_chosenTemplate, &third);
+  EXPECT_FLOAT_EQ(third.m_rotation, 30.0f);
+  EXPECT_FLOAT_EQ(third.m_scaleX, 1.0f);
+  EXPECT_EQ(third.m_layer, 4);
+  EXPECT_EQ(menu->m_panel->m_fieldLayer->text, "4");
+  EXPECT_EQ(menu->m_brushTexture, nullptr) << "the brush follows the template: no texture";
+
+  // A template with a texture loads the brush; A sets the source to the whole texture.
+  Texture* planks = AddPlanks();
+  PrimitiveTemplate& first = *(*palette.m_templatePage)[0];
+  first.m_templateQuad->texture = planks;
+  first.m_templateQuad->SetRect(32, 0, 96, 64);
+  first.m_flipX = true;
+  game.TapKey(VirtualKey::Digit0 + 1);
+  EXPECT_EQ(menu->m_brushTexture, planks);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceLeft->text, "32");
+  EXPECT_EQ(menu->m_panel->m_buttonFlipX->m_pressed, 1);
+  game.TapKey(VirtualKey::A);
+  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(circle->outlineVisible, 0);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
+  ASSERT_NE(menu->m_outline, nullptr) << "the preview";
+}
+
 TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused) {
   Camera& camera = *MainCamera;
   game.TapKey(VirtualKey::H);
