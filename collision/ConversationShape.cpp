@@ -12,6 +12,7 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "menus/MenuDialog.h"
+#include "npcs/NPC.h"
 #include "player/Player.h"
 #include "world/World.h"
 
@@ -58,20 +59,11 @@ void ConversationShape::Draw() {
   indicator->Draw();
   const Controls* controls = FirstPlayerControls();
   if (!font || !FirstPlayer() || !controls) return;
-  // The font is shared: its colour and scale are given back afterwards.
-  const Color4 color = font->GetColor();
-  const float scaleX = font->scaleX;
-  const float scaleY = font->scaleY;
-  font->color = ColorBlack;
-  font->scaleX = KeyNameScale;
-  font->scaleY = KeyNameScale;
+  const ScopedFontStyle style(*font, ColorBlack, KeyNameScale);
   platform::Vector3 place = indicator->position;
   place.y += KeyNameRise;
   font->DrawStringProjected(KeyName(static_cast<int>(controls->bindings[BindAction1Key])), place,
                             FontAlignCenter, FontAlignCenter);
-  font->color = color;
-  font->scaleX = scaleX;
-  font->scaleY = scaleY;
 }
 
 void ConversationShape::AddOrderedConversation() { orderedConversations.emplace_back(); }
@@ -129,4 +121,19 @@ void ConversationShape::NextConversation() {
   const size_t count = repeatConversations.size();
   conversationIndex =
       count > 1 ? static_cast<int32_t>(static_cast<size_t>(std::rand()) % count) : 0;
+}
+
+std::vector<NPC*> ConversationShape::Participants() const {
+  std::vector<NPC*> participants;
+  for (const auto* list : {&orderedConversations, &repeatConversations}) {
+    for (const Conversation& conversation : *list) {
+      for (const ConversationLine& line : conversation) {
+        auto* npc = dynamic_cast<NPC*>(line.speaker);
+        if (npc && std::find(participants.begin(), participants.end(), npc) == participants.end()) {
+          participants.push_back(npc);
+        }
+      }
+    }
+  }
+  return participants;
 }

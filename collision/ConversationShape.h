@@ -11,6 +11,7 @@
 
 class Circle;
 class Font;
+class NPC;
 class Sprite;
 class Texture;
 
@@ -52,9 +53,14 @@ class ConversationShape : public ModifierShape {
   void AddRepeatLine(int32_t id, std::string text);
   // The current line; an empty line when the indices lie outside the lists.
   ConversationLine GetLines() const;
+  // Whether the indices name a line; a conversation without one opens nothing.
+  bool HasLine() const;
   // On to the next ordered conversation; after the last, a random repeat one, or the first
   // ordered one again when there are none.
   void NextConversation();
+  // The characters who say its lines, ordered and repeat ones, each once, in order of their
+  // first line.
+  std::vector<NPC*> Participants() const;
 
   Font* font = nullptr;
   Texture* atlas = nullptr;
@@ -76,9 +82,6 @@ class ConversationShape : public ModifierShape {
 
  protected:
   ConversationShape(int32_t newKind, Shape* newAnchor, World* newWorld);
-
-  // A conversation without a current line opens nothing.
-  bool HasLine() const;
 
  private:
   void AddLine(std::vector<Conversation>& list, int32_t id, std::string text);

@@ -9,7 +9,7 @@
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
-#include "engine/TimingLines.h"
+#include "engine/DebugOverlay.h"
 #include "platform/SpriteBatch.h"
 #include "world/World.h"
 

@@ -196,3 +196,16 @@ Vector3 Font::DrawWrappedLines(const std::string& paragraph, Vector3 pen, int ve
   DrawString(paragraph.substr(start), pen, vertical, horizontal);
   return pen;
 }
+
+ScopedFontStyle::ScopedFontStyle(Font& font, const Color4& color, float scale)
+    : font_(font), color_(font.color), scaleX_(font.scaleX), scaleY_(font.scaleY) {
+  font.color = color;
+  font.scaleX = scale;
+  font.scaleY = scale;
+}
+
+ScopedFontStyle::~ScopedFontStyle() {
+  font_.color = color_;
+  font_.scaleX = scaleX_;
+  font_.scaleY = scaleY_;
+}

@@ -92,3 +92,19 @@ class Font {
   float MeasureLine(const std::string& text, size_t begin, size_t end, bool asProportional,
                     float scale) const;
 };
+
+// Gives a shared font the colour and scale for one block of text; the font's own come back when
+// the block ends.
+class ScopedFontStyle {
+ public:
+  ScopedFontStyle(Font& font, const Color4& color, float scale);
+  ~ScopedFontStyle();
+  ScopedFontStyle(const ScopedFontStyle&) = delete;
+  ScopedFontStyle& operator=(const ScopedFontStyle&) = delete;
+
+ private:
+  Font& font_;
+  Color4 color_;
+  float scaleX_;
+  float scaleY_;
+};

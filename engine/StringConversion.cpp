@@ -1,5 +1,8 @@
 #include "engine/StringConversion.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <locale>
 #include <sstream>
 
@@ -97,4 +100,14 @@ std::wstring QuadToWString(const std::wstring& prefix, const platform::Vector3& 
 
 void RecordToWString(std::wstring& text, const platform::Vector3& vector) {
   text = QuadToWString(text, vector);
+}
+
+int32_t LeadingInteger(const std::string& text) {
+  const long long value = std::strtoll(text.c_str(), nullptr, 10);
+  return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+float LeadingReal(const std::string& text) {
+  return static_cast<float>(std::strtod(text.c_str(), nullptr));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/MathTypes.h"
@@ -30,3 +31,9 @@ std::wstring FloatToWStringFormatted(const std::wstring& prefix, float value);
 // prefix + "(x, y, z)"
 std::wstring QuadToWString(const std::wstring& prefix, const platform::Vector3& vector);
 void RecordToWString(std::wstring& text, const platform::Vector3& vector);
+
+// Numbers as the C library's atoi and atof read them: leading blanks skipped, reading stops at
+// the first character that does not fit, text without a number reads as 0. Integers beyond
+// 32 bits saturate.
+int32_t LeadingInteger(const std::string& text);
+float LeadingReal(const std::string& text);

@@ -1,25 +1,25 @@
-#include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <limits>
 #include <locale>
 #include <sstream>
 #include <string>
 
+#include "engine/StringConversion.h"
 #include "engine/TextLines.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
 #include "items/NewGameDefaults.h"
+#include "items/PlayerRecordFormat.h"
 #include "player/Player.h"
 #include "world/MapFormat.h"
 
 namespace {
 
-constexpr const char* InventoryEnd = "*S";
-constexpr const char* SkillsEnd = "*J";
-constexpr const char* JournalEnd = "*T";
-constexpr const char* TermsEnd = "*P";
-constexpr const char* PeopleEnd = "*B";
+// Each list ends where the next section's marker begins.
+constexpr const char* InventoryEnd = SkillsMarker;
+constexpr const char* SkillsEnd = JournalMarker;
+constexpr const char* JournalEnd = TermsMarker;
+constexpr const char* TermsEnd = PeopleMarker;
+constexpr const char* PeopleEnd = BestiaryMarker;
 
 using EquipByName = void (Actor::*)(std::string);
 constexpr std::array<EquipByName, Actor::EquipSlotCount> EquipSlotByName = {
@@ -36,13 +36,6 @@ std::istringstream FieldsOf(const std::string& line) {
 
 // A marker is known by its first two characters.
 bool IsMarker(const std::string& line, const char* marker) { return line.rfind(marker, 0) == 0; }
-
-// The leading integer of the text, 0 when it has none; kept within 32 bits.
-int32_t LeadingInteger(const std::string& text) {
-  const long long value = std::strtoll(text.c_str(), nullptr, 10);
-  return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 // Reads the record into the player section by section. A section that finds the record
 // failed takes its defaults; one that finds it ended reads nothing. The record fails where a

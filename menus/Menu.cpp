@@ -1,5 +1,6 @@
 #include "menus/Menu.h"
 
+#include "engine/DebugOverlay.h"
 #include "engine/StringConversion.h"
 
 Menu::Menu(GameStateSet* owner, const char* name) {
@@ -12,3 +13,5 @@ void Menu::SetTitle(const char* title) {
   title_ = title;
   wideTitle_ = StringToWString(title ? title : "");
 }
+
+void Menu::DrawDebugOverlay() { DrawScreenOverlay(set); }

@@ -1,20 +1,84 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <string>
+
 #include "menus/Menu.h"
+#include "platform/Vertex.h"
 
 class Camera;
+class Font;
+class Player;
 class SaveShape;
+class Sprite;
+class Texture;
 
+// Opened by a save point over the running level: action 1 writes the player record and shows
+// "Game Saved", the next press returns to play. A save that fails keeps the old record and the
+// prompt, which says so.
 class MenuSave : public Menu {
  public:
+  enum Mode : int32_t { ModePrompt = 0, ModeSaved = 1 };
+
+  // The panel's pieces, cut from the interface atlas's closed-tab box of the pause menu: its
+  // rounded corners and one texel of its fill.
+  static constexpr platform::PixelRect FillCell{970, 990, 971, 991};
+  static constexpr platform::PixelRect TopLeftCell{944, 959, 959, 974};
+  static constexpr platform::PixelRect TopRightCell{984, 959, 999, 974};
+  static constexpr platform::PixelRect BottomLeftCell{944, 1009, 959, 1024};
+  static constexpr platform::PixelRect BottomRightCell{984, 1009, 999, 1024};
+
   MenuSave(GameStateSet* set, Camera* camera);
+  ~MenuSave() override;
 
-  void Enter() override {}
-  void HandleInput(float) override {}
-  void Update(float) override {}
-  void Draw() override {}
-  void DrawDebugOverlay() override {}
+  // Prompt mode without a save point (the save point stores itself right after), the first
+  // player held still.
+  void Enter() override;
+  void HandleInput(float dt) override;
+  // Play goes on behind the panel.
+  void Update(float dt) override;
+  void Draw() override;
 
+  // Music at full volume, the first player idling, back to play.
+  void ReturnToWorld();
+  // Writes the player record from the save point and the first player of its world. False,
+  // with the old record left whole, when there is no save point or player, when the record
+  // could not be read back as written, or when the file could not be written.
+  bool WriteSaveFile();
+
+  // The record's sections, each appended to the text.
+  void WriteHeader(std::string& text, const std::string& mapPath) const;
+  void WriteStats(std::string& text, const Player& player) const;
+  void WriteEquipment(std::string& text, const Player& player) const;
+  void WriteInventory(std::string& text, const Player& player) const;
+  void WriteSkills(std::string& text, const Player& player) const;
+  void WriteJournal(std::string& text, const Player& player) const;
+  void WriteTerms(std::string& text, const Player& player) const;
+  void WritePeople(std::string& text, const Player& player) const;
+  void WriteBestiary(std::string& text, const Player& player) const;
+
+  int32_t m_mode = ModePrompt;
+  // Set by a failed save until the next save is tried.
+  bool m_saveFailed = false;
   // The save point that opened the screen; it stores itself right after the switch.
-  SaveShape* savePoint = nullptr;
+  SaveShape* savePoint = nullptr;  // not owned
+  std::unique_ptr<Sprite> m_topLeft;
+  std::unique_ptr<Sprite> m_topBar;
+  std::unique_ptr<Sprite> m_topRight;
+  std::unique_ptr<Sprite> m_body;
+  std::unique_ptr<Sprite> m_bottomLeft;
+  std::unique_ptr<Sprite> m_bottomBar;
+  std::unique_ptr<Sprite> m_bottomRight;
+
+ private:
+  void HandlePromptInput(float dt);
+  void HandleSavedInput(float dt);
+  // Every player's own input: the first stands still, others play on. True when action 1 was
+  // pressed.
+  bool HandlePlayersAndAction(float dt);
+  void DrawTexts();
+
+  Texture* m_atlas = nullptr;  // not owned
+  Font* m_font = nullptr;      // not owned
 };

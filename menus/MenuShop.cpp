@@ -1,16 +1,257 @@
 #include "menus/MenuShop.h"
 
-#include "engine/Globals.h"
-#include "items/ItemStore.h"
+#include <algorithm>
 
-MenuShop::MenuShop(GameStateSet* set, Camera* camera, World* world) : Menu(set, "Pause Menu") {
+#include "engine/BitmapFonts.h"
+#include "engine/Font.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/MusicTrack.h"
+#include "engine/SoundBank.h"
+#include "engine/draw/ScreenBox.h"
+#include "items/ItemStore.h"
+#include "menus/ListWindow.h"
+#include "menus/MenuController.h"
+#include "menus/MenuPieces.h"
+#include "menus/MenuWindow.h"
+#include "menus/ShopMenuCells.h"
+#include "player/Player.h"
+#include "world/World.h"
+
+using platform::Vector3;
+namespace Cells = ShopMenuCells;
+
+namespace {
+
+constexpr float GlyphSpacing = 1.0f;
+constexpr float TitleBelowFrameTop = 24.0f;
+constexpr float DetailsFromListRight = 20.0f;
+// The kind icons stand in the top-right corner of the plain details panel.
+constexpr float KindIconInset = 34.0f;
+constexpr Color4 KindIconTint{255, 100, 100, 100};
+constexpr float ScrollBarShorterThanList = 100.0f;
+constexpr float RowWidth = 372.0f;
+constexpr float RowFillerHeight = 49.0f;
+// Entering a page puts the details panels 15 pixels inside the list panel's right edge, the
+// dialog over their upper part.
+constexpr float PagePanelsFromListRight = 15.0f;
+constexpr float DescriptionPanelRaise = 1.0f;
+constexpr float ConfirmPanelRaise = 132.0f;
+// The player's interface sits in the description panel's top band.
+constexpr float HudBelowPanelTop = 2.0f;
+
+Texture* AtlasOf(const GameStateSet* set) { return set ? set->interfaceAtlas.get() : nullptr; }
+Font* LargeFontOf(const GameStateSet* set) { return set ? set->fontArc64pt.get() : nullptr; }
+Font* SmallFontOf(const GameStateSet* set) { return set ? set->fontArc17pt.get() : nullptr; }
+
+TabStrip::Cells TabCells() {
+  TabStrip::Cells cells{Cells::TabClosed, {}, Cells::TabOpenLeft, Cells::TabOpenMiddle,
+                        Cells::TabOpenRight};
+  for (int k = 0; k < Cells::TabCount; ++k) cells.icons.push_back(Cells::TabIcon(k));
+  return cells;
+}
+
+Item* FindNamed(const std::vector<Item*>& list, const std::string& name) {
+  const auto found =
+      std::find_if(list.begin(), list.end(), [&name](const Item* item) { return item->name == name; });
+  return found == list.end() ? nullptr : *found;
+}
+
+}  // namespace
+
+MenuShop::MenuShop(GameStateSet* owner, Camera* camera, World* world)
+    : Menu(owner, "Pause Menu"),
+      m_world(world),
+      m_atlas(AtlasOf(owner)),
+      m_fontLarge(LargeFontOf(owner)),
+      m_fontSmall(SmallFontOf(owner)),
+      m_itemPage(m_atlas, m_fontLarge),
+      m_tabs(m_atlas, TabCells()),
+      m_rows(m_atlas, Cells::RowHeader, Cells::Row, Cells::PanelFill, VisibleRows,
+             {RowWidth, RowFillerHeight, false}, ListPanel::Overlay::Rows) {
   MainCamera = camera;
-  m_world = world;
+  m_player = world ? world->GetFirstPlayer() : nullptr;
+  MenuWindow::SetUpBackdrop(m_backdrop);
+  MenuWindow::BuildFrame(m_atlas, m_frame, m_frameLeft, m_frameMiddle, m_frameRight);
+  m_footerRight = CutSprite(m_atlas, Cells::FooterRight);
+  m_footerLeft = CutSprite(m_atlas, Cells::FooterMiddle);
+  MenuWindow::PlaceFooters(m_frame, {m_footerRight.get(), m_footerLeft.get()});
+  m_listPanel = CutSprite(m_atlas, Cells::ListPanel);
+  m_tabHintLeft = CutSprite(m_atlas, Cells::TabRowLeft);
+  m_tabHintRight = CutSprite(m_atlas, Cells::TabRowRight);
+  MenuWindow::PlaceContent(m_frame, *m_listPanel, *m_tabHintLeft, *m_tabHintRight);
+  const Vector3 titleAt{m_frame.altPosition.x, ScreenBoxOf(m_frame).top + TitleBelowFrameTop,
+                        0.0f};
+  m_titleMain = CutSprite(m_atlas, Cells::TitleMain);
+  m_titleBuy = CutSprite(m_atlas, Cells::TitleBuy);
+  m_titleSell = CutSprite(m_atlas, Cells::TitleSell);
+  for (Sprite* title : {m_titleMain.get(), m_titleBuy.get(), m_titleSell.get()}) {
+    title->SetAltPosition(titleAt);
+  }
+  BuildPanels();
+
+  m_scrollBar = std::make_unique<ScrollBar>(
+      m_atlas, 0.0f, 500.0f, 0.0f, m_listPanel->altPosition,
+      ScreenBoxOf(*m_listPanel).Height() - ScrollBarShorterThanList);
+  m_markerLeft = CutSprite(m_atlas, Cells::MarkerLeft);
+  m_markerRight = CutSprite(m_atlas, Cells::MarkerRight);
+  m_listHighlight = CutSprite(m_atlas, Cells::RowHighlight, RowWidth);
+  // The details panels stand where every page puts them from the start, so that entering the
+  // shop can place the player's interface beside them.
+  PlaceDetailPanels();
+  LayoutRows(static_cast<int>(VisibleRows));
+  ShowMainPage();
 }
 
 MenuShop::~MenuShop() = default;
 
+void MenuShop::BuildPanels() {
+  const platform::PixelRect fill = Cells::PanelFill;
+  const platform::PixelRect rule = Cells::PanelBreak;
+  const platform::PixelRect topLeft = Cells::PanelTopLeft;
+  const platform::PixelRect bottomRight = Cells::PanelBottomRight;
+  auto& shop = m_panelDescriptionShopPieces;
+  BuildPanel(m_atlas, m_panelDescriptionShop,
+             {{&m_panelDescriptionShopEmptyMidMid, fill, 300, 47, 0, 0},
+              {&shop[0], rule, 1, 1, 0, -26},
+              {&m_panelDescriptionShopEmptyMidTop, fill, 300, 47, 0, -51},
+              {&shop[1], rule, 1, 1, 0, -77},
+              {&shop[2], fill, 300, 99, 0, -128},
+              {&shop[3], fill, 290, 10, 5, -183},
+              {&shop[4], topLeft, 1, 1, -145, -183},
+              {&shop[5], rule, 1, 1, 0, 25},
+              {&m_panelDescriptionShopEmptyMidBot, fill, 300, 47, 0, 51},
+              {&shop[6], rule, 1, 1, 0, 76},
+              {&shop[7], fill, 300, 100, 0, 128},
+              {&shop[8], fill, 290, 10, -5, 183},
+              {&shop[9], bottomRight, 1, 1, 145, 183}});
+  const std::pair<Sprite*, const char*> names[] = {
+      {m_panelDescriptionShopEmptyMidMid.get(), "m_panelDescriptionShopEmptyMidMid"},
+      {shop[0].get(), "m_panelDescriptionShopBreakMidTop"},
+      {m_panelDescriptionShopEmptyMidTop.get(), "m_panelDescriptionShopEmptyMidTop"},
+      {shop[1].get(), "m_panelDescriptionShopBreakTopTop"},
+      {shop[2].get(), "m_panelDescriptionShopEmptyTopTop"},
+      {shop[3].get(), "m_panelDescriptionShopHeadTop"},
+      {shop[4].get(), "m_panelDescriptionShopHeadTopLeft"},
+      {shop[5].get(), "m_panelDescriptionShopBreakMidBot"},
+      {m_panelDescriptionShopEmptyMidBot.get(), "m_panelDescriptionShopEmptyMidBot"},
+      {shop[6].get(), "m_panelDescriptionShopBreakBotBot"},
+      {shop[7].get(), "m_panelDescriptionShopEmptyBotBot"},
+      {shop[8].get(), "m_panelDescriptionShopFootBot"},
+      {shop[9].get(), "m_panelDescriptionShopFootBotRight"}};
+  for (const auto& [sprite, name] : names) sprite->SetName(name);
+
+  auto& confirm = m_panelConfirmPieces;
+  BuildPanel(m_atlas, m_panelConfirm,
+             {{&confirm[0], topLeft, 1, 1, -145, -51},
+              {&confirm[1], fill, 290, 10, 5, -51},
+              {&confirm[2], fill, 300, 91, 0, 0},
+              {&confirm[3], fill, 290, 10, -5, 50},
+              {&confirm[4], bottomRight, 1, 1, 145, 50},
+              {&confirm[5], topLeft, 1, 1, -145, -28},
+              {&confirm[6], fill, 290, 10, 5, -28},
+              {&m_confirmAccept, fill, 300, 32, 0, -7},
+              {&confirm[7], rule, 1, 1, 0, 11},
+              {&m_confirmCancel, fill, 300, 32, 0, 29},
+              {&confirm[8], fill, 290, 10, -5, 50},
+              {&confirm[9], bottomRight, 1, 1, 145, 50}});
+
+  const Vector3 listCenter = m_listPanel->altPosition;
+  m_panelDescriptionShop.SetAltPosition(listCenter);
+  m_panelConfirm.SetAltPosition(listCenter);
+  const float detailsX = ScreenBoxOf(*m_listPanel).right - DetailsFromListRight -
+                         ScreenBoxOf(m_itemPage.detailsPanel).Width() / 2;
+  m_itemPage.detailsPanel.SetAltPosition({detailsX, listCenter.y, 0.0f});
+  m_itemPage.entryPanel.SetAltPosition({detailsX, listCenter.y, 0.0f});
+  const ScreenBox top = ScreenBoxOf(*m_itemPage.detailsTop);
+  for (int k = 0; k < MenuCells::KindIconCount; ++k) {
+    m_kindIcons[k] = CutSprite(m_atlas, MenuCells::KindIcons[k]);
+    m_kindIcons[k]->SetFillColor(KindIconTint);
+    m_kindIcons[k]->SetAltPosition({top.right - KindIconInset, top.top + KindIconInset, 0.0f});
+  }
+}
+
+void MenuShop::PlaceDetailPanels() {
+  const float x = ScreenBoxOf(*m_listPanel).right - PagePanelsFromListRight -
+                  ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2;
+  const float y = m_listPanel->altPosition.y;
+  m_itemPage.descriptionPanel.SetAltPosition({x, y - DescriptionPanelRaise, 0.0f});
+  m_itemPage.detailsPanel.SetAltPosition({x, y, 0.0f});
+  m_panelConfirm.SetAltPosition({x, y - ConfirmPanelRaise, 0.0f});
+  m_itemPage.PlaceMarkers();
+}
+
+void MenuShop::Enter() {
+  // Back from the button configuration: the shop as it was left.
+  if (set && set->menuController && set->previous == set->menuController) return;
+  if (m_fontLarge) m_fontLarge->spacing = GlyphSpacing;
+  if (m_fontSmall) m_fontSmall->spacing = GlyphSpacing;
+  // The first player of the moment trades, whoever that is now.
+  m_player = m_world ? m_world->GetFirstPlayer() : nullptr;
+  ShowMainPage();
+  if (!m_player || !m_player->hudPanel) return;
+  const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
+                  ScreenBoxOf(*m_itemPage.descriptionTop).Height() + HudBelowPanelTop +
+                  ScreenBoxOf(*m_player->hudPanel).Height() / 2;
+  m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
+}
+
+void MenuShop::Update(float) {
+  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
+}
+
 void MenuShop::SetStock(const ItemStore& source) {
   if (!m_stock) m_stock = std::make_unique<ItemStore>();
   m_stock->CopyFrom(source);
+}
+
+const std::vector<Item*>& MenuShop::TabSource(int tab) const {
+  static const std::vector<Item*> none;
+  if (!m_stock) return none;
+  if (tab == ItemsTab) return m_stock->expendables.items;
+  const std::vector<const std::vector<Item*>*> categories = m_stock->equipment.CategoryLists();
+  return tab >= 0 && tab < static_cast<int>(categories.size()) ? *categories[tab] : none;
+}
+
+void MenuShop::FillList(const std::vector<Item*>& source, Listing listing, bool expendables) {
+  m_listItems.clear();
+  m_listHeld.clear();
+  const ItemStore* own = m_player ? m_player->itemStore.get() : nullptr;
+  const std::vector<Item*>* ownList =
+      own ? (expendables ? &own->expendables.items : &own->equipment.items) : nullptr;
+  for (Item* item : source) {
+    if (item->name == EmptyItemName) continue;
+    Item* held = ownList ? FindNamed(*ownList, item->name) : nullptr;
+    const bool listed = listing == Listing::Offered ? item->onSale == 1
+                        : listing == Listing::Held  ? held && held->quantity > 0
+                                                    : item->quantity > 0;
+    if (!listed) continue;
+    m_listItems.push_back(item);
+    m_listHeld.push_back(held);
+  }
+  SetListTop(0);
+}
+
+void MenuShop::SetListTop(uint32_t top) {
+  const uint32_t shown = ListWindow::Shown(m_listItems.size(), VisibleRows);
+  m_listTop = ListWindow::ClampTop(m_listItems.size(), top, VisibleRows);
+  m_visibleItems.assign(m_listItems.begin() + m_listTop, m_listItems.begin() + m_listTop + shown);
+  m_visibleHeld.assign(m_listHeld.begin() + m_listTop, m_listHeld.begin() + m_listTop + shown);
+}
+
+int32_t MenuShop::HeldQuantity(size_t row) const {
+  const Item* held = row < m_listHeld.size() ? m_listHeld[row] : nullptr;
+  return held ? held->quantity : 0;
+}
+
+void MenuShop::RebuildCart() {
+  m_cart.clear();
+  m_cartTotal = 0.0f;
+  if (!m_stock) return;
+  // Equipment is read from the all-equipment list only, so each item counts once.
+  for (Item* item : m_stock->GetAllItems()) {
+    if (item->quantity < 1) continue;
+    m_cart.push_back(item);
+    m_cartTotal += item->price * static_cast<float>(item->quantity);
+  }
 }

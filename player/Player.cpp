@@ -11,6 +11,7 @@
 #include "engine/Globals.h"
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
+#include "items/PlayerRecordFormat.h"
 #include "player/PlayerFrameTable.h"
 #include "player/PlayerHudCells.h"
 #include "player/PlayerState.h"
@@ -19,8 +20,6 @@
 using platform::Vector3;
 
 namespace {
-
-constexpr const char* RecordPath = "Content\\Saves\\Player.rff";
 
 constexpr std::array<const char*, Player::SoundCount> SoundPaths = {
     "Content/Audio/DirtStep1.wav", "Content/Audio/DirtStep2.wav", "Content/Audio/DirtStep3.wav",
@@ -66,7 +65,7 @@ Player::Player(World* owner, const std::vector<std::unique_ptr<Texture>>& textur
   hitBox = hitQuad.get();
   facing = 1;
 
-  std::ifstream record(NativePath(RecordPath));
+  std::ifstream record(NativePath(PlayerRecordPath));
   LoadRecord(record);
 
   platform::AudioDevice* device = MainSoundSystem ? MainSoundSystem->device.get() : nullptr;

@@ -80,6 +80,9 @@ class Player : public Actor {
   // The screen point the interface centres on, from the player index's corner.
   platform::Vector3 ComputeHudAnchor() const;
   void PlaceHud(const platform::Vector3& anchor);
+  // Brought into play at the point: the interface at its corner, the body there at rest and
+  // touching nothing.
+  void PlaceAt(const platform::Vector3& point);
   void DrawHud();
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();

@@ -43,4 +43,26 @@ inline Point SamplePoint(int x, int y, int sx, int sy, int samples) {
   return {x + (sx + 0.5f) / samples, y + (sy + 0.5f) / samples};
 }
 
+// Pixel (x, y) from samples x samples colours that sample(Point) gives, each with its own
+// alpha: alpha is the samples' mean, colour their mean weighted by alpha.
+template <typename Sampler>
+uint32_t Supersample(int x, int y, int samples, Sampler sample) {
+  float sums[3] = {};
+  float alphaSum = 0.0f;
+  for (int sy = 0; sy < samples; ++sy) {
+    for (int sx = 0; sx < samples; ++sx) {
+      const uint32_t color = sample(SamplePoint(x, y, sx, sy, samples));
+      const float alpha = Channel(color, 24);
+      for (int c = 0; c < 3; ++c) sums[c] += alpha * Channel(color, 16 - 8 * c);
+      alphaSum += alpha;
+    }
+  }
+  if (alphaSum <= 0.0f) return 0;
+  uint32_t pixel = static_cast<uint32_t>(alphaSum / (samples * samples) + 0.5f) << 24;
+  for (int c = 0; c < 3; ++c) {
+    pixel |= static_cast<uint32_t>(sums[c] / alphaSum + 0.5f) << (16 - 8 * c);
+  }
+  return pixel;
+}
+
 }  // namespace raster

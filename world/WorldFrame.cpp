@@ -11,6 +11,7 @@
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/DebugOverlay.h"
 #include "engine/FloatingText.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -18,7 +19,6 @@
 #include "engine/SoundSystem.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
-#include "engine/TimingLines.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
@@ -36,10 +36,6 @@ namespace {
 constexpr float SwitchVolume = 70.0f;
 constexpr float EnterFadeSeconds = 0.5f;
 constexpr Color4 Transparent{0, 0, 0, 0};
-// The overlay's lines stack upward from the bottom left of the screen.
-constexpr float OverlayLeft = 10.0f;
-constexpr float OverlayBottomGap = 6.0f;
-constexpr float OverlayLineStep = 10.0f;
 
 bool HeldStep(const Actor& actor) { return actor.state && actor.state->holdTimer > 0.0f; }
 
@@ -50,8 +46,7 @@ void World::Enter() {
   if (MainCamera) MainCamera->StartFade(Transparent, EnterFadeSeconds);
   for (Player* player : players) {
     player->PlaceHud(player->ComputeHudAnchor());
-    player->body->heldList.clear();
-    player->body->touchingList.clear();
+    player->ClearContacts();
   }
 }
 
@@ -214,15 +209,11 @@ void World::DrawDebugOverlay() {
     RecordToWString(listener, {MainSoundSystem->listenerX, MainSoundSystem->listenerY,
                                MainSoundSystem->listenerZ});
   }
-  const std::array<std::wstring, 4> timing = TimingLines(GetName());
-  std::vector<std::wstring> lines(timing.begin(), timing.end());
+  std::vector<std::wstring> lines = ScreenDiagnostics(GetName());
+  lines.push_back(L"Elapsed Seconds: " +
+                  FloatToWString(SecondsBetween(LastFrameTime, CurrentFrameTime)));
   lines.push_back(listener);
-  float y = static_cast<float>(ScreenHeight) - OverlayBottomGap;
-  for (const std::wstring& line : lines) {
-    DrawTextAligned(SmallFont, OverlayLeft, y, 0.0f, line, DebugTextColor.ToD3DColor(), AlignLeft,
-                    AlignMiddle);
-    y -= OverlayLineStep;
-  }
+  DrawDiagnosticLines(lines);
 }
 
 bool World::DebugSwitch(int toggle) const {

@@ -22,15 +22,27 @@ namespace {
 
 constexpr float FullVolume = 100.0f;
 constexpr float GlyphSpacing = 1.0f;
-constexpr float TabTitleScale = 0.46875f;
-constexpr float TabTitleOffsetX = 30.0f;
 // The tokens line: the label in from the plate's left edge, the count ending just left of the
 // coin, both a little below the plate's middle.
 constexpr float TokensLabelInset = 28.0f;
 constexpr float TokensCountInset = 42.0f;
 constexpr float TokensTextDrop = 3.0f;
 
+TabStrip::Cells TabStripCells() {
+  const auto& icons = PauseMenuCells::TabIcons;
+  return {PauseMenuCells::TabBack,
+          {icons.begin(), icons.end()},
+          PauseMenuCells::TabOpenLeft,
+          PauseMenuCells::TabOpenMiddle,
+          PauseMenuCells::TabOpenRight};
+}
+
+// Every list panel is 185 by 375 whatever its row count.
+constexpr ListPanel::Filler ListFiller{185.0f, 375.0f, true};
+
 Texture* AtlasOf(const GameStateSet* set) { return set ? set->interfaceAtlas.get() : nullptr; }
+Font* LargeFontOf(const GameStateSet* set) { return set ? set->fontArc64pt.get() : nullptr; }
+Font* SmallFontOf(const GameStateSet* set) { return set ? set->fontArc17pt.get() : nullptr; }
 
 // Without a player whose controls could be asked, any key or button that went down resumes.
 bool AnyInputWentDown(const Controls& controls) {
@@ -50,27 +62,30 @@ MenuPause::MenuPause(GameStateSet* owner, Camera* camera, World* world)
     : Menu(owner, "Pause Menu"),
       m_world(world),
       m_menuAtlas(AtlasOf(owner)),
+      m_fontArc64pt(LargeFontOf(owner)),
+      m_fontArc17pt(SmallFontOf(owner)),
+      m_itemPage(m_menuAtlas, m_fontArc64pt),
+      m_tabs(m_menuAtlas, TabStripCells()),
       m_sidePanel(m_menuAtlas, PauseMenuCells::ListHeader, PauseMenuCells::ListRow,
-                  PauseMenuCells::PanelFill, true),
+                  PauseMenuCells::PanelFill, WindowRows, ListFiller,
+                  ListPanel::Overlay::RowsAndFiller),
       m_listPanel(m_menuAtlas, PauseMenuCells::ListHeader, PauseMenuCells::ListRow,
-                  PauseMenuCells::PanelFill, true),
+                  PauseMenuCells::PanelFill, WindowRows, ListFiller,
+                  ListPanel::Overlay::RowsAndFiller),
       m_slotListPanel(m_menuAtlas, PauseMenuCells::SlotListHeader, PauseMenuCells::SlotListRow,
-                      PauseMenuCells::SlotListFill, false) {
+                      PauseMenuCells::SlotListFill, WindowRows, ListFiller,
+                      ListPanel::Overlay::None) {
   MainCamera = camera;
   m_player = world ? world->GetFirstPlayer() : nullptr;
   BuildStatisticsQuads();
   BuildFrame();
   BuildSlotColumns();
-  LayoutSidePanel(ListPanel::MaxRows);
-  LayoutListPanel(ListPanel::MaxRows);
-  LayoutSlotListPanel(ListPanel::MaxRows);
-  BuildPagePanels();
+  LayoutSidePanel(WindowRows);
+  LayoutListPanel(WindowRows);
+  LayoutSlotListPanel(WindowRows);
+  PlaceItemPagePanels();
   BuildMarkersAndPictures();
-  BuildTabStrip();
-  if (owner) {
-    m_fontArc64pt = owner->fontArc64pt.get();
-    m_fontArc17pt = owner->fontArc17pt.get();
-  }
+  BuildSpareTabIcons();
   m_scrollBar =
       std::make_unique<ScrollBar>(m_menuAtlas, 0.0f, 500.0f, 0.0f, m_contentPanel->altPosition,
                                   ScreenBoxOf(*m_contentPanel).Height() - 100.0f);
@@ -192,22 +207,10 @@ void MenuPause::DrawCommonFrame(int openTab, const std::string& title) {
                         m_tabRowLeft.get(), m_tabRowRight.get(), m_contentPanel.get()}) {
     piece->DrawScreen();
   }
-  for (int tab = 0; tab < StripTabCount; ++tab) {
-    if (tab == openTab) {
-      m_tabOpen.DrawScreen();
-    } else {
-      m_tabBacks[tab]->DrawScreen();
-    }
-    m_tabIcons[tab]->DrawScreen();
-  }
+  if (openTab >= 0 && openTab < StripTabCount) m_tabs.open.DrawScreen();
+  m_tabs.DrawClosedTabs(openTab);
   DrawTokens();
-  if (!m_fontArc64pt) return;
-  m_fontArc64pt->scaleX = TabTitleScale;
-  m_fontArc64pt->scaleY = TabTitleScale;
-  m_fontArc64pt->color = ColorWhite;
-  const Vector3 icon = m_tabIcons[openTab]->altPosition;
-  m_fontArc64pt->DrawString(title, {icon.x + TabTitleOffsetX, icon.y, 0.0f}, FontAlignStart,
-                            FontAlignStart);
+  m_tabs.DrawTitle(m_fontArc64pt, openTab, title);
 }
 
 void MenuPause::DrawTokens() {

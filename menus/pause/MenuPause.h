@@ -12,7 +12,9 @@
 #include "items/Item.h"
 #include "menus/Menu.h"
 #include "menus/ScrollBar.h"
-#include "menus/pause/ListPanel.h"
+#include "menus/ItemPage.h"
+#include "menus/ListPanel.h"
+#include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
 
 class Actor;
@@ -41,7 +43,7 @@ class MenuPause : public Menu {
   static constexpr int StripTabCount = 4;
   static constexpr int SlotRowCount = 5;
   static constexpr int CategoryCount = 10;
-  static constexpr uint32_t WindowRows = ListPanel::MaxRows;
+  static constexpr uint32_t WindowRows = 16;
   // The five body positions of the slot rows, as labelled.
   static constexpr std::array<const char*, SlotRowCount> SlotNames{"Weapon", "Headgear", "Armor",
                                                                    "Gauntlet", "Boots"};
@@ -56,7 +58,6 @@ class MenuPause : public Menu {
   // Only the music is fed: the world stays frozen.
   void Update(float dt) override;
   void Draw() override;
-  void DrawDebugOverlay() override {}
 
   // Back to play at full volume.
   void Resume();
@@ -117,17 +118,16 @@ class MenuPause : public Menu {
   // The page beside the lists.
   void DrawItemPage(const Object* entry);
   void DrawListTexts(float width, float height, const platform::Vector3& topLeft);
+  // The player's statistics under their heading on the item page, an enemy's on the entry
+  // panel.
   void DrawMainStats(const Actor& actor);
   void DrawDescriptionAt(const Object& object, const platform::Vector3& point);
   void DrawItemTitle(const Item& item);
   void DrawEquippablePage(const Item& item);
   void DrawEquipmentPage(const Item& item);
-  void DrawItemDescription(const Item& item);
   void DrawRuneDescription(const Item& rune);
   void DrawKeyItemDescription(const Item& item);
   void DrawProficiencies();
-  void DrawForgeItemsHeader();
-  void DrawInherentSkillsHeader();
 
   // Inventory tab.
   void BuildInventoryTab();
@@ -179,6 +179,10 @@ class MenuPause : public Menu {
   Texture* m_menuAtlas = nullptr;  // not owned
   Font* m_fontArc64pt = nullptr;   // not owned
   Font* m_fontArc17pt = nullptr;   // not owned
+  // The page beside the lists, with its panels and comparison markers.
+  ItemPage m_itemPage;
+  // The tab strip, indexed by tab.
+  TabStrip m_tabs;
 
   // Statistics pages; the backdrop is drawn first by every tab.
   Quad m_backdrop{1};
@@ -200,13 +204,7 @@ class MenuPause : public Menu {
   std::unique_ptr<Sprite> m_tabRowRight;
   std::unique_ptr<Sprite> m_contentPanel;
 
-  // The tab strip, indexed by tab.
-  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabBacks;
-  std::array<std::unique_ptr<Sprite>, StripTabCount> m_tabIcons;
-  ShapeList m_tabOpen;
-  std::unique_ptr<Sprite> m_tabOpenLeft;
-  std::unique_ptr<Sprite> m_tabOpenMiddle;
-  std::unique_ptr<Sprite> m_tabOpenRight;
+  // Tab icons cut for tabs the strip does not have.
   std::array<std::unique_ptr<Sprite>, 6> m_spareTabIcons;
 
   // The tokens line.
@@ -228,33 +226,6 @@ class MenuPause : public Menu {
   std::unique_ptr<ScrollBar> m_scrollBar;
   std::unique_ptr<ScrollBar> m_scrollBar2;
 
-  // Page panels.
-  ShapeList m_detailsPanel;
-  std::unique_ptr<Sprite> m_detailsPanelBody;
-  std::unique_ptr<Sprite> m_detailsTopLeft;
-  std::unique_ptr<Sprite> m_detailsTop;
-  std::unique_ptr<Sprite> m_detailsBottomRight;
-  std::unique_ptr<Sprite> m_detailsBottom;
-  ShapeList m_entryPanel;
-  std::unique_ptr<Sprite> m_entryFill;
-  std::unique_ptr<Sprite> m_entryTopLeft;
-  std::unique_ptr<Sprite> m_entryTop;
-  std::unique_ptr<Sprite> m_entryBottomRight;
-  std::unique_ptr<Sprite> m_entryBottom;
-  std::unique_ptr<Sprite> m_entryFill2;
-  std::unique_ptr<Sprite> m_entryBottomRight2;
-  std::unique_ptr<Sprite> m_entryBottom2;
-  ShapeList m_panelDescriptionStats;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsTopLeft;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakTop;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleMiddle;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBreakBottom;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsMiddleBottom;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBottomRight;
-  std::unique_ptr<Sprite> m_panelDescriptionStatsBottom;
-
   // Stats tab.
   ShapeList m_equipmentColumn;
   std::array<std::unique_ptr<Sprite>, SlotRowCount> m_equipmentRowFrames;
@@ -264,8 +235,6 @@ class MenuPause : public Menu {
   std::unique_ptr<Sprite> m_columnHighlightHeader;
   std::array<std::unique_ptr<Sprite>, SlotRowCount> m_columnHighlightPlates;
   std::unique_ptr<Sprite> m_slotMarker;
-  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_raiseMarkers;
-  std::array<std::unique_ptr<Sprite>, SlotRowCount> m_dropMarkers;
 
   // Item pictures of the Inventory page.
   std::unique_ptr<Sprite> m_weaponIcon;
@@ -280,9 +249,9 @@ class MenuPause : public Menu {
   void BuildStatisticsQuads();
   void BuildFrame();
   void BuildSlotColumns();
-  void BuildPagePanels();
+  void PlaceItemPagePanels();
   void BuildMarkersAndPictures();
-  void BuildTabStrip();
+  void BuildSpareTabIcons();
   void BuildTokensPlate();
 
   // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens
@@ -304,8 +273,4 @@ class MenuPause : public Menu {
   void PlaceSlotMarker();
   // Fills the list for the Inventory category and lays out its panel.
   void ShowInventoryCategory();
-  void DrawComparison(const Item& item);
-  // The anchors of the page: the description panel's top-left and its pieces' boxes.
-  platform::Vector3 PageOrigin() const;
-  void SetPageFont(float scale, const Color4& color);
 };

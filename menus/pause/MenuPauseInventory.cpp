@@ -112,7 +112,7 @@ void MenuPause::BuildInventoryTab() {
   PlacePagePieces();
   LayoutSidePanel(CategoryCount);
   m_sideHighlight->SetAltPosition(m_sidePanel.rows[CategoryAll]->altPosition);
-  const ScreenBox top = ScreenBoxOf(*m_detailsTop);
+  const ScreenBox top = ScreenBoxOf(*m_itemPage.detailsTop);
   for (Sprite* icon : {m_weaponIcon.get(), m_headgearIcon.get(), m_armorIcon.get(),
                        m_gauntletIcon.get(), m_bootsIcon.get(), m_keyItemIcon.get()}) {
     icon->SetAltPosition({top.right - IconInset, top.top + IconInset, 0.0f});
@@ -218,7 +218,7 @@ void MenuPause::DrawInventoryTab() {
   if (m_inventoryMode == 0) {
     m_sidePanel.overlay.DrawScreen();
   } else if (m_inventoryMode == 1) {
-    m_detailsPanel.DrawScreen();
+    m_itemPage.detailsPanel.DrawScreen();
     m_listPanel.overlay.DrawScreen();
     m_listHighlight->DrawScreen();
   }
@@ -255,7 +255,7 @@ void MenuPause::DrawInventoryItemDetail() {
   const Item* item = AsItem(entry);
   if (!item) return;
   if (item->kind == ItemKindKeyItem) {
-    m_detailsPanel.DrawScreen();
+    m_itemPage.detailsPanel.DrawScreen();
     DrawItemPage(item);
     return;
   }

@@ -1,8 +1,8 @@
-#include <cmath>
-
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/draw/ScreenBox.h"
+#include "menus/MenuPieces.h"
+#include "menus/MenuWindow.h"
 #include "menus/pause/MenuPause.h"
 #include "menus/pause/PauseMenuCells.h"
 
@@ -13,8 +13,6 @@ namespace Cells = PauseMenuCells;
 namespace {
 
 // Statistics pages: the panel leaves a margin round the screen and room for the buttons below.
-constexpr float BackdropMargin = 10.0f;
-constexpr Color4 BackdropColor{80, 0, 0, 0};
 constexpr float StatisticsPanelInset = 10.0f;
 constexpr float StatisticsPanelTop = 30.0f;
 constexpr float StatisticsPanelHeightInset = 100.0f;
@@ -26,27 +24,13 @@ constexpr float ButtonBelowPanel = 30.0f;
 constexpr float ButtonSpacing = 160.0f;
 constexpr Color4 ButtonHighlightColor{80, 255, 255, 255};
 
-// The frame.
-constexpr float WindowMiddleWidth = 660.0f;
+// The title plate in the frame's top-left corner.
 constexpr Vector3 TitlePlateInset{30.0f, 10.0f, 0.0f};
-constexpr float FooterRightInset = 20.0f;
-constexpr float FooterBottomInset = 10.0f;
-constexpr float FooterGap = 20.0f;
-constexpr Vector3 ContentPanelOffset{0.0f, 32.0f, 0.0f};
-constexpr float TabRowInset = 10.0f;
 
-// The tab strip: closed tabs 57 apart, the open tab sized to its title.
-constexpr float TabTitleScale = 0.46875f;
-constexpr float OpenTabPadding = 60.0f;
-constexpr float OpenTabEndOffset = 5.0f;
-constexpr float OpenTabEndsWidth = 20.0f;
-constexpr float TabSpacing = 57.0f;
+// The tab strip: the first closed tab 57 pixels right of the row's left end, 35 above the
+// content.
 constexpr float FirstTabFromRowLeft = 57.0f;
-constexpr float OpenTabFromRowLeft = 29.0f;
 constexpr float TabStripAboveContent = 35.0f;
-constexpr float OpenTabDrop = 1.0f;
-constexpr float TabAfterOpen = 30.0f;
-constexpr Vector3 TabOpenEndsAt{30.0f, 0.0f, 0.0f};
 
 // Tokens.
 constexpr float TokensPlateBelowWindowTop = 8.0f;
@@ -61,7 +45,6 @@ constexpr float SlotRowHeight = 70.0f;
 
 // Page panels, all 300 wide.
 constexpr float PagePanelFromContentRight = 20.0f;
-constexpr float PageWidth = 300.0f;
 
 // Highlights.
 constexpr float RowHighlightWidth = 185.0f;
@@ -70,18 +53,6 @@ constexpr float SpareHighlightWidth = 145.0f;
 constexpr float SettingsHighlightHeight = 18.0f;
 constexpr Color4 ItemIconTint{255, 100, 100, 100};
 constexpr float SelectionArrowGap = 9.0f;
-
-std::unique_ptr<Sprite> Cut(Texture* atlas, const PixelRect& cell, float scaleX = 1.0f,
-                            float scaleY = 1.0f) {
-  auto sprite = std::make_unique<Sprite>(atlas, 0, Vector3{}, 0.0f, cell);
-  sprite->SetScale(scaleX, scaleY);
-  return sprite;
-}
-
-std::unique_ptr<Sprite> Named(std::unique_ptr<Sprite> sprite, const char* name) {
-  sprite->SetName(name);
-  return sprite;
-}
 
 Vector3 Size(const Sprite& sprite) { return sprite.GetScaledSourceSize(); }
 
@@ -98,9 +69,7 @@ void AddAt(ShapeList& group, Sprite& piece, float x, float y) {
 void MenuPause::BuildStatisticsQuads() {
   const float w = static_cast<float>(ScreenWidth);
   const float h = static_cast<float>(ScreenHeight);
-  m_backdrop.SetDimensions(w + BackdropMargin, h + BackdropMargin, 0.0f);
-  m_backdrop.SetAltPosition({w / 2, h / 2, 0.0f});
-  m_backdrop.SetFillColor(BackdropColor);
+  MenuWindow::SetUpBackdrop(m_backdrop);
 
   const float panelHeight = h - StatisticsPanelHeightInset;
   m_statisticsPanel.SetDimensions(w - StatisticsPanelInset, panelHeight, 0.0f);
@@ -123,116 +92,42 @@ void MenuPause::BuildStatisticsQuads() {
 
 void MenuPause::BuildFrame() {
   Texture* atlas = m_menuAtlas;
-  m_windowLeft = Cut(atlas, Cells::WindowLeft);
-  m_windowMiddle = Cut(atlas, Cells::WindowMiddle, WindowMiddleWidth);
-  m_windowRight = Cut(atlas, Cells::WindowRight);
-  const float half = WindowMiddleWidth / 2;
-  AddAt(m_window, *m_windowLeft, -half - Size(*m_windowLeft).x / 2, 0.0f);
-  AddAt(m_window, *m_windowMiddle, 0.0f, 0.0f);
-  AddAt(m_window, *m_windowRight, half + Size(*m_windowRight).x / 2, 0.0f);
-  m_window.SetAltPosition({ScreenWidth / 2.0f, ScreenHeight / 2.0f, 0.0f});
+  MenuWindow::BuildFrame(atlas, m_window, m_windowLeft, m_windowMiddle, m_windowRight);
   const ScreenBox window = ScreenBoxOf(m_window);
-
-  m_titlePlate = Cut(atlas, Cells::TitlePlate);
+  m_titlePlate = CutSprite(atlas, Cells::TitlePlate);
   const Vector3 title = Size(*m_titlePlate);
   PlaceAt(*m_titlePlate, window.left + TitlePlateInset.x + title.x / 2,
           window.top + TitlePlateInset.y + title.y / 2);
-
-  // The footer plates stand in a row from the window's bottom-right corner leftward.
-  m_footerRight = Cut(atlas, Cells::FooterRight);
-  m_footerMiddle = Cut(atlas, Cells::FooterMiddle);
-  m_footerLeft = Cut(atlas, Cells::FooterLeft);
-  float right = window.right - FooterRightInset;
-  for (Sprite* footer : {m_footerRight.get(), m_footerMiddle.get(), m_footerLeft.get()}) {
-    const Vector3 size = Size(*footer);
-    PlaceAt(*footer, right - size.x / 2, window.bottom - FooterBottomInset - size.y / 2);
-    right -= size.x + FooterGap;
-  }
-
-  m_contentPanel = Cut(atlas, Cells::ContentPanel);
-  m_contentPanel->SetAltPosition(m_window.altPosition + ContentPanelOffset);
-  const float contentTop = ScreenBoxOf(*m_contentPanel).top;
-  m_tabRowLeft = Cut(atlas, Cells::TabRowLeft);
-  m_tabRowRight = Cut(atlas, Cells::TabRowRight);
-  const Vector3 leftSize = Size(*m_tabRowLeft);
-  const Vector3 rightSize = Size(*m_tabRowRight);
-  PlaceAt(*m_tabRowLeft, window.left + TabRowInset + leftSize.x / 2,
-          contentTop - TabRowInset - leftSize.y / 2);
-  PlaceAt(*m_tabRowRight, window.right - TabRowInset - rightSize.x / 2,
-          contentTop - TabRowInset - rightSize.y / 2);
+  m_footerRight = CutSprite(atlas, Cells::FooterRight);
+  m_footerMiddle = CutSprite(atlas, Cells::FooterMiddle);
+  m_footerLeft = CutSprite(atlas, Cells::FooterLeft);
+  MenuWindow::PlaceFooters(m_window, {m_footerRight.get(), m_footerMiddle.get(), m_footerLeft.get()});
+  m_contentPanel = CutSprite(atlas, Cells::ContentPanel);
+  m_tabRowLeft = CutSprite(atlas, Cells::TabRowLeft);
+  m_tabRowRight = CutSprite(atlas, Cells::TabRowRight);
+  MenuWindow::PlaceContent(m_window, *m_contentPanel, *m_tabRowLeft, *m_tabRowRight);
 }
 
 void MenuPause::BuildSlotColumns() {
   Texture* atlas = m_menuAtlas;
-  m_columnHighlightHeader = Cut(atlas, Cells::ColumnHeader);
+  m_columnHighlightHeader = CutSprite(atlas, Cells::ColumnHeader);
   AddAt(m_columnHighlight, *m_columnHighlightHeader, 0.0f, ColumnHeaderY);
   for (int i = 0; i < SlotRowCount; ++i) {
     const float y = SlotRowStep * static_cast<float>(i + 1);
-    m_equipmentRowFrames[i] = Cut(atlas, Cells::SlotFrame);
+    m_equipmentRowFrames[i] = CutSprite(atlas, Cells::SlotFrame);
     AddAt(m_equipmentColumn, *m_equipmentRowFrames[i], 0.0f, y);
-    m_runeRowFrames[i] = Cut(atlas, Cells::SlotFrame);
+    m_runeRowFrames[i] = CutSprite(atlas, Cells::SlotFrame);
     m_runeRowFrames[i]->flipHorizontal = 1;
     AddAt(m_runeColumn, *m_runeRowFrames[i], 0.0f, y);
-    m_columnHighlightPlates[i] = Cut(atlas, Cells::HighlightPlate, ColumnWidth, SlotRowHeight);
+    m_columnHighlightPlates[i] = CutSprite(atlas, Cells::HighlightPlate, ColumnWidth, SlotRowHeight);
     AddAt(m_columnHighlight, *m_columnHighlightPlates[i], 0.0f, y);
   }
 }
 
-void MenuPause::BuildPagePanels() {
-  Texture* atlas = m_menuAtlas;
-  const PixelRect fill = Cells::PanelFill;
-  struct Piece {
-    std::unique_ptr<Sprite>* sprite;
-    PixelRect cell;
-    float scaleX;
-    float scaleY;
-    float x;
-    float y;
-  };
-  auto build = [atlas](ShapeList& group, std::initializer_list<Piece> pieces) {
-    for (const Piece& piece : pieces) {
-      *piece.sprite = Cut(atlas, piece.cell, piece.scaleX, piece.scaleY);
-      AddAt(group, **piece.sprite, piece.x, piece.y);
-    }
-  };
-  build(m_detailsPanel, {{&m_detailsPanelBody, fill, 300, 355, 0, 0},
-                         {&m_detailsTopLeft, Cells::PanelTopLeft, 1, 1, -145, -183},
-                         {&m_detailsTop, fill, 290, 10, 5, -183},
-                         {&m_detailsBottomRight, Cells::PanelBottomRight, 1, 1, 145, 182},
-                         {&m_detailsBottom, fill, 290, 10, -5, 182}});
-  build(m_entryPanel, {{&m_entryFill, fill, 300, 349, 0, 0},
-                       {&m_entryTopLeft, Cells::EntryTopLeft, 1, 1, -145, -183},
-                       {&m_entryTop, fill, 290, 16, 5, -183},
-                       {&m_entryBottomRight, Cells::PanelBottomRight, 1, 1, 145, 179},
-                       {&m_entryBottom, fill, 290, 10, -5, 179},
-                       {&m_entryFill2, fill, 300, 349, 0, 0},
-                       {&m_entryBottomRight2, Cells::PanelBottomRight, 1, 1, 145, 179},
-                       {&m_entryBottom2, fill, 290, 10, -5, 179}});
-  build(m_panelDescriptionStats,
-        {{&m_panelDescriptionStatsMiddleMiddle, fill, 300, 71, 0, 0},
-         {&m_panelDescriptionStatsBreakTop, Cells::PanelBreak, 1, 1, 0, -38},
-         {&m_panelDescriptionStatsMiddleTop, fill, 300, 184, 0, -132},
-         {&m_panelDescriptionStatsTopLeft, Cells::PanelTopLeft, 1, 1, -145, -229},
-         {&m_panelDescriptionStatsTop, fill, 290, 10, 5, -229},
-         {&m_panelDescriptionStatsBreakBottom, Cells::PanelBreak, 1, 1, 0, 37},
-         {&m_panelDescriptionStatsMiddleBottom, fill, 300, 92, 0, 85},
-         {&m_panelDescriptionStatsBottomRight, Cells::PanelBottomRight, 1, 1, 145, 136},
-         {&m_panelDescriptionStatsBottom, fill, 290, 10, -5, 136}});
-  const std::pair<Sprite*, const char*> names[] = {
-      {m_panelDescriptionStatsTopLeft.get(), "m_panelDescriptionStatsTopLeft"},
-      {m_panelDescriptionStatsTop.get(), "m_panelDescriptionStatsTop"},
-      {m_panelDescriptionStatsMiddleTop.get(), "m_panelDescriptionStatsMiddleTop"},
-      {m_panelDescriptionStatsBreakTop.get(), "m_panelDescriptionStatsBreakTop"},
-      {m_panelDescriptionStatsMiddleMiddle.get(), "m_panelDescriptionStatsMiddleMiddle"},
-      {m_panelDescriptionStatsBreakBottom.get(), "m_panelDescriptionStatsBreakBottom"},
-      {m_panelDescriptionStatsMiddleBottom.get(), "m_panelDescriptionStatsMiddleBottom"},
-      {m_panelDescriptionStatsBottomRight.get(), "m_panelDescriptionStatsBottomRight"},
-      {m_panelDescriptionStatsBottom.get(), "m_panelDescriptionStatsBottom"}};
-  for (const auto& [sprite, name] : names) sprite->SetName(name);
-
+void MenuPause::PlaceItemPagePanels() {
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
   const float y = m_contentPanel->altPosition.y;
-  for (ShapeList* panel : {&m_detailsPanel, &m_entryPanel}) {
+  for (ShapeList* panel : {&m_itemPage.detailsPanel, &m_itemPage.entryPanel}) {
     const float x = content.right - PagePanelFromContentRight - ScreenBoxOf(*panel).Width() / 2;
     panel->SetAltPosition({x, y, 0.0f});
   }
@@ -240,51 +135,37 @@ void MenuPause::BuildPagePanels() {
 
 void MenuPause::BuildMarkersAndPictures() {
   Texture* atlas = m_menuAtlas;
-  m_selectionArrow = Cut(atlas, Cells::SelectionArrow);
-  m_slotMarker = Cut(atlas, Cells::SlotMarker);
-  m_sideHighlight = Cut(atlas, Cells::RowHighlight, RowHighlightWidth);
-  m_listHighlight = Cut(atlas, Cells::RowHighlight, RowHighlightWidth);
+  m_selectionArrow = CutSprite(atlas, Cells::SelectionArrow);
+  m_slotMarker = CutSprite(atlas, Cells::SlotMarker);
+  m_sideHighlight = CutSprite(atlas, Cells::RowHighlight, RowHighlightWidth);
+  m_listHighlight = CutSprite(atlas, Cells::RowHighlight, RowHighlightWidth);
   m_settingsHighlight =
-      Cut(atlas, Cells::HighlightPlate, SettingsHighlightWidth, SettingsHighlightHeight);
+      CutSprite(atlas, Cells::HighlightPlate, SettingsHighlightWidth, SettingsHighlightHeight);
   m_spareHighlight =
-      Cut(atlas, Cells::HighlightPlate, SpareHighlightWidth, SettingsHighlightHeight);
-  for (int k = 0; k < SlotRowCount; ++k) {
-    m_raiseMarkers[k] = Cut(atlas, Cells::RaiseMarker);
-    m_dropMarkers[k] = Cut(atlas, Cells::DropMarker);
-  }
+      CutSprite(atlas, Cells::HighlightPlate, SpareHighlightWidth, SettingsHighlightHeight);
   std::unique_ptr<Sprite>* icons[] = {&m_weaponIcon,   &m_headgearIcon, &m_armorIcon,
                                       &m_gauntletIcon, &m_bootsIcon,    &m_keyItemIcon};
   for (size_t i = 0; i < Cells::ItemIcons.size(); ++i) {
-    *icons[i] = Cut(atlas, Cells::ItemIcons[i]);
+    *icons[i] = CutSprite(atlas, Cells::ItemIcons[i]);
     (*icons[i])->SetFillColor(ItemIconTint);
   }
 }
 
-void MenuPause::BuildTabStrip() {
-  Texture* atlas = m_menuAtlas;
-  for (int tab = 0; tab < StripTabCount; ++tab) {
-    m_tabBacks[tab] = Cut(atlas, Cells::TabBack);
-    m_tabIcons[tab] = Cut(atlas, Cells::TabIcons[tab]);
-  }
+void MenuPause::BuildSpareTabIcons() {
   for (int k = 0; k < Cells::SpareTabIconCount; ++k) {
     const int top = Cells::SpareTabIconTop + Cells::TabIconHeight * k;
     const PixelRect& first = Cells::TabIcons[0];
-    m_spareTabIcons[k] = Cut(atlas, {first.left, top, first.right, top + Cells::TabIconHeight});
+    m_spareTabIcons[k] =
+        CutSprite(m_menuAtlas, {first.left, top, first.right, top + Cells::TabIconHeight});
   }
-  m_tabOpenLeft = Named(Cut(atlas, Cells::TabOpenLeft), "m_tabOpenLeft");
-  m_tabOpenMiddle = Named(Cut(atlas, Cells::TabOpenMiddle, 50.0f), "m_tabOpenMiddle");
-  m_tabOpenRight = Named(Cut(atlas, Cells::TabOpenRight), "m_tabOpenRight");
-  AddAt(m_tabOpen, *m_tabOpenLeft, -TabOpenEndsAt.x, 0.0f);
-  AddAt(m_tabOpen, *m_tabOpenMiddle, 0.0f, 0.0f);
-  AddAt(m_tabOpen, *m_tabOpenRight, TabOpenEndsAt.x, 0.0f);
 }
 
 void MenuPause::BuildTokensPlate() {
   Texture* atlas = m_menuAtlas;
-  m_tokensPlateRight = Cut(atlas, Cells::TokensPlateRight);
-  m_tokensPlateMiddle = Cut(atlas, Cells::TokensPlateMiddle, TokensPlateMiddleWidth);
-  m_tokensPlateLeft = Cut(atlas, Cells::TokensPlateLeft);
-  m_tokenIcon = Cut(atlas, Cells::TokenIcon);
+  m_tokensPlateRight = CutSprite(atlas, Cells::TokensPlateRight);
+  m_tokensPlateMiddle = CutSprite(atlas, Cells::TokensPlateMiddle, TokensPlateMiddleWidth);
+  m_tokensPlateLeft = CutSprite(atlas, Cells::TokensPlateLeft);
+  m_tokenIcon = CutSprite(atlas, Cells::TokenIcon);
   const ScreenBox window = ScreenBoxOf(m_window);
   const ScreenBox windowRight = ScreenBoxOf(*m_windowRight);
   const Vector3 rightSize = Size(*m_tokensPlateRight);
@@ -310,37 +191,9 @@ void MenuPause::LayoutSlotListPanel(int rowCount) {
 }
 
 void MenuPause::LayoutTabStrip(int openTab, const std::string& title) {
-  const float w = m_fontArc64pt ? m_fontArc64pt->MeasureText(title, true, TabTitleScale) : 0.0f;
-  const float middle = std::round(w + OpenTabPadding);
-  m_tabOpenMiddle->SetScale(middle, 1.0f);
-  PlaceAt(*m_tabOpenMiddle, 0.0f, 0.0f);
-  PlaceAt(*m_tabOpenLeft, -(middle / 2 + OpenTabEndOffset), 0.0f);
-  PlaceAt(*m_tabOpenRight, middle / 2 + OpenTabEndOffset, 0.0f);
-  m_tabOpen.Clear();
-  for (Sprite* piece : {m_tabOpenLeft.get(), m_tabOpenMiddle.get(), m_tabOpenRight.get()}) {
-    m_tabOpen.AddShape(piece);
-  }
-  const float openWidth = middle + OpenTabEndsWidth;
-  const float rowLeftX = m_tabRowLeft->altPosition.x;
-  const float x0 = rowLeftX + FirstTabFromRowLeft;
-  const float y0 = ScreenBoxOf(*m_contentPanel).top - TabStripAboveContent;
-  for (int tab = 0; tab < openTab && tab < StripTabCount; ++tab) {
-    const float x = x0 + TabSpacing * static_cast<float>(tab);
-    PlaceAt(*m_tabBacks[tab], x, y0);
-    PlaceAt(*m_tabIcons[tab], x, y0);
-  }
-  const float openX =
-      rowLeftX + OpenTabFromRowLeft + TabSpacing * static_cast<float>(openTab) + openWidth / 2;
-  m_tabOpen.SetAltPosition({openX, y0 + OpenTabDrop, 0.0f});
-  if (openTab >= 0 && openTab < StripTabCount) {
-    PlaceAt(*m_tabIcons[openTab], x0 + TabSpacing * static_cast<float>(openTab), y0);
-  }
-  for (int tab = openTab + 1; tab < StripTabCount; ++tab) {
-    const float x =
-        openX + openWidth / 2 + TabAfterOpen + TabSpacing * static_cast<float>(tab - openTab - 1);
-    PlaceAt(*m_tabBacks[tab], x, y0);
-    PlaceAt(*m_tabIcons[tab], x, y0);
-  }
+  m_tabs.SizeOpenTab(m_fontArc64pt, title);
+  m_tabs.Layout(openTab, m_tabRowLeft->altPosition.x + FirstTabFromRowLeft,
+                ScreenBoxOf(*m_contentPanel).top - TabStripAboveContent);
 }
 
 void MenuPause::PlaceSelectionArrow(const Sprite& highlight) {

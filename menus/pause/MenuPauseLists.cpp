@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
+#include "menus/ListWindow.h"
 #include "menus/pause/MenuPause.h"
 #include "player/Player.h"
 
@@ -17,7 +16,7 @@ constexpr float ScrollBarGap = 2.0f;
 
 // The distance between rows in a panel of that screen height.
 float RowStep(const ShapeList& panel) {
-  return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(ListPanel::MaxRows);
+  return (ScreenBoxOf(panel).Height() - RowsHeightMargin) / static_cast<float>(MenuPause::WindowRows);
 }
 
 }  // namespace
@@ -45,10 +44,8 @@ void MenuPause::ListEntries(std::vector<Object>& records) {
 }
 
 void MenuPause::ShowListFrom(uint32_t index) {
-  const auto count = static_cast<uint32_t>(m_listRows.size());
-  // The window never reaches past the list's end, whatever the index.
-  const uint32_t shown = std::min(count, WindowRows);
-  m_listTop = std::min(index, count - shown);
+  const uint32_t shown = ListWindow::Shown(m_listRows.size(), WindowRows);
+  m_listTop = ListWindow::ClampTop(m_listRows.size(), index, WindowRows);
   m_visibleRows.assign(m_listRows.begin() + m_listTop, m_listRows.begin() + m_listTop + shown);
 }
 
@@ -88,29 +85,32 @@ void MenuPause::AttachScrollBarRightOfSidePanel(uint32_t rowCount) {
 }
 
 void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {
-  if (m_listRows.empty()) return;
-  const auto count = static_cast<uint32_t>(m_listRows.size());
-  const int64_t onWindow = int64_t{m_listCursor} - int64_t{m_listTop};
-  if (onWindow < static_cast<int64_t>(m_visibleRows.size()) - 1) {
-    ++m_listCursor;
-    highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowStep(panel), 0.0f});
-    PlaceSelectionArrow(highlight);
-  } else if (m_listTop + WindowRows < count) {
-    ++m_listCursor;
-    ShowListFrom(m_listTop + 1);
-    m_scrollBar->SetValue(m_scrollBar->value + 1.0f);
+  const auto shown = static_cast<uint32_t>(m_visibleRows.size());
+  switch (ListWindow::Down(m_listRows.size(), shown, m_listTop, WindowRows, m_listCursor)) {
+    case ListWindow::Step::Highlight:
+      highlight.SetAltPosition(highlight.altPosition + Vector3{0.0f, RowStep(panel), 0.0f});
+      PlaceSelectionArrow(highlight);
+      break;
+    case ListWindow::Step::Scroll:
+      ShowListFrom(m_listTop + 1);
+      m_scrollBar->SetValue(m_scrollBar->value + 1.0f);
+      break;
+    case ListWindow::Step::None:
+      break;
   }
 }
 
 void MenuPause::ListCursorUp(Sprite& highlight, const ShapeList& panel) {
-  if (m_listRows.empty()) return;
-  if (m_listCursor != m_listTop) {
-    --m_listCursor;
-    highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowStep(panel), 0.0f});
-    PlaceSelectionArrow(highlight);
-  } else if (m_listCursor > 0) {
-    --m_listCursor;
-    ShowListFrom(m_listTop - 1);
-    m_scrollBar->SetValue(m_scrollBar->value - 1.0f);
+  switch (ListWindow::Up(m_listRows.size(), m_listTop, m_listCursor)) {
+    case ListWindow::Step::Highlight:
+      highlight.SetAltPosition(highlight.altPosition - Vector3{0.0f, RowStep(panel), 0.0f});
+      PlaceSelectionArrow(highlight);
+      break;
+    case ListWindow::Step::Scroll:
+      ShowListFrom(m_listTop - 1);
+      m_scrollBar->SetValue(m_scrollBar->value - 1.0f);
+      break;
+    case ListWindow::Step::None:
+      break;
   }
 }

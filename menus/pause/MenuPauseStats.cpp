@@ -27,8 +27,6 @@ constexpr float HeaderStripHeight = 16.0f;
 constexpr float SlotRowGap = 2.0f;
 // The portrait's top stands just below the page's top band.
 constexpr float PortraitDrop = 2.0f;
-constexpr Vector3 MarkerOffset{234.0f, 101.0f, 0.0f};
-constexpr float MarkerRowStep = 16.0f;
 // The candidate list lies 20 pixels inside the far edge of the column it covers.
 constexpr float SlotListInset = 20.0f;
 constexpr float ListHeaderHeight = 17.0f;
@@ -65,23 +63,17 @@ const std::vector<Item*>& EquipmentCandidates(const EquipmentPool& pool, int row
 void MenuPause::PlacePagePieces() {
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
   const Vector3 page{
-      content.right - PageFromContentRight - ScreenBoxOf(*m_detailsPanelBody).Width() / 2,
+      content.right - PageFromContentRight - ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2,
       m_contentPanel->altPosition.y, 0.0f};
-  m_panelDescriptionStats.SetAltPosition(page);
-  m_detailsPanel.SetAltPosition(page);
+  m_itemPage.descriptionPanel.SetAltPosition(page);
+  m_itemPage.detailsPanel.SetAltPosition(page);
   if (m_player && m_player->hudPortrait) {
     const float portrait = ScreenBoxOf(*m_player->hudPortrait).Height();
-    const float y = ScreenBoxOf(*m_panelDescriptionStatsMiddleTop).top -
-                    ScreenBoxOf(*m_panelDescriptionStatsTop).Height() + portrait / 2 + PortraitDrop;
-    m_player->PlaceHud({m_panelDescriptionStatsMiddleTop->altPosition.x, y, 0.0f});
+    const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
+                    ScreenBoxOf(*m_itemPage.descriptionTop).Height() + portrait / 2 + PortraitDrop;
+    m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
   }
-  const ScreenBox panel = ScreenBoxOf(m_panelDescriptionStats);
-  for (int k = 0; k < SlotRowCount; ++k) {
-    const Vector3 at{panel.left + MarkerOffset.x,
-                     panel.top + MarkerOffset.y + MarkerRowStep * static_cast<float>(k), 0.0f};
-    m_raiseMarkers[k]->SetAltPosition(at);
-    m_dropMarkers[k]->SetAltPosition(at);
-  }
+  m_itemPage.PlaceMarkers();
 }
 
 void MenuPause::BuildStatsTab() {
@@ -92,7 +84,7 @@ void MenuPause::BuildStatsTab() {
   LayoutTabStrip(TabStats, StatsTitle);
   PlacePagePieces();
   const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const float middle = (content.left + ScreenBoxOf(m_panelDescriptionStats).left) / 2;
+  const float middle = (content.left + ScreenBoxOf(m_itemPage.descriptionPanel).left) / 2;
   const float y = m_contentPanel->altPosition.y + ColumnsDrop;
   m_equipmentColumn.SetAltPosition(
       {middle - ScreenBoxOf(m_equipmentColumn).Width() / 2 - EquipmentColumnGap, y, 0.0f});
@@ -235,11 +227,11 @@ void MenuPause::DrawStatsTab() {
   if (m_statsFocus == 1) {
     m_slotMarker->DrawScreen();
     if (m_statsColumn == 0) {
-      m_panelDescriptionStats.DrawScreen();
+      m_itemPage.descriptionPanel.DrawScreen();
       m_equipmentColumn.DrawScreen();
       DrawStatsColumnTexts(0);
     } else {
-      m_detailsPanel.DrawScreen();
+      m_itemPage.detailsPanel.DrawScreen();
       m_runeColumn.DrawScreen();
       DrawStatsColumnTexts(1);
     }
@@ -276,7 +268,7 @@ void MenuPause::DrawStatsColumnTexts(int column) {
                               FontAlignEnd, FontAlignEnd);
   }
   if (!m_player || !m_fontArc64pt) return;
-  SetPageFont(ItemNameScale, ColorWhite);
+  m_itemPage.SetFont(ItemNameScale, ColorWhite);
   const float x = equipment ? box.left + ColumnTextInset : box.right - ColumnTextInset;
   const int first = equipment ? 0 : Actor::FirstRuneSlot;
   for (int k = 0; k < SlotRowCount; ++k) {
@@ -289,7 +281,7 @@ void MenuPause::DrawStatsColumnTexts(int column) {
 
 void MenuPause::DrawSlotNames() {
   if (!m_fontArc64pt) return;
-  SetPageFont(SlotNameScale, SlotNameColor);
+  m_itemPage.SetFont(SlotNameScale, SlotNameColor);
   const bool equipment = m_statsColumn == 0;
   const float x = equipment ? ScreenBoxOf(m_equipmentColumn).right - ColumnTextInset
                             : ScreenBoxOf(m_runeColumn).left + ColumnTextInset;

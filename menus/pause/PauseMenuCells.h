@@ -2,26 +2,22 @@
 
 #include <array>
 
+#include "menus/MenuCells.h"
 #include "platform/Vertex.h"
 
 // The cells the pause menu cuts from the interface atlas "Content\Textures\HUD\menuatlas2.png"
-// (left, top, right, bottom; right and bottom exclusive). The menu draws from them and the atlas
-// generator paints them. A one-texel cell is stretched into a solid block of its colour.
+// (left, top, right, bottom; right and bottom exclusive), besides those it shares with the shop.
+// The menu draws from them and the atlas generator paints them. A one-texel cell is stretched
+// into a solid block of its colour.
 namespace PauseMenuCells {
 
+using namespace MenuCells;
 using platform::PixelRect;
 
-// The window, its title plate, footer plates and the page behind every tab.
-constexpr PixelRect WindowMiddle{792, 461, 793, 1024};
-constexpr PixelRect WindowLeft{740, 461, 790, 1024};
-constexpr PixelRect WindowRight{795, 461, 845, 1024};
+// The title plate, the left footer plate and the page behind every tab.
 constexpr PixelRect TitlePlate{384, 201, 547, 234};
 constexpr PixelRect FooterLeft{0, 201, 96, 234};
-constexpr PixelRect FooterMiddle{96, 201, 214, 234};
-constexpr PixelRect FooterRight{214, 201, 306, 234};
 constexpr PixelRect ContentPanel{0, 234, 740, 629};
-constexpr PixelRect TabRowLeft{306, 201, 344, 234};
-constexpr PixelRect TabRowRight{345, 201, 384, 234};
 
 // The tab strip: a closed tab's back, the tabs' icons (Stats, Inventory, Encyclopedia,
 // Settings), the open tab's ends and stretched middle.
@@ -44,35 +40,22 @@ constexpr PixelRect TokenIcon{944, 788, 955, 802};
 // List panels: header, 22-pixel rows and the filler texel; the slot list has its own.
 constexpr PixelRect ListHeader{0, 0, 185, 17};
 constexpr PixelRect ListRow{0, 49, 185, 71};
-constexpr PixelRect PanelFill{198, 50, 199, 51};
 constexpr PixelRect SlotListHeader{0, 149, 185, 166};
 constexpr PixelRect SlotListRow{185, 148, 370, 170};
 constexpr PixelRect SlotListFill{198, 155, 199, 156};
 
 // Row highlights and markers.
-constexpr PixelRect RowHighlight{794, 375, 795, 394};
 constexpr PixelRect HighlightPlate{197, 79, 198, 80};
 constexpr PixelRect SelectionArrow{784, 375, 792, 394};
 constexpr PixelRect SlotMarker{0, 77, 195, 147};
-constexpr PixelRect RaiseMarker{749, 358, 758, 368};
-constexpr PixelRect DropMarker{740, 358, 749, 368};
 
-// Item pictures: weapon, headgear, armor, gauntlets, boots, key item.
-constexpr std::array<PixelRect, 6> ItemIcons{{{880, 640, 944, 704},
-                                              {880, 704, 944, 768},
-                                              {880, 768, 944, 832},
-                                              {880, 832, 944, 896},
-                                              {880, 896, 944, 960},
-                                              {880, 960, 944, 1024}}};
+// Item pictures: weapon (the spear's picture stands for every weapon), headgear, armor,
+// gauntlets, boots, key item.
+constexpr std::array<PixelRect, 6> ItemIcons{{KindIcons[2], KindIcons[3], KindIcons[4],
+                                              KindIcons[5], KindIcons[6], KindIcons[7]}};
 
 // The Stats tab's slot frames and the column header.
 constexpr PixelRect SlotFrame{195, 77, 390, 147};
 constexpr PixelRect ColumnHeader{0, 0, 195, 16};
-
-// Page panel pieces: rounded corners, the entry panel's corner and the band break.
-constexpr PixelRect PanelTopLeft{186, 49, 196, 59};
-constexpr PixelRect PanelBottomRight{201, 49, 211, 59};
-constexpr PixelRect EntryTopLeft{0, 0, 10, 16};
-constexpr PixelRect PanelBreak{0, 72, 300, 76};
 
 }  // namespace PauseMenuCells

@@ -194,7 +194,9 @@ TEST_F(ConversationTest, AShopOpensTheDialogueWithACopyOfItsStock) {
   PressAction();
   opened->HandleInput(GameHarness::FrameSeconds);
   EXPECT_EQ(opened->kind, ModifierShape::KindShop);
-  EXPECT_EQ(GameStates->current, GameStates->menuDialog);
+  // The dialogue opened, and its first line took the game on to the shop.
+  EXPECT_EQ(GameStates->previous, GameStates->menuDialog);
+  EXPECT_EQ(GameStates->current, GameStates->menuShop);
   MenuShop& screen = *GameStates->menuShop;
   EXPECT_EQ(GameStates->menuDialog->conversation, opened);
   EXPECT_EQ(screen.m_shopShape, opened);

@@ -114,8 +114,9 @@ TEST(StartUp, RunsThreeHundredTitleFramesAndShutsDown) {
   game.StepFrames(300);
   EXPECT_EQ(TickCounter, 300u);
   EXPECT_EQ(GameStates->current, GameStates->menuTitle);
-  // The world set the clear colour when it was built; no map has replaced it.
-  EXPECT_EQ(game.Pixel(400, 300), 0x2A526573u);
+  // The title's picture covers the clear colour that the world set when it was built.
+  EXPECT_NE(game.Pixel(400, 300), 0x2A526573u);
+  EXPECT_EQ(game.Pixel(400, 300) >> 24, 0xFFu);
 }
 
 TEST(StartUp, ClosingTheWindowEndsTheProgramWithStatusZero) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "MenuPainting.h"
 #include "menus/ScrollBar.h"
 #include "menus/pause/PauseMenuCells.h"
 #include "tools/Drawing.h"
@@ -15,141 +16,10 @@ using figures::Painted;
 using figures::Point;
 using figures::Polygon;
 using platform::PixelRect;
+using namespace menu_paint;
 namespace Cells = PauseMenuCells;
 
 namespace {
-
-// Colours, alpha << 24 | red << 16 | green << 8 | blue: a night-blue window trimmed in brass.
-constexpr uint32_t Transparent = 0x00000000;
-constexpr uint32_t EdgeDark = 0xFF12141C;
-constexpr uint32_t Brass = 0xFFC89B48;
-constexpr uint32_t BrassLight = 0xFFF2D488;
-constexpr uint32_t BrassDark = 0xFF6E5428;
-constexpr uint32_t WindowBody = 0xF2181C2A;
-constexpr uint32_t ContentTop = 0xFF2A3250;
-constexpr uint32_t ContentBottom = 0xFF1E2438;
-constexpr uint32_t ContentInner = 0xFF36405E;
-constexpr uint32_t PlateFill = 0xFF2C344C;
-constexpr uint32_t TabBackFill = 0xFF1C2132;
-constexpr uint32_t KeyCapFill = 0xFFE4DCC8;
-constexpr uint32_t KeyCapInk = 0xFF2A2E3C;
-constexpr uint32_t PanelFill = 0x8C4A5678;
-constexpr uint32_t RowSeparator = 0x90202638;
-constexpr uint32_t HeaderFill = 0xF0323A56;
-constexpr uint32_t SlotListHeaderFill = 0xF84A3E24;
-constexpr uint32_t SlotListBody = 0xF82A3048;
-constexpr uint32_t SlotListSeparator = 0xFF1A1E2C;
-constexpr uint32_t Gold = 0xFFF0C860;
-constexpr uint32_t PlateWash = 0x40F0D090;
-constexpr uint32_t SlotFrameBorder = 0xB0806030;
-constexpr uint32_t SlotFrameInside = 0x30101420;
-constexpr uint32_t RaiseGreen = 0xFF58D068;
-constexpr uint32_t DropRed = 0xFFE05040;
-constexpr uint32_t Steel = 0xFFE8ECF2;
-constexpr uint32_t Leather = 0xFFE0B888;
-
-constexpr int Samples = 4;
-
-uint8_t AlphaOf(uint32_t c) { return static_cast<uint8_t>(c >> 24); }
-uint32_t WithAlpha(uint32_t c, uint32_t alpha) { return (c & 0x00FFFFFF) | alpha << 24; }
-
-// The top colour over the bottom one, both with straight alpha.
-uint32_t Over(uint32_t top, uint32_t bottom) {
-  const float ta = AlphaOf(top) / 255.0f;
-  const float ba = AlphaOf(bottom) / 255.0f;
-  const float a = ta + ba * (1.0f - ta);
-  if (a <= 0.0f) return 0;
-  uint32_t result = static_cast<uint32_t>(a * 255.0f + 0.5f) << 24;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const float value =
-        (raster::Channel(top, shift) * ta + raster::Channel(bottom, shift) * ba * (1.0f - ta)) / a;
-    result |= static_cast<uint32_t>(std::min(value, 255.0f) + 0.5f) << shift;
-  }
-  return result;
-}
-
-// Signed distance to a box with rounded corners: negative inside.
-float BoxDistance(Point p, float left, float top, float right, float bottom, float radius) {
-  const float cx = (left + right) / 2;
-  const float cy = (top + bottom) / 2;
-  const float qx = std::fabs(p.x - cx) - ((right - left) / 2 - radius);
-  const float qy = std::fabs(p.y - cy) - ((bottom - top) / 2 - radius);
-  return raster::Length(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) -
-         radius;
-}
-
-float PolygonDistance(Point p, std::vector<Point> corners) {
-  return figures::detail::ProbePolygon(p, Polygon{std::move(corners), 0.0f}).distance;
-}
-
-// A box of fill inside a border of the given width; nothing outside it.
-uint32_t BorderedBox(float distance, float border, uint32_t borderColor, uint32_t fill) {
-  if (distance > 0.0f) return Transparent;
-  return distance > -border ? borderColor : fill;
-}
-
-using Sampler = std::function<uint32_t(Point)>;
-
-// Every pixel of the cell from its samples, averaged with premultiplied alpha; the sampler gets
-// cell coordinates.
-void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample) {
-  for (int y = cell.top; y < cell.bottom; ++y) {
-    for (int x = cell.left; x < cell.right; ++x) {
-      float sums[4] = {};
-      for (int sy = 0; sy < Samples; ++sy) {
-        for (int sx = 0; sx < Samples; ++sx) {
-          const Point p = raster::SamplePoint(x - cell.left, y - cell.top, sx, sy, Samples);
-          const uint32_t c = sample(p);
-          const float a = AlphaOf(c) / 255.0f;
-          sums[0] += a;
-          for (int k = 0; k < 3; ++k) sums[k + 1] += raster::Channel(c, 16 - 8 * k) * a;
-        }
-      }
-      uint32_t pixel = 0;
-      if (sums[0] > 0.0f) {
-        pixel = static_cast<uint32_t>(255.0f * sums[0] / (Samples * Samples) + 0.5f) << 24;
-        for (int k = 0; k < 3; ++k) {
-          pixel |= static_cast<uint32_t>(std::min(sums[k + 1] / sums[0], 255.0f) + 0.5f)
-                   << (16 - 8 * k);
-        }
-      }
-      atlas.At(x, y) = pixel;
-    }
-  }
-}
-
-// A one-texel cell that the menu stretches, with its neighbours in the same colour so that
-// filtering at the block's edges finds nothing else.
-void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color) {
-  for (int y = cell.top - 1; y <= cell.top + 1; ++y) {
-    for (int x = cell.left - 1; x <= cell.left + 1; ++x) atlas.At(x, y) = color;
-  }
-}
-
-// One column of a picture that the menu stretches sideways, repeated over its neighbours.
-void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample) {
-  for (int x = cell.left - spread; x <= cell.left + spread; ++x) {
-    PaintCell(atlas, {x, cell.top, x + 1, cell.bottom}, sample);
-  }
-}
-
-// Painted figures composed over what the cell holds.
-void Compose(SharedAtlas& atlas, const PixelRect& cell, const Drawing& drawing) {
-  const int w = cell.right - cell.left;
-  const int h = cell.bottom - cell.top;
-  platform::Image layer{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, 0)};
-  figures::Render(drawing, layer, {0, 0, w, h});
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      uint32_t& pixel = atlas.At(cell.left + x, cell.top + y);
-      pixel = Over(layer.Pixel(x, y), pixel);
-    }
-  }
-}
-
-figures::Paint Flat(uint32_t color) { return figures::Paint{color, color, 0.0f, 1.0f, false}; }
-Capsule Stroke(Point a, Point b, float width) { return {a, b, width / 2, width / 2}; }
-Capsule Disc(Point center, float radius) { return {center, center, radius, radius}; }
 
 // The window: a rounded frame 760 by 563 of which the menu draws the two ends and stretches
 // one middle column.
@@ -175,29 +45,6 @@ void DrawWindow(SharedAtlas& atlas) {
   PaintCell(atlas, Cells::WindowRight, [rightStart](Point p) {
     return WindowSample({p.x + rightStart, p.y});
   });
-}
-
-void DrawContentPanel(SharedAtlas& atlas) {
-  const float w = static_cast<float>(Cells::ContentPanel.right - Cells::ContentPanel.left);
-  const float h = static_cast<float>(Cells::ContentPanel.bottom - Cells::ContentPanel.top);
-  PaintCell(atlas, Cells::ContentPanel, [w, h](Point p) {
-    const float d = BoxDistance(p, 0.0f, 0.0f, w, h, 10.0f);
-    if (d > 0.0f) return Transparent;
-    if (d > -1.0f) return BrassDark;
-    if (d > -3.0f) return ContentInner;
-    return raster::Mix(ContentTop, ContentBottom, p.y / h);
-  });
-}
-
-// A plate with a brass rim, the base of the title, the footers and the key hints.
-uint32_t PlateSample(Point p, float w, float h) {
-  return BorderedBox(BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 8.0f), 2.0f, Brass, PlateFill);
-}
-
-void PaintPlate(SharedAtlas& atlas, const PixelRect& cell) {
-  const float w = static_cast<float>(cell.right - cell.left);
-  const float h = static_cast<float>(cell.bottom - cell.top);
-  PaintCell(atlas, cell, [w, h](Point p) { return PlateSample(p, w, h); });
 }
 
 // A key cap with its letter drawn in strokes, its left edge at x, centred on y.
@@ -336,37 +183,9 @@ void DrawTabRowEnds(SharedAtlas& atlas) {
   }
 }
 
-// A closed tab: a dark rounded box, whose corners and middle also frame other dialogs.
-void DrawTabBack(SharedAtlas& atlas) {
-  const PixelRect& cell = Cells::TabBack;
-  const float w = static_cast<float>(cell.right - cell.left);
-  const float h = static_cast<float>(cell.bottom - cell.top);
-  PaintCell(atlas, cell, [w, h](Point p) {
-    return BorderedBox(BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h - 0.5f, 11.0f), 2.0f, BrassDark,
-                       TabBackFill);
-  });
-}
-
-// The open tab: rounded at the top, open at the bottom into the page.
-void DrawOpenTab(SharedAtlas& atlas) {
-  const float end = static_cast<float>(Cells::TabOpenLeft.right - Cells::TabOpenLeft.left);
-  const float h = static_cast<float>(Cells::TabOpenLeft.bottom - Cells::TabOpenLeft.top);
-  const float w = 2 * end + 1.0f;
-  auto sample = [w, h](Point p) {
-    const float d = BoxDistance(p, 0.5f, 0.5f, w - 0.5f, h + 20.0f, 9.0f);
-    return BorderedBox(d, 2.0f, Brass, raster::Mix(0xFF34405E, ContentTop, p.y / h));
-  };
-  PaintCell(atlas, Cells::TabOpenLeft, sample);
-  PaintColumn(atlas, Cells::TabOpenMiddle, 1, [sample, end](Point p) {
-    return sample({end + 0.5f, p.y});
-  });
-  PaintCell(atlas, Cells::TabOpenRight, [sample, end](Point p) {
-    return sample({p.x + end + 1.0f, p.y});
-  });
-}
-
 // Tab icons, 35 by 45: a bust for the character, a satchel, a book and a gear.
 void DrawTabIcons(SharedAtlas& atlas) {
+  for (const PixelRect& cell : Cells::TabIcons) ClearCell(atlas, cell);
   const float cx = 17.5f;
   const float cy = 22.5f;
   {
@@ -557,99 +376,6 @@ void DrawPagePieces(SharedAtlas& atlas) {
   });
 }
 
-// Item pictures, drawn light because the menu tints them grey: a sword, a helm, a
-// breastplate, a gauntlet, a boot and a key.
-void DrawItemIcons(SharedAtlas& atlas) {
-  {
-    Drawing d;
-    d.Add(Polygon{{{46, 8}, {54, 10}, {22, 42}, {18, 38}}, 1.0f}, Painted(Steel, 1.4f));
-    d.Add(Stroke({13, 33}, {27, 47}, 4.0f), Painted(Gold, 1.2f));
-    d.Add(Stroke({19, 45}, {11, 53}, 4.2f), Painted(Leather, 1.2f));
-    d.Add(Disc({9.5f, 54.5f}, 3.6f), Painted(Gold, 1.2f));
-    Compose(atlas, Cells::ItemIcons[0], d);
-  }
-  {
-    Drawing d;
-    d.Add(Polygon{{{14, 40},
-                   {14, 28},
-                   {20, 16},
-                   {32, 11},
-                   {44, 16},
-                   {50, 28},
-                   {50, 40},
-                   {44, 50},
-                   {38, 50},
-                   {38, 36},
-                   {26, 36},
-                   {26, 50},
-                   {20, 50}},
-                  2.5f},
-          Painted(Steel, 1.4f));
-    d.Add(Stroke({32, 12}, {32, 46}, 3.0f), Painted(Steel, 1.2f));
-    d.Add(Stroke({18, 30}, {46, 30}, 2.0f), Painted(Gold, 1.0f));
-    Compose(atlas, Cells::ItemIcons[1], d);
-  }
-  {
-    Drawing d;
-    d.Add(Polygon{{{12, 14},
-                   {24, 10},
-                   {32, 16},
-                   {40, 10},
-                   {52, 14},
-                   {50, 30},
-                   {46, 54},
-                   {18, 54},
-                   {14, 30}},
-                  3.0f},
-          Painted(Steel, 1.4f));
-    d.Add(Stroke({32, 18}, {32, 50}, 2.0f), Painted(0xFFC8CED8, 1.0f));
-    d.Add(Stroke({18, 40}, {46, 40}, 2.4f), Painted(Leather, 1.0f));
-    Compose(atlas, Cells::ItemIcons[2], d);
-  }
-  {
-    Drawing d;
-    d.Add(Polygon{{{20, 56},
-                   {20, 36},
-                   {16, 26},
-                   {22, 24},
-                   {26, 30},
-                   {26, 14},
-                   {31, 12},
-                   {33, 28},
-                   {34, 10},
-                   {39, 10},
-                   {40, 28},
-                   {42, 13},
-                   {47, 14},
-                   {46, 32},
-                   {49, 20},
-                   {53, 22},
-                   {50, 40},
-                   {44, 56}},
-                  2.0f},
-          Painted(Steel, 1.4f));
-    d.Add(Stroke({20, 48}, {44, 48}, 3.0f), Painted(Leather, 1.0f));
-    Compose(atlas, Cells::ItemIcons[3], d);
-  }
-  {
-    Drawing d;
-    d.Add(Polygon{{{22, 8}, {38, 8}, {38, 38}, {52, 44}, {54, 54}, {14, 54}, {18, 40}}, 3.0f},
-          Painted(Leather, 1.4f));
-    d.Add(Stroke({20, 16}, {40, 16}, 3.0f), Painted(0xFFC89868, 1.0f));
-    d.Add(Stroke({14, 52}, {54, 52}, 3.5f), Painted(0xFF9A7050, 1.0f));
-    Compose(atlas, Cells::ItemIcons[4], d);
-  }
-  {
-    Drawing d;
-    d.Add(Disc({20, 22}, 10.0f), Painted(Gold, 1.4f));
-    d.Add(Disc({20, 22}, 4.0f), Painted(0xFF3A3020, 1.0f));
-    d.Add(Stroke({27, 29}, {50, 52}, 5.0f), Painted(Gold, 1.4f));
-    d.Add(Stroke({44, 46}, {50, 40}, 4.0f), Painted(Gold, 1.2f));
-    d.Add(Stroke({38, 40}, {43, 35}, 4.0f), Painted(Gold, 1.2f));
-    Compose(atlas, Cells::ItemIcons[5], d);
-  }
-}
-
 // The scroll bar: arrow caps at the ends and a brass thumb with rounded ends.
 void DrawScrollBar(SharedAtlas& atlas) {
   auto endCap = [&atlas](const PixelRect& cell, bool up) {
@@ -685,12 +411,12 @@ void DrawScrollBar(SharedAtlas& atlas) {
 
 void DrawPauseMenu(SharedAtlas& atlas) {
   DrawWindow(atlas);
-  DrawContentPanel(atlas);
+  PaintContentPanel(atlas, Cells::ContentPanel);
   DrawTitlePlate(atlas);
   DrawFooters(atlas);
   DrawTabRowEnds(atlas);
-  DrawTabBack(atlas);
-  DrawOpenTab(atlas);
+  PaintClosedTab(atlas, Cells::TabBack);
+  PaintOpenTab(atlas, Cells::TabOpenLeft, Cells::TabOpenMiddle, Cells::TabOpenRight);
   DrawTabIcons(atlas);
   DrawTokens(atlas);
   DrawListPanels(atlas);
@@ -698,6 +424,5 @@ void DrawPauseMenu(SharedAtlas& atlas) {
   DrawSlotFrames(atlas);
   DrawMarkers(atlas);
   DrawPagePieces(atlas);
-  DrawItemIcons(atlas);
   DrawScrollBar(atlas);
 }

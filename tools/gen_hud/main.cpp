@@ -1,6 +1,7 @@
 // Draws the cells of the interface atlas that the map triggers cut (the speech bubble that
 // hangs over a conversation or a shop, on which the action key's name is written in black),
-// the player's interface corner and the pause menu. Every other cell of the atlas is kept as
+// the player's interface corner, the pause menu, the shop and the item pictures both share,
+// the dialogue screen's pieces and the title picture. Every other cell of the atlas is kept as
 // it is.
 
 #include <algorithm>
@@ -8,8 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "ItemIcons.h"
+#include "MenuPanels.h"
 #include "PauseMenu.h"
 #include "PlayerHud.h"
+#include "ShopMenu.h"
+#include "TitleArt.h"
 #include "collision/ConversationShape.h"
 #include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
@@ -27,7 +32,6 @@ constexpr float OutlineWidth = 2.5f;
 constexpr float ShadeTop = 30.0f;
 constexpr float ShadeBottom = 62.0f;
 
-using raster::Channel;
 using raster::DistanceToSegment;
 using raster::Length;
 using raster::Mix;
@@ -75,26 +79,10 @@ uint32_t SampleColor(Point p, float distance) {
 
 // Supersampled: alpha is the covered share, colour the mean of the covered samples.
 uint32_t BubblePixel(int x, int y) {
-  float sums[3] = {};
-  int covered = 0;
-  for (int sy = 0; sy < Supersampling; ++sy) {
-    for (int sx = 0; sx < Supersampling; ++sx) {
-      const Point p = raster::SamplePoint(x, y, sx, sy, Supersampling);
-      const float distance = std::min(BodyDistance(p), TailDistance(p));
-      if (distance > 0.0f) continue;
-      const uint32_t color = SampleColor(p, distance);
-      for (int c = 0; c < 3; ++c) sums[c] += Channel(color, 16 - 8 * c);
-      ++covered;
-    }
-  }
-  if (covered == 0) return 0;
-  const auto alpha =
-      static_cast<uint32_t>(255.0f * covered / (Supersampling * Supersampling) + 0.5f);
-  uint32_t pixel = alpha << 24;
-  for (int c = 0; c < 3; ++c) {
-    pixel |= static_cast<uint32_t>(sums[c] / covered + 0.5f) << (16 - 8 * c);
-  }
-  return pixel;
+  return raster::Supersample(x, y, Supersampling, [](Point p) -> uint32_t {
+    const float distance = std::min(BodyDistance(p), TailDistance(p));
+    return distance > 0.0f ? 0u : SampleColor(p, distance);
+  });
 }
 
 void DrawIndicator(SharedAtlas& atlas, const platform::PixelRect& cell) {
@@ -117,5 +105,9 @@ int main(int argc, char** argv) {
   DrawIndicator(atlas, ConversationShape::IndicatorCell);
   DrawPlayerHud(atlas);
   DrawPauseMenu(atlas);
+  DrawShopMenu(atlas);
+  DrawItemIcons(atlas);
+  DrawMenuPanels(atlas);
+  DrawTitleArt(atlas);
   return atlas.Save("gen_hud") ? 0 : 1;
 }

@@ -72,7 +72,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   ASSERT_TRUE(game.KeepFrame("pause-stats-compare.png"));
   const Item* sword = player->itemStore->FindByName("Iron Sword");
   ASSERT_GT((*sword->stats)[Stat::BaseAttack], 0.0f);
-  const platform::Vector3 raise = menu->m_raiseMarkers[0]->altPosition;
+  const platform::Vector3 raise = menu->m_itemPage.raiseMarkers[0]->altPosition;
   EXPECT_TRUE(Greenish(game.Pixel(static_cast<int>(raise.x), static_cast<int>(raise.y) + 2)))
       << "the attack row shows the raise marker";
   Tap(VirtualKey::J);
@@ -272,36 +272,36 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
       {"resume", &menu->m_resumeButton, {80.0f, 560.0f, 0.0f}},
       {"quit", &menu->m_quitButton, {240.0f, 560.0f, 0.0f}},
       {"button highlight", &menu->m_buttonHighlight, {80.0f, 560.0f, 0.0f}},
-      {"entry panel", &menu->m_entryPanel, {600.0f, 332.0f, 0.0f}},
-      {"details panel", &menu->m_detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"entry panel", &menu->m_itemPage.entryPanel, {600.0f, 332.0f, 0.0f}},
+      {"details panel", &menu->m_itemPage.detailsPanel, {605.0f, 332.0f, 0.0f}},
       {"equipment column", &menu->m_equipmentColumn, {143.0f, 341.0f, 0.0f}},
       {"rune column", &menu->m_runeColumn, {337.0f, 341.0f, 0.0f}},
       {"slot marker on the weapon row", menu->m_slotMarker.get(), {143.0f, 197.0f, 0.0f}},
-      {"first raise marker", menu->m_raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
-      {"last drop marker", menu->m_dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
+      {"first raise marker", menu->m_itemPage.raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
+      {"last drop marker", menu->m_itemPage.dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
   };
   for (const Row& row : rows) {
     EXPECT_NEAR(row.shape->altPosition.x, row.at.x, 1e-3f) << row.piece;
     EXPECT_NEAR(row.shape->altPosition.y, row.at.y, 1e-3f) << row.piece;
   }
-  EXPECT_EQ(menu->m_detailsPanelBody->GetScaledSourceSize().x, 300.0f);
-  EXPECT_NEAR(ScreenBoxOf(menu->m_panelDescriptionStats).top, 144.5f, 1e-3f);
+  EXPECT_EQ(menu->m_itemPage.detailsBody->GetScaledSourceSize().x, 300.0f);
+  EXPECT_NEAR(ScreenBoxOf(menu->m_itemPage.descriptionPanel).top, 144.5f, 1e-3f);
 
   // The open tab widens to its title; the closed tabs after it move right by its width.
   const float x0 = 106.0f;
   for (int open = 0; open < MenuPause::StripTabCount; ++open) {
     menu->LayoutTabStrip(open, open == 2 ? "" : "Settings");
-    const float width = ScreenBoxOf(menu->m_tabOpen).Width();
+    const float width = ScreenBoxOf(menu->m_tabs.open).Width();
     if (open == 2) {
       EXPECT_EQ(width, 80.0f) << "an empty title";
     }
-    EXPECT_NEAR(ScreenBoxOf(menu->m_tabOpen).left, 78.0f + 57.0f * open, 1e-3f);
+    EXPECT_NEAR(ScreenBoxOf(menu->m_tabs.open).left, 78.0f + 57.0f * open, 1e-3f);
     for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
       const float expected = tab <= open
                                  ? x0 + 57.0f * tab
                                  : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
-      EXPECT_NEAR(menu->m_tabIcons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
-      EXPECT_EQ(menu->m_tabIcons[tab]->altPosition.y, 99.5f);
+      EXPECT_NEAR(menu->m_tabs.icons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
+      EXPECT_EQ(menu->m_tabs.icons[tab]->altPosition.y, 99.5f);
     }
   }
 }

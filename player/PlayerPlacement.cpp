@@ -1,0 +1,8 @@
+#include "player/Player.h"
+
+void Player::PlaceAt(const platform::Vector3& point) {
+  PlaceHud(ComputeHudAnchor());
+  body->SetPosition(point);
+  body->velocity = {};
+  ClearContacts();
+}

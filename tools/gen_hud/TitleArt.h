@@ -1,0 +1,6 @@
+#pragma once
+
+#include "tools/SharedAtlas.h"
+
+// The title screen's picture: a dusk sky, hills along the bottom and the game's name.
+void DrawTitleArt(SharedAtlas& atlas);
