@@ -239,7 +239,7 @@ class MenuDebug : public Menu {
   void DrawPaletteNumbers();
   void DrawSelectionProperties();
   void DrawBrushProperties();
-  void DrawPanelFrame(bool withLabel);
+  void DrawPanelFrame(bool withLayerRow);
   void DrawShapeFields(const Shape& shape);
   void DrawOwnerWidgets();
   void DrawOwnerTexts();
