@@ -38,6 +38,9 @@ constexpr float QuarterTurn = 90.0f;
 constexpr float ButtonHeight = 19.0f;
 // The camera Z field starts at the depth a stationary camera usually takes.
 constexpr const char* CameraZStart = "-11";
+// A stationary camera's X and Y share a row, so that its check box has a row to itself.
+constexpr float CameraXFieldX = 477.0f;
+constexpr float CameraYFieldX = 537.0f;
 // Side buttons in the order up, left, down, right: BoundaryNormalSides names their entries.
 constexpr size_t SideTop = 0, SideLeft = 1, SideBottom = 2, SideRight = 3;
 
@@ -163,9 +166,9 @@ void PropertyPanel::BuildFields(GameState* owner) {
   field(m_fieldPushX, TextBoxDecimal, ox, 1, "Push X:");
   field(m_fieldPushY, TextBoxDecimal, ox, 2, "Y:");
   field(m_fieldDepth, TextBoxDecimal, ox, 1, "Depth:");
-  field(m_fieldCameraX, TextBoxDecimal, ox, 1, "X:");
-  field(m_fieldCameraY, TextBoxDecimal, ox, 2, "Y:");
-  field(m_fieldCameraZ, TextBoxDecimal, ox, 3, "Z:", CameraZStart);
+  field(m_fieldCameraX, TextBoxDecimal, CameraXFieldX, 1, "X:");
+  field(m_fieldCameraY, TextBoxDecimal, CameraYFieldX, 1, "Y:");
+  field(m_fieldCameraZ, TextBoxDecimal, CameraXFieldX, 3, "Z:", CameraZStart);
 }
 
 void PropertyPanel::BuildCaptions(Texture* atlas) {
@@ -267,7 +270,7 @@ void PropertyPanel::BuildButtons(Texture* atlas) {
       button(cx, RowY(2), Layout::OwnerWidth, ButtonHeight, "Set Tutorial Image");
   m_checkCameraStationary = std::make_unique<CheckBox>(atlas, false);
   m_checkCameraStationary->label = " Camera Stationary";
-  m_checkCameraStationary->SetPosition(Layout::OwnerCheckBoxX, RowY(0), 0.0f);
+  m_checkCameraStationary->SetPosition(Layout::OwnerCheckBoxX, RowY(2), 0.0f);
   m_checkPlayerStationary = std::make_unique<CheckBox>(atlas, false);
   m_checkPlayerStationary->label = " Is Player Stationary";
   m_checkPlayerStationary->SetPosition(Layout::OwnerCheckBoxX, RowY(1), 0.0f);

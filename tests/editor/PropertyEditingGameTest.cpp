@@ -11,10 +11,14 @@
 #include "collision/ModifierShape.h"
 #include "collision/Portal.h"
 #include "collision/PushShape.h"
+#include "collision/TutorialImage.h"
 #include "editor/ContextMenu.h"
 #include "editor/DebugButton.h"
 #include "editor/PropertyPanel.h"
+#include "engine/CheckBox.h"
 #include "engine/TextBox.h"
+#include "engine/draw/Sprite.h"
+#include "world/MapFormat.h"
 #include "support/LevelEditingSession.h"
 
 namespace {
@@ -201,6 +205,53 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(damages, (std::vector<float>{0.0f, 7.0f})) << "the new one, and the one typed";
   std::sort(kinds.begin(), kinds.end());
   EXPECT_EQ(kinds, (std::vector<int32_t>{0, 0, 1, 3, 8, 9}));
+}
+
+TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyShow) {
+  SetSwitch(ToggleVisibleCollision, true);
+  BoundingQuad* wall = AddWall(-3.0f, 2.0f);
+  Select(wall);
+  struct Side {
+    DebugButton* button;
+    size_t normal;
+    Vector3 outward;
+  };
+  const Side sides[] = {
+      {Panel().m_collisionTop.get(), BoundaryNormalSides[0], {0, 1, 0}},
+      {Panel().m_collisionLeft.get(), BoundaryNormalSides[1], {-1, 0, 0}},
+      {Panel().m_collisionBottom.get(), BoundaryNormalSides[2], {0, -1, 0}},
+      {Panel().m_collisionRight.get(), BoundaryNormalSides[3], {1, 0, 0}},
+  };
+  for (const Side& side : sides) {
+    Click(*side.button->m_quad);
+    EXPECT_EQ(wall->sideVectors[side.normal], Vector3{}) << "pressed: that side is off";
+    EXPECT_EQ(side.button->m_pressed, 1);
+    Click(*side.button->m_quad);
+    EXPECT_EQ(wall->sideVectors[side.normal], side.outward);
+  }
+  Click(*Panel().m_collisionCentre);
+  EXPECT_EQ(wall->partialEdges, 1);
+
+  // A stationary setter's check box writes its flag; a tutorial image's button picks its
+  // picture with the next press on the map.
+  RightClickAt(wall->position);
+  ChooseItem(ContextMenu::ToCameraStationary);
+  auto* setter = static_cast<CameraStationarySetter*>(world->FindModifierByShape(wall));
+  Click(*Panel().m_checkCameraStationary->box);
+  EXPECT_EQ(setter->stationary, 1);
+  EXPECT_TRUE(Panel().m_checkCameraStationary->checked);
+  ASSERT_TRUE(game.KeepFrame("editor-stationary-setter.png"));
+  Quad* picture = AddQuad(3.0f, 2.0f, 1.0f, 1.0f);
+  RightClickAt(wall->position);
+  ChooseItem(ContextMenu::ToTutorialImage);
+  auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
+  ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
+  Click(*Panel().m_buttonSetTutorialImage->m_quad);
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 1);
+  ClickAt(picture->position);
+  EXPECT_EQ(tutorial->image, picture);
+  EXPECT_EQ(menu->m_selected, wall) << "the press linked instead of picking";
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 0);
 }
 
 TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
