@@ -180,11 +180,12 @@ void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
 void MenuDebug::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
 
 // The world's layer maps keep the shape under its new layer, which is shown and can be picked.
+// The same layer again keeps the shape's place among the others of its layer.
 void MenuDebug::MoveSelectionToLayer(int32_t layer) {
   const int32_t old = m_selected->layer;
-  if (m_selectedOwner == SelectionOwner::Shapes) {
+  if (layer != old && m_selectedOwner == SelectionOwner::Shapes) {
     m_world->SetShapeLayer(m_selected, old, layer);
-  } else if (m_selectedOwner == SelectionOwner::Sprites) {
+  } else if (layer != old && m_selectedOwner == SelectionOwner::Sprites) {
     if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) m_world->SetSpriteLayer(sprite, old, layer);
   }
   m_selected->layer = layer;

@@ -254,6 +254,28 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 0);
 }
 
+TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
+  menu->m_brushTexture = AddPlanks();
+  game.TapKey(VirtualKey::A);
+  ClickField(*Panel().m_fieldScaleX);
+  Erase(*Panel().m_fieldScaleX);
+  game.TapKey(VirtualKey::Digit0 + 2);
+  EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
+  Click(*Panel().m_layerUpArrow);
+  Click(*Panel().m_layerUpArrow);
+  EXPECT_EQ(menu->m_activeField, nullptr) << "a press off the fields closed the open one";
+  EXPECT_EQ(Panel().m_fieldLayer->text, "2");
+  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(2).visible);
+  Click(*Panel().m_buttonFlipY->m_quad);
+  EXPECT_EQ(Panel().m_buttonFlipY->m_pressed, 1);
+  ClickAt({1.0f, 1.0f, 0.0f});
+  auto* stamped = dynamic_cast<Sprite*>(menu->m_selected);
+  ASSERT_NE(stamped, nullptr);
+  EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
+  EXPECT_EQ(stamped->layer, 2);
+  EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
+}
+
 TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   struct Case {
     int32_t form;
