@@ -319,6 +319,7 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   ASSERT_TRUE(menu->SaveMapUnmarked("Edited"));
   EXPECT_EQ(stamped->outlineVisible, 1);
   const Vector3 quadCorner = texturedQuad->GetTopLeft();
+  const float quadWidth = texturedQuad->width;
   const Vector3 stampedAt = stamped->position;
   Leave();
   world->ClearLevel();
@@ -339,7 +340,7 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   bool quadFound = false;
   for (auto& [layer, entry] : world->shapeLayers.entries) {
     auto* quad = dynamic_cast<Quad*>(entry.item);
-    if (!quad || std::fabs(quad->width - texturedQuad->width) > 1e-4f) continue;
+    if (!quad || std::fabs(quad->width - quadWidth) > 1e-4f) continue;
     quadFound = true;
     EXPECT_NEAR(quad->GetTopLeft().x, quadCorner.x, 1e-4f);
   }
