@@ -1,5 +1,6 @@
 #include "editor/PropertyPanel.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "collision/CameraSetters.h"
@@ -35,6 +36,8 @@ constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 SourceFrameOutline{255, 220, 30, 30};
 constexpr Color4 InfoBoxFill{120, 255, 255, 255};
 constexpr float QuarterTurn = 90.0f;
+// From a million on, the stream writes numbers with an exponent.
+constexpr float ExponentTextFrom = 1.0e6f;
 constexpr float ButtonHeight = 19.0f;
 // The camera Z field starts at the depth a stationary camera usually takes.
 constexpr const char* CameraZStart = "-11";
@@ -102,8 +105,13 @@ void ShowToggle(DebugButton& button, bool pressed) { button.SetPressed(pressed);
 
 }  // namespace
 
+// The nines of a number too long for its field need more than six significant digits.
 std::string ShownNumber(float value, int32_t length) {
-  return WStringToString(DoubleToWString(FitFloatToLength(value, length)));
+  const float fitted = FitFloatToLength(value, length);
+  if (std::fabs(fitted) >= ExponentTextFrom) {
+    return std::to_string(static_cast<int64_t>(fitted));
+  }
+  return WStringToString(DoubleToWString(fitted));
 }
 
 float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }

@@ -123,6 +123,13 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   ClickField(*Panel().m_fieldPositionY);
   game.TapKey(VirtualKey::UpArrow);
   EXPECT_EQ(quad->position.y, y);
+
+  // Seven integer digits and more show as nines.
+  quad->SetPositionXYZ(2500000.0f, -1234567.5f, 123456.7f);
+  menu->RefreshPropertyFields();
+  EXPECT_EQ(Panel().m_fieldPositionX->text, "9999999");
+  EXPECT_EQ(Panel().m_fieldPositionY->text, "-9999999");
+  EXPECT_EQ(Panel().m_fieldPositionZ->text, "123457");
 }
 
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
