@@ -162,6 +162,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_FALSE(player->body->touchingList.Contains(walls[0])) << "no longer a boundary";
   auto* portal = static_cast<Portal*>(world->FindModifierByShape(walls[0]));
   EXPECT_EQ(portal->targetMap, world->GetMapName());
+  Select(walls[0]);
+  ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
   EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
                   -17.0f);
   EXPECT_FLOAT_EQ(
