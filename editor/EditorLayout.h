@@ -41,6 +41,91 @@ constexpr float SeparatorInset = 4.0f;
 constexpr size_t FirstSeparatorAfter = 7;
 constexpr size_t SecondSeparatorAfter = 10;
 
+// The property panel: four rows a quarter of its height apart, in three groups parted by two
+// separators. At the left the texture swatch and the flip buttons; in the middle a grid of two
+// columns (corner rows, source rectangle, layer and colour); right of the second separator the
+// rows of a trigger or of a boundary's sides; at the right the shape group (position, rotation,
+// size), right-aligned under the header strip that holds the texture field.
+constexpr float PanelRowPitch = (Height - PropertyPanel.top) / 4;
+constexpr float PanelRowY(int row) { return PropertyPanel.top + PanelRowPitch * (row + 0.5f); }
+constexpr float PropertyFieldWidth = 40.0f;
+constexpr float LayerFieldWidth = 19.0f;
+constexpr int32_t PropertyFieldMaxLength = 7;
+constexpr int32_t LayerFieldMaxLength = 3;
+// Between a row caption's picture and the row's first field.
+constexpr float CaptionGap = 20.0f;
+constexpr float CaptionPictureSize = 16.0f;
+// From a field's centre to the centre of its row's caption picture.
+constexpr float CaptionLeftOfField = CaptionGap + CaptionPictureSize / 2 + PropertyFieldWidth / 2;
+constexpr float SeparatorX[] = {94.0f, 446.0f};
+constexpr float SeparatorShortening = 8.0f;
+
+// The fields of a row stand this far apart, centre to centre.
+constexpr float FieldPitch = 54.0f;
+
+// The shape group: the Position Z field ends 4 pixels inside the panel's right edge.
+constexpr float ShapeColumnX(int column) {
+  return Width - 4.0f - PropertyFieldWidth / 2 - FieldPitch * static_cast<float>(2 - column);
+}
+constexpr int PositionRow = 1;
+constexpr int RotationRow = 2;
+constexpr int SizeRow = 3;
+
+// The grid: the X field of each column, its Y field one pitch right.
+constexpr float GridColumnX[] = {186.0f, 359.0f};
+constexpr float LayerArrowSize = 9.0f;
+constexpr float ArrowGap = 1.0f;
+constexpr float ColorSwatchFrameSize = 19.0f;
+constexpr float ColorSwatchSize = 13.0f;
+
+// The header strip along the panel's top at its right end, with the texture field and the
+// clear-texture button in it.
+constexpr float HeaderWidth = 306.0f;
+constexpr float HeaderHeight = 21.0f;
+constexpr ScreenBox HeaderStrip{Width - HeaderWidth, PropertyPanel.top, Width,
+                                PropertyPanel.top + HeaderHeight};
+constexpr ScreenBox TextureField{560.0f, PropertyPanel.top + 2.0f, 770.0f,
+                                 PropertyPanel.top + HeaderHeight - 2.0f};
+constexpr float TextureIconInset = 10.0f;
+constexpr float ClearTextureX = 785.0f;
+
+// Left of the first separator: the texture swatch, the flip buttons under it.
+constexpr ScreenBox TextureSwatch{39.0f, 476.0f, 89.0f, 526.0f};
+constexpr float FlipButtonX = (TextureSwatch.left + TextureSwatch.right) / 2;
+constexpr float FlipButtonY[] = {546.0f, 572.0f};
+constexpr float FlipButtonWidth = 50.0f;
+
+// Right of the second separator: a trigger's fields and buttons, or a boundary's sides.
+constexpr float OwnerFieldX = 525.0f;
+constexpr float OwnerCenterX = 497.0f;
+constexpr float OwnerWidth = 98.0f;
+constexpr float OwnerCheckBoxX = SeparatorX[1] + 8.0f;
+constexpr float SetMapButtonX = 470.0f;
+constexpr float SetMapButtonWidth = 46.0f;
+constexpr float SideButtonLength = 16.0f;
+constexpr float SideButtonThickness = 8.0f;
+constexpr float SideButtonsCenterY = (PanelRowY(2) + PanelRowY(3)) / 2;
+// From the centre picture's middle to a side button's middle.
+constexpr float SideButtonReach = 14.0f;
+
+// The selection's handles on the screen.
+constexpr float HandleSize = 5.0f;
+constexpr float CentreHandleRadius = 2.0f;
+
+// The template palette: ten 32-pixel cells in a bar along the property panel's top, with the
+// page buttons and the page number after the last cell.
+constexpr float PaletteCell = 32.0f;
+constexpr float PaletteBarWidth = 672.0f;
+constexpr float PaletteY = PropertyPanel.top - PaletteCell / 2;
+constexpr float PaletteCellX(int cell) {
+  return PropertyPanel.left + PaletteCell / 2 + PaletteCell * static_cast<float>(cell);
+}
+constexpr float PalettePreviousX = PaletteCellX(9) + 33.0f;
+constexpr float PageNumberX = PaletteCellX(9) + 66.0f;
+constexpr float PaletteNextX = PaletteCellX(9) + 99.0f;
+// The number of a cell stands 3 pixels inside its top right corner.
+constexpr float PaletteNumberInset = 3.0f;
+
 // The settings page: a panel 10 pixels inside the window and the rows of its switches.
 constexpr ScreenBox SettingsPanel{10.0f, 10.0f, Width - 10.0f, Height - 10.0f};
 constexpr float TitleBarHeight = 30.0f;

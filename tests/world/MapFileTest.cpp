@@ -426,14 +426,14 @@ TEST(CompanionFile, OneLinePerElementInPageOrder) {
   PrimitiveList pages(3);
   Texture rock("Content\\Textures\\Tiles\\rock.png", L"rock", 64, 64);
   pages[0].emplace_back();
-  pages[0].back().quad->SetTexture(&rock);
-  pages[0].back().quad->SetRect(1, 2, 33, 34);
-  pages[0].back().flipHorizontal = 1;
-  pages[0].back().color = {255, 10, 20, 30};
+  pages[0].back().m_templateQuad->SetTexture(&rock);
+  pages[0].back().m_templateQuad->SetRect(1, 2, 33, 34);
+  pages[0].back().m_flipX = 1;
+  pages[0].back().m_color = {255, 10, 20, 30};
   pages[0].emplace_back();
   pages[2].emplace_back();
-  pages[2].back().firstNumber = 0.1f;
-  pages[2].back().integer = -4;
+  pages[2].back().m_rotation = 0.1f;
+  pages[2].back().m_layer = -4;
   EXPECT_EQ(CompanionFileText(pages),
             "Content\\Textures\\Tiles\\rock.png 1 2 33 34 1 0 0 1 1 0 255 10 20 30\n"
             "0 0 0 0 0 0 0 0 1 1 0 0 0 0 0\n"
