@@ -1,11 +1,14 @@
 #include "editor/MenuDebug.h"
 
+#include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextFieldEditors.h"
+#include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -43,6 +46,10 @@ constexpr Color4 SnapTargetFill{80, 100, 100, 255};
 const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   std::array<Page, ModeCount> pages{};
   pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
+  pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
+  pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
+  pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
+                                &MenuDebug::DrawColorDialog};
   pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
   return pages;
 }();
@@ -67,6 +74,10 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   BuildToolPanel();
   m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
   m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
+  m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
+  m_chooser = std::make_unique<TextureChooser>();
+  m_colorDialog = std::make_unique<ColorDialog>(this, m_guiTexture.get());
+  m_colorDialogAnchor = {Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
   CollectLayers();
   if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
   BuildSettingsPage();

@@ -136,8 +136,8 @@ void MenuDebug::EditStep() {
     HandleToolKeys();
   }
   NudgeSelection();
-  // The mouse goes to the first panel under it, else to the map. The property panel, the
-  // palette and the layer panel show the arrow until their own steps are built.
+  // The mouse goes to the first panel under it, else to the map. The property panel and the
+  // palette show the arrow until their own steps are built.
   struct Route {
     const Quad* area;
     Step handler;
@@ -149,7 +149,7 @@ void MenuDebug::EditStep() {
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
       {palette, &MenuDebug::ShowArrowCursor},
-      {m_layerPanel.get(), &MenuDebug::ShowArrowCursor},
+      {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
   }};
   for (const Route& route : routes) {
     if (route.area && route.area->AltContainsPoint(m_mouseClient)) {
@@ -196,6 +196,7 @@ void MenuDebug::DrawMainPage() {
       DrawSelectionProperties();
     }
   }
+  DrawLayerPanel();
   DrawCursor();
 }
 
