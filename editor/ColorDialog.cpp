@@ -21,6 +21,7 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr float ByteMaximum = 255.0f;
+constexpr Color4 OpaqueBarColor{255, Layout::BarColor.r, Layout::BarColor.g, Layout::BarColor.b};
 constexpr int32_t ChannelMaxLength = 3;
 // Horizontal sliders: the track turned a quarter, its minimum at the left.
 constexpr float SliderTurn = -90.0f;
@@ -57,6 +58,8 @@ uint8_t& ChannelOf(Color4& color, size_t channel) {
 
 ColorDialog::ColorDialog(GameState* owner, Texture* atlas) {
   m_colorPanel = Layout::MakeBar({0.0f, 0.0f, Layout::ColorPanelWidth, Layout::ColorPanelHeight});
+  // Opaque, so that the shape being coloured does not show through the sliders.
+  m_colorPanel->SetFillColor(OpaqueBarColor);
   for (size_t i = 0; i < ChannelCount; ++i) {
     m_colorSliders[i] = std::make_unique<Slider>(0.0f, ByteMaximum, 0.0f, 0.0f, 0.0f, 0.0f,
                                                  Layout::SliderThickness, Layout::SliderLength,
