@@ -249,6 +249,16 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
   EXPECT_EQ(menu->m_activeField, nullptr);
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
+
+  // Without a selection the dialog colours only the panel's swatch, the brush's colour.
+  menu->DropSelection();
+  menu->OpenShapeColorDialog();
+  game.Step();
+  TypeChannel(2, {'9'});
+  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
+  Click(*Dialog().m_colorCancelButton);
+  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
