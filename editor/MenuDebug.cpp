@@ -103,7 +103,7 @@ void MenuDebug::Enter() {
   m_palette->Reset();
   ShowNoTexture();
   ClearSnapMarkers();
-  m_contextMenuKind = MenuClosed;
+  CloseContextMenu();
   ShowTimeScale();
   // The map may have changed since the last visit: the old selection is not touched.
   m_selected = nullptr;
@@ -135,7 +135,11 @@ void MenuDebug::HandleInput(float) {
   m_padThumbs = {pad.current.thumbLX, pad.current.thumbLY, pad.current.thumbRX,
                  pad.current.thumbRY};
   m_padTriggers = {pad.current.leftTrigger, pad.current.rightTrigger};
-  if (m_activeField) EditOpenField(keys, *m_activeField);
+  if (m_activeField) {
+    const std::string before = m_activeField->text;
+    EditOpenField(keys, *m_activeField);
+    if (m_activeField->text != before) m_activeFieldEdited = true;
+  }
   (this->*PageOf(m_mode).handleInput)();
 }
 
@@ -252,6 +256,7 @@ void MenuDebug::CloseField() {
   m_activeField->anchor = end;
   m_activeField->UpdateCaret();
   m_activeField = nullptr;
+  m_activeFieldEdited = false;
 }
 
 void MenuDebug::DragCaret() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/ContextMenu.h"
 #include "editor/DebugSwitches.h"
 #include "editor/ResizeHandles.h"
 #include "editor/SelectionHandles.h"
@@ -22,6 +23,7 @@ class ColorDialog;
 class DebugButton;
 class LayerPanel;
 class Line;
+class ModifierShape;
 class PropertyPanel;
 class Quad;
 class Sprite;
@@ -169,6 +171,9 @@ class MenuDebug : public Menu {
 
   // The open text field, typed into by the editor of its mode; null when none is open.
   TextBox* m_activeField = nullptr;
+  // Whether the open field's text changed since it opened: until then nothing is written from
+  // it, so opening a field never moves the selection.
+  bool m_activeFieldEdited = false;
   std::unique_ptr<Line> m_caretLine;
 
   // The selected map shape, owned by the World, and the container it was picked from.
@@ -179,8 +184,14 @@ class MenuDebug : public Menu {
   // The edge of a selected boundary quad under the mouse while E is held.
   int32_t m_hoveredEdge = HoveredNone;
   // Which right-click menu is open: none, the background's, the conversions', the zoom's.
-  enum ContextMenuKind : int32_t { MenuClosed = 0, MenuBackground, MenuConvert, MenuZoom };
+  enum ContextMenuKind : int32_t {
+    MenuClosed = ContextMenu::Closed,
+    MenuBackground = ContextMenu::Background,
+    MenuConvert = ContextMenu::Convert,
+    MenuZoom = ContextMenu::Zoom
+  };
   int32_t m_contextMenuKind = MenuClosed;
+  ContextMenu m_contextMenu;
   // The working copy of the selection that drags change first, or the Sprite tool's preview.
   std::unique_ptr<Shape> m_outline;
   SelectionHandles m_selectionHandles;
@@ -260,7 +271,7 @@ class MenuDebug : public Menu {
   void DrawPaletteNumbers();
   void DrawSelectionProperties();
   void DrawBrushProperties();
-  void DrawPanelFrame(bool withLabel);
+  void DrawPanelFrame(bool withLayerRow);
   void DrawShapeFields(const Shape& shape);
   void DrawOwnerWidgets();
   void DrawOwnerTexts();
@@ -334,6 +345,37 @@ class MenuDebug : public Menu {
   void ToolZoomOut();
   void ToolZoom(float step);
   void PanWithMiddleButton();
+
+  // The property panel and the apply table of its fields.
+  void HandlePropertyPanel();
+  void HandleShapeProperties();
+  void HandleSpriteToolProperties();
+  // The buttons of the panel under a new press; true when one took it.
+  bool PressShapeButtons();
+  void PressBoundaryButtons();
+  void PressTriggerButtons();
+  bool PressBrushButtons();
+  // The live field under the mouse opens, or the open one closes.
+  void OpenFieldUnderMouse(const std::vector<TextBox*>& live);
+  std::vector<TextBox*> LiveFields() const;
+  void ShowTextCursorOver(const std::vector<TextBox*>& live);
+  void StepSelectionLayer(int32_t step);
+  void MoveSelectionToLayer(int32_t layer);
+  // Writes the open field's value into the selection or its trigger, once the field was edited.
+  void ApplyActiveField();
+  // The brush's open field shows the value it stands for.
+  void ShowBrushFieldValue();
+
+  // The right-click menu and the conversions.
+  void OpenContextMenu(int32_t kind);
+  void CloseContextMenu();
+  void HandleContextMenu();
+  void ConvertSelection();
+  // Takes the selection out of its container, or from the trigger that owned it (destroyed,
+  // owner cleared), and hands it over; null when no container held it.
+  std::unique_ptr<Shape> DetachSelection(ModifierShape*& owner);
+  void ZoomToNormalView();
+  void DrawContextMenu();
 
   // The layer panel.
   void HandleLayerPanel();

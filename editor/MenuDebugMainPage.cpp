@@ -136,16 +136,18 @@ void MenuDebug::EditStep() {
     HandleToolKeys();
   }
   NudgeSelection();
-  // The mouse goes to the first panel under it, else to the map. The property panel and the
-  // palette show the arrow until their own steps are built.
+  m_contextMenu.ClearHighlights();
+  // The mouse goes to the first panel under it, else to the map. The palette shows the arrow
+  // until its own step is built.
   struct Route {
     const Quad* area;
     Step handler;
   };
   const Quad* palette =
       ToolIs(Atlas::ToolSpriteKeepBrush) ? m_palette->m_paletteBar.get() : nullptr;
-  const std::array<Route, 5> routes = {{
-      {m_propertyPanel.get(), &MenuDebug::ShowArrowCursor},
+  const std::array<Route, 6> routes = {{
+      {m_contextMenu.m_panel.get(), &MenuDebug::HandleContextMenu},
+      {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
       {palette, &MenuDebug::ShowArrowCursor},
@@ -197,6 +199,7 @@ void MenuDebug::DrawMainPage() {
     }
   }
   DrawLayerPanel();
+  DrawContextMenu();
   DrawCursor();
 }
 

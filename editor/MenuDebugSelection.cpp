@@ -57,9 +57,11 @@ void MenuDebug::HandleMouseEditing() {
   for (const ToolStep& entry : Steps) {
     if (ToolIs(entry.tool)) {
       (this->*entry.step)();
-      return;
+      break;
     }
   }
+  // Values take effect as they are typed, wherever the mouse is.
+  if (m_activeField) ApplyActiveField();
 }
 
 void MenuDebug::SelectToolStep() {
@@ -76,7 +78,7 @@ void MenuDebug::SelectToolStep() {
   }
   if (RightPressed()) {
     if (!m_selected || !m_selected->ContainsPoint(m_mouseWorld)) SelectAtMouse();
-    m_contextMenuKind = m_selected ? MenuConvert : MenuBackground;
+    OpenContextMenu(m_selected ? MenuConvert : MenuBackground);
   }
   if (m_mouseButtons[0]) PressOnMap();
   DeleteAtKey();
@@ -171,7 +173,7 @@ void MenuDebug::PickEdgeAt(const Quad& quad) {
 
 void MenuDebug::PressOnMap() {
   CloseField();
-  m_contextMenuKind = MenuClosed;
+  CloseContextMenu();
   if (LeftHeld()) {
     if (!m_selected) return;
     if (m_cursorRect == &Atlas::Cells[Atlas::CursorMove]) {

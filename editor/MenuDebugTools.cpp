@@ -110,7 +110,7 @@ void MenuDebug::HandleCtrlKeys() {
 void MenuDebug::ClickToolBar() {
   ShowArrowCursor();
   if (!LeftPressed()) return;
-  m_contextMenuKind = MenuClosed;
+  CloseContextMenu();
   for (size_t icon = 0; icon < m_toolIcons.size(); ++icon) {
     if (!m_toolIcons[icon]->AltContainsPoint(m_mouseClient)) continue;
     switch (icon) {
@@ -292,14 +292,14 @@ void MenuDebug::ToolZoom(float step) {
   bool zoomed = false;
   if (GameControls->keyboard->WentDown(VirtualKey::R)) {
     EditorCamera::PlaceEye(camera, {camera.eye.x, camera.eye.y, EditorCamera::NormalEyeZ});
-    m_contextMenuKind = MenuClosed;
+    CloseContextMenu();
     zoomed = true;
   }
   if (LeftPressed()) {
     zoomed = EditorCamera::ZoomBy(camera, step) || zoomed;
-    m_contextMenuKind = MenuClosed;
+    CloseContextMenu();
   }
-  if (RightPressed()) m_contextMenuKind = MenuZoom;
+  if (RightPressed()) OpenContextMenu(MenuZoom);
   // Sprites take their size from the camera's distance.
   if (zoomed) {
     for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
@@ -310,5 +310,5 @@ void MenuDebug::ToolZoom(float step) {
 void MenuDebug::PanWithMiddleButton() {
   if (!MainCamera || !MiddleHeld()) return;
   EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
-  m_contextMenuKind = MenuClosed;
+  CloseContextMenu();
 }

@@ -423,6 +423,33 @@ std::vector<TextBox*> PropertyPanel::BrushFields() const {
           m_fieldScaleY.get(), m_fieldLayer.get()};
 }
 
+std::vector<TextBox*> PropertyPanel::LiveFields(const Shape& shape,
+                                               const ModifierShape* modifier) const {
+  std::vector<TextBox*> live = CommonFields();
+  std::vector<TextBox*> kindRows;
+  switch (shape.type) {
+    case ShapeTypeQuad:
+      kindRows = QuadFields();
+      break;
+    case ShapeTypeCircle:
+      kindRows = CircleFields();
+      break;
+    case ShapeTypeSprite:
+      kindRows = SpriteFields();
+      break;
+    default:
+      break;
+  }
+  // The kind's rows follow position and rotation, the first four common fields.
+  constexpr size_t BeforeKindRows = 4;
+  live.insert(live.begin() + BeforeKindRows, kindRows.begin(), kindRows.end());
+  if (modifier) {
+    const std::vector<TextBox*> own = ModifierFields(modifier->kind);
+    live.insert(live.end(), own.begin(), own.end());
+  }
+  return live;
+}
+
 std::vector<TextBox*> PropertyPanel::ModifierFields(int32_t kind) const {
   switch (kind) {
     case ModifierShape::KindHazard:

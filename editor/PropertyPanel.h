@@ -53,6 +53,9 @@ class PropertyPanel {
   std::vector<TextBox*> SpriteFields() const;
   // The brush's fields: source rectangle, rotation, scale and layer.
   std::vector<TextBox*> BrushFields() const;
+  // The fields a press can open for the shape, in the order they are tested: position,
+  // rotation, the rows of its kind, source rectangle, layer, then its trigger's fields.
+  std::vector<TextBox*> LiveFields(const Shape& shape, const ModifierShape* modifier) const;
   // The fields of a trigger of that kind; none for the others.
   std::vector<TextBox*> ModifierFields(int32_t kind) const;
   // The row captions that go with the shape fields of a kind, and with the brush.

@@ -6,10 +6,10 @@
 
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorCamera.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TextureChooser.h"
+#include "editor/ContextMenu.h"
 #include "engine/Camera.h"
 #include "engine/Slider.h"
 #include "engine/TextBox.h"
@@ -17,7 +17,7 @@
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "support/DebugMenuSession.h"
+#include "support/LevelEditingSession.h"
 
 namespace {
 
@@ -34,38 +34,17 @@ bool ShowsColor(uint32_t pixel, const Color4& color) {
          std::abs(blue - color.b) < 8;
 }
 
-// The editor over the world with the eye at (0, 0, -17), a block on layer 2 at the origin.
-class EditorPanels : public DebugMenuSession {
+// The level editor with a block on layer 2 at the world's origin, the middle of the client area.
+class EditorPanels : public level_editing::LevelEditing {
  protected:
   void SetUp() override {
-    DebugMenuSession::SetUp();
-    block = AddQuad(2);
-    MoveMouse(400, 300);
-    OpenMenu();
-    EditorCamera::PlaceEye(*MainCamera, {0.0f, 0.0f, EditorCamera::NormalEyeZ});
-    game.Step();
+    LevelEditing::SetUp();
+    block = AddQuad(0.0f, 0.0f, 3.0f, 3.0f, 2);
+    block->layer = 2;
+    block->SetFillColor(BlockColor);
   }
 
-  Quad* AddQuad(int32_t layer) {
-    auto quad = std::make_unique<Quad>();
-    quad->SetDimensions(3.0f, 3.0f, 0.0f);
-    quad->SetFillColor(BlockColor);
-    quad->layer = layer;
-    Quad* added = quad.get();
-    world->shapeLayers.Insert(layer, std::move(quad));
-    menu->CollectLayers();
-    return added;
-  }
-  Texture* AddPlanks() {
-    world->resources.push_back(
-        LoadTextureNamed("Content\\Textures\\Tiles\\Planks.png", "Planks", 256, 256));
-    return world->resources.back().get();
-  }
-  // The world's origin is the middle of the client area.
-  void SelectBlock() {
-    Click(400, 300);
-    ASSERT_EQ(menu->m_selected, block);
-  }
+  void SelectBlock() { Select(block); }
   // A drag of the left button from one client point to another in a few steps.
   void Drag(const Vector3& from, const Vector3& to) {
     MoveMouse(from.x, from.y, true);
@@ -155,8 +134,8 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
   Texture* planks = AddPlanks();
   SelectBlock();
-  menu->OpenTextureChooser();
-  game.Step();
+  Click(*menu->m_panel->m_textureField);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
   TextureChooser& chooser = *menu->m_chooser;
   ASSERT_EQ(chooser.m_textureListRows.size(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
@@ -199,8 +178,8 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
-  menu->OpenShapeColorDialog();
-  game.Step();
+  Click(*menu->m_panel->m_colorSwatch);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeShapeColor);
   EXPECT_EQ(ChannelSlider(1).value, 200.0f);
 
   // Dragging the red thumb to the track's left end: the block follows in every frame.
@@ -264,8 +243,14 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
   menu->m_savedBackground = ClearColor;
-  menu->OpenBackgroundColorDialog();
+  // The background menu's one item, from a right press over empty map.
+  SetMouse(600, 150, false, true, false);
   game.Step();
+  SetMouse(600, 150, false, false, false);
+  game.Step();
+  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
+  Click(*menu->m_contextMenu.m_items[ContextMenu::SetBackground]);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);
   game.Step();
@@ -282,9 +267,11 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   Click(*Dialog().m_colorCancelButton);
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 120}));
 
-  // W, A, S and D pan the camera under the dialog: doubled with Shift.
-  menu->OpenBackgroundColorDialog();
-  game.Step();
+  // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
+  // swatch opens the dialog too.
+  Click(*menu->m_toolbarIcons[level_editing::Atlas::IconSettings]);
+  Click(*menu->m_backgroundSwatch);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;
   game.PressKey(VirtualKey::LeftShift);
   game.PressKey('D');
