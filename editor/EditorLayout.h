@@ -169,8 +169,9 @@ constexpr float SliderGap = 8.0f;
 constexpr float LetterGap = 10.0f;
 constexpr float ColorFrameSize = 64.0f;
 constexpr float ColorSwatchInset = 4.0f;
-// The selection's colour dialog opens over the map, above the property panel's colour swatch.
-constexpr float ColorDialogAnchorX = 400.0f;
+// The selection's colour dialog opens over the map's lower left, above the property panel, so
+// that the shape in the middle of the view stays in sight.
+constexpr float ColorDialogAnchorX = ToolPanel.right + ColorPanelWidth / 2 + 10.0f;
 constexpr float ColorDialogAnchorY = PropertyPanel.top - ColorPanelHeight / 2 - 10.0f;
 // The texture chooser: a list of names, a row per texture, 21 pixels apart in columns, and a
 // picture of the texture chosen.
