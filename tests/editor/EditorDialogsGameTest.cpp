@@ -174,6 +174,17 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Click(*chooser.m_textureCancelButton);
   EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
   EXPECT_EQ(menu->m_brushTexture, nullptr);
+
+  // Without a selection the Sprite tool's brush takes the texture, with its preview.
+  menu->DropSelection();
+  Click(*menu->m_toolIcons[level_editing::Atlas::ToolSprite]);
+  Click(*menu->m_panel->m_textureField);
+  Click(*chooser.m_textureListRows[*row]);
+  Click(*chooser.m_textureOkButton);
+  EXPECT_EQ(menu->m_brushTexture, planks);
+  EXPECT_NE(menu->m_outline, nullptr);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, "1");
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
