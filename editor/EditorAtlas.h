@@ -100,6 +100,9 @@ enum SmallPicture : size_t {
   LayerUp = 15,
   LayerDown = 16,
   CollisionCentre = 17,
+  // On the layer panel's toggles.
+  LayerVisibleIcon = 26,
+  LayerSelectableIcon = 27,
   CheckBoxFrame = 28,
   CheckMark = 29,
   ClearTexture = 36,

@@ -23,6 +23,12 @@ constexpr ScreenBox ToolPanel{0.0f, BarThickness, BarThickness, Height};
 constexpr ScreenBox PropertyPanel{BarThickness, 470.0f, Width, Height};
 // The layer panel hangs below the right end of the top bar.
 constexpr ScreenBox LayerPanel{Width - 150.0f, BarThickness, Width, BarThickness + 30.0f};
+// In it the number field 5 pixels inside its left edge, its arrows, then the visible and the
+// selectable toggle.
+constexpr float LayerFieldInset = 5.0f;
+constexpr float LayerToggleWidth = 36.0f;
+constexpr float LayerToggleHeight = 20.0f;
+constexpr float LayerToggleX[] = {Width - 77.0f, Width - 32.0f};
 
 // Top-bar icons (32 by 32, centred on the bar's height): a row from the bar's left end, the
 // settings icon at its right end.
@@ -211,6 +217,38 @@ constexpr int32_t ItemFieldMaxLength = 7;
 constexpr float PageLineGap = 10.0f;
 // Text on a row begins this far inside it.
 constexpr float ItemRowTextInset = 4.0f;
+
+// The dialogs: buttons and rows stand 10 pixels inside their panel.
+constexpr float DialogInset = 10.0f;
+// The colour dialog: a slider and a field for each byte, rows 29 pixels apart; each slider ends
+// 8 pixels left of its field, with its letter 10 pixels further left; the colour at opening
+// over the current one in a frame above "OK".
+constexpr float ColorPanelWidth = 295.0f;
+constexpr float ColorPanelHeight = 260.0f;
+constexpr float ChannelPitch = 29.0f;
+constexpr float SliderLength = 200.0f;
+constexpr float SliderThickness = 6.0f;
+constexpr float SliderGap = 8.0f;
+constexpr float LetterGap = 10.0f;
+constexpr float ColorFrameSize = 64.0f;
+constexpr float ColorSwatchInset = 4.0f;
+// The selection's colour dialog opens over the map's lower left, above the property panel, so
+// that the shape in the middle of the view stays in sight.
+constexpr float ColorDialogAnchorX = ToolPanel.right + ColorPanelWidth / 2 + 10.0f;
+constexpr float ColorDialogAnchorY = PropertyPanel.top - ColorPanelHeight / 2 - 10.0f;
+// The texture chooser: a list of names, a row per texture, 21 pixels apart in columns, and a
+// picture of the texture chosen.
+constexpr ScreenBox TexturePanel{100.0f, 30.0f, 700.0f, 570.0f};
+constexpr float TextureRowHeight = 20.0f;
+constexpr float TextureRowPitch = 21.0f;
+constexpr float TextureRowInset = 5.0f;
+constexpr float TextureRowFirstY = 15.0f;
+// A row's name starts 10 pixels inside the row.
+constexpr float TextureRowTextInset = 10.0f;
+constexpr float TextureRowPadding = 20.0f;
+constexpr float TextureColumnWidth = 190.0f;
+constexpr float TextureTileSize = 100.0f;
+constexpr float TextureHighlightMargin = 4.0f;
 
 // The overlay: the input lines hang below the layer panel at its right, the timing lines grow
 // upward from the page's anchor, the camera lines upward from the property panel's top right.

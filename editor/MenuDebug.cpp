@@ -1,11 +1,14 @@
 #include "editor/MenuDebug.h"
 
+#include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextFieldEditors.h"
+#include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -57,6 +60,10 @@ const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
+  pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
+  pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
+  pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
+                                &MenuDebug::DrawColorDialog};
   pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
   pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
@@ -84,6 +91,10 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   BuildToolPanel();
   m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
   m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
+  m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
+  m_chooser = std::make_unique<TextureChooser>();
+  m_colorDialog = std::make_unique<ColorDialog>(this, m_guiTexture.get());
+  m_colorDialogAnchor = {Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
   CollectLayers();
   BuildFileDialogs();
   // No map is loaded yet: the palette starts blank.

@@ -21,9 +21,11 @@
 
 class Camera;
 class Circle;
+class ColorDialog;
 class DebugButton;
 class Item;
 class ItemStore;
+class LayerPanel;
 class Line;
 class ModifierShape;
 class PropertyPanel;
@@ -33,6 +35,7 @@ class Sprite;
 class TemplatePalette;
 class TextBox;
 class Texture;
+class TextureChooser;
 class TutorialImage;
 class World;
 namespace platform {
@@ -302,6 +305,24 @@ class MenuDebug : public Menu {
   // Drawn round the tool panel's two toggles while they are on.
   std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
 
+  // The layer panel and the dialogs of modes 1 to 3.
+  std::unique_ptr<LayerPanel> m_layers;
+  std::unique_ptr<TextureChooser> m_chooser;
+  std::unique_ptr<ColorDialog> m_colorDialog;
+  // Where the selection's colour dialog opens.
+  platform::Vector3 m_colorDialogAnchor;
+  // World units per input step of the keyboard pan under the colour dialog.
+  float m_cameraPanStep = 0.2f;
+
+  // Mode 1, the texture chooser, listing the world's textures.
+  void OpenTextureChooser();
+  // Mode 2 on the selection's colour, or the brush's without a selection.
+  void OpenShapeColorDialog();
+  // Mode 3 on the background colour.
+  void OpenBackgroundColorDialog();
+  // Lays the colour dialog out at the screen point and loads the colour.
+  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
+
  private:
   using Step = void (MenuDebug::*)();
   // What one editor mode does in the input step and draws.
@@ -450,6 +471,26 @@ class MenuDebug : public Menu {
   std::unique_ptr<Shape> DetachSelection(ModifierShape*& owner);
   void ZoomToNormalView();
   void DrawContextMenu();
+
+  // The layer panel.
+  void HandleLayerPanel();
+  void DrawLayerPanel();
+
+  // Modes 1 to 3.
+  void HandleTextureDialog();
+  void CancelTextureDialog();
+  void ConfirmTexture();
+  void HandleShapeColorDialog();
+  void HandleBackgroundColorDialog();
+  // What both colour dialogs do after their own keys; true while the dialog stays open.
+  bool HandleColorDialogMouse();
+  // The colour the dialog edits: the colour swatch's in mode 2, the background in mode 3.
+  Color4 EditedColor() const;
+  void ApplyColor(const Color4& color);
+  void CloseColorDialog(const Color4& color);
+  void PanCameraWithKeys();
+  void DrawTextureDialog();
+  void DrawColorDialog();
 
   // Mode 9.
   void OpenSettingsPage();

@@ -73,7 +73,7 @@ void MenuDebug::HandleContextMenu() {
     case MenuBackground:
       if (hovered != ContextMenu::SetBackground) return;
       CloseContextMenu();
-      SetMode(ModeBackgroundColor);
+      OpenBackgroundColorDialog();
       break;
     case MenuConvert:
       ConvertSelection();

@@ -137,8 +137,8 @@ void MenuDebug::EditStep() {
   }
   NudgeSelection();
   m_contextMenu.ClearHighlights();
-  // The mouse goes to the first panel under it, else to the map. The palette and the layer
-  // panel show the arrow until their own steps are built.
+  // The mouse goes to the first panel under it, else to the map. The palette shows the arrow
+  // until its own step is built.
   struct Route {
     const Quad* area;
     Step handler;
@@ -151,7 +151,7 @@ void MenuDebug::EditStep() {
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
       {palette, &MenuDebug::ShowArrowCursor},
-      {m_layerPanel.get(), &MenuDebug::ShowArrowCursor},
+      {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
   }};
   for (const Route& route : routes) {
     if (route.area && route.area->AltContainsPoint(m_mouseClient)) {
@@ -214,6 +214,7 @@ void MenuDebug::DrawMainPage() {
       DrawSelectionProperties();
     }
   }
+  DrawLayerPanel();
   DrawContextMenu();
   DrawCursor();
 }

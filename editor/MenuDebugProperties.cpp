@@ -81,12 +81,20 @@ void MenuDebug::HandleShapeProperties() {
 bool MenuDebug::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
+  if (panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+    OpenShapeColorDialog();
+    return true;
+  }
   if (panel.m_layerUpArrow->AltContainsPoint(m_mouseClient)) {
     StepSelectionLayer(1);
     return true;
   }
   if (panel.m_layerDownArrow->AltContainsPoint(m_mouseClient)) {
     StepSelectionLayer(-1);
+    return true;
+  }
+  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+    OpenTextureChooser();
     return true;
   }
   if (panel.m_clearTextureIcon->AltContainsPoint(m_mouseClient)) {
@@ -214,6 +222,15 @@ void MenuDebug::HandleSpriteToolProperties() {
 
 bool MenuDebug::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
+  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+    OpenTextureChooser();
+    return true;
+  }
+  // The colour swatch shows only with a brush texture.
+  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+    OpenShapeColorDialog();
+    return true;
+  }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {
     if (button->Contains(m_mouseClient)) {
       Toggle(*button);

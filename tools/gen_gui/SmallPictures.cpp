@@ -1,5 +1,5 @@
 // The 16 by 16 pictures: the check box and its tick, the kinds of a selection, the clear-texture
-// button, the layer arrows, the centre of a boundary's side buttons, the frame of the background
+// button, the layer arrows and toggles, the centre of a boundary's side buttons, the frame of the background
 // swatch, the texture swatch of a selection without texture, and plain markers (the property
 // rows' captions among them) for the other cells.
 
@@ -96,6 +96,14 @@ Drawing SmallDrawing(size_t cell) {
       break;
     case Atlas::LayerDown:
       drawing.Add(Polygon{{{3, 4.5f}, {13, 4.5f}, {8, 12.5f}}, 0.6f}, Flat(Marker, 0.8f));
+      break;
+    case Atlas::LayerVisibleIcon:
+      drawing.Add(Stroke(Arc({8, 14}, 8.5f, 220, 320, 8), 0.7f, Flat(Ink, 0.0f)));
+      drawing.Add(Stroke(Arc({8, 2}, 8.5f, 40, 140, 8), 0.7f, Flat(Ink, 0.0f)));
+      drawing.Add(Dot({8, 8}, 2.2f), Flat(Sky, 0.6f));
+      break;
+    case Atlas::LayerSelectableIcon:
+      AddArrowPointer(drawing, {4.5f, 1.0f}, Paper);
       break;
     case Atlas::CollisionCentre:
       drawing.Add(Box(4, 4, 12, 12, 0.5f), Flat(Solid, 0.8f));
