@@ -236,16 +236,9 @@ constexpr float ColorSwatchInset = 4.0f;
 // that the shape in the middle of the view stays in sight.
 constexpr float ColorDialogAnchorX = ToolPanel.right + ColorPanelWidth / 2 + 10.0f;
 constexpr float ColorDialogAnchorY = PropertyPanel.top - ColorPanelHeight / 2 - 10.0f;
-// The texture chooser: a list of names, a row per texture, 21 pixels apart in columns, and a
-// picture of the texture chosen.
+// The texture chooser: a list of names, rows like the file list's in columns, and a picture of
+// the texture chosen.
 constexpr ScreenBox TexturePanel{100.0f, 30.0f, 700.0f, 570.0f};
-constexpr float TextureRowHeight = 20.0f;
-constexpr float TextureRowPitch = 21.0f;
-constexpr float TextureRowInset = 5.0f;
-constexpr float TextureRowFirstY = 15.0f;
-// A row's name starts 10 pixels inside the row.
-constexpr float TextureRowTextInset = 10.0f;
-constexpr float TextureRowPadding = 20.0f;
 constexpr float TextureColumnWidth = 190.0f;
 constexpr float TextureTileSize = 100.0f;
 constexpr float TextureHighlightMargin = 4.0f;

@@ -432,6 +432,8 @@ class MenuDebug : public Menu {
   void SelectSpriteTool();
   void PlaceToolFrame();
   void LoadTemplate();
+  // The template palette under the mouse while the Sprite tool keeps its brush.
+  void HandleTemplatePalette();
   void StoreTemplate();
   void SetSourceFields(const platform::PixelRect& rect);
   void ClearSourceFields();

@@ -34,7 +34,6 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr Color4 DimColor{80, 0, 0, 0};
-constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 ToolFrameFill{50, 255, 255, 255};
 constexpr Color4 ToolFrameOutline{255, 30, 60, 150};
 constexpr Color4 ToggleFrameFill{70, 60, 200, 60};
@@ -103,7 +102,7 @@ void MenuDebug::BuildToolPanel() {
       const float lineY = y - half + Layout::SeparatorGap;
       auto line = std::make_unique<Line>();
       line->SetLength(Layout::ToolPanel.Width() - Layout::SeparatorInset);
-      line->SetFillColor(SeparatorColor);
+      line->SetFillColor(EditorWidgets::SeparatorColor);
       line->SetAltPositionXYZ(x, lineY, 0.0f);
       m_toolSeparators[separator++] = std::move(line);
       // The icons after the first separator keep the column's step; the last four begin below
@@ -137,8 +136,7 @@ void MenuDebug::EditStep() {
   }
   NudgeSelection();
   m_contextMenu.ClearHighlights();
-  // The mouse goes to the first panel under it, else to the map. The palette shows the arrow
-  // until its own step is built.
+  // The mouse goes to the first panel under it, else to the map.
   struct Route {
     const Quad* area;
     Step handler;
@@ -150,7 +148,7 @@ void MenuDebug::EditStep() {
       {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
-      {palette, &MenuDebug::ShowArrowCursor},
+      {palette, &MenuDebug::HandleTemplatePalette},
       {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
   }};
   for (const Route& route : routes) {

@@ -145,12 +145,15 @@ void MenuDebug::PressBoundaryButtons() {
   }
 }
 
-// The map list of "Set Map" is the file dialogs' page.
+// "Set Map" opens the file dialogs' map list; the entry chosen there becomes the portal's target.
 void MenuDebug::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
   if (!modifier) return;
   PropertyPanel& panel = *m_panel;
   switch (modifier->kind) {
+    case ModifierShape::KindPortal:
+      if (panel.m_buttonSetMap->Contains(m_mouseClient)) OpenPortalTargetDialog(m_selected);
+      break;
     case ModifierShape::KindCameraStationary:
       if (Hits(*panel.m_checkCameraStationary, m_mouseClient)) {
         CheckBox& box = *panel.m_checkCameraStationary;

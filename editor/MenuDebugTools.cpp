@@ -100,10 +100,26 @@ void MenuDebug::HandleToolKeys() {
 void MenuDebug::HandleCtrlKeys() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.WentDown(VirtualKey::S)) {
-    SetMode(ModeSaveMap);
+    OpenSaveMapDialog();
   } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
     m_palette->Choose(index);
     StoreTemplate();
+  }
+}
+
+// A press on a cell loads its template into the brush; a press between cells only forgets the
+// chosen one.
+void MenuDebug::HandleTemplatePalette() {
+  ShowArrowCursor();
+  if (!LeftPressed()) return;
+  TemplatePalette& palette = *m_palette;
+  if (palette.m_paletteNext->Contains(m_mouseClient)) {
+    palette.NextPage();
+  } else if (palette.m_palettePrevious->Contains(m_mouseClient)) {
+    palette.PreviousPage();
+  } else {
+    palette.ChooseAt(m_mouseClient);
+    LoadTemplate();
   }
 }
 

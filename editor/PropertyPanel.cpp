@@ -11,6 +11,7 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
 #include "engine/CreateTextBox.h"
@@ -32,7 +33,6 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr Color4 HeaderFill{60, 120, 130, 150};
-constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 SourceFrameOutline{255, 220, 30, 30};
 constexpr Color4 InfoBoxFill{120, 255, 255, 255};
 constexpr float QuarterTurn = 90.0f;
@@ -217,7 +217,7 @@ void PropertyPanel::BuildTextureWidgets(Texture* atlas) {
     auto line = std::make_unique<Line>();
     line->SetLength(panel.Height() - Layout::SeparatorShortening);
     line->SetRotation(QuarterTurn);
-    line->SetFillColor(SeparatorColor);
+    line->SetFillColor(EditorWidgets::SeparatorColor);
     line->SetAltPositionXYZ(Layout::SeparatorX[i], middle, 0.0f);
     m_separators[i] = std::move(line);
   }

@@ -83,6 +83,17 @@ void TemplatePalette::Choose(int index) {
   m_chosenTemplate = &(*m_templatePage)[static_cast<size_t>(index)];
 }
 
+void TemplatePalette::ChooseAt(const platform::Vector3& point) {
+  m_chosenTemplate = nullptr;
+  if (!m_templatePage) return;
+  for (PrimitiveTemplate& cell : *m_templatePage) {
+    if (cell.m_templateQuad->AltContainsPoint(point)) {
+      m_chosenTemplate = &cell;
+      return;
+    }
+  }
+}
+
 void TemplatePalette::ShowPage(int32_t index) {
   m_templatePageIndex = index;
   m_templatePage = index >= 0 && index < static_cast<int32_t>(m_templatePages.size())

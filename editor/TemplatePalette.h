@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/MathTypes.h"
 #include "world/CompanionFile.h"
 
 class DebugButton;
@@ -27,6 +28,9 @@ class TemplatePalette {
   void PreviousPage();
   // Template 0-9 of the current page becomes the chosen one.
   void Choose(int index);
+  // The template of the current page whose cell holds the screen point becomes the chosen one;
+  // none when no cell holds it.
+  void ChooseAt(const platform::Vector3& point);
 
   // The page's cells outlined in black, the chosen one in red, then the bar's buttons.
   void DrawCells();

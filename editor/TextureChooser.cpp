@@ -2,20 +2,18 @@
 
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
 #include "engine/BevelPainters.h"
 #include "engine/Globals.h"
-#include "engine/TextDrawing.h"
 #include "engine/Texture.h"
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
-#include "platform/TextFont.h"
 
 using platform::Vector3;
 namespace Layout = EditorLayout;
 
 namespace {
 
-constexpr Color4 HoverColor{200, 70, 90, 130};
 constexpr Color4 HighlightOutline{255, 30, 60, 150};
 constexpr const wchar_t* NoTextureName = L"No Texture";
 
@@ -30,19 +28,7 @@ Vector3 PicturePlace() {
 float RowsBottom() { return Panel().bottom - 2 * Layout::DialogInset - Layout::TextureTileSize; }
 
 std::unique_ptr<Quad> PanelQuad(float width, float height, const Color4& fill) {
-  auto quad = std::make_unique<Quad>();
-  quad->SetDimensions(width, height, 0.0f);
-  quad->SetFillColor(fill);
-  return quad;
-}
-
-float TextWidth(const std::wstring& text) {
-  return SmallFont ? static_cast<float>(SmallFont->Measure(text).width) : 0.0f;
-}
-
-void DrawCentred(const std::wstring& text, const Quad& on, const Color4& color) {
-  DrawTextAligned(SmallFont, on.altPosition.x, on.altPosition.y, 0.0f, text, color.ToD3DColor(),
-                  AlignCenter, AlignQuarterUp);
+  return EditorWidgets::MakeScreenQuad(width, height, 0.0f, 0.0f, fill);
 }
 
 }  // namespace
@@ -58,8 +44,8 @@ TextureChooser::TextureChooser() {
   m_textureOkButton->SetAltPositionXYZ(okX, buttonY, 0.0f);
   m_textureCancelButton =
       PanelQuad(Layout::ButtonWidth, Layout::ButtonHeight, DebugButtonColors::Fill);
-  m_textureCancelButton->SetAltPositionXYZ(okX - Layout::ButtonWidth - Layout::DialogInset,
-                                           buttonY, 0.0f);
+  m_textureCancelButton->SetAltPositionXYZ(okX - Layout::ButtonWidth - Layout::DialogInset, buttonY,
+                                           0.0f);
   PaintRaisedBevel(*m_textureOkButton);
   PaintRaisedBevel(*m_textureCancelButton);
 }
@@ -95,21 +81,21 @@ void TextureChooser::BuildTextureTiles(const std::vector<std::unique_ptr<Texture
 void TextureChooser::BuildTextureList() {
   m_textureListRows.clear();
   m_rowNames.clear();
-  float x = Panel().left + Layout::TextureRowInset;
-  float y = Panel().top + Layout::TextureRowFirstY;
+  float x = Panel().left + Layout::RowInset;
+  float y = Panel().top + Layout::FirstRowBelowTop;
   for (size_t i = 0; i < m_textureTiles.size(); ++i) {
     const Texture* texture = m_textureTiles[i]->texture;
     std::wstring name = i == 0 ? NoTextureName : texture ? texture->name : L"";
-    if (y + Layout::TextureRowHeight / 2 > RowsBottom()) {
+    if (y + EditorWidgets::RowHeight / 2 > RowsBottom()) {
       x += Layout::TextureColumnWidth;
-      y = Panel().top + Layout::TextureRowFirstY;
+      y = Panel().top + Layout::FirstRowBelowTop;
     }
-    const float width = TextWidth(name) + Layout::TextureRowPadding;
-    auto row = PanelQuad(width, Layout::TextureRowHeight, ColorTransparentWhite);
-    row->SetAltPositionXYZ(x + width / 2, y, 0.0f);
+    auto row = PanelQuad(0.0f, 0.0f, ColorTransparentWhite);
+    EditorWidgets::FitListRow(*row, name);
+    EditorWidgets::PlaceListRow(*row, x, y);
     m_textureListRows.push_back(std::move(row));
     m_rowNames.push_back(std::move(name));
-    y += Layout::TextureRowPitch;
+    y += Layout::RowStep;
   }
   ShowChosen(std::nullopt);
 }
@@ -120,7 +106,7 @@ std::optional<size_t> TextureChooser::PickTextureRow(const Vector3& point, bool 
     Quad& row = *m_textureListRows[i];
     row.SetFillColor(ColorTransparentWhite);
     if (!row.AltContainsPoint(point) || (spriteSelected && i == 0)) continue;
-    row.SetFillColor(HoverColor);
+    row.SetFillColor(EditorWidgets::HoverColor);
     found = i;
   }
   return found;
@@ -165,12 +151,12 @@ void TextureChooser::Draw(bool chosen) {
   if (SpriteRenderer) SpriteRenderer->Begin();
   for (size_t i = 0; i < m_textureListRows.size(); ++i) {
     const Quad& row = *m_textureListRows[i];
-    DrawTextAligned(SmallFont, row.altPosition.x - row.width / 2 + Layout::TextureRowTextInset,
-                    row.altPosition.y, 0.0f, m_rowNames[i],
-                    DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignQuarterUp);
+    EditorWidgets::DrawCaption(
+        m_rowNames[i], row.altPosition.x - row.width / 2 + Layout::RowTextInset, row.altPosition.y);
   }
-  DrawCentred(L"OK", *m_textureOkButton,
-              chosen ? DebugButtonColors::Text : DebugButtonColors::DisabledText);
-  DrawCentred(L"Cancel", *m_textureCancelButton, DebugButtonColors::Text);
+  EditorWidgets::DrawButtonCaption(
+      L"OK", *m_textureOkButton,
+      chosen ? DebugButtonColors::Text : DebugButtonColors::DisabledText);
+  EditorWidgets::DrawButtonCaption(L"Cancel", *m_textureCancelButton);
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr const char* NoTextureToken = "0";
 // A piece shows in the palette as a square cell of this many pixels.
 constexpr float CellSize = 32.0f;
 constexpr Color4 PlacedColor{255, 255, 255, 255};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -328,15 +329,18 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   DragAlong({1.0f, 3.0f, 0.0f}, {1.6f, 3.8f, 0.0f});
   game.TapKey(VirtualKey::G);
   DragAlong({4.0f, 3.0f, 0.0f}, {4.0f, 3.5f, 0.0f});
-  // The Sprite tool stamps the brush a template loads.
-  PrimitiveTemplate& preset = (*menu->m_palette->m_templatePage)[0];
-  preset.m_templateQuad->texture = planks;
-  preset.m_templateQuad->SetRect(0, 0, 64, 32);
-  preset.m_layer = 3;
-  preset.m_rotation = 370.0f;
-  game.TapKey(VirtualKey::Digit0 + 1);
-  ASSERT_EQ(menu->m_brushTexture, planks);
+  // The Sprite tool stamps the brush of a template the companion file holds, picked from its
+  // cell on the template page.
+  std::ofstream(game.Folder() / "Content" / "Maps" / "Palette.mef")
+      << "0 0 0 0 0 0 0 0 1 1 0 255 255 255 255\n"
+         "Content\\Textures\\Tiles\\Planks.png 0 0 64 32 0 0 370 1 1 3 255 255 255 255\n";
+  menu->ReadMef("Content\\Maps\\Palette.mef");
   game.TapKey(VirtualKey::Tilde);
+  const Quad& cell = *(*menu->m_palette->m_templatePage)[1].m_templateQuad;
+  EXPECT_EQ(cell.texture, planks);
+  Click(cell);
+  ASSERT_EQ(menu->m_brushTexture, planks);
+  ASSERT_TRUE(game.KeepFrame("editor-template-page.png"));
   ClickAt({0.0f, -0.5f, 0.0f});
   ASSERT_TRUE(game.KeepFrame("editor-sprite-tool.png"));
 

@@ -163,6 +163,17 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   auto* portal = static_cast<Portal*>(world->FindModifierByShape(walls[0]));
   EXPECT_EQ(portal->targetMap, world->GetMapName());
   Select(walls[0]);
+  // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
+  Click(*Panel().m_buttonSetMap->m_quad);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModePortalTarget);
+  const auto hub = std::find_if(menu->m_mapFileRows.begin(), menu->m_mapFileRows.end(),
+                                [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
+  ASSERT_NE(hub, menu->m_mapFileRows.end());
+  Click(**hub);
+  Click(*menu->m_loadButton->m_quad);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->m_selected, walls[0]);
+  EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
   ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
   EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
                   -17.0f);
@@ -208,7 +219,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     EXPECT_FLOAT_EQ(trigger->region->position.y, 3.0f);
     if (auto* hazard = dynamic_cast<Hazard*>(trigger.get())) damages.push_back(hazard->damage);
     if (auto* portal = dynamic_cast<Portal*>(trigger.get())) {
-      EXPECT_EQ(portal->targetMap, "Content\\Maps\\Arena.gmf");
+      EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
     }
   }
   EXPECT_EQ(damages, (std::vector<float>{0.0f, 7.0f})) << "the new one, and the one typed";

@@ -10,6 +10,7 @@
 #include "collision/Boundary.h"
 #include "collision/ConversationShape.h"
 #include "collision/Hazard.h"
+#include "collision/Portal.h"
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
@@ -299,6 +300,25 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
             "t c 4 0 100 0 0 100 255 0 0 0 0 0 0 0 0 0 0 0 1 Content\\Maps\\DemoHubMap.gmf -3 4\n"
             "m 0 1 1 2 -20\n"
             "s 3 m p 1\n1\n2\n0 Welcome.\n0 shop\n0\nd 1 95\nr 1 0\nk 0 12.5\n");
+}
+
+// A portal made while the world had no map name has no target: it is written so that it and the
+// triggers after it read back.
+TEST_F(MapFileTest, APortalWithoutTargetAndTheTriggersAfterItComeBack) {
+  world_->AddModifier(
+      std::make_unique<Portal>(world_.get(), nullptr, std::string(), Vector3{-3.0f, 4.0f, 0.0f}));
+  world_->AddModifier(std::make_unique<Hazard>(world_.get(), nullptr, 7.0f));
+  std::string first;
+  ASSERT_TRUE(BuildMapText(*world_, first));
+  world_->modifiers.clear();
+  const std::string second = Reload(first);
+  EXPECT_EQ(second, first);
+  ASSERT_EQ(world_->modifiers.size(), 2u);
+  ASSERT_NE(Modifier<Portal>(0), nullptr);
+  EXPECT_EQ(Modifier<Portal>(0)->targetMap, "");
+  EXPECT_EQ(Modifier<Portal>(0)->targetPosition, (Vector3{-3.0f, 4.0f, 0.0f}));
+  ASSERT_NE(Modifier<Hazard>(1), nullptr);
+  EXPECT_EQ(Modifier<Hazard>(1)->damage, 7.0f);
 }
 
 TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
