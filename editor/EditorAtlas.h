@@ -20,7 +20,7 @@ constexpr const char* Path = "Content\\Textures\\HUD\\GUI_v315.png";
 // The fixed cells in table order: a handler chooses the mouse cursor by pointing at one of
 // them. A cursor is drawn centred on the mouse point, so each cursor picture has its hot spot
 // in the middle of its cell.
-constexpr std::array<PixelRect, 46> Cells = {{
+inline constexpr std::array<PixelRect, 46> Cells = {{
     // Cursors, 32 by 32.
     {0, 0, 32, 32},
     {32, 0, 64, 32},
@@ -94,6 +94,15 @@ enum SmallPicture : size_t {
   KindSprite = 11,
   KindTexturedShape = 12,
   KindBoundary = 13,
+  // The property panel: the marker before a row's caption, the layer arrows and the centre of
+  // a boundary's side buttons.
+  RowCaption = 14,
+  LayerUp = 15,
+  LayerDown = 16,
+  CollisionCentre = 17,
+  // On the layer panel's toggles.
+  LayerVisibleIcon = 26,
+  LayerSelectableIcon = 27,
   CheckBoxFrame = 28,
   CheckMark = 29,
   ClearTexture = 36,
@@ -104,6 +113,9 @@ enum SmallPicture : size_t {
 // toolbar icon.
 constexpr size_t PaletteNext = 40;
 constexpr size_t PalettePrevious = 41;
+
+// What the texture swatch shows while the selection has no texture.
+constexpr PixelRect NoTextureSwatch{0, 64, 64, 128};
 
 // The icons of the top bar, with the editor mode each opens.
 struct ToolbarIcon {

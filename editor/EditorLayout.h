@@ -23,6 +23,12 @@ constexpr ScreenBox ToolPanel{0.0f, BarThickness, BarThickness, Height};
 constexpr ScreenBox PropertyPanel{BarThickness, 470.0f, Width, Height};
 // The layer panel hangs below the right end of the top bar.
 constexpr ScreenBox LayerPanel{Width - 150.0f, BarThickness, Width, BarThickness + 30.0f};
+// In it the number field 5 pixels inside its left edge, its arrows, then the visible and the
+// selectable toggle.
+constexpr float LayerFieldInset = 5.0f;
+constexpr float LayerToggleWidth = 36.0f;
+constexpr float LayerToggleHeight = 20.0f;
+constexpr float LayerToggleX[] = {Width - 77.0f, Width - 32.0f};
 
 // Top-bar icons (32 by 32, centred on the bar's height): a row from the bar's left end, the
 // settings icon at its right end.
@@ -40,6 +46,91 @@ constexpr float SeparatorGap = 2.0f;
 constexpr float SeparatorInset = 4.0f;
 constexpr size_t FirstSeparatorAfter = 7;
 constexpr size_t SecondSeparatorAfter = 10;
+
+// The property panel: four rows a quarter of its height apart, in three groups parted by two
+// separators. At the left the texture swatch and the flip buttons; in the middle a grid of two
+// columns (corner rows, source rectangle, layer and colour); right of the second separator the
+// rows of a trigger or of a boundary's sides; at the right the shape group (position, rotation,
+// size), right-aligned under the header strip that holds the texture field.
+constexpr float PanelRowPitch = (Height - PropertyPanel.top) / 4;
+constexpr float PanelRowY(int row) { return PropertyPanel.top + PanelRowPitch * (row + 0.5f); }
+constexpr float PropertyFieldWidth = 40.0f;
+constexpr float LayerFieldWidth = 19.0f;
+constexpr int32_t PropertyFieldMaxLength = 7;
+constexpr int32_t LayerFieldMaxLength = 3;
+// Between a row caption's picture and the row's first field.
+constexpr float CaptionGap = 20.0f;
+constexpr float CaptionPictureSize = 16.0f;
+// From a field's centre to the centre of its row's caption picture.
+constexpr float CaptionLeftOfField = CaptionGap + CaptionPictureSize / 2 + PropertyFieldWidth / 2;
+constexpr float SeparatorX[] = {94.0f, 446.0f};
+constexpr float SeparatorShortening = 8.0f;
+
+// The fields of a row stand this far apart, centre to centre.
+constexpr float FieldPitch = 54.0f;
+
+// The shape group: the Position Z field ends 4 pixels inside the panel's right edge.
+constexpr float ShapeColumnX(int column) {
+  return Width - 4.0f - PropertyFieldWidth / 2 - FieldPitch * static_cast<float>(2 - column);
+}
+constexpr int PositionRow = 1;
+constexpr int RotationRow = 2;
+constexpr int SizeRow = 3;
+
+// The grid: the X field of each column, its Y field one pitch right.
+constexpr float GridColumnX[] = {186.0f, 359.0f};
+constexpr float LayerArrowSize = 9.0f;
+constexpr float ArrowGap = 1.0f;
+constexpr float ColorSwatchFrameSize = 19.0f;
+constexpr float ColorSwatchSize = 13.0f;
+
+// The header strip along the panel's top at its right end, with the texture field and the
+// clear-texture button in it.
+constexpr float HeaderWidth = 306.0f;
+constexpr float HeaderHeight = 21.0f;
+constexpr ScreenBox HeaderStrip{Width - HeaderWidth, PropertyPanel.top, Width,
+                                PropertyPanel.top + HeaderHeight};
+constexpr ScreenBox TextureField{560.0f, PropertyPanel.top + 2.0f, 770.0f,
+                                 PropertyPanel.top + HeaderHeight - 2.0f};
+constexpr float TextureIconInset = 10.0f;
+constexpr float ClearTextureX = 785.0f;
+
+// Left of the first separator: the texture swatch, the flip buttons under it.
+constexpr ScreenBox TextureSwatch{39.0f, 476.0f, 89.0f, 526.0f};
+constexpr float FlipButtonX = (TextureSwatch.left + TextureSwatch.right) / 2;
+constexpr float FlipButtonY[] = {546.0f, 572.0f};
+constexpr float FlipButtonWidth = 50.0f;
+
+// Right of the second separator: a trigger's fields and buttons, or a boundary's sides.
+constexpr float OwnerFieldX = 525.0f;
+constexpr float OwnerCenterX = 497.0f;
+constexpr float OwnerWidth = 98.0f;
+constexpr float OwnerCheckBoxX = SeparatorX[1] + 8.0f;
+constexpr float SetMapButtonX = 470.0f;
+constexpr float SetMapButtonWidth = 46.0f;
+constexpr float SideButtonLength = 16.0f;
+constexpr float SideButtonThickness = 8.0f;
+constexpr float SideButtonsCenterY = (PanelRowY(2) + PanelRowY(3)) / 2;
+// From the centre picture's middle to a side button's middle.
+constexpr float SideButtonReach = 14.0f;
+
+// The selection's handles on the screen.
+constexpr float HandleSize = 5.0f;
+constexpr float CentreHandleRadius = 2.0f;
+
+// The template palette: ten 32-pixel cells in a bar along the property panel's top, with the
+// page buttons and the page number after the last cell.
+constexpr float PaletteCell = 32.0f;
+constexpr float PaletteBarWidth = 672.0f;
+constexpr float PaletteY = PropertyPanel.top - PaletteCell / 2;
+constexpr float PaletteCellX(int cell) {
+  return PropertyPanel.left + PaletteCell / 2 + PaletteCell * static_cast<float>(cell);
+}
+constexpr float PalettePreviousX = PaletteCellX(9) + 33.0f;
+constexpr float PageNumberX = PaletteCellX(9) + 66.0f;
+constexpr float PaletteNextX = PaletteCellX(9) + 99.0f;
+// The number of a cell stands 3 pixels inside its top right corner.
+constexpr float PaletteNumberInset = 3.0f;
 
 // The settings page: a panel 10 pixels inside the window and the rows of its switches.
 constexpr ScreenBox SettingsPanel{10.0f, 10.0f, Width - 10.0f, Height - 10.0f};
@@ -126,6 +217,31 @@ constexpr int32_t ItemFieldMaxLength = 7;
 constexpr float PageLineGap = 10.0f;
 // Text on a row begins this far inside it.
 constexpr float ItemRowTextInset = 4.0f;
+
+// The dialogs: buttons and rows stand 10 pixels inside their panel.
+constexpr float DialogInset = 10.0f;
+// The colour dialog: a slider and a field for each byte, rows 29 pixels apart; each slider ends
+// 8 pixels left of its field, with its letter 10 pixels further left; the colour at opening
+// over the current one in a frame above "OK".
+constexpr float ColorPanelWidth = 295.0f;
+constexpr float ColorPanelHeight = 260.0f;
+constexpr float ChannelPitch = 29.0f;
+constexpr float SliderLength = 200.0f;
+constexpr float SliderThickness = 6.0f;
+constexpr float SliderGap = 8.0f;
+constexpr float LetterGap = 10.0f;
+constexpr float ColorFrameSize = 64.0f;
+constexpr float ColorSwatchInset = 4.0f;
+// The selection's colour dialog opens over the map's lower left, above the property panel, so
+// that the shape in the middle of the view stays in sight.
+constexpr float ColorDialogAnchorX = ToolPanel.right + ColorPanelWidth / 2 + 10.0f;
+constexpr float ColorDialogAnchorY = PropertyPanel.top - ColorPanelHeight / 2 - 10.0f;
+// The texture chooser: a list of names, rows like the file list's in columns, and a picture of
+// the texture chosen.
+constexpr ScreenBox TexturePanel{100.0f, 30.0f, 700.0f, 570.0f};
+constexpr float TextureColumnWidth = 190.0f;
+constexpr float TextureTileSize = 100.0f;
+constexpr float TextureHighlightMargin = 4.0f;
 
 // The overlay: the input lines hang below the layer panel at its right, the timing lines grow
 // upward from the page's anchor, the camera lines upward from the property panel's top right.

@@ -22,6 +22,8 @@ constexpr Color4 HoverColor{200, 70, 90, 130};
 constexpr Color4 RowColor{0, 255, 255, 255};
 // A line saying that a file was not written.
 constexpr Color4 MessageColor{255, 170, 20, 20};
+// The black lines that part a panel's groups of widgets.
+constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr float RowHeight = 20.0f;
 // Rows are as wide as their text and this much more.
 constexpr float RowPadding = 20.0f;

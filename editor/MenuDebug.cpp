@@ -1,9 +1,14 @@
 #include "editor/MenuDebug.h"
 
+#include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
+#include "editor/LayerPanel.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TemplatePalette.h"
 #include "editor/TextFieldEditors.h"
+#include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -13,11 +18,14 @@
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "items/ItemStore.h"
 #include "platform/Platform.h"
+#include "platform/Renderer.h"
+#include "platform/TextFont.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
 
@@ -30,6 +38,9 @@ constexpr Color4 CaretColor{255, 0, 0, 0};
 constexpr float CaretTurn = 90.0f;
 // The caret line stands 2 pixels inside the field's box at top and bottom.
 constexpr float CaretShortening = 4.0f;
+constexpr int PageFontHeight = 32;
+constexpr Color4 SnapMarkerFill{80, 255, 255, 255};
+constexpr Color4 SnapTargetFill{80, 100, 100, 255};
 
 // The companion file beside the map: its last ".gmf" and what follows become ".mef". A name
 // without ".gmf" names no companion file, and the palette starts blank.
@@ -49,6 +60,10 @@ const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
+  pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
+  pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
+  pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
+                                &MenuDebug::DrawColorDialog};
   pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
   pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
@@ -74,12 +89,22 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   MainCamera = camera;
   BuildBars();
   BuildToolPanel();
+  m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
+  m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
+  m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
+  m_chooser = std::make_unique<TextureChooser>();
+  m_colorDialog = std::make_unique<ColorDialog>(this, m_guiTexture.get());
+  m_colorDialogAnchor = {Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
   CollectLayers();
   BuildFileDialogs();
   // No map is loaded yet: the palette starts blank.
   ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
+  if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
   BuildSettingsPage();
   BuildItemEditor();
+  for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
+  m_snapMarker->SetFillColor(SnapMarkerFill);
+  m_snapTargetMarker->SetFillColor(SnapTargetFill);
   m_caretLine = std::make_unique<Line>();
   m_caretLine->SetFillColor(CaretColor);
   m_caretLine->SetRotation(CaretTurn);
@@ -90,11 +115,27 @@ MenuDebug::~MenuDebug() = default;
 
 void MenuDebug::Enter() {
   SetMode(ModeEdit);
-  ReadMef(CompanionPathOf(m_world->GetMapName()));
+  m_brushTexture = nullptr;
   m_elapsed = 0.0f;
   m_lastAutosaveTick = 0;
   m_autosaveTick = 0;
+  // The palette and the swatch may show textures of a map that has gone since the last visit:
+  // the palette is read afresh from the map's companion file.
+  ReadMef(CompanionPathOf(m_world->GetMapName()));
+  m_palette->Reset();
+  ShowNoTexture();
+  ClearSnapMarkers();
+  CloseContextMenu();
   ShowTimeScale();
+  // The map may have changed since the last visit: the old selection is not touched.
+  m_selected = nullptr;
+  m_selectedOwner = SelectionOwner::None;
+  m_outline.reset();
+  for (TextBox* field : {m_panel->m_fieldTopLeftX.get(), m_panel->m_fieldTopLeftY.get(),
+                         m_panel->m_fieldBottomRightX.get(), m_panel->m_fieldBottomRightY.get()}) {
+    field->SetText("0");
+  }
+  ClearSourceFields();
   // The colour leaving puts back is the one play had: a map loaded since the last visit may
   // have brought its own.
   m_savedBackground = ClearColor;
@@ -116,11 +157,17 @@ void MenuDebug::HandleInput(float) {
   m_padThumbs = {pad.current.thumbLX, pad.current.thumbLY, pad.current.thumbRX,
                  pad.current.thumbRY};
   m_padTriggers = {pad.current.leftTrigger, pad.current.rightTrigger};
-  if (m_activeField) EditOpenField(keys, *m_activeField);
+  if (m_activeField) {
+    const std::string before = m_activeField->text;
+    EditOpenField(keys, *m_activeField);
+    if (m_activeField->text != before) m_activeFieldEdited = true;
+  }
   (this->*PageOf(m_mode).handleInput)();
 }
 
 void MenuDebug::LeaveToWorld() {
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = nullptr;
   RestoreSettings();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
@@ -144,6 +191,12 @@ bool MenuDebug::LeftPressed() const { return m_mouseButtons[0] && !GameControls-
 
 bool MenuDebug::LeftHeld() const { return m_mouseButtons[0] && GameControls->mouse->left; }
 
+bool MenuDebug::LeftReleased() const { return !m_mouseButtons[0] && GameControls->mouse->left; }
+
+bool MenuDebug::RightPressed() const { return m_mouseButtons[1] && !GameControls->mouse->right; }
+
+bool MenuDebug::MiddleHeld() const { return m_mouseButtons[2] && GameControls->mouse->middle; }
+
 void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }
 
 void MenuDebug::ShowArrowCursor() { ShowCursor(EditorAtlas::CursorArrow); }
@@ -161,11 +214,32 @@ void MenuDebug::Update(float dt) {
   if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) {
     for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
   }
+  UpdateHandles();
   if (m_autosaveTick != m_lastAutosaveTick) Autosave();
 }
 
+bool MenuDebug::SaveMapUnmarked(const std::string& name) {
+  const uint8_t mark = m_selected ? m_selected->outlineVisible : 0;
+  if (m_selected) m_selected->outlineVisible = 0;
+  const bool saved = m_world->SaveMap(name);
+  if (m_selected) m_selected->outlineVisible = mark;
+  return saved;
+}
+
+void MenuDebug::Select(Shape* shape, SelectionOwner owner) {
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = shape;
+  m_selectedOwner = shape ? owner : SelectionOwner::None;
+  if (shape) shape->outlineVisible = 1;
+}
+
+void MenuDebug::DropSelection() {
+  Select(nullptr, SelectionOwner::None);
+  m_outline.reset();
+}
+
 void MenuDebug::Autosave() {
-  if (m_world->SaveMap(AutosaveName)) {
+  if (SaveMapUnmarked(AutosaveName)) {
     m_statusLine.clear();
   } else {
     m_statusLine = L"Autosave failed: " +
@@ -209,6 +283,7 @@ void MenuDebug::CloseField() {
   m_activeField->anchor = end;
   m_activeField->UpdateCaret();
   m_activeField = nullptr;
+  m_activeFieldEdited = false;
 }
 
 void MenuDebug::DragCaret() {

@@ -2,30 +2,45 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "actors/StatBlock.h"
+#include "editor/ContextMenu.h"
 #include "editor/DebugSwitches.h"
 #include "editor/EditorWidgets.h"
+#include "editor/ResizeHandles.h"
+#include "editor/SelectionHandles.h"
+#include "editor/ShapePicker.h"
 #include "engine/Color4.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
-#include "world/CompanionFile.h"
 
 class Camera;
+class Circle;
+class ColorDialog;
 class DebugButton;
 class Item;
 class ItemStore;
+class LayerPanel;
 class Line;
+class ModifierShape;
+class PropertyPanel;
 class Quad;
 class Shape;
 class Sprite;
+class TemplatePalette;
 class TextBox;
 class Texture;
+class TextureChooser;
+class TutorialImage;
 class World;
+namespace platform {
+class TextFont;
+}
 
 // The developer's screen over the frozen world, reached from play with Tab while debug mode is
 // on: the level editor's main page, its dialogs and pages (one editor mode each), the settings
@@ -110,6 +125,18 @@ class MenuDebug : public Menu {
 
   // The item editor: its list page opens on the equipment read afresh from the item files.
   void OpenItemEditor();
+  // The shape becomes the selection, marked, and the old one loses its mark.
+  void Select(Shape* shape, SelectionOwner owner);
+  // No selection, no outline; the shape that was selected loses its mark.
+  void DropSelection();
+  // Writes the map under that name in the maps folder, without the selection's mark in it.
+  bool SaveMapUnmarked(const std::string& name);
+  // The property panel's fields from the selection.
+  void RefreshPropertyFields();
+  // The texture line, the swatch and its source frame for the selection, then the fields.
+  void RefreshTextureDisplay();
+  // The shape's outline as the working copy (quad, circle or sprite); null removes it.
+  void ShowOutline(Shape* shape);
 
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
@@ -168,9 +195,6 @@ class MenuDebug : public Menu {
   std::unique_ptr<Quad> m_settingsCancelButton;
   Color4 m_savedBackground;
   std::array<uint8_t, DebugToggleCount> m_savedToggles{};
-
-  // The template palette: ten pages of ten templates, as the companion file holds them.
-  PrimitiveList m_templatePages;
 
   // The save dialog (modes 4 and 5).
   std::unique_ptr<Quad> m_saveDialogPanel;
@@ -240,7 +264,64 @@ class MenuDebug : public Menu {
 
   // The open text field, typed into by the editor of its mode; null when none is open.
   TextBox* m_activeField = nullptr;
+  // Whether the open field's text changed since it opened: until then nothing is written from
+  // it, so opening a field never moves the selection.
+  bool m_activeFieldEdited = false;
   std::unique_ptr<Line> m_caretLine;
+
+  // The selected map shape, owned by the World, and the container it was picked from.
+  Shape* m_selected = nullptr;
+  SelectionOwner m_selectedOwner = SelectionOwner::None;
+  // The resize handle a press would drag; set while hovering, swapped by a crossing.
+  int32_t m_activeHandle = HandleTopLeft;
+  // The edge of a selected boundary quad under the mouse while E is held.
+  int32_t m_hoveredEdge = HoveredNone;
+  // Which right-click menu is open: none, the background's, the conversions', the zoom's.
+  enum ContextMenuKind : int32_t {
+    MenuClosed = ContextMenu::Closed,
+    MenuBackground = ContextMenu::Background,
+    MenuConvert = ContextMenu::Convert,
+    MenuZoom = ContextMenu::Zoom
+  };
+  int32_t m_contextMenuKind = MenuClosed;
+  ContextMenu m_contextMenu;
+  // The working copy of the selection that drags change first, or the Sprite tool's preview.
+  std::unique_ptr<Shape> m_outline;
+  SelectionHandles m_selectionHandles;
+  // Snapping: the point of the selection a drag carries, where it landed, and two markers.
+  bool m_snapToggle = false;
+  // A toggle of the tool panel that changes only its own flag.
+  bool m_secondToggle = false;
+  platform::Vector3 m_anchor;
+  platform::Vector3 m_snappedAnchor;
+  std::unique_ptr<Circle> m_snapMarker;
+  std::unique_ptr<Circle> m_snapTargetMarker;
+  // The Sprite tool's brush texture, one of the world's; null when none.
+  Texture* m_brushTexture = nullptr;
+  std::unique_ptr<TemplatePalette> m_palette;
+  std::unique_ptr<PropertyPanel> m_panel;
+  // The palette's page number.
+  std::unique_ptr<platform::TextFont> m_pageFont;
+  // Drawn round the tool panel's two toggles while they are on.
+  std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
+
+  // The layer panel and the dialogs of modes 1 to 3.
+  std::unique_ptr<LayerPanel> m_layers;
+  std::unique_ptr<TextureChooser> m_chooser;
+  std::unique_ptr<ColorDialog> m_colorDialog;
+  // Where the selection's colour dialog opens.
+  platform::Vector3 m_colorDialogAnchor;
+  // World units per input step of the keyboard pan under the colour dialog.
+  float m_cameraPanStep = 0.2f;
+
+  // Mode 1, the texture chooser, listing the world's textures.
+  void OpenTextureChooser();
+  // Mode 2 on the selection's colour, or the brush's without a selection.
+  void OpenShapeColorDialog();
+  // Mode 3 on the background colour.
+  void OpenBackgroundColorDialog();
+  // Lays the colour dialog out at the screen point and loads the colour.
+  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
 
  private:
   using Step = void (MenuDebug::*)();
@@ -263,6 +344,11 @@ class MenuDebug : public Menu {
   void SampleMouse();
   bool LeftPressed() const;
   bool LeftHeld() const;
+  bool LeftReleased() const;
+  bool RightPressed() const;
+  bool MiddleHeld() const;
+  bool ToolIs(size_t toolIcon) const;
+  bool SpriteToolCurrent() const;
   void ShowCursor(size_t cell);
   void ShowArrowCursor();
   // While the left button stays down on an open field, the caret follows the mouse.
@@ -275,6 +361,138 @@ class MenuDebug : public Menu {
   void HandleToolbarClick();
   void DrawMainPage();
   void DrawCursor();
+  void DrawSelection();
+  void DrawToolPanelMarks();
+  void DrawPaletteNumbers();
+  void DrawSelectionProperties();
+  void DrawBrushProperties();
+  void DrawPanelFrame(bool withLayerRow);
+  void DrawShapeFields(const Shape& shape);
+  void DrawOwnerWidgets();
+  void DrawOwnerTexts();
+
+  // The map under the mouse: the current tool's step.
+  void HandleMouseEditing();
+  void SelectToolStep();
+  // What the mouse is over: the cursor, the handle a press would drag, the snap anchor.
+  void HoverSelection();
+  void PressOnMap();
+  void PickHandleAt(const std::array<platform::Vector3, 4>& corners);
+  void PickEdgeAt(const Quad& quad);
+  void SelectAtMouse();
+  Pick PickShapeAt(const platform::Vector3& point);
+  // Takes the shape out of the world and every link to it, and destroys it.
+  void DeleteSelection(Shape*& shape);
+  // The tutorial image whose region is the selection, or null.
+  TutorialImage* SelectedTutorialImage() const;
+  void LinkTutorialImage(TutorialImage& tutorial);
+  void DeleteAtKey();
+
+  // Handles and outline.
+  void UpdateHandles();
+  void MakeQuadOutline(const Quad& quad);
+  void MakeCircleOutline(const Circle& circle);
+  void MakeSpriteOutline(const Sprite& sprite);
+  void RefitOutline();
+  void SizeBrushPreview();
+  void MakeBrushPreview();
+
+  // Snapping.
+  platform::Vector3 FindSnapAnchor() const;
+  platform::Vector3 FindSnapTarget(const platform::Vector3& point) const;
+  void ClearSnapMarkers();
+  // The target marker on the point found, or hidden at the origin when none was.
+  void ShowSnapTarget(const platform::Vector3& target, bool found);
+  void ShowSnappedAnchor();
+
+  // Drags of the selection.
+  void DragMoveSelection();
+  void DragResizeSelection();
+  void DragRotateSelection();
+  void NudgeSelection();
+  void ShowFlipToggles();
+
+  // The creation tools.
+  void ToolTextureQuad();
+  void ToolTextureCircle();
+  void ToolBoundaryQuad();
+  void ToolBoundaryCircle();
+  void ToolSprite();
+  // A press makes and stores the shape, places it at the mouse and selects it; holding drags it
+  // out.
+  void CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner, size_t cursor);
+  void StampSprite();
+  void ShowNoTexture();
+
+  // Tools, keys and templates.
+  void HandleToolKeys();
+  void HandleCtrlKeys();
+  void ClickToolBar();
+  void ChooseTool(size_t toolIcon);
+  void SelectSpriteTool();
+  void PlaceToolFrame();
+  void LoadTemplate();
+  // The template palette under the mouse while the Sprite tool keeps its brush.
+  void HandleTemplatePalette();
+  void StoreTemplate();
+  void SetSourceFields(const platform::PixelRect& rect);
+  void ClearSourceFields();
+  void ToolPan();
+  void ToolZoomIn();
+  void ToolZoomOut();
+  void ToolZoom(float step);
+  void PanWithMiddleButton();
+
+  // The property panel and the apply table of its fields.
+  void HandlePropertyPanel();
+  void HandleShapeProperties();
+  void HandleSpriteToolProperties();
+  // The buttons of the panel under a new press; true when one took it.
+  bool PressShapeButtons();
+  void PressBoundaryButtons();
+  void PressTriggerButtons();
+  bool PressBrushButtons();
+  // The live field under the mouse opens, or the open one closes.
+  void OpenFieldUnderMouse(const std::vector<TextBox*>& live);
+  std::vector<TextBox*> LiveFields() const;
+  void ShowTextCursorOver(const std::vector<TextBox*>& live);
+  void StepSelectionLayer(int32_t step);
+  void MoveSelectionToLayer(int32_t layer);
+  // Writes the open field's value into the selection or its trigger, once the field was edited.
+  void ApplyActiveField();
+  // The brush's open field shows the value it stands for.
+  void ShowBrushFieldValue();
+
+  // The right-click menu and the conversions.
+  void OpenContextMenu(int32_t kind);
+  void CloseContextMenu();
+  void HandleContextMenu();
+  void ConvertSelection();
+  // Takes the selection out of its container, or from the trigger that owned it (destroyed,
+  // owner cleared), and hands it over; null when no container held it.
+  std::unique_ptr<Shape> DetachSelection(ModifierShape*& owner);
+  void ZoomToNormalView();
+  void DrawContextMenu();
+
+  // The layer panel.
+  void HandleLayerPanel();
+  void DrawLayerPanel();
+
+  // Modes 1 to 3.
+  void HandleTextureDialog();
+  void CancelTextureDialog();
+  void ConfirmTexture();
+  void HandleShapeColorDialog();
+  void HandleBackgroundColorDialog();
+  // What both colour dialogs do after their own keys; true while the dialog stays open.
+  bool HandleColorDialogMouse();
+  // The colour the dialog edits: the colour swatch's in mode 2, the background in mode 3.
+  Color4 EditedColor() const;
+  void ApplyColor(const Color4& color);
+  void CloseColorDialog(const Color4& color);
+  void PanCameraWithKeys();
+  void DrawTextureDialog();
+  void DrawColorDialog();
 
   // Mode 9.
   void OpenSettingsPage();

@@ -7,6 +7,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/TemplatePalette.h"
 #include "engine/BevelPainters.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
@@ -21,6 +22,7 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
+#include "world/CompanionFile.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
@@ -42,7 +44,6 @@ constexpr const char* MusicExtension = ".ogg";
 // The first row of the music list stops the music.
 constexpr const char* NoMusicRow = "None";
 // The palette's cells stand side by side along the top edge of the property panel.
-constexpr float PaletteCellSize = 32.0f;
 
 std::unique_ptr<Quad> MakeDialogPanel(const ScreenBox& box, const Color4& fill) {
   auto panel = EditorWidgets::MakeScreenQuad(box.Width(), box.Height(), (box.left + box.right) / 2,
@@ -101,21 +102,13 @@ void MenuDebug::BuildFileDialogs() {
 
 void MenuDebug::ReadMef(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
-  if (in) {
-    in.imbue(std::locale::classic());
-    static const std::vector<std::unique_ptr<Texture>> noTextures;
-    m_templatePages = ReadCompanionFile(in, m_textures ? *m_textures : noTextures);
-  } else {
-    m_templatePages = BlankPalette();
+  if (!in) {
+    m_palette->SetPages(BlankPalette());
+    return;
   }
-  const ScreenBox& panel = Layout::PropertyPanel;
-  for (PalettePage& page : m_templatePages) {
-    for (size_t cell = 0; cell < page.size(); ++cell) {
-      page[cell].quad->SetAltPositionXYZ(
-          panel.left + PaletteCellSize / 2 + PaletteCellSize * static_cast<float>(cell),
-          panel.top - PaletteCellSize / 2, 0.0f);
-    }
-  }
+  in.imbue(std::locale::classic());
+  static const std::vector<std::unique_ptr<Texture>> noTextures;
+  m_palette->SetPages(ReadCompanionFile(in, m_textures ? *m_textures : noTextures));
 }
 
 void MenuDebug::OpenSaveDialog(int32_t mode) {
@@ -152,7 +145,7 @@ void MenuDebug::SaveUnderTypedName() {
     return;
   }
   const bool map = m_mode == ModeSaveMap;
-  const bool saved = map ? m_world->SaveMap(name) : SaveMefFile(m_templatePages, name);
+  const bool saved = map ? m_world->SaveMap(name) : SaveMefFile(m_palette->m_templatePages, name);
   if (saved) {
     SetMode(ModeEdit);
   } else {

@@ -1,16 +1,30 @@
 #include <array>
 
+#include "collision/ModifierShape.h"
+#include "collision/Portal.h"
+#include "collision/TutorialImage.h"
+#include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TemplatePalette.h"
+#include "engine/CheckBox.h"
+#include "engine/Controls.h"
 #include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/SpriteButton.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
 #include "engine/Texture.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
+#include "world/MapFormat.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -20,9 +34,10 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr Color4 DimColor{80, 0, 0, 0};
-constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr Color4 ToolFrameFill{50, 255, 255, 255};
 constexpr Color4 ToolFrameOutline{255, 30, 60, 150};
+constexpr Color4 ToggleFrameFill{70, 60, 200, 60};
+constexpr Color4 InterfaceText{255, 0, 0, 0};
 // The dim quad reaches a little past the window on every side.
 constexpr float DimOverhang = 10.0f;
 
@@ -30,6 +45,32 @@ std::unique_ptr<Sprite> Icon(Texture* atlas, const platform::PixelRect& cell, fl
   auto icon = std::make_unique<Sprite>(atlas, 0, Vector3{}, 0.0f, cell);
   icon->SetAltPositionXYZ(x, y, 0.0f);
   return icon;
+}
+
+void SetPictureCell(Sprite& sprite, size_t cell) {
+  const platform::PixelRect& rect = Atlas::Cells[cell];
+  sprite.SetRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void DrawFields(const std::vector<TextBox*>& fields) {
+  for (TextBox* field : fields) field->Draw();
+}
+
+void DrawCaptions(const std::vector<SpriteButton*>& captions) {
+  for (SpriteButton* caption : captions) caption->Draw();
+}
+
+// The name under a trigger's info box.
+void DrawInfoName(const std::string& name, const Quad& infoBox) {
+  DrawTextAligned(SmallFont, Layout::SeparatorX[1] + 5.0f, infoBox.altPosition.y, 0.0f,
+                  StringToWString(name), DebugButtonColors::Text.ToD3DColor(), AlignLeft,
+                  AlignQuarterUp);
+}
+
+// A portal's target without the maps folder in front, when it has it.
+std::string TargetMapName(const std::string& target) {
+  const std::string folder = MapsFolder;
+  return target.compare(0, folder.size(), folder) == 0 ? target.substr(folder.size()) : target;
 }
 
 }  // namespace
@@ -61,7 +102,7 @@ void MenuDebug::BuildToolPanel() {
       const float lineY = y - half + Layout::SeparatorGap;
       auto line = std::make_unique<Line>();
       line->SetLength(Layout::ToolPanel.Width() - Layout::SeparatorInset);
-      line->SetFillColor(SeparatorColor);
+      line->SetFillColor(EditorWidgets::SeparatorColor);
       line->SetAltPositionXYZ(x, lineY, 0.0f);
       m_toolSeparators[separator++] = std::move(line);
       // The icons after the first separator keep the column's step; the last four begin below
@@ -73,33 +114,50 @@ void MenuDebug::BuildToolPanel() {
   }
   m_activeTool = m_toolIcons[Atlas::ToolSelect].get();
   m_toolFrame = std::make_unique<Quad>();
-  m_toolFrame->SetDimensions(Layout::ToolIconSize - 2, Layout::ToolIconSize - 2, 0.0f);
-  m_toolFrame->SetAltPosition(m_activeTool->altPosition);
   m_toolFrame->SetFillColor(ToolFrameFill);
   m_toolFrame->outlineVisible = 1;
   m_toolFrame->SetOutlineColor(ToolFrameOutline);
+  PlaceToolFrame();
+  const std::array<size_t, 2> toggles = {Atlas::ToolSnapToggle, Atlas::ToolSecondToggle};
+  for (size_t i = 0; i < toggles.size(); ++i) {
+    m_toggleFrames[i] = std::make_unique<Quad>();
+    m_toggleFrames[i]->SetDimensions(Layout::ToolIconSize - 2, Layout::ToolIconSize - 2, 0.0f);
+    m_toggleFrames[i]->SetAltPosition(m_toolIcons[toggles[i]]->altPosition);
+    m_toggleFrames[i]->SetFillColor(ToggleFrameFill);
+  }
 }
 
 void MenuDebug::EditStep() {
-  // The mouse goes to the first panel under it. Until the panels' own steps and the map tools
-  // are built, a panel only shows the arrow.
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  if (keys.IsDown(VirtualKey::LeftCtrl) || keys.IsDown(VirtualKey::RightCtrl)) {
+    HandleCtrlKeys();
+  } else {
+    HandleToolKeys();
+  }
+  NudgeSelection();
+  m_contextMenu.ClearHighlights();
+  // The mouse goes to the first panel under it, else to the map.
   struct Route {
     const Quad* area;
     Step handler;
   };
-  const std::array<Route, 4> routes = {{
-      {m_propertyPanel.get(), &MenuDebug::ShowArrowCursor},
-      {m_toolPanel.get(), &MenuDebug::ShowArrowCursor},
+  const Quad* palette =
+      ToolIs(Atlas::ToolSpriteKeepBrush) ? m_palette->m_paletteBar.get() : nullptr;
+  const std::array<Route, 6> routes = {{
+      {m_contextMenu.m_panel.get(), &MenuDebug::HandleContextMenu},
+      {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
+      {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
-      {m_layerPanel.get(), &MenuDebug::ShowArrowCursor},
+      {palette, &MenuDebug::HandleTemplatePalette},
+      {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
   }};
   for (const Route& route : routes) {
-    if (route.area->AltContainsPoint(m_mouseClient)) {
+    if (route.area && route.area->AltContainsPoint(m_mouseClient)) {
       (this->*route.handler)();
       return;
     }
   }
-  ShowArrowCursor();
+  HandleMouseEditing();
 }
 
 void MenuDebug::HandleToolbarClick() {
@@ -128,21 +186,230 @@ void MenuDebug::HandleToolbarClick() {
 void MenuDebug::DrawMainPage() {
   m_world->Draw();
   m_dimQuad->DrawScreen();
+  DrawSelection();
   m_toolbar->DrawScreen();
   m_toolPanel->DrawScreen();
   m_propertyPanel->DrawScreen();
   m_layerPanel->DrawScreen();
+  const bool palette = ToolIs(Atlas::ToolSpriteKeepBrush);
+  if (palette) m_palette->DrawCells();
   for (const auto& line : m_toolSeparators) line->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
+  if (m_selected && m_switches.IsOn(ToggleObjectData)) m_selected->DrawDebugInfo();
   for (const auto& icon : m_toolbarIcons) icon->DrawScreen();
   for (const auto& icon : m_toolIcons) icon->DrawScreen();
+  if (palette) DrawPaletteNumbers();
   if (!m_statusLine.empty()) {
     DrawTextAligned(SmallFont, Layout::StatusLineX, Layout::TopBar.bottom / 2, 0.0f, m_statusLine,
                     EditorWidgets::MessageColor.ToD3DColor(), AlignLeft, AlignMiddle);
   }
   if (SpriteRenderer) SpriteRenderer->End();
-  m_toolFrame->DrawScreen();
+  DrawToolPanelMarks();
+  if (!ToolIs(Atlas::ToolZoomIn) && !ToolIs(Atlas::ToolZoomOut)) {
+    if (SpriteToolCurrent()) {
+      DrawBrushProperties();
+    } else {
+      DrawSelectionProperties();
+    }
+  }
+  DrawLayerPanel();
+  DrawContextMenu();
   DrawCursor();
+}
+
+// The selection once more over the darkened world, its handles, the brush preview while a
+// Sprite tool is current, and the snap markers.
+void MenuDebug::DrawSelection() {
+  if (m_selected) {
+    if (SpriteRenderer) SpriteRenderer->Begin();
+    m_selected->Draw();
+    if (SpriteRenderer) SpriteRenderer->End();
+  }
+  m_selectionHandles.Draw();
+  if (m_outline && SpriteToolCurrent()) m_outline->Draw();
+  m_snapMarker->Draw();
+  m_snapTargetMarker->Draw();
+}
+
+// The frame round the current tool, and round each toggle that is on.
+void MenuDebug::DrawToolPanelMarks() {
+  m_toolFrame->DrawScreen();
+  if (m_snapToggle) m_toggleFrames[0]->DrawScreen();
+  if (m_secondToggle) m_toggleFrames[1]->DrawScreen();
+}
+
+// The key of each template at its cell's top right, and the page number.
+void MenuDebug::DrawPaletteNumbers() {
+  const TemplatePage* page = m_palette->m_templatePage;
+  if (!page) return;
+  for (size_t i = 0; i < page->size(); ++i) {
+    const Quad& cell = *(*page)[i].m_templateQuad;
+    const float right = cell.altPosition.x + cell.width / 2 - Layout::PaletteNumberInset;
+    const float top = cell.altPosition.y - cell.height / 2 + Layout::PaletteNumberInset;
+    DrawTextAligned(SmallFont, right, top, 0.0f, IntToWString(static_cast<int>(i) + 1),
+                    InterfaceText.ToD3DColor(), AlignRight, AlignTop);
+  }
+  const Quad& box = *m_palette->m_pageNumberBox;
+  DrawTextAligned(m_pageFont.get(), box.altPosition.x, box.altPosition.y, 0.0f,
+                  IntToWString(m_palette->m_templatePageIndex), InterfaceText.ToD3DColor(),
+                  AlignCenter, AlignMiddle);
+}
+
+// What every content of the panel stands on: the header strip with the texture field, the
+// separators, the swatch and its source frame, the open field's caret and the flip buttons;
+// with the layer arrows and the colour swatch when asked.
+void MenuDebug::DrawPanelFrame(bool withLayerRow) {
+  PropertyPanel& panel = *m_panel;
+  panel.m_headerStrip->DrawScreen();
+  for (const auto& line : panel.m_separators) line->DrawScreen();
+  panel.m_textureField->DrawScreen();
+  panel.m_textureSwatch->DrawScreen();
+  if (m_selected || m_brushTexture) panel.m_sourceFrame->DrawScreen();
+  if (m_activeField) {
+    PlaceCaretLine();
+    m_caretLine->DrawScreen();
+  }
+  if (withLayerRow) {
+    panel.m_layerUpArrow->DrawScreen();
+    panel.m_layerDownArrow->DrawScreen();
+    panel.m_colorSwatchFrame->DrawScreen();
+    panel.m_colorSwatch->DrawScreen();
+  }
+  panel.m_buttonFlipX->DrawBox();
+  panel.m_buttonFlipY->DrawBox();
+}
+
+void MenuDebug::DrawSelectionProperties() {
+  if (!m_selected) return;
+  PropertyPanel& panel = *m_panel;
+  const bool quad = m_selected->type == ShapeTypeQuad;
+  for (DebugButton* side : {panel.m_collisionTop.get(), panel.m_collisionLeft.get(),
+                            panel.m_collisionBottom.get(), panel.m_collisionRight.get()}) {
+    side->SetEnabled(quad);
+  }
+  if (SelectedTutorialImage()) panel.m_buttonSetTutorialImage->SetEnabled(true);
+  DrawPanelFrame(true);
+  DrawOwnerWidgets();
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  DrawOwnerTexts();
+  panel.m_buttonFlipX->DrawLabel();
+  panel.m_buttonFlipY->DrawLabel();
+  SpriteButton& label = *panel.m_textureLabel;
+  switch (m_selectedOwner) {
+    case SelectionOwner::Sprites:
+      SetPictureCell(*label.sprite, Atlas::KindSprite);
+      break;
+    case SelectionOwner::Shapes:
+      SetPictureCell(*label.sprite, Atlas::KindTexturedShape);
+      break;
+    case SelectionOwner::Boundaries:
+      SetPictureCell(*label.sprite, Atlas::KindBoundary);
+      break;
+    default:
+      break;
+  }
+  label.Draw();
+  const bool clearable = m_selected->texture && m_selected->type != ShapeTypeSprite;
+  SetPictureCell(*panel.m_clearTextureIcon,
+                 clearable ? Atlas::ClearTexture : Atlas::ClearTextureNone);
+  panel.m_clearTextureIcon->DrawScreen();
+  DrawShapeFields(*m_selected);
+  if (SpriteRenderer) SpriteRenderer->End();
+}
+
+void MenuDebug::DrawShapeFields(const Shape& shape) {
+  const PropertyPanel& panel = *m_panel;
+  DrawFields(panel.CommonFields());
+  DrawCaptions(panel.CommonCaptions());
+  switch (shape.type) {
+    case ShapeTypeQuad:
+      DrawFields(panel.QuadFields());
+      DrawCaptions(panel.QuadCaptions());
+      break;
+    case ShapeTypeCircle:
+      DrawFields(panel.CircleFields());
+      DrawCaptions(panel.CircleCaptions());
+      break;
+    case ShapeTypeSprite:
+      DrawFields(panel.SpriteFields());
+      DrawCaptions(panel.SpriteCaptions());
+      break;
+    default:
+      break;
+  }
+}
+
+// The boxes of a trigger's buttons, or of a boundary's side buttons.
+void MenuDebug::DrawOwnerWidgets() {
+  PropertyPanel& panel = *m_panel;
+  if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
+    if (modifier->kind == ModifierShape::KindPortal) {
+      panel.m_infoBox->DrawScreen();
+      panel.m_buttonSetMap->DrawBox();
+    } else if (modifier->kind == ModifierShape::KindTutorialImage) {
+      panel.m_infoBox->DrawScreen();
+      panel.m_buttonSetTutorialImage->DrawBox();
+    }
+  }
+  if (m_selectedOwner == SelectionOwner::Boundaries && m_selected->type == ShapeTypeQuad) {
+    for (DebugButton* side :
+         {panel.m_collisionTop.get(), panel.m_collisionLeft.get(), panel.m_collisionBottom.get(),
+          panel.m_collisionRight.get(), panel.m_manageCollision.get()}) {
+      side->DrawBox();
+    }
+  }
+}
+
+// A trigger's fields, names, labels and check boxes, or a boundary's centre picture.
+void MenuDebug::DrawOwnerTexts() {
+  PropertyPanel& panel = *m_panel;
+  if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
+    DrawFields(panel.ModifierFields(modifier->kind));
+    switch (modifier->kind) {
+      case ModifierShape::KindPortal:
+        DrawInfoName(TargetMapName(static_cast<const Portal*>(modifier)->targetMap),
+                     *panel.m_infoBox);
+        panel.m_buttonSetMap->DrawLabel();
+        break;
+      case ModifierShape::KindTutorialImage: {
+        const Shape* image = static_cast<const TutorialImage*>(modifier)->image;
+        DrawInfoName(image ? image->GetName() : "No Image Primitive", *panel.m_infoBox);
+        panel.m_buttonSetTutorialImage->DrawLabel();
+        break;
+      }
+      case ModifierShape::KindConversation:
+        panel.m_checkPlayerStationary->Draw();
+        break;
+      case ModifierShape::KindCameraStationary:
+        panel.m_checkCameraStationary->Draw();
+        break;
+      default:
+        break;
+    }
+  }
+  if (m_selectedOwner == SelectionOwner::Boundaries && m_selected->type == ShapeTypeQuad) {
+    panel.m_collisionCentre->DrawScreen();
+    panel.m_manageCollision->DrawLabel();
+  }
+}
+
+void MenuDebug::DrawBrushProperties() {
+  if (m_selected) {
+    DrawSelectionProperties();
+    return;
+  }
+  PropertyPanel& panel = *m_panel;
+  DrawPanelFrame(m_brushTexture != nullptr);
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  panel.m_buttonFlipX->DrawLabel();
+  panel.m_buttonFlipY->DrawLabel();
+  SetPictureCell(*panel.m_clearTextureIcon, Atlas::ClearTextureNone);
+  panel.m_clearTextureIcon->DrawScreen();
+  if (m_brushTexture) {
+    DrawFields(panel.BrushFields());
+    DrawCaptions(panel.BrushCaptions());
+  }
+  if (SpriteRenderer) SpriteRenderer->End();
 }
 
 void MenuDebug::DrawCursor() {

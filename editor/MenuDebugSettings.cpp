@@ -166,7 +166,10 @@ void MenuDebug::PressOnSettingsPage() {
     CloseSettingsPage();
     return;
   }
-  // The background swatch opens the colour dialog once that page exists.
+  if (m_backgroundSwatch->AltContainsPoint(m_mouseClient)) {
+    OpenBackgroundColorDialog();
+    return;
+  }
   for (int i = 0; i < DebugToggleCount; ++i) {
     CheckBox& box = m_switches.Box(static_cast<DebugToggle>(i));
     if (!box.box->AltContainsPoint(m_mouseClient)) continue;

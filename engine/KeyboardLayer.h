@@ -26,6 +26,7 @@ constexpr int Digit9 = 0x39;
 constexpr int A = 0x41;
 constexpr int C = 0x43;
 constexpr int D = 0x44;
+constexpr int E = 0x45;
 constexpr int F = 0x46;
 constexpr int G = 0x47;
 constexpr int H = 0x48;

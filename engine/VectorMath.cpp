@@ -239,15 +239,23 @@ float RoundToDecimals(float x, int32_t decimals) {
   return static_cast<float>(RoundToInt(x * scale)) / scale;
 }
 
+// A value of seven or more integer digits is streamed with an exponent ("1.23457e+06"): it is
+// shown as the largest number that fits. Rounding is done in double precision, so no product
+// leaves the range of an integer.
 float FitFloatToLength(float x, int32_t length) {
   if (x == 0.0f) return 0.0f;
-  std::string text = WStringToString(FloatToWString(x));
+  const double value = x;
+  const double largest = std::copysign(std::pow(10.0, length) - 1.0, value);
+  const std::string text = WStringToString(FloatToWString(x));
+  const bool exponent = text.find('e') != std::string::npos;
+  if (exponent && std::fabs(value) >= 1.0) return static_cast<float>(largest);
   if (static_cast<int64_t>(text.size()) <= length) return x;
-  size_t point = text.find('.');
+  const size_t point = text.find('.');
   if (point != std::string::npos && static_cast<int64_t>(point) < length) {
-    return RoundToDecimals(x, length - static_cast<int32_t>(point) - 1);
+    const double scale = std::pow(10.0, length - static_cast<int64_t>(point) - 1);
+    return static_cast<float>(std::round(value * scale) / scale);
   }
-  return static_cast<float>(std::copysign(std::pow(10.0, length) - 1.0, static_cast<double>(x)));
+  return static_cast<float>(largest);
 }
 
 float ClampFloat(float value, float low, float high) {

@@ -9,17 +9,16 @@
 
 namespace {
 
-constexpr const char* NoTextureToken = "0";
 // A piece shows in the palette as a square cell of this many pixels.
 constexpr float CellSize = 32.0f;
 constexpr Color4 PlacedColor{255, 255, 255, 255};
 constexpr Color4 BlankCellColor{200, 255, 255, 255};
 
-PaletteElement NewElement() {
-  PaletteElement element;
-  element.color = PlacedColor;
-  element.quad->SetDimensions(CellSize, CellSize, 0.0f);
-  element.quad->outlineVisible = 1;
+PrimitiveTemplate NewElement() {
+  PrimitiveTemplate element;
+  element.m_color = PlacedColor;
+  element.m_templateQuad->SetDimensions(CellSize, CellSize, 0.0f);
+  element.m_templateQuad->outlineVisible = 1;
   return element;
 }
 
@@ -43,10 +42,10 @@ Texture* TextureFromPath(const std::vector<std::unique_ptr<Texture>>& textures,
   return found == textures.end() ? nullptr : found->get();
 }
 
-PaletteElement ReadElement(std::istream& in,
-                           const std::vector<std::unique_ptr<Texture>>& textures) {
-  PaletteElement element = NewElement();
-  Quad& quad = *element.quad;
+PrimitiveTemplate ReadElement(std::istream& in,
+                              const std::vector<std::unique_ptr<Texture>>& textures) {
+  PrimitiveTemplate element = NewElement();
+  Quad& quad = *element.m_templateQuad;
   std::string path;
   ReadField(in, path);
   platform::PixelRect rect = quad.sourceRect;
@@ -57,27 +56,28 @@ PaletteElement ReadElement(std::istream& in,
   bool flipVertical = false;
   ReadField(in, flipHorizontal);
   ReadField(in, flipVertical);
-  element.flipHorizontal = flipHorizontal;
-  element.flipVertical = flipVertical;
-  ReadField(in, element.firstNumber);
-  ReadField(in, element.secondNumber);
-  ReadField(in, element.thirdNumber);
-  ReadField(in, element.integer);
-  for (uint8_t* byte : {&element.color.a, &element.color.r, &element.color.g, &element.color.b}) {
+  element.m_flipX = flipHorizontal;
+  element.m_flipY = flipVertical;
+  ReadField(in, element.m_rotation);
+  ReadField(in, element.m_scaleX);
+  ReadField(in, element.m_scaleY);
+  ReadField(in, element.m_layer);
+  for (uint8_t* byte :
+       {&element.m_color.a, &element.m_color.r, &element.m_color.g, &element.m_color.b}) {
     int32_t value = *byte;
     ReadField(in, value);
     *byte = LowByte(value);
   }
-  quad.flipHorizontal = element.flipHorizontal;
-  quad.flipVertical = element.flipVertical;
-  quad.SetFillColor(element.color);
+  quad.flipHorizontal = element.m_flipX;
+  quad.flipVertical = element.m_flipY;
+  quad.SetFillColor(element.m_color);
   return element;
 }
 
 template <typename MakeElement>
 PrimitiveList MakePalette(MakeElement makeElement) {
   PrimitiveList pages(PalettePageCount);
-  for (PalettePage& page : pages) {
+  for (TemplatePage& page : pages) {
     for (size_t i = 0; i < PalettePageSize; ++i) page.push_back(makeElement());
   }
   return pages;
@@ -87,21 +87,20 @@ PrimitiveList MakePalette(MakeElement makeElement) {
 
 std::string CompanionFileText(const PrimitiveList& pages) {
   std::string text;
-  for (const PalettePage& page : pages) {
-    for (const PaletteElement& element : page) {
-      const Quad& quad = *element.quad;
+  for (const TemplatePage& page : pages) {
+    for (const PrimitiveTemplate& element : page) {
+      const Quad& quad = *element.m_templateQuad;
       const platform::PixelRect& rect = quad.sourceRect;
       text += quad.texture ? quad.texture->path : NoTextureToken;
       for (int32_t value : {rect.left, rect.top, rect.right, rect.bottom}) {
         text += ' ' + std::to_string(value);
       }
-      text +=
-          ' ' + std::to_string(element.flipHorizontal) + ' ' + std::to_string(element.flipVertical);
-      for (float value : {element.firstNumber, element.secondNumber, element.thirdNumber}) {
+      text += ' ' + std::to_string(element.m_flipX) + ' ' + std::to_string(element.m_flipY);
+      for (float value : {element.m_rotation, element.m_scaleX, element.m_scaleY}) {
         text += ' ' + FormatFloat(value);
       }
-      text += ' ' + std::to_string(element.integer);
-      const Color4& color = element.color;
+      text += ' ' + std::to_string(element.m_layer);
+      const Color4& color = element.m_color;
       for (uint8_t byte : {color.a, color.r, color.g, color.b}) text += ' ' + std::to_string(byte);
       text += '\n';
     }
@@ -115,8 +114,8 @@ bool SaveMefFile(const PrimitiveList& pages, const std::string& name) {
 
 PrimitiveList BlankPalette() {
   return MakePalette([] {
-    PaletteElement element = NewElement();
-    element.quad->SetFillColor(BlankCellColor);
+    PrimitiveTemplate element = NewElement();
+    element.m_templateQuad->SetFillColor(BlankCellColor);
     return element;
   });
 }

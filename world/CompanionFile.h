@@ -13,23 +13,22 @@ class Texture;
 
 inline constexpr const char* CompanionExtension = ".mef";
 
-// One piece of the level editor's palette: the quad it shows (texture, rectangle, flips), the
-// numbers kept for placing it (the editor's rotation, horizontal and vertical scale and draw
-// layer), and its colour.
-struct PaletteElement {
-  std::unique_ptr<Quad> quad = std::make_unique<Quad>();
-  uint8_t flipHorizontal = 0;
-  uint8_t flipVertical = 0;
-  float firstNumber = 0.0f;
-  float secondNumber = 1.0f;
-  float thirdNumber = 1.0f;
-  int32_t integer = 0;
-  Color4 color;
+// One preset of the level editor's brush: the palette cell it shows (texture, rectangle, flips),
+// the brush's rotation, scale and draw layer, and its colour.
+struct PrimitiveTemplate {
+  std::unique_ptr<Quad> m_templateQuad = std::make_unique<Quad>();
+  bool m_flipX = false;
+  bool m_flipY = false;
+  float m_rotation = 0.0f;
+  float m_scaleX = 1.0f;
+  float m_scaleY = 1.0f;
+  int32_t m_layer = 0;
+  Color4 m_color;
 };
 
 // The editor's palette, page by page.
-using PalettePage = std::vector<PaletteElement>;
-using PrimitiveList = std::vector<PalettePage>;
+using TemplatePage = std::vector<PrimitiveTemplate>;
+using PrimitiveList = std::vector<TemplatePage>;
 
 // One line per element, pages in order, with no header and no page marks: the texture's path
 // (or "0"), the rectangle left, top, right, bottom, the two flips, the three numbers, the

@@ -33,6 +33,12 @@ constexpr char CameraStationaryLetter = 's';
 constexpr char DeathScreenLetter = 's';
 constexpr char DeathRespawnLetter = 'd';
 
+// The words written for a map without music, a shape without texture, and a portal without a
+// target map (an empty word would leave the line unreadable).
+inline constexpr const char* NoMusicToken = "0";
+inline constexpr const char* NoTextureToken = "0";
+inline constexpr const char* NoTargetToken = "0";
+
 // The letters of the records; the reader takes them in either case.
 constexpr char QuadLetter = 'q';
 constexpr char CircleLetter = 'c';

@@ -42,8 +42,6 @@ using platform::Vector3;
 namespace {
 
 constexpr Vector3 MovingCameraEye{0.0f, 0.0f, -17.0f};
-constexpr const char* NoMusicToken = "0";
-constexpr const char* NoTextureToken = "0";
 // Texture sizes beyond this are not sizes of a picture.
 constexpr long long MaxTextureSide = std::numeric_limits<int32_t>::max();
 
@@ -531,6 +529,7 @@ class MapReader {
         float x = 0.0f;
         float y = 0.0f;
         if (!(fields >> target >> x >> y)) return nullptr;
+        if (target == NoTargetToken) target.clear();
         return std::make_unique<Portal>(world, std::move(region), target, Vector3{x, y, 0.0f});
       }
       case PushLetter: {

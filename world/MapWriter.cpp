@@ -29,8 +29,6 @@
 namespace {
 
 constexpr const char* HeaderPair = "0 0 ";
-constexpr const char* NoMusicToken = "0";
-constexpr const char* NoTextureToken = "0";
 constexpr const char* NoAnchor = "0 0";
 
 std::string Flag(uint8_t flag) { return flag ? "1" : "0"; }
@@ -250,8 +248,8 @@ class MapWriter {
       out_ += Number(hazard->damage) + '\n';
     } else if (auto* portal = dynamic_cast<const Portal*>(&modifier)) {
       WriteRegion(PortalLetter, modifier);
-      out_ += portal->targetMap + ' ' + Number(portal->targetPosition.x) + ' ' +
-              Number(portal->targetPosition.y) + '\n';
+      out_ += (portal->targetMap.empty() ? std::string(NoTargetToken) : portal->targetMap) + ' ' +
+              Number(portal->targetPosition.x) + ' ' + Number(portal->targetPosition.y) + '\n';
     } else if (auto* push = dynamic_cast<const PushShape*>(&modifier)) {
       WriteRegion(PushLetter, modifier);
       out_ += Number(push->push.x) + ' ' + Number(push->push.y) + '\n';

@@ -18,7 +18,7 @@
 #include "engine/draw/Sprite.h"
 #include "menus/MenuConsole.h"
 #include "player/PlayerStateSlots.h"
-#include "support/DebugMenuGame.h"
+#include "support/DebugMenuSession.h"
 
 namespace {
 
@@ -41,10 +41,12 @@ uint32_t Brightness(uint32_t pixel) {
   return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
 }
 
-class DebugMenuSettings : public DebugMenuGame {
+// The debug menu over the game, with its settings page at hand.
+class DebugMenuSettings : public DebugMenuSession {
  protected:
   void ClickSwitch(DebugToggle toggle) { Click(*menu->m_switches.Box(toggle).box); }
   bool On(DebugToggle toggle) const { return menu->m_switches.IsOn(toggle); }
+
   void OpenSettings() {
     Click(SettingsIconX, Layout::TopBar.bottom / 2);
     ASSERT_EQ(menu->m_mode, MenuDebug::ModeSettings);

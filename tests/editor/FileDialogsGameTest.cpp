@@ -16,6 +16,7 @@
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
+#include "editor/TemplatePalette.h"
 #include "enemies/NidhoggletPassive.h"
 #include "engine/SoundBank.h"
 #include "engine/TextBox.h"
@@ -23,7 +24,7 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "support/DebugMenuGame.h"
+#include "support/DebugMenuSession.h"
 #include "world/MapFormat.h"
 
 namespace {
@@ -38,7 +39,7 @@ constexpr const char* NewMap = "Content\\Maps\\meadow.gmf";
 // The blank map's one block has its top here; the new floor continues it.
 constexpr float GroundTop = -0.94f;
 
-class EditorFiles : public DebugMenuGame {
+class EditorFiles : public DebugMenuSession {
  protected:
   void ClickIcon(Atlas::ToolbarIconIndex icon) {
     Click(Layout::ToolbarIconX[icon], Layout::TopBar.bottom / 2);
@@ -179,8 +180,9 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   LoadThroughDialog("DemoHubMap.gmf");
   EXPECT_EQ(world->GetMapName(), HubMap);
   int textured = 0;
-  for (const PalettePage& page : menu->m_templatePages) {
-    for (const PaletteElement& element : page) textured += element.quad->texture ? 1 : 0;
+  for (const TemplatePage& page : menu->m_palette->m_templatePages) {
+    for (const PrimitiveTemplate& element : page)
+      textured += element.m_templateQuad->texture ? 1 : 0;
   }
   EXPECT_EQ(textured, 13) << "the hub's own palette finds every texture it names";
   game.Step();
@@ -216,10 +218,10 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);
   OpenMenu();
-  Texture* grass = menu->m_templatePages[0][0].quad->texture;
+  Texture* grass = menu->m_palette->m_templatePages[0][0].m_templateQuad->texture;
   ASSERT_NE(grass, nullptr);
-  menu->m_templatePages[3][4].quad->SetTexture(grass);
-  menu->m_templatePages[3][4].color = {255, 1, 2, 3};
+  menu->m_palette->m_templatePages[3][4].m_templateQuad->SetTexture(grass);
+  menu->m_palette->m_templatePages[3][4].m_color = {255, 1, 2, 3};
 
   ClickIcon(Atlas::IconSaveMef);
   ASSERT_EQ(menu->m_mode, MenuDebug::ModeSaveMef);
@@ -246,7 +248,7 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   // Entering again reads the hub's own palette; the dialog reads the saved one.
   Leave();
   OpenMenu();
-  EXPECT_EQ(menu->m_templatePages[3][4].quad->texture, nullptr);
+  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_templateQuad->texture, nullptr);
   ClickIcon(Atlas::IconLoadMef);
   ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMef);
   EXPECT_EQ(Row(menu->m_mefFileRows, "DemoHubMap.gmf"), nullptr) << "companion files only";
@@ -257,8 +259,8 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
   Click(*menu->m_loadButton->m_quad);
   EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_templatePages[3][4].quad->texture, grass);
-  EXPECT_EQ(menu->m_templatePages[3][4].color, (Color4{255, 1, 2, 3}));
+  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_templateQuad->texture, grass);
+  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
 }
 
 TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {

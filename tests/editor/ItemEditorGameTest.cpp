@@ -13,7 +13,7 @@
 #include "engine/draw/Quad.h"
 #include "items/ItemStore.h"
 #include "items/Rune.h"
-#include "support/DebugMenuGame.h"
+#include "support/DebugMenuSession.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ namespace Atlas = EditorAtlas;
 namespace Layout = EditorLayout;
 namespace fs = std::filesystem;
 
-class ItemEditorGame : public DebugMenuGame {
+class ItemEditorGame : public DebugMenuSession {
  protected:
   void OpenItemEditor() {
     MoveMouse(400, 300);

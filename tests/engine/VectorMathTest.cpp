@@ -139,6 +139,13 @@ TEST(VectorMathTest, FitFloatToLength) {
   EXPECT_EQ(FitFloatToLength(12.5f, 4), 12.5f);
   EXPECT_EQ(FitFloatToLength(0.0f, 1), 0.0f);
   EXPECT_FLOAT_EQ(FitFloatToLength(-1.23456f, 4), -1.2f);
+  // Seven integer digits and more stream with an exponent: the largest number that fits.
+  EXPECT_EQ(FitFloatToLength(1000000.0f, 7), 9999999.0f);
+  EXPECT_EQ(FitFloatToLength(-2.5e9f, 7), -9999999.0f);
+  EXPECT_EQ(FitFloatToLength(3.0e38f, 7), 9999999.0f);
+  EXPECT_EQ(FitFloatToLength(123456.7f, 7), 123456.7f);
+  EXPECT_EQ(FitFloatToLength(100.0f, 3), 100.0f);
+  EXPECT_EQ(FitFloatToLength(-100.0f, 3), -999.0f);
 }
 
 TEST(VectorMathTest, ClampTestsTheHighBoundFirst) {

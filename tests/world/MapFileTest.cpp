@@ -10,6 +10,7 @@
 #include "collision/Boundary.h"
 #include "collision/ConversationShape.h"
 #include "collision/Hazard.h"
+#include "collision/Portal.h"
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
@@ -301,6 +302,25 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
             "s 3 m p 1\n1\n2\n0 Welcome.\n0 shop\n0\nd 1 95\nr 1 0\nk 0 12.5\n");
 }
 
+// A portal made while the world had no map name has no target: it is written so that it and the
+// triggers after it read back.
+TEST_F(MapFileTest, APortalWithoutTargetAndTheTriggersAfterItComeBack) {
+  world_->AddModifier(
+      std::make_unique<Portal>(world_.get(), nullptr, std::string(), Vector3{-3.0f, 4.0f, 0.0f}));
+  world_->AddModifier(std::make_unique<Hazard>(world_.get(), nullptr, 7.0f));
+  std::string first;
+  ASSERT_TRUE(BuildMapText(*world_, first));
+  world_->modifiers.clear();
+  const std::string second = Reload(first);
+  EXPECT_EQ(second, first);
+  ASSERT_EQ(world_->modifiers.size(), 2u);
+  ASSERT_NE(Modifier<Portal>(0), nullptr);
+  EXPECT_EQ(Modifier<Portal>(0)->targetMap, "");
+  EXPECT_EQ(Modifier<Portal>(0)->targetPosition, (Vector3{-3.0f, 4.0f, 0.0f}));
+  ASSERT_NE(Modifier<Hazard>(1), nullptr);
+  EXPECT_EQ(Modifier<Hazard>(1)->damage, 7.0f);
+}
+
 TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
   struct Case {
     const char* name;
@@ -426,14 +446,14 @@ TEST(CompanionFile, OneLinePerElementInPageOrder) {
   PrimitiveList pages(3);
   Texture rock("Content\\Textures\\Tiles\\rock.png", L"rock", 64, 64);
   pages[0].emplace_back();
-  pages[0].back().quad->SetTexture(&rock);
-  pages[0].back().quad->SetRect(1, 2, 33, 34);
-  pages[0].back().flipHorizontal = 1;
-  pages[0].back().color = {255, 10, 20, 30};
+  pages[0].back().m_templateQuad->SetTexture(&rock);
+  pages[0].back().m_templateQuad->SetRect(1, 2, 33, 34);
+  pages[0].back().m_flipX = 1;
+  pages[0].back().m_color = {255, 10, 20, 30};
   pages[0].emplace_back();
   pages[2].emplace_back();
-  pages[2].back().firstNumber = 0.1f;
-  pages[2].back().integer = -4;
+  pages[2].back().m_rotation = 0.1f;
+  pages[2].back().m_layer = -4;
   EXPECT_EQ(CompanionFileText(pages),
             "Content\\Textures\\Tiles\\rock.png 1 2 33 34 1 0 0 1 1 0 255 10 20 30\n"
             "0 0 0 0 0 0 0 0 1 1 0 0 0 0 0\n"

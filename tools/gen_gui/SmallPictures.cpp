@@ -1,6 +1,7 @@
 // The 16 by 16 pictures: the check box and its tick, the kinds of a selection, the clear-texture
-// button, the frame of the background swatch, and plain markers for the cells whose panels
-// have not given them a picture yet.
+// button, the layer arrows and toggles, the centre of a boundary's side buttons, the frame of the background
+// swatch, the texture swatch of a selection without texture, and plain markers (the property
+// rows' captions among them) for the other cells.
 
 #include <algorithm>
 
@@ -90,10 +91,37 @@ Drawing SmallDrawing(size_t cell) {
                Flat(live ? Warning : Greyed, 0.6f)});
       break;
     }
+    case Atlas::LayerUp:
+      drawing.Add(Polygon{{{8, 3.5f}, {13, 11.5f}, {3, 11.5f}}, 0.6f}, Flat(Marker, 0.8f));
+      break;
+    case Atlas::LayerDown:
+      drawing.Add(Polygon{{{3, 4.5f}, {13, 4.5f}, {8, 12.5f}}, 0.6f}, Flat(Marker, 0.8f));
+      break;
+    case Atlas::LayerVisibleIcon:
+      drawing.Add(Stroke(Arc({8, 14}, 8.5f, 220, 320, 8), 0.7f, Flat(Ink, 0.0f)));
+      drawing.Add(Stroke(Arc({8, 2}, 8.5f, 40, 140, 8), 0.7f, Flat(Ink, 0.0f)));
+      drawing.Add(Dot({8, 8}, 2.2f), Flat(Sky, 0.6f));
+      break;
+    case Atlas::LayerSelectableIcon:
+      AddArrowPointer(drawing, {4.5f, 1.0f}, Paper);
+      break;
+    case Atlas::CollisionCentre:
+      drawing.Add(Box(4, 4, 12, 12, 0.5f), Flat(Solid, 0.8f));
+      drawing.Add(Dot({8, 8}, 1.4f), Flat(Ink, 0.0f));
+      break;
     default:
       drawing.Add(Polygon{{{5.5f, 4}, {11.5f, 8}, {5.5f, 12}}, 0.6f}, Flat(Marker, 0.0f));
       break;
   }
+  return drawing;
+}
+
+// What the texture swatch shows for a selection without a texture: grey tiles crossed out.
+Drawing NoTextureDrawing() {
+  Drawing drawing;
+  AddCheckers(drawing, 2, 2, 62, 62, 7.5f, GreyedLight, CheckerDark);
+  drawing.Add(Part{{Line({12, 12}, {52, 52}, 3.0f), Line({12, 52}, {52, 12}, 3.0f)},
+                   Flat(Warning, 0.8f)});
   return drawing;
 }
 
@@ -116,4 +144,5 @@ void DrawSmallPictures(platform::Image& atlas) {
   DrawCheckBoxCell(atlas, CheckBox::BoxCell, false);
   DrawCheckBoxCell(atlas, CheckBox::CheckCell, true);
   figures::Render(SwatchFrameDrawing(), atlas, Atlas::SwatchFrame);
+  figures::Render(NoTextureDrawing(), atlas, Atlas::NoTextureSwatch);
 }

@@ -8,9 +8,9 @@
 #include "engine/draw/Shape.h"
 #include "support/PlayingWorld.h"
 
-// The game playing on a drawn floor with music, debug mode on, driven with the mouse and the
-// keys as a person at the editor would.
-class DebugMenuGame : public PlayingWorld {
+// The game playing on a drawn floor with music and debug mode on, driven by the mouse and the
+// keys through the debug menu.
+class DebugMenuSession : public PlayingWorld {
  protected:
   // The headless window stands at (200, 200) on the screen.
   static constexpr int WindowX = 200;
@@ -24,9 +24,11 @@ class DebugMenuGame : public PlayingWorld {
     DebugMode = 1;
   }
 
-  void MoveMouse(float x, float y, bool left = false) {
-    game.Platform().SetMouse(
-        {static_cast<int>(x) + WindowX, static_cast<int>(y) + WindowY, left, false, false});
+  // The mouse over a point of the client area, its left button down or up.
+  void MoveMouse(float x, float y, bool left = false) { SetMouse(x, y, left, false, false); }
+  void SetMouse(float x, float y, bool left, bool right, bool middle) {
+    game.Platform().SetMouse({static_cast<int>(x) + WindowX, static_cast<int>(y) + WindowY, left,
+                              right, middle});
   }
   // Down for one frame, up for the next, over a point of the client area.
   void Click(float x, float y) {

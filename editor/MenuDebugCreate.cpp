@@ -1,0 +1,171 @@
+// The creation tools: quads and circles, textured or boundaries, dragged out from the press,
+// and sprites stamped from the brush; and the texture display of the selection.
+
+#include <string>
+
+#include "collision/Boundary.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
+#include "engine/SpriteButton.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
+#include "engine/Texture.h"
+#include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "world/World.h"
+
+namespace Atlas = EditorAtlas;
+namespace Layout = EditorLayout;
+
+namespace {
+
+constexpr Color4 BoundaryFill{120, 0, 200, 0};
+constexpr int32_t TexturedLayer = 0;
+
+template <typename ShapeClass>
+Shape* StoreTextured(World& world, const char* name) {
+  auto shape = std::make_unique<ShapeClass>();
+  shape->SetName(name);
+  Shape* stored = shape.get();
+  world.shapeLayers.Insert(TexturedLayer, std::move(shape));
+  return stored;
+}
+
+template <typename BoundaryClass>
+Shape* StoreBoundary(World& world, const char* name) {
+  auto boundary = std::make_unique<BoundaryClass>();
+  boundary->SetName(name);
+  boundary->SetFillColor(BoundaryFill);
+  return world.AddBoundary(std::move(boundary));
+}
+
+void SetPictureRect(Sprite& sprite, const platform::PixelRect& rect) {
+  sprite.SetRect(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+}  // namespace
+
+void MenuDebug::ToolTextureQuad() {
+  CreateAtMouse([this] { return StoreTextured<Quad>(*m_world, "Texture Quad"); },
+                SelectionOwner::Shapes, Atlas::CursorQuadTool);
+}
+
+void MenuDebug::ToolTextureCircle() {
+  CreateAtMouse([this] { return StoreTextured<Circle>(*m_world, "Texture Circle"); },
+                SelectionOwner::Shapes, Atlas::CursorCircleTool);
+}
+
+void MenuDebug::ToolBoundaryQuad() {
+  CreateAtMouse([this] { return StoreBoundary<BoundingQuad>(*m_world, "Boundary Quad"); },
+                SelectionOwner::Boundaries, Atlas::CursorQuadTool);
+}
+
+void MenuDebug::ToolBoundaryCircle() {
+  CreateAtMouse([this] { return StoreBoundary<BoundingCircle>(*m_world, "Boundary Circle"); },
+                SelectionOwner::Boundaries, Atlas::CursorCircleTool);
+}
+
+void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
+                              size_t cursor) {
+  ShowCursor(cursor);
+  if (LeftPressed()) {
+    Shape* shape = store();
+    shape->SetPosition(m_mouseWorld);
+    // The drag that follows pulls the new quad's bottom-right corner.
+    if (shape->type == ShapeTypeQuad) m_activeHandle = HandleBottomRight;
+    Select(shape, owner);
+    m_outline.reset();
+    ShowOutline(shape);
+    RefreshTextureDisplay();
+  } else if (LeftHeld() && m_selected) {
+    DragResizeSelection();
+    ShowOutline(m_selected);
+    // The panel follows the drag, as it does a drag of the Select tool.
+    RefreshPropertyFields();
+  }
+  PanWithMiddleButton();
+}
+
+void MenuDebug::ToolSprite() {
+  ShowArrowCursor();
+  if (m_brushTexture) {
+    if (!m_outline) MakeBrushPreview();
+    SizeBrushPreview();
+    m_outline->SetPosition(m_mouseWorld);
+    if (LeftPressed()) StampSprite();
+  } else {
+    m_outline.reset();
+  }
+  PanWithMiddleButton();
+}
+
+// The brush's flips are not stamped: a new sprite faces as its picture does.
+void MenuDebug::StampSprite() {
+  const PropertyPanel& panel = *m_panel;
+  auto sprite = std::make_unique<Sprite>(m_brushTexture);
+  sprite->SetName("Sprite");
+  const platform::PixelRect rect = panel.SourceRect();
+  sprite->SetRect(rect.left, rect.top, rect.right, rect.bottom);
+  sprite->SetRotation(NormalizeAngle(NumberIn(*panel.m_fieldRotation)));
+  sprite->SetScale(NumberIn(*panel.m_fieldScaleX), NumberIn(*panel.m_fieldScaleY));
+  sprite->layer = WholeNumberIn(*panel.m_fieldLayer);
+  sprite->SetFillColor(panel.m_colorSwatch->GetColor());
+  sprite->SetPosition(m_mouseWorld);
+  sprite->RefreshExtent();
+  Sprite* stamped = sprite.get();
+  m_world->spriteLayers.Insert(stamped->layer, std::move(sprite));
+  Select(stamped, SelectionOwner::Sprites);
+  RefreshTextureDisplay();
+  m_switches.m_layerFlags.try_emplace(stamped->layer, LayerFlags{true, true});
+}
+
+void MenuDebug::RefreshTextureDisplay() {
+  if (!m_selected) return;
+  PropertyPanel& panel = *m_panel;
+  SpriteButton& label = *panel.m_textureLabel;
+  if (m_selectedOwner == SelectionOwner::Boundaries) {
+    SetPictureRect(*label.sprite, Atlas::Cells[Atlas::KindBoundary]);
+  } else if (m_selectedOwner == SelectionOwner::Shapes) {
+    SetPictureRect(*label.sprite, Atlas::Cells[Atlas::KindTexturedShape]);
+  }
+  const Texture* texture = m_selected->texture;
+  if (!texture) {
+    label.label = " No Texture";
+    ShowNoTexture();
+  } else {
+    label.label = " " + WStringToString(texture->name) + ": " + std::to_string(texture->width) +
+                  " x " + std::to_string(texture->height);
+    Quad& swatch = *panel.m_textureSwatch;
+    if (swatch.texture != texture) swatch.SetTexture(m_selected->texture);
+    const float width = static_cast<float>(texture->width);
+    const float height = static_cast<float>(texture->height);
+    const platform::PixelRect& rect = m_selected->sourceRect;
+    if (width > 0.0f && height > 0.0f) {
+      const float left = swatch.altPosition.x - swatch.width / 2;
+      const float top = swatch.altPosition.y - swatch.height / 2;
+      Layout::Cover(*panel.m_sourceFrame, {left + rect.left / width * swatch.width,
+                                           top + rect.top / height * swatch.height,
+                                           left + rect.right / width * swatch.width,
+                                           top + rect.bottom / height * swatch.height});
+    } else {
+      panel.m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
+    }
+  }
+  RefreshPropertyFields();
+}
+
+void MenuDebug::ShowNoTexture() {
+  Quad& swatch = *m_panel->m_textureSwatch;
+  swatch.SetTexture(m_guiTexture.get());
+  const platform::PixelRect& none = Atlas::NoTextureSwatch;
+  swatch.SetRect(none.left, none.top, none.right, none.bottom);
+  m_panel->m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
+}
+
+void MenuDebug::RefreshPropertyFields() {
+  if (m_selected) m_panel->Show(*m_selected, m_world->FindModifierByShape(m_selected));
+}

@@ -1,0 +1,262 @@
+// The property panel under the mouse: which fields are live for the selection (or the Sprite
+// tool's brush), the text cursor over them, the presses on its buttons, arrows and check boxes,
+// and opening and closing its fields.
+
+#include <cstdlib>
+
+#include "collision/Boundary.h"
+#include "collision/CameraSetters.h"
+#include "collision/ConversationShape.h"
+#include "collision/ModifierShape.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorLayout.h"
+#include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
+#include "engine/CheckBox.h"
+#include "engine/TextBox.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "world/MapFormat.h"
+#include "world/World.h"
+
+using platform::Vector3;
+namespace Atlas = EditorAtlas;
+
+namespace {
+
+// Flips the toggle; true when it is pressed now.
+bool Toggle(DebugButton& button) {
+  button.SetPressed(!button.m_pressed);
+  return button.m_pressed != 0;
+}
+
+bool Hits(const CheckBox& box, const Vector3& point) { return box.box->AltContainsPoint(point); }
+
+}  // namespace
+
+void MenuDebug::HandlePropertyPanel() {
+  ShowArrowCursor();
+  if (SpriteToolCurrent()) {
+    HandleSpriteToolProperties();
+  } else if (!ToolIs(Atlas::ToolPan) && !ToolIs(Atlas::ToolZoomIn) &&
+             !ToolIs(Atlas::ToolZoomOut)) {
+    HandleShapeProperties();
+  }
+}
+
+std::vector<TextBox*> MenuDebug::LiveFields() const {
+  if (!m_selected) return {};
+  return m_panel->LiveFields(*m_selected, m_world->FindModifierByShape(m_selected));
+}
+
+void MenuDebug::ShowTextCursorOver(const std::vector<TextBox*>& live) {
+  for (const TextBox* field : live) {
+    if (field->box->AltContainsPoint(m_mouseClient)) {
+      ShowCursor(Atlas::CursorText);
+      return;
+    }
+  }
+}
+
+void MenuDebug::HandleShapeProperties() {
+  const std::vector<TextBox*> live = LiveFields();
+  ShowTextCursorOver(live);
+  if (m_mouseButtons[0]) {
+    CloseContextMenu();
+    if (LeftHeld()) {
+      if (m_activeField) ShowCursor(Atlas::CursorText);
+      DragCaret();
+    } else if (m_selected) {
+      PressShapeButtons();
+      PressBoundaryButtons();
+      PressTriggerButtons();
+      OpenFieldUnderMouse(LiveFields());
+    }
+  }
+  if (m_activeField) ApplyActiveField();
+}
+
+// The colour swatch and the texture field open the dialogs of their own pages.
+bool MenuDebug::PressShapeButtons() {
+  PropertyPanel& panel = *m_panel;
+  Shape& shape = *m_selected;
+  if (panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+    OpenShapeColorDialog();
+    return true;
+  }
+  if (panel.m_layerUpArrow->AltContainsPoint(m_mouseClient)) {
+    StepSelectionLayer(1);
+    return true;
+  }
+  if (panel.m_layerDownArrow->AltContainsPoint(m_mouseClient)) {
+    StepSelectionLayer(-1);
+    return true;
+  }
+  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+    OpenTextureChooser();
+    return true;
+  }
+  if (panel.m_clearTextureIcon->AltContainsPoint(m_mouseClient)) {
+    if (shape.texture && shape.type != ShapeTypeSprite) {
+      shape.texture = nullptr;
+      shape.dirty = 1;
+      RefreshTextureDisplay();
+    }
+    return true;
+  }
+  for (auto [button, flip] : {std::pair{panel.m_buttonFlipX.get(), &shape.flipHorizontal},
+                              std::pair{panel.m_buttonFlipY.get(), &shape.flipVertical}}) {
+    if (!button->Contains(m_mouseClient)) continue;
+    const uint8_t pressed = Toggle(*button) ? 1 : 0;
+    if (*flip != pressed) {
+      *flip = pressed;
+      shape.dirty = 1;
+    }
+    return true;
+  }
+  return false;
+}
+
+// A pressed side button switches that side of the boundary off; the centre picture switches
+// the boundary's partial-edge flag.
+void MenuDebug::PressBoundaryButtons() {
+  if (m_selectedOwner != SelectionOwner::Boundaries || m_selected->type != ShapeTypeQuad) return;
+  PropertyPanel& panel = *m_panel;
+  struct Side {
+    DebugButton* button;
+    size_t side;
+  };
+  // Tested top, bottom, left, right; `side` counts up, left, down, right.
+  const std::array<Side, 4> sides = {{{panel.m_collisionTop.get(), 0},
+                                      {panel.m_collisionBottom.get(), 2},
+                                      {panel.m_collisionLeft.get(), 1},
+                                      {panel.m_collisionRight.get(), 3}}};
+  for (const Side& entry : sides) {
+    if (!entry.button->Contains(m_mouseClient)) continue;
+    const size_t normal = BoundaryNormalSides[entry.side];
+    m_selected->sideVectors[normal] = Toggle(*entry.button) ? Vector3{} : SideDirections[normal];
+    return;
+  }
+  if (panel.m_collisionCentre->AltContainsPoint(m_mouseClient)) {
+    if (auto* boundary = dynamic_cast<BoundingQuad*>(m_selected)) {
+      boundary->partialEdges = boundary->partialEdges ? 0 : 1;
+    }
+  }
+}
+
+// "Set Map" opens the file dialogs' map list; the entry chosen there becomes the portal's target.
+void MenuDebug::PressTriggerButtons() {
+  ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
+  if (!modifier) return;
+  PropertyPanel& panel = *m_panel;
+  switch (modifier->kind) {
+    case ModifierShape::KindPortal:
+      if (panel.m_buttonSetMap->Contains(m_mouseClient)) OpenPortalTargetDialog(m_selected);
+      break;
+    case ModifierShape::KindCameraStationary:
+      if (Hits(*panel.m_checkCameraStationary, m_mouseClient)) {
+        CheckBox& box = *panel.m_checkCameraStationary;
+        box.checked = !box.checked;
+        static_cast<CameraStationarySetter*>(modifier)->stationary = box.checked ? 1 : 0;
+      }
+      break;
+    case ModifierShape::KindConversation:
+      if (Hits(*panel.m_checkPlayerStationary, m_mouseClient)) {
+        CheckBox& box = *panel.m_checkPlayerStationary;
+        box.checked = !box.checked;
+        static_cast<ConversationShape*>(modifier)->stationary = box.checked ? 1 : 0;
+      }
+      break;
+    case ModifierShape::KindTutorialImage:
+      if (panel.m_buttonSetTutorialImage->Contains(m_mouseClient)) {
+        Toggle(*panel.m_buttonSetTutorialImage);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
+  for (TextBox* field : live) {
+    if (field->box->AltContainsPoint(m_mouseClient)) {
+      OpenField(*field);
+      return;
+    }
+  }
+  CloseField();
+}
+
+void MenuDebug::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
+
+// The world's layer maps keep the shape under its new layer, which is shown and can be picked.
+// The same layer again keeps the shape's place among the others of its layer.
+void MenuDebug::MoveSelectionToLayer(int32_t layer) {
+  const int32_t old = m_selected->layer;
+  if (layer != old && m_selectedOwner == SelectionOwner::Shapes) {
+    m_world->SetShapeLayer(m_selected, old, layer);
+  } else if (layer != old && m_selectedOwner == SelectionOwner::Sprites) {
+    if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) m_world->SetSpriteLayer(sprite, old, layer);
+  }
+  m_selected->layer = layer;
+  RefreshPropertyFields();
+  m_switches.m_layerFlags.try_emplace(layer, LayerFlags{true, true});
+}
+
+// With a selection the brush waits: the shape panel serves.
+void MenuDebug::HandleSpriteToolProperties() {
+  if (m_selected) {
+    HandleShapeProperties();
+    return;
+  }
+  PropertyPanel& panel = *m_panel;
+  const std::vector<TextBox*> live =
+      m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
+  ShowTextCursorOver(live);
+  if (LeftPressed()) {
+    PressBrushButtons();
+    if (m_brushTexture) OpenFieldUnderMouse(live);
+  } else if (LeftHeld()) {
+    DragCaret();
+  }
+  if (m_activeField) ShowBrushFieldValue();
+}
+
+bool MenuDebug::PressBrushButtons() {
+  PropertyPanel& panel = *m_panel;
+  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+    OpenTextureChooser();
+    return true;
+  }
+  // The colour swatch shows only with a brush texture.
+  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+    OpenShapeColorDialog();
+    return true;
+  }
+  for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {
+    if (button->Contains(m_mouseClient)) {
+      Toggle(*button);
+      return true;
+    }
+  }
+  for (auto [arrow, step] : {std::pair{panel.m_layerUpArrow.get(), 1},
+                             std::pair{panel.m_layerDownArrow.get(), -1}}) {
+    if (!arrow->AltContainsPoint(m_mouseClient)) continue;
+    TextBox& field = *panel.m_fieldLayer;
+    const int32_t layer = std::atoi(field.text.c_str()) + step;
+    field.SetText(std::to_string(layer));
+    m_switches.m_layerFlags.try_emplace(layer, LayerFlags{true, true});
+    return true;
+  }
+  return false;
+}
+
+void MenuDebug::ShowBrushFieldValue() {
+  if (m_activeFieldEdited) {
+    m_activeField->SetText(
+        ShownNumber(NumberIn(*m_activeField), EditorLayout::PropertyFieldMaxLength));
+    m_activeField->UpdateCaret();
+  }
+  PlaceCaretLine();
+}

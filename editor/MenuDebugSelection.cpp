@@ -1,0 +1,307 @@
+// The Select tool over the map: what the mouse is over, picking, the press that starts a drag,
+// the edge flags of boundary quads, the tutorial image link, the right-click and deleting.
+
+#include <array>
+
+#include "collision/Boundary.h"
+#include "collision/ConversationShape.h"
+#include "collision/ModifierShape.h"
+#include "collision/SaveShape.h"
+#include "collision/TutorialImage.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
+#include "engine/Controls.h"
+#include "engine/DeferredDeleteList.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "world/World.h"
+
+using platform::Vector3;
+namespace Atlas = EditorAtlas;
+
+namespace {
+
+// Within this distance outside the selection the mouse resizes it, within twice it rotates it.
+constexpr float ResizeBand = 0.18f;
+constexpr float RotateBand = 2 * ResizeBand;
+
+bool CtrlHeld(const KeyboardBuffer& keys) {
+  return keys.IsDown(VirtualKey::LeftCtrl) || keys.IsDown(VirtualKey::RightCtrl);
+}
+
+}  // namespace
+
+void MenuDebug::HandleMouseEditing() {
+  struct ToolStep {
+    size_t tool;
+    Step step;
+  };
+  static constexpr std::array<ToolStep, 10> Steps = {{
+      {EditorAtlas::ToolSelect, &MenuDebug::SelectToolStep},
+      {EditorAtlas::ToolSprite, &MenuDebug::ToolSprite},
+      {EditorAtlas::ToolSpriteKeepBrush, &MenuDebug::ToolSprite},
+      {EditorAtlas::ToolTextureQuad, &MenuDebug::ToolTextureQuad},
+      {EditorAtlas::ToolTextureCircle, &MenuDebug::ToolTextureCircle},
+      {EditorAtlas::ToolBoundaryQuad, &MenuDebug::ToolBoundaryQuad},
+      {EditorAtlas::ToolBoundaryCircle, &MenuDebug::ToolBoundaryCircle},
+      {EditorAtlas::ToolPan, &MenuDebug::ToolPan},
+      {EditorAtlas::ToolZoomIn, &MenuDebug::ToolZoomIn},
+      {EditorAtlas::ToolZoomOut, &MenuDebug::ToolZoomOut},
+  }};
+  for (const ToolStep& entry : Steps) {
+    if (ToolIs(entry.tool)) {
+      (this->*entry.step)();
+      break;
+    }
+  }
+  // Values take effect as they are typed, wherever the mouse is.
+  if (m_activeField) ApplyActiveField();
+}
+
+void MenuDebug::SelectToolStep() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  PanWithMiddleButton();
+  // The hover is fixed while the left button stays down: the press frame chose the drag.
+  if (!LeftHeld()) HoverSelection();
+  if (LeftReleased()) ClearSnapMarkers();
+  if (keys.WentDown(VirtualKey::R)) {
+    if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) {
+      sprite->SetScale(1.0f, 1.0f);
+      ShowOutline(sprite);
+    }
+  }
+  if (RightPressed()) {
+    if (!m_selected || !m_selected->ContainsPoint(m_mouseWorld)) SelectAtMouse();
+    OpenContextMenu(m_selected ? MenuConvert : MenuBackground);
+  }
+  if (m_mouseButtons[0]) PressOnMap();
+  DeleteAtKey();
+}
+
+void MenuDebug::HoverSelection() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  ShowArrowCursor();
+  m_hoveredEdge = HoveredNone;
+  if (!m_selected || CtrlHeld(keys)) return;
+  m_selectionHandles.ResetFills();
+  auto carry = [this] {
+    ShowOutline(m_selected);
+    if (!m_snapToggle) return;
+    m_anchor = FindSnapAnchor();
+    m_snappedAnchor = m_anchor;
+  };
+  if (m_selected->ContainsPoint(m_mouseWorld)) {
+    ShowCursor(Atlas::CursorMove);
+    carry();
+    return;
+  }
+  if (m_selected->ContainsPointWithMargin(m_mouseWorld, ResizeBand)) {
+    if (m_selected->type == ShapeTypeShapeList) return;
+    ShowCursor(Atlas::CursorResize);
+    // The outline follows what changed the selection elsewhere, and a snapping resize carries
+    // the point under the mouse, as the other drags do.
+    carry();
+    if (m_selected->type == ShapeTypeCircle) return;
+    const bool boundary = m_selectedOwner == SelectionOwner::Boundaries;
+    auto* quad = dynamic_cast<Quad*>(m_selected);
+    if (keys.IsDown(VirtualKey::E) && boundary) {
+      ShowCursor(Atlas::CursorEdgeFlag);
+      if (quad) PickEdgeAt(*quad);
+      return;
+    }
+    if (quad) {
+      PickHandleAt({quad->GetTopLeft(), quad->GetTopRight(), quad->GetBottomLeft(),
+                    quad->GetBottomRight()});
+    } else if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) {
+      PickHandleAt({ScreenToWorldAt(sprite->GetScreenTopLeft(), 0.0f),
+                    ScreenToWorldAt(sprite->GetScreenTopRight(), 0.0f),
+                    ScreenToWorldAt(sprite->GetScreenBottomLeft(), 0.0f),
+                    ScreenToWorldAt(sprite->GetScreenBottomRight(), 0.0f)});
+    }
+    return;
+  }
+  if (m_selected->ContainsPointWithMargin(m_mouseWorld, RotateBand)) {
+    ShowCursor(Atlas::CursorRotate);
+    carry();
+  }
+}
+
+// Corners in the order top-left, top-right, bottom-left, bottom-right; a corner within the
+// band wins, else the first edge whose line is.
+void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
+  for (size_t i = 0; i < corners.size(); ++i) {
+    if (Distance2D(m_mouseWorld, corners[i]) <= ResizeBand) {
+      m_activeHandle = static_cast<int32_t>(i);
+      m_selectionHandles.Paint(m_activeHandle, true);
+      return;
+    }
+  }
+  const std::array<std::array<size_t, 2>, 4> edges = {{{0, 2}, {1, 3}, {0, 1}, {2, 3}}};
+  for (size_t i = 0; i < edges.size(); ++i) {
+    if (DistanceToLine(m_mouseWorld, corners[edges[i][0]], corners[edges[i][1]]) <= ResizeBand) {
+      m_activeHandle = HandleLeftEdge + static_cast<int32_t>(i);
+      m_selectionHandles.Paint(m_activeHandle, true);
+      return;
+    }
+  }
+}
+
+void MenuDebug::PickEdgeAt(const Quad& quad) {
+  struct EdgeLine {
+    Vector3 from, to;
+    int32_t edge;
+  };
+  const std::array<EdgeLine, 4> lines = {{
+      {quad.GetTopLeft(), quad.GetBottomLeft(), HoveredLeft},
+      {quad.GetTopRight(), quad.GetBottomRight(), HoveredRight},
+      {quad.GetTopLeft(), quad.GetTopRight(), HoveredTop},
+      {quad.GetBottomLeft(), quad.GetBottomRight(), HoveredBottom},
+  }};
+  for (const EdgeLine& line : lines) {
+    if (DistanceToLine(m_mouseWorld, line.from, line.to) < ResizeBand) {
+      m_hoveredEdge = line.edge;
+      return;
+    }
+  }
+}
+
+void MenuDebug::PressOnMap() {
+  CloseField();
+  CloseContextMenu();
+  if (LeftHeld()) {
+    if (!m_selected) return;
+    if (m_cursorRect == &Atlas::Cells[Atlas::CursorMove]) {
+      DragMoveSelection();
+    } else if (m_cursorRect == &Atlas::Cells[Atlas::CursorResize]) {
+      DragResizeSelection();
+    } else if (m_cursorRect == &Atlas::Cells[Atlas::CursorRotate]) {
+      DragRotateSelection();
+    }
+    RefreshPropertyFields();
+    return;
+  }
+  if (m_cursorRect == &Atlas::Cells[Atlas::CursorArrow]) {
+    TutorialImage* tutorial = SelectedTutorialImage();
+    DebugButton& setImage = *m_panel->m_buttonSetTutorialImage;
+    if (tutorial && setImage.m_pressed) {
+      LinkTutorialImage(*tutorial);
+      setImage.SetPressed(false);
+    } else {
+      SelectAtMouse();
+    }
+    return;
+  }
+  // Pressing a flagged edge switches it: a boundary quad lets actors through that side.
+  auto* boundary = dynamic_cast<BoundingQuad*>(m_selected);
+  if (m_cursorRect != &Atlas::Cells[Atlas::CursorEdgeFlag] || !boundary ||
+      m_selectedOwner != SelectionOwner::Boundaries) {
+    return;
+  }
+  const auto flip = [boundary](BoundingQuad::EdgeIndex edge) -> uint8_t {
+    return boundary->edgeFlags[edge] ? 0 : 1;
+  };
+  switch (m_hoveredEdge) {
+    case HoveredTop:
+      boundary->SetEdgeFlag2(flip(BoundingQuad::EdgeTop));
+      break;
+    case HoveredLeft:
+      boundary->SetEdgeFlag0(flip(BoundingQuad::EdgeLeft));
+      break;
+    case HoveredBottom:
+      boundary->SetEdgeFlag3(flip(BoundingQuad::EdgeBottom));
+      break;
+    case HoveredRight:
+      boundary->SetEdgeFlag1(flip(BoundingQuad::EdgeRight));
+      break;
+    default:
+      break;
+  }
+}
+
+TutorialImage* MenuDebug::SelectedTutorialImage() const {
+  ModifierShape* modifier = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
+  return modifier && modifier->kind == ModifierShape::KindTutorialImage
+             ? static_cast<TutorialImage*>(modifier)
+             : nullptr;
+}
+
+// The shape under the mouse becomes the picture; another trigger's region cannot be one, and
+// empty space unlinks.
+void MenuDebug::LinkTutorialImage(TutorialImage& tutorial) {
+  Shape* picked = PickShapeAt(m_mouseWorld).shape;
+  if (!picked) {
+    tutorial.image = nullptr;
+  } else if (!m_world->FindModifierByShape(picked)) {
+    tutorial.image = picked;
+  }
+}
+
+Pick MenuDebug::PickShapeAt(const Vector3& point) {
+  return ::PickShapeAt(*m_world, m_switches.m_layerFlags,
+                       m_switches.IsOn(ToggleVisibleCollision), point);
+}
+
+void MenuDebug::SelectAtMouse() {
+  const Pick pick = PickShapeAt(m_mouseWorld);
+  Select(pick.shape, pick.owner);
+  if (m_selected) {
+    ShowCursor(Atlas::CursorMove);
+    m_panel->ShowToggles(*m_selected);
+    m_outline.reset();
+    ShowOutline(m_selected);
+  }
+  RefreshTextureDisplay();
+}
+
+void MenuDebug::DeleteAtKey() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  if (m_activeField || !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
+    return;
+  }
+  if (m_selected) DeleteSelection(m_selected);
+  m_selectedOwner = SelectionOwner::None;
+  m_brushTexture = nullptr;
+  ShowOutline(nullptr);
+}
+
+void MenuDebug::DeleteSelection(Shape*& shape) {
+  for (const auto& modifier : m_world->modifiers) {
+    if (auto* tutorial = dynamic_cast<TutorialImage*>(modifier.get())) {
+      if (tutorial->image == shape) tutorial->image = nullptr;
+    } else if (auto* save = dynamic_cast<SaveShape*>(modifier.get())) {
+      if (save->anchor == shape) save->anchor = nullptr;
+    } else if (auto* conversation = dynamic_cast<ConversationShape*>(modifier.get())) {
+      // A conversation or shop kept at a map shape stays where it is.
+      if (conversation->anchor == shape) conversation->anchor = nullptr;
+    }
+  }
+  std::unique_ptr<Shape> owned;
+  if (m_selectedOwner == SelectionOwner::Modifiers) {
+    if (ModifierShape* modifier = m_world->FindModifierByShape(shape)) {
+      owned = std::move(modifier->region);
+      std::unique_ptr<ModifierShape> removed = m_world->RemoveModifier(modifier);
+      if (DeferredDeletes) DeferredDeletes->Add(std::move(removed));
+    }
+  }
+  if (auto* boundary = dynamic_cast<BoundingShape*>(shape)) {
+    if (std::unique_ptr<BoundingShape> taken = m_world->RemoveBoundary(boundary)) {
+      owned = std::move(taken);
+    }
+  }
+  auto entry = m_world->FindShapeEntry(shape);
+  if (entry != m_world->shapeLayers.end()) {
+    std::unique_ptr<Shape> taken = std::move(entry->second.owned);
+    m_world->shapeLayers.entries.erase(entry);
+    if (taken) owned = std::move(taken);
+  }
+  if (auto* sprite = dynamic_cast<Sprite*>(shape)) {
+    if (std::unique_ptr<Sprite> taken = m_world->RemoveSprite(sprite)) owned = std::move(taken);
+  }
+  shape = nullptr;
+}

@@ -1,0 +1,330 @@
+// The tool panel and the editor's keys: choosing a tool, the two toggles, deselect and delete,
+// the template pages and the brush they load, and the camera tools (pan, zoom, and panning with
+// the middle button under every tool).
+
+#include <array>
+
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorCamera.h"
+#include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TemplatePalette.h"
+#include "engine/Camera.h"
+#include "engine/Controls.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/StringConversion.h"
+#include "engine/TextBox.h"
+#include "engine/Texture.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "player/Player.h"
+#include "world/World.h"
+
+namespace Atlas = EditorAtlas;
+
+namespace {
+
+// The letter keys of the tools, in the order they are tested.
+struct ToolKey {
+  int key;
+  size_t tool;
+};
+constexpr std::array<ToolKey, 10> ToolKeys = {{
+    {VirtualKey::T, Atlas::ToolSelect},
+    {VirtualKey::A, Atlas::ToolSprite},
+    {VirtualKey::Tilde, Atlas::ToolSpriteKeepBrush},
+    {VirtualKey::S, Atlas::ToolTextureQuad},
+    {VirtualKey::D, Atlas::ToolTextureCircle},
+    {VirtualKey::F, Atlas::ToolBoundaryQuad},
+    {VirtualKey::G, Atlas::ToolBoundaryCircle},
+    {VirtualKey::H, Atlas::ToolPan},
+    {VirtualKey::Z, Atlas::ToolZoomIn},
+    {VirtualKey::X, Atlas::ToolZoomOut},
+}};
+
+// Keys 1 to 9 pick the first to the ninth template of the page, 0 the tenth.
+constexpr std::array<int, PalettePageSize> TemplateKeys = {
+    VirtualKey::Digit0 + 1, VirtualKey::Digit0 + 2, VirtualKey::Digit0 + 3, VirtualKey::Digit0 + 4,
+    VirtualKey::Digit0 + 5, VirtualKey::Digit0 + 6, VirtualKey::Digit0 + 7, VirtualKey::Digit0 + 8,
+    VirtualKey::Digit0 + 9, VirtualKey::Digit0};
+
+// The template key that went down, 0-9, or -1.
+int TemplateKeyPressed(const KeyboardBuffer& keys) {
+  for (size_t i = 0; i < TemplateKeys.size(); ++i) {
+    if (keys.WentDown(TemplateKeys[i])) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void ShowInteger(TextBox& field, int32_t value) { field.SetText(std::to_string(value)); }
+
+void ShowFloat(TextBox& field, float value) {
+  field.SetText(WStringToString(FloatToWString(value)));
+}
+
+}  // namespace
+
+bool MenuDebug::ToolIs(size_t toolIcon) const {
+  return m_activeTool == m_toolIcons[toolIcon].get();
+}
+
+bool MenuDebug::SpriteToolCurrent() const {
+  return ToolIs(Atlas::ToolSprite) || ToolIs(Atlas::ToolSpriteKeepBrush);
+}
+
+void MenuDebug::HandleToolKeys() {
+  if (m_activeField) return;
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  for (const ToolKey& entry : ToolKeys) {
+    if (keys.WentDown(entry.key)) {
+      ChooseTool(entry.tool);
+      return;
+    }
+  }
+  if (keys.WentDown(VirtualKey::C)) {
+    DropSelection();
+  } else if (keys.WentDown(VirtualKey::V)) {
+    m_snapToggle = !m_snapToggle;
+  } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
+    m_palette->Choose(index);
+    LoadTemplate();
+  } else if (keys.WentDown(VirtualKey::Minus)) {
+    m_palette->PreviousPage();
+  } else if (keys.WentDown(VirtualKey::Equals)) {
+    m_palette->NextPage();
+  }
+}
+
+void MenuDebug::HandleCtrlKeys() {
+  const KeyboardBuffer& keys = *GameControls->keyboard;
+  if (keys.WentDown(VirtualKey::S)) {
+    OpenSaveMapDialog();
+  } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
+    m_palette->Choose(index);
+    StoreTemplate();
+  }
+}
+
+// A press on a cell loads its template into the brush; a press between cells only forgets the
+// chosen one.
+void MenuDebug::HandleTemplatePalette() {
+  ShowArrowCursor();
+  if (!LeftPressed()) return;
+  TemplatePalette& palette = *m_palette;
+  if (palette.m_paletteNext->Contains(m_mouseClient)) {
+    palette.NextPage();
+  } else if (palette.m_palettePrevious->Contains(m_mouseClient)) {
+    palette.PreviousPage();
+  } else {
+    palette.ChooseAt(m_mouseClient);
+    LoadTemplate();
+  }
+}
+
+void MenuDebug::ClickToolBar() {
+  ShowArrowCursor();
+  if (!LeftPressed()) return;
+  CloseContextMenu();
+  for (size_t icon = 0; icon < m_toolIcons.size(); ++icon) {
+    if (!m_toolIcons[icon]->AltContainsPoint(m_mouseClient)) continue;
+    switch (icon) {
+      case Atlas::ToolSnapToggle:
+        m_snapToggle = !m_snapToggle;
+        break;
+      case Atlas::ToolSecondToggle:
+        m_secondToggle = !m_secondToggle;
+        break;
+      case Atlas::ToolDeselect:
+        if (m_selected) DropSelection();
+        break;
+      case Atlas::ToolDelete:
+        if (!m_selected) break;
+        DeleteSelection(m_selected);
+        m_selectedOwner = SelectionOwner::None;
+        m_brushTexture = nullptr;
+        ShowOutline(nullptr);
+        break;
+      default:
+        ChooseTool(icon);
+        break;
+    }
+    return;
+  }
+}
+
+void MenuDebug::ChooseTool(size_t toolIcon) {
+  CloseField();
+  switch (toolIcon) {
+    case Atlas::ToolSprite:
+      SelectSpriteTool();
+      break;
+    case Atlas::ToolTextureQuad:
+    case Atlas::ToolTextureCircle:
+    case Atlas::ToolBoundaryQuad:
+    case Atlas::ToolBoundaryCircle:
+      m_activeTool = m_toolIcons[toolIcon].get();
+      DropSelection();
+      break;
+    default:
+      m_activeTool = m_toolIcons[toolIcon].get();
+      break;
+  }
+  PlaceToolFrame();
+}
+
+void MenuDebug::SelectSpriteTool() {
+  m_activeTool = m_toolIcons[Atlas::ToolSprite].get();
+  Select(nullptr, SelectionOwner::None);
+  if (m_brushTexture) {
+    SetSourceFields({0, 0, static_cast<int32_t>(m_brushTexture->width),
+                     static_cast<int32_t>(m_brushTexture->height)});
+    MakeBrushPreview();
+  } else {
+    m_outline.reset();
+    ClearSourceFields();
+  }
+}
+
+void MenuDebug::PlaceToolFrame() {
+  const Sprite& tool = *m_activeTool;
+  m_toolFrame->SetAltPosition(tool.altPosition);
+  m_toolFrame->SetDimensions(
+      static_cast<float>(tool.sourceRect.right - tool.sourceRect.left) * tool.scale.x - 2.0f,
+      static_cast<float>(tool.sourceRect.bottom - tool.sourceRect.top) * tool.scale.y - 2.0f, 0.0f);
+}
+
+void MenuDebug::SetSourceFields(const platform::PixelRect& rect) {
+  ShowInteger(*m_panel->m_fieldSourceLeft, rect.left);
+  ShowInteger(*m_panel->m_fieldSourceTop, rect.top);
+  ShowInteger(*m_panel->m_fieldSourceRight, rect.right);
+  ShowInteger(*m_panel->m_fieldSourceBottom, rect.bottom);
+}
+
+void MenuDebug::ClearSourceFields() {
+  for (TextBox* field : {m_panel->m_fieldSourceLeft.get(), m_panel->m_fieldSourceTop.get(),
+                         m_panel->m_fieldSourceRight.get(), m_panel->m_fieldSourceBottom.get()}) {
+    field->SetText("0");
+    field->UpdateCaret();
+  }
+}
+
+void MenuDebug::LoadTemplate() {
+  const PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
+  if (!chosen || !chosen->m_templateQuad->texture) return;
+  const Quad& cell = *chosen->m_templateQuad;
+  PropertyPanel& panel = *m_panel;
+  m_brushTexture = cell.texture;
+  SetSourceFields(cell.sourceRect);
+  MakeBrushPreview();
+  panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
+  panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
+  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
+  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
+  panel.m_colorSwatch->SetFillColor(chosen->m_color);
+}
+
+void MenuDebug::StoreTemplate() {
+  PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
+  if (!chosen) return;
+  Quad& cell = *chosen->m_templateQuad;
+  PropertyPanel& panel = *m_panel;
+  const Color4 widgetColor = panel.m_colorSwatch->GetColor();
+  if (!m_selected) {
+    // Without a selection the brush is written into the template and stays as it is.
+    cell.texture = m_brushTexture;
+    const platform::PixelRect rect = panel.SourceRect();
+    cell.SetRect(rect.left, rect.top, rect.right, rect.bottom);
+    cell.SetFillColor(widgetColor);
+    chosen->m_flipX = panel.m_buttonFlipX->m_pressed != 0;
+    chosen->m_flipY = panel.m_buttonFlipY->m_pressed != 0;
+    chosen->m_rotation = NumberIn(*panel.m_fieldRotation);
+    chosen->m_scaleX = NumberIn(*panel.m_fieldScaleX);
+    chosen->m_scaleY = NumberIn(*panel.m_fieldScaleY);
+    chosen->m_layer = WholeNumberIn(*panel.m_fieldLayer);
+    chosen->m_color = widgetColor;
+    return;
+  }
+  const Shape& shape = *m_selected;
+  cell.texture = shape.texture;
+  cell.SetRect(shape.sourceRect.left, shape.sourceRect.top, shape.sourceRect.right,
+               shape.sourceRect.bottom);
+  cell.SetFillColor(widgetColor);
+  // The brush follows the template.
+  m_brushTexture = cell.texture;
+  if (m_brushTexture) {
+    SetSourceFields(cell.sourceRect);
+    MakeBrushPreview();
+  } else {
+    m_outline.reset();
+    ClearSourceFields();
+  }
+  chosen->m_flipX = shape.flipHorizontal != 0;
+  chosen->m_flipY = shape.flipVertical != 0;
+  panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
+  panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
+  chosen->m_rotation = shape.rotation;
+  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
+  const auto* sprite = dynamic_cast<const Sprite*>(&shape);
+  chosen->m_scaleX = sprite ? sprite->scale.x : 1.0f;
+  chosen->m_scaleY = sprite ? sprite->scale.y : 1.0f;
+  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  chosen->m_layer = shape.layer;
+  ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
+  chosen->m_color = shape.GetColor();
+  panel.m_colorSwatch->SetFillColor(chosen->m_color);
+}
+
+void MenuDebug::ToolPan() {
+  ShowCursor(Atlas::CursorPan);
+  if (!MainCamera) return;
+  const Player* player = m_world->GetFirstPlayer();
+  if (GameControls->keyboard->WentDown(VirtualKey::R) && player && player->body) {
+    const platform::Vector3 at = player->body->position;
+    EditorCamera::PlaceEye(*MainCamera, {at.x, at.y, EditorCamera::NormalEyeZ});
+  }
+  if (LeftHeld() || MiddleHeld()) {
+    EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+  }
+}
+
+void MenuDebug::ToolZoomIn() {
+  ShowCursor(Atlas::CursorZoomIn);
+  ToolZoom(EditorCamera::ZoomStep);
+}
+
+void MenuDebug::ToolZoomOut() {
+  ShowCursor(Atlas::CursorZoomOut);
+  ToolZoom(-EditorCamera::ZoomStep);
+}
+
+void MenuDebug::ToolZoom(float step) {
+  if (!MainCamera) return;
+  Camera& camera = *MainCamera;
+  bool zoomed = false;
+  if (GameControls->keyboard->WentDown(VirtualKey::R)) {
+    EditorCamera::PlaceEye(camera, {camera.eye.x, camera.eye.y, EditorCamera::NormalEyeZ});
+    CloseContextMenu();
+    zoomed = true;
+  }
+  if (LeftPressed()) {
+    zoomed = EditorCamera::ZoomBy(camera, step) || zoomed;
+    CloseContextMenu();
+  }
+  if (RightPressed()) OpenContextMenu(MenuZoom);
+  // Sprites take their size from the camera's distance.
+  if (zoomed) {
+    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
+  }
+  PanWithMiddleButton();
+}
+
+void MenuDebug::PanWithMiddleButton() {
+  if (!MainCamera || !MiddleHeld()) return;
+  EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+  CloseContextMenu();
+}

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "editor/ColorDialog.h"
+#include "editor/DebugButton.h"
+#include "editor/LayerPanel.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TextureChooser.h"
+#include "editor/ContextMenu.h"
+#include "engine/Camera.h"
+#include "engine/Slider.h"
+#include "engine/TextBox.h"
+#include "engine/Texture.h"
+#include "engine/VectorMath.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "support/LevelEditingSession.h"
+
+namespace {
+
+using platform::Vector3;
+
+constexpr Color4 BlockColor{255, 200, 120, 60};
+
+// A pixel read back (alpha << 24 | red << 16 | green << 8 | blue) in the opaque colour.
+bool ShowsColor(uint32_t pixel, const Color4& color) {
+  const int red = static_cast<int>(pixel >> 16 & 0xFF);
+  const int green = static_cast<int>(pixel >> 8 & 0xFF);
+  const int blue = static_cast<int>(pixel & 0xFF);
+  return std::abs(red - color.r) < 8 && std::abs(green - color.g) < 8 &&
+         std::abs(blue - color.b) < 8;
+}
+
+// The level editor with a block on layer 2 at the world's origin, the middle of the client area.
+class EditorPanels : public level_editing::LevelEditing {
+ protected:
+  void SetUp() override {
+    LevelEditing::SetUp();
+    block = AddQuad(0.0f, 0.0f, 3.0f, 3.0f, 2);
+    block->layer = 2;
+    block->SetFillColor(BlockColor);
+  }
+
+  void SelectBlock() { Select(block); }
+  // A drag of the left button from one client point to another in a few steps.
+  void Drag(const Vector3& from, const Vector3& to) {
+    MoveMouse(from.x, from.y, true);
+    game.Step();
+    for (int i = 1; i <= 4; ++i) {
+      const Vector3 at = from + (to - from) * (static_cast<float>(i) / 4.0f);
+      MoveMouse(std::round(at.x), std::round(at.y), true);
+      game.Step();
+    }
+    MoveMouse(to.x, to.y);
+    game.Step();
+  }
+  // Clicks into the end of a channel field, erases its number and types the digits.
+  void TypeChannel(size_t channel, std::initializer_list<int> digits) {
+    const Quad& box = *menu->m_colorDialog->m_colorFields[channel]->box;
+    Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
+    Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
+    Type(digits);
+  }
+  ColorDialog& Dialog() { return *menu->m_colorDialog; }
+  Slider& ChannelSlider(size_t channel) { return *Dialog().m_colorSliders[channel]; }
+  LayerPanel& Layers() { return *menu->m_layers; }
+  LayerFlags FlagsOf(int32_t layer) { return menu->m_switches.m_layerFlags.at(layer); }
+
+  Quad* block = nullptr;
+};
+
+TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
+  LayerPanel& layers = Layers();
+  Click(*layers.m_upArrow);
+  Click(*layers.m_upArrow);
+  EXPECT_EQ(layers.m_fieldLayerNumber->text, "2");
+  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
+
+  // Locked: the block is drawn but a press over it picks nothing.
+  Click(*layers.m_buttonLayerSelectable->m_quad);
+  EXPECT_FALSE(FlagsOf(2).selectable);
+  EXPECT_FALSE(layers.m_buttonLayerSelectable->m_enabled);
+  Click(400, 300);
+  EXPECT_EQ(menu->m_selected, nullptr);
+  Click(*layers.m_buttonLayerSelectable->m_quad);
+  SelectBlock();
+
+  // Hidden: play no longer draws it.
+  Leave();
+  game.Step();
+  // Beside the player, who stands at (1, 0).
+  const Vector3 onBlock = WorldToScreen(-1.0f, 0.5f, 0.0f);
+  const auto x = static_cast<int>(onBlock.x);
+  const auto y = static_cast<int>(onBlock.y);
+  EXPECT_TRUE(ShowsColor(game.Pixel(x, y), BlockColor));
+  OpenMenu();
+  game.Step();
+  Click(*layers.m_buttonLayerVisible->m_quad);
+  EXPECT_FALSE(FlagsOf(2).visible);
+  ASSERT_TRUE(game.KeepFrame("editor-layer-hidden.png"));
+  Leave();
+  game.Step();
+  EXPECT_FALSE(ShowsColor(game.Pixel(x, y), BlockColor));
+}
+
+TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) {
+  LayerPanel& layers = Layers();
+  Click(*layers.m_downArrow);
+  EXPECT_EQ(layers.m_fieldLayerNumber->text, "-1");
+  EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
+  Click(*layers.m_buttonLayerVisible->m_quad);
+  Click(*layers.m_upArrow);
+  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
+  Click(*layers.m_downArrow);
+  EXPECT_FALSE(layers.m_buttonLayerVisible->m_enabled) << "layer -1 stays hidden";
+
+  // A typed number that no shape uses: the toggle flips what it showed for -1 into a new entry
+  // whose other flag is clear. The typing reaches only the field.
+  const Quad& field = *layers.m_fieldLayerNumber->box;
+  Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
+  EXPECT_EQ(menu->m_activeField, layers.m_fieldLayerNumber.get());
+  Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
+  EXPECT_EQ(layers.m_fieldLayerNumber->text, "7");
+  EXPECT_EQ(menu->m_switches.m_layerFlags.count(7), 0u);
+  Click(*layers.m_buttonLayerVisible->m_quad);
+  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_TRUE(FlagsOf(7).visible);
+  EXPECT_FALSE(FlagsOf(7).selectable);
+}
+
+TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
+  Texture* planks = AddPlanks();
+  SelectBlock();
+  Click(*menu->m_panel->m_textureField);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
+  TextureChooser& chooser = *menu->m_chooser;
+  ASSERT_EQ(chooser.m_textureListRows.size(), world->resources.size() + 1);
+  const std::optional<size_t> row = chooser.RowOf(planks);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(chooser.m_rowNames[*row], L"Planks");
+
+  // "OK" with nothing chosen is a press on the list, which chooses nothing.
+  Click(*chooser.m_textureOkButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
+  Click(*chooser.m_textureListRows[0]);
+  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  EXPECT_EQ(chooser.m_textureHighlight->width, chooser.m_textureListRows[0]->width + 4);
+  Click(*chooser.m_textureListRows[*row]);
+  EXPECT_EQ(menu->m_brushTexture, planks);
+  ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
+  Click(*chooser.m_textureOkButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(block->texture, planks);
+  EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
+  EXPECT_EQ(block->sourceRect.right, 256);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceBottom->text, "256");
+  ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
+
+  // A sprite cannot be given no texture; Cancel drops the choice.
+  auto sprite = std::make_unique<Sprite>(planks);
+  sprite->SetPositionXYZ(4.0f, 0.0f, 0.0f);
+  Sprite* picture = sprite.get();
+  world->spriteLayers.Insert(0, std::move(sprite));
+  menu->Select(picture, SelectionOwner::Sprites);
+  menu->OpenTextureChooser();
+  game.Step();
+  Click(*chooser.m_textureListRows[0]);
+  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  EXPECT_EQ(chooser.m_textureHighlight->width, 0.0f);
+  Click(*chooser.m_textureListRows[*row]);
+  Click(*chooser.m_textureCancelButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->m_brushTexture, nullptr);
+
+  // Without a selection the Sprite tool's brush takes the texture, with its preview.
+  menu->DropSelection();
+  Click(*menu->m_toolIcons[level_editing::Atlas::ToolSprite]);
+  Click(*menu->m_panel->m_textureField);
+  Click(*chooser.m_textureListRows[*row]);
+  Click(*chooser.m_textureOkButton);
+  EXPECT_EQ(menu->m_brushTexture, planks);
+  EXPECT_NE(menu->m_outline, nullptr);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, "1");
+}
+
+TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
+  SelectBlock();
+  Click(*menu->m_panel->m_colorSwatch);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeShapeColor);
+  EXPECT_EQ(ChannelSlider(1).value, 200.0f);
+
+  // Dragging the red thumb to the track's left end: the block follows in every frame.
+  Slider& red = ChannelSlider(1);
+  const Vector3 thumb = red.thumb->altPosition;
+  const Vector3 start = red.track->GetAltBottomMid();
+  MoveMouse(thumb.x, thumb.y, true);
+  game.Step();
+  MoveMouse(std::round((thumb.x + start.x) / 2), thumb.y, true);
+  game.Step();
+  const uint8_t halfway = block->GetColor().r;
+  EXPECT_GT(halfway, 0);
+  EXPECT_LT(halfway, 200);
+  MoveMouse(start.x - 20, thumb.y, true);
+  game.Step();
+  EXPECT_EQ(block->GetColor().r, 0);
+  EXPECT_EQ(Dialog().m_colorFields[1]->text, "0");
+  MoveMouse(start.x - 20, thumb.y);
+  game.Step();
+
+  // A typed value shows at once; past 255 it is 255, in the slider and in the colour alike.
+  TypeChannel(2, {'5', '0'});
+  EXPECT_EQ(block->GetColor().g, 50);
+  EXPECT_EQ(ChannelSlider(2).value, 50.0f);
+  TypeChannel(3, {'9', '9', '9'});
+  EXPECT_EQ(block->GetColor().b, 255);
+  ASSERT_TRUE(game.KeepFrame("editor-shape-colour.png"));
+  Click(*Dialog().m_colorOkButton);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
+
+  // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
+  menu->OpenShapeColorDialog();
+  game.Step();
+  TypeChannel(0, {'9'});
+  EXPECT_EQ(block->GetColor().a, 9);
+  Click(*Dialog().m_colorCancelButton);
+  EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
+  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), block->GetColor());
+
+  // Enter keeps what was typed.
+  menu->OpenShapeColorDialog();
+  game.Step();
+  TypeChannel(1, {'7'});
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
+
+  // Without a selection the dialog colours only the panel's swatch, the brush's colour.
+  menu->DropSelection();
+  menu->OpenShapeColorDialog();
+  game.Step();
+  TypeChannel(2, {'9'});
+  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
+  Click(*Dialog().m_colorCancelButton);
+  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+}
+
+TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
+  ClearColor = {255, 40, 80, 120};
+  menu->m_savedBackground = ClearColor;
+  // The background menu's one item, from a right press over empty map.
+  SetMouse(600, 150, false, true, false);
+  game.Step();
+  SetMouse(600, 150, false, false, false);
+  game.Step();
+  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
+  Click(*menu->m_contextMenu.m_items[ContextMenu::SetBackground]);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
+  MoveMouse(thumb.x, thumb.y, true);
+  game.Step();
+  MoveMouse(thumb.x + 40, thumb.y, true);
+  game.Step();
+  const uint8_t first = ClearColor.r;
+  EXPECT_GT(first, 40);
+  MoveMouse(thumb.x + 80, thumb.y, true);
+  game.Step();
+  EXPECT_GT(ClearColor.r, first);
+  MoveMouse(thumb.x + 80, thumb.y);
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("editor-background-colour.png"));
+  Click(*Dialog().m_colorCancelButton);
+  EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 120}));
+
+  // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
+  // swatch opens the dialog too.
+  Click(*menu->m_toolbarIcons[level_editing::Atlas::IconSettings]);
+  Click(*menu->m_backgroundSwatch);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  const float eyeX = MainCamera->eye.x;
+  game.PressKey(VirtualKey::LeftShift);
+  game.PressKey('D');
+  game.Step();
+  game.ReleaseKey('D');
+  game.ReleaseKey(VirtualKey::LeftShift);
+  EXPECT_NEAR(MainCamera->eye.x - eyeX, 0.4f, 1e-5f);
+
+  TypeChannel(3, {'9'});
+  EXPECT_EQ(ClearColor.b, 9);
+  game.TapKey(VirtualKey::Enter);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9}));
+  Leave();
+  EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9})) << "a confirmed colour outlives the menu";
+}
+
+}  // namespace

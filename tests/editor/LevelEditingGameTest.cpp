@@ -1,0 +1,620 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "collision/Boundary.h"
+#include "collision/TutorialImage.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorAtlas.h"
+#include "editor/EditorCamera.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TemplatePalette.h"
+#include "engine/Camera.h"
+#include "engine/TextBox.h"
+#include "engine/Texture.h"
+#include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
+#include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
+#include "player/Player.h"
+#include "support/LevelEditingSession.h"
+
+namespace {
+
+using namespace level_editing;
+
+TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPlace) {
+  struct Case {
+    float eyeX, eyeY, eyeZ;
+    float clientX, clientY;
+    float worldX, worldY;
+  };
+  // Half the view's height at distance d is d tan(pi / 8); the width is 4 / 3 of it.
+  const Case cases[] = {
+      {0, 0, -17, 400, 300, 0, 0},
+      {0, 0, -17, 700, 300, 300 * PixelWorld, 0},
+      {0, 0, -17, 400, 0, 0, 300 * PixelWorld},
+      {0, 0, -17, 0, 600, -400 * PixelWorld, -300 * PixelWorld},
+      {2, 1, -34, 700, 300, 2 + 600 * PixelWorld, 1},
+      {-3, 5, -8.5f, 400, 500, -3, 5 - 100 * PixelWorld},
+  };
+  for (const Case& c : cases) {
+    EditorCamera::PlaceEye(*MainCamera, {c.eyeX, c.eyeY, c.eyeZ});
+    MoveMouse(c.clientX, c.clientY);
+    game.Step();
+    EXPECT_NEAR(menu->m_mouseWorld.x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_NEAR(menu->m_mouseWorld.y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_EQ(menu->m_mouseWorld.z, 0.0f);
+  }
+}
+
+TEST_F(LevelEditing, APressPicksTheShapeWhoseCentreIsNearestAndMovesTheMark) {
+  Quad* left = AddQuad(-1.0f, 0.0f, 4.0f, 2.0f);
+  Quad* right = AddQuad(1.0f, 0.0f, 4.0f, 2.0f);
+  ClickAt({-0.3f, 0.0f, 0.0f});
+  EXPECT_EQ(menu->m_selected, left);
+  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Shapes);
+  EXPECT_EQ(left->outlineVisible, 1);
+  // Held Ctrl keeps the arrow over the selection, so a press picks again instead of dragging.
+  game.PressKey(VirtualKey::LeftCtrl);
+  ClickAt({0.3f, 0.0f, 0.0f});
+  game.ReleaseKey(VirtualKey::LeftCtrl);
+  EXPECT_EQ(menu->m_selected, right);
+  EXPECT_EQ(left->outlineVisible, 0) << "the shape let go loses its mark";
+  EXPECT_EQ(right->outlineVisible, 1);
+  // A press on empty space drops the selection; a right press there offers the background.
+  ClickAt({0.0f, 5.0f, 0.0f});
+  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(right->outlineVisible, 0);
+  const Vector3 nearRight = ClientOf({0.3f, 0.0f, 0.0f});
+  SetMouse(std::round(nearRight.x), 300, false, true, false);
+  game.Step();
+  EXPECT_EQ(menu->m_selected, right) << "a right press elsewhere picks";
+  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
+  SetMouse(400, 100, false, false, false);
+  game.Step();
+  SetMouse(400, 100, false, true, false);
+  game.Step();
+  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
+}
+
+TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags) {
+  Texture* planks = AddPlanks();
+  Quad* textured = AddQuad(0.0f, 0.0f, 3.0f, 3.0f, 2);
+  auto boundary = std::make_unique<BoundingQuad>();
+  boundary->SetDimensions(3.0f, 3.0f, 0.0f);
+  boundary->layer = 5;
+  BoundingShape* solid = world->AddBoundary(std::move(boundary));
+  auto sprite = std::make_unique<Sprite>(planks);
+  sprite->layer = 1;
+  Sprite* picture = sprite.get();
+  world->spriteLayers.Insert(1, std::move(sprite));
+  menu->CollectLayers();
+  auto& layers = menu->m_switches.m_layerFlags;
+  const Vector3 origin{};
+
+  // All three centred on the origin: at equal distance the boundary comes first, but only while
+  // collision is shown.
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).shape, solid);
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).owner, SelectionOwner::Boundaries);
+  EXPECT_EQ(PickShapeAt(*world, layers, false, origin).shape, textured);
+  layers[2].selectable = false;
+  EXPECT_EQ(PickShapeAt(*world, layers, false, origin).shape, picture);
+  layers[1].visible = false;
+  EXPECT_EQ(PickShapeAt(*world, layers, false, origin).shape, nullptr) << "hidden";
+  layers[5].visible = false;
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).shape, solid)
+      << "a boundary on a hidden layer that can be picked is picked";
+  layers[1].visible = true;
+  layers[5].selectable = false;
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).shape, picture);
+
+  // The nearer centre wins whatever the order; an actor's picture nearest picks nothing.
+  layers[2].selectable = true;
+  picture->SetPositionXYZ(0.5f, 0.0f, 0.0f);
+  EXPECT_EQ(PickShapeAt(*world, layers, false, {0.4f, 0.0f, 0.0f}).shape, picture);
+  EXPECT_EQ(PickShapeAt(*world, layers, false, {0.2f, 0.0f, 0.0f}).shape, textured);
+  const Vector3 atPlayer = player->sprite->position;
+  AddQuad(atPlayer.x + 0.6f, atPlayer.y, 3.0f, 3.0f);
+  EXPECT_EQ(PickShapeAt(*world, layers, false, atPlayer).shape, nullptr);
+}
+
+struct HandleDrag {
+  const char* name;
+  Vector3 grab, drop;
+  int32_t handleAtPress, handleAfter;
+  Vector3 center;
+  float width, height;
+  uint8_t flipX, flipY;
+};
+
+// A 2 by 2 quad on the origin; each handle is grabbed 0.1 outside its corner or edge and
+// dropped across (or short of) the opposite side, which stays where it is.
+const HandleDrag HandleDrags[] = {
+    {"top-left across the right side",
+     {-1.1f, 1.1f, 0},
+     {1.5f, 0.5f, 0},
+     HandleTopLeft,
+     HandleTopRight,
+     {1.25f, -0.25f, 0},
+     0.5f,
+     1.5f,
+     1,
+     0},
+    {"top-right across the bottom",
+     {1.1f, 1.1f, 0},
+     {0.5f, -1.5f, 0},
+     HandleTopRight,
+     HandleBottomRight,
+     {-0.25f, -1.25f, 0},
+     1.5f,
+     0.5f,
+     0,
+     1},
+    {"bottom-left across both",
+     {-1.1f, -1.1f, 0},
+     {1.5f, 1.5f, 0},
+     HandleBottomLeft,
+     HandleTopRight,
+     {1.25f, 1.25f, 0},
+     0.5f,
+     0.5f,
+     1,
+     1},
+    {"bottom-right outwards",
+     {1.1f, -1.1f, 0},
+     {2.0f, -2.0f, 0},
+     HandleBottomRight,
+     HandleBottomRight,
+     {0.5f, -0.5f, 0},
+     3.0f,
+     3.0f,
+     0,
+     0},
+    {"left edge across the right",
+     {-1.1f, 0.3f, 0},
+     {2.0f, 0.6f, 0},
+     HandleLeftEdge,
+     HandleRightEdge,
+     {1.5f, 0.0f, 0},
+     1.0f,
+     2.0f,
+     1,
+     0},
+    {"right edge outwards",
+     {1.1f, -0.3f, 0},
+     {3.0f, 1.0f, 0},
+     HandleRightEdge,
+     HandleRightEdge,
+     {1.0f, 0.0f, 0},
+     4.0f,
+     2.0f,
+     0,
+     0},
+    {"top edge across the bottom",
+     {0.2f, 1.1f, 0},
+     {0.4f, -3.0f, 0},
+     HandleTopEdge,
+     HandleBottomEdge,
+     {0.0f, -2.0f, 0},
+     2.0f,
+     2.0f,
+     0,
+     1},
+    {"bottom edge across the top",
+     {-0.2f, -1.1f, 0},
+     {0.0f, 2.0f, 0},
+     HandleBottomEdge,
+     HandleTopEdge,
+     {0.0f, 1.5f, 0},
+     2.0f,
+     1.0f,
+     0,
+     1},
+};
+
+TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
+  world->shapeLayers.Clear();
+  for (const HandleDrag& drag : HandleDrags) {
+    SCOPED_TRACE(drag.name);
+    Quad* quad = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+    Select(quad);
+    MoveTo(drag.grab);
+    game.Step();
+    EXPECT_EQ(CursorCell(), Atlas::CursorResize);
+    EXPECT_EQ(menu->m_activeHandle, drag.handleAtPress);
+    DragAlong(drag.grab, drag.drop, 6, false);
+    EXPECT_EQ(menu->m_activeHandle, drag.handleAfter);
+    EXPECT_EQ(menu->m_selectionHandles.m_handles[HandleMarkerOf[drag.handleAfter]]->GetColor(),
+              SelectionHandles::HoverFill);
+    MoveTo(drag.drop);
+    game.Step();
+    EXPECT_NEAR(quad->position.x, drag.center.x, OnePixel);
+    EXPECT_NEAR(quad->position.y, drag.center.y, OnePixel);
+    EXPECT_NEAR(quad->width, drag.width, OnePixel);
+    EXPECT_NEAR(quad->height, drag.height, OnePixel);
+    EXPECT_EQ(quad->flipHorizontal, drag.flipX);
+    EXPECT_EQ(quad->flipVertical, drag.flipY);
+    EXPECT_EQ(menu->m_panel->m_buttonFlipX->m_pressed, drag.flipX) << "the flip toggles follow";
+    ClickAt({0.0f, 6.0f, 0.0f});
+    world->shapeLayers.Clear();
+  }
+}
+
+TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
+  Quad* quad = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  Select(quad);
+  // A quarter turn anticlockwise with the mouse 1.25 from the centre, in nine steps.
+  const float reach = 1.25f;
+  MoveTo({reach, 0.0f, 0.0f});
+  game.Step();
+  EXPECT_EQ(CursorCell(), Atlas::CursorRotate);
+  MoveTo({reach, 0.0f, 0.0f}, true);
+  game.Step();
+  for (int step = 1; step <= 9; ++step) {
+    const float angle = static_cast<float>(step) * 10.0f * DegreesToRadians;
+    MoveTo({reach * std::cos(angle), reach * std::sin(angle), 0.0f}, true);
+    game.Step();
+  }
+  EXPECT_NEAR(quad->rotation, 90.0f, 1.5f);
+  // Back clockwise by 30 degrees, through the centre on the way: that step turns nothing.
+  MoveTo({0.0f, 0.0f, 0.0f}, true);
+  game.Step();
+  const float turned = quad->rotation;
+  EXPECT_TRUE(std::isfinite(turned));
+  MoveTo({reach * std::cos(60.0f * DegreesToRadians), reach * std::sin(60.0f * DegreesToRadians),
+          0.0f},
+         true);
+  game.Step();
+  MoveTo({0.0f, 3.0f, 0.0f});
+  game.Step();
+  EXPECT_TRUE(std::isfinite(quad->rotation));
+  EXPECT_NEAR(quad->position.x, 0.0f, 1e-5f) << "turning keeps the centre";
+  EXPECT_EQ(menu->m_panel->m_fieldRotation->text, ShownNumber(quad->rotation, 7));
+
+  // Up and Right in one frame move it one step each way.
+  game.PressKey(VirtualKey::UpArrow);
+  game.PressKey(VirtualKey::RightArrow);
+  game.Step();
+  game.ReleaseKey(VirtualKey::UpArrow);
+  game.ReleaseKey(VirtualKey::RightArrow);
+  game.Step();
+  EXPECT_FLOAT_EQ(quad->position.x, 0.025f);
+  EXPECT_FLOAT_EQ(quad->position.y, 0.025f);
+}
+
+TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorner) {
+  Quad* fixed = AddQuad(3.0f, 0.0f, 2.0f, 2.0f);
+  Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  Select(moved);
+  game.TapKey(VirtualKey::V);
+  ASSERT_TRUE(menu->m_snapToggle);
+  // Hovering inside near the top-right corner carries that corner.
+  MoveTo({0.85f, 0.85f, 0.0f});
+  game.Step();
+  EXPECT_EQ(CursorCell(), Atlas::CursorMove);
+  EXPECT_EQ(menu->m_anchor, (Vector3{1.0f, 1.0f, 0.0f}));
+  // Dragged to within a few hundredths of the other quad's top-left corner.
+  MoveTo({0.85f, 0.85f, 0.0f}, true);
+  game.Step();
+  for (int step = 1; step <= 8; ++step) {
+    MoveTo(Vector3{0.85f, 0.85f, 0.0f} + Vector3{0.97f, 0.04f, 0.0f} * (step / 8.0f), true);
+    game.Step();
+  }
+  const Vector3 corner = moved->GetTopRight();
+  EXPECT_FLOAT_EQ(corner.x, fixed->GetTopLeft().x);
+  EXPECT_FLOAT_EQ(corner.y, fixed->GetTopLeft().y);
+  EXPECT_EQ(menu->m_snapTargetMarker->position, fixed->GetTopLeft());
+  EXPECT_GT(menu->m_snapTargetMarker->radius, 0.0f);
+  ASSERT_TRUE(game.KeepFrame("editor-snapped.png"));
+  MoveTo({1.82f, 0.89f, 0.0f});
+  game.Step();
+  EXPECT_EQ(menu->m_snapMarker->radius, 0.0f) << "letting go hides the markers";
+  EXPECT_FLOAT_EQ(moved->GetTopRight().x, 2.0f);
+}
+
+TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
+  Texture* planks = AddPlanks();
+  // The quad tools put a 1 by 1 quad at the press and pull its bottom-right corner.
+  game.TapKey(VirtualKey::S);
+  DragAlong({-6.0f, 3.0f, 0.0f}, {-4.5f, 2.0f, 0.0f});
+  game.TapKey(VirtualKey::F);
+  DragAlong({-3.0f, 3.0f, 0.0f}, {-1.0f, 2.5f, 0.0f});
+  // The circle tools pull the radius.
+  game.TapKey(VirtualKey::D);
+  DragAlong({1.0f, 3.0f, 0.0f}, {1.6f, 3.8f, 0.0f});
+  game.TapKey(VirtualKey::G);
+  DragAlong({4.0f, 3.0f, 0.0f}, {4.0f, 3.5f, 0.0f});
+  // The Sprite tool stamps the brush of a template the companion file holds, picked from its
+  // cell on the template page.
+  std::ofstream(game.Folder() / "Content" / "Maps" / "Palette.mef")
+      << "0 0 0 0 0 0 0 0 1 1 0 255 255 255 255\n"
+         "Content\\Textures\\Tiles\\Planks.png 0 0 64 32 0 0 370 1 1 3 255 255 255 255\n";
+  menu->ReadMef("Content\\Maps\\Palette.mef");
+  game.TapKey(VirtualKey::Tilde);
+  const Quad& cell = *(*menu->m_palette->m_templatePage)[1].m_templateQuad;
+  EXPECT_EQ(cell.texture, planks);
+  Click(cell);
+  ASSERT_EQ(menu->m_brushTexture, planks);
+  ASSERT_TRUE(game.KeepFrame("editor-template-page.png"));
+  ClickAt({0.0f, -0.5f, 0.0f});
+  ASSERT_TRUE(game.KeepFrame("editor-sprite-tool.png"));
+
+  struct Made {
+    std::string name;
+    Shape* shape = nullptr;
+  };
+  auto named = [this](const std::string& name) -> Shape* {
+    for (auto& [layer, entry] : world->shapeLayers.entries) {
+      if (entry.item->name == name) return entry.item;
+    }
+    for (auto& [layer, entry] : world->spriteLayers.entries) {
+      if (entry.item->name == name) return entry.item;
+    }
+    for (auto& boundary : world->boundaries) {
+      if (boundary->name == name) return boundary.get();
+    }
+    return nullptr;
+  };
+  auto* texturedQuad = dynamic_cast<Quad*>(named("Texture Quad"));
+  auto* boundaryQuad = dynamic_cast<BoundingQuad*>(named("Boundary Quad"));
+  auto* texturedCircle = dynamic_cast<Circle*>(named("Texture Circle"));
+  auto* boundaryCircle = dynamic_cast<BoundingCircle*>(named("Boundary Circle"));
+  auto* stamped = dynamic_cast<Sprite*>(named("Sprite"));
+  ASSERT_TRUE(texturedQuad && boundaryQuad && texturedCircle && boundaryCircle && stamped);
+  EXPECT_NEAR(texturedQuad->width, 2.0f, OnePixel);
+  EXPECT_NEAR(texturedQuad->height, 1.5f, OnePixel);
+  EXPECT_NEAR(texturedQuad->GetTopLeft().x, -6.5f, OnePixel) << "half a unit left of the press";
+  EXPECT_NEAR(boundaryQuad->width, 2.5f, OnePixel);
+  EXPECT_NEAR(boundaryQuad->height, 1.0f, OnePixel);
+  EXPECT_EQ(boundaryQuad->GetColor(), (Color4{120, 0, 200, 0}));
+  EXPECT_NEAR(texturedCircle->radius, 1.0f, OnePixel);
+  EXPECT_NEAR(boundaryCircle->radius, 0.5f, OnePixel);
+  EXPECT_EQ(stamped->texture, planks);
+  EXPECT_EQ(stamped->sourceRect.right, 64);
+  EXPECT_EQ(stamped->sourceRect.bottom, 32);
+  EXPECT_NEAR(stamped->rotation, 10.0f, 1e-4f);
+  EXPECT_EQ(stamped->layer, 3);
+  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(3).visible);
+  EXPECT_EQ(menu->m_selected, stamped);
+  EXPECT_EQ(texturedQuad->outlineVisible, 0) << "each new shape took the mark from the last";
+
+  // The map is written without the selection's mark, which the selection keeps.
+  ASSERT_TRUE(menu->SaveMapUnmarked("Edited"));
+  EXPECT_EQ(stamped->outlineVisible, 1);
+  const Vector3 quadCorner = texturedQuad->GetTopLeft();
+  const float quadWidth = texturedQuad->width;
+  const Vector3 stampedAt = stamped->position;
+  Leave();
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\Edited.gmf");
+  ASSERT_EQ(world->boundaries.size(), 3u) << "the floor and the two new boundaries";
+  ASSERT_EQ(world->shapeLayers.size(), 3u) << "the drawn floor, the quad and the circle";
+  size_t sprites = 0;
+  for (auto& [layer, entry] : world->spriteLayers.entries) {
+    const Sprite& read = *entry.item;
+    if (read.texture == nullptr || read.name.find("Sprite") == std::string::npos) continue;
+    ++sprites;
+    EXPECT_EQ(layer, 3);
+    EXPECT_NEAR(read.position.x, stampedAt.x, 1e-4f);
+    EXPECT_EQ(read.sourceRect.right, 64);
+    EXPECT_EQ(read.outlineVisible, 0) << "no selection mark in the map";
+  }
+  EXPECT_EQ(sprites, 1u);
+  bool quadFound = false;
+  for (auto& [layer, entry] : world->shapeLayers.entries) {
+    auto* quad = dynamic_cast<Quad*>(entry.item);
+    if (!quad || std::fabs(quad->width - quadWidth) > 1e-4f) continue;
+    quadFound = true;
+    EXPECT_NEAR(quad->GetTopLeft().x, quadCorner.x, 1e-4f);
+  }
+  EXPECT_TRUE(quadFound);
+}
+
+TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSourceSize) {
+  Texture* planks = AddPlanks();
+  auto made =
+      std::make_unique<Sprite>(planks, 0, Vector3{}, 0.0f, platform::PixelRect{0, 0, 64, 32});
+  made->SetPositionXYZ(-2.0f, 1.0f, 0.0f);
+  Sprite* sprite = made.get();
+  world->spriteLayers.Insert(0, std::move(made));
+  Select(sprite);
+  // 64 texels across at the normal distance: 64 pixels of the screen.
+  const float width = 64 * PixelWorld;
+  EXPECT_NEAR(sprite->GetScaledSize().x, width, 1e-4f);
+  const Vector3 rightEdge{-2.0f + width / 2 + 0.1f, 1.0f, 0.0f};
+  MoveTo(rightEdge);
+  game.Step();
+  EXPECT_EQ(menu->m_activeHandle, HandleRightEdge);
+  // The edge jumps onto the mouse, 0.1 out, and is dragged to one width past where it was.
+  DragAlong(rightEdge, rightEdge + Vector3{width - 0.1f, 0.0f, 0.0f});
+  EXPECT_NEAR(sprite->scale.x, 2.0f, 0.02f) << "twice as wide doubles the scale";
+  EXPECT_FLOAT_EQ(sprite->scale.y, 1.0f);
+  EXPECT_NEAR(sprite->GetTopLeft().x, -2.0f - width / 2, OnePixel) << "the left edge stays";
+  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, ShownNumber(sprite->scale.x, 7));
+  game.TapKey(VirtualKey::R);
+  EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
+}
+
+TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
+  TemplatePalette& palette = *menu->m_palette;
+  game.TapKey(VirtualKey::Minus);
+  EXPECT_EQ(palette.m_templatePageIndex, 9);
+  game.TapKey(VirtualKey::Equals);
+  EXPECT_EQ(palette.m_templatePageIndex, 0);
+  EXPECT_EQ(palette.m_chosenTemplate, nullptr);
+
+  // A circle selected: Ctrl+3 stores its look with the scale 1 by 1 into the third template.
+  game.TapKey(VirtualKey::D);
+  DragAlong({0.0f, 2.0f, 0.0f}, {0.5f, 2.0f, 0.0f});
+  Shape* circle = menu->m_selected;
+  ASSERT_NE(circle, nullptr);
+  circle->SetRotation(30.0f);
+  circle->layer = 4;
+  game.PressKey(VirtualKey::LeftCtrl);
+  game.TapKey(VirtualKey::Digit0 + 3);
+  game.ReleaseKey(VirtualKey::LeftCtrl);
+  const PrimitiveTemplate& third = (*palette.m_templatePage)[2];
+  EXPECT_EQ(palette.m_chosenTemplate, &third);
+  EXPECT_FLOAT_EQ(third.m_rotation, 30.0f);
+  EXPECT_FLOAT_EQ(third.m_scaleX, 1.0f);
+  EXPECT_EQ(third.m_layer, 4);
+  EXPECT_EQ(menu->m_panel->m_fieldLayer->text, "4");
+  EXPECT_EQ(menu->m_brushTexture, nullptr) << "the brush follows the template: no texture";
+
+  // A template with a texture loads the brush; A sets the source to the whole texture.
+  Texture* planks = AddPlanks();
+  PrimitiveTemplate& first = (*palette.m_templatePage)[0];
+  first.m_templateQuad->texture = planks;
+  first.m_templateQuad->SetRect(32, 0, 96, 64);
+  first.m_flipX = true;
+  game.TapKey(VirtualKey::Digit0 + 1);
+  EXPECT_EQ(menu->m_brushTexture, planks);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceLeft->text, "32");
+  EXPECT_EQ(menu->m_panel->m_buttonFlipX->m_pressed, 1);
+  game.TapKey(VirtualKey::A);
+  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(circle->outlineVisible, 0);
+  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
+  ASSERT_NE(menu->m_outline, nullptr) << "the preview";
+}
+
+TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused) {
+  Camera& camera = *MainCamera;
+  game.TapKey(VirtualKey::H);
+  // The world follows the cursor: 100 pixels right and 50 down move the eye left and up.
+  MoveMouse(400, 300, true);
+  game.Step();
+  MoveMouse(500, 300, true);
+  game.Step();
+  MoveMouse(500, 350, true);
+  game.Step();
+  MoveMouse(500, 350);
+  game.Step();
+  EXPECT_NEAR(camera.eye.x, -100 * PixelWorld, 1e-3f);
+  EXPECT_NEAR(camera.eye.y, 50 * PixelWorld, 1e-3f);
+  EXPECT_EQ(camera.targetEye, camera.eye) << "no glide back";
+  // R puts the eye on the first player.
+  game.TapKey(VirtualKey::R);
+  EXPECT_FLOAT_EQ(camera.eye.x, player->body->position.x);
+
+  game.TapKey(VirtualKey::Z);
+  Click(400, 300);
+  Click(400, 300);
+  EXPECT_FLOAT_EQ(camera.eye.z, -13.0f);
+  EXPECT_FLOAT_EQ(CameraDistance, 13.0f);
+  ASSERT_TRUE(game.KeepFrame("editor-zoomed-in.png"));
+  game.TapKey(VirtualKey::R);
+  EXPECT_FLOAT_EQ(camera.eye.z, EditorCamera::NormalEyeZ);
+  EditorCamera::PlaceEye(camera, {0.0f, 0.0f, -7.0f});
+  Click(400, 300);
+  EXPECT_FLOAT_EQ(camera.eye.z, -7.0f) << "the eye would reach the near plane";
+  game.TapKey(VirtualKey::X);
+  Click(400, 300);
+  EXPECT_FLOAT_EQ(camera.eye.z, -9.0f);
+  EditorCamera::PlaceEye(camera, {0.0f, 0.0f, -994.0f});
+  Click(400, 300);
+  EXPECT_FLOAT_EQ(camera.eye.z, -994.0f) << "the map would fall behind the far plane";
+
+  // The middle button pans under every tool, here the Select tool.
+  EditorCamera::PlaceEye(camera, {0.0f, 0.0f, EditorCamera::NormalEyeZ});
+  game.TapKey(VirtualKey::T);
+  SetMouse(400, 300, false, false, true);
+  game.Step();
+  SetMouse(380, 300, false, false, true);
+  game.Step();
+  SetMouse(380, 300, false, false, false);
+  game.Step();
+  EXPECT_NEAR(camera.eye.x, 20 * PixelWorld, 1e-3f);
+}
+
+TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
+  SetSwitch(ToggleVisibleCollision, true);
+  auto wall = std::make_unique<BoundingQuad>();
+  wall->SetPositionXYZ(-3.0f, 0.0f, 0.0f);
+  wall->SetDimensions(1.0f, 4.0f, 0.0f);
+  BoundingShape* solid = world->AddBoundary(std::move(wall));
+  player->body->touchingList.push_back(solid);
+  player->body->heldList.push_back(solid);
+  Quad* picture = AddQuad(3.0f, 0.0f, 1.0f, 1.0f);
+  auto region = std::make_unique<Quad>();
+  region->SetPositionXYZ(0.0f, 4.0f, 0.0f);
+  auto* tutorial = static_cast<TutorialImage*>(
+      world->AddModifier(std::make_unique<TutorialImage>(world, std::move(region), picture)));
+
+  Select(picture);
+  const size_t shapes = world->shapeLayers.size();
+  game.TapKey(VirtualKey::Delete);
+  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
+  EXPECT_EQ(tutorial->image, nullptr) << "the tutorial shows nothing instead of a freed shape";
+
+  Select(solid);
+  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Boundaries);
+  game.TapKey(VirtualKey::Backspace);
+  EXPECT_EQ(world->boundaries.size(), 1u) << "only the floor is left";
+  EXPECT_FALSE(player->body->touchingList.Contains(solid));
+  EXPECT_FALSE(player->body->heldList.Contains(solid));
+
+  Select(tutorial->region.get());
+  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Modifiers);
+  game.TapKey(VirtualKey::Delete);
+  EXPECT_TRUE(world->modifiers.empty());
+  game.StepFrames(2);
+  EXPECT_EQ(menu->m_outline, nullptr);
+}
+
+TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
+  SetSwitch(ToggleVisibleCollision, true);
+  Quad* quad = AddQuad(-3.0f, 1.0f, 3.0f, 2.0f);
+  quad->SetRotation(20.0f);
+  Select(quad);
+  MoveTo({-3.0f + 1.55f * std::cos(20.0f * DegreesToRadians) + 0.05f,
+          1.0f + 1.55f * std::sin(20.0f * DegreesToRadians), 0.0f});
+  game.Step();
+  EXPECT_EQ(CursorCell(), Atlas::CursorResize);
+  EXPECT_EQ(menu->m_activeHandle, HandleRightEdge);
+  const Quad& marker = *menu->m_selectionHandles.m_handles[HandleMarkerOf[HandleRightEdge]];
+  EXPECT_EQ(marker.GetColor(), SelectionHandles::HoverFill);
+  const Vector3 onScreen = ClientOf(quad->GetRightMid());
+  EXPECT_NEAR(marker.altPosition.x, onScreen.x, 1e-3f);
+  EXPECT_EQ(menu->m_panel->m_fieldRotation->text, "20");
+  EXPECT_EQ(menu->m_panel->m_fieldWidth->text, "3");
+  ASSERT_TRUE(game.KeepFrame("editor-quad-selected.png"));
+
+  // A boundary's flagged edges show dark; with E held the edge under the mouse switches.
+  auto wall = std::make_unique<BoundingQuad>();
+  wall->SetPositionXYZ(3.0f, 1.0f, 0.0f);
+  wall->SetDimensions(2.0f, 2.0f, 0.0f);
+  auto* boundary = static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
+  Select(boundary);
+  game.PressKey(VirtualKey::E);
+  MoveTo({3.0f, 2.1f, 0.0f});
+  game.Step();
+  EXPECT_EQ(CursorCell(), Atlas::CursorEdgeFlag);
+  EXPECT_EQ(menu->m_hoveredEdge, HoveredTop);
+  ClickAt({3.0f, 2.1f, 0.0f});
+  game.ReleaseKey(VirtualKey::E);
+  EXPECT_EQ(boundary->edgeFlags[BoundingQuad::EdgeTop], 0);
+  MoveTo({3.0f, 1.0f, 0.0f});
+  game.Step();
+  ASSERT_TRUE(game.KeepFrame("editor-boundary-selected.png"));
+
+  Circle* circle = nullptr;
+  game.TapKey(VirtualKey::D);
+  DragAlong({0.0f, -2.0f, 0.0f}, {0.8f, -2.0f, 0.0f});
+  circle = dynamic_cast<Circle*>(menu->m_selected);
+  ASSERT_NE(circle, nullptr);
+  game.TapKey(VirtualKey::T);
+  MoveTo({0.0f, -2.0f, 0.0f});
+  game.Step();
+  EXPECT_EQ(menu->m_selectionHandles.m_handles[0]->width, 0.0f) << "a circle shows its centre only";
+  EXPECT_GT(menu->m_selectionHandles.m_centreHandle->radius, 0.0f);
+  ASSERT_TRUE(game.KeepFrame("editor-circle-selected.png"));
+}
+
+}  // namespace

@@ -1,0 +1,358 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "collision/Boundary.h"
+#include "collision/CameraSetters.h"
+#include "collision/Hazard.h"
+#include "collision/ModifierShape.h"
+#include "collision/Portal.h"
+#include "collision/PushShape.h"
+#include "collision/TutorialImage.h"
+#include "editor/ContextMenu.h"
+#include "editor/DebugButton.h"
+#include "editor/PropertyPanel.h"
+#include "engine/CheckBox.h"
+#include "engine/TextBox.h"
+#include "engine/draw/Sprite.h"
+#include "world/MapFormat.h"
+#include "support/LevelEditingSession.h"
+
+namespace {
+
+using namespace level_editing;
+
+class PropertyEditing : public LevelEditing {
+ protected:
+  void ClickField(const TextBox& field) {
+    Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
+    ASSERT_EQ(menu->m_activeField, &field);
+  }
+  // The caret to the end, then every character erased. A field that shows its stored value
+  // again at once is left with "0".
+  void Erase(const TextBox& field) {
+    for (size_t step = field.text.size(); step > 0; --step) game.TapKey(VirtualKey::RightArrow);
+    for (size_t left = field.text.size(); left > 0; --left) game.TapKey(VirtualKey::Backspace);
+  }
+  // A press on the panel's empty band closes the open field.
+  void ClickPanelBackground() { Click(120, 590); }
+  void RightClickAt(const Vector3& point) {
+    const Vector3 client = ClientOf(point);
+    SetMouse(std::round(client.x), std::round(client.y), false, true, false);
+    game.Step();
+    SetMouse(std::round(client.x), std::round(client.y), false, false, false);
+    game.Step();
+  }
+  void ChooseItem(ContextMenu::Item item) { Click(*menu->m_contextMenu.m_items[item]); }
+  BoundingQuad* AddWall(float x, float y) {
+    auto wall = std::make_unique<BoundingQuad>();
+    wall->SetPositionXYZ(x, y, 0.0f);
+    wall->SetDimensions(1.0f, 1.0f, 0.0f);
+    return static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
+  }
+  PropertyPanel& Panel() { return *menu->m_panel; }
+};
+
+TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChangesNothing) {
+  Quad* quad = AddQuad(1.23456789f, 0.0f, 2.0f, 2.0f);
+  quad->SetRotation(12.3456789f);
+  Select(quad);
+  EXPECT_EQ(Panel().m_fieldPositionX->text, "1.23457");
+
+  // Opened and closed without a key: the shortened text is never written back.
+  for (TextBox* field : {Panel().m_fieldPositionX.get(), Panel().m_fieldRotation.get(),
+                         Panel().m_fieldTopLeftX.get(), Panel().m_fieldLayer.get()}) {
+    ClickField(*field);
+    game.StepFrames(3);
+    ClickPanelBackground();
+    EXPECT_EQ(menu->m_activeField, nullptr);
+  }
+  EXPECT_EQ(quad->position.x, 1.23456789f);
+  EXPECT_EQ(quad->rotation, 12.3456789f);
+  EXPECT_EQ(quad->width, 2.0f);
+
+  // Erasing writes 0 at once; each digit and the point move the quad as they are typed.
+  const float topLeftX = quad->GetTopLeft().x;
+  ClickField(*Panel().m_fieldPositionX);
+  Erase(*Panel().m_fieldPositionX);
+  EXPECT_EQ(Panel().m_fieldPositionX->text, "");
+  EXPECT_EQ(quad->position.x, 0.0f);
+  game.TapKey(VirtualKey::Digit0 + 3);
+  EXPECT_EQ(quad->position.x, 3.0f);
+  game.TapKey(VirtualKey::Period);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  EXPECT_FLOAT_EQ(quad->position.x, 3.5f);
+  game.TapKey(VirtualKey::Minus);
+  EXPECT_FLOAT_EQ(quad->position.x, -3.5f);
+  EXPECT_EQ(quad->position.y, 0.0f);
+  EXPECT_EQ(Panel().m_fieldTopLeftX->text, ShownNumber(topLeftX, 7))
+      << "other fields wait for a refresh";
+  ASSERT_TRUE(game.KeepFrame("editor-typed-x.png"));
+
+  // A corner field moves that corner and keeps the opposite one.
+  const Vector3 topLeft = quad->GetTopLeft();
+  ClickField(*Panel().m_fieldBottomRightY);
+  Erase(*Panel().m_fieldBottomRightY);
+  game.TapKey(VirtualKey::Minus);
+  game.TapKey(VirtualKey::Digit0 + 4);
+  EXPECT_FLOAT_EQ(quad->GetBottomRight().y, -4.0f);
+  EXPECT_NEAR(quad->GetTopLeft().x, topLeft.x, 1e-5f);
+  EXPECT_NEAR(quad->GetTopLeft().y, topLeft.y, 1e-5f);
+
+  // The layer moves the quad between the world's layers; the new layer is shown and pickable.
+  ClickField(*Panel().m_fieldLayer);
+  Erase(*Panel().m_fieldLayer);
+  game.TapKey(VirtualKey::Digit0 + 3);
+  EXPECT_EQ(quad->layer, 3);
+  EXPECT_NE(world->FindShapeAt(3, quad), world->shapeLayers.end());
+  EXPECT_EQ(world->FindShapeAt(0, quad), world->shapeLayers.end());
+  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(3).selectable);
+  ClickPanelBackground();
+  Click(*Panel().m_layerDownArrow);
+  EXPECT_EQ(quad->layer, 2);
+  EXPECT_EQ(Panel().m_fieldLayer->text, "2");
+  EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
+
+  // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
+  Click(*Panel().m_buttonFlipX->m_quad);
+  EXPECT_EQ(quad->flipHorizontal, 1);
+  const float y = quad->position.y;
+  ClickField(*Panel().m_fieldPositionY);
+  game.TapKey(VirtualKey::UpArrow);
+  EXPECT_EQ(quad->position.y, y);
+
+  // Seven integer digits and more show as nines.
+  quad->SetPositionXYZ(2500000.0f, -1234567.5f, 123456.7f);
+  menu->RefreshPropertyFields();
+  EXPECT_EQ(Panel().m_fieldPositionX->text, "9999999");
+  EXPECT_EQ(Panel().m_fieldPositionY->text, "-9999999");
+  EXPECT_EQ(Panel().m_fieldPositionZ->text, "123457");
+}
+
+TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
+  SetSwitch(ToggleVisibleCollision, true);
+  world->mapName = "Content\\Maps\\Arena.gmf";
+  const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(ContextMenu::Convert);
+  std::vector<BoundingQuad*> walls;
+  for (size_t i = 0; i < items.size(); ++i) {
+    walls.push_back(AddWall(-5.0f + 2.0f * static_cast<float>(i), 3.0f));
+  }
+  const size_t boundaries = world->boundaries.size();
+  player->body->touchingList.push_back(walls[0]);
+  for (size_t i = 0; i < items.size(); ++i) {
+    SCOPED_TRACE(ContextMenu::Labels[items[i]]);
+    RightClickAt(walls[i]->position);
+    ASSERT_EQ(menu->m_selected, walls[i]);
+    ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
+    if (i == 0) {
+      ASSERT_TRUE(game.KeepFrame("editor-convert-menu.png"));
+    }
+    ChooseItem(items[i]);
+    ModifierShape* trigger = world->FindModifierByShape(walls[i]);
+    ASSERT_NE(trigger, nullptr);
+    EXPECT_EQ(trigger->kind, ContextMenu::KindOf(items[i]));
+    EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Modifiers);
+    EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuClosed);
+    EXPECT_EQ(walls[i]->GetColor(), ContextMenu::HoverFill);
+  }
+  EXPECT_EQ(world->boundaries.size(), boundaries - items.size());
+  EXPECT_FALSE(player->body->touchingList.Contains(walls[0])) << "no longer a boundary";
+  auto* portal = static_cast<Portal*>(world->FindModifierByShape(walls[0]));
+  EXPECT_EQ(portal->targetMap, world->GetMapName());
+  Select(walls[0]);
+  // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
+  Click(*Panel().m_buttonSetMap->m_quad);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModePortalTarget);
+  const auto hub = std::find_if(menu->m_mapFileRows.begin(), menu->m_mapFileRows.end(),
+                                [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
+  ASSERT_NE(hub, menu->m_mapFileRows.end());
+  Click(**hub);
+  Click(*menu->m_loadButton->m_quad);
+  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->m_selected, walls[0]);
+  EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
+  ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
+  EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
+                  -17.0f);
+  EXPECT_FLOAT_EQ(
+      static_cast<CameraStationarySetter*>(world->FindModifierByShape(walls[5]))->cameraPosition.z,
+      -17.0f);
+
+  // The push primitive's own field, typed; then it turns into a depth setter and back, its old
+  // vector gone; a conversion into its own kind is refused and the menu stays.
+  Select(walls[1]);
+  ClickField(*Panel().m_fieldPushX);
+  Erase(*Panel().m_fieldPushX);
+  game.TapKey(VirtualKey::Digit0 + 4);
+  game.TapKey(VirtualKey::Period);
+  EXPECT_EQ(Panel().m_fieldPushX->text, "4") << "the refresh shows the stored value";
+  EXPECT_FLOAT_EQ(static_cast<PushShape*>(world->FindModifierByShape(walls[1]))->push.x, 4.0f);
+  ClickField(*Panel().m_fieldPushY);
+  game.StepFrames(2);
+  ClickPanelBackground();
+  RightClickAt(walls[1]->position);
+  ChooseItem(ContextMenu::ToPushShape);
+  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
+  EXPECT_NE(menu->m_contextMenu.m_items[ContextMenu::ToPushShape]->GetColor(),
+            ContextMenu::HoverFill);
+  ChooseItem(ContextMenu::ToHazard);
+  EXPECT_EQ(world->FindModifierByShape(walls[1])->kind, ModifierShape::KindHazard);
+  ClickField(*Panel().m_fieldDamage);
+  Erase(*Panel().m_fieldDamage);
+  game.TapKey(VirtualKey::Digit0 + 7);
+  EXPECT_EQ(world->modifiers.size(), items.size());
+  game.StepFrames(2);
+
+  ASSERT_TRUE(menu->SaveMapUnmarked("Triggers"));
+  Leave();
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\Triggers.gmf");
+  ASSERT_EQ(world->modifiers.size(), items.size());
+  std::vector<int32_t> kinds;
+  std::vector<float> damages;
+  for (const auto& trigger : world->modifiers) {
+    kinds.push_back(trigger->kind);
+    ASSERT_NE(trigger->region, nullptr);
+    EXPECT_FLOAT_EQ(trigger->region->position.y, 3.0f);
+    if (auto* hazard = dynamic_cast<Hazard*>(trigger.get())) damages.push_back(hazard->damage);
+    if (auto* portal = dynamic_cast<Portal*>(trigger.get())) {
+      EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
+    }
+  }
+  EXPECT_EQ(damages, (std::vector<float>{0.0f, 7.0f})) << "the new one, and the one typed";
+  std::sort(kinds.begin(), kinds.end());
+  EXPECT_EQ(kinds, (std::vector<int32_t>{0, 0, 1, 3, 8, 9}));
+}
+
+TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyShow) {
+  SetSwitch(ToggleVisibleCollision, true);
+  BoundingQuad* wall = AddWall(-3.0f, 2.0f);
+  Select(wall);
+  struct Side {
+    DebugButton* button;
+    size_t normal;
+    Vector3 outward;
+  };
+  const Side sides[] = {
+      {Panel().m_collisionTop.get(), BoundaryNormalSides[0], {0, 1, 0}},
+      {Panel().m_collisionLeft.get(), BoundaryNormalSides[1], {-1, 0, 0}},
+      {Panel().m_collisionBottom.get(), BoundaryNormalSides[2], {0, -1, 0}},
+      {Panel().m_collisionRight.get(), BoundaryNormalSides[3], {1, 0, 0}},
+  };
+  for (const Side& side : sides) {
+    Click(*side.button->m_quad);
+    EXPECT_EQ(wall->sideVectors[side.normal], Vector3{}) << "pressed: that side is off";
+    EXPECT_EQ(side.button->m_pressed, 1);
+    Click(*side.button->m_quad);
+    EXPECT_EQ(wall->sideVectors[side.normal], side.outward);
+  }
+  Click(*Panel().m_collisionCentre);
+  EXPECT_EQ(wall->partialEdges, 1);
+
+  // A stationary setter's check box writes its flag; a tutorial image's button picks its
+  // picture with the next press on the map.
+  RightClickAt(wall->position);
+  ChooseItem(ContextMenu::ToCameraStationary);
+  auto* setter = static_cast<CameraStationarySetter*>(world->FindModifierByShape(wall));
+  Click(*Panel().m_checkCameraStationary->box);
+  EXPECT_EQ(setter->stationary, 1);
+  EXPECT_TRUE(Panel().m_checkCameraStationary->checked);
+  ASSERT_TRUE(game.KeepFrame("editor-stationary-setter.png"));
+  Quad* picture = AddQuad(3.0f, 2.0f, 1.0f, 1.0f);
+  RightClickAt(wall->position);
+  ChooseItem(ContextMenu::ToTutorialImage);
+  auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
+  ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
+  Click(*Panel().m_buttonSetTutorialImage->m_quad);
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 1);
+  ClickAt(picture->position);
+  EXPECT_EQ(tutorial->image, picture);
+  EXPECT_EQ(menu->m_selected, wall) << "the press linked instead of picking";
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 0);
+}
+
+TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
+  menu->m_brushTexture = AddPlanks();
+  game.TapKey(VirtualKey::A);
+  ClickField(*Panel().m_fieldScaleX);
+  Erase(*Panel().m_fieldScaleX);
+  game.TapKey(VirtualKey::Digit0 + 2);
+  EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
+  Click(*Panel().m_layerUpArrow);
+  Click(*Panel().m_layerUpArrow);
+  EXPECT_EQ(menu->m_activeField, nullptr) << "a press off the fields closed the open one";
+  EXPECT_EQ(Panel().m_fieldLayer->text, "2");
+  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(2).visible);
+  Click(*Panel().m_buttonFlipY->m_quad);
+  EXPECT_EQ(Panel().m_buttonFlipY->m_pressed, 1);
+  ClickAt({1.0f, 1.0f, 0.0f});
+  auto* stamped = dynamic_cast<Sprite*>(menu->m_selected);
+  ASSERT_NE(stamped, nullptr);
+  EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
+  EXPECT_EQ(stamped->layer, 2);
+  EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
+}
+
+TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
+  struct Case {
+    int32_t form;
+    Vector3 mouse;
+    bool left, up;
+  };
+  const Case cases[] = {
+      {ContextMenu::Background, {100, 100, 0}, false, false},
+      {ContextMenu::Background, {790, 100, 0}, true, false},
+      {ContextMenu::Zoom, {100, 590, 0}, false, true},
+      {ContextMenu::Convert, {790, 590, 0}, true, true},
+      {ContextMenu::Convert, {400, 463, 0}, false, false},
+      {ContextMenu::Convert, {400, 464, 0}, false, true},
+  };
+  ContextMenu& contextMenu = menu->m_contextMenu;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mouse.x << ", " << c.mouse.y);
+    contextMenu.Open(c.form, c.mouse);
+    const Quad& panel = *contextMenu.m_panel;
+    const float edgeX = panel.altPosition.x + (c.left ? panel.width : -panel.width) / 2;
+    const float edgeY = panel.altPosition.y + (c.up ? panel.height : -panel.height) / 2;
+    EXPECT_FLOAT_EQ(edgeX, c.mouse.x);
+    EXPECT_FLOAT_EQ(edgeY, c.mouse.y);
+    EXPECT_FLOAT_EQ(panel.height, c.form == ContextMenu::Convert ? 136.0f : 30.0f);
+    const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(c.form);
+    for (size_t i = 0; i < items.size(); ++i) {
+      const Quad& item = *contextMenu.m_items[items[i]];
+      EXPECT_FLOAT_EQ(item.altPosition.x - item.width / 2, panel.altPosition.x - panel.width / 2 + 5);
+      EXPECT_FLOAT_EQ(item.altPosition.y,
+                      panel.altPosition.y - panel.height / 2 + 15 + 21 * static_cast<float>(i));
+    }
+  }
+
+  // A right press at the window's right edge opens the background menu to its left; one
+  // with the Zoom tool the zoom menu, whose item takes the eye back to the normal depth.
+  contextMenu.Hide();
+  SetMouse(790, 200, false, true, false);
+  game.Step();
+  SetMouse(790, 200, false, false, false);
+  game.Step();
+  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
+  EXPECT_FLOAT_EQ(contextMenu.m_panel->altPosition.x + contextMenu.m_panel->width / 2, 790.0f);
+  ASSERT_TRUE(game.KeepFrame("editor-background-menu.png"));
+  Click(400, 200);
+  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuClosed);
+  EXPECT_EQ(contextMenu.m_panel->width, 0.0f);
+  game.TapKey(VirtualKey::Z);
+  Click(400, 300);
+  EXPECT_FLOAT_EQ(MainCamera->eye.z, -15.0f);
+  SetMouse(400, 300, false, true, false);
+  game.Step();
+  SetMouse(400, 300, false, false, false);
+  game.Step();
+  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuZoom);
+  ChooseItem(ContextMenu::ZoomNormal);
+  EXPECT_FLOAT_EQ(MainCamera->eye.z, -17.0f);
+  EXPECT_EQ(MainCamera->targetEye, MainCamera->eye);
+}
+
+}  // namespace
