@@ -22,11 +22,12 @@ namespace {
 
 constexpr float HudTextScale = 0.76f;
 // The health numbers sit inside the bar: the maximum at its bottom right, the current value at
-// its top, a slash between them.
+// its top, a slash between them. The current value ends left of the slash, so that numbers of
+// three digits do not run into the maximum.
 constexpr float MaximumInset = 2.0f;
 constexpr float SlashGap = 4.0f;
 constexpr float SlashDrop = 2.0f;
-constexpr float CurrentGap = 8.0f;
+constexpr float CurrentGap = 1.0f;
 constexpr float CurrentDrop = 4.0f;
 constexpr float DebugLineStep = 0.3f;
 constexpr Vector3 CollisionCaseAt{4.0f, 0.0f, 0.0f};
@@ -103,13 +104,12 @@ void Player::DrawHud() {
     const std::string maximum = WholePart(healthMeter->maximum);
     hudFont->DrawString(maximum, {right - MaximumInset, centre.y + bar.height / 2, 0.0f},
                         FontAlignEnd, FontAlignEnd);
-    hudFont->DrawString("/", {right - (hudFont->MeasureString(maximum) + SlashGap),
-                              centre.y + SlashDrop, 0.0f},
-                        FontAlignCenter, FontAlignEnd);
+    const float slashX = right - (hudFont->MeasureString(maximum) + SlashGap);
+    hudFont->DrawString("/", {slashX, centre.y + SlashDrop, 0.0f}, FontAlignCenter, FontAlignEnd);
     hudFont->DrawString(WholePart(healthMeter->value),
-                        {right - (hudFont->MeasureString("/") + CurrentGap),
+                        {slashX - (hudFont->MeasureString("/") / 2 + CurrentGap),
                          centre.y - bar.height / 2 + CurrentDrop, 0.0f},
-                        FontAlignStart, FontAlignEnd);
+                        FontAlignEnd, FontAlignEnd);
     hudFont->color = savedColor;
     hudFont->scaleX = savedX;
     hudFont->scaleY = savedY;

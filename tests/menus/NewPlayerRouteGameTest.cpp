@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "collision/ConversationShape.h"
+#include "collision/Portal.h"
+#include "collision/SaveShape.h"
+#include "collision/ShopShape.h"
+#include "engine/BarMeter.h"
+#include "engine/GameStateSet.h"
+#include "engine/Globals.h"
+#include "engine/KeyboardLayer.h"
+#include "engine/draw/Circle.h"
+#include "menus/MenuDialog.h"
+#include "menus/MenuMultiplayer.h"
+#include "menus/MenuSave.h"
+#include "menus/MenuShop.h"
+#include "menus/MenuTitle.h"
+#include "menus/pause/MenuPause.h"
+#include "npcs/NPC.h"
+#include "platform/InputMapping.h"
+#include "player/Player.h"
+#include "player/PlayerState.h"
+#include "support/GameHarness.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr const char* HubMap = "Content\\Maps\\DemoHubMap.gmf";
+constexpr const char* VersusMap = "Content\\Maps\\DemoVersusMap.gmf";
+constexpr int WalkLimit = 600;
+// A walk stopped this long jumps, the jump key held this long.
+constexpr int StoppedFrames = 5;
+constexpr int JumpFrames = 25;
+
+// The route a new player takes through the whole game, from the title to a versus fight, with a
+// frame kept at every step to be looked at.
+class NewPlayerRoute : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(game.Started());
+    game.Platform().ConnectPad(0, {});
+    game.Step();
+    world = GameStates->world;
+    player = world->GetFirstPlayer();
+    title = GameStates->menuTitle;
+  }
+
+  GameState* Current() const { return GameStates->current; }
+  void Tap(int key) { game.TapKey(key); }
+  void Keep(const std::string& name) { ASSERT_TRUE(game.KeepFrame("route-" + name + ".png")); }
+
+  void ChooseStory(MenuTitle::Button item) {
+    ASSERT_EQ(title->m_page, MenuTitle::PageMain);
+    Tap(VirtualKey::Enter);
+    ASSERT_EQ(title->m_page, MenuTitle::PageStory);
+    while (title->m_selection != item) Tap(VirtualKey::S);
+    Tap(VirtualKey::Enter);
+  }
+
+  // Reads the running conversation to its end, keeping a frame of its first line.
+  void ReadThrough(const std::string& frame) {
+    ASSERT_EQ(Current(), GameStates->menuDialog);
+    game.StepFrames(40);
+    Keep(frame);
+    for (int line = 0; line < 30 && Current() == GameStates->menuDialog; ++line) {
+      Tap(VirtualKey::J);
+      game.StepFrames(5);
+    }
+  }
+
+  // Walks towards the region until it holds the player, jumping what stops the walk.
+  bool WalkInto(const ModifierShape& region) {
+    int stoppedFrames = 0;
+    for (int frame = 0; frame < WalkLimit && !region.region->ContainsPoint(player->body->position);
+         ++frame) {
+      const bool right = region.region->position.x > player->body->position.x;
+      const float x = player->body->position.x;
+      game.ReleaseKey(right ? VirtualKey::A : VirtualKey::D);
+      game.PressKey(right ? VirtualKey::D : VirtualKey::A);
+      game.Step();
+      stoppedFrames = player->body->position.x == x ? stoppedFrames + 1 : 0;
+      if (stoppedFrames == StoppedFrames) {
+        game.PressKey(VirtualKey::I);
+        game.StepFrames(JumpFrames);
+        game.ReleaseKey(VirtualKey::I);
+      }
+    }
+    game.ReleaseKey(VirtualKey::A);
+    game.ReleaseKey(VirtualKey::D);
+    game.StepFrames(20);
+    return region.region->ContainsPoint(player->body->position);
+  }
+
+  template <typename Shape>
+  Shape* Find(const std::string& npcName = "") const {
+    for (const auto& modifier : world->modifiers) {
+      auto* shape = dynamic_cast<Shape*>(modifier.get());
+      if (!shape) continue;
+      if constexpr (requires { shape->npc; }) {
+        if (!npcName.empty() && (!shape->npc || shape->npc->name != npcName)) continue;
+      }
+      return shape;
+    }
+    return nullptr;
+  }
+
+  GameHarness game;
+  World* world = nullptr;
+  Player* player = nullptr;
+  MenuTitle* title = nullptr;
+};
+
+}  // namespace
+
+TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
+  ASSERT_EQ(Current(), title);
+  game.StepFrames(30);
+  Keep("01-title");
+
+  // New game: the opening conversation, read through.
+  ChooseStory(MenuTitle::ButtonNewGame);
+  ReadThrough("02-opening");
+  ASSERT_EQ(Current(), world);
+  game.StepFrames(30);
+  Keep("03-first-map");
+
+  // Walking, jumping and attacking in the first map.
+  const float startX = player->body->position.x;
+  game.PressKey(VirtualKey::D);
+  game.StepFrames(30);
+  Keep("04-walking");
+  // On past the guide, whose talk would take the attack key.
+  ConversationShape* guide = Find<ConversationShape>("Hazel");
+  ASSERT_NE(guide, nullptr);
+  for (int frame = 0; frame < WalkLimit && guide->region->ContainsPoint(player->body->position);
+       ++frame) {
+    game.Step();
+  }
+  game.StepFrames(20);
+  game.ReleaseKey(VirtualKey::D);
+  game.StepFrames(20);
+  EXPECT_GT(player->body->position.x, startX + 1.0f) << "the player walked";
+  game.PressKey(VirtualKey::I);
+  game.StepFrames(12);
+  Keep("05-jumping");
+  game.ReleaseKey(VirtualKey::I);
+  game.StepFrames(60);
+  ASSERT_NE(player->groundContact, nullptr) << "landed";
+  Tap(VirtualKey::J);
+  game.StepFrames(6);
+  Keep("06-attacking");
+  game.StepFrames(40);
+
+  // Through the first map's portal into the hub.
+  Portal* portal = Find<Portal>();
+  ASSERT_NE(portal, nullptr);
+  EXPECT_EQ(portal->targetMap, HubMap);
+  // A log lies across the path: the player jumps it on the way to the gate.
+  game.PressKey(VirtualKey::D);
+  game.StepFrames(20);
+  game.PressKey(VirtualKey::I);
+  game.StepFrames(14);
+  Keep("07-log");
+  game.StepFrames(30);
+  game.ReleaseKey(VirtualKey::I);
+  game.ReleaseKey(VirtualKey::D);
+  EXPECT_GT(player->body->position.x, -2.0f) << "over the log";
+  EXPECT_TRUE(WalkInto(*portal)) << player->body->position.x;
+  for (int frame = 0; frame < 120 && world->GetMapName() != HubMap; ++frame) game.Step();
+  ASSERT_EQ(world->GetMapName(), HubMap);
+  game.StepFrames(60);
+  Keep("08-hub");
+
+  // A villager's talk.
+  ConversationShape* villagers = Find<ConversationShape>("Oren");
+  ASSERT_NE(villagers, nullptr);
+  ASSERT_TRUE(WalkInto(*villagers));
+  Keep("09-by-villagers");
+  Tap(VirtualKey::J);
+  ReadThrough("10-villagers-talk");
+  ASSERT_EQ(Current(), world);
+
+  // The herb seller's shop: one herb bought.
+  auto* stall = Find<ShopShape>("Jennifer");
+  ASSERT_NE(stall, nullptr);
+  ASSERT_TRUE(WalkInto(*stall));
+  Tap(VirtualKey::J);
+  ASSERT_EQ(Current(), GameStates->menuDialog);
+  game.StepFrames(20);
+  Keep("11-seller-speaks");
+  for (int line = 0; line < 10 && Current() == GameStates->menuDialog; ++line) Tap(VirtualKey::J);
+  MenuShop* shop = GameStates->menuShop;
+  ASSERT_EQ(Current(), shop);
+  game.Step();
+  Keep("12-shop");
+  player->price = 200.0f;
+  Tap(VirtualKey::J);
+  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
+  // Her wares are on a later tab than the first.
+  for (int tab = 0; tab < 10 && shop->m_listItems.empty(); ++tab) Tap(VirtualKey::P);
+  ASSERT_FALSE(shop->m_listItems.empty());
+  Tap(VirtualKey::D);
+  Keep("13-shop-cart");
+  Tap(VirtualKey::J);
+  Keep("14-shop-confirm");
+  Tap(VirtualKey::J);
+  EXPECT_LT(player->price, 200.0f) << "an item was bought";
+  Keep("15-shop-bought");
+  for (int press = 0; press < 5 && Current() == shop; ++press) Tap(VirtualKey::I);
+  ASSERT_EQ(Current(), world);
+  game.StepFrames(20);
+
+  // The pause menu's tabs, one after another.
+  MenuPause* pause = GameStates->menuPause;
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(Current(), pause);
+  for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
+    game.StepFrames(5);
+    Keep("16-pause-tab" + std::to_string(tab));
+    Tap(VirtualKey::P);
+  }
+  Tap(VirtualKey::Esc);
+  game.StepFrames(10);
+  ASSERT_EQ(Current(), world) << "the pause menu lets the player go";
+
+  // Saving at the waystone.
+  SaveShape* savePoint = Find<SaveShape>();
+  ASSERT_NE(savePoint, nullptr);
+  ASSERT_TRUE(WalkInto(*savePoint));
+  Tap(VirtualKey::J);
+  MenuSave* save = GameStates->menuSave;
+  ASSERT_EQ(Current(), save);
+  game.StepFrames(10);
+  Keep("17-save-prompt");
+  Tap(VirtualKey::J);
+  EXPECT_EQ(save->m_mode, MenuSave::ModeSaved);
+  Keep("18-saved");
+  Tap(VirtualKey::J);
+  ASSERT_EQ(Current(), world);
+  const float savedPrice = player->price;
+  const float savePointX = savePoint->region->position.x;
+
+  // Quit to the title through the pause menu's settings, then continue.
+  Tap(VirtualKey::Esc);
+  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  game.StepFrames(5);
+  Keep("19-pause-quit");
+  Tap(VirtualKey::J);
+  ASSERT_EQ(Current(), title);
+  game.StepFrames(30);
+  Keep("20-title-again");
+  player->price = 0.0f;
+  ChooseStory(MenuTitle::ButtonContinue);
+  ASSERT_EQ(Current(), world);
+  EXPECT_EQ(world->GetMapName(), HubMap);
+  EXPECT_EQ(player->price, savedPrice) << "the record continued";
+  EXPECT_NEAR(player->body->position.x, savePointX, 1.0f) << "back at the save point";
+  game.StepFrames(40);
+  Keep("21-continued");
+
+  // Back to the title and into the versus lobby, the pad joining as a second player.
+  Tap(VirtualKey::Esc);
+  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(Current(), title);
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(title->m_page, MenuTitle::PageMultiplayer);
+  Keep("22-title-multiplayer");
+  Tap(VirtualKey::Enter);
+  MenuMultiplayer* lobby = GameStates->menuMultiplayer;
+  ASSERT_EQ(Current(), lobby);
+  game.TapPad(0, platform::PadButton::Start);
+  ASSERT_EQ(world->players.size(), 2u);
+  game.StepFrames(10);
+  Keep("23-lobby");
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(Current(), world);
+  EXPECT_EQ(world->GetMapName(), VersusMap);
+  game.StepFrames(60);
+  Keep("24-versus");
+
+  // The two fight: the keyboard player walks at the other and strikes.
+  Player* second = world->players[1];
+  const float secondHealth = second->healthMeter->value;
+  for (int swing = 0; swing < 20 && second->healthMeter->value >= secondHealth; ++swing) {
+    const bool right = second->body->position.x > player->body->position.x;
+    game.PressKey(right ? VirtualKey::D : VirtualKey::A);
+    game.StepFrames(10);
+    game.Platform().ReleaseAllKeys();
+    Tap(VirtualKey::J);
+    game.StepFrames(4);
+    if (swing == 0) Keep("25-fight");
+  }
+  EXPECT_LT(second->healthMeter->value, secondHealth) << "the strike landed";
+  game.StepFrames(10);
+  Keep("26-fight-after");
+}
