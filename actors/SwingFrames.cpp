@@ -12,41 +12,41 @@ constexpr const wchar_t* SoundFrameName = L"Ground Attack sFrame";
 
 }  // namespace
 
-std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Actor* owner) {
+std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikePlan& plan, Actor* owner) {
   std::unique_ptr<StrikeShape> strike;
-  if (spec.form == StrikeForm::Circle) {
+  if (plan.form == StrikeForm::Circle) {
     auto circle = std::make_unique<StrikeCircle>();
-    circle->SetRadius(spec.size.x);
+    circle->SetRadius(plan.size.x);
     strike = std::move(circle);
   } else {
     auto quad = std::make_unique<StrikeQuad>();
-    quad->SetDimensions(spec.size.x, spec.size.y, 0.0f);
+    quad->SetDimensions(plan.size.x, plan.size.y, 0.0f);
     strike = std::move(quad);
   }
   strike->owner = owner;
-  strike->offset = spec.offset;
+  strike->offset = plan.offset;
   strike->SetFillColor(StrikeColor);
-  strike->direction = spec.direction;
-  strike->hotSpot = spec.hotSpot;
-  switch (spec.reach) {
+  strike->direction = plan.direction;
+  strike->hotSpot = plan.hotSpot;
+  switch (plan.reach) {
     case ReachRule::Height:
-      strike->reach = spec.size.y;
+      strike->reach = plan.size.y;
       break;
     case ReachRule::OffsetPlusExtent:
-      strike->reach = std::hypot(spec.offset.x, spec.offset.y) + strike->extent;
+      strike->reach = std::hypot(plan.offset.x, plan.offset.y) + strike->extent;
       break;
     case ReachRule::None:
       break;
   }
-  strike->freezeTime = spec.freezeTime;
+  strike->freezeTime = plan.freezeTime;
   return strike;
 }
 
-SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec,
+SwingSteps BuildSwingFrames(State& state, const StrikePlan& plan,
                             const std::wstring& strikeFrameName, const SwingTimes& strikeTimes,
                             const SwingTimes& soundTimes, Sound* swing) {
   state.strikes.push_back(std::make_unique<StrikeCircle>());
-  state.strikes.push_back(MakeLiveStrike(spec, state.owner));
+  state.strikes.push_back(MakeLiveStrike(plan, state.owner));
   StrikeShape* blank = state.strikes[state.strikes.size() - 2].get();
   StrikeShape* live = state.strikes.back().get();
 

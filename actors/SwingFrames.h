@@ -24,7 +24,7 @@ enum class ReachRule : uint8_t { None, Height, OffsetPlusExtent };
 
 // The shape that hits, in world units; x of the offset, the direction and the hot spot is
 // mirrored with the facing.
-struct StrikeSpec {
+struct StrikePlan {
   StrikeForm form;
   // Width and height of a quad; x alone is the radius of a circle.
   platform::Vector3 size;
@@ -50,14 +50,14 @@ struct SwingSteps {
   std::array<FrameEntry*, AttackStepCount> sound{};
 };
 
-// The shape of the spec in the strike colour, striking for the owner; what it does to a target
+// The planned shape in the strike colour, striking for the owner; what it does to a target
 // (damage, force) is left to the caller.
-std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikeSpec& spec, Actor* owner);
+std::unique_ptr<StrikeShape> MakeLiveStrike(const StrikePlan& plan, Actor* owner);
 
 // Builds the swing into the state, which owns every part: the blank circle, which never touches
 // anything, and the live strike; the strike frames named strikeFrameName and 1, 2, 3; the sound
 // frames "Ground Attack sFrame" 1, 2, 3, the middle one carrying the swing sound. They become
 // the state's strike-frame and effect sequences, neither looping.
-SwingSteps BuildSwingFrames(State& state, const StrikeSpec& spec,
+SwingSteps BuildSwingFrames(State& state, const StrikePlan& plan,
                             const std::wstring& strikeFrameName, const SwingTimes& strikeTimes,
                             const SwingTimes& soundTimes, Sound* swing);

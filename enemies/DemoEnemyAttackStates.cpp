@@ -25,13 +25,13 @@ constexpr float GroundFreeze = 0.06f;
 constexpr float SpinFreeze = 0.04f;
 
 // The strike sizes are screen pixels at the start-up camera, turned into world units.
-constexpr StrikeSpec QuadStrike(float width, float height, Vector3 offset, Vector3 bias,
+constexpr StrikePlan QuadStrike(float width, float height, Vector3 offset, Vector3 bias,
                                 float freezeTime = GroundFreeze) {
   return {StrikeForm::Quad, {width, height, 0.0f}, offset, bias, {}, ReachRule::OffsetPlusExtent,
           freezeTime};
 }
 
-constexpr DemoEnemyAttackSpec Specs[] = {
+constexpr DemoEnemyAttackPlan Plans[] = {
     {DemoEnemyForwardAttacking, L"Demo Enemy: Forward Attacking", L"Forward Attack pFrame",
      QuadStrike(3.638176f, 2.323738f, {2.0f, -0.65f, 0.0f}, {12.0f, 0.0f, 0.0f}), 5.0f, 4.3f,
      {Eight, Four, Eight}, false},
@@ -69,20 +69,20 @@ constexpr float UpAirFollowHeight = 2.0f;
 
 }  // namespace
 
-const DemoEnemyAttackSpec& DemoEnemyAttackSpecOf(int index) {
-  return Specs[index - DemoEnemyForwardAttacking];
+const DemoEnemyAttackPlan& DemoEnemyAttackPlanOf(int index) {
+  return Plans[index - DemoEnemyForwardAttacking];
 }
 
 DemoEnemyAttackState::DemoEnemyAttackState(DemoEnemy* newOwner,
                                            std::unique_ptr<Animation> animation, int index)
-    : DemoEnemyState(newOwner, DemoEnemyAttackSpecOf(index).displayName, std::move(animation),
-                     DemoEnemyAttackSpecOf(index).air ? Entry::AirAttack : Entry::GroundAttack),
-      spec(DemoEnemyAttackSpecOf(index)) {
-  BuildSwingFrames(*this, spec.strike, spec.strikeFrameName, spec.strikeTimes, SoundTimes,
+    : DemoEnemyState(newOwner, DemoEnemyAttackPlanOf(index).displayName, std::move(animation),
+                     DemoEnemyAttackPlanOf(index).air ? Entry::AirAttack : Entry::GroundAttack),
+      plan(DemoEnemyAttackPlanOf(index)) {
+  BuildSwingFrames(*this, plan.strike, plan.strikeFrameName, plan.strikeTimes, SoundTimes,
                    newOwner->swingSounds.front().get());
   StrikeShape* live = LiveStrike();
-  live->damage = spec.damage;
-  live->force = spec.force;
+  live->damage = plan.damage;
+  live->force = plan.force;
 }
 
 StrikeShape* DemoEnemyAttackState::LiveStrike() const { return strikes.back().get(); }

@@ -9,12 +9,12 @@ class StrikeShape;
 
 // What makes each of the DemoEnemy's seven attacks its own: its strike, what the strike does
 // and when it is live, and whether it is made in the air.
-struct DemoEnemyAttackSpec {
+struct DemoEnemyAttackPlan {
   int index;
   const wchar_t* displayName;
   // The strike frames are this name followed by 1, 2 and 3.
   const wchar_t* strikeFrameName;
-  StrikeSpec strike;
+  StrikePlan strike;
   float damage;
   float force;
   SwingTimes strikeTimes;
@@ -22,7 +22,7 @@ struct DemoEnemyAttackSpec {
 };
 
 // The seven attacks in state order, ground ones first.
-const DemoEnemyAttackSpec& DemoEnemyAttackSpecOf(int index);
+const DemoEnemyAttackPlan& DemoEnemyAttackPlanOf(int index);
 
 // One swing, played from its row: the strike is live only in the middle strike frame, so it
 // hits the player at most once; the middle sound frame swings. Each member ends in its own way;
@@ -34,7 +34,7 @@ class DemoEnemyAttackState : public DemoEnemyState {
   // The shape that can hit.
   StrikeShape* LiveStrike() const;
 
-  const DemoEnemyAttackSpec& spec;
+  const DemoEnemyAttackPlan& plan;
 
  protected:
   bool Over() const { return stateTime > animationLength; }

@@ -7,7 +7,7 @@
 #include "engine/draw/ScreenBox.h"
 #include "items/Item.h"
 #include "menus/MenuCells.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 
 using platform::Vector3;
 namespace Cells = MenuCells;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/draw/ScreenBox.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 
 using platform::PixelRect;
 using platform::Vector3;

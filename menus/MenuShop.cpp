@@ -12,7 +12,7 @@
 #include "items/ItemStore.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuController.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 #include "menus/MenuWindow.h"
 #include "menus/ShopMenuCells.h"
 #include "player/Player.h"

@@ -4,7 +4,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuCells.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 
 using platform::Vector3;
 

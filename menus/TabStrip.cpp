@@ -5,7 +5,7 @@
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/draw/ScreenBox.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 
 namespace {
 

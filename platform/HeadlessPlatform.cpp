@@ -7,7 +7,7 @@ namespace platform {
 
 HeadlessPlatform::HeadlessPlatform() = default;
 
-bool HeadlessPlatform::OpenWindow(const WindowSpec& request) {
+bool HeadlessPlatform::OpenWindow(const WindowRequest& request) {
   window_ = request;
   windowOpen_ = true;
   return true;

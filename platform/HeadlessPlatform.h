@@ -11,7 +11,7 @@ class HeadlessPlatform : public Platform {
  public:
   HeadlessPlatform();
 
-  bool OpenWindow(const WindowSpec& request) override;
+  bool OpenWindow(const WindowRequest& request) override;
   std::optional<WindowEvent> PollEvent() override;
   void WaitForEvent(int timeoutMilliseconds) override;
   void SetCursorVisible(bool visible) override;
@@ -42,7 +42,7 @@ class HeadlessPlatform : public Platform {
   void SetPresentWaits(bool waits) { presentWaits_ = waits; }
 
   // What a test observes.
-  const WindowSpec& Window() const { return window_; }
+  const WindowRequest& Window() const { return window_; }
   bool WindowOpen() const { return windowOpen_; }
   bool CursorVisible() const { return cursorVisible_; }
   int WaitCount() const { return waitCount_; }
@@ -57,7 +57,7 @@ class HeadlessPlatform : public Platform {
   MouseSample mouse_;
   std::array<std::optional<PadState>, PadSlotCount> pads_;
   std::array<int, PadSlotCount> vibrationStops_{};
-  WindowSpec window_;
+  WindowRequest window_;
   bool windowOpen_ = false;
   bool cursorVisible_ = true;
   int waitCount_ = 0;

@@ -41,7 +41,7 @@ struct MouseSample {
 
 enum class WindowEvent { FocusGained, FocusLost, CloseRequested };
 
-struct WindowSpec {
+struct WindowRequest {
   std::string title;
   int x = 0;
   int y = 0;
@@ -55,7 +55,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual bool OpenWindow(const WindowSpec& request) = 0;
+  virtual bool OpenWindow(const WindowRequest& request) = 0;
   // Takes the next window event that the game reacts to, if any.
   virtual std::optional<WindowEvent> PollEvent() = 0;
   // Blocks until something happens (or the timeout passes): the loop's idle while inactive.

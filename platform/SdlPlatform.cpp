@@ -36,7 +36,7 @@ class SdlPlatform : public Platform {
     if (initialized_) SDL_Quit();
   }
 
-  bool OpenWindow(const WindowSpec& request) override {
+  bool OpenWindow(const WindowRequest& request) override {
     if (!initialized_) return false;
     window_ = SDL_CreateWindow(request.title.c_str(), request.x, request.y, request.clientWidth,
                                request.clientHeight, SDL_WINDOW_SHOWN);
@@ -197,7 +197,7 @@ class SdlPlatform : public Platform {
 
   bool initialized_ = false;
   SDL_Window* window_ = nullptr;
-  WindowSpec requested_;
+  WindowRequest requested_;
   PadSlots slots_;
   std::array<SDL_GameController*, PadSlotCount> controllers_{};
   uint64_t lastFrameEnd_ = 0;

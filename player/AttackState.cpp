@@ -10,12 +10,12 @@
 #include "world/World.h"
 
 AttackState::AttackState(Player* newOwner, Texture* texture, PlayerStateSlot entry)
-    : PlayerState(newOwner, texture, entry), spec(AttackSpecOf(entry)) {
+    : PlayerState(newOwner, texture, entry), plan(AttackPlanOf(entry)) {
   for (const auto& frame : frames) baseFrameTimes.push_back(frame->duration);
 
   const SwingSteps steps =
-      BuildSwingFrames(*this, spec.strike, spec.strikeFrameName, spec.strikeTimes, spec.soundTimes,
-                       newOwner->sounds[spec.swingSound].get());
+      BuildSwingFrames(*this, plan.strike, plan.strikeFrameName, plan.strikeTimes, plan.soundTimes,
+                       newOwner->sounds[plan.swingSound].get());
   strikeSteps = steps.strike;
   soundSteps = steps.sound;
 }
@@ -23,18 +23,18 @@ AttackState::AttackState(Player* newOwner, Texture* texture, PlayerStateSlot ent
 AttackState::~AttackState() = default;
 
 void AttackState::Enter() {
-  TakeBodySize(BodySize(PlayerStateSpecs()[slot].body));
-  if (spec.hitBoxSize) {
-    player->hitBox->SetDimensions(spec.hitBoxSize->x, spec.hitBoxSize->y, spec.hitBoxSize->z);
+  TakeBodySize(BodySize(PlayerStatePlans()[slot].body));
+  if (plan.hitBoxSize) {
+    player->hitBox->SetDimensions(plan.hitBoxSize->x, plan.hitBoxSize->y, plan.hitBoxSize->z);
   }
   // An air attack gives back none of the air moves already spent.
-  if (spec.footing == Footing::Ground) RefillAirMoves();
+  if (plan.footing == Footing::Ground) RefillAirMoves();
   ResetTimers();
   // What the strike does follows the statistics at the moment of the swing.
   StrikeShape& live = *LiveStrike();
-  live.damage = Total(spec.damageFactor) * player->derived[Derived::Attack];
-  live.staminaDamage = Total(spec.staminaDamageFactor) * player->derived[Derived::StaminaDamage];
-  live.force = Total(spec.forceFactor) * Total(spec.force);
+  live.damage = Total(plan.damageFactor) * player->derived[Derived::Attack];
+  live.staminaDamage = Total(plan.staminaDamageFactor) * player->derived[Derived::StaminaDamage];
+  live.force = Total(plan.forceFactor) * Total(plan.force);
   ApplyAttackSpeed();
   strikeFrames->Rewind();
   PlaceStrikeShape();
@@ -52,8 +52,8 @@ void AttackState::ApplyAttackSpeed() {
   pictures.length = ChainLength(frames.front().get());
   animationLength = pictures.length;
   for (int k = 0; k < AttackStepCount; ++k) {
-    strikeSteps[k]->duration = spec.strikeTimes[k] * factor;
-    soundSteps[k]->duration = spec.soundTimes[k] * factor;
+    strikeSteps[k]->duration = plan.strikeTimes[k] * factor;
+    soundSteps[k]->duration = plan.soundTimes[k] * factor;
   }
   strikeFrames->length = ChainLength(strikeSteps.front());
   effectFrames->length = ChainLength(soundSteps.front());
@@ -62,19 +62,19 @@ void AttackState::ApplyAttackSpeed() {
 StrikeShape* AttackState::LiveStrike() const { return strikeSteps[LiveStep]->Strike(); }
 
 void AttackState::HandleInput(float dt) {
-  if (spec.jumpCut == JumpCut::BeforePending) CutJump();
+  if (plan.jumpCut == JumpCut::BeforePending) CutJump();
   if (TakePending()) {
-    if (spec.godModeAfterPending) CheckGodMode();
+    if (plan.godModeAfterPending) CheckGodMode();
     CloseStep();
     return;
   }
-  if (spec.jumpCut == JumpCut::AfterPending) CutJump();
+  if (plan.jumpCut == JumpCut::AfterPending) CutJump();
   // A ground attack that loses the ground falls; an air attack that lands stands idle.
-  const bool grounded = spec.footing == Footing::Ground;
+  const bool grounded = plan.footing == Footing::Ground;
   bool over = false;
   if (OnGround() != grounded) {
     SwitchTo(grounded ? SlotFalling : SlotIdling);
-    over = !spec.landingGoesOn;
+    over = !plan.landingGoesOn;
   }
   if (!over && TimeUsedUp()) {
     EndAttack();
@@ -82,7 +82,7 @@ void AttackState::HandleInput(float dt) {
   }
   if (!over) {
     DriftWithInput(dt);
-    for (const auto& choices : spec.cancels) {
+    for (const auto& choices : plan.cancels) {
       for (const AttackCancel& cancel : choices) {
         if (!Triggered(cancel.trigger)) continue;
         FaceFor(cancel.trigger);
@@ -96,14 +96,14 @@ void AttackState::HandleInput(float dt) {
 }
 
 void AttackState::HandleInputHeld(float) {
-  if (spec.endsWhileHeld && TimeUsedUp()) EndAttack();
-  for (const AttackCancel& cancel : spec.heldCancels) {
+  if (plan.endsWhileHeld && TimeUsedUp()) EndAttack();
+  for (const AttackCancel& cancel : plan.heldCancels) {
     if (cancel.once && pendingState == player->StateAt(cancel.target)) continue;
     if (!Triggered(cancel.trigger)) continue;
     FaceFor(cancel.trigger);
     SetPending(cancel.target);
   }
-  if (spec.godModeWhileHeld) CheckGodMode();
+  if (plan.godModeWhileHeld) CheckGodMode();
   CloseStep();
 }
 
@@ -123,7 +123,7 @@ void AttackState::Update(float dt) {
 }
 
 void AttackState::SetMovementLimits() {
-  if (spec.footing == Footing::Ground) {
+  if (plan.footing == Footing::Ground) {
     RefillAirMoves();
   } else {
     ApplyStatLimits();
@@ -131,7 +131,7 @@ void AttackState::SetMovementLimits() {
 }
 
 void AttackState::EndAttack() {
-  if (spec.footing == Footing::Ground) {
+  if (plan.footing == Footing::Ground) {
     SwitchTo(SlotIdling);
   } else {
     SwitchTo(player->body->velocity.y > 0.0f ? SlotAscending : SlotFalling);
@@ -178,9 +178,9 @@ void AttackState::CutJump() {
 
 void AttackState::DriftWithInput(float dt) {
   const Controls& input = Input();
-  if (spec.drift == Drift::None || !(input.IsLeftHeld() || input.IsRightHeld())) return;
+  if (plan.drift == Drift::None || !(input.IsLeftHeld() || input.IsRightHeld())) return;
   const int side = input.IsLeftHeld() ? -1 : 1;
-  if (spec.drift == Drift::TurnWithIt) player->facing = side;
+  if (plan.drift == Drift::TurnWithIt) player->facing = side;
   Accelerate(side, Total(Stat::WalkAccel), Total(Stat::MaxDashSpeed), dt);
 }
 

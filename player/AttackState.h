@@ -36,7 +36,7 @@ class AttackState : public PlayerState {
   // The shape of the middle strike frame, the one that hits.
   StrikeShape* LiveStrike() const;
 
-  const AttackSpec& spec;
+  const AttackPlan& plan;
 
  protected:
   // The attack's time is used up: a ground attack stands idle again, an air attack rises on

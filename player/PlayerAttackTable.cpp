@@ -18,7 +18,7 @@ constexpr float UpFreeze = 0.15f;
 constexpr float AirFreeze = 0.2f;
 constexpr Vector3 GroundAttackHitBox{1.6f, 2.2f, 0.0f};
 
-StrikeSpec Quad(float width, float height, Vector3 offset, Vector3 direction, Vector3 hotSpot,
+StrikePlan Quad(float width, float height, Vector3 offset, Vector3 direction, Vector3 hotSpot,
                 ReachRule reach, float freezeTime) {
   return {StrikeForm::Quad, {width, height, 0.0f}, offset, direction, hotSpot, reach, freezeTime};
 }
@@ -30,32 +30,32 @@ Vector3 LeftMiddle(float width) { return {-width / 2, 0.0f, 0.0f}; }
 
 // A row with what every attack of that footing shares: in the air a released jump stops the
 // rise and held directions drift the player.
-AttackSpec Row(Footing footing, PlayerStateSlot slot, const wchar_t* strikeFrameName,
-               StrikeSpec strike, int swingSound, int damageFactor, int staminaDamageFactor,
+AttackPlan Row(Footing footing, PlayerStateSlot slot, const wchar_t* strikeFrameName,
+               StrikePlan strike, int swingSound, int damageFactor, int staminaDamageFactor,
                int force, int forceFactor) {
-  AttackSpec spec{slot,         strikeFrameName,     StrikeTimes, SoundTimes,  strike, swingSound,
+  AttackPlan plan{slot,         strikeFrameName,     StrikeTimes, SoundTimes,  strike, swingSound,
                   damageFactor, staminaDamageFactor, force,       forceFactor, footing};
-  spec.godModeWhileHeld = true;
+  plan.godModeWhileHeld = true;
   if (footing == Footing::Air) {
-    spec.jumpCut = JumpCut::AfterPending;
-    spec.drift = Drift::KeepFacing;
+    plan.jumpCut = JumpCut::AfterPending;
+    plan.drift = Drift::KeepFacing;
   }
-  return spec;
+  return plan;
 }
 
-std::vector<AttackSpec> BuildSpecs() {
-  std::vector<AttackSpec> specs;
+std::vector<AttackPlan> BuildPlans() {
+  std::vector<AttackPlan> plans;
 
-  AttackSpec first = Row(
+  AttackPlan first = Row(
       Footing::Ground, SlotGroundAttacking1, L"Ground Attack pFrame",
       Quad(3.4738693f, 2.1829042f, {1.2f, -0.2f, 0.0f}, {}, {}, ReachRule::None, GroundFreeze),
       Player::SoundSwing1, Stat::DamageFactorGroundAttack1, Stat::StaminaDamageFactorGroundAttack1,
       Stat::ForceGroundAttack1, Stat::ForceFactorGroundAttack1);
   first.hitBoxSize = GroundAttackHitBox;
-  specs.push_back(first);
+  plans.push_back(first);
 
   constexpr float UpHeight = 3.027899f;
-  AttackSpec up =
+  AttackPlan up =
       Row(Footing::Ground, SlotUpAttacking, L"Up Attack pFrame",
           Quad(3.074843f, UpHeight, {-0.1f, 0.3f, 0.0f}, {0.0f, 3.0f, 0.0f}, BottomMiddle(UpHeight),
                ReachRule::Height, UpFreeze),
@@ -65,9 +65,9 @@ std::vector<AttackSpec> BuildSpecs() {
   up.cancels = {{{Trigger::JumpHeld, SlotGroundJumping}}};
   up.heldCancels = {{Trigger::JumpHeld, SlotGroundJumping}};
   up.godModeWhileHeld = false;
-  specs.push_back(up);
+  plans.push_back(up);
 
-  specs.push_back(Row(Footing::Ground, SlotDownAttacking, L"Down Attack pFrame",
+  plans.push_back(Row(Footing::Ground, SlotDownAttacking, L"Down Attack pFrame",
                       Quad(5.609830f, 1.244020f, {0.42f, -0.4f, 0.0f}, {0.0f, -1.0f, 0.0f}, {},
                            ReachRule::OffsetPlusExtent, GroundFreeze),
                       Player::SoundSwing4, Stat::DamageFactorDownAttack,
@@ -75,7 +75,7 @@ std::vector<AttackSpec> BuildSpecs() {
                       Stat::ForceFactorDownAttack));
 
   constexpr float DashWidth = 4.553586f;
-  specs.push_back(Row(Footing::Ground, SlotGroundDashAttacking, L"Ground Dash Attack pFrame",
+  plans.push_back(Row(Footing::Ground, SlotGroundDashAttacking, L"Ground Dash Attack pFrame",
                       Quad(DashWidth, 2.018600f, {0.5f, 0.0f, 0.0f}, {1.0f, 0.5f, 0.0f},
                            LeftMiddle(DashWidth), ReachRule::OffsetPlusExtent, GroundFreeze),
                       Player::SoundSwing1, Stat::DamageFactorGroundDashAttack,
@@ -84,7 +84,7 @@ std::vector<AttackSpec> BuildSpecs() {
 
   // A circle on the body's centre strikes on every side; the knock-back leads away from below.
   constexpr float SpinRadius = 1.3f;
-  AttackSpec neutral = Row(Footing::Air, SlotNeutralAirAttacking, L"Up Attack pFrame",
+  AttackPlan neutral = Row(Footing::Air, SlotNeutralAirAttacking, L"Up Attack pFrame",
                            {StrikeForm::Circle,
                             {SpinRadius, 0.0f, 0.0f},
                             {},
@@ -111,10 +111,10 @@ std::vector<AttackSpec> BuildSpecs() {
                          {Trigger::AttackRight, SlotForwardAirAttacking}};
   neutral.godModeAfterPending = true;
   neutral.godModeWhileHeld = false;
-  specs.push_back(neutral);
+  plans.push_back(neutral);
 
   constexpr float ForwardWidth = 3.544286f;
-  AttackSpec forward =
+  AttackPlan forward =
       Row(Footing::Air, SlotForwardAirAttacking, L"Dashing Forward Air Attack pFrame",
           Quad(ForwardWidth, 2.558458f, {0.86f, 0.22f, 0.0f}, {1.0f, 1.3f, 0.0f},
                LeftMiddle(ForwardWidth), ReachRule::OffsetPlusExtent, AirFreeze),
@@ -123,10 +123,10 @@ std::vector<AttackSpec> BuildSpecs() {
           Stat::ForceFactorForwardAirAttack);
   forward.cancels = {{{Trigger::AirDash, SlotAirDashing}}};
   forward.heldCancels = {{Trigger::AirDash, SlotAirDashing, true}};
-  specs.push_back(forward);
+  plans.push_back(forward);
 
   constexpr float UpAirHeight = 2.722762f;
-  AttackSpec upAir =
+  AttackPlan upAir =
       Row(Footing::Air, SlotUpAirAttacking, L"Dashing Up Air Attack pFrame",
           Quad(1.854295f, UpAirHeight, {-0.3f, 0.9f, 0.0f}, {0.0f, 1.0f, 0.0f},
                BottomMiddle(UpAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
@@ -136,10 +136,10 @@ std::vector<AttackSpec> BuildSpecs() {
   upAir.cancels = {{{Trigger::AirJump, SlotAirJumping}}};
   upAir.heldCancels = {{Trigger::AirJump, SlotAirJumping}};
   upAir.godModeWhileHeld = false;
-  specs.push_back(upAir);
+  plans.push_back(upAir);
 
   constexpr float DownAirHeight = 2.652347f;
-  AttackSpec downAir = Row(Footing::Air, SlotDownAirAttacking, L"Dashing Down Air Attack pFrame",
+  AttackPlan downAir = Row(Footing::Air, SlotDownAirAttacking, L"Dashing Down Air Attack pFrame",
                            Quad(2.300265f, DownAirHeight, {0.2f, -0.8f, 0.0f}, {0.0f, -2.0f, 0.0f},
                                 TopMiddle(DownAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
                            Player::SoundSwing2, Stat::DamageFactorDownAirAttack,
@@ -148,19 +148,19 @@ std::vector<AttackSpec> BuildSpecs() {
   // Nothing cuts it short; it turns with the held side.
   downAir.drift = Drift::TurnWithIt;
   downAir.endsWhileHeld = true;
-  specs.push_back(downAir);
-  return specs;
+  plans.push_back(downAir);
+  return plans;
 }
 
 }  // namespace
 
-const std::vector<AttackSpec>& AttackSpecs() {
-  static const std::vector<AttackSpec> specs = BuildSpecs();
-  return specs;
+const std::vector<AttackPlan>& AttackPlans() {
+  static const std::vector<AttackPlan> plans = BuildPlans();
+  return plans;
 }
 
-const AttackSpec& AttackSpecOf(PlayerStateSlot slot) {
-  const auto& specs = AttackSpecs();
-  return *std::find_if(specs.begin(), specs.end(),
-                       [slot](const AttackSpec& spec) { return spec.slot == slot; });
+const AttackPlan& AttackPlanOf(PlayerStateSlot slot) {
+  const auto& plans = AttackPlans();
+  return *std::find_if(plans.begin(), plans.end(),
+                       [slot](const AttackPlan& plan) { return plan.slot == slot; });
 }

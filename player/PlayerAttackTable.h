@@ -40,14 +40,14 @@ struct AttackCancel {
   bool once = false;
 };
 
-struct AttackSpec {
+struct AttackPlan {
   PlayerStateSlot slot;
   // The strike frames are this name followed by 1, 2 and 3.
   const wchar_t* strikeFrameName;
   // Seconds of each strike frame and of each sound frame at attack speed 1.
   std::array<float, AttackStepCount> strikeTimes;
   std::array<float, AttackStepCount> soundTimes;
-  StrikeSpec strike;
+  StrikePlan strike;
   // Index of the player's sound that the middle sound frame starts.
   int swingSound;
   // Statistics read on entry.
@@ -74,5 +74,5 @@ struct AttackSpec {
 };
 
 // The eight attacks, ground ones first, in table order.
-const std::vector<AttackSpec>& AttackSpecs();
-const AttackSpec& AttackSpecOf(PlayerStateSlot slot);
+const std::vector<AttackPlan>& AttackPlans();
+const AttackPlan& AttackPlanOf(PlayerStateSlot slot);

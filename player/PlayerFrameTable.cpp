@@ -45,9 +45,9 @@ std::wstring Numbered(const wchar_t* prefix, size_t number) {
 }
 
 // Frames "frame1", "frame2", ... on the given grid cells, each lasting as long as given.
-std::vector<PlayerFrameSpec> GridFrames(std::initializer_list<std::pair<int, int>> cells,
+std::vector<PlayerFramePlan> GridFrames(std::initializer_list<std::pair<int, int>> cells,
                                         std::initializer_list<float> durations) {
-  std::vector<PlayerFrameSpec> frames;
+  std::vector<PlayerFramePlan> frames;
   auto duration = durations.begin();
   for (auto [column, row] : cells) {
     const float seconds = *duration;
@@ -58,13 +58,13 @@ std::vector<PlayerFrameSpec> GridFrames(std::initializer_list<std::pair<int, int
 }
 
 // One frame held for the whole state.
-std::vector<PlayerFrameSpec> Still(const wchar_t* name, float seconds, PixelRect cell) {
+std::vector<PlayerFramePlan> Still(const wchar_t* name, float seconds, PixelRect cell) {
   return {{name, seconds, cell}};
 }
 
 // The walk: twelve cells from the third row on, four of them held twice as long.
-std::vector<PlayerFrameSpec> WalkFrames() {
-  std::vector<PlayerFrameSpec> frames;
+std::vector<PlayerFramePlan> WalkFrames() {
+  std::vector<PlayerFramePlan> frames;
   for (int k = 1; k <= 12; ++k) {
     const bool held = k == 2 || k == 3 || k == 8 || k == 9;
     frames.push_back({Numbered(L"a2f", static_cast<size_t>(k)), held ? Fifteenth : Thirtieth,
@@ -75,8 +75,8 @@ std::vector<PlayerFrameSpec> WalkFrames() {
 
 // The eight frames of an attack; the fourth, the swing itself, is held twice as long.
 template <typename CellOf>
-std::vector<PlayerFrameSpec> AttackFrames(CellOf cellOf) {
-  std::vector<PlayerFrameSpec> frames;
+std::vector<PlayerFramePlan> AttackFrames(CellOf cellOf) {
+  std::vector<PlayerFramePlan> frames;
   for (int k = 0; k < AttackFrameCount; ++k) {
     frames.push_back({Numbered(L"frame", static_cast<size_t>(k + 1)), k == 3 ? Fifteenth : Thirtieth,
                       cellOf(k)});
@@ -84,17 +84,17 @@ std::vector<PlayerFrameSpec> AttackFrames(CellOf cellOf) {
   return frames;
 }
 
-std::vector<PlayerFrameSpec> AttackRow(int width, int height, int perRow, int top) {
+std::vector<PlayerFramePlan> AttackRow(int width, int height, int perRow, int top) {
   return AttackFrames([=](int k) { return RowCell(k, width, height, perRow, top); });
 }
 
 // Frames standing one beside the other, 128 wide, along a row of the sheet.
-std::vector<PlayerFrameSpec> AttackColumns(int top, int height) {
+std::vector<PlayerFramePlan> AttackColumns(int top, int height) {
   return AttackFrames([=](int k) { return PixelRect{Cell * k, top, Cell * k + Cell, top + height}; });
 }
 
 // Frames stacked one under the other in the sheet's right column, 256 wide.
-std::vector<PlayerFrameSpec> AttackStack() {
+std::vector<PlayerFramePlan> AttackStack() {
   return AttackFrames(
       [](int k) { return PixelRect{3 * 256, Cell * k, 4 * 256, Cell * k + Cell}; });
 }
@@ -109,7 +109,7 @@ const PixelRect FallCell = GridCell(6, 5);
 const PixelRect WallCell = GridCell(7, 5);
 
 // A standing state of the main sheet with one frame.
-PlayerStateSpec Upright(PlayerStateSlot slot, const wchar_t* name, PixelRect cell,
+PlayerStatePlan Upright(PlayerStateSlot slot, const wchar_t* name, PixelRect cell,
                         FollowOn followOn = FollowOn::None, const wchar_t* frame = L"frame1",
                         float seconds = Thirtieth) {
   return {slot, name, MainSheet, PlayerBody::Standing, NoOffset, NoOffset, NoOffset, 0, followOn,
@@ -117,85 +117,85 @@ PlayerStateSpec Upright(PlayerStateSlot slot, const wchar_t* name, PixelRect cel
 }
 
 // A state of the main sheet on the low body, its picture raised to stand on the same feet.
-PlayerStateSpec Lowered(PlayerStateSlot slot, const wchar_t* name,
-                        std::vector<PlayerFrameSpec> frames, uint8_t loop = 0) {
+PlayerStatePlan Lowered(PlayerStateSlot slot, const wchar_t* name,
+                        std::vector<PlayerFramePlan> frames, uint8_t loop = 0) {
   return {slot, name, MainSheet, PlayerBody::Low, LowOffset, LowOffset, NoOffset, loop,
           FollowOn::None, std::move(frames)};
 }
 
-PlayerStateSpec Attack(PlayerStateSlot slot, const wchar_t* name, PlayerSheet sheet,
-                       PlayerBody body, Vector3 spriteOffset, std::vector<PlayerFrameSpec> frames) {
+PlayerStatePlan Attack(PlayerStateSlot slot, const wchar_t* name, PlayerSheet sheet,
+                       PlayerBody body, Vector3 spriteOffset, std::vector<PlayerFramePlan> frames) {
   return {slot, name, sheet, body, spriteOffset, spriteOffset, NoOffset, 0, FollowOn::None,
           std::move(frames)};
 }
 
-std::vector<PlayerStateSpec> BuildSpecs() {
+std::vector<PlayerStatePlan> BuildPlans() {
   const float two = Sixtieths(2);
-  std::vector<PlayerStateSpec> specs;
-  specs.push_back(Upright(SlotIdling, L"Idle", IdleCell));
-  specs.push_back({SlotWalking, L"Walking", MainSheet, PlayerBody::Standing, NoOffset, NoOffset,
+  std::vector<PlayerStatePlan> plans;
+  plans.push_back(Upright(SlotIdling, L"Idle", IdleCell));
+  plans.push_back({SlotWalking, L"Walking", MainSheet, PlayerBody::Standing, NoOffset, NoOffset,
                    NoOffset, 1, FollowOn::Itself, WalkFrames()});
-  specs.push_back(Lowered(SlotDucking, L"Ducking", GridFrames({{0, 5}, {1, 5}, {2, 5}}, {two})));
-  specs.push_back(Lowered(SlotCrouching, L"Crouching", GridFrames({{3, 5}}, {Sixtieths(12)})));
-  specs.push_back(Lowered(SlotDodging, L"Dodging", GridFrames({{3, 0}}, {Sixtieths(10)})));
-  specs.push_back(Lowered(SlotCrouchWalking, L"Crouch-Walking",
+  plans.push_back(Lowered(SlotDucking, L"Ducking", GridFrames({{0, 5}, {1, 5}, {2, 5}}, {two})));
+  plans.push_back(Lowered(SlotCrouching, L"Crouching", GridFrames({{3, 5}}, {Sixtieths(12)})));
+  plans.push_back(Lowered(SlotDodging, L"Dodging", GridFrames({{3, 0}}, {Sixtieths(10)})));
+  plans.push_back(Lowered(SlotCrouchWalking, L"Crouch-Walking",
                           GridFrames({{4, 3}, {5, 3}, {6, 3}, {7, 3}, {0, 4}, {1, 4}, {2, 4},
                                       {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}},
                                      {Sixtieths(4)}),
                           1));
-  specs.push_back(Lowered(SlotRolling, L"Rolling",
+  plans.push_back(Lowered(SlotRolling, L"Rolling",
                           GridFrames({{4, 0}, {5, 0}, {6, 0}, {7, 0}, {0, 1}, {1, 1}, {2, 1},
                                       {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {2, 5}, {3, 5}},
                                      {two, two, two, two, two, two, two, two, Sixtieths(1), two})));
-  specs.push_back(Lowered(SlotRollRecovering, L"Roll-Recovering",
+  plans.push_back(Lowered(SlotRollRecovering, L"Roll-Recovering",
                           GridFrames({{6, 4}, {0, 5}, {2, 5}, {3, 5}},
                                      {two, two, Sixtieths(3), Sixtieths(4)})));
-  specs.push_back(Lowered(SlotStanding, L"Standing", GridFrames({{2, 5}, {1, 5}, {0, 5}}, {two})));
-  specs.push_back(Upright(SlotGuarding, L"Guard", GuardCell));
-  specs.push_back(Upright(SlotGuardBreak1Up, L"Guard Break 1 - Up", BreakUpCell));
-  specs.push_back(Upright(SlotGuardBreak1Down, L"Guard Break 1 - Down", BreakDownCell));
-  specs.push_back(Upright(SlotGuardBreak2Up, L"Guard Break 2 - Up", BreakUpCell));
-  specs.push_back(Upright(SlotGuardBreak2Down, L"Guard Break 2 - Down", BreakDownCell));
-  specs.push_back(Upright(SlotGuardBreak3Up, L"Guard Break 3 - Up", BreakUpCell));
-  specs.push_back(Upright(SlotGuardBreak3Down, L"Guard Break 3 - Down", BreakDownCell));
-  specs.push_back(Upright(SlotGroundJumping, L"Ground Jumping", RiseCell, FollowOn::Itself));
-  specs.push_back(Upright(SlotAirJumping, L"Air Jumping", RiseCell, FollowOn::Itself));
-  specs.push_back(Upright(SlotFalling, L"Falling", FallCell, FollowOn::Itself));
-  specs.push_back(Lowered(SlotLanding, L"Landing", Still(L"frame1", Thirtieth, BreakDownCell)));
-  specs.push_back(Upright(SlotWallSliding, L"Wall Sliding", WallCell, FollowOn::Itself, L"a2f1"));
-  specs.push_back(Upright(SlotWallJumping, L"Wall Jumping", RiseCell, FollowOn::None, L"frame1",
+  plans.push_back(Lowered(SlotStanding, L"Standing", GridFrames({{2, 5}, {1, 5}, {0, 5}}, {two})));
+  plans.push_back(Upright(SlotGuarding, L"Guard", GuardCell));
+  plans.push_back(Upright(SlotGuardBreak1Up, L"Guard Break 1 - Up", BreakUpCell));
+  plans.push_back(Upright(SlotGuardBreak1Down, L"Guard Break 1 - Down", BreakDownCell));
+  plans.push_back(Upright(SlotGuardBreak2Up, L"Guard Break 2 - Up", BreakUpCell));
+  plans.push_back(Upright(SlotGuardBreak2Down, L"Guard Break 2 - Down", BreakDownCell));
+  plans.push_back(Upright(SlotGuardBreak3Up, L"Guard Break 3 - Up", BreakUpCell));
+  plans.push_back(Upright(SlotGuardBreak3Down, L"Guard Break 3 - Down", BreakDownCell));
+  plans.push_back(Upright(SlotGroundJumping, L"Ground Jumping", RiseCell, FollowOn::Itself));
+  plans.push_back(Upright(SlotAirJumping, L"Air Jumping", RiseCell, FollowOn::Itself));
+  plans.push_back(Upright(SlotFalling, L"Falling", FallCell, FollowOn::Itself));
+  plans.push_back(Lowered(SlotLanding, L"Landing", Still(L"frame1", Thirtieth, BreakDownCell)));
+  plans.push_back(Upright(SlotWallSliding, L"Wall Sliding", WallCell, FollowOn::Itself, L"a2f1"));
+  plans.push_back(Upright(SlotWallJumping, L"Wall Jumping", RiseCell, FollowOn::None, L"frame1",
                           WallJumpFrame));
-  specs.push_back({SlotGroundDashing, L"Ground Dash", MainSheet, PlayerBody::Dash, DashOffset,
+  plans.push_back({SlotGroundDashing, L"Ground Dash", MainSheet, PlayerBody::Dash, DashOffset,
                    DashOffset, NoOffset, 0, FollowOn::Itself, Still(L"frame1", Thirtieth, DashCell)});
-  specs.push_back({SlotAirDashing, L"Air Dash", MainSheet, PlayerBody::Dash, DashOffset, NoOffset,
+  plans.push_back({SlotAirDashing, L"Air Dash", MainSheet, PlayerBody::Dash, DashOffset, NoOffset,
                    NoOffset, 0, FollowOn::None, Still(L"a1f1", Thirtieth, DashCell)});
-  specs.push_back(Upright(SlotGodModing, L"God Moding", FallCell, FollowOn::Itself));
-  PlayerStateSpec groundAttack = Attack(SlotGroundAttacking1, L"Ground Attacking 1", AttackSheet1,
+  plans.push_back(Upright(SlotGodModing, L"God Moding", FallCell, FollowOn::Itself));
+  PlayerStatePlan groundAttack = Attack(SlotGroundAttacking1, L"Ground Attacking 1", AttackSheet1,
                                         PlayerBody::Standing, NoOffset, AttackRow(256, 128, 4, 0));
   groundAttack.hitBoxOffset = GroundAttackHitBoxOffset;
-  specs.push_back(std::move(groundAttack));
-  specs.push_back(Attack(SlotUpAttacking, L"Up Attacking", AttackSheet1, PlayerBody::Standing,
+  plans.push_back(std::move(groundAttack));
+  plans.push_back(Attack(SlotUpAttacking, L"Up Attacking", AttackSheet1, PlayerBody::Standing,
                          NoOffset, AttackRow(256, 256, 4, 512)));
-  specs.push_back(Attack(SlotDownAttacking, L"Down Attacking", AttackSheet2, PlayerBody::Low,
+  plans.push_back(Attack(SlotDownAttacking, L"Down Attacking", AttackSheet2, PlayerBody::Low,
                          LowOffset, AttackRow(384, 256, 2, 0)));
-  specs.push_back(Attack(SlotGroundDashAttacking, L"Ground Dash Attacking 1", AttackSheet1,
+  plans.push_back(Attack(SlotGroundDashAttacking, L"Ground Dash Attacking 1", AttackSheet1,
                          PlayerBody::Dash, DashOffset, AttackRow(256, 128, 4, 0)));
-  specs.push_back(Attack(SlotNeutralAirAttacking, L"Neutral-Air Attacking", AttackSheet3,
+  plans.push_back(Attack(SlotNeutralAirAttacking, L"Neutral-Air Attacking", AttackSheet3,
                          PlayerBody::Standing, NoOffset, AttackColumns(512, 128)));
-  specs.push_back(Attack(SlotForwardAirAttacking, L"Forward-Air Attacking", AttackSheet2,
+  plans.push_back(Attack(SlotForwardAirAttacking, L"Forward-Air Attacking", AttackSheet2,
                          PlayerBody::Standing, NoOffset, AttackStack()));
-  specs.push_back(Attack(SlotUpAirAttacking, L"Up-Air Attacking", AttackSheet3,
+  plans.push_back(Attack(SlotUpAirAttacking, L"Up-Air Attacking", AttackSheet3,
                          PlayerBody::Standing, NoOffset, AttackColumns(256, 256)));
-  specs.push_back(Attack(SlotDownAirAttacking, L"Down-Air Attacking", AttackSheet3,
+  plans.push_back(Attack(SlotDownAirAttacking, L"Down-Air Attacking", AttackSheet3,
                          PlayerBody::Standing, NoOffset, AttackColumns(0, 256)));
-  specs.push_back(Upright(SlotSpeaking, L"Speaking", IdleCell));
-  specs.push_back({SlotSpeakWalking, L"Walking", MainSheet, PlayerBody::Standing, NoOffset,
+  plans.push_back(Upright(SlotSpeaking, L"Speaking", IdleCell));
+  plans.push_back({SlotSpeakWalking, L"Walking", MainSheet, PlayerBody::Standing, NoOffset,
                    NoOffset, NoOffset, 1, FollowOn::Itself, WalkFrames()});
-  specs.push_back(Upright(SlotStill, L"Still", IdleCell));
-  specs.push_back(Upright(SlotAscending, L"Ascending", RiseCell, FollowOn::Itself));
-  specs.push_back(Upright(SlotDying, L"Dying", BreakUpCell));
-  specs.push_back(Upright(SlotRespawning, L"Respawning", BreakUpCell));
-  return specs;
+  plans.push_back(Upright(SlotStill, L"Still", IdleCell));
+  plans.push_back(Upright(SlotAscending, L"Ascending", RiseCell, FollowOn::Itself));
+  plans.push_back(Upright(SlotDying, L"Dying", BreakUpCell));
+  plans.push_back(Upright(SlotRespawning, L"Respawning", BreakUpCell));
+  return plans;
 }
 
 }  // namespace
@@ -209,9 +209,9 @@ Vector3 BodySize(PlayerBody body) {
   return StandingSize;
 }
 
-const std::vector<PlayerStateSpec>& PlayerStateSpecs() {
-  static const std::vector<PlayerStateSpec> specs = BuildSpecs();
-  return specs;
+const std::vector<PlayerStatePlan>& PlayerStatePlans() {
+  static const std::vector<PlayerStatePlan> plans = BuildPlans();
+  return plans;
 }
 
 float SpritePixelsPerUnit() {
@@ -219,7 +219,7 @@ float SpritePixelsPerUnit() {
          (DefaultSpriteScaleNumerator * std::tan(Camera::FieldOfViewY / 2.0f));
 }
 
-float FootLineInCell(const PlayerStateSpec& state, const PixelRect& cell) {
+float FootLineInCell(const PlayerStatePlan& state, const PixelRect& cell) {
   const float feetBelowCentre = state.spriteOffset.y + BodySize(state.body).y / 2.0f;
   return static_cast<float>(cell.bottom - cell.top) / 2.0f + feetBelowCentre * SpritePixelsPerUnit();
 }

@@ -27,7 +27,7 @@ platform::Vector3 BodySize(PlayerBody body);
 // What a state's Enter makes the animation's follow-on: none, or the animation itself.
 enum class FollowOn : uint8_t { None, Itself };
 
-struct PlayerFrameSpec {
+struct PlayerFramePlan {
   std::wstring name;
   // Seconds; attack states scale it by the attack speed when they are entered.
   float duration = 0.0f;
@@ -35,7 +35,7 @@ struct PlayerFrameSpec {
   platform::PixelRect cell;
 };
 
-struct PlayerStateSpec {
+struct PlayerStatePlan {
   PlayerStateSlot slot;
   std::wstring displayName;
   PlayerSheet sheet;
@@ -49,15 +49,15 @@ struct PlayerStateSpec {
   uint8_t loop = 0;
   FollowOn followOn = FollowOn::None;
   // In playing order; every state has this one animation.
-  std::vector<PlayerFrameSpec> frames;
+  std::vector<PlayerFramePlan> frames;
 };
 
 // The 39 states in table order: entry i is slot i.
-const std::vector<PlayerStateSpec>& PlayerStateSpecs();
+const std::vector<PlayerStatePlan>& PlayerStatePlans();
 
 // Screen pixels per world unit of a sprite drawn at the default camera distance, where one
 // texel of a sheet covers one pixel.
 float SpritePixelsPerUnit();
 // How far below the cell's top edge, in pixels, the feet of a picture of this state stand: the
 // sprite is centred on the body plus the sprite offset, and the feet are the body's bottom.
-float FootLineInCell(const PlayerStateSpec& state, const platform::PixelRect& cell);
+float FootLineInCell(const PlayerStatePlan& state, const platform::PixelRect& cell);

@@ -47,14 +47,14 @@ std::array<float, 8> CornersOf(const platform::PixelRect& cell) {
 
 PlayerState::PlayerState(Player* newOwner, Texture* texture, PlayerStateSlot entry)
     : State(newOwner, nullptr), player(newOwner), slot(entry) {
-  const PlayerStateSpec& spec = PlayerStateSpecs()[slot];
-  name = spec.displayName;
-  firstOffset = spec.firstOffset;
-  spriteOffset = spec.spriteOffset;
-  hitBoxOffset = spec.hitBoxOffset;
+  const PlayerStatePlan& plan = PlayerStatePlans()[slot];
+  name = plan.displayName;
+  firstOffset = plan.firstOffset;
+  spriteOffset = plan.spriteOffset;
+  hitBoxOffset = plan.hitBoxOffset;
   // Built from the last frame to the first, so that each links to the one after it.
   AnimationFrame* next = nullptr;
-  for (auto frame = spec.frames.rbegin(); frame != spec.frames.rend(); ++frame) {
+  for (auto frame = plan.frames.rbegin(); frame != plan.frames.rend(); ++frame) {
     frames.insert(frames.begin(), CreateAnimationFrame(frame->name, frame->duration, next, texture,
                                                        CornersOf(frame->cell)));
     next = frames.front().get();
@@ -62,11 +62,11 @@ PlayerState::PlayerState(Player* newOwner, Texture* texture, PlayerStateSlot ent
   auto built = std::make_unique<Animation>();
   for (const auto& frame : frames) built->frames.push_back(frame.get());
   built->length = frames.empty() ? 0.0f : ChainLength(frames.front().get());
-  built->loop = spec.loop;
+  built->loop = plan.loop;
   animation = built.get();
   animationLength = built->length;
   animations.push_back(std::move(built));
-  followsItself = spec.followOn == FollowOn::Itself;
+  followsItself = plan.followOn == FollowOn::Itself;
 }
 
 PlayerState::~PlayerState() = default;

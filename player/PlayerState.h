@@ -12,7 +12,7 @@ class Player;
 class Sound;
 class StrikeShape;
 class Texture;
-struct PlayerStateSpec;
+struct PlayerStatePlan;
 
 // How a state takes strikes: the guard adds its guard values to the defence and the endurance,
 // the deepest guard break takes no stamina damage.

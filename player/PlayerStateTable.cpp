@@ -79,7 +79,7 @@ constexpr std::array<StateFactory, PlayerStateCount> StateFactories = {
 
 void Player::CreateStates(const std::vector<std::unique_ptr<Texture>>& textures) {
   for (int entry = 0; entry < PlayerStateCount; ++entry) {
-    const auto sheet = static_cast<size_t>(PlayerStateSpecs()[static_cast<PlayerStateSlot>(entry)].sheet);
+    const auto sheet = static_cast<size_t>(PlayerStatePlans()[static_cast<PlayerStateSlot>(entry)].sheet);
     Texture* texture = sheet < textures.size() ? textures[sheet].get() : nullptr;
     states[entry] = StateFactories[entry](this, texture);
   }

@@ -1,7 +1,7 @@
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/draw/ScreenBox.h"
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 #include "menus/MenuWindow.h"
 #include "menus/pause/MenuPause.h"
 #include "menus/pause/PauseMenuCells.h"

@@ -65,7 +65,7 @@ class DemoEnemyDecisions : public RatatoskrWorld {
   // Steps the attack on its footing, the player out of reach, until its strike is live.
   void Arm(DemoEnemy& enemy) {
     auto& attack = static_cast<DemoEnemyAttackState&>(*enemy.state);
-    const bool grounded = !attack.spec.air;
+    const bool grounded = !attack.plan.air;
     PlacePlayer(100.0f, 0.0f);
     for (int frame = 0; frame < 30 && attack.strikeFrames->current->Strike() != attack.LiveStrike();
          ++frame) {

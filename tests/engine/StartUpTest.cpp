@@ -35,7 +35,7 @@ const char* const ExpectedDefaultMap =
 TEST(StartUp, OpensTheFixedWindowAndHidesTheCursor) {
   GameHarness game;
   ASSERT_TRUE(game.Started());
-  const platform::WindowSpec& window = game.Platform().Window();
+  const platform::WindowRequest& window = game.Platform().Window();
   EXPECT_EQ(window.title, "QuellmarkMain");
   EXPECT_EQ(window.x, 200);
   EXPECT_EQ(window.y, 200);

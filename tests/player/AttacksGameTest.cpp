@@ -209,7 +209,7 @@ TEST_F(AttacksGame, CancelsAndCombosAreTakenOnlyWhereTheirAttackAllowsThem) {
     SCOPED_TRACE(::testing::Message() << "attack " << row.attack << ", row to " << row.expected);
     Prepare(10.0f, 1, 1.0f);
     AttackState& attack = Attack(row.attack);
-    if (attack.spec.footing == Footing::Air) {
+    if (attack.plan.footing == Footing::Air) {
       player->body->SetPosition(player->body->position + Vector3{0.0f, 4.0f, 0.0f});
       player->groundContact = nullptr;
     }

@@ -31,14 +31,14 @@ TEST(PlayerFrameTable, HoldsEveryStateInTableOrderWithItsFrameCountAndSheet) {
       {SlotSpeakWalking, L"Walking", 12, MainSheet},
       {SlotRespawning, L"Respawning", 1, MainSheet},
   };
-  const auto& specs = PlayerStateSpecs();
-  ASSERT_EQ(specs.size(), static_cast<size_t>(PlayerStateCount));
-  for (size_t i = 0; i < specs.size(); ++i) EXPECT_EQ(specs[i].slot, static_cast<int>(i));
+  const auto& plans = PlayerStatePlans();
+  ASSERT_EQ(plans.size(), static_cast<size_t>(PlayerStateCount));
+  for (size_t i = 0; i < plans.size(); ++i) EXPECT_EQ(plans[i].slot, static_cast<int>(i));
   for (const Row& row : rows) {
-    const PlayerStateSpec& spec = specs[row.slot];
-    EXPECT_EQ(spec.displayName, row.name);
-    EXPECT_EQ(spec.frames.size(), row.frames) << row.slot;
-    EXPECT_EQ(spec.sheet, row.sheet) << row.slot;
+    const PlayerStatePlan& plan = plans[row.slot];
+    EXPECT_EQ(plan.displayName, row.name);
+    EXPECT_EQ(plan.frames.size(), row.frames) << row.slot;
+    EXPECT_EQ(plan.sheet, row.sheet) << row.slot;
   }
 }
 
@@ -75,7 +75,7 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
       {SlotNeutralAirAttacking, 7, L"frame8", 1.0f / 30, {896, 512, 1024, 640}},
   };
   for (const Row& row : rows) {
-    const PlayerFrameSpec& frame = PlayerStateSpecs()[row.slot].frames.at(row.frame);
+    const PlayerFramePlan& frame = PlayerStatePlans()[row.slot].frames.at(row.frame);
     EXPECT_EQ(frame.name, row.name) << row.slot;
     EXPECT_EQ(frame.duration, row.seconds) << row.slot << " " << row.frame;
     EXPECT_EQ(std::tie(frame.cell.left, frame.cell.top, frame.cell.right, frame.cell.bottom),
@@ -83,7 +83,7 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
         << row.slot << " " << row.frame;
   }
   float walkCycle = 0.0f;
-  for (const PlayerFrameSpec& frame : PlayerStateSpecs()[SlotWalking].frames) {
+  for (const PlayerFramePlan& frame : PlayerStatePlans()[SlotWalking].frames) {
     walkCycle += frame.duration;
   }
   EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
@@ -91,28 +91,28 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
 
 TEST(PlayerFrameTable, FeetStandOnTheBodysBottomWhateverTheBody) {
   // 128-pixel cells of the standing, lowered and dashing states put the feet on one line.
-  const auto& specs = PlayerStateSpecs();
-  const float standing = FootLineInCell(specs[SlotIdling], specs[SlotIdling].frames[0].cell);
+  const auto& plans = PlayerStatePlans();
+  const float standing = FootLineInCell(plans[SlotIdling], plans[SlotIdling].frames[0].cell);
   EXPECT_NEAR(SpritePixelsPerUnit(), 42.6038f, 1e-3f);
   EXPECT_NEAR(standing, 64.0f + 1.225f * 42.6038f, 1e-2f);
   for (PlayerStateSlot slot : {SlotCrouching, SlotLanding, SlotGroundDashing, SlotFalling}) {
-    EXPECT_NEAR(FootLineInCell(specs[slot], specs[slot].frames[0].cell), standing, 1e-3f) << slot;
+    EXPECT_NEAR(FootLineInCell(plans[slot], plans[slot].frames[0].cell), standing, 1e-3f) << slot;
   }
   // A 256-pixel cell centres the same body 64 pixels lower.
-  EXPECT_NEAR(FootLineInCell(specs[SlotUpAttacking], specs[SlotUpAttacking].frames[0].cell),
+  EXPECT_NEAR(FootLineInCell(plans[SlotUpAttacking], plans[SlotUpAttacking].frames[0].cell),
               standing + 64.0f, 1e-3f);
 }
 
 TEST(PlayerFrameTable, EveryCellLiesOnItsSheetAndSheetsShareCellsOnlyWhereStatesShareAPose) {
   // A cell drawn once serves every state that cuts it; distinct cells must not overlap.
   std::map<std::tuple<int, int, int, int, int>, int> cells;
-  for (const PlayerStateSpec& spec : PlayerStateSpecs()) {
-    for (const PlayerFrameSpec& frame : spec.frames) {
+  for (const PlayerStatePlan& plan : PlayerStatePlans()) {
+    for (const PlayerFramePlan& frame : plan.frames) {
       const PixelRect& c = frame.cell;
       EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.right <= PlayerSheetSide &&
                   c.bottom <= PlayerSheetSide && c.left < c.right && c.top < c.bottom)
-          << spec.slot;
-      cells[{spec.sheet, c.left, c.top, c.right, c.bottom}]++;
+          << plan.slot;
+      cells[{plan.sheet, c.left, c.top, c.right, c.bottom}]++;
     }
   }
   for (auto a = cells.begin(); a != cells.end(); ++a) {

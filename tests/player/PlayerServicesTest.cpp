@@ -97,7 +97,7 @@ TEST_F(PlayerServices, EveryEntryOfTheStateTableIsItsOwnState) {
   // The table's slots are what transitions name: each must hold the state that carries its name.
   for (int slot = 0; slot < PlayerStateCount; ++slot) {
     const auto entry = static_cast<PlayerStateSlot>(slot);
-    const std::wstring& expected = PlayerStateSpecs()[entry].displayName;
+    const std::wstring& expected = PlayerStatePlans()[entry].displayName;
     if (entry == SlotDownAttacking) continue;  // its constructor names it
     EXPECT_EQ(player.StateAt(entry)->GetName(), expected) << "slot " << slot;
   }

@@ -62,8 +62,8 @@ Character Player() {
                     "attackAnimationAtlas3.png"},
                    {}};
   for (std::string& file : player.files) file = "Textures/Characters/Player/" + file;
-  for (const PlayerStateSpec& state : PlayerStateSpecs()) {
-    for (const PlayerFrameSpec& frame : state.frames) {
+  for (const PlayerStatePlan& state : PlayerStatePlans()) {
+    for (const PlayerFramePlan& frame : state.frames) {
       player.cells.push_back({"player state " + std::to_string(state.slot), state.sheet, frame.cell,
                               FootLineInCell(state, frame.cell),
                               StandingPlayerStates.count(state.slot) > 0});

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "Pieces.h"
+#include "FigureSpace.h"
 #include "tools/Style.h"
 
 namespace figures {

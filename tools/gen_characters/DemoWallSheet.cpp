@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CharacterSheets.h"
-#include "Pieces.h"
+#include "FigureSpace.h"
 #include "enemies/DemoWall.h"
 #include "enemies/DemoWallAnimationPool.h"
 #include "player/PlayerFrameTable.h"

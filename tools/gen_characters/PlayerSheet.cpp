@@ -412,9 +412,9 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 // The player's table as the sheets draw it: each state's frames, feet where the game puts them.
 std::vector<SheetAnimation> PlayerAnimations() {
   std::vector<SheetAnimation> animations;
-  for (const PlayerStateSpec& state : PlayerStateSpecs()) {
+  for (const PlayerStatePlan& state : PlayerStatePlans()) {
     SheetAnimation animation{Narrow(state.displayName), state.sheet, {}, FigureOfState(state.slot)};
-    for (const PlayerFrameSpec& frame : state.frames) {
+    for (const PlayerFramePlan& frame : state.frames) {
       animation.frames.push_back({frame.cell, frame.duration, FootLineInCell(state, frame.cell)});
     }
     animations.push_back(std::move(animation));

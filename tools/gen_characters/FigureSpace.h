@@ -1,6 +1,6 @@
 #pragma once
 
-// Pieces placed in figure space (y up, origin on the anchor) and turned into cell texels.
+// Shapes placed in figure space (y up, origin on the anchor) and turned into cell texels.
 
 #include <initializer_list>
 

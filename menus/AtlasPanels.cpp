@@ -1,4 +1,4 @@
-#include "menus/MenuPieces.h"
+#include "menus/AtlasPanels.h"
 
 std::unique_ptr<Sprite> CutSprite(Texture* atlas, const platform::PixelRect& cell, float scaleX,
                                   float scaleY) {
