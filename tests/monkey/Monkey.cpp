@@ -42,6 +42,8 @@ constexpr int SeekFrames = 400;
 constexpr int StoppedFrames = 6;
 constexpr int JumpFrames = 24;
 constexpr double DebugModeShare = 0.75;
+// How long the program runs before the window is closed, on average.
+constexpr int SessionFrames = 6000;
 constexpr double QuitAvoidance = 0.9;
 // Frames on one map after which the monkey mostly heads back to the title, on average.
 constexpr int PatienceFrames = 2500;
@@ -138,6 +140,7 @@ void Monkey::Attach(platform::HeadlessPlatform& platform) {
   pads_ = {};
   mouse_ = {};
   framesOnMap_ = 0;
+  closeAt_ = frame_ + static_cast<uint64_t>(Between(SessionFrames / 2, SessionFrames * 2));
   platform.GetWindowPosition(windowX_, windowY_);
   // Most runs have debug mode on from the start, as a tester's would; the others reach it
   // through the hub's character or the console.
@@ -365,6 +368,8 @@ void Monkey::LeaveForTheTitle() {
 }
 
 void Monkey::BeforeFrame() {
+  // A player who has played long enough closes the window.
+  if (frame_ == closeAt_) platform_->PushEvent(platform::WindowEvent::CloseRequested);
   for (auto due = due_.begin(); due != due_.end() && due->first <= frame_;) {
     Action action = std::move(due->second);
     due = due_.erase(due);

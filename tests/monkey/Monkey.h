@@ -27,7 +27,7 @@ class Monkey {
   explicit Monkey(uint64_t seed) : random_(seed) {}
 
   // A freshly started program: nothing held, a random number of pads plugged in, debug mode
-  // on or off.
+  // on or off, and the frame at which its window will be closed.
   void Attach(platform::HeadlessPlatform& platform);
   // Sets the input the next frame reads.
   void BeforeFrame();
@@ -97,6 +97,7 @@ class Monkey {
   platform::HeadlessPlatform* platform_ = nullptr;
   uint64_t frame_ = 0;
   uint64_t busyUntil_ = 0;
+  uint64_t closeAt_ = 0;
   std::multimap<uint64_t, Action> due_;
   std::array<std::optional<platform::PadState>, platform::PadSlotCount> pads_;
   platform::MouseSample mouse_;

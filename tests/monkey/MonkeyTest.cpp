@@ -119,6 +119,7 @@ struct Visits {
 struct Tally {
   uint64_t frames = 0;
   int sessions = 0;
+  // Sessions that ended by Quit Game or by closing the window.
   int quits = 0;
   int written = 0;
   int readBack = 0;
