@@ -1,5 +1,6 @@
 #include "menus/MenuSave.h"
 
+#include "collision/SaveShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -69,6 +70,10 @@ void MenuSave::Enter() {
   World* world = WorldOf(set);
   Player* player = world ? world->GetFirstPlayer() : nullptr;
   if (player) player->SwitchState(SlotStill);
+}
+
+void MenuSave::ForgetModifier(const ModifierShape& modifier) {
+  if (static_cast<const ModifierShape*>(savePoint) == &modifier) savePoint = nullptr;
 }
 
 void MenuSave::HandleInput(float dt) {

@@ -39,6 +39,9 @@ class MenuSave : public Menu {
   // Play goes on behind the panel.
   void Update(float dt) override;
   void Draw() override;
+  // A portal or a map change while the screen is up takes the save point away; a save then
+  // fails.
+  void ForgetModifier(const ModifierShape& modifier) override;
 
   // Music at full volume, the first player idling, back to play.
   void ReturnToWorld();

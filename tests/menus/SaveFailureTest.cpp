@@ -117,6 +117,18 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
   EXPECT_NE(ReadWhole(saves / "Player.rff"), oldRecord);
 }
 
+// A portal's map change while the screen is up takes its save point away: the save fails and
+// touches nothing freed (AddressSanitizer shows it).
+TEST_F(SaveFailure, AMapChangeUnderTheScreenTakesItsSavePointAway) {
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoNewGameMap.gmf");
+  game.Step();
+  game.TapKey(VirtualKey::J);
+  EXPECT_EQ(GameStates->current, save);
+  EXPECT_TRUE(save->m_saveFailed);
+  EXPECT_EQ(ReadWhole(saves / "Player.rff"), oldRecord);
+}
+
 TEST_F(SaveFailure, AKillBetweenWriteAndRenameLeavesTheOldRecordToContinueFrom) {
   // A save cut off before its rename leaves its temporary file beside the whole old record.
   std::ofstream(saves / "Player.rff.tmp") << "Content\\Maps\\DemoHubMap.gmf 0 0\n1\n2\n";
