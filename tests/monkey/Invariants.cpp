@@ -4,10 +4,10 @@
 #include <unordered_set>
 
 #include "collision/Boundary.h"
+#include "collision/ConversationShape.h"
 #include "collision/Hit.h"
 #include "collision/ModifierShape.h"
 #include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
 #include "collision/Strike.h"
 #include "engine/GameStateSet.h"
 #include "menus/MenuDialog.h"
@@ -64,7 +64,8 @@ std::string CheckPlayers(const World& world) {
 // without them its kind is most likely garbage.
 template <typename T>
 bool AllOfKind(const ShapeRefList<T>& list, int32_t kind) {
-  return std::all_of(list.begin(), list.end(), [kind](const T* shape) { return shape->kind == kind; });
+  return std::all_of(list.begin(), list.end(),
+                     [kind](const T* shape) { return shape->kind == kind; });
 }
 
 std::string CheckShapes(const World& world) {
@@ -113,9 +114,9 @@ std::string CheckShapes(const World& world) {
 // A screen's pointer into the level names something the level still holds.
 std::string CheckScreenPointers(const GameStateSet& set, const World& world) {
   const auto& modifiers = world.modifiers;
-  if (set.menuShop && set.menuShop->m_shopShape &&
-      !Holds(modifiers, static_cast<const ModifierShape*>(set.menuShop->m_shopShape))) {
-    return "the shop keeps a shop keeper the level no longer holds";
+  if (set.menuShop && set.menuShop->m_conversation &&
+      !Holds(modifiers, static_cast<const ModifierShape*>(set.menuShop->m_conversation))) {
+    return "the shop keeps a conversation the level no longer holds";
   }
   if (set.menuSave && set.menuSave->savePoint &&
       !Holds(modifiers, static_cast<const ModifierShape*>(set.menuSave->savePoint))) {

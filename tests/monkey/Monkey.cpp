@@ -52,56 +52,63 @@ constexpr double RestlessShare = 0.7;
 constexpr uint64_t TitlePlanFrames = 240;
 constexpr const char* RecordFile = "Content/Saves/Player.rff";
 
-constexpr std::array<uint16_t, 14> AllPadButtons = {
-    PadButtons::DPadUp,        PadButtons::DPadDown,     PadButtons::DPadLeft,
-    PadButtons::DPadRight,     PadButtons::Start,        PadButtons::Back,
-    PadButtons::LeftThumb,     PadButtons::RightThumb,   PadButtons::LeftShoulder,
-    PadButtons::RightShoulder, PadButtons::A,            PadButtons::B,
-    PadButtons::X,             PadButtons::Y};
+constexpr std::array<uint16_t, 14> AllPadButtons = {PadButtons::DPadUp,
+                                                    PadButtons::DPadDown,
+                                                    PadButtons::DPadLeft,
+                                                    PadButtons::DPadRight,
+                                                    PadButtons::Start,
+                                                    PadButtons::Back,
+                                                    PadButtons::LeftThumb,
+                                                    PadButtons::RightThumb,
+                                                    PadButtons::LeftShoulder,
+                                                    PadButtons::RightShoulder,
+                                                    PadButtons::A,
+                                                    PadButtons::B,
+                                                    PadButtons::X,
+                                                    PadButtons::Y};
 
 // The keys every menu reads: moves, confirm, cancel, back, tabs.
 constexpr std::array<int, 16> MenuKeys = {
-    VirtualKey::W,         VirtualKey::S,     VirtualKey::A,          VirtualKey::D,
-    VirtualKey::UpArrow,   VirtualKey::DownArrow, VirtualKey::LeftArrow, VirtualKey::RightArrow,
-    VirtualKey::J,         VirtualKey::Enter, VirtualKey::I,          VirtualKey::Backspace,
-    VirtualKey::O,         VirtualKey::P,     VirtualKey::U,          VirtualKey::S};
+    VirtualKey::W,       VirtualKey::S,         VirtualKey::A,         VirtualKey::D,
+    VirtualKey::UpArrow, VirtualKey::DownArrow, VirtualKey::LeftArrow, VirtualKey::RightArrow,
+    VirtualKey::J,       VirtualKey::Enter,     VirtualKey::I,         VirtualKey::Backspace,
+    VirtualKey::O,       VirtualKey::P,         VirtualKey::U,         VirtualKey::S};
 
 constexpr std::array<int, 40> AnyKeys = {
-    VirtualKey::Backspace, VirtualKey::Tab,       VirtualKey::Enter,      VirtualKey::Esc,
-    VirtualKey::Space,     VirtualKey::PageUp,    VirtualKey::End,        VirtualKey::Home,
-    VirtualKey::LeftArrow, VirtualKey::UpArrow,   VirtualKey::RightArrow, VirtualKey::DownArrow,
-    VirtualKey::Delete,    VirtualKey::Digit0,    VirtualKey::Digit0 + 5, VirtualKey::A,
-    VirtualKey::C,         VirtualKey::D,         VirtualKey::E,          VirtualKey::F,
-    VirtualKey::G,         VirtualKey::H,         VirtualKey::I,          VirtualKey::J,
-    VirtualKey::O,         VirtualKey::P,         VirtualKey::R,          VirtualKey::S,
-    VirtualKey::T,         VirtualKey::V,         VirtualKey::W,          VirtualKey::X,
-    VirtualKey::Z,         VirtualKey::F1,        VirtualKey::LeftShift,  VirtualKey::LeftCtrl,
-    VirtualKey::Minus,     VirtualKey::Equals,    VirtualKey::Tilde,      VirtualKey::Period};
+    VirtualKey::Backspace, VirtualKey::Tab,     VirtualKey::Enter,      VirtualKey::Esc,
+    VirtualKey::Space,     VirtualKey::PageUp,  VirtualKey::End,        VirtualKey::Home,
+    VirtualKey::LeftArrow, VirtualKey::UpArrow, VirtualKey::RightArrow, VirtualKey::DownArrow,
+    VirtualKey::Delete,    VirtualKey::Digit0,  VirtualKey::Digit0 + 5, VirtualKey::A,
+    VirtualKey::C,         VirtualKey::D,       VirtualKey::E,          VirtualKey::F,
+    VirtualKey::G,         VirtualKey::H,       VirtualKey::I,          VirtualKey::J,
+    VirtualKey::O,         VirtualKey::P,       VirtualKey::R,          VirtualKey::S,
+    VirtualKey::T,         VirtualKey::V,       VirtualKey::W,          VirtualKey::X,
+    VirtualKey::Z,         VirtualKey::F1,      VirtualKey::LeftShift,  VirtualKey::LeftCtrl,
+    VirtualKey::Minus,     VirtualKey::Equals,  VirtualKey::Tilde,      VirtualKey::Period};
 
 // What a person types into the console: the commands and some that are not.
-constexpr std::array<const char*, 18> ConsoleLines = {
-    "shop",
-    "toggle debug all true",
-    "toggle debug all false",
-    "toggle debug debugmenu true",
-    "give stat 5 250",
-    "give stat 3 -40",
-    "set stat 4 0",
-    "set stat 12 99999999",
-    "reset player",
-    "set item all 3",
-    "set item equipment sword 1 2",
-    "set item rune 0 1",
-    "set player position 12 4",
-    "load nomap 0 0",
-    "play bg stop",
-    "play sfx x",
-    "shop now",
-    "set"};
+constexpr std::array<const char*, 18> ConsoleLines = {"shop",
+                                                      "toggle debug all true",
+                                                      "toggle debug all false",
+                                                      "toggle debug debugmenu true",
+                                                      "give stat 5 250",
+                                                      "give stat 3 -40",
+                                                      "set stat 4 0",
+                                                      "set stat 12 99999999",
+                                                      "reset player",
+                                                      "set item all 3",
+                                                      "set item equipment sword 1 2",
+                                                      "set item rune 0 1",
+                                                      "set player position 12 4",
+                                                      "load nomap 0 0",
+                                                      "play bg stop",
+                                                      "play sfx x",
+                                                      "shop now",
+                                                      "set"};
 
 // Names typed into the editor's save dialog; a few are reused, so files are written over.
-constexpr std::array<const char*, 7> MapNames = {"monkey", "scratch", "map", "a",
-                                                 "Level 2", "x9", "[TEMP]"};
+constexpr std::array<const char*, 7> MapNames = {"monkey",  "scratch", "map",   "a",
+                                                 "Level 2", "x9",      "[TEMP]"};
 
 struct Typed {
   int key;
@@ -431,7 +438,8 @@ void Monkey::UseAnything() {
          PadStick(AnyPad(), Chance(0.7), static_cast<int16_t>(Between(-StickFull, StickFull)),
                   static_cast<int16_t>(Between(-StickFull, StickFull)), Between(3, 60));
        }},
-      {15, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), Between(0, 2)); }},
+      {15,
+       [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), Between(0, 2)); }},
       {5, [this] { TogglePad(Between(0, platform::PadSlotCount - 1)); }},
       {5, [this] { ReleaseEverything(); }},
   }};
@@ -496,10 +504,9 @@ void Monkey::Seek(World& world) {
 void Monkey::StepSeek(World& world) {
   SeekGoal& goal = *seek_;
   // The goal's map may be gone: it is only compared, never read, until found in the world.
-  const bool present = std::any_of(world.modifiers.begin(), world.modifiers.end(),
-                                   [&goal](const auto& modifier) {
-                                     return modifier.get() == goal.target;
-                                   });
+  const bool present =
+      std::any_of(world.modifiers.begin(), world.modifiers.end(),
+                  [&goal](const auto& modifier) { return modifier.get() == goal.target; });
   Player* player = world.GetFirstPlayer();
   const int left = Bound(BindLeft);
   const int right = Bound(BindRight);
@@ -559,9 +566,9 @@ void Monkey::BrowseMenu(bool withTabs) {
       {12,
        [this] {
          const std::array<uint16_t, 8> buttons = {
-             PadButtons::DPadUp,       PadButtons::DPadDown,      PadButtons::A,
-             PadButtons::B,            PadButtons::LeftShoulder,  PadButtons::RightShoulder,
-             PadButtons::DPadLeft,     PadButtons::DPadRight};
+             PadButtons::DPadUp,   PadButtons::DPadDown,     PadButtons::A,
+             PadButtons::B,        PadButtons::LeftShoulder, PadButtons::RightShoulder,
+             PadButtons::DPadLeft, PadButtons::DPadRight};
          PadButton(AnyPad(), Pick<uint16_t>(buttons), Between(1, 4));
        }},
       {3, [this] { TapKey(VirtualKey::Esc); }},
@@ -586,11 +593,26 @@ void Monkey::UseTitle() {
   if (frame_ >= titlePlanUntil_) {
     // Mostly a story, new or continued; now and then a versus match or the controls.
     const std::array<Choice, 5> plans = {{
-        {45, [this] { titlePlan_ = {MenuTitle::ButtonStory, MenuTitle::ButtonNewGame}; }},
-        {30, [this] { titlePlan_ = {MenuTitle::ButtonStory, MenuTitle::ButtonContinue}; }},
-        {12, [this] { titlePlan_ = {MenuTitle::ButtonMultiplayer, MenuTitle::ButtonVersus}; }},
-        {8, [this] { titlePlan_ = {MenuTitle::ButtonSettings, MenuTitle::ButtonController}; }},
-        {5, [this] { titlePlan_ = {MenuTitle::ButtonQuit, MenuTitle::ButtonBack}; }},
+        {45,
+         [this] {
+           titlePlan_ = {MenuTitle::ButtonStory, MenuTitle::ButtonNewGame};
+         }},
+        {30,
+         [this] {
+           titlePlan_ = {MenuTitle::ButtonStory, MenuTitle::ButtonContinue};
+         }},
+        {12,
+         [this] {
+           titlePlan_ = {MenuTitle::ButtonMultiplayer, MenuTitle::ButtonVersus};
+         }},
+        {8,
+         [this] {
+           titlePlan_ = {MenuTitle::ButtonSettings, MenuTitle::ButtonController};
+         }},
+        {5,
+         [this] {
+           titlePlan_ = {MenuTitle::ButtonQuit, MenuTitle::ButtonBack};
+         }},
     }};
     Choose(plans);
     // Continuing needs a saved game.
@@ -666,14 +688,14 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
       {12, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1)); }},
       {8,
        [this] {
-         Drag(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), Between(0, ClientWidth - 1),
-              Between(0, ClientHeight - 1));
+         Drag(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1),
+              Between(0, ClientWidth - 1), Between(0, ClientHeight - 1));
        }},
       {5, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), 1); }},
       {menu.m_activeField ? 14 : 2,
        [this] {
-         const int frames = Type(Chance(0.7) ? Pick<const char*>(MapNames)
-                                             : std::to_string(Between(-500, 5000)));
+         const int frames =
+             Type(Chance(0.7) ? Pick<const char*>(MapNames) : std::to_string(Between(-500, 5000)));
          if (Chance(0.5)) TapKey(VirtualKey::Enter, frames + 1);
          Busy(frames + 3);
        }},
@@ -712,7 +734,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       break;
     case MenuDebug::ModeTextureChooser:
       quads = {menu.m_chooser->m_texturePanel.get(), menu.m_chooser->m_texturePanel.get(),
-               menu.m_chooser->m_textureOkButton.get(), menu.m_chooser->m_textureCancelButton.get()};
+               menu.m_chooser->m_textureOkButton.get(),
+               menu.m_chooser->m_textureCancelButton.get()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
@@ -743,8 +766,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       button(menu.m_loadCancelButton);
       break;
     case MenuDebug::ModeSettings:
-      quads = {menu.m_settingsPanel.get(), menu.m_settingsPanel.get(),
-               menu.m_settingsPanel.get(), menu.m_timeScaleBox->box.get(),
+      quads = {menu.m_settingsPanel.get(),    menu.m_settingsPanel.get(),
+               menu.m_settingsPanel.get(),    menu.m_timeScaleBox->box.get(),
                menu.m_settingsOkButton.get(), menu.m_settingsCancelButton.get(),
                menu.m_backgroundSwatch.get()};
       button(menu.m_setMusicButton);

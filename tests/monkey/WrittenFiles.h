@@ -23,9 +23,12 @@ class ContentSnapshot {
 
 // Reads the file the game wrote with the game's own reader for its kind (a map, a companion
 // file, an item file, the player record) and writes what was read again: empty when that gives
-// the file's text back, else why not. Files no reader reads are left alone. Run from the game
-// folder while the game runs.
-std::string ReadBackProblem(const std::filesystem::path& file);
+// the file's text back, else why not. Files no reader reads are left alone. Once item files
+// were written, a map's shop stocks are left out: they name items by their place in those
+// files. Run from the game folder while the game runs.
+std::string ReadBackProblem(const std::filesystem::path& file, bool itemFilesWritten);
+
+bool IsItemFile(const std::filesystem::path& file);
 
 // Whether a reader of the game reads files of this kind.
 bool IsReadBack(const std::filesystem::path& file);
