@@ -129,7 +129,8 @@ class MenuDebug : public Menu {
   void Select(Shape* shape, SelectionOwner owner);
   // No selection, no outline; the shape that was selected loses its mark.
   void DropSelection();
-  // Writes the map under that name in the maps folder, without the selection's mark in it.
+  // Every map the editor writes goes through here: the map under that name in the maps folder,
+  // without the selection's mark in it.
   bool SaveMapUnmarked(const std::string& name);
   // The property panel's fields from the selection.
   void RefreshPropertyFields();

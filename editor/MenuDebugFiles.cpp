@@ -145,7 +145,7 @@ void MenuDebug::SaveUnderTypedName() {
     return;
   }
   const bool map = m_mode == ModeSaveMap;
-  const bool saved = map ? m_world->SaveMap(name) : SaveMefFile(m_palette->m_templatePages, name);
+  const bool saved = map ? SaveMapUnmarked(name) : SaveMefFile(m_palette->m_templatePages, name);
   if (saved) {
     SetMode(ModeEdit);
   } else {

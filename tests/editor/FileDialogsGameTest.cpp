@@ -214,6 +214,20 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   EXPECT_EQ(world->GetMapName(), HubMap);
 }
 
+// The save dialog writes the map as the autosave does: the selection's mark stays out of the
+// file, and the selection keeps it.
+TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  BoundingShape* floor = world->boundaries.front().get();
+  menu->Select(floor, SelectionOwner::Boundaries);
+  SaveThroughDialog("marked");
+  EXPECT_EQ(floor->outlineVisible, 1);
+  LoadThroughDialog("marked.gmf");
+  ASSERT_FALSE(world->boundaries.empty());
+  for (const auto& boundary : world->boundaries) EXPECT_EQ(boundary->outlineVisible, 0);
+}
+
 TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);
