@@ -176,7 +176,8 @@ void MenuDebug::StoreItemFields() {
 void MenuDebug::SaveEditedItem() {
   StoreItemFields();
   if (!WriteItemFiles()) return;
-  m_world->itemStore->Load();
+  // The world's catalogue is read afresh into a new store, its old items freed with the old.
+  m_world->itemStore = std::make_unique<ItemStore>();
   SetMode(ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();
