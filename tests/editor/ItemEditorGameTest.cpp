@@ -196,6 +196,33 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
   EXPECT_TRUE(saved.expired());
 }
 
+// Saving an item writes every field with the digits that read back exactly: a value the
+// six-digit text would round comes back as it was, whether its field was typed into or not.
+TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
+  OpenItemEditor();
+  Press(*menu->m_expendablesTab);
+  Item* herb = menu->m_itemStore->expendables.FindByName("Healing Herb");
+  ASSERT_NE(herb, nullptr);
+  (*herb->stats)[Stat::BaseDefense] = 0.123456791f;
+  (*herb->stats)[0] = -98765.4321f;
+  herb->price = 1234.5678f;
+  (*herb->stats)[1] = 16777216.0f;
+  SelectRow("Healing Herb");
+  Press(*menu->m_itemChangeButton);
+  ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
+  Retype(*menu->m_itemDescriptionBox, "Bitter");
+  Press(*menu->m_itemSaveButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  const ItemStore read;
+  const Item* saved = read.expendables.FindByName("Healing Herb");
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->description, "Bitter");
+  EXPECT_EQ((*saved->stats)[Stat::BaseDefense], 0.123456791f);
+  EXPECT_EQ((*saved->stats)[0], -98765.4321f);
+  EXPECT_EQ(saved->price, 1234.5678f);
+  EXPECT_EQ((*saved->stats)[1], 16777216.0f);
+}
+
 TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   const fs::path items = game.Folder() / "Content" / "Items";
   OpenItemEditor();
