@@ -20,6 +20,7 @@
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
+#include "editor/EditorCamera.h"
 #include "editor/MenuDebug.h"
 #include "engine/Camera.h"
 #include "engine/FileIO.h"
@@ -233,6 +234,9 @@ class MapReader {
     if (letter == CameraStationaryLetter) {
       Vector3 eye;
       if (!ReadVector(fields, eye)) return false;
+      // At or in front of the near plane nothing shows (and 0 divides by zero), beyond the far
+      // plane neither: the eye stays where the editor lets the camera zoom.
+      eye.z = std::clamp(eye.z, EditorCamera::FarthestEyeZ, EditorCamera::NearestEyeZ);
       world_.cameraMode = CameraStationaryLetter;
       world_.stationaryEye = eye;
       PlaceCamera(eye, 1);

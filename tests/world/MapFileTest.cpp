@@ -250,6 +250,22 @@ TEST_F(MapFileTest, HeaderLettersColoursShapeBlocksAndFlagsReadAsTheFormatSays) 
             "*Modifiers \n");
 }
 
+// A fixed eye at or in front of the near plane shows nothing (and at 0 divides by zero), one
+// beyond the far plane shows nothing either: the header's eye is kept within the editor's zoom
+// limits, z in [-995, -6].
+TEST_F(MapFileTest, TheHeadersFixedEyeIsKeptWithinTheZoomLimits) {
+  const std::pair<const char*, float> eyes[] = {{"0", -6.0f},      {"7", -6.0f},
+                                                {"-5.9", -6.0f},   {"-6", -6.0f},
+                                                {"-30", -30.0f},   {"-995", -995.0f},
+                                                {"-2000", -995.0f}};
+  for (const auto& [z, kept] : eyes) {
+    SCOPED_TRACE(z);
+    Reload(MapWith("", "", "", std::string("0 0 1 -1 -1 1 255 1 2 3 53 30 0 s 10 20 ") + z +
+                                   " d 0 0 0"));
+    EXPECT_EQ(world_->stationaryEye, (Vector3{10.0f, 20.0f, kept}));
+  }
+}
+
 TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLast) {
   const std::string modifiers =
       "h 0 7\n"
