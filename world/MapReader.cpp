@@ -1,6 +1,7 @@
 #include "world/MapReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <fstream>
 #include <limits>
@@ -54,6 +55,16 @@ constexpr const char* SectionProgressLines[MapSectionCount] = {
     "Building textured primitives...",
     "Building modifiers...",
 };
+
+// The modifiers whose record begins with their region's shape token.
+constexpr std::array<char, 6> ShapedModifierLetters = {
+    HazardLetter,        PortalLetter,      PushLetter,
+    TutorialImageLetter, CameraDepthLetter, CameraStationarySetterLetter};
+
+bool IsShapedModifier(char letter) {
+  return std::find(ShapedModifierLetters.begin(), ShapedModifierLetters.end(), letter) !=
+         ShapedModifierLetters.end();
+}
 
 std::istringstream FieldsOf(const std::string& line) {
   std::istringstream fields(line);
@@ -497,15 +508,8 @@ class MapReader {
         return ReadConversation(fields, true);
       case SavePointLetter:
         return ReadSavePoint(fields);
-      case HazardLetter:
-      case PortalLetter:
-      case PushLetter:
-      case TutorialImageLetter:
-      case CameraDepthLetter:
-      case CameraStationarySetterLetter:
-        break;
       default:
-        return true;
+        if (!IsShapedModifier(letter)) return true;
     }
     std::string shapeToken;
     std::unique_ptr<Shape> region;
@@ -655,7 +659,7 @@ class MapReader {
                          code.size() == 1 &&
                          std::find(ItemListCodes.begin(), ItemListCodes.end(), code.front()) !=
                              ItemListCodes.end();
-      if (!entry) {
+      if (!entry || IsShapelessModifier(stock, code.front(), index)) {
         lines_.PutBack(std::move(line));
         return;
       }
@@ -664,6 +668,15 @@ class MapReader {
         item->price = price;
       }
     }
+  }
+
+  // "h 0 25" is a hazard without a shape, not the headgear placeholder on sale: where index 0
+  // is a list's placeholder, which is never stock, the letter of a modifier that begins with its
+  // shape, then the no-shape token, is that modifier. The first expendable has no placeholder
+  // before it, so "i 0 25" stays its stock line.
+  static bool IsShapelessModifier(const ItemStore& stock, char code, long long index) {
+    const Item* first = index == 0 ? ItemAt(stock, code, 0) : nullptr;
+    return first && first->name == EmptyItemName && IsShapedModifier(code);
   }
 
   // The anchor: "n" and an NPC, "p" and a shape, or "0" and the region's place.
