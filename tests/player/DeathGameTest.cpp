@@ -97,7 +97,7 @@ TEST_F(DeathGame, EveryRoadOutOfRespawningEndsTheFade) {
     world->RemoveModifier(added);
   };
   const std::pair<const char*, std::function<void()>> roads[] = {{"a conversation", talk},
-                                                                  {"a portal", walkIntoAPortal}};
+                                                                 {"a portal", walkIntoAPortal}};
   for (const auto& [road, take] : roads) {
     SCOPED_TRACE(road);
     StrikeOnce(killer);
