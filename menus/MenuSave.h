@@ -16,7 +16,7 @@ class Texture;
 
 // Opened by a save point over the running level: action 1 writes the player record and shows
 // "Game Saved", the next press returns to play. A save that fails keeps the old record and the
-// prompt, which says so.
+// prompt, which says so and offers Back or cancel to return to play without saving.
 class MenuSave : public Menu {
  public:
   enum Mode : int32_t { ModePrompt = 0, ModeSaved = 1 };
