@@ -111,6 +111,26 @@ std::string CheckShapes(const World& world) {
   return {};
 }
 
+// A conversation or save point that follows a shape follows one the level still holds.
+std::string CheckAnchors(const World& world) {
+  std::unordered_set<const Shape*> shapes;
+  for (const auto& boundary : world.boundaries) shapes.insert(boundary.get());
+  for (const auto& [layer, entry] : world.shapeLayers.entries) shapes.insert(entry.item);
+  for (const auto& [layer, entry] : world.spriteLayers.entries) shapes.insert(entry.item);
+  for (const Actor* actor : world.actors) shapes.insert(actor->body);
+  for (const auto& modifier : world.modifiers) {
+    const Shape* anchor = nullptr;
+    if (const auto* conversation = dynamic_cast<const ConversationShape*>(modifier.get())) {
+      anchor = conversation->anchor;
+    } else if (const auto* savePoint = dynamic_cast<const SaveShape*>(modifier.get())) {
+      anchor = savePoint->anchor;
+    }
+    if (anchor && !shapes.count(anchor))
+      return "a modifier follows a shape the level no longer holds";
+  }
+  return {};
+}
+
 // A screen's pointer into the level names something the level still holds.
 std::string CheckScreenPointers(const GameStateSet& set, const World& world) {
   const auto& modifiers = world.modifiers;
@@ -143,6 +163,7 @@ std::string BrokenInvariant(const GameStateSet& set) {
   std::string broken = CheckScreens(set);
   if (broken.empty() && set.world) broken = CheckPlayers(*set.world);
   if (broken.empty() && set.world) broken = CheckShapes(*set.world);
+  if (broken.empty() && set.world) broken = CheckAnchors(*set.world);
   if (broken.empty() && set.world) broken = CheckScreenPointers(set, *set.world);
   return broken;
 }

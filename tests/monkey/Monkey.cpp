@@ -68,11 +68,11 @@ constexpr std::array<uint16_t, 14> AllPadButtons = {PadButtons::DPadUp,
                                                     PadButtons::Y};
 
 // The keys every menu reads: moves, confirm, cancel, back, tabs.
-constexpr std::array<int, 16> MenuKeys = {
+constexpr std::array<int, 15> MenuKeys = {
     VirtualKey::W,       VirtualKey::S,         VirtualKey::A,         VirtualKey::D,
     VirtualKey::UpArrow, VirtualKey::DownArrow, VirtualKey::LeftArrow, VirtualKey::RightArrow,
     VirtualKey::J,       VirtualKey::Enter,     VirtualKey::I,         VirtualKey::Backspace,
-    VirtualKey::O,       VirtualKey::P,         VirtualKey::U,         VirtualKey::S};
+    VirtualKey::O,       VirtualKey::P,         VirtualKey::U};
 
 constexpr std::array<int, 40> AnyKeys = {
     VirtualKey::Backspace, VirtualKey::Tab,     VirtualKey::Enter,      VirtualKey::Esc,
@@ -106,9 +106,10 @@ constexpr std::array<const char*, 18> ConsoleLines = {"shop",
                                                       "shop now",
                                                       "set"};
 
-// Names typed into the editor's save dialog; a few are reused, so files are written over.
-constexpr std::array<const char*, 7> MapNames = {"monkey",  "scratch", "map",   "a",
-                                                 "Level 2", "x9",      "[TEMP]"};
+// Names typed into the editor's save dialog; a few are reused, so files are written over, and
+// some are refused.
+constexpr std::array<const char*, 8> MapNames = {"monkey",  "scratch", "map",    "a",
+                                                 "Level 2", "x9",      "[TEMP]", ".."};
 
 struct Typed {
   int key;
