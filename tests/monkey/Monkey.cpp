@@ -48,6 +48,8 @@ constexpr double QuitAvoidance = 0.9;
 // Frames on one map after which the monkey mostly heads back to the title, on average.
 constexpr int PatienceFrames = 2500;
 constexpr double RestlessShare = 0.7;
+// Frames on one menu after which the monkey mostly heads back to play.
+constexpr int ScreenPatienceFrames = 900;
 // A title plan is given up after this many frames.
 constexpr uint64_t TitlePlanFrames = 240;
 constexpr const char* RecordFile = "Content/Saves/Player.rff";
@@ -150,9 +152,10 @@ void Monkey::Attach(platform::HeadlessPlatform& platform) {
   framesOnMap_ = 0;
   closeAt_ = frame_ + static_cast<uint64_t>(Between(SessionFrames / 2, SessionFrames * 2));
   platform.GetWindowPosition(windowX_, windowY_);
-  // Most runs have debug mode on from the start, as a tester's would; the others reach it
-  // through the hub's character or the console.
+  // Most runs have debug mode on from the start, as a tester's would, and half of those the
+  // console; the others reach them through the hub's ledger or the debug menu's settings.
   DebugMode = Chance(DebugModeShare) ? 1 : 0;
+  if (DebugMode && Chance(0.5)) GameStates->menuDebug->m_switches.Set(ToggleEnableConsole, true);
   const int padCount = Between(0, platform::PadSlotCount);
   for (int slot = 0; slot < padCount; ++slot) TogglePad(slot);
   MouseTo(ClientWidth / 2.0f, ClientHeight / 2.0f);
@@ -336,14 +339,38 @@ int Monkey::Bound(int binding) const {
   return key < platform::KeyCount ? static_cast<int>(key) : VirtualKey::J;
 }
 
-void Monkey::CountFramesOnMap() {
-  const std::string& map = GameStates->world->mapName;
+void Monkey::CountFrames(const GameStateSet& set) {
+  const std::string& map = set.world->mapName;
   if (map != lastMap_ || framesOnMap_ == 0) {
     lastMap_ = map;
     framesOnMap_ = 0;
     patience_ = Between(PatienceFrames / 2, PatienceFrames * 2);
   }
   ++framesOnMap_;
+  framesOnScreen_ = set.current == lastScreen_ ? framesOnScreen_ + 1 : 0;
+  lastScreen_ = set.current;
+}
+
+void Monkey::BackToPlay() {
+  const GameStateSet& set = *GameStates;
+  if (set.current == set.menuController) {
+    // Up the rows to the buttons, and round them to Confirm.
+    const MenuController& controller = *set.menuController;
+    if (controller.m_mode == MenuController::ModeRebind) {
+      TapKey(VirtualKey::Backspace);
+    } else if (controller.m_selection == &controller.ConfirmButton()) {
+      TapKey(VirtualKey::Enter);
+    } else {
+      TapKey(VirtualKey::W);
+    }
+  } else if (set.current == set.menuDebug) {
+    TapKey(VirtualKey::Tab);
+  } else if (set.current == set.menuDialog) {
+    TapKey(Bound(BindAction1Key));
+  } else {
+    TapEverywhere(Chance(0.5) ? VirtualKey::Esc : VirtualKey::Backspace, PadButtons::B);
+  }
+  Busy(4);
 }
 
 void Monkey::TapEverywhere(int key, uint16_t button) {
@@ -368,7 +395,7 @@ void Monkey::LeaveForTheTitle() {
       TapEverywhere(VirtualKey::J, PadButtons::A);
     }
   } else if (set.current != set.menuTitle) {
-    TapEverywhere(Chance(0.5) ? VirtualKey::Esc : VirtualKey::Backspace, PadButtons::B);
+    BackToPlay();
   } else {
     framesOnMap_ = 0;
   }
@@ -385,7 +412,7 @@ void Monkey::BeforeFrame() {
   }
   GameStateSet* set = GameStates;
   GameState* screen = set ? set->current : nullptr;
-  if (set && set->world) CountFramesOnMap();
+  if (set && set->world) CountFrames(*set);
   if (seek_ && set && screen == set->world) {
     StepSeek(*set->world);
   } else if (seek_) {
@@ -398,6 +425,9 @@ void Monkey::BeforeFrame() {
       TapKey(VirtualKey::S);
     } else if (framesOnMap_ > patience_ && Chance(RestlessShare)) {
       LeaveForTheTitle();
+    } else if (framesOnScreen_ > ScreenPatienceFrames && screen != set->world &&
+               screen != set->menuTitle && Chance(RestlessShare)) {
+      BackToPlay();
     } else if (Chance(0.01)) {
       UseAnything();
     } else if (screen == set->world) {

@@ -12,6 +12,7 @@
 #include "platform/HeadlessPlatform.h"
 
 class GameState;
+struct GameStateSet;
 class MenuDebug;
 class ModifierShape;
 class Quad;
@@ -78,9 +79,11 @@ class Monkey {
   void BrowseMenu(bool withTabs);
   // Quit Game is chosen on the title or the pause menu's settings.
   bool AboutToQuit() const;
-  // Long enough on one map, the monkey heads back to the title through the pause menu.
-  void CountFramesOnMap();
+  // Long enough on one map, the monkey heads back to the title through the pause menu; long
+  // enough on one menu, back to play.
+  void CountFrames(const GameStateSet& set);
   void LeaveForTheTitle();
+  void BackToPlay();
   void UseTitle();
   void UseController();
   void UseLobby();
@@ -117,4 +120,6 @@ class Monkey {
   uint64_t titlePlanUntil_ = 0;
   int framesOnMap_ = 0;
   int patience_ = 0;
+  const GameState* lastScreen_ = nullptr;
+  int framesOnScreen_ = 0;
 };
