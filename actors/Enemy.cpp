@@ -72,6 +72,7 @@ bool Enemy::GiveExperience() {
   Player* player = world ? world->GetFirstPlayer() : nullptr;
   if (!player) return false;
   player->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
+  player->UpdateExperienceMeter();
   return true;
 }
 

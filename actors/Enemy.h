@@ -69,8 +69,8 @@ class Enemy : public Actor {
   // Enters the state and makes it current; the state left runs no exit step. Null does nothing.
   void EnterState(State* next);
 
-  // Pays the total given experience to the world's first player. False, and nothing paid,
-  // while the world has no player.
+  // Pays the total given experience to the world's first player, whose level bar then shows
+  // it. False, and nothing paid, while the world has no player.
   bool GiveExperience();
 
   // A prototype's bestiary picture, null for a kind that has none.
