@@ -1,7 +1,5 @@
 #include "menus/MenuSave.h"
 
-#include <cmath>
-
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -35,13 +33,6 @@ constexpr const char* SavedText = "Game Saved";
 
 World* WorldOf(const GameStateSet* set) { return set ? set->world : nullptr; }
 
-// A bar 15 pixels deep centred on a half pixel is drawn from a centre rounded away from the
-// body: its edges would stand half a pixel off the corners', and a row of the level behind
-// would show between the bottom bar and the body. A whole centre lines it up with its corners.
-void LineUpWithCorners(Sprite& bar) {
-  bar.SetAltPosition({bar.altPosition.x, std::floor(bar.altPosition.y), 0.0f});
-}
-
 }  // namespace
 
 MenuSave::MenuSave(GameStateSet* set, Camera* camera) : Menu(set, "Dialog Menu") {
@@ -67,7 +58,6 @@ MenuSave::MenuSave(GameStateSet* set, Camera* camera) : Menu(set, "Dialog Menu")
   PlaceOver(*m_bottomBar, *m_body, 1.0f);
   PlaceBeside(*m_bottomLeft, *m_bottomBar, -1.0f);
   PlaceBeside(*m_bottomRight, *m_bottomBar, 1.0f);
-  for (Sprite* bar : {m_topBar.get(), m_bottomBar.get()}) LineUpWithCorners(*bar);
 }
 
 MenuSave::~MenuSave() { MainCamera = nullptr; }

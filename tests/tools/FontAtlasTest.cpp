@@ -39,6 +39,11 @@ Ink InkOf(const platform::Image& atlas, const platform::PixelRect& cell) {
 
 class FontAtlasTest : public ::testing::TestWithParam<const FontLayout*> {};
 
+std::string FontName(const FontLayout* layout) {
+  if (layout == &FontWrittenLayout) return "Written";
+  return layout == &FontArc64ptLayout ? "Arc64pt" : "Arc17pt";
+}
+
 // The column of a cell that the font draws at the glyph's pen.
 int CentreColumn(const FontLayout& layout) { return layout.cell / 2 + layout.cell % 2; }
 
@@ -97,7 +102,8 @@ TEST_P(FontAtlasTest, LettersStandOnOneBaseline) {
 
 INSTANTIATE_TEST_SUITE_P(Fonts, FontAtlasTest,
                          ::testing::Values(&FontWrittenLayout, &FontArc64ptLayout,
-                                           &FontArc17ptLayout));
+                                           &FontArc17ptLayout),
+                         [](const auto& info) { return FontName(info.param); });
 
 // Every pair of glyphs drawn side by side at scale 1, from a whole and from a half pixel (where
 // a line may leave the pen): the gap between the first's ink and the second's is the same for
@@ -146,4 +152,5 @@ TEST_P(GlyphSpacingTest, NeighbouringLettersStandEvenlyApart) {
 INSTANTIATE_TEST_SUITE_P(Fonts, GlyphSpacingTest,
                          ::testing::Values(FontCase{&FontWrittenLayout, Make<FontWritten>},
                                            FontCase{&FontArc64ptLayout, Make<FontArc64pt>},
-                                           FontCase{&FontArc17ptLayout, Make<FontArc17pt>}));
+                                           FontCase{&FontArc17ptLayout, Make<FontArc17pt>}),
+                         [](const auto& info) { return FontName(info.param.layout); });
