@@ -15,7 +15,7 @@ constexpr float MaxWidening = 1.75f;
 // Columns holding at most this share of the ink of the glyph's heaviest column (a bar beside a
 // stem, the gap in a quote mark) may be left out or repeated, each shown at most this often.
 constexpr float LightColumnShare = 0.7f;
-constexpr int MostCopies = 3;
+constexpr int MostCopies = 2;
 // Scaled outlines are tried this much apart around the wanted scale, for the one whose ink
 // lands nearest the wanted width with the crispest strokes.
 constexpr float ScaleStep = 0.01f;
