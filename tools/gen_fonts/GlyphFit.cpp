@@ -21,24 +21,7 @@ constexpr int MostCopies = 2;
 constexpr float ScaleStep = 0.01f;
 constexpr int ScaleTries = 10;
 
-struct InkBox {
-  int first = 0, end = 0, top = 0, bottom = 0;
-  int Width() const { return std::max(0, end - first); }
-};
-
-InkBox InkOf(const GlyphRaster::Mask& mask) {
-  InkBox ink{mask.width, 0, mask.height, 0};
-  for (int y = 0; y < mask.height; ++y) {
-    for (int x = 0; x < mask.width; ++x) {
-      if (mask.At(x, y) == 0) continue;
-      ink.first = std::min(ink.first, x);
-      ink.end = std::max(ink.end, x + 1);
-      ink.top = std::min(ink.top, y);
-      ink.bottom = std::max(ink.bottom, y + 1);
-    }
-  }
-  return ink;
-}
+using InkBox = GlyphRaster::InkBox;
 
 float ScaleToFill(const InkBox& ink, int wanted) {
   return static_cast<float>(wanted) / static_cast<float>(std::max(1, ink.Width()));
@@ -64,7 +47,7 @@ GlyphRaster::Mask Reshaped(const GlyphRaster& face, char code, float scale, int 
   for (int k = -ScaleTries; k <= ScaleTries; ++k) {
     const float tried = std::max(MaxNarrowing, scale * (1.0f + ScaleStep * k));
     GlyphRaster::Mask mask = face.Render(code, tried);
-    const int miss = std::abs(InkOf(mask).Width() - wanted);
+    const int miss = std::abs(mask.Ink().Width() - wanted);
     const double crispness = Crispness(mask);
     if (bestMiss < 0 || miss < bestMiss || (miss == bestMiss && crispness > bestCrispness)) {
       bestMiss = miss;
@@ -80,7 +63,7 @@ GlyphRaster::Mask Reshaped(const GlyphRaster& face, char code, float scale, int 
 // the faint tip of a round letter would smear it.
 class Columns {
  public:
-  explicit Columns(const GlyphRaster::Mask& mask) : ink_(InkOf(mask)) {
+  explicit Columns(const GlyphRaster::Mask& mask) : ink_(mask.Ink()) {
     copies_.assign(static_cast<size_t>(mask.width), 0);
     weight_.assign(static_cast<size_t>(mask.width), 0);
     for (int x = ink_.first; x < ink_.end; ++x) {
@@ -186,13 +169,13 @@ int FittedGlyph::Width() const {
 
 FittedGlyph FitGlyph(const GlyphRaster& face, const std::vector<std::string>& wideFaces, char code,
                      int wanted) {
-  const InkBox ink = InkOf(face.Render(code));
+  const InkBox ink = face.Render(code).Ink();
   if (ink.Width() == 0) return {};
   const float scale = ScaleToFill(ink, wanted);
   if (scale <= MaxWidening || wideFaces.empty()) return Fit(face, code, scale, wanted);
   const auto wide = GlyphRaster::Open(wideFaces, ink.bottom - ink.top, std::string(1, code));
   if (!wide) return Fit(face, code, scale, wanted);
-  const InkBox wideInk = InkOf(wide->Render(code));
+  const InkBox wideInk = wide->Render(code).Ink();
   const float wideScale = ScaleToFill(wideInk, wanted);
   if (wideScale >= scale) return Fit(face, code, scale, wanted);
   FittedGlyph glyph = Fit(*wide, code, wideScale, wanted);

@@ -63,17 +63,26 @@ bool GlyphRaster::MeasureInk(const std::string& characters) {
   inkTop_ = std::numeric_limits<int>::max();
   inkBottom_ = 0;
   for (char character : characters) {
-    const Mask mask = Render(character);
-    for (int y = 0; y < mask.height; ++y) {
-      for (int x = 0; x < mask.width; ++x) {
-        if (mask.At(x, y) == 0) continue;
-        inkTop_ = std::min(inkTop_, y);
-        inkBottom_ = std::max(inkBottom_, y + 1);
-        break;
-      }
-    }
+    const InkBox ink = Render(character).Ink();
+    if (ink.Width() == 0) continue;
+    inkTop_ = std::min(inkTop_, ink.top);
+    inkBottom_ = std::max(inkBottom_, ink.bottom);
   }
   return inkBottom_ > inkTop_;
+}
+
+GlyphRaster::InkBox GlyphRaster::Mask::Ink() const {
+  InkBox ink{width, 0, height, 0};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (At(x, y) == 0) continue;
+      ink.first = std::min(ink.first, x);
+      ink.end = std::max(ink.end, x + 1);
+      ink.top = std::min(ink.top, y);
+      ink.bottom = std::max(ink.bottom, y + 1);
+    }
+  }
+  return ink;
 }
 
 GlyphRaster::Mask GlyphRaster::Render(char character, float widthScale) const {

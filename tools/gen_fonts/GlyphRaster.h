@@ -20,6 +20,13 @@ class GlyphRaster {
   GlyphRaster(const GlyphRaster&) = delete;
   GlyphRaster& operator=(const GlyphRaster&) = delete;
 
+  // Where a mask has coverage: columns [first, end), rows [top, bottom); empty when end is not
+  // past first.
+  struct InkBox {
+    int first = 0, end = 0, top = 0, bottom = 0;
+    int Width() const { return end > first ? end - first : 0; }
+  };
+
   // Coverage 0-255, row by row; every character is rendered in the same line box, so rows
   // share one baseline.
   struct Mask {
@@ -28,6 +35,7 @@ class GlyphRaster {
     std::vector<unsigned char> coverage;
 
     unsigned char At(int x, int y) const { return coverage[static_cast<size_t>(y) * width + x]; }
+    InkBox Ink() const;
   };
 
   // widthScale widens (above 1) or narrows the outline before it is rasterised, so that strokes
