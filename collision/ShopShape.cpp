@@ -16,7 +16,6 @@ void ShopShape::HandleInput(float) {
   GameStateSet* set = world ? world->set : nullptr;
   if (!set || !set->menuDialog || !HasLine() || !FirstPlayerActs()) return;
   set->menuDialog->conversation = this;
-  if (set->menuShop) set->menuShop->m_shopShape = this;
   set->SwitchTo(set->menuDialog);
   if (set->menuShop) set->menuShop->SetStock(*stock);
 }

@@ -227,6 +227,8 @@ bool MenuDebug::SaveMapUnmarked(const std::string& name) {
 }
 
 void MenuDebug::Select(Shape* shape, SelectionOwner owner) {
+  // An open field belongs to the shape it was opened on: its text must not reach another.
+  if (shape != m_selected) CloseField();
   if (m_selected) m_selected->outlineVisible = 0;
   m_selected = shape;
   m_selectedOwner = shape ? owner : SelectionOwner::None;

@@ -125,11 +125,13 @@ class MenuDebug : public Menu {
 
   // The item editor: its list page opens on the equipment read afresh from the item files.
   void OpenItemEditor();
-  // The shape becomes the selection, marked, and the old one loses its mark.
+  // The shape becomes the selection, marked, and the old one loses its mark; a field open on the
+  // old one closes.
   void Select(Shape* shape, SelectionOwner owner);
   // No selection, no outline; the shape that was selected loses its mark.
   void DropSelection();
-  // Writes the map under that name in the maps folder, without the selection's mark in it.
+  // Every map the editor writes goes through here: the map under that name in the maps folder,
+  // without the selection's mark in it.
   bool SaveMapUnmarked(const std::string& name);
   // The property panel's fields from the selection.
   void RefreshPropertyFields();

@@ -58,9 +58,17 @@ ScreenBox BoxOf(const Quad& quad) {
           quad.altPosition.x + quad.width / 2, quad.altPosition.y + quad.height / 2};
 }
 
-// A name the map reader could not take back as a portal's target, or a hidden file.
-bool IsRefusedName(const std::string& name) {
-  return name.empty() || name.find_first_of(" \t\r\n") != std::string::npos;
+// Why a typed name cannot be saved under; empty when it can. A blank makes a name the map
+// reader cannot take back as a portal's target, an empty one a hidden file, and a separator or
+// ".." a file outside the maps folder.
+std::wstring RefusalOf(const std::string& name) {
+  if (name.empty() || name.find_first_of(" \t\r\n") != std::string::npos) {
+    return L"A name needs at least one character and no blanks.";
+  }
+  if (name.find_first_of("/\\") != std::string::npos || name.find("..") != std::string::npos) {
+    return L"A name cannot hold \\, / or \"..\": files are saved in Content\\Maps only.";
+  }
+  return {};
 }
 
 }  // namespace
@@ -140,12 +148,12 @@ void MenuDebug::HandleSaveDialog() {
 
 void MenuDebug::SaveUnderTypedName() {
   const std::string name = m_mapNameBox->text;
-  if (IsRefusedName(name)) {
-    m_pageMessage = L"A name needs at least one character and no blanks.";
+  if (const std::wstring refusal = RefusalOf(name); !refusal.empty()) {
+    m_pageMessage = refusal;
     return;
   }
   const bool map = m_mode == ModeSaveMap;
-  const bool saved = map ? m_world->SaveMap(name) : SaveMefFile(m_palette->m_templatePages, name);
+  const bool saved = map ? SaveMapUnmarked(name) : SaveMefFile(m_palette->m_templatePages, name);
   if (saved) {
     SetMode(ModeEdit);
   } else {

@@ -96,8 +96,10 @@ void MenuDebug::OpenItemEditor() {
 }
 
 void MenuDebug::RebuildItemRows() {
-  m_itemStore->Clear();
-  m_itemStore->Load();
+  // A pool keeps every item it ever read until it goes: a new store each time, so that the
+  // items read before are freed with the old one.
+  m_itemStore = std::make_unique<ItemStore>();
+  m_editedItem = nullptr;
   BuildRows(m_equipmentRows, m_itemStore->equipment.items);
   BuildRows(m_runeRows, m_itemStore->runes.items);
   BuildRows(m_expendableRows, m_itemStore->expendables.items);

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "editor/DebugButton.h"
@@ -7,10 +6,11 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
 #include "engine/Globals.h"
-#include "engine/StringConversion.h"
+#include "engine/NumberFormat.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Line.h"
@@ -48,10 +48,6 @@ std::string FieldLabel(int field) {
   if (field == MenuDebug::UseCountField) return "UseCount";
   return std::string(StatKeys[static_cast<size_t>(field)]) + ' ';
 }
-
-std::string ShownNumber(float value) { return WStringToString(FloatToWString(value)); }
-
-float ReadNumber(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
 
 // The fields of the page, first to one past the last.
 std::pair<int, int> FieldsOfPage(int32_t page) {
@@ -119,15 +115,17 @@ void MenuDebug::LoadEditedItem() {
   }
 }
 
+// Saving writes every field back: each shows the digits that read back exactly, so an item
+// loses nothing that was not typed.
 void MenuDebug::LoadFieldsFromStats(const StatBlock& stats) {
   m_fieldPage = 0;
   m_itemNameBox->SetText(m_editedItem->name);
   m_itemDescriptionBox->SetText(m_editedItem->description);
   for (int i = 0; i < StatCount; ++i) {
-    m_itemFieldBoxes[static_cast<size_t>(i)]->SetText(ShownNumber(stats[static_cast<size_t>(i)]));
+    m_itemFieldBoxes[static_cast<size_t>(i)]->SetText(FormatFloat(stats[static_cast<size_t>(i)]));
   }
-  m_itemFieldBoxes[TokensField]->SetText(ShownNumber(m_editedItem->price));
-  m_itemFieldBoxes[UseCountField]->SetText(ShownNumber(m_editedItem->recordValue));
+  m_itemFieldBoxes[TokensField]->SetText(FormatFloat(m_editedItem->price));
+  m_itemFieldBoxes[UseCountField]->SetText(FormatFloat(m_editedItem->recordValue));
 }
 
 void MenuDebug::SelectEquipmentTypeButton(DebugButton* button) {
@@ -167,16 +165,17 @@ void MenuDebug::StoreItemFields() {
   m_editedItem->SetName(m_itemNameBox->text);
   m_editedItem->SetDescription(m_itemDescriptionBox->text);
   for (int i = 0; i < StatCount; ++i) {
-    (*target)[static_cast<size_t>(i)] = ReadNumber(*m_itemFieldBoxes[static_cast<size_t>(i)]);
+    (*target)[static_cast<size_t>(i)] = NumberIn(*m_itemFieldBoxes[static_cast<size_t>(i)]);
   }
-  m_editedItem->price = ReadNumber(*m_itemFieldBoxes[TokensField]);
-  m_editedItem->recordValue = ReadNumber(*m_itemFieldBoxes[UseCountField]);
+  m_editedItem->price = NumberIn(*m_itemFieldBoxes[TokensField]);
+  m_editedItem->recordValue = NumberIn(*m_itemFieldBoxes[UseCountField]);
 }
 
 void MenuDebug::SaveEditedItem() {
   StoreItemFields();
   if (!WriteItemFiles()) return;
-  m_world->itemStore->Load();
+  // The world's catalogue is read afresh into a new store, its old items freed with the old.
+  m_world->itemStore = std::make_unique<ItemStore>();
   SetMode(ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();

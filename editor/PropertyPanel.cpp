@@ -121,7 +121,7 @@ std::string ShownNumberIn(const TextBox& field, float value, int32_t length) {
   return shown;
 }
 
-float NumberIn(const TextBox& field) { return static_cast<float>(std::atof(field.text.c_str())); }
+float NumberIn(const TextBox& field) { return std::strtof(field.text.c_str(), nullptr); }
 
 int32_t WholeNumberIn(const TextBox& field) { return TruncateToInt(NumberIn(field)); }
 

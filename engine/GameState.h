@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ModifierShape;
 struct GameStateSet;
 
 // A screen: the playing world as much as each menu. The frame loop calls the held variants
@@ -18,6 +19,8 @@ class GameState {
   virtual void Draw() = 0;
   virtual void DrawDebugOverlay() = 0;
   virtual void DrawHeld() = 0;
+  // The modifier leaves the world: a screen that keeps it lets go of it.
+  virtual void ForgetModifier(const ModifierShape&) {}
 
   void SetName(const char* name);
   std::wstring GetName() const { return wideName_; }

@@ -77,6 +77,12 @@ void GameStateSet::SwitchTo(GameState* target) {
   target->Enter();
 }
 
+void GameStateSet::ForgetModifier(const ModifierShape& modifier) {
+  for (const std::unique_ptr<GameState>& screen : screens) {
+    if (screen) screen->ForgetModifier(modifier);
+  }
+}
+
 std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   auto set = std::make_unique<GameStateSet>();
   GameStateSet* s = set.get();

@@ -59,6 +59,8 @@ struct GameStateSet {
   // The one way screens change: the current screen becomes the previous one and the target
   // is entered. The old screen is not left: it keeps its fields. A null target changes nothing.
   void SwitchTo(GameState* target);
+  // Every screen lets go of the modifier, which is leaving the world.
+  void ForgetModifier(const ModifierShape& modifier);
 };
 
 // Loads the interface atlas and the fonts, builds every screen in its fixed order, makes the title menu current and enters it.

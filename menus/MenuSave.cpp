@@ -1,5 +1,6 @@
 #include "menus/MenuSave.h"
 
+#include "collision/SaveShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -27,8 +28,10 @@ constexpr float BodyHeight = 170.0f;
 constexpr float FrameThickness = 15.0f;
 
 constexpr const char* SavingText = "Saving...";
-constexpr const char* FailedText = "Save failed";
+// After a failure the prompt's two lines read "Save failed: Select to retry, Back to leave".
+constexpr const char* FailedText = "Save failed:";
 constexpr const char* PromptText = "(Press the \"Select\" button to continue)";
+constexpr const char* FailedPromptText = "Select to retry, Back to leave";
 constexpr const char* SavedText = "Game Saved";
 
 World* WorldOf(const GameStateSet* set) { return set ? set->world : nullptr; }
@@ -71,6 +74,10 @@ void MenuSave::Enter() {
   if (player) player->SwitchState(SlotStill);
 }
 
+void MenuSave::ForgetModifier(const ModifierShape& modifier) {
+  if (static_cast<const ModifierShape*>(savePoint) == &modifier) savePoint = nullptr;
+}
+
 void MenuSave::HandleInput(float dt) {
   if (m_mode == ModeSaved) {
     HandleSavedInput(dt);
@@ -89,7 +96,15 @@ bool MenuSave::HandlePlayersAndAction(float dt) {
 }
 
 void MenuSave::HandlePromptInput(float dt) {
-  if (!HandlePlayersAndAction(dt)) return;
+  const bool action = HandlePlayersAndAction(dt);
+  // A save that keeps failing (a full disk, a read-only folder) must not hold the player here:
+  // after a failure Back or cancel leaves without saving, the old record kept.
+  if (m_saveFailed && GameControls &&
+      (GameControls->IsBackPressed(GameControls->activePad) || GameControls->IsCancelPressed())) {
+    ReturnToWorld();
+    return;
+  }
+  if (!action) return;
   m_saveFailed = !WriteSaveFile();
   if (!m_saveFailed) m_mode = ModeSaved;
 }
@@ -133,6 +148,7 @@ void MenuSave::DrawTexts() {
     const float first = middle - FirstLineRise;
     m_font->DrawString(m_saveFailed ? FailedText : SavingText, {x, first, 0.0f}, FontAlignCenter,
                        FontAlignCenter);
-    m_font->DrawString(PromptText, {x, first + LineGap, 0.0f}, FontAlignCenter, FontAlignCenter);
+    m_font->DrawString(m_saveFailed ? FailedPromptText : PromptText, {x, first + LineGap, 0.0f},
+                       FontAlignCenter, FontAlignCenter);
   }
 }

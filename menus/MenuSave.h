@@ -16,7 +16,7 @@ class Texture;
 
 // Opened by a save point over the running level: action 1 writes the player record and shows
 // "Game Saved", the next press returns to play. A save that fails keeps the old record and the
-// prompt, which says so.
+// prompt, which says so and offers Back or cancel to return to play without saving.
 class MenuSave : public Menu {
  public:
   enum Mode : int32_t { ModePrompt = 0, ModeSaved = 1 };
@@ -39,6 +39,9 @@ class MenuSave : public Menu {
   // Play goes on behind the panel.
   void Update(float dt) override;
   void Draw() override;
+  // A portal or a map change while the screen is up takes the save point away; a save then
+  // fails.
+  void ForgetModifier(const ModifierShape& modifier) override;
 
   // Music at full volume, the first player idling, back to play.
   void ReturnToWorld();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "collision/ConversationShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
@@ -10,9 +11,10 @@
 #include "engine/SoundBank.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
+#include "menus/AtlasPanels.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuController.h"
-#include "menus/AtlasPanels.h"
+#include "menus/MenuDialog.h"
 #include "menus/MenuWindow.h"
 #include "menus/ShopMenuCells.h"
 #include "player/Player.h"
@@ -184,6 +186,9 @@ void MenuShop::PlaceDetailPanels() {
 void MenuShop::Enter() {
   // Back from the button configuration: the shop as it was left.
   if (set && set->menuController && set->previous == set->menuController) return;
+  // A conversation's line opens the shop from the dialogue screen, which still holds it.
+  MenuDialog* dialog = set ? set->menuDialog : nullptr;
+  m_conversation = dialog && set->previous == dialog ? dialog->conversation : nullptr;
   if (m_fontLarge) m_fontLarge->spacing = GlyphSpacing;
   if (m_fontSmall) m_fontSmall->spacing = GlyphSpacing;
   // The first player of the moment trades, whoever that is now.
@@ -194,6 +199,10 @@ void MenuShop::Enter() {
                   ScreenBoxOf(*m_itemPage.descriptionTop).Height() + HudBelowPanelTop +
                   ScreenBoxOf(*m_player->hudPanel).Height() / 2;
   m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
+}
+
+void MenuShop::ForgetModifier(const ModifierShape& modifier) {
+  if (static_cast<const ModifierShape*>(m_conversation) == &modifier) m_conversation = nullptr;
 }
 
 void MenuShop::Update(float) {

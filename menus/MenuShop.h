@@ -17,11 +17,11 @@
 #include "platform/MathTypes.h"
 
 class Camera;
+class ConversationShape;
 class Font;
 class Item;
 class ItemStore;
 class Player;
-class ShopShape;
 class Texture;
 class World;
 
@@ -61,6 +61,7 @@ class MenuShop : public Menu {
   // Only the music is fed: the world stays frozen.
   void Update(float dt) override;
   void Draw() override;
+  void ForgetModifier(const ModifierShape& modifier) override;
 
   // The shop's own stock becomes a copy of the source, which stays with its owner. The first
   // call makes the stock; later calls refill it.
@@ -95,7 +96,7 @@ class MenuShop : public Menu {
   void HandleMainPageInput();
   void SelectNextMainButton();
   void SelectPreviousMainButton();
-  // Back to play, advancing the shop keeper's conversation.
+  // Back to play, advancing the conversation that opened the shop.
   void Leave();
   void HandleTradePageInput();
   // The selected row's mark one up or down, within 0 and what the player may still hold
@@ -127,8 +128,9 @@ class MenuShop : public Menu {
 
   World* m_world = nullptr;    // not owned
   Player* m_player = nullptr;  // not owned
-  // The shop region that last opened the shop.
-  ShopShape* m_shopShape = nullptr;  // not owned
+  // The conversation whose "shop" line opened the shop: the keeper's in a shop region, any
+  // other character's otherwise; none when the console opened it.
+  ConversationShape* m_conversation = nullptr;  // not owned
   std::unique_ptr<ItemStore> m_stock;
   float m_dialogTextScaleX = 0.39f;
   float m_dialogTextScaleY = 0.39f;

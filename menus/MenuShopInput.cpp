@@ -1,4 +1,4 @@
-#include "collision/ShopShape.h"
+#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -103,8 +103,9 @@ void MenuShop::SelectPreviousMainButton() {
 
 void MenuShop::Leave() {
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
-  // Talking to the shop keeper again starts the next conversation.
-  if (m_shopShape) m_shopShape->NextConversation();
+  // Talking to whoever opened the shop again starts their next conversation, not the shop.
+  if (m_conversation) m_conversation->NextConversation();
+  m_conversation = nullptr;
   if (set && set->world) set->SwitchTo(set->world);
 }
 

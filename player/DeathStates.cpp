@@ -43,18 +43,22 @@ void StateRespawning::Enter() {
 void StateRespawning::Update(float dt) {
   CountStat(Stat::StatStunTime, dt);
   UpdatePassive(dt);
-  Sprite& picture = *player->bodySprite;
-  if (fading) picture.SetFillColor(StepFade(dt));
+  if (fading) player->bodySprite->SetFillColor(StepFade(dt));
   if (stateTime >= animationLength) {
     player->UpdateMeters(0.0f);
     player->healthMeter->value = player->healthMeter->maximum;
     player->staminaRing->SetValue(player->staminaRing->maximum);
     // The velocity of the death is kept.
     player->body->SetPosition(player->world ? player->world->spawnPoint : player->body->position);
-    picture.SetFillColor(ColorWhite);
     SwitchTo(SlotFalling);
   }
   CloseStep();
+}
+
+void StateRespawning::Exit() {
+  PlayerState::Exit();
+  fading = false;
+  player->bodySprite->SetFillColor(ColorWhite);
 }
 
 void StateRespawning::StartFade(const Color4& target, float seconds) {

@@ -24,6 +24,9 @@ class StateRespawning : public PlayerState {
   StateRespawning(Player* newOwner, Texture* texture);
 
   void Enter() override;
+  // Whichever road leaves the state (its own end, a new game, a portal, a conversation), the
+  // fade ends and the picture is whole again.
+  void Exit() override;
   void Update(float dt) override;
   void UpdateHeld(float) override {}
 

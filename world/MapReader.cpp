@@ -1,6 +1,7 @@
 #include "world/MapReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <fstream>
 #include <limits>
@@ -20,6 +21,7 @@
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
+#include "editor/EditorCamera.h"
 #include "editor/MenuDebug.h"
 #include "engine/Camera.h"
 #include "engine/FileIO.h"
@@ -53,6 +55,16 @@ constexpr const char* SectionProgressLines[MapSectionCount] = {
     "Building textured primitives...",
     "Building modifiers...",
 };
+
+// The modifiers whose record begins with their region's shape token.
+constexpr std::array<char, 6> ShapedModifierLetters = {
+    HazardLetter,        PortalLetter,      PushLetter,
+    TutorialImageLetter, CameraDepthLetter, CameraStationarySetterLetter};
+
+bool IsShapedModifier(char letter) {
+  return std::find(ShapedModifierLetters.begin(), ShapedModifierLetters.end(), letter) !=
+         ShapedModifierLetters.end();
+}
 
 std::istringstream FieldsOf(const std::string& line) {
   std::istringstream fields(line);
@@ -233,6 +245,9 @@ class MapReader {
     if (letter == CameraStationaryLetter) {
       Vector3 eye;
       if (!ReadVector(fields, eye)) return false;
+      // At or in front of the near plane nothing shows (and 0 divides by zero), beyond the far
+      // plane neither: the eye stays where the editor lets the camera zoom.
+      eye.z = std::clamp(eye.z, EditorCamera::FarthestEyeZ, EditorCamera::NearestEyeZ);
       world_.cameraMode = CameraStationaryLetter;
       world_.stationaryEye = eye;
       PlaceCamera(eye, 1);
@@ -492,15 +507,8 @@ class MapReader {
         return ReadConversation(fields, true);
       case SavePointLetter:
         return ReadSavePoint(fields);
-      case HazardLetter:
-      case PortalLetter:
-      case PushLetter:
-      case TutorialImageLetter:
-      case CameraDepthLetter:
-      case CameraStationarySetterLetter:
-        break;
       default:
-        return true;
+        if (!IsShapedModifier(letter)) return true;
     }
     std::string shapeToken;
     std::unique_ptr<Shape> region;
@@ -650,7 +658,7 @@ class MapReader {
                          code.size() == 1 &&
                          std::find(ItemListCodes.begin(), ItemListCodes.end(), code.front()) !=
                              ItemListCodes.end();
-      if (!entry) {
+      if (!entry || IsShapelessModifier(stock, code.front(), index)) {
         lines_.PutBack(std::move(line));
         return;
       }
@@ -659,6 +667,15 @@ class MapReader {
         item->price = price;
       }
     }
+  }
+
+  // "h 0 25" is a hazard without a shape, not the headgear placeholder on sale: where index 0
+  // is a list's placeholder, which is never stock, the letter of a modifier that begins with its
+  // shape, then the no-shape token, is that modifier. The first expendable has no placeholder
+  // before it, so "i 0 25" stays its stock line.
+  static bool IsShapelessModifier(const ItemStore& stock, char code, long long index) {
+    const Item* first = index == 0 ? ItemAt(stock, code, 0) : nullptr;
+    return first && first->name == EmptyItemName && IsShapedModifier(code);
   }
 
   // The anchor: "n" and an NPC, "p" and a shape, or "0" and the region's place.

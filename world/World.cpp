@@ -201,6 +201,9 @@ void World::ClearLevel() {
   for (BoundingShape* boundary : actorBoundaries) ForgetBoundaryEverywhere(boundary);
   boundaries.clear();
   actorBoundaries.clear();
+  if (set) {
+    for (const std::unique_ptr<ModifierShape>& modifier : modifiers) set->ForgetModifier(*modifier);
+  }
   DeferDeletes(modifiers);
   playerStrikes.clear();
   enemyStrikes.clear();
@@ -227,7 +230,10 @@ ModifierShape* World::AddModifier(std::unique_ptr<ModifierShape> modifier) {
 }
 
 std::unique_ptr<ModifierShape> World::RemoveModifier(ModifierShape* modifier) {
-  return Extract(modifiers, static_cast<const ModifierShape*>(modifier));
+  std::unique_ptr<ModifierShape> taken =
+      Extract(modifiers, static_cast<const ModifierShape*>(modifier));
+  if (taken && set) set->ForgetModifier(*taken);
+  return taken;
 }
 
 ModifierShape* World::FindModifierByShape(const Shape* shape) const {

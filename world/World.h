@@ -83,7 +83,7 @@ class World : public GameState {
 
   // Takes the loaded map out of the world and keeps the players. The modifiers, enemies and
   // non-player characters go to the deferred-delete list, so one that clears the level stays
-  // valid to the frame's end.
+  // valid to the frame's end; the screens let go of the modifiers at once.
   void ClearLevel();
   // Reads the map file at the path into the world, or the default map when it cannot be
   // opened; either way the map name becomes the path. Neither clears the level nor moves the
@@ -101,6 +101,7 @@ class World : public GameState {
   // gets it back. Null when it is not in the world.
   std::unique_ptr<BoundingShape> RemoveBoundary(BoundingShape* boundary);
   ModifierShape* AddModifier(std::unique_ptr<ModifierShape> modifier);
+  // Takes the modifier out of the world; the screens let go of it and the caller gets it back.
   std::unique_ptr<ModifierShape> RemoveModifier(ModifierShape* modifier);
   ModifierShape* FindModifierByShape(const Shape* shape) const;
   LayerMap<Shape>::iterator FindShapeAt(int32_t layer, const Shape* shape);

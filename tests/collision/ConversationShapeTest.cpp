@@ -199,7 +199,7 @@ TEST_F(ConversationTest, AShopOpensTheDialogueWithACopyOfItsStock) {
   EXPECT_EQ(GameStates->current, GameStates->menuShop);
   MenuShop& screen = *GameStates->menuShop;
   EXPECT_EQ(GameStates->menuDialog->conversation, opened);
-  EXPECT_EQ(screen.m_shopShape, opened);
+  EXPECT_EQ(screen.m_conversation, opened);
   ASSERT_NE(screen.m_stock, nullptr);
   EXPECT_NE(screen.m_stock.get(), opened->stock.get());
   Item* copy = screen.m_stock->FindByName(offered->name);

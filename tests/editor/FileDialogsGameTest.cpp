@@ -214,6 +214,47 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   EXPECT_EQ(world->GetMapName(), HubMap);
 }
 
+// The save dialog writes the map as the autosave does: the selection's mark stays out of the
+// file, and the selection keeps it.
+TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  BoundingShape* floor = world->boundaries.front().get();
+  menu->Select(floor, SelectionOwner::Boundaries);
+  SaveThroughDialog("marked");
+  EXPECT_EQ(floor->outlineVisible, 1);
+  LoadThroughDialog("marked.gmf");
+  ASSERT_FALSE(world->boundaries.empty());
+  for (const auto& boundary : world->boundaries) EXPECT_EQ(boundary->outlineVisible, 0);
+}
+
+// A name that would put the file outside Content\Maps is refused, the reason shown in red, and
+// nothing is written, by either save dialog.
+TEST_F(EditorFiles, ASaveNameThatLeavesTheMapsFolderIsRefused) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  const fs::path content = game.Folder() / "Content";
+  for (const char* name : {"../outside", "..\\outside", "sub/map", "sub\\map", "..", "a..b"}) {
+    for (const auto icon : {Atlas::IconSaveMap, Atlas::IconSaveMef}) {
+      SCOPED_TRACE(std::string(name) + (icon == Atlas::IconSaveMap ? " map" : " companion"));
+      ClickIcon(icon);
+      menu->m_mapNameBox->SetText(name);
+      game.TapKey(VirtualKey::Enter);
+      EXPECT_NE(menu->m_mode, MenuDebug::ModeEdit) << "the dialog stays";
+      EXPECT_EQ(menu->m_pageMessage,
+                L"A name cannot hold \\, / or \"..\": files are saved in Content\\Maps only.");
+      Click(*menu->m_saveCancelButton);
+    }
+  }
+  ClickIcon(Atlas::IconSaveMap);
+  menu->m_mapNameBox->SetText("../outside");
+  game.TapKey(VirtualKey::Enter);
+  ASSERT_TRUE(game.KeepFrame("editor-save-name-refused.png"));
+  EXPECT_FALSE(fs::exists(content / "outside.gmf"));
+  EXPECT_FALSE(fs::exists(content / "outside.mef"));
+  EXPECT_FALSE(fs::exists(content / "Maps" / "sub"));
+}
+
 TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);

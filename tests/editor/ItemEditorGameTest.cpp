@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "collision/ShopShape.h"
@@ -164,6 +165,56 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   }
   ASSERT_NE(sold, nullptr);
   EXPECT_EQ((*sold->parts[2].stats)[Stat::BaseDefense], 12.5f);
+}
+
+// Every rebuild of the lists (Save List, saving an item and the others) reads the item files into
+// a new store and frees the one before, items and their statistics blocks with it; the world's
+// catalogue, read afresh after an item is saved, frees its old items too.
+TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
+  const auto watch = [](const ItemStore& store) {
+    return std::weak_ptr<StatBlock>(store.equipment.items.back()->stats);
+  };
+  OpenItemEditor();
+  const std::weak_ptr<StatBlock> opened = watch(*menu->m_itemStore);
+  Press(*menu->m_saveListButton);
+  EXPECT_TRUE(opened.expired());
+
+  const std::weak_ptr<StatBlock> listed = watch(*menu->m_itemStore);
+  const std::weak_ptr<StatBlock> catalogue = watch(*world->itemStore);
+  SelectRow(menu->m_itemStore->equipment.items.back()->name);
+  Press(*menu->m_itemChangeButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
+  Press(*menu->m_itemSaveButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  EXPECT_TRUE(listed.expired());
+  EXPECT_TRUE(catalogue.expired());
+}
+
+// Saving an item writes every field with the digits that read back exactly: a value the
+// six-digit text would round comes back as it was, whether its field was typed into or not.
+TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
+  OpenItemEditor();
+  Press(*menu->m_expendablesTab);
+  Item* herb = menu->m_itemStore->expendables.FindByName("Healing Herb");
+  ASSERT_NE(herb, nullptr);
+  (*herb->stats)[Stat::BaseDefense] = 0.123456791f;
+  (*herb->stats)[0] = -98765.4321f;
+  herb->price = 1234.5678f;
+  (*herb->stats)[1] = 16777216.0f;
+  SelectRow("Healing Herb");
+  Press(*menu->m_itemChangeButton);
+  ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
+  Retype(*menu->m_itemDescriptionBox, "Bitter");
+  Press(*menu->m_itemSaveButton);
+  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  const ItemStore read;
+  const Item* saved = read.expendables.FindByName("Healing Herb");
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->description, "Bitter");
+  EXPECT_EQ((*saved->stats)[Stat::BaseDefense], 0.123456791f);
+  EXPECT_EQ((*saved->stats)[0], -98765.4321f);
+  EXPECT_EQ(saved->price, 1234.5678f);
+  EXPECT_EQ((*saved->stats)[1], 16777216.0f);
 }
 
 TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {

@@ -134,6 +134,23 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(Panel().m_fieldPositionZ->text, "123457");
 }
 
+// A right-click picks another shape while a field is open and edited: the field closes first,
+// so its shortened text is never written into the new shape.
+TEST_F(PropertyEditing, ARightClickReselectionClosesTheEditedField) {
+  Quad* first = AddQuad(-3.0f, 0.0f, 2.0f, 2.0f);
+  Quad* second = AddQuad(3.0f, 0.0f, 2.0f, 2.0f);
+  second->SetRotation(12.3456789f);
+  Select(first);
+  ClickField(*Panel().m_fieldRotation);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  ASSERT_TRUE(menu->m_activeFieldEdited);
+  RightClickAt(second->position);
+  ASSERT_EQ(menu->m_selected, second);
+  game.Step();
+  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(second->rotation, 12.3456789f);
+}
+
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
   SetSwitch(ToggleVisibleCollision, true);
   world->mapName = "Content\\Maps\\Arena.gmf";

@@ -177,3 +177,19 @@ TEST_F(Dialogue, WalkingAwayEndsTheConversation) {
   EXPECT_EQ(State(), player->StateAt(SlotWalking));
   controls->keyboard->current[VirtualKey::D] = 0;
 }
+
+// A character's "shop" line opens the shop; leaving it moves that conversation on, so talking
+// again goes on to the next group instead of opening the shop for ever.
+TEST_F(Dialogue, LeavingTheShopMovesTheConversationThatOpenedItOn) {
+  conversation->orderedConversations = {{{0, "Have a look.", &ada}, {0, "shop", &ada}},
+                                        {{0, "Back already?", &ada}}};
+  Open();
+  Advance();
+  ASSERT_EQ(GameStates->current, GameStates->menuShop);
+  EXPECT_EQ(GameStates->menuShop->m_conversation, conversation);
+  GameStates->menuShop->Leave();
+  ASSERT_EQ(GameStates->current, world);
+  Open();
+  EXPECT_EQ(GameStates->current, dialog);
+  EXPECT_EQ(Shown(), "Back already?");
+}

@@ -117,6 +117,39 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
   EXPECT_NE(ReadWhole(saves / "Player.rff"), oldRecord);
 }
 
+// A save that keeps failing holds nobody on the screen: after a failure Back, Escape or cancel
+// returns to play without saving; before one they do nothing.
+TEST_F(SaveFailure, AfterAFailureBackOrCancelReturnsToPlayWithTheOldRecord) {
+  // A record its reader could not take back is never written.
+  world->mapName = "Content\\Maps\\Demo Hub.gmf";
+  for (int key : {VirtualKey::Backspace, VirtualKey::Esc, VirtualKey::I}) {
+    SCOPED_TRACE(key);
+    game.TapKey(key);
+    ASSERT_EQ(GameStates->current, save) << "nothing has failed yet";
+    game.TapKey(VirtualKey::J);
+    ASSERT_TRUE(save->m_saveFailed);
+    game.TapKey(key);
+    EXPECT_EQ(GameStates->current, world);
+    EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
+    EXPECT_EQ(ReadWhole(saves / "Player.rff"), oldRecord);
+    game.StepFrames(5);
+    game.TapKey(VirtualKey::J);
+    ASSERT_EQ(GameStates->current, save) << "the save point opens the screen again";
+  }
+}
+
+// A portal's map change while the screen is up takes its save point away: the save fails and
+// touches nothing freed (AddressSanitizer shows it).
+TEST_F(SaveFailure, AMapChangeUnderTheScreenTakesItsSavePointAway) {
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoNewGameMap.gmf");
+  game.Step();
+  game.TapKey(VirtualKey::J);
+  EXPECT_EQ(GameStates->current, save);
+  EXPECT_TRUE(save->m_saveFailed);
+  EXPECT_EQ(ReadWhole(saves / "Player.rff"), oldRecord);
+}
+
 TEST_F(SaveFailure, AKillBetweenWriteAndRenameLeavesTheOldRecordToContinueFrom) {
   // A save cut off before its rename leaves its temporary file beside the whole old record.
   std::ofstream(saves / "Player.rff.tmp") << "Content\\Maps\\DemoHubMap.gmf 0 0\n1\n2\n";

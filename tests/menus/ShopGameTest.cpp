@@ -18,6 +18,7 @@
 #include "menus/pause/MenuPause.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "world/CommandInterpreter.h"
 #include "world/World.h"
 
 namespace {
@@ -113,8 +114,8 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   game.StepFrames(20);
   Tap(VirtualKey::J);
   ASSERT_EQ(GameStates->current, GameStates->menuDialog);
-  EXPECT_EQ(shop->m_shopShape, forge);
   GameStates->SwitchTo(shop);
+  EXPECT_EQ(shop->m_conversation, forge);
   game.Step();
   ASSERT_EQ(shop->m_page, MenuShop::PageMain);
   ASSERT_TRUE(game.KeepFrame("shop-main.png"));
@@ -207,6 +208,31 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_NE(std::find(held.begin(), held.end(), "Iron Dagger"), held.end());
   EXPECT_EQ(std::find(held.begin(), held.end(), "Bronze Dagger"), held.end());
   ASSERT_TRUE(game.KeepFrame("shop-pause-inventory.png"));
+}
+
+// The keeper's map goes while the shop it opened keeps nothing of it: the console's "shop"
+// opens the shop again, and leaving it touches no keeper (AddressSanitizer shows it).
+TEST_F(ShopGame, LeavingTheShopAfterItsKeepersMapIsGoneTouchesNoKeeper) {
+  ShopShape* forge = Shop(0);
+  ASSERT_NE(forge, nullptr);
+  player->body->SetPositionXYZ(forge->regionCircle->position.x, 1.3f, 0.0f);
+  game.StepFrames(20);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(GameStates->current, GameStates->menuDialog);
+  Tap(VirtualKey::J);
+  ASSERT_EQ(GameStates->current, shop) << "the keeper's second line";
+  Tap(VirtualKey::Backspace);
+  ASSERT_EQ(GameStates->current, world);
+  EXPECT_EQ(forge->currentList, ConversationShape::ListInUse::Repeat) << "the keeper moved on";
+
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\DemoNewGameMap.gmf");
+  game.Step();
+  ASSERT_EQ(ExecuteCommand("shop"), CommandDone);
+  ASSERT_EQ(GameStates->current, shop);
+  EXPECT_EQ(shop->m_conversation, nullptr);
+  Tap(VirtualKey::Backspace);
+  EXPECT_EQ(GameStates->current, world);
 }
 
 // Marks, money and holdings at their limits, one trade of bronze daggers (60 tokens each) at a

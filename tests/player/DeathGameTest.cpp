@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "collision/ConversationShape.h"
 #include "collision/Strike.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
@@ -8,6 +11,7 @@
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "menus/DeathScreen.h"
+#include "menus/MenuDialog.h"
 #include "player/DeathStates.h"
 #include "tests/player/GroundGame.h"
 
@@ -62,6 +66,27 @@ TEST_F(DeathGame, InDeathModeOneThePictureFadesAndThePlayerComesBackAtTheSpawnPo
   ASSERT_TRUE(StepUntil(SlotIdling));
   EXPECT_NEAR(Feet(), FloorTop, 1e-3f);
   game.KeepFrame("respawned.png");
+}
+
+// Leaving respawning by another road than its own end (here a conversation; a portal, the
+// title and the lobby switch the same way) ends the fade: the picture is whole again and stays so.
+TEST_F(DeathGame, LeavingRespawningByAnotherRoadEndsTheFade) {
+  world->deathMode = World::DeathModeRespawn;
+  StrikeOnce(killer);
+  ASSERT_TRUE(In(SlotRespawning));
+  game.StepFrames(30);
+  const Sprite& picture = *player->bodySprite;
+  ASSERT_LT(picture.GetColor().a, 200);
+  auto conversation = std::make_unique<ConversationShape>(nullptr, world);
+  conversation->AddOrderedLine(0, "Hello.");
+  GameStates->menuDialog->conversation = conversation.get();
+  world->AddModifier(std::move(conversation));
+  GameStates->SwitchTo(GameStates->menuDialog);
+  ASSERT_TRUE(In(SlotSpeaking));
+  EXPECT_EQ(picture.GetColor(), ColorWhite);
+  GameStates->menuDialog->EndConversation();
+  game.StepFrames(10);
+  EXPECT_EQ(picture.GetColor(), ColorWhite);
 }
 
 TEST_F(DeathGame, InDeathModeZeroTheDeathScreenFadesWhileTheWorldRunsOn) {

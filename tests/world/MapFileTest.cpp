@@ -250,6 +250,21 @@ TEST_F(MapFileTest, HeaderLettersColoursShapeBlocksAndFlagsReadAsTheFormatSays) 
             "*Modifiers \n");
 }
 
+// A fixed eye at or in front of the near plane shows nothing (and at 0 divides by zero), one
+// beyond the far plane shows nothing either: the header's eye is kept within the editor's zoom
+// limits, z in [-995, -6].
+TEST_F(MapFileTest, TheHeadersFixedEyeIsKeptWithinTheZoomLimits) {
+  const std::pair<const char*, float> eyes[] = {
+      {"0", -6.0f},    {"7", -6.0f},      {"-5.9", -6.0f},   {"-6", -6.0f},
+      {"-30", -30.0f}, {"-995", -995.0f}, {"-2000", -995.0f}};
+  for (const auto& [z, kept] : eyes) {
+    SCOPED_TRACE(z);
+    Reload(MapWith("", "", "",
+                   std::string("0 0 1 -1 -1 1 255 1 2 3 53 30 0 s 10 20 ") + z + " d 0 0 0"));
+    EXPECT_EQ(world_->stationaryEye, (Vector3{10.0f, 20.0f, kept}));
+  }
+}
+
 TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLast) {
   const std::string modifiers =
       "h 0 7\n"
@@ -304,6 +319,39 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
 
 // A portal made while the world had no map name has no target: it is written so that it and the
 // triggers after it read back.
+// A modifier without a shape after a shop, as a map may be written by hand: "h 0 25" cannot be
+// the headgear placeholder on sale, so it ends the stock as the hazard it is; the first
+// expendable has no placeholder, and "i 0 4" stays its stock line.
+TEST_F(MapFileTest, AShapelessModifierAfterAShopEndsItsStock) {
+  const std::string written = Reload(
+      MapWith("", "", "s 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\nh 0 25\nd 0 -20\nb 1 7\n"));
+  ASSERT_EQ(world_->modifiers.size(), 3u);
+  const ShopShape* shop = Modifier<ShopShape>(0);
+  ASSERT_NE(shop, nullptr);
+  EXPECT_EQ(shop->stock->equipment.daggers.at(1)->price, 95.0f);
+  EXPECT_EQ(shop->stock->expendables.items.at(0)->price, 4.0f);
+  EXPECT_EQ(shop->stock->equipment.headgear.at(0)->onSale, 0);
+  EXPECT_EQ(shop->stock->equipment.boots.at(1)->onSale, 0) << "the stock has ended";
+  ASSERT_NE(Modifier<Hazard>(1), nullptr);
+  EXPECT_EQ(Modifier<Hazard>(1)->damage, 25.0f);
+  EXPECT_EQ(written.substr(written.find("*Modifiers \n")),
+            "*Modifiers \nh 0 25\nd 0 -20\ns 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\n");
+}
+
+// A save point anchored on a shape keeps its own place: the region is not moved onto the
+// shape, the save position is as written, and the anchor is written back.
+TEST_F(MapFileTest, ASavePointAnchoredOnAShapeKeepsItsPlaceAndWritesItsAnchorBack) {
+  const std::string written = Reload(
+      MapWith("", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n",
+              "v 2.5 p 2 7 8\n"));
+  auto* savePoint = Modifier<SaveShape>(0);
+  ASSERT_NE(savePoint, nullptr);
+  savePoint->Update(GameHarness::FrameSeconds);
+  EXPECT_EQ(savePoint->region->position, Vector3{});
+  EXPECT_EQ(savePoint->position, (Vector3{7.0f, 8.0f, 0.0f}));
+  EXPECT_EQ(written.substr(written.find("*Modifiers \n")), "*Modifiers \nv 2.5 p 1 7 8\n");
+}
+
 TEST_F(MapFileTest, APortalWithoutTargetAndTheTriggersAfterItComeBack) {
   world_->AddModifier(
       std::make_unique<Portal>(world_.get(), nullptr, std::string(), Vector3{-3.0f, 4.0f, 0.0f}));
