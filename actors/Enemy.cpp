@@ -64,14 +64,23 @@ int Enemy::FindKindByName(const EnemyResources& resources, const std::string& na
 
 void Enemy::EnterState(State* next) {
   if (!next) return;
+  // A hit-stop written in this update belongs to the enemy, not to the state it leaves, which
+  // would otherwise freeze the enemy the next time it is entered.
+  float hold = 0.0f;
+  if (state) {
+    hold = state->holdTimer;
+    state->holdTimer = 0.0f;
+  }
   next->Enter();
   state = next;
+  next->holdTimer = hold;
 }
 
 bool Enemy::GiveExperience() {
   Player* player = world ? world->GetFirstPlayer() : nullptr;
   if (!player) return false;
   player->AddGainedStat49(totalStats[Stat::StatGivenExperience]);
+  player->UpdateExperienceMeter();
   return true;
 }
 

@@ -66,11 +66,12 @@ class Enemy : public Actor {
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
 
-  // Enters the state and makes it current; the state left runs no exit step. Null does nothing.
+  // Enters the state and makes it current, carrying over the hit-stop the state left held; the
+  // state left runs no exit step. Null does nothing.
   void EnterState(State* next);
 
-  // Pays the total given experience to the world's first player. False, and nothing paid,
-  // while the world has no player.
+  // Pays the total given experience to the world's first player, whose level bar then shows
+  // it. False, and nothing paid, while the world has no player.
   bool GiveExperience();
 
   // A prototype's bestiary picture, null for a kind that has none.

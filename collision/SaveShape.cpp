@@ -18,5 +18,5 @@ void SaveShape::HandleInput(float) {
 }
 
 void SaveShape::Update(float) {
-  if (anchor) region->SetPosition(anchor->position);
+  if (npc && anchor) region->SetPosition(anchor->position);
 }

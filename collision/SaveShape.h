@@ -13,12 +13,14 @@ class SaveShape : public ModifierShape {
   explicit SaveShape(World* newWorld);
 
   void HandleInput(float dt) override;
-  // The region follows the anchor when there is one.
+  // The region follows the character who keeps the save point; a save point linked to a shape
+  // keeps its own place.
   void Update(float dt) override;
   void Draw() override {}
 
   // The character who keeps the save point, if any.
   Actor* npc = nullptr;
+  // Its body, or the shape the map links the save point to, which is only written back.
   Shape* anchor = nullptr;
   // The region, as its circle.
   Circle* regionCircle = nullptr;

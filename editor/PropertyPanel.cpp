@@ -93,7 +93,7 @@ std::unique_ptr<Sprite> AtlasSprite(Texture* atlas, size_t cell, float x, float 
 }
 
 void ShowNumber(TextBox& field, float value, int32_t length = Layout::PropertyFieldMaxLength) {
-  field.SetText(ShownNumber(value, length));
+  field.SetText(ShownNumberIn(field, value, length));
 }
 
 void ShowCorner(TextBox& x, TextBox& y, const Vector3& corner) {
@@ -112,6 +112,13 @@ std::string ShownNumber(float value, int32_t length) {
     return std::to_string(static_cast<int64_t>(fitted));
   }
   return WStringToString(DoubleToWString(fitted));
+}
+
+std::string ShownNumberIn(const TextBox& field, float value, int32_t length) {
+  std::string shown = ShownNumber(value, length);
+  while (length > 1 && shown.find('.') != std::string::npos && !field.Fits(shown))
+    shown = ShownNumber(value, --length);
+  return shown;
 }
 
 float NumberIn(const TextBox& field) { return std::strtof(field.text.c_str(), nullptr); }

@@ -122,6 +122,9 @@ class PropertyPanel {
 
 // What a number field shows of a value: its text at most length characters long.
 std::string ShownNumber(float value, int32_t length);
+// The same with fewer decimals where the field's box has no room for them; a whole number that
+// does not fit is left whole (the box shows what fits of it).
+std::string ShownNumberIn(const TextBox& field, float value, int32_t length);
 // The number a field holds; a text that is not one reads as 0.
 float NumberIn(const TextBox& field);
 // The same without its fraction.

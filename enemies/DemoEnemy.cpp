@@ -97,14 +97,8 @@ void DemoEnemy::LoadSounds() {
 void DemoEnemy::SwitchState(int index) {
   State* next = GetState(index);
   if (!next) return;
-  float hold = 0.0f;
-  if (state) {
-    state->Exit();
-    hold = state->holdTimer;
-    state->holdTimer = 0.0f;
-  }
+  if (state) state->Exit();
   EnterState(next);
-  next->holdTimer = hold;
 }
 
 bool DemoEnemy::HealthRecovers() const { return healthMeter->value > 0.0f; }

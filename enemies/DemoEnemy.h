@@ -42,7 +42,7 @@ class DemoEnemy : public Enemy {
   void WriteRecord(std::ostream& out) override;
 
   // Enters the state of that index and makes it current. The state left takes its strikes out
-  // of play, and a hit-stop it took in this step holds the state entered instead.
+  // of play first.
   void SwitchState(int index);
   // Null for an index outside the table or on the prototype.
   DemoEnemyState* GetState(int index) const;

@@ -17,7 +17,8 @@ constexpr const char* Description = "DemoWall description.";
 // The prototype's picture, the first standing frame.
 constexpr platform::PixelRect PictureCell{0, 0, 176, 192};
 
-// Its hit box keeps the 1 the actor had when the box was made.
+// Its hit box keeps the 1 the actor had when the box was made. The picture stands on layer -8,
+// so the maps keep their sky, hills and far trees on the layers below that.
 constexpr int32_t GroupNumber = -8;
 
 // Three points of health, no defence, no stamina, and nothing to give when broken; the values

@@ -43,12 +43,21 @@ void Tilt(Shape& shape, float degrees) {
   if (shape.rotation != 0.0f) shape.dirty = 1;
 }
 
-// The edge that faces the foe is drawn solid, the others open. The flags only colour the edges:
-// the shield stays solid on every side, so that nothing drops through it.
+// The push directions run +x, +y, -x, -y.
+constexpr size_t PushUp = 1;
+constexpr size_t PushDown = 3;
+constexpr Vector3 PushesEveryWay{1.0f, 1.0f, 1.0f};
+
+// The edge toward the foe is marked solid and the others open, and the push directions follow
+// the facing. Edge flags and push directions steer only the push-out of a boundary whose
+// pass-through flag is raised; the shield's is kept lowered, so it pushes out of every side
+// and nothing drops through it.
 void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
   const bool right = facing == 1;
   shield.SetEdgeFlag1(right ? 1 : 0);
   shield.SetEdgeFlag0(right ? 0 : 1);
+  shield.sideVectors[PushDown] = right ? Vector3{1.0f, 0.0f, 0.0f} : Vector3{};
+  shield.sideVectors[PushUp] = right ? Vector3{} : Vector3{-1.0f, 0.0f, 0.0f};
   shield.partialEdges = 0;
 }
 
@@ -74,6 +83,8 @@ Goblin::Goblin(World* owner, const Vector3& position, std::unique_ptr<EnemyAnima
   shieldQuad->SetEdgeFlag2(0);
   shieldQuad->SetEdgeFlag3(0);
   ShowOuterFace(*shieldQuad, facing);
+  // Until the first placement turns it to face a side.
+  shieldQuad->sideVectors.fill(PushesEveryWay);
   shieldOffset = {ScreenSizeToWorld(ShieldAheadPixels, 0.0f),
                   ScreenSizeToWorld(ShieldAbovePixels, 0.0f), 0.0f};
   // The goblin walks into its own shield without being pushed.

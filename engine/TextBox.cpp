@@ -12,6 +12,8 @@
 namespace {
 
 const Color4 SelectionColor{255, 125, 130, 200};
+// Text ends this many pixels inside the box's right edge, clear of its outline.
+constexpr float TextRightInset = 2.0f;
 // The caret line stands one pixel left of the place and one below the centre line.
 constexpr float CaretOffsetX = -1.0f;
 constexpr float CaretOffsetY = 1.0f;
@@ -48,6 +50,12 @@ float TextBox::TextLeft() const { return box->altPosition.x - box->width / 2 + T
 float TextBox::PrefixWidth(int32_t count) const {
   if (!font || count <= 0) return 0.0f;
   return static_cast<float>(font->MeasurePrefix(StringToWString(text), count).width);
+}
+
+float TextBox::TextRoom() const { return box->width - TextInset - TextRightInset; }
+
+bool TextBox::Fits(const std::string& shown) const {
+  return !font || static_cast<float>(font->Measure(StringToWString(shown)).width) <= TextRoom();
 }
 
 void TextBox::SetText(std::string newText) {
@@ -117,11 +125,13 @@ void TextBox::Draw() {
   const platform::Vector3 at = box->altPosition;
   DrawWidgetLabel(font, label, labelSide, at.x - box->width / 2, at.x + box->width / 2, at.y,
                   textColor);
-  const uint32_t color = textColor.ToD3DColor();
-  DrawTextAligned(font, TextLeft(), at.y, 0.0f, StringToWString(text), color, AlignLeft,
-                  AlignQuarterUp);
-  if (!suffix.empty()) {
-    DrawTextAligned(font, TextLeft() + PrefixWidth(Length()), at.y, 0.0f,
-                    StringToWString(suffix), color, AlignLeft, AlignQuarterUp);
+  std::wstring shown = StringToWString(text + suffix);
+  if (font) {
+    size_t count = shown.size();
+    while (count > 0 && static_cast<float>(font->MeasurePrefix(shown, count).width) > TextRoom())
+      --count;
+    shown.resize(count);
   }
+  DrawTextAligned(font, TextLeft(), at.y, 0.0f, shown, textColor.ToD3DColor(), AlignLeft,
+                  AlignQuarterUp);
 }

@@ -44,11 +44,13 @@ class TextBox {
   // The screen point where the owner draws the caret line.
   platform::Vector3 MeasureToCaret() const;
   // The box and the highlight at once; label, text and suffix through the shared sprite
-  // batch, which the caller has begun.
+  // batch, which the caller has begun. Of text and suffix, only what fits the box is shown.
   void Draw();
 
   // The screen x where the text starts.
   float TextLeft() const;
+  // Whether the text would show whole inside the box.
+  bool Fits(const std::string& shown) const;
 
   platform::TextFont* font = nullptr;  // not owned; also measures the text
   int32_t labelSide = 0;
@@ -71,4 +73,6 @@ class TextBox {
   int32_t ClampIndex(int32_t index) const;
   // Width of the first count characters, in pixels.
   float PrefixWidth(int32_t count) const;
+  // Pixels from the text's start to just inside the box's right edge.
+  float TextRoom() const;
 };

@@ -62,7 +62,7 @@ ItemPage::ItemPage(Texture* atlas, Font* pageFont) : font(pageFont) {
   BuildPanel(atlas, entryPanel,
              {{&entryFill, fill, 300, 349, 0, 0},
               {&entryTopLeft, Cells::EntryTopLeft, 1, 1, -145, -183},
-              {&entryTop, Cells::EntryTop, 290, 1, 5, -183},
+              {&entryTop, fill, 290, 16, 5, -183},
               {&entryBottomRight, Cells::PanelBottomRight, 1, 1, 145, 179},
               {&entryBottom, fill, 290, 10, -5, 179},
               {&entryFill2, fill, 300, 349, 0, 0},

@@ -22,14 +22,12 @@ constexpr PixelRect FooterRight{214, 201, 306, 234};
 constexpr PixelRect TabRowLeft{306, 201, 344, 234};
 constexpr PixelRect TabRowRight{345, 201, 384, 234};
 
-// Page panels: the filler texel, rounded corners, the entry panel's corner and the band break.
+// Page panels: the filler texel, rounded corners, the entry panel's corner (the list header's)
+// and the band break.
 constexpr PixelRect PanelFill{198, 50, 199, 51};
 constexpr PixelRect PanelTopLeft{186, 49, 196, 59};
 constexpr PixelRect PanelBottomRight{201, 49, 211, 59};
-// The entry panel's header strip is cut from the list header: its rounded corner and one
-// column of its plain stretch, which the strip repeats.
 constexpr PixelRect EntryTopLeft{0, 0, 10, 16};
-constexpr PixelRect EntryTop{190, 0, 191, 16};
 constexpr PixelRect PanelBreak{0, 72, 300, 76};
 
 // The row highlight and the comparison markers.

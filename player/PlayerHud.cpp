@@ -21,14 +21,12 @@ using platform::Vector3;
 namespace {
 
 constexpr float HudTextScale = 0.76f;
-// The health numbers sit inside the bar: the maximum at its bottom right, the current value at
-// its top, a slash between them. The current value ends left of the slash, so that numbers of
-// three digits do not run into the maximum.
-constexpr float MaximumInset = 2.0f;
-constexpr float SlashGap = 4.0f;
-constexpr float SlashDrop = 2.0f;
-constexpr float CurrentGap = 1.0f;
-constexpr float CurrentDrop = 4.0f;
+// The health numbers read as one "current/maximum" ending just inside the bar's right end,
+// across its middle: white ringed in the dark text colour, which stands out from the green fill
+// and the dark empty stretch alike.
+constexpr float MaximumInset = 3.0f;
+constexpr Vector3 RingOffsets[] = {{-1.0f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f},
+                                   {0.0f, -1.0f, 0.0f}, {0.0f, 1.0f, 0.0f}};
 constexpr float DebugLineStep = 0.3f;
 constexpr Vector3 CollisionCaseAt{4.0f, 0.0f, 0.0f};
 constexpr Vector3 DisplacementAt{4.0f, 20.0f, 0.0f};
@@ -99,17 +97,13 @@ void Player::DrawHud() {
                         {box.left + HudLevelTextX, box.top + HudLevelTextY, 0.0f}, FontAlignStart,
                         FontAlignStart);
     const Quad& bar = *healthMeter->background;
-    const Vector3 centre = bar.altPosition;
-    const float right = centre.x + bar.width / 2;
-    const std::string maximum = WholePart(healthMeter->maximum);
-    hudFont->DrawString(maximum, {right - MaximumInset, centre.y + bar.height / 2, 0.0f},
-                        FontAlignEnd, FontAlignEnd);
-    const float slashX = right - (hudFont->MeasureString(maximum) + SlashGap);
-    hudFont->DrawString("/", {slashX, centre.y + SlashDrop, 0.0f}, FontAlignCenter, FontAlignEnd);
-    hudFont->DrawString(WholePart(healthMeter->value),
-                        {slashX - (hudFont->MeasureString("/") / 2 + CurrentGap),
-                         centre.y - bar.height / 2 + CurrentDrop, 0.0f},
-                        FontAlignEnd, FontAlignEnd);
+    const std::string health =
+        WholePart(healthMeter->value) + "/" + WholePart(healthMeter->maximum);
+    const Vector3 end{bar.altPosition.x + bar.width / 2 - MaximumInset, bar.altPosition.y, 0.0f};
+    for (const Vector3& offset : RingOffsets)
+      hudFont->DrawString(health, end + offset, FontAlignCenter, FontAlignEnd);
+    hudFont->color = ColorWhite;
+    hudFont->DrawString(health, end, FontAlignCenter, FontAlignEnd);
     hudFont->color = savedColor;
     hudFont->scaleX = savedX;
     hudFont->scaleY = savedY;

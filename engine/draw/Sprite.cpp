@@ -27,6 +27,20 @@ platform::PixelRect WholeTexture(const Texture* texture) {
 // A half size of more than one texel is drawn about a whole texel.
 float CenterComponent(float half) { return half > 1.0f ? std::trunc(half + 0.5f) : half; }
 
+// An edge on a half pixel goes up or left: the pixel centres it passes between decide where it
+// lands, whichever renderer draws it.
+float WholeEdge(float edge) { return std::ceil(edge - 0.5f); }
+
+// Scale and translation along one axis of an unturned sprite drawn from `center` of a source
+// `size` texels long, with its edges put on whole pixels.
+void SnapAxis(float size, float center, float& scale, float& translation) {
+  if (size <= 0.0f) return;
+  const float first = WholeEdge(translation - center * scale);
+  const float last = WholeEdge(translation + (size - center) * scale);
+  scale = (last - first) / size;
+  translation = first + center * scale;
+}
+
 }  // namespace
 
 Sprite::Sprite(Texture* newTexture)
@@ -349,11 +363,19 @@ platform::Matrix4 Sprite::BuildWorldTransform() const {
   return platform::MatrixTransformation2D(scaling, -rotation * DegreesToRadians, {t.x, t.y});
 }
 
+// An unturned sprite also has its edges on whole pixels: a one-texel piece stretched to an odd
+// size would otherwise end on a half pixel, and renderers differ on the row or column between
+// two such pieces meant to meet, showing what lies behind as a seam.
 platform::Matrix4 Sprite::BuildScreenTransform() const {
-  const platform::Vector2 scaling{flipHorizontal ? -scale.x : scale.x,
-                                  flipVertical ? -scale.y : scale.y};
-  const platform::Vector2 translation{static_cast<float>(RoundToInt(altPosition.x)),
-                                      static_cast<float>(RoundToInt(altPosition.y))};
+  platform::Vector2 scaling{flipHorizontal ? -scale.x : scale.x,
+                            flipVertical ? -scale.y : scale.y};
+  platform::Vector2 translation{static_cast<float>(RoundToInt(altPosition.x)),
+                                static_cast<float>(RoundToInt(altPosition.y))};
+  if (rotation == 0.0f) {
+    const Vector3 center = DrawCenter();
+    SnapAxis(SourceWidth(), center.x, scaling.x, translation.x);
+    SnapAxis(SourceHeight(), center.y, scaling.y, translation.y);
+  }
   return platform::MatrixTransformation2D(scaling, -rotation * DegreesToRadians, translation);
 }
 

@@ -33,10 +33,11 @@ constexpr float ListHeaderHeight = 17.0f;
 constexpr float FirstRowFraction = 32.0f;
 
 // Column texts: the titles in the 17-point font just above each column, the item names at
-// 0.38 of the 64-point font, the slot names small and grey in the row's upper corner.
+// 0.38 of the 64-point font, the slot names small and grey in the row's upper corner, clear
+// of the frame's border (the chosen row's highlight border is 6 pixels deep).
 constexpr float ColumnTextInset = 20.0f;
 constexpr float ColumnTitleDrop = 1.0f;
-constexpr float SlotNameDrop = 3.0f;
+constexpr float SlotNameDrop = 6.0f;
 constexpr Color4 SlotNameColor{255, 128, 128, 128};
 
 using EquipByName = void (Actor::*)(std::string);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "actors/EnemyState.h"
 #include "collision/Strike.h"
+#include "engine/BarMeter.h"
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
 #include "player/Player.h"
@@ -156,15 +158,22 @@ TEST_F(EnemyHits, LeavingTheStateTakesItsStrikesBackSoTheyCanHitThePlayersAgain)
   EXPECT_TRUE(thrust.hitList.empty());
 }
 
-TEST_F(EnemyHits, ExperienceGoesToTheFirstPlayerAndNowhereWithoutOne) {
+TEST_F(EnemyHits, ExperienceGoesToTheFirstPlayerWhoseLevelBarShowsItAndNowhereWithoutOne) {
   enemy.totalStats[Stat::StatGivenExperience] = 12.5f;
   Player& second = *world.AddPlayer();
   EXPECT_TRUE(enemy.GiveExperience());
   EXPECT_FLOAT_EQ(Gained(player, Stat::StatExperience), 12.5f);
   EXPECT_EQ(Gained(second, Stat::StatExperience), 0.0f);
+  EXPECT_FLOAT_EQ(player.experienceBar->value, 12.5f);
+  EXPECT_FLOAT_EQ(player.experienceBar->maximum, 200.0f);
+  // Past the first level's 200 points the bar counts from there toward 200 x 2^1.4.
+  enemy.totalStats[Stat::StatGivenExperience] = 237.5f;
+  EXPECT_TRUE(enemy.GiveExperience());
+  EXPECT_FLOAT_EQ(player.experienceBar->value, 50.0f);
+  EXPECT_NEAR(player.experienceBar->maximum, 200.0f * std::pow(2.0f, 1.4f) - 200.0f, 0.01f);
   world.players.clear();
   EXPECT_FALSE(enemy.GiveExperience());
-  EXPECT_FLOAT_EQ(Gained(player, Stat::StatExperience), 12.5f);
+  EXPECT_FLOAT_EQ(Gained(player, Stat::StatExperience), 250.0f);
 }
 
 }  // namespace

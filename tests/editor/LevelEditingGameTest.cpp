@@ -435,7 +435,8 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   EXPECT_NEAR(sprite->scale.x, 2.0f, 0.02f) << "twice as wide doubles the scale";
   EXPECT_FLOAT_EQ(sprite->scale.y, 1.0f);
   EXPECT_NEAR(sprite->GetTopLeft().x, -2.0f - width / 2, OnePixel) << "the left edge stays";
-  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, ShownNumber(sprite->scale.x, 7));
+  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text,
+            ShownNumberIn(*menu->m_panel->m_fieldScaleX, sprite->scale.x, 7));
   game.TapKey(VirtualKey::R);
   EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
 }

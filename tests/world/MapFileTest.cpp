@@ -338,6 +338,20 @@ TEST_F(MapFileTest, AShapelessModifierAfterAShopEndsItsStock) {
             "*Modifiers \nh 0 25\nd 0 -20\ns 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\n");
 }
 
+// A save point anchored on a shape keeps its own place: the region is not moved onto the
+// shape, the save position is as written, and the anchor is written back.
+TEST_F(MapFileTest, ASavePointAnchoredOnAShapeKeepsItsPlaceAndWritesItsAnchorBack) {
+  const std::string written = Reload(
+      MapWith("", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n",
+              "v 2.5 p 2 7 8\n"));
+  auto* savePoint = Modifier<SaveShape>(0);
+  ASSERT_NE(savePoint, nullptr);
+  savePoint->Update(GameHarness::FrameSeconds);
+  EXPECT_EQ(savePoint->region->position, Vector3{});
+  EXPECT_EQ(savePoint->position, (Vector3{7.0f, 8.0f, 0.0f}));
+  EXPECT_EQ(written.substr(written.find("*Modifiers \n")), "*Modifiers \nv 2.5 p 1 7 8\n");
+}
+
 TEST_F(MapFileTest, APortalWithoutTargetAndTheTriggersAfterItComeBack) {
   world_->AddModifier(
       std::make_unique<Portal>(world_.get(), nullptr, std::string(), Vector3{-3.0f, 4.0f, 0.0f}));

@@ -13,6 +13,8 @@ constexpr int SmallestPointSize = 4;
 constexpr int LargestSizeFactor = 2;
 constexpr int FirstPrintable = 32;
 constexpr int LastPrintable = 126;
+// Sizes are in points at this many dots per inch, one point a pixel.
+constexpr float NominalDpi = 72.0f;
 
 struct SurfaceDeleter {
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
@@ -29,44 +31,65 @@ struct GlyphRaster::Face {
   }
 };
 
-GlyphRaster::GlyphRaster(std::unique_ptr<Face> face) : face_(std::move(face)) {}
+GlyphRaster::GlyphRaster(std::unique_ptr<Face> face, int size)
+    : face_(std::move(face)), size_(size) {}
 
 GlyphRaster::~GlyphRaster() = default;
 
+std::string GlyphRaster::Printable() {
+  std::string characters;
+  for (int code = FirstPrintable; code <= LastPrintable; ++code)
+    characters += static_cast<char>(code);
+  return characters;
+}
+
 std::unique_ptr<GlyphRaster> GlyphRaster::Open(const std::vector<std::string>& candidates,
-                                               int inkHeight) {
+                                               int inkHeight, const std::string& characters) {
   for (const std::string& file : candidates) {
     for (int size = inkHeight * LargestSizeFactor; size >= SmallestPointSize; --size) {
       if (TTF_Init() != 0) return nullptr;
       auto face = std::make_unique<Face>();
       face->font = TTF_OpenFont(file.c_str(), size);
       if (!face->font) break;  // the file does not open: try the next one
-      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face)));
-      if (raster->MeasureInk() && raster->inkBottom_ - raster->inkTop_ <= inkHeight) return raster;
+      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face), size));
+      if (raster->MeasureInk(characters) && raster->inkBottom_ - raster->inkTop_ <= inkHeight)
+        return raster;
     }
   }
   return nullptr;
 }
 
-bool GlyphRaster::MeasureInk() {
+bool GlyphRaster::MeasureInk(const std::string& characters) {
   inkTop_ = std::numeric_limits<int>::max();
   inkBottom_ = 0;
-  for (int code = FirstPrintable; code <= LastPrintable; ++code) {
-    const Mask mask = Render(static_cast<char>(code));
-    for (int y = 0; y < mask.height; ++y) {
-      for (int x = 0; x < mask.width; ++x) {
-        if (mask.At(x, y) == 0) continue;
-        inkTop_ = std::min(inkTop_, y);
-        inkBottom_ = std::max(inkBottom_, y + 1);
-        break;
-      }
-    }
+  for (char character : characters) {
+    const InkBox ink = Render(character).Ink();
+    if (ink.Width() == 0) continue;
+    inkTop_ = std::min(inkTop_, ink.top);
+    inkBottom_ = std::max(inkBottom_, ink.bottom);
   }
   return inkBottom_ > inkTop_;
 }
 
-GlyphRaster::Mask GlyphRaster::Render(char character) const {
+GlyphRaster::InkBox GlyphRaster::Mask::Ink() const {
+  InkBox ink{width, 0, height, 0};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (At(x, y) == 0) continue;
+      ink.first = std::min(ink.first, x);
+      ink.end = std::max(ink.end, x + 1);
+      ink.top = std::min(ink.top, y);
+      ink.bottom = std::max(ink.bottom, y + 1);
+    }
+  }
+  return ink;
+}
+
+GlyphRaster::Mask GlyphRaster::Render(char character, float widthScale) const {
   Mask mask;
+  const auto dpi = static_cast<unsigned>(NominalDpi);
+  const auto widthDpi = static_cast<unsigned>(std::max(1.0f, NominalDpi * widthScale + 0.5f));
+  if (TTF_SetFontSizeDPI(face_->font, size_, widthDpi, dpi) != 0) return mask;
   const char text[2] = {character, '\0'};
   SurfacePtr rendered(TTF_RenderUTF8_Blended(face_->font, text, SDL_Color{255, 255, 255, 255}));
   if (!rendered) return mask;

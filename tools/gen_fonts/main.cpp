@@ -1,7 +1,8 @@
 // Draws the bitmap font atlases: each glyph of codes 32 to 126 rendered white from a free
-// TrueType face into the cell the game cuts for it, centred where the game draws it, no wider
-// than its advance, all glyphs of a font on one baseline. A file is written only when missing
-// or different.
+// TrueType face into the cell the game cuts for it, centred where the game draws it, widened or
+// narrowed so that its ink fills its advance less the font's margin (so neighbouring letters
+// stand evenly apart, whatever their advances), all glyphs of a font on one baseline. A file is
+// written only when missing or different.
 
 #include <algorithm>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GlyphFit.h"
 #include "GlyphRaster.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Texture.h"
@@ -27,48 +29,32 @@ const std::string LiberationFolder = "/usr/share/fonts/truetype/liberation/";
 struct FontJob {
   const FontLayout* layout;
   std::vector<std::string> faces;  // the first that opens is used
+  // Letters the face would have to widen past reading (a plain I in a wide advance) come from
+  // the first of these that opens (serifs).
+  std::vector<std::string> wideFaces;
+  // Advance less ink: with the font's spacing, the gap between neighbouring letters.
+  int margin;
+  // No ink narrower, so that thin letters survive being drawn small.
+  int thinnest;
 };
 
 struct AtlasJob {
   std::vector<FontJob> fonts;
 };
 
-// The ink columns of a mask: first and one past the last column with coverage.
-void InkColumns(const GlyphRaster::Mask& mask, int& first, int& end) {
-  first = mask.width;
-  end = 0;
-  for (int x = 0; x < mask.width; ++x) {
-    for (int y = 0; y < mask.height; ++y) {
-      if (mask.At(x, y) == 0) continue;
-      first = std::min(first, x);
-      end = std::max(end, x + 1);
-      break;
-    }
-  }
-}
+// Each font's margin is about the side bearings of its face at its size; its thinnest ink is
+// about one stroke.
+constexpr int WrittenMargin = 1;
+constexpr int WrittenThinnest = 3;
+constexpr int LargeArcMargin = 1;
+constexpr int LargeArcThinnest = 5;
+constexpr int SmallArcMargin = 1;
+constexpr int SmallArcThinnest = 2;
 
-// Coverage of the source columns [first, end) resampled to width columns by area.
-std::vector<float> SqueezeRow(const GlyphRaster::Mask& mask, int y, int first, int end, int width) {
-  std::vector<float> row(static_cast<size_t>(width), 0.0f);
-  const float step = static_cast<float>(end - first) / static_cast<float>(width);
-  for (int t = 0; t < width; ++t) {
-    const float from = first + t * step;
-    const float to = from + step;
-    float sum = 0.0f;
-    for (int x = static_cast<int>(from); x < end && x < to; ++x) {
-      const float overlap = std::min(to, x + 1.0f) - std::max(from, static_cast<float>(x));
-      if (overlap > 0.0f) sum += overlap * mask.At(x, y);
-    }
-    row[static_cast<size_t>(t)] = sum / step;
-  }
-  return row;
-}
-
-void PutCoverage(platform::Image& atlas, int x, int y, float coverage) {
-  if (x < 0 || y < 0 || x >= atlas.width || y >= atlas.height) return;
-  const auto alpha = static_cast<uint32_t>(std::clamp(coverage, 0.0f, 255.0f) + 0.5f);
-  if (alpha == 0) return;
-  atlas.pixels[static_cast<size_t>(y) * atlas.width + x] = alpha << 24 | WhiteRgb;
+void PutCoverage(platform::Image& atlas, int x, int y, unsigned char coverage) {
+  if (coverage == 0 || x < 0 || y < 0 || x >= atlas.width || y >= atlas.height) return;
+  atlas.pixels[static_cast<size_t>(y) * atlas.width + x] =
+      static_cast<uint32_t>(coverage) << 24 | WhiteRgb;
 }
 
 bool DrawFont(platform::Image& atlas, const FontJob& job) {
@@ -83,20 +69,20 @@ bool DrawFont(platform::Image& atlas, const FontJob& job) {
   const int lineTop = (layout.cell - inkHeight) / 2 - raster->inkTop();
   const int center = RoundToInt(static_cast<float>(layout.cell) / 2);
   for (int i = 0; i < GlyphCount; ++i) {
+    const char code = static_cast<char>(FirstGlyphCode + i);
+    const int advance = static_cast<int>(layout.advances[static_cast<size_t>(i)]);
+    const FittedGlyph glyph = FitGlyph(*raster, job.wideFaces, code,
+                                       std::max(advance - job.margin, job.thinnest));
     const platform::PixelRect cell = layout.CellOf(i);
-    const GlyphRaster::Mask mask = raster->Render(static_cast<char>(FirstGlyphCode + i));
-    int first = 0, end = 0;
-    InkColumns(mask, first, end);
-    if (end <= first) continue;  // a space: nothing to draw
-    const int advance = std::max(1, static_cast<int>(layout.advances[static_cast<size_t>(i)]));
-    const int width = std::min(end - first, advance);
-    const int left = cell.left + center - RoundToInt(static_cast<float>(width) / 2);
-    for (int y = std::max(0, -lineTop); y < mask.height && lineTop + y < layout.cell; ++y) {
-      const std::vector<float> row = SqueezeRow(mask, y, first, end, width);
-      for (int t = 0; t < width; ++t) {
-        const int x = left + t;
+    const int top = cell.top + lineTop + glyph.rowShift;
+    int x = cell.left + center - RoundToInt(static_cast<float>(glyph.Width()) / 2);
+    for (size_t column = 0; column < glyph.copies.size(); ++column) {
+      for (int copy = 0; copy < glyph.copies[column]; ++copy, ++x) {
         if (x < cell.left || x >= cell.right) continue;
-        PutCoverage(atlas, x, cell.top + lineTop + y, row[static_cast<size_t>(t)]);
+        for (int y = glyph.top; y < glyph.bottom; ++y) {
+          if (top + y >= cell.top && top + y < cell.bottom)
+            PutCoverage(atlas, x, top + y, glyph.mask.At(static_cast<int>(column), y));
+        }
       }
     }
   }
@@ -138,12 +124,18 @@ int main(int argc, char** argv) {
   const std::filesystem::path content = argv[1];
   const std::vector<AtlasJob> atlases = {
       {{{&FontWrittenLayout,
-         {DejaVuFolder + "DejaVuSans-Oblique.ttf",
-          LiberationFolder + "LiberationSans-Italic.ttf"}}}},
+         {LiberationFolder + "LiberationSansNarrow-Italic.ttf",
+          DejaVuFolder + "DejaVuSansCondensed-Oblique.ttf"},
+         {DejaVuFolder + "DejaVuSerif-Italic.ttf", LiberationFolder + "LiberationSerif-Italic.ttf"},
+         WrittenMargin, WrittenThinnest}}},
       {{{&FontArc64ptLayout,
-         {LiberationFolder + "LiberationSans-Bold.ttf", DejaVuFolder + "DejaVuSans-Bold.ttf"}},
+         {LiberationFolder + "LiberationSans-Bold.ttf", DejaVuFolder + "DejaVuSans-Bold.ttf"},
+         {LiberationFolder + "LiberationSerif-Bold.ttf", DejaVuFolder + "DejaVuSerif-Bold.ttf"},
+         LargeArcMargin, LargeArcThinnest},
         {&FontArc17ptLayout,
-         {DejaVuFolder + "DejaVuSans.ttf", LiberationFolder + "LiberationSans-Regular.ttf"}}}},
+         {DejaVuFolder + "DejaVuSans.ttf", LiberationFolder + "LiberationSans-Regular.ttf"},
+         {DejaVuFolder + "DejaVuSerif.ttf", LiberationFolder + "LiberationSerif-Regular.ttf"},
+         SmallArcMargin, SmallArcThinnest}}},
   };
   bool ok = true;
   for (const AtlasJob& job : atlases) {

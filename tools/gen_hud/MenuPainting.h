@@ -33,7 +33,6 @@ inline constexpr uint32_t KeyCapFill = 0xFFE4DCC8;
 inline constexpr uint32_t KeyCapInk = 0xFF2A2E3C;
 inline constexpr uint32_t PanelFill = 0x8C4A5678;
 inline constexpr uint32_t RowSeparator = 0x90202638;
-inline constexpr uint32_t HeaderFill = 0xF0323A56;
 inline constexpr uint32_t SlotListHeaderFill = 0xF84A3E24;
 inline constexpr uint32_t SlotListBody = 0xF82A3048;
 inline constexpr uint32_t SlotListSeparator = 0xFF1A1E2C;

@@ -270,21 +270,22 @@ void DrawTokens(SharedAtlas& atlas) {
   Compose(atlas, Cells::TokenIcon, d);
 }
 
-// List panels: a header with a rounded top-left corner, translucent rows with a line under
-// each, the same colour for the filler; the slot list is nearly opaque, over the column it
-// covers.
+// List panels: a header with a rounded top-left corner in the panels' own fill, a line under
+// it, translucent rows with a line under each, the same colour for the filler; the slot list
+// is nearly opaque, over the column it covers. The header's first 16 rows are all fill, since
+// the entry panel's header strip is its corner beside a stretch of the fill texel, and the
+// column highlight's top is those 16 rows alone.
 void DrawListPanels(SharedAtlas& atlas) {
   const float headerWidth = static_cast<float>(Cells::ColumnHeader.right);
-  PaintCell(atlas, Cells::ListHeader, [headerWidth](Point p) {
+  const float lineRow = static_cast<float>(Cells::ColumnHeader.bottom);
+  PaintCell(atlas, Cells::ListHeader, [headerWidth, lineRow](Point p) {
     const float d = BoxDistance(p, 0.0f, 0.0f, headerWidth + 20.0f, 40.0f, 6.0f);
     if (d > 0.0f) return Transparent;
-    if (p.y >= 16.0f) return WithAlpha(BrassDark, 0xF0);
-    if (p.y >= 15.0f) return Brass;
-    return HeaderFill;
+    return p.y >= lineRow ? Brass : PanelFill;
   });
   PaintCell(atlas,
             {Cells::ListHeader.right, 0, Cells::ColumnHeader.right, Cells::ColumnHeader.bottom},
-            [](Point p) { return p.y >= 15.0f ? Brass : HeaderFill; });
+            [](Point) { return PanelFill; });
   auto row = [](uint32_t body, uint32_t separator) {
     return [body, separator](Point p) { return p.y >= 21.0f ? separator : body; };
   };

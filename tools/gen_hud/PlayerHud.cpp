@@ -97,7 +97,9 @@ void DrawBarColumn(SharedAtlas& atlas, const platform::PixelRect& cell, uint32_t
     const float t = height > 1 ? static_cast<float>(y) / static_cast<float>(height - 1) : 0.5f;
     const uint32_t pixel = t < 0.5f ? raster::Mix(light, color, t / 0.5f)
                                     : raster::Mix(color, shadow, (t - 0.5f) / 0.5f);
-    for (int x = cell.left; x < cell.right; ++x) atlas.At(x, cell.top + y) = pixel;
+    // A column beside it on each side, so that filtering across the stretched column finds
+    // its own colours.
+    for (int x = cell.left - 1; x <= cell.right; ++x) atlas.At(x, cell.top + y) = pixel;
   }
 }
 

@@ -125,17 +125,16 @@ void DrawRowCells(SharedAtlas& atlas) {
   const PixelRect& header = Cells::RowHeader;
   const PixelRect& paused = PauseMenuCells::ColumnHeader;
   const float rest = static_cast<float>(header.right - paused.right);
-  auto headerSample = [rest](Point p) {
+  const float lineRow = static_cast<float>(paused.bottom);
+  auto headerSample = [rest, lineRow](Point p) {
     const float d = BoxDistance(p, -40.0f, 0.0f, rest, 40.0f, 6.0f);
     if (d > 0.0f) return Transparent;
-    if (p.y >= 16.0f) return WithAlpha(BrassDark, 0xF0);
-    if (p.y >= 15.0f) return Brass;
-    return HeaderFill;
+    return p.y >= lineRow ? Brass : PanelFill;
   };
   PaintCell(atlas, {paused.right, header.top, header.right, header.bottom}, headerSample);
-  // The pause menu's column header is a row shorter: its last row under the list header.
+  // The pause menu's column header is a row shorter: its line is the list header's last row.
   PaintCell(atlas, {PauseMenuCells::ListHeader.right, paused.bottom, paused.right, header.bottom},
-            [](Point) { return WithAlpha(BrassDark, 0xF0); });
+            [](Point) { return Brass; });
   PaintCell(atlas, Cells::Row, [](Point p) { return p.y >= 21.0f ? RowSeparator : PanelFill; });
 }
 
