@@ -18,6 +18,7 @@ class Watchdog {
   Watchdog(const Watchdog&) = delete;
   Watchdog& operator=(const Watchdog&) = delete;
 
+  // Also for any other step held to the limit.
   void FrameStarted() { frameStart_ = Clock::now().time_since_epoch().count(); }
 
  private:
