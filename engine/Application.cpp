@@ -187,6 +187,18 @@ void RenderFrame() {
   Device->Present();
 }
 
+void HandleFrameInput() {
+  const float dt = GameTimeStep;
+  GameControls->BeginInput(dt);
+  GameState* state = GameStates->current;
+  if (state->holdTimer == 0.0f) {
+    state->HandleInput(dt);
+  } else {
+    state->HandleInputHeld(dt);
+  }
+  GameControls->EndInput();
+}
+
 void RunFramePass() {
   while (std::optional<platform::WindowEvent> event = MainPlatform->PollEvent()) {
     HandleWindowEvent(*event);
@@ -197,15 +209,7 @@ void RunFramePass() {
     return;
   }
   AdvanceFrameTimer();
-  const float dt = GameTimeStep;
-  GameControls->BeginInput(dt);
-  GameState* state = GameStates->current;
-  if (state->holdTimer == 0.0f) {
-    state->HandleInput(dt);
-  } else {
-    state->HandleInputHeld(dt);
-  }
-  GameControls->EndInput();
+  HandleFrameInput();
   UpdateFrame();
   RenderFrame();
   DeferredDeletes->Empty();

@@ -18,5 +18,7 @@ int RunGame(platform::Platform& platform);
 void InitializeResources();
 bool WriteDefaultMap();
 void AdvanceFrameTimer();
+// The input step of a frame, with the elapsed time not yet clamped.
+void HandleFrameInput();
 void UpdateFrame();
 void RenderFrame();

@@ -167,14 +167,7 @@ struct Tally {
 void StepUndrawn(GameHarness& game) {
   game.Platform().AdvanceClock(static_cast<uint64_t>(GameHarness::FrameSeconds * 1e6f));
   AdvanceFrameTimer();
-  GameControls->BeginInput(GameTimeStep);
-  GameState* state = GameStates->current;
-  if (state->holdTimer == 0.0f) {
-    state->HandleInput(GameTimeStep);
-  } else {
-    state->HandleInputHeld(GameTimeStep);
-  }
-  GameControls->EndInput();
+  HandleFrameInput();
   UpdateFrame();
   DeferredDeletes->Empty();
 }
