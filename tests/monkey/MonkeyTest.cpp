@@ -17,7 +17,6 @@
 
 #include "editor/MenuDebug.h"
 #include "engine/Application.h"
-#include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
