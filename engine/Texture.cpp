@@ -1,9 +1,11 @@
 #include "engine/Texture.h"
 
+#include <filesystem>
+
 #include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
-#include "platform/Image.h"
+#include "platform/PictureDecoder.h"
 #include "platform/Renderer.h"
 
 namespace {
@@ -11,13 +13,17 @@ namespace {
 // The largest side the device takes; a larger request loads nothing.
 constexpr uint32_t MaxTextureSide = 8192;
 
+// The picture is decoded on a worker thread; the device texture waits for it where it is first
+// used. A missing file is known at once and leaves the record without a device texture.
 std::unique_ptr<Texture> Load(const std::string& path, std::wstring name, uint32_t width,
                               uint32_t height, uint32_t colorKey) {
   auto texture = std::make_unique<Texture>(path, std::move(name), width, height);
   if (!Device || width > MaxTextureSide || height > MaxTextureSide) return texture;
-  std::optional<platform::Image> image = platform::LoadImageFile(
-      NativePath(path), static_cast<int>(width), static_cast<int>(height), colorKey);
-  if (image) texture->texture = Device->CreateTexture(*image);
+  std::string file = NativePath(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return texture;
+  texture->texture = Device->CreateTexture(platform::DecodeInBackground(
+      {std::move(file), static_cast<int>(width), static_cast<int>(height), colorKey}));
   return texture;
 }
 

@@ -344,9 +344,15 @@ void Quad::RefreshExtent() {
 }
 
 void Quad::Draw() {
+  if (Device) {
+    Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
+    if (OutOfView(std::hypot(width, height) / 2)) {
+      Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
+      return;
+    }
+  }
   if (dirty) Update();
   if (!Device) return;
-  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   Device->SetTexture(DrawnTexture());
   Device->Draw(platform::PrimitiveKind::TriangleFan, worldFill.data(), FanTriangles);
   if (outlineVisible == 1) {

@@ -1,9 +1,12 @@
 #include "engine/draw/Shape.h"
 
+#include <cmath>
+
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
+#include "platform/Renderer.h"
 
 namespace {
 
@@ -65,6 +68,10 @@ std::unique_ptr<Primitive> Shape::ClonePrimitive() const { return Clone(); }
 
 const platform::DeviceTexture* Shape::DrawnTexture() const {
   return texture ? texture->texture.get() : nullptr;
+}
+
+bool Shape::OutOfView(float radius) const {
+  return Device && Device->DiscMissesView(position, std::fabs(radius));
 }
 
 platform::Vector2 Shape::TextureDivisors() const {
