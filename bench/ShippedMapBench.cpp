@@ -92,6 +92,20 @@ void BM_MapLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_MapLoad)->DenseRange(0, std::size(ShippedMaps) - 1)->Unit(benchmark::kMillisecond);
 
+// An actor's own items: as each actor and shop took them before, read from the four item files,
+// and as they take them now, copied from the world's store.
+void BM_ActorItemsReadFromFiles(benchmark::State& state) {
+  Game();
+  for (auto _ : state) benchmark::DoNotOptimize(std::make_unique<ItemStore>());
+}
+BENCHMARK(BM_ActorItemsReadFromFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_ActorItemsCopiedFromWorld(benchmark::State& state) {
+  Game();
+  for (auto _ : state) benchmark::DoNotOptimize(ItemStore::CopyOf(*GameStates->world->itemStore));
+}
+BENCHMARK(BM_ActorItemsCopiedFromWorld)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -67,7 +67,9 @@ void Shape::Update() {
 std::unique_ptr<Primitive> Shape::ClonePrimitive() const { return Clone(); }
 
 const platform::DeviceTexture* Shape::DrawnTexture() const {
-  return texture ? texture->texture.get() : nullptr;
+  if (!texture) return nullptr;
+  texture->Require();
+  return texture->texture.get();
 }
 
 bool Shape::OutOfView(float radius) const {
