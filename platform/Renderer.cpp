@@ -24,6 +24,11 @@ constexpr float PixelCentreOffset = 0.5f;
 // which keeps the rasteriser's fixed-point arithmetic in range.
 constexpr float GuardBand = 2048.0f;
 constexpr size_t MaxClippedVertices = 9;
+// Kept stretches of pictures take at most this many pixels (24 MB) between them: more than the
+// busiest map shows at once.
+constexpr size_t MaxStretchedPixels = 6u << 20;
+// SDL scales nothing larger than this on a side.
+constexpr int MaxStretchSide = 65535;
 
 // One vertex in pixels with float colour, for clipping.
 struct ClipVertex {
@@ -192,6 +197,7 @@ SDL_Color ToSdlColor(uint32_t argb) {
 }
 
 RenderCore::~RenderCore() {
+  for (auto& [key, stretch] : stretches) SDL_DestroyTexture(stretch.texture);
   if (renderer) SDL_DestroyRenderer(renderer);
   if (target) SDL_FreeSurface(target);
 }
@@ -227,10 +233,25 @@ void RenderCore::AddRectangle(const TextureHandle& texture, bool opaque,
   }
   Flush();
   SDL_Texture* t = texture.texture;
+  // The size SDL's software renderer copies at.
+  const int width = static_cast<int>(target.w);
+  const int height = static_cast<int>(target.h);
+  SDL_Texture* stretched = nullptr;
+  if (keepsStretches && texture.fixedPixels && source.w > 0 && source.h > 0 &&
+      (width != source.w || height != source.h) && width > 0 && height > 0 &&
+      width <= MaxStretchSide && height <= MaxStretchSide && source.x >= 0 && source.y >= 0 &&
+      source.x + source.w <= texture.width && source.y + source.h <= texture.height) {
+    stretched = Stretched(t, source, width, height);
+  }
+  if (stretched) t = stretched;
   SDL_SetTextureBlendMode(t, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   SDL_SetTextureColorMod(t, c[0].color.r, c[0].color.g, c[0].color.b);
   SDL_SetTextureAlphaMod(t, c[0].color.a);
-  if (source.w > 0 && source.h > 0) {
+  if (stretched) {
+    const SDL_FRect plain{target.x, target.y, static_cast<float>(width),
+                          static_cast<float>(height)};
+    SDL_RenderCopyF(renderer, stretched, nullptr, &plain);
+  } else if (source.w > 0 && source.h > 0) {
     SDL_RenderCopyF(renderer, t, &source, &target);
   } else {
     int flip = SDL_FLIP_NONE;
@@ -283,7 +304,52 @@ TextureHandle::~TextureHandle() {
   std::shared_ptr<RenderCore> alive = core.lock();
   if (!alive || !texture) return;
   if (alive->pendingTexture == texture) alive->Flush();
+  alive->ForgetStretches(texture);
   SDL_DestroyTexture(texture);
+}
+
+SDL_Texture* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect, int width,
+                                   int height) {
+  const StretchKey key{source, rect.x, rect.y, rect.w, rect.h, width, height};
+  auto found = stretches.find(key);
+  if (found != stretches.end()) {
+    found->second.lastUse = ++copies;
+    return found->second.texture;
+  }
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (pixels > MaxStretchedPixels) return nullptr;
+  while (stretchedPixels + pixels > MaxStretchedPixels) {
+    auto oldest = std::min_element(stretches.begin(), stretches.end(), [](const auto& a, const auto& b) {
+      return a.second.lastUse < b.second.lastUse;
+    });
+    stretchedPixels -= static_cast<size_t>(oldest->first.width) * oldest->first.height;
+    SDL_DestroyTexture(oldest->second.texture);
+    stretches.erase(oldest);
+  }
+  SDL_Texture* stretched = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!stretched) return nullptr;
+  // Stretched as SDL stretches into its scratch surface: no blending, no colour.
+  SDL_Texture* previousTarget = SDL_GetRenderTarget(renderer);
+  SDL_SetRenderTarget(renderer, stretched);
+  SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(source, 0xFF, 0xFF, 0xFF);
+  SDL_SetTextureAlphaMod(source, 0xFF);
+  SDL_RenderCopy(renderer, source, &rect, nullptr);
+  SDL_RenderFlush(renderer);
+  SDL_SetRenderTarget(renderer, previousTarget);
+  stretches.emplace(key, Stretch{stretched, ++copies});
+  stretchedPixels += pixels;
+  return stretched;
+}
+
+void RenderCore::ForgetStretches(SDL_Texture* source) {
+  std::erase_if(stretches, [this, source](const auto& entry) {
+    if (entry.first.source != source) return false;
+    stretchedPixels -= static_cast<size_t>(entry.first.width) * entry.first.height;
+    SDL_DestroyTexture(entry.second.texture);
+    return true;
+  });
 }
 
 std::shared_ptr<TextureHandle> CreateTextureHandle(const std::shared_ptr<RenderCore>& core,
@@ -319,6 +385,7 @@ void TextureSlot::Decide() {
   const SDL_Surface& pixels = *decoded->pixels;
   handle = CreateTextureHandle(core.lock(), pixels.w, pixels.h, pixels.pixels, pixels.pitch,
                                decoded->opaque);
+  if (handle) handle->fixedPixels = true;
 }
 
 std::shared_ptr<RenderCore> CoreOf(Renderer& renderer) { return renderer.Internals().core; }
@@ -444,6 +511,17 @@ void DrawVertices(Impl& impl, PrimitiveKind kind, const Vertex* vertices, int pr
   const size_t n = static_cast<size_t>(primitiveCount);
   switch (kind) {
     case PrimitiveKind::TriangleFan:
+      // A textured quad may be drawn as a copy of its source rectangle.
+      if (n == 2 && impl.texture && !(behind[0] | behind[1] | behind[2] | behind[3]) &&
+          std::all_of(v.begin(), v.begin() + 4,
+                      [&impl](const SDL_Vertex& corner) { return InsideGuardBand(impl, corner); })) {
+        if (OutsideFrame(impl, v[0], v[1], v[2]) && OutsideFrame(impl, v[0], v[2], v[3])) break;
+        const SDL_Vertex corners[4] = {v[0], v[1], v[2], v[3]};
+        const bool opaque = impl.textureHandle->opaque && Opaque(v[0]) && Opaque(v[1]) &&
+                            Opaque(v[2]) && Opaque(v[3]);
+        impl.core->AddRectangle(*impl.textureHandle, opaque, corners);
+        break;
+      }
       for (size_t i = 0; i < n; ++i) {
         if (behind[0] | behind[i + 1] | behind[i + 2]) continue;
         EmitTriangle(impl, v[0], v[i + 1], v[i + 2]);
@@ -487,6 +565,7 @@ std::unique_ptr<Renderer> Renderer::CreateOffscreen(int width, int height, bool 
   if (!core.target) return nullptr;
   core.renderer = SDL_CreateSoftwareRenderer(core.target);
   if (!core.renderer) return nullptr;
+  core.keepsStretches = true;
   SDL_SetRenderDrawBlendMode(core.renderer, SDL_BLENDMODE_BLEND);
   return std::make_unique<Renderer>(std::move(impl));
 }
@@ -504,8 +583,11 @@ std::unique_ptr<Renderer> CreateWindowRenderer(SDL_Window* window, int width, in
   if (!core.renderer) return nullptr;
   // Asking is not getting: the driver reports whether vsync was granted.
   SDL_RendererInfo info;
-  impl->presentWaits = SDL_GetRendererInfo(core.renderer, &info) == 0 &&
-                       (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  const bool known = SDL_GetRendererInfo(core.renderer, &info) == 0;
+  impl->presentWaits = known && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  // Only a software renderer stretches in software; keeping stretches would cost others memory.
+  core.keepsStretches = known && (info.flags & SDL_RENDERER_SOFTWARE) != 0 &&
+                        (info.flags & SDL_RENDERER_TARGETTEXTURE) != 0;
   SDL_RenderSetLogicalSize(core.renderer, width, height);
   SDL_SetRenderDrawBlendMode(core.renderer, SDL_BLENDMODE_BLEND);
   return std::make_unique<Renderer>(std::move(impl));
@@ -592,6 +674,7 @@ std::unique_ptr<DeviceTexture> Renderer::CreateTexture(const Image& image) {
   slot->handle = CreateTextureHandle(impl_->core, image.width, image.height, image.pixels.data(),
                                      image.width * static_cast<int>(sizeof(uint32_t)), opaque);
   if (!slot->handle) return nullptr;
+  slot->handle->fixedPixels = true;
   return std::make_unique<DeviceTexture>(std::move(slot));
 }
 

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/Renderer.h"
@@ -28,6 +30,23 @@ struct RenderCore {
   bool pendingOpaque = false;
   // Textures whose pictures were still being decoded when they were made.
   std::vector<std::weak_ptr<TextureSlot>> undecided;
+  // A software renderer copies a picture at another size by stretching its source rectangle
+  // into a scratch surface and copying that; these keep such stretches (least recently used
+  // dropped first), so that a copy at the same size again is a plain copy of the same pixels.
+  struct StretchKey {
+    SDL_Texture* source;
+    int x, y, w, h, width, height;
+    auto Tied() const { return std::tie(source, x, y, w, h, width, height); }
+    bool operator<(const StretchKey& other) const { return Tied() < other.Tied(); }
+  };
+  struct Stretch {
+    SDL_Texture* texture;
+    uint64_t lastUse;
+  };
+  bool keepsStretches = false;
+  std::map<StretchKey, Stretch> stretches;
+  size_t stretchedPixels = 0;
+  uint64_t copies = 0;
 
   RenderCore() = default;
   ~RenderCore();
@@ -43,6 +62,9 @@ struct RenderCore {
   void Flush();
   // Makes the device textures of the pictures decoded by now.
   void TakeDecodedPictures();
+  // The source rectangle of the picture stretched to width by height, or null.
+  SDL_Texture* Stretched(SDL_Texture* source, const SDL_Rect& rect, int width, int height);
+  void ForgetStretches(SDL_Texture* source);
 };
 
 struct TextureHandle {
@@ -52,6 +74,8 @@ struct TextureHandle {
   int height = 0;
   // Every texel fully opaque.
   bool opaque = false;
+  // Made from a whole picture whose pixels never change, so that stretches of it may be kept.
+  bool fixedPixels = false;
 
   TextureHandle() = default;
   ~TextureHandle();
