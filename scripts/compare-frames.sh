@@ -18,6 +18,10 @@ cp tests/world/MapViewFramesGameTest.cpp "$work/src/tests/world/"
 cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_BENCHMARKS=OFF \
   -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$work/build" -j"$(nproc)" >/dev/null
+# Both draw the same pictures: a generator that reads another's output may have run first in
+# the fresh tree, and the comparison is of the drawing, not of the content.
+rm -rf "$work/src/Content/Textures" "$work/src/Content/Audio"
+cp -r Content/Textures Content/Audio "$work/src/Content/"
 
 # Only the tests that boot the game draw frames worth comparing.
 frames='Game|Frame|Shipped|Title|Dialogue|Death|Save|Lobby|Route|Flow'
