@@ -129,13 +129,7 @@ Vector3 Circle::GetAltBottommostPoint() const { return altPosition - Vector3{0, 
 Vector3 Circle::GetAltRightmostPoint() const { return altPosition + Vector3{radius, 0, 0}; }
 
 void Circle::Draw() {
-  if (Device) {
-    Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
-    if (OutOfView(radius)) {
-      Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
-      return;
-    }
-  }
+  if (Device && !TurnIntoView(radius)) return;
   if (dirty) Update();
   if (!Device) return;
   const int count = PrimitiveCount();

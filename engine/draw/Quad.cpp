@@ -344,13 +344,7 @@ void Quad::RefreshExtent() {
 }
 
 void Quad::Draw() {
-  if (Device) {
-    Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
-    if (OutOfView(std::hypot(width, height) / 2)) {
-      Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
-      return;
-    }
-  }
+  if (Device && !TurnIntoView(std::hypot(width, height) / 2)) return;
   if (dirty) Update();
   if (!Device) return;
   Device->SetTexture(DrawnTexture());

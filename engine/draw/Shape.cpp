@@ -72,8 +72,11 @@ const platform::DeviceTexture* Shape::DrawnTexture() const {
   return texture->texture.get();
 }
 
-bool Shape::OutOfView(float radius) const {
-  return Device && Device->DiscMissesView(position, std::fabs(radius));
+bool Shape::TurnIntoView(float radius) const {
+  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
+  if (!Device->DiscMissesView(position, std::fabs(radius))) return true;
+  Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
+  return false;
 }
 
 platform::Vector2 Shape::TextureDivisors() const {
