@@ -3,6 +3,7 @@
 #include "engine/BarMeter.h"
 #include "engine/draw/Primitive.h"
 #include "items/ItemStore.h"
+#include "world/World.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ void Actor::Initialize(World* owner) {
   state = nullptr;
   groundContact = nullptr;
   wallContact = nullptr;
-  itemStore = std::make_unique<ItemStore>();
+  // The world read the item files once; an actor without one reads them itself.
+  itemStore = owner && owner->itemStore ? ItemStore::CopyOf(*owner->itemStore)
+                                        : std::make_unique<ItemStore>();
   baseStats.fill(0.0f);
   totalStats.fill(0.0f);
   equipped.fill(nullptr);

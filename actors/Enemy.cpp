@@ -46,6 +46,7 @@ std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResour
   const EnemyAnimationPool* pool = resources.GetAnimationPool(poolKind);
   const TextureGroup* textures = resources.GetTextureGroup(poolKind);
   if (!pool || !textures) return nullptr;
+  for (const std::unique_ptr<Texture>& texture : *textures) texture->Require();
   return pool->Create(*textures);
 }
 

@@ -34,7 +34,8 @@ void EnemyResources::Load(World* owner, const EnemyKindTable& kinds) {
   for (const auto& paths : TexturePaths) {
     TextureGroup group;
     for (const std::string& path : paths) {
-      group.push_back(LoadTexture(path, EnemyTextureSide, EnemyTextureSide));
+      // Loaded once a map places an enemy drawn from it, or when first drawn.
+      group.push_back(DeferTexture(path, EnemyTextureSide, EnemyTextureSide));
     }
     textureGroups.push_back(std::move(group));
   }

@@ -1,6 +1,7 @@
 // Cost of the world's boundary pass in one frame: 50 bodies falling and running among 2,000
 // boundaries (floors, steps, turned slopes and round rocks) spread over a level 4,000 units
-// wide, each body pushed out of every boundary near it and the rest skipped by distance.
+// wide, each body pushed out of every boundary near it. The world's pass finds them through its
+// grid; beside it, the step over every boundary that it replaced.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "collision/Boundary.h"
+#include "support/EveryBoundaryPass.h"
 #include "world/World.h"
 
 namespace {
@@ -56,8 +58,9 @@ struct Level {
 
   void Keep(std::unique_ptr<BoundingShape> boundary) { world.AddBoundary(std::move(boundary)); }
 
-  // One frame of every body's physics step.
-  void Frame() {
+  // One frame of every body's physics step, through the world's pass or the step over every
+  // boundary.
+  void Frame(bool everyBoundary) {
     for (auto& body : bodies) {
       body->velocity.y -= Gravity * Dt;
       body->Move(Dt);
@@ -66,7 +69,8 @@ struct Level {
                              0.0f);
         body->velocity = {RunSpeed, 0.0f, 0.0f};
       }
-      const platform::Vector3 push = world.CollideWithBoundaries(body.get());
+      const platform::Vector3 push = everyBoundary ? CollideWithEveryBoundary(world, *body)
+                                                   : world.CollideWithBoundaries(body.get());
       body->SetPosition(body->position + push);
       if (push.y > 0.0f) body->velocity.y = 0.0f;
     }
@@ -76,31 +80,41 @@ struct Level {
   std::vector<std::unique_ptr<BoundingQuad>> bodies;
 };
 
-void BM_BoundaryPassFrame(benchmark::State& state) {
+void BoundaryPassFrame(benchmark::State& state, bool everyBoundary) {
   Level level;
   // Let the bodies land first, so that the measured frames hold resting and running contacts.
-  for (int i = 0; i < 120; ++i) level.Frame();
+  for (int i = 0; i < 120; ++i) level.Frame(everyBoundary);
   for (auto _ : state) {
-    level.Frame();
+    level.Frame(everyBoundary);
     benchmark::ClobberMemory();
   }
   state.counters["bodies"] = BodyCount;
   state.counters["boundaries"] = BoundaryCount;
 }
+
+void BM_BoundaryPassFrame(benchmark::State& state) { BoundaryPassFrame(state, false); }
 BENCHMARK(BM_BoundaryPassFrame)->Unit(benchmark::kMicrosecond);
 
-// One pass of a moving body far above the level: every pair is skipped by distance.
-void BM_FarPairsSkipped(benchmark::State& state) {
+void BM_BoundaryPassFrameEveryBoundary(benchmark::State& state) { BoundaryPassFrame(state, true); }
+BENCHMARK(BM_BoundaryPassFrameEveryBoundary)->Unit(benchmark::kMicrosecond);
+
+// One pass of a moving body far above the level: no boundary is within reach.
+void FarBody(benchmark::State& state, bool everyBoundary) {
   Level level;
   BoundingQuad& body = *level.bodies.front();
   body.SetPositionXYZ(LevelWidth / 2, 1000.0f, 0.0f);
   body.previousPosition = {LevelWidth / 2, 1001.0f, 0.0f};
-  for (auto _ : state) benchmark::DoNotOptimize(level.world.CollideWithBoundaries(&body));
-  state.counters["pairs"] =
-      benchmark::Counter(BoundaryCount, benchmark::Counter::kIsIterationInvariantRate |
-                                            benchmark::Counter::kInvert);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(everyBoundary ? CollideWithEveryBoundary(level.world, body)
+                                           : level.world.CollideWithBoundaries(&body));
+  }
 }
-BENCHMARK(BM_FarPairsSkipped)->Unit(benchmark::kMicrosecond);
+
+void BM_FarBody(benchmark::State& state) { FarBody(state, false); }
+BENCHMARK(BM_FarBody)->Unit(benchmark::kMicrosecond);
+
+void BM_FarBodyEveryBoundary(benchmark::State& state) { FarBody(state, true); }
+BENCHMARK(BM_FarBodyEveryBoundary)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

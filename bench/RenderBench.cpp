@@ -146,6 +146,9 @@ void BM_QuadsStraightToSdl(benchmark::State& state) {
   std::vector<SDL_Vertex> triangles = scene.QuadTriangles();
   SDL_Renderer* sdl = CoreOf(*scene.renderer)->renderer;
   SDL_Texture* texture = scene.texture->Handle()->texture;
+  // As SDL is handed the texture by anyone else: blended (the layer leaves the opaque texture
+  // unblended after its own draws).
+  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   for (auto _ : state) {
     Device->Clear(ClearColor.ToD3DColor());
     SDL_RenderGeometry(sdl, texture, triangles.data(), static_cast<int>(triangles.size()), nullptr,

@@ -8,7 +8,9 @@
 #include "world/World.h"
 
 ShopShape::ShopShape(Shape* newAnchor, World* newWorld)
-    : ConversationShape(KindShop, newAnchor, newWorld), stock(std::make_unique<ItemStore>()) {}
+    : ConversationShape(KindShop, newAnchor, newWorld),
+      stock(newWorld && newWorld->itemStore ? ItemStore::CopyOf(*newWorld->itemStore)
+                                            : std::make_unique<ItemStore>()) {}
 
 ShopShape::~ShopShape() = default;
 

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <unordered_map>
+
+#include "engine/FileIO.h"
+#include "items/ItemFiles.h"
 
 namespace {
 
@@ -18,11 +22,65 @@ void Subtract(const ObjectPool<T>& pool, const Item& item) {
   if (T* own = pool.FindByName(item.name)) AddQuantity(*own, -int64_t{item.quantity});
 }
 
+std::shared_ptr<StatBlock> OwnStats(const Object& object) {
+  return std::make_shared<StatBlock>(*object.stats);
+}
+
+// Every field of the item, the statistics in a block of the copy's own.
+std::unique_ptr<Item> OwnCopy(const Item& item) {
+  std::unique_ptr<Item> copy = item.Clone();
+  copy->stats = OwnStats(item);
+  return copy;
+}
+
+// The same for a rune and its five parts; a bound rune lends its part's statistics again.
+std::unique_ptr<Rune> OwnCopy(const Rune& rune) {
+  auto copy = std::make_unique<Rune>(rune);
+  for (size_t i = 0; i < copy->parts.size(); ++i) copy->parts[i].stats = OwnStats(rune.parts[i]);
+  copy->stats = copy->activePart ? copy->activePart->stats : OwnStats(rune);
+  return copy;
+}
+
 }  // namespace
 
 ItemStore::ItemStore() { Load(); }
 
+std::array<std::filesystem::file_time_type, 4> ItemStore::FileTimes() const {
+  std::array<std::filesystem::file_time_type, 4> times{};
+  const char* paths[4] = {EquipmentFilePath, RunesFilePath, ExpendablesFilePath, KeyItemsFilePath};
+  for (size_t i = 0; i < times.size(); ++i) {
+    std::error_code error;
+    times[i] = std::filesystem::last_write_time(NativePath(paths[i]), error);
+  }
+  return times;
+}
+
+std::unique_ptr<ItemStore> ItemStore::CopyOf(ItemStore& loaded) {
+  if (loaded.FileTimes() != loaded.fileTimes_) loaded.Load();
+  std::unique_ptr<ItemStore> copy(new ItemStore(Empty{}));
+  copy->fileTimes_ = loaded.fileTimes_;
+  std::unordered_map<const Item*, Item*> copies;
+  auto copyOf = [&](Item* item) {
+    auto [entry, added] = copies.try_emplace(item, nullptr);
+    if (added) entry->second = copy->equipment.Adopt(OwnCopy(*item));
+    return entry->second;
+  };
+  const EquipmentPool& from = loaded.equipment;
+  const std::vector<Item*>* lists[] = {&from.items,  &from.weapons, &from.daggers,
+                                       &from.swords, &from.spears,  &from.headgear,
+                                       &from.armor,  &from.gauntlets, &from.boots};
+  const std::vector<std::vector<Item*>*> into = copy->equipment.Lists();
+  for (size_t i = 0; i < into.size(); ++i) {
+    for (Item* item : *lists[i]) into[i]->push_back(copyOf(item));
+  }
+  for (const Rune* rune : loaded.runes.items) copy->runes.Add(OwnCopy(*rune));
+  for (const Item* item : loaded.expendables.items) copy->expendables.Add(OwnCopy(*item));
+  for (const Item* item : loaded.keyItems.items) copy->keyItems.Add(OwnCopy(*item));
+  return copy;
+}
+
 void ItemStore::Load() {
+  fileTimes_ = FileTimes();
   equipment.Load();
   runes.Load();
   expendables.Load();

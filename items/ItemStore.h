@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +18,11 @@ class ItemStore {
   ItemStore();
   ItemStore(const ItemStore&) = delete;
   ItemStore& operator=(const ItemStore&) = delete;
+
+  // A store as loading the item files makes it, copied from one that read them (which first
+  // reads them again if they changed since): the same lists in the same order, each item with
+  // statistics of its own.
+  static std::unique_ptr<ItemStore> CopyOf(ItemStore& loaded);
 
   // Rebuilds this store from copies of the source's categorised items; the copies keep
   // quantities, sale flags and prices and share their statistics.
@@ -49,4 +56,11 @@ class ItemStore {
   RunePool runes;
   ExpendablePool expendables;
   KeyItemPool keyItems;
+
+ private:
+  struct Empty {};
+  explicit ItemStore(Empty) {}
+  // The item files' times of writing as the last load found them.
+  std::array<std::filesystem::file_time_type, 4> fileTimes_{};
+  std::array<std::filesystem::file_time_type, 4> FileTimes() const;
 };

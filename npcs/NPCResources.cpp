@@ -9,10 +9,11 @@ NPCResources::~NPCResources() { Free(); }
 void NPCResources::Load(World* owner) {
   Free();
   world = owner;
+  // A character's pictures are loaded once a map places it, or when first drawn.
   for (size_t kind = 0; kind < Cast().size(); ++kind) {
-    textures[kind].sheet = LoadTexture(SheetPath(Cast()[kind]), NPCSheetSide, NPCSheetSide);
+    textures[kind].sheet = DeferTexture(SheetPath(Cast()[kind]), NPCSheetSide, NPCSheetSide);
     textures[kind].portrait =
-        LoadTexture(PortraitPath(Cast()[kind]), NPCPortraitSide, NPCPortraitSide);
+        DeferTexture(PortraitPath(Cast()[kind]), NPCPortraitSide, NPCPortraitSide);
   }
   for (size_t kind = 0; kind < Cast().size(); ++kind) {
     pools[kind] = std::make_unique<NPCAnimationPool>(textures[kind]);
@@ -46,6 +47,8 @@ std::unique_ptr<NPC> NPCResources::Place(long long kind, const platform::Vector3
   const auto index = static_cast<size_t>(kind);
   const NPC* prototype = prototypes[index].get();
   if (!prototype || !pools[index]) return nullptr;
+  textures[index].sheet->Require();
+  textures[index].portrait->Require();
   return prototype->CreateAt(world, prototype->portraitTexture, position,
                              pools[index]->Create(textures[index]));
 }

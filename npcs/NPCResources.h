@@ -21,14 +21,15 @@ class NPCResources {
   NPCResources(const NPCResources&) = delete;
   NPCResources& operator=(const NPCResources&) = delete;
 
-  // Loads every picture first, then builds the pools, then the prototypes.
+  // Makes every picture's record (each loaded when a map first places the character, or when
+  // first drawn), then builds the pools, then the prototypes.
   void Load(World* owner);
   void Free();
 
   // The kind of the first prototype named exactly so; -1 when none is.
   int FindByName(const std::string& name) const;
-  // A new character of the kind at the place on a pool of its own; null for a kind outside 0
-  // to 18 or before Load.
+  // A new character of the kind at the place on a pool of its own, its pictures loading; null
+  // for a kind outside 0 to 18 or before Load.
   std::unique_ptr<NPC> Place(long long kind, const platform::Vector3& position) const;
 
   // Null outside 0 to 18 and for a kind without a prototype.

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
+#include "platform/DecodedPicture.h"
 #include "platform/Image.h"
+#include "platform/PictureDecoder.h"
 #include "platform/RendererImpl.h"
 
 namespace platform {
@@ -21,6 +24,11 @@ constexpr float PixelCentreOffset = 0.5f;
 // which keeps the rasteriser's fixed-point arithmetic in range.
 constexpr float GuardBand = 2048.0f;
 constexpr size_t MaxClippedVertices = 9;
+// Kept stretches of pictures take at most this many pixels (24 MB) between them: more than the
+// busiest map shows at once.
+constexpr size_t MaxStretchedPixels = 6u << 20;
+// SDL scales nothing larger than this on a side.
+constexpr int MaxStretchSide = 65535;
 
 // One vertex in pixels with float colour, for clipping.
 struct ClipVertex {
@@ -131,6 +139,56 @@ void SplitAboutCentre(const SDL_Vertex* v, std::vector<SDL_Vertex>& out) {
   }
 }
 
+// SDL's software renderer reads two triangles sharing two vertices as a rectangle when they
+// form an axis-aligned one of one colour, and copies the source rectangle instead. This follows
+// that reading step by step for a pair (v[0..2], v[3..5]) that starts a batch, so that copying
+// it ourselves gives the same pixels on that renderer (and spares it the reading). False when
+// SDL would not copy (it would draw triangles, or fill an empty source with the colour).
+bool ReadAsCopy(const SDL_Vertex* v, int textureWidth, int textureHeight, SDL_Rect& source,
+                SDL_FRect& target) {
+  auto same = [](const SDL_Vertex& a, const SDL_Vertex& b) {
+    return a.position.x == b.position.x && a.position.y == b.position.y &&
+           a.tex_coord.x == b.tex_coord.x && a.tex_coord.y == b.tex_coord.y &&
+           std::memcmp(&a.color, &b.color, sizeof a.color) == 0;
+  };
+  int k[3];
+  for (int i = 0; i < 3; ++i) {
+    k[i] = 3 + i;
+    for (int p = 0; p < 3; ++p) {
+      if (same(v[p], v[3 + i])) {
+        k[i] = p;
+        break;
+      }
+    }
+  }
+  int shared = 0;
+  for (int p = 0; p < 3; ++p) shared += (p == k[0] || p == k[1] || p == k[2]) ? 1 : 0;
+  if (shared != 2) return false;
+  auto x = [&](int i) { return v[i].position.x; };
+  auto y = [&](int i) { return v[i].position.y; };
+  const int a = (x(k[0]) <= x(k[1]) && y(k[0]) <= y(k[1]))
+                    ? ((x(k[0]) <= x(k[2]) && y(k[0]) <= y(k[2])) ? k[0] : k[2])
+                    : ((x(k[1]) <= x(k[2]) && y(k[1]) <= y(k[2])) ? k[1] : k[2]);
+  const int b = (x(k[0]) >= x(k[1]) && y(k[0]) >= y(k[1]))
+                    ? ((x(k[0]) >= x(k[2]) && y(k[0]) >= y(k[2])) ? k[0] : k[2])
+                    : ((x(k[1]) >= x(k[2]) && y(k[1]) >= y(k[2])) ? k[1] : k[2]);
+  const int c = (k[0] != a && k[0] != b) ? k[0] : (k[1] != a && k[1] != b) ? k[1] : k[2];
+  const int c2 = (0 != a && 0 != b) ? 0 : (1 != a && 1 != b) ? 1 : 2;
+  auto corner = [&](int third) {
+    return (x(a) == x(third) && y(b) == y(third)) || (y(a) == y(third) && x(b) == x(third));
+  };
+  if (!corner(c) || !corner(c2)) return false;
+  for (int i : {b, c, c2}) {
+    if (std::memcmp(&v[i].color, &v[a].color, sizeof v[a].color) != 0) return false;
+  }
+  source.x = static_cast<int>(v[a].tex_coord.x * textureWidth);
+  source.y = static_cast<int>(v[a].tex_coord.y * textureHeight);
+  source.w = static_cast<int>(v[b].tex_coord.x * textureWidth - source.x);
+  source.h = static_cast<int>(v[b].tex_coord.y * textureHeight - source.y);
+  target = {x(a), y(a), x(b) - x(a), y(b) - y(a)};
+  return source.w != 0 && source.h != 0;
+}
+
 }  // namespace
 
 SDL_Color ToSdlColor(uint32_t argb) {
@@ -139,14 +197,17 @@ SDL_Color ToSdlColor(uint32_t argb) {
 }
 
 RenderCore::~RenderCore() {
+  for (auto& [key, stretch] : stretches) SDL_DestroyTexture(stretch.texture);
   if (renderer) SDL_DestroyRenderer(renderer);
   if (target) SDL_FreeSurface(target);
 }
 
-void RenderCore::AddTriangles(SDL_Texture* texture, const SDL_Vertex* vertices, size_t count) {
-  if (texture != pendingTexture) {
+void RenderCore::AddTriangles(SDL_Texture* texture, bool opaque, const SDL_Vertex* vertices,
+                              size_t count) {
+  if (texture != pendingTexture || opaque != pendingOpaque) {
     Flush();
     pendingTexture = texture;
+    pendingOpaque = opaque;
   }
   for (size_t first = 0; first < count; first += 3) {
     pending.insert(pending.end(), vertices + first, vertices + first + 3);
@@ -159,24 +220,141 @@ void RenderCore::AddTriangles(SDL_Texture* texture, const SDL_Vertex* vertices, 
   }
 }
 
+void RenderCore::AddRectangle(const TextureHandle& texture, bool opaque,
+                              const SDL_Vertex (&corners)[4]) {
+  const SDL_Vertex* c = corners;
+  const SDL_Vertex triangles[6] = {c[0], c[1], c[2], c[0], c[2], c[3]};
+  SDL_Rect source;
+  SDL_FRect target;
+  if (IsQuarterTurnedRectangle(triangles) ||
+      !ReadAsCopy(triangles, texture.width, texture.height, source, target)) {
+    AddTriangles(texture.texture, opaque, triangles, 6);
+    return;
+  }
+  Flush();
+  SDL_Texture* t = texture.texture;
+  // The size SDL's software renderer copies at.
+  const int width = static_cast<int>(target.w);
+  const int height = static_cast<int>(target.h);
+  SDL_Texture* stretched = nullptr;
+  if (keepsStretches && texture.fixedPixels && source.w > 0 && source.h > 0 &&
+      (width != source.w || height != source.h) && width > 0 && height > 0 &&
+      width <= MaxStretchSide && height <= MaxStretchSide && source.x >= 0 && source.y >= 0 &&
+      source.x + source.w <= texture.width && source.y + source.h <= texture.height) {
+    stretched = Stretched(t, source, width, height);
+  }
+  if (stretched) t = stretched;
+  SDL_SetTextureBlendMode(t, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  SDL_SetTextureColorMod(t, c[0].color.r, c[0].color.g, c[0].color.b);
+  SDL_SetTextureAlphaMod(t, c[0].color.a);
+  if (stretched) {
+    const SDL_FRect plain{target.x, target.y, static_cast<float>(width),
+                          static_cast<float>(height)};
+    SDL_RenderCopyF(renderer, stretched, nullptr, &plain);
+  } else if (source.w > 0 && source.h > 0) {
+    SDL_RenderCopyF(renderer, t, &source, &target);
+  } else {
+    int flip = SDL_FLIP_NONE;
+    if (source.w < 0) {
+      flip |= SDL_FLIP_HORIZONTAL;
+      source.w = -source.w;
+      source.x -= source.w;
+    }
+    if (source.h < 0) {
+      flip |= SDL_FLIP_VERTICAL;
+      source.h = -source.h;
+      source.y -= source.h;
+    }
+    SDL_RenderCopyExF(renderer, t, &source, &target, 0.0, nullptr,
+                      static_cast<SDL_RendererFlip>(flip));
+  }
+  // Triangles take their colour from their vertices alone.
+  SDL_SetTextureColorMod(t, 0xFF, 0xFF, 0xFF);
+  SDL_SetTextureAlphaMod(t, 0xFF);
+}
+
 void RenderCore::Flush() {
   if (!pending.empty()) {
+    const SDL_BlendMode mode = pendingOpaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+    if (pendingTexture) {
+      SDL_SetTextureBlendMode(pendingTexture, mode);
+    } else {
+      SDL_SetRenderDrawBlendMode(renderer, mode);
+    }
     SDL_RenderGeometry(renderer, pendingTexture, pending.data(), static_cast<int>(pending.size()),
                        nullptr, 0);
+    if (!pendingTexture) SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     pending.clear();
   }
   pendingTexture = nullptr;
+  pendingOpaque = false;
+}
+
+void RenderCore::TakeDecodedPictures() {
+  std::erase_if(undecided, [](const std::weak_ptr<TextureSlot>& weak) {
+    std::shared_ptr<TextureSlot> slot = weak.lock();
+    if (!slot || !slot->picture) return true;
+    if (!slot->picture->Ready()) return false;
+    slot->Decide();
+    return true;
+  });
 }
 
 TextureHandle::~TextureHandle() {
   std::shared_ptr<RenderCore> alive = core.lock();
   if (!alive || !texture) return;
   if (alive->pendingTexture == texture) alive->Flush();
+  alive->ForgetStretches(texture);
   SDL_DestroyTexture(texture);
 }
 
+SDL_Texture* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect, int width,
+                                   int height) {
+  const StretchKey key{source, rect.x, rect.y, rect.w, rect.h, width, height};
+  auto found = stretches.find(key);
+  if (found != stretches.end()) {
+    found->second.lastUse = ++copies;
+    return found->second.texture;
+  }
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (pixels > MaxStretchedPixels) return nullptr;
+  while (stretchedPixels + pixels > MaxStretchedPixels) {
+    auto oldest = std::min_element(stretches.begin(), stretches.end(), [](const auto& a, const auto& b) {
+      return a.second.lastUse < b.second.lastUse;
+    });
+    stretchedPixels -= static_cast<size_t>(oldest->first.width) * oldest->first.height;
+    SDL_DestroyTexture(oldest->second.texture);
+    stretches.erase(oldest);
+  }
+  SDL_Texture* stretched = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!stretched) return nullptr;
+  // Stretched as SDL stretches into its scratch surface: no blending, no colour.
+  SDL_Texture* previousTarget = SDL_GetRenderTarget(renderer);
+  SDL_SetRenderTarget(renderer, stretched);
+  SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(source, 0xFF, 0xFF, 0xFF);
+  SDL_SetTextureAlphaMod(source, 0xFF);
+  SDL_RenderCopy(renderer, source, &rect, nullptr);
+  SDL_RenderFlush(renderer);
+  SDL_SetRenderTarget(renderer, previousTarget);
+  stretches.emplace(key, Stretch{stretched, ++copies});
+  stretchedPixels += pixels;
+  return stretched;
+}
+
+void RenderCore::ForgetStretches(SDL_Texture* source) {
+  std::erase_if(stretches, [this, source](const auto& entry) {
+    if (entry.first.source != source) return false;
+    stretchedPixels -= static_cast<size_t>(entry.first.width) * entry.first.height;
+    SDL_DestroyTexture(entry.second.texture);
+    return true;
+  });
+}
+
 std::shared_ptr<TextureHandle> CreateTextureHandle(const std::shared_ptr<RenderCore>& core,
-                                                   int width, int height, const uint32_t* pixels) {
+                                                   int width, int height, const void* pixels,
+                                                   int pitch, bool opaque) {
   if (!core || !core->renderer || width <= 0 || height <= 0) return nullptr;
   SDL_Texture* texture = SDL_CreateTexture(core->renderer, SDL_PIXELFORMAT_ARGB8888,
                                            SDL_TEXTUREACCESS_STATIC, width, height);
@@ -186,21 +364,44 @@ std::shared_ptr<TextureHandle> CreateTextureHandle(const std::shared_ptr<RenderC
   handle->core = core;
   handle->width = width;
   handle->height = height;
-  if (pixels) SDL_UpdateTexture(texture, nullptr, pixels, width * static_cast<int>(sizeof(uint32_t)));
+  handle->opaque = opaque;
+  if (pixels) SDL_UpdateTexture(texture, nullptr, pixels, pitch);
   SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
   return handle;
 }
 
+std::shared_ptr<TextureHandle> CreateTextureHandle(const std::shared_ptr<RenderCore>& core,
+                                                   int width, int height, const uint32_t* pixels) {
+  return CreateTextureHandle(core, width, height, pixels,
+                             width * static_cast<int>(sizeof(uint32_t)), false);
+}
+
+void TextureSlot::Decide() {
+  if (!picture) return;
+  std::unique_ptr<DecodedPicture> decoded = picture->Take();
+  picture.reset();
+  if (!decoded) return;
+  const SDL_Surface& pixels = *decoded->pixels;
+  handle = CreateTextureHandle(core.lock(), pixels.w, pixels.h, pixels.pixels, pixels.pitch,
+                               decoded->opaque);
+  if (handle) handle->fixedPixels = true;
+}
+
 std::shared_ptr<RenderCore> CoreOf(Renderer& renderer) { return renderer.Internals().core; }
 
-DeviceTexture::DeviceTexture(std::shared_ptr<TextureHandle> handle) : handle_(std::move(handle)) {}
+DeviceTexture::DeviceTexture(std::shared_ptr<TextureSlot> slot) : slot_(std::move(slot)) {}
 
 DeviceTexture::~DeviceTexture() = default;
 
-int DeviceTexture::Width() const { return handle_ ? handle_->width : 0; }
+const std::shared_ptr<TextureHandle>& DeviceTexture::Handle() const {
+  slot_->Decide();
+  return slot_->handle;
+}
 
-int DeviceTexture::Height() const { return handle_ ? handle_->height : 0; }
+int DeviceTexture::Width() const { return Handle() ? Handle()->width : 0; }
+
+int DeviceTexture::Height() const { return Handle() ? Handle()->height : 0; }
 
 namespace {
 
@@ -250,10 +451,25 @@ bool InsideGuardBand(const Impl& impl, const SDL_Vertex& v) {
          v.position.y <= static_cast<float>(impl.height) + GuardBand;
 }
 
+// Wholly beyond one edge of the frame: it covers no pixel.
+bool OutsideFrame(const Impl& impl, const SDL_Vertex& a, const SDL_Vertex& b, const SDL_Vertex& c) {
+  const float width = static_cast<float>(impl.width);
+  const float height = static_cast<float>(impl.height);
+  return (a.position.x < 0.0f && b.position.x < 0.0f && c.position.x < 0.0f) ||
+         (a.position.y < 0.0f && b.position.y < 0.0f && c.position.y < 0.0f) ||
+         (a.position.x > width && b.position.x > width && c.position.x > width) ||
+         (a.position.y > height && b.position.y > height && c.position.y > height);
+}
+
+bool Opaque(const SDL_Vertex& v) { return v.color.a == 0xFF; }
+
 void EmitTriangle(Impl& impl, const SDL_Vertex& a, const SDL_Vertex& b, const SDL_Vertex& c) {
+  if (OutsideFrame(impl, a, b, c)) return;
+  const bool opaque = (!impl.texture || impl.textureHandle->opaque) && Opaque(a) && Opaque(b) &&
+                      Opaque(c);
   if (InsideGuardBand(impl, a) && InsideGuardBand(impl, b) && InsideGuardBand(impl, c)) {
     const SDL_Vertex triangle[3] = {a, b, c};
-    impl.core->AddTriangles(impl.texture, triangle, 3);
+    impl.core->AddTriangles(impl.texture, opaque, triangle, 3);
     return;
   }
   std::array<ClipVertex, MaxClippedVertices> first{ToClip(a), ToClip(b), ToClip(c)};
@@ -267,7 +483,7 @@ void EmitTriangle(Impl& impl, const SDL_Vertex& a, const SDL_Vertex& b, const SD
   count = ClipAgainst(second.data(), count, first.data(), false, bottom, 1.0f);
   for (size_t i = 1; i + 1 < count; ++i) {
     const SDL_Vertex triangle[3] = {FromClip(first[0]), FromClip(first[i]), FromClip(first[i + 1])};
-    impl.core->AddTriangles(impl.texture, triangle, 3);
+    impl.core->AddTriangles(impl.texture, opaque, triangle, 3);
   }
 }
 
@@ -283,14 +499,29 @@ void DrawVertices(Impl& impl, PrimitiveKind kind, const Vertex* vertices, int pr
   const size_t count = VertexCount(kind, primitiveCount);
   impl.converted.resize(count);
   impl.behindNearPlane.resize(count);
+  bool visible = false;
   for (size_t i = 0; i < count; ++i) {
     impl.converted[i] = Convert(impl, vertices[i], impl.behindNearPlane[i]);
+    visible |= impl.converted[i].color.a != 0;
   }
+  // Blended at alpha 0 (the colour multiplies any texture's), nothing changes a pixel.
+  if (!visible) return;
   const std::vector<SDL_Vertex>& v = impl.converted;
   const std::vector<uint8_t>& behind = impl.behindNearPlane;
   const size_t n = static_cast<size_t>(primitiveCount);
   switch (kind) {
     case PrimitiveKind::TriangleFan:
+      // A textured quad may be drawn as a copy of its source rectangle.
+      if (n == 2 && impl.texture && !(behind[0] | behind[1] | behind[2] | behind[3]) &&
+          std::all_of(v.begin(), v.begin() + 4,
+                      [&impl](const SDL_Vertex& corner) { return InsideGuardBand(impl, corner); })) {
+        if (OutsideFrame(impl, v[0], v[1], v[2]) && OutsideFrame(impl, v[0], v[2], v[3])) break;
+        const SDL_Vertex corners[4] = {v[0], v[1], v[2], v[3]};
+        const bool opaque = impl.textureHandle->opaque && Opaque(v[0]) && Opaque(v[1]) &&
+                            Opaque(v[2]) && Opaque(v[3]);
+        impl.core->AddRectangle(*impl.textureHandle, opaque, corners);
+        break;
+      }
       for (size_t i = 0; i < n; ++i) {
         if (behind[0] | behind[i + 1] | behind[i + 2]) continue;
         EmitTriangle(impl, v[0], v[i + 1], v[i + 2]);
@@ -328,10 +559,13 @@ std::unique_ptr<Renderer> Renderer::CreateOffscreen(int width, int height, bool 
   impl->height = height;
   impl->presentWaits = presentWaits;
   RenderCore& core = *impl->core;
+  core.width = width;
+  core.height = height;
   core.target = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!core.target) return nullptr;
   core.renderer = SDL_CreateSoftwareRenderer(core.target);
   if (!core.renderer) return nullptr;
+  core.keepsStretches = true;
   SDL_SetRenderDrawBlendMode(core.renderer, SDL_BLENDMODE_BLEND);
   return std::make_unique<Renderer>(std::move(impl));
 }
@@ -341,14 +575,19 @@ std::unique_ptr<Renderer> CreateWindowRenderer(SDL_Window* window, int width, in
   impl->width = width;
   impl->height = height;
   RenderCore& core = *impl->core;
+  core.width = width;
+  core.height = height;
   core.renderer =
       SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
   if (!core.renderer) core.renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (!core.renderer) return nullptr;
   // Asking is not getting: the driver reports whether vsync was granted.
   SDL_RendererInfo info;
-  impl->presentWaits = SDL_GetRendererInfo(core.renderer, &info) == 0 &&
-                       (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  const bool known = SDL_GetRendererInfo(core.renderer, &info) == 0;
+  impl->presentWaits = known && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  // Only a software renderer stretches in software; keeping stretches would cost others memory.
+  core.keepsStretches = known && (info.flags & SDL_RENDERER_SOFTWARE) != 0 &&
+                        (info.flags & SDL_RENDERER_TARGETTEXTURE) != 0;
   SDL_RenderSetLogicalSize(core.renderer, width, height);
   SDL_SetRenderDrawBlendMode(core.renderer, SDL_BLENDMODE_BLEND);
   return std::make_unique<Renderer>(std::move(impl));
@@ -369,6 +608,7 @@ void Renderer::Clear(uint32_t argb) {
   // Whatever waits to be drawn would be covered anyway.
   core.pending.clear();
   core.pendingTexture = nullptr;
+  core.pendingOpaque = false;
   SDL_SetRenderDrawColor(core.renderer, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF,
                          (argb >> 24) & 0xFF);
   SDL_RenderClear(core.renderer);
@@ -383,6 +623,7 @@ void Renderer::EndScene() {
 
 void Renderer::Present() {
   impl_->core->Flush();
+  impl_->core->TakeDecodedPictures();
   if (!impl_->core->target) SDL_RenderPresent(impl_->core->renderer);
 }
 
@@ -427,9 +668,44 @@ void Renderer::Draw(PrimitiveKind kind, const ScreenLineVertex* vertices, int pr
 
 std::unique_ptr<DeviceTexture> Renderer::CreateTexture(const Image& image) {
   if (image.pixels.size() != static_cast<size_t>(image.width) * image.height) return nullptr;
-  auto handle = CreateTextureHandle(impl_->core, image.width, image.height, image.pixels.data());
-  if (!handle) return nullptr;
-  return std::make_unique<DeviceTexture>(std::move(handle));
+  const bool opaque = std::all_of(image.pixels.begin(), image.pixels.end(),
+                                  [](uint32_t pixel) { return pixel >> 24 == 0xFF; });
+  auto slot = std::make_shared<TextureSlot>();
+  slot->handle = CreateTextureHandle(impl_->core, image.width, image.height, image.pixels.data(),
+                                     image.width * static_cast<int>(sizeof(uint32_t)), opaque);
+  if (!slot->handle) return nullptr;
+  slot->handle->fixedPixels = true;
+  return std::make_unique<DeviceTexture>(std::move(slot));
+}
+
+std::unique_ptr<DeviceTexture> Renderer::CreateTexture(std::shared_ptr<PendingPicture> picture) {
+  auto slot = std::make_shared<TextureSlot>();
+  slot->picture = std::move(picture);
+  slot->core = impl_->core;
+  impl_->core->undecided.push_back(slot);
+  return std::make_unique<DeviceTexture>(std::move(slot));
+}
+
+bool Renderer::DiscMissesView(const Vector3& center, float radius) const {
+  float left = INFINITY, right = -INFINITY, top = INFINITY, bottom = -INFINITY;
+  for (float dx : {-radius, radius}) {
+    for (float dy : {-radius, radius}) {
+      uint8_t behind = 0;
+      const SDL_Vertex corner = Convert(
+          *impl_, WorldVertex{center.x + dx, center.y + dy, center.z, 0, 0.0f, 0.0f}, behind);
+      if (behind || !std::isfinite(corner.position.x) || !std::isfinite(corner.position.y)) {
+        return false;
+      }
+      left = std::min(left, corner.position.x);
+      right = std::max(right, corner.position.x);
+      top = std::min(top, corner.position.y);
+      bottom = std::max(bottom, corner.position.y);
+    }
+  }
+  // A pixel of room for rounding: what is culled lies clearly outside.
+  constexpr float Margin = 1.0f;
+  return right < -Margin || bottom < -Margin || left > static_cast<float>(impl_->width) + Margin ||
+         top > static_cast<float>(impl_->height) + Margin;
 }
 
 uint32_t Renderer::ReadPixel(int x, int y) const {

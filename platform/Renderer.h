@@ -10,23 +10,28 @@
 namespace platform {
 
 struct Image;
+class PendingPicture;
 struct RenderCore;
 struct TextureHandle;
+struct TextureSlot;
 
-// A picture on the drawing device. It may outlive the renderer; it then releases nothing.
+// A picture on the drawing device. It may outlive the renderer; it then releases nothing. One
+// made from a picture still being decoded becomes a device texture when the renderer next
+// presents its frame, or as soon as anything asks for it; a picture that could not be read
+// leaves it without one (drawn, it shows as a texture that failed to load).
 class DeviceTexture {
  public:
-  explicit DeviceTexture(std::shared_ptr<TextureHandle> handle);
+  explicit DeviceTexture(std::shared_ptr<TextureSlot> slot);
   ~DeviceTexture();
   DeviceTexture(const DeviceTexture&) = delete;
   DeviceTexture& operator=(const DeviceTexture&) = delete;
 
   int Width() const;
   int Height() const;
-  const std::shared_ptr<TextureHandle>& Handle() const { return handle_; }
+  const std::shared_ptr<TextureHandle>& Handle() const;
 
  private:
-  std::shared_ptr<TextureHandle> handle_;
+  std::shared_ptr<TextureSlot> slot_;
 };
 
 enum class TransformKind { World, View, Projection };
@@ -75,6 +80,12 @@ class Renderer {
   void Draw(PrimitiveKind kind, const ScreenLineVertex* vertices, int primitiveCount);
 
   std::unique_ptr<DeviceTexture> CreateTexture(const Image& image);
+  std::unique_ptr<DeviceTexture> CreateTexture(std::shared_ptr<PendingPicture> picture);
+
+  // Whether a disc about the centre, in the plane facing the camera at the centre's depth, lands
+  // wholly outside the frame through the present transforms; false when that cannot be told (a
+  // corner behind the camera).
+  bool DiscMissesView(const Vector3& center, float radius) const;
 
   // Reads the frame drawn since the last clear (the back buffer before Present).
   uint32_t ReadPixel(int x, int y) const;

@@ -1,5 +1,8 @@
 #include "platform/SpriteBatch.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/RendererImpl.h"
 
 namespace platform {
@@ -58,6 +61,7 @@ void SpriteBatch::DrawRegion(const std::shared_ptr<TextureHandle>& texture,
   Record record{texture,
                 {corner(x, y, u0, v0), corner(x + width, y, u1, v0),
                  corner(x + width, y + height, u1, v1), corner(x, y + height, u0, v1)}};
+  if (tint.a == 0 || MissesFrame(record)) return;
   if (begun_) {
     records_.push_back(std::move(record));
   } else {
@@ -65,12 +69,25 @@ void SpriteBatch::DrawRegion(const std::shared_ptr<TextureHandle>& texture,
   }
 }
 
+bool SpriteBatch::MissesFrame(const Record& record) const {
+  std::shared_ptr<RenderCore> core = core_.lock();
+  if (!core) return false;
+  auto all = [&record](auto beyond) {
+    return std::all_of(std::begin(record.corners), std::end(record.corners), beyond);
+  };
+  const float width = static_cast<float>(core->width);
+  const float height = static_cast<float>(core->height);
+  return all([](const SDL_Vertex& v) { return v.position.x < 0.0f; }) ||
+         all([](const SDL_Vertex& v) { return v.position.y < 0.0f; }) ||
+         all([width](const SDL_Vertex& v) { return v.position.x > width; }) ||
+         all([height](const SDL_Vertex& v) { return v.position.y > height; });
+}
+
 void SpriteBatch::Submit(const Record& record) const {
   std::shared_ptr<RenderCore> core = core_.lock();
   if (!core || !core->renderer) return;
-  const SDL_Vertex* c = record.corners;
-  const SDL_Vertex triangles[6] = {c[0], c[1], c[2], c[0], c[2], c[3]};
-  core->AddTriangles(record.texture->texture, triangles, 6);
+  const bool opaque = record.texture->opaque && record.corners[0].color.a == 0xFF;
+  core->AddRectangle(*record.texture, opaque, record.corners);
 }
 
 }  // namespace platform

@@ -16,7 +16,8 @@ struct TextureHandle;
 
 // Draws pictures in screen pixels through a 2D transform. What is drawn between Begin and
 // End is recorded and drawn at End, in order; outside a Begin it is drawn at once. A record
-// keeps its texture alive until it is drawn.
+// keeps its texture alive until it is drawn. Pictures wholly outside the frame or fully
+// transparent are left out at once.
 class SpriteBatch {
  public:
   explicit SpriteBatch(Renderer& renderer);
@@ -45,6 +46,8 @@ class SpriteBatch {
  private:
   struct Record;
 
+  // Wholly outside the frame: it would cover no pixel.
+  bool MissesFrame(const Record& record) const;
   void Submit(const Record& record) const;
 
   std::weak_ptr<RenderCore> core_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root) and configures and builds the game.
 # Usage: scripts/setup.sh [build folder] [extra cmake arguments...]
+# QM_BUILD_TARGET names the one target to build (with what it needs); everything by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,8 @@ fi
 build=${1:-build}
 shift || true
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_WARNINGS_AS_ERRORS=ON "$@"
-cmake --build "$build" -j"$(nproc)"
+if [ -n "${QM_BUILD_TARGET:-}" ]; then
+  cmake --build "$build" -j"$(nproc)" --target "$QM_BUILD_TARGET"
+else
+  cmake --build "$build" -j"$(nproc)"
+fi

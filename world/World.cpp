@@ -5,9 +5,9 @@
 #include "actors/Enemy.h"
 #include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
+#include "collision/BoundaryPass.h"
 #include "collision/Hit.h"
 #include "collision/ModifierShape.h"
-#include "collision/PushOut.h"
 #include "collision/Strike.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
@@ -43,18 +43,6 @@ void EraseFirst(List& list, const T* item) {
   auto found = std::find(list.begin(), list.end(), item);
   if (found != list.end()) list.erase(found);
 }
-
-template <typename List, typename T>
-bool Holds(const List& list, const T* item) {
-  return std::find(list.begin(), list.end(), item) != list.end();
-}
-
-template <typename List, typename T>
-void AppendUnique(List& list, T* item) {
-  if (!Holds(list, item)) list.push_back(item);
-}
-
-bool HasMoved(const Shape& shape) { return !(shape.position == shape.previousPosition); }
 
 // Takes the owned element out of the list and hands it over; null when it is not there.
 template <typename T>
@@ -141,41 +129,17 @@ World::~World() {
 Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched) {
   if (touched) *touched = nullptr;
   const Vector3 start = mover->position;
-  for (const std::unique_ptr<BoundingShape>& owned : boundaries) {
-    PushOutOf(owned.get(), mover, touched);
-  }
-  for (BoundingShape* boundary : actorBoundaries) PushOutOf(boundary, mover, touched);
+  if (boundaryGridStale || boundaryGrid.Size() != boundaries.size()) RefreshBoundaryGrid();
+  PushOutOfLevelBoundaries(boundaries, boundaryGrid, *mover, touched);
+  for (BoundingShape* boundary : actorBoundaries) PushOutOfBoundary(*boundary, *mover, touched);
   const Vector3 displacement = mover->position - start;
   mover->SetPosition(start);
   return displacement;
 }
 
-void World::PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched) {
-  if (Holds(boundary->ignoreList, mover)) return;
-  // Pairs too far apart for their bounding radii, or both at rest, are left at once.
-  const float dx = boundary->position.x - mover->position.x;
-  const float dy = boundary->position.y - mover->position.y;
-  const float reach = boundary->extent + mover->extent;
-  if (dx * dx + dy * dy >= reach * reach || (!HasMoved(*boundary) && !HasMoved(*mover))) {
-    EraseFirst(mover->heldList, boundary);
-    EraseFirst(mover->touchingList, boundary);
-    return;
-  }
-  BoundingShape* pusher = nullptr;
-  bool hold = false;
-  const Vector3 push = ComputePushOut(mover, boundary, &pusher, &hold);
-  mover->SetPosition(mover->position + push);
-  if (push == Vector3{}) {
-    EraseFirst(mover->touchingList, boundary);
-  } else {
-    if (touched) *touched = pusher;
-    AppendUnique(mover->touchingList, boundary);
-  }
-  if (hold) {
-    AppendUnique(mover->heldList, boundary);
-  } else {
-    EraseFirst(mover->heldList, boundary);
-  }
+void World::RefreshBoundaryGrid() {
+  if (boundaryGridStale || !boundaryGrid.Matches(boundaries)) boundaryGrid.Rebuild(boundaries);
+  boundaryGridStale = false;
 }
 
 void World::ClearLevel() {
@@ -200,6 +164,7 @@ void World::ClearLevel() {
   }
   for (BoundingShape* boundary : actorBoundaries) ForgetBoundaryEverywhere(boundary);
   boundaries.clear();
+  boundaryGridStale = true;
   actorBoundaries.clear();
   if (set) {
     for (const std::unique_ptr<ModifierShape>& modifier : modifiers) set->ForgetModifier(*modifier);
@@ -214,12 +179,14 @@ void World::ClearLevel() {
 void World::AddActor(Actor* actor) { actors.push_back(actor); }
 
 BoundingShape* World::AddBoundary(std::unique_ptr<BoundingShape> boundary) {
+  boundaryGridStale = true;
   boundaries.push_back(std::move(boundary));
   return boundaries.back().get();
 }
 
 std::unique_ptr<BoundingShape> World::RemoveBoundary(BoundingShape* boundary) {
   std::unique_ptr<BoundingShape> taken = Extract(boundaries, static_cast<const BoundingShape*>(boundary));
+  boundaryGridStale = true;
   if (taken) ForgetBoundaryEverywhere(boundary);
   return taken;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "collision/BoundaryGrid.h"
 #include "collision/ShapeRefList.h"
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
@@ -80,6 +81,8 @@ class World : public GameState {
   // result. Keeps the mover's held and touching lists. touched, when given, gets the last
   // boundary that pushed, or null.
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
+  // Brings the boundary pass's grid up to the boundaries' places; each frame's update does.
+  void RefreshBoundaryGrid();
 
   // Takes the loaded map out of the world and keeps the players. The modifiers, enemies and
   // non-player characters go to the deferred-delete list, so one that clears the level stays
@@ -158,6 +161,9 @@ class World : public GameState {
   std::vector<std::unique_ptr<Texture>> resources;
   // The level's solid shapes, in the order the boundary pass takes them.
   std::vector<std::unique_ptr<BoundingShape>> boundaries;
+  // The broad phase of the boundary pass over `boundaries`; stale once the list changes.
+  BoundaryGrid boundaryGrid;
+  bool boundaryGridStale = true;
   // Solid volumes of actors (a breakable wall's block), taken by the boundary pass after the
   // level's. The actors own them; one leaves the list when it is destroyed or the level is
   // cleared. Never written to a map.
@@ -194,8 +200,6 @@ class World : public GameState {
   bool LayerVisible(int32_t layer) const;
   // Erases the actor's picture from whichever layer map holds it.
   void ForgetDrawable(const Actor& actor);
-  // Pushes the mover out of one boundary as the boundary pass does.
-  void PushOutOf(BoundingShape* boundary, BoundingShape* mover, BoundingShape** touched);
   // No body, contact or hit box of a player keeps pointing at a boundary that leaves.
   void ForgetBoundaryEverywhere(const BoundingShape* boundary);
   // The players' hit boxes forget every strike that hit them, and those strikes forget them.

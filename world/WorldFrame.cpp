@@ -42,6 +42,7 @@ bool HeldStep(const Actor& actor) { return actor.state && actor.state->holdTimer
 }  // namespace
 
 void World::Enter() {
+  RefreshBoundaryGrid();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Play();
   if (MainCamera) MainCamera->StartFade(Transparent, EnterFadeSeconds);
   for (Player* player : players) {
@@ -104,6 +105,8 @@ void World::SwitchScreen(GameState* target) {
 }
 
 void World::Update(float dt) {
+  // Boundaries stand still through the frame; the editor and the tests move them in between.
+  RefreshBoundaryGrid();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
   if (MainSoundSystem && MainCamera) {
     MainSoundSystem->SetListenerPosition(MainCamera->eye.x, MainCamera->eye.y, 0.0f);

@@ -129,10 +129,10 @@ Vector3 Circle::GetAltBottommostPoint() const { return altPosition - Vector3{0, 
 Vector3 Circle::GetAltRightmostPoint() const { return altPosition + Vector3{radius, 0, 0}; }
 
 void Circle::Draw() {
+  if (Device && !TurnIntoView(radius)) return;
   if (dirty) Update();
   if (!Device) return;
   const int count = PrimitiveCount();
-  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   Device->SetTexture(DrawnTexture());
   if (count > 0) Device->Draw(platform::PrimitiveKind::TriangleFan, worldFan.data(), count);
   if (outlineVisible && count > 0) {

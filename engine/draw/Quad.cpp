@@ -344,9 +344,9 @@ void Quad::RefreshExtent() {
 }
 
 void Quad::Draw() {
+  if (Device && !TurnIntoView(std::hypot(width, height) / 2)) return;
   if (dirty) Update();
   if (!Device) return;
-  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
   Device->SetTexture(DrawnTexture());
   Device->Draw(platform::PrimitiveKind::TriangleFan, worldFill.data(), FanTriangles);
   if (outlineVisible == 1) {

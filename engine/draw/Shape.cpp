@@ -1,9 +1,12 @@
 #include "engine/draw/Shape.h"
 
+#include <cmath>
+
 #include "engine/Globals.h"
 #include "engine/TextDrawing.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
+#include "platform/Renderer.h"
 
 namespace {
 
@@ -64,7 +67,16 @@ void Shape::Update() {
 std::unique_ptr<Primitive> Shape::ClonePrimitive() const { return Clone(); }
 
 const platform::DeviceTexture* Shape::DrawnTexture() const {
-  return texture ? texture->texture.get() : nullptr;
+  if (!texture) return nullptr;
+  texture->Require();
+  return texture->texture.get();
+}
+
+bool Shape::TurnIntoView(float radius) const {
+  Device->SetTransform(platform::TransformKind::World, TurnedAboutPosition());
+  if (!Device->DiscMissesView(position, std::fabs(radius))) return true;
+  Device->SetTransform(platform::TransformKind::World, IdentityMatrix);
+  return false;
 }
 
 platform::Vector2 Shape::TextureDivisors() const {

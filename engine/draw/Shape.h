@@ -131,6 +131,10 @@ class Shape : public virtual Primitive {
   void CopyStateTo(Shape& copy) const;
   // The device texture to draw with; none for an untextured shape or a texture that failed to load.
   const platform::DeviceTexture* DrawnTexture() const;
+  // Sets the device's world transform to TurnedAboutPosition, unless a shape within the radius
+  // of its position would land wholly outside the frame: then it is not to be drawn at all, the
+  // world transform is left at identity and the answer is false.
+  bool TurnIntoView(float radius) const;
   // The texture size for texture coordinates: 1 by 1 without a texture.
   platform::Vector2 TextureDivisors() const;
   // After a corner drag: a corner dragged past the opposite one (a negative extent) flips the

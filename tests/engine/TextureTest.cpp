@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/Texture.h"
+#include "engine/draw/Sprite.h"
 #include "platform/Image.h"
 #include "support/PixelColors.h"
 #include "support/RenderFixture.h"
@@ -100,4 +101,27 @@ TEST_F(TextureTest, WideNameIsSetFromBytes) {
   auto texture = LoadTexture("Content\\Textures\\Keys.png", 4, 1);
   texture->SetWideName("Caf\xe9");
   EXPECT_EQ(texture->name, std::wstring(L"Caf\u00e9"));
+}
+
+TEST_F(TextureTest, ADeferredPictureLoadsWhenFirstDrawnOrRequiredAndOnlyOnce) {
+  auto texture = DeferTexture("Content\\Textures\\Keys.png", 4, 1);
+  EXPECT_FALSE(texture->texture);
+  EXPECT_EQ(texture->width, 4u);
+  Sprite sprite(texture.get());
+  sprite.SetAltPositionXYZ(2.0f, 0.5f, 0.0f);
+  renderer->Clear(ClearBlue);
+  SpriteRenderer->Begin();
+  sprite.DrawScreen();
+  SpriteRenderer->End();
+  ASSERT_TRUE(texture->texture);
+  EXPECT_EQ(renderer->ReadPixel(2, 0), Red);
+
+  const platform::DeviceTexture* loaded = texture->texture.get();
+  texture->Require();
+  EXPECT_EQ(texture->texture.get(), loaded);
+  auto required = DeferTexture("Content\\Textures\\Keys.png", 4, 1);
+  required->Require();
+  ASSERT_TRUE(required->texture);
+  EXPECT_EQ(required->texture->Width(), 4);
+  EXPECT_FALSE(DeferTexture("Content\\Textures\\Missing.png", 4, 1)->texture);
 }

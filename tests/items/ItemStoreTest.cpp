@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -168,4 +169,46 @@ TEST_F(ItemStoreTest, RemovingByNameTakesTheItemOutOfEveryListItStandsIn) {
   EXPECT_EQ(store_->equipment.IndexOfDagger("Knife"), -1);
   EXPECT_EQ(EquipmentPool::FindIndex(store_->equipment.weapons, "Knife"), -1);
   EXPECT_EQ(knife->name, "Knife");
+}
+
+TEST_F(ItemStoreTest, ACopyOfTheLoadedStoreIsWhatLoadingMakesWithStatisticsOfItsOwn) {
+  const std::unique_ptr<ItemStore> copy = ItemStore::CopyOf(*store_);
+  const ItemStore fresh;
+  auto names = [](const std::vector<Item*>& list) {
+    std::vector<std::string> out;
+    for (const Item* item : list) out.push_back(item->name);
+    return out;
+  };
+  // Every list in load order, the club of no category included, one placeholder for all.
+  const std::vector<std::vector<Item*>*> copied = copy->equipment.Lists();
+  const std::vector<std::vector<Item*>*> loaded = const_cast<ItemStore&>(fresh).equipment.Lists();
+  for (size_t i = 0; i < copied.size(); ++i) EXPECT_EQ(names(*copied[i]), names(*loaded[i])) << i;
+  EXPECT_EQ(copy->equipment.weapons[0], copy->equipment.items[0]);
+  EXPECT_EQ(names(copy->GetAllItems()), names(fresh.GetAllItems()));
+  const std::vector<Item*> all = copy->GetAllItems();
+  const std::vector<Item*> source = store_->GetAllItems();
+  for (size_t i = 0; i < all.size(); ++i) {
+    EXPECT_NE(all[i], source[i]);
+    EXPECT_NE(all[i]->stats, source[i]->stats) << all[i]->name;
+    EXPECT_EQ(*all[i]->stats, *source[i]->stats) << all[i]->name;
+    EXPECT_EQ(all[i]->kind, source[i]->kind);
+    EXPECT_EQ(all[i]->price, source[i]->price);
+  }
+  auto* rune = dynamic_cast<Rune*>(copy->runes.items[1]);
+  ASSERT_NE(rune, nullptr);
+  EXPECT_NE(rune->parts[0].stats, store_->runes.items[1]->parts[0].stats);
+  (*rune->parts[0].stats)[0] = 99.0f;
+  EXPECT_NE((*store_->runes.items[1]->parts[0].stats)[0], 99.0f);
+}
+
+TEST_F(ItemStoreTest, ItemFilesWrittenSinceTheLoadAreReadAgainBeforeACopy) {
+  const std::filesystem::path items = folder_.Path() / "Content" / "Items";
+  WriteTestFile(items / "KeyItems.ipf", " " + ItemBodyText("Lantern", 0, 0, "Shines"));
+  std::filesystem::last_write_time(items / "KeyItems.ipf",
+                                   std::filesystem::file_time_type::clock::now() +
+                                       std::chrono::seconds(5));
+  const std::unique_ptr<ItemStore> copy = ItemStore::CopyOf(*store_);
+  ASSERT_EQ(copy->keyItems.items.size(), 1u);
+  EXPECT_EQ(copy->keyItems.items[0]->name, "Lantern");
+  EXPECT_EQ(store_->keyItems.items[0]->name, "Lantern");
 }
