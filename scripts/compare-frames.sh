@@ -15,8 +15,12 @@ mkdir -p "$work/src" "$work/old" "$work/new"
 
 git archive "$old_revision" | tar -x -C "$work/src"
 cp tests/world/MapViewFramesGameTest.cpp "$work/src/tests/world/"
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 cmake -S "$work/src" -B "$work/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQM_BENCHMARKS=OFF \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
+  "${launcher[@]}" >/dev/null
 cmake --build "$work/build" -j"$(nproc)" >/dev/null
 # Both draw the same pictures: a generator that reads another's output may have run first in
 # the fresh tree, and the comparison is of the drawing, not of the content.
