@@ -265,6 +265,34 @@ TEST_F(AirCourse, AnAirJumpPressedInAHitStopWaitsForItsEndAndOnlyWithOneLeft) {
   }
 }
 
+// In a fall, each air move spends one of its count and needs one left.
+TEST_F(AirCourse, AnAirMoveSpendsOneOfItsCountAndNeedsOneLeft) {
+  struct Row {
+    int key;
+    int count;
+    float left;
+    PlayerStateSlot expected;
+    float after;
+  };
+  const Row rows[] = {
+      {VirtualKey::I, Stat::AirJumpCount, 0.0f, SlotFalling, 0.0f},
+      {VirtualKey::I, Stat::AirJumpCount, 1.0f, SlotAirJumping, 0.0f},
+      {VirtualKey::O, Stat::AirDashCount, 0.0f, SlotFalling, 0.0f},
+      {VirtualKey::O, Stat::AirDashCount, 1.0f, SlotAirDashing, 0.0f},
+      {VirtualKey::O, Stat::AirDashCount, 2.0f, SlotAirDashing, 1.0f},
+  };
+  for (const Row& row : rows) {
+    LaunchAt(2.0f, 8.0f);
+    player->SetGainedStat246(row.count == Stat::AirJumpCount ? row.left : 1.0f);
+    player->SetGainedStat245(row.count == Stat::AirDashCount ? row.left : 2.0f);
+    game.PressKey(row.key);
+    game.Step();
+    EXPECT_TRUE(Is(row.expected)) << row.key << " with " << row.left;
+    EXPECT_EQ(Count(row.count), row.after) << row.key << " with " << row.left;
+    ReleaseAll();
+  }
+}
+
 // The hub map: two planks a jump apart over its floor, east of the start, and a wall at its
 // west end.
 class HubGame : public AirCourse {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "collision/Strike.h"
+#include "engine/Camera.h"
 #include "engine/CircularMeter.h"
+#include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "tests/player/GroundGame.h"
 
@@ -150,6 +152,18 @@ TEST_F(CrouchGame, AJumpFromAPartlyOpenGroundDropsThroughItOnce) {
       ASSERT_TRUE(StepUntil(SlotIdling));
       EXPECT_NEAR(Feet(), FloorTop, 1e-3f);
     }
+  }
+}
+
+// The camera frames the body plus the state's first offset, raised by the world's 2: a low
+// body keeps the view where the standing body had it.
+TEST_F(CrouchGame, TheCameraAddsTheStatesOffsetToTheBody) {
+  const std::pair<PlayerStateSlot, float> rows[] = {
+      {SlotIdling, 2.0f}, {SlotCrouching, 2.675f}, {SlotLanding, 2.675f}, {SlotAirDashing, 2.525f}};
+  for (const auto& [slot, above] : rows) {
+    player->SwitchState(slot);
+    world->UpdateCamera();
+    EXPECT_NEAR(MainCamera->targetEye.y - player->body->position.y, above, 1e-5f) << slot;
   }
 }
 
