@@ -110,8 +110,10 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
 
   // The keyboard player leaves; the pads behind it move down and the keyboard joins again last.
   Player* padOnePlayer = world->players[2];
+  ASSERT_EQ(GameControls->keyboardEnabled, 1);
   game.TapKey(VirtualKey::Backspace);
   ASSERT_EQ(world->players.size(), 3u);
+  EXPECT_EQ(GameControls->keyboardEnabled, 0) << "the device that left is disabled";
   EXPECT_EQ(world->players[1], padOnePlayer);
   ExpectPlayersFollowTheirPositions();
   game.TapKey(VirtualKey::Enter);
