@@ -232,6 +232,14 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     menu->RefreshPropertyFields();
     EXPECT_EQ(field.text, ShownNumber(row.value, 7));
   }
+  // Opening another field closes the edited one: the new one's shown text is not written.
+  menu->Select(quad, SelectionOwner::Shapes);
+  quad->SetRotation(12.3456789f);
+  menu->OpenField(*Panel().m_fieldPositionX);
+  menu->m_activeFieldEdited = true;
+  menu->OpenField(*Panel().m_fieldRotation);
+  game.Step();
+  EXPECT_EQ(quad->rotation, 12.3456789f);
 }
 
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {

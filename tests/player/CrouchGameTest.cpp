@@ -155,15 +155,19 @@ TEST_F(CrouchGame, AJumpFromAPartlyOpenGroundDropsThroughItOnce) {
   }
 }
 
-// The camera frames the body plus the state's first offset, raised by the world's 2: a low
-// body keeps the view where the standing body had it.
-TEST_F(CrouchGame, TheCameraAddsTheStatesOffsetToTheBody) {
+// The camera frames the body plus the state's first offset, raised by the world's 2, and the
+// picture stands at the body plus the sprite offset: a low body keeps both where the standing
+// body had them.
+TEST_F(CrouchGame, TheCameraAndThePictureAddTheStatesOffsetsToTheBody) {
   const std::pair<PlayerStateSlot, float> rows[] = {
-      {SlotIdling, 2.0f}, {SlotCrouching, 2.675f}, {SlotLanding, 2.675f}, {SlotAirDashing, 2.525f}};
-  for (const auto& [slot, above] : rows) {
+      {SlotIdling, 0.0f}, {SlotCrouching, 0.675f}, {SlotLanding, 0.675f}, {SlotAirDashing, 0.525f}};
+  for (const auto& [slot, raised] : rows) {
     player->SwitchState(slot);
     world->UpdateCamera();
-    EXPECT_NEAR(MainCamera->targetEye.y - player->body->position.y, above, 1e-5f) << slot;
+    player->UpdateSprite();
+    const float bodyY = player->body->position.y;
+    EXPECT_NEAR(MainCamera->targetEye.y - bodyY, 2.0f + raised, 1e-5f) << slot;
+    EXPECT_NEAR(player->bodySprite->position.y - bodyY, raised, 1e-5f) << slot;
   }
 }
 

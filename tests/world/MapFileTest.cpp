@@ -83,7 +83,10 @@ class LineEnemy : public TestFigure<Enemy> {
   void WriteRecord(std::ostream& out) override {
     out << enemyKind << ' ' << bodyQuad.position.x << ' ' << bodyQuad.position.y << ' '
         << (facing == -1 ? 'l' : 'r') << '\n';
+    if (failsToWrite) out.setstate(std::ios::failbit);
   }
+
+  bool failsToWrite = false;
 };
 
 class MapFileTest : public ::testing::Test {
@@ -380,6 +383,10 @@ TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
   ASSERT_NE(picture, world_->spriteLayers.end());
   EXPECT_EQ(picture->second.owned, nullptr) << "the enemy's own, not the map's";
   EXPECT_NE(written.find("*Enemies \n3 4.5 -2 l\n3 7 8 r\n*NPCs \n*Boundaries"), std::string::npos);
+  // An enemy line that fails makes the whole map fail.
+  static_cast<LineEnemy&>(*world_->enemies[1]).failsToWrite = true;
+  std::string failed;
+  EXPECT_FALSE(BuildMapText(*world_, failed));
 }
 
 TEST_F(MapFileTest, NpcLinesPlaceThePoolsCharactersWhomSpeakersAndAnchorsName) {
