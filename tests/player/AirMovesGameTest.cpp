@@ -298,6 +298,23 @@ TEST_F(AirCourse, AnAirMoveSpendsOneOfItsCountAndNeedsOneLeft) {
   }
 }
 
+// Out of an air attack, only an air dash turns to the direction held.
+TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
+  const std::pair<int, PlayerStateSlot> rows[] = {{VirtualKey::I, SlotAirJumping},
+                                                  {VirtualKey::O, SlotAirDashing}};
+  for (const auto& [key, expected] : rows) {
+    LaunchAt(2.0f, 8.0f);
+    player->facing = -1;
+    player->SwitchState(SlotNeutralAirAttacking);
+    game.PressKey(VirtualKey::D);
+    game.PressKey(key);
+    game.Step();
+    EXPECT_TRUE(Is(expected)) << key;
+    EXPECT_EQ(player->facing, expected == SlotAirDashing ? 1 : -1) << key;
+    ReleaseAll();
+  }
+}
+
 // The hub map: two planks a jump apart over its floor, east of the start, and a wall at its
 // west end.
 class HubGame : public AirCourse {
