@@ -51,6 +51,14 @@ TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPla
   }
 }
 
+TEST_F(LevelEditing, APressOnAToolsIconMakesItTheTool) {
+  for (size_t tool : {Atlas::ToolPan, Atlas::ToolSelect, Atlas::ToolBoundaryQuad,
+                      Atlas::ToolZoomOut, Atlas::ToolSelect}) {
+    Click(*menu->m_toolIcons[tool]);
+    EXPECT_EQ(menu->m_activeTool, menu->m_toolIcons[tool].get()) << tool;
+  }
+}
+
 TEST_F(LevelEditing, APressPicksTheShapeWhoseCentreIsNearestAndMovesTheMark) {
   Quad* left = AddQuad(-1.0f, 0.0f, 4.0f, 2.0f);
   Quad* right = AddQuad(1.0f, 0.0f, 4.0f, 2.0f);
