@@ -16,8 +16,9 @@ class DrawnTexts {
 
   // True when a text drawn holds the part given.
   bool Holds(const std::string& part) const {
-    return std::any_of(drawn.begin(), drawn.end(),
-                       [&](const DrawnText& each) { return each.text.find(part) != std::string::npos; });
+    return std::any_of(drawn.begin(), drawn.end(), [&](const DrawnText& each) {
+      return each.text.find(part) != std::string::npos;
+    });
   }
   // The texts anchored at that x, in order.
   std::vector<std::string> AtX(float x) const {
@@ -32,8 +33,8 @@ class DrawnTexts {
     auto at = std::find_if(drawn.begin(), drawn.end(),
                            [&](const DrawnText& each) { return each.text == first; });
     std::vector<std::string> texts;
-    for (; at != drawn.end() && texts.size() < count;) {
-      if (++at != drawn.end()) texts.push_back(at->text);
+    while (at != drawn.end() && ++at != drawn.end() && texts.size() < count) {
+      texts.push_back(at->text);
     }
     return texts;
   }
