@@ -60,13 +60,16 @@ class ControllerScreen : public ::testing::Test {
     ASSERT_EQ(Current(), screen);
     EXPECT_EQ(screen->ConfirmButton().fillColor, HighlightFill);
     EXPECT_EQ(screen->ConfirmButton().altPosition, (platform::Vector3{705.0f, 560.0f, 0.0f}));
-    // The grid's cells 110 apart from x 290 and 40 apart from y 160.
+    // The grid's cells 110 apart from x 290 and 40 apart from y 160; the labels in the normal
+    // fill below an empty corner.
     for (int row : {0, 4, 8}) {
       for (int column : {0, 2}) {
         EXPECT_EQ(screen->Cell(row, column).altPosition,
                   (platform::Vector3{290.0f + 110.0f * column, 160.0f + 40.0f * row, 0.0f}));
       }
     }
+    EXPECT_EQ(screen->Cell(0, 0).fillColor, Color4{});
+    EXPECT_EQ(screen->Cell(1, 0).fillColor, NormalFill);
   }
 
   // From Confirm down to the row, then waiting for its new key.

@@ -344,6 +344,7 @@ TEST_F(PlayerRules, ANewPlayerStandsIdleWithFullHealthAndTheNewGameStatistics) {
   EXPECT_NE(world.FindSpriteAt(Player::PlayerLayer, player.bodySprite.get()),
             world.spriteLayers.end());
   EXPECT_EQ(player.StateAt(SlotDucking)->GetName(), L"Ducking");
+  EXPECT_EQ(player.StateAt(SlotGroundAttacking1)->hitBoxOffset, (Vector3{0.5f, 0.0f, 0.0f}));
   EXPECT_EQ(Idle().GetName(), L"Idle");
 }
 

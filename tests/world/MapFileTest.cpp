@@ -349,6 +349,10 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_EQ(world_->boundaries.size(), test.kept) << test.name;
     EXPECT_TRUE(world_->modifiers.empty()) << test.name << ": later sections are not read";
   }
+  // A header that breaks off keeps what it read and ends the load.
+  std::istringstream header("0 0 7 -1 x\n*Resources \n*Enemies \n*NPCs \n*Boundaries \n" + floor);
+  EXPECT_FALSE(ReadMap(*world_, header));
+  EXPECT_EQ(world_->cameraLimits.top, 7.0f);
   // Counts that promise more than the file holds end with the file.
   world_->modifiers.clear();
   std::istringstream endless(MapWith("", "", "c 1 s 0 0\n2000000000\n2000000000\n0 a\n"));
