@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/Globals.h"
+#include "engine/TextDrawing.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "platform/Renderer.h"
@@ -85,6 +86,7 @@ void Font::SetTransform(float x, float y) {
 }
 
 void Font::DrawString(const std::string& text, Vector3 pen, int vertical, int horizontal) {
+  if (DrawnTextLog) DrawnTextLog->push_back({text, pen, color.ToD3DColor()});
   const float width = MeasureString(text);
   const float lineHeight = cellHeight * scaleY;
   if (vertical == FontAlignEnd) {

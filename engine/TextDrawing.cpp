@@ -68,9 +68,12 @@ std::optional<platform::PixelRect> AlignedTextBox(float x, float y,
                              static_cast<int32_t>(right), static_cast<int32_t>(bottom)};
 }
 
+std::vector<DrawnText>* DrawnTextLog = nullptr;
+
 void DrawTextAligned(platform::TextFont* font, float x, float y, float, const std::wstring& text,
                      uint32_t color, int horizontal, int vertical) {
   if (!font) return;
+  if (DrawnTextLog) DrawnTextLog->push_back({WStringToString(text), {x, y, 0.0f}, color});
   const std::optional<platform::PixelRect> box =
       AlignedTextBox(x, y, font->Measure(text), horizontal, vertical);
   if (box) font->Draw(SpriteRenderer, text, *box, FormatOf(horizontal), color);

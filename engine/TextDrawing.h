@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/MathTypes.h"
 #include "platform/TextFont.h"
@@ -15,6 +16,16 @@ constexpr int AlignRight = 2;
 constexpr int AlignTop = 1;
 constexpr int AlignQuarterUp = 2;
 constexpr int AlignMiddle = 3;
+
+// One text as a font was given it: the string, the anchor before alignment and the colour.
+struct DrawnText {
+  std::string text;
+  platform::Vector3 anchor;
+  uint32_t color;
+};
+// While set, every text handed to a font is noted here, so that what a screen writes can be
+// read back without reading pixels.
+extern std::vector<DrawnText>* DrawnTextLog;
 
 // The box a text of that extent takes at (x, y) under the alignment codes, in whole pixels;
 // nothing when the anchor is not finite or the box would reach outside the 32-bit range.

@@ -3,11 +3,19 @@
 #include <vector>
 
 #include "editor/DebugButton.h"
-#include "engine/BevelPainters.h"
 
 namespace {
 
-namespace Colors = DebugButtonColors;
+// A debug button's colours (alpha, red, green, blue).
+namespace Colors {
+constexpr Color4 Text{255, 0, 0, 0};
+constexpr Color4 DisabledText{255, 115, 115, 115};
+constexpr Color4 Fill{255, 235, 225, 136};
+constexpr Color4 PressedFill{255, 215, 205, 136};
+constexpr Color4 DisabledFill{150, 200, 200, 200};
+constexpr Color4 LightEdge{255, 250, 247, 230};
+constexpr Color4 DarkEdge{255, 59, 56, 39};
+}  // namespace Colors
 
 // The top edge's colour shows which bevel the face has: light raised, dark pushed in.
 uint32_t TopEdge(const DebugButton& button) { return button.m_quad->screenOutline[0].color; }
@@ -53,7 +61,7 @@ TEST(DebugButton, FillLabelAndBevelFollowTheLastChange) {
     }
     EXPECT_EQ(button.m_quad->GetColor(), c.fill) << c.name;
     EXPECT_EQ(button.m_currentTextColor, c.text) << c.name;
-    EXPECT_EQ(TopEdge(button), (c.raised ? RaisedLight : RaisedDark).ToD3DColor()) << c.name;
+    EXPECT_EQ(TopEdge(button), (c.raised ? Colors::LightEdge : Colors::DarkEdge).ToD3DColor()) << c.name;
   }
 }
 

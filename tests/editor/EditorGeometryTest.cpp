@@ -4,8 +4,11 @@
 
 #include "editor/ResizeHandles.h"
 #include "editor/SnapSearch.h"
+#include "engine/Globals.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
+#include "support/TestWorld.h"
+#include "world/World.h"
 
 namespace {
 
@@ -180,6 +183,20 @@ TEST(SnapSearch, OnceAPointIsTakenOnlyANearerCornerOrARimReplacesIt) {
     search.Offer(near, {1.4f, 1.4f, 0}, Snap::TargetTolerance);
     EXPECT_EQ(search.Result(), mouse);
   }
+}
+
+// Boundaries 2 by 2 round a point: the selection's own corner is nearest, then a corner of the
+// next boundary, then one of the last. The nearest corner not the selection's wins.
+TEST(SnapSearch, TheTargetIsTheNearestCornerOfAnotherShape) {
+  World world(nullptr, nullptr);
+  const Vector3 point{51.02f, 51.02f, 0};
+  const BoundingQuad& own = AddBoundaryQuad(world, 50.0f, 50.0f, 2.0f, 2.0f);  // corner 0.028 away
+  AddBoundaryQuad(world, 52.1f, 52.1f, 2.0f, 2.0f);                            // 0.113 away
+  AddBoundaryQuad(world, 52.2f, 49.85f, 2.0f, 2.0f);                           // 0.247 away
+  const Vector3 target = FindSnapTarget(world, &own, point, point, {0, 0, 0});
+  EXPECT_NEAR(target.x, 51.1f, 1e-5f);
+  EXPECT_NEAR(target.y, 51.1f, 1e-5f);
+  ResetGlobals();
 }
 
 }  // namespace

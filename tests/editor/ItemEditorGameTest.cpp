@@ -2,7 +2,9 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "collision/ShopShape.h"
@@ -102,13 +104,19 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   Press(*menu->m_swordButton);
   EXPECT_TRUE(menu->m_swordButton->m_enabled);
   Retype(*menu->m_itemNameBox, "Oak Club");
+  Retype(Field(Stat::BaseAttack), "7");
   ShowFieldPage(3);
   game.TapKey(VirtualKey::RightArrow);
   EXPECT_EQ(menu->m_fieldPage, 3) << "four pages of fields";
   Retype(Field(MenuDebug::TokensField), "42");
+  Retype(Field(MenuDebug::UseCountField), "3");
   ASSERT_TRUE(game.KeepFrame("items-edit-last-page.png"));
   game.TapKey(VirtualKey::Enter);
   ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  // The use count is kept by the record alone: the dump shows it.
+  std::stringstream dump;
+  dump << std::ifstream(game.Folder() / "Content" / "Items" / "Debug.ipf").rdbuf();
+  EXPECT_NE(dump.str().find("\nOak Club s 5 0 3 3\n"), std::string::npos);
 
   // A rune named like a piece of equipment, which goes again below.
   Create(*menu->m_runesTab, "Iron Helm");
@@ -142,6 +150,7 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   ASSERT_NE(club, nullptr);
   EXPECT_EQ(club->weaponKind, WeaponKindSword);
   EXPECT_EQ(club->price, 42.0f);
+  EXPECT_EQ((*club->stats)[Stat::BaseAttack], 7.0f);
   EXPECT_NE(files.equipment.FindByName("Iron Helm"), nullptr);
   EXPECT_EQ(files.runes.FindByName("Iron Helm"), nullptr);
   EXPECT_NE(files.expendables.FindByName("Honey Cake"), nullptr);

@@ -20,6 +20,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "player/Player.h"
+#include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
 
 namespace {
@@ -48,6 +49,23 @@ TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPla
     EXPECT_NEAR(menu->m_mouseWorld.x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
     EXPECT_NEAR(menu->m_mouseWorld.y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
     EXPECT_EQ(menu->m_mouseWorld.z, 0.0f);
+  }
+}
+
+// The zoom tools hide the selection's properties; the others show them.
+TEST_F(LevelEditing, APressOnAToolsIconMakesItTheToolAndTheZoomsHideTheProperties) {
+  Select(AddQuad(2.0f, 2.0f, 1.0f, 1.0f));
+  DrawnTexts texts;
+  const std::pair<size_t, bool> rows[] = {{Atlas::ToolPan, true},
+                                          {Atlas::ToolZoomOut, false},
+                                          {Atlas::ToolSelect, true},
+                                          {Atlas::ToolZoomIn, false}};
+  for (const auto& [tool, shown] : rows) {
+    Click(*menu->m_toolIcons[tool]);
+    EXPECT_EQ(menu->m_activeTool, menu->m_toolIcons[tool].get()) << tool;
+    texts.Clear();
+    game.Step();
+    EXPECT_EQ(texts.Holds("Flip X"), shown) << tool;
   }
 }
 

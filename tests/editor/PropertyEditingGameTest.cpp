@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
 #include "engine/TextBox.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "world/MapFormat.h"
 #include "support/LevelEditingSession.h"
@@ -149,6 +151,114 @@ TEST_F(PropertyEditing, ARightClickReselectionClosesTheEditedField) {
   game.Step();
   EXPECT_EQ(menu->m_activeField, nullptr);
   EXPECT_EQ(second->rotation, 12.3456789f);
+}
+
+// Every field writes its number into its own coordinate, and the panel shows that coordinate
+// in that field again.
+TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
+  Quad* quad = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  quad->texture = AddPlanks();
+  auto round = std::make_unique<Circle>();
+  Circle* circle = round.get();
+  world->shapeLayers.Insert(0, std::move(round));
+  auto picture = std::make_unique<Sprite>(quad->texture);
+  Sprite* sprite = picture.get();
+  world->spriteLayers.Insert(0, std::move(picture));
+  auto region = [] {
+    auto shape = std::make_unique<Quad>();
+    shape->SetDimensions(1.0f, 1.0f, 0.0f);
+    return shape;
+  };
+  auto* hazard = static_cast<Hazard*>(
+      world->AddModifier(std::make_unique<Hazard>(world, region(), 0.0f)));
+  auto* portal = static_cast<Portal*>(
+      world->AddModifier(std::make_unique<Portal>(world, region(), "", Vector3{})));
+  auto* push = static_cast<PushShape*>(
+      world->AddModifier(std::make_unique<PushShape>(world, region(), Vector3{})));
+  auto* depth = static_cast<CameraDepthSetter*>(
+      world->AddModifier(std::make_unique<CameraDepthSetter>(world, region(), 0.0f)));
+  auto* still = static_cast<CameraStationarySetter*>(world->AddModifier(
+      std::make_unique<CameraStationarySetter>(world, region(), 1, Vector3{})));
+  using Field = std::unique_ptr<TextBox> PropertyPanel::*;
+  struct Row {
+    const char* name;
+    Field field;
+    Shape* shape;
+    float value;
+    std::function<float()> read;
+  };
+  using P = PropertyPanel;
+  const Row rows[] = {
+      {"x", &P::m_fieldPositionX, quad, 4.25f, [&] { return quad->position.x; }},
+      {"y", &P::m_fieldPositionY, quad, -3.5f, [&] { return quad->position.y; }},
+      {"z", &P::m_fieldPositionZ, quad, 0.5f, [&] { return quad->position.z; }},
+      {"rotation", &P::m_fieldRotation, quad, 30.0f, [&] { return quad->rotation; }},
+      {"width", &P::m_fieldWidth, quad, 3.5f, [&] { return quad->width; }},
+      {"height", &P::m_fieldHeight, quad, 2.5f, [&] { return quad->height; }},
+      {"top-left x", &P::m_fieldTopLeftX, quad, -1.25f, [&] { return quad->GetTopLeft().x; }},
+      {"top-left y", &P::m_fieldTopLeftY, quad, 1.75f, [&] { return quad->GetTopLeft().y; }},
+      {"top-right x", &P::m_fieldTopRightX, quad, 1.5f, [&] { return quad->GetTopRight().x; }},
+      {"top-right y", &P::m_fieldTopRightY, quad, 1.25f, [&] { return quad->GetTopRight().y; }},
+      {"bottom-left x", &P::m_fieldBottomLeftX, quad, -1.75f,
+       [&] { return quad->GetBottomLeft().x; }},
+      {"bottom-left y", &P::m_fieldBottomLeftY, quad, -1.5f,
+       [&] { return quad->GetBottomLeft().y; }},
+      {"bottom-right x", &P::m_fieldBottomRightX, quad, 1.25f,
+       [&] { return quad->GetBottomRight().x; }},
+      {"bottom-right y", &P::m_fieldBottomRightY, quad, -1.25f,
+       [&] { return quad->GetBottomRight().y; }},
+      {"source left", &P::m_fieldSourceLeft, quad, 3.0f,
+       [&] { return static_cast<float>(quad->sourceRect.left); }},
+      {"source top", &P::m_fieldSourceTop, quad, 5.0f,
+       [&] { return static_cast<float>(quad->sourceRect.top); }},
+      {"source right", &P::m_fieldSourceRight, quad, 60.0f,
+       [&] { return static_cast<float>(quad->sourceRect.right); }},
+      {"source bottom", &P::m_fieldSourceBottom, quad, 70.0f,
+       [&] { return static_cast<float>(quad->sourceRect.bottom); }},
+      {"layer", &P::m_fieldLayer, quad, 4.0f, [&] { return static_cast<float>(quad->layer); }},
+      {"radius", &P::m_fieldRadius, circle, 2.25f, [&] { return circle->radius; }},
+      {"scale x", &P::m_fieldScaleX, sprite, 1.5f, [&] { return sprite->scale.x; }},
+      {"scale y", &P::m_fieldScaleY, sprite, 0.75f, [&] { return sprite->scale.y; }},
+      {"damage", &P::m_fieldDamage, hazard->region.get(), 7.5f, [&] { return hazard->damage; }},
+      {"target x", &P::m_fieldTargetX, portal->region.get(), -3.25f,
+       [&] { return portal->targetPosition.x; }},
+      {"target y", &P::m_fieldTargetY, portal->region.get(), 6.5f,
+       [&] { return portal->targetPosition.y; }},
+      {"push x", &P::m_fieldPushX, push->region.get(), 4.5f, [&] { return push->push.x; }},
+      {"push y", &P::m_fieldPushY, push->region.get(), -2.25f, [&] { return push->push.y; }},
+      {"depth", &P::m_fieldDepth, depth->region.get(), -12.5f, [&] { return depth->depth; }},
+      {"eye x", &P::m_fieldCameraX, still->region.get(), 3.75f,
+       [&] { return still->cameraPosition.x; }},
+      {"eye y", &P::m_fieldCameraY, still->region.get(), -4.25f,
+       [&] { return still->cameraPosition.y; }},
+      {"eye z", &P::m_fieldCameraZ, still->region.get(), -20.5f,
+       [&] { return still->cameraPosition.z; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    quad->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+    quad->SetDimensions(2.0f, 2.0f, 0.0f);
+    quad->SetRotation(0.0f);
+    const bool trigger = world->FindModifierByShape(row.shape) != nullptr;
+    menu->Select(row.shape, trigger ? SelectionOwner::Modifiers : SelectionOwner::Shapes);
+    TextBox& field = *(Panel().*row.field);
+    menu->OpenField(field);
+    field.SetText(ShownNumber(row.value, 7));
+    menu->m_activeFieldEdited = true;
+    game.Step();
+    menu->CloseField();
+    EXPECT_FLOAT_EQ(row.read(), row.value);
+    menu->RefreshPropertyFields();
+    EXPECT_EQ(field.text, ShownNumber(row.value, 7));
+  }
+  // Opening another field closes the edited one: the new one's shown text is not written.
+  menu->Select(quad, SelectionOwner::Shapes);
+  quad->SetRotation(12.3456789f);
+  menu->OpenField(*Panel().m_fieldPositionX);
+  menu->m_activeFieldEdited = true;
+  menu->OpenField(*Panel().m_fieldRotation);
+  game.Step();
+  EXPECT_EQ(quad->rotation, 12.3456789f);
 }
 
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {

@@ -21,7 +21,8 @@ constexpr float Any = std::numeric_limits<float>::quiet_NaN();
 float Above(float x) { return std::nextafter(x, std::numeric_limits<float>::infinity()); }
 float Below(float x) { return std::nextafter(x, -std::numeric_limits<float>::infinity()); }
 
-// One step of a state's update (of no length, so that clocks and speeds stay as set) from the
+// One step of a state's update (of no length unless the row gives one, so that clocks and
+// speeds stay as set) from the
 // situation of the row: the player at (dx, dy) from the enemy's centre, the enemy on the
 // ground or not, moving at (vx, vy), its state's clock at `time`, this swing having hit the
 // player or not, with its air counts and meters. Then the state it is in, and what it changed.
@@ -41,6 +42,7 @@ struct Rule {
   float stamina = 10.0f;
   float vx = 0.0f;
   bool noPlayer = false;
+  float dt = 0.0f;
   float vxAfter = Any;
   float vyAfter = Any;
   int facingAfter = 0;
@@ -100,7 +102,7 @@ class DemoEnemyDecisions : public RatatoskrWorld {
     }
     if (rule.noPlayer) world.players.clear();
 
-    from.Update(0.0f);
+    from.Update(rule.dt);
 
     if (rule.noPlayer) world.players.push_back(&player);
     EXPECT_EQ(enemy->state, enemy->GetState(rule.expected))
@@ -192,6 +194,13 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
       R{.what = "air dash: steers beyond 4", .from = DemoEnemyAirDashing,
         .expected = DemoEnemyAirDashing, .dx = -Above(4.0f), .grounded = false, .vy = -5.0f,
         .vxAfter = -Dash, .vyAfter = 0.0f, .facingAfter = -1},
+      // A dash gains 80 x dt towards the player, up to the dash speed either way.
+      R{.what = "dashing right: capped", .from = DemoEnemyDashing, .expected = DemoEnemyDashing,
+        .vx = 16.5f, .dt = 0.02f, .vxAfter = Dash, .facingAfter = 1},
+      R{.what = "dashing left: capped", .from = DemoEnemyDashing, .expected = DemoEnemyDashing,
+        .dx = -50.0f, .vx = -16.5f, .dt = 0.02f, .vxAfter = -Dash, .facingAfter = -1},
+      R{.what = "dashing left: below the cap", .from = DemoEnemyDashing,
+        .expected = DemoEnemyDashing, .dx = -50.0f, .vx = -10.0f, .dt = 0.02f, .vxAfter = -11.6f},
       R{.what = "air dash: within 4 keeps its velocity", .from = DemoEnemyAirDashing,
         .expected = DemoEnemyAirDashing, .dx = -4.0f, .grounded = false, .vy = -5.0f,
         .vx = 3.0f, .vxAfter = 3.0f, .vyAfter = -5.0f, .facingAfter = 1},

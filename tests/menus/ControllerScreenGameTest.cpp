@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "MenuFills.h"
 #include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -57,7 +58,18 @@ class ControllerScreen : public ::testing::Test {
     ASSERT_EQ(title->m_selection, MenuTitle::ButtonController);
     Tap(VirtualKey::Enter);
     ASSERT_EQ(Current(), screen);
-    EXPECT_EQ(screen->ConfirmButton().fillColor, Menu::HighlightColor);
+    EXPECT_EQ(screen->ConfirmButton().fillColor, HighlightFill);
+    EXPECT_EQ(screen->ConfirmButton().altPosition, (platform::Vector3{705.0f, 560.0f, 0.0f}));
+    // The grid's cells 110 apart from x 290 and 40 apart from y 160; the labels in the normal
+    // fill below an empty corner.
+    for (int row : {0, 4, 8}) {
+      for (int column : {0, 2}) {
+        EXPECT_EQ(screen->Cell(row, column).altPosition,
+                  (platform::Vector3{290.0f + 110.0f * column, 160.0f + 40.0f * row, 0.0f}));
+      }
+    }
+    EXPECT_EQ(screen->Cell(0, 0).fillColor, Color4{});
+    EXPECT_EQ(screen->Cell(1, 0).fillColor, NormalFill);
   }
 
   // From Confirm down to the row, then waiting for its new key.
@@ -85,14 +97,15 @@ TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAl
 
   // Cancel keeps the key; a pad button means nothing to a direction row.
   StartRebind(UpRow);
-  EXPECT_NE(screen->Cell(UpRow, KeyColumn).fillColor, screen->Cell(UpRow - 1, KeyColumn).fillColor);
+  EXPECT_EQ(screen->Cell(UpRow, KeyColumn).fillColor, (Color4{120, 50, 50, 50})) << "tinted";
+  EXPECT_EQ(screen->Cell(UpRow, ButtonColumn).fillColor, DarkCellFill) << "a direction row's pad";
   game.TapPad(0, platform::PadButton::X);
   EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
   ASSERT_TRUE(game.KeepFrame("controller.png"));
   Tap(VirtualKey::I);
   EXPECT_EQ(screen->m_mode, MenuController::ModeBrowse);
   EXPECT_EQ(Edited(), factory);
-  EXPECT_EQ(screen->Cell(UpRow, KeyColumn).fillColor, MenuController::DarkFill);
+  EXPECT_EQ(screen->Cell(UpRow, KeyColumn).fillColor, DarkCellFill);
 
   // In rebind mode the arrow key is taken, not obeyed; a key and a button together set both.
   Tap(VirtualKey::Enter);
@@ -108,7 +121,7 @@ TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAl
   game.ReleaseKey(KeyK);
   EXPECT_EQ(Edited()[BindAction1Key], static_cast<uint32_t>(KeyK));
   EXPECT_EQ(Edited()[BindAction1Button], platform::PadButton::Y);
-  EXPECT_EQ(screen->Cell(ActionRow, ButtonColumn).fillColor, MenuController::DarkFill);
+  EXPECT_EQ(screen->Cell(ActionRow, ButtonColumn).fillColor, DarkCellFill);
 
   // Default restores the factory table at once and stays; Back undoes whatever came since entering.
   Tap(VirtualKey::W);

@@ -171,7 +171,12 @@ TEST_F(Dialogue, WalkingAwayEndsTheConversation) {
 
   controls->keyboard->current[VirtualKey::D] = 0x80;
   dialog->HandleInput(GameHarness::FrameSeconds);
-  player->body->SetPositionXYZ(9.1f, 0.0f, 0.0f);
+  // Away once the body's centre is farther from the region's than both their extents.
+  const float reach = 4.0f + player->body->extent;
+  player->body->SetPositionXYZ(reach - 0.01f, 0.0f, 0.0f);
+  dialog->Update(GameHarness::FrameSeconds);
+  EXPECT_EQ(GameStates->current, dialog);
+  player->body->SetPositionXYZ(reach + 0.01f, 0.0f, 0.0f);
   dialog->Update(GameHarness::FrameSeconds);
   EXPECT_EQ(GameStates->current, world);
   EXPECT_EQ(State(), player->StateAt(SlotWalking));

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "MenuFills.h"
 #include "engine/BarMeter.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -59,17 +60,19 @@ class LobbyGame : public ::testing::Test {
     return devices;
   }
 
-  // Every player's index is its list position and its picture stands on its own panel.
+  // Every player's index is its list position and its picture stands on its own panel, the
+  // panels 194 apart from x 109.
   void ExpectPlayersFollowTheirPositions() const {
     for (size_t slot = 0; slot < world->players.size(); ++slot) {
       const Player& player = *world->players[slot];
       const int at = static_cast<int>(slot);
       EXPECT_EQ(player.playerIndex, at);
-      EXPECT_EQ(player.sprite->altPosition.x, lobby->Panel(at).altPosition.x);
-      EXPECT_EQ(lobby->Panel(at).fillColor, Menu::HighlightColor);
+      EXPECT_EQ(player.sprite->altPosition.x, 109.0f + 194.0f * static_cast<float>(at));
+      EXPECT_EQ(lobby->Panel(at).altPosition.x, player.sprite->altPosition.x);
+      EXPECT_EQ(lobby->Panel(at).fillColor, HighlightFill);
     }
     for (size_t slot = world->players.size(); slot < Lobby::SlotCount; ++slot) {
-      EXPECT_EQ(lobby->Panel(static_cast<int>(slot)).fillColor, Menu::DisabledColor);
+      EXPECT_EQ(lobby->Panel(static_cast<int>(slot)).fillColor, DisabledFill);
     }
   }
 
@@ -110,8 +113,10 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
 
   // The keyboard player leaves; the pads behind it move down and the keyboard joins again last.
   Player* padOnePlayer = world->players[2];
+  ASSERT_EQ(GameControls->keyboardEnabled, 1);
   game.TapKey(VirtualKey::Backspace);
   ASSERT_EQ(world->players.size(), 3u);
+  EXPECT_EQ(GameControls->keyboardEnabled, 0) << "the device that left is disabled";
   EXPECT_EQ(world->players[1], padOnePlayer);
   ExpectPlayersFollowTheirPositions();
   game.TapKey(VirtualKey::Enter);
@@ -124,12 +129,12 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   // Settings does nothing; Start loads the versus map with everyone at its spawn point.
   game.TapPad(0, platform::PadButton::DPadRight);
   game.Step();
-  EXPECT_EQ(lobby->SettingsButton().fillColor, Menu::HighlightColor);
+  EXPECT_EQ(lobby->SettingsButton().fillColor, HighlightFill);
   game.TapPad(0, platform::PadButton::A);
   EXPECT_EQ(Current(), lobby);
   game.TapPad(0, platform::PadButton::DPadLeft);
   game.Step();
-  EXPECT_EQ(lobby->SettingsButton().fillColor, Menu::DisabledColor);
+  EXPECT_EQ(lobby->SettingsButton().fillColor, DisabledFill);
   game.TapPad(0, platform::PadButton::A);
   ASSERT_EQ(Current(), world);
   EXPECT_EQ(world->GetMapName(), VersusMap);

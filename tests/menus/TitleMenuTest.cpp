@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "MenuFills.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -101,7 +102,7 @@ TEST_F(TitleMenu, PagesWrapAndReturnToTheMainPage) {
     EXPECT_EQ(GameStates->current, title);
     EXPECT_EQ(title->m_page, route.page);
     EXPECT_EQ(title->m_selection, route.selection);
-    EXPECT_EQ(ColorOf(route.selection), MenuTitle::HighlightColor);
+    EXPECT_EQ(ColorOf(route.selection), HighlightFill);
   }
 }
 
@@ -110,10 +111,10 @@ TEST_F(TitleMenu, GreyButtonsTakeTheHighlightOnlyWhileSelected) {
   ASSERT_EQ(title->m_page, MenuTitle::PageStory);
   ASSERT_TRUE(game.KeepFrame("title-story.png"));
   // Without a player record Continue is grey and does nothing.
-  EXPECT_EQ(ColorOf(MenuTitle::ButtonNewGamePlus), MenuTitle::DisabledColor);
-  EXPECT_EQ(ColorOf(MenuTitle::ButtonNewGame), MenuTitle::NormalColor);
+  EXPECT_EQ(ColorOf(MenuTitle::ButtonNewGamePlus), DisabledFill);
+  EXPECT_EQ(ColorOf(MenuTitle::ButtonNewGame), NormalFill);
   game.TapKey(VirtualKey::S);
-  EXPECT_EQ(ColorOf(MenuTitle::ButtonContinue), MenuTitle::DisabledColor);
+  EXPECT_EQ(ColorOf(MenuTitle::ButtonContinue), DisabledFill);
   game.TapKey(VirtualKey::W);
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(GameStates->current, title);
@@ -121,7 +122,7 @@ TEST_F(TitleMenu, GreyButtonsTakeTheHighlightOnlyWhileSelected) {
   // A record written while the page shows turns Continue normal at the next move.
   std::ofstream(game.Folder() / "Content" / "Saves" / "Player.rff") << "\n";
   game.TapKey(VirtualKey::S);
-  EXPECT_EQ(ColorOf(MenuTitle::ButtonContinue), MenuTitle::NormalColor);
+  EXPECT_EQ(ColorOf(MenuTitle::ButtonContinue), NormalFill);
 }
 
 TEST_F(TitleMenu, QuitStopsTheProgram) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "collision/Strike.h"
+#include "engine/Camera.h"
 #include "engine/CircularMeter.h"
+#include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "tests/player/GroundGame.h"
 
@@ -150,6 +152,28 @@ TEST_F(CrouchGame, AJumpFromAPartlyOpenGroundDropsThroughItOnce) {
       ASSERT_TRUE(StepUntil(SlotIdling));
       EXPECT_NEAR(Feet(), FloorTop, 1e-3f);
     }
+  }
+}
+
+// The camera frames the body plus the state's first offset, raised by the world's 2, and the
+// picture stands at the body plus the sprite offset: a low body keeps both where the standing
+// body had them, but for the air dash's picture, which drops with its body.
+TEST_F(CrouchGame, TheCameraAndThePictureAddTheStatesOffsetsToTheBody) {
+  struct Row {
+    PlayerStateSlot slot;
+    float first, sprite;
+  };
+  const Row rows[] = {{SlotIdling, 0.0f, 0.0f},
+                      {SlotCrouching, 0.675f, 0.675f},
+                      {SlotLanding, 0.675f, 0.675f},
+                      {SlotAirDashing, 0.525f, 0.0f}};
+  for (const Row& row : rows) {
+    player->SwitchState(row.slot);
+    world->UpdateCamera();
+    player->UpdateSprite();
+    const float bodyY = player->body->position.y;
+    EXPECT_NEAR(MainCamera->targetEye.y - bodyY, 2.0f + row.first, 1e-5f) << row.slot;
+    EXPECT_NEAR(player->bodySprite->position.y - bodyY, row.sprite, 1e-5f) << row.slot;
   }
 }
 

@@ -37,10 +37,9 @@ TEST_F(GuardGame, AGuardedStrikeMeetsTheGuardDefenceAndEndurance) {
 
   strike.damage = 30.0f;
   strike.staminaDamage = 30.0f;
-  const float defence = player->derived[Derived::Defense] + player->derived[Derived::GuardDefense];
-  const float endurance =
-      player->derived[Derived::Endurance] + player->derived[Derived::GuardEndurance];
-  ASSERT_LT(defence, 30.0f);
+  // The new game's defence 1 and guard defence 10, endurance 1 and guard endurance 10, at level 0.
+  const float defence = 11.0f;
+  const float endurance = 11.0f;
   const float health = player->healthMeter->value;
   const float stamina = player->staminaRing->value;
   const float defended = Gained(Stat::StatDamageDefended);
@@ -69,8 +68,8 @@ TEST_F(GuardGame, AGuardBreaksAtItsThresholdAndRecoversAfterItsStun) {
     PlayerStateSlot after;
     int stunned;  // updates
   };
-  const float level1 =
-      player->derived[Derived::BreakPoint1Factor] * player->derived[Derived::MaxStamina];
+  // The new game's first break point: 0.66 of the stamina maximum 120.
+  const float level1 = 0.66f * 120.0f;
   const Row rows[] = {
       {std::nextafter(level1, 1000.0f), 0.0f, 20.0f, SlotGuarding, 0, SlotGuarding, 0},
       // On the ground the first level ends at the next input step, unstunned.

@@ -11,6 +11,7 @@
 #include "player/Player.h"
 #include "player/PlayerHudCells.h"
 #include "player/PlayerState.h"
+#include "support/TestWorld.h"
 #include "world/World.h"
 
 namespace {
@@ -253,6 +254,62 @@ TEST_F(PlayerRules, GroundedStatesRefillTheAirMovesAirborneOnesOnlyLowerThem) {
   }
 }
 
+// A block overlaps the body by 0.1 on one side; the push out of it stops only the motion into it.
+TEST_F(PlayerRules, APushOutStopsTheMotionIntoTheBlockAndStandsOnlyAFallOnGround) {
+  struct Row {
+    const char* name;
+    Vector3 velocity;
+    Vector3 blockOffset;  // from the body's centre
+    Vector3 blockSize;
+    Vector3 expected;
+    bool ground, wall;
+  };
+  const float h = player.body->height / 2 + 0.5f - 0.1f;
+  const float w = player.body->width / 2 + 0.5f - 0.1f;
+  const Row rows[] = {
+      {"a rise into a ceiling", {0, 5, 0}, {0, h, 0}, {10, 1, 0}, {0, 0, 0}, false, false},
+      {"a fall under a ceiling", {0, -3, 0}, {0, h, 0}, {10, 1, 0}, {0, -3, 0}, false, false},
+      {"a fall onto a floor", {0, -3, 0}, {0, -h, 0}, {10, 1, 0}, {0, 0, 0}, true, false},
+      {"a rise out of a floor", {0, 3, 0}, {0, -h, 0}, {10, 1, 0}, {0, 3, 0}, false, false},
+      {"a run into a wall", {4, 2, 0}, {w, 0, 0}, {1, 10, 0}, {0, 2, 0}, false, true},
+  };
+  float x = 0.0f;
+  for (const Row& row : rows) {
+    x += 20.0f;
+    const Vector3 centre{x, 5.0f, 0.0f};
+    AddBoundaryQuad(world, centre.x + row.blockOffset.x, centre.y + row.blockOffset.y,
+                    row.blockSize.x, row.blockSize.y);
+    player.body->SetPosition(centre);
+    player.body->previousPosition = centre - row.velocity * 0.02f;
+    player.body->velocity = row.velocity;
+    player.groundContact = nullptr;
+    player.StepPhysics(0.0f);
+    EXPECT_EQ(player.body->velocity, row.expected) << row.name;
+    EXPECT_EQ(player.groundContact != nullptr, row.ground) << row.name;
+    EXPECT_EQ(player.wallContact != nullptr, row.wall) << row.name;
+  }
+}
+
+// Only the ground attacks refill the air moves: an air attack gives back none already spent.
+TEST_F(PlayerRules, OnlyAGroundAttackGivesBackTheAirMoves) {
+  const std::pair<PlayerStateSlot, bool> rows[] = {
+      {SlotGroundAttacking1, true},     {SlotUpAttacking, true},
+      {SlotDownAttacking, true},        {SlotGroundDashAttacking, true},
+      {SlotNeutralAirAttacking, false}, {SlotForwardAirAttacking, false},
+      {SlotUpAirAttacking, false},      {SlotDownAirAttacking, false},
+  };
+  for (const auto& [slot, refills] : rows) {
+    player.SetGainedStat245(0.0f);
+    player.SetGainedStat246(0.0f);
+    player.SwitchState(slot);
+    EXPECT_EQ(player.totalStats[Stat::AirDashCount], refills ? 2.0f : 0.0f) << slot;
+    EXPECT_EQ(player.totalStats[Stat::AirJumpCount], refills ? 1.0f : 0.0f) << slot;
+    player.CurrentState()->SetMovementLimits();
+    EXPECT_EQ(player.totalStats[Stat::AirDashCount], refills ? 2.0f : 0.0f) << slot;
+    player.SwitchState(SlotIdling);
+  }
+}
+
 TEST_F(PlayerRules, EachPlayerIndexPutsTheInterfaceInItsCorner) {
   // A world without screens lends no interface atlas: the panel takes its cell by hand.
   const platform::PixelRect& cell = HudPanelCell;
@@ -287,6 +344,7 @@ TEST_F(PlayerRules, ANewPlayerStandsIdleWithFullHealthAndTheNewGameStatistics) {
   EXPECT_NE(world.FindSpriteAt(Player::PlayerLayer, player.bodySprite.get()),
             world.spriteLayers.end());
   EXPECT_EQ(player.StateAt(SlotDucking)->GetName(), L"Ducking");
+  EXPECT_EQ(player.StateAt(SlotGroundAttacking1)->hitBoxOffset, (Vector3{0.5f, 0.0f, 0.0f}));
   EXPECT_EQ(Idle().GetName(), L"Idle");
 }
 

@@ -13,6 +13,7 @@
 #include "menus/MenuShop.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "support/NewGameSheet.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 
@@ -43,9 +44,7 @@ TEST(ExecuteCommand, GrammarWithItsWordCounts) {
   ASSERT_TRUE(game.Started());
   World& world = *GameStates->world;
   Player& player = *world.GetFirstPlayer();
-  // What a reset gives back.
-  player.ResetStats();
-  const StatBlock defaults = *player.stats;
+  const StatBlock defaults = NewGameSheet();
 
   const std::vector<CommandCase> cases = {
       {"", NotACommand, {}},

@@ -11,6 +11,7 @@
 #include "collision/ConversationShape.h"
 #include "collision/Hazard.h"
 #include "collision/Portal.h"
+#include "collision/PushShape.h"
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
@@ -82,7 +83,10 @@ class LineEnemy : public TestFigure<Enemy> {
   void WriteRecord(std::ostream& out) override {
     out << enemyKind << ' ' << bodyQuad.position.x << ' ' << bodyQuad.position.y << ' '
         << (facing == -1 ? 'l' : 'r') << '\n';
+    if (failsToWrite) out.setstate(std::ios::failbit);
   }
+
+  bool failsToWrite = false;
 };
 
 class MapFileTest : public ::testing::Test {
@@ -275,12 +279,13 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
       "v 2.5 0 5 6 7 8\n"
       "x whatever comes here\n"
       "t c 10 0 100 0 0 100 255 0 0 0 0 0 0 0 0 0 0 0 1 Content\\Maps\\DemoHubMap.gmf -3 4\n"
+      "p 0 1.5 -2\n"
       "m 0 1 1 2 -20\n";
   const std::string written = Reload(
       MapWith("q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1 1 1 1 1\n",
               "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n", modifiers));
 
-  ASSERT_EQ(world_->modifiers.size(), 8u) << "the unknown letter is skipped";
+  ASSERT_EQ(world_->modifiers.size(), 9u) << "the unknown letter is skipped";
   EXPECT_EQ(Modifier<Hazard>(0)->region, nullptr);
   auto* shop = Modifier<ShopShape>(1);
   ASSERT_NE(shop, nullptr);
@@ -303,6 +308,8 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
   ASSERT_NE(savePoint, nullptr);
   EXPECT_EQ(savePoint->region->position, (Vector3{5.0f, 6.0f, 0.0f}));
   EXPECT_EQ(savePoint->position, (Vector3{7.0f, 8.0f, 0.0f}));
+  ASSERT_NE(Modifier<PushShape>(7), nullptr);
+  EXPECT_EQ(Modifier<PushShape>(7)->push, (Vector3{1.5f, -2.0f, 0.0f}));
 
   const std::string writtenModifiers = written.substr(written.find("*Modifiers \n"));
   EXPECT_EQ(writtenModifiers,
@@ -313,6 +320,7 @@ TEST_F(MapFileTest, ModifiersKeepTheirFieldsAnchorsAndTextsAndShopsAreWrittenLas
             "i 0 2\n"
             "v 2.5 0 5 6 7 8\n"
             "t c 4 0 100 0 0 100 255 0 0 0 0 0 0 0 0 0 0 0 1 Content\\Maps\\DemoHubMap.gmf -3 4\n"
+            "p 0 1.5 -2\n"
             "m 0 1 1 2 -20\n"
             "s 3 m p 1\n1\n2\n0 Welcome.\n0 shop\n0\nd 1 95\nr 1 0\nk 0 12.5\n");
 }
@@ -389,6 +397,10 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_EQ(world_->boundaries.size(), test.kept) << test.name;
     EXPECT_TRUE(world_->modifiers.empty()) << test.name << ": later sections are not read";
   }
+  // A header that breaks off keeps what it read and ends the load.
+  std::istringstream header("0 0 7 -1 x\n*Resources \n*Enemies \n*NPCs \n*Boundaries \n" + floor);
+  EXPECT_FALSE(ReadMap(*world_, header));
+  EXPECT_EQ(world_->cameraLimits.top, 7.0f);
   // Counts that promise more than the file holds end with the file.
   world_->modifiers.clear();
   std::istringstream endless(MapWith("", "", "c 1 s 0 0\n2000000000\n2000000000\n0 a\n"));
@@ -423,6 +435,10 @@ TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
   ASSERT_NE(picture, world_->spriteLayers.end());
   EXPECT_EQ(picture->second.owned, nullptr) << "the enemy's own, not the map's";
   EXPECT_NE(written.find("*Enemies \n3 4.5 -2 l\n3 7 8 r\n*NPCs \n*Boundaries"), std::string::npos);
+  // An enemy line that fails makes the whole map fail.
+  static_cast<LineEnemy&>(*world_->enemies[1]).failsToWrite = true;
+  std::string failed;
+  EXPECT_FALSE(BuildMapText(*world_, failed));
 }
 
 TEST_F(MapFileTest, NpcLinesPlaceThePoolsCharactersWhomSpeakersAndAnchorsName) {

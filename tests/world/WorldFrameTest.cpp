@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 #include "collision/ModifierShape.h"
+#include "collision/Portal.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
@@ -221,6 +223,35 @@ TEST_F(WorldFrame, AModifierThatChangesTheMapStopsTheModifierLoopAndStaysValid) 
   EXPECT_EQ(DeferredDeletes->Size(), 2u);
   game.Step();
   EXPECT_EQ(DeferredDeletes->Size(), 0u);
+}
+
+// The map a portal leads to has a portal round the arrival point, second in its list: neither it
+// nor the trigger after the first portal runs in the frame of the change.
+TEST_F(WorldFrame, AfterAPortalChangesTheMapNoOtherTriggerRunsThatFrame) {
+  std::ofstream(game.Folder() / "Content/Maps/Landing.gmf")
+      << "0 0 100 -100 -100 100 255 0 0 0 53 30 0 m s 0 0 0\n*Resources \n*Enemies \n*NPCs \n"
+         "*Boundaries \n*Textured_Primitives \n*Modifiers \nh 0 1\n"
+         "t q 1 0 255 0 0 0 255 0 0 0 0 0 0 0 0 5 0 0 20 20 Content\\Maps\\DemoHubMap.gmf 0 0\n";
+  auto region = std::make_unique<Quad>();
+  region->SetDimensions(20.0f, 20.0f, 0.0f);
+  region->SetPosition(player->body->position);
+  world->AddModifier(std::make_unique<Portal>(world, std::move(region),
+                                              "Content\\Maps\\Landing.gmf",
+                                              Vector3{0.0f, 5.0f, 0.0f}));
+  int later = 0;
+  world->AddModifier(std::make_unique<Counter>(world, &later, false));
+  int frames = 0;
+  while (world->GetMapName() != "Content\\Maps\\Landing.gmf" && frames < 60) {
+    EXPECT_EQ(later, frames++) << "before the change the later trigger runs every frame";
+    world->Update(GameHarness::FrameSeconds);
+  }
+  EXPECT_EQ(later, frames - 1);
+  ASSERT_EQ(world->modifiers.size(), 2u);
+  const auto* arrival = dynamic_cast<const Portal*>(world->modifiers[1].get());
+  ASSERT_NE(arrival, nullptr);
+  EXPECT_EQ(arrival->triggered, 0);
+  world->Update(GameHarness::FrameSeconds);
+  EXPECT_EQ(arrival->triggered, 1) << "it runs from the next frame";
 }
 
 TEST_F(WorldFrame, ALayerTheDebugMenuDoesNotKnowIsAddedHiddenAndNotDrawn) {

@@ -9,6 +9,7 @@
 #include "engine/SoundBank.h"
 #include "items/ItemStore.h"
 #include "menus/pause/MenuPause.h"
+#include "support/DrawnTexts.h"
 #include "support/PlayingWorld.h"
 
 inline std::vector<std::string> Names(const std::vector<Object*>& rows) {
@@ -34,6 +35,13 @@ class PauseGame : public PlayingWorld {
   }
 
   void Tap(int key) { game.TapKey(key); }
+  // Draws a frame; true when one of its texts holds the part given.
+  bool Drew(const std::string& part) {
+    texts.Clear();
+    game.Step();
+    return texts.Holds(part);
+  }
 
   MenuPause* menu = nullptr;
+  DrawnTexts texts;
 };

@@ -55,13 +55,16 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_EQ(sword->quantity, 1) << "equipping consumes nothing";
   ASSERT_TRUE(game.KeepFrame("pause-stats-equipped.png"));
 
-  // The rune column: the same rune list for every row, the marker mirrored.
+  // The rune column: the same rune list for every row, the marker mirrored; a rune's page
+  // tells what it does on the part of its row.
   Tap(VirtualKey::D);
   EXPECT_EQ(menu->m_statsColumn, 1);
   EXPECT_EQ(menu->m_slotMarker->flipHorizontal, 1);
+  for (int i = 0; i < 3; ++i) Tap(VirtualKey::S);
   Tap(VirtualKey::J);
   EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Ember Rune"}));
   Tap(VirtualKey::S);
+  EXPECT_TRUE(Drew("On gauntlets: blows that scorch"));
   ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
   Tap(VirtualKey::I);
   EXPECT_EQ(menu->m_statsFocus, 0) << "cancel in the list goes back to the slots";
@@ -73,6 +76,14 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_EQ(Names(menu->m_listRows),
             (std::vector<std::string>{"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb",
                                       "Old Map"}));
+  // The list's caption names the category, as the cursor steps round them.
+  const float captionX = ScreenBoxOf(menu->m_listPanel.group).right - 20.0f;
+  for (const char* caption : {"Daggers", "Sword", "Spears", "Headgear", "Armor", "Gauntlet",
+                              "Boots", "Expendables", "Key Items", "All"}) {
+    Tap(VirtualKey::S);
+    Drew("");
+    EXPECT_EQ(texts.AtX(captionX), std::vector<std::string>{caption});
+  }
   Tap(VirtualKey::S);
   EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Steel Dagger"}));
   Tap(VirtualKey::W);
@@ -87,6 +98,11 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Leather Cap");
   ASSERT_TRUE(game.KeepFrame("pause-inventory.png"));
+  // Compared with the headgear worn (none), not with the armour.
+  player->EquipSlot2(player->itemStore->FindByName("Chain Mail"));
+  ASSERT_EQ(player->equipped[1]->GetName(), "Empty");
+  Drew("");
+  EXPECT_EQ(texts.After("New:", 5), std::vector<std::string>(5, "+0"));
   Tap(VirtualKey::U);
   EXPECT_EQ(player->equipped[1]->GetName(), "Leather Cap");
   Tap(VirtualKey::S);
@@ -172,6 +188,7 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
   };
   const Row rows[] = {
       {0, 3, 0, 0, 0, 0.0f},    {5, 9, 0, 4, 0, 0.0f},    {16, 20, 0, 15, 0, 0.0f},
+      {20, 0, 0, 0, 0, 0.0f},
       {17, 16, 0, 16, 1, 1.0f}, {17, 20, 0, 16, 1, 1.0f}, {20, 25, 0, 19, 4, 4.0f},
       {20, 25, 16, 3, 3, 3.0f}, {20, 25, 30, 0, 0, 0.0f},
   };
@@ -325,7 +342,7 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
 // The equip key in the Inventory list equips a piece of equipment into its own slot and
 // leaves everything else alone.
 TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
-  for (const char* name : {"Swift Boots", "Wooden Spear"}) {
+  for (const char* name : {"Swift Boots", "Wooden Spear", "Chain Mail", "Iron Gauntlets"}) {
     player->itemStore->FindByName(name)->quantity = 1;
   }
   struct Row {
@@ -334,11 +351,14 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
     int slot;
     std::string worn;
   };
-  // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap, Swift Boots, Healing Herb, Old Map;
-  // Swords: Empty, Iron Sword. The "Empty" row is no piece of equipment.
+  // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap, Chain Mail, Iron Gauntlets,
+  // Swift Boots, Healing Herb, Old Map; Swords: Empty, Iron Sword. The "Empty" row is no piece
+  // of equipment.
   const Row rows[] = {
-      {0, 2, 0, "Wooden Spear"}, {0, 4, 4, "Swift Boots"}, {0, 5, 0, "Wooden Spear"},
-      {0, 6, 4, "Swift Boots"},  {2, 1, 0, "Iron Sword"},  {2, 0, 0, "Iron Sword"},
+      {0, 0, 0, "Steel Dagger"},   {0, 3, 1, "Leather Cap"}, {0, 4, 2, "Chain Mail"},
+      {0, 5, 3, "Iron Gauntlets"}, {0, 6, 4, "Swift Boots"}, {0, 2, 0, "Wooden Spear"},
+      {0, 7, 0, "Wooden Spear"},   {0, 8, 4, "Swift Boots"}, {2, 1, 0, "Iron Sword"},
+      {2, 0, 0, "Iron Sword"},
   };
   Tap(VirtualKey::Esc);
   for (const Row& row : rows) {

@@ -52,8 +52,9 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Jump");
   Keep("encyclopedia-skill.png");
   // The text names the keys bound now.
+  EXPECT_TRUE(Drew("Press [I] on the ground"));
   player->controls->bindings[BindAction2Key] = 'K';
-  game.Step();
+  EXPECT_TRUE(Drew("Press [K] on the ground"));
   Keep("encyclopedia-skill-rebound.png");
   player->controls->bindings[BindAction2Key] = VirtualKey::I;
 
@@ -96,10 +97,13 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Tap(VirtualKey::J);
   ASSERT_EQ(menu->m_encyclopediaFocus, 5);
   Keep("encyclopedia-bestiary-ratatoskr.png");
+  // The experience each kind gives when beaten.
+  EXPECT_TRUE(Drew("EXP: 12"));
   Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-goblin.png");
   Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-nidhogglet.png");
+  EXPECT_TRUE(Drew("EXP: 4"));
   for (int i = 0; i < 4; ++i) Tap(VirtualKey::S);
   EXPECT_EQ(menu->SelectedRow()->GetName(), "DemoWall") << "the cursor stops on the last row";
   Keep("encyclopedia-bestiary-wall.png");
@@ -258,8 +262,14 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   ASSERT_EQ(menu->m_tabIndex, MenuPause::TabStatistics);
   EXPECT_EQ(menu->m_statisticsPage, 1);
   Keep("statistics-page-1.png");
+  // The lines read the gained sheet, not the totals.
+  player->totalStats[Stat::Mass] = 7.0f;
+  for (const char* line : {"Mass: 200", "DragFactor: 1.4", "AirDragFactor: -50"}) {
+    EXPECT_TRUE(Drew(line)) << line;
+  }
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->m_statisticsPage, 2);
+  EXPECT_TRUE(Drew("Tokens: 1234"));
   Tap(VirtualKey::D);
   EXPECT_EQ(menu->m_selectedButton, &menu->m_quitButton);
   EXPECT_EQ(menu->m_buttonHighlight.altPosition.x, menu->m_quitButton.altPosition.x);
