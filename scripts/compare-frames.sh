@@ -29,8 +29,16 @@ cp -r Content/Textures Content/Audio "$work/src/Content/"
 
 # Only the tests that boot the game draw frames worth comparing.
 frames='Game|Frame|Shipped|Title|Dialogue|Death|Save|Lobby|Route|Flow'
-(cd "$work/build" && QM_KEEP_FRAMES="$work/old" ctest -j4 -R "$frames" >/dev/null) || true
-(cd "$new_build" && QM_KEEP_FRAMES="$work/new" ctest -j4 -R "$frames" >/dev/null) || true
+# Builds that name a frames folder of their own for ctest keep them there, older ones where the
+# environment says.
+keep_frames() {
+  local build=$1 into=$2
+  rm -rf "$build/frames"
+  (cd "$build" && QM_KEEP_FRAMES="$into" ctest -j4 -R "$frames" >/dev/null) || true
+  if [ -d "$build/frames" ]; then cp "$build/frames"/*.png "$into/" 2>/dev/null || true; fi
+}
+keep_frames "$work/build" "$work/old"
+keep_frames "$new_build" "$work/new"
 
 same=0
 differ=0
