@@ -33,7 +33,7 @@ frames='Game|Frame|Shipped|Title|Dialogue|Death|Save|Lobby|Route|Flow'
 # environment says.
 keep_frames() {
   local build=$1 into=$2
-  rm -rf "$build/frames"
+  rm -rf "$build/frames" && mkdir -p "$build/frames"
   (cd "$build" && QM_KEEP_FRAMES="$into" ctest -j4 -R "$frames" >/dev/null) || true
   if [ -d "$build/frames" ]; then cp "$build/frames"/*.png "$into/" 2>/dev/null || true; fi
 }
