@@ -23,7 +23,7 @@ const std::vector<std::vector<std::string>> TexturePaths = {
 
 }  // namespace
 
-bool IsEnemyKind(int kind) { return kind >= 0 && kind < EnemyKindCount; }
+bool IsEnemyKind(long long kind) { return kind >= 0 && kind < EnemyKindCount; }
 
 EnemyResources::EnemyResources() = default;
 EnemyResources::~EnemyResources() { Free(); }

@@ -51,4 +51,5 @@ class EnemyResources {
   World* world = nullptr;  // not owned
 };
 
-bool IsEnemyKind(int kind);
+// Whether the number, taken whole, is one of the kinds 0 to 6.
+bool IsEnemyKind(long long kind);

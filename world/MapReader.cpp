@@ -321,9 +321,8 @@ class MapReader {
     long long kind = 0;
     if (!ParseInteger(kindToken, kind)) return false;
     EnemyResources* catalogue = world_.enemyResources.get();
-    Enemy* prototype = catalogue && IsEnemyKind(static_cast<int>(kind))
-                           ? catalogue->GetPrototype(static_cast<int>(kind))
-                           : nullptr;
+    Enemy* prototype =
+        catalogue && IsEnemyKind(kind) ? catalogue->GetPrototype(static_cast<int>(kind)) : nullptr;
     if (!prototype) return true;
     // The prototype gets the line alone, so that however it reads, the next record is whole.
     if (fields.peek() == ' ') fields.get();

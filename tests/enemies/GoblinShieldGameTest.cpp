@@ -26,14 +26,14 @@ class GoblinShieldGame : public GroundGame {
   Goblin* PlaceGuardingGoblin(float x, char facingLetter, int facing) {
     StandAt(x + 4.0f * static_cast<float>(facing), FloorTop);
     std::istringstream line("1 0 " + std::to_string(x) + ' ' +
-                            std::to_string(FloorTop + Goblin::BodyHeight / 2) + ' ' +
-                            facingLetter + '\n');
+                            std::to_string(FloorTop + Goblin::BodyHeight / 2) + ' ' + facingLetter +
+                            '\n');
     std::unique_ptr<Enemy> made =
         world->enemyResources->GetPrototype(Goblin::Kind)
             ->ReadRecord(line, world, Enemy::PoolFromCatalogue(world, Goblin::Kind));
     auto* goblin = static_cast<Goblin*>(made.get());
-    EXPECT_EQ(goblin->ShieldQuad().sideVectors, (PushDirections{EveryWay, EveryWay, EveryWay,
-                                                                EveryWay}))
+    EXPECT_EQ(goblin->ShieldQuad().sideVectors,
+              (PushDirections{EveryWay, EveryWay, EveryWay, EveryWay}))
         << "until its first placement";
     world->AddActor(goblin);
     world->spriteLayers.InsertBorrowed(goblin->drawLayer, dynamic_cast<Sprite*>(goblin->sprite));
