@@ -312,6 +312,7 @@ TEST_F(WildsRoute, FromTheHubPastTheRatatoskrsAndTheNidhoggletsThroughTheBrokenW
   Enemy& wall = Placed(5);
   const float beyondTheWall = wall.body->position.x + 6.0f;
   ASSERT_FALSE(WalkTo(beyondTheWall, BlockedWalk)) << "the standing wall lets nobody by";
+  Keep("07-wall-standing");
   FightPlan noGuard;
   noGuard.guard = false;
   BeatAndCollect(wall, "07-wall", noGuard);
