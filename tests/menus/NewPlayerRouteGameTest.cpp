@@ -197,10 +197,10 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   Keep("12-shop");
   player->price = 200.0f;
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
   // Her wares are on a later tab than the first.
-  for (int tab = 0; tab < 10 && shop->m_listItems.empty(); ++tab) Tap(VirtualKey::P);
-  ASSERT_FALSE(shop->m_listItems.empty());
+  for (int tab = 0; tab < 10 && shop->GetListItems().empty(); ++tab) Tap(VirtualKey::P);
+  ASSERT_FALSE(shop->GetListItems().empty());
   Tap(VirtualKey::D);
   Keep("13-shop-cart");
   Tap(VirtualKey::J);
@@ -244,8 +244,8 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
 
   // Quit to the title through the pause menu's settings, then continue.
   Tap(VirtualKey::Esc);
-  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
   game.StepFrames(5);
   Keep("19-pause-quit");
   Tap(VirtualKey::J);
@@ -263,8 +263,8 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
 
   // Back to the title and into the versus lobby, the pad joining as a second player.
   Tap(VirtualKey::Esc);
-  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
   Tap(VirtualKey::J);
   ASSERT_EQ(Current(), title);
   Tap(VirtualKey::S);
