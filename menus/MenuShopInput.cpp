@@ -2,8 +2,6 @@
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
-#include "engine/MusicTrack.h"
-#include "engine/SoundBank.h"
 #include "items/ItemStore.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuShop.h"
@@ -14,7 +12,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float FullVolume = 100.0f;
 constexpr float RowPitch = 22.0f;
 
 // How a trade changes the player's store, item by item.
@@ -102,11 +99,10 @@ void MenuShop::SelectPreviousMainButton() {
 }
 
 void MenuShop::Leave() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   // Talking to whoever opened the shop again starts their next conversation, not the shop.
   if (m_conversation) m_conversation->NextConversation();
   m_conversation = nullptr;
-  if (set && set->world) set->SwitchTo(set->world);
+  ReturnToPlay();
 }
 
 void MenuShop::HandleTradePageInput() {

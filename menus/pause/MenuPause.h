@@ -96,8 +96,6 @@ class MenuPause : public Menu {
 
   // Back to play at full volume.
   void Resume();
-  // The music back from the pause's lower volume.
-  static void RestoreFullVolume();
   // The moved quad takes the target's screen position and size.
   static void PlaceOver(Quad& moved, const Quad& target);
   void DrawTokens();
