@@ -83,6 +83,8 @@ class Player : public Actor {
   // Brought into play at the point: the interface at its corner, the body there at rest and
   // touching nothing.
   void PlaceAt(const platform::Vector3& point);
+  // Placed at the point and standing idle there, as play starts or starts again.
+  void PlaceIdling(const platform::Vector3& point);
   void DrawHud();
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
