@@ -23,13 +23,13 @@ Boundary& Boundary::operator=(const Boundary& other) {
   partialEdges = other.partialEdges;
   mapValue1 = other.mapValue1;
   mapValue2 = other.mapValue2;
-  heldList = other.heldList;
-  touchingList = other.touchingList;
+  passThroughList = other.passThroughList;
+  pushingList = other.pushingList;
   ignoreList = other.ignoreList;
   return *this;
 }
 
-void Boundary::AddUnique(BoundingShape* shape) { heldList.AddUnique(shape); }
+void Boundary::AddUnique(BoundingShape* shape) { passThroughList.AddUnique(shape); }
 
 BoundingCircle::BoundingCircle() = default;
 

@@ -172,7 +172,7 @@ void Player::StartNewGame() {
   SetDefaultPeople();
   SetDefaultBestiary();
   if (body) {
-    body->heldList.clear();
-    body->touchingList.clear();
+    body->passThroughList.clear();
+    body->pushingList.clear();
   }
 }

@@ -73,8 +73,8 @@ TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
 TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   Portal* portal = AddPortal(HubMap);
   portal->instantWhenSameMap = 0;
-  player->body->heldList = {&ground};
-  player->body->touchingList = {&ground};
+  player->body->passThroughList = {&ground};
+  player->body->pushingList = {&ground};
 
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 1);
@@ -89,8 +89,8 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   portal->Update(Step);
   ExpectArrivedIdle(player->standingSize.y);
   EXPECT_EQ(player->body->velocity, (Vector3{}));
-  EXPECT_TRUE(player->body->heldList.empty());
-  EXPECT_TRUE(player->body->touchingList.empty());
+  EXPECT_TRUE(player->body->passThroughList.empty());
+  EXPECT_TRUE(player->body->pushingList.empty());
   EXPECT_EQ(MainCamera->fadeTarget, (Color4{0, 0, 0, 0}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(portal->timer, 0.0f);

@@ -171,12 +171,12 @@ TEST_F(PlayerRecordTest, AMissingTruncatedOrGarbledRecordGivesTheStatedDefaults)
 
 TEST_F(PlayerRecordTest, ANewGamePutsThePlayerAtTheHubWithTheDefaults) {
   Load(RecordHead() + FullRest);
-  player_->body->touchingList.push_back(player_->body);
+  player_->body->pushingList.push_back(player_->body);
   player_->StartNewGame();
 
   EXPECT_EQ(player_->mapPath, "Content\\Maps\\DemoHubMap.gmf");
   EXPECT_EQ(player_->respawnPosition, platform::Vector3{});
-  EXPECT_TRUE(player_->body->touchingList.empty());
+  EXPECT_TRUE(player_->body->pushingList.empty());
   const StatBlock& gained = *player_->stats;
   EXPECT_EQ(player_->price, 0.0f);
   const StatBlock expected = NewGameSheet();

@@ -78,7 +78,7 @@ std::string CheckShapes(const World& world) {
   for (const Actor* actor : world.actors) {
     const BoundingQuad* body = actor->body;
     if (!body) continue;
-    for (const auto* list : {&body->heldList, &body->touchingList}) {
+    for (const auto* list : {&body->passThroughList, &body->pushingList}) {
       for (const BoundingShape* shape : *list) {
         if (!solids.count(shape)) return actor->GetName() + "'s body lists a boundary gone";
       }
