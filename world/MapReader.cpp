@@ -399,7 +399,7 @@ class MapReader {
     boundary->footPointPushOut = flags[0];
     // A cleared edge has raised it already.
     boundary->partialEdges = std::max(boundary->partialEdges, flags[1]);
-    boundary->quadMark = flags[2];
+    boundary->wallFlag = flags[2];
     world_.AddBoundary(std::move(boundary));
     return true;
   }

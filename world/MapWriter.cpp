@@ -166,7 +166,7 @@ class MapWriter {
   void WriteBoundaryBlock(const Boundary& boundary) {
     out_ += Number(boundary.mapValue1) + ' ' + Number(boundary.mapValue2) + ' ' +
             Flag(boundary.footPointPushOut) + ' ' + Flag(boundary.partialEdges) + ' ' +
-            Flag(boundary.quadMark) + ' ';
+            Flag(boundary.wallFlag) + ' ';
   }
 
   // A sprite's block always carries its rectangle, so that it reads back with or without a

@@ -27,7 +27,7 @@ TEST(BoundingQuad, StartsSolidOnEveryEdgeWithTheDefaultBoundaryValues) {
   EXPECT_EQ(quad.mapValue2, 0.0f);
   EXPECT_EQ(quad.footPointPushOut, 0);
   EXPECT_EQ(quad.partialEdges, 0);
-  EXPECT_EQ(quad.quadMark, 1);
+  EXPECT_EQ(quad.wallFlag, 1);
   EXPECT_EQ(quad.kind, Interactive::KindBoundary);
   EXPECT_EQ(quad.type, ShapeTypeQuad);
   EXPECT_TRUE(quad.passThroughList.empty() && quad.pushingList.empty() && quad.ignoreList.empty());
@@ -130,7 +130,7 @@ TEST(BoundingQuad, AssignmentCopiesEdgeFlagsAndTheBoundaryPart) {
   EXPECT_EQ(copy.partialEdges, 1);
   EXPECT_EQ(copy.mapValues, source.mapValues);
   EXPECT_EQ(copy.width, 5.0f);
-  EXPECT_EQ(copy.quadMark, 1);
+  EXPECT_EQ(copy.wallFlag, 1);
   // The switched-off edge still shows as such.
   EXPECT_EQ(EdgeColors(copy, 3, 1), std::make_pair(Blue, Blue));
   BoundingQuad assigned;
