@@ -47,8 +47,8 @@ Player::Player(World* owner, const std::vector<std::unique_ptr<Texture>>& textur
   drawLayer = PlayerLayer;
 
   standingSize = StandingSize;
-  dashSize = DashSize;
-  lowSize = LowSize;
+  dashingSize = DashingSize;
+  crouchingSize = CrouchingSize;
   boundingBox = std::make_unique<BoundingQuad>();
   boundingBox->SetName("Player's Bounding Box");
   boundingBox->SetFillColor(BoundingColor);

@@ -132,8 +132,8 @@ class Player : public Actor {
   // 0 to 3; picks the screen corner of the interface.
   int32_t playerIndex = 0;
   platform::Vector3 standingSize;
-  platform::Vector3 dashSize;
-  platform::Vector3 lowSize;
+  platform::Vector3 dashingSize;
+  platform::Vector3 crouchingSize;
   // The push-out of the last physics step.
   platform::Vector3 displacement;
   std::unique_ptr<Sprite> bodySprite;
