@@ -88,7 +88,7 @@ TEST_F(DemoEnemyTest, ItsPoolCutsEveryFrameOnceAndGivesEachStateItsAnimation) {
 TEST_F(DemoEnemyTest, ItStartsIdleWithFullMetersAndItsStrikesAsDrawnUp) {
   EXPECT_EQ(enemy->name, "Demo Enemy");
   EXPECT_EQ(enemy->drawLayer, -1);
-  EXPECT_EQ(enemy->hitBox->hitValue, -1);
+  EXPECT_EQ(enemy->hitBox->groupNumber, -1);
   EXPECT_EQ(enemy->state, enemy->GetState(DemoEnemyIdling));
   EXPECT_EQ(enemy->hitBox->width, 1.4f);
   EXPECT_EQ(enemy->hitBox->height, 2.2f);
