@@ -200,7 +200,7 @@ void MenuShop::PreviousTab() {
   OpenTab(tab > 0 && tab <= ItemsTab ? tab - 1 : ItemsTab);
 }
 
-float MenuShop::Tokens() const { return m_player ? m_player->price : 0.0f; }
+float MenuShop::Tokens() const { return m_player ? m_player->Tokens() : 0.0f; }
 
 bool MenuShop::CartAffordable() const { return Tokens() - m_cartTotal >= 0.0f; }
 
@@ -240,7 +240,7 @@ void MenuShop::CompleteTrade() {
   // A purchase needs no check of the tokens here: the dialog accepts only a cart they pay for.
   if (m_player && m_player->itemStore) {
     Trade(selling ? Selling : Buying, m_cart, *m_player->itemStore);
-    m_player->price += selling ? m_cartTotal : -m_cartTotal;
+    m_player->SetTokens(m_player->Tokens() + (selling ? m_cartTotal : -m_cartTotal));
     // Equipment sold to the last piece leaves its slot.
     if (selling) m_player->UnequipDepletedItems();
   }

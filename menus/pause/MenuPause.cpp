@@ -223,7 +223,7 @@ void MenuPause::DrawTokens() {
   m_fontArc17pt->DrawString("Tokens:", {plate.left + TokensLabelInset, y, 0.0f}, FontAlignCenter,
                             FontAlignStart);
   if (!m_player) return;
-  m_fontArc17pt->DrawString(FloatToString(m_player->price),
+  m_fontArc17pt->DrawString(FloatToString(m_player->Tokens()),
                             {plate.right - TokensCountInset, y, 0.0f}, FontAlignCenter,
                             FontAlignEnd);
 }

@@ -95,7 +95,7 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
     tonic.onSale = 1;
     forge->stock->AddExpendable(tonic);
   }
-  player->price = 500.0f;
+  player->SetTokens(500.0f);
   ItemStore& own = *player->itemStore;
   Item* bronze = own.FindByName("Bronze Dagger");
   Item* iron = own.FindByName("Iron Dagger");
@@ -137,7 +137,7 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_EQ(shop->GetConfirmSelection(), MenuShop::ConfirmAccept);
   ASSERT_TRUE(game.KeepFrame("shop-buy-confirm.png"));
   Tap(VirtualKey::J);
-  EXPECT_FLOAT_EQ(player->price, 500.0f - 240.0f);
+  EXPECT_FLOAT_EQ(player->Tokens(), 500.0f - 240.0f);
   EXPECT_EQ(bronze->quantity, 1);
   EXPECT_EQ(iron->quantity, ironHeld + 1);
   EXPECT_EQ(shop->GetBuyStep(), MenuShop::StepBrowsing);
@@ -188,7 +188,7 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   ASSERT_TRUE(game.KeepFrame("shop-sell.png"));
   Tap(VirtualKey::J);
   Tap(VirtualKey::J);
-  EXPECT_FLOAT_EQ(player->price, 260.0f + 60.0f);
+  EXPECT_FLOAT_EQ(player->Tokens(), 260.0f + 60.0f);
   EXPECT_EQ(bronze->quantity, 0);
   EXPECT_EQ(player->equipped[0]->name, EmptyItemName);
   EXPECT_EQ(Names(shop->GetListItems()), (std::vector<std::string>{"Iron Dagger"}));
@@ -271,7 +271,7 @@ TEST_F(ShopGame, MarksStayWithinWhatThePlayerMayHoldAndAPurchaseWithinItsTokens)
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     dagger->quantity = row.held;
-    player->price = row.tokens;
+    player->SetTokens(row.tokens);
     shop->SetStock(stock);
     GameStates->SwitchTo(shop);
     if (row.page == MenuShop::PageSell) Tap(VirtualKey::S);
@@ -296,7 +296,7 @@ TEST_F(ShopGame, MarksStayWithinWhatThePlayerMayHoldAndAPurchaseWithinItsTokens)
     Tap(VirtualKey::J);
     EXPECT_EQ(shop->GetPage(), row.page);
     EXPECT_EQ(dagger->quantity, row.heldAfter);
-    EXPECT_FLOAT_EQ(player->price, row.tokensAfter);
+    EXPECT_FLOAT_EQ(player->Tokens(), row.tokensAfter);
     if (row.opensOn == MenuShop::ConfirmCancel) {
       EXPECT_EQ(shop->GetBuyStep(), MenuShop::StepBrowsing) << "the dialog closes";
       EXPECT_EQ(shop->GetListItems()[0]->quantity, row.marked) << "and the marks stay";
@@ -441,7 +441,7 @@ TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
     stock.FindByName(name)->onSale = 1;
   }
   shop->SetStock(stock);
-  player->price = 1000.0f;
+  player->SetTokens(1000.0f);
   GameStates->SwitchTo(shop);
   Tap(VirtualKey::J);
   Tap(VirtualKey::S);

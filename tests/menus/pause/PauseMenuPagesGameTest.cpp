@@ -258,7 +258,7 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   (*player->stats)[Stat::Mass] = 200.0f;
   (*player->stats)[Stat::DragFactor] = 1.4f;
   (*player->stats)[Stat::AirDragFactor] = -50.0f;
-  player->price = 1234.0f;
+  player->SetTokens(1234.0f);
   SetSwitch(TogglePlayerStatsInPauseMenu, true);
   OpenTab(VirtualKey::O, 1);
   ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabStatistics);
