@@ -145,9 +145,10 @@ class Player : public Actor {
   std::unique_ptr<CircularMeter> staminaRing;
   std::unique_ptr<BarMeter> experienceBar;
   Texture* hudAtlas = nullptr;  // not owned
-  // Behind the interface, and the face drawn over the meters.
-  std::unique_ptr<Sprite> hudPanel;
-  std::unique_ptr<Sprite> hudPortrait;
+  // The first interface sprite is the panel behind the pieces, centred on the anchor; some
+  // screens call it the interface portrait. The second is the face drawn over the meters.
+  std::unique_ptr<Sprite> hudFirstSprite;
+  std::unique_ptr<Sprite> hudSecondSprite;
   std::vector<std::string> skills;
   std::vector<JournalEntry> journal;
   std::vector<std::string> terms;

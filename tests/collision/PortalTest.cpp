@@ -49,7 +49,7 @@ class PortalTest : public TriggerWorld {
     EXPECT_NEAR(body.position.y - body.height / 2, Arrival.y - arrivingHeight / 2, 1e-5f);
     EXPECT_EQ(body.height, player->standingSize.y);
     EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
-    EXPECT_EQ(player->hudPanel->altPosition, player->ComputeHudAnchor());
+    EXPECT_EQ(player->hudFirstSprite->altPosition, player->ComputeHudAnchor());
   }
 
   BoundingQuad ground;
@@ -85,7 +85,7 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   EXPECT_EQ(player->body->position, (Vector3{})) << "still fading out";
 
   player->SwitchState(SlotFalling);
-  player->hudPanel->SetAltPositionXYZ(0.0f, 0.0f, 0.0f);
+  player->hudFirstSprite->SetAltPositionXYZ(0.0f, 0.0f, 0.0f);
   portal->Update(Step);
   ExpectArrivedIdle(player->standingSize.y);
   EXPECT_EQ(player->body->velocity, (Vector3{}));

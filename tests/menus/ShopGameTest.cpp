@@ -337,7 +337,7 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
 
   // Entering the shop puts the player's interface in the top band of the description panel.
   GameStates->SwitchTo(shop);
-  EXPECT_NEAR(ScreenBoxOf(*player->hudPanel).top,
+  EXPECT_NEAR(ScreenBoxOf(*player->hudFirstSprite).top,
               ScreenBoxOf(shop->GetItemPage().descriptionPanel).top + 2.0f, 1e-3f);
 
   struct Rows {
