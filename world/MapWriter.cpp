@@ -183,7 +183,7 @@ class MapWriter {
     }
     out_ += ColorFields(shape.fillColor) + ColorFields(shape.outlineColor);
     out_ += std::to_string(shape.layer) + ' ' + Flag(shape.flipHorizontal) + ' ' +
-            Flag(shape.flipVertical) + ' ' + Flag(shape.outlineVisible) + ' ';
+            Flag(shape.flipVertical) + ' ' + Flag(shape.EditFlag()) + ' ';
     out_ += Number(shape.position.x) + ' ' + Number(shape.position.y) + ' ' +
             Number(shape.position.z) + ' ' + Number(shape.rotation) + ' ';
   }
