@@ -78,7 +78,7 @@ class World : public GameState {
 
   // The displacement that frees the mover from every boundary, pushed out of one boundary
   // after another in list order; the mover is left where it was and the caller applies the
-  // result. Keeps the mover's held and touching lists. touched, when given, gets the last
+  // result. Keeps the mover's pass-through and pushing lists. touched, when given, gets the last
   // boundary that pushed, or null.
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
   // Brings the boundary pass's grid up to the boundaries' places; each frame's update does.

@@ -93,7 +93,7 @@ bool World::OpensPause(Player& player) {
   if (!controls->keyboard->IsEscPressed() && !controls->IsStartPressed(controls->activePad)) {
     return false;
   }
-  if (set && set->menuPause) set->menuPause->m_player = &player;
+  if (set && set->menuPause) set->menuPause->SetPlayer(&player);
   SwitchScreen(set ? set->menuPause : nullptr);
   return true;
 }
@@ -195,7 +195,7 @@ void World::Draw() {
   for (Player* player : players) {
     player->DrawHud();
     if (!actorInfo) continue;
-    for (BoundingShape* held : player->body->heldList) held->Draw();
+    for (BoundingShape* held : player->body->passThroughList) held->Draw();
   }
   if (SpriteRenderer) SpriteRenderer->Begin();
   if (actorInfo) {

@@ -173,7 +173,7 @@ TEST_F(NPCGame, WalkingUpToTheHerbSellerAndTalkingReachesHerShop) {
 
   game_.TapKey(VirtualKey::J);
   EXPECT_EQ(GameStates->current, GameStates->menuShop);
-  EXPECT_EQ(GameStates->menuShop->m_conversation, stall);
+  EXPECT_EQ(GameStates->menuShop->GetConversation(), stall);
   game_.Step();
   ASSERT_TRUE(game_.KeepFrame("HubHerbSellersShop.png"));
 }

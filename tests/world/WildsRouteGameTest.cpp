@@ -265,11 +265,11 @@ class WildsRoute : public ::testing::Test {
   // On a trade page: the first tab that lists anything, one of its first row marked, and the
   // trade confirmed. The row's price, 0 when no tab lists anything.
   float TradeOneOfTheFirstRow(MenuShop& shop) {
-    for (int tab = 0; tab < MenuShop::TabCount && shop.m_listItems.empty(); ++tab) {
+    for (int tab = 0; tab < MenuShop::TabCount && shop.GetListItems().empty(); ++tab) {
       game.TapKey(VirtualKey::P);
     }
-    if (shop.m_listItems.empty()) return 0.0f;
-    const float price = shop.m_listItems.front()->price;
+    if (shop.GetListItems().empty()) return 0.0f;
+    const float price = shop.GetListItems().front()->price;
     game.TapKey(VirtualKey::D);
     game.TapKey(VirtualKey::J);
     game.TapKey(VirtualKey::J);
@@ -374,20 +374,20 @@ TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   MenuShop* shop = GameStates->menuShop;
   for (int line = 0; line < 10 && GameStates->current != shop; ++line) game.TapKey(VirtualKey::J);
   ASSERT_EQ(GameStates->current, shop);
-  ASSERT_EQ(player->price, 0.0f) << "a new player holds no tokens";
+  ASSERT_EQ(player->Tokens(), 0.0f) << "a new player holds no tokens";
   game.TapKey(VirtualKey::S);
   game.TapKey(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageSell);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageSell);
   const float potionPrice = TradeOneOfTheFirstRow(*shop);
   EXPECT_EQ(potion->quantity, 0);
   EXPECT_GT(potionPrice, 0.0f);
-  EXPECT_EQ(player->price, potionPrice);
+  EXPECT_EQ(player->Tokens(), potionPrice);
   Keep("13-sold");
   game.TapKey(VirtualKey::I);
   game.TapKey(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
   const float cost = TradeOneOfTheFirstRow(*shop);
   EXPECT_GT(cost, 0.0f);
-  EXPECT_EQ(player->price, potionPrice - cost) << "a herb bought with the tokens";
+  EXPECT_EQ(player->Tokens(), potionPrice - cost) << "a herb bought with the tokens";
   Keep("14-bought");
 }
