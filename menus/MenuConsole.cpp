@@ -48,7 +48,7 @@ constexpr float FullVolume = 100.0f;
 MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {
   m_debugMenu = set ? set->menuDebug : nullptr;
   m_cursorRect = &ArrowCursor;
-  Texture* gui = m_debugMenu ? m_debugMenu->m_guiTexture.get() : nullptr;
+  Texture* gui = m_debugMenu ? m_debugMenu->GuiTexture() : nullptr;
   m_cursor = std::make_unique<Sprite>(gui, CursorSpriteFlag, Vector3{}, 0.0f, ArrowCursor);
 
   const auto w = static_cast<float>(ScreenWidth);

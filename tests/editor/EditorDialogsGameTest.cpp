@@ -59,21 +59,21 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   // Clicks into the end of a channel field, erases its number and types the digits.
   void TypeChannel(size_t channel, std::initializer_list<int> digits) {
-    const Quad& box = *menu->m_colorDialog->m_colorFields[channel]->box;
+    const Quad& box = *menu->ColorDialogWidgets().m_colorFields[channel]->box;
     Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
     Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
     Type(digits);
   }
-  ColorDialog& Dialog() { return *menu->m_colorDialog; }
-  Slider& ChannelSlider(size_t channel) { return *Dialog().m_colorSliders[channel]; }
-  LayerPanel& Layers() { return *menu->m_layers; }
-  LayerFlags FlagsOf(int32_t layer) { return menu->m_switches.m_layerFlags.at(layer); }
+  const ColorDialog& Dialog() const { return menu->ColorDialogWidgets(); }
+  const Slider& ChannelSlider(size_t channel) const { return *Dialog().m_colorSliders[channel]; }
+  const LayerPanel& Layers() const { return menu->Layers(); }
+  LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
 
   Quad* block = nullptr;
 };
 
 TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
-  LayerPanel& layers = Layers();
+  const LayerPanel& layers = Layers();
   Click(*layers.m_upArrow);
   Click(*layers.m_upArrow);
   EXPECT_EQ(layers.m_fieldLayerNumber->text, "2");
@@ -84,7 +84,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_FALSE(FlagsOf(2).selectable);
   EXPECT_FALSE(layers.m_buttonLayerSelectable->m_enabled);
   Click(400, 300);
-  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(menu->Selected(), nullptr);
   Click(*layers.m_buttonLayerSelectable->m_quad);
   SelectBlock();
 
@@ -107,7 +107,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
 }
 
 TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) {
-  LayerPanel& layers = Layers();
+  const LayerPanel& layers = Layers();
   Click(*layers.m_downArrow);
   EXPECT_EQ(layers.m_fieldLayerNumber->text, "-1");
   EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
@@ -121,12 +121,12 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   // whose other flag is clear. The typing reaches only the field.
   const Quad& field = *layers.m_fieldLayerNumber->box;
   Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
-  EXPECT_EQ(menu->m_activeField, layers.m_fieldLayerNumber.get());
+  EXPECT_EQ(menu->ActiveField(), layers.m_fieldLayerNumber.get());
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
   EXPECT_EQ(layers.m_fieldLayerNumber->text, "7");
-  EXPECT_EQ(menu->m_switches.m_layerFlags.count(7), 0u);
+  EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
   Click(*layers.m_buttonLayerVisible->m_quad);
-  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
 }
@@ -134,9 +134,9 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
   Texture* planks = AddPlanks();
   SelectBlock();
-  Click(*menu->m_panel->m_textureField);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
-  TextureChooser& chooser = *menu->m_chooser;
+  Click(*menu->PropertyWidgets().m_textureField);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
+  const TextureChooser& chooser = menu->Chooser();
   ASSERT_EQ(chooser.m_textureListRows.size(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
   ASSERT_TRUE(row);
@@ -144,19 +144,19 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
 
   // "OK" with nothing chosen is a press on the list, which chooses nothing.
   Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
   Click(*chooser.m_textureListRows[0]);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
   EXPECT_EQ(chooser.m_textureHighlight->width, chooser.m_textureListRows[0]->width + 4);
   Click(*chooser.m_textureListRows[*row]);
-  EXPECT_EQ(menu->m_brushTexture, planks);
+  EXPECT_EQ(menu->BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
   Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->texture, planks);
   EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
   EXPECT_EQ(block->sourceRect.right, 256);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceBottom->text, "256");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceBottom->text, "256");
   ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
 
   // A sprite cannot be given no texture; Cancel drops the choice.
@@ -168,33 +168,33 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   menu->OpenTextureChooser();
   game.Step();
   Click(*chooser.m_textureListRows[0]);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
   EXPECT_EQ(chooser.m_textureHighlight->width, 0.0f);
   Click(*chooser.m_textureListRows[*row]);
   Click(*chooser.m_textureCancelButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
   menu->DropSelection();
-  Click(*menu->m_toolIcons[level_editing::Atlas::ToolSprite]);
-  Click(*menu->m_panel->m_textureField);
+  Click(menu->ToolIcon(level_editing::Atlas::ToolSprite));
+  Click(*menu->PropertyWidgets().m_textureField);
   Click(*chooser.m_textureListRows[*row]);
   Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_brushTexture, planks);
-  EXPECT_NE(menu->m_outline, nullptr);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
-  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, "1");
+  EXPECT_EQ(menu->BrushTexture(), planks);
+  EXPECT_NE(menu->Outline(), nullptr);
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text, "1");
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
-  Click(*menu->m_panel->m_colorSwatch);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeShapeColor);
+  Click(*menu->PropertyWidgets().m_colorSwatch);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeShapeColor);
   EXPECT_EQ(ChannelSlider(1).value, 200.0f);
 
   // Dragging the red thumb to the track's left end: the block follows in every frame.
-  Slider& red = ChannelSlider(1);
+  const Slider& red = ChannelSlider(1);
   const Vector3 thumb = red.thumb->altPosition;
   const Vector3 start = red.track->GetAltBottomMid();
   MoveMouse(thumb.x, thumb.y, true);
@@ -219,7 +219,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor().b, 255);
   ASSERT_TRUE(game.KeepFrame("editor-shape-colour.png"));
   Click(*Dialog().m_colorOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
   // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
@@ -229,15 +229,15 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor().a, 9);
   Click(*Dialog().m_colorCancelButton);
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), block->GetColor());
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
 
   // Enter keeps what was typed.
   menu->OpenShapeColorDialog();
   game.Step();
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
@@ -245,23 +245,23 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   menu->OpenShapeColorDialog();
   game.Step();
   TypeChannel(2, {'9'});
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
   Click(*Dialog().m_colorCancelButton);
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
-  menu->m_savedBackground = ClearColor;
+  menu->SnapshotSettings();
   // The background menu's one item, from a right press over empty map.
   SetMouse(600, 150, false, true, false);
   game.Step();
   SetMouse(600, 150, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
-  Click(*menu->m_contextMenu.m_items[ContextMenu::SetBackground]);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
+  Click(*menu->ContextMenuWidgets().m_items[ContextMenu::SetBackground]);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);
   game.Step();
@@ -280,9 +280,9 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
 
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
   // swatch opens the dialog too.
-  Click(*menu->m_toolbarIcons[level_editing::Atlas::IconSettings]);
-  Click(*menu->m_backgroundSwatch);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
+  Click(menu->BackgroundSwatch());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;
   game.PressKey(VirtualKey::LeftShift);
   game.PressKey('D');
@@ -294,7 +294,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   TypeChannel(3, {'9'});
   EXPECT_EQ(ClearColor.b, 9);
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9}));
   Leave();
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9})) << "a confirmed colour outlives the menu";
