@@ -210,10 +210,8 @@ void MenuDebug::Update(float dt) {
   m_cursor->dirty = 1;
   m_cursor->SetAltPosition(m_mouseClient);
   m_lastMouseWorld = m_mouseWorld;
-  // Sprites take their drawn size from the camera's distance: a zoom under way resizes them.
-  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) {
-    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
-  }
+  // A zoom under way resizes the sprites.
+  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
   UpdateHandles();
   if (m_autosaveTick != m_lastAutosaveTick) Autosave();
 }

@@ -316,10 +316,7 @@ void MenuDebug::ToolZoom(float step) {
     CloseContextMenu();
   }
   if (RightPressed()) OpenContextMenu(MenuZoom);
-  // Sprites take their size from the camera's distance.
-  if (zoomed) {
-    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
-  }
+  if (zoomed) m_world->MarkSpritesDirty();
   PanWithMiddleButton();
 }
 
