@@ -87,15 +87,20 @@ LayerPanel::Hit LayerPanel::Press(const Vector3& point, std::map<int32_t, LayerF
 }
 
 void LayerPanel::StepLayer(int32_t step, std::map<int32_t, LayerFlags>& layers) {
-  const int32_t shown = ShownLayer();
+  const LayerFlags& flags = StepLayerField(*m_fieldLayerNumber, step, layers);
+  m_buttonLayerVisible->SetEnabled(flags.visible);
+  m_buttonLayerSelectable->SetEnabled(flags.selectable);
+}
+
+const LayerFlags& StepLayerField(TextBox& field, int32_t step,
+                                 std::map<int32_t, LayerFlags>& layers) {
+  const int32_t shown = LeadingInteger(field.text);
   // The field's number never wraps round at the ends of the integer range.
   const bool atEnd = step > 0 ? shown == std::numeric_limits<int32_t>::max()
                               : shown == std::numeric_limits<int32_t>::min();
   const int32_t layer = atEnd ? shown : shown + step;
-  m_fieldLayerNumber->SetText(WStringToString(IntToWString(layer)));
-  const LayerFlags& flags = layers.try_emplace(layer, LayerFlags{true, true}).first->second;
-  m_buttonLayerVisible->SetEnabled(flags.visible);
-  m_buttonLayerSelectable->SetEnabled(flags.selectable);
+  field.SetText(WStringToString(IntToWString(layer)));
+  return layers.try_emplace(layer, LayerFlags{true, true}).first->second;
 }
 
 void LayerPanel::Draw() {

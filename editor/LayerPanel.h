@@ -47,3 +47,9 @@ class LayerPanel {
  private:
   void StepLayer(int32_t step, std::map<int32_t, LayerFlags>& layers);
 };
+
+// An arrow beside a layer number: the field's number one step on, never wrapping round at the
+// ends of the integer range, and that layer entered visible and selectable when it is new.
+// Returns the layer's flags.
+const LayerFlags& StepLayerField(TextBox& field, int32_t step,
+                                 std::map<int32_t, LayerFlags>& layers);
