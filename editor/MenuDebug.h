@@ -136,8 +136,8 @@ class MenuDebug : public Menu {
   int32_t Mode() const { return m_mode; }
   Texture* GuiTexture() const { return m_guiTexture.get(); }
   const DebugSwitches& Switches() const { return m_switches; }
-  const std::wstring& StatusLine() const { return m_statusLine; }
-  const std::wstring& PageMessage() const { return m_pageMessage; }
+  const std::wstring& StatusLine() const { return m_statusLine.Text(); }
+  const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
   const platform::Vector3& MouseWorld() const { return m_mouseWorld; }
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
   const TextBox* ActiveField() const { return m_activeField; }
@@ -452,7 +452,6 @@ class MenuDebug : public Menu {
   void CloseListDialog();
   void ActOnChosenFile();
   void DrawListDialog();
-  void DrawPageMessage(float x, float y);
 
   // Modes 11 and 12.
   void BuildItemEditPage();
@@ -501,8 +500,8 @@ class MenuDebug : public Menu {
   float m_elapsed = 0.0f;
   int32_t m_lastAutosaveTick = 0;
   int32_t m_autosaveTick = 0;
-  // A line on the top bar after a save that failed; empty otherwise.
-  std::wstring m_statusLine;
+  // A line on the top bar after an autosave that failed, until one succeeds.
+  EditorWidgets::MessageLine m_statusLine;
 
   // Where the page lays out its captions: the property panel's top left, or the settings
   // panel's bottom left while that page is open.
@@ -566,9 +565,9 @@ class MenuDebug : public Menu {
   Quad* m_selectedFileRow = nullptr;
   // Mode 10's portal, found again by its region whenever it is needed.
   const Shape* m_targetPortalRegion = nullptr;
-  // One line under a dialog or page whose file could not be written, or whose name is refused;
-  // empty otherwise. A change of mode clears it.
-  std::wstring m_pageMessage;
+  // One line under a dialog or page whose file could not be written, or whose name is refused.
+  // A change of mode clears it.
+  EditorWidgets::MessageLine m_pageMessage;
 
   // The item editor (modes 11 and 12) works on a store of its own.
   std::unique_ptr<ItemStore> m_itemStore;

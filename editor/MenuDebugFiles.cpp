@@ -148,7 +148,7 @@ void MenuDebug::HandleSaveDialog() {
 void MenuDebug::SaveUnderTypedName() {
   const std::string name = m_mapNameBox->text;
   if (const std::wstring refusal = SaveNameRefusal(name); !refusal.empty()) {
-    m_pageMessage = refusal;
+    m_pageMessage.Show(refusal);
     return;
   }
   const bool map = m_mode == ModeSaveMap;
@@ -156,9 +156,9 @@ void MenuDebug::SaveUnderTypedName() {
   if (saved) {
     SetMode(ModeEdit);
   } else {
-    m_pageMessage = L"Could not write " + StringToWString(MapsFolder + name) +
-                    StringToWString(map ? MapExtension : CompanionExtension) +
-                    L"; the old file is kept.";
+    m_pageMessage.Show(L"Could not write " + StringToWString(MapsFolder + name) +
+                       StringToWString(map ? MapExtension : CompanionExtension) +
+                       L"; the old file is kept.");
   }
 }
 
@@ -177,15 +177,11 @@ void MenuDebug::DrawSaveDialog() {
   m_mapNameBox->Draw();
   DrawButtonCaption(L"Save", *m_saveButton);
   DrawButtonCaption(L"Cancel", *m_saveCancelButton);
-  DrawPageMessage(panel.left + Layout::DialogTextInset,
-                  m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
+  m_pageMessage.Draw(panel.left + Layout::DialogTextInset,
+                     m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
   if (SpriteRenderer) SpriteRenderer->End();
   m_caretLine->DrawScreen();
   DrawCursor();
-}
-
-void MenuDebug::DrawPageMessage(float x, float y) {
-  if (!m_pageMessage.empty()) DrawCaption(m_pageMessage, x, y, EditorWidgets::MessageColor);
 }
 
 void MenuDebug::OpenMapList() {

@@ -289,7 +289,8 @@ void MenuDebug::DrawItemEdit() {
   const auto [first, end] = FieldsOfPage(m_fieldPage);
   for (int i = first; i < end; ++i) m_itemFieldBoxes[static_cast<size_t>(i)]->Draw();
   for (DebugButton* button : buttons) button->DrawLabel();
-  DrawPageMessage(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
+                     Panel().bottom - Layout::OkButtonFromBottom);
   m_cursor->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

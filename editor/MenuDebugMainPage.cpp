@@ -199,10 +199,7 @@ void MenuDebug::DrawMainPage() {
   for (const auto& icon : m_toolbarIcons) icon->DrawScreen();
   for (const auto& icon : m_toolIcons) icon->DrawScreen();
   if (palette) DrawPaletteNumbers();
-  if (!m_statusLine.empty()) {
-    DrawTextAligned(SmallFont, Layout::StatusLineX, Layout::TopBar.bottom / 2, 0.0f, m_statusLine,
-                    EditorWidgets::MessageColor.ToD3DColor(), AlignLeft, AlignMiddle);
-  }
+  m_statusLine.Draw(Layout::StatusLineX, Layout::TopBar.bottom / 2);
   if (SpriteRenderer) SpriteRenderer->End();
   DrawToolPanelMarks();
   if (!ToolIs(Atlas::ToolZoomIn) && !ToolIs(Atlas::ToolZoomOut)) {
