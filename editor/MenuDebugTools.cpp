@@ -60,7 +60,9 @@ int TemplateKeyPressed(const KeyboardBuffer& keys) {
 
 void ShowInteger(TextBox& field, int32_t value) { field.SetText(std::to_string(value)); }
 
-void ShowFloat(TextBox& field, float value) {
+// A template's number as the stream writes it, six significant digits however long: unlike the
+// shown form of a refresh (ShownNumber), it is not fitted to the field.
+void ShowUnfittedNumber(TextBox& field, float value) {
   field.SetText(WStringToString(FloatToWString(value)));
 }
 
@@ -220,9 +222,9 @@ void MenuDebug::LoadTemplate() {
   MakeBrushPreview();
   panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
   panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
-  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
-  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
-  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  ShowUnfittedNumber(*panel.m_fieldRotation, chosen->m_rotation);
+  ShowUnfittedNumber(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowUnfittedNumber(*panel.m_fieldScaleY, chosen->m_scaleY);
   ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
@@ -267,12 +269,12 @@ void MenuDebug::StoreTemplate() {
   panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
   panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
   chosen->m_rotation = shape.rotation;
-  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
+  ShowUnfittedNumber(*panel.m_fieldRotation, chosen->m_rotation);
   const auto* sprite = dynamic_cast<const Sprite*>(&shape);
   chosen->m_scaleX = sprite ? sprite->scale.x : 1.0f;
   chosen->m_scaleY = sprite ? sprite->scale.y : 1.0f;
-  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
-  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  ShowUnfittedNumber(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowUnfittedNumber(*panel.m_fieldScaleY, chosen->m_scaleY);
   chosen->m_layer = shape.layer;
   ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
   chosen->m_color = shape.GetColor();
