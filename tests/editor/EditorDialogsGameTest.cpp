@@ -177,11 +177,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
   menu->DropSelection();
-  Click(menu->ToolIcon(level_editing::Atlas::ToolSprite));
-  Click(*menu->PropertyWidgets().m_textureField);
-  Click(*chooser.m_textureListRows[*row]);
-  Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->BrushTexture(), planks);
+  ChooseBrush(planks);
   EXPECT_NE(menu->Outline(), nullptr);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
   EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text, "1");
