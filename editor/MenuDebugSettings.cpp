@@ -110,7 +110,7 @@ void MenuDebug::SnapshotSettings() {
 void MenuDebug::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
 
 void MenuDebug::ShowTimeScale() {
-  m_timeScaleBox->SetText(WStringToString(FloatToWString(TimeScale)));
+  m_timeScaleBox->SetText(FloatToString(TimeScale));
   m_panelAnchor = {Panel().left, Panel().bottom, 0.0f};
 }
 
