@@ -102,10 +102,6 @@ class MenuDebug : public Menu {
   void CollectLayers();
   // The settings the page may undo: the background colour and the ten switches.
   void SnapshotSettings();
-  // On leaving: the background colour and the first four switches as they were last committed.
-  void RestoreSettings();
-  // The time factor into its field, and the captions' anchor to the settings panel.
-  void ShowTimeScale();
 
   // Caret and anchor go to the end of the closed field's text.
   void CloseField();
@@ -426,6 +422,10 @@ class MenuDebug : public Menu {
 
   // Mode 9.
   void OpenSettingsPage();
+  // On leaving: the background colour and the first four switches as they were last committed.
+  void RestoreSettings();
+  // The time factor into its field, and the captions' anchor to the settings panel.
+  void ShowTimeScale();
   // The first count switches into the snapshot, or out of it with the background colour.
   void SaveToggles(int count);
   void PutBackSettings(int toggleCount);
