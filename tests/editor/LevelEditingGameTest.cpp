@@ -247,8 +247,7 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     EXPECT_EQ(menu->ActiveHandle(), drag.handleAtPress);
     DragAlong(drag.grab, drag.drop, 6, false);
     EXPECT_EQ(menu->ActiveHandle(), drag.handleAfter);
-    EXPECT_EQ(menu->Handles().m_handles[HandleMarkerOf[drag.handleAfter]]->GetColor(),
-              SelectionHandles::HoverFill);
+    EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAfter).GetColor(), SelectionHandles::HoverFill);
     MoveTo(drag.drop);
     game.Step();
     EXPECT_NEAR(quad->position.x, drag.center.x, OnePixel);
@@ -597,7 +596,7 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorResize);
   EXPECT_EQ(menu->ActiveHandle(), HandleRightEdge);
-  const Quad& marker = *menu->Handles().m_handles[HandleMarkerOf[HandleRightEdge]];
+  const Quad& marker = menu->Handles().MarkerOf(HandleRightEdge);
   EXPECT_EQ(marker.GetColor(), SelectionHandles::HoverFill);
   const Vector3 onScreen = ClientOf(quad->GetRightMid());
   EXPECT_NEAR(marker.altPosition.x, onScreen.x, 1e-3f);
@@ -631,8 +630,8 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   game.TapKey(VirtualKey::T);
   MoveTo({0.0f, -2.0f, 0.0f});
   game.Step();
-  EXPECT_EQ(menu->Handles().m_handles[0]->width, 0.0f) << "a circle shows its centre only";
-  EXPECT_GT(menu->Handles().m_centreHandle->radius, 0.0f);
+  EXPECT_EQ(menu->Handles().MarkerOf(0).width, 0.0f) << "a circle shows its centre only";
+  EXPECT_GT(menu->Handles().CentreMarker().radius, 0.0f);
   ASSERT_TRUE(game.KeepFrame("editor-circle-selected.png"));
 }
 
