@@ -120,7 +120,7 @@ void MenuDebug::HandleLayerPanel() {
   ShowArrowCursor();
   if (!LeftPressed()) return;
   if (m_layers->Press(m_mouseClient, m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
-    OpenField(*m_layers->m_fieldLayerNumber);
+    OpenField(m_layers->NumberField());
   } else {
     CloseField();
   }
@@ -128,7 +128,7 @@ void MenuDebug::HandleLayerPanel() {
 
 void MenuDebug::DrawLayerPanel() {
   m_layers->Draw();
-  if (m_activeField == m_layers->m_fieldLayerNumber.get()) {
+  if (m_activeField == &m_layers->NumberField()) {
     PlaceCaretLine();
     m_caretLine->DrawScreen();
   }

@@ -74,18 +74,18 @@ class EditorPanels : public level_editing::LevelEditing {
 
 TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   const LayerPanel& layers = Layers();
-  Click(*layers.m_upArrow);
-  Click(*layers.m_upArrow);
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "2");
-  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
+  Click(layers.UpArrow());
+  Click(layers.UpArrow());
+  EXPECT_EQ(layers.NumberField().text, "2");
+  EXPECT_TRUE(layers.VisibleToggle().m_enabled);
 
   // Locked: the block is drawn but a press over it picks nothing.
-  Click(*layers.m_buttonLayerSelectable->m_quad);
+  Click(*layers.SelectableToggle().m_quad);
   EXPECT_FALSE(FlagsOf(2).selectable);
-  EXPECT_FALSE(layers.m_buttonLayerSelectable->m_enabled);
+  EXPECT_FALSE(layers.SelectableToggle().m_enabled);
   Click(400, 300);
   EXPECT_EQ(menu->Selected(), nullptr);
-  Click(*layers.m_buttonLayerSelectable->m_quad);
+  Click(*layers.SelectableToggle().m_quad);
   SelectBlock();
 
   // Hidden: play no longer draws it.
@@ -98,7 +98,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_TRUE(ShowsColor(game.Pixel(x, y), BlockColor));
   OpenMenu();
   game.Step();
-  Click(*layers.m_buttonLayerVisible->m_quad);
+  Click(*layers.VisibleToggle().m_quad);
   EXPECT_FALSE(FlagsOf(2).visible);
   ASSERT_TRUE(game.KeepFrame("editor-layer-hidden.png"));
   Leave();
@@ -108,24 +108,24 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
 
 TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) {
   const LayerPanel& layers = Layers();
-  Click(*layers.m_downArrow);
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "-1");
+  Click(layers.DownArrow());
+  EXPECT_EQ(layers.NumberField().text, "-1");
   EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
-  Click(*layers.m_buttonLayerVisible->m_quad);
-  Click(*layers.m_upArrow);
-  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
-  Click(*layers.m_downArrow);
-  EXPECT_FALSE(layers.m_buttonLayerVisible->m_enabled) << "layer -1 stays hidden";
+  Click(*layers.VisibleToggle().m_quad);
+  Click(layers.UpArrow());
+  EXPECT_TRUE(layers.VisibleToggle().m_enabled);
+  Click(layers.DownArrow());
+  EXPECT_FALSE(layers.VisibleToggle().m_enabled) << "layer -1 stays hidden";
 
   // A typed number that no shape uses: the toggle flips what it showed for -1 into a new entry
   // whose other flag is clear. The typing reaches only the field.
-  const Quad& field = *layers.m_fieldLayerNumber->box;
+  const Quad& field = *layers.NumberField().box;
   Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
-  EXPECT_EQ(menu->ActiveField(), layers.m_fieldLayerNumber.get());
+  EXPECT_EQ(menu->ActiveField(), &layers.NumberField());
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "7");
+  EXPECT_EQ(layers.NumberField().text, "7");
   EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
-  Click(*layers.m_buttonLayerVisible->m_quad);
+  Click(*layers.VisibleToggle().m_quad);
   EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
