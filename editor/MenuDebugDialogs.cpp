@@ -40,7 +40,7 @@ void MenuDebug::OpenTextureChooser() {
   m_chooser->BuildTextureList();
   // What "OK" would give is shown as chosen.
   m_chooser->ShowChosen(m_chooser->RowOf(m_brushTexture));
-  m_panelAnchor = m_chooser->m_texturePanel->GetAltTopLeftUnrotated();
+  m_panelAnchor = m_chooser->PanelBox().GetAltTopLeftUnrotated();
 }
 
 void MenuDebug::HandleTextureDialog() {
@@ -51,11 +51,11 @@ void MenuDebug::HandleTextureDialog() {
   }
   if (!LeftPressed()) return;
   TextureChooser& chooser = *m_chooser;
-  if (chooser.m_textureCancelButton->AltContainsPoint(m_mouseClient)) {
+  if (chooser.CancelButton().AltContainsPoint(m_mouseClient)) {
     CancelTextureDialog();
     return;
   }
-  if (m_brushTexture && chooser.m_textureOkButton->AltContainsPoint(m_mouseClient)) {
+  if (m_brushTexture && chooser.OkButton().AltContainsPoint(m_mouseClient)) {
     ConfirmTexture();
     return;
   }

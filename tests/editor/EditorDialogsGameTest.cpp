@@ -137,21 +137,21 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Click(*menu->PropertyWidgets().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
   const TextureChooser& chooser = menu->Chooser();
-  ASSERT_EQ(chooser.m_textureListRows.size(), world->resources.size() + 1);
+  ASSERT_EQ(chooser.RowCount(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
   ASSERT_TRUE(row);
-  EXPECT_EQ(chooser.m_rowNames[*row], L"Planks");
+  EXPECT_EQ(chooser.RowName(*row), L"Planks");
 
   // "OK" with nothing chosen is a press on the list, which chooses nothing.
-  Click(*chooser.m_textureOkButton);
+  Click(chooser.OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
-  Click(*chooser.m_textureListRows[0]);
+  Click(chooser.Row(0));
   EXPECT_EQ(menu->BrushTexture(), nullptr);
-  EXPECT_EQ(chooser.m_textureHighlight->width, chooser.m_textureListRows[0]->width + 4);
-  Click(*chooser.m_textureListRows[*row]);
+  EXPECT_EQ(chooser.ChosenFrame().width, chooser.Row(0).width + 4);
+  Click(chooser.Row(*row));
   EXPECT_EQ(menu->BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
-  Click(*chooser.m_textureOkButton);
+  Click(chooser.OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->texture, planks);
   EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
@@ -167,11 +167,11 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   menu->Select(picture, SelectionOwner::Sprites);
   menu->OpenTextureChooser();
   game.Step();
-  Click(*chooser.m_textureListRows[0]);
+  Click(chooser.Row(0));
   EXPECT_EQ(menu->BrushTexture(), nullptr);
-  EXPECT_EQ(chooser.m_textureHighlight->width, 0.0f);
-  Click(*chooser.m_textureListRows[*row]);
-  Click(*chooser.m_textureCancelButton);
+  EXPECT_EQ(chooser.ChosenFrame().width, 0.0f);
+  Click(chooser.Row(*row));
+  Click(chooser.CancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->BrushTexture(), nullptr);
 

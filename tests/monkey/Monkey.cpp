@@ -767,9 +767,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       quads.push_back(menu.Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
-      quads = {menu.Chooser().m_texturePanel.get(), menu.Chooser().m_texturePanel.get(),
-               menu.Chooser().m_textureOkButton.get(),
-               menu.Chooser().m_textureCancelButton.get()};
+      quads = {&menu.Chooser().PanelBox(), &menu.Chooser().PanelBox(), &menu.Chooser().OkButton(),
+               &menu.Chooser().CancelButton()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:

@@ -87,8 +87,8 @@ class LevelEditing : public DebugMenuSession {
     const TextureChooser& chooser = menu->Chooser();
     const std::optional<size_t> row = chooser.RowOf(texture);
     ASSERT_TRUE(row);
-    Click(*chooser.m_textureListRows[*row]);
-    Click(*chooser.m_textureOkButton);
+    Click(chooser.Row(*row));
+    Click(chooser.OkButton());
     ASSERT_EQ(menu->BrushTexture(), texture);
   }
   void Select(Shape* shape) {
