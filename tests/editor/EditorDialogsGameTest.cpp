@@ -59,13 +59,13 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   // Clicks into the end of a channel field, erases its number and types the digits.
   void TypeChannel(size_t channel, std::initializer_list<int> digits) {
-    const Quad& box = *menu->ColorDialogWidgets().m_colorFields[channel]->box;
+    const Quad& box = *menu->ColorDialogWidgets().Field(channel).box;
     Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
     Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
     Type(digits);
   }
   const ColorDialog& Dialog() const { return menu->ColorDialogWidgets(); }
-  const Slider& ChannelSlider(size_t channel) const { return *Dialog().m_colorSliders[channel]; }
+  const Slider& ChannelSlider(size_t channel) const { return Dialog().ChannelSlider(channel); }
   const LayerPanel& Layers() const { return menu->Layers(); }
   LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
 
@@ -203,7 +203,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   MoveMouse(start.x - 20, thumb.y, true);
   game.Step();
   EXPECT_EQ(block->GetColor().r, 0);
-  EXPECT_EQ(Dialog().m_colorFields[1]->text, "0");
+  EXPECT_EQ(Dialog().Field(1).text, "0");
   MoveMouse(start.x - 20, thumb.y);
   game.Step();
 
@@ -214,7 +214,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   TypeChannel(3, {'9', '9', '9'});
   EXPECT_EQ(block->GetColor().b, 255);
   ASSERT_TRUE(game.KeepFrame("editor-shape-colour.png"));
-  Click(*Dialog().m_colorOkButton);
+  Click(Dialog().OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
@@ -223,7 +223,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   game.Step();
   TypeChannel(0, {'9'});
   EXPECT_EQ(block->GetColor().a, 9);
-  Click(*Dialog().m_colorCancelButton);
+  Click(Dialog().CancelButton());
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
 
@@ -243,7 +243,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   TypeChannel(2, {'9'});
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
-  Click(*Dialog().m_colorCancelButton);
+  Click(Dialog().CancelButton());
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
@@ -271,7 +271,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   MoveMouse(thumb.x + 80, thumb.y);
   game.Step();
   ASSERT_TRUE(game.KeepFrame("editor-background-colour.png"));
-  Click(*Dialog().m_colorCancelButton);
+  Click(Dialog().CancelButton());
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 120}));
 
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's

@@ -772,10 +772,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
-      quads = {menu.ColorDialogWidgets().m_colorPanel.get(),
-               menu.ColorDialogWidgets().m_colorPanel.get(),
-               menu.ColorDialogWidgets().m_colorOkButton.get(),
-               menu.ColorDialogWidgets().m_colorCancelButton.get()};
+      quads = {&menu.ColorDialogWidgets().PanelBox(), &menu.ColorDialogWidgets().PanelBox(),
+               &menu.ColorDialogWidgets().OkButton(), &menu.ColorDialogWidgets().CancelButton()};
       break;
     case MenuDebug::ModeSaveMap:
     case MenuDebug::ModeSaveMef:
