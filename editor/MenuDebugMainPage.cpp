@@ -144,7 +144,7 @@ void MenuDebug::EditStep() {
   const Quad* palette =
       ToolIs(Atlas::ToolSpriteKeepBrush) ? m_palette->m_paletteBar.get() : nullptr;
   const std::array<Route, 6> routes = {{
-      {m_contextMenu.m_panel.get(), &MenuDebug::HandleContextMenu},
+      {&m_contextMenu.PanelBox(), &MenuDebug::HandleContextMenu},
       {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},

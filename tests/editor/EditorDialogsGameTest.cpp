@@ -256,7 +256,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   SetMouse(600, 150, false, false, false);
   game.Step();
   ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
-  Click(*menu->ContextMenuWidgets().m_items[ContextMenu::SetBackground]);
+  Click(menu->ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);

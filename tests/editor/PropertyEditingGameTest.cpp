@@ -65,7 +65,7 @@ class PropertyEditing : public LevelEditing {
     SetMouse(std::round(client.x), std::round(client.y), false, false, false);
     game.Step();
   }
-  void ChooseItem(ContextMenu::Item item) { Click(*menu->ContextMenuWidgets().m_items[item]); }
+  void ChooseItem(ContextMenu::Item item) { Click(menu->ContextMenuWidgets().ItemBox(item)); }
   BoundingQuad* AddWall(float x, float y) {
     auto wall = std::make_unique<BoundingQuad>();
     wall->SetPositionXYZ(x, y, 0.0f);
@@ -344,7 +344,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   RightClickAt(walls[1]->position);
   ChooseItem(ContextMenu::ToPushShape);
   EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
-  EXPECT_NE(menu->ContextMenuWidgets().m_items[ContextMenu::ToPushShape]->GetColor(),
+  EXPECT_NE(menu->ContextMenuWidgets().ItemBox(ContextMenu::ToPushShape).GetColor(),
             ContextMenu::HoverFill);
   ChooseItem(ContextMenu::ToHazard);
   EXPECT_EQ(world->FindModifierByShape(walls[1])->kind, ModifierShape::KindHazard);
@@ -462,7 +462,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mouse.x << ", " << c.mouse.y);
     contextMenu.Open(c.form, c.mouse);
-    const Quad& panel = *contextMenu.m_panel;
+    const Quad& panel = contextMenu.PanelBox();
     const float edgeX = panel.altPosition.x + (c.left ? panel.width : -panel.width) / 2;
     const float edgeY = panel.altPosition.y + (c.up ? panel.height : -panel.height) / 2;
     EXPECT_FLOAT_EQ(edgeX, c.mouse.x);
@@ -470,7 +470,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
     EXPECT_FLOAT_EQ(panel.height, c.form == ContextMenu::Convert ? 136.0f : 30.0f);
     const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(c.form);
     for (size_t i = 0; i < items.size(); ++i) {
-      const Quad& item = *contextMenu.m_items[items[i]];
+      const Quad& item = contextMenu.ItemBox(items[i]);
       EXPECT_FLOAT_EQ(item.altPosition.x - item.width / 2, panel.altPosition.x - panel.width / 2 + 5);
       EXPECT_FLOAT_EQ(item.altPosition.y,
                       panel.altPosition.y - panel.height / 2 + 15 + 21 * static_cast<float>(i));
@@ -484,7 +484,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   SetMouse(790, 200, false, false, false);
   game.Step();
   EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
-  const Quad& shown = *menu->ContextMenuWidgets().m_panel;
+  const Quad& shown = menu->ContextMenuWidgets().PanelBox();
   EXPECT_FLOAT_EQ(shown.altPosition.x + shown.width / 2, 790.0f);
   ASSERT_TRUE(game.KeepFrame("editor-background-menu.png"));
   Click(400, 200);

@@ -761,8 +761,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       }
       quads = {&menu.PropertyPanelBox(), &menu.PropertyPanelBox(), &menu.LayerPanelBox()};
       if (menu.ContextMenuKind() != MenuDebug::MenuClosed) {
-        quads.push_back(menu.ContextMenuWidgets().m_panel.get());
-        quads.push_back(menu.ContextMenuWidgets().m_panel.get());
+        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
+        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
       }
       quads.push_back(menu.Palette().m_paletteBar.get());
       break;
