@@ -74,13 +74,13 @@ LayerPanel::Hit LayerPanel::Press(const Vector3& point, std::map<int32_t, LayerF
   }
   // A layer nobody entered gets an entry with both flags clear, and then the toggle's flag.
   if (m_buttonLayerVisible->Contains(point)) {
-    m_buttonLayerVisible->SetEnabled(!m_buttonLayerVisible->m_enabled);
-    layers[ShownLayer()].visible = m_buttonLayerVisible->m_enabled;
+    m_buttonLayerVisible->SetEnabled(!m_buttonLayerVisible->Enabled());
+    layers[ShownLayer()].visible = m_buttonLayerVisible->Enabled();
     return HitToggle;
   }
   if (m_buttonLayerSelectable->Contains(point)) {
-    m_buttonLayerSelectable->SetEnabled(!m_buttonLayerSelectable->m_enabled);
-    layers[ShownLayer()].selectable = m_buttonLayerSelectable->m_enabled;
+    m_buttonLayerSelectable->SetEnabled(!m_buttonLayerSelectable->Enabled());
+    layers[ShownLayer()].selectable = m_buttonLayerSelectable->Enabled();
     return HitToggle;
   }
   return m_fieldLayerNumber->box->AltContainsPoint(point) ? HitNumberField : HitNothing;

@@ -290,7 +290,7 @@ void MenuDebug::DrawItemList() {
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   DrawCaption(L"Item Editor", Panel().left + Layout::CaptionInset, TitleY());
-  EditorWidgets::DrawPageLine(m_itemPage, LastItemPage(), *m_equipmentTab->m_quad);
+  EditorWidgets::DrawPageLine(m_itemPage, LastItemPage(), m_equipmentTab->Face());
   for (size_t i = first; i < end; ++i) {
     const Quad& row = *(*m_currentRows)[i];
     DrawCaption(RowText(*m_itemStore, ItemOfRow(row), row.name),

@@ -26,8 +26,8 @@ namespace {
 
 // Flips the toggle; true when it is pressed now.
 bool Toggle(DebugButton& button) {
-  button.SetPressed(!button.m_pressed);
-  return button.m_pressed != 0;
+  button.SetPressed(!button.Pressed());
+  return button.Pressed();
 }
 
 bool Hits(const CheckBox& box, const Vector3& point) { return box.box->AltContainsPoint(point); }

@@ -207,7 +207,7 @@ void MenuDebug::DrawSettingsPage() {
     box.Draw();
   }
   m_timeScaleBox->Draw();
-  const Quad& music = *m_setMusicButton->m_quad;
+  const Quad& music = m_setMusicButton->Face();
   std::wstring musicLine = L"Map Music File Location: ";
   musicLine += MainSoundBank && MainSoundBank->music
                    ? StringToWString(MainSoundBank->music->GetPath())

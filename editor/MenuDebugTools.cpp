@@ -241,8 +241,8 @@ void MenuDebug::StoreTemplate() {
     const platform::PixelRect rect = panel.SourceRect();
     cell.SetRect(rect.left, rect.top, rect.right, rect.bottom);
     cell.SetFillColor(widgetColor);
-    chosen->m_flipX = panel.m_buttonFlipX->m_pressed != 0;
-    chosen->m_flipY = panel.m_buttonFlipY->m_pressed != 0;
+    chosen->m_flipX = panel.m_buttonFlipX->Pressed();
+    chosen->m_flipY = panel.m_buttonFlipY->Pressed();
     chosen->m_rotation = NumberIn(*panel.m_fieldRotation);
     chosen->m_scaleX = NumberIn(*panel.m_fieldScaleX);
     chosen->m_scaleY = NumberIn(*panel.m_fieldScaleY);

@@ -77,15 +77,15 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   Click(layers.UpArrow());
   Click(layers.UpArrow());
   EXPECT_EQ(layers.NumberField().text, "2");
-  EXPECT_TRUE(layers.VisibleToggle().m_enabled);
+  EXPECT_TRUE(layers.VisibleToggle().Enabled());
 
   // Locked: the block is drawn but a press over it picks nothing.
-  Click(*layers.SelectableToggle().m_quad);
+  Click(layers.SelectableToggle().Face());
   EXPECT_FALSE(FlagsOf(2).selectable);
-  EXPECT_FALSE(layers.SelectableToggle().m_enabled);
+  EXPECT_FALSE(layers.SelectableToggle().Enabled());
   Click(400, 300);
   EXPECT_EQ(menu->Selected(), nullptr);
-  Click(*layers.SelectableToggle().m_quad);
+  Click(layers.SelectableToggle().Face());
   SelectBlock();
 
   // Hidden: play no longer draws it.
@@ -98,7 +98,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_TRUE(ShowsColor(game.Pixel(x, y), BlockColor));
   OpenMenu();
   game.Step();
-  Click(*layers.VisibleToggle().m_quad);
+  Click(layers.VisibleToggle().Face());
   EXPECT_FALSE(FlagsOf(2).visible);
   ASSERT_TRUE(game.KeepFrame("editor-layer-hidden.png"));
   Leave();
@@ -111,11 +111,11 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   Click(layers.DownArrow());
   EXPECT_EQ(layers.NumberField().text, "-1");
   EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
-  Click(*layers.VisibleToggle().m_quad);
+  Click(layers.VisibleToggle().Face());
   Click(layers.UpArrow());
-  EXPECT_TRUE(layers.VisibleToggle().m_enabled);
+  EXPECT_TRUE(layers.VisibleToggle().Enabled());
   Click(layers.DownArrow());
-  EXPECT_FALSE(layers.VisibleToggle().m_enabled) << "layer -1 stays hidden";
+  EXPECT_FALSE(layers.VisibleToggle().Enabled()) << "layer -1 stays hidden";
 
   // A typed number that no shape uses: the toggle flips what it showed for -1 into a new entry
   // whose other flag is clear. The typing reaches only the field.
@@ -125,7 +125,7 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
   EXPECT_EQ(layers.NumberField().text, "7");
   EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
-  Click(*layers.VisibleToggle().m_quad);
+  Click(layers.VisibleToggle().Face());
   EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);

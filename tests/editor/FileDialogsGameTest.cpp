@@ -63,7 +63,7 @@ class EditorFiles : public DebugMenuSession {
     ASSERT_NE(row, nullptr) << name;
     Click(*row);
     ASSERT_EQ(menu->SelectedFileRow(), row);
-    Click(*menu->LoadButton().m_quad);
+    Click(menu->LoadButton().Face());
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   }
 
@@ -308,10 +308,10 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   EXPECT_EQ(Row(menu->MefFileRows(), "DemoHubMap.gmf"), nullptr) << "companion files only";
   const Quad* row = Row(menu->MefFileRows(), "palette.mef");
   ASSERT_NE(row, nullptr);
-  EXPECT_FALSE(menu->LoadButton().m_enabled) << "nothing chosen yet";
+  EXPECT_FALSE(menu->LoadButton().Enabled()) << "nothing chosen yet";
   Click(*row);
   ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
-  Click(*menu->LoadButton().m_quad);
+  Click(menu->LoadButton().Face());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
   EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
@@ -321,7 +321,7 @@ TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   MoveMouse(400, 300);
   OpenMenu();
   Click(Layout::ToolbarIconX[Atlas::IconSettings], Layout::TopBar.bottom / 2);
-  Click(*menu->SetMusicButton().m_quad);
+  Click(menu->SetMusicButton().Face());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeMusic);
   ASSERT_GE(menu->MusicFileRows().size(), 2u);
   EXPECT_EQ(menu->MusicFileRows()[0]->name, "None");
@@ -329,12 +329,12 @@ TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   ASSERT_NE(hollow, nullptr);
   Click(*hollow);
   ASSERT_TRUE(game.KeepFrame("editor-music.png"));
-  Click(*menu->LoadButton().m_quad);
+  Click(menu->LoadButton().Face());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeSettings) << "back to the settings page";
   ASSERT_NE(MainSoundBank->music, nullptr);
   EXPECT_EQ(MainSoundBank->music->GetPath(), "Content\\Audio\\Hollow.ogg");
 
-  Click(*menu->SetMusicButton().m_quad);
+  Click(menu->SetMusicButton().Face());
   Click(*menu->MusicFileRows()[0]);
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(MainSoundBank->music, nullptr);

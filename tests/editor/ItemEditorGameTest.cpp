@@ -32,7 +32,7 @@ class ItemEditorGame : public DebugMenuSession {
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   }
 
-  void Press(const DebugButton& button) { Click(*button.m_quad); }
+  void Press(const DebugButton& button) { Click(button.Face()); }
 
   // Opens the field at the end of its text and types the text in place of what it held.
   void Retype(const TextBox& field, const std::string& text) {
@@ -82,10 +82,10 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   // fields.
   Press(menu->ItemNewButton());
   EXPECT_EQ(menu->ItemNameBox().text, "New Equipment");
-  EXPECT_TRUE(menu->DaggerButton().m_enabled);
-  EXPECT_FALSE(menu->SwordButton().m_enabled);
+  EXPECT_TRUE(menu->DaggerButton().Enabled());
+  EXPECT_FALSE(menu->SwordButton().Enabled());
   Press(menu->SwordButton());
-  EXPECT_TRUE(menu->SwordButton().m_enabled);
+  EXPECT_TRUE(menu->SwordButton().Enabled());
   Retype(menu->ItemNameBox(), "Oak Club");
   Retype(Field(Stat::BaseAttack), "7");
   ShowFieldPage(3);
@@ -110,10 +110,10 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   SelectRow("Ember Rune");
   Press(menu->ItemChangeButton());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
-  EXPECT_TRUE(menu->WeaponButton().m_enabled) << "a rune opens on its Weapon part";
+  EXPECT_TRUE(menu->WeaponButton().Enabled()) << "a rune opens on its Weapon part";
   Press(menu->ArmorButton());
-  EXPECT_TRUE(menu->ArmorButton().m_enabled);
-  EXPECT_FALSE(menu->WeaponButton().m_enabled);
+  EXPECT_TRUE(menu->ArmorButton().Enabled());
+  EXPECT_FALSE(menu->WeaponButton().Enabled());
   Retype(Field(Stat::BaseDefense), "12.5");
   ASSERT_TRUE(game.KeepFrame("items-edit-rune.png"));
   Press(menu->ItemSaveButton());

@@ -256,7 +256,8 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     EXPECT_NEAR(quad->height, drag.height, OnePixel);
     EXPECT_EQ(quad->flipHorizontal, drag.flipX);
     EXPECT_EQ(quad->flipVertical, drag.flipY);
-    EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->m_pressed, drag.flipX) << "the flip toggles follow";
+    EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), drag.flipX)
+        << "the flip toggles follow";
     ClickAt({0.0f, 6.0f, 0.0f});
     world->shapeLayers.Clear();
   }
@@ -493,7 +494,7 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   game.TapKey(VirtualKey::Digit0 + 1);
   EXPECT_EQ(menu->BrushTexture(), planks);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceLeft->text, "32");
-  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->m_pressed, 1);
+  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), 1);
   game.TapKey(VirtualKey::A);
   EXPECT_EQ(menu->Selected(), nullptr);
   EXPECT_EQ(circle->outlineVisible, 0);

@@ -137,7 +137,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
-  Click(*Panel().m_buttonFlipX->m_quad);
+  Click(Panel().m_buttonFlipX->Face());
   EXPECT_EQ(quad->flipHorizontal, 1);
   const float y = quad->position.y;
   ClickField(*Panel().m_fieldPositionY);
@@ -312,13 +312,13 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(portal->targetMap, world->GetMapName());
   Select(walls[0]);
   // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
-  Click(*Panel().m_buttonSetMap->m_quad);
+  Click(Panel().m_buttonSetMap->Face());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModePortalTarget);
   const auto hub = std::find_if(menu->MapFileRows().begin(), menu->MapFileRows().end(),
                                 [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
   ASSERT_NE(hub, menu->MapFileRows().end());
   Click(**hub);
-  Click(*menu->LoadButton().m_quad);
+  Click(menu->LoadButton().Face());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->Selected(), walls[0]);
   EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
@@ -391,10 +391,10 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
       {Panel().m_collisionRight.get(), BoundaryNormalSides[3], {1, 0, 0}},
   };
   for (const Side& side : sides) {
-    Click(*side.button->m_quad);
+    Click(side.button->Face());
     EXPECT_EQ(wall->sideVectors[side.normal], Vector3{}) << "pressed: that side is off";
-    EXPECT_EQ(side.button->m_pressed, 1);
-    Click(*side.button->m_quad);
+    EXPECT_EQ(side.button->Pressed(), 1);
+    Click(side.button->Face());
     EXPECT_EQ(wall->sideVectors[side.normal], side.outward);
   }
   Click(*Panel().m_collisionCentre);
@@ -414,12 +414,12 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   ChooseItem(ContextMenu::ToTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
-  Click(*Panel().m_buttonSetTutorialImage->m_quad);
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 1);
+  Click(Panel().m_buttonSetTutorialImage->Face());
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 1);
   ClickAt(picture->position);
   EXPECT_EQ(tutorial->image, picture);
   EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 0);
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
 }
 
 TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
@@ -434,8 +434,8 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the fields closed the open one";
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_TRUE(menu->Switches().m_layerFlags.at(2).visible);
-  Click(*Panel().m_buttonFlipY->m_quad);
-  EXPECT_EQ(Panel().m_buttonFlipY->m_pressed, 1);
+  Click(Panel().m_buttonFlipY->Face());
+  EXPECT_EQ(Panel().m_buttonFlipY->Pressed(), 1);
   ClickAt({1.0f, 1.0f, 0.0f});
   auto* stamped = dynamic_cast<Sprite*>(menu->Selected());
   ASSERT_NE(stamped, nullptr);

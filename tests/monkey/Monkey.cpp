@@ -747,7 +747,7 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
 void Monkey::ClickDebugWidget(MenuDebug& menu) {
   std::vector<const Quad*> quads;
   std::vector<const Shape*> icons;
-  auto button = [&quads](const DebugButton& widget) { quads.push_back(widget.m_quad.get()); };
+  auto button = [&quads](const DebugButton& widget) { quads.push_back(&widget.Face()); };
   auto rows = [&quads](const EditorWidgets::RowList& list) {
     for (const auto& row : list) quads.push_back(row.get());
   };
