@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
@@ -38,7 +36,7 @@ float CaptionX() { return Panel().left + Layout::CaptionInset; }
 
 // The time factor as typed; no number reads as 0, and time never runs backwards.
 float ReadTimeScale(const TextBox& field) {
-  const float value = static_cast<float>(std::atof(field.text.c_str()));
+  const float value = LeadingReal(field.text);
   return value > 0.0f ? value : 0.0f;
 }
 
