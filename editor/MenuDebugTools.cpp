@@ -62,9 +62,7 @@ void ShowInteger(TextBox& field, int32_t value) { field.SetText(std::to_string(v
 
 // A template's number as the stream writes it, six significant digits however long: unlike the
 // shown form of a refresh (ShownNumber), it is not fitted to the field.
-void ShowUnfittedNumber(TextBox& field, float value) {
-  field.SetText(FloatToString(value));
-}
+void ShowUnfittedNumber(TextBox& field, float value) { field.SetText(FloatToString(value)); }
 
 }  // namespace
 

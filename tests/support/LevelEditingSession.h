@@ -95,7 +95,9 @@ class LevelEditing : public DebugMenuSession {
     ClickAt(shape->position);
     ASSERT_EQ(menu->Selected(), shape);
   }
-  size_t CursorCell() const { return static_cast<size_t>(menu->CursorRect() - Atlas::Cells.data()); }
+  size_t CursorCell() const {
+    return static_cast<size_t>(menu->CursorRect() - Atlas::Cells.data());
+  }
 };
 
 }  // namespace level_editing
