@@ -45,7 +45,7 @@ constexpr float HistoryInset = 5.0f;
 MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {
   m_debugMenu = set ? set->menuDebug : nullptr;
   m_cursorRect = &ArrowCursor;
-  Texture* gui = m_debugMenu ? m_debugMenu->m_guiTexture.get() : nullptr;
+  Texture* gui = m_debugMenu ? m_debugMenu->GuiTexture() : nullptr;
   m_cursor = std::make_unique<Sprite>(gui, CursorSpriteFlag, Vector3{}, 0.0f, ArrowCursor);
 
   const auto w = static_cast<float>(ScreenWidth);

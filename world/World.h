@@ -75,6 +75,9 @@ class World : public GameState {
   void DrawHeld() override { Draw(); }
   // Frames the players within the camera limits.
   void UpdateCamera();
+  // Sprites take their drawn size from the camera's distance: after the eye moves, each is
+  // rebuilt at its next draw.
+  void MarkSpritesDirty();
 
   // The displacement that frees the mover from every boundary, pushed out of one boundary
   // after another in list order; the mover is left where it was and the caller applies the
