@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <limits>
 #include <string>
 
 #include "enemies/DemoGoblinAnimationPool.h"
@@ -64,20 +66,60 @@ class EnemyPools : public ::testing::Test {
 
 TEST_F(EnemyPools, TheRatatoskrPoolBuildsItsFramesAndAnimationsFromTheTable) {
   RatatoskrAnimationPool pool(textures);
-  ExpectFramesFollowTheCells(pool, RatatoskrAnimationPool::Cells(), textures);
-  // m_frameRunning1 at (640, 0)-(768, 128).
-  EXPECT_EQ(pool.frames[3]->corners, (std::array<float, 8>{768, 128, 640, 128, 768, 0, 640, 0}));
-  ExpectAnimations(pool, {
-                             {RatatoskrIdling, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
-                             {RatatoskrDead, 1, 0, 0.0f, L"m_frameDead", nullptr},
-                             {RatatoskrRunning, 2, 1, 0.20000002f, L"m_frameRunning1", nullptr},
-                             {RatatoskrLuring, 2, 1, 0.20000002f, L"m_frameLuring1", nullptr},
-                             {RatatoskrFalling, 1, 0, 0.0f, L"m_frameFalling", nullptr},
-                             {RatatoskrAttacking, 5, 0, 0.50000006f, L"m_frameAttacking1",
-                              L"m_frameAttacking5"},
-                             {14, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
-                             {-1, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
-                         });
+  // In field order: the name, the cell's left and top (128 on a side, all on the first sheet),
+  // and the frame a step of 0.10000001 s runs on to; a frame without a step never ends.
+  struct Row {
+    const wchar_t* name;
+    float left, top;
+    bool step;
+    const wchar_t* next;
+  };
+  const Row rows[] = {
+      {L"m_frameIdle1", 0, 0, false, nullptr},
+      {L"m_frameDead", 896, 0, false, nullptr},
+      {L"m_frameCautious", 128, 0, false, nullptr},
+      {L"m_frameRunning1", 640, 0, true, L"m_frameRunning2"},
+      {L"m_frameRunning2", 512, 0, true, nullptr},
+      {L"m_frameBackAlerted", 256, 0, false, nullptr},
+      {L"m_frameFrontAlerted", 384, 0, false, nullptr},
+      {L"m_frameLuring1", 640, 0, true, L"m_frameLuring2"},
+      {L"m_frameLuring2", 512, 0, true, nullptr},
+      {L"m_frameAttackPrepping", 0, 128, false, nullptr},
+      {L"m_frameJumpAttacking", 256, 128, false, nullptr},
+      {L"m_frameGroundAttacking", 256, 128, false, nullptr},
+      {L"m_frameSkidding", 0, 128, false, nullptr},
+      {L"m_frameHurt", 768, 0, false, nullptr},
+      {L"m_frameFalling", 896, 128, false, nullptr},
+      {L"m_frameAttacking1", 384, 128, true, L"m_frameAttacking2"},
+      {L"m_frameAttacking2", 512, 128, true, L"m_frameAttacking3"},
+      {L"m_frameAttacking3", 640, 128, true, L"m_frameAttacking4"},
+      {L"m_frameAttacking4", 768, 128, true, L"m_frameAttacking5"},
+      {L"m_frameAttacking5", 896, 128, true, nullptr},
+  };
+  ASSERT_EQ(pool.frames.size(), std::size(rows));
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    const AnimationFrame& frame = *pool.frames[i];
+    SCOPED_TRACE(i);
+    EXPECT_EQ(frame.name, row.name);
+    EXPECT_EQ(frame.texture, textures[0].get());
+    const float right = row.left + 128, bottom = row.top + 128;
+    EXPECT_EQ(frame.corners, (std::array<float, 8>{right, bottom, row.left, bottom, right, row.top,
+                                                   row.left, row.top}));
+    EXPECT_EQ(frame.duration, row.step ? 0.10000001f : std::numeric_limits<float>::max());
+    EXPECT_EQ(frame.next ? frame.next->name : L"none", row.next ? row.next : L"none");
+  }
+  ExpectAnimations(
+      pool, {
+                {RatatoskrIdling, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+                {RatatoskrDead, 1, 0, 0.0f, L"m_frameDead", nullptr},
+                {RatatoskrRunning, 2, 1, 0.20000002f, L"m_frameRunning1", nullptr},
+                {RatatoskrLuring, 2, 1, 0.20000002f, L"m_frameLuring1", nullptr},
+                {RatatoskrFalling, 1, 0, 0.0f, L"m_frameFalling", nullptr},
+                {RatatoskrAttacking, 5, 0, 0.50000006f, L"m_frameAttacking1", L"m_frameAttacking5"},
+                {14, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+                {-1, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
+            });
 }
 
 TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
@@ -101,8 +143,7 @@ TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
            nullptr},
           {GoblinDead, 1, 0, 0.0f, L"m_frameDead", nullptr},
           {GoblinForwardGuardWalking, 4, 1, 1.3333334f, L"m_frameForwardGuardWalking1", nullptr},
-          {GoblinBackwardGuardWalking, 4, 1, 1.3333334f, L"m_frameBackwardGuardWalking1",
-           nullptr},
+          {GoblinBackwardGuardWalking, 4, 1, 1.3333334f, L"m_frameBackwardGuardWalking1", nullptr},
           {GoblinShieldPushing, 4, 0, 1.2666668f, L"m_frameShieldPushing1",
            L"m_frameShieldPushing4"},
           {GoblinAttacking, 9, 0, 1.4f, L"m_frameAttacking1", L"m_frameAttacking9"},
@@ -110,8 +151,7 @@ TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
            L"m_frameAttackingWithShield9"},
           {GoblinBlocking, 1, 0, 0.0f, L"m_frameBlocking", nullptr},
           {GoblinGuardBreakUp, 1, 0, 0.0f, L"m_frameGuardBreakUp", L"m_frameGuardBreakUp"},
-          {GoblinGuardBreakDownWithShield, 1, 0, 0.0f, L"m_frameGuardBreakDownWithShield",
-           nullptr},
+          {GoblinGuardBreakDownWithShield, 1, 0, 0.0f, L"m_frameGuardBreakDownWithShield", nullptr},
       });
   // The guarded walks play the same cells in opposite orders.
   auto forward = pool.GetAnimation(GoblinForwardGuardWalking);
@@ -124,19 +164,17 @@ TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
 TEST_F(EnemyPools, TheDemoGoblinPoolSharesFramesBetweenItsWalksAndShowsGuardingInItsBreaks) {
   DemoGoblinAnimationPool pool(textures);
   ExpectFramesFollowTheCells(pool, DemoGoblinAnimationPool::Cells(), textures);
-  ExpectAnimations(pool,
-                   {
-                       {DemoGoblinIdling, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
-                       {DemoGoblinAlertIdling, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
-                       {11, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
-                       {DemoGoblinIdleWalking, 4, 1, 0.80000007f, L"m_frameIdleWalking1", nullptr},
-                       {DemoGoblinAlertWalking, 4, 1, 0.80000007f, L"m_frameIdleWalking1",
-                        nullptr},
-                       {DemoGoblinAttacking, 9, 0, 1.4f, L"m_frameAttacking1",
-                        L"m_frameAttacking9"},
-                       {DemoGoblinGuardBreakUp, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
-                       {DemoGoblinGuardBreakDown, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
-                   });
+  ExpectAnimations(
+      pool, {
+                {DemoGoblinIdling, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
+                {DemoGoblinAlertIdling, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
+                {11, 1, 0, 0.0f, L"m_frameIdling1", nullptr},
+                {DemoGoblinIdleWalking, 4, 1, 0.80000007f, L"m_frameIdleWalking1", nullptr},
+                {DemoGoblinAlertWalking, 4, 1, 0.80000007f, L"m_frameIdleWalking1", nullptr},
+                {DemoGoblinAttacking, 9, 0, 1.4f, L"m_frameAttacking1", L"m_frameAttacking9"},
+                {DemoGoblinGuardBreakUp, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
+                {DemoGoblinGuardBreakDown, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
+            });
   auto walking = pool.GetAnimation(DemoGoblinIdleWalking);
   auto alertWalking = pool.GetAnimation(DemoGoblinAlertWalking);
   EXPECT_NE(walking.get(), alertWalking.get());

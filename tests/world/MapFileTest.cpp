@@ -349,9 +349,8 @@ TEST_F(MapFileTest, AShapelessModifierAfterAShopEndsItsStock) {
 // A save point anchored on a shape keeps its own place: the region is not moved onto the
 // shape, the save position is as written, and the anchor is written back.
 TEST_F(MapFileTest, ASavePointAnchoredOnAShapeKeepsItsPlaceAndWritesItsAnchorBack) {
-  const std::string written = Reload(
-      MapWith("", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n",
-              "v 2.5 p 2 7 8\n"));
+  const std::string written = Reload(MapWith(
+      "", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n", "v 2.5 p 2 7 8\n"));
   auto* savePoint = Modifier<SaveShape>(0);
   ASSERT_NE(savePoint, nullptr);
   savePoint->Update(GameHarness::FrameSeconds);
@@ -397,6 +396,8 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_EQ(world_->boundaries.size(), test.kept) << test.name;
     EXPECT_TRUE(world_->modifiers.empty()) << test.name << ": later sections are not read";
   }
+  std::istringstream blank("\n \n");
+  EXPECT_FALSE(ReadMap(*world_, blank)) << "no header";
   // A header that breaks off keeps what it read and ends the load.
   std::istringstream header("0 0 7 -1 x\n*Resources \n*Enemies \n*NPCs \n*Boundaries \n" + floor);
   EXPECT_FALSE(ReadMap(*world_, header));
