@@ -97,6 +97,15 @@ TEST_F(DemoEnemyTest, ItStartsIdleWithFullMetersAndItsStrikesAsDrawnUp) {
   EXPECT_EQ(enemy->derived[Derived::ResistanceFactor], 0.5f);
   EXPECT_EQ(enemy->totalStats[Stat::AirJumpCount], 1.0f);
   EXPECT_EQ(enemy->totalStats[Stat::AirDashCount], 2.0f);
+  // A guard break shows the stamina meter red; every other entry sets its green back.
+  for (int index : {DemoEnemyGuardBreakDown, DemoEnemyIdling, DemoEnemyGuardBreakUp,
+                    DemoEnemyFalling}) {
+    enemy->SwitchState(index);
+    const bool broken = index == DemoEnemyGuardBreakDown || index == DemoEnemyGuardBreakUp;
+    EXPECT_EQ(enemy->staminaMeter->fill->GetColor(),
+              (broken ? Color4{200, 128, 0, 0} : Color4{200, 0, 128, 0}))
+        << index;
+  }
 
   // Width and height on the screen in pixels (a circle's radius in world units), offset,
   // bias, force, damage and hit-stop.
