@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/RatatoskrAnimationPool.h"
@@ -15,8 +17,32 @@ namespace {
 class EnemyPools : public ::testing::Test {
  protected:
   EnemyPools() {
-    for (const char* name : {"frames", "shielded"}) {
+    for (const char* name : {"frames", "shielded", "third", "fourth"}) {
       textures.push_back(std::make_unique<Texture>(name, L"sheet", 1024, 1024));
+    }
+  }
+
+  // A frame as a pool's table gives it: name, sheet, texel rectangle, duration and the frame
+  // it runs on to (none when empty).
+  struct FrameRow {
+    std::wstring name;
+    int texture;
+    float left, top, right, bottom;
+    float duration;
+    std::wstring next;
+  };
+  void ExpectFrames(const EnemyAnimationPool& pool, const std::vector<FrameRow>& rows) const {
+    ASSERT_EQ(pool.frames.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const FrameRow& row = rows[i];
+      const AnimationFrame& frame = *pool.frames[i];
+      SCOPED_TRACE(i);
+      EXPECT_EQ(frame.name, row.name);
+      EXPECT_EQ(frame.texture, textures[static_cast<size_t>(row.texture)].get());
+      EXPECT_EQ(frame.corners, (std::array<float, 8>{row.right, row.bottom, row.left, row.bottom,
+                                                     row.right, row.top, row.left, row.top}));
+      EXPECT_EQ(frame.duration, row.duration);
+      EXPECT_EQ(frame.next ? frame.next->name : L"", row.next);
     }
   }
 
@@ -75,40 +101,33 @@ TEST_F(EnemyPools, TheRatatoskrPoolBuildsItsFramesAndAnimationsFromTheTable) {
     const wchar_t* next;
   };
   const Row rows[] = {
-      {L"m_frameIdle1", 0, 0, false, nullptr},
-      {L"m_frameDead", 896, 0, false, nullptr},
-      {L"m_frameCautious", 128, 0, false, nullptr},
+      {L"m_frameIdle1", 0, 0, false, L""},
+      {L"m_frameDead", 896, 0, false, L""},
+      {L"m_frameCautious", 128, 0, false, L""},
       {L"m_frameRunning1", 640, 0, true, L"m_frameRunning2"},
-      {L"m_frameRunning2", 512, 0, true, nullptr},
-      {L"m_frameBackAlerted", 256, 0, false, nullptr},
-      {L"m_frameFrontAlerted", 384, 0, false, nullptr},
+      {L"m_frameRunning2", 512, 0, true, L""},
+      {L"m_frameBackAlerted", 256, 0, false, L""},
+      {L"m_frameFrontAlerted", 384, 0, false, L""},
       {L"m_frameLuring1", 640, 0, true, L"m_frameLuring2"},
-      {L"m_frameLuring2", 512, 0, true, nullptr},
-      {L"m_frameAttackPrepping", 0, 128, false, nullptr},
-      {L"m_frameJumpAttacking", 256, 128, false, nullptr},
-      {L"m_frameGroundAttacking", 256, 128, false, nullptr},
-      {L"m_frameSkidding", 0, 128, false, nullptr},
-      {L"m_frameHurt", 768, 0, false, nullptr},
-      {L"m_frameFalling", 896, 128, false, nullptr},
+      {L"m_frameLuring2", 512, 0, true, L""},
+      {L"m_frameAttackPrepping", 0, 128, false, L""},
+      {L"m_frameJumpAttacking", 256, 128, false, L""},
+      {L"m_frameGroundAttacking", 256, 128, false, L""},
+      {L"m_frameSkidding", 0, 128, false, L""},
+      {L"m_frameHurt", 768, 0, false, L""},
+      {L"m_frameFalling", 896, 128, false, L""},
       {L"m_frameAttacking1", 384, 128, true, L"m_frameAttacking2"},
       {L"m_frameAttacking2", 512, 128, true, L"m_frameAttacking3"},
       {L"m_frameAttacking3", 640, 128, true, L"m_frameAttacking4"},
       {L"m_frameAttacking4", 768, 128, true, L"m_frameAttacking5"},
-      {L"m_frameAttacking5", 896, 128, true, nullptr},
+      {L"m_frameAttacking5", 896, 128, true, L""},
   };
-  ASSERT_EQ(pool.frames.size(), std::size(rows));
-  for (size_t i = 0; i < std::size(rows); ++i) {
-    const Row& row = rows[i];
-    const AnimationFrame& frame = *pool.frames[i];
-    SCOPED_TRACE(i);
-    EXPECT_EQ(frame.name, row.name);
-    EXPECT_EQ(frame.texture, textures[0].get());
-    const float right = row.left + 128, bottom = row.top + 128;
-    EXPECT_EQ(frame.corners, (std::array<float, 8>{right, bottom, row.left, bottom, right, row.top,
-                                                   row.left, row.top}));
-    EXPECT_EQ(frame.duration, row.step ? 0.10000001f : std::numeric_limits<float>::max());
-    EXPECT_EQ(frame.next ? frame.next->name : L"none", row.next ? row.next : L"none");
+  std::vector<FrameRow> frames;
+  for (const Row& row : rows) {
+    frames.push_back({row.name, 0, row.left, row.top, row.left + 128, row.top + 128,
+                      row.step ? 0.10000001f : std::numeric_limits<float>::max(), row.next});
   }
+  ExpectFrames(pool, frames);
   ExpectAnimations(
       pool, {
                 {RatatoskrIdling, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
@@ -120,6 +139,57 @@ TEST_F(EnemyPools, TheRatatoskrPoolBuildsItsFramesAndAnimationsFromTheTable) {
                 {14, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
                 {-1, 1, 0, 0.0f, L"m_frameIdle1", nullptr},
             });
+}
+
+// The DemoEnemy's ten poses of 1/30 s on the first sheet, its seven eight-frame chains each cut
+// row by row from a grid on one sheet, and its downed pose.
+TEST_F(EnemyPools, TheDemoEnemyPoolCutsItsPosesAndChainsAsItsTableSays) {
+  DemoEnemyAnimationPool pool(textures);
+  // Durations in thirtieths of a second, 3 standing for 0.10000001.
+  const float thirtieths[] = {0.0f, 0.033333335f, 0.06666667f, 0.10000001f};
+  std::vector<FrameRow> frames;
+  const std::pair<const wchar_t*, float> poses[] = {{L"idleFrame1", 0},
+                                                    {L"dashFrame1", 128},
+                                                    {L"backDashFrame1", 256},
+                                                    {L"dodgeFrame1", 256},
+                                                    {L"guardFrame1", 896},
+                                                    {L"guardBreakUpFrame1", 768},
+                                                    {L"guardBreakDownFrame1", 640},
+                                                    {L"jumpFrame1", 384},
+                                                    {L"fallFrame1", 512},
+                                                    {L"airDashFrame1", 128}};
+  for (const auto& [name, left] : poses) {
+    frames.push_back({name, 0, left, 0, left + 128, 128, thirtieths[1], L""});
+  }
+  struct Chain {
+    std::wstring name;
+    int texture;
+    float width, height, x0, y0;
+    int columns;
+    std::array<int, 8> durations;
+  };
+  const Chain chains[] = {
+      {L"m_forwardAttackFrame", 1, 384, 256, 0, 0, 2, {1, 1, 1, 1, 2, 2, 1, 1}},
+      {L"m_downAttackFrame", 3, 256, 256, 0, 0, 4, {1, 1, 2, 2, 2, 1, 1, 1}},
+      {L"m_upAttackFrame", 1, 128, 256, 768, 0, 2, {1, 1, 1, 3, 1, 1, 1, 1}},
+      {L"m_neutralAirAttackFrame", 2, 256, 256, 0, 0, 4, {1, 1, 1, 2, 1, 1, 1, 1}},
+      {L"m_forwardAirAttackFrame", 3, 256, 128, 0, 512, 4, {1, 1, 2, 3, 2, 1, 1, 1}},
+      {L"m_downAirAttackFrame", 2, 256, 256, 0, 512, 4, {1, 1, 1, 3, 3, 2, 2, 1}},
+      {L"m_upAirAttackFrame", 0, 256, 384, 0, 256, 4, {1, 1, 1, 3, 2, 2, 1, 1}},
+  };
+  for (const Chain& chain : chains) {
+    for (int k = 1; k <= 8; ++k) {
+      const float left = chain.x0 + chain.width * static_cast<float>((k - 1) % chain.columns);
+      const float top = chain.y0 + chain.height * static_cast<float>((k - 1) / chain.columns);
+      std::wstring name = chain.name + std::to_wstring(k);
+      if (name == L"m_upAirAttackFrame1") name = L"upAirAttackFrame1";
+      frames.push_back({name, chain.texture, left, top, left + chain.width, top + chain.height,
+                        thirtieths[chain.durations[k - 1]],
+                        k < 8 ? chain.name + std::to_wstring(k + 1) : L""});
+    }
+  }
+  frames.push_back({L"downedFrame1", 0, 0, 128, 128, 256, thirtieths[1], L""});
+  ExpectFrames(pool, frames);
 }
 
 TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
