@@ -179,8 +179,8 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
     const float vx = goblin->body->velocity.x;
     EXPECT_EQ(vx > 0.0f ? 1 : vx < 0.0f ? -1 : 0, c.walk);
     if (c.expected == DemoGoblinDead) {
-      EXPECT_EQ(goblin->body->width, DemoGoblin::DeadSize.x);
-      EXPECT_EQ(goblin->hitBox->height, DemoGoblin::DeadSize.y);
+      EXPECT_EQ(goblin->body->width, 2.5f);
+      EXPECT_EQ(goblin->hitBox->height, 0.5f);
     }
   }
 }

@@ -90,7 +90,7 @@ TEST(NPCCast, TheNineteenAreFoundByTheirExactNamesAndNameTheirParts) {
   for (int kind = 0; kind < NPCKindCount; ++kind) {
     EXPECT_EQ(pool.prototypes[kind]->body->height, heights[kind]) << kind;
   }
-  EXPECT_EQ(carolyn.body->width, NPC::BodyWidth);
+  EXPECT_EQ(carolyn.body->width, 0.9f);
   EXPECT_EQ(carolyn.state, nullptr) << "a prototype has no states";
   EXPECT_EQ(carolyn.sprite, nullptr);
   EXPECT_EQ(pool.textures[Carolyn].sheet->path,
