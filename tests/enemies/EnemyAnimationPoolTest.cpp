@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <string>
 #include <utility>
@@ -194,12 +195,78 @@ TEST_F(EnemyPools, TheDemoEnemyPoolCutsItsPosesAndChainsAsItsTableSays) {
 
 TEST_F(EnemyPools, TheGoblinPoolBuildsEveryCellAndAnAnimationPerState) {
   GoblinAnimationPool pool(textures);
-  ExpectFramesFollowTheCells(pool, GoblinAnimationPool::Cells(), textures);
-  // m_frameIdleWalkingWithShield1 draws from the plain sheet, (384, 0)-(512, 128).
-  EXPECT_EQ(pool.frames[6]->name, L"m_frameIdleWalkingWithShield1");
-  EXPECT_EQ(pool.frames[6]->corners, (std::array<float, 8>{512, 128, 384, 128, 512, 0, 384, 0}));
-  EXPECT_EQ(pool.frames[6]->texture, textures[0].get());
-  EXPECT_EQ(pool.frames[1]->texture, textures[1].get());
+  constexpr float Never = std::numeric_limits<float>::max();
+  // The goblin's frame table; each frame of a chain runs on to the next row. The four guard
+  // breaks last, which the sheets have no cells for, show the falling, guarding and blocking
+  // cells and never end.
+  struct Row {
+    const wchar_t* name;
+    int texture;
+    float left, top, right, bottom, duration;
+    bool chained;
+  };
+  const Row rows[] = {
+      {L"m_frameIdling1", 0, 0, 0, 128, 128, Never, false},
+      {L"m_frameIdlingWithShield1", 1, 0, 0, 128, 128, Never, false},
+      {L"m_frameIdleWalking1", 0, 384, 0, 512, 128, 0.20000002f, true},
+      {L"m_frameIdleWalking2", 0, 512, 0, 640, 128, 0.20000002f, true},
+      {L"m_frameIdleWalking3", 0, 640, 0, 768, 128, 0.20000002f, true},
+      {L"m_frameIdleWalking4", 0, 768, 0, 896, 128, 0.20000002f, false},
+      {L"m_frameIdleWalkingWithShield1", 0, 384, 0, 512, 128, 0.20000002f, true},
+      {L"m_frameIdleWalkingWithShield2", 0, 512, 0, 640, 128, 0.20000002f, true},
+      {L"m_frameIdleWalkingWithShield3", 0, 640, 0, 768, 128, 0.20000002f, true},
+      {L"m_frameIdleWalkingWithShield4", 0, 768, 0, 896, 128, 0.20000002f, false},
+      {L"m_frameFalling", 0, 896, 0, 1024, 128, Never, false},
+      {L"m_frameFallingWithShield", 1, 896, 0, 1024, 128, Never, false},
+      {L"m_frameDead", 0, 512, 256, 640, 384, Never, false},
+      {L"m_frameBackAlerted", 0, 256, 0, 384, 128, Never, false},
+      {L"m_frameFrontAlerted", 0, 128, 0, 256, 128, Never, false},
+      {L"m_frameBackAlertedWithShield", 1, 256, 0, 384, 128, Never, false},
+      {L"m_frameFrontAlertedWithShield", 1, 128, 0, 256, 128, Never, false},
+      {L"m_frameGuarding", 0, 256, 128, 384, 256, Never, false},
+      {L"m_frameForwardGuardWalking1", 0, 0, 256, 128, 384, 0.33333334f, true},
+      {L"m_frameForwardGuardWalking2", 0, 128, 256, 256, 384, 0.33333334f, true},
+      {L"m_frameForwardGuardWalking3", 0, 256, 256, 384, 384, 0.33333334f, true},
+      {L"m_frameForwardGuardWalking4", 0, 384, 256, 512, 384, 0.33333334f, false},
+      {L"m_frameBackwardGuardWalking1", 1, 384, 256, 512, 384, 0.33333334f, true},
+      {L"m_frameBackwardGuardWalking2", 1, 256, 256, 384, 384, 0.33333334f, true},
+      {L"m_frameBackwardGuardWalking3", 1, 128, 256, 256, 384, 0.33333334f, true},
+      {L"m_frameBackwardGuardWalking4", 1, 0, 256, 128, 384, 0.33333334f, false},
+      {L"m_frameShieldPushing1", 1, 384, 128, 512, 256, 0.33333334f, true},
+      {L"m_frameShieldPushing2", 1, 512, 128, 640, 256, 0.26666668f, true},
+      {L"m_frameShieldPushing3", 1, 640, 128, 768, 256, 0.33333334f, true},
+      {L"m_frameShieldPushing4", 1, 768, 128, 896, 256, 0.33333334f, false},
+      {L"m_frameAttacking1", 0, 0, 512, 128, 640, 0.033333335f, true},
+      {L"m_frameAttacking2", 0, 128, 512, 256, 640, 0.06666667f, true},
+      {L"m_frameAttacking3", 0, 256, 512, 384, 640, 0.10000001f, true},
+      {L"m_frameAttacking4", 0, 128, 512, 256, 640, 0.06666667f, true},
+      {L"m_frameAttacking5", 0, 0, 512, 128, 640, 0.033333335f, true},
+      {L"m_frameAttacking6", 0, 384, 512, 640, 640, 0.033333335f, true},
+      {L"m_frameAttacking7", 0, 640, 512, 1024, 640, 0.033333335f, true},
+      {L"m_frameAttacking8", 0, 0, 640, 384, 768, 0.033333335f, true},
+      {L"m_frameAttacking9", 0, 384, 640, 768, 768, 1, false},
+      {L"m_frameAttackingWithShield1", 1, 0, 512, 192, 640, 0.23333335f, true},
+      {L"m_frameAttackingWithShield2", 1, 256, 512, 448, 640, 0.06666667f, true},
+      {L"m_frameAttackingWithShield3", 1, 512, 512, 704, 640, 0.06666667f, true},
+      {L"m_frameAttackingWithShield4", 1, 256, 512, 448, 640, 0.033333335f, true},
+      {L"m_frameAttackingWithShield5", 1, 0, 512, 192, 640, 0.33333334f, true},
+      {L"m_frameAttackingWithShield6", 1, 768, 512, 960, 640, 0.33333334f, true},
+      {L"m_frameAttackingWithShield7", 1, 0, 640, 256, 768, 0.33333334f, true},
+      {L"m_frameAttackingWithShield8", 1, 256, 640, 512, 768, 0.33333334f, true},
+      {L"m_frameAttackingWithShield9", 1, 512, 640, 768, 768, 0.33333334f, false},
+      {L"m_frameBlocking", 1, 256, 128, 384, 256, Never, false},
+      {L"m_frameGuardBreakUp", 0, 896, 0, 1024, 128, Never, false},
+      {L"m_frameGuardBreakDown", 0, 256, 128, 384, 256, Never, false},
+      {L"m_frameGuardBreakUpWithShield", 1, 896, 0, 1024, 128, Never, false},
+      {L"m_frameGuardBreakDownWithShield", 1, 256, 128, 384, 256, Never, false},
+  };
+  std::vector<FrameRow> frames;
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    frames.push_back({row.name, row.texture, row.left, row.top, row.right, row.bottom, row.duration,
+                      row.chained ? rows[i + 1].name : L""});
+  }
+  ExpectFrames(pool, frames);
 
   ExpectAnimations(
       pool,
