@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "collision/Hazard.h"
 #include "collision/SaveShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -111,4 +112,14 @@ TEST_F(RecordWriter, TheRecordIsWrittenLineByLineAsTheFormatLaysItOut) {
   player->bestiary.clear();
   const std::string empty = Written();
   EXPECT_EQ(empty.substr(empty.find("*I ")), "*I \n*S\n*J\n*T\n*P\n*B\n");
+}
+
+// A trigger taken out of the world takes the screen's save point with it only when it is that
+// save point.
+TEST_F(RecordWriter, OnlyItsOwnSavePointTakenAwayLeavesTheScreenWithout) {
+  Hazard other(world, nullptr, 1.0f);
+  save->ForgetModifier(other);
+  EXPECT_EQ(save->savePoint, point.get());
+  save->ForgetModifier(*point);
+  EXPECT_EQ(save->savePoint, nullptr);
 }
