@@ -5,7 +5,15 @@
 #include <vector>
 
 #include "collision/Hit.h"
+#include "collision/Strike.h"
+#include "enemies/DemoGoblin.h"
+#include "enemies/DemoGoblinStates.h"
+#include "enemies/Goblin.h"
+#include "enemies/GoblinStates.h"
+#include "enemies/StandingEnemy.h"
+#include "enemies/StandingStates.h"
 #include "engine/BarMeter.h"
+#include "engine/VectorMath.h"
 #include "tests/enemies/RatatoskrWorld.h"
 
 namespace {
@@ -135,6 +143,72 @@ TEST_F(EnemyStatistics, EachKindStartsWithItsOwnBodyAndGainedSheet) {
     ASSERT_EQ(enemy->staminaMeter->ticks.size(), 1u);
     EXPECT_FLOAT_EQ(enemy->staminaMeter->ticks[0].value,
                     expected[Stat::BaseResistanceFactor] * expected[Stat::BaseBreakPoint1Factor]);
+  }
+}
+
+// The state of that index, of whichever class the kind is.
+State* StateOf(Enemy& enemy, int index) {
+  switch (enemy.enemyKind) {
+    case Ratatoskr::Kind:
+      return static_cast<Ratatoskr&>(enemy).GetState(index);
+    case Goblin::Kind:
+      return static_cast<Goblin&>(enemy).GetState(index);
+    case DemoGoblin::Kind:
+      return static_cast<DemoGoblin&>(enemy).GetState(index);
+    default:
+      return static_cast<StandingEnemy&>(enemy).GetState(index);
+  }
+}
+
+// Every strike an enemy's state carries, as drawn up for its kind: size, offset, knock-back
+// bias, force, damage, stamina damage and hit-stop. S(n) is n screen pixels at depth 0.
+TEST_F(EnemyStatistics, EachKindsStrikesAreDrawnUpAsItsTablesSay) {
+  const auto S = [](float pixels) { return ScreenSizeToWorld(pixels, 0.0f); };
+  struct Drawn {
+    int kind, state;
+    float width, height;
+    platform::Vector3 offset, bias;
+    float force, damage, staminaDamage, freeze;
+  };
+  const Drawn drawn[] = {
+      {2, 0, 1.5f, 0.4f, {0.05f, 0.2f, 0}, {}, 14.3f, 5, 0, 0.06f},
+      {3, RatatoskrAttacking, 1.5f, 0.4f, {}, {}, 14.3f, 5, 0, 0.1f},
+      {4, GoblinShieldPushing, S(40), S(49), {S(40), S(4), 0}, {12, 0, 0}, 4.3f, 5, 0, 0.06f},
+      {4, GoblinAttacking, S(235), S(110), {S(5), S(20), 0}, {18, 0, 0}, 4.3f, 10, 0, 0.2f},
+      {4,
+       GoblinAttackingWithShield,
+       S(235),
+       S(110),
+       {S(5), S(20), 0},
+       {18, 0, 0},
+       4.3f,
+       10,
+       0,
+       0.2f},
+      {5, DemoGoblinAttacking, 3.14526f, 2.62887f, {1.6f, 0.2f, 0}, {1, 1.5f, 0}, 15, 10, 20, 0.1f},
+      {6, 0, 1.5f, 0.4f, {0.05f, 0.2f, 0}, {}, 14.3f, 5, 0, 0.06f},
+  };
+  for (const Drawn& d : drawn) {
+    SCOPED_TRACE(testing::Message() << d.kind << " " << d.state);
+    std::unique_ptr<Enemy> enemy =
+        world.enemyResources->GetPrototype(d.kind)->CreateAt(&world, 5.0f, 5.0f, 0.0f, 0);
+    const State* state = StateOf(*enemy, d.state);
+    ASSERT_NE(state, nullptr);
+    ASSERT_NE(state->strikeFrames, nullptr);
+    const StrikeQuad* strike = nullptr;
+    for (const auto& frame : state->strikeFrames->frames) {
+      if (!strike) strike = dynamic_cast<const StrikeQuad*>(frame->Strike());
+    }
+    ASSERT_NE(strike, nullptr);
+    EXPECT_EQ(strike->owner, enemy.get());
+    EXPECT_FLOAT_EQ(strike->width, d.width);
+    EXPECT_FLOAT_EQ(strike->height, d.height);
+    EXPECT_EQ(strike->offset, d.offset);
+    EXPECT_EQ(strike->direction, d.bias);
+    EXPECT_EQ(strike->force, d.force);
+    EXPECT_EQ(strike->damage, d.damage);
+    EXPECT_EQ(strike->staminaDamage, d.staminaDamage);
+    EXPECT_EQ(strike->freezeTime, d.freeze);
   }
 }
 
