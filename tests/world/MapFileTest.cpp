@@ -387,6 +387,8 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
   const Case cases[] = {
       {"a number that does not parse", floor + "q 60 0 0 0 1 2 0 x\n" + floor, 1},
       {"a record cut short", floor + "c 60 0 0 0 1 2 0 1 1\n", 1},
+      {"a quad cut inside its edge flags",
+       floor + "q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1\n", 1},
       {"an id beyond 32 bits", "q 60 0 0 0 1 99999999999 0\n" + floor, 0},
   };
   for (const Case& test : cases) {
