@@ -100,6 +100,12 @@ class DecodeWorkers {
   }
 
   void Work() {
+    DecodeUntilStopped();
+    // SDL keeps storage of its own (the last error's text) for each thread it did not start.
+    SDL_TLSCleanup();
+  }
+
+  void DecodeUntilStopped() {
     for (;;) {
       std::shared_ptr<PendingPicture> picture;
       {
