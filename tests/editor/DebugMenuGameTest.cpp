@@ -19,6 +19,7 @@
 #include "menus/MenuConsole.h"
 #include "player/PlayerStateSlots.h"
 #include "support/DebugMenuSession.h"
+#include "support/DrawnTexts.h"
 
 namespace {
 
@@ -222,8 +223,12 @@ TEST_F(DebugMenuSettings, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   ClickSwitch(ToggleCameraInfo);
   game.TapKey(VirtualKey::Enter);
   MoveMouse(300, 250);
+  DrawnTexts drawn;
   game.Step();
   ASSERT_TRUE(game.KeepFrame("debug-overlay.png"));
+  for (const char* button : {"Left", "Right", "Middle", "X1", "X2"}) {
+    EXPECT_TRUE(drawn.Holds(std::string(button) + " mouse button: 0")) << "none held: " << button;
+  }
   EXPECT_GT(CountYellow(mouseFeed), 1000);
   EXPECT_GT(CountYellow(stateInfo), 300);
   EXPECT_GT(CountYellow(cameraInfo), 300);

@@ -204,6 +204,8 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
       R{.what = "air dash: within 4 keeps its velocity", .from = DemoEnemyAirDashing,
         .expected = DemoEnemyAirDashing, .dx = -4.0f, .grounded = false, .vy = -5.0f,
         .vx = 3.0f, .vxAfter = 3.0f, .vyAfter = -5.0f, .facingAfter = 1},
+      R{.what = "air dash: exactly 4 above", .from = DemoEnemyAirDashing,
+        .expected = DemoEnemyAirDashing, .dx = 0.0f, .dy = 4.0f, .grounded = false},
       R{.what = "air dash: a fraction of an air jump", .from = DemoEnemyAirDashing,
         .expected = DemoEnemyAirDashing, .dx = 0.0f, .dy = Above(4.0f), .grounded = false,
         .jumps = 0.9f},

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <map>
 #include <string>
@@ -18,7 +17,6 @@
 
 namespace {
 
-using platform::PixelRect;
 using platform::Vector3;
 
 constexpr float Tick = 1.0f / 30.0f;
@@ -30,34 +28,8 @@ class DemoEnemyTest : public RatatoskrWorld {
 };
 
 std::string Narrow(const std::wstring& text) { return {text.begin(), text.end()}; }
-std::array<int, 4> Corners(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-TEST_F(DemoEnemyTest, ItsPoolCutsEveryFrameOnceAndGivesEachStateItsAnimation) {
-  const auto cells = DemoEnemyAnimationPool::Cells();
-  ASSERT_EQ(cells.size(), 67u);
-  EXPECT_EQ(Narrow(cells[9].frame), "airDashFrame1");
-  EXPECT_EQ(Narrow(cells[10].frame), "m_forwardAttackFrame1");
-  EXPECT_EQ(Narrow(cells[58].frame), "upAirAttackFrame1");
-  EXPECT_EQ(Narrow(cells[66].frame), "downedFrame1");
-  const std::map<std::string, std::pair<int, PixelRect>> examples = {
-      {"m_forwardAttackFrame8", {1, {384, 768, 768, 1024}}},
-      {"m_upAttackFrame4", {1, {896, 256, 1024, 512}}},
-      {"upAirAttackFrame1", {0, {0, 256, 256, 640}}},
-      {"m_forwardAirAttackFrame5", {3, {0, 640, 256, 768}}},
-      {"dodgeFrame1", {0, {256, 0, 384, 128}}},
-      {"airDashFrame1", {0, {128, 0, 256, 128}}},
-  };
-  for (const AnimationCell& cell : cells) {
-    const PixelRect& r = cell.rect;
-    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 1024 && r.bottom <= 1024) << r.left;
-    EXPECT_EQ((r.right - r.left) % 128, 0);
-    EXPECT_EQ((r.bottom - r.top) % 128, 0);
-    const auto example = examples.find(Narrow(cell.frame));
-    if (example == examples.end()) continue;
-    EXPECT_EQ(cell.texture, example->second.first) << example->first;
-    EXPECT_EQ(Corners(cell.rect), Corners(example->second.second)) << example->first;
-  }
-
+TEST_F(DemoEnemyTest, ItsPoolGivesEachStateItsAnimation) {
   auto pool = Enemy::CreateAnimationPool(*world.enemyResources, DemoEnemy::Kind);
   ASSERT_NE(dynamic_cast<DemoEnemyAnimationPool*>(pool.get()), nullptr);
   const std::map<int, float> chains = {{10, 0.33333334f}, {11, 0.36666667f}, {12, 0.33333334f},
@@ -86,17 +58,16 @@ TEST_F(DemoEnemyTest, ItsPoolCutsEveryFrameOnceAndGivesEachStateItsAnimation) {
 }
 
 TEST_F(DemoEnemyTest, ItStartsIdleWithFullMetersAndItsStrikesAsDrawnUp) {
-  EXPECT_EQ(enemy->name, "Demo Enemy");
-  EXPECT_EQ(enemy->drawLayer, -1);
-  EXPECT_EQ(enemy->hitBox->groupNumber, -1);
   EXPECT_EQ(enemy->state, enemy->GetState(DemoEnemyIdling));
-  EXPECT_EQ(enemy->hitBox->width, 1.4f);
-  EXPECT_EQ(enemy->hitBox->height, 2.2f);
-  EXPECT_EQ(enemy->healthMeter->value, 150.0f);
-  EXPECT_EQ(enemy->staminaMeter->maximum, 10.0f);
-  EXPECT_EQ(enemy->derived[Derived::ResistanceFactor], 0.5f);
-  EXPECT_EQ(enemy->totalStats[Stat::AirJumpCount], 1.0f);
-  EXPECT_EQ(enemy->totalStats[Stat::AirDashCount], 2.0f);
+  // A guard break shows the stamina meter red; every other entry sets its green back.
+  for (int index : {DemoEnemyGuardBreakDown, DemoEnemyIdling, DemoEnemyGuardBreakUp,
+                    DemoEnemyFalling}) {
+    enemy->SwitchState(index);
+    const bool broken = index == DemoEnemyGuardBreakDown || index == DemoEnemyGuardBreakUp;
+    EXPECT_EQ(enemy->staminaMeter->fill->GetColor(),
+              (broken ? Color4{200, 128, 0, 0} : Color4{200, 0, 128, 0}))
+        << index;
+  }
 
   // Width and height on the screen in pixels (a circle's radius in world units), offset,
   // bias, force, damage and hit-stop.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
 #include "engine/BarMeter.h"
+#include "engine/VectorMath.h"
 #include "tests/enemies/GoblinWorld.h"
 
 namespace {
@@ -177,8 +179,8 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
     const float vx = goblin->body->velocity.x;
     EXPECT_EQ(vx > 0.0f ? 1 : vx < 0.0f ? -1 : 0, c.walk);
     if (c.expected == DemoGoblinDead) {
-      EXPECT_EQ(goblin->body->width, DemoGoblin::DeadSize.x);
-      EXPECT_EQ(goblin->hitBox->height, DemoGoblin::DeadSize.y);
+      EXPECT_EQ(goblin->body->width, 2.5f);
+      EXPECT_EQ(goblin->hitBox->height, 0.5f);
     }
   }
 }
@@ -203,6 +205,40 @@ TEST_F(DemoGoblinDecisions, TheSwingIsLiveForOneFrameAndEndsJustAfterItsLength) 
   attack.Update(0.01f);
   EXPECT_EQ(goblin->state, goblin->GetState(DemoGoblinAlertIdling));
   EXPECT_TRUE(world.enemyStrikes.empty());
+}
+
+
+// The raised shield stands 30 screen pixels ahead of the body on the side faced and 4 above,
+// leaning 4 degrees back towards the goblin; only its edge on the foe's side is solid, and the
+// hit shield lies on it.
+TEST_F(GoblinDecisions, TheShieldStandsAheadOnTheSideFacedLeaningBack) {
+  auto goblin = Make<Goblin>(3.0f, GoblinStanding);
+  goblin->RaiseShield(true);
+  const float ahead = ScreenSizeToWorld(30.0f, 0.0f);
+  const float above = ScreenSizeToWorld(4.0f, 0.0f);
+  struct Row {
+    int facing;
+    float rotation;
+    std::array<uint8_t, 4> edges;
+  };
+  for (const Row& row : {Row{1, 4.0f, {0, 1, 0, 0}}, Row{-1, 356.0f, {1, 0, 0, 0}}}) {
+    SCOPED_TRACE(row.facing);
+    goblin->facing = row.facing;
+    goblin->PlaceShield();
+    const BoundingQuad& shield = goblin->ShieldQuad();
+    EXPECT_EQ(shield.position,
+              (platform::Vector3{row.facing == 1 ? 3.0f + ahead : 3.0f - ahead,
+                                 GoblinStanding + above, 0.0f}));
+    EXPECT_EQ(shield.rotation, row.rotation);
+    EXPECT_EQ(shield.edgeFlags, row.edges);
+    EXPECT_EQ(shield.width, 0.5868015f);
+    EXPECT_EQ(shield.height, 1.6430459f);
+    const HitQuad& hit = goblin->HitShield();
+    EXPECT_EQ(hit.position, shield.position);
+    EXPECT_EQ(hit.rotation, row.rotation);
+    EXPECT_EQ(hit.width, shield.width);
+    EXPECT_EQ(hit.height, shield.height);
+  }
 }
 
 }  // namespace

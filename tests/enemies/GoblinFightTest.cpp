@@ -156,9 +156,9 @@ TEST_F(DemoGoblinFight, ItNoticesWalksUpSwingsAndIsBeatenPayingOnce) {
     EndSwing();
   }
   EXPECT_TRUE(In(DemoGoblinDead));
-  EXPECT_EQ(goblin->body->height, DemoGoblin::DeadSize.y);
+  EXPECT_EQ(goblin->body->height, 0.5f);
   for (int frame = 0; frame < 60; ++frame) Step();
-  EXPECT_NEAR(goblin->body->position.y, DemoGoblin::DeadSize.y / 2, 0.05f) << "lies on the floor";
+  EXPECT_NEAR(goblin->body->position.y, 0.25f, 0.05f) << "lies on the floor";
   EXPECT_EQ((*player.stats)[Stat::StatExperience], 12.0f);
 }
 

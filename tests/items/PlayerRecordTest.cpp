@@ -185,7 +185,13 @@ TEST_F(PlayerRecordTest, ANewGamePutsThePlayerAtTheHubWithTheDefaults) {
   }
   EXPECT_EQ(player_->totalStats[Stat::BaseHealth], 100.0f) << "the totals follow";
 
-  EXPECT_EQ(EquippedNames(), std::vector<std::string>(10, "Empty"));
+  // The five equipment slots hold the empty equipment, the five rune slots the empty rune.
+  const ItemStore& store = *player_->itemStore;
+  for (size_t slot = 0; slot < 10; ++slot) {
+    EXPECT_EQ(player_->equipped[slot], slot < 5 ? store.equipment.FindByName("Empty")
+                                                : store.runes.FindByName("Empty"))
+        << slot;
+  }
   for (const Item* item : player_->itemStore->GetAllItems()) {
     EXPECT_EQ(item->quantity, 0) << item->name;
     EXPECT_EQ(item->recordValue, 0.0f) << item->name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "collision/ConversationShape.h"
 #include "collision/TriggerWorld.h"
@@ -161,13 +162,20 @@ TEST_F(Dialogue, TheFirstLineIsHandledLikeEveryOther) {
 TEST_F(Dialogue, WalkingAwayEndsTheConversation) {
   Line(&ada, "Stay a while.");
   Open();
-  controls->keyboard->current[VirtualKey::D] = 0x80;
-  dialog->HandleInput(GameHarness::FrameSeconds);
-  EXPECT_EQ(State(), player->StateAt(SlotSpeakWalking));
-  EXPECT_EQ(player->facing, 1);
-  controls->keyboard->current[VirtualKey::D] = 0;
-  dialog->HandleInput(GameHarness::FrameSeconds);
-  EXPECT_EQ(State(), player->StateAt(SlotSpeaking)) << "back to speaking once released";
+  // On the ground a step turns the player to its side.
+  BoundingQuad floor;
+  player->groundContact = &floor;
+  for (const auto& [key, side] : {std::pair{VirtualKey::A, -1}, std::pair{VirtualKey::D, 1}}) {
+    player->facing = -side;
+    controls->keyboard->current[key] = 0x80;
+    dialog->HandleInput(GameHarness::FrameSeconds);
+    EXPECT_EQ(State(), player->StateAt(SlotSpeakWalking));
+    EXPECT_EQ(player->facing, side);
+    controls->keyboard->current[key] = 0;
+    dialog->HandleInput(GameHarness::FrameSeconds);
+    EXPECT_EQ(State(), player->StateAt(SlotSpeaking)) << "back to speaking once released";
+  }
+  player->groundContact = nullptr;
 
   controls->keyboard->current[VirtualKey::D] = 0x80;
   dialog->HandleInput(GameHarness::FrameSeconds);

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "collision/Hazard.h"
 #include "collision/SaveShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -44,11 +45,6 @@ class RecordWriter : public ::testing::Test {
     return text.str();
   }
 
-  // The record after the statistics and tokens.
-  static std::string Sections(const std::string& record) {
-    return record.substr(record.find("*E\n"));
-  }
-
   GameHarness game;
   World* world = nullptr;
   Player* player = nullptr;
@@ -58,56 +54,72 @@ class RecordWriter : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RecordWriter, SectionsHoldTheirLinesInOrderAndReadBack) {
-  (*player->stats)[3] = 1234567.0f;
-  (*player->stats)[4] = 0.5f;
-  (*player->stats)[5] = 100.0f;
+// The whole file against a record written by hand from the format: the header, each statistic
+// and the tokens on a line of their own, then the sections with their markers, one held item of
+// each list in the order of the codes, nothing for what is not held.
+TEST_F(RecordWriter, TheRecordIsWrittenLineByLineAsTheFormatLaysItOut) {
+  StatBlock& sheet = *player->stats;
+  std::string statLines;
+  for (int i = 0; i < StatCount; ++i) {
+    sheet[i] = static_cast<float>(i) + 0.25f;
+    statLines += std::to_string(i) + ".25\n";
+  }
+  // Every digit of a counter is kept.
+  sheet[Stat::BaseAttack] = 1234567.0f;
+  statLines.replace(statLines.find("3.25\n"), 4, "1234567");
   player->SetTokens(42.0f);
+  player->EquipSlot0ByName("Iron Dagger");
   player->equipped[3] = nullptr;
-  player->itemStore->equipment.swords[1]->quantity = 99;
-  player->itemStore->equipment.swords[1]->recordValue = 1.5f;
-  player->itemStore->equipment.daggers[1]->quantity = -2;
-  player->itemStore->runes.items[1]->quantity = 1;
-  player->itemStore->keyItems.items[0]->quantity = 3;
+  player->EquipSlot5ByName("Ember Rune");
+  ItemStore& store = *player->itemStore;
+  EquipmentPool& gear = store.equipment;
+  // Place, quantity and value, list by list in the order of the codes.
+  const std::pair<Item*, float> held[] = {
+      {gear.daggers[2], 1.5f},         {gear.swords[1], 0.0f},
+      {gear.spears[1], -3.0f},         {gear.headgear[1], 4.0f},
+      {gear.armor[2], 0.5f},           {gear.gauntlets[1], 6.0f},
+      {gear.boots[1], 7.0f},           {store.runes.items[1], 8},
+      {store.expendables.items[0], 9}, {store.keyItems.items[1], 0.125f}};
+  int quantity = 1;
+  for (const auto& [item, value] : held) {
+    item->quantity = quantity++;
+    item->recordValue = value;
+  }
+  gear.daggers[1]->quantity = -2;
+  gear.daggers[1]->recordValue = 5.0f;
   player->skills = {"Air Jump", "Wall Slide"};
-  player->journal = {{"Journal Entry Intro", {1, 3}}};
-  player->people = {"Old Man"};
-  const std::string record = Written();
+  player->journal = {{"Journal Entry Intro", {0, 2, 5}}, {"Demo Journal Entry", {1}}};
+  player->terms = {"Rune", "Beast"};
+  player->people = {"Old Man", "Jennifer"};
+  player->bestiary = {"Ratatoskr", "Nidhogglet"};
 
-  std::istringstream lines(record);
-  std::vector<std::string> head(StatCount + 2);
-  for (std::string& line : head) std::getline(lines, line);
-  EXPECT_EQ(head[0], "Content\\Maps\\DemoHubMap.gmf 12.5 -3");
-  EXPECT_EQ(head[1 + 3], "1234567") << "every digit of a counter is kept";
-  EXPECT_EQ(head[1 + 4], "0.5");
-  EXPECT_EQ(head[1 + 5], "100");
-  EXPECT_EQ(head[1 + StatCount], "42") << "the tokens";
-  const std::string sections = Sections(record);
-  EXPECT_NE(sections.find("\n0\n"), std::string::npos) << "an empty slot";
-  EXPECT_NE(sections.find("Empty\n"), std::string::npos) << "the placeholder";
-  EXPECT_NE(sections.find("*I \ns 1 99 1.5 1.5\nr 1 1 0 0\nk 0 3 0 0\n*S\nAir Jump\nWall Slide\n"
-                          "*J\nJournal Entry Intro\n1 3 \n*T\n*P\nOld Man\n*B\n"),
-            std::string::npos)
-      << sections;
-  EXPECT_EQ(record.find('\r'), std::string::npos);
-
-  // The reader takes back what was written.
-  player->skills.clear();
-  player->itemStore->ClearQuantities();
-  std::istringstream in(record);
-  player->LoadRecord(in);
-  EXPECT_EQ((*player->stats)[3], 1234567.0f);
-  EXPECT_EQ(player->itemStore->equipment.swords[1]->quantity, 99);
-  EXPECT_EQ(player->skills, (std::vector<std::string>{"Air Jump", "Wall Slide"}));
-  ASSERT_EQ(player->journal.size(), 1u);
-  EXPECT_EQ(player->journal[0].pages, (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(player->respawnPosition.x, 12.5f);
+  EXPECT_EQ(Written(), "Content\\Maps\\DemoHubMap.gmf 12.5 -3\n" + statLines +
+                           "42\n"
+                           "*E\nIron Dagger\nEmpty\nEmpty\n0\nEmpty\nEmber Rune\nEmpty\nEmpty\n"
+                           "Empty\nEmpty\n"
+                           "*I \nd 2 1 1.5 1.5\ns 1 2 0 0\nl 1 3 -3 -3\nh 1 4 4 4\na 2 5 0.5 0.5\n"
+                           "g 1 6 6 6\nb 1 7 7 7\nr 1 8 8 8\ni 0 9 9 9\nk 1 10 0.125 0.125\n"
+                           "*S\nAir Jump\nWall Slide\n"
+                           "*J\nJournal Entry Intro\n0 2 5 \nDemo Journal Entry\n1 \n"
+                           "*T\nRune\nBeast\n*P\nOld Man\nJennifer\n*B\nRatatoskr\nNidhogglet\n");
 
   // Nothing held and nothing known: each marker line follows the last, the last ends the file.
-  player->itemStore->ClearQuantities();
+  store.ClearQuantities();
   player->skills.clear();
   player->journal.clear();
+  player->terms.clear();
   player->people.clear();
+  player->bestiary.clear();
   const std::string empty = Written();
   EXPECT_EQ(empty.substr(empty.find("*I ")), "*I \n*S\n*J\n*T\n*P\n*B\n");
+}
+
+// A trigger taken out of the world takes the screen's save point with it only when it is that
+// save point.
+TEST_F(RecordWriter, OnlyItsOwnSavePointTakenAwayLeavesTheScreenWithout) {
+  Hazard other(world, nullptr, 1.0f);
+  save->ForgetModifier(other);
+  EXPECT_EQ(save->savePoint, point.get());
+  save->ForgetModifier(*point);
+  EXPECT_EQ(save->savePoint, nullptr);
 }

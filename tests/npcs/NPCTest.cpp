@@ -83,8 +83,14 @@ TEST(NPCCast, TheNineteenAreFoundByTheirExactNamesAndNameTheirParts) {
   EXPECT_EQ(carolyn.description, "Carolyn description.");
   EXPECT_EQ(carolyn.body->GetName(), "Carolyn Bounding Quad");
   EXPECT_EQ(carolyn.hitBox->GetName(), "Carolyn Hit Box");
-  EXPECT_EQ(carolyn.body->height, 2.59f);
-  EXPECT_EQ(carolyn.body->width, NPC::BodyWidth);
+  // Each character's body height, in kind order.
+  const float heights[] = {2.2924879f, 2.59f,   2.4468f, 1.81f,  2.64f,   2.66457f, 2.6176f,
+                           2.688f,     2.547f,  2.735f,  2.735f, 1.8465f, 2.594f,   2.5468f,
+                           2.4668f,    2.688f,  2.8054f, 2.7115f, 2.5f};
+  for (int kind = 0; kind < NPCKindCount; ++kind) {
+    EXPECT_EQ(pool.prototypes[kind]->body->height, heights[kind]) << kind;
+  }
+  EXPECT_EQ(carolyn.body->width, 0.9f);
   EXPECT_EQ(carolyn.state, nullptr) << "a prototype has no states";
   EXPECT_EQ(carolyn.sprite, nullptr);
   EXPECT_EQ(pool.textures[Carolyn].sheet->path,

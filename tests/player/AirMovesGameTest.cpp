@@ -298,6 +298,41 @@ TEST_F(AirCourse, AnAirMoveSpendsOneOfItsCountAndNeedsOneLeft) {
   }
 }
 
+// An air dash to the right braked by holding left: each step takes 100 x dt off, then the air
+// drag 40 x dt, until the speed is no more than the dash speed of 12 and the dash ends. An
+// attack pressed in the dash neither brakes nor turns it.
+TEST_F(AirCourse, AnAirDashBrakesAgainstTheSideHeldUntilItsSpeedIsGone) {
+  LaunchAt(2.0f, 12.0f);
+  player->facing = 1;
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotAirDashing));
+  game.PressKey(VirtualKey::A);
+  const float speeds[] = {29.333334f, 27.0f,      24.666666f, 22.333334f, 20.0f,
+                          17.666666f, 15.333334f, 13.0f,      10.666667f};
+  for (size_t step = 0; step < std::size(speeds); ++step) {
+    if (step > 0) game.Step();
+    EXPECT_NEAR(Velocity().x, speeds[step], 1e-3f) << step;
+    EXPECT_TRUE(Is(SlotAirDashing)) << step;
+    EXPECT_EQ(player->facing, step == 0 ? 1 : -1) << step;
+  }
+  game.Step();
+  EXPECT_TRUE(Is(SlotFalling));
+  ReleaseAll();
+
+  LaunchAt(2.0f, 12.0f);
+  player->facing = 1;
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  game.PressKey(VirtualKey::A);
+  game.PressKey(VirtualKey::J);
+  game.Step();
+  EXPECT_TRUE(Is(SlotForwardAirAttacking));
+  EXPECT_EQ(player->facing, 1);
+  EXPECT_GT(Velocity().x, 27.0f);
+  ReleaseAll();
+}
+
 // Out of an air attack, only an air dash turns to the direction held.
 TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
   const std::pair<int, PlayerStateSlot> rows[] = {{VirtualKey::I, SlotAirJumping},

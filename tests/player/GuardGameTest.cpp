@@ -113,4 +113,40 @@ TEST_F(GuardGame, AGuardBreaksAtItsThresholdAndRecoversAfterItsStun) {
   }
 }
 
+
+// Each level's own input: on the ground a first-level break ends at once and the second level
+// guards again when the guard is pressed; in the air a held side steers by the level's share of
+// the walking acceleration (all of 100 at levels 1 and 3, half at level 2), less the air drag
+// of 40, over one step.
+TEST_F(GuardGame, EachGuardBreakLevelTakesItsOwnInput) {
+  struct Row {
+    PlayerStateSlot level;
+    bool grounded;
+    int key;
+    PlayerStateSlot after;
+    float vx;
+  };
+  const Row rows[] = {
+      {SlotGuardBreak1Down, true, P, SlotIdling, 0.0f},
+      {SlotGuardBreak2Down, true, P, SlotGuarding, 0.0f},
+      {SlotGuardBreak2Up, true, P, SlotGuarding, 0.0f},
+      {SlotGuardBreak3Down, true, P, SlotGuardBreak3Down, 0.0f},
+      {SlotGuardBreak1Down, false, D, SlotGuardBreak1Down, (100.0f - 40.0f) / 60.0f},
+      {SlotGuardBreak2Down, false, D, SlotGuardBreak2Down, (50.0f - 40.0f) / 60.0f},
+      {SlotGuardBreak3Down, false, D, SlotGuardBreak3Down, (100.0f - 40.0f) / 60.0f},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.level);
+    StandAt(10.0f, row.grounded ? FloorTop : FloorTop + 20.0f);
+    player->SetGainedStat10(0.0f);
+    player->SwitchState(row.level);
+    player->staminaRing->SetValue(0.0f);
+    Press({row.key});
+    game.Step();
+    EXPECT_TRUE(In(row.after)) << WStringToString(Current()->GetName());
+    EXPECT_NEAR(player->body->velocity.x, row.vx, 1e-3f);
+    Release({row.key});
+  }
+}
+
 }  // namespace

@@ -57,6 +57,17 @@ TEST_F(BoundaryPass, SumsThePushesInListOrderAndLeavesTheMoverWhereItWas) {
   EXPECT_TRUE(body.pushingList.empty());
 }
 
+// The pass follows a list whose length stays the same: the wall taken out and another put in
+// its place at the end of the list, the new one pushes and the old one no more.
+TEST_F(BoundaryPass, AWallReplacedAtTheEndOfTheListPushesFromItsPlace) {
+  world.CollideWithBoundaries(&body);
+  const std::unique_ptr<BoundingShape> taken = world.RemoveBoundary(&wall);
+  BoundingQuad& replaced = AddBoundaryQuad(world, 5.0f, 3.0f, 2.0f, 4.0f);
+  BoundingShape* touched = nullptr;
+  ExpectNear(world.CollideWithBoundaries(&body, &touched), -0.05f, 0.1f);
+  EXPECT_EQ(touched, &replaced);
+}
+
 TEST_F(BoundaryPass, FarOrRestingPairsAreSkippedAndLeaveBothLists) {
   body.passThroughList = {&far, &floor};
   body.pushingList = {&far};

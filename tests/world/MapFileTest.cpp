@@ -349,9 +349,8 @@ TEST_F(MapFileTest, AShapelessModifierAfterAShopEndsItsStock) {
 // A save point anchored on a shape keeps its own place: the region is not moved onto the
 // shape, the save position is as written, and the anchor is written back.
 TEST_F(MapFileTest, ASavePointAnchoredOnAShapeKeepsItsPlaceAndWritesItsAnchorBack) {
-  const std::string written = Reload(
-      MapWith("", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n",
-              "v 2.5 p 2 7 8\n"));
+  const std::string written = Reload(MapWith(
+      "", "q 2 rock 64 32 0 0 255 255 255 255 255 0 0 0 0 0 0 0 9 9 0 0 1 1\n", "v 2.5 p 2 7 8\n"));
   auto* savePoint = Modifier<SaveShape>(0);
   ASSERT_NE(savePoint, nullptr);
   savePoint->Update(GameHarness::FrameSeconds);
@@ -388,6 +387,8 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
   const Case cases[] = {
       {"a number that does not parse", floor + "q 60 0 0 0 1 2 0 x\n" + floor, 1},
       {"a record cut short", floor + "c 60 0 0 0 1 2 0 1 1\n", 1},
+      {"a quad cut inside its edge flags",
+       floor + "q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1\n", 1},
       {"an id beyond 32 bits", "q 60 0 0 0 1 99999999999 0\n" + floor, 0},
   };
   for (const Case& test : cases) {
@@ -397,6 +398,8 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_EQ(world_->boundaries.size(), test.kept) << test.name;
     EXPECT_TRUE(world_->modifiers.empty()) << test.name << ": later sections are not read";
   }
+  std::istringstream blank("\n \n");
+  EXPECT_FALSE(ReadMap(*world_, blank)) << "no header";
   // A header that breaks off keeps what it read and ends the load.
   std::istringstream header("0 0 7 -1 x\n*Resources \n*Enemies \n*NPCs \n*Boundaries \n" + floor);
   EXPECT_FALSE(ReadMap(*world_, header));

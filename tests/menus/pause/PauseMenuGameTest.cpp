@@ -330,8 +330,15 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
     Tap(VirtualKey::J);
     EXPECT_EQ(player->equipped[row.slot]->GetName(), row.candidates[1]) << row.slot;
   }
-  // The rune worn at the weapon moved to the gauntlets; "Empty" puts nothing in a slot.
+  // The rune worn at the weapon moved to the gauntlets; "Empty" puts nothing in a slot. Each
+  // column names what its rows wear.
   EXPECT_EQ(player->equipped[5]->GetName(), "Empty");
+  Drew("");
+  EXPECT_EQ(texts.After("Equipment", 5),
+            (std::vector<std::string>{"Steel Dagger", "Leather Cap", "Chain Mail",
+                                      "Iron Gauntlets", "Swift Boots"}));
+  EXPECT_EQ(texts.After("Runes", 5),
+            (std::vector<std::string>{"Empty", "Empty", "Empty", "Ember Rune", "Empty"}));
   menu->BuildStatsTab();
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->GetStatsRow(), 4) << "up from the weapon row wraps to the boots";
