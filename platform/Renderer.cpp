@@ -29,6 +29,7 @@ constexpr size_t MaxClippedVertices = 9;
 constexpr size_t MaxStretchedPixels = 6u << 20;
 // SDL scales nothing larger than this on a side.
 constexpr int MaxStretchSide = 65535;
+constexpr uint32_t AlphaMask = 0xFF000000u;
 
 // One vertex in pixels with float colour, for clipping.
 struct ClipVertex {
@@ -221,8 +222,9 @@ template <bool Blend>
 }
 
 // The target texture's pixels moved to a texture whose pixels can be read, while it is the
-// renderer's target; the target texture itself when that fails.
-SDL_Texture* Readable(SDL_Renderer* renderer, SDL_Texture* drawn, int width, int height) {
+// renderer's target, with the ink of each row; the target texture itself when that fails.
+SDL_Texture* Readable(SDL_Renderer* renderer, SDL_Texture* drawn, int width, int height,
+                      std::vector<RenderCore::RowInk>& ink) {
   SDL_Texture* readable = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
                                             SDL_TEXTUREACCESS_STREAMING, width, height);
   void* pixels = nullptr;
@@ -233,6 +235,18 @@ SDL_Texture* Readable(SDL_Renderer* renderer, SDL_Texture* drawn, int width, int
   }
   const bool read =
       SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels, pitch) == 0;
+  if (read) {
+    ink.resize(static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(pixels) +
+                                                          static_cast<ptrdiff_t>(y) * pitch);
+      int first = 0;
+      int end = width;
+      while (first < end && (row[first] & AlphaMask) == 0) ++first;
+      while (end > first && (row[end - 1] & AlphaMask) == 0) --end;
+      ink[static_cast<size_t>(y)] = {first, end};
+    }
+  }
   SDL_UnlockTexture(readable);
   if (!read) {
     SDL_DestroyTexture(readable);
@@ -289,22 +303,22 @@ void RenderCore::AddRectangle(const TextureHandle& texture, bool opaque,
   // The size SDL's software renderer copies at.
   const int width = static_cast<int>(target.w);
   const int height = static_cast<int>(target.h);
-  SDL_Texture* stretched = nullptr;
+  const Stretch* stretched = nullptr;
   if (keepsStretches && texture.fixedPixels && source.w > 0 && source.h > 0 &&
       (width != source.w || height != source.h) && width > 0 && height > 0 &&
       width <= MaxStretchSide && height <= MaxStretchSide && source.x >= 0 && source.y >= 0 &&
       source.x + source.w <= texture.width && source.y + source.h <= texture.height) {
     stretched = Stretched(t, source, width, height);
   }
-  if (stretched) t = stretched;
+  if (stretched) t = stretched->texture;
   SDL_SetTextureBlendMode(t, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   SDL_SetTextureColorMod(t, c[0].color.r, c[0].color.g, c[0].color.b);
   SDL_SetTextureAlphaMod(t, c[0].color.a);
   if (stretched) {
     const SDL_FRect plain{target.x, target.y, static_cast<float>(width),
                           static_cast<float>(height)};
-    if (!CopyTinted(stretched, {0, 0, width, height}, plain, c[0].color, opaque)) {
-      SDL_RenderCopyF(renderer, stretched, nullptr, &plain);
+    if (!CopyTinted(t, {0, 0, width, height}, plain, c[0].color, opaque, &stretched->ink)) {
+      SDL_RenderCopyF(renderer, t, nullptr, &plain);
     }
   } else if (source.w > 0 && source.h > 0) {
     const bool unscaled = source.w == width && source.h == height;
@@ -366,13 +380,13 @@ TextureHandle::~TextureHandle() {
   SDL_DestroyTexture(texture);
 }
 
-SDL_Texture* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect, int width,
-                                   int height) {
+const RenderCore::Stretch* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect,
+                                                 int width, int height) {
   const StretchKey key{source, rect.x, rect.y, rect.w, rect.h, width, height};
   auto found = stretches.find(key);
   if (found != stretches.end()) {
     found->second.lastUse = ++copies;
-    return found->second.texture;
+    return &found->second;
   }
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
   if (pixels > MaxStretchedPixels) return nullptr;
@@ -395,15 +409,15 @@ SDL_Texture* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect, in
   SDL_SetTextureAlphaMod(source, 0xFF);
   SDL_RenderCopy(renderer, source, &rect, nullptr);
   SDL_RenderFlush(renderer);
-  if (target) stretched = Readable(renderer, stretched, width, height);
+  std::vector<RowInk> ink;
+  if (target) stretched = Readable(renderer, stretched, width, height, ink);
   SDL_SetRenderTarget(renderer, previousTarget);
-  stretches.emplace(key, Stretch{stretched, ++copies});
   stretchedPixels += pixels;
-  return stretched;
+  return &stretches.emplace(key, Stretch{stretched, ++copies, std::move(ink)}).first->second;
 }
 
 bool RenderCore::CopyTinted(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& place,
-                            SDL_Color color, bool opaque) {
+                            SDL_Color color, bool opaque, const std::vector<RowInk>* ink) {
   if ((color.r & color.g & color.b & color.a) == 0xFF || !target ||
       SDL_GetRenderTarget(renderer)) {
     return false;
@@ -426,16 +440,26 @@ bool RenderCore::CopyTinted(SDL_Texture* texture, const SDL_Rect& source, const 
   int pitch = 0;
   if (SDL_LockTexture(texture, &area, &pixels, &pitch) != 0) return false;
   SDL_RenderFlush(renderer);
+  const bool blend = !opaque;
   for (int row = 0; row < area.h; ++row) {
     const auto* from = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(pixels) +
                                                          static_cast<ptrdiff_t>(row) * pitch);
     auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) +
                                            static_cast<ptrdiff_t>(top + row) * target->pitch) +
                left;
-    if (opaque) {
-      TintRow<false>(from, to, area.w, color);
+    // Blending leaves the frame as it is under a transparent pixel.
+    int first = 0;
+    int end = area.w;
+    if (blend && ink && !ink->empty()) {
+      const RowInk& inked = (*ink)[static_cast<size_t>(area.y + row)];
+      first = std::max(inked.first - area.x, 0);
+      end = std::min(inked.end - area.x, area.w);
+    }
+    if (first >= end) continue;
+    if (blend) {
+      TintRow<true>(from + first, to + first, end - first, color);
     } else {
-      TintRow<true>(from, to, area.w, color);
+      TintRow<false>(from, to, area.w, color);
     }
   }
   SDL_UnlockTexture(texture);

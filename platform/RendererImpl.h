@@ -39,9 +39,15 @@ struct RenderCore {
     auto Tied() const { return std::tie(source, x, y, w, h, width, height); }
     bool operator<(const StretchKey& other) const { return Tied() < other.Tied(); }
   };
+  // The columns [first, end) of a row outside which every pixel is transparent.
+  struct RowInk {
+    int first, end;
+  };
   struct Stretch {
     SDL_Texture* texture;
     uint64_t lastUse;
+    // Each row's ink, where the stretch's pixels could be read; blending passes over the rest.
+    std::vector<RowInk> ink;
   };
   bool keepsStretches = false;
   std::map<StretchKey, Stretch> stretches;
@@ -63,13 +69,13 @@ struct RenderCore {
   // Makes the device textures of the pictures decoded by now.
   void TakeDecodedPictures();
   // The source rectangle of the picture stretched to width by height, or null.
-  SDL_Texture* Stretched(SDL_Texture* source, const SDL_Rect& rect, int width, int height);
+  const Stretch* Stretched(SDL_Texture* source, const SDL_Rect& rect, int width, int height);
   // A copy in a colour or alpha other than full, done here on the off-screen frame with the
   // arithmetic of SDL's general blitter, which it would otherwise take pixel by pixel with a
   // test of every option; the source must be as large as its target. False when the copy is
   // SDL's to make: untinted (SDL's own path is fast), or no frame or pixels at hand.
   bool CopyTinted(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& target,
-                  SDL_Color color, bool opaque);
+                  SDL_Color color, bool opaque, const std::vector<RowInk>* ink = nullptr);
   void ForgetStretches(SDL_Texture* source);
 };
 
