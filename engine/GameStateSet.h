@@ -5,7 +5,6 @@
 
 #include "engine/GameState.h"
 
-class Camera;
 class Texture;
 class FontWritten;
 class FontArc64pt;
@@ -63,6 +62,4 @@ struct GameStateSet {
   void ForgetModifier(const ModifierShape& modifier);
 };
 
-// Loads the interface atlas and the fonts, builds every screen in its fixed order, makes the title menu current and enters it.
-std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera);
 void DestroyGameStates(GameStateSet& set);

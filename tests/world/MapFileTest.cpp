@@ -15,7 +15,7 @@
 #include "collision/SaveShape.h"
 #include "collision/ShopShape.h"
 #include "collision/TutorialImage.h"
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
 #include "engine/draw/Circle.h"

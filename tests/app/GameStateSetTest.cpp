@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/BuildGameStates.h"
 #include "engine/BitmapFonts.h"
 #include "engine/GameStateSet.h"
 #include "engine/Texture.h"

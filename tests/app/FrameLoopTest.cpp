@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"

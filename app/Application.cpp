@@ -1,10 +1,11 @@
-#include "engine/Application.h"
+#include "app/Application.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
 
+#include "app/BuildGameStates.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"

@@ -1,4 +1,4 @@
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "platform/Platform.h"
 
 int main() {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/Controls.h"
 #include "engine/FileIO.h"
 #include "engine/GameStateSet.h"
