@@ -15,13 +15,13 @@
 #include "engine/Texture.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "items/PlayerRecordFormat.h"
 #include "menus/MenuController.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuMultiplayer.h"
 #include "menus/ScreenLayout.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
+#include "player/PlayerRecordFormat.h"
 #include "world/World.h"
 
 using platform::Vector3;

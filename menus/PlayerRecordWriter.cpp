@@ -10,9 +10,9 @@
 #include "items/Item.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
-#include "items/PlayerRecordFormat.h"
 #include "menus/MenuSave.h"
 #include "player/Player.h"
+#include "player/PlayerRecordFormat.h"
 #include "world/World.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include "engine/Globals.h"
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
-#include "items/PlayerRecordFormat.h"
 #include "player/PlayerFrameTable.h"
 #include "player/PlayerHudCells.h"
+#include "player/PlayerRecordFormat.h"
 #include "player/PlayerState.h"
 #include "world/World.h"
 

@@ -7,9 +7,9 @@
 #include "engine/TextLines.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
-#include "items/NewGameDefaults.h"
-#include "items/PlayerRecordFormat.h"
+#include "player/NewGameDefaults.h"
 #include "player/Player.h"
+#include "player/PlayerRecordFormat.h"
 #include "world/MapFormat.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "items/NewGameDefaults.h"
+#include "player/NewGameDefaults.h"
 
 #include <utility>
 

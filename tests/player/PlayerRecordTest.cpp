@@ -8,7 +8,7 @@
 #include "engine/Globals.h"
 #include "engine/NumberFormat.h"
 #include "items/ItemStore.h"
-#include "items/NewGameDefaults.h"
+#include "player/NewGameDefaults.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
 #include "support/NewGameSheet.h"
