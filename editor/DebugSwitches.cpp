@@ -1,9 +1,9 @@
 #include "editor/DebugSwitches.h"
 
 #include "collision/Boundary.h"
-#include "collision/ModifierShape.h"
 #include "engine/CheckBox.h"
 #include "engine/Globals.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include <fstream>
 #include <locale>
 
-#include "collision/Portal.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
@@ -22,6 +21,7 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
+#include "triggers/Portal.h"
 #include "world/CompanionFile.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFormat.h"

@@ -5,9 +5,6 @@
 #include <cstdlib>
 
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
@@ -17,7 +14,10 @@
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/ConversationShape.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -4,12 +4,8 @@
 #include <array>
 
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
-#include "collision/SaveShape.h"
-#include "collision/TutorialImage.h"
-#include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
+#include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Controls.h"
@@ -20,6 +16,10 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
+#include "triggers/TutorialImage.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "collision/ConversationShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -14,6 +13,7 @@
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/StateSpeaking.h"
+#include "triggers/ConversationShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 

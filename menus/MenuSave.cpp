@@ -1,6 +1,5 @@
 #include "menus/MenuSave.h"
 
-#include "collision/SaveShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
@@ -11,6 +10,7 @@
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
+#include "triggers/SaveShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

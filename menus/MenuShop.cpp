@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "collision/ConversationShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
@@ -18,6 +17,7 @@
 #include "menus/MenuWindow.h"
 #include "menus/ShopMenuCells.h"
 #include "player/Player.h"
+#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -1,4 +1,3 @@
-#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -8,6 +7,7 @@
 #include "menus/ListWindow.h"
 #include "menus/MenuShop.h"
 #include "player/Player.h"
+#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

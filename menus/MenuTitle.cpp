@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <fstream>
 
-#include "collision/ConversationShape.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/FileIO.h"
@@ -22,6 +21,7 @@
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerRecordFormat.h"
+#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <filesystem>
 
-#include "collision/SaveShape.h"
 #include "engine/FileIO.h"
 #include "engine/NumberFormat.h"
 #include "items/Item.h"
@@ -13,6 +12,7 @@
 #include "menus/MenuSave.h"
 #include "player/Player.h"
 #include "player/PlayerRecordFormat.h"
+#include "triggers/SaveShape.h"
 #include "world/World.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "player/StateSpeaking.h"
 
-#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "player/Player.h"
+#include "triggers/ConversationShape.h"
 
 StateSpeaking::StateSpeaking(Player* newOwner, Texture* texture)
     : PlayerState(newOwner, texture, SlotSpeaking) {}

@@ -7,7 +7,6 @@
 #include "collision/Boundary.h"
 #include "collision/BoundaryPass.h"
 #include "collision/Hit.h"
-#include "collision/ModifierShape.h"
 #include "collision/Strike.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
@@ -26,6 +25,7 @@
 #include "npcs/NPCResources.h"
 #include "player/Player.h"
 #include "player/PlayerResources.h"
+#include "world/ModifierShape.h"
 
 using platform::Vector3;
 

@@ -5,7 +5,6 @@
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
-#include "collision/ModifierShape.h"
 #include "collision/Strike.h"
 #include "editor/MenuDebug.h"
 #include "engine/BarMeter.h"
@@ -27,6 +26,7 @@
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

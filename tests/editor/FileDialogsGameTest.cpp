@@ -10,8 +10,6 @@
 #include "actors/Enemy.h"
 #include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "collision/Portal.h"
-#include "collision/SaveShape.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
@@ -25,6 +23,8 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "support/DebugMenuSession.h"
+#include "triggers/Portal.h"
+#include "triggers/SaveShape.h"
 #include "world/MapFormat.h"
 
 namespace {

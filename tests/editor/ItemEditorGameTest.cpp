@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "collision/ShopShape.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
@@ -17,6 +16,7 @@
 #include "items/ItemStore.h"
 #include "items/Rune.h"
 #include "support/DebugMenuSession.h"
+#include "triggers/ShopShape.h"
 
 namespace {
 

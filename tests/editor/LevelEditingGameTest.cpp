@@ -6,7 +6,6 @@
 #include <string>
 
 #include "collision/Boundary.h"
-#include "collision/TutorialImage.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
@@ -22,6 +21,7 @@
 #include "player/Player.h"
 #include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
+#include "triggers/TutorialImage.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "MenuFills.h"
-#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -18,6 +17,7 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 

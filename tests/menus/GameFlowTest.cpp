@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "collision/ConversationShape.h"
-#include "collision/SaveShape.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
@@ -17,6 +15,8 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 

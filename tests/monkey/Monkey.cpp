@@ -4,7 +4,6 @@
 #include <cctype>
 #include <filesystem>
 
-#include "collision/ModifierShape.h"
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
@@ -27,6 +26,7 @@
 #include "menus/pause/MenuPause.h"
 #include "platform/InputMapping.h"
 #include "player/Player.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace PadButtons = platform::PadButton;

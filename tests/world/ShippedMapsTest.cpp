@@ -7,9 +7,6 @@
 #include <string>
 
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
-#include "collision/ShopShape.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -21,8 +18,11 @@
 #include "items/ItemStore.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/ShopShape.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace fs = std::filesystem;

@@ -3,8 +3,6 @@
 #include <fstream>
 #include <memory>
 
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
@@ -16,6 +14,8 @@
 #include "platform/InputMapping.h"
 #include "player/PlayerState.h"
 #include "support/PlayingWorld.h"
+#include "triggers/Portal.h"
+#include "world/ModifierShape.h"
 
 namespace {
 

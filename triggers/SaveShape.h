@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "collision/ModifierShape.h"
 #include "platform/MathTypes.h"
+#include "world/ModifierShape.h"
 
 class Circle;
 

@@ -1,4 +1,4 @@
-#include "collision/Portal.h"
+#include "triggers/Portal.h"
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"

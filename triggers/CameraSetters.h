@@ -1,7 +1,7 @@
 #pragma once
 
-#include "collision/ModifierShape.h"
 #include "platform/MathTypes.h"
+#include "world/ModifierShape.h"
 
 // While the first player is inside, the camera moves to this depth.
 class CameraDepthSetter : public ModifierShape {

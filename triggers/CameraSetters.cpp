@@ -1,4 +1,4 @@
-#include "collision/CameraSetters.h"
+#include "triggers/CameraSetters.h"
 
 #include "engine/Camera.h"
 #include "engine/Globals.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "collision/ModifierShape.h"
+#include "world/ModifierShape.h"
 
 // A region that carries a damage value from the map; it does nothing in play.
 class Hazard : public ModifierShape {

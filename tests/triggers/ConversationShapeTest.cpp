@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
+#include "triggers/ShopShape.h"
 #include "TriggerWorld.h"
-#include "collision/ConversationShape.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
 #include "engine/Camera.h"
 #include "engine/Font.h"
 #include "engine/draw/Circle.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "collision/ConversationShape.h"
+#include "triggers/ConversationShape.h"
 
 class ItemStore;
 

@@ -1,4 +1,4 @@
-#include "collision/ShopShape.h"
+#include "triggers/ShopShape.h"
 
 #include "engine/GameStateSet.h"
 #include "items/ItemStore.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
 #include "TriggerWorld.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
 #include "collision/Strike.h"
 #include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "collision/ModifierShape.h"
+#include "world/ModifierShape.h"
 
 // Fades a picture of the map in while the first player is inside, and out again after.
 class TutorialImage : public ModifierShape {

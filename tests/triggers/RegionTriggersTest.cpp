@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "triggers/CameraSetters.h"
+#include "triggers/PushShape.h"
+#include "triggers/TutorialImage.h"
 #include "TriggerWorld.h"
-#include "collision/CameraSetters.h"
-#include "collision/PushShape.h"
-#include "collision/TutorialImage.h"
 #include "engine/Camera.h"
 #include "engine/draw/Quad.h"
 

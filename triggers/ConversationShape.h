@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "collision/ModifierShape.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
+#include "world/ModifierShape.h"
 
 class Circle;
 class Font;

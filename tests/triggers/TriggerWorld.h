@@ -6,12 +6,12 @@
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
-#include "collision/ModifierShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 // A 6 by 8 body (extent 5) at the point.

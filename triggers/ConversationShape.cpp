@@ -1,4 +1,4 @@
-#include "collision/ConversationShape.h"
+#include "triggers/ConversationShape.h"
 
 #include <algorithm>
 #include <cstdlib>

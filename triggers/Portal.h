@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "collision/ModifierShape.h"
 #include "platform/MathTypes.h"
+#include "world/ModifierShape.h"
 
 // Takes the players to a place on a map: at once on the loaded map, or after the screen has
 // faded out, loading the other map when it is another.

@@ -1,4 +1,4 @@
-#include "collision/SaveShape.h"
+#include "triggers/SaveShape.h"
 
 #include "engine/GameStateSet.h"
 #include "engine/draw/Circle.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "collision/ModifierShape.h"
 #include "platform/MathTypes.h"
+#include "world/ModifierShape.h"
 
 // Pushes every actor whose body is inside: its velocity grows by `push` per second.
 class PushShape : public ModifierShape {

@@ -1,4 +1,4 @@
-#include "collision/PushShape.h"
+#include "triggers/PushShape.h"
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"

@@ -1,4 +1,4 @@
-#include "collision/TutorialImage.h"
+#include "triggers/TutorialImage.h"
 
 #include <algorithm>
 

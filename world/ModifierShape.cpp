@@ -1,4 +1,4 @@
-#include "collision/ModifierShape.h"
+#include "world/ModifierShape.h"
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
