@@ -255,7 +255,7 @@ void MenuDebug::Draw() {
 }
 
 void MenuDebug::CollectLayers() {
-  if (m_world) m_switches.CollectLayers(*m_world);
+  if (m_world) m_world->CollectLayers(m_switches);
 }
 
 void MenuDebug::SetMode(int32_t mode) {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "editor/DebugSwitches.h"
+#include "engine/DebugSwitches.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"

@@ -13,9 +13,8 @@
 #include "actors/Enemy.h"
 #include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "editor/EditorCamera.h"
-#include "editor/MenuDebug.h"
 #include "engine/Camera.h"
+#include "engine/DebugSwitches.h"
 #include "engine/FileIO.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -247,7 +246,7 @@ class MapReader {
       if (!ReadVector(fields, eye)) return false;
       // At or in front of the near plane nothing shows (and 0 divides by zero), beyond the far
       // plane neither: the eye stays where the editor lets the camera zoom.
-      eye.z = std::clamp(eye.z, EditorCamera::FarthestEyeZ, EditorCamera::NearestEyeZ);
+      eye.z = std::clamp(eye.z, FarthestEyeZ, NearestEyeZ);
       world_.cameraMode = CameraStationaryLetter;
       world_.stationaryEye = eye;
       PlaceCamera(eye, 1);
@@ -729,5 +728,6 @@ void World::LoadMap(const std::string& path) {
   mapName = path;
   ReadMap(*this, in);
   // The debug menu shows the layers it knows; the new map's layers become known, and shown.
-  if (set && set->menuDebug) set->menuDebug->CollectLayers();
+  DebugSwitches* switches = DebugSwitchesOf(set);
+  if (switches && set->world) set->world->CollectLayers(*switches);
 }

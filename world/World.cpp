@@ -11,6 +11,7 @@
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/DebugSwitches.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/FloatingText.h"
 #include "engine/GameStateSet.h"
@@ -140,6 +141,15 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
 void World::RefreshBoundaryGrid() {
   if (boundaryGridStale || !boundaryGrid.Matches(boundaries)) boundaryGrid.Rebuild(boundaries);
   boundaryGridStale = false;
+}
+
+void World::CollectLayers(DebugSwitches& switches) const {
+  for (const auto& [layer, entry] : shapeLayers.entries) switches.KnowLayer(layer);
+  for (const auto& [layer, entry] : spriteLayers.entries) switches.KnowLayer(layer);
+  for (const auto& boundary : boundaries) switches.KnowLayer(boundary->layer);
+  for (const auto& modifier : modifiers) {
+    if (modifier->region) switches.KnowLayer(modifier->region->layer);
+  }
 }
 
 void World::ClearLevel() {

@@ -17,6 +17,7 @@ class Actor;
 class BoundingShape;
 class Camera;
 class Controls;
+class DebugSwitches;
 class Enemy;
 class EnemyResources;
 class FloatingTextList;
@@ -83,6 +84,9 @@ class World : public GameState {
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
   // Brings the boundary pass's grid up to the boundaries' places; each frame's update does.
   void RefreshBoundaryGrid();
+  // Enters every layer the content uses into the debug switches, visible and selectable; a
+  // layer already there keeps its flags.
+  void CollectLayers(DebugSwitches& switches) const;
 
   // Takes the loaded map out of the world and keeps the players. The modifiers, enemies and
   // non-player characters go to the deferred-delete list, so one that clears the level stays

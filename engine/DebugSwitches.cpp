@@ -1,10 +1,7 @@
-#include "editor/DebugSwitches.h"
+#include "engine/DebugSwitches.h"
 
-#include "collision/Boundary.h"
 #include "engine/CheckBox.h"
 #include "engine/Globals.h"
-#include "world/ModifierShape.h"
-#include "world/World.h"
 
 namespace {
 
@@ -37,15 +34,7 @@ void DebugSwitches::Set(DebugToggle toggle, bool on) {
   if (toggle >= 0 && toggle < DebugToggleCount) m_debugToggles[toggle]->checked = on;
 }
 
-void DebugSwitches::CollectLayers(const World& world) {
-  auto collect = [this](int32_t layer) { m_layerFlags.try_emplace(layer, LayerFlags{true, true}); };
-  for (const auto& [layer, entry] : world.shapeLayers.entries) collect(layer);
-  for (const auto& [layer, entry] : world.spriteLayers.entries) collect(layer);
-  for (const auto& boundary : world.boundaries) collect(boundary->layer);
-  for (const auto& modifier : world.modifiers) {
-    if (modifier->region) collect(modifier->region->layer);
-  }
-}
+void DebugSwitches::KnowLayer(int32_t layer) { m_layerFlags.try_emplace(layer, LayerFlags{true, true}); }
 
 bool DebugSwitchOn(const GameStateSet* set, DebugToggle toggle) {
   const DebugSwitches* switches = DebugSwitchesOf(set);

@@ -7,7 +7,6 @@
 
 class CheckBox;
 class Texture;
-class World;
 struct GameStateSet;
 
 // The debug switches, in the order of the settings page.
@@ -46,15 +45,15 @@ class DebugSwitches {
   CheckBox& Box(DebugToggle toggle) const { return *m_debugToggles[toggle]; }
   // A layer nothing has entered gets an entry with both flags clear, so it is not drawn.
   bool LayerVisible(int32_t layer) { return m_layerFlags[layer].visible; }
-  // Enters every layer the world's content uses, visible and selectable; a layer already in
-  // the table keeps its flags.
-  void CollectLayers(const World& world);
+  // Enters the layer visible and selectable; a layer already in the table keeps its flags.
+  void KnowLayer(int32_t layer);
 
   std::array<std::unique_ptr<CheckBox>, DebugToggleCount> m_debugToggles;
   std::map<int32_t, LayerFlags> m_layerFlags;
 };
 
-// The switches of the set's debug menu; null before it is built.
+// The switches of the set's debug menu; null before it is built. The debug menu, which owns
+// them, answers this: the world, the player states and the pause menu reach them through here.
 DebugSwitches* DebugSwitchesOf(const GameStateSet* set);
 // Off without a debug menu.
 bool DebugSwitchOn(const GameStateSet* set, DebugToggle toggle);
