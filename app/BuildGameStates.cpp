@@ -24,20 +24,6 @@ namespace {
 constexpr uint32_t AtlasSize = 1024;
 constexpr const char* InterfaceAtlasPath = "Content\\Textures\\HUD\\menuatlas2.png";
 
-enum ScreenSlot : int {
-  SlotWorld = 0,
-  SlotDebug,
-  SlotConsole,
-  SlotPause,
-  SlotTitle,
-  SlotController,
-  SlotMultiplayer,
-  SlotDialog,
-  SlotSave,
-  SlotShop,
-  SlotDeath,
-};
-
 // Indexed by ScreenSlot.
 constexpr const char* ProgressLines[GameStateCount] = {
     "Building world...",

@@ -23,6 +23,22 @@ class DeathScreen;
 
 constexpr int GameStateCount = 11;
 
+// The places of the screens in the set's array. Play reaches a screen it only switches to
+// through here, without knowing the screen's class.
+enum ScreenSlot : int {
+  SlotWorld = 0,
+  SlotDebug,
+  SlotConsole,
+  SlotPause,
+  SlotTitle,
+  SlotController,
+  SlotMultiplayer,
+  SlotDialog,
+  SlotSave,
+  SlotShop,
+  SlotDeath,
+};
+
 // One instance of every screen for the whole run, the current and the previous screen.
 struct GameStateSet {
   GameStateSet();

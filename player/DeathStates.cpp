@@ -5,7 +5,6 @@
 #include "engine/ColorFade.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
-#include "menus/DeathScreen.h"
 #include "player/Player.h"
 #include "world/World.h"
 
@@ -22,7 +21,7 @@ StateDying::StateDying(Player* newOwner, Texture* texture)
 void StateDying::Enter() {
   EnterStanding(StaminaBarBroken);
   GameStateSet* set = player->world ? player->world->set : nullptr;
-  if (set && set->deathScreen) set->SwitchTo(set->deathScreen);
+  if (set) set->SwitchTo(set->screens[SlotDeath].get());
 }
 
 void StateDying::Update(float dt) {
