@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class DemoEnemyState;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 struct DemoGoblinStateTable;

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class Enemy;

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "actors/Animation.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 class Texture;
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Camera.h"
 #include "engine/DebugSwitches.h"
 #include "engine/FileIO.h"

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <unordered_map>
 
-#include "actors/Enemy.h"
 #include "collision/Boundary.h"
+#include "enemies/Enemy.h"
 #include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/NumberFormat.h"

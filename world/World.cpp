@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "collision/BoundaryPass.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"

@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "editor/TemplatePalette.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/NidhoggletPassive.h"
 #include "engine/SoundBank.h"
 #include "engine/TextBox.h"

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "actors/Actor.h"
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "engine/BarMeter.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "support/TestWorld.h"
 #include "world/MapReader.h"

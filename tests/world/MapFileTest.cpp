@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "app/Application.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
 #include "engine/draw/Circle.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "tools/Drawing.h"
 #include "platform/Vertex.h"
 #include "tools/SharedAtlas.h"

@@ -1,11 +1,11 @@
-#include "actors/Enemy.h"
+#include "enemies/Enemy.h"
 
 #include <algorithm>
 
-#include "actors/EnemyResources.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
+#include "enemies/EnemyResources.h"
 #include "engine/BarMeter.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"

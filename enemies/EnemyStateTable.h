@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 // An enemy's animation pool and its states in index order. Each state shows the pool's
 // animation of its own index. The states go first, since their animations show the pool's

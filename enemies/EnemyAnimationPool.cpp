@@ -1,4 +1,4 @@
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 class Enemy;
 class World;

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 #include "support/TestWorld.h"
 
 namespace {

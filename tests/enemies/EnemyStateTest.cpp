@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "actors/EnemyState.h"
 #include "collision/Strike.h"
+#include "enemies/EnemyState.h"
 #include "engine/BarMeter.h"
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"

@@ -1,4 +1,4 @@
-#include "actors/EnemyState.h"
+#include "enemies/EnemyState.h"
 
 #include <algorithm>
 #include <cmath>

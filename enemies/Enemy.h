@@ -8,7 +8,7 @@
 #include <string>
 
 #include "actors/Actor.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "engine/Color4.h"
 
 class EnemyResources;

@@ -1,8 +1,8 @@
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 
 #include <string>
 
-#include "actors/Enemy.h"
+#include "enemies/Enemy.h"
 #include "engine/Texture.h"
 
 namespace {
