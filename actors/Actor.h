@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "actors/Object.h"
-#include "actors/StatBlock.h"
+#include "items/Object.h"
+#include "items/StatBlock.h"
 #include "platform/MathTypes.h"
 
 struct AnimationFrame;

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "actors/StatBlock.h"
 #include "editor/ContextMenu.h"
 #include "editor/EditorWidgets.h"
 #include "editor/ResizeHandles.h"
@@ -15,6 +14,7 @@
 #include "editor/ShapePicker.h"
 #include "engine/Color4.h"
 #include "engine/DebugSwitches.h"
+#include "items/StatBlock.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"

@@ -3,7 +3,7 @@
 #include <set>
 #include <string_view>
 
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 
 TEST(StatBlockTest, KeysStandAtTheirIndices) {
   EXPECT_EQ(StatKeys[0], "Mass");

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 
 class Texture;
 

@@ -1,4 +1,4 @@
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 
 #define QM_STAT_KEY_TEXT(key) #key,
 const std::array<std::string_view, StatCount> StatKeys = {QM_STAT_KEYS(QM_STAT_KEY_TEXT)};

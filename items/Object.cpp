@@ -1,4 +1,4 @@
-#include "actors/Object.h"
+#include "items/Object.h"
 
 #include "engine/StringConversion.h"
 #include "engine/Texture.h"

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <string>
 
-#include "actors/Object.h"
 #include "engine/Texture.h"
+#include "items/Object.h"
 
 namespace {
 
