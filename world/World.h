@@ -9,9 +9,9 @@
 
 #include "collision/BoundaryGrid.h"
 #include "collision/ShapeRefList.h"
+#include "engine/draw/LayerMap.h"
 #include "engine/GameState.h"
 #include "platform/MathTypes.h"
-#include "world/LayerMap.h"
 
 class Actor;
 class BoundingShape;
