@@ -37,12 +37,12 @@ constexpr std::array<float, 46> FighterValues{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(World* owner, const TextureGroup&) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup&) : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
   Initialize({});
 }
 
-DemoGoblin::DemoGoblin(World* owner, const Vector3& position,
+DemoGoblin::DemoGoblin(Playfield* owner, const Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> pool)
     : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
@@ -95,11 +95,11 @@ void DemoGoblin::Update(float dt) {
 
 void DemoGoblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
 
-std::unique_ptr<Enemy> DemoGoblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> DemoGoblin::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, Playfield* owner,
                                               std::unique_ptr<EnemyAnimationPool> pool) {
   EnemyLine line;
   return ReadEnemy<DemoGoblin>(in, owner, std::move(pool), 0, line);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "actors/Playfield.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
@@ -11,7 +12,6 @@
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
 #include "player/Player.h"
-#include "world/World.h"
 
 using platform::Vector3;
 
@@ -50,9 +50,9 @@ std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResour
   return pool->Create(*textures);
 }
 
-std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const World* owner, int kind) {
-  if (!owner || !owner->enemyResources) return nullptr;
-  return CreateAnimationPool(*owner->enemyResources, kind);
+std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const Playfield* owner, int kind) {
+  if (!owner || !owner->EnemyCatalogue()) return nullptr;
+  return CreateAnimationPool(*owner->EnemyCatalogue(), kind);
 }
 
 int Enemy::FindKindByName(const EnemyResources& resources, const std::string& name) {

@@ -46,11 +46,11 @@ class Enemy : public Actor {
   void DrawDebugInfo() override { DrawDebugShapes(); }
 
   // A new enemy of the same class at that place.
-  virtual std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z,
+  virtual std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
                                           uint8_t flag) = 0;
   // Reads one enemy line of a map (an integer, three floats, a flag) and builds the enemy,
   // which takes over the animation pool.
-  virtual std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  virtual std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                             std::unique_ptr<EnemyAnimationPool> pool) = 0;
   // The boundary pass and friction.
   virtual void StepPhysics(float dt) = 0;
@@ -62,7 +62,7 @@ class Enemy : public Actor {
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const EnemyResources& resources,
                                                                  int kind);
   // The same from the world's catalogue; null without a world or catalogue.
-  static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const World* owner, int kind);
+  static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const Playfield* owner, int kind);
   // The kind of the first prototype named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
 

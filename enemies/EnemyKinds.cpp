@@ -19,7 +19,7 @@ namespace {
 template <typename Pool, typename Kind>
 EnemyKindEntry KindEntry() {
   return {[](const TextureGroup& textures) { return std::make_unique<Pool>(textures); },
-          [](World* owner, const TextureGroup& textures) {
+          [](Playfield* owner, const TextureGroup& textures) {
             return std::make_unique<Kind>(owner, textures);
           }};
 }

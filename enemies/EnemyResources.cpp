@@ -28,7 +28,7 @@ bool IsEnemyKind(long long kind) { return kind >= 0 && kind < EnemyKindCount; }
 EnemyResources::EnemyResources() = default;
 EnemyResources::~EnemyResources() { Free(); }
 
-void EnemyResources::Load(World* owner, const EnemyKindTable& kinds) {
+void EnemyResources::Load(Playfield* owner, const EnemyKindTable& kinds) {
   Free();
   world = owner;
   for (const auto& paths : TexturePaths) {

@@ -8,14 +8,14 @@
 #include "enemies/EnemyAnimationPool.h"
 
 class Enemy;
-class World;
+class Playfield;
 
 constexpr int EnemyKindCount = 7;
 
 // How one enemy kind is made: its animation pool from its texture group, and its prototype.
 struct EnemyKindEntry {
   std::function<std::unique_ptr<EnemyAnimationPool>(const TextureGroup&)> makePool;
-  std::function<std::unique_ptr<Enemy>(World*, const TextureGroup&)> makePrototype;
+  std::function<std::unique_ptr<Enemy>(Playfield*, const TextureGroup&)> makePrototype;
 };
 
 using EnemyKindTable = std::array<EnemyKindEntry, EnemyKindCount>;
@@ -36,7 +36,7 @@ class EnemyResources {
   EnemyResources(const EnemyResources&) = delete;
   EnemyResources& operator=(const EnemyResources&) = delete;
 
-  void Load(World* owner, const EnemyKindTable& kinds = RegisteredEnemyKinds());
+  void Load(Playfield* owner, const EnemyKindTable& kinds = RegisteredEnemyKinds());
   void Free();
 
   // Null outside 0 to 6 and for a kind without an entry.
@@ -48,7 +48,7 @@ class EnemyResources {
   std::array<std::unique_ptr<Enemy>, EnemyKindCount> prototypes;
   std::vector<TextureGroup> textureGroups;
   std::array<std::unique_ptr<EnemyAnimationPool>, EnemyKindCount> animationPools;
-  World* world = nullptr;  // not owned
+  Playfield* world = nullptr;  // not owned
 };
 
 // Whether the number, taken whole, is one of the kinds 0 to 6.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "actors/Actor.h"
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "collision/Collide.h"
 #include "collision/Hit.h"
@@ -16,7 +17,6 @@
 #include "engine/Globals.h"
 #include "engine/VectorMath.h"
 #include "player/Player.h"
-#include "world/World.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ EnemyState::EnemyState(Actor* newOwner, std::unique_ptr<Animation> firstAnimatio
     : State(newOwner, std::move(firstAnimation)) {}
 
 void EnemyState::Exit() {
-  World* world = owner ? owner->world : nullptr;
+  Playfield* world = owner ? owner->world : nullptr;
   if (!world) return;
   // Every strike the state may have put into play: the sequence it steps and the ones it owns.
   std::vector<StrikeShape*> used = StrikesInChain(strikeFrames);
@@ -49,7 +49,7 @@ void EnemyState::Exit() {
 }
 
 void EnemyState::CheckIncomingHits(KnockBack knockBack, const HitQuad* cover) {
-  World* world = owner ? owner->world : nullptr;
+  Playfield* world = owner ? owner->world : nullptr;
   if (!world || !owner->hitBox) return;
   HitQuad* hitBox = owner->hitBox;
   for (StrikeShape* strike : world->playerStrikes) {

@@ -73,8 +73,7 @@ World::World(GameStateSet* owner, Camera* camera)
       players(playerPool->players),
       enemyResources(std::make_unique<EnemyResources>()),
       npcResources(std::make_unique<NPCResources>()),
-      fadeQuad(std::make_unique<Quad>()),
-      floatingTexts(std::make_unique<FloatingTextList>()) {
+      fadeQuad(std::make_unique<Quad>()) {
   SetName("World");
   set = owner;
   MainCamera = camera;

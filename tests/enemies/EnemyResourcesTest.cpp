@@ -30,7 +30,7 @@ class EnemyCatalogue : public ::testing::Test {
     kinds[kind].makePool = [kind](const TextureGroup& textures) {
       return std::make_unique<MarkedPool>(textures, kind);
     };
-    kinds[kind].makePrototype = [this, kind](World* owner, const TextureGroup&) {
+    kinds[kind].makePrototype = [this, kind](Playfield* owner, const TextureGroup&) {
       built.push_back(kind);
       auto prototype = std::make_unique<TestEnemy>(owner, "Kind" + std::to_string(kind));
       prototype->enemyKind = kind;

@@ -29,7 +29,7 @@ TEST(MapEnemyKind, IsCheckedAsReadNotCutTo32Bits) {
   };
   EnemyKindTable kinds{};
   for (int kind : {0, PlacedKind}) {
-    kinds[static_cast<size_t>(kind)].makePrototype = [kind](World* owner, const TextureGroup&) {
+    kinds[static_cast<size_t>(kind)].makePrototype = [kind](Playfield* owner, const TextureGroup&) {
       auto prototype = std::make_unique<TestEnemy>(owner);
       prototype->enemyKind = kind;
       return prototype;
