@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/MapPaths.h"
 #include "engine/StringConversion.h"
 #include "engine/TextLines.h"
 #include "items/ItemListCodes.h"
@@ -10,7 +11,6 @@
 #include "player/NewGameDefaults.h"
 #include "player/Player.h"
 #include "player/PlayerRecordFormat.h"
-#include "world/MapFormat.h"
 
 namespace {
 
