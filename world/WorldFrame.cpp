@@ -21,11 +21,11 @@
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "menus/pause/MenuPause.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "world/ModifierShape.h"
+#include "world/PauseScreen.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -92,8 +92,9 @@ bool World::OpensPause(Player& player) {
   if (!controls->keyboard->IsEscPressed() && !controls->IsStartPressed(controls->activePad)) {
     return false;
   }
-  if (set && set->menuPause) set->menuPause->m_player = &player;
-  SwitchScreen(set ? set->menuPause : nullptr);
+  GameState* pause = set ? set->screens[SlotPause].get() : nullptr;
+  if (auto* screen = dynamic_cast<PauseScreen*>(pause)) screen->PausedBy(player);
+  SwitchScreen(pause);
   return true;
 }
 
