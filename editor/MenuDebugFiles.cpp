@@ -2,7 +2,6 @@
 #include <locale>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
@@ -10,6 +9,7 @@
 #include "engine/BevelPainters.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"

@@ -1,6 +1,5 @@
 #include <array>
 
-#include "editor/EditorAtlas.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
@@ -9,6 +8,7 @@
 #include "editor/TemplatePalette.h"
 #include "engine/CheckBox.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/SpriteButton.h"

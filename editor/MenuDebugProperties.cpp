@@ -6,11 +6,11 @@
 
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"

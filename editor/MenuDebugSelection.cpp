@@ -4,12 +4,12 @@
 #include <array>
 
 #include "collision/Boundary.h"
-#include "editor/EditorAtlas.h"
 #include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/VectorMath.h"

@@ -1,7 +1,6 @@
 #include <cstdlib>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
@@ -9,6 +8,7 @@
 #include "engine/CheckBox.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"

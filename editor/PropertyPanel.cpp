@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "editor/EditorAtlas.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/SpriteButton.h"
 #include "engine/StringConversion.h"

@@ -14,7 +14,7 @@ constexpr std::array<const char*, DebugToggleCount> ToggleLabels = {
 
 }  // namespace
 
-DebugSwitches::DebugSwitches(Texture* atlas) {
+DebugSwitches::DebugSwitches(Texture* editorAtlas) : atlas(editorAtlas) {
   for (int i = 0; i < DebugToggleCount; ++i) {
     // Every switch starts off but the load lines, which mirror their global.
     const bool on = i == ToggleGameStateLoadInfo && ShowLoadInfo;

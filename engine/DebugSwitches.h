@@ -50,6 +50,8 @@ class DebugSwitches {
 
   std::array<std::unique_ptr<CheckBox>, DebugToggleCount> m_debugToggles;
   std::map<int32_t, LayerFlags> m_layerFlags;
+  // The editor's atlas the check boxes are cut from; the console takes its cursors from it.
+  Texture* atlas = nullptr;  // not owned
 };
 
 // The switches of the set's debug menu; null before it is built. The debug menu, which owns

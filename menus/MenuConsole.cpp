@@ -1,10 +1,9 @@
 #include "menus/MenuConsole.h"
 
-#include "editor/EditorAtlas.h"
-#include "editor/MenuDebug.h"
-#include "editor/TextFieldEditors.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/DebugSwitches.h"
+#include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -13,6 +12,7 @@
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
+#include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
@@ -46,9 +46,9 @@ constexpr float FullVolume = 100.0f;
 }  // namespace
 
 MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {
-  m_debugMenu = set ? set->menuDebug : nullptr;
   m_cursorRect = &ArrowCursor;
-  Texture* gui = m_debugMenu ? m_debugMenu->m_guiTexture.get() : nullptr;
+  const DebugSwitches* switches = DebugSwitchesOf(set);
+  Texture* gui = switches ? switches->atlas : nullptr;
   m_cursor = std::make_unique<Sprite>(gui, CursorSpriteFlag, Vector3{}, 0.0f, ArrowCursor);
 
   const auto w = static_cast<float>(ScreenWidth);

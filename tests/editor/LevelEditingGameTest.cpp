@@ -7,11 +7,11 @@
 
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "engine/Camera.h"
+#include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"

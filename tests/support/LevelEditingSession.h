@@ -3,9 +3,9 @@
 #include <cmath>
 #include <memory>
 
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "engine/Camera.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"

@@ -1,4 +1,4 @@
-#include "editor/TextFieldEditors.h"
+#include "engine/TextFieldEditors.h"
 
 #include <algorithm>
 #include <cstdlib>

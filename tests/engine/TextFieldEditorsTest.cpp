@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/TextFieldEditors.h"
 #include "engine/Controls.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/TextBox.h"
+#include "engine/TextFieldEditors.h"
 
 namespace {
 
