@@ -8,12 +8,12 @@
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/Sprite.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/ScreenLayout.h"
 #include "npcs/NPC.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/StateSpeaking.h"
-#include "triggers/ConversationShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 
@@ -88,7 +88,7 @@ void MenuDialog::HandleInput(float dt) {
     if (player->controls && player->CurrentState()) player->CurrentState()->HandleInput(dt);
   }
   if (!GameControls || !GameControls->IsAction1Pressed(GameControls->activePad)) return;
-  ++conversation->lineIndex;
+  conversation->NextLine();
   ShowFromCurrentLine();
 }
 
@@ -101,7 +101,7 @@ void MenuDialog::ShowFromCurrentLine() {
       EndParticipants();
       return;
     }
-    ++conversation->lineIndex;
+    conversation->NextLine();
   }
   EndConversation();
 }

@@ -6,11 +6,11 @@
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/Sprite.h"
+#include "menus/SavePoint.h"
 #include "menus/ScreenLayout.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
-#include "triggers/SaveShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -11,13 +11,13 @@
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
 #include "menus/AtlasPanels.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuController.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuWindow.h"
 #include "menus/ShopMenuCells.h"
 #include "player/Player.h"
-#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

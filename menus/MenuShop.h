@@ -17,7 +17,7 @@
 #include "platform/MathTypes.h"
 
 class Camera;
-class ConversationShape;
+class ConversationTrigger;
 class Font;
 class Item;
 class ItemStore;
@@ -130,7 +130,7 @@ class MenuShop : public Menu {
   Player* m_player = nullptr;  // not owned
   // The conversation whose "shop" line opened the shop: the keeper's in a shop region, any
   // other character's otherwise; none when the console opened it.
-  ConversationShape* m_conversation = nullptr;  // not owned
+  ConversationTrigger* m_conversation = nullptr;  // not owned
   std::unique_ptr<ItemStore> m_stock;
   float m_dialogTextScaleX = 0.39f;
   float m_dialogTextScaleY = 0.39f;

@@ -4,10 +4,10 @@
 #include "engine/MusicTrack.h"
 #include "engine/SoundBank.h"
 #include "items/ItemStore.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuShop.h"
 #include "player/Player.h"
-#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -14,6 +14,7 @@
 #include "engine/Texture.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/MenuController.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuMultiplayer.h"
@@ -21,7 +22,6 @@
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerRecordFormat.h"
-#include "triggers/ConversationShape.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -374,7 +374,7 @@ void MenuTitle::StartNewGame() {
   if (MainCamera) MainCamera->StartFade(Transparent, NewGameFadeSeconds);
   ModifierShape* first = m_world->modifiers.empty() ? nullptr : m_world->modifiers.front().get();
   if (first && first->kind == ModifierShape::KindConversation && set->menuDialog) {
-    set->menuDialog->conversation = static_cast<ConversationShape*>(first);
+    set->menuDialog->conversation = static_cast<ConversationTrigger*>(first);
     set->SwitchTo(set->menuDialog);
   } else {
     player->SwitchState(SlotIdling);

@@ -10,9 +10,9 @@
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
 #include "menus/MenuSave.h"
+#include "menus/SavePoint.h"
 #include "player/Player.h"
 #include "player/PlayerRecordFormat.h"
-#include "triggers/SaveShape.h"
 #include "world/World.h"
 
 namespace {

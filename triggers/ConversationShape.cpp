@@ -27,7 +27,7 @@ ConversationShape::ConversationShape(Shape* newAnchor, World* newWorld)
     : ConversationShape(KindConversation, newAnchor, newWorld) {}
 
 ConversationShape::ConversationShape(int32_t newKind, Shape* newAnchor, World* newWorld)
-    : ModifierShape(newKind, newWorld, std::make_unique<Circle>()), anchor(newAnchor) {
+    : ConversationTrigger(newKind, newWorld, std::make_unique<Circle>()), anchor(newAnchor) {
   regionCircle = dynamic_cast<Circle*>(region.get());
   GameStateSet* set = world ? world->set : nullptr;
   if (set) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "menus/ConversationTrigger.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
-#include "world/ModifierShape.h"
 
 class Circle;
 class Font;
@@ -15,20 +15,10 @@ class NPC;
 class Sprite;
 class Texture;
 
-// One line of a conversation. The map stores the speaker's id; the map reader finds the
-// speaker by it.
-struct ConversationLine {
-  int32_t id = 0;
-  std::string text;
-  Actor* speaker = nullptr;
-};
-
-using Conversation = std::vector<ConversationLine>;
-
 // A round region on a character or a map shape where the first player can talk: pressing
 // action 1 on the ground inside opens the dialogue screen. The ordered conversations are told
 // in turn, then random repeat ones.
-class ConversationShape : public ModifierShape {
+class ConversationShape : public ConversationTrigger {
  public:
   enum class ListInUse : int32_t { Ordered, Repeat };
 
@@ -52,15 +42,17 @@ class ConversationShape : public ModifierShape {
   void AddOrderedLine(int32_t id, std::string text);
   void AddRepeatLine(int32_t id, std::string text);
   // The current line; an empty line when the indices lie outside the lists.
-  ConversationLine GetLines() const;
+  ConversationLine GetLines() const override;
+  bool HoldsSpeakerStill() const override { return stationary != 0; }
   // Whether the indices name a line; a conversation without one opens nothing.
-  bool HasLine() const;
+  bool HasLine() const override;
+  void NextLine() override { ++lineIndex; }
   // On to the next ordered conversation; after the last, a random repeat one, or the first
   // ordered one again when there are none.
-  void NextConversation();
+  void NextConversation() override;
   // The characters who say its lines, ordered and repeat ones, each once, in order of their
   // first line.
-  std::vector<NPC*> Participants() const;
+  std::vector<NPC*> Participants() const override;
 
   Font* font = nullptr;
   Texture* atlas = nullptr;

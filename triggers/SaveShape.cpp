@@ -7,7 +7,7 @@
 #include "world/World.h"
 
 SaveShape::SaveShape(World* newWorld)
-    : ModifierShape(KindSave, newWorld, std::make_unique<Circle>()),
+    : SavePoint(KindSave, newWorld, std::make_unique<Circle>()),
       regionCircle(dynamic_cast<Circle*>(region.get())) {}
 
 void SaveShape::HandleInput(float) {

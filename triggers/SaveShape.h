@@ -2,13 +2,12 @@
 
 #include <cstdint>
 
-#include "platform/MathTypes.h"
-#include "world/ModifierShape.h"
+#include "menus/SavePoint.h"
 
 class Circle;
 
 // A round region where the first player, acting on the ground inside, opens the save screen.
-class SaveShape : public ModifierShape {
+class SaveShape : public SavePoint {
  public:
   explicit SaveShape(World* newWorld);
 
@@ -24,6 +23,4 @@ class SaveShape : public ModifierShape {
   Shape* anchor = nullptr;
   // The region, as its circle.
   Circle* regionCircle = nullptr;
-  // Where a game saved here resumes.
-  platform::Vector3 position;
 };

@@ -161,9 +161,10 @@ TEST_F(ControllerScreen, AConfirmedActionKeyReadsTheConversationAndAttacksInPlay
   Tap(VirtualKey::Enter);
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(Current(), dialog);
-  const int32_t line = dialog->conversation->lineIndex;
+  const auto* opening = static_cast<const ConversationShape*>(dialog->conversation);
+  const int32_t line = opening->lineIndex;
   Tap(VirtualKey::J);
-  EXPECT_EQ(dialog->conversation->lineIndex, line) << "J no longer reads on";
+  EXPECT_EQ(opening->lineIndex, line) << "J no longer reads on";
   for (int read = 0; read < 20 && Current() == dialog; ++read) Tap(KeyK);
   ASSERT_EQ(Current(), world);
   // Away from the opening conversation's region, where the key would talk again.

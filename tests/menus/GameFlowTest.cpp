@@ -75,7 +75,7 @@ TEST_F(GameFlow, NewGameReadsTheOpeningConversationLineByLineThenPlays) {
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(Current(), dialog);
   EXPECT_EQ(world->GetMapName(), NewGameMap);
-  ConversationShape* opening = dialog->conversation;
+  auto* opening = static_cast<ConversationShape*>(dialog->conversation);
   ASSERT_NE(opening, nullptr);
   EXPECT_EQ(opening, world->modifiers.front().get());
   EXPECT_EQ(State(), player->StateAt(SlotSpeaking));

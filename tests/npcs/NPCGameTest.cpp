@@ -104,7 +104,7 @@ TEST_F(NPCGame, ANewGamesOpeningConversationShowsItsSpeakersTurnedToThePlayer) {
 
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(GameStates->current, dialog);
-  const ConversationShape* opening = dialog->conversation;
+  const auto* opening = static_cast<const ConversationShape*>(dialog->conversation);
   ASSERT_EQ(opening->npc->name, "Hazel");
   game_.StepFrames(40);
   ASSERT_EQ(dialog->m_leftGroup.size(), 1u);
