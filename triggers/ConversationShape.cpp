@@ -2,24 +2,68 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
+#include <string>
 
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
+#include "engine/TextLines.h"
 #include "engine/Texture.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "menus/MenuDialog.h"
 #include "npcs/NPC.h"
 #include "player/Player.h"
+#include "world/MapFields.h"
+#include "world/MapFormat.h"
+#include "world/TriggerRecords.h"
 #include "world/World.h"
 
 namespace {
 
 constexpr float KeyNameScale = 0.6f;
 constexpr float KeyNameRise = 0.1f;
+constexpr const char* NoAnchor = "0 0";
+
+bool ReadConversationList(MapRecordReader& map, ConversationShape& shape,
+                          void (ConversationShape::*addConversation)(),
+                          void (ConversationShape::*addLine)(int32_t, std::string),
+                          std::vector<Conversation>& list) {
+  long long count = 0;
+  if (!ReadCountLine(map.lines, count)) return false;
+  for (long long conversation = 0; conversation < count; ++conversation) {
+    (shape.*addConversation)();
+    long long lines = 0;
+    if (!ReadCountLine(map.lines, lines)) return false;
+    for (long long index = 0; index < lines; ++index) {
+      std::string line;
+      if (!map.lines.Next(line)) return false;
+      std::istringstream fields = FieldsOf(line);
+      int32_t speaker = 0;
+      if (!(fields >> speaker)) return false;
+      // The text is everything after the one blank that follows the speaker.
+      fields.get();
+      std::string text;
+      std::getline(fields, text);
+      (shape.*addLine)(speaker, std::move(text));
+      list.back().back().speaker = map.FindNpc(speaker);
+    }
+  }
+  return true;
+}
+
+void WriteConversationList(MapRecordWriter& out, const std::vector<Conversation>& list) {
+  out.Append(std::to_string(list.size()) + '\n');
+  for (const Conversation& conversation : list) {
+    out.Append(std::to_string(conversation.size()) + '\n');
+    for (const ConversationLine& line : conversation) {
+      out.Append(std::to_string(out.IdOfBody(line.speaker)) + ' ' + line.text + '\n');
+    }
+  }
+}
 
 }  // namespace
 
@@ -136,4 +180,57 @@ std::vector<NPC*> ConversationShape::Participants() const {
     }
   }
   return participants;
+}
+
+std::unique_ptr<ModifierShape> ConversationShape::ReadRecord(MapRecordReader& map,
+                                                             std::istream& head,
+                                                             std::unique_ptr<Shape>) {
+  return ReadConversation(map, head, [&map](Shape* anchor) {
+    return std::make_unique<ConversationShape>(anchor, &map.world);
+  });
+}
+
+std::unique_ptr<ConversationShape> ConversationShape::ReadConversation(
+    MapRecordReader& map, std::istream& head,
+    const std::function<std::unique_ptr<ConversationShape>(Shape* anchor)>& make) {
+  float radius = 0.0f;
+  std::string stationary;
+  std::string anchorLetter;
+  int32_t anchorId = 0;
+  if (!(head >> radius >> stationary >> anchorLetter >> anchorId)) return nullptr;
+  NPC* npc = nullptr;
+  Shape* anchor = nullptr;
+  if (anchorLetter.front() == NpcAnchorLetter) {
+    npc = map.FindNpc(anchorId);
+    if (npc) anchor = npc->body;
+  } else if (anchorLetter.front() == ShapeAnchorLetter) {
+    anchor = map.FindPrimitive(anchorId);
+  }
+  std::unique_ptr<ConversationShape> conversation = make(anchor);
+  conversation->npc = npc;
+  if (!ReadConversationList(map, *conversation, &ConversationShape::AddOrderedConversation,
+                            &ConversationShape::AddOrderedLine,
+                            conversation->orderedConversations) ||
+      !ReadConversationList(map, *conversation, &ConversationShape::AddRepeatConversation,
+                            &ConversationShape::AddRepeatLine, conversation->repeatConversations)) {
+    return nullptr;
+  }
+  conversation->regionCircle->SetRadius(radius);
+  conversation->Update(0.0f);
+  if (Lower(stationary.front()) == HoldStillLetter) conversation->stationary = 1;
+  if (Lower(stationary.front()) == MayMoveLetter) conversation->stationary = 0;
+  return conversation;
+}
+
+void ConversationShape::WriteRecord(MapRecordWriter& out) {
+  out.Append(std::string(1, ConversationLetter) + ' ');
+  WriteConversation(out);
+}
+
+void ConversationShape::WriteConversation(MapRecordWriter& out) const {
+  const float radius = regionCircle ? regionCircle->radius : 0.0f;
+  out.Append(Number(radius) + ' ' + (stationary ? HoldStillLetter : MayMoveLetter) + ' ' +
+             out.AnchorFields(npc, anchor, NoAnchor) + '\n');
+  WriteConversationList(out, orderedConversations);
+  WriteConversationList(out, repeatConversations);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +38,11 @@ class ConversationShape : public ConversationTrigger {
   void Update(float dt) override;
   // The indicator with the name of the first player's action 1 key on it.
   void Draw() override;
+  // The head (radius, stationary letter, anchor), then the ordered and the repeat
+  // conversations, each a block of lines of their own; the region is none.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& head,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
 
   void AddOrderedConversation();
   void AddRepeatConversation();
@@ -74,6 +81,13 @@ class ConversationShape : public ConversationTrigger {
 
  protected:
   ConversationShape(int32_t newKind, Shape* newAnchor, World* newWorld);
+
+  // The record after its letter, the conversation made by make from its anchor; null when
+  // the record cannot be read.
+  static std::unique_ptr<ConversationShape> ReadConversation(
+      MapRecordReader& map, std::istream& head,
+      const std::function<std::unique_ptr<ConversationShape>(Shape* anchor)>& make);
+  void WriteConversation(MapRecordWriter& out) const;
 
  private:
   void AddLine(std::vector<Conversation>& list, int32_t id, std::string text);

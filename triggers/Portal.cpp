@@ -6,6 +6,9 @@
 #include "engine/Globals.h"
 #include "player/Player.h"
 #include "world/LoadingScreen.h"
+#include "world/MapFields.h"
+#include "world/MapFormat.h"
+#include "world/TriggerRecords.h"
 #include "world/World.h"
 
 namespace {
@@ -59,4 +62,21 @@ void Portal::MovePlayers(bool arriving) {
     player->ClearContacts();
     player->SwitchState(SlotIdling);
   }
+}
+
+std::unique_ptr<ModifierShape> Portal::ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                  std::unique_ptr<Shape> region) {
+  std::string target;
+  float x = 0.0f;
+  float y = 0.0f;
+  if (!(fields >> target >> x >> y)) return nullptr;
+  if (target == NoTargetToken) target.clear();
+  return std::make_unique<Portal>(&map.world, std::move(region), target,
+                                  platform::Vector3{x, y, 0.0f});
+}
+
+void Portal::WriteRecord(MapRecordWriter& out) {
+  out.AppendRegion(PortalLetter, *this);
+  out.Append((targetMap.empty() ? std::string(NoTargetToken) : targetMap) + ' ' +
+             Number(targetPosition.x) + ' ' + Number(targetPosition.y) + '\n');
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 #include "platform/MathTypes.h"
@@ -18,6 +19,10 @@ class Portal : public ModifierShape {
 
   void Update(float dt) override;
   void Draw() override {}
+  // The record's fields after the region; null when they cannot be read.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
 
   void SetTargetMap(std::string name) { targetMap = std::move(name); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+
 #include "platform/MathTypes.h"
 #include "world/ModifierShape.h"
 
@@ -10,6 +12,10 @@ class PushShape : public ModifierShape {
 
   void Update(float dt) override;
   void Draw() override {}
+  // The record's fields after the region; null when they cannot be read.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
 
   platform::Vector3 push;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 
 #include "menus/SavePoint.h"
 
@@ -16,6 +17,11 @@ class SaveShape : public SavePoint {
   // keeps its own place.
   void Update(float dt) override;
   void Draw() override {}
+  // The radius, the anchor ("n" and an NPC, "p" and a shape, or "0" and the region's place),
+  // then where a game saved here resumes; the region is none.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
 
   // The character who keeps the save point, if any.
   Actor* npc = nullptr;

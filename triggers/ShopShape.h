@@ -15,6 +15,11 @@ class ShopShape : public ConversationShape {
   ~ShopShape() override;
 
   void HandleInput(float dt) override;
+  // A conversation's record, then one "code index price" line per item on sale.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& head,
+                                                   std::unique_ptr<Shape> region);
+  // After every other trigger: the stock runs on to the first line that is not stock.
+  void WriteRecord(MapRecordWriter& out) override;
 
   std::unique_ptr<ItemStore> stock;
 };

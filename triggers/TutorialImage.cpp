@@ -4,6 +4,9 @@
 
 #include "engine/draw/Shape.h"
 #include "player/Player.h"
+#include "world/MapFields.h"
+#include "world/MapFormat.h"
+#include "world/TriggerRecords.h"
 
 namespace {
 
@@ -28,4 +31,16 @@ void TutorialImage::Update(float dt) {
   if (faded == color.a) return;
   color.a = faded;
   image->SetFillColor(color);
+}
+
+std::unique_ptr<ModifierShape> TutorialImage::ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                         std::unique_ptr<Shape> region) {
+  int32_t picture = 0;
+  if (!(fields >> picture)) return nullptr;
+  return std::make_unique<TutorialImage>(&map.world, std::move(region), map.FindPrimitive(picture));
+}
+
+void TutorialImage::WriteRecord(MapRecordWriter& out) {
+  out.AppendRegion(TutorialImageLetter, *this);
+  out.Append(std::to_string(out.IdOf(image)) + '\n');
 }

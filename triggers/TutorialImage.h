@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+
 #include "world/ModifierShape.h"
 
 // Fades a picture of the map in while the first player is inside, and out again after.
@@ -13,6 +15,10 @@ class TutorialImage : public ModifierShape {
 
   void Update(float dt) override;
   void Draw() override {}
+  // The picture's id after the region.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
 
   Shape* image;
 };

@@ -7,8 +7,10 @@
 
 class Actor;
 class Controls;
+class MapRecordWriter;
 class Player;
 class World;
+struct MapRecordReader;
 
 // A region of a map that does something to the characters in it. The world calls the input
 // step, the update step and the drawing of each in list order.
@@ -34,6 +36,8 @@ class ModifierShape {
   virtual void HandleInput(float) {}
   virtual void Update(float dt) = 0;
   virtual void Draw() = 0;
+  // Its record in the map's modifiers section; a trigger no map holds writes none.
+  virtual void WriteRecord(MapRecordWriter&) {}
 
   int32_t kind;
   World* world;
