@@ -88,6 +88,10 @@ class Actor : public Object {
   Actor(const Actor&) = delete;
   Actor& operator=(const Actor&) = delete;
 
+  // An actor's tokens are the price of its object part.
+  float Tokens() const { return price; }
+  void SetTokens(float tokens) { price = tokens; }
+
   // Every concrete constructor calls this right after the actor's own constructor.
   void Initialize(Playfield* world);
 

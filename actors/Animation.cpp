@@ -68,6 +68,12 @@ StrikeShape* FrameEntry::Strike() const {
   return strike ? *strike : nullptr;
 }
 
+std::array<float, 8> CellCorners(const platform::PixelRect& r) {
+  const auto left = static_cast<float>(r.left), top = static_cast<float>(r.top);
+  const auto right = static_cast<float>(r.right), bottom = static_cast<float>(r.bottom);
+  return {right, bottom, left, bottom, right, top, left, top};
+}
+
 std::unique_ptr<FrameEntry> MakeFrameEntry(std::wstring name, float duration,
                                            FramePayload payload, FrameEntry* next) {
   auto entry = std::make_unique<FrameEntry>();

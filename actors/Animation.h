@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/Vertex.h"
+
 class Sound;
 class StrikeShape;
 class Texture;
@@ -24,6 +26,28 @@ struct AnimationFrame {
 std::unique_ptr<AnimationFrame> CreateAnimationFrame(std::wstring name, float duration,
                                                      AnimationFrame* next, Texture* texture,
                                                      const std::array<float, 8>& corners);
+
+// One cell of a character's sheet: a frame of its pool and the animation that plays it. A pool
+// builds its frames from its table of cells, and the sheet's picture is drawn from the same
+// table.
+struct AnimationCell {
+  const wchar_t* frame;      // the frame's name
+  int texture;               // index in the pool's texture list
+  platform::PixelRect rect;  // texels: left, top, right, bottom
+  float duration;            // seconds
+  int animation;             // the animation's number
+  const char* action;        // what the state that shows it does: "Idling", "Running" ...
+  int place;                 // 0 for the first frame of the animation
+};
+
+// The cell at that column and row of a sheet cut into cells of one size, in texels.
+constexpr platform::PixelRect GridCell(int column, int row, int width, int height) {
+  return {column * width, row * height, (column + 1) * width, (row + 1) * height};
+}
+
+// A cell's texel corners in the frame order: (right, bottom), (left, bottom), (right, top),
+// (left, top).
+std::array<float, 8> CellCorners(const platform::PixelRect& rect);
 
 // What an entry of a strike or effect sequence carries.
 using FramePayload = std::variant<std::monostate, StrikeShape*, Sound*>;

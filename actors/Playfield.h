@@ -31,7 +31,7 @@ class Playfield {
 
   // The displacement that frees the mover from every boundary, pushed out of one boundary
   // after another in list order; the mover is left where it was and the caller applies the
-  // result. Keeps the mover's held and touching lists. touched, when given, gets the last
+  // result. Keeps the mover's pass-through and pushing lists. touched, when given, gets the last
   // boundary that pushed, or null.
   virtual platform::Vector3 CollideWithBoundaries(BoundingShape* mover,
                                                   BoundingShape** touched = nullptr) = 0;

@@ -23,13 +23,13 @@ Boundary& Boundary::operator=(const Boundary& other) {
   partialEdges = other.partialEdges;
   mapValue1 = other.mapValue1;
   mapValue2 = other.mapValue2;
-  heldList = other.heldList;
-  touchingList = other.touchingList;
+  passThroughList = other.passThroughList;
+  pushingList = other.pushingList;
   ignoreList = other.ignoreList;
   return *this;
 }
 
-void Boundary::AddUnique(BoundingShape* shape) { heldList.AddUnique(shape); }
+void Boundary::AddUnique(BoundingShape* shape) { passThroughList.AddUnique(shape); }
 
 BoundingCircle::BoundingCircle() = default;
 
@@ -48,16 +48,16 @@ BoundingCircle& BoundingCircle::operator=(const BoundingCircle& other) {
 std::unique_ptr<BoundingShape> BoundingCircle::Duplicate() const {
   auto copy = std::make_unique<BoundingCircle>();
   copy->Boundary::operator=(*this);
-  copy->quadMark = quadMark;
+  copy->wallFlag = wallFlag;
   CopyShapeData<Circle>(*this, *copy);
   return copy;
 }
 
-BoundingQuad::BoundingQuad() { quadMark = 1; }
+BoundingQuad::BoundingQuad() { wallFlag = 1; }
 
 BoundingQuad::BoundingQuad(const BoundingQuad& other)
     : Primitive(), Interactive(), Boundary(), Shape(), BoundingShape(), Quad() {
-  quadMark = 1;
+  wallFlag = 1;
   *this = other;
 }
 
@@ -72,14 +72,14 @@ BoundingQuad& BoundingQuad::operator=(const BoundingQuad& other) {
   }
   mapValues = other.mapValues;
   edgeFlags = other.edgeFlags;
-  quadMark = other.quadMark;
+  wallFlag = other.wallFlag;
   return *this;
 }
 
 std::unique_ptr<BoundingShape> BoundingQuad::Duplicate() const {
   auto copy = std::make_unique<BoundingQuad>();
   copy->Boundary::operator=(*this);
-  copy->quadMark = quadMark;
+  copy->wallFlag = wallFlag;
   CopyShapeData<Quad>(*this, *copy);
   return copy;
 }

@@ -17,7 +17,7 @@ class Boundary : public virtual Interactive {
 
   ~Boundary() override = default;
 
-  // Appends to the held list unless it is there already.
+  // Appends to the pass-through list unless it is there already.
   void AddUnique(BoundingShape* shape);
 
   // A circle with this set is pushed out of quads (and pushes them) by the foot-point method.
@@ -28,19 +28,19 @@ class Boundary : public virtual Interactive {
   // Read and written by the map files and the editor.
   float mapValue1 = DefaultMapValue1;
   float mapValue2 = 0.0f;
-  // Set by boundary quads.
-  uint8_t quadMark = 0;
-  // Boundaries whose last push-out of this body reported hold.
-  ShapeRefList<BoundingShape> heldList;
+  // Set by boundary quads: the player may slide down and jump off the boundary as a wall.
+  uint8_t wallFlag = 0;
+  // Boundaries whose last push-out of this body reported hold: the body passes through them.
+  ShapeRefList<BoundingShape> passThroughList;
   // Boundaries whose last push-out of this body was not zero.
-  ShapeRefList<BoundingShape> touchingList;
+  ShapeRefList<BoundingShape> pushingList;
   // Bodies that this boundary never pushes.
   ShapeRefList<BoundingShape> ignoreList;
 
  protected:
   Boundary();
   Boundary(const Boundary& other);
-  // Copies the flags, the values and the three lists, but not the quad mark.
+  // Copies the flags, the values and the three lists, but not the wall flag.
   Boundary& operator=(const Boundary& other);
 };
 

@@ -19,8 +19,8 @@ void PushOutOfBoundary(BoundingShape& boundary, BoundingShape& mover, BoundingSh
   const float dy = boundary.position.y - mover.position.y;
   const float reach = boundary.extent + mover.extent;
   if (dx * dx + dy * dy >= reach * reach || (!HasMoved(boundary) && !HasMoved(mover))) {
-    mover.heldList.RemoveFirst(&boundary);
-    mover.touchingList.RemoveFirst(&boundary);
+    mover.passThroughList.RemoveFirst(&boundary);
+    mover.pushingList.RemoveFirst(&boundary);
     return;
   }
   BoundingShape* pusher = nullptr;
@@ -28,15 +28,15 @@ void PushOutOfBoundary(BoundingShape& boundary, BoundingShape& mover, BoundingSh
   const Vector3 push = ComputePushOut(&mover, &boundary, &pusher, &hold);
   mover.SetPosition(mover.position + push);
   if (push == Vector3{}) {
-    mover.touchingList.RemoveFirst(&boundary);
+    mover.pushingList.RemoveFirst(&boundary);
   } else {
     if (touched) *touched = pusher;
-    mover.touchingList.AddUnique(&boundary);
+    mover.pushingList.AddUnique(&boundary);
   }
   if (hold) {
-    mover.heldList.AddUnique(&boundary);
+    mover.passThroughList.AddUnique(&boundary);
   } else {
-    mover.heldList.RemoveFirst(&boundary);
+    mover.passThroughList.RemoveFirst(&boundary);
   }
 }
 
@@ -46,7 +46,7 @@ void PushOutOfLevelBoundaries(const BoundaryGrid::Boundaries& boundaries, const 
   thread_local std::vector<uint32_t> near;
   // A listed boundary leaves the lists at its own step however far it is.
   listed.clear();
-  for (const auto* list : {&mover.heldList, &mover.touchingList}) {
+  for (const auto* list : {&mover.passThroughList, &mover.pushingList}) {
     for (BoundingShape* boundary : *list) {
       if (auto index = grid.IndexOf(boundary)) listed.push_back(*index);
     }

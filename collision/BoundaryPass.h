@@ -8,9 +8,9 @@
 class BoundingShape;
 
 // One step of the boundary pass: unless the boundary ignores the mover, a pair out of reach of
-// their bounding circles, or with both at rest, only leaves the mover's held and touching lists;
-// any other is pushed apart, the mover moved, the lists kept and touched given the pusher when
-// it pushed.
+// their bounding circles, or with both at rest, only leaves the mover's pass-through and pushing
+// lists; any other is pushed apart, the mover moved, the lists kept and touched given the pusher
+// when it pushed.
 void PushOutOfBoundary(BoundingShape& boundary, BoundingShape& mover, BoundingShape** touched);
 
 // The steps over the level's boundaries in list order, taking only those the grid (built from

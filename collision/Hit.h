@@ -19,7 +19,8 @@ class Hit : public virtual Interactive {
 
   // The strikes that have already hit this hit box.
   ShapeRefList<StrikeShape> hitList;
-  int32_t hitValue = 0;
+  // The owner's group number when the box was made; the actor keeps it in its draw layer.
+  int32_t groupNumber = 0;
 
  protected:
   Hit() { kind = KindHit; }

@@ -259,8 +259,8 @@ QuadPush QuadOutOfQuad(const BoundingQuad& mover, const BoundingQuad& boundary, 
   const bool boundaryCornersIn = AnyCornerInside(boundary, mover);
 
   if (boundary.partialEdges) {
-    const bool held = mover.heldList.Contains(&boundary);
-    const bool newContact = !mover.touchingList.Contains(&boundary);
+    const bool held = mover.passThroughList.Contains(&boundary);
+    const bool newContact = !mover.pushingList.Contains(&boundary);
     const Vector3 motion = mover.position - mover.previousPosition;
     const EdgeAwareQuery moverQuery{boundary, CornerOwner::Mover, newContact, AngleOf(motion)};
     const EdgeAwareQuery boundaryQuery{boundary, CornerOwner::Boundary, newContact,

@@ -32,13 +32,13 @@ constexpr float Duration(int ticks) {
 }
 
 // One pose held for a tick, on the first sheet.
-constexpr EnemyCell Pose(const wchar_t* name, int column, int row, int animation,
-                         const char* action) {
+constexpr AnimationCell Pose(const wchar_t* name, int column, int row, int animation,
+                             const char* action) {
   return {name, 0, GridCell(column, row, PoseSide, PoseSide), Tick, animation, action, 0};
 }
 
 // Dodging shows the back dash's cell, the air dash the dash's.
-constexpr std::array<EnemyCell, PoseCount - 1> Poses{{
+constexpr std::array<AnimationCell, PoseCount - 1> Poses{{
     Pose(L"idleFrame1", 0, 0, DemoEnemyIdling, "Idling"),
     Pose(L"dashFrame1", 1, 0, DemoEnemyDashing, "Dashing"),
     Pose(L"backDashFrame1", 2, 0, DemoEnemyBackDashing, "BackDashing"),
@@ -51,7 +51,7 @@ constexpr std::array<EnemyCell, PoseCount - 1> Poses{{
     Pose(L"airDashFrame1", 1, 0, DemoEnemyAirDashing, "AirDashing"),
 }};
 
-constexpr EnemyCell Downed = Pose(L"downedFrame1", 0, 1, DemoEnemyDowned, "Downed");
+constexpr AnimationCell Downed = Pose(L"downedFrame1", 0, 1, DemoEnemyDowned, "Downed");
 
 constexpr std::array<Chain, 7> Chains{{
     {DemoEnemyForwardAttacking, "ForwardAttacking",
@@ -90,10 +90,10 @@ constexpr std::array<Chain, 7> Chains{{
      0, 256, 384, 0, 256, 4, {1, 1, 1, 3, 2, 2, 1, 1}},
 }};
 
-constexpr std::array<EnemyCell, PoseCount + Chains.size() * FramesPerChain> BuildCells() {
-  std::array<EnemyCell, PoseCount + Chains.size() * FramesPerChain> cells{};
+constexpr std::array<AnimationCell, PoseCount + Chains.size() * FramesPerChain> BuildCells() {
+  std::array<AnimationCell, PoseCount + Chains.size() * FramesPerChain> cells{};
   size_t at = 0;
-  for (const EnemyCell& pose : Poses) cells[at++] = pose;
+  for (const AnimationCell& pose : Poses) cells[at++] = pose;
   for (const Chain& chain : Chains) {
     for (int k = 0; k < FramesPerChain; ++k) {
       const int left = chain.left + chain.width * (k % chain.columns);
@@ -115,7 +115,7 @@ constexpr auto CellTable = BuildCells();
 
 }  // namespace
 
-std::span<const EnemyCell> DemoEnemyAnimationPool::Cells() { return CellTable; }
+std::span<const AnimationCell> DemoEnemyAnimationPool::Cells() { return CellTable; }
 
 DemoEnemyAnimationPool::DemoEnemyAnimationPool(const TextureGroup& textures) {
   BuildFrames(CellTable, textures);

@@ -39,7 +39,7 @@ class DemoEnemyAnimationPool : public EnemyAnimationPool {
 
   // Every frame in the pool's field order; a frame's chain successor is the next row of the
   // same animation. Poses that two animations share have one row each.
-  static std::span<const EnemyCell> Cells();
+  static std::span<const AnimationCell> Cells();
 
   std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
   // The frames of that state's animation in chain order, never looping, its length the sum of

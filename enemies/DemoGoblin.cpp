@@ -14,6 +14,9 @@ namespace {
 
 constexpr const char* Description = "DemoGoblin description.";
 
+// The prototype's picture, the idling pose.
+constexpr platform::PixelRect PictureCell{0, 384, 128, 512};
+
 // The DemoGoblin's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
@@ -37,8 +40,9 @@ constexpr std::array<float, 46> FighterValues{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup&) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
+  MakePicture(textures, PictureCell);
   Initialize({});
 }
 

@@ -20,7 +20,8 @@ class DemoGoblin : public Enemy {
   static constexpr platform::Vector3 StandingSize{1.1f, 2.5f, 0.0f};
   static constexpr platform::Vector3 DeadSize{2.5f, 0.5f, 0.0f};
 
-  // The catalogue's prototype: no states, sprite or meters.
+  // The catalogue's prototype: a picture cut from the first texture of the group, and no
+  // states, sprite or meters.
   DemoGoblin(Playfield* owner, const TextureGroup& textures);
   // A DemoGoblin in play, idling at the place and facing right. It owns the pool its animations
   // come from.

@@ -14,7 +14,7 @@ constexpr float ThreeTicks = 0.10000001f;
 // goblin's and have rows of the goblin's plain sheet to themselves. The swing plays its first
 // five cells forward and back, then four wider ones. Both guard breaks show the guarding cell,
 // which the sheet has no other use for.
-constexpr std::array<EnemyCell, 19> CellTable{{
+constexpr std::array<AnimationCell, 19> CellTable{{
     {L"m_frameIdling1", 0, {0, 384, 128, 512}, Held, DemoGoblinIdling, "Idling", 0},
     {L"m_frameIdleWalking1", 0, {384, 384, 512, 512}, Stride, DemoGoblinIdleWalking, "IdleWalking",
      0},
@@ -55,7 +55,7 @@ int ShownAnimation(int number) {
 
 }  // namespace
 
-std::span<const EnemyCell> DemoGoblinAnimationPool::Cells() { return CellTable; }
+std::span<const AnimationCell> DemoGoblinAnimationPool::Cells() { return CellTable; }
 
 DemoGoblinAnimationPool::DemoGoblinAnimationPool(const TextureGroup& textures) {
   BuildFrames(CellTable, textures);

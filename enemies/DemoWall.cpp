@@ -64,7 +64,7 @@ DemoWall::DemoWall(Playfield* owner, const Vector3& position,
   block->SetPosition(body->position);
   block->previousPosition = body->position;
   // Nobody slides down it or drops through it.
-  block->quadMark = 0;
+  block->wallFlag = 0;
   block->partialEdges = 0;
   // The wall is never pushed out of its own block.
   block->ignoreList.push_back(body);

@@ -14,7 +14,7 @@ constexpr platform::PixelRect Cell(int column) {
   return GridCell(column, 0, DemoWallAnimationPool::CellWidth, DemoWallAnimationPool::CellHeight);
 }
 
-constexpr std::array<EnemyCell, 3> CellTable{{
+constexpr std::array<AnimationCell, 3> CellTable{{
     {L"m_frameIdle1", 0, Cell(0), Step, Idle, "Idling", 0},
     {L"m_frameIdle2", 0, Cell(1), Step, Idle, "Idling", 1},
     {L"m_frameDead", 0, Cell(2), Held, Pose, "Dead", 0},
@@ -25,7 +25,7 @@ constexpr std::array<EnemyCell, 3> CellTable{{
 DemoWallAnimationPool::DemoWallAnimationPool(const TextureGroup& textures)
     : IdlePoseAnimationPool(CellTable, textures) {}
 
-std::span<const EnemyCell> DemoWallAnimationPool::Cells() { return CellTable; }
+std::span<const AnimationCell> DemoWallAnimationPool::Cells() { return CellTable; }
 
 std::unique_ptr<EnemyAnimationPool> DemoWallAnimationPool::Create(
     const TextureGroup& textures) const {

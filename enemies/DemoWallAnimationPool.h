@@ -15,7 +15,7 @@ class DemoWallAnimationPool : public IdlePoseAnimationPool {
   explicit DemoWallAnimationPool(const TextureGroup& textures);
 
   // Every frame in the pool's field order.
-  static std::span<const EnemyCell> Cells();
+  static std::span<const AnimationCell> Cells();
 
   std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
 };

@@ -92,7 +92,7 @@ void Enemy::InitializeBody(const char* bodyName, const char* hitBoxName, const V
   body = ownBody.get();
 
   ownHitBox = MakeBodyShape<HitQuad>(hitBoxName, HitBoxColor, size, position);
-  ownHitBox->hitValue = drawLayer;
+  ownHitBox->groupNumber = drawLayer;
   hitBox = ownHitBox.get();
 
   facing = 1;

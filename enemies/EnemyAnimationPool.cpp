@@ -5,19 +5,13 @@
 
 #include "engine/Texture.h"
 
-std::array<float, 8> CellCorners(const platform::PixelRect& r) {
-  const auto left = static_cast<float>(r.left), top = static_cast<float>(r.top);
-  const auto right = static_cast<float>(r.right), bottom = static_cast<float>(r.bottom);
-  return {right, bottom, left, bottom, right, top, left, top};
-}
-
-void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
+void EnemyAnimationPool::BuildFrames(std::span<const AnimationCell> cells,
                                      const TextureGroup& textures) {
   const size_t count = cells.size();
   std::vector<std::unique_ptr<AnimationFrame>> built(count);
   // Last first, so that each frame can point at the one that follows it.
   for (size_t i = count; i-- > 0;) {
-    const EnemyCell& cell = cells[i];
+    const AnimationCell& cell = cells[i];
     const bool chained = i + 1 < count && cells[i + 1].animation == cell.animation;
     const auto texture = static_cast<size_t>(cell.texture);
     Texture* sheet = texture < textures.size() ? textures[texture].get() : nullptr;
@@ -29,8 +23,8 @@ void EnemyAnimationPool::BuildFrames(std::span<const EnemyCell> cells,
   defaultFrame = frames.empty() ? nullptr : frames.front().get();
 }
 
-std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(std::span<const EnemyCell> cells,
-                                                                int number, bool loops) const {
+std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(
+    std::span<const AnimationCell> cells, int number, bool loops) const {
   auto animation = std::make_unique<Animation>();
   for (size_t i = 0; i < cells.size() && i < frames.size(); ++i) {
     if (cells[i].animation == number) animation->frames.push_back(frames[i].get());
@@ -45,7 +39,7 @@ std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(std::span<const 
 }
 
 std::unique_ptr<Animation> EnemyAnimationPool::CollectAnimation(
-    std::span<const EnemyCell> cells, int number, std::span<const int> looping) const {
+    std::span<const AnimationCell> cells, int number, std::span<const int> looping) const {
   return CollectAnimation(cells, number, std::ranges::find(looping, number) != looping.end());
 }
 

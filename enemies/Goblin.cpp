@@ -16,6 +16,9 @@ namespace {
 
 constexpr const char* Description = "Goblin description.";
 
+// The prototype's picture, the idling pose.
+constexpr platform::PixelRect PictureCell{0, 0, 128, 128};
+
 // The goblin's group number; its hit box keeps the 1 the actor had when the box was made.
 constexpr int32_t GroupNumber = -1;
 
@@ -63,8 +66,9 @@ void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
 
 }  // namespace
 
-Goblin::Goblin(Playfield* owner, const TextureGroup&) : Enemy("Goblin") {
+Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : Enemy("Goblin") {
   Actor::Initialize(owner);
+  MakePicture(textures, PictureCell);
   Initialize({});
   shieldQuad = std::make_unique<BoundingQuad>();
   hitShieldQuad = std::make_unique<HitQuad>();

@@ -28,7 +28,8 @@ class Goblin : public Enemy {
   static constexpr int GuardDistanceBase = 180;
   static constexpr int GuardDistanceSpread = 100;
 
-  // The catalogue's prototype: no states, sprite or meters, and a shield that is nowhere.
+  // The catalogue's prototype: a picture cut from the first texture of the group, no states,
+  // sprite or meters, and a shield that is nowhere.
   Goblin(Playfield* owner, const TextureGroup& textures);
   // A goblin in play, idling at the place and facing right, its shield one of the world's
   // actor boundaries. It owns the pool its animations come from.

@@ -19,7 +19,7 @@ constexpr int Shielded = 1;
 // The shielded twins of the idle, walking, falling and alerted poses use the plain cells; the
 // four guard breaks, which the sheets have no cells of their own for, show the falling, guarding
 // and blocking cells.
-constexpr std::array<EnemyCell, 53> CellTable{{
+constexpr std::array<AnimationCell, 53> CellTable{{
     {L"m_frameIdling1", Plain, {0, 0, 128, 128}, Held, GoblinIdling, "Idling", 0},
     {L"m_frameIdlingWithShield1", Shielded, {0, 0, 128, 128}, Held, GoblinIdlingWithShield,
      "IdlingWithShield", 0},
@@ -120,7 +120,7 @@ constexpr std::array<int, 4> LoopingAnimations{GoblinIdleWalking, GoblinIdleWalk
 
 }  // namespace
 
-std::span<const EnemyCell> GoblinAnimationPool::Cells() { return CellTable; }
+std::span<const AnimationCell> GoblinAnimationPool::Cells() { return CellTable; }
 
 GoblinAnimationPool::GoblinAnimationPool(const TextureGroup& textures) {
   BuildFrames(CellTable, textures);

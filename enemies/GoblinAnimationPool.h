@@ -44,7 +44,7 @@ class GoblinAnimationPool : public EnemyAnimationPool {
 
   // Every frame in the pool's field order; a frame's chain successor is the next row of the
   // same animation.
-  static std::span<const EnemyCell> Cells();
+  static std::span<const AnimationCell> Cells();
 
   std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
   // The frames of that animation in chain order; a number without frames shows the idle frame.

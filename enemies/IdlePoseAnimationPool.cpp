@@ -1,6 +1,6 @@
 #include "enemies/IdlePoseAnimationPool.h"
 
-IdlePoseAnimationPool::IdlePoseAnimationPool(std::span<const EnemyCell> cells,
+IdlePoseAnimationPool::IdlePoseAnimationPool(std::span<const AnimationCell> cells,
                                              const TextureGroup& textures)
     : table(cells) {
   BuildFrames(cells, textures);

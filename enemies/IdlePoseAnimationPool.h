@@ -16,8 +16,8 @@ class IdlePoseAnimationPool : public EnemyAnimationPool {
 
  protected:
   // The table's rows are the two idle frames, then the pose.
-  IdlePoseAnimationPool(std::span<const EnemyCell> cells, const TextureGroup& textures);
+  IdlePoseAnimationPool(std::span<const AnimationCell> cells, const TextureGroup& textures);
 
  private:
-  std::span<const EnemyCell> table;
+  std::span<const AnimationCell> table;
 };

@@ -16,13 +16,13 @@ constexpr platform::PixelRect Cell(int column, int row) {
   return GridCell(column, row, NidhoggletCellSide, NidhoggletCellSide);
 }
 
-constexpr std::array<EnemyCell, 3> AggressiveCells{{
+constexpr std::array<AnimationCell, 3> AggressiveCells{{
     {L"m_frameIdle1", 0, Cell(0, 1), Step, Idle, "Idling", 0},
     {L"m_frameIdle2", 0, Cell(1, 1), Step, Idle, "Idling", 1},
     {L"m_frameDead", 0, Cell(2, 1), Held, Pose, "Dead", 0},
 }};
 
-constexpr std::array<EnemyCell, 3> PassiveCells{{
+constexpr std::array<AnimationCell, 3> PassiveCells{{
     {L"m_frameIdle1", 0, Cell(0, 0), Step, Idle, "Idling", 0},
     {L"m_frameIdle2", 0, Cell(1, 0), Step, Idle, "Idling", 1},
     {L"m_frameDefending", 0, Cell(4, 0), DefendingHold, Pose, "Defending", 0},
@@ -33,7 +33,9 @@ constexpr std::array<EnemyCell, 3> PassiveCells{{
 NidhoggletAggressiveAnimationPool::NidhoggletAggressiveAnimationPool(const TextureGroup& textures)
     : IdlePoseAnimationPool(AggressiveCells, textures) {}
 
-std::span<const EnemyCell> NidhoggletAggressiveAnimationPool::Cells() { return AggressiveCells; }
+std::span<const AnimationCell> NidhoggletAggressiveAnimationPool::Cells() {
+  return AggressiveCells;
+}
 
 std::unique_ptr<EnemyAnimationPool> NidhoggletAggressiveAnimationPool::Create(
     const TextureGroup& textures) const {
@@ -43,7 +45,7 @@ std::unique_ptr<EnemyAnimationPool> NidhoggletAggressiveAnimationPool::Create(
 NidhoggletPassiveAnimationPool::NidhoggletPassiveAnimationPool(const TextureGroup& textures)
     : IdlePoseAnimationPool(PassiveCells, textures) {}
 
-std::span<const EnemyCell> NidhoggletPassiveAnimationPool::Cells() { return PassiveCells; }
+std::span<const AnimationCell> NidhoggletPassiveAnimationPool::Cells() { return PassiveCells; }
 
 std::unique_ptr<EnemyAnimationPool> NidhoggletPassiveAnimationPool::Create(
     const TextureGroup& textures) const {

@@ -15,7 +15,7 @@ class NidhoggletAggressiveAnimationPool : public IdlePoseAnimationPool {
   explicit NidhoggletAggressiveAnimationPool(const TextureGroup& textures);
 
   // Every frame in the pool's field order.
-  static std::span<const EnemyCell> Cells();
+  static std::span<const AnimationCell> Cells();
 
   std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
 };
@@ -26,7 +26,7 @@ class NidhoggletPassiveAnimationPool : public IdlePoseAnimationPool {
   explicit NidhoggletPassiveAnimationPool(const TextureGroup& textures);
 
   // Every frame in the pool's field order.
-  static std::span<const EnemyCell> Cells();
+  static std::span<const AnimationCell> Cells();
 
   std::unique_ptr<EnemyAnimationPool> Create(const TextureGroup& textures) const override;
 };

@@ -26,7 +26,7 @@ enum RatatoskrStateIndex : int {
 
 // The Ratatoskr's rows of the shared cell layout; each animation's number is also its state's
 // index. Texture 0 of the Ratatoskr's list is Content\Textures\Characters\Ratatoskr\Ratatoskr.png.
-using RatatoskrCell = EnemyCell;
+using RatatoskrCell = AnimationCell;
 
 // The frames of the Ratatoskr, all cut from the first texture of its list.
 class RatatoskrAnimationPool : public EnemyAnimationPool {

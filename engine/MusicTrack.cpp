@@ -7,7 +7,6 @@
 namespace {
 
 constexpr uint16_t SampleBits = 16;
-constexpr float FullVolume = 100.0f;
 constexpr float VolumeRangeDecibels = 40.0f;
 constexpr float HundredthsPerDecibel = 100.0f;
 constexpr float FloorHundredths = -4000.0f;

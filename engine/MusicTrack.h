@@ -21,8 +21,10 @@ class MusicTrack {
   MusicTrack(const MusicTrack&) = delete;
   MusicTrack& operator=(const MusicTrack&) = delete;
 
+  static constexpr float FullVolume = 100.0f;
+
   std::string GetPath() const { return path_; }
-  // 0 to 100: 100 plays at full level, each step below takes 0.4 dB off, down to 40 dB.
+  // 0 to FullVolume: full plays at full level, each step below takes 0.4 dB off, down to 40 dB.
   void SetVolume(float volume);
   // The refill check; runs once per frame while the track is current.
   void Update();

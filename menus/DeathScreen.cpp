@@ -36,11 +36,10 @@ void DeathScreen::Respawn() {
     world->LoadMap(first->GetMapName());
   }
   for (Player* player : world->players) {
-    player->PlaceAt(player->respawnPosition);
+    player->PlaceIdling(player->respawnPosition);
     player->UpdateMeters(0.0f);
     player->healthMeter->value = player->healthMeter->maximum;
     player->staminaRing->SetValue(player->staminaRing->maximum);
-    player->SwitchState(SlotIdling);
   }
   set->SwitchTo(world);
 }

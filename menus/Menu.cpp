@@ -1,10 +1,14 @@
 #include "menus/Menu.h"
 
 #include "engine/DebugOverlay.h"
+#include "engine/GameStateSet.h"
 #include "engine/Globals.h"
+#include "engine/MusicTrack.h"
+#include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Quad.h"
+#include "world/World.h"
 
 Menu::Menu(GameStateSet* owner, const char* name) {
   SetName(name);
@@ -18,6 +22,16 @@ void Menu::SetTitle(const char* title) {
 }
 
 void Menu::DrawDebugOverlay() { DrawScreenOverlay(set); }
+
+void Menu::RestoreMusicVolume() {
+  if (MainSoundBank && MainSoundBank->music)
+    MainSoundBank->music->SetVolume(MusicTrack::FullVolume);
+}
+
+void Menu::ReturnToPlay() {
+  RestoreMusicVolume();
+  if (set && set->world) set->SwitchTo(set->world);
+}
 
 std::unique_ptr<Quad> MakeMenuQuad(const platform::Vector3& centre, float width, float height,
                                    const Color4& fill, bool outlined) {

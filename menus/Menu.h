@@ -38,6 +38,11 @@ class Menu : public GameState {
   // Name and title are the same text on every menu.
   Menu(GameStateSet* set, const char* name);
 
+  // The music back from the lower volume of the screens over play.
+  static void RestoreMusicVolume();
+  // Back to play: the music at full volume, then the world.
+  void ReturnToPlay();
+
  private:
   const char* title_ = nullptr;
   std::wstring wideTitle_;

@@ -7,8 +7,6 @@
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
-#include "engine/MusicTrack.h"
-#include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
@@ -41,7 +39,6 @@ constexpr float CaretTurn = 90.0f;
 // History lines stand one line apart above the input line, a little in from its left edge.
 constexpr float HistoryStep = 19.0f;
 constexpr float HistoryInset = 5.0f;
-constexpr float FullVolume = 100.0f;
 
 }  // namespace
 
@@ -79,8 +76,7 @@ void MenuConsole::HandleInput(float) {
   if (!GameControls) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.WentDown(VirtualKey::Esc) || keys.WentDown(VirtualKey::Tilde)) {
-    if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
-    if (set && set->world) set->SwitchTo(set->world);
+    ReturnToPlay();
     return;
   }
   EditTextProperty(keys, *m_inputLine);

@@ -21,7 +21,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float FullVolume = 100.0f;
 // Each group of portraits spreads over this many pixels beside its edge of the screen, in
 // from the edge by the margin, at the height of the portrait row.
 constexpr float PortraitSpread = 350.0f;
@@ -221,11 +220,10 @@ void MenuDialog::Draw() {
 }
 
 void MenuDialog::EndConversation() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   StopSpeaking();
   conversation->NextConversation();
   EndParticipants();
-  set->SwitchTo(WorldOf(set));
+  ReturnToPlay();
 }
 
 void MenuDialog::StopSpeaking() {

@@ -236,10 +236,7 @@ void MenuMultiplayer::ConfirmSelection() {
   ProgressTextPosition = MapLoadTextPosition;
   m_world->ClearLevel();
   m_world->LoadMap(VersusMapPath);
-  for (Player* player : m_world->players) {
-    player->PlaceAt(m_world->spawnPoint);
-    player->SwitchState(SlotIdling);
-  }
+  for (Player* player : m_world->players) player->PlaceIdling(m_world->spawnPoint);
   set->SwitchTo(m_world);
 }
 

@@ -17,7 +17,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float FullVolume = 100.0f;
 constexpr float TextScale = 0.5f;
 // The prompt's lines stand this far above and below the middle of the screen.
 constexpr float FirstLineRise = 20.0f;
@@ -114,11 +113,10 @@ void MenuSave::HandleSavedInput(float dt) {
 }
 
 void MenuSave::ReturnToWorld() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   World* world = WorldOf(set);
-  if (!world) return;
-  if (Player* player = world->GetFirstPlayer()) player->SwitchState(SlotIdling);
-  set->SwitchTo(world);
+  Player* player = world ? world->GetFirstPlayer() : nullptr;
+  if (player) player->SwitchState(SlotIdling);
+  ReturnToPlay();
 }
 
 void MenuSave::Update(float dt) {

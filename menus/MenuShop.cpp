@@ -194,10 +194,10 @@ void MenuShop::Enter() {
   // The first player of the moment trades, whoever that is now.
   m_player = m_world ? m_world->GetFirstPlayer() : nullptr;
   ShowMainPage();
-  if (!m_player || !m_player->hudPanel) return;
+  if (!m_player || !m_player->hudFirstSprite) return;
   const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
                   ScreenBoxOf(*m_itemPage.descriptionTop).Height() + HudBelowPanelTop +
-                  ScreenBoxOf(*m_player->hudPanel).Height() / 2;
+                  ScreenBoxOf(*m_player->hudFirstSprite).Height() / 2;
   m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
 }
 

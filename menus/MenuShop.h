@@ -126,6 +126,54 @@ class MenuShop : public Menu {
   void DrawMainStats(const Player& player);
   void DrawConfirmation();
 
+  // What the screen holds and shows, read-only.
+  int32_t GetPage() const { return m_page; }
+  int32_t GetBuyStep() const { return m_buyStep; }
+  int32_t GetSellStep() const { return m_sellStep; }
+  int32_t GetBuyTab() const { return m_buyTab; }
+  int32_t GetConfirmSelection() const { return m_confirmSelection; }
+  const std::vector<Item*>& GetListItems() const { return m_listItems; }
+  const std::vector<Item*>& GetVisibleItems() const { return m_visibleItems; }
+  const std::vector<Item*>& GetVisibleHeld() const { return m_visibleHeld; }
+  uint32_t GetListCursor() const { return m_listCursor; }
+  uint32_t GetListTop() const { return m_listTop; }
+  const std::vector<Item*>& GetCart() const { return m_cart; }
+  float GetCartTotal() const { return m_cartTotal; }
+  const ConversationTrigger* GetConversation() const { return m_conversation; }
+  const ItemStore* GetStock() const { return m_stock.get(); }
+  const ScrollBar& GetScrollBar() const { return *m_scrollBar; }
+  const ItemPage& GetItemPage() const { return m_itemPage; }
+  const TabStrip& GetTabs() const { return m_tabs; }
+  const ListPanel& GetRows() const { return m_rows; }
+  // Where the window's pieces stand.
+  const ShapeList& GetFrame() const { return m_frame; }
+  const Sprite& GetFooterRight() const { return *m_footerRight; }
+  const Sprite& GetFooterLeft() const { return *m_footerLeft; }
+  const Sprite& GetListPanel() const { return *m_listPanel; }
+  const Sprite& GetTabHintLeft() const { return *m_tabHintLeft; }
+  const Sprite& GetTabHintRight() const { return *m_tabHintRight; }
+  const Sprite& GetTitleSell() const { return *m_titleSell; }
+  const ShapeList& GetPanelDescriptionShop() const { return m_panelDescriptionShop; }
+  const ShapeList& GetPanelConfirm() const { return m_panelConfirm; }
+  const Sprite& GetKindIcon(int kind) const { return *m_kindIcons.at(kind); }
+
+ private:
+  void BuildPanels();
+  // The details panels where entering a page puts them, beside the item list.
+  void PlaceDetailPanels();
+  // The list of the stock that a tab shows; empty without a stock.
+  const std::vector<Item*>& TabSource(int tab) const;
+  int32_t& OpenTabOfPage();
+  int32_t& StepOfPage();
+  bool Browsing() const;
+  bool CartAffordable() const;
+  float Tokens() const;
+  // The option area of a main-page button and its label.
+  const Sprite& MainButtonArea(int32_t button) const;
+  void PlaceMainMarker();
+  void PlaceConfirmMarker();
+  void DrawTokenLines();
+
   World* m_world = nullptr;    // not owned
   Player* m_player = nullptr;  // not owned
   // The conversation whose "shop" line opened the shop: the keeper's in a shop region, any
@@ -189,21 +237,4 @@ class MenuShop : public Menu {
   std::unique_ptr<Sprite> m_listHighlight;
   // The rows: header, 13 rows and the strip below them; the second set of rows over them.
   ListPanel m_rows;
-
- private:
-  void BuildPanels();
-  // The details panels where entering a page puts them, beside the item list.
-  void PlaceDetailPanels();
-  // The list of the stock that a tab shows; empty without a stock.
-  const std::vector<Item*>& TabSource(int tab) const;
-  int32_t& OpenTabOfPage();
-  int32_t& StepOfPage();
-  bool Browsing() const;
-  bool CartAffordable() const;
-  float Tokens() const;
-  // The option area of a main-page button and its label.
-  const Sprite& MainButtonArea(int32_t button) const;
-  void PlaceMainMarker();
-  void PlaceConfirmMarker();
-  void DrawTokenLines();
 };

@@ -1,8 +1,6 @@
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
-#include "engine/MusicTrack.h"
-#include "engine/SoundBank.h"
 #include "items/ItemStore.h"
 #include "menus/ConversationTrigger.h"
 #include "menus/ListWindow.h"
@@ -14,7 +12,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float FullVolume = 100.0f;
 constexpr float RowPitch = 22.0f;
 
 // How a trade changes the player's store, item by item.
@@ -102,11 +99,10 @@ void MenuShop::SelectPreviousMainButton() {
 }
 
 void MenuShop::Leave() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   // Talking to whoever opened the shop again starts their next conversation, not the shop.
   if (m_conversation) m_conversation->NextConversation();
   m_conversation = nullptr;
-  if (set && set->world) set->SwitchTo(set->world);
+  ReturnToPlay();
 }
 
 void MenuShop::HandleTradePageInput() {
@@ -204,7 +200,7 @@ void MenuShop::PreviousTab() {
   OpenTab(tab > 0 && tab <= ItemsTab ? tab - 1 : ItemsTab);
 }
 
-float MenuShop::Tokens() const { return m_player ? m_player->price : 0.0f; }
+float MenuShop::Tokens() const { return m_player ? m_player->Tokens() : 0.0f; }
 
 bool MenuShop::CartAffordable() const { return Tokens() - m_cartTotal >= 0.0f; }
 
@@ -244,7 +240,7 @@ void MenuShop::CompleteTrade() {
   // A purchase needs no check of the tokens here: the dialog accepts only a cart they pay for.
   if (m_player && m_player->itemStore) {
     Trade(selling ? Selling : Buying, m_cart, *m_player->itemStore);
-    m_player->price += selling ? m_cartTotal : -m_cartTotal;
+    m_player->SetTokens(m_player->Tokens() + (selling ? m_cartTotal : -m_cartTotal));
     // Equipment sold to the last piece leaves its slot.
     if (selling) m_player->UnequipDepletedItems();
   }

@@ -355,8 +355,7 @@ void MenuTitle::ContinueGame() {
   m_world->LoadMap(player->GetMapName());
   LimitToKeyboardAndFirstPad();
   set->SwitchTo(m_world);
-  player->PlaceAt(player->respawnPosition);
-  player->SwitchState(SlotIdling);
+  player->PlaceIdling(player->respawnPosition);
 }
 
 void MenuTitle::StartNewGame() {

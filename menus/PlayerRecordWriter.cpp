@@ -98,7 +98,7 @@ void MenuSave::WriteHeader(std::string& text, const std::string& mapPath) const 
 
 void MenuSave::WriteStats(std::string& text, const Player& player) const {
   for (float value : *player.stats) AppendLine(text, FormatFloat(value));
-  AppendLine(text, FormatFloat(player.price));
+  AppendLine(text, FormatFloat(player.Tokens()));
 }
 
 void MenuSave::WriteEquipment(std::string& text, const Player& player) const {

@@ -79,7 +79,7 @@ void NPC::Initialize(Playfield* owner, int32_t castKind, Texture* portraitPictur
   m_hitBox->SetName(name + " Hit Box");
   m_hitBox->SetFillColor(HitBoxFill);
   m_hitBox->SetPosition(m_boundingQuad->position);
-  m_hitBox->hitValue = drawLayer;
+  m_hitBox->groupNumber = drawLayer;
   m_hitBox->SetDimensions(0.0f, 0.0f, 0.0f);
   hitBox = m_hitBox.get();
 

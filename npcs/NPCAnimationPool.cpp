@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<EnemyCell, 1> CellTable{{
+constexpr std::array<AnimationCell, 1> CellTable{{
     {L"m_frameIdle1", 0, GridCell(0, 0, NPCAnimationPool::CellSide, NPCAnimationPool::CellSide),
      NPCAnimationPool::IdleFrameSeconds, 0, "Idling", 0},
 }};
@@ -14,12 +14,12 @@ constexpr std::array<EnemyCell, 1> CellTable{{
 }  // namespace
 
 NPCAnimationPool::NPCAnimationPool(const NPCTextures& newTextures) : textures(&newTextures) {
-  const EnemyCell& cell = CellTable.front();
+  const AnimationCell& cell = CellTable.front();
   m_frameIdle1 = CreateAnimationFrame(cell.frame, cell.duration, nullptr, textures->sheet.get(),
                                       CellCorners(cell.rect));
 }
 
-std::span<const EnemyCell> NPCAnimationPool::Cells() { return CellTable; }
+std::span<const AnimationCell> NPCAnimationPool::Cells() { return CellTable; }
 
 std::unique_ptr<NPCAnimationPool> NPCAnimationPool::Create(const NPCTextures& newTextures) const {
   return std::make_unique<NPCAnimationPool>(newTextures);

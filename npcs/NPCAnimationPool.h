@@ -4,7 +4,6 @@
 #include <span>
 
 #include "actors/Animation.h"
-#include "enemies/EnemyAnimationPool.h"
 
 class Texture;
 
@@ -25,10 +24,9 @@ class NPCAnimationPool {
   NPCAnimationPool(const NPCAnimationPool&) = delete;
   NPCAnimationPool& operator=(const NPCAnimationPool&) = delete;
 
-  // Every character's sheet is cut by this table (the record the enemies' sheets use): one
-  // cell at the top-left corner. The sprite is centred on the body, so a character's feet lie
-  // half its height below the cell's middle.
-  static std::span<const EnemyCell> Cells();
+  // Every character's sheet is cut by this table: one cell at the top-left corner. The sprite
+  // is centred on the body, so a character's feet lie half its height below the cell's middle.
+  static std::span<const AnimationCell> Cells();
 
   // A new pool on the textures.
   std::unique_ptr<NPCAnimationPool> Create(const NPCTextures& textures) const;

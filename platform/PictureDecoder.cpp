@@ -1,6 +1,7 @@
 #include "platform/PictureDecoder.h"
 
 #include <SDL_image.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <condition_variable>
@@ -17,6 +18,11 @@ namespace {
 
 constexpr uint32_t AlphaMask = 0xFF000000u;
 constexpr unsigned MaxWorkers = 8;
+// Pictures are decoded on the workers and freed on the main thread once their textures hold
+// them. Left to itself the C library raises its mapping threshold after the first large free
+// and keeps every later picture's memory in the workers' heaps for good; a fixed threshold
+// maps each large buffer on its own and gives it back when freed.
+constexpr int LargeBufferBytes = 256 * 1024;
 
 // Applies the key to the row of ARGB pixels; false when a pixel is left less than opaque.
 bool KeyRow(uint32_t* row, int width, uint32_t colorKey) {
@@ -95,11 +101,18 @@ class DecodeWorkers {
   void Start() {
     // The decoder's libraries are made ready once, before any worker uses them.
     IMG_Init(IMG_INIT_PNG);
+    mallopt(M_MMAP_THRESHOLD, LargeBufferBytes);
     const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, MaxWorkers);
     for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
   }
 
   void Work() {
+    DecodeUntilStopped();
+    // SDL keeps storage of its own (the last error's text) for each thread it did not start.
+    SDL_TLSCleanup();
+  }
+
+  void DecodeUntilStopped() {
     for (;;) {
       std::shared_ptr<PendingPicture> picture;
       {

@@ -189,6 +189,59 @@ bool ReadAsCopy(const SDL_Vertex* v, int textureWidth, int textureHeight, SDL_Re
   return source.w != 0 && source.h != 0;
 }
 
+// x / 255 for x up to 255 * 255, without a division, so that rows of pixels vectorise.
+constexpr uint32_t DivideBy255(uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
+
+// A row of ARGB pixels copied over another in the colour, as SDL's general blitter copies:
+// each channel scaled by the colour (a full channel leaves it as it is), then, when blending,
+// weighted by the source's alpha and laid over the destination. SDL passes over the weighting
+// of an opaque source and the whole of a transparent one; the arithmetic gives the same pixels
+// for both, so no pixel takes a branch.
+// Twice as many pixels a step where the processor has the wider vectors.
+template <bool Blend>
+[[gnu::target_clones("avx2", "default")]] void TintRow(const uint32_t* from, uint32_t* to,
+                                                       int count, SDL_Color color) {
+  constexpr uint32_t Full = 255;
+  for (int i = 0; i < count; ++i) {
+    const uint32_t s = from[i];
+    uint32_t a = DivideBy255((s >> 24) * color.a);
+    uint32_t r = DivideBy255((s >> 16 & Full) * color.r);
+    uint32_t g = DivideBy255((s >> 8 & Full) * color.g);
+    uint32_t b = DivideBy255((s & Full) * color.b);
+    if constexpr (Blend) {
+      const uint32_t d = to[i];
+      const uint32_t rest = Full - a;
+      r = DivideBy255(r * a) + DivideBy255(rest * (d >> 16 & Full));
+      g = DivideBy255(g * a) + DivideBy255(rest * (d >> 8 & Full));
+      b = DivideBy255(b * a) + DivideBy255(rest * (d & Full));
+      a += DivideBy255(rest * (d >> 24));
+    }
+    to[i] = a << 24 | r << 16 | g << 8 | b;
+  }
+}
+
+// The target texture's pixels moved to a texture whose pixels can be read, while it is the
+// renderer's target; the target texture itself when that fails.
+SDL_Texture* Readable(SDL_Renderer* renderer, SDL_Texture* drawn, int width, int height) {
+  SDL_Texture* readable = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                            SDL_TEXTUREACCESS_STREAMING, width, height);
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (!readable || SDL_LockTexture(readable, nullptr, &pixels, &pitch) != 0) {
+    if (readable) SDL_DestroyTexture(readable);
+    return drawn;
+  }
+  const bool read =
+      SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels, pitch) == 0;
+  SDL_UnlockTexture(readable);
+  if (!read) {
+    SDL_DestroyTexture(readable);
+    return drawn;
+  }
+  SDL_DestroyTexture(drawn);
+  return readable;
+}
+
 }  // namespace
 
 SDL_Color ToSdlColor(uint32_t argb) {
@@ -250,9 +303,14 @@ void RenderCore::AddRectangle(const TextureHandle& texture, bool opaque,
   if (stretched) {
     const SDL_FRect plain{target.x, target.y, static_cast<float>(width),
                           static_cast<float>(height)};
-    SDL_RenderCopyF(renderer, stretched, nullptr, &plain);
+    if (!CopyTinted(stretched, {0, 0, width, height}, plain, c[0].color, opaque)) {
+      SDL_RenderCopyF(renderer, stretched, nullptr, &plain);
+    }
   } else if (source.w > 0 && source.h > 0) {
-    SDL_RenderCopyF(renderer, t, &source, &target);
+    const bool unscaled = source.w == width && source.h == height;
+    if (!unscaled || !CopyTinted(t, source, target, c[0].color, opaque)) {
+      SDL_RenderCopyF(renderer, t, &source, &target);
+    }
   } else {
     int flip = SDL_FLIP_NONE;
     if (source.w < 0) {
@@ -337,10 +395,51 @@ SDL_Texture* RenderCore::Stretched(SDL_Texture* source, const SDL_Rect& rect, in
   SDL_SetTextureAlphaMod(source, 0xFF);
   SDL_RenderCopy(renderer, source, &rect, nullptr);
   SDL_RenderFlush(renderer);
+  if (target) stretched = Readable(renderer, stretched, width, height);
   SDL_SetRenderTarget(renderer, previousTarget);
   stretches.emplace(key, Stretch{stretched, ++copies});
   stretchedPixels += pixels;
   return stretched;
+}
+
+bool RenderCore::CopyTinted(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& place,
+                            SDL_Color color, bool opaque) {
+  if ((color.r & color.g & color.b & color.a) == 0xFF || !target ||
+      SDL_GetRenderTarget(renderer)) {
+    return false;
+  }
+  int access = 0;
+  if (SDL_QueryTexture(texture, nullptr, &access, nullptr, nullptr) != 0 ||
+      access != SDL_TEXTUREACCESS_STREAMING) {
+    return false;
+  }
+  // SDL places a copy at the whole pixel its corner truncates to, then clips it to the frame.
+  const int x = static_cast<int>(place.x);
+  const int y = static_cast<int>(place.y);
+  const int left = std::max(x, 0);
+  const int top = std::max(y, 0);
+  const int right = std::min(x + source.w, target->w);
+  const int bottom = std::min(y + source.h, target->h);
+  if (left >= right || top >= bottom) return true;
+  const SDL_Rect area{source.x + left - x, source.y + top - y, right - left, bottom - top};
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture, &area, &pixels, &pitch) != 0) return false;
+  SDL_RenderFlush(renderer);
+  for (int row = 0; row < area.h; ++row) {
+    const auto* from = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(pixels) +
+                                                         static_cast<ptrdiff_t>(row) * pitch);
+    auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) +
+                                           static_cast<ptrdiff_t>(top + row) * target->pitch) +
+               left;
+    if (opaque) {
+      TintRow<false>(from, to, area.w, color);
+    } else {
+      TintRow<true>(from, to, area.w, color);
+    }
+  }
+  SDL_UnlockTexture(texture);
+  return true;
 }
 
 void RenderCore::ForgetStretches(SDL_Texture* source) {
@@ -356,8 +455,10 @@ std::shared_ptr<TextureHandle> CreateTextureHandle(const std::shared_ptr<RenderC
                                                    int width, int height, const void* pixels,
                                                    int pitch, bool opaque) {
   if (!core || !core->renderer || width <= 0 || height <= 0) return nullptr;
-  SDL_Texture* texture = SDL_CreateTexture(core->renderer, SDL_PIXELFORMAT_ARGB8888,
-                                           SDL_TEXTUREACCESS_STATIC, width, height);
+  // On the off-screen frame a texture's pixels stay readable for tinted copies.
+  const int access = core->target ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC;
+  SDL_Texture* texture =
+      SDL_CreateTexture(core->renderer, SDL_PIXELFORMAT_ARGB8888, access, width, height);
   if (!texture) return nullptr;
   auto handle = std::make_shared<TextureHandle>();
   handle->texture = texture;

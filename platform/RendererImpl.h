@@ -64,6 +64,12 @@ struct RenderCore {
   void TakeDecodedPictures();
   // The source rectangle of the picture stretched to width by height, or null.
   SDL_Texture* Stretched(SDL_Texture* source, const SDL_Rect& rect, int width, int height);
+  // A copy in a colour or alpha other than full, done here on the off-screen frame with the
+  // arithmetic of SDL's general blitter, which it would otherwise take pixel by pixel with a
+  // test of every option; the source must be as large as its target. False when the copy is
+  // SDL's to make: untinted (SDL's own path is fast), or no frame or pixels at hand.
+  bool CopyTinted(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& target,
+                  SDL_Color color, bool opaque);
   void ForgetStretches(SDL_Texture* source);
 };
 

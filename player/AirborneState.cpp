@@ -68,7 +68,7 @@ void AirborneState::PushOffWall(int side) {
 
 BoundingQuad* AirborneState::FlaggedWall() const {
   BoundingQuad* wall = player->wallContact;
-  return wall && wall->quadMark ? wall : nullptr;
+  return wall && wall->wallFlag ? wall : nullptr;
 }
 
 BoundingQuad* AirborneState::SquareWall() const {

@@ -61,50 +61,62 @@ void AttackState::ApplyAttackSpeed() {
 
 StrikeShape* AttackState::LiveStrike() const { return strikeSteps[LiveStep]->Strike(); }
 
-void AttackState::HandleInput(float dt) {
-  if (plan.jumpCut == JumpCut::BeforePending) CutJump();
-  if (TakePending()) {
-    if (plan.godModeAfterPending) CheckGodMode();
-    CloseStep();
-    return;
-  }
-  if (plan.jumpCut == JumpCut::AfterPending) CutJump();
-  // A ground attack that loses the ground falls; an air attack that lands stands idle.
-  const bool grounded = plan.footing == Footing::Ground;
-  bool over = false;
-  if (OnGround() != grounded) {
-    SwitchTo(grounded ? SlotFalling : SlotIdling);
-    over = !plan.landingGoesOn;
-  }
-  if (!over && TimeUsedUp()) {
-    EndAttack();
-    over = true;
-  }
-  if (!over) {
-    DriftWithInput(dt);
-    for (const auto& choices : plan.cancels) {
-      for (const AttackCancel& cancel : choices) {
-        if (!Triggered(cancel.trigger)) continue;
-        FaceFor(cancel.trigger);
-        SwitchTo(cancel.target);
-        break;
-      }
-    }
-  }
+void AttackState::HandleInput(float) {
+  if (TookPending()) return;
+  if (!LostGround()) TimeEnded();
   CheckGodMode();
   CloseStep();
 }
 
 void AttackState::HandleInputHeld(float) {
-  if (plan.endsWhileHeld && TimeUsedUp()) EndAttack();
-  for (const AttackCancel& cancel : plan.heldCancels) {
-    if (cancel.once && pendingState == player->StateAt(cancel.target)) continue;
+  CheckGodMode();
+  CloseStep();
+}
+
+bool AttackState::TookPending() {
+  if (!TakePending()) return false;
+  CloseStep();
+  return true;
+}
+
+bool AttackState::LostGround() {
+  if (OnGround()) return false;
+  SwitchTo(SlotFalling);
+  return true;
+}
+
+bool AttackState::Landed() {
+  if (!OnGround()) return false;
+  SwitchTo(SlotIdling);
+  return true;
+}
+
+bool AttackState::TimeEnded() {
+  if (!TimeUsedUp()) return false;
+  EndAttack();
+  return true;
+}
+
+bool AttackState::TakeFirst(std::initializer_list<AttackCancel> cancels) {
+  for (const AttackCancel& cancel : cancels) {
+    if (!Triggered(cancel.trigger)) continue;
+    FaceFor(cancel.trigger);
+    SwitchTo(cancel.target);
+    return true;
+  }
+  return false;
+}
+
+void AttackState::KeepForLater(std::initializer_list<AttackCancel> cancels) {
+  for (const AttackCancel& cancel : cancels) {
     if (!Triggered(cancel.trigger)) continue;
     FaceFor(cancel.trigger);
     SetPending(cancel.target);
   }
-  if (plan.godModeWhileHeld) CheckGodMode();
-  CloseStep();
+}
+
+bool AttackState::Waits(PlayerStateSlot slot) const {
+  return pendingState == player->StateAt(slot);
 }
 
 void AttackState::Update(float dt) {
@@ -176,11 +188,11 @@ void AttackState::CutJump() {
   if (!Input().IsAction2Held() && vy > 0.0f) vy = 0.0f;
 }
 
-void AttackState::DriftWithInput(float dt) {
+void AttackState::Drift(float dt, bool turning) {
   const Controls& input = Input();
-  if (plan.drift == Drift::None || !(input.IsLeftHeld() || input.IsRightHeld())) return;
+  if (!(input.IsLeftHeld() || input.IsRightHeld())) return;
   const int side = input.IsLeftHeld() ? -1 : 1;
-  if (plan.drift == Drift::TurnWithIt) player->facing = side;
+  if (turning) player->facing = side;
   Accelerate(side, Total(Stat::WalkAccel), Total(Stat::MaxDashSpeed), dt);
 }
 

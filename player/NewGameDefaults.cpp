@@ -101,7 +101,7 @@ void SetDefaultStats(Player& player) {
     for (int index = first; index <= last; ++index) gained[index] = 1.0f;
   }
   SetDefaultGrowthCurves(gained);
-  player.price = 0.0f;
+  player.SetTokens(0.0f);
   gained[Stat::AirDashCount] = gained[Stat::MaxAirDashes];
   gained[Stat::AirJumpCount] = gained[Stat::MaxAirJumps];
 }
@@ -172,7 +172,7 @@ void Player::StartNewGame() {
   SetDefaultPeople();
   SetDefaultBestiary();
   if (body) {
-    body->heldList.clear();
-    body->touchingList.clear();
+    body->passThroughList.clear();
+    body->pushingList.clear();
   }
 }

@@ -42,13 +42,13 @@ Player::Player(Playfield* owner, const std::vector<std::unique_ptr<Texture>>& te
   const GameStateSet* set = world ? world->ScreenSet() : nullptr;
   hudFont = set ? set->fontArc17pt.get() : nullptr;
   hudAtlas = atlas;
-  hudPanel = std::make_unique<Sprite>(hudAtlas, 0, Vector3{}, 0.0f, HudPanelCell);
-  hudPortrait = std::make_unique<Sprite>(hudAtlas, 0, Vector3{}, 0.0f, HudPortraitCell);
+  hudFirstSprite = std::make_unique<Sprite>(hudAtlas, 0, Vector3{}, 0.0f, HudPanelCell);
+  hudSecondSprite = std::make_unique<Sprite>(hudAtlas, 0, Vector3{}, 0.0f, HudPortraitCell);
   drawLayer = PlayerLayer;
 
   standingSize = StandingSize;
-  dashSize = DashSize;
-  lowSize = LowSize;
+  dashingSize = DashingSize;
+  crouchingSize = CrouchingSize;
   boundingBox = std::make_unique<BoundingQuad>();
   boundingBox->SetName("Player's Bounding Box");
   boundingBox->SetFillColor(BoundingColor);
@@ -157,10 +157,12 @@ void Player::LeavePlay() {
 }
 
 Vector3 Player::ComputeHudAnchor() const {
-  const auto width = static_cast<float>(hudPanel->sourceRect.right - hudPanel->sourceRect.left);
-  const auto height = static_cast<float>(hudPanel->sourceRect.bottom - hudPanel->sourceRect.top);
-  const float mx = 0.5f * width * hudPanel->scale.x + HudMargin;
-  const float my = 0.5f * height * hudPanel->scale.y + HudMargin;
+  const auto width =
+      static_cast<float>(hudFirstSprite->sourceRect.right - hudFirstSprite->sourceRect.left);
+  const auto height =
+      static_cast<float>(hudFirstSprite->sourceRect.bottom - hudFirstSprite->sourceRect.top);
+  const float mx = 0.5f * width * hudFirstSprite->scale.x + HudMargin;
+  const float my = 0.5f * height * hudFirstSprite->scale.y + HudMargin;
   const auto w = static_cast<float>(ScreenWidth);
   const auto h = static_cast<float>(ScreenHeight);
   switch (playerIndex) {

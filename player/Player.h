@@ -83,6 +83,8 @@ class Player : public Actor {
   // Brought into play at the point: the interface at its corner, the body there at rest and
   // touching nothing.
   void PlaceAt(const platform::Vector3& point);
+  // Placed at the point and standing idle there, as play starts or starts again.
+  void PlaceIdling(const platform::Vector3& point);
   void DrawHud();
   // One of the five footsteps, not played: a random one, or the next when that one plays.
   Sound* PickFootstep();
@@ -130,8 +132,8 @@ class Player : public Actor {
   // 0 to 3; picks the screen corner of the interface.
   int32_t playerIndex = 0;
   platform::Vector3 standingSize;
-  platform::Vector3 dashSize;
-  platform::Vector3 lowSize;
+  platform::Vector3 dashingSize;
+  platform::Vector3 crouchingSize;
   // The push-out of the last physics step.
   platform::Vector3 displacement;
   std::unique_ptr<Sprite> bodySprite;
@@ -143,9 +145,10 @@ class Player : public Actor {
   std::unique_ptr<CircularMeter> staminaRing;
   std::unique_ptr<BarMeter> experienceBar;
   Texture* hudAtlas = nullptr;  // not owned
-  // Behind the interface, and the face drawn over the meters.
-  std::unique_ptr<Sprite> hudPanel;
-  std::unique_ptr<Sprite> hudPortrait;
+  // The first interface sprite is the panel behind the pieces, centred on the anchor; some
+  // screens call it the interface portrait. The second is the face drawn over the meters.
+  std::unique_ptr<Sprite> hudFirstSprite;
+  std::unique_ptr<Sprite> hudSecondSprite;
   std::vector<std::string> skills;
   std::vector<JournalEntry> journal;
   std::vector<std::string> terms;

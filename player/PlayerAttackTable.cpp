@@ -28,19 +28,11 @@ Vector3 BottomMiddle(float height) { return {0.0f, -height / 2, 0.0f}; }
 Vector3 TopMiddle(float height) { return {0.0f, height / 2, 0.0f}; }
 Vector3 LeftMiddle(float width) { return {-width / 2, 0.0f, 0.0f}; }
 
-// A row with what every attack of that footing shares: in the air a released jump stops the
-// rise and held directions drift the player.
 AttackPlan Row(Footing footing, PlayerStateSlot slot, const wchar_t* strikeFrameName,
                StrikePlan strike, int swingSound, int damageFactor, int staminaDamageFactor,
                int force, int forceFactor) {
-  AttackPlan plan{slot,         strikeFrameName,     StrikeTimes, SoundTimes,  strike, swingSound,
-                  damageFactor, staminaDamageFactor, force,       forceFactor, footing};
-  plan.godModeWhileHeld = true;
-  if (footing == Footing::Air) {
-    plan.jumpCut = JumpCut::AfterPending;
-    plan.drift = Drift::KeepFacing;
-  }
-  return plan;
+  return {slot,         strikeFrameName,     StrikeTimes, SoundTimes,  strike, swingSound,
+          damageFactor, staminaDamageFactor, force,       forceFactor, footing};
 }
 
 std::vector<AttackPlan> BuildPlans() {
@@ -55,17 +47,12 @@ std::vector<AttackPlan> BuildPlans() {
   plans.push_back(first);
 
   constexpr float UpHeight = 3.027899f;
-  AttackPlan up =
-      Row(Footing::Ground, SlotUpAttacking, L"Up Attack pFrame",
-          Quad(3.074843f, UpHeight, {-0.1f, 0.3f, 0.0f}, {0.0f, 3.0f, 0.0f}, BottomMiddle(UpHeight),
-               ReachRule::Height, UpFreeze),
-          Player::SoundSwing3, Stat::DamageFactorUpAttack, Stat::StaminaDamageFactorUpAttack,
-          Stat::ForceUpAttack, Stat::ForceFactorUpAttack);
-  // A held jump leaves the upward cut at once, or as soon as the hit-stop is over.
-  up.cancels = {{{Trigger::JumpHeld, SlotGroundJumping}}};
-  up.heldCancels = {{Trigger::JumpHeld, SlotGroundJumping}};
-  up.godModeWhileHeld = false;
-  plans.push_back(up);
+  plans.push_back(Row(Footing::Ground, SlotUpAttacking, L"Up Attack pFrame",
+                      Quad(3.074843f, UpHeight, {-0.1f, 0.3f, 0.0f}, {0.0f, 3.0f, 0.0f},
+                           BottomMiddle(UpHeight), ReachRule::Height, UpFreeze),
+                      Player::SoundSwing3, Stat::DamageFactorUpAttack,
+                      Stat::StaminaDamageFactorUpAttack, Stat::ForceUpAttack,
+                      Stat::ForceFactorUpAttack));
 
   plans.push_back(Row(Footing::Ground, SlotDownAttacking, L"Down Attack pFrame",
                       Quad(5.609830f, 1.244020f, {0.42f, -0.4f, 0.0f}, {0.0f, -1.0f, 0.0f}, {},
@@ -84,71 +71,41 @@ std::vector<AttackPlan> BuildPlans() {
 
   // A circle on the body's centre strikes on every side; the knock-back leads away from below.
   constexpr float SpinRadius = 1.3f;
-  AttackPlan neutral = Row(Footing::Air, SlotNeutralAirAttacking, L"Up Attack pFrame",
-                           {StrikeForm::Circle,
-                            {SpinRadius, 0.0f, 0.0f},
-                            {},
-                            {0.0f, 1.0f, 0.0f},
-                            {0.0f, -SpinRadius, 0.0f},
-                            ReachRule::OffsetPlusExtent,
-                            AirFreeze},
-                           Player::SoundSwing4, Stat::DamageFactorNeutralAirAttack,
-                           Stat::StaminaDamageFactorNeutralAirAttack, Stat::ForceNeutralAirAttack,
-                           Stat::ForceFactorNeutralAirAttack);
-  neutral.jumpCut = JumpCut::BeforePending;
-  // Strung on: a jump wins over any other air attack; a dash is taken beside them.
-  neutral.cancels = {{{Trigger::AirJump, SlotAirJumping},
-                      {Trigger::AttackUp, SlotUpAirAttacking},
-                      {Trigger::AttackDown, SlotDownAirAttacking},
-                      {Trigger::AttackLeft, SlotForwardAirAttacking},
-                      {Trigger::AttackRight, SlotForwardAirAttacking}},
-                     {{Trigger::AirDash, SlotAirDashing}}};
-  neutral.heldCancels = {{Trigger::AirJump, SlotAirJumping},
-                         {Trigger::AirDash, SlotAirDashing},
-                         {Trigger::AttackUp, SlotUpAirAttacking},
-                         {Trigger::AttackDown, SlotDownAirAttacking},
-                         {Trigger::AttackLeft, SlotForwardAirAttacking},
-                         {Trigger::AttackRight, SlotForwardAirAttacking}};
-  neutral.godModeAfterPending = true;
-  neutral.godModeWhileHeld = false;
-  plans.push_back(neutral);
+  plans.push_back(Row(Footing::Air, SlotNeutralAirAttacking, L"Up Attack pFrame",
+                      {StrikeForm::Circle,
+                       {SpinRadius, 0.0f, 0.0f},
+                       {},
+                       {0.0f, 1.0f, 0.0f},
+                       {0.0f, -SpinRadius, 0.0f},
+                       ReachRule::OffsetPlusExtent,
+                       AirFreeze},
+                      Player::SoundSwing4, Stat::DamageFactorNeutralAirAttack,
+                      Stat::StaminaDamageFactorNeutralAirAttack, Stat::ForceNeutralAirAttack,
+                      Stat::ForceFactorNeutralAirAttack));
 
   constexpr float ForwardWidth = 3.544286f;
-  AttackPlan forward =
-      Row(Footing::Air, SlotForwardAirAttacking, L"Dashing Forward Air Attack pFrame",
-          Quad(ForwardWidth, 2.558458f, {0.86f, 0.22f, 0.0f}, {1.0f, 1.3f, 0.0f},
-               LeftMiddle(ForwardWidth), ReachRule::OffsetPlusExtent, AirFreeze),
-          Player::SoundSwing1, Stat::DamageFactorForwardAirAttack,
-          Stat::StaminaDamageFactorForwardAirAttack, Stat::ForceForwardAirAttack,
-          Stat::ForceFactorForwardAirAttack);
-  forward.cancels = {{{Trigger::AirDash, SlotAirDashing}}};
-  forward.heldCancels = {{Trigger::AirDash, SlotAirDashing, true}};
-  plans.push_back(forward);
+  plans.push_back(Row(Footing::Air, SlotForwardAirAttacking, L"Dashing Forward Air Attack pFrame",
+                      Quad(ForwardWidth, 2.558458f, {0.86f, 0.22f, 0.0f}, {1.0f, 1.3f, 0.0f},
+                           LeftMiddle(ForwardWidth), ReachRule::OffsetPlusExtent, AirFreeze),
+                      Player::SoundSwing1, Stat::DamageFactorForwardAirAttack,
+                      Stat::StaminaDamageFactorForwardAirAttack, Stat::ForceForwardAirAttack,
+                      Stat::ForceFactorForwardAirAttack));
 
   constexpr float UpAirHeight = 2.722762f;
-  AttackPlan upAir =
-      Row(Footing::Air, SlotUpAirAttacking, L"Dashing Up Air Attack pFrame",
-          Quad(1.854295f, UpAirHeight, {-0.3f, 0.9f, 0.0f}, {0.0f, 1.0f, 0.0f},
-               BottomMiddle(UpAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
-          Player::SoundSwing1, Stat::DamageFactorUpAirAttack, Stat::StaminaDamageFactorUpAirAttack,
-          Stat::ForceUpAirAttack, Stat::ForceFactorUpAirAttack);
-  upAir.landingGoesOn = true;
-  upAir.cancels = {{{Trigger::AirJump, SlotAirJumping}}};
-  upAir.heldCancels = {{Trigger::AirJump, SlotAirJumping}};
-  upAir.godModeWhileHeld = false;
-  plans.push_back(upAir);
+  plans.push_back(Row(Footing::Air, SlotUpAirAttacking, L"Dashing Up Air Attack pFrame",
+                      Quad(1.854295f, UpAirHeight, {-0.3f, 0.9f, 0.0f}, {0.0f, 1.0f, 0.0f},
+                           BottomMiddle(UpAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
+                      Player::SoundSwing1, Stat::DamageFactorUpAirAttack,
+                      Stat::StaminaDamageFactorUpAirAttack, Stat::ForceUpAirAttack,
+                      Stat::ForceFactorUpAirAttack));
 
   constexpr float DownAirHeight = 2.652347f;
-  AttackPlan downAir = Row(Footing::Air, SlotDownAirAttacking, L"Dashing Down Air Attack pFrame",
-                           Quad(2.300265f, DownAirHeight, {0.2f, -0.8f, 0.0f}, {0.0f, -2.0f, 0.0f},
-                                TopMiddle(DownAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
-                           Player::SoundSwing2, Stat::DamageFactorDownAirAttack,
-                           Stat::StaminaDamageFactorDownAirAttack, Stat::ForceDownAirAttack,
-                           Stat::ForceFactorDownAirAttack);
-  // Nothing cuts it short; it turns with the held side.
-  downAir.drift = Drift::TurnWithIt;
-  downAir.endsWhileHeld = true;
-  plans.push_back(downAir);
+  plans.push_back(Row(Footing::Air, SlotDownAirAttacking, L"Dashing Down Air Attack pFrame",
+                      Quad(2.300265f, DownAirHeight, {0.2f, -0.8f, 0.0f}, {0.0f, -2.0f, 0.0f},
+                           TopMiddle(DownAirHeight), ReachRule::OffsetPlusExtent, AirFreeze),
+                      Player::SoundSwing2, Stat::DamageFactorDownAirAttack,
+                      Stat::StaminaDamageFactorDownAirAttack, Stat::ForceDownAirAttack,
+                      Stat::ForceFactorDownAirAttack));
   return plans;
 }
 

@@ -22,11 +22,11 @@ constexpr int Cell = 128;
 constexpr int AttackFrameCount = 8;
 
 // How far the centre of a lowered body lies below that of a standing one on the same feet.
-constexpr float LowRise = StandingSize.y / 2 - LowSize.y / 2;
-constexpr float DashRise = StandingSize.y / 2 - DashSize.y / 2;
+constexpr float CrouchingRise = StandingSize.y / 2 - CrouchingSize.y / 2;
+constexpr float DashingRise = StandingSize.y / 2 - DashingSize.y / 2;
 constexpr Vector3 NoOffset{};
-constexpr Vector3 LowOffset{0.0f, LowRise, 0.0f};
-constexpr Vector3 DashOffset{0.0f, DashRise, 0.0f};
+constexpr Vector3 CrouchingOffset{0.0f, CrouchingRise, 0.0f};
+constexpr Vector3 DashingOffset{0.0f, DashingRise, 0.0f};
 constexpr Vector3 GroundAttackHitBoxOffset{0.5f, 0.0f, 0.0f};
 
 PixelRect GridCell(int column, int row) {
@@ -116,11 +116,11 @@ PlayerStatePlan Upright(PlayerStateSlot slot, const wchar_t* name, PixelRect cel
           Still(frame, seconds, cell)};
 }
 
-// A state of the main sheet on the low body, its picture raised to stand on the same feet.
+// A state of the main sheet on the crouching body, its picture raised to stand on the same feet.
 PlayerStatePlan Lowered(PlayerStateSlot slot, const wchar_t* name,
                         std::vector<PlayerFramePlan> frames, uint8_t loop = 0) {
-  return {slot, name, MainSheet, PlayerBody::Low, LowOffset, LowOffset, NoOffset, loop,
-          FollowOn::None, std::move(frames)};
+  return {slot,     name, MainSheet,      PlayerBody::Crouching, CrouchingOffset, CrouchingOffset,
+          NoOffset, loop, FollowOn::None, std::move(frames)};
 }
 
 PlayerStatePlan Attack(PlayerStateSlot slot, const wchar_t* name, PlayerSheet sheet,
@@ -165,10 +165,11 @@ std::vector<PlayerStatePlan> BuildPlans() {
   plans.push_back(Upright(SlotWallSliding, L"Wall Sliding", WallCell, FollowOn::Itself, L"a2f1"));
   plans.push_back(Upright(SlotWallJumping, L"Wall Jumping", RiseCell, FollowOn::None, L"frame1",
                           WallJumpFrame));
-  plans.push_back({SlotGroundDashing, L"Ground Dash", MainSheet, PlayerBody::Dash, DashOffset,
-                   DashOffset, NoOffset, 0, FollowOn::Itself, Still(L"frame1", Thirtieth, DashCell)});
-  plans.push_back({SlotAirDashing, L"Air Dash", MainSheet, PlayerBody::Dash, DashOffset, NoOffset,
-                   NoOffset, 0, FollowOn::None, Still(L"a1f1", Thirtieth, DashCell)});
+  plans.push_back({SlotGroundDashing, L"Ground Dash", MainSheet, PlayerBody::Dashing, DashingOffset,
+                   DashingOffset, NoOffset, 0, FollowOn::Itself,
+                   Still(L"frame1", Thirtieth, DashCell)});
+  plans.push_back({SlotAirDashing, L"Air Dash", MainSheet, PlayerBody::Dashing, DashingOffset,
+                   NoOffset, NoOffset, 0, FollowOn::None, Still(L"a1f1", Thirtieth, DashCell)});
   plans.push_back(Upright(SlotGodModing, L"God Moding", FallCell, FollowOn::Itself));
   PlayerStatePlan groundAttack = Attack(SlotGroundAttacking1, L"Ground Attacking 1", AttackSheet1,
                                         PlayerBody::Standing, NoOffset, AttackRow(256, 128, 4, 0));
@@ -176,10 +177,10 @@ std::vector<PlayerStatePlan> BuildPlans() {
   plans.push_back(std::move(groundAttack));
   plans.push_back(Attack(SlotUpAttacking, L"Up Attacking", AttackSheet1, PlayerBody::Standing,
                          NoOffset, AttackRow(256, 256, 4, 512)));
-  plans.push_back(Attack(SlotDownAttacking, L"Down Attacking", AttackSheet2, PlayerBody::Low,
-                         LowOffset, AttackRow(384, 256, 2, 0)));
+  plans.push_back(Attack(SlotDownAttacking, L"Down Attacking", AttackSheet2, PlayerBody::Crouching,
+                         CrouchingOffset, AttackRow(384, 256, 2, 0)));
   plans.push_back(Attack(SlotGroundDashAttacking, L"Ground Dash Attacking 1", AttackSheet1,
-                         PlayerBody::Dash, DashOffset, AttackRow(256, 128, 4, 0)));
+                         PlayerBody::Dashing, DashingOffset, AttackRow(256, 128, 4, 0)));
   plans.push_back(Attack(SlotNeutralAirAttacking, L"Neutral-Air Attacking", AttackSheet3,
                          PlayerBody::Standing, NoOffset, AttackColumns(512, 128)));
   plans.push_back(Attack(SlotForwardAirAttacking, L"Forward-Air Attacking", AttackSheet2,
@@ -202,8 +203,8 @@ std::vector<PlayerStatePlan> BuildPlans() {
 
 Vector3 BodySize(PlayerBody body) {
   switch (body) {
-    case PlayerBody::Dash: return DashSize;
-    case PlayerBody::Low: return LowSize;
+    case PlayerBody::Dashing: return DashingSize;
+    case PlayerBody::Crouching: return CrouchingSize;
     case PlayerBody::Standing: break;
   }
   return StandingSize;

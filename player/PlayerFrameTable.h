@@ -18,10 +18,10 @@ enum PlayerSheet : int { MainSheet = 0, AttackSheet1, AttackSheet2, AttackSheet3
 constexpr int PlayerSheetSide = 1024;
 
 // The three bodies of the player; a resize keeps the feet where they are.
-enum class PlayerBody : uint8_t { Standing, Dash, Low };
+enum class PlayerBody : uint8_t { Standing, Dashing, Crouching };
 constexpr platform::Vector3 StandingSize{1.4f, 2.45f, 0.0f};
-constexpr platform::Vector3 DashSize{1.8f, 1.4f, 0.0f};
-constexpr platform::Vector3 LowSize{1.5f, 1.1f, 0.0f};
+constexpr platform::Vector3 DashingSize{1.8f, 1.4f, 0.0f};
+constexpr platform::Vector3 CrouchingSize{1.5f, 1.1f, 0.0f};
 platform::Vector3 BodySize(PlayerBody body);
 
 // What a state's Enter makes the animation's follow-on: none, or the animation itself.

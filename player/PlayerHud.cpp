@@ -62,10 +62,10 @@ void Player::UpdateExperienceMeter() {
 }
 
 void Player::PlaceHud(const Vector3& anchor) {
-  hudPanel->SetAltPosition(anchor);
-  const ScreenBox box = ScreenBoxOf(*hudPanel);
+  hudFirstSprite->SetAltPosition(anchor);
+  const ScreenBox box = ScreenBoxOf(*hudFirstSprite);
   staminaRing->SetPosition(box.left + HudRingX, box.top + HudRingY, 0.0f);
-  hudPortrait->SetAltPositionXYZ(box.left + HudPortraitX, box.top + HudPortraitY, 0.0f);
+  hudSecondSprite->SetAltPositionXYZ(box.left + HudPortraitX, box.top + HudPortraitY, 0.0f);
   const float w = healthMeter->background->width;
   const float h = healthMeter->background->height;
   const float x = box.right - w / 2 - HudBarRightInset;
@@ -78,13 +78,13 @@ void Player::PlaceHud(const Vector3& anchor) {
 void Player::DrawHud() {
   if (!SpriteRenderer) return;
   SpriteRenderer->Begin();
-  hudPanel->DrawScreen();
+  hudFirstSprite->DrawScreen();
   SpriteRenderer->End();
   staminaRing->Draw();
   healthMeter->DrawScreen();
   experienceBar->DrawScreen();
   SpriteRenderer->Begin();
-  hudPortrait->DrawScreen();
+  hudSecondSprite->DrawScreen();
   if (hudFont) {
     const Color4 savedColor = hudFont->color;
     const float savedX = hudFont->scaleX;
@@ -92,7 +92,7 @@ void Player::DrawHud() {
     hudFont->color = ColorBlack;
     hudFont->scaleX = HudTextScale;
     hudFont->scaleY = HudTextScale;
-    const ScreenBox box = ScreenBoxOf(*hudPanel);
+    const ScreenBox box = ScreenBoxOf(*hudFirstSprite);
     hudFont->DrawString("LVL. " + WholePart(levels[Level::Experience]),
                         {box.left + HudLevelTextX, box.top + HudLevelTextY, 0.0f}, FontAlignStart,
                         FontAlignStart);

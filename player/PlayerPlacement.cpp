@@ -6,3 +6,8 @@ void Player::PlaceAt(const platform::Vector3& point) {
   body->velocity = {};
   ClearContacts();
 }
+
+void Player::PlaceIdling(const platform::Vector3& point) {
+  PlaceAt(point);
+  SwitchState(SlotIdling);
+}

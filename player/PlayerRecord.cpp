@@ -118,7 +118,9 @@ class RecordReader {
     for (float& value : *player_.stats) {
       if (!ReadValueLine(value)) return;
     }
-    ReadValueLine(player_.price);
+    float tokens = player_.Tokens();
+    ReadValueLine(tokens);
+    player_.SetTokens(tokens);
   }
 
   // Ten names; a name that is "0", missing or not in the player's pools wears "Empty".

@@ -42,6 +42,6 @@ void Player::UnequipDepletedItems() {
 }
 
 void Player::ClearContacts() {
-  body->touchingList.clear();
-  body->heldList.clear();
+  body->pushingList.clear();
+  body->passThroughList.clear();
 }

@@ -287,7 +287,7 @@ void PlayerState::EnterStanding(const Color4& barColor) {
   EnterOnGround(player->standingSize, barColor);
 }
 
-void PlayerState::EnterCrouched() { EnterOnGround(player->lowSize, StaminaBarGreen); }
+void PlayerState::EnterCrouched() { EnterOnGround(player->crouchingSize, StaminaBarGreen); }
 
 void PlayerState::EnterOnGround(const platform::Vector3& size, const Color4& barColor) {
   TakeBodySize(size);

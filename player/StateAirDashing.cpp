@@ -21,7 +21,7 @@ StateAirDashing::StateAirDashing(Player* newOwner, Texture* texture)
     : AirborneState(newOwner, texture, SlotAirDashing) {}
 
 void StateAirDashing::Enter() {
-  TakeBodySize(player->dashSize);
+  TakeBodySize(player->dashingSize);
   animationLength = Total(Stat::AirDashTime);
   ResetTimers();
   SetStaminaBarColor(StaminaBarGreen);

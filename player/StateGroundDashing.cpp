@@ -13,7 +13,7 @@ StateGroundDashing::StateGroundDashing(Player* newOwner, Texture* texture)
 }
 
 void StateGroundDashing::Enter() {
-  TakeBodySize(player->dashSize);
+  TakeBodySize(player->dashingSize);
   RefillAirMoves();
   // Equipment may have changed the dash time since the last dash.
   animationLength = Total(Stat::GroundDashTime);

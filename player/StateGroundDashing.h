@@ -2,7 +2,7 @@
 
 #include "player/PlayerState.h"
 
-// A burst along the ground in the facing direction on the lowered body. It goes on while the
+// A burst along the ground in the facing direction on the dashing body. It goes on while the
 // speed holds at the dash speed and the dash time lasts; jumps and attacks may cut it short,
 // and the other direction brakes it.
 class StateGroundDashing : public PlayerState {

@@ -106,8 +106,7 @@ void ApplyShapeBlock(Shape& shape, const ShapeBlock& block) {
   shape.layer = block.layer;
   shape.flipHorizontal = block.flipHorizontal;
   shape.flipVertical = block.flipVertical;
-  // The editor marks the shapes it works on with the outline flag.
-  shape.outlineVisible = block.editFlag;
+  shape.SetEditFlag(block.editFlag);
   shape.SetPosition(block.position);
   shape.previousPosition = block.position;
   shape.SetRotation(block.rotation);
@@ -356,7 +355,7 @@ class MapReader {
     boundary->footPointPushOut = flags[0];
     // A cleared edge has raised it already.
     boundary->partialEdges = std::max(boundary->partialEdges, flags[1]);
-    boundary->quadMark = flags[2];
+    boundary->wallFlag = flags[2];
     world_.AddBoundary(std::move(boundary));
     return true;
   }

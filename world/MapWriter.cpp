@@ -145,7 +145,7 @@ class MapWriter : public MapRecordWriter {
   void WriteBoundaryBlock(const Boundary& boundary) {
     out_ += Number(boundary.mapValue1) + ' ' + Number(boundary.mapValue2) + ' ' +
             Flag(boundary.footPointPushOut) + ' ' + Flag(boundary.partialEdges) + ' ' +
-            Flag(boundary.quadMark) + ' ';
+            Flag(boundary.wallFlag) + ' ';
   }
 
   // A sprite's block always carries its rectangle, so that it reads back with or without a
@@ -162,7 +162,7 @@ class MapWriter : public MapRecordWriter {
     }
     out_ += ColorFields(shape.fillColor) + ColorFields(shape.outlineColor);
     out_ += std::to_string(shape.layer) + ' ' + Flag(shape.flipHorizontal) + ' ' +
-            Flag(shape.flipVertical) + ' ' + Flag(shape.outlineVisible) + ' ';
+            Flag(shape.flipVertical) + ' ' + Flag(shape.EditFlag()) + ' ';
     out_ += Number(shape.position.x) + ' ' + Number(shape.position.y) + ' ' +
             Number(shape.position.z) + ' ' + Number(shape.rotation) + ' ';
   }

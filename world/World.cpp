@@ -319,7 +319,7 @@ void World::ForgetDrawable(const Actor& actor) {
 void World::ForgetBoundaryEverywhere(const BoundingShape* boundary) {
   for (Actor* actor : actors) {
     if (BoundingQuad* body = actor->body) {
-      for (auto* list : {&body->heldList, &body->touchingList, &body->ignoreList}) {
+      for (auto* list : {&body->passThroughList, &body->pushingList, &body->ignoreList}) {
         list->RemoveAll(boundary);
       }
     }

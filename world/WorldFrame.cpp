@@ -195,7 +195,7 @@ void World::Draw() {
   for (Player* player : players) {
     player->DrawHud();
     if (!actorInfo) continue;
-    for (BoundingShape* held : player->body->heldList) held->Draw();
+    for (BoundingShape* held : player->body->passThroughList) held->Draw();
   }
   if (SpriteRenderer) SpriteRenderer->Begin();
   if (actorInfo) {

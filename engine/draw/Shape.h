@@ -93,6 +93,10 @@ class Shape : public virtual Primitive {
   virtual void DrawDebugInfo() = 0;
   virtual void DrawVertexCoordinates() = 0;
 
+  // Maps keep the outline flag as their edit flag: the editor outlines the shape it works on.
+  uint8_t EditFlag() const { return outlineVisible; }
+  void SetEditFlag(uint8_t flag) { outlineVisible = flag; }
+
   int32_t type = ShapeTypeQuad;
   Texture* texture = nullptr;  // not owned
   platform::PixelRect sourceRect;
@@ -107,6 +111,7 @@ class Shape : public virtual Primitive {
   platform::Vector3 velocity;
   Color4 fillColor;
   Color4 outlineColor;
+  // While set the shape draws its outline; a quad only while it is 1.
   uint8_t outlineVisible = 0;
   int32_t layer = 0;
   std::array<platform::Vector3, 4> sideVectors{};

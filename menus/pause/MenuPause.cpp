@@ -20,7 +20,6 @@ using platform::Vector3;
 
 namespace {
 
-constexpr float FullVolume = 100.0f;
 constexpr float GlyphSpacing = 1.0f;
 // Lines of the statistics pages' face: 15 apart, as narrow as stays readable.
 constexpr int StatisticsFontHeight = 10;
@@ -152,14 +151,7 @@ void MenuPause::Update(float) {
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
 }
 
-void MenuPause::Resume() {
-  RestoreFullVolume();
-  if (set && set->world) set->SwitchTo(set->world);
-}
-
-void MenuPause::RestoreFullVolume() {
-  if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
-}
+void MenuPause::Resume() { ReturnToPlay(); }
 
 void MenuPause::PlaceOver(Quad& moved, const Quad& target) {
   moved.SetAltPosition(target.altPosition);
@@ -231,7 +223,7 @@ void MenuPause::DrawTokens() {
   m_fontArc17pt->DrawString("Tokens:", {plate.left + TokensLabelInset, y, 0.0f}, FontAlignCenter,
                             FontAlignStart);
   if (!m_player) return;
-  m_fontArc17pt->DrawString(FloatToString(m_player->price),
+  m_fontArc17pt->DrawString(FloatToString(m_player->Tokens()),
                             {plate.right - TokensCountInset, y, 0.0f}, FontAlignCenter,
                             FontAlignEnd);
 }

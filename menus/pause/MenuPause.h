@@ -98,8 +98,6 @@ class MenuPause : public Menu, public PauseScreen {
 
   // Back to play at full volume.
   void Resume();
-  // The music back from the pause's lower volume.
-  static void RestoreFullVolume();
   // The moved quad takes the target's screen position and size.
   static void PlaceOver(Quad& moved, const Quad& target);
   void DrawTokens();
@@ -231,6 +229,100 @@ class MenuPause : public Menu, public PauseScreen {
   void DrawStatistics();
   void DrawStatisticsPage(int page);
 
+  // The World sets the pausing player before each opening.
+  void SetPlayer(Player* player) { m_player = player; }
+
+  // What the menu holds and shows, read-only.
+  const Player* GetPlayer() const { return m_player; }
+  int32_t GetTabIndex() const { return m_tabIndex; }
+  const std::vector<Object*>& GetListRows() const { return m_listRows; }
+  const std::vector<Object*>& GetVisibleRows() const { return m_visibleRows; }
+  uint32_t GetListCursor() const { return m_listCursor; }
+  uint32_t GetListTop() const { return m_listTop; }
+  int32_t GetStatsFocus() const { return m_statsFocus; }
+  int32_t GetStatsColumn() const { return m_statsColumn; }
+  int32_t GetStatsRow() const { return m_statsRow; }
+  int32_t GetInventoryMode() const { return m_inventoryMode; }
+  int32_t GetInventoryCategory() const { return m_inventoryCategory; }
+  int32_t GetEncyclopediaFocus() const { return m_encyclopediaFocus; }
+  int32_t GetEncyclopediaSubTab() const { return m_encyclopediaSubTab; }
+  int32_t GetSettingsCursor() const { return m_settingsCursor; }
+  int32_t GetStatisticsPage() const { return m_statisticsPage; }
+  const Quad* GetSelectedButton() const { return m_selectedButton; }
+  const std::vector<Object>& GetSkills() const { return m_skills; }
+  const std::vector<JournalEntry>& GetJournalEntries() const { return m_journalEntries; }
+  const std::vector<Object>& GetTerms() const { return m_terms; }
+  const std::vector<Object>& GetShownJournal() const { return m_shownJournal; }
+  // Where the menu's pieces stand.
+  const ItemPage& GetItemPage() const { return m_itemPage; }
+  const TabStrip& GetTabs() const { return m_tabs; }
+  const ScrollBar& GetScrollBar() const { return *m_scrollBar; }
+  const ListPanel& GetSidePanel() const { return m_sidePanel; }
+  const ListPanel& GetListPanel() const { return m_listPanel; }
+  const Sprite& GetSideHighlight() const { return *m_sideHighlight; }
+  const Sprite& GetListHighlight() const { return *m_listHighlight; }
+  const Sprite& GetSettingsHighlight() const { return *m_settingsHighlight; }
+  const ShapeList& GetWindow() const { return m_window; }
+  const Sprite& GetTitlePlate() const { return *m_titlePlate; }
+  const Sprite& GetFooterLeft() const { return *m_footerLeft; }
+  const Sprite& GetFooterMiddle() const { return *m_footerMiddle; }
+  const Sprite& GetFooterRight() const { return *m_footerRight; }
+  const Sprite& GetTabRowLeft() const { return *m_tabRowLeft; }
+  const Sprite& GetTabRowRight() const { return *m_tabRowRight; }
+  const Sprite& GetContentPanel() const { return *m_contentPanel; }
+  const ShapeList& GetTokensPlate() const { return m_tokensPlate; }
+  const Sprite& GetTokensPlateLeft() const { return *m_tokensPlateLeft; }
+  const Sprite& GetTokensPlateMiddle() const { return *m_tokensPlateMiddle; }
+  const Sprite& GetTokensPlateRight() const { return *m_tokensPlateRight; }
+  const Sprite& GetTokenIcon() const { return *m_tokenIcon; }
+  const Quad& GetResumeButton() const { return m_resumeButton; }
+  const Quad& GetQuitButton() const { return m_quitButton; }
+  const Quad& GetButtonHighlight() const { return m_buttonHighlight; }
+  const ShapeList& GetEquipmentColumn() const { return m_equipmentColumn; }
+  const ShapeList& GetRuneColumn() const { return m_runeColumn; }
+  const Sprite& GetSlotMarker() const { return *m_slotMarker; }
+
+ private:
+  // Construction of every shape with its place.
+  void BuildStatisticsQuads();
+  void BuildFrame();
+  void BuildSlotColumns();
+  void PlaceItemPagePanels();
+  void BuildMarkersAndPictures();
+  void BuildSpareTabIcons();
+  void BuildTokensPlate();
+
+  // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens
+  // and the title; the sprite batch is left begun.
+  void DrawCommonFrame(int openTab, const std::string& title);
+  // The player's controls, null without a player or controls.
+  const Controls* PlayerControls() const;
+  // While the debug menu's check box says so, the statistics pages are in the ring.
+  bool StatisticsPagesInRing() const;
+  // The tabs beside the statistics pages, which the ring passes only while they are enabled.
+  void OpenTabBeforeStats();
+  void OpenTabAfterSettings();
+  // The page panels to the content panel's right edge, the comparison markers and the
+  // player's interface in the page's top band.
+  void PlacePagePieces();
+  // After any equip: the movement limits follow the new statistics.
+  void RefreshMovementLimits();
+  // The slot marker on the row, its flip from the column.
+  void PlaceSlotMarker();
+  // Fills the list for the Inventory category and lays out its panel.
+  void ShowInventoryCategory();
+  // The side column and the list panel beside it, both a pixel below the content's middle.
+  void PlaceSideAndListPanels();
+  // The sub-tab opened, its row of the column highlighted.
+  void SwitchEncyclopediaSubTab(int subTab);
+  // The caption over the side column and its labels, one per row.
+  void DrawSideColumnTexts(const std::string& caption, std::span<const char* const> labels);
+  // Grey, right-aligned on the panel's header.
+  void DrawListCaption(const std::string& caption, const ScreenBox& panel);
+  // White, in from the panel's left edge, in the middle of row 0 to 15 below the header.
+  void DrawRowText(const ScreenBox& panel, size_t row, const std::string& text);
+  void PlaceSettingsHighlight();
+
   World* m_world = nullptr;  // not owned
   // Whose controls drive the menu and whose character it shows; the world sets it before
   // each opening.
@@ -338,45 +430,4 @@ class MenuPause : public Menu, public PauseScreen {
   std::unique_ptr<Sprite> m_gauntletIcon;
   std::unique_ptr<Sprite> m_bootsIcon;
   std::unique_ptr<Sprite> m_keyItemIcon;
-
- private:
-  // Construction of every shape with its place.
-  void BuildStatisticsQuads();
-  void BuildFrame();
-  void BuildSlotColumns();
-  void PlaceItemPagePanels();
-  void BuildMarkersAndPictures();
-  void BuildSpareTabIcons();
-  void BuildTokensPlate();
-
-  // The frozen world, the backdrop, the window, the tab strip with this tab open, the tokens
-  // and the title; the sprite batch is left begun.
-  void DrawCommonFrame(int openTab, const std::string& title);
-  // The player's controls, null without a player or controls.
-  const Controls* PlayerControls() const;
-  // While the debug menu's check box says so, the statistics pages are in the ring.
-  bool StatisticsPagesInRing() const;
-  // The tabs beside the statistics pages, which the ring passes only while they are enabled.
-  void OpenTabBeforeStats();
-  void OpenTabAfterSettings();
-  // The page panels to the content panel's right edge, the comparison markers and the
-  // player's interface in the page's top band.
-  void PlacePagePieces();
-  // After any equip: the movement limits follow the new statistics.
-  void RefreshMovementLimits();
-  // The slot marker on the row, its flip from the column.
-  void PlaceSlotMarker();
-  // Fills the list for the Inventory category and lays out its panel.
-  void ShowInventoryCategory();
-  // The side column and the list panel beside it, both a pixel below the content's middle.
-  void PlaceSideAndListPanels();
-  // The sub-tab opened, its row of the column highlighted.
-  void SwitchEncyclopediaSubTab(int subTab);
-  // The caption over the side column and its labels, one per row.
-  void DrawSideColumnTexts(const std::string& caption, std::span<const char* const> labels);
-  // Grey, right-aligned on the panel's header.
-  void DrawListCaption(const std::string& caption, const ScreenBox& panel);
-  // White, in from the panel's left edge, in the middle of row 0 to 15 below the header.
-  void DrawRowText(const ScreenBox& panel, size_t row, const std::string& text);
-  void PlaceSettingsHighlight();
 };

@@ -115,7 +115,7 @@ void MenuPause::ActivateSettingsEntry() {
     case SettingsQuitToTitle:
       if (!set || !set->menuTitle) return;
       // The next game starts at full volume, not at the pause menu's.
-      RestoreFullVolume();
+      RestoreMusicVolume();
       set->SwitchTo(set->menuTitle);
       if (m_world) m_world->ClearLevel();
       break;

@@ -164,7 +164,7 @@ void MenuPause::DrawStatisticsPage(int page) {
   std::array<float, ColumnCount> widest{};
   for (const StatisticsLine& line : StatisticsLines()) {
     if (line.page != page) continue;
-    const float value = line.stat == TokensLine ? m_player->price : (*m_player->stats)[line.stat];
+    const float value = line.stat == TokensLine ? m_player->Tokens() : (*m_player->stats)[line.stat];
     shown.push_back({&line, StringToWString(line.label) + FloatToWString(value)});
     widest[line.column] =
         std::max(widest[line.column], static_cast<float>(font->Measure(shown.back().text).width));

@@ -66,8 +66,8 @@ void MenuPause::PlacePagePieces() {
       m_contentPanel->altPosition.y, 0.0f};
   m_itemPage.descriptionPanel.SetAltPosition(page);
   m_itemPage.detailsPanel.SetAltPosition(page);
-  if (m_player && m_player->hudPortrait) {
-    const float portrait = ScreenBoxOf(*m_player->hudPortrait).Height();
+  if (m_player && m_player->hudSecondSprite) {
+    const float portrait = ScreenBoxOf(*m_player->hudSecondSprite).Height();
     const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
                     ScreenBoxOf(*m_itemPage.descriptionTop).Height() + portrait / 2 + PortraitDrop;
     m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});

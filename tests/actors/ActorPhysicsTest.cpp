@@ -106,7 +106,7 @@ TEST_F(ActorPhysics, TestResizeLeavesTheBodyAsItWas) {
   EXPECT_NEAR(push.y, -0.6f, 1e-5f);
   EXPECT_EQ(body.bodyQuad.position, (Vector3{0.0f, 2.0f, 0.0f}));
   EXPECT_EQ(body.bodyQuad.height, 2.0f);
-  EXPECT_TRUE(body.bodyQuad.touchingList.empty());
+  EXPECT_TRUE(body.bodyQuad.pushingList.empty());
 }
 
 TEST_F(ActorPhysics, TheGroundProbeReachesHalfAUnitBelowABodyAtRest) {

@@ -27,23 +27,24 @@ bool SameBits(const Vector3& a, const Vector3& b) {
 // Runs the world's pass and the step over every boundary from the same start and expects the
 // same displacement, pusher and lists.
 void ExpectSamePass(World& world, BoundingShape& mover, const std::string& what) {
-  const ShapeRefList<BoundingShape> held = mover.heldList;
-  const ShapeRefList<BoundingShape> touching = mover.touchingList;
+  const ShapeRefList<BoundingShape> held = mover.passThroughList;
+  const ShapeRefList<BoundingShape> touching = mover.pushingList;
   BoundingShape* expectedPusher = nullptr;
   const Vector3 expected = CollideWithEveryBoundary(world, mover, &expectedPusher);
-  const std::vector<BoundingShape*> expectedHeld(mover.heldList.begin(), mover.heldList.end());
-  const std::vector<BoundingShape*> expectedTouching(mover.touchingList.begin(),
-                                                     mover.touchingList.end());
-  mover.heldList = held;
-  mover.touchingList = touching;
+  const std::vector<BoundingShape*> expectedHeld(mover.passThroughList.begin(),
+                                                 mover.passThroughList.end());
+  const std::vector<BoundingShape*> expectedTouching(mover.pushingList.begin(),
+                                                     mover.pushingList.end());
+  mover.passThroughList = held;
+  mover.pushingList = touching;
   BoundingShape* pusher = nullptr;
   const Vector3 actual = world.CollideWithBoundaries(&mover, &pusher);
   EXPECT_TRUE(SameBits(actual, expected))
       << what << ": (" << actual.x << ", " << actual.y << ") against (" << expected.x << ", "
       << expected.y << ")";
   EXPECT_EQ(pusher, expectedPusher) << what;
-  EXPECT_EQ(mover.heldList, expectedHeld) << what;
-  EXPECT_EQ(mover.touchingList, expectedTouching) << what;
+  EXPECT_EQ(mover.passThroughList, expectedHeld) << what;
+  EXPECT_EQ(mover.pushingList, expectedTouching) << what;
 }
 
 // A crowded level of turned quads, quads with open edges and circles, spread so that bodies
@@ -80,7 +81,7 @@ struct RandomLevel {
       // Left over from an earlier frame: contacts near and far, some of them twice.
       for (int k = 0; k < 3; ++k) {
         BoundingShape* listed = world.boundaries[engine() % world.boundaries.size()].get();
-        (k == 1 ? body->heldList : body->touchingList).push_back(listed);
+        (k == 1 ? body->passThroughList : body->pushingList).push_back(listed);
       }
       if (engine() % 4 == 0) world.boundaries[engine() % world.boundaries.size()]->ignoreList.push_back(body.get());
       bodies.push_back(std::move(body));

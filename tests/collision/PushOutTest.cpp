@@ -172,13 +172,13 @@ TEST(PushOut, HeldBoundariesMatterOnlyOnceAnEdgeHasBeenSwitchedOff) {
   Place(floor, 0.0f, 0.0f, 10.0f, 2.0f);
   Place(body, 0.0f, 1.9f, 2.0f, 2.0f);
   CameFrom(body, 0.0f, 2.0f);
-  body.heldList = {&floor};
-  body.touchingList = {&floor};
+  body.passThroughList = {&floor};
+  body.pushingList = {&floor};
   bool hold = false;
   ExpectNear(ComputePushOut(&body, &floor, nullptr, &hold), 0.0f, 0.1f);
   EXPECT_FALSE(hold);
 
-  // Switched off and on again: every edge is solid, but the held list is now honoured.
+  // Switched off and on again: every edge is solid, but the pass-through list is now honoured.
   floor.SetEdgeFlag0(0);
   floor.SetEdgeFlag0(1);
   BoundingShape* touched = nullptr;
@@ -186,7 +186,7 @@ TEST(PushOut, HeldBoundariesMatterOnlyOnceAnEdgeHasBeenSwitchedOff) {
   EXPECT_TRUE(hold);
   EXPECT_EQ(touched, &floor);
 
-  body.heldList.clear();
+  body.passThroughList.clear();
   hold = false;
   ExpectNear(ComputePushOut(&body, &floor, nullptr, &hold), 0.0f, 0.1f);
   EXPECT_FALSE(hold);

@@ -27,10 +27,10 @@ TEST(BoundingQuad, StartsSolidOnEveryEdgeWithTheDefaultBoundaryValues) {
   EXPECT_EQ(quad.mapValue2, 0.0f);
   EXPECT_EQ(quad.footPointPushOut, 0);
   EXPECT_EQ(quad.partialEdges, 0);
-  EXPECT_EQ(quad.quadMark, 1);
+  EXPECT_EQ(quad.wallFlag, 1);
   EXPECT_EQ(quad.kind, Interactive::KindBoundary);
   EXPECT_EQ(quad.type, ShapeTypeQuad);
-  EXPECT_TRUE(quad.heldList.empty() && quad.touchingList.empty() && quad.ignoreList.empty());
+  EXPECT_TRUE(quad.passThroughList.empty() && quad.pushingList.empty() && quad.ignoreList.empty());
 }
 
 TEST(BoundingQuad, EdgeFlagsRecolourTheEdgeTheyMeanAndSwitchingOffIsRemembered) {
@@ -78,7 +78,7 @@ TEST(Boundary, AddUniqueKeepsOneEntryPerShape) {
   BoundingQuad body, floor;
   body.AddUnique(&floor);
   body.AddUnique(&floor);
-  EXPECT_EQ(body.heldList, std::vector<BoundingShape*>{&floor});
+  EXPECT_EQ(body.passThroughList, std::vector<BoundingShape*>{&floor});
 }
 
 TEST(BoundingQuad, DuplicateKeepsTheBoundaryPartButNotTheEdgeFlags) {
@@ -92,8 +92,8 @@ TEST(BoundingQuad, DuplicateKeepsTheBoundaryPartButNotTheEdgeFlags) {
   source.footPointPushOut = 1;
   source.mapValue1 = 7.0f;
   source.mapValue2 = 8.0f;
-  source.heldList = {&other};
-  source.touchingList = {&other, &source};
+  source.passThroughList = {&other};
+  source.pushingList = {&other, &source};
   source.ignoreList = {&source};
 
   std::unique_ptr<BoundingShape> copy = source.Duplicate();
@@ -104,8 +104,8 @@ TEST(BoundingQuad, DuplicateKeepsTheBoundaryPartButNotTheEdgeFlags) {
   EXPECT_EQ(quad->footPointPushOut, 1);
   EXPECT_EQ(quad->mapValue1, 7.0f);
   EXPECT_EQ(quad->mapValue2, 8.0f);
-  EXPECT_EQ(quad->heldList, source.heldList);
-  EXPECT_EQ(quad->touchingList, source.touchingList);
+  EXPECT_EQ(quad->passThroughList, source.passThroughList);
+  EXPECT_EQ(quad->pushingList, source.pushingList);
   EXPECT_EQ(quad->ignoreList, source.ignoreList);
   EXPECT_EQ(quad->id, 0);
   EXPECT_EQ(quad->name, "Boundary Quad 3");
@@ -130,7 +130,7 @@ TEST(BoundingQuad, AssignmentCopiesEdgeFlagsAndTheBoundaryPart) {
   EXPECT_EQ(copy.partialEdges, 1);
   EXPECT_EQ(copy.mapValues, source.mapValues);
   EXPECT_EQ(copy.width, 5.0f);
-  EXPECT_EQ(copy.quadMark, 1);
+  EXPECT_EQ(copy.wallFlag, 1);
   // The switched-off edge still shows as such.
   EXPECT_EQ(EdgeColors(copy, 3, 1), std::make_pair(Blue, Blue));
   BoundingQuad assigned;
@@ -227,21 +227,21 @@ TEST(ShapeRefList, DestroyingAShapeTakesItOutOfEveryListThatNamesIt) {
   strike.reset();
   EXPECT_EQ(keptBox.hitList, std::vector<StrikeShape*>{&keptStrike});
 
-  // A boundary named by a body's held and touching lists and by a copy of that body; a body
-  // named by a boundary's ignore list; a boundary that names itself.
+  // A boundary named by a body's pass-through and pushing lists and by a copy of that body; a
+  // body named by a boundary's ignore list; a boundary that names itself.
   BoundingQuad body;
   BoundingCircle keptWall;
   auto floor = std::make_unique<BoundingQuad>();
-  body.heldList = {floor.get()};
-  body.touchingList = {&keptWall, floor.get()};
+  body.passThroughList = {floor.get()};
+  body.pushingList = {&keptWall, floor.get()};
   floor->ignoreList = {floor.get(), &body};
   BoundingQuad copy(body);
   auto duplicate = body.Duplicate();
   floor.reset();
-  EXPECT_TRUE(body.heldList.empty());
-  EXPECT_EQ(body.touchingList, std::vector<BoundingShape*>{&keptWall});
-  EXPECT_EQ(copy.touchingList, std::vector<BoundingShape*>{&keptWall});
-  EXPECT_TRUE(duplicate->heldList.empty());
+  EXPECT_TRUE(body.passThroughList.empty());
+  EXPECT_EQ(body.pushingList, std::vector<BoundingShape*>{&keptWall});
+  EXPECT_EQ(copy.pushingList, std::vector<BoundingShape*>{&keptWall});
+  EXPECT_TRUE(duplicate->passThroughList.empty());
   auto mover = std::make_unique<BoundingCircle>();
   keptWall.ignoreList = {mover.get(), &body};
   mover.reset();

@@ -557,8 +557,8 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   wall->SetPositionXYZ(-3.0f, 0.0f, 0.0f);
   wall->SetDimensions(1.0f, 4.0f, 0.0f);
   BoundingShape* solid = world->AddBoundary(std::move(wall));
-  player->body->touchingList.push_back(solid);
-  player->body->heldList.push_back(solid);
+  player->body->pushingList.push_back(solid);
+  player->body->passThroughList.push_back(solid);
   Quad* picture = AddQuad(3.0f, 0.0f, 1.0f, 1.0f);
   auto region = std::make_unique<Quad>();
   region->SetPositionXYZ(0.0f, 4.0f, 0.0f);
@@ -576,8 +576,8 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Boundaries);
   game.TapKey(VirtualKey::Backspace);
   EXPECT_EQ(world->boundaries.size(), 1u) << "only the floor is left";
-  EXPECT_FALSE(player->body->touchingList.Contains(solid));
-  EXPECT_FALSE(player->body->heldList.Contains(solid));
+  EXPECT_FALSE(player->body->pushingList.Contains(solid));
+  EXPECT_FALSE(player->body->passThroughList.Contains(solid));
 
   Select(tutorial->region.get());
   EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Modifiers);

@@ -270,7 +270,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     walls.push_back(AddWall(-5.0f + 2.0f * static_cast<float>(i), 3.0f));
   }
   const size_t boundaries = world->boundaries.size();
-  player->body->touchingList.push_back(walls[0]);
+  player->body->pushingList.push_back(walls[0]);
   for (size_t i = 0; i < items.size(); ++i) {
     SCOPED_TRACE(ContextMenu::Labels[items[i]]);
     RightClickAt(walls[i]->position);
@@ -288,7 +288,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     EXPECT_EQ(walls[i]->GetColor(), ContextMenu::HoverFill);
   }
   EXPECT_EQ(world->boundaries.size(), boundaries - items.size());
-  EXPECT_FALSE(player->body->touchingList.Contains(walls[0])) << "no longer a boundary";
+  EXPECT_FALSE(player->body->pushingList.Contains(walls[0])) << "no longer a boundary";
   auto* portal = static_cast<Portal*>(world->FindModifierByShape(walls[0]));
   EXPECT_EQ(portal->targetMap, world->GetMapName());
   Select(walls[0]);

@@ -47,7 +47,7 @@ TEST_F(DemoEnemyTest, ItsPoolCutsEveryFrameOnceAndGivesEachStateItsAnimation) {
       {"dodgeFrame1", {0, {256, 0, 384, 128}}},
       {"airDashFrame1", {0, {128, 0, 256, 128}}},
   };
-  for (const EnemyCell& cell : cells) {
+  for (const AnimationCell& cell : cells) {
     const PixelRect& r = cell.rect;
     EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 1024 && r.bottom <= 1024) << r.left;
     EXPECT_EQ((r.right - r.left) % 128, 0);
@@ -88,7 +88,7 @@ TEST_F(DemoEnemyTest, ItsPoolCutsEveryFrameOnceAndGivesEachStateItsAnimation) {
 TEST_F(DemoEnemyTest, ItStartsIdleWithFullMetersAndItsStrikesAsDrawnUp) {
   EXPECT_EQ(enemy->name, "Demo Enemy");
   EXPECT_EQ(enemy->drawLayer, -1);
-  EXPECT_EQ(enemy->hitBox->hitValue, -1);
+  EXPECT_EQ(enemy->hitBox->groupNumber, -1);
   EXPECT_EQ(enemy->state, enemy->GetState(DemoEnemyIdling));
   EXPECT_EQ(enemy->hitBox->width, 1.4f);
   EXPECT_EQ(enemy->hitBox->height, 2.2f);

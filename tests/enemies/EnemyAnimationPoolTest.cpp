@@ -20,7 +20,7 @@ class EnemyPools : public ::testing::Test {
 
   // Every cell makes one frame on its texture; chains run along rows of one animation.
   static void ExpectFramesFollowTheCells(const EnemyAnimationPool& pool,
-                                         std::span<const EnemyCell> cells,
+                                         std::span<const AnimationCell> cells,
                                          const TextureGroup& textures) {
     ASSERT_EQ(pool.frames.size(), cells.size());
     for (size_t i = 0; i < cells.size(); ++i) {

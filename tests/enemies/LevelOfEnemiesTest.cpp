@@ -50,7 +50,7 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     PlacePlayer(wall->body->position.x - 2.0f, 1.0f);
     player.body->SetPositionXYZ(wall->body->position.x - 2.1f, 1.0f, 0.0f);
     world.CollideWithBoundaries(player.body);
-    EXPECT_TRUE(player.body->touchingList.Contains(wall->Block()));
+    EXPECT_TRUE(player.body->pushingList.Contains(wall->Block()));
     player.wallContact = wall->Block();
     for (int frame = 0; frame < 30; ++frame) Step();
     const float experience = (*player.stats)[Stat::StatExperience];
@@ -67,7 +67,7 @@ TEST_F(LevelOfEnemies, LoadingPlayingAndClearingTwiceDestroysEachEnemyOnceAndLea
     EXPECT_TRUE(world.actorBoundaries.empty());
     EXPECT_EQ(world.actors, std::vector<Actor*>{&player});
     EXPECT_EQ(world.spriteLayers.size(), 1u);
-    EXPECT_FALSE(player.body->touchingList.Contains(wall->Block()));
+    EXPECT_FALSE(player.body->pushingList.Contains(wall->Block()));
     EXPECT_EQ(player.wallContact, nullptr);
     EXPECT_TRUE(world.enemyStrikes.empty());
     // The enemies stay until the frame ends; their hit boxes then leave the strike's record.

@@ -18,13 +18,13 @@ std::string Pairs(const std::vector<Object>& records) {
 // The lists in the file's format; a skill name that begins with the journal marker could not
 // have been read as a skill.
 std::string FileText(const MenuPause& menu) {
-  std::string text = "Menu\n" + Pairs(menu.m_skills) + "*J\n";
-  for (const MenuPause::JournalEntry& entry : menu.m_journalEntries) {
+  std::string text = "Menu\n" + Pairs(menu.GetSkills()) + "*J\n";
+  for (const MenuPause::JournalEntry& entry : menu.GetJournalEntries()) {
     text += "<" + entry.title + "\n";
     for (const Object& page : entry.pages) text += "#\n" + page.description + "\n";
     text += ">\n";
   }
-  return text + "*T\n" + Pairs(menu.m_terms);
+  return text + "*T\n" + Pairs(menu.GetTerms());
 }
 
 std::string ReadAndWrite(MenuPause& menu, const std::string& text) {

@@ -191,7 +191,7 @@ TEST_F(Dialogue, LeavingTheShopMovesTheConversationThatOpenedItOn) {
   Open();
   Advance();
   ASSERT_EQ(GameStates->current, GameStates->menuShop);
-  EXPECT_EQ(GameStates->menuShop->m_conversation, conversation);
+  EXPECT_EQ(GameStates->menuShop->GetConversation(), conversation);
   GameStates->menuShop->Leave();
   ASSERT_EQ(GameStates->current, world);
   Open();

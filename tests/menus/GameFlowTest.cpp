@@ -116,7 +116,7 @@ TEST_F(GameFlow, ASavePointSavesAndContinueRestoresTheGame) {
   ASSERT_EQ(ExecuteCommand("set stat 4 7.25"), CommandDone);
   ASSERT_EQ(ExecuteCommand("set item equipment sword 1 2"), CommandDone);
   ASSERT_EQ(ExecuteCommand("set item expendable 0 5"), CommandDone);
-  player->price = 321.5f;
+  player->SetTokens(321.5f);
   player->EquipSlot0(player->itemStore->equipment.swords[1]);
   player->skills.push_back("Parry");
   const std::string sword = player->equipped[0]->GetName();
@@ -141,7 +141,7 @@ TEST_F(GameFlow, ASavePointSavesAndContinueRestoresTheGame) {
   ASSERT_EQ(ExecuteCommand("set stat 4 1"), CommandDone);
   ASSERT_EQ(ExecuteCommand("set item expendable 1 9"), CommandDone);
   ASSERT_EQ(ExecuteCommand("load Content\\Maps\\DemoNewGameMap.gmf 0 2"), CommandDone);
-  player->price = 0.0f;
+  player->SetTokens(0.0f);
   player->EquipSlot0(player->itemStore->equipment.items[0]);
   player->skills.clear();
   GameStates->SwitchTo(title);
@@ -154,7 +154,7 @@ TEST_F(GameFlow, ASavePointSavesAndContinueRestoresTheGame) {
   EXPECT_EQ(player->respawnPosition.y, 1.3f);
   EXPECT_NEAR(player->body->position.x, -7.0f, 0.01f);
   EXPECT_EQ((*player->stats)[4], 7.25f);
-  EXPECT_EQ(player->price, 321.5f);
+  EXPECT_EQ(player->Tokens(), 321.5f);
   EXPECT_EQ(player->equipped[0]->GetName(), sword);
   EXPECT_EQ(player->itemStore->equipment.swords[1]->quantity, 2);
   EXPECT_EQ(player->itemStore->expendables.items[0]->quantity, 5);

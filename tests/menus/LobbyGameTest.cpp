@@ -143,7 +143,7 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   std::array<bool, 4> corners{};
   for (Player* player : world->players) {
     EXPECT_NEAR(player->body->position.x, spawn.x, 0.01f);
-    const platform::Vector3 hud = player->hudPanel->altPosition;
+    const platform::Vector3 hud = player->hudFirstSprite->altPosition;
     const int right = hud.x > ScreenWidth / 2 ? 1 : 0;
     const int bottom = hud.y > ScreenHeight / 2 ? 2 : 0;
     corners[static_cast<size_t>(right + bottom)] = true;

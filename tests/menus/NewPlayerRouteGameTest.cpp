@@ -195,18 +195,18 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   ASSERT_EQ(Current(), shop);
   game.Step();
   Keep("12-shop");
-  player->price = 200.0f;
+  player->SetTokens(200.0f);
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
   // Her wares are on a later tab than the first.
-  for (int tab = 0; tab < 10 && shop->m_listItems.empty(); ++tab) Tap(VirtualKey::P);
-  ASSERT_FALSE(shop->m_listItems.empty());
+  for (int tab = 0; tab < 10 && shop->GetListItems().empty(); ++tab) Tap(VirtualKey::P);
+  ASSERT_FALSE(shop->GetListItems().empty());
   Tap(VirtualKey::D);
   Keep("13-shop-cart");
   Tap(VirtualKey::J);
   Keep("14-shop-confirm");
   Tap(VirtualKey::J);
-  EXPECT_LT(player->price, 200.0f) << "an item was bought";
+  EXPECT_LT(player->Tokens(), 200.0f) << "an item was bought";
   Keep("15-shop-bought");
   for (int press = 0; press < 5 && Current() == shop; ++press) Tap(VirtualKey::I);
   ASSERT_EQ(Current(), world);
@@ -239,32 +239,32 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   Keep("18-saved");
   Tap(VirtualKey::J);
   ASSERT_EQ(Current(), world);
-  const float savedPrice = player->price;
+  const float savedPrice = player->Tokens();
   const float savePointX = savePoint->region->position.x;
 
   // Quit to the title through the pause menu's settings, then continue.
   Tap(VirtualKey::Esc);
-  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
   game.StepFrames(5);
   Keep("19-pause-quit");
   Tap(VirtualKey::J);
   ASSERT_EQ(Current(), title);
   game.StepFrames(30);
   Keep("20-title-again");
-  player->price = 0.0f;
+  player->SetTokens(0.0f);
   ChooseStory(MenuTitle::ButtonContinue);
   ASSERT_EQ(Current(), world);
   EXPECT_EQ(world->GetMapName(), HubMap);
-  EXPECT_EQ(player->price, savedPrice) << "the record continued";
+  EXPECT_EQ(player->Tokens(), savedPrice) << "the record continued";
   EXPECT_NEAR(player->body->position.x, savePointX, 1.0f) << "back at the save point";
   game.StepFrames(40);
   Keep("21-continued");
 
   // Back to the title and into the versus lobby, the pad joining as a second player.
   Tap(VirtualKey::Esc);
-  while (pause->m_tabIndex != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->m_settingsCursor != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
+  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
   Tap(VirtualKey::J);
   ASSERT_EQ(Current(), title);
   Tap(VirtualKey::S);

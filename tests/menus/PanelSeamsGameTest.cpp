@@ -70,10 +70,13 @@ TEST(PanelSeamsGame, ThePiecesOfEveryPanelMeetOnEitherRenderer) {
   const std::vector<const Sprite*> panels[] = {
       {save.m_topLeft.get(), save.m_topBar.get(), save.m_topRight.get(), save.m_body.get(),
        save.m_bottomLeft.get(), save.m_bottomBar.get(), save.m_bottomRight.get()},
-      PiecesOf(shop.m_panelDescriptionShop), PiecesOf(shop.m_panelConfirm),
-      PiecesOf(shop.m_rows.group), PiecesOf(shop.m_itemPage.detailsPanel),
-      PiecesOf(pause.m_tokensPlate), PiecesOf(pause.m_itemPage.entryPanel),
-      PiecesOf(pause.m_itemPage.descriptionPanel)};
+      PiecesOf(shop.GetPanelDescriptionShop()),
+      PiecesOf(shop.GetPanelConfirm()),
+      PiecesOf(shop.GetRows().group),
+      PiecesOf(shop.GetItemPage().detailsPanel),
+      PiecesOf(pause.GetTokensPlate()),
+      PiecesOf(pause.GetItemPage().entryPanel),
+      PiecesOf(pause.GetItemPage().descriptionPanel)};
   for (size_t k = 0; k < std::size(panels); ++k) {
     for (int axis : {0, 1}) {
       EXPECT_EQ(FirstSeam(panels[k], axis, WindowEdge), -1) << "panel " << k << " axis " << axis;

@@ -62,7 +62,7 @@ TEST_F(RecordWriter, SectionsHoldTheirLinesInOrderAndReadBack) {
   (*player->stats)[3] = 1234567.0f;
   (*player->stats)[4] = 0.5f;
   (*player->stats)[5] = 100.0f;
-  player->price = 42.0f;
+  player->SetTokens(42.0f);
   player->equipped[3] = nullptr;
   player->itemStore->equipment.swords[1]->quantity = 99;
   player->itemStore->equipment.swords[1]->recordValue = 1.5f;

@@ -64,10 +64,10 @@ TEST_F(ScreenTour, EveryScreenNoOtherTestKeepsIsKept) {
   GameStates->SwitchTo(&shop);
   game.TapKey(VirtualKey::S);
   game.TapKey(VirtualKey::J);
-  ASSERT_EQ(shop.m_page, MenuShop::PageSell);
+  ASSERT_EQ(shop.GetPage(), MenuShop::PageSell);
   game.TapKey(VirtualKey::D);
   game.TapKey(VirtualKey::J);
-  ASSERT_EQ(shop.m_sellStep, MenuShop::StepConfirming);
+  ASSERT_EQ(shop.GetSellStep(), MenuShop::StepConfirming);
   Keep("shop-sell-confirm");
   GameStates->SwitchTo(world);
   game.StepFrames(40);

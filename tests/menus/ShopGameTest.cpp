@@ -95,7 +95,7 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
     tonic.onSale = 1;
     forge->stock->AddExpendable(tonic);
   }
-  player->price = 500.0f;
+  player->SetTokens(500.0f);
   ItemStore& own = *player->itemStore;
   Item* bronze = own.FindByName("Bronze Dagger");
   Item* iron = own.FindByName("Iron Dagger");
@@ -115,41 +115,42 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   Tap(VirtualKey::J);
   ASSERT_EQ(GameStates->current, GameStates->menuDialog);
   GameStates->SwitchTo(shop);
-  EXPECT_EQ(shop->m_conversation, forge);
+  EXPECT_EQ(shop->GetConversation(), forge);
   game.Step();
-  ASSERT_EQ(shop->m_page, MenuShop::PageMain);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageMain);
   ASSERT_TRUE(game.KeepFrame("shop-main.png"));
 
   // Buy one of each of the forge's daggers.
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
-  EXPECT_EQ(Names(shop->m_listItems), (std::vector<std::string>{"Bronze Dagger", "Iron Dagger"}));
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
+  EXPECT_EQ(Names(shop->GetListItems()),
+            (std::vector<std::string>{"Bronze Dagger", "Iron Dagger"}));
   Tap(VirtualKey::D);
   Tap(VirtualKey::S);
   Tap(VirtualKey::D);
-  EXPECT_EQ(shop->m_listItems[0]->quantity, 1);
-  EXPECT_EQ(shop->m_listItems[1]->quantity, 1);
-  EXPECT_FLOAT_EQ(shop->m_cartTotal, 60.0f + 180.0f);
+  EXPECT_EQ(shop->GetListItems()[0]->quantity, 1);
+  EXPECT_EQ(shop->GetListItems()[1]->quantity, 1);
+  EXPECT_FLOAT_EQ(shop->GetCartTotal(), 60.0f + 180.0f);
   ASSERT_TRUE(game.KeepFrame("shop-buy-cart.png"));
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_buyStep, MenuShop::StepConfirming);
-  EXPECT_EQ(shop->m_confirmSelection, MenuShop::ConfirmAccept);
+  ASSERT_EQ(shop->GetBuyStep(), MenuShop::StepConfirming);
+  EXPECT_EQ(shop->GetConfirmSelection(), MenuShop::ConfirmAccept);
   ASSERT_TRUE(game.KeepFrame("shop-buy-confirm.png"));
   Tap(VirtualKey::J);
-  EXPECT_FLOAT_EQ(player->price, 500.0f - 240.0f);
+  EXPECT_FLOAT_EQ(player->Tokens(), 500.0f - 240.0f);
   EXPECT_EQ(bronze->quantity, 1);
   EXPECT_EQ(iron->quantity, ironHeld + 1);
-  EXPECT_EQ(shop->m_buyStep, MenuShop::StepBrowsing);
-  EXPECT_FLOAT_EQ(shop->m_cartTotal, 0.0f);
+  EXPECT_EQ(shop->GetBuyStep(), MenuShop::StepBrowsing);
+  EXPECT_FLOAT_EQ(shop->GetCartTotal(), 0.0f);
 
   // Wearing the bronze dagger, the iron one compares better: the raise markers show.
   player->EquipSlot0ByName("Bronze Dagger");
   game.Step();
   ASSERT_TRUE(game.KeepFrame("shop-compare-worn.png"));
-  const ItemPage& page = shop->m_itemPage;
+  const ItemPage& page = shop->GetItemPage();
   EXPECT_FALSE(Shows(*page.raiseMarkers[0], Greenish)) << "the same dagger compares equal";
   Tap(VirtualKey::S);
-  ASSERT_EQ(shop->m_listCursor, 1u);
+  ASSERT_EQ(shop->GetListCursor(), 1u);
   ASSERT_TRUE(game.KeepFrame("shop-compare-better.png"));
   EXPECT_TRUE(Shows(*page.raiseMarkers[0], Greenish)) << "more attack than the worn dagger";
   // Wearing the iron dagger, the bronze one compares worse.
@@ -162,34 +163,35 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
 
   // The items tab scrolls its long list one row at a time with the bar.
   Tap(VirtualKey::O);
-  ASSERT_EQ(shop->m_buyTab, MenuShop::ItemsTab);
-  const size_t rows = shop->m_listItems.size();
+  ASSERT_EQ(shop->GetBuyTab(), MenuShop::ItemsTab);
+  const size_t rows = shop->GetListItems().size();
   ASSERT_GT(rows, MenuShop::VisibleRows);
-  EXPECT_EQ(shop->m_scrollBar->maximum, static_cast<float>(rows - MenuShop::VisibleRows));
+  EXPECT_EQ(shop->GetScrollBar().maximum, static_cast<float>(rows - MenuShop::VisibleRows));
   for (int press = 0; press < 15; ++press) Tap(VirtualKey::S);
-  EXPECT_EQ(shop->m_listCursor, 15u);
-  EXPECT_EQ(shop->m_listTop, 3u);
-  EXPECT_EQ(shop->m_scrollBar->value, 3.0f);
-  EXPECT_EQ(shop->m_visibleItems.front(), shop->m_listItems[3]);
+  EXPECT_EQ(shop->GetListCursor(), 15u);
+  EXPECT_EQ(shop->GetListTop(), 3u);
+  EXPECT_EQ(shop->GetScrollBar().value, 3.0f);
+  EXPECT_EQ(shop->GetVisibleItems().front(), shop->GetListItems()[3]);
   ASSERT_TRUE(game.KeepFrame("shop-scrolled.png"));
 
   // Back to the main page, and sell the worn dagger: its slot empties.
   Tap(VirtualKey::I);
-  ASSERT_EQ(shop->m_page, MenuShop::PageMain);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageMain);
   Tap(VirtualKey::S);
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageSell);
-  EXPECT_EQ(Names(shop->m_listItems), (std::vector<std::string>{"Bronze Dagger", "Iron Dagger"}));
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageSell);
+  EXPECT_EQ(Names(shop->GetListItems()),
+            (std::vector<std::string>{"Bronze Dagger", "Iron Dagger"}));
   Tap(VirtualKey::D);
   Tap(VirtualKey::D);
-  EXPECT_EQ(shop->m_listItems[0]->quantity, 1) << "no more than is held";
+  EXPECT_EQ(shop->GetListItems()[0]->quantity, 1) << "no more than is held";
   ASSERT_TRUE(game.KeepFrame("shop-sell.png"));
   Tap(VirtualKey::J);
   Tap(VirtualKey::J);
-  EXPECT_FLOAT_EQ(player->price, 260.0f + 60.0f);
+  EXPECT_FLOAT_EQ(player->Tokens(), 260.0f + 60.0f);
   EXPECT_EQ(bronze->quantity, 0);
   EXPECT_EQ(player->equipped[0]->name, EmptyItemName);
-  EXPECT_EQ(Names(shop->m_listItems), (std::vector<std::string>{"Iron Dagger"}));
+  EXPECT_EQ(Names(shop->GetListItems()), (std::vector<std::string>{"Iron Dagger"}));
 
   // Back leaves for play; the keeper says something new next time.
   ASSERT_EQ(forge->currentList, ConversationShape::ListInUse::Ordered);
@@ -204,7 +206,7 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   ASSERT_EQ(GameStates->current, GameStates->menuPause);
   Tap(VirtualKey::P);
   std::vector<std::string> held;
-  for (const Object* row : GameStates->menuPause->m_listRows) held.push_back(row->GetName());
+  for (const Object* row : GameStates->menuPause->GetListRows()) held.push_back(row->GetName());
   EXPECT_NE(std::find(held.begin(), held.end(), "Iron Dagger"), held.end());
   EXPECT_EQ(std::find(held.begin(), held.end(), "Bronze Dagger"), held.end());
   ASSERT_TRUE(game.KeepFrame("shop-pause-inventory.png"));
@@ -230,7 +232,7 @@ TEST_F(ShopGame, LeavingTheShopAfterItsKeepersMapIsGoneTouchesNoKeeper) {
   game.Step();
   ASSERT_EQ(ExecuteCommand("shop"), CommandDone);
   ASSERT_EQ(GameStates->current, shop);
-  EXPECT_EQ(shop->m_conversation, nullptr);
+  EXPECT_EQ(shop->GetConversation(), nullptr);
   Tap(VirtualKey::Backspace);
   EXPECT_EQ(GameStates->current, world);
 }
@@ -269,35 +271,35 @@ TEST_F(ShopGame, MarksStayWithinWhatThePlayerMayHoldAndAPurchaseWithinItsTokens)
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     dagger->quantity = row.held;
-    player->price = row.tokens;
+    player->SetTokens(row.tokens);
     shop->SetStock(stock);
     GameStates->SwitchTo(shop);
     if (row.page == MenuShop::PageSell) Tap(VirtualKey::S);
     Tap(VirtualKey::J);
-    ASSERT_EQ(shop->m_page, row.page);
+    ASSERT_EQ(shop->GetPage(), row.page);
     const bool listed = row.page == MenuShop::PageBuy || row.held > 0;
-    ASSERT_EQ(shop->m_listItems.size(), listed ? 1u : 0u);
+    ASSERT_EQ(shop->GetListItems().size(), listed ? 1u : 0u);
     for (int k = 0; k < std::abs(row.presses); ++k) {
       Tap(row.presses > 0 ? VirtualKey::D : VirtualKey::A);
     }
     if (listed) {
-      EXPECT_EQ(shop->m_listItems[0]->quantity, row.marked);
+      EXPECT_EQ(shop->GetListItems()[0]->quantity, row.marked);
     }
-    EXPECT_FLOAT_EQ(shop->m_cartTotal, 60.0f * std::max(row.marked, 0));
+    EXPECT_FLOAT_EQ(shop->GetCartTotal(), 60.0f * std::max(row.marked, 0));
 
     Tap(VirtualKey::J);
-    ASSERT_EQ(shop->m_confirmSelection, row.opensOn);
+    ASSERT_EQ(shop->GetConfirmSelection(), row.opensOn);
     // Up never reaches a purchase the tokens do not pay for.
     Tap(VirtualKey::W);
-    EXPECT_EQ(shop->m_confirmSelection, row.opensOn);
+    EXPECT_EQ(shop->GetConfirmSelection(), row.opensOn);
     if (row.opensOn == MenuShop::ConfirmCancel) game.KeepFrame("shop-unaffordable.png");
     Tap(VirtualKey::J);
-    EXPECT_EQ(shop->m_page, row.page);
+    EXPECT_EQ(shop->GetPage(), row.page);
     EXPECT_EQ(dagger->quantity, row.heldAfter);
-    EXPECT_FLOAT_EQ(player->price, row.tokensAfter);
+    EXPECT_FLOAT_EQ(player->Tokens(), row.tokensAfter);
     if (row.opensOn == MenuShop::ConfirmCancel) {
-      EXPECT_EQ(shop->m_buyStep, MenuShop::StepBrowsing) << "the dialog closes";
-      EXPECT_EQ(shop->m_listItems[0]->quantity, row.marked) << "and the marks stay";
+      EXPECT_EQ(shop->GetBuyStep(), MenuShop::StepBrowsing) << "the dialog closes";
+      EXPECT_EQ(shop->GetListItems()[0]->quantity, row.marked) << "and the marks stay";
     }
     Tap(VirtualKey::Backspace);
     ASSERT_EQ(GameStates->current, world);
@@ -313,30 +315,30 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
     platform::Vector3 at;
   };
   const Place places[] = {
-      {"frame", &shop->m_frame, {400.0f, 300.0f, 0.0f}},
-      {"footer right", shop->m_footerRight.get(), {714.0f, 555.0f, 0.0f}},
-      {"footer left", shop->m_footerLeft.get(), {589.0f, 555.0f, 0.0f}},
-      {"list panel", shop->m_listPanel.get(), {400.0f, 332.0f, 0.0f}},
-      {"tab hint left", shop->m_tabHintLeft.get(), {49.0f, 108.0f, 0.0f}},
-      {"tab hint right", shop->m_tabHintRight.get(), {750.5f, 108.0f, 0.0f}},
-      {"title", shop->m_titleSell.get(), {400.0f, 42.5f, 0.0f}},
-      {"main page panel", &shop->m_panelDescriptionShop, {400.0f, 332.0f, 0.0f}},
-      {"kind icon", shop->m_kindIcons[4].get(), {716.0f, 178.5f, 0.0f}},
-      {"details panel", &shop->m_itemPage.detailsPanel, {605.0f, 332.0f, 0.0f}},
-      {"description panel", &shop->m_itemPage.descriptionPanel, {605.0f, 331.0f, 0.0f}},
-      {"dialog", &shop->m_panelConfirm, {605.0f, 200.0f, 0.0f}},
+      {"frame", &shop->GetFrame(), {400.0f, 300.0f, 0.0f}},
+      {"footer right", &shop->GetFooterRight(), {714.0f, 555.0f, 0.0f}},
+      {"footer left", &shop->GetFooterLeft(), {589.0f, 555.0f, 0.0f}},
+      {"list panel", &shop->GetListPanel(), {400.0f, 332.0f, 0.0f}},
+      {"tab hint left", &shop->GetTabHintLeft(), {49.0f, 108.0f, 0.0f}},
+      {"tab hint right", &shop->GetTabHintRight(), {750.5f, 108.0f, 0.0f}},
+      {"title", &shop->GetTitleSell(), {400.0f, 42.5f, 0.0f}},
+      {"main page panel", &shop->GetPanelDescriptionShop(), {400.0f, 332.0f, 0.0f}},
+      {"kind icon", &shop->GetKindIcon(4), {716.0f, 178.5f, 0.0f}},
+      {"details panel", &shop->GetItemPage().detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"description panel", &shop->GetItemPage().descriptionPanel, {605.0f, 331.0f, 0.0f}},
+      {"dialog", &shop->GetPanelConfirm(), {605.0f, 200.0f, 0.0f}},
   };
   for (const Place& place : places) {
     EXPECT_NEAR(place.shape->altPosition.x, place.at.x, 1e-3f) << place.piece;
     EXPECT_NEAR(place.shape->altPosition.y, place.at.y, 1e-3f) << place.piece;
   }
-  EXPECT_EQ(ScreenBoxOf(shop->m_panelDescriptionShop).Height(), 376.0f);
-  EXPECT_EQ(ScreenBoxOf(shop->m_panelConfirm).Height(), 111.0f);
+  EXPECT_EQ(ScreenBoxOf(shop->GetPanelDescriptionShop()).Height(), 376.0f);
+  EXPECT_EQ(ScreenBoxOf(shop->GetPanelConfirm()).Height(), 111.0f);
 
   // Entering the shop puts the player's interface in the top band of the description panel.
   GameStates->SwitchTo(shop);
-  EXPECT_NEAR(ScreenBoxOf(*player->hudPanel).top,
-              ScreenBoxOf(shop->m_itemPage.descriptionPanel).top + 2.0f, 1e-3f);
+  EXPECT_NEAR(ScreenBoxOf(*player->hudFirstSprite).top,
+              ScreenBoxOf(shop->GetItemPage().descriptionPanel).top + 2.0f, 1e-3f);
 
   struct Rows {
     int count;
@@ -348,23 +350,24 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
                            Rows{14, 15, 1.0f}, Rows{40, 15, 27.0f}}) {
     shop->LayoutRows(rows.count);
     shop->ResetScrollBar(rows.count);
-    EXPECT_EQ(shop->m_rows.group.members.size(), rows.members) << rows.count;
-    EXPECT_EQ(shop->m_scrollBar->maximum, rows.range) << rows.count;
-    const ScreenBox box = ScreenBoxOf(shop->m_rows.group);
-    EXPECT_NEAR(box.top, ScreenBoxOf(*shop->m_listPanel).top + 33.0f, 1e-3f) << rows.count;
-    EXPECT_NEAR(shop->m_scrollBar->length, box.Height(), 1e-3f) << rows.count;
-    EXPECT_NEAR(shop->m_scrollBar->position.x, shop->m_rows.group.altPosition.x - 196.0f, 1e-3f);
+    EXPECT_EQ(shop->GetRows().group.members.size(), rows.members) << rows.count;
+    EXPECT_EQ(shop->GetScrollBar().maximum, rows.range) << rows.count;
+    const ScreenBox box = ScreenBoxOf(shop->GetRows().group);
+    EXPECT_NEAR(box.top, ScreenBoxOf(shop->GetListPanel()).top + 33.0f, 1e-3f) << rows.count;
+    EXPECT_NEAR(shop->GetScrollBar().length, box.Height(), 1e-3f) << rows.count;
+    EXPECT_NEAR(shop->GetScrollBar().position.x, shop->GetRows().group.altPosition.x - 196.0f,
+                1e-3f);
   }
 
   // The open tab reaches 28 pixels left of its closed place; the tabs after it follow it.
   shop->OpenPage(MenuShop::PageBuy);
   for (int tab : {0, 3, MenuShop::ItemsTab}) {
     shop->OpenTab(tab);
-    const ScreenBox open = ScreenBoxOf(shop->m_tabs.open);
+    const ScreenBox open = ScreenBoxOf(shop->GetTabs().open);
     EXPECT_NEAR(open.left, 106.0f + 57.0f * tab - 28.0f, 1e-3f) << tab;
-    EXPECT_EQ(shop->m_tabs.icons[tab]->altPosition.x, 106.0f + 57.0f * tab) << tab;
+    EXPECT_EQ(shop->GetTabs().icons[tab]->altPosition.x, 106.0f + 57.0f * tab) << tab;
     if (tab < MenuShop::ItemsTab) {
-      EXPECT_NEAR(shop->m_tabs.icons[tab + 1]->altPosition.x, open.right + 30.0f, 1e-3f) << tab;
+      EXPECT_NEAR(shop->GetTabs().icons[tab + 1]->altPosition.x, open.right + 30.0f, 1e-3f) << tab;
     }
   }
 }
@@ -373,19 +376,19 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
 TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
   GameStates->SwitchTo(shop);
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageBuy);
-  EXPECT_TRUE(shop->m_listItems.empty()) << "opened without a stock: nothing on sale";
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
+  EXPECT_TRUE(shop->GetListItems().empty()) << "opened without a stock: nothing on sale";
   Tap(VirtualKey::S);
   Tap(VirtualKey::D);
-  EXPECT_EQ(shop->m_listCursor, 0u);
+  EXPECT_EQ(shop->GetListCursor(), 0u);
   ASSERT_TRUE(game.KeepFrame("shop-empty.png"));
 
-  ItemStore stock;
-  shop->SetStock(stock);
-  std::vector<Item*> rows = stock.equipment.items;
-  rows.resize(20);
-  shop->m_listItems = rows;
-  shop->m_listHeld.assign(rows.size(), nullptr);
+  // Twenty marked rows, none of which the player holds.
+  std::vector<Item> marked(20);
+  for (size_t k = 0; k < marked.size(); ++k) {
+    marked[k].name = "Row " + std::to_string(k);
+    marked[k].quantity = 1;
+  }
   struct Window {
     size_t count;
     uint32_t top;
@@ -394,36 +397,40 @@ TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
   };
   for (const Window& window : {Window{20, 0, 0, 13}, Window{20, 7, 7, 13}, Window{20, 30, 7, 13},
                                Window{5, 0, 0, 5}, Window{0, 3, 0, 0}}) {
-    shop->m_listItems.resize(window.count);
-    shop->m_listHeld.resize(window.count);
+    std::vector<Item*> rows;
+    for (size_t k = 0; k < window.count; ++k) rows.push_back(&marked[k]);
+    shop->FillList(rows, MenuShop::Listing::Chosen, false);
     shop->SetListTop(window.top);
-    EXPECT_EQ(shop->m_listTop, window.firstShown) << window.count << " from " << window.top;
-    EXPECT_EQ(shop->m_visibleItems.size(), window.shown) << window.count << " from " << window.top;
-    EXPECT_EQ(shop->m_visibleHeld.size(), window.shown);
+    EXPECT_EQ(shop->GetListTop(), window.firstShown) << window.count << " from " << window.top;
+    EXPECT_EQ(shop->GetVisibleItems().size(), window.shown)
+        << window.count << " from " << window.top;
+    EXPECT_EQ(shop->GetVisibleHeld().size(), window.shown);
   }
 
   // Equipment stands in its category list as well, yet counts once; fractions are kept.
-  ItemStore& own = *shop->m_stock;
-  own.ClearQuantities();
-  own.FindByName("Iron Sword")->quantity = 3;
-  own.FindByName("Iron Sword")->price = 10.0f;
-  own.FindByName("Healing Herb")->quantity = 2;
-  own.FindByName("Healing Herb")->price = 0.5f;
-  own.FindByName("Leather Cap")->quantity = 0;
+  ItemStore stock;
+  stock.ClearQuantities();
+  stock.FindByName("Iron Sword")->quantity = 3;
+  stock.FindByName("Iron Sword")->price = 10.0f;
+  stock.FindByName("Healing Herb")->quantity = 2;
+  stock.FindByName("Healing Herb")->price = 0.5f;
+  stock.FindByName("Leather Cap")->quantity = 0;
+  shop->SetStock(stock);
   shop->RebuildCart();
-  EXPECT_EQ(shop->m_cart.size(), 2u);
-  EXPECT_FLOAT_EQ(shop->m_cartTotal, 31.0f);
-  own.FindByName("Iron Sword")->quantity = 1;
-  own.FindByName("Iron Sword")->price = 12.5f;
-  own.FindByName("Healing Herb")->quantity = 0;
+  EXPECT_EQ(shop->GetCart().size(), 2u);
+  EXPECT_FLOAT_EQ(shop->GetCartTotal(), 31.0f);
+  stock.FindByName("Iron Sword")->quantity = 1;
+  stock.FindByName("Iron Sword")->price = 12.5f;
+  stock.FindByName("Healing Herb")->quantity = 0;
+  shop->SetStock(stock);
   shop->RebuildCart();
-  EXPECT_FLOAT_EQ(shop->m_cartTotal, 12.5f);
+  EXPECT_FLOAT_EQ(shop->GetCartTotal(), 12.5f);
 
   // Back from the controller configuration the shop stays as it was left.
   shop->OpenPage(MenuShop::PageSell);
   GameStates->SwitchTo(GameStates->menuController);
   GameStates->SwitchTo(shop);
-  EXPECT_EQ(shop->m_page, MenuShop::PageSell);
+  EXPECT_EQ(shop->GetPage(), MenuShop::PageSell);
 }
 
 // The cart spans the tabs: the dialog lists each tab's marked items, cycling the tabs with it
@@ -434,16 +441,16 @@ TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
     stock.FindByName(name)->onSale = 1;
   }
   shop->SetStock(stock);
-  player->price = 1000.0f;
+  player->SetTokens(1000.0f);
   GameStates->SwitchTo(shop);
   Tap(VirtualKey::J);
   Tap(VirtualKey::S);
   Tap(VirtualKey::D);
   Tap(VirtualKey::P);
-  ASSERT_EQ(shop->m_buyTab, 1);
+  ASSERT_EQ(shop->GetBuyTab(), 1);
   Tap(VirtualKey::D);
   Tap(VirtualKey::D);
-  EXPECT_EQ(shop->m_cart.size(), 2u);
+  EXPECT_EQ(shop->GetCart().size(), 2u);
 
   struct Row {
     int key;
@@ -462,19 +469,19 @@ TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
   };
   for (const Row& row : rows) {
     Tap(row.key);
-    EXPECT_EQ(shop->m_buyStep, row.step) << row.key;
-    EXPECT_EQ(shop->m_buyTab, row.tab) << row.key;
-    EXPECT_EQ(Names(shop->m_listItems), row.listed) << row.key;
-    EXPECT_FLOAT_EQ(shop->m_cartTotal, 180.0f + 2 * stock.FindByName("Iron Sword")->price);
+    EXPECT_EQ(shop->GetBuyStep(), row.step) << row.key;
+    EXPECT_EQ(shop->GetBuyTab(), row.tab) << row.key;
+    EXPECT_EQ(Names(shop->GetListItems()), row.listed) << row.key;
+    EXPECT_FLOAT_EQ(shop->GetCartTotal(), 180.0f + 2 * stock.FindByName("Iron Sword")->price);
   }
   // Cancel goes back to the main page with the marks; entering the sell page clears them.
   Tap(VirtualKey::I);
-  ASSERT_EQ(shop->m_page, MenuShop::PageMain);
-  EXPECT_EQ(shop->m_cart.size(), 2u);
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageMain);
+  EXPECT_EQ(shop->GetCart().size(), 2u);
   Tap(VirtualKey::S);
   Tap(VirtualKey::J);
-  ASSERT_EQ(shop->m_page, MenuShop::PageSell);
-  EXPECT_TRUE(shop->m_cart.empty());
+  ASSERT_EQ(shop->GetPage(), MenuShop::PageSell);
+  EXPECT_TRUE(shop->GetCart().empty());
 
   // Out by EXIT, by cancel on the main page and by back on a page.
   struct Way {

@@ -78,7 +78,7 @@ std::string CheckShapes(const World& world) {
   for (const Actor* actor : world.actors) {
     const BoundingQuad* body = actor->body;
     if (!body) continue;
-    for (const auto* list : {&body->heldList, &body->touchingList}) {
+    for (const auto* list : {&body->passThroughList, &body->pushingList}) {
       for (const BoundingShape* shape : *list) {
         if (!solids.count(shape)) return actor->GetName() + "'s body lists a boundary gone";
       }
@@ -134,8 +134,8 @@ std::string CheckAnchors(const World& world) {
 // A screen's pointer into the level names something the level still holds.
 std::string CheckScreenPointers(const GameStateSet& set, const World& world) {
   const auto& modifiers = world.modifiers;
-  if (set.menuShop && set.menuShop->m_conversation &&
-      !Holds(modifiers, static_cast<const ModifierShape*>(set.menuShop->m_conversation))) {
+  if (set.menuShop && set.menuShop->GetConversation() &&
+      !Holds(modifiers, static_cast<const ModifierShape*>(set.menuShop->GetConversation()))) {
     return "the shop keeps a conversation the level no longer holds";
   }
   if (set.menuSave && set.menuSave->savePoint &&

@@ -387,9 +387,9 @@ void Monkey::LeaveForTheTitle() {
     TapEverywhere(VirtualKey::Esc, PadButtons::Start);
   } else if (set.current == set.menuPause) {
     const MenuPause& pause = *set.menuPause;
-    if (pause.m_tabIndex != MenuPause::TabSettings) {
+    if (pause.GetTabIndex() != MenuPause::TabSettings) {
       TapEverywhere(VirtualKey::P, PadButtons::RightShoulder);
-    } else if (pause.m_settingsCursor != MenuPause::SettingsQuitToTitle) {
+    } else if (pause.GetSettingsCursor() != MenuPause::SettingsQuitToTitle) {
       TapEverywhere(VirtualKey::S, PadButtons::DPadDown);
     } else {
       TapEverywhere(VirtualKey::J, PadButtons::A);
@@ -615,8 +615,8 @@ bool Monkey::AboutToQuit() const {
     return set.menuTitle->m_page == MenuTitle::PageMain &&
            set.menuTitle->m_selection == MenuTitle::ButtonQuit;
   }
-  return set.current == set.menuPause && set.menuPause->m_tabIndex == MenuPause::TabSettings &&
-         set.menuPause->m_settingsCursor == MenuPause::SettingsQuitGame;
+  return set.current == set.menuPause && set.menuPause->GetTabIndex() == MenuPause::TabSettings &&
+         set.menuPause->GetSettingsCursor() == MenuPause::SettingsQuitGame;
 }
 
 void Monkey::UseTitle() {

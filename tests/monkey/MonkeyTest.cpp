@@ -105,8 +105,8 @@ const char* Label(const GameStateSet& set) {
 // The screen's page, tab or editor mode, where it has them.
 int PageOf(const GameStateSet& set) {
   if (set.current == set.menuTitle) return set.menuTitle->m_page;
-  if (set.current == set.menuPause) return set.menuPause->m_tabIndex;
-  if (set.current == set.menuShop) return set.menuShop->m_page;
+  if (set.current == set.menuPause) return set.menuPause->GetTabIndex();
+  if (set.current == set.menuShop) return set.menuShop->GetPage();
   if (set.current == set.menuDebug) return set.menuDebug->m_mode;
   return -1;
 }

@@ -173,7 +173,7 @@ TEST_F(NPCGame, WalkingUpToTheHerbSellerAndTalkingReachesHerShop) {
 
   game_.TapKey(VirtualKey::J);
   EXPECT_EQ(GameStates->current, GameStates->menuShop);
-  EXPECT_EQ(GameStates->menuShop->m_conversation, stall);
+  EXPECT_EQ(GameStates->menuShop->GetConversation(), stall);
   game_.Step();
   ASSERT_TRUE(game_.KeepFrame("HubHerbSellersShop.png"));
 }
@@ -194,5 +194,6 @@ TEST_F(NPCGame, TwoMapsInARowWhileCharactersSpeakLeaveNothingBehind) {
   Show(HubMap, 0.0f);
   Show(NewGameMap, NewGameSpawnX);
   EXPECT_EQ(world_->npcs.size(), 2u);
-  EXPECT_EQ(world_->actors.size(), 3u) << "the player and the two characters";
+  EXPECT_EQ(world_->actors.size(), 3u + world_->enemies.size())
+      << "the player, the two characters and the map's enemies";
 }

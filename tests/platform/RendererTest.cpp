@@ -251,8 +251,9 @@ TEST_F(RendererTest, APictureDecodedInTheBackgroundIsATextureOnceTakenAndABroken
   EXPECT_EQ(none->Width(), 0);
 }
 
-// Scaled pictures are copied from kept stretches, opaque ones without blending, and whatever
-// lies wholly outside is left out: the frame must be the one SDL draws from the same triangles.
+// Scaled pictures are copied from kept stretches, opaque ones without blending, tinted ones by
+// our own blitter, and whatever lies wholly outside is left out: the frame must be the one SDL
+// draws from the same triangles.
 TEST_F(RendererTest, ScaledQuadsDrawExactlyAsSdlDrawsTheirTriangles) {
   Image picture{16, 16, std::vector<uint32_t>(256)};
   for (int i = 0; i < 256; ++i) {
@@ -269,7 +270,9 @@ TEST_F(RendererTest, ScaledQuadsDrawExactlyAsSdlDrawsTheirTriangles) {
   };
   const Case cases[] = {{3, 4, 37, 23, 0xFFFFFFFF},   {-9, 30, 37, 23, 0xFFFFFFFF},
                         {50, -5, 37, 23, 0xFF80C0FF}, {10.5f, 2.25f, 9, 30, 0x80FFFFFF},
-                        {70, 10, 20, 20, 0xFFFFFFFF}, {-30, -30, 20, 20, 0x00FFFFFF}};
+                        {70, 10, 20, 20, 0xFFFFFFFF}, {-30, -30, 20, 20, 0x00FFFFFF},
+                        {5, 6, 16, 16, 0xC0FF8040},   {-7.5f, 40, 16, 16, 0x80FFFFFF},
+                        {60, 41, 37, 23, 0xFF808080}, {52, -3.75f, 16, 16, 0xFE102030}};
   for (const Image* image : {&picture, &opaque}) {
     auto ours = renderer->CreateTexture(*image);
     auto theirs = sdl->CreateTexture(*image);

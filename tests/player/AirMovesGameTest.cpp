@@ -117,7 +117,7 @@ TEST_F(AirCourse, JumpsAndAirJumpsOntoAPlatformAndDashesOverTheGap) {
   game.Step();
   ASSERT_TRUE(Is(SlotAirDashing));
   EXPECT_NEAR(Velocity().x, DashStrength - AirDrag * Dt, 1e-4f);
-  EXPECT_EQ(player->body->height, player->dashSize.y);
+  EXPECT_EQ(player->body->height, player->dashingSize.y);
   EXPECT_EQ(Count(Stat::AirDashCount), 1.0f);
   EXPECT_EQ(Count(Stat::StatAirDashes), airDashes + 1.0f);
   EXPECT_TRUE(Playing(Player::SoundAirDash));
@@ -194,7 +194,7 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   game.Step();
   ASSERT_TRUE(Is(SlotGroundDashing));
   EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt, 1e-4f);
-  EXPECT_EQ(player->body->height, player->dashSize.y);
+  EXPECT_EQ(player->body->height, player->dashingSize.y);
   EXPECT_NEAR(Feet(), FloorTop, 1e-4f);
   EXPECT_EQ(Count(Stat::StatGroundDashes), dashes + 1.0f);
   EXPECT_TRUE(Playing(Player::SoundGust1));

@@ -142,7 +142,7 @@ TEST_F(CrouchGame, AJumpFromAPartlyOpenGroundDropsThroughItOnce) {
     }
     EXPECT_TRUE(In(row.expected)) << row.open << " " << row.ceiling << ": "
                                   << WStringToString(Current()->GetName());
-    const auto& held = player->body->heldList;
+    const auto& held = player->body->passThroughList;
     EXPECT_EQ(std::count(held.begin(), held.end(), static_cast<BoundingShape*>(&ledge)), static_cast<long>(row.held));
     Current()->holdTimer = 0.0f;
     if (ceiling) world->RemoveBoundary(ceiling);

@@ -94,7 +94,7 @@ TEST_F(PlayerRecordTest, EveryFieldOfARecordIsReadWithEveryDigit) {
   }
   EXPECT_EQ(gained[Stat::AirDashCount], gained[Stat::MaxAirDashes]);
   EXPECT_EQ(gained[Stat::AirJumpCount], gained[Stat::MaxAirJumps]);
-  EXPECT_EQ(player_->price, 1234.56f);
+  EXPECT_EQ(player_->Tokens(), 1234.56f);
 
   EXPECT_EQ(EquippedNames(), (std::vector<std::string>{"Iron Dagger", "Iron Helm", "Chain Mail",
                                                        "Empty", "Swift Boots", "Ember Rune",
@@ -125,7 +125,7 @@ TEST_F(PlayerRecordTest, AMissingTruncatedOrGarbledRecordGivesTheStatedDefaults)
   EXPECT_EQ(player_->mapPath, "Content\\Maps\\DefaultMap.gmf");
   EXPECT_EQ(player_->respawnPosition, (platform::Vector3{0.0f, 0.0f, 7.0f}));
   EXPECT_EQ(*player_->stats, defaults);
-  EXPECT_EQ(player_->price, 0.0f);
+  EXPECT_EQ(player_->Tokens(), 0.0f);
   EXPECT_EQ(EquippedNames(), std::vector<std::string>(10, "Empty"));
   for (const Item* item : player_->itemStore->GetAllItems()) EXPECT_EQ(item->quantity, 0);
   EXPECT_EQ(player_->skills, DefaultSkills);
@@ -171,14 +171,14 @@ TEST_F(PlayerRecordTest, AMissingTruncatedOrGarbledRecordGivesTheStatedDefaults)
 
 TEST_F(PlayerRecordTest, ANewGamePutsThePlayerAtTheHubWithTheDefaults) {
   Load(RecordHead() + FullRest);
-  player_->body->touchingList.push_back(player_->body);
+  player_->body->pushingList.push_back(player_->body);
   player_->StartNewGame();
 
   EXPECT_EQ(player_->mapPath, "Content\\Maps\\DemoHubMap.gmf");
   EXPECT_EQ(player_->respawnPosition, platform::Vector3{});
-  EXPECT_TRUE(player_->body->touchingList.empty());
+  EXPECT_TRUE(player_->body->pushingList.empty());
   const StatBlock& gained = *player_->stats;
-  EXPECT_EQ(player_->price, 0.0f);
+  EXPECT_EQ(player_->Tokens(), 0.0f);
   const StatBlock expected = NewGameSheet();
   for (int index = 0; index < StatCount; ++index) {
     EXPECT_EQ(gained[index], expected[index]) << StatKeys[index];

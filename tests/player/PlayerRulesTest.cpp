@@ -313,7 +313,7 @@ TEST_F(PlayerRules, OnlyAGroundAttackGivesBackTheAirMoves) {
 TEST_F(PlayerRules, EachPlayerIndexPutsTheInterfaceInItsCorner) {
   // A world without screens lends no interface atlas: the panel takes its cell by hand.
   const platform::PixelRect& cell = HudPanelCell;
-  player.hudPanel->SetRect(cell.left, cell.top, cell.right, cell.bottom);
+  player.hudFirstSprite->SetRect(cell.left, cell.top, cell.right, cell.bottom);
   const std::pair<int, Vector3> rows[] = {
       {0, {155.0f, 45.0f, 0.0f}},  {1, {645.0f, 45.0f, 0.0f}},   {2, {155.0f, 555.0f, 0.0f}},
       {3, {645.0f, 555.0f, 0.0f}}, {4, {0.0f, 0.0f, 0.0f}},
@@ -325,7 +325,7 @@ TEST_F(PlayerRules, EachPlayerIndexPutsTheInterfaceInItsCorner) {
   // A panel centred at (155, 45) puts the ring at (45, 45) and the bars at its bottom right.
   player.PlaceHud({155.0f, 45.0f, 0.0f});
   EXPECT_EQ(player.staminaRing->arc->altPosition, (Vector3{45.0f, 45.0f, 0.0f}));
-  EXPECT_EQ(player.hudPortrait->altPosition, (Vector3{44.0f, 41.0f, 0.0f}));
+  EXPECT_EQ(player.hudSecondSprite->altPosition, (Vector3{44.0f, 41.0f, 0.0f}));
   EXPECT_EQ(player.healthMeter->background->altPosition, (Vector3{190.5f, 58.0f, 0.0f}));
   EXPECT_EQ(player.experienceBar->background->altPosition, (Vector3{190.5f, 44.0f, 0.0f}));
 }

@@ -57,7 +57,7 @@ TEST_F(WalkingGame, HeldDWalksRightTurnsStopsAndTheCameraFollows) {
   ASSERT_NE(player->groundContact, nullptr);
   EXPECT_NEAR(player->body->position.y - player->body->height / 2, FloorTop, 1e-4f);
   // The interface sits in the top-left corner, 10 pixels in.
-  EXPECT_EQ(player->hudPanel->altPosition, (Vector3{155.0f, 45.0f, 0.0f}));
+  EXPECT_EQ(player->hudFirstSprite->altPosition, (Vector3{155.0f, 45.0f, 0.0f}));
   EXPECT_EQ(player->staminaRing->arc->altPosition, (Vector3{45.0f, 45.0f, 0.0f}));
   EXPECT_EQ(player->healthMeter->background->altPosition, (Vector3{190.5f, 58.0f, 0.0f}));
   ASSERT_TRUE(game.KeepFrame("world-standing.png"));

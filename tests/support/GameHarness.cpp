@@ -11,6 +11,11 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+// The game rolls its dice from a seed taken from the clock; a test plays the same game each run.
+constexpr unsigned DiceSeed = 20261207;
+}  // namespace
+
 void PrepareContentFolder(const fs::path& folder) {
   const fs::path source = QM_CONTENT_DIR;
   const fs::path target = folder / "Content";
@@ -35,6 +40,7 @@ GameHarness::GameHarness(bool presentWaits) {
   platform_ = std::make_unique<platform::HeadlessPlatform>();
   platform_->SetPresentWaits(presentWaits);
   started_ = StartUp(*platform_);
+  std::srand(DiceSeed);
 }
 
 GameHarness::~GameHarness() {

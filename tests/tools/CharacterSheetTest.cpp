@@ -76,10 +76,11 @@ const std::set<int> AirborneGoblinAnimations = {GoblinFalling, GoblinFallingWith
 
 // An enemy's sprite is centred on its body, so its feet stand half the body's height below the
 // middle of the cell; some animations show a body of another height.
-void AddEnemyCells(Character& character, const std::string& name, std::span<const EnemyCell> cells,
-                   float bodyHeight, const std::set<int>& airborne = {},
+void AddEnemyCells(Character& character, const std::string& name,
+                   std::span<const AnimationCell> cells, float bodyHeight,
+                   const std::set<int>& airborne = {},
                    const std::map<int, float>& otherHeights = {}) {
-  for (const EnemyCell& cell : cells) {
+  for (const AnimationCell& cell : cells) {
     const auto other = otherHeights.find(cell.animation);
     const float height = other == otherHeights.end() ? bodyHeight : other->second;
     const float cellHeight = static_cast<float>(cell.rect.bottom - cell.rect.top);

@@ -199,21 +199,21 @@ TEST_F(ConversationTest, AShopOpensTheDialogueWithACopyOfItsStock) {
   EXPECT_EQ(GameStates->current, GameStates->menuShop);
   MenuShop& screen = *GameStates->menuShop;
   EXPECT_EQ(GameStates->menuDialog->conversation, opened);
-  EXPECT_EQ(screen.m_conversation, opened);
-  ASSERT_NE(screen.m_stock, nullptr);
-  EXPECT_NE(screen.m_stock.get(), opened->stock.get());
-  Item* copy = screen.m_stock->FindByName(offered->name);
+  EXPECT_EQ(screen.GetConversation(), opened);
+  ASSERT_NE(screen.GetStock(), nullptr);
+  EXPECT_NE(screen.GetStock(), opened->stock.get());
+  Item* copy = screen.GetStock()->FindByName(offered->name);
   ASSERT_NE(copy, nullptr);
   EXPECT_NE(copy, offered);
   EXPECT_EQ(copy->onSale, 1);
   EXPECT_EQ(copy->quantity, 4);
 
   // A second opening refills the same store.
-  const ItemStore* first = screen.m_stock.get();
+  const ItemStore* first = screen.GetStock();
   offered->quantity = 1;
   opened->HandleInput(GameHarness::FrameSeconds);
-  EXPECT_EQ(screen.m_stock.get(), first);
-  EXPECT_EQ(screen.m_stock->FindByName(offered->name)->quantity, 1);
+  EXPECT_EQ(screen.GetStock(), first);
+  EXPECT_EQ(screen.GetStock()->FindByName(offered->name)->quantity, 1);
 }
 
 TEST_F(ConversationTest, ASavePointOpensTheSaveScreenAndThenStoresItself) {

@@ -49,7 +49,7 @@ class PortalTest : public TriggerWorld {
     EXPECT_NEAR(body.position.y - body.height / 2, Arrival.y - arrivingHeight / 2, 1e-5f);
     EXPECT_EQ(body.height, player->standingSize.y);
     EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
-    EXPECT_EQ(player->hudPanel->altPosition, player->ComputeHudAnchor());
+    EXPECT_EQ(player->hudFirstSprite->altPosition, player->ComputeHudAnchor());
   }
 
   BoundingQuad ground;
@@ -73,8 +73,8 @@ TEST_F(PortalTest, ToTheLoadedMapItMovesThePlayersAtOnce) {
 TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   Portal* portal = AddPortal(HubMap);
   portal->instantWhenSameMap = 0;
-  player->body->heldList = {&ground};
-  player->body->touchingList = {&ground};
+  player->body->passThroughList = {&ground};
+  player->body->pushingList = {&ground};
 
   portal->Update(Step);
   EXPECT_EQ(portal->triggered, 1);
@@ -85,12 +85,12 @@ TEST_F(PortalTest, WithoutTheInstantSwitchItFadesOutMovesAndFadesBackIn) {
   EXPECT_EQ(player->body->position, (Vector3{})) << "still fading out";
 
   player->SwitchState(SlotFalling);
-  player->hudPanel->SetAltPositionXYZ(0.0f, 0.0f, 0.0f);
+  player->hudFirstSprite->SetAltPositionXYZ(0.0f, 0.0f, 0.0f);
   portal->Update(Step);
   ExpectArrivedIdle(player->standingSize.y);
   EXPECT_EQ(player->body->velocity, (Vector3{}));
-  EXPECT_TRUE(player->body->heldList.empty());
-  EXPECT_TRUE(player->body->touchingList.empty());
+  EXPECT_TRUE(player->body->passThroughList.empty());
+  EXPECT_TRUE(player->body->pushingList.empty());
   EXPECT_EQ(MainCamera->fadeTarget, (Color4{0, 0, 0, 0}));
   EXPECT_EQ(portal->triggered, 0);
   EXPECT_EQ(portal->timer, 0.0f);

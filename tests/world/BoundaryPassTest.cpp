@@ -46,30 +46,30 @@ TEST_F(BoundaryPass, SumsThePushesInListOrderAndLeavesTheMoverWhereItWas) {
   ExpectNear(push, -0.05f, 0.1f);
   EXPECT_EQ(body.position, start);
   EXPECT_EQ(touched, &wall);
-  EXPECT_EQ(body.touchingList, (std::vector<BoundingShape*>{&floor, &wall}));
-  EXPECT_TRUE(body.heldList.empty());
+  EXPECT_EQ(body.pushingList, (std::vector<BoundingShape*>{&floor, &wall}));
+  EXPECT_TRUE(body.passThroughList.empty());
 
   // Applied, the body rests: nothing pushes it, and the lists empty again.
   body.SetPosition(body.position + push);
   const Vector3 rest = world.CollideWithBoundaries(&body, &touched);
   ExpectNear(rest, 0.0f, 0.0f);
   EXPECT_EQ(touched, nullptr);
-  EXPECT_TRUE(body.touchingList.empty());
+  EXPECT_TRUE(body.pushingList.empty());
 }
 
 TEST_F(BoundaryPass, FarOrRestingPairsAreSkippedAndLeaveBothLists) {
-  body.heldList = {&far, &floor};
-  body.touchingList = {&far};
+  body.passThroughList = {&far, &floor};
+  body.pushingList = {&far};
   world.CollideWithBoundaries(&body);
-  EXPECT_TRUE(body.heldList.empty());
-  EXPECT_EQ(body.touchingList, (std::vector<BoundingShape*>{&floor, &wall}));
+  EXPECT_TRUE(body.passThroughList.empty());
+  EXPECT_EQ(body.pushingList, (std::vector<BoundingShape*>{&floor, &wall}));
 
   // Neither the body nor the boundaries moved: nothing is pushed, even though they overlap.
   body.previousPosition = body.position;
   BoundingShape* touched = &far;
   EXPECT_EQ(world.CollideWithBoundaries(&body, &touched), Vector3{});
   EXPECT_EQ(touched, nullptr);
-  EXPECT_TRUE(body.touchingList.empty());
+  EXPECT_TRUE(body.pushingList.empty());
 
   // A moving boundary still pushes a body at rest.
   wall.previousPosition = {5.5f, 3.0f, 0.0f};
@@ -79,10 +79,10 @@ TEST_F(BoundaryPass, FarOrRestingPairsAreSkippedAndLeaveBothLists) {
 
 TEST_F(BoundaryPass, ABoundaryIgnoringTheMoverIsSkippedWithoutTouchingTheLists) {
   wall.ignoreList = {&body};
-  body.touchingList = {&wall};
+  body.pushingList = {&wall};
   const Vector3 push = world.CollideWithBoundaries(&body);
   ExpectNear(push, 0.0f, 0.1f);
-  EXPECT_EQ(body.touchingList, (std::vector<BoundingShape*>{&wall, &floor}));
+  EXPECT_EQ(body.pushingList, (std::vector<BoundingShape*>{&wall, &floor}));
 }
 
 TEST_F(BoundaryPass, HoldPutsTheBoundaryOnTheHeldListUntilThePairSeparates) {
@@ -93,13 +93,13 @@ TEST_F(BoundaryPass, HoldPutsTheBoundaryOnTheHeldListUntilThePairSeparates) {
   Place(jumper, 0.0f, 9.0f, 1.0f, 2.0f);
   jumper.previousPosition = {0.0f, 8.8f, 0.0f};
   EXPECT_EQ(world.CollideWithBoundaries(&jumper), Vector3{});
-  EXPECT_EQ(jumper.heldList, std::vector<BoundingShape*>{&platform});
-  EXPECT_TRUE(jumper.touchingList.empty());
+  EXPECT_EQ(jumper.passThroughList, std::vector<BoundingShape*>{&platform});
+  EXPECT_TRUE(jumper.pushingList.empty());
   // Clear of it again, the hold ends.
   Place(jumper, 0.0f, 12.0f, 1.0f, 2.0f);
   jumper.previousPosition = {0.0f, 11.8f, 0.0f};
   EXPECT_EQ(world.CollideWithBoundaries(&jumper), Vector3{});
-  EXPECT_TRUE(jumper.heldList.empty());
+  EXPECT_TRUE(jumper.passThroughList.empty());
 }
 
 TEST(WorldStrikes, ForgetStrikeMakesEachPlayerHitBoxForgetTheStrikeOnce) {

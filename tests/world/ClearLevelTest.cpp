@@ -62,8 +62,8 @@ class ClearLevel : public ::testing::Test {
     auto floor = std::make_unique<Counted<BoundingQuad>>(&tally, "floor");
     floorShape = floor.get();
     world->AddBoundary(std::move(floor));
-    player->body->touchingList = {floorShape};
-    player->body->heldList = {floorShape};
+    player->body->pushingList = {floorShape};
+    player->body->passThroughList = {floorShape};
     player->groundContact = floorShape;
     player->onGround = 1;
     world->shapeLayers.Insert(-1, std::make_unique<Counted<Quad>>(&tally, "far scenery"));
@@ -107,8 +107,8 @@ TEST_F(ClearLevel, KeepsThePlayersAndDestroysEachMapObjectOnce) {
   EXPECT_TRUE(world->enemyStrikes.empty());
   EXPECT_EQ(world->resources.size(), 1u) << "textures stay for the next map";
   // Nothing of the player points at what is gone.
-  EXPECT_TRUE(player->body->touchingList.empty());
-  EXPECT_TRUE(player->body->heldList.empty());
+  EXPECT_TRUE(player->body->pushingList.empty());
+  EXPECT_TRUE(player->body->passThroughList.empty());
   EXPECT_EQ(player->groundContact, nullptr);
   EXPECT_TRUE(player->hitBox->hitList.empty());
   EXPECT_TRUE(strike.hitList.empty());

@@ -150,7 +150,7 @@ TEST_F(MapFileTest, TheExampleMapIsReadFieldByFieldAndWrittenInTheSameLayout) {
   auto* floor = dynamic_cast<BoundingQuad*>(world_->boundaries[0].get());
   ASSERT_NE(floor, nullptr);
   EXPECT_EQ(floor->mapValue1, 60.0f);
-  EXPECT_EQ(floor->quadMark, 1);
+  EXPECT_EQ(floor->wallFlag, 1);
   EXPECT_EQ(floor->partialEdges, 0);
   EXPECT_EQ(floor->GetColor(), (Color4{120, 0, 200, 0}));
   EXPECT_EQ(floor->position, (Vector3{0.0f, -50.0f, 0.0f}));

@@ -94,7 +94,7 @@ TEST(ScriptedBody, FallsOntoTheFloorSlidesIntoTheWallAndRestsOnTheSlope) {
     }
   }
   EXPECT_TRUE(stopped);
-  EXPECT_EQ(body.quad.touchingList, (std::vector<BoundingShape*>{&floor, &wall}));
+  EXPECT_EQ(body.quad.pushingList, (std::vector<BoundingShape*>{&floor, &wall}));
 
   // A jump to the right clears the wall; running on, the body drops onto the turned slope,
   // stops running there and comes to rest.
@@ -119,7 +119,7 @@ TEST(ScriptedBody, FallsOntoTheFloorSlidesIntoTheWallAndRestsOnTheSlope) {
   // The lower right corner sits on the slope's top edge.
   const Vector3 corner = body.quad.GetBottomRight();
   EXPECT_NEAR(DistanceToLine(corner, slope.GetTopLeft(), slope.GetTopRight()), 0.0f, 1e-3f);
-  EXPECT_TRUE(std::count(body.quad.touchingList.begin(), body.quad.touchingList.end(), &slope));
+  EXPECT_TRUE(std::count(body.quad.pushingList.begin(), body.quad.pushingList.end(), &slope));
 }
 
 TEST(ScriptedBody, JumpsUpThroughAnOpenBottomEdgeAndLandsOnTheSolidTop) {
@@ -143,12 +143,12 @@ TEST(ScriptedBody, JumpsUpThroughAnOpenBottomEdgeAndLandsOnTheSolidTop) {
       ASSERT_EQ(body.push, Vector3{}) << "frame " << frame;
       if (inside) {
         passedThrough = true;
-        ASSERT_EQ(body.quad.heldList, std::vector<BoundingShape*>{&platform}) << frame;
+        ASSERT_EQ(body.quad.passThroughList, std::vector<BoundingShape*>{&platform}) << frame;
       }
     } else if (body.push.y > 0.0f) {
       EXPECT_EQ(body.touched, &platform);
       EXPECT_NEAR(body.Bottom(), 4.0f, 1e-4f);
-      EXPECT_TRUE(body.quad.heldList.empty());
+      EXPECT_TRUE(body.quad.passThroughList.empty());
       landed = true;
     }
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,8 @@
 #include <string>
 
 #include "collision/Boundary.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -29,7 +32,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const ShippedMaps[] = {"DemoNewGameMap", "DemoHubMap", "DemoVersusMap"};
+const char* const ShippedMaps[] = {"DemoNewGameMap", "DemoHubMap", "DemoVersusMap", "DemoWildsMap"};
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -118,6 +121,27 @@ TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
   EXPECT_LT(world_->cameraLimits.right, 100.0f);
 }
 
+TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItStandsOn) {
+  constexpr int SettlingFrames = 120;
+  std::array<int, EnemyKindCount> placed{};
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    Show(name, world_->spawnPoint.x, world_->spawnPoint.y);
+    game_.StepFrames(SettlingFrames);
+    for (const auto& enemy : world_->enemies) {
+      ASSERT_GE(enemy->enemyKind, 0);
+      ASSERT_LT(enemy->enemyKind, EnemyKindCount);
+      ++placed[static_cast<size_t>(enemy->enemyKind)];
+      // None of the kinds flies: each stands on a boundary of the map.
+      EXPECT_NE(enemy->groundContact, nullptr) << name << ": " << enemy->name;
+      EXPECT_GT(enemy->body->position.y, world_->cameraLimits.bottom) << name << ": " << enemy->name;
+    }
+  }
+  for (int kind = 0; kind < EnemyKindCount; ++kind) {
+    EXPECT_GT(placed[static_cast<size_t>(kind)], 0) << "kind " << kind;
+  }
+}
+
 TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
   struct View {
     const char* map;
@@ -132,6 +156,10 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoHubMap", "HubShops", -24.0f, 1.3f},
       {"DemoHubMap", "HubTerrace", 33.0f, 4.6f},
       {"DemoVersusMap", "Versus", 0.0f, 1.3f},
+      {"DemoWildsMap", "WildsEntrance", -50.0f, 1.3f},
+      {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
+      {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
+      {"DemoWildsMap", "WildsRing", 72.0f, 3.3f},
   };
   for (const View& view : views) {
     Show(view.map, view.x, view.y);

@@ -81,12 +81,12 @@ TEST_F(WorldFrame, WithOnePlayerPauseComesFirstThenTheDebugMenuThenTheConsole) {
     Resume();
     DebugMode = row.debugMode ? 1 : 0;
     SetSwitch(ToggleEnableConsole, row.console);
-    GameStates->menuPause->m_player = nullptr;
+    GameStates->menuPause->SetPlayer(nullptr);
     for (int key : row.keys) game.PressKey(key);
     game.Step();
     EXPECT_EQ(GameStates->current, row.expected) << row.keys.front();
     const Player* pausing = row.expected == GameStates->menuPause ? player : nullptr;
-    EXPECT_EQ(GameStates->menuPause->m_player, pausing) << row.keys.front();
+    EXPECT_EQ(GameStates->menuPause->GetPlayer(), pausing) << row.keys.front();
   }
 }
 
@@ -114,7 +114,7 @@ TEST_F(WorldFrame, WithTwoPlayersOnlyTheFirstTwoPauseAndNoDebugKeyIsRead) {
   };
   for (const Row& row : rows) {
     Resume();
-    GameStates->menuPause->m_player = nullptr;
+    GameStates->menuPause->SetPlayer(nullptr);
     if (row.key) game.PressKey(row.key);
     if (row.secondStart) {
       platform::PadState start;
@@ -123,7 +123,7 @@ TEST_F(WorldFrame, WithTwoPlayersOnlyTheFirstTwoPauseAndNoDebugKeyIsRead) {
     }
     game.Step();
     EXPECT_EQ(GameStates->current, row.expected) << row.key;
-    EXPECT_EQ(GameStates->menuPause->m_player, row.pausing) << row.key;
+    EXPECT_EQ(GameStates->menuPause->GetPlayer(), row.pausing) << row.key;
   }
   Resume();
   world->RemovePlayer(1);

@@ -71,9 +71,10 @@ std::vector<float> FramePlaces(const std::vector<SheetFrame>& frames) {
   return places;
 }
 
-Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector<Figure> figures) {
+Figure FrameByFrame(std::span<const AnimationCell> cells, int animation,
+                    std::vector<Figure> figures) {
   std::vector<SheetFrame> frames;
-  for (const EnemyCell& cell : cells) {
+  for (const AnimationCell& cell : cells) {
     if (cell.animation == animation) frames.push_back({cell.rect, cell.duration, 0.0f});
   }
   return [places = FramePlaces(frames), figures = std::move(figures)](Drawing& d, Point anchor,
@@ -87,11 +88,11 @@ Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector
 }
 
 std::vector<SheetAnimation> EnemyAnimations(
-    std::span<const EnemyCell> cells, const std::function<Figure(int animation)>& figureOf,
+    std::span<const AnimationCell> cells, const std::function<Figure(int animation)>& figureOf,
     const std::function<float(int animation)>& feetBelowMiddle) {
   std::vector<SheetAnimation> animations;
   std::map<int, size_t> byNumber;
-  for (const EnemyCell& cell : cells) {
+  for (const AnimationCell& cell : cells) {
     auto [entry, added] = byNumber.emplace(cell.animation, animations.size());
     if (added) animations.push_back({cell.action, cell.texture, {}, figureOf(cell.animation)});
     const float footRow = static_cast<float>(cell.rect.bottom - cell.rect.top) / 2.0f +

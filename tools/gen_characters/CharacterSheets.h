@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "enemies/EnemyAnimationPool.h"
+#include "actors/Animation.h"
 #include "tools/Drawing.h"
 #include "platform/Vertex.h"
 #include "tools/SharedAtlas.h"
@@ -40,13 +40,14 @@ struct SheetAnimation {
 std::vector<float> FramePlaces(const std::vector<SheetFrame>& frames);
 
 // Draws each frame of an enemy's animation with its own figure, in the table's order.
-Figure FrameByFrame(std::span<const EnemyCell> cells, int animation, std::vector<Figure> figures);
+Figure FrameByFrame(std::span<const AnimationCell> cells, int animation,
+                    std::vector<Figure> figures);
 
 // An enemy pool's cells as animations: one per animation number, in the order the table first
 // names it, with its frames in table order. The game centres the sprite on the body, so the
 // feet stand the given texels below the middle of the cell.
 std::vector<SheetAnimation> EnemyAnimations(
-    std::span<const EnemyCell> cells, const std::function<Figure(int animation)>& figureOf,
+    std::span<const AnimationCell> cells, const std::function<Figure(int animation)>& figureOf,
     const std::function<float(int animation)>& feetBelowMiddle);
 
 // The files of one character, all square, drawn from scratch at every run and written only

@@ -379,7 +379,7 @@ Figure FigureOfAnimation(int animation) {
 std::vector<SheetAnimation> DemoEnemyAnimations() {
   std::vector<SheetAnimation> animations;
   std::map<int, size_t> byNumber;
-  for (const EnemyCell& cell : DemoEnemyAnimationPool::Cells()) {
+  for (const AnimationCell& cell : DemoEnemyAnimationPool::Cells()) {
     auto [entry, added] = byNumber.emplace(cell.animation, animations.size());
     if (added) {
       animations.push_back({cell.action, cell.texture, {}, FigureOfAnimation(cell.animation)});

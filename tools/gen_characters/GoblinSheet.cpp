@@ -430,7 +430,7 @@ Figure Reeling(const Style& style) {
 
 // The plain swing, frame by frame; the fourth and fifth frames play the second and the first
 // again.
-Figure SpinSlash(const Style& style, std::span<const EnemyCell> cells, int animation) {
+Figure SpinSlash(const Style& style, std::span<const AnimationCell> cells, int animation) {
   const Figure ready = Posed(style, SwingReady);
   const Figure windUp = Posed(style, SwingWindUp);
   return FrameByFrame(cells, animation,
@@ -440,7 +440,7 @@ Figure SpinSlash(const Style& style, std::span<const EnemyCell> cells, int anima
 }
 
 Figure GoblinFigure(int animation) {
-  const std::span<const EnemyCell> cells = GoblinAnimationPool::Cells();
+  const std::span<const AnimationCell> cells = GoblinAnimationPool::Cells();
   switch (animation) {
     case GoblinIdlingWithShield:
       return Posed(Shielded(), IdleWithShield);

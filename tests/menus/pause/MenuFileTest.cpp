@@ -13,16 +13,17 @@ namespace {
 // terms "T name=text".
 std::string Summary(const MenuPause& menu) {
   std::string text;
-  for (const Object& skill : menu.m_skills)
+  for (const Object& skill : menu.GetSkills())
     text += "S " + skill.name + "=" + skill.description + ";";
-  for (const MenuPause::JournalEntry& entry : menu.m_journalEntries) {
+  for (const MenuPause::JournalEntry& entry : menu.GetJournalEntries()) {
     text += "J " + entry.title + "[";
     for (size_t i = 0; i < entry.pages.size(); ++i) {
       text += (i ? "," : "") + entry.pages[i].name + entry.pages[i].description;
     }
     text += "];";
   }
-  for (const Object& term : menu.m_terms) text += "T " + term.name + "=" + term.description + ";";
+  for (const Object& term : menu.GetTerms())
+    text += "T " + term.name + "=" + term.description + ";";
   return text;
 }
 
@@ -76,7 +77,7 @@ TEST_F(MenuFile, ReadsSkillsJournalEntriesAndTermsLineByLine) {
   // Reading again replaces what was read.
   const std::string twice = "H\nA\na\n*J\n<E\n#\np\n>\n*T\nT\nt\n";
   EXPECT_EQ(Read(twice), Read(twice));
-  EXPECT_EQ(menu.m_skills.size(), 1u);
+  EXPECT_EQ(menu.GetSkills().size(), 1u);
 
   // A file that is not there leaves every list empty.
   menu.LoadMenuFile("Content\\NoSuchMenu.rff");
@@ -88,9 +89,9 @@ TEST_F(MenuFile, ReadsSkillsJournalEntriesAndTermsLineByLine) {
 TEST_F(MenuFile, TheShippedFileHoldsTheGamesSkillsJournalAndTerms) {
   const std::filesystem::path file = std::filesystem::path(QM_CONTENT_DIR) / "Menu.rff";
   menu.LoadMenuFile(file.string());
-  EXPECT_EQ(menu.m_skills.size(), 17u);
-  EXPECT_EQ(menu.m_journalEntries.size(), 3u);
-  EXPECT_EQ(menu.m_terms.size(), 15u);
+  EXPECT_EQ(menu.GetSkills().size(), 17u);
+  EXPECT_EQ(menu.GetJournalEntries().size(), 3u);
+  EXPECT_EQ(menu.GetTerms().size(), 15u);
   auto named = [](const std::vector<Object>& records, const std::string& name) {
     return std::ranges::any_of(records, [&](const Object& record) {
       return record.name == name && !record.description.empty();
@@ -98,15 +99,15 @@ TEST_F(MenuFile, TheShippedFileHoldsTheGamesSkillsJournalAndTerms) {
   };
   for (const char* skill : {"Dodge", "Roll", "Dash", "Air Jump", "Air Dash", "Wall Slide", "Walk",
                             "Jump", "Guard", "Ground Attack", "Down Air Attack"}) {
-    EXPECT_TRUE(named(menu.m_skills, skill)) << skill;
+    EXPECT_TRUE(named(menu.GetSkills(), skill)) << skill;
   }
   for (const char* term : {"Term List", "Beast", "Lionheart", "Midgard", "Miasma", "Mystic", "Rune",
                            "Yggdrasil", "Ratatoskr", "Goblin", "Village Square"}) {
-    EXPECT_TRUE(named(menu.m_terms, term)) << term;
+    EXPECT_TRUE(named(menu.GetTerms(), term)) << term;
   }
-  ASSERT_GE(menu.m_journalEntries.size(), 2u);
-  EXPECT_EQ(menu.m_journalEntries[0].title, "Journal Entry Intro");
-  EXPECT_EQ(menu.m_journalEntries[0].pages.size(), 2u);
-  EXPECT_EQ(menu.m_journalEntries[1].title, "Demo Journal Entry");
-  EXPECT_EQ(menu.m_journalEntries[1].pages.size(), 6u);
+  ASSERT_GE(menu.GetJournalEntries().size(), 2u);
+  EXPECT_EQ(menu.GetJournalEntries()[0].title, "Journal Entry Intro");
+  EXPECT_EQ(menu.GetJournalEntries()[0].pages.size(), 2u);
+  EXPECT_EQ(menu.GetJournalEntries()[1].title, "Demo Journal Entry");
+  EXPECT_EQ(menu.GetJournalEntries()[1].pages.size(), 6u);
 }

@@ -24,9 +24,9 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   ASSERT_EQ(Volume(), FullVolume);
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, menu);
-  EXPECT_EQ(menu->m_player, player);
+  EXPECT_EQ(menu->GetPlayer(), player);
   EXPECT_EQ(Volume(), DimmedVolume);
-  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
+  EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabStats);
   // Frozen: the world's own clock of play stands still while the menu is open.
   const float playTime = player->totalStats[Stat::StatTotalPlayTime];
   game.StepFrames(10);
@@ -36,20 +36,20 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   // The weapon row's candidates: "Empty", then the weapons held, in the pool's order.
   const float attack = player->derived[Derived::Attack];
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->m_statsFocus, 1);
-  EXPECT_EQ(Names(menu->m_listRows),
+  ASSERT_EQ(menu->GetStatsFocus(), 1);
+  EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Empty", "Steel Dagger", "Iron Sword"}));
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->m_listCursor, 2u);
+  ASSERT_EQ(menu->GetListCursor(), 2u);
   ASSERT_TRUE(game.KeepFrame("pause-stats-compare.png"));
   const Item* sword = player->itemStore->FindByName("Iron Sword");
   ASSERT_GT((*sword->stats)[Stat::BaseAttack], 0.0f);
-  const platform::Vector3 raise = menu->m_itemPage.raiseMarkers[0]->altPosition;
+  const platform::Vector3 raise = menu->GetItemPage().raiseMarkers[0]->altPosition;
   EXPECT_TRUE(Greenish(game.Pixel(static_cast<int>(raise.x), static_cast<int>(raise.y) + 2)))
       << "the attack row shows the raise marker";
   Tap(VirtualKey::J);
-  EXPECT_EQ(menu->m_statsFocus, 0);
+  EXPECT_EQ(menu->GetStatsFocus(), 0);
   EXPECT_EQ(player->equipped[0], sword);
   EXPECT_FLOAT_EQ(player->derived[Derived::Attack], attack + (*sword->stats)[Stat::BaseAttack]);
   EXPECT_EQ(sword->quantity, 1) << "equipping consumes nothing";
@@ -58,26 +58,26 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   // The rune column: the same rune list for every row, the marker mirrored; a rune's page
   // tells what it does on the part of its row.
   Tap(VirtualKey::D);
-  EXPECT_EQ(menu->m_statsColumn, 1);
-  EXPECT_EQ(menu->m_slotMarker->flipHorizontal, 1);
+  EXPECT_EQ(menu->GetStatsColumn(), 1);
+  EXPECT_EQ(menu->GetSlotMarker().flipHorizontal, 1);
   for (int i = 0; i < 3; ++i) Tap(VirtualKey::S);
   Tap(VirtualKey::J);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Ember Rune"}));
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Empty", "Ember Rune"}));
   Tap(VirtualKey::S);
   EXPECT_TRUE(Drew("On gauntlets: blows that scorch"));
   ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
   Tap(VirtualKey::I);
-  EXPECT_EQ(menu->m_statsFocus, 0) << "cancel in the list goes back to the slots";
+  EXPECT_EQ(menu->GetStatsFocus(), 0) << "cancel in the list goes back to the slots";
   EXPECT_EQ(GameStates->current, menu);
 
   // Inventory: everything held but runes, by category.
   Tap(VirtualKey::P);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabInventory);
-  EXPECT_EQ(Names(menu->m_listRows),
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabInventory);
+  EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb",
                                       "Old Map"}));
   // The list's caption names the category, as the cursor steps round them.
-  const float captionX = ScreenBoxOf(menu->m_listPanel.group).right - 20.0f;
+  const float captionX = ScreenBoxOf(menu->GetListPanel().group).right - 20.0f;
   for (const char* caption : {"Daggers", "Sword", "Spears", "Headgear", "Armor", "Gauntlet",
                               "Boots", "Expendables", "Key Items", "All"}) {
     Tap(VirtualKey::S);
@@ -85,15 +85,15 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
     EXPECT_EQ(texts.AtX(captionX), std::vector<std::string>{caption});
   }
   Tap(VirtualKey::S);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Empty", "Steel Dagger"}));
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Empty", "Steel Dagger"}));
   Tap(VirtualKey::W);
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->m_inventoryCategory, 9);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Old Map"}));
+  EXPECT_EQ(menu->GetInventoryCategory(), 9);
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Old Map"}));
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->m_inventoryCategory, 0);
+  ASSERT_EQ(menu->GetInventoryCategory(), 0);
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->m_inventoryMode, 1);
+  ASSERT_EQ(menu->GetInventoryMode(), 1);
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Leather Cap");
@@ -146,27 +146,27 @@ TEST_F(PauseGame, TheTabsTurnInARingThatTakesInTheStatisticsPagesOnlyWhenAsked) 
   for (const Row& row : rows) {
     SetSwitch(TogglePlayerStatsInPauseMenu, row.pagesInRing);
     Tap(row.key);
-    ASSERT_EQ(menu->m_tabIndex, row.expected) << row.key << " to " << row.expected;
+    ASSERT_EQ(menu->GetTabIndex(), row.expected) << row.key << " to " << row.expected;
     game.KeepFrame("pause-tab-" + std::to_string(row.expected) + ".png");
   }
   // Every tab resumes on back; the next opening starts on the Stats tab again.
   Tap(VirtualKey::P);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabInventory);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabInventory);
   Tap(VirtualKey::Backspace);
   EXPECT_EQ(GameStates->current, world);
   Tap(VirtualKey::Enter);
   ASSERT_EQ(GameStates->current, menu);
-  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabStats);
+  EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabStats);
 }
 
 TEST_F(PauseGame, WithoutAPlayerTheMenuShowsNoCharacterAndAnyKeyResumes) {
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, menu);
-  menu->m_player = nullptr;
+  menu->SetPlayer(nullptr);
   menu->BuildInventoryTab();
-  EXPECT_TRUE(menu->m_listRows.empty());
+  EXPECT_TRUE(menu->GetListRows().empty());
   menu->FocusInventoryList();
-  EXPECT_EQ(menu->m_inventoryMode, 0) << "an empty list takes no focus";
+  EXPECT_EQ(menu->GetInventoryMode(), 0) << "an empty list takes no focus";
   game.Step();
   ASSERT_TRUE(game.KeepFrame("pause-no-player.png"));
   Tap(VirtualKey::A);
@@ -192,21 +192,22 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
       {17, 16, 0, 16, 1, 1.0f}, {17, 20, 0, 16, 1, 1.0f}, {20, 25, 0, 19, 4, 4.0f},
       {20, 25, 16, 3, 3, 3.0f}, {20, 25, 30, 0, 0, 0.0f},
   };
-  Sprite& highlight = *menu->m_listHighlight;
+  const Sprite& highlight = menu->GetListHighlight();
   for (const Row& row : rows) {
     std::vector<Object> shown(records.begin(), records.begin() + static_cast<long>(row.count));
     menu->ListEntries(shown);
     menu->LayoutListPanel(static_cast<int>(row.count));
     menu->AttachScrollBarRightOfSidePanel(static_cast<uint32_t>(row.count));
-    menu->m_listCursor = 0;
+    // The cursor on the first row, as the Inventory's list takes the focus.
+    menu->FocusInventoryList();
     const float firstY = highlight.altPosition.y;
-    for (int i = 0; i < row.downs; ++i) menu->ListCursorDown(highlight, menu->m_listPanel.group);
-    for (int i = 0; i < row.ups; ++i) menu->ListCursorUp(highlight, menu->m_listPanel.group);
-    EXPECT_EQ(menu->m_listCursor, row.cursor) << row.count << " rows";
-    EXPECT_EQ(menu->m_listTop, row.top) << row.count << " rows";
-    EXPECT_EQ(menu->m_scrollBar->value, row.scroll) << row.count << " rows";
-    EXPECT_EQ(menu->m_visibleRows.size(), std::min<size_t>(row.count, 16));
-    EXPECT_EQ(menu->m_scrollBar->maximum, row.count > 16 ? row.count - 16.0f : 0.0f);
+    for (int i = 0; i < row.downs; ++i) menu->InventoryCursorDown();
+    for (int i = 0; i < row.ups; ++i) menu->InventoryCursorUp();
+    EXPECT_EQ(menu->GetListCursor(), row.cursor) << row.count << " rows";
+    EXPECT_EQ(menu->GetListTop(), row.top) << row.count << " rows";
+    EXPECT_EQ(menu->GetScrollBar().value, row.scroll) << row.count << " rows";
+    EXPECT_EQ(menu->GetVisibleRows().size(), std::min<size_t>(row.count, 16));
+    EXPECT_EQ(menu->GetScrollBar().maximum, row.count > 16 ? row.count - 16.0f : 0.0f);
     // The highlight stands on the window row of the cursor.
     EXPECT_NEAR(highlight.altPosition.y - firstY, 21.97f * (row.cursor - row.top), 0.05f)
         << row.count << " rows";
@@ -216,13 +217,14 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
   std::vector<Object> shown(records.begin(), records.end());
   menu->ListEntries(shown);
   menu->ShowListFrom(100);
-  EXPECT_EQ(menu->m_listTop, 4u);
-  EXPECT_EQ(menu->m_visibleRows.back(), &shown.back());
+  EXPECT_EQ(menu->GetListTop(), 4u);
+  EXPECT_EQ(menu->GetVisibleRows().back(), &shown.back());
 }
 
 TEST_F(PauseGame, EveryListPanelKeepsItsOutlineWhateverItsRowCount) {
-  ListPanel& panel = menu->m_listPanel;
-  panel.MoveTo({300.0f, 320.0f, 0.0f}, menu->m_overlayOffset);
+  const ListPanel& panel = menu->GetListPanel();
+  // The list panel where the Inventory tab puts it.
+  menu->BuildInventoryTab();
   const ScreenBox before = ScreenBoxOf(panel.group);
   for (int rows : {0, 1, 10, 16, 20}) {
     menu->LayoutListPanel(rows);
@@ -247,51 +249,51 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
     platform::Vector3 at;
   };
   const Row rows[] = {
-      {"window", &menu->m_window, {400.0f, 300.0f, 0.0f}},
-      {"title plate", menu->m_titlePlate.get(), {131.5f, 45.0f, 0.0f}},
-      {"footer right", menu->m_footerRight.get(), {714.0f, 555.0f, 0.0f}},
-      {"footer middle", menu->m_footerMiddle.get(), {589.0f, 555.0f, 0.0f}},
-      {"footer left", menu->m_footerLeft.get(), {462.0f, 555.0f, 0.0f}},
-      {"content", menu->m_contentPanel.get(), {400.0f, 332.0f, 0.0f}},
-      {"tab row left", menu->m_tabRowLeft.get(), {49.0f, 108.0f, 0.0f}},
-      {"tab row right", menu->m_tabRowRight.get(), {750.5f, 108.0f, 0.0f}},
-      {"tokens right", menu->m_tokensPlateRight.get(), {739.0f, 45.0f, 0.0f}},
-      {"tokens middle", menu->m_tokensPlateMiddle.get(), {637.5f, 45.0f, 0.0f}},
-      {"tokens left", menu->m_tokensPlateLeft.get(), {536.0f, 45.0f, 0.0f}},
-      {"token", menu->m_tokenIcon.get(), {714.0f, 45.0f, 0.0f}},
-      {"resume", &menu->m_resumeButton, {80.0f, 560.0f, 0.0f}},
-      {"quit", &menu->m_quitButton, {240.0f, 560.0f, 0.0f}},
-      {"button highlight", &menu->m_buttonHighlight, {80.0f, 560.0f, 0.0f}},
-      {"entry panel", &menu->m_itemPage.entryPanel, {600.0f, 332.0f, 0.0f}},
-      {"details panel", &menu->m_itemPage.detailsPanel, {605.0f, 332.0f, 0.0f}},
-      {"equipment column", &menu->m_equipmentColumn, {143.0f, 341.0f, 0.0f}},
-      {"rune column", &menu->m_runeColumn, {337.0f, 341.0f, 0.0f}},
-      {"slot marker on the weapon row", menu->m_slotMarker.get(), {143.0f, 197.0f, 0.0f}},
-      {"first raise marker", menu->m_itemPage.raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
-      {"last drop marker", menu->m_itemPage.dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
+      {"window", &menu->GetWindow(), {400.0f, 300.0f, 0.0f}},
+      {"title plate", &menu->GetTitlePlate(), {131.5f, 45.0f, 0.0f}},
+      {"footer right", &menu->GetFooterRight(), {714.0f, 555.0f, 0.0f}},
+      {"footer middle", &menu->GetFooterMiddle(), {589.0f, 555.0f, 0.0f}},
+      {"footer left", &menu->GetFooterLeft(), {462.0f, 555.0f, 0.0f}},
+      {"content", &menu->GetContentPanel(), {400.0f, 332.0f, 0.0f}},
+      {"tab row left", &menu->GetTabRowLeft(), {49.0f, 108.0f, 0.0f}},
+      {"tab row right", &menu->GetTabRowRight(), {750.5f, 108.0f, 0.0f}},
+      {"tokens right", &menu->GetTokensPlateRight(), {739.0f, 45.0f, 0.0f}},
+      {"tokens middle", &menu->GetTokensPlateMiddle(), {637.5f, 45.0f, 0.0f}},
+      {"tokens left", &menu->GetTokensPlateLeft(), {536.0f, 45.0f, 0.0f}},
+      {"token", &menu->GetTokenIcon(), {714.0f, 45.0f, 0.0f}},
+      {"resume", &menu->GetResumeButton(), {80.0f, 560.0f, 0.0f}},
+      {"quit", &menu->GetQuitButton(), {240.0f, 560.0f, 0.0f}},
+      {"button highlight", &menu->GetButtonHighlight(), {80.0f, 560.0f, 0.0f}},
+      {"entry panel", &menu->GetItemPage().entryPanel, {600.0f, 332.0f, 0.0f}},
+      {"details panel", &menu->GetItemPage().detailsPanel, {605.0f, 332.0f, 0.0f}},
+      {"equipment column", &menu->GetEquipmentColumn(), {143.0f, 341.0f, 0.0f}},
+      {"rune column", &menu->GetRuneColumn(), {337.0f, 341.0f, 0.0f}},
+      {"slot marker on the weapon row", &menu->GetSlotMarker(), {143.0f, 197.0f, 0.0f}},
+      {"first raise marker", menu->GetItemPage().raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
+      {"last drop marker", menu->GetItemPage().dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
   };
   for (const Row& row : rows) {
     EXPECT_NEAR(row.shape->altPosition.x, row.at.x, 1e-3f) << row.piece;
     EXPECT_NEAR(row.shape->altPosition.y, row.at.y, 1e-3f) << row.piece;
   }
-  EXPECT_EQ(menu->m_itemPage.detailsBody->GetScaledSourceSize().x, 300.0f);
-  EXPECT_NEAR(ScreenBoxOf(menu->m_itemPage.descriptionPanel).top, 144.5f, 1e-3f);
+  EXPECT_EQ(menu->GetItemPage().detailsBody->GetScaledSourceSize().x, 300.0f);
+  EXPECT_NEAR(ScreenBoxOf(menu->GetItemPage().descriptionPanel).top, 144.5f, 1e-3f);
 
   // The open tab widens to its title; the closed tabs after it move right by its width.
   const float x0 = 106.0f;
   for (int open = 0; open < MenuPause::StripTabCount; ++open) {
     menu->LayoutTabStrip(open, open == 2 ? "" : "Settings");
-    const float width = ScreenBoxOf(menu->m_tabs.open).Width();
+    const float width = ScreenBoxOf(menu->GetTabs().open).Width();
     if (open == 2) {
       EXPECT_EQ(width, 80.0f) << "an empty title";
     }
-    EXPECT_NEAR(ScreenBoxOf(menu->m_tabs.open).left, 78.0f + 57.0f * open, 1e-3f);
+    EXPECT_NEAR(ScreenBoxOf(menu->GetTabs().open).left, 78.0f + 57.0f * open, 1e-3f);
     for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
       const float expected = tab <= open
                                  ? x0 + 57.0f * tab
                                  : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
-      EXPECT_NEAR(menu->m_tabs.icons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
-      EXPECT_EQ(menu->m_tabs.icons[tab]->altPosition.y, 99.5f);
+      EXPECT_NEAR(menu->GetTabs().icons[tab]->altPosition.x, expected, 1e-3f) << open << " " << tab;
+      EXPECT_EQ(menu->GetTabs().icons[tab]->altPosition.y, 99.5f);
     }
   }
 }
@@ -323,7 +325,7 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
     if (row.column == 1) Tap(VirtualKey::D);
     for (int i = 0; i < row.row; ++i) Tap(VirtualKey::S);
     Tap(VirtualKey::J);
-    ASSERT_EQ(Names(menu->m_listRows), row.candidates) << row.column << " " << row.row;
+    ASSERT_EQ(Names(menu->GetListRows()), row.candidates) << row.column << " " << row.row;
     Tap(VirtualKey::S);
     Tap(VirtualKey::J);
     EXPECT_EQ(player->equipped[row.slot]->GetName(), row.candidates[1]) << row.slot;
@@ -332,8 +334,8 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
   EXPECT_EQ(player->equipped[5]->GetName(), "Empty");
   menu->BuildStatsTab();
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->m_statsRow, 4) << "up from the weapon row wraps to the boots";
-  EXPECT_NEAR(menu->m_slotMarker->altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
+  EXPECT_EQ(menu->GetStatsRow(), 4) << "up from the weapon row wraps to the boots";
+  EXPECT_NEAR(menu->GetSlotMarker().altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
   Tap(VirtualKey::J);
   Tap(VirtualKey::J);
   EXPECT_EQ(player->equipped[4]->GetName(), "Empty");
@@ -373,5 +375,5 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
   menu->BuildSettingsTab();
   GameStates->previous = GameStates->menuController;
   menu->Enter();
-  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
+  EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
 }

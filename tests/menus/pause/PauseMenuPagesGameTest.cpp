@@ -41,13 +41,13 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
                       "Passive Nidhogglet", "DemoWall"};
 
   OpenTab(VirtualKey::P, 2);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabEncyclopedia);
-  EXPECT_EQ(menu->m_encyclopediaFocus, 0);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabEncyclopedia);
+  EXPECT_EQ(menu->GetEncyclopediaFocus(), 0);
   // Skills in the file's order; a name the file lacks is not shown.
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
   Keep("encyclopedia-column.png");
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->m_encyclopediaFocus, 1);
+  ASSERT_EQ(menu->GetEncyclopediaFocus(), 1);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Jump");
   Keep("encyclopedia-skill.png");
@@ -61,23 +61,23 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   // Journal: the pages held, in page order, one after the other; an entry without its pages
   // is still listed.
   Tap(VirtualKey::I);
-  EXPECT_EQ(menu->m_encyclopediaFocus, 0);
-  EXPECT_EQ(menu->m_encyclopediaSubTab, 0);
+  EXPECT_EQ(menu->GetEncyclopediaFocus(), 0);
+  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 0);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->m_encyclopediaSubTab, 1);
-  EXPECT_EQ(Names(menu->m_listRows),
+  ASSERT_EQ(menu->GetEncyclopediaSubTab(), 1);
+  EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Journal Entry Intro", "Demo Journal Entry"}));
-  const auto& pages = menu->m_journalEntries[1].pages;
-  EXPECT_EQ(menu->m_shownJournal[1].description,
+  const auto& pages = menu->GetJournalEntries()[1].pages;
+  EXPECT_EQ(menu->GetShownJournal()[1].description,
             pages[0].description + pages[2].description + pages[5].description);
-  EXPECT_EQ(menu->m_shownJournal[0].description, "");
+  EXPECT_EQ(menu->GetShownJournal()[0].description, "");
   Tap(VirtualKey::J);
   Tap(VirtualKey::S);
   Keep("encyclopedia-journal.png");
 
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Miasma", "Rune", "Ratatoskr"}));
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Miasma", "Rune", "Ratatoskr"}));
   Tap(VirtualKey::J);
   Keep("encyclopedia-term.png");
 
@@ -85,17 +85,18 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   // the enemy catalogue; a name nobody bears is left out.
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Sealth", "Jennifer"}));
+  EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Sealth", "Jennifer"}));
   Tap(VirtualKey::J);
   Keep("encyclopedia-person.png");
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->m_encyclopediaSubTab, 4);
-  EXPECT_EQ(Names(menu->m_listRows), (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet",
-                                                               "Passive Nidhogglet", "DemoWall"}));
+  ASSERT_EQ(menu->GetEncyclopediaSubTab(), 4);
+  EXPECT_EQ(Names(menu->GetListRows()),
+            (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet", "Passive Nidhogglet",
+                                      "DemoWall"}));
   Keep("encyclopedia-bestiary-column.png");
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->m_encyclopediaFocus, 5);
+  ASSERT_EQ(menu->GetEncyclopediaFocus(), 5);
   Keep("encyclopedia-bestiary-ratatoskr.png");
   // The experience each kind gives when beaten.
   EXPECT_TRUE(Drew("EXP: 12"));
@@ -107,32 +108,33 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   for (int i = 0; i < 4; ++i) Tap(VirtualKey::S);
   EXPECT_EQ(menu->SelectedRow()->GetName(), "DemoWall") << "the cursor stops on the last row";
   Keep("encyclopedia-bestiary-wall.png");
-  // Every picture fills its 128-pixel square of the page, whatever the size of its cell.
+  // Every kind has a picture, and it fills its 128-pixel square of the page, whatever the size
+  // of its cell.
   for (int kind = 0; kind < EnemyKindCount; ++kind) {
     const Enemy* prototype = world->enemyResources->GetPrototype(kind);
     const Sprite* picture = prototype ? prototype->GetPicture() : nullptr;
-    if (!picture) continue;
+    ASSERT_NE(picture, nullptr) << kind;
     const Vector3 size = picture->GetScaledSourceSize();
     EXPECT_FLOAT_EQ(std::max(size.x, size.y), 128.0f) << kind;
   }
 
   // The column wraps both ways, its highlight on the open sub-tab's row.
   Tap(VirtualKey::I);
-  const Vector3 first = MenuPause::FirstRowCenter(menu->m_sidePanel.group);
+  const Vector3 first = MenuPause::FirstRowCenter(menu->GetSidePanel().group);
   Tap(VirtualKey::S);
-  EXPECT_EQ(menu->m_encyclopediaSubTab, 0);
-  EXPECT_FLOAT_EQ(menu->m_sideHighlight->altPosition.y, first.y);
+  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 0);
+  EXPECT_FLOAT_EQ(menu->GetSideHighlight().altPosition.y, first.y);
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->m_encyclopediaSubTab, 4);
-  EXPECT_FLOAT_EQ(menu->m_sideHighlight->altPosition.y,
-                  first.y + 4 * MenuPause::RowPitch(menu->m_sidePanel.group));
+  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 4);
+  EXPECT_FLOAT_EQ(menu->GetSideHighlight().altPosition.y,
+                  first.y + 4 * MenuPause::RowPitch(menu->GetSidePanel().group));
   // An empty list takes the focus and shows its panels without details.
   player->bestiary.clear();
   Tap(VirtualKey::W);
   Tap(VirtualKey::S);
-  ASSERT_TRUE(menu->m_listRows.empty());
+  ASSERT_TRUE(menu->GetListRows().empty());
   Tap(VirtualKey::J);
-  EXPECT_EQ(menu->m_encyclopediaFocus, 5);
+  EXPECT_EQ(menu->GetEncyclopediaFocus(), 5);
   Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-empty.png");
   Tap(VirtualKey::I);
@@ -162,7 +164,7 @@ TEST_F(PauseMenuPages, KeyPlaceholdersNameTheKeysBoundToThem) {
 
 TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQuitTheGame) {
   OpenTab(VirtualKey::O, 1);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
   // The highlight across the middle of each entry's line as the cursor turns in its ring,
   // never on the empty row.
   struct Row {
@@ -180,8 +182,8 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   const float halfLine = 64.0f * 0.38f / 2;
   for (const Row& row : rows) {
     if (row.key) Tap(row.key);
-    EXPECT_EQ(menu->m_settingsCursor, row.cursor);
-    const ScreenBox box = ScreenBoxOf(*menu->m_settingsHighlight);
+    EXPECT_EQ(menu->GetSettingsCursor(), row.cursor);
+    const ScreenBox box = ScreenBoxOf(menu->GetSettingsHighlight());
     EXPECT_FLOAT_EQ(box.left, 200.0f) << row.cursor;
     EXPECT_FLOAT_EQ((box.top + box.bottom) / 2, row.textTop + halfLine) << row.cursor;
     Keep("settings-" + std::to_string(row.cursor) + ".png");
@@ -196,8 +198,8 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   EXPECT_EQ(controller->m_returnState, menu);
   EXPECT_EQ(controller->m_editedControls, player->controls);
   GameStates->SwitchTo(controller->m_returnState);
-  EXPECT_EQ(menu->m_tabIndex, MenuPause::TabSettings);
-  EXPECT_EQ(menu->m_settingsCursor, 0);
+  EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
+  EXPECT_EQ(menu->GetSettingsCursor(), 0);
 
   // Quit to Title: the title menu at full volume, the level cleared.
   ASSERT_EQ(Volume(), DimmedVolume);
@@ -213,7 +215,7 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   GameStates->SwitchTo(world);
   OpenTab(VirtualKey::O, 1);
   Tap(VirtualKey::W);
-  ASSERT_EQ(menu->m_settingsCursor, 3);
+  ASSERT_EQ(menu->GetSettingsCursor(), 3);
   ASSERT_EQ(Running, 1);
   Tap(VirtualKey::J);
   EXPECT_EQ(Running, 0);
@@ -256,11 +258,11 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   (*player->stats)[Stat::Mass] = 200.0f;
   (*player->stats)[Stat::DragFactor] = 1.4f;
   (*player->stats)[Stat::AirDragFactor] = -50.0f;
-  player->price = 1234.0f;
+  player->SetTokens(1234.0f);
   SetSwitch(TogglePlayerStatsInPauseMenu, true);
   OpenTab(VirtualKey::O, 1);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabStatistics);
-  EXPECT_EQ(menu->m_statisticsPage, 1);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabStatistics);
+  EXPECT_EQ(menu->GetStatisticsPage(), 1);
   Keep("statistics-page-1.png");
   // The lines read the gained sheet, not the totals.
   player->totalStats[Stat::Mass] = 7.0f;
@@ -268,22 +270,22 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
     EXPECT_TRUE(Drew(line)) << line;
   }
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->m_statisticsPage, 2);
+  EXPECT_EQ(menu->GetStatisticsPage(), 2);
   EXPECT_TRUE(Drew("Tokens: 1234"));
   Tap(VirtualKey::D);
-  EXPECT_EQ(menu->m_selectedButton, &menu->m_quitButton);
-  EXPECT_EQ(menu->m_buttonHighlight.altPosition.x, menu->m_quitButton.altPosition.x);
+  EXPECT_EQ(menu->GetSelectedButton(), &menu->GetQuitButton());
+  EXPECT_EQ(menu->GetButtonHighlight().altPosition.x, menu->GetQuitButton().altPosition.x);
   Keep("statistics-page-2.png");
 
   // Page and button stay as they were left, across a return to play.
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, world);
   OpenTab(VirtualKey::O, 1);
-  ASSERT_EQ(menu->m_tabIndex, MenuPause::TabStatistics);
-  EXPECT_EQ(menu->m_statisticsPage, 2);
-  EXPECT_EQ(menu->m_selectedButton, &menu->m_quitButton);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabStatistics);
+  EXPECT_EQ(menu->GetStatisticsPage(), 2);
+  EXPECT_EQ(menu->GetSelectedButton(), &menu->GetQuitButton());
   Tap(VirtualKey::S);
-  EXPECT_EQ(menu->m_statisticsPage, 1);
+  EXPECT_EQ(menu->GetStatisticsPage(), 1);
   Tap(VirtualKey::A);
   Tap(VirtualKey::J);
   EXPECT_EQ(GameStates->current, world) << "Resume";
@@ -310,9 +312,9 @@ TEST_F(PauseMenuPages, ANewGameFindsTheTextOfEveryEntryItKnows) {
       {"Jennifer"},
       {"Nidhogglet", "Passive Nidhogglet", "Ratatoskr"}};
   for (size_t subTab = 0; subTab < expected.size(); ++subTab) {
-    ASSERT_EQ(menu->m_encyclopediaSubTab, static_cast<int32_t>(subTab));
-    EXPECT_EQ(Names(menu->m_listRows), expected[subTab]) << subTab;
-    for (const Object* row : menu->m_listRows) EXPECT_FALSE(row->description.empty());
+    ASSERT_EQ(menu->GetEncyclopediaSubTab(), static_cast<int32_t>(subTab));
+    EXPECT_EQ(Names(menu->GetListRows()), expected[subTab]) << subTab;
+    for (const Object* row : menu->GetListRows()) EXPECT_FALSE(row->description.empty());
     Tap(VirtualKey::J);
     Keep("new-game-encyclopedia-" + std::to_string(subTab) + ".png");
     Tap(VirtualKey::I);
