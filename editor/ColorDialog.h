@@ -49,12 +49,26 @@ class ColorDialog {
   // Slider letters, the fields and the button captions through the shared sprite batch, which the caller has begun.
   void DrawTexts();
 
+  // The slider under the point becomes the one the left button drags, if any; released, none.
+  void GrabSliderAt(const platform::Vector3& point) { m_draggedSlider = SliderAt(point); }
+  void ReleaseSlider() { m_draggedSlider = ChannelCount; }
+  // The channel whose slider is dragged; ChannelCount when none.
+  size_t DraggedSlider() const { return m_draggedSlider; }
+  const Color4& ColorAtOpen() const { return m_colorAtOpen; }
+  const Quad& PanelBox() const { return *m_colorPanel; }
+  const Quad& OkButton() const { return *m_colorOkButton; }
+  const Quad& CancelButton() const { return *m_colorCancelButton; }
+  const Slider& ChannelSlider(size_t channel) const { return *m_colorSliders[channel]; }
+  // A channel's number field, which the menu opens for typing.
+  TextBox& Field(size_t channel) { return *m_colorFields[channel]; }
+  const TextBox& Field(size_t channel) const { return *m_colorFields[channel]; }
+
+ private:
   std::unique_ptr<Quad> m_colorPanel;
   std::array<std::unique_ptr<Slider>, ChannelCount> m_colorSliders;
   std::array<std::unique_ptr<TextBox>, ChannelCount> m_colorFields;
   std::unique_ptr<Quad> m_colorSwatchFrame, m_colorOldSwatch, m_colorNewSwatch;
   std::unique_ptr<Quad> m_colorOkButton, m_colorCancelButton;
-  // The channel whose slider the left button drags; ChannelCount when none.
   size_t m_draggedSlider = ChannelCount;
   Color4 m_colorAtOpen;
 };

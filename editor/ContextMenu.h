@@ -60,10 +60,13 @@ class ContextMenu {
   // The panel and the form's items; disabled names the item whose label is greyed, if any.
   void Draw(int32_t form, Item disabled, const Color4& text) const;
 
+  const Quad& PanelBox() const { return *m_panel; }
+  const Quad& ItemBox(Item item) const { return *m_items[item]; }
+
+ private:
   std::unique_ptr<Quad> m_panel;
   std::array<std::unique_ptr<Quad>, ItemCount> m_items;
 
- private:
   // The panel's size and centre for a form opened at the cursor, and its items below its
   // top-left corner.
   void Place(int32_t form, const platform::Vector3& mouse, float width, float height);

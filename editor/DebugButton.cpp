@@ -41,6 +41,13 @@ void DebugButton::SetEnabled(bool enabled) {
   }
 }
 
+void DebugButton::ShowPicture(Texture* atlas, const platform::PixelRect& rect) {
+  m_quad->SetTexture(atlas);
+  m_quad->SetRect(rect.left, rect.top, rect.right, rect.bottom);
+  m_fillColor = ColorWhite;
+  SetPressed(false);
+}
+
 void DebugButton::ApplyBevel(bool pressed) {
   const Color4& lit = pressed ? m_darkEdgeColor : m_lightEdgeColor;
   const Color4& shaded = pressed ? m_lightEdgeColor : m_darkEdgeColor;

@@ -7,6 +7,9 @@
 #include "engine/Color4.h"
 #include "engine/draw/Quad.h"
 #include "platform/MathTypes.h"
+#include "platform/Vertex.h"
+
+class Texture;
 
 // A labelled push button of the debug menu: a bevelled face that shows as pushed in while
 // pressed and greys out while disabled. The page that owns it tests the mouse against the face.
@@ -25,7 +28,15 @@ class DebugButton {
   // Centred on the face, through the shared sprite batch, which the caller has begun.
   void DrawLabel();
   bool Contains(const platform::Vector3& point) const { return m_quad->AltContainsPoint(point); }
+  // A picture from the atlas on the face, shown in its own colours: released, the face is white.
+  void ShowPicture(Texture* atlas, const platform::PixelRect& rect);
 
+  const Quad& Face() const { return *m_quad; }
+  bool Pressed() const { return m_pressed != 0; }
+  bool Enabled() const { return m_enabled != 0; }
+  const Color4& LabelColor() const { return m_currentTextColor; }
+
+ private:
   std::unique_ptr<Quad> m_quad;
   uint8_t m_pressed = 0;
   uint8_t m_enabled = 1;

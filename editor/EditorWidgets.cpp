@@ -74,4 +74,9 @@ void DrawPageLine(int32_t page, int32_t last, const Quad& button) {
                   DebugButtonColors::Text.ToD3DColor(), AlignRight, AlignQuarterUp);
 }
 
+void MessageLine::Draw(float x, float y) const {
+  if (m_text.empty()) return;
+  DrawTextAligned(SmallFont, x, y, 0.0f, m_text, MessageColor.ToD3DColor(), AlignLeft, m_vertical);
+}
+
 }  // namespace EditorWidgets

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Color4.h"
@@ -53,5 +54,21 @@ void DrawButtonCaption(const std::wstring& text, const Quad& button, const Color
 void DrawButtonCaption(const std::wstring& text, const Quad& button);
 // "Page p / last (...)" ending a little left of the button, level with it.
 void DrawPageLine(int32_t page, int32_t last, const Quad& button);
+
+// One line in the message colour saying why something the editor tried did not happen; empty
+// while there is nothing to say. Drawn left-aligned from a point, through the shared sprite
+// batch, at the height the vertical alignment code gives.
+class MessageLine {
+ public:
+  explicit MessageLine(int vertical) : m_vertical(vertical) {}
+  void Show(std::wstring text) { m_text = std::move(text); }
+  void Clear() { m_text.clear(); }
+  const std::wstring& Text() const { return m_text; }
+  void Draw(float x, float y) const;
+
+ private:
+  int m_vertical;
+  std::wstring m_text;
+};
 
 }  // namespace EditorWidgets

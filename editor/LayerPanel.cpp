@@ -74,28 +74,33 @@ LayerPanel::Hit LayerPanel::Press(const Vector3& point, std::map<int32_t, LayerF
   }
   // A layer nobody entered gets an entry with both flags clear, and then the toggle's flag.
   if (m_buttonLayerVisible->Contains(point)) {
-    m_buttonLayerVisible->SetEnabled(!m_buttonLayerVisible->m_enabled);
-    layers[ShownLayer()].visible = m_buttonLayerVisible->m_enabled;
+    m_buttonLayerVisible->SetEnabled(!m_buttonLayerVisible->Enabled());
+    layers[ShownLayer()].visible = m_buttonLayerVisible->Enabled();
     return HitToggle;
   }
   if (m_buttonLayerSelectable->Contains(point)) {
-    m_buttonLayerSelectable->SetEnabled(!m_buttonLayerSelectable->m_enabled);
-    layers[ShownLayer()].selectable = m_buttonLayerSelectable->m_enabled;
+    m_buttonLayerSelectable->SetEnabled(!m_buttonLayerSelectable->Enabled());
+    layers[ShownLayer()].selectable = m_buttonLayerSelectable->Enabled();
     return HitToggle;
   }
   return m_fieldLayerNumber->box->AltContainsPoint(point) ? HitNumberField : HitNothing;
 }
 
 void LayerPanel::StepLayer(int32_t step, std::map<int32_t, LayerFlags>& layers) {
-  const int32_t shown = ShownLayer();
+  const LayerFlags& flags = StepLayerField(*m_fieldLayerNumber, step, layers);
+  m_buttonLayerVisible->SetEnabled(flags.visible);
+  m_buttonLayerSelectable->SetEnabled(flags.selectable);
+}
+
+const LayerFlags& StepLayerField(TextBox& field, int32_t step,
+                                 std::map<int32_t, LayerFlags>& layers) {
+  const int32_t shown = LeadingInteger(field.text);
   // The field's number never wraps round at the ends of the integer range.
   const bool atEnd = step > 0 ? shown == std::numeric_limits<int32_t>::max()
                               : shown == std::numeric_limits<int32_t>::min();
   const int32_t layer = atEnd ? shown : shown + step;
-  m_fieldLayerNumber->SetText(WStringToString(IntToWString(layer)));
-  const LayerFlags& flags = layers.try_emplace(layer, LayerFlags{true, true}).first->second;
-  m_buttonLayerVisible->SetEnabled(flags.visible);
-  m_buttonLayerSelectable->SetEnabled(flags.selectable);
+  field.SetText(WStringToString(IntToWString(layer)));
+  return layers.try_emplace(layer, LayerFlags{true, true}).first->second;
 }
 
 void LayerPanel::Draw() {
@@ -115,7 +120,7 @@ void MenuDebug::HandleLayerPanel() {
   ShowArrowCursor();
   if (!LeftPressed()) return;
   if (m_layers->Press(m_mouseClient, m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
-    OpenField(*m_layers->m_fieldLayerNumber);
+    OpenField(m_layers->NumberField());
   } else {
     CloseField();
   }
@@ -123,7 +128,7 @@ void MenuDebug::HandleLayerPanel() {
 
 void MenuDebug::DrawLayerPanel() {
   m_layers->Draw();
-  if (m_activeField == m_layers->m_fieldLayerNumber.get()) {
+  if (m_activeField == &m_layers->NumberField()) {
     PlaceCaretLine();
     m_caretLine->DrawScreen();
   }

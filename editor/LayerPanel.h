@@ -38,12 +38,26 @@ class LayerPanel {
   // The field through the shared sprite batch, then the arrows and the toggles.
   void Draw();
 
+  // The layer number's field, which the menu opens for typing.
+  TextBox& NumberField() { return *m_fieldLayerNumber; }
+  const TextBox& NumberField() const { return *m_fieldLayerNumber; }
+  const Quad& UpArrow() const { return *m_upArrow; }
+  const Quad& DownArrow() const { return *m_downArrow; }
+  const DebugButton& VisibleToggle() const { return *m_buttonLayerVisible; }
+  const DebugButton& SelectableToggle() const { return *m_buttonLayerSelectable; }
+
+ private:
+  void StepLayer(int32_t step, std::map<int32_t, LayerFlags>& layers);
+
   std::unique_ptr<TextBox> m_fieldLayerNumber;
   std::unique_ptr<Quad> m_upArrow, m_downArrow;
   std::unique_ptr<DebugButton> m_buttonLayerVisible, m_buttonLayerSelectable;
   // What each toggle stands for, drawn on its face.
   std::array<std::unique_ptr<Sprite>, 2> m_toggleIcons;
-
- private:
-  void StepLayer(int32_t step, std::map<int32_t, LayerFlags>& layers);
 };
+
+// An arrow beside a layer number: the field's number one step on, never wrapping round at the
+// ends of the integer range, and that layer entered visible and selectable when it is new.
+// Returns the layer's flags.
+const LayerFlags& StepLayerField(TextBox& field, int32_t step,
+                                 std::map<int32_t, LayerFlags>& layers);

@@ -15,6 +15,7 @@
 #include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
+#include "engine/TextDrawing.h"
 #include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
@@ -85,7 +86,9 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
       m_textures(textures),
       m_guiTexture(LoadTexture(EditorAtlas::Path, EditorAtlas::Size, EditorAtlas::Size)),
       m_switches(m_guiTexture.get()),
-      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]) {
+      m_statusLine(AlignMiddle),
+      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]),
+      m_pageMessage(AlignQuarterUp) {
   MainCamera = camera;
   BuildBars();
   BuildToolPanel();
@@ -210,10 +213,8 @@ void MenuDebug::Update(float dt) {
   m_cursor->dirty = 1;
   m_cursor->SetAltPosition(m_mouseClient);
   m_lastMouseWorld = m_mouseWorld;
-  // Sprites take their drawn size from the camera's distance: a zoom under way resizes them.
-  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) {
-    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
-  }
+  // A zoom under way resizes the sprites.
+  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
   UpdateHandles();
   if (m_autosaveTick != m_lastAutosaveTick) Autosave();
 }
@@ -242,10 +243,10 @@ void MenuDebug::DropSelection() {
 
 void MenuDebug::Autosave() {
   if (SaveMapUnmarked(AutosaveName)) {
-    m_statusLine.clear();
+    m_statusLine.Clear();
   } else {
-    m_statusLine = L"Autosave failed: " +
-                   StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension);
+    m_statusLine.Show(L"Autosave failed: " +
+                      StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension));
   }
 }
 
@@ -261,7 +262,7 @@ void MenuDebug::CollectLayers() {
 void MenuDebug::SetMode(int32_t mode) {
   CloseField();
   m_mode = mode;
-  m_pageMessage.clear();
+  m_pageMessage.Clear();
 }
 
 void MenuDebug::OpenField(TextBox& field) {

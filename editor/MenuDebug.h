@@ -69,6 +69,18 @@ class MenuDebug : public Menu {
   // The map file the autosave writes over, in the maps folder.
   static constexpr const char* AutosaveName = "[TEMP]";
   static constexpr int MouseButtonCount = 5;
+  // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
+  static constexpr int ItemFieldCount = StatCount + 2;
+  static constexpr int TokensField = StatCount;
+  static constexpr int UseCountField = StatCount + 1;
+  static constexpr size_t RunePartCount = 5;
+  // Which right-click menu is open: none, the background's, the conversions', the zoom's.
+  enum ContextMenuKind : int32_t {
+    MenuClosed = ContextMenu::Closed,
+    MenuBackground = ContextMenu::Background,
+    MenuConvert = ContextMenu::Convert,
+    MenuZoom = ContextMenu::Zoom
+  };
 
   MenuDebug(GameStateSet* set, Camera* camera, std::vector<std::unique_ptr<Texture>>* textures,
             World* world);
@@ -90,10 +102,133 @@ class MenuDebug : public Menu {
   void CollectLayers();
   // The settings the page may undo: the background colour and the ten switches.
   void SnapshotSettings();
-  // On leaving: the background colour and the first four switches as they were last committed.
-  void RestoreSettings();
-  // The time factor into its field, and the captions' anchor to the settings panel.
-  void ShowTimeScale();
+
+  // Caret and anchor go to the end of the closed field's text.
+  void CloseField();
+
+  // The template pages from the companion file at the path, or blank pages when it does not
+  // open; each page's cells line up along the property panel's top edge.
+  void ReadMef(const std::string& path);
+  // Mode 10: the target of the portal whose region this is, chosen from the map list.
+  void OpenPortalTargetDialog(const Shape* portalRegion);
+
+  // The shape becomes the selection, marked, and the old one loses its mark; a field open on the
+  // old one closes.
+  void Select(Shape* shape, SelectionOwner owner);
+  // No selection, no outline; the shape that was selected loses its mark.
+  void DropSelection();
+  // Every map the editor writes goes through here: the map under that name in the maps folder,
+  // without the selection's mark in it.
+  bool SaveMapUnmarked(const std::string& name);
+  // The property panel's fields from the selection.
+  void RefreshPropertyFields();
+
+  // Mode 1, the texture chooser, listing the world's textures.
+  void OpenTextureChooser();
+  // Mode 2 on the selection's colour, or the brush's without a selection.
+  void OpenShapeColorDialog();
+
+  // What the pages hold and show: where a test finds a widget to press and reads the outcome.
+  int32_t Mode() const { return m_mode; }
+  Texture* GuiTexture() const { return m_guiTexture.get(); }
+  const DebugSwitches& Switches() const { return m_switches; }
+  const std::wstring& StatusLine() const { return m_statusLine.Text(); }
+  const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
+  const platform::Vector3& MouseWorld() const { return m_mouseWorld; }
+  const platform::PixelRect* CursorRect() const { return m_cursorRect; }
+  const TextBox* ActiveField() const { return m_activeField; }
+  bool ActiveFieldEdited() const { return m_activeFieldEdited; }
+
+  // The main page.
+  const Sprite& ToolbarIcon(size_t icon) const { return *m_toolbarIcons[icon]; }
+  const Sprite& ToolIcon(size_t icon) const { return *m_toolIcons[icon]; }
+  const Sprite* ActiveTool() const { return m_activeTool; }
+  const Quad& PropertyPanelBox() const { return *m_propertyPanel; }
+  const Quad& LayerPanelBox() const { return *m_layerPanel; }
+  const PropertyPanel& PropertyWidgets() const { return *m_panel; }
+  const LayerPanel& Layers() const { return *m_layers; }
+  const TemplatePalette& Palette() const { return *m_palette; }
+  const ContextMenu& ContextMenuWidgets() const { return m_contextMenu; }
+  int32_t ContextMenuKind() const { return m_contextMenuKind; }
+  Shape* Selected() const { return m_selected; }
+  SelectionOwner SelectedOwner() const { return m_selectedOwner; }
+  const Shape* Outline() const { return m_outline.get(); }
+  const SelectionHandles& Handles() const { return m_selectionHandles; }
+  int32_t ActiveHandle() const { return m_activeHandle; }
+  int32_t HoveredEdge() const { return m_hoveredEdge; }
+  bool SnapToggle() const { return m_snapToggle; }
+  const platform::Vector3& Anchor() const { return m_anchor; }
+  const Circle& SnapMarker() const { return *m_snapMarker; }
+  const Circle& SnapTargetMarker() const { return *m_snapTargetMarker; }
+  const Texture* BrushTexture() const { return m_brushTexture; }
+
+  // Modes 1 to 3.
+  const TextureChooser& Chooser() const { return *m_chooser; }
+  const ColorDialog& ColorDialogWidgets() const { return *m_colorDialog; }
+
+  // Modes 4 to 10.
+  const TextBox& MapNameBox() const { return *m_mapNameBox; }
+  const Quad& SaveButton() const { return *m_saveButton; }
+  const Quad& SaveCancelButton() const { return *m_saveCancelButton; }
+  const EditorWidgets::RowList& MapFileRows() const { return m_mapFileRows; }
+  const EditorWidgets::RowList& MefFileRows() const { return m_mefFileRows; }
+  const EditorWidgets::RowList& MusicFileRows() const { return m_musicFileRows; }
+  const Quad* SelectedFileRow() const { return m_selectedFileRow; }
+  const DebugButton& LoadButton() const { return *m_loadButton; }
+  const DebugButton& LoadCancelButton() const { return *m_loadCancelButton; }
+
+  // Mode 9.
+  const Quad& SettingsPanel() const { return *m_settingsPanel; }
+  const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
+  const TextBox& TimeScaleBox() const { return *m_timeScaleBox; }
+  const DebugButton& SetMusicButton() const { return *m_setMusicButton; }
+  const Quad& SettingsOkButton() const { return *m_settingsOkButton; }
+  const Quad& SettingsCancelButton() const { return *m_settingsCancelButton; }
+
+  // Modes 11 and 12.
+  const ItemStore& EditedItems() const { return *m_itemStore; }
+  const EditorWidgets::RowList& EquipmentRows() const { return m_equipmentRows; }
+  const EditorWidgets::RowList* CurrentRows() const { return m_currentRows; }
+  const Quad* SelectedRow() const { return m_selectedRow; }
+  int32_t ItemPage() const { return m_itemPage; }
+  int32_t FieldPage() const { return m_fieldPage; }
+  const DebugButton& EquipmentTab() const { return *m_equipmentTab; }
+  const DebugButton& RunesTab() const { return *m_runesTab; }
+  const DebugButton& ExpendablesTab() const { return *m_expendablesTab; }
+  const DebugButton& KeyItemsTab() const { return *m_keyItemsTab; }
+  const DebugButton& SaveListButton() const { return *m_saveListButton; }
+  const DebugButton& ItemChangeButton() const { return *m_itemChangeButton; }
+  const DebugButton& ItemDeleteButton() const { return *m_itemDeleteButton; }
+  const DebugButton& ItemNewButton() const { return *m_itemNewButton; }
+  const DebugButton& ItemListCancelButton() const { return *m_itemListCancelButton; }
+  const DebugButton& ItemSaveButton() const { return *m_itemSaveButton; }
+  const DebugButton& ItemEditCancelButton() const { return *m_itemEditCancelButton; }
+  const TextBox& ItemNameBox() const { return *m_itemNameBox; }
+  const TextBox& ItemDescriptionBox() const { return *m_itemDescriptionBox; }
+  const TextBox& ItemFieldBox(size_t field) const { return *m_itemFieldBoxes[field]; }
+  // The equipment types, and (Weapon and the last four) a rune's parts.
+  const DebugButton& WeaponButton() const { return *m_weaponButton; }
+  const DebugButton& DaggerButton() const { return *m_daggerButton; }
+  const DebugButton& SwordButton() const { return *m_swordButton; }
+  const DebugButton& SpearButton() const { return *m_spearButton; }
+  const DebugButton& HeadgearButton() const { return *m_headgearButton; }
+  const DebugButton& ArmorButton() const { return *m_armorButton; }
+  const DebugButton& GauntletButton() const { return *m_gauntletButton; }
+  const DebugButton& BootsButton() const { return *m_bootsButton; }
+
+ private:
+  // What play reads of the debug menu: its switches, through the one door the set offers.
+  friend DebugSwitches* DebugSwitchesOf(const GameStateSet* set);
+
+  using Step = void (MenuDebug::*)();
+  // What one editor mode does in the input step and draws.
+  struct Page {
+    Step handleInput = nullptr;
+    Step draw = nullptr;
+  };
+  static const std::array<Page, ModeCount> Pages;
+  // Modes outside the table and pages not built behave as the main page.
+  static const Page& PageOf(int32_t mode);
 
   // The one place the mode changes; the open field closes.
   void SetMode(int32_t mode);
@@ -102,9 +237,6 @@ class MenuDebug : public Menu {
   void OpenField(TextBox& field);
   // Opens the field with caret and anchor at the index.
   void OpenFieldAt(TextBox& field, int32_t index);
-  // Caret and anchor go to the end of the closed field's text.
-  void CloseField();
-
   // The map and companion file dialogs. The save dialog of mode 4 (the map) or 5 (the
   // companion file) opens with the name "map" ready to be typed over.
   void OpenSaveDialog(int32_t mode);
@@ -117,224 +249,16 @@ class MenuDebug : public Menu {
   // Loads the chosen map in place of the current one and starts over on it, the players at
   // its spawn point.
   void LoadSelectedMap();
-  // The template pages from the companion file at the path, or blank pages when it does not
-  // open; each page's cells line up along the property panel's top edge.
-  void ReadMef(const std::string& path);
-  // Mode 10: the target of the portal whose region this is, chosen from the map list.
-  void OpenPortalTargetDialog(const Shape* portalRegion);
-
   // The item editor: its list page opens on the equipment read afresh from the item files.
   void OpenItemEditor();
-  // The shape becomes the selection, marked, and the old one loses its mark; a field open on the
-  // old one closes.
-  void Select(Shape* shape, SelectionOwner owner);
-  // No selection, no outline; the shape that was selected loses its mark.
-  void DropSelection();
-  // Every map the editor writes goes through here: the map under that name in the maps folder,
-  // without the selection's mark in it.
-  bool SaveMapUnmarked(const std::string& name);
-  // The property panel's fields from the selection.
-  void RefreshPropertyFields();
   // The texture line, the swatch and its source frame for the selection, then the fields.
   void RefreshTextureDisplay();
   // The shape's outline as the working copy (quad, circle or sprite); null removes it.
   void ShowOutline(Shape* shape);
-
-  int32_t m_mode = ModeEdit;
-  World* m_world = nullptr;
-  // The world's loaded textures, for the texture chooser.
-  std::vector<std::unique_ptr<Texture>>* m_textures = nullptr;
-  std::unique_ptr<Texture> m_guiTexture;
-  DebugSwitches m_switches;
-
-  // The autosave clock: seconds since Enter and whole autosave periods in them.
-  float m_elapsed = 0.0f;
-  int32_t m_lastAutosaveTick = 0;
-  int32_t m_autosaveTick = 0;
-  // A line on the top bar after a save that failed; empty otherwise.
-  std::wstring m_statusLine;
-
-  // Where the page lays out its captions: the property panel's top left, or the settings
-  // panel's bottom left while that page is open.
-  platform::Vector3 m_panelAnchor;
-
-  // The mouse and the first pad as this frame's input step sampled them.
-  platform::Vector3 m_mouseScreen;
-  platform::Vector3 m_mouseClient;
-  platform::Vector3 m_mouseWorld;
-  platform::Vector3 m_lastMouseWorld;
-  std::array<int32_t, 2> m_mouseDelta{};
-  // Left, right, middle, first extra, second extra.
-  std::array<uint8_t, MouseButtonCount> m_mouseButtons{};
-  // Left x, left y, right x, right y.
-  std::array<int16_t, 4> m_padThumbs{};
-  std::array<uint8_t, 2> m_padTriggers{};
-
-  // The main page's frame.
-  std::unique_ptr<Quad> m_dimQuad;
-  std::unique_ptr<Sprite> m_cursor;
-  const platform::PixelRect* m_cursorRect = nullptr;
-  std::unique_ptr<Quad> m_toolbar;
-  // Indexed by EditorAtlas::ToolbarIconIndex.
-  std::vector<std::unique_ptr<Sprite>> m_toolbarIcons;
-  std::unique_ptr<Quad> m_toolPanel;
-  // Indexed by EditorAtlas::ToolIconIndex.
-  std::vector<std::unique_ptr<Sprite>> m_toolIcons;
-  std::array<std::unique_ptr<Line>, 2> m_toolSeparators;
-  Sprite* m_activeTool = nullptr;
-  std::unique_ptr<Quad> m_toolFrame;
-  std::unique_ptr<Quad> m_propertyPanel;
-  std::unique_ptr<Quad> m_layerPanel;
-
-  // The settings page.
-  std::unique_ptr<Quad> m_settingsPanel;
-  std::unique_ptr<Quad> m_settingsTitleBar;
-  std::unique_ptr<Quad> m_backgroundSwatchFrame;
-  std::unique_ptr<Quad> m_backgroundSwatch;
-  std::unique_ptr<TextBox> m_timeScaleBox;
-  std::unique_ptr<DebugButton> m_setMusicButton;
-  std::unique_ptr<Quad> m_settingsOkButton;
-  std::unique_ptr<Quad> m_settingsCancelButton;
-  Color4 m_savedBackground;
-  std::array<uint8_t, DebugToggleCount> m_savedToggles{};
-
-  // The save dialog (modes 4 and 5).
-  std::unique_ptr<Quad> m_saveDialogPanel;
-  std::unique_ptr<Quad> m_saveButton;
-  std::unique_ptr<Quad> m_saveCancelButton;
-  // The name maps and companion files are saved under, without folder or extension.
-  std::unique_ptr<TextBox> m_mapNameBox;
-  // The list dialog (modes 6, 7, 8 and 10).
-  std::unique_ptr<Quad> m_loadDialogPanel;
-  std::unique_ptr<Quad> m_fileListPanel;
-  std::unique_ptr<DebugButton> m_loadButton;
-  std::unique_ptr<DebugButton> m_loadCancelButton;
-  EditorWidgets::RowList m_mapFileRows;
-  EditorWidgets::RowList m_mefFileRows;
-  EditorWidgets::RowList m_musicFileRows;
-  // The chosen row of the open list, null for none.
-  Quad* m_selectedFileRow = nullptr;
-  // Mode 10's portal, found again by its region whenever it is needed.
-  const Shape* m_targetPortalRegion = nullptr;
-  // One line under a dialog or page whose file could not be written, or whose name is refused;
-  // empty otherwise. A change of mode clears it.
-  std::wstring m_pageMessage;
-
-  // The item editor (modes 11 and 12) works on a store of its own.
-  std::unique_ptr<ItemStore> m_itemStore;
-  EditorWidgets::RowList m_equipmentRows;
-  EditorWidgets::RowList m_runeRows;
-  EditorWidgets::RowList m_expendableRows;
-  EditorWidgets::RowList m_keyItemRows;
-  // The category shown; null until a tab is shown.
-  EditorWidgets::RowList* m_currentRows = nullptr;
-  Quad* m_selectedRow = nullptr;
-  int32_t m_itemPage = 0;
-  Item* m_editedItem = nullptr;
-  std::unique_ptr<Quad> m_itemListPanel;
-  std::unique_ptr<Quad> m_itemListTitleBar;
-  std::unique_ptr<DebugButton> m_equipmentTab;
-  std::unique_ptr<DebugButton> m_runesTab;
-  std::unique_ptr<DebugButton> m_expendablesTab;
-  std::unique_ptr<DebugButton> m_keyItemsTab;
-  std::unique_ptr<DebugButton> m_saveListButton;
-  std::unique_ptr<DebugButton> m_itemChangeButton;
-  std::unique_ptr<DebugButton> m_itemDeleteButton;
-  std::unique_ptr<DebugButton> m_itemNewButton;
-  std::unique_ptr<DebugButton> m_itemListCancelButton;
-  std::unique_ptr<Quad> m_itemEditPanel;
-  std::unique_ptr<Quad> m_itemEditTitleBar;
-  std::unique_ptr<DebugButton> m_itemSaveButton;
-  std::unique_ptr<DebugButton> m_itemEditCancelButton;
-  std::unique_ptr<DebugButton> m_weaponButton;
-  std::unique_ptr<DebugButton> m_daggerButton;
-  std::unique_ptr<DebugButton> m_swordButton;
-  std::unique_ptr<DebugButton> m_spearButton;
-  std::unique_ptr<DebugButton> m_headgearButton;
-  std::unique_ptr<DebugButton> m_armorButton;
-  std::unique_ptr<DebugButton> m_gauntletButton;
-  std::unique_ptr<DebugButton> m_bootsButton;
-  std::unique_ptr<TextBox> m_itemNameBox;
-  std::unique_ptr<TextBox> m_itemDescriptionBox;
-  // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
-  static constexpr int ItemFieldCount = StatCount + 2;
-  static constexpr int TokensField = StatCount;
-  static constexpr int UseCountField = StatCount + 1;
-  static constexpr size_t RunePartCount = 5;
-  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
-  int32_t m_fieldPage = 0;
-
-  // The open text field, typed into by the editor of its mode; null when none is open.
-  TextBox* m_activeField = nullptr;
-  // Whether the open field's text changed since it opened: until then nothing is written from
-  // it, so opening a field never moves the selection.
-  bool m_activeFieldEdited = false;
-  std::unique_ptr<Line> m_caretLine;
-
-  // The selected map shape, owned by the World, and the container it was picked from.
-  Shape* m_selected = nullptr;
-  SelectionOwner m_selectedOwner = SelectionOwner::None;
-  // The resize handle a press would drag; set while hovering, swapped by a crossing.
-  int32_t m_activeHandle = HandleTopLeft;
-  // The edge of a selected boundary quad under the mouse while E is held.
-  int32_t m_hoveredEdge = HoveredNone;
-  // Which right-click menu is open: none, the background's, the conversions', the zoom's.
-  enum ContextMenuKind : int32_t {
-    MenuClosed = ContextMenu::Closed,
-    MenuBackground = ContextMenu::Background,
-    MenuConvert = ContextMenu::Convert,
-    MenuZoom = ContextMenu::Zoom
-  };
-  int32_t m_contextMenuKind = MenuClosed;
-  ContextMenu m_contextMenu;
-  // The working copy of the selection that drags change first, or the Sprite tool's preview.
-  std::unique_ptr<Shape> m_outline;
-  SelectionHandles m_selectionHandles;
-  // Snapping: the point of the selection a drag carries, where it landed, and two markers.
-  bool m_snapToggle = false;
-  // A toggle of the tool panel that changes only its own flag.
-  bool m_secondToggle = false;
-  platform::Vector3 m_anchor;
-  platform::Vector3 m_snappedAnchor;
-  std::unique_ptr<Circle> m_snapMarker;
-  std::unique_ptr<Circle> m_snapTargetMarker;
-  // The Sprite tool's brush texture, one of the world's; null when none.
-  Texture* m_brushTexture = nullptr;
-  std::unique_ptr<TemplatePalette> m_palette;
-  std::unique_ptr<PropertyPanel> m_panel;
-  // The palette's page number.
-  std::unique_ptr<platform::TextFont> m_pageFont;
-  // Drawn round the tool panel's two toggles while they are on.
-  std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
-
-  // The layer panel and the dialogs of modes 1 to 3.
-  std::unique_ptr<LayerPanel> m_layers;
-  std::unique_ptr<TextureChooser> m_chooser;
-  std::unique_ptr<ColorDialog> m_colorDialog;
-  // Where the selection's colour dialog opens.
-  platform::Vector3 m_colorDialogAnchor;
-  // World units per input step of the keyboard pan under the colour dialog.
-  float m_cameraPanStep = 0.2f;
-
-  // Mode 1, the texture chooser, listing the world's textures.
-  void OpenTextureChooser();
-  // Mode 2 on the selection's colour, or the brush's without a selection.
-  void OpenShapeColorDialog();
   // Mode 3 on the background colour.
   void OpenBackgroundColorDialog();
   // Lays the colour dialog out at the screen point and loads the colour.
   void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
-
- private:
-  using Step = void (MenuDebug::*)();
-  // What one editor mode does in the input step and draws.
-  struct Page {
-    Step handleInput = nullptr;
-    Step draw = nullptr;
-  };
-  static const std::array<Page, ModeCount> Pages;
-  // Modes outside the table and pages not built behave as the main page.
-  static const Page& PageOf(int32_t mode);
 
   void BuildBars();
   void BuildToolPanel();
@@ -498,6 +422,10 @@ class MenuDebug : public Menu {
 
   // Mode 9.
   void OpenSettingsPage();
+  // On leaving: the background colour and the first four switches as they were last committed.
+  void RestoreSettings();
+  // The time factor into its field, and the captions' anchor to the settings panel.
+  void ShowTimeScale();
   // The first count switches into the snapshot, or out of it with the background colour.
   void SaveToggles(int count);
   void PutBackSettings(int toggleCount);
@@ -524,7 +452,6 @@ class MenuDebug : public Menu {
   void CloseListDialog();
   void ActOnChosenFile();
   void DrawListDialog();
-  void DrawPageMessage(float x, float y);
 
   // Modes 11 and 12.
   void BuildItemEditPage();
@@ -561,4 +488,172 @@ class MenuDebug : public Menu {
   // Weapon, Headgear, Armor, Gauntlet, Boots: the buttons of a rune's five parts.
   std::array<DebugButton*, RunePartCount> RunePartButtons() const;
   void DrawItemEdit();
+
+  int32_t m_mode = ModeEdit;
+  World* m_world = nullptr;
+  // The world's loaded textures, for the texture chooser.
+  std::vector<std::unique_ptr<Texture>>* m_textures = nullptr;
+  std::unique_ptr<Texture> m_guiTexture;
+  DebugSwitches m_switches;
+
+  // The autosave clock: seconds since Enter and whole autosave periods in them.
+  float m_elapsed = 0.0f;
+  int32_t m_lastAutosaveTick = 0;
+  int32_t m_autosaveTick = 0;
+  // A line on the top bar after an autosave that failed, until one succeeds.
+  EditorWidgets::MessageLine m_statusLine;
+
+  // Where the page lays out its captions: the property panel's top left, or the settings
+  // panel's bottom left while that page is open.
+  platform::Vector3 m_panelAnchor;
+
+  // The mouse and the first pad as this frame's input step sampled them.
+  platform::Vector3 m_mouseScreen;
+  platform::Vector3 m_mouseClient;
+  platform::Vector3 m_mouseWorld;
+  platform::Vector3 m_lastMouseWorld;
+  std::array<int32_t, 2> m_mouseDelta{};
+  // Left, right, middle, first extra, second extra.
+  std::array<uint8_t, MouseButtonCount> m_mouseButtons{};
+  // Left x, left y, right x, right y.
+  std::array<int16_t, 4> m_padThumbs{};
+  std::array<uint8_t, 2> m_padTriggers{};
+
+  // The main page's frame.
+  std::unique_ptr<Quad> m_dimQuad;
+  std::unique_ptr<Sprite> m_cursor;
+  const platform::PixelRect* m_cursorRect = nullptr;
+  std::unique_ptr<Quad> m_toolbar;
+  // Indexed by EditorAtlas::ToolbarIconIndex.
+  std::vector<std::unique_ptr<Sprite>> m_toolbarIcons;
+  std::unique_ptr<Quad> m_toolPanel;
+  // Indexed by EditorAtlas::ToolIconIndex.
+  std::vector<std::unique_ptr<Sprite>> m_toolIcons;
+  std::array<std::unique_ptr<Line>, 2> m_toolSeparators;
+  Sprite* m_activeTool = nullptr;
+  std::unique_ptr<Quad> m_toolFrame;
+  std::unique_ptr<Quad> m_propertyPanel;
+  std::unique_ptr<Quad> m_layerPanel;
+
+  // The settings page.
+  std::unique_ptr<Quad> m_settingsPanel;
+  std::unique_ptr<Quad> m_settingsTitleBar;
+  std::unique_ptr<Quad> m_backgroundSwatchFrame;
+  std::unique_ptr<Quad> m_backgroundSwatch;
+  std::unique_ptr<TextBox> m_timeScaleBox;
+  std::unique_ptr<DebugButton> m_setMusicButton;
+  std::unique_ptr<Quad> m_settingsOkButton;
+  std::unique_ptr<Quad> m_settingsCancelButton;
+  Color4 m_savedBackground;
+  std::array<uint8_t, DebugToggleCount> m_savedToggles{};
+
+  // The save dialog (modes 4 and 5).
+  std::unique_ptr<Quad> m_saveDialogPanel;
+  std::unique_ptr<Quad> m_saveButton;
+  std::unique_ptr<Quad> m_saveCancelButton;
+  // The name maps and companion files are saved under, without folder or extension.
+  std::unique_ptr<TextBox> m_mapNameBox;
+  // The list dialog (modes 6, 7, 8 and 10).
+  std::unique_ptr<Quad> m_loadDialogPanel;
+  std::unique_ptr<Quad> m_fileListPanel;
+  std::unique_ptr<DebugButton> m_loadButton;
+  std::unique_ptr<DebugButton> m_loadCancelButton;
+  EditorWidgets::RowList m_mapFileRows;
+  EditorWidgets::RowList m_mefFileRows;
+  EditorWidgets::RowList m_musicFileRows;
+  // The chosen row of the open list, null for none.
+  Quad* m_selectedFileRow = nullptr;
+  // Mode 10's portal, found again by its region whenever it is needed.
+  const Shape* m_targetPortalRegion = nullptr;
+  // One line under a dialog or page whose file could not be written, or whose name is refused.
+  // A change of mode clears it.
+  EditorWidgets::MessageLine m_pageMessage;
+
+  // The item editor (modes 11 and 12) works on a store of its own.
+  std::unique_ptr<ItemStore> m_itemStore;
+  EditorWidgets::RowList m_equipmentRows;
+  EditorWidgets::RowList m_runeRows;
+  EditorWidgets::RowList m_expendableRows;
+  EditorWidgets::RowList m_keyItemRows;
+  // The category shown; null until a tab is shown.
+  EditorWidgets::RowList* m_currentRows = nullptr;
+  Quad* m_selectedRow = nullptr;
+  int32_t m_itemPage = 0;
+  Item* m_editedItem = nullptr;
+  std::unique_ptr<Quad> m_itemListPanel;
+  std::unique_ptr<Quad> m_itemListTitleBar;
+  std::unique_ptr<DebugButton> m_equipmentTab;
+  std::unique_ptr<DebugButton> m_runesTab;
+  std::unique_ptr<DebugButton> m_expendablesTab;
+  std::unique_ptr<DebugButton> m_keyItemsTab;
+  std::unique_ptr<DebugButton> m_saveListButton;
+  std::unique_ptr<DebugButton> m_itemChangeButton;
+  std::unique_ptr<DebugButton> m_itemDeleteButton;
+  std::unique_ptr<DebugButton> m_itemNewButton;
+  std::unique_ptr<DebugButton> m_itemListCancelButton;
+  std::unique_ptr<Quad> m_itemEditPanel;
+  std::unique_ptr<Quad> m_itemEditTitleBar;
+  std::unique_ptr<DebugButton> m_itemSaveButton;
+  std::unique_ptr<DebugButton> m_itemEditCancelButton;
+  std::unique_ptr<DebugButton> m_weaponButton;
+  std::unique_ptr<DebugButton> m_daggerButton;
+  std::unique_ptr<DebugButton> m_swordButton;
+  std::unique_ptr<DebugButton> m_spearButton;
+  std::unique_ptr<DebugButton> m_headgearButton;
+  std::unique_ptr<DebugButton> m_armorButton;
+  std::unique_ptr<DebugButton> m_gauntletButton;
+  std::unique_ptr<DebugButton> m_bootsButton;
+  std::unique_ptr<TextBox> m_itemNameBox;
+  std::unique_ptr<TextBox> m_itemDescriptionBox;
+  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
+  int32_t m_fieldPage = 0;
+
+  // The open text field, typed into by the editor of its mode; null when none is open.
+  TextBox* m_activeField = nullptr;
+  // Whether the open field's text changed since it opened: until then nothing is written from
+  // it, so opening a field never moves the selection.
+  bool m_activeFieldEdited = false;
+  std::unique_ptr<Line> m_caretLine;
+
+  // The selected map shape, owned by the World, and the container it was picked from.
+  Shape* m_selected = nullptr;
+  SelectionOwner m_selectedOwner = SelectionOwner::None;
+  // The resize handle a press would drag; set while hovering, swapped by a crossing.
+  int32_t m_activeHandle = HandleTopLeft;
+  // The edge of a selected boundary quad under the mouse while E is held.
+  int32_t m_hoveredEdge = HoveredNone;
+  int32_t m_contextMenuKind = MenuClosed;
+  ContextMenu m_contextMenu;
+  // The working copy of the selection that drags change first, or the Sprite tool's preview.
+  std::unique_ptr<Shape> m_outline;
+  SelectionHandles m_selectionHandles;
+  // Snapping: the point of the selection a drag carries, where it landed, and two markers.
+  bool m_snapToggle = false;
+  // A toggle of the tool panel that changes only its own flag.
+  bool m_secondToggle = false;
+  platform::Vector3 m_anchor;
+  platform::Vector3 m_snappedAnchor;
+  std::unique_ptr<Circle> m_snapMarker;
+  std::unique_ptr<Circle> m_snapTargetMarker;
+  // The Sprite tool's brush texture, one of the world's; null when none.
+  Texture* m_brushTexture = nullptr;
+  std::unique_ptr<TemplatePalette> m_palette;
+  std::unique_ptr<PropertyPanel> m_panel;
+  // The palette's page number.
+  std::unique_ptr<platform::TextFont> m_pageFont;
+  // Drawn round the tool panel's two toggles while they are on.
+  std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
+
+  // The layer panel and the dialogs of modes 1 to 3.
+  std::unique_ptr<LayerPanel> m_layers;
+  std::unique_ptr<TextureChooser> m_chooser;
+  std::unique_ptr<ColorDialog> m_colorDialog;
+  // Where the selection's colour dialog opens.
+  platform::Vector3 m_colorDialogAnchor;
+  // World units per input step of the keyboard pan under the colour dialog.
+  float m_cameraPanStep = 0.2f;
 };
+
+// Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it
+// can. The keyboard types no separator, but the guard does not rely on that.
+std::wstring SaveNameRefusal(const std::string& name);

@@ -139,7 +139,7 @@ void MenuDebug::ZoomToNormalView() {
   if (MainCamera) {
     const Vector3 eye = MainCamera->eye;
     EditorCamera::PlaceEye(*MainCamera, {eye.x, eye.y, EditorCamera::NormalEyeZ});
-    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
+    m_world->MarkSpritesDirty();
   }
   CloseContextMenu();
   SetMode(ModeEdit);

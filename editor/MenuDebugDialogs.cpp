@@ -40,7 +40,7 @@ void MenuDebug::OpenTextureChooser() {
   m_chooser->BuildTextureList();
   // What "OK" would give is shown as chosen.
   m_chooser->ShowChosen(m_chooser->RowOf(m_brushTexture));
-  m_panelAnchor = m_chooser->m_texturePanel->GetAltTopLeftUnrotated();
+  m_panelAnchor = m_chooser->PanelBox().GetAltTopLeftUnrotated();
 }
 
 void MenuDebug::HandleTextureDialog() {
@@ -51,11 +51,11 @@ void MenuDebug::HandleTextureDialog() {
   }
   if (!LeftPressed()) return;
   TextureChooser& chooser = *m_chooser;
-  if (chooser.m_textureCancelButton->AltContainsPoint(m_mouseClient)) {
+  if (chooser.CancelButton().AltContainsPoint(m_mouseClient)) {
     CancelTextureDialog();
     return;
   }
-  if (m_brushTexture && chooser.m_textureOkButton->AltContainsPoint(m_mouseClient)) {
+  if (m_brushTexture && chooser.OkButton().AltContainsPoint(m_mouseClient)) {
     ConfirmTexture();
     return;
   }
@@ -141,7 +141,7 @@ void MenuDebug::HandleShapeColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   const ColorDialog& dialog = *m_colorDialog;
   if (keys.IsDown(VirtualKey::Esc)) {
-    ApplyColor(dialog.m_colorAtOpen);
+    ApplyColor(dialog.ColorAtOpen());
     SetMode(ModeEdit);
   } else if (keys.IsEnterPressed()) {
     SetMode(ModeEdit);
@@ -154,7 +154,7 @@ void MenuDebug::HandleBackgroundColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   ColorDialog& dialog = *m_colorDialog;
   if (keys.IsDown(VirtualKey::Esc)) {
-    ClearColor = dialog.m_colorAtOpen;
+    ClearColor = dialog.ColorAtOpen();
     SetMode(ModeEdit);
   } else if (keys.IsEnterPressed()) {
     CloseColorDialog(dialog.SliderColor());
@@ -171,19 +171,19 @@ bool MenuDebug::HandleColorDialogMouse() {
   const size_t field = dialog.FieldAt(m_mouseClient);
   ShowCursor(field < ColorDialog::ChannelCount ? Atlas::CursorText : Atlas::CursorArrow);
   PanCameraWithKeys();
-  if (!m_mouseButtons[0]) dialog.m_draggedSlider = ColorDialog::ChannelCount;
+  if (!m_mouseButtons[0]) dialog.ReleaseSlider();
   if (LeftPressed()) {
-    if (dialog.m_colorOkButton->AltContainsPoint(m_mouseClient)) {
+    if (dialog.OkButton().AltContainsPoint(m_mouseClient)) {
       CloseColorDialog(m_mode == ModeBackgroundColor ? dialog.SliderColor() : EditedColor());
       return false;
     }
-    if (dialog.m_colorCancelButton->AltContainsPoint(m_mouseClient)) {
-      CloseColorDialog(m_mode == ModeBackgroundColor ? m_savedBackground : dialog.m_colorAtOpen);
+    if (dialog.CancelButton().AltContainsPoint(m_mouseClient)) {
+      CloseColorDialog(m_mode == ModeBackgroundColor ? m_savedBackground : dialog.ColorAtOpen());
       return false;
     }
-    dialog.m_draggedSlider = dialog.SliderAt(m_mouseClient);
+    dialog.GrabSliderAt(m_mouseClient);
     if (field < ColorDialog::ChannelCount) {
-      OpenField(*dialog.m_colorFields[field]);
+      OpenField(dialog.Field(field));
     } else {
       CloseField();
     }
@@ -192,7 +192,7 @@ bool MenuDebug::HandleColorDialogMouse() {
       DragCaret();
       ShowCursor(Atlas::CursorText);
     }
-    const size_t channel = dialog.m_draggedSlider;
+    const size_t channel = dialog.DraggedSlider();
     if (channel < ColorDialog::ChannelCount) {
       Color4 color = EditedColor();
       ChannelOf(color, channel) = dialog.DragSlider(channel, m_mouseClient);

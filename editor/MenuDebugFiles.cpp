@@ -58,10 +58,11 @@ ScreenBox BoxOf(const Quad& quad) {
           quad.altPosition.x + quad.width / 2, quad.altPosition.y + quad.height / 2};
 }
 
-// Why a typed name cannot be saved under; empty when it can. A blank makes a name the map
-// reader cannot take back as a portal's target, an empty one a hidden file, and a separator or
-// ".." a file outside the maps folder.
-std::wstring RefusalOf(const std::string& name) {
+}  // namespace
+
+// A blank makes a name the map reader cannot take back as a portal's target, an empty one a
+// hidden file, and a separator or ".." a file outside the maps folder.
+std::wstring SaveNameRefusal(const std::string& name) {
   if (name.empty() || name.find_first_of(" \t\r\n") != std::string::npos) {
     return L"A name needs at least one character and no blanks.";
   }
@@ -70,8 +71,6 @@ std::wstring RefusalOf(const std::string& name) {
   }
   return {};
 }
-
-}  // namespace
 
 void MenuDebug::BuildFileDialogs() {
   const ScreenBox& save = Layout::SaveDialogPanel;
@@ -148,8 +147,8 @@ void MenuDebug::HandleSaveDialog() {
 
 void MenuDebug::SaveUnderTypedName() {
   const std::string name = m_mapNameBox->text;
-  if (const std::wstring refusal = RefusalOf(name); !refusal.empty()) {
-    m_pageMessage = refusal;
+  if (const std::wstring refusal = SaveNameRefusal(name); !refusal.empty()) {
+    m_pageMessage.Show(refusal);
     return;
   }
   const bool map = m_mode == ModeSaveMap;
@@ -157,9 +156,9 @@ void MenuDebug::SaveUnderTypedName() {
   if (saved) {
     SetMode(ModeEdit);
   } else {
-    m_pageMessage = L"Could not write " + StringToWString(MapsFolder + name) +
-                    StringToWString(map ? MapExtension : CompanionExtension) +
-                    L"; the old file is kept.";
+    m_pageMessage.Show(L"Could not write " + StringToWString(MapsFolder + name) +
+                       StringToWString(map ? MapExtension : CompanionExtension) +
+                       L"; the old file is kept.");
   }
 }
 
@@ -178,15 +177,11 @@ void MenuDebug::DrawSaveDialog() {
   m_mapNameBox->Draw();
   DrawButtonCaption(L"Save", *m_saveButton);
   DrawButtonCaption(L"Cancel", *m_saveCancelButton);
-  DrawPageMessage(panel.left + Layout::DialogTextInset,
-                  m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
+  m_pageMessage.Draw(panel.left + Layout::DialogTextInset,
+                     m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
   if (SpriteRenderer) SpriteRenderer->End();
   m_caretLine->DrawScreen();
   DrawCursor();
-}
-
-void MenuDebug::DrawPageMessage(float x, float y) {
-  if (!m_pageMessage.empty()) DrawCaption(m_pageMessage, x, y, EditorWidgets::MessageColor);
 }
 
 void MenuDebug::OpenMapList() {

@@ -270,7 +270,7 @@ void MenuDebug::NewItem() {
 
 bool MenuDebug::WriteItemFiles() {
   if (SaveItemFiles(*m_itemStore)) return true;
-  m_pageMessage = L"Could not write the item files; every one of them is kept as it was.";
+  m_pageMessage.Show(L"Could not write the item files; every one of them is kept as it was.");
   return false;
 }
 
@@ -290,7 +290,7 @@ void MenuDebug::DrawItemList() {
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   DrawCaption(L"Item Editor", Panel().left + Layout::CaptionInset, TitleY());
-  EditorWidgets::DrawPageLine(m_itemPage, LastItemPage(), *m_equipmentTab->m_quad);
+  EditorWidgets::DrawPageLine(m_itemPage, LastItemPage(), m_equipmentTab->Face());
   for (size_t i = first; i < end; ++i) {
     const Quad& row = *(*m_currentRows)[i];
     DrawCaption(RowText(*m_itemStore, ItemOfRow(row), row.name),
@@ -299,7 +299,8 @@ void MenuDebug::DrawItemList() {
   m_saveListButton->DrawLabel();
   for (DebugButton* tab : ItemTabs()) tab->DrawLabel();
   for (DebugButton* button : buttons) button->DrawLabel();
-  DrawPageMessage(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
+                     Panel().bottom - Layout::OkButtonFromBottom);
   m_cursor->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -159,7 +159,7 @@ void MenuDebug::StoreItemFields() {
   if (auto* rune = dynamic_cast<Rune*>(m_editedItem); rune && m_currentRows == &m_runeRows) {
     const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
     const auto enabled = std::find_if(parts.begin(), parts.end(),
-                                      [](const DebugButton* part) { return part->m_enabled; });
+                                      [](const DebugButton* part) { return part->Enabled(); });
     if (enabled != parts.end()) target = rune->parts[enabled - parts.begin()].stats.get();
   }
   m_editedItem->SetName(m_itemNameBox->text);
@@ -283,13 +283,14 @@ void MenuDebug::DrawItemEdit() {
   if (m_activeField) m_caretLine->DrawScreen();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
-  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, *m_itemEditCancelButton->m_quad);
+  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, m_itemEditCancelButton->Face());
   m_itemNameBox->Draw();
   m_itemDescriptionBox->Draw();
   const auto [first, end] = FieldsOfPage(m_fieldPage);
   for (int i = first; i < end; ++i) m_itemFieldBoxes[static_cast<size_t>(i)]->Draw();
   for (DebugButton* button : buttons) button->DrawLabel();
-  DrawPageMessage(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
+                     Panel().bottom - Layout::OkButtonFromBottom);
   m_cursor->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

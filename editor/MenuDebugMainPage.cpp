@@ -144,7 +144,7 @@ void MenuDebug::EditStep() {
   const Quad* palette =
       ToolIs(Atlas::ToolSpriteKeepBrush) ? m_palette->m_paletteBar.get() : nullptr;
   const std::array<Route, 6> routes = {{
-      {m_contextMenu.m_panel.get(), &MenuDebug::HandleContextMenu},
+      {&m_contextMenu.PanelBox(), &MenuDebug::HandleContextMenu},
       {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
       {m_toolPanel.get(), &MenuDebug::ClickToolBar},
       {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
@@ -199,10 +199,7 @@ void MenuDebug::DrawMainPage() {
   for (const auto& icon : m_toolbarIcons) icon->DrawScreen();
   for (const auto& icon : m_toolIcons) icon->DrawScreen();
   if (palette) DrawPaletteNumbers();
-  if (!m_statusLine.empty()) {
-    DrawTextAligned(SmallFont, Layout::StatusLineX, Layout::TopBar.bottom / 2, 0.0f, m_statusLine,
-                    EditorWidgets::MessageColor.ToD3DColor(), AlignLeft, AlignMiddle);
-  }
+  m_statusLine.Draw(Layout::StatusLineX, Layout::TopBar.bottom / 2);
   if (SpriteRenderer) SpriteRenderer->End();
   DrawToolPanelMarks();
   if (!ToolIs(Atlas::ToolZoomIn) && !ToolIs(Atlas::ToolZoomOut)) {

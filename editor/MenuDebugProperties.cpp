@@ -2,11 +2,10 @@
 // tool's brush), the text cursor over them, the presses on its buttons, arrows and check boxes,
 // and opening and closing its fields.
 
-#include <cstdlib>
-
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
+#include "editor/LayerPanel.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
@@ -27,8 +26,8 @@ namespace {
 
 // Flips the toggle; true when it is pressed now.
 bool Toggle(DebugButton& button) {
-  button.SetPressed(!button.m_pressed);
-  return button.m_pressed != 0;
+  button.SetPressed(!button.Pressed());
+  return button.Pressed();
 }
 
 bool Hits(const CheckBox& box, const Vector3& point) { return box.box->AltContainsPoint(point); }
@@ -243,10 +242,7 @@ bool MenuDebug::PressBrushButtons() {
   for (auto [arrow, step] : {std::pair{panel.m_layerUpArrow.get(), 1},
                              std::pair{panel.m_layerDownArrow.get(), -1}}) {
     if (!arrow->AltContainsPoint(m_mouseClient)) continue;
-    TextBox& field = *panel.m_fieldLayer;
-    const int32_t layer = std::atoi(field.text.c_str()) + step;
-    field.SetText(std::to_string(layer));
-    m_switches.m_layerFlags.try_emplace(layer, LayerFlags{true, true});
+    StepLayerField(*panel.m_fieldLayer, step, m_switches.m_layerFlags);
     return true;
   }
   return false;

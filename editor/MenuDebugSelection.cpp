@@ -189,7 +189,7 @@ void MenuDebug::PressOnMap() {
   if (m_cursorRect == &Atlas::Cells[Atlas::CursorArrow]) {
     TutorialImage* tutorial = SelectedTutorialImage();
     DebugButton& setImage = *m_panel->m_buttonSetTutorialImage;
-    if (tutorial && setImage.m_pressed) {
+    if (tutorial && setImage.Pressed()) {
       LinkTutorialImage(*tutorial);
       setImage.SetPressed(false);
     } else {

@@ -1,5 +1,3 @@
-#include <cstdlib>
-
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
@@ -38,7 +36,7 @@ float CaptionX() { return Panel().left + Layout::CaptionInset; }
 
 // The time factor as typed; no number reads as 0, and time never runs backwards.
 float ReadTimeScale(const TextBox& field) {
-  const float value = static_cast<float>(std::atof(field.text.c_str()));
+  const float value = LeadingReal(field.text);
   return value > 0.0f ? value : 0.0f;
 }
 
@@ -110,7 +108,7 @@ void MenuDebug::SnapshotSettings() {
 void MenuDebug::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
 
 void MenuDebug::ShowTimeScale() {
-  m_timeScaleBox->SetText(WStringToString(FloatToWString(TimeScale)));
+  m_timeScaleBox->SetText(FloatToString(TimeScale));
   m_panelAnchor = {Panel().left, Panel().bottom, 0.0f};
 }
 
@@ -207,7 +205,7 @@ void MenuDebug::DrawSettingsPage() {
     box.Draw();
   }
   m_timeScaleBox->Draw();
-  const Quad& music = *m_setMusicButton->m_quad;
+  const Quad& music = m_setMusicButton->Face();
   std::wstring musicLine = L"Map Music File Location: ";
   musicLine += MainSoundBank && MainSoundBank->music
                    ? StringToWString(MainSoundBank->music->GetPath())

@@ -60,9 +60,9 @@ int TemplateKeyPressed(const KeyboardBuffer& keys) {
 
 void ShowInteger(TextBox& field, int32_t value) { field.SetText(std::to_string(value)); }
 
-void ShowFloat(TextBox& field, float value) {
-  field.SetText(WStringToString(FloatToWString(value)));
-}
+// A template's number as the stream writes it, six significant digits however long: unlike the
+// shown form of a refresh (ShownNumber), it is not fitted to the field.
+void ShowUnfittedNumber(TextBox& field, float value) { field.SetText(FloatToString(value)); }
 
 }  // namespace
 
@@ -220,9 +220,9 @@ void MenuDebug::LoadTemplate() {
   MakeBrushPreview();
   panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
   panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
-  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
-  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
-  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  ShowUnfittedNumber(*panel.m_fieldRotation, chosen->m_rotation);
+  ShowUnfittedNumber(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowUnfittedNumber(*panel.m_fieldScaleY, chosen->m_scaleY);
   ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
@@ -239,8 +239,8 @@ void MenuDebug::StoreTemplate() {
     const platform::PixelRect rect = panel.SourceRect();
     cell.SetRect(rect.left, rect.top, rect.right, rect.bottom);
     cell.SetFillColor(widgetColor);
-    chosen->m_flipX = panel.m_buttonFlipX->m_pressed != 0;
-    chosen->m_flipY = panel.m_buttonFlipY->m_pressed != 0;
+    chosen->m_flipX = panel.m_buttonFlipX->Pressed();
+    chosen->m_flipY = panel.m_buttonFlipY->Pressed();
     chosen->m_rotation = NumberIn(*panel.m_fieldRotation);
     chosen->m_scaleX = NumberIn(*panel.m_fieldScaleX);
     chosen->m_scaleY = NumberIn(*panel.m_fieldScaleY);
@@ -267,12 +267,12 @@ void MenuDebug::StoreTemplate() {
   panel.m_buttonFlipX->SetPressed(chosen->m_flipX);
   panel.m_buttonFlipY->SetPressed(chosen->m_flipY);
   chosen->m_rotation = shape.rotation;
-  ShowFloat(*panel.m_fieldRotation, chosen->m_rotation);
+  ShowUnfittedNumber(*panel.m_fieldRotation, chosen->m_rotation);
   const auto* sprite = dynamic_cast<const Sprite*>(&shape);
   chosen->m_scaleX = sprite ? sprite->scale.x : 1.0f;
   chosen->m_scaleY = sprite ? sprite->scale.y : 1.0f;
-  ShowFloat(*panel.m_fieldScaleX, chosen->m_scaleX);
-  ShowFloat(*panel.m_fieldScaleY, chosen->m_scaleY);
+  ShowUnfittedNumber(*panel.m_fieldScaleX, chosen->m_scaleX);
+  ShowUnfittedNumber(*panel.m_fieldScaleY, chosen->m_scaleY);
   chosen->m_layer = shape.layer;
   ShowInteger(*panel.m_fieldLayer, chosen->m_layer);
   chosen->m_color = shape.GetColor();
@@ -316,10 +316,7 @@ void MenuDebug::ToolZoom(float step) {
     CloseContextMenu();
   }
   if (RightPressed()) OpenContextMenu(MenuZoom);
-  // Sprites take their size from the camera's distance.
-  if (zoomed) {
-    for (auto& [layer, entry] : m_world->spriteLayers.entries) entry.item->dirty = 1;
-  }
+  if (zoomed) m_world->MarkSpritesDirty();
   PanWithMiddleButton();
 }
 

@@ -83,13 +83,6 @@ class PropertyPanel {
   std::unique_ptr<TextBox> m_fieldDepth;
   std::unique_ptr<TextBox> m_fieldCameraX, m_fieldCameraY, m_fieldCameraZ;
 
-  std::unique_ptr<SpriteButton> m_captionPosition, m_captionRotation, m_captionDimensions;
-  std::unique_ptr<SpriteButton> m_captionRadius, m_captionScale;
-  std::unique_ptr<SpriteButton> m_captionTopLeft, m_captionTopRight;
-  std::unique_ptr<SpriteButton> m_captionBottomLeft, m_captionBottomRight;
-  std::unique_ptr<SpriteButton> m_captionSourceTopLeft, m_captionSourceBottomRight;
-  std::unique_ptr<SpriteButton> m_captionLayer, m_captionColor;
-
   std::unique_ptr<Quad> m_headerStrip;
   std::array<std::unique_ptr<Line>, 2> m_separators;
   std::unique_ptr<Quad> m_textureField;
@@ -118,6 +111,14 @@ class PropertyPanel {
   void BuildButtons(Texture* atlas);
   // The layer field, its arrows and the colour swatch on the row below the source-left field.
   void LayoutLayerRow();
+
+  // The menu reaches them through the caption lists of each kind.
+  std::unique_ptr<SpriteButton> m_captionPosition, m_captionRotation, m_captionDimensions;
+  std::unique_ptr<SpriteButton> m_captionRadius, m_captionScale;
+  std::unique_ptr<SpriteButton> m_captionTopLeft, m_captionTopRight;
+  std::unique_ptr<SpriteButton> m_captionBottomLeft, m_captionBottomRight;
+  std::unique_ptr<SpriteButton> m_captionSourceTopLeft, m_captionSourceBottomRight;
+  std::unique_ptr<SpriteButton> m_captionLayer, m_captionColor;
 };
 
 // What a number field shows of a value: its text at most length characters long.

@@ -33,6 +33,13 @@ class SelectionHandles {
   // At their screen positions.
   void Draw();
 
+  // The marker of a resize handle (0 to ResizeHandleCount - 1), and the centre's dot.
+  const Quad& MarkerOf(int32_t handle) const {
+    return *m_handles[HandleMarkerOf[static_cast<size_t>(handle)]];
+  }
+  const Circle& CentreMarker() const { return *m_centreHandle; }
+
+ private:
   // In the order of HandleMarkerOf.
   std::array<std::unique_ptr<Quad>, ResizeHandleCount> m_handles;
   std::unique_ptr<Circle> m_centreHandle;

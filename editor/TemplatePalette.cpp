@@ -18,12 +18,7 @@ constexpr Color4 PaletteBarFill{230, 200, 200, 200};
 std::unique_ptr<DebugButton> PageButton(Texture* atlas, size_t cell, float x) {
   auto button = std::make_unique<DebugButton>(Layout::PaletteCell, Layout::PaletteCell, 0.0f, x,
                                               Layout::PaletteY, 0.0f, std::string());
-  const platform::PixelRect& rect = EditorAtlas::Cells[cell];
-  button->m_quad->SetTexture(atlas);
-  button->m_quad->SetRect(rect.left, rect.top, rect.right, rect.bottom);
-  // The arrow shows in its own colours on the face.
-  button->m_fillColor = ColorWhite;
-  button->SetPressed(false);
+  button->ShowPicture(atlas, EditorAtlas::Cells[cell]);
   return button;
 }
 

@@ -37,6 +37,16 @@ class TextureChooser {
   // frame and picture, and the names.
   void Draw(bool chosen);
 
+  const Quad& PanelBox() const { return *m_texturePanel; }
+  const Quad& OkButton() const { return *m_textureOkButton; }
+  const Quad& CancelButton() const { return *m_textureCancelButton; }
+  size_t RowCount() const { return m_textureListRows.size(); }
+  const Quad& Row(size_t row) const { return *m_textureListRows[row]; }
+  const std::wstring& RowName(size_t row) const { return m_rowNames[row]; }
+  // The chosen row's frame, of no size while nothing is chosen.
+  const Quad& ChosenFrame() const { return *m_textureHighlight; }
+
+ private:
   std::unique_ptr<Quad> m_texturePanel;
   std::vector<std::unique_ptr<Quad>> m_textureTiles;
   std::vector<std::unique_ptr<Quad>> m_textureListRows;

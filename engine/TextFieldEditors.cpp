@@ -1,12 +1,12 @@
 #include "engine/TextFieldEditors.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "engine/Controls.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/NumberFormat.h"
+#include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 
 namespace {
@@ -82,10 +82,7 @@ void PutPoint(TextBox& field) {
 }
 
 // The number with the other sign, written with the digits it needs to read back the same.
-void ToggleSign(TextBox& field) {
-  const float value = static_cast<float>(std::atof(field.text.c_str()));
-  field.SetText(FormatFloat(-value));
-}
+void ToggleSign(TextBox& field) { field.SetText(FormatFloat(-LeadingReal(field.text))); }
 
 // Clamps the indices first; false when nothing is selected.
 bool EraseSelection(TextBox& field) {

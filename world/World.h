@@ -74,6 +74,9 @@ class World : public GameState, public Playfield {
   void DrawHeld() override { Draw(); }
   // Frames the players within the camera limits.
   void UpdateCamera();
+  // Sprites take their drawn size from the camera's distance: after the eye moves, each is
+  // rebuilt at its next draw.
+  void MarkSpritesDirty();
 
   platform::Vector3 CollideWithBoundaries(BoundingShape* mover,
                                           BoundingShape** touched = nullptr) override;

@@ -159,6 +159,10 @@ void World::UpdateCamera() {
   MainCamera->targetEye.x = focus.x + correction.x;
   MainCamera->targetEye.y = focus.y + correction.y;
   if (MainCamera->eye == MainCamera->lastEye) return;
+  MarkSpritesDirty();
+}
+
+void World::MarkSpritesDirty() {
   for (auto& [layer, entry] : spriteLayers.entries) entry.item->dirty = 1;
 }
 

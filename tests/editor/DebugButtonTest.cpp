@@ -18,7 +18,7 @@ constexpr Color4 DarkEdge{255, 59, 56, 39};
 }  // namespace Colors
 
 // The top edge's colour shows which bevel the face has: light raised, dark pushed in.
-uint32_t TopEdge(const DebugButton& button) { return button.m_quad->screenOutline[0].color; }
+uint32_t TopEdge(const DebugButton& button) { return button.Face().screenOutline[0].color; }
 
 enum class Step { Press, Release, Disable, Enable };
 
@@ -59,20 +59,20 @@ TEST(DebugButton, FillLabelAndBevelFollowTheLastChange) {
       if (step == Step::Press || step == Step::Release) button.SetPressed(step == Step::Press);
       if (step == Step::Disable || step == Step::Enable) button.SetEnabled(step == Step::Enable);
     }
-    EXPECT_EQ(button.m_quad->GetColor(), c.fill) << c.name;
-    EXPECT_EQ(button.m_currentTextColor, c.text) << c.name;
+    EXPECT_EQ(button.Face().GetColor(), c.fill) << c.name;
+    EXPECT_EQ(button.LabelColor(), c.text) << c.name;
     EXPECT_EQ(TopEdge(button), (c.raised ? Colors::LightEdge : Colors::DarkEdge).ToD3DColor()) << c.name;
   }
 }
 
 TEST(DebugButton, ReleasingRestoresTheFirstBevelExactly) {
   DebugButton button(100.0f, 20.0f, 0.0f, 50.0f, 40.0f, 0.0f, "");
-  const auto before = button.m_quad->screenOutline;
+  const auto before = button.Face().screenOutline;
   button.SetPressed(true);
   EXPECT_NE(TopEdge(button), before[0].color);
   button.SetPressed(false);
   for (size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(button.m_quad->screenOutline[i].color, before[i].color) << i;
+    EXPECT_EQ(button.Face().screenOutline[i].color, before[i].color) << i;
   }
   EXPECT_TRUE(button.Contains({0.0f, 30.0f, 0.0f}));
   EXPECT_FALSE(button.Contains({50.0f, 51.0f, 0.0f}));

@@ -44,12 +44,12 @@ uint32_t Brightness(uint32_t pixel) {
 // The debug menu over the game, with its settings page at hand.
 class DebugMenuSettings : public DebugMenuSession {
  protected:
-  void ClickSwitch(DebugToggle toggle) { Click(*menu->m_switches.Box(toggle).box); }
-  bool On(DebugToggle toggle) const { return menu->m_switches.IsOn(toggle); }
+  void ClickSwitch(DebugToggle toggle) { Click(*menu->Switches().Box(toggle).box); }
+  bool On(DebugToggle toggle) const { return menu->Switches().IsOn(toggle); }
 
   void OpenSettings() {
     Click(SettingsIconX, Layout::TopBar.bottom / 2);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeSettings);
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeSettings);
   }
 
   int CountYellow(const Area& area) const {
@@ -66,7 +66,7 @@ TEST_F(DebugMenuSettings, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayA
   MoveMouse(400, 300);
   OpenMenu();
   EXPECT_EQ(Volume(), DimmedVolume);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   game.StepFrames(2);
   const uint32_t dimmed = game.Pixel(400, 455);
   EXPECT_LT(Brightness(dimmed), Brightness(floor)) << "the world shows darkened";
@@ -113,11 +113,11 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
 
   // Enter commits the first four.
   OpenMenu();
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit) << "every entry starts on the main page";
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit) << "every entry starts on the main page";
   OpenSettings();
   ClickSwitch(ToggleMouseFeed);
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   Leave();
   EXPECT_TRUE(On(ToggleMouseFeed));
 
@@ -128,8 +128,8 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleGameStateLoadInfo);
   EXPECT_EQ(ShowLoadInfo, 1);
   ClickSwitch(ToggleEnableConsole);
-  Click(*menu->m_settingsCancelButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Click(menu->SettingsCancelButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_FALSE(On(ToggleObjectData));
   EXPECT_EQ(ShowLoadInfo, 0);
   EXPECT_TRUE(On(ToggleEnableConsole));
@@ -140,7 +140,7 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleVisibleCollision);
   ClickSwitch(ToggleMouseFeed);
   ASSERT_TRUE(game.KeepFrame("debug-settings.png"));
-  Click(*menu->m_settingsOkButton);
+  Click(menu->SettingsOkButton());
   Leave();
   EXPECT_TRUE(On(ToggleVisibleCollision));
   EXPECT_FALSE(On(ToggleMouseFeed));
@@ -149,18 +149,18 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
 TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   OpenMenu();
   OpenSettings();
-  TextBox& field = *menu->m_timeScaleBox;
+  const TextBox& field = menu->TimeScaleBox();
   EXPECT_EQ(field.text, "1");
   // A press at the field's right end opens it with the caret after the text.
   Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-  ASSERT_EQ(menu->m_activeField, &field);
+  ASSERT_EQ(menu->ActiveField(), &field);
   EXPECT_EQ(field.caret, 1);
   Type({VirtualKey::Backspace, VirtualKey::Digit0, VirtualKey::Period, VirtualKey::Digit0 + 5});
   EXPECT_EQ(field.text, "0.5");
   EXPECT_EQ(TimeScale, 1.0f) << "typing alone changes nothing";
   ASSERT_TRUE(game.KeepFrame("debug-settings-typing.png"));
-  Click(*menu->m_settingsOkButton);
-  EXPECT_EQ(menu->m_activeField, nullptr) << "a press off the field closes it";
+  Click(menu->SettingsOkButton());
+  EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the field closes it";
   EXPECT_EQ(TimeScale, 0.5f);
   game.Step(0.01f);
   EXPECT_FLOAT_EQ(GameTimeStep, 0.005f);
@@ -170,7 +170,7 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(field.text, "0.5");
   Click(field.box->altPosition.x, field.box->altPosition.y);
   Type({VirtualKey::Digit0 + 9});
-  Click(*menu->m_settingsCancelButton);
+  Click(menu->SettingsCancelButton());
   EXPECT_EQ(TimeScale, 0.5f);
 
   // A negative factor stops time instead of running it backwards.
@@ -180,7 +180,7 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(field.text, "-0.5");
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(TimeScale, 0.0f);
-  EXPECT_EQ(menu->m_activeField, nullptr) << "leaving the page closes the field";
+  EXPECT_EQ(menu->ActiveField(), nullptr) << "leaving the page closes the field";
 }
 
 TEST_F(DebugMenuSettings, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
@@ -195,7 +195,7 @@ TEST_F(DebugMenuSettings, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
   OpenSettings();
   ClickSwitch(ToggleEnableGodMode);
   ClickSwitch(ToggleEnableConsole);
-  Click(*menu->m_settingsOkButton);
+  Click(menu->SettingsOkButton());
   Leave();
   game.StepFrames(40);
   game.PressKey(VirtualKey::LeftShift);
@@ -250,7 +250,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   EXPECT_FALSE(std::filesystem::exists(saved));
   game.StepFrames(50, MaxStep);
   ASSERT_TRUE(std::filesystem::exists(saved));
-  EXPECT_TRUE(menu->m_statusLine.empty());
+  EXPECT_TRUE(menu->StatusLine().empty());
   std::ifstream file(saved);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("*Boundaries \nq "), std::string::npos) << "the floor is in the map";
@@ -259,7 +259,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   std::filesystem::remove(saved);
   std::filesystem::create_directory(saved);
   spend(120.0f);
-  EXPECT_EQ(menu->m_statusLine, L"Autosave failed: Content\\Maps\\[TEMP].gmf");
+  EXPECT_EQ(menu->StatusLine(), L"Autosave failed: Content\\Maps\\[TEMP].gmf");
   EXPECT_TRUE(std::filesystem::is_directory(saved));
   MoveMouse(400, 300);
   game.Step();

@@ -59,33 +59,33 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   // Clicks into the end of a channel field, erases its number and types the digits.
   void TypeChannel(size_t channel, std::initializer_list<int> digits) {
-    const Quad& box = *menu->m_colorDialog->m_colorFields[channel]->box;
+    const Quad& box = *menu->ColorDialogWidgets().Field(channel).box;
     Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
     Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
     Type(digits);
   }
-  ColorDialog& Dialog() { return *menu->m_colorDialog; }
-  Slider& ChannelSlider(size_t channel) { return *Dialog().m_colorSliders[channel]; }
-  LayerPanel& Layers() { return *menu->m_layers; }
-  LayerFlags FlagsOf(int32_t layer) { return menu->m_switches.m_layerFlags.at(layer); }
+  const ColorDialog& Dialog() const { return menu->ColorDialogWidgets(); }
+  const Slider& ChannelSlider(size_t channel) const { return Dialog().ChannelSlider(channel); }
+  const LayerPanel& Layers() const { return menu->Layers(); }
+  LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
 
   Quad* block = nullptr;
 };
 
 TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
-  LayerPanel& layers = Layers();
-  Click(*layers.m_upArrow);
-  Click(*layers.m_upArrow);
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "2");
-  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
+  const LayerPanel& layers = Layers();
+  Click(layers.UpArrow());
+  Click(layers.UpArrow());
+  EXPECT_EQ(layers.NumberField().text, "2");
+  EXPECT_TRUE(layers.VisibleToggle().Enabled());
 
   // Locked: the block is drawn but a press over it picks nothing.
-  Click(*layers.m_buttonLayerSelectable->m_quad);
+  Click(layers.SelectableToggle().Face());
   EXPECT_FALSE(FlagsOf(2).selectable);
-  EXPECT_FALSE(layers.m_buttonLayerSelectable->m_enabled);
+  EXPECT_FALSE(layers.SelectableToggle().Enabled());
   Click(400, 300);
-  EXPECT_EQ(menu->m_selected, nullptr);
-  Click(*layers.m_buttonLayerSelectable->m_quad);
+  EXPECT_EQ(menu->Selected(), nullptr);
+  Click(layers.SelectableToggle().Face());
   SelectBlock();
 
   // Hidden: play no longer draws it.
@@ -98,7 +98,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_TRUE(ShowsColor(game.Pixel(x, y), BlockColor));
   OpenMenu();
   game.Step();
-  Click(*layers.m_buttonLayerVisible->m_quad);
+  Click(layers.VisibleToggle().Face());
   EXPECT_FALSE(FlagsOf(2).visible);
   ASSERT_TRUE(game.KeepFrame("editor-layer-hidden.png"));
   Leave();
@@ -107,26 +107,26 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
 }
 
 TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) {
-  LayerPanel& layers = Layers();
-  Click(*layers.m_downArrow);
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "-1");
+  const LayerPanel& layers = Layers();
+  Click(layers.DownArrow());
+  EXPECT_EQ(layers.NumberField().text, "-1");
   EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
-  Click(*layers.m_buttonLayerVisible->m_quad);
-  Click(*layers.m_upArrow);
-  EXPECT_TRUE(layers.m_buttonLayerVisible->m_enabled);
-  Click(*layers.m_downArrow);
-  EXPECT_FALSE(layers.m_buttonLayerVisible->m_enabled) << "layer -1 stays hidden";
+  Click(layers.VisibleToggle().Face());
+  Click(layers.UpArrow());
+  EXPECT_TRUE(layers.VisibleToggle().Enabled());
+  Click(layers.DownArrow());
+  EXPECT_FALSE(layers.VisibleToggle().Enabled()) << "layer -1 stays hidden";
 
   // A typed number that no shape uses: the toggle flips what it showed for -1 into a new entry
   // whose other flag is clear. The typing reaches only the field.
-  const Quad& field = *layers.m_fieldLayerNumber->box;
+  const Quad& field = *layers.NumberField().box;
   Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
-  EXPECT_EQ(menu->m_activeField, layers.m_fieldLayerNumber.get());
+  EXPECT_EQ(menu->ActiveField(), &layers.NumberField());
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
-  EXPECT_EQ(layers.m_fieldLayerNumber->text, "7");
-  EXPECT_EQ(menu->m_switches.m_layerFlags.count(7), 0u);
-  Click(*layers.m_buttonLayerVisible->m_quad);
-  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(layers.NumberField().text, "7");
+  EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
+  Click(layers.VisibleToggle().Face());
+  EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
 }
@@ -134,29 +134,29 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
   Texture* planks = AddPlanks();
   SelectBlock();
-  Click(*menu->m_panel->m_textureField);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
-  TextureChooser& chooser = *menu->m_chooser;
-  ASSERT_EQ(chooser.m_textureListRows.size(), world->resources.size() + 1);
+  Click(*menu->PropertyWidgets().m_textureField);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
+  const TextureChooser& chooser = menu->Chooser();
+  ASSERT_EQ(chooser.RowCount(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
   ASSERT_TRUE(row);
-  EXPECT_EQ(chooser.m_rowNames[*row], L"Planks");
+  EXPECT_EQ(chooser.RowName(*row), L"Planks");
 
   // "OK" with nothing chosen is a press on the list, which chooses nothing.
-  Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeTextureChooser);
-  Click(*chooser.m_textureListRows[0]);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
-  EXPECT_EQ(chooser.m_textureHighlight->width, chooser.m_textureListRows[0]->width + 4);
-  Click(*chooser.m_textureListRows[*row]);
-  EXPECT_EQ(menu->m_brushTexture, planks);
+  Click(chooser.OkButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
+  Click(chooser.Row(0));
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(chooser.ChosenFrame().width, chooser.Row(0).width + 4);
+  Click(chooser.Row(*row));
+  EXPECT_EQ(menu->BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
-  Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Click(chooser.OkButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->texture, planks);
   EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
   EXPECT_EQ(block->sourceRect.right, 256);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceBottom->text, "256");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceBottom->text, "256");
   ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
 
   // A sprite cannot be given no texture; Cancel drops the choice.
@@ -167,34 +167,30 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   menu->Select(picture, SelectionOwner::Sprites);
   menu->OpenTextureChooser();
   game.Step();
-  Click(*chooser.m_textureListRows[0]);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
-  EXPECT_EQ(chooser.m_textureHighlight->width, 0.0f);
-  Click(*chooser.m_textureListRows[*row]);
-  Click(*chooser.m_textureCancelButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_brushTexture, nullptr);
+  Click(chooser.Row(0));
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(chooser.ChosenFrame().width, 0.0f);
+  Click(chooser.Row(*row));
+  Click(chooser.CancelButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->BrushTexture(), nullptr);
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
   menu->DropSelection();
-  Click(*menu->m_toolIcons[level_editing::Atlas::ToolSprite]);
-  Click(*menu->m_panel->m_textureField);
-  Click(*chooser.m_textureListRows[*row]);
-  Click(*chooser.m_textureOkButton);
-  EXPECT_EQ(menu->m_brushTexture, planks);
-  EXPECT_NE(menu->m_outline, nullptr);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
-  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text, "1");
+  ChooseBrush(planks);
+  EXPECT_NE(menu->Outline(), nullptr);
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text, "1");
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
-  Click(*menu->m_panel->m_colorSwatch);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeShapeColor);
+  Click(*menu->PropertyWidgets().m_colorSwatch);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeShapeColor);
   EXPECT_EQ(ChannelSlider(1).value, 200.0f);
 
   // Dragging the red thumb to the track's left end: the block follows in every frame.
-  Slider& red = ChannelSlider(1);
+  const Slider& red = ChannelSlider(1);
   const Vector3 thumb = red.thumb->altPosition;
   const Vector3 start = red.track->GetAltBottomMid();
   MoveMouse(thumb.x, thumb.y, true);
@@ -207,7 +203,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   MoveMouse(start.x - 20, thumb.y, true);
   game.Step();
   EXPECT_EQ(block->GetColor().r, 0);
-  EXPECT_EQ(Dialog().m_colorFields[1]->text, "0");
+  EXPECT_EQ(Dialog().Field(1).text, "0");
   MoveMouse(start.x - 20, thumb.y);
   game.Step();
 
@@ -218,8 +214,8 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   TypeChannel(3, {'9', '9', '9'});
   EXPECT_EQ(block->GetColor().b, 255);
   ASSERT_TRUE(game.KeepFrame("editor-shape-colour.png"));
-  Click(*Dialog().m_colorOkButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Click(Dialog().OkButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
   // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
@@ -227,17 +223,17 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   game.Step();
   TypeChannel(0, {'9'});
   EXPECT_EQ(block->GetColor().a, 9);
-  Click(*Dialog().m_colorCancelButton);
+  Click(Dialog().CancelButton());
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), block->GetColor());
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
 
   // Enter keeps what was typed.
   menu->OpenShapeColorDialog();
   game.Step();
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
@@ -245,23 +241,23 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   menu->OpenShapeColorDialog();
   game.Step();
   TypeChannel(2, {'9'});
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
-  Click(*Dialog().m_colorCancelButton);
-  EXPECT_EQ(menu->m_panel->m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+  Click(Dialog().CancelButton());
+  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
-  menu->m_savedBackground = ClearColor;
+  menu->SnapshotSettings();
   // The background menu's one item, from a right press over empty map.
   SetMouse(600, 150, false, true, false);
   game.Step();
   SetMouse(600, 150, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
-  Click(*menu->m_contextMenu.m_items[ContextMenu::SetBackground]);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
+  Click(menu->ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);
   game.Step();
@@ -275,14 +271,14 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   MoveMouse(thumb.x + 80, thumb.y);
   game.Step();
   ASSERT_TRUE(game.KeepFrame("editor-background-colour.png"));
-  Click(*Dialog().m_colorCancelButton);
+  Click(Dialog().CancelButton());
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 120}));
 
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
   // swatch opens the dialog too.
-  Click(*menu->m_toolbarIcons[level_editing::Atlas::IconSettings]);
-  Click(*menu->m_backgroundSwatch);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeBackgroundColor);
+  Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
+  Click(menu->BackgroundSwatch());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;
   game.PressKey(VirtualKey::LeftShift);
   game.PressKey('D');
@@ -294,7 +290,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   TypeChannel(3, {'9'});
   EXPECT_EQ(ClearColor.b, 9);
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9}));
   Leave();
   EXPECT_EQ(ClearColor, (Color4{255, 40, 80, 9})) << "a confirmed colour outlives the menu";

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,13 +44,6 @@ class EditorFiles : public DebugMenuSession {
     Click(Layout::ToolbarIconX[icon], Layout::TopBar.bottom / 2);
   }
 
-  // Lower-case letters and blanks, the way a person types them.
-  void TypeText(const std::string& text) {
-    for (char c : text) {
-      game.TapKey(c == ' ' ? VirtualKey::Space : std::toupper(static_cast<unsigned char>(c)));
-    }
-  }
-
   void ClearField(const TextBox& field) {
     for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
   }
@@ -66,22 +58,22 @@ class EditorFiles : public DebugMenuSession {
   // Opens the map list, chooses the map and loads it.
   void LoadThroughDialog(const std::string& name) {
     ClickIcon(Atlas::IconLoadMap);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMap);
-    const Quad* row = Row(menu->m_mapFileRows, name);
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMap);
+    const Quad* row = Row(menu->MapFileRows(), name);
     ASSERT_NE(row, nullptr) << name;
     Click(*row);
-    ASSERT_EQ(menu->m_selectedFileRow, row);
-    Click(*menu->m_loadButton->m_quad);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+    ASSERT_EQ(menu->SelectedFileRow(), row);
+    Click(menu->LoadButton().Face());
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   }
 
   void SaveThroughDialog(const std::string& name) {
     ClickIcon(Atlas::IconSaveMap);
-    ASSERT_EQ(menu->m_activeField, menu->m_mapNameBox.get());
-    ClearField(*menu->m_mapNameBox);
+    ASSERT_EQ(menu->ActiveField(), &menu->MapNameBox());
+    ClearField(menu->MapNameBox());
     TypeText(name);
     game.TapKey(VirtualKey::Enter);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   }
 
   void AddBlock(float x, float y, float width, float height, const Color4& color) {
@@ -147,32 +139,32 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   // The portal's target comes from the map list, as the property panel's "Set Map" opens it.
   menu->OpenPortalTargetDialog(portalRegion);
   game.Step();
-  const Quad* hubRow = Row(menu->m_mapFileRows, "DemoHubMap.gmf");
+  const Quad* hubRow = Row(menu->MapFileRows(), "DemoHubMap.gmf");
   ASSERT_NE(hubRow, nullptr);
-  EXPECT_EQ(Row(menu->m_mapFileRows, "DemoHubMap.mef"), nullptr) << "maps only";
+  EXPECT_EQ(Row(menu->MapFileRows(), "DemoHubMap.mef"), nullptr) << "maps only";
   Click(*hubRow);
   ASSERT_TRUE(game.KeepFrame("editor-portal-target.png"));
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   auto* portal = dynamic_cast<Portal*>(world->FindModifierByShape(portalRegion));
   ASSERT_NE(portal, nullptr);
   EXPECT_EQ(portal->targetMap, HubMap);
 
   // A name with a blank is refused and the dialog stays; the name without it is saved.
   ClickIcon(Atlas::IconSaveMap);
-  EXPECT_EQ(menu->m_mapNameBox->text, "map");
-  ClearField(*menu->m_mapNameBox);
+  EXPECT_EQ(menu->MapNameBox().text, "map");
+  ClearField(menu->MapNameBox());
   TypeText("my meadow");
-  Click(*menu->m_saveButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSaveMap);
-  EXPECT_FALSE(menu->m_pageMessage.empty());
+  Click(menu->SaveButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeSaveMap);
+  EXPECT_FALSE(menu->PageMessage().empty());
   EXPECT_FALSE(fs::exists(game.Folder() / "Content" / "Maps" / "my meadow.gmf"));
   ASSERT_TRUE(game.KeepFrame("editor-save-refused.png"));
-  ClearField(*menu->m_mapNameBox);
+  ClearField(menu->MapNameBox());
   TypeText("meadow");
   ASSERT_TRUE(game.KeepFrame("editor-save-map.png"));
-  Click(*menu->m_saveButton);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Click(menu->SaveButton());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   const std::string saved = File("meadow.gmf");
   ASSERT_FALSE(saved.empty());
   EXPECT_EQ(world->GetMapName(), DefaultMap) << "saving does not rename the loaded map";
@@ -180,7 +172,7 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   LoadThroughDialog("DemoHubMap.gmf");
   EXPECT_EQ(world->GetMapName(), HubMap);
   int textured = 0;
-  for (const TemplatePage& page : menu->m_palette->m_templatePages) {
+  for (const TemplatePage& page : menu->Palette().m_templatePages) {
     for (const PrimitiveTemplate& element : page)
       textured += element.m_templateQuad->texture ? 1 : 0;
   }
@@ -229,103 +221,124 @@ TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
 }
 
 // A name that would put the file outside Content\Maps is refused, the reason shown in red, and
-// nothing is written, by either save dialog.
+// nothing is written, by either save dialog. The keys type no separator: the guard is asked
+// about those names directly.
 TEST_F(EditorFiles, ASaveNameThatLeavesTheMapsFolderIsRefused) {
+  const std::wstring outside =
+      L"A name cannot hold \\, / or \"..\": files are saved in Content\\Maps only.";
+  for (const char* name : {"../outside", "..\\outside", "sub/map", "sub\\map"}) {
+    EXPECT_EQ(SaveNameRefusal(name), outside) << name;
+  }
   MoveMouse(400, 300);
   OpenMenu();
   const fs::path content = game.Folder() / "Content";
-  for (const char* name : {"../outside", "..\\outside", "sub/map", "sub\\map", "..", "a..b"}) {
+  for (const char* name : {"..", "a..b"}) {
     for (const auto icon : {Atlas::IconSaveMap, Atlas::IconSaveMef}) {
       SCOPED_TRACE(std::string(name) + (icon == Atlas::IconSaveMap ? " map" : " companion"));
       ClickIcon(icon);
-      menu->m_mapNameBox->SetText(name);
+      ClearField(menu->MapNameBox());
+      TypeText(name);
       game.TapKey(VirtualKey::Enter);
-      EXPECT_NE(menu->m_mode, MenuDebug::ModeEdit) << "the dialog stays";
-      EXPECT_EQ(menu->m_pageMessage,
-                L"A name cannot hold \\, / or \"..\": files are saved in Content\\Maps only.");
-      Click(*menu->m_saveCancelButton);
+      EXPECT_NE(menu->Mode(), MenuDebug::ModeEdit) << "the dialog stays";
+      EXPECT_EQ(menu->PageMessage(), outside);
+      Click(menu->SaveCancelButton());
     }
   }
   ClickIcon(Atlas::IconSaveMap);
-  menu->m_mapNameBox->SetText("../outside");
+  ClearField(menu->MapNameBox());
+  TypeText("..outside");
   game.TapKey(VirtualKey::Enter);
   ASSERT_TRUE(game.KeepFrame("editor-save-name-refused.png"));
-  EXPECT_FALSE(fs::exists(content / "outside.gmf"));
-  EXPECT_FALSE(fs::exists(content / "outside.mef"));
-  EXPECT_FALSE(fs::exists(content / "Maps" / "sub"));
+  EXPECT_FALSE(fs::exists(content / "..outside.gmf"));
+  EXPECT_FALSE(fs::exists(content / "Maps" / "..outside.gmf"));
 }
 
 TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);
   OpenMenu();
-  Texture* grass = menu->m_palette->m_templatePages[0][0].m_templateQuad->texture;
+  Texture* grass = menu->Palette().m_templatePages[0][0].m_templateQuad->texture;
   ASSERT_NE(grass, nullptr);
-  menu->m_palette->m_templatePages[3][4].m_templateQuad->SetTexture(grass);
-  menu->m_palette->m_templatePages[3][4].m_color = {255, 1, 2, 3};
+  // Ctrl with 5 on the fourth page stores the look of the selection into its fifth template;
+  // the selection then goes with the Delete key.
+  auto look = std::make_unique<Quad>();
+  look->SetTexture(grass);
+  look->SetFillColor({255, 1, 2, 3});
+  Quad* stored = look.get();
+  world->shapeLayers.Insert(0, std::move(look));
+  menu->Select(stored, SelectionOwner::Shapes);
+  menu->RefreshPropertyFields();
+  Type({VirtualKey::Equals, VirtualKey::Equals, VirtualKey::Equals});
+  game.PressKey(VirtualKey::LeftCtrl);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  game.ReleaseKey(VirtualKey::LeftCtrl);
+  game.TapKey(VirtualKey::Delete);
+  ASSERT_EQ(menu->Selected(), nullptr);
+  ASSERT_EQ(menu->Palette().m_templatePageIndex, 3);
+  Type({VirtualKey::Minus, VirtualKey::Minus, VirtualKey::Minus});
 
   ClickIcon(Atlas::IconSaveMef);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeSaveMef);
-  ClearField(*menu->m_mapNameBox);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeSaveMef);
+  ClearField(menu->MapNameBox());
   TypeText("palette");
   ASSERT_TRUE(game.KeepFrame("editor-save-mef.png"));
   game.TapKey(VirtualKey::Enter);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   ASSERT_TRUE(fs::exists(game.Folder() / "Content" / "Maps" / "palette.mef"));
 
   // A companion file that cannot be written keeps the old one and the dialog open.
   fs::create_directory(game.Folder() / "Content" / "Maps" / "locked.mef.tmp");
   ClickIcon(Atlas::IconSaveMef);
-  ClearField(*menu->m_mapNameBox);
+  ClearField(menu->MapNameBox());
   TypeText("locked");
   game.TapKey(VirtualKey::Enter);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSaveMef);
-  EXPECT_EQ(menu->m_pageMessage,
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeSaveMef);
+  EXPECT_EQ(menu->PageMessage(),
             L"Could not write Content\\Maps\\locked.mef; the old file is kept.");
   ASSERT_TRUE(game.KeepFrame("editor-save-failed.png"));
-  Click(*menu->m_saveCancelButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
+  Click(menu->SaveCancelButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 
   // Entering again reads the hub's own palette; the dialog reads the saved one.
   Leave();
   OpenMenu();
-  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_templateQuad->texture, nullptr);
+  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, nullptr);
   ClickIcon(Atlas::IconLoadMef);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMef);
-  EXPECT_EQ(Row(menu->m_mefFileRows, "DemoHubMap.gmf"), nullptr) << "companion files only";
-  const Quad* row = Row(menu->m_mefFileRows, "palette.mef");
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMef);
+  EXPECT_EQ(Row(menu->MefFileRows(), "DemoHubMap.gmf"), nullptr) << "companion files only";
+  const Quad* row = Row(menu->MefFileRows(), "palette.mef");
   ASSERT_NE(row, nullptr);
-  EXPECT_FALSE(menu->m_loadButton->m_enabled) << "nothing chosen yet";
+  EXPECT_FALSE(menu->LoadButton().Enabled()) << "nothing chosen yet";
   Click(*row);
   ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
-  Click(*menu->m_loadButton->m_quad);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_templateQuad->texture, grass);
-  EXPECT_EQ(menu->m_palette->m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
+  Click(menu->LoadButton().Face());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
+  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
 }
 
 TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   MoveMouse(400, 300);
   OpenMenu();
   Click(Layout::ToolbarIconX[Atlas::IconSettings], Layout::TopBar.bottom / 2);
-  Click(*menu->m_setMusicButton->m_quad);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeMusic);
-  ASSERT_GE(menu->m_musicFileRows.size(), 2u);
-  EXPECT_EQ(menu->m_musicFileRows[0]->name, "None");
-  const Quad* hollow = Row(menu->m_musicFileRows, "Hollow.ogg");
+  Click(menu->SetMusicButton().Face());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeMusic);
+  ASSERT_GE(menu->MusicFileRows().size(), 2u);
+  EXPECT_EQ(menu->MusicFileRows()[0]->name, "None");
+  const Quad* hollow = Row(menu->MusicFileRows(), "Hollow.ogg");
   ASSERT_NE(hollow, nullptr);
   Click(*hollow);
   ASSERT_TRUE(game.KeepFrame("editor-music.png"));
-  Click(*menu->m_loadButton->m_quad);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSettings) << "back to the settings page";
+  Click(menu->LoadButton().Face());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeSettings) << "back to the settings page";
   ASSERT_NE(MainSoundBank->music, nullptr);
   EXPECT_EQ(MainSoundBank->music->GetPath(), "Content\\Audio\\Hollow.ogg");
 
-  Click(*menu->m_setMusicButton->m_quad);
-  Click(*menu->m_musicFileRows[0]);
+  Click(menu->SetMusicButton().Face());
+  Click(*menu->MusicFileRows()[0]);
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(MainSoundBank->music, nullptr);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeSettings);
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeSettings);
   // A map saved now records no music.
   ASSERT_TRUE(world->SaveMap("quiet"));
   const std::string header = File("quiet.gmf").substr(0, File("quiet.gmf").find('\n'));

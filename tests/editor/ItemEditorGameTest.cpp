@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -30,47 +29,31 @@ class ItemEditorGame : public DebugMenuSession {
     MoveMouse(400, 300);
     OpenMenu();
     Click(Layout::ToolbarIconX[Atlas::IconItemEditor], Layout::TopBar.bottom / 2);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   }
 
-  void Press(const DebugButton& button) { Click(*button.m_quad); }
-
-  // Letters, digits, blanks and points, capitals with the shift key.
-  void TypeText(const std::string& text) {
-    for (char c : text) {
-      const bool capital = std::isupper(static_cast<unsigned char>(c)) != 0;
-      if (capital) game.PressKey(VirtualKey::LeftShift);
-      if (c == ' ') {
-        game.TapKey(VirtualKey::Space);
-      } else if (c == '.') {
-        game.TapKey(VirtualKey::Period);
-      } else {
-        game.TapKey(std::toupper(static_cast<unsigned char>(c)));
-      }
-      if (capital) game.ReleaseKey(VirtualKey::LeftShift);
-    }
-  }
+  void Press(const DebugButton& button) { Click(button.Face()); }
 
   // Opens the field at the end of its text and types the text in place of what it held.
-  void Retype(TextBox& field, const std::string& text) {
+  void Retype(const TextBox& field, const std::string& text) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->m_activeField, &field);
+    ASSERT_EQ(menu->ActiveField(), &field);
     for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
     TypeText(text);
   }
-  TextBox& Field(int index) { return *menu->m_itemFieldBoxes[static_cast<size_t>(index)]; }
+  const TextBox& Field(int index) const { return menu->ItemFieldBox(static_cast<size_t>(index)); }
 
   // The arrows page only while no field is open: a press on the panel's empty bottom closes it.
   void ShowFieldPage(int page) {
     Click(400, 560);
-    while (menu->m_fieldPage < page) game.TapKey(VirtualKey::RightArrow);
+    while (menu->FieldPage() < page) game.TapKey(VirtualKey::RightArrow);
   }
 
   void SelectRow(const std::string& name) {
-    for (const auto& row : *menu->m_currentRows) {
+    for (const auto& row : *menu->CurrentRows()) {
       if (row->name != name) continue;
       Click(*row);
-      ASSERT_EQ(menu->m_selectedRow, row.get());
+      ASSERT_EQ(menu->SelectedRow(), row.get());
       return;
     }
     FAIL() << "no row " << name;
@@ -79,70 +62,70 @@ class ItemEditorGame : public DebugMenuSession {
   // A new item of the tab's category, named and saved.
   void Create(const DebugButton& tab, const std::string& name) {
     Press(tab);
-    Press(*menu->m_itemNewButton);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
-    Retype(*menu->m_itemNameBox, name);
-    Press(*menu->m_itemSaveButton);
-    ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+    Press(menu->ItemNewButton());
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
+    Retype(menu->ItemNameBox(), name);
+    Press(menu->ItemSaveButton());
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   }
 };
 
 TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   OpenItemEditor();
   game.TapKey(VirtualKey::RightArrow);
-  EXPECT_EQ(menu->m_itemPage, 0) << "one page of equipment";
+  EXPECT_EQ(menu->ItemPage(), 0) << "one page of equipment";
   game.TapKey(VirtualKey::LeftArrow);
-  EXPECT_EQ(menu->m_itemPage, 0) << "never below the first page";
+  EXPECT_EQ(menu->ItemPage(), 0) << "never below the first page";
   ASSERT_TRUE(game.KeepFrame("items-list.png"));
 
   // New equipment: a sword at 42 tokens. The type button comes first, since it reloads the
   // fields.
-  Press(*menu->m_itemNewButton);
-  EXPECT_EQ(menu->m_itemNameBox->text, "New Equipment");
-  EXPECT_TRUE(menu->m_daggerButton->m_enabled);
-  EXPECT_FALSE(menu->m_swordButton->m_enabled);
-  Press(*menu->m_swordButton);
-  EXPECT_TRUE(menu->m_swordButton->m_enabled);
-  Retype(*menu->m_itemNameBox, "Oak Club");
+  Press(menu->ItemNewButton());
+  EXPECT_EQ(menu->ItemNameBox().text, "New Equipment");
+  EXPECT_TRUE(menu->DaggerButton().Enabled());
+  EXPECT_FALSE(menu->SwordButton().Enabled());
+  Press(menu->SwordButton());
+  EXPECT_TRUE(menu->SwordButton().Enabled());
+  Retype(menu->ItemNameBox(), "Oak Club");
   Retype(Field(Stat::BaseAttack), "7");
   ShowFieldPage(3);
   game.TapKey(VirtualKey::RightArrow);
-  EXPECT_EQ(menu->m_fieldPage, 3) << "four pages of fields";
+  EXPECT_EQ(menu->FieldPage(), 3) << "four pages of fields";
   Retype(Field(MenuDebug::TokensField), "42");
   Retype(Field(MenuDebug::UseCountField), "3");
   ASSERT_TRUE(game.KeepFrame("items-edit-last-page.png"));
   game.TapKey(VirtualKey::Enter);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   // The use count is kept by the record alone: the dump shows it.
   std::stringstream dump;
   dump << std::ifstream(game.Folder() / "Content" / "Items" / "Debug.ipf").rdbuf();
   EXPECT_NE(dump.str().find("\nOak Club s 5 0 3 3\n"), std::string::npos);
 
   // A rune named like a piece of equipment, which goes again below.
-  Create(*menu->m_runesTab, "Iron Helm");
-  Create(*menu->m_expendablesTab, "Honey Cake");
+  Create(menu->RunesTab(), "Iron Helm");
+  Create(menu->ExpendablesTab(), "Honey Cake");
 
   // A rune's Armor part gets its own defence.
-  Press(*menu->m_runesTab);
+  Press(menu->RunesTab());
   SelectRow("Ember Rune");
-  Press(*menu->m_itemChangeButton);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
-  EXPECT_TRUE(menu->m_weaponButton->m_enabled) << "a rune opens on its Weapon part";
-  Press(*menu->m_armorButton);
-  EXPECT_TRUE(menu->m_armorButton->m_enabled);
-  EXPECT_FALSE(menu->m_weaponButton->m_enabled);
+  Press(menu->ItemChangeButton());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
+  EXPECT_TRUE(menu->WeaponButton().Enabled()) << "a rune opens on its Weapon part";
+  Press(menu->ArmorButton());
+  EXPECT_TRUE(menu->ArmorButton().Enabled());
+  EXPECT_FALSE(menu->WeaponButton().Enabled());
   Retype(Field(Stat::BaseDefense), "12.5");
   ASSERT_TRUE(game.KeepFrame("items-edit-rune.png"));
-  Press(*menu->m_itemSaveButton);
+  Press(menu->ItemSaveButton());
 
   // Deleting the rune leaves the equipment of the same name.
-  Press(*menu->m_runesTab);
+  Press(menu->RunesTab());
   SelectRow("Iron Helm");
   ASSERT_TRUE(game.KeepFrame("items-runes-chosen.png"));
-  Press(*menu->m_itemDeleteButton);
-  EXPECT_EQ(menu->m_currentRows, &menu->m_equipmentRows) << "back on the equipment";
+  Press(menu->ItemDeleteButton());
+  EXPECT_EQ(menu->CurrentRows(), &menu->EquipmentRows()) << "back on the equipment";
 
-  Create(*menu->m_keyItemsTab, "Brass Key");
+  Create(menu->KeyItemsTab(), "Brass Key");
 
   // The files read back as edited.
   ItemStore files;
@@ -184,17 +167,17 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
     return std::weak_ptr<StatBlock>(store.equipment.items.back()->stats);
   };
   OpenItemEditor();
-  const std::weak_ptr<StatBlock> opened = watch(*menu->m_itemStore);
-  Press(*menu->m_saveListButton);
+  const std::weak_ptr<StatBlock> opened = watch(menu->EditedItems());
+  Press(menu->SaveListButton());
   EXPECT_TRUE(opened.expired());
 
-  const std::weak_ptr<StatBlock> listed = watch(*menu->m_itemStore);
+  const std::weak_ptr<StatBlock> listed = watch(menu->EditedItems());
   const std::weak_ptr<StatBlock> catalogue = watch(*world->itemStore);
-  SelectRow(menu->m_itemStore->equipment.items.back()->name);
-  Press(*menu->m_itemChangeButton);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
-  Press(*menu->m_itemSaveButton);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  SelectRow(menu->EditedItems().equipment.items.back()->name);
+  Press(menu->ItemChangeButton());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
+  Press(menu->ItemSaveButton());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   EXPECT_TRUE(listed.expired());
   EXPECT_TRUE(catalogue.expired());
 }
@@ -203,19 +186,19 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
 // six-digit text would round comes back as it was, whether its field was typed into or not.
 TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   OpenItemEditor();
-  Press(*menu->m_expendablesTab);
-  Item* herb = menu->m_itemStore->expendables.FindByName("Healing Herb");
+  Press(menu->ExpendablesTab());
+  Item* herb = menu->EditedItems().expendables.FindByName("Healing Herb");
   ASSERT_NE(herb, nullptr);
   (*herb->stats)[Stat::BaseDefense] = 0.123456791f;
   (*herb->stats)[0] = -98765.4321f;
   herb->price = 1234.5678f;
   (*herb->stats)[1] = 16777216.0f;
   SelectRow("Healing Herb");
-  Press(*menu->m_itemChangeButton);
+  Press(menu->ItemChangeButton());
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
-  Retype(*menu->m_itemDescriptionBox, "Bitter");
-  Press(*menu->m_itemSaveButton);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  Retype(menu->ItemDescriptionBox(), "Bitter");
+  Press(menu->ItemSaveButton());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   const ItemStore read;
   const Item* saved = read.expendables.FindByName("Healing Herb");
   ASSERT_NE(saved, nullptr);
@@ -229,22 +212,22 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
 TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   const fs::path items = game.Folder() / "Content" / "Items";
   OpenItemEditor();
-  Press(*menu->m_expendablesTab);
+  Press(menu->ExpendablesTab());
   SelectRow("Healing Herb");
-  Press(*menu->m_itemChangeButton);
+  Press(menu->ItemChangeButton());
   ShowFieldPage(3);
   Retype(Field(MenuDebug::TokensField), "7");
   fs::create_directory(items / "KeyItems.ipf.tmp");
-  Press(*menu->m_itemSaveButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeItemPage) << "the page stays open";
-  EXPECT_FALSE(menu->m_pageMessage.empty());
+  Press(menu->ItemSaveButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemPage) << "the page stays open";
+  EXPECT_FALSE(menu->PageMessage().empty());
   ASSERT_TRUE(game.KeepFrame("items-save-failed.png"));
   EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price,
             world->itemStore->expendables.FindByName("Healing Herb")->price)
       << "neither the files nor the world's store changed";
   fs::remove(items / "KeyItems.ipf.tmp");
-  Press(*menu->m_itemSaveButton);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeItemList);
+  Press(menu->ItemSaveButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price, 7.0f);
 }
 

@@ -46,9 +46,9 @@ TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPla
     EditorCamera::PlaceEye(*MainCamera, {c.eyeX, c.eyeY, c.eyeZ});
     MoveMouse(c.clientX, c.clientY);
     game.Step();
-    EXPECT_NEAR(menu->m_mouseWorld.x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_NEAR(menu->m_mouseWorld.y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_EQ(menu->m_mouseWorld.z, 0.0f);
+    EXPECT_NEAR(menu->MouseWorld().x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_NEAR(menu->MouseWorld().y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_EQ(menu->MouseWorld().z, 0.0f);
   }
 }
 
@@ -61,8 +61,8 @@ TEST_F(LevelEditing, APressOnAToolsIconMakesItTheToolAndTheZoomsHideThePropertie
                                           {Atlas::ToolSelect, true},
                                           {Atlas::ToolZoomIn, false}};
   for (const auto& [tool, shown] : rows) {
-    Click(*menu->m_toolIcons[tool]);
-    EXPECT_EQ(menu->m_activeTool, menu->m_toolIcons[tool].get()) << tool;
+    Click(menu->ToolIcon(tool));
+    EXPECT_EQ(menu->ActiveTool(), &menu->ToolIcon(tool)) << tool;
     texts.Clear();
     game.Step();
     EXPECT_EQ(texts.Holds("Flip X"), shown) << tool;
@@ -73,31 +73,31 @@ TEST_F(LevelEditing, APressPicksTheShapeWhoseCentreIsNearestAndMovesTheMark) {
   Quad* left = AddQuad(-1.0f, 0.0f, 4.0f, 2.0f);
   Quad* right = AddQuad(1.0f, 0.0f, 4.0f, 2.0f);
   ClickAt({-0.3f, 0.0f, 0.0f});
-  EXPECT_EQ(menu->m_selected, left);
-  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Shapes);
+  EXPECT_EQ(menu->Selected(), left);
+  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Shapes);
   EXPECT_EQ(left->outlineVisible, 1);
   // Held Ctrl keeps the arrow over the selection, so a press picks again instead of dragging.
   game.PressKey(VirtualKey::LeftCtrl);
   ClickAt({0.3f, 0.0f, 0.0f});
   game.ReleaseKey(VirtualKey::LeftCtrl);
-  EXPECT_EQ(menu->m_selected, right);
+  EXPECT_EQ(menu->Selected(), right);
   EXPECT_EQ(left->outlineVisible, 0) << "the shape let go loses its mark";
   EXPECT_EQ(right->outlineVisible, 1);
   // A press on empty space drops the selection; a right press there offers the background.
   ClickAt({0.0f, 5.0f, 0.0f});
-  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(menu->Selected(), nullptr);
   EXPECT_EQ(right->outlineVisible, 0);
   const Vector3 nearRight = ClientOf({0.3f, 0.0f, 0.0f});
   SetMouse(std::round(nearRight.x), 300, false, true, false);
   game.Step();
-  EXPECT_EQ(menu->m_selected, right) << "a right press elsewhere picks";
-  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
+  EXPECT_EQ(menu->Selected(), right) << "a right press elsewhere picks";
+  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
   SetMouse(400, 100, false, false, false);
   game.Step();
   SetMouse(400, 100, false, true, false);
   game.Step();
-  EXPECT_EQ(menu->m_selected, nullptr);
-  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
+  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
 }
 
 TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags) {
@@ -112,7 +112,7 @@ TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags)
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(1, std::move(sprite));
   menu->CollectLayers();
-  auto& layers = menu->m_switches.m_layerFlags;
+  auto layers = menu->Switches().m_layerFlags;
   const Vector3 origin{};
 
   // All three centred on the origin: at equal distance the boundary comes first, but only while
@@ -244,11 +244,10 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     MoveTo(drag.grab);
     game.Step();
     EXPECT_EQ(CursorCell(), Atlas::CursorResize);
-    EXPECT_EQ(menu->m_activeHandle, drag.handleAtPress);
+    EXPECT_EQ(menu->ActiveHandle(), drag.handleAtPress);
     DragAlong(drag.grab, drag.drop, 6, false);
-    EXPECT_EQ(menu->m_activeHandle, drag.handleAfter);
-    EXPECT_EQ(menu->m_selectionHandles.m_handles[HandleMarkerOf[drag.handleAfter]]->GetColor(),
-              SelectionHandles::HoverFill);
+    EXPECT_EQ(menu->ActiveHandle(), drag.handleAfter);
+    EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAfter).GetColor(), SelectionHandles::HoverFill);
     MoveTo(drag.drop);
     game.Step();
     EXPECT_NEAR(quad->position.x, drag.center.x, OnePixel);
@@ -257,7 +256,8 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     EXPECT_NEAR(quad->height, drag.height, OnePixel);
     EXPECT_EQ(quad->flipHorizontal, drag.flipX);
     EXPECT_EQ(quad->flipVertical, drag.flipY);
-    EXPECT_EQ(menu->m_panel->m_buttonFlipX->m_pressed, drag.flipX) << "the flip toggles follow";
+    EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), drag.flipX)
+        << "the flip toggles follow";
     ClickAt({0.0f, 6.0f, 0.0f});
     world->shapeLayers.Clear();
   }
@@ -292,7 +292,7 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   game.Step();
   EXPECT_TRUE(std::isfinite(quad->rotation));
   EXPECT_NEAR(quad->position.x, 0.0f, 1e-5f) << "turning keeps the centre";
-  EXPECT_EQ(menu->m_panel->m_fieldRotation->text, ShownNumber(quad->rotation, 7));
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldRotation->text, ShownNumber(quad->rotation, 7));
 
   // Up and Right in one frame move it one step each way.
   game.PressKey(VirtualKey::UpArrow);
@@ -310,12 +310,12 @@ TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorn
   Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
   Select(moved);
   game.TapKey(VirtualKey::V);
-  ASSERT_TRUE(menu->m_snapToggle);
+  ASSERT_TRUE(menu->SnapToggle());
   // Hovering inside near the top-right corner carries that corner.
   MoveTo({0.85f, 0.85f, 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorMove);
-  EXPECT_EQ(menu->m_anchor, (Vector3{1.0f, 1.0f, 0.0f}));
+  EXPECT_EQ(menu->Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
   // Dragged to within a few hundredths of the other quad's top-left corner.
   MoveTo({0.85f, 0.85f, 0.0f}, true);
   game.Step();
@@ -326,12 +326,12 @@ TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorn
   const Vector3 corner = moved->GetTopRight();
   EXPECT_FLOAT_EQ(corner.x, fixed->GetTopLeft().x);
   EXPECT_FLOAT_EQ(corner.y, fixed->GetTopLeft().y);
-  EXPECT_EQ(menu->m_snapTargetMarker->position, fixed->GetTopLeft());
-  EXPECT_GT(menu->m_snapTargetMarker->radius, 0.0f);
+  EXPECT_EQ(menu->SnapTargetMarker().position, fixed->GetTopLeft());
+  EXPECT_GT(menu->SnapTargetMarker().radius, 0.0f);
   ASSERT_TRUE(game.KeepFrame("editor-snapped.png"));
   MoveTo({1.82f, 0.89f, 0.0f});
   game.Step();
-  EXPECT_EQ(menu->m_snapMarker->radius, 0.0f) << "letting go hides the markers";
+  EXPECT_EQ(menu->SnapMarker().radius, 0.0f) << "letting go hides the markers";
   EXPECT_FLOAT_EQ(moved->GetTopRight().x, 2.0f);
 }
 
@@ -354,10 +354,10 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
          "Content\\Textures\\Tiles\\Planks.png 0 0 64 32 0 0 370 1 1 3 255 255 255 255\n";
   menu->ReadMef("Content\\Maps\\Palette.mef");
   game.TapKey(VirtualKey::Tilde);
-  const Quad& cell = *(*menu->m_palette->m_templatePage)[1].m_templateQuad;
+  const Quad& cell = *(*menu->Palette().m_templatePage)[1].m_templateQuad;
   EXPECT_EQ(cell.texture, planks);
   Click(cell);
-  ASSERT_EQ(menu->m_brushTexture, planks);
+  ASSERT_EQ(menu->BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-template-page.png"));
   ClickAt({0.0f, -0.5f, 0.0f});
   ASSERT_TRUE(game.KeepFrame("editor-sprite-tool.png"));
@@ -397,8 +397,8 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   EXPECT_EQ(stamped->sourceRect.bottom, 32);
   EXPECT_NEAR(stamped->rotation, 10.0f, 1e-4f);
   EXPECT_EQ(stamped->layer, 3);
-  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(3).visible);
-  EXPECT_EQ(menu->m_selected, stamped);
+  EXPECT_TRUE(menu->Switches().m_layerFlags.at(3).visible);
+  EXPECT_EQ(menu->Selected(), stamped);
   EXPECT_EQ(texturedQuad->outlineVisible, 0) << "each new shape took the mark from the last";
 
   // The map is written without the selection's mark, which the selection keeps.
@@ -447,20 +447,20 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   const Vector3 rightEdge{-2.0f + width / 2 + 0.1f, 1.0f, 0.0f};
   MoveTo(rightEdge);
   game.Step();
-  EXPECT_EQ(menu->m_activeHandle, HandleRightEdge);
+  EXPECT_EQ(menu->ActiveHandle(), HandleRightEdge);
   // The edge jumps onto the mouse, 0.1 out, and is dragged to one width past where it was.
   DragAlong(rightEdge, rightEdge + Vector3{width - 0.1f, 0.0f, 0.0f});
   EXPECT_NEAR(sprite->scale.x, 2.0f, 0.02f) << "twice as wide doubles the scale";
   EXPECT_FLOAT_EQ(sprite->scale.y, 1.0f);
   EXPECT_NEAR(sprite->GetTopLeft().x, -2.0f - width / 2, OnePixel) << "the left edge stays";
-  EXPECT_EQ(menu->m_panel->m_fieldScaleX->text,
-            ShownNumberIn(*menu->m_panel->m_fieldScaleX, sprite->scale.x, 7));
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text,
+            ShownNumberIn(*menu->PropertyWidgets().m_fieldScaleX, sprite->scale.x, 7));
   game.TapKey(VirtualKey::R);
   EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
 }
 
 TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
-  TemplatePalette& palette = *menu->m_palette;
+  const TemplatePalette& palette = menu->Palette();
   game.TapKey(VirtualKey::Minus);
   EXPECT_EQ(palette.m_templatePageIndex, 9);
   game.TapKey(VirtualKey::Equals);
@@ -470,7 +470,7 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   // A circle selected: Ctrl+3 stores its look with the scale 1 by 1 into the third template.
   game.TapKey(VirtualKey::D);
   DragAlong({0.0f, 2.0f, 0.0f}, {0.5f, 2.0f, 0.0f});
-  Shape* circle = menu->m_selected;
+  Shape* circle = menu->Selected();
   ASSERT_NE(circle, nullptr);
   circle->SetRotation(30.0f);
   circle->layer = 4;
@@ -482,8 +482,8 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_FLOAT_EQ(third.m_rotation, 30.0f);
   EXPECT_FLOAT_EQ(third.m_scaleX, 1.0f);
   EXPECT_EQ(third.m_layer, 4);
-  EXPECT_EQ(menu->m_panel->m_fieldLayer->text, "4");
-  EXPECT_EQ(menu->m_brushTexture, nullptr) << "the brush follows the template: no texture";
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldLayer->text, "4");
+  EXPECT_EQ(menu->BrushTexture(), nullptr) << "the brush follows the template: no texture";
 
   // A template with a texture loads the brush; A sets the source to the whole texture.
   Texture* planks = AddPlanks();
@@ -492,14 +492,14 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   first.m_templateQuad->SetRect(32, 0, 96, 64);
   first.m_flipX = true;
   game.TapKey(VirtualKey::Digit0 + 1);
-  EXPECT_EQ(menu->m_brushTexture, planks);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceLeft->text, "32");
-  EXPECT_EQ(menu->m_panel->m_buttonFlipX->m_pressed, 1);
+  EXPECT_EQ(menu->BrushTexture(), planks);
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceLeft->text, "32");
+  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), 1);
   game.TapKey(VirtualKey::A);
-  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(menu->Selected(), nullptr);
   EXPECT_EQ(circle->outlineVisible, 0);
-  EXPECT_EQ(menu->m_panel->m_fieldSourceRight->text, "256");
-  ASSERT_NE(menu->m_outline, nullptr) << "the preview";
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
+  ASSERT_NE(menu->Outline(), nullptr) << "the preview";
 }
 
 TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused) {
@@ -568,23 +568,23 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   Select(picture);
   const size_t shapes = world->shapeLayers.size();
   game.TapKey(VirtualKey::Delete);
-  EXPECT_EQ(menu->m_selected, nullptr);
+  EXPECT_EQ(menu->Selected(), nullptr);
   EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
   EXPECT_EQ(tutorial->image, nullptr) << "the tutorial shows nothing instead of a freed shape";
 
   Select(solid);
-  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Boundaries);
+  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Boundaries);
   game.TapKey(VirtualKey::Backspace);
   EXPECT_EQ(world->boundaries.size(), 1u) << "only the floor is left";
   EXPECT_FALSE(player->body->pushingList.Contains(solid));
   EXPECT_FALSE(player->body->passThroughList.Contains(solid));
 
   Select(tutorial->region.get());
-  EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Modifiers);
+  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
   game.TapKey(VirtualKey::Delete);
   EXPECT_TRUE(world->modifiers.empty());
   game.StepFrames(2);
-  EXPECT_EQ(menu->m_outline, nullptr);
+  EXPECT_EQ(menu->Outline(), nullptr);
 }
 
 TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
@@ -596,13 +596,13 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
           1.0f + 1.55f * std::sin(20.0f * DegreesToRadians), 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorResize);
-  EXPECT_EQ(menu->m_activeHandle, HandleRightEdge);
-  const Quad& marker = *menu->m_selectionHandles.m_handles[HandleMarkerOf[HandleRightEdge]];
+  EXPECT_EQ(menu->ActiveHandle(), HandleRightEdge);
+  const Quad& marker = menu->Handles().MarkerOf(HandleRightEdge);
   EXPECT_EQ(marker.GetColor(), SelectionHandles::HoverFill);
   const Vector3 onScreen = ClientOf(quad->GetRightMid());
   EXPECT_NEAR(marker.altPosition.x, onScreen.x, 1e-3f);
-  EXPECT_EQ(menu->m_panel->m_fieldRotation->text, "20");
-  EXPECT_EQ(menu->m_panel->m_fieldWidth->text, "3");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldRotation->text, "20");
+  EXPECT_EQ(menu->PropertyWidgets().m_fieldWidth->text, "3");
   ASSERT_TRUE(game.KeepFrame("editor-quad-selected.png"));
 
   // A boundary's flagged edges show dark; with E held the edge under the mouse switches.
@@ -615,7 +615,7 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   MoveTo({3.0f, 2.1f, 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorEdgeFlag);
-  EXPECT_EQ(menu->m_hoveredEdge, HoveredTop);
+  EXPECT_EQ(menu->HoveredEdge(), HoveredTop);
   ClickAt({3.0f, 2.1f, 0.0f});
   game.ReleaseKey(VirtualKey::E);
   EXPECT_EQ(boundary->edgeFlags[BoundingQuad::EdgeTop], 0);
@@ -626,13 +626,13 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   Circle* circle = nullptr;
   game.TapKey(VirtualKey::D);
   DragAlong({0.0f, -2.0f, 0.0f}, {0.8f, -2.0f, 0.0f});
-  circle = dynamic_cast<Circle*>(menu->m_selected);
+  circle = dynamic_cast<Circle*>(menu->Selected());
   ASSERT_NE(circle, nullptr);
   game.TapKey(VirtualKey::T);
   MoveTo({0.0f, -2.0f, 0.0f});
   game.Step();
-  EXPECT_EQ(menu->m_selectionHandles.m_handles[0]->width, 0.0f) << "a circle shows its centre only";
-  EXPECT_GT(menu->m_selectionHandles.m_centreHandle->radius, 0.0f);
+  EXPECT_EQ(menu->Handles().MarkerOf(0).width, 0.0f) << "a circle shows its centre only";
+  EXPECT_GT(menu->Handles().CentreMarker().radius, 0.0f);
   ASSERT_TRUE(game.KeepFrame("editor-circle-selected.png"));
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "collision/Boundary.h"
@@ -31,13 +32,29 @@ class PropertyEditing : public LevelEditing {
  protected:
   void ClickField(const TextBox& field) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->m_activeField, &field);
+    ASSERT_EQ(menu->ActiveField(), &field);
   }
   // The caret to the end, then every character erased. A field that shows its stored value
   // again at once is left with "0".
   void Erase(const TextBox& field) {
     for (size_t step = field.text.size(); step > 0; --step) game.TapKey(VirtualKey::RightArrow);
     for (size_t left = field.text.size(); left > 0; --left) game.TapKey(VirtualKey::Backspace);
+  }
+  // The number into the open, emptied field as a person types it: the digits, the point put
+  // between them with the arrow key, then the sign key. A field that shows its stored value
+  // again at once holds "0" when emptied: the digits go in after it.
+  void TypeNumber(const std::string& number) {
+    game.TapKey(VirtualKey::RightArrow);
+    std::string digits = number;
+    std::erase(digits, '-');
+    const size_t point = digits.find('.');
+    std::erase(digits, '.');
+    for (const char digit : digits) game.TapKey(digit);
+    if (point != std::string::npos) {
+      for (size_t i = point; i < digits.size(); ++i) game.TapKey(VirtualKey::LeftArrow);
+      game.TapKey(VirtualKey::Period);
+    }
+    if (number.front() == '-') game.TapKey(VirtualKey::Minus);
   }
   // A press on the panel's empty band closes the open field.
   void ClickPanelBackground() { Click(120, 590); }
@@ -48,14 +65,14 @@ class PropertyEditing : public LevelEditing {
     SetMouse(std::round(client.x), std::round(client.y), false, false, false);
     game.Step();
   }
-  void ChooseItem(ContextMenu::Item item) { Click(*menu->m_contextMenu.m_items[item]); }
+  void ChooseItem(ContextMenu::Item item) { Click(menu->ContextMenuWidgets().ItemBox(item)); }
   BoundingQuad* AddWall(float x, float y) {
     auto wall = std::make_unique<BoundingQuad>();
     wall->SetPositionXYZ(x, y, 0.0f);
     wall->SetDimensions(1.0f, 1.0f, 0.0f);
     return static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
   }
-  PropertyPanel& Panel() { return *menu->m_panel; }
+  const PropertyPanel& Panel() const { return menu->PropertyWidgets(); }
 };
 
 TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChangesNothing) {
@@ -71,7 +88,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
     ClickField(*field);
     game.StepFrames(3);
     ClickPanelBackground();
-    EXPECT_EQ(menu->m_activeField, nullptr);
+    EXPECT_EQ(menu->ActiveField(), nullptr);
   }
   EXPECT_EQ(quad->position.x, 1.23456789f);
   EXPECT_EQ(quad->rotation, 12.3456789f);
@@ -112,7 +129,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(quad->layer, 3);
   EXPECT_NE(world->FindShapeAt(3, quad), world->shapeLayers.end());
   EXPECT_EQ(world->FindShapeAt(0, quad), world->shapeLayers.end());
-  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(3).selectable);
+  EXPECT_TRUE(menu->Switches().m_layerFlags.at(3).selectable);
   ClickPanelBackground();
   Click(*Panel().m_layerDownArrow);
   EXPECT_EQ(quad->layer, 2);
@@ -120,7 +137,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
-  Click(*Panel().m_buttonFlipX->m_quad);
+  Click(Panel().m_buttonFlipX->Face());
   EXPECT_EQ(quad->flipHorizontal, 1);
   const float y = quad->position.y;
   ClickField(*Panel().m_fieldPositionY);
@@ -145,11 +162,11 @@ TEST_F(PropertyEditing, ARightClickReselectionClosesTheEditedField) {
   Select(first);
   ClickField(*Panel().m_fieldRotation);
   game.TapKey(VirtualKey::Digit0 + 5);
-  ASSERT_TRUE(menu->m_activeFieldEdited);
+  ASSERT_TRUE(menu->ActiveFieldEdited());
   RightClickAt(second->position);
-  ASSERT_EQ(menu->m_selected, second);
+  ASSERT_EQ(menu->Selected(), second);
   game.Step();
-  EXPECT_EQ(menu->m_activeField, nullptr);
+  EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_EQ(second->rotation, 12.3456789f);
 }
 
@@ -241,10 +258,11 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     quad->SetRotation(0.0f);
     const bool trigger = world->FindModifierByShape(row.shape) != nullptr;
     menu->Select(row.shape, trigger ? SelectionOwner::Modifiers : SelectionOwner::Shapes);
-    TextBox& field = *(Panel().*row.field);
-    menu->OpenField(field);
-    field.SetText(ShownNumber(row.value, 7));
-    menu->m_activeFieldEdited = true;
+    menu->RefreshPropertyFields();
+    const TextBox& field = *(Panel().*row.field);
+    ClickField(field);
+    Erase(field);
+    TypeNumber(ShownNumber(row.value, 7));
     game.Step();
     menu->CloseField();
     EXPECT_FLOAT_EQ(row.read(), row.value);
@@ -253,10 +271,11 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
   }
   // Opening another field closes the edited one: the new one's shown text is not written.
   menu->Select(quad, SelectionOwner::Shapes);
+  menu->RefreshPropertyFields();
   quad->SetRotation(12.3456789f);
-  menu->OpenField(*Panel().m_fieldPositionX);
-  menu->m_activeFieldEdited = true;
-  menu->OpenField(*Panel().m_fieldRotation);
+  ClickField(*Panel().m_fieldPositionX);
+  game.TapKey(VirtualKey::Digit0 + 1);
+  ClickField(*Panel().m_fieldRotation);
   game.Step();
   EXPECT_EQ(quad->rotation, 12.3456789f);
 }
@@ -274,8 +293,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   for (size_t i = 0; i < items.size(); ++i) {
     SCOPED_TRACE(ContextMenu::Labels[items[i]]);
     RightClickAt(walls[i]->position);
-    ASSERT_EQ(menu->m_selected, walls[i]);
-    ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
+    ASSERT_EQ(menu->Selected(), walls[i]);
+    ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
     if (i == 0) {
       ASSERT_TRUE(game.KeepFrame("editor-convert-menu.png"));
     }
@@ -283,8 +302,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     ModifierShape* trigger = world->FindModifierByShape(walls[i]);
     ASSERT_NE(trigger, nullptr);
     EXPECT_EQ(trigger->kind, ContextMenu::KindOf(items[i]));
-    EXPECT_EQ(menu->m_selectedOwner, SelectionOwner::Modifiers);
-    EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuClosed);
+    EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
+    EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuClosed);
     EXPECT_EQ(walls[i]->GetColor(), ContextMenu::HoverFill);
   }
   EXPECT_EQ(world->boundaries.size(), boundaries - items.size());
@@ -293,15 +312,15 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(portal->targetMap, world->GetMapName());
   Select(walls[0]);
   // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
-  Click(*Panel().m_buttonSetMap->m_quad);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModePortalTarget);
-  const auto hub = std::find_if(menu->m_mapFileRows.begin(), menu->m_mapFileRows.end(),
+  Click(Panel().m_buttonSetMap->Face());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModePortalTarget);
+  const auto hub = std::find_if(menu->MapFileRows().begin(), menu->MapFileRows().end(),
                                 [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
-  ASSERT_NE(hub, menu->m_mapFileRows.end());
+  ASSERT_NE(hub, menu->MapFileRows().end());
   Click(**hub);
-  Click(*menu->m_loadButton->m_quad);
-  EXPECT_EQ(menu->m_mode, MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->m_selected, walls[0]);
+  Click(menu->LoadButton().Face());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(menu->Selected(), walls[0]);
   EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
   ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
   EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
@@ -324,8 +343,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   ClickPanelBackground();
   RightClickAt(walls[1]->position);
   ChooseItem(ContextMenu::ToPushShape);
-  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuConvert);
-  EXPECT_NE(menu->m_contextMenu.m_items[ContextMenu::ToPushShape]->GetColor(),
+  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+  EXPECT_NE(menu->ContextMenuWidgets().ItemBox(ContextMenu::ToPushShape).GetColor(),
             ContextMenu::HoverFill);
   ChooseItem(ContextMenu::ToHazard);
   EXPECT_EQ(world->FindModifierByShape(walls[1])->kind, ModifierShape::KindHazard);
@@ -372,10 +391,10 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
       {Panel().m_collisionRight.get(), BoundaryNormalSides[3], {1, 0, 0}},
   };
   for (const Side& side : sides) {
-    Click(*side.button->m_quad);
+    Click(side.button->Face());
     EXPECT_EQ(wall->sideVectors[side.normal], Vector3{}) << "pressed: that side is off";
-    EXPECT_EQ(side.button->m_pressed, 1);
-    Click(*side.button->m_quad);
+    EXPECT_EQ(side.button->Pressed(), 1);
+    Click(side.button->Face());
     EXPECT_EQ(wall->sideVectors[side.normal], side.outward);
   }
   Click(*Panel().m_collisionCentre);
@@ -395,16 +414,16 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   ChooseItem(ContextMenu::ToTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
-  Click(*Panel().m_buttonSetTutorialImage->m_quad);
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 1);
+  Click(Panel().m_buttonSetTutorialImage->Face());
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 1);
   ClickAt(picture->position);
   EXPECT_EQ(tutorial->image, picture);
-  EXPECT_EQ(menu->m_selected, wall) << "the press linked instead of picking";
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->m_pressed, 0);
+  EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
+  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
 }
 
 TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
-  menu->m_brushTexture = AddPlanks();
+  ChooseBrush(AddPlanks());
   game.TapKey(VirtualKey::A);
   ClickField(*Panel().m_fieldScaleX);
   Erase(*Panel().m_fieldScaleX);
@@ -412,13 +431,13 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
   Click(*Panel().m_layerUpArrow);
   Click(*Panel().m_layerUpArrow);
-  EXPECT_EQ(menu->m_activeField, nullptr) << "a press off the fields closed the open one";
+  EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the fields closed the open one";
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
-  EXPECT_TRUE(menu->m_switches.m_layerFlags.at(2).visible);
-  Click(*Panel().m_buttonFlipY->m_quad);
-  EXPECT_EQ(Panel().m_buttonFlipY->m_pressed, 1);
+  EXPECT_TRUE(menu->Switches().m_layerFlags.at(2).visible);
+  Click(Panel().m_buttonFlipY->Face());
+  EXPECT_EQ(Panel().m_buttonFlipY->Pressed(), 1);
   ClickAt({1.0f, 1.0f, 0.0f});
-  auto* stamped = dynamic_cast<Sprite*>(menu->m_selected);
+  auto* stamped = dynamic_cast<Sprite*>(menu->Selected());
   ASSERT_NE(stamped, nullptr);
   EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
   EXPECT_EQ(stamped->layer, 2);
@@ -439,11 +458,11 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
       {ContextMenu::Convert, {400, 463, 0}, false, false},
       {ContextMenu::Convert, {400, 464, 0}, false, true},
   };
-  ContextMenu& contextMenu = menu->m_contextMenu;
+  ContextMenu contextMenu;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mouse.x << ", " << c.mouse.y);
     contextMenu.Open(c.form, c.mouse);
-    const Quad& panel = *contextMenu.m_panel;
+    const Quad& panel = contextMenu.PanelBox();
     const float edgeX = panel.altPosition.x + (c.left ? panel.width : -panel.width) / 2;
     const float edgeY = panel.altPosition.y + (c.up ? panel.height : -panel.height) / 2;
     EXPECT_FLOAT_EQ(edgeX, c.mouse.x);
@@ -451,7 +470,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
     EXPECT_FLOAT_EQ(panel.height, c.form == ContextMenu::Convert ? 136.0f : 30.0f);
     const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(c.form);
     for (size_t i = 0; i < items.size(); ++i) {
-      const Quad& item = *contextMenu.m_items[items[i]];
+      const Quad& item = contextMenu.ItemBox(items[i]);
       EXPECT_FLOAT_EQ(item.altPosition.x - item.width / 2, panel.altPosition.x - panel.width / 2 + 5);
       EXPECT_FLOAT_EQ(item.altPosition.y,
                       panel.altPosition.y - panel.height / 2 + 15 + 21 * static_cast<float>(i));
@@ -460,17 +479,17 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
 
   // A right press at the window's right edge opens the background menu to its left; one
   // with the Zoom tool the zoom menu, whose item takes the eye back to the normal depth.
-  contextMenu.Hide();
   SetMouse(790, 200, false, true, false);
   game.Step();
   SetMouse(790, 200, false, false, false);
   game.Step();
-  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuBackground);
-  EXPECT_FLOAT_EQ(contextMenu.m_panel->altPosition.x + contextMenu.m_panel->width / 2, 790.0f);
+  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
+  const Quad& shown = menu->ContextMenuWidgets().PanelBox();
+  EXPECT_FLOAT_EQ(shown.altPosition.x + shown.width / 2, 790.0f);
   ASSERT_TRUE(game.KeepFrame("editor-background-menu.png"));
   Click(400, 200);
-  EXPECT_EQ(menu->m_contextMenuKind, MenuDebug::MenuClosed);
-  EXPECT_EQ(contextMenu.m_panel->width, 0.0f);
+  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuClosed);
+  EXPECT_EQ(shown.width, 0.0f);
   game.TapKey(VirtualKey::Z);
   Click(400, 300);
   EXPECT_FLOAT_EQ(MainCamera->eye.z, -15.0f);
@@ -478,7 +497,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   game.Step();
   SetMouse(400, 300, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->m_contextMenuKind, MenuDebug::MenuZoom);
+  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuZoom);
   ChooseItem(ContextMenu::ZoomNormal);
   EXPECT_FLOAT_EQ(MainCamera->eye.z, -17.0f);
   EXPECT_EQ(MainCamera->targetEye, MainCamera->eye);

@@ -75,15 +75,15 @@ TEST_F(ScreenTour, EveryScreenNoOtherTestKeepsIsKept) {
   MoveMouse(400, 300);
   OpenMenu();
   ClickToolbar(EditorAtlas::IconLoadMap);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeLoadMap);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMap);
   Keep("debug-map-list");
   game.TapKey(VirtualKey::Esc);
   OpenMenu();
   ClickToolbar(EditorAtlas::IconItemEditor);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemList);
-  Click(*menu->m_equipmentRows.front());
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
+  Click(*menu->EquipmentRows().front());
   game.TapKey(VirtualKey::Enter);
-  ASSERT_EQ(menu->m_mode, MenuDebug::ModeItemPage);
-  ASSERT_EQ(menu->m_fieldPage, 0);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
+  ASSERT_EQ(menu->FieldPage(), 0);
   Keep("items-edit-first-page");
 }

@@ -10,6 +10,7 @@
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -155,7 +156,7 @@ void Monkey::Attach(platform::HeadlessPlatform& platform) {
   // Most runs have debug mode on from the start, as a tester's would, and half of those the
   // console; the others reach them through the hub's ledger or the debug menu's settings.
   DebugMode = Chance(DebugModeShare) ? 1 : 0;
-  if (DebugMode && Chance(0.5)) GameStates->menuDebug->m_switches.Set(ToggleEnableConsole, true);
+  if (DebugMode && Chance(0.5)) DebugSwitchesOf(GameStates)->Set(ToggleEnableConsole, true);
   const int padCount = Between(0, platform::PadSlotCount);
   for (int slot = 0; slot < padCount; ++slot) TogglePad(slot);
   MouseTo(ClientWidth / 2.0f, ClientHeight / 2.0f);
@@ -723,7 +724,7 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
               Between(0, ClientWidth - 1), Between(0, ClientHeight - 1));
        }},
       {5, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), 1); }},
-      {menu.m_activeField ? 14 : 2,
+      {menu.ActiveField() ? 14 : 2,
        [this] {
          const int frames =
              Type(Chance(0.7) ? Pick<const char*>(MapNames) : std::to_string(Between(-500, 5000)));
@@ -746,82 +747,82 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
 void Monkey::ClickDebugWidget(MenuDebug& menu) {
   std::vector<const Quad*> quads;
   std::vector<const Shape*> icons;
-  auto button = [&quads](const std::unique_ptr<DebugButton>& widget) {
-    if (widget) quads.push_back(widget->m_quad.get());
-  };
+  auto button = [&quads](const DebugButton& widget) { quads.push_back(&widget.Face()); };
   auto rows = [&quads](const EditorWidgets::RowList& list) {
     for (const auto& row : list) quads.push_back(row.get());
   };
-  switch (menu.m_mode) {
+  switch (menu.Mode()) {
     case MenuDebug::ModeEdit:
-      for (const auto& icon : menu.m_toolbarIcons) icons.push_back(icon.get());
-      for (const auto& icon : menu.m_toolIcons) icons.push_back(icon.get());
-      quads = {menu.m_propertyPanel.get(), menu.m_propertyPanel.get(), menu.m_layerPanel.get()};
-      if (menu.m_contextMenuKind != MenuDebug::MenuClosed) {
-        quads.push_back(menu.m_contextMenu.m_panel.get());
-        quads.push_back(menu.m_contextMenu.m_panel.get());
+      for (size_t icon = 0; icon < EditorAtlas::ToolbarIconCount; ++icon) {
+        icons.push_back(&menu.ToolbarIcon(icon));
       }
-      if (menu.m_palette) quads.push_back(menu.m_palette->m_paletteBar.get());
+      for (size_t icon = 0; icon < EditorAtlas::ToolIconCount; ++icon) {
+        icons.push_back(&menu.ToolIcon(icon));
+      }
+      quads = {&menu.PropertyPanelBox(), &menu.PropertyPanelBox(), &menu.LayerPanelBox()};
+      if (menu.ContextMenuKind() != MenuDebug::MenuClosed) {
+        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
+        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
+      }
+      quads.push_back(menu.Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
-      quads = {menu.m_chooser->m_texturePanel.get(), menu.m_chooser->m_texturePanel.get(),
-               menu.m_chooser->m_textureOkButton.get(),
-               menu.m_chooser->m_textureCancelButton.get()};
+      quads = {&menu.Chooser().PanelBox(), &menu.Chooser().PanelBox(), &menu.Chooser().OkButton(),
+               &menu.Chooser().CancelButton()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
-      quads = {menu.m_colorDialog->m_colorPanel.get(), menu.m_colorDialog->m_colorPanel.get(),
-               menu.m_colorDialog->m_colorOkButton.get(),
-               menu.m_colorDialog->m_colorCancelButton.get()};
+      quads = {&menu.ColorDialogWidgets().PanelBox(), &menu.ColorDialogWidgets().PanelBox(),
+               &menu.ColorDialogWidgets().OkButton(), &menu.ColorDialogWidgets().CancelButton()};
       break;
     case MenuDebug::ModeSaveMap:
     case MenuDebug::ModeSaveMef:
-      quads = {menu.m_mapNameBox->box.get(), menu.m_saveButton.get(), menu.m_saveButton.get(),
-               menu.m_saveCancelButton.get()};
+      quads = {menu.MapNameBox().box.get(), &menu.SaveButton(), &menu.SaveButton(),
+               &menu.SaveCancelButton()};
       break;
     case MenuDebug::ModeLoadMap:
     case MenuDebug::ModePortalTarget:
-      rows(menu.m_mapFileRows);
-      button(menu.m_loadButton);
-      button(menu.m_loadButton);
-      button(menu.m_loadCancelButton);
+      rows(menu.MapFileRows());
+      button(menu.LoadButton());
+      button(menu.LoadButton());
+      button(menu.LoadCancelButton());
       break;
     case MenuDebug::ModeLoadMef:
-      rows(menu.m_mefFileRows);
-      button(menu.m_loadButton);
-      button(menu.m_loadCancelButton);
+      rows(menu.MefFileRows());
+      button(menu.LoadButton());
+      button(menu.LoadCancelButton());
       break;
     case MenuDebug::ModeMusic:
-      rows(menu.m_musicFileRows);
-      button(menu.m_loadButton);
-      button(menu.m_loadCancelButton);
+      rows(menu.MusicFileRows());
+      button(menu.LoadButton());
+      button(menu.LoadCancelButton());
       break;
     case MenuDebug::ModeSettings:
-      quads = {menu.m_settingsPanel.get(),    menu.m_settingsPanel.get(),
-               menu.m_settingsPanel.get(),    menu.m_timeScaleBox->box.get(),
-               menu.m_settingsOkButton.get(), menu.m_settingsCancelButton.get(),
-               menu.m_backgroundSwatch.get()};
-      button(menu.m_setMusicButton);
+      quads = {&menu.SettingsPanel(),    &menu.SettingsPanel(),
+               &menu.SettingsPanel(),    menu.TimeScaleBox().box.get(),
+               &menu.SettingsOkButton(), &menu.SettingsCancelButton(),
+               &menu.BackgroundSwatch()};
+      button(menu.SetMusicButton());
       break;
     case MenuDebug::ModeItemList:
-      if (menu.m_currentRows) rows(*menu.m_currentRows);
-      for (const auto* widget :
-           {&menu.m_equipmentTab, &menu.m_runesTab, &menu.m_expendablesTab, &menu.m_keyItemsTab,
-            &menu.m_saveListButton, &menu.m_itemChangeButton, &menu.m_itemChangeButton,
-            &menu.m_itemDeleteButton, &menu.m_itemNewButton, &menu.m_itemListCancelButton}) {
+      if (menu.CurrentRows()) rows(*menu.CurrentRows());
+      for (const DebugButton* widget :
+           {&menu.EquipmentTab(), &menu.RunesTab(), &menu.ExpendablesTab(), &menu.KeyItemsTab(),
+            &menu.SaveListButton(), &menu.ItemChangeButton(), &menu.ItemChangeButton(),
+            &menu.ItemDeleteButton(), &menu.ItemNewButton(), &menu.ItemListCancelButton()}) {
         button(*widget);
       }
       break;
     case MenuDebug::ModeItemPage:
-      quads = {menu.m_itemNameBox->box.get(), menu.m_itemDescriptionBox->box.get()};
-      for (const auto& field : menu.m_itemFieldBoxes) {
-        if (field) quads.push_back(field->box.get());
+      quads = {menu.ItemNameBox().box.get(), menu.ItemDescriptionBox().box.get()};
+      for (size_t field = 0; field < MenuDebug::ItemFieldCount; ++field) {
+        quads.push_back(menu.ItemFieldBox(field).box.get());
       }
-      for (const auto* widget :
-           {&menu.m_itemSaveButton, &menu.m_itemSaveButton, &menu.m_itemEditCancelButton,
-            &menu.m_weaponButton, &menu.m_daggerButton, &menu.m_swordButton, &menu.m_spearButton,
-            &menu.m_headgearButton, &menu.m_armorButton, &menu.m_gauntletButton,
-            &menu.m_bootsButton}) {
+      for (const DebugButton* widget :
+           {&menu.ItemSaveButton(), &menu.ItemSaveButton(), &menu.ItemEditCancelButton(),
+            &menu.WeaponButton(), &menu.DaggerButton(), &menu.SwordButton(), &menu.SpearButton(),
+            &menu.HeadgearButton(), &menu.ArmorButton(), &menu.GauntletButton(),
+            &menu.BootsButton()}) {
         button(*widget);
       }
       break;

@@ -107,7 +107,7 @@ int PageOf(const GameStateSet& set) {
   if (set.current == set.menuTitle) return set.menuTitle->m_page;
   if (set.current == set.menuPause) return set.menuPause->GetTabIndex();
   if (set.current == set.menuShop) return set.menuShop->GetPage();
-  if (set.current == set.menuDebug) return set.menuDebug->m_mode;
+  if (set.current == set.menuDebug) return set.menuDebug->Mode();
   return -1;
 }
 

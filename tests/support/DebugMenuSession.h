@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cctype>
 #include <initializer_list>
+#include <string>
 
 #include "editor/MenuDebug.h"
 #include "engine/Globals.h"
@@ -49,6 +51,21 @@ class DebugMenuSession : public PlayingWorld {
   }
   void Type(std::initializer_list<int> keys) {
     for (int key : keys) game.TapKey(key);
+  }
+  // Letters, digits, blanks and points, capitals with the shift key.
+  void TypeText(const std::string& text) {
+    for (char c : text) {
+      const bool capital = std::isupper(static_cast<unsigned char>(c)) != 0;
+      if (capital) game.PressKey(VirtualKey::LeftShift);
+      if (c == ' ') {
+        game.TapKey(VirtualKey::Space);
+      } else if (c == '.') {
+        game.TapKey(VirtualKey::Period);
+      } else {
+        game.TapKey(std::toupper(static_cast<unsigned char>(c)));
+      }
+      if (capital) game.ReleaseKey(VirtualKey::LeftShift);
+    }
   }
 
   MenuDebug* menu = nullptr;

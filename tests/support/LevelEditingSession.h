@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "editor/EditorCamera.h"
+#include "editor/PropertyPanel.h"
+#include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Texture.h"
@@ -77,11 +80,24 @@ class LevelEditing : public DebugMenuSession {
         LoadTextureNamed("Content\\Textures\\Tiles\\Planks.png", "Planks", 256, 256));
     return world->resources.back().get();
   }
+  // The Sprite tool's brush from the texture chooser, with nothing selected.
+  void ChooseBrush(const Texture* texture) {
+    Click(menu->ToolIcon(Atlas::ToolSprite));
+    Click(*menu->PropertyWidgets().m_textureField);
+    const TextureChooser& chooser = menu->Chooser();
+    const std::optional<size_t> row = chooser.RowOf(texture);
+    ASSERT_TRUE(row);
+    Click(chooser.Row(*row));
+    Click(chooser.OkButton());
+    ASSERT_EQ(menu->BrushTexture(), texture);
+  }
   void Select(Shape* shape) {
     ClickAt(shape->position);
-    ASSERT_EQ(menu->m_selected, shape);
+    ASSERT_EQ(menu->Selected(), shape);
   }
-  size_t CursorCell() const { return static_cast<size_t>(menu->m_cursorRect - Atlas::Cells.data()); }
+  size_t CursorCell() const {
+    return static_cast<size_t>(menu->CursorRect() - Atlas::Cells.data());
+  }
 };
 
 }  // namespace level_editing

@@ -55,7 +55,7 @@ class PlayingWorld : public ::testing::Test {
   }
   int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
 
-  void SetSwitch(DebugToggle toggle, bool on) { GameStates->menuDebug->m_switches.Set(toggle, on); }
+  void SetSwitch(DebugToggle toggle, bool on) { DebugSwitchesOf(GameStates)->Set(toggle, on); }
 
   GameHarness game;
   World* world = nullptr;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <memory>
 
 #include "engine/Camera.h"
@@ -260,12 +261,13 @@ TEST_F(WorldFrame, ALayerTheDebugMenuDoesNotKnowIsAddedHiddenAndNotDrawn) {
   marker->SetPositionXYZ(MainCamera->eye.x, MainCamera->eye.y, 0.0f);
   marker->SetFillColorRGBA(255, 255, 0, 255);
   world->shapeLayers.Insert(9, std::move(marker));
-  ASSERT_EQ(GameStates->menuDebug->m_switches.m_layerFlags.count(9), 0u);
+  std::map<int32_t, LayerFlags>& layers = DebugSwitchesOf(GameStates)->m_layerFlags;
+  ASSERT_EQ(layers.count(9), 0u);
   game.Step();
-  ASSERT_EQ(GameStates->menuDebug->m_switches.m_layerFlags.count(9), 1u);
-  EXPECT_FALSE(GameStates->menuDebug->m_switches.m_layerFlags[9].visible);
+  ASSERT_EQ(layers.count(9), 1u);
+  EXPECT_FALSE(layers[9].visible);
   EXPECT_NE(game.Pixel(400, 300), 0xFFFF00FFu);
-  GameStates->menuDebug->m_switches.m_layerFlags[9].visible = true;
+  layers[9].visible = true;
   game.Step();
   EXPECT_EQ(game.Pixel(400, 300), 0xFFFF00FFu);
 }
