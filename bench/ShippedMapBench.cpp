@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"

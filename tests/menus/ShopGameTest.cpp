@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "collision/ShopShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -18,6 +17,7 @@
 #include "menus/pause/MenuPause.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ShopShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 
