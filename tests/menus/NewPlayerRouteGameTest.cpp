@@ -19,6 +19,7 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "support/MapTriggers.h"
 #include "triggers/ConversationShape.h"
 #include "triggers/Portal.h"
 #include "triggers/SaveShape.h"
@@ -93,19 +94,6 @@ class NewPlayerRoute : public ::testing::Test {
     return region.region->ContainsPoint(player->body->position);
   }
 
-  template <typename Shape>
-  Shape* Find(const std::string& npcName = "") const {
-    for (const auto& modifier : world->modifiers) {
-      auto* shape = dynamic_cast<Shape*>(modifier.get());
-      if (!shape) continue;
-      if constexpr (requires { shape->npc; }) {
-        if (!npcName.empty() && (!shape->npc || shape->npc->name != npcName)) continue;
-      }
-      return shape;
-    }
-    return nullptr;
-  }
-
   GameHarness game;
   World* world = nullptr;
   Player* player = nullptr;
@@ -132,7 +120,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   game.StepFrames(30);
   Keep("04-walking");
   // On past the guide, whose talk would take the attack key.
-  ConversationShape* guide = Find<ConversationShape>("Hazel");
+  ConversationShape* guide = FindTrigger<ConversationShape>(*world, "Hazel");
   ASSERT_NE(guide, nullptr);
   for (int frame = 0; frame < WalkLimit && guide->region->ContainsPoint(player->body->position);
        ++frame) {
@@ -154,7 +142,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   game.StepFrames(40);
 
   // Through the first map's portal into the hub.
-  Portal* portal = Find<Portal>();
+  Portal* portal = FindTrigger<Portal>(*world);
   ASSERT_NE(portal, nullptr);
   EXPECT_EQ(portal->targetMap, HubMap);
   // A log lies across the path: the player jumps it on the way to the gate.
@@ -174,7 +162,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   Keep("08-hub");
 
   // A villager's talk.
-  ConversationShape* villagers = Find<ConversationShape>("Oren");
+  ConversationShape* villagers = FindTrigger<ConversationShape>(*world, "Oren");
   ASSERT_NE(villagers, nullptr);
   ASSERT_TRUE(WalkInto(*villagers));
   Keep("09-by-villagers");
@@ -183,7 +171,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   ASSERT_EQ(Current(), world);
 
   // The herb seller's shop: one herb bought.
-  auto* stall = Find<ShopShape>("Jennifer");
+  auto* stall = FindTrigger<ShopShape>(*world, "Jennifer");
   ASSERT_NE(stall, nullptr);
   ASSERT_TRUE(WalkInto(*stall));
   Tap(VirtualKey::J);
@@ -226,7 +214,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   ASSERT_EQ(Current(), world) << "the pause menu lets the player go";
 
   // Saving at the waystone.
-  SaveShape* savePoint = Find<SaveShape>();
+  SaveShape* savePoint = FindTrigger<SaveShape>(*world);
   ASSERT_NE(savePoint, nullptr);
   ASSERT_TRUE(WalkInto(*savePoint));
   Tap(VirtualKey::J);

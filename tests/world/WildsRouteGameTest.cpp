@@ -19,6 +19,7 @@
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "support/MapTriggers.h"
 #include "triggers/ConversationShape.h"
 #include "triggers/Portal.h"
 #include "triggers/SaveShape.h"
@@ -227,19 +228,6 @@ class WildsRoute : public ::testing::Test {
 
   Enemy& Placed(size_t index) const { return *world->enemies.at(index); }
 
-  template <typename Shape>
-  Shape* Find(const std::string& npcName = "") const {
-    for (const auto& modifier : world->modifiers) {
-      auto* shape = dynamic_cast<Shape*>(modifier.get());
-      if (!shape) continue;
-      if constexpr (requires { shape->npc; }) {
-        if (!npcName.empty() && (!shape->npc || shape->npc->name != npcName)) continue;
-      }
-      return shape;
-    }
-    return nullptr;
-  }
-
   Portal* NearestGateTo(const std::string& map) const {
     Portal* nearest = nullptr;
     for (const auto& modifier : world->modifiers) {
@@ -319,7 +307,7 @@ TEST_F(WildsRoute, FromTheHubPastTheRatatoskrsAndTheNidhoggletsThroughTheBrokenW
   ASSERT_TRUE(WalkTo(beyondTheWall)) << "the broken wall opens the pass";
 
   // Past the pass, and before the goblins' ledge, stands the waystone.
-  SaveShape* waystone = Find<SaveShape>();
+  SaveShape* waystone = FindTrigger<SaveShape>(*world);
   ASSERT_NE(waystone, nullptr);
   EXPECT_GT(waystone->region->position.x, X());
   EXPECT_LT(waystone->region->position.x, Placed(6).body->position.x);
@@ -357,7 +345,7 @@ TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   BeatAndCollect(Placed(8), "11-sparring-partner", fromTheRim, false);
 
   // At the far end Tessa hands over a potion, and the gate behind her leads home.
-  ConversationShape* tessa = Find<ConversationShape>("Tessa");
+  ConversationShape* tessa = FindTrigger<ConversationShape>(*world, "Tessa");
   ASSERT_NE(tessa, nullptr);
   TalkThrough(*tessa);
   Item* potion = player->itemStore->FindByName("Greater Healing Potion");
@@ -368,7 +356,7 @@ TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   TakeGateTo(HubMap);
 
   // The herb seller takes the potion for tokens, and the tokens buy her wares.
-  ShopShape* stall = Find<ShopShape>("Jennifer");
+  ShopShape* stall = FindTrigger<ShopShape>(*world, "Jennifer");
   ASSERT_NE(stall, nullptr);
   ASSERT_TRUE(WalkInto(*stall));
   MenuShop* shop = GameStates->menuShop;
