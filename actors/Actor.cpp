@@ -1,9 +1,9 @@
 #include "actors/Actor.h"
 
+#include "actors/Playfield.h"
 #include "engine/BarMeter.h"
 #include "engine/draw/Primitive.h"
 #include "items/ItemStore.h"
-#include "world/World.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ Actor::Actor(std::string name) : Object(std::move(name)) {}
 // states belong to the concrete classes, which release them.
 Actor::~Actor() = default;
 
-void Actor::Initialize(World* owner) {
+void Actor::Initialize(Playfield* owner) {
   world = owner;
   drawLayer = 1;
   ownedShapeA.reset();

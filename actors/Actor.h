@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "actors/Object.h"
-#include "actors/StatBlock.h"
+#include "items/Object.h"
+#include "items/StatBlock.h"
 #include "platform/MathTypes.h"
 
 struct AnimationFrame;
@@ -15,11 +15,11 @@ class BoundingQuad;
 class HitQuad;
 class Item;
 class ItemStore;
+class Playfield;
 class Primitive;
 class Rune;
 class Shape;
 class State;
-class World;
 
 // The indices that have a named adder (all) and a named setter (these only).
 #define QM_STAT_TENS(X, tens) \
@@ -93,7 +93,7 @@ class Actor : public Object {
   void SetTokens(float tokens) { price = tokens; }
 
   // Every concrete constructor calls this right after the actor's own constructor.
-  void Initialize(World* world);
+  void Initialize(Playfield* world);
 
   virtual void Update(float dt) = 0;
   // The hit-stop step, run instead of Update while the current state's hold timer runs: the
@@ -179,7 +179,7 @@ class Actor : public Object {
 
   // 0 player, 1 enemy, 2 non-player character.
   int32_t kind = 0;
-  World* world = nullptr;
+  Playfield* world = nullptr;
   // The current state; the states belong to the concrete actor.
   State* state = nullptr;
   Shape* sprite = nullptr;

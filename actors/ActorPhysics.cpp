@@ -3,11 +3,11 @@
 
 #include "actors/Actor.h"
 #include "actors/Animation.h"
+#include "actors/Playfield.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "engine/BarMeter.h"
 #include "engine/VectorMath.h"
-#include "world/World.h"
 
 using platform::Vector3;
 

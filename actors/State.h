@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "actors/Animation.h"
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 #include "platform/MathTypes.h"
 
 class Actor;

@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/Application.h"
+#include "app/Application.h"
+#include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -23,8 +24,11 @@ namespace {
 constexpr const char* BusiestMap = "Content\\Maps\\DemoHubMap.gmf";
 const char* const ShippedMaps[] = {"Content\\Maps\\DemoNewGameMap.gmf", BusiestMap,
                                    "Content\\Maps\\DemoVersusMap.gmf"};
-constexpr float Places[] = {-40.0f, -24.0f, -10.0f, 0.0f, 12.0f, 30.0f, 40.0f};
+// Across the square between its two gates (at -41 and 41.5), clear of both: a player standing
+// in a gate would be measured on its way to another map.
+constexpr float Places[] = {-38.0f, -24.0f, -10.0f, 0.0f, 12.0f, 30.0f, 39.0f};
 constexpr float GroundHeight = 1.3f;
+constexpr int FadeFramesLimit = 600;
 
 // Every allocation SDL makes, counted on its way to the C library.
 std::atomic<long> SdlAllocations{0};
@@ -56,6 +60,8 @@ World& PlayingOn(const char* map) {
     GameStates->SwitchTo(&world);
   }
   game.StepFrames(2);
+  // A frame at rest is one the entering fade no longer darkens.
+  for (int frame = 0; frame < FadeFramesLimit && MainCamera->fading; ++frame) game.Step();
   return world;
 }
 

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "menus/MenuTitle.h"

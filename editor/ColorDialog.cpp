@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "engine/BevelPainters.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/Slider.h"
 #include "engine/StringConversion.h"

@@ -1,6 +1,5 @@
 #include "editor/ContextMenu.h"
 
-#include "collision/ModifierShape.h"
 #include "editor/EditorLayout.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
@@ -8,6 +7,7 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
+#include "world/ModifierShape.h"
 
 using platform::Vector3;
 namespace Layout = EditorLayout;

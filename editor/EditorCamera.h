@@ -1,9 +1,8 @@
 #pragma once
 
+#include "engine/Camera.h"
 #include "engine/Globals.h"
 #include "platform/MathTypes.h"
-
-class Camera;
 
 // The editor's moves of the camera. Each puts the eye at once where it goes: the previous eye is
 // kept, the target eye is the new eye (so the camera does not glide back), the view looks
@@ -13,9 +12,6 @@ namespace EditorCamera {
 // The normal view, at which sprites show at their source size.
 constexpr float NormalEyeZ = -DefaultSpriteScaleNumerator;
 constexpr float ZoomStep = 2.0f;
-// Nearer than this the map comes close to the near plane; farther, past the far plane.
-constexpr float NearestEyeZ = -6.0f;
-constexpr float FarthestEyeZ = -995.0f;
 
 void PlaceEye(Camera& camera, const platform::Vector3& eye);
 // The world follows a cursor motion of so many pixels (screen y down).

@@ -3,10 +3,10 @@
 #include <limits>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"

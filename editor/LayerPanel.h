@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "editor/DebugSwitches.h"
+#include "engine/DebugSwitches.h"
 #include "platform/MathTypes.h"
 
 class DebugButton;

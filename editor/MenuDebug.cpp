@@ -2,21 +2,21 @@
 
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
-#include "editor/TextFieldEditors.h"
 #include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
+#include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
@@ -256,7 +256,7 @@ void MenuDebug::Draw() {
 }
 
 void MenuDebug::CollectLayers() {
-  if (m_world) m_switches.CollectLayers(*m_world);
+  if (m_world) m_world->CollectLayers(m_switches);
 }
 
 void MenuDebug::SetMode(int32_t mode) {

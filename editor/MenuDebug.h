@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "actors/StatBlock.h"
 #include "editor/ContextMenu.h"
-#include "editor/DebugSwitches.h"
 #include "editor/EditorWidgets.h"
 #include "editor/ResizeHandles.h"
 #include "editor/SelectionHandles.h"
 #include "editor/ShapePicker.h"
 #include "engine/Color4.h"
+#include "engine/DebugSwitches.h"
+#include "items/StatBlock.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"

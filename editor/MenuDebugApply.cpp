@@ -3,18 +3,18 @@
 
 #include <array>
 
-#include "collision/CameraSetters.h"
-#include "collision/Hazard.h"
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/MenuDebug.h"
 #include "engine/TextBox.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/Hazard.h"
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -2,20 +2,20 @@
 // to the normal view, and turning the selected shape into a trigger on the same region.
 
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/Hazard.h"
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "collision/TutorialImage.h"
-#include "editor/DebugButton.h"
 #include "editor/EditorCamera.h"
+#include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
 #include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/Hazard.h"
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
+#include "triggers/TutorialImage.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

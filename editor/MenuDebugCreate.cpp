@@ -4,10 +4,10 @@
 #include <string>
 
 #include "collision/Boundary.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "engine/EditorAtlas.h"
 #include "engine/SpriteButton.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"

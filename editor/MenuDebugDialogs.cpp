@@ -1,5 +1,4 @@
 #include "editor/ColorDialog.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
@@ -7,6 +6,7 @@
 #include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/StringConversion.h"

@@ -1,9 +1,7 @@
 #include <fstream>
 #include <locale>
 
-#include "collision/Portal.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
@@ -11,6 +9,7 @@
 #include "engine/BevelPainters.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
@@ -22,6 +21,7 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
+#include "triggers/Portal.h"
 #include "world/CompanionFile.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFormat.h"

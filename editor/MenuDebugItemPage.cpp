@@ -2,13 +2,13 @@
 #include <string>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/NumberFormat.h"
 #include "engine/TextBox.h"

@@ -1,10 +1,6 @@
 #include <array>
 
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
-#include "collision/TutorialImage.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
@@ -12,6 +8,7 @@
 #include "editor/TemplatePalette.h"
 #include "engine/CheckBox.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/SpriteButton.h"
@@ -24,7 +21,10 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
+#include "triggers/Portal.h"
+#include "triggers/TutorialImage.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -3,20 +3,20 @@
 // and opening and closing its fields.
 
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/LayerPanel.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/ConversationShape.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -4,22 +4,22 @@
 #include <array>
 
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
-#include "collision/SaveShape.h"
-#include "collision/TutorialImage.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
+#include "triggers/TutorialImage.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 using platform::Vector3;

@@ -5,13 +5,13 @@
 #include <array>
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/StringConversion.h"

@@ -3,18 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "collision/CameraSetters.h"
-#include "collision/Hazard.h"
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
 #include "engine/CreateTextBox.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/SpriteButton.h"
 #include "engine/StringConversion.h"
@@ -24,7 +19,12 @@
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/Hazard.h"
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
 
 using platform::Vector3;
 namespace Atlas = EditorAtlas;

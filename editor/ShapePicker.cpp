@@ -4,9 +4,9 @@
 
 #include "actors/Actor.h"
 #include "collision/Boundary.h"
-#include "collision/ModifierShape.h"
 #include "engine/draw/Shape.h"
 #include "engine/draw/Sprite.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 Pick PickShapeAt(World& world, std::map<int32_t, LayerFlags>& layers, bool collisionShown,

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <map>
 
-#include "editor/DebugSwitches.h"
+#include "engine/DebugSwitches.h"
 #include "platform/MathTypes.h"
 
 class Shape;

@@ -1,9 +1,9 @@
 #include "editor/TemplatePalette.h"
 
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "engine/BevelPainters.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/draw/Quad.h"
 

@@ -55,14 +55,14 @@ constexpr std::array<GainedValue, 26> GrowthValues{{
 
 }  // namespace
 
-DemoEnemy::DemoEnemy(World* owner, const TextureGroup& textures) : Enemy("Demo Enemy") {
+DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : Enemy("Demo Enemy") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
   LoadSounds();
 }
 
-DemoEnemy::DemoEnemy(World* owner, const Vector3& position,
+DemoEnemy::DemoEnemy(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
     : Enemy("Demo Enemy") {
   Actor::Initialize(owner);
@@ -111,11 +111,11 @@ void DemoEnemy::StepPhysics(float dt) {
   StepOnBoundaries(dt, false, Landing::OnAnyVerticalPush, Stopping::OnLandingAndCorneredCeiling);
 }
 
-std::unique_ptr<Enemy> DemoEnemy::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> DemoEnemy::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<DemoEnemy>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> DemoEnemy::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> DemoEnemy::ReadRecord(std::istream& in, Playfield* owner,
                                              std::unique_ptr<EnemyAnimationPool> pool) {
   EnemyLine line;
   return ReadEnemy<DemoEnemy>(in, owner, std::move(pool), 0, line);

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class DemoEnemyState;
@@ -24,17 +24,18 @@ class DemoEnemy : public Enemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, the swing
   // sounds, and no states, meters or drawn sprite.
-  DemoEnemy(World* owner, const TextureGroup& textures);
+  DemoEnemy(Playfield* owner, const TextureGroup& textures);
   // A DemoEnemy in play, idling at the place and facing right. It owns the pool its animations
   // come from.
-  DemoEnemy(World* owner, const platform::Vector3& position,
+  DemoEnemy(Playfield* owner, const platform::Vector3& position,
             std::unique_ptr<EnemyAnimationPool> pool);
   ~DemoEnemy() override;
 
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> pool) override;
   // Any vertical push stands it on what pushed; only a landing stops its fall, and a ceiling
   // stops its rise only while a wall pushes it sideways too. Nothing stops it sideways.

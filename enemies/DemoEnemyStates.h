@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "actors/EnemyAnimationPool.h"
-#include "actors/EnemyStateTable.h"
 #include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/DemoEnemyState.h"
+#include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyStateTable.h"
 
 // The DemoEnemy's pool and its 18 states in index order.
 struct DemoEnemyStateTable : EnemyStateTable<DemoEnemyState, DemoEnemyStateCount> {

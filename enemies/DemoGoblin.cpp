@@ -40,13 +40,13 @@ constexpr std::array<float, 46> FighterValues{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(World* owner, const TextureGroup& textures) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
 }
 
-DemoGoblin::DemoGoblin(World* owner, const Vector3& position,
+DemoGoblin::DemoGoblin(Playfield* owner, const Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> pool)
     : Enemy("DemoGoblin") {
   Actor::Initialize(owner);
@@ -99,11 +99,11 @@ void DemoGoblin::Update(float dt) {
 
 void DemoGoblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
 
-std::unique_ptr<Enemy> DemoGoblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> DemoGoblin::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<DemoGoblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> DemoGoblin::ReadRecord(std::istream& in, Playfield* owner,
                                               std::unique_ptr<EnemyAnimationPool> pool) {
   EnemyLine line;
   return ReadEnemy<DemoGoblin>(in, owner, std::move(pool), 0, line);

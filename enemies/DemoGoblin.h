@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 struct DemoGoblinStateTable;
@@ -22,10 +22,10 @@ class DemoGoblin : public Enemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, sprite or meters.
-  DemoGoblin(World* owner, const TextureGroup& textures);
+  DemoGoblin(Playfield* owner, const TextureGroup& textures);
   // A DemoGoblin in play, idling at the place and facing right. It owns the pool its animations
   // come from.
-  DemoGoblin(World* owner, const platform::Vector3& position,
+  DemoGoblin(Playfield* owner, const platform::Vector3& position,
              std::unique_ptr<EnemyAnimationPool> pool);
   ~DemoGoblin() override;
 
@@ -33,9 +33,10 @@ class DemoGoblin : public Enemy {
   // sprite and meters put in place.
   void Update(float dt) override;
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> pool) override;
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;

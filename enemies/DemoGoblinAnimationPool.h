@@ -3,7 +3,7 @@
 #include <memory>
 #include <span>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 // The DemoGoblin's states in table order. Each state asks for the animation of its own number.
 enum DemoGoblinStateIndex : int {

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "actors/EnemyAnimationPool.h"
-#include "actors/EnemyStateTable.h"
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
+#include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyStateTable.h"
 
 class StrikeQuad;
 

@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "enemies/DemoWallStates.h"
 #include "enemies/EnemyRecord.h"
 #include "engine/Globals.h"
-#include "world/World.h"
 
 using platform::Vector3;
 
@@ -45,13 +45,13 @@ constexpr std::array<GainedValue, 17> GrowthValues{{
 
 }  // namespace
 
-DemoWall::DemoWall(World* owner, const TextureGroup& textures) : StandingEnemy("DemoWall") {
+DemoWall::DemoWall(Playfield* owner, const TextureGroup& textures) : StandingEnemy("DemoWall") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
 }
 
-DemoWall::DemoWall(World* owner, const Vector3& position,
+DemoWall::DemoWall(Playfield* owner, const Vector3& position,
                    std::unique_ptr<EnemyAnimationPool> newPool)
     : StandingEnemy("DemoWall") {
   Actor::Initialize(owner);
@@ -91,11 +91,11 @@ void DemoWall::Update(float dt) {
   if (block && body) block->SetPosition(body->position);
 }
 
-std::unique_ptr<Enemy> DemoWall::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> DemoWall::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<DemoWall>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> DemoWall::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> DemoWall::ReadRecord(std::istream& in, Playfield* owner,
                                             std::unique_ptr<EnemyAnimationPool> newPool) {
   EnemyLine line;
   return ReadEnemy<DemoWall>(in, owner, std::move(newPool), 0, line);

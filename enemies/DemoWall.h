@@ -19,19 +19,20 @@ class DemoWall : public StandingEnemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // block, states, meters or drawn sprite.
-  DemoWall(World* owner, const TextureGroup& textures);
+  DemoWall(Playfield* owner, const TextureGroup& textures);
   // A standing wall at the place; its block goes into the world's boundary pass until the
   // wall is destroyed or the level cleared. It owns the pool.
-  DemoWall(World* owner, const platform::Vector3& position,
+  DemoWall(Playfield* owner, const platform::Vector3& position,
            std::unique_ptr<EnemyAnimationPool> newPool);
   ~DemoWall() override;
 
   // The frame step, with the block kept on the body.
   void Update(float dt) override;
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> newPool) override;
 
   // Null on the prototype.

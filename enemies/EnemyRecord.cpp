@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "actors/Enemy.h"
 #include "collision/Boundary.h"
+#include "enemies/Enemy.h"
 #include "engine/BarMeter.h"
 #include "engine/NumberFormat.h"
 

@@ -7,11 +7,11 @@
 #include <ostream>
 #include <vector>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class Enemy;
-class World;
+class Playfield;
 
 // The fields of an enemy's map line after its kind: "id level x y [extras] facing". Each class
 // reads the line whole with ReadEnemyLine, makes the enemy only from a line that passed, and
@@ -46,7 +46,7 @@ void ApplyEnemyLine(Enemy& enemy, const EnemyLine& line,
 // An enemy of that class made from the rest of the current line, which is left in `line` for
 // the class's own extras. Null, with nothing made, for a line that does not read whole.
 template <typename EnemyClass>
-std::unique_ptr<EnemyClass> ReadEnemy(std::istream& in, World* owner,
+std::unique_ptr<EnemyClass> ReadEnemy(std::istream& in, Playfield* owner,
                                       std::unique_ptr<EnemyAnimationPool> pool, int extraCount,
                                       EnemyLine& line,
                                       LevelExperience experience = LevelExperience::Added) {

@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "enemies/EnemyRecord.h"
 #include "enemies/GoblinStates.h"
 #include "engine/Globals.h"
 #include "engine/VectorMath.h"
-#include "world/World.h"
 
 using platform::Vector3;
 
@@ -66,7 +66,7 @@ void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
 
 }  // namespace
 
-Goblin::Goblin(World* owner, const TextureGroup& textures) : Enemy("Goblin") {
+Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : Enemy("Goblin") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -74,7 +74,7 @@ Goblin::Goblin(World* owner, const TextureGroup& textures) : Enemy("Goblin") {
   hitShieldQuad = std::make_unique<HitQuad>();
 }
 
-Goblin::Goblin(World* owner, const Vector3& position, std::unique_ptr<EnemyAnimationPool> pool)
+Goblin::Goblin(Playfield* owner, const Vector3& position, std::unique_ptr<EnemyAnimationPool> pool)
     : Enemy("Goblin") {
   Actor::Initialize(owner);
   Initialize(position);
@@ -155,11 +155,11 @@ void Goblin::Update(float dt) {
 
 void Goblin::StepPhysics(float dt) { StepOnBoundaries(dt, true, Landing::OnlyFromAbove); }
 
-std::unique_ptr<Enemy> Goblin::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> Goblin::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<Goblin>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> Goblin::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> Goblin::ReadRecord(std::istream& in, Playfield* owner,
                                           std::unique_ptr<EnemyAnimationPool> pool) {
   EnemyLine line;
   return ReadEnemy<Goblin>(in, owner, std::move(pool), 0, line, LevelExperience::Set);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "enemies/GoblinState.h"
 #include "platform/MathTypes.h"
 
@@ -30,20 +30,21 @@ class Goblin : public Enemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, no states,
   // sprite or meters, and a shield that is nowhere.
-  Goblin(World* owner, const TextureGroup& textures);
+  Goblin(Playfield* owner, const TextureGroup& textures);
   // A goblin in play, idling at the place and facing right, its shield one of the world's
   // actor boundaries. It owns the pool its animations come from.
-  Goblin(World* owner, const platform::Vector3& position,
+  Goblin(Playfield* owner, const platform::Vector3& position,
          std::unique_ptr<EnemyAnimationPool> pool);
   ~Goblin() override;
 
   // Runs the current state, which moves and places everything.
   void Update(float dt) override;
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole. The level sets the goblin's
   // experience without raising its growth points, so its own level reads 0.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> pool) override;
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;

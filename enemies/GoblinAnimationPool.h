@@ -3,7 +3,7 @@
 #include <memory>
 #include <span>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 // The Goblin's states in table order. Each state shows the animation of its own number.
 enum GoblinStateIndex : int {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "collision/Collide.h"
 #include "collision/Hit.h"
@@ -10,7 +11,6 @@
 #include "enemies/Goblin.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "engine/BarMeter.h"
-#include "world/World.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void GoblinState::UpdateCommon(float dt) {
 }
 
 bool GoblinState::CheckShieldContact() {
-  World* world = goblin.world;
+  Playfield* world = goblin.world;
   if (!world) return false;
   HitQuad& shield = goblin.HitShield();
   bool blocked = false;

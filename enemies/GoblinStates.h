@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "actors/EnemyAnimationPool.h"
-#include "actors/EnemyStateTable.h"
+#include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyStateTable.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/GoblinState.h"
 

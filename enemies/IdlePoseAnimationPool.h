@@ -3,7 +3,7 @@
 #include <memory>
 #include <span>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 
 // A pool of two idle frames that loop and one held pose, shared by the Nidhogglets and the
 // DemoWall: animation 1 is the pose, every other number the idle loop.

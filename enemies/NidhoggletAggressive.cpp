@@ -33,14 +33,14 @@ constexpr std::array<GainedValue, 7> GrowthValues{{
 
 }  // namespace
 
-NidhoggletAggressive::NidhoggletAggressive(World* owner, const TextureGroup& textures)
+NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const TextureGroup& textures)
     : StandingEnemy("Nidhogglet") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
 }
 
-NidhoggletAggressive::NidhoggletAggressive(World* owner, const Vector3& position,
+NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const Vector3& position,
                                            std::unique_ptr<EnemyAnimationPool> newPool)
     : StandingEnemy("Nidhogglet") {
   Actor::Initialize(owner);
@@ -64,14 +64,14 @@ void NidhoggletAggressive::Update(float dt) {
   StandingEnemy::Update(dt);
 }
 
-std::unique_ptr<Enemy> NidhoggletAggressive::CreateAt(World* owner, float x, float y, float z,
+std::unique_ptr<Enemy> NidhoggletAggressive::CreateAt(Playfield* owner, float x, float y, float z,
                                                       uint8_t) {
   return std::make_unique<NidhoggletAggressive>(owner, Vector3{x, y, z},
                                                 PoolFromCatalogue(owner, Kind));
 }
 
 std::unique_ptr<Enemy> NidhoggletAggressive::ReadRecord(
-    std::istream& in, World* owner, std::unique_ptr<EnemyAnimationPool> newPool) {
+    std::istream& in, Playfield* owner, std::unique_ptr<EnemyAnimationPool> newPool) {
   EnemyLine line;
   return ReadEnemy<NidhoggletAggressive>(in, owner, std::move(newPool), 0, line);
 }

@@ -16,16 +16,17 @@ class NidhoggletAggressive : public StandingEnemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
-  NidhoggletAggressive(World* owner, const TextureGroup& textures);
+  NidhoggletAggressive(Playfield* owner, const TextureGroup& textures);
   // One in play, idling at the place and facing right; it owns the pool.
-  NidhoggletAggressive(World* owner, const platform::Vector3& position,
+  NidhoggletAggressive(Playfield* owner, const platform::Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> newPool);
 
   void Update(float dt) override;
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> newPool) override;
 
   // Seconds since it was made.

@@ -36,14 +36,14 @@ constexpr std::array<GainedValue, 12> GrowthValues{{
 
 }  // namespace
 
-NidhoggletPassive::NidhoggletPassive(World* owner, const TextureGroup& textures)
+NidhoggletPassive::NidhoggletPassive(Playfield* owner, const TextureGroup& textures)
     : StandingEnemy("Passive Nidhogglet") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
 }
 
-NidhoggletPassive::NidhoggletPassive(World* owner, const Vector3& position,
+NidhoggletPassive::NidhoggletPassive(Playfield* owner, const Vector3& position,
                                      std::unique_ptr<EnemyAnimationPool> newPool)
     : StandingEnemy("Passive Nidhogglet") {
   Actor::Initialize(owner);
@@ -61,13 +61,13 @@ void NidhoggletPassive::Initialize(const Vector3& position) {
   WriteGrowth(GrowthValues);
 }
 
-std::unique_ptr<Enemy> NidhoggletPassive::CreateAt(World* owner, float x, float y, float z,
+std::unique_ptr<Enemy> NidhoggletPassive::CreateAt(Playfield* owner, float x, float y, float z,
                                                    uint8_t) {
   return std::make_unique<NidhoggletPassive>(owner, Vector3{x, y, z},
                                              PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> NidhoggletPassive::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> NidhoggletPassive::ReadRecord(std::istream& in, Playfield* owner,
                                                      std::unique_ptr<EnemyAnimationPool> newPool) {
   EnemyLine line;
   return ReadEnemy<NidhoggletPassive>(in, owner, std::move(newPool), 0, line);

@@ -17,15 +17,16 @@ class NidhoggletPassive : public StandingEnemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
-  NidhoggletPassive(World* owner, const TextureGroup& textures);
+  NidhoggletPassive(Playfield* owner, const TextureGroup& textures);
   // One in play, idling at the place and facing right; it owns the pool.
-  NidhoggletPassive(World* owner, const platform::Vector3& position,
+  NidhoggletPassive(Playfield* owner, const platform::Vector3& position,
                     std::unique_ptr<EnemyAnimationPool> newPool);
 
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> newPool) override;
 
  private:

@@ -32,13 +32,13 @@ constexpr std::array<GainedValue, 8> GrowthValues{{
 
 }  // namespace
 
-Ratatoskr::Ratatoskr(World* owner, const TextureGroup& textures) : Enemy("Ratatoskr") {
+Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : Enemy("Ratatoskr") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
 }
 
-Ratatoskr::Ratatoskr(World* owner, const Vector3& position,
+Ratatoskr::Ratatoskr(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
     : Enemy("Ratatoskr") {
   Actor::Initialize(owner);
@@ -81,11 +81,11 @@ void Ratatoskr::StepPhysics(float dt) {
   StepOnBoundaries(dt, true);
 }
 
-std::unique_ptr<Enemy> Ratatoskr::CreateAt(World* owner, float x, float y, float z, uint8_t) {
+std::unique_ptr<Enemy> Ratatoskr::CreateAt(Playfield* owner, float x, float y, float z, uint8_t) {
   return std::make_unique<Ratatoskr>(owner, Vector3{x, y, z}, PoolFromCatalogue(owner, Kind));
 }
 
-std::unique_ptr<Enemy> Ratatoskr::ReadRecord(std::istream& in, World* owner,
+std::unique_ptr<Enemy> Ratatoskr::ReadRecord(std::istream& in, Playfield* owner,
                                              std::unique_ptr<EnemyAnimationPool> pool) {
   EnemyLine line;
   auto made = ReadEnemy<Ratatoskr>(in, owner, std::move(pool), ExtraLineFields, line);

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class RatatoskrState;
@@ -31,17 +31,18 @@ class Ratatoskr : public Enemy {
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
-  Ratatoskr(World* owner, const TextureGroup& textures);
+  Ratatoskr(Playfield* owner, const TextureGroup& textures);
   // A Ratatoskr in play, idling at the place and facing right, its range 0 around the place.
   // It owns the pool its animations come from.
-  Ratatoskr(World* owner, const platform::Vector3& position,
+  Ratatoskr(Playfield* owner, const platform::Vector3& position,
             std::unique_ptr<EnemyAnimationPool> pool);
   ~Ratatoskr() override;
 
   // With a pool of its own from the world's catalogue; the flag is not used.
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float z, uint8_t flag) override;
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float z,
+                                  uint8_t flag) override;
   // Null, with nothing made, for a line that does not read whole.
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> pool) override;
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;

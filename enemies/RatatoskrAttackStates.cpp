@@ -1,9 +1,9 @@
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "collision/Strike.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
 #include "engine/Globals.h"
-#include "world/World.h"
 
 namespace {
 

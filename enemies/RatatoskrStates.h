@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "enemies/RatatoskrAnimationPool.h"
 #include "enemies/RatatoskrState.h"
 

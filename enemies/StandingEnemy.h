@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "platform/MathTypes.h"
 
 class StandingState;

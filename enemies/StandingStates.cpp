@@ -1,10 +1,10 @@
 #include "enemies/StandingStates.h"
 
+#include "actors/Playfield.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
 #include "enemies/StandingEnemy.h"
 #include "engine/BarMeter.h"
-#include "world/World.h"
 
 StandingState::StandingState(StandingEnemy* newOwner, std::wstring label,
                              std::unique_ptr<Animation> animation)

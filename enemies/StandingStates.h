@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "actors/EnemyState.h"
+#include "enemies/EnemyState.h"
 
 class StandingEnemy;
 

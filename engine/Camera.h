@@ -7,6 +7,11 @@
 
 class Shape;
 
+// The eye's reach along z: nearer than this the map comes close to the near plane; farther, past
+// the far plane. The editor zooms within it and a map's stationary eye is held in it.
+constexpr float NearestEyeZ = -6.0f;
+constexpr float FarthestEyeZ = -995.0f;
+
 // The view of the 2D world: looks along +z at the plane z = 0 and runs the screen fade, which
 // moves the fill colour of a shape it does not own towards a target colour.
 class Camera {

@@ -5,7 +5,6 @@
 
 #include "engine/GameState.h"
 
-class Camera;
 class Texture;
 class FontWritten;
 class FontArc64pt;
@@ -23,6 +22,22 @@ class MenuShop;
 class DeathScreen;
 
 constexpr int GameStateCount = 11;
+
+// The places of the screens in the set's array. Play reaches a screen it only switches to
+// through here, without knowing the screen's class.
+enum ScreenSlot : int {
+  SlotWorld = 0,
+  SlotDebug,
+  SlotConsole,
+  SlotPause,
+  SlotTitle,
+  SlotController,
+  SlotMultiplayer,
+  SlotDialog,
+  SlotSave,
+  SlotShop,
+  SlotDeath,
+};
 
 // One instance of every screen for the whole run, the current and the previous screen.
 struct GameStateSet {
@@ -63,6 +78,4 @@ struct GameStateSet {
   void ForgetModifier(const ModifierShape& modifier);
 };
 
-// Loads the interface atlas and the fonts, builds every screen in its fixed order, makes the title menu current and enters it.
-std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera);
 void DestroyGameStates(GameStateSet& set);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "actors/Object.h"
+#include "items/Object.h"
 
 enum ItemKind : int32_t {
   ItemKindEquipment = 0,  // equipment and runes

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "actors/StatBlock.h"
 #include "engine/Color4.h"
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
+#include "items/StatBlock.h"
 #include "platform/MathTypes.h"
 
 class Actor;

@@ -1,16 +1,16 @@
 #include "menus/MenuConsole.h"
 
-#include "editor/EditorAtlas.h"
-#include "editor/MenuDebug.h"
-#include "editor/TextFieldEditors.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
+#include "engine/DebugSwitches.h"
+#include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
+#include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
@@ -43,9 +43,9 @@ constexpr float HistoryInset = 5.0f;
 }  // namespace
 
 MenuConsole::MenuConsole(GameStateSet* set) : Menu(set, "Console Menu") {
-  m_debugMenu = set ? set->menuDebug : nullptr;
   m_cursorRect = &ArrowCursor;
-  Texture* gui = m_debugMenu ? m_debugMenu->GuiTexture() : nullptr;
+  const DebugSwitches* switches = DebugSwitchesOf(set);
+  Texture* gui = switches ? switches->atlas : nullptr;
   m_cursor = std::make_unique<Sprite>(gui, CursorSpriteFlag, Vector3{}, 0.0f, ArrowCursor);
 
   const auto w = static_cast<float>(ScreenWidth);

@@ -10,7 +10,6 @@
 #include "platform/Vertex.h"
 
 class Line;
-class MenuDebug;
 class Quad;
 class Sprite;
 class TextBox;
@@ -47,7 +46,6 @@ class MenuConsole : public Menu {
  private:
   void HandleMouse();
 
-  MenuDebug* m_debugMenu = nullptr;  // not owned
   const platform::PixelRect* m_cursorRect = nullptr;
   std::unique_ptr<Sprite> m_cursor;
   // In client pixels, as the last update read it.

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "collision/ConversationShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/Sprite.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/ScreenLayout.h"
 #include "npcs/NPC.h"
 #include "platform/SpriteBatch.h"
@@ -87,7 +87,7 @@ void MenuDialog::HandleInput(float dt) {
     if (player->controls && player->CurrentState()) player->CurrentState()->HandleInput(dt);
   }
   if (!GameControls || !GameControls->IsAction1Pressed(GameControls->activePad)) return;
-  ++conversation->lineIndex;
+  conversation->NextLine();
   ShowFromCurrentLine();
 }
 
@@ -100,7 +100,7 @@ void MenuDialog::ShowFromCurrentLine() {
       EndParticipants();
       return;
     }
-    ++conversation->lineIndex;
+    conversation->NextLine();
   }
   EndConversation();
 }

@@ -7,7 +7,7 @@
 #include "platform/Vertex.h"
 
 class Camera;
-class ConversationShape;
+class ConversationTrigger;
 class Font;
 class NPC;
 class Sprite;
@@ -48,7 +48,7 @@ class MenuDialog : public Menu {
   void PlaceRightPortraits();
 
   // The conversation being shown; whoever opens the screen stores it first.
-  ConversationShape* conversation = nullptr;  // not owned
+  ConversationTrigger* conversation = nullptr;  // not owned
   // The participants that face right, shown on the left, and those that face left, mirrored
   // on the right.
   std::vector<NPC*> m_leftGroup;

@@ -1,12 +1,12 @@
 #include "menus/MenuSave.h"
 
-#include "collision/SaveShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/Sprite.h"
+#include "menus/SavePoint.h"
 #include "menus/ScreenLayout.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"

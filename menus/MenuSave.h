@@ -10,7 +10,7 @@
 class Camera;
 class Font;
 class Player;
-class SaveShape;
+class SavePoint;
 class Sprite;
 class Texture;
 
@@ -65,7 +65,7 @@ class MenuSave : public Menu {
   // Set by a failed save until the next save is tried.
   bool m_saveFailed = false;
   // The save point that opened the screen; it stores itself right after the switch.
-  SaveShape* savePoint = nullptr;  // not owned
+  SavePoint* savePoint = nullptr;  // not owned
   std::unique_ptr<Sprite> m_topLeft;
   std::unique_ptr<Sprite> m_topBar;
   std::unique_ptr<Sprite> m_topRight;

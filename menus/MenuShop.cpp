@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "collision/ConversationShape.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
@@ -12,6 +11,7 @@
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
 #include "menus/AtlasPanels.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/ListWindow.h"
 #include "menus/MenuController.h"
 #include "menus/MenuDialog.h"

@@ -17,7 +17,7 @@
 #include "platform/MathTypes.h"
 
 class Camera;
-class ConversationShape;
+class ConversationTrigger;
 class Font;
 class Item;
 class ItemStore;
@@ -139,7 +139,7 @@ class MenuShop : public Menu {
   uint32_t GetListTop() const { return m_listTop; }
   const std::vector<Item*>& GetCart() const { return m_cart; }
   float GetCartTotal() const { return m_cartTotal; }
-  const ConversationShape* GetConversation() const { return m_conversation; }
+  const ConversationTrigger* GetConversation() const { return m_conversation; }
   const ItemStore* GetStock() const { return m_stock.get(); }
   const ScrollBar& GetScrollBar() const { return *m_scrollBar; }
   const ItemPage& GetItemPage() const { return m_itemPage; }
@@ -178,7 +178,7 @@ class MenuShop : public Menu {
   Player* m_player = nullptr;  // not owned
   // The conversation whose "shop" line opened the shop: the keeper's in a shop region, any
   // other character's otherwise; none when the console opened it.
-  ConversationShape* m_conversation = nullptr;  // not owned
+  ConversationTrigger* m_conversation = nullptr;  // not owned
   std::unique_ptr<ItemStore> m_stock;
   float m_dialogTextScaleX = 0.39f;
   float m_dialogTextScaleY = 0.39f;

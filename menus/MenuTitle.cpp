@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <fstream>
 
-#include "collision/ConversationShape.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/FileIO.h"
@@ -15,13 +14,14 @@
 #include "engine/Texture.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "items/PlayerRecordFormat.h"
+#include "menus/ConversationTrigger.h"
 #include "menus/MenuController.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuMultiplayer.h"
 #include "menus/ScreenLayout.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
+#include "player/PlayerRecordFormat.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -373,7 +373,7 @@ void MenuTitle::StartNewGame() {
   if (MainCamera) MainCamera->StartFade(Transparent, NewGameFadeSeconds);
   ModifierShape* first = m_world->modifiers.empty() ? nullptr : m_world->modifiers.front().get();
   if (first && first->kind == ModifierShape::KindConversation && set->menuDialog) {
-    set->menuDialog->conversation = static_cast<ConversationShape*>(first);
+    set->menuDialog->conversation = static_cast<ConversationTrigger*>(first);
     set->SwitchTo(set->menuDialog);
   } else {
     player->SwitchState(SlotIdling);

@@ -4,15 +4,15 @@
 #include <cctype>
 #include <filesystem>
 
-#include "collision/SaveShape.h"
 #include "engine/FileIO.h"
 #include "engine/NumberFormat.h"
 #include "items/Item.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
-#include "items/PlayerRecordFormat.h"
 #include "menus/MenuSave.h"
+#include "menus/SavePoint.h"
 #include "player/Player.h"
+#include "player/PlayerRecordFormat.h"
 #include "world/World.h"
 
 namespace {

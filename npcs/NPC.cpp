@@ -1,5 +1,6 @@
 #include "npcs/NPC.h"
 
+#include "actors/Playfield.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
@@ -8,7 +9,6 @@
 #include "npcs/NPCCast.h"
 #include "npcs/NPCState.h"
 #include "player/Player.h"
-#include "world/World.h"
 
 using platform::Vector3;
 
@@ -24,11 +24,12 @@ constexpr float BaseHealth = 150.0f;
 
 }  // namespace
 
-NPC::NPC(World* owner, int32_t castKind, Texture* portraitPicture) : Actor(Cast()[castKind].name) {
+NPC::NPC(Playfield* owner, int32_t castKind, Texture* portraitPicture)
+    : Actor(Cast()[castKind].name) {
   Initialize(owner, castKind, portraitPicture);
 }
 
-NPC::NPC(World* owner, int32_t castKind, Texture* portraitPicture, const Vector3& position,
+NPC::NPC(Playfield* owner, int32_t castKind, Texture* portraitPicture, const Vector3& position,
          std::unique_ptr<NPCAnimationPool> pool)
     : NPC(owner, castKind, portraitPicture) {
   m_pool = std::move(pool);
@@ -57,7 +58,7 @@ NPC::NPC(std::string standInName) : Actor(std::move(standInName)) { kind = Actor
 
 NPC::~NPC() = default;
 
-void NPC::Initialize(World* owner, int32_t castKind, Texture* portraitPicture) {
+void NPC::Initialize(Playfield* owner, int32_t castKind, Texture* portraitPicture) {
   const CastMember& member = Cast()[castKind];
   kind = ActorKindNpc;
   Actor::Initialize(owner);
@@ -93,7 +94,8 @@ void NPC::Initialize(World* owner, int32_t castKind, Texture* portraitPicture) {
   SetGainedStat7(BaseHealth);
 }
 
-std::unique_ptr<NPC> NPC::CreateAt(World* owner, Texture* portraitPicture, const Vector3& position,
+std::unique_ptr<NPC> NPC::CreateAt(Playfield* owner, Texture* portraitPicture,
+                                   const Vector3& position,
                                    std::unique_ptr<NPCAnimationPool> pool) const {
   return std::make_unique<NPC>(owner, m_kind, portraitPicture, position, std::move(pool));
 }

@@ -24,14 +24,14 @@ class NPC : public Actor {
 
   // The prototype of a kind (0 to 18): name, description, portrait, body and hit box, but no
   // states, drawn sprite or meters. It is never placed.
-  NPC(World* owner, int32_t castKind, Texture* portraitPicture);
+  NPC(Playfield* owner, int32_t castKind, Texture* portraitPicture);
   // A character in play at the place, idling on a pool of its own.
-  NPC(World* owner, int32_t castKind, Texture* portraitPicture, const platform::Vector3& position,
-      std::unique_ptr<NPCAnimationPool> pool);
+  NPC(Playfield* owner, int32_t castKind, Texture* portraitPicture,
+      const platform::Vector3& position, std::unique_ptr<NPCAnimationPool> pool);
   ~NPC() override;
 
   // A character of the same kind in play at the place.
-  std::unique_ptr<NPC> CreateAt(World* owner, Texture* portraitPicture,
+  std::unique_ptr<NPC> CreateAt(Playfield* owner, Texture* portraitPicture,
                                 const platform::Vector3& position,
                                 std::unique_ptr<NPCAnimationPool> pool) const;
 
@@ -66,7 +66,7 @@ class NPC : public Actor {
   using Actor::Initialize;
 
  private:
-  void Initialize(World* owner, int32_t castKind, Texture* portraitPicture);
+  void Initialize(Playfield* owner, int32_t castKind, Texture* portraitPicture);
   void EnterState(NPCState* next);
 
   // Declared first, so that the states' animations go before the frame they show.

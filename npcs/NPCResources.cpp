@@ -6,7 +6,7 @@
 NPCResources::NPCResources() = default;
 NPCResources::~NPCResources() { Free(); }
 
-void NPCResources::Load(World* owner) {
+void NPCResources::Load(Playfield* owner) {
   Free();
   world = owner;
   // A character's pictures are loaded once a map places it, or when first drawn.

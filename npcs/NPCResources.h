@@ -9,7 +9,7 @@
 #include "platform/MathTypes.h"
 
 class NPC;
-class World;
+class Playfield;
 
 // The world's pool of non-player characters, built once at start-up: each character's sheet
 // and portrait, an animation pool and a prototype, under its kind number. Placing and clearing
@@ -23,7 +23,7 @@ class NPCResources {
 
   // Makes every picture's record (each loaded when a map first places the character, or when
   // first drawn), then builds the pools, then the prototypes.
-  void Load(World* owner);
+  void Load(Playfield* owner);
   void Free();
 
   // The kind of the first prototype named exactly so; -1 when none is.
@@ -38,5 +38,5 @@ class NPCResources {
   std::array<std::unique_ptr<NPC>, NPCKindCount> prototypes;
   std::array<NPCTextures, NPCKindCount> textures;
   std::array<std::unique_ptr<NPCAnimationPool>, NPCKindCount> pools;
-  World* world = nullptr;  // not owned
+  Playfield* world = nullptr;  // not owned
 };

@@ -2,12 +2,12 @@
 
 #include <variant>
 
+#include "actors/Playfield.h"
 #include "collision/Strike.h"
 #include "engine/Controls.h"
 #include "engine/Sound.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
-#include "world/World.h"
 
 AttackState::AttackState(Player* newOwner, Texture* texture, PlayerStateSlot entry)
     : PlayerState(newOwner, texture, entry), plan(AttackPlanOf(entry)) {

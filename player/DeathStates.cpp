@@ -1,13 +1,12 @@
 #include "player/DeathStates.h"
 
+#include "actors/Playfield.h"
 #include "engine/BarMeter.h"
 #include "engine/CircularMeter.h"
 #include "engine/ColorFade.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
-#include "menus/DeathScreen.h"
 #include "player/Player.h"
-#include "world/World.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ StateDying::StateDying(Player* newOwner, Texture* texture)
 
 void StateDying::Enter() {
   EnterStanding(StaminaBarBroken);
-  GameStateSet* set = player->world ? player->world->set : nullptr;
-  if (set && set->deathScreen) set->SwitchTo(set->deathScreen);
+  GameStateSet* set = player->world ? player->world->ScreenSet() : nullptr;
+  if (set) set->SwitchTo(set->screens[SlotDeath].get());
 }
 
 void StateDying::Update(float dt) {

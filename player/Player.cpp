@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "actors/Playfield.h"
 #include "engine/BarMeter.h"
 #include "engine/BitmapFonts.h"
 #include "engine/CircularMeter.h"
@@ -11,11 +12,10 @@
 #include "engine/Globals.h"
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
-#include "items/PlayerRecordFormat.h"
 #include "player/PlayerFrameTable.h"
 #include "player/PlayerHudCells.h"
+#include "player/PlayerRecordFormat.h"
 #include "player/PlayerState.h"
-#include "world/World.h"
 
 using platform::Vector3;
 
@@ -34,12 +34,12 @@ constexpr float HudMargin = 10.0f;
 
 }  // namespace
 
-Player::Player(World* owner, const std::vector<std::unique_ptr<Texture>>& textures,
+Player::Player(Playfield* owner, const std::vector<std::unique_ptr<Texture>>& textures,
                Texture* atlas, Controls* playerControls, const Vector3& position)
     : Actor("Player"), controls(playerControls) {
   kind = ActorKindPlayer;
   Initialize(owner);
-  const GameStateSet* set = world ? world->set : nullptr;
+  const GameStateSet* set = world ? world->ScreenSet() : nullptr;
   hudFont = set ? set->fontArc17pt.get() : nullptr;
   hudAtlas = atlas;
   hudFirstSprite = std::make_unique<Sprite>(hudAtlas, 0, Vector3{}, 0.0f, HudPanelCell);

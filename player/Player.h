@@ -58,7 +58,7 @@ class Player : public Actor {
 
   // Reads the player record, sizes the meters from it and stands idle at the position with
   // full health; the picture goes onto the world's sprite layers.
-  Player(World* owner, const std::vector<std::unique_ptr<Texture>>& textures, Texture* hudAtlas,
+  Player(Playfield* owner, const std::vector<std::unique_ptr<Texture>>& textures, Texture* hudAtlas,
          Controls* playerControls, const platform::Vector3& position);
   ~Player() override;
 

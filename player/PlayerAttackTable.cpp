@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 #include "player/Player.h"
 
 using platform::Vector3;

@@ -22,7 +22,7 @@ PlayerResources::PlayerResources() = default;
 
 PlayerResources::~PlayerResources() { Free(); }
 
-void PlayerResources::Load(World* owner, Texture* interfaceAtlas) {
+void PlayerResources::Load(Playfield* owner, Texture* interfaceAtlas) {
   world = owner;
   hudAtlas = interfaceAtlas;
   for (const char* path : SheetPaths) textures.push_back(LoadTexture(path, SheetSide, SheetSide));

@@ -5,8 +5,8 @@
 
 class Controls;
 class Player;
+class Playfield;
 class Texture;
-class World;
 
 // The world's player pool: it owns every player made in the run and the four sheets their
 // states draw from. A player's place in the list is its player index.
@@ -18,7 +18,7 @@ class PlayerResources {
   PlayerResources& operator=(const PlayerResources&) = delete;
 
   // Loads the four sheets, main sheet first; the interface atlas is borrowed.
-  void Load(World* owner, Texture* interfaceAtlas);
+  void Load(Playfield* owner, Texture* interfaceAtlas);
   // Destroys every player ever made, in the world or not, then the sheets.
   void Free();
   // A new player on the given controls at (1, 0, 0), appended to the list. The caller sets its
@@ -32,5 +32,5 @@ class PlayerResources {
   // Main sheet, then attack sheets 1 to 3.
   std::vector<std::unique_ptr<Texture>> textures;
   Texture* hudAtlas = nullptr;  // not owned
-  World* world = nullptr;       // not owned
+  Playfield* world = nullptr;   // not owned
 };

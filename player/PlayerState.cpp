@@ -4,14 +4,15 @@
 #include <array>
 #include <string>
 
+#include "actors/Playfield.h"
 #include "collision/Boundary.h"
 #include "collision/Collide.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
-#include "editor/MenuDebug.h"
 #include "engine/BarMeter.h"
 #include "engine/CircularMeter.h"
 #include "engine/Controls.h"
+#include "engine/DebugSwitches.h"
 #include "engine/FloatingText.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -19,7 +20,6 @@
 #include "engine/VectorMath.h"
 #include "player/Player.h"
 #include "player/PlayerFrameTable.h"
-#include "world/World.h"
 
 const Color4 StaminaBarGreen{200, 0, 128, 0};
 const Color4 StaminaBarBroken{200, 128, 0, 0};
@@ -72,7 +72,7 @@ PlayerState::PlayerState(Player* newOwner, Texture* texture, PlayerStateSlot ent
 PlayerState::~PlayerState() = default;
 
 void PlayerState::Exit() {
-  World* world = player ? player->world : nullptr;
+  Playfield* world = player ? player->world : nullptr;
   if (!world) return;
   for (StrikeShape* strike : StrikesInChain(strikeFrames)) {
     auto& live = world->playerStrikes;
@@ -87,7 +87,7 @@ void PlayerState::Exit() {
 void PlayerState::SetMovementLimits() { RefillAirMoves(); }
 
 bool PlayerState::CheckIncomingHits(const HitRule& rule) {
-  World* world = player->world;
+  Playfield* world = player->world;
   if (!world) return false;
   bool hit = false;
   for (StrikeShape* strike : world->enemyStrikes) hit = ApplyIncomingHit(*strike, rule) || hit;
@@ -138,9 +138,9 @@ bool PlayerState::ApplyIncomingHit(StrikeShape& strike, const HitRule& rule) {
 
 PlayerState* PlayerState::CheckDeath() {
   if (!(player->healthMeter->value > 0.0f) && player->world) {
-    if (player->world->deathMode == World::DeathModeScreen) {
+    if (player->world->deathMode == Playfield::DeathModeScreen) {
       SwitchTo(SlotDying);
-    } else if (player->world->deathMode == World::DeathModeRespawn) {
+    } else if (player->world->deathMode == Playfield::DeathModeRespawn) {
       SwitchTo(SlotRespawning);
     }
   }
@@ -261,7 +261,7 @@ void PlayerState::CloseStep() {
 bool PlayerState::IsCurrent() const { return player->CurrentState() == this; }
 
 bool PlayerState::GodModeChordHeld() const {
-  return player->world && DebugSwitchOn(player->world->set, ToggleEnableGodMode) &&
+  return player->world && DebugSwitchOn(player->world->ScreenSet(), ToggleEnableGodMode) &&
          GodModeKeyHeld();
 }
 

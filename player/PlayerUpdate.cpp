@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "actors/Playfield.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
-#include "world/World.h"
 
 using platform::Vector3;
 

@@ -1,14 +1,14 @@
 #include "player/StateSpeaking.h"
 
-#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "player/Player.h"
+#include "player/SpokenConversation.h"
 
 StateSpeaking::StateSpeaking(Player* newOwner, Texture* texture)
     : PlayerState(newOwner, texture, SlotSpeaking) {}
 
 void StateSpeaking::HandleInput(float) {
-  if (conversation && conversation->stationary) return;
+  if (conversation && conversation->HoldsSpeakerStill()) return;
   const Controls& input = Input();
   if (input.IsLeftHeld() || input.IsRightHeld()) {
     const int side = input.IsLeftHeld() ? -1 : 1;

@@ -2,7 +2,7 @@
 
 #include "player/PlayerState.h"
 
-class ConversationShape;
+class SpokenConversation;
 
 // Talking through a conversation: the player turns to whoever says the current line and, unless
 // the conversation holds it still, may walk off while it talks.
@@ -16,5 +16,5 @@ class StateSpeaking : public PlayerState {
   void UpdateHeld(float) override {}
 
   // The conversation being talked through; the dialogue screen sets it after each switch here.
-  ConversationShape* conversation = nullptr;  // not owned
+  const SpokenConversation* conversation = nullptr;  // not owned
 };

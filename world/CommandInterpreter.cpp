@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "editor/DebugSwitches.h"
+#include "engine/DebugSwitches.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
@@ -12,7 +12,6 @@
 #include "items/Item.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
-#include "menus/MenuShop.h"
 #include "player/Player.h"
 #include "world/World.h"
 
@@ -63,7 +62,7 @@ std::optional<int> ReadStatIndex(const std::string& word) {
 }
 
 int32_t Shop(const Words&) {
-  if (GameStates) GameStates->SwitchTo(GameStates->menuShop);
+  if (GameStates) GameStates->SwitchTo(GameStates->screens[SlotShop].get());
   return CommandDone;
 }
 

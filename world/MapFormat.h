@@ -3,14 +3,10 @@
 #include <array>
 #include <cstddef>
 
+#include "engine/MapPaths.h"
 #include "platform/MathTypes.h"
 
-// What the map reader and the map writer agree on.
-
-inline constexpr const char* MapsFolder = "Content\\Maps\\";
-inline constexpr const char* MapExtension = ".gmf";
-// Rewritten at every start; read in place of a map that cannot be opened.
-inline constexpr const char* DefaultMapPath = "Content\\Maps\\DefaultMap.gmf";
+// What the map reader and the map writer agree on, with where the maps lie.
 
 // The sections of a map, in file order.
 enum MapSection : int {

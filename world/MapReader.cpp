@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 #include <limits>
 #include <locale>
@@ -10,20 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/ConversationShape.h"
-#include "collision/Hazard.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
-#include "collision/TutorialImage.h"
-#include "editor/EditorCamera.h"
-#include "editor/MenuDebug.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Camera.h"
+#include "engine/DebugSwitches.h"
 #include "engine/FileIO.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -32,11 +22,12 @@
 #include "engine/TextLines.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
-#include "items/ItemListCodes.h"
-#include "items/ItemStore.h"
 #include "npcs/NPC.h"
 #include "npcs/NPCResources.h"
+#include "world/MapFields.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
+#include "world/TriggerRecords.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -56,26 +47,6 @@ constexpr const char* SectionProgressLines[MapSectionCount] = {
     "Building modifiers...",
 };
 
-// The modifiers whose record begins with their region's shape token.
-constexpr std::array<char, 6> ShapedModifierLetters = {
-    HazardLetter,        PortalLetter,      PushLetter,
-    TutorialImageLetter, CameraDepthLetter, CameraStationarySetterLetter};
-
-bool IsShapedModifier(char letter) {
-  return std::find(ShapedModifierLetters.begin(), ShapedModifierLetters.end(), letter) !=
-         ShapedModifierLetters.end();
-}
-
-std::istringstream FieldsOf(const std::string& line) {
-  std::istringstream fields(line);
-  fields.imbue(std::locale::classic());
-  return fields;
-}
-
-char Lower(char letter) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-}
-
 // Stores the value only when it was read, so a failed field leaves the target as it was.
 template <typename T>
 bool Take(std::istream& in, T& target) {
@@ -85,26 +56,12 @@ bool Take(std::istream& in, T& target) {
   return true;
 }
 
-bool ReadFlag(std::istream& in, uint8_t& flag) {
-  int32_t value = 0;
-  if (!(in >> value)) return false;
-  flag = value != 0;
-  return true;
-}
-
 // Four integers, each kept modulo 256: alpha, red, green, blue.
 bool ReadColor(std::istream& in, Color4& color) {
   long long a = 0, r = 0, g = 0, b = 0;
   if (!(in >> a >> r >> g >> b)) return false;
   color = {static_cast<uint8_t>(a), static_cast<uint8_t>(r), static_cast<uint8_t>(g),
            static_cast<uint8_t>(b)};
-  return true;
-}
-
-bool ReadVector(std::istream& in, Vector3& point) {
-  Vector3 read;
-  if (!(in >> read.x >> read.y >> read.z)) return false;
-  point = read;
   return true;
 }
 
@@ -246,7 +203,7 @@ class MapReader {
       if (!ReadVector(fields, eye)) return false;
       // At or in front of the near plane nothing shows (and 0 divides by zero), beyond the far
       // plane neither: the eye stays where the editor lets the camera zoom.
-      eye.z = std::clamp(eye.z, EditorCamera::FarthestEyeZ, EditorCamera::NearestEyeZ);
+      eye.z = std::clamp(eye.z, FarthestEyeZ, NearestEyeZ);
       world_.cameraMode = CameraStationaryLetter;
       world_.stationaryEye = eye;
       PlaceCamera(eye, 1);
@@ -498,214 +455,22 @@ class MapReader {
            ReadVector(fields, block.position) && fields >> block.rotation;
   }
 
+  // The registered kind of the letter reads the rest; an unknown letter skips its line.
   bool ReadModifier(char letter, std::istream& fields) {
-    switch (letter) {
-      case ConversationLetter:
-        return ReadConversation(fields, false);
-      case ShopLetter:
-        return ReadConversation(fields, true);
-      case SavePointLetter:
-        return ReadSavePoint(fields);
-      default:
-        if (!IsShapedModifier(letter)) return true;
-    }
-    std::string shapeToken;
+    const TriggerKindTable& kinds = RegisteredTriggerKinds();
+    const auto kind = kinds.find(letter);
+    if (kind == kinds.end()) return true;
     std::unique_ptr<Shape> region;
-    if (!(fields >> shapeToken) || !ReadShapeRecord(Lower(shapeToken.front()), fields, region)) {
-      return false;
+    if (kind->second.shaped) {
+      std::string shapeToken;
+      if (!(fields >> shapeToken) || !ReadShapeRecord(Lower(shapeToken.front()), fields, region)) {
+        return false;
+      }
     }
-    std::unique_ptr<ModifierShape> modifier = MakeModifier(letter, fields, std::move(region));
+    MapRecordReader record{world_, lines_};
+    std::unique_ptr<ModifierShape> modifier = kind->second.read(record, fields, std::move(region));
     if (!modifier) return false;
     world_.AddModifier(std::move(modifier));
-    return true;
-  }
-
-  // The kind's own fields after the region; null when they cannot be read.
-  std::unique_ptr<ModifierShape> MakeModifier(char letter, std::istream& fields,
-                                              std::unique_ptr<Shape> region) {
-    World* world = &world_;
-    switch (letter) {
-      case HazardLetter: {
-        float damage = 0.0f;
-        if (!(fields >> damage)) return nullptr;
-        return std::make_unique<Hazard>(world, std::move(region), damage);
-      }
-      case PortalLetter: {
-        std::string target;
-        float x = 0.0f;
-        float y = 0.0f;
-        if (!(fields >> target >> x >> y)) return nullptr;
-        if (target == NoTargetToken) target.clear();
-        return std::make_unique<Portal>(world, std::move(region), target, Vector3{x, y, 0.0f});
-      }
-      case PushLetter: {
-        float x = 0.0f;
-        float y = 0.0f;
-        if (!(fields >> x >> y)) return nullptr;
-        return std::make_unique<PushShape>(world, std::move(region), Vector3{x, y, 0.0f});
-      }
-      case TutorialImageLetter: {
-        int32_t picture = 0;
-        if (!(fields >> picture)) return nullptr;
-        return std::make_unique<TutorialImage>(world, std::move(region), FindPrimitive(picture));
-      }
-      case CameraDepthLetter: {
-        float depth = 0.0f;
-        if (!(fields >> depth)) return nullptr;
-        return std::make_unique<CameraDepthSetter>(world, std::move(region), depth);
-      }
-      default: {
-        uint8_t stationary = 0;
-        Vector3 eye;
-        if (!ReadFlag(fields, stationary) || !ReadVector(fields, eye)) return nullptr;
-        return std::make_unique<CameraStationarySetter>(world, std::move(region), stationary, eye);
-      }
-    }
-  }
-
-  // Id 0 names nothing.
-  Shape* FindPrimitive(int32_t id) const { return id ? world_.FindPrimitiveById(id) : nullptr; }
-  NPC* FindNpc(int32_t id) const { return id ? world_.FindNpcById(id) : nullptr; }
-
-  // The head (radius, stationary letter, anchor), then the ordered and the repeat
-  // conversations, each a block of lines of their own; a shop's stock follows.
-  bool ReadConversation(std::istream& head, bool shop) {
-    float radius = 0.0f;
-    std::string stationary;
-    std::string anchorLetter;
-    int32_t anchorId = 0;
-    if (!(head >> radius >> stationary >> anchorLetter >> anchorId)) return false;
-    NPC* npc = nullptr;
-    Shape* anchor = nullptr;
-    if (anchorLetter.front() == NpcAnchorLetter) {
-      npc = FindNpc(anchorId);
-      if (npc) anchor = npc->body;
-    } else if (anchorLetter.front() == ShapeAnchorLetter) {
-      anchor = FindPrimitive(anchorId);
-    }
-    std::unique_ptr<ConversationShape> conversation;
-    ShopShape* shopShape = nullptr;
-    if (shop) {
-      auto made = std::make_unique<ShopShape>(anchor, &world_);
-      shopShape = made.get();
-      conversation = std::move(made);
-    } else {
-      conversation = std::make_unique<ConversationShape>(anchor, &world_);
-    }
-    conversation->npc = npc;
-    if (!ReadConversationList(*conversation, &ConversationShape::AddOrderedConversation,
-                              &ConversationShape::AddOrderedLine,
-                              conversation->orderedConversations) ||
-        !ReadConversationList(*conversation, &ConversationShape::AddRepeatConversation,
-                              &ConversationShape::AddRepeatLine,
-                              conversation->repeatConversations)) {
-      return false;
-    }
-    conversation->regionCircle->SetRadius(radius);
-    conversation->Update(0.0f);
-    if (Lower(stationary.front()) == HoldStillLetter) conversation->stationary = 1;
-    if (Lower(stationary.front()) == MayMoveLetter) conversation->stationary = 0;
-    if (shopShape) ReadStock(*shopShape->stock);
-    world_.AddModifier(std::move(conversation));
-    return true;
-  }
-
-  bool ReadConversationList(ConversationShape& shape, void (ConversationShape::*addConversation)(),
-                            void (ConversationShape::*addLine)(int32_t, std::string),
-                            std::vector<Conversation>& list) {
-    long long count = 0;
-    if (!ReadCountLine(count)) return false;
-    for (long long conversation = 0; conversation < count; ++conversation) {
-      (shape.*addConversation)();
-      long long lines = 0;
-      if (!ReadCountLine(lines)) return false;
-      for (long long index = 0; index < lines; ++index) {
-        std::string line;
-        if (!lines_.Next(line)) return false;
-        std::istringstream fields = FieldsOf(line);
-        int32_t speaker = 0;
-        if (!(fields >> speaker)) return false;
-        // The text is everything after the one blank that follows the speaker.
-        fields.get();
-        std::string text;
-        std::getline(fields, text);
-        (shape.*addLine)(speaker, std::move(text));
-        list.back().back().speaker = FindNpc(speaker);
-      }
-    }
-    return true;
-  }
-
-  bool ReadCountLine(long long& count) {
-    std::string line;
-    if (!lines_.Next(line)) return false;
-    std::istringstream fields = FieldsOf(line);
-    return static_cast<bool>(fields >> count);
-  }
-
-  // One "code index price" line per item on sale; the first line that is not one is handed
-  // back to the modifier loop.
-  void ReadStock(ItemStore& stock) {
-    std::string line;
-    while (lines_.Next(line)) {
-      std::istringstream fields = FieldsOf(line);
-      std::string code;
-      long long index = 0;
-      float price = 0.0f;
-      std::string more;
-      const bool entry = fields >> code >> index >> price && !(fields >> more) &&
-                         code.size() == 1 &&
-                         std::find(ItemListCodes.begin(), ItemListCodes.end(), code.front()) !=
-                             ItemListCodes.end();
-      if (!entry || IsShapelessModifier(stock, code.front(), index)) {
-        lines_.PutBack(std::move(line));
-        return;
-      }
-      if (Item* item = ItemAt(stock, code.front(), index)) {
-        item->onSale = 1;
-        item->price = price;
-      }
-    }
-  }
-
-  // "h 0 25" is a hazard without a shape, not the headgear placeholder on sale: where index 0
-  // is a list's placeholder, which is never stock, the letter of a modifier that begins with its
-  // shape, then the no-shape token, is that modifier. The first expendable has no placeholder
-  // before it, so "i 0 25" stays its stock line.
-  static bool IsShapelessModifier(const ItemStore& stock, char code, long long index) {
-    const Item* first = index == 0 ? ItemAt(stock, code, 0) : nullptr;
-    return first && first->name == EmptyItemName && IsShapedModifier(code);
-  }
-
-  // The anchor: "n" and an NPC, "p" and a shape, or "0" and the region's place.
-  bool ReadSavePoint(std::istream& fields) {
-    float radius = 0.0f;
-    std::string anchorLetter;
-    if (!(fields >> radius >> anchorLetter)) return false;
-    auto savePoint = std::make_unique<SaveShape>(&world_);
-    int32_t anchorId = 0;
-    if (anchorLetter.front() == NpcAnchorLetter || anchorLetter.front() == ShapeAnchorLetter) {
-      if (!(fields >> anchorId)) return false;
-    }
-    if (anchorLetter.front() == NpcAnchorLetter) {
-      NPC* npc = FindNpc(anchorId);
-      savePoint->npc = npc;
-      if (npc) savePoint->anchor = npc->body;
-    } else if (anchorLetter.front() == ShapeAnchorLetter) {
-      savePoint->anchor = FindPrimitive(anchorId);
-    } else {
-      float x = 0.0f;
-      float y = 0.0f;
-      if (!(fields >> x >> y)) return false;
-      savePoint->region->SetPosition({x, y, 0.0f});
-    }
-    float x = 0.0f;
-    float y = 0.0f;
-    if (!(fields >> x >> y)) return false;
-    savePoint->position = {x, y, 0.0f};
-    savePoint->regionCircle->SetRadius(radius);
-    savePoint->Update(0.0f);
-    world_.AddModifier(std::move(savePoint));
     return true;
   }
 
@@ -721,6 +486,18 @@ class MapReader {
 
 bool ReadMap(World& world, std::istream& in) { return MapReader(world, in).Read(); }
 
+Shape* MapRecordReader::FindPrimitive(int32_t id) const {
+  return id ? world.FindPrimitiveById(id) : nullptr;
+}
+
+NPC* MapRecordReader::FindNpc(int32_t id) const { return id ? world.FindNpcById(id) : nullptr; }
+
+bool IsShapedModifier(char letter) {
+  const TriggerKindTable& kinds = RegisteredTriggerKinds();
+  const auto kind = kinds.find(letter);
+  return kind != kinds.end() && kind->second.shaped;
+}
+
 void World::LoadMap(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) in.open(NativePath(DefaultMapPath), std::ios::binary);
@@ -728,5 +505,6 @@ void World::LoadMap(const std::string& path) {
   mapName = path;
   ReadMap(*this, in);
   // The debug menu shows the layers it knows; the new map's layers become known, and shown.
-  if (set && set->menuDebug) set->menuDebug->CollectLayers();
+  DebugSwitches* switches = DebugSwitchesOf(set);
+  if (switches && set->world) set->world->CollectLayers(*switches);
 }

@@ -4,43 +4,30 @@
 #include <sstream>
 #include <unordered_map>
 
-#include "actors/Enemy.h"
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/ConversationShape.h"
-#include "collision/Hazard.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
-#include "collision/TutorialImage.h"
+#include "enemies/Enemy.h"
 #include "engine/FileIO.h"
 #include "engine/Globals.h"
-#include "engine/NumberFormat.h"
 #include "engine/SoundBank.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
-#include "items/ItemListCodes.h"
-#include "items/ItemStore.h"
 #include "npcs/NPC.h"
+#include "world/MapFields.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
+#include "world/TriggerRecords.h"
 #include "world/World.h"
 
 namespace {
 
 constexpr const char* HeaderPair = "0 0 ";
-constexpr const char* NoAnchor = "0 0";
-
-std::string Flag(uint8_t flag) { return flag ? "1" : "0"; }
-
-std::string Number(float value) { return FormatFloat(value); }
 
 std::string ColorFields(const Color4& color) {
   return std::to_string(color.a) + ' ' + std::to_string(color.r) + ' ' + std::to_string(color.g) +
          ' ' + std::to_string(color.b) + ' ';
 }
 
-class MapWriter {
+class MapWriter : public MapRecordWriter {
  public:
   explicit MapWriter(World& world) : world_(world) {}
 
@@ -71,14 +58,6 @@ class MapWriter {
     element.id = id;
     return id;
   }
-
-  // The number of an element written before; 0 for none.
-  int32_t IdOf(const Primitive* element) const {
-    auto found = ids_.find(element);
-    return found == ids_.end() ? 0 : found->second;
-  }
-
-  int32_t IdOfBody(const Actor* actor) const { return actor ? IdOf(actor->body) : 0; }
 
   // The camera mode, the death mode and the spawn point go back as the map gave them.
   void WriteHeader() {
@@ -225,101 +204,24 @@ class MapWriter {
   void WriteModifiers() {
     SectionHeader(SectionModifiers);
     for (const std::unique_ptr<ModifierShape>& modifier : world_.modifiers) {
-      if (modifier->kind != ModifierShape::KindShop) WriteModifier(*modifier);
+      if (modifier->kind != ModifierShape::KindShop) modifier->WriteRecord(*this);
     }
     for (const std::unique_ptr<ModifierShape>& modifier : world_.modifiers) {
-      if (auto* shop = dynamic_cast<const ShopShape*>(modifier.get())) {
-        out_ += std::string(1, ShopLetter) + ' ';
-        WriteConversation(*shop);
-        WriteStock(*shop->stock);
-      }
+      if (modifier->kind == ModifierShape::KindShop) modifier->WriteRecord(*this);
     }
   }
 
-  void WriteModifier(ModifierShape& modifier) {
-    if (auto* conversation = dynamic_cast<const ConversationShape*>(&modifier)) {
-      out_ += std::string(1, ConversationLetter) + ' ';
-      WriteConversation(*conversation);
-    } else if (auto* savePoint = dynamic_cast<const SaveShape*>(&modifier)) {
-      out_ += std::string(1, SavePointLetter) + ' ';
-      WriteSavePoint(*savePoint);
-    } else if (auto* hazard = dynamic_cast<const Hazard*>(&modifier)) {
-      WriteRegion(HazardLetter, modifier);
-      out_ += Number(hazard->damage) + '\n';
-    } else if (auto* portal = dynamic_cast<const Portal*>(&modifier)) {
-      WriteRegion(PortalLetter, modifier);
-      out_ += (portal->targetMap.empty() ? std::string(NoTargetToken) : portal->targetMap) + ' ' +
-              Number(portal->targetPosition.x) + ' ' + Number(portal->targetPosition.y) + '\n';
-    } else if (auto* push = dynamic_cast<const PushShape*>(&modifier)) {
-      WriteRegion(PushLetter, modifier);
-      out_ += Number(push->push.x) + ' ' + Number(push->push.y) + '\n';
-    } else if (auto* tutorial = dynamic_cast<const TutorialImage*>(&modifier)) {
-      WriteRegion(TutorialImageLetter, modifier);
-      out_ += std::to_string(IdOf(tutorial->image)) + '\n';
-    } else if (auto* depth = dynamic_cast<const CameraDepthSetter*>(&modifier)) {
-      WriteRegion(CameraDepthLetter, modifier);
-      out_ += Number(depth->depth) + '\n';
-    } else if (auto* setter = dynamic_cast<const CameraStationarySetter*>(&modifier)) {
-      WriteRegion(CameraStationarySetterLetter, modifier);
-      const platform::Vector3& eye = setter->cameraPosition;
-      out_ += Flag(setter->stationary) + ' ' + Number(eye.x) + ' ' + Number(eye.y) + ' ' +
-              Number(eye.z) + '\n';
-    }
-  }
+  void Append(const std::string& text) override { out_ += text; }
 
-  // The letter and the region as a shape record; a region of another kind, or none, is "0".
-  void WriteRegion(char letter, ModifierShape& modifier) {
+  void AppendRegion(char letter, const ModifierShape& modifier) override {
     out_ += std::string(1, letter) + ' ';
     if (!modifier.region || !WriteShapeRecord(*modifier.region)) out_ += NoShapeLetter;
     out_ += ' ';
   }
 
-  void WriteConversation(const ConversationShape& conversation) {
-    const float radius = conversation.regionCircle ? conversation.regionCircle->radius : 0.0f;
-    out_ += Number(radius) + ' ' + (conversation.stationary ? HoldStillLetter : MayMoveLetter) +
-            ' ' + AnchorFields(conversation.npc, conversation.anchor, NoAnchor) + '\n';
-    WriteConversationList(conversation.orderedConversations);
-    WriteConversationList(conversation.repeatConversations);
-  }
-
-  // "n" and the NPC, else "p" and the shape, else what stands for no anchor.
-  std::string AnchorFields(const Actor* npc, const Shape* anchor, const std::string& none) const {
-    if (const int32_t id = IdOfBody(npc))
-      return std::string(1, NpcAnchorLetter) + ' ' + std::to_string(id);
-    if (const int32_t id = IdOf(anchor))
-      return std::string(1, ShapeAnchorLetter) + ' ' + std::to_string(id);
-    return none;
-  }
-
-  void WriteConversationList(const std::vector<Conversation>& list) {
-    out_ += std::to_string(list.size()) + '\n';
-    for (const Conversation& conversation : list) {
-      out_ += std::to_string(conversation.size()) + '\n';
-      for (const ConversationLine& line : conversation) {
-        out_ += std::to_string(IdOfBody(line.speaker)) + ' ' + line.text + '\n';
-      }
-    }
-  }
-
-  void WriteStock(const ItemStore& stock) {
-    for (char code : ItemListCodes) {
-      const std::vector<Item*> items = ItemsOfList(stock, code);
-      for (size_t index = 0; index < items.size(); ++index) {
-        if (!items[index]->onSale) continue;
-        out_ += std::string(1, code) + ' ' + std::to_string(index) + ' ' +
-                Number(items[index]->price) + '\n';
-      }
-    }
-  }
-
-  void WriteSavePoint(const SaveShape& savePoint) {
-    const float radius = savePoint.regionCircle ? savePoint.regionCircle->radius : 0.0f;
-    const platform::Vector3 at =
-        savePoint.region ? savePoint.region->position : platform::Vector3{};
-    const std::string atRegion =
-        std::string(1, NoAnchorLetter) + ' ' + Number(at.x) + ' ' + Number(at.y);
-    out_ += Number(radius) + ' ' + AnchorFields(savePoint.npc, savePoint.anchor, atRegion) + ' ' +
-            Number(savePoint.position.x) + ' ' + Number(savePoint.position.y) + '\n';
+  int32_t IdOf(const Primitive* element) const override {
+    auto found = ids_.find(element);
+    return found == ids_.end() ? 0 : found->second;
   }
 
   World& world_;
@@ -330,6 +232,19 @@ class MapWriter {
 }  // namespace
 
 bool BuildMapText(World& world, std::string& text) { return MapWriter(world).Write(text); }
+
+int32_t MapRecordWriter::IdOfBody(const Actor* actor) const {
+  return actor ? IdOf(actor->body) : 0;
+}
+
+std::string MapRecordWriter::AnchorFields(const Actor* npc, const Shape* anchor,
+                                          const std::string& none) const {
+  if (const int32_t id = IdOfBody(npc))
+    return std::string(1, NpcAnchorLetter) + ' ' + std::to_string(id);
+  if (const int32_t id = IdOf(anchor))
+    return std::string(1, ShapeAnchorLetter) + ' ' + std::to_string(id);
+  return none;
+}
 
 bool World::SaveMap(const std::string& name) {
   std::string text;

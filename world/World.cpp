@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "collision/BoundaryPass.h"
 #include "collision/Hit.h"
-#include "collision/ModifierShape.h"
 #include "collision/Strike.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/DebugSwitches.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/FloatingText.h"
 #include "engine/GameStateSet.h"
@@ -26,6 +26,7 @@
 #include "npcs/NPCResources.h"
 #include "player/Player.h"
 #include "player/PlayerResources.h"
+#include "world/ModifierShape.h"
 
 using platform::Vector3;
 
@@ -72,8 +73,7 @@ World::World(GameStateSet* owner, Camera* camera)
       players(playerPool->players),
       enemyResources(std::make_unique<EnemyResources>()),
       npcResources(std::make_unique<NPCResources>()),
-      fadeQuad(std::make_unique<Quad>()),
-      floatingTexts(std::make_unique<FloatingTextList>()) {
+      fadeQuad(std::make_unique<Quad>()) {
   SetName("World");
   set = owner;
   MainCamera = camera;
@@ -140,6 +140,15 @@ Vector3 World::CollideWithBoundaries(BoundingShape* mover, BoundingShape** touch
 void World::RefreshBoundaryGrid() {
   if (boundaryGridStale || !boundaryGrid.Matches(boundaries)) boundaryGrid.Rebuild(boundaries);
   boundaryGridStale = false;
+}
+
+void World::CollectLayers(DebugSwitches& switches) const {
+  for (const auto& [layer, entry] : shapeLayers.entries) switches.KnowLayer(layer);
+  for (const auto& [layer, entry] : spriteLayers.entries) switches.KnowLayer(layer);
+  for (const auto& boundary : boundaries) switches.KnowLayer(boundary->layer);
+  for (const auto& modifier : modifiers) {
+    if (modifier->region) switches.KnowLayer(modifier->region->layer);
+  }
 }
 
 void World::ClearLevel() {

@@ -7,16 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "actors/Playfield.h"
 #include "collision/BoundaryGrid.h"
-#include "collision/ShapeRefList.h"
 #include "engine/GameState.h"
+#include "engine/draw/LayerMap.h"
 #include "platform/MathTypes.h"
-#include "world/LayerMap.h"
 
 class Actor;
 class BoundingShape;
 class Camera;
 class Controls;
+class DebugSwitches;
 class Enemy;
 class EnemyResources;
 class FloatingTextList;
@@ -52,10 +53,8 @@ struct MapNameCounts {
 };
 
 // The playing state: the loaded level and everything in it.
-class World : public GameState {
+class World : public GameState, public Playfield {
  public:
-  enum DeathMode : int32_t { DeathModeScreen = 0, DeathModeRespawn = 1 };
-
   World(GameStateSet* set, Camera* camera);
   ~World() override;
 
@@ -79,13 +78,13 @@ class World : public GameState {
   // rebuilt at its next draw.
   void MarkSpritesDirty();
 
-  // The displacement that frees the mover from every boundary, pushed out of one boundary
-  // after another in list order; the mover is left where it was and the caller applies the
-  // result. Keeps the mover's pass-through and pushing lists. touched, when given, gets the last
-  // boundary that pushed, or null.
-  platform::Vector3 CollideWithBoundaries(BoundingShape* mover, BoundingShape** touched = nullptr);
+  platform::Vector3 CollideWithBoundaries(BoundingShape* mover,
+                                          BoundingShape** touched = nullptr) override;
   // Brings the boundary pass's grid up to the boundaries' places; each frame's update does.
   void RefreshBoundaryGrid();
+  // Enters every layer the content uses into the debug switches, visible and selectable; a
+  // layer already there keeps its flags.
+  void CollectLayers(DebugSwitches& switches) const;
 
   // Takes the loaded map out of the world and keeps the players. The modifiers, enemies and
   // non-player characters go to the deferred-delete list, so one that clears the level stays
@@ -121,9 +120,9 @@ class World : public GameState {
   // A boundary first, then a textured shape, then a sprite.
   Shape* FindPrimitiveById(int32_t id) const;
   Texture* FindResourceByName(const std::string& name) const;
-  // Lets the strike hit every player again: each player's hit box forgets it once, and the
-  // strike forgets the players' hit boxes.
-  void ForgetStrike(StrikeShape* strike);
+  void ForgetStrike(StrikeShape* strike) override;
+  GameStateSet* ScreenSet() const override { return set; }
+  const EnemyResources* EnemyCatalogue() const override { return enemyResources.get(); }
 
   // Players: the pool owns them; these only change the world's lists. A removed player's
   // current state ends what it started.
@@ -131,7 +130,7 @@ class World : public GameState {
   Player* AddPlayer(Controls* controls = nullptr);
   void RemovePlayer(int index);
   void RemoveExtraPlayers();
-  Player* GetFirstPlayer() const;
+  Player* GetFirstPlayer() const override;
 
   // The first player's own copy of the game's controls, keyboard only.
   std::unique_ptr<Controls> firstPlayerControls;
@@ -156,8 +155,6 @@ class World : public GameState {
   platform::Vector3 stationaryEye;
   MapNameCounts nameCounts;
   CameraLimits cameraLimits;
-  // Units per second squared, scaled by each actor's mass.
-  float gravity = 0.0f;
   // Every actor the world updates: the players first.
   std::vector<Actor*> actors;
   // The textures the map names.
@@ -167,30 +164,13 @@ class World : public GameState {
   // The broad phase of the boundary pass over `boundaries`; stale once the list changes.
   BoundaryGrid boundaryGrid;
   bool boundaryGridStale = true;
-  // Solid volumes of actors (a breakable wall's block), taken by the boundary pass after the
-  // level's. The actors own them; one leaves the list when it is destroyed or the level is
-  // cleared. Never written to a map.
-  ShapeRefList<BoundingShape> actorBoundaries;
-  // Strike shapes that attack states put into play; the states own them.
-  std::vector<StrikeShape*> playerStrikes;
-  std::vector<StrikeShape*> enemyStrikes;
   // The map's triggers, in map order.
   std::vector<std::unique_ptr<ModifierShape>> modifiers;
-  // The map's textured quads and circles, and its sprites with the actors' pictures.
+  // The map's textured quads and circles.
   LayerMap<Shape> shapeLayers;
-  LayerMap<Sprite> spriteLayers;
   // The enemies and non-player characters placed on the loaded map.
   std::vector<std::unique_ptr<Enemy>> enemies;
   std::vector<std::unique_ptr<NPC>> npcs;
-  // Every item of the game, for the world's own use.
-  std::unique_ptr<ItemStore> itemStore;
-  // While set, the players' strikes hit the other players as well.
-  uint8_t playersHitPlayers = 1;
-  int32_t deathMode = DeathModeRespawn;
-  // Where death mode 1 brings a player back.
-  platform::Vector3 spawnPoint;
-  // The damage numbers, drawn with the set's 17-point arc font.
-  std::unique_ptr<FloatingTextList> floatingTexts;
 
  private:
   // Sets the music's volume and switches; a null target changes nothing.

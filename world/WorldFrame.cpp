@@ -5,12 +5,11 @@
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
-#include "collision/ModifierShape.h"
 #include "collision/Strike.h"
-#include "editor/MenuDebug.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
+#include "engine/DebugSwitches.h"
 #include "engine/DebugOverlay.h"
 #include "engine/FloatingText.h"
 #include "engine/GameStateSet.h"
@@ -22,11 +21,11 @@
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "menus/MenuConsole.h"
-#include "menus/pause/MenuPause.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
+#include "world/ModifierShape.h"
+#include "world/PauseScreen.h"
 #include "world/World.h"
 
 using platform::Vector3;
@@ -61,9 +60,9 @@ void World::HandleInput(float dt) {
   } else if (!firstPaused && set && GameControls) {
     const KeyboardBuffer& keys = *GameControls->keyboard;
     if (keys.IsTabPressed() && DebugMode) {
-      SwitchScreen(set->menuDebug);
+      SwitchScreen(set->screens[SlotDebug].get());
     } else if (keys.IsTildePressed() && DebugSwitch(ToggleEnableConsole)) {
-      SwitchScreen(set->menuConsole);
+      SwitchScreen(set->screens[SlotConsole].get());
     }
   }
   for (size_t i = 0; i < modifiers.size(); ++i) modifiers[i]->HandleInput(dt);
@@ -83,7 +82,7 @@ void World::HandleInput(float dt) {
 
 void World::HandleInputHeld(float) {
   if (set && GameControls && GameControls->keyboard->IsTabPressed() && DebugMode) {
-    SwitchScreen(set->menuDebug);
+    SwitchScreen(set->screens[SlotDebug].get());
   }
 }
 
@@ -93,8 +92,9 @@ bool World::OpensPause(Player& player) {
   if (!controls->keyboard->IsEscPressed() && !controls->IsStartPressed(controls->activePad)) {
     return false;
   }
-  if (set && set->menuPause) set->menuPause->SetPlayer(&player);
-  SwitchScreen(set ? set->menuPause : nullptr);
+  GameState* pause = set ? set->screens[SlotPause].get() : nullptr;
+  if (auto* screen = dynamic_cast<PauseScreen*>(pause)) screen->PausedBy(player);
+  SwitchScreen(pause);
   return true;
 }
 

@@ -1,8 +1,8 @@
 #include "menus/pause/MenuPause.h"
 
-#include "editor/DebugSwitches.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
+#include "engine/DebugSwitches.h"
 #include "engine/Font.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"

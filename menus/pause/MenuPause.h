@@ -19,6 +19,7 @@
 #include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
 #include "platform/TextFont.h"
+#include "world/PauseScreen.h"
 
 class Actor;
 struct ScreenBox;
@@ -34,7 +35,7 @@ class World;
 // Encyclopedia, Settings, and the statistics pages while the debug menu asks for them). Every
 // shape is made once by the constructor; tab changes and list moves only move, rescale and
 // regroup them.
-class MenuPause : public Menu {
+class MenuPause : public Menu, public PauseScreen {
  public:
   enum Tab : int32_t {
     TabStats = 0,
@@ -88,6 +89,7 @@ class MenuPause : public Menu {
 
   // From play: the Stats tab, cursors at 0. Back from the controller menu: as it was left.
   void Enter() override;
+  void PausedBy(Player& player) override { m_player = &player; }
   // Back and start resume from every tab; otherwise the open tab's input step.
   void HandleInput(float dt) override;
   // Only the music is fed: the world stays frozen.

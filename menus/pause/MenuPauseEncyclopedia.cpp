@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Controls.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/pause/MenuPause.h"

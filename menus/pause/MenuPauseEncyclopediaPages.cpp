@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Controls.h"
 #include "engine/Font.h"
 #include "engine/Globals.h"

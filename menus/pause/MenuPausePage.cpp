@@ -1,6 +1,6 @@
 #include <string>
 
-#include "actors/Enemy.h"
+#include "enemies/Enemy.h"
 #include "engine/Font.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"

@@ -6,17 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "collision/Portal.h"
-#include "collision/SaveShape.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "editor/TemplatePalette.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/NidhoggletPassive.h"
+#include "engine/EditorAtlas.h"
 #include "engine/SoundBank.h"
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
@@ -24,6 +22,8 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "support/DebugMenuSession.h"
+#include "triggers/Portal.h"
+#include "triggers/SaveShape.h"
 #include "world/MapFormat.h"
 
 namespace {

@@ -6,16 +6,16 @@
 #include <sstream>
 #include <string>
 
-#include "collision/ShopShape.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
+#include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "items/ItemStore.h"
 #include "items/Rune.h"
 #include "support/DebugMenuSession.h"
+#include "triggers/ShopShape.h"
 
 namespace {
 

@@ -6,13 +6,12 @@
 #include <string>
 
 #include "collision/Boundary.h"
-#include "collision/TutorialImage.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "engine/Camera.h"
+#include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
@@ -22,6 +21,7 @@
 #include "player/Player.h"
 #include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
+#include "triggers/TutorialImage.h"
 
 namespace {
 

@@ -8,21 +8,21 @@
 #include <vector>
 
 #include "collision/Boundary.h"
-#include "collision/CameraSetters.h"
-#include "collision/Hazard.h"
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "collision/TutorialImage.h"
-#include "editor/ContextMenu.h"
 #include "editor/DebugButton.h"
+#include "editor/ContextMenu.h"
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
+#include "triggers/CameraSetters.h"
+#include "triggers/Hazard.h"
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
+#include "triggers/TutorialImage.h"
 #include "world/MapFormat.h"
 #include "support/LevelEditingSession.h"
+#include "world/ModifierShape.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
 #include "enemies/DemoEnemy.h"
 #include "enemies/DemoEnemyAttackStates.h"
 #include "enemies/DemoEnemyStates.h"
+#include "enemies/EnemyResources.h"
 #include "engine/BarMeter.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Sprite.h"

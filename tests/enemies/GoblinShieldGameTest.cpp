@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/Goblin.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/GoblinStates.h"

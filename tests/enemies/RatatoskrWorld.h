@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
 #include "engine/Globals.h"

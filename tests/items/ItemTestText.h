@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 
 // Record texts written by hand, the way the item files lay them out.
 inline std::string ItemBodyText(const std::string& name, float firstStat, float price,

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string>
 
-#include "editor/EditorAtlas.h"
+#include "engine/EditorAtlas.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Sprite.h"

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "MenuFills.h"
-#include "collision/ConversationShape.h"
 #include "engine/Controls.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -18,6 +17,7 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 
@@ -161,9 +161,10 @@ TEST_F(ControllerScreen, AConfirmedActionKeyReadsTheConversationAndAttacksInPlay
   Tap(VirtualKey::Enter);
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(Current(), dialog);
-  const int32_t line = dialog->conversation->lineIndex;
+  const auto* opening = static_cast<const ConversationShape*>(dialog->conversation);
+  const int32_t line = opening->lineIndex;
   Tap(VirtualKey::J);
-  EXPECT_EQ(dialog->conversation->lineIndex, line) << "J no longer reads on";
+  EXPECT_EQ(opening->lineIndex, line) << "J no longer reads on";
   for (int read = 0; read < 20 && Current() == dialog; ++read) Tap(KeyK);
   ASSERT_EQ(Current(), world);
   // Away from the opening conversation's region, where the key would talk again.

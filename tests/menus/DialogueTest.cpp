@@ -3,8 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "collision/ConversationShape.h"
-#include "collision/TriggerWorld.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
@@ -14,6 +12,8 @@
 #include "menus/MenuShop.h"
 #include "npcs/NPC.h"
 #include "support/TestWorld.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/TriggerWorld.h"
 
 namespace {
 

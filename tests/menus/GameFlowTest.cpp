@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "collision/ConversationShape.h"
-#include "collision/SaveShape.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
@@ -17,6 +15,8 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 
@@ -75,7 +75,7 @@ TEST_F(GameFlow, NewGameReadsTheOpeningConversationLineByLineThenPlays) {
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(Current(), dialog);
   EXPECT_EQ(world->GetMapName(), NewGameMap);
-  ConversationShape* opening = dialog->conversation;
+  auto* opening = static_cast<ConversationShape*>(dialog->conversation);
   ASSERT_NE(opening, nullptr);
   EXPECT_EQ(opening, world->modifiers.front().get());
   EXPECT_EQ(State(), player->StateAt(SlotSpeaking));

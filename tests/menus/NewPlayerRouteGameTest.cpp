@@ -3,10 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "collision/ConversationShape.h"
-#include "collision/Portal.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
 #include "engine/BarMeter.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -23,6 +19,10 @@
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/Portal.h"
+#include "triggers/SaveShape.h"
+#include "triggers/ShopShape.h"
 #include "world/World.h"
 
 namespace {

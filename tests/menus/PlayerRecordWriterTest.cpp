@@ -5,14 +5,14 @@
 #include <sstream>
 #include <string>
 
-#include "collision/Hazard.h"
-#include "collision/SaveShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "items/ItemStore.h"
 #include "menus/MenuSave.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/Hazard.h"
+#include "triggers/SaveShape.h"
 #include "world/World.h"
 
 namespace {

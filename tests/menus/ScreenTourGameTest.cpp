@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "editor/EditorAtlas.h"
 #include "editor/EditorLayout.h"
 #include "engine/BarMeter.h"
+#include "engine/EditorAtlas.h"
 #include "items/ItemStore.h"
 #include "menus/MenuShop.h"
 #include "menus/MenuTitle.h"

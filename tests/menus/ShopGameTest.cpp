@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "collision/ShopShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -19,6 +18,7 @@
 #include "menus/pause/MenuPause.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ShopShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 

@@ -4,10 +4,7 @@
 #include <unordered_set>
 
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
 #include "collision/Hit.h"
-#include "collision/ModifierShape.h"
-#include "collision/SaveShape.h"
 #include "collision/Strike.h"
 #include "engine/GameStateSet.h"
 #include "menus/MenuDialog.h"
@@ -16,6 +13,9 @@
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "player/PlayerResources.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace {

@@ -4,14 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
-#include "collision/ModifierShape.h"
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
-#include "editor/EditorAtlas.h"
 #include "editor/MenuDebug.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
 #include "engine/Controls.h"
+#include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -28,6 +27,7 @@
 #include "menus/pause/MenuPause.h"
 #include "platform/InputMapping.h"
 #include "player/Player.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace PadButtons = platform::PadButton;

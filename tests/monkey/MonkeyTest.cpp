@@ -16,7 +16,7 @@
 #include <string>
 
 #include "editor/MenuDebug.h"
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"

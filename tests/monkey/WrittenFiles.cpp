@@ -6,7 +6,6 @@
 #include <memory>
 #include <sstream>
 
-#include "collision/SaveShape.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -18,6 +17,7 @@
 #include "items/RunePool.h"
 #include "menus/MenuSave.h"
 #include "player/Player.h"
+#include "triggers/SaveShape.h"
 #include "world/CompanionFile.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"

@@ -4,9 +4,6 @@
 #include <vector>
 
 #include "actors/State.h"
-#include "collision/ConversationShape.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -20,6 +17,9 @@
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/SaveShape.h"
+#include "triggers/ShopShape.h"
 #include "world/World.h"
 
 namespace {
@@ -104,7 +104,7 @@ TEST_F(NPCGame, ANewGamesOpeningConversationShowsItsSpeakersTurnedToThePlayer) {
 
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(GameStates->current, dialog);
-  const ConversationShape* opening = dialog->conversation;
+  const auto* opening = static_cast<const ConversationShape*>(dialog->conversation);
   ASSERT_EQ(opening->npc->name, "Hazel");
   game_.StepFrames(40);
   ASSERT_EQ(dialog->m_leftGroup.size(), 1u);

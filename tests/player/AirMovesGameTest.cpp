@@ -2,12 +2,12 @@
 
 #include <functional>
 
-#include "collision/Portal.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
 #include "engine/draw/Quad.h"
 #include "player/PlayerState.h"
 #include "support/PlayingWorld.h"
+#include "triggers/Portal.h"
 
 namespace {
 

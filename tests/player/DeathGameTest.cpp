@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "collision/ConversationShape.h"
 #include "collision/Strike.h"
 #include "engine/BarMeter.h"
 #include "engine/Camera.h"
@@ -14,6 +13,7 @@
 #include "menus/MenuDialog.h"
 #include "player/DeathStates.h"
 #include "tests/player/GroundGame.h"
+#include "triggers/ConversationShape.h"
 
 namespace {
 

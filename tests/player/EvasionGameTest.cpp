@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "actors/EnemyResources.h"
 #include "collision/Collide.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrStates.h"
 #include "engine/BarMeter.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "actors/EnemyResources.h"
 #include "collision/Strike.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/Ratatoskr.h"
 #include "enemies/RatatoskrState.h"
 #include "player/AttackState.h"

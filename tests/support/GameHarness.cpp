@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "engine/Application.h"
+#include "app/Application.h"
 #include "engine/Globals.h"
 #include "engine/SoundSystem.h"
 #include "platform/Renderer.h"

@@ -4,11 +4,11 @@
 #include <memory>
 #include <optional>
 
-#include "editor/EditorAtlas.h"
 #include "editor/EditorCamera.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TextureChooser.h"
 #include "engine/Camera.h"
+#include "engine/EditorAtlas.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"

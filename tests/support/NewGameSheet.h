@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "actors/StatBlock.h"
+#include "items/StatBlock.h"
 
 // The gained sheet of a new game, written out from its table by index; every entry not named
 // there is 0.

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "actors/Actor.h"
-#include "actors/Enemy.h"
-#include "actors/EnemyAnimationPool.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyAnimationPool.h"
 #include "engine/BarMeter.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
@@ -33,7 +33,7 @@ class TestFigure : public ActorClass {
  public:
   static constexpr float MeterMaximum = 100.0f;
 
-  TestFigure(World* owner, std::string figureName)
+  TestFigure(Playfield* owner, std::string figureName)
       : ActorClass(std::move(figureName)), picture(nullptr) {
     this->Initialize(owner);
     this->body = &bodyQuad;
@@ -89,23 +89,23 @@ class TestFigure : public ActorClass {
 
 class WorldBody : public TestFigure<Actor> {
  public:
-  explicit WorldBody(World* owner = nullptr, std::string bodyName = "Test Body")
+  explicit WorldBody(Playfield* owner = nullptr, std::string bodyName = "Test Body")
       : TestFigure<Actor>(owner, std::move(bodyName)) {}
 };
 
 // An enemy kind for tests; its map line is the kind, the place and a flag.
 class TestEnemy : public TestFigure<Enemy> {
  public:
-  explicit TestEnemy(World* owner, std::string enemyName = "TestEnemy")
+  explicit TestEnemy(Playfield* owner, std::string enemyName = "TestEnemy")
       : TestFigure<Enemy>(owner, std::move(enemyName)) {}
 
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float, uint8_t) override {
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float, uint8_t) override {
     auto enemy = std::make_unique<TestEnemy>(owner, name);
     enemy->enemyKind = enemyKind;
     enemy->PlaceAt(x, y);
     return enemy;
   }
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> newPool) override {
     int lineKind = 0;
     float x = 0.0f, y = 0.0f, z = 0.0f;

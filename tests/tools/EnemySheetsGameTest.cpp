@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "actors/EnemyResources.h"
 #include "editor/MenuDebug.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoWall.h"
+#include "enemies/EnemyResources.h"
 #include "enemies/Goblin.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/NidhoggletAggressive.h"

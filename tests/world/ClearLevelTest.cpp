@@ -3,7 +3,6 @@
 #include <map>
 #include <string>
 
-#include "collision/ModifierShape.h"
 #include "collision/Strike.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"
@@ -11,6 +10,7 @@
 #include "player/Player.h"
 #include "player/PlayerResources.h"
 #include "support/TestWorld.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/DebugSwitches.h"
 #include "engine/CheckBox.h"
+#include "engine/DebugSwitches.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "support/TestWorld.h"
 #include "world/MapReader.h"
@@ -29,7 +29,7 @@ TEST(MapEnemyKind, IsCheckedAsReadNotCutTo32Bits) {
   };
   EnemyKindTable kinds{};
   for (int kind : {0, PlacedKind}) {
-    kinds[static_cast<size_t>(kind)].makePrototype = [kind](World* owner, const TextureGroup&) {
+    kinds[static_cast<size_t>(kind)].makePrototype = [kind](Playfield* owner, const TextureGroup&) {
       auto prototype = std::make_unique<TestEnemy>(owner);
       prototype->enemyKind = kind;
       return prototype;

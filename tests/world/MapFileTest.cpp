@@ -6,16 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/Hazard.h"
-#include "collision/Portal.h"
-#include "collision/PushShape.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
-#include "collision/TutorialImage.h"
-#include "engine/Application.h"
+#include "app/Application.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
 #include "engine/draw/Circle.h"
@@ -24,6 +17,13 @@
 #include "npcs/NPC.h"
 #include "support/GameHarness.h"
 #include "support/TestWorld.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/Hazard.h"
+#include "triggers/Portal.h"
+#include "triggers/PushShape.h"
+#include "triggers/SaveShape.h"
+#include "triggers/ShopShape.h"
+#include "triggers/TutorialImage.h"
 #include "world/CompanionFile.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
@@ -63,14 +63,14 @@ std::string MapWith(const std::string& boundaries, const std::string& primitives
 // An enemy class whose map line after the kind is "x y facing".
 class LineEnemy : public TestFigure<Enemy> {
  public:
-  explicit LineEnemy(World* owner) : TestFigure<Enemy>(owner, "LineEnemy") {}
-  std::unique_ptr<Enemy> CreateAt(World* owner, float x, float y, float, uint8_t) override {
+  explicit LineEnemy(Playfield* owner) : TestFigure<Enemy>(owner, "LineEnemy") {}
+  std::unique_ptr<Enemy> CreateAt(Playfield* owner, float x, float y, float, uint8_t) override {
     auto enemy = std::make_unique<LineEnemy>(owner);
     enemy->enemyKind = enemyKind;
     enemy->PlaceAt(x, y);
     return enemy;
   }
-  std::unique_ptr<Enemy> ReadRecord(std::istream& in, World* owner,
+  std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool>) override {
     float x = 0.0f, y = 0.0f;
     char facingLetter = 0;
@@ -424,7 +424,7 @@ TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
   kinds[3].makePool = [](const TextureGroup& textures) {
     return std::make_unique<TestEnemyPool>(textures);
   };
-  kinds[3].makePrototype = [](World* owner, const TextureGroup&) {
+  kinds[3].makePrototype = [](Playfield* owner, const TextureGroup&) {
     auto prototype = std::make_unique<LineEnemy>(owner);
     prototype->enemyKind = 3;
     return prototype;

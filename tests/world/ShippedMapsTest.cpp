@@ -7,12 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "actors/Enemy.h"
-#include "actors/EnemyResources.h"
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/ModifierShape.h"
-#include "collision/ShopShape.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyResources.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -24,8 +21,11 @@
 #include "items/ItemStore.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/ShopShape.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace fs = std::filesystem;

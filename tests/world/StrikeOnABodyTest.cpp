@@ -5,9 +5,9 @@
 #include <string>
 #include <variant>
 
-#include "actors/EnemyState.h"
 #include "collision/Collide.h"
 #include "collision/Strike.h"
+#include "enemies/EnemyState.h"
 #include "engine/BitmapFonts.h"
 #include "engine/Camera.h"
 #include "engine/FloatingText.h"

@@ -3,14 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "actors/Enemy.h"
 #include "actors/State.h"
 #include "collision/Boundary.h"
-#include "collision/ConversationShape.h"
-#include "collision/Portal.h"
-#include "collision/SaveShape.h"
-#include "collision/ShopShape.h"
 #include "collision/Strike.h"
+#include "enemies/Enemy.h"
 #include "engine/BarMeter.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -23,6 +19,10 @@
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "triggers/ConversationShape.h"
+#include "triggers/Portal.h"
+#include "triggers/SaveShape.h"
+#include "triggers/ShopShape.h"
 #include "world/CommandInterpreter.h"
 #include "world/World.h"
 

@@ -4,8 +4,6 @@
 #include <map>
 #include <memory>
 
-#include "collision/ModifierShape.h"
-#include "collision/Portal.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
@@ -17,6 +15,8 @@
 #include "platform/InputMapping.h"
 #include "player/PlayerState.h"
 #include "support/PlayingWorld.h"
+#include "triggers/Portal.h"
+#include "world/ModifierShape.h"
 
 namespace {
 

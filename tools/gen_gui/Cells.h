@@ -1,6 +1,6 @@
 #pragma once
 
-// Each draws its group of the editor atlas's cells (editor/EditorAtlas.h) into the image.
+// Each draws its group of the editor atlas's cells (engine/EditorAtlas.h) into the image.
 
 namespace platform {
 struct Image;

@@ -1,7 +1,7 @@
 // The mouse cursors. The editor draws a cursor centred on the mouse point, so every cursor has
 // its hot spot in the middle of its cell.
 
-#include "editor/EditorAtlas.h"
+#include "engine/EditorAtlas.h"
 #include "tools/gen_gui/Cells.h"
 #include "tools/gen_gui/Pictures.h"
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "editor/EditorAtlas.h"
+#include "engine/EditorAtlas.h"
 #include "tools/gen_gui/Cells.h"
 #include "tools/gen_gui/Pictures.h"
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "editor/EditorAtlas.h"
 #include "engine/CheckBox.h"
+#include "engine/EditorAtlas.h"
 #include "tools/Raster.h"
 #include "tools/gen_gui/Cells.h"
 #include "tools/gen_gui/Pictures.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "editor/EditorAtlas.h"
+#include "engine/EditorAtlas.h"
 #include "tools/SharedAtlas.h"
 #include "tools/gen_gui/Cells.h"
 

@@ -15,9 +15,9 @@
 #include "PlayerHud.h"
 #include "ShopMenu.h"
 #include "TitleArt.h"
-#include "collision/ConversationShape.h"
 #include "tools/Raster.h"
 #include "tools/SharedAtlas.h"
+#include "triggers/ConversationShape.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "enemies/EnemyResources.h"
 #include "PauseGame.h"
-#include "actors/EnemyResources.h"
 #include "engine/Controls.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"

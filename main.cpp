@@ -1,8 +1,0 @@
-#include "engine/Application.h"
-#include "platform/Platform.h"
-
-int main() {
-  platform::UseProgramFolderAsWorkingFolder();
-  auto platform = platform::CreateWindowPlatform();
-  return RunGame(*platform);
-}

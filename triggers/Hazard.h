@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "world/ModifierShape.h"
+
+// A region that carries a damage value from the map; it does nothing in play.
+class Hazard : public ModifierShape {
+ public:
+  Hazard(World* newWorld, std::unique_ptr<Shape> newRegion, float newDamage)
+      : ModifierShape(KindHazard, newWorld, std::move(newRegion)), damage(newDamage) {}
+
+  void Update(float) override {}
+  void Draw() override {}
+  // The record's fields after the region; null when they cannot be read.
+  static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
+                                                   std::unique_ptr<Shape> region);
+  void WriteRecord(MapRecordWriter& out) override;
+
+  float damage;
+};
