@@ -64,6 +64,7 @@ class DebugMenuSettings : public DebugMenuSession {
 
 TEST_F(DebugMenuSettings, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayAtFullVolume) {
   const uint32_t floor = game.Pixel(400, 455);
+  const uint32_t topRow = game.Pixel(500, 0);
   MoveMouse(400, 300);
   OpenMenu();
   EXPECT_EQ(Volume(), DimmedVolume);
@@ -72,6 +73,7 @@ TEST_F(DebugMenuSettings, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayA
   const uint32_t dimmed = game.Pixel(400, 455);
   EXPECT_LT(Brightness(dimmed), Brightness(floor)) << "the world shows darkened";
   EXPECT_GT(Brightness(dimmed), Brightness(floor) / 2);
+  EXPECT_NE(game.Pixel(500, 0), topRow) << "the darkening reaches the window's top edge";
   ASSERT_TRUE(game.KeepFrame("debug-main.png"));
   // Frozen: the world's own clock of play stands still while the menu is open.
   const float playTime = player->totalStats[Stat::StatTotalPlayTime];
@@ -85,6 +87,37 @@ TEST_F(DebugMenuSettings, TabOpensTheEditorOverTheDarkenedWorldAndReturnsToPlayA
   DebugMode = 0;
   game.TapKey(VirtualKey::Tab);
   EXPECT_EQ(GameStates->current, world) << "no way in without debug mode";
+}
+
+// Centres and sizes on the 800 by 600 screen, from the panels' and title bar's edges.
+TEST_F(DebugMenuSettings, TheSettingsAndItemListWidgetsStandWhereTheirEdgesPutThem) {
+  struct Row {
+    const char* widget;
+    const Quad& quad;
+    float x, y, width, height;
+  };
+  const Row rows[] = {
+      {"swatch", menu->BackgroundSwatch(), 60, 87, 16, 16},
+      {"time field", *menu->TimeScaleBox().box, 135, 447, 40, 19},
+      {"Set Map Music", menu->SetMusicButton().Face(), 103, 497, 100, 20},
+      {"OK", menu->SettingsOkButton(), 735, 575, 100, 20},
+      {"Cancel", menu->SettingsCancelButton(), 630, 575, 100, 20},
+      {"Save List", menu->SaveListButton().Face(), 111.5f, 27, 60, 26},
+      {"Change", menu->ItemChangeButton().Face(), 735, 575, 100, 20},
+      {"Delete", menu->ItemDeleteButton().Face(), 630, 575, 100, 20},
+      {"New Item", menu->ItemNewButton().Face(), 525, 575, 100, 20},
+      {"list Cancel", menu->ItemListCancelButton().Face(), 420, 575, 100, 20},
+      {"Save", menu->ItemSaveButton().Face(), 735, 575, 100, 21},
+      {"edit Cancel", menu->ItemEditCancelButton().Face(), 630, 575, 100, 21},
+      {"name field", *menu->ItemNameBox().box, 143.5f, 27, 255, 19},
+      {"description field", *menu->ItemDescriptionBox().box, 421.5f, 62, 700, 19},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.quad.altPosition.x, row.x) << row.widget;
+    EXPECT_EQ(row.quad.altPosition.y, row.y) << row.widget;
+    EXPECT_EQ(row.quad.width, row.width) << row.widget;
+    EXPECT_EQ(row.quad.height, row.height) << row.widget;
+  }
 }
 
 TEST_F(DebugMenuSettings, AVisitKeepsTheBackgroundColourTheLoadedMapBrought) {

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -312,6 +313,33 @@ TEST_F(EnemyPools, TheDemoGoblinPoolSharesFramesBetweenItsWalksAndShowsGuardingI
                 {DemoGoblinGuardBreakUp, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
                 {DemoGoblinGuardBreakDown, 1, 0, 0.0f, L"m_frameGuarding", nullptr},
             });
+  // The attack's cells keep their sizes, reuse and neighbours on the sheet: each rectangle from
+  // the first attack cell's corner, with the frame's duration.
+  struct AttackRow {
+    int left, top, right, bottom;
+    float duration;
+  };
+  const AttackRow attack[] = {
+      {0, 0, 128, 128, 1.0f / 30},     {128, 0, 256, 128, 2.0f / 30},
+      {256, 0, 384, 128, 0.10000001f}, {128, 0, 256, 128, 2.0f / 30},
+      {0, 0, 128, 128, 1.0f / 30},     {384, 0, 640, 128, 1.0f / 30},
+      {640, 0, 1024, 128, 1.0f / 30},  {0, 128, 384, 256, 1.0f / 30},
+      {384, 128, 768, 256, 1.0f},
+  };
+  std::vector<AnimationCell> attackCells;
+  for (const AnimationCell& cell : DemoGoblinAnimationPool::Cells()) {
+    if (cell.animation == DemoGoblinAttacking) attackCells.push_back(cell);
+  }
+  ASSERT_EQ(attackCells.size(), std::size(attack));
+  const platform::PixelRect origin = attackCells.front().rect;
+  for (size_t i = 0; i < attackCells.size(); ++i) {
+    const platform::PixelRect& r = attackCells[i].rect;
+    EXPECT_EQ(std::make_tuple(r.left - origin.left, r.top - origin.top, r.right - origin.left,
+                              r.bottom - origin.top),
+              std::make_tuple(attack[i].left, attack[i].top, attack[i].right, attack[i].bottom))
+        << "attack frame " << i + 1;
+    EXPECT_EQ(attackCells[i].duration, attack[i].duration) << i + 1;
+  }
   auto walking = pool.GetAnimation(DemoGoblinIdleWalking);
   auto alertWalking = pool.GetAnimation(DemoGoblinAlertWalking);
   EXPECT_NE(walking.get(), alertWalking.get());

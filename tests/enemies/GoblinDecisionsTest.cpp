@@ -162,6 +162,9 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
        1},
       {"no health in the air dies", DemoGoblinFalling, 1, 1, 0, Waiting, false, {},
        DemoGoblinDead, 1, 0, 0},
+      {"no health at an idle timeout dies", I, 1, 1, 0, Over, true, {{2, 1}}, DemoGoblinDead, 1, 0,
+       0},
+      {"no health in striking reach dies", AW, 1, 2, 0, Waiting, true, {}, DemoGoblinDead, 1, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -30,12 +30,17 @@ TEST(ItemTest, ARuneCopyTakesTheActivePartOfItsSlot) {
   Rune bound;
   bound.name = "Ember";
   (*bound.parts[2].stats)[Stat::BaseDefense] = 4.0f;
+  bound.parts[0].name = "Blade";
   bound.Bind(SlotArmor);
   Rune copy(bound);
   EXPECT_EQ(copy.slot, SlotArmor);
   EXPECT_EQ(copy.activePart, &copy.parts[2]);
   EXPECT_EQ((*copy.stats)[Stat::BaseDefense], 4.0f);
-  EXPECT_EQ(copy.parts[2].stats, bound.parts[2].stats);
+  for (int i = 0; i < Rune::PartCount; ++i) {
+    EXPECT_EQ(copy.parts[i].name, bound.parts[i].name) << i;
+    EXPECT_EQ(copy.parts[i].description, bound.parts[i].description) << i;
+    EXPECT_EQ(copy.parts[i].stats, bound.parts[i].stats) << i;
+  }
 
   bound.Unbind();
   Rune unbound(bound);

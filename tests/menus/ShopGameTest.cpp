@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/GameStateSet.h"
@@ -337,6 +338,31 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
   }
   EXPECT_EQ(ScreenBoxOf(shop->GetPanelDescriptionShop()).Height(), 376.0f);
   EXPECT_EQ(ScreenBoxOf(shop->GetPanelConfirm()).Height(), 111.0f);
+  // Every piece of the two panels, in the order they are drawn, from the panel's centre piece.
+  struct Pieces {
+    const ShapeList* panel;
+    size_t centre;
+    std::vector<std::pair<float, float>> offsets;
+  };
+  const Pieces panels[] = {
+      {&shop->GetPanelDescriptionShop(),
+       0,
+       {{0, 0}, {0, -26}, {0, -51}, {0, -77}, {0, -128}, {5, -183}, {-145, -183}, {0, 25}, {0, 51},
+        {0, 76}, {0, 128}, {-5, 183}, {145, 183}}},
+      {&shop->GetPanelConfirm(),
+       2,
+       {{-145, -51}, {5, -51}, {0, 0}, {-5, 50}, {145, 50}, {-145, -28}, {5, -28}, {0, -7}, {0, 11},
+        {0, 29}, {-5, 50}, {145, 50}}},
+  };
+  for (const Pieces& pieces : panels) {
+    const auto& members = pieces.panel->members;
+    ASSERT_EQ(members.size(), pieces.offsets.size());
+    const platform::Vector3 centre = members[pieces.centre]->altPosition;
+    for (size_t k = 0; k < members.size(); ++k) {
+      EXPECT_EQ(members[k]->altPosition.x - centre.x, pieces.offsets[k].first) << k;
+      EXPECT_EQ(members[k]->altPosition.y - centre.y, pieces.offsets[k].second) << k;
+    }
+  }
 
   // Entering the shop puts the player's interface in the top band of the description panel.
   GameStates->SwitchTo(shop);

@@ -9,6 +9,7 @@
 #include "engine/BarMeter.h"
 #include "engine/Sound.h"
 #include "engine/StringConversion.h"
+#include "player/EvasionStates.h"
 #include "tests/player/GroundGame.h"
 
 namespace {
@@ -104,6 +105,19 @@ TEST_F(EvasionGame, TheRollAddsItsStrengthTheWayThePlayerFacesAndCapsTheSpeed) {
     EXPECT_EQ(player->body->velocity.x, row.expected) << row.facing << " " << row.vx;
     EXPECT_TRUE(HitBoxHasNoExtent());
     EXPECT_NEAR(player->body->height, LowHeight, 1e-5f);
+  }
+}
+
+TEST_F(EvasionGame, RollRecoveryLosesNinetyASecondToRestAndSlidesTheWayThePlayerFaces) {
+  StandAt(10.0f, FloorTop);
+  player->facing = -1;
+  auto& recovering = static_cast<StateRollRecovering&>(*player->SwitchState(SlotRollRecovering));
+  recovering.recoverySpeed = 10.0f;
+  for (float expected : {5.5f, 1.0f, 0.0f, 0.0f}) {
+    recovering.Update(0.05f);
+    EXPECT_FLOAT_EQ(recovering.recoverySpeed, expected);
+    recovering.HandleInput(0.05f);
+    EXPECT_FLOAT_EQ(player->body->velocity.x, -expected);
   }
 }
 

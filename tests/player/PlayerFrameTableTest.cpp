@@ -89,6 +89,37 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
   EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
 }
 
+TEST(PlayerFrameTable, EveryAttackFrameIsItsCellOfTheAttacksGrid) {
+  // Frame k (0-based) sits at column k mod perRow, row k div perRow of a grid starting at (left,
+  // top).
+  struct Row {
+    PlayerStateSlot slot;
+    int left, top, width, height, perRow;
+  };
+  const Row rows[] = {
+      {SlotGroundAttacking1, 0, 0, 256, 128, 4},
+      {SlotUpAttacking, 0, 512, 256, 256, 4},
+      {SlotDownAttacking, 0, 0, 384, 256, 2},
+      {SlotGroundDashAttacking, 0, 0, 256, 128, 4},
+      {SlotNeutralAirAttacking, 0, 512, 128, 128, 8},
+      {SlotForwardAirAttacking, 768, 0, 256, 128, 1},
+      {SlotUpAirAttacking, 0, 256, 128, 256, 8},
+      {SlotDownAirAttacking, 0, 0, 128, 256, 8},
+  };
+  for (const Row& row : rows) {
+    const auto& frames = PlayerStatePlans()[row.slot].frames;
+    ASSERT_EQ(frames.size(), 8u) << row.slot;
+    for (int k = 0; k < 8; ++k) {
+      const int left = row.left + row.width * (k % row.perRow);
+      const int top = row.top + row.height * (k / row.perRow);
+      const PixelRect& c = frames[k].cell;
+      EXPECT_EQ(std::tie(c.left, c.top, c.right, c.bottom),
+                std::make_tuple(left, top, left + row.width, top + row.height))
+          << row.slot << " frame " << k + 1;
+    }
+  }
+}
+
 TEST(PlayerFrameTable, FeetStandOnTheBodysBottomWhateverTheBody) {
   // 128-pixel cells of the standing, lowered and dashing states put the feet on one line.
   const auto& plans = PlayerStatePlans();

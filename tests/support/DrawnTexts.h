@@ -38,6 +38,20 @@ class DrawnTexts {
     }
     return texts;
   }
+  // True when a text reading exactly `text` was anchored at that point.
+  bool DrewAt(const std::string& text, float x, float y) const {
+    return std::any_of(drawn.begin(), drawn.end(), [&](const DrawnText& each) {
+      return each.text == text && each.anchor.x == x && each.anchor.y == y;
+    });
+  }
+  // The heights of the texts anchored at that x, in order.
+  std::vector<float> HeightsAtX(float x) const {
+    std::vector<float> heights;
+    for (const DrawnText& each : drawn) {
+      if (each.anchor.x == x) heights.push_back(each.anchor.y);
+    }
+    return heights;
+  }
   void Clear() { drawn.clear(); }
 
   std::vector<DrawnText> drawn;

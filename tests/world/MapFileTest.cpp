@@ -409,6 +409,14 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
   std::istringstream endless(MapWith("", "", "c 1 s 0 0\n2000000000\n2000000000\n0 a\n"));
   EXPECT_FALSE(ReadMap(*world_, endless));
   EXPECT_TRUE(world_->modifiers.empty());
+  // So do modifier records cut short anywhere, and the records after them are not read.
+  for (const char* cut : {"v 2.5 0 5 6 7\n", "v 2.5 0 5\n", "v 2.5 n\n", "v 2.5 p 2\n", "p 0 1.5\n",
+                          "t 0 Content\\Maps\\DemoHubMap.gmf -3\n", "h 0\n"}) {
+    world_->modifiers.clear();
+    std::istringstream in(MapWith("", "", std::string(cut) + "h 0 1\n"));
+    EXPECT_FALSE(ReadMap(*world_, in)) << cut;
+    EXPECT_TRUE(world_->modifiers.empty()) << cut;
+  }
 }
 
 TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/KeyboardLayer.h"
@@ -276,6 +277,12 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
     EXPECT_NEAR(row.shape->altPosition.x, row.at.x, 1e-3f) << row.piece;
     EXPECT_NEAR(row.shape->altPosition.y, row.at.y, 1e-3f) << row.piece;
   }
+  // The buttons are outlined; the highlight laid over them is not.
+  for (const auto& [quad, outlined] :
+       {std::pair{&menu->GetResumeButton(), 1}, std::pair{&menu->GetQuitButton(), 1},
+        std::pair{&menu->GetButtonHighlight(), 0}}) {
+    EXPECT_EQ(quad->outlineVisible, outlined);
+  }
   EXPECT_EQ(menu->GetItemPage().detailsBody->GetScaledSourceSize().x, 300.0f);
   EXPECT_NEAR(ScreenBoxOf(menu->GetItemPage().descriptionPanel).top, 144.5f, 1e-3f);
 
@@ -339,6 +346,12 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
                                       "Iron Gauntlets", "Swift Boots"}));
   EXPECT_EQ(texts.After("Runes", 5),
             (std::vector<std::string>{"Empty", "Empty", "Empty", "Ember Rune", "Empty"}));
+  // The titles end 20 pixels inside each column's right edge, standing on its top + 1.
+  for (const auto& [title, column] : {std::pair{"Equipment", &menu->GetEquipmentColumn()},
+                                      std::pair{"Runes", &menu->GetRuneColumn()}}) {
+    const ScreenBox box = ScreenBoxOf(*column);
+    EXPECT_TRUE(texts.DrewAt(title, box.right - 20, box.top + 1)) << title;
+  }
   menu->BuildStatsTab();
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->GetStatsRow(), 4) << "up from the weapon row wraps to the boots";
@@ -369,15 +382,23 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
       {0, 7, 0, "Wooden Spear"},   {0, 8, 4, "Swift Boots"}, {2, 1, 0, "Iron Sword"},
       {2, 0, 0, "Iron Sword"},
   };
+  const auto equip = [&](int category, int index) {
+    menu->BuildInventoryTab();
+    for (int i = 0; i < category; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    for (int i = 0; i < index; ++i) Tap(VirtualKey::S);
+    Tap(VirtualKey::U);
+  };
   Tap(VirtualKey::Esc);
   for (const Row& row : rows) {
-    menu->BuildInventoryTab();
-    for (int i = 0; i < row.category; ++i) Tap(VirtualKey::S);
-    Tap(VirtualKey::J);
-    for (int i = 0; i < row.index; ++i) Tap(VirtualKey::S);
-    Tap(VirtualKey::U);
+    equip(row.category, row.index);
     EXPECT_EQ(player->equipped[row.slot]->GetName(), row.worn) << row.category << " " << row.index;
   }
+  // A piece whose record carries another type word than equipment's is refused: the slot keeps
+  // what it wears.
+  player->itemStore->FindByName("Iron Gauntlets")->typeWord = TypeWordRune;
+  equip(0, 5);
+  EXPECT_EQ(player->equipped[3]->GetName(), "Iron Gauntlets");
   // Back from the button configuration, the menu is as it was left.
   menu->BuildSettingsTab();
   GameStates->previous = GameStates->menuController;

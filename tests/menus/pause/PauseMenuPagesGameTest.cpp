@@ -11,6 +11,7 @@
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"
 #include "menus/MenuTitle.h"
+#include "npcs/NPC.h"
 #include "npcs/NPCResources.h"
 
 using platform::Vector3;
@@ -46,6 +47,8 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   // Skills in the file's order; a name the file lacks is not shown.
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
   Keep("encyclopedia-column.png");
+  Drew("");
+  EXPECT_EQ(texts.After("Skills", 3), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
   Tap(VirtualKey::J);
   ASSERT_EQ(menu->GetEncyclopediaFocus(), 1);
   Tap(VirtualKey::S);
@@ -88,6 +91,17 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Sealth", "Jennifer"}));
   Tap(VirtualKey::J);
   Keep("encyclopedia-person.png");
+  // The name in the header strip; the text down the left side in lines 16 apart.
+  const NPCResources& people = *world->npcResources;
+  people.GetPrototype(people.FindByName("Sealth"))
+      ->SetDescription("Keeps the save stone and the old road, and knows every traveller by name.");
+  Drew("");
+  const ScreenBox page = ScreenBoxOf(menu->GetItemPage().entryPanel);
+  EXPECT_TRUE(texts.DrewAt("Sealth", page.right - 20, page.top + 18));
+  const std::vector<float> lines = texts.HeightsAtX(page.left + 4);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], page.top + 32);
+  EXPECT_EQ(lines[1], page.top + 48);
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->GetEncyclopediaSubTab(), 4);
@@ -98,8 +112,20 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Tap(VirtualKey::J);
   ASSERT_EQ(menu->GetEncyclopediaFocus(), 5);
   Keep("encyclopedia-bestiary-ratatoskr.png");
-  // The experience each kind gives when beaten.
+  // The experience each kind gives when beaten; name and numbers from the page's top-right,
+  // the drop captions from its top-left.
   EXPECT_TRUE(Drew("EXP: 12"));
+  const struct {
+    const char* text;
+    float x, y;
+  } placed[] = {
+      {"Ratatoskr", page.right - 10, page.top + 10},
+      {"Health: 10", page.right - 10, page.top + 40},
+      {"EXP: 12", page.right - 10, page.top + 56},
+      {"Loot Drop:", page.left + 165, page.top + 128},
+      {"Rune Drop:", page.left + 165, page.top + 208},
+  };
+  for (const auto& text : placed) EXPECT_TRUE(texts.DrewAt(text.text, text.x, text.y)) << text.text;
   Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-goblin.png");
   Tap(VirtualKey::S);
