@@ -66,8 +66,9 @@ void MenuPause::PlacePagePieces() {
       m_contentPanel->altPosition.y, 0.0f};
   m_itemPage.descriptionPanel.SetAltPosition(page);
   m_itemPage.detailsPanel.SetAltPosition(page);
-  if (m_player && m_player->hudSecondSprite) {
-    const float portrait = ScreenBoxOf(*m_player->hudSecondSprite).Height();
+  // The portrait the interface is placed by is the sprite centred on its anchor.
+  if (m_player && m_player->hudFirstSprite) {
+    const float portrait = ScreenBoxOf(*m_player->hudFirstSprite).Height();
     const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
                     ScreenBoxOf(*m_itemPage.descriptionTop).Height() + portrait / 2 + PortraitDrop;
     m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
