@@ -854,16 +854,22 @@ uint32_t Renderer::ReadPixel(int x, int y) const {
   return pixel;
 }
 
-bool Renderer::SaveFramePng(const std::string& path) const {
+std::vector<uint32_t> Renderer::ReadFrame() const {
   impl_->core->Flush();
   SDL_RenderFlush(impl_->core->renderer);
   std::vector<uint32_t> pixels(static_cast<size_t>(impl_->width) * impl_->height);
   if (SDL_RenderReadPixels(impl_->core->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
                            impl_->width * 4) != 0) {
-    return false;
+    return {};
   }
-  // The frame is saved as seen: opaque, whatever alpha the clear left behind.
+  // Whatever alpha the clear left behind, the frame is seen opaque.
   for (uint32_t& pixel : pixels) pixel |= 0xFF000000u;
+  return pixels;
+}
+
+bool Renderer::SaveFramePng(const std::string& path) const {
+  std::vector<uint32_t> pixels = ReadFrame();
+  if (pixels.empty()) return false;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
       pixels.data(), impl_->width, impl_->height, 32, impl_->width * 4, SDL_PIXELFORMAT_ARGB8888);
   if (!surface) return false;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Matrix.h"
 #include "platform/Vertex.h"
@@ -89,6 +90,8 @@ class Renderer {
 
   // Reads the frame drawn since the last clear (the back buffer before Present).
   uint32_t ReadPixel(int x, int y) const;
+  // The whole frame, row by row, opaque as seen; empty when it cannot be read.
+  std::vector<uint32_t> ReadFrame() const;
   bool SaveFramePng(const std::string& path) const;
 
   Impl& Internals() { return *impl_; }

@@ -8,6 +8,7 @@
 #include "engine/Globals.h"
 #include "engine/SoundSystem.h"
 #include "platform/Renderer.h"
+#include "support/FrameReferences.h"
 
 namespace fs = std::filesystem;
 
@@ -90,9 +91,11 @@ bool GameHarness::SaveFrame(const std::string& path) const {
 bool GameHarness::KeepFrame(const std::string& name) const {
   const fs::path picture = Folder() / name;
   if (!SaveFrame(picture.string())) return false;
-  if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
+  const char* keep = std::getenv("QM_KEEP_FRAMES");
+  if (keep) {
     std::error_code error;
     fs::copy_file(picture, fs::path(keep) / name, fs::copy_options::overwrite_existing, error);
   }
+  CheckFrame(name, Device->ReadFrame(), keep);
   return true;
 }

@@ -38,8 +38,9 @@ class GameHarness {
 
   uint32_t Pixel(int x, int y) const;
   bool SaveFrame(const std::string& path) const;
-  // Saves the frame as the named PNG in the harness's folder and, when the environment names a
-  // folder in QM_KEEP_FRAMES, copies it there to be looked at.
+  // Saves the frame as the named PNG in the harness's folder, checks it against its recorded
+  // reference and, when the environment names a folder in QM_KEEP_FRAMES, copies it there to be
+  // looked at.
   bool KeepFrame(const std::string& name) const;
 
  private:
