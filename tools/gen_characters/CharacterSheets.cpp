@@ -105,8 +105,7 @@ std::vector<SheetAnimation> EnemyAnimations(
 CharacterSheets::CharacterSheets(const std::filesystem::path& contentFolder,
                                  const std::vector<std::string>& files, int size) {
   for (const std::string& file : files) {
-    sheets_.push_back(std::make_unique<SharedAtlas>(contentFolder / file, size));
-    sheets_.back()->Clear();
+    sheets_.push_back(std::make_unique<GeneratedAtlas>(contentFolder / file, size));
   }
 }
 

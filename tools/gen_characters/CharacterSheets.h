@@ -14,7 +14,7 @@
 #include "actors/Animation.h"
 #include "tools/Drawing.h"
 #include "platform/Vertex.h"
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 namespace figures {
 
@@ -68,7 +68,7 @@ class CharacterSheets {
   const platform::Image& Sheet(int index) const { return sheets_[index]->image; }
 
  private:
-  std::vector<std::unique_ptr<SharedAtlas>> sheets_;
+  std::vector<std::unique_ptr<GeneratedAtlas>> sheets_;
 };
 
 // Draws a character's sheet files (square, of the given side, under the content folder) from

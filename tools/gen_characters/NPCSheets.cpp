@@ -328,9 +328,8 @@ bool DrawNPCSheets(const std::filesystem::path& contentFolder,
       animation.sheet = static_cast<int>(kind);
       animations.push_back(std::move(animation));
     }
-    SharedAtlas portrait(contentFolder / UnderContent(PortraitPath(member)),
+    GeneratedAtlas portrait(contentFolder / UnderContent(PortraitPath(member)),
                          static_cast<int>(NPCPortraitSide));
-    portrait.Clear();
     DrawPortrait(portrait.image, look, style);
     saved = portrait.Save("gen_characters") && saved;
   }

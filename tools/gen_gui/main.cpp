@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "engine/EditorAtlas.h"
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 #include "tools/gen_gui/Cells.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gen_gui CONTENT_FOLDER\n");
     return 1;
   }
-  SharedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "GUI_v315.png",
+  GeneratedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "GUI_v315.png",
                     static_cast<int>(EditorAtlas::Size));
   DrawCursors(atlas.image);
   DrawToolbarIcons(atlas.image);

@@ -155,7 +155,7 @@ Drawing FlaskIcon() {
   return d;
 }
 
-void DrawItemIcons(SharedAtlas& atlas) {
+void DrawItemIcons(GeneratedAtlas& atlas) {
   for (int kind = 0; kind < MenuCells::KindIconCount; ++kind) {
     ClearCell(atlas, MenuCells::KindIcons[kind]);
     Compose(atlas, MenuCells::KindIcons[kind], KindIcon(kind));

@@ -40,7 +40,7 @@ uint32_t BorderedBox(float distance, float border, uint32_t borderColor, uint32_
   return distance > -border ? borderColor : fill;
 }
 
-void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample) {
+void PaintCell(GeneratedAtlas& atlas, const PixelRect& cell, const Sampler& sample) {
   for (int y = cell.top; y < cell.bottom; ++y) {
     for (int x = cell.left; x < cell.right; ++x) {
       float sums[4] = {};
@@ -66,25 +66,25 @@ void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample)
   }
 }
 
-void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color) {
+void PaintTexel(GeneratedAtlas& atlas, const PixelRect& cell, uint32_t color) {
   for (int y = cell.top - 1; y <= cell.top + 1; ++y) {
     for (int x = cell.left - 1; x <= cell.left + 1; ++x) atlas.At(x, y) = color;
   }
 }
 
-void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample) {
+void PaintColumn(GeneratedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample) {
   for (int x = cell.left - spread; x <= cell.left + spread; ++x) {
     PaintCell(atlas, {x, cell.top, x + 1, cell.bottom}, sample);
   }
 }
 
-void ClearCell(SharedAtlas& atlas, const PixelRect& cell) {
+void ClearCell(GeneratedAtlas& atlas, const PixelRect& cell) {
   for (int y = cell.top; y < cell.bottom; ++y) {
     for (int x = cell.left; x < cell.right; ++x) atlas.At(x, y) = Transparent;
   }
 }
 
-void Compose(SharedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing) {
+void Compose(GeneratedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing) {
   const int w = cell.right - cell.left;
   const int h = cell.bottom - cell.top;
   platform::Image layer{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, 0)};
@@ -97,7 +97,7 @@ void Compose(SharedAtlas& atlas, const PixelRect& cell, const figures::Drawing& 
   }
 }
 
-void PaintPlate(SharedAtlas& atlas, const PixelRect& cell) {
+void PaintPlate(GeneratedAtlas& atlas, const PixelRect& cell) {
   const float w = static_cast<float>(cell.right - cell.left);
   const float h = static_cast<float>(cell.bottom - cell.top);
   PaintCell(atlas, cell, [w, h](Point p) {
@@ -106,7 +106,7 @@ void PaintPlate(SharedAtlas& atlas, const PixelRect& cell) {
   });
 }
 
-void PaintContentPanel(SharedAtlas& atlas, const PixelRect& cell) {
+void PaintContentPanel(GeneratedAtlas& atlas, const PixelRect& cell) {
   const float w = static_cast<float>(cell.right - cell.left);
   const float h = static_cast<float>(cell.bottom - cell.top);
   PaintCell(atlas, cell, [w, h](Point p) {
@@ -118,7 +118,7 @@ void PaintContentPanel(SharedAtlas& atlas, const PixelRect& cell) {
   });
 }
 
-void PaintClosedTab(SharedAtlas& atlas, const PixelRect& cell) {
+void PaintClosedTab(GeneratedAtlas& atlas, const PixelRect& cell) {
   const float w = static_cast<float>(cell.right - cell.left);
   const float h = static_cast<float>(cell.bottom - cell.top);
   PaintCell(atlas, cell, [w, h](Point p) {
@@ -127,7 +127,7 @@ void PaintClosedTab(SharedAtlas& atlas, const PixelRect& cell) {
   });
 }
 
-void PaintOpenTab(SharedAtlas& atlas, const PixelRect& left, const PixelRect& middle,
+void PaintOpenTab(GeneratedAtlas& atlas, const PixelRect& left, const PixelRect& middle,
                   const PixelRect& right) {
   const float end = static_cast<float>(left.right - left.left);
   const float h = static_cast<float>(left.bottom - left.top);

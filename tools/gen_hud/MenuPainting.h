@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tools/Drawing.h"
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 namespace menu_paint {
 
@@ -63,26 +63,26 @@ using Sampler = std::function<uint32_t(Point)>;
 
 // Every pixel of the cell from its samples, averaged with premultiplied alpha; the sampler gets
 // cell coordinates.
-void PaintCell(SharedAtlas& atlas, const PixelRect& cell, const Sampler& sample);
+void PaintCell(GeneratedAtlas& atlas, const PixelRect& cell, const Sampler& sample);
 // A one-texel cell that the menu stretches, with its neighbours in the same colour so that
 // filtering at the block's edges finds nothing else.
-void PaintTexel(SharedAtlas& atlas, const PixelRect& cell, uint32_t color);
+void PaintTexel(GeneratedAtlas& atlas, const PixelRect& cell, uint32_t color);
 // One column of a picture that the menu stretches sideways, repeated over its neighbours.
-void PaintColumn(SharedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample);
+void PaintColumn(GeneratedAtlas& atlas, const PixelRect& cell, int spread, const Sampler& sample);
 // The cell made transparent, so that figures composed into it do not pile up on what an earlier
 // run drew there.
-void ClearCell(SharedAtlas& atlas, const PixelRect& cell);
+void ClearCell(GeneratedAtlas& atlas, const PixelRect& cell);
 // Painted figures composed over what the cell holds.
-void Compose(SharedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing);
+void Compose(GeneratedAtlas& atlas, const PixelRect& cell, const figures::Drawing& drawing);
 
 // The menus' pieces that more than one menu cuts in cells of its own: a plate with a brass
 // rim (titles, footers, key hints), the content panel the pages stand on, a closed tab (a dark
 // rounded box) and the open tab, rounded at the top and open at the bottom into the page, of
 // which the middle column is stretched.
-void PaintPlate(SharedAtlas& atlas, const PixelRect& cell);
-void PaintContentPanel(SharedAtlas& atlas, const PixelRect& cell);
-void PaintClosedTab(SharedAtlas& atlas, const PixelRect& cell);
-void PaintOpenTab(SharedAtlas& atlas, const PixelRect& left, const PixelRect& middle,
+void PaintPlate(GeneratedAtlas& atlas, const PixelRect& cell);
+void PaintContentPanel(GeneratedAtlas& atlas, const PixelRect& cell);
+void PaintClosedTab(GeneratedAtlas& atlas, const PixelRect& cell);
+void PaintOpenTab(GeneratedAtlas& atlas, const PixelRect& left, const PixelRect& middle,
                   const PixelRect& right);
 
 // A copy of the drawing scaled about the origin and then moved by the offset.

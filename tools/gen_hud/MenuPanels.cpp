@@ -31,7 +31,7 @@ int Height(const platform::PixelRect& cell) { return cell.bottom - cell.top; }
 
 // A piece stretched across the screen: rounded ends in the end cells (the left end's outer edge
 // on its left, the right end's on its right) and one column of its middle between them.
-void DrawStretchedPiece(SharedAtlas& atlas, const platform::PixelRect& left,
+void DrawStretchedPiece(GeneratedAtlas& atlas, const platform::PixelRect& left,
                         const platform::PixelRect& middle, const platform::PixelRect& right,
                         const menu_paint::Sampler& fromLeftEnd) {
   const auto end = static_cast<float>(Width(left));
@@ -56,7 +56,7 @@ menu_paint::Sampler FramedPiece(float height, float corner, float frame, uint32_
 
 }  // namespace
 
-void DrawMenuPanels(SharedAtlas& atlas) {
+void DrawMenuPanels(GeneratedAtlas& atlas) {
   DrawStretchedPiece(atlas, MenuDialog::BoxLeftCell, MenuDialog::BoxMiddleCell,
                      MenuDialog::BoxRightCell,
                      FramedPiece(static_cast<float>(Height(MenuDialog::BoxLeftCell)), BoxCorner,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 // The dialogue screen's cells: the speech box and the speaker's name plate. (The save screen's
 // panel is cut from the pause menu's closed-tab box.)
-void DrawMenuPanels(SharedAtlas& atlas);
+void DrawMenuPanels(GeneratedAtlas& atlas);

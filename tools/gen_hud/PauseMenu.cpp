@@ -35,7 +35,7 @@ uint32_t WindowSample(Point p) {
   return WindowBody;
 }
 
-void DrawWindow(SharedAtlas& atlas) {
+void DrawWindow(GeneratedAtlas& atlas) {
   PaintCell(atlas, Cells::WindowLeft, WindowSample);
   PaintColumn(atlas, Cells::WindowMiddle, 1, [](Point p) {
     return WindowSample({WindowWidth / 2, p.y});
@@ -97,7 +97,7 @@ void AddKeyCap(Drawing& d, float x, float y, Letter letter) {
 }
 
 // The title plate: a pause sign between two rules with diamond ends.
-void DrawTitlePlate(SharedAtlas& atlas) {
+void DrawTitlePlate(GeneratedAtlas& atlas) {
   const PixelRect& cell = Cells::TitlePlate;
   PaintPlate(atlas, cell);
   const float w = static_cast<float>(cell.right - cell.left);
@@ -124,7 +124,7 @@ void DrawTitlePlate(SharedAtlas& atlas) {
 }
 
 // The footers: back (I), select (J) and, beside an equipment item, equip (U).
-void DrawFooters(SharedAtlas& atlas) {
+void DrawFooters(GeneratedAtlas& atlas) {
   for (const PixelRect* cell : {&Cells::FooterLeft, &Cells::FooterMiddle, &Cells::FooterRight}) {
     PaintPlate(atlas, *cell);
   }
@@ -163,7 +163,7 @@ void DrawFooters(SharedAtlas& atlas) {
 }
 
 // The ends of the tab row: the keys that turn to the previous and the next tab.
-void DrawTabRowEnds(SharedAtlas& atlas) {
+void DrawTabRowEnds(GeneratedAtlas& atlas) {
   struct End {
     const PixelRect& cell;
     Letter letter;
@@ -184,7 +184,7 @@ void DrawTabRowEnds(SharedAtlas& atlas) {
 }
 
 // Tab icons, 35 by 45: a bust for the character, a satchel, a book and a gear.
-void DrawTabIcons(SharedAtlas& atlas) {
+void DrawTabIcons(GeneratedAtlas& atlas) {
   for (const PixelRect& cell : Cells::TabIcons) ClearCell(atlas, cell);
   const float cx = 17.5f;
   const float cy = 22.5f;
@@ -249,7 +249,7 @@ void DrawTabIcons(SharedAtlas& atlas) {
 
 // The tokens plate: a dark pill with a brass rim, stretched through its middle column, and
 // the coin at its right end.
-void DrawTokens(SharedAtlas& atlas) {
+void DrawTokens(GeneratedAtlas& atlas) {
   const float end = static_cast<float>(Cells::TokensPlateLeft.right - Cells::TokensPlateLeft.left);
   const float h = static_cast<float>(Cells::TokensPlateLeft.bottom - Cells::TokensPlateLeft.top);
   const float w = 2 * end + 1.0f;
@@ -275,7 +275,7 @@ void DrawTokens(SharedAtlas& atlas) {
 // is nearly opaque, over the column it covers. The header's first 16 rows are all fill, since
 // the entry panel's header strip is its corner beside a stretch of the fill texel, and the
 // column highlight's top is those 16 rows alone.
-void DrawListPanels(SharedAtlas& atlas) {
+void DrawListPanels(GeneratedAtlas& atlas) {
   const float headerWidth = static_cast<float>(Cells::ColumnHeader.right);
   const float lineRow = static_cast<float>(Cells::ColumnHeader.bottom);
   PaintCell(atlas, Cells::ListHeader, [headerWidth, lineRow](Point p) {
@@ -301,7 +301,7 @@ void DrawListPanels(SharedAtlas& atlas) {
 }
 
 // Row highlights: a gold bar brighter at its edges and the arrow beside it pointing at the row.
-void DrawHighlights(SharedAtlas& atlas) {
+void DrawHighlights(GeneratedAtlas& atlas) {
   const float h = static_cast<float>(Cells::RowHighlight.bottom - Cells::RowHighlight.top);
   PaintColumn(atlas, Cells::RowHighlight, 1, [h](Point p) {
     const float edge = std::min(p.y, h - p.y);
@@ -319,7 +319,7 @@ void DrawHighlights(SharedAtlas& atlas) {
 
 // The Stats tab's slot frames and the marker over the selected one; both carry a bar on the
 // side where the name starts, mirrored for the rune column.
-void DrawSlotFrames(SharedAtlas& atlas) {
+void DrawSlotFrames(GeneratedAtlas& atlas) {
   const float w = static_cast<float>(Cells::SlotFrame.right - Cells::SlotFrame.left);
   const float h = static_cast<float>(Cells::SlotFrame.bottom - Cells::SlotFrame.top);
   PaintCell(atlas, Cells::SlotFrame, [w, h](Point p) {
@@ -344,7 +344,7 @@ void DrawSlotFrames(SharedAtlas& atlas) {
 }
 
 // The comparison markers: a green arrow up, a red arrow down.
-void DrawMarkers(SharedAtlas& atlas) {
+void DrawMarkers(GeneratedAtlas& atlas) {
   auto triangle = [&atlas](const PixelRect& cell, bool up, uint32_t color) {
     const float w = static_cast<float>(cell.right - cell.left);
     const float h = static_cast<float>(cell.bottom - cell.top);
@@ -361,7 +361,7 @@ void DrawMarkers(SharedAtlas& atlas) {
 
 // Page panels: rounded top-left and bottom-right corners in the panels' colour, and the rule
 // between the page's bands.
-void DrawPagePieces(SharedAtlas& atlas) {
+void DrawPagePieces(GeneratedAtlas& atlas) {
   constexpr float Radius = 10.0f;
   PaintCell(atlas, Cells::PanelTopLeft, [](Point p) {
     return BoxDistance(p, 0.0f, 0.0f, 2 * Radius + 10.0f, 2 * Radius + 10.0f, Radius) <= 0.0f
@@ -378,7 +378,7 @@ void DrawPagePieces(SharedAtlas& atlas) {
 }
 
 // The scroll bar: arrow caps at the ends and a brass thumb with rounded ends.
-void DrawScrollBar(SharedAtlas& atlas) {
+void DrawScrollBar(GeneratedAtlas& atlas) {
   auto endCap = [&atlas](const PixelRect& cell, bool up) {
     PaintCell(atlas, cell, [up](Point p) {
       uint32_t color =
@@ -410,7 +410,7 @@ void DrawScrollBar(SharedAtlas& atlas) {
 
 }  // namespace
 
-void DrawPauseMenu(SharedAtlas& atlas) {
+void DrawPauseMenu(GeneratedAtlas& atlas) {
   DrawWindow(atlas);
   PaintContentPanel(atlas, Cells::ContentPanel);
   DrawTitlePlate(atlas);

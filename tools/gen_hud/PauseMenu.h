@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 // The cells of the pause menu and of the menus' scroll bar: the window and its plates, the tab
 // strip, list panels, highlights and markers, the page panels and the item pictures.
-void DrawPauseMenu(SharedAtlas& atlas);
+void DrawPauseMenu(GeneratedAtlas& atlas);

@@ -40,7 +40,7 @@ Capsule Disc(Point center, float radius) { return {center, center, radius, radiu
 
 // A light plate for the black level and health texts, a medallion under the stamina ring and
 // dark troughs where the bars fill.
-void DrawPanel(SharedAtlas& atlas) {
+void DrawPanel(GeneratedAtlas& atlas) {
   const platform::PixelRect& cell = HudPanelCell;
   const float right = static_cast<float>(cell.right - cell.left) - 1.0f;
   const float bottom = static_cast<float>(cell.bottom - cell.top) - 1.0f;
@@ -63,7 +63,7 @@ void DrawPanel(SharedAtlas& atlas) {
 }
 
 // The adventurer's head and shoulders on a round backing, in the colours of the sheets.
-void DrawPortrait(SharedAtlas& atlas) {
+void DrawPortrait(GeneratedAtlas& atlas) {
   const figures::Palette c = figures::PlayerStyle().palette;
   const platform::PixelRect& cell = HudPortraitCell;
   const float middle = static_cast<float>(cell.right - cell.left) / 2.0f;
@@ -90,7 +90,7 @@ void DrawPortrait(SharedAtlas& atlas) {
 }
 
 // A column whose middle is the bar's colour, lighter above and darker below.
-void DrawBarColumn(SharedAtlas& atlas, const platform::PixelRect& cell, uint32_t light,
+void DrawBarColumn(GeneratedAtlas& atlas, const platform::PixelRect& cell, uint32_t light,
                    uint32_t color, uint32_t shadow) {
   const int height = cell.bottom - cell.top;
   for (int y = 0; y < height; ++y) {
@@ -105,7 +105,7 @@ void DrawBarColumn(SharedAtlas& atlas, const platform::PixelRect& cell, uint32_t
 
 }  // namespace
 
-void DrawPlayerHud(SharedAtlas& atlas) {
+void DrawPlayerHud(GeneratedAtlas& atlas) {
   DrawPanel(atlas);
   DrawPortrait(atlas);
   DrawBarColumn(atlas, HealthBarIconCell, HealthLight, HealthColor, HealthShadow);

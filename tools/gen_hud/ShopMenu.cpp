@@ -61,7 +61,7 @@ void AddArrow(Drawing& d, Point at, bool down) {
 }
 
 // The titles: the shop's purse with a coin; a coin going into it; a coin coming out of it.
-void DrawTitles(SharedAtlas& atlas) {
+void DrawTitles(GeneratedAtlas& atlas) {
   enum class Emblem { Shop, Buy, Sell };
   const std::pair<const PixelRect*, Emblem> titles[] = {
       {&Cells::TitleMain, Emblem::Shop}, {&Cells::TitleBuy, Emblem::Buy},
@@ -87,7 +87,7 @@ void DrawTitles(SharedAtlas& atlas) {
 }
 
 // The category icons: the kind pictures at half size in colour, a flask for the items.
-void DrawTabIcons(SharedAtlas& atlas) {
+void DrawTabIcons(GeneratedAtlas& atlas) {
   constexpr float IconScale = 0.5f;
   for (int k = 0; k < Cells::TabCount; ++k) {
     const PixelRect cell = Cells::TabIcon(k);
@@ -99,7 +99,7 @@ void DrawTabIcons(SharedAtlas& atlas) {
 }
 
 // Brackets either side of a label: a gold arrow pointing at it inside a thin brass bracket.
-void DrawMarkers(SharedAtlas& atlas) {
+void DrawMarkers(GeneratedAtlas& atlas) {
   for (const auto* cell : {&Cells::MarkerLeft, &Cells::MarkerRight}) {
     const bool left = cell == &Cells::MarkerLeft;
     const float w = Width(*cell);
@@ -121,7 +121,7 @@ void DrawMarkers(SharedAtlas& atlas) {
 
 // The list's header continues the pause menu's header cells to the row width, with a rounded
 // top-right corner; the rows are translucent with a line under each.
-void DrawRowCells(SharedAtlas& atlas) {
+void DrawRowCells(GeneratedAtlas& atlas) {
   const PixelRect& header = Cells::RowHeader;
   const PixelRect& paused = PauseMenuCells::ColumnHeader;
   const float rest = static_cast<float>(header.right - paused.right);
@@ -140,7 +140,7 @@ void DrawRowCells(SharedAtlas& atlas) {
 
 }  // namespace
 
-void DrawShopMenu(SharedAtlas& atlas) {
+void DrawShopMenu(GeneratedAtlas& atlas) {
   PaintContentPanel(atlas, Cells::ListPanel);
   DrawTitles(atlas);
   PaintClosedTab(atlas, Cells::TabClosed);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 // The cells of the shop that the pause menu does not share: the panel its pages stand on, the
 // page titles, the category tabs and their icons, the selection brackets and the item list's
 // header and rows.
-void DrawShopMenu(SharedAtlas& atlas);
+void DrawShopMenu(GeneratedAtlas& atlas);

@@ -212,7 +212,7 @@ std::vector<uint32_t> Gilded(const Mask& shape) {
 // The picture's columns from the first on into the cell, and the columns the picture has on
 // either side of them into the texels beside the cell, so that filtering at the cell's edges
 // blends in the picture's own neighbours.
-void Blit(SharedAtlas& atlas, const platform::PixelRect& cell, const std::vector<uint32_t>& pixels,
+void Blit(GeneratedAtlas& atlas, const platform::PixelRect& cell, const std::vector<uint32_t>& pixels,
           int pictureWidth, int firstColumn) {
   const int from = firstColumn > 0 ? -1 : 0;
   const int to = firstColumn + Width(cell) < pictureWidth ? Width(cell) + 1 : Width(cell);
@@ -226,7 +226,7 @@ void Blit(SharedAtlas& atlas, const platform::PixelRect& cell, const std::vector
 
 // The sky column, continued into the free texels around it so that stretching it blends in
 // nothing else.
-void DrawSky(SharedAtlas& atlas) {
+void DrawSky(GeneratedAtlas& atlas) {
   const platform::PixelRect& cell = MenuTitle::SkyCell;
   const int height = Height(cell);
   for (int y = -2; y < height + 2; ++y) {
@@ -256,7 +256,7 @@ float FirTop(float x) {
   return NearRidge(middle) - tall * (1.0f - offset / FirHalfBase);
 }
 
-void DrawHills(SharedAtlas& atlas) {
+void DrawHills(GeneratedAtlas& atlas) {
   const platform::PixelRect& cell = MenuTitle::HillsCell;
   const auto bottom = static_cast<float>(Height(cell)) - 0.5f;
   // The bottom row goes on below the cell, where the screen's bottom edge samples.
@@ -271,7 +271,7 @@ void DrawHills(SharedAtlas& atlas) {
 
 }  // namespace
 
-void DrawTitleArt(SharedAtlas& atlas) {
+void DrawTitleArt(GeneratedAtlas& atlas) {
   DrawSky(atlas);
   DrawHills(atlas);
   // The name is drawn whole and cut down its middle into its two cells; the texels beside the

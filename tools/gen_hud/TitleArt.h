@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 
 // The title screen's picture: a dusk sky, hills along the bottom and the game's name.
-void DrawTitleArt(SharedAtlas& atlas);
+void DrawTitleArt(GeneratedAtlas& atlas);

@@ -16,7 +16,7 @@
 #include "ShopMenu.h"
 #include "TitleArt.h"
 #include "tools/Raster.h"
-#include "tools/SharedAtlas.h"
+#include "tools/GeneratedAtlas.h"
 #include "triggers/ConversationShape.h"
 
 namespace {
@@ -85,7 +85,7 @@ uint32_t BubblePixel(int x, int y) {
   });
 }
 
-void DrawIndicator(SharedAtlas& atlas, const platform::PixelRect& cell) {
+void DrawIndicator(GeneratedAtlas& atlas, const platform::PixelRect& cell) {
   for (int y = 0; y < cell.bottom - cell.top; ++y) {
     for (int x = 0; x < cell.right - cell.left; ++x) {
       atlas.At(cell.left + x, cell.top + y) = BubblePixel(x, y);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gen_hud CONTENT_FOLDER\n");
     return 1;
   }
-  SharedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "menuatlas2.png",
+  GeneratedAtlas atlas(std::filesystem::path(argv[1]) / "Textures" / "HUD" / "menuatlas2.png",
                     AtlasSize);
   DrawIndicator(atlas, ConversationShape::IndicatorCell);
   DrawPlayerHud(atlas);
