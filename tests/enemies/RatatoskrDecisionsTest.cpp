@@ -15,7 +15,7 @@ using Decisions = RatatoskrWorld;
 constexpr float Any = NAN;
 
 // A Ratatoskr standing at x with its range from -2 to 2, in a state whose timer has or has not
-// run out, and the player at (playerX, playerY + its standing height).
+// run out, and the player at (playerX, playerY + its standing height); a spent one has no health.
 struct Case {
   const char* what;
   int state, facing;
@@ -24,6 +24,7 @@ struct Case {
   std::vector<int> coins;
   int expected, expectedFacing;
   float expectedVx = Any, expectedVy = Any;
+  bool spent = false;
 };
 
 TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
@@ -39,9 +40,10 @@ TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
       {"idle: player 3.0 in front", I, 1, 0, 3, 0, false, true, {}, F, 1},
       {"idle: player 3.01 in front", I, 1, 0, 3.01f, 0, false, true, {}, I, 1},
       {"idle: player 2.5 behind", I, 1, 0, -2.5f, 0, false, true, {}, B, 1},
-      {"idle: player 2.8 behind", I, 1, 0, -2.8f, 0, false, true, {}, I, 1},
+      {"idle: player 2.51 behind", I, 1, 0, -2.51f, 0, false, true, {}, I, 1},
       {"idle: same x counts as in front", I, -1, 0, 0, 1, false, true, {}, F, -1},
-      {"cautious: player 2.8 behind", C, 1, 0, -2.8f, 0, false, true, {}, B, 1},
+      {"cautious: player 3.2 behind", C, 1, 0, -3.2f, 0, false, true, {}, B, 1},
+      {"cautious: player 3.21 behind", C, 1, 0, -3.21f, 0, false, true, {}, C, 1},
       {"cautious: player 4.0 in front", C, -1, 0, -4, 0, false, true, {}, F, -1},
       {"cautious: player 4.01 in front", C, -1, 0, -4.01f, 0, false, true, {}, C, -1},
       {"cautious timeout, first coin idles", C, -1, 0, 40, 0, true, true, {0, 1}, I, 1},
@@ -64,7 +66,8 @@ TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
       {"skid timeout", S, 1, 0, 40, 0, true, true, {1, 0}, I, -1},
       {"hurt timeout", RatatoskrHurt, 1, 0, 40, 0, true, false, {1, 1}, R, 1},
       {"falling lands", RatatoskrFalling, 1, 0, 40, 0, false, true, {}, S, 1},
-      {"idle off the ground falls", I, 1, 0, 40, 0, false, false, {}, RatatoskrFalling, 1},
+      {"idle airborne falls, player near", I, 1, 0, 1, 0, false, false, {}, RatatoskrFalling, 1},
+      {"spent dies, player near", I, 1, 0, 1, 0, false, true, {}, RatatoskrDead, 1, Any, Any, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -76,6 +79,7 @@ TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
     auto& current = static_cast<RatatoskrState&>(*rat->state);
     current.timeLimit = c.timedOut ? 0.0f : 1.0f;
     rat->groundContact = c.grounded ? floor : nullptr;
+    if (c.spent) rat->healthMeter->value = 0.0f;
     ForceCoins(c.coins);
     rat->state->Update(0.0f);
     EXPECT_EQ(rat->state, rat->GetState(c.expected));

@@ -350,6 +350,47 @@ TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
   }
 }
 
+// The right stick attacks in the air in the step it is pushed, turning the forward attack to
+// its side; during a hit-stop the attack waits for the next step.
+TEST_F(AirCourse, ARightStickAirAttackStartsInItsOwnStepRisingOrFalling) {
+  namespace K = VirtualKey;
+  struct Row {
+    PlayerStateSlot from;
+    int stick;
+    bool hitStop;
+    PlayerStateSlot expected;
+    int facing;
+  };
+  const Row rows[] = {
+      {SlotAscending, K::UpArrow, false, SlotUpAirAttacking, 1},
+      {SlotAscending, K::LeftArrow, false, SlotForwardAirAttacking, -1},
+      {SlotAscending, K::DownArrow, true, SlotDownAirAttacking, 1},
+      {SlotFalling, K::DownArrow, false, SlotDownAirAttacking, 1},
+      {SlotFalling, K::LeftArrow, true, SlotForwardAirAttacking, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.from << " stick " << row.stick);
+    LaunchAt(2.0f, 8.0f);
+    player->SwitchState(row.from);
+    player->body->velocity.y = row.from == SlotAscending ? 10.0f : 0.0f;
+    player->facing = 1;
+    // A stop over within this frame: the push is kept and taken by the next step.
+    if (row.hitStop) Current()->holdTimer = 0.01f;
+    // Rising goes on only while jump is held.
+    if (row.from == SlotAscending) game.PressKey(K::I);
+    game.PressKey(row.stick);
+    game.Step();
+    if (row.hitStop) {
+      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
+      game.Step();
+    }
+    EXPECT_TRUE(Is(row.expected));
+    EXPECT_EQ(player->facing, row.facing);
+    game.Platform().ReleaseAllKeys();
+    game.Step();
+  }
+}
+
 // The hub map: two planks a jump apart over its floor, east of the start, and a wall at its
 // west end.
 class HubGame : public AirCourse {

@@ -155,6 +155,48 @@ TEST_F(CrouchGame, AJumpFromAPartlyOpenGroundDropsThroughItOnce) {
   }
 }
 
+// Action 3 while low, pressed at once or during a hit-stop, with left held or no side: only
+// crouch-walking, or crouching in the hit-stop, rolls toward the side; the rest dodge in place.
+TEST_F(CrouchGame, ActionThreeWhileLowRollsOrDodgesByStateSideAndHitStop) {
+  struct Row {
+    PlayerStateSlot from;
+    bool left, hitStop;
+    PlayerStateSlot expected;
+    int facing;
+  };
+  const Row rows[] = {
+      {SlotCrouching, false, false, SlotDodging, 1},
+      {SlotCrouching, true, false, SlotDodging, 1},
+      {SlotCrouching, false, true, SlotDodging, 1},
+      {SlotCrouching, true, true, SlotRolling, -1},
+      {SlotDucking, true, false, SlotDodging, 1},
+      {SlotDucking, true, true, SlotDodging, 1},
+      {SlotCrouchWalking, true, false, SlotRolling, -1},
+      {SlotCrouchWalking, true, true, SlotRolling, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message()
+                 << row.from << " left " << row.left << " stop " << row.hitStop);
+    StandAt(10.0f, FloorTop);
+    Press({S});
+    if (row.from == SlotCrouchWalking) Press({D});
+    ASSERT_TRUE(StepUntil(row.from));
+    player->facing = 1;
+    Release({D});
+    // A stop over within this frame: the press is kept and taken by the next step.
+    if (row.hitStop) Current()->holdTimer = 0.01f;
+    Press({O});
+    if (row.left) Press({A});
+    game.Step();
+    if (row.hitStop) {
+      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
+      game.Step();
+    }
+    EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
+    EXPECT_EQ(player->facing, row.facing);
+  }
+}
+
 // The camera frames the body plus the state's first offset, raised by the world's 2, and the
 // picture stands at the body plus the sprite offset: a low body keeps both where the standing
 // body had them, but for the air dash's picture, which drops with its body.
