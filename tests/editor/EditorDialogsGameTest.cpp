@@ -159,6 +159,21 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceBottom->text, "256");
   ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
 
+  // The frame spans the source rectangle's share of the swatch: (64, 32)-(192, 160) of the
+  // 256-pixel square texture is a quarter to three quarters across and an eighth to five eighths
+  // down.
+  block->SetRect(64, 32, 192, 160);
+  menu->DropSelection();
+  SelectBlock();
+  const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
+  const Quad& frame = *menu->PropertyWidgets().m_sourceFrame;
+  const float swatchLeft = swatch.altPosition.x - swatch.width / 2;
+  const float swatchTop = swatch.altPosition.y - swatch.height / 2;
+  EXPECT_FLOAT_EQ(frame.altPosition.x - frame.width / 2, swatchLeft + swatch.width / 4);
+  EXPECT_FLOAT_EQ(frame.altPosition.x + frame.width / 2, swatchLeft + swatch.width * 3 / 4);
+  EXPECT_FLOAT_EQ(frame.altPosition.y - frame.height / 2, swatchTop + swatch.height / 8);
+  EXPECT_FLOAT_EQ(frame.altPosition.y + frame.height / 2, swatchTop + swatch.height * 5 / 8);
+
   // A sprite cannot be given no texture; Cancel drops the choice.
   auto sprite = std::make_unique<Sprite>(planks);
   sprite->SetPositionXYZ(4.0f, 0.0f, 0.0f);

@@ -248,6 +248,10 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     DragAlong(drag.grab, drag.drop, 6, false);
     EXPECT_EQ(menu->ActiveHandle(), drag.handleAfter);
     EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAfter).GetColor(), SelectionHandles::HoverFill);
+    if (drag.handleAfter != drag.handleAtPress) {
+      EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAtPress).GetColor(), (Color4{80, 0, 0, 0}))
+          << "the handle left behind is no longer hovered";
+    }
     MoveTo(drag.drop);
     game.Step();
     EXPECT_NEAR(quad->position.x, drag.center.x, OnePixel);

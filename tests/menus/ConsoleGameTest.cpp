@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "engine/EditorAtlas.h"
+#include "engine/GameStateSet.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Sprite.h"
@@ -74,4 +76,26 @@ TEST_F(ConsoleGame, TheBackquoteOpensTheConsoleWhichRunsTypedCommandsAndClosesAg
   ASSERT_EQ(Console()->History().size(), MenuConsole::HistoryLength);
   EXPECT_EQ(Console()->History().front(), "24");
   EXPECT_EQ(Console()->History().back(), "5");
+}
+
+TEST_F(ConsoleGame, EveryScreenButTheConsoleFeedsTheMusicAndEachRunsWithNoMusicOrNoSoundBank) {
+  // The track stands still at its start, so a feed after a refill noted in the second half
+  // refills that half and notes the first.
+  const std::pair<ScreenSlot, bool> feeders[] = {
+      {SlotWorld, true},       {SlotDebug, true}, {SlotConsole, false},
+      {SlotPause, true},       {SlotTitle, true}, {SlotController, true},
+      {SlotMultiplayer, true}, {SlotSave, true},  {SlotShop, true}};
+  for (const auto& [slot, feeds] : feeders) {
+    GameState& screen = *GameStates->screens[slot];
+    SCOPED_TRACE(slot);
+    MainSoundBank->StopMusic();
+    screen.Update(GameHarness::FrameSeconds);
+    SoundBank* bank = std::exchange(MainSoundBank, nullptr);
+    screen.Update(GameHarness::FrameSeconds);
+    MainSoundBank = bank;
+    StartMusic();
+    MainSoundBank->music->currentHalf = 1;
+    screen.Update(GameHarness::FrameSeconds);
+    EXPECT_EQ(MainSoundBank->music->currentHalf, feeds ? 0u : 1u);
+  }
 }

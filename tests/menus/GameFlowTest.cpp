@@ -12,6 +12,7 @@
 #include "menus/MenuDialog.h"
 #include "menus/MenuSave.h"
 #include "menus/MenuTitle.h"
+#include "platform/InputMapping.h"
 #include "player/Player.h"
 #include "player/PlayerState.h"
 #include "support/GameHarness.h"
@@ -58,6 +59,19 @@ class GameFlow : public ::testing::Test {
     ASSERT_EQ(Current(), world);
   }
 
+  // How far the first player walks while the pad in the slot holds right for a third of a
+  // second.
+  float WalkedByPad(int slot) {
+    const float from = player->body->position.x;
+    platform::PadState right;
+    right.buttons = platform::PadButton::DPadRight;
+    game.Platform().ConnectPad(slot, right);
+    game.StepFrames(20);
+    game.Platform().ConnectPad(slot, {});
+    game.StepFrames(20);
+    return player->body->position.x - from;
+  }
+
   GameHarness game;
   World* world = nullptr;
   Player* player = nullptr;
@@ -101,6 +115,9 @@ TEST_F(GameFlow, NewGameReadsTheOpeningConversationLineByLineThenPlays) {
   game.StepFrames(40);
   EXPECT_EQ(State(), player->StateAt(SlotIdling)) << State()->GetName();
   ASSERT_NE(player->groundContact, nullptr);
+  // The story is played with the keyboard and the first pad only.
+  EXPECT_EQ(WalkedByPad(1), 0.0f);
+  EXPECT_GT(WalkedByPad(0), 0.5f);
 }
 
 TEST_F(GameFlow, ASavePointSavesAndContinueRestoresTheGame) {
@@ -162,6 +179,8 @@ TEST_F(GameFlow, ASavePointSavesAndContinueRestoresTheGame) {
   EXPECT_EQ(player->skills.back(), "Parry");
   game.StepFrames(20);
   EXPECT_EQ(State(), player->StateAt(SlotIdling)) << State()->GetName();
+  EXPECT_EQ(WalkedByPad(1), 0.0f);
+  EXPECT_GT(WalkedByPad(0), 0.5f);
 }
 
 TEST_F(GameFlow, TheDeathScreenFadesToWhiteThenReloadsTheMapAndRestoresThePlayers) {
