@@ -9,6 +9,9 @@
 #include <fstream>
 #include <map>
 
+#include "engine/Globals.h"
+#include "platform/Renderer.h"
+
 namespace {
 
 constexpr uint64_t FnvOffset = 14695981039346656037ull;
@@ -50,14 +53,18 @@ std::optional<uint64_t> ReferenceHash(const std::string& name) {
   return found->second;
 }
 
-void CheckFrame(const std::string& name, const std::vector<uint32_t>& pixels,
-                const char* keepFolder) {
-  const uint64_t hash = FrameHash(pixels);
-  if (keepFolder) {
-    std::ofstream(std::filesystem::path(keepFolder) / (name + ".hash")) << name << ' ' << Hex(hash)
-                                                                         << '\n';
+bool KeepFrameIn(const std::filesystem::path& folder, const std::string& name) {
+  const std::filesystem::path picture = folder / name;
+  if (!Device || !Device->SaveFramePng(picture.string())) return false;
+  const uint64_t hash = FrameHash(Device->ReadFrame());
+  if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
+    std::error_code error;
+    std::filesystem::copy_file(picture, std::filesystem::path(keep) / name,
+                               std::filesystem::copy_options::overwrite_existing, error);
+    std::ofstream(std::filesystem::path(keep) / (name + ".hash")) << name << ' ' << Hex(hash)
+                                                                   << '\n';
   }
-  if (std::getenv("QM_RECORD_FRAMES")) return;
+  if (std::getenv("QM_RECORD_FRAMES")) return true;
   const std::optional<uint64_t> reference = ReferenceHash(name);
   if (!reference) {
     ADD_FAILURE() << "frame " << name << " has no recorded reference";
@@ -65,4 +72,5 @@ void CheckFrame(const std::string& name, const std::vector<uint32_t>& pixels,
     ADD_FAILURE() << "frame " << name << " differs from its reference (" << Hex(hash) << ", recorded "
                   << Hex(*reference) << ")";
   }
+  return true;
 }

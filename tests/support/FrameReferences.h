@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ uint64_t FrameHash(const std::vector<uint32_t>& pixels);
 // The recorded hash of the named frame, if any.
 std::optional<uint64_t> ReferenceHash(const std::string& name);
 
-// Fails the running test when the frame differs from its reference or has none, unless the run
-// records (QM_RECORD_FRAMES). With a keep folder, writes "<name>.hash" there for the recording.
-void CheckFrame(const std::string& name, const std::vector<uint32_t>& pixels,
-                const char* keepFolder);
+// Saves the device's frame as the named PNG in the folder, copies it to the folder QM_KEEP_FRAMES
+// names (with "<name>.hash" for a recording) and fails the running test when it differs from its
+// reference or has none, unless the run records (QM_RECORD_FRAMES). False when it cannot be saved.
+bool KeepFrameIn(const std::filesystem::path& folder, const std::string& name);

@@ -88,14 +88,4 @@ bool GameHarness::SaveFrame(const std::string& path) const {
   return Device && Device->SaveFramePng(path);
 }
 
-bool GameHarness::KeepFrame(const std::string& name) const {
-  const fs::path picture = Folder() / name;
-  if (!SaveFrame(picture.string())) return false;
-  const char* keep = std::getenv("QM_KEEP_FRAMES");
-  if (keep) {
-    std::error_code error;
-    fs::copy_file(picture, fs::path(keep) / name, fs::copy_options::overwrite_existing, error);
-  }
-  CheckFrame(name, Device->ReadFrame(), keep);
-  return true;
-}
+bool GameHarness::KeepFrame(const std::string& name) const { return KeepFrameIn(Folder(), name); }

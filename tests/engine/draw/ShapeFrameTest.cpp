@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "engine/BitmapFonts.h"
@@ -12,6 +11,7 @@
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
 #include "platform/Image.h"
+#include "support/FrameReferences.h"
 #include "support/PixelColors.h"
 #include "support/RenderFixture.h"
 #include "support/TempFolder.h"
@@ -157,13 +157,8 @@ TEST_F(ShapeFrameTest, EveryShapeAndFontInOneFrame) {
   SpriteRenderer->End();
   Device->EndScene();
 
-  const std::filesystem::path saved = folder.Path() / "shapes.png";
-  ASSERT_TRUE(Device->SaveFramePng(saved.string()));
-  if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
-    std::filesystem::copy_file(saved, std::filesystem::path(keep) / "shapes.png",
-                               std::filesystem::copy_options::overwrite_existing);
-  }
-  frame = platform::LoadImageFile(saved.string(), 0, 0, 0);
+  ASSERT_TRUE(KeepFrameIn(folder.Path(), "shapes.png"));
+  frame = platform::LoadImageFile((folder.Path() / "shapes.png").string(), 0, 0, 0);
   ASSERT_TRUE(frame);
 
   // The plain quad fills its 2 x 1.5 rectangle and nothing beyond.
@@ -238,13 +233,8 @@ TEST_F(ShapeFrameTest, EveryGlyphOfEveryFont) {
   SpriteRenderer->End();
   Device->EndScene();
 
-  const std::filesystem::path saved = folder.Path() / "glyphs.png";
-  ASSERT_TRUE(Device->SaveFramePng(saved.string()));
-  if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
-    std::filesystem::copy_file(saved, std::filesystem::path(keep) / "glyphs.png",
-                               std::filesystem::copy_options::overwrite_existing);
-  }
-  frame = platform::LoadImageFile(saved.string(), 0, 0, 0);
+  ASSERT_TRUE(KeepFrameIn(folder.Path(), "glyphs.png"));
+  frame = platform::LoadImageFile((folder.Path() / "glyphs.png").string(), 0, 0, 0);
   ASSERT_TRUE(frame);
   // Each printable glyph of the small font leaves ink in its own advance.
   float x = 10;
