@@ -504,6 +504,12 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_EQ(circle->outlineVisible, 0);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
   ASSERT_NE(menu->Outline(), nullptr) << "the preview";
+
+  // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth.
+  for (const int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
+    game.TapKey(VirtualKey::Digit0 + digit);
+    EXPECT_EQ(palette.m_chosenTemplate, &(*palette.m_templatePage)[(digit + 9) % 10]) << digit;
+  }
 }
 
 TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused) {

@@ -159,6 +159,14 @@ TEST_F(Dialogue, TheFirstLineIsHandledLikeEveryOther) {
   EXPECT_EQ(conversation->conversationIndex, 1) << "on to the next group";
 }
 
+TEST_F(Dialogue, WithNoConversationOpenTheScreenTakesInputAndUpdatesHarmlessly) {
+  dialog->conversation = nullptr;
+  const PlayerState* before = State();
+  Advance();
+  dialog->Update(GameHarness::FrameSeconds);
+  EXPECT_EQ(State(), before);
+}
+
 TEST_F(Dialogue, WalkingAwayEndsTheConversation) {
   Line(&ada, "Stay a while.");
   Open();
