@@ -141,4 +141,29 @@ TEST(EnemyAnimations, TheWorldLoadsItsCatalogueWithWhatTheGameRegisters) {
   }
 }
 
+// A kind made in play takes a pool of its own from its owner's catalogue; without an owner, or
+// with one that has no catalogue, it is made all the same and shows no animation.
+TEST(EnemyAnimations, EveryKindIsMadeInPlayWithAPoolOnlyFromItsOwnersCatalogue) {
+  World world(nullptr, nullptr);
+  // Every kind from the world's catalogue, then from the catalogue taken out of the world.
+  std::unique_ptr<EnemyResources> catalogue;
+  for (bool withCatalogue : {true, false}) {
+    if (!withCatalogue) catalogue = std::move(world.enemyResources);
+    const EnemyResources& kinds = withCatalogue ? *world.enemyResources : *catalogue;
+    for (int kind = 0; kind < EnemyKindCount; ++kind) {
+      for (Playfield* owner : {static_cast<Playfield*>(&world), static_cast<Playfield*>(nullptr)}) {
+        SCOPED_TRACE(::testing::Message() << kind << (withCatalogue ? " with" : " without")
+                                          << " a catalogue, owner " << owner);
+        auto enemy = kinds.GetPrototype(kind)->CreateAt(owner, 2.0f, 3.0f, 0.0f, 0);
+        ASSERT_NE(enemy, nullptr);
+        EXPECT_EQ(enemy->enemyKind, kind);
+        EXPECT_EQ(enemy->body->position, (platform::Vector3{2.0f, 3.0f, 0.0f}));
+        ASSERT_NE(enemy->state, nullptr);
+        EXPECT_EQ(enemy->state->animation != nullptr, withCatalogue && owner);
+      }
+    }
+  }
+  world.enemyResources = std::move(catalogue);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/BarMeter.h"
@@ -33,7 +34,7 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
   const int B = GoblinBackAlerted, G = GoblinGuarding, Fw = GoblinForwardGuardWalking;
   const int Bw = GoblinBackwardGuardWalking, P = GoblinShieldPushing, A = GoblinAttacking;
   const float pushOver = 1.27f, swingOver = 1.41f;
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {"idle: player 7.0 in front", I, 1, 7, 0, Waiting, true, {}, F, 1},
       {"idle: player 7.01 in front", I, 1, 7.01f, 0, Waiting, true, {}, I, 1},
       {"idle: player 5.5 behind", I, 1, -5.5f, 0, Waiting, true, {}, B, 1},
@@ -68,8 +69,16 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
       {"falling with no health dies", GoblinFalling, 1, 1, 0, Over, true, {}, GoblinDead, 1, 0,
        0},
   };
+  // With the player in reach and every wait over, a step off the ground falls and a spent one
+  // dies, and nothing more is decided.
+  for (int state : {I, W, F, B, G, int{GoblinBlocking}, Fw, Bw, P, A}) {
+    cases.push_back(
+        {"off the ground falls", state, 1, 2.79f, 0, Over, false, {{3, 2}}, GoblinFalling, 1});
+    cases.push_back(
+        {"spent dies, player near", state, 1, 2.79f, 0, Over, true, {{3, 2}}, GoblinDead, 1, 0, 0});
+  }
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(::testing::Message() << c.what << " from " << c.state);
     auto goblin = Make<Goblin>(0.0f, GoblinStanding);
     goblin->Update(Frame);
     PlacePlayer(c.playerX, GoblinStanding + c.playerY);
@@ -80,6 +89,8 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
     const bool striking = c.state == P || c.state == A;
     (striking ? current.stateTime : current.wait) = c.wait;
     goblin->groundContact = c.grounded ? floor : nullptr;
+    // Off the floor too, so that the step's own physics finds no ground either.
+    if (!c.grounded) goblin->body->position.y += 1.0f;
     goblin->healthMeter->value = c.health;
     ForceDraws(c.draws);
     const float start = goblin->body->position.x;
@@ -140,7 +151,7 @@ using DemoGoblinDecisions = GoblinWorld;
 TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
   const int I = DemoGoblinIdling, W = DemoGoblinIdleWalking, F = DemoGoblinFrontAlerted;
   const int B = DemoGoblinBackAlerted, AW = DemoGoblinAlertWalking, A = DemoGoblinAttacking;
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {"idle: player 5.0 in front", I, 1, 5, 0, Waiting, true, {}, F, 1},
       {"idle: player 5.0 behind", I, 1, -5, 0, Waiting, true, {}, I, 1},
       {"idle: player 3.5 behind", I, 1, -3.5f, 0, Waiting, true, {}, B, 1},
@@ -166,8 +177,15 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
        0},
       {"no health in striking reach dies", AW, 1, 2, 0, Waiting, true, {}, DemoGoblinDead, 1, 0, 0},
   };
+  // In reach, every wait over: off the ground it falls, spent it dies, and decides no more.
+  for (int state : {I, int{DemoGoblinAlertIdling}, W, F, B, AW, A}) {
+    cases.push_back(
+        {"off the ground falls", state, 1, 2, 0, Over, false, {{2, 1}}, DemoGoblinFalling, 1});
+    cases.push_back(
+        {"spent dies, player near", state, 1, 2, 0, Over, true, {{2, 1}}, DemoGoblinDead, 1, 0, 0});
+  }
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(::testing::Message() << c.what << " from " << c.state);
     auto goblin = Make<DemoGoblin>(0.0f, DemoGoblinStanding);
     PlacePlayer(c.playerX, DemoGoblinStanding + c.playerY);
     goblin->SwitchState(c.state);
@@ -195,21 +213,22 @@ TEST_F(DemoGoblinDecisions, TheSwingIsLiveForOneFrameAndEndsJustAfterItsLength) 
   auto& attack = static_cast<DemoGoblinStateAttacking&>(*goblin->state);
   EXPECT_EQ(world.enemyStrikes.size(), 1u);
   EXPECT_NE(world.enemyStrikes.front(), attack.Strike()) << "the wind-up strikes nothing";
-  float liveFrom = -1.0f, liveTo = -1.0f;
-  for (int step = 1; step <= 140; ++step) {
-    attack.Update(0.01f);
-    const bool live = !world.enemyStrikes.empty() && world.enemyStrikes.front() == attack.Strike();
-    if (live && liveFrom < 0.0f) liveFrom = attack.stateTime;
-    if (live) liveTo = attack.stateTime;
+  // Each step and whether the swing is in play after it: the wind-up of 0.33333334 s, then
+  // 1/30 s live; what a step carries past the end of a frame counts in the next.
+  const std::pair<float, bool> steps[] = {
+      {0.3333f, false}, {0.0000334f, true}, {0.0333f, true}, {0.0001f, false}, {0.5f, false}};
+  for (const auto& [step, live] : steps) {
+    attack.Update(step);
+    EXPECT_EQ(!world.enemyStrikes.empty() && world.enemyStrikes.front() == attack.Strike(), live)
+        << attack.stateTime;
   }
-  EXPECT_NEAR(liveFrom, 0.34f, 1e-4f);
-  EXPECT_NEAR(liveTo, 0.36f, 1e-4f);
+  attack.stateTime = 1.4f;
+  attack.Update(0.0f);
   EXPECT_EQ(goblin->state, &attack) << "1.4 is not yet over";
   attack.Update(0.01f);
   EXPECT_EQ(goblin->state, goblin->GetState(DemoGoblinAlertIdling));
   EXPECT_TRUE(world.enemyStrikes.empty());
 }
-
 
 // The raised shield stands 30 screen pixels ahead of the body on the side faced and 4 above,
 // leaning 4 degrees back towards the goblin; only its edge on the foe's side is solid, and the

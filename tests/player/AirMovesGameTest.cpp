@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
@@ -351,34 +352,42 @@ TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
 }
 
 // The right stick attacks in the air in the step it is pushed, turning the forward attack to
-// its side; during a hit-stop the attack waits for the next step.
-TEST_F(AirCourse, ARightStickAirAttackStartsInItsOwnStepRisingOrFalling) {
+// its side; an air dash comes before letting go of jump while rising and before an air jump
+// while falling. During a hit-stop the move waits for the next step.
+TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
   namespace K = VirtualKey;
   struct Row {
     PlayerStateSlot from;
-    int stick;
+    std::vector<int> keys;
     bool hitStop;
     PlayerStateSlot expected;
     int facing;
   };
+  // Rising goes on only while jump is held; the rising dash rows let go of it.
   const Row rows[] = {
-      {SlotAscending, K::UpArrow, false, SlotUpAirAttacking, 1},
-      {SlotAscending, K::LeftArrow, false, SlotForwardAirAttacking, -1},
-      {SlotAscending, K::DownArrow, true, SlotDownAirAttacking, 1},
-      {SlotFalling, K::DownArrow, false, SlotDownAirAttacking, 1},
-      {SlotFalling, K::LeftArrow, true, SlotForwardAirAttacking, -1},
+      {SlotAscending, {K::I, K::UpArrow}, false, SlotUpAirAttacking, 1},
+      {SlotAscending, {K::I, K::LeftArrow}, false, SlotForwardAirAttacking, -1},
+      {SlotAscending, {K::I, K::DownArrow}, true, SlotDownAirAttacking, 1},
+      {SlotFalling, {K::DownArrow}, false, SlotDownAirAttacking, 1},
+      {SlotFalling, {K::LeftArrow}, true, SlotForwardAirAttacking, -1},
+      {SlotAscending, {K::O}, false, SlotAirDashing, 1},
+      {SlotAscending, {K::O}, true, SlotAirDashing, 1},
+      {SlotFalling, {K::O, K::I}, false, SlotAirDashing, 1},
+      {SlotFalling, {K::O, K::I}, true, SlotAirDashing, 1},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(::testing::Message() << row.from << " stick " << row.stick);
+    SCOPED_TRACE(::testing::Message()
+                 << row.from << " key " << row.keys.back() << " hit-stop " << row.hitStop);
     LaunchAt(2.0f, 8.0f);
     player->SwitchState(row.from);
     player->body->velocity.y = row.from == SlotAscending ? 10.0f : 0.0f;
     player->facing = 1;
-    // A stop over within this frame: the push is kept and taken by the next step.
+    // A dash and an air jump left.
+    player->SetGainedStat245(2.0f);
+    player->SetGainedStat246(1.0f);
+    // A stop over within this frame: the move is kept and taken by the next step.
     if (row.hitStop) Current()->holdTimer = 0.01f;
-    // Rising goes on only while jump is held.
-    if (row.from == SlotAscending) game.PressKey(K::I);
-    game.PressKey(row.stick);
+    for (int key : row.keys) game.PressKey(key);
     game.Step();
     if (row.hitStop) {
       EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
