@@ -10,11 +10,13 @@
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "engine/EditorAtlas.h"
+#include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "items/ItemStore.h"
 #include "items/Rune.h"
 #include "support/DebugMenuSession.h"
+#include "support/DrawnTexts.h"
 #include "triggers/ShopShape.h"
 
 namespace {
@@ -229,6 +231,20 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   Press(menu->ItemSaveButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price, 7.0f);
+
+  // A delete that cannot be written keeps the rows: the one whose item went reads its name
+  // alone, the others their place in the store as it now is, the message on the bottom line.
+  fs::create_directory(items / "KeyItems.ipf.tmp");
+  Press(menu->ExpendablesTab());
+  SelectRow("Healing Herb");
+  Press(menu->ItemDeleteButton());
+  DrawnTexts drawn;
+  game.Step();
+  EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->PageMessage()), 20.0f, 575.0f));
+  EXPECT_EQ(drawn.AtX(20.5f),
+            (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
+                                      "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
+                                      "i 3 0) Spirit Draught", "i 4 0) Smelling Salts"}));
 }
 
 }  // namespace

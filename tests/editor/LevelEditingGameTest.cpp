@@ -268,35 +268,41 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
 }
 
 TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
-  Quad* quad = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  // The centre on a whole pixel off the origin, placed so that angles taken about the origin
+  // instead of the centre would turn some of the steps the wrong way.
+  MoveMouse(485, 321);
+  game.Step();
+  const Vector3 center = menu->MouseWorld();
+  Quad* quad = AddQuad(center.x, center.y, 2.0f, 2.0f);
   Select(quad);
   // A quarter turn anticlockwise with the mouse 1.25 from the centre, in nine steps.
   const float reach = 1.25f;
-  MoveTo({reach, 0.0f, 0.0f});
+  MoveTo(center + Vector3{reach, 0.0f, 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorRotate);
-  MoveTo({reach, 0.0f, 0.0f}, true);
+  MoveTo(center + Vector3{reach, 0.0f, 0.0f}, true);
   game.Step();
   for (int step = 1; step <= 9; ++step) {
     const float angle = static_cast<float>(step) * 10.0f * DegreesToRadians;
-    MoveTo({reach * std::cos(angle), reach * std::sin(angle), 0.0f}, true);
+    MoveTo(center + Vector3{reach * std::cos(angle), reach * std::sin(angle), 0.0f}, true);
     game.Step();
   }
   EXPECT_NEAR(quad->rotation, 90.0f, 1.5f);
   // Back clockwise by 30 degrees, through the centre on the way: that step turns nothing.
-  MoveTo({0.0f, 0.0f, 0.0f}, true);
+  MoveTo(center, true);
   game.Step();
   const float turned = quad->rotation;
   EXPECT_TRUE(std::isfinite(turned));
-  MoveTo({reach * std::cos(60.0f * DegreesToRadians), reach * std::sin(60.0f * DegreesToRadians),
-          0.0f},
+  MoveTo(center + Vector3{reach * std::cos(60.0f * DegreesToRadians),
+                          reach * std::sin(60.0f * DegreesToRadians), 0.0f},
          true);
   game.Step();
-  MoveTo({0.0f, 3.0f, 0.0f});
+  MoveTo(center + Vector3{0.0f, 3.0f, 0.0f});
   game.Step();
   EXPECT_TRUE(std::isfinite(quad->rotation));
-  EXPECT_NEAR(quad->position.x, 0.0f, 1e-5f) << "turning keeps the centre";
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldRotation->text, ShownNumber(quad->rotation, 7));
+  EXPECT_NEAR(quad->position.x, center.x, 1e-5f) << "turning keeps the centre";
+  const TextBox& rotation = *menu->PropertyWidgets().m_fieldRotation;
+  EXPECT_EQ(rotation.text, ShownNumberIn(rotation, quad->rotation, 7));
 
   // Up and Right in one frame move it one step each way.
   game.PressKey(VirtualKey::UpArrow);
@@ -305,8 +311,8 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   game.ReleaseKey(VirtualKey::UpArrow);
   game.ReleaseKey(VirtualKey::RightArrow);
   game.Step();
-  EXPECT_FLOAT_EQ(quad->position.x, 0.025f);
-  EXPECT_FLOAT_EQ(quad->position.y, 0.025f);
+  EXPECT_FLOAT_EQ(quad->position.x, center.x + 0.025f);
+  EXPECT_FLOAT_EQ(quad->position.y, center.y + 0.025f);
 }
 
 TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorner) {

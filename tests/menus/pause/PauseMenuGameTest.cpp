@@ -56,6 +56,14 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_EQ(sword->quantity, 1) << "equipping consumes nothing";
   ASSERT_TRUE(game.KeepFrame("pause-stats-equipped.png"));
 
+  // Either column's highlight stands 8 above it, so the marker keeps its height across.
+  const float markerY = menu->GetSlotMarker().altPosition.y;
+  Tap(VirtualKey::D);
+  EXPECT_EQ(menu->GetSlotMarker().altPosition.y, markerY);
+  Tap(VirtualKey::A);
+  EXPECT_EQ(menu->GetStatsColumn(), 0);
+  EXPECT_EQ(menu->GetSlotMarker().altPosition.y, markerY);
+
   // The rune column: the same rune list for every row, the marker mirrored; a rune's page
   // tells what it does on the part of its row.
   Tap(VirtualKey::D);
