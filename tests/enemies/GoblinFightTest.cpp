@@ -97,6 +97,35 @@ TEST_F(GoblinFight, AStrikeThatSpendsItsStaminaBreaksTheGuardAndTheNextOneLands)
   EXPECT_TRUE(StepUntil({GoblinIdling, GoblinFalling}));
 }
 
+TEST_F(GoblinFight, AStruckShieldEndsTheStepInTheBlockOrBreakWhateverTheStateWouldChoose) {
+  Confront();
+  const float maxStamina = goblin->staminaMeter->maximum;
+  // Each wait makes the state's own move a switch to another state, which the blow must skip.
+  struct Row {
+    int state;
+    float wait, staminaDamage;
+    int expected;
+  };
+  const Row rows[] = {
+      {GoblinGuarding, 0.0f, 0.0f, GoblinBlocking},
+      {GoblinGuarding, 0.0f, maxStamina, GoblinGuardBreakDown},
+      {GoblinBlocking, 0.0f, maxStamina, GoblinGuardBreakDown},
+      {GoblinForwardGuardWalking, 100.0f, 0.0f, GoblinBlocking},
+      {GoblinBackwardGuardWalking, 0.0f, 0.0f, GoblinBlocking},
+  };
+  for (const Row& row : rows) {
+    goblin->staminaMeter->value = maxStamina;
+    goblin->SwitchState(row.state);
+    goblin->GetState(row.state)->wait = row.wait;
+    Swing(goblin->HitShield().position.x, goblin->HitShield().position.y, 30.0f,
+          row.staminaDamage);
+    Step();
+    EXPECT_TRUE(In(row.expected)) << row.state << " " << row.staminaDamage;
+    EndSwing();
+    while (goblin->state->holdTimer > 0.0f) Step();
+  }
+}
+
 TEST_F(GoblinFight, ItsShieldPushesThePlayerButNeverItselfAndItsSwingsReachThePlayer) {
   Confront();
   // A player pressed into the shield is pushed out towards its own side; the goblin, walking

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "engine/KeyboardLayer.h"
@@ -187,6 +188,22 @@ TEST_F(AirCourse, TheSlideSoundStopsOnEveryWayOutOfTheSlide) {
   for (int frame = 0; frame < 40 && Is(SlotWallSliding); ++frame) game.Step();
   EXPECT_TRUE(Is(SlotIdling)) << "the portal stands the player idle where it arrives";
   EXPECT_FALSE(Looping(Player::SoundWallSlide));
+}
+
+TEST_F(AirCourse, AWallJumpPushesOffTenOrEighteenWithTheDashHeld) {
+  // The wall holds the slide still across, so the push leaves from 0, less one step of drag.
+  for (const auto& [dashHeld, push] : {std::pair{false, 10.0f}, std::pair{true, 18.0f}}) {
+    StartSlide();
+    if (dashHeld) {
+      game.PressKey(VirtualKey::O);
+      game.Step();
+    }
+    game.PressKey(VirtualKey::I);
+    game.Step();
+    ASSERT_TRUE(Is(SlotWallJumping)) << dashHeld;
+    EXPECT_NEAR(Velocity().x, -push + AirDrag * Dt, 1e-4f) << dashHeld;
+    ReleaseAll();
+  }
 }
 
 TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {

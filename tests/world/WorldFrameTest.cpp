@@ -131,6 +131,21 @@ TEST_F(WorldFrame, WithTwoPlayersOnlyTheFirstTwoPauseAndNoDebugKeyIsRead) {
   second->controls = nullptr;
 }
 
+TEST_F(WorldFrame, APlayerWithoutControlsIsSkippedByTheInputStep) {
+  // The first player gives its controls to a second one beside it, which goes on taking input.
+  Player* second = world->AddPlayer(player->controls);
+  second->body->SetPosition(player->body->position);
+  second->body->previousPosition = player->body->position;
+  player->controls = nullptr;
+  game.StepFrames(10);
+  game.PressKey(VirtualKey::D);
+  game.Step();
+  EXPECT_EQ(player->CurrentState(), player->StateAt(SlotIdling));
+  EXPECT_EQ(second->CurrentState(), second->StateAt(SlotWalking));
+  player->controls = second->controls;
+  world->RemovePlayer(1);
+}
+
 TEST_F(WorldFrame, ThePauseSwitchDoesNotEndTheInputStep) {
   game.PressKey(VirtualKey::Esc);
   game.PressKey(VirtualKey::D);
