@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -178,6 +179,22 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   Leave();
   EXPECT_TRUE(On(ToggleVisibleCollision));
   EXPECT_FALSE(On(ToggleMouseFeed));
+}
+
+TEST_F(DebugMenuSettings, EachBoxFlipsOnlyItsOwnSwitchAndOnlyTheLoadBoxShowsTheLoadLines) {
+  OpenMenu();
+  OpenSettings();
+  for (int clicked = 0; clicked < DebugToggleCount; ++clicked) {
+    std::array<bool, DebugToggleCount> before{};
+    for (int i = 0; i < DebugToggleCount; ++i) before[i] = On(static_cast<DebugToggle>(i));
+    ClickSwitch(static_cast<DebugToggle>(clicked));
+    for (int i = 0; i < DebugToggleCount; ++i) {
+      EXPECT_EQ(On(static_cast<DebugToggle>(i)), before[i] != (i == clicked))
+          << "box " << clicked << ", switch " << i;
+    }
+    EXPECT_EQ(ShowLoadInfo, clicked == ToggleGameStateLoadInfo ? 1 : 0) << clicked;
+    ClickSwitch(static_cast<DebugToggle>(clicked));
+  }
 }
 
 TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {

@@ -68,6 +68,7 @@ TEST_F(ItemStoreTest, ACopyHoldsNewPlaceholdersAndCopiesOfCategorisedItems) {
   EXPECT_EQ(knife->onSale, 1);
   EXPECT_EQ(copy.equipment.IndexOfDagger("Knife"), 1);
   EXPECT_EQ(EquipmentPool::FindIndex(copy.equipment.weapons, "Knife"), 1);
+  EXPECT_EQ(copy.equipment.weapons.size(), 2u) << "the headgear Ember is no weapon";
   // The club stands in no category list of the source, so it is not copied.
   EXPECT_EQ(copy.equipment.FindByName("Club"), nullptr);
   EXPECT_EQ(copy.equipment.items[2]->name, "Ember");

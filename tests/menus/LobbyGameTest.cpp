@@ -99,9 +99,13 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   ASSERT_EQ(Current(), title);
   EXPECT_EQ(title->m_page, MenuTitle::PageMultiplayer);
   EXPECT_EQ(world->players.size(), 1u);
+  // Pad 0 takes over even from another pad a visit through pad 1 would have left active.
+  Controls& firstControls = *world->GetFirstPlayer()->controls;
+  firstControls.activePad = 1;
   game.TapPad(0, platform::PadButton::A);
   ASSERT_EQ(Current(), lobby);
   EXPECT_EQ(world->players.size(), 1u);
+  EXPECT_EQ(firstControls.activePad, 0);
 
   game.TapKey(VirtualKey::Enter);
   game.TapPad(1, platform::PadButton::Start);

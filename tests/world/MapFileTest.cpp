@@ -417,6 +417,18 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_FALSE(ReadMap(*world_, in)) << cut;
     EXPECT_TRUE(world_->modifiers.empty()) << cut;
   }
+  // A textured shape cut before either of its size fields fails the same way.
+  const std::string block = " 8 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0";
+  const std::string quad = "q" + block + " 2 3\n";
+  for (const std::string& cut :
+       {"q" + block, "q" + block + " 2", "c" + block, "s" + block, "s" + block + " 2"}) {
+    world_->shapeLayers.Clear();
+    world_->modifiers.clear();
+    std::istringstream in(MapWith("", quad + cut + "\n" + quad, "h 0 1\n"));
+    EXPECT_FALSE(ReadMap(*world_, in)) << cut;
+    EXPECT_EQ(world_->shapeLayers.size(), 1u) << cut;
+    EXPECT_TRUE(world_->modifiers.empty()) << cut;
+  }
 }
 
 TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
