@@ -206,6 +206,39 @@ TEST_F(AirCourse, AWallJumpPushesOffTenOrEighteenWithTheDashHeld) {
   }
 }
 
+// From a wall jump at 5 across, facing left: a step that takes an action leaves the velocity to
+// the action alone, a held side steers by the walking acceleration of 100, and with no side held
+// nothing steers; each step ends with the air drag of 40.
+TEST_F(AirCourse, AWallJumpSteersOnlyWithASideHeldAndNoActionTaken) {
+  using namespace VirtualKey;
+  struct Row {
+    std::vector<int> keys;
+    PlayerStateSlot after;
+    float vx;
+    int facing;
+  };
+  const Row rows[] = {
+      {{I, D}, SlotWallJumping, 5.0f + (100.0f - AirDrag) * Dt, 1},
+      {{I}, SlotWallJumping, 5.0f - AirDrag * Dt, -1},
+      {{D}, SlotFalling, 5.0f - AirDrag * Dt, -1},
+      {{I, D, J}, SlotForwardAirAttacking, 5.0f - AirDrag * Dt, -1},
+      {{I, A, O}, SlotAirDashing, -DashStrength + AirDrag * Dt, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.after);
+    LaunchAt(17.0f, 12.0f, 5.0f, 10.0f);
+    player->facing = -1;
+    player->SwitchState(SlotWallJumping);
+    for (int key : row.keys) game.PressKey(key);
+    game.Step();
+    EXPECT_TRUE(Is(row.after));
+    EXPECT_NEAR(Velocity().x, row.vx, 1e-4f);
+    EXPECT_EQ(player->facing, row.facing);
+    game.ReleaseKey(J);
+    ReleaseAll();
+  }
+}
+
 TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   const float dashes = Count(Stat::StatGroundDashes);
   game.PressKey(VirtualKey::O);

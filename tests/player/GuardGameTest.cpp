@@ -149,4 +149,30 @@ TEST_F(GuardGame, EachGuardBreakLevelTakesItsOwnInput) {
   }
 }
 
+// In the air every level's break ends rising on a vertical speed of 0 or more and falling below
+// it; an update of no time leaves the speed as set and finds the stamina full.
+TEST_F(GuardGame, ABreakEndingInTheAirRisesOnFromAVerticalSpeedOfZero) {
+  struct Row {
+    PlayerStateSlot level;
+    float vy;
+    PlayerStateSlot after;
+  };
+  const float justBelow = std::nextafter(0.0f, -1.0f);
+  const Row rows[] = {
+      {SlotGuardBreak3Up, 0.0f, SlotAscending},      {SlotGuardBreak3Up, justBelow, SlotFalling},
+      {SlotGuardBreak3Down, 1.0f, SlotAscending},    {SlotGuardBreak1Down, 0.0f, SlotAscending},
+      {SlotGuardBreak1Up, justBelow, SlotFalling},   {SlotGuardBreak2Up, 0.0f, SlotAscending},
+      {SlotGuardBreak2Down, justBelow, SlotFalling},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.level);
+    StandAt(10.0f, FloorTop + 20.0f);
+    player->SwitchState(row.level);
+    player->staminaRing->SetValue(120.0f);
+    player->body->velocity.y = row.vy;
+    Current()->Update(0.0f);
+    EXPECT_TRUE(In(row.after)) << row.vy << ": " << WStringToString(Current()->GetName());
+  }
+}
+
 }  // namespace

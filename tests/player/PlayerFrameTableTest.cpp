@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "player/PlayerFrameTable.h"
 
@@ -55,9 +57,6 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
       {SlotWalking, 1, L"a2f2", 1.0f / 15, {128, 256, 256, 384}},
       {SlotWalking, 8, L"a2f9", 1.0f / 15, {0, 384, 128, 512}},
       {SlotWalking, 11, L"a2f12", 1.0f / 30, {384, 384, 512, 512}},
-      {SlotStanding, 0, L"frame1", 2.0f / 60, {256, 640, 384, 768}},
-      {SlotRolling, 8, L"frame9", 1.0f / 60, {512, 128, 640, 256}},
-      {SlotRolling, 13, L"frame14", 2.0f / 60, {384, 640, 512, 768}},
       {SlotGuarding, 0, L"frame1", 1.0f / 30, {0, 768, 128, 896}},
       {SlotAirJumping, 0, L"frame1", 1.0f / 30, {640, 640, 768, 768}},
       {SlotFalling, 0, L"frame1", 1.0f / 30, {768, 640, 896, 768}},
@@ -87,6 +86,45 @@ TEST(PlayerFrameTable, CellsDurationsAndNamesAreThoseOfEachAnimation) {
     walkCycle += frame.duration;
   }
   EXPECT_NEAR(walkCycle, 16.0f / 30.0f, 1e-6f);
+}
+
+TEST(PlayerFrameTable, EveryFrameOfTheLoweredStatesIsItsCellForItsSixtieths) {
+  // The main sheet's 128-pixel cells counted along its rows of 8: cell n is column n mod 8, row
+  // n div 8. A single duration holds for every frame.
+  struct Row {
+    PlayerStateSlot slot;
+    std::vector<int> cells;
+    std::vector<int> sixtieths;
+    bool loops;
+  };
+  const Row rows[] = {
+      {SlotDucking, {40, 41, 42}, {2}, false},
+      {SlotCrouching, {43}, {12}, false},
+      {SlotDodging, {3}, {10}, false},
+      {SlotCrouchWalking, {28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}, {4}, true},
+      {SlotRolling,
+       {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 42, 43},
+       {2, 2, 2, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2, 2},
+       false},
+      {SlotRollRecovering, {38, 40, 42, 43}, {2, 2, 3, 4}, false},
+      {SlotStanding, {42, 41, 40}, {2}, false},
+  };
+  for (const Row& row : rows) {
+    const PlayerStatePlan& plan = PlayerStatePlans()[row.slot];
+    ASSERT_EQ(plan.frames.size(), row.cells.size()) << row.slot;
+    EXPECT_EQ(plan.loop != 0, row.loops) << row.slot;
+    for (size_t k = 0; k < row.cells.size(); ++k) {
+      const PlayerFramePlan& frame = plan.frames[k];
+      const int left = 128 * (row.cells[k] % 8);
+      const int top = 128 * (row.cells[k] / 8);
+      const int sixtieths = row.sixtieths.size() == 1 ? row.sixtieths[0] : row.sixtieths.at(k);
+      EXPECT_EQ(frame.name, L"frame" + std::to_wstring(k + 1)) << row.slot;
+      EXPECT_EQ(frame.duration, static_cast<float>(sixtieths) / 60.0f) << row.slot << " " << k;
+      EXPECT_EQ(std::tie(frame.cell.left, frame.cell.top, frame.cell.right, frame.cell.bottom),
+                std::make_tuple(left, top, left + 128, top + 128))
+          << row.slot << " " << k;
+    }
+  }
 }
 
 TEST(PlayerFrameTable, EveryAttackFrameIsItsCellOfTheAttacksGrid) {
