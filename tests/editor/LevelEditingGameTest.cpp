@@ -136,6 +136,9 @@ TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags)
   picture->SetPositionXYZ(0.5f, 0.0f, 0.0f);
   EXPECT_EQ(PickShapeAt(*world, layers, false, {0.4f, 0.0f, 0.0f}).shape, picture);
   EXPECT_EQ(PickShapeAt(*world, layers, false, {0.2f, 0.0f, 0.0f}).shape, textured);
+  // Squared distances 0.2125 to the quad, nearer along x, and 0.1625 to the picture.
+  picture->SetPositionXYZ(0.5f, 0.5f, 0.0f);
+  EXPECT_EQ(PickShapeAt(*world, layers, false, {0.1f, 0.45f, 0.0f}).shape, picture);
   const Vector3 atPlayer = player->sprite->position;
   AddQuad(atPlayer.x + 0.6f, atPlayer.y, 3.0f, 3.0f);
   EXPECT_EQ(PickShapeAt(*world, layers, false, atPlayer).shape, nullptr);

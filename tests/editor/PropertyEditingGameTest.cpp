@@ -414,6 +414,7 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   ChooseItem(ContextMenu::ToTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
+  EXPECT_TRUE(Panel().m_buttonSetTutorialImage->Enabled());
   Click(Panel().m_buttonSetTutorialImage->Face());
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 1);
   ClickAt(picture->position);

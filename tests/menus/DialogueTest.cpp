@@ -159,9 +159,11 @@ TEST_F(Dialogue, TheFirstLineIsHandledLikeEveryOther) {
   EXPECT_EQ(conversation->conversationIndex, 1) << "on to the next group";
 }
 
-TEST_F(Dialogue, WithNoConversationOpenTheScreenTakesInputAndUpdatesHarmlessly) {
+TEST_F(Dialogue, WithNoConversationTheScreenLeadsBackToTheWorldAndTakesInputHarmlessly) {
   dialog->conversation = nullptr;
   const PlayerState* before = State();
+  GameStates->SwitchTo(dialog);
+  EXPECT_EQ(GameStates->current, world);
   Advance();
   dialog->Update(GameHarness::FrameSeconds);
   EXPECT_EQ(State(), before);

@@ -104,6 +104,9 @@ TEST(NPCCast, TheNineteenAreFoundByTheirExactNamesAndNameTheirParts) {
   EXPECT_EQ(pool.Place(18, {})->name, "Veruliya");
   EXPECT_EQ(pool.Place(19, {}), nullptr);
   EXPECT_EQ(pool.Place(-1, {}), nullptr);
+  EXPECT_EQ(pool.GetPrototype(18), pool.prototypes[18].get());
+  EXPECT_EQ(pool.GetPrototype(NPCKindCount), nullptr);
+  EXPECT_EQ(pool.GetPrototype(-1), nullptr);
   const std::unique_ptr<NPC> placed = pool.Place(Carolyn, {});
   EXPECT_EQ(placed->state->GetName(), L"Carolyn: Idling");
   placed->BeginConversation();
