@@ -209,6 +209,10 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
     if (c.expected == DemoGoblinDead) {
       EXPECT_EQ(goblin->body->width, 2.5f);
       EXPECT_EQ(goblin->hitBox->height, 0.5f);
+      // Lying down and standing up again keep the feet on the floor.
+      EXPECT_FLOAT_EQ(goblin->body->position.y, 0.25f);
+      goblin->SwitchState(I);
+      EXPECT_FLOAT_EQ(goblin->body->position.y, DemoGoblinStanding);
     }
   }
 }
