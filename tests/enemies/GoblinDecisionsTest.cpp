@@ -16,6 +16,8 @@ using GoblinDecisions = GoblinWorld;
 constexpr float Waiting = 100.0f;
 constexpr float Over = 0.0f;
 
+float Past(float reach) { return std::nextafter(reach, 100.0f); }
+
 // A goblin at x = 0 on the floor in a state with that wait (or clock), the player at
 // (playerX, its standing height + playerY). Walk is the way the goblin is driven: where a
 // goblin's update moved it, where a DemoGoblin's state set its speed.
@@ -155,6 +157,8 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
       {"idle: player 5.0 in front", I, 1, 5, 0, Waiting, true, {}, F, 1},
       {"idle: player 5.0 behind", I, 1, -5, 0, Waiting, true, {}, I, 1},
       {"idle: player 3.5 behind", I, 1, -3.5f, 0, Waiting, true, {}, B, 1},
+      {"idle: player just past 5 in front", I, 1, Past(5), 0, Waiting, true, {}, I, 1},
+      {"idle: player just past 3.5 behind", I, 1, -Past(3.5f), 0, Waiting, true, {}, I, 1},
       {"idle facing left: same x is in front", I, -1, 0, 4, Waiting, true, {}, F, -1},
       {"idle facing right: same x is behind", I, 1, 0, 3.5f, Waiting, true, {}, B, 1},
       {"idle timeout walks off, odd coin right", I, -1, 1, 0, Over, true, {{2, 1}}, W, 1},
@@ -163,6 +167,9 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
       {"walk: player 6 behind, it stops driving", W, 1, -6, 0, Waiting, true, {}, W, 1, 0},
       {"walk: player 7.01 away, it walks", W, 1, -7.01f, 0, Waiting, true, {}, W, 1, 1},
       {"walk: player 7.0 in front", W, 1, 7, 0, Waiting, true, {}, F, 1},
+      {"walk: player just past 7 in front", W, 1, Past(7), 0, Waiting, true, {}, W, 1, 1},
+      {"walk: player 5.5 behind", W, 1, -5.5f, 0, Waiting, true, {}, B, 1},
+      {"walk: player just past 5.5 behind", W, 1, -Past(5.5f), 0, Waiting, true, {}, W, 1, 0},
       {"walk off the ground falls", W, 1, 9, 0, Waiting, false, {}, DemoGoblinFalling, 1},
       {"back alert turns to the player", B, 1, -2, 0, Over, true, {}, AW, -1},
       {"alert walk: 3.5 along x, however high", AW, 1, -3.5f, 3, Waiting, true, {}, A, -1},
@@ -202,6 +209,10 @@ TEST_F(DemoGoblinDecisions, EachDemoGoblinStateDecidesAtItsThresholds) {
     if (c.expected == DemoGoblinDead) {
       EXPECT_EQ(goblin->body->width, 2.5f);
       EXPECT_EQ(goblin->hitBox->height, 0.5f);
+      // Lying down and standing up again keep the feet on the floor.
+      EXPECT_FLOAT_EQ(goblin->body->position.y, 0.25f);
+      goblin->SwitchState(I);
+      EXPECT_FLOAT_EQ(goblin->body->position.y, DemoGoblinStanding);
     }
   }
 }

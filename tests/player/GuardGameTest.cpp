@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "collision/Strike.h"
 #include "engine/BarMeter.h"
@@ -146,6 +147,23 @@ TEST_F(GuardGame, EachGuardBreakLevelTakesItsOwnInput) {
     EXPECT_TRUE(In(row.after)) << WStringToString(Current()->GetName());
     EXPECT_NEAR(player->body->velocity.x, row.vx, 1e-3f);
     Release({row.key});
+  }
+}
+
+// A break ends once the stamina is back at its level's threshold, not a hair below it: the new
+// game's 0.66 of the maximum 120, then 0.33 x 0.66 and 0.5 x 0.66.
+TEST_F(GuardGame, ABreakEndsWithTheStaminaAtItsLevelsThreshold) {
+  const std::pair<PlayerStateSlot, float> levels[] = {{SlotGuardBreak1Down, 0.66f * 120.0f},
+                                                      {SlotGuardBreak2Up, 0.33f * 0.66f},
+                                                      {SlotGuardBreak3Down, 0.5f * 0.66f}};
+  for (const auto& [level, threshold] : levels) {
+    for (const float stamina : {threshold, std::nextafter(threshold, 0.0f)}) {
+      StandAt(10.0f, FloorTop);
+      player->SwitchState(level);
+      player->staminaRing->SetValue(stamina);
+      Current()->Update(0.0f);
+      EXPECT_EQ(In(level), stamina < threshold) << level << ", " << stamina;
+    }
   }
 }
 
