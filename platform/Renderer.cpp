@@ -1,6 +1,5 @@
 #include "platform/Renderer.h"
 
-#include <SDL_image.h>
 
 #include <algorithm>
 #include <array>
@@ -854,29 +853,22 @@ uint32_t Renderer::ReadPixel(int x, int y) const {
   return pixel;
 }
 
-std::vector<uint32_t> Renderer::ReadFrame() const {
+Image Renderer::ReadFrame() const {
   impl_->core->Flush();
   SDL_RenderFlush(impl_->core->renderer);
-  std::vector<uint32_t> pixels(static_cast<size_t>(impl_->width) * impl_->height);
-  if (SDL_RenderReadPixels(impl_->core->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
-                           impl_->width * 4) != 0) {
+  Image frame{impl_->width, impl_->height,
+              std::vector<uint32_t>(static_cast<size_t>(impl_->width) * impl_->height)};
+  if (SDL_RenderReadPixels(impl_->core->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888,
+                           frame.pixels.data(), impl_->width * 4) != 0) {
     return {};
   }
   // Whatever alpha the clear left behind, the frame is seen opaque.
-  for (uint32_t& pixel : pixels) pixel |= 0xFF000000u;
-  return pixels;
+  for (uint32_t& pixel : frame.pixels) pixel |= 0xFF000000u;
+  return frame;
 }
 
 bool Renderer::SaveFramePng(const std::string& path) const {
-  std::vector<uint32_t> pixels = ReadFrame();
-  if (pixels.empty()) return false;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      pixels.data(), impl_->width, impl_->height, 32, impl_->width * 4, SDL_PIXELFORMAT_ARGB8888);
-  if (!surface) return false;
-  SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
-  bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
-  SDL_FreeSurface(surface);
-  return saved;
+  return SaveImagePng(ReadFrame(), path);
 }
 
 }  // namespace platform

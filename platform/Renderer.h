@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Image.h"
 #include "platform/Matrix.h"
 #include "platform/Vertex.h"
 
@@ -90,8 +91,8 @@ class Renderer {
 
   // Reads the frame drawn since the last clear (the back buffer before Present).
   uint32_t ReadPixel(int x, int y) const;
-  // The whole frame, row by row, opaque as seen; empty when it cannot be read.
-  std::vector<uint32_t> ReadFrame() const;
+  // The whole frame, opaque as seen; an empty image when it cannot be read.
+  Image ReadFrame() const;
   bool SaveFramePng(const std::string& path) const;
 
   Impl& Internals() { return *impl_; }

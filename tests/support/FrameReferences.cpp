@@ -10,6 +10,7 @@
 #include <map>
 
 #include "engine/Globals.h"
+#include "platform/Image.h"
 #include "platform/Renderer.h"
 
 namespace {
@@ -55,8 +56,10 @@ std::optional<uint64_t> ReferenceHash(const std::string& name) {
 
 bool KeepFrameIn(const std::filesystem::path& folder, const std::string& name) {
   const std::filesystem::path picture = folder / name;
-  if (!Device || !Device->SaveFramePng(picture.string())) return false;
-  const uint64_t hash = FrameHash(Device->ReadFrame());
+  if (!Device) return false;
+  const platform::Image frame = Device->ReadFrame();
+  if (!platform::SaveImagePng(frame, picture.string())) return false;
+  const uint64_t hash = FrameHash(frame.pixels);
   if (const char* keep = std::getenv("QM_KEEP_FRAMES")) {
     std::error_code error;
     std::filesystem::copy_file(picture, std::filesystem::path(keep) / name,
