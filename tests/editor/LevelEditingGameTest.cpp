@@ -558,14 +558,17 @@ TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused)
   Click(400, 300);
   EXPECT_FLOAT_EQ(camera.eye.z, -994.0f) << "the map would fall behind the far plane";
 
-  // The middle button pans under every tool, here the Select tool.
+  // The middle button pans under every tool, here the Select tool, only while it stays down: the
+  // moves of the frames it goes down and comes up in do not count.
   EditorCamera::PlaceEye(camera, {0.0f, 0.0f, EditorCamera::NormalEyeZ});
   game.TapKey(VirtualKey::T);
+  SetMouse(420, 300, false, false, false);
+  game.Step();
   SetMouse(400, 300, false, false, true);
   game.Step();
   SetMouse(380, 300, false, false, true);
   game.Step();
-  SetMouse(380, 300, false, false, false);
+  SetMouse(360, 300, false, false, false);
   game.Step();
   EXPECT_NEAR(camera.eye.x, 20 * PixelWorld, 1e-3f);
 }
