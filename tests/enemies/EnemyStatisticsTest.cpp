@@ -14,15 +14,10 @@
 #include "enemies/StandingStates.h"
 #include "engine/BarMeter.h"
 #include "engine/VectorMath.h"
+#include "tests/enemies/GainedSheet.h"
 #include "tests/enemies/RatatoskrWorld.h"
 
 namespace {
-
-// Statistics first to last take the value.
-struct Span {
-  int first, last;
-  float value;
-};
 
 struct KindSheet {
   int kind;
@@ -31,18 +26,6 @@ struct KindSheet {
   int32_t group, hitBoxGroup;
   std::vector<Span> gained;
 };
-
-// What a fresh actor's gained sheet holds where a kind names nothing.
-std::map<int, float> Defaults() {
-  std::map<int, float> sheet;
-  for (int i = Stat::Mass; i <= Stat::GainedGuardSpeedFactor; ++i) sheet[i] = 1.0f;
-  for (int i : {Stat::StatExperience, Stat::StatGivenExperience, Stat::PtExperience}) sheet[i] = 0;
-  sheet[Stat::InitExperience] = 200.0f;
-  sheet[Stat::RateExperience] = 1.4f;
-  for (int i = Stat::WalkAccel; i <= Stat::AirJumpCount; ++i) sheet[i] = 0.0f;
-  sheet[Stat::MaxFallSpeed] = -50.0f;
-  return sheet;
-}
 
 // The growth every kind with a fighter's block writes from BaseAttack to GainedGuardSpeedFactor.
 std::vector<Span> Fighter(float attack, float health, float healthRecovery) {
@@ -128,10 +111,7 @@ TEST_F(EnemyStatistics, EachKindStartsWithItsOwnBodyAndGainedSheet) {
     EXPECT_EQ(enemy->hitBox->width, sheet.width);
     EXPECT_EQ(enemy->hitBox->height, sheet.height);
 
-    std::map<int, float> expected = Defaults();
-    for (const Span& run : sheet.gained) {
-      for (int i = run.first; i <= run.last; ++i) expected[i] = run.value;
-    }
+    std::map<int, float> expected = GainedSheet(sheet.gained);
     const StatBlock& gained = *enemy->stats;
     for (const auto& [index, value] : expected) {
       EXPECT_EQ(gained[index], value) << StatKeys[index];

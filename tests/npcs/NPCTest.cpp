@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
 #include "collision/Boundary.h"
 #include "collision/Hit.h"
+#include "engine/BarMeter.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
@@ -13,6 +15,7 @@
 #include "npcs/NPCState.h"
 #include "player/Player.h"
 #include "support/TestWorld.h"
+#include "tests/enemies/GainedSheet.h"
 
 using platform::Vector3;
 
@@ -111,6 +114,29 @@ TEST(NPCCast, TheNineteenAreFoundByTheirExactNamesAndNameTheirParts) {
   EXPECT_EQ(placed->state->GetName(), L"Carolyn: Idling");
   placed->BeginConversation();
   EXPECT_EQ(placed->state->GetName(), L"Carolyn: Speaking");
+}
+
+// Every character weighs and slides alike and has the same health; nothing else is written over
+// a fresh actor's sheet. A placed one's meters follow it at level 0.
+TEST_F(NPCWorld, EveryCharacterStartsWithTheSameGainedSheet) {
+  const std::map<int, float> expected =
+      GainedSheet({{Stat::Mass, Stat::Mass, 0.87f},
+                   {Stat::DragFactor, Stat::DragFactor, 0.5f},
+                   {Stat::AirDragFactor, Stat::AirDragFactor, 0.2f},
+                   {Stat::BaseHealth, Stat::BaseHealth, 150.0f}});
+  for (int kind = 0; kind < NPCKindCount; ++kind) {
+    const StatBlock& gained = *world.npcResources->prototypes[kind]->stats;
+    for (const auto& [index, value] : expected) {
+      EXPECT_EQ(gained[index], value) << kind << " " << StatKeys[index];
+    }
+  }
+  const NPC* hazel = Place(Hazel, 0.0f, HazelHeight / 2);
+  EXPECT_EQ(hazel->healthMeter->maximum, 150.0f);
+  EXPECT_EQ(hazel->staminaMeter->maximum, expected.at(Stat::BaseStamina));
+  ASSERT_EQ(hazel->staminaMeter->ticks.size(), 1u);
+  EXPECT_FLOAT_EQ(
+      hazel->staminaMeter->ticks[0].value,
+      expected.at(Stat::BaseResistanceFactor) * expected.at(Stat::BaseBreakPoint1Factor));
 }
 
 TEST(NPCAnimationPool, EveryNumberGivesTheOneFrameLoopingOnItself) {

@@ -167,6 +167,37 @@ TEST_F(GuardGame, ABreakEndsWithTheStaminaAtItsLevelsThreshold) {
   }
 }
 
+// Every state that weighs strikes in its own update breaks the guard when struck with the stamina
+// at the first break point, 0.66 of the new game's maximum 120, and goes on when not struck.
+TEST_F(GuardGame, EachStateThatTakesStrikesBreaksTheGuardOnlyWhenStruck) {
+  const PlayerStateSlot slots[] = {
+      SlotIdling,        SlotWalking,          SlotDucking,          SlotCrouching,
+      SlotCrouchWalking, SlotRollRecovering,   SlotStanding,         SlotGuarding,
+      SlotGroundJumping, SlotAirJumping,       SlotFalling,          SlotLanding,
+      SlotWallSliding,   SlotWallJumping,      SlotGroundDashing,    SlotAirDashing,
+      SlotAscending,     SlotGroundAttacking1, SlotUpAttacking,      SlotDownAttacking,
+      SlotGroundDashAttacking, SlotNeutralAirAttacking, SlotForwardAirAttacking,
+      SlotUpAirAttacking, SlotDownAirAttacking};
+  for (const PlayerStateSlot slot : slots) {
+    for (const bool struck : {true, false}) {
+      SCOPED_TRACE(testing::Message() << slot << (struck ? " struck" : " not struck"));
+      StandAt(10.0f, FloorTop);
+      player->SwitchState(slot);
+      player->staminaRing->SetValue(0.66f * 120.0f);
+      strike.SetPosition(player->body->position);
+      if (struck) world->enemyStrikes = {&strike};
+      Current()->Update(0.0f);
+      world->enemyStrikes.clear();
+      world->ForgetStrike(&strike);
+      EXPECT_EQ(In(SlotGuardBreak1Up) || In(SlotGuardBreak1Down), struck)
+          << WStringToString(Current()->GetName());
+      if (!struck) {
+        EXPECT_TRUE(In(slot)) << WStringToString(Current()->GetName());
+      }
+    }
+  }
+}
+
 // In the air every level's break ends rising on a vertical speed of 0 or more and falling below
 // it; an update of no time leaves the speed as set and finds the stamina full.
 TEST_F(GuardGame, ABreakEndingInTheAirRisesOnFromAVerticalSpeedOfZero) {
