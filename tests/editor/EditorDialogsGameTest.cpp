@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -11,12 +12,15 @@
 #include "editor/TextureChooser.h"
 #include "editor/ContextMenu.h"
 #include "engine/Camera.h"
+#include "engine/Globals.h"
 #include "engine/Slider.h"
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "platform/Image.h"
+#include "platform/Renderer.h"
 #include "support/LevelEditingSession.h"
 
 namespace {
@@ -145,9 +149,23 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   // "OK" with nothing chosen is a press on the list, which chooses nothing.
   Click(chooser.OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
+  game.Step();
+  const platform::Image unchosen = Device->ReadFrame();
   Click(chooser.Row(0));
   EXPECT_EQ(menu->BrushTexture(), nullptr);
-  EXPECT_EQ(chooser.ChosenFrame().width, chooser.Row(0).width + 4);
+  const Quad& chosenFrame = chooser.ChosenFrame();
+  EXPECT_EQ(chosenFrame.width, chooser.Row(0).width + 4);
+  // The frame's outline is the first pixel along the row, from just outside the frame's left
+  // edge, that choosing changed; with nothing chosen that colour is drawn nowhere.
+  game.Step();
+  const platform::Image chosen = Device->ReadFrame();
+  const int frameLeft = static_cast<int>(chosenFrame.altPosition.x - chosenFrame.width / 2);
+  const int rowY = static_cast<int>(chosenFrame.altPosition.y);
+  int x = frameLeft - 1;
+  while (x < frameLeft + 2 && chosen.Pixel(x, rowY) == unchosen.Pixel(x, rowY)) ++x;
+  ASSERT_LT(x, frameLeft + 2) << "the chosen row is framed";
+  const uint32_t outline = chosen.Pixel(x, rowY);
+  EXPECT_EQ(std::count(unchosen.pixels.begin(), unchosen.pixels.end(), outline), 0);
   Click(chooser.Row(*row));
   EXPECT_EQ(menu->BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -607,6 +608,40 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   EXPECT_TRUE(world->modifiers.empty());
   game.StepFrames(2);
   EXPECT_EQ(menu->Outline(), nullptr);
+}
+
+// With E held a press on a boundary quad's edge switches that edge's flag, off and on again.
+TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
+  auto wall = std::make_unique<BoundingQuad>();
+  wall->SetPositionXYZ(3.0f, 3.0f, 0.0f);
+  wall->SetDimensions(2.0f, 2.0f, 0.0f);
+  auto* boundary = static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
+  SetSwitch(ToggleVisibleCollision, true);
+  Select(boundary);
+  struct Edge {
+    Vector3 at;
+    int32_t hovered;
+    BoundingQuad::EdgeIndex flag;
+  };
+  const Edge edges[] = {
+      {{3.0f, 4.1f, 0.0f}, HoveredTop, BoundingQuad::EdgeTop},
+      {{1.9f, 3.0f, 0.0f}, HoveredLeft, BoundingQuad::EdgeLeft},
+      {{3.0f, 1.9f, 0.0f}, HoveredBottom, BoundingQuad::EdgeBottom},
+      {{4.1f, 3.0f, 0.0f}, HoveredRight, BoundingQuad::EdgeRight},
+  };
+  game.PressKey(VirtualKey::E);
+  for (const Edge& edge : edges) {
+    for (const uint8_t flag : {0, 1}) {
+      MoveTo(edge.at);
+      game.Step();
+      ASSERT_EQ(menu->HoveredEdge(), edge.hovered);
+      ClickAt(edge.at);
+      std::array<uint8_t, 4> flags{1, 1, 1, 1};
+      flags[edge.flag] = flag;
+      EXPECT_EQ(boundary->edgeFlags, flags) << edge.hovered;
+    }
+  }
+  game.ReleaseKey(VirtualKey::E);
 }
 
 TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {

@@ -423,6 +423,39 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
 }
 
+// Only with a tutorial image selected and its button down does an arrow press link the picture
+// under it; otherwise the press picks there, also when the button was left down.
+TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDown) {
+  SetSwitch(ToggleVisibleCollision, true);
+  BoundingQuad* wall = AddWall(-3.0f, 2.0f);
+  Quad* picture = AddQuad(3.0f, 2.0f, 1.0f, 1.0f);
+  Quad* block = AddQuad(0.0f, 3.0f, 1.0f, 1.0f);
+  RightClickAt(wall->position);
+  ChooseItem(ContextMenu::ToTutorialImage);
+  auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
+  ASSERT_NE(tutorial, nullptr);
+  struct Case {
+    Shape* selected;
+    bool pressed;
+    bool links;
+  };
+  const Case cases[] = {
+      {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false}};
+  DebugButton& setImage = *Panel().m_buttonSetTutorialImage;
+  for (const Case& c : cases) {
+    tutorial->image = nullptr;
+    setImage.SetPressed(false);
+    menu->DropSelection();
+    Select(c.selected);
+    setImage.SetPressed(c.pressed);
+    ClickAt(picture->position);
+    const std::string row = (c.selected == wall ? "tutorial, " : "block, ") +
+                            std::string(c.pressed ? "pressed" : "released");
+    EXPECT_EQ(tutorial->image, c.links ? picture : nullptr) << row;
+    EXPECT_EQ(menu->Selected(), c.links ? c.selected : picture) << row;
+  }
+}
+
 TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   ChooseBrush(AddPlanks());
   game.TapKey(VirtualKey::A);

@@ -314,6 +314,31 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
 }
 
 // Each slot offers the player's own items that fit it and equips into that slot.
+// In either column the slot's list is captioned with the body slot of the row it was opened
+// from; the caption is drawn just before the list's rows, each list told apart by what it holds.
+TEST_F(PauseGame, TheStatsListIsCaptionedWithTheSlotOfItsRow) {
+  const char* const captions[] = {"Weapon", "Headgear", "Armor", "Gauntlet", "Boots"};
+  for (const char* name : {"Chain Mail", "Iron Gauntlets", "Swift Boots"}) {
+    player->itemStore->FindByName(name)->quantity = 1;
+  }
+  Tap(VirtualKey::Esc);
+  for (int column = 0; column < 2; ++column) {
+    for (int row = 0; row < 5; ++row) {
+      Tap(VirtualKey::J);
+      Drew("");
+      std::vector<std::string> drawn;
+      for (const DrawnText& each : texts.drawn) drawn.push_back(each.text);
+      const std::vector<std::string> rows = Names(menu->GetListRows());
+      const auto list = std::search(drawn.begin() + 1, drawn.end(), rows.begin(), rows.end());
+      ASSERT_NE(list, drawn.end()) << column << " " << row;
+      EXPECT_EQ(*(list - 1), captions[row]) << column << " " << row;
+      Tap(VirtualKey::I);
+      Tap(VirtualKey::S);
+    }
+    Tap(VirtualKey::D);
+  }
+}
+
 TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
   for (const char* name : {"Chain Mail", "Iron Gauntlets", "Swift Boots", "Stone Rune"}) {
     player->itemStore->FindByName(name)->quantity = 1;
