@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 #include <vector>
 
+#include "enemies/DemoEnemy.h"
+#include "enemies/DemoGoblin.h"
+#include "enemies/DemoWall.h"
 #include "enemies/EnemyResources.h"
+#include "enemies/Goblin.h"
+#include "enemies/NidhoggletAggressive.h"
+#include "enemies/NidhoggletPassive.h"
+#include "enemies/Ratatoskr.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -167,3 +175,40 @@ TEST(EnemyAnimations, EveryKindIsMadeInPlayWithAPoolOnlyFromItsOwnersCatalogue) 
 }
 
 }  // namespace
+
+// The bestiary picture of each kind: its cell of the kind's first sheet, scaled so that the longer
+// side fills the 128-pixel square of the page.
+TEST(EnemyAnimations, EachKindsPictureIsItsCellScaledIntoTheBestiarySquare) {
+  World world(nullptr, nullptr);
+  TextureGroup sheets;
+  for (const char* name : {"first", "second"}) {
+    sheets.push_back(std::make_unique<Texture>(name, L"sheet", 1024, 1024));
+  }
+  struct Case {
+    int kind;
+    int left, top, right, bottom;
+    float scale;
+  };
+  const Case cases[] = {
+      {DemoEnemy::Kind, 0, 0, 128, 128, 1.0f},
+      {DemoGoblin::Kind, 0, 384, 128, 512, 1.0f},  // its idling cell
+      {DemoWall::Kind, 0, 0, 176, 192, 128.0f / 192},
+      {Goblin::Kind, 0, 0, 128, 128, 1.0f},  // its idling cell
+      {Ratatoskr::Kind, 128, 0, 256, 128, 1.0f},
+      {NidhoggletAggressive::Kind, 64, 64, 128, 128, 2.0f},
+      {NidhoggletPassive::Kind, 64, 0, 128, 64, 2.0f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    auto prototype = RegisteredEnemyKinds()[c.kind].makePrototype(&world, sheets);
+    const Sprite* picture = prototype->GetPicture();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->texture, sheets[0].get());
+    const platform::PixelRect& cell = picture->sourceRect;
+    EXPECT_EQ(std::make_tuple(cell.left, cell.top, cell.right, cell.bottom),
+              std::make_tuple(c.left, c.top, c.right, c.bottom));
+    EXPECT_EQ(picture->scale.x, c.scale);
+    EXPECT_EQ(picture->scale.y, c.scale);
+    EXPECT_EQ(prototype->pictureOffset, (platform::Vector3{70.0f, 60.0f, 0.0f}));
+  }
+}

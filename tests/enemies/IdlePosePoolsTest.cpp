@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 #include "enemies/DemoWallAnimationPool.h"
 #include "enemies/NidhoggletAnimationPools.h"
@@ -14,25 +15,43 @@ TEST(IdlePosePools, EachPoolBuildsItsTableAndAnimationOneIsThePoseEveryOtherTheI
   NidhoggletAggressiveAnimationPool aggressive(textures);
   NidhoggletPassiveAnimationPool passive(textures);
   DemoWallAnimationPool wall(textures);
+  constexpr float Never = std::numeric_limits<float>::max();
+  // Left, top, right, bottom and duration of the two idle frames and the pose.
+  using Frame = std::array<float, 5>;
   struct Case {
     IdlePoseAnimationPool& pool;
-    std::array<float, 4> pose;  // left, top, right, bottom
+    std::array<Frame, 3> frames;
     float loopLength;
   };
-  const Case cases[] = {{aggressive, {128, 64, 192, 128}, 0.8000001f},
-                        {passive, {256, 0, 320, 64}, 0.8000001f},
-                        {wall, {352, 0, 528, 192}, 1.6000001f}};
+  const Case cases[] = {
+      {aggressive,
+       {{{0, 64, 64, 128, 0.40000004f}, {64, 64, 128, 128, 0.40000004f}, {128, 64, 192, 128, Never}}},
+       0.8000001f},
+      {passive,
+       {{{0, 0, 64, 64, 0.40000004f},
+         {64, 0, 128, 64, 0.40000004f},
+         {256, 0, 320, 64, 1.1342745e37f}}},
+       0.8000001f},
+      {wall,
+       {{{0, 0, 176, 192, 0.80000007f},
+         {176, 0, 352, 192, 0.80000007f},
+         {352, 0, 528, 192, Never}}},
+       1.6000001f}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.loopLength);
+    SCOPED_TRACE(&c - cases);
     ASSERT_EQ(c.pool.frames.size(), 3u);
     const AnimationFrame& idle1 = *c.pool.frames[0];
     const AnimationFrame& idle2 = *c.pool.frames[1];
-    const AnimationFrame& pose = *c.pool.frames[2];
     EXPECT_EQ(idle1.next, &idle2);
     EXPECT_EQ(idle2.next, nullptr);
-    EXPECT_EQ(pose.texture, textures[0].get());
-    const auto& corners = pose.corners;
-    EXPECT_EQ((std::array<float, 4>{corners[6], corners[7], corners[0], corners[1]}), c.pose);
+    for (size_t i = 0; i < 3; ++i) {
+      const AnimationFrame& frame = *c.pool.frames[i];
+      const auto& corners = frame.corners;
+      EXPECT_EQ(frame.texture, textures[0].get()) << i;
+      EXPECT_EQ((Frame{corners[6], corners[7], corners[0], corners[1], frame.duration}),
+                c.frames[i])
+          << i;
+    }
 
     auto held = c.pool.GetAnimation(IdlePoseAnimationPool::PoseAnimation);
     EXPECT_EQ(held->frames, std::vector<AnimationFrame*>{c.pool.frames[2].get()});
