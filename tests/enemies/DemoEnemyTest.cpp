@@ -35,9 +35,29 @@ TEST_F(DemoEnemyTest, ItsPoolGivesEachStateItsAnimation) {
   const std::map<int, float> chains = {{10, 0.33333334f}, {11, 0.36666667f}, {12, 0.33333334f},
                                        {13, 0.3f},        {14, 0.4f},        {15, 0.46666667f},
                                        {16, 0.4f}};
+  // The frame each id starts on, in id order.
+  const char* const firsts[DemoEnemyStateCount] = {"idleFrame1",
+                                                   "dashFrame1",
+                                                   "backDashFrame1",
+                                                   "dodgeFrame1",
+                                                   "guardFrame1",
+                                                   "guardBreakUpFrame1",
+                                                   "guardBreakDownFrame1",
+                                                   "jumpFrame1",
+                                                   "fallFrame1",
+                                                   "airDashFrame1",
+                                                   "m_forwardAttackFrame1",
+                                                   "m_downAttackFrame1",
+                                                   "m_upAttackFrame1",
+                                                   "m_neutralAirAttackFrame1",
+                                                   "m_forwardAirAttackFrame1",
+                                                   "m_downAirAttackFrame1",
+                                                   "upAirAttackFrame1",
+                                                   "downedFrame1"};
   for (int id = 0; id < DemoEnemyStateCount; ++id) {
     auto animation = pool->GetAnimation(id);
     ASSERT_NE(animation, nullptr) << id;
+    EXPECT_EQ(Narrow(animation->frames.front()->name), firsts[id]) << id;
     EXPECT_EQ(animation->loop, 0);
     const bool chain = chains.count(id) > 0;
     EXPECT_EQ(animation->frames.size(), chain ? 8u : 1u) << id;

@@ -23,20 +23,21 @@ TEST(IdlePosePools, EachPoolBuildsItsTableAndAnimationOneIsThePoseEveryOtherTheI
     std::array<Frame, 3> frames;
     float loopLength;
   };
-  const Case cases[] = {
-      {aggressive,
-       {{{0, 64, 64, 128, 0.40000004f}, {64, 64, 128, 128, 0.40000004f}, {128, 64, 192, 128, Never}}},
-       0.8000001f},
-      {passive,
-       {{{0, 0, 64, 64, 0.40000004f},
-         {64, 0, 128, 64, 0.40000004f},
-         {256, 0, 320, 64, 1.1342745e37f}}},
-       0.8000001f},
-      {wall,
-       {{{0, 0, 176, 192, 0.80000007f},
-         {176, 0, 352, 192, 0.80000007f},
-         {352, 0, 528, 192, Never}}},
-       1.6000001f}};
+  const Case cases[] = {{aggressive,
+                         {{{0, 64, 64, 128, 0.40000004f},
+                           {64, 64, 128, 128, 0.40000004f},
+                           {128, 64, 192, 128, Never}}},
+                         0.8000001f},
+                        {passive,
+                         {{{0, 0, 64, 64, 0.40000004f},
+                           {64, 0, 128, 64, 0.40000004f},
+                           {256, 0, 320, 64, 1.1342745e37f}}},
+                         0.8000001f},
+                        {wall,
+                         {{{0, 0, 176, 192, 0.80000007f},
+                           {176, 0, 352, 192, 0.80000007f},
+                           {352, 0, 528, 192, Never}}},
+                         1.6000001f}};
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     ASSERT_EQ(c.pool.frames.size(), 3u);
