@@ -116,8 +116,8 @@ TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags)
   auto area = std::make_unique<Quad>();
   area->SetDimensions(3.0f, 3.0f, 0.0f);
   area->layer = 4;
-  Shape* region = world->AddModifier(std::make_unique<Hazard>(world, std::move(area), 0.0f))
-                      ->region.get();
+  Shape* region =
+      world->AddModifier(std::make_unique<Hazard>(world, std::move(area), 0.0f))->region.get();
   menu->CollectLayers();
   auto layers = menu->Switches().m_layerFlags;
   const Vector3 origin{};

@@ -328,9 +328,10 @@ TEST_F(PropertyEditing, ThePanelShowsWhatEachKindOfSelectionBrings) {
                                                                   Vector3{1.0f, 2.0f, -20.0f}));
   auto* conversation =
       dynamic_cast<Circle*>(trigger(std::make_unique<ConversationShape>(nullptr, world)));
+  auto* save = dynamic_cast<Circle*>(trigger(std::make_unique<SaveShape>(world)));
+  ASSERT_TRUE(conversation && save);
   conversation->SetPositionXYZ(5.5f, 1.5f, 0.0f);
   conversation->SetRadius(0.5f);
-  auto* save = dynamic_cast<Circle*>(trigger(std::make_unique<SaveShape>(world)));
   save->SetPositionXYZ(-5.0f, 1.5f, 0.0f);
   save->SetRadius(0.5f);
 
