@@ -22,6 +22,7 @@
 #include "player/Player.h"
 #include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
+#include "triggers/Hazard.h"
 #include "triggers/TutorialImage.h"
 
 namespace {
@@ -112,6 +113,11 @@ TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags)
   sprite->layer = 1;
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(1, std::move(sprite));
+  auto area = std::make_unique<Quad>();
+  area->SetDimensions(3.0f, 3.0f, 0.0f);
+  area->layer = 4;
+  Shape* region =
+      world->AddModifier(std::make_unique<Hazard>(world, std::move(area), 0.0f))->region.get();
   menu->CollectLayers();
   auto layers = menu->Switches().m_layerFlags;
   const Vector3 origin{};
@@ -130,6 +136,9 @@ TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags)
       << "a boundary on a hidden layer that can be picked is picked";
   layers[1].visible = true;
   layers[5].selectable = false;
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).shape, region);
+  EXPECT_EQ(PickShapeAt(*world, layers, true, origin).owner, SelectionOwner::Modifiers);
+  layers[4].selectable = false;
   EXPECT_EQ(PickShapeAt(*world, layers, true, origin).shape, picture);
 
   // The nearer centre wins whatever the order; an actor's picture nearest picks nothing.
@@ -475,10 +484,16 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
 
 TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
   const TemplatePalette& palette = menu->Palette();
-  game.TapKey(VirtualKey::Minus);
-  EXPECT_EQ(palette.m_templatePageIndex, 9);
-  game.TapKey(VirtualKey::Equals);
-  EXPECT_EQ(palette.m_templatePageIndex, 0);
+  // Minus turns back from every one of the ten pages and Equals forward, wrapping at both ends.
+  constexpr int Pages = 10;
+  for (int page = Pages - 1; page >= 0; --page) {
+    game.TapKey(VirtualKey::Minus);
+    EXPECT_EQ(palette.m_templatePageIndex, page);
+  }
+  for (int page = 0; page < Pages; ++page) {
+    game.TapKey(VirtualKey::Equals);
+    EXPECT_EQ(palette.m_templatePageIndex, (page + 1) % Pages);
+  }
   EXPECT_EQ(palette.m_chosenTemplate, nullptr);
 
   // A circle selected: Ctrl+3 stores its look with the scale 1 by 1 into the third template.

@@ -16,9 +16,11 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
 #include "triggers/CameraSetters.h"
+#include "triggers/ConversationShape.h"
 #include "triggers/Hazard.h"
 #include "triggers/Portal.h"
 #include "triggers/PushShape.h"
+#include "triggers/SaveShape.h"
 #include "triggers/TutorialImage.h"
 #include "world/MapFormat.h"
 #include "support/LevelEditingSession.h"
@@ -278,6 +280,87 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
   ClickField(*Panel().m_fieldRotation);
   game.Step();
   EXPECT_EQ(quad->rotation, 12.3456789f);
+}
+
+// A kept frame of the panel for each kind of selection that brings its own fields, buttons or
+// check boxes, so every place the panel lays something out is held by a frame.
+TEST_F(PropertyEditing, ThePanelShowsWhatEachKindOfSelectionBrings) {
+  SetSwitch(ToggleVisibleCollision, true);
+  Texture* planks = AddPlanks();
+  Quad* textured = AddQuad(-5.0f, 3.0f, 2.0f, 1.5f);
+  textured->texture = planks;
+  textured->sourceRect = {0, 0, 128, 96};
+  textured->SetName("Sign");
+  auto round = std::make_unique<Circle>();
+  round->SetPositionXYZ(-2.0f, 3.0f, 0.0f);
+  round->SetRadius(0.75f);
+  round->texture = planks;
+  round->sourceRect = {0, 0, 128, 128};
+  Circle* circle = round.get();
+  world->shapeLayers.Insert(0, std::move(round));
+  auto picture = std::make_unique<Sprite>(planks, 0, Vector3{1.0f, 3.0f, 0.0f}, 0.0f,
+                                          platform::PixelRect{0, 0, 64, 32});
+  Sprite* sprite = picture.get();
+  world->spriteLayers.Insert(0, std::move(picture));
+  BoundingQuad* wall = AddWall(4.0f, 3.0f);
+  auto ring = std::make_unique<BoundingCircle>();
+  ring->SetPositionXYZ(-5.0f, 0.0f, 0.0f);
+  ring->SetRadius(0.5f);
+  Shape* boundaryCircle = world->AddBoundary(std::move(ring));
+  float nextX = -3.0f;
+  auto region = [&nextX] {
+    auto shape = std::make_unique<Quad>();
+    shape->SetPositionXYZ(nextX, 0.0f, 0.0f);
+    shape->SetDimensions(1.0f, 1.0f, 0.0f);
+    nextX += 1.5f;
+    return shape;
+  };
+  auto trigger = [this](std::unique_ptr<ModifierShape> made) {
+    return world->AddModifier(std::move(made))->region.get();
+  };
+  Shape* hazard = trigger(std::make_unique<Hazard>(world, region(), 7.5f));
+  Shape* portal = trigger(std::make_unique<Portal>(world, region(), "Content\\Maps\\DemoHubMap.gmf",
+                                                   Vector3{3.0f, -4.0f, 0.0f}));
+  Shape* push = trigger(std::make_unique<PushShape>(world, region(), Vector3{2.5f, 1.0f, 0.0f}));
+  Shape* tutorial = trigger(std::make_unique<TutorialImage>(world, region(), textured));
+  Shape* depth = trigger(std::make_unique<CameraDepthSetter>(world, region(), -12.5f));
+  Shape* still = trigger(std::make_unique<CameraStationarySetter>(world, region(), 1,
+                                                                  Vector3{1.0f, 2.0f, -20.0f}));
+  auto* conversation =
+      dynamic_cast<Circle*>(trigger(std::make_unique<ConversationShape>(nullptr, world)));
+  auto* save = dynamic_cast<Circle*>(trigger(std::make_unique<SaveShape>(world)));
+  ASSERT_TRUE(conversation && save);
+  conversation->SetPositionXYZ(5.5f, 1.5f, 0.0f);
+  conversation->SetRadius(0.5f);
+  save->SetPositionXYZ(-5.0f, 1.5f, 0.0f);
+  save->SetRadius(0.5f);
+
+  struct Row {
+    const char* name;
+    Shape* shape;
+    SelectionOwner owner;
+  };
+  const Row rows[] = {
+      {"textured-quad", textured, SelectionOwner::Shapes},
+      {"textured-circle", circle, SelectionOwner::Shapes},
+      {"sprite", sprite, SelectionOwner::Sprites},
+      {"boundary-quad", wall, SelectionOwner::Boundaries},
+      {"boundary-circle", boundaryCircle, SelectionOwner::Boundaries},
+      {"hazard", hazard, SelectionOwner::Modifiers},
+      {"portal", portal, SelectionOwner::Modifiers},
+      {"push", push, SelectionOwner::Modifiers},
+      {"tutorial-image", tutorial, SelectionOwner::Modifiers},
+      {"camera-depth", depth, SelectionOwner::Modifiers},
+      {"camera-stationary", still, SelectionOwner::Modifiers},
+      {"conversation", conversation, SelectionOwner::Modifiers},
+      {"save-point", save, SelectionOwner::Modifiers},
+  };
+  for (const Row& row : rows) {
+    menu->Select(row.shape, row.owner);
+    menu->RefreshPropertyFields();
+    game.Step();
+    ASSERT_TRUE(game.KeepFrame(std::string("editor-panel-") + row.name + ".png"));
+  }
 }
 
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "collision/Boundary.h"
 #include "app/Application.h"
@@ -252,6 +253,37 @@ TEST_F(MapFileTest, HeaderLettersColoursShapeBlocksAndFlagsReadAsTheFormatSays) 
             "c 3 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0 2.5\n"
             "s 4 0 0 0 0 0 255 255 255 255 255 0 0 0 -3 1 0 0 1 2 0 0 2 3\n"
             "*Modifiers \n");
+}
+
+// The editor lists what a map holds by these names, counted per kind in the order they are read;
+// a boundary of a kind the format does not know is skipped and the load goes on.
+TEST_F(MapFileTest, ReadShapesAreNamedPerKindInLoadOrderAndUnknownBoundariesAreSkipped) {
+  const std::string floor =
+      "q 60 0 0 0 1 1 0 1 1 1 1 1 1 1 1 0 0 0 0 0 0 0 0 1 1 1 1 1 1 1 1 1 1\n";
+  const std::string ring = "c 60 0 1 0 0 6 0 255 9 9 9 255 0 0 0 0 0 0 1 7 8 0 45 1.5\n";
+  const auto textured = [](char letter, int layer) {
+    return std::string(1, letter) + " 8 rock 64 32 0 0 255 255 255 255 255 0 0 0 " +
+           std::to_string(layer) + " 0 1 0 4 5 6 0 2 3\n";
+  };
+  Reload(MapWith(floor + "x 60 0 0 0 1 1 0 1 1\n" + ring + floor + "s 60 0\n" + ring,
+                 textured('q', 1) + textured('c', 2) + textured('s', 3) + textured('x', 4) +
+                     textured('c', 5) + textured('q', 6),
+                 "h 0 1\n"));
+
+  std::vector<std::string> boundaries;
+  for (const auto& boundary : world_->boundaries) boundaries.push_back(boundary->GetName());
+  EXPECT_EQ(boundaries, (std::vector<std::string>{"Boundary Quad 1", "Boundary Circle 1",
+                                                  "Boundary Quad 2", "Boundary Circle 2"}));
+  std::vector<std::string> shapes;
+  for (const auto& [layer, entry] : world_->shapeLayers) shapes.push_back(entry.item->GetName());
+  EXPECT_EQ(shapes, (std::vector<std::string>{"Texture Quad 1", "Texture Circle 1",
+                                              "Texture Circle 2", "Texture Quad 2"}));
+  std::vector<std::string> sprites;
+  for (const auto& [layer, entry] : world_->spriteLayers) {
+    if (entry.owned) sprites.push_back(entry.item->GetName());
+  }
+  EXPECT_EQ(sprites, (std::vector<std::string>{"Texture Sprite 1"}));
+  EXPECT_EQ(world_->modifiers.size(), 1u) << "the load went on past the unknown records";
 }
 
 // A fixed eye at or in front of the near plane shows nothing (and at 0 divides by zero), one
