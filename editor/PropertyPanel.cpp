@@ -20,6 +20,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "triggers/CameraSetters.h"
+#include "triggers/ConversationShape.h"
 #include "triggers/Hazard.h"
 #include "triggers/Portal.h"
 #include "triggers/PushShape.h"
@@ -393,8 +394,14 @@ void PropertyPanel::Show(const Shape& shape, const ModifierShape* modifier) {
       ShowNumber(*m_fieldCameraX, eye.x);
       ShowNumber(*m_fieldCameraY, eye.y);
       ShowNumber(*m_fieldCameraZ, eye.z);
+      m_checkCameraStationary->checked =
+          static_cast<const CameraStationarySetter*>(modifier)->stationary != 0;
       break;
     }
+    case ModifierShape::KindConversation:
+      m_checkPlayerStationary->checked =
+          static_cast<const ConversationShape*>(modifier)->stationary != 0;
+      break;
     default:
       break;
   }

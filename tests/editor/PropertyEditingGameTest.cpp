@@ -506,6 +506,49 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
 }
 
+// A stationary box shows the flag of the trigger selected, so a click always flips that flag.
+TEST_F(PropertyEditing, AStationaryBoxShowsTheSelectedTriggersFlagAndAClickFlipsIt) {
+  SetSwitch(ToggleVisibleCollision, true);
+  auto setter = [this](float x, uint8_t stationary) {
+    auto region = std::make_unique<Quad>();
+    region->SetPositionXYZ(x, 0.0f, 0.0f);
+    region->SetDimensions(1.0f, 1.0f, 0.0f);
+    return static_cast<CameraStationarySetter*>(world->AddModifier(
+        std::make_unique<CameraStationarySetter>(world, std::move(region), stationary, Vector3{})));
+  };
+  auto conversation = [this](float x, uint8_t stationary) {
+    auto* made = static_cast<ConversationShape*>(
+        world->AddModifier(std::make_unique<ConversationShape>(nullptr, world)));
+    made->region->SetPositionXYZ(x, 2.0f, 0.0f);
+    made->stationary = stationary;
+    return made;
+  };
+  CameraStationarySetter* stillOn = setter(-3.0f, 1);
+  CameraStationarySetter* stillOff = setter(-1.0f, 0);
+  ConversationShape* talkOn = conversation(1.0f, 1);
+  ConversationShape* talkOff = conversation(3.0f, 0);
+  struct Case {
+    ModifierShape* trigger;
+    uint8_t* flag;
+    CheckBox* box;
+  };
+  const Case cases[] = {{stillOn, &stillOn->stationary, Panel().m_checkCameraStationary.get()},
+                        {stillOff, &stillOff->stationary, Panel().m_checkCameraStationary.get()},
+                        {talkOn, &talkOn->stationary, Panel().m_checkPlayerStationary.get()},
+                        {talkOff, &talkOff->stationary, Panel().m_checkPlayerStationary.get()},
+                        {stillOn, &stillOn->stationary, Panel().m_checkCameraStationary.get()}};
+  for (const Case& c : cases) {
+    const uint8_t before = *c.flag;
+    menu->Select(c.trigger->region.get(), SelectionOwner::Modifiers);
+    menu->RefreshPropertyFields();
+    game.Step();
+    EXPECT_EQ(c.box->checked, before != 0) << c.box->label;
+    Click(*c.box->box);
+    EXPECT_EQ(*c.flag, before ? 0 : 1) << c.box->label;
+    EXPECT_EQ(c.box->checked, before == 0) << c.box->label;
+  }
+}
+
 // Only with a tutorial image selected and its button down does an arrow press link the picture
 // under it; otherwise the press picks there, also when the button was left down.
 TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDown) {
