@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
 
+#include "engine/Controls.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/Sound.h"
 #include "engine/draw/Quad.h"
@@ -206,6 +208,39 @@ TEST_F(AirCourse, AWallJumpPushesOffTenOrEighteenWithTheDashHeld) {
   }
 }
 
+// Rising, with jump held and a side held toward a touched wall: a jump pressed in that step
+// pushes off only a wall whose turn is a whole multiple of a right angle; any other wall, or a
+// jump only held, leaves the player rising and steering.
+TEST_F(AirCourse, JumpPressedRisingAgainstAWallJumpsOffOnlyASquareWall) {
+  struct Row {
+    float rotation;
+    bool wallFlag, pressed;
+    PlayerStateSlot after;
+  };
+  const Row rows[] = {
+      {0.0f, true, true, SlotWallJumping},     {0.0f, false, true, SlotWallJumping},
+      {90.0f, true, true, SlotWallJumping},    {-90.0f, true, true, SlotWallJumping},
+      {180.0f, true, true, SlotWallJumping},   {45.0f, true, true, SlotGroundJumping},
+      {30.0f, true, true, SlotGroundJumping},  {-135.0f, true, true, SlotGroundJumping},
+      {0.0f, true, false, SlotGroundJumping},
+  };
+  BoundingQuad wall;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.rotation << " pressed " << row.pressed);
+    LaunchAt(17.0f, 12.0f);
+    player->SwitchState(SlotGroundJumping);
+    game.PressKey(VirtualKey::D);
+    game.PressKey(VirtualKey::I);
+    if (!row.pressed) game.Step();
+    wall.rotation = row.rotation;
+    wall.wallFlag = row.wallFlag;
+    player->wallContact = &wall;
+    game.Step();
+    EXPECT_TRUE(Is(row.after));
+    ReleaseAll();
+  }
+}
+
 // From a wall jump at 5 across, facing left: a step that takes an action leaves the velocity to
 // the action alone, a held side steers by the walking acceleration of 100, and with no side held
 // nothing steers; each step ends with the air drag of 40.
@@ -295,6 +330,50 @@ TEST_F(AirCourse, GodModeFliesWhileItsKeyIsHeldAndFallsOnceLetGo) {
   EXPECT_EQ(player->hitBox->width, player->standingSize.x);
   EXPECT_LT(Velocity().y, 0.0f);
   ReleaseAll();
+}
+
+// The god-mode key is Left Shift on an enabled keyboard, or the left trigger past 30 on the
+// active pad while that pad is enabled and connected.
+TEST_F(AirCourse, TheGodModeKeyIsLeftShiftOrTheActivePadsLeftTriggerPastItsThreshold) {
+  struct Row {
+    int activePad;
+    bool shift, keyboardEnabled, padEnabled, connected;
+    uint8_t trigger;
+    bool held;
+  };
+  const Row rows[] = {
+      {0, false, true, true, true, 31, true},     // pad 0, just past the threshold
+      {0, false, true, true, true, 30, false},    // at the threshold
+      {2, false, true, true, true, 255, true},    // another pad
+      {3, false, true, true, true, 31, true},     // the last pad
+      {2, false, true, false, true, 255, false},  // disabled pad
+      {2, false, true, true, false, 255, false},  // disconnected pad
+      {-1, false, true, true, true, 255, false},  // no active pad
+      {4, false, true, true, true, 255, false},   // past the last pad
+      {-1, true, true, true, true, 0, true},      // the keyboard alone
+      {0, true, false, true, true, 0, false},     // disabled keyboard
+  };
+  Controls& controls = *player->controls;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.activePad << " shift " << row.shift << " trigger "
+                                      << int{row.trigger});
+    if (row.shift) {
+      game.PressKey(VirtualKey::LeftShift);
+    } else {
+      game.ReleaseKey(VirtualKey::LeftShift);
+    }
+    game.Step();
+    controls.keyboardEnabled = row.keyboardEnabled;
+    for (int pad = 0; pad < platform::PadSlotCount; ++pad) {
+      // Only the active pad's trigger counts: every other pad holds its trigger down.
+      const bool active = pad == row.activePad;
+      controls.padEnabled[pad] = active ? row.padEnabled : 1;
+      controls.pads[pad]->connected = active ? row.connected : 1;
+      controls.pads[pad]->current.leftTrigger = active ? row.trigger : 255;
+    }
+    controls.activePad = row.activePad;
+    EXPECT_EQ(Current()->GodModeKeyHeld(), row.held);
+  }
 }
 
 TEST_F(AirCourse, AnAirDashThatTouchesGroundWithJumpPressedAirJumpsOnTheGroundsRefill) {

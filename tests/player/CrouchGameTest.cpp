@@ -197,6 +197,41 @@ TEST_F(CrouchGame, ActionThreeWhileLowRollsOrDodgesByStateSideAndHitStop) {
   }
 }
 
+// Rising from a crouch, each action is taken in the step that presses it; in a hit-stop it is
+// kept for the stop's end.
+TEST_F(CrouchGame, RisingFromACrouchTakesEachActionAtOnceOrAfterTheHitStop) {
+  struct Row {
+    std::initializer_list<int> keys;
+    bool hitStop;
+    PlayerStateSlot expected;
+  };
+  const Row rows[] = {
+      {{J}, false, SlotGroundAttacking1}, {{I}, false, SlotGroundJumping},
+      {{O}, false, SlotGroundDashing},    {{D}, false, SlotWalking},
+      {{}, false, SlotStanding},          {{S}, false, SlotDucking},
+      {{J}, true, SlotGroundAttacking1},  {{I}, true, SlotGroundJumping},
+      {{O}, true, SlotGroundDashing},     {{S}, true, SlotDucking},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.expected << " stop " << row.hitStop);
+    StandAt(10.0f, FloorTop);
+    Press({S});
+    ASSERT_TRUE(StepUntil(SlotCrouching));
+    Release({S});
+    game.Step();
+    ASSERT_TRUE(In(SlotStanding));
+    if (row.hitStop) Current()->holdTimer = 0.01f;
+    Press(row.keys);
+    game.Step();
+    if (row.hitStop) {
+      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
+      game.Step();
+    }
+    EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
+    Release({J});
+  }
+}
+
 // The camera frames the body plus the state's first offset, raised by the world's 2, and the
 // picture stands at the body plus the sprite offset: a low body keeps both where the standing
 // body had them, but for the air dash's picture, which drops with its body.

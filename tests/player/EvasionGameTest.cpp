@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "collision/Collide.h"
 #include "collision/Hit.h"
 #include "collision/Strike.h"
@@ -118,6 +121,45 @@ TEST_F(EvasionGame, RollRecoveryLosesNinetyASecondToRestAndSlidesTheWayThePlayer
     EXPECT_FLOAT_EQ(recovering.recoverySpeed, expected);
     recovering.HandleInput(0.05f);
     EXPECT_FLOAT_EQ(player->body->velocity.x, -expected);
+  }
+}
+
+// Each timed low state at its end boundary: the roll, its recovery and the dodge last while the
+// timer is not above their time, ducking and standing up end once the timer reaches it.
+TEST_F(EvasionGame, EachTimedLowStateEndsAtItsBoundary) {
+  constexpr float DodgeTime = 0.25f;
+  struct Row {
+    PlayerStateSlot slot;
+    float length;
+    bool down;
+    PlayerStateSlot atLength, pastLength;
+  };
+  const Row rows[] = {
+      {SlotRolling, 27.0f / 60, false, SlotRolling, SlotCrouching},
+      {SlotRollRecovering, 11.0f / 60, false, SlotRollRecovering, SlotStanding},
+      {SlotRollRecovering, 11.0f / 60, true, SlotRollRecovering, SlotCrouching},
+      {SlotDodging, DodgeTime, false, SlotDodging, SlotStanding},
+      {SlotDucking, 0.1f, true, SlotCrouching, SlotCrouching},
+      {SlotStanding, 0.1f, false, SlotIdling, SlotIdling},
+  };
+  player->SetGainedStat207(DodgeTime);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.slot << " down " << row.down);
+    StandAt(10.0f, FloorTop);
+    if (row.down) Press({S});
+    game.Step();
+    PlayerState& state = *player->SwitchState(row.slot);
+    const float length = row.slot == SlotDodging ? DodgeTime : state.animationLength;
+    ASSERT_NEAR(length, row.length, 1e-6f);
+    for (const auto& [time, expected] :
+         {std::pair{std::nextafter(length, 0.0f), row.slot},
+          std::pair{length, row.atLength},
+          std::pair{std::nextafter(length, 1.0f), row.pastLength}}) {
+      player->SwitchState(row.slot);
+      state.stateTime = time;
+      state.HandleInput(0.0f);
+      EXPECT_TRUE(In(expected)) << time << ": " << WStringToString(Current()->GetName());
+    }
   }
 }
 

@@ -167,6 +167,34 @@ TEST_F(GuardGame, ABreakEndsWithTheStaminaAtItsLevelsThreshold) {
   }
 }
 
+// A broken guard meets a strike with the defence and endurance alone, here 1 each; the deepest
+// break takes no stamina at all.
+TEST_F(GuardGame, ABrokenGuardTakesStrikesWithoutTheGuardAndTheDeepestBreakSparesTheStamina) {
+  const std::pair<PlayerStateSlot, float> rows[] = {{SlotGuardBreak1Down, 29.0f},
+                                                    {SlotGuardBreak2Down, 29.0f},
+                                                    {SlotGuardBreak3Down, 0.0f},
+                                                    {SlotGuardBreak3Up, 0.0f}};
+  strike.damage = 30.0f;
+  strike.staminaDamage = 30.0f;
+  for (const auto& [slot, staminaLost] : rows) {
+    SCOPED_TRACE(slot);
+    StandAt(10.0f, FloorTop);
+    player->SwitchState(slot);
+    player->healthMeter->value = 100.0f;
+    player->staminaRing->SetValue(60.0f);
+    // Counted damage raises them; the test holds them.
+    player->derived[Derived::Defense] = 1.0f;
+    player->derived[Derived::Endurance] = 1.0f;
+    strike.SetPosition(player->body->position);
+    world->enemyStrikes = {&strike};
+    Current()->Update(0.0f);
+    world->enemyStrikes.clear();
+    world->ForgetStrike(&strike);
+    EXPECT_FLOAT_EQ(player->healthMeter->value, 100.0f - 29.0f);
+    EXPECT_FLOAT_EQ(player->staminaRing->value, 60.0f - staminaLost);
+  }
+}
+
 // Every state that weighs strikes in its own update breaks the guard when struck with the stamina
 // at the first break point, 0.66 of the new game's maximum 120, and goes on when not struck.
 TEST_F(GuardGame, EachStateThatTakesStrikesBreaksTheGuardOnlyWhenStruck) {
