@@ -176,4 +176,50 @@ TEST_F(EnemyHits, ExperienceGoesToTheFirstPlayerWhoseLevelBarShowsItAndNowhereWi
   EXPECT_FLOAT_EQ(Gained(player, Stat::StatExperience), 250.0f);
 }
 
+// An enemy state that runs or backs away on demand.
+class Running : public EnemyState {
+ public:
+  explicit Running(Actor* newOwner) : EnemyState(newOwner, nullptr) {}
+  void Enter() override {}
+  void Update(float) override {}
+  void UpdateHeld(float) override {}
+  using EnemyState::BackAwayAt;
+  using EnemyState::RunAt;
+};
+
+TEST(EnemyRunning, BelowTheTopSpeedOneStepReachesItOrGainsFiveTimesTheStepAndAFasterRunIsKept) {
+  World world(nullptr, nullptr);
+  TestEnemy enemy(&world);
+  Running running(&enemy);
+  constexpr float Top = 2.5f;
+  constexpr float Dt = 1.0f / 60.0f;
+  // Near the top speed one step of 1/60 s adds 5/60.
+  constexpr float Near = 2.45f;
+  constexpr float Past = 2.45f + 5.0f / 60.0f;
+  struct Row {
+    int facing;
+    bool backAway;
+    float before;
+    float after;
+  };
+  const Row rows[] = {
+      {1, false, 0.0f, Top},     {-1, false, 0.0f, -Top},    {1, true, 0.0f, -Top},
+      {-1, true, 0.0f, Top},     {1, false, Near, Past},     {-1, false, -Near, -Past},
+      {1, true, -Near, -Past},   {-1, true, Near, Past},     {1, false, 3.0f, 3.0f},
+      {-1, true, 3.0f, 3.0f},    {1, false, -1.0f, Top},     {-1, true, -1.0f, Top},
+  };
+  for (const Row& row : rows) {
+    enemy.facing = row.facing;
+    enemy.bodyQuad.velocity = {row.before, -1.0f, 0.0f};
+    if (row.backAway) {
+      running.BackAwayAt(Top, Dt);
+    } else {
+      running.RunAt(Top, Dt);
+    }
+    EXPECT_NEAR(enemy.bodyQuad.velocity.x, row.after, 1e-5f)
+        << row.facing << (row.backAway ? " away " : " run ") << row.before;
+    EXPECT_EQ(enemy.bodyQuad.velocity.y, -1.0f);
+  }
+}
+
 }  // namespace

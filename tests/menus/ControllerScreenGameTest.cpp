@@ -177,3 +177,22 @@ TEST_F(ControllerScreen, AConfirmedActionKeyReadsTheConversationAndAttacksInPlay
   EXPECT_EQ(player->CurrentState(), player->StateAt(SlotGroundAttacking1))
       << player->CurrentState()->GetName();
 }
+
+TEST_F(ControllerScreen, OnlyTheFirstPlayersRebindsReachTheGamesOwnControls) {
+  const std::array<uint32_t, BindingCount> factory = Edited();
+  OpenScreen();
+  // Another player's controls, sharing the devices but not the bindings.
+  Controls other = *player->controls;
+  screen->m_editedControls = &other;
+  StartRebind(ActionRow);
+  Tap(KeyK);
+  EXPECT_EQ(other.bindings[BindAction1Key], static_cast<uint32_t>(KeyK));
+  EXPECT_EQ(GameControls->bindings, factory);
+  EXPECT_EQ(Edited(), factory);
+
+  screen->m_editedControls = player->controls;
+  Tap(VirtualKey::Enter);
+  Tap(KeyL);
+  EXPECT_EQ(Edited()[BindAction1Key], static_cast<uint32_t>(KeyL));
+  EXPECT_EQ(GameControls->bindings, Edited());
+}

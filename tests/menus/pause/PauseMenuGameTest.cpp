@@ -4,12 +4,14 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Controls.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
 #include "menus/MenuController.h"
 #include "menus/pause/MenuPause.h"
+#include "platform/InputMapping.h"
 #include "PauseGame.h"
 
 namespace {
@@ -180,6 +182,35 @@ TEST_F(PauseGame, WithoutAPlayerTheMenuShowsNoCharacterAndAnyKeyResumes) {
   ASSERT_TRUE(game.KeepFrame("pause-no-player.png"));
   Tap(VirtualKey::A);
   EXPECT_EQ(GameStates->current, world);
+}
+
+TEST_F(PauseGame, WithoutAPlayerOnlyANewlyPressedButtonOfAConnectedPadResumes) {
+  Tap(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, menu);
+  menu->SetPlayer(nullptr);
+  game.Step();
+  constexpr uint16_t X = platform::PadButton::X;
+  struct Row {
+    uint8_t connected;
+    uint16_t before;
+    uint16_t now;
+    bool resumes;
+  };
+  const Row rows[] = {
+      {1, 0, 0, false},
+      {1, X, X, false},
+      {0, 0, X, false},
+      {1, 0, X, true},
+  };
+  Gamepad& pad = *GameControls->pads[1];
+  for (const Row& row : rows) {
+    pad.connected = row.connected;
+    pad.previous.buttons = row.before;
+    pad.current.buttons = row.now;
+    menu->HandleInput(0.0f);
+    EXPECT_EQ(GameStates->current == world, row.resumes)
+        << int{row.connected} << " " << row.before << " " << row.now;
+  }
 }
 
 // The shared list: a window of sixteen rows that scrolls one row at a time and never reads
