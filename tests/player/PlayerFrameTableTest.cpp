@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
 #include <map>
 #include <string>
 #include <tuple>
@@ -10,37 +12,95 @@
 namespace {
 
 using platform::PixelRect;
+using platform::Vector3;
 
-TEST(PlayerFrameTable, HoldsEveryStateInTableOrderWithItsFrameCountAndSheet) {
+bool Near(const Vector3& a, const Vector3& b) {
+  constexpr float Tolerance = 1e-6f;
+  return std::abs(a.x - b.x) < Tolerance && std::abs(a.y - b.y) < Tolerance &&
+         std::abs(a.z - b.z) < Tolerance;
+}
+
+TEST(PlayerFrameTable, HoldsEveryStateInTableOrderWithItsAnimationBodyAndOffsets) {
+  using enum PlayerBody;
+  constexpr FollowOn No = FollowOn::None;
+  constexpr FollowOn Self = FollowOn::Itself;
+  // How far a lowered picture is raised to keep the feet of the standing body: half of 2.45
+  // less half of 1.1 for the crouching body, half of 1.4 for the dashing one.
+  constexpr float Low = 0.675f;
+  constexpr float Dash = 0.525f;
   struct Row {
     PlayerStateSlot slot;
     const wchar_t* name;
     size_t frames;
     PlayerSheet sheet;
+    PlayerBody body;
+    uint8_t loop;
+    FollowOn followOn;
+    float firstRise;
+    float spriteRise;
+    float hitBoxAhead;
   };
   const Row rows[] = {
-      {SlotIdling, L"Idle", 1, MainSheet},
-      {SlotWalking, L"Walking", 12, MainSheet},
-      {SlotCrouchWalking, L"Crouch-Walking", 12, MainSheet},
-      {SlotRolling, L"Rolling", 14, MainSheet},
-      {SlotRollRecovering, L"Roll-Recovering", 4, MainSheet},
-      {SlotGuardBreak3Down, L"Guard Break 3 - Down", 1, MainSheet},
-      {SlotGroundDashing, L"Ground Dash", 1, MainSheet},
-      {SlotGroundAttacking1, L"Ground Attacking 1", 8, AttackSheet1},
-      {SlotDownAttacking, L"Down Attacking", 8, AttackSheet2},
-      {SlotForwardAirAttacking, L"Forward-Air Attacking", 8, AttackSheet2},
-      {SlotDownAirAttacking, L"Down-Air Attacking", 8, AttackSheet3},
-      {SlotSpeakWalking, L"Walking", 12, MainSheet},
-      {SlotRespawning, L"Respawning", 1, MainSheet},
+      {SlotIdling, L"Idle", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotWalking, L"Walking", 12, MainSheet, Standing, 1, Self, 0, 0, 0},
+      {SlotDucking, L"Ducking", 3, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotCrouching, L"Crouching", 1, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotDodging, L"Dodging", 1, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotCrouchWalking, L"Crouch-Walking", 12, MainSheet, Crouching, 1, No, Low, Low, 0},
+      {SlotRolling, L"Rolling", 14, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotRollRecovering, L"Roll-Recovering", 4, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotStanding, L"Standing", 3, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotGuarding, L"Guard", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak1Up, L"Guard Break 1 - Up", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak1Down, L"Guard Break 1 - Down", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak2Up, L"Guard Break 2 - Up", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak2Down, L"Guard Break 2 - Down", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak3Up, L"Guard Break 3 - Up", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGuardBreak3Down, L"Guard Break 3 - Down", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGroundJumping, L"Ground Jumping", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotAirJumping, L"Air Jumping", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotFalling, L"Falling", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotLanding, L"Landing", 1, MainSheet, Crouching, 0, No, Low, Low, 0},
+      {SlotWallSliding, L"Wall Sliding", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotWallJumping, L"Wall Jumping", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotGroundDashing, L"Ground Dash", 1, MainSheet, Dashing, 0, Self, Dash, Dash, 0},
+      // The air dash frames the camera on the lowered body but draws its sprite unraised.
+      {SlotAirDashing, L"Air Dash", 1, MainSheet, Dashing, 0, No, Dash, 0, 0},
+      {SlotGodModing, L"God Moding", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotGroundAttacking1, L"Ground Attacking 1", 8, AttackSheet1, Standing, 0, No, 0, 0, 0.5f},
+      {SlotUpAttacking, L"Up Attacking", 8, AttackSheet1, Standing, 0, No, 0, 0, 0},
+      {SlotDownAttacking, L"Down Attacking", 8, AttackSheet2, Crouching, 0, No, Low, Low, 0},
+      {SlotGroundDashAttacking, L"Ground Dash Attacking 1", 8, AttackSheet1, Dashing, 0, No, Dash,
+       Dash, 0},
+      {SlotNeutralAirAttacking, L"Neutral-Air Attacking", 8, AttackSheet3, Standing, 0, No, 0, 0,
+       0},
+      {SlotForwardAirAttacking, L"Forward-Air Attacking", 8, AttackSheet2, Standing, 0, No, 0, 0,
+       0},
+      {SlotUpAirAttacking, L"Up-Air Attacking", 8, AttackSheet3, Standing, 0, No, 0, 0, 0},
+      {SlotDownAirAttacking, L"Down-Air Attacking", 8, AttackSheet3, Standing, 0, No, 0, 0, 0},
+      {SlotSpeaking, L"Speaking", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotSpeakWalking, L"Walking", 12, MainSheet, Standing, 1, Self, 0, 0, 0},
+      {SlotStill, L"Still", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotAscending, L"Ascending", 1, MainSheet, Standing, 0, Self, 0, 0, 0},
+      {SlotDying, L"Dying", 1, MainSheet, Standing, 0, No, 0, 0, 0},
+      {SlotRespawning, L"Respawning", 1, MainSheet, Standing, 0, No, 0, 0, 0},
   };
   const auto& plans = PlayerStatePlans();
-  ASSERT_EQ(plans.size(), static_cast<size_t>(PlayerStateCount));
-  for (size_t i = 0; i < plans.size(); ++i) EXPECT_EQ(plans[i].slot, static_cast<int>(i));
-  for (const Row& row : rows) {
-    const PlayerStatePlan& plan = plans[row.slot];
-    EXPECT_EQ(plan.displayName, row.name);
-    EXPECT_EQ(plan.frames.size(), row.frames) << row.slot;
-    EXPECT_EQ(plan.sheet, row.sheet) << row.slot;
+  ASSERT_EQ(plans.size(), std::size(rows));
+  for (size_t i = 0; i < plans.size(); ++i) {
+    const Row& row = rows[i];
+    const PlayerStatePlan& plan = plans[i];
+    ASSERT_EQ(row.slot, static_cast<int>(i));
+    EXPECT_EQ(plan.slot, row.slot);
+    EXPECT_EQ(plan.displayName, row.name) << i;
+    EXPECT_EQ(plan.frames.size(), row.frames) << i;
+    EXPECT_EQ(plan.sheet, row.sheet) << i;
+    EXPECT_EQ(plan.body, row.body) << i;
+    EXPECT_EQ(plan.loop, row.loop) << i;
+    EXPECT_EQ(plan.followOn, row.followOn) << i;
+    EXPECT_TRUE(Near(plan.firstOffset, {0.0f, row.firstRise, 0.0f})) << i;
+    EXPECT_TRUE(Near(plan.spriteOffset, {0.0f, row.spriteRise, 0.0f})) << i;
+    EXPECT_TRUE(Near(plan.hitBoxOffset, {row.hitBoxAhead, 0.0f, 0.0f})) << i;
   }
 }
 
