@@ -281,9 +281,9 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
-// Each channel's field opens on a click and a typed value changes that channel alone, of the
-// shape and of the background, and moves that channel's slider.
-TEST_F(EditorPanels, EachChannelFieldOpensOnAClickAndEditsOnlyItsChannel) {
+// Each channel's thumb drags and its field opens on a click; a typed value changes that channel
+// alone, of the shape and of the background, and moves that channel's slider.
+TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   struct Row {
     size_t channel;
     Color4 shape;
@@ -303,6 +303,10 @@ TEST_F(EditorPanels, EachChannelFieldOpensOnAClickAndEditsOnlyItsChannel) {
     SCOPED_TRACE(row.channel);
     menu->OpenShapeColorDialog();
     game.Step();
+    const Slider& slider = ChannelSlider(row.channel);
+    const Vector3 thumb = slider.thumb->altPosition;
+    Drag(thumb, {slider.track->GetAltBottomMid().x - 20, thumb.y, 0.0f});
+    EXPECT_EQ(Dialog().Field(row.channel).text, "0") << "its thumb drags that channel";
     TypeChannel(row.channel, {'7'});
     EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
     EXPECT_EQ(block->GetColor(), row.shape);
