@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -278,6 +279,51 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
   Click(Dialog().CancelButton());
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+}
+
+// Each channel's thumb drags and its field opens on a click; a typed value changes that channel
+// alone, of the shape and of the background, and moves that channel's slider.
+TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
+  struct Row {
+    size_t channel;
+    Color4 shape;
+    Color4 background;
+  };
+  ClearColor = {255, 40, 80, 120};
+  menu->SnapshotSettings();
+  // Channels in the dialog's order: alpha, red, green, blue.
+  const std::array<Row, ColorDialog::ChannelCount> rows = {{
+      {0, {7, 200, 120, 60}, {7, 40, 80, 120}},
+      {1, {255, 7, 120, 60}, {255, 7, 80, 120}},
+      {2, {255, 200, 7, 60}, {255, 40, 7, 120}},
+      {3, {255, 200, 120, 7}, {255, 40, 80, 7}},
+  }};
+  SelectBlock();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.channel);
+    menu->OpenShapeColorDialog();
+    game.Step();
+    const Slider& slider = ChannelSlider(row.channel);
+    const Vector3 thumb = slider.thumb->altPosition;
+    Drag(thumb, {slider.track->GetAltBottomMid().x - 20, thumb.y, 0.0f});
+    EXPECT_EQ(Dialog().Field(row.channel).text, "0") << "its thumb drags that channel";
+    TypeChannel(row.channel, {'7'});
+    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(block->GetColor(), row.shape);
+    EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
+    Click(Dialog().CancelButton());
+  }
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.channel);
+    Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
+    Click(menu->BackgroundSwatch());
+    ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
+    TypeChannel(row.channel, {'7'});
+    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(ClearColor, row.background);
+    EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
+    Click(Dialog().CancelButton());
+  }
 }
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {

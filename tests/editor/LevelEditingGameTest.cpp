@@ -328,6 +328,35 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   EXPECT_FLOAT_EQ(quad->position.y, center.y + 0.025f);
 }
 
+// Up to 0.18 outside the selection the mouse resizes it, from there up to 0.36 it turns it.
+TEST_F(LevelEditing, TheCursorOverTheSelectionFollowsTheDistanceFromItsEdge) {
+  struct Row {
+    const char* name;
+    Vector3 mouse;  // from the centre of a 2 by 2 quad
+    size_t cursor;
+  };
+  const Row rows[] = {
+      {"inside", {0.5f, 0.0f, 0.0f}, Atlas::CursorMove},
+      {"in the resize band", {1.17f, 0.0f, 0.0f}, Atlas::CursorResize},
+      {"just past the resize band", {1.19f, 0.0f, 0.0f}, Atlas::CursorRotate},
+      {"at the rotate band's limit", {1.355f, 0.0f, 0.0f}, Atlas::CursorRotate},
+      {"just outside the rotate band", {1.365f, 0.0f, 0.0f}, Atlas::CursorArrow},
+      {"below, just outside", {0.0f, -1.365f, 0.0f}, Atlas::CursorArrow},
+      {"off the corner, within both margins", {1.35f, 1.35f, 0.0f}, Atlas::CursorRotate},
+  };
+  Quad* quad = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  Select(quad);
+  MoveMouse(400, 300);
+  game.Step();
+  const Vector3 mouse = menu->MouseWorld();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    quad->SetPosition(mouse - row.mouse);
+    game.Step();
+    EXPECT_EQ(CursorCell(), row.cursor);
+  }
+}
+
 TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorner) {
   Quad* fixed = AddQuad(3.0f, 0.0f, 2.0f, 2.0f);
   Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
