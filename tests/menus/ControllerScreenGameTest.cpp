@@ -88,6 +88,21 @@ class ControllerScreen : public ::testing::Test {
 
 }  // namespace
 
+// The screen answers the pad even when the controls being edited listen to no pad in play.
+TEST_F(ControllerScreen, APadMovesDownAndUpAndConfirmsARowsRebind) {
+  player->controls->padEnabled = {0, 0, 0, 0};
+  OpenScreen();
+  game.TapPad(0, platform::PadButton::DPadDown);
+  EXPECT_EQ(screen->m_selection, &screen->Cell(1, 0));
+  game.TapPad(0, platform::PadButton::DPadUp);
+  EXPECT_EQ(screen->m_selection, &screen->ConfirmButton());
+  game.TapPad(0, platform::PadButton::DPadDown);
+  game.TapPad(0, platform::PadButton::A);
+  EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
+  Tap(VirtualKey::I);
+  EXPECT_EQ(screen->m_mode, MenuController::ModeBrowse);
+}
+
 TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAlone) {
   const std::array<uint32_t, BindingCount> factory = Edited();
   // Controls left listening to a pad alone still leave the screen to the keyboard.

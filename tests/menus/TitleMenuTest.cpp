@@ -106,6 +106,30 @@ TEST_F(TitleMenu, PagesWrapAndReturnToTheMainPage) {
   }
 }
 
+// A list takes one move or one confirm a frame: down and confirm together only move.
+TEST_F(TitleMenu, DownAndConfirmInOneFrameMoveWithoutConfirming) {
+  const std::vector<Route> routes = {
+      {"", MenuTitle::PageMain, MenuTitle::ButtonMultiplayer},
+      {"E", MenuTitle::PageStory, MenuTitle::ButtonNewGame},
+      {"SE", MenuTitle::PageMultiplayer, MenuTitle::ButtonCoop},
+  };
+  for (const Route& route : routes) {
+    SCOPED_TRACE("keys " + route.keys);
+    GameStates->SwitchTo(GameStates->world);
+    GameStates->SwitchTo(title);
+    for (char key : route.keys) game.TapKey(KeyOf(key));
+    game.PressKey(VirtualKey::S);
+    game.PressKey(VirtualKey::Enter);
+    game.Step();
+    game.ReleaseKey(VirtualKey::S);
+    game.ReleaseKey(VirtualKey::Enter);
+    game.Step();
+    EXPECT_EQ(GameStates->current, title);
+    EXPECT_EQ(title->m_page, route.page);
+    EXPECT_EQ(title->m_selection, route.selection);
+  }
+}
+
 TEST_F(TitleMenu, GreyButtonsTakeTheHighlightOnlyWhileSelected) {
   game.TapKey(VirtualKey::Enter);
   ASSERT_EQ(title->m_page, MenuTitle::PageStory);

@@ -374,6 +374,14 @@ TEST_F(AirCourse, TheGodModeKeyIsLeftShiftOrTheActivePadsLeftTriggerPastItsThres
     controls.activePad = row.activePad;
     EXPECT_EQ(Current()->GodModeKeyHeld(), row.held);
   }
+  // A player without controls, with shift and every trigger down, holds no key.
+  game.PressKey(VirtualKey::LeftShift);
+  controls.keyboardEnabled = true;
+  controls.activePad = 0;
+  player->controls = nullptr;
+  EXPECT_FALSE(Current()->GodModeKeyHeld()) << "no controls";
+  player->controls = &controls;
+  game.ReleaseKey(VirtualKey::LeftShift);
 }
 
 TEST_F(AirCourse, AnAirDashThatTouchesGroundWithJumpPressedAirJumpsOnTheGroundsRefill) {

@@ -226,6 +226,21 @@ TEST_F(GuardGame, EachStateThatTakesStrikesBreaksTheGuardOnlyWhenStruck) {
   }
 }
 
+// In a hit-stop an idling player whose stamina is spent breaks to the deepest level; any stamina
+// left, however little, keeps it standing.
+TEST_F(GuardGame, AnIdlingPlayerInAHitStopBreaksOnlyWithTheStaminaSpent) {
+  for (const float stamina : {0.0f, 0.5f, 1.0f}) {
+    SCOPED_TRACE(stamina);
+    StandAt(10.0f, FloorTop);
+    player->SwitchState(SlotIdling);
+    player->staminaRing->SetValue(stamina);
+    Current()->UpdateHeld(0.0f);
+    EXPECT_EQ(In(SlotGuardBreak3Up) || In(SlotGuardBreak3Down), stamina == 0.0f)
+        << WStringToString(Current()->GetName());
+    EXPECT_EQ(In(SlotIdling), stamina > 0.0f);
+  }
+}
+
 // In the air every level's break ends rising on a vertical speed of 0 or more and falling below
 // it; an update of no time leaves the speed as set and finds the stamina full.
 TEST_F(GuardGame, ABreakEndingInTheAirRisesOnFromAVerticalSpeedOfZero) {
