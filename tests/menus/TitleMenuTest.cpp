@@ -111,7 +111,7 @@ TEST_F(TitleMenu, DownAndConfirmInOneFrameMoveWithoutConfirming) {
   const std::vector<Route> routes = {
       {"", MenuTitle::PageMain, MenuTitle::ButtonMultiplayer},
       {"E", MenuTitle::PageStory, MenuTitle::ButtonNewGame},
-      {"SE", MenuTitle::PageMultiplayer, MenuTitle::ButtonCoop},
+      {"SES", MenuTitle::PageMultiplayer, MenuTitle::ButtonBack},
   };
   for (const Route& route : routes) {
     SCOPED_TRACE("keys " + route.keys);
