@@ -332,6 +332,13 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
       R{.what = "spin: hit 6 away, drifting only", .from = DemoEnemyNeutralAirAttacking,
         .expected = DemoEnemyNeutralAirAttacking, .dx = -6.0f, .grounded = false,
         .confirmed = true, .facingAfter = -1, .dashesAfter = 2.0f},
+      // Past 4 away the spin drifts towards the player at 80 a second, not at 4 itself.
+      R{.what = "spin: exactly 4 away keeps its speed", .from = DemoEnemyNeutralAirAttacking,
+        .expected = DemoEnemyNeutralAirAttacking, .dx = -4.0f, .grounded = false, .vx = 1.0f,
+        .dt = 0.02f, .vxAfter = 1.0f, .facingAfter = 1},
+      R{.what = "spin: just past 4 away drifts", .from = DemoEnemyNeutralAirAttacking,
+        .expected = DemoEnemyNeutralAirAttacking, .dx = -Above(4.0f), .grounded = false,
+        .vx = 1.0f, .dt = 0.02f, .vxAfter = -0.6f, .facingAfter = -1},
       R{.what = "forward air: hit with an air dash left", .from = DemoEnemyForwardAirAttacking,
         .expected = DemoEnemyAirDashing, .dx = -3.0f, .grounded = false, .confirmed = true,
         .facingAfter = -1, .dashesAfter = 1.0f},
