@@ -654,8 +654,12 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   EXPECT_EQ(menu->Outline(), nullptr);
 }
 
-// With E held a press on a boundary quad's edge switches that edge's flag, off and on again.
+// With E held a press on a boundary quad's edge switches that edge's flag, off and on again. The
+// edge under the mouse shows grey, a flagged edge black, an unflagged one pale blue.
 TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
+  const uint32_t hoveredGrey = Color4{255, 180, 180, 180}.ToD3DColor();
+  const uint32_t flaggedBlack = Color4{255, 0, 0, 0}.ToD3DColor();
+  const uint32_t plainBlue = Color4{255, 180, 190, 210}.ToD3DColor();
   auto wall = std::make_unique<BoundingQuad>();
   wall->SetPositionXYZ(3.0f, 3.0f, 0.0f);
   wall->SetDimensions(2.0f, 2.0f, 0.0f);
@@ -666,12 +670,19 @@ TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
     Vector3 at;
     int32_t hovered;
     BoundingQuad::EdgeIndex flag;
+    int line;  // of the drawn outline: right, left, top, bottom
   };
   const Edge edges[] = {
-      {{3.0f, 4.1f, 0.0f}, HoveredTop, BoundingQuad::EdgeTop},
-      {{1.9f, 3.0f, 0.0f}, HoveredLeft, BoundingQuad::EdgeLeft},
-      {{3.0f, 1.9f, 0.0f}, HoveredBottom, BoundingQuad::EdgeBottom},
-      {{4.1f, 3.0f, 0.0f}, HoveredRight, BoundingQuad::EdgeRight},
+      {{3.0f, 4.1f, 0.0f}, HoveredTop, BoundingQuad::EdgeTop, 2},
+      {{1.9f, 3.0f, 0.0f}, HoveredLeft, BoundingQuad::EdgeLeft, 1},
+      {{3.0f, 1.9f, 0.0f}, HoveredBottom, BoundingQuad::EdgeBottom, 3},
+      {{4.1f, 3.0f, 0.0f}, HoveredRight, BoundingQuad::EdgeRight, 0},
+  };
+  const auto expectEdgeColors = [&](int line, uint32_t color) {
+    for (int each = 0; each < 4; ++each) {
+      EXPECT_EQ(boundary->worldOutline[2 * each].color, each == line ? color : flaggedBlack)
+          << "line " << each << " with line " << line << " marked";
+    }
   };
   game.PressKey(VirtualKey::E);
   for (const Edge& edge : edges) {
@@ -679,10 +690,14 @@ TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
       MoveTo(edge.at);
       game.Step();
       ASSERT_EQ(menu->HoveredEdge(), edge.hovered);
+      expectEdgeColors(edge.line, hoveredGrey);
       ClickAt(edge.at);
       std::array<uint8_t, 4> flags{1, 1, 1, 1};
       flags[edge.flag] = flag;
       EXPECT_EQ(boundary->edgeFlags, flags) << edge.hovered;
+      MoveTo({3.0f, 3.0f, 0.0f});
+      game.Step();
+      expectEdgeColors(edge.line, flag ? flaggedBlack : plainBlue);
     }
   }
   game.ReleaseKey(VirtualKey::E);
