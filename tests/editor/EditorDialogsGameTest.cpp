@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "editor/ColorDialog.h"
+#include "editor/ContextMenu.h"
 #include "editor/DebugButton.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TextureChooser.h"
-#include "editor/ContextMenu.h"
 #include "engine/Camera.h"
 #include "engine/Globals.h"
 #include "engine/Slider.h"
@@ -134,6 +134,32 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   EXPECT_EQ(menu->ActiveField(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
+}
+
+// The rows run down a column from the panel's top to two insets above the chosen texture's
+// picture in the bottom-left corner, 19 rows 21 pixels apart, then go on at the top of the next
+// column.
+TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheNext) {
+  constexpr size_t RowsPerColumn = 19;
+  while (world->resources.size() < RowsPerColumn + 5) AddPlanks();
+  SelectBlock();
+  Click(*menu->PropertyWidgets().m_textureField);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
+  const TextureChooser& chooser = menu->Chooser();
+  ASSERT_EQ(chooser.RowCount(), RowsPerColumn + 6);
+  const Vector3 first = chooser.Row(0).altPosition;
+  for (size_t i = 0; i < chooser.RowCount(); ++i) {
+    const Vector3 at = chooser.Row(i).altPosition;
+    EXPECT_FLOAT_EQ(at.y, first.y + 21.0f * static_cast<float>(i % RowsPerColumn)) << i;
+    EXPECT_FLOAT_EQ(
+        at.x - chooser.Row(i).width / 2,
+        first.x - chooser.Row(0).width / 2 + 190.0f * static_cast<float>(i / RowsPerColumn))
+        << i;
+  }
+  const Quad& panel = chooser.PanelBox();
+  const float pictureTop = panel.altPosition.y + panel.height / 2 - 10.0f - 100.0f;
+  const Quad& lowest = chooser.Row(RowsPerColumn - 1);
+  EXPECT_LE(lowest.altPosition.y + lowest.height / 2, pictureTop - 10.0f);
 }
 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -245,6 +246,46 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
             (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
                                       "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
                                       "i 3 0) Spirit Draught", "i 4 0) Smelling Salts"}));
+}
+
+// A list longer than a page shows and takes presses on one page's rows at a time: a press on
+// the first place picks the first row of the page shown, not a row of another page there.
+TEST_F(ItemEditorGame, ALongListShowsOnePageOfRowsAtATime) {
+  constexpr size_t PageRows = Layout::RowColumns * Layout::RowsPerColumn;
+  const fs::path file = game.Folder() / "Content" / "Items" / "KeyItems.ipf";
+  std::stringstream original;
+  original << std::ifstream(file).rdbuf();
+  const size_t perCopy = ItemStore().keyItems.items.size();
+  ASSERT_GT(perCopy, 0u);
+  const size_t copies = PageRows / perCopy + 1;
+  {
+    std::ofstream out(file);
+    for (size_t i = 0; i < copies; ++i) out << original.str();
+  }
+  const size_t total = perCopy * copies;
+  ASSERT_GT(total, PageRows);
+  ASSERT_LT(total, 2 * PageRows);
+
+  OpenItemEditor();
+  Press(menu->KeyItemsTab());
+  const auto& rows = *menu->CurrentRows();
+  ASSERT_EQ(rows.size(), total);
+  const auto shownRows = [this] {
+    DrawnTexts drawn;
+    game.Step();
+    return std::count_if(drawn.drawn.begin(), drawn.drawn.end(), [](const DrawnText& each) {
+      return each.text.find(" 0) ") != std::string::npos;
+    });
+  };
+  EXPECT_EQ(shownRows(), static_cast<long>(PageRows));
+  Click(*rows[0]);
+  EXPECT_EQ(menu->SelectedRow(), rows[0].get());
+
+  game.TapKey(VirtualKey::RightArrow);
+  ASSERT_EQ(menu->ItemPage(), 1);
+  EXPECT_EQ(shownRows(), static_cast<long>(total - PageRows));
+  Click(*rows[PageRows]);
+  EXPECT_EQ(menu->SelectedRow(), rows[PageRows].get());
 }
 
 }  // namespace

@@ -387,6 +387,44 @@ TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorn
   EXPECT_FLOAT_EQ(moved->GetTopRight().x, 2.0f);
 }
 
+// Resizing with snapping on, the carried corner follows the mouse by its move and lands on
+// another shape's corner or edge point within reach; out of reach the corner stays at the mouse.
+TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWithinReach) {
+  AddQuad(3.0f, 0.0f, 2.0f, 2.0f);  // its left edge runs from (2, -1) up to the corner (2, 1)
+  Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
+  Select(moved);
+  game.TapKey(VirtualKey::V);
+  ASSERT_TRUE(menu->SnapToggle());
+  const Vector3 grab{1.02f, 1.02f, 0.0f};  // just off the top-right corner (1, 1)
+  struct Row {
+    Vector3 to;      // where the mouse lets go
+    Vector3 corner;  // where the top-right corner ends
+    bool snapped;
+  };
+  const Row rows[] = {
+      {{1.92f, 1.02f, 0.0f}, {2.0f, 1.0f, 0.0f}, true},     // 0.1 short of the corner
+      {{1.82f, 0.42f, 0.0f}, {2.0f, 0.4f, 0.0f}, true},     // 0.2 short of the left edge
+      {{1.67f, 1.07f, 0.0f}, {1.67f, 1.07f, 0.0f}, false},  // 0.35 from corner and edge
+      {{1.52f, 0.52f, 0.0f}, {1.52f, 0.52f, 0.0f}, false},  // 0.5 from the edge
+  };
+  constexpr float Pixel = 0.03f;
+  for (const Row& row : rows) {
+    moved->SetPositionXYZ(0.0f, 0.0f, 0.0f);
+    moved->SetDimensions(2.0f, 2.0f, 0.0f);
+    MoveTo(grab);
+    game.Step();
+    ASSERT_EQ(menu->ActiveHandle(), HandleTopRight);
+    ASSERT_EQ(menu->Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
+    DragAlong(grab, row.to, 6, false);
+    const Vector3 corner = moved->GetTopRight();
+    EXPECT_NEAR(corner.x, row.corner.x, row.snapped ? 1e-5f : Pixel) << row.to.x;
+    EXPECT_NEAR(corner.y, row.corner.y, Pixel) << row.to.x;
+    EXPECT_EQ(menu->SnapTargetMarker().radius > 0.0f, row.snapped) << row.to.x;
+    MoveTo(row.to);
+    game.Step();
+  }
+}
+
 TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   Texture* planks = AddPlanks();
   // The quad tools put a 1 by 1 quad at the press and pull its bottom-right corner.
@@ -654,8 +692,12 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   EXPECT_EQ(menu->Outline(), nullptr);
 }
 
-// With E held a press on a boundary quad's edge switches that edge's flag, off and on again.
+// With E held a press on a boundary quad's edge switches that edge's flag, off and on again. The
+// edge under the mouse shows grey, a flagged edge black, an unflagged one pale blue.
 TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
+  const uint32_t hoveredGrey = Color4{255, 180, 180, 180}.ToD3DColor();
+  const uint32_t flaggedBlack = Color4{255, 0, 0, 0}.ToD3DColor();
+  const uint32_t plainBlue = Color4{255, 180, 190, 210}.ToD3DColor();
   auto wall = std::make_unique<BoundingQuad>();
   wall->SetPositionXYZ(3.0f, 3.0f, 0.0f);
   wall->SetDimensions(2.0f, 2.0f, 0.0f);
@@ -666,12 +708,19 @@ TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
     Vector3 at;
     int32_t hovered;
     BoundingQuad::EdgeIndex flag;
+    int line;  // of the drawn outline: right, left, top, bottom
   };
   const Edge edges[] = {
-      {{3.0f, 4.1f, 0.0f}, HoveredTop, BoundingQuad::EdgeTop},
-      {{1.9f, 3.0f, 0.0f}, HoveredLeft, BoundingQuad::EdgeLeft},
-      {{3.0f, 1.9f, 0.0f}, HoveredBottom, BoundingQuad::EdgeBottom},
-      {{4.1f, 3.0f, 0.0f}, HoveredRight, BoundingQuad::EdgeRight},
+      {{3.0f, 4.1f, 0.0f}, HoveredTop, BoundingQuad::EdgeTop, 2},
+      {{1.9f, 3.0f, 0.0f}, HoveredLeft, BoundingQuad::EdgeLeft, 1},
+      {{3.0f, 1.9f, 0.0f}, HoveredBottom, BoundingQuad::EdgeBottom, 3},
+      {{4.1f, 3.0f, 0.0f}, HoveredRight, BoundingQuad::EdgeRight, 0},
+  };
+  const auto expectEdgeColors = [&](int line, uint32_t color) {
+    for (int each = 0; each < 4; ++each) {
+      EXPECT_EQ(boundary->worldOutline[2 * each].color, each == line ? color : flaggedBlack)
+          << "line " << each << " with line " << line << " marked";
+    }
   };
   game.PressKey(VirtualKey::E);
   for (const Edge& edge : edges) {
@@ -679,10 +728,14 @@ TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
       MoveTo(edge.at);
       game.Step();
       ASSERT_EQ(menu->HoveredEdge(), edge.hovered);
+      expectEdgeColors(edge.line, hoveredGrey);
       ClickAt(edge.at);
       std::array<uint8_t, 4> flags{1, 1, 1, 1};
       flags[edge.flag] = flag;
       EXPECT_EQ(boundary->edgeFlags, flags) << edge.hovered;
+      MoveTo({3.0f, 3.0f, 0.0f});
+      game.Step();
+      expectEdgeColors(edge.line, flag ? flaggedBlack : plainBlue);
     }
   }
   game.ReleaseKey(VirtualKey::E);

@@ -29,6 +29,32 @@ class DemoEnemyTest : public RatatoskrWorld {
 
 std::string Narrow(const std::wstring& text) { return {text.begin(), text.end()}; }
 
+TEST_F(DemoEnemyTest, EachStateCarriesItsName) {
+  const wchar_t* const names[DemoEnemyStateCount] = {L"Demo Enemy: Idling",
+                                                     L"Demo Enemy: Dashing",
+                                                     L"Demo Enemy: Back Dashing",
+                                                     L"Demo Enemy: Dodging",
+                                                     L"Demo Enemy: Guarding",
+                                                     L"Demo Enemy: Guard Break - Up",
+                                                     L"Demo Enemy: Guard Break - Down",
+                                                     L"Demo Enemy: Jumping",
+                                                     L"Demo Enemy: Falling",
+                                                     L"Demo Enemy: Air Dashing",
+                                                     L"Demo Enemy: Forward Attacking",
+                                                     L"Demo Enemy: Down Attacking",
+                                                     L"Demo Enemy: Up Attacking",
+                                                     L"Demo Enemy: Neutral Air Attacking",
+                                                     L"Demo Enemy: Forward Air Attacking",
+                                                     L"Demo Enemy: Down Air Attacking",
+                                                     L"Demo Enemy: Up Air Attacking",
+                                                     L"Demo Enemy: Downed"};
+  for (int id = 0; id < DemoEnemyStateCount; ++id) {
+    const DemoEnemyState* state = enemy->GetState(id);
+    ASSERT_NE(state, nullptr) << id;
+    EXPECT_EQ(state->name, names[id]) << id;
+  }
+}
+
 TEST_F(DemoEnemyTest, ItsPoolGivesEachStateItsAnimation) {
   auto pool = Enemy::CreateAnimationPool(*world.enemyResources, DemoEnemy::Kind);
   ASSERT_NE(dynamic_cast<DemoEnemyAnimationPool*>(pool.get()), nullptr);
