@@ -425,6 +425,43 @@ TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWith
   }
 }
 
+// Turning with snapping on, the selection turns about its own centre until the corner it carries
+// points at the target it found.
+TEST_F(LevelEditing, WithSnappingOnATurnedCornerPointsAtItsTarget) {
+  const Vector3 centre{-2.0f, 0.5f, 0.0f};
+  // A corner 75 degrees round from the centre, as far from it as the turned corner.
+  const float reach = std::sqrt(2.0f);
+  const float targetAngle = 75.0f * DegreesToRadians;
+  const Vector3 target =
+      centre + Vector3{reach * std::cos(targetAngle), reach * std::sin(targetAngle), 0.0f};
+  AddQuad(target.x + 0.5f, target.y + 0.5f, 1.0f, 1.0f);
+  Quad* turned = AddQuad(centre.x, centre.y, 2.0f, 2.0f);
+  Select(turned);
+  game.TapKey(VirtualKey::V);
+  ASSERT_TRUE(menu->SnapToggle());
+  // Grabbed off its top-right corner, 45 degrees round, in the rotate band.
+  const float grab = 1.3f * reach;
+  auto at = [&](float degrees) {
+    const float angle = degrees * DegreesToRadians;
+    return centre + Vector3{grab * std::cos(angle), grab * std::sin(angle), 0.0f};
+  };
+  MoveTo(at(45.0f));
+  game.Step();
+  ASSERT_EQ(CursorCell(), Atlas::CursorRotate);
+  MoveTo(at(45.0f), true);
+  game.Step();
+  for (float degrees : {50.0f, 55.0f, 60.0f, 65.0f, 70.0f, 73.0f}) {
+    MoveTo(at(degrees), true);
+    game.Step();
+  }
+  ASSERT_GT(menu->SnapTargetMarker().radius, 0.0f);
+  const Vector3 found = menu->SnapTargetMarker().position - centre;
+  const float cornerAngle = 45.0f + turned->rotation;
+  EXPECT_NEAR(cornerAngle, std::atan2(found.y, found.x) / DegreesToRadians, 0.5f);
+  EXPECT_NEAR(cornerAngle, 75.0f, 2.0f);
+  EXPECT_NEAR(turned->position.x, centre.x, 1e-5f);
+}
+
 TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   Texture* planks = AddPlanks();
   // The quad tools put a 1 by 1 quad at the press and pull its bottom-right corner.
