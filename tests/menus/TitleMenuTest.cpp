@@ -54,6 +54,13 @@ class TitleMenu : public ::testing::Test {
 
   Color4 ColorOf(Button button) const { return title->ButtonAt(button).fillColor; }
 
+  // The title entered afresh from play, then the route's keys tapped one a frame.
+  void Follow(const Route& route) {
+    GameStates->SwitchTo(GameStates->world);
+    GameStates->SwitchTo(title);
+    for (char key : route.keys) game.TapKey(KeyOf(key));
+  }
+
   GameHarness game;
   MenuTitle* title = nullptr;
 };
@@ -96,9 +103,7 @@ TEST_F(TitleMenu, PagesWrapAndReturnToTheMainPage) {
   };
   for (const Route& route : routes) {
     SCOPED_TRACE("keys " + route.keys);
-    GameStates->SwitchTo(GameStates->world);
-    GameStates->SwitchTo(title);
-    for (char key : route.keys) game.TapKey(KeyOf(key));
+    Follow(route);
     EXPECT_EQ(GameStates->current, title);
     EXPECT_EQ(title->m_page, route.page);
     EXPECT_EQ(title->m_selection, route.selection);
@@ -115,9 +120,7 @@ TEST_F(TitleMenu, DownAndConfirmInOneFrameMoveWithoutConfirming) {
   };
   for (const Route& route : routes) {
     SCOPED_TRACE("keys " + route.keys);
-    GameStates->SwitchTo(GameStates->world);
-    GameStates->SwitchTo(title);
-    for (char key : route.keys) game.TapKey(KeyOf(key));
+    Follow(route);
     game.PressKey(VirtualKey::S);
     game.PressKey(VirtualKey::Enter);
     game.Step();
