@@ -181,6 +181,25 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   EXPECT_FALSE(On(ToggleMouseFeed));
 }
 
+// Leaving without committing puts back the mouse feed, state info, object data and visible
+// collision switches; the six after them keep what was clicked.
+TEST_F(DebugMenuSettings, LeavingUncommittedPutsBackOnlyTheFirstFourSwitches) {
+  for (int i = 0; i < DebugToggleCount; ++i) {
+    const auto toggle = static_cast<DebugToggle>(i);
+    OpenMenu();
+    OpenSettings();
+    ClickSwitch(toggle);
+    Leave(VirtualKey::Esc);
+    EXPECT_EQ(On(toggle), i >= 4) << i;
+    if (!On(toggle)) continue;
+    OpenMenu();
+    OpenSettings();
+    ClickSwitch(toggle);
+    Leave(VirtualKey::Esc);
+    ASSERT_FALSE(On(toggle)) << i;
+  }
+}
+
 TEST_F(DebugMenuSettings, EachBoxFlipsOnlyItsOwnSwitchAndOnlyTheLoadBoxShowsTheLoadLines) {
   OpenMenu();
   OpenSettings();

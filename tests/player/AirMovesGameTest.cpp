@@ -296,6 +296,23 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   EXPECT_TRUE(Is(SlotIdling));
   EXPECT_NEAR(player->StateAt(SlotGroundDashing)->stateTime, 13 * Dt, 1e-5f);
   ReleaseAll();
+
+  // Holding the other side turns the player and brakes by the walking acceleration, 100 a
+  // second, on top of the drag: the speed is below 12 after six steps, not thirteen.
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  game.PressKey(VirtualKey::A);
+  for (int brakes = 1; brakes <= 6; ++brakes) {
+    game.Step();
+    ASSERT_TRUE(Is(SlotGroundDashing)) << brakes;
+    EXPECT_EQ(player->facing, -1);
+    EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt * (brakes + 1) - 100.0f * Dt * brakes,
+                1e-3f) << brakes;
+  }
+  game.Step();
+  EXPECT_TRUE(Is(SlotWalking));
+  ReleaseAll();
 }
 
 TEST_F(AirCourse, GodModeFliesWhileItsKeyIsHeldAndFallsOnceLetGo) {

@@ -469,3 +469,29 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
   menu->Enter();
   EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
 }
+
+// An item's page in the Inventory carries the icon of its slot in the corner of its title; every
+// kind of weapon, the dagger too, carries the weapon's.
+TEST_F(PauseGame, AnItemsTitleCarriesTheIconOfItsSlot) {
+  player->itemStore->FindByName("Wooden Spear")->quantity = 1;
+  Tap(VirtualKey::Esc);
+  menu->BuildInventoryTab();
+  Tap(VirtualKey::J);
+  const ScreenBox top = ScreenBoxOf(*menu->GetItemPage().detailsTop);
+  const int x = static_cast<int>(top.right) - 34, y = static_cast<int>(top.top) + 34;
+  // The icon's middle row, read with the page of the row given open.
+  const auto icon = [&](int row) {
+    menu->BuildInventoryTab();
+    Tap(VirtualKey::J);
+    for (int i = 0; i < row; ++i) Tap(VirtualKey::S);
+    game.Step();
+    std::vector<uint32_t> pixels;
+    for (int dx = -12; dx <= 12; ++dx) pixels.push_back(game.Pixel(x + dx, y));
+    return pixels;
+  };
+  // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap.
+  const auto dagger = icon(0), sword = icon(1), spear = icon(2), cap = icon(3);
+  EXPECT_EQ(dagger, sword);
+  EXPECT_EQ(spear, sword);
+  EXPECT_NE(cap, sword);
+}
