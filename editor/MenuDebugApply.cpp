@@ -69,7 +69,7 @@ void SetPlaneAxis(Vector3& vector, float Vector3::*axis, float value) {
   vector.z = 0.0f;
 }
 
-const std::array<ShapeRow, 21> ShapeRows = {{
+const auto ShapeRows = std::to_array<ShapeRow>({
     {&PropertyPanel::m_fieldPositionX,
      [](Shape& s, float v) { SetPositionAxis(s, &Vector3::x, v); }},
     {&PropertyPanel::m_fieldPositionY,
@@ -129,9 +129,9 @@ const std::array<ShapeRow, 21> ShapeRows = {{
      [](Shape& s, float v) { SetSource(s, &platform::PixelRect::right, v); }},
     {&PropertyPanel::m_fieldSourceBottom,
      [](Shape& s, float v) { SetSource(s, &platform::PixelRect::bottom, v); }},
-}};
+});
 
-const std::array<TriggerRow, 9> TriggerRows = {{
+const auto TriggerRows = std::to_array<TriggerRow>({
     {&PropertyPanel::m_fieldDamage, ModifierShape::KindHazard,
      [](ModifierShape& t, float v) { static_cast<Hazard&>(t).damage = v; }},
     {&PropertyPanel::m_fieldTargetX, ModifierShape::KindPortal,
@@ -154,7 +154,7 @@ const std::array<TriggerRow, 9> TriggerRows = {{
      [](ModifierShape& t, float v) { static_cast<CameraStationarySetter&>(t).cameraPosition.y = v; }},
     {&PropertyPanel::m_fieldCameraZ, ModifierShape::KindCameraStationary,
      [](ModifierShape& t, float v) { static_cast<CameraStationarySetter&>(t).cameraPosition.z = v; }},
-}};
+});
 
 }  // namespace
 

@@ -101,6 +101,20 @@ TEST_F(ControllerScreen, APadMovesDownAndUpAndConfirmsARowsRebind) {
   EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
   Tap(VirtualKey::I);
   EXPECT_EQ(screen->m_mode, MenuController::ModeBrowse);
+
+  // The pad that moves the screen is the one the edited controls play with.
+  game.TapPad(0, platform::PadButton::DPadUp);
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(Current(), title);
+  game.Platform().ConnectPad(1, {});
+  player->controls->activePad = 1;
+  Tap(VirtualKey::S);
+  Tap(VirtualKey::Enter);
+  ASSERT_EQ(Current(), screen);
+  game.TapPad(0, platform::PadButton::DPadDown);
+  EXPECT_EQ(screen->m_selection, &screen->ConfirmButton());
+  game.TapPad(1, platform::PadButton::DPadDown);
+  EXPECT_EQ(screen->m_selection, &screen->Cell(1, 0));
 }
 
 TEST_F(ControllerScreen, DefaultAndBackUndoRebindsThatCancelAndPadButtonsLeaveAlone) {
