@@ -47,9 +47,8 @@ LayerPanel::LayerPanel(GameState* owner, Texture* atlas) {
   m_downArrow =
       AtlasQuad(atlas, Atlas::LayerDown, {downLeft, y - arrow / 2, downLeft + arrow, y + arrow / 2});
 
-  const std::array<std::unique_ptr<DebugButton>*, 2> toggles = {&m_buttonLayerVisible,
-                                                                &m_buttonLayerSelectable};
-  const std::array<size_t, 2> icons = {Atlas::LayerVisibleIcon, Atlas::LayerSelectableIcon};
+  const std::array toggles = {&m_buttonLayerVisible, &m_buttonLayerSelectable};
+  const std::array icons = {Atlas::LayerVisibleIcon, Atlas::LayerSelectableIcon};
   for (size_t i = 0; i < toggles.size(); ++i) {
     const float x = Layout::LayerToggleX[i];
     *toggles[i] = std::make_unique<DebugButton>(Layout::LayerToggleWidth, Layout::LayerToggleHeight,

@@ -355,6 +355,28 @@ TEST_F(LevelEditing, TheCursorOverTheSelectionFollowsTheDistanceFromItsEdge) {
     game.Step();
     EXPECT_EQ(CursorCell(), row.cursor);
   }
+
+  // In the resize band the edge cursor is a boundary's, and only while E is held.
+  quad->SetPosition(mouse - Vector3{1.17f, 0.0f, 0.0f});
+  game.PressKey(VirtualKey::E);
+  game.Step();
+  EXPECT_EQ(CursorCell(), Atlas::CursorResize) << "a block with E held";
+  game.ReleaseKey(VirtualKey::E);
+  auto wall = std::make_unique<BoundingQuad>();
+  wall->SetPositionXYZ(5.0f, 5.0f, 0.0f);
+  wall->SetDimensions(2.0f, 2.0f, 0.0f);
+  Shape* boundary = world->AddBoundary(std::move(wall));
+  SetSwitch(ToggleVisibleCollision, true);
+  Select(boundary);
+  MoveMouse(400, 300);
+  for (const auto& [e, cursor] : {std::pair{false, Atlas::CursorResize},
+                                  std::pair{true, Atlas::CursorEdgeFlag}}) {
+    boundary->SetPosition(mouse - Vector3{1.17f, 0.0f, 0.0f});
+    if (e) game.PressKey(VirtualKey::E);
+    game.Step();
+    EXPECT_EQ(CursorCell(), cursor) << "a boundary, E held " << e;
+    game.ReleaseKey(VirtualKey::E);
+  }
 }
 
 TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorner) {

@@ -8,11 +8,14 @@
 #include "enemies/EnemyResources.h"
 #include "PauseGame.h"
 #include "engine/Controls.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "menus/MenuController.h"
 #include "menus/MenuTitle.h"
 #include "npcs/NPC.h"
 #include "npcs/NPCResources.h"
+#include "platform/TextFont.h"
 
 using platform::Vector3;
 
@@ -298,6 +301,29 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->GetStatisticsPage(), 2);
   EXPECT_TRUE(Drew("Tokens: 1234"));
+  // The second column starts at its place, or just past the widest line of the first where that
+  // reaches further.
+  const MenuPause::StatisticsLine* long0 = lineAt(2, 0, 16);
+  const MenuPause::StatisticsLine* top1 = lineAt(2, 1, 1);
+  ASSERT_TRUE(long0 && top1);
+  const auto xOf = [&](const std::string& label) {
+    const auto at = std::find_if(texts.drawn.begin(), texts.drawn.end(), [&](const DrawnText& each) {
+      return each.text.starts_with(label);
+    });
+    return at == texts.drawn.end() ? -1.0f : at->anchor.x;
+  };
+  Drew("");
+  const float first = xOf(long0->label);
+  EXPECT_EQ(xOf(top1->label) - first, 185.0f);
+  const float kept = (*player->stats)[long0->stat];
+  (*player->stats)[long0->stat] = -1.23457e20f;
+  Drew("");
+  const auto font = platform::TextFont::Create(*Device, 10);
+  const float widest = static_cast<float>(
+      font->Measure(StringToWString(long0->label + "-1.23457e+20")).width);
+  ASSERT_GT(widest, 185.0f);
+  EXPECT_EQ(xOf(top1->label) - first, widest + 10.0f);
+  (*player->stats)[long0->stat] = kept;
   Tap(VirtualKey::D);
   EXPECT_EQ(menu->GetSelectedButton(), &menu->GetQuitButton());
   EXPECT_EQ(menu->GetButtonHighlight().altPosition.x, menu->GetQuitButton().altPosition.x);
