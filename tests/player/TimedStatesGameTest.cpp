@@ -40,7 +40,8 @@ TEST_F(TimedStatesGame, EachTimedStateEndsOnItsSideOfItsLength) {
       {SlotForwardAirAttacking, AttackLength, true, 0, -1.0f, Run::Input, SlotFalling, SlotFalling},
       {SlotUpAirAttacking, AttackLength, true, I, 1.0f, Run::Input, SlotAscending, SlotAscending},
       {SlotDownAirAttacking, AttackLength, true, 0, -1.0f, Run::Input, SlotFalling, SlotFalling},
-      {SlotDownAirAttacking, AttackLength, true, 0, -1.0f, Run::HeldInput, SlotFalling, SlotFalling},
+      {SlotDownAirAttacking, AttackLength, true, 0, -1.0f, Run::HeldInput, SlotFalling,
+       SlotFalling},
       {SlotRespawning, 2.0f, false, 0, 0.0f, Run::Update, SlotFalling, SlotFalling},
   };
   for (const Row& row : rows) {
@@ -52,11 +53,10 @@ TEST_F(TimedStatesGame, EachTimedStateEndsOnItsSideOfItsLength) {
     ASSERT_NEAR(state.animationLength, row.length, 1e-6f);
     const float length = state.animationLength;
     for (const auto& [time, expected] :
-         {std::pair{std::nextafter(length, 0.0f), row.slot},
-          std::pair{length, row.atLength},
+         {std::pair{std::nextafter(length, 0.0f), row.slot}, std::pair{length, row.atLength},
           std::pair{std::nextafter(length, 10.0f), row.pastLength}}) {
-      player->body->SetPositionXYZ(10.0f, FloorTop + player->body->height / 2 + (row.air ? 5 : 0),
-                                   0.0f);
+      player->body->SetPositionXYZ(
+          10.0f, FloorTop + player->body->height / 2 + (row.air ? 5.0f : 0.0f), 0.0f);
       player->body->velocity = {};
       player->SwitchState(row.slot);
       player->body->velocity.y = row.vy;
