@@ -290,6 +290,30 @@ TEST_F(PlayerRules, APushOutStopsTheMotionIntoTheBlockAndStandsOnlyAFallOnGround
   }
 }
 
+// The feet hang 0.3 over a floor, within the probe's reach: only a body that stood on ground
+// last step and is not rising is put back on it.
+TEST_F(PlayerRules, ABodyThatLeftTheGroundWithoutRisingIsProbedBackOntoIt) {
+  struct Row {
+    bool stood;
+    float vy;
+    bool probed;
+  };
+  const Row rows[] = {{true, 0.0f, true}, {true, -2.0f, true}, {true, 0.1f, false},
+                      {false, 0.0f, false}};
+  BoundingQuad& floor = AddBoundaryQuad(world, 0.0f, -1.0f, 400.0f, 2.0f);
+  const float hanging = player.body->height / 2 + 0.3f;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << "stood " << row.stood << " vy " << row.vy);
+    player.body->SetPositionXYZ(1.0f, hanging, 0.0f);
+    player.body->previousPosition = player.body->position;
+    player.body->velocity = {0.0f, row.vy, 0.0f};
+    player.groundContact = row.stood ? &floor : nullptr;
+    player.StepPhysics(0.0f);
+    EXPECT_EQ(player.groundContact == &floor, row.probed);
+    EXPECT_NEAR(player.body->position.y, row.probed ? hanging - 0.3f : hanging, 1e-5f);
+  }
+}
+
 // Only the ground attacks refill the air moves: an air attack gives back none already spent.
 TEST_F(PlayerRules, OnlyAGroundAttackGivesBackTheAirMoves) {
   const std::pair<PlayerStateSlot, bool> rows[] = {
