@@ -181,6 +181,10 @@ TEST_F(Dialogue, WalkingAwayEndsTheConversation) {
     dialog->HandleInput(GameHarness::FrameSeconds);
     EXPECT_EQ(State(), player->StateAt(SlotSpeakWalking));
     EXPECT_EQ(player->facing, side);
+    // It walks as it would out of the talk: 100 a second faster each second.
+    const float vx = player->body->velocity.x;
+    dialog->HandleInput(GameHarness::FrameSeconds);
+    EXPECT_NEAR(player->body->velocity.x - vx, side * 100.0f * GameHarness::FrameSeconds, 1e-4f);
     controls->keyboard->current[key] = 0;
     dialog->HandleInput(GameHarness::FrameSeconds);
     EXPECT_EQ(State(), player->StateAt(SlotSpeaking)) << "back to speaking once released";

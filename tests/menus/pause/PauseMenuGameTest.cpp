@@ -101,6 +101,11 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->GetInventoryCategory(), 9);
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Old Map"}));
+  for (int category = 8; category >= 0; --category) {
+    Tap(VirtualKey::W);
+    EXPECT_EQ(menu->GetInventoryCategory(), category) << "up the ring";
+  }
+  Tap(VirtualKey::W);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->GetInventoryCategory(), 0);
   Tap(VirtualKey::J);
