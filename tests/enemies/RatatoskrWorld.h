@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
@@ -98,6 +100,11 @@ class RatatoskrWorld : public ::testing::Test {
       Step();
     }
     return false;
+  }
+
+  // The clocks just before a boundary, on it and just past it.
+  static std::array<float, 3> AroundBoundary(float boundary) {
+    return {std::nextafter(boundary, 0.0f), boundary, std::nextafter(boundary, 2.0f * boundary)};
   }
 
   // Seeds the generator so that its next values are these draws.
