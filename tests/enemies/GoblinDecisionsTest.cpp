@@ -107,64 +107,28 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
   }
 }
 
-// A timed state, the boundary of its clock, and the state it is in after a step of no length
-// from a clock on the boundary and from one just past it.
-struct TimedRow {
-  int state;
-  float length;
-  int atLength, pastLength;
-  // A swing ends on its animation's length, the others on their wait.
-  bool swing = false;
-};
-
-// A wait ends on it, a swing only past its animation's length. The player stands far ahead, so
-// that nothing else is decided.
-class GoblinClocks : public GoblinWorld {
- protected:
-  static constexpr float DrawnWait = 1.0f;
-
-  template <typename GoblinClass>
-  void CheckEachEndsAtItsBoundary(const std::vector<TimedRow>& rows, float standing) {
-    PlacePlayer(20.0f, standing);
-    for (const TimedRow& row : rows) {
-      const std::array<int, 3> expected{row.state, row.atLength, row.pastLength};
-      for (size_t at = 0; at < expected.size(); ++at) {
-        SCOPED_TRACE(::testing::Message() << "state " << row.state << ", clock " << at);
-        auto goblin = Make<GoblinClass>(0.0f, standing);
-        goblin->groundContact = floor;
-        goblin->SwitchState(row.state);
-        auto& current = *goblin->GetState(row.state);
-        const float length = row.swing ? current.animationLength : (current.wait = DrawnWait);
-        ASSERT_NEAR(length, row.length, 1e-6f);
-        current.stateTime = AroundBoundary(length)[at];
-        ForceCoins({0});
-        current.Update(0.0f);
-        EXPECT_EQ(goblin->state, goblin->GetState(expected[at]));
-      }
-    }
-  }
-};
+using GoblinClocks = GoblinWorld;
 
 TEST_F(GoblinClocks, EachTimedGoblinStateEndsAtItsBoundary) {
   const int I = GoblinIdling, W = GoblinIdleWalking, G = GoblinGuarding;
   const int Fw = GoblinForwardGuardWalking;
   CheckEachEndsAtItsBoundary<Goblin>(
       {
-          {I, DrawnWait, W, W},
-          {GoblinIdlingWithShield, DrawnWait, W, W},
-          {W, DrawnWait, I, I},
-          {GoblinIdleWalkingWithShield, DrawnWait, I, I},
-          {GoblinFrontAlerted, DrawnWait, G, G},
-          {GoblinBackAlerted, DrawnWait, G, G},
-          {GoblinFrontAlertedWithShield, DrawnWait, G, G},
-          {GoblinBackAlertedWithShield, DrawnWait, G, G},
-          {G, DrawnWait, Fw, Fw},
-          {GoblinBlocking, DrawnWait, Fw, Fw},
-          {GoblinBackwardGuardWalking, DrawnWait, G, G},
-          {GoblinGuardBreakUp, DrawnWait, I, I},
-          {GoblinGuardBreakDown, DrawnWait, I, I},
-          {GoblinGuardBreakUpWithShield, DrawnWait, I, I},
-          {GoblinGuardBreakDownWithShield, DrawnWait, I, I},
+          {I, DrawnLimit, W, W},
+          {GoblinIdlingWithShield, DrawnLimit, W, W},
+          {W, DrawnLimit, I, I},
+          {GoblinIdleWalkingWithShield, DrawnLimit, I, I},
+          {GoblinFrontAlerted, DrawnLimit, G, G},
+          {GoblinBackAlerted, DrawnLimit, G, G},
+          {GoblinFrontAlertedWithShield, DrawnLimit, G, G},
+          {GoblinBackAlertedWithShield, DrawnLimit, G, G},
+          {G, DrawnLimit, Fw, Fw},
+          {GoblinBlocking, DrawnLimit, Fw, Fw},
+          {GoblinBackwardGuardWalking, DrawnLimit, G, G},
+          {GoblinGuardBreakUp, DrawnLimit, I, I},
+          {GoblinGuardBreakDown, DrawnLimit, I, I},
+          {GoblinGuardBreakUpWithShield, DrawnLimit, I, I},
+          {GoblinGuardBreakDownWithShield, DrawnLimit, I, I},
           {GoblinShieldPushing, 1.2666668f, GoblinShieldPushing, G, true},
           {GoblinAttacking, 1.4f, GoblinAttacking, G, true},
           {GoblinAttackingWithShield, 2.0666668f, GoblinAttackingWithShield, G, true},
@@ -177,14 +141,14 @@ TEST_F(GoblinClocks, EachTimedDemoGoblinStateEndsAtItsBoundary) {
   const int AW = DemoGoblinAlertWalking;
   CheckEachEndsAtItsBoundary<DemoGoblin>(
       {
-          {I, DrawnWait, W, W},
-          {AI, DrawnWait, W, W},
-          {W, DrawnWait, I, I},
-          {DemoGoblinFrontAlerted, DrawnWait, AW, AW},
-          {DemoGoblinBackAlerted, DrawnWait, AW, AW},
-          {AW, DrawnWait, AI, AI},
-          {DemoGoblinGuardBreakUp, DrawnWait, I, I},
-          {DemoGoblinGuardBreakDown, DrawnWait, I, I},
+          {I, DrawnLimit, W, W},
+          {AI, DrawnLimit, W, W},
+          {W, DrawnLimit, I, I},
+          {DemoGoblinFrontAlerted, DrawnLimit, AW, AW},
+          {DemoGoblinBackAlerted, DrawnLimit, AW, AW},
+          {AW, DrawnLimit, AI, AI},
+          {DemoGoblinGuardBreakUp, DrawnLimit, I, I},
+          {DemoGoblinGuardBreakDown, DrawnLimit, I, I},
           {DemoGoblinAttacking, 1.4f, DemoGoblinAttacking, AI, true},
       },
       DemoGoblinStanding);
