@@ -54,9 +54,12 @@ constexpr float Jump = 26.5f;
 constexpr float Dash = 17.0f;
 // The lengths of the attack animations.
 constexpr float ForwardLength = 0.33333334f;
+constexpr float DownLength = 0.36666667f;
 constexpr float UpLength = 0.33333334f;
 constexpr float NeutralLength = 0.3f;
+constexpr float ForwardAirLength = 0.4f;
 constexpr float DownAirLength = 0.46666667f;
+constexpr float UpAirLength = 0.4f;
 
 class DemoEnemyDecisions : public RatatoskrWorld {
  protected:
@@ -271,8 +274,10 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
         .expected = DemoEnemyJumping, .grounded = false, .stamina = 0.5f},
       R{.what = "broken rising: downed, then up again", .from = DemoEnemyGuardBreakUp,
         .expected = DemoEnemyIdling, .time = 1.0f, .health = 0.0f, .stamina = 0.5f},
+      R{.what = "broken rising: no health, not yet half a second", .from = DemoEnemyGuardBreakUp,
+        .expected = DemoEnemyGuardBreakUp, .time = 0.5f, .health = 0.0f, .stamina = 0.0f},
       R{.what = "broken rising: downed", .from = DemoEnemyGuardBreakUp,
-        .expected = DemoEnemyDowned, .time = 1.0f, .health = 0.0f, .stamina = 0.0f},
+        .expected = DemoEnemyDowned, .time = Above(0.5f), .health = 0.0f, .stamina = 0.0f},
       // Ground attacks.
       R{.what = "forward: knocked off the ground", .from = DemoEnemyForwardAttacking,
         .expected = DemoEnemyFalling, .grounded = false},
@@ -286,8 +291,10 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
         .facingAfter = -1},
       R{.what = "forward: over, player 4 away", .from = DemoEnemyForwardAttacking,
         .expected = DemoEnemyIdling, .dx = 4.0f, .dy = 5.0f, .time = Above(ForwardLength)},
+      R{.what = "low sweep: not yet over", .from = DemoEnemyDownAttacking,
+        .expected = DemoEnemyDownAttacking, .dx = 9.0f, .time = DownLength},
       R{.what = "low sweep: over, player far", .from = DemoEnemyDownAttacking,
-        .expected = DemoEnemyDashing, .dx = 9.0f, .time = 1.0f},
+        .expected = DemoEnemyDashing, .dx = 9.0f, .time = Above(DownLength)},
       R{.what = "up: knocked off the ground", .from = DemoEnemyUpAttacking,
         .expected = DemoEnemyFalling, .grounded = false},
       R{.what = "up: launched player just over 3 above", .from = DemoEnemyUpAttacking,
@@ -299,6 +306,8 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
         .expected = DemoEnemyUpAttacking, .dx = 0.0f, .dy = 4.0f},
       R{.what = "up: over, player just over 5 above", .from = DemoEnemyUpAttacking,
         .expected = DemoEnemyJumping, .dx = 0.0f, .dy = Above(5.0f), .time = Above(UpLength)},
+      R{.what = "up: not yet over", .from = DemoEnemyUpAttacking,
+        .expected = DemoEnemyUpAttacking, .time = UpLength},
       R{.what = "up: over, player far away", .from = DemoEnemyUpAttacking,
         .expected = DemoEnemyIdling, .time = Above(UpLength)},
       // Air attacks.
@@ -350,6 +359,16 @@ TEST_F(DemoEnemyDecisions, EveryRuleOfTheGraphTakesEffectJustPastItsThreshold) {
         .dy = 1.0f, .grounded = false, .confirmed = true, .facingAfter = 1, .dashesAfter = 1.0f},
       R{.what = "forward air: miss", .from = DemoEnemyForwardAirAttacking,
         .expected = DemoEnemyForwardAirAttacking, .dx = -3.0f, .grounded = false},
+      R{.what = "forward air: not yet over", .from = DemoEnemyForwardAirAttacking,
+        .expected = DemoEnemyForwardAirAttacking, .grounded = false, .vy = -1.0f,
+        .time = ForwardAirLength},
+      R{.what = "forward air: over while falling", .from = DemoEnemyForwardAirAttacking,
+        .expected = DemoEnemyFalling, .grounded = false, .vy = -1.0f,
+        .time = Above(ForwardAirLength)},
+      R{.what = "up air: not yet over", .from = DemoEnemyUpAirAttacking,
+        .expected = DemoEnemyUpAirAttacking, .grounded = false, .time = UpAirLength},
+      R{.what = "up air: over at the top", .from = DemoEnemyUpAirAttacking,
+        .expected = DemoEnemyJumping, .grounded = false, .time = Above(UpAirLength)},
       R{.what = "up air: hit, player just over 2 above", .from = DemoEnemyUpAirAttacking,
         .expected = DemoEnemyJumping, .dx = 0.0f, .dy = Above(2.0f), .grounded = false,
         .confirmed = true, .vyAfter = Jump, .jumpsAfter = 0.0f},

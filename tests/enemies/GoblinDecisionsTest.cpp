@@ -107,6 +107,53 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
   }
 }
 
+using GoblinClocks = GoblinWorld;
+
+TEST_F(GoblinClocks, EachTimedGoblinStateEndsAtItsBoundary) {
+  const int I = GoblinIdling, W = GoblinIdleWalking, G = GoblinGuarding;
+  const int Fw = GoblinForwardGuardWalking;
+  CheckEachEndsAtItsBoundary<Goblin>(
+      {
+          {I, DrawnLimit, W, W},
+          {GoblinIdlingWithShield, DrawnLimit, W, W},
+          {W, DrawnLimit, I, I},
+          {GoblinIdleWalkingWithShield, DrawnLimit, I, I},
+          {GoblinFrontAlerted, DrawnLimit, G, G},
+          {GoblinBackAlerted, DrawnLimit, G, G},
+          {GoblinFrontAlertedWithShield, DrawnLimit, G, G},
+          {GoblinBackAlertedWithShield, DrawnLimit, G, G},
+          {G, DrawnLimit, Fw, Fw},
+          {GoblinBlocking, DrawnLimit, Fw, Fw},
+          {GoblinBackwardGuardWalking, DrawnLimit, G, G},
+          {GoblinGuardBreakUp, DrawnLimit, I, I},
+          {GoblinGuardBreakDown, DrawnLimit, I, I},
+          {GoblinGuardBreakUpWithShield, DrawnLimit, I, I},
+          {GoblinGuardBreakDownWithShield, DrawnLimit, I, I},
+          {GoblinShieldPushing, 1.2666668f, GoblinShieldPushing, G, true},
+          {GoblinAttacking, 1.4f, GoblinAttacking, G, true},
+          {GoblinAttackingWithShield, 2.0666668f, GoblinAttackingWithShield, G, true},
+      },
+      GoblinStanding);
+}
+
+TEST_F(GoblinClocks, EachTimedDemoGoblinStateEndsAtItsBoundary) {
+  const int I = DemoGoblinIdling, W = DemoGoblinIdleWalking, AI = DemoGoblinAlertIdling;
+  const int AW = DemoGoblinAlertWalking;
+  CheckEachEndsAtItsBoundary<DemoGoblin>(
+      {
+          {I, DrawnLimit, W, W},
+          {AI, DrawnLimit, W, W},
+          {W, DrawnLimit, I, I},
+          {DemoGoblinFrontAlerted, DrawnLimit, AW, AW},
+          {DemoGoblinBackAlerted, DrawnLimit, AW, AW},
+          {AW, DrawnLimit, AI, AI},
+          {DemoGoblinGuardBreakUp, DrawnLimit, I, I},
+          {DemoGoblinGuardBreakDown, DrawnLimit, I, I},
+          {DemoGoblinAttacking, 1.4f, DemoGoblinAttacking, AI, true},
+      },
+      DemoGoblinStanding);
+}
+
 TEST_F(GoblinDecisions, WaitsAreDrawnInHundredthsAndTheShieldIsUpOnlyInGuard) {
   auto goblin = Make<Goblin>(0.0f, GoblinStanding);
   // State, the shortest and the longest wait in hundredths, and whether the shield is up.

@@ -97,6 +97,27 @@ TEST_F(Decisions, EachStateDecidesAtItsThresholdsAndTimers) {
   }
 }
 
+// A first coin of 0 picks the first of two states.
+TEST_F(Decisions, EachTimedStateEndsAtItsBoundary) {
+  const int I = RatatoskrIdling, C = RatatoskrCautious, L = RatatoskrLuring;
+  const int P = RatatoskrAttackPrepping, S = RatatoskrSkidding;
+  CheckEachEndsAtItsBoundary<Ratatoskr>(
+      {
+          {I, DrawnLimit, C, C},
+          {C, DrawnLimit, I, I},
+          {RatatoskrRunning, DrawnLimit, I, I},
+          {RatatoskrBackAlerted, DrawnLimit, L, L},
+          {RatatoskrFrontAlerted, DrawnLimit, L, L},
+          {L, DrawnLimit, P, P},
+          {P, DrawnLimit, C, C},
+          {RatatoskrGroundAttacking, DrawnLimit, S, S},
+          {S, DrawnLimit, C, C},
+          {RatatoskrHurt, DrawnLimit, C, C},
+          {RatatoskrAttacking, 0.50000006f, S, S, true},
+      },
+      Standing);
+}
+
 TEST_F(Decisions, TimeLimitsAreDrawnInHundredthsAtEntry) {
   auto rat = MakeRatatoskr(0.0f);
   // State, then the shortest and the longest limit in hundredths.

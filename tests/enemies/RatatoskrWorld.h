@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
@@ -19,6 +21,16 @@
 struct RandomDraw {
   int modulus;
   int value;
+};
+
+// A timed state, the boundary of its clock, and the state it is in after a step of no length
+// from a clock on the boundary and from one just past it.
+struct TimedRow {
+  int state;
+  float length;
+  int atLength, pastLength;
+  // It ends on its animation's length instead of its drawn time limit.
+  bool swing = false;
 };
 
 // A world with a long floor whose top is y = 0, the game's enemy catalogue and its first player,
@@ -98,6 +110,41 @@ class RatatoskrWorld : public ::testing::Test {
       Step();
     }
     return false;
+  }
+
+  // A time limit as drawn at entry.
+  static constexpr float DrawnLimit = 1.0f;
+
+  // An enemy of that class standing at x = 0 facing right, in each row's state with its time
+  // limit set to the drawn one, takes a step of no length with its clock just before, on and
+  // just past the boundary. The player stands far ahead, so that nothing else is decided.
+  template <typename EnemyClass>
+  void CheckEachEndsAtItsBoundary(const std::vector<TimedRow>& rows, float standing) {
+    PlacePlayer(40.0f, standing);
+    for (const TimedRow& row : rows) {
+      const std::array<int, 3> expected{row.state, row.atLength, row.pastLength};
+      for (size_t at = 0; at < expected.size(); ++at) {
+        SCOPED_TRACE(::testing::Message() << "state " << row.state << ", clock " << at);
+        auto enemy = Make<EnemyClass>(0.0f, standing);
+        enemy->groundContact = floor;
+        enemy->SwitchState(row.state);
+        auto& current = *enemy->GetState(row.state);
+        float* limit = nullptr;
+        if constexpr (requires { current.timeLimit; }) {
+          limit = &current.timeLimit;
+        } else {
+          limit = &current.wait;
+        }
+        const float length = row.swing ? current.animationLength : (*limit = DrawnLimit);
+        ASSERT_NEAR(length, row.length, 1e-6f);
+        current.stateTime = at == 0   ? std::nextafter(length, 0.0f)
+                            : at == 1 ? length
+                                      : std::nextafter(length, 2.0f * length);
+        ForceCoins({0, 0});
+        current.Update(0.0f);
+        EXPECT_EQ(enemy->state, enemy->GetState(expected[at]));
+      }
+    }
   }
 
   // Seeds the generator so that its next values are these draws.
