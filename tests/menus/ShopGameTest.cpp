@@ -178,7 +178,13 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_EQ(shop->GetVisibleItems().front(), shop->GetListItems()[3]);
   ASSERT_TRUE(game.KeepFrame("shop-scrolled.png"));
 
-  // Back to the main page, and sell the worn dagger: its slot empties.
+  // Back to the main page, and sell the worn dagger: its slot empties; the one cap worn stays.
+  Item* cap = player->itemStore->FindByName("Leather Cap");
+  ASSERT_NE(cap, nullptr);
+  const auto capQuantity = cap->quantity;
+  Item* const worn = player->equipped[1];
+  cap->quantity = 1;
+  player->equipped[1] = cap;
   Tap(VirtualKey::I);
   ASSERT_EQ(shop->GetPage(), MenuShop::PageMain);
   Tap(VirtualKey::S);
@@ -195,6 +201,10 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_FLOAT_EQ(player->Tokens(), 260.0f + 60.0f);
   EXPECT_EQ(bronze->quantity, 0);
   EXPECT_EQ(player->equipped[0]->name, EmptyItemName);
+  EXPECT_EQ(player->equipped[1], cap);
+  cap->quantity = capQuantity;
+  player->equipped[1] = worn;
+  player->UnequipDepletedItems();
   EXPECT_EQ(Names(shop->GetListItems()), (std::vector<std::string>{"Iron Dagger"}));
 
   // Back leaves for play; the keeper says something new next time.
