@@ -488,6 +488,23 @@ TEST_F(AirCourse, AnAirDashBrakesAgainstTheSideHeldUntilItsSpeedIsGone) {
   ReleaseAll();
 }
 
+// An air attack gives way to an air jump or dash only with one of its count left.
+TEST_F(AirCourse, AnAirAttackGivesWayToAnAirMoveOnlyWithOneLeft) {
+  for (float left : {0.0f, 1.0f}) {
+    for (const auto& [key, move] : {std::pair{VirtualKey::I, SlotAirJumping},
+                                    std::pair{VirtualKey::O, SlotAirDashing}}) {
+      LaunchAt(2.0f, 8.0f);
+      player->SwitchState(SlotNeutralAirAttacking);
+      player->SetGainedStat245(left);
+      player->SetGainedStat246(left);
+      game.PressKey(key);
+      game.Step();
+      EXPECT_TRUE(Is(left > 0.0f ? move : SlotNeutralAirAttacking)) << key << " with " << left;
+      ReleaseAll();
+    }
+  }
+}
+
 // Out of an air attack, only an air dash turns to the direction held.
 TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
   const std::pair<int, PlayerStateSlot> rows[] = {{VirtualKey::I, SlotAirJumping},
