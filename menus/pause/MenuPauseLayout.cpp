@@ -18,8 +18,6 @@ constexpr float StatisticsPanelTop = 30.0f;
 constexpr float StatisticsPanelHeightInset = 100.0f;
 constexpr Color4 StatisticsPanelColor{180, 80, 60, 200};
 constexpr Color4 OutlineColor{255, 0, 0, 0};
-constexpr float ButtonWidth = 150.0f;
-constexpr float ButtonHeight = 40.0f;
 constexpr float ButtonBelowPanel = 30.0f;
 constexpr float ButtonSpacing = 160.0f;
 constexpr Color4 ButtonHighlightColor{80, 255, 255, 255};
