@@ -303,7 +303,10 @@ TEST_F(ShopGame, MarksStayWithinWhatThePlayerMayHoldAndAPurchaseWithinItsTokens)
 
     Tap(VirtualKey::J);
     ASSERT_EQ(shop->GetConfirmSelection(), row.opensOn);
-    // Up never reaches a purchase the tokens do not pay for.
+    // Down picks Cancel; up goes back to Accept, but never to a purchase the tokens do not pay
+    // for.
+    Tap(VirtualKey::S);
+    EXPECT_EQ(shop->GetConfirmSelection(), MenuShop::ConfirmCancel);
     Tap(VirtualKey::W);
     EXPECT_EQ(shop->GetConfirmSelection(), row.opensOn);
     if (row.opensOn == MenuShop::ConfirmCancel) game.KeepFrame("shop-unaffordable.png");
