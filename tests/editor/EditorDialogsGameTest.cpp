@@ -218,6 +218,14 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   EXPECT_FLOAT_EQ(frame.altPosition.x + frame.width / 2, swatchLeft + swatch.width * 3 / 4);
   EXPECT_FLOAT_EQ(frame.altPosition.y - frame.height / 2, swatchTop + swatch.height / 8);
   EXPECT_FLOAT_EQ(frame.altPosition.y + frame.height / 2, swatchTop + swatch.height * 5 / 8);
+  // A map may declare a texture with no width: there is no share of it to frame.
+  world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
+  block->SetTexture(world->resources.back().get());
+  menu->DropSelection();
+  SelectBlock();
+  EXPECT_EQ(frame.width, 0.0f);
+  EXPECT_EQ(frame.height, 0.0f);
+  block->SetTexture(planks);
 
   // A sprite cannot be given no texture; Cancel drops the choice.
   auto sprite = std::make_unique<Sprite>(planks);
