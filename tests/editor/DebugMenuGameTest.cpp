@@ -311,6 +311,13 @@ TEST_F(DebugMenuSettings, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   OpenSettings();
   EXPECT_GT(CountYellow({20, 548, 200, 590}), 300);
   ASSERT_TRUE(game.KeepFrame("debug-overlay-settings.png"));
+  // Each overlay answers to its own switch alone.
+  ClickSwitch(ToggleCameraInfo);
+  game.TapKey(VirtualKey::Enter);
+  MoveMouse(300, 250);
+  game.Step();
+  EXPECT_GT(CountYellow(mouseFeed), 1000);
+  EXPECT_EQ(CountYellow(cameraInfo), 0);
 }
 
 TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {
