@@ -504,6 +504,12 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(tutorial->image, picture);
   EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
+
+  // A quad that is no boundary has no sides to switch.
+  Select(picture);
+  const auto unswitched = picture->sideVectors;
+  Click(Panel().m_collisionTop->Face());
+  EXPECT_EQ(picture->sideVectors, unswitched);
 }
 
 // A stationary box shows the flag of the trigger selected, so a click always flips that flag.
