@@ -137,6 +137,12 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(quad->layer, 2);
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
+  // The same layer again keeps the quad's place ahead of a later one of that layer.
+  AddQuad(6.0f, -6.0f, 1.0f, 1.0f, 2);
+  ClickField(*Panel().m_fieldLayer);
+  game.TapKey(VirtualKey::LeftArrow);
+  game.TapKey(VirtualKey::Digit0);
+  EXPECT_EQ(world->shapeLayers.entries.lower_bound(2)->second.item, quad);
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
   Click(Panel().m_buttonFlipX->Face());
