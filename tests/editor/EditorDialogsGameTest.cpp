@@ -242,6 +242,8 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Click(chooser.CancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->BrushTexture(), nullptr);
+  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  EXPECT_EQ(picture->texture, planks) << "nor can its texture be cleared";
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
   menu->DropSelection();
