@@ -572,13 +572,17 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
   ChooseItem(ContextMenu::ToTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_NE(tutorial, nullptr);
+  BoundingQuad* setter = AddWall(-3.0f, -2.0f);
+  RightClickAt(setter->position);
+  ChooseItem(ContextMenu::ToCameraStationary);
   struct Case {
     Shape* selected;
     bool pressed;
     bool links;
   };
   const Case cases[] = {
-      {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false}};
+      {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false},
+      {setter, true, false}};
   DebugButton& setImage = *Panel().m_buttonSetTutorialImage;
   for (const Case& c : cases) {
     tutorial->image = nullptr;
@@ -587,7 +591,9 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
     Select(c.selected);
     setImage.SetPressed(c.pressed);
     ClickAt(picture->position);
-    const std::string row = (c.selected == wall ? "tutorial, " : "block, ") +
+    const std::string row = (c.selected == wall     ? "tutorial, "
+                             : c.selected == setter ? "setter, "
+                                                    : "block, ") +
                             std::string(c.pressed ? "pressed" : "released");
     EXPECT_EQ(tutorial->image, c.links ? picture : nullptr) << row;
     EXPECT_EQ(menu->Selected(), c.links ? c.selected : picture) << row;
