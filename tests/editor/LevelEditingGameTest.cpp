@@ -672,10 +672,12 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
   ASSERT_NE(menu->Outline(), nullptr) << "the preview";
 
-  // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth.
+  // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth; one without a
+  // texture leaves the brush as it was.
   for (const int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
     game.TapKey(VirtualKey::Digit0 + digit);
     EXPECT_EQ(palette.m_chosenTemplate, &(*palette.m_templatePage)[(digit + 9) % 10]) << digit;
+    EXPECT_EQ(menu->BrushTexture(), planks) << digit;
   }
 }
 
