@@ -141,7 +141,8 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
 // column.
 TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheNext) {
   constexpr size_t RowsPerColumn = 19;
-  while (world->resources.size() < RowsPerColumn + 5) AddPlanks();
+  while (world->resources.size() < RowsPerColumn + 4) AddPlanks();
+  world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   SelectBlock();
   Click(*menu->PropertyWidgets().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
@@ -160,6 +161,15 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
   const float pictureTop = panel.altPosition.y + panel.height / 2 - 10.0f - 100.0f;
   const Quad& lowest = chooser.Row(RowsPerColumn - 1);
   EXPECT_LE(lowest.altPosition.y + lowest.height / 2, pictureTop - 10.0f);
+
+  // A texture declared with no width is pictured as a square 100 across.
+  game.Step();
+  const platform::Image unchosen = Device->ReadFrame();
+  Click(chooser.Row(chooser.RowCount() - 1));
+  const platform::Image chosen = Device->ReadFrame();
+  size_t changed = 0;
+  for (size_t i = 0; i < chosen.pixels.size(); ++i) changed += chosen.pixels[i] != unchosen.pixels[i];
+  EXPECT_GT(changed, 100u * 100u);
 }
 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
