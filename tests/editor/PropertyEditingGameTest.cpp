@@ -137,12 +137,35 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(quad->layer, 2);
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
-  // The same layer again keeps the quad's place ahead of a later one of that layer.
-  AddQuad(6.0f, -6.0f, 1.0f, 1.0f, 2);
-  ClickField(*Panel().m_fieldLayer);
-  game.TapKey(VirtualKey::LeftArrow);
-  game.TapKey(VirtualKey::Digit0);
-  EXPECT_EQ(world->shapeLayers.entries.lower_bound(2)->second.item, quad);
+  // The same layer again keeps a quad's or a sprite's place ahead of a later one of its layer.
+  const auto retypeLayer = [this] {
+    ClickField(*Panel().m_fieldLayer);
+    game.TapKey(VirtualKey::LeftArrow);
+    game.TapKey(VirtualKey::Digit0);
+  };
+  const auto firstOf = [](const auto& layers, const Shape* one, const Shape* other) {
+    for (const auto& [layer, entry] : layers.entries) {
+      if (entry.item == one || entry.item == other) return static_cast<const Shape*>(entry.item);
+    }
+    return static_cast<const Shape*>(nullptr);
+  };
+  const Quad* laterQuad = AddQuad(6.0f, -6.0f, 1.0f, 1.0f, 2);
+  retypeLayer();
+  EXPECT_EQ(firstOf(world->shapeLayers, quad, laterQuad), quad);
+  Texture* planks = AddPlanks();
+  const auto addSprite = [&](float x) {
+    auto made = std::make_unique<Sprite>(planks, 0, Vector3{x, -4, 0}, 0.0f,
+                                         platform::PixelRect{0, 0, 32, 32});
+    made->layer = 2;
+    return world->spriteLayers.Insert(2, std::move(made))->second.item;
+  };
+  Sprite* sprite = addSprite(3.0f);
+  const Sprite* laterSprite = addSprite(4.5f);
+  menu->Select(sprite, SelectionOwner::Sprites);
+  menu->RefreshPropertyFields();
+  retypeLayer();
+  EXPECT_EQ(firstOf(world->spriteLayers, sprite, laterSprite), sprite);
+  Select(quad);
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
   Click(Panel().m_buttonFlipX->Face());
