@@ -225,6 +225,11 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
   ASSERT_EQ(menu->ActiveField(), &field);
   EXPECT_EQ(field.caret, 1);
+  MoveMouse(field.box->altPosition.x - field.box->width / 2 + 2, field.box->altPosition.y);
+  game.Step();
+  EXPECT_EQ(field.caret, 1) << "a mouse moved with the button up leaves the caret";
+  MoveMouse(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
+  game.Step();
   Type({VirtualKey::Backspace, VirtualKey::Digit0, VirtualKey::Period, VirtualKey::Digit0 + 5});
   EXPECT_EQ(field.text, "0.5");
   EXPECT_EQ(TimeScale, 1.0f) << "typing alone changes nothing";
@@ -310,6 +315,13 @@ TEST_F(DebugMenuSettings, TheOverlayShowsEachGroupItsSwitchTurnsOn) {
   OpenSettings();
   EXPECT_GT(CountYellow({20, 548, 200, 590}), 300);
   ASSERT_TRUE(game.KeepFrame("debug-overlay-settings.png"));
+  // Each overlay answers to its own switch alone.
+  ClickSwitch(ToggleCameraInfo);
+  game.TapKey(VirtualKey::Enter);
+  MoveMouse(300, 250);
+  game.Step();
+  EXPECT_GT(CountYellow(mouseFeed), 1000);
+  EXPECT_EQ(CountYellow(cameraInfo), 0);
 }
 
 TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheEditor) {

@@ -141,7 +141,8 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
 // column.
 TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheNext) {
   constexpr size_t RowsPerColumn = 19;
-  while (world->resources.size() < RowsPerColumn + 5) AddPlanks();
+  while (world->resources.size() < RowsPerColumn + 4) AddPlanks();
+  world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   SelectBlock();
   Click(*menu->PropertyWidgets().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
@@ -160,6 +161,15 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
   const float pictureTop = panel.altPosition.y + panel.height / 2 - 10.0f - 100.0f;
   const Quad& lowest = chooser.Row(RowsPerColumn - 1);
   EXPECT_LE(lowest.altPosition.y + lowest.height / 2, pictureTop - 10.0f);
+
+  // A texture declared with no width is pictured as a square 100 across.
+  game.Step();
+  const platform::Image unchosen = Device->ReadFrame();
+  Click(chooser.Row(chooser.RowCount() - 1));
+  const platform::Image chosen = Device->ReadFrame();
+  size_t changed = 0;
+  for (size_t i = 0; i < chosen.pixels.size(); ++i) changed += chosen.pixels[i] != unchosen.pixels[i];
+  EXPECT_GT(changed, 100u * 100u);
 }
 
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
@@ -218,6 +228,14 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   EXPECT_FLOAT_EQ(frame.altPosition.x + frame.width / 2, swatchLeft + swatch.width * 3 / 4);
   EXPECT_FLOAT_EQ(frame.altPosition.y - frame.height / 2, swatchTop + swatch.height / 8);
   EXPECT_FLOAT_EQ(frame.altPosition.y + frame.height / 2, swatchTop + swatch.height * 5 / 8);
+  // A map may declare a texture with no width: there is no share of it to frame.
+  world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
+  block->SetTexture(world->resources.back().get());
+  menu->DropSelection();
+  SelectBlock();
+  EXPECT_EQ(frame.width, 0.0f);
+  EXPECT_EQ(frame.height, 0.0f);
+  block->SetTexture(planks);
 
   // A sprite cannot be given no texture; Cancel drops the choice.
   auto sprite = std::make_unique<Sprite>(planks);
@@ -234,6 +252,8 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Click(chooser.CancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->BrushTexture(), nullptr);
+  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  EXPECT_EQ(picture->texture, planks) << "nor can its texture be cleared";
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
   menu->DropSelection();

@@ -87,6 +87,16 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   EXPECT_EQ(menu->ItemNameBox().text, "New Equipment");
   EXPECT_TRUE(menu->DaggerButton().Enabled());
   EXPECT_FALSE(menu->SwordButton().Enabled());
+  const DebugButton* types[] = {&menu->DaggerButton(),   &menu->SwordButton(),
+                                &menu->SpearButton(),    &menu->HeadgearButton(),
+                                &menu->ArmorButton(),    &menu->GauntletButton(),
+                                &menu->BootsButton()};
+  for (const DebugButton* pressed : types) {
+    Press(*pressed);
+    for (const DebugButton* each : types) {
+      EXPECT_EQ(each->Enabled(), each == pressed) << pressed - types[0];
+    }
+  }
   Press(menu->SwordButton());
   EXPECT_TRUE(menu->SwordButton().Enabled());
   Retype(menu->ItemNameBox(), "Oak Club");

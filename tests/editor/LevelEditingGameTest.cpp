@@ -19,6 +19,8 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
+#include "platform/Image.h"
+#include "platform/Renderer.h"
 #include "player/Player.h"
 #include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
@@ -590,6 +592,20 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   Sprite* sprite = made.get();
   world->spriteLayers.Insert(0, std::move(made));
   Select(sprite);
+  // The swatch shows the source rectangle framed in red.
+  constexpr uint32_t FrameRed = 0xFFDC1E1Eu;
+  game.Step();
+  const platform::Image shown = Device->ReadFrame();
+  const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
+  int framed = 0;
+  for (int y = 0; y < static_cast<int>(swatch.height); ++y) {
+    for (int x = 0; x < static_cast<int>(swatch.width); ++x) {
+      framed += shown.Pixel(static_cast<int>(swatch.altPosition.x - swatch.width / 2) + x,
+                            static_cast<int>(swatch.altPosition.y - swatch.height / 2) + y) ==
+                FrameRed;
+    }
+  }
+  EXPECT_GT(framed, 0);
   // 64 texels across at the normal distance: 64 pixels of the screen.
   const float width = 64 * PixelWorld;
   EXPECT_NEAR(sprite->GetScaledSize().x, width, 1e-4f);
@@ -656,10 +672,12 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
   ASSERT_NE(menu->Outline(), nullptr) << "the preview";
 
-  // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth.
+  // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth; one without a
+  // texture leaves the brush as it was.
   for (const int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
     game.TapKey(VirtualKey::Digit0 + digit);
     EXPECT_EQ(palette.m_chosenTemplate, &(*palette.m_templatePage)[(digit + 9) % 10]) << digit;
+    EXPECT_EQ(menu->BrushTexture(), planks) << digit;
   }
 }
 

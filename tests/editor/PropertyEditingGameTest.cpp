@@ -137,6 +137,35 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(quad->layer, 2);
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_NE(world->FindShapeAt(2, quad), world->shapeLayers.end());
+  // The same layer again keeps a quad's or a sprite's place ahead of a later one of its layer.
+  const auto retypeLayer = [this] {
+    ClickField(*Panel().m_fieldLayer);
+    game.TapKey(VirtualKey::LeftArrow);
+    game.TapKey(VirtualKey::Digit0);
+  };
+  const auto firstOf = [](const auto& layers, const Shape* one, const Shape* other) {
+    for (const auto& [layer, entry] : layers.entries) {
+      if (entry.item == one || entry.item == other) return static_cast<const Shape*>(entry.item);
+    }
+    return static_cast<const Shape*>(nullptr);
+  };
+  const Quad* laterQuad = AddQuad(6.0f, -6.0f, 1.0f, 1.0f, 2);
+  retypeLayer();
+  EXPECT_EQ(firstOf(world->shapeLayers, quad, laterQuad), quad);
+  Texture* planks = AddPlanks();
+  const auto addSprite = [&](float x) {
+    auto made = std::make_unique<Sprite>(planks, 0, Vector3{x, -4, 0}, 0.0f,
+                                         platform::PixelRect{0, 0, 32, 32});
+    made->layer = 2;
+    return world->spriteLayers.Insert(2, std::move(made))->second.item;
+  };
+  Sprite* sprite = addSprite(3.0f);
+  const Sprite* laterSprite = addSprite(4.5f);
+  menu->Select(sprite, SelectionOwner::Sprites);
+  menu->RefreshPropertyFields();
+  retypeLayer();
+  EXPECT_EQ(firstOf(world->spriteLayers, sprite, laterSprite), sprite);
+  Select(quad);
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
   Click(Panel().m_buttonFlipX->Face());
@@ -504,6 +533,12 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(tutorial->image, picture);
   EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
   EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
+
+  // A quad that is no boundary has no sides to switch.
+  Select(picture);
+  const auto unswitched = picture->sideVectors;
+  Click(Panel().m_collisionTop->Face());
+  EXPECT_EQ(picture->sideVectors, unswitched);
 }
 
 // A stationary box shows the flag of the trigger selected, so a click always flips that flag.
@@ -560,13 +595,17 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
   ChooseItem(ContextMenu::ToTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_NE(tutorial, nullptr);
+  BoundingQuad* setter = AddWall(-3.0f, -2.0f);
+  RightClickAt(setter->position);
+  ChooseItem(ContextMenu::ToCameraStationary);
   struct Case {
     Shape* selected;
     bool pressed;
     bool links;
   };
   const Case cases[] = {
-      {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false}};
+      {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false},
+      {setter, true, false}};
   DebugButton& setImage = *Panel().m_buttonSetTutorialImage;
   for (const Case& c : cases) {
     tutorial->image = nullptr;
@@ -575,7 +614,9 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
     Select(c.selected);
     setImage.SetPressed(c.pressed);
     ClickAt(picture->position);
-    const std::string row = (c.selected == wall ? "tutorial, " : "block, ") +
+    const std::string row = (c.selected == wall     ? "tutorial, "
+                             : c.selected == setter ? "setter, "
+                                                    : "block, ") +
                             std::string(c.pressed ? "pressed" : "released");
     EXPECT_EQ(tutorial->image, c.links ? picture : nullptr) << row;
     EXPECT_EQ(menu->Selected(), c.links ? c.selected : picture) << row;
