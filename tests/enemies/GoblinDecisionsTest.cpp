@@ -59,6 +59,8 @@ TEST_F(GoblinDecisions, EachGoblinStateDecidesAtItsThresholds) {
       {"guard at 2.8 walks forward", G, 1, 2.8f, 0, Over, true, {}, Fw, 1},
       {"guard at 2.79, one in three backs away", G, 1, 2.79f, 0, Over, true, {{3, 0}}, Bw, 1},
       {"guard at 2.79, two in three push", G, 1, -2.79f, 0, Over, true, {{3, 2}}, P, 1},
+      {"guard at 2.79, a draw of 3 backs away", G, 1, 2.79f, 0, Over, true, {{6, 3}}, Bw, 1},
+      {"guard at 2.79, a draw of 4 pushes", G, 1, -2.79f, 0, Over, true, {{6, 4}}, P, 1},
       {"forward walk beyond its stop", Fw, 1, 3, 0, 2.79f, true, {}, Fw, 1, 1},
       {"forward walk within its stop", Fw, 1, 2.79f, 0, 2.79f, true, {}, G, 1},
       {"forward walk with the player behind", Fw, 1, -5, 0, 2.79f, true, {}, G, 1},
