@@ -449,6 +449,14 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_FALSE(ReadMap(*world_, in)) << cut;
     EXPECT_TRUE(world_->modifiers.empty()) << cut;
   }
+  // So do an NPC line cut short and an enemy line whose kind is no number.
+  for (const char* cut : {"*NPCs \n9 4 12.5 3\n", "*Enemies \nx 1 2 r\n"}) {
+    world_->modifiers.clear();
+    std::istringstream in(std::string("0 0 1 -1 -1 1 255 1 2 3 53 30 0 m s 0 0 0\n") + cut +
+                          "*Modifiers \nh 0 1\n");
+    EXPECT_FALSE(ReadMap(*world_, in)) << cut;
+    EXPECT_TRUE(world_->modifiers.empty()) << cut;
+  }
   // A textured shape cut before either of its size fields fails the same way.
   const std::string block = " 8 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0";
   const std::string quad = "q" + block + " 2 3\n";
