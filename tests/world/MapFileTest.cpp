@@ -567,6 +567,14 @@ TEST_F(MapFileTest, TexturesOfThePreviousMapAreReusedByPathOrReleased) {
   EXPECT_EQ(kept->width, 16u);
   EXPECT_FALSE(load("d d.png 8\n")) << "a record cut short";
   EXPECT_EQ(world_->resources.size(), 2u) << "the previous textures stay";
+  // A side of 0 takes the picture's own; a negative side or one past 32 bits fails.
+  const std::pair<const char*, bool> sizes[] = {
+      {"0 0", true},   {"2147483647 2147483647", true}, {"-1 8", false},
+      {"8 -1", false}, {"2147483648 8", false},         {"8 2147483648", false},
+  };
+  for (const auto& [size, reads] : sizes) {
+    EXPECT_EQ(load(std::string("z z.png ") + size + "\n"), reads) << size;
+  }
 }
 
 TEST(CompanionFile, OneLinePerElementInPageOrder) {
