@@ -424,6 +424,10 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
   menu->BuildStatsTab();
   Tap(VirtualKey::W);
   EXPECT_EQ(menu->GetStatsRow(), 4) << "up from the weapon row wraps to the boots";
+  for (const int row : {3, 2, 1, 0, 4}) {
+    Tap(VirtualKey::W);
+    EXPECT_EQ(menu->GetStatsRow(), row) << "up one row at a time";
+  }
   EXPECT_NEAR(menu->GetSlotMarker().altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
   Tap(VirtualKey::J);
   Tap(VirtualKey::J);
