@@ -235,6 +235,8 @@ const Case Cases[] = {
      3,
      3},
     {"no point in a full field", TextBoxDecimal, "1234567", 7, 7, 7, {{Point}}, "1234567", 7, 7},
+    {"a full field's point does not move", TextBoxDecimal, "12.4", 4, 4, 4, {{Point}}, "12.4", 4,
+     4},
     {"integers take no point", TextBoxInteger, "12", 2, 2, NoLimit, {{Point}}, "12", 2, 2},
     {"typing 0.5",
      TextBoxDecimal,
