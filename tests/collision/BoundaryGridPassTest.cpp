@@ -147,3 +147,22 @@ TEST(BoundaryGridPass, BoundariesAndBodiesOfNoFiniteOrHugeSizeAreStillTakenInTur
 }
 
 }  // namespace
+
+TEST(BoundaryGridPass, AGridMatchesOnlyTheListItWasBuiltFromAsItWas) {
+  BoundaryGrid::Boundaries boundaries;
+  for (float x : {0.0f, 4.0f}) {
+    boundaries.push_back(std::make_unique<BoundingQuad>());
+    boundaries.back()->SetPositionXYZ(x, 0.0f, 0.0f);
+  }
+  BoundaryGrid grid;
+  grid.Rebuild(boundaries);
+  EXPECT_TRUE(grid.Matches(boundaries));
+  boundaries.push_back(std::make_unique<BoundingQuad>());
+  EXPECT_FALSE(grid.Matches(boundaries)) << "one more";
+  boundaries.pop_back();
+  boundaries.front()->SetPositionXYZ(0.5f, 0.0f, 0.0f);
+  EXPECT_FALSE(grid.Matches(boundaries)) << "one moved";
+  grid.Rebuild(boundaries);
+  std::swap(boundaries.front(), boundaries.back());
+  EXPECT_FALSE(grid.Matches(boundaries)) << "the same, in another order";
+}
