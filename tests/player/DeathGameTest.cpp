@@ -50,6 +50,9 @@ TEST_F(DeathGame, InDeathModeOneThePictureFadesAndThePlayerComesBackAtTheSpawnPo
   StrikeOnce(killer);
   EXPECT_GE(player->healthMeter->value, health) << "no strike is taken";
   EXPECT_LT(player->healthMeter->value, 1.0f) << "only the meter's slow recovery";
+  while (Current()->stateTime < 1.5f) game.Step();
+  EXPECT_NEAR(picture.GetColor().a, 255.0f - 127.5f * Current()->stateTime, 2.0f)
+      << "fading on through the second second";
 
   // The last frame: the velocity the player has then goes with it to the spawn point.
   while (Current()->stateTime + GameTimeStep < StateRespawning::Duration) game.Step();
