@@ -131,6 +131,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   EXPECT_EQ(quad->layer, 3);
   EXPECT_NE(world->FindShapeAt(3, quad), world->shapeLayers.end());
   EXPECT_EQ(world->FindShapeAt(0, quad), world->shapeLayers.end());
+  EXPECT_TRUE(menu->Switches().m_layerFlags.at(3).visible);
   EXPECT_TRUE(menu->Switches().m_layerFlags.at(3).selectable);
   ClickPanelBackground();
   Click(*Panel().m_layerDownArrow);
