@@ -645,6 +645,7 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   ASSERT_NE(circle, nullptr);
   circle->SetRotation(30.0f);
   circle->layer = 4;
+  circle->flipHorizontal = 1;
   game.PressKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Digit0 + 3);
   game.ReleaseKey(VirtualKey::LeftCtrl);
@@ -653,6 +654,10 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_FLOAT_EQ(third.m_rotation, 30.0f);
   EXPECT_FLOAT_EQ(third.m_scaleX, 1.0f);
   EXPECT_EQ(third.m_layer, 4);
+  EXPECT_TRUE(third.m_flipX);
+  EXPECT_FALSE(third.m_flipY);
+  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), 1);
+  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipY->Pressed(), 0);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldLayer->text, "4");
   EXPECT_EQ(menu->BrushTexture(), nullptr) << "the brush follows the template: no texture";
 
