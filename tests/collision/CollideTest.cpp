@@ -147,4 +147,40 @@ TEST(CircleOutOfQuad, PushesOutThroughTheNearestSideInTheQuadsFrame) {
   EXPECT_NEAR(push.y, 1.0f, 1e-5f);
 }
 
+// A 4 x 2 quad at the origin (sides at x -2 and 2, y -1 and 1) and a circle of radius 0.5.
+TEST(CircleOutOfQuad, EachRegionPushesByItsOwnRule) {
+  struct Case {
+    const char* what;
+    float x, y;
+    float pushX, pushY;
+  };
+  const Case cases[] = {
+      {"inside, nearest the left side", -1.8f, 0.0f, -0.7f, 0.0f},
+      {"inside, nearest the right side", 1.8f, 0.0f, 0.7f, 0.0f},
+      {"inside, nearest the top", 0.0f, 0.9f, 0.0f, 0.6f},
+      {"inside, nearest the bottom", 0.0f, -0.9f, 0.0f, -0.6f},
+      {"inside, as near the left as the top: the left wins", -1.5f, 0.5f, -1.0f, 0.0f},
+      {"on the left side's line", -2.0f, 0.0f, -0.5f, 0.0f},
+      {"beside the left side", -2.3f, 0.0f, -0.2f, 0.0f},
+      {"beside the right side", 2.3f, 0.5f, 0.2f, 0.0f},
+      {"beside, out of reach", -2.6f, 0.0f, 0.0f, 0.0f},
+      {"above", 1.0f, 1.2f, 0.0f, 0.3f},
+      {"below", -1.0f, -1.4f, 0.0f, -0.1f},
+      {"near the top-left corner", -2.15f, 1.2f, -0.15f, 0.2f},
+      {"past the corner's reach", -2.4f, 1.4f, 0.0f, 0.0f},
+      // Right on a corner the circle leaves along the line from the quad's centre.
+      {"on the top-left corner", -2.0f, 1.0f, -0.4472136f, 0.2236068f},
+      {"on the bottom-right corner", 2.0f, -1.0f, 0.4472136f, -0.2236068f},
+  };
+  Quad box;
+  Place(box, 0.0f, 0.0f, 4.0f, 2.0f);
+  for (const Case& c : cases) {
+    Circle circle;
+    Place(circle, c.x, c.y, 0.5f);
+    const platform::Vector3 push = CircleOutOfQuad(circle, box);
+    EXPECT_NEAR(push.x, c.pushX, 1e-5f) << c.what;
+    EXPECT_NEAR(push.y, c.pushY, 1e-5f) << c.what;
+  }
+}
+
 }  // namespace
