@@ -338,3 +338,14 @@ TEST(ActorStatsTest, AnySingleChangeMatchesAFullRecomputation) {
     actor.state = nullptr;
   }
 }
+
+TEST(ActorStatsTest, ACountedStatEarnsItsPointsTimesItsGainFactor) {
+  TestActor actor;
+  actor.baseStats[Stat::PtGainFactorJumps] = 1.5f;
+  actor.RecomputeTotalStats();
+  const float factor = actor.totalStats[Stat::PtGainFactorJumps];
+  ASSERT_NE(factor, 1.0f);
+  const float points = (*actor.stats)[Stat::PtJumps];
+  (actor.*Actor::statAdders[Stat::StatJumps])(2.0f);
+  EXPECT_FLOAT_EQ((*actor.stats)[Stat::PtJumps], points + 2.0f * factor);
+}
