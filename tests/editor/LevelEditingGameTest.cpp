@@ -622,6 +622,25 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
             ShownNumberIn(*menu->PropertyWidgets().m_fieldScaleX, sprite->scale.x, 7));
   game.TapKey(VirtualKey::R);
   EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
+  // Each corner of the sprite's outline, 0.1 out to its side, is a handle of its own. Well off
+  // the middle of the view, a corner taken back from the screen at the wrong depth would miss.
+  MoveMouse(400, 300);
+  game.Step();
+  sprite->SetPosition(menu->MouseWorld() + Vector3{5.0f, -3.0f, 0.0f});
+  const Vector3 half{width / 2 + 0.1f, 16 * PixelWorld, 0.0f};
+  const std::pair<Vector3, int32_t> corners[] = {
+      {{-half.x, half.y, 0.0f}, HandleTopLeft},
+      {{half.x, half.y, 0.0f}, HandleTopRight},
+      {{-half.x, -half.y, 0.0f}, HandleBottomLeft},
+      {{half.x, -half.y, 0.0f}, HandleBottomRight},
+  };
+  for (const auto& [corner, handle] : corners) {
+    MoveTo(sprite->position + Vector3{0.0f, 2.0f, 0.0f});
+    game.Step();
+    MoveTo(sprite->position + corner);
+    game.Step();
+    EXPECT_EQ(menu->ActiveHandle(), handle) << corner.x << " " << corner.y;
+  }
 }
 
 TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
