@@ -239,6 +239,19 @@ TEST_F(AirCourse, JumpPressedRisingAgainstAWallJumpsOffOnlyASquareWall) {
     EXPECT_TRUE(Is(row.after));
     ReleaseAll();
   }
+  // In a hit-stop the wall jump waits for its end, with either side held.
+  wall.rotation = 0.0f;
+  for (const int key : {VirtualKey::D, VirtualKey::A}) {
+    LaunchAt(17.0f, 12.0f);
+    player->SwitchState(SlotGroundJumping);
+    game.PressKey(key);
+    game.PressKey(VirtualKey::I);
+    player->wallContact = &wall;
+    Current()->holdTimer = 0.05f;
+    game.Step();
+    EXPECT_EQ(Current()->pendingState, player->StateAt(SlotWallJumping)) << key;
+    ReleaseAll();
+  }
 }
 
 // From a wall jump at 5 across, facing left: a step that takes an action leaves the velocity to
