@@ -19,8 +19,11 @@
 #include "engine/draw/Sprite.h"
 #include "menus/MenuConsole.h"
 #include "player/PlayerStateSlots.h"
+#include "platform/Image.h"
+#include "platform/Renderer.h"
 #include "support/DebugMenuSession.h"
 #include "support/DrawnTexts.h"
+#include "support/PixelColors.h"
 
 namespace {
 
@@ -55,11 +58,8 @@ class DebugMenuSettings : public DebugMenuSession {
   }
 
   int CountYellow(const Area& area) const {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-      for (int x = area.left; x < area.right; ++x) count += Yellowish(game.Pixel(x, y)) ? 1 : 0;
-    }
-    return count;
+    return pixel::CountIn(Device->ReadFrame(), {area.left, area.top, area.right, area.bottom},
+                          Yellowish);
   }
 };
 

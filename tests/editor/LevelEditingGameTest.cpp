@@ -24,6 +24,7 @@
 #include "player/Player.h"
 #include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
+#include "support/PixelColors.h"
 #include "triggers/Hazard.h"
 #include "triggers/TutorialImage.h"
 
@@ -595,17 +596,14 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   // The swatch shows the source rectangle framed in red.
   constexpr uint32_t FrameRed = 0xFFDC1E1Eu;
   game.Step();
-  const platform::Image shown = Device->ReadFrame();
   const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
-  int framed = 0;
-  for (int y = 0; y < static_cast<int>(swatch.height); ++y) {
-    for (int x = 0; x < static_cast<int>(swatch.width); ++x) {
-      framed += shown.Pixel(static_cast<int>(swatch.altPosition.x - swatch.width / 2) + x,
-                            static_cast<int>(swatch.altPosition.y - swatch.height / 2) + y) ==
-                FrameRed;
-    }
-  }
-  EXPECT_GT(framed, 0);
+  const int left = static_cast<int>(swatch.altPosition.x - swatch.width / 2);
+  const int top = static_cast<int>(swatch.altPosition.y - swatch.height / 2);
+  EXPECT_GT(pixel::CountIn(Device->ReadFrame(),
+                           {left, top, left + static_cast<int>(swatch.width),
+                            top + static_cast<int>(swatch.height)},
+                           [](uint32_t each) { return each == FrameRed; }),
+            0);
   // 64 texels across at the normal distance: 64 pixels of the screen.
   const float width = 64 * PixelWorld;
   EXPECT_NEAR(sprite->GetScaledSize().x, width, 1e-4f);

@@ -13,6 +13,7 @@
 #include "engine/TextBox.h"
 #include "engine/Texture.h"
 #include "platform/Image.h"
+#include "support/PixelColors.h"
 #include "support/RenderFixture.h"
 #include "support/TempFolder.h"
 
@@ -35,11 +36,7 @@ bool Near(uint32_t pixel, const Color4& color) {
 
 // Pixels in the box that are close to the colour.
 int CountNear(const platform::Image& frame, const platform::PixelRect& box, const Color4& color) {
-  int count = 0;
-  for (int y = box.top; y < box.bottom; ++y) {
-    for (int x = box.left; x < box.right; ++x) count += Near(frame.Pixel(x, y), color);
-  }
-  return count;
+  return pixel::CountIn(frame, box, [&color](uint32_t each) { return Near(each, color); });
 }
 
 // Every meter and widget drawn into one frame the way the interface and the editor draw them.

@@ -69,11 +69,8 @@ class ShapeFrameTest : public RenderFixture {
 
   // Pixels whose brightness shows glyph ink over the dark background.
   int InkIn(int left, int top, int right, int bottom) const {
-    int ink = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) ink += ((frame->Pixel(x, y) >> 8) & 0xFF) > 0xA0;
-    }
-    return ink;
+    return pixel::CountIn(*frame, {left, top, right, bottom},
+                          [](uint32_t each) { return ((each >> 8) & 0xFF) > 0xA0; });
   }
 
   std::unique_ptr<WorkingFolder> workingFolder;
