@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/VectorMath.h"
+#include "engine/draw/Circle.h"
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
@@ -45,6 +46,12 @@ TEST_F(DebugInfoTest, EachShapeWritesItsLinesDownFromItsPosition) {
   sprite.layer = -2;
   sprite.SetPosition({-1.0f, 0.5f, 0.0f});
   ExpectLines(sprite, {"lamp", "Center: ", "Rotation: ", "Draw layer: -2", "Sprite Position: "});
+
+  Circle circle;
+  circle.name = "wheel";
+  circle.layer = 1;
+  circle.SetPosition({2.5f, -0.5f, 0.0f});
+  ExpectLines(circle, {"wheel", "Center: ", "Radius: ", "Rotation: ", "Draw layer: 1"});
 
   Line line;
   line.SetPosition({0.5f, -1.0f, 0.0f});
