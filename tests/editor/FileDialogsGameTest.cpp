@@ -131,9 +131,11 @@ class EditorFiles : public DebugMenuSession {
 TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   MoveMouse(400, 300);
   OpenMenu();
+  player->body->SetVelocity(3.0f, -2.0f, 0.0f);
   LoadThroughDialog("DefaultMap.gmf");
   EXPECT_EQ(world->GetMapName(), DefaultMap);
   EXPECT_EQ(player->body->position.x, world->spawnPoint.x) << "the player waits at the spawn point";
+  EXPECT_EQ(player->body->velocity, (platform::Vector3{0.0f, 0.0f, 0.0f})) << "and stands still";
 
   Shape* portalRegion = BuildLevel();
   // The portal's target comes from the map list, as the property panel's "Set Map" opens it.
