@@ -241,6 +241,7 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
   for (const Row& row : rows) {
     std::vector<Object> shown(records.begin(), records.begin() + static_cast<long>(row.count));
     menu->ListEntries(shown);
+    EXPECT_EQ(menu->GetListTop(), 0u) << "a new list opens at its first row";
     menu->LayoutListPanel(static_cast<int>(row.count));
     menu->AttachScrollBarRightOfSidePanel(static_cast<uint32_t>(row.count));
     // The cursor on the first row, as the Inventory's list takes the focus.
