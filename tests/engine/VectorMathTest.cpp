@@ -59,22 +59,32 @@ TEST(VectorMathTest, NormalizeAngleGoesThroughTheDirection) {
   EXPECT_NEAR(NormalizeAngle(361), 1.0000043f, 2e-6f);
 }
 
+// Ranges run counter-clockwise from `from` to `to` and may wrap through 0; 0 and 360 are one
+// direction. Each row stands on or just off an end of its range.
 TEST(VectorMathTest, AngleRanges) {
-  EXPECT_TRUE(AngleInRange(0, 90, 360));
-  EXPECT_TRUE(AngleInRange(270, 360, 0));
-  EXPECT_TRUE(AngleInRange(300, 30, 330));
-  EXPECT_TRUE(AngleInRange(300, 30, 0));
-  EXPECT_TRUE(AngleInRange(300, 30, 360));
-  EXPECT_FALSE(AngleInRange(300, 30, 200));
-  EXPECT_TRUE(AngleInRange(10, 20, 20));
-  EXPECT_TRUE(AngleInRangeExclusive(300, 30, 0));
-  EXPECT_TRUE(AngleInRangeExclusive(300, 30, 360));
-  EXPECT_FALSE(AngleInRangeExclusive(300, 30, 300));
-  EXPECT_FALSE(AngleInRangeExclusive(10, 20, 20));
-  EXPECT_TRUE(AngleInRangeExclusive(360, 30, 10));
-  EXPECT_FALSE(AngleInRangeExclusive(360, 30, 0));
-  EXPECT_TRUE(AngleInRangeExclusive(300, 0, 359));
-  EXPECT_FALSE(AngleInRangeExclusive(300, 0, 360));
+  struct Row {
+    float from, to, angle;
+    bool inclusive, exclusive;
+  };
+  const Row rows[] = {
+      {0, 90, 0, true, false},        {0, 90, 90, true, false},       {0, 90, 90.5f, false, false},
+      {0, 90, 360, true, false},      {0, 90, 45, true, true},        {270, 360, 0, true, false},
+      {270, 360, 270, true, false},   {270, 360, 269.5f, false, false}, {10, 20, 10, true, false},
+      {10, 20, 20, true, false},      {10, 20, 9.5f, false, false},   {10, 20, 20.5f, false, false},
+      {10, 20, 15, true, true},       {10, 10, 10, true, false},      {300, 30, 330, true, true},
+      {300, 30, 0, true, true},       {300, 30, 360, true, true},     {300, 30, 200, false, false},
+      {300, 30, 300, true, false},    {300, 30, 300.5f, true, true},  {300, 30, 30, true, false},
+      {300, 30, 29.5f, true, true},   {300, 30, 31, false, false},    {300, 30, 299, false, false},
+      {360, 30, 10, true, true},      {360, 30, 0, true, false},      {360, 30, 0.5f, true, true},
+      {360, 30, 30, true, false},     {300, 0, 359, true, true},      {300, 0, 360, true, false},
+      {300, 0, 300, true, false},     {300, 0, 300.5f, true, true},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(AngleInRange(row.from, row.to, row.angle), row.inclusive)
+        << row.from << " to " << row.to << " at " << row.angle;
+    EXPECT_EQ(AngleInRangeExclusive(row.from, row.to, row.angle), row.exclusive)
+        << row.from << " to " << row.to << " at " << row.angle << ", ends left out";
+  }
 }
 
 TEST(VectorMathTest, AngleAtVertexIsDefinedForDegenerateInput) {
