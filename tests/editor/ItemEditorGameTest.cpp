@@ -104,6 +104,11 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   ShowFieldPage(3);
   game.TapKey(VirtualKey::RightArrow);
   EXPECT_EQ(menu->FieldPage(), 3) << "four pages of fields";
+  for (const int page : {2, 1, 0, 0}) {
+    game.TapKey(VirtualKey::LeftArrow);
+    EXPECT_EQ(menu->FieldPage(), page) << "back one page at a time to the first";
+  }
+  ShowFieldPage(3);
   Retype(Field(MenuDebug::TokensField), "42");
   Retype(Field(MenuDebug::UseCountField), "3");
   ASSERT_TRUE(game.KeepFrame("items-edit-last-page.png"));
