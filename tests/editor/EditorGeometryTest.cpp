@@ -178,6 +178,15 @@ TEST(SnapSearch, OnceAPointIsTakenOnlyANearerCornerOrARimReplacesIt) {
     EXPECT_NEAR(search.Result().y, 1.2f, 1e-5f);
   }
   {
+    // A rim counts only while the point is nearer than the tolerance beyond it.
+    const auto round = Round(0.0f, 0.0f, 1.0f);
+    SnapSearch search(mouse);
+    search.Offer(*round, {1.5f, 0, 0}, 0.5f);
+    EXPECT_EQ(search.Result(), mouse) << "exactly the tolerance beyond the rim";
+    search.Offer(*round, {1.25f, 0, 0}, 0.5f);
+    EXPECT_EQ(search.Result(), (Vector3{1, 0, 0}));
+  }
+  {
     // Nothing within the tolerance leaves the mouse's point.
     SnapSearch search(mouse);
     search.Offer(near, {1.4f, 1.4f, 0}, Snap::TargetTolerance);
