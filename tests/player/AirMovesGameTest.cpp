@@ -328,6 +328,26 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   ReleaseAll();
 }
 
+// Under a ceiling that only the dashing body fits below, an attack press is swallowed, and with
+// it that step's steering: holding the other side brakes from the next step.
+TEST_F(AirCourse, AnAttackPressedDashingUnderALowCeilingIsSwallowedWithItsStepsSteering) {
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  AddBoundaryQuad(*world, player->body->position.x, FloorTop + player->dashingSize.y + 1.1f, 30.0f,
+                  2.0f);
+  game.PressKey(VirtualKey::J);
+  game.PressKey(VirtualKey::A);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  EXPECT_EQ(player->facing, 1);
+  EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt * 2, 1e-3f);
+  game.Step();
+  EXPECT_EQ(player->facing, -1);
+  EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt * 3 - 100.0f * Dt, 1e-3f);
+  ReleaseAll();
+}
+
 TEST_F(AirCourse, GodModeFliesWhileItsKeyIsHeldAndFallsOnceLetGo) {
   game.PressKey(VirtualKey::LeftShift);
   game.Step();
