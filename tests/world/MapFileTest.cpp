@@ -457,11 +457,13 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_FALSE(ReadMap(*world_, in)) << cut;
     EXPECT_TRUE(world_->modifiers.empty()) << cut;
   }
-  // A textured shape cut before either of its size fields fails the same way.
+  // A textured shape cut inside its common fields or before either of its size fields fails the
+  // same way.
   const std::string block = " 8 rock 64 32 0 0 255 255 255 255 255 0 0 0 5 0 1 0 4 5 6 0";
   const std::string quad = "q" + block + " 2 3\n";
-  for (const std::string& cut :
-       {"q" + block, "q" + block + " 2", "c" + block, "s" + block, "s" + block + " 2"}) {
+  for (const std::string& cut : {"q" + block, "q" + block + " 2", "c" + block, "s" + block,
+                                 "s" + block + " 2", std::string("q 8 rock 64 32 0 0 255"),
+                                 std::string("s 8 rock")}) {
     world_->shapeLayers.Clear();
     world_->modifiers.clear();
     std::istringstream in(MapWith("", quad + cut + "\n" + quad, "h 0 1\n"));
