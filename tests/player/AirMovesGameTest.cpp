@@ -329,13 +329,14 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
 }
 
 // Under a ceiling that only the dashing body fits below, an attack press is swallowed, and with
-// it that step's steering: holding the other side brakes from the next step.
+// it that step's steering: holding the other side brakes from the next step. Clear of it, a jump
+// pressed while dashing is taken in the step it is pressed.
 TEST_F(AirCourse, AnAttackPressedDashingUnderALowCeilingIsSwallowedWithItsStepsSteering) {
   game.PressKey(VirtualKey::O);
   game.Step();
   ASSERT_TRUE(Is(SlotGroundDashing));
-  AddBoundaryQuad(*world, player->body->position.x, FloorTop + player->dashingSize.y + 1.1f, 30.0f,
-                  2.0f);
+  BoundingShape& ceiling = AddBoundaryQuad(*world, player->body->position.x,
+                                           FloorTop + player->dashingSize.y + 1.1f, 30.0f, 2.0f);
   game.PressKey(VirtualKey::J);
   game.PressKey(VirtualKey::A);
   game.Step();
@@ -345,6 +346,10 @@ TEST_F(AirCourse, AnAttackPressedDashingUnderALowCeilingIsSwallowedWithItsStepsS
   game.Step();
   EXPECT_EQ(player->facing, -1);
   EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt * 3 - 100.0f * Dt, 1e-3f);
+  world->RemoveBoundary(&ceiling);
+  game.PressKey(VirtualKey::I);
+  game.Step();
+  EXPECT_TRUE(Is(SlotGroundJumping));
   ReleaseAll();
 }
 
