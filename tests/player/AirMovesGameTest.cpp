@@ -256,31 +256,36 @@ TEST_F(AirCourse, JumpPressedRisingAgainstAWallJumpsOffOnlyASquareWall) {
 
 // From a wall jump at 5 across, facing left: a step that takes an action leaves the velocity to
 // the action alone, a held side steers by the walking acceleration of 100, and with no side held
-// nothing steers; each step ends with the air drag of 40.
+// nothing steers; each step ends with the air drag of 40. Letting go of jump ends the rise.
 TEST_F(AirCourse, AWallJumpSteersOnlyWithASideHeldAndNoActionTaken) {
   using namespace VirtualKey;
   struct Row {
     std::vector<int> keys;
     PlayerStateSlot after;
     float vx;
+    float vy;
     int facing;
   };
+  const float rising = 10.0f - Gravity * Dt;
   const Row rows[] = {
-      {{I, D}, SlotWallJumping, 5.0f + (100.0f - AirDrag) * Dt, 1},
-      {{I}, SlotWallJumping, 5.0f - AirDrag * Dt, -1},
-      {{D}, SlotFalling, 5.0f - AirDrag * Dt, -1},
-      {{I, D, J}, SlotForwardAirAttacking, 5.0f - AirDrag * Dt, -1},
-      {{I, A, O}, SlotAirDashing, -DashStrength + AirDrag * Dt, -1},
+      {{I, D}, SlotWallJumping, 5.0f + (100.0f - AirDrag) * Dt, rising, 1},
+      {{I}, SlotWallJumping, 5.0f - AirDrag * Dt, rising, -1},
+      {{D}, SlotFalling, 5.0f - AirDrag * Dt, -Gravity * Dt, -1},
+      {{I, D, J}, SlotForwardAirAttacking, 5.0f - AirDrag * Dt, rising, -1},
+      {{I, A, O}, SlotAirDashing, -DashStrength + AirDrag * Dt, rising, -1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.after);
-    LaunchAt(17.0f, 12.0f, 5.0f, 10.0f);
+    LaunchAt(17.0f, 12.0f, 5.0f);
     player->facing = -1;
     player->SwitchState(SlotWallJumping);
+    // Rising at 10 once in the state, as a push off a wall leaves the player.
+    player->body->velocity.y = 10.0f;
     for (int key : row.keys) game.PressKey(key);
     game.Step();
     EXPECT_TRUE(Is(row.after));
     EXPECT_NEAR(Velocity().x, row.vx, 1e-4f);
+    EXPECT_NEAR(Velocity().y, row.vy, 1e-4f);
     EXPECT_EQ(player->facing, row.facing);
     game.ReleaseKey(J);
     ReleaseAll();
