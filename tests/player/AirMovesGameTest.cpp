@@ -496,27 +496,30 @@ TEST_F(AirCourse, AnAirMoveSpendsOneOfItsCountAndNeedsOneLeft) {
   }
 }
 
-// An air dash to the right braked by holding left: each step takes 100 x dt off, then the air
-// drag 40 x dt, until the speed is no more than the dash speed of 12 and the dash ends. An
-// attack pressed in the dash neither brakes nor turns it.
+// An air dash either way braked by holding the other side: each step takes 100 x dt off, then
+// the air drag 40 x dt, until the speed is no more than the dash speed of 12 and the dash ends.
+// An attack pressed in the dash neither brakes nor turns it.
 TEST_F(AirCourse, AnAirDashBrakesAgainstTheSideHeldUntilItsSpeedIsGone) {
-  LaunchAt(2.0f, 12.0f);
-  player->facing = 1;
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotAirDashing));
-  game.PressKey(VirtualKey::A);
   const float speeds[] = {29.333334f, 27.0f,      24.666666f, 22.333334f, 20.0f,
                           17.666666f, 15.333334f, 13.0f,      10.666667f};
-  for (size_t step = 0; step < std::size(speeds); ++step) {
-    if (step > 0) game.Step();
-    EXPECT_NEAR(Velocity().x, speeds[step], 1e-3f) << step;
-    EXPECT_TRUE(Is(SlotAirDashing)) << step;
-    EXPECT_EQ(player->facing, step == 0 ? 1 : -1) << step;
+  for (const auto& [side, brake] : {std::pair{1, VirtualKey::A}, std::pair{-1, VirtualKey::D}}) {
+    LaunchAt(side > 0 ? 2.0f : 30.0f, 12.0f);
+    player->SetGainedStat245(2.0f);
+    player->facing = side;
+    game.PressKey(VirtualKey::O);
+    game.Step();
+    ASSERT_TRUE(Is(SlotAirDashing));
+    game.PressKey(brake);
+    for (size_t step = 0; step < std::size(speeds); ++step) {
+      if (step > 0) game.Step();
+      EXPECT_NEAR(Velocity().x, side * speeds[step], 1e-3f) << step;
+      EXPECT_TRUE(Is(SlotAirDashing)) << step;
+      EXPECT_EQ(player->facing, step == 0 ? side : -side) << step;
+    }
+    game.Step();
+    EXPECT_TRUE(Is(SlotFalling));
+    ReleaseAll();
   }
-  game.Step();
-  EXPECT_TRUE(Is(SlotFalling));
-  ReleaseAll();
 
   LaunchAt(2.0f, 12.0f);
   player->facing = 1;
