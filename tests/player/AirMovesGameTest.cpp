@@ -570,7 +570,8 @@ TEST_F(AirCourse, AnAirAttackTurnsOnlyForAnAirDash) {
 
 // The right stick attacks in the air in the step it is pushed, turning the forward attack to
 // its side; an air dash comes before letting go of jump while rising and before an air jump
-// while falling. During a hit-stop the move waits for the next step.
+// while falling, and an attack breaks off an air dash. During a hit-stop the move waits for the
+// next step.
 TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
   namespace K = VirtualKey;
   struct Row {
@@ -591,6 +592,8 @@ TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
       {SlotAscending, {K::O}, true, SlotAirDashing, 1},
       {SlotFalling, {K::O, K::I}, false, SlotAirDashing, 1},
       {SlotFalling, {K::O, K::I}, true, SlotAirDashing, 1},
+      {SlotAirDashing, {K::O, K::J}, false, SlotNeutralAirAttacking, 1},
+      {SlotAirDashing, {K::O, K::J}, true, SlotNeutralAirAttacking, 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(::testing::Message()
@@ -598,6 +601,7 @@ TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
     LaunchAt(2.0f, 8.0f);
     player->SwitchState(row.from);
     player->body->velocity.y = row.from == SlotAscending ? 10.0f : 0.0f;
+    if (row.from == SlotAirDashing) player->body->velocity.x = DashStrength;
     player->facing = 1;
     // A dash and an air jump left.
     player->SetGainedStat245(2.0f);
