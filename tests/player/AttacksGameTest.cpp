@@ -132,7 +132,10 @@ TEST_F(AttacksGame, EachStrikeIsLiveInItsWindowScaledByTheAttackSpeedAndPlacedBy
         }
         if (!InPlay(&strike)) continue;
         lastLive = attack.stateTime;
-        if (firstLive >= 0.0f) continue;
+        if (firstLive >= 0.0f) {
+          EXPECT_FALSE(player->sounds[swing.sound]->IsPlaying()) << "a swing sounds once";
+          continue;
+        }
         firstLive = attack.stateTime;
         if (side > 0) {
           ASSERT_TRUE(game.KeepFrame("attack-" + std::string(swing.name) + ".png"));
@@ -148,6 +151,8 @@ TEST_F(AttacksGame, EachStrikeIsLiveInItsWindowScaledByTheAttackSpeedAndPlacedBy
         EXPECT_EQ(strike.direction, swing.bias);
         EXPECT_EQ(strike.freezeTime, swing.freeze);
         EXPECT_TRUE(player->sounds[swing.sound]->IsPlaying()) << "the swing sounds with the cut";
+        // Cut short here, it does not sound again while the strike is live.
+        player->sounds[swing.sound]->Stop();
         if (const auto* circle = dynamic_cast<const Circle*>(&strike)) {
           EXPECT_EQ(circle->radius, swing.width);
         } else {
