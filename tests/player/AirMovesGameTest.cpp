@@ -331,6 +331,31 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   game.Step();
   EXPECT_TRUE(Is(SlotWalking));
   ReleaseAll();
+
+  // At exactly the dash speed the dash goes on.
+  game.StepFrames(2);
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  ReleaseAll();
+  player->body->velocity.x = 12.0f;
+  game.Step();
+  EXPECT_TRUE(Is(SlotGroundDashing));
+  game.Step();
+  EXPECT_TRUE(Is(SlotIdling));
+}
+
+// A stick attack from a dash faces the stick's side, and the side held does not steer that step.
+TEST_F(AirCourse, AStickAttackFromADashFacesTheSticksSide) {
+  game.PressKey(VirtualKey::O);
+  game.Step();
+  ASSERT_TRUE(Is(SlotGroundDashing));
+  game.PressKey(VirtualKey::A);
+  game.PressKey(VirtualKey::RightArrow);
+  game.Step();
+  EXPECT_TRUE(Is(SlotGroundAttacking1));
+  EXPECT_EQ(player->facing, 1);
+  ReleaseAll();
 }
 
 // Under a ceiling that only the dashing body fits below, an attack press is swallowed, and with
@@ -592,6 +617,7 @@ TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
       {SlotAscending, {K::O}, true, SlotAirDashing, 1},
       {SlotFalling, {K::O, K::I}, false, SlotAirDashing, 1},
       {SlotFalling, {K::O, K::I}, true, SlotAirDashing, 1},
+      {SlotAirDashing, {K::O}, false, SlotAirDashing, 1},
       {SlotAirDashing, {K::O, K::J}, false, SlotNeutralAirAttacking, 1},
       {SlotAirDashing, {K::O, K::J}, true, SlotNeutralAirAttacking, 1},
   };
