@@ -199,6 +199,8 @@ TEST_F(AttacksGame, CancelsAndCombosAreTakenOnlyWhereTheirAttackAllowsThem) {
       {SlotNeutralAirAttacking, {K::I, K::W, K::J}, 0, 2, false, SlotUpAirAttacking, 1},
       {SlotNeutralAirAttacking, {K::J}, 1, 2, false, SlotNeutralAirAttacking, 1},
       {SlotNeutralAirAttacking, {K::A, K::J}, 1, 2, false, SlotForwardAirAttacking, -1},
+      {SlotNeutralAirAttacking, {K::D, K::J}, 1, 2, false, SlotForwardAirAttacking, 1},
+      {SlotNeutralAirAttacking, {K::RightArrow}, 1, 2, false, SlotForwardAirAttacking, 1},
       {SlotNeutralAirAttacking, {K::O, K::A}, 1, 2, false, SlotAirDashing, -1},
       {SlotNeutralAirAttacking, {K::O}, 1, 0, false, SlotNeutralAirAttacking, 1},
       {SlotNeutralAirAttacking, {K::LeftArrow}, 1, 2, true, SlotForwardAirAttacking, -1},
