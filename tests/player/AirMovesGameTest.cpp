@@ -345,6 +345,22 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   EXPECT_TRUE(Is(SlotIdling));
 }
 
+// A jump pressed in the short landing state is taken at once, with down held too on ground that
+// lets nothing through. No move of the player leads into the state, so the test puts him in it.
+TEST_F(AirCourse, AJumpPressedLandingLeavesAtOnce) {
+  for (const bool down : {false, true}) {
+    ASSERT_TRUE(StepUntil(SlotIdling)) << down;
+    player->SwitchState(SlotLanding);
+    game.Step();
+    ASSERT_TRUE(Is(SlotLanding)) << down;
+    if (down) game.PressKey(VirtualKey::S);
+    game.PressKey(VirtualKey::I);
+    game.Step();
+    EXPECT_TRUE(Is(SlotGroundJumping)) << down;
+    ReleaseAll();
+  }
+}
+
 // A stick attack from a dash faces the stick's side, and the side held does not steer that step.
 TEST_F(AirCourse, AStickAttackFromADashFacesTheSticksSide) {
   game.PressKey(VirtualKey::O);
