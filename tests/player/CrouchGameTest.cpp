@@ -197,6 +197,19 @@ TEST_F(CrouchGame, ActionThreeWhileLowRollsOrDodgesByStateSideAndHitStop) {
   }
 }
 
+// An attack pressed while crouching, a side held with it, is the down attack: the side neither
+// turns the player nor starts a crouch-walk in the same step.
+TEST_F(CrouchGame, AnAttackWhileCrouchingIsTheDownAttackWhateverSideIsHeld) {
+  StandAt(10.0f, FloorTop);
+  Press({S});
+  ASSERT_TRUE(StepUntil(SlotCrouching));
+  player->facing = 1;
+  Press({A, J});
+  game.Step();
+  EXPECT_TRUE(In(SlotDownAttacking)) << WStringToString(Current()->GetName());
+  EXPECT_EQ(player->facing, 1);
+}
+
 // Rising from a crouch, each action is taken in the step that presses it; in a hit-stop it is
 // kept for the stop's end.
 TEST_F(CrouchGame, RisingFromACrouchTakesEachActionAtOnceOrAfterTheHitStop) {
