@@ -52,6 +52,13 @@ class AirCourse : public PlayingWorld {
     player->SwitchState(SlotFalling);
   }
 
+  // Presses dash on the ground and steps once; true when the dash has begun.
+  bool DashOnTheGround() {
+    game.PressKey(VirtualKey::O);
+    game.Step();
+    return Is(SlotGroundDashing);
+  }
+
   // Steps until the state is current; false when it has not come within the frames.
   bool StepUntil(PlayerStateSlot slot, int frames = 240) {
     for (int frame = 0; frame < frames && Current() != player->StateAt(slot); ++frame) game.Step();
@@ -279,7 +286,8 @@ TEST_F(AirCourse, AWallJumpSteersOnlyWithASideHeldAndNoActionTaken) {
     LaunchAt(17.0f, 12.0f, 5.0f);
     player->facing = -1;
     player->SwitchState(SlotWallJumping);
-    // Rising at 10 once in the state, as a push off a wall leaves the player.
+    // Rising at 10 as a push off a wall leaves the player: set once in the state, since entering
+    // the fall on the way cuts any rise.
     player->body->velocity.y = 10.0f;
     for (int key : row.keys) game.PressKey(key);
     game.Step();
@@ -294,9 +302,7 @@ TEST_F(AirCourse, AWallJumpSteersOnlyWithASideHeldAndNoActionTaken) {
 
 TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
   const float dashes = Count(Stat::StatGroundDashes);
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotGroundDashing));
+  ASSERT_TRUE(DashOnTheGround());
   EXPECT_NEAR(Velocity().x, DashStrength - GroundDrag * Dt, 1e-4f);
   EXPECT_EQ(player->body->height, player->dashingSize.y);
   EXPECT_NEAR(Feet(), FloorTop, 1e-4f);
@@ -317,9 +323,7 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
 
   // Holding the other side turns the player and brakes by the walking acceleration, 100 a
   // second, on top of the drag: the speed is below 12 after six steps, not thirteen.
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotGroundDashing));
+  ASSERT_TRUE(DashOnTheGround());
   game.PressKey(VirtualKey::A);
   for (int brakes = 1; brakes <= 6; ++brakes) {
     game.Step();
@@ -334,9 +338,7 @@ TEST_F(AirCourse, AGroundDashBurstsOnTheLowBodyAndEndsOnceItsSpeedIsGone) {
 
   // At exactly the dash speed the dash goes on.
   game.StepFrames(2);
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotGroundDashing));
+  ASSERT_TRUE(DashOnTheGround());
   ReleaseAll();
   player->body->velocity.x = 12.0f;
   game.Step();
@@ -363,9 +365,7 @@ TEST_F(AirCourse, AJumpPressedLandingLeavesAtOnce) {
 
 // A stick attack from a dash faces the stick's side, and the side held does not steer that step.
 TEST_F(AirCourse, AStickAttackFromADashFacesTheSticksSide) {
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotGroundDashing));
+  ASSERT_TRUE(DashOnTheGround());
   game.PressKey(VirtualKey::A);
   game.PressKey(VirtualKey::RightArrow);
   game.Step();
@@ -378,9 +378,7 @@ TEST_F(AirCourse, AStickAttackFromADashFacesTheSticksSide) {
 // it that step's steering: holding the other side brakes from the next step. Clear of it, a jump
 // pressed while dashing is taken in the step it is pressed.
 TEST_F(AirCourse, AnAttackPressedDashingUnderALowCeilingIsSwallowedWithItsStepsSteering) {
-  game.PressKey(VirtualKey::O);
-  game.Step();
-  ASSERT_TRUE(Is(SlotGroundDashing));
+  ASSERT_TRUE(DashOnTheGround());
   BoundingShape& ceiling = AddBoundaryQuad(*world, player->body->position.x,
                                            FloorTop + player->dashingSize.y + 1.1f, 30.0f, 2.0f);
   game.PressKey(VirtualKey::J);
