@@ -114,6 +114,7 @@ TEST_F(FontTest, WrappingBreaksAtSpacesThatFit) {
   // A line that fits exactly ends there; the empty rest is drawn on the next line.
   pen = font.DrawWrappedLines("AB AB", {0, 0, 0}, FontAlignStart, FontAlignStart, 21, 20);
   EXPECT_EQ(pen.y, 40.0f);
+  EXPECT_EQ(LastGlyph(font), (Vector3{16, 29, 0}));
 }
 
 TEST_F(FontTest, LongWordsAreCutByCharacters) {

@@ -130,6 +130,11 @@ TEST_F(CircleTest, RimLiesAtThePositionsDepth) {
   for (const auto& vertex : circle.worldRim) EXPECT_EQ(vertex.z, 2.5f);
   EXPECT_EQ(circle.worldFan[29].x, circle.worldFan[1].x);
   EXPECT_EQ(circle.screenRim[28].y, circle.screenRim[0].y);
+  // The screen fan, the selection's centre handle, closes on the same points as the world's.
+  for (size_t k = 0; k < circle.worldFan.size(); ++k) {
+    EXPECT_EQ(circle.screenFan[k].x, circle.worldFan[k].x) << k;
+    EXPECT_EQ(circle.screenFan[k].y, circle.worldFan[k].y) << k;
+  }
 }
 
 TEST_F(CircleTest, MovedCircleTestsAtOnceButDrawsWhereItWasBuilt) {

@@ -29,6 +29,7 @@ TEST_F(LineTest, TurnedLineHasItsEndsAlongTheRotation) {
   EXPECT_EQ(line.GetBottommostPoint(), (Vector3{1, -1, 0}));
   // Equal x: the tie goes to the second end.
   EXPECT_EQ(line.GetLeftmostPoint(), (Vector3{1, 3, 0}));
+  EXPECT_EQ(line.GetRightmostPoint(), (Vector3{1, 3, 0}));
 }
 
 TEST_F(LineTest, UnchangedLengthAndPositionLeaveTheDirtyFlag) {
@@ -68,6 +69,8 @@ TEST_F(LineTest, ScreenEndsAreRoundedToWholePixels) {
   EXPECT_EQ(line.screenEnds[0].rhw, 1.0f);
   // Screen extremes are taken unrounded.
   EXPECT_EQ(line.GetAltLeftmostPoint(), (Vector3{95.5f, 50.5f, 0}));
+  EXPECT_EQ(line.GetAltRightmostPoint(), (Vector3{105.5f, 50.5f, 0}));
+  EXPECT_EQ(line.GetAltTopmostPoint(), (Vector3{105.5f, 50.5f, 0}));
 }
 
 TEST_F(LineTest, CloneKeepsLengthAndIsRebuiltAtItsFirstDraw) {
