@@ -74,6 +74,30 @@ TEST_F(LevelEditing, APressOnAToolsIconMakesItTheToolAndTheZoomsHideThePropertie
   }
 }
 
+// The toggle and command icons act at once and leave the chosen tool as it was.
+TEST_F(LevelEditing, TheCommandIconsToggleSnappingDropAndDeleteTheSelection) {
+  Quad* kept = AddQuad(-2.0f, 0.0f, 1.0f, 1.0f);
+  Quad* deleted = AddQuad(2.0f, 0.0f, 1.0f, 1.0f);
+  const Sprite* tool = menu->ActiveTool();
+  const size_t shapes = world->shapeLayers.size();
+  Click(menu->ToolIcon(Atlas::ToolSnapToggle));
+  EXPECT_TRUE(menu->SnapToggle());
+  Click(menu->ToolIcon(Atlas::ToolSnapToggle));
+  EXPECT_FALSE(menu->SnapToggle());
+  Click(menu->ToolIcon(Atlas::ToolDelete));
+  EXPECT_EQ(world->shapeLayers.size(), shapes) << "nothing selected, nothing deleted";
+  Select(kept);
+  Click(menu->ToolIcon(Atlas::ToolDeselect));
+  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(world->shapeLayers.size(), shapes);
+  Select(deleted);
+  Click(menu->ToolIcon(Atlas::ToolDelete));
+  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
+  EXPECT_NE(world->FindShapeEntry(kept), world->shapeLayers.end());
+  EXPECT_EQ(menu->ActiveTool(), tool);
+}
+
 TEST_F(LevelEditing, APressPicksTheShapeWhoseCentreIsNearestAndMovesTheMark) {
   Quad* left = AddQuad(-1.0f, 0.0f, 4.0f, 2.0f);
   Quad* right = AddQuad(1.0f, 0.0f, 4.0f, 2.0f);

@@ -177,6 +177,12 @@ TEST_F(ShopGame, ThePlayerTradesAtTheHubsForgeAndThePauseMenuShowsTheResult) {
   EXPECT_EQ(shop->GetScrollBar().value, 3.0f);
   EXPECT_EQ(shop->GetVisibleItems().front(), shop->GetListItems()[3]);
   ASSERT_TRUE(game.KeepFrame("shop-scrolled.png"));
+  // Back up, the highlight climbs to the window's first row; the next row up scrolls by one.
+  for (int press = 0; press < 13; ++press) Tap(VirtualKey::W);
+  EXPECT_EQ(shop->GetListCursor(), 2u);
+  EXPECT_EQ(shop->GetListTop(), 2u);
+  EXPECT_EQ(shop->GetScrollBar().value, 2.0f);
+  EXPECT_EQ(shop->GetVisibleItems().front(), shop->GetListItems()[2]);
 
   // Back to the main page, and sell the worn dagger: its slot empties; the one cap worn stays.
   Item* cap = player->itemStore->FindByName("Leather Cap");

@@ -91,6 +91,20 @@ TEST_F(SpriteTest, FlipsNegateTheDrawingScale) {
   EXPECT_LT(sprite.worldOutline[0].x, sprite.worldOutline[1].x);
 }
 
+TEST_F(SpriteTest, TheScreenOutlineIsFourLinesRoundTheScaledCell) {
+  Sprite sprite = Framed(0, 0, 16, 16);
+  sprite.SetScale(2, 1);
+  sprite.SetAltPosition({100, 50, 0});
+  sprite.Update();
+  // Screen y grows downwards: the bottom edge is at 50 + 8. Pairs: bottom, top, left, right.
+  const float expected[8][2] = {{84, 58}, {116, 58}, {116, 42}, {84, 42},
+                                {84, 58}, {84, 42},  {116, 42}, {116, 58}};
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(sprite.screenOutline[i].x, expected[i][0]) << i;
+    EXPECT_EQ(sprite.screenOutline[i].y, expected[i][1]) << i;
+  }
+}
+
 TEST_F(SpriteTest, UnchangedScaleLeavesTheDirtyFlag) {
   Sprite sprite(&sheet);
   sprite.Update();
