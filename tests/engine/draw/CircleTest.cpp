@@ -86,11 +86,18 @@ TEST_F(CircleTest, ExtremePoints) {
   Circle circle;
   circle.SetRadius(10);
   circle.SetPosition({1, 2, 3});
-  EXPECT_EQ(circle.GetTopmostPoint(), (Vector3{1, 12, 3}));
-  EXPECT_EQ(circle.GetLeftmostPoint(), (Vector3{-9, 2, 3}));
   circle.SetAltPosition({100, 100, 0});
-  EXPECT_EQ(circle.GetAltTopmostPoint(), (Vector3{100, 110, 0}));
-  EXPECT_EQ(circle.GetAltRightmostPoint(), (Vector3{110, 100, 0}));
+  using Getter = Vector3 (Circle::*)() const;
+  const std::pair<Getter, Vector3> rows[] = {{&Circle::GetTopmostPoint, {1, 12, 3}},
+                                             {&Circle::GetLeftmostPoint, {-9, 2, 3}},
+                                             {&Circle::GetBottommostPoint, {1, -8, 3}},
+                                             {&Circle::GetRightmostPoint, {11, 2, 3}},
+                                             {&Circle::GetAltTopmostPoint, {100, 110, 0}},
+                                             {&Circle::GetAltLeftmostPoint, {90, 100, 0}},
+                                             {&Circle::GetAltBottommostPoint, {100, 90, 0}},
+                                             {&Circle::GetAltRightmostPoint, {110, 100, 0}}};
+  for (size_t i = 0; i < std::size(rows); ++i)
+    EXPECT_EQ((circle.*rows[i].first)(), rows[i].second) << i;
 }
 
 TEST_F(CircleTest, SettersAndTheDirtyFlag) {

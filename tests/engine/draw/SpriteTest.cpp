@@ -179,13 +179,13 @@ TEST_F(SpriteTest, ScreenPositionCornersLieAtDepthZero) {
   EXPECT_EQ(sprite.GetAltTopLeftUnrotated(), (Vector3{84, 46, 0}));
   EXPECT_EQ(sprite.GetAltTopRightUnrotated(), (Vector3{116, 46, 0}));
   sprite.SetRotation(90);
-  // Offsets (-16, -4), (-16, 4), (16, -4), (16, 4) turned to (4, -16), (-4, -16), (4, 16), (-4, 16).
-  // On the screen the topmost point has the smallest y; ties go to the later corner.
+  // Offsets (-16, -4), (-16, 4), (16, -4), (16, 4) turned to (4, -16), (-4, -16), (4, 16), (-4,
+  // 16). On the screen the topmost point has the smallest y; ties go to the later corner.
   using Getter = Vector3 (Sprite::*)() const;
   const std::pair<Getter, Vector3> rows[] = {
-      {&Sprite::GetAltTopLeft, {104, 34, 0}},       {&Sprite::GetAltBottomLeft, {96, 34, 0}},
-      {&Sprite::GetAltTopRight, {104, 66, 0}},      {&Sprite::GetAltBottomRight, {96, 66, 0}},
-      {&Sprite::GetAltTopmostPoint, {96, 34, 0}},   {&Sprite::GetAltLeftmostPoint, {96, 66, 0}},
+      {&Sprite::GetAltTopLeft, {104, 34, 0}},        {&Sprite::GetAltBottomLeft, {96, 34, 0}},
+      {&Sprite::GetAltTopRight, {104, 66, 0}},       {&Sprite::GetAltBottomRight, {96, 66, 0}},
+      {&Sprite::GetAltTopmostPoint, {96, 34, 0}},    {&Sprite::GetAltLeftmostPoint, {96, 66, 0}},
       {&Sprite::GetAltBottommostPoint, {96, 66, 0}}, {&Sprite::GetAltRightmostPoint, {104, 66, 0}}};
   for (size_t i = 0; i < std::size(rows); ++i) {
     SCOPED_TRACE(i);
