@@ -644,6 +644,13 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
   EXPECT_EQ(stamped->layer, 2);
   EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
+  // With the stamp let go, the brush's preview follows the mouse again.
+  Click(menu->ToolIcon(Atlas::ToolDeselect));
+  EXPECT_EQ(menu->Selected(), nullptr);
+  MoveTo({-1.0f, -1.0f, 0.0f});
+  game.Step();
+  ASSERT_NE(menu->Outline(), nullptr);
+  EXPECT_EQ(menu->Outline()->position, menu->MouseWorld());
 }
 
 TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
