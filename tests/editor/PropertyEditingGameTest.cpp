@@ -220,10 +220,11 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
   };
   auto* hazard = static_cast<Hazard*>(
       world->AddModifier(std::make_unique<Hazard>(world, region(), 0.0f)));
+  const Vector3 offThePlane{0.0f, 0.0f, 2.0f};
   auto* portal = static_cast<Portal*>(
-      world->AddModifier(std::make_unique<Portal>(world, region(), "", Vector3{})));
+      world->AddModifier(std::make_unique<Portal>(world, region(), "", offThePlane)));
   auto* push = static_cast<PushShape*>(
-      world->AddModifier(std::make_unique<PushShape>(world, region(), Vector3{})));
+      world->AddModifier(std::make_unique<PushShape>(world, region(), offThePlane)));
   auto* depth = static_cast<CameraDepthSetter*>(
       world->AddModifier(std::make_unique<CameraDepthSetter>(world, region(), 0.0f)));
   auto* still = static_cast<CameraStationarySetter*>(world->AddModifier(
@@ -301,6 +302,9 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     menu->RefreshPropertyFields();
     EXPECT_EQ(field.text, ShownNumber(row.value, 7));
   }
+  // A trigger's vector keeps its other coordinate and is laid in the plane.
+  EXPECT_EQ(portal->targetPosition, (Vector3{-3.25f, 6.5f, 0.0f}));
+  EXPECT_EQ(push->push, (Vector3{4.5f, -2.25f, 0.0f}));
   // Opening another field closes the edited one: the new one's shown text is not written.
   menu->Select(quad, SelectionOwner::Shapes);
   menu->RefreshPropertyFields();
