@@ -96,6 +96,11 @@ TEST_F(ControllerScreen, APadMovesDownAndUpAndConfirmsARowsRebind) {
   EXPECT_EQ(screen->m_selection, &screen->Cell(1, 0));
   game.TapPad(0, platform::PadButton::DPadUp);
   EXPECT_EQ(screen->m_selection, &screen->ConfirmButton());
+  // The column wraps: up from the buttons to the last row, down from it to the buttons.
+  game.TapPad(0, platform::PadButton::DPadUp);
+  EXPECT_EQ(screen->m_selection, &screen->Cell(8, 0));
+  game.TapPad(0, platform::PadButton::DPadDown);
+  EXPECT_EQ(screen->m_selection, &screen->ConfirmButton());
   game.TapPad(0, platform::PadButton::DPadDown);
   game.TapPad(0, platform::PadButton::A);
   EXPECT_EQ(screen->m_mode, MenuController::ModeRebind);
