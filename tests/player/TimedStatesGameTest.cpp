@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "engine/StringConversion.h"
 #include "tests/player/GroundGame.h"
@@ -68,6 +69,77 @@ TEST_F(TimedStatesGame, EachTimedStateEndsOnItsSideOfItsLength) {
       if (row.run == Run::Update) state.Update(0.0f);
       EXPECT_TRUE(In(expected)) << time << ": " << WStringToString(Current()->GetName());
     }
+  }
+}
+
+// One step from a ground state, with the keys pressed in it: off the floor every state falls;
+// under a ceiling that only a low body fits below, the ends that would stand crouch instead. A
+// hit-stop keeps the choice for its end. Rows start facing right, the guard's facing left.
+TEST_F(TimedStatesGame, EachGroundStateLeavesByTheKeysOfItsStepAndTheRoomAroundIt) {
+  enum class Room { Floor, OffTheFloor, LowCeiling };
+  struct Row {
+    PlayerStateSlot from;
+    std::vector<int> keys;
+    Room room;
+    bool over;  // its time run out
+    bool hitStop;
+    PlayerStateSlot expected;
+    int facing;
+  };
+  const Row rows[] = {
+      {SlotIdling, {S, O, A}, Room::Floor, false, true, SlotRolling, -1},
+      {SlotIdling, {S}, Room::Floor, false, true, SlotDucking, 1},
+      {SlotIdling, {O}, Room::Floor, false, true, SlotGroundDashing, 1},
+      {SlotIdling, {A}, Room::Floor, false, true, SlotWalking, -1},
+      {SlotWalking, {A, O}, Room::Floor, false, false, SlotGroundDashing, -1},
+      {SlotWalking, {S}, Room::Floor, false, true, SlotDucking, 1},
+      {SlotWalking, {}, Room::Floor, false, true, SlotIdling, 1},
+      {SlotGroundDashing, {}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotGroundDashing, {W, J}, Room::Floor, false, false, SlotUpAttacking, 1},
+      {SlotGroundDashing, {S, J}, Room::Floor, false, false, SlotDownAttacking, 1},
+      {SlotGroundDashing, {J}, Room::Floor, false, false, SlotGroundDashAttacking, 1},
+      {SlotGroundDashing, {}, Room::LowCeiling, true, false, SlotCrouching, 1},
+      {SlotGroundDashing, {S}, Room::Floor, true, false, SlotDucking, 1},
+      {SlotGroundDashAttacking, {}, Room::LowCeiling, true, false, SlotCrouching, 1},
+      {SlotGroundDashAttacking, {D}, Room::Floor, true, false, SlotWalking, 1},
+      {SlotDodging, {}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotRolling, {}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotRollRecovering, {}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotDucking, {S}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotDucking, {}, Room::Floor, false, true, SlotStanding, 1},
+      {SlotCrouching, {}, Room::Floor, false, true, SlotStanding, 1},
+      {SlotCrouchWalking, {S}, Room::OffTheFloor, false, false, SlotFalling, 1},
+      {SlotCrouchWalking, {S}, Room::Floor, false, false, SlotCrouching, 1},
+      {SlotCrouchWalking, {S}, Room::Floor, false, true, SlotCrouching, 1},
+      {SlotCrouchWalking, {}, Room::Floor, false, true, SlotStanding, 1},
+      {SlotGuarding, {P, D}, Room::Floor, false, false, SlotGuarding, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << "from " << row.from << ", expected " << row.expected);
+    game.Platform().ReleaseAllKeys();
+    StandAt(10.0f, FloorTop);
+    BoundingQuad* ceiling = nullptr;
+    if (row.room == Room::LowCeiling) {
+      ceiling = &AddBlock(10.0f, FloorTop + player->dashingSize.y + 0.1f, 20.0f, 2.0f);
+    }
+    player->facing = row.from == SlotGuarding ? -1 : 1;
+    PlayerState& state = *player->SwitchState(row.from);
+    if (row.room == Room::OffTheFloor) {
+      player->body->SetPositionXYZ(10.0f, FloorTop + 5.0f, 0.0f);
+      player->groundContact = nullptr;
+    }
+    if (row.over) state.stateTime = 10.0f;
+    // A stop over within this frame: the choice is kept and taken by the next step.
+    if (row.hitStop) state.holdTimer = 0.01f;
+    for (int key : row.keys) game.PressKey(key);
+    game.Step();
+    if (row.hitStop) {
+      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
+      game.Step();
+    }
+    EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
+    EXPECT_EQ(player->facing, row.facing);
+    if (ceiling) world->RemoveBoundary(ceiling);
   }
 }
 
