@@ -261,6 +261,60 @@ TEST_F(AirCourse, JumpPressedRisingAgainstAWallJumpsOffOnlyASquareWall) {
   }
 }
 
+// In the air against a touched wall, facing it: falling, a jump pressed with the wall's side
+// held pushes off a flagged wall; an air dash slides down a flagged wall only with its side
+// held, and otherwise leaves rising or falling as it goes, the dash going on or not. A wall slide in a hit-stop keeps
+// its choice for the stop's end, as a wall jump keeps its dash.
+TEST_F(AirCourse, AWallTouchedInTheAirIsJumpedOffSlidOrLeftByItsFlagAndTheKeys) {
+  namespace K = VirtualKey;
+  struct Row {
+    PlayerStateSlot from;
+    std::vector<int> keys;
+    bool flagged;
+    float vy;
+    bool hitStop;
+    PlayerStateSlot expected;
+  };
+  const Row rows[] = {
+      {SlotFalling, {K::D, K::I}, true, -1.0f, false, SlotWallJumping},
+      {SlotFalling, {K::D, K::I}, false, -1.0f, false, SlotFalling},
+      {SlotAirDashing, {K::O}, false, -1.0f, false, SlotFalling},
+      {SlotAirDashing, {K::O}, false, 1.0f, false, SlotAscending},
+      {SlotAirDashing, {K::O, K::D}, true, -1.0f, false, SlotWallSliding},
+      {SlotAirDashing, {K::O, K::D}, false, -1.0f, false, SlotFalling},
+      {SlotAirDashing, {K::O, K::A}, true, -1.0f, false, SlotFalling},
+      {SlotWallSliding, {}, true, -1.0f, true, SlotFalling},
+      {SlotWallSliding, {K::D, K::I}, true, -1.0f, true, SlotWallJumping},
+      {SlotWallJumping, {K::O}, true, 1.0f, true, SlotAirDashing},
+  };
+  BoundingQuad wall;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.from << " expected " << row.expected);
+    LaunchAt(17.0f, 12.0f);
+    player->facing = 1;
+    player->SetGainedStat245(2.0f);
+    player->SetGainedStat246(0.0f);
+    player->SwitchState(row.from);
+    // A dash going on: its key held and its speed kept.
+    player->body->velocity = {row.from == SlotAirDashing ? DashStrength : 0.0f, row.vy, 0.0f};
+    wall.wallFlag = row.flagged;
+    player->wallContact = &wall;
+    if (row.hitStop) Current()->holdTimer = 0.01f;
+    for (int key : row.keys) game.PressKey(key);
+    game.Step();
+    if (row.hitStop) {
+      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
+    } else {
+      EXPECT_TRUE(Is(row.expected));
+    }
+    if (row.expected == SlotWallJumping && !row.hitStop) {
+      EXPECT_NEAR(Velocity().x, -10.0f + AirDrag * Dt, 1e-4f) << "pushed off by 10";
+    }
+    game.Platform().ReleaseAllKeys();
+    game.Step();
+  }
+}
+
 // From a wall jump at 5 across, facing left: a step that takes an action leaves the velocity to
 // the action alone, a held side steers by the walking acceleration of 100, and with no side held
 // nothing steers; each step ends with the air drag of 40. Letting go of jump ends the rise.
