@@ -45,6 +45,13 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->GetListCursor(), 2u);
+  // Up steps back one row, the highlight with it.
+  const float highlightY = menu->GetSideHighlight().altPosition.y;
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->GetListCursor(), 1u);
+  EXPECT_FLOAT_EQ(menu->GetSideHighlight().altPosition.y,
+                  highlightY - MenuPause::RowPitch(menu->GetSidePanel().group));
+  Tap(VirtualKey::S);
   ASSERT_TRUE(game.KeepFrame("pause-stats-compare.png"));
   const Item* sword = player->itemStore->FindByName("Iron Sword");
   ASSERT_GT((*sword->stats)[Stat::BaseAttack], 0.0f);
@@ -113,6 +120,9 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Leather Cap");
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->SelectedRow()->GetName(), "Iron Sword");
+  Tap(VirtualKey::S);
   ASSERT_TRUE(game.KeepFrame("pause-inventory.png"));
   // Compared with the headgear worn (none), not with the armour.
   player->EquipSlot2(player->itemStore->FindByName("Chain Mail"));
@@ -128,7 +138,11 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::S);
   ASSERT_TRUE(game.KeepFrame("pause-inventory-key-item.png"));
 
-  Tap(VirtualKey::Esc);
+  // Cancel goes from the list back to the categories, and from there resumes play.
+  Tap(VirtualKey::I);
+  EXPECT_EQ(menu->GetInventoryMode(), 0);
+  ASSERT_EQ(GameStates->current, menu);
+  Tap(VirtualKey::I);
   EXPECT_EQ(GameStates->current, world);
   EXPECT_EQ(Volume(), FullVolume);
   game.StepFrames(40);
@@ -374,6 +388,8 @@ TEST_F(PauseGame, TheStatsListIsCaptionedWithTheSlotOfItsRow) {
     }
     Tap(VirtualKey::D);
   }
+  Tap(VirtualKey::I);
+  EXPECT_EQ(GameStates->current, world) << "cancel on the slots resumes play";
 }
 
 TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {

@@ -136,6 +136,10 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   EXPECT_TRUE(Drew("EXP: 4"));
   for (int i = 0; i < 4; ++i) Tap(VirtualKey::S);
   EXPECT_EQ(menu->SelectedRow()->GetName(), "DemoWall") << "the cursor stops on the last row";
+  const uint32_t last = menu->GetListCursor();
+  Tap(VirtualKey::W);
+  EXPECT_EQ(menu->GetListCursor(), last - 1);
+  Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-wall.png");
   // Every kind has a picture, and it fills its 128-pixel square of the page, whatever the size
   // of its cell.
