@@ -708,6 +708,10 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   first.m_templateQuad->texture = planks;
   first.m_templateQuad->SetRect(32, 0, 96, 64);
   first.m_flipX = true;
+  first.m_rotation = 15.0f;
+  first.m_scaleX = 2.0f;
+  first.m_scaleY = 0.5f;
+  first.m_layer = 3;
   game.TapKey(VirtualKey::Digit0 + 1);
   EXPECT_EQ(menu->BrushTexture(), planks);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceLeft->text, "32");
@@ -717,6 +721,21 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_EQ(circle->outlineVisible, 0);
   EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
   ASSERT_NE(menu->Outline(), nullptr) << "the preview";
+  // With nothing selected, Ctrl and a digit store the brush itself.
+  game.PressKey(VirtualKey::LeftCtrl);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  game.ReleaseKey(VirtualKey::LeftCtrl);
+  const PrimitiveTemplate& fifth = (*palette.m_templatePage)[4];
+  EXPECT_EQ(fifth.m_templateQuad->texture, planks);
+  EXPECT_EQ(fifth.m_templateQuad->sourceRect.right, 256);
+  EXPECT_EQ(fifth.m_templateQuad->sourceRect.bottom, 256);
+  EXPECT_TRUE(fifth.m_flipX);
+  EXPECT_FALSE(fifth.m_flipY);
+  EXPECT_FLOAT_EQ(fifth.m_rotation, 15.0f);
+  EXPECT_FLOAT_EQ(fifth.m_scaleX, 2.0f);
+  EXPECT_FLOAT_EQ(fifth.m_scaleY, 0.5f);
+  EXPECT_EQ(fifth.m_layer, 3);
+  EXPECT_EQ(menu->Selected(), nullptr);
 
   // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth; one without a
   // texture leaves the brush as it was.
@@ -725,6 +744,14 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
     EXPECT_EQ(palette.m_chosenTemplate, &(*palette.m_templatePage)[(digit + 9) % 10]) << digit;
     EXPECT_EQ(menu->BrushTexture(), planks) << digit;
   }
+  // With the brush-keeping Sprite tool the bar's own buttons turn the pages too, forgetting the
+  // choice.
+  game.TapKey(VirtualKey::Tilde);
+  Click(palette.m_palettePrevious->Face());
+  EXPECT_EQ(palette.m_templatePageIndex, Pages - 1);
+  EXPECT_EQ(palette.m_chosenTemplate, nullptr);
+  Click(palette.m_paletteNext->Face());
+  EXPECT_EQ(palette.m_templatePageIndex, 0);
 }
 
 TEST_F(LevelEditing, ThePanAndZoomToolsMoveTheEyeAndAZoomPastItsLimitsIsRefused) {
