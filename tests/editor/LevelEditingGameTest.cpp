@@ -474,6 +474,20 @@ TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWith
   }
 }
 
+// A circle drawn with snapping on takes the radius that reaches the corner caught.
+TEST_F(LevelEditing, WithSnappingOnADrawnCirclesRimLandsOnAnotherShapesCorner) {
+  AddQuad(3.0f, 0.0f, 2.0f, 2.0f);  // its top-left corner at (2, 1)
+  game.TapKey(VirtualKey::V);
+  ASSERT_TRUE(menu->SnapToggle());
+  game.TapKey(VirtualKey::D);
+  DragAlong({0.0f, 0.0f, 0.0f}, {1.95f, 0.97f, 0.0f}, 6, false);
+  auto* circle = dynamic_cast<Circle*>(menu->Selected());
+  ASSERT_NE(circle, nullptr);
+  EXPECT_GT(menu->SnapTargetMarker().radius, 0.0f);
+  EXPECT_EQ(menu->SnapTargetMarker().position, (Vector3{2.0f, 1.0f, 0.0f}));
+  EXPECT_FLOAT_EQ(circle->radius, Distance2D(circle->position, {2.0f, 1.0f, 0.0f}));
+}
+
 // Turning with snapping on, the selection turns about its own centre until the corner it carries
 // points at the target it found.
 TEST_F(LevelEditing, WithSnappingOnATurnedCornerPointsAtItsTarget) {
