@@ -175,6 +175,19 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   }
   ASSERT_NE(sold, nullptr);
   EXPECT_EQ((*sold->parts[2].stats)[Stat::BaseDefense], 12.5f);
+
+  // A key item and a piece of equipment are deleted each from its own list.
+  Press(menu->KeyItemsTab());
+  SelectRow("Brass Key");
+  Press(menu->ItemDeleteButton());
+  Press(menu->EquipmentTab());
+  SelectRow("Oak Club");
+  Press(menu->ItemDeleteButton());
+  ItemStore after;
+  EXPECT_EQ(after.keyItems.FindByName("Brass Key"), nullptr);
+  EXPECT_EQ(after.equipment.FindByName("Oak Club"), nullptr);
+  EXPECT_NE(after.equipment.FindByName("Iron Helm"), nullptr);
+  EXPECT_NE(after.expendables.FindByName("Honey Cake"), nullptr);
 }
 
 // Every rebuild of the lists (Save List, saving an item and the others) reads the item files into
