@@ -235,6 +235,9 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   SelectBlock();
   EXPECT_EQ(frame.width, 0.0f);
   EXPECT_EQ(frame.height, 0.0f);
+  // The clear icon takes a quad's texture away.
+  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  EXPECT_EQ(block->texture, nullptr);
   block->SetTexture(planks);
 
   // A sprite cannot be given no texture; Cancel drops the choice.

@@ -166,6 +166,18 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   menu->RefreshPropertyFields();
   retypeLayer();
   EXPECT_EQ(firstOf(world->spriteLayers, sprite, laterSprite), sprite);
+  // The up arrow moves a sprite up a layer in the world's sprite layers.
+  ClickPanelBackground();
+  Click(*Panel().m_layerUpArrow);
+  EXPECT_EQ(sprite->layer, 3);
+  const auto layerOf = [this](const Sprite* picture) {
+    for (const auto& [layer, entry] : world->spriteLayers.entries) {
+      if (entry.item == picture) return layer;
+    }
+    return -1;
+  };
+  EXPECT_EQ(layerOf(sprite), 3);
+  EXPECT_EQ(layerOf(laterSprite), 2);
   Select(quad);
 
   // The flip buttons set the flags; the arrow keys nudge nothing while a field is open.
