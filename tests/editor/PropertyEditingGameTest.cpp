@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "collision/Boundary.h"
@@ -407,6 +408,33 @@ TEST_F(PropertyEditing, ThePanelShowsWhatEachKindOfSelectionBrings) {
     game.Step();
     ASSERT_TRUE(game.KeepFrame(std::string("editor-panel-") + row.name + ".png"));
   }
+}
+
+// A map shape and a sprite become triggers too, each leaving its own layers for the trigger list.
+TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
+  Quad* quad = AddQuad(-3.0f, 3.0f, 1.0f, 1.0f);
+  auto picture = std::make_unique<Sprite>(AddPlanks(), 0, Vector3{3.0f, 3.0f, 0.0f}, 0.0f,
+                                          platform::PixelRect{0, 0, 32, 32});
+  Sprite* sprite = world->spriteLayers.Insert(0, std::move(picture))->second.item;
+  menu->CollectLayers();
+  const size_t shapes = world->shapeLayers.size();
+  const size_t sprites = world->spriteLayers.size();
+  const std::tuple<Shape*, SelectionOwner, ContextMenu::Item, int32_t> rows[] = {
+      {quad, SelectionOwner::Shapes, ContextMenu::ToHazard, ModifierShape::KindHazard},
+      {sprite, SelectionOwner::Sprites, ContextMenu::ToPushShape, ModifierShape::KindPushShape}};
+  for (const auto& [shape, owner, item, kind] : rows) {
+    RightClickAt(shape->position);
+    ASSERT_EQ(menu->Selected(), shape);
+    ASSERT_EQ(menu->SelectedOwner(), owner);
+    ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+    ChooseItem(item);
+    const ModifierShape* trigger = world->FindModifierByShape(shape);
+    ASSERT_NE(trigger, nullptr);
+    EXPECT_EQ(trigger->kind, kind);
+    EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
+  }
+  EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
+  EXPECT_EQ(world->spriteLayers.size(), sprites - 1);
 }
 
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
