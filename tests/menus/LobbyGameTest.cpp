@@ -106,6 +106,12 @@ TEST_F(LobbyGame, FourPlayersJoinLeaveRejoinThenFightOnTheVersusMap) {
   ASSERT_EQ(Current(), lobby);
   EXPECT_EQ(world->players.size(), 1u);
   EXPECT_EQ(firstControls.activePad, 0);
+  // Left of Start, the Back button leads to the title as cancel does.
+  game.TapPad(0, platform::PadButton::DPadLeft);
+  game.TapPad(0, platform::PadButton::A);
+  ASSERT_EQ(Current(), title);
+  game.TapPad(0, platform::PadButton::A);
+  ASSERT_EQ(Current(), lobby);
 
   game.TapKey(VirtualKey::Enter);
   game.TapPad(1, platform::PadButton::Start);
