@@ -531,12 +531,15 @@ TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
   ASSERT_EQ(shop->GetPage(), MenuShop::PageSell);
   EXPECT_TRUE(shop->GetCart().empty());
 
-  // Out by EXIT, by cancel on the main page and by back on a page.
+  // Out by EXIT, reached up from BUY or down from BUY and SELL (up from SELL goes back to BUY),
+  // by cancel on the main page and by back on a page.
   struct Way {
     std::vector<int> keys;
   };
-  for (const Way& way : {Way{{VirtualKey::W, VirtualKey::J}}, Way{{VirtualKey::I}},
-                         Way{{VirtualKey::J, VirtualKey::Backspace}}}) {
+  for (const Way& way : {Way{{VirtualKey::W, VirtualKey::J}},
+                         Way{{VirtualKey::S, VirtualKey::S, VirtualKey::J}},
+                         Way{{VirtualKey::S, VirtualKey::W, VirtualKey::W, VirtualKey::J}},
+                         Way{{VirtualKey::I}}, Way{{VirtualKey::J, VirtualKey::Backspace}}}) {
     GameStates->SwitchTo(shop);
     for (int key : way.keys) Tap(key);
     EXPECT_EQ(GameStates->current, world) << way.keys.front();
