@@ -210,6 +210,33 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
 
 // The save dialog writes the map as the autosave does: the selection's mark stays out of the
 // file, and the selection keeps it.
+// Each dialog's Cancel goes back to editing and acts on nothing; a press on the save dialog's
+// name field opens it again once closed.
+TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
+  MoveMouse(400, 300);
+  OpenMenu();
+  const std::string map = world->GetMapName();
+  ClickIcon(Atlas::IconLoadMap);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMap);
+  Click(*Row(menu->MapFileRows(), "DemoHubMap.gmf"));
+  Click(menu->LoadCancelButton().Face());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+  EXPECT_EQ(world->GetMapName(), map);
+
+  ClickIcon(Atlas::IconItemEditor);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
+  Click(menu->ItemListCancelButton().Face());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+
+  ClickIcon(Atlas::IconSaveMap);
+  ASSERT_EQ(menu->Mode(), MenuDebug::ModeSaveMap);
+  menu->CloseField();
+  Click(menu->MapNameBox().box->altPosition.x, menu->MapNameBox().box->altPosition.y);
+  EXPECT_EQ(menu->ActiveField(), &menu->MapNameBox());
+  Click(menu->SaveCancelButton());
+  EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+}
+
 TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
   MoveMouse(400, 300);
   OpenMenu();
