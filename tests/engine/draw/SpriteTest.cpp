@@ -151,6 +151,41 @@ TEST_F(SpriteTest, EdgeDraggedAcrossTheOppositeEdgeFlips) {
   EXPECT_NEAR(tall.scale.y, 2.0f, 1e-4f);
 }
 
+// Each corner and edge pulled outward by a whole picture doubles the scale on its axes and
+// keeps the far side where it was.
+TEST_F(SpriteTest, EachCornerAndEdgeMovePullsItsSideAndKeepsTheFarSide) {
+  using Setter = void (Sprite::*)(const Vector3&);
+  using Getter = Vector3 (Sprite::*)() const;
+  struct Row {
+    Setter move;
+    Getter pulled, kept;
+    float across, up;  // the pull in pictures
+  };
+  const Row rows[] = {
+      {&Sprite::SetTopLeft, &Sprite::GetTopLeft, &Sprite::GetBottomRight, -1, 1},
+      {&Sprite::SetBottomLeft, &Sprite::GetBottomLeft, &Sprite::GetTopRight, -1, -1},
+      {&Sprite::SetTopRight, &Sprite::GetTopRight, &Sprite::GetBottomLeft, 1, 1},
+      {&Sprite::SetBottomRight, &Sprite::GetBottomRight, &Sprite::GetTopLeft, 1, -1},
+      {&Sprite::SetTopEdge, &Sprite::GetTopMid, &Sprite::GetBottomLeft, 0, 1},
+      {&Sprite::SetBottomEdge, &Sprite::GetBottomMid, &Sprite::GetTopLeft, 0, -1},
+      {&Sprite::SetLeftEdge, &Sprite::GetLeftMid, &Sprite::GetBottomRight, -1, 0},
+      {&Sprite::SetRightEdge, &Sprite::GetTopRight, &Sprite::GetBottomLeft, 1, 0},
+  };
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    SCOPED_TRACE(i);
+    const Row& row = rows[i];
+    Sprite sprite = Framed(0, 0, 64, 32);
+    const Vector3 size = sprite.GetSize();
+    const Vector3 kept = (sprite.*row.kept)();
+    (sprite.*row.move)((sprite.*row.pulled)() + Vector3{row.across * size.x, row.up * size.y, 0});
+    EXPECT_NEAR(sprite.scale.x, row.across != 0 ? 2.0f : 1.0f, 1e-4f);
+    EXPECT_NEAR(sprite.scale.y, row.up != 0 ? 2.0f : 1.0f, 1e-4f);
+    EXPECT_EQ(sprite.flipHorizontal, 0);
+    EXPECT_EQ(sprite.flipVertical, 0);
+    ExpectNear((sprite.*row.kept)(), kept);
+  }
+}
+
 TEST_F(SpriteTest, CloneDropsTheVerticalFlip) {
   Sprite sprite(&sheet, 1, {1, 2, 0}, 45, {32, 0, 64, 48});
   sprite.SetName("Texture Sprite 3");
