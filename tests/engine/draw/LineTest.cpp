@@ -71,6 +71,7 @@ TEST_F(LineTest, ScreenEndsAreRoundedToWholePixels) {
   EXPECT_EQ(line.GetAltLeftmostPoint(), (Vector3{95.5f, 50.5f, 0}));
   EXPECT_EQ(line.GetAltRightmostPoint(), (Vector3{105.5f, 50.5f, 0}));
   EXPECT_EQ(line.GetAltTopmostPoint(), (Vector3{105.5f, 50.5f, 0}));
+  EXPECT_EQ(line.GetAltBottommostPoint(), (Vector3{105.5f, 50.5f, 0}));
 }
 
 TEST_F(LineTest, CloneKeepsLengthAndIsRebuiltAtItsFirstDraw) {
