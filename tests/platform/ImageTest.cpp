@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/Image.h"
 #include "support/PixelColors.h"
 #include "support/TempFolder.h"
@@ -39,6 +41,26 @@ TEST_F(ImageTest, ColourKeyClearsOnlyExactMatches) {
   ASSERT_TRUE(whiteKeyed);
   EXPECT_EQ(whiteKeyed->Pixel(0, 0), Key);
   EXPECT_EQ(whiteKeyed->Pixel(2, 0), 0u);
+}
+
+// A picture stored without alpha, here a 24-bit bitmap of magenta, blue and white, is keyed
+// after its conversion: only the key's colour, fully opaque, turns clear.
+TEST_F(ImageTest, APictureWithoutAlphaIsKeyedToo) {
+  const std::string path = (folder.Path() / "keyed.bmp").string();
+  {
+    const uint8_t file[] = {
+        'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,              // file header
+        40, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,            // size, 3 by 1, 24 bits
+        0, 0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 0, 0};             // B, G, R each; padding
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file), sizeof file);
+  }
+  std::optional<Image> keyed = platform::LoadImageFile(path, 3, 1, 0xFFFF00FFu);
+  ASSERT_TRUE(keyed);
+  EXPECT_EQ(keyed->Pixel(0, 0), 0u);
+  EXPECT_EQ(keyed->Pixel(1, 0), Blue);
+  EXPECT_EQ(keyed->Pixel(2, 0), White);
 }
 
 TEST_F(ImageTest, ScalesToTheRequestedSize) {
