@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 #include "items/ItemStore.h"
 #include "items/ItemTestText.h"
@@ -140,18 +141,40 @@ TEST_F(ItemStoreTest, AddingWhatTheStoreLacksCopiesItIn) {
   EXPECT_EQ(copy->quantity, 4);
   EXPECT_EQ(other.runes.items.size(), 4u);
 
-  Item spear(ItemKindEquipment);
-  spear.name = "Spear";
-  spear.slot = SlotWeapon;
-  spear.weaponKind = WeaponKindSpear;
-  spear.quantity = 1;
-  other.AddEquipment(spear);
-  EXPECT_EQ(other.equipment.IndexOfSpear("Spear"), 1);
-  Item boots(ItemKindEquipment);
-  boots.name = "Boots";
-  boots.slot = SlotBoots;
-  other.AddEquipment(boots);
-  EXPECT_EQ(other.equipment.IndexOfBoots("Boots"), 1);
+  // Each piece of equipment goes at the end of the list of its kind; the weapons into the
+  // weapon list too.
+  using IndexOf = int (EquipmentPool::*)(const std::string&) const;
+  using List = std::vector<Item*> EquipmentPool::*;
+  const std::tuple<const char*, int32_t, int32_t, IndexOf, List> pieces[] = {
+      {"Dagger", SlotWeapon, WeaponKindDagger, &EquipmentPool::IndexOfDagger,
+       &EquipmentPool::daggers},
+      {"Sword", SlotWeapon, WeaponKindSword, &EquipmentPool::IndexOfSword, &EquipmentPool::swords},
+      {"Spear", SlotWeapon, WeaponKindSpear, &EquipmentPool::IndexOfSpear, &EquipmentPool::spears},
+      {"Helm", SlotHeadgear, WeaponKindNone, &EquipmentPool::IndexOfHeadgear,
+       &EquipmentPool::headgear},
+      {"Coat", SlotArmor, WeaponKindNone, &EquipmentPool::IndexOfArmor, &EquipmentPool::armor},
+      {"Gloves", SlotGauntlets, WeaponKindNone, &EquipmentPool::IndexOfGauntlets,
+       &EquipmentPool::gauntlets},
+      {"Boots", SlotBoots, WeaponKindNone, &EquipmentPool::IndexOfBoots, &EquipmentPool::boots}};
+  for (const auto& [name, slot, kind, indexOf, list] : pieces) {
+    Item piece(ItemKindEquipment);
+    piece.name = name;
+    piece.slot = slot;
+    piece.weaponKind = kind;
+    const auto end = static_cast<int>((other.equipment.*list).size());
+    const size_t weapons = other.equipment.weapons.size();
+    other.AddEquipment(piece);
+    EXPECT_EQ((other.equipment.*indexOf)(name), end) << name;
+    EXPECT_EQ(other.equipment.weapons.size(), weapons + (kind != WeaponKindNone ? 1 : 0)) << name;
+  }
+  Item key(ItemKindKeyItem);
+  key.name = "Lantern";
+  key.quantity = 1;
+  other.AddKeyItem(key);
+  ASSERT_NE(other.keyItems.FindByName("Lantern"), nullptr);
+  EXPECT_NE(other.keyItems.FindByName("Lantern"), &key);
+  other.SubtractRune(rune);
+  EXPECT_EQ(copy->quantity, 2);
 
   Item potion(ItemKindExpendable);
   potion.name = "Elixir";
