@@ -41,6 +41,21 @@ class GoblinFight : public GoblinWorld {
   Goblin* goblin = nullptr;  // the world's
 };
 
+// Pushed up out of the floor, a goblin lands only when not rising: at rest or falling it takes
+// the floor as its ground and stops; rising, it goes on through.
+TEST_F(GoblinFight, APushUpOutOfTheFloorLandsItOnlyWhenNotRising) {
+  const std::pair<float, bool> rows[] = {{-2.0f, true}, {0.0f, true}, {2.0f, false}};
+  for (const auto& [vy, lands] : rows) {
+    goblin->body->SetPositionXYZ(X(), GoblinStanding - 0.1f, 0.0f);
+    goblin->body->velocity = {0.0f, vy, 0.0f};
+    goblin->groundContact = nullptr;
+    goblin->StepPhysics(0.0f);
+    EXPECT_EQ(goblin->groundContact != nullptr, lands) << vy;
+    EXPECT_EQ(goblin->body->velocity.y, lands ? 0.0f : vy) << vy;
+    EXPECT_NEAR(goblin->body->position.y, GoblinStanding, 1e-5f) << vy;
+  }
+}
+
 TEST_F(GoblinFight, ItBlocksAStrikeOnItsShieldAndIsBeatenFromBehind) {
   Confront();
   const float full = Health();
