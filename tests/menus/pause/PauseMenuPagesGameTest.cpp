@@ -233,6 +233,11 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   GameStates->SwitchTo(controller->m_returnState);
   EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
   EXPECT_EQ(menu->GetSettingsCursor(), 0);
+  // Cancel resumes play; the tab opens again.
+  Tap(VirtualKey::I);
+  ASSERT_EQ(GameStates->current, world);
+  OpenTab(VirtualKey::O, 1);
+  ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
 
   // Quit to Title: the title menu at full volume, the level cleared.
   ASSERT_EQ(Volume(), DimmedVolume);
