@@ -167,6 +167,10 @@ TEST_F(PlayerRecordTest, AMissingTruncatedOrGarbledRecordGivesTheStatedDefaults)
   Load(RecordHead() + std::string(10, '\n') + "*I \n*S\n*J\nLost Page\n*T\nRune\n");
   EXPECT_TRUE(player_->journal.empty()) << "a name whose pages are missing is dropped";
   EXPECT_EQ(player_->terms, std::vector<std::string>{"Rune"});
+  // A name on the file's last line ends the record; the entries before it stay.
+  Load(RecordHead() + std::string(10, '\n') + "*I \n*S\n*J\nFirst Page\n0 1 \nLast Name\n");
+  EXPECT_EQ(player_->journal, (std::vector<JournalEntry>{{"First Page", {0, 1}}}));
+  EXPECT_TRUE(player_->terms.empty());
 }
 
 TEST_F(PlayerRecordTest, ANewGamePutsThePlayerAtTheHubWithTheDefaults) {
