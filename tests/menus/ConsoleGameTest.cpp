@@ -67,6 +67,18 @@ TEST_F(ConsoleGame, TheBackquoteOpensTheConsoleWhichRunsTypedCommandsAndClosesAg
   EXPECT_EQ(Console()->Cursor().sourceRect.left, EditorAtlas::Cells[EditorAtlas::CursorArrow].left);
   Type("play bg stop");
   ASSERT_TRUE(game.KeepFrame("console.png"));
+  // A press on the line's left end puts the caret before the text; dragged past its right end,
+  // the selection takes the whole line. Let go, the mouse leaves it as it is.
+  const auto y = static_cast<int>(line.box->altPosition.y);
+  const auto left = static_cast<int>(line.box->altPosition.x - line.box->width / 2) + 1;
+  const auto right = static_cast<int>(line.box->altPosition.x + line.box->width / 2) - 1;
+  for (const auto& [x, held] : {std::pair{left, false}, std::pair{left, true},
+                                std::pair{right, true}, std::pair{right, false}}) {
+    game.Platform().SetMouse({x + WindowX, y + WindowY, held, false, false});
+    game.StepFrames(2);
+  }
+  EXPECT_EQ(line.anchor, 0);
+  EXPECT_EQ(line.caret, 12);
 
   game.TapKey(VirtualKey::Tilde);
   EXPECT_EQ(GameStates->current, world);
