@@ -263,8 +263,8 @@ TEST_F(AirCourse, JumpPressedRisingAgainstAWallJumpsOffOnlyASquareWall) {
 
 // In the air against a touched wall, facing it: falling, a jump pressed with the wall's side
 // held pushes off a flagged wall; an air dash slides down a flagged wall only with its side
-// held, and otherwise leaves rising or falling as it goes, the dash going on or not. A wall slide in a hit-stop keeps
-// its choice for the stop's end, as a wall jump keeps its dash.
+// held, and otherwise leaves rising or falling as it goes, the dash going on or not. A wall
+// slide in a hit-stop keeps its choice for the stop's end, as a wall jump keeps its dash.
 TEST_F(AirCourse, AWallTouchedInTheAirIsJumpedOffSlidOrLeftByItsFlagAndTheKeys) {
   namespace K = VirtualKey;
   struct Row {
@@ -299,14 +299,9 @@ TEST_F(AirCourse, AWallTouchedInTheAirIsJumpedOffSlidOrLeftByItsFlagAndTheKeys) 
     player->body->velocity = {row.from == SlotAirDashing ? DashStrength : 0.0f, row.vy, 0.0f};
     wall.wallFlag = row.flagged;
     player->wallContact = &wall;
-    if (row.hitStop) Current()->holdTimer = 0.01f;
     for (int key : row.keys) game.PressKey(key);
-    game.Step();
-    if (row.hitStop) {
-      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
-    } else {
-      EXPECT_TRUE(Is(row.expected));
-    }
+    StepThroughAStop(row.hitStop, row.expected);
+    EXPECT_TRUE(Is(row.expected));
     if (row.expected == SlotWallJumping && !row.hitStop) {
       EXPECT_NEAR(Velocity().x, -10.0f + AirDrag * Dt, 1e-4f) << "pushed off by 10";
     }
@@ -700,14 +695,8 @@ TEST_F(AirCourse, AnAirMoveStartsInItsOwnStepRisingOrFallingTheDashFirst) {
     // A dash and an air jump left.
     player->SetGainedStat245(2.0f);
     player->SetGainedStat246(1.0f);
-    // A stop over within this frame: the move is kept and taken by the next step.
-    if (row.hitStop) Current()->holdTimer = 0.01f;
     for (int key : row.keys) game.PressKey(key);
-    game.Step();
-    if (row.hitStop) {
-      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
-      game.Step();
-    }
+    StepThroughAStop(row.hitStop, row.expected);
     EXPECT_TRUE(Is(row.expected));
     EXPECT_EQ(player->facing, row.facing);
     game.Platform().ReleaseAllKeys();

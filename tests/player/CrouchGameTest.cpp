@@ -183,15 +183,9 @@ TEST_F(CrouchGame, ActionThreeWhileLowRollsOrDodgesByStateSideAndHitStop) {
     ASSERT_TRUE(StepUntil(row.from));
     player->facing = 1;
     Release({D});
-    // A stop over within this frame: the press is kept and taken by the next step.
-    if (row.hitStop) Current()->holdTimer = 0.01f;
     Press({O});
     if (row.left) Press({A});
-    game.Step();
-    if (row.hitStop) {
-      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
-      game.Step();
-    }
+    StepThroughAStop(row.hitStop, row.expected);
     EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
     EXPECT_EQ(player->facing, row.facing);
   }
@@ -233,13 +227,8 @@ TEST_F(CrouchGame, RisingFromACrouchTakesEachActionAtOnceOrAfterTheHitStop) {
     Release({S});
     game.Step();
     ASSERT_TRUE(In(SlotStanding));
-    if (row.hitStop) Current()->holdTimer = 0.01f;
     Press(row.keys);
-    game.Step();
-    if (row.hitStop) {
-      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
-      game.Step();
-    }
+    StepThroughAStop(row.hitStop, row.expected);
     EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
     Release({J});
   }

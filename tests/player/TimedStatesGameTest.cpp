@@ -129,14 +129,8 @@ TEST_F(TimedStatesGame, EachGroundStateLeavesByTheKeysOfItsStepAndTheRoomAroundI
       player->groundContact = nullptr;
     }
     if (row.over) state.stateTime = 10.0f;
-    // A stop over within this frame: the choice is kept and taken by the next step.
-    if (row.hitStop) state.holdTimer = 0.01f;
     for (int key : row.keys) game.PressKey(key);
-    game.Step();
-    if (row.hitStop) {
-      EXPECT_EQ(Current()->pendingState, player->StateAt(row.expected));
-      game.Step();
-    }
+    StepThroughAStop(row.hitStop, row.expected);
     EXPECT_TRUE(In(row.expected)) << WStringToString(Current()->GetName());
     EXPECT_EQ(player->facing, row.facing);
     if (ceiling) world->RemoveBoundary(ceiling);

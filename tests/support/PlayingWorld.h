@@ -11,6 +11,7 @@
 #include "engine/SoundBank.h"
 #include "engine/draw/Quad.h"
 #include "player/Player.h"
+#include "player/PlayerState.h"
 #include "support/GameHarness.h"
 #include "support/TestWorld.h"
 
@@ -56,6 +57,16 @@ class PlayingWorld : public ::testing::Test {
   int32_t Volume() const { return MainSoundBank->music->Buffer().Volume(); }
 
   void SetSwitch(DebugToggle toggle, bool on) { DebugSwitchesOf(GameStates)->Set(toggle, on); }
+
+  // One step. With a hit-stop that ends within the frame the state chosen is only kept as the
+  // pending one, and the next step takes it.
+  void StepThroughAStop(bool hitStop, PlayerStateSlot expected) {
+    if (hitStop) player->CurrentState()->holdTimer = 0.01f;
+    game.Step();
+    if (!hitStop) return;
+    EXPECT_EQ(player->CurrentState()->pendingState, player->StateAt(expected));
+    game.Step();
+  }
 
   GameHarness game;
   World* world = nullptr;
