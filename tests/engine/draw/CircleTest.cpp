@@ -87,17 +87,15 @@ TEST_F(CircleTest, ExtremePoints) {
   circle.SetRadius(10);
   circle.SetPosition({1, 2, 3});
   circle.SetAltPosition({100, 100, 0});
-  using Getter = Vector3 (Circle::*)() const;
-  const std::pair<Getter, Vector3> rows[] = {{&Circle::GetTopmostPoint, {1, 12, 3}},
-                                             {&Circle::GetLeftmostPoint, {-9, 2, 3}},
-                                             {&Circle::GetBottommostPoint, {1, -8, 3}},
-                                             {&Circle::GetRightmostPoint, {11, 2, 3}},
-                                             {&Circle::GetAltTopmostPoint, {100, 110, 0}},
-                                             {&Circle::GetAltLeftmostPoint, {90, 100, 0}},
-                                             {&Circle::GetAltBottommostPoint, {100, 90, 0}},
-                                             {&Circle::GetAltRightmostPoint, {110, 100, 0}}};
-  for (size_t i = 0; i < std::size(rows); ++i)
-    EXPECT_EQ((circle.*rows[i].first)(), rows[i].second) << i;
+  const std::pair<Vector3, Vector3> rows[] = {{circle.GetTopmostPoint(), {1, 12, 3}},
+                                              {circle.GetLeftmostPoint(), {-9, 2, 3}},
+                                              {circle.GetBottommostPoint(), {1, -8, 3}},
+                                              {circle.GetRightmostPoint(), {11, 2, 3}},
+                                              {circle.GetAltTopmostPoint(), {100, 110, 0}},
+                                              {circle.GetAltLeftmostPoint(), {90, 100, 0}},
+                                              {circle.GetAltBottommostPoint(), {100, 90, 0}},
+                                              {circle.GetAltRightmostPoint(), {110, 100, 0}}};
+  for (size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << i;
 }
 
 TEST_F(CircleTest, SettersAndTheDirtyFlag) {

@@ -80,34 +80,33 @@ TEST_F(QuadTest, CornersTurnAboutThePosition) {
   // A quarter turn counter-clockwise takes an offset (x, y) to (-y, x); the screen's mids turn
   // clockwise, (x, y) to (y, -x). Corners are tried top-left, bottom-left, top-right,
   // bottom-right, and a tie goes to the later one.
-  using Getter = Vector3 (Quad::*)() const;
-  const std::pair<Getter, Vector3> rows[] = {{&Quad::GetTopLeft, {0, -1, 0.5f}},
-                                             {&Quad::GetBottomLeft, {2, -1, 0.5f}},
-                                             {&Quad::GetTopRight, {0, 3, 0.5f}},
-                                             {&Quad::GetBottomRight, {2, 3, 0.5f}},
-                                             {&Quad::GetLeftMid, {1, -1, 0.5f}},
-                                             {&Quad::GetRightMid, {1, 3, 0.5f}},
-                                             {&Quad::GetTopMid, {0, 1, 0.5f}},
-                                             {&Quad::GetBottomMid, {2, 1, 0.5f}},
-                                             {&Quad::GetTopmostPoint, {2, 3, 0.5f}},
-                                             {&Quad::GetLeftmostPoint, {0, 3, 0.5f}},
-                                             {&Quad::GetBottommostPoint, {2, -1, 0.5f}},
-                                             {&Quad::GetRightmostPoint, {2, 3, 0.5f}},
-                                             {&Quad::GetAltTopLeft, {101, 48, 0}},
-                                             {&Quad::GetAltBottomLeft, {99, 48, 0}},
-                                             {&Quad::GetAltTopRight, {101, 52, 0}},
-                                             {&Quad::GetAltBottomRight, {99, 52, 0}},
-                                             {&Quad::GetAltTopMid, {99, 50, 0}},
-                                             {&Quad::GetAltBottomMid, {101, 50, 0}},
-                                             {&Quad::GetAltTopLeftUnrotated, {98, 49, 0}},
-                                             {&Quad::GetAltTopRightUnrotated, {102, 49, 0}},
-                                             {&Quad::GetAltTopmostPoint, {99, 52, 0}},
-                                             {&Quad::GetAltLeftmostPoint, {99, 52, 0}},
-                                             {&Quad::GetAltBottommostPoint, {99, 48, 0}},
-                                             {&Quad::GetAltRightmostPoint, {101, 52, 0}}};
+  const std::pair<Vector3, Vector3> rows[] = {{quad.GetTopLeft(), {0, -1, 0.5f}},
+                                              {quad.GetBottomLeft(), {2, -1, 0.5f}},
+                                              {quad.GetTopRight(), {0, 3, 0.5f}},
+                                              {quad.GetBottomRight(), {2, 3, 0.5f}},
+                                              {quad.GetLeftMid(), {1, -1, 0.5f}},
+                                              {quad.GetRightMid(), {1, 3, 0.5f}},
+                                              {quad.GetTopMid(), {0, 1, 0.5f}},
+                                              {quad.GetBottomMid(), {2, 1, 0.5f}},
+                                              {quad.GetTopmostPoint(), {2, 3, 0.5f}},
+                                              {quad.GetLeftmostPoint(), {0, 3, 0.5f}},
+                                              {quad.GetBottommostPoint(), {2, -1, 0.5f}},
+                                              {quad.GetRightmostPoint(), {2, 3, 0.5f}},
+                                              {quad.GetAltTopLeft(), {101, 48, 0}},
+                                              {quad.GetAltBottomLeft(), {99, 48, 0}},
+                                              {quad.GetAltTopRight(), {101, 52, 0}},
+                                              {quad.GetAltBottomRight(), {99, 52, 0}},
+                                              {quad.GetAltTopMid(), {99, 50, 0}},
+                                              {quad.GetAltBottomMid(), {101, 50, 0}},
+                                              {quad.GetAltTopLeftUnrotated(), {98, 49, 0}},
+                                              {quad.GetAltTopRightUnrotated(), {102, 49, 0}},
+                                              {quad.GetAltTopmostPoint(), {99, 52, 0}},
+                                              {quad.GetAltLeftmostPoint(), {99, 52, 0}},
+                                              {quad.GetAltBottommostPoint(), {99, 48, 0}},
+                                              {quad.GetAltRightmostPoint(), {101, 52, 0}}};
   for (size_t i = 0; i < std::size(rows); ++i) {
     SCOPED_TRACE(i);
-    ExpectNear((quad.*rows[i].first)(), rows[i].second, 1e-4f);
+    ExpectNear(rows[i].first, rows[i].second, 1e-4f);
   }
   // The world vertices are kept unturned; the turn is applied when drawing.
   quad.Update();

@@ -214,17 +214,16 @@ TEST_F(SpriteTest, ScreenPositionCornersLieAtDepthZero) {
   EXPECT_EQ(sprite.GetAltTopLeftUnrotated(), (Vector3{84, 46, 0}));
   EXPECT_EQ(sprite.GetAltTopRightUnrotated(), (Vector3{116, 46, 0}));
   sprite.SetRotation(90);
-  // Offsets (-16, -4), (-16, 4), (16, -4), (16, 4) turned to (4, -16), (-4, -16), (4, 16), (-4,
-  // 16). On the screen the topmost point has the smallest y; ties go to the later corner.
-  using Getter = Vector3 (Sprite::*)() const;
-  const std::pair<Getter, Vector3> rows[] = {
-      {&Sprite::GetAltTopLeft, {104, 34, 0}},        {&Sprite::GetAltBottomLeft, {96, 34, 0}},
-      {&Sprite::GetAltTopRight, {104, 66, 0}},       {&Sprite::GetAltBottomRight, {96, 66, 0}},
-      {&Sprite::GetAltTopmostPoint, {96, 34, 0}},    {&Sprite::GetAltLeftmostPoint, {96, 66, 0}},
-      {&Sprite::GetAltBottommostPoint, {96, 66, 0}}, {&Sprite::GetAltRightmostPoint, {104, 66, 0}}};
+  // Offsets (-16, -4), (-16, 4), (16, -4), (16, 4) turn to (4, -16), (-4, -16), (4, 16) and
+  // (-4, 16). On the screen the topmost point has the smallest y; ties go to the later corner.
+  const std::pair<Vector3, Vector3> rows[] = {
+      {sprite.GetAltTopLeft(), {104, 34, 0}},        {sprite.GetAltBottomLeft(), {96, 34, 0}},
+      {sprite.GetAltTopRight(), {104, 66, 0}},       {sprite.GetAltBottomRight(), {96, 66, 0}},
+      {sprite.GetAltTopmostPoint(), {96, 34, 0}},    {sprite.GetAltLeftmostPoint(), {96, 66, 0}},
+      {sprite.GetAltBottommostPoint(), {96, 66, 0}}, {sprite.GetAltRightmostPoint(), {104, 66, 0}}};
   for (size_t i = 0; i < std::size(rows); ++i) {
     SCOPED_TRACE(i);
-    ExpectNear((sprite.*rows[i].first)(), rows[i].second);
+    ExpectNear(rows[i].first, rows[i].second);
   }
 }
 
