@@ -6,6 +6,7 @@
 #include <memory>
 #include <tuple>
 
+#include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
 #include "items/ItemTestText.h"
 #include "support/TempFolder.h"
@@ -184,6 +185,37 @@ TEST_F(ItemStoreTest, AddingWhatTheStoreLacksCopiesItIn) {
   // An item that is no rune is not turned into one.
   other.AddRune(potion);
   EXPECT_EQ(other.runes.FindByName("Elixir"), nullptr);
+}
+
+// A weapon by its kind, armour by its slot; a hand-edited kind or slot beyond the tables, or a
+// type word of neither, files the item in no list.
+TEST(ItemListCodes, EachItemHasTheCodeOfItsListAndNoneOutsideTheTables) {
+  struct Row {
+    ItemKind kind;
+    int32_t typeWord, slot, weaponKind;
+    char code;
+  };
+  const Row rows[] = {
+      {ItemKindEquipment, TypeWordEquipment, SlotWeapon, WeaponKindDagger, 'd'},
+      {ItemKindEquipment, TypeWordEquipment, SlotWeapon, WeaponKindSpear, 'l'},
+      {ItemKindEquipment, TypeWordEquipment, SlotWeapon, WeaponKindSpear + 1, 0},
+      {ItemKindEquipment, TypeWordEquipment, SlotWeapon, -1, 0},
+      {ItemKindEquipment, TypeWordEquipment, SlotHeadgear, WeaponKindNone, 'h'},
+      {ItemKindEquipment, TypeWordEquipment, SlotBoots, WeaponKindNone, 'b'},
+      {ItemKindEquipment, TypeWordEquipment, SlotBoots + 1, WeaponKindNone, 0},
+      {ItemKindEquipment, TypeWordEquipment, SlotWeapon, WeaponKindNone, 0},
+      {ItemKindEquipment, TypeWordRune, SlotArmor, WeaponKindNone, 'r'},
+      {ItemKindEquipment, 0, SlotArmor, WeaponKindNone, 0},
+      {ItemKindExpendable, 0, 0, 0, 'i'},
+      {ItemKindKeyItem, 0, 0, 0, 'k'},
+  };
+  for (const Row& row : rows) {
+    Item item(row.kind);
+    item.typeWord = row.typeWord;
+    item.slot = row.slot;
+    item.weaponKind = row.weaponKind;
+    EXPECT_EQ(ListCodeOf(item), row.code) << row.kind << " " << row.slot << " " << row.weaponKind;
+  }
 }
 
 TEST_F(ItemStoreTest, RemovingByNameTakesTheItemOutOfEveryListItStandsIn) {
