@@ -132,6 +132,10 @@ TEST_F(ClearLevel, DestroyingTheWorldDestroysEachObjectOnceAndEveryPlayerItMade)
   Player* second = world->AddPlayer();
   world->RemovePlayer(1);
   EXPECT_EQ(world->players.size(), 1u);
+  // A place no player holds removes nobody.
+  world->RemovePlayer(1);
+  world->RemovePlayer(-1);
+  EXPECT_EQ(world->players.size(), 1u);
   EXPECT_EQ(world->playerPool->made.size(), 2u) << "the pool keeps the player it made";
   EXPECT_EQ(world->FindSpriteEntry(second->bodySprite.get()), world->spriteLayers.end());
   world.reset();
