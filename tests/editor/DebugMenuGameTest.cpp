@@ -232,6 +232,12 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   game.Step();
   Type({VirtualKey::Backspace, VirtualKey::Digit0, VirtualKey::Period, VirtualKey::Digit0 + 5});
   EXPECT_EQ(field.text, "0.5");
+  // Seven characters at most: of five more digits the last is refused.
+  Type({VirtualKey::Digit0, VirtualKey::Digit0, VirtualKey::Digit0, VirtualKey::Digit0,
+        VirtualKey::Digit0 + 1});
+  EXPECT_EQ(field.text, "0.50000");
+  Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
+  EXPECT_EQ(field.text, "0.5");
   EXPECT_EQ(TimeScale, 1.0f) << "typing alone changes nothing";
   ASSERT_TRUE(game.KeepFrame("debug-settings-typing.png"));
   Click(menu->SettingsOkButton());
