@@ -208,8 +208,6 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   EXPECT_EQ(world->GetMapName(), HubMap);
 }
 
-// The save dialog writes the map as the autosave does: the selection's mark stays out of the
-// file, and the selection keeps it.
 // Each dialog's Cancel goes back to editing and acts on nothing; a press on the save dialog's
 // name field opens it again once closed.
 TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
@@ -237,6 +235,8 @@ TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 }
 
+// The save dialog writes the map as the autosave does: the selection's mark stays out of the
+// file, and the selection keeps it.
 TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
   MoveMouse(400, 300);
   OpenMenu();

@@ -848,9 +848,7 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   EXPECT_FALSE(player->body->pushingList.Contains(solid));
   EXPECT_FALSE(player->body->passThroughList.Contains(solid));
 
-  auto made = std::make_unique<Sprite>(AddPlanks(), 0, Vector3{-6.0f, 3.0f, 0.0f}, 0.0f,
-                                       platform::PixelRect{0, 0, 32, 32});
-  Sprite* sprite = world->spriteLayers.Insert(0, std::move(made))->second.item;
+  Sprite* sprite = AddSprite(AddPlanks(), -6.0f, 3.0f);
   const size_t sprites = world->spriteLayers.size();
   Select(sprite);
   EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Sprites);

@@ -155,14 +155,8 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   retypeLayer();
   EXPECT_EQ(firstOf(world->shapeLayers, quad, laterQuad), quad);
   Texture* planks = AddPlanks();
-  const auto addSprite = [&](float x) {
-    auto made = std::make_unique<Sprite>(planks, 0, Vector3{x, -4, 0}, 0.0f,
-                                         platform::PixelRect{0, 0, 32, 32});
-    made->layer = 2;
-    return world->spriteLayers.Insert(2, std::move(made))->second.item;
-  };
-  Sprite* sprite = addSprite(3.0f);
-  const Sprite* laterSprite = addSprite(4.5f);
+  Sprite* sprite = AddSprite(planks, 3.0f, -4.0f, 2);
+  const Sprite* laterSprite = AddSprite(planks, 4.5f, -4.0f, 2);
   menu->Select(sprite, SelectionOwner::Sprites);
   menu->RefreshPropertyFields();
   retypeLayer();
@@ -413,10 +407,7 @@ TEST_F(PropertyEditing, ThePanelShowsWhatEachKindOfSelectionBrings) {
 // A map shape and a sprite become triggers too, each leaving its own layers for the trigger list.
 TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
   Quad* quad = AddQuad(-3.0f, 3.0f, 1.0f, 1.0f);
-  auto picture = std::make_unique<Sprite>(AddPlanks(), 0, Vector3{3.0f, 3.0f, 0.0f}, 0.0f,
-                                          platform::PixelRect{0, 0, 32, 32});
-  Sprite* sprite = world->spriteLayers.Insert(0, std::move(picture))->second.item;
-  menu->CollectLayers();
+  Sprite* sprite = AddSprite(AddPlanks(), 3.0f, 3.0f);
   const size_t shapes = world->shapeLayers.size();
   const size_t sprites = world->spriteLayers.size();
   const std::tuple<Shape*, SelectionOwner, ContextMenu::Item, int32_t> rows[] = {

@@ -12,6 +12,7 @@
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Quad.h"
+#include "engine/draw/Sprite.h"
 #include "support/DebugMenuSession.h"
 #include "world/World.h"
 
@@ -72,6 +73,15 @@ class LevelEditing : public DebugMenuSession {
     quad->SetName("Block");
     Quad* added = quad.get();
     world->shapeLayers.Insert(layer, std::move(quad));
+    menu->CollectLayers();
+    return added;
+  }
+  // A 32-texel square of the texture as a sprite at (x, y) on the layer.
+  Sprite* AddSprite(Texture* texture, float x, float y, int32_t layer = 0) {
+    auto sprite = std::make_unique<Sprite>(texture, 0, Vector3{x, y, 0.0f}, 0.0f,
+                                           platform::PixelRect{0, 0, 32, 32});
+    sprite->layer = layer;
+    Sprite* added = world->spriteLayers.Insert(layer, std::move(sprite))->second.item;
     menu->CollectLayers();
     return added;
   }
