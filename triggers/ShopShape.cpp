@@ -19,17 +19,17 @@
 
 namespace {
 
-// "h 0 25" is a hazard without a shape, not the headgear placeholder on sale: where index 0
-// is a list's placeholder, which is never stock, the letter of a modifier that begins with its
-// shape, then the no-shape token, is that modifier. The first expendable has no placeholder
-// before it, so "i 0 25" stays its stock line.
-bool IsShapelessModifier(const ItemStore& stock, char code, long long index) {
+// Index 0 of a list whose first item is "Empty" is the placeholder the equipment lists share:
+// it is never on sale. The first expendable has no placeholder before it, so "i 0 25" is stock.
+bool IsPlaceholder(const ItemStore& stock, char code, long long index) {
   const Item* first = index == 0 ? ItemAt(stock, code, 0) : nullptr;
-  return first && first->name == EmptyItemName && IsShapedModifier(code);
+  return first && first->name == EmptyItemName;
 }
 
 // One "code index price" line per item on sale; the first line that is not one is handed
-// back to the modifier loop.
+// back to the modifier loop. "h 0 25" is a hazard without a shape, not the headgear placeholder
+// on sale: a placeholder line whose letter begins a shaped modifier is that modifier; any other
+// placeholder line is skipped, as a line naming a place past its list is.
 void ReadStock(TextLines& lines, ItemStore& stock) {
   std::string line;
   while (lines.Next(line)) {
@@ -41,10 +41,12 @@ void ReadStock(TextLines& lines, ItemStore& stock) {
     const bool entry =
         fields >> code >> index >> price && !(fields >> more) && code.size() == 1 &&
         std::find(ItemListCodes.begin(), ItemListCodes.end(), code.front()) != ItemListCodes.end();
-    if (!entry || IsShapelessModifier(stock, code.front(), index)) {
+    const bool placeholder = entry && IsPlaceholder(stock, code.front(), index);
+    if (!entry || (placeholder && IsShapedModifier(code.front()))) {
       lines.PutBack(std::move(line));
       return;
     }
+    if (placeholder) continue;
     if (Item* item = ItemAt(stock, code.front(), index)) {
       item->onSale = 1;
       item->price = price;
@@ -56,7 +58,9 @@ void WriteStock(MapRecordWriter& out, const ItemStore& stock) {
   for (char code : ItemListCodes) {
     const std::vector<Item*> items = ItemsOfList(stock, code);
     for (size_t index = 0; index < items.size(); ++index) {
-      if (!items[index]->onSale) continue;
+      if (!items[index]->onSale || IsPlaceholder(stock, code, static_cast<long long>(index))) {
+        continue;
+      }
       out.Append(std::string(1, code) + ' ' + std::to_string(index) + ' ' +
                  Number(items[index]->price) + '\n');
     }

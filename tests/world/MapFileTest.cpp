@@ -378,6 +378,23 @@ TEST_F(MapFileTest, AShapelessModifierAfterAShopEndsItsStock) {
             "*Modifiers \nh 0 25\nd 0 -20\ns 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\n");
 }
 
+// A hand-written stock line naming an equipment list's placeholder puts nothing on sale: the
+// placeholder is shared by every list, and written back it would end the stock early.
+TEST_F(MapFileTest, AStockLineNamingAPlaceholderIsSkippedAndTheMapReadsBackWhole) {
+  const std::string shop = "s 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\na 0 220\nl 0 70\ni 0 4\n";
+  const std::string written = Reload(MapWith("", "", shop + "p 0 1.5 -2\n"));
+  const ShopShape* read = Modifier<ShopShape>(0);
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->stock->equipment.armor.at(0)->onSale, 0);
+  EXPECT_EQ(read->stock->equipment.daggers.at(1)->price, 95.0f);
+  EXPECT_EQ(read->stock->expendables.items.at(0)->price, 4.0f) << "the stock goes on after it";
+  ASSERT_NE(Modifier<PushShape>(1), nullptr);
+  EXPECT_EQ(written.substr(written.find("*Modifiers \n")),
+            "*Modifiers \np 0 1.5 -2\ns 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\n");
+  world_ = std::make_unique<World>(nullptr, nullptr);
+  EXPECT_EQ(Reload(written), written);
+}
+
 // A save point anchored on a shape keeps its own place: the region is not moved onto the
 // shape, the save position is as written, and the anchor is written back.
 TEST_F(MapFileTest, ASavePointAnchoredOnAShapeKeepsItsPlaceAndWritesItsAnchorBack) {
