@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/BuildGameStates.h"
+#include "app/FramePacer.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
@@ -27,7 +28,6 @@ constexpr int WindowY = 200;
 constexpr const char* WindowTitle = "QuellmarkMain";
 constexpr float MaxUpdateStep = 0.02f;
 constexpr float MicrosecondsPerSecond = 1'000'000.0f;
-constexpr uint64_t FramePeriodMicroseconds = 16'667;
 constexpr int InactiveWaitMilliseconds = 100;
 constexpr int SmallFontHeight = 12;
 constexpr int LargeFontHeight = 20;
@@ -46,6 +46,7 @@ constexpr const char* DefaultMapText =
 // What the shell owns for the whole run; the globals point into it.
 struct ShellResources {
   std::unique_ptr<platform::Renderer> device;
+  std::unique_ptr<FramePacer> pacer;
   std::unique_ptr<platform::SpriteBatch> spriteRenderer;
   std::unique_ptr<Controls> controls;
   std::unique_ptr<platform::TextFont> smallFont;
@@ -131,6 +132,8 @@ void InitializeResources() {
   TotalRunTime = 0.0f;
   FramesPerSecond = 0.0f;
   std::srand(static_cast<unsigned>(std::time(nullptr)));
+  // Made last, so that the first frame is timed from the end of the start-up.
+  Shell->pacer = std::make_unique<FramePacer>(*MainPlatform, Device->PresentWaitsForDisplay());
 }
 
 bool StartUp(platform::Platform& platform) {
@@ -207,6 +210,7 @@ void RunFramePass() {
   if (WindowActive != 1) {
     // Nothing to do until the focus returns: wait instead of spinning.
     if (Running) MainPlatform->WaitForEvent(InactiveWaitMilliseconds);
+    Shell->pacer->Restart();
     return;
   }
   AdvanceFrameTimer();
@@ -214,9 +218,7 @@ void RunFramePass() {
   UpdateFrame();
   RenderFrame();
   DeferredDeletes->Empty();
-  // Presenting that waits for the display paces the loop already: a second limit at 60 frames
-  // a second would make a faster display judder.
-  if (!Device->PresentWaitsForDisplay()) MainPlatform->PaceFrame(FramePeriodMicroseconds);
+  Shell->pacer->EndFrame();
 }
 
 void ShutDown() {

@@ -35,8 +35,11 @@ void HeadlessPlatform::GetWindowPosition(int& x, int& y) const {
 
 uint64_t HeadlessPlatform::NowMicroseconds() { return now_; }
 
-// No real time passes here, so there is nothing to wait for.
-void HeadlessPlatform::PaceFrame(uint64_t) { ++paceCount_; }
+void HeadlessPlatform::PaceFrame(uint64_t periodMicroseconds) {
+  ++paceCount_;
+  const uint64_t until = schedule_.Next(now_, periodMicroseconds);
+  if (paceWaits_) now_ = until;
+}
 
 void HeadlessPlatform::ReadKeyboard(KeyArray& keys) { keys = keys_; }
 

@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "platform/FrameSchedule.h"
 #include "platform/Platform.h"
 
 namespace platform {
@@ -19,6 +20,7 @@ class HeadlessPlatform : public Platform {
   void GetWindowPosition(int& x, int& y) const override;
   uint64_t NowMicroseconds() override;
   void PaceFrame(uint64_t periodMicroseconds) override;
+  int RefreshRate() override { return refreshRate_; }
   void ReadKeyboard(KeyArray& keys) override;
   MouseSample ReadMouse() override;
   bool ReadPad(int slot, PadState& state) override;
@@ -40,6 +42,10 @@ class HeadlessPlatform : public Platform {
   void DisconnectPad(int slot);
   // Renderers made afterwards report that presenting waits for the display, as with vsync.
   void SetPresentWaits(bool waits) { presentWaits_ = waits; }
+  // Pacing moves the clock on to when the frame may begin, as a real wait would; otherwise it
+  // is only counted.
+  void SetPaceWaits(bool waits) { paceWaits_ = waits; }
+  void SetRefreshRate(int hertz) { refreshRate_ = hertz; }
 
   // What a test observes.
   const WindowRequest& Window() const { return window_; }
@@ -63,6 +69,9 @@ class HeadlessPlatform : public Platform {
   int waitCount_ = 0;
   int paceCount_ = 0;
   bool presentWaits_ = false;
+  bool paceWaits_ = false;
+  int refreshRate_ = 0;
+  FrameSchedule schedule_;
   std::string lastMessage_;
 };
 

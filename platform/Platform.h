@@ -69,6 +69,8 @@ class Platform {
   // Waits until the period has passed since the last frame ended: the frame limiter of the
   // loop where presenting does not wait for the display.
   virtual void PaceFrame(uint64_t periodMicroseconds) = 0;
+  // The refresh rate of the display that shows the window, in hertz; 0 when it is not known.
+  virtual int RefreshRate() = 0;
 
   // 0x80 marks a key that is down, 0x01 a toggled key (read for Caps Lock), indexed by
   // virtual-key code.

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/AudioDevice.h"
+#include "platform/FrameSchedule.h"
 #include "platform/InputMapping.h"
 #include "platform/Platform.h"
 #include "platform/RendererImpl.h"
@@ -19,6 +20,8 @@ constexpr uint8_t VkShift = 0x10, VkControl = 0x11, VkMenu = 0x12;
 constexpr uint8_t VkCapsLock = 0x14, VkNumLock = 0x90;
 constexpr uint8_t VkLShift = 0xA0, VkRShift = 0xA1, VkLControl = 0xA2, VkRControl = 0xA3;
 constexpr uint8_t VkLMenu = 0xA4, VkRMenu = 0xA5;
+// Beyond any display: a higher reading is no reading.
+constexpr int MaxRefreshRate = 1000;
 
 class SdlPlatform : public Platform {
  public:
@@ -90,14 +93,18 @@ class SdlPlatform : public Platform {
   }
 
   void PaceFrame(uint64_t periodMicroseconds) override {
-    uint64_t now = NowMicroseconds();
-    uint64_t due = lastFrameEnd_ + periodMicroseconds;
-    if (lastFrameEnd_ != 0 && now < due) {
-      std::this_thread::sleep_for(std::chrono::microseconds(due - now));
-      lastFrameEnd_ = due;
-    } else {
-      lastFrameEnd_ = now;
-    }
+    const uint64_t now = NowMicroseconds();
+    const uint64_t until = schedule_.Next(now, periodMicroseconds);
+    if (until > now) std::this_thread::sleep_for(std::chrono::microseconds(until - now));
+  }
+
+  int RefreshRate() override {
+    if (!window_) return 0;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    SDL_DisplayMode mode;
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+    // A display without a real mode (Xvfb's) may read as garbage, INT_MIN among others.
+    return mode.refresh_rate > 0 && mode.refresh_rate <= MaxRefreshRate ? mode.refresh_rate : 0;
   }
 
   void ReadKeyboard(KeyArray& keys) override {
@@ -200,7 +207,7 @@ class SdlPlatform : public Platform {
   WindowRequest requested_;
   PadSlots slots_;
   std::array<SDL_GameController*, PadSlotCount> controllers_{};
-  uint64_t lastFrameEnd_ = 0;
+  FrameSchedule schedule_;
 };
 
 }  // namespace

@@ -85,8 +85,8 @@ void StateForwardAirAttacking::HandleInputHeld(float) {
 
 void StateUpAirAttacking::HandleInput(float dt) {
   if (TookPending()) return;
-  CutJump();
-  Landed();
+  // A landing goes on through the step: its time and an air jump are still tested.
+  if (!Landed()) CutJump();
   if (!TimeEnded()) {
     Drift(dt);
     TakeFirst({AirJump});

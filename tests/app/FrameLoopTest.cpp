@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/FramePacer.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -186,6 +187,27 @@ TEST(FramePacing, TheLoopLimitsTheFrameRateOnlyWherePresentingDoesNotWait) {
     game.StepFrames(2);
     EXPECT_EQ(game.Platform().PaceCount(), presentWaits ? 0 : 3) << presentWaits;
   }
+}
+
+// A display that grants vsync but returns from presenting at once: after a run of such short
+// frames the loop waits for itself, one frame per refresh of the display; once the frames take
+// a refresh period on their own (presenting waits again), it stops waiting.
+TEST(FramePacing, PresentingThatDoesNotWaitDespiteVsyncIsPacedToTheRefreshRate) {
+  GameHarness game(true);
+  ASSERT_TRUE(game.Started());
+  platform::HeadlessPlatform& display = game.Platform();
+  display.SetPaceWaits(true);
+  display.SetRefreshRate(50);
+  constexpr float Quick = 0.001f;
+  game.StepFrames(FramePacer::RunFrames, Quick);
+  const uint64_t paced = display.Clock();
+  game.StepFrames(10, Quick);
+  EXPECT_EQ(display.Clock() - paced, 10 * 20'000u);
+
+  game.StepFrames(2 * FramePacer::RunFrames, 1.0f / 50);
+  const int paces = display.PaceCount();
+  game.StepFrames(10, Quick);
+  EXPECT_EQ(display.PaceCount(), paces);
 }
 
 TEST_F(FrameLoopTest, EachFrameClearsToTheClearColour) {

@@ -136,7 +136,8 @@ TEST(BoundaryGridPass, BoundariesAndBodiesOfNoFiniteOrHugeSizeAreStillTakenInTur
   const Case bodies[] = {{"body near", {0.0f, 0.5f, 0.0f}, 1.0f},
                          {"body not a number", {NaN, 0.5f, 0.0f}, 1.0f},
                          {"body infinitely wide", {0.0f, 0.5f, 0.0f}, Inf},
-                         {"body far out", {-1e30f, 0.5f, 0.0f}, 1.0f}};
+                         {"body far out", {-1e30f, 0.5f, 0.0f}, 1.0f},
+                         {"body right of them all", {2e30f, 0.5f, 0.0f}, 1.0f}};
   for (const Case& c : bodies) {
     BoundingQuad body;
     body.SetDimensions(c.width, 1.0f, 0.0f);

@@ -223,4 +223,12 @@ TEST_F(NPCWorld, PushedSidewaysAndDownAtOnceAFallingCharacterKeepsItsHorizontalS
   constexpr float GroundDrag = 0.5f * 85.0f;
   EXPECT_NEAR(hazel->body->velocity.x, 3.0f - GroundDrag * Frame, 1e-5f);
   EXPECT_NE(hazel->wallContact, nullptr);
+
+  // In mid-air nothing gives it back.
+  hazel->body->SetPositionXYZ(0.7f, 5.0f, 0.0f);
+  hazel->body->previousPosition = {0.0f, 5.0f, 0.0f};
+  hazel->body->velocity = {3.0f, 0.0f, 0.0f};
+  hazel->StepPhysics(Frame);
+  EXPECT_LT(hazel->body->position.x, 0.6f);
+  EXPECT_EQ(hazel->body->velocity.x, 0.0f);
 }

@@ -46,6 +46,8 @@ TEST_F(DeathGame, InDeathModeOneThePictureFadesAndThePlayerComesBackAtTheSpawnPo
   EXPECT_NEAR(picture.GetColor().a, 127.5f, 2.0f);
   EXPECT_NEAR(picture.GetColor().r, 127.5f, 2.0f);
   game.KeepFrame("respawn-fading.png");
+  // Spent while the player is away, so that the refill on the way back shows.
+  player->staminaRing->SetValue(0.0f);
   const float health = player->healthMeter->value;
   StrikeOnce(killer);
   EXPECT_GE(player->healthMeter->value, health) << "no strike is taken";

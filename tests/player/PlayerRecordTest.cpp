@@ -39,11 +39,13 @@ std::string RecordHead(const std::string& header = "Content\\Maps\\DemoHubMap.gm
   return text + "1234.56\n*E\n";
 }
 
+// Its inventory also holds lines that change nothing: a blank one, an unknown code, and indices
+// past their lists (k 5 just past the five key items).
 const char* const FullRest =
     "Iron Dagger\nIron Helm\nChain Mail\n0\nSwift Boots\n"
     "Ember Rune\n0\nStone Rune\nNo Such Rune\nEmpty\n"
     "*I \n"
-    "d 2 3 1.5 7.25\nr 1 1 0 0.5\n\nk 4 1 0 0\ni 0 12 0 3\nx 1 1 1 1\ns 99 1 1 1\n"
+    "d 2 3 1.5 7.25\nr 1 1 0 0.5\n\nk 4 1 0 0\nk 5 1 0 0\ni 0 12 0 3\nx 1 1 1 1\ns 99 1 1 1\n"
     "*S\nDodge\n\nTriple Jump\n"
     "*J\nJournal Entry Intro\n0 1 \nDemo Journal Entry\n0 2 5 \n"
     "*T\nRune\n*P\nJennifer\nOld Man\n*B\nRatatoskr\n";
