@@ -267,6 +267,9 @@ class MenuDebug : public Menu {
   void BuildItemEditor();
 
   void LeaveToWorld();
+  // What the open colour dialog's or settings page's Cancel does; other pages apply nothing
+  // before they are confirmed.
+  void CancelOpenPage();
   void SampleMouse();
   bool LeftPressed() const;
   bool LeftHeld() const;
@@ -416,6 +419,8 @@ class MenuDebug : public Menu {
   Color4 EditedColor() const;
   void ApplyColor(const Color4& color);
   void CloseColorDialog(const Color4& color);
+  // Ends the dialog with the colour it opened with (the background: the last one committed).
+  void CancelColorDialog();
   void PanCameraWithKeys();
   void DrawTextureDialog();
   void DrawColorDialog();
@@ -430,6 +435,8 @@ class MenuDebug : public Menu {
   void SaveToggles(int count);
   void PutBackSettings(int toggleCount);
   void CloseSettingsPage();
+  // Every switch and the background colour back to the snapshot; the time factor unread.
+  void CancelSettingsPage();
   void HandleSettingsPage();
   void PressOnSettingsPage();
   void DrawSettingsPage();

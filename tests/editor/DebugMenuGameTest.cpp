@@ -140,8 +140,8 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleMouseFeed);
   ClickSwitch(ToggleEnableConsole);
   ASSERT_TRUE(On(ToggleMouseFeed));
-  // Escape leaves at once: the first four switches fall back, the others keep the click.
-  Leave(VirtualKey::Esc);
+  // Tab leaves at once: the first four switches fall back, the others keep the click.
+  Leave();
   EXPECT_FALSE(On(ToggleMouseFeed));
   EXPECT_TRUE(On(ToggleEnableConsole));
   EXPECT_EQ(Volume(), FullVolume);
@@ -181,21 +181,28 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   EXPECT_FALSE(On(ToggleMouseFeed));
 }
 
-// Leaving without committing puts back the mouse feed, state info, object data and visible
-// collision switches; the six after them keep what was clicked.
-TEST_F(DebugMenuSettings, LeavingUncommittedPutsBackOnlyTheFirstFourSwitches) {
+// Leaving with Tab without committing puts back the mouse feed, state info, object data and
+// visible collision switches; the six after them keep what was clicked. Escape cancels the page
+// as it leaves: every switch falls back.
+TEST_F(DebugMenuSettings, TabPutsBackTheFirstFourUncommittedSwitchesAndEscapeEveryOne) {
   for (int i = 0; i < DebugToggleCount; ++i) {
     const auto toggle = static_cast<DebugToggle>(i);
     OpenMenu();
     OpenSettings();
     ClickSwitch(toggle);
     Leave(VirtualKey::Esc);
+    EXPECT_FALSE(On(toggle)) << i;
+    EXPECT_EQ(ShowLoadInfo, 0) << i;
+    OpenMenu();
+    OpenSettings();
+    ClickSwitch(toggle);
+    Leave();
     EXPECT_EQ(On(toggle), i >= 4) << i;
     if (!On(toggle)) continue;
     OpenMenu();
     OpenSettings();
     ClickSwitch(toggle);
-    Leave(VirtualKey::Esc);
+    Leave();
     ASSERT_FALSE(On(toggle)) << i;
   }
 }
