@@ -284,6 +284,7 @@ void MenuDebug::SetMode(int32_t mode) {
   CloseField();
   m_mode = mode;
   m_pageMessage.Clear();
+  m_heldPress = nullptr;
 }
 
 void MenuDebug::OpenField(TextBox& field) {

@@ -267,6 +267,9 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   Press(menu->ExpendablesTab());
   SelectRow("Healing Herb");
   Press(menu->ItemDeleteButton());
+  EXPECT_NE(menu->PageMessage().find(L"move up one place"), std::wstring::npos)
+      << "the first press says what the delete moves";
+  Press(menu->ItemDeleteButton());
   DrawnTexts drawn;
   game.Step();
   EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->PageMessage()), 20.0f, 575.0f));
@@ -274,6 +277,40 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
             (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
                                       "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
                                       "i 3 0) Spirit Draught", "i 4 0) Smelling Salts"}));
+}
+
+// Stock lines and saved records name items by their place in their list. Pressing the type an
+// item has re-files nothing; a change of type or a delete that moves later items up a place
+// says so first and waits for a second press.
+TEST_F(ItemEditorGame, OnlyAChangeOfTypeRefilesAnItemAndWhatMovesOthersIsPressedTwice) {
+  const fs::path file = game.Folder() / "Content" / "Items" / "Equipment.ipf";
+  const auto read = [&file] {
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+  };
+  const std::string before = read();
+  OpenItemEditor();
+  SelectRow("Bronze Dagger");
+  Press(menu->ItemChangeButton());
+  Press(menu->DaggerButton());
+  Press(menu->ItemSaveButton());
+  EXPECT_EQ(read(), before);
+
+  SelectRow("Bronze Dagger");
+  Press(menu->ItemChangeButton());
+  Press(menu->SwordButton());
+  EXPECT_TRUE(menu->DaggerButton().Enabled());
+  EXPECT_FALSE(menu->PageMessage().empty());
+  Press(menu->SwordButton());
+  EXPECT_TRUE(menu->SwordButton().Enabled());
+  Press(menu->ItemEditCancelButton());
+
+  // Equipment of a type no table knows lights no type button.
+  menu->EditedItems().equipment.FindByName("Iron Dagger")->typeWord = TypeWordRune + 1;
+  SelectRow("Iron Dagger");
+  Press(menu->ItemChangeButton());
+  EXPECT_FALSE(menu->DaggerButton().Enabled() || menu->SwordButton().Enabled());
 }
 
 // A list longer than a page shows and takes presses on one page's rows at a time: a press on
