@@ -227,6 +227,17 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   SelectRow("Healing Herb");
   Press(menu->ItemChangeButton());
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
+  // Too long for its field, a number shows its end after a mark rather than lose its first
+  // digits unseen; only digits after the point are cut from the end.
+  DrawnTexts drawn;
+  game.Step();
+  const std::vector<std::string> column = drawn.AtX(Field(0).TextLeft());
+  ASSERT_GT(column.size(), static_cast<size_t>(Stat::BaseDefense));
+  for (const int field : {0, 1}) {
+    EXPECT_EQ(column[field].substr(0, 2), "..") << column[field];
+    EXPECT_TRUE(Field(field).text.ends_with(column[field].substr(2))) << column[field];
+  }
+  EXPECT_TRUE(Field(Stat::BaseDefense).text.starts_with(column[Stat::BaseDefense]));
   Retype(menu->ItemDescriptionBox(), "Bitter");
   Press(menu->ItemSaveButton());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
