@@ -181,9 +181,8 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   EXPECT_FALSE(On(ToggleMouseFeed));
 }
 
-// Leaving with Tab without committing puts back the mouse feed, state info, object data and
-// visible collision switches; the six after them keep what was clicked. Escape cancels the page
-// as it leaves: every switch falls back.
+// Leaving without committing puts back the mouse feed, state info, object data and visible
+// collision switches; the six after them keep what was clicked. Escape cancels the page first.
 TEST_F(DebugMenuSettings, TabPutsBackTheFirstFourUncommittedSwitchesAndEscapeEveryOne) {
   for (int i = 0; i < DebugToggleCount; ++i) {
     const auto toggle = static_cast<DebugToggle>(i);
@@ -191,8 +190,7 @@ TEST_F(DebugMenuSettings, TabPutsBackTheFirstFourUncommittedSwitchesAndEscapeEve
     OpenSettings();
     ClickSwitch(toggle);
     Leave(VirtualKey::Esc);
-    EXPECT_FALSE(On(toggle)) << i;
-    EXPECT_EQ(ShowLoadInfo, 0) << i;
+    EXPECT_FALSE(On(toggle) || ShowLoadInfo) << i;
     OpenMenu();
     OpenSettings();
     ClickSwitch(toggle);
