@@ -32,6 +32,7 @@ class DebugButton {
   void ShowPicture(Texture* atlas, const platform::PixelRect& rect);
 
   const Quad& Face() const { return *m_quad; }
+  const std::string& Label() const { return m_label; }
   bool Pressed() const { return m_pressed != 0; }
   bool Enabled() const { return m_enabled != 0; }
   const Color4& LabelColor() const { return m_currentTextColor; }

@@ -21,7 +21,7 @@ constexpr Color4 TitleBarShade{30, 0, 0, 0};
 // A chosen list row, and a row nobody has chosen.
 constexpr Color4 HoverColor{200, 70, 90, 130};
 constexpr Color4 RowColor{0, 255, 255, 255};
-// A line saying that a file was not written.
+// A line saying that a file was not written, or what a press held back would do.
 constexpr Color4 MessageColor{255, 170, 20, 20};
 // The black lines that part a panel's groups of widgets.
 constexpr Color4 SeparatorColor{255, 0, 0, 0};
@@ -55,9 +55,9 @@ void DrawButtonCaption(const std::wstring& text, const Quad& button);
 // "Page p / last (...)" ending a little left of the button, level with it.
 void DrawPageLine(int32_t page, int32_t last, const Quad& button);
 
-// One line in the message colour saying why something the editor tried did not happen; empty
-// while there is nothing to say. Drawn left-aligned from a point, through the shared sprite
-// batch, at the height the vertical alignment code gives.
+// One line in the message colour saying why something the editor tried did not happen, or what
+// it holds back until asked again; empty while there is nothing to say. Drawn left-aligned from
+// a point, through the shared sprite batch, at the height the vertical alignment code gives.
 class MessageLine {
  public:
   explicit MessageLine(int vertical) : m_vertical(vertical) {}

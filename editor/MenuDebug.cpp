@@ -152,6 +152,8 @@ void MenuDebug::HandleInput(float) {
   if (!GameControls) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsTabPressed() || keys.IsEscPressed()) {
+    // Escape ends the open page as its Cancel would before leaving; Tab keeps what it applied.
+    if (keys.IsEscPressed()) CancelOpenPage();
     LeaveToWorld();
     return;
   }
@@ -174,6 +176,25 @@ void MenuDebug::LeaveToWorld() {
   RestoreSettings();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
+}
+
+void MenuDebug::CancelOpenPage() {
+  switch (m_mode) {
+    case ModeShapeColor:
+    case ModeBackgroundColor:
+      CancelColorDialog();
+      break;
+    case ModeMusic:
+      // The music list stands on the settings page, whose switches are not committed yet.
+      CloseListDialog();
+      CancelSettingsPage();
+      break;
+    case ModeSettings:
+      CancelSettingsPage();
+      break;
+    default:
+      break;
+  }
 }
 
 void MenuDebug::SampleMouse() {
@@ -263,6 +284,7 @@ void MenuDebug::SetMode(int32_t mode) {
   CloseField();
   m_mode = mode;
   m_pageMessage.Clear();
+  m_heldPress = nullptr;
 }
 
 void MenuDebug::OpenField(TextBox& field) {

@@ -267,6 +267,9 @@ class MenuDebug : public Menu {
   void BuildItemEditor();
 
   void LeaveToWorld();
+  // What the open colour dialog's or settings page's Cancel does; other pages apply nothing
+  // before they are confirmed.
+  void CancelOpenPage();
   void SampleMouse();
   bool LeftPressed() const;
   bool LeftHeld() const;
@@ -416,6 +419,8 @@ class MenuDebug : public Menu {
   Color4 EditedColor() const;
   void ApplyColor(const Color4& color);
   void CloseColorDialog(const Color4& color);
+  // Ends the dialog with the colour it opened with (the background: the last one committed).
+  void CancelColorDialog();
   void PanCameraWithKeys();
   void DrawTextureDialog();
   void DrawColorDialog();
@@ -430,6 +435,8 @@ class MenuDebug : public Menu {
   void SaveToggles(int count);
   void PutBackSettings(int toggleCount);
   void CloseSettingsPage();
+  // Every switch and the background colour back to the snapshot; the time factor unread.
+  void CancelSettingsPage();
   void HandleSettingsPage();
   void PressOnSettingsPage();
   void DrawSettingsPage();
@@ -469,6 +476,12 @@ class MenuDebug : public Menu {
   void PressOnItemList();
   void OpenSelectedItem();
   void DeleteSelectedItem();
+  // A press that takes an item out of its list goes ahead at once when no later item of the list
+  // would move up a place; otherwise the first press shows a line saying so and is held back,
+  // and the same button pressed next carries it out. held: the press held back before this one.
+  bool ConfirmPlacesMove(const DebugButton& button, const Item& item, const DebugButton* held);
+  // Every new press ends the press held back, and its line with it; returns that press.
+  const DebugButton* TakeHeldPress();
   void NewItem();
   // Writes the item files from the editor's store; false, with the page's line saying so,
   // when they could not be written.
@@ -565,8 +578,8 @@ class MenuDebug : public Menu {
   Quad* m_selectedFileRow = nullptr;
   // Mode 10's portal, found again by its region whenever it is needed.
   const Shape* m_targetPortalRegion = nullptr;
-  // One line under a dialog or page whose file could not be written, or whose name is refused.
-  // A change of mode clears it.
+  // One line under a dialog or page whose file could not be written, whose name is refused, or
+  // whose press is held back. A change of mode clears it.
   EditorWidgets::MessageLine m_pageMessage;
 
   // The item editor (modes 11 and 12) works on a store of its own.
@@ -578,6 +591,9 @@ class MenuDebug : public Menu {
   // The category shown; null until a tab is shown.
   EditorWidgets::RowList* m_currentRows = nullptr;
   Quad* m_selectedRow = nullptr;
+  // The press on Delete or a type button held back to say that later items move up a place;
+  // null for none. A change of mode drops it.
+  const DebugButton* m_heldPress = nullptr;
   int32_t m_itemPage = 0;
   Item* m_editedItem = nullptr;
   std::unique_ptr<Quad> m_itemListPanel;

@@ -137,6 +137,11 @@ void MenuDebug::CloseColorDialog(const Color4& color) {
   SetMode(ModeEdit);
 }
 
+void MenuDebug::CancelColorDialog() {
+  CloseColorDialog(m_mode == ModeBackgroundColor ? m_savedBackground
+                                                 : m_colorDialog->ColorAtOpen());
+}
+
 void MenuDebug::HandleShapeColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   const ColorDialog& dialog = *m_colorDialog;
@@ -178,7 +183,7 @@ bool MenuDebug::HandleColorDialogMouse() {
       return false;
     }
     if (dialog.CancelButton().AltContainsPoint(m_mouseClient)) {
-      CloseColorDialog(m_mode == ModeBackgroundColor ? m_savedBackground : dialog.ColorAtOpen());
+      CancelColorDialog();
       return false;
     }
     dialog.GrabSliderAt(m_mouseClient);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
@@ -61,6 +62,14 @@ std::wstring RowText(const ItemStore& store, const Item* item, const std::string
   const int index = found == list.end() ? -1 : static_cast<int>(found - list.begin());
   return std::wstring(1, static_cast<wchar_t>(code)) + L" " + IntToWString(index) + L" 0) " +
          StringToWString(name);
+}
+
+// Whether items stand after this one in the list that names it by place, so that taking it out
+// moves each of them up one place.
+bool LaterItemsMove(const ItemStore& store, const Item& item) {
+  const std::vector<Item*> list = ItemsOfList(store, ListCodeOf(item));
+  const auto found = std::find(list.begin(), list.end(), &item);
+  return found != list.end() && found + 1 != list.end();
 }
 
 }  // namespace
@@ -173,9 +182,15 @@ void MenuDebug::HandleItemListInput() {
 
 void MenuDebug::PressOnItemList() {
   const platform::Vector3& mouse = m_mouseClient;
-  // Change and Delete let the press go on to the tests below them.
+  const DebugButton* held = TakeHeldPress();
+  // Change and Delete let the press go on to the tests below them; a delete held back keeps
+  // its row chosen.
   if (m_itemChangeButton->Contains(mouse)) OpenSelectedItem();
-  if (m_itemDeleteButton->Contains(mouse)) DeleteSelectedItem();
+  if (m_itemDeleteButton->Contains(mouse)) {
+    const Item* item = m_selectedRow ? ItemOfRow(*m_selectedRow) : nullptr;
+    if (item && !ConfirmPlacesMove(*m_itemDeleteButton, *item, held)) return;
+    DeleteSelectedItem();
+  }
   if (m_itemNewButton->Contains(mouse)) {
     NewItem();
     return;
@@ -237,6 +252,20 @@ void MenuDebug::DeleteSelectedItem() {
     RebuildItemRows();
     ShowEquipmentRows();
   }
+}
+
+bool MenuDebug::ConfirmPlacesMove(const DebugButton& button, const Item& item,
+                                  const DebugButton* held) {
+  if (held == &button || !LaterItemsMove(*m_itemStore, item)) return true;
+  m_heldPress = &button;
+  m_pageMessage.Show(L"Items after it in its list move up one place: press " +
+                     StringToWString(button.Label()) + L" again.");
+  return false;
+}
+
+const DebugButton* MenuDebug::TakeHeldPress() {
+  if (m_heldPress) m_pageMessage.Clear();
+  return std::exchange(m_heldPress, nullptr);
 }
 
 void MenuDebug::NewItem() {

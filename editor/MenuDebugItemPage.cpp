@@ -96,7 +96,9 @@ void MenuDebug::LoadEditedItem() {
   if (m_currentRows == &m_runeRows && rune && rune->typeWord == TypeWordRune) {
     LoadFieldsFromStats(*rune->parts[0].stats);
     SelectRunePartButton(m_weaponButton.get());
-  } else if (m_currentRows == &m_equipmentRows && m_editedItem->typeWord == TypeWordEquipment) {
+  } else if (m_currentRows == &m_equipmentRows) {
+    // Equipment of a type the tables do not know lights no button.
+    const bool equipment = m_editedItem->typeWord == TypeWordEquipment;
     const std::array<std::pair<DebugButton*, bool>, 7> places = {{
         {m_daggerButton.get(),
          m_editedItem->slot == SlotWeapon && m_editedItem->weaponKind == WeaponKindDagger},
@@ -111,7 +113,7 @@ void MenuDebug::LoadEditedItem() {
     }};
     const auto place =
         std::find_if(places.begin(), places.end(), [](const auto& each) { return each.second; });
-    SelectEquipmentTypeButton(place == places.end() ? nullptr : place->first);
+    SelectEquipmentTypeButton(!equipment || place == places.end() ? nullptr : place->first);
   }
 }
 
@@ -219,6 +221,7 @@ void MenuDebug::HandleItemEditInput() {
 
 void MenuDebug::PressOnItemPage(TextBox* hovered) {
   const platform::Vector3& mouse = m_mouseClient;
+  const DebugButton* held = TakeHeldPress();
   if (m_itemSaveButton->Contains(mouse)) {
     SaveEditedItem();
     return;
@@ -244,9 +247,14 @@ void MenuDebug::PressOnItemPage(TextBox* hovered) {
     }};
     for (const Place& place : places) {
       if (!place.button->Contains(mouse)) continue;
-      m_editedItem->slot = place.slot;
-      m_editedItem->weaponKind = place.weaponKind;
-      RefileEditedEquipment();
+      // Filed again under its own place, the item would go to the end of its list.
+      const bool filedThere =
+          m_editedItem->slot == place.slot && m_editedItem->weaponKind == place.weaponKind;
+      if (!filedThere && ConfirmPlacesMove(*place.button, *m_editedItem, held)) {
+        m_editedItem->slot = place.slot;
+        m_editedItem->weaponKind = place.weaponKind;
+        RefileEditedEquipment();
+      }
       break;
     }
   } else if (auto* rune = dynamic_cast<Rune*>(m_editedItem); rune && m_currentRows == &m_runeRows) {

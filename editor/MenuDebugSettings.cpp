@@ -123,6 +123,12 @@ void MenuDebug::CloseSettingsPage() {
   m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
+void MenuDebug::CancelSettingsPage() {
+  PutBackSettings(DebugToggleCount);
+  ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
+  CloseSettingsPage();
+}
+
 void MenuDebug::HandleSettingsPage() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::Esc)) {
@@ -159,9 +165,7 @@ void MenuDebug::PressOnSettingsPage() {
     return;
   }
   if (m_settingsCancelButton->AltContainsPoint(m_mouseClient)) {
-    PutBackSettings(DebugToggleCount);
-    ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
-    CloseSettingsPage();
+    CancelSettingsPage();
     return;
   }
   if (m_backgroundSwatch->AltContainsPoint(m_mouseClient)) {

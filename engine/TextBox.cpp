@@ -17,6 +17,10 @@ constexpr float TextRightInset = 2.0f;
 // The caret line stands one pixel left of the place and one below the centre line.
 constexpr float CaretOffsetX = -1.0f;
 constexpr float CaretOffsetY = 1.0f;
+// Stands before the end of a number whose start is left out.
+constexpr char CutMark[] = "..";
+constexpr int32_t CutMarkLength = sizeof(CutMark) - 1;
+constexpr char Digits[] = "0123456789";
 
 // Lengths beyond the 32-bit range saturate.
 int32_t ToIndex(size_t length) {
@@ -47,9 +51,36 @@ int32_t TextBox::ClampIndex(int32_t index) const { return std::clamp(index, 0, L
 
 float TextBox::TextLeft() const { return box->altPosition.x - box->width / 2 + TextInset; }
 
-float TextBox::PrefixWidth(int32_t count) const {
-  if (!font || count <= 0) return 0.0f;
-  return static_cast<float>(font->MeasurePrefix(StringToWString(text), count).width);
+size_t TextBox::FittingCount(const std::wstring& shown) const {
+  size_t count = shown.size();
+  while (count > 0 && static_cast<float>(font->MeasurePrefix(shown, count).width) > TextRoom()) {
+    --count;
+  }
+  return count;
+}
+
+int32_t TextBox::HiddenCount() const {
+  if (mode == TextBoxFreeText || Fits(text)) return 0;
+  const size_t kept = FittingCount(StringToWString(text));
+  if (text.find('.') < kept && text.find_first_not_of(Digits, kept) == std::string::npos) {
+    return 0;
+  }
+  int32_t hidden = 1;
+  while (hidden < Length() && !Fits(CutMark + text.substr(static_cast<size_t>(hidden)))) ++hidden;
+  return hidden;
+}
+
+std::string TextBox::ShownText() const {
+  const int32_t hidden = HiddenCount();
+  return hidden > 0 ? CutMark + text.substr(static_cast<size_t>(hidden)) : text;
+}
+
+float TextBox::PlaceOf(int32_t index) const {
+  const int32_t hidden = HiddenCount();
+  if (!font || index <= 0 || index < hidden) return 0.0f;
+  const int32_t count = hidden > 0 ? CutMarkLength + index - hidden : index;
+  return static_cast<float>(
+      font->MeasurePrefix(StringToWString(ShownText()), static_cast<size_t>(count)).width);
 }
 
 float TextBox::TextRoom() const { return box->width - TextInset - TextRightInset; }
@@ -82,11 +113,12 @@ void TextBox::InsertText(std::string typed) {
 
 int32_t TextBox::MeasureSelection(float x, float, float) const {
   const float left = TextLeft();
-  float best = std::fabs(x - left);
-  int32_t index = 0;
+  // The first place shown stands for the hidden ones.
+  int32_t index = HiddenCount();
+  float best = std::fabs(x - (left + PlaceOf(index)));
   const int32_t length = Length();
-  for (int32_t i = 1; i <= length; ++i) {
-    const float distance = std::fabs(x - (left + PrefixWidth(i)));
+  for (int32_t i = index + 1; i <= length; ++i) {
+    const float distance = std::fabs(x - (left + PlaceOf(i)));
     if (!(distance < best)) break;
     best = distance;
     index = i;
@@ -108,14 +140,14 @@ void TextBox::UpdateCaret() {
     selected = font->Measure(StringToWString(text.substr(static_cast<size_t>(lo),
                                                          static_cast<size_t>(hi - lo))));
   }
-  const float selectedWidth = static_cast<float>(selected.width);
+  const float start = PlaceOf(lo);
+  const float selectedWidth = PlaceOf(hi) - start;
   selection->SetDimensions(selectedWidth, static_cast<float>(selected.height), 0.0f);
-  selection->SetAltPositionXYZ(TextLeft() + PrefixWidth(lo) + selectedWidth / 2,
-                               box->altPosition.y, 0.0f);
+  selection->SetAltPositionXYZ(TextLeft() + start + selectedWidth / 2, box->altPosition.y, 0.0f);
 }
 
 platform::Vector3 TextBox::MeasureToCaret() const {
-  return {TextLeft() + PrefixWidth(ClampIndex(caret)) + CaretOffsetX,
+  return {TextLeft() + PlaceOf(ClampIndex(caret)) + CaretOffsetX,
           box->altPosition.y + CaretOffsetY, 0.0f};
 }
 
@@ -125,13 +157,8 @@ void TextBox::Draw() {
   const platform::Vector3 at = box->altPosition;
   DrawWidgetLabel(font, label, labelSide, at.x - box->width / 2, at.x + box->width / 2, at.y,
                   textColor);
-  std::wstring shown = StringToWString(text + suffix);
-  if (font) {
-    size_t count = shown.size();
-    while (count > 0 && static_cast<float>(font->MeasurePrefix(shown, count).width) > TextRoom())
-      --count;
-    shown.resize(count);
-  }
+  std::wstring shown = StringToWString(ShownText() + suffix);
+  if (font) shown.resize(FittingCount(shown));
   DrawTextAligned(font, TextLeft(), at.y, 0.0f, shown, textColor.ToD3DColor(), AlignLeft,
                   AlignQuarterUp);
 }

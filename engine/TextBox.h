@@ -44,7 +44,9 @@ class TextBox {
   // The screen point where the owner draws the caret line.
   platform::Vector3 MeasureToCaret() const;
   // The box and the highlight at once; label, text and suffix through the shared sprite
-  // batch, which the caller has begun. Of text and suffix, only what fits the box is shown.
+  // batch, which the caller has begun. Of text and suffix, only what fits the box is shown:
+  // their start, unless that would leave out more of a number than digits after its point;
+  // then the number's end, after a mark.
   void Draw();
 
   // The screen x where the text starts.
@@ -71,8 +73,15 @@ class TextBox {
  private:
   int32_t Length() const;
   int32_t ClampIndex(int32_t index) const;
-  // Width of the first count characters, in pixels.
-  float PrefixWidth(int32_t count) const;
+  // How many characters from the start of the line fit the box.
+  size_t FittingCount(const std::wstring& shown) const;
+  // Characters of the text left out before what the box shows; the mark stands for them.
+  int32_t HiddenCount() const;
+  // The text as the box shows it: after the mark when its start is left out.
+  std::string ShownText() const;
+  // Pixels from the text's start to the place before the character at the index, as shown;
+  // a hidden character's place is the start.
+  float PlaceOf(int32_t index) const;
   // Pixels from the text's start to just inside the box's right edge.
   float TextRoom() const;
 };

@@ -140,8 +140,8 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleMouseFeed);
   ClickSwitch(ToggleEnableConsole);
   ASSERT_TRUE(On(ToggleMouseFeed));
-  // Escape leaves at once: the first four switches fall back, the others keep the click.
-  Leave(VirtualKey::Esc);
+  // Tab leaves at once: the first four switches fall back, the others keep the click.
+  Leave();
   EXPECT_FALSE(On(ToggleMouseFeed));
   EXPECT_TRUE(On(ToggleEnableConsole));
   EXPECT_EQ(Volume(), FullVolume);
@@ -182,20 +182,25 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
 }
 
 // Leaving without committing puts back the mouse feed, state info, object data and visible
-// collision switches; the six after them keep what was clicked.
-TEST_F(DebugMenuSettings, LeavingUncommittedPutsBackOnlyTheFirstFourSwitches) {
+// collision switches; the six after them keep what was clicked. Escape cancels the page first.
+TEST_F(DebugMenuSettings, TabPutsBackTheFirstFourUncommittedSwitchesAndEscapeEveryOne) {
   for (int i = 0; i < DebugToggleCount; ++i) {
     const auto toggle = static_cast<DebugToggle>(i);
     OpenMenu();
     OpenSettings();
     ClickSwitch(toggle);
     Leave(VirtualKey::Esc);
+    EXPECT_FALSE(On(toggle) || ShowLoadInfo) << i;
+    OpenMenu();
+    OpenSettings();
+    ClickSwitch(toggle);
+    Leave();
     EXPECT_EQ(On(toggle), i >= 4) << i;
     if (!On(toggle)) continue;
     OpenMenu();
     OpenSettings();
     ClickSwitch(toggle);
-    Leave(VirtualKey::Esc);
+    Leave();
     ASSERT_FALSE(On(toggle)) << i;
   }
 }

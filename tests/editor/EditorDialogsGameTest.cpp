@@ -309,6 +309,14 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   Click(Dialog().CancelButton());
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
+  // So does Escape, which leaves the editor.
+  menu->OpenShapeColorDialog();
+  game.Step();
+  TypeChannel(0, {'9'});
+  Leave(VirtualKey::Esc);
+  EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
+  OpenMenu();
+  SelectBlock();
 
   // Enter keeps what was typed.
   menu->OpenShapeColorDialog();

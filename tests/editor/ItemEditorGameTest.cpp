@@ -227,6 +227,14 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   SelectRow("Healing Herb");
   Press(menu->ItemChangeButton());
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
+  // Too long for its field, a number shows its end after a mark; a fraction keeps its start.
+  DrawnTexts drawn;
+  game.Step();
+  const std::vector<std::string> shown = drawn.AtX(Field(0).TextLeft());
+  for (const size_t i : {0u, 1u}) {
+    EXPECT_TRUE(shown.at(i).starts_with("..") && Field(i).text.ends_with(shown[i].substr(2)));
+  }
+  EXPECT_TRUE(Field(Stat::BaseDefense).text.starts_with(shown.at(Stat::BaseDefense)));
   Retype(menu->ItemDescriptionBox(), "Bitter");
   Press(menu->ItemSaveButton());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
@@ -267,6 +275,8 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   Press(menu->ExpendablesTab());
   SelectRow("Healing Herb");
   Press(menu->ItemDeleteButton());
+  EXPECT_NE(menu->PageMessage().find(L"move up one place"), std::wstring::npos);
+  Press(menu->ItemDeleteButton());
   DrawnTexts drawn;
   game.Step();
   EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->PageMessage()), 20.0f, 575.0f));
@@ -274,6 +284,35 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
             (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
                                       "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
                                       "i 3 0) Spirit Draught", "i 4 0) Smelling Salts"}));
+}
+
+// Stock lines and saved records name items by their place in their list: only a real change of
+// type re-files an item, and what moves later items up a place waits for a second press.
+TEST_F(ItemEditorGame, OnlyAChangeOfTypeRefilesAnItemAndWhatMovesOthersIsPressedTwice) {
+  const fs::path file = game.Folder() / "Content" / "Items" / "Equipment.ipf";
+  std::stringstream before, after;
+  before << std::ifstream(file).rdbuf();
+  OpenItemEditor();
+  SelectRow("Bronze Dagger");
+  Press(menu->ItemChangeButton());
+  Press(menu->DaggerButton());
+  Press(menu->ItemSaveButton());
+  after << std::ifstream(file).rdbuf();
+  EXPECT_EQ(after.str(), before.str());
+
+  SelectRow("Bronze Dagger");
+  Press(menu->ItemChangeButton());
+  Press(menu->SwordButton());
+  EXPECT_FALSE(menu->PageMessage().empty() || menu->SwordButton().Enabled());
+  Press(menu->SwordButton());
+  EXPECT_TRUE(menu->SwordButton().Enabled());
+  Press(menu->ItemEditCancelButton());
+
+  // Equipment of a type no table knows lights no type button.
+  menu->EditedItems().equipment.FindByName("Iron Dagger")->typeWord = TypeWordRune + 1;
+  SelectRow("Iron Dagger");
+  Press(menu->ItemChangeButton());
+  EXPECT_FALSE(menu->DaggerButton().Enabled() || menu->SwordButton().Enabled());
 }
 
 // A list longer than a page shows and takes presses on one page's rows at a time: a press on
