@@ -6,8 +6,9 @@
 #include "engine/StringConversion.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/Item.h"
-#include "menus/MenuCells.h"
 #include "menus/AtlasPanels.h"
+#include "menus/MenuCells.h"
+#include "player/Player.h"
 
 using platform::Vector3;
 namespace Cells = MenuCells;
@@ -35,6 +36,10 @@ constexpr Vector3 MainStatsRowsAt{4.0f, 96.0f, 0.0f};
 constexpr Vector3 EntryStatsRowsAt{4.0f, 128.0f, 0.0f};
 constexpr float StatValueX = 90.0f;
 constexpr float InherentSkillsX = 185.0f;
+// The kind pictures stand 34 pixels in from the plain panel's top-right corner.
+constexpr float KindIconInset = 34.0f;
+constexpr Color4 KindIconTint{255, 100, 100, 100};
+constexpr float PortraitDrop = 2.0f;
 
 // A compared value carries its sign: +0, +12.5, -3.
 std::string Signed(float value) {
@@ -93,6 +98,17 @@ ItemPage::ItemPage(Texture* atlas, Font* pageFont) : font(pageFont) {
     raiseMarkers[k] = CutSprite(atlas, Cells::RaiseMarker);
     dropMarkers[k] = CutSprite(atlas, Cells::DropMarker);
   }
+  for (int k = 0; k < Cells::KindIconCount; ++k) {
+    kindIcons[k] = CutSprite(atlas, Cells::KindIcons[k]);
+    kindIcons[k]->SetFillColor(KindIconTint);
+  }
+}
+
+void ItemPage::PlaceKindIcons() {
+  const ScreenBox top = ScreenBoxOf(*detailsTop);
+  for (const std::unique_ptr<Sprite>& icon : kindIcons) {
+    icon->SetAltPosition({top.right - KindIconInset, top.top + KindIconInset, 0.0f});
+  }
 }
 
 void ItemPage::PlaceMarkers() {
@@ -102,6 +118,15 @@ void ItemPage::PlaceMarkers() {
     raiseMarkers[k]->SetAltPosition(row);
     dropMarkers[k]->SetAltPosition(row);
   }
+}
+
+void ItemPage::PlaceHud(Player& player) const {
+  // The interface is placed by its portrait, the sprite centred on its anchor.
+  if (!player.hudFirstSprite) return;
+  const float portrait = ScreenBoxOf(*player.hudFirstSprite).Height();
+  const float y = ScreenBoxOf(*descriptionMiddleTop).top - ScreenBoxOf(*descriptionTop).Height() +
+                  portrait / 2 + PortraitDrop;
+  player.PlaceHud({descriptionMiddleTop->altPosition.x, y, 0.0f});
 }
 
 Vector3 ItemPage::Origin() const { return ScreenBoxOf(descriptionPanel).TopLeft(); }
@@ -205,4 +230,14 @@ void ItemPage::DrawDescription(const Object& object) {
 const Item* ItemPage::WornInSlotOf(const Actor& actor, const Item& item) {
   const int slot = item.slot >= SlotHeadgear && item.slot <= SlotBoots ? item.slot - 1 : 0;
   return actor.equipped[slot];
+}
+
+int ItemPage::KindIconOf(const Item& item) {
+  constexpr int FirstArmourIcon = 3;
+  if (item.slot == SlotWeapon) {
+    const bool known = item.weaponKind >= WeaponKindDagger && item.weaponKind <= WeaponKindSpear;
+    return known ? item.weaponKind - WeaponKindDagger : -1;
+  }
+  const bool armour = item.slot >= SlotHeadgear && item.slot <= SlotBoots;
+  return armour ? item.slot - SlotHeadgear + FirstArmourIcon : -1;
 }

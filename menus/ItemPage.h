@@ -8,12 +8,14 @@
 #include "engine/draw/ShapeList.h"
 #include "engine/draw/Sprite.h"
 #include "items/StatBlock.h"
+#include "menus/MenuCells.h"
 #include "platform/MathTypes.h"
 
 class Actor;
 class Font;
 class Item;
 class Object;
+class Player;
 class Texture;
 
 // The page beside the item lists of the pause menu and the shop: three 300-pixel panels of the
@@ -31,6 +33,9 @@ class ItemPage {
   static constexpr std::array<const char*, ComparedRowCount> MainStatLabels{
       "Attack", "Defense", "Endurance", "Recovery", "Resistance"};
   using MainStatValues = std::array<float, ComparedRowCount>;
+  // Among the kind pictures (dagger, sword, spear, headgear, armor, gauntlets, boots, key item).
+  static constexpr int SpearIcon = 2;
+  static constexpr int KeyItemIcon = 7;
 
   // Builds the panels at the origin; the owner places them. The font is the 64-point one, and
   // may be missing (nothing is written then).
@@ -40,6 +45,11 @@ class ItemPage {
 
   // Both markers of each compared row just left of the new item's value.
   void PlaceMarkers();
+  // The kind pictures in the top-right corner of the plain panel where it stands now.
+  void PlaceKindIcons();
+  // The player's interface in the description panel's top band, its portrait just below the
+  // band's top; a player without an interface stays as it is.
+  void PlaceHud(Player& player) const;
   // The description panel's top-left corner, from which the page's texts are placed.
   platform::Vector3 Origin() const;
   // The first row of the main statistics below their heading, and on the entry panel.
@@ -66,6 +76,9 @@ class ItemPage {
   // The item the actor wears in the body slot of the item: headgear to boots for slots 2 to 5,
   // the weapon for any other slot; null when the slot is empty.
   static const Item* WornInSlotOf(const Actor& actor, const Item& item);
+  // The kind picture of an equipment item: a weapon's by its kind, armour's by its body slot;
+  // -1 for none.
+  static int KindIconOf(const Item& item);
 
   Font* font = nullptr;  // not owned
 
@@ -101,4 +114,6 @@ class ItemPage {
   // Per compared row: the marker of a better and of a worse new value.
   std::array<std::unique_ptr<Sprite>, ComparedRowCount> raiseMarkers;
   std::array<std::unique_ptr<Sprite>, ComparedRowCount> dropMarkers;
+  // Greyed, each a kind's picture.
+  std::array<std::unique_ptr<Sprite>, MenuCells::KindIconCount> kindIcons;
 };

@@ -108,6 +108,12 @@ void MenuSave::HandlePromptInput(float dt) {
   if (!m_saveFailed) m_mode = ModeSaved;
 }
 
+bool MenuSave::WriteSaveFile() {
+  World* world = savePoint ? savePoint->world : nullptr;
+  const Player* player = world ? world->GetFirstPlayer() : nullptr;
+  return player && player->WriteRecord(world->GetMapName(), savePoint->position);
+}
+
 void MenuSave::HandleSavedInput(float dt) {
   if (HandlePlayersAndAction(dt)) ReturnToWorld();
 }

@@ -2,14 +2,12 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "menus/Menu.h"
 #include "platform/Vertex.h"
 
 class Camera;
 class Font;
-class Player;
 class SavePoint;
 class Sprite;
 class Texture;
@@ -49,17 +47,6 @@ class MenuSave : public Menu {
   // with the old record left whole, when there is no save point or player, when the record
   // could not be read back as written, or when the file could not be written.
   bool WriteSaveFile();
-
-  // The record's sections, each appended to the text.
-  void WriteHeader(std::string& text, const std::string& mapPath) const;
-  void WriteStats(std::string& text, const Player& player) const;
-  void WriteEquipment(std::string& text, const Player& player) const;
-  void WriteInventory(std::string& text, const Player& player) const;
-  void WriteSkills(std::string& text, const Player& player) const;
-  void WriteJournal(std::string& text, const Player& player) const;
-  void WriteTerms(std::string& text, const Player& player) const;
-  void WritePeople(std::string& text, const Player& player) const;
-  void WriteBestiary(std::string& text, const Player& player) const;
 
   int32_t m_mode = ModePrompt;
   // Set by a failed save until the next save is tried.

@@ -25,12 +25,8 @@ namespace Cells = ShopMenuCells;
 
 namespace {
 
-constexpr float GlyphSpacing = 1.0f;
 constexpr float TitleBelowFrameTop = 24.0f;
 constexpr float DetailsFromListRight = 20.0f;
-// The kind icons stand in the top-right corner of the plain details panel.
-constexpr float KindIconInset = 34.0f;
-constexpr Color4 KindIconTint{255, 100, 100, 100};
 constexpr float ScrollBarShorterThanList = 100.0f;
 constexpr float RowWidth = 372.0f;
 constexpr float RowFillerHeight = 49.0f;
@@ -39,12 +35,6 @@ constexpr float RowFillerHeight = 49.0f;
 constexpr float PagePanelsFromListRight = 15.0f;
 constexpr float DescriptionPanelRaise = 1.0f;
 constexpr float ConfirmPanelRaise = 132.0f;
-// The player's interface sits in the description panel's top band.
-constexpr float HudBelowPanelTop = 2.0f;
-
-Texture* AtlasOf(const GameStateSet* set) { return set ? set->interfaceAtlas.get() : nullptr; }
-Font* LargeFontOf(const GameStateSet* set) { return set ? set->fontArc64pt.get() : nullptr; }
-Font* SmallFontOf(const GameStateSet* set) { return set ? set->fontArc17pt.get() : nullptr; }
 
 TabStrip::Cells TabCells() {
   TabStrip::Cells cells{Cells::TabClosed, {}, Cells::TabOpenLeft, Cells::TabOpenMiddle,
@@ -64,40 +54,30 @@ Item* FindNamed(const std::vector<Item*>& list, const std::string& name) {
 MenuShop::MenuShop(GameStateSet* owner, Camera* camera, World* world)
     : Menu(owner, "Pause Menu"),
       m_world(world),
-      m_atlas(AtlasOf(owner)),
-      m_fontLarge(LargeFontOf(owner)),
-      m_fontSmall(SmallFontOf(owner)),
-      m_itemPage(m_atlas, m_fontLarge),
-      m_tabs(m_atlas, TabCells()),
-      m_rows(m_atlas, Cells::RowHeader, Cells::Row, Cells::PanelFill, VisibleRows,
+      m_window(owner, Cells::ListPanel),
+      m_itemPage(m_window.atlas, m_window.largeFont),
+      m_tabs(m_window.atlas, TabCells()),
+      m_rows(m_window.atlas, Cells::RowHeader, Cells::Row, Cells::PanelFill, VisibleRows,
              {RowWidth, RowFillerHeight, false}, ListPanel::Overlay::Rows) {
   MainCamera = camera;
   m_player = world ? world->GetFirstPlayer() : nullptr;
-  MenuWindow::SetUpBackdrop(m_backdrop);
-  MenuWindow::BuildFrame(m_atlas, m_frame, m_frameLeft, m_frameMiddle, m_frameRight);
-  m_footerRight = CutSprite(m_atlas, Cells::FooterRight);
-  m_footerLeft = CutSprite(m_atlas, Cells::FooterMiddle);
-  MenuWindow::PlaceFooters(m_frame, {m_footerRight.get(), m_footerLeft.get()});
-  m_listPanel = CutSprite(m_atlas, Cells::ListPanel);
-  m_tabHintLeft = CutSprite(m_atlas, Cells::TabRowLeft);
-  m_tabHintRight = CutSprite(m_atlas, Cells::TabRowRight);
-  MenuWindow::PlaceContent(m_frame, *m_listPanel, *m_tabHintLeft, *m_tabHintRight);
-  const Vector3 titleAt{m_frame.altPosition.x, ScreenBoxOf(m_frame).top + TitleBelowFrameTop,
-                        0.0f};
-  m_titleMain = CutSprite(m_atlas, Cells::TitleMain);
-  m_titleBuy = CutSprite(m_atlas, Cells::TitleBuy);
-  m_titleSell = CutSprite(m_atlas, Cells::TitleSell);
+  Texture* atlas = m_window.atlas;
+  const ShapeList& frame = m_window.frame;
+  const Vector3 titleAt{frame.altPosition.x, ScreenBoxOf(frame).top + TitleBelowFrameTop, 0.0f};
+  m_titleMain = CutSprite(atlas, Cells::TitleMain);
+  m_titleBuy = CutSprite(atlas, Cells::TitleBuy);
+  m_titleSell = CutSprite(atlas, Cells::TitleSell);
   for (Sprite* title : {m_titleMain.get(), m_titleBuy.get(), m_titleSell.get()}) {
     title->SetAltPosition(titleAt);
   }
   BuildPanels();
 
-  m_scrollBar = std::make_unique<ScrollBar>(
-      m_atlas, 0.0f, 500.0f, 0.0f, m_listPanel->altPosition,
-      ScreenBoxOf(*m_listPanel).Height() - ScrollBarShorterThanList);
-  m_markerLeft = CutSprite(m_atlas, Cells::MarkerLeft);
-  m_markerRight = CutSprite(m_atlas, Cells::MarkerRight);
-  m_listHighlight = CutSprite(m_atlas, Cells::RowHighlight, RowWidth);
+  const Sprite& list = *m_window.content;
+  m_scrollBar = std::make_unique<ScrollBar>(atlas, 0.0f, 500.0f, 0.0f, list.altPosition,
+                                            ScreenBoxOf(list).Height() - ScrollBarShorterThanList);
+  m_markerLeft = CutSprite(atlas, Cells::MarkerLeft);
+  m_markerRight = CutSprite(atlas, Cells::MarkerRight);
+  m_listHighlight = CutSprite(atlas, Cells::RowHighlight, RowWidth);
   // The details panels stand where every page puts them from the start, so that entering the
   // shop can place the player's interface beside them.
   PlaceDetailPanels();
@@ -113,7 +93,7 @@ void MenuShop::BuildPanels() {
   const platform::PixelRect topLeft = Cells::PanelTopLeft;
   const platform::PixelRect bottomRight = Cells::PanelBottomRight;
   auto& shop = m_panelDescriptionShopPieces;
-  BuildPanel(m_atlas, m_panelDescriptionShop,
+  BuildPanel(m_window.atlas, m_panelDescriptionShop,
              {{&m_panelDescriptionShopEmptyMidMid, fill, 300, 47, 0, 0},
               {&shop[0], rule, 1, 1, 0, -26},
               {&m_panelDescriptionShopEmptyMidTop, fill, 300, 47, 0, -51},
@@ -144,7 +124,7 @@ void MenuShop::BuildPanels() {
   for (const auto& [sprite, name] : names) sprite->SetName(name);
 
   auto& confirm = m_panelConfirmPieces;
-  BuildPanel(m_atlas, m_panelConfirm,
+  BuildPanel(m_window.atlas, m_panelConfirm,
              {{&confirm[0], topLeft, 1, 1, -145, -51},
               {&confirm[1], fill, 290, 10, 5, -51},
               {&confirm[2], fill, 300, 91, 0, 0},
@@ -158,25 +138,22 @@ void MenuShop::BuildPanels() {
               {&confirm[8], fill, 290, 10, -5, 50},
               {&confirm[9], bottomRight, 1, 1, 145, 50}});
 
-  const Vector3 listCenter = m_listPanel->altPosition;
+  const Sprite& list = *m_window.content;
+  const Vector3 listCenter = list.altPosition;
   m_panelDescriptionShop.SetAltPosition(listCenter);
   m_panelConfirm.SetAltPosition(listCenter);
-  const float detailsX = ScreenBoxOf(*m_listPanel).right - DetailsFromListRight -
+  const float detailsX = ScreenBoxOf(list).right - DetailsFromListRight -
                          ScreenBoxOf(m_itemPage.detailsPanel).Width() / 2;
   m_itemPage.detailsPanel.SetAltPosition({detailsX, listCenter.y, 0.0f});
   m_itemPage.entryPanel.SetAltPosition({detailsX, listCenter.y, 0.0f});
-  const ScreenBox top = ScreenBoxOf(*m_itemPage.detailsTop);
-  for (int k = 0; k < MenuCells::KindIconCount; ++k) {
-    m_kindIcons[k] = CutSprite(m_atlas, MenuCells::KindIcons[k]);
-    m_kindIcons[k]->SetFillColor(KindIconTint);
-    m_kindIcons[k]->SetAltPosition({top.right - KindIconInset, top.top + KindIconInset, 0.0f});
-  }
+  m_itemPage.PlaceKindIcons();
 }
 
 void MenuShop::PlaceDetailPanels() {
-  const float x = ScreenBoxOf(*m_listPanel).right - PagePanelsFromListRight -
+  const Sprite& list = *m_window.content;
+  const float x = ScreenBoxOf(list).right - PagePanelsFromListRight -
                   ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2;
-  const float y = m_listPanel->altPosition.y;
+  const float y = list.altPosition.y;
   m_itemPage.descriptionPanel.SetAltPosition({x, y - DescriptionPanelRaise, 0.0f});
   m_itemPage.detailsPanel.SetAltPosition({x, y, 0.0f});
   m_panelConfirm.SetAltPosition({x, y - ConfirmPanelRaise, 0.0f});
@@ -189,16 +166,11 @@ void MenuShop::Enter() {
   // A conversation's line opens the shop from the dialogue screen, which still holds it.
   MenuDialog* dialog = set ? set->menuDialog : nullptr;
   m_conversation = dialog && set->previous == dialog ? dialog->conversation : nullptr;
-  if (m_fontLarge) m_fontLarge->spacing = GlyphSpacing;
-  if (m_fontSmall) m_fontSmall->spacing = GlyphSpacing;
+  m_window.ResetGlyphSpacing();
   // The first player of the moment trades, whoever that is now.
   m_player = m_world ? m_world->GetFirstPlayer() : nullptr;
   ShowMainPage();
-  if (!m_player || !m_player->hudFirstSprite) return;
-  const float y = ScreenBoxOf(*m_itemPage.descriptionMiddleTop).top -
-                  ScreenBoxOf(*m_itemPage.descriptionTop).Height() + HudBelowPanelTop +
-                  ScreenBoxOf(*m_player->hudFirstSprite).Height() / 2;
-  m_player->PlaceHud({m_itemPage.descriptionMiddleTop->altPosition.x, y, 0.0f});
+  if (m_player) m_itemPage.PlaceHud(*m_player);
 }
 
 void MenuShop::ForgetModifier(const ModifierShape& modifier) {

@@ -12,6 +12,7 @@
 #include "menus/ItemPage.h"
 #include "menus/ListPanel.h"
 #include "menus/Menu.h"
+#include "menus/MenuWindow.h"
 #include "menus/ScrollBar.h"
 #include "menus/TabStrip.h"
 #include "platform/MathTypes.h"
@@ -145,17 +146,11 @@ class MenuShop : public Menu {
   const ItemPage& GetItemPage() const { return m_itemPage; }
   const TabStrip& GetTabs() const { return m_tabs; }
   const ListPanel& GetRows() const { return m_rows; }
-  // Where the window's pieces stand.
-  const ShapeList& GetFrame() const { return m_frame; }
-  const Sprite& GetFooterRight() const { return *m_footerRight; }
-  const Sprite& GetFooterLeft() const { return *m_footerLeft; }
-  const Sprite& GetListPanel() const { return *m_listPanel; }
-  const Sprite& GetTabHintLeft() const { return *m_tabHintLeft; }
-  const Sprite& GetTabHintRight() const { return *m_tabHintRight; }
+  // Where the window's pieces stand; the window's content panel holds the item list.
+  const MenuWindow& GetWindow() const { return m_window; }
   const Sprite& GetTitleSell() const { return *m_titleSell; }
   const ShapeList& GetPanelDescriptionShop() const { return m_panelDescriptionShop; }
   const ShapeList& GetPanelConfirm() const { return m_panelConfirm; }
-  const Sprite& GetKindIcon(int kind) const { return *m_kindIcons.at(kind); }
 
  private:
   void BuildPanels();
@@ -197,20 +192,9 @@ class MenuShop : public Menu {
   int32_t m_sellStep = StepBrowsing;
   int32_t m_sellTab = 0;
   int32_t m_confirmSelection = ConfirmAccept;
-  Texture* m_atlas = nullptr;    // not owned
-  Font* m_fontLarge = nullptr;   // not owned
-  Font* m_fontSmall = nullptr;   // not owned
-
-  Quad m_backdrop{1};
-  ShapeList m_frame;
-  std::unique_ptr<Sprite> m_frameLeft;
-  std::unique_ptr<Sprite> m_frameMiddle;
-  std::unique_ptr<Sprite> m_frameRight;
-  std::unique_ptr<Sprite> m_footerRight;
-  std::unique_ptr<Sprite> m_footerLeft;
-  std::unique_ptr<Sprite> m_listPanel;
-  std::unique_ptr<Sprite> m_tabHintLeft;
-  std::unique_ptr<Sprite> m_tabHintRight;
+  // The backdrop, the frame, its back and select footers, the list panel and the tab row's key
+  // hints.
+  MenuWindow m_window;
   std::unique_ptr<Sprite> m_titleMain;
   std::unique_ptr<Sprite> m_titleBuy;
   std::unique_ptr<Sprite> m_titleSell;
@@ -227,8 +211,6 @@ class MenuShop : public Menu {
   std::unique_ptr<Sprite> m_confirmAccept;
   std::unique_ptr<Sprite> m_confirmCancel;
   std::array<std::unique_ptr<Sprite>, 10> m_panelConfirmPieces;
-  // The picture of the selected item's kind: dagger to boots, key item.
-  std::array<std::unique_ptr<Sprite>, 8> m_kindIcons;
   TabStrip m_tabs;
   std::unique_ptr<ScrollBar> m_scrollBar;
   ShapeList m_selectionMarker;

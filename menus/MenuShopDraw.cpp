@@ -39,36 +39,34 @@ void MenuShop::Draw() {
 }
 
 void MenuShop::DrawMainPage() {
-  if (m_world) m_world->Draw();
-  m_backdrop.DrawScreen();
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  m_frame.DrawScreen();
-  for (Sprite* piece : {m_footerLeft.get(), m_footerRight.get(), m_titleMain.get(),
-                        m_listPanel.get()}) {
+  m_window.DrawBehind(m_world);
+  for (Sprite* piece : {m_window.footers[MenuWindow::SelectFooter].get(),
+                        m_window.footers[MenuWindow::BackFooter].get(), m_titleMain.get(),
+                        m_window.content.get()}) {
     piece->DrawScreen();
   }
   m_panelDescriptionShop.DrawScreen();
   m_selectionMarker.DrawScreen();
   const ScreenBox panel = ScreenBoxOf(m_panelDescriptionShop);
-  if (m_fontSmall) {
-    m_fontSmall->color = ColorWhite;
-    m_fontSmall->DrawString("Total Tokens:",
-                            {panel.right - LabelInset, panel.top + TopLineDrop, 0.0f},
-                            FontAlignStart, FontAlignEnd);
-    m_fontSmall->DrawString(FloatToString(Tokens()),
-                            {panel.right - ValueInset, panel.top + TopLineDrop, 0.0f},
-                            FontAlignStart, FontAlignEnd);
+  if (m_window.smallFont) {
+    m_window.smallFont->color = ColorWhite;
+    m_window.smallFont->DrawString(
+        "Total Tokens:", {panel.right - LabelInset, panel.top + TopLineDrop, 0.0f}, FontAlignStart,
+        FontAlignEnd);
+    m_window.smallFont->DrawString(FloatToString(Tokens()),
+                                   {panel.right - ValueInset, panel.top + TopLineDrop, 0.0f},
+                                   FontAlignStart, FontAlignEnd);
   }
-  if (m_fontLarge) {
-    m_fontLarge->scaleX = MainLabelScale;
-    m_fontLarge->scaleY = MainLabelScale;
-    m_fontLarge->color = ColorWhite;
+  if (m_window.largeFont) {
+    m_window.largeFont->scaleX = MainLabelScale;
+    m_window.largeFont->scaleY = MainLabelScale;
+    m_window.largeFont->color = ColorWhite;
     const std::pair<const char*, int32_t> labels[] = {
         {"BUY", ButtonBuy}, {"SELL", ButtonSell}, {"EXIT", ButtonExit}};
     for (const auto& [label, button] : labels) {
       const Vector3 at = MainButtonArea(button).altPosition;
-      m_fontLarge->DrawString(label, {at.x, at.y + MainLabelDrop, 0.0f}, FontAlignCenter,
-                              FontAlignCenter);
+      m_window.largeFont->DrawString(label, {at.x, at.y + MainLabelDrop, 0.0f}, FontAlignCenter,
+                                     FontAlignCenter);
     }
   }
   if (SpriteRenderer) SpriteRenderer->End();
@@ -76,26 +74,24 @@ void MenuShop::DrawMainPage() {
 
 void MenuShop::DrawTradePage() {
   const bool selling = m_page == PageSell;
-  if (m_world) m_world->Draw();
-  m_backdrop.DrawScreen();
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  m_frame.DrawScreen();
-  for (Sprite* piece : {m_footerLeft.get(), m_footerRight.get(), m_tabHintLeft.get(),
-                        m_tabHintRight.get(), selling ? m_titleSell.get() : m_titleBuy.get(),
-                        m_listPanel.get()}) {
+  m_window.DrawBehind(m_world);
+  for (Sprite* piece : {m_window.footers[MenuWindow::SelectFooter].get(),
+                        m_window.footers[MenuWindow::BackFooter].get(), m_window.tabRowLeft.get(),
+                        m_window.tabRowRight.get(), selling ? m_titleSell.get() : m_titleBuy.get(),
+                        m_window.content.get()}) {
     piece->DrawScreen();
   }
   m_tabs.open.DrawScreen();
   DrawTabList(selling ? m_sellTab : m_buyTab);
   const ScreenBox rows = ScreenBoxOf(m_rows.group);
-  if (m_fontSmall) {
-    m_fontSmall->color = ColorGrey;
+  if (m_window.smallFont) {
+    m_window.smallFont->color = ColorGrey;
     const std::pair<const char*, float> headers[] = {{selling ? "Sell" : "Buy", MarkedColumn},
                                                      {"Own", HeldColumn},
                                                      {selling ? "Price" : "Cost", PriceColumn}};
     for (const auto& [header, column] : headers) {
-      m_fontSmall->DrawString(header, {rows.left + column, rows.top, 0.0f}, FontAlignStart,
-                              FontAlignCenter);
+      m_window.smallFont->DrawString(header, {rows.left + column, rows.top, 0.0f}, FontAlignStart,
+                                     FontAlignCenter);
     }
   }
   if (StepOfPage() == StepConfirming) DrawConfirmation();
@@ -107,37 +103,38 @@ void MenuShop::DrawConfirmation() {
   const bool selling = m_page == PageSell;
   m_panelConfirm.DrawScreen();
   const ScreenBox dialog = ScreenBoxOf(m_panelConfirm);
-  if (m_fontSmall) {
-    m_fontSmall->color = ColorWhite;
-    m_fontSmall->DrawString(selling ? "Confirm Sale?" : "Confirm Purchase?",
-                            {m_panelConfirm.altPosition.x, dialog.top + DialogTitleDrop, 0.0f},
-                            FontAlignStart, FontAlignCenter);
+  if (m_window.smallFont) {
+    m_window.smallFont->color = ColorWhite;
+    m_window.smallFont->DrawString(
+        selling ? "Confirm Sale?" : "Confirm Purchase?",
+        {m_panelConfirm.altPosition.x, dialog.top + DialogTitleDrop, 0.0f}, FontAlignStart,
+        FontAlignCenter);
   }
-  if (m_fontLarge) {
-    m_fontLarge->scaleX = m_dialogTextScaleX;
-    m_fontLarge->scaleY = m_dialogTextScaleY;
-    m_fontLarge->color = selling || CartAffordable() ? ColorWhite : ColorGrey;
+  if (m_window.largeFont) {
+    m_window.largeFont->scaleX = m_dialogTextScaleX;
+    m_window.largeFont->scaleY = m_dialogTextScaleY;
+    m_window.largeFont->color = selling || CartAffordable() ? ColorWhite : ColorGrey;
     const Vector3 accept = m_confirmAccept->altPosition;
-    m_fontLarge->DrawString(selling ? "Sell" : "Purchase",
-                            {accept.x, accept.y - AcceptLabelRaise, 0.0f}, FontAlignCenter,
-                            FontAlignCenter);
-    m_fontLarge->color = ColorWhite;
+    m_window.largeFont->DrawString(selling ? "Sell" : "Purchase",
+                                   {accept.x, accept.y - AcceptLabelRaise, 0.0f}, FontAlignCenter,
+                                   FontAlignCenter);
+    m_window.largeFont->color = ColorWhite;
     const Vector3 cancel = m_confirmCancel->altPosition;
-    m_fontLarge->DrawString("Cancel", {cancel.x, cancel.y + CancelLabelDrop, 0.0f},
-                            FontAlignCenter, FontAlignCenter);
+    m_window.largeFont->DrawString("Cancel", {cancel.x, cancel.y + CancelLabelDrop, 0.0f},
+                                   FontAlignCenter, FontAlignCenter);
   }
   m_selectionMarker.DrawScreen();
 }
 
 void MenuShop::DrawTokenLines() {
-  if (!m_fontSmall) return;
+  if (!m_window.smallFont) return;
   const bool selling = m_page == PageSell;
   const ScreenBox rows = ScreenBoxOf(m_rows.group);
   const ScreenBox filler = ScreenBoxOf(*m_rows.fill);
   auto line = [this](const std::string& text, float x, float y) {
-    m_fontSmall->DrawString(text, {x, y, 0.0f}, FontAlignStart, FontAlignEnd);
+    m_window.smallFont->DrawString(text, {x, y, 0.0f}, FontAlignStart, FontAlignEnd);
   };
-  m_fontSmall->color = ColorWhite;
+  m_window.smallFont->color = ColorWhite;
   line("Total Tokens:", rows.right - LabelInset, rows.top - TokensAboveRows);
   line(FloatToString(Tokens()), rows.right - ValueInset, rows.top - TokensAboveRows);
   const float costY = filler.top + CostBelowFiller;
@@ -148,8 +145,8 @@ void MenuShop::DrawTokenLines() {
   // shows the tokens after the sale.
   const float remainder = selling ? m_cartTotal + Tokens() : Tokens() - m_cartTotal;
   const float remainderY = filler.top + RemainderBelowFiller;
-  m_fontSmall->color = remainder < 0.0f && !selling ? ColorRed : ColorWhite;
+  m_window.smallFont->color = remainder < 0.0f && !selling ? ColorRed : ColorWhite;
   line(FloatToString(remainder), filler.right - ValueInset, remainderY);
-  m_fontSmall->color = ColorWhite;
+  m_window.smallFont->color = ColorWhite;
   line("Remaining Tokens:", filler.right - RemainingLabelInset, remainderY);
 }

@@ -24,25 +24,11 @@ constexpr float RowsFromListLeft = 219.0f;
 constexpr float RowsBelowListTop = 33.0f;
 constexpr float SecondRowsDrop = 16.0f;
 constexpr float ScrollBarLeftOfRows = 196.0f;
-// The tab row: the first closed tab 57 pixels right of the left key hint, 35 above the list.
-constexpr float FirstTabFromHint = 57.0f;
-constexpr float TabsAboveList = 35.0f;
 // Row texts: the name from the left, the mark, the holding and the price in columns.
 constexpr float CaptionInset = 10.0f;
 constexpr float NameInset = 4.0f;
 constexpr float TextDrop = 2.0f;
 constexpr float PriceInset = 4.0f;
-
-// The picture of an equipment item's kind: a weapon by its kind, armour by its body slot;
-// -1 for none.
-int KindIconOf(const Item& item) {
-  if (item.slot == SlotWeapon) {
-    const bool known = item.weaponKind >= WeaponKindDagger && item.weaponKind <= WeaponKindSpear;
-    return known ? item.weaponKind - WeaponKindDagger : -1;
-  }
-  const bool armour = item.slot >= SlotHeadgear && item.slot <= SlotBoots;
-  return armour ? item.slot - SlotHeadgear + 3 : -1;
-}
 
 }  // namespace
 
@@ -95,11 +81,11 @@ void MenuShop::PlaceSelectionMarker(const std::string& label, const Vector3& poi
                                     float scaleX, float scaleY) {
   m_selectionMarker.Clear();
   float width = 0.0f;
-  if (m_fontLarge) {
-    m_fontLarge->scaleX = scaleX;
-    m_fontLarge->scaleY = scaleY;
-    m_fontLarge->spacing = spacing;
-    width = m_fontLarge->MeasureString(label);
+  if (m_window.largeFont) {
+    m_window.largeFont->scaleX = scaleX;
+    m_window.largeFont->scaleY = scaleY;
+    m_window.largeFont->spacing = spacing;
+    width = m_window.largeFont->MeasureString(label);
   }
   const float d = ScreenBoxOf(*m_markerLeft).Width() / 2 + width / 2 + MarkerGap;
   m_markerLeft->SetAltPosition({-d, 0.0f, 0.0f});
@@ -134,14 +120,12 @@ void MenuShop::OpenTab(int tab) {
   m_listCursor = 0;
   m_listHighlight->SetAltPosition(m_rows.rows[0]->altPosition);
   const bool known = tab >= 0 && tab < TabCount;
-  m_tabs.SizeOpenTab(m_fontLarge, known ? TabTitles[tab] : "");
-  m_tabs.Layout(tab, m_tabHintLeft->altPosition.x + FirstTabFromHint,
-                ScreenBoxOf(*m_listPanel).top - TabsAboveList);
+  m_window.LayoutTabs(m_tabs, tab, known ? TabTitles[tab] : "");
 }
 
 void MenuShop::LayoutRows(int rowCount) {
   m_rows.Layout(rowCount, {});
-  const ScreenBox list = ScreenBoxOf(*m_listPanel);
+  const ScreenBox list = ScreenBoxOf(*m_window.content);
   m_rows.PlaceTop(list.left + RowsFromListLeft, list.top + RowsBelowListTop, SecondRowsDrop);
 }
 
@@ -159,17 +143,17 @@ void MenuShop::ResetScrollBar(int rowCount) {
 void MenuShop::DrawTabList(int tab) {
   const bool known = tab >= 0 && tab < TabCount;
   const std::string title = known ? TabTitles[tab] : "";
-  m_tabs.DrawTitle(m_fontLarge, tab, title);
+  m_tabs.DrawTitle(m_window.largeFont, tab, title);
   m_tabs.DrawClosedTabs(tab);
   m_rows.group.DrawScreen();
   m_rows.overlay.DrawScreen();
   m_scrollBar->Draw();
   // The caption goes on the list's header after it, or the header would cover it.
   const ScreenBox rows = ScreenBoxOf(m_rows.group);
-  if (m_fontSmall) {
-    m_fontSmall->color = ColorGrey;
-    m_fontSmall->DrawString(title, {rows.left + CaptionInset, rows.top, 0.0f}, FontAlignStart,
-                            FontAlignStart);
+  if (m_window.smallFont) {
+    m_window.smallFont->color = ColorGrey;
+    m_window.smallFont->DrawString(title, {rows.left + CaptionInset, rows.top, 0.0f},
+                                   FontAlignStart, FontAlignStart);
   }
   if (m_listItems.empty()) return;
   DrawRows();
@@ -178,20 +162,22 @@ void MenuShop::DrawTabList(int tab) {
 
 void MenuShop::DrawRows() {
   if (Browsing()) m_listHighlight->DrawScreen();
-  if (!m_fontSmall) return;
-  m_fontSmall->color = ColorWhite;
+  if (!m_window.smallFont) return;
+  m_window.smallFont->color = ColorWhite;
   for (size_t i = 0; i < m_visibleItems.size(); ++i) {
     const Item& item = *m_visibleItems[i];
     const ScreenBox row = ScreenBoxOf(*m_rows.rows[i]);
     const float y = m_rows.rows[i]->altPosition.y + TextDrop;
-    m_fontSmall->DrawString(item.GetName(), {row.left + NameInset, y, 0.0f}, FontAlignCenter,
-                            FontAlignStart);
-    m_fontSmall->DrawString(std::to_string(item.quantity), {row.left + MarkedColumn, y, 0.0f},
-                            FontAlignCenter, FontAlignCenter);
-    m_fontSmall->DrawString(std::to_string(HeldQuantity(m_listTop + i)),
-                            {row.left + HeldColumn, y, 0.0f}, FontAlignCenter, FontAlignCenter);
-    m_fontSmall->DrawString(FloatToString(item.price), {row.right - PriceInset, y, 0.0f},
-                            FontAlignCenter, FontAlignEnd);
+    m_window.smallFont->DrawString(item.GetName(), {row.left + NameInset, y, 0.0f}, FontAlignCenter,
+                                   FontAlignStart);
+    m_window.smallFont->DrawString(std::to_string(item.quantity),
+                                   {row.left + MarkedColumn, y, 0.0f}, FontAlignCenter,
+                                   FontAlignCenter);
+    m_window.smallFont->DrawString(std::to_string(HeldQuantity(m_listTop + i)),
+                                   {row.left + HeldColumn, y, 0.0f}, FontAlignCenter,
+                                   FontAlignCenter);
+    m_window.smallFont->DrawString(FloatToString(item.price), {row.right - PriceInset, y, 0.0f},
+                                   FontAlignCenter, FontAlignEnd);
   }
 }
 
@@ -211,8 +197,8 @@ void MenuShop::DrawItemDetails(const Item* item) {
 }
 
 void MenuShop::DrawItemHeader(const Item& item) {
-  const int icon = KindIconOf(item);
-  if (icon >= 0) m_kindIcons[icon]->DrawScreen();
+  const int icon = ItemPage::KindIconOf(item);
+  if (icon >= 0) m_itemPage.kindIcons[icon]->DrawScreen();
   m_itemPage.DrawTitle(item.GetName(), false, m_dialogTextScaleX);
 }
 

@@ -14,11 +14,6 @@ constexpr int SquareAngle = 90;
 
 }  // namespace
 
-bool AirborneState::AirDashReady() const {
-  const Controls& input = Input();
-  return input.IsAction3Pressed(input.activePad) && Total(Stat::AirDashCount) > 0.0f;
-}
-
 bool AirborneState::TakeAirDash(bool buffered) {
   if (!AirDashReady()) return false;
   Go(SlotAirDashing, buffered);

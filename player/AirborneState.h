@@ -15,8 +15,6 @@ class AirborneState : public PlayerState {
   void UpdateHeld(float) override {}
 
  protected:
-  // The dash button pressed with an air dash left.
-  bool AirDashReady() const;
   bool TakeAirDash(bool buffered);
   // The jump button pressed with an air jump left.
   bool TakeAirJump(bool buffered);

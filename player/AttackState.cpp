@@ -160,7 +160,7 @@ bool AttackState::Triggered(Trigger trigger) const {
     case Trigger::AirJump:
       return input.IsAction2Pressed(pad) && Total(Stat::AirJumpCount) > 0.0f;
     case Trigger::AirDash:
-      return input.IsAction3Pressed(pad) && Total(Stat::AirDashCount) > 0.0f;
+      return AirDashReady();
     case Trigger::AttackUp:
       return input.IsRightStickUpPressed(pad) || (attack && input.IsUpHeld());
     case Trigger::AttackDown:

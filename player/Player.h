@@ -103,6 +103,10 @@ class Player : public Actor {
   // Reads the player record (a stream that failed to open counts as no record); defined with
   // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
+  // Writes the player record of a game saved on the map at the place, through a temporary
+  // file. False, with the old record left whole, when the record could not be read back as
+  // written or the file could not be written.
+  bool WriteRecord(const std::string& mapPath, const platform::Vector3& place) const;
   void ResetStats();
   void ResetEquipment();
   void ResetInventory();

@@ -379,4 +379,9 @@ bool PlayerState::OnGround() const { return player->groundContact != nullptr; }
 
 float PlayerState::Total(int stat) const { return player->totalStats[stat]; }
 
+bool PlayerState::AirDashReady() const {
+  const Controls& input = Input();
+  return input.IsAction3Pressed(input.activePad) && Total(Stat::AirDashCount) > 0.0f;
+}
+
 void PlayerState::CountStat(int stat, float delta) { AddToStat(*player, stat, delta); }

@@ -150,6 +150,8 @@ class PlayerState : public State {
   const Controls& Input() const;
   bool OnGround() const;
   float Total(int stat) const;
+  // The air dash may be entered: the dash button pressed with an air dash left.
+  bool AirDashReady() const;
   // Through the owner's adder, so that the levels follow.
   void CountStat(int stat, float delta);
 

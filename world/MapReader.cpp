@@ -113,15 +113,6 @@ void ApplyShapeBlock(Shape& shape, const ShapeBlock& block) {
   shape.dirty = 1;
 }
 
-void InsertDrawable(World& world, Actor& actor) {
-  if (!actor.sprite) return;
-  if (auto* picture = dynamic_cast<Sprite*>(actor.sprite)) {
-    world.spriteLayers.InsertBorrowed(actor.drawLayer, picture);
-  } else {
-    world.shapeLayers.InsertBorrowed(actor.drawLayer, actor.sprite);
-  }
-}
-
 class MapReader {
  public:
   MapReader(World& world, std::istream& in) : world_(world), lines_(in) {}
@@ -302,10 +293,7 @@ class MapReader {
     std::istringstream record = FieldsOf(rest + '\n');
     std::unique_ptr<Enemy> enemy = prototype->ReadRecord(
         record, &world_, Enemy::CreateAnimationPool(*catalogue, static_cast<int>(kind)));
-    if (!enemy) return true;
-    world_.AddActor(enemy.get());
-    InsertDrawable(world_, *enemy);
-    world_.enemies.push_back(std::move(enemy));
+    if (enemy) world_.PlaceEnemy(std::move(enemy));
     return true;
   }
 
@@ -323,9 +311,7 @@ class MapReader {
     if (!npc) return true;
     npc->body->id = id;
     npc->facing = facing == FacingLeftLetter ? -1 : 1;
-    world_.AddActor(npc.get());
-    InsertDrawable(world_, *npc);
-    world_.npcs.push_back(std::move(npc));
+    world_.PlaceCharacter(std::move(npc));
     return true;
   }
 

@@ -66,6 +66,28 @@ void DeferDeletes(std::vector<std::unique_ptr<T>>& list) {
   list.clear();
 }
 
+// The actor's picture on the layers the world draws: a sprite on the sprite layers, any other
+// shape on the shape layers.
+void InsertDrawable(World& world, Actor& actor) {
+  if (!actor.sprite) return;
+  if (auto* picture = dynamic_cast<Sprite*>(actor.sprite)) {
+    world.spriteLayers.InsertBorrowed(actor.drawLayer, picture);
+  } else {
+    world.shapeLayers.InsertBorrowed(actor.drawLayer, actor.sprite);
+  }
+}
+
+// Into play: updated with the actors, drawn, and owned by the level's list.
+template <typename Placed>
+Placed& PutInPlay(World& world, std::vector<std::unique_ptr<Placed>>& list,
+                  std::unique_ptr<Placed> placed) {
+  Placed& actor = *placed;
+  world.AddActor(&actor);
+  InsertDrawable(world, actor);
+  list.push_back(std::move(placed));
+  return actor;
+}
+
 }  // namespace
 
 World::World(GameStateSet* owner, Camera* camera)
@@ -186,6 +208,14 @@ void World::ClearLevel() {
 }
 
 void World::AddActor(Actor* actor) { actors.push_back(actor); }
+
+Enemy& World::PlaceEnemy(std::unique_ptr<Enemy> enemy) {
+  return PutInPlay(*this, enemies, std::move(enemy));
+}
+
+NPC& World::PlaceCharacter(std::unique_ptr<NPC> npc) {
+  return PutInPlay(*this, npcs, std::move(npc));
+}
 
 BoundingShape* World::AddBoundary(std::unique_ptr<BoundingShape> boundary) {
   boundaryGridStale = true;

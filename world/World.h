@@ -101,6 +101,10 @@ class World : public GameState, public Playfield {
 
   // Content lists; none of these reports failure.
   void AddActor(Actor* actor);
+  // Puts the enemy or character into play as a map places it: updated with the actors, drawn
+  // on its layer, kept with the level's. Returns it.
+  Enemy& PlaceEnemy(std::unique_ptr<Enemy> enemy);
+  NPC& PlaceCharacter(std::unique_ptr<NPC> npc);
   BoundingShape* AddBoundary(std::unique_ptr<BoundingShape> boundary);
   // Takes the boundary out of the world and out of every body's contact lists; the caller
   // gets it back. Null when it is not in the world.

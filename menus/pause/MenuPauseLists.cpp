@@ -32,13 +32,14 @@ Vector3 MenuPause::FirstRowCenter(const ShapeList& panel) {
 }
 
 void MenuPause::PlaceSideAndListPanels() {
-  const ScreenBox content = ScreenBoxOf(*m_contentPanel);
-  const float y = m_contentPanel->altPosition.y + PanelsDrop;
+  const Sprite& contentPanel = *m_window.content;
+  const ScreenBox content = ScreenBoxOf(contentPanel);
+  const float y = contentPanel.altPosition.y + PanelsDrop;
   const float sideWidth = ScreenBoxOf(m_sidePanel.group).Width();
   const float sideX = content.left + SidePanelInset + sideWidth / 2;
-  m_sidePanel.MoveTo({sideX, y, 0.0f}, m_overlayOffset);
+  m_sidePanel.MoveTo({sideX, y, 0.0f}, OverlayOffset);
   const float listX = sideX + sideWidth / 2 + PanelGap + ScreenBoxOf(m_listPanel.group).Width() / 2;
-  m_listPanel.MoveTo({listX, y, 0.0f}, m_overlayOffset);
+  m_listPanel.MoveTo({listX, y, 0.0f}, OverlayOffset);
 }
 
 void MenuPause::ListHeldItems() {
@@ -73,13 +74,15 @@ Object* MenuPause::SelectedRow() const {
   return m_listCursor < m_listRows.size() ? m_listRows[m_listCursor] : nullptr;
 }
 
-namespace {
+void MenuPause::StartListAtTop() {
+  m_listCursor = 0;
+  ShowListFrom(0);
+  m_scrollBar->SetValue(0.0f);
+}
 
-// Range 0 to the rows beyond the window, value 0, beside the panel and as high as it.
-void AttachScrollBar(ScrollBar& bar, uint32_t rowCount, const ShapeList& panel, float side) {
-  const float beyond = rowCount > MenuPause::WindowRows
-                           ? static_cast<float>(rowCount - MenuPause::WindowRows)
-                           : 0.0f;
+void MenuPause::AttachScrollBar(uint32_t rowCount, const ShapeList& panel, float side) {
+  ScrollBar& bar = *m_scrollBar;
+  const float beyond = rowCount > WindowRows ? static_cast<float>(rowCount - WindowRows) : 0.0f;
   bar.SetMinimum(0.0f);
   bar.SetMaximum(beyond);
   bar.SetValue(0.0f);
@@ -90,18 +93,8 @@ void AttachScrollBar(ScrollBar& bar, uint32_t rowCount, const ShapeList& panel, 
   bar.SetLength(box.Height());
 }
 
-}  // namespace
-
-void MenuPause::AttachScrollBarRightOfSlotList(uint32_t rowCount) {
-  AttachScrollBar(*m_scrollBar, rowCount, m_slotListPanel.group, 1.0f);
-}
-
-void MenuPause::AttachScrollBarLeftOfSlotList(uint32_t rowCount) {
-  AttachScrollBar(*m_scrollBar, rowCount, m_slotListPanel.group, -1.0f);
-}
-
 void MenuPause::AttachScrollBarRightOfSidePanel(uint32_t rowCount) {
-  AttachScrollBar(*m_scrollBar, rowCount, m_sidePanel.group, 1.0f);
+  AttachScrollBar(rowCount, m_sidePanel.group, 1.0f);
 }
 
 void MenuPause::ListCursorDown(Sprite& highlight, const ShapeList& panel) {

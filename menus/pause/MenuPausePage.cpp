@@ -36,8 +36,8 @@ constexpr Proficiency Proficiencies[] = {{"Dagger Proficiency", Stat::DaggerProf
 
 }  // namespace
 
-void MenuPause::DrawItemPage(const Object* entry) {
-  if (!m_player || !m_fontArc64pt) return;
+void MenuPause::DrawItemPage(const Object* entry, const PageView& view) {
+  if (!m_player || !m_window.largeFont) return;
   if (!entry || entry->name == EmptyItemName) {
     m_itemPage.detailsPanel.DrawScreen();
     m_player->DrawHud();
@@ -49,77 +49,39 @@ void MenuPause::DrawItemPage(const Object* entry) {
   if (!item) return;
   switch (item->kind) {
     case ItemKindEquipment:
-      DrawEquippablePage(*item);
+      DrawEquippablePage(*item, view);
       break;
     case ItemKindExpendable:
       m_itemPage.detailsPanel.DrawScreen();
-      if (m_tabIndex == TabInventory) DrawItemTitle(*item);
+      if (view.title) view.title(*item);
       DrawMainStats(*m_player);
       m_itemPage.DrawForgeItemsHeading();
       m_itemPage.DrawDescription(*item);
       break;
     case ItemKindKeyItem:
-      if (m_tabIndex == TabInventory) DrawItemTitle(*item);
+      if (view.title) view.title(*item);
       DrawKeyItemDescription(*item);
       break;
     default:
       break;
   }
-  if (m_tabIndex == TabStats) m_player->DrawHud();
+  if (view.hud) m_player->DrawHud();
 }
 
-void MenuPause::DrawEquippablePage(const Item& item) {
+void MenuPause::DrawEquippablePage(const Item& item, const PageView& view) {
   if (item.typeWord == TypeWordEquipment) {
     m_itemPage.descriptionPanel.DrawScreen();
-    DrawEquipmentPage(item);
+    DrawEquipmentPage(item, view);
   } else if (item.typeWord == TypeWordRune) {
     m_itemPage.detailsPanel.DrawScreen();
     DrawMainStats(*m_player);
-    DrawRuneDescription(item);
+    DrawRuneDescription(item, view.runePart);
   }
 }
 
-void MenuPause::DrawItemTitle(const Item& item) {
-  Sprite* icon = nullptr;
-  if (item.kind == ItemKindEquipment) {
-    if (item.typeWord != TypeWordEquipment) return;
-    const bool weapon = item.weaponKind >= WeaponKindDagger && item.weaponKind <= WeaponKindSpear;
-    switch (item.slot) {
-      case SlotWeapon:
-        icon = weapon ? m_weaponIcon.get() : nullptr;
-        break;
-      case SlotHeadgear:
-        icon = m_headgearIcon.get();
-        break;
-      case SlotArmor:
-        icon = m_armorIcon.get();
-        break;
-      case SlotGauntlets:
-        icon = m_gauntletIcon.get();
-        break;
-      case SlotBoots:
-        icon = m_bootsIcon.get();
-        break;
-      default:
-        break;
-    }
-  } else if (item.kind == ItemKindExpendable) {
-    m_player->DrawHud();
-    return;
-  } else if (item.kind == ItemKindKeyItem) {
-    icon = m_keyItemIcon.get();
-  } else {
-    return;
-  }
-  if (icon) icon->DrawScreen();
-  m_itemPage.DrawTitle(item.GetName(), item.kind == ItemKindKeyItem, NameScale);
-}
-
-void MenuPause::DrawEquipmentPage(const Item& item) {
-  if (m_tabIndex == TabInventory) DrawItemTitle(item);
-  const bool comparing = (m_statsFocus == 1 && m_statsColumn == 0) ||
-                         (m_tabIndex == TabInventory && m_inventoryMode == 1);
-  if (comparing) m_itemPage.DrawComparison(item, ItemPage::WornInSlotOf(*m_player, item));
+void MenuPause::DrawEquipmentPage(const Item& item, const PageView& view) {
+  if (view.title) view.title(item);
+  if (view.comparing) m_itemPage.DrawComparison(item, ItemPage::WornInSlotOf(*m_player, item));
   DrawMainStats(*m_player);
   m_itemPage.DrawForgeItemsHeading();
   m_itemPage.DrawInherentSkillsHeading();
@@ -140,56 +102,41 @@ void MenuPause::DrawMainStats(const Actor& actor) {
 }
 
 void MenuPause::DrawProficiencies() {
+  Font* large = m_window.largeFont;
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const float left = ScreenBoxOf(*m_itemPage.descriptionTopLeft).left;
   const float top = ScreenBoxOf(*m_itemPage.descriptionBreakTop).bottom + TextInset;
   float y = top;
   for (const Proficiency& proficiency : Proficiencies) {
-    m_fontArc64pt->DrawString(proficiency.label, {left + TextInset, y, 0.0f}, FontAlignStart,
-                              FontAlignStart);
-    m_fontArc64pt->DrawString(FloatToString(m_player->totalStats[proficiency.stat]),
-                              {left + ProficiencyValueX, y, 0.0f}, FontAlignStart, FontAlignStart);
+    large->DrawString(proficiency.label, {left + TextInset, y, 0.0f}, FontAlignStart,
+                      FontAlignStart);
+    large->DrawString(FloatToString(m_player->totalStats[proficiency.stat]),
+                      {left + ProficiencyValueX, y, 0.0f}, FontAlignStart, FontAlignStart);
     y += LineStep;
   }
 }
 
-void MenuPause::DrawDescriptionAt(const Object& object, const Vector3& point) {
-  m_itemPage.DrawDescriptionAt(object, point);
-}
-
-void MenuPause::DrawRuneDescription(const Item& rune) {
+void MenuPause::DrawRuneDescription(const Item& rune, int part) {
   std::string text = rune.GetDescription() + "||";
   const auto* parts = dynamic_cast<const Rune*>(&rune);
-  if (parts && m_statsRow >= 0 && m_statsRow < Rune::PartCount) {
-    text += parts->parts[m_statsRow].GetDescription();
-  }
+  if (parts && part >= 0 && part < Rune::PartCount) text += parts->parts[part].GetDescription();
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const ScreenBox rule = ScreenBoxOf(*m_itemPage.descriptionBreakTop);
-  m_fontArc64pt->DrawWrappedText(text, {rule.left + TextInset, rule.bottom + TextInset, 0.0f},
-                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
+  m_window.largeFont->DrawWrappedText(text, {rule.left + TextInset, rule.bottom + TextInset, 0.0f},
+                                      FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(),
+                                      LineStep);
 }
 
 void MenuPause::DrawKeyItemDescription(const Item& item) {
   m_itemPage.SetFont(PageTextScale, ColorWhite);
   const ScreenBox corner = ScreenBoxOf(*m_itemPage.descriptionTopLeft);
-  m_fontArc64pt->DrawWrappedText(item.GetDescription(),
-                                 {corner.left + TextInset, corner.top + KeyItemTextDrop, 0.0f},
-                                 FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
+  m_window.largeFont->DrawWrappedText(
+      item.GetDescription(), {corner.left + TextInset, corner.top + KeyItemTextDrop, 0.0f},
+      FontAlignStart, FontAlignStart, m_itemPage.WrapWidth(), LineStep);
 }
 
-void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft) {
-  static constexpr const char* InventoryCaptions[CategoryCount] = {
-      "All",   "Daggers",  "Sword", "Spears",      "Headgear",
-      "Armor", "Gauntlet", "Boots", "Expendables", "Key Items"};
-  std::string caption;
-  if (m_tabIndex == TabStats) {
-    caption = SlotNames[m_statsRow >= 1 && m_statsRow < SlotRowCount ? m_statsRow : 0];
-  } else if (m_tabIndex == TabInventory) {
-    const bool known = m_inventoryCategory >= 1 && m_inventoryCategory < CategoryCount;
-    caption = InventoryCaptions[known ? m_inventoryCategory : 0];
-  }
-  if (!m_fontArc17pt) return;
-  const ScreenBox panel{topLeft.x, topLeft.y, topLeft.x + width, topLeft.y + height};
+void MenuPause::DrawListTexts(const ScreenBox& panel, const std::string& caption) {
+  if (!m_window.smallFont) return;
   if (!caption.empty()) DrawListCaption(caption, panel);
   for (size_t k = 0; k < m_visibleRows.size(); ++k) {
     DrawRowText(panel, k, m_visibleRows[k]->GetName());
@@ -197,24 +144,24 @@ void MenuPause::DrawListTexts(float width, float height, const Vector3& topLeft)
 }
 
 void MenuPause::DrawListCaption(const std::string& caption, const ScreenBox& panel) {
-  if (!m_fontArc17pt) return;
-  m_fontArc17pt->color = ColorGrey;
-  m_fontArc17pt->DrawString(caption,
-                            {panel.right - CaptionInset, panel.top + ListHeaderHeight, 0.0f},
-                            FontAlignEnd, FontAlignEnd);
+  Font* small = m_window.smallFont;
+  if (!small) return;
+  small->color = ColorGrey;
+  small->DrawString(caption, {panel.right - CaptionInset, panel.top + ListHeaderHeight, 0.0f},
+                    FontAlignEnd, FontAlignEnd);
 }
 
 void MenuPause::DrawRowText(const ScreenBox& panel, size_t row, const std::string& text) {
   const float pitch = (panel.Height() - RowsHeightMargin) / static_cast<float>(WindowRows);
   const float y = panel.top + ListHeaderHeight + pitch * (static_cast<float>(row) + 0.5f);
-  m_fontArc17pt->color = ColorWhite;
-  m_fontArc17pt->DrawString(text, {panel.left + RowTextInset, y, 0.0f}, FontAlignCenter,
-                            FontAlignStart);
+  Font* small = m_window.smallFont;
+  small->color = ColorWhite;
+  small->DrawString(text, {panel.left + RowTextInset, y, 0.0f}, FontAlignCenter, FontAlignStart);
 }
 
 void MenuPause::DrawSideColumnTexts(const std::string& caption,
                                     std::span<const char* const> labels) {
-  if (!m_fontArc17pt) return;
+  if (!m_window.smallFont) return;
   const ScreenBox side = ScreenBoxOf(m_sidePanel.group);
   DrawListCaption(caption, side);
   for (size_t k = 0; k < labels.size(); ++k) DrawRowText(side, k, labels[k]);

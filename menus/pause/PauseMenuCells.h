@@ -19,11 +19,14 @@ constexpr PixelRect TitlePlate{384, 201, 547, 234};
 constexpr PixelRect FooterLeft{0, 201, 96, 234};
 constexpr PixelRect ContentPanel{0, 234, 740, 629};
 
-// The tab strip: a closed tab's back, the tabs' icons (Stats, Inventory, Encyclopedia,
-// Settings), the open tab's ends and stretched middle.
+// The tab strip: a closed tab's back, the tabs' icons, the open tab's ends and stretched middle.
 constexpr PixelRect TabBack{944, 959, 999, 1024};
+constexpr PixelRect StatsIcon{845, 844, 880, 889};
+constexpr PixelRect InventoryIcon{845, 889, 880, 934};
+constexpr PixelRect EncyclopediaIcon{845, 934, 880, 979};
+constexpr PixelRect SettingsIcon{845, 979, 880, 1024};
 constexpr std::array<PixelRect, 4> TabIcons{
-    {{845, 844, 880, 889}, {845, 889, 880, 934}, {845, 934, 880, 979}, {845, 979, 880, 1024}}};
+    {StatsIcon, InventoryIcon, EncyclopediaIcon, SettingsIcon}};
 constexpr int SpareTabIconCount = 6;
 constexpr int SpareTabIconTop = 574;
 constexpr int TabIconHeight = 45;
@@ -48,11 +51,6 @@ constexpr PixelRect SlotListFill{198, 155, 199, 156};
 constexpr PixelRect HighlightPlate{197, 79, 198, 80};
 constexpr PixelRect SelectionArrow{784, 375, 792, 394};
 constexpr PixelRect SlotMarker{0, 77, 195, 147};
-
-// Item pictures: weapon (the spear's picture stands for every weapon), headgear, armor,
-// gauntlets, boots, key item.
-constexpr std::array<PixelRect, 6> ItemIcons{{KindIcons[2], KindIcons[3], KindIcons[4],
-                                              KindIcons[5], KindIcons[6], KindIcons[7]}};
 
 // The Stats tab's slot frames and the column header.
 constexpr PixelRect SlotFrame{195, 77, 390, 147};

@@ -98,13 +98,9 @@ class EditorFiles : public DebugMenuSession {
     savePoint->region->SetPosition({-5.0f, 0.0f, 0.0f});
     savePoint->position = {-5.0f, 0.0f, 0.0f};
     world->AddModifier(std::move(savePoint));
-    std::unique_ptr<Enemy> made =
+    world->PlaceEnemy(
         world->enemyResources->GetPrototype(NidhoggletPassive::Kind)
-            ->CreateAt(world, -14.0f, GroundTop + NidhoggletPassive::BodyHeight / 2, 0.0f, 0);
-    Enemy* enemy = made.get();
-    world->enemies.push_back(std::move(made));
-    world->AddActor(enemy);
-    world->spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
+            ->CreateAt(world, -14.0f, GroundTop + NidhoggletPassive::BodyHeight / 2, 0.0f, 0));
     auto region = std::make_unique<Quad>();
     region->SetPositionXYZ(20.0f, GroundTop + 1.5f, 0.0f);
     region->SetDimensions(2.0f, 3.0f, 0.0f);

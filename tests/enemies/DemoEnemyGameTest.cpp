@@ -26,10 +26,7 @@ DemoEnemy* PlaceDemoEnemy(World& world, const std::string& line) {
   std::unique_ptr<Enemy> made = world.enemyResources->GetPrototype(DemoEnemy::Kind)
                                     ->ReadRecord(in, &world, Enemy::PoolFromCatalogue(&world, 0));
   if (!made) return nullptr;
-  auto* enemy = static_cast<DemoEnemy*>(made.get());
-  world.AddActor(enemy);
-  world.spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
-  world.enemies.push_back(std::move(made));
+  auto* enemy = static_cast<DemoEnemy*>(&world.PlaceEnemy(std::move(made)));
   // As a map load ends: the debug menu shows every layer the world now has.
   GameStates->menuDebug->CollectLayers();
   return enemy;

@@ -35,9 +35,7 @@ class GoblinShieldGame : public GroundGame {
     EXPECT_EQ(goblin->ShieldQuad().sideVectors,
               (PushDirections{EveryWay, EveryWay, EveryWay, EveryWay}))
         << "until its first placement";
-    world->AddActor(goblin);
-    world->spriteLayers.InsertBorrowed(goblin->drawLayer, dynamic_cast<Sprite*>(goblin->sprite));
-    world->enemies.push_back(std::move(made));
+    world->PlaceEnemy(std::move(made));
     GameStates->menuDebug->CollectLayers();
     game.StepFrames(10);
     goblin->SwitchState(GoblinGuarding);

@@ -82,11 +82,7 @@ class RatatoskrWorld : public ::testing::Test {
   // Puts the enemy into play as the map reader does: the world's enemy, updated and drawn.
   template <typename EnemyClass>
   EnemyClass* PutInPlay(std::unique_ptr<Enemy> made) {
-    auto* enemy = static_cast<EnemyClass*>(made.get());
-    world.AddActor(enemy);
-    world.spriteLayers.InsertBorrowed(enemy->drawLayer, dynamic_cast<Sprite*>(enemy->sprite));
-    world.enemies.push_back(std::move(made));
-    return enemy;
+    return static_cast<EnemyClass*>(&world.PlaceEnemy(std::move(made)));
   }
 
   // One frame of the world: the held step while a hit-stop holds an actor.

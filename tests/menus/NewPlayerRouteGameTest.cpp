@@ -14,6 +14,7 @@
 #include "menus/MenuShop.h"
 #include "menus/MenuTitle.h"
 #include "menus/pause/MenuPause.h"
+#include "menus/pause/SettingsTab.h"
 #include "npcs/NPC.h"
 #include "platform/InputMapping.h"
 #include "player/Player.h"
@@ -204,7 +205,7 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   MenuPause* pause = GameStates->menuPause;
   Tap(VirtualKey::Esc);
   ASSERT_EQ(Current(), pause);
-  for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
+  for (int tab = 0; tab < pause->GetTabs().Count(); ++tab) {
     game.StepFrames(5);
     Keep("16-pause-tab" + std::to_string(tab));
     Tap(VirtualKey::P);
@@ -233,7 +234,10 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   // Quit to the title through the pause menu's settings, then continue.
   Tap(VirtualKey::Esc);
   while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->TabAt<SettingsTab>(MenuPause::TabSettings).GetCursor() !=
+         SettingsTab::QuitToTitle) {
+    Tap(VirtualKey::S);
+  }
   game.StepFrames(5);
   Keep("19-pause-quit");
   Tap(VirtualKey::J);
@@ -252,7 +256,10 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   // Back to the title and into the versus lobby, the pad joining as a second player.
   Tap(VirtualKey::Esc);
   while (pause->GetTabIndex() != MenuPause::TabSettings) Tap(VirtualKey::P);
-  while (pause->GetSettingsCursor() != MenuPause::SettingsQuitToTitle) Tap(VirtualKey::S);
+  while (pause->TabAt<SettingsTab>(MenuPause::TabSettings).GetCursor() !=
+         SettingsTab::QuitToTitle) {
+    Tap(VirtualKey::S);
+  }
   Tap(VirtualKey::J);
   ASSERT_EQ(Current(), title);
   Tap(VirtualKey::S);

@@ -338,15 +338,19 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
     platform::Vector3 at;
   };
   const Place places[] = {
-      {"frame", &shop->GetFrame(), {400.0f, 300.0f, 0.0f}},
-      {"footer right", &shop->GetFooterRight(), {714.0f, 555.0f, 0.0f}},
-      {"footer left", &shop->GetFooterLeft(), {589.0f, 555.0f, 0.0f}},
-      {"list panel", &shop->GetListPanel(), {400.0f, 332.0f, 0.0f}},
-      {"tab hint left", &shop->GetTabHintLeft(), {49.0f, 108.0f, 0.0f}},
-      {"tab hint right", &shop->GetTabHintRight(), {750.5f, 108.0f, 0.0f}},
+      {"frame", &shop->GetWindow().frame, {400.0f, 300.0f, 0.0f}},
+      {"footer right",
+       shop->GetWindow().footers[MenuWindow::BackFooter].get(),
+       {714.0f, 555.0f, 0.0f}},
+      {"footer left",
+       shop->GetWindow().footers[MenuWindow::SelectFooter].get(),
+       {589.0f, 555.0f, 0.0f}},
+      {"list panel", shop->GetWindow().content.get(), {400.0f, 332.0f, 0.0f}},
+      {"tab hint left", shop->GetWindow().tabRowLeft.get(), {49.0f, 108.0f, 0.0f}},
+      {"tab hint right", shop->GetWindow().tabRowRight.get(), {750.5f, 108.0f, 0.0f}},
       {"title", &shop->GetTitleSell(), {400.0f, 42.5f, 0.0f}},
       {"main page panel", &shop->GetPanelDescriptionShop(), {400.0f, 332.0f, 0.0f}},
-      {"kind icon", &shop->GetKindIcon(4), {716.0f, 178.5f, 0.0f}},
+      {"kind icon", shop->GetItemPage().kindIcons[4].get(), {716.0f, 178.5f, 0.0f}},
       {"details panel", &shop->GetItemPage().detailsPanel, {605.0f, 332.0f, 0.0f}},
       {"description panel", &shop->GetItemPage().descriptionPanel, {605.0f, 331.0f, 0.0f}},
       {"dialog", &shop->GetPanelConfirm(), {605.0f, 200.0f, 0.0f}},
@@ -401,7 +405,7 @@ TEST_F(ShopGame, ThePiecesStandWhereTheLayoutPutsThemAndFollowTheListsLength) {
     EXPECT_EQ(shop->GetRows().group.members.size(), rows.members) << rows.count;
     EXPECT_EQ(shop->GetScrollBar().maximum, rows.range) << rows.count;
     const ScreenBox box = ScreenBoxOf(shop->GetRows().group);
-    EXPECT_NEAR(box.top, ScreenBoxOf(shop->GetListPanel()).top + 33.0f, 1e-3f) << rows.count;
+    EXPECT_NEAR(box.top, ScreenBoxOf(*shop->GetWindow().content).top + 33.0f, 1e-3f) << rows.count;
     EXPECT_NEAR(shop->GetScrollBar().length, box.Height(), 1e-3f) << rows.count;
     EXPECT_NEAR(shop->GetScrollBar().position.x, shop->GetRows().group.altPosition.x - 196.0f,
                 1e-3f);

@@ -25,6 +25,7 @@
 #include "menus/MenuShop.h"
 #include "menus/MenuTitle.h"
 #include "menus/pause/MenuPause.h"
+#include "menus/pause/SettingsTab.h"
 #include "platform/InputMapping.h"
 #include "player/Player.h"
 #include "world/ModifierShape.h"
@@ -390,7 +391,8 @@ void Monkey::LeaveForTheTitle() {
     const MenuPause& pause = *set.menuPause;
     if (pause.GetTabIndex() != MenuPause::TabSettings) {
       TapEverywhere(VirtualKey::P, PadButtons::RightShoulder);
-    } else if (pause.GetSettingsCursor() != MenuPause::SettingsQuitToTitle) {
+    } else if (pause.TabAt<SettingsTab>(MenuPause::TabSettings).GetCursor() !=
+               SettingsTab::QuitToTitle) {
       TapEverywhere(VirtualKey::S, PadButtons::DPadDown);
     } else {
       TapEverywhere(VirtualKey::J, PadButtons::A);
@@ -617,7 +619,8 @@ bool Monkey::AboutToQuit() const {
            set.menuTitle->m_selection == MenuTitle::ButtonQuit;
   }
   return set.current == set.menuPause && set.menuPause->GetTabIndex() == MenuPause::TabSettings &&
-         set.menuPause->GetSettingsCursor() == MenuPause::SettingsQuitGame;
+         set.menuPause->TabAt<SettingsTab>(MenuPause::TabSettings).GetCursor() ==
+             SettingsTab::QuitGame;
 }
 
 void Monkey::UseTitle() {

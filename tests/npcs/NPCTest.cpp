@@ -49,11 +49,7 @@ class NPCWorld : public ::testing::Test {
 
   // As the map reader places one: updated with the world's actors.
   NPC* Place(int kind, float x, float y) {
-    std::unique_ptr<NPC> npc = world.npcResources->Place(kind, {x, y, 0.0f});
-    NPC* placed = npc.get();
-    world.AddActor(placed);
-    world.npcs.push_back(std::move(npc));
-    return placed;
+    return &world.PlaceCharacter(world.npcResources->Place(kind, {x, y, 0.0f}));
   }
 
   void Step(int frames = 1) {

@@ -26,10 +26,7 @@ class EvasionGame : public GroundGame {
     std::unique_ptr<Enemy> made = world->enemyResources->GetPrototype(Ratatoskr::Kind)
                                       ->CreateAt(world, x, FloorTop + Ratatoskr::BodyHeight / 2,
                                                  0.0f, 0);
-    auto& rat = static_cast<Ratatoskr&>(*made);
-    world->enemies.push_back(std::move(made));
-    world->AddActor(&rat);
-    world->spriteLayers.InsertBorrowed(rat.drawLayer, dynamic_cast<Sprite*>(rat.sprite));
+    auto& rat = static_cast<Ratatoskr&>(world->PlaceEnemy(std::move(made)));
     GameStates->menuDebug->CollectLayers();
     return rat;
   }

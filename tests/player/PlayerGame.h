@@ -24,10 +24,7 @@ class PlayerGame : public PlayingWorld {
     std::unique_ptr<Enemy> made =
         world->enemyResources->GetPrototype(Ratatoskr::Kind)
             ->CreateAt(world, x, FloorTop + Ratatoskr::BodyHeight / 2, 0.0f, 0);
-    auto& rat = static_cast<Ratatoskr&>(*made);
-    world->AddActor(&rat);
-    world->spriteLayers.InsertBorrowed(rat.drawLayer, dynamic_cast<Sprite*>(rat.sprite));
-    world->enemies.push_back(std::move(made));
+    auto& rat = static_cast<Ratatoskr&>(world->PlaceEnemy(std::move(made)));
     // As a map load ends: the debug menu shows every layer the world now has.
     GameStates->menuDebug->CollectLayers();
     return rat;

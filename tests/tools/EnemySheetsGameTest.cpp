@@ -35,11 +35,7 @@ struct Placed {
 // Characters in the running game, standing on the drawn floor beside the player.
 class SheetsGame : public PlayingWorld {
  protected:
-  void Show(const std::string& name, Actor* actor) {
-    world->AddActor(actor);
-    world->spriteLayers.InsertBorrowed(actor->drawLayer, dynamic_cast<Sprite*>(actor->sprite));
-    placed.push_back({name, actor});
-  }
+  void Show(const std::string& name, Actor& actor) { placed.push_back({name, &actor}); }
 
   static bool Near(uint32_t a, uint32_t b) {
     for (int shift = 0; shift < 24; shift += 8) {
@@ -109,10 +105,8 @@ class EnemySheetsGame : public SheetsGame {
   }
 
   void Add(const std::string& name, int kind, float x, float height) {
-    std::unique_ptr<Enemy> made = world->enemyResources->GetPrototype(kind)->CreateAt(
-        world, x, FloorTop + height / 2, 0.0f, 0);
-    Show(name, made.get());
-    world->enemies.push_back(std::move(made));
+    Show(name, world->PlaceEnemy(world->enemyResources->GetPrototype(kind)->CreateAt(
+                   world, x, FloorTop + height / 2, 0.0f, 0)));
   }
 
   Enemy& PlacedEnemy(size_t index) const { return dynamic_cast<Enemy&>(*placed[index].actor); }
@@ -130,10 +124,9 @@ class VillagerSheetsGame : public SheetsGame {
     for (size_t kind = 0; kind < Cast().size(); ++kind) {
       // Centred on the player, who stands at x = 1.
       const float x = 1.0f + (static_cast<float>(kind) - 9.0f) * Spacing;
-      std::unique_ptr<NPC> made = world->npcResources->Place(
-          static_cast<long long>(kind), {x, FloorTop + Cast()[kind].height / 2 + Drop, 0.0f});
-      Show(Cast()[kind].name, made.get());
-      world->npcs.push_back(std::move(made));
+      Show(Cast()[kind].name, world->PlaceCharacter(world->npcResources->Place(
+                                  static_cast<long long>(kind),
+                                  {x, FloorTop + Cast()[kind].height / 2 + Drop, 0.0f})));
     }
     GameStates->menuDebug->CollectLayers();
     game.StepFrames(30);

@@ -70,10 +70,7 @@ class ClearLevel : public ::testing::Test {
     world->shapeLayers.Insert(3, std::make_unique<Counted<Quad>>(&tally, "near scenery"));
     world->spriteLayers.Insert(2, std::make_unique<Counted<Sprite>>(&tally, "sprite", nullptr));
     world->AddModifier(std::make_unique<CountedTrigger>(world.get(), &tally));
-    auto enemy = std::make_unique<CountedEnemy>(world.get(), &tally);
-    world->AddActor(enemy.get());
-    world->spriteLayers.InsertBorrowed(1, &enemy->picture);
-    world->enemies.push_back(std::move(enemy));
+    world->PlaceEnemy(std::make_unique<CountedEnemy>(world.get(), &tally));
     strike.hitList = {player->hitBox};
     player->hitBox->hitList = {&strike};
     world->playerStrikes = {&strike};

@@ -8,7 +8,12 @@
 #include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"
 #include "items/ItemStore.h"
+#include "menus/pause/EncyclopediaTab.h"
+#include "menus/pause/InventoryTab.h"
 #include "menus/pause/MenuPause.h"
+#include "menus/pause/SettingsTab.h"
+#include "menus/pause/StatisticsPages.h"
+#include "menus/pause/StatsTab.h"
 #include "support/DrawnTexts.h"
 #include "support/PlayingWorld.h"
 
@@ -35,6 +40,15 @@ class PauseGame : public PlayingWorld {
   }
 
   void Tap(int key) { game.TapKey(key); }
+  StatsTab& Stats() const { return menu->TabAt<StatsTab>(MenuPause::TabStats); }
+  InventoryTab& Inventory() const { return menu->TabAt<InventoryTab>(MenuPause::TabInventory); }
+  EncyclopediaTab& Encyclopedia() const {
+    return menu->TabAt<EncyclopediaTab>(MenuPause::TabEncyclopedia);
+  }
+  SettingsTab& Settings() const { return menu->TabAt<SettingsTab>(MenuPause::TabSettings); }
+  StatisticsPages& Statistics() const {
+    return menu->TabAt<StatisticsPages>(MenuPause::TabStatistics);
+  }
   // Draws a frame; true when one of its texts holds the part given.
   bool Drew(const std::string& part) {
     texts.Clear();

@@ -39,7 +39,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   // The weapon row's candidates: "Empty", then the weapons held, in the pool's order.
   const float attack = player->derived[Derived::Attack];
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->GetStatsFocus(), 1);
+  ASSERT_EQ(Stats().GetFocus(), 1);
   EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Empty", "Steel Dagger", "Iron Sword"}));
   Tap(VirtualKey::S);
@@ -59,25 +59,25 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_TRUE(Greenish(game.Pixel(static_cast<int>(raise.x), static_cast<int>(raise.y) + 2)))
       << "the attack row shows the raise marker";
   Tap(VirtualKey::J);
-  EXPECT_EQ(menu->GetStatsFocus(), 0);
+  EXPECT_EQ(Stats().GetFocus(), 0);
   EXPECT_EQ(player->equipped[0], sword);
   EXPECT_FLOAT_EQ(player->derived[Derived::Attack], attack + (*sword->stats)[Stat::BaseAttack]);
   EXPECT_EQ(sword->quantity, 1) << "equipping consumes nothing";
   ASSERT_TRUE(game.KeepFrame("pause-stats-equipped.png"));
 
   // Either column's highlight stands 8 above it, so the marker keeps its height across.
-  const float markerY = menu->GetSlotMarker().altPosition.y;
+  const float markerY = Stats().GetSlotMarker().altPosition.y;
   Tap(VirtualKey::D);
-  EXPECT_EQ(menu->GetSlotMarker().altPosition.y, markerY);
+  EXPECT_EQ(Stats().GetSlotMarker().altPosition.y, markerY);
   Tap(VirtualKey::A);
-  EXPECT_EQ(menu->GetStatsColumn(), 0);
-  EXPECT_EQ(menu->GetSlotMarker().altPosition.y, markerY);
+  EXPECT_EQ(Stats().GetColumn(), 0);
+  EXPECT_EQ(Stats().GetSlotMarker().altPosition.y, markerY);
 
   // The rune column: the same rune list for every row, the marker mirrored; a rune's page
   // tells what it does on the part of its row.
   Tap(VirtualKey::D);
-  EXPECT_EQ(menu->GetStatsColumn(), 1);
-  EXPECT_EQ(menu->GetSlotMarker().flipHorizontal, 1);
+  EXPECT_EQ(Stats().GetColumn(), 1);
+  EXPECT_EQ(Stats().GetSlotMarker().flipHorizontal, 1);
   for (int i = 0; i < 3; ++i) Tap(VirtualKey::S);
   Tap(VirtualKey::J);
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Empty", "Ember Rune"}));
@@ -85,7 +85,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_TRUE(Drew("On gauntlets: blows that scorch"));
   ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
   Tap(VirtualKey::I);
-  EXPECT_EQ(menu->GetStatsFocus(), 0) << "cancel in the list goes back to the slots";
+  EXPECT_EQ(Stats().GetFocus(), 0) << "cancel in the list goes back to the slots";
   EXPECT_EQ(GameStates->current, menu);
 
   // Inventory: everything held but runes, by category.
@@ -106,17 +106,17 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Empty", "Steel Dagger"}));
   Tap(VirtualKey::W);
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->GetInventoryCategory(), 9);
+  EXPECT_EQ(Inventory().GetCategory(), 9);
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Old Map"}));
   for (int category = 8; category >= 0; --category) {
     Tap(VirtualKey::W);
-    EXPECT_EQ(menu->GetInventoryCategory(), category) << "up the ring";
+    EXPECT_EQ(Inventory().GetCategory(), category) << "up the ring";
   }
   Tap(VirtualKey::W);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->GetInventoryCategory(), 0);
+  ASSERT_EQ(Inventory().GetCategory(), 0);
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->GetInventoryMode(), 1);
+  ASSERT_EQ(Inventory().GetMode(), 1);
   Tap(VirtualKey::S);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Leather Cap");
@@ -140,7 +140,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
 
   // Cancel goes from the list back to the categories, and from there resumes play.
   Tap(VirtualKey::I);
-  EXPECT_EQ(menu->GetInventoryMode(), 0);
+  EXPECT_EQ(Inventory().GetMode(), 0);
   ASSERT_EQ(GameStates->current, menu);
   Tap(VirtualKey::I);
   EXPECT_EQ(GameStates->current, world);
@@ -193,10 +193,10 @@ TEST_F(PauseGame, WithoutAPlayerTheMenuShowsNoCharacterAndAnyKeyResumes) {
   Tap(VirtualKey::Esc);
   ASSERT_EQ(GameStates->current, menu);
   menu->SetPlayer(nullptr);
-  menu->BuildInventoryTab();
+  menu->OpenTab(MenuPause::TabInventory);
   EXPECT_TRUE(menu->GetListRows().empty());
-  menu->FocusInventoryList();
-  EXPECT_EQ(menu->GetInventoryMode(), 0) << "an empty list takes no focus";
+  Inventory().FocusList();
+  EXPECT_EQ(Inventory().GetMode(), 0) << "an empty list takes no focus";
   game.Step();
   ASSERT_TRUE(game.KeepFrame("pause-no-player.png"));
   Tap(VirtualKey::A);
@@ -259,10 +259,10 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
     menu->LayoutListPanel(static_cast<int>(row.count));
     menu->AttachScrollBarRightOfSidePanel(static_cast<uint32_t>(row.count));
     // The cursor on the first row, as the Inventory's list takes the focus.
-    menu->FocusInventoryList();
+    Inventory().FocusList();
     const float firstY = highlight.altPosition.y;
-    for (int i = 0; i < row.downs; ++i) menu->InventoryCursorDown();
-    for (int i = 0; i < row.ups; ++i) menu->InventoryCursorUp();
+    for (int i = 0; i < row.downs; ++i) Inventory().CursorDown();
+    for (int i = 0; i < row.ups; ++i) Inventory().CursorUp();
     EXPECT_EQ(menu->GetListCursor(), row.cursor) << row.count << " rows";
     EXPECT_EQ(menu->GetListTop(), row.top) << row.count << " rows";
     EXPECT_EQ(menu->GetScrollBar().value, row.scroll) << row.count << " rows";
@@ -284,7 +284,7 @@ TEST_F(PauseGame, TheListWindowScrollsByOneRowAndStopsAtBothEnds) {
 TEST_F(PauseGame, EveryListPanelKeepsItsOutlineWhateverItsRowCount) {
   const ListPanel& panel = menu->GetListPanel();
   // The list panel where the Inventory tab puts it.
-  menu->BuildInventoryTab();
+  menu->OpenTab(MenuPause::TabInventory);
   const ScreenBox before = ScreenBoxOf(panel.group);
   for (int rows : {0, 1, 10, 16, 20}) {
     menu->LayoutListPanel(rows);
@@ -309,26 +309,30 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
     platform::Vector3 at;
   };
   const Row rows[] = {
-      {"window", &menu->GetWindow(), {400.0f, 300.0f, 0.0f}},
+      {"window", &menu->GetWindow().frame, {400.0f, 300.0f, 0.0f}},
       {"title plate", &menu->GetTitlePlate(), {131.5f, 45.0f, 0.0f}},
-      {"footer right", &menu->GetFooterRight(), {714.0f, 555.0f, 0.0f}},
-      {"footer middle", &menu->GetFooterMiddle(), {589.0f, 555.0f, 0.0f}},
-      {"footer left", &menu->GetFooterLeft(), {462.0f, 555.0f, 0.0f}},
-      {"content", &menu->GetContentPanel(), {400.0f, 332.0f, 0.0f}},
-      {"tab row left", &menu->GetTabRowLeft(), {49.0f, 108.0f, 0.0f}},
-      {"tab row right", &menu->GetTabRowRight(), {750.5f, 108.0f, 0.0f}},
+      {"footer right",
+       menu->GetWindow().footers[MenuWindow::BackFooter].get(),
+       {714.0f, 555.0f, 0.0f}},
+      {"footer middle",
+       menu->GetWindow().footers[MenuWindow::SelectFooter].get(),
+       {589.0f, 555.0f, 0.0f}},
+      {"footer left", menu->GetWindow().footers[2].get(), {462.0f, 555.0f, 0.0f}},
+      {"content", menu->GetWindow().content.get(), {400.0f, 332.0f, 0.0f}},
+      {"tab row left", menu->GetWindow().tabRowLeft.get(), {49.0f, 108.0f, 0.0f}},
+      {"tab row right", menu->GetWindow().tabRowRight.get(), {750.5f, 108.0f, 0.0f}},
       {"tokens right", &menu->GetTokensPlateRight(), {739.0f, 45.0f, 0.0f}},
       {"tokens middle", &menu->GetTokensPlateMiddle(), {637.5f, 45.0f, 0.0f}},
       {"tokens left", &menu->GetTokensPlateLeft(), {536.0f, 45.0f, 0.0f}},
       {"token", &menu->GetTokenIcon(), {714.0f, 45.0f, 0.0f}},
-      {"resume", &menu->GetResumeButton(), {80.0f, 560.0f, 0.0f}},
-      {"quit", &menu->GetQuitButton(), {240.0f, 560.0f, 0.0f}},
-      {"button highlight", &menu->GetButtonHighlight(), {80.0f, 560.0f, 0.0f}},
+      {"resume", &Statistics().GetResumeButton(), {80.0f, 560.0f, 0.0f}},
+      {"quit", &Statistics().GetQuitButton(), {240.0f, 560.0f, 0.0f}},
+      {"button highlight", &Statistics().GetButtonHighlight(), {80.0f, 560.0f, 0.0f}},
       {"entry panel", &menu->GetItemPage().entryPanel, {600.0f, 332.0f, 0.0f}},
       {"details panel", &menu->GetItemPage().detailsPanel, {605.0f, 332.0f, 0.0f}},
-      {"equipment column", &menu->GetEquipmentColumn(), {143.0f, 341.0f, 0.0f}},
-      {"rune column", &menu->GetRuneColumn(), {337.0f, 341.0f, 0.0f}},
-      {"slot marker on the weapon row", &menu->GetSlotMarker(), {143.0f, 197.0f, 0.0f}},
+      {"equipment column", &Stats().GetEquipmentColumn(), {143.0f, 341.0f, 0.0f}},
+      {"rune column", &Stats().GetRuneColumn(), {337.0f, 341.0f, 0.0f}},
+      {"slot marker on the weapon row", &Stats().GetSlotMarker(), {143.0f, 197.0f, 0.0f}},
       {"first raise marker", menu->GetItemPage().raiseMarkers[0].get(), {689.0f, 245.5f, 0.0f}},
       {"last drop marker", menu->GetItemPage().dropMarkers[4].get(), {689.0f, 309.5f, 0.0f}},
   };
@@ -338,8 +342,8 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
   }
   // The buttons are outlined; the highlight laid over them is not.
   for (const auto& [quad, outlined] :
-       {std::pair{&menu->GetResumeButton(), 1}, std::pair{&menu->GetQuitButton(), 1},
-        std::pair{&menu->GetButtonHighlight(), 0}}) {
+       {std::pair{&Statistics().GetResumeButton(), 1}, std::pair{&Statistics().GetQuitButton(), 1},
+        std::pair{&Statistics().GetButtonHighlight(), 0}}) {
     EXPECT_EQ(quad->outlineVisible, outlined);
   }
   EXPECT_EQ(menu->GetItemPage().detailsBody->GetScaledSourceSize().x, 300.0f);
@@ -347,14 +351,14 @@ TEST_F(PauseGame, TheFrameStandsWhereItsPiecesMeasureItOut) {
 
   // The open tab widens to its title; the closed tabs after it move right by its width.
   const float x0 = 106.0f;
-  for (int open = 0; open < MenuPause::StripTabCount; ++open) {
+  for (int open = 0; open < menu->GetTabs().Count(); ++open) {
     menu->LayoutTabStrip(open, open == 2 ? "" : "Settings");
     const float width = ScreenBoxOf(menu->GetTabs().open).Width();
     if (open == 2) {
       EXPECT_EQ(width, 80.0f) << "an empty title";
     }
     EXPECT_NEAR(ScreenBoxOf(menu->GetTabs().open).left, 78.0f + 57.0f * open, 1e-3f);
-    for (int tab = 0; tab < MenuPause::StripTabCount; ++tab) {
+    for (int tab = 0; tab < menu->GetTabs().Count(); ++tab) {
       const float expected = tab <= open
                                  ? x0 + 57.0f * tab
                                  : 78.0f + 57.0f * open + width + 30.0f + 57.0f * (tab - open - 1);
@@ -414,7 +418,7 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
   };
   Tap(VirtualKey::Esc);
   for (const Row& row : rows) {
-    menu->BuildStatsTab();
+    menu->OpenTab(MenuPause::TabStats);
     if (row.column == 1) Tap(VirtualKey::D);
     for (int i = 0; i < row.row; ++i) Tap(VirtualKey::S);
     Tap(VirtualKey::J);
@@ -433,19 +437,19 @@ TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
   EXPECT_EQ(texts.After("Runes", 5),
             (std::vector<std::string>{"Empty", "Empty", "Empty", "Ember Rune", "Empty"}));
   // The titles end 20 pixels inside each column's right edge, standing on its top + 1.
-  for (const auto& [title, column] : {std::pair{"Equipment", &menu->GetEquipmentColumn()},
-                                      std::pair{"Runes", &menu->GetRuneColumn()}}) {
+  for (const auto& [title, column] : {std::pair{"Equipment", &Stats().GetEquipmentColumn()},
+                                      std::pair{"Runes", &Stats().GetRuneColumn()}}) {
     const ScreenBox box = ScreenBoxOf(*column);
     EXPECT_TRUE(texts.DrewAt(title, box.right - 20, box.top + 1)) << title;
   }
-  menu->BuildStatsTab();
+  menu->OpenTab(MenuPause::TabStats);
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->GetStatsRow(), 4) << "up from the weapon row wraps to the boots";
+  EXPECT_EQ(Stats().GetRow(), 4) << "up from the weapon row wraps to the boots";
   for (const int row : {3, 2, 1, 0, 4}) {
     Tap(VirtualKey::W);
-    EXPECT_EQ(menu->GetStatsRow(), row) << "up one row at a time";
+    EXPECT_EQ(Stats().GetRow(), row) << "up one row at a time";
   }
-  EXPECT_NEAR(menu->GetSlotMarker().altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
+  EXPECT_NEAR(Stats().GetSlotMarker().altPosition.y, 197.0f + 4 * 72.0f, 1e-3f);
   Tap(VirtualKey::J);
   Tap(VirtualKey::J);
   EXPECT_EQ(player->equipped[4]->GetName(), "Empty");
@@ -473,7 +477,7 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
       {2, 0, 0, "Iron Sword"},
   };
   const auto equip = [&](int category, int index) {
-    menu->BuildInventoryTab();
+    menu->OpenTab(MenuPause::TabInventory);
     for (int i = 0; i < category; ++i) Tap(VirtualKey::S);
     Tap(VirtualKey::J);
     for (int i = 0; i < index; ++i) Tap(VirtualKey::S);
@@ -490,7 +494,7 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
   equip(0, 5);
   EXPECT_EQ(player->equipped[3]->GetName(), "Iron Gauntlets");
   // Back from the button configuration, the menu is as it was left.
-  menu->BuildSettingsTab();
+  menu->OpenTab(MenuPause::TabSettings);
   GameStates->previous = GameStates->menuController;
   menu->Enter();
   EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
@@ -501,13 +505,13 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
 TEST_F(PauseGame, AnItemsTitleCarriesTheIconOfItsSlot) {
   player->itemStore->FindByName("Wooden Spear")->quantity = 1;
   Tap(VirtualKey::Esc);
-  menu->BuildInventoryTab();
+  menu->OpenTab(MenuPause::TabInventory);
   Tap(VirtualKey::J);
   const ScreenBox top = ScreenBoxOf(*menu->GetItemPage().detailsTop);
   const int x = static_cast<int>(top.right) - 34, y = static_cast<int>(top.top) + 34;
   // The icon's middle row, read with the page of the row given open.
   const auto icon = [&](int row) {
-    menu->BuildInventoryTab();
+    menu->OpenTab(MenuPause::TabInventory);
     Tap(VirtualKey::J);
     for (int i = 0; i < row; ++i) Tap(VirtualKey::S);
     game.Step();

@@ -46,14 +46,14 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
 
   OpenTab(VirtualKey::P, 2);
   ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabEncyclopedia);
-  EXPECT_EQ(menu->GetEncyclopediaFocus(), 0);
+  EXPECT_EQ(Encyclopedia().GetFocus(), 0);
   // Skills in the file's order; a name the file lacks is not shown.
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
   Keep("encyclopedia-column.png");
   Drew("");
   EXPECT_EQ(texts.After("Skills", 3), (std::vector<std::string>{"Walk", "Jump", "Dash"}));
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->GetEncyclopediaFocus(), 1);
+  ASSERT_EQ(Encyclopedia().GetFocus(), 1);
   Tap(VirtualKey::S);
   ASSERT_EQ(menu->SelectedRow()->GetName(), "Jump");
   Keep("encyclopedia-skill.png");
@@ -67,16 +67,16 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   // Journal: the pages held, in page order, one after the other; an entry without its pages
   // is still listed.
   Tap(VirtualKey::I);
-  EXPECT_EQ(menu->GetEncyclopediaFocus(), 0);
-  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 0);
+  EXPECT_EQ(Encyclopedia().GetFocus(), 0);
+  EXPECT_EQ(Encyclopedia().GetSubTab(), 0);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->GetEncyclopediaSubTab(), 1);
+  ASSERT_EQ(Encyclopedia().GetSubTab(), 1);
   EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Journal Entry Intro", "Demo Journal Entry"}));
   const auto& pages = menu->GetJournalEntries()[1].pages;
-  EXPECT_EQ(menu->GetShownJournal()[1].description,
+  EXPECT_EQ(Encyclopedia().GetShownJournal()[1].description,
             pages[0].description + pages[2].description + pages[5].description);
-  EXPECT_EQ(menu->GetShownJournal()[0].description, "");
+  EXPECT_EQ(Encyclopedia().GetShownJournal()[0].description, "");
   Tap(VirtualKey::J);
   Tap(VirtualKey::S);
   Keep("encyclopedia-journal.png");
@@ -107,13 +107,13 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   EXPECT_EQ(lines[1], page.top + 48);
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
-  ASSERT_EQ(menu->GetEncyclopediaSubTab(), 4);
+  ASSERT_EQ(Encyclopedia().GetSubTab(), 4);
   EXPECT_EQ(Names(menu->GetListRows()),
             (std::vector<std::string>{"Ratatoskr", "Goblin", "Nidhogglet", "Passive Nidhogglet",
                                       "DemoWall"}));
   Keep("encyclopedia-bestiary-column.png");
   Tap(VirtualKey::J);
-  ASSERT_EQ(menu->GetEncyclopediaFocus(), 5);
+  ASSERT_EQ(Encyclopedia().GetFocus(), 5);
   Keep("encyclopedia-bestiary-ratatoskr.png");
   // The experience each kind gives when beaten; name and numbers from the page's top-right,
   // the drop captions from its top-left.
@@ -155,10 +155,10 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Tap(VirtualKey::I);
   const Vector3 first = MenuPause::FirstRowCenter(menu->GetSidePanel().group);
   Tap(VirtualKey::S);
-  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 0);
+  EXPECT_EQ(Encyclopedia().GetSubTab(), 0);
   EXPECT_FLOAT_EQ(menu->GetSideHighlight().altPosition.y, first.y);
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->GetEncyclopediaSubTab(), 4);
+  EXPECT_EQ(Encyclopedia().GetSubTab(), 4);
   EXPECT_FLOAT_EQ(menu->GetSideHighlight().altPosition.y,
                   first.y + 4 * MenuPause::RowPitch(menu->GetSidePanel().group));
   // An empty list takes the focus and shows its panels without details.
@@ -167,7 +167,7 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Tap(VirtualKey::S);
   ASSERT_TRUE(menu->GetListRows().empty());
   Tap(VirtualKey::J);
-  EXPECT_EQ(menu->GetEncyclopediaFocus(), 5);
+  EXPECT_EQ(Encyclopedia().GetFocus(), 5);
   Tap(VirtualKey::S);
   Keep("encyclopedia-bestiary-empty.png");
   Tap(VirtualKey::I);
@@ -188,11 +188,11 @@ TEST_F(PauseMenuPages, KeyPlaceholdersNameTheKeysBoundToThem) {
       {"no hints", "no hints"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(MenuPause::WithKeyHints(row.text, controls), row.expected) << row.text;
+    EXPECT_EQ(EncyclopediaTab::WithKeyHints(row.text, controls), row.expected) << row.text;
   }
   controls.bindings[BindAction2Key] = VirtualKey::Space;
   controls.bindings[BindAction3Key] = 0x07;
-  EXPECT_EQ(MenuPause::WithKeyHints("[jump] [dash]", controls), "[Space] []");
+  EXPECT_EQ(EncyclopediaTab::WithKeyHints("[jump] [dash]", controls), "[Space] []");
 }
 
 TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQuitTheGame) {
@@ -215,8 +215,8 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   const float halfLine = 64.0f * 0.38f / 2;
   for (const Row& row : rows) {
     if (row.key) Tap(row.key);
-    EXPECT_EQ(menu->GetSettingsCursor(), row.cursor);
-    const ScreenBox box = ScreenBoxOf(menu->GetSettingsHighlight());
+    EXPECT_EQ(Settings().GetCursor(), row.cursor);
+    const ScreenBox box = ScreenBoxOf(Settings().GetHighlight());
     EXPECT_FLOAT_EQ(box.left, 200.0f) << row.cursor;
     EXPECT_FLOAT_EQ((box.top + box.bottom) / 2, row.textTop + halfLine) << row.cursor;
     Keep("settings-" + std::to_string(row.cursor) + ".png");
@@ -232,7 +232,7 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   EXPECT_EQ(controller->m_editedControls, player->controls);
   GameStates->SwitchTo(controller->m_returnState);
   EXPECT_EQ(menu->GetTabIndex(), MenuPause::TabSettings);
-  EXPECT_EQ(menu->GetSettingsCursor(), 0);
+  EXPECT_EQ(Settings().GetCursor(), 0);
   // Cancel resumes play; the tab opens again.
   Tap(VirtualKey::I);
   ASSERT_EQ(GameStates->current, world);
@@ -253,7 +253,7 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
   GameStates->SwitchTo(world);
   OpenTab(VirtualKey::O, 1);
   Tap(VirtualKey::W);
-  ASSERT_EQ(menu->GetSettingsCursor(), 3);
+  ASSERT_EQ(Settings().GetCursor(), 3);
   ASSERT_EQ(Running, 1);
   Tap(VirtualKey::J);
   EXPECT_EQ(Running, 0);
@@ -262,13 +262,13 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
 TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndButton) {
   // The line table: 128 lines on page 1, 118 statistics and the tokens on page 2.
   int perPage[2] = {0, 0};
-  for (const MenuPause::StatisticsLine& line : MenuPause::StatisticsLines()) {
+  for (const StatisticsPages::Line& line : StatisticsPages::Lines()) {
     ++perPage[line.page - 1];
   }
   EXPECT_EQ(perPage[0], 128);
   EXPECT_EQ(perPage[1], 119);
-  auto lineAt = [](int page, int column, int row) -> const MenuPause::StatisticsLine* {
-    for (const MenuPause::StatisticsLine& line : MenuPause::StatisticsLines()) {
+  auto lineAt = [](int page, int column, int row) -> const StatisticsPages::Line* {
+    for (const StatisticsPages::Line& line : StatisticsPages::Lines()) {
       if (line.page == page && line.column == column && line.row == row) return &line;
     }
     return nullptr;
@@ -283,10 +283,10 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
       {1, 3, 32, "PtDamageReceived: ", Stat::PtDamageReceived},
       {2, 1, 2, "ptGainFactorTimesBreakPoint1Broken: ", Stat::PtGainFactorTimesBreakPoint1Broken},
       {2, 1, 31, "WallSlideSpeed: ", Stat::WallSlideSpeed},
-      {2, 3, 24, "Tokens: ", MenuPause::TokensLine},
+      {2, 3, 24, "Tokens: ", StatisticsPages::TokensLine},
   };
   for (const Row& row : rows) {
-    const MenuPause::StatisticsLine* line = lineAt(row.page, row.column, row.row);
+    const StatisticsPages::Line* line = lineAt(row.page, row.column, row.row);
     ASSERT_NE(line, nullptr) << row.label;
     EXPECT_EQ(line->label, row.label);
     EXPECT_EQ(line->stat, row.stat) << row.label;
@@ -300,7 +300,7 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   SetSwitch(TogglePlayerStatsInPauseMenu, true);
   OpenTab(VirtualKey::O, 1);
   ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabStatistics);
-  EXPECT_EQ(menu->GetStatisticsPage(), 1);
+  EXPECT_EQ(Statistics().GetPage(), 1);
   Keep("statistics-page-1.png");
   // The lines read the gained sheet, not the totals.
   player->totalStats[Stat::Mass] = 7.0f;
@@ -308,12 +308,12 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
     EXPECT_TRUE(Drew(line)) << line;
   }
   Tap(VirtualKey::W);
-  EXPECT_EQ(menu->GetStatisticsPage(), 2);
+  EXPECT_EQ(Statistics().GetPage(), 2);
   EXPECT_TRUE(Drew("Tokens: 1234"));
   // The second column starts at its place, or just past the widest line of the first where that
   // reaches further.
-  const MenuPause::StatisticsLine* long0 = lineAt(2, 0, 16);
-  const MenuPause::StatisticsLine* top1 = lineAt(2, 1, 1);
+  const StatisticsPages::Line* long0 = lineAt(2, 0, 16);
+  const StatisticsPages::Line* top1 = lineAt(2, 1, 1);
   ASSERT_TRUE(long0 && top1);
   const auto xOf = [&](const std::string& label) {
     const auto at = std::find_if(texts.drawn.begin(), texts.drawn.end(), [&](const DrawnText& each) {
@@ -334,8 +334,9 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   EXPECT_EQ(xOf(top1->label) - first, widest + 10.0f);
   (*player->stats)[long0->stat] = kept;
   Tap(VirtualKey::D);
-  EXPECT_EQ(menu->GetSelectedButton(), &menu->GetQuitButton());
-  EXPECT_EQ(menu->GetButtonHighlight().altPosition.x, menu->GetQuitButton().altPosition.x);
+  EXPECT_EQ(Statistics().GetSelectedButton(), &Statistics().GetQuitButton());
+  EXPECT_EQ(Statistics().GetButtonHighlight().altPosition.x,
+            Statistics().GetQuitButton().altPosition.x);
   Keep("statistics-page-2.png");
 
   // Page and button stay as they were left, across a return to play.
@@ -343,10 +344,10 @@ TEST_F(PauseMenuPages, TheStatisticsPagesListTheWholeSheetAndKeepTheirPageAndBut
   ASSERT_EQ(GameStates->current, world);
   OpenTab(VirtualKey::O, 1);
   ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabStatistics);
-  EXPECT_EQ(menu->GetStatisticsPage(), 2);
-  EXPECT_EQ(menu->GetSelectedButton(), &menu->GetQuitButton());
+  EXPECT_EQ(Statistics().GetPage(), 2);
+  EXPECT_EQ(Statistics().GetSelectedButton(), &Statistics().GetQuitButton());
   Tap(VirtualKey::S);
-  EXPECT_EQ(menu->GetStatisticsPage(), 1);
+  EXPECT_EQ(Statistics().GetPage(), 1);
   Tap(VirtualKey::A);
   Tap(VirtualKey::J);
   EXPECT_EQ(GameStates->current, world) << "Resume";
@@ -373,7 +374,7 @@ TEST_F(PauseMenuPages, ANewGameFindsTheTextOfEveryEntryItKnows) {
       {"Jennifer"},
       {"Nidhogglet", "Passive Nidhogglet", "Ratatoskr"}};
   for (size_t subTab = 0; subTab < expected.size(); ++subTab) {
-    ASSERT_EQ(menu->GetEncyclopediaSubTab(), static_cast<int32_t>(subTab));
+    ASSERT_EQ(Encyclopedia().GetSubTab(), static_cast<int32_t>(subTab));
     EXPECT_EQ(Names(menu->GetListRows()), expected[subTab]) << subTab;
     for (const Object* row : menu->GetListRows()) EXPECT_FALSE(row->description.empty());
     Tap(VirtualKey::J);
