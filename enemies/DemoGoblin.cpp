@@ -31,12 +31,25 @@ constexpr std::array<GainedValue, 8> GrowthValues{{
     {Stat::RateExperience, 1.4f},
 }};
 
-// BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
-constexpr std::array<float, 46> FighterValues{
-    2, 0, 0, 0, 50, 0.1f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
-    0, 0, 0, 0, 1,  1,    1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
-    0, 0, 0, 0, 0,  0,    0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
-};
+// The fighting values not named are 0.
+constexpr std::array<GainedValue, 16> FighterValues{{
+    {Stat::BaseAttack, 2.0f},
+    {Stat::BaseHealth, 50.0f},
+    {Stat::BaseHealthRecovery, 0.1f},
+    {Stat::BaseStamina, 1.0f},
+    {Stat::BaseStaminaRecovery, 1.0f},
+    {Stat::BaseBreakPoint1Factor, 0.66f},
+    {Stat::BaseBreakPoint2Factor, 0.33f},
+    {Stat::BaseResistanceFactor, 0.5f},
+    {Stat::BaseStaminaDamage, 1.0f},
+    {Stat::BaseAttackSpeedFactor, 1.0f},
+    {Stat::BaseDodgeSpeedFactor, 1.0f},
+    {Stat::BaseGuardSpeedFactor, 1.0f},
+    {Stat::GainedAttack, 1.0f},
+    {Stat::GainedHealth, 5.0f},
+    {Stat::GainedHealthRecovery, 0.01f},
+    {Stat::GainedStamina, 0.3f},
+}};
 
 }  // namespace
 

@@ -33,6 +33,10 @@ std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, 
   return shape;
 }
 
+void WriteGained(StatBlock& gained, std::span<const GainedValue> values) {
+  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+}
+
 }  // namespace
 
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
@@ -101,16 +105,20 @@ void Enemy::InitializeBody(const char* bodyName, const char* hitBoxName, const V
   drawLayer = groupNumber;
 }
 
-void Enemy::WriteGrowth(std::span<const GainedValue> values,
-                        std::span<const float> fromBaseAttack) {
+void Enemy::WriteGrowth(std::span<const GainedValue> values) {
   // Straight into the gained sheet; the totals and derived values follow once, below.
-  StatBlock& gained = *stats;
-  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
-  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
-    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
-  }
+  WriteGained(*stats, values);
   RecomputeTotalStats();
   RecomputeDerivedStats();
+}
+
+void Enemy::WriteGrowth(std::span<const GainedValue> values,
+                        std::span<const GainedValue> fighting) {
+  StatBlock& gained = *stats;
+  WriteGained(gained, values);
+  std::fill(gained.begin() + Stat::BaseAttack, gained.begin() + Stat::GainedGuardSpeedFactor + 1,
+            0.0f);
+  WriteGrowth(fighting);
 }
 
 void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect& cell) {

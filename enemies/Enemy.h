@@ -88,9 +88,11 @@ class Enemy : public Actor {
   // touches nothing.
   void InitializeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& size,
                       const platform::Vector3& position, int32_t groupNumber);
-  // Writes the values into the gained sheet in order, then the run from BaseAttack onward;
-  // the totals and derived values follow once.
-  void WriteGrowth(std::span<const GainedValue> values, std::span<const float> fromBaseAttack = {});
+  // Writes the values into the gained sheet in order; the totals and derived values follow once.
+  void WriteGrowth(std::span<const GainedValue> values);
+  // The same, then the fighting values, BaseAttack to GainedGuardSpeedFactor: those the second
+  // list names take its values, the others 0.
+  void WriteGrowth(std::span<const GainedValue> values, std::span<const GainedValue> fighting);
   // The prototype's picture: that cell of the first texture of the group. It is not drawn.
   void MakePicture(const TextureGroup& textures, const platform::PixelRect& cell);
   // Once the first state is current: the sprite on its frame at the body, the health and
