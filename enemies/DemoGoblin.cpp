@@ -53,7 +53,7 @@ constexpr std::array<GainedValue, 16> FighterValues{{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily("DemoGoblin") {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -61,15 +61,12 @@ DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("
 
 DemoGoblin::DemoGoblin(Playfield* owner, const Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> pool)
-    : Enemy("DemoGoblin") {
+    : EnemyFamily("DemoGoblin") {
   Actor::Initialize(owner);
   Initialize(position);
-  states = std::make_unique<DemoGoblinStateTable>(this, std::move(pool));
-  SwitchState(DemoGoblinIdling);
-  MakeSpriteAndMeters();
+  BeginInPlay(std::move(pool));
 }
 
-// The states go before the sprite, the hit box and the body they refer to.
 DemoGoblin::~DemoGoblin() = default;
 
 void DemoGoblin::Initialize(const Vector3& position) {
@@ -78,12 +75,6 @@ void DemoGoblin::Initialize(const Vector3& position) {
   InitializeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", StandingSize, position,
                  GroupNumber);
   WriteGrowth(GrowthValues, FighterValues);
-}
-
-void DemoGoblin::SwitchState(int index) { EnterState(GetState(index)); }
-
-DemoGoblinState* DemoGoblin::GetState(int index) const {
-  return states ? states->Get(index) : nullptr;
 }
 
 void DemoGoblin::Resize(const Vector3& size) {

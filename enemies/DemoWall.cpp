@@ -71,12 +71,17 @@ DemoWall::DemoWall(Playfield* owner, const Vector3& position,
   body->ignoreList.push_back(block.get());
   if (world) world->actorBoundaries.push_back(block.get());
 
-  BeginInPlay<DemoWallStateIdling, DemoWallStateDead>(this, std::move(newPool));
+  BeginInPlay(std::move(newPool));
 }
 
 // The world, which may be gone, is not touched: the block takes itself out of the boundary
 // pass as it goes.
 DemoWall::~DemoWall() = default;
+
+void DemoWall::MakeStates() {
+  MakeState<DemoWallStateIdling>(this, Idling);
+  MakeState<DemoWallStateDead>(this, Dead);
+}
 
 void DemoWall::Initialize(const Vector3& position) {
   description = Description;

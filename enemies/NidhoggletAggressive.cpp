@@ -45,8 +45,12 @@ NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const Vector3& posi
     : StandingEnemy("Nidhogglet") {
   Actor::Initialize(owner);
   Initialize(position);
-  BeginInPlay<NidhoggletAggressiveStateIdling, NidhoggletAggressiveStateDead>(this,
-                                                                              std::move(newPool));
+  BeginInPlay(std::move(newPool));
+}
+
+void NidhoggletAggressive::MakeStates() {
+  MakeState<NidhoggletAggressiveStateIdling>(this, Idling);
+  MakeState<NidhoggletAggressiveStateDead>(this, Dead);
 }
 
 void NidhoggletAggressive::Initialize(const Vector3& position) {

@@ -48,8 +48,12 @@ NidhoggletPassive::NidhoggletPassive(Playfield* owner, const Vector3& position,
     : StandingEnemy("Passive Nidhogglet") {
   Actor::Initialize(owner);
   Initialize(position);
-  BeginInPlay<NidhoggletPassiveStateIdling, NidhoggletPassiveStateDefending>(this,
-                                                                             std::move(newPool));
+  BeginInPlay(std::move(newPool));
+}
+
+void NidhoggletPassive::MakeStates() {
+  MakeState<NidhoggletPassiveStateIdling>(this, Idling);
+  MakeState<NidhoggletPassiveStateDefending>(this, Defending);
 }
 
 void NidhoggletPassive::Initialize(const Vector3& position) {

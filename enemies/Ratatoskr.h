@@ -4,16 +4,15 @@
 #include <cstdint>
 #include <memory>
 
-#include "enemies/Enemy.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyFamily.h"
+#include "enemies/RatatoskrAnimationPool.h"
+#include "enemies/RatatoskrState.h"
 #include "platform/MathTypes.h"
-
-class RatatoskrState;
-struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
 // player comes near, runs off and leaps back to bite.
-class Ratatoskr : public Enemy {
+class Ratatoskr : public EnemyFamily<RatatoskrState, RatatoskrStateCount> {
  public:
   static constexpr int32_t Kind = 3;
   // The body. The sprite's cell is drawn centred on the body's centre, so the feet stand half
@@ -62,10 +61,6 @@ class Ratatoskr : public Enemy {
 
   // Centres the roaming range of that half-width on the point.
   void SetHome(const platform::Vector3& point, float halfWidth);
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  RatatoskrState* GetState(int index) const;
 
   platform::Vector3 home;
   // Half the width of the roaming range.
@@ -74,8 +69,9 @@ class Ratatoskr : public Enemy {
   float leftBound = 0.0f;
   float rightBound = 0.0f;
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
-
-  std::unique_ptr<RatatoskrStateTable> states;
 };
