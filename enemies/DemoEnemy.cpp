@@ -55,7 +55,7 @@ constexpr std::array<GainedValue, 26> GrowthValues{{
 
 }  // namespace
 
-DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : EnemyFamily("Demo Enemy") {
+DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -64,7 +64,7 @@ DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : EnemyFami
 
 DemoEnemy::DemoEnemy(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
-    : EnemyFamily("Demo Enemy") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
   LoadSounds();
@@ -77,7 +77,6 @@ DemoEnemy::~DemoEnemy() = default;
 
 void DemoEnemy::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   // The hit box takes the enemy's group number too.
   drawLayer = GroupNumber;
   WriteGrowth(GrowthValues);

@@ -53,7 +53,7 @@ constexpr std::array<GainedValue, 16> FighterValues{{
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -61,7 +61,7 @@ DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : EnemyFa
 
 DemoGoblin::DemoGoblin(Playfield* owner, const Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> pool)
-    : EnemyFamily("DemoGoblin") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
   BeginInPlay(std::move(pool));
@@ -71,7 +71,6 @@ DemoGoblin::~DemoGoblin() = default;
 
 void DemoGoblin::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   InitializeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", StandingSize, position,
                  GroupNumber);
   WriteGrowth(GrowthValues, FighterValues);

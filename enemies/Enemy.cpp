@@ -39,6 +39,8 @@ void WriteGained(StatBlock& gained, std::span<const GainedValue> values) {
 
 }  // namespace
 
+Enemy::Enemy(int32_t kind) : Enemy(EnemyKindName(kind)) { enemyKind = kind; }
+
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
 
 // The concrete enemy's states, which refer to these parts, are gone by now.
@@ -46,7 +48,7 @@ Enemy::~Enemy() = default;
 
 std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResources& resources,
                                                                int kind) {
-  const int poolKind = kind >= 1 && kind < EnemyKindCount ? kind : FallbackPoolKind;
+  const int poolKind = IsEnemyKind(kind) ? kind : FallbackPoolKind;
   const EnemyAnimationPool* pool = resources.GetAnimationPool(poolKind);
   const TextureGroup* textures = resources.GetTextureGroup(poolKind);
   if (!pool || !textures) return nullptr;
@@ -60,11 +62,11 @@ std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const Playfield* ow
 }
 
 int Enemy::FindKindByName(const EnemyResources& resources, const std::string& name) {
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
-    const Enemy* prototype = resources.GetPrototype(kind);
-    if (prototype && prototype->name == name) return kind;
-  }
-  return -1;
+  const auto& prototypes = resources.prototypes;
+  const auto found = std::ranges::find_if(prototypes, [&name](const std::unique_ptr<Enemy>& kind) {
+    return kind && kind->name == name;
+  });
+  return found != prototypes.end() ? static_cast<int>(found - prototypes.begin()) : -1;
 }
 
 void Enemy::EnterState(State* next) {

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "actors/State.h"
 #include "enemies/Enemy.h"
@@ -40,7 +39,7 @@ class EnemyFamily : public Enemy {
   }
 
  protected:
-  explicit EnemyFamily(std::string name) : Enemy(std::move(name)) {}
+  explicit EnemyFamily(int32_t kind) : Enemy(kind) {}
 
   // Keeps the pool, makes the family's states, enters the first and makes it current, then the
   // sprite and the meters.

@@ -66,7 +66,7 @@ void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
 
 }  // namespace
 
-Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily("Goblin") {
+Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -75,7 +75,7 @@ Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily("Go
 }
 
 Goblin::Goblin(Playfield* owner, const Vector3& position, std::unique_ptr<EnemyAnimationPool> pool)
-    : EnemyFamily("Goblin") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
 
@@ -111,7 +111,6 @@ Goblin::~Goblin() = default;
 
 void Goblin::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   InitializeBody("Goblin Bounding Quad", "Goblin Hit Box", {BodyWidth, BodyHeight, 0.0f}, position,
                  GroupNumber);
   WriteGrowth(OwnValues);

@@ -32,7 +32,7 @@ constexpr std::array<GainedValue, 8> GrowthValues{{
 
 }  // namespace
 
-Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : EnemyFamily("Ratatoskr") {
+Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -40,7 +40,7 @@ Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : EnemyFami
 
 Ratatoskr::Ratatoskr(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
-    : EnemyFamily("Ratatoskr") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
   BeginInPlay(std::move(pool));
@@ -52,8 +52,6 @@ Ratatoskr::~Ratatoskr() = default;
 
 void Ratatoskr::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
-
   InitializeBody("Ratatoskr Bounding Quad", "Ratatoskr Hit Box", {BodyWidth, BodyHeight, 0.0f},
                  position, GroupNumber);
   WriteGrowth(GrowthValues, FighterValues);

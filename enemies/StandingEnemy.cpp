@@ -2,7 +2,7 @@
 
 #include "enemies/EnemyRecord.h"
 
-StandingEnemy::StandingEnemy(std::string name) : EnemyFamily(std::move(name)) {}
+StandingEnemy::StandingEnemy(int32_t kind) : EnemyFamily(kind) {}
 
 StandingEnemy::~StandingEnemy() = default;
 

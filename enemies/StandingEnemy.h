@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <ostream>
-#include <string>
 
 #include "enemies/EnemyFamily.h"
 #include "enemies/StandingStates.h"
@@ -24,5 +23,5 @@ class StandingEnemy : public EnemyFamily<StandingState, 2> {
   platform::Vector3 bodySize;
 
  protected:
-  explicit StandingEnemy(std::string name);
+  explicit StandingEnemy(int32_t kind);
 };
