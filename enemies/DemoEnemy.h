@@ -16,8 +16,7 @@ class Sound;
 // the air, has three attacks on the ground and four in the air, strings air attacks together
 // while they connect, and is guard-broken when a meter runs out. Beaten, it lies downed. A switch
 // of state lets the state left take its strikes out of play first.
-class DemoEnemy
-    : public EnemyFamily<DemoEnemyState, DemoEnemyStateCount, StateSwitch::ExitFirst> {
+class DemoEnemy : public EnemyFamily<DemoEnemyState, DemoEnemyStateCount, StateSwitch::ExitFirst> {
  public:
   static constexpr int32_t Kind = 0;
   // The body. The sprite's cell is drawn centred on the body's centre.

@@ -19,7 +19,8 @@
 namespace {
 
 // The sheets of a character's folder, as the program stores their paths.
-std::vector<std::string> Sheets(const std::string& folder, std::initializer_list<const char*> files) {
+std::vector<std::string> Sheets(const std::string& folder,
+                                std::initializer_list<const char*> files) {
   std::vector<std::string> paths;
   for (const char* file : files) {
     paths.push_back("Content\\Textures\\Characters\\" + folder + '\\' + file);

@@ -15,7 +15,7 @@ constexpr uint32_t EnemyTextureSide = 1024;
 template <typename Slots>
 auto SlotOf(Slots& slots, int kind) -> decltype(&slots[0]) {
   return kind >= 0 && static_cast<size_t>(kind) < slots.size() ? &slots[static_cast<size_t>(kind)]
-                                                                : nullptr;
+                                                               : nullptr;
 }
 
 const std::string& PathOf(const std::unique_ptr<Texture>& texture) { return texture->path; }
