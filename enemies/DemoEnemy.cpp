@@ -55,7 +55,7 @@ constexpr std::array<GainedValue, 26> GrowthValues{{
 
 }  // namespace
 
-DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : Enemy("Demo Enemy") {
+DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -64,23 +64,19 @@ DemoEnemy::DemoEnemy(Playfield* owner, const TextureGroup& textures) : Enemy("De
 
 DemoEnemy::DemoEnemy(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
-    : Enemy("Demo Enemy") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
   LoadSounds();
-  states = std::make_unique<DemoEnemyStateTable>(this, std::move(pool));
-  EnterState(GetState(DemoEnemyIdling));
-  MakeSpriteAndMeters();
+  BeginInPlay(std::move(pool));
 }
 
-// The states go before the sounds, the sprite, the hit box and the body they refer to. The
-// world, which may be gone, is not touched: whoever removes an enemy from play withdraws its
+// The world, which may be gone, is not touched: whoever removes an enemy from play withdraws its
 // strikes first.
-DemoEnemy::~DemoEnemy() { states.reset(); }
+DemoEnemy::~DemoEnemy() = default;
 
 void DemoEnemy::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   // The hit box takes the enemy's group number too.
   drawLayer = GroupNumber;
   WriteGrowth(GrowthValues);
@@ -94,18 +90,7 @@ void DemoEnemy::LoadSounds() {
   }
 }
 
-void DemoEnemy::SwitchState(int index) {
-  State* next = GetState(index);
-  if (!next) return;
-  if (state) state->Exit();
-  EnterState(next);
-}
-
 bool DemoEnemy::HealthRecovers() const { return healthMeter->value > 0.0f; }
-
-DemoEnemyState* DemoEnemy::GetState(int index) const {
-  return states ? states->Get(index) : nullptr;
-}
 
 void DemoEnemy::StepPhysics(float dt) {
   StepOnBoundaries(dt, false, Landing::OnAnyVerticalPush, Stopping::OnLandingAndCorneredCeiling);

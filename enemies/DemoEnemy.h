@@ -4,18 +4,19 @@
 #include <cstdint>
 #include <memory>
 
-#include "enemies/Enemy.h"
+#include "enemies/DemoEnemyAnimationPool.h"
+#include "enemies/DemoEnemyState.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyFamily.h"
 #include "platform/MathTypes.h"
 
-class DemoEnemyState;
 class Sound;
-struct DemoEnemyStateTable;
 
 // A sparring partner that fights with the player's own moves: it dashes in, jumps, dashes in
 // the air, has three attacks on the ground and four in the air, strings air attacks together
-// while they connect, and is guard-broken when a meter runs out. Beaten, it lies downed.
-class DemoEnemy : public Enemy {
+// while they connect, and is guard-broken when a meter runs out. Beaten, it lies downed. A switch
+// of state lets the state left take its strikes out of play first.
+class DemoEnemy : public EnemyFamily<DemoEnemyState, DemoEnemyStateCount, StateSwitch::ExitFirst> {
  public:
   static constexpr int32_t Kind = 0;
   // The body. The sprite's cell is drawn centred on the body's centre.
@@ -42,12 +43,6 @@ class DemoEnemy : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  // Enters the state of that index and makes it current. The state left takes its strikes out
-  // of play first.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  DemoEnemyState* GetState(int index) const;
-
   // The attacks play the first; the others are only carried.
   std::array<std::unique_ptr<Sound>, SwingSoundCount> swingSounds;
 
@@ -55,10 +50,9 @@ class DemoEnemy : public Enemy {
   // Not once it is spent: refilling from nothing would stand a beaten enemy up again the next
   // frame, before its broken guard could lay it down.
   bool HealthRecovers() const override;
+  void MakeStates() override;
 
  private:
   void Initialize(const platform::Vector3& position);
   void LoadSounds();
-
-  std::unique_ptr<DemoEnemyStateTable> states;
 };

@@ -29,27 +29,25 @@ using Entry = DemoEnemyState::Entry;
 
 }  // namespace
 
-DemoEnemyStateTable::DemoEnemyStateTable(DemoEnemy* owner,
-                                         std::unique_ptr<EnemyAnimationPool> newPool)
-    : EnemyStateTable(std::move(newPool)) {
-  Make<DemoEnemyStateIdling>(owner, DemoEnemyIdling);
-  Make<DemoEnemyStateDashing>(owner, DemoEnemyDashing);
-  Make<DemoEnemyStateBackDashing>(owner, DemoEnemyBackDashing);
-  Make<DemoEnemyStateDodging>(owner, DemoEnemyDodging);
-  Make<DemoEnemyStateGuarding>(owner, DemoEnemyGuarding);
-  Make<DemoEnemyStateGuardBreakUp>(owner, DemoEnemyGuardBreakUp);
-  Make<DemoEnemyStateGuardBreakDown>(owner, DemoEnemyGuardBreakDown);
-  Make<DemoEnemyStateJumping>(owner, DemoEnemyJumping);
-  Make<DemoEnemyStateFalling>(owner, DemoEnemyFalling);
-  Make<DemoEnemyStateAirDashing>(owner, DemoEnemyAirDashing);
-  Make<DemoEnemyStateForwardAttacking>(owner, DemoEnemyForwardAttacking);
-  Make<DemoEnemyStateDownAttacking>(owner, DemoEnemyDownAttacking);
-  Make<DemoEnemyStateUpAttacking>(owner, DemoEnemyUpAttacking);
-  Make<DemoEnemyStateNeutralAirAttacking>(owner, DemoEnemyNeutralAirAttacking);
-  Make<DemoEnemyStateForwardAirAttacking>(owner, DemoEnemyForwardAirAttacking);
-  Make<DemoEnemyStateDownAirAttacking>(owner, DemoEnemyDownAirAttacking);
-  Make<DemoEnemyStateUpAirAttacking>(owner, DemoEnemyUpAirAttacking);
-  Make<DemoEnemyStateDowned>(owner, DemoEnemyDowned);
+void DemoEnemy::MakeStates() {
+  MakeState<DemoEnemyStateIdling>(this, DemoEnemyIdling);
+  MakeState<DemoEnemyStateDashing>(this, DemoEnemyDashing);
+  MakeState<DemoEnemyStateBackDashing>(this, DemoEnemyBackDashing);
+  MakeState<DemoEnemyStateDodging>(this, DemoEnemyDodging);
+  MakeState<DemoEnemyStateGuarding>(this, DemoEnemyGuarding);
+  MakeState<DemoEnemyStateGuardBreakUp>(this, DemoEnemyGuardBreakUp);
+  MakeState<DemoEnemyStateGuardBreakDown>(this, DemoEnemyGuardBreakDown);
+  MakeState<DemoEnemyStateJumping>(this, DemoEnemyJumping);
+  MakeState<DemoEnemyStateFalling>(this, DemoEnemyFalling);
+  MakeState<DemoEnemyStateAirDashing>(this, DemoEnemyAirDashing);
+  MakeState<DemoEnemyStateForwardAttacking>(this, DemoEnemyForwardAttacking);
+  MakeState<DemoEnemyStateDownAttacking>(this, DemoEnemyDownAttacking);
+  MakeState<DemoEnemyStateUpAttacking>(this, DemoEnemyUpAttacking);
+  MakeState<DemoEnemyStateNeutralAirAttacking>(this, DemoEnemyNeutralAirAttacking);
+  MakeState<DemoEnemyStateForwardAirAttacking>(this, DemoEnemyForwardAirAttacking);
+  MakeState<DemoEnemyStateDownAirAttacking>(this, DemoEnemyDownAirAttacking);
+  MakeState<DemoEnemyStateUpAirAttacking>(this, DemoEnemyUpAirAttacking);
+  MakeState<DemoEnemyStateDowned>(this, DemoEnemyDowned);
 }
 
 DemoEnemyStateIdling::DemoEnemyStateIdling(DemoEnemy* newOwner,

@@ -5,12 +5,6 @@
 #include "enemies/DemoEnemyAnimationPool.h"
 #include "enemies/DemoEnemyState.h"
 #include "enemies/EnemyAnimationPool.h"
-#include "enemies/EnemyStateTable.h"
-
-// The DemoEnemy's pool and its 18 states in index order.
-struct DemoEnemyStateTable : EnemyStateTable<DemoEnemyState, DemoEnemyStateCount> {
-  DemoEnemyStateTable(DemoEnemy* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-};
 
 // Stands and picks its move: falls off an edge, jumps to a player high above, dashes at a far
 // one, and attacks one at hand, upward when the player is close or above, else low.

@@ -31,16 +31,29 @@ constexpr std::array<GainedValue, 8> GrowthValues{{
     {Stat::RateExperience, 1.4f},
 }};
 
-// BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
-constexpr std::array<float, 46> FighterValues{
-    2, 0, 0, 0, 50, 0.1f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
-    0, 0, 0, 0, 1,  1,    1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
-    0, 0, 0, 0, 0,  0,    0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
-};
+// The fighting values not named are 0.
+constexpr std::array<GainedValue, 16> FighterValues{{
+    {Stat::BaseAttack, 2.0f},
+    {Stat::BaseHealth, 50.0f},
+    {Stat::BaseHealthRecovery, 0.1f},
+    {Stat::BaseStamina, 1.0f},
+    {Stat::BaseStaminaRecovery, 1.0f},
+    {Stat::BaseBreakPoint1Factor, 0.66f},
+    {Stat::BaseBreakPoint2Factor, 0.33f},
+    {Stat::BaseResistanceFactor, 0.5f},
+    {Stat::BaseStaminaDamage, 1.0f},
+    {Stat::BaseAttackSpeedFactor, 1.0f},
+    {Stat::BaseDodgeSpeedFactor, 1.0f},
+    {Stat::BaseGuardSpeedFactor, 1.0f},
+    {Stat::GainedAttack, 1.0f},
+    {Stat::GainedHealth, 5.0f},
+    {Stat::GainedHealthRecovery, 0.01f},
+    {Stat::GainedStamina, 0.3f},
+}};
 
 }  // namespace
 
-DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("DemoGoblin") {
+DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -48,29 +61,19 @@ DemoGoblin::DemoGoblin(Playfield* owner, const TextureGroup& textures) : Enemy("
 
 DemoGoblin::DemoGoblin(Playfield* owner, const Vector3& position,
                        std::unique_ptr<EnemyAnimationPool> pool)
-    : Enemy("DemoGoblin") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
-  states = std::make_unique<DemoGoblinStateTable>(this, std::move(pool));
-  SwitchState(DemoGoblinIdling);
-  MakeSpriteAndMeters();
+  BeginInPlay(std::move(pool));
 }
 
-// The states go before the sprite, the hit box and the body they refer to.
 DemoGoblin::~DemoGoblin() = default;
 
 void DemoGoblin::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   InitializeBody("DemoGoblin Bounding Quad", "DemoGoblin Hit Box", StandingSize, position,
                  GroupNumber);
   WriteGrowth(GrowthValues, FighterValues);
-}
-
-void DemoGoblin::SwitchState(int index) { EnterState(GetState(index)); }
-
-DemoGoblinState* DemoGoblin::GetState(int index) const {
-  return states ? states->Get(index) : nullptr;
 }
 
 void DemoGoblin::Resize(const Vector3& size) {

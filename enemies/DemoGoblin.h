@@ -3,16 +3,15 @@
 #include <cstdint>
 #include <memory>
 
+#include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
-#include "enemies/Enemy.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyFamily.h"
 #include "platform/MathTypes.h"
-
-struct DemoGoblinStateTable;
 
 // A training goblin: it wanders, notices the player in front of it or close behind, walks up
 // and swings once when the player is within reach.
-class DemoGoblin : public Enemy {
+class DemoGoblin : public EnemyFamily<DemoGoblinState, DemoGoblinStateCount> {
  public:
   static constexpr int32_t Kind = 5;
   // The body while alive, and what is left of it once dead. The sprite's cell is drawn centred
@@ -41,15 +40,12 @@ class DemoGoblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  DemoGoblinState* GetState(int index) const;
   // The body and the hit box take the size, the feet staying where they are.
   void Resize(const platform::Vector3& size);
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
-
-  std::unique_ptr<DemoGoblinStateTable> states;
 };

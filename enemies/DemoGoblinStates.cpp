@@ -25,20 +25,18 @@ constexpr float SwingStaminaDamage = 20.0f;
 
 }  // namespace
 
-DemoGoblinStateTable::DemoGoblinStateTable(DemoGoblin* owner,
-                                           std::unique_ptr<EnemyAnimationPool> newPool)
-    : EnemyStateTable(std::move(newPool)) {
-  Make<DemoGoblinStateIdling>(owner, DemoGoblinIdling);
-  Make<DemoGoblinStateIdleWalking>(owner, DemoGoblinIdleWalking);
-  Make<DemoGoblinStateFalling>(owner, DemoGoblinFalling);
-  Make<DemoGoblinStateDead>(owner, DemoGoblinDead);
-  Make<DemoGoblinStateBackAlerted>(owner, DemoGoblinBackAlerted);
-  Make<DemoGoblinStateFrontAlerted>(owner, DemoGoblinFrontAlerted);
-  Make<DemoGoblinStateAttacking>(owner, DemoGoblinAttacking);
-  Make<DemoGoblinStateGuardBreakUp>(owner, DemoGoblinGuardBreakUp);
-  Make<DemoGoblinStateGuardBreakDown>(owner, DemoGoblinGuardBreakDown);
-  Make<DemoGoblinStateAlertIdling>(owner, DemoGoblinAlertIdling);
-  Make<DemoGoblinStateAlertWalking>(owner, DemoGoblinAlertWalking);
+void DemoGoblin::MakeStates() {
+  MakeState<DemoGoblinStateIdling>(this, DemoGoblinIdling);
+  MakeState<DemoGoblinStateIdleWalking>(this, DemoGoblinIdleWalking);
+  MakeState<DemoGoblinStateFalling>(this, DemoGoblinFalling);
+  MakeState<DemoGoblinStateDead>(this, DemoGoblinDead);
+  MakeState<DemoGoblinStateBackAlerted>(this, DemoGoblinBackAlerted);
+  MakeState<DemoGoblinStateFrontAlerted>(this, DemoGoblinFrontAlerted);
+  MakeState<DemoGoblinStateAttacking>(this, DemoGoblinAttacking);
+  MakeState<DemoGoblinStateGuardBreakUp>(this, DemoGoblinGuardBreakUp);
+  MakeState<DemoGoblinStateGuardBreakDown>(this, DemoGoblinGuardBreakDown);
+  MakeState<DemoGoblinStateAlertIdling>(this, DemoGoblinAlertIdling);
+  MakeState<DemoGoblinStateAlertWalking>(this, DemoGoblinAlertWalking);
 }
 
 DemoGoblinStateIdling::DemoGoblinStateIdling(DemoGoblin* newOwner,

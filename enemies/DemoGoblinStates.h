@@ -5,7 +5,6 @@
 #include "enemies/DemoGoblinAnimationPool.h"
 #include "enemies/DemoGoblinState.h"
 #include "enemies/EnemyAnimationPool.h"
-#include "enemies/EnemyStateTable.h"
 
 class StrikeQuad;
 
@@ -13,10 +12,6 @@ class StrikeQuad;
 inline constexpr EnemyState::LimitDraw DemoGoblinRestingWait{100, 100};
 inline constexpr EnemyState::LimitDraw DemoGoblinWalkingWait{100, 200};
 inline constexpr EnemyState::LimitDraw DemoGoblinReactionWait{20, 35};
-
-struct DemoGoblinStateTable : EnemyStateTable<DemoGoblinState, DemoGoblinStateCount> {
-  DemoGoblinStateTable(DemoGoblin* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-};
 
 // Stands; wanders off on a timeout, notices a player in front within 5 or behind within 3.5.
 class DemoGoblinStateIdling : public DemoGoblinState {

@@ -45,7 +45,7 @@ constexpr std::array<GainedValue, 17> GrowthValues{{
 
 }  // namespace
 
-DemoWall::DemoWall(Playfield* owner, const TextureGroup& textures) : StandingEnemy("DemoWall") {
+DemoWall::DemoWall(Playfield* owner, const TextureGroup& textures) : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -53,7 +53,7 @@ DemoWall::DemoWall(Playfield* owner, const TextureGroup& textures) : StandingEne
 
 DemoWall::DemoWall(Playfield* owner, const Vector3& position,
                    std::unique_ptr<EnemyAnimationPool> newPool)
-    : StandingEnemy("DemoWall") {
+    : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
 
@@ -71,16 +71,20 @@ DemoWall::DemoWall(Playfield* owner, const Vector3& position,
   body->ignoreList.push_back(block.get());
   if (world) world->actorBoundaries.push_back(block.get());
 
-  BeginInPlay<DemoWallStateIdling, DemoWallStateDead>(this, std::move(newPool));
+  BeginInPlay(std::move(newPool));
 }
 
 // The world, which may be gone, is not touched: the block takes itself out of the boundary
 // pass as it goes.
 DemoWall::~DemoWall() = default;
 
+void DemoWall::MakeStates() {
+  MakeState<DemoWallStateIdling>(this, Idling);
+  MakeState<DemoWallStateDead>(this, Dead);
+}
+
 void DemoWall::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   bodySize = {BodyWidth, BodyHeight, 0.0f};
   InitializeBody("DemoWall Bounding Quad", "DemoWall Hit Box", bodySize, position, GroupNumber);
   WriteGrowth(GrowthValues);

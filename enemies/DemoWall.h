@@ -38,6 +38,9 @@ class DemoWall : public StandingEnemy {
   // Null on the prototype.
   BoundingQuad* Block() const { return block.get(); }
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
 

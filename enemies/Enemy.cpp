@@ -33,7 +33,13 @@ std::unique_ptr<BodyShape> MakeBodyShape(const char* name, const Color4& color, 
   return shape;
 }
 
+void WriteGained(StatBlock& gained, std::span<const GainedValue> values) {
+  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
+}
+
 }  // namespace
+
+Enemy::Enemy(int32_t kind) : Enemy(EnemyKindName(kind)) { enemyKind = kind; }
 
 Enemy::Enemy(std::string name) : Actor(std::move(name)) { kind = ActorKindEnemy; }
 
@@ -42,7 +48,7 @@ Enemy::~Enemy() = default;
 
 std::unique_ptr<EnemyAnimationPool> Enemy::CreateAnimationPool(const EnemyResources& resources,
                                                                int kind) {
-  const int poolKind = kind >= 1 && kind < EnemyKindCount ? kind : FallbackPoolKind;
+  const int poolKind = IsEnemyKind(kind) ? kind : FallbackPoolKind;
   const EnemyAnimationPool* pool = resources.GetAnimationPool(poolKind);
   const TextureGroup* textures = resources.GetTextureGroup(poolKind);
   if (!pool || !textures) return nullptr;
@@ -56,11 +62,11 @@ std::unique_ptr<EnemyAnimationPool> Enemy::PoolFromCatalogue(const Playfield* ow
 }
 
 int Enemy::FindKindByName(const EnemyResources& resources, const std::string& name) {
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
-    const Enemy* prototype = resources.GetPrototype(kind);
-    if (prototype && prototype->name == name) return kind;
-  }
-  return -1;
+  const auto& prototypes = resources.prototypes;
+  const auto found = std::ranges::find_if(prototypes, [&name](const std::unique_ptr<Enemy>& kind) {
+    return kind && kind->name == name;
+  });
+  return found != prototypes.end() ? static_cast<int>(found - prototypes.begin()) : -1;
 }
 
 void Enemy::EnterState(State* next) {
@@ -101,16 +107,20 @@ void Enemy::InitializeBody(const char* bodyName, const char* hitBoxName, const V
   drawLayer = groupNumber;
 }
 
-void Enemy::WriteGrowth(std::span<const GainedValue> values,
-                        std::span<const float> fromBaseAttack) {
+void Enemy::WriteGrowth(std::span<const GainedValue> values) {
   // Straight into the gained sheet; the totals and derived values follow once, below.
-  StatBlock& gained = *stats;
-  for (const GainedValue& entry : values) gained[entry.index] = entry.value;
-  for (size_t i = 0; i < fromBaseAttack.size(); ++i) {
-    gained[Stat::BaseAttack + i] = fromBaseAttack[i];
-  }
+  WriteGained(*stats, values);
   RecomputeTotalStats();
   RecomputeDerivedStats();
+}
+
+void Enemy::WriteGrowth(std::span<const GainedValue> values,
+                        std::span<const GainedValue> fighting) {
+  StatBlock& gained = *stats;
+  WriteGained(gained, values);
+  std::fill(gained.begin() + Stat::BaseAttack, gained.begin() + Stat::GainedGuardSpeedFactor + 1,
+            0.0f);
+  WriteGrowth(fighting);
 }
 
 void Enemy::MakePicture(const TextureGroup& textures, const platform::PixelRect& cell) {

@@ -35,6 +35,8 @@ class Enemy : public Actor {
   static constexpr Color4 HealthMeterColor{200, 128, 0, 0};
   static constexpr Color4 StaminaMeterColor{200, 0, 128, 0};
 
+  // An enemy of that kind, named as its row of the kind table says.
+  explicit Enemy(int32_t kind);
   explicit Enemy(std::string name);
   ~Enemy() override;
 
@@ -57,13 +59,13 @@ class Enemy : public Actor {
   // The enemy's map line, its kind first.
   virtual void WriteRecord(std::ostream& out) = 0;
 
-  // A new pool of the kind's class from its texture group; kinds outside 1 to 6 take the pool
+  // A new pool of the kind's class from its texture group; a number no kind has takes the pool
   // of kind 0. Null when that pool is not in the catalogue.
   static std::unique_ptr<EnemyAnimationPool> CreateAnimationPool(const EnemyResources& resources,
                                                                  int kind);
   // The same from the world's catalogue; null without a world or catalogue.
   static std::unique_ptr<EnemyAnimationPool> PoolFromCatalogue(const Playfield* owner, int kind);
-  // The kind of the first prototype named exactly so; -1 when none is.
+  // The kind of the first prototype, in kind order, named exactly so; -1 when none is.
   static int FindKindByName(const EnemyResources& resources, const std::string& name);
 
   // Enters the state and makes it current, carrying over the hit-stop the state left held; the
@@ -77,7 +79,7 @@ class Enemy : public Actor {
   // A prototype's bestiary picture, null for a kind that has none.
   Sprite* GetPicture() const { return ownSprite.get(); }
 
-  // The kind number of the catalogue, 0 to 6.
+  // The number of its row in the kind table.
   int32_t enemyKind = 0;
   // Where the bestiary page puts the picture's centre, from the page's top-left corner.
   platform::Vector3 pictureOffset{70.0f, 60.0f, 0.0f};
@@ -88,9 +90,11 @@ class Enemy : public Actor {
   // touches nothing.
   void InitializeBody(const char* bodyName, const char* hitBoxName, const platform::Vector3& size,
                       const platform::Vector3& position, int32_t groupNumber);
-  // Writes the values into the gained sheet in order, then the run from BaseAttack onward;
-  // the totals and derived values follow once.
-  void WriteGrowth(std::span<const GainedValue> values, std::span<const float> fromBaseAttack = {});
+  // Writes the values into the gained sheet in order; the totals and derived values follow once.
+  void WriteGrowth(std::span<const GainedValue> values);
+  // The same, then the fighting values, BaseAttack to GainedGuardSpeedFactor: those the second
+  // list names take its values, the others 0.
+  void WriteGrowth(std::span<const GainedValue> values, std::span<const GainedValue> fighting);
   // The prototype's picture: that cell of the first texture of the group. It is not drawn.
   void MakePicture(const TextureGroup& textures, const platform::PixelRect& cell);
   // Once the first state is current: the sprite on its frame at the body, the health and

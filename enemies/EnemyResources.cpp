@@ -1,5 +1,7 @@
 #include "enemies/EnemyResources.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "enemies/Enemy.h"
@@ -9,21 +11,16 @@ namespace {
 
 constexpr uint32_t EnemyTextureSide = 1024;
 
-const std::vector<std::vector<std::string>> TexturePaths = {
-    {"Content\\Textures\\Characters\\DemoEnemy\\demoEnemyAttackAnimationAtlas0.png",
-     "Content\\Textures\\Characters\\DemoEnemy\\demoEnemyAttackAnimationAtlas1.png",
-     "Content\\Textures\\Characters\\DemoEnemy\\demoEnemyAttackAnimationAtlas2.png",
-     "Content\\Textures\\Characters\\DemoEnemy\\demoEnemyAttackAnimationAtlas3.png"},
-    {"Content\\Textures\\Characters\\Nidhogglets\\nidhogglets.png"},
-    {"Content\\Textures\\Characters\\Ratatoskr\\Ratatoskr.png"},
-    {"Content\\Textures\\Characters\\Goblin\\goblin_frames.png",
-     "Content\\Textures\\Characters\\Goblin\\goblin_shielded.png"},
-    {"Content\\Textures\\Characters\\DemoWall\\DemoWall.png"},
-};
+// The slot of that kind, or null for a number outside the slots.
+template <typename Slots>
+auto SlotOf(Slots& slots, int kind) -> decltype(&slots[0]) {
+  return kind >= 0 && static_cast<size_t>(kind) < slots.size() ? &slots[static_cast<size_t>(kind)]
+                                                               : nullptr;
+}
+
+const std::string& PathOf(const std::unique_ptr<Texture>& texture) { return texture->path; }
 
 }  // namespace
-
-bool IsEnemyKind(long long kind) { return kind >= 0 && kind < EnemyKindCount; }
 
 EnemyResources::EnemyResources() = default;
 EnemyResources::~EnemyResources() { Free(); }
@@ -31,42 +28,58 @@ EnemyResources::~EnemyResources() { Free(); }
 void EnemyResources::Load(Playfield* owner, const EnemyKindTable& kinds) {
   Free();
   world = owner;
-  for (const auto& paths : TexturePaths) {
-    TextureGroup group;
-    for (const std::string& path : paths) {
-      // Loaded once a map places an enemy drawn from it, or when first drawn.
-      group.push_back(DeferTexture(path, EnemyTextureSide, EnemyTextureSide));
+  kindGroups.resize(kinds.size());
+  for (const EnemyKind& kind : kinds) {
+    if (size_t* group = SlotOf(kindGroups, kind.number)) *group = GroupOf(kind.textures);
+  }
+  animationPools.resize(kinds.size());
+  for (const EnemyKind& kind : kinds) {
+    auto* pool = SlotOf(animationPools, kind.number);
+    if (pool && kind.makePool) *pool = kind.makePool(*GetTextureGroup(kind.number));
+  }
+  prototypes.resize(kinds.size());
+  for (const EnemyKind& kind : kinds) {
+    auto* prototype = SlotOf(prototypes, kind.number);
+    if (prototype && kind.makePrototype) {
+      *prototype = kind.makePrototype(world, *GetTextureGroup(kind.number));
     }
-    textureGroups.push_back(std::move(group));
   }
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
-    if (kinds[kind].makePool) animationPools[kind] = kinds[kind].makePool(*GetTextureGroup(kind));
+}
+
+size_t EnemyResources::GroupOf(const std::vector<std::string>& files) {
+  const auto same = std::ranges::find_if(textureGroups, [&files](const TextureGroup& group) {
+    return std::ranges::equal(group, files, {}, PathOf);
+  });
+  if (same != textureGroups.end()) return static_cast<size_t>(same - textureGroups.begin());
+  TextureGroup group;
+  for (const std::string& path : files) {
+    // Loaded once a map places an enemy drawn from it, or when first drawn.
+    group.push_back(DeferTexture(path, EnemyTextureSide, EnemyTextureSide));
   }
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
-    if (kinds[kind].makePrototype) {
-      prototypes[kind] = kinds[kind].makePrototype(world, *GetTextureGroup(kind));
-    }
-  }
+  textureGroups.push_back(std::move(group));
+  return textureGroups.size() - 1;
 }
 
 void EnemyResources::Free() {
   world = nullptr;
   // The prototypes may show frames of the pools, which show the textures.
-  for (auto& prototype : prototypes) prototype.reset();
-  for (auto& pool : animationPools) pool.reset();
+  prototypes.clear();
+  animationPools.clear();
   textureGroups.clear();
+  kindGroups.clear();
 }
 
 Enemy* EnemyResources::GetPrototype(int kind) const {
-  return IsEnemyKind(kind) ? prototypes[kind].get() : nullptr;
+  const auto* prototype = SlotOf(prototypes, kind);
+  return prototype ? prototype->get() : nullptr;
 }
 
 EnemyAnimationPool* EnemyResources::GetAnimationPool(int kind) const {
-  return IsEnemyKind(kind) ? animationPools[kind].get() : nullptr;
+  const auto* pool = SlotOf(animationPools, kind);
+  return pool ? pool->get() : nullptr;
 }
 
 const TextureGroup* EnemyResources::GetTextureGroup(int kind) const {
-  if (!IsEnemyKind(kind)) return nullptr;
-  const size_t group = static_cast<size_t>(KindTextureGroup[kind]);
-  return group < textureGroups.size() ? &textureGroups[group] : nullptr;
+  const size_t* group = SlotOf(kindGroups, kind);
+  return group ? &textureGroups[*group] : nullptr;
 }

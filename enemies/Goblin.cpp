@@ -66,7 +66,7 @@ void ShowOuterFace(BoundingQuad& shield, int32_t facing) {
 
 }  // namespace
 
-Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : Enemy("Goblin") {
+Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -75,7 +75,7 @@ Goblin::Goblin(Playfield* owner, const TextureGroup& textures) : Enemy("Goblin")
 }
 
 Goblin::Goblin(Playfield* owner, const Vector3& position, std::unique_ptr<EnemyAnimationPool> pool)
-    : Enemy("Goblin") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
 
@@ -102,27 +102,18 @@ Goblin::Goblin(Playfield* owner, const Vector3& position, std::unique_ptr<EnemyA
   hitShieldQuad->SetDimensions(ShieldWidth, ShieldHeight, 0.0f);
   Tilt(*hitShieldQuad, ShieldTilt);
 
-  states = std::make_unique<GoblinStateTable>(this, std::move(pool));
-  SwitchState(GoblinIdling);
-  MakeSpriteAndMeters();
+  BeginInPlay(std::move(pool));
 }
 
-// The states go before the shield and the parts they refer to. The world, which may be gone,
-// is not touched: the shield takes itself out of the world's lists as it goes.
+// The world, which may be gone, is not touched: the shield takes itself out of the world's lists
+// as it goes.
 Goblin::~Goblin() = default;
 
 void Goblin::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   InitializeBody("Goblin Bounding Quad", "Goblin Hit Box", {BodyWidth, BodyHeight, 0.0f}, position,
                  GroupNumber);
   WriteGrowth(OwnValues);
-}
-
-void Goblin::SwitchState(int index) { EnterState(GetState(index)); }
-
-GoblinState* Goblin::GetState(int index) const {
-  return states ? states->Get(index) : nullptr;
 }
 
 void Goblin::RaiseShield(bool raised) {

@@ -3,17 +3,16 @@
 #include <cstdint>
 #include <memory>
 
-#include "enemies/Enemy.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyFamily.h"
+#include "enemies/GoblinAnimationPool.h"
 #include "enemies/GoblinState.h"
 #include "platform/MathTypes.h"
-
-struct GoblinStateTable;
 
 // A walking enemy with a shield. Before its body it carries two shield volumes on the side it
 // faces: a boundary that pushes other actors away and a hit volume that blocks the player's
 // strikes. Its states give them their size only while it guards.
-class Goblin : public Enemy {
+class Goblin : public EnemyFamily<GoblinState, GoblinStateCount> {
  public:
   static constexpr int32_t Kind = 4;
   // The body. The sprite's cell is drawn centred on the body's centre, so the feet stand half
@@ -49,11 +48,6 @@ class Goblin : public Enemy {
   void StepPhysics(float dt) override;
   void WriteRecord(std::ostream& out) override;
 
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  GoblinState* GetState(int index) const;
-
   // The shield volumes at full size, or at none.
   void RaiseShield(bool raised);
   // The sprite mirrored by the facing and put on the body.
@@ -68,10 +62,12 @@ class Goblin : public Enemy {
   // From the body's centre to the shield's, for a goblin facing right.
   platform::Vector3 shieldOffset;
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
 
   std::unique_ptr<BoundingQuad> shieldQuad;
   std::unique_ptr<HitQuad> hitShieldQuad;
-  std::unique_ptr<GoblinStateTable> states;
 };

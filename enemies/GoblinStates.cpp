@@ -9,30 +9,29 @@ constexpr bool Bare = false;
 
 }  // namespace
 
-GoblinStateTable::GoblinStateTable(Goblin* owner, std::unique_ptr<EnemyAnimationPool> newPool)
-    : EnemyStateTable(std::move(newPool)) {
-  Make<GoblinStateIdling>(owner, GoblinIdling);
-  Make<GoblinStateIdlingWithShield>(owner, GoblinIdlingWithShield);
-  Make<GoblinStateIdleWalking>(owner, GoblinIdleWalking);
-  Make<GoblinStateIdleWalkingWithShield>(owner, GoblinIdleWalkingWithShield);
-  Make<GoblinStateFalling>(owner, GoblinFalling);
-  Make<GoblinStateFallingWithShield>(owner, GoblinFallingWithShield);
-  Make<GoblinStateDead>(owner, GoblinDead);
-  Make<GoblinStateBackAlerted>(owner, GoblinBackAlerted);
-  Make<GoblinStateFrontAlerted>(owner, GoblinFrontAlerted);
-  Make<GoblinStateBackAlertedWithShield>(owner, GoblinBackAlertedWithShield);
-  Make<GoblinStateFrontAlertedWithShield>(owner, GoblinFrontAlertedWithShield);
-  Make<GoblinStateGuarding>(owner, GoblinGuarding);
-  Make<GoblinStateForwardGuardWalking>(owner, GoblinForwardGuardWalking);
-  Make<GoblinStateBackwardGuardWalking>(owner, GoblinBackwardGuardWalking);
-  Make<GoblinStateShieldPushing>(owner, GoblinShieldPushing);
-  Make<GoblinStateAttacking>(owner, GoblinAttacking);
-  Make<GoblinStateAttackingWithShield>(owner, GoblinAttackingWithShield);
-  Make<GoblinStateBlocking>(owner, GoblinBlocking);
-  Make<GoblinStateGuardBreakUp>(owner, GoblinGuardBreakUp);
-  Make<GoblinStateGuardBreakDown>(owner, GoblinGuardBreakDown);
-  Make<GoblinStateGuardBreakUpWithShield>(owner, GoblinGuardBreakUpWithShield);
-  Make<GoblinStateGuardBreakDownWithShield>(owner, GoblinGuardBreakDownWithShield);
+void Goblin::MakeStates() {
+  MakeState<GoblinStateIdling>(this, GoblinIdling);
+  MakeState<GoblinStateIdlingWithShield>(this, GoblinIdlingWithShield);
+  MakeState<GoblinStateIdleWalking>(this, GoblinIdleWalking);
+  MakeState<GoblinStateIdleWalkingWithShield>(this, GoblinIdleWalkingWithShield);
+  MakeState<GoblinStateFalling>(this, GoblinFalling);
+  MakeState<GoblinStateFallingWithShield>(this, GoblinFallingWithShield);
+  MakeState<GoblinStateDead>(this, GoblinDead);
+  MakeState<GoblinStateBackAlerted>(this, GoblinBackAlerted);
+  MakeState<GoblinStateFrontAlerted>(this, GoblinFrontAlerted);
+  MakeState<GoblinStateBackAlertedWithShield>(this, GoblinBackAlertedWithShield);
+  MakeState<GoblinStateFrontAlertedWithShield>(this, GoblinFrontAlertedWithShield);
+  MakeState<GoblinStateGuarding>(this, GoblinGuarding);
+  MakeState<GoblinStateForwardGuardWalking>(this, GoblinForwardGuardWalking);
+  MakeState<GoblinStateBackwardGuardWalking>(this, GoblinBackwardGuardWalking);
+  MakeState<GoblinStateShieldPushing>(this, GoblinShieldPushing);
+  MakeState<GoblinStateAttacking>(this, GoblinAttacking);
+  MakeState<GoblinStateAttackingWithShield>(this, GoblinAttackingWithShield);
+  MakeState<GoblinStateBlocking>(this, GoblinBlocking);
+  MakeState<GoblinStateGuardBreakUp>(this, GoblinGuardBreakUp);
+  MakeState<GoblinStateGuardBreakDown>(this, GoblinGuardBreakDown);
+  MakeState<GoblinStateGuardBreakUpWithShield>(this, GoblinGuardBreakUpWithShield);
+  MakeState<GoblinStateGuardBreakDownWithShield>(this, GoblinGuardBreakDownWithShield);
 }
 
 GoblinStateIdling::GoblinStateIdling(Goblin* newOwner, std::unique_ptr<Animation> animation)

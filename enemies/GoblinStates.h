@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "enemies/EnemyAnimationPool.h"
-#include "enemies/EnemyStateTable.h"
 #include "enemies/GoblinAnimationPool.h"
 #include "enemies/GoblinState.h"
 
@@ -14,10 +13,6 @@ inline constexpr EnemyState::LimitDraw GoblinRestingWait{100, 100};
 inline constexpr EnemyState::LimitDraw GoblinWalkingWait{100, 200};
 inline constexpr EnemyState::LimitDraw GoblinReactionWait{20, 35};
 inline constexpr EnemyState::LimitDraw GoblinBlockingWait{50, 100};
-
-struct GoblinStateTable : EnemyStateTable<GoblinState, GoblinStateCount> {
-  GoblinStateTable(Goblin* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-};
 
 // Stands; wanders off on a timeout, notices the player.
 class GoblinStateIdling : public GoblinState {

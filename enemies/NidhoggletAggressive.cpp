@@ -34,7 +34,7 @@ constexpr std::array<GainedValue, 7> GrowthValues{{
 }  // namespace
 
 NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const TextureGroup& textures)
-    : StandingEnemy("Nidhogglet") {
+    : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -42,16 +42,19 @@ NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const TextureGroup&
 
 NidhoggletAggressive::NidhoggletAggressive(Playfield* owner, const Vector3& position,
                                            std::unique_ptr<EnemyAnimationPool> newPool)
-    : StandingEnemy("Nidhogglet") {
+    : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
-  BeginInPlay<NidhoggletAggressiveStateIdling, NidhoggletAggressiveStateDead>(this,
-                                                                              std::move(newPool));
+  BeginInPlay(std::move(newPool));
+}
+
+void NidhoggletAggressive::MakeStates() {
+  MakeState<NidhoggletAggressiveStateIdling>(this, Idling);
+  MakeState<NidhoggletAggressiveStateDead>(this, Dead);
 }
 
 void NidhoggletAggressive::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   bodySize = {BodyWidth, BodyHeight, 0.0f};
   InitializeBody("Nidhogglet Aggressive Bounding Quad", "Nidhogglet Aggressive Hit Box", bodySize,
                  position, GroupNumber);

@@ -32,6 +32,9 @@ class NidhoggletAggressive : public StandingEnemy {
   // Seconds since it was made.
   float age = 0.0f;
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
 };

@@ -37,7 +37,7 @@ constexpr std::array<GainedValue, 12> GrowthValues{{
 }  // namespace
 
 NidhoggletPassive::NidhoggletPassive(Playfield* owner, const TextureGroup& textures)
-    : StandingEnemy("Passive Nidhogglet") {
+    : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -45,16 +45,19 @@ NidhoggletPassive::NidhoggletPassive(Playfield* owner, const TextureGroup& textu
 
 NidhoggletPassive::NidhoggletPassive(Playfield* owner, const Vector3& position,
                                      std::unique_ptr<EnemyAnimationPool> newPool)
-    : StandingEnemy("Passive Nidhogglet") {
+    : StandingEnemy(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
-  BeginInPlay<NidhoggletPassiveStateIdling, NidhoggletPassiveStateDefending>(this,
-                                                                             std::move(newPool));
+  BeginInPlay(std::move(newPool));
+}
+
+void NidhoggletPassive::MakeStates() {
+  MakeState<NidhoggletPassiveStateIdling>(this, Idling);
+  MakeState<NidhoggletPassiveStateDefending>(this, Defending);
 }
 
 void NidhoggletPassive::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
   bodySize = {BodyWidth, BodyHeight, 0.0f};
   InitializeBody("Nidhogglet Passive Bounding Quad", "Nidhogglet Passive Hit Box", bodySize,
                  position, GroupNumber);

@@ -29,6 +29,9 @@ class NidhoggletPassive : public StandingEnemy {
   std::unique_ptr<Enemy> ReadRecord(std::istream& in, Playfield* owner,
                                     std::unique_ptr<EnemyAnimationPool> newPool) override;
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
 };

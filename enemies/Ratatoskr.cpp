@@ -32,7 +32,7 @@ constexpr std::array<GainedValue, 8> GrowthValues{{
 
 }  // namespace
 
-Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : Enemy("Ratatoskr") {
+Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   MakePicture(textures, PictureCell);
   Initialize({});
@@ -40,22 +40,18 @@ Ratatoskr::Ratatoskr(Playfield* owner, const TextureGroup& textures) : Enemy("Ra
 
 Ratatoskr::Ratatoskr(Playfield* owner, const Vector3& position,
                      std::unique_ptr<EnemyAnimationPool> pool)
-    : Enemy("Ratatoskr") {
+    : EnemyFamily(Kind) {
   Actor::Initialize(owner);
   Initialize(position);
-  states = std::make_unique<RatatoskrStateTable>(this, std::move(pool));
-  SwitchState(RatatoskrIdling);
-  MakeSpriteAndMeters();
+  BeginInPlay(std::move(pool));
 }
 
-// The states go before the sprite, the hit box and the body they refer to. The world, which may
-// be gone, is not touched: whoever removes an enemy from play withdraws its strikes first.
+// The world, which may be gone, is not touched: whoever removes an enemy from play withdraws its
+// strikes first.
 Ratatoskr::~Ratatoskr() = default;
 
 void Ratatoskr::Initialize(const Vector3& position) {
   description = Description;
-  enemyKind = Kind;
-
   InitializeBody("Ratatoskr Bounding Quad", "Ratatoskr Hit Box", {BodyWidth, BodyHeight, 0.0f},
                  position, GroupNumber);
   WriteGrowth(GrowthValues, FighterValues);
@@ -67,13 +63,6 @@ void Ratatoskr::SetHome(const Vector3& point, float halfWidth) {
   range = halfWidth;
   leftBound = home.x - range;
   rightBound = home.x + range;
-}
-
-void Ratatoskr::SwitchState(int index) { EnterState(GetState(index)); }
-
-RatatoskrState* Ratatoskr::GetState(int index) const {
-  if (!states || index < 0 || index >= RatatoskrStateCount) return nullptr;
-  return states->states[static_cast<size_t>(index)].get();
 }
 
 void Ratatoskr::StepPhysics(float dt) {

@@ -4,16 +4,15 @@
 #include <cstdint>
 #include <memory>
 
-#include "enemies/Enemy.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyFamily.h"
+#include "enemies/RatatoskrAnimationPool.h"
+#include "enemies/RatatoskrState.h"
 #include "platform/MathTypes.h"
-
-class RatatoskrState;
-struct RatatoskrStateTable;
 
 // A small rodent that roams a stretch of ground around its home point, startles when the
 // player comes near, runs off and leaps back to bite.
-class Ratatoskr : public Enemy {
+class Ratatoskr : public EnemyFamily<RatatoskrState, RatatoskrStateCount> {
  public:
   static constexpr int32_t Kind = 3;
   // The body. The sprite's cell is drawn centred on the body's centre, so the feet stand half
@@ -22,12 +21,25 @@ class Ratatoskr : public Enemy {
   static constexpr float BodyHeight = 0.7f;
   // The home point, range and facing letter follow y in its map line.
   static constexpr int ExtraLineFields = 3;
-  // Its gained statistics from BaseAttack (3) to GainedGuardSpeedFactor (48), in index order.
-  static constexpr std::array<float, 46> FighterValues{
-      1, 0, 0, 0, 10, 0.05f, 1, 1, 0.66f, 0.33f, 0.5f, 1, 0,     0,    0, 0,  // 3 to 18
-      0, 0, 0, 0, 1,  1,     1, 1, 0,     0,     0,    5, 0.01f, 0.3f,        // 19 to 32
-      0, 0, 0, 0, 0,  0,     0, 0, 0,     0,     0,    0, 0,     0,    0, 0   // 33 to 48
-  };
+  // Its fighting values; those not named are 0.
+  static constexpr std::array<GainedValue, 16> FighterValues{{
+      {Stat::BaseAttack, 1.0f},
+      {Stat::BaseHealth, 10.0f},
+      {Stat::BaseHealthRecovery, 0.05f},
+      {Stat::BaseStamina, 1.0f},
+      {Stat::BaseStaminaRecovery, 1.0f},
+      {Stat::BaseBreakPoint1Factor, 0.66f},
+      {Stat::BaseBreakPoint2Factor, 0.33f},
+      {Stat::BaseResistanceFactor, 0.5f},
+      {Stat::BaseStaminaDamage, 1.0f},
+      {Stat::BaseAttackSpeedFactor, 1.0f},
+      {Stat::BaseDodgeSpeedFactor, 1.0f},
+      {Stat::BaseGuardSpeedFactor, 1.0f},
+      {Stat::GainedAttack, 1.0f},
+      {Stat::GainedHealth, 5.0f},
+      {Stat::GainedHealthRecovery, 0.01f},
+      {Stat::GainedStamina, 0.3f},
+  }};
 
   // The catalogue's prototype: a picture cut from the first texture of the group, and no
   // states, meters or drawn sprite.
@@ -49,10 +61,6 @@ class Ratatoskr : public Enemy {
 
   // Centres the roaming range of that half-width on the point.
   void SetHome(const platform::Vector3& point, float halfWidth);
-  // Enters the state of that index and makes it current; no state is left by an exit step.
-  void SwitchState(int index);
-  // Null for an index outside the table or on the prototype.
-  RatatoskrState* GetState(int index) const;
 
   platform::Vector3 home;
   // Half the width of the roaming range.
@@ -61,8 +69,9 @@ class Ratatoskr : public Enemy {
   float leftBound = 0.0f;
   float rightBound = 0.0f;
 
+ protected:
+  void MakeStates() override;
+
  private:
   void Initialize(const platform::Vector3& position);
-
-  std::unique_ptr<RatatoskrStateTable> states;
 };

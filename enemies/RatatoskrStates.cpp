@@ -20,36 +20,21 @@ constexpr float LuringSpeed = 9.0f;
 
 }  // namespace
 
-RatatoskrStateTable::RatatoskrStateTable(Ratatoskr* owner,
-                                         std::unique_ptr<EnemyAnimationPool> newPool)
-    : pool(std::move(newPool)) {
-  auto animation = [this](int index) { return pool ? pool->GetAnimation(index) : nullptr; };
-  states[RatatoskrIdling] =
-      std::make_unique<RatatoskrStateIdling>(owner, animation(RatatoskrIdling));
-  states[RatatoskrDead] = std::make_unique<RatatoskrStateDead>(owner, animation(RatatoskrDead));
-  states[RatatoskrCautious] =
-      std::make_unique<RatatoskrStateCautious>(owner, animation(RatatoskrCautious));
-  states[RatatoskrRunning] =
-      std::make_unique<RatatoskrStateRunning>(owner, animation(RatatoskrRunning));
-  states[RatatoskrBackAlerted] =
-      std::make_unique<RatatoskrStateBackAlerted>(owner, animation(RatatoskrBackAlerted));
-  states[RatatoskrFrontAlerted] =
-      std::make_unique<RatatoskrStateFrontAlerted>(owner, animation(RatatoskrFrontAlerted));
-  states[RatatoskrLuring] =
-      std::make_unique<RatatoskrStateLuring>(owner, animation(RatatoskrLuring));
-  states[RatatoskrAttackPrepping] =
-      std::make_unique<RatatoskrStateAttackPrepping>(owner, animation(RatatoskrAttackPrepping));
-  states[RatatoskrJumpAttacking] =
-      std::make_unique<RatatoskrStateJumpAttacking>(owner, animation(RatatoskrJumpAttacking));
-  states[RatatoskrGroundAttacking] =
-      std::make_unique<RatatoskrStateGroundAttacking>(owner, animation(RatatoskrGroundAttacking));
-  states[RatatoskrSkidding] =
-      std::make_unique<RatatoskrStateSkidding>(owner, animation(RatatoskrSkidding));
-  states[RatatoskrHurt] = std::make_unique<RatatoskrStateHurt>(owner, animation(RatatoskrHurt));
-  states[RatatoskrFalling] =
-      std::make_unique<RatatoskrStateFalling>(owner, animation(RatatoskrFalling));
-  states[RatatoskrAttacking] =
-      std::make_unique<RatatoskrStateAttacking>(owner, animation(RatatoskrAttacking));
+void Ratatoskr::MakeStates() {
+  MakeState<RatatoskrStateIdling>(this, RatatoskrIdling);
+  MakeState<RatatoskrStateDead>(this, RatatoskrDead);
+  MakeState<RatatoskrStateCautious>(this, RatatoskrCautious);
+  MakeState<RatatoskrStateRunning>(this, RatatoskrRunning);
+  MakeState<RatatoskrStateBackAlerted>(this, RatatoskrBackAlerted);
+  MakeState<RatatoskrStateFrontAlerted>(this, RatatoskrFrontAlerted);
+  MakeState<RatatoskrStateLuring>(this, RatatoskrLuring);
+  MakeState<RatatoskrStateAttackPrepping>(this, RatatoskrAttackPrepping);
+  MakeState<RatatoskrStateJumpAttacking>(this, RatatoskrJumpAttacking);
+  MakeState<RatatoskrStateGroundAttacking>(this, RatatoskrGroundAttacking);
+  MakeState<RatatoskrStateSkidding>(this, RatatoskrSkidding);
+  MakeState<RatatoskrStateHurt>(this, RatatoskrHurt);
+  MakeState<RatatoskrStateFalling>(this, RatatoskrFalling);
+  MakeState<RatatoskrStateAttacking>(this, RatatoskrAttacking);
 }
 
 RatatoskrStateIdling::RatatoskrStateIdling(Ratatoskr* newOwner,

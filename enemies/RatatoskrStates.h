@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <memory>
 
 #include "enemies/EnemyAnimationPool.h"
@@ -15,15 +14,6 @@ inline constexpr RatatoskrState::LimitDraw RatatoskrRestingLimit{100, 100};
 inline constexpr RatatoskrState::LimitDraw RatatoskrLungeLimit{30, 20};
 inline constexpr RatatoskrState::LimitDraw RatatoskrLureLimit{30, 50};
 inline constexpr RatatoskrState::LimitDraw RatatoskrSkidLimit{30, 60};
-
-// The Ratatoskr's pool and its states in index order. The states are destroyed first, since
-// their animations show the pool's frames.
-struct RatatoskrStateTable {
-  RatatoskrStateTable(Ratatoskr* owner, std::unique_ptr<EnemyAnimationPool> newPool);
-
-  std::unique_ptr<EnemyAnimationPool> pool;
-  std::array<std::unique_ptr<RatatoskrState>, RatatoskrStateCount> states;
-};
 
 // Stands still; wanders on a timeout, startles when the player comes close.
 class RatatoskrStateIdling : public RatatoskrState {

@@ -1,9 +1,8 @@
 #include "enemies/StandingEnemy.h"
 
 #include "enemies/EnemyRecord.h"
-#include "enemies/StandingStates.h"
 
-StandingEnemy::StandingEnemy(std::string name) : Enemy(std::move(name)) {}
+StandingEnemy::StandingEnemy(int32_t kind) : EnemyFamily(kind) {}
 
 StandingEnemy::~StandingEnemy() = default;
 
@@ -13,10 +12,3 @@ void StandingEnemy::StepPhysics(float dt) {
 }
 
 void StandingEnemy::WriteRecord(std::ostream& out) { WriteEnemyLine(out, *this); }
-
-void StandingEnemy::SwitchState(int index) { EnterState(GetState(index)); }
-
-StandingState* StandingEnemy::GetState(int index) const {
-  if (index < 0 || index >= StateCount) return nullptr;
-  return states[static_cast<size_t>(index)].get();
-}

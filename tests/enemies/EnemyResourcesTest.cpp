@@ -47,7 +47,7 @@ class EnemyCatalogue : public ::testing::Test {
   }
 
   World world;
-  EnemyKindTable kinds{};
+  EnemyKindTable kinds = UnbuiltEnemyKinds();
   std::vector<int> built;
   EnemyResources resources;
 };
@@ -143,7 +143,7 @@ TEST(EnemyAnimations, TheWorldLoadsItsCatalogueWithWhatTheGameRegisters) {
   ASSERT_NE(world.enemyResources, nullptr);
   EXPECT_EQ(world.enemyResources->world, &world);
   EXPECT_EQ(world.enemyResources->textureGroups.size(), 5u);
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
+  for (int kind = 0; kind < EnemyKindCount(); ++kind) {
     EXPECT_EQ(world.enemyResources->GetPrototype(kind) != nullptr,
               static_cast<bool>(RegisteredEnemyKinds()[kind].makePrototype));
   }
@@ -158,7 +158,7 @@ TEST(EnemyAnimations, EveryKindIsMadeInPlayWithAPoolOnlyFromItsOwnersCatalogue) 
   for (bool withCatalogue : {true, false}) {
     if (!withCatalogue) catalogue = std::move(world.enemyResources);
     const EnemyResources& kinds = withCatalogue ? *world.enemyResources : *catalogue;
-    for (int kind = 0; kind < EnemyKindCount; ++kind) {
+    for (int kind = 0; kind < EnemyKindCount(); ++kind) {
       for (Playfield* owner : {static_cast<Playfield*>(&world), static_cast<Playfield*>(nullptr)}) {
         SCOPED_TRACE(::testing::Message() << kind << (withCatalogue ? " with" : " without")
                                           << " a catalogue, owner " << owner);

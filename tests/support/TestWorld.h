@@ -11,6 +11,7 @@
 #include "collision/Hit.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyAnimationPool.h"
+#include "enemies/EnemyKinds.h"
 #include "engine/BarMeter.h"
 #include "engine/Texture.h"
 #include "engine/draw/Sprite.h"
@@ -150,6 +151,16 @@ class TestEnemyPool : public EnemyAnimationPool {
     return animation;
   }
 };
+
+// The game's kind table with no kind built: each row keeps its number, name and texture files.
+inline EnemyKindTable UnbuiltEnemyKinds() {
+  EnemyKindTable kinds = RegisteredEnemyKinds();
+  for (EnemyKind& kind : kinds) {
+    kind.makePool = nullptr;
+    kind.makePrototype = nullptr;
+  }
+  return kinds;
+}
 
 // A boundary quad at rest.
 inline void PlaceBoundary(BoundingQuad& quad, float x, float y, float width, float height) {

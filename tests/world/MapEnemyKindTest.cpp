@@ -27,7 +27,7 @@ TEST(MapEnemyKind, IsCheckedAsReadNotCutTo32Bits) {
       {"-4294967293", 1},  // -2^32 + 3
       {"4294967296", 1},   // 2^32, kind 0 when cut
   };
-  EnemyKindTable kinds{};
+  EnemyKindTable kinds = UnbuiltEnemyKinds();
   for (int kind : {0, PlacedKind}) {
     kinds[static_cast<size_t>(kind)].makePrototype = [kind](Playfield* owner, const TextureGroup&) {
       auto prototype = std::make_unique<TestEnemy>(owner);

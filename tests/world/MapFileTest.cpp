@@ -491,7 +491,7 @@ TEST_F(MapFileTest, AFailedRecordIsDroppedAndEndsTheLoadKeepingWhatCameBefore) {
 }
 
 TEST_F(MapFileTest, EnemyLinesGoThroughTheCatalogueAndUnknownKindsAreSkipped) {
-  EnemyKindTable kinds{};
+  EnemyKindTable kinds = UnbuiltEnemyKinds();
   kinds[3].makePool = [](const TextureGroup& textures) {
     return std::make_unique<TestEnemyPool>(textures);
   };

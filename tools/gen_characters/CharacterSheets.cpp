@@ -6,6 +6,8 @@
 #include <map>
 #include <tuple>
 
+#include "enemies/EnemyKinds.h"
+
 
 namespace figures {
 
@@ -204,6 +206,21 @@ bool CharacterSheets::SaveContactSheet(const std::filesystem::path& path,
     return false;
   }
   return true;
+}
+
+std::string UnderContent(std::string path) {
+  path.erase(0, path.find('\\') + 1);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+std::vector<std::string> EnemySheetFiles(int kind) {
+  const EnemyKindTable& kinds = RegisteredEnemyKinds();
+  const auto row = std::ranges::find(kinds, kind, &EnemyKind::number);
+  std::vector<std::string> files;
+  if (row == kinds.end()) return files;
+  for (const std::string& path : row->textures) files.push_back(UnderContent(path));
+  return files;
 }
 
 bool DrawCharacter(const std::string& name, const std::vector<std::string>& files, int side,

@@ -50,6 +50,13 @@ std::vector<SheetAnimation> EnemyAnimations(
     std::span<const AnimationCell> cells, const std::function<Figure(int animation)>& figureOf,
     const std::function<float(int animation)>& feetBelowMiddle);
 
+// "Content\Textures\..." as a path under the content folder.
+std::string UnderContent(std::string path);
+
+// The sheet files of an enemy kind, as its row of the game's kind table lists them, under the
+// content folder.
+std::vector<std::string> EnemySheetFiles(int kind);
+
 // The files of one character, all square, drawn from scratch at every run and written only
 // when missing or changed.
 class CharacterSheets {

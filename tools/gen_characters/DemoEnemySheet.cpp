@@ -395,13 +395,9 @@ std::vector<SheetAnimation> DemoEnemyAnimations() {
 
 bool DrawDemoEnemySheets(const std::filesystem::path& contentFolder,
                          const std::filesystem::path& contactFolder) {
-  const std::string folder = "Textures/Characters/DemoEnemy/";
-  return DrawCharacter(
-      "DemoEnemy",
-      {folder + "demoEnemyAttackAnimationAtlas0.png", folder + "demoEnemyAttackAnimationAtlas1.png",
-       folder + "demoEnemyAttackAnimationAtlas2.png",
-       folder + "demoEnemyAttackAnimationAtlas3.png"},
-      DemoEnemyAnimationPool::SheetSide, DemoEnemyAnimations(), contentFolder, contactFolder);
+  return DrawCharacter("DemoEnemy", EnemySheetFiles(DemoEnemy::Kind),
+                       DemoEnemyAnimationPool::SheetSide, DemoEnemyAnimations(), contentFolder,
+                       contactFolder);
 }
 
 }  // namespace figures

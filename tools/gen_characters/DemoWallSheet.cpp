@@ -220,7 +220,7 @@ Figure WallFigure(int animation) {
 
 bool DrawDemoWallSheet(const std::filesystem::path& contentFolder,
                        const std::filesystem::path& contactFolder) {
-  return DrawCharacter("DemoWall", {"Textures/Characters/DemoWall/DemoWall.png"}, SheetSide,
+  return DrawCharacter("DemoWall", EnemySheetFiles(DemoWall::Kind), SheetSide,
                        EnemyAnimations(DemoWallAnimationPool::Cells(), WallFigure,
                                        [](int) { return Height() / 2.0f; }),
                        contentFolder, contactFolder);

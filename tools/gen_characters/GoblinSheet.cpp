@@ -527,10 +527,8 @@ bool DrawGoblinSheets(const std::filesystem::path& contentFolder,
        EnemyAnimations(DemoGoblinAnimationPool::Cells(), DemoGoblinFigure, DemoGoblinFeet)) {
     animations.push_back(std::move(animation));
   }
-  return DrawCharacter("Goblins",
-                       {"Textures/Characters/Goblin/goblin_frames.png",
-                        "Textures/Characters/Goblin/goblin_shielded.png"},
-                       GoblinAnimationPool::SheetSide, animations, contentFolder, contactFolder);
+  return DrawCharacter("Goblins", EnemySheetFiles(Goblin::Kind), GoblinAnimationPool::SheetSide,
+                       animations, contentFolder, contactFolder);
 }
 
 }  // namespace figures

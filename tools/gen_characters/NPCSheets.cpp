@@ -291,13 +291,6 @@ void DrawPortrait(platform::Image& image, const Look& look, Style style) {
   Render(portrait, image, {0, 0, image.width, PortraitCrop.bottom + 1});
 }
 
-// "Content\Textures\..." as a path under the content folder.
-std::string UnderContent(std::string path) {
-  path.erase(0, path.find('\\') + 1);
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
 }  // namespace
 
 bool DrawNPCSheets(const std::filesystem::path& contentFolder,

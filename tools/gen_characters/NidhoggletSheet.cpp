@@ -192,8 +192,8 @@ bool DrawNidhoggletSheet(const std::filesystem::path& contentFolder,
                        [](int) { return FeetBelowMiddle(NidhoggletAggressive::BodyHeight); })) {
     animations.push_back(std::move(animation));
   }
-  return DrawCharacter("Nidhogglets", {"Textures/Characters/Nidhogglets/nidhogglets.png"},
-                       SheetSide, animations, contentFolder, contactFolder);
+  return DrawCharacter("Nidhogglets", EnemySheetFiles(NidhoggletPassive::Kind), SheetSide,
+                       animations, contentFolder, contactFolder);
 }
 
 }  // namespace figures

@@ -282,7 +282,7 @@ Figure FigureOfAnimation(int animation) {
 
 bool DrawRatatoskrSheet(const std::filesystem::path& contentFolder,
                         const std::filesystem::path& contactFolder) {
-  return DrawCharacter("Ratatoskr", {"Textures/Characters/Ratatoskr/Ratatoskr.png"},
+  return DrawCharacter("Ratatoskr", EnemySheetFiles(Ratatoskr::Kind),
                        RatatoskrAnimationPool::SheetSide,
                        EnemyAnimations(RatatoskrAnimationPool::Cells(), FigureOfAnimation,
                                        [](int) { return BodyMiddle(); }),

@@ -143,7 +143,7 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   Keep("encyclopedia-bestiary-wall.png");
   // Every kind has a picture, and it fills its 128-pixel square of the page, whatever the size
   // of its cell.
-  for (int kind = 0; kind < EnemyKindCount; ++kind) {
+  for (int kind = 0; kind < EnemyKindCount(); ++kind) {
     const Enemy* prototype = world->enemyResources->GetPrototype(kind);
     const Sprite* picture = prototype ? prototype->GetPicture() : nullptr;
     ASSERT_NE(picture, nullptr) << kind;
