@@ -8,14 +8,12 @@
 
 #include "GlyphFit.h"
 #include "GlyphRaster.h"
+#include "engine/Globals.h"
 #include "engine/VectorMath.h"
 #include "platform/Renderer.h"
 
 namespace {
 
-// Two glyphs are placed from a pen at every whole pixel of this span, wider than the frame: the
-// nearest their centres come is the room they share.
-constexpr int PenSpan = 1024;
 constexpr char Space = ' ';
 constexpr char ThinnestLetter = 'l';
 // A face may be made this much smaller than its cell holds, so that its l keeps its stroke.
@@ -31,8 +29,8 @@ class LayoutFont : public Font {
   }
 };
 
-// The nearest the centres of the second glyph and the first come when drawn one after the other,
-// over every pen; index = code - 32 of each.
+// The nearest the centres of the second glyph and the first come when drawn one after the other
+// from a pen at any whole pixel across the frame: the room they share. Index = code - 32 of each.
 std::vector<std::vector<int>> NearestCentres(const Font& font) {
   std::vector<std::vector<int>> nearest(
       GlyphCount, std::vector<int>(GlyphCount, std::numeric_limits<int>::max()));
@@ -40,7 +38,7 @@ std::vector<std::vector<int>> NearestCentres(const Font& font) {
     for (int second = 0; second < GlyphCount; ++second) {
       const std::string pair{static_cast<char>(FirstGlyphCode + first),
                              static_cast<char>(FirstGlyphCode + second)};
-      for (int pen = 0; pen < PenSpan; ++pen) {
+      for (int pen = 0; pen < DefaultScreenWidth; ++pen) {
         float centres[2] = {};
         int placed = 0;
         font.PlaceGlyphs(pair, {static_cast<float>(pen), 0.0f, 0.0f},
@@ -138,14 +136,17 @@ struct Face {
   }
 };
 
-Face FittedFace(const FaceFiles& weight, int inkLimit, const Font& font,
+Face FittedFace(std::unique_ptr<GlyphRaster> raster, const FaceFiles& weight, const Font& font,
                 const std::vector<std::vector<int>>& nearest, float scale) {
-  Face face{GlyphRaster::Open(weight.faces, inkLimit, GlyphRaster::Printable(),
-                              GlyphRaster::Edges::Crisp),
-            nullptr};
+  Face face{std::move(raster), nullptr};
   if (face.raster)
     face.fit = std::make_unique<FaceFit>(*face.raster, weight, font, nearest, scale);
   return face;
+}
+
+std::unique_ptr<GlyphRaster> CrispFace(const FaceFiles& weight, int inkLimit) {
+  return GlyphRaster::Open(weight.faces, inkLimit, GlyphRaster::Printable(),
+                           GlyphRaster::Edges::Crisp);
 }
 
 // The boldest weight, at the largest size down to a share of the rows, whose l keeps its stroke
@@ -154,14 +155,18 @@ Face FittedFace(const FaceFiles& weight, int inkLimit, const Font& font,
 Face ChosenFace(const std::vector<FaceFiles>& weights, int inkLimit, const Font& font,
                 const std::vector<std::vector<int>>& nearest, float scale) {
   const int fewest = static_cast<int>(std::ceil(static_cast<float>(inkLimit) * SmallestShare));
+  const int thinnest = ThinnestLetter - FirstGlyphCode;
   for (const FaceFiles& weight : weights) {
     for (int limit = inkLimit; limit >= fewest; --limit) {
-      Face face = FittedFace(weight, limit, font, nearest, scale);
-      if (!face.raster) break;
+      std::unique_ptr<GlyphRaster> raster = CrispFace(weight, limit);
+      if (!raster) break;
+      // Two l's side by side keep a clear column only when narrower than their pens' distance.
+      if (raster->Render(ThinnestLetter).Ink().Width() >= nearest[thinnest][thinnest]) continue;
+      Face face = FittedFace(std::move(raster), weight, font, nearest, scale);
       if (face.KeepsThinnest()) return face;
     }
   }
-  return FittedFace(weights.back(), inkLimit, font, nearest, scale);
+  return FittedFace(CrispFace(weights.back(), inkLimit), weights.back(), font, nearest, scale);
 }
 
 }  // namespace
