@@ -60,6 +60,7 @@ std::unique_ptr<GameStateSet> BuildGameStates(Camera* camera) {
   s->fontWritten = std::make_unique<FontWritten>(s->writtenFontAtlas.get());
   s->fontWritten->color = ColorWhite;
   s->arcFontAtlas = LoadTexture(FontArc64ptLayout.atlasPath, FontAtlasSize, FontAtlasSize);
+  AttachSizedFaces(*s->arcFontAtlas, {&FontArc64ptLayout, &FontArc17ptLayout});
   s->fontArc64pt = std::make_unique<FontArc64pt>(s->arcFontAtlas.get());
   s->fontArc64pt->color = ColorWhite;
   s->fontArc17pt = std::make_unique<FontArc17pt>(s->arcFontAtlas.get());

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 #include "engine/Font.h"
 
 // The three bitmap fonts of the menus and the floating texts, over their atlases.
 extern const FontLayout FontWrittenLayout;
 extern const FontLayout FontArc64ptLayout;
 extern const FontLayout FontArc17ptLayout;
+
+// The picture of a font atlas made for drawing it at the scale, beside the atlas.
+std::string SizedFacePath(const std::string& atlasPath, float scale);
+// Gives the atlas the pictures made for the scales its fonts are drawn at, where they exist.
+void AttachSizedFaces(Texture& atlas, std::initializer_list<const FontLayout*> layouts);
 
 class FontWritten : public Font {
  public:

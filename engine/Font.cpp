@@ -14,11 +14,8 @@ using platform::Vector3;
 
 namespace {
 
-constexpr unsigned char LineFeed = '\n';
 constexpr char ParagraphBreak = '|';
 constexpr char WordBreak = ' ';
-
-bool HasGlyph(unsigned char c) { return c >= FirstGlyphCode && c <= LastGlyphCode; }
 
 }  // namespace
 
@@ -67,7 +64,7 @@ float Font::MeasureText(const std::string& text, bool asProportional, float scal
   float widest = 0.0f;
   size_t begin = 0;
   while (begin <= text.size()) {
-    size_t end = text.find(static_cast<char>(LineFeed), begin);
+    size_t end = text.find(static_cast<char>(FontLineFeed), begin);
     if (end == std::string::npos) end = text.size();
     widest = std::max(widest, MeasureLine(text, begin, end, asProportional, scale));
     begin = end + 1;
@@ -100,32 +97,18 @@ void Font::DrawString(const std::string& text, Vector3 pen, int vertical, int ho
     pen.x -= width;
   }
   if (!SpriteRenderer) return;
-  const Vector3 origin = pen;
   const platform::Matrix4 saved = SpriteRenderer->GetTransform();
   const platform::DeviceTexture* atlas = texture ? texture->texture.get() : nullptr;
   const uint32_t packed = color.ToD3DColor();
-  int line = 0;
-  for (char character : text) {
-    const unsigned char c = static_cast<unsigned char>(character);
-    if (c == LineFeed) {
-      ++line;
-      pen = {origin.x, origin.y + static_cast<float>(line) * lineHeight, origin.z};
-      continue;
-    }
-    if (!HasGlyph(c)) continue;
-    const FChar& glyph = glyphs[c - FirstGlyphCode];
-    const float half = proportional ? glyph.advance * scaleX / 2 : cellWidth * scaleX / 2;
-    pen.x += half;
-    pen = RoundVector(pen);
-    SetTransform(pen.x, pen.y);
+  PlaceGlyphs(text, pen, [&](const FChar& glyph, const Vector3& at) {
+    SetTransform(at.x, at.y);
     SpriteRenderer->SetTransform(transform);
     const Vector3 center{
         static_cast<float>(RoundToInt(static_cast<float>(glyph.rect.right - glyph.rect.left) / 2)),
         static_cast<float>(RoundToInt(static_cast<float>(glyph.rect.bottom - glyph.rect.top) / 2)),
         0.0f};
     SpriteRenderer->Draw(atlas, &glyph.rect, &center, nullptr, packed);
-    pen.x += proportional ? half + spacing : half;
-  }
+  });
   SpriteRenderer->SetTransform(saved);
 }
 

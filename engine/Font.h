@@ -2,8 +2,10 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/Color4.h"
+#include "engine/VectorMath.h"
 #include "platform/MathTypes.h"
 #include "platform/Matrix.h"
 #include "platform/Vertex.h"
@@ -14,6 +16,8 @@ class Texture;
 constexpr int FirstGlyphCode = 32;
 constexpr int LastGlyphCode = 126;
 constexpr int GlyphCount = LastGlyphCode - FirstGlyphCode + 1;
+constexpr bool HasGlyph(unsigned char c) { return c >= FirstGlyphCode && c <= LastGlyphCode; }
+constexpr unsigned char FontLineFeed = '\n';
 
 // Alignment codes of the bitmap fonts: 1 left or top, 2 centre, 3 right or bottom; any other
 // value behaves as 1.
@@ -36,6 +40,9 @@ struct FontLayout {
   int originY;
   int glyphsPerRow;
   std::array<float, GlyphCount> advances;
+  // The scales the screens draw the font at below its own size: for each the generator makes a
+  // picture of the atlas with the letters hinted for that size, drawn pixel for pixel.
+  std::vector<float> drawnScales;
 
   // The cell of glyph i (character code 32 + i).
   platform::PixelRect CellOf(int index) const;
@@ -71,6 +78,11 @@ class Font {
                                      int vertical, int horizontal, float maxWidth,
                                      float lineHeight);
   void SetTransform(float x, float y);
+  // The glyphs of a text from its aligned origin, where DrawString draws them: place(glyph,
+  // centre) for each, the centre on whole pixels; a line feed returns to the origin one line
+  // lower.
+  template <typename Place>
+  void PlaceGlyphs(const std::string& text, const platform::Vector3& origin, Place&& place) const;
 
   Texture* texture = nullptr;  // not owned
   std::array<FChar, GlyphCount> glyphs{};
@@ -92,6 +104,29 @@ class Font {
   float MeasureLine(const std::string& text, size_t begin, size_t end, bool asProportional,
                     float scale) const;
 };
+
+template <typename Place>
+void Font::PlaceGlyphs(const std::string& text, const platform::Vector3& origin,
+                       Place&& place) const {
+  const float lineHeight = cellHeight * scaleY;
+  platform::Vector3 pen = origin;
+  int line = 0;
+  for (char character : text) {
+    const unsigned char c = static_cast<unsigned char>(character);
+    if (c == FontLineFeed) {
+      ++line;
+      pen = {origin.x, origin.y + static_cast<float>(line) * lineHeight, origin.z};
+      continue;
+    }
+    if (!HasGlyph(c)) continue;
+    const FChar& glyph = glyphs[c - FirstGlyphCode];
+    const float half = proportional ? glyph.advance * scaleX / 2 : cellWidth * scaleX / 2;
+    pen.x += half;
+    pen = RoundVector(pen);
+    place(glyph, pen);
+    pen.x += proportional ? half + spacing : half;
+  }
+}
 
 // Gives a shared font the colour and scale for one block of text; the font's own come back when
 // the block ends.

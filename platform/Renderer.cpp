@@ -538,6 +538,24 @@ int DeviceTexture::Width() const { return Handle() ? Handle()->width : 0; }
 
 int DeviceTexture::Height() const { return Handle() ? Handle()->height : 0; }
 
+void DeviceTexture::AddSizedPicture(float scale, std::unique_ptr<DeviceTexture> picture) {
+  if (picture) sizedPictures_.emplace_back(scale, std::move(picture));
+}
+
+const DeviceTexture* DeviceTexture::SizedPicture(float scale) const {
+  for (const auto& [made, picture] : sizedPictures_) {
+    if (made == scale) return picture.get();
+  }
+  return nullptr;
+}
+
+int SizedPixel(float coordinate) { return static_cast<int>(std::floor(coordinate + 0.5f)); }
+
+PixelRect SizedRect(const PixelRect& rect, float scale) {
+  auto at = [scale](int coordinate) { return SizedPixel(static_cast<float>(coordinate) * scale); };
+  return {at(rect.left), at(rect.top), at(rect.right), at(rect.bottom)};
+}
+
 namespace {
 
 using Impl = Renderer::Impl;

@@ -32,9 +32,23 @@ class DeviceTexture {
   int Height() const;
   const std::shared_ptr<TextureHandle>& Handle() const;
 
+  // A picture of the whole texture made for drawing it at one scale on both axes (letters
+  // hinted for that size), which the texture keeps: a sprite drawn unturned at that scale is
+  // copied from it pixel for pixel (see SizedRect and SizedPixel) instead of being filtered.
+  void AddSizedPicture(float scale, std::unique_ptr<DeviceTexture> picture);
+  // The picture made for drawing at exactly this scale, or null.
+  const DeviceTexture* SizedPicture(float scale) const;
+
  private:
   std::shared_ptr<TextureSlot> slot_;
+  std::vector<std::pair<float, std::unique_ptr<DeviceTexture>>> sizedPictures_;
 };
+
+// The whole pixel a coordinate lands on in a picture made for a scale, halves rounding up:
+// drawing and the picture's generator share it, so that they agree on every pixel.
+int SizedPixel(float coordinate);
+// Where a picture made for the scale holds what the rectangle of the full picture shows.
+PixelRect SizedRect(const PixelRect& rect, float scale);
 
 enum class TransformKind { World, View, Projection };
 

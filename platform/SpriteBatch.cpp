@@ -37,11 +37,32 @@ void SpriteBatch::Draw(const DeviceTexture* texture, const PixelRect* source,
     x -= center->x;
     y -= center->y;
   }
+  if (const DeviceTexture* sized = SizedPictureFor(*texture)) {
+    const auto& m = transform_.m;
+    const float scale = m[0][0];
+    DrawRegion(sized->Handle(), SizedRect(rect, scale),
+               static_cast<float>(SizedPixel(x * scale + m[3][0])),
+               static_cast<float>(SizedPixel(y * scale + m[3][1])), color, Matrix4::Identity());
+    return;
+  }
   DrawRegion(handle, rect, x, y, color);
+}
+
+const DeviceTexture* SpriteBatch::SizedPictureFor(const DeviceTexture& texture) const {
+  const auto& m = transform_.m;
+  if (m[0][1] != 0.0f || m[1][0] != 0.0f || m[0][0] != m[1][1]) return nullptr;
+  const DeviceTexture* sized = texture.SizedPicture(m[0][0]);
+  return sized && sized->Handle() ? sized : nullptr;
 }
 
 void SpriteBatch::DrawRegion(const std::shared_ptr<TextureHandle>& texture,
                              const PixelRect& source, float x, float y, uint32_t color) {
+  DrawRegion(texture, source, x, y, color, transform_);
+}
+
+void SpriteBatch::DrawRegion(const std::shared_ptr<TextureHandle>& texture,
+                             const PixelRect& source, float x, float y, uint32_t color,
+                             const Matrix4& through) {
   if (!texture || !texture->texture || texture->width <= 0 || texture->height <= 0) return;
   const float width = static_cast<float>(source.right - source.left);
   const float height = static_cast<float>(source.bottom - source.top);
@@ -52,7 +73,7 @@ void SpriteBatch::DrawRegion(const std::shared_ptr<TextureHandle>& texture,
   const float u1 = static_cast<float>(source.right) / textureWidth;
   const float v1 = static_cast<float>(source.bottom) / textureHeight;
   const SDL_Color tint = ToSdlColor(color);
-  const auto& m = transform_.m;
+  const auto& m = through.m;
   auto corner = [&](float cx, float cy, float u, float v) {
     return SDL_Vertex{{cx * m[0][0] + cy * m[1][0] + m[3][0], cx * m[0][1] + cy * m[1][1] + m[3][1]},
                       tint,

@@ -35,7 +35,10 @@ class SpriteBatch {
 
   // The source rectangle (the whole texture when null) with its centre point (the top-left
   // corner when null) at position (the origin when null), then through the transform. The
-  // texture's colours are multiplied by color. A missing texture draws nothing.
+  // texture's colours are multiplied by color. A missing texture draws nothing. Through a
+  // transform that scales both axes alike, by a scale the texture has a picture made for, the
+  // rectangle is copied from that picture pixel for pixel, its corner on the whole pixel
+  // nearest to where the transform takes it.
   void Draw(const DeviceTexture* texture, const PixelRect* source, const Vector3* center,
             const Vector3* position, uint32_t color);
   // The same for a texture of the layer's own (the text fonts' glyphs), with the rectangle's
@@ -46,6 +49,11 @@ class SpriteBatch {
  private:
   struct Record;
 
+  // The source rectangle's top-left corner at (x, y) before the given transform.
+  void DrawRegion(const std::shared_ptr<TextureHandle>& texture, const PixelRect& source, float x,
+                  float y, uint32_t color, const Matrix4& through);
+  // The picture the texture has for the transform's scale, or null.
+  const DeviceTexture* SizedPictureFor(const DeviceTexture& texture) const;
   // Wholly outside the frame: it would cover no pixel.
   bool MissesFrame(const Record& record) const;
   void Submit(const Record& record) const;

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "engine/BitmapFonts.h"
+#include "engine/Texture.h"
+#include "support/PixelColors.h"
 #include "support/RenderFixture.h"
 
 using platform::Vector3;
@@ -21,7 +27,105 @@ class FontTest : public RenderFixture {
   FontArc17pt font{nullptr};
 };
 
+// A font at a scale the screens draw it at.
+struct DrawnSize {
+  bool large;  // the 64-point font, else the 17-point one
+  float scale;
+};
+
+class LettersTest : public RenderFixture, public ::testing::WithParamInterface<DrawnSize> {};
+
+// Columns [first, end) of the frame where some pixel is ink: at least half white.
+struct ColumnRun {
+  int first;
+  int end;
+};
+
+bool IsInk(uint32_t pixel) { return (pixel >> 8 & 0xFF) >= 0x80; }
+
+std::vector<ColumnRun> InkedColumns(const platform::Image& frame) {
+  std::vector<ColumnRun> runs;
+  for (int x = 0; x < frame.width; ++x) {
+    bool inked = false;
+    for (int y = 0; y < frame.height && !inked; ++y) inked = IsInk(frame.Pixel(x, y));
+    if (!inked) continue;
+    if (!runs.empty() && runs.back().end == x) {
+      runs.back().end = x + 1;
+    } else {
+      runs.push_back({x, x + 1});
+    }
+  }
+  return runs;
+}
+
+// Of the columns of a run, the most rows of ink one above the other, and the most separate
+// pieces of ink in one column.
+struct Strokes {
+  int tallest = 0;
+  int pieces = 0;
+};
+
+Strokes StrokesIn(const platform::Image& frame, const ColumnRun& run) {
+  Strokes strokes;
+  for (int x = run.first; x < run.end; ++x) {
+    int length = 0;
+    int pieces = 0;
+    for (int y = 0; y < frame.height; ++y) {
+      length = IsInk(frame.Pixel(x, y)) ? length + 1 : 0;
+      pieces += length == 1 ? 1 : 0;
+      strokes.tallest = std::max(strokes.tallest, length);
+    }
+    strokes.pieces = std::max(strokes.pieces, pieces);
+  }
+  return strokes;
+}
+
 }  // namespace
+
+// Every letter stands apart from its neighbours by a clear column (each is a run of inked
+// columns of its own), an l keeps an upright stroke at least half a line tall, and an i its dot.
+TEST_P(LettersTest, EveryLetterKeepsItsStrokesAndAClearColumnBesideIt) {
+  std::unique_ptr<Texture> atlas =
+      LoadTexture(FontArc64ptLayout.atlasPath, FontAtlasSize, FontAtlasSize);
+  AttachSizedFaces(*atlas, {&FontArc64ptLayout, &FontArc17ptLayout});
+  std::unique_ptr<Font> font;
+  if (GetParam().large) {
+    font = std::make_unique<FontArc64pt>(atlas.get());
+  } else {
+    font = std::make_unique<FontArc17pt>(atlas.get());
+  }
+  const ScopedFontStyle style(*font, {255, 255, 255, 255}, GetParam().scale);
+  const float lineHeight = font->cellHeight * GetParam().scale;
+  for (const char* line : {"Inherent Skills: Forge Items", "village will Select Cancel"}) {
+    renderer->Clear(pixel::Black);
+    SpriteRenderer->Begin();
+    font->DrawString(line, {10.3f, 10.0f, 0.0f}, FontAlignStart, FontAlignStart);
+    SpriteRenderer->End();
+    const platform::Image frame = renderer->ReadFrame();
+    std::string letters = line;
+    std::erase(letters, ' ');
+    const std::vector<ColumnRun> runs = InkedColumns(frame);
+    ASSERT_EQ(runs.size(), letters.size()) << line;
+    for (size_t i = 0; i < letters.size(); ++i) {
+      const Strokes strokes = StrokesIn(frame, runs[i]);
+      if (letters[i] == 'l') {
+        EXPECT_GE(strokes.tallest, lineHeight / 2) << line << " " << i;
+      } else if (letters[i] == 'i') {
+        EXPECT_GE(strokes.pieces, 2) << line << " " << i;
+      }
+    }
+  }
+}
+
+// The page texts, item names and settings, the shop's dialog texts, tab titles, the save panel
+// and the shop's labels; the key names over conversation places, the interface corner, dialogue
+// and lists.
+INSTANTIATE_TEST_SUITE_P(Screens, LettersTest,
+                         ::testing::Values(DrawnSize{true, 0.21875f}, DrawnSize{true, 0.38f},
+                                           DrawnSize{true, 0.39f}, DrawnSize{true, 0.46875f},
+                                           DrawnSize{true, 0.5f}, DrawnSize{true, 0.6f},
+                                           DrawnSize{false, 0.6f}, DrawnSize{false, 0.76f},
+                                           DrawnSize{false, 1.0f}));
 
 TEST_F(FontTest, GlyphCellsFollowEachFontsGrid) {
   FontWritten written(nullptr);

@@ -12,6 +12,8 @@ constexpr float MaxNarrowing = 0.3f;
 // Past this much widening a letter is mostly repeated stroke: the wide face's letter is
 // tried instead.
 constexpr float MaxWidening = 1.75f;
+// Crisp letters widen at most this far.
+constexpr float MaxCrispWidening = 1.3f;
 // Columns holding at most this share of the ink of the glyph's heaviest column (a bar beside a
 // stem, the gap in a quote mark) may be left out or repeated, each shown at most this often.
 constexpr float LightColumnShare = 0.7f;
@@ -20,6 +22,7 @@ constexpr int MostCopies = 2;
 // lands nearest the wanted width with the crispest strokes.
 constexpr float ScaleStep = 0.01f;
 constexpr int ScaleTries = 10;
+constexpr uint32_t WhiteRgb = 0x00FFFFFF;
 
 using InkBox = GlyphRaster::InkBox;
 
@@ -56,6 +59,42 @@ GlyphRaster::Mask Reshaped(const GlyphRaster& face, char code, float scale, int 
     }
   }
   return best;
+}
+
+// Columns inked over at least half the ink's rows: the upright strokes.
+int StemColumns(const GlyphRaster::Mask& mask) {
+  const InkBox ink = mask.Ink();
+  int stems = 0;
+  for (int x = ink.first; x < ink.end; ++x) {
+    int inked = 0;
+    for (int y = ink.top; y < ink.bottom; ++y) inked += mask.At(x, y) != 0 ? 1 : 0;
+    stems += 2 * inked >= ink.bottom - ink.top ? 1 : 0;
+  }
+  return stems;
+}
+
+// Crisp strokes repeated read as two (a w as vv), and a crisp column left out may be a whole
+// stroke: a crisp letter takes its width from its outline alone. Widened, it takes the widest
+// rendering, stretched at most so far, that keeps within the wanted width and keeps its upright
+// strokes' weight; narrowed, the widest within the wanted width (hinting keeps every stroke).
+GlyphRaster::Mask CrispFitted(const GlyphRaster& face, char code, float scale, int wanted,
+                              GlyphRaster::Mask natural) {
+  const bool widening = natural.Ink().Width() <= wanted;
+  // The largest stretch between these whose ink keeps within the wanted width (widths grow
+  // with the stretch), found by halving.
+  float within = widening ? 1.0f : MaxNarrowing;
+  float beyond = widening ? std::min(scale, MaxCrispWidening) + ScaleStep : 1.0f;
+  while (beyond - within > ScaleStep) {
+    const float tried = (within + beyond) / 2;
+    (face.Render(code, tried).Ink().Width() <= wanted ? within : beyond) = tried;
+  }
+  if (!widening) return face.Render(code, within);
+  const int stems = StemColumns(natural);
+  for (float tried = within; tried > 1.0f; tried -= ScaleStep) {
+    GlyphRaster::Mask mask = face.Render(code, tried);
+    if (StemColumns(mask) <= stems) return mask;
+  }
+  return natural;
 }
 
 // The columns of a mask's ink with how often each is shown and how much ink it holds. Only
@@ -97,6 +136,28 @@ class Columns {
       ++copies_[Index(x)];
     }
     return true;
+  }
+
+  // Repeats, once each and lightest first, inner columns inked as both their neighbours are
+  // (inside the flat stretch of a bar or of a bowl's top and bottom), as far as the wanted width:
+  // a crisp letter widens so without a stroke doubled or a point flattened.
+  void WidenBars(const GlyphRaster::Mask& mask, int wanted) {
+    auto bar = [&](int x) {
+      for (int y = ink_.top; y < ink_.bottom; ++y) {
+        const bool inked = mask.At(x, y) != 0;
+        if (inked != (mask.At(x - 1, y) != 0) || inked != (mask.At(x + 1, y) != 0)) return false;
+      }
+      return true;
+    };
+    auto cost = [&](int x) {
+      return copies_[Index(x)] == 1 && bar(x) ? weight_[Index(x)]
+                                              : std::numeric_limits<long>::max();
+    };
+    for (int shown = Shown(); shown < wanted; ++shown) {
+      const int x = Lightest(cost, false);
+      if (x < 0 || cost(x) == std::numeric_limits<long>::max()) return;
+      ++copies_[Index(x)];
+    }
   }
 
   // Leaves out the lightest columns, none beside another while others are left, as long as
@@ -147,6 +208,12 @@ class Columns {
 // make up the last pixel or so.
 FittedGlyph Fit(const GlyphRaster& face, char code, float scale, int wanted) {
   GlyphRaster::Mask mask = face.Render(code);
+  if (face.edges() == GlyphRaster::Edges::Crisp) {
+    mask = CrispFitted(face, code, scale, wanted, std::move(mask));
+    Columns columns(mask);
+    columns.WidenBars(mask, wanted);
+    return {std::move(mask), columns.Copies(), columns.Ink().top, columns.Ink().bottom, 0};
+  }
   Columns columns(mask);
   const bool kept = scale < 1.0f ? columns.Narrow(wanted, LightColumnShare)
                                  : columns.Widen(wanted, LightColumnShare, MostCopies);
@@ -173,12 +240,33 @@ FittedGlyph FitGlyph(const GlyphRaster& face, const std::vector<std::string>& wi
   if (ink.Width() == 0) return {};
   const float scale = ScaleToFill(ink, wanted);
   if (scale <= MaxWidening || wideFaces.empty()) return Fit(face, code, scale, wanted);
-  const auto wide = GlyphRaster::Open(wideFaces, ink.bottom - ink.top, std::string(1, code));
+  const auto wide =
+      GlyphRaster::Open(wideFaces, ink.bottom - ink.top, std::string(1, code), face.edges());
   if (!wide) return Fit(face, code, scale, wanted);
   const InkBox wideInk = wide->Render(code).Ink();
   const float wideScale = ScaleToFill(wideInk, wanted);
-  if (wideScale >= scale) return Fit(face, code, scale, wanted);
+  // A crisp wide letter is never narrowed (its serifs would go, or its stroke).
+  if (wideScale >= scale || (face.edges() == GlyphRaster::Edges::Crisp && wideScale < 1.0f))
+    return Fit(face, code, scale, wanted);
   FittedGlyph glyph = Fit(*wide, code, wideScale, wanted);
   glyph.rowShift = ink.bottom - wideInk.bottom;
   return glyph;
+}
+
+void PaintGlyph(platform::Image& picture, const FittedGlyph& glyph, int x, int y,
+                const platform::PixelRect& clip) {
+  const platform::PixelRect inside{std::max(clip.left, 0), std::max(clip.top, 0),
+                                   std::min(clip.right, picture.width),
+                                   std::min(clip.bottom, picture.height)};
+  for (size_t column = 0; column < glyph.copies.size(); ++column) {
+    for (int copy = 0; copy < glyph.copies[column]; ++copy, ++x) {
+      if (x < inside.left || x >= inside.right) continue;
+      for (int row = glyph.top; row < glyph.bottom; ++row) {
+        const unsigned char coverage = glyph.mask.At(static_cast<int>(column), row);
+        if (coverage == 0 || y + row < inside.top || y + row >= inside.bottom) continue;
+        picture.pixels[static_cast<size_t>(y + row) * picture.width + x] =
+            static_cast<uint32_t>(coverage) << 24 | WhiteRgb;
+      }
+    }
+  }
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "GlyphRaster.h"
+#include "platform/Image.h"
+#include "platform/Vertex.h"
 
 // A character made exactly as wide as it is wanted: its mask with every column shown as many
 // times as copies says (0 leaves it out), and how far its rows lie below the face's own.
@@ -20,6 +22,13 @@ struct FittedGlyph {
 // Narrowing shrinks the outline, so that counters stay open and strokes crisp; widening repeats
 // the columns with the least ink (counters, bars, serifs), so that strokes keep their weight.
 // A letter with nothing but stroke to repeat (a plain I) comes from the wide faces instead,
-// sized to stand on the same rows. An empty character gives an empty fit.
+// sized to stand on the same rows. Crisp letters keep their strokes: they widen only a little,
+// by the outline and by the flat stretches of bars and bowls, so they may stay narrower than
+// wanted, and narrow by the outline alone. An empty character gives an empty fit.
 FittedGlyph FitGlyph(const GlyphRaster& face, const std::vector<std::string>& wideFaces, char code,
                      int wanted);
+
+// Paints the glyph white into the picture, its first column at x and its mask's first row at y,
+// nothing outside the clip.
+void PaintGlyph(platform::Image& picture, const FittedGlyph& glyph, int x, int y,
+                const platform::PixelRect& clip);

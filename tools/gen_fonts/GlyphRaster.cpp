@@ -15,6 +15,7 @@ constexpr int FirstPrintable = 32;
 constexpr int LastPrintable = 126;
 // Sizes are in points at this many dots per inch, one point a pixel.
 constexpr float NominalDpi = 72.0f;
+constexpr unsigned char FullCoverage = 255;
 
 struct SurfaceDeleter {
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
@@ -31,8 +32,8 @@ struct GlyphRaster::Face {
   }
 };
 
-GlyphRaster::GlyphRaster(std::unique_ptr<Face> face, int size)
-    : face_(std::move(face)), size_(size) {}
+GlyphRaster::GlyphRaster(std::unique_ptr<Face> face, int size, Edges edges)
+    : face_(std::move(face)), size_(size), edges_(edges) {}
 
 GlyphRaster::~GlyphRaster() = default;
 
@@ -44,22 +45,23 @@ std::string GlyphRaster::Printable() {
 }
 
 std::unique_ptr<GlyphRaster> GlyphRaster::Open(const std::vector<std::string>& candidates,
-                                               int inkHeight, const std::string& characters) {
+                                               int inkHeight, const std::string& characters,
+                                               Edges edges) {
   for (const std::string& file : candidates) {
     for (int size = inkHeight * LargestSizeFactor; size >= SmallestPointSize; --size) {
       if (TTF_Init() != 0) return nullptr;
       auto face = std::make_unique<Face>();
       face->font = TTF_OpenFont(file.c_str(), size);
       if (!face->font) break;  // the file does not open: try the next one
-      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face), size));
-      if (raster->MeasureInk(characters) && raster->inkBottom_ - raster->inkTop_ <= inkHeight)
-        return raster;
+      if (edges == Edges::Crisp) TTF_SetFontHinting(face->font, TTF_HINTING_MONO);
+      std::unique_ptr<GlyphRaster> raster(new GlyphRaster(std::move(face), size, edges));
+      if (raster->MeasureInk(characters, inkHeight)) return raster;
     }
   }
   return nullptr;
 }
 
-bool GlyphRaster::MeasureInk(const std::string& characters) {
+bool GlyphRaster::MeasureInk(const std::string& characters, int inkHeight) {
   inkTop_ = std::numeric_limits<int>::max();
   inkBottom_ = 0;
   for (char character : characters) {
@@ -67,6 +69,7 @@ bool GlyphRaster::MeasureInk(const std::string& characters) {
     if (ink.Width() == 0) continue;
     inkTop_ = std::min(inkTop_, ink.top);
     inkBottom_ = std::max(inkBottom_, ink.bottom);
+    if (inkBottom_ - inkTop_ > inkHeight) return false;
   }
   return inkBottom_ > inkTop_;
 }
@@ -91,6 +94,7 @@ GlyphRaster::Mask GlyphRaster::Render(char character, float widthScale) const {
   const auto widthDpi = static_cast<unsigned>(std::max(1.0f, NominalDpi * widthScale + 0.5f));
   if (TTF_SetFontSizeDPI(face_->font, size_, widthDpi, dpi) != 0) return mask;
   const char text[2] = {character, '\0'};
+  if (edges_ == Edges::Crisp) return RenderCrisp(text);
   SurfacePtr rendered(TTF_RenderUTF8_Blended(face_->font, text, SDL_Color{255, 255, 255, 255}));
   if (!rendered) return mask;
   SurfacePtr argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
@@ -108,5 +112,24 @@ GlyphRaster::Mask GlyphRaster::Render(char character, float widthScale) const {
     }
   }
   SDL_UnlockSurface(argb.get());
+  return mask;
+}
+
+// One bit a pixel: palette index 0 is clear, any other inked.
+GlyphRaster::Mask GlyphRaster::RenderCrisp(const char* text) const {
+  Mask mask;
+  SurfacePtr rendered(TTF_RenderUTF8_Solid(face_->font, text, SDL_Color{255, 255, 255, 255}));
+  if (!rendered || rendered->format->BytesPerPixel != 1) return mask;
+  mask.width = rendered->w;
+  mask.height = rendered->h;
+  mask.coverage.resize(static_cast<size_t>(mask.width) * mask.height);
+  SDL_LockSurface(rendered.get());
+  for (int y = 0; y < rendered->h; ++y) {
+    const Uint8* row = static_cast<const Uint8*>(rendered->pixels) + y * rendered->pitch;
+    for (int x = 0; x < rendered->w; ++x) {
+      mask.coverage[static_cast<size_t>(y) * mask.width + x] = row[x] != 0 ? FullCoverage : 0;
+    }
+  }
+  SDL_UnlockSurface(rendered.get());
   return mask;
 }

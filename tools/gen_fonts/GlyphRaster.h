@@ -5,9 +5,12 @@
 #include <vector>
 
 // A TrueType face at one pixel size, rasterising single characters as coverage masks, at their
-// own width or stretched horizontally.
+// own width or stretched horizontally: smooth, or crisp (hinted to the pixel grid, every pixel
+// inked or clear) for letters drawn pixel for pixel.
 class GlyphRaster {
  public:
+  enum class Edges { Smooth, Crisp };
+
   // Every printable character, codes 32 to 126.
   static std::string Printable();
 
@@ -15,7 +18,8 @@ class GlyphRaster {
   // when no file opens.
   static std::unique_ptr<GlyphRaster> Open(const std::vector<std::string>& candidates,
                                            int inkHeight,
-                                           const std::string& characters = Printable());
+                                           const std::string& characters = Printable(),
+                                           Edges edges = Edges::Smooth);
   ~GlyphRaster();
   GlyphRaster(const GlyphRaster&) = delete;
   GlyphRaster& operator=(const GlyphRaster&) = delete;
@@ -44,15 +48,19 @@ class GlyphRaster {
   // The first and one past the last row with ink over the characters the size was chosen for.
   int inkTop() const { return inkTop_; }
   int inkBottom() const { return inkBottom_; }
+  Edges edges() const { return edges_; }
 
  private:
   struct Face;
-  GlyphRaster(std::unique_ptr<Face> face, int size);
-  // Finds the ink rows of the characters; false when nothing renders.
-  bool MeasureInk(const std::string& characters);
+  GlyphRaster(std::unique_ptr<Face> face, int size, Edges edges);
+  Mask RenderCrisp(const char* text) const;
+  // Finds the ink rows of the characters; false when nothing renders or they take more rows
+  // than inkHeight.
+  bool MeasureInk(const std::string& characters, int inkHeight);
 
   std::unique_ptr<Face> face_;
   int size_ = 0;
+  Edges edges_ = Edges::Smooth;
   int inkTop_ = 0;
   int inkBottom_ = 0;
 };

@@ -221,6 +221,16 @@ TEST_F(PauseMenuPages, SettingsConfigureTheButtonsQuitToTheTitleAtFullVolumeAndQ
     EXPECT_FLOAT_EQ((box.top + box.bottom) / 2, row.textTop + halfLine) << row.cursor;
     Keep("settings-" + std::to_string(row.cursor) + ".png");
   }
+  // "Quit to Title" and "Quit Game", a row apart, keep a clear pixel row between them.
+  auto inked = [&](int y) {
+    for (int x = 205; x < 450; ++x) {
+      if ((game.Pixel(x, y) >> 8 & 0xFF) >= 0xC0) return true;
+    }
+    return false;
+  };
+  int lines = 0;
+  for (int y = 214; y < 262; ++y) lines += inked(y) && !inked(y - 1) ? 1 : 0;
+  EXPECT_EQ(lines, 2);
 
   // Button Configuration: the controller menu edits the first player's controls over this
   // screen and comes back to it as it was.
