@@ -7,7 +7,7 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
-#include "world/ModifierShape.h"
+#include "world/TriggerRecords.h"
 
 using platform::Vector3;
 namespace Layout = EditorLayout;
@@ -18,16 +18,18 @@ constexpr float ItemHeight = 20.0f;
 // An item is its text plus this much wide; the panel its item plus this much.
 constexpr float ItemPadding = 20.0f;
 constexpr float PanelPadding = 20.0f;
-// The first item's top-left corner lies this far inside the panel's.
+// The first item's top-left corner lies this far inside the panel's, and the last item's
+// bottom as far above the conversions' panel's bottom.
 constexpr float ItemInset = 5.0f;
-// The conversions stand this far apart, centre to centre, in a panel this tall.
+// The conversions stand this far apart, centre to centre.
 constexpr float ItemPitch = 21.0f;
-constexpr float ConvertPanelHeight = 136.0f;
 constexpr float SingleItemPanelHeight = ItemHeight + 10.0f;
 // The labels start this far inside the panel's left edge.
 constexpr float LabelInset = 10.0f;
-// All six conversions take the width of the longest text they might carry.
+// All conversions take the width of the longest text they might carry.
 constexpr const char* ConversionWidthText = "Convert to Tutorial Image Primitive";
+constexpr const char* SetBackgroundLabel = "Set Background Color";
+constexpr const char* ZoomNormalLabel = "Zoom to Normal View";
 
 float TextWidth(const char* text) {
   return SmallFont ? static_cast<float>(SmallFont->Measure(StringToWString(text)).width) : 0.0f;
@@ -42,25 +44,33 @@ ContextMenu::ContextMenu() {
   m_panel = std::make_unique<Quad>();
   m_panel->SetFillColor(PanelFill);
   m_panel->outlineVisible = 1;
+  const auto add = [this](const std::string& label, float width, int32_t kind,
+                          const TriggerConversion* conversion) {
+    auto box = std::make_unique<Quad>();
+    box->SetDimensions(width, ItemHeight, 0.0f);
+    box->SetFillColor(ColorTransparentWhite);
+    m_items.push_back({label, kind, conversion, std::move(box)});
+  };
+  add(SetBackgroundLabel, TextWidth(SetBackgroundLabel) + ItemPadding, -1, nullptr);
+  add(ZoomNormalLabel, TextWidth(ZoomNormalLabel) + ItemPadding, -1, nullptr);
   const float conversionWidth = TextWidth(ConversionWidthText) + ItemPadding;
-  for (size_t i = 0; i < ItemCount; ++i) {
-    const bool conversion = KindOf(static_cast<Item>(i)) >= 0;
-    const float width = conversion ? conversionWidth : TextWidth(Labels[i]) + ItemPadding;
-    m_items[i] = std::make_unique<Quad>();
-    m_items[i]->SetDimensions(width, ItemHeight, 0.0f);
-    m_items[i]->SetFillColor(ColorTransparentWhite);
+  for (const TriggerKindEntry& kind : RegisteredTriggerKinds()) {
+    if (kind.conversion) add(kind.conversion->label, conversionWidth, kind.kind, &*kind.conversion);
   }
   Hide();
 }
 
 ContextMenu::~ContextMenu() = default;
 
-std::vector<ContextMenu::Item> ContextMenu::ItemsOf(int32_t form) {
+std::vector<ContextMenu::Item> ContextMenu::ItemsOf(int32_t form) const {
   switch (form) {
     case Background:
       return {SetBackground};
-    case Convert:
-      return {ToPortal, ToPushShape, ToHazard, ToTutorialImage, ToCameraDepth, ToCameraStationary};
+    case Convert: {
+      std::vector<Item> conversions;
+      for (Item item = FirstConversion; item < m_items.size(); ++item) conversions.push_back(item);
+      return conversions;
+    }
     case Zoom:
       return {ZoomNormal};
     default:
@@ -68,23 +78,11 @@ std::vector<ContextMenu::Item> ContextMenu::ItemsOf(int32_t form) {
   }
 }
 
-int32_t ContextMenu::KindOf(Item item) {
-  switch (item) {
-    case ToPortal:
-      return ModifierShape::KindPortal;
-    case ToPushShape:
-      return ModifierShape::KindPushShape;
-    case ToHazard:
-      return ModifierShape::KindHazard;
-    case ToTutorialImage:
-      return ModifierShape::KindTutorialImage;
-    case ToCameraDepth:
-      return ModifierShape::KindCameraDepth;
-    case ToCameraStationary:
-      return ModifierShape::KindCameraStationary;
-    default:
-      return -1;
+ContextMenu::Item ContextMenu::ConversionTo(int32_t kind) const {
+  for (Item item : ItemsOf(Convert)) {
+    if (KindOf(item) == kind) return item;
   }
+  return NoItem;
 }
 
 void ContextMenu::Open(int32_t form, const Vector3& mouse) {
@@ -93,8 +91,10 @@ void ContextMenu::Open(int32_t form, const Vector3& mouse) {
     Hide();
     return;
   }
-  const float width = m_items[items.front()]->width + PanelPadding;
-  const float height = form == Convert ? ConvertPanelHeight : SingleItemPanelHeight;
+  const float width = m_items[items.front()].box->width + PanelPadding;
+  const float height = form == Convert
+                           ? 2 * ItemInset + ItemPitch * static_cast<float>(items.size())
+                           : SingleItemPanelHeight;
   Place(form, mouse, width, height);
 }
 
@@ -106,7 +106,7 @@ void ContextMenu::Place(int32_t form, const Vector3& mouse, float width, float h
   const float left = Left(*m_panel) + ItemInset;
   float centreY = Top(*m_panel) + ItemInset + ItemHeight / 2;
   for (Item item : ItemsOf(form)) {
-    Quad& quad = *m_items[item];
+    Quad& quad = *m_items[item].box;
     quad.SetAltPositionXYZ(left + quad.width / 2, centreY, 0.0f);
     centreY += ItemPitch;
   }
@@ -121,30 +121,30 @@ bool ContextMenu::Contains(const Vector3& point) const { return m_panel->AltCont
 
 ContextMenu::Item ContextMenu::ItemAt(int32_t form, const Vector3& point) const {
   for (Item item : ItemsOf(form)) {
-    if (m_items[item]->AltContainsPoint(point)) return item;
+    if (m_items[item].box->AltContainsPoint(point)) return item;
   }
-  return ItemCount;
+  return NoItem;
 }
 
 void ContextMenu::ClearHighlights() {
-  for (const auto& item : m_items) item->SetFillColor(ColorTransparentWhite);
+  for (const Entry& item : m_items) item.box->SetFillColor(ColorTransparentWhite);
 }
 
 void ContextMenu::Highlight(Item item) {
-  if (item < ItemCount) m_items[item]->SetFillColor(HoverFill);
+  if (item < m_items.size()) m_items[item].box->SetFillColor(HoverFill);
 }
 
 void ContextMenu::Draw(int32_t form, Item disabled, const Color4& text) const {
   const std::vector<Item> items = ItemsOf(form);
   if (items.empty()) return;
   m_panel->DrawScreen();
-  for (Item item : items) m_items[item]->DrawScreen();
+  for (Item item : items) m_items[item].box->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
   const float x = Left(*m_panel) + LabelInset;
   for (Item item : items) {
     const Color4& color = item == disabled ? DisabledText : text;
-    DrawTextAligned(SmallFont, x, m_items[item]->altPosition.y, 0.0f,
-                    StringToWString(Labels[item]), color.ToD3DColor(), AlignLeft, AlignQuarterUp);
+    DrawTextAligned(SmallFont, x, m_items[item].box->altPosition.y, 0.0f,
+                    StringToWString(Label(item)), color.ToD3DColor(), AlignLeft, AlignQuarterUp);
   }
   if (SpriteRenderer) SpriteRenderer->End();
 }

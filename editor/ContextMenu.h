@@ -1,39 +1,31 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/Color4.h"
 #include "platform/MathTypes.h"
 
 class Quad;
+struct TriggerConversion;
 
 // The editor's right-click menu: a panel that opens at the cursor with the items of one form
-// (the background's colour, the six conversions of the selection into a trigger, or the zoom
-// back to the normal view). It flips to the left or upward where it would leave the window.
+// (the background's colour, the conversions of the selection into a trigger, or the zoom back
+// to the normal view). It flips to the left or upward where it would leave the window. The
+// conversions are those of the table of trigger kinds, in its order.
 class ContextMenu {
  public:
   // The forms; Closed hides the panel.
   enum Form : int32_t { Closed = 0, Background, Convert, Zoom };
-  enum Item : size_t {
-    SetBackground,
-    ToPortal,
-    ToPushShape,
-    ToHazard,
-    ToTutorialImage,
-    ToCameraDepth,
-    ToCameraStationary,
-    ZoomNormal,
-    ItemCount
-  };
-  static constexpr std::array<const char*, ItemCount> Labels = {
-      "Set Background Color",           "Convert to Portal",
-      "Convert to Push Primitive",      "Convert to Hazard",
-      "Convert to Tutorial Image Shape", "Convert to Camera Depth Setter",
-      "Convert to Camera Stationary Setter", "Zoom to Normal View"};
+  // The background's item, the zoom's, then the conversions.
+  using Item = size_t;
+  static constexpr Item SetBackground = 0;
+  static constexpr Item ZoomNormal = 1;
+  static constexpr Item NoItem = std::numeric_limits<size_t>::max();
   static constexpr Color4 PanelFill{255, 180, 180, 180};
   static constexpr Color4 HoverFill{200, 70, 90, 130};
   static constexpr Color4 DisabledText{255, 140, 140, 140};
@@ -49,10 +41,15 @@ class ContextMenu {
   void Hide();
   bool Contains(const platform::Vector3& point) const;
   // The items of a form, top to bottom.
-  static std::vector<Item> ItemsOf(int32_t form);
+  std::vector<Item> ItemsOf(int32_t form) const;
+  const std::string& Label(Item item) const { return m_items[item].label; }
   // The kind of trigger a conversion item makes; -1 for the other items.
-  static int32_t KindOf(Item item);
-  // The first item of the form under the point, or ItemCount.
+  int32_t KindOf(Item item) const { return m_items[item].kind; }
+  // What a conversion item makes; null for the other items.
+  const TriggerConversion* ConversionOf(Item item) const { return m_items[item].conversion; }
+  // The conversion item that makes the kind, or NoItem.
+  Item ConversionTo(int32_t kind) const;
+  // The first item of the form under the point, or NoItem.
   Item ItemAt(int32_t form, const platform::Vector3& point) const;
   // Every item back to its idle fill.
   void ClearHighlights();
@@ -61,11 +58,20 @@ class ContextMenu {
   void Draw(int32_t form, Item disabled, const Color4& text) const;
 
   const Quad& PanelBox() const { return *m_panel; }
-  const Quad& ItemBox(Item item) const { return *m_items[item]; }
+  const Quad& ItemBox(Item item) const { return *m_items[item].box; }
 
  private:
+  static constexpr Item FirstConversion = ZoomNormal + 1;
+
+  struct Entry {
+    std::string label;
+    int32_t kind;
+    const TriggerConversion* conversion;
+    std::unique_ptr<Quad> box;
+  };
+
   std::unique_ptr<Quad> m_panel;
-  std::array<std::unique_ptr<Quad>, ItemCount> m_items;
+  std::vector<Entry> m_items;
 
   // The panel's size and centre for a form opened at the cursor, and its items below its
   // top-left corner.

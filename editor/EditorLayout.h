@@ -101,6 +101,8 @@ constexpr float FlipButtonX = (TextureSwatch.left + TextureSwatch.right) / 2;
 constexpr float FlipButtonY[] = {546.0f, 572.0f};
 constexpr float FlipButtonWidth = 50.0f;
 
+// The panel's buttons and the trigger's info box are this tall.
+constexpr float PanelButtonHeight = 19.0f;
 // Right of the second separator: a trigger's fields and buttons, or a boundary's sides.
 constexpr float OwnerFieldX = 525.0f;
 constexpr float OwnerCenterX = 497.0f;

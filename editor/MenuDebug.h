@@ -36,7 +36,6 @@ class TemplatePalette;
 class TextBox;
 class Texture;
 class TextureChooser;
-class TutorialImage;
 class World;
 namespace platform {
 class TextFont;
@@ -312,9 +311,9 @@ class MenuDebug : public Menu {
   Pick PickShapeAt(const platform::Vector3& point);
   // Takes the shape out of the world and every link to it, and destroys it.
   void DeleteSelection(Shape*& shape);
-  // The tutorial image whose region is the selection, or null.
-  TutorialImage* SelectedTutorialImage() const;
-  void LinkTutorialImage(TutorialImage& tutorial);
+  // While the selected trigger's shape choice waits, the press on the map chooses; false when
+  // none waits.
+  bool ChooseShapeAtMouse();
   void DeleteAtKey();
 
   // Handles and outline.

@@ -1,5 +1,6 @@
-// The apply table: the open field's number goes into the selected shape, or into the trigger
-// whose region it is, in every input step once the field's text was edited.
+// The apply table: the open field's number goes into the selected shape, or through the trigger
+// panel into the trigger whose region it is, in every input step once the field's text was
+// edited.
 
 #include <array>
 
@@ -10,10 +11,6 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "triggers/CameraSetters.h"
-#include "triggers/Hazard.h"
-#include "triggers/Portal.h"
-#include "triggers/PushShape.h"
 #include "world/ModifierShape.h"
 #include "world/World.h"
 
@@ -27,13 +24,6 @@ using FieldSlot = std::unique_ptr<TextBox> PropertyPanel::*;
 struct ShapeRow {
   FieldSlot field;
   void (*write)(Shape& shape, float value);
-};
-
-// A trigger's row: the kind of trigger it belongs to and what it changes of it.
-struct TriggerRow {
-  FieldSlot field;
-  int32_t kind;
-  void (*write)(ModifierShape& trigger, float value);
 };
 
 template <typename Kind>
@@ -61,12 +51,6 @@ void SetPositionAxis(Shape& shape, float Vector3::*axis, float value) {
   Vector3 position = shape.position;
   position.*axis = value;
   shape.SetPosition(position);
-}
-
-// The trigger's vector with one coordinate replaced and z at 0.
-void SetPlaneAxis(Vector3& vector, float Vector3::*axis, float value) {
-  vector.*axis = value;
-  vector.z = 0.0f;
 }
 
 const auto ShapeRows = std::to_array<ShapeRow>({
@@ -131,31 +115,6 @@ const auto ShapeRows = std::to_array<ShapeRow>({
      [](Shape& s, float v) { SetSource(s, &platform::PixelRect::bottom, v); }},
 });
 
-const auto TriggerRows = std::to_array<TriggerRow>({
-    {&PropertyPanel::m_fieldDamage, ModifierShape::KindHazard,
-     [](ModifierShape& t, float v) { static_cast<Hazard&>(t).damage = v; }},
-    {&PropertyPanel::m_fieldTargetX, ModifierShape::KindPortal,
-     [](ModifierShape& t, float v) {
-       SetPlaneAxis(static_cast<Portal&>(t).targetPosition, &Vector3::x, v);
-     }},
-    {&PropertyPanel::m_fieldTargetY, ModifierShape::KindPortal,
-     [](ModifierShape& t, float v) {
-       SetPlaneAxis(static_cast<Portal&>(t).targetPosition, &Vector3::y, v);
-     }},
-    {&PropertyPanel::m_fieldPushX, ModifierShape::KindPushShape,
-     [](ModifierShape& t, float v) { SetPlaneAxis(static_cast<PushShape&>(t).push, &Vector3::x, v); }},
-    {&PropertyPanel::m_fieldPushY, ModifierShape::KindPushShape,
-     [](ModifierShape& t, float v) { SetPlaneAxis(static_cast<PushShape&>(t).push, &Vector3::y, v); }},
-    {&PropertyPanel::m_fieldDepth, ModifierShape::KindCameraDepth,
-     [](ModifierShape& t, float v) { static_cast<CameraDepthSetter&>(t).depth = v; }},
-    {&PropertyPanel::m_fieldCameraX, ModifierShape::KindCameraStationary,
-     [](ModifierShape& t, float v) { static_cast<CameraStationarySetter&>(t).cameraPosition.x = v; }},
-    {&PropertyPanel::m_fieldCameraY, ModifierShape::KindCameraStationary,
-     [](ModifierShape& t, float v) { static_cast<CameraStationarySetter&>(t).cameraPosition.y = v; }},
-    {&PropertyPanel::m_fieldCameraZ, ModifierShape::KindCameraStationary,
-     [](ModifierShape& t, float v) { static_cast<CameraStationarySetter&>(t).cameraPosition.z = v; }},
-});
-
 }  // namespace
 
 // A field of a dialog is in no row and writes nothing. The layer and the trigger rows show the
@@ -171,10 +130,6 @@ void MenuDebug::ApplyActiveField() {
   }
   if (panel.m_fieldLayer.get() == field) MoveSelectionToLayer(RoundToInt(value));
   ModifierShape* trigger = m_world->FindModifierByShape(m_selected);
-  for (const TriggerRow& row : TriggerRows) {
-    if ((panel.*row.field).get() != field || !trigger || trigger->kind != row.kind) continue;
-    row.write(*trigger, value);
-    RefreshPropertyFields();
-  }
+  if (trigger && panel.m_triggers->Write(*trigger, *field, value)) RefreshPropertyFields();
   PlaceCaretLine();
 }

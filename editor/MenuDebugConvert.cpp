@@ -5,52 +5,17 @@
 #include "editor/EditorCamera.h"
 #include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
 #include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "triggers/CameraSetters.h"
-#include "triggers/Hazard.h"
-#include "triggers/Portal.h"
-#include "triggers/PushShape.h"
-#include "triggers/TutorialImage.h"
 #include "world/ModifierShape.h"
+#include "world/TriggerFields.h"
 #include "world/World.h"
 
 using platform::Vector3;
-
-namespace {
-
-// A new hazard does no harm until its damage is typed in.
-constexpr float NewHazardDamage = 0.0f;
-constexpr float NewCameraDepth = EditorCamera::NormalEyeZ;
-constexpr Vector3 NewStationaryEye{0.0f, 0.0f, EditorCamera::NormalEyeZ};
-
-std::unique_ptr<ModifierShape> MakeTrigger(ContextMenu::Item item, World* world,
-                                           std::unique_ptr<Shape> region) {
-  switch (item) {
-    case ContextMenu::ToPortal: {
-      const std::string here = world->GetMapName();
-      return std::make_unique<Portal>(world, std::move(region), here, Vector3{});
-    }
-    case ContextMenu::ToPushShape:
-      return std::make_unique<PushShape>(world, std::move(region), Vector3{});
-    case ContextMenu::ToHazard:
-      return std::make_unique<Hazard>(world, std::move(region), NewHazardDamage);
-    case ContextMenu::ToTutorialImage:
-      return std::make_unique<TutorialImage>(world, std::move(region), nullptr);
-    case ContextMenu::ToCameraDepth:
-      return std::make_unique<CameraDepthSetter>(world, std::move(region), NewCameraDepth);
-    case ContextMenu::ToCameraStationary:
-      return std::make_unique<CameraStationarySetter>(world, std::move(region), 0,
-                                                      NewStationaryEye);
-    default:
-      return nullptr;
-  }
-}
-
-}  // namespace
 
 void MenuDebug::OpenContextMenu(int32_t kind) {
   m_contextMenuKind = kind;
@@ -66,7 +31,7 @@ void MenuDebug::HandleContextMenu() {
   ShowArrowCursor();
   const ModifierShape* owner = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
   const ContextMenu::Item hovered = m_contextMenu.ItemAt(m_contextMenuKind, m_mouseClient);
-  const bool sameKind = owner && ContextMenu::KindOf(hovered) == owner->kind;
+  const bool sameKind = owner && hovered == m_contextMenu.ConversionTo(owner->kind);
   if (!sameKind) m_contextMenu.Highlight(hovered);
   if (!LeftPressed()) return;
   switch (m_contextMenuKind) {
@@ -87,10 +52,12 @@ void MenuDebug::HandleContextMenu() {
 }
 
 // A shape already of the item's kind, or a trigger's region whose trigger is gone, is left as
-// it is and the menu stays open.
+// it is and the menu stays open. A kind without numbers or flags of its own leaves the panel as
+// it was.
 void MenuDebug::ConvertSelection() {
   const ContextMenu::Item item = m_contextMenu.ItemAt(MenuConvert, m_mouseClient);
-  if (item == ContextMenu::ItemCount) return;
+  if (item == ContextMenu::NoItem) return;
+  const int32_t kind = m_contextMenu.KindOf(item);
   if (!m_selected) {
     CloseContextMenu();
     return;
@@ -98,16 +65,16 @@ void MenuDebug::ConvertSelection() {
   ModifierShape* owner = nullptr;
   if (m_selectedOwner == SelectionOwner::Modifiers) {
     owner = m_world->FindModifierByShape(m_selected);
-    if (!owner || owner->kind == ContextMenu::KindOf(item)) return;
+    if (!owner || owner->kind == kind) return;
   }
   std::unique_ptr<Shape> region = DetachSelection(owner);
   CloseContextMenu();
   SetMode(ModeEdit);
   if (!region) return;
   region->SetFillColor(ContextMenu::HoverFill);
-  m_world->AddModifier(MakeTrigger(item, m_world, std::move(region)));
+  m_world->AddModifier(m_contextMenu.ConversionOf(item)->make(*m_world, std::move(region)));
   m_selectedOwner = SelectionOwner::Modifiers;
-  if (item != ContextMenu::ToTutorialImage) RefreshPropertyFields();
+  if (m_panel->m_triggers->ShowsValues(kind)) RefreshPropertyFields();
 }
 
 std::unique_ptr<Shape> MenuDebug::DetachSelection(ModifierShape*& owner) {
@@ -147,11 +114,8 @@ void MenuDebug::ZoomToNormalView() {
 
 void MenuDebug::DrawContextMenu() {
   const ModifierShape* owner = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
-  ContextMenu::Item disabled = ContextMenu::ItemCount;
-  if (owner && m_contextMenuKind == MenuConvert) {
-    for (ContextMenu::Item item : ContextMenu::ItemsOf(MenuConvert)) {
-      if (ContextMenu::KindOf(item) == owner->kind) disabled = item;
-    }
-  }
+  const ContextMenu::Item disabled = owner && m_contextMenuKind == MenuConvert
+                                         ? m_contextMenu.ConversionTo(owner->kind)
+                                         : ContextMenu::NoItem;
   m_contextMenu.Draw(m_contextMenuKind, disabled, DebugButtonColors::Text);
 }

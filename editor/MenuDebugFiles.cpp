@@ -5,6 +5,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
 #include "engine/BevelPainters.h"
 #include "engine/Controls.h"
@@ -21,10 +22,10 @@
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
 #include "player/Player.h"
-#include "triggers/Portal.h"
 #include "world/CompanionFile.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFormat.h"
+#include "world/ModifierShape.h"
 #include "world/World.h"
 
 namespace Atlas = EditorAtlas;
@@ -290,9 +291,8 @@ void MenuDebug::ActOnChosenFile() {
       CloseListDialog();
       break;
     case ModePortalTarget:
-      if (auto* portal =
-              dynamic_cast<Portal*>(m_world->FindModifierByShape(m_targetPortalRegion))) {
-        portal->SetTargetMap(MapsFolder + name);
+      if (ModifierShape* trigger = m_world->FindModifierByShape(m_targetPortalRegion)) {
+        m_panel->m_triggers->ChooseMap(*trigger, MapsFolder + name);
       }
       SetMode(ModeEdit);
       break;

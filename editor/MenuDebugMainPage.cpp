@@ -6,7 +6,6 @@
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TemplatePalette.h"
-#include "engine/CheckBox.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
@@ -21,8 +20,6 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
-#include "triggers/Portal.h"
-#include "triggers/TutorialImage.h"
 #include "world/MapFormat.h"
 #include "world/ModifierShape.h"
 #include "world/World.h"
@@ -58,19 +55,6 @@ void DrawFields(const std::vector<TextBox*>& fields) {
 
 void DrawCaptions(const std::vector<SpriteButton*>& captions) {
   for (SpriteButton* caption : captions) caption->Draw();
-}
-
-// The name under a trigger's info box.
-void DrawInfoName(const std::string& name, const Quad& infoBox) {
-  DrawTextAligned(SmallFont, Layout::SeparatorX[1] + 5.0f, infoBox.altPosition.y, 0.0f,
-                  StringToWString(name), DebugButtonColors::Text.ToD3DColor(), AlignLeft,
-                  AlignQuarterUp);
-}
-
-// A portal's target without the maps folder in front, when it has it.
-std::string TargetMapName(const std::string& target) {
-  const std::string folder = MapsFolder;
-  return target.compare(0, folder.size(), folder) == 0 ? target.substr(folder.size()) : target;
 }
 
 }  // namespace
@@ -284,7 +268,6 @@ void MenuDebug::DrawSelectionProperties() {
                             panel.m_collisionBottom.get(), panel.m_collisionRight.get()}) {
     side->SetEnabled(quad);
   }
-  if (SelectedTutorialImage()) panel.m_buttonSetTutorialImage->SetEnabled(true);
   DrawPanelFrame(true);
   DrawOwnerWidgets();
   if (SpriteRenderer) SpriteRenderer->Begin();
@@ -340,13 +323,7 @@ void MenuDebug::DrawShapeFields(const Shape& shape) {
 void MenuDebug::DrawOwnerWidgets() {
   PropertyPanel& panel = *m_panel;
   if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
-    if (modifier->kind == ModifierShape::KindPortal) {
-      panel.m_infoBox->DrawScreen();
-      panel.m_buttonSetMap->DrawBox();
-    } else if (modifier->kind == ModifierShape::KindTutorialImage) {
-      panel.m_infoBox->DrawScreen();
-      panel.m_buttonSetTutorialImage->DrawBox();
-    }
+    panel.m_triggers->DrawBoxes(*modifier);
   }
   if (m_selectedOwner == SelectionOwner::Boundaries && m_selected->type == ShapeTypeQuad) {
     for (DebugButton* side :
@@ -361,28 +338,7 @@ void MenuDebug::DrawOwnerWidgets() {
 void MenuDebug::DrawOwnerTexts() {
   PropertyPanel& panel = *m_panel;
   if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
-    DrawFields(panel.ModifierFields(modifier->kind));
-    switch (modifier->kind) {
-      case ModifierShape::KindPortal:
-        DrawInfoName(TargetMapName(static_cast<const Portal*>(modifier)->targetMap),
-                     *panel.m_infoBox);
-        panel.m_buttonSetMap->DrawLabel();
-        break;
-      case ModifierShape::KindTutorialImage: {
-        const Shape* image = static_cast<const TutorialImage*>(modifier)->image;
-        DrawInfoName(image ? image->GetName() : "No Image Primitive", *panel.m_infoBox);
-        panel.m_buttonSetTutorialImage->DrawLabel();
-        break;
-      }
-      case ModifierShape::KindConversation:
-        panel.m_checkPlayerStationary->Draw();
-        break;
-      case ModifierShape::KindCameraStationary:
-        panel.m_checkCameraStationary->Draw();
-        break;
-      default:
-        break;
-    }
+    panel.m_triggers->DrawTexts(*modifier);
   }
   if (m_selectedOwner == SelectionOwner::Boundaries && m_selected->type == ShapeTypeQuad) {
     panel.m_collisionCentre->DrawScreen();

@@ -8,13 +8,10 @@
 #include "editor/LayerPanel.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
-#include "engine/CheckBox.h"
 #include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "triggers/CameraSetters.h"
-#include "triggers/ConversationShape.h"
 #include "world/MapFormat.h"
 #include "world/ModifierShape.h"
 #include "world/World.h"
@@ -29,8 +26,6 @@ bool Toggle(DebugButton& button) {
   button.SetPressed(!button.Pressed());
   return button.Pressed();
 }
-
-bool Hits(const CheckBox& box, const Vector3& point) { return box.box->AltContainsPoint(point); }
 
 }  // namespace
 
@@ -144,36 +139,12 @@ void MenuDebug::PressBoundaryButtons() {
   }
 }
 
-// "Set Map" opens the file dialogs' map list; the entry chosen there becomes the portal's target.
+// A map choice, such as a portal's "Set Map", opens the file dialogs' map list; the entry
+// chosen there goes into the trigger.
 void MenuDebug::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
-  if (!modifier) return;
-  PropertyPanel& panel = *m_panel;
-  switch (modifier->kind) {
-    case ModifierShape::KindPortal:
-      if (panel.m_buttonSetMap->Contains(m_mouseClient)) OpenPortalTargetDialog(m_selected);
-      break;
-    case ModifierShape::KindCameraStationary:
-      if (Hits(*panel.m_checkCameraStationary, m_mouseClient)) {
-        CheckBox& box = *panel.m_checkCameraStationary;
-        box.checked = !box.checked;
-        static_cast<CameraStationarySetter*>(modifier)->stationary = box.checked ? 1 : 0;
-      }
-      break;
-    case ModifierShape::KindConversation:
-      if (Hits(*panel.m_checkPlayerStationary, m_mouseClient)) {
-        CheckBox& box = *panel.m_checkPlayerStationary;
-        box.checked = !box.checked;
-        static_cast<ConversationShape*>(modifier)->stationary = box.checked ? 1 : 0;
-      }
-      break;
-    case ModifierShape::KindTutorialImage:
-      if (panel.m_buttonSetTutorialImage->Contains(m_mouseClient)) {
-        Toggle(*panel.m_buttonSetTutorialImage);
-      }
-      break;
-    default:
-      break;
+  if (modifier && m_panel->m_triggers->Press(*modifier, m_mouseClient)) {
+    OpenPortalTargetDialog(m_selected);
   }
 }
 

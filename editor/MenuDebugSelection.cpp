@@ -1,5 +1,5 @@
 // The Select tool over the map: what the mouse is over, picking, the press that starts a drag,
-// the edge flags of boundary quads, the tutorial image link, the right-click and deleting.
+// the edge flags of boundary quads, a trigger's shape choice, the right-click and deleting.
 
 #include <array>
 
@@ -16,9 +16,6 @@
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "triggers/ConversationShape.h"
-#include "triggers/SaveShape.h"
-#include "triggers/TutorialImage.h"
 #include "world/ModifierShape.h"
 #include "world/World.h"
 
@@ -187,14 +184,7 @@ void MenuDebug::PressOnMap() {
     return;
   }
   if (m_cursorRect == &Atlas::Cells[Atlas::CursorArrow]) {
-    TutorialImage* tutorial = SelectedTutorialImage();
-    DebugButton& setImage = *m_panel->m_buttonSetTutorialImage;
-    if (tutorial && setImage.Pressed()) {
-      LinkTutorialImage(*tutorial);
-      setImage.SetPressed(false);
-    } else {
-      SelectAtMouse();
-    }
+    if (!ChooseShapeAtMouse()) SelectAtMouse();
     return;
   }
   // Pressing a flagged edge switches it: a boundary quad lets actors through that side.
@@ -224,22 +214,16 @@ void MenuDebug::PressOnMap() {
   }
 }
 
-TutorialImage* MenuDebug::SelectedTutorialImage() const {
-  ModifierShape* modifier = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
-  return modifier && modifier->kind == ModifierShape::KindTutorialImage
-             ? static_cast<TutorialImage*>(modifier)
-             : nullptr;
-}
-
-// The shape under the mouse becomes the picture; another trigger's region cannot be one, and
-// empty space unlinks.
-void MenuDebug::LinkTutorialImage(TutorialImage& tutorial) {
+// The shape under the mouse is chosen; another trigger's region cannot be, and empty space
+// chooses none. The choice stops waiting either way.
+bool MenuDebug::ChooseShapeAtMouse() {
+  ModifierShape* trigger = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
+  const TriggerPanel& triggers = *m_panel->m_triggers;
+  if (!trigger || !triggers.ShapeChoiceWaits(*trigger)) return false;
   Shape* picked = PickShapeAt(m_mouseWorld).shape;
-  if (!picked) {
-    tutorial.image = nullptr;
-  } else if (!m_world->FindModifierByShape(picked)) {
-    tutorial.image = picked;
-  }
+  if (!picked || !m_world->FindModifierByShape(picked)) triggers.ChooseShape(*trigger, picked);
+  triggers.EndShapeChoice(*trigger);
+  return true;
 }
 
 Pick MenuDebug::PickShapeAt(const Vector3& point) {
@@ -271,16 +255,7 @@ void MenuDebug::DeleteAtKey() {
 }
 
 void MenuDebug::DeleteSelection(Shape*& shape) {
-  for (const auto& modifier : m_world->modifiers) {
-    if (auto* tutorial = dynamic_cast<TutorialImage*>(modifier.get())) {
-      if (tutorial->image == shape) tutorial->image = nullptr;
-    } else if (auto* save = dynamic_cast<SaveShape*>(modifier.get())) {
-      if (save->anchor == shape) save->anchor = nullptr;
-    } else if (auto* conversation = dynamic_cast<ConversationShape*>(modifier.get())) {
-      // A conversation or shop kept at a map shape stays where it is.
-      if (conversation->anchor == shape) conversation->anchor = nullptr;
-    }
-  }
+  for (const auto& modifier : m_world->modifiers) modifier->ForgetShape(shape);
   std::unique_ptr<Shape> owned;
   if (m_selectedOwner == SelectionOwner::Modifiers) {
     if (ModifierShape* modifier = m_world->FindModifierByShape(shape)) {

@@ -7,7 +7,6 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "engine/BevelPainters.h"
-#include "engine/CheckBox.h"
 #include "engine/CreateTextBox.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
@@ -19,11 +18,6 @@
 #include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "triggers/CameraSetters.h"
-#include "triggers/ConversationShape.h"
-#include "triggers/Hazard.h"
-#include "triggers/Portal.h"
-#include "triggers/PushShape.h"
 #include "world/MapFormat.h"
 #include "world/ModifierShape.h"
 
@@ -35,16 +29,9 @@ namespace {
 
 constexpr Color4 HeaderFill{60, 120, 130, 150};
 constexpr Color4 SourceFrameOutline{255, 220, 30, 30};
-constexpr Color4 InfoBoxFill{120, 255, 255, 255};
 constexpr float QuarterTurn = 90.0f;
 // From a million on, the stream writes numbers with an exponent.
 constexpr float ExponentTextFrom = 1.0e6f;
-constexpr float ButtonHeight = 19.0f;
-// The camera Z field starts at the depth a stationary camera usually takes.
-constexpr const char* CameraZStart = "-11";
-// A stationary camera's X and Y share a row, so that its check box has a row to itself.
-constexpr float CameraXFieldX = 477.0f;
-constexpr float CameraYFieldX = 537.0f;
 // Side buttons in the order up, left, down, right: BoundaryNormalSides names their entries.
 constexpr size_t SideTop = 0, SideLeft = 1, SideBottom = 2, SideRight = 3;
 
@@ -93,10 +80,6 @@ std::unique_ptr<Sprite> AtlasSprite(Texture* atlas, size_t cell, float x, float 
   return sprite;
 }
 
-void ShowNumber(TextBox& field, float value, int32_t length = Layout::PropertyFieldMaxLength) {
-  field.SetText(ShownNumberIn(field, value, length));
-}
-
 void ShowCorner(TextBox& x, TextBox& y, const Vector3& corner) {
   ShowNumber(x, corner.x);
   ShowNumber(y, corner.y);
@@ -122,6 +105,10 @@ std::string ShownNumberIn(const TextBox& field, float value, int32_t length) {
   return shown;
 }
 
+void ShowNumber(TextBox& field, float value, int32_t length) {
+  field.SetText(ShownNumberIn(field, value, length));
+}
+
 float NumberIn(const TextBox& field) { return std::strtof(field.text.c_str(), nullptr); }
 
 int32_t WholeNumberIn(const TextBox& field) { return TruncateToInt(NumberIn(field)); }
@@ -131,6 +118,7 @@ PropertyPanel::PropertyPanel(GameState* owner, Texture* atlas) {
   BuildCaptions(atlas);
   BuildTextureWidgets(atlas);
   BuildButtons(atlas);
+  m_triggers = std::make_unique<TriggerPanel>(owner, atlas);
   LayoutQuadRows();
 }
 
@@ -138,9 +126,9 @@ PropertyPanel::~PropertyPanel() = default;
 
 void PropertyPanel::BuildFields(GameState* owner) {
   auto field = [owner](std::unique_ptr<TextBox>& slot, int32_t mode, float x, int row,
-                       const std::string& label, const std::string& text = "0") {
+                       const std::string& label) {
     CreateTextBox(owner, mode, slot, Layout::PropertyFieldWidth, Layout::FieldHeight, 0.0f, x,
-                  RowY(row), 0.0f, Layout::PropertyFieldMaxLength, label, text);
+                  RowY(row), 0.0f, Layout::PropertyFieldMaxLength, label, "0");
   };
   const float x0 = Layout::ShapeColumnX(0);
   const float x1 = Layout::ShapeColumnX(1);
@@ -173,18 +161,6 @@ void PropertyPanel::BuildFields(GameState* owner) {
   field(m_fieldSourceBottom, TextBoxInteger, gx1 + pitch, 2, "Y:");
   CreateTextBox(owner, TextBoxInteger, m_fieldLayer, Layout::LayerFieldWidth, Layout::FieldHeight,
                 0.0f, gx0, RowY(3), 0.0f, Layout::LayerFieldMaxLength, "", "0");
-
-  // A trigger's own fields, right of the second separator.
-  const float ox = Layout::OwnerFieldX;
-  field(m_fieldDamage, TextBoxDecimal, ox, 1, "Damage:");
-  field(m_fieldTargetX, TextBoxDecimal, ox, 2, "Pos X:");
-  field(m_fieldTargetY, TextBoxDecimal, ox, 3, "Y:");
-  field(m_fieldPushX, TextBoxDecimal, ox, 1, "Push X:");
-  field(m_fieldPushY, TextBoxDecimal, ox, 2, "Y:");
-  field(m_fieldDepth, TextBoxDecimal, ox, 1, "Depth:");
-  field(m_fieldCameraX, TextBoxDecimal, CameraXFieldX, 1, "X:");
-  field(m_fieldCameraY, TextBoxDecimal, CameraYFieldX, 1, "Y:");
-  field(m_fieldCameraZ, TextBoxDecimal, CameraXFieldX, 3, "Z:", CameraZStart);
 }
 
 void PropertyPanel::BuildCaptions(Texture* atlas) {
@@ -262,9 +238,9 @@ void PropertyPanel::BuildButtons(Texture* atlas) {
     return std::make_unique<DebugButton>(width, height, 0.0f, x, y, 0.0f, label);
   };
   m_buttonFlipX = button(Layout::FlipButtonX, Layout::FlipButtonY[0], Layout::FlipButtonWidth,
-                         ButtonHeight, "Flip X");
+                         Layout::PanelButtonHeight, "Flip X");
   m_buttonFlipY = button(Layout::FlipButtonX, Layout::FlipButtonY[1], Layout::FlipButtonWidth,
-                         ButtonHeight, "Flip Y");
+                         Layout::PanelButtonHeight, "Flip Y");
 
   const float cx = Layout::OwnerCenterX;
   const float cy = Layout::SideButtonsCenterY;
@@ -276,20 +252,8 @@ void PropertyPanel::BuildButtons(Texture* atlas) {
   m_collisionLeft = button(cx - reach, cy, thickness, length, "");
   m_collisionRight = button(cx + reach, cy, thickness, length, "");
   m_collisionCentre = AtlasSprite(atlas, Atlas::CollisionCentre, cx, cy);
-  m_manageCollision = button(cx, RowY(1), Layout::OwnerWidth, ButtonHeight, "Manage Collision...");
-
-  m_infoBox = ScreenQuad(BoxAround(cx, RowY(1), Layout::OwnerWidth, ButtonHeight), InfoBoxFill);
-  PaintSunkenBevel(*m_infoBox);
-  m_buttonSetMap =
-      button(Layout::SetMapButtonX, RowY(0), Layout::SetMapButtonWidth, ButtonHeight, "Set Map");
-  m_buttonSetTutorialImage =
-      button(cx, RowY(2), Layout::OwnerWidth, ButtonHeight, "Set Tutorial Image");
-  m_checkCameraStationary = std::make_unique<CheckBox>(atlas, false);
-  m_checkCameraStationary->label = " Camera Stationary";
-  m_checkCameraStationary->SetPosition(Layout::OwnerCheckBoxX, RowY(2), 0.0f);
-  m_checkPlayerStationary = std::make_unique<CheckBox>(atlas, false);
-  m_checkPlayerStationary->label = " Is Player Stationary";
-  m_checkPlayerStationary->SetPosition(Layout::OwnerCheckBoxX, RowY(1), 0.0f);
+  m_manageCollision =
+      button(cx, RowY(1), Layout::OwnerWidth, Layout::PanelButtonHeight, "Manage Collision...");
 }
 
 void PropertyPanel::LayoutQuadRows() {
@@ -369,42 +333,7 @@ void PropertyPanel::Show(const Shape& shape, const ModifierShape* modifier) {
     showTexture();
     LayoutShortRows();
   }
-  if (!modifier) return;
-  switch (modifier->kind) {
-    case ModifierShape::KindHazard:
-      ShowNumber(*m_fieldDamage, static_cast<const Hazard*>(modifier)->damage);
-      break;
-    case ModifierShape::KindPortal: {
-      const Vector3& target = static_cast<const Portal*>(modifier)->targetPosition;
-      ShowNumber(*m_fieldTargetX, target.x);
-      ShowNumber(*m_fieldTargetY, target.y);
-      break;
-    }
-    case ModifierShape::KindPushShape: {
-      const Vector3& push = static_cast<const PushShape*>(modifier)->push;
-      ShowNumber(*m_fieldPushX, push.x);
-      ShowNumber(*m_fieldPushY, push.y);
-      break;
-    }
-    case ModifierShape::KindCameraDepth:
-      ShowNumber(*m_fieldDepth, static_cast<const CameraDepthSetter*>(modifier)->depth);
-      break;
-    case ModifierShape::KindCameraStationary: {
-      const Vector3& eye = static_cast<const CameraStationarySetter*>(modifier)->cameraPosition;
-      ShowNumber(*m_fieldCameraX, eye.x);
-      ShowNumber(*m_fieldCameraY, eye.y);
-      ShowNumber(*m_fieldCameraZ, eye.z);
-      m_checkCameraStationary->checked =
-          static_cast<const CameraStationarySetter*>(modifier)->stationary != 0;
-      break;
-    }
-    case ModifierShape::KindConversation:
-      m_checkPlayerStationary->checked =
-          static_cast<const ConversationShape*>(modifier)->stationary != 0;
-      break;
-    default:
-      break;
-  }
+  if (modifier) m_triggers->Show(*modifier);
 }
 
 void PropertyPanel::ShowToggles(const Shape& shape) {
@@ -469,27 +398,10 @@ std::vector<TextBox*> PropertyPanel::LiveFields(const Shape& shape,
   constexpr size_t BeforeKindRows = 4;
   live.insert(live.begin() + BeforeKindRows, kindRows.begin(), kindRows.end());
   if (modifier) {
-    const std::vector<TextBox*> own = ModifierFields(modifier->kind);
+    const std::vector<TextBox*> own = m_triggers->Fields(*modifier);
     live.insert(live.end(), own.begin(), own.end());
   }
   return live;
-}
-
-std::vector<TextBox*> PropertyPanel::ModifierFields(int32_t kind) const {
-  switch (kind) {
-    case ModifierShape::KindHazard:
-      return {m_fieldDamage.get()};
-    case ModifierShape::KindPortal:
-      return {m_fieldTargetX.get(), m_fieldTargetY.get()};
-    case ModifierShape::KindPushShape:
-      return {m_fieldPushX.get(), m_fieldPushY.get()};
-    case ModifierShape::KindCameraDepth:
-      return {m_fieldDepth.get()};
-    case ModifierShape::KindCameraStationary:
-      return {m_fieldCameraX.get(), m_fieldCameraY.get(), m_fieldCameraZ.get()};
-    default:
-      return {};
-  }
 }
 
 std::vector<SpriteButton*> PropertyPanel::CommonCaptions() const {

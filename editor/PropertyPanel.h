@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/EditorLayout.h"
+#include "editor/TriggerPanel.h"
 #include "platform/Vertex.h"
 
-class CheckBox;
 class DebugButton;
 class GameState;
 class Line;
@@ -23,9 +24,9 @@ class Texture;
 // The widgets of the property panel along the bottom of the editor's main page: the number
 // fields of the selection (or of the Sprite tool's brush), their row captions, the texture
 // field with its swatch, the layer arrows, the colour swatch, the flip buttons, a boundary's side
-// buttons and a trigger's own fields, buttons and check boxes. The editor decides which of them
-// are live and draws those; this holds them, lays out the rows for the kind of shape and writes
-// a selection's values into the fields.
+// buttons and, through its trigger panel, a trigger's own fields, buttons and check boxes. The
+// editor decides which of them are live and draws those; this holds them, lays out the rows for
+// the kind of shape and writes a selection's values into the fields.
 class PropertyPanel {
  public:
   PropertyPanel(GameState* owner, Texture* atlas);
@@ -56,8 +57,6 @@ class PropertyPanel {
   // The fields a press can open for the shape, in the order they are tested: position,
   // rotation, the rows of its kind, source rectangle, layer, then its trigger's fields.
   std::vector<TextBox*> LiveFields(const Shape& shape, const ModifierShape* modifier) const;
-  // The fields of a trigger of that kind; none for the others.
-  std::vector<TextBox*> ModifierFields(int32_t kind) const;
   // The row captions that go with the shape fields of a kind, and with the brush.
   std::vector<SpriteButton*> CommonCaptions() const;
   std::vector<SpriteButton*> QuadCaptions() const;
@@ -77,11 +76,6 @@ class PropertyPanel {
   std::unique_ptr<TextBox> m_fieldSourceLeft, m_fieldSourceTop;
   std::unique_ptr<TextBox> m_fieldSourceRight, m_fieldSourceBottom;
   std::unique_ptr<TextBox> m_fieldLayer;
-  std::unique_ptr<TextBox> m_fieldDamage;
-  std::unique_ptr<TextBox> m_fieldTargetX, m_fieldTargetY;
-  std::unique_ptr<TextBox> m_fieldPushX, m_fieldPushY;
-  std::unique_ptr<TextBox> m_fieldDepth;
-  std::unique_ptr<TextBox> m_fieldCameraX, m_fieldCameraY, m_fieldCameraZ;
 
   std::unique_ptr<Quad> m_headerStrip;
   std::array<std::unique_ptr<Line>, 2> m_separators;
@@ -98,11 +92,7 @@ class PropertyPanel {
       m_collisionRight;
   std::unique_ptr<Sprite> m_collisionCentre;
   std::unique_ptr<DebugButton> m_manageCollision;
-  std::unique_ptr<CheckBox> m_checkCameraStationary;
-  std::unique_ptr<CheckBox> m_checkPlayerStationary;
-  std::unique_ptr<DebugButton> m_buttonSetMap;
-  std::unique_ptr<DebugButton> m_buttonSetTutorialImage;
-  std::unique_ptr<Quad> m_infoBox;
+  std::unique_ptr<TriggerPanel> m_triggers;
 
  private:
   void BuildFields(GameState* owner);
@@ -126,6 +116,8 @@ std::string ShownNumber(float value, int32_t length);
 // The same with fewer decimals where the field's box has no room for them; a whole number that
 // does not fit is left whole (the box shows what fits of it).
 std::string ShownNumberIn(const TextBox& field, float value, int32_t length);
+// The value as the field shows it.
+void ShowNumber(TextBox& field, float value, int32_t length = EditorLayout::PropertyFieldMaxLength);
 // The number a field holds; a text that is not one reads as 0.
 float NumberIn(const TextBox& field);
 // The same without its fraction.

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <vector>
 
 #include "platform/MathTypes.h"
 #include "world/ModifierShape.h"
+
+struct TriggerConversion;
+struct TriggerField;
 
 // While the first player is inside, the camera moves to this depth.
 class CameraDepthSetter : public ModifierShape {
@@ -16,6 +20,10 @@ class CameraDepthSetter : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // The level editor's depth field, and its conversion of a shape into a setter of the depth
+  // at which sprites show at their own size.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   float depth;
 };
@@ -32,6 +40,10 @@ class CameraStationarySetter : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // The level editor's camera fields and check box, and its conversion of a shape into a
+  // setter that lets the camera go, its place at the depth of sprites' own size.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   // 0 lets the camera follow the players again.
   uint8_t stationary;

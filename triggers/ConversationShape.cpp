@@ -234,3 +234,12 @@ void ConversationShape::WriteConversation(MapRecordWriter& out) const {
   WriteConversationList(out, orderedConversations);
   WriteConversationList(out, repeatConversations);
 }
+
+std::vector<TriggerField> ConversationShape::EditorFields() {
+  return {TriggerFieldsOf<ConversationShape>::CheckBox(
+      " Is Player Stationary", 1,
+      [](const ConversationShape& conversation) { return conversation.stationary != 0; },
+      [](ConversationShape& conversation, bool stationary) {
+        conversation.stationary = stationary ? 1 : 0;
+      })};
+}

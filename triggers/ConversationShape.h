@@ -16,6 +16,7 @@ class Font;
 class NPC;
 class Sprite;
 class Texture;
+struct TriggerField;
 
 // A round region on a character or a map shape where the first player can talk: pressing
 // action 1 on the ground inside opens the dialogue screen. The ordered conversations are told
@@ -43,6 +44,12 @@ class ConversationShape : public ConversationTrigger {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& head,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // A conversation kept at a map shape stays where it is.
+  void ForgetShape(const Shape* shape) override {
+    if (anchor == shape) anchor = nullptr;
+  }
+  // The level editor's check box of the speaker's standing still.
+  static std::vector<TriggerField> EditorFields();
 
   void AddOrderedConversation();
   void AddRepeatConversation();

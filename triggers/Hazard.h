@@ -1,8 +1,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <vector>
 
 #include "world/ModifierShape.h"
+
+struct TriggerConversion;
+struct TriggerField;
 
 // A region that carries a damage value from the map; it does nothing in play.
 class Hazard : public ModifierShape {
@@ -16,6 +20,9 @@ class Hazard : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // The level editor's damage field, and its conversion of a shape into a hazard.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   float damage;
 };

@@ -4,6 +4,7 @@
 #include "collision/Boundary.h"
 #include "engine/Camera.h"
 #include "engine/Globals.h"
+#include "engine/MapPaths.h"
 #include "player/Player.h"
 #include "world/LoadingScreen.h"
 #include "world/MapFields.h"
@@ -14,6 +15,13 @@
 namespace {
 
 constexpr Color4 Transparent{0, 0, 0, 0};
+
+// The target without the maps folder in front, when it has it.
+std::string TargetMapName(const Portal& portal) {
+  const std::string folder = MapsFolder;
+  const std::string& target = portal.targetMap;
+  return target.compare(0, folder.size(), folder) == 0 ? target.substr(folder.size()) : target;
+}
 
 }  // namespace
 
@@ -79,4 +87,31 @@ void Portal::WriteRecord(MapRecordWriter& out) {
   out.AppendRegion(PortalLetter, *this);
   out.Append((targetMap.empty() ? std::string(NoTargetToken) : targetMap) + ' ' +
              Number(targetPosition.x) + ' ' + Number(targetPosition.y) + '\n');
+}
+
+// The target stays in the map's plane.
+std::vector<TriggerField> Portal::EditorFields() {
+  using Fields = TriggerFieldsOf<Portal>;
+  return {
+      Fields::Number(
+          "Pos X:", 2, [](const Portal& portal) { return portal.targetPosition.x; },
+          [](Portal& portal, float x) {
+            portal.targetPosition = {x, portal.targetPosition.y, 0.0f};
+          }),
+      Fields::Number(
+          "Y:", 3, [](const Portal& portal) { return portal.targetPosition.y; },
+          [](Portal& portal, float y) {
+            portal.targetPosition = {portal.targetPosition.x, y, 0.0f};
+          }),
+      Fields::MapChoice("Set Map", 0, &TargetMapName,
+                        [](Portal& portal, const std::string& path) { portal.SetTargetMap(path); }),
+  };
+}
+
+TriggerConversion Portal::Conversion() {
+  return {"Convert to Portal",
+          [](World& world, std::unique_ptr<Shape> region) -> std::unique_ptr<ModifierShape> {
+            return std::make_unique<Portal>(&world, std::move(region), world.GetMapName(),
+                                            platform::Vector3{});
+          }};
 }

@@ -2,9 +2,13 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "platform/MathTypes.h"
 #include "world/ModifierShape.h"
+
+struct TriggerConversion;
+struct TriggerField;
 
 // Takes the players to a place on a map: at once on the loaded map, or after the screen has
 // faded out, loading the other map when it is another.
@@ -23,6 +27,10 @@ class Portal : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // The level editor's target fields and map choice, and its conversion of a shape into a
+  // portal to the map being edited.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   void SetTargetMap(std::string name) { targetMap = std::move(name); }
 

@@ -32,3 +32,27 @@ void PushShape::WriteRecord(MapRecordWriter& out) {
   out.AppendRegion(PushLetter, *this);
   out.Append(Number(push.x) + ' ' + Number(push.y) + '\n');
 }
+
+// The push stays in the map's plane.
+std::vector<TriggerField> PushShape::EditorFields() {
+  using Fields = TriggerFieldsOf<PushShape>;
+  return {
+      Fields::Number(
+          "Push X:", 1, [](const PushShape& shape) { return shape.push.x; },
+          [](PushShape& shape, float x) {
+            shape.push = {x, shape.push.y, 0.0f};
+          }),
+      Fields::Number(
+          "Y:", 2, [](const PushShape& shape) { return shape.push.y; },
+          [](PushShape& shape, float y) {
+            shape.push = {shape.push.x, y, 0.0f};
+          }),
+  };
+}
+
+TriggerConversion PushShape::Conversion() {
+  return {"Convert to Push Primitive",
+          [](World& world, std::unique_ptr<Shape> region) -> std::unique_ptr<ModifierShape> {
+            return std::make_unique<PushShape>(&world, std::move(region), platform::Vector3{});
+          }};
+}

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <vector>
 
 #include "platform/MathTypes.h"
 #include "world/ModifierShape.h"
+
+struct TriggerConversion;
+struct TriggerField;
 
 // Pushes every actor whose body is inside: its velocity grows by `push` per second.
 class PushShape : public ModifierShape {
@@ -16,6 +20,10 @@ class PushShape : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  // The level editor's push fields, and its conversion of a shape into a push that does
+  // nothing yet.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   platform::Vector3 push;
 };

@@ -22,6 +22,9 @@ class SaveShape : public SavePoint {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  void ForgetShape(const Shape* shape) override {
+    if (anchor == shape) anchor = nullptr;
+  }
 
   // The character who keeps the save point, if any.
   Actor* npc = nullptr;

@@ -10,16 +10,25 @@
 #include "world/TriggerRecords.h"
 
 const TriggerKindTable& RegisteredTriggerKinds() {
+  using Kind = ModifierShape::Kind;
   static const TriggerKindTable kinds = {
-      {HazardLetter, {true, &Hazard::ReadRecord}},
-      {PortalLetter, {true, &Portal::ReadRecord}},
-      {PushLetter, {true, &PushShape::ReadRecord}},
-      {TutorialImageLetter, {true, &TutorialImage::ReadRecord}},
-      {CameraDepthLetter, {true, &CameraDepthSetter::ReadRecord}},
-      {CameraStationarySetterLetter, {true, &CameraStationarySetter::ReadRecord}},
-      {ConversationLetter, {false, &ConversationShape::ReadRecord}},
-      {ShopLetter, {false, &ShopShape::ReadRecord}},
-      {SavePointLetter, {false, &SaveShape::ReadRecord}},
+      {PortalLetter, Kind::KindPortal, true, &Portal::ReadRecord, Portal::EditorFields(),
+       Portal::Conversion()},
+      {PushLetter, Kind::KindPushShape, true, &PushShape::ReadRecord, PushShape::EditorFields(),
+       PushShape::Conversion()},
+      {HazardLetter, Kind::KindHazard, true, &Hazard::ReadRecord, Hazard::EditorFields(),
+       Hazard::Conversion()},
+      {TutorialImageLetter, Kind::KindTutorialImage, true, &TutorialImage::ReadRecord,
+       TutorialImage::EditorFields(), TutorialImage::Conversion()},
+      {CameraDepthLetter, Kind::KindCameraDepth, true, &CameraDepthSetter::ReadRecord,
+       CameraDepthSetter::EditorFields(), CameraDepthSetter::Conversion()},
+      {CameraStationarySetterLetter, Kind::KindCameraStationary, true,
+       &CameraStationarySetter::ReadRecord, CameraStationarySetter::EditorFields(),
+       CameraStationarySetter::Conversion()},
+      {ConversationLetter, Kind::KindConversation, false, &ConversationShape::ReadRecord,
+       ConversationShape::EditorFields()},
+      {ShopLetter, Kind::KindShop, false, &ShopShape::ReadRecord},
+      {SavePointLetter, Kind::KindSave, false, &SaveShape::ReadRecord},
   };
   return kinds;
 }

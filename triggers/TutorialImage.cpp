@@ -11,6 +11,7 @@
 namespace {
 
 constexpr float Opaque = 255.0f;
+constexpr const char* NoImageName = "No Image Primitive";
 
 }  // namespace
 
@@ -43,4 +44,20 @@ std::unique_ptr<ModifierShape> TutorialImage::ReadRecord(MapRecordReader& map, s
 void TutorialImage::WriteRecord(MapRecordWriter& out) {
   out.AppendRegion(TutorialImageLetter, *this);
   out.Append(std::to_string(out.IdOf(image)) + '\n');
+}
+
+std::vector<TriggerField> TutorialImage::EditorFields() {
+  return {TriggerFieldsOf<TutorialImage>::ShapeChoice(
+      "Set Tutorial Image", 2,
+      [](const TutorialImage& tutorial) {
+        return tutorial.image ? tutorial.image->GetName() : std::string(NoImageName);
+      },
+      [](TutorialImage& tutorial, Shape* picture) { tutorial.image = picture; })};
+}
+
+TriggerConversion TutorialImage::Conversion() {
+  return {"Convert to Tutorial Image Shape",
+          [](World& world, std::unique_ptr<Shape> region) -> std::unique_ptr<ModifierShape> {
+            return std::make_unique<TutorialImage>(&world, std::move(region), nullptr);
+          }};
 }

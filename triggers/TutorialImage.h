@@ -1,8 +1,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <vector>
 
 #include "world/ModifierShape.h"
+
+struct TriggerConversion;
+struct TriggerField;
 
 // Fades a picture of the map in while the first player is inside, and out again after.
 class TutorialImage : public ModifierShape {
@@ -19,6 +23,13 @@ class TutorialImage : public ModifierShape {
   static std::unique_ptr<ModifierShape> ReadRecord(MapRecordReader& map, std::istream& fields,
                                                    std::unique_ptr<Shape> region);
   void WriteRecord(MapRecordWriter& out) override;
+  void ForgetShape(const Shape* shape) override {
+    if (image == shape) image = nullptr;
+  }
+  // The level editor's choice of the picture, and its conversion of a shape into a tutorial
+  // picture without one.
+  static std::vector<TriggerField> EditorFields();
+  static TriggerConversion Conversion();
 
   Shape* image;
 };

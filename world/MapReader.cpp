@@ -443,18 +443,17 @@ class MapReader {
 
   // The registered kind of the letter reads the rest; an unknown letter skips its line.
   bool ReadModifier(char letter, std::istream& fields) {
-    const TriggerKindTable& kinds = RegisteredTriggerKinds();
-    const auto kind = kinds.find(letter);
-    if (kind == kinds.end()) return true;
+    const TriggerKindEntry* kind = FindTriggerKindByLetter(letter);
+    if (!kind) return true;
     std::unique_ptr<Shape> region;
-    if (kind->second.shaped) {
+    if (kind->shaped) {
       std::string shapeToken;
       if (!(fields >> shapeToken) || !ReadShapeRecord(Lower(shapeToken.front()), fields, region)) {
         return false;
       }
     }
     MapRecordReader record{world_, lines_};
-    std::unique_ptr<ModifierShape> modifier = kind->second.read(record, fields, std::move(region));
+    std::unique_ptr<ModifierShape> modifier = kind->read(record, fields, std::move(region));
     if (!modifier) return false;
     world_.AddModifier(std::move(modifier));
     return true;
@@ -477,12 +476,6 @@ Shape* MapRecordReader::FindPrimitive(int32_t id) const {
 }
 
 NPC* MapRecordReader::FindNpc(int32_t id) const { return id ? world.FindNpcById(id) : nullptr; }
-
-bool IsShapedModifier(char letter) {
-  const TriggerKindTable& kinds = RegisteredTriggerKinds();
-  const auto kind = kinds.find(letter);
-  return kind != kinds.end() && kind->second.shaped;
-}
 
 void World::LoadMap(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);

@@ -38,6 +38,8 @@ class ModifierShape {
   virtual void Draw() = 0;
   // Its record in the map's modifiers section; a trigger no map holds writes none.
   virtual void WriteRecord(MapRecordWriter&) {}
+  // The shape is about to be destroyed: the trigger lets go of it wherever it keeps it.
+  virtual void ForgetShape(const Shape*) {}
 
   int32_t kind;
   World* world;

@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
-#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "world/TriggerFields.h"
 
 class Actor;
 class ModifierShape;
@@ -43,8 +46,12 @@ class MapRecordWriter {
   ~MapRecordWriter() = default;
 };
 
-// How the map reader makes the trigger of one record letter.
+// One kind of trigger: how the map reader makes it from its record, and what the level
+// editor shows and changes of it.
 struct TriggerKindEntry {
+  char letter;
+  // The kind number its triggers carry.
+  int32_t kind;
   // The record begins with its region's shape token; the map reader reads the region first.
   bool shaped = false;
   // The trigger from the rest of the record, with the region when shaped; null when the
@@ -52,13 +59,20 @@ struct TriggerKindEntry {
   std::function<std::unique_ptr<ModifierShape>(MapRecordReader&, std::istream&,
                                                std::unique_ptr<Shape>)>
       read;
+  // The property panel's widgets for its values.
+  std::vector<TriggerField> fields{};
+  // The convert menu's item for it; a kind without one is not offered.
+  std::optional<TriggerConversion> conversion{};
 };
 
-// By record letter.
-using TriggerKindTable = std::map<char, TriggerKindEntry>;
+// The convert menu offers the kinds in the table's order.
+using TriggerKindTable = std::vector<TriggerKindEntry>;
 
-// The triggers a map can hold: hazard, portal, push, tutorial picture, conversation, shop, save
-// point and the two camera setters. The triggers fill it.
+// The triggers a map can hold: portal, push, hazard, tutorial picture, the two camera
+// setters, conversation, shop and save point. The triggers fill it.
 const TriggerKindTable& RegisteredTriggerKinds();
+// The kind of a record letter, or of a kind number; null for none.
+const TriggerKindEntry* FindTriggerKindByLetter(char letter);
+const TriggerKindEntry* FindTriggerKind(int32_t kind);
 // Whether the letter is that of a trigger whose record begins with its region's shape token.
 bool IsShapedModifier(char letter);

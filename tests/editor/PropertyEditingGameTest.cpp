@@ -69,6 +69,9 @@ class PropertyEditing : public LevelEditing {
     game.Step();
   }
   void ChooseItem(ContextMenu::Item item) { Click(menu->ContextMenuWidgets().ItemBox(item)); }
+  void ChooseConversionTo(int32_t kind) {
+    ChooseItem(menu->ContextMenuWidgets().ConversionTo(kind));
+  }
   BoundingQuad* AddWall(float x, float y) {
     auto wall = std::make_unique<BoundingQuad>();
     wall->SetPositionXYZ(x, y, 0.0f);
@@ -76,6 +79,7 @@ class PropertyEditing : public LevelEditing {
     return static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
   }
   const PropertyPanel& Panel() const { return menu->PropertyWidgets(); }
+  const TriggerPanel& Triggers() const { return *Panel().m_triggers; }
 };
 
 TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChangesNothing) {
@@ -236,59 +240,70 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
       world->AddModifier(std::make_unique<CameraDepthSetter>(world, region(), 0.0f)));
   auto* still = static_cast<CameraStationarySetter*>(world->AddModifier(
       std::make_unique<CameraStationarySetter>(world, region(), 1, Vector3{})));
-  using Field = std::unique_ptr<TextBox> PropertyPanel::*;
   struct Row {
     const char* name;
-    Field field;
+    const TextBox* field;
     Shape* shape;
     float value;
     std::function<float()> read;
   };
-  using P = PropertyPanel;
+  const PropertyPanel& panel = Panel();
+  const auto own = [this](int32_t kind, const std::string& label) {
+    return Triggers().FieldLabelled(kind, label);
+  };
   const Row rows[] = {
-      {"x", &P::m_fieldPositionX, quad, 4.25f, [&] { return quad->position.x; }},
-      {"y", &P::m_fieldPositionY, quad, -3.5f, [&] { return quad->position.y; }},
-      {"z", &P::m_fieldPositionZ, quad, 0.5f, [&] { return quad->position.z; }},
-      {"rotation", &P::m_fieldRotation, quad, 30.0f, [&] { return quad->rotation; }},
-      {"width", &P::m_fieldWidth, quad, 3.5f, [&] { return quad->width; }},
-      {"height", &P::m_fieldHeight, quad, 2.5f, [&] { return quad->height; }},
-      {"top-left x", &P::m_fieldTopLeftX, quad, -1.25f, [&] { return quad->GetTopLeft().x; }},
-      {"top-left y", &P::m_fieldTopLeftY, quad, 1.75f, [&] { return quad->GetTopLeft().y; }},
-      {"top-right x", &P::m_fieldTopRightX, quad, 1.5f, [&] { return quad->GetTopRight().x; }},
-      {"top-right y", &P::m_fieldTopRightY, quad, 1.25f, [&] { return quad->GetTopRight().y; }},
-      {"bottom-left x", &P::m_fieldBottomLeftX, quad, -1.75f,
+      {"x", panel.m_fieldPositionX.get(), quad, 4.25f, [&] { return quad->position.x; }},
+      {"y", panel.m_fieldPositionY.get(), quad, -3.5f, [&] { return quad->position.y; }},
+      {"z", panel.m_fieldPositionZ.get(), quad, 0.5f, [&] { return quad->position.z; }},
+      {"rotation", panel.m_fieldRotation.get(), quad, 30.0f, [&] { return quad->rotation; }},
+      {"width", panel.m_fieldWidth.get(), quad, 3.5f, [&] { return quad->width; }},
+      {"height", panel.m_fieldHeight.get(), quad, 2.5f, [&] { return quad->height; }},
+      {"top-left x", panel.m_fieldTopLeftX.get(), quad, -1.25f,
+       [&] { return quad->GetTopLeft().x; }},
+      {"top-left y", panel.m_fieldTopLeftY.get(), quad, 1.75f,
+       [&] { return quad->GetTopLeft().y; }},
+      {"top-right x", panel.m_fieldTopRightX.get(), quad, 1.5f,
+       [&] { return quad->GetTopRight().x; }},
+      {"top-right y", panel.m_fieldTopRightY.get(), quad, 1.25f,
+       [&] { return quad->GetTopRight().y; }},
+      {"bottom-left x", panel.m_fieldBottomLeftX.get(), quad, -1.75f,
        [&] { return quad->GetBottomLeft().x; }},
-      {"bottom-left y", &P::m_fieldBottomLeftY, quad, -1.5f,
+      {"bottom-left y", panel.m_fieldBottomLeftY.get(), quad, -1.5f,
        [&] { return quad->GetBottomLeft().y; }},
-      {"bottom-right x", &P::m_fieldBottomRightX, quad, 1.25f,
+      {"bottom-right x", panel.m_fieldBottomRightX.get(), quad, 1.25f,
        [&] { return quad->GetBottomRight().x; }},
-      {"bottom-right y", &P::m_fieldBottomRightY, quad, -1.25f,
+      {"bottom-right y", panel.m_fieldBottomRightY.get(), quad, -1.25f,
        [&] { return quad->GetBottomRight().y; }},
-      {"source left", &P::m_fieldSourceLeft, quad, 3.0f,
+      {"source left", panel.m_fieldSourceLeft.get(), quad, 3.0f,
        [&] { return static_cast<float>(quad->sourceRect.left); }},
-      {"source top", &P::m_fieldSourceTop, quad, 5.0f,
+      {"source top", panel.m_fieldSourceTop.get(), quad, 5.0f,
        [&] { return static_cast<float>(quad->sourceRect.top); }},
-      {"source right", &P::m_fieldSourceRight, quad, 60.0f,
+      {"source right", panel.m_fieldSourceRight.get(), quad, 60.0f,
        [&] { return static_cast<float>(quad->sourceRect.right); }},
-      {"source bottom", &P::m_fieldSourceBottom, quad, 70.0f,
+      {"source bottom", panel.m_fieldSourceBottom.get(), quad, 70.0f,
        [&] { return static_cast<float>(quad->sourceRect.bottom); }},
-      {"layer", &P::m_fieldLayer, quad, 4.0f, [&] { return static_cast<float>(quad->layer); }},
-      {"radius", &P::m_fieldRadius, circle, 2.25f, [&] { return circle->radius; }},
-      {"scale x", &P::m_fieldScaleX, sprite, 1.5f, [&] { return sprite->scale.x; }},
-      {"scale y", &P::m_fieldScaleY, sprite, 0.75f, [&] { return sprite->scale.y; }},
-      {"damage", &P::m_fieldDamage, hazard->region.get(), 7.5f, [&] { return hazard->damage; }},
-      {"target x", &P::m_fieldTargetX, portal->region.get(), -3.25f,
+      {"layer", panel.m_fieldLayer.get(), quad, 4.0f,
+       [&] { return static_cast<float>(quad->layer); }},
+      {"radius", panel.m_fieldRadius.get(), circle, 2.25f, [&] { return circle->radius; }},
+      {"scale x", panel.m_fieldScaleX.get(), sprite, 1.5f, [&] { return sprite->scale.x; }},
+      {"scale y", panel.m_fieldScaleY.get(), sprite, 0.75f, [&] { return sprite->scale.y; }},
+      {"damage", own(ModifierShape::KindHazard, "Damage:"), hazard->region.get(), 7.5f,
+       [&] { return hazard->damage; }},
+      {"target x", own(ModifierShape::KindPortal, "Pos X:"), portal->region.get(), -3.25f,
        [&] { return portal->targetPosition.x; }},
-      {"target y", &P::m_fieldTargetY, portal->region.get(), 6.5f,
+      {"target y", own(ModifierShape::KindPortal, "Y:"), portal->region.get(), 6.5f,
        [&] { return portal->targetPosition.y; }},
-      {"push x", &P::m_fieldPushX, push->region.get(), 4.5f, [&] { return push->push.x; }},
-      {"push y", &P::m_fieldPushY, push->region.get(), -2.25f, [&] { return push->push.y; }},
-      {"depth", &P::m_fieldDepth, depth->region.get(), -12.5f, [&] { return depth->depth; }},
-      {"eye x", &P::m_fieldCameraX, still->region.get(), 3.75f,
+      {"push x", own(ModifierShape::KindPushShape, "Push X:"), push->region.get(), 4.5f,
+       [&] { return push->push.x; }},
+      {"push y", own(ModifierShape::KindPushShape, "Y:"), push->region.get(), -2.25f,
+       [&] { return push->push.y; }},
+      {"depth", own(ModifierShape::KindCameraDepth, "Depth:"), depth->region.get(), -12.5f,
+       [&] { return depth->depth; }},
+      {"eye x", own(ModifierShape::KindCameraStationary, "X:"), still->region.get(), 3.75f,
        [&] { return still->cameraPosition.x; }},
-      {"eye y", &P::m_fieldCameraY, still->region.get(), -4.25f,
+      {"eye y", own(ModifierShape::KindCameraStationary, "Y:"), still->region.get(), -4.25f,
        [&] { return still->cameraPosition.y; }},
-      {"eye z", &P::m_fieldCameraZ, still->region.get(), -20.5f,
+      {"eye z", own(ModifierShape::KindCameraStationary, "Z:"), still->region.get(), -20.5f,
        [&] { return still->cameraPosition.z; }},
   };
   for (const Row& row : rows) {
@@ -299,7 +314,7 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     const bool trigger = world->FindModifierByShape(row.shape) != nullptr;
     menu->Select(row.shape, trigger ? SelectionOwner::Modifiers : SelectionOwner::Shapes);
     menu->RefreshPropertyFields();
-    const TextBox& field = *(Panel().*row.field);
+    const TextBox& field = *row.field;
     ClickField(field);
     Erase(field);
     TypeNumber(ShownNumber(row.value, 7));
@@ -410,15 +425,15 @@ TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
   Sprite* sprite = AddSprite(AddPlanks(), 3.0f, 3.0f);
   const size_t shapes = world->shapeLayers.size();
   const size_t sprites = world->spriteLayers.size();
-  const std::tuple<Shape*, SelectionOwner, ContextMenu::Item, int32_t> rows[] = {
-      {quad, SelectionOwner::Shapes, ContextMenu::ToHazard, ModifierShape::KindHazard},
-      {sprite, SelectionOwner::Sprites, ContextMenu::ToPushShape, ModifierShape::KindPushShape}};
-  for (const auto& [shape, owner, item, kind] : rows) {
+  const std::tuple<Shape*, SelectionOwner, int32_t> rows[] = {
+      {quad, SelectionOwner::Shapes, ModifierShape::KindHazard},
+      {sprite, SelectionOwner::Sprites, ModifierShape::KindPushShape}};
+  for (const auto& [shape, owner, kind] : rows) {
     RightClickAt(shape->position);
     ASSERT_EQ(menu->Selected(), shape);
     ASSERT_EQ(menu->SelectedOwner(), owner);
     ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
-    ChooseItem(item);
+    ChooseConversionTo(kind);
     const ModifierShape* trigger = world->FindModifierByShape(shape);
     ASSERT_NE(trigger, nullptr);
     EXPECT_EQ(trigger->kind, kind);
@@ -431,7 +446,8 @@ TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
   SetSwitch(ToggleVisibleCollision, true);
   world->mapName = "Content\\Maps\\Arena.gmf";
-  const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(ContextMenu::Convert);
+  const ContextMenu& contextMenu = menu->ContextMenuWidgets();
+  const std::vector<ContextMenu::Item> items = contextMenu.ItemsOf(ContextMenu::Convert);
   std::vector<BoundingQuad*> walls;
   for (size_t i = 0; i < items.size(); ++i) {
     walls.push_back(AddWall(-5.0f + 2.0f * static_cast<float>(i), 3.0f));
@@ -439,7 +455,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   const size_t boundaries = world->boundaries.size();
   player->body->pushingList.push_back(walls[0]);
   for (size_t i = 0; i < items.size(); ++i) {
-    SCOPED_TRACE(ContextMenu::Labels[items[i]]);
+    SCOPED_TRACE(contextMenu.Label(items[i]));
     RightClickAt(walls[i]->position);
     ASSERT_EQ(menu->Selected(), walls[i]);
     ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
@@ -449,7 +465,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     ChooseItem(items[i]);
     ModifierShape* trigger = world->FindModifierByShape(walls[i]);
     ASSERT_NE(trigger, nullptr);
-    EXPECT_EQ(trigger->kind, ContextMenu::KindOf(items[i]));
+    EXPECT_EQ(trigger->kind, contextMenu.KindOf(items[i]));
     EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
     EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuClosed);
     EXPECT_EQ(walls[i]->GetColor(), ContextMenu::HoverFill);
@@ -460,7 +476,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(portal->targetMap, world->GetMapName());
   Select(walls[0]);
   // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
-  Click(Panel().m_buttonSetMap->Face());
+  Click(Triggers().ButtonLabelled(ModifierShape::KindPortal, "Set Map")->Face());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModePortalTarget);
   const auto hub = std::find_if(menu->MapFileRows().begin(), menu->MapFileRows().end(),
                                 [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
@@ -480,24 +496,26 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   // The push primitive's own field, typed; then it turns into a depth setter and back, its old
   // vector gone; a conversion into its own kind is refused and the menu stays.
   Select(walls[1]);
-  ClickField(*Panel().m_fieldPushX);
-  Erase(*Panel().m_fieldPushX);
+  const TextBox& pushX = *Triggers().FieldLabelled(ModifierShape::KindPushShape, "Push X:");
+  ClickField(pushX);
+  Erase(pushX);
   game.TapKey(VirtualKey::Digit0 + 4);
   game.TapKey(VirtualKey::Period);
-  EXPECT_EQ(Panel().m_fieldPushX->text, "4") << "the refresh shows the stored value";
+  EXPECT_EQ(pushX.text, "4") << "the refresh shows the stored value";
   EXPECT_FLOAT_EQ(static_cast<PushShape*>(world->FindModifierByShape(walls[1]))->push.x, 4.0f);
-  ClickField(*Panel().m_fieldPushY);
+  ClickField(*Triggers().FieldLabelled(ModifierShape::KindPushShape, "Y:"));
   game.StepFrames(2);
   ClickPanelBackground();
   RightClickAt(walls[1]->position);
-  ChooseItem(ContextMenu::ToPushShape);
+  ChooseConversionTo(ModifierShape::KindPushShape);
   EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
-  EXPECT_NE(menu->ContextMenuWidgets().ItemBox(ContextMenu::ToPushShape).GetColor(),
+  EXPECT_NE(contextMenu.ItemBox(contextMenu.ConversionTo(ModifierShape::KindPushShape)).GetColor(),
             ContextMenu::HoverFill);
-  ChooseItem(ContextMenu::ToHazard);
+  ChooseConversionTo(ModifierShape::KindHazard);
   EXPECT_EQ(world->FindModifierByShape(walls[1])->kind, ModifierShape::KindHazard);
-  ClickField(*Panel().m_fieldDamage);
-  Erase(*Panel().m_fieldDamage);
+  const TextBox& damage = *Triggers().FieldLabelled(ModifierShape::KindHazard, "Damage:");
+  ClickField(damage);
+  Erase(damage);
   game.TapKey(VirtualKey::Digit0 + 7);
   EXPECT_EQ(world->modifiers.size(), items.size());
   game.StepFrames(2);
@@ -551,24 +569,28 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   // A stationary setter's check box writes its flag; a tutorial image's button picks its
   // picture with the next press on the map.
   RightClickAt(wall->position);
-  ChooseItem(ContextMenu::ToCameraStationary);
+  ChooseConversionTo(ModifierShape::KindCameraStationary);
   auto* setter = static_cast<CameraStationarySetter*>(world->FindModifierByShape(wall));
-  Click(*Panel().m_checkCameraStationary->box);
+  const CheckBox& stationary =
+      *Triggers().CheckBoxLabelled(ModifierShape::KindCameraStationary, " Camera Stationary");
+  Click(*stationary.box);
   EXPECT_EQ(setter->stationary, 1);
-  EXPECT_TRUE(Panel().m_checkCameraStationary->checked);
+  EXPECT_TRUE(stationary.checked);
   ASSERT_TRUE(game.KeepFrame("editor-stationary-setter.png"));
   Quad* picture = AddQuad(3.0f, 2.0f, 1.0f, 1.0f);
   RightClickAt(wall->position);
-  ChooseItem(ContextMenu::ToTutorialImage);
+  ChooseConversionTo(ModifierShape::KindTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_EQ(tutorial->kind, ModifierShape::KindTutorialImage);
-  EXPECT_TRUE(Panel().m_buttonSetTutorialImage->Enabled());
-  Click(Panel().m_buttonSetTutorialImage->Face());
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 1);
+  const DebugButton& setImage =
+      *Triggers().ButtonLabelled(ModifierShape::KindTutorialImage, "Set Tutorial Image");
+  EXPECT_TRUE(setImage.Enabled());
+  Click(setImage.Face());
+  EXPECT_EQ(setImage.Pressed(), 1);
   ClickAt(picture->position);
   EXPECT_EQ(tutorial->image, picture);
   EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
-  EXPECT_EQ(Panel().m_buttonSetTutorialImage->Pressed(), 0);
+  EXPECT_EQ(setImage.Pressed(), 0);
 
   // A quad that is no boundary has no sides to switch.
   Select(picture);
@@ -603,11 +625,15 @@ TEST_F(PropertyEditing, AStationaryBoxShowsTheSelectedTriggersFlagAndAClickFlips
     uint8_t* flag;
     CheckBox* box;
   };
-  const Case cases[] = {{stillOn, &stillOn->stationary, Panel().m_checkCameraStationary.get()},
-                        {stillOff, &stillOff->stationary, Panel().m_checkCameraStationary.get()},
-                        {talkOn, &talkOn->stationary, Panel().m_checkPlayerStationary.get()},
-                        {talkOff, &talkOff->stationary, Panel().m_checkPlayerStationary.get()},
-                        {stillOn, &stillOn->stationary, Panel().m_checkCameraStationary.get()}};
+  CheckBox* still =
+      Triggers().CheckBoxLabelled(ModifierShape::KindCameraStationary, " Camera Stationary");
+  CheckBox* talk =
+      Triggers().CheckBoxLabelled(ModifierShape::KindConversation, " Is Player Stationary");
+  const Case cases[] = {{stillOn, &stillOn->stationary, still},
+                        {stillOff, &stillOff->stationary, still},
+                        {talkOn, &talkOn->stationary, talk},
+                        {talkOff, &talkOff->stationary, talk},
+                        {stillOn, &stillOn->stationary, still}};
   for (const Case& c : cases) {
     const uint8_t before = *c.flag;
     menu->Select(c.trigger->region.get(), SelectionOwner::Modifiers);
@@ -628,12 +654,12 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
   Quad* picture = AddQuad(3.0f, 2.0f, 1.0f, 1.0f);
   Quad* block = AddQuad(0.0f, 3.0f, 1.0f, 1.0f);
   RightClickAt(wall->position);
-  ChooseItem(ContextMenu::ToTutorialImage);
+  ChooseConversionTo(ModifierShape::KindTutorialImage);
   auto* tutorial = static_cast<TutorialImage*>(world->FindModifierByShape(wall));
   ASSERT_NE(tutorial, nullptr);
   BoundingQuad* setter = AddWall(-3.0f, -2.0f);
   RightClickAt(setter->position);
-  ChooseItem(ContextMenu::ToCameraStationary);
+  ChooseConversionTo(ModifierShape::KindCameraStationary);
   struct Case {
     Shape* selected;
     bool pressed;
@@ -642,7 +668,8 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
   const Case cases[] = {
       {block, true, false}, {block, false, false}, {wall, true, true}, {wall, false, false},
       {setter, true, false}};
-  DebugButton& setImage = *Panel().m_buttonSetTutorialImage;
+  DebugButton& setImage =
+      *Triggers().ButtonLabelled(ModifierShape::KindTutorialImage, "Set Tutorial Image");
   for (const Case& c : cases) {
     tutorial->image = nullptr;
     setImage.SetPressed(false);
@@ -712,7 +739,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
     EXPECT_FLOAT_EQ(edgeX, c.mouse.x);
     EXPECT_FLOAT_EQ(edgeY, c.mouse.y);
     EXPECT_FLOAT_EQ(panel.height, c.form == ContextMenu::Convert ? 136.0f : 30.0f);
-    const std::vector<ContextMenu::Item> items = ContextMenu::ItemsOf(c.form);
+    const std::vector<ContextMenu::Item> items = contextMenu.ItemsOf(c.form);
     for (size_t i = 0; i < items.size(); ++i) {
       const Quad& item = contextMenu.ItemBox(items[i]);
       EXPECT_FLOAT_EQ(item.altPosition.x - item.width / 2, panel.altPosition.x - panel.width / 2 + 5);
