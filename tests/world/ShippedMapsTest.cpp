@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "collision/Boundary.h"
+#include "enemies/DemoGoblin.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyResources.h"
+#include "enemies/Ratatoskr.h"
+#include "enemies/RatatoskrStates.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -22,6 +28,8 @@
 #include "player/Player.h"
 #include "support/GameHarness.h"
 #include "triggers/ConversationShape.h"
+#include "triggers/Portal.h"
+#include "triggers/SaveShape.h"
 #include "triggers/ShopShape.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
@@ -42,6 +50,8 @@ std::string ReadFile(const fs::path& path) {
 }
 
 std::string StoredPath(const std::string& name) { return "Content\\Maps\\" + name + ".gmf"; }
+
+float Feet(const Enemy& enemy) { return enemy.body->position.y - enemy.body->height / 2; }
 
 // The game booted headless; every map loads into its world on a cleared level.
 class ShippedMapsTest : public ::testing::Test {
@@ -121,13 +131,22 @@ TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
   EXPECT_LT(world_->cameraLimits.right, 100.0f);
 }
 
-TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItStandsOn) {
+// Placed on the ground it stands on, every enemy keeps to it through minutes of wandering, and
+// a DemoGoblin there still turns to a player who stands close behind it.
+TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItKeeps) {
   constexpr int SettlingFrames = 120;
+  constexpr int WanderingFrames = 3 * 60 * 60;
+  constexpr unsigned WanderingSeed = 45;
+  constexpr float CloseBehind = 3.4f;
+  constexpr int ReactionFrames = 60;
+  constexpr float SameGround = 0.01f;
   std::array<int, EnemyKindCount> placed{};
   for (const char* name : ShippedMaps) {
     Load(name);
     Show(name, world_->spawnPoint.x, world_->spawnPoint.y);
     game_.StepFrames(SettlingFrames);
+    // Where each stands: its feet and its x.
+    std::vector<std::pair<float, float>> places;
     for (const auto& enemy : world_->enemies) {
       ASSERT_GE(enemy->enemyKind, 0);
       ASSERT_LT(enemy->enemyKind, EnemyKindCount);
@@ -135,10 +154,66 @@ TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItStandsOn) {
       // None of the kinds flies: each stands on a boundary of the map.
       EXPECT_NE(enemy->groundContact, nullptr) << name << ": " << enemy->name;
       EXPECT_GT(enemy->body->position.y, world_->cameraLimits.bottom) << name << ": " << enemy->name;
+      places.emplace_back(Feet(*enemy), enemy->body->position.x);
+    }
+    if (places.empty()) continue;
+    // The world alone, undrawn, for speed.
+    std::srand(WanderingSeed);
+    for (int frame = 0; frame < WanderingFrames; ++frame) world_->Update(GameHarness::FrameSeconds);
+    for (size_t i = 0; i < places.size(); ++i) {
+      Enemy& enemy = *world_->enemies[i];
+      EXPECT_TRUE(enemy.groundContact && std::fabs(Feet(enemy) - places[i].first) < SameGround)
+          << name << ": " << enemy.name << " at " << enemy.body->position.x;
+      if (enemy.enemyKind != DemoGoblin::Kind) continue;
+      // Facing away from where it was placed, with the player behind it on that side.
+      const float side = enemy.body->position.x < places[i].second ? 1.0f : -1.0f;
+      enemy.facing = side > 0.0f ? -1 : 1;
+      Player* player = world_->GetFirstPlayer();
+      player->body->SetPositionXYZ(enemy.body->position.x + side * CloseBehind,
+                                   Feet(enemy) + player->body->height / 2, 0.0f);
+      player->body->SetVelocity(0.0f, 0.0f, 0.0f);
+      for (int frame = 0; frame < ReactionFrames && enemy.facing != side; ++frame) game_.Step();
+      EXPECT_EQ(enemy.facing, side) << name << ": " << enemy.name << " at "
+                                    << enemy.body->position.x << " turns to the player behind it";
     }
   }
   for (int kind = 0; kind < EnemyKindCount; ++kind) {
     EXPECT_GT(placed[static_cast<size_t>(kind)], 0) << "kind " << kind;
+  }
+}
+
+// The strike key also talks and saves, and a gate takes whoever steps in: every enemy is fought
+// clear of the conversations, save points and gates, a Ratatoskr anywhere its range and its
+// flight from the player take it.
+TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
+  // Around an enemy, the player's strike and the knock-backs of the fight.
+  constexpr float FightWidth = 5.0f;
+  constexpr float FightHeight = 4.0f;
+  // A startled Ratatoskr's longest run away before it turns.
+  constexpr float LuringSpeed = 9.0f;
+  constexpr float LongestLure = (RatatoskrLureLimit.spread - 1 + RatatoskrLureLimit.base) / 100.0f;
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    for (const auto& enemy : world_->enemies) {
+      platform::Vector3 home = enemy->body->position;
+      float reach = FightWidth;
+      if (const auto* ratatoskr = dynamic_cast<const Ratatoskr*>(enemy.get())) {
+        home = ratatoskr->home;
+        reach += ratatoskr->range + LuringSpeed * LongestLure;
+      }
+      for (const auto& modifier : world_->modifiers) {
+        const ModifierShape* trigger = modifier.get();
+        if (!dynamic_cast<const ConversationShape*>(trigger) &&
+            !dynamic_cast<const SaveShape*>(trigger) && !dynamic_cast<const Portal*>(trigger)) {
+          continue;
+        }
+        const Shape& region = *trigger->region;
+        EXPECT_TRUE(std::fabs(region.position.x - home.x) >= reach + region.extent ||
+                    std::fabs(region.position.y - home.y) >= FightHeight + region.extent)
+            << name << ": the " << enemy->name << " at " << home.x << " is fought within reach of "
+            << "the trigger of kind " << trigger->kind << " at " << region.position.x;
+      }
+    }
   }
 }
 
@@ -159,7 +234,7 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoWildsMap", "WildsEntrance", -50.0f, 1.3f},
       {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
       {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
-      {"DemoWildsMap", "WildsRing", 72.0f, 3.3f},
+      {"DemoWildsMap", "WildsRing", 80.0f, 3.3f},
   };
   for (const View& view : views) {
     Show(view.map, view.x, view.y);

@@ -335,7 +335,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
 TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   // The sparring partner waits in the ring's pit and cannot climb out: it is fought from the
   // rim.
-  Arrive(WildsMap, 72, 3);
+  Arrive(WildsMap, 80, 3);
   const auto* rim = dynamic_cast<const Quad*>(player->groundContact);
   ASSERT_NE(rim, nullptr);
   Keep("10-ring");
