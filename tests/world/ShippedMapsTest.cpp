@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "collision/Boundary.h"
 #include "enemies/DemoGoblin.h"
+#include "enemies/DemoWall.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyResources.h"
 #include "enemies/Ratatoskr.h"
@@ -212,6 +214,68 @@ TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
                     std::fabs(region.position.y - home.y) >= FightHeight + region.extent)
             << name << ": the " << enemy->name << " at " << home.x << " is fought within reach of "
             << "the trigger of kind " << trigger->kind << " at " << region.position.x;
+      }
+    }
+  }
+}
+
+// Nothing drawn in front of the characters lies in the band where they stand and walk: above the
+// top of every boundary, as high as the tallest of them, wherever no boundary is solid.
+TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
+  constexpr float CharacterHeight = 2.5f;
+  // Pictures of solid ground may overhang their boundary by this much; the band is sampled at
+  // this step.
+  constexpr float Overhang = 0.25f;
+  constexpr float Step = 0.1f;
+  struct Box {
+    float left, right, bottom, top;
+    bool Holds(float x, float y, float margin) const {
+      return x > left - margin && x < right + margin && y > bottom - margin && y < top + margin;
+    }
+  };
+  const auto boxOf = [](const Shape& shape) {
+    return Box{shape.GetLeftmostPoint().x, shape.GetRightmostPoint().x,
+               shape.GetBottommostPoint().y, shape.GetTopmostPoint().y};
+  };
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    std::vector<Box> solids;
+    for (const auto& boundary : world_->boundaries) solids.push_back(boxOf(*boundary));
+    // The sprites after the first character's and every textured quad are drawn over them; the
+    // breakable wall stands still and is not among them.
+    std::vector<const Shape*> characters;
+    for (const Actor* actor : world_->actors) {
+      const auto* enemy = dynamic_cast<const Enemy*>(actor);
+      if (!enemy || enemy->enemyKind != DemoWall::Kind) characters.push_back(actor->sprite);
+    }
+    std::vector<const Shape*> inFront;
+    bool behind = true;
+    for (const auto& [layer, entry] : world_->spriteLayers.entries) {
+      if (std::find(characters.begin(), characters.end(), entry.item) != characters.end()) {
+        behind = false;
+      } else if (!behind && entry.owned) {
+        inFront.push_back(entry.item);
+      }
+    }
+    for (const auto& [layer, entry] : world_->shapeLayers.entries) inFront.push_back(entry.item);
+
+    for (const Shape* picture : inFront) {
+      // Off the characters' plane a picture would slide over them as the camera moves.
+      EXPECT_EQ(picture->position.z, 0.0f) << name << ": the picture at " << picture->position.x;
+      const Box drawn = boxOf(*picture);
+      for (const Box& ground : solids) {
+        const Box band{std::max(drawn.left, ground.left), std::min(drawn.right, ground.right),
+                       std::max(drawn.bottom, ground.top),
+                       std::min(drawn.top, ground.top + CharacterHeight)};
+        for (float x = band.left + Step / 2; x < band.right; x += Step) {
+          for (float y = band.bottom + Step / 2; y < band.top; y += Step) {
+            const bool solid = std::any_of(solids.begin(), solids.end(), [&](const Box& b) {
+              return b.Holds(x, y, Overhang);
+            });
+            ASSERT_TRUE(solid) << name << ": the picture at " << picture->position.x << ", "
+                               << picture->position.y << " covers " << x << ", " << y;
+          }
+        }
       }
     }
   }
