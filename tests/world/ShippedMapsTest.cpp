@@ -27,6 +27,7 @@
 #include "engine/draw/Sprite.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
+#include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
 #include "triggers/ConversationShape.h"
@@ -127,6 +128,24 @@ TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
   EXPECT_EQ(listsOnSale.size(), ItemListCodes.size()) << listsOnSale;
   EXPECT_EQ(dynamic_cast<ShopShape*>(world_->modifiers.back().get()) != nullptr, true)
       << "shops come last";
+
+  Load("DemoWildsMap");
+  // A conversation goes the same way whatever the player did on the map, so Tessa's words say
+  // nothing of her sparring partner's match, which the player may have walked past.
+  int tessasLines = 0;
+  for (const auto& modifier : world_->modifiers) {
+    const auto* talk = dynamic_cast<const ConversationShape*>(modifier.get());
+    if (!talk || !talk->npc || talk->npc->name != "Tessa") continue;
+    for (const auto* conversations : {&talk->orderedConversations, &talk->repeatConversations}) {
+      for (const Conversation& conversation : *conversations) {
+        for (const ConversationLine& line : conversation) {
+          ++tessasLines;
+          EXPECT_EQ(line.text.find("partner"), std::string::npos) << line.text;
+        }
+      }
+    }
+  }
+  EXPECT_GT(tessasLines, 0);
 
   Load("DemoVersusMap");
   EXPECT_EQ(world_->deathMode, World::DeathModeRespawn);
