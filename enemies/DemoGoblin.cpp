@@ -77,8 +77,9 @@ void DemoGoblin::Initialize(const Vector3& position) {
 }
 
 void DemoGoblin::Resize(const Vector3& size) {
-  // The feet stay where they are. The body is not pushed out here: a body that only changed
-  // its size has not moved, and the next boundary pass sees it as it was.
+  // The feet stay where they are: resized about its centre, the low dead body would hang a unit
+  // above the ground and drop for several frames. The body is not pushed out here: a body that
+  // only changed its size has not moved, and the next boundary pass sees it as it was.
   const Vector3 rise{0.0f, 0.5f * (size.y - body->height), 0.0f};
   body->SetDimensions(size.x, size.y, size.z);
   body->SetPosition(body->position + rise);

@@ -74,7 +74,7 @@ class DemoWallInTheVillage : public ::testing::Test {
   DemoWall* wall = nullptr;  // the world's
 };
 
-// The stones fill most of the standing picture (grass and a bush stand in front of its foot);
+// The stones fill most of the standing picture (a bush stands in front of its foot);
 // the rubble lies along the lowest fifth of the broken one.
 TEST_F(DemoWallInTheVillage, ItsStandingAndItsBrokenPictureShowInFrontOfTheBackdrop) {
   ASSERT_NEAR(wall->body->position.y, 2.0f, 0.2f) << "it stands on the village's ground";

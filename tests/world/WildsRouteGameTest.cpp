@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <deque>
 #include <string>
 
 #include "actors/State.h"
@@ -54,6 +55,13 @@ constexpr float ApproachSpeed = 2.0f;
 constexpr float GateClearance = 2.5f;
 // On the ring's rim the player keeps out of the reach of the pit's upward swing.
 constexpr float RimClearance = 1.3f;
+// A person's pace: every key held this long, every choice made on what was seen this long ago,
+// and a strike begun after letting go of every key for a moment.
+constexpr int KeyFrames = 12;
+constexpr size_t ReactionFrames = 18;
+constexpr int StrikePause = 6;
+// The shielded goblin is met this far before its place.
+constexpr float ShieldedGoblinMet = 4.0f;
 
 bool StateNamed(const Actor& actor, const wchar_t* part) {
   return actor.state && actor.state->name.find(part) != std::wstring::npos;
@@ -63,11 +71,29 @@ bool Beaten(const Enemy& enemy) {
   return StateNamed(enemy, L"Dead") || StateNamed(enemy, L"Downed");
 }
 
-// Where the player may stand while fighting, and whether it guards the enemy's swings.
+bool Swinging(const Enemy& enemy) {
+  return StateNamed(enemy, L"ttacking") && enemy.state->stateTime < SwingWindUp;
+}
+
+// Where the player may stand while fighting, and whether it guards the enemy's swings or plays
+// at a person's pace as the ledge's sign tells.
 struct FightPlan {
   float leftmost = -1000.0f;
   float rightmost = 1000.0f;
   bool guard = true;
+  bool asTheSignSays = false;
+};
+
+// What the player saw of the enemy in one frame.
+struct Sight {
+  float x = 0.0f;
+  bool swinging = false;
+};
+
+// A key held for its last KeyFrames frames, none before them.
+struct Move {
+  int key = 0;
+  int framesLeft = 0;
 };
 
 // A new player's way from the hub through the wilds, driven by keys alone, in three stretches
@@ -152,8 +178,10 @@ class WildsRoute : public ::testing::Test {
       const float dx = enemy.body->position.x - X();
       const float dy = enemy.body->position.y - player->body->position.y;
       const bool level = std::abs(dy) < SameLevel;
-      const bool swinging = StateNamed(enemy, L"ttacking") && enemy.state->stateTime < SwingWindUp;
-      if (X() > plan.rightmost || X() < plan.leftmost) {
+      const bool swinging = Swinging(enemy);
+      if (plan.asTheSignSays) {
+        FollowTheSign(enemy);
+      } else if (X() > plan.rightmost || X() < plan.leftmost) {
         StepToward(X() < plan.leftmost, stopped);
       } else if (plan.guard && swinging && std::abs(dx) < SwingReach && level) {
         Hold({VirtualKey::P});
@@ -186,6 +214,26 @@ class WildsRoute : public ::testing::Test {
     game.StepFrames(20);
     Keep(name + "-beaten");
     return Beaten(enemy);
+  }
+
+  // One frame of a player who strikes the shield until the guard breaks and strikes on, and
+  // guards while the enemy shoves or swings, at a person's pace.
+  void FollowTheSign(const Enemy& enemy) {
+    sight.push_back({enemy.body->position.x, Swinging(enemy)});
+    if (sight.size() > ReactionFrames) sight.pop_front();
+    if (move.framesLeft == 0) {
+      const float dx = sight.front().x - X();
+      if (sight.front().swinging) {
+        move = {VirtualKey::P, KeyFrames};
+      } else if (std::abs(dx) > StrikeReach + enemy.body->width / 2 ||
+                 (dx > 0) != (player->facing > 0)) {
+        move = {dx > 0 ? VirtualKey::D : VirtualKey::A, KeyFrames};
+      } else {
+        move = {VirtualKey::J, StrikePause + KeyFrames};
+      }
+    }
+    move.framesLeft > KeyFrames ? Hold({}) : Hold({move.key});
+    --move.framesLeft;
   }
 
   // Beats the enemy and checks what it paid and that the level bar shows it. A sparring
@@ -239,10 +287,15 @@ class WildsRoute : public ::testing::Test {
     return nearest;
   }
 
-  // Talks to the one in the region and reads on to the end.
-  void TalkThrough(const ModifierShape& region) {
+  // Talks to the one in the region and reads on to the end, keeping a frame of the first line
+  // when named.
+  void TalkThrough(const ModifierShape& region, const std::string& frame = "") {
     ASSERT_TRUE(WalkInto(region));
     game.TapKey(VirtualKey::J);
+    if (!frame.empty()) {
+      game.StepFrames(10);
+      Keep(frame);
+    }
     for (int line = 0; line < 20 && GameStates->current == GameStates->menuDialog; ++line) {
       game.StepFrames(10);
       game.TapKey(VirtualKey::J);
@@ -268,6 +321,8 @@ class WildsRoute : public ::testing::Test {
   World* world = nullptr;
   Player* player = nullptr;
   float earned = 0.0f;
+  std::deque<Sight> sight;
+  Move move;
 };
 
 }  // namespace
@@ -319,10 +374,27 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
   // The gate into the ring stands on a block at the end of the ledge, out of the fights' way.
   Portal* toTheRing = NearestGateTo(WildsMap);
   ASSERT_NE(toTheRing, nullptr);
+  // Before the ledge a sign tells how the shielded goblin is beaten; the player reads it and
+  // fights that goblin as it says.
+  ConversationShape* sign = nullptr;
+  for (const auto& modifier : world->modifiers) {
+    auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
+    if (talk && !talk->npc && talk->region->position.x > X() &&
+        talk->region->position.x < Placed(6).body->position.x) {
+      sign = talk;
+    }
+  }
+  ASSERT_NE(sign, nullptr);
+  TalkThrough(*sign, "07-ledge-sign");
   FightPlan onTheLedge;
   onTheLedge.rightmost = toTheRing->region->position.x - GateClearance;
   BeatAndCollect(Placed(6), "08-demogoblin", onTheLedge);
-  BeatAndCollect(Placed(7), "09-goblin", onTheLedge);
+  // Over the stone between the two goblins' grounds, then at a person's pace.
+  Enemy& goblin = Placed(7);
+  ASSERT_TRUE(WalkTo(goblin.body->position.x - ShieldedGoblinMet));
+  FightPlan asTheSignSays;
+  asTheSignSays.asTheSignSays = true;
+  BeatAndCollect(goblin, "09-goblin", asTheSignSays);
 
   int stopped = 0;
   for (int frame = 0; frame < WalkLimit && X() < toTheRing->region->position.x + 1.0f; ++frame) {
@@ -335,7 +407,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
 TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   // The sparring partner waits in the ring's pit and cannot climb out: it is fought from the
   // rim.
-  Arrive(WildsMap, 72, 3);
+  Arrive(WildsMap, 80, 3);
   const auto* rim = dynamic_cast<const Quad*>(player->groundContact);
   ASSERT_NE(rim, nullptr);
   Keep("10-ring");
