@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/BuildGameStates.h"
+#include "app/ConnectFloors.h"
 #include "app/FramePacer.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
@@ -137,6 +138,7 @@ void InitializeResources() {
 }
 
 bool StartUp(platform::Platform& platform) {
+  ConnectFloors();
   Running = 1;
   ScreenWidth = DefaultScreenWidth;
   ScreenHeight = DefaultScreenHeight;

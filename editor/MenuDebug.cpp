@@ -322,6 +322,6 @@ void MenuDebug::PlaceCaretLine() {
   if (m_activeField) m_caretLine->SetAltPosition(m_activeField->MeasureToCaret());
 }
 
-DebugSwitches* DebugSwitchesOf(const GameStateSet* set) {
+DebugSwitches* DebugMenuSwitches(const GameStateSet* set) {
   return set && set->menuDebug ? &set->menuDebug->m_switches : nullptr;
 }

@@ -217,7 +217,7 @@ class MenuDebug : public Menu {
 
  private:
   // What play reads of the debug menu: its switches, through the one door the set offers.
-  friend DebugSwitches* DebugSwitchesOf(const GameStateSet* set);
+  friend DebugSwitches* DebugMenuSwitches(const GameStateSet* set);
 
   using Step = void (MenuDebug::*)();
   // What one editor mode does in the input step and draws.
@@ -672,3 +672,7 @@ class MenuDebug : public Menu {
 // Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it
 // can. The keyboard types no separator, but the guard does not rely on that.
 std::wstring SaveNameRefusal(const std::string& name);
+
+// The switches of the set's debug menu, null without one: how the debug menu answers play's
+// question for them.
+DebugSwitches* DebugMenuSwitches(const GameStateSet* set);

@@ -12,6 +12,8 @@ constexpr std::array<const char*, DebugToggleCount> ToggleLabels = {
     " Enable GodMode",
 };
 
+DebugSwitchesAnswer RegisteredAnswer = nullptr;
+
 }  // namespace
 
 DebugSwitches::DebugSwitches(Texture* editorAtlas) : atlas(editorAtlas) {
@@ -35,6 +37,12 @@ void DebugSwitches::Set(DebugToggle toggle, bool on) {
 }
 
 void DebugSwitches::KnowLayer(int32_t layer) { m_layerFlags.try_emplace(layer, LayerFlags{true, true}); }
+
+void RegisterDebugSwitches(DebugSwitchesAnswer answer) { RegisteredAnswer = answer; }
+
+DebugSwitches* DebugSwitchesOf(const GameStateSet* set) {
+  return RegisteredAnswer ? RegisteredAnswer(set) : nullptr;
+}
 
 bool DebugSwitchOn(const GameStateSet* set, DebugToggle toggle) {
   const DebugSwitches* switches = DebugSwitchesOf(set);

@@ -54,8 +54,12 @@ class DebugSwitches {
   Texture* atlas = nullptr;  // not owned
 };
 
-// The switches of the set's debug menu; null before it is built. The debug menu, which owns
-// them, answers this: the world, the player states and the pause menu reach them through here.
+// How the debug menu, which owns the switches, finds those of a set's debug menu.
+using DebugSwitchesAnswer = DebugSwitches* (*)(const GameStateSet* set);
+// The program's assembly registers the debug menu's answer at start-up.
+void RegisterDebugSwitches(DebugSwitchesAnswer answer);
+// The switches of the set's debug menu; null before it is built or an answer is registered.
+// The world, the player states and the pause menu reach them through here.
 DebugSwitches* DebugSwitchesOf(const GameStateSet* set);
 // Off without a debug menu.
 bool DebugSwitchOn(const GameStateSet* set, DebugToggle toggle);

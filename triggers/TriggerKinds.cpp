@@ -1,3 +1,5 @@
+#include "triggers/TriggerKinds.h"
+
 #include "triggers/CameraSetters.h"
 #include "triggers/ConversationShape.h"
 #include "triggers/Hazard.h"
@@ -7,9 +9,8 @@
 #include "triggers/ShopShape.h"
 #include "triggers/TutorialImage.h"
 #include "world/MapFormat.h"
-#include "world/TriggerRecords.h"
 
-const TriggerKindTable& RegisteredTriggerKinds() {
+const TriggerKindTable& TriggerKinds() {
   using Kind = ModifierShape::Kind;
   static const TriggerKindTable kinds = {
       {PortalLetter, Kind::KindPortal, true, &Portal::ReadRecord, Portal::EditorFields(),

@@ -4,6 +4,9 @@
 
 namespace {
 
+// Kept for the whole run by the triggers.
+const TriggerKindTable* RegisteredKinds = nullptr;
+
 template <typename Key>
 const TriggerKindEntry* FindKindBy(Key TriggerKindEntry::*key, Key value) {
   const TriggerKindTable& kinds = RegisteredTriggerKinds();
@@ -12,6 +15,13 @@ const TriggerKindEntry* FindKindBy(Key TriggerKindEntry::*key, Key value) {
 }
 
 }  // namespace
+
+void RegisterTriggerKinds(const TriggerKindTable& kinds) { RegisteredKinds = &kinds; }
+
+const TriggerKindTable& RegisteredTriggerKinds() {
+  static const TriggerKindTable none;
+  return RegisteredKinds ? *RegisteredKinds : none;
+}
 
 const TriggerKindEntry* FindTriggerKindByLetter(char letter) {
   return FindKindBy(&TriggerKindEntry::letter, letter);

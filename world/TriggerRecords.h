@@ -69,7 +69,9 @@ struct TriggerKindEntry {
 using TriggerKindTable = std::vector<TriggerKindEntry>;
 
 // The triggers a map can hold: portal, push, hazard, tutorial picture, the two camera
-// setters, conversation, shop and save point. The triggers fill it.
+// setters, conversation, shop and save point. The triggers fill the table; the program's
+// assembly registers it at start-up. Until then a map holds no trigger.
+void RegisterTriggerKinds(const TriggerKindTable& kinds);
 const TriggerKindTable& RegisteredTriggerKinds();
 // The kind of a record letter, or of a kind number; null for none.
 const TriggerKindEntry* FindTriggerKindByLetter(char letter);

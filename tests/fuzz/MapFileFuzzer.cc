@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/ConnectFloors.h"
 #include "engine/Texture.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
@@ -15,7 +16,10 @@
 namespace {
 
 World& TheWorld() {
-  static const std::unique_ptr<World> world = std::make_unique<World>(nullptr, nullptr);
+  static const std::unique_ptr<World> world = [] {
+    ConnectFloors();
+    return std::make_unique<World>(nullptr, nullptr);
+  }();
   return *world;
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/ConnectFloors.h"
 #include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "support/TestWorld.h"
@@ -27,6 +28,7 @@ TEST(MapEnemyKind, IsCheckedAsReadNotCutTo32Bits) {
       {"-4294967293", 1},  // -2^32 + 3
       {"4294967296", 1},   // 2^32, kind 0 when cut
   };
+  ConnectFloors();
   EnemyKindTable kinds = UnbuiltEnemyKinds();
   for (int kind : {0, PlacedKind}) {
     kinds[static_cast<size_t>(kind)].makePrototype = [kind](Playfield* owner, const TextureGroup&) {

@@ -9,6 +9,7 @@
 
 #include "collision/Boundary.h"
 #include "app/Application.h"
+#include "app/ConnectFloors.h"
 #include "enemies/EnemyResources.h"
 #include "engine/Globals.h"
 #include "engine/Texture.h"
@@ -93,6 +94,7 @@ class LineEnemy : public TestFigure<Enemy> {
 class MapFileTest : public ::testing::Test {
  protected:
   MapFileTest() {
+    ConnectFloors();
     PrepareContentFolder(folder_.Path());
     working_ = std::make_unique<WorkingFolder>(folder_.Path());
     world_ = std::make_unique<World>(nullptr, nullptr);
