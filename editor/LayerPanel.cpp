@@ -117,18 +117,18 @@ void LayerPanel::Draw() {
 
 void MenuDebug::HandleLayerPanel() {
   ShowArrowCursor();
-  if (!LeftPressed()) return;
-  if (m_layers->Press(m_mouseClient, m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
-    OpenField(m_layers->NumberField());
+  if (!m_mouse.LeftPressed()) return;
+  if (m_layers->Press(m_mouse.Client(), m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
+    m_field.Open(m_layers->NumberField(), m_mouse);
   } else {
-    CloseField();
+    m_field.Close();
   }
 }
 
 void MenuDebug::DrawLayerPanel() {
   m_layers->Draw();
-  if (m_activeField == &m_layers->NumberField()) {
-    PlaceCaretLine();
-    m_caretLine->DrawScreen();
+  if (m_field.Current() == &m_layers->NumberField()) {
+    m_field.PlaceCaretLine();
+    m_field.DrawCaret();
   }
 }

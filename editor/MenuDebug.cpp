@@ -1,10 +1,12 @@
 #include "editor/MenuDebug.h"
 
 #include "editor/ColorDialog.h"
+#include "editor/DebugPage.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
 #include "engine/Camera.h"
@@ -16,7 +18,6 @@
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
-#include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
@@ -24,8 +25,8 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "items/ItemStore.h"
-#include "platform/Platform.h"
 #include "platform/Renderer.h"
+#include "platform/SpriteBatch.h"
 #include "platform/TextFont.h"
 #include "world/MapFormat.h"
 #include "world/World.h"
@@ -35,10 +36,6 @@ namespace Layout = EditorLayout;
 namespace {
 
 constexpr float FullVolume = 100.0f;
-constexpr Color4 CaretColor{255, 0, 0, 0};
-constexpr float CaretTurn = 90.0f;
-// The caret line stands 2 pixels inside the field's box at top and bottom.
-constexpr float CaretShortening = 4.0f;
 constexpr int PageFontHeight = 32;
 constexpr Color4 SnapMarkerFill{80, 255, 255, 255};
 constexpr Color4 SnapTargetFill{80, 100, 100, 255};
@@ -65,7 +62,6 @@ const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
   pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
                                 &MenuDebug::DrawColorDialog};
-  pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
   pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
   pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
@@ -103,14 +99,12 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   // No map is loaded yet: the palette starts blank.
   ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
   if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
-  BuildSettingsPage();
+  m_settings = std::make_unique<SettingsPage>(*this, m_switches, m_guiTexture.get());
+  m_pages[ModeSettings] = m_settings.get();
   BuildItemEditor();
   for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
   m_snapMarker->SetFillColor(SnapMarkerFill);
   m_snapTargetMarker->SetFillColor(SnapTargetFill);
-  m_caretLine = std::make_unique<Line>();
-  m_caretLine->SetFillColor(CaretColor);
-  m_caretLine->SetRotation(CaretTurn);
   m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
@@ -129,7 +123,6 @@ void MenuDebug::Enter() {
   ShowNoTexture();
   ClearSnapMarkers();
   CloseContextMenu();
-  ShowTimeScale();
   // The map may have changed since the last visit: the old selection is not touched.
   m_selected = nullptr;
   m_selectedOwner = SelectionOwner::None;
@@ -139,12 +132,11 @@ void MenuDebug::Enter() {
     field->SetText("0");
   }
   ClearSourceFields();
-  // The colour leaving puts back is the one play had: a map loaded since the last visit may
-  // have brought its own.
-  m_savedBackground = ClearColor;
-  m_backgroundSwatch->SetFillColor(ClearColor);
+  for (DebugPage* page : m_pages) {
+    if (page) page->Enter();
+  }
   CollectLayers();
-  m_cursor->SetAltPosition(m_mouseClient);
+  m_cursor->SetAltPosition(m_mouse.Client());
   m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
@@ -157,23 +149,23 @@ void MenuDebug::HandleInput(float) {
     LeaveToWorld();
     return;
   }
-  SampleMouse();
+  m_mouse.Sample();
   const Gamepad& pad = *GameControls->pads[0];
   m_padThumbs = {pad.current.thumbLX, pad.current.thumbLY, pad.current.thumbRX,
                  pad.current.thumbRY};
   m_padTriggers = {pad.current.leftTrigger, pad.current.rightTrigger};
-  if (m_activeField) {
-    const std::string before = m_activeField->text;
-    EditOpenField(keys, *m_activeField);
-    if (m_activeField->text != before) m_activeFieldEdited = true;
+  m_field.TakeKeys(keys);
+  if (DebugPage* page = PageOfMode()) {
+    page->HandleInput();
+  } else {
+    (this->*PageOf(m_mode).handleInput)();
   }
-  (this->*PageOf(m_mode).handleInput)();
 }
 
 void MenuDebug::LeaveToWorld() {
   if (m_selected) m_selected->outlineVisible = 0;
   m_selected = nullptr;
-  RestoreSettings();
+  m_settings->Restore();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
 }
@@ -187,43 +179,25 @@ void MenuDebug::CancelOpenPage() {
     case ModeMusic:
       // The music list stands on the settings page, whose switches are not committed yet.
       CloseListDialog();
-      CancelSettingsPage();
-      break;
-    case ModeSettings:
-      CancelSettingsPage();
+      m_settings->Cancel();
       break;
     default:
+      if (DebugPage* page = PageOfMode()) page->Cancel();
       break;
   }
 }
 
-void MenuDebug::SampleMouse() {
-  if (!MainPlatform) return;
-  const platform::MouseSample sample = MainPlatform->ReadMouse();
-  int windowX = 0;
-  int windowY = 0;
-  MainPlatform->GetWindowPosition(windowX, windowY);
-  m_mouseScreen = {static_cast<float>(sample.x), static_cast<float>(sample.y), 0.0f};
-  m_mouseClient = {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY),
-                   0.0f};
-  m_mouseWorld = ScreenToWorld(0.0f, m_mouseClient.x, m_mouseClient.y);
-  m_mouseDelta = {sample.x - GameControls->mouse->x, sample.y - GameControls->mouse->y};
-  m_mouseButtons = {sample.left, sample.right, sample.middle, sample.extra1, sample.extra2};
-}
-
-bool MenuDebug::LeftPressed() const { return m_mouseButtons[0] && !GameControls->mouse->left; }
-
-bool MenuDebug::LeftHeld() const { return m_mouseButtons[0] && GameControls->mouse->left; }
-
-bool MenuDebug::LeftReleased() const { return !m_mouseButtons[0] && GameControls->mouse->left; }
-
-bool MenuDebug::RightPressed() const { return m_mouseButtons[1] && !GameControls->mouse->right; }
-
-bool MenuDebug::MiddleHeld() const { return m_mouseButtons[2] && GameControls->mouse->middle; }
-
 void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }
 
 void MenuDebug::ShowArrowCursor() { ShowCursor(EditorAtlas::CursorArrow); }
+
+void MenuDebug::DrawCursor() {
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  DrawCursorInBatch();
+  if (SpriteRenderer) SpriteRenderer->End();
+}
+
+void MenuDebug::DrawCursorInBatch() { m_cursor->DrawScreen(); }
 
 void MenuDebug::Update(float dt) {
   m_lastAutosaveTick = m_autosaveTick;
@@ -232,8 +206,8 @@ void MenuDebug::Update(float dt) {
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
   m_cursor->sourceRect = *m_cursorRect;
   m_cursor->dirty = 1;
-  m_cursor->SetAltPosition(m_mouseClient);
-  m_lastMouseWorld = m_mouseWorld;
+  m_cursor->SetAltPosition(m_mouse.Client());
+  m_mouse.KeepWorldPoint();
   // A zoom under way resizes the sprites.
   if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
   UpdateHandles();
@@ -250,7 +224,7 @@ bool MenuDebug::SaveMapUnmarked(const std::string& name) {
 
 void MenuDebug::Select(Shape* shape, SelectionOwner owner) {
   // An open field belongs to the shape it was opened on: its text must not reach another.
-  if (shape != m_selected) CloseField();
+  if (shape != m_selected) m_field.Close();
   if (m_selected) m_selected->outlineVisible = 0;
   m_selected = shape;
   m_selectedOwner = shape ? owner : SelectionOwner::None;
@@ -272,7 +246,11 @@ void MenuDebug::Autosave() {
 }
 
 void MenuDebug::Draw() {
-  (this->*PageOf(m_mode).draw)();
+  if (DebugPage* page = PageOfMode()) {
+    page->Draw();
+  } else {
+    (this->*PageOf(m_mode).draw)();
+  }
   DrawDebugOverlay();
 }
 
@@ -280,46 +258,16 @@ void MenuDebug::CollectLayers() {
   if (m_world) m_world->CollectLayers(m_switches);
 }
 
+DebugPage* MenuDebug::PageOfMode() const {
+  return m_mode >= 0 && m_mode < ModeCount ? m_pages[static_cast<size_t>(m_mode)] : nullptr;
+}
+
 void MenuDebug::SetMode(int32_t mode) {
-  CloseField();
+  m_field.Close();
+  if (DebugPage* page = PageOfMode()) page->Leave();
   m_mode = mode;
   m_pageMessage.Clear();
   m_heldPress = nullptr;
-}
-
-void MenuDebug::OpenField(TextBox& field) {
-  OpenFieldAt(field, field.MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z));
-}
-
-void MenuDebug::OpenFieldAt(TextBox& field, int32_t index) {
-  if (m_activeField != &field) CloseField();
-  m_activeField = &field;
-  field.caret = index;
-  field.anchor = index;
-  field.UpdateCaret();
-  m_caretLine->SetLength(field.box->height - CaretShortening);
-  PlaceCaretLine();
-}
-
-void MenuDebug::CloseField() {
-  if (!m_activeField) return;
-  const auto end = static_cast<int32_t>(m_activeField->text.size());
-  m_activeField->caret = end;
-  m_activeField->anchor = end;
-  m_activeField->UpdateCaret();
-  m_activeField = nullptr;
-  m_activeFieldEdited = false;
-}
-
-void MenuDebug::DragCaret() {
-  if (!m_activeField || !LeftHeld()) return;
-  m_activeField->caret =
-      m_activeField->MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z);
-  m_activeField->UpdateCaret();
-}
-
-void MenuDebug::PlaceCaretLine() {
-  if (m_activeField) m_caretLine->SetAltPosition(m_activeField->MeasureToCaret());
 }
 
 DebugSwitches* DebugSwitchesOf(const GameStateSet* set) {

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "editor/ContextMenu.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorWidgets.h"
 #include "editor/ResizeHandles.h"
 #include "editor/SelectionHandles.h"
 #include "editor/ShapePicker.h"
+#include "editor/TypingField.h"
 #include "engine/Color4.h"
 #include "engine/DebugSwitches.h"
 #include "items/StatBlock.h"
@@ -23,6 +25,7 @@ class Camera;
 class Circle;
 class ColorDialog;
 class DebugButton;
+class DebugPage;
 class Item;
 class ItemStore;
 class LayerPanel;
@@ -30,6 +33,7 @@ class Line;
 class ModifierShape;
 class PropertyPanel;
 class Quad;
+class SettingsPage;
 class Shape;
 class Sprite;
 class TemplatePalette;
@@ -67,7 +71,6 @@ class MenuDebug : public Menu {
   static constexpr float AutosavePeriod = 120.0f;
   // The map file the autosave writes over, in the maps folder.
   static constexpr const char* AutosaveName = "[TEMP]";
-  static constexpr int MouseButtonCount = 5;
   // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
   static constexpr int ItemFieldCount = StatCount + 2;
   static constexpr int TokensField = StatCount;
@@ -99,11 +102,24 @@ class MenuDebug : public Menu {
 
   // The map loader calls it too: every layer the world uses is shown and can be picked.
   void CollectLayers();
-  // The settings the page may undo: the background colour and the ten switches.
-  void SnapshotSettings();
 
-  // Caret and anchor go to the end of the closed field's text.
-  void CloseField();
+  // The one place the mode changes: the open field closes and the page left ends what it
+  // showed.
+  void SetMode(int32_t mode);
+  const DebugMouse& Mouse() const { return m_mouse; }
+  TypingField& Field() { return m_field; }
+  // The cursor shows the atlas cell from the next update on.
+  void ShowCursor(size_t cell);
+  void ShowArrowCursor();
+  // The cursor in a sprite batch of its own, or in the one the caller has begun.
+  void DrawCursor();
+  void DrawCursorInBatch();
+  // Where the overlay lays out the state figures: the top left of the panel shown.
+  void SetPanelAnchor(const platform::Vector3& anchor) { m_panelAnchor = anchor; }
+  // Mode 3 on the background colour.
+  void OpenBackgroundColorDialog();
+  // Mode 8 over the music files.
+  void OpenMusicList();
 
   // The template pages from the companion file at the path, or blank pages when it does not
   // open; each page's cells line up along the property panel's top edge.
@@ -133,10 +149,8 @@ class MenuDebug : public Menu {
   const DebugSwitches& Switches() const { return m_switches; }
   const std::wstring& StatusLine() const { return m_statusLine.Text(); }
   const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
-  const platform::Vector3& MouseWorld() const { return m_mouseWorld; }
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
-  const TextBox* ActiveField() const { return m_activeField; }
-  bool ActiveFieldEdited() const { return m_activeFieldEdited; }
+  SettingsPage& Settings() { return *m_settings; }
 
   // The main page.
   const Sprite& ToolbarIcon(size_t icon) const { return *m_toolbarIcons[icon]; }
@@ -175,14 +189,6 @@ class MenuDebug : public Menu {
   const Quad* SelectedFileRow() const { return m_selectedFileRow; }
   const DebugButton& LoadButton() const { return *m_loadButton; }
   const DebugButton& LoadCancelButton() const { return *m_loadCancelButton; }
-
-  // Mode 9.
-  const Quad& SettingsPanel() const { return *m_settingsPanel; }
-  const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
-  const TextBox& TimeScaleBox() const { return *m_timeScaleBox; }
-  const DebugButton& SetMusicButton() const { return *m_setMusicButton; }
-  const Quad& SettingsOkButton() const { return *m_settingsOkButton; }
-  const Quad& SettingsCancelButton() const { return *m_settingsCancelButton; }
 
   // Modes 11 and 12.
   const ItemStore& EditedItems() const { return *m_itemStore; }
@@ -228,14 +234,10 @@ class MenuDebug : public Menu {
   static const std::array<Page, ModeCount> Pages;
   // Modes outside the table and pages not built behave as the main page.
   static const Page& PageOf(int32_t mode);
+  // The page object of the current mode; null while the menu answers the mode itself.
+  DebugPage* PageOfMode() const;
+  void OpenSettingsPage();
 
-  // The one place the mode changes; the open field closes.
-  void SetMode(int32_t mode);
-  // Opens the field under the mouse for typing, caret and anchor at the character there; the
-  // field that was open closes.
-  void OpenField(TextBox& field);
-  // Opens the field with caret and anchor at the index.
-  void OpenFieldAt(TextBox& field, int32_t index);
   // The map and companion file dialogs. The save dialog of mode 4 (the map) or 5 (the
   // companion file) opens with the name "map" ready to be typed over.
   void OpenSaveDialog(int32_t mode);
@@ -254,14 +256,11 @@ class MenuDebug : public Menu {
   void RefreshTextureDisplay();
   // The shape's outline as the working copy (quad, circle or sprite); null removes it.
   void ShowOutline(Shape* shape);
-  // Mode 3 on the background colour.
-  void OpenBackgroundColorDialog();
   // Lays the colour dialog out at the screen point and loads the colour.
   void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
 
   void BuildBars();
   void BuildToolPanel();
-  void BuildSettingsPage();
   void BuildFileDialogs();
   void BuildItemEditor();
 
@@ -269,26 +268,14 @@ class MenuDebug : public Menu {
   // What the open colour dialog's or settings page's Cancel does; other pages apply nothing
   // before they are confirmed.
   void CancelOpenPage();
-  void SampleMouse();
-  bool LeftPressed() const;
-  bool LeftHeld() const;
-  bool LeftReleased() const;
-  bool RightPressed() const;
-  bool MiddleHeld() const;
   bool ToolIs(size_t toolIcon) const;
   bool SpriteToolCurrent() const;
-  void ShowCursor(size_t cell);
-  void ShowArrowCursor();
-  // While the left button stays down on an open field, the caret follows the mouse.
-  void DragCaret();
-  void PlaceCaretLine();
   void Autosave();
 
   // Mode 0.
   void EditStep();
   void HandleToolbarClick();
   void DrawMainPage();
-  void DrawCursor();
   void DrawSelection();
   void DrawToolPanelMarks();
   void DrawPaletteNumbers();
@@ -424,22 +411,6 @@ class MenuDebug : public Menu {
   void DrawTextureDialog();
   void DrawColorDialog();
 
-  // Mode 9.
-  void OpenSettingsPage();
-  // On leaving: the background colour and the first four switches as they were last committed.
-  void RestoreSettings();
-  // The time factor into its field, and the captions' anchor to the settings panel.
-  void ShowTimeScale();
-  // The first count switches into the snapshot, or out of it with the background colour.
-  void SaveToggles(int count);
-  void PutBackSettings(int toggleCount);
-  void CloseSettingsPage();
-  // Every switch and the background colour back to the snapshot; the time factor unread.
-  void CancelSettingsPage();
-  void HandleSettingsPage();
-  void PressOnSettingsPage();
-  void DrawSettingsPage();
-
   // Modes 4 to 7.
   void OpenSaveMefDialog();
   void OpenMapList();
@@ -520,13 +491,7 @@ class MenuDebug : public Menu {
   platform::Vector3 m_panelAnchor;
 
   // The mouse and the first pad as this frame's input step sampled them.
-  platform::Vector3 m_mouseScreen;
-  platform::Vector3 m_mouseClient;
-  platform::Vector3 m_mouseWorld;
-  platform::Vector3 m_lastMouseWorld;
-  std::array<int32_t, 2> m_mouseDelta{};
-  // Left, right, middle, first extra, second extra.
-  std::array<uint8_t, MouseButtonCount> m_mouseButtons{};
+  DebugMouse m_mouse;
   // Left x, left y, right x, right y.
   std::array<int16_t, 4> m_padThumbs{};
   std::array<uint8_t, 2> m_padTriggers{};
@@ -546,18 +511,6 @@ class MenuDebug : public Menu {
   std::unique_ptr<Quad> m_toolFrame;
   std::unique_ptr<Quad> m_propertyPanel;
   std::unique_ptr<Quad> m_layerPanel;
-
-  // The settings page.
-  std::unique_ptr<Quad> m_settingsPanel;
-  std::unique_ptr<Quad> m_settingsTitleBar;
-  std::unique_ptr<Quad> m_backgroundSwatchFrame;
-  std::unique_ptr<Quad> m_backgroundSwatch;
-  std::unique_ptr<TextBox> m_timeScaleBox;
-  std::unique_ptr<DebugButton> m_setMusicButton;
-  std::unique_ptr<Quad> m_settingsOkButton;
-  std::unique_ptr<Quad> m_settingsCancelButton;
-  Color4 m_savedBackground;
-  std::array<uint8_t, DebugToggleCount> m_savedToggles{};
 
   // The save dialog (modes 4 and 5).
   std::unique_ptr<Quad> m_saveDialogPanel;
@@ -623,12 +576,7 @@ class MenuDebug : public Menu {
   std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
   int32_t m_fieldPage = 0;
 
-  // The open text field, typed into by the editor of its mode; null when none is open.
-  TextBox* m_activeField = nullptr;
-  // Whether the open field's text changed since it opened: until then nothing is written from
-  // it, so opening a field never moves the selection.
-  bool m_activeFieldEdited = false;
-  std::unique_ptr<Line> m_caretLine;
+  TypingField m_field;
 
   // The selected map shape, owned by the World, and the container it was picked from.
   Shape* m_selected = nullptr;
@@ -663,6 +611,9 @@ class MenuDebug : public Menu {
   std::unique_ptr<LayerPanel> m_layers;
   std::unique_ptr<TextureChooser> m_chooser;
   std::unique_ptr<ColorDialog> m_colorDialog;
+  std::unique_ptr<SettingsPage> m_settings;
+  // The page of each mode; null for a mode whose page the menu still answers itself.
+  std::array<DebugPage*, ModeCount> m_pages{};
   // Where the selection's colour dialog opens.
   platform::Vector3 m_colorDialogAnchor;
   // World units per input step of the keyboard pan under the colour dialog.

@@ -120,10 +120,10 @@ const auto ShapeRows = std::to_array<ShapeRow>({
 // A field of a dialog is in no row and writes nothing. The layer and the trigger rows show the
 // stored value again at once; the shape rows keep the text as typed.
 void MenuDebug::ApplyActiveField() {
-  PlaceCaretLine();
-  if (!m_selected || !m_activeField || !m_activeFieldEdited) return;
+  m_field.PlaceCaretLine();
+  if (!m_selected || !m_field.Current() || !m_field.Edited()) return;
   const PropertyPanel& panel = *m_panel;
-  const TextBox* field = m_activeField;
+  const TextBox* field = m_field.Current();
   const float value = NumberIn(*field);
   for (const ShapeRow& row : ShapeRows) {
     if ((panel.*row.field).get() == field) row.write(*m_selected, value);
@@ -131,5 +131,5 @@ void MenuDebug::ApplyActiveField() {
   if (panel.m_fieldLayer.get() == field) MoveSelectionToLayer(RoundToInt(value));
   ModifierShape* trigger = m_world->FindModifierByShape(m_selected);
   if (trigger && panel.m_triggers->Write(*trigger, *field, value)) RefreshPropertyFields();
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }

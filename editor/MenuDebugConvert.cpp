@@ -19,7 +19,7 @@ using platform::Vector3;
 
 void MenuDebug::OpenContextMenu(int32_t kind) {
   m_contextMenuKind = kind;
-  m_contextMenu.Open(kind, m_mouseClient);
+  m_contextMenu.Open(kind, m_mouse.Client());
 }
 
 void MenuDebug::CloseContextMenu() {
@@ -30,10 +30,10 @@ void MenuDebug::CloseContextMenu() {
 void MenuDebug::HandleContextMenu() {
   ShowArrowCursor();
   const ModifierShape* owner = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
-  const ContextMenu::Item hovered = m_contextMenu.ItemAt(m_contextMenuKind, m_mouseClient);
+  const ContextMenu::Item hovered = m_contextMenu.ItemAt(m_contextMenuKind, m_mouse.Client());
   const bool sameKind = owner && hovered == m_contextMenu.ConversionTo(owner->kind);
   if (!sameKind) m_contextMenu.Highlight(hovered);
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   switch (m_contextMenuKind) {
     case MenuBackground:
       if (hovered != ContextMenu::SetBackground) return;
@@ -55,7 +55,7 @@ void MenuDebug::HandleContextMenu() {
 // it is and the menu stays open. A kind without numbers or flags of its own leaves the panel as
 // it was.
 void MenuDebug::ConvertSelection() {
-  const ContextMenu::Item item = m_contextMenu.ItemAt(MenuConvert, m_mouseClient);
+  const ContextMenu::Item item = m_contextMenu.ItemAt(MenuConvert, m_mouse.Client());
   if (item == ContextMenu::NoItem) return;
   const int32_t kind = m_contextMenu.KindOf(item);
   if (!m_selected) {

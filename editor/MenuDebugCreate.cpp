@@ -72,16 +72,16 @@ void MenuDebug::ToolBoundaryCircle() {
 void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
                               size_t cursor) {
   ShowCursor(cursor);
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     Shape* shape = store();
-    shape->SetPosition(m_mouseWorld);
+    shape->SetPosition(m_mouse.World());
     // The drag that follows pulls the new quad's bottom-right corner.
     if (shape->type == ShapeTypeQuad) m_activeHandle = HandleBottomRight;
     Select(shape, owner);
     m_outline.reset();
     ShowOutline(shape);
     RefreshTextureDisplay();
-  } else if (LeftHeld() && m_selected) {
+  } else if (m_mouse.LeftHeld() && m_selected) {
     DragResizeSelection();
     ShowOutline(m_selected);
     // The panel follows the drag, as it does a drag of the Select tool.
@@ -95,8 +95,8 @@ void MenuDebug::ToolSprite() {
   if (m_brushTexture) {
     if (!m_outline) MakeBrushPreview();
     SizeBrushPreview();
-    m_outline->SetPosition(m_mouseWorld);
-    if (LeftPressed()) StampSprite();
+    m_outline->SetPosition(m_mouse.World());
+    if (m_mouse.LeftPressed()) StampSprite();
   } else {
     m_outline.reset();
   }
@@ -114,7 +114,7 @@ void MenuDebug::StampSprite() {
   sprite->SetScale(NumberIn(*panel.m_fieldScaleX), NumberIn(*panel.m_fieldScaleY));
   sprite->layer = WholeNumberIn(*panel.m_fieldLayer);
   sprite->SetFillColor(panel.m_colorSwatch->GetColor());
-  sprite->SetPosition(m_mouseWorld);
+  sprite->SetPosition(m_mouse.World());
   sprite->RefreshExtent();
   Sprite* stamped = sprite.get();
   m_world->spriteLayers.Insert(stamped->layer, std::move(sprite));

@@ -3,6 +3,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SettingsPage.h"
 #include "editor/TextureChooser.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
@@ -49,18 +50,18 @@ void MenuDebug::HandleTextureDialog() {
     CancelTextureDialog();
     return;
   }
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   TextureChooser& chooser = *m_chooser;
-  if (chooser.CancelButton().AltContainsPoint(m_mouseClient)) {
+  if (chooser.CancelButton().AltContainsPoint(m_mouse.Client())) {
     CancelTextureDialog();
     return;
   }
-  if (m_brushTexture && chooser.OkButton().AltContainsPoint(m_mouseClient)) {
+  if (m_brushTexture && chooser.OkButton().AltContainsPoint(m_mouse.Client())) {
     ConfirmTexture();
     return;
   }
   const bool sprite = m_selected && m_selected->type == ShapeTypeSprite;
-  const std::optional<size_t> row = chooser.PickTextureRow(m_mouseClient, sprite);
+  const std::optional<size_t> row = chooser.PickTextureRow(m_mouse.Client(), sprite);
   m_brushTexture = row ? chooser.TileTexture(*row) : nullptr;
   chooser.ShowChosen(row);
 }
@@ -130,15 +131,12 @@ void MenuDebug::ApplyColor(const Color4& color) {
 // kept on leaving the debug menu.
 void MenuDebug::CloseColorDialog(const Color4& color) {
   ApplyColor(color);
-  if (m_mode == ModeBackgroundColor) {
-    m_savedBackground = ClearColor;
-    m_backgroundSwatch->SetFillColor(ClearColor);
-  }
+  if (m_mode == ModeBackgroundColor) m_settings->KeepBackground();
   SetMode(ModeEdit);
 }
 
 void MenuDebug::CancelColorDialog() {
-  CloseColorDialog(m_mode == ModeBackgroundColor ? m_savedBackground
+  CloseColorDialog(m_mode == ModeBackgroundColor ? m_settings->SavedBackground()
                                                  : m_colorDialog->ColorAtOpen());
 }
 
@@ -150,7 +148,7 @@ void MenuDebug::HandleShapeColorDialog() {
     SetMode(ModeEdit);
   } else if (keys.IsEnterPressed()) {
     SetMode(ModeEdit);
-  } else if (HandleColorDialogMouse() && m_activeField) {
+  } else if (HandleColorDialogMouse() && m_field.Current()) {
     ApplyColor(dialog.FieldColor());
   }
 }
@@ -163,51 +161,51 @@ void MenuDebug::HandleBackgroundColorDialog() {
     SetMode(ModeEdit);
   } else if (keys.IsEnterPressed()) {
     CloseColorDialog(dialog.SliderColor());
-  } else if (HandleColorDialogMouse() && m_activeField) {
-    const size_t channel = dialog.ChannelOfField(m_activeField);
+  } else if (HandleColorDialogMouse() && m_field.Current()) {
+    const size_t channel = dialog.ChannelOfField(m_field.Current());
     if (channel < ColorDialog::ChannelCount) {
-      ChannelOf(ClearColor, channel) = ColorDialog::ChannelIn(*m_activeField);
+      ChannelOf(ClearColor, channel) = ColorDialog::ChannelIn(*m_field.Current());
     }
   }
 }
 
 bool MenuDebug::HandleColorDialogMouse() {
   ColorDialog& dialog = *m_colorDialog;
-  const size_t field = dialog.FieldAt(m_mouseClient);
+  const size_t field = dialog.FieldAt(m_mouse.Client());
   ShowCursor(field < ColorDialog::ChannelCount ? Atlas::CursorText : Atlas::CursorArrow);
   PanCameraWithKeys();
-  if (!m_mouseButtons[0]) dialog.ReleaseSlider();
-  if (LeftPressed()) {
-    if (dialog.OkButton().AltContainsPoint(m_mouseClient)) {
+  if (!m_mouse.LeftDown()) dialog.ReleaseSlider();
+  if (m_mouse.LeftPressed()) {
+    if (dialog.OkButton().AltContainsPoint(m_mouse.Client())) {
       CloseColorDialog(m_mode == ModeBackgroundColor ? dialog.SliderColor() : EditedColor());
       return false;
     }
-    if (dialog.CancelButton().AltContainsPoint(m_mouseClient)) {
+    if (dialog.CancelButton().AltContainsPoint(m_mouse.Client())) {
       CancelColorDialog();
       return false;
     }
-    dialog.GrabSliderAt(m_mouseClient);
+    dialog.GrabSliderAt(m_mouse.Client());
     if (field < ColorDialog::ChannelCount) {
-      OpenField(dialog.Field(field));
+      m_field.Open(dialog.Field(field), m_mouse);
     } else {
-      CloseField();
+      m_field.Close();
     }
-  } else if (LeftHeld()) {
-    if (m_activeField) {
-      DragCaret();
+  } else if (m_mouse.LeftHeld()) {
+    if (m_field.Current()) {
+      m_field.DragCaret(m_mouse);
       ShowCursor(Atlas::CursorText);
     }
     const size_t channel = dialog.DraggedSlider();
     if (channel < ColorDialog::ChannelCount) {
       Color4 color = EditedColor();
-      ChannelOf(color, channel) = dialog.DragSlider(channel, m_mouseClient);
+      ChannelOf(color, channel) = dialog.DragSlider(channel, m_mouse.Client());
       ApplyColor(color);
     }
   }
-  if (m_activeField) {
-    const size_t channel = dialog.ChannelOfField(m_activeField);
+  if (m_field.Current()) {
+    const size_t channel = dialog.ChannelOfField(m_field.Current());
     if (channel < ColorDialog::ChannelCount) dialog.FollowField(channel);
-    PlaceCaretLine();
+    m_field.PlaceCaretLine();
   }
   return true;
 }
@@ -232,9 +230,9 @@ void MenuDebug::PanCameraWithKeys() {
 void MenuDebug::DrawColorDialog() {
   DrawMainPage();
   m_colorDialog->DrawBoxes(EditedColor());
-  if (m_activeField) m_caretLine->DrawScreen();
+  if (m_field.Current()) m_field.DrawCaret();
   if (SpriteRenderer) SpriteRenderer->Begin();
   m_colorDialog->DrawTexts();
-  m_cursor->DrawScreen();
+  DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -6,6 +6,7 @@
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "engine/BevelPainters.h"
 #include "engine/Controls.h"
@@ -122,28 +123,28 @@ void MenuDebug::ReadMef(const std::string& path) {
 void MenuDebug::OpenSaveDialog(int32_t mode) {
   SetMode(mode);
   m_mapNameBox->SetText(StartingName);
-  OpenFieldAt(*m_mapNameBox, static_cast<int32_t>(m_mapNameBox->text.size()));
+  m_field.OpenAt(*m_mapNameBox, static_cast<int32_t>(m_mapNameBox->text.size()));
 }
 
 void MenuDebug::OpenSaveMefDialog() { OpenSaveDialog(ModeSaveMef); }
 
 void MenuDebug::HandleSaveDialog() {
-  const bool overField = m_mapNameBox->box->AltContainsPoint(m_mouseClient);
+  const bool overField = m_mapNameBox->box->AltContainsPoint(m_mouse.Client());
   ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
   if (GameControls->keyboard->IsEnterPressed()) {
     SaveUnderTypedName();
-  } else if (LeftPressed()) {
-    if (m_saveButton->AltContainsPoint(m_mouseClient)) {
+  } else if (m_mouse.LeftPressed()) {
+    if (m_saveButton->AltContainsPoint(m_mouse.Client())) {
       SaveUnderTypedName();
-    } else if (m_saveCancelButton->AltContainsPoint(m_mouseClient)) {
+    } else if (m_saveCancelButton->AltContainsPoint(m_mouse.Client())) {
       SetMode(ModeEdit);
     } else if (overField) {
-      OpenField(*m_mapNameBox);
+      m_field.Open(*m_mapNameBox, m_mouse);
     }
   } else if (overField) {
-    DragCaret();
+    m_field.DragCaret(m_mouse);
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }
 
 void MenuDebug::SaveUnderTypedName() {
@@ -181,7 +182,7 @@ void MenuDebug::DrawSaveDialog() {
   m_pageMessage.Draw(panel.left + Layout::DialogTextInset,
                      m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
   if (SpriteRenderer) SpriteRenderer->End();
-  m_caretLine->DrawScreen();
+  m_field.DrawCaret();
   DrawCursor();
 }
 
@@ -222,6 +223,11 @@ void MenuDebug::BuildMefFileList() {
   BuildFileList(m_mefFileRows, ListFiles(MapsFolder, CompanionExtension));
 }
 
+void MenuDebug::OpenMusicList() {
+  SetMode(ModeMusic);
+  BuildMusicList();
+}
+
 void MenuDebug::BuildMusicList() {
   std::vector<std::string> names = {NoMusicRow};
   for (std::string& name : ListFiles(MusicFolder, MusicExtension)) names.push_back(std::move(name));
@@ -240,13 +246,13 @@ void MenuDebug::HandleListDialog() {
     if (m_selectedFileRow) ActOnChosenFile();
     return;
   }
-  if (!LeftPressed()) return;
-  if (m_loadButton->Contains(m_mouseClient)) {
+  if (!m_mouse.LeftPressed()) return;
+  if (m_loadButton->Contains(m_mouse.Client())) {
     if (m_selectedFileRow) ActOnChosenFile();
     return;
   }
   m_selectedFileRow = nullptr;
-  if (m_loadCancelButton->Contains(m_mouseClient)) {
+  if (m_loadCancelButton->Contains(m_mouse.Client())) {
     CloseListDialog();
     return;
   }
@@ -257,7 +263,7 @@ void MenuDebug::PickFileRow() {
   // With rows overlapping, the last one under the mouse is chosen.
   for (const std::unique_ptr<Quad>& row : ListOfMode()) {
     row->SetFillColor(EditorWidgets::RowColor);
-    if (!row->AltContainsPoint(m_mouseClient)) continue;
+    if (!row->AltContainsPoint(m_mouse.Client())) continue;
     m_selectedFileRow = row.get();
     row->SetFillColor(EditorWidgets::HoverColor);
   }
@@ -266,7 +272,7 @@ void MenuDebug::PickFileRow() {
 void MenuDebug::CloseListDialog() {
   if (m_mode == ModeMusic) {
     SetMode(ModeSettings);
-    ShowTimeScale();
+    m_settings->Show();
   } else {
     SetMode(ModeEdit);
   }
@@ -340,6 +346,6 @@ void MenuDebug::DrawListDialog() {
   }
   m_loadButton->DrawLabel();
   m_loadCancelButton->DrawLabel();
-  m_cursor->DrawScreen();
+  DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

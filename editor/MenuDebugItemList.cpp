@@ -164,7 +164,7 @@ std::array<DebugButton*, 4> MenuDebug::ItemTabs() const {
 void MenuDebug::HandleItemListInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   ShowArrowCursor();
-  if (!m_activeField) {
+  if (!m_field.Current()) {
     const int32_t page = m_itemPage;
     if (keys.IsLeftArrowPressed()) {
       m_itemPage = std::max(m_itemPage - 1, 0);
@@ -177,11 +177,11 @@ void MenuDebug::HandleItemListInput() {
     OpenSelectedItem();
     return;
   }
-  if (LeftPressed()) PressOnItemList();
+  if (m_mouse.LeftPressed()) PressOnItemList();
 }
 
 void MenuDebug::PressOnItemList() {
-  const platform::Vector3& mouse = m_mouseClient;
+  const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   // Change and Delete let the press go on to the tests below them; a delete held back keeps
   // its row chosen.
@@ -330,6 +330,6 @@ void MenuDebug::DrawItemList() {
   for (DebugButton* button : buttons) button->DrawLabel();
   m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
                      Panel().bottom - Layout::OkButtonFromBottom);
-  m_cursor->DrawScreen();
+  DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

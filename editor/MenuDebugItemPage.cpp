@@ -187,10 +187,10 @@ TextBox* MenuDebug::ItemFieldUnderMouse() const {
   const auto [first, end] = FieldsOfPage(m_fieldPage);
   for (int i = first; i < end; ++i) {
     TextBox& field = *m_itemFieldBoxes[static_cast<size_t>(i)];
-    if (field.box->AltContainsPoint(m_mouseClient)) return &field;
+    if (field.box->AltContainsPoint(m_mouse.Client())) return &field;
   }
   for (TextBox* field : {m_itemNameBox.get(), m_itemDescriptionBox.get()}) {
-    if (field->box->AltContainsPoint(m_mouseClient)) return field;
+    if (field->box->AltContainsPoint(m_mouse.Client())) return field;
   }
   return nullptr;
 }
@@ -199,7 +199,7 @@ void MenuDebug::HandleItemEditInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   TextBox* hovered = ItemFieldUnderMouse();
   ShowCursor(hovered ? Atlas::CursorText : Atlas::CursorArrow);
-  if (!m_activeField) {
+  if (!m_field.Current()) {
     if (keys.IsLeftArrowPressed()) {
       m_fieldPage = std::max(m_fieldPage - 1, 0);
     } else if (keys.IsRightArrowPressed()) {
@@ -210,17 +210,17 @@ void MenuDebug::HandleItemEditInput() {
     SaveEditedItem();
     return;
   }
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     PressOnItemPage(hovered);
-  } else if (LeftHeld() && m_activeField) {
+  } else if (m_mouse.LeftHeld() && m_field.Current()) {
     ShowCursor(Atlas::CursorText);
-    DragCaret();
+    m_field.DragCaret(m_mouse);
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }
 
 void MenuDebug::PressOnItemPage(TextBox* hovered) {
-  const platform::Vector3& mouse = m_mouseClient;
+  const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   if (m_itemSaveButton->Contains(mouse)) {
     SaveEditedItem();
@@ -267,9 +267,9 @@ void MenuDebug::PressOnItemPage(TextBox* hovered) {
     }
   }
   if (hovered) {
-    OpenField(*hovered);
+    m_field.Open(*hovered, m_mouse);
   } else {
-    CloseField();
+    m_field.Close();
   }
 }
 
@@ -288,7 +288,7 @@ void MenuDebug::DrawItemEdit() {
   buttons.push_back(m_itemSaveButton.get());
   buttons.push_back(m_itemEditCancelButton.get());
   for (DebugButton* button : buttons) button->DrawBox();
-  if (m_activeField) m_caretLine->DrawScreen();
+  if (m_field.Current()) m_field.DrawCaret();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, m_itemEditCancelButton->Face());
@@ -299,6 +299,6 @@ void MenuDebug::DrawItemEdit() {
   for (DebugButton* button : buttons) button->DrawLabel();
   m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
                      Panel().bottom - Layout::OkButtonFromBottom);
-  m_cursor->DrawScreen();
+  DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -5,6 +5,7 @@
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
@@ -136,7 +137,7 @@ void MenuDebug::EditStep() {
       {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
   }};
   for (const Route& route : routes) {
-    if (route.area && route.area->AltContainsPoint(m_mouseClient)) {
+    if (route.area && route.area->AltContainsPoint(m_mouse.Client())) {
       (this->*route.handler)();
       return;
     }
@@ -146,7 +147,7 @@ void MenuDebug::EditStep() {
 
 void MenuDebug::HandleToolbarClick() {
   ShowArrowCursor();
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   struct IconPress {
     size_t icon;
     Step open;
@@ -160,7 +161,7 @@ void MenuDebug::HandleToolbarClick() {
       {Atlas::IconItemEditor, &MenuDebug::OpenItemEditor},
   }};
   for (const IconPress& press : presses) {
-    if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouseClient)) {
+    if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouse.Client())) {
       (this->*press.open)();
       return;
     }
@@ -246,9 +247,9 @@ void MenuDebug::DrawPanelFrame(bool withLayerRow) {
   panel.m_textureField->DrawScreen();
   panel.m_textureSwatch->DrawScreen();
   if (m_selected || m_brushTexture) panel.m_sourceFrame->DrawScreen();
-  if (m_activeField) {
-    PlaceCaretLine();
-    m_caretLine->DrawScreen();
+  if (m_field.Current()) {
+    m_field.PlaceCaretLine();
+    m_field.DrawCaret();
   }
   if (withLayerRow) {
     panel.m_layerUpArrow->DrawScreen();
@@ -365,8 +366,4 @@ void MenuDebug::DrawBrushProperties() {
   if (SpriteRenderer) SpriteRenderer->End();
 }
 
-void MenuDebug::DrawCursor() {
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  m_cursor->DrawScreen();
-  if (SpriteRenderer) SpriteRenderer->End();
-}
+void MenuDebug::OpenSettingsPage() { m_settings->Open(); }

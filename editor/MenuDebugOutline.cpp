@@ -108,11 +108,11 @@ void MenuDebug::SizeBrushPreview() {
   preview->SetRotation(NormalizeAngle(NumberIn(*panel.m_fieldRotation)));
 }
 
-Vector3 MenuDebug::FindSnapAnchor() const { return ::FindSnapAnchor(m_outline.get(), m_mouseWorld); }
+Vector3 MenuDebug::FindSnapAnchor() const { return ::FindSnapAnchor(m_outline.get(), m_mouse.World()); }
 
 Vector3 MenuDebug::FindSnapTarget(const Vector3& point) const {
-  if (!m_outline) return m_mouseWorld;
-  return ::FindSnapTarget(*m_world, m_selected, m_snapMarker->position, point, m_mouseWorld);
+  if (!m_outline) return m_mouse.World();
+  return ::FindSnapTarget(*m_world, m_selected, m_snapMarker->position, point, m_mouse.World());
 }
 
 void MenuDebug::ClearSnapMarkers() {

@@ -46,7 +46,7 @@ std::vector<TextBox*> MenuDebug::LiveFields() const {
 
 void MenuDebug::ShowTextCursorOver(const std::vector<TextBox*>& live) {
   for (const TextBox* field : live) {
-    if (field->box->AltContainsPoint(m_mouseClient)) {
+    if (field->box->AltContainsPoint(m_mouse.Client())) {
       ShowCursor(Atlas::CursorText);
       return;
     }
@@ -56,11 +56,11 @@ void MenuDebug::ShowTextCursorOver(const std::vector<TextBox*>& live) {
 void MenuDebug::HandleShapeProperties() {
   const std::vector<TextBox*> live = LiveFields();
   ShowTextCursorOver(live);
-  if (m_mouseButtons[0]) {
+  if (m_mouse.LeftDown()) {
     CloseContextMenu();
-    if (LeftHeld()) {
-      if (m_activeField) ShowCursor(Atlas::CursorText);
-      DragCaret();
+    if (m_mouse.LeftHeld()) {
+      if (m_field.Current()) ShowCursor(Atlas::CursorText);
+      m_field.DragCaret(m_mouse);
     } else if (m_selected) {
       PressShapeButtons();
       PressBoundaryButtons();
@@ -68,30 +68,30 @@ void MenuDebug::HandleShapeProperties() {
       OpenFieldUnderMouse(LiveFields());
     }
   }
-  if (m_activeField) ApplyActiveField();
+  if (m_field.Current()) ApplyActiveField();
 }
 
 // The colour swatch and the texture field open the dialogs of their own pages.
 bool MenuDebug::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
-  if (panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
     OpenShapeColorDialog();
     return true;
   }
-  if (panel.m_layerUpArrow->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_layerUpArrow->AltContainsPoint(m_mouse.Client())) {
     StepSelectionLayer(1);
     return true;
   }
-  if (panel.m_layerDownArrow->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_layerDownArrow->AltContainsPoint(m_mouse.Client())) {
     StepSelectionLayer(-1);
     return true;
   }
-  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
     OpenTextureChooser();
     return true;
   }
-  if (panel.m_clearTextureIcon->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_clearTextureIcon->AltContainsPoint(m_mouse.Client())) {
     if (shape.texture && shape.type != ShapeTypeSprite) {
       shape.texture = nullptr;
       shape.dirty = 1;
@@ -101,7 +101,7 @@ bool MenuDebug::PressShapeButtons() {
   }
   for (auto [button, flip] : {std::pair{panel.m_buttonFlipX.get(), &shape.flipHorizontal},
                               std::pair{panel.m_buttonFlipY.get(), &shape.flipVertical}}) {
-    if (!button->Contains(m_mouseClient)) continue;
+    if (!button->Contains(m_mouse.Client())) continue;
     const uint8_t pressed = Toggle(*button) ? 1 : 0;
     if (*flip != pressed) {
       *flip = pressed;
@@ -127,12 +127,12 @@ void MenuDebug::PressBoundaryButtons() {
                                       {panel.m_collisionLeft.get(), 1},
                                       {panel.m_collisionRight.get(), 3}}};
   for (const Side& entry : sides) {
-    if (!entry.button->Contains(m_mouseClient)) continue;
+    if (!entry.button->Contains(m_mouse.Client())) continue;
     const size_t normal = BoundaryNormalSides[entry.side];
     m_selected->sideVectors[normal] = Toggle(*entry.button) ? Vector3{} : SideDirections[normal];
     return;
   }
-  if (panel.m_collisionCentre->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_collisionCentre->AltContainsPoint(m_mouse.Client())) {
     if (auto* boundary = dynamic_cast<BoundingQuad*>(m_selected)) {
       boundary->partialEdges = boundary->partialEdges ? 0 : 1;
     }
@@ -143,19 +143,19 @@ void MenuDebug::PressBoundaryButtons() {
 // chosen there goes into the trigger.
 void MenuDebug::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
-  if (modifier && m_panel->m_triggers->Press(*modifier, m_mouseClient)) {
+  if (modifier && m_panel->m_triggers->Press(*modifier, m_mouse.Client())) {
     OpenPortalTargetDialog(m_selected);
   }
 }
 
 void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
   for (TextBox* field : live) {
-    if (field->box->AltContainsPoint(m_mouseClient)) {
-      OpenField(*field);
+    if (field->box->AltContainsPoint(m_mouse.Client())) {
+      m_field.Open(*field, m_mouse);
       return;
     }
   }
-  CloseField();
+  m_field.Close();
 }
 
 void MenuDebug::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
@@ -184,35 +184,35 @@ void MenuDebug::HandleSpriteToolProperties() {
   const std::vector<TextBox*> live =
       m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
   ShowTextCursorOver(live);
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     PressBrushButtons();
     if (m_brushTexture) OpenFieldUnderMouse(live);
-  } else if (LeftHeld()) {
-    DragCaret();
+  } else if (m_mouse.LeftHeld()) {
+    m_field.DragCaret(m_mouse);
   }
-  if (m_activeField) ShowBrushFieldValue();
+  if (m_field.Current()) ShowBrushFieldValue();
 }
 
 bool MenuDebug::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
-  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
     OpenTextureChooser();
     return true;
   }
   // The colour swatch shows only with a brush texture.
-  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
+  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
     OpenShapeColorDialog();
     return true;
   }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {
-    if (button->Contains(m_mouseClient)) {
+    if (button->Contains(m_mouse.Client())) {
       Toggle(*button);
       return true;
     }
   }
   for (auto [arrow, step] : {std::pair{panel.m_layerUpArrow.get(), 1},
                              std::pair{panel.m_layerDownArrow.get(), -1}}) {
-    if (!arrow->AltContainsPoint(m_mouseClient)) continue;
+    if (!arrow->AltContainsPoint(m_mouse.Client())) continue;
     StepLayerField(*panel.m_fieldLayer, step, m_switches.m_layerFlags);
     return true;
   }
@@ -220,10 +220,10 @@ bool MenuDebug::PressBrushButtons() {
 }
 
 void MenuDebug::ShowBrushFieldValue() {
-  if (m_activeFieldEdited) {
-    m_activeField->SetText(
-        ShownNumber(NumberIn(*m_activeField), EditorLayout::PropertyFieldMaxLength));
-    m_activeField->UpdateCaret();
+  if (m_field.Edited()) {
+    m_field.Current()->SetText(
+        ShownNumber(NumberIn(*m_field.Current()), EditorLayout::PropertyFieldMaxLength));
+    m_field.Current()->UpdateCaret();
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }

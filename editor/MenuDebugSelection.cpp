@@ -58,26 +58,26 @@ void MenuDebug::HandleMouseEditing() {
     }
   }
   // Values take effect as they are typed, wherever the mouse is.
-  if (m_activeField) ApplyActiveField();
+  if (m_field.Current()) ApplyActiveField();
 }
 
 void MenuDebug::SelectToolStep() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   PanWithMiddleButton();
   // The hover is fixed while the left button stays down: the press frame chose the drag.
-  if (!LeftHeld()) HoverSelection();
-  if (LeftReleased()) ClearSnapMarkers();
+  if (!m_mouse.LeftHeld()) HoverSelection();
+  if (m_mouse.LeftReleased()) ClearSnapMarkers();
   if (keys.WentDown(VirtualKey::R)) {
     if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) {
       sprite->SetScale(1.0f, 1.0f);
       ShowOutline(sprite);
     }
   }
-  if (RightPressed()) {
-    if (!m_selected || !m_selected->ContainsPoint(m_mouseWorld)) SelectAtMouse();
+  if (m_mouse.RightPressed()) {
+    if (!m_selected || !m_selected->ContainsPoint(m_mouse.World())) SelectAtMouse();
     OpenContextMenu(m_selected ? MenuConvert : MenuBackground);
   }
-  if (m_mouseButtons[0]) PressOnMap();
+  if (m_mouse.LeftDown()) PressOnMap();
   DeleteAtKey();
 }
 
@@ -93,12 +93,12 @@ void MenuDebug::HoverSelection() {
     m_anchor = FindSnapAnchor();
     m_snappedAnchor = m_anchor;
   };
-  if (m_selected->ContainsPoint(m_mouseWorld)) {
+  if (m_selected->ContainsPoint(m_mouse.World())) {
     ShowCursor(Atlas::CursorMove);
     carry();
     return;
   }
-  if (m_selected->ContainsPointWithMargin(m_mouseWorld, ResizeBand)) {
+  if (m_selected->ContainsPointWithMargin(m_mouse.World(), ResizeBand)) {
     if (m_selected->type == ShapeTypeShapeList) return;
     ShowCursor(Atlas::CursorResize);
     // The outline follows what changed the selection elsewhere, and a snapping resize carries
@@ -123,7 +123,7 @@ void MenuDebug::HoverSelection() {
     }
     return;
   }
-  if (m_selected->ContainsPointWithMargin(m_mouseWorld, RotateBand)) {
+  if (m_selected->ContainsPointWithMargin(m_mouse.World(), RotateBand)) {
     ShowCursor(Atlas::CursorRotate);
     carry();
   }
@@ -133,7 +133,7 @@ void MenuDebug::HoverSelection() {
 // band wins, else the first edge whose line is.
 void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
   for (size_t i = 0; i < corners.size(); ++i) {
-    if (Distance2D(m_mouseWorld, corners[i]) <= ResizeBand) {
+    if (Distance2D(m_mouse.World(), corners[i]) <= ResizeBand) {
       m_activeHandle = static_cast<int32_t>(i);
       m_selectionHandles.Paint(m_activeHandle, true);
       return;
@@ -141,7 +141,7 @@ void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
   }
   const std::array<std::array<size_t, 2>, 4> edges = {{{0, 2}, {1, 3}, {0, 1}, {2, 3}}};
   for (size_t i = 0; i < edges.size(); ++i) {
-    if (DistanceToLine(m_mouseWorld, corners[edges[i][0]], corners[edges[i][1]]) <= ResizeBand) {
+    if (DistanceToLine(m_mouse.World(), corners[edges[i][0]], corners[edges[i][1]]) <= ResizeBand) {
       m_activeHandle = HandleLeftEdge + static_cast<int32_t>(i);
       m_selectionHandles.Paint(m_activeHandle, true);
       return;
@@ -161,7 +161,7 @@ void MenuDebug::PickEdgeAt(const Quad& quad) {
       {quad.GetBottomLeft(), quad.GetBottomRight(), HoveredBottom},
   }};
   for (const EdgeLine& line : lines) {
-    if (DistanceToLine(m_mouseWorld, line.from, line.to) < ResizeBand) {
+    if (DistanceToLine(m_mouse.World(), line.from, line.to) < ResizeBand) {
       m_hoveredEdge = line.edge;
       return;
     }
@@ -169,9 +169,9 @@ void MenuDebug::PickEdgeAt(const Quad& quad) {
 }
 
 void MenuDebug::PressOnMap() {
-  CloseField();
+  m_field.Close();
   CloseContextMenu();
-  if (LeftHeld()) {
+  if (m_mouse.LeftHeld()) {
     if (!m_selected) return;
     if (m_cursorRect == &Atlas::Cells[Atlas::CursorMove]) {
       DragMoveSelection();
@@ -220,7 +220,7 @@ bool MenuDebug::ChooseShapeAtMouse() {
   ModifierShape* trigger = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
   const TriggerPanel& triggers = *m_panel->m_triggers;
   if (!trigger || !triggers.ShapeChoiceWaits(*trigger)) return false;
-  Shape* picked = PickShapeAt(m_mouseWorld).shape;
+  Shape* picked = PickShapeAt(m_mouse.World()).shape;
   if (!picked || !m_world->FindModifierByShape(picked)) triggers.ChooseShape(*trigger, picked);
   triggers.EndShapeChoice(*trigger);
   return true;
@@ -232,7 +232,7 @@ Pick MenuDebug::PickShapeAt(const Vector3& point) {
 }
 
 void MenuDebug::SelectAtMouse() {
-  const Pick pick = PickShapeAt(m_mouseWorld);
+  const Pick pick = PickShapeAt(m_mouse.World());
   Select(pick.shape, pick.owner);
   if (m_selected) {
     ShowCursor(Atlas::CursorMove);
@@ -245,7 +245,7 @@ void MenuDebug::SelectAtMouse() {
 
 void MenuDebug::DeleteAtKey() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  if (m_activeField || !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
+  if (m_field.Current() || !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
     return;
   }
   if (m_selected) DeleteSelection(m_selected);

@@ -75,7 +75,7 @@ bool MenuDebug::SpriteToolCurrent() const {
 }
 
 void MenuDebug::HandleToolKeys() {
-  if (m_activeField) return;
+  if (m_field.Current()) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   for (const ToolKey& entry : ToolKeys) {
     if (keys.WentDown(entry.key)) {
@@ -111,24 +111,24 @@ void MenuDebug::HandleCtrlKeys() {
 // chosen one.
 void MenuDebug::HandleTemplatePalette() {
   ShowArrowCursor();
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   TemplatePalette& palette = *m_palette;
-  if (palette.m_paletteNext->Contains(m_mouseClient)) {
+  if (palette.m_paletteNext->Contains(m_mouse.Client())) {
     palette.NextPage();
-  } else if (palette.m_palettePrevious->Contains(m_mouseClient)) {
+  } else if (palette.m_palettePrevious->Contains(m_mouse.Client())) {
     palette.PreviousPage();
   } else {
-    palette.ChooseAt(m_mouseClient);
+    palette.ChooseAt(m_mouse.Client());
     LoadTemplate();
   }
 }
 
 void MenuDebug::ClickToolBar() {
   ShowArrowCursor();
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   CloseContextMenu();
   for (size_t icon = 0; icon < m_toolIcons.size(); ++icon) {
-    if (!m_toolIcons[icon]->AltContainsPoint(m_mouseClient)) continue;
+    if (!m_toolIcons[icon]->AltContainsPoint(m_mouse.Client())) continue;
     switch (icon) {
       case Atlas::ToolSnapToggle:
         m_snapToggle = !m_snapToggle;
@@ -155,7 +155,7 @@ void MenuDebug::ClickToolBar() {
 }
 
 void MenuDebug::ChooseTool(size_t toolIcon) {
-  CloseField();
+  m_field.Close();
   switch (toolIcon) {
     case Atlas::ToolSprite:
       SelectSpriteTool();
@@ -287,8 +287,8 @@ void MenuDebug::ToolPan() {
     const platform::Vector3 at = player->body->position;
     EditorCamera::PlaceEye(*MainCamera, {at.x, at.y, EditorCamera::NormalEyeZ});
   }
-  if (LeftHeld() || MiddleHeld()) {
-    EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+  if (m_mouse.LeftHeld() || m_mouse.MiddleHeld()) {
+    EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   }
 }
 
@@ -311,17 +311,17 @@ void MenuDebug::ToolZoom(float step) {
     CloseContextMenu();
     zoomed = true;
   }
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     zoomed = EditorCamera::ZoomBy(camera, step) || zoomed;
     CloseContextMenu();
   }
-  if (RightPressed()) OpenContextMenu(MenuZoom);
+  if (m_mouse.RightPressed()) OpenContextMenu(MenuZoom);
   if (zoomed) m_world->MarkSpritesDirty();
   PanWithMiddleButton();
 }
 
 void MenuDebug::PanWithMiddleButton() {
-  if (!MainCamera || !MiddleHeld()) return;
-  EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+  if (!MainCamera || !m_mouse.MiddleHeld()) return;
+  EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   CloseContextMenu();
 }

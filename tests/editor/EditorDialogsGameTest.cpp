@@ -126,12 +126,12 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   // whose other flag is clear. The typing reaches only the field.
   const Quad& field = *layers.NumberField().box;
   Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
-  EXPECT_EQ(menu->ActiveField(), &layers.NumberField());
+  EXPECT_EQ(menu->Field().Current(), &layers.NumberField());
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
   EXPECT_EQ(layers.NumberField().text, "7");
   EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
   Click(layers.VisibleToggle().Face());
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
 }
@@ -324,7 +324,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
@@ -347,7 +347,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
     Color4 background;
   };
   ClearColor = {255, 40, 80, 120};
-  menu->SnapshotSettings();
+  menu->Settings().Snapshot();
   // Channels in the dialog's order: alpha, red, green, blue.
   const std::array<Row, ColorDialog::ChannelCount> rows = {{
       {0, {7, 200, 120, 60}, {7, 40, 80, 120}},
@@ -365,7 +365,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
     Drag(thumb, {slider.track->GetAltBottomMid().x - 20, thumb.y, 0.0f});
     EXPECT_EQ(Dialog().Field(row.channel).text, "0") << "its thumb drags that channel";
     TypeChannel(row.channel, {'7'});
-    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(menu->Field().Current(), &Dialog().Field(row.channel));
     EXPECT_EQ(block->GetColor(), row.shape);
     EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
     Click(Dialog().CancelButton());
@@ -373,10 +373,10 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
     Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
-    Click(menu->BackgroundSwatch());
+    Click(menu->Settings().Button("Background Color"));
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
     TypeChannel(row.channel, {'7'});
-    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(menu->Field().Current(), &Dialog().Field(row.channel));
     EXPECT_EQ(ClearColor, row.background);
     EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
     Click(Dialog().CancelButton());
@@ -385,7 +385,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
-  menu->SnapshotSettings();
+  menu->Settings().Snapshot();
   // The background menu's one item, from a right press over empty map.
   SetMouse(600, 150, false, true, false);
   game.Step();
@@ -413,7 +413,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
   // swatch opens the dialog too.
   Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
-  Click(menu->BackgroundSwatch());
+  Click(menu->Settings().Button("Background Color"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;
   game.PressKey(VirtualKey::LeftShift);

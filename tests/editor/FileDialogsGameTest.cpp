@@ -69,7 +69,7 @@ class EditorFiles : public DebugMenuSession {
 
   void SaveThroughDialog(const std::string& name) {
     ClickIcon(Atlas::IconSaveMap);
-    ASSERT_EQ(menu->ActiveField(), &menu->MapNameBox());
+    ASSERT_EQ(menu->Field().Current(), &menu->MapNameBox());
     ClearField(menu->MapNameBox());
     TypeText(name);
     game.TapKey(VirtualKey::Enter);
@@ -224,9 +224,9 @@ TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
 
   ClickIcon(Atlas::IconSaveMap);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeSaveMap);
-  menu->CloseField();
+  menu->Field().Close();
   Click(menu->MapNameBox().box->altPosition.x, menu->MapNameBox().box->altPosition.y);
-  EXPECT_EQ(menu->ActiveField(), &menu->MapNameBox());
+  EXPECT_EQ(menu->Field().Current(), &menu->MapNameBox());
   Click(menu->SaveCancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 }
@@ -346,7 +346,7 @@ TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   MoveMouse(400, 300);
   OpenMenu();
   Click(Layout::ToolbarIconX[Atlas::IconSettings], Layout::TopBar.bottom / 2);
-  Click(menu->SetMusicButton().Face());
+  Click(menu->Settings().Button("Set Map Music"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeMusic);
   ASSERT_GE(menu->MusicFileRows().size(), 2u);
   EXPECT_EQ(menu->MusicFileRows()[0]->name, "None");
@@ -359,7 +359,7 @@ TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   ASSERT_NE(MainSoundBank->music, nullptr);
   EXPECT_EQ(MainSoundBank->music->GetPath(), "Content\\Audio\\Hollow.ogg");
 
-  Click(menu->SetMusicButton().Face());
+  Click(menu->Settings().Button("Set Map Music"));
   Click(*menu->MusicFileRows()[0]);
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(MainSoundBank->music, nullptr);

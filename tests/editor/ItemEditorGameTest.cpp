@@ -40,7 +40,7 @@ class ItemEditorGame : public DebugMenuSession {
   // Opens the field at the end of its text and types the text in place of what it held.
   void Retype(const TextBox& field, const std::string& text) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->ActiveField(), &field);
+    ASSERT_EQ(menu->Field().Current(), &field);
     for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
     TypeText(text);
   }

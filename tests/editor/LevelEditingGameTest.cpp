@@ -51,9 +51,9 @@ TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPla
     EditorCamera::PlaceEye(*MainCamera, {c.eyeX, c.eyeY, c.eyeZ});
     MoveMouse(c.clientX, c.clientY);
     game.Step();
-    EXPECT_NEAR(menu->MouseWorld().x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_NEAR(menu->MouseWorld().y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_EQ(menu->MouseWorld().z, 0.0f);
+    EXPECT_NEAR(menu->Mouse().World().x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_NEAR(menu->Mouse().World().y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_EQ(menu->Mouse().World().z, 0.0f);
   }
 }
 
@@ -312,7 +312,7 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   // instead of the centre would turn some of the steps the wrong way.
   MoveMouse(485, 321);
   game.Step();
-  const Vector3 center = menu->MouseWorld();
+  const Vector3 center = menu->Mouse().World();
   Quad* quad = AddQuad(center.x, center.y, 2.0f, 2.0f);
   Select(quad);
   // A quarter turn anticlockwise with the mouse 1.25 from the centre, in nine steps.
@@ -375,7 +375,7 @@ TEST_F(LevelEditing, TheCursorOverTheSelectionFollowsTheDistanceFromItsEdge) {
   Select(quad);
   MoveMouse(400, 300);
   game.Step();
-  const Vector3 mouse = menu->MouseWorld();
+  const Vector3 mouse = menu->Mouse().World();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     quad->SetPosition(mouse - row.mouse);
@@ -662,7 +662,7 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   // the middle of the view, a corner taken back from the screen at the wrong depth would miss.
   MoveMouse(400, 300);
   game.Step();
-  sprite->SetPosition(menu->MouseWorld() + Vector3{5.0f, -3.0f, 0.0f});
+  sprite->SetPosition(menu->Mouse().World() + Vector3{5.0f, -3.0f, 0.0f});
   const Vector3 half{width / 2 + 0.1f, 16 * PixelWorld, 0.0f};
   const std::pair<Vector3, int32_t> corners[] = {
       {{-half.x, half.y, 0.0f}, HandleTopLeft},

@@ -35,7 +35,7 @@ class PropertyEditing : public LevelEditing {
  protected:
   void ClickField(const TextBox& field) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->ActiveField(), &field);
+    ASSERT_EQ(menu->Field().Current(), &field);
   }
   // The caret to the end, then every character erased. A field that shows its stored value
   // again at once is left with "0".
@@ -95,7 +95,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
     ClickField(*field);
     game.StepFrames(3);
     ClickPanelBackground();
-    EXPECT_EQ(menu->ActiveField(), nullptr);
+    EXPECT_EQ(menu->Field().Current(), nullptr);
   }
   EXPECT_EQ(quad->position.x, 1.23456789f);
   EXPECT_EQ(quad->rotation, 12.3456789f);
@@ -205,11 +205,11 @@ TEST_F(PropertyEditing, ARightClickReselectionClosesTheEditedField) {
   Select(first);
   ClickField(*Panel().m_fieldRotation);
   game.TapKey(VirtualKey::Digit0 + 5);
-  ASSERT_TRUE(menu->ActiveFieldEdited());
+  ASSERT_TRUE(menu->Field().Edited());
   RightClickAt(second->position);
   ASSERT_EQ(menu->Selected(), second);
   game.Step();
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_EQ(second->rotation, 12.3456789f);
 }
 
@@ -319,7 +319,7 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     Erase(field);
     TypeNumber(ShownNumber(row.value, 7));
     game.Step();
-    menu->CloseField();
+    menu->Field().Close();
     EXPECT_FLOAT_EQ(row.read(), row.value);
     menu->RefreshPropertyFields();
     EXPECT_EQ(field.text, ShownNumber(row.value, 7));
@@ -695,7 +695,7 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
   Click(*Panel().m_layerUpArrow);
   Click(*Panel().m_layerUpArrow);
-  EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the fields closed the open one";
+  EXPECT_EQ(menu->Field().Current(), nullptr) << "a press off the fields closed the open one";
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_TRUE(menu->Switches().m_layerFlags.at(2).visible);
   Click(Panel().m_buttonFlipY->Face());
@@ -712,7 +712,7 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   MoveTo({-1.0f, -1.0f, 0.0f});
   game.Step();
   ASSERT_NE(menu->Outline(), nullptr);
-  EXPECT_EQ(menu->Outline()->position, menu->MouseWorld());
+  EXPECT_EQ(menu->Outline()->position, menu->Mouse().World());
 }
 
 TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {

@@ -7,6 +7,7 @@
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
 #include "engine/Controls.h"
@@ -727,7 +728,7 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
               Between(0, ClientWidth - 1), Between(0, ClientHeight - 1));
        }},
       {5, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), 1); }},
-      {menu.ActiveField() ? 14 : 2,
+      {menu.Field().Current() ? 14 : 2,
        [this] {
          const int frames =
              Type(Chance(0.7) ? Pick<const char*>(MapNames) : std::to_string(Between(-500, 5000)));
@@ -801,11 +802,11 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       button(menu.LoadCancelButton());
       break;
     case MenuDebug::ModeSettings:
-      quads = {&menu.SettingsPanel(),    &menu.SettingsPanel(),
-               &menu.SettingsPanel(),    menu.TimeScaleBox().box.get(),
-               &menu.SettingsOkButton(), &menu.SettingsCancelButton(),
-               &menu.BackgroundSwatch()};
-      button(menu.SetMusicButton());
+      quads = {&menu.Settings().PanelBox(),    &menu.Settings().PanelBox(),
+               &menu.Settings().PanelBox(),    menu.Settings().Field("Update Factor:").box.get(),
+               &menu.Settings().Button("OK"), &menu.Settings().Button("Cancel"),
+               &menu.Settings().Button("Background Color")};
+      quads.push_back(&menu.Settings().Button("Set Map Music"));
       break;
     case MenuDebug::ModeItemList:
       if (menu.CurrentRows()) rows(*menu.CurrentRows());

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "editor/DebugPage.h"
+#include "engine/Color4.h"
+#include "engine/DebugSwitches.h"
+
+class DebugButton;
+class DebugMouse;
+class MenuDebug;
+class Quad;
+class TextBox;
+class Texture;
+class TypingField;
+
+// Mode 9: the debug switches as check boxes, the background colour's swatch, the time factor
+// and the map music, kept as they were when the page opened until "OK" or Enter commits them.
+class SettingsPage : public DebugPage {
+ public:
+  SettingsPage(MenuDebug& menu, DebugSwitches& switches, Texture* atlas);
+  ~SettingsPage() override;
+
+  // The background colour play had, into the swatch and as the colour leaving puts back.
+  void Enter() override;
+  void HandleInput() override;
+  void Draw() override;
+  // Every switch and the background colour back to the snapshot; the time factor unread.
+  void Cancel() override;
+
+  void Open();
+  // The time factor into its field, and the overlay's captions to the settings panel.
+  void Show();
+  // The settings the page may undo: the background colour and the ten switches.
+  void Snapshot();
+  // On leaving the debug menu: the background colour and the first four switches as they were
+  // last committed.
+  void Restore();
+  // The background colour the colour dialog gave becomes the committed one.
+  void KeepBackground();
+  // The background colour as last committed.
+  const Color4& SavedBackground() const { return m_savedBackground; }
+
+  const Quad& PanelBox() const { return *m_panel; }
+  // The swatch that opens the background colour dialog.
+  const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
+
+ private:
+  // The first count switches into the snapshot, or out of it with the background colour.
+  void SaveToggles(int count);
+  void PutBackSettings(int toggleCount);
+  void Close();
+  void PressOnPage();
+
+  MenuDebug& m_menu;
+  const DebugMouse& m_mouse;
+  TypingField& m_field;
+  DebugSwitches& m_switches;
+  std::unique_ptr<Quad> m_panel;
+  std::unique_ptr<Quad> m_titleBar;
+  std::unique_ptr<Quad> m_backgroundSwatchFrame;
+  std::unique_ptr<Quad> m_backgroundSwatch;
+  std::unique_ptr<TextBox> m_timeScaleBox;
+  std::unique_ptr<DebugButton> m_setMusicButton;
+  std::unique_ptr<Quad> m_okButton;
+  std::unique_ptr<Quad> m_cancelButton;
+  Color4 m_savedBackground;
+  std::array<uint8_t, DebugToggleCount> m_savedToggles{};
+};
