@@ -1,6 +1,6 @@
 #include "editor/MenuDebug.h"
 
-#include "editor/ColorDialog.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugPage.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
@@ -59,9 +59,6 @@ const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
-  pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
-  pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
-                                &MenuDebug::DrawColorDialog};
   pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
   pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
@@ -92,8 +89,6 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
   m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
   m_chooser = std::make_unique<TextureChooser>();
-  m_colorDialog = std::make_unique<ColorDialog>(this, m_guiTexture.get());
-  m_colorDialogAnchor = {Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
   CollectLayers();
   BuildFileDialogs();
   // No map is loaded yet: the palette starts blank.
@@ -101,6 +96,9 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
   m_settings = std::make_unique<SettingsPage>(*this, m_switches, m_guiTexture.get());
   m_pages[ModeSettings] = m_settings.get();
+  m_colors = std::make_unique<ColorDialogPage>(*this, m_guiTexture.get());
+  m_pages[ModeShapeColor] = m_colors.get();
+  m_pages[ModeBackgroundColor] = m_colors.get();
   BuildItemEditor();
   for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
   m_snapMarker->SetFillColor(SnapMarkerFill);
@@ -172,10 +170,6 @@ void MenuDebug::LeaveToWorld() {
 
 void MenuDebug::CancelOpenPage() {
   switch (m_mode) {
-    case ModeShapeColor:
-    case ModeBackgroundColor:
-      CancelColorDialog();
-      break;
     case ModeMusic:
       // The music list stands on the settings page, whose switches are not committed yet.
       CloseListDialog();

@@ -23,7 +23,7 @@
 
 class Camera;
 class Circle;
-class ColorDialog;
+class ColorDialogPage;
 class DebugButton;
 class DebugPage;
 class Item;
@@ -116,8 +116,6 @@ class MenuDebug : public Menu {
   void DrawCursorInBatch();
   // Where the overlay lays out the state figures: the top left of the panel shown.
   void SetPanelAnchor(const platform::Vector3& anchor) { m_panelAnchor = anchor; }
-  // Mode 3 on the background colour.
-  void OpenBackgroundColorDialog();
   // Mode 8 over the music files.
   void OpenMusicList();
 
@@ -140,8 +138,6 @@ class MenuDebug : public Menu {
 
   // Mode 1, the texture chooser, listing the world's textures.
   void OpenTextureChooser();
-  // Mode 2 on the selection's colour, or the brush's without a selection.
-  void OpenShapeColorDialog();
 
   // What the pages hold and show: where a test finds a widget to press and reads the outcome.
   int32_t Mode() const { return m_mode; }
@@ -151,6 +147,9 @@ class MenuDebug : public Menu {
   const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
   SettingsPage& Settings() { return *m_settings; }
+  ColorDialogPage& Colors() { return *m_colors; }
+  // The world under the editor and the main page over it, which the dialogs draw under them.
+  void DrawMainPage();
 
   // The main page.
   const Sprite& ToolbarIcon(size_t icon) const { return *m_toolbarIcons[icon]; }
@@ -175,9 +174,8 @@ class MenuDebug : public Menu {
   const Circle& SnapTargetMarker() const { return *m_snapTargetMarker; }
   const Texture* BrushTexture() const { return m_brushTexture; }
 
-  // Modes 1 to 3.
+  // Mode 1.
   const TextureChooser& Chooser() const { return *m_chooser; }
-  const ColorDialog& ColorDialogWidgets() const { return *m_colorDialog; }
 
   // Modes 4 to 10.
   const TextBox& MapNameBox() const { return *m_mapNameBox; }
@@ -256,8 +254,6 @@ class MenuDebug : public Menu {
   void RefreshTextureDisplay();
   // The shape's outline as the working copy (quad, circle or sprite); null removes it.
   void ShowOutline(Shape* shape);
-  // Lays the colour dialog out at the screen point and loads the colour.
-  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
 
   void BuildBars();
   void BuildToolPanel();
@@ -275,7 +271,6 @@ class MenuDebug : public Menu {
   // Mode 0.
   void EditStep();
   void HandleToolbarClick();
-  void DrawMainPage();
   void DrawSelection();
   void DrawToolPanelMarks();
   void DrawPaletteNumbers();
@@ -393,23 +388,11 @@ class MenuDebug : public Menu {
   void HandleLayerPanel();
   void DrawLayerPanel();
 
-  // Modes 1 to 3.
+  // Mode 1.
   void HandleTextureDialog();
   void CancelTextureDialog();
   void ConfirmTexture();
-  void HandleShapeColorDialog();
-  void HandleBackgroundColorDialog();
-  // What both colour dialogs do after their own keys; true while the dialog stays open.
-  bool HandleColorDialogMouse();
-  // The colour the dialog edits: the colour swatch's in mode 2, the background in mode 3.
-  Color4 EditedColor() const;
-  void ApplyColor(const Color4& color);
-  void CloseColorDialog(const Color4& color);
-  // Ends the dialog with the colour it opened with (the background: the last one committed).
-  void CancelColorDialog();
-  void PanCameraWithKeys();
   void DrawTextureDialog();
-  void DrawColorDialog();
 
   // Modes 4 to 7.
   void OpenSaveMefDialog();
@@ -610,14 +593,10 @@ class MenuDebug : public Menu {
   // The layer panel and the dialogs of modes 1 to 3.
   std::unique_ptr<LayerPanel> m_layers;
   std::unique_ptr<TextureChooser> m_chooser;
-  std::unique_ptr<ColorDialog> m_colorDialog;
   std::unique_ptr<SettingsPage> m_settings;
+  std::unique_ptr<ColorDialogPage> m_colors;
   // The page of each mode; null for a mode whose page the menu still answers itself.
   std::array<DebugPage*, ModeCount> m_pages{};
-  // Where the selection's colour dialog opens.
-  platform::Vector3 m_colorDialogAnchor;
-  // World units per input step of the keyboard pan under the colour dialog.
-  float m_cameraPanStep = 0.2f;
 };
 
 // Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it

@@ -4,6 +4,7 @@
 #include "collision/Boundary.h"
 #include "editor/EditorCamera.h"
 #include "editor/DebugButton.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Camera.h"
@@ -38,7 +39,7 @@ void MenuDebug::HandleContextMenu() {
     case MenuBackground:
       if (hovered != ContextMenu::SetBackground) return;
       CloseContextMenu();
-      OpenBackgroundColorDialog();
+      m_colors->OpenOnBackground();
       break;
     case MenuConvert:
       ConvertSelection();

@@ -6,6 +6,7 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/LayerPanel.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/EditorAtlas.h"
@@ -76,7 +77,7 @@ bool MenuDebug::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
   if (panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    OpenShapeColorDialog();
+    m_colors->OpenOnShape();
     return true;
   }
   if (panel.m_layerUpArrow->AltContainsPoint(m_mouse.Client())) {
@@ -201,7 +202,7 @@ bool MenuDebug::PressBrushButtons() {
   }
   // The colour swatch shows only with a brush texture.
   if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    OpenShapeColorDialog();
+    m_colors->OpenOnShape();
     return true;
   }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {

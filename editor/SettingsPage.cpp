@@ -4,6 +4,7 @@
 #include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/TypingField.h"
 #include "engine/BevelPainters.h"
@@ -194,7 +195,7 @@ void SettingsPage::PressOnPage() {
     return;
   }
   if (m_backgroundSwatch->AltContainsPoint(mouse)) {
-    m_menu.OpenBackgroundColorDialog();
+    m_menu.Colors().OpenOnBackground();
     return;
   }
   for (int i = 0; i < DebugToggleCount; ++i) {

@@ -64,12 +64,12 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   // Clicks into the end of a channel field, erases its number and types the digits.
   void TypeChannel(size_t channel, std::initializer_list<int> digits) {
-    const Quad& box = *menu->ColorDialogWidgets().Field(channel).box;
+    const Quad& box = *menu->Colors().Dialog().Field(channel).box;
     Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
     Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
     Type(digits);
   }
-  const ColorDialog& Dialog() const { return menu->ColorDialogWidgets(); }
+  const ColorDialog& Dialog() const { return menu->Colors().Dialog(); }
   const Slider& ChannelSlider(size_t channel) const { return Dialog().ChannelSlider(channel); }
   const LayerPanel& Layers() const { return menu->Layers(); }
   LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
@@ -302,7 +302,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
   // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenOnShape();
   game.Step();
   TypeChannel(0, {'9'});
   EXPECT_EQ(block->GetColor().a, 9);
@@ -310,7 +310,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
   // So does Escape, which leaves the editor.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenOnShape();
   game.Step();
   TypeChannel(0, {'9'});
   Leave(VirtualKey::Esc);
@@ -319,7 +319,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
 
   // Enter keeps what was typed.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenOnShape();
   game.Step();
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
@@ -329,7 +329,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
   menu->DropSelection();
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenOnShape();
   game.Step();
   TypeChannel(2, {'9'});
   EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
@@ -358,7 +358,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   SelectBlock();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
-    menu->OpenShapeColorDialog();
+    menu->Colors().OpenOnShape();
     game.Step();
     const Slider& slider = ChannelSlider(row.channel);
     const Vector3 thumb = slider.thumb->altPosition;

@@ -7,6 +7,7 @@
 #include "editor/ColorDialog.h"
 #include "editor/DebugButton.h"
 #include "editor/MenuDebug.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
@@ -776,8 +777,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
-      quads = {&menu.ColorDialogWidgets().PanelBox(), &menu.ColorDialogWidgets().PanelBox(),
-               &menu.ColorDialogWidgets().OkButton(), &menu.ColorDialogWidgets().CancelButton()};
+      quads = {&menu.Colors().Dialog().PanelBox(), &menu.Colors().Dialog().PanelBox(),
+               &menu.Colors().Dialog().OkButton(), &menu.Colors().Dialog().CancelButton()};
       break;
     case MenuDebug::ModeSaveMap:
     case MenuDebug::ModeSaveMef:

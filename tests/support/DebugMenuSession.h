@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/MenuDebug.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/SettingsPage.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
