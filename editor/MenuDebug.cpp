@@ -8,7 +8,7 @@
 #include "editor/PropertyPanel.h"
 #include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
-#include "editor/TextureChooser.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
@@ -58,7 +58,6 @@ const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
   pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
   pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
@@ -88,7 +87,8 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
   m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
   m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
-  m_chooser = std::make_unique<TextureChooser>();
+  m_textureDialog = std::make_unique<TextureDialogPage>(*this, m_textures);
+  m_pages[ModeTextureChooser] = m_textureDialog.get();
   CollectLayers();
   BuildFileDialogs();
   // No map is loaded yet: the palette starts blank.

@@ -39,7 +39,7 @@ class Sprite;
 class TemplatePalette;
 class TextBox;
 class Texture;
-class TextureChooser;
+class TextureDialogPage;
 class World;
 namespace platform {
 class TextFont;
@@ -136,8 +136,6 @@ class MenuDebug : public Menu {
   // The property panel's fields from the selection.
   void RefreshPropertyFields();
 
-  // Mode 1, the texture chooser, listing the world's textures.
-  void OpenTextureChooser();
 
   // What the pages hold and show: where a test finds a widget to press and reads the outcome.
   int32_t Mode() const { return m_mode; }
@@ -148,6 +146,7 @@ class MenuDebug : public Menu {
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
   SettingsPage& Settings() { return *m_settings; }
   ColorDialogPage& Colors() { return *m_colors; }
+  TextureDialogPage& Textures() { return *m_textureDialog; }
   // The world under the editor and the main page over it, which the dialogs draw under them.
   void DrawMainPage();
 
@@ -172,10 +171,12 @@ class MenuDebug : public Menu {
   const platform::Vector3& Anchor() const { return m_anchor; }
   const Circle& SnapMarker() const { return *m_snapMarker; }
   const Circle& SnapTargetMarker() const { return *m_snapTargetMarker; }
-  const Texture* BrushTexture() const { return m_brushTexture; }
+  Texture* BrushTexture() const { return m_brushTexture; }
+  void SetBrushTexture(Texture* texture) { m_brushTexture = texture; }
+  // The brush's texture goes to the selection, or stays the Sprite tool's brush with its
+  // preview, and the main page shows it.
+  void ConfirmTexture();
 
-  // Mode 1.
-  const TextureChooser& Chooser() const { return *m_chooser; }
 
   // Modes 4 to 10.
   const TextBox& MapNameBox() const { return *m_mapNameBox; }
@@ -388,11 +389,6 @@ class MenuDebug : public Menu {
   void HandleLayerPanel();
   void DrawLayerPanel();
 
-  // Mode 1.
-  void HandleTextureDialog();
-  void CancelTextureDialog();
-  void ConfirmTexture();
-  void DrawTextureDialog();
 
   // Modes 4 to 7.
   void OpenSaveMefDialog();
@@ -457,7 +453,7 @@ class MenuDebug : public Menu {
 
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
-  // The world's loaded textures, for the texture chooser.
+  // The world's loaded textures, for the companion files' templates.
   std::vector<std::unique_ptr<Texture>>* m_textures = nullptr;
   std::unique_ptr<Texture> m_guiTexture;
   DebugSwitches m_switches;
@@ -592,7 +588,7 @@ class MenuDebug : public Menu {
 
   // The layer panel and the dialogs of modes 1 to 3.
   std::unique_ptr<LayerPanel> m_layers;
-  std::unique_ptr<TextureChooser> m_chooser;
+  std::unique_ptr<TextureDialogPage> m_textureDialog;
   std::unique_ptr<SettingsPage> m_settings;
   std::unique_ptr<ColorDialogPage> m_colors;
   // The page of each mode; null for a mode whose page the menu still answers itself.

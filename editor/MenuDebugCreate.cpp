@@ -47,6 +47,13 @@ void SetPictureRect(Sprite& sprite, const platform::PixelRect& rect) {
   sprite.SetRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
+// A shape given a texture shows it unshaded.
+constexpr Color4 LightInterfaceColor{255, 255, 255, 255};
+
+std::string WholeText(uint32_t value) {
+  return WStringToString(IntToWString(static_cast<int>(value)));
+}
+
 }  // namespace
 
 void MenuDebug::ToolTextureQuad() {
@@ -121,6 +128,27 @@ void MenuDebug::StampSprite() {
   Select(stamped, SelectionOwner::Sprites);
   RefreshTextureDisplay();
   m_switches.m_layerFlags.try_emplace(stamped->layer, LayerFlags{true, true});
+}
+
+void MenuDebug::ConfirmTexture() {
+  Texture& texture = *m_brushTexture;
+  PropertyPanel& panel = *m_panel;
+  if (m_selected) {
+    m_selected->SetTexture(&texture);
+    m_selected->SetFillColor(LightInterfaceColor);
+    if (!m_outline) ShowOutline(m_selected);
+  }
+  panel.m_fieldSourceLeft->SetText("0");
+  panel.m_fieldSourceTop->SetText("0");
+  panel.m_fieldSourceRight->SetText(WholeText(texture.width));
+  panel.m_fieldSourceBottom->SetText(WholeText(texture.height));
+  panel.m_fieldScaleX->SetText("1");
+  panel.m_fieldScaleY->SetText("1");
+  panel.m_colorSwatch->SetFillColor(LightInterfaceColor);
+  if (!m_outline) MakeBrushPreview();
+  SetMode(ModeEdit);
+  RefreshTextureDisplay();
+  m_panelAnchor = Layout::PropertyPanel.TopLeft();
 }
 
 void MenuDebug::RefreshTextureDisplay() {

@@ -9,6 +9,7 @@
 #include "editor/ColorDialogPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
@@ -89,7 +90,7 @@ bool MenuDebug::PressShapeButtons() {
     return true;
   }
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    OpenTextureChooser();
+    m_textureDialog->Open();
     return true;
   }
   if (panel.m_clearTextureIcon->AltContainsPoint(m_mouse.Client())) {
@@ -197,7 +198,7 @@ void MenuDebug::HandleSpriteToolProperties() {
 bool MenuDebug::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    OpenTextureChooser();
+    m_textureDialog->Open();
     return true;
   }
   // The colour swatch shows only with a brush texture.

@@ -146,7 +146,7 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
   SelectBlock();
   Click(*menu->PropertyWidgets().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
-  const TextureChooser& chooser = menu->Chooser();
+  const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), RowsPerColumn + 6);
   const Vector3 first = chooser.Row(0).altPosition;
   for (size_t i = 0; i < chooser.RowCount(); ++i) {
@@ -177,7 +177,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   SelectBlock();
   Click(*menu->PropertyWidgets().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
-  const TextureChooser& chooser = menu->Chooser();
+  const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
   ASSERT_TRUE(row);
@@ -246,7 +246,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(0, std::move(sprite));
   menu->Select(picture, SelectionOwner::Sprites);
-  menu->OpenTextureChooser();
+  menu->Textures().Open();
   game.Step();
   Click(chooser.Row(0));
   EXPECT_EQ(menu->BrushTexture(), nullptr);

@@ -9,6 +9,7 @@
 #include "editor/MenuDebug.h"
 #include "editor/ColorDialogPage.h"
 #include "editor/SettingsPage.h"
+#include "editor/TextureDialogPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
 #include "engine/Controls.h"
@@ -772,8 +773,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       quads.push_back(menu.Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
-      quads = {&menu.Chooser().PanelBox(), &menu.Chooser().PanelBox(), &menu.Chooser().OkButton(),
-               &menu.Chooser().CancelButton()};
+      quads = {&menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().OkButton(),
+               &menu.Textures().Chooser().CancelButton()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:

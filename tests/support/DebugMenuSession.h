@@ -7,6 +7,7 @@
 #include "editor/MenuDebug.h"
 #include "editor/ColorDialogPage.h"
 #include "editor/SettingsPage.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Shape.h"

@@ -94,7 +94,7 @@ class LevelEditing : public DebugMenuSession {
   void ChooseBrush(const Texture* texture) {
     Click(menu->ToolIcon(Atlas::ToolSprite));
     Click(*menu->PropertyWidgets().m_textureField);
-    const TextureChooser& chooser = menu->Chooser();
+    const TextureChooser& chooser = menu->Textures().Chooser();
     const std::optional<size_t> row = chooser.RowOf(texture);
     ASSERT_TRUE(row);
     Click(chooser.Row(*row));
