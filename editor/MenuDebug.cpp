@@ -1,11 +1,13 @@
 #include "editor/MenuDebug.h"
 
 #include "editor/ColorDialogPage.h"
-#include "editor/DebugPage.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugPage.h"
 #include "editor/EditorLayout.h"
+#include "editor/FileListPage.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureDialogPage.h"
@@ -53,12 +55,6 @@ std::string CompanionPathOf(const std::string& mapPath) {
 const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   std::array<Page, ModeCount> pages{};
   pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
-  pages[ModeSaveMap] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
-  pages[ModeSaveMef] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
-  pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
   pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
   pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
   return pages;
@@ -90,7 +86,12 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   m_textureDialog = std::make_unique<TextureDialogPage>(*this, m_textures);
   m_pages[ModeTextureChooser] = m_textureDialog.get();
   CollectLayers();
-  BuildFileDialogs();
+  m_saveDialog = std::make_unique<SaveDialogPage>(*this);
+  m_fileList = std::make_unique<FileListPage>(*this, m_world);
+  for (int32_t mode : {ModeSaveMap, ModeSaveMef}) m_pages[mode] = m_saveDialog.get();
+  for (int32_t mode : {ModeLoadMap, ModeLoadMef, ModeMusic, ModePortalTarget}) {
+    m_pages[mode] = m_fileList.get();
+  }
   // No map is loaded yet: the palette starts blank.
   ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
   if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
@@ -169,16 +170,7 @@ void MenuDebug::LeaveToWorld() {
 }
 
 void MenuDebug::CancelOpenPage() {
-  switch (m_mode) {
-    case ModeMusic:
-      // The music list stands on the settings page, whose switches are not committed yet.
-      CloseListDialog();
-      m_settings->Cancel();
-      break;
-    default:
-      if (DebugPage* page = PageOfMode()) page->Cancel();
-      break;
-  }
+  if (DebugPage* page = PageOfMode()) page->Cancel();
 }
 
 void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }

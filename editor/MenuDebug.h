@@ -40,6 +40,8 @@ class TemplatePalette;
 class TextBox;
 class Texture;
 class TextureDialogPage;
+class SaveDialogPage;
+class FileListPage;
 class World;
 namespace platform {
 class TextFont;
@@ -116,14 +118,10 @@ class MenuDebug : public Menu {
   void DrawCursorInBatch();
   // Where the overlay lays out the state figures: the top left of the panel shown.
   void SetPanelAnchor(const platform::Vector3& anchor) { m_panelAnchor = anchor; }
-  // Mode 8 over the music files.
-  void OpenMusicList();
 
   // The template pages from the companion file at the path, or blank pages when it does not
   // open; each page's cells line up along the property panel's top edge.
   void ReadMef(const std::string& path);
-  // Mode 10: the target of the portal whose region this is, chosen from the map list.
-  void OpenPortalTargetDialog(const Shape* portalRegion);
 
   // The shape becomes the selection, marked, and the old one loses its mark; a field open on the
   // old one closes.
@@ -136,7 +134,6 @@ class MenuDebug : public Menu {
   // The property panel's fields from the selection.
   void RefreshPropertyFields();
 
-
   // What the pages hold and show: where a test finds a widget to press and reads the outcome.
   int32_t Mode() const { return m_mode; }
   Texture* GuiTexture() const { return m_guiTexture.get(); }
@@ -147,6 +144,8 @@ class MenuDebug : public Menu {
   SettingsPage& Settings() { return *m_settings; }
   ColorDialogPage& Colors() { return *m_colors; }
   TextureDialogPage& Textures() { return *m_textureDialog; }
+  SaveDialogPage& SaveDialog() { return *m_saveDialog; }
+  FileListPage& FileList() { return *m_fileList; }
   // The world under the editor and the main page over it, which the dialogs draw under them.
   void DrawMainPage();
 
@@ -176,18 +175,6 @@ class MenuDebug : public Menu {
   // The brush's texture goes to the selection, or stays the Sprite tool's brush with its
   // preview, and the main page shows it.
   void ConfirmTexture();
-
-
-  // Modes 4 to 10.
-  const TextBox& MapNameBox() const { return *m_mapNameBox; }
-  const Quad& SaveButton() const { return *m_saveButton; }
-  const Quad& SaveCancelButton() const { return *m_saveCancelButton; }
-  const EditorWidgets::RowList& MapFileRows() const { return m_mapFileRows; }
-  const EditorWidgets::RowList& MefFileRows() const { return m_mefFileRows; }
-  const EditorWidgets::RowList& MusicFileRows() const { return m_musicFileRows; }
-  const Quad* SelectedFileRow() const { return m_selectedFileRow; }
-  const DebugButton& LoadButton() const { return *m_loadButton; }
-  const DebugButton& LoadCancelButton() const { return *m_loadCancelButton; }
 
   // Modes 11 and 12.
   const ItemStore& EditedItems() const { return *m_itemStore; }
@@ -237,18 +224,11 @@ class MenuDebug : public Menu {
   DebugPage* PageOfMode() const;
   void OpenSettingsPage();
 
-  // The map and companion file dialogs. The save dialog of mode 4 (the map) or 5 (the
-  // companion file) opens with the name "map" ready to be typed over.
-  void OpenSaveDialog(int32_t mode);
-  void OpenSaveMapDialog() { OpenSaveDialog(ModeSaveMap); }
-  // The lists show what the folder holds now, nothing chosen.
-  void BuildMapFileList();
-  void BuildMefFileList();
-  // "None" first, then the music files.
-  void BuildMusicList();
-  // Loads the chosen map in place of the current one and starts over on it, the players at
-  // its spawn point.
-  void LoadSelectedMap();
+  // The toolbar's and the keys' ways into the file dialogs.
+  void OpenSaveMapDialog();
+  void OpenSaveMefDialog();
+  void OpenMapList();
+  void OpenMefList();
   // The item editor: its list page opens on the equipment read afresh from the item files.
   void OpenItemEditor();
   // The texture line, the swatch and its source frame for the selection, then the fields.
@@ -258,7 +238,6 @@ class MenuDebug : public Menu {
 
   void BuildBars();
   void BuildToolPanel();
-  void BuildFileDialogs();
   void BuildItemEditor();
 
   void LeaveToWorld();
@@ -389,26 +368,6 @@ class MenuDebug : public Menu {
   void HandleLayerPanel();
   void DrawLayerPanel();
 
-
-  // Modes 4 to 7.
-  void OpenSaveMefDialog();
-  void OpenMapList();
-  void OpenMefList();
-  void HandleSaveDialog();
-  // Writes the map or the companion file under the typed name; the dialog stays open with a
-  // line saying why when the name is refused or the file could not be written.
-  void SaveUnderTypedName();
-  void DrawSaveDialog();
-  // Modes 6, 7, 8 and 10 over the list of the mode.
-  EditorWidgets::RowList& ListOfMode();
-  void BuildFileList(EditorWidgets::RowList& rows, std::vector<std::string> names);
-  void HandleListDialog();
-  // A press on a row chooses it; a press elsewhere chooses nothing.
-  void PickFileRow();
-  void CloseListDialog();
-  void ActOnChosenFile();
-  void DrawListDialog();
-
   // Modes 11 and 12.
   void BuildItemEditPage();
   // The editor's store and its rows afresh from the item files; nothing chosen.
@@ -491,24 +450,6 @@ class MenuDebug : public Menu {
   std::unique_ptr<Quad> m_propertyPanel;
   std::unique_ptr<Quad> m_layerPanel;
 
-  // The save dialog (modes 4 and 5).
-  std::unique_ptr<Quad> m_saveDialogPanel;
-  std::unique_ptr<Quad> m_saveButton;
-  std::unique_ptr<Quad> m_saveCancelButton;
-  // The name maps and companion files are saved under, without folder or extension.
-  std::unique_ptr<TextBox> m_mapNameBox;
-  // The list dialog (modes 6, 7, 8 and 10).
-  std::unique_ptr<Quad> m_loadDialogPanel;
-  std::unique_ptr<Quad> m_fileListPanel;
-  std::unique_ptr<DebugButton> m_loadButton;
-  std::unique_ptr<DebugButton> m_loadCancelButton;
-  EditorWidgets::RowList m_mapFileRows;
-  EditorWidgets::RowList m_mefFileRows;
-  EditorWidgets::RowList m_musicFileRows;
-  // The chosen row of the open list, null for none.
-  Quad* m_selectedFileRow = nullptr;
-  // Mode 10's portal, found again by its region whenever it is needed.
-  const Shape* m_targetPortalRegion = nullptr;
   // One line under a dialog or page whose file could not be written, whose name is refused, or
   // whose press is held back. A change of mode clears it.
   EditorWidgets::MessageLine m_pageMessage;
@@ -589,12 +530,10 @@ class MenuDebug : public Menu {
   // The layer panel and the dialogs of modes 1 to 3.
   std::unique_ptr<LayerPanel> m_layers;
   std::unique_ptr<TextureDialogPage> m_textureDialog;
+  std::unique_ptr<SaveDialogPage> m_saveDialog;
+  std::unique_ptr<FileListPage> m_fileList;
   std::unique_ptr<SettingsPage> m_settings;
   std::unique_ptr<ColorDialogPage> m_colors;
   // The page of each mode; null for a mode whose page the menu still answers itself.
   std::array<DebugPage*, ModeCount> m_pages{};
 };
-
-// Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it
-// can. The keyboard types no separator, but the guard does not rely on that.
-std::wstring SaveNameRefusal(const std::string& name);

@@ -2,9 +2,9 @@
 // to the normal view, and turning the selected shape into a trigger on the same region.
 
 #include "collision/Boundary.h"
-#include "editor/EditorCamera.h"
-#include "editor/DebugButton.h"
 #include "editor/ColorDialogPage.h"
+#include "editor/DebugButton.h"
+#include "editor/EditorCamera.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Camera.h"

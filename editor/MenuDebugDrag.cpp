@@ -99,7 +99,8 @@ void MenuDebug::DragRotateSelection() {
   if (!m_outline) return;
   const Vector3 center = m_outline->position;
   // With either mouse point on the centre there is no angle to turn by.
-  if (Distance2D(m_mouse.World(), center) == 0.0f || Distance2D(m_mouse.LastWorld(), center) == 0.0f) {
+  if (Distance2D(m_mouse.World(), center) == 0.0f ||
+      Distance2D(m_mouse.LastWorld(), center) == 0.0f) {
     return;
   }
   float angle = AngleAtVertex(m_mouse.World(), m_mouse.LastWorld(), center);

@@ -108,7 +108,9 @@ void MenuDebug::SizeBrushPreview() {
   preview->SetRotation(NormalizeAngle(NumberIn(*panel.m_fieldRotation)));
 }
 
-Vector3 MenuDebug::FindSnapAnchor() const { return ::FindSnapAnchor(m_outline.get(), m_mouse.World()); }
+Vector3 MenuDebug::FindSnapAnchor() const {
+  return ::FindSnapAnchor(m_outline.get(), m_mouse.World());
+}
 
 Vector3 MenuDebug::FindSnapTarget(const Vector3& point) const {
   if (!m_outline) return m_mouse.World();

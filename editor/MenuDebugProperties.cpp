@@ -3,10 +3,11 @@
 // and opening and closing its fields.
 
 #include "collision/Boundary.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
+#include "editor/FileListPage.h"
 #include "editor/LayerPanel.h"
-#include "editor/ColorDialogPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TextureDialogPage.h"
@@ -146,7 +147,7 @@ void MenuDebug::PressBoundaryButtons() {
 void MenuDebug::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
   if (modifier && m_panel->m_triggers->Press(*modifier, m_mouse.Client())) {
-    OpenPortalTargetDialog(m_selected);
+    m_fileList->OpenPortalTarget(m_selected);
   }
 }
 

@@ -245,7 +245,8 @@ void MenuDebug::SelectAtMouse() {
 
 void MenuDebug::DeleteAtKey() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  if (m_field.Current() || !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
+  if (m_field.Current() ||
+      !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
     return;
   }
   if (m_selected) DeleteSelection(m_selected);

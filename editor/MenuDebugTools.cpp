@@ -3,15 +3,20 @@
 // the middle button under every tool).
 
 #include <array>
+#include <fstream>
+#include <locale>
 
 #include "editor/DebugButton.h"
 #include "editor/EditorCamera.h"
+#include "editor/FileListPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SaveDialogPage.h"
 #include "editor/TemplatePalette.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
+#include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/StringConversion.h"
@@ -20,6 +25,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "player/Player.h"
+#include "world/CompanionFile.h"
 #include "world/World.h"
 
 namespace Atlas = EditorAtlas;
@@ -325,3 +331,22 @@ void MenuDebug::PanWithMiddleButton() {
   EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   CloseContextMenu();
 }
+
+void MenuDebug::ReadMef(const std::string& path) {
+  std::ifstream in(NativePath(path), std::ios::binary);
+  if (!in) {
+    m_palette->SetPages(BlankPalette());
+    return;
+  }
+  in.imbue(std::locale::classic());
+  static const std::vector<std::unique_ptr<Texture>> noTextures;
+  m_palette->SetPages(ReadCompanionFile(in, m_textures ? *m_textures : noTextures));
+}
+
+void MenuDebug::OpenSaveMapDialog() { m_saveDialog->Open(ModeSaveMap); }
+
+void MenuDebug::OpenSaveMefDialog() { m_saveDialog->Open(ModeSaveMef); }
+
+void MenuDebug::OpenMapList() { m_fileList->OpenMaps(); }
+
+void MenuDebug::OpenMefList() { m_fileList->OpenCompanionFiles(); }

@@ -1,10 +1,11 @@
 #include "editor/SettingsPage.h"
 
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
 #include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
-#include "editor/ColorDialogPage.h"
+#include "editor/FileListPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/TypingField.h"
 #include "engine/BevelPainters.h"
@@ -205,7 +206,7 @@ void SettingsPage::PressOnPage() {
     if (i == ToggleGameStateLoadInfo) ShowLoadInfo = box.checked;
     return;
   }
-  if (m_setMusicButton->Contains(mouse)) m_menu.OpenMusicList();
+  if (m_setMusicButton->Contains(mouse)) m_menu.FileList().OpenMusic();
 }
 
 void SettingsPage::Draw() {

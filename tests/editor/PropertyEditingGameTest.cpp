@@ -478,11 +478,11 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
   Click(Triggers().ButtonLabelled(ModifierShape::KindPortal, "Set Map")->Face());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModePortalTarget);
-  const auto hub = std::find_if(menu->MapFileRows().begin(), menu->MapFileRows().end(),
+  const auto hub = std::find_if(menu->FileList().Rows().begin(), menu->FileList().Rows().end(),
                                 [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
-  ASSERT_NE(hub, menu->MapFileRows().end());
+  ASSERT_NE(hub, menu->FileList().Rows().end());
   Click(**hub);
-  Click(menu->LoadButton().Face());
+  Click(menu->FileList().Button("Load"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(menu->Selected(), walls[0]);
   EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");

@@ -5,13 +5,15 @@
 #include <filesystem>
 
 #include "editor/ColorDialog.h"
-#include "editor/DebugButton.h"
-#include "editor/MenuDebug.h"
 #include "editor/ColorDialogPage.h"
+#include "editor/DebugButton.h"
+#include "editor/FileListPage.h"
+#include "editor/MenuDebug.h"
+#include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"
-#include "editor/TextureDialogPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
@@ -773,8 +775,8 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       quads.push_back(menu.Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
-      quads = {&menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().OkButton(),
-               &menu.Textures().Chooser().CancelButton()};
+      quads = {&menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().PanelBox(),
+               &menu.Textures().Chooser().OkButton(), &menu.Textures().Chooser().CancelButton()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
@@ -783,30 +785,34 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       break;
     case MenuDebug::ModeSaveMap:
     case MenuDebug::ModeSaveMef:
-      quads = {menu.MapNameBox().box.get(), &menu.SaveButton(), &menu.SaveButton(),
-               &menu.SaveCancelButton()};
+      quads = {menu.SaveDialog().Field("Save file as:").box.get(),
+               &menu.SaveDialog().Button("Save"), &menu.SaveDialog().Button("Save"),
+               &menu.SaveDialog().Button("Cancel")};
       break;
     case MenuDebug::ModeLoadMap:
     case MenuDebug::ModePortalTarget:
-      rows(menu.MapFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeLoadMef:
-      rows(menu.MefFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeMusic:
-      rows(menu.MusicFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeSettings:
-      quads = {&menu.Settings().PanelBox(),    &menu.Settings().PanelBox(),
-               &menu.Settings().PanelBox(),    menu.Settings().Field("Update Factor:").box.get(),
-               &menu.Settings().Button("OK"), &menu.Settings().Button("Cancel"),
+      quads = {&menu.Settings().PanelBox(),
+               &menu.Settings().PanelBox(),
+               &menu.Settings().PanelBox(),
+               menu.Settings().Field("Update Factor:").box.get(),
+               &menu.Settings().Button("OK"),
+               &menu.Settings().Button("Cancel"),
                &menu.Settings().Button("Background Color")};
       quads.push_back(&menu.Settings().Button("Set Map Music"));
       break;

@@ -4,8 +4,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "editor/MenuDebug.h"
 #include "editor/ColorDialogPage.h"
+#include "editor/FileListPage.h"
+#include "editor/MenuDebug.h"
+#include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"
 #include "editor/TextureDialogPage.h"
 #include "engine/Globals.h"
