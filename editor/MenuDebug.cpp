@@ -5,6 +5,7 @@
 #include "editor/DebugPage.h"
 #include "editor/EditorLayout.h"
 #include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
 #include "editor/LayerPanel.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SaveDialogPage.h"
@@ -55,8 +56,6 @@ std::string CompanionPathOf(const std::string& mapPath) {
 const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
   std::array<Page, ModeCount> pages{};
   pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
-  pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
-  pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
   return pages;
 }();
 
@@ -75,8 +74,7 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
       m_guiTexture(LoadTexture(EditorAtlas::Path, EditorAtlas::Size, EditorAtlas::Size)),
       m_switches(m_guiTexture.get()),
       m_statusLine(AlignMiddle),
-      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]),
-      m_pageMessage(AlignQuarterUp) {
+      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]) {
   MainCamera = camera;
   BuildBars();
   BuildToolPanel();
@@ -100,7 +98,9 @@ MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
   m_colors = std::make_unique<ColorDialogPage>(*this, m_guiTexture.get());
   m_pages[ModeShapeColor] = m_colors.get();
   m_pages[ModeBackgroundColor] = m_colors.get();
-  BuildItemEditor();
+  m_items = std::make_unique<ItemEditorPage>(*this, m_world);
+  m_pages[ModeItemList] = m_items.get();
+  m_pages[ModeItemPage] = m_items.get();
   for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
   m_snapMarker->SetFillColor(SnapMarkerFill);
   m_snapTargetMarker->SetFillColor(SnapTargetFill);
@@ -252,8 +252,6 @@ void MenuDebug::SetMode(int32_t mode) {
   m_field.Close();
   if (DebugPage* page = PageOfMode()) page->Leave();
   m_mode = mode;
-  m_pageMessage.Clear();
-  m_heldPress = nullptr;
 }
 
 DebugSwitches* DebugSwitchesOf(const GameStateSet* set) {

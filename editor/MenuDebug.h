@@ -42,6 +42,7 @@ class Texture;
 class TextureDialogPage;
 class SaveDialogPage;
 class FileListPage;
+class ItemEditorPage;
 class World;
 namespace platform {
 class TextFont;
@@ -73,11 +74,6 @@ class MenuDebug : public Menu {
   static constexpr float AutosavePeriod = 120.0f;
   // The map file the autosave writes over, in the maps folder.
   static constexpr const char* AutosaveName = "[TEMP]";
-  // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
-  static constexpr int ItemFieldCount = StatCount + 2;
-  static constexpr int TokensField = StatCount;
-  static constexpr int UseCountField = StatCount + 1;
-  static constexpr size_t RunePartCount = 5;
   // Which right-click menu is open: none, the background's, the conversions', the zoom's.
   enum ContextMenuKind : int32_t {
     MenuClosed = ContextMenu::Closed,
@@ -139,13 +135,13 @@ class MenuDebug : public Menu {
   Texture* GuiTexture() const { return m_guiTexture.get(); }
   const DebugSwitches& Switches() const { return m_switches; }
   const std::wstring& StatusLine() const { return m_statusLine.Text(); }
-  const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
   SettingsPage& Settings() { return *m_settings; }
   ColorDialogPage& Colors() { return *m_colors; }
   TextureDialogPage& Textures() { return *m_textureDialog; }
   SaveDialogPage& SaveDialog() { return *m_saveDialog; }
   FileListPage& FileList() { return *m_fileList; }
+  ItemEditorPage& Items() { return *m_items; }
   // The world under the editor and the main page over it, which the dialogs draw under them.
   void DrawMainPage();
 
@@ -176,37 +172,6 @@ class MenuDebug : public Menu {
   // preview, and the main page shows it.
   void ConfirmTexture();
 
-  // Modes 11 and 12.
-  const ItemStore& EditedItems() const { return *m_itemStore; }
-  const EditorWidgets::RowList& EquipmentRows() const { return m_equipmentRows; }
-  const EditorWidgets::RowList* CurrentRows() const { return m_currentRows; }
-  const Quad* SelectedRow() const { return m_selectedRow; }
-  int32_t ItemPage() const { return m_itemPage; }
-  int32_t FieldPage() const { return m_fieldPage; }
-  const DebugButton& EquipmentTab() const { return *m_equipmentTab; }
-  const DebugButton& RunesTab() const { return *m_runesTab; }
-  const DebugButton& ExpendablesTab() const { return *m_expendablesTab; }
-  const DebugButton& KeyItemsTab() const { return *m_keyItemsTab; }
-  const DebugButton& SaveListButton() const { return *m_saveListButton; }
-  const DebugButton& ItemChangeButton() const { return *m_itemChangeButton; }
-  const DebugButton& ItemDeleteButton() const { return *m_itemDeleteButton; }
-  const DebugButton& ItemNewButton() const { return *m_itemNewButton; }
-  const DebugButton& ItemListCancelButton() const { return *m_itemListCancelButton; }
-  const DebugButton& ItemSaveButton() const { return *m_itemSaveButton; }
-  const DebugButton& ItemEditCancelButton() const { return *m_itemEditCancelButton; }
-  const TextBox& ItemNameBox() const { return *m_itemNameBox; }
-  const TextBox& ItemDescriptionBox() const { return *m_itemDescriptionBox; }
-  const TextBox& ItemFieldBox(size_t field) const { return *m_itemFieldBoxes[field]; }
-  // The equipment types, and (Weapon and the last four) a rune's parts.
-  const DebugButton& WeaponButton() const { return *m_weaponButton; }
-  const DebugButton& DaggerButton() const { return *m_daggerButton; }
-  const DebugButton& SwordButton() const { return *m_swordButton; }
-  const DebugButton& SpearButton() const { return *m_spearButton; }
-  const DebugButton& HeadgearButton() const { return *m_headgearButton; }
-  const DebugButton& ArmorButton() const { return *m_armorButton; }
-  const DebugButton& GauntletButton() const { return *m_gauntletButton; }
-  const DebugButton& BootsButton() const { return *m_bootsButton; }
-
  private:
   // What play reads of the debug menu: its switches, through the one door the set offers.
   friend DebugSwitches* DebugSwitchesOf(const GameStateSet* set);
@@ -229,7 +194,6 @@ class MenuDebug : public Menu {
   void OpenSaveMefDialog();
   void OpenMapList();
   void OpenMefList();
-  // The item editor: its list page opens on the equipment read afresh from the item files.
   void OpenItemEditor();
   // The texture line, the swatch and its source frame for the selection, then the fields.
   void RefreshTextureDisplay();
@@ -238,7 +202,6 @@ class MenuDebug : public Menu {
 
   void BuildBars();
   void BuildToolPanel();
-  void BuildItemEditor();
 
   void LeaveToWorld();
   // What the open colour dialog's or settings page's Cancel does; other pages apply nothing
@@ -368,48 +331,6 @@ class MenuDebug : public Menu {
   void HandleLayerPanel();
   void DrawLayerPanel();
 
-  // Modes 11 and 12.
-  void BuildItemEditPage();
-  // The editor's store and its rows afresh from the item files; nothing chosen.
-  void RebuildItemRows();
-  void ShowRows(EditorWidgets::RowList& rows, DebugButton& tab);
-  void ShowEquipmentRows();
-  void LayoutItemRows();
-  int32_t LastItemPage() const;
-  void ClearItemSelection();
-  // The item a row of the shown category names, found in that category.
-  Item* ItemOfRow(const Quad& row) const;
-  std::array<DebugButton*, 4> ItemTabs() const;
-  void HandleItemListInput();
-  void PressOnItemList();
-  void OpenSelectedItem();
-  void DeleteSelectedItem();
-  // A press that takes an item out of its list goes ahead at once when no later item of the list
-  // would move up a place; otherwise the first press shows a line saying so and is held back,
-  // and the same button pressed next carries it out. held: the press held back before this one.
-  bool ConfirmPlacesMove(const DebugButton& button, const Item& item, const DebugButton* held);
-  // Every new press ends the press held back, and its line with it; returns that press.
-  const DebugButton* TakeHeldPress();
-  void NewItem();
-  // Writes the item files from the editor's store; false, with the page's line saying so,
-  // when they could not be written.
-  bool WriteItemFiles();
-  void DrawItemList();
-  void LoadEditedItem();
-  void LoadFieldsFromStats(const StatBlock& stats);
-  void SelectEquipmentTypeButton(DebugButton* button);
-  void SelectRunePartButton(DebugButton* button);
-  void RefileEditedEquipment();
-  void StoreItemFields();
-  void SaveEditedItem();
-  // The first field of the shown field page under the mouse, then Name and Description.
-  TextBox* ItemFieldUnderMouse() const;
-  void HandleItemEditInput();
-  void PressOnItemPage(TextBox* hovered);
-  // Weapon, Headgear, Armor, Gauntlet, Boots: the buttons of a rune's five parts.
-  std::array<DebugButton*, RunePartCount> RunePartButtons() const;
-  void DrawItemEdit();
-
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
   // The world's loaded textures, for the companion files' templates.
@@ -450,52 +371,6 @@ class MenuDebug : public Menu {
   std::unique_ptr<Quad> m_propertyPanel;
   std::unique_ptr<Quad> m_layerPanel;
 
-  // One line under a dialog or page whose file could not be written, whose name is refused, or
-  // whose press is held back. A change of mode clears it.
-  EditorWidgets::MessageLine m_pageMessage;
-
-  // The item editor (modes 11 and 12) works on a store of its own.
-  std::unique_ptr<ItemStore> m_itemStore;
-  EditorWidgets::RowList m_equipmentRows;
-  EditorWidgets::RowList m_runeRows;
-  EditorWidgets::RowList m_expendableRows;
-  EditorWidgets::RowList m_keyItemRows;
-  // The category shown; null until a tab is shown.
-  EditorWidgets::RowList* m_currentRows = nullptr;
-  Quad* m_selectedRow = nullptr;
-  // The press on Delete or a type button held back to say that later items move up a place;
-  // null for none. A change of mode drops it.
-  const DebugButton* m_heldPress = nullptr;
-  int32_t m_itemPage = 0;
-  Item* m_editedItem = nullptr;
-  std::unique_ptr<Quad> m_itemListPanel;
-  std::unique_ptr<Quad> m_itemListTitleBar;
-  std::unique_ptr<DebugButton> m_equipmentTab;
-  std::unique_ptr<DebugButton> m_runesTab;
-  std::unique_ptr<DebugButton> m_expendablesTab;
-  std::unique_ptr<DebugButton> m_keyItemsTab;
-  std::unique_ptr<DebugButton> m_saveListButton;
-  std::unique_ptr<DebugButton> m_itemChangeButton;
-  std::unique_ptr<DebugButton> m_itemDeleteButton;
-  std::unique_ptr<DebugButton> m_itemNewButton;
-  std::unique_ptr<DebugButton> m_itemListCancelButton;
-  std::unique_ptr<Quad> m_itemEditPanel;
-  std::unique_ptr<Quad> m_itemEditTitleBar;
-  std::unique_ptr<DebugButton> m_itemSaveButton;
-  std::unique_ptr<DebugButton> m_itemEditCancelButton;
-  std::unique_ptr<DebugButton> m_weaponButton;
-  std::unique_ptr<DebugButton> m_daggerButton;
-  std::unique_ptr<DebugButton> m_swordButton;
-  std::unique_ptr<DebugButton> m_spearButton;
-  std::unique_ptr<DebugButton> m_headgearButton;
-  std::unique_ptr<DebugButton> m_armorButton;
-  std::unique_ptr<DebugButton> m_gauntletButton;
-  std::unique_ptr<DebugButton> m_bootsButton;
-  std::unique_ptr<TextBox> m_itemNameBox;
-  std::unique_ptr<TextBox> m_itemDescriptionBox;
-  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
-  int32_t m_fieldPage = 0;
-
   TypingField m_field;
 
   // The selected map shape, owned by the World, and the container it was picked from.
@@ -532,6 +407,7 @@ class MenuDebug : public Menu {
   std::unique_ptr<TextureDialogPage> m_textureDialog;
   std::unique_ptr<SaveDialogPage> m_saveDialog;
   std::unique_ptr<FileListPage> m_fileList;
+  std::unique_ptr<ItemEditorPage> m_items;
   std::unique_ptr<SettingsPage> m_settings;
   std::unique_ptr<ColorDialogPage> m_colors;
   // The page of each mode; null for a mode whose page the menu still answers itself.

@@ -9,6 +9,7 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorCamera.h"
 #include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SaveDialogPage.h"
@@ -350,3 +351,5 @@ void MenuDebug::OpenSaveMefDialog() { m_saveDialog->Open(ModeSaveMef); }
 void MenuDebug::OpenMapList() { m_fileList->OpenMaps(); }
 
 void MenuDebug::OpenMefList() { m_fileList->OpenCompanionFiles(); }
+
+void MenuDebug::OpenItemEditor() { m_items->Open(); }

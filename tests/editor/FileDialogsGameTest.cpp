@@ -219,7 +219,7 @@ TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
 
   ClickIcon(Atlas::IconItemEditor);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
-  Click(menu->ItemListCancelButton().Face());
+  Click(menu->Items().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 
   ClickIcon(Atlas::IconSaveMap);

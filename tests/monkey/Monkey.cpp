@@ -8,6 +8,7 @@
 #include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
 #include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"
@@ -755,7 +756,6 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
 void Monkey::ClickDebugWidget(MenuDebug& menu) {
   std::vector<const Quad*> quads;
   std::vector<const Shape*> icons;
-  auto button = [&quads](const DebugButton& widget) { quads.push_back(&widget.Face()); };
   auto rows = [&quads](const EditorWidgets::RowList& list) {
     for (const auto& row : list) quads.push_back(row.get());
   };
@@ -817,27 +817,19 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
       quads.push_back(&menu.Settings().Button("Set Map Music"));
       break;
     case MenuDebug::ModeItemList:
-      if (menu.CurrentRows()) rows(*menu.CurrentRows());
-      for (const DebugButton* widget :
-           {&menu.EquipmentTab(), &menu.RunesTab(), &menu.ExpendablesTab(), &menu.KeyItemsTab(),
-            &menu.SaveListButton(), &menu.ItemChangeButton(), &menu.ItemChangeButton(),
-            &menu.ItemDeleteButton(), &menu.ItemNewButton(), &menu.ItemListCancelButton()}) {
-        button(*widget);
+      if (menu.Items().CurrentRows()) rows(*menu.Items().CurrentRows());
+      for (const char* label : {"Equipment", "Runes", "Expendables", "Key Items", "Save List",
+                                "Change", "Change", "Delete", "New Item", "Cancel"}) {
+        quads.push_back(&menu.Items().Button(label));
       }
       break;
-    case MenuDebug::ModeItemPage:
-      quads = {menu.ItemNameBox().box.get(), menu.ItemDescriptionBox().box.get()};
-      for (size_t field = 0; field < MenuDebug::ItemFieldCount; ++field) {
-        quads.push_back(menu.ItemFieldBox(field).box.get());
-      }
-      for (const DebugButton* widget :
-           {&menu.ItemSaveButton(), &menu.ItemSaveButton(), &menu.ItemEditCancelButton(),
-            &menu.WeaponButton(), &menu.DaggerButton(), &menu.SwordButton(), &menu.SpearButton(),
-            &menu.HeadgearButton(), &menu.ArmorButton(), &menu.GauntletButton(),
-            &menu.BootsButton()}) {
-        button(*widget);
-      }
+    case MenuDebug::ModeItemPage: {
+      // Name, description, the fields, then the buttons, Save weighing twice.
+      quads = menu.Items().Widgets().Faces();
+      const Quad* save = &menu.Items().Button("Save");
+      quads.insert(std::find(quads.begin(), quads.end(), save), save);
       break;
+    }
     default:
       break;
   }

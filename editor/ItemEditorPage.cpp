@@ -1,14 +1,19 @@
+#include "editor/ItemEditorPage.h"
+
 #include <algorithm>
 #include <string>
 #include <utility>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
+#include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
@@ -74,37 +79,78 @@ bool LaterItemsMove(const ItemStore& store, const Item& item) {
 
 }  // namespace
 
-void MenuDebug::BuildItemEditor() {
+ItemEditorPage::ItemEditorPage(MenuDebug& menu, World* world)
+    : m_menu(menu),
+      m_mouse(menu.Mouse()),
+      m_field(menu.Field()),
+      m_world(world),
+      m_message(AlignQuarterUp) {
+  BuildListPage();
+  BuildEditPage();
+}
+
+ItemEditorPage::~ItemEditorPage() = default;
+
+bool ItemEditorPage::ShowsList() const { return m_menu.Mode() == MenuDebug::ModeItemList; }
+
+void ItemEditorPage::HandleInput() {
+  if (ShowsList()) {
+    HandleListInput();
+  } else {
+    HandleEditInput();
+  }
+}
+
+void ItemEditorPage::Draw() {
+  if (ShowsList()) {
+    DrawList();
+  } else {
+    DrawEditPage();
+  }
+}
+
+void ItemEditorPage::Leave() {
+  m_heldPress = nullptr;
+  m_message.Clear();
+}
+
+const PageWidgets& ItemEditorPage::Widgets() const {
+  return ShowsList() ? m_widgets : m_editWidgets;
+}
+
+void ItemEditorPage::BuildListPage() {
   m_itemStore = std::make_unique<ItemStore>();
-  m_itemListPanel = Layout::MakeBar(Panel());
-  m_itemListTitleBar = EditorWidgets::MakeTitleBar(Panel());
+  m_listPanel = Layout::MakeBar(Panel());
+  m_listTitleBar = EditorWidgets::MakeTitleBar(Panel());
   m_saveListButton = TitleButton(Layout::SaveListWidth,
                                  Title.left + Layout::SaveListRightOfTitleLeft, "Save List");
   m_equipmentTab = Tab(0, "Equipment");
   m_runesTab = Tab(1, "Runes");
   m_expendablesTab = Tab(2, "Expendables");
   m_keyItemsTab = Tab(3, "Key Items");
-  m_itemChangeButton =
-      BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
-  m_itemDeleteButton =
-      BottomButton(Layout::ListButtonLeftOfRight[1], Layout::ButtonHeight, "Delete");
-  m_itemNewButton =
-      BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
-  m_itemListCancelButton =
+  m_changeButton = BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
+  m_deleteButton = BottomButton(Layout::ListButtonLeftOfRight[1], Layout::ButtonHeight, "Delete");
+  m_newButton = BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
+  m_listCancelButton =
       BottomButton(Layout::ListButtonLeftOfRight[3], Layout::ButtonHeight, "Cancel");
-  m_itemSaveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
-  m_itemEditCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
-                                        Layout::LoadButtonHeight, "Cancel");
-  BuildItemEditPage();
+  m_saveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
+  m_editCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
+                                    Layout::LoadButtonHeight, "Cancel");
+  for (const DebugButton* button :
+       {m_saveListButton.get(), m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(),
+        m_keyItemsTab.get(), m_changeButton.get(), m_deleteButton.get(), m_newButton.get(),
+        m_listCancelButton.get()}) {
+    m_widgets.Add(*button);
+  }
 }
 
-void MenuDebug::OpenItemEditor() {
-  SetMode(ModeItemList);
+void ItemEditorPage::Open() {
+  m_menu.SetMode(MenuDebug::ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();
 }
 
-void MenuDebug::RebuildItemRows() {
+void ItemEditorPage::RebuildItemRows() {
   // A pool keeps every item it ever read until it goes: a new store each time, so that the
   // items read before are freed with the old one.
   m_itemStore = std::make_unique<ItemStore>();
@@ -116,15 +162,15 @@ void MenuDebug::RebuildItemRows() {
   m_selectedRow = nullptr;
 }
 
-void MenuDebug::ShowRows(RowList& rows, DebugButton& tab) {
+void ItemEditorPage::ShowRows(RowList& rows, DebugButton& tab) {
   m_currentRows = &rows;
   LayoutItemRows();
   for (DebugButton* each : ItemTabs()) each->SetEnabled(each == &tab);
 }
 
-void MenuDebug::ShowEquipmentRows() { ShowRows(m_equipmentRows, *m_equipmentTab); }
+void ItemEditorPage::ShowEquipmentRows() { ShowRows(m_equipmentRows, *m_equipmentTab); }
 
-void MenuDebug::LayoutItemRows() {
+void ItemEditorPage::LayoutItemRows() {
   const float columnWidth = (Panel().Width() - Layout::RowColumnNarrowing) / Layout::RowColumns;
   for (size_t i = 0; i < m_currentRows->size(); ++i) {
     const auto index = static_cast<int32_t>(i);
@@ -139,17 +185,17 @@ void MenuDebug::LayoutItemRows() {
   }
 }
 
-int32_t MenuDebug::LastItemPage() const {
+int32_t ItemEditorPage::LastItemPage() const {
   const auto rows = static_cast<int32_t>(m_currentRows ? m_currentRows->size() : 0);
   return std::max((rows + RowsPerPage - 1) / RowsPerPage - 1, 0);
 }
 
-void MenuDebug::ClearItemSelection() {
+void ItemEditorPage::ClearItemSelection() {
   if (m_selectedRow) m_selectedRow->SetFillColor(EditorWidgets::RowColor);
   m_selectedRow = nullptr;
 }
 
-Item* MenuDebug::ItemOfRow(const Quad& row) const {
+Item* ItemEditorPage::ItemOfRow(const Quad& row) const {
   const std::string& name = row.name;
   if (m_currentRows == &m_runeRows) return m_itemStore->runes.FindByName(name);
   if (m_currentRows == &m_expendableRows) return m_itemStore->expendables.FindByName(name);
@@ -157,13 +203,13 @@ Item* MenuDebug::ItemOfRow(const Quad& row) const {
   return m_itemStore->equipment.FindByName(name);
 }
 
-std::array<DebugButton*, 4> MenuDebug::ItemTabs() const {
+std::array<DebugButton*, 4> ItemEditorPage::ItemTabs() const {
   return {m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(), m_keyItemsTab.get()};
 }
 
-void MenuDebug::HandleItemListInput() {
+void ItemEditorPage::HandleListInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  ShowArrowCursor();
+  m_menu.ShowArrowCursor();
   if (!m_field.Current()) {
     const int32_t page = m_itemPage;
     if (keys.IsLeftArrowPressed()) {
@@ -177,27 +223,27 @@ void MenuDebug::HandleItemListInput() {
     OpenSelectedItem();
     return;
   }
-  if (m_mouse.LeftPressed()) PressOnItemList();
+  if (m_mouse.LeftPressed()) PressOnList();
 }
 
-void MenuDebug::PressOnItemList() {
+void ItemEditorPage::PressOnList() {
   const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   // Change and Delete let the press go on to the tests below them; a delete held back keeps
   // its row chosen.
-  if (m_itemChangeButton->Contains(mouse)) OpenSelectedItem();
-  if (m_itemDeleteButton->Contains(mouse)) {
+  if (m_changeButton->Contains(mouse)) OpenSelectedItem();
+  if (m_deleteButton->Contains(mouse)) {
     const Item* item = m_selectedRow ? ItemOfRow(*m_selectedRow) : nullptr;
-    if (item && !ConfirmPlacesMove(*m_itemDeleteButton, *item, held)) return;
+    if (item && !ConfirmPlacesMove(*m_deleteButton, *item, held)) return;
     DeleteSelectedItem();
   }
-  if (m_itemNewButton->Contains(mouse)) {
+  if (m_newButton->Contains(mouse)) {
     NewItem();
     return;
   }
-  if (m_itemListCancelButton->Contains(mouse)) {
+  if (m_listCancelButton->Contains(mouse)) {
     ClearItemSelection();
-    SetMode(ModeEdit);
+    m_menu.SetMode(MenuDebug::ModeEdit);
     return;
   }
   const std::array<RowList*, 4> categories = {&m_equipmentRows, &m_runeRows, &m_expendableRows,
@@ -228,15 +274,15 @@ void MenuDebug::PressOnItemList() {
   }
 }
 
-void MenuDebug::OpenSelectedItem() {
+void ItemEditorPage::OpenSelectedItem() {
   Item* item = m_selectedRow ? ItemOfRow(*m_selectedRow) : nullptr;
   if (!item) return;
   m_editedItem = item;
-  SetMode(ModeItemPage);
+  m_menu.SetMode(MenuDebug::ModeItemPage);
   LoadEditedItem();
 }
 
-void MenuDebug::DeleteSelectedItem() {
+void ItemEditorPage::DeleteSelectedItem() {
   if (!m_selectedRow) return;
   const std::string name = m_selectedRow->name;
   if (m_currentRows == &m_runeRows) {
@@ -254,21 +300,21 @@ void MenuDebug::DeleteSelectedItem() {
   }
 }
 
-bool MenuDebug::ConfirmPlacesMove(const DebugButton& button, const Item& item,
-                                  const DebugButton* held) {
+bool ItemEditorPage::ConfirmPlacesMove(const DebugButton& button, const Item& item,
+                                       const DebugButton* held) {
   if (held == &button || !LaterItemsMove(*m_itemStore, item)) return true;
   m_heldPress = &button;
-  m_pageMessage.Show(L"Items after it in its list move up one place: press " +
-                     StringToWString(button.Label()) + L" again.");
+  m_message.Show(L"Items after it in its list move up one place: press " +
+                 StringToWString(button.Label()) + L" again.");
   return false;
 }
 
-const DebugButton* MenuDebug::TakeHeldPress() {
-  if (m_heldPress) m_pageMessage.Clear();
+const DebugButton* ItemEditorPage::TakeHeldPress() {
+  if (m_heldPress) m_message.Clear();
   return std::exchange(m_heldPress, nullptr);
 }
 
-void MenuDebug::NewItem() {
+void ItemEditorPage::NewItem() {
   ItemStore& store = *m_itemStore;
   if (m_currentRows == &m_runeRows) {
     auto rune = std::make_unique<Rune>();
@@ -293,28 +339,28 @@ void MenuDebug::NewItem() {
     item->weaponKind = WeaponKindDagger;
     m_editedItem = store.equipment.Add(std::move(item));
   }
-  SetMode(ModeItemPage);
+  m_menu.SetMode(MenuDebug::ModeItemPage);
   LoadEditedItem();
 }
 
-bool MenuDebug::WriteItemFiles() {
+bool ItemEditorPage::WriteItemFiles() {
   if (SaveItemFiles(*m_itemStore)) return true;
-  m_pageMessage.Show(L"Could not write the item files; every one of them is kept as it was.");
+  m_message.Show(L"Could not write the item files; every one of them is kept as it was.");
   return false;
 }
 
-void MenuDebug::DrawItemList() {
-  m_itemListPanel->DrawScreen();
-  m_itemListTitleBar->DrawScreen();
+void ItemEditorPage::DrawList() {
+  m_listPanel->DrawScreen();
+  m_listTitleBar->DrawScreen();
   m_saveListButton->DrawBox();
   for (DebugButton* tab : ItemTabs()) tab->DrawBox();
   const size_t first = static_cast<size_t>(m_itemPage) * RowsPerPage;
   const size_t end = std::min(first + RowsPerPage, m_currentRows->size());
   for (size_t i = first; i < end; ++i) (*m_currentRows)[i]->DrawScreen();
-  const std::array<DebugButton*, 4> buttons = {m_itemChangeButton.get(), m_itemDeleteButton.get(),
-                                               m_itemNewButton.get(), m_itemListCancelButton.get()};
-  m_itemChangeButton->SetEnabled(m_selectedRow != nullptr);
-  m_itemDeleteButton->SetEnabled(m_selectedRow != nullptr);
+  const std::array<DebugButton*, 4> buttons = {m_changeButton.get(), m_deleteButton.get(),
+                                               m_newButton.get(), m_listCancelButton.get()};
+  m_changeButton->SetEnabled(m_selectedRow != nullptr);
+  m_deleteButton->SetEnabled(m_selectedRow != nullptr);
   for (DebugButton* button : buttons) button->DrawBox();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
@@ -328,8 +374,7 @@ void MenuDebug::DrawItemList() {
   m_saveListButton->DrawLabel();
   for (DebugButton* tab : ItemTabs()) tab->DrawLabel();
   for (DebugButton* button : buttons) button->DrawLabel();
-  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
-                     Panel().bottom - Layout::OkButtonFromBottom);
-  DrawCursorInBatch();
+  m_message.Draw(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }
