@@ -4,6 +4,7 @@
 #include "editor/DebugMouse.h"
 #include "editor/EditorCamera.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SettingsPage.h"
@@ -44,8 +45,8 @@ bool ColorDialogPage::OnBackground() const {
 }
 
 void ColorDialogPage::OpenOnShape() {
-  Quad& swatch = *m_menu.PropertyWidgets().m_colorSwatch;
-  const Shape* selected = m_menu.Selected();
+  Quad& swatch = *m_menu.Main().Panel().m_colorSwatch;
+  const Shape* selected = m_menu.Main().Selected();
   const Color4 color = selected ? selected->GetColor() : swatch.GetColor();
   m_menu.SetMode(MenuDebug::ModeShapeColor);
   swatch.SetFillColor(color);
@@ -58,7 +59,7 @@ void ColorDialogPage::OpenOnBackground() {
 }
 
 Color4 ColorDialogPage::EditedColor() const {
-  return OnBackground() ? ClearColor : m_menu.PropertyWidgets().m_colorSwatch->GetColor();
+  return OnBackground() ? ClearColor : m_menu.Main().Panel().m_colorSwatch->GetColor();
 }
 
 void ColorDialogPage::ApplyColor(const Color4& color) {
@@ -66,8 +67,8 @@ void ColorDialogPage::ApplyColor(const Color4& color) {
     ClearColor = color;
     return;
   }
-  if (Shape* selected = m_menu.Selected()) selected->SetFillColor(color);
-  m_menu.PropertyWidgets().m_colorSwatch->SetFillColor(color);
+  if (Shape* selected = m_menu.Main().Selected()) selected->SetFillColor(color);
+  m_menu.Main().Panel().m_colorSwatch->SetFillColor(color);
 }
 
 // The dialog ends on the main page with the colour given; a background colour given is the one
@@ -178,7 +179,7 @@ void ColorDialogPage::PanCameraWithKeys() {
 }
 
 void ColorDialogPage::Draw() {
-  m_menu.DrawMainPage();
+  m_menu.Main().Draw();
   m_dialog->DrawBoxes(EditedColor());
   if (m_field.Current()) m_field.DrawCaret();
   if (SpriteRenderer) SpriteRenderer->Begin();

@@ -3,6 +3,7 @@
 #include "editor/DebugButton.h"
 #include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SettingsPage.h"
@@ -153,7 +154,7 @@ void FileListPage::ActOnChosenFile() {
       LoadChosenMap();
       break;
     case MenuDebug::ModeLoadMef:
-      m_menu.ReadMef(MapsFolder + name);
+      m_menu.Main().ReadMef(MapsFolder + name);
       m_menu.SetMode(MenuDebug::ModeEdit);
       break;
     case MenuDebug::ModeMusic:
@@ -166,7 +167,7 @@ void FileListPage::ActOnChosenFile() {
       break;
     case MenuDebug::ModePortalTarget:
       if (ModifierShape* trigger = m_world->FindModifierByShape(m_targetPortalRegion)) {
-        m_menu.PropertyWidgets().m_triggers->ChooseMap(*trigger, MapsFolder + name);
+        m_menu.Main().Panel().m_triggers->ChooseMap(*trigger, MapsFolder + name);
       }
       m_menu.SetMode(MenuDebug::ModeEdit);
       break;
@@ -192,7 +193,7 @@ void FileListPage::LoadChosenMap() {
 }
 
 void FileListPage::Draw() {
-  m_menu.DrawMainPage();
+  m_menu.Main().Draw();
   m_loadButton->SetEnabled(m_chosenRow != nullptr);
   m_panel->DrawScreen();
   m_listPanel->DrawScreen();

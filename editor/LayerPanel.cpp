@@ -4,7 +4,6 @@
 
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
-#include "editor/MenuDebug.h"
 #include "engine/CreateTextBox.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
@@ -113,22 +112,4 @@ void LayerPanel::Draw() {
   if (SpriteRenderer) SpriteRenderer->Begin();
   for (const auto& icon : m_toggleIcons) icon->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
-}
-
-void MenuDebug::HandleLayerPanel() {
-  ShowArrowCursor();
-  if (!m_mouse.LeftPressed()) return;
-  if (m_layers->Press(m_mouse.Client(), m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
-    m_field.Open(m_layers->NumberField(), m_mouse);
-  } else {
-    m_field.Close();
-  }
-}
-
-void MenuDebug::DrawLayerPanel() {
-  m_layers->Draw();
-  if (m_field.Current() == &m_layers->NumberField()) {
-    m_field.PlaceCaretLine();
-    m_field.DrawCaret();
-  }
 }

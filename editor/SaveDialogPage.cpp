@@ -3,6 +3,7 @@
 #include "editor/DebugButton.h"
 #include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TypingField.h"
@@ -103,8 +104,8 @@ void SaveDialogPage::SaveUnderTypedName() {
     return;
   }
   const bool map = m_menu.Mode() == MenuDebug::ModeSaveMap;
-  const bool saved =
-      map ? m_menu.SaveMapUnmarked(name) : SaveMefFile(m_menu.Palette().m_templatePages, name);
+  const bool saved = map ? m_menu.Main().SaveMapUnmarked(name)
+                         : SaveMefFile(m_menu.Main().Palette().m_templatePages, name);
   if (saved) {
     m_menu.SetMode(MenuDebug::ModeEdit);
   } else {
@@ -115,7 +116,7 @@ void SaveDialogPage::SaveUnderTypedName() {
 }
 
 void SaveDialogPage::Draw() {
-  m_menu.DrawMainPage();
+  m_menu.Main().Draw();
   m_panel->DrawScreen();
   m_saveButton->DrawScreen();
   m_cancelButton->DrawScreen();

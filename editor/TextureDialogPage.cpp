@@ -2,6 +2,7 @@
 
 #include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/TextureChooser.h"
 #include "engine/Controls.h"
@@ -26,7 +27,7 @@ void TextureDialogPage::Open() {
   m_chooser->BuildTextureTiles(*m_textures);
   m_chooser->BuildTextureList();
   // What "OK" would give is shown as chosen.
-  m_chooser->ShowChosen(m_chooser->RowOf(m_menu.BrushTexture()));
+  m_chooser->ShowChosen(m_chooser->RowOf(m_menu.Main().BrushTexture()));
   m_menu.SetPanelAnchor(m_chooser->PanelBox().GetAltTopLeftUnrotated());
 }
 
@@ -43,24 +44,24 @@ void TextureDialogPage::HandleInput() {
     DropChoice();
     return;
   }
-  if (m_menu.BrushTexture() && chooser.OkButton().AltContainsPoint(mouse)) {
-    m_menu.ConfirmTexture();
+  if (m_menu.Main().BrushTexture() && chooser.OkButton().AltContainsPoint(mouse)) {
+    m_menu.Main().ConfirmTexture();
     return;
   }
-  const Shape* selected = m_menu.Selected();
+  const Shape* selected = m_menu.Main().Selected();
   const bool sprite = selected && selected->type == ShapeTypeSprite;
   const std::optional<size_t> row = chooser.PickTextureRow(mouse, sprite);
-  m_menu.SetBrushTexture(row ? chooser.TileTexture(*row) : nullptr);
+  m_menu.Main().SetBrushTexture(row ? chooser.TileTexture(*row) : nullptr);
   chooser.ShowChosen(row);
 }
 
 void TextureDialogPage::DropChoice() {
-  m_menu.SetBrushTexture(nullptr);
+  m_menu.Main().SetBrushTexture(nullptr);
   m_menu.SetMode(MenuDebug::ModeEdit);
   m_menu.SetPanelAnchor(EditorLayout::PropertyPanel.TopLeft());
 }
 
 void TextureDialogPage::Draw() {
-  m_chooser->Draw(m_menu.BrushTexture() != nullptr);
+  m_chooser->Draw(m_menu.Main().BrushTexture() != nullptr);
   m_menu.DrawCursor();
 }

@@ -348,7 +348,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   EXPECT_FALSE(std::filesystem::exists(saved));
   game.StepFrames(50, MaxStep);
   ASSERT_TRUE(std::filesystem::exists(saved));
-  EXPECT_TRUE(menu->StatusLine().empty());
+  EXPECT_TRUE(menu->Main().StatusLine().empty());
   std::ifstream file(saved);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("*Boundaries \nq "), std::string::npos) << "the floor is in the map";
@@ -357,7 +357,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   std::filesystem::remove(saved);
   std::filesystem::create_directory(saved);
   spend(120.0f);
-  EXPECT_EQ(menu->StatusLine(), L"Autosave failed: Content\\Maps\\[TEMP].gmf");
+  EXPECT_EQ(menu->Main().StatusLine(), L"Autosave failed: Content\\Maps\\[TEMP].gmf");
   EXPECT_TRUE(std::filesystem::is_directory(saved));
   MoveMouse(400, 300);
   game.Step();

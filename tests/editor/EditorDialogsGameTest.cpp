@@ -71,7 +71,7 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   const ColorDialog& Dialog() const { return menu->Colors().Dialog(); }
   const Slider& ChannelSlider(size_t channel) const { return Dialog().ChannelSlider(channel); }
-  const LayerPanel& Layers() const { return menu->Layers(); }
+  const LayerPanel& Layers() const { return menu->Main().Layers(); }
   LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
 
   Quad* block = nullptr;
@@ -89,7 +89,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_FALSE(FlagsOf(2).selectable);
   EXPECT_FALSE(layers.SelectableToggle().Enabled());
   Click(400, 300);
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   Click(layers.SelectableToggle().Face());
   SelectBlock();
 
@@ -144,7 +144,7 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
   while (world->resources.size() < RowsPerColumn + 4) AddPlanks();
   world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_textureField);
+  Click(*menu->Main().Panel().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
   const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), RowsPerColumn + 6);
@@ -175,7 +175,7 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
   Texture* planks = AddPlanks();
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_textureField);
+  Click(*menu->Main().Panel().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
   const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), world->resources.size() + 1);
@@ -189,7 +189,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   game.Step();
   const platform::Image unchosen = Device->ReadFrame();
   Click(chooser.Row(0));
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
   const Quad& chosenFrame = chooser.ChosenFrame();
   EXPECT_EQ(chosenFrame.width, chooser.Row(0).width + 4);
   // The frame's outline is the first pixel along the row, from just outside the frame's left
@@ -204,24 +204,24 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   const uint32_t outline = chosen.Pixel(x, rowY);
   EXPECT_EQ(std::count(unchosen.pixels.begin(), unchosen.pixels.end(), outline), 0);
   Click(chooser.Row(*row));
-  EXPECT_EQ(menu->BrushTexture(), planks);
+  EXPECT_EQ(menu->Main().BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
   Click(chooser.OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->texture, planks);
   EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
   EXPECT_EQ(block->sourceRect.right, 256);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceBottom->text, "256");
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceBottom->text, "256");
   ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
 
   // The frame spans the source rectangle's share of the swatch: (64, 32)-(192, 160) of the
   // 256-pixel square texture is a quarter to three quarters across and an eighth to five eighths
   // down.
   block->SetRect(64, 32, 192, 160);
-  menu->DropSelection();
+  menu->Main().DropSelection();
   SelectBlock();
-  const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
-  const Quad& frame = *menu->PropertyWidgets().m_sourceFrame;
+  const Quad& swatch = *menu->Main().Panel().m_textureSwatch;
+  const Quad& frame = *menu->Main().Panel().m_sourceFrame;
   const float swatchLeft = swatch.altPosition.x - swatch.width / 2;
   const float swatchTop = swatch.altPosition.y - swatch.height / 2;
   EXPECT_FLOAT_EQ(frame.altPosition.x - frame.width / 2, swatchLeft + swatch.width / 4);
@@ -231,12 +231,12 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   // A map may declare a texture with no width: there is no share of it to frame.
   world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   block->SetTexture(world->resources.back().get());
-  menu->DropSelection();
+  menu->Main().DropSelection();
   SelectBlock();
   EXPECT_EQ(frame.width, 0.0f);
   EXPECT_EQ(frame.height, 0.0f);
   // The clear icon takes a quad's texture away.
-  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  Click(*menu->Main().Panel().m_clearTextureIcon);
   EXPECT_EQ(block->texture, nullptr);
   block->SetTexture(planks);
 
@@ -245,30 +245,30 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   sprite->SetPositionXYZ(4.0f, 0.0f, 0.0f);
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(0, std::move(sprite));
-  menu->Select(picture, SelectionOwner::Sprites);
+  menu->Main().Select(picture, SelectionOwner::Sprites);
   menu->Textures().Open();
   game.Step();
   Click(chooser.Row(0));
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
   EXPECT_EQ(chooser.ChosenFrame().width, 0.0f);
   Click(chooser.Row(*row));
   Click(chooser.CancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
-  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
+  Click(*menu->Main().Panel().m_clearTextureIcon);
   EXPECT_EQ(picture->texture, planks) << "nor can its texture be cleared";
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
-  menu->DropSelection();
+  menu->Main().DropSelection();
   ChooseBrush(planks);
-  EXPECT_NE(menu->Outline(), nullptr);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text, "1");
+  EXPECT_NE(menu->Main().Outline(), nullptr);
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->Main().Panel().m_fieldScaleX->text, "1");
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_colorSwatch);
+  Click(*menu->Main().Panel().m_colorSwatch);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeShapeColor);
   EXPECT_EQ(ChannelSlider(1).value, 200.0f);
 
@@ -308,7 +308,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor().a, 9);
   Click(Dialog().CancelButton());
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), block->GetColor());
   // So does Escape, which leaves the editor.
   menu->Colors().OpenOnShape();
   game.Step();
@@ -328,14 +328,14 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
-  menu->DropSelection();
+  menu->Main().DropSelection();
   menu->Colors().OpenOnShape();
   game.Step();
   TypeChannel(2, {'9'});
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
   Click(Dialog().CancelButton());
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
 // Each channel's thumb drags and its field opens on a click; a typed value changes that channel
@@ -372,7 +372,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   }
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
-    Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
+    Click(menu->Main().ToolbarIcon(level_editing::Atlas::IconSettings));
     Click(menu->Settings().Button("Background Color"));
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
     TypeChannel(row.channel, {'7'});
@@ -391,8 +391,8 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
   game.Step();
   SetMouse(600, 150, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
-  Click(menu->ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
+  ASSERT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuBackground);
+  Click(menu->Main().ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);
@@ -412,7 +412,7 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
 
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
   // swatch opens the dialog too.
-  Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
+  Click(menu->Main().ToolbarIcon(level_editing::Atlas::IconSettings));
   Click(menu->Settings().Button("Background Color"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;

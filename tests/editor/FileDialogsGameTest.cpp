@@ -170,7 +170,7 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   LoadThroughDialog("DemoHubMap.gmf");
   EXPECT_EQ(world->GetMapName(), HubMap);
   int textured = 0;
-  for (const TemplatePage& page : menu->Palette().m_templatePages) {
+  for (const TemplatePage& page : menu->Main().Palette().m_templatePages) {
     for (const PrimitiveTemplate& element : page)
       textured += element.m_templateQuad->texture ? 1 : 0;
   }
@@ -238,7 +238,7 @@ TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
   MoveMouse(400, 300);
   OpenMenu();
   BoundingShape* floor = world->boundaries.front().get();
-  menu->Select(floor, SelectionOwner::Boundaries);
+  menu->Main().Select(floor, SelectionOwner::Boundaries);
   SaveThroughDialog("marked");
   EXPECT_EQ(floor->outlineVisible, 1);
   LoadThroughDialog("marked.gmf");
@@ -283,7 +283,7 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);
   OpenMenu();
-  Texture* grass = menu->Palette().m_templatePages[0][0].m_templateQuad->texture;
+  Texture* grass = menu->Main().Palette().m_templatePages[0][0].m_templateQuad->texture;
   ASSERT_NE(grass, nullptr);
   // Ctrl with 5 on the fourth page stores the look of the selection into its fifth template;
   // the selection then goes with the Delete key.
@@ -292,15 +292,15 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   look->SetFillColor({255, 1, 2, 3});
   Quad* stored = look.get();
   world->shapeLayers.Insert(0, std::move(look));
-  menu->Select(stored, SelectionOwner::Shapes);
-  menu->RefreshPropertyFields();
+  menu->Main().Select(stored, SelectionOwner::Shapes);
+  menu->Main().RefreshPropertyFields();
   Type({VirtualKey::Equals, VirtualKey::Equals, VirtualKey::Equals});
   game.PressKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Digit0 + 5);
   game.ReleaseKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Delete);
-  ASSERT_EQ(menu->Selected(), nullptr);
-  ASSERT_EQ(menu->Palette().m_templatePageIndex, 3);
+  ASSERT_EQ(menu->Main().Selected(), nullptr);
+  ASSERT_EQ(menu->Main().Palette().m_templatePageIndex, 3);
   Type({VirtualKey::Minus, VirtualKey::Minus, VirtualKey::Minus});
 
   ClickIcon(Atlas::IconSaveMef);
@@ -328,7 +328,7 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   // Entering again reads the hub's own palette; the dialog reads the saved one.
   Leave();
   OpenMenu();
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, nullptr);
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_templateQuad->texture, nullptr);
   ClickIcon(Atlas::IconLoadMef);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMef);
   EXPECT_EQ(Row(menu->FileList().Rows(), "DemoHubMap.gmf"), nullptr) << "companion files only";
@@ -339,8 +339,8 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
   Click(menu->FileList().Button("Load"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
 }
 
 TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {

@@ -9,6 +9,7 @@
 #include "editor/DebugButton.h"
 #include "editor/FileListPage.h"
 #include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"
@@ -762,17 +763,18 @@ void Monkey::ClickDebugWidget(MenuDebug& menu) {
   switch (menu.Mode()) {
     case MenuDebug::ModeEdit:
       for (size_t icon = 0; icon < EditorAtlas::ToolbarIconCount; ++icon) {
-        icons.push_back(&menu.ToolbarIcon(icon));
+        icons.push_back(&menu.Main().ToolbarIcon(icon));
       }
       for (size_t icon = 0; icon < EditorAtlas::ToolIconCount; ++icon) {
-        icons.push_back(&menu.ToolIcon(icon));
+        icons.push_back(&menu.Main().ToolIcon(icon));
       }
-      quads = {&menu.PropertyPanelBox(), &menu.PropertyPanelBox(), &menu.LayerPanelBox()};
-      if (menu.ContextMenuKind() != MenuDebug::MenuClosed) {
-        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
-        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
+      quads = {&menu.Main().PropertyPanelBox(), &menu.Main().PropertyPanelBox(),
+               &menu.Main().LayerPanelBox()};
+      if (menu.Main().ContextMenuKind() != MainPage::MenuClosed) {
+        quads.push_back(&menu.Main().ContextMenuWidgets().PanelBox());
+        quads.push_back(&menu.Main().ContextMenuWidgets().PanelBox());
       }
-      quads.push_back(menu.Palette().m_paletteBar.get());
+      quads.push_back(menu.Main().Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
       quads = {&menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().PanelBox(),

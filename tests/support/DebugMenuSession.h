@@ -7,6 +7,7 @@
 #include "editor/ColorDialogPage.h"
 #include "editor/FileListPage.h"
 #include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/SaveDialogPage.h"
 #include "editor/SettingsPage.h"

@@ -4,9 +4,12 @@
 #include <string>
 
 #include "collision/Boundary.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TypingField.h"
 #include "engine/EditorAtlas.h"
 #include "engine/SpriteButton.h"
 #include "engine/StringConversion.h"
@@ -56,29 +59,29 @@ std::string WholeText(uint32_t value) {
 
 }  // namespace
 
-void MenuDebug::ToolTextureQuad() {
+void MainPage::ToolTextureQuad() {
   CreateAtMouse([this] { return StoreTextured<Quad>(*m_world, "Texture Quad"); },
                 SelectionOwner::Shapes, Atlas::CursorQuadTool);
 }
 
-void MenuDebug::ToolTextureCircle() {
+void MainPage::ToolTextureCircle() {
   CreateAtMouse([this] { return StoreTextured<Circle>(*m_world, "Texture Circle"); },
                 SelectionOwner::Shapes, Atlas::CursorCircleTool);
 }
 
-void MenuDebug::ToolBoundaryQuad() {
+void MainPage::ToolBoundaryQuad() {
   CreateAtMouse([this] { return StoreBoundary<BoundingQuad>(*m_world, "Boundary Quad"); },
                 SelectionOwner::Boundaries, Atlas::CursorQuadTool);
 }
 
-void MenuDebug::ToolBoundaryCircle() {
+void MainPage::ToolBoundaryCircle() {
   CreateAtMouse([this] { return StoreBoundary<BoundingCircle>(*m_world, "Boundary Circle"); },
                 SelectionOwner::Boundaries, Atlas::CursorCircleTool);
 }
 
-void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
-                              size_t cursor) {
-  ShowCursor(cursor);
+void MainPage::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
+                             size_t cursor) {
+  m_menu.ShowCursor(cursor);
   if (m_mouse.LeftPressed()) {
     Shape* shape = store();
     shape->SetPosition(m_mouse.World());
@@ -97,8 +100,8 @@ void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwn
   PanWithMiddleButton();
 }
 
-void MenuDebug::ToolSprite() {
-  ShowArrowCursor();
+void MainPage::ToolSprite() {
+  m_menu.ShowArrowCursor();
   if (m_brushTexture) {
     if (!m_outline) MakeBrushPreview();
     SizeBrushPreview();
@@ -111,7 +114,7 @@ void MenuDebug::ToolSprite() {
 }
 
 // The brush's flips are not stamped: a new sprite faces as its picture does.
-void MenuDebug::StampSprite() {
+void MainPage::StampSprite() {
   const PropertyPanel& panel = *m_panel;
   auto sprite = std::make_unique<Sprite>(m_brushTexture);
   sprite->SetName("Sprite");
@@ -130,7 +133,7 @@ void MenuDebug::StampSprite() {
   m_switches.m_layerFlags.try_emplace(stamped->layer, LayerFlags{true, true});
 }
 
-void MenuDebug::ConfirmTexture() {
+void MainPage::ConfirmTexture() {
   Texture& texture = *m_brushTexture;
   PropertyPanel& panel = *m_panel;
   if (m_selected) {
@@ -146,12 +149,12 @@ void MenuDebug::ConfirmTexture() {
   panel.m_fieldScaleY->SetText("1");
   panel.m_colorSwatch->SetFillColor(LightInterfaceColor);
   if (!m_outline) MakeBrushPreview();
-  SetMode(ModeEdit);
+  m_menu.SetMode(MenuDebug::ModeEdit);
   RefreshTextureDisplay();
-  m_panelAnchor = Layout::PropertyPanel.TopLeft();
+  m_menu.SetPanelAnchor(Layout::PropertyPanel.TopLeft());
 }
 
-void MenuDebug::RefreshTextureDisplay() {
+void MainPage::RefreshTextureDisplay() {
   if (!m_selected) return;
   PropertyPanel& panel = *m_panel;
   SpriteButton& label = *panel.m_textureLabel;
@@ -175,10 +178,10 @@ void MenuDebug::RefreshTextureDisplay() {
     if (width > 0.0f && height > 0.0f) {
       const float left = swatch.altPosition.x - swatch.width / 2;
       const float top = swatch.altPosition.y - swatch.height / 2;
-      Layout::Cover(*panel.m_sourceFrame, {left + rect.left / width * swatch.width,
-                                           top + rect.top / height * swatch.height,
-                                           left + rect.right / width * swatch.width,
-                                           top + rect.bottom / height * swatch.height});
+      Layout::Cover(
+          *panel.m_sourceFrame,
+          {left + rect.left / width * swatch.width, top + rect.top / height * swatch.height,
+           left + rect.right / width * swatch.width, top + rect.bottom / height * swatch.height});
     } else {
       panel.m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
     }
@@ -186,14 +189,14 @@ void MenuDebug::RefreshTextureDisplay() {
   RefreshPropertyFields();
 }
 
-void MenuDebug::ShowNoTexture() {
+void MainPage::ShowNoTexture() {
   Quad& swatch = *m_panel->m_textureSwatch;
-  swatch.SetTexture(m_guiTexture.get());
+  swatch.SetTexture(m_atlas);
   const platform::PixelRect& none = Atlas::NoTextureSwatch;
   swatch.SetRect(none.left, none.top, none.right, none.bottom);
   m_panel->m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
 }
 
-void MenuDebug::RefreshPropertyFields() {
+void MainPage::RefreshPropertyFields() {
   if (m_selected) m_panel->Show(*m_selected, m_world->FindModifierByShape(m_selected));
 }

@@ -3,8 +3,11 @@
 // the selection instead lands the carried point on what the snap search caught.
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -21,7 +24,7 @@ constexpr float NudgeStep = 0.025f;
 
 }  // namespace
 
-void MenuDebug::DragMoveSelection() {
+void MainPage::DragMoveSelection() {
   if (!m_outline) return;
   const Vector3 d = m_mouse.World() - m_mouse.LastWorld();
   m_outline->SetPosition(m_outline->position + d);
@@ -45,7 +48,7 @@ void MenuDebug::DragMoveSelection() {
   ShowSnappedAnchor();
 }
 
-void MenuDebug::DragResizeSelection() {
+void MainPage::DragResizeSelection() {
   auto* outlineQuad = dynamic_cast<Quad*>(m_outline.get());
   auto* outlineCircle = dynamic_cast<Circle*>(m_outline.get());
   auto* circle = dynamic_cast<Circle*>(m_selected);
@@ -95,7 +98,7 @@ void MenuDebug::DragResizeSelection() {
   ShowFlipToggles();
 }
 
-void MenuDebug::DragRotateSelection() {
+void MainPage::DragRotateSelection() {
   if (!m_outline) return;
   const Vector3 center = m_outline->position;
   // With either mouse point on the centre there is no angle to turn by.
@@ -134,7 +137,7 @@ void MenuDebug::DragRotateSelection() {
   ShowSnappedAnchor();
 }
 
-void MenuDebug::NudgeSelection() {
+void MainPage::NudgeSelection() {
   if (!m_selected || m_field.Current()) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   struct Nudge {
@@ -150,7 +153,7 @@ void MenuDebug::NudgeSelection() {
   }
 }
 
-void MenuDebug::ShowFlipToggles() {
+void MainPage::ShowFlipToggles() {
   if (!m_selected) return;
   m_panel->m_buttonFlipX->SetPressed(m_selected->flipHorizontal != 0);
   m_panel->m_buttonFlipY->SetPressed(m_selected->flipVertical != 0);

@@ -7,13 +7,16 @@
 #include <locale>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorCamera.h"
 #include "editor/FileListPage.h"
 #include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SaveDialogPage.h"
 #include "editor/TemplatePalette.h"
+#include "editor/TypingField.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
@@ -73,15 +76,13 @@ void ShowUnfittedNumber(TextBox& field, float value) { field.SetText(FloatToStri
 
 }  // namespace
 
-bool MenuDebug::ToolIs(size_t toolIcon) const {
-  return m_activeTool == m_toolIcons[toolIcon].get();
-}
+bool MainPage::ToolIs(size_t toolIcon) const { return m_activeTool == m_toolIcons[toolIcon].get(); }
 
-bool MenuDebug::SpriteToolCurrent() const {
+bool MainPage::SpriteToolCurrent() const {
   return ToolIs(Atlas::ToolSprite) || ToolIs(Atlas::ToolSpriteKeepBrush);
 }
 
-void MenuDebug::HandleToolKeys() {
+void MainPage::HandleToolKeys() {
   if (m_field.Current()) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   for (const ToolKey& entry : ToolKeys) {
@@ -104,10 +105,10 @@ void MenuDebug::HandleToolKeys() {
   }
 }
 
-void MenuDebug::HandleCtrlKeys() {
+void MainPage::HandleCtrlKeys() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.WentDown(VirtualKey::S)) {
-    OpenSaveMapDialog();
+    m_menu.SaveDialog().Open(MenuDebug::ModeSaveMap);
   } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
     m_palette->Choose(index);
     StoreTemplate();
@@ -116,8 +117,8 @@ void MenuDebug::HandleCtrlKeys() {
 
 // A press on a cell loads its template into the brush; a press between cells only forgets the
 // chosen one.
-void MenuDebug::HandleTemplatePalette() {
-  ShowArrowCursor();
+void MainPage::HandleTemplatePalette() {
+  m_menu.ShowArrowCursor();
   if (!m_mouse.LeftPressed()) return;
   TemplatePalette& palette = *m_palette;
   if (palette.m_paletteNext->Contains(m_mouse.Client())) {
@@ -130,8 +131,8 @@ void MenuDebug::HandleTemplatePalette() {
   }
 }
 
-void MenuDebug::ClickToolBar() {
-  ShowArrowCursor();
+void MainPage::ClickToolBar() {
+  m_menu.ShowArrowCursor();
   if (!m_mouse.LeftPressed()) return;
   CloseContextMenu();
   for (size_t icon = 0; icon < m_toolIcons.size(); ++icon) {
@@ -161,7 +162,7 @@ void MenuDebug::ClickToolBar() {
   }
 }
 
-void MenuDebug::ChooseTool(size_t toolIcon) {
+void MainPage::ChooseTool(size_t toolIcon) {
   m_field.Close();
   switch (toolIcon) {
     case Atlas::ToolSprite:
@@ -181,7 +182,7 @@ void MenuDebug::ChooseTool(size_t toolIcon) {
   PlaceToolFrame();
 }
 
-void MenuDebug::SelectSpriteTool() {
+void MainPage::SelectSpriteTool() {
   m_activeTool = m_toolIcons[Atlas::ToolSprite].get();
   Select(nullptr, SelectionOwner::None);
   if (m_brushTexture) {
@@ -194,7 +195,7 @@ void MenuDebug::SelectSpriteTool() {
   }
 }
 
-void MenuDebug::PlaceToolFrame() {
+void MainPage::PlaceToolFrame() {
   const Sprite& tool = *m_activeTool;
   m_toolFrame->SetAltPosition(tool.altPosition);
   m_toolFrame->SetDimensions(
@@ -202,14 +203,14 @@ void MenuDebug::PlaceToolFrame() {
       static_cast<float>(tool.sourceRect.bottom - tool.sourceRect.top) * tool.scale.y - 2.0f, 0.0f);
 }
 
-void MenuDebug::SetSourceFields(const platform::PixelRect& rect) {
+void MainPage::SetSourceFields(const platform::PixelRect& rect) {
   ShowInteger(*m_panel->m_fieldSourceLeft, rect.left);
   ShowInteger(*m_panel->m_fieldSourceTop, rect.top);
   ShowInteger(*m_panel->m_fieldSourceRight, rect.right);
   ShowInteger(*m_panel->m_fieldSourceBottom, rect.bottom);
 }
 
-void MenuDebug::ClearSourceFields() {
+void MainPage::ClearSourceFields() {
   for (TextBox* field : {m_panel->m_fieldSourceLeft.get(), m_panel->m_fieldSourceTop.get(),
                          m_panel->m_fieldSourceRight.get(), m_panel->m_fieldSourceBottom.get()}) {
     field->SetText("0");
@@ -217,7 +218,7 @@ void MenuDebug::ClearSourceFields() {
   }
 }
 
-void MenuDebug::LoadTemplate() {
+void MainPage::LoadTemplate() {
   const PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
   if (!chosen || !chosen->m_templateQuad->texture) return;
   const Quad& cell = *chosen->m_templateQuad;
@@ -234,7 +235,7 @@ void MenuDebug::LoadTemplate() {
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
 
-void MenuDebug::StoreTemplate() {
+void MainPage::StoreTemplate() {
   PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
   if (!chosen) return;
   Quad& cell = *chosen->m_templateQuad;
@@ -286,8 +287,8 @@ void MenuDebug::StoreTemplate() {
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
 
-void MenuDebug::ToolPan() {
-  ShowCursor(Atlas::CursorPan);
+void MainPage::ToolPan() {
+  m_menu.ShowCursor(Atlas::CursorPan);
   if (!MainCamera) return;
   const Player* player = m_world->GetFirstPlayer();
   if (GameControls->keyboard->WentDown(VirtualKey::R) && player && player->body) {
@@ -299,17 +300,17 @@ void MenuDebug::ToolPan() {
   }
 }
 
-void MenuDebug::ToolZoomIn() {
-  ShowCursor(Atlas::CursorZoomIn);
+void MainPage::ToolZoomIn() {
+  m_menu.ShowCursor(Atlas::CursorZoomIn);
   ToolZoom(EditorCamera::ZoomStep);
 }
 
-void MenuDebug::ToolZoomOut() {
-  ShowCursor(Atlas::CursorZoomOut);
+void MainPage::ToolZoomOut() {
+  m_menu.ShowCursor(Atlas::CursorZoomOut);
   ToolZoom(-EditorCamera::ZoomStep);
 }
 
-void MenuDebug::ToolZoom(float step) {
+void MainPage::ToolZoom(float step) {
   if (!MainCamera) return;
   Camera& camera = *MainCamera;
   bool zoomed = false;
@@ -327,13 +328,13 @@ void MenuDebug::ToolZoom(float step) {
   PanWithMiddleButton();
 }
 
-void MenuDebug::PanWithMiddleButton() {
+void MainPage::PanWithMiddleButton() {
   if (!MainCamera || !m_mouse.MiddleHeld()) return;
   EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   CloseContextMenu();
 }
 
-void MenuDebug::ReadMef(const std::string& path) {
+void MainPage::ReadMef(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) {
     m_palette->SetPages(BlankPalette());
@@ -343,13 +344,3 @@ void MenuDebug::ReadMef(const std::string& path) {
   static const std::vector<std::unique_ptr<Texture>> noTextures;
   m_palette->SetPages(ReadCompanionFile(in, m_textures ? *m_textures : noTextures));
 }
-
-void MenuDebug::OpenSaveMapDialog() { m_saveDialog->Open(ModeSaveMap); }
-
-void MenuDebug::OpenSaveMefDialog() { m_saveDialog->Open(ModeSaveMef); }
-
-void MenuDebug::OpenMapList() { m_fileList->OpenMaps(); }
-
-void MenuDebug::OpenMefList() { m_fileList->OpenCompanionFiles(); }
-
-void MenuDebug::OpenItemEditor() { m_items->Open(); }

@@ -5,12 +5,15 @@
 #include "collision/Boundary.h"
 #include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/FileListPage.h"
 #include "editor/LayerPanel.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TextureDialogPage.h"
+#include "editor/TypingField.h"
 #include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
@@ -32,37 +35,36 @@ bool Toggle(DebugButton& button) {
 
 }  // namespace
 
-void MenuDebug::HandlePropertyPanel() {
-  ShowArrowCursor();
+void MainPage::HandlePropertyPanel() {
+  m_menu.ShowArrowCursor();
   if (SpriteToolCurrent()) {
     HandleSpriteToolProperties();
-  } else if (!ToolIs(Atlas::ToolPan) && !ToolIs(Atlas::ToolZoomIn) &&
-             !ToolIs(Atlas::ToolZoomOut)) {
+  } else if (!ToolIs(Atlas::ToolPan) && !ToolIs(Atlas::ToolZoomIn) && !ToolIs(Atlas::ToolZoomOut)) {
     HandleShapeProperties();
   }
 }
 
-std::vector<TextBox*> MenuDebug::LiveFields() const {
+std::vector<TextBox*> MainPage::LiveFields() const {
   if (!m_selected) return {};
   return m_panel->LiveFields(*m_selected, m_world->FindModifierByShape(m_selected));
 }
 
-void MenuDebug::ShowTextCursorOver(const std::vector<TextBox*>& live) {
+void MainPage::ShowTextCursorOver(const std::vector<TextBox*>& live) {
   for (const TextBox* field : live) {
     if (field->box->AltContainsPoint(m_mouse.Client())) {
-      ShowCursor(Atlas::CursorText);
+      m_menu.ShowCursor(Atlas::CursorText);
       return;
     }
   }
 }
 
-void MenuDebug::HandleShapeProperties() {
+void MainPage::HandleShapeProperties() {
   const std::vector<TextBox*> live = LiveFields();
   ShowTextCursorOver(live);
   if (m_mouse.LeftDown()) {
     CloseContextMenu();
     if (m_mouse.LeftHeld()) {
-      if (m_field.Current()) ShowCursor(Atlas::CursorText);
+      if (m_field.Current()) m_menu.ShowCursor(Atlas::CursorText);
       m_field.DragCaret(m_mouse);
     } else if (m_selected) {
       PressShapeButtons();
@@ -75,11 +77,11 @@ void MenuDebug::HandleShapeProperties() {
 }
 
 // The colour swatch and the texture field open the dialogs of their own pages.
-bool MenuDebug::PressShapeButtons() {
+bool MainPage::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
   if (panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    m_colors->OpenOnShape();
+    m_menu.Colors().OpenOnShape();
     return true;
   }
   if (panel.m_layerUpArrow->AltContainsPoint(m_mouse.Client())) {
@@ -91,7 +93,7 @@ bool MenuDebug::PressShapeButtons() {
     return true;
   }
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    m_textureDialog->Open();
+    m_menu.Textures().Open();
     return true;
   }
   if (panel.m_clearTextureIcon->AltContainsPoint(m_mouse.Client())) {
@@ -117,7 +119,7 @@ bool MenuDebug::PressShapeButtons() {
 
 // A pressed side button switches that side of the boundary off; the centre picture switches
 // the boundary's partial-edge flag.
-void MenuDebug::PressBoundaryButtons() {
+void MainPage::PressBoundaryButtons() {
   if (m_selectedOwner != SelectionOwner::Boundaries || m_selected->type != ShapeTypeQuad) return;
   PropertyPanel& panel = *m_panel;
   struct Side {
@@ -144,14 +146,14 @@ void MenuDebug::PressBoundaryButtons() {
 
 // A map choice, such as a portal's "Set Map", opens the file dialogs' map list; the entry
 // chosen there goes into the trigger.
-void MenuDebug::PressTriggerButtons() {
+void MainPage::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
   if (modifier && m_panel->m_triggers->Press(*modifier, m_mouse.Client())) {
-    m_fileList->OpenPortalTarget(m_selected);
+    m_menu.FileList().OpenPortalTarget(m_selected);
   }
 }
 
-void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
+void MainPage::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
   for (TextBox* field : live) {
     if (field->box->AltContainsPoint(m_mouse.Client())) {
       m_field.Open(*field, m_mouse);
@@ -161,16 +163,17 @@ void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
   m_field.Close();
 }
 
-void MenuDebug::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
+void MainPage::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
 
 // The world's layer maps keep the shape under its new layer, which is shown and can be picked.
 // The same layer again keeps the shape's place among the others of its layer.
-void MenuDebug::MoveSelectionToLayer(int32_t layer) {
+void MainPage::MoveSelectionToLayer(int32_t layer) {
   const int32_t old = m_selected->layer;
   if (layer != old && m_selectedOwner == SelectionOwner::Shapes) {
     m_world->SetShapeLayer(m_selected, old, layer);
   } else if (layer != old && m_selectedOwner == SelectionOwner::Sprites) {
-    if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) m_world->SetSpriteLayer(sprite, old, layer);
+    if (auto* sprite = dynamic_cast<Sprite*>(m_selected))
+      m_world->SetSpriteLayer(sprite, old, layer);
   }
   m_selected->layer = layer;
   RefreshPropertyFields();
@@ -178,14 +181,13 @@ void MenuDebug::MoveSelectionToLayer(int32_t layer) {
 }
 
 // With a selection the brush waits: the shape panel serves.
-void MenuDebug::HandleSpriteToolProperties() {
+void MainPage::HandleSpriteToolProperties() {
   if (m_selected) {
     HandleShapeProperties();
     return;
   }
   PropertyPanel& panel = *m_panel;
-  const std::vector<TextBox*> live =
-      m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
+  const std::vector<TextBox*> live = m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
   ShowTextCursorOver(live);
   if (m_mouse.LeftPressed()) {
     PressBrushButtons();
@@ -196,15 +198,15 @@ void MenuDebug::HandleSpriteToolProperties() {
   if (m_field.Current()) ShowBrushFieldValue();
 }
 
-bool MenuDebug::PressBrushButtons() {
+bool MainPage::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    m_textureDialog->Open();
+    m_menu.Textures().Open();
     return true;
   }
   // The colour swatch shows only with a brush texture.
   if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    m_colors->OpenOnShape();
+    m_menu.Colors().OpenOnShape();
     return true;
   }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {
@@ -213,8 +215,8 @@ bool MenuDebug::PressBrushButtons() {
       return true;
     }
   }
-  for (auto [arrow, step] : {std::pair{panel.m_layerUpArrow.get(), 1},
-                             std::pair{panel.m_layerDownArrow.get(), -1}}) {
+  for (auto [arrow, step] :
+       {std::pair{panel.m_layerUpArrow.get(), 1}, std::pair{panel.m_layerDownArrow.get(), -1}}) {
     if (!arrow->AltContainsPoint(m_mouse.Client())) continue;
     StepLayerField(*panel.m_fieldLayer, step, m_switches.m_layerFlags);
     return true;
@@ -222,11 +224,29 @@ bool MenuDebug::PressBrushButtons() {
   return false;
 }
 
-void MenuDebug::ShowBrushFieldValue() {
+void MainPage::ShowBrushFieldValue() {
   if (m_field.Edited()) {
     m_field.Current()->SetText(
         ShownNumber(NumberIn(*m_field.Current()), EditorLayout::PropertyFieldMaxLength));
     m_field.Current()->UpdateCaret();
   }
   m_field.PlaceCaretLine();
+}
+
+void MainPage::HandleLayerPanel() {
+  m_menu.ShowArrowCursor();
+  if (!m_mouse.LeftPressed()) return;
+  if (m_layers->Press(m_mouse.Client(), m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
+    m_field.Open(m_layers->NumberField(), m_mouse);
+  } else {
+    m_field.Close();
+  }
+}
+
+void MainPage::DrawLayerPanel() {
+  m_layers->Draw();
+  if (m_field.Current() == &m_layers->NumberField()) {
+    m_field.PlaceCaretLine();
+    m_field.DrawCaret();
+  }
 }
