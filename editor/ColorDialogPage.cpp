@@ -32,10 +32,10 @@ ColorDialogPage::ColorDialogPage(MenuDebug& menu, Texture* atlas)
     : m_menu(menu),
       m_mouse(menu.Mouse()),
       m_field(menu.Field()),
-      m_dialog(std::make_unique<ColorDialog>(&menu, atlas)),
-      m_shapeAnchor{Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f} {
-  m_widgets.Add("OK", m_dialog->OkButton());
-  m_widgets.Add("Cancel", m_dialog->CancelButton());
+      m_colorDialog(std::make_unique<ColorDialog>(&menu, atlas)),
+      m_colorDialogAnchor{Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f} {
+  m_widgets.Add("OK", m_colorDialog->OkButton());
+  m_widgets.Add("Cancel", m_colorDialog->CancelButton());
 }
 
 ColorDialogPage::~ColorDialogPage() = default;
@@ -44,18 +44,22 @@ bool ColorDialogPage::OnBackground() const {
   return m_menu.Mode() == MenuDebug::ModeBackgroundColor;
 }
 
-void ColorDialogPage::OpenOnShape() {
+void ColorDialogPage::OpenShapeColorDialog() {
   Quad& swatch = *m_menu.Main().Panel().m_colorSwatch;
   const Shape* selected = m_menu.Main().Selected();
   const Color4 color = selected ? selected->GetColor() : swatch.GetColor();
   m_menu.SetMode(MenuDebug::ModeShapeColor);
   swatch.SetFillColor(color);
-  m_dialog->Open(m_shapeAnchor, color);
+  OpenColorDialog(m_colorDialogAnchor, color);
 }
 
-void ColorDialogPage::OpenOnBackground() {
+void ColorDialogPage::OpenBackgroundColorDialog() {
   m_menu.SetMode(MenuDebug::ModeBackgroundColor);
-  m_dialog->Open({Layout::Width / 2, Layout::Height / 2, 0.0f}, ClearColor);
+  OpenColorDialog({Layout::Width / 2, Layout::Height / 2, 0.0f}, ClearColor);
+}
+
+void ColorDialogPage::OpenColorDialog(const Vector3& anchor, const Color4& color) {
+  m_colorDialog->Open(anchor, color);
 }
 
 Color4 ColorDialogPage::EditedColor() const {
@@ -73,45 +77,46 @@ void ColorDialogPage::ApplyColor(const Color4& color) {
 
 // The dialog ends on the main page with the colour given; a background colour given is the one
 // kept on leaving the debug menu.
-void ColorDialogPage::Close(const Color4& color) {
+void ColorDialogPage::CloseColorDialog(const Color4& color) {
   ApplyColor(color);
   if (OnBackground()) m_menu.Settings().KeepBackground();
   m_menu.SetMode(MenuDebug::ModeEdit);
 }
 
 void ColorDialogPage::Cancel() {
-  Close(OnBackground() ? m_menu.Settings().SavedBackground() : m_dialog->ColorAtOpen());
+  CloseColorDialog(OnBackground() ? m_menu.Settings().SavedBackground()
+                                  : m_colorDialog->ColorAtOpen());
 }
 
 void ColorDialogPage::HandleInput() {
   if (OnBackground()) {
-    HandleBackgroundKeys();
+    HandleBackgroundColorDialog();
   } else {
-    HandleShapeKeys();
+    HandleShapeColorDialog();
   }
 }
 
-void ColorDialogPage::HandleShapeKeys() {
+void ColorDialogPage::HandleShapeColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::Esc)) {
-    ApplyColor(m_dialog->ColorAtOpen());
+    ApplyColor(m_colorDialog->ColorAtOpen());
     m_menu.SetMode(MenuDebug::ModeEdit);
   } else if (keys.IsEnterPressed()) {
     m_menu.SetMode(MenuDebug::ModeEdit);
-  } else if (HandleMouse() && m_field.Current()) {
-    ApplyColor(m_dialog->FieldColor());
+  } else if (HandleColorDialogMouse() && m_field.Current()) {
+    ApplyColor(m_colorDialog->FieldColor());
   }
 }
 
-void ColorDialogPage::HandleBackgroundKeys() {
+void ColorDialogPage::HandleBackgroundColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  ColorDialog& dialog = *m_dialog;
+  ColorDialog& dialog = *m_colorDialog;
   if (keys.IsDown(VirtualKey::Esc)) {
     ClearColor = dialog.ColorAtOpen();
     m_menu.SetMode(MenuDebug::ModeEdit);
   } else if (keys.IsEnterPressed()) {
-    Close(dialog.SliderColor());
-  } else if (HandleMouse() && m_field.Current()) {
+    CloseColorDialog(dialog.SliderColor());
+  } else if (HandleColorDialogMouse() && m_field.Current()) {
     const size_t channel = dialog.ChannelOfField(m_field.Current());
     if (channel < ColorDialog::ChannelCount) {
       ChannelOf(ClearColor, channel) = ColorDialog::ChannelIn(*m_field.Current());
@@ -119,8 +124,8 @@ void ColorDialogPage::HandleBackgroundKeys() {
   }
 }
 
-bool ColorDialogPage::HandleMouse() {
-  ColorDialog& dialog = *m_dialog;
+bool ColorDialogPage::HandleColorDialogMouse() {
+  ColorDialog& dialog = *m_colorDialog;
   const Vector3& mouse = m_mouse.Client();
   const size_t field = dialog.FieldAt(mouse);
   m_menu.ShowCursor(field < ColorDialog::ChannelCount ? Atlas::CursorText : Atlas::CursorArrow);
@@ -128,7 +133,7 @@ bool ColorDialogPage::HandleMouse() {
   if (!m_mouse.LeftDown()) dialog.ReleaseSlider();
   if (m_mouse.LeftPressed()) {
     if (dialog.OkButton().AltContainsPoint(mouse)) {
-      Close(OnBackground() ? dialog.SliderColor() : EditedColor());
+      CloseColorDialog(OnBackground() ? dialog.SliderColor() : EditedColor());
       return false;
     }
     if (dialog.CancelButton().AltContainsPoint(mouse)) {
@@ -180,10 +185,10 @@ void ColorDialogPage::PanCameraWithKeys() {
 
 void ColorDialogPage::Draw() {
   m_menu.Main().Draw();
-  m_dialog->DrawBoxes(EditedColor());
+  m_colorDialog->DrawBoxes(EditedColor());
   if (m_field.Current()) m_field.DrawCaret();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  m_dialog->DrawTexts();
+  m_colorDialog->DrawTexts();
   m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -26,30 +26,32 @@ class ColorDialogPage : public DebugPage {
   void Cancel() override;
 
   // Mode 2 on the selection's colour, or the brush's without a selection.
-  void OpenOnShape();
+  void OpenShapeColorDialog();
   // Mode 3 on the background colour.
-  void OpenOnBackground();
+  void OpenBackgroundColorDialog();
 
-  const ColorDialog& Dialog() const { return *m_dialog; }
+  const ColorDialog& Dialog() const { return *m_colorDialog; }
 
  private:
   bool OnBackground() const;
-  void HandleShapeKeys();
-  void HandleBackgroundKeys();
+  // Lays the dialog out round the screen point and loads the colour.
+  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
+  void HandleShapeColorDialog();
+  void HandleBackgroundColorDialog();
   // What both dialogs do after their own keys; true while the dialog stays open.
-  bool HandleMouse();
+  bool HandleColorDialogMouse();
   // The colour the dialog edits: the colour swatch's in mode 2, the background in mode 3.
   Color4 EditedColor() const;
   void ApplyColor(const Color4& color);
-  void Close(const Color4& color);
+  void CloseColorDialog(const Color4& color);
   void PanCameraWithKeys();
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
   TypingField& m_field;
-  std::unique_ptr<ColorDialog> m_dialog;
+  std::unique_ptr<ColorDialog> m_colorDialog;
   // Where the selection's colour dialog opens.
-  platform::Vector3 m_shapeAnchor;
+  platform::Vector3 m_colorDialogAnchor;
   // World units per input step of the keyboard pan under the dialog.
   float m_cameraPanStep = 0.2f;
 };

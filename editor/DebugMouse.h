@@ -14,26 +14,26 @@ class DebugMouse {
 
   void Sample();
   // Where the mouse stood in the world this frame, for the drags of the next.
-  void KeepWorldPoint() { m_lastWorld = m_world; }
+  void KeepWorldPoint() { m_lastMouseWorld = m_mouseWorld; }
 
-  bool LeftDown() const { return m_buttons[0] != 0; }
+  bool LeftDown() const { return m_mouseButtons[0] != 0; }
   bool LeftPressed() const;
   bool LeftHeld() const;
   bool LeftReleased() const;
   bool RightPressed() const;
   bool MiddleHeld() const;
 
-  const platform::Vector3& Client() const { return m_client; }
-  const platform::Vector3& World() const { return m_world; }
-  const platform::Vector3& LastWorld() const { return m_lastWorld; }
-  const std::array<int32_t, 2>& Delta() const { return m_delta; }
+  const platform::Vector3& Client() const { return m_mouseClient; }
+  const platform::Vector3& World() const { return m_mouseWorld; }
+  const platform::Vector3& LastWorld() const { return m_lastMouseWorld; }
+  const std::array<int32_t, 2>& Delta() const { return m_mouseDelta; }
   // Left, right, middle, first extra, second extra.
-  const std::array<uint8_t, ButtonCount>& Buttons() const { return m_buttons; }
+  const std::array<uint8_t, ButtonCount>& Buttons() const { return m_mouseButtons; }
 
  private:
-  platform::Vector3 m_client;
-  platform::Vector3 m_world;
-  platform::Vector3 m_lastWorld;
-  std::array<int32_t, 2> m_delta{};
-  std::array<uint8_t, ButtonCount> m_buttons{};
+  platform::Vector3 m_mouseClient;
+  platform::Vector3 m_mouseWorld;
+  platform::Vector3 m_lastMouseWorld;
+  std::array<int32_t, 2> m_mouseDelta{};
+  std::array<uint8_t, ButtonCount> m_mouseButtons{};
 };

@@ -39,8 +39,8 @@ constexpr const char* NoMusicRow = "None";
 FileListPage::FileListPage(MenuDebug& menu, World* world)
     : m_menu(menu), m_mouse(menu.Mouse()), m_world(world) {
   const ScreenBox& load = Layout::LoadDialogPanel;
-  m_panel = EditorWidgets::MakeDialogPanel(load, EditorWidgets::DialogFill);
-  m_listPanel = EditorWidgets::MakeDialogPanel(
+  m_loadDialogPanel = EditorWidgets::MakeDialogPanel(load, EditorWidgets::DialogFill);
+  m_fileListPanel = EditorWidgets::MakeDialogPanel(
       {load.left + Layout::FileListNarrowing / 2,
        load.top + Layout::FileListShortening / 2 - Layout::FileListRaise,
        load.right - Layout::FileListNarrowing / 2,
@@ -50,42 +50,40 @@ FileListPage::FileListPage(MenuDebug& menu, World* world)
   const float loadY = load.bottom - Layout::OkButtonFromBottom;
   m_loadButton = std::make_unique<DebugButton>(Layout::ButtonWidth, Layout::LoadButtonHeight, 0.0f,
                                                loadX, loadY, 0.0f, "Load");
-  m_cancelButton =
+  m_loadCancelButton =
       std::make_unique<DebugButton>(Layout::ButtonWidth, Layout::LoadButtonHeight, 0.0f,
                                     loadX - Layout::CancelButtonLeftOfOk, loadY, 0.0f, "Cancel");
   m_widgets.Add(*m_loadButton);
-  m_widgets.Add(*m_cancelButton);
+  m_widgets.Add(*m_loadCancelButton);
 }
 
 FileListPage::~FileListPage() = default;
 
-void FileListPage::OpenMaps() {
+void FileListPage::OpenMapList() {
   m_menu.SetMode(MenuDebug::ModeLoadMap);
-  BuildMapList();
+  BuildMapFileList();
 }
 
-void FileListPage::OpenCompanionFiles() {
+void FileListPage::OpenMefList() {
   m_menu.SetMode(MenuDebug::ModeLoadMef);
-  BuildList(m_companionRows, ListFiles(MapsFolder, CompanionExtension));
+  BuildMefFileList();
 }
 
-void FileListPage::OpenMusic() {
+void FileListPage::OpenMusicList() {
   m_menu.SetMode(MenuDebug::ModeMusic);
-  std::vector<std::string> names = {NoMusicRow};
-  for (std::string& name : ListFiles(MusicFolder, MusicExtension)) names.push_back(std::move(name));
-  BuildList(m_musicRows, std::move(names));
+  BuildMusicList();
 }
 
-void FileListPage::OpenPortalTarget(const Shape* portalRegion) {
+void FileListPage::OpenPortalTargetDialog(const Shape* portalRegion) {
   m_targetPortalRegion = portalRegion;
   m_menu.SetMode(MenuDebug::ModePortalTarget);
-  BuildMapList();
+  BuildMapFileList();
 }
 
-void FileListPage::BuildList(RowList& rows, std::vector<std::string> names) {
+void FileListPage::BuildFileList(RowList& rows, std::vector<std::string> names) {
   rows.clear();
-  m_chosenRow = nullptr;
-  const ScreenBox list = BoxOf(*m_listPanel);
+  m_selectedFileRow = nullptr;
+  const ScreenBox list = BoxOf(*m_fileListPanel);
   for (std::string& name : names) {
     auto row = EditorWidgets::MakeListRow(name);
     EditorWidgets::PlaceListRow(
@@ -95,47 +93,59 @@ void FileListPage::BuildList(RowList& rows, std::vector<std::string> names) {
   }
 }
 
-void FileListPage::BuildMapList() { BuildList(m_mapRows, ListFiles(MapsFolder, MapExtension)); }
+void FileListPage::BuildMapFileList() {
+  BuildFileList(m_mapFileRows, ListFiles(MapsFolder, MapExtension));
+}
+
+void FileListPage::BuildMefFileList() {
+  BuildFileList(m_mefFileRows, ListFiles(MapsFolder, CompanionExtension));
+}
+
+void FileListPage::BuildMusicList() {
+  std::vector<std::string> names = {NoMusicRow};
+  for (std::string& name : ListFiles(MusicFolder, MusicExtension)) names.push_back(std::move(name));
+  BuildFileList(m_musicFileRows, std::move(names));
+}
 
 const RowList& FileListPage::Rows() const {
-  if (m_menu.Mode() == MenuDebug::ModeLoadMef) return m_companionRows;
-  if (m_menu.Mode() == MenuDebug::ModeMusic) return m_musicRows;
-  return m_mapRows;
+  if (m_menu.Mode() == MenuDebug::ModeLoadMef) return m_mefFileRows;
+  if (m_menu.Mode() == MenuDebug::ModeMusic) return m_musicFileRows;
+  return m_mapFileRows;
 }
 
 void FileListPage::HandleInput() {
   m_menu.ShowArrowCursor();
   if (GameControls->keyboard->IsEnterPressed()) {
-    if (m_chosenRow) ActOnChosenFile();
+    if (m_selectedFileRow) ActOnChosenFile();
     return;
   }
   if (!m_mouse.LeftPressed()) return;
   if (m_loadButton->Contains(m_mouse.Client())) {
-    if (m_chosenRow) ActOnChosenFile();
+    if (m_selectedFileRow) ActOnChosenFile();
     return;
   }
-  m_chosenRow = nullptr;
-  if (m_cancelButton->Contains(m_mouse.Client())) {
-    Close();
+  m_selectedFileRow = nullptr;
+  if (m_loadCancelButton->Contains(m_mouse.Client())) {
+    CloseListDialog();
     return;
   }
-  PickRow();
+  PickFileRow();
 }
 
-void FileListPage::PickRow() {
+void FileListPage::PickFileRow() {
   // With rows overlapping, the last one under the mouse is chosen.
   for (const std::unique_ptr<Quad>& row : Rows()) {
     row->SetFillColor(EditorWidgets::RowColor);
     if (!row->AltContainsPoint(m_mouse.Client())) continue;
-    m_chosenRow = row.get();
+    m_selectedFileRow = row.get();
     row->SetFillColor(EditorWidgets::HoverColor);
   }
 }
 
-void FileListPage::Close() {
+void FileListPage::CloseListDialog() {
   if (m_menu.Mode() == MenuDebug::ModeMusic) {
     m_menu.SetMode(MenuDebug::ModeSettings);
-    m_menu.Settings().Show();
+    m_menu.Settings().ShowTimeScale();
   } else {
     m_menu.SetMode(MenuDebug::ModeEdit);
   }
@@ -143,15 +153,15 @@ void FileListPage::Close() {
 
 void FileListPage::Cancel() {
   if (m_menu.Mode() != MenuDebug::ModeMusic) return;
-  Close();
+  CloseListDialog();
   m_menu.Settings().Cancel();
 }
 
 void FileListPage::ActOnChosenFile() {
-  const std::string name = m_chosenRow->GetName();
+  const std::string name = m_selectedFileRow->GetName();
   switch (m_menu.Mode()) {
     case MenuDebug::ModeLoadMap:
-      LoadChosenMap();
+      LoadSelectedMap();
       break;
     case MenuDebug::ModeLoadMef:
       m_menu.Main().ReadMef(MapsFolder + name);
@@ -163,7 +173,7 @@ void FileListPage::ActOnChosenFile() {
       } else {
         MainSoundBank->PlayMusic(MusicFolder + name);
       }
-      Close();
+      CloseListDialog();
       break;
     case MenuDebug::ModePortalTarget:
       if (ModifierShape* trigger = m_world->FindModifierByShape(m_targetPortalRegion)) {
@@ -176,8 +186,8 @@ void FileListPage::ActOnChosenFile() {
   }
 }
 
-void FileListPage::LoadChosenMap() {
-  const std::string path = MapsFolder + m_chosenRow->GetName();
+void FileListPage::LoadSelectedMap() {
+  const std::string path = MapsFolder + m_selectedFileRow->GetName();
   m_world->ClearLevel();
   ShowMapLoadingScreen();
   ProgressTextPosition = MapLoadTextPosition;
@@ -194,27 +204,27 @@ void FileListPage::LoadChosenMap() {
 
 void FileListPage::Draw() {
   m_menu.Main().Draw();
-  m_loadButton->SetEnabled(m_chosenRow != nullptr);
-  m_panel->DrawScreen();
-  m_listPanel->DrawScreen();
+  m_loadButton->SetEnabled(m_selectedFileRow != nullptr);
+  m_loadDialogPanel->DrawScreen();
+  m_fileListPanel->DrawScreen();
   const RowList& rows = Rows();
   for (const std::unique_ptr<Quad>& row : rows) row->DrawScreen();
   m_loadButton->DrawBox();
-  m_cancelButton->DrawBox();
+  m_loadCancelButton->DrawBox();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  const ScreenBox list = BoxOf(*m_listPanel);
+  const ScreenBox list = BoxOf(*m_fileListPanel);
   const wchar_t* header = m_menu.Mode() == MenuDebug::ModeMusic
                               ? L"Files are loaded from the \" Content\\Audio\\ \" directory."
                               : L"Files are loaded from the \" Content\\Maps\\ \" directory.";
   // The header stands in the band between the panel's top edge and the list's.
-  DrawTextAligned(SmallFont, list.left, (BoxOf(*m_panel).top + list.top) / 2, 0.0f, header,
-                  DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignMiddle);
+  DrawTextAligned(SmallFont, list.left, (BoxOf(*m_loadDialogPanel).top + list.top) / 2, 0.0f,
+                  header, DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignMiddle);
   for (const std::unique_ptr<Quad>& row : rows) {
     DrawCaption(StringToWString(row->GetName()), list.left + Layout::RowTextInset,
                 row->altPosition.y);
   }
   m_loadButton->DrawLabel();
-  m_cancelButton->DrawLabel();
+  m_loadCancelButton->DrawLabel();
   m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

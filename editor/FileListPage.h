@@ -27,40 +27,42 @@ class FileListPage : public DebugPage {
   // The music list stands on the settings page, whose switches are not committed yet.
   void Cancel() override;
 
-  void OpenMaps();
-  void OpenCompanionFiles();
-  // "None" first, then the music files.
-  void OpenMusic();
+  void OpenMapList();
+  void OpenMefList();
+  void OpenMusicList();
   // The target of the portal whose region this is.
-  void OpenPortalTarget(const Shape* portalRegion);
+  void OpenPortalTargetDialog(const Shape* portalRegion);
 
   // The rows of the list shown, and the chosen one; null for none.
   const EditorWidgets::RowList& Rows() const;
-  const Quad* ChosenRow() const { return m_chosenRow; }
+  const Quad* SelectedFileRow() const { return m_selectedFileRow; }
 
  private:
   // The lists show what the folder holds now, nothing chosen.
-  void BuildList(EditorWidgets::RowList& rows, std::vector<std::string> names);
-  void BuildMapList();
+  void BuildFileList(EditorWidgets::RowList& rows, std::vector<std::string> names);
+  void BuildMapFileList();
+  void BuildMefFileList();
+  // "None" first, then the music files.
+  void BuildMusicList();
   // A press on a row chooses it; a press elsewhere chooses nothing.
-  void PickRow();
-  void Close();
+  void PickFileRow();
+  void CloseListDialog();
   void ActOnChosenFile();
   // Loads the chosen map in place of the current one and starts over on it, the players at
   // its spawn point.
-  void LoadChosenMap();
+  void LoadSelectedMap();
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
   World* m_world;
-  std::unique_ptr<Quad> m_panel;
-  std::unique_ptr<Quad> m_listPanel;
+  std::unique_ptr<Quad> m_loadDialogPanel;
+  std::unique_ptr<Quad> m_fileListPanel;
   std::unique_ptr<DebugButton> m_loadButton;
-  std::unique_ptr<DebugButton> m_cancelButton;
-  EditorWidgets::RowList m_mapRows;
-  EditorWidgets::RowList m_companionRows;
-  EditorWidgets::RowList m_musicRows;
-  Quad* m_chosenRow = nullptr;
+  std::unique_ptr<DebugButton> m_loadCancelButton;
+  EditorWidgets::RowList m_mapFileRows;
+  EditorWidgets::RowList m_mefFileRows;
+  EditorWidgets::RowList m_musicFileRows;
+  Quad* m_selectedFileRow = nullptr;
   // Mode 10's portal, found again by its region whenever it is needed.
   const Shape* m_targetPortalRegion = nullptr;
 };

@@ -66,9 +66,9 @@ std::pair<int, int> FieldsOfPage(int32_t page) {
 
 }  // namespace
 
-void ItemEditorPage::BuildEditPage() {
-  m_editPanel = Layout::MakeBar(Panel());
-  m_editTitleBar = EditorWidgets::MakeTitleBar(Panel());
+void ItemEditorPage::BuildItemEditPage() {
+  m_itemEditPanel = Layout::MakeBar(Panel());
+  m_itemEditTitleBar = EditorWidgets::MakeTitleBar(Panel());
   m_bootsButton = TypeButton(0, "Boots");
   m_gauntletButton = TypeButton(1, "Gauntlet");
   m_armorButton = TypeButton(2, "Armor");
@@ -78,10 +78,10 @@ void ItemEditorPage::BuildEditPage() {
   m_spearButton = TypeButton(4, "Spear");
   m_swordButton = TypeButton(5, "Sword");
   m_daggerButton = TypeButton(6, "Dagger");
-  CreateTextBox(&m_menu, TextBoxFreeText, m_nameBox, Layout::ItemNameWidth, Layout::FieldHeight,
+  CreateTextBox(&m_menu, TextBoxFreeText, m_itemNameBox, Layout::ItemNameWidth, Layout::FieldHeight,
                 0.0f, Title.left + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
                 Layout::ItemNameMaxLength, "", "Name");
-  CreateTextBox(&m_menu, TextBoxFreeText, m_descriptionBox, Layout::ItemDescriptionWidth,
+  CreateTextBox(&m_menu, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
                 Layout::FieldHeight, 0.0f, Title.left + Layout::ItemDescriptionRightOfTitleLeft,
                 Title.bottom + Layout::ItemDescriptionBelowTitle, 0.0f,
                 Layout::ItemDescriptionMaxLength, "Description", "Description");
@@ -90,21 +90,21 @@ void ItemEditorPage::BuildEditPage() {
     const int column = (i / Layout::FieldsPerColumn) % Layout::FieldColumns;
     const int row = i % Layout::FieldsPerColumn;
     CreateTextBox(
-        &m_menu, TextBoxDecimal, m_fieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
+        &m_menu, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
         Layout::FieldHeight, 0.0f,
         Title.left + columnWidth * static_cast<float>(column + 1) - Layout::FieldLeftOfColumnEnd,
         Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
         Layout::ItemFieldMaxLength, FieldLabel(i), "0");
   }
-  m_editWidgets.Add("Name", *m_nameBox);
-  m_editWidgets.Add("Description", *m_descriptionBox);
+  m_editWidgets.Add("Name", *m_itemNameBox);
+  m_editWidgets.Add("Description", *m_itemDescriptionBox);
   for (int i = 0; i < ItemFieldCount; ++i) {
-    m_editWidgets.Add(FieldName(i), *m_fieldBoxes[static_cast<size_t>(i)]);
+    m_editWidgets.Add(FieldName(i), *m_itemFieldBoxes[static_cast<size_t>(i)]);
   }
   for (const DebugButton* button :
-       {m_saveButton.get(), m_editCancelButton.get(), m_weaponButton.get(), m_daggerButton.get(),
-        m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(), m_armorButton.get(),
-        m_gauntletButton.get(), m_bootsButton.get()}) {
+       {m_itemSaveButton.get(), m_itemEditCancelButton.get(), m_weaponButton.get(),
+        m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(),
+        m_armorButton.get(), m_gauntletButton.get(), m_bootsButton.get()}) {
     m_editWidgets.Add(*button);
   }
 }
@@ -141,13 +141,13 @@ void ItemEditorPage::LoadEditedItem() {
 // loses nothing that was not typed.
 void ItemEditorPage::LoadFieldsFromStats(const StatBlock& stats) {
   m_fieldPage = 0;
-  m_nameBox->SetText(m_editedItem->name);
-  m_descriptionBox->SetText(m_editedItem->description);
+  m_itemNameBox->SetText(m_editedItem->name);
+  m_itemDescriptionBox->SetText(m_editedItem->description);
   for (int i = 0; i < StatCount; ++i) {
-    m_fieldBoxes[static_cast<size_t>(i)]->SetText(FormatFloat(stats[static_cast<size_t>(i)]));
+    m_itemFieldBoxes[static_cast<size_t>(i)]->SetText(FormatFloat(stats[static_cast<size_t>(i)]));
   }
-  m_fieldBoxes[TokensField]->SetText(FormatFloat(m_editedItem->price));
-  m_fieldBoxes[UseCountField]->SetText(FormatFloat(m_editedItem->recordValue));
+  m_itemFieldBoxes[TokensField]->SetText(FormatFloat(m_editedItem->price));
+  m_itemFieldBoxes[UseCountField]->SetText(FormatFloat(m_editedItem->recordValue));
 }
 
 void ItemEditorPage::SelectEquipmentTypeButton(DebugButton* button) {
@@ -184,13 +184,13 @@ void ItemEditorPage::StoreItemFields() {
                                       [](const DebugButton* part) { return part->Enabled(); });
     if (enabled != parts.end()) target = rune->parts[enabled - parts.begin()].stats.get();
   }
-  m_editedItem->SetName(m_nameBox->text);
-  m_editedItem->SetDescription(m_descriptionBox->text);
+  m_editedItem->SetName(m_itemNameBox->text);
+  m_editedItem->SetDescription(m_itemDescriptionBox->text);
   for (int i = 0; i < StatCount; ++i) {
-    (*target)[static_cast<size_t>(i)] = NumberIn(*m_fieldBoxes[static_cast<size_t>(i)]);
+    (*target)[static_cast<size_t>(i)] = NumberIn(*m_itemFieldBoxes[static_cast<size_t>(i)]);
   }
-  m_editedItem->price = NumberIn(*m_fieldBoxes[TokensField]);
-  m_editedItem->recordValue = NumberIn(*m_fieldBoxes[UseCountField]);
+  m_editedItem->price = NumberIn(*m_itemFieldBoxes[TokensField]);
+  m_editedItem->recordValue = NumberIn(*m_itemFieldBoxes[UseCountField]);
 }
 
 void ItemEditorPage::SaveEditedItem() {
@@ -206,16 +206,16 @@ void ItemEditorPage::SaveEditedItem() {
 TextBox* ItemEditorPage::ItemFieldUnderMouse() const {
   const auto [first, end] = FieldsOfPage(m_fieldPage);
   for (int i = first; i < end; ++i) {
-    TextBox& field = *m_fieldBoxes[static_cast<size_t>(i)];
+    TextBox& field = *m_itemFieldBoxes[static_cast<size_t>(i)];
     if (field.box->AltContainsPoint(m_mouse.Client())) return &field;
   }
-  for (TextBox* field : {m_nameBox.get(), m_descriptionBox.get()}) {
+  for (TextBox* field : {m_itemNameBox.get(), m_itemDescriptionBox.get()}) {
     if (field->box->AltContainsPoint(m_mouse.Client())) return field;
   }
   return nullptr;
 }
 
-void ItemEditorPage::HandleEditInput() {
+void ItemEditorPage::HandleItemEditInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   TextBox* hovered = ItemFieldUnderMouse();
   m_menu.ShowCursor(hovered ? Atlas::CursorText : Atlas::CursorArrow);
@@ -231,7 +231,7 @@ void ItemEditorPage::HandleEditInput() {
     return;
   }
   if (m_mouse.LeftPressed()) {
-    PressOnEditPage(hovered);
+    PressOnItemPage(hovered);
   } else if (m_mouse.LeftHeld() && m_field.Current()) {
     m_menu.ShowCursor(Atlas::CursorText);
     m_field.DragCaret(m_mouse);
@@ -239,14 +239,14 @@ void ItemEditorPage::HandleEditInput() {
   m_field.PlaceCaretLine();
 }
 
-void ItemEditorPage::PressOnEditPage(TextBox* hovered) {
+void ItemEditorPage::PressOnItemPage(TextBox* hovered) {
   const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
-  if (m_saveButton->Contains(mouse)) {
+  if (m_itemSaveButton->Contains(mouse)) {
     SaveEditedItem();
     return;
   }
-  if (m_editCancelButton->Contains(mouse)) {
+  if (m_itemEditCancelButton->Contains(mouse)) {
     m_menu.SetMode(MenuDebug::ModeItemList);
     return;
   }
@@ -293,9 +293,9 @@ void ItemEditorPage::PressOnEditPage(TextBox* hovered) {
   }
 }
 
-void ItemEditorPage::DrawEditPage() {
-  m_editPanel->DrawScreen();
-  m_editTitleBar->DrawScreen();
+void ItemEditorPage::DrawItemEdit() {
+  m_itemEditPanel->DrawScreen();
+  m_itemEditTitleBar->DrawScreen();
   std::vector<DebugButton*> buttons;
   if (m_currentRows == &m_equipmentRows) {
     buttons = {m_daggerButton.get(),   m_swordButton.get(), m_spearButton.get(),
@@ -305,19 +305,20 @@ void ItemEditorPage::DrawEditPage() {
     const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
     buttons.assign(parts.begin(), parts.end());
   }
-  buttons.push_back(m_saveButton.get());
-  buttons.push_back(m_editCancelButton.get());
+  buttons.push_back(m_itemSaveButton.get());
+  buttons.push_back(m_itemEditCancelButton.get());
   for (DebugButton* button : buttons) button->DrawBox();
   if (m_field.Current()) m_field.DrawCaret();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
-  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, m_editCancelButton->Face());
-  m_nameBox->Draw();
-  m_descriptionBox->Draw();
+  EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, m_itemEditCancelButton->Face());
+  m_itemNameBox->Draw();
+  m_itemDescriptionBox->Draw();
   const auto [first, end] = FieldsOfPage(m_fieldPage);
-  for (int i = first; i < end; ++i) m_fieldBoxes[static_cast<size_t>(i)]->Draw();
+  for (int i = first; i < end; ++i) m_itemFieldBoxes[static_cast<size_t>(i)]->Draw();
   for (DebugButton* button : buttons) button->DrawLabel();
-  m_message.Draw(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
+                     Panel().bottom - Layout::OkButtonFromBottom);
   m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

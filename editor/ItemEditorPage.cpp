@@ -84,9 +84,9 @@ ItemEditorPage::ItemEditorPage(MenuDebug& menu, World* world)
       m_mouse(menu.Mouse()),
       m_field(menu.Field()),
       m_world(world),
-      m_message(AlignQuarterUp) {
-  BuildListPage();
-  BuildEditPage();
+      m_pageMessage(AlignQuarterUp) {
+  BuildItemEditor();
+  BuildItemEditPage();
 }
 
 ItemEditorPage::~ItemEditorPage() = default;
@@ -95,56 +95,59 @@ bool ItemEditorPage::ShowsList() const { return m_menu.Mode() == MenuDebug::Mode
 
 void ItemEditorPage::HandleInput() {
   if (ShowsList()) {
-    HandleListInput();
+    HandleItemListInput();
   } else {
-    HandleEditInput();
+    HandleItemEditInput();
   }
 }
 
 void ItemEditorPage::Draw() {
   if (ShowsList()) {
-    DrawList();
+    DrawItemList();
   } else {
-    DrawEditPage();
+    DrawItemEdit();
   }
 }
 
 void ItemEditorPage::Leave() {
   m_heldPress = nullptr;
-  m_message.Clear();
+  m_pageMessage.Clear();
 }
 
 const PageWidgets& ItemEditorPage::Widgets() const {
   return ShowsList() ? m_widgets : m_editWidgets;
 }
 
-void ItemEditorPage::BuildListPage() {
+void ItemEditorPage::BuildItemEditor() {
   m_itemStore = std::make_unique<ItemStore>();
-  m_listPanel = Layout::MakeBar(Panel());
-  m_listTitleBar = EditorWidgets::MakeTitleBar(Panel());
+  m_itemListPanel = Layout::MakeBar(Panel());
+  m_itemListTitleBar = EditorWidgets::MakeTitleBar(Panel());
   m_saveListButton = TitleButton(Layout::SaveListWidth,
                                  Title.left + Layout::SaveListRightOfTitleLeft, "Save List");
   m_equipmentTab = Tab(0, "Equipment");
   m_runesTab = Tab(1, "Runes");
   m_expendablesTab = Tab(2, "Expendables");
   m_keyItemsTab = Tab(3, "Key Items");
-  m_changeButton = BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
-  m_deleteButton = BottomButton(Layout::ListButtonLeftOfRight[1], Layout::ButtonHeight, "Delete");
-  m_newButton = BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
-  m_listCancelButton =
+  m_itemChangeButton =
+      BottomButton(Layout::ListButtonLeftOfRight[0], Layout::ButtonHeight, "Change");
+  m_itemDeleteButton =
+      BottomButton(Layout::ListButtonLeftOfRight[1], Layout::ButtonHeight, "Delete");
+  m_itemNewButton =
+      BottomButton(Layout::ListButtonLeftOfRight[2], Layout::ButtonHeight, "New Item");
+  m_itemListCancelButton =
       BottomButton(Layout::ListButtonLeftOfRight[3], Layout::ButtonHeight, "Cancel");
-  m_saveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
-  m_editCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
-                                    Layout::LoadButtonHeight, "Cancel");
+  m_itemSaveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
+  m_itemEditCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
+                                        Layout::LoadButtonHeight, "Cancel");
   for (const DebugButton* button :
        {m_saveListButton.get(), m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(),
-        m_keyItemsTab.get(), m_changeButton.get(), m_deleteButton.get(), m_newButton.get(),
-        m_listCancelButton.get()}) {
+        m_keyItemsTab.get(), m_itemChangeButton.get(), m_itemDeleteButton.get(),
+        m_itemNewButton.get(), m_itemListCancelButton.get()}) {
     m_widgets.Add(*button);
   }
 }
 
-void ItemEditorPage::Open() {
+void ItemEditorPage::OpenItemEditor() {
   m_menu.SetMode(MenuDebug::ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();
@@ -207,7 +210,7 @@ std::array<DebugButton*, 4> ItemEditorPage::ItemTabs() const {
   return {m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(), m_keyItemsTab.get()};
 }
 
-void ItemEditorPage::HandleListInput() {
+void ItemEditorPage::HandleItemListInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   m_menu.ShowArrowCursor();
   if (!m_field.Current()) {
@@ -223,25 +226,25 @@ void ItemEditorPage::HandleListInput() {
     OpenSelectedItem();
     return;
   }
-  if (m_mouse.LeftPressed()) PressOnList();
+  if (m_mouse.LeftPressed()) PressOnItemList();
 }
 
-void ItemEditorPage::PressOnList() {
+void ItemEditorPage::PressOnItemList() {
   const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   // Change and Delete let the press go on to the tests below them; a delete held back keeps
   // its row chosen.
-  if (m_changeButton->Contains(mouse)) OpenSelectedItem();
-  if (m_deleteButton->Contains(mouse)) {
+  if (m_itemChangeButton->Contains(mouse)) OpenSelectedItem();
+  if (m_itemDeleteButton->Contains(mouse)) {
     const Item* item = m_selectedRow ? ItemOfRow(*m_selectedRow) : nullptr;
-    if (item && !ConfirmPlacesMove(*m_deleteButton, *item, held)) return;
+    if (item && !ConfirmPlacesMove(*m_itemDeleteButton, *item, held)) return;
     DeleteSelectedItem();
   }
-  if (m_newButton->Contains(mouse)) {
+  if (m_itemNewButton->Contains(mouse)) {
     NewItem();
     return;
   }
-  if (m_listCancelButton->Contains(mouse)) {
+  if (m_itemListCancelButton->Contains(mouse)) {
     ClearItemSelection();
     m_menu.SetMode(MenuDebug::ModeEdit);
     return;
@@ -304,13 +307,13 @@ bool ItemEditorPage::ConfirmPlacesMove(const DebugButton& button, const Item& it
                                        const DebugButton* held) {
   if (held == &button || !LaterItemsMove(*m_itemStore, item)) return true;
   m_heldPress = &button;
-  m_message.Show(L"Items after it in its list move up one place: press " +
-                 StringToWString(button.Label()) + L" again.");
+  m_pageMessage.Show(L"Items after it in its list move up one place: press " +
+                     StringToWString(button.Label()) + L" again.");
   return false;
 }
 
 const DebugButton* ItemEditorPage::TakeHeldPress() {
-  if (m_heldPress) m_message.Clear();
+  if (m_heldPress) m_pageMessage.Clear();
   return std::exchange(m_heldPress, nullptr);
 }
 
@@ -345,22 +348,22 @@ void ItemEditorPage::NewItem() {
 
 bool ItemEditorPage::WriteItemFiles() {
   if (SaveItemFiles(*m_itemStore)) return true;
-  m_message.Show(L"Could not write the item files; every one of them is kept as it was.");
+  m_pageMessage.Show(L"Could not write the item files; every one of them is kept as it was.");
   return false;
 }
 
-void ItemEditorPage::DrawList() {
-  m_listPanel->DrawScreen();
-  m_listTitleBar->DrawScreen();
+void ItemEditorPage::DrawItemList() {
+  m_itemListPanel->DrawScreen();
+  m_itemListTitleBar->DrawScreen();
   m_saveListButton->DrawBox();
   for (DebugButton* tab : ItemTabs()) tab->DrawBox();
   const size_t first = static_cast<size_t>(m_itemPage) * RowsPerPage;
   const size_t end = std::min(first + RowsPerPage, m_currentRows->size());
   for (size_t i = first; i < end; ++i) (*m_currentRows)[i]->DrawScreen();
-  const std::array<DebugButton*, 4> buttons = {m_changeButton.get(), m_deleteButton.get(),
-                                               m_newButton.get(), m_listCancelButton.get()};
-  m_changeButton->SetEnabled(m_selectedRow != nullptr);
-  m_deleteButton->SetEnabled(m_selectedRow != nullptr);
+  const std::array<DebugButton*, 4> buttons = {m_itemChangeButton.get(), m_itemDeleteButton.get(),
+                                               m_itemNewButton.get(), m_itemListCancelButton.get()};
+  m_itemChangeButton->SetEnabled(m_selectedRow != nullptr);
+  m_itemDeleteButton->SetEnabled(m_selectedRow != nullptr);
   for (DebugButton* button : buttons) button->DrawBox();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
@@ -374,7 +377,8 @@ void ItemEditorPage::DrawList() {
   m_saveListButton->DrawLabel();
   for (DebugButton* tab : ItemTabs()) tab->DrawLabel();
   for (DebugButton* button : buttons) button->DrawLabel();
-  m_message.Draw(Panel().left + Layout::CaptionInset, Panel().bottom - Layout::OkButtonFromBottom);
+  m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
+                     Panel().bottom - Layout::OkButtonFromBottom);
   m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

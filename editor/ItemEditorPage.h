@@ -42,7 +42,7 @@ class ItemEditorPage : public DebugPage {
   const PageWidgets& EditWidgets() const { return m_editWidgets; }
 
   // The list page opens on the equipment read afresh from the item files.
-  void Open();
+  void OpenItemEditor();
 
   const ItemStore& EditedItems() const { return *m_itemStore; }
   const EditorWidgets::RowList& EquipmentRows() const { return m_equipmentRows; }
@@ -52,13 +52,13 @@ class ItemEditorPage : public DebugPage {
   int32_t ItemPage() const { return m_itemPage; }
   int32_t FieldPage() const { return m_fieldPage; }
   // Why the files were not written, or what a press held back would do; empty when nothing.
-  const std::wstring& Message() const { return m_message.Text(); }
+  const std::wstring& Message() const { return m_pageMessage.Text(); }
 
  private:
   bool ShowsList() const;
 
   // The list page.
-  void BuildListPage();
+  void BuildItemEditor();
   // The editor's store and its rows afresh from the item files; nothing chosen.
   void RebuildItemRows();
   void ShowRows(EditorWidgets::RowList& rows, DebugButton& tab);
@@ -69,8 +69,8 @@ class ItemEditorPage : public DebugPage {
   // The item a row of the shown category names, found in that category.
   Item* ItemOfRow(const Quad& row) const;
   std::array<DebugButton*, 4> ItemTabs() const;
-  void HandleListInput();
-  void PressOnList();
+  void HandleItemListInput();
+  void PressOnItemList();
   void OpenSelectedItem();
   void DeleteSelectedItem();
   // A press that takes an item out of its list goes ahead at once when no later item of the list
@@ -83,10 +83,10 @@ class ItemEditorPage : public DebugPage {
   // Writes the item files from the editor's store; false, with the page's line saying so,
   // when they could not be written.
   bool WriteItemFiles();
-  void DrawList();
+  void DrawItemList();
 
   // The edit page.
-  void BuildEditPage();
+  void BuildItemEditPage();
   void LoadEditedItem();
   void LoadFieldsFromStats(const StatBlock& stats);
   void SelectEquipmentTypeButton(DebugButton* button);
@@ -96,11 +96,11 @@ class ItemEditorPage : public DebugPage {
   void SaveEditedItem();
   // The first field of the shown field page under the mouse, then Name and Description.
   TextBox* ItemFieldUnderMouse() const;
-  void HandleEditInput();
-  void PressOnEditPage(TextBox* hovered);
+  void HandleItemEditInput();
+  void PressOnItemPage(TextBox* hovered);
   // Weapon, Headgear, Armor, Gauntlet, Boots: the buttons of a rune's five parts.
   std::array<DebugButton*, RunePartCount> RunePartButtons() const;
-  void DrawEditPage();
+  void DrawItemEdit();
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
@@ -118,25 +118,25 @@ class ItemEditorPage : public DebugPage {
   // null for none.
   const DebugButton* m_heldPress = nullptr;
   // One line under the page whose files could not be written or whose press is held back.
-  EditorWidgets::MessageLine m_message;
+  EditorWidgets::MessageLine m_pageMessage;
   int32_t m_itemPage = 0;
   Item* m_editedItem = nullptr;
   PageWidgets m_editWidgets;
-  std::unique_ptr<Quad> m_listPanel;
-  std::unique_ptr<Quad> m_listTitleBar;
+  std::unique_ptr<Quad> m_itemListPanel;
+  std::unique_ptr<Quad> m_itemListTitleBar;
   std::unique_ptr<DebugButton> m_equipmentTab;
   std::unique_ptr<DebugButton> m_runesTab;
   std::unique_ptr<DebugButton> m_expendablesTab;
   std::unique_ptr<DebugButton> m_keyItemsTab;
   std::unique_ptr<DebugButton> m_saveListButton;
-  std::unique_ptr<DebugButton> m_changeButton;
-  std::unique_ptr<DebugButton> m_deleteButton;
-  std::unique_ptr<DebugButton> m_newButton;
-  std::unique_ptr<DebugButton> m_listCancelButton;
-  std::unique_ptr<Quad> m_editPanel;
-  std::unique_ptr<Quad> m_editTitleBar;
-  std::unique_ptr<DebugButton> m_saveButton;
-  std::unique_ptr<DebugButton> m_editCancelButton;
+  std::unique_ptr<DebugButton> m_itemChangeButton;
+  std::unique_ptr<DebugButton> m_itemDeleteButton;
+  std::unique_ptr<DebugButton> m_itemNewButton;
+  std::unique_ptr<DebugButton> m_itemListCancelButton;
+  std::unique_ptr<Quad> m_itemEditPanel;
+  std::unique_ptr<Quad> m_itemEditTitleBar;
+  std::unique_ptr<DebugButton> m_itemSaveButton;
+  std::unique_ptr<DebugButton> m_itemEditCancelButton;
   std::unique_ptr<DebugButton> m_weaponButton;
   std::unique_ptr<DebugButton> m_daggerButton;
   std::unique_ptr<DebugButton> m_swordButton;
@@ -145,8 +145,8 @@ class ItemEditorPage : public DebugPage {
   std::unique_ptr<DebugButton> m_armorButton;
   std::unique_ptr<DebugButton> m_gauntletButton;
   std::unique_ptr<DebugButton> m_bootsButton;
-  std::unique_ptr<TextBox> m_nameBox;
-  std::unique_ptr<TextBox> m_descriptionBox;
-  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_fieldBoxes;
+  std::unique_ptr<TextBox> m_itemNameBox;
+  std::unique_ptr<TextBox> m_itemDescriptionBox;
+  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
   int32_t m_fieldPage = 0;
 };

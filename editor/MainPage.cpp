@@ -269,12 +269,14 @@ void MainPage::HandleToolbarClick() {
     void (*open)(MenuDebug& menu);
   };
   static constexpr std::array<IconPress, Atlas::ToolbarIconCount> presses = {{
-      {Atlas::IconSaveMap, [](MenuDebug& menu) { menu.SaveDialog().Open(MenuDebug::ModeSaveMap); }},
-      {Atlas::IconLoadMap, [](MenuDebug& menu) { menu.FileList().OpenMaps(); }},
-      {Atlas::IconSettings, [](MenuDebug& menu) { menu.Settings().Open(); }},
-      {Atlas::IconSaveMef, [](MenuDebug& menu) { menu.SaveDialog().Open(MenuDebug::ModeSaveMef); }},
-      {Atlas::IconLoadMef, [](MenuDebug& menu) { menu.FileList().OpenCompanionFiles(); }},
-      {Atlas::IconItemEditor, [](MenuDebug& menu) { menu.Items().Open(); }},
+      {Atlas::IconSaveMap,
+       [](MenuDebug& menu) { menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMap); }},
+      {Atlas::IconLoadMap, [](MenuDebug& menu) { menu.FileList().OpenMapList(); }},
+      {Atlas::IconSettings, [](MenuDebug& menu) { menu.Settings().OpenSettingsPage(); }},
+      {Atlas::IconSaveMef,
+       [](MenuDebug& menu) { menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMef); }},
+      {Atlas::IconLoadMef, [](MenuDebug& menu) { menu.FileList().OpenMefList(); }},
+      {Atlas::IconItemEditor, [](MenuDebug& menu) { menu.Items().OpenItemEditor(); }},
   }};
   for (const IconPress& press : presses) {
     if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouse.Client())) {

@@ -42,7 +42,7 @@ void MainPage::HandleContextMenu() {
     case MenuBackground:
       if (hovered != ContextMenu::SetBackground) return;
       CloseContextMenu();
-      m_menu.Colors().OpenOnBackground();
+      m_menu.Colors().OpenBackgroundColorDialog();
       break;
     case MenuConvert:
       ConvertSelection();

@@ -81,7 +81,7 @@ bool MainPage::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
   if (panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    m_menu.Colors().OpenOnShape();
+    m_menu.Colors().OpenShapeColorDialog();
     return true;
   }
   if (panel.m_layerUpArrow->AltContainsPoint(m_mouse.Client())) {
@@ -93,7 +93,7 @@ bool MainPage::PressShapeButtons() {
     return true;
   }
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    m_menu.Textures().Open();
+    m_menu.Textures().OpenTextureChooser();
     return true;
   }
   if (panel.m_clearTextureIcon->AltContainsPoint(m_mouse.Client())) {
@@ -149,7 +149,7 @@ void MainPage::PressBoundaryButtons() {
 void MainPage::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
   if (modifier && m_panel->m_triggers->Press(*modifier, m_mouse.Client())) {
-    m_menu.FileList().OpenPortalTarget(m_selected);
+    m_menu.FileList().OpenPortalTargetDialog(m_selected);
   }
 }
 
@@ -201,12 +201,12 @@ void MainPage::HandleSpriteToolProperties() {
 bool MainPage::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
   if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
-    m_menu.Textures().Open();
+    m_menu.Textures().OpenTextureChooser();
     return true;
   }
   // The colour swatch shows only with a brush texture.
   if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
-    m_menu.Colors().OpenOnShape();
+    m_menu.Colors().OpenShapeColorDialog();
     return true;
   }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {

@@ -108,7 +108,7 @@ void MainPage::HandleToolKeys() {
 void MainPage::HandleCtrlKeys() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.WentDown(VirtualKey::S)) {
-    m_menu.SaveDialog().Open(MenuDebug::ModeSaveMap);
+    m_menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMap);
   } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
     m_palette->Choose(index);
     StoreTemplate();

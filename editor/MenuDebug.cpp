@@ -90,7 +90,7 @@ void MenuDebug::HandleInput(float) {
 
 void MenuDebug::LeaveToWorld() {
   m_main->ForgetSelection();
-  m_settings->Restore();
+  m_settings->RestoreSettings();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
 }

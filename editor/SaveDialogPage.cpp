@@ -46,50 +46,50 @@ std::wstring SaveNameRefusal(const std::string& name) {
 }
 
 SaveDialogPage::SaveDialogPage(MenuDebug& menu)
-    : m_menu(menu), m_mouse(menu.Mouse()), m_field(menu.Field()), m_message(AlignQuarterUp) {
+    : m_menu(menu), m_mouse(menu.Mouse()), m_field(menu.Field()), m_pageMessage(AlignQuarterUp) {
   const ScreenBox& save = Layout::SaveDialogPanel;
-  m_panel = EditorWidgets::MakeDialogPanel(save, EditorWidgets::DialogFill);
+  m_saveDialogPanel = EditorWidgets::MakeDialogPanel(save, EditorWidgets::DialogFill);
   const float saveX = save.right - Layout::OkButtonFromRight;
   const float saveY = save.bottom - Layout::OkButtonFromBottom;
   m_saveButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, saveX,
                                                saveY, DebugButtonColors::Fill);
   PaintRaisedBevel(*m_saveButton);
-  m_cancelButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight,
-                                                 saveX - Layout::CancelButtonLeftOfOk, saveY,
-                                                 DebugButtonColors::Fill);
-  PaintRaisedBevel(*m_cancelButton);
-  CreateTextBox(&m_menu, TextBoxFreeText, m_nameBox, save.Width() - Layout::NameFieldNarrowing,
+  m_saveCancelButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight,
+                                                     saveX - Layout::CancelButtonLeftOfOk, saveY,
+                                                     DebugButtonColors::Fill);
+  PaintRaisedBevel(*m_saveCancelButton);
+  CreateTextBox(&m_menu, TextBoxFreeText, m_mapNameBox, save.Width() - Layout::NameFieldNarrowing,
                 Layout::NameFieldHeight, 0.0f,
                 (save.left + save.right) / 2 - Layout::NameFieldLeftShift,
                 (save.top + save.bottom) / 2, 0.0f, Layout::MapNameMaxLength, "", "");
-  m_nameBox->suffix = MapExtension;
+  m_mapNameBox->suffix = MapExtension;
 
-  m_widgets.Add(NameCaption, *m_nameBox);
+  m_widgets.Add(NameCaption, *m_mapNameBox);
   m_widgets.Add("Save", *m_saveButton);
-  m_widgets.Add("Cancel", *m_cancelButton);
+  m_widgets.Add("Cancel", *m_saveCancelButton);
 }
 
 SaveDialogPage::~SaveDialogPage() = default;
 
-void SaveDialogPage::Open(int32_t mode) {
+void SaveDialogPage::OpenSaveDialog(int32_t mode) {
   m_menu.SetMode(mode);
-  m_nameBox->SetText(StartingName);
-  m_field.OpenAt(*m_nameBox, static_cast<int32_t>(m_nameBox->text.size()));
+  m_mapNameBox->SetText(StartingName);
+  m_field.OpenAt(*m_mapNameBox, static_cast<int32_t>(m_mapNameBox->text.size()));
 }
 
 void SaveDialogPage::HandleInput() {
   const platform::Vector3& mouse = m_mouse.Client();
-  const bool overField = m_nameBox->box->AltContainsPoint(mouse);
+  const bool overField = m_mapNameBox->box->AltContainsPoint(mouse);
   m_menu.ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
   if (GameControls->keyboard->IsEnterPressed()) {
     SaveUnderTypedName();
   } else if (m_mouse.LeftPressed()) {
     if (m_saveButton->AltContainsPoint(mouse)) {
       SaveUnderTypedName();
-    } else if (m_cancelButton->AltContainsPoint(mouse)) {
+    } else if (m_saveCancelButton->AltContainsPoint(mouse)) {
       m_menu.SetMode(MenuDebug::ModeEdit);
     } else if (overField) {
-      m_field.Open(*m_nameBox, m_mouse);
+      m_field.Open(*m_mapNameBox, m_mouse);
     }
   } else if (overField) {
     m_field.DragCaret(m_mouse);
@@ -98,9 +98,9 @@ void SaveDialogPage::HandleInput() {
 }
 
 void SaveDialogPage::SaveUnderTypedName() {
-  const std::string name = m_nameBox->text;
+  const std::string name = m_mapNameBox->text;
   if (const std::wstring refusal = SaveNameRefusal(name); !refusal.empty()) {
-    m_message.Show(refusal);
+    m_pageMessage.Show(refusal);
     return;
   }
   const bool map = m_menu.Mode() == MenuDebug::ModeSaveMap;
@@ -109,29 +109,30 @@ void SaveDialogPage::SaveUnderTypedName() {
   if (saved) {
     m_menu.SetMode(MenuDebug::ModeEdit);
   } else {
-    m_message.Show(L"Could not write " + StringToWString(MapsFolder + name) +
-                   StringToWString(map ? MapExtension : CompanionExtension) +
-                   L"; the old file is kept.");
+    m_pageMessage.Show(L"Could not write " + StringToWString(MapsFolder + name) +
+                       StringToWString(map ? MapExtension : CompanionExtension) +
+                       L"; the old file is kept.");
   }
 }
 
 void SaveDialogPage::Draw() {
   m_menu.Main().Draw();
-  m_panel->DrawScreen();
+  m_saveDialogPanel->DrawScreen();
   m_saveButton->DrawScreen();
-  m_cancelButton->DrawScreen();
+  m_saveCancelButton->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->Begin();
-  const ScreenBox panel = BoxOf(*m_panel);
+  const ScreenBox panel = BoxOf(*m_saveDialogPanel);
   DrawTextAligned(SmallFont, panel.left + Layout::DialogTextInset,
                   panel.top + Layout::DialogTextInset, 0.0f,
                   L"File will be saved to the \"Content\\Maps\" directory.\nSave file as:",
                   DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignTop);
-  m_nameBox->suffix = m_menu.Mode() == MenuDebug::ModeSaveMef ? CompanionExtension : MapExtension;
-  m_nameBox->Draw();
+  m_mapNameBox->suffix =
+      m_menu.Mode() == MenuDebug::ModeSaveMef ? CompanionExtension : MapExtension;
+  m_mapNameBox->Draw();
   DrawButtonCaption(L"Save", *m_saveButton);
-  DrawButtonCaption(L"Cancel", *m_cancelButton);
-  m_message.Draw(panel.left + Layout::DialogTextInset,
-                 m_nameBox->box->altPosition.y + Layout::MessageBelowField);
+  DrawButtonCaption(L"Cancel", *m_saveCancelButton);
+  m_pageMessage.Draw(panel.left + Layout::DialogTextInset,
+                     m_mapNameBox->box->altPosition.y + Layout::MessageBelowField);
   if (SpriteRenderer) SpriteRenderer->End();
   m_field.DrawCaret();
   m_menu.DrawCursor();

@@ -22,13 +22,13 @@ class SaveDialogPage : public DebugPage {
 
   void HandleInput() override;
   void Draw() override;
-  void Leave() override { m_message.Clear(); }
+  void Leave() override { m_pageMessage.Clear(); }
 
   // Opens with the name "map" ready to be typed over.
-  void Open(int32_t mode);
+  void OpenSaveDialog(int32_t mode);
 
   // Why the name was refused or the file not written; empty when nothing went wrong.
-  const std::wstring& Message() const { return m_message.Text(); }
+  const std::wstring& Message() const { return m_pageMessage.Text(); }
 
  private:
   // Writes the map or the companion file under the typed name; the dialog stays open with a
@@ -38,12 +38,12 @@ class SaveDialogPage : public DebugPage {
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
   TypingField& m_field;
-  std::unique_ptr<Quad> m_panel;
+  std::unique_ptr<Quad> m_saveDialogPanel;
   std::unique_ptr<Quad> m_saveButton;
-  std::unique_ptr<Quad> m_cancelButton;
+  std::unique_ptr<Quad> m_saveCancelButton;
   // The name, without folder or extension.
-  std::unique_ptr<TextBox> m_nameBox;
-  EditorWidgets::MessageLine m_message;
+  std::unique_ptr<TextBox> m_mapNameBox;
+  EditorWidgets::MessageLine m_pageMessage;
 };
 
 // Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it

@@ -49,8 +49,8 @@ float ReadTimeScale(const TextBox& field) {
 
 SettingsPage::SettingsPage(MenuDebug& menu, DebugSwitches& switches, Texture* atlas)
     : m_menu(menu), m_mouse(menu.Mouse()), m_field(menu.Field()), m_switches(switches) {
-  m_panel = Layout::MakeBar(Panel());
-  m_titleBar = EditorWidgets::MakeTitleBar(Panel());
+  m_settingsPanel = Layout::MakeBar(Panel());
+  m_settingsTitleBar = EditorWidgets::MakeTitleBar(Panel());
 
   const float swatchX = Panel().left + Layout::SwatchInset;
   const float swatchY = TitleY() + Layout::SwatchBelowTitle;
@@ -80,13 +80,13 @@ SettingsPage::SettingsPage(MenuDebug& menu, DebugSwitches& switches, Texture* at
 
   const float okX = Panel().right - Layout::OkButtonFromRight;
   const float buttonY = Panel().bottom - Layout::OkButtonFromBottom;
-  m_okButton = MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY,
-                              DebugButtonColors::Fill);
-  PaintRaisedBevel(*m_okButton);
-  m_cancelButton =
+  m_settingsOkButton = MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX, buttonY,
+                                      DebugButtonColors::Fill);
+  PaintRaisedBevel(*m_settingsOkButton);
+  m_settingsCancelButton =
       MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, okX - Layout::CancelButtonLeftOfOk,
                      buttonY, DebugButtonColors::Fill);
-  PaintRaisedBevel(*m_cancelButton);
+  PaintRaisedBevel(*m_settingsCancelButton);
 
   m_savedBackground = ClearColor;
   SaveToggles(RestoredToggleCount);
@@ -94,15 +94,15 @@ SettingsPage::SettingsPage(MenuDebug& menu, DebugSwitches& switches, Texture* at
   m_widgets.Add("Background Color", *m_backgroundSwatch);
   m_widgets.Add(TimeScaleCaption, *m_timeScaleBox);
   m_widgets.Add(*m_setMusicButton);
-  m_widgets.Add("OK", *m_okButton);
-  m_widgets.Add("Cancel", *m_cancelButton);
+  m_widgets.Add("OK", *m_settingsOkButton);
+  m_widgets.Add("Cancel", *m_settingsCancelButton);
 }
 
 SettingsPage::~SettingsPage() = default;
 
 // A map loaded since the last visit may have brought its own colour.
 void SettingsPage::Enter() {
-  Show();
+  ShowTimeScale();
   m_savedBackground = ClearColor;
   m_backgroundSwatch->SetFillColor(ClearColor);
 }
@@ -121,30 +121,30 @@ void SettingsPage::PutBackSettings(int toggleCount) {
   }
 }
 
-void SettingsPage::Snapshot() {
+void SettingsPage::SnapshotSettings() {
   m_savedBackground = ClearColor;
   SaveToggles(DebugToggleCount);
 }
 
-void SettingsPage::Restore() { PutBackSettings(RestoredToggleCount); }
+void SettingsPage::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
 
 void SettingsPage::KeepBackground() {
   m_savedBackground = ClearColor;
   m_backgroundSwatch->SetFillColor(ClearColor);
 }
 
-void SettingsPage::Show() {
+void SettingsPage::ShowTimeScale() {
   m_timeScaleBox->SetText(FloatToString(TimeScale));
   m_menu.SetPanelAnchor({Panel().left, Panel().bottom, 0.0f});
 }
 
-void SettingsPage::Open() {
+void SettingsPage::OpenSettingsPage() {
   m_menu.SetMode(MenuDebug::ModeSettings);
-  Snapshot();
-  Show();
+  SnapshotSettings();
+  ShowTimeScale();
 }
 
-void SettingsPage::Close() {
+void SettingsPage::CloseSettingsPage() {
   m_menu.SetMode(MenuDebug::ModeEdit);
   m_menu.SetPanelAnchor(Layout::PropertyPanel.TopLeft());
 }
@@ -152,25 +152,25 @@ void SettingsPage::Close() {
 void SettingsPage::Cancel() {
   PutBackSettings(DebugToggleCount);
   ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
-  Close();
+  CloseSettingsPage();
 }
 
 void SettingsPage::HandleInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::Esc)) {
-    Close();
+    CloseSettingsPage();
     return;
   }
   if (keys.IsEnterPressed()) {
     SaveToggles(RestoredToggleCount);
     TimeScale = ReadTimeScale(*m_timeScaleBox);
-    Close();
+    CloseSettingsPage();
     return;
   }
   const bool overField = m_timeScaleBox->box->AltContainsPoint(m_mouse.Client());
   m_menu.ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
   if (m_mouse.LeftPressed()) {
-    PressOnPage();
+    PressOnSettingsPage();
     if (overField) {
       m_field.Open(*m_timeScaleBox, m_mouse);
     } else {
@@ -182,21 +182,21 @@ void SettingsPage::HandleInput() {
   m_field.PlaceCaretLine();
 }
 
-void SettingsPage::PressOnPage() {
+void SettingsPage::PressOnSettingsPage() {
   const platform::Vector3& mouse = m_mouse.Client();
-  if (m_okButton->AltContainsPoint(mouse)) {
-    Snapshot();
+  if (m_settingsOkButton->AltContainsPoint(mouse)) {
+    SnapshotSettings();
     ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
     TimeScale = ReadTimeScale(*m_timeScaleBox);
-    Close();
+    CloseSettingsPage();
     return;
   }
-  if (m_cancelButton->AltContainsPoint(mouse)) {
+  if (m_settingsCancelButton->AltContainsPoint(mouse)) {
     Cancel();
     return;
   }
   if (m_backgroundSwatch->AltContainsPoint(mouse)) {
-    m_menu.Colors().OpenOnBackground();
+    m_menu.Colors().OpenBackgroundColorDialog();
     return;
   }
   for (int i = 0; i < DebugToggleCount; ++i) {
@@ -206,17 +206,17 @@ void SettingsPage::PressOnPage() {
     if (i == ToggleGameStateLoadInfo) ShowLoadInfo = box.checked;
     return;
   }
-  if (m_setMusicButton->Contains(mouse)) m_menu.FileList().OpenMusic();
+  if (m_setMusicButton->Contains(mouse)) m_menu.FileList().OpenMusicList();
 }
 
 void SettingsPage::Draw() {
-  m_panel->DrawScreen();
-  m_titleBar->DrawScreen();
+  m_settingsPanel->DrawScreen();
+  m_settingsTitleBar->DrawScreen();
   m_backgroundSwatchFrame->DrawScreen();
   m_backgroundSwatch->DrawScreen();
   m_setMusicButton->DrawBox();
-  m_okButton->DrawScreen();
-  m_cancelButton->DrawScreen();
+  m_settingsOkButton->DrawScreen();
+  m_settingsCancelButton->DrawScreen();
   if (m_field.Current()) m_field.DrawCaret();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
@@ -241,8 +241,8 @@ void SettingsPage::Draw() {
   DrawCaption(musicLine, music.altPosition.x - music.width / 2,
               music.altPosition.y - Layout::MusicLineAboveButton);
   m_setMusicButton->DrawLabel();
-  DrawButtonCaption(L"OK", *m_okButton);
-  DrawButtonCaption(L"Cancel", *m_cancelButton);
+  DrawButtonCaption(L"OK", *m_settingsOkButton);
+  DrawButtonCaption(L"Cancel", *m_settingsCancelButton);
   m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

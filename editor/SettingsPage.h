@@ -30,20 +30,20 @@ class SettingsPage : public DebugPage {
   // Every switch and the background colour back to the snapshot; the time factor unread.
   void Cancel() override;
 
-  void Open();
+  void OpenSettingsPage();
   // The time factor into its field, and the overlay's captions to the settings panel.
-  void Show();
+  void ShowTimeScale();
   // The settings the page may undo: the background colour and the ten switches.
-  void Snapshot();
+  void SnapshotSettings();
   // On leaving the debug menu: the background colour and the first four switches as they were
   // last committed.
-  void Restore();
+  void RestoreSettings();
   // The background colour the colour dialog gave becomes the committed one.
   void KeepBackground();
   // The background colour as last committed.
   const Color4& SavedBackground() const { return m_savedBackground; }
 
-  const Quad& PanelBox() const { return *m_panel; }
+  const Quad& PanelBox() const { return *m_settingsPanel; }
   // The swatch that opens the background colour dialog.
   const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
 
@@ -51,21 +51,21 @@ class SettingsPage : public DebugPage {
   // The first count switches into the snapshot, or out of it with the background colour.
   void SaveToggles(int count);
   void PutBackSettings(int toggleCount);
-  void Close();
-  void PressOnPage();
+  void CloseSettingsPage();
+  void PressOnSettingsPage();
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
   TypingField& m_field;
   DebugSwitches& m_switches;
-  std::unique_ptr<Quad> m_panel;
-  std::unique_ptr<Quad> m_titleBar;
+  std::unique_ptr<Quad> m_settingsPanel;
+  std::unique_ptr<Quad> m_settingsTitleBar;
   std::unique_ptr<Quad> m_backgroundSwatchFrame;
   std::unique_ptr<Quad> m_backgroundSwatch;
   std::unique_ptr<TextBox> m_timeScaleBox;
   std::unique_ptr<DebugButton> m_setMusicButton;
-  std::unique_ptr<Quad> m_okButton;
-  std::unique_ptr<Quad> m_cancelButton;
+  std::unique_ptr<Quad> m_settingsOkButton;
+  std::unique_ptr<Quad> m_settingsCancelButton;
   Color4 m_savedBackground;
   std::array<uint8_t, DebugToggleCount> m_savedToggles{};
 };

@@ -22,7 +22,7 @@ TextureDialogPage::TextureDialogPage(MenuDebug& menu,
 
 TextureDialogPage::~TextureDialogPage() = default;
 
-void TextureDialogPage::Open() {
+void TextureDialogPage::OpenTextureChooser() {
   m_menu.SetMode(MenuDebug::ModeTextureChooser);
   m_chooser->BuildTextureTiles(*m_textures);
   m_chooser->BuildTextureList();
@@ -34,14 +34,14 @@ void TextureDialogPage::Open() {
 void TextureDialogPage::HandleInput() {
   m_menu.ShowArrowCursor();
   if (GameControls->keyboard->IsDown(VirtualKey::Esc)) {
-    DropChoice();
+    CancelTextureDialog();
     return;
   }
   if (!m_mouse.LeftPressed()) return;
   TextureChooser& chooser = *m_chooser;
   const platform::Vector3& mouse = m_mouse.Client();
   if (chooser.CancelButton().AltContainsPoint(mouse)) {
-    DropChoice();
+    CancelTextureDialog();
     return;
   }
   if (m_menu.Main().BrushTexture() && chooser.OkButton().AltContainsPoint(mouse)) {
@@ -55,7 +55,7 @@ void TextureDialogPage::HandleInput() {
   chooser.ShowChosen(row);
 }
 
-void TextureDialogPage::DropChoice() {
+void TextureDialogPage::CancelTextureDialog() {
   m_menu.Main().SetBrushTexture(nullptr);
   m_menu.SetMode(MenuDebug::ModeEdit);
   m_menu.SetPanelAnchor(EditorLayout::PropertyPanel.TopLeft());

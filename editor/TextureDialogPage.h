@@ -22,12 +22,12 @@ class TextureDialogPage : public DebugPage {
   void Draw() override;
 
   // Lists the world's textures, the brush's row chosen.
-  void Open();
+  void OpenTextureChooser();
 
   const TextureChooser& Chooser() const { return *m_chooser; }
 
  private:
-  void DropChoice();
+  void CancelTextureDialog();
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;

@@ -26,10 +26,10 @@ TypingField::TypingField() : m_caretLine(std::make_unique<Line>()) {
 TypingField::~TypingField() = default;
 
 void TypingField::TakeKeys(const KeyboardBuffer& keys) {
-  if (!m_field) return;
-  const std::string before = m_field->text;
-  EditOpenField(keys, *m_field);
-  if (m_field->text != before) m_edited = true;
+  if (!m_activeField) return;
+  const std::string before = m_activeField->text;
+  EditOpenField(keys, *m_activeField);
+  if (m_activeField->text != before) m_activeFieldEdited = true;
 }
 
 void TypingField::Open(TextBox& field, const DebugMouse& mouse) {
@@ -38,8 +38,8 @@ void TypingField::Open(TextBox& field, const DebugMouse& mouse) {
 }
 
 void TypingField::OpenAt(TextBox& field, int32_t index) {
-  if (m_field != &field) Close();
-  m_field = &field;
+  if (m_activeField != &field) Close();
+  m_activeField = &field;
   field.caret = index;
   field.anchor = index;
   field.UpdateCaret();
@@ -48,24 +48,24 @@ void TypingField::OpenAt(TextBox& field, int32_t index) {
 }
 
 void TypingField::Close() {
-  if (!m_field) return;
-  const auto end = static_cast<int32_t>(m_field->text.size());
-  m_field->caret = end;
-  m_field->anchor = end;
-  m_field->UpdateCaret();
-  m_field = nullptr;
-  m_edited = false;
+  if (!m_activeField) return;
+  const auto end = static_cast<int32_t>(m_activeField->text.size());
+  m_activeField->caret = end;
+  m_activeField->anchor = end;
+  m_activeField->UpdateCaret();
+  m_activeField = nullptr;
+  m_activeFieldEdited = false;
 }
 
 void TypingField::DragCaret(const DebugMouse& mouse) {
-  if (!m_field || !mouse.LeftHeld()) return;
+  if (!m_activeField || !mouse.LeftHeld()) return;
   const platform::Vector3& client = mouse.Client();
-  m_field->caret = m_field->MeasureSelection(client.x, client.y, client.z);
-  m_field->UpdateCaret();
+  m_activeField->caret = m_activeField->MeasureSelection(client.x, client.y, client.z);
+  m_activeField->UpdateCaret();
 }
 
 void TypingField::PlaceCaretLine() {
-  if (m_field) m_caretLine->SetAltPosition(m_field->MeasureToCaret());
+  if (m_activeField) m_caretLine->SetAltPosition(m_activeField->MeasureToCaret());
 }
 
 void TypingField::DrawCaret() { m_caretLine->DrawScreen(); }

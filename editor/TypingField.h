@@ -18,10 +18,10 @@ class TypingField {
   TypingField& operator=(const TypingField&) = delete;
 
   // Null when no field is open.
-  TextBox* Current() const { return m_field; }
+  TextBox* Current() const { return m_activeField; }
   // Whether the text changed since the field opened: until then nothing is written from it, so
   // opening a field never changes what it shows.
-  bool Edited() const { return m_edited; }
+  bool Edited() const { return m_activeFieldEdited; }
 
   // The open field takes this frame's keys.
   void TakeKeys(const KeyboardBuffer& keys);
@@ -37,7 +37,7 @@ class TypingField {
   void DrawCaret();
 
  private:
-  TextBox* m_field = nullptr;
-  bool m_edited = false;
+  TextBox* m_activeField = nullptr;
+  bool m_activeFieldEdited = false;
   std::unique_ptr<Line> m_caretLine;
 };

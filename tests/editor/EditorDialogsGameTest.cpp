@@ -246,7 +246,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(0, std::move(sprite));
   menu->Main().Select(picture, SelectionOwner::Sprites);
-  menu->Textures().Open();
+  menu->Textures().OpenTextureChooser();
   game.Step();
   Click(chooser.Row(0));
   EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
@@ -302,7 +302,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
   // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
-  menu->Colors().OpenOnShape();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(0, {'9'});
   EXPECT_EQ(block->GetColor().a, 9);
@@ -310,7 +310,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
   EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), block->GetColor());
   // So does Escape, which leaves the editor.
-  menu->Colors().OpenOnShape();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(0, {'9'});
   Leave(VirtualKey::Esc);
@@ -319,7 +319,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
 
   // Enter keeps what was typed.
-  menu->Colors().OpenOnShape();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
@@ -329,7 +329,7 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
   menu->Main().DropSelection();
-  menu->Colors().OpenOnShape();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(2, {'9'});
   EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
@@ -347,7 +347,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
     Color4 background;
   };
   ClearColor = {255, 40, 80, 120};
-  menu->Settings().Snapshot();
+  menu->Settings().SnapshotSettings();
   // Channels in the dialog's order: alpha, red, green, blue.
   const std::array<Row, ColorDialog::ChannelCount> rows = {{
       {0, {7, 200, 120, 60}, {7, 40, 80, 120}},
@@ -358,7 +358,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   SelectBlock();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
-    menu->Colors().OpenOnShape();
+    menu->Colors().OpenShapeColorDialog();
     game.Step();
     const Slider& slider = ChannelSlider(row.channel);
     const Vector3 thumb = slider.thumb->altPosition;
@@ -385,7 +385,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
-  menu->Settings().Snapshot();
+  menu->Settings().SnapshotSettings();
   // The background menu's one item, from a right press over empty map.
   SetMouse(600, 150, false, true, false);
   game.Step();

@@ -62,7 +62,7 @@ class EditorFiles : public DebugMenuSession {
     const Quad* row = Row(menu->FileList().Rows(), name);
     ASSERT_NE(row, nullptr) << name;
     Click(*row);
-    ASSERT_EQ(menu->FileList().ChosenRow(), row);
+    ASSERT_EQ(menu->FileList().SelectedFileRow(), row);
     Click(menu->FileList().Button("Load"));
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   }
@@ -135,7 +135,7 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
 
   Shape* portalRegion = BuildLevel();
   // The portal's target comes from the map list, as the property panel's "Set Map" opens it.
-  menu->FileList().OpenPortalTarget(portalRegion);
+  menu->FileList().OpenPortalTargetDialog(portalRegion);
   game.Step();
   const Quad* hubRow = Row(menu->FileList().Rows(), "DemoHubMap.gmf");
   ASSERT_NE(hubRow, nullptr);
