@@ -4,9 +4,7 @@
 
 #include <array>
 
-#include "editor/DebugMouse.h"
 #include "editor/MainPage.h"
-#include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TypingField.h"
 #include "engine/TextBox.h"

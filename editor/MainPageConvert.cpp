@@ -9,7 +9,6 @@
 #include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
-#include "editor/TypingField.h"
 #include "engine/Camera.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"

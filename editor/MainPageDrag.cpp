@@ -5,7 +5,6 @@
 #include "editor/DebugButton.h"
 #include "editor/DebugMouse.h"
 #include "editor/MainPage.h"
-#include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "editor/TypingField.h"
 #include "engine/Controls.h"

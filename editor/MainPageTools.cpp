@@ -9,8 +9,6 @@
 #include "editor/DebugButton.h"
 #include "editor/DebugMouse.h"
 #include "editor/EditorCamera.h"
-#include "editor/FileListPage.h"
-#include "editor/ItemEditorPage.h"
 #include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"

@@ -44,8 +44,6 @@ class SettingsPage : public DebugPage {
   const Color4& SavedBackground() const { return m_savedBackground; }
 
   const Quad& PanelBox() const { return *m_settingsPanel; }
-  // The swatch that opens the background colour dialog.
-  const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
 
  private:
   // The first count switches into the snapshot, or out of it with the background colour.

@@ -11,8 +11,8 @@ class Texture;
 class TextureChooser;
 
 // Mode 1: the texture chooser over the world's textures. A chosen row becomes the brush at
-// once; "OK" gives it to the selection (or keeps it as the Sprite tool's brush), "Cancel" and
-// Escape drop it.
+// once; "OK" gives it to the selection (or keeps it as the Sprite tool's brush), "Cancel"
+// drops it.
 class TextureDialogPage : public DebugPage {
  public:
   TextureDialogPage(MenuDebug& menu, std::vector<std::unique_ptr<Texture>>* textures);
