@@ -10,6 +10,12 @@
 
 namespace EditorWidgets {
 
+namespace {
+
+constexpr Color4 DialogOutline{255, 0, 0, 0};
+
+}  // namespace
+
 std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y,
                                      const Color4& fill) {
   auto quad = std::make_unique<Quad>();
@@ -17,6 +23,19 @@ std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y
   quad->SetAltPositionXYZ(x, y, 0.0f);
   quad->SetFillColor(fill);
   return quad;
+}
+
+std::unique_ptr<Quad> MakeDialogPanel(const ScreenBox& box, const Color4& fill) {
+  auto panel = MakeScreenQuad(box.Width(), box.Height(), (box.left + box.right) / 2,
+                              (box.top + box.bottom) / 2, fill);
+  panel->outlineVisible = 1;
+  panel->SetOutlineColor(DialogOutline);
+  return panel;
+}
+
+ScreenBox BoxOf(const Quad& quad) {
+  return {quad.altPosition.x - quad.width / 2, quad.altPosition.y - quad.height / 2,
+          quad.altPosition.x + quad.width / 2, quad.altPosition.y + quad.height / 2};
 }
 
 float TitleBarY(const ScreenBox& panel) { return panel.top + EditorLayout::TitleBarBelowPanelTop; }

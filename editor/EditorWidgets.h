@@ -23,6 +23,8 @@ constexpr Color4 HoverColor{200, 70, 90, 130};
 constexpr Color4 RowColor{0, 255, 255, 255};
 // A line saying that a file was not written, or what a press held back would do.
 constexpr Color4 MessageColor{255, 170, 20, 20};
+// The file dialogs' panels.
+constexpr Color4 DialogFill{255, 160, 160, 160};
 // The black lines that part a panel's groups of widgets.
 constexpr Color4 SeparatorColor{255, 0, 0, 0};
 constexpr float RowHeight = 20.0f;
@@ -31,6 +33,10 @@ constexpr float RowPadding = 20.0f;
 
 std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y,
                                      const Color4& fill);
+// A panel filling the box, outlined in black.
+std::unique_ptr<Quad> MakeDialogPanel(const ScreenBox& box, const Color4& fill);
+// Where a screen quad lies, rotation ignored.
+ScreenBox BoxOf(const Quad& quad);
 // A shaded strip across the top of a page's panel.
 std::unique_ptr<Quad> MakeTitleBar(const ScreenBox& panel);
 float TitleBarY(const ScreenBox& panel);

@@ -4,7 +4,6 @@
 
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
-#include "editor/MenuDebug.h"
 #include "engine/CreateTextBox.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
@@ -113,22 +112,4 @@ void LayerPanel::Draw() {
   if (SpriteRenderer) SpriteRenderer->Begin();
   for (const auto& icon : m_toggleIcons) icon->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
-}
-
-void MenuDebug::HandleLayerPanel() {
-  ShowArrowCursor();
-  if (!LeftPressed()) return;
-  if (m_layers->Press(m_mouseClient, m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
-    OpenField(m_layers->NumberField());
-  } else {
-    CloseField();
-  }
-}
-
-void MenuDebug::DrawLayerPanel() {
-  m_layers->Draw();
-  if (m_activeField == &m_layers->NumberField()) {
-    PlaceCaretLine();
-    m_caretLine->DrawScreen();
-  }
 }

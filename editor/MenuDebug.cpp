@@ -1,151 +1,73 @@
 #include "editor/MenuDebug.h"
 
-#include "editor/ColorDialog.h"
-#include "editor/DebugButton.h"
+#include "editor/ColorDialogPage.h"
+#include "editor/DebugPage.h"
 #include "editor/EditorLayout.h"
-#include "editor/LayerPanel.h"
-#include "editor/PropertyPanel.h"
-#include "editor/TemplatePalette.h"
-#include "editor/TextureChooser.h"
-#include "engine/Camera.h"
+#include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
+#include "editor/SaveDialogPage.h"
+#include "editor/SettingsPage.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "engine/SoundBank.h"
-#include "engine/StringConversion.h"
-#include "engine/TextBox.h"
-#include "engine/TextDrawing.h"
-#include "engine/TextFieldEditors.h"
 #include "engine/Texture.h"
-#include "engine/VectorMath.h"
-#include "engine/draw/Circle.h"
-#include "engine/draw/Line.h"
-#include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
-#include "items/ItemStore.h"
-#include "platform/Platform.h"
-#include "platform/Renderer.h"
-#include "platform/TextFont.h"
-#include "world/MapFormat.h"
+#include "platform/SpriteBatch.h"
 #include "world/World.h"
-
-namespace Layout = EditorLayout;
 
 namespace {
 
 constexpr float FullVolume = 100.0f;
-constexpr Color4 CaretColor{255, 0, 0, 0};
-constexpr float CaretTurn = 90.0f;
-// The caret line stands 2 pixels inside the field's box at top and bottom.
-constexpr float CaretShortening = 4.0f;
-constexpr int PageFontHeight = 32;
-constexpr Color4 SnapMarkerFill{80, 255, 255, 255};
-constexpr Color4 SnapTargetFill{80, 100, 100, 255};
-
-// The companion file beside the map: its last ".gmf" and what follows become ".mef". A name
-// without ".gmf" names no companion file, and the palette starts blank.
-std::string CompanionPathOf(const std::string& mapPath) {
-  const size_t extension = mapPath.rfind(MapExtension);
-  if (extension == std::string::npos) return std::string();
-  return mapPath.substr(0, extension) + CompanionExtension;
-}
 
 }  // namespace
-
-const std::array<MenuDebug::Page, MenuDebug::ModeCount> MenuDebug::Pages = [] {
-  std::array<Page, ModeCount> pages{};
-  pages[ModeEdit] = {&MenuDebug::EditStep, &MenuDebug::DrawMainPage};
-  pages[ModeSaveMap] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
-  pages[ModeSaveMef] = {&MenuDebug::HandleSaveDialog, &MenuDebug::DrawSaveDialog};
-  pages[ModeLoadMap] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeLoadMef] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeMusic] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeTextureChooser] = {&MenuDebug::HandleTextureDialog, &MenuDebug::DrawTextureDialog};
-  pages[ModeShapeColor] = {&MenuDebug::HandleShapeColorDialog, &MenuDebug::DrawColorDialog};
-  pages[ModeBackgroundColor] = {&MenuDebug::HandleBackgroundColorDialog,
-                                &MenuDebug::DrawColorDialog};
-  pages[ModeSettings] = {&MenuDebug::HandleSettingsPage, &MenuDebug::DrawSettingsPage};
-  pages[ModePortalTarget] = {&MenuDebug::HandleListDialog, &MenuDebug::DrawListDialog};
-  pages[ModeItemList] = {&MenuDebug::HandleItemListInput, &MenuDebug::DrawItemList};
-  pages[ModeItemPage] = {&MenuDebug::HandleItemEditInput, &MenuDebug::DrawItemEdit};
-  return pages;
-}();
-
-const MenuDebug::Page& MenuDebug::PageOf(int32_t mode) {
-  if (mode < 0 || mode >= ModeCount || !Pages[static_cast<size_t>(mode)].handleInput) {
-    return Pages[ModeEdit];
-  }
-  return Pages[static_cast<size_t>(mode)];
-}
 
 MenuDebug::MenuDebug(GameStateSet* owner, Camera* camera,
                      std::vector<std::unique_ptr<Texture>>* textures, World* world)
     : Menu(owner, "Debug Menu"),
       m_world(world),
-      m_textures(textures),
       m_guiTexture(LoadTexture(EditorAtlas::Path, EditorAtlas::Size, EditorAtlas::Size)),
       m_switches(m_guiTexture.get()),
-      m_statusLine(AlignMiddle),
-      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]),
-      m_pageMessage(AlignQuarterUp) {
+      m_panelAnchor(EditorLayout::PropertyPanel.TopLeft()),
+      m_cursorRect(&EditorAtlas::Cells[EditorAtlas::CursorArrow]) {
   MainCamera = camera;
-  BuildBars();
-  BuildToolPanel();
-  m_panel = std::make_unique<PropertyPanel>(this, m_guiTexture.get());
-  m_palette = std::make_unique<TemplatePalette>(m_guiTexture.get());
-  m_layers = std::make_unique<LayerPanel>(this, m_guiTexture.get());
-  m_chooser = std::make_unique<TextureChooser>();
-  m_colorDialog = std::make_unique<ColorDialog>(this, m_guiTexture.get());
-  m_colorDialogAnchor = {Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
+  Texture* atlas = m_guiTexture.get();
+  m_cursor = std::make_unique<Sprite>(atlas, 0, platform::Vector3{}, 0.0f, *m_cursorRect);
+  m_main = std::make_unique<MainPage>(*this, world, textures, m_switches, atlas);
+  m_textureDialog = std::make_unique<TextureDialogPage>(*this, textures);
+  m_colors = std::make_unique<ColorDialogPage>(*this, atlas);
+  m_saveDialog = std::make_unique<SaveDialogPage>(*this);
+  m_fileList = std::make_unique<FileListPage>(*this, world);
+  m_settings = std::make_unique<SettingsPage>(*this, m_switches, atlas);
+  m_items = std::make_unique<ItemEditorPage>(*this, world);
   CollectLayers();
-  BuildFileDialogs();
-  // No map is loaded yet: the palette starts blank.
-  ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
-  if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
-  BuildSettingsPage();
-  BuildItemEditor();
-  for (auto* marker : {&m_snapMarker, &m_snapTargetMarker}) *marker = std::make_unique<Circle>();
-  m_snapMarker->SetFillColor(SnapMarkerFill);
-  m_snapTargetMarker->SetFillColor(SnapTargetFill);
-  m_caretLine = std::make_unique<Line>();
-  m_caretLine->SetFillColor(CaretColor);
-  m_caretLine->SetRotation(CaretTurn);
-  m_panelAnchor = Layout::PropertyPanel.TopLeft();
+  m_pages = {m_main.get(),       m_textureDialog.get(), m_colors.get(),   m_colors.get(),
+             m_saveDialog.get(), m_saveDialog.get(),    m_fileList.get(), m_fileList.get(),
+             m_fileList.get(),   m_settings.get(),      m_fileList.get(), m_items.get(),
+             m_items.get()};
 }
 
 MenuDebug::~MenuDebug() = default;
 
+std::array<DebugPage*, 7> MenuDebug::Pages() const {
+  return {m_main.get(),     m_textureDialog.get(), m_colors.get(), m_saveDialog.get(),
+          m_fileList.get(), m_settings.get(),      m_items.get()};
+}
+
+DebugPage& MenuDebug::PageOfMode() const {
+  if (m_mode < 0 || m_mode >= ModeCount) return *m_main;
+  return *m_pages[static_cast<size_t>(m_mode)];
+}
+
 void MenuDebug::Enter() {
   SetMode(ModeEdit);
-  m_brushTexture = nullptr;
-  m_elapsed = 0.0f;
-  m_lastAutosaveTick = 0;
-  m_autosaveTick = 0;
-  // The palette and the swatch may show textures of a map that has gone since the last visit:
-  // the palette is read afresh from the map's companion file.
-  ReadMef(CompanionPathOf(m_world->GetMapName()));
-  m_palette->Reset();
-  ShowNoTexture();
-  ClearSnapMarkers();
-  CloseContextMenu();
-  ShowTimeScale();
-  // The map may have changed since the last visit: the old selection is not touched.
-  m_selected = nullptr;
-  m_selectedOwner = SelectionOwner::None;
-  m_outline.reset();
-  for (TextBox* field : {m_panel->m_fieldTopLeftX.get(), m_panel->m_fieldTopLeftY.get(),
-                         m_panel->m_fieldBottomRightX.get(), m_panel->m_fieldBottomRightY.get()}) {
-    field->SetText("0");
-  }
-  ClearSourceFields();
-  // The colour leaving puts back is the one play had: a map loaded since the last visit may
-  // have brought its own.
-  m_savedBackground = ClearColor;
-  m_backgroundSwatch->SetFillColor(ClearColor);
+  for (DebugPage* page : Pages()) page->Enter();
   CollectLayers();
-  m_cursor->SetAltPosition(m_mouseClient);
-  m_panelAnchor = Layout::PropertyPanel.TopLeft();
+  m_cursor->SetAltPosition(m_mouse.Client());
+  m_panelAnchor = EditorLayout::PropertyPanel.TopLeft();
 }
 
 void MenuDebug::HandleInput(float) {
@@ -153,126 +75,49 @@ void MenuDebug::HandleInput(float) {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsTabPressed() || keys.IsEscPressed()) {
     // Escape ends the open page as its Cancel would before leaving; Tab keeps what it applied.
-    if (keys.IsEscPressed()) CancelOpenPage();
+    if (keys.IsEscPressed()) PageOfMode().Cancel();
     LeaveToWorld();
     return;
   }
-  SampleMouse();
+  m_mouse.Sample();
   const Gamepad& pad = *GameControls->pads[0];
   m_padThumbs = {pad.current.thumbLX, pad.current.thumbLY, pad.current.thumbRX,
                  pad.current.thumbRY};
   m_padTriggers = {pad.current.leftTrigger, pad.current.rightTrigger};
-  if (m_activeField) {
-    const std::string before = m_activeField->text;
-    EditOpenField(keys, *m_activeField);
-    if (m_activeField->text != before) m_activeFieldEdited = true;
-  }
-  (this->*PageOf(m_mode).handleInput)();
+  m_field.TakeKeys(keys);
+  PageOfMode().HandleInput();
 }
 
 void MenuDebug::LeaveToWorld() {
-  if (m_selected) m_selected->outlineVisible = 0;
-  m_selected = nullptr;
-  RestoreSettings();
+  m_main->ForgetSelection();
+  m_settings->RestoreSettings();
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->SetVolume(FullVolume);
   if (set) set->SwitchTo(set->world);
 }
-
-void MenuDebug::CancelOpenPage() {
-  switch (m_mode) {
-    case ModeShapeColor:
-    case ModeBackgroundColor:
-      CancelColorDialog();
-      break;
-    case ModeMusic:
-      // The music list stands on the settings page, whose switches are not committed yet.
-      CloseListDialog();
-      CancelSettingsPage();
-      break;
-    case ModeSettings:
-      CancelSettingsPage();
-      break;
-    default:
-      break;
-  }
-}
-
-void MenuDebug::SampleMouse() {
-  if (!MainPlatform) return;
-  const platform::MouseSample sample = MainPlatform->ReadMouse();
-  int windowX = 0;
-  int windowY = 0;
-  MainPlatform->GetWindowPosition(windowX, windowY);
-  m_mouseScreen = {static_cast<float>(sample.x), static_cast<float>(sample.y), 0.0f};
-  m_mouseClient = {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY),
-                   0.0f};
-  m_mouseWorld = ScreenToWorld(0.0f, m_mouseClient.x, m_mouseClient.y);
-  m_mouseDelta = {sample.x - GameControls->mouse->x, sample.y - GameControls->mouse->y};
-  m_mouseButtons = {sample.left, sample.right, sample.middle, sample.extra1, sample.extra2};
-}
-
-bool MenuDebug::LeftPressed() const { return m_mouseButtons[0] && !GameControls->mouse->left; }
-
-bool MenuDebug::LeftHeld() const { return m_mouseButtons[0] && GameControls->mouse->left; }
-
-bool MenuDebug::LeftReleased() const { return !m_mouseButtons[0] && GameControls->mouse->left; }
-
-bool MenuDebug::RightPressed() const { return m_mouseButtons[1] && !GameControls->mouse->right; }
-
-bool MenuDebug::MiddleHeld() const { return m_mouseButtons[2] && GameControls->mouse->middle; }
 
 void MenuDebug::ShowCursor(size_t cell) { m_cursorRect = &EditorAtlas::Cells[cell]; }
 
 void MenuDebug::ShowArrowCursor() { ShowCursor(EditorAtlas::CursorArrow); }
 
+void MenuDebug::DrawCursor() {
+  if (SpriteRenderer) SpriteRenderer->Begin();
+  DrawCursorInBatch();
+  if (SpriteRenderer) SpriteRenderer->End();
+}
+
+void MenuDebug::DrawCursorInBatch() { m_cursor->DrawScreen(); }
+
 void MenuDebug::Update(float dt) {
-  m_lastAutosaveTick = m_autosaveTick;
-  m_elapsed += dt;
-  m_autosaveTick = static_cast<int32_t>(m_elapsed / AutosavePeriod);
   if (MainSoundBank && MainSoundBank->music) MainSoundBank->music->Update();
   m_cursor->sourceRect = *m_cursorRect;
   m_cursor->dirty = 1;
-  m_cursor->SetAltPosition(m_mouseClient);
-  m_lastMouseWorld = m_mouseWorld;
-  // A zoom under way resizes the sprites.
-  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
-  UpdateHandles();
-  if (m_autosaveTick != m_lastAutosaveTick) Autosave();
-}
-
-bool MenuDebug::SaveMapUnmarked(const std::string& name) {
-  const uint8_t mark = m_selected ? m_selected->outlineVisible : 0;
-  if (m_selected) m_selected->outlineVisible = 0;
-  const bool saved = m_world->SaveMap(name);
-  if (m_selected) m_selected->outlineVisible = mark;
-  return saved;
-}
-
-void MenuDebug::Select(Shape* shape, SelectionOwner owner) {
-  // An open field belongs to the shape it was opened on: its text must not reach another.
-  if (shape != m_selected) CloseField();
-  if (m_selected) m_selected->outlineVisible = 0;
-  m_selected = shape;
-  m_selectedOwner = shape ? owner : SelectionOwner::None;
-  if (shape) shape->outlineVisible = 1;
-}
-
-void MenuDebug::DropSelection() {
-  Select(nullptr, SelectionOwner::None);
-  m_outline.reset();
-}
-
-void MenuDebug::Autosave() {
-  if (SaveMapUnmarked(AutosaveName)) {
-    m_statusLine.Clear();
-  } else {
-    m_statusLine.Show(L"Autosave failed: " +
-                      StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension));
-  }
+  m_cursor->SetAltPosition(m_mouse.Client());
+  m_mouse.KeepWorldPoint();
+  m_main->Update(dt);
 }
 
 void MenuDebug::Draw() {
-  (this->*PageOf(m_mode).draw)();
+  PageOfMode().Draw();
   DrawDebugOverlay();
 }
 
@@ -281,45 +126,9 @@ void MenuDebug::CollectLayers() {
 }
 
 void MenuDebug::SetMode(int32_t mode) {
-  CloseField();
+  m_field.Close();
+  PageOfMode().Leave();
   m_mode = mode;
-  m_pageMessage.Clear();
-  m_heldPress = nullptr;
-}
-
-void MenuDebug::OpenField(TextBox& field) {
-  OpenFieldAt(field, field.MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z));
-}
-
-void MenuDebug::OpenFieldAt(TextBox& field, int32_t index) {
-  if (m_activeField != &field) CloseField();
-  m_activeField = &field;
-  field.caret = index;
-  field.anchor = index;
-  field.UpdateCaret();
-  m_caretLine->SetLength(field.box->height - CaretShortening);
-  PlaceCaretLine();
-}
-
-void MenuDebug::CloseField() {
-  if (!m_activeField) return;
-  const auto end = static_cast<int32_t>(m_activeField->text.size());
-  m_activeField->caret = end;
-  m_activeField->anchor = end;
-  m_activeField->UpdateCaret();
-  m_activeField = nullptr;
-  m_activeFieldEdited = false;
-}
-
-void MenuDebug::DragCaret() {
-  if (!m_activeField || !LeftHeld()) return;
-  m_activeField->caret =
-      m_activeField->MeasureSelection(m_mouseClient.x, m_mouseClient.y, m_mouseClient.z);
-  m_activeField->UpdateCaret();
-}
-
-void MenuDebug::PlaceCaretLine() {
-  if (m_activeField) m_caretLine->SetAltPosition(m_activeField->MeasureToCaret());
 }
 
 DebugSwitches* DebugMenuSwitches(const GameStateSet* set) {

@@ -2,52 +2,37 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "editor/ContextMenu.h"
-#include "editor/EditorWidgets.h"
-#include "editor/ResizeHandles.h"
-#include "editor/SelectionHandles.h"
-#include "editor/ShapePicker.h"
-#include "engine/Color4.h"
+#include "editor/DebugMouse.h"
+#include "editor/TypingField.h"
 #include "engine/DebugSwitches.h"
-#include "items/StatBlock.h"
 #include "menus/Menu.h"
 #include "platform/MathTypes.h"
 #include "platform/Vertex.h"
 
 class Camera;
-class Circle;
-class ColorDialog;
-class DebugButton;
-class Item;
-class ItemStore;
-class LayerPanel;
-class Line;
-class ModifierShape;
-class PropertyPanel;
-class Quad;
-class Shape;
+class ColorDialogPage;
+class DebugPage;
+class FileListPage;
+class ItemEditorPage;
+class MainPage;
+class SaveDialogPage;
+class SettingsPage;
 class Sprite;
-class TemplatePalette;
-class TextBox;
 class Texture;
-class TextureChooser;
+class TextureDialogPage;
 class World;
-namespace platform {
-class TextFont;
-}
 
 // The developer's screen over the frozen world, reached from play with Tab while debug mode is
 // on: the level editor's main page, its dialogs and pages (one editor mode each), the settings
 // page of the debug switches and an overlay of live figures. Tab or Escape returns to play from
-// every mode.
+// every mode. The menu keeps the mode, the mouse, the open field and the cursor; the page of
+// the mode answers the input step and draws.
 class MenuDebug : public Menu {
  public:
-  // The pages, one per editor mode.
+  // The editor modes; each is shown by one page.
   enum Mode : int32_t {
     ModeEdit = 0,
     ModeTextureChooser = 1,
@@ -64,22 +49,6 @@ class MenuDebug : public Menu {
     ModeItemPage = 12,
     ModeCount
   };
-  static constexpr float AutosavePeriod = 120.0f;
-  // The map file the autosave writes over, in the maps folder.
-  static constexpr const char* AutosaveName = "[TEMP]";
-  static constexpr int MouseButtonCount = 5;
-  // The statistics in key order, then the price ("Tokens") and the use count ("UseCount").
-  static constexpr int ItemFieldCount = StatCount + 2;
-  static constexpr int TokensField = StatCount;
-  static constexpr int UseCountField = StatCount + 1;
-  static constexpr size_t RunePartCount = 5;
-  // Which right-click menu is open: none, the background's, the conversions', the zoom's.
-  enum ContextMenuKind : int32_t {
-    MenuClosed = ContextMenu::Closed,
-    MenuBackground = ContextMenu::Background,
-    MenuConvert = ContextMenu::Convert,
-    MenuZoom = ContextMenu::Zoom
-  };
 
   MenuDebug(GameStateSet* set, Camera* camera, std::vector<std::unique_ptr<Texture>>* textures,
             World* world);
@@ -90,7 +59,7 @@ class MenuDebug : public Menu {
   // Tab or Escape leaves; otherwise the mouse and the first pad are sampled, the open field
   // takes its keys and the page of the mode runs.
   void HandleInput(float dt) override;
-  // Music, cursor and the autosave clock.
+  // Music, cursor, the selection's handles and the autosave clock.
   void Update(float dt) override;
   // The page of the mode, then the overlay.
   void Draw() override;
@@ -99,579 +68,71 @@ class MenuDebug : public Menu {
 
   // The map loader calls it too: every layer the world uses is shown and can be picked.
   void CollectLayers();
-  // The settings the page may undo: the background colour and the ten switches.
-  void SnapshotSettings();
 
-  // Caret and anchor go to the end of the closed field's text.
-  void CloseField();
-
-  // The template pages from the companion file at the path, or blank pages when it does not
-  // open; each page's cells line up along the property panel's top edge.
-  void ReadMef(const std::string& path);
-  // Mode 10: the target of the portal whose region this is, chosen from the map list.
-  void OpenPortalTargetDialog(const Shape* portalRegion);
-
-  // The shape becomes the selection, marked, and the old one loses its mark; a field open on the
-  // old one closes.
-  void Select(Shape* shape, SelectionOwner owner);
-  // No selection, no outline; the shape that was selected loses its mark.
-  void DropSelection();
-  // Every map the editor writes goes through here: the map under that name in the maps folder,
-  // without the selection's mark in it.
-  bool SaveMapUnmarked(const std::string& name);
-  // The property panel's fields from the selection.
-  void RefreshPropertyFields();
-
-  // Mode 1, the texture chooser, listing the world's textures.
-  void OpenTextureChooser();
-  // Mode 2 on the selection's colour, or the brush's without a selection.
-  void OpenShapeColorDialog();
-
-  // What the pages hold and show: where a test finds a widget to press and reads the outcome.
   int32_t Mode() const { return m_mode; }
-  Texture* GuiTexture() const { return m_guiTexture.get(); }
+  // The one place the mode changes: the open field closes and the page left ends what it
+  // showed.
+  void SetMode(int32_t mode);
+  const DebugMouse& Mouse() const { return m_mouse; }
+  TypingField& Field() { return m_field; }
   const DebugSwitches& Switches() const { return m_switches; }
-  const std::wstring& StatusLine() const { return m_statusLine.Text(); }
-  const std::wstring& PageMessage() const { return m_pageMessage.Text(); }
-  const platform::Vector3& MouseWorld() const { return m_mouseWorld; }
+  // The cursor shows the atlas cell from the next update on.
+  void ShowCursor(size_t cell);
+  void ShowArrowCursor();
   const platform::PixelRect* CursorRect() const { return m_cursorRect; }
-  const TextBox* ActiveField() const { return m_activeField; }
-  bool ActiveFieldEdited() const { return m_activeFieldEdited; }
+  // The cursor in a sprite batch of its own, or in the one the caller has begun.
+  void DrawCursor();
+  void DrawCursorInBatch();
+  // Where the overlay lays out the state figures: the top left of the panel shown.
+  void SetPanelAnchor(const platform::Vector3& anchor) { m_panelAnchor = anchor; }
 
-  // The main page.
-  const Sprite& ToolbarIcon(size_t icon) const { return *m_toolbarIcons[icon]; }
-  const Sprite& ToolIcon(size_t icon) const { return *m_toolIcons[icon]; }
-  const Sprite* ActiveTool() const { return m_activeTool; }
-  const Quad& PropertyPanelBox() const { return *m_propertyPanel; }
-  const Quad& LayerPanelBox() const { return *m_layerPanel; }
-  const PropertyPanel& PropertyWidgets() const { return *m_panel; }
-  const LayerPanel& Layers() const { return *m_layers; }
-  const TemplatePalette& Palette() const { return *m_palette; }
-  const ContextMenu& ContextMenuWidgets() const { return m_contextMenu; }
-  int32_t ContextMenuKind() const { return m_contextMenuKind; }
-  Shape* Selected() const { return m_selected; }
-  SelectionOwner SelectedOwner() const { return m_selectedOwner; }
-  const Shape* Outline() const { return m_outline.get(); }
-  const SelectionHandles& Handles() const { return m_selectionHandles; }
-  int32_t ActiveHandle() const { return m_activeHandle; }
-  int32_t HoveredEdge() const { return m_hoveredEdge; }
-  bool SnapToggle() const { return m_snapToggle; }
-  const platform::Vector3& Anchor() const { return m_anchor; }
-  const Circle& SnapMarker() const { return *m_snapMarker; }
-  const Circle& SnapTargetMarker() const { return *m_snapTargetMarker; }
-  const Texture* BrushTexture() const { return m_brushTexture; }
-
-  // Modes 1 to 3.
-  const TextureChooser& Chooser() const { return *m_chooser; }
-  const ColorDialog& ColorDialogWidgets() const { return *m_colorDialog; }
-
-  // Modes 4 to 10.
-  const TextBox& MapNameBox() const { return *m_mapNameBox; }
-  const Quad& SaveButton() const { return *m_saveButton; }
-  const Quad& SaveCancelButton() const { return *m_saveCancelButton; }
-  const EditorWidgets::RowList& MapFileRows() const { return m_mapFileRows; }
-  const EditorWidgets::RowList& MefFileRows() const { return m_mefFileRows; }
-  const EditorWidgets::RowList& MusicFileRows() const { return m_musicFileRows; }
-  const Quad* SelectedFileRow() const { return m_selectedFileRow; }
-  const DebugButton& LoadButton() const { return *m_loadButton; }
-  const DebugButton& LoadCancelButton() const { return *m_loadCancelButton; }
-
-  // Mode 9.
-  const Quad& SettingsPanel() const { return *m_settingsPanel; }
-  const Quad& BackgroundSwatch() const { return *m_backgroundSwatch; }
-  const TextBox& TimeScaleBox() const { return *m_timeScaleBox; }
-  const DebugButton& SetMusicButton() const { return *m_setMusicButton; }
-  const Quad& SettingsOkButton() const { return *m_settingsOkButton; }
-  const Quad& SettingsCancelButton() const { return *m_settingsCancelButton; }
-
-  // Modes 11 and 12.
-  const ItemStore& EditedItems() const { return *m_itemStore; }
-  const EditorWidgets::RowList& EquipmentRows() const { return m_equipmentRows; }
-  const EditorWidgets::RowList* CurrentRows() const { return m_currentRows; }
-  const Quad* SelectedRow() const { return m_selectedRow; }
-  int32_t ItemPage() const { return m_itemPage; }
-  int32_t FieldPage() const { return m_fieldPage; }
-  const DebugButton& EquipmentTab() const { return *m_equipmentTab; }
-  const DebugButton& RunesTab() const { return *m_runesTab; }
-  const DebugButton& ExpendablesTab() const { return *m_expendablesTab; }
-  const DebugButton& KeyItemsTab() const { return *m_keyItemsTab; }
-  const DebugButton& SaveListButton() const { return *m_saveListButton; }
-  const DebugButton& ItemChangeButton() const { return *m_itemChangeButton; }
-  const DebugButton& ItemDeleteButton() const { return *m_itemDeleteButton; }
-  const DebugButton& ItemNewButton() const { return *m_itemNewButton; }
-  const DebugButton& ItemListCancelButton() const { return *m_itemListCancelButton; }
-  const DebugButton& ItemSaveButton() const { return *m_itemSaveButton; }
-  const DebugButton& ItemEditCancelButton() const { return *m_itemEditCancelButton; }
-  const TextBox& ItemNameBox() const { return *m_itemNameBox; }
-  const TextBox& ItemDescriptionBox() const { return *m_itemDescriptionBox; }
-  const TextBox& ItemFieldBox(size_t field) const { return *m_itemFieldBoxes[field]; }
-  // The equipment types, and (Weapon and the last four) a rune's parts.
-  const DebugButton& WeaponButton() const { return *m_weaponButton; }
-  const DebugButton& DaggerButton() const { return *m_daggerButton; }
-  const DebugButton& SwordButton() const { return *m_swordButton; }
-  const DebugButton& SpearButton() const { return *m_spearButton; }
-  const DebugButton& HeadgearButton() const { return *m_headgearButton; }
-  const DebugButton& ArmorButton() const { return *m_armorButton; }
-  const DebugButton& GauntletButton() const { return *m_gauntletButton; }
-  const DebugButton& BootsButton() const { return *m_bootsButton; }
+  // The pages, each of which a test finds its widgets through.
+  MainPage& Main() { return *m_main; }
+  TextureDialogPage& Textures() { return *m_textureDialog; }
+  ColorDialogPage& Colors() { return *m_colors; }
+  SaveDialogPage& SaveDialog() { return *m_saveDialog; }
+  FileListPage& FileList() { return *m_fileList; }
+  SettingsPage& Settings() { return *m_settings; }
+  ItemEditorPage& Items() { return *m_items; }
 
  private:
   // What play reads of the debug menu: its switches, through the one door the set offers.
   friend DebugSwitches* DebugMenuSwitches(const GameStateSet* set);
 
-  using Step = void (MenuDebug::*)();
-  // What one editor mode does in the input step and draws.
-  struct Page {
-    Step handleInput = nullptr;
-    Step draw = nullptr;
-  };
-  static const std::array<Page, ModeCount> Pages;
-  // Modes outside the table and pages not built behave as the main page.
-  static const Page& PageOf(int32_t mode);
-
-  // The one place the mode changes; the open field closes.
-  void SetMode(int32_t mode);
-  // Opens the field under the mouse for typing, caret and anchor at the character there; the
-  // field that was open closes.
-  void OpenField(TextBox& field);
-  // Opens the field with caret and anchor at the index.
-  void OpenFieldAt(TextBox& field, int32_t index);
-  // The map and companion file dialogs. The save dialog of mode 4 (the map) or 5 (the
-  // companion file) opens with the name "map" ready to be typed over.
-  void OpenSaveDialog(int32_t mode);
-  void OpenSaveMapDialog() { OpenSaveDialog(ModeSaveMap); }
-  // The lists show what the folder holds now, nothing chosen.
-  void BuildMapFileList();
-  void BuildMefFileList();
-  // "None" first, then the music files.
-  void BuildMusicList();
-  // Loads the chosen map in place of the current one and starts over on it, the players at
-  // its spawn point.
-  void LoadSelectedMap();
-  // The item editor: its list page opens on the equipment read afresh from the item files.
-  void OpenItemEditor();
-  // The texture line, the swatch and its source frame for the selection, then the fields.
-  void RefreshTextureDisplay();
-  // The shape's outline as the working copy (quad, circle or sprite); null removes it.
-  void ShowOutline(Shape* shape);
-  // Mode 3 on the background colour.
-  void OpenBackgroundColorDialog();
-  // Lays the colour dialog out at the screen point and loads the colour.
-  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
-
-  void BuildBars();
-  void BuildToolPanel();
-  void BuildSettingsPage();
-  void BuildFileDialogs();
-  void BuildItemEditor();
-
+  // Modes outside the table behave as the main page.
+  DebugPage& PageOfMode() const;
+  // Each page once.
+  std::array<DebugPage*, 7> Pages() const;
   void LeaveToWorld();
-  // What the open colour dialog's or settings page's Cancel does; other pages apply nothing
-  // before they are confirmed.
-  void CancelOpenPage();
-  void SampleMouse();
-  bool LeftPressed() const;
-  bool LeftHeld() const;
-  bool LeftReleased() const;
-  bool RightPressed() const;
-  bool MiddleHeld() const;
-  bool ToolIs(size_t toolIcon) const;
-  bool SpriteToolCurrent() const;
-  void ShowCursor(size_t cell);
-  void ShowArrowCursor();
-  // While the left button stays down on an open field, the caret follows the mouse.
-  void DragCaret();
-  void PlaceCaretLine();
-  void Autosave();
-
-  // Mode 0.
-  void EditStep();
-  void HandleToolbarClick();
-  void DrawMainPage();
-  void DrawCursor();
-  void DrawSelection();
-  void DrawToolPanelMarks();
-  void DrawPaletteNumbers();
-  void DrawSelectionProperties();
-  void DrawBrushProperties();
-  void DrawPanelFrame(bool withLayerRow);
-  void DrawShapeFields(const Shape& shape);
-  void DrawOwnerWidgets();
-  void DrawOwnerTexts();
-
-  // The map under the mouse: the current tool's step.
-  void HandleMouseEditing();
-  void SelectToolStep();
-  // What the mouse is over: the cursor, the handle a press would drag, the snap anchor.
-  void HoverSelection();
-  void PressOnMap();
-  void PickHandleAt(const std::array<platform::Vector3, 4>& corners);
-  void PickEdgeAt(const Quad& quad);
-  void SelectAtMouse();
-  Pick PickShapeAt(const platform::Vector3& point);
-  // Takes the shape out of the world and every link to it, and destroys it.
-  void DeleteSelection(Shape*& shape);
-  // While the selected trigger's shape choice waits, the press on the map chooses; false when
-  // none waits.
-  bool ChooseShapeAtMouse();
-  void DeleteAtKey();
-
-  // Handles and outline.
-  void UpdateHandles();
-  void MakeQuadOutline(const Quad& quad);
-  void MakeCircleOutline(const Circle& circle);
-  void MakeSpriteOutline(const Sprite& sprite);
-  void RefitOutline();
-  void SizeBrushPreview();
-  void MakeBrushPreview();
-
-  // Snapping.
-  platform::Vector3 FindSnapAnchor() const;
-  platform::Vector3 FindSnapTarget(const platform::Vector3& point) const;
-  void ClearSnapMarkers();
-  // The target marker on the point found, or hidden at the origin when none was.
-  void ShowSnapTarget(const platform::Vector3& target, bool found);
-  void ShowSnappedAnchor();
-
-  // Drags of the selection.
-  void DragMoveSelection();
-  void DragResizeSelection();
-  void DragRotateSelection();
-  void NudgeSelection();
-  void ShowFlipToggles();
-
-  // The creation tools.
-  void ToolTextureQuad();
-  void ToolTextureCircle();
-  void ToolBoundaryQuad();
-  void ToolBoundaryCircle();
-  void ToolSprite();
-  // A press makes and stores the shape, places it at the mouse and selects it; holding drags it
-  // out.
-  void CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner, size_t cursor);
-  void StampSprite();
-  void ShowNoTexture();
-
-  // Tools, keys and templates.
-  void HandleToolKeys();
-  void HandleCtrlKeys();
-  void ClickToolBar();
-  void ChooseTool(size_t toolIcon);
-  void SelectSpriteTool();
-  void PlaceToolFrame();
-  void LoadTemplate();
-  // The template palette under the mouse while the Sprite tool keeps its brush.
-  void HandleTemplatePalette();
-  void StoreTemplate();
-  void SetSourceFields(const platform::PixelRect& rect);
-  void ClearSourceFields();
-  void ToolPan();
-  void ToolZoomIn();
-  void ToolZoomOut();
-  void ToolZoom(float step);
-  void PanWithMiddleButton();
-
-  // The property panel and the apply table of its fields.
-  void HandlePropertyPanel();
-  void HandleShapeProperties();
-  void HandleSpriteToolProperties();
-  // The buttons of the panel under a new press; true when one took it.
-  bool PressShapeButtons();
-  void PressBoundaryButtons();
-  void PressTriggerButtons();
-  bool PressBrushButtons();
-  // The live field under the mouse opens, or the open one closes.
-  void OpenFieldUnderMouse(const std::vector<TextBox*>& live);
-  std::vector<TextBox*> LiveFields() const;
-  void ShowTextCursorOver(const std::vector<TextBox*>& live);
-  void StepSelectionLayer(int32_t step);
-  void MoveSelectionToLayer(int32_t layer);
-  // Writes the open field's value into the selection or its trigger, once the field was edited.
-  void ApplyActiveField();
-  // The brush's open field shows the value it stands for.
-  void ShowBrushFieldValue();
-
-  // The right-click menu and the conversions.
-  void OpenContextMenu(int32_t kind);
-  void CloseContextMenu();
-  void HandleContextMenu();
-  void ConvertSelection();
-  // Takes the selection out of its container, or from the trigger that owned it (destroyed,
-  // owner cleared), and hands it over; null when no container held it.
-  std::unique_ptr<Shape> DetachSelection(ModifierShape*& owner);
-  void ZoomToNormalView();
-  void DrawContextMenu();
-
-  // The layer panel.
-  void HandleLayerPanel();
-  void DrawLayerPanel();
-
-  // Modes 1 to 3.
-  void HandleTextureDialog();
-  void CancelTextureDialog();
-  void ConfirmTexture();
-  void HandleShapeColorDialog();
-  void HandleBackgroundColorDialog();
-  // What both colour dialogs do after their own keys; true while the dialog stays open.
-  bool HandleColorDialogMouse();
-  // The colour the dialog edits: the colour swatch's in mode 2, the background in mode 3.
-  Color4 EditedColor() const;
-  void ApplyColor(const Color4& color);
-  void CloseColorDialog(const Color4& color);
-  // Ends the dialog with the colour it opened with (the background: the last one committed).
-  void CancelColorDialog();
-  void PanCameraWithKeys();
-  void DrawTextureDialog();
-  void DrawColorDialog();
-
-  // Mode 9.
-  void OpenSettingsPage();
-  // On leaving: the background colour and the first four switches as they were last committed.
-  void RestoreSettings();
-  // The time factor into its field, and the captions' anchor to the settings panel.
-  void ShowTimeScale();
-  // The first count switches into the snapshot, or out of it with the background colour.
-  void SaveToggles(int count);
-  void PutBackSettings(int toggleCount);
-  void CloseSettingsPage();
-  // Every switch and the background colour back to the snapshot; the time factor unread.
-  void CancelSettingsPage();
-  void HandleSettingsPage();
-  void PressOnSettingsPage();
-  void DrawSettingsPage();
-
-  // Modes 4 to 7.
-  void OpenSaveMefDialog();
-  void OpenMapList();
-  void OpenMefList();
-  void HandleSaveDialog();
-  // Writes the map or the companion file under the typed name; the dialog stays open with a
-  // line saying why when the name is refused or the file could not be written.
-  void SaveUnderTypedName();
-  void DrawSaveDialog();
-  // Modes 6, 7, 8 and 10 over the list of the mode.
-  EditorWidgets::RowList& ListOfMode();
-  void BuildFileList(EditorWidgets::RowList& rows, std::vector<std::string> names);
-  void HandleListDialog();
-  // A press on a row chooses it; a press elsewhere chooses nothing.
-  void PickFileRow();
-  void CloseListDialog();
-  void ActOnChosenFile();
-  void DrawListDialog();
-
-  // Modes 11 and 12.
-  void BuildItemEditPage();
-  // The editor's store and its rows afresh from the item files; nothing chosen.
-  void RebuildItemRows();
-  void ShowRows(EditorWidgets::RowList& rows, DebugButton& tab);
-  void ShowEquipmentRows();
-  void LayoutItemRows();
-  int32_t LastItemPage() const;
-  void ClearItemSelection();
-  // The item a row of the shown category names, found in that category.
-  Item* ItemOfRow(const Quad& row) const;
-  std::array<DebugButton*, 4> ItemTabs() const;
-  void HandleItemListInput();
-  void PressOnItemList();
-  void OpenSelectedItem();
-  void DeleteSelectedItem();
-  // A press that takes an item out of its list goes ahead at once when no later item of the list
-  // would move up a place; otherwise the first press shows a line saying so and is held back,
-  // and the same button pressed next carries it out. held: the press held back before this one.
-  bool ConfirmPlacesMove(const DebugButton& button, const Item& item, const DebugButton* held);
-  // Every new press ends the press held back, and its line with it; returns that press.
-  const DebugButton* TakeHeldPress();
-  void NewItem();
-  // Writes the item files from the editor's store; false, with the page's line saying so,
-  // when they could not be written.
-  bool WriteItemFiles();
-  void DrawItemList();
-  void LoadEditedItem();
-  void LoadFieldsFromStats(const StatBlock& stats);
-  void SelectEquipmentTypeButton(DebugButton* button);
-  void SelectRunePartButton(DebugButton* button);
-  void RefileEditedEquipment();
-  void StoreItemFields();
-  void SaveEditedItem();
-  // The first field of the shown field page under the mouse, then Name and Description.
-  TextBox* ItemFieldUnderMouse() const;
-  void HandleItemEditInput();
-  void PressOnItemPage(TextBox* hovered);
-  // Weapon, Headgear, Armor, Gauntlet, Boots: the buttons of a rune's five parts.
-  std::array<DebugButton*, RunePartCount> RunePartButtons() const;
-  void DrawItemEdit();
 
   int32_t m_mode = ModeEdit;
   World* m_world = nullptr;
-  // The world's loaded textures, for the texture chooser.
-  std::vector<std::unique_ptr<Texture>>* m_textures = nullptr;
   std::unique_ptr<Texture> m_guiTexture;
   DebugSwitches m_switches;
 
-  // The autosave clock: seconds since Enter and whole autosave periods in them.
-  float m_elapsed = 0.0f;
-  int32_t m_lastAutosaveTick = 0;
-  int32_t m_autosaveTick = 0;
-  // A line on the top bar after an autosave that failed, until one succeeds.
-  EditorWidgets::MessageLine m_statusLine;
-
-  // Where the page lays out its captions: the property panel's top left, or the settings
-  // panel's bottom left while that page is open.
+  // Where the overlay lays out the state figures: the property panel's top left, or the
+  // settings panel's bottom left while that page is open.
   platform::Vector3 m_panelAnchor;
 
   // The mouse and the first pad as this frame's input step sampled them.
-  platform::Vector3 m_mouseScreen;
-  platform::Vector3 m_mouseClient;
-  platform::Vector3 m_mouseWorld;
-  platform::Vector3 m_lastMouseWorld;
-  std::array<int32_t, 2> m_mouseDelta{};
-  // Left, right, middle, first extra, second extra.
-  std::array<uint8_t, MouseButtonCount> m_mouseButtons{};
+  DebugMouse m_mouse;
   // Left x, left y, right x, right y.
   std::array<int16_t, 4> m_padThumbs{};
   std::array<uint8_t, 2> m_padTriggers{};
-
-  // The main page's frame.
-  std::unique_ptr<Quad> m_dimQuad;
+  TypingField m_field;
   std::unique_ptr<Sprite> m_cursor;
   const platform::PixelRect* m_cursorRect = nullptr;
-  std::unique_ptr<Quad> m_toolbar;
-  // Indexed by EditorAtlas::ToolbarIconIndex.
-  std::vector<std::unique_ptr<Sprite>> m_toolbarIcons;
-  std::unique_ptr<Quad> m_toolPanel;
-  // Indexed by EditorAtlas::ToolIconIndex.
-  std::vector<std::unique_ptr<Sprite>> m_toolIcons;
-  std::array<std::unique_ptr<Line>, 2> m_toolSeparators;
-  Sprite* m_activeTool = nullptr;
-  std::unique_ptr<Quad> m_toolFrame;
-  std::unique_ptr<Quad> m_propertyPanel;
-  std::unique_ptr<Quad> m_layerPanel;
 
-  // The settings page.
-  std::unique_ptr<Quad> m_settingsPanel;
-  std::unique_ptr<Quad> m_settingsTitleBar;
-  std::unique_ptr<Quad> m_backgroundSwatchFrame;
-  std::unique_ptr<Quad> m_backgroundSwatch;
-  std::unique_ptr<TextBox> m_timeScaleBox;
-  std::unique_ptr<DebugButton> m_setMusicButton;
-  std::unique_ptr<Quad> m_settingsOkButton;
-  std::unique_ptr<Quad> m_settingsCancelButton;
-  Color4 m_savedBackground;
-  std::array<uint8_t, DebugToggleCount> m_savedToggles{};
-
-  // The save dialog (modes 4 and 5).
-  std::unique_ptr<Quad> m_saveDialogPanel;
-  std::unique_ptr<Quad> m_saveButton;
-  std::unique_ptr<Quad> m_saveCancelButton;
-  // The name maps and companion files are saved under, without folder or extension.
-  std::unique_ptr<TextBox> m_mapNameBox;
-  // The list dialog (modes 6, 7, 8 and 10).
-  std::unique_ptr<Quad> m_loadDialogPanel;
-  std::unique_ptr<Quad> m_fileListPanel;
-  std::unique_ptr<DebugButton> m_loadButton;
-  std::unique_ptr<DebugButton> m_loadCancelButton;
-  EditorWidgets::RowList m_mapFileRows;
-  EditorWidgets::RowList m_mefFileRows;
-  EditorWidgets::RowList m_musicFileRows;
-  // The chosen row of the open list, null for none.
-  Quad* m_selectedFileRow = nullptr;
-  // Mode 10's portal, found again by its region whenever it is needed.
-  const Shape* m_targetPortalRegion = nullptr;
-  // One line under a dialog or page whose file could not be written, whose name is refused, or
-  // whose press is held back. A change of mode clears it.
-  EditorWidgets::MessageLine m_pageMessage;
-
-  // The item editor (modes 11 and 12) works on a store of its own.
-  std::unique_ptr<ItemStore> m_itemStore;
-  EditorWidgets::RowList m_equipmentRows;
-  EditorWidgets::RowList m_runeRows;
-  EditorWidgets::RowList m_expendableRows;
-  EditorWidgets::RowList m_keyItemRows;
-  // The category shown; null until a tab is shown.
-  EditorWidgets::RowList* m_currentRows = nullptr;
-  Quad* m_selectedRow = nullptr;
-  // The press on Delete or a type button held back to say that later items move up a place;
-  // null for none. A change of mode drops it.
-  const DebugButton* m_heldPress = nullptr;
-  int32_t m_itemPage = 0;
-  Item* m_editedItem = nullptr;
-  std::unique_ptr<Quad> m_itemListPanel;
-  std::unique_ptr<Quad> m_itemListTitleBar;
-  std::unique_ptr<DebugButton> m_equipmentTab;
-  std::unique_ptr<DebugButton> m_runesTab;
-  std::unique_ptr<DebugButton> m_expendablesTab;
-  std::unique_ptr<DebugButton> m_keyItemsTab;
-  std::unique_ptr<DebugButton> m_saveListButton;
-  std::unique_ptr<DebugButton> m_itemChangeButton;
-  std::unique_ptr<DebugButton> m_itemDeleteButton;
-  std::unique_ptr<DebugButton> m_itemNewButton;
-  std::unique_ptr<DebugButton> m_itemListCancelButton;
-  std::unique_ptr<Quad> m_itemEditPanel;
-  std::unique_ptr<Quad> m_itemEditTitleBar;
-  std::unique_ptr<DebugButton> m_itemSaveButton;
-  std::unique_ptr<DebugButton> m_itemEditCancelButton;
-  std::unique_ptr<DebugButton> m_weaponButton;
-  std::unique_ptr<DebugButton> m_daggerButton;
-  std::unique_ptr<DebugButton> m_swordButton;
-  std::unique_ptr<DebugButton> m_spearButton;
-  std::unique_ptr<DebugButton> m_headgearButton;
-  std::unique_ptr<DebugButton> m_armorButton;
-  std::unique_ptr<DebugButton> m_gauntletButton;
-  std::unique_ptr<DebugButton> m_bootsButton;
-  std::unique_ptr<TextBox> m_itemNameBox;
-  std::unique_ptr<TextBox> m_itemDescriptionBox;
-  std::array<std::unique_ptr<TextBox>, ItemFieldCount> m_itemFieldBoxes;
-  int32_t m_fieldPage = 0;
-
-  // The open text field, typed into by the editor of its mode; null when none is open.
-  TextBox* m_activeField = nullptr;
-  // Whether the open field's text changed since it opened: until then nothing is written from
-  // it, so opening a field never moves the selection.
-  bool m_activeFieldEdited = false;
-  std::unique_ptr<Line> m_caretLine;
-
-  // The selected map shape, owned by the World, and the container it was picked from.
-  Shape* m_selected = nullptr;
-  SelectionOwner m_selectedOwner = SelectionOwner::None;
-  // The resize handle a press would drag; set while hovering, swapped by a crossing.
-  int32_t m_activeHandle = HandleTopLeft;
-  // The edge of a selected boundary quad under the mouse while E is held.
-  int32_t m_hoveredEdge = HoveredNone;
-  int32_t m_contextMenuKind = MenuClosed;
-  ContextMenu m_contextMenu;
-  // The working copy of the selection that drags change first, or the Sprite tool's preview.
-  std::unique_ptr<Shape> m_outline;
-  SelectionHandles m_selectionHandles;
-  // Snapping: the point of the selection a drag carries, where it landed, and two markers.
-  bool m_snapToggle = false;
-  // A toggle of the tool panel that changes only its own flag.
-  bool m_secondToggle = false;
-  platform::Vector3 m_anchor;
-  platform::Vector3 m_snappedAnchor;
-  std::unique_ptr<Circle> m_snapMarker;
-  std::unique_ptr<Circle> m_snapTargetMarker;
-  // The Sprite tool's brush texture, one of the world's; null when none.
-  Texture* m_brushTexture = nullptr;
-  std::unique_ptr<TemplatePalette> m_palette;
-  std::unique_ptr<PropertyPanel> m_panel;
-  // The palette's page number.
-  std::unique_ptr<platform::TextFont> m_pageFont;
-  // Drawn round the tool panel's two toggles while they are on.
-  std::array<std::unique_ptr<Quad>, 2> m_toggleFrames;
-
-  // The layer panel and the dialogs of modes 1 to 3.
-  std::unique_ptr<LayerPanel> m_layers;
-  std::unique_ptr<TextureChooser> m_chooser;
-  std::unique_ptr<ColorDialog> m_colorDialog;
-  // Where the selection's colour dialog opens.
-  platform::Vector3 m_colorDialogAnchor;
-  // World units per input step of the keyboard pan under the colour dialog.
-  float m_cameraPanStep = 0.2f;
+  std::unique_ptr<MainPage> m_main;
+  std::unique_ptr<TextureDialogPage> m_textureDialog;
+  std::unique_ptr<ColorDialogPage> m_colors;
+  std::unique_ptr<SaveDialogPage> m_saveDialog;
+  std::unique_ptr<FileListPage> m_fileList;
+  std::unique_ptr<SettingsPage> m_settings;
+  std::unique_ptr<ItemEditorPage> m_items;
+  // The page of each mode.
+  std::array<DebugPage*, ModeCount> m_pages{};
 };
-
-// Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it
-// can. The keyboard types no separator, but the guard does not rely on that.
-std::wstring SaveNameRefusal(const std::string& name);
 
 // The switches of the set's debug menu, null without one: how the debug menu answers play's
 // question for them.

@@ -98,20 +98,21 @@ TEST_F(DebugMenuSettings, TheSettingsAndItemListWidgetsStandWhereTheirEdgesPutTh
     float x, y, width, height;
   };
   const Row rows[] = {
-      {"swatch", menu->BackgroundSwatch(), 60, 87, 16, 16},
-      {"time field", *menu->TimeScaleBox().box, 135, 447, 40, 19},
-      {"Set Map Music", menu->SetMusicButton().Face(), 103, 497, 100, 20},
-      {"OK", menu->SettingsOkButton(), 735, 575, 100, 20},
-      {"Cancel", menu->SettingsCancelButton(), 630, 575, 100, 20},
-      {"Save List", menu->SaveListButton().Face(), 111.5f, 27, 60, 26},
-      {"Change", menu->ItemChangeButton().Face(), 735, 575, 100, 20},
-      {"Delete", menu->ItemDeleteButton().Face(), 630, 575, 100, 20},
-      {"New Item", menu->ItemNewButton().Face(), 525, 575, 100, 20},
-      {"list Cancel", menu->ItemListCancelButton().Face(), 420, 575, 100, 20},
-      {"Save", menu->ItemSaveButton().Face(), 735, 575, 100, 21},
-      {"edit Cancel", menu->ItemEditCancelButton().Face(), 630, 575, 100, 21},
-      {"name field", *menu->ItemNameBox().box, 143.5f, 27, 255, 19},
-      {"description field", *menu->ItemDescriptionBox().box, 421.5f, 62, 700, 19},
+      {"swatch", menu->Settings().Button("Background Color"), 60, 87, 16, 16},
+      {"time field", *menu->Settings().Field("Update Factor:").box, 135, 447, 40, 19},
+      {"Set Map Music", menu->Settings().Button("Set Map Music"), 103, 497, 100, 20},
+      {"OK", menu->Settings().Button("OK"), 735, 575, 100, 20},
+      {"Cancel", menu->Settings().Button("Cancel"), 630, 575, 100, 20},
+      {"Save List", menu->Items().ListWidgets().Button("Save List"), 111.5f, 27, 60, 26},
+      {"Change", menu->Items().ListWidgets().Button("Change"), 735, 575, 100, 20},
+      {"Delete", menu->Items().ListWidgets().Button("Delete"), 630, 575, 100, 20},
+      {"New Item", menu->Items().ListWidgets().Button("New Item"), 525, 575, 100, 20},
+      {"list Cancel", menu->Items().ListWidgets().Button("Cancel"), 420, 575, 100, 20},
+      {"Save", menu->Items().EditWidgets().Button("Save"), 735, 575, 100, 21},
+      {"edit Cancel", menu->Items().EditWidgets().Button("Cancel"), 630, 575, 100, 21},
+      {"name field", *menu->Items().EditWidgets().Field("Name").box, 143.5f, 27, 255, 19},
+      {"description field", *menu->Items().EditWidgets().Field("Description").box, 421.5f, 62, 700,
+       19},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(row.quad.altPosition.x, row.x) << row.widget;
@@ -163,7 +164,7 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleGameStateLoadInfo);
   EXPECT_EQ(ShowLoadInfo, 1);
   ClickSwitch(ToggleEnableConsole);
-  Click(menu->SettingsCancelButton());
+  Click(menu->Settings().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_FALSE(On(ToggleObjectData));
   EXPECT_EQ(ShowLoadInfo, 0);
@@ -175,7 +176,7 @@ TEST_F(DebugMenuSettings, TheSettingsPageCommitsAndUndoesTheSwitchesAsItsKeysAnd
   ClickSwitch(ToggleVisibleCollision);
   ClickSwitch(ToggleMouseFeed);
   ASSERT_TRUE(game.KeepFrame("debug-settings.png"));
-  Click(menu->SettingsOkButton());
+  Click(menu->Settings().Button("OK"));
   Leave();
   EXPECT_TRUE(On(ToggleVisibleCollision));
   EXPECT_FALSE(On(ToggleMouseFeed));
@@ -224,11 +225,11 @@ TEST_F(DebugMenuSettings, EachBoxFlipsOnlyItsOwnSwitchAndOnlyTheLoadBoxShowsTheL
 TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   OpenMenu();
   OpenSettings();
-  const TextBox& field = menu->TimeScaleBox();
+  const TextBox& field = menu->Settings().Field("Update Factor:");
   EXPECT_EQ(field.text, "1");
   // A press at the field's right end opens it with the caret after the text.
   Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-  ASSERT_EQ(menu->ActiveField(), &field);
+  ASSERT_EQ(menu->Field().Current(), &field);
   EXPECT_EQ(field.caret, 1);
   MoveMouse(field.box->altPosition.x - field.box->width / 2 + 2, field.box->altPosition.y);
   game.Step();
@@ -245,8 +246,8 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(field.text, "0.5");
   EXPECT_EQ(TimeScale, 1.0f) << "typing alone changes nothing";
   ASSERT_TRUE(game.KeepFrame("debug-settings-typing.png"));
-  Click(menu->SettingsOkButton());
-  EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the field closes it";
+  Click(menu->Settings().Button("OK"));
+  EXPECT_EQ(menu->Field().Current(), nullptr) << "a press off the field closes it";
   EXPECT_EQ(TimeScale, 0.5f);
   game.Step(0.01f);
   EXPECT_FLOAT_EQ(GameTimeStep, 0.005f);
@@ -256,7 +257,7 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(field.text, "0.5");
   Click(field.box->altPosition.x, field.box->altPosition.y);
   Type({VirtualKey::Digit0 + 9});
-  Click(menu->SettingsCancelButton());
+  Click(menu->Settings().Button("Cancel"));
   EXPECT_EQ(TimeScale, 0.5f);
 
   // A negative factor stops time instead of running it backwards.
@@ -266,7 +267,7 @@ TEST_F(DebugMenuSettings, TheTimeFactorIsTypedAndTakesEffectOnlyWhenConfirmed) {
   EXPECT_EQ(field.text, "-0.5");
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(TimeScale, 0.0f);
-  EXPECT_EQ(menu->ActiveField(), nullptr) << "leaving the page closes the field";
+  EXPECT_EQ(menu->Field().Current(), nullptr) << "leaving the page closes the field";
 }
 
 TEST_F(DebugMenuSettings, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
@@ -281,7 +282,7 @@ TEST_F(DebugMenuSettings, GodModeAndTheConsoleSwitchTakeEffectInPlay) {
   OpenSettings();
   ClickSwitch(ToggleEnableGodMode);
   ClickSwitch(ToggleEnableConsole);
-  Click(menu->SettingsOkButton());
+  Click(menu->Settings().Button("OK"));
   Leave();
   game.StepFrames(40);
   game.PressKey(VirtualKey::LeftShift);
@@ -347,7 +348,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   EXPECT_FALSE(std::filesystem::exists(saved));
   game.StepFrames(50, MaxStep);
   ASSERT_TRUE(std::filesystem::exists(saved));
-  EXPECT_TRUE(menu->StatusLine().empty());
+  EXPECT_TRUE(menu->Main().StatusLine().empty());
   std::ifstream file(saved);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("*Boundaries \nq "), std::string::npos) << "the floor is in the map";
@@ -356,7 +357,7 @@ TEST_F(DebugMenuSettings, TheAutosaveWritesTheMapEveryTwoMinutesOfGameTimeOnTheE
   std::filesystem::remove(saved);
   std::filesystem::create_directory(saved);
   spend(120.0f);
-  EXPECT_EQ(menu->StatusLine(), L"Autosave failed: Content\\Maps\\[TEMP].gmf");
+  EXPECT_EQ(menu->Main().StatusLine(), L"Autosave failed: Content\\Maps\\[TEMP].gmf");
   EXPECT_TRUE(std::filesystem::is_directory(saved));
   MoveMouse(400, 300);
   game.Step();

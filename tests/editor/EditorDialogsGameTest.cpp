@@ -64,14 +64,14 @@ class EditorPanels : public level_editing::LevelEditing {
   }
   // Clicks into the end of a channel field, erases its number and types the digits.
   void TypeChannel(size_t channel, std::initializer_list<int> digits) {
-    const Quad& box = *menu->ColorDialogWidgets().Field(channel).box;
+    const Quad& box = *menu->Colors().Dialog().Field(channel).box;
     Click(box.altPosition.x + box.width / 2 - 2, box.altPosition.y);
     Type({VirtualKey::Backspace, VirtualKey::Backspace, VirtualKey::Backspace});
     Type(digits);
   }
-  const ColorDialog& Dialog() const { return menu->ColorDialogWidgets(); }
+  const ColorDialog& Dialog() const { return menu->Colors().Dialog(); }
   const Slider& ChannelSlider(size_t channel) const { return Dialog().ChannelSlider(channel); }
-  const LayerPanel& Layers() const { return menu->Layers(); }
+  const LayerPanel& Layers() const { return menu->Main().Layers(); }
   LayerFlags FlagsOf(int32_t layer) { return menu->Switches().m_layerFlags.at(layer); }
 
   Quad* block = nullptr;
@@ -89,7 +89,7 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
   EXPECT_FALSE(FlagsOf(2).selectable);
   EXPECT_FALSE(layers.SelectableToggle().Enabled());
   Click(400, 300);
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   Click(layers.SelectableToggle().Face());
   SelectBlock();
 
@@ -126,12 +126,12 @@ TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) 
   // whose other flag is clear. The typing reaches only the field.
   const Quad& field = *layers.NumberField().box;
   Click(field.altPosition.x + field.width / 2 - 1, field.altPosition.y);
-  EXPECT_EQ(menu->ActiveField(), &layers.NumberField());
+  EXPECT_EQ(menu->Field().Current(), &layers.NumberField());
   Type({VirtualKey::Backspace, VirtualKey::Backspace, '7'});
   EXPECT_EQ(layers.NumberField().text, "7");
   EXPECT_EQ(menu->Switches().m_layerFlags.count(7), 0u);
   Click(layers.VisibleToggle().Face());
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_TRUE(FlagsOf(7).visible);
   EXPECT_FALSE(FlagsOf(7).selectable);
 }
@@ -144,9 +144,9 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
   while (world->resources.size() < RowsPerColumn + 4) AddPlanks();
   world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_textureField);
+  Click(*menu->Main().Panel().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
-  const TextureChooser& chooser = menu->Chooser();
+  const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), RowsPerColumn + 6);
   const Vector3 first = chooser.Row(0).altPosition;
   for (size_t i = 0; i < chooser.RowCount(); ++i) {
@@ -175,9 +175,9 @@ TEST_F(EditorPanels, TheTextureChooserFillsAColumnDownToThePictureThenStartsTheN
 TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsTheChoice) {
   Texture* planks = AddPlanks();
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_textureField);
+  Click(*menu->Main().Panel().m_textureField);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeTextureChooser);
-  const TextureChooser& chooser = menu->Chooser();
+  const TextureChooser& chooser = menu->Textures().Chooser();
   ASSERT_EQ(chooser.RowCount(), world->resources.size() + 1);
   const std::optional<size_t> row = chooser.RowOf(planks);
   ASSERT_TRUE(row);
@@ -189,7 +189,7 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   game.Step();
   const platform::Image unchosen = Device->ReadFrame();
   Click(chooser.Row(0));
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
   const Quad& chosenFrame = chooser.ChosenFrame();
   EXPECT_EQ(chosenFrame.width, chooser.Row(0).width + 4);
   // The frame's outline is the first pixel along the row, from just outside the frame's left
@@ -204,24 +204,24 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   const uint32_t outline = chosen.Pixel(x, rowY);
   EXPECT_EQ(std::count(unchosen.pixels.begin(), unchosen.pixels.end(), outline), 0);
   Click(chooser.Row(*row));
-  EXPECT_EQ(menu->BrushTexture(), planks);
+  EXPECT_EQ(menu->Main().BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-texture-chooser.png"));
   Click(chooser.OkButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(block->texture, planks);
   EXPECT_EQ(block->GetColor(), (Color4{255, 255, 255, 255}));
   EXPECT_EQ(block->sourceRect.right, 256);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceBottom->text, "256");
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceBottom->text, "256");
   ASSERT_TRUE(game.KeepFrame("editor-textured-block.png"));
 
   // The frame spans the source rectangle's share of the swatch: (64, 32)-(192, 160) of the
   // 256-pixel square texture is a quarter to three quarters across and an eighth to five eighths
   // down.
   block->SetRect(64, 32, 192, 160);
-  menu->DropSelection();
+  menu->Main().DropSelection();
   SelectBlock();
-  const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
-  const Quad& frame = *menu->PropertyWidgets().m_sourceFrame;
+  const Quad& swatch = *menu->Main().Panel().m_textureSwatch;
+  const Quad& frame = *menu->Main().Panel().m_sourceFrame;
   const float swatchLeft = swatch.altPosition.x - swatch.width / 2;
   const float swatchTop = swatch.altPosition.y - swatch.height / 2;
   EXPECT_FLOAT_EQ(frame.altPosition.x - frame.width / 2, swatchLeft + swatch.width / 4);
@@ -231,12 +231,12 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   // A map may declare a texture with no width: there is no share of it to frame.
   world->resources.push_back(std::make_unique<Texture>("Flat.png", L"Flat", 0, 256));
   block->SetTexture(world->resources.back().get());
-  menu->DropSelection();
+  menu->Main().DropSelection();
   SelectBlock();
   EXPECT_EQ(frame.width, 0.0f);
   EXPECT_EQ(frame.height, 0.0f);
   // The clear icon takes a quad's texture away.
-  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  Click(*menu->Main().Panel().m_clearTextureIcon);
   EXPECT_EQ(block->texture, nullptr);
   block->SetTexture(planks);
 
@@ -245,30 +245,30 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   sprite->SetPositionXYZ(4.0f, 0.0f, 0.0f);
   Sprite* picture = sprite.get();
   world->spriteLayers.Insert(0, std::move(sprite));
-  menu->Select(picture, SelectionOwner::Sprites);
-  menu->OpenTextureChooser();
+  menu->Main().Select(picture, SelectionOwner::Sprites);
+  menu->Textures().OpenTextureChooser();
   game.Step();
   Click(chooser.Row(0));
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
   EXPECT_EQ(chooser.ChosenFrame().width, 0.0f);
   Click(chooser.Row(*row));
   Click(chooser.CancelButton());
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->BrushTexture(), nullptr);
-  Click(*menu->PropertyWidgets().m_clearTextureIcon);
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr);
+  Click(*menu->Main().Panel().m_clearTextureIcon);
   EXPECT_EQ(picture->texture, planks) << "nor can its texture be cleared";
 
   // Without a selection the Sprite tool's brush takes the texture, with its preview.
-  menu->DropSelection();
+  menu->Main().DropSelection();
   ChooseBrush(planks);
-  EXPECT_NE(menu->Outline(), nullptr);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text, "1");
+  EXPECT_NE(menu->Main().Outline(), nullptr);
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceRight->text, "256");
+  EXPECT_EQ(menu->Main().Panel().m_fieldScaleX->text, "1");
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
-  Click(*menu->PropertyWidgets().m_colorSwatch);
+  Click(*menu->Main().Panel().m_colorSwatch);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeShapeColor);
   EXPECT_EQ(ChannelSlider(1).value, 200.0f);
 
@@ -302,15 +302,15 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
 
   // Cancel puts back the colour the dialog opened with, on the shape and the panel's swatch.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(0, {'9'});
   EXPECT_EQ(block->GetColor().a, 9);
   Click(Dialog().CancelButton());
   EXPECT_EQ(block->GetColor(), (Color4{255, 0, 50, 255}));
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), block->GetColor());
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), block->GetColor());
   // So does Escape, which leaves the editor.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(0, {'9'});
   Leave(VirtualKey::Esc);
@@ -319,23 +319,23 @@ TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {
   SelectBlock();
 
   // Enter keeps what was typed.
-  menu->OpenShapeColorDialog();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(1, {'7'});
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
 
   // Without a selection the dialog colours only the panel's swatch, the brush's colour.
-  menu->DropSelection();
-  menu->OpenShapeColorDialog();
+  menu->Main().DropSelection();
+  menu->Colors().OpenShapeColorDialog();
   game.Step();
   TypeChannel(2, {'9'});
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), (Color4{255, 7, 9, 255}));
   EXPECT_EQ(block->GetColor(), (Color4{255, 7, 50, 255}));
   Click(Dialog().CancelButton());
-  EXPECT_EQ(menu->PropertyWidgets().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
+  EXPECT_EQ(menu->Main().Panel().m_colorSwatch->GetColor(), (Color4{255, 7, 50, 255}));
 }
 
 // Each channel's thumb drags and its field opens on a click; a typed value changes that channel
@@ -347,7 +347,7 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
     Color4 background;
   };
   ClearColor = {255, 40, 80, 120};
-  menu->SnapshotSettings();
+  menu->Settings().SnapshotSettings();
   // Channels in the dialog's order: alpha, red, green, blue.
   const std::array<Row, ColorDialog::ChannelCount> rows = {{
       {0, {7, 200, 120, 60}, {7, 40, 80, 120}},
@@ -358,25 +358,25 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
   SelectBlock();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
-    menu->OpenShapeColorDialog();
+    menu->Colors().OpenShapeColorDialog();
     game.Step();
     const Slider& slider = ChannelSlider(row.channel);
     const Vector3 thumb = slider.thumb->altPosition;
     Drag(thumb, {slider.track->GetAltBottomMid().x - 20, thumb.y, 0.0f});
     EXPECT_EQ(Dialog().Field(row.channel).text, "0") << "its thumb drags that channel";
     TypeChannel(row.channel, {'7'});
-    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(menu->Field().Current(), &Dialog().Field(row.channel));
     EXPECT_EQ(block->GetColor(), row.shape);
     EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
     Click(Dialog().CancelButton());
   }
   for (const Row& row : rows) {
     SCOPED_TRACE(row.channel);
-    Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
-    Click(menu->BackgroundSwatch());
+    Click(menu->Main().ToolbarIcon(level_editing::Atlas::IconSettings));
+    Click(menu->Settings().Button("Background Color"));
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
     TypeChannel(row.channel, {'7'});
-    EXPECT_EQ(menu->ActiveField(), &Dialog().Field(row.channel));
+    EXPECT_EQ(menu->Field().Current(), &Dialog().Field(row.channel));
     EXPECT_EQ(ClearColor, row.background);
     EXPECT_EQ(ChannelSlider(row.channel).value, 7.0f);
     Click(Dialog().CancelButton());
@@ -385,14 +385,14 @@ TEST_F(EditorPanels, EachChannelsThumbAndFieldEditOnlyThatChannel) {
 
 TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfirmed) {
   ClearColor = {255, 40, 80, 120};
-  menu->SnapshotSettings();
+  menu->Settings().SnapshotSettings();
   // The background menu's one item, from a right press over empty map.
   SetMouse(600, 150, false, true, false);
   game.Step();
   SetMouse(600, 150, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
-  Click(menu->ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
+  ASSERT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuBackground);
+  Click(menu->Main().ContextMenuWidgets().ItemBox(ContextMenu::SetBackground));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const Vector3 thumb = ChannelSlider(1).thumb->altPosition;
   MoveMouse(thumb.x, thumb.y, true);
@@ -412,8 +412,8 @@ TEST_F(EditorPanels, TheBackgroundDialogFollowsTheSliderAndKeepsOnlyWhatIsConfir
 
   // W, A, S and D pan the camera under the dialog: doubled with Shift. The settings page's
   // swatch opens the dialog too.
-  Click(menu->ToolbarIcon(level_editing::Atlas::IconSettings));
-  Click(menu->BackgroundSwatch());
+  Click(menu->Main().ToolbarIcon(level_editing::Atlas::IconSettings));
+  Click(menu->Settings().Button("Background Color"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeBackgroundColor);
   const float eyeX = MainCamera->eye.x;
   game.PressKey(VirtualKey::LeftShift);

@@ -59,18 +59,18 @@ class EditorFiles : public DebugMenuSession {
   void LoadThroughDialog(const std::string& name) {
     ClickIcon(Atlas::IconLoadMap);
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMap);
-    const Quad* row = Row(menu->MapFileRows(), name);
+    const Quad* row = Row(menu->FileList().Rows(), name);
     ASSERT_NE(row, nullptr) << name;
     Click(*row);
-    ASSERT_EQ(menu->SelectedFileRow(), row);
-    Click(menu->LoadButton().Face());
+    ASSERT_EQ(menu->FileList().SelectedFileRow(), row);
+    Click(menu->FileList().Button("Load"));
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   }
 
   void SaveThroughDialog(const std::string& name) {
     ClickIcon(Atlas::IconSaveMap);
-    ASSERT_EQ(menu->ActiveField(), &menu->MapNameBox());
-    ClearField(menu->MapNameBox());
+    ASSERT_EQ(menu->Field().Current(), &menu->SaveDialog().Field("Save file as:"));
+    ClearField(menu->SaveDialog().Field("Save file as:"));
     TypeText(name);
     game.TapKey(VirtualKey::Enter);
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
@@ -135,11 +135,11 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
 
   Shape* portalRegion = BuildLevel();
   // The portal's target comes from the map list, as the property panel's "Set Map" opens it.
-  menu->OpenPortalTargetDialog(portalRegion);
+  menu->FileList().OpenPortalTargetDialog(portalRegion);
   game.Step();
-  const Quad* hubRow = Row(menu->MapFileRows(), "DemoHubMap.gmf");
+  const Quad* hubRow = Row(menu->FileList().Rows(), "DemoHubMap.gmf");
   ASSERT_NE(hubRow, nullptr);
-  EXPECT_EQ(Row(menu->MapFileRows(), "DemoHubMap.mef"), nullptr) << "maps only";
+  EXPECT_EQ(Row(menu->FileList().Rows(), "DemoHubMap.mef"), nullptr) << "maps only";
   Click(*hubRow);
   ASSERT_TRUE(game.KeepFrame("editor-portal-target.png"));
   game.TapKey(VirtualKey::Enter);
@@ -150,18 +150,18 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
 
   // A name with a blank is refused and the dialog stays; the name without it is saved.
   ClickIcon(Atlas::IconSaveMap);
-  EXPECT_EQ(menu->MapNameBox().text, "map");
-  ClearField(menu->MapNameBox());
+  EXPECT_EQ(menu->SaveDialog().Field("Save file as:").text, "map");
+  ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("my meadow");
-  Click(menu->SaveButton());
+  Click(menu->SaveDialog().Button("Save"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeSaveMap);
-  EXPECT_FALSE(menu->PageMessage().empty());
+  EXPECT_FALSE(menu->SaveDialog().Message().empty());
   EXPECT_FALSE(fs::exists(game.Folder() / "Content" / "Maps" / "my meadow.gmf"));
   ASSERT_TRUE(game.KeepFrame("editor-save-refused.png"));
-  ClearField(menu->MapNameBox());
+  ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("meadow");
   ASSERT_TRUE(game.KeepFrame("editor-save-map.png"));
-  Click(menu->SaveButton());
+  Click(menu->SaveDialog().Button("Save"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   const std::string saved = File("meadow.gmf");
   ASSERT_FALSE(saved.empty());
@@ -170,7 +170,7 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   LoadThroughDialog("DemoHubMap.gmf");
   EXPECT_EQ(world->GetMapName(), HubMap);
   int textured = 0;
-  for (const TemplatePage& page : menu->Palette().m_templatePages) {
+  for (const TemplatePage& page : menu->Main().Palette().m_templatePages) {
     for (const PrimitiveTemplate& element : page)
       textured += element.m_templateQuad->texture ? 1 : 0;
   }
@@ -212,22 +212,23 @@ TEST_F(EditorFiles, EachDialogsCancelGoesBackToEditingActingOnNothing) {
   const std::string map = world->GetMapName();
   ClickIcon(Atlas::IconLoadMap);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMap);
-  Click(*Row(menu->MapFileRows(), "DemoHubMap.gmf"));
-  Click(menu->LoadCancelButton().Face());
+  Click(*Row(menu->FileList().Rows(), "DemoHubMap.gmf"));
+  Click(menu->FileList().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
   EXPECT_EQ(world->GetMapName(), map);
 
   ClickIcon(Atlas::IconItemEditor);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
-  Click(menu->ItemListCancelButton().Face());
+  Click(menu->Items().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 
   ClickIcon(Atlas::IconSaveMap);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeSaveMap);
-  menu->CloseField();
-  Click(menu->MapNameBox().box->altPosition.x, menu->MapNameBox().box->altPosition.y);
-  EXPECT_EQ(menu->ActiveField(), &menu->MapNameBox());
-  Click(menu->SaveCancelButton());
+  menu->Field().Close();
+  Click(menu->SaveDialog().Field("Save file as:").box->altPosition.x,
+        menu->SaveDialog().Field("Save file as:").box->altPosition.y);
+  EXPECT_EQ(menu->Field().Current(), &menu->SaveDialog().Field("Save file as:"));
+  Click(menu->SaveDialog().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 }
 
@@ -237,7 +238,7 @@ TEST_F(EditorFiles, TheSaveDialogLeavesTheSelectionsMarkOutOfTheMap) {
   MoveMouse(400, 300);
   OpenMenu();
   BoundingShape* floor = world->boundaries.front().get();
-  menu->Select(floor, SelectionOwner::Boundaries);
+  menu->Main().Select(floor, SelectionOwner::Boundaries);
   SaveThroughDialog("marked");
   EXPECT_EQ(floor->outlineVisible, 1);
   LoadThroughDialog("marked.gmf");
@@ -261,16 +262,16 @@ TEST_F(EditorFiles, ASaveNameThatLeavesTheMapsFolderIsRefused) {
     for (const auto icon : {Atlas::IconSaveMap, Atlas::IconSaveMef}) {
       SCOPED_TRACE(std::string(name) + (icon == Atlas::IconSaveMap ? " map" : " companion"));
       ClickIcon(icon);
-      ClearField(menu->MapNameBox());
+      ClearField(menu->SaveDialog().Field("Save file as:"));
       TypeText(name);
       game.TapKey(VirtualKey::Enter);
       EXPECT_NE(menu->Mode(), MenuDebug::ModeEdit) << "the dialog stays";
-      EXPECT_EQ(menu->PageMessage(), outside);
-      Click(menu->SaveCancelButton());
+      EXPECT_EQ(menu->SaveDialog().Message(), outside);
+      Click(menu->SaveDialog().Button("Cancel"));
     }
   }
   ClickIcon(Atlas::IconSaveMap);
-  ClearField(menu->MapNameBox());
+  ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("..outside");
   game.TapKey(VirtualKey::Enter);
   ASSERT_TRUE(game.KeepFrame("editor-save-name-refused.png"));
@@ -282,7 +283,7 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   world->LoadMap(HubMap);
   MoveMouse(400, 300);
   OpenMenu();
-  Texture* grass = menu->Palette().m_templatePages[0][0].m_templateQuad->texture;
+  Texture* grass = menu->Main().Palette().m_templatePages[0][0].m_templateQuad->texture;
   ASSERT_NE(grass, nullptr);
   // Ctrl with 5 on the fourth page stores the look of the selection into its fifth template;
   // the selection then goes with the Delete key.
@@ -291,20 +292,20 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   look->SetFillColor({255, 1, 2, 3});
   Quad* stored = look.get();
   world->shapeLayers.Insert(0, std::move(look));
-  menu->Select(stored, SelectionOwner::Shapes);
-  menu->RefreshPropertyFields();
+  menu->Main().Select(stored, SelectionOwner::Shapes);
+  menu->Main().RefreshPropertyFields();
   Type({VirtualKey::Equals, VirtualKey::Equals, VirtualKey::Equals});
   game.PressKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Digit0 + 5);
   game.ReleaseKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Delete);
-  ASSERT_EQ(menu->Selected(), nullptr);
-  ASSERT_EQ(menu->Palette().m_templatePageIndex, 3);
+  ASSERT_EQ(menu->Main().Selected(), nullptr);
+  ASSERT_EQ(menu->Main().Palette().m_templatePageIndex, 3);
   Type({VirtualKey::Minus, VirtualKey::Minus, VirtualKey::Minus});
 
   ClickIcon(Atlas::IconSaveMef);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeSaveMef);
-  ClearField(menu->MapNameBox());
+  ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("palette");
   ASSERT_TRUE(game.KeepFrame("editor-save-mef.png"));
   game.TapKey(VirtualKey::Enter);
@@ -314,53 +315,53 @@ TEST_F(EditorFiles, ACompanionFileIsSavedAndLoadedThroughItsDialogs) {
   // A companion file that cannot be written keeps the old one and the dialog open.
   fs::create_directory(game.Folder() / "Content" / "Maps" / "locked.mef.tmp");
   ClickIcon(Atlas::IconSaveMef);
-  ClearField(menu->MapNameBox());
+  ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("locked");
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeSaveMef);
-  EXPECT_EQ(menu->PageMessage(),
+  EXPECT_EQ(menu->SaveDialog().Message(),
             L"Could not write Content\\Maps\\locked.mef; the old file is kept.");
   ASSERT_TRUE(game.KeepFrame("editor-save-failed.png"));
-  Click(menu->SaveCancelButton());
+  Click(menu->SaveDialog().Button("Cancel"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
 
   // Entering again reads the hub's own palette; the dialog reads the saved one.
   Leave();
   OpenMenu();
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, nullptr);
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_templateQuad->texture, nullptr);
   ClickIcon(Atlas::IconLoadMef);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeLoadMef);
-  EXPECT_EQ(Row(menu->MefFileRows(), "DemoHubMap.gmf"), nullptr) << "companion files only";
-  const Quad* row = Row(menu->MefFileRows(), "palette.mef");
+  EXPECT_EQ(Row(menu->FileList().Rows(), "DemoHubMap.gmf"), nullptr) << "companion files only";
+  const Quad* row = Row(menu->FileList().Rows(), "palette.mef");
   ASSERT_NE(row, nullptr);
-  EXPECT_FALSE(menu->LoadButton().Enabled()) << "nothing chosen yet";
+  EXPECT_FALSE(menu->FileList().Enabled("Load")) << "nothing chosen yet";
   Click(*row);
   ASSERT_TRUE(game.KeepFrame("editor-load-mef.png"));
-  Click(menu->LoadButton().Face());
+  Click(menu->FileList().Button("Load"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
-  EXPECT_EQ(menu->Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_templateQuad->texture, grass);
+  EXPECT_EQ(menu->Main().Palette().m_templatePages[3][4].m_color, (Color4{255, 1, 2, 3}));
 }
 
 TEST_F(EditorFiles, TheMusicListPlaysTheChosenTrackOrNone) {
   MoveMouse(400, 300);
   OpenMenu();
   Click(Layout::ToolbarIconX[Atlas::IconSettings], Layout::TopBar.bottom / 2);
-  Click(menu->SetMusicButton().Face());
+  Click(menu->Settings().Button("Set Map Music"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeMusic);
-  ASSERT_GE(menu->MusicFileRows().size(), 2u);
-  EXPECT_EQ(menu->MusicFileRows()[0]->name, "None");
-  const Quad* hollow = Row(menu->MusicFileRows(), "Hollow.ogg");
+  ASSERT_GE(menu->FileList().Rows().size(), 2u);
+  EXPECT_EQ(menu->FileList().Rows()[0]->name, "None");
+  const Quad* hollow = Row(menu->FileList().Rows(), "Hollow.ogg");
   ASSERT_NE(hollow, nullptr);
   Click(*hollow);
   ASSERT_TRUE(game.KeepFrame("editor-music.png"));
-  Click(menu->LoadButton().Face());
+  Click(menu->FileList().Button("Load"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeSettings) << "back to the settings page";
   ASSERT_NE(MainSoundBank->music, nullptr);
   EXPECT_EQ(MainSoundBank->music->GetPath(), "Content\\Audio\\Hollow.ogg");
 
-  Click(menu->SetMusicButton().Face());
-  Click(*menu->MusicFileRows()[0]);
+  Click(menu->Settings().Button("Set Map Music"));
+  Click(*menu->FileList().Rows()[0]);
   game.TapKey(VirtualKey::Enter);
   EXPECT_EQ(MainSoundBank->music, nullptr);
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeSettings);

@@ -6,9 +6,10 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 
-#include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
+#include "editor/ItemEditorPage.h"
 #include "editor/MenuDebug.h"
 #include "engine/EditorAtlas.h"
 #include "engine/StringConversion.h"
@@ -16,6 +17,7 @@
 #include "engine/draw/Quad.h"
 #include "items/ItemStore.h"
 #include "items/Rune.h"
+#include "items/StatBlock.h"
 #include "support/DebugMenuSession.h"
 #include "support/DrawnTexts.h"
 #include "triggers/ShopShape.h"
@@ -35,40 +37,40 @@ class ItemEditorGame : public DebugMenuSession {
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   }
 
-  void Press(const DebugButton& button) { Click(button.Face()); }
+  void Press(std::string_view label) { Click(menu->Items().Button(label)); }
 
   // Opens the field at the end of its text and types the text in place of what it held.
   void Retype(const TextBox& field, const std::string& text) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->ActiveField(), &field);
+    ASSERT_EQ(menu->Field().Current(), &field);
     for (size_t i = field.text.size(); i > 0; --i) game.TapKey(VirtualKey::Backspace);
     TypeText(text);
   }
-  const TextBox& Field(int index) const { return menu->ItemFieldBox(static_cast<size_t>(index)); }
+  const TextBox& Field(std::string_view caption) const { return menu->Items().Field(caption); }
 
   // The arrows page only while no field is open: a press on the panel's empty bottom closes it.
   void ShowFieldPage(int page) {
     Click(400, 560);
-    while (menu->FieldPage() < page) game.TapKey(VirtualKey::RightArrow);
+    while (menu->Items().FieldPage() < page) game.TapKey(VirtualKey::RightArrow);
   }
 
   void SelectRow(const std::string& name) {
-    for (const auto& row : *menu->CurrentRows()) {
+    for (const auto& row : *menu->Items().CurrentRows()) {
       if (row->name != name) continue;
       Click(*row);
-      ASSERT_EQ(menu->SelectedRow(), row.get());
+      ASSERT_EQ(menu->Items().SelectedRow(), row.get());
       return;
     }
     FAIL() << "no row " << name;
   }
 
   // A new item of the tab's category, named and saved.
-  void Create(const DebugButton& tab, const std::string& name) {
+  void Create(std::string_view tab, const std::string& name) {
     Press(tab);
-    Press(menu->ItemNewButton());
+    Press("New Item");
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
-    Retype(menu->ItemNameBox(), name);
-    Press(menu->ItemSaveButton());
+    Retype(menu->Items().Field("Name"), name);
+    Press("Save");
     ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   }
 };
@@ -76,41 +78,38 @@ class ItemEditorGame : public DebugMenuSession {
 TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   OpenItemEditor();
   game.TapKey(VirtualKey::RightArrow);
-  EXPECT_EQ(menu->ItemPage(), 0) << "one page of equipment";
+  EXPECT_EQ(menu->Items().ItemPage(), 0) << "one page of equipment";
   game.TapKey(VirtualKey::LeftArrow);
-  EXPECT_EQ(menu->ItemPage(), 0) << "never below the first page";
+  EXPECT_EQ(menu->Items().ItemPage(), 0) << "never below the first page";
   ASSERT_TRUE(game.KeepFrame("items-list.png"));
 
   // New equipment: a sword at 42 tokens. The type button comes first, since it reloads the
   // fields.
-  Press(menu->ItemNewButton());
-  EXPECT_EQ(menu->ItemNameBox().text, "New Equipment");
-  EXPECT_TRUE(menu->DaggerButton().Enabled());
-  EXPECT_FALSE(menu->SwordButton().Enabled());
-  const DebugButton* types[] = {&menu->DaggerButton(),   &menu->SwordButton(),
-                                &menu->SpearButton(),    &menu->HeadgearButton(),
-                                &menu->ArmorButton(),    &menu->GauntletButton(),
-                                &menu->BootsButton()};
-  for (const DebugButton* pressed : types) {
-    Press(*pressed);
-    for (const DebugButton* each : types) {
-      EXPECT_EQ(each->Enabled(), each == pressed) << pressed - types[0];
+  Press("New Item");
+  EXPECT_EQ(menu->Items().Field("Name").text, "New Equipment");
+  EXPECT_TRUE(menu->Items().Enabled("Dagger"));
+  EXPECT_FALSE(menu->Items().Enabled("Sword"));
+  const char* types[] = {"Dagger", "Sword", "Spear", "Headgear", "Armor", "Gauntlet", "Boots"};
+  for (const char* pressed : types) {
+    Press(pressed);
+    for (const char* each : types) {
+      EXPECT_EQ(menu->Items().Enabled(each), each == pressed) << pressed;
     }
   }
-  Press(menu->SwordButton());
-  EXPECT_TRUE(menu->SwordButton().Enabled());
-  Retype(menu->ItemNameBox(), "Oak Club");
-  Retype(Field(Stat::BaseAttack), "7");
+  Press("Sword");
+  EXPECT_TRUE(menu->Items().Enabled("Sword"));
+  Retype(menu->Items().Field("Name"), "Oak Club");
+  Retype(Field(StatKeys[Stat::BaseAttack]), "7");
   ShowFieldPage(3);
   game.TapKey(VirtualKey::RightArrow);
-  EXPECT_EQ(menu->FieldPage(), 3) << "four pages of fields";
+  EXPECT_EQ(menu->Items().FieldPage(), 3) << "four pages of fields";
   for (const int page : {2, 1, 0, 0}) {
     game.TapKey(VirtualKey::LeftArrow);
-    EXPECT_EQ(menu->FieldPage(), page) << "back one page at a time to the first";
+    EXPECT_EQ(menu->Items().FieldPage(), page) << "back one page at a time to the first";
   }
   ShowFieldPage(3);
-  Retype(Field(MenuDebug::TokensField), "42");
-  Retype(Field(MenuDebug::UseCountField), "3");
+  Retype(Field("Tokens"), "42");
+  Retype(Field("UseCount"), "3");
   ASSERT_TRUE(game.KeepFrame("items-edit-last-page.png"));
   game.TapKey(VirtualKey::Enter);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
@@ -120,30 +119,30 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   EXPECT_NE(dump.str().find("\nOak Club s 5 0 3 3\n"), std::string::npos);
 
   // A rune named like a piece of equipment, which goes again below.
-  Create(menu->RunesTab(), "Iron Helm");
-  Create(menu->ExpendablesTab(), "Honey Cake");
+  Create("Runes", "Iron Helm");
+  Create("Expendables", "Honey Cake");
 
   // A rune's Armor part gets its own defence.
-  Press(menu->RunesTab());
+  Press("Runes");
   SelectRow("Ember Rune");
-  Press(menu->ItemChangeButton());
+  Press("Change");
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
-  EXPECT_TRUE(menu->WeaponButton().Enabled()) << "a rune opens on its Weapon part";
-  Press(menu->ArmorButton());
-  EXPECT_TRUE(menu->ArmorButton().Enabled());
-  EXPECT_FALSE(menu->WeaponButton().Enabled());
-  Retype(Field(Stat::BaseDefense), "12.5");
+  EXPECT_TRUE(menu->Items().Enabled("Weapon")) << "a rune opens on its Weapon part";
+  Press("Armor");
+  EXPECT_TRUE(menu->Items().Enabled("Armor"));
+  EXPECT_FALSE(menu->Items().Enabled("Weapon"));
+  Retype(Field(StatKeys[Stat::BaseDefense]), "12.5");
   ASSERT_TRUE(game.KeepFrame("items-edit-rune.png"));
-  Press(menu->ItemSaveButton());
+  Press("Save");
 
   // Deleting the rune leaves the equipment of the same name.
-  Press(menu->RunesTab());
+  Press("Runes");
   SelectRow("Iron Helm");
   ASSERT_TRUE(game.KeepFrame("items-runes-chosen.png"));
-  Press(menu->ItemDeleteButton());
-  EXPECT_EQ(menu->CurrentRows(), &menu->EquipmentRows()) << "back on the equipment";
+  Press("Delete");
+  EXPECT_EQ(menu->Items().CurrentRows(), &menu->Items().EquipmentRows()) << "back on the equipment";
 
-  Create(menu->KeyItemsTab(), "Brass Key");
+  Create("Key Items", "Brass Key");
 
   // The files read back as edited.
   ItemStore files;
@@ -177,12 +176,12 @@ TEST_F(ItemEditorGame, ItemsAreCreatedEditedAndDeletedInTheirOwnCategory) {
   EXPECT_EQ((*sold->parts[2].stats)[Stat::BaseDefense], 12.5f);
 
   // A key item and a piece of equipment are deleted each from its own list.
-  Press(menu->KeyItemsTab());
+  Press("Key Items");
   SelectRow("Brass Key");
-  Press(menu->ItemDeleteButton());
-  Press(menu->EquipmentTab());
+  Press("Delete");
+  Press("Equipment");
   SelectRow("Oak Club");
-  Press(menu->ItemDeleteButton());
+  Press("Delete");
   ItemStore after;
   EXPECT_EQ(after.keyItems.FindByName("Brass Key"), nullptr);
   EXPECT_EQ(after.equipment.FindByName("Oak Club"), nullptr);
@@ -198,16 +197,16 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
     return std::weak_ptr<StatBlock>(store.equipment.items.back()->stats);
   };
   OpenItemEditor();
-  const std::weak_ptr<StatBlock> opened = watch(menu->EditedItems());
-  Press(menu->SaveListButton());
+  const std::weak_ptr<StatBlock> opened = watch(menu->Items().EditedItems());
+  Press("Save List");
   EXPECT_TRUE(opened.expired());
 
-  const std::weak_ptr<StatBlock> listed = watch(menu->EditedItems());
+  const std::weak_ptr<StatBlock> listed = watch(menu->Items().EditedItems());
   const std::weak_ptr<StatBlock> catalogue = watch(*world->itemStore);
-  SelectRow(menu->EditedItems().equipment.items.back()->name);
-  Press(menu->ItemChangeButton());
+  SelectRow(menu->Items().EditedItems().equipment.items.back()->name);
+  Press("Change");
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
-  Press(menu->ItemSaveButton());
+  Press("Save");
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   EXPECT_TRUE(listed.expired());
   EXPECT_TRUE(catalogue.expired());
@@ -217,26 +216,27 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
 // six-digit text would round comes back as it was, whether its field was typed into or not.
 TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   OpenItemEditor();
-  Press(menu->ExpendablesTab());
-  Item* herb = menu->EditedItems().expendables.FindByName("Healing Herb");
+  Press("Expendables");
+  Item* herb = menu->Items().EditedItems().expendables.FindByName("Healing Herb");
   ASSERT_NE(herb, nullptr);
   (*herb->stats)[Stat::BaseDefense] = 0.123456791f;
   (*herb->stats)[0] = -98765.4321f;
   herb->price = 1234.5678f;
   (*herb->stats)[1] = 16777216.0f;
   SelectRow("Healing Herb");
-  Press(menu->ItemChangeButton());
+  Press("Change");
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
   // Too long for its field, a number shows its end after a mark; a fraction keeps its start.
   DrawnTexts drawn;
   game.Step();
-  const std::vector<std::string> shown = drawn.AtX(Field(0).TextLeft());
+  const std::vector<std::string> shown = drawn.AtX(Field(StatKeys[0]).TextLeft());
   for (const size_t i : {0u, 1u}) {
-    EXPECT_TRUE(shown.at(i).starts_with("..") && Field(i).text.ends_with(shown[i].substr(2)));
+    EXPECT_TRUE(shown.at(i).starts_with("..") &&
+                Field(StatKeys[i]).text.ends_with(shown[i].substr(2)));
   }
-  EXPECT_TRUE(Field(Stat::BaseDefense).text.starts_with(shown.at(Stat::BaseDefense)));
-  Retype(menu->ItemDescriptionBox(), "Bitter");
-  Press(menu->ItemSaveButton());
+  EXPECT_TRUE(Field(StatKeys[Stat::BaseDefense]).text.starts_with(shown.at(Stat::BaseDefense)));
+  Retype(menu->Items().Field("Description"), "Bitter");
+  Press("Save");
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   const ItemStore read;
   const Item* saved = read.expendables.FindByName("Healing Herb");
@@ -251,35 +251,35 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
 TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   const fs::path items = game.Folder() / "Content" / "Items";
   OpenItemEditor();
-  Press(menu->ExpendablesTab());
+  Press("Expendables");
   SelectRow("Healing Herb");
-  Press(menu->ItemChangeButton());
+  Press("Change");
   ShowFieldPage(3);
-  Retype(Field(MenuDebug::TokensField), "7");
+  Retype(Field("Tokens"), "7");
   fs::create_directory(items / "KeyItems.ipf.tmp");
-  Press(menu->ItemSaveButton());
+  Press("Save");
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemPage) << "the page stays open";
-  EXPECT_FALSE(menu->PageMessage().empty());
+  EXPECT_FALSE(menu->Items().Message().empty());
   ASSERT_TRUE(game.KeepFrame("items-save-failed.png"));
   EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price,
             world->itemStore->expendables.FindByName("Healing Herb")->price)
       << "neither the files nor the world's store changed";
   fs::remove(items / "KeyItems.ipf.tmp");
-  Press(menu->ItemSaveButton());
+  Press("Save");
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price, 7.0f);
 
   // A delete that cannot be written keeps the rows: the one whose item went reads its name
   // alone, the others their place in the store as it now is, the message on the bottom line.
   fs::create_directory(items / "KeyItems.ipf.tmp");
-  Press(menu->ExpendablesTab());
+  Press("Expendables");
   SelectRow("Healing Herb");
-  Press(menu->ItemDeleteButton());
-  EXPECT_NE(menu->PageMessage().find(L"move up one place"), std::wstring::npos);
-  Press(menu->ItemDeleteButton());
+  Press("Delete");
+  EXPECT_NE(menu->Items().Message().find(L"move up one place"), std::wstring::npos);
+  Press("Delete");
   DrawnTexts drawn;
   game.Step();
-  EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->PageMessage()), 20.0f, 575.0f));
+  EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->Items().Message()), 20.0f, 575.0f));
   EXPECT_EQ(drawn.AtX(20.5f),
             (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
                                       "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
@@ -294,25 +294,25 @@ TEST_F(ItemEditorGame, OnlyAChangeOfTypeRefilesAnItemAndWhatMovesOthersIsPressed
   before << std::ifstream(file).rdbuf();
   OpenItemEditor();
   SelectRow("Bronze Dagger");
-  Press(menu->ItemChangeButton());
-  Press(menu->DaggerButton());
-  Press(menu->ItemSaveButton());
+  Press("Change");
+  Press("Dagger");
+  Press("Save");
   after << std::ifstream(file).rdbuf();
   EXPECT_EQ(after.str(), before.str());
 
   SelectRow("Bronze Dagger");
-  Press(menu->ItemChangeButton());
-  Press(menu->SwordButton());
-  EXPECT_FALSE(menu->PageMessage().empty() || menu->SwordButton().Enabled());
-  Press(menu->SwordButton());
-  EXPECT_TRUE(menu->SwordButton().Enabled());
-  Press(menu->ItemEditCancelButton());
+  Press("Change");
+  Press("Sword");
+  EXPECT_FALSE(menu->Items().Message().empty() || menu->Items().Enabled("Sword"));
+  Press("Sword");
+  EXPECT_TRUE(menu->Items().Enabled("Sword"));
+  Press("Cancel");
 
   // Equipment of a type no table knows lights no type button.
-  menu->EditedItems().equipment.FindByName("Iron Dagger")->typeWord = TypeWordRune + 1;
+  menu->Items().EditedItems().equipment.FindByName("Iron Dagger")->typeWord = TypeWordRune + 1;
   SelectRow("Iron Dagger");
-  Press(menu->ItemChangeButton());
-  EXPECT_FALSE(menu->DaggerButton().Enabled() || menu->SwordButton().Enabled());
+  Press("Change");
+  EXPECT_FALSE(menu->Items().Enabled("Dagger") || menu->Items().Enabled("Sword"));
 }
 
 // A list longer than a page shows and takes presses on one page's rows at a time: a press on
@@ -334,8 +334,8 @@ TEST_F(ItemEditorGame, ALongListShowsOnePageOfRowsAtATime) {
   ASSERT_LT(total, 2 * PageRows);
 
   OpenItemEditor();
-  Press(menu->KeyItemsTab());
-  const auto& rows = *menu->CurrentRows();
+  Press("Key Items");
+  const auto& rows = *menu->Items().CurrentRows();
   ASSERT_EQ(rows.size(), total);
   const auto shownRows = [this] {
     DrawnTexts drawn;
@@ -346,13 +346,13 @@ TEST_F(ItemEditorGame, ALongListShowsOnePageOfRowsAtATime) {
   };
   EXPECT_EQ(shownRows(), static_cast<long>(PageRows));
   Click(*rows[0]);
-  EXPECT_EQ(menu->SelectedRow(), rows[0].get());
+  EXPECT_EQ(menu->Items().SelectedRow(), rows[0].get());
 
   game.TapKey(VirtualKey::RightArrow);
-  ASSERT_EQ(menu->ItemPage(), 1);
+  ASSERT_EQ(menu->Items().ItemPage(), 1);
   EXPECT_EQ(shownRows(), static_cast<long>(total - PageRows));
   Click(*rows[PageRows]);
-  EXPECT_EQ(menu->SelectedRow(), rows[PageRows].get());
+  EXPECT_EQ(menu->Items().SelectedRow(), rows[PageRows].get());
 }
 
 }  // namespace

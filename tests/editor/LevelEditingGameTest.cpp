@@ -51,9 +51,9 @@ TEST_F(LevelEditing, TheMouseLandsInTheWorldThroughTheCameraAtAnyEyeAndWindowPla
     EditorCamera::PlaceEye(*MainCamera, {c.eyeX, c.eyeY, c.eyeZ});
     MoveMouse(c.clientX, c.clientY);
     game.Step();
-    EXPECT_NEAR(menu->MouseWorld().x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_NEAR(menu->MouseWorld().y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
-    EXPECT_EQ(menu->MouseWorld().z, 0.0f);
+    EXPECT_NEAR(menu->Mouse().World().x, c.worldX, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_NEAR(menu->Mouse().World().y, c.worldY, 1e-3f) << c.clientX << ", " << c.clientY;
+    EXPECT_EQ(menu->Mouse().World().z, 0.0f);
   }
 }
 
@@ -66,8 +66,8 @@ TEST_F(LevelEditing, APressOnAToolsIconMakesItTheToolAndTheZoomsHideThePropertie
                                           {Atlas::ToolSelect, true},
                                           {Atlas::ToolZoomIn, false}};
   for (const auto& [tool, shown] : rows) {
-    Click(menu->ToolIcon(tool));
-    EXPECT_EQ(menu->ActiveTool(), &menu->ToolIcon(tool)) << tool;
+    Click(menu->Main().ToolIcon(tool));
+    EXPECT_EQ(menu->Main().ActiveTool(), &menu->Main().ToolIcon(tool)) << tool;
     texts.Clear();
     game.Step();
     EXPECT_EQ(texts.Holds("Flip X"), shown) << tool;
@@ -78,55 +78,55 @@ TEST_F(LevelEditing, APressOnAToolsIconMakesItTheToolAndTheZoomsHideThePropertie
 TEST_F(LevelEditing, TheCommandIconsToggleSnappingDropAndDeleteTheSelection) {
   Quad* kept = AddQuad(-2.0f, 0.0f, 1.0f, 1.0f);
   Quad* deleted = AddQuad(2.0f, 0.0f, 1.0f, 1.0f);
-  const Sprite* tool = menu->ActiveTool();
+  const Sprite* tool = menu->Main().ActiveTool();
   const size_t shapes = world->shapeLayers.size();
-  Click(menu->ToolIcon(Atlas::ToolSnapToggle));
-  EXPECT_TRUE(menu->SnapToggle());
-  Click(menu->ToolIcon(Atlas::ToolSnapToggle));
-  EXPECT_FALSE(menu->SnapToggle());
-  Click(menu->ToolIcon(Atlas::ToolDelete));
+  Click(menu->Main().ToolIcon(Atlas::ToolSnapToggle));
+  EXPECT_TRUE(menu->Main().SnapToggle());
+  Click(menu->Main().ToolIcon(Atlas::ToolSnapToggle));
+  EXPECT_FALSE(menu->Main().SnapToggle());
+  Click(menu->Main().ToolIcon(Atlas::ToolDelete));
   EXPECT_EQ(world->shapeLayers.size(), shapes) << "nothing selected, nothing deleted";
   Select(kept);
-  Click(menu->ToolIcon(Atlas::ToolDeselect));
-  EXPECT_EQ(menu->Selected(), nullptr);
+  Click(menu->Main().ToolIcon(Atlas::ToolDeselect));
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   EXPECT_EQ(world->shapeLayers.size(), shapes);
   Select(deleted);
-  Click(menu->ToolIcon(Atlas::ToolDelete));
-  EXPECT_EQ(menu->Selected(), nullptr);
+  Click(menu->Main().ToolIcon(Atlas::ToolDelete));
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
   EXPECT_NE(world->FindShapeEntry(kept), world->shapeLayers.end());
-  EXPECT_EQ(menu->ActiveTool(), tool);
+  EXPECT_EQ(menu->Main().ActiveTool(), tool);
 }
 
 TEST_F(LevelEditing, APressPicksTheShapeWhoseCentreIsNearestAndMovesTheMark) {
   Quad* left = AddQuad(-1.0f, 0.0f, 4.0f, 2.0f);
   Quad* right = AddQuad(1.0f, 0.0f, 4.0f, 2.0f);
   ClickAt({-0.3f, 0.0f, 0.0f});
-  EXPECT_EQ(menu->Selected(), left);
-  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Shapes);
+  EXPECT_EQ(menu->Main().Selected(), left);
+  EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Shapes);
   EXPECT_EQ(left->outlineVisible, 1);
   // Held Ctrl keeps the arrow over the selection, so a press picks again instead of dragging.
   game.PressKey(VirtualKey::LeftCtrl);
   ClickAt({0.3f, 0.0f, 0.0f});
   game.ReleaseKey(VirtualKey::LeftCtrl);
-  EXPECT_EQ(menu->Selected(), right);
+  EXPECT_EQ(menu->Main().Selected(), right);
   EXPECT_EQ(left->outlineVisible, 0) << "the shape let go loses its mark";
   EXPECT_EQ(right->outlineVisible, 1);
   // A press on empty space drops the selection; a right press there offers the background.
   ClickAt({0.0f, 5.0f, 0.0f});
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   EXPECT_EQ(right->outlineVisible, 0);
   const Vector3 nearRight = ClientOf({0.3f, 0.0f, 0.0f});
   SetMouse(std::round(nearRight.x), 300, false, true, false);
   game.Step();
-  EXPECT_EQ(menu->Selected(), right) << "a right press elsewhere picks";
-  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+  EXPECT_EQ(menu->Main().Selected(), right) << "a right press elsewhere picks";
+  EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuConvert);
   SetMouse(400, 100, false, false, false);
   game.Step();
   SetMouse(400, 100, false, true, false);
   game.Step();
-  EXPECT_EQ(menu->Selected(), nullptr);
-  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
+  EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuBackground);
 }
 
 TEST_F(LevelEditing, TheHitTestTakesCandidatesInItsOrderAndHonoursTheLayerFlags) {
@@ -284,12 +284,14 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     MoveTo(drag.grab);
     game.Step();
     EXPECT_EQ(CursorCell(), Atlas::CursorResize);
-    EXPECT_EQ(menu->ActiveHandle(), drag.handleAtPress);
+    EXPECT_EQ(menu->Main().ActiveHandle(), drag.handleAtPress);
     DragAlong(drag.grab, drag.drop, 6, false);
-    EXPECT_EQ(menu->ActiveHandle(), drag.handleAfter);
-    EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAfter).GetColor(), SelectionHandles::HoverFill);
+    EXPECT_EQ(menu->Main().ActiveHandle(), drag.handleAfter);
+    EXPECT_EQ(menu->Main().Handles().MarkerOf(drag.handleAfter).GetColor(),
+              SelectionHandles::HoverFill);
     if (drag.handleAfter != drag.handleAtPress) {
-      EXPECT_EQ(menu->Handles().MarkerOf(drag.handleAtPress).GetColor(), (Color4{80, 0, 0, 0}))
+      EXPECT_EQ(menu->Main().Handles().MarkerOf(drag.handleAtPress).GetColor(),
+                (Color4{80, 0, 0, 0}))
           << "the handle left behind is no longer hovered";
     }
     MoveTo(drag.drop);
@@ -300,7 +302,7 @@ TEST_F(LevelEditing, EachOfTheEightHandlesDragsItsSideAndACrossingSwapsIt) {
     EXPECT_NEAR(quad->height, drag.height, OnePixel);
     EXPECT_EQ(quad->flipHorizontal, drag.flipX);
     EXPECT_EQ(quad->flipVertical, drag.flipY);
-    EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), drag.flipX)
+    EXPECT_EQ(menu->Main().Panel().m_buttonFlipX->Pressed(), drag.flipX)
         << "the flip toggles follow";
     ClickAt({0.0f, 6.0f, 0.0f});
     world->shapeLayers.Clear();
@@ -312,7 +314,7 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   // instead of the centre would turn some of the steps the wrong way.
   MoveMouse(485, 321);
   game.Step();
-  const Vector3 center = menu->MouseWorld();
+  const Vector3 center = menu->Mouse().World();
   Quad* quad = AddQuad(center.x, center.y, 2.0f, 2.0f);
   Select(quad);
   // A quarter turn anticlockwise with the mouse 1.25 from the centre, in nine steps.
@@ -341,7 +343,7 @@ TEST_F(LevelEditing, TheBandAroundTheSelectionTurnsItAndTheArrowsNudgeIt) {
   game.Step();
   EXPECT_TRUE(std::isfinite(quad->rotation));
   EXPECT_NEAR(quad->position.x, center.x, 1e-5f) << "turning keeps the centre";
-  const TextBox& rotation = *menu->PropertyWidgets().m_fieldRotation;
+  const TextBox& rotation = *menu->Main().Panel().m_fieldRotation;
   EXPECT_EQ(rotation.text, ShownNumberIn(rotation, quad->rotation, 7));
 
   // Up and Right in one frame move it one step each way.
@@ -375,7 +377,7 @@ TEST_F(LevelEditing, TheCursorOverTheSelectionFollowsTheDistanceFromItsEdge) {
   Select(quad);
   MoveMouse(400, 300);
   game.Step();
-  const Vector3 mouse = menu->MouseWorld();
+  const Vector3 mouse = menu->Mouse().World();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     quad->SetPosition(mouse - row.mouse);
@@ -411,12 +413,12 @@ TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorn
   Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
   Select(moved);
   game.TapKey(VirtualKey::V);
-  ASSERT_TRUE(menu->SnapToggle());
+  ASSERT_TRUE(menu->Main().SnapToggle());
   // Hovering inside near the top-right corner carries that corner.
   MoveTo({0.85f, 0.85f, 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorMove);
-  EXPECT_EQ(menu->Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
+  EXPECT_EQ(menu->Main().Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
   // Dragged to within a few hundredths of the other quad's top-left corner.
   MoveTo({0.85f, 0.85f, 0.0f}, true);
   game.Step();
@@ -427,12 +429,12 @@ TEST_F(LevelEditing, WithSnappingOnADraggedCornerLandsExactlyOnAnotherShapesCorn
   const Vector3 corner = moved->GetTopRight();
   EXPECT_FLOAT_EQ(corner.x, fixed->GetTopLeft().x);
   EXPECT_FLOAT_EQ(corner.y, fixed->GetTopLeft().y);
-  EXPECT_EQ(menu->SnapTargetMarker().position, fixed->GetTopLeft());
-  EXPECT_GT(menu->SnapTargetMarker().radius, 0.0f);
+  EXPECT_EQ(menu->Main().SnapTargetMarker().position, fixed->GetTopLeft());
+  EXPECT_GT(menu->Main().SnapTargetMarker().radius, 0.0f);
   ASSERT_TRUE(game.KeepFrame("editor-snapped.png"));
   MoveTo({1.82f, 0.89f, 0.0f});
   game.Step();
-  EXPECT_EQ(menu->SnapMarker().radius, 0.0f) << "letting go hides the markers";
+  EXPECT_EQ(menu->Main().SnapMarker().radius, 0.0f) << "letting go hides the markers";
   EXPECT_FLOAT_EQ(moved->GetTopRight().x, 2.0f);
 }
 
@@ -443,7 +445,7 @@ TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWith
   Quad* moved = AddQuad(0.0f, 0.0f, 2.0f, 2.0f);
   Select(moved);
   game.TapKey(VirtualKey::V);
-  ASSERT_TRUE(menu->SnapToggle());
+  ASSERT_TRUE(menu->Main().SnapToggle());
   const Vector3 grab{1.02f, 1.02f, 0.0f};  // just off the top-right corner (1, 1)
   struct Row {
     Vector3 to;      // where the mouse lets go
@@ -462,13 +464,13 @@ TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWith
     moved->SetDimensions(2.0f, 2.0f, 0.0f);
     MoveTo(grab);
     game.Step();
-    ASSERT_EQ(menu->ActiveHandle(), HandleTopRight);
-    ASSERT_EQ(menu->Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
+    ASSERT_EQ(menu->Main().ActiveHandle(), HandleTopRight);
+    ASSERT_EQ(menu->Main().Anchor(), (Vector3{1.0f, 1.0f, 0.0f}));
     DragAlong(grab, row.to, 6, false);
     const Vector3 corner = moved->GetTopRight();
     EXPECT_NEAR(corner.x, row.corner.x, row.snapped ? 1e-5f : Pixel) << row.to.x;
     EXPECT_NEAR(corner.y, row.corner.y, Pixel) << row.to.x;
-    EXPECT_EQ(menu->SnapTargetMarker().radius > 0.0f, row.snapped) << row.to.x;
+    EXPECT_EQ(menu->Main().SnapTargetMarker().radius > 0.0f, row.snapped) << row.to.x;
     MoveTo(row.to);
     game.Step();
   }
@@ -478,13 +480,13 @@ TEST_F(LevelEditing, WithSnappingOnAResizedCornerFollowsTheMouseAndSnapsOnlyWith
 TEST_F(LevelEditing, WithSnappingOnADrawnCirclesRimLandsOnAnotherShapesCorner) {
   AddQuad(3.0f, 0.0f, 2.0f, 2.0f);  // its top-left corner at (2, 1)
   game.TapKey(VirtualKey::V);
-  ASSERT_TRUE(menu->SnapToggle());
+  ASSERT_TRUE(menu->Main().SnapToggle());
   game.TapKey(VirtualKey::D);
   DragAlong({0.0f, 0.0f, 0.0f}, {1.95f, 0.97f, 0.0f}, 6, false);
-  auto* circle = dynamic_cast<Circle*>(menu->Selected());
+  auto* circle = dynamic_cast<Circle*>(menu->Main().Selected());
   ASSERT_NE(circle, nullptr);
-  EXPECT_GT(menu->SnapTargetMarker().radius, 0.0f);
-  EXPECT_EQ(menu->SnapTargetMarker().position, (Vector3{2.0f, 1.0f, 0.0f}));
+  EXPECT_GT(menu->Main().SnapTargetMarker().radius, 0.0f);
+  EXPECT_EQ(menu->Main().SnapTargetMarker().position, (Vector3{2.0f, 1.0f, 0.0f}));
   EXPECT_FLOAT_EQ(circle->radius, Distance2D(circle->position, {2.0f, 1.0f, 0.0f}));
 }
 
@@ -501,7 +503,7 @@ TEST_F(LevelEditing, WithSnappingOnATurnedCornerPointsAtItsTarget) {
   Quad* turned = AddQuad(centre.x, centre.y, 2.0f, 2.0f);
   Select(turned);
   game.TapKey(VirtualKey::V);
-  ASSERT_TRUE(menu->SnapToggle());
+  ASSERT_TRUE(menu->Main().SnapToggle());
   // Grabbed off its top-right corner, 45 degrees round, in the rotate band.
   const float grab = 1.3f * reach;
   auto at = [&](float degrees) {
@@ -517,8 +519,8 @@ TEST_F(LevelEditing, WithSnappingOnATurnedCornerPointsAtItsTarget) {
     MoveTo(at(degrees), true);
     game.Step();
   }
-  ASSERT_GT(menu->SnapTargetMarker().radius, 0.0f);
-  const Vector3 found = menu->SnapTargetMarker().position - centre;
+  ASSERT_GT(menu->Main().SnapTargetMarker().radius, 0.0f);
+  const Vector3 found = menu->Main().SnapTargetMarker().position - centre;
   const float cornerAngle = 45.0f + turned->rotation;
   EXPECT_NEAR(cornerAngle, std::atan2(found.y, found.x) / DegreesToRadians, 0.5f);
   EXPECT_NEAR(cornerAngle, 75.0f, 2.0f);
@@ -542,12 +544,12 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   std::ofstream(game.Folder() / "Content" / "Maps" / "Palette.mef")
       << "0 0 0 0 0 0 0 0 1 1 0 255 255 255 255\n"
          "Content\\Textures\\Tiles\\Planks.png 0 0 64 32 0 0 370 1 1 3 255 255 255 255\n";
-  menu->ReadMef("Content\\Maps\\Palette.mef");
+  menu->Main().ReadMef("Content\\Maps\\Palette.mef");
   game.TapKey(VirtualKey::Tilde);
-  const Quad& cell = *(*menu->Palette().m_templatePage)[1].m_templateQuad;
+  const Quad& cell = *(*menu->Main().Palette().m_templatePage)[1].m_templateQuad;
   EXPECT_EQ(cell.texture, planks);
   Click(cell);
-  ASSERT_EQ(menu->BrushTexture(), planks);
+  ASSERT_EQ(menu->Main().BrushTexture(), planks);
   ASSERT_TRUE(game.KeepFrame("editor-template-page.png"));
   ClickAt({0.0f, -0.5f, 0.0f});
   ASSERT_TRUE(game.KeepFrame("editor-sprite-tool.png"));
@@ -588,11 +590,11 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
   EXPECT_NEAR(stamped->rotation, 10.0f, 1e-4f);
   EXPECT_EQ(stamped->layer, 3);
   EXPECT_TRUE(menu->Switches().m_layerFlags.at(3).visible);
-  EXPECT_EQ(menu->Selected(), stamped);
+  EXPECT_EQ(menu->Main().Selected(), stamped);
   EXPECT_EQ(texturedQuad->outlineVisible, 0) << "each new shape took the mark from the last";
 
   // The map is written without the selection's mark, which the selection keeps.
-  ASSERT_TRUE(menu->SaveMapUnmarked("Edited"));
+  ASSERT_TRUE(menu->Main().SaveMapUnmarked("Edited"));
   EXPECT_EQ(stamped->outlineVisible, 1);
   const Vector3 quadCorner = texturedQuad->GetTopLeft();
   const float quadWidth = texturedQuad->width;
@@ -634,7 +636,7 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   // The swatch shows the source rectangle framed in red.
   constexpr uint32_t FrameRed = 0xFFDC1E1Eu;
   game.Step();
-  const Quad& swatch = *menu->PropertyWidgets().m_textureSwatch;
+  const Quad& swatch = *menu->Main().Panel().m_textureSwatch;
   const int left = static_cast<int>(swatch.altPosition.x - swatch.width / 2);
   const int top = static_cast<int>(swatch.altPosition.y - swatch.height / 2);
   EXPECT_GT(pixel::CountIn(Device->ReadFrame(),
@@ -648,21 +650,21 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
   const Vector3 rightEdge{-2.0f + width / 2 + 0.1f, 1.0f, 0.0f};
   MoveTo(rightEdge);
   game.Step();
-  EXPECT_EQ(menu->ActiveHandle(), HandleRightEdge);
+  EXPECT_EQ(menu->Main().ActiveHandle(), HandleRightEdge);
   // The edge jumps onto the mouse, 0.1 out, and is dragged to one width past where it was.
   DragAlong(rightEdge, rightEdge + Vector3{width - 0.1f, 0.0f, 0.0f});
   EXPECT_NEAR(sprite->scale.x, 2.0f, 0.02f) << "twice as wide doubles the scale";
   EXPECT_FLOAT_EQ(sprite->scale.y, 1.0f);
   EXPECT_NEAR(sprite->GetTopLeft().x, -2.0f - width / 2, OnePixel) << "the left edge stays";
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldScaleX->text,
-            ShownNumberIn(*menu->PropertyWidgets().m_fieldScaleX, sprite->scale.x, 7));
+  EXPECT_EQ(menu->Main().Panel().m_fieldScaleX->text,
+            ShownNumberIn(*menu->Main().Panel().m_fieldScaleX, sprite->scale.x, 7));
   game.TapKey(VirtualKey::R);
   EXPECT_FLOAT_EQ(sprite->scale.x, 1.0f);
   // Each corner of the sprite's outline, 0.1 out to its side, is a handle of its own. Well off
   // the middle of the view, a corner taken back from the screen at the wrong depth would miss.
   MoveMouse(400, 300);
   game.Step();
-  sprite->SetPosition(menu->MouseWorld() + Vector3{5.0f, -3.0f, 0.0f});
+  sprite->SetPosition(menu->Mouse().World() + Vector3{5.0f, -3.0f, 0.0f});
   const Vector3 half{width / 2 + 0.1f, 16 * PixelWorld, 0.0f};
   const std::pair<Vector3, int32_t> corners[] = {
       {{-half.x, half.y, 0.0f}, HandleTopLeft},
@@ -675,12 +677,12 @@ TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSource
     game.Step();
     MoveTo(sprite->position + corner);
     game.Step();
-    EXPECT_EQ(menu->ActiveHandle(), handle) << corner.x << " " << corner.y;
+    EXPECT_EQ(menu->Main().ActiveHandle(), handle) << corner.x << " " << corner.y;
   }
 }
 
 TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitStoresOne) {
-  const TemplatePalette& palette = menu->Palette();
+  const TemplatePalette& palette = menu->Main().Palette();
   // Minus turns back from every one of the ten pages and Equals forward, wrapping at both ends.
   constexpr int Pages = 10;
   for (int page = Pages - 1; page >= 0; --page) {
@@ -696,7 +698,7 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   // A circle selected: Ctrl+3 stores its look with the scale 1 by 1 into the third template.
   game.TapKey(VirtualKey::D);
   DragAlong({0.0f, 2.0f, 0.0f}, {0.5f, 2.0f, 0.0f});
-  Shape* circle = menu->Selected();
+  Shape* circle = menu->Main().Selected();
   ASSERT_NE(circle, nullptr);
   circle->SetRotation(30.0f);
   circle->layer = 4;
@@ -711,10 +713,10 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_EQ(third.m_layer, 4);
   EXPECT_TRUE(third.m_flipX);
   EXPECT_FALSE(third.m_flipY);
-  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), 1);
-  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipY->Pressed(), 0);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldLayer->text, "4");
-  EXPECT_EQ(menu->BrushTexture(), nullptr) << "the brush follows the template: no texture";
+  EXPECT_EQ(menu->Main().Panel().m_buttonFlipX->Pressed(), 1);
+  EXPECT_EQ(menu->Main().Panel().m_buttonFlipY->Pressed(), 0);
+  EXPECT_EQ(menu->Main().Panel().m_fieldLayer->text, "4");
+  EXPECT_EQ(menu->Main().BrushTexture(), nullptr) << "the brush follows the template: no texture";
 
   // A template with a texture loads the brush; A sets the source to the whole texture.
   Texture* planks = AddPlanks();
@@ -727,14 +729,14 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   first.m_scaleY = 0.5f;
   first.m_layer = 3;
   game.TapKey(VirtualKey::Digit0 + 1);
-  EXPECT_EQ(menu->BrushTexture(), planks);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceLeft->text, "32");
-  EXPECT_EQ(menu->PropertyWidgets().m_buttonFlipX->Pressed(), 1);
+  EXPECT_EQ(menu->Main().BrushTexture(), planks);
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceLeft->text, "32");
+  EXPECT_EQ(menu->Main().Panel().m_buttonFlipX->Pressed(), 1);
   game.TapKey(VirtualKey::A);
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   EXPECT_EQ(circle->outlineVisible, 0);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldSourceRight->text, "256");
-  ASSERT_NE(menu->Outline(), nullptr) << "the preview";
+  EXPECT_EQ(menu->Main().Panel().m_fieldSourceRight->text, "256");
+  ASSERT_NE(menu->Main().Outline(), nullptr) << "the preview";
   // With nothing selected, Ctrl and a digit store the brush itself.
   game.PressKey(VirtualKey::LeftCtrl);
   game.TapKey(VirtualKey::Digit0 + 5);
@@ -749,14 +751,14 @@ TEST_F(LevelEditing, TheDigitKeysLoadTheBrushFromTheTemplatesAndCtrlWithADigitSt
   EXPECT_FLOAT_EQ(fifth.m_scaleX, 2.0f);
   EXPECT_FLOAT_EQ(fifth.m_scaleY, 0.5f);
   EXPECT_EQ(fifth.m_layer, 3);
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
 
   // Keys 1 to 9 choose the first to the ninth template of the page, 0 the tenth; one without a
   // texture leaves the brush as it was.
   for (const int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
     game.TapKey(VirtualKey::Digit0 + digit);
     EXPECT_EQ(palette.m_chosenTemplate, &(*palette.m_templatePage)[(digit + 9) % 10]) << digit;
-    EXPECT_EQ(menu->BrushTexture(), planks) << digit;
+    EXPECT_EQ(menu->Main().BrushTexture(), planks) << digit;
   }
   // With the brush-keeping Sprite tool the bar's own buttons turn the pages too, forgetting the
   // choice.
@@ -837,12 +839,12 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   Select(picture);
   const size_t shapes = world->shapeLayers.size();
   game.TapKey(VirtualKey::Delete);
-  EXPECT_EQ(menu->Selected(), nullptr);
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
   EXPECT_EQ(tutorial->image, nullptr) << "the tutorial shows nothing instead of a freed shape";
 
   Select(solid);
-  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Boundaries);
+  EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Boundaries);
   game.TapKey(VirtualKey::Backspace);
   EXPECT_EQ(world->boundaries.size(), 1u) << "only the floor is left";
   EXPECT_FALSE(player->body->pushingList.Contains(solid));
@@ -851,16 +853,16 @@ TEST_F(LevelEditing, DeletingTakesTheShapeOutOfTheWorldAndOutOfEveryLink) {
   Sprite* sprite = AddSprite(AddPlanks(), -6.0f, 3.0f);
   const size_t sprites = world->spriteLayers.size();
   Select(sprite);
-  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Sprites);
+  EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Sprites);
   game.TapKey(VirtualKey::Delete);
   EXPECT_EQ(world->spriteLayers.size(), sprites - 1);
 
   Select(tutorial->region.get());
-  EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
+  EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Modifiers);
   game.TapKey(VirtualKey::Delete);
   EXPECT_TRUE(world->modifiers.empty());
   game.StepFrames(2);
-  EXPECT_EQ(menu->Outline(), nullptr);
+  EXPECT_EQ(menu->Main().Outline(), nullptr);
 }
 
 // With E held a press on a boundary quad's edge switches that edge's flag, off and on again. The
@@ -898,7 +900,7 @@ TEST_F(LevelEditing, APressWithTheEdgeCursorSwitchesTheEdgeUnderItBothWays) {
     for (const uint8_t flag : {0, 1}) {
       MoveTo(edge.at);
       game.Step();
-      ASSERT_EQ(menu->HoveredEdge(), edge.hovered);
+      ASSERT_EQ(menu->Main().HoveredEdge(), edge.hovered);
       expectEdgeColors(edge.line, hoveredGrey);
       ClickAt(edge.at);
       std::array<uint8_t, 4> flags{1, 1, 1, 1};
@@ -921,13 +923,13 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
           1.0f + 1.55f * std::sin(20.0f * DegreesToRadians), 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorResize);
-  EXPECT_EQ(menu->ActiveHandle(), HandleRightEdge);
-  const Quad& marker = menu->Handles().MarkerOf(HandleRightEdge);
+  EXPECT_EQ(menu->Main().ActiveHandle(), HandleRightEdge);
+  const Quad& marker = menu->Main().Handles().MarkerOf(HandleRightEdge);
   EXPECT_EQ(marker.GetColor(), SelectionHandles::HoverFill);
   const Vector3 onScreen = ClientOf(quad->GetRightMid());
   EXPECT_NEAR(marker.altPosition.x, onScreen.x, 1e-3f);
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldRotation->text, "20");
-  EXPECT_EQ(menu->PropertyWidgets().m_fieldWidth->text, "3");
+  EXPECT_EQ(menu->Main().Panel().m_fieldRotation->text, "20");
+  EXPECT_EQ(menu->Main().Panel().m_fieldWidth->text, "3");
   ASSERT_TRUE(game.KeepFrame("editor-quad-selected.png"));
 
   // A boundary's flagged edges show dark; with E held the edge under the mouse switches.
@@ -940,7 +942,7 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   MoveTo({3.0f, 2.1f, 0.0f});
   game.Step();
   EXPECT_EQ(CursorCell(), Atlas::CursorEdgeFlag);
-  EXPECT_EQ(menu->HoveredEdge(), HoveredTop);
+  EXPECT_EQ(menu->Main().HoveredEdge(), HoveredTop);
   ClickAt({3.0f, 2.1f, 0.0f});
   game.ReleaseKey(VirtualKey::E);
   EXPECT_EQ(boundary->edgeFlags[BoundingQuad::EdgeTop], 0);
@@ -951,13 +953,13 @@ TEST_F(LevelEditing, TheSelectionShowsItsHandlesAndThePanelItsValues) {
   Circle* circle = nullptr;
   game.TapKey(VirtualKey::D);
   DragAlong({0.0f, -2.0f, 0.0f}, {0.8f, -2.0f, 0.0f});
-  circle = dynamic_cast<Circle*>(menu->Selected());
+  circle = dynamic_cast<Circle*>(menu->Main().Selected());
   ASSERT_NE(circle, nullptr);
   game.TapKey(VirtualKey::T);
   MoveTo({0.0f, -2.0f, 0.0f});
   game.Step();
-  EXPECT_EQ(menu->Handles().MarkerOf(0).width, 0.0f) << "a circle shows its centre only";
-  EXPECT_GT(menu->Handles().CentreMarker().radius, 0.0f);
+  EXPECT_EQ(menu->Main().Handles().MarkerOf(0).width, 0.0f) << "a circle shows its centre only";
+  EXPECT_GT(menu->Main().Handles().CentreMarker().radius, 0.0f);
   ASSERT_TRUE(game.KeepFrame("editor-circle-selected.png"));
 }
 

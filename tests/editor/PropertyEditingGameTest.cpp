@@ -35,7 +35,7 @@ class PropertyEditing : public LevelEditing {
  protected:
   void ClickField(const TextBox& field) {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
-    ASSERT_EQ(menu->ActiveField(), &field);
+    ASSERT_EQ(menu->Field().Current(), &field);
   }
   // The caret to the end, then every character erased. A field that shows its stored value
   // again at once is left with "0".
@@ -68,9 +68,11 @@ class PropertyEditing : public LevelEditing {
     SetMouse(std::round(client.x), std::round(client.y), false, false, false);
     game.Step();
   }
-  void ChooseItem(ContextMenu::Item item) { Click(menu->ContextMenuWidgets().ItemBox(item)); }
+  void ChooseItem(ContextMenu::Item item) {
+    Click(menu->Main().ContextMenuWidgets().ItemBox(item));
+  }
   void ChooseConversionTo(int32_t kind) {
-    ChooseItem(menu->ContextMenuWidgets().ConversionTo(kind));
+    ChooseItem(menu->Main().ContextMenuWidgets().ConversionTo(kind));
   }
   BoundingQuad* AddWall(float x, float y) {
     auto wall = std::make_unique<BoundingQuad>();
@@ -78,7 +80,7 @@ class PropertyEditing : public LevelEditing {
     wall->SetDimensions(1.0f, 1.0f, 0.0f);
     return static_cast<BoundingQuad*>(world->AddBoundary(std::move(wall)));
   }
-  const PropertyPanel& Panel() const { return menu->PropertyWidgets(); }
+  const PropertyPanel& Panel() const { return menu->Main().Panel(); }
   const TriggerPanel& Triggers() const { return *Panel().m_triggers; }
 };
 
@@ -95,7 +97,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
     ClickField(*field);
     game.StepFrames(3);
     ClickPanelBackground();
-    EXPECT_EQ(menu->ActiveField(), nullptr);
+    EXPECT_EQ(menu->Field().Current(), nullptr);
   }
   EXPECT_EQ(quad->position.x, 1.23456789f);
   EXPECT_EQ(quad->rotation, 12.3456789f);
@@ -161,8 +163,8 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   Texture* planks = AddPlanks();
   Sprite* sprite = AddSprite(planks, 3.0f, -4.0f, 2);
   const Sprite* laterSprite = AddSprite(planks, 4.5f, -4.0f, 2);
-  menu->Select(sprite, SelectionOwner::Sprites);
-  menu->RefreshPropertyFields();
+  menu->Main().Select(sprite, SelectionOwner::Sprites);
+  menu->Main().RefreshPropertyFields();
   retypeLayer();
   EXPECT_EQ(firstOf(world->spriteLayers, sprite, laterSprite), sprite);
   // The up arrow moves a sprite up a layer in the world's sprite layers.
@@ -190,7 +192,7 @@ TEST_F(PropertyEditing, TypingIntoAFieldMovesTheQuadAtEachKeyAndOpeningAloneChan
   // Seven integer digits and more show as nines; whole numbers keep their digits even where the
   // box shows only the first of them.
   quad->SetPositionXYZ(2500000.0f, -1234567.5f, 123456.7f);
-  menu->RefreshPropertyFields();
+  menu->Main().RefreshPropertyFields();
   EXPECT_EQ(Panel().m_fieldPositionX->text, "9999999");
   EXPECT_EQ(Panel().m_fieldPositionY->text, "-9999999");
   EXPECT_EQ(Panel().m_fieldPositionZ->text, "123457");
@@ -205,11 +207,11 @@ TEST_F(PropertyEditing, ARightClickReselectionClosesTheEditedField) {
   Select(first);
   ClickField(*Panel().m_fieldRotation);
   game.TapKey(VirtualKey::Digit0 + 5);
-  ASSERT_TRUE(menu->ActiveFieldEdited());
+  ASSERT_TRUE(menu->Field().Edited());
   RightClickAt(second->position);
-  ASSERT_EQ(menu->Selected(), second);
+  ASSERT_EQ(menu->Main().Selected(), second);
   game.Step();
-  EXPECT_EQ(menu->ActiveField(), nullptr);
+  EXPECT_EQ(menu->Field().Current(), nullptr);
   EXPECT_EQ(second->rotation, 12.3456789f);
 }
 
@@ -312,24 +314,24 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     quad->SetDimensions(2.0f, 2.0f, 0.0f);
     quad->SetRotation(0.0f);
     const bool trigger = world->FindModifierByShape(row.shape) != nullptr;
-    menu->Select(row.shape, trigger ? SelectionOwner::Modifiers : SelectionOwner::Shapes);
-    menu->RefreshPropertyFields();
+    menu->Main().Select(row.shape, trigger ? SelectionOwner::Modifiers : SelectionOwner::Shapes);
+    menu->Main().RefreshPropertyFields();
     const TextBox& field = *row.field;
     ClickField(field);
     Erase(field);
     TypeNumber(ShownNumber(row.value, 7));
     game.Step();
-    menu->CloseField();
+    menu->Field().Close();
     EXPECT_FLOAT_EQ(row.read(), row.value);
-    menu->RefreshPropertyFields();
+    menu->Main().RefreshPropertyFields();
     EXPECT_EQ(field.text, ShownNumber(row.value, 7));
   }
   // A trigger's vector keeps its other coordinate and is laid in the plane.
   EXPECT_EQ(portal->targetPosition, (Vector3{-3.25f, 6.5f, 0.0f}));
   EXPECT_EQ(push->push, (Vector3{4.5f, -2.25f, 0.0f}));
   // Opening another field closes the edited one: the new one's shown text is not written.
-  menu->Select(quad, SelectionOwner::Shapes);
-  menu->RefreshPropertyFields();
+  menu->Main().Select(quad, SelectionOwner::Shapes);
+  menu->Main().RefreshPropertyFields();
   quad->SetRotation(12.3456789f);
   ClickField(*Panel().m_fieldPositionX);
   game.TapKey(VirtualKey::Digit0 + 1);
@@ -412,8 +414,8 @@ TEST_F(PropertyEditing, ThePanelShowsWhatEachKindOfSelectionBrings) {
       {"save-point", save, SelectionOwner::Modifiers},
   };
   for (const Row& row : rows) {
-    menu->Select(row.shape, row.owner);
-    menu->RefreshPropertyFields();
+    menu->Main().Select(row.shape, row.owner);
+    menu->Main().RefreshPropertyFields();
     game.Step();
     ASSERT_TRUE(game.KeepFrame(std::string("editor-panel-") + row.name + ".png"));
   }
@@ -430,14 +432,14 @@ TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
       {sprite, SelectionOwner::Sprites, ModifierShape::KindPushShape}};
   for (const auto& [shape, owner, kind] : rows) {
     RightClickAt(shape->position);
-    ASSERT_EQ(menu->Selected(), shape);
-    ASSERT_EQ(menu->SelectedOwner(), owner);
-    ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+    ASSERT_EQ(menu->Main().Selected(), shape);
+    ASSERT_EQ(menu->Main().SelectedOwner(), owner);
+    ASSERT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuConvert);
     ChooseConversionTo(kind);
     const ModifierShape* trigger = world->FindModifierByShape(shape);
     ASSERT_NE(trigger, nullptr);
     EXPECT_EQ(trigger->kind, kind);
-    EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
+    EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Modifiers);
   }
   EXPECT_EQ(world->shapeLayers.size(), shapes - 1);
   EXPECT_EQ(world->spriteLayers.size(), sprites - 1);
@@ -446,7 +448,7 @@ TEST_F(PropertyEditing, AMapShapeAndASpriteBecomeTriggersAndLeaveTheirLayers) {
 TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithTheirValues) {
   SetSwitch(ToggleVisibleCollision, true);
   world->mapName = "Content\\Maps\\Arena.gmf";
-  const ContextMenu& contextMenu = menu->ContextMenuWidgets();
+  const ContextMenu& contextMenu = menu->Main().ContextMenuWidgets();
   const std::vector<ContextMenu::Item> items = contextMenu.ItemsOf(ContextMenu::Convert);
   std::vector<BoundingQuad*> walls;
   for (size_t i = 0; i < items.size(); ++i) {
@@ -457,8 +459,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   for (size_t i = 0; i < items.size(); ++i) {
     SCOPED_TRACE(contextMenu.Label(items[i]));
     RightClickAt(walls[i]->position);
-    ASSERT_EQ(menu->Selected(), walls[i]);
-    ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+    ASSERT_EQ(menu->Main().Selected(), walls[i]);
+    ASSERT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuConvert);
     if (i == 0) {
       ASSERT_TRUE(game.KeepFrame("editor-convert-menu.png"));
     }
@@ -466,8 +468,8 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
     ModifierShape* trigger = world->FindModifierByShape(walls[i]);
     ASSERT_NE(trigger, nullptr);
     EXPECT_EQ(trigger->kind, contextMenu.KindOf(items[i]));
-    EXPECT_EQ(menu->SelectedOwner(), SelectionOwner::Modifiers);
-    EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuClosed);
+    EXPECT_EQ(menu->Main().SelectedOwner(), SelectionOwner::Modifiers);
+    EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuClosed);
     EXPECT_EQ(walls[i]->GetColor(), ContextMenu::HoverFill);
   }
   EXPECT_EQ(world->boundaries.size(), boundaries - items.size());
@@ -478,13 +480,13 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   // "Set Map" lists the maps; the one chosen becomes the target and the panel names it.
   Click(Triggers().ButtonLabelled(ModifierShape::KindPortal, "Set Map")->Face());
   ASSERT_EQ(menu->Mode(), MenuDebug::ModePortalTarget);
-  const auto hub = std::find_if(menu->MapFileRows().begin(), menu->MapFileRows().end(),
+  const auto hub = std::find_if(menu->FileList().Rows().begin(), menu->FileList().Rows().end(),
                                 [](const auto& row) { return row->GetName() == "DemoHubMap.gmf"; });
-  ASSERT_NE(hub, menu->MapFileRows().end());
+  ASSERT_NE(hub, menu->FileList().Rows().end());
   Click(**hub);
-  Click(menu->LoadButton().Face());
+  Click(menu->FileList().Button("Load"));
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
-  EXPECT_EQ(menu->Selected(), walls[0]);
+  EXPECT_EQ(menu->Main().Selected(), walls[0]);
   EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
   ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
   EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
@@ -508,7 +510,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   ClickPanelBackground();
   RightClickAt(walls[1]->position);
   ChooseConversionTo(ModifierShape::KindPushShape);
-  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuConvert);
+  EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuConvert);
   EXPECT_NE(contextMenu.ItemBox(contextMenu.ConversionTo(ModifierShape::KindPushShape)).GetColor(),
             ContextMenu::HoverFill);
   ChooseConversionTo(ModifierShape::KindHazard);
@@ -520,7 +522,7 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(world->modifiers.size(), items.size());
   game.StepFrames(2);
 
-  ASSERT_TRUE(menu->SaveMapUnmarked("Triggers"));
+  ASSERT_TRUE(menu->Main().SaveMapUnmarked("Triggers"));
   Leave();
   world->ClearLevel();
   world->LoadMap("Content\\Maps\\Triggers.gmf");
@@ -589,7 +591,7 @@ TEST_F(PropertyEditing, TheSideButtonsTheCheckBoxesAndTheImageButtonSetWhatTheyS
   EXPECT_EQ(setImage.Pressed(), 1);
   ClickAt(picture->position);
   EXPECT_EQ(tutorial->image, picture);
-  EXPECT_EQ(menu->Selected(), wall) << "the press linked instead of picking";
+  EXPECT_EQ(menu->Main().Selected(), wall) << "the press linked instead of picking";
   EXPECT_EQ(setImage.Pressed(), 0);
 
   // A quad that is no boundary has no sides to switch.
@@ -636,8 +638,8 @@ TEST_F(PropertyEditing, AStationaryBoxShowsTheSelectedTriggersFlagAndAClickFlips
                         {stillOn, &stillOn->stationary, still}};
   for (const Case& c : cases) {
     const uint8_t before = *c.flag;
-    menu->Select(c.trigger->region.get(), SelectionOwner::Modifiers);
-    menu->RefreshPropertyFields();
+    menu->Main().Select(c.trigger->region.get(), SelectionOwner::Modifiers);
+    menu->Main().RefreshPropertyFields();
     game.Step();
     EXPECT_EQ(c.box->checked, before != 0) << c.box->label;
     Click(*c.box->box);
@@ -673,7 +675,7 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
   for (const Case& c : cases) {
     tutorial->image = nullptr;
     setImage.SetPressed(false);
-    menu->DropSelection();
+    menu->Main().DropSelection();
     Select(c.selected);
     setImage.SetPressed(c.pressed);
     ClickAt(picture->position);
@@ -682,7 +684,7 @@ TEST_F(PropertyEditing, AnArrowPressLinksATutorialPictureOnlyWhileItsButtonIsDow
                                                     : "block, ") +
                             std::string(c.pressed ? "pressed" : "released");
     EXPECT_EQ(tutorial->image, c.links ? picture : nullptr) << row;
-    EXPECT_EQ(menu->Selected(), c.links ? c.selected : picture) << row;
+    EXPECT_EQ(menu->Main().Selected(), c.links ? c.selected : picture) << row;
   }
 }
 
@@ -695,24 +697,24 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
   Click(*Panel().m_layerUpArrow);
   Click(*Panel().m_layerUpArrow);
-  EXPECT_EQ(menu->ActiveField(), nullptr) << "a press off the fields closed the open one";
+  EXPECT_EQ(menu->Field().Current(), nullptr) << "a press off the fields closed the open one";
   EXPECT_EQ(Panel().m_fieldLayer->text, "2");
   EXPECT_TRUE(menu->Switches().m_layerFlags.at(2).visible);
   Click(Panel().m_buttonFlipY->Face());
   EXPECT_EQ(Panel().m_buttonFlipY->Pressed(), 1);
   ClickAt({1.0f, 1.0f, 0.0f});
-  auto* stamped = dynamic_cast<Sprite*>(menu->Selected());
+  auto* stamped = dynamic_cast<Sprite*>(menu->Main().Selected());
   ASSERT_NE(stamped, nullptr);
   EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
   EXPECT_EQ(stamped->layer, 2);
   EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
   // With the stamp let go, the brush's preview follows the mouse again.
-  Click(menu->ToolIcon(Atlas::ToolDeselect));
-  EXPECT_EQ(menu->Selected(), nullptr);
+  Click(menu->Main().ToolIcon(Atlas::ToolDeselect));
+  EXPECT_EQ(menu->Main().Selected(), nullptr);
   MoveTo({-1.0f, -1.0f, 0.0f});
   game.Step();
-  ASSERT_NE(menu->Outline(), nullptr);
-  EXPECT_EQ(menu->Outline()->position, menu->MouseWorld());
+  ASSERT_NE(menu->Main().Outline(), nullptr);
+  EXPECT_EQ(menu->Main().Outline()->position, menu->Mouse().World());
 }
 
 TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
@@ -754,12 +756,12 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   game.Step();
   SetMouse(790, 200, false, false, false);
   game.Step();
-  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuBackground);
-  const Quad& shown = menu->ContextMenuWidgets().PanelBox();
+  EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuBackground);
+  const Quad& shown = menu->Main().ContextMenuWidgets().PanelBox();
   EXPECT_FLOAT_EQ(shown.altPosition.x + shown.width / 2, 790.0f);
   ASSERT_TRUE(game.KeepFrame("editor-background-menu.png"));
   Click(400, 200);
-  EXPECT_EQ(menu->ContextMenuKind(), MenuDebug::MenuClosed);
+  EXPECT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuClosed);
   EXPECT_EQ(shown.width, 0.0f);
   game.TapKey(VirtualKey::Z);
   Click(400, 300);
@@ -768,7 +770,7 @@ TEST_F(PropertyEditing, TheContextMenuOpensTowardsTheRoomLeftInTheWindow) {
   game.Step();
   SetMouse(400, 300, false, false, false);
   game.Step();
-  ASSERT_EQ(menu->ContextMenuKind(), MenuDebug::MenuZoom);
+  ASSERT_EQ(menu->Main().ContextMenuKind(), MainPage::MenuZoom);
   ChooseItem(ContextMenu::ZoomNormal);
   EXPECT_FLOAT_EQ(MainCamera->eye.z, -17.0f);
   EXPECT_EQ(MainCamera->targetEye, MainCamera->eye);

@@ -81,9 +81,9 @@ TEST_F(ScreenTour, EveryScreenNoOtherTestKeepsIsKept) {
   OpenMenu();
   ClickToolbar(EditorAtlas::IconItemEditor);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
-  Click(*menu->EquipmentRows().front());
+  Click(*menu->Items().EquipmentRows().front());
   game.TapKey(VirtualKey::Enter);
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemPage);
-  ASSERT_EQ(menu->FieldPage(), 0);
+  ASSERT_EQ(menu->Items().FieldPage(), 0);
   Keep("items-edit-first-page");
 }

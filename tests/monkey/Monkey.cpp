@@ -5,10 +5,17 @@
 #include <filesystem>
 
 #include "editor/ColorDialog.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
+#include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
+#include "editor/SaveDialogPage.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
 #include "editor/TextureChooser.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
 #include "engine/GameStateSet.h"
@@ -727,7 +734,7 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
               Between(0, ClientWidth - 1), Between(0, ClientHeight - 1));
        }},
       {5, [this] { Click(Between(0, ClientWidth - 1), Between(0, ClientHeight - 1), 1); }},
-      {menu.ActiveField() ? 14 : 2,
+      {menu.Field().Current() ? 14 : 2,
        [this] {
          const int frames =
              Type(Chance(0.7) ? Pick<const char*>(MapNames) : std::to_string(Between(-500, 5000)));
@@ -750,85 +757,81 @@ void Monkey::UseDebugMenu(MenuDebug& menu) {
 void Monkey::ClickDebugWidget(MenuDebug& menu) {
   std::vector<const Quad*> quads;
   std::vector<const Shape*> icons;
-  auto button = [&quads](const DebugButton& widget) { quads.push_back(&widget.Face()); };
   auto rows = [&quads](const EditorWidgets::RowList& list) {
     for (const auto& row : list) quads.push_back(row.get());
   };
   switch (menu.Mode()) {
     case MenuDebug::ModeEdit:
       for (size_t icon = 0; icon < EditorAtlas::ToolbarIconCount; ++icon) {
-        icons.push_back(&menu.ToolbarIcon(icon));
+        icons.push_back(&menu.Main().ToolbarIcon(icon));
       }
       for (size_t icon = 0; icon < EditorAtlas::ToolIconCount; ++icon) {
-        icons.push_back(&menu.ToolIcon(icon));
+        icons.push_back(&menu.Main().ToolIcon(icon));
       }
-      quads = {&menu.PropertyPanelBox(), &menu.PropertyPanelBox(), &menu.LayerPanelBox()};
-      if (menu.ContextMenuKind() != MenuDebug::MenuClosed) {
-        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
-        quads.push_back(&menu.ContextMenuWidgets().PanelBox());
+      quads = {&menu.Main().PropertyPanelBox(), &menu.Main().PropertyPanelBox(),
+               &menu.Main().LayerPanelBox()};
+      if (menu.Main().ContextMenuKind() != MainPage::MenuClosed) {
+        quads.push_back(&menu.Main().ContextMenuWidgets().PanelBox());
+        quads.push_back(&menu.Main().ContextMenuWidgets().PanelBox());
       }
-      quads.push_back(menu.Palette().m_paletteBar.get());
+      quads.push_back(menu.Main().Palette().m_paletteBar.get());
       break;
     case MenuDebug::ModeTextureChooser:
-      quads = {&menu.Chooser().PanelBox(), &menu.Chooser().PanelBox(), &menu.Chooser().OkButton(),
-               &menu.Chooser().CancelButton()};
+      quads = {&menu.Textures().Chooser().PanelBox(), &menu.Textures().Chooser().PanelBox(),
+               &menu.Textures().Chooser().OkButton(), &menu.Textures().Chooser().CancelButton()};
       break;
     case MenuDebug::ModeShapeColor:
     case MenuDebug::ModeBackgroundColor:
-      quads = {&menu.ColorDialogWidgets().PanelBox(), &menu.ColorDialogWidgets().PanelBox(),
-               &menu.ColorDialogWidgets().OkButton(), &menu.ColorDialogWidgets().CancelButton()};
+      quads = {&menu.Colors().Dialog().PanelBox(), &menu.Colors().Dialog().PanelBox(),
+               &menu.Colors().Dialog().OkButton(), &menu.Colors().Dialog().CancelButton()};
       break;
     case MenuDebug::ModeSaveMap:
     case MenuDebug::ModeSaveMef:
-      quads = {menu.MapNameBox().box.get(), &menu.SaveButton(), &menu.SaveButton(),
-               &menu.SaveCancelButton()};
+      quads = {menu.SaveDialog().Field("Save file as:").box.get(),
+               &menu.SaveDialog().Button("Save"), &menu.SaveDialog().Button("Save"),
+               &menu.SaveDialog().Button("Cancel")};
       break;
     case MenuDebug::ModeLoadMap:
     case MenuDebug::ModePortalTarget:
-      rows(menu.MapFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeLoadMef:
-      rows(menu.MefFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeMusic:
-      rows(menu.MusicFileRows());
-      button(menu.LoadButton());
-      button(menu.LoadCancelButton());
+      rows(menu.FileList().Rows());
+      quads.push_back(&menu.FileList().Button("Load"));
+      quads.push_back(&menu.FileList().Button("Cancel"));
       break;
     case MenuDebug::ModeSettings:
-      quads = {&menu.SettingsPanel(),    &menu.SettingsPanel(),
-               &menu.SettingsPanel(),    menu.TimeScaleBox().box.get(),
-               &menu.SettingsOkButton(), &menu.SettingsCancelButton(),
-               &menu.BackgroundSwatch()};
-      button(menu.SetMusicButton());
+      quads = {&menu.Settings().PanelBox(),
+               &menu.Settings().PanelBox(),
+               &menu.Settings().PanelBox(),
+               menu.Settings().Field("Update Factor:").box.get(),
+               &menu.Settings().Button("OK"),
+               &menu.Settings().Button("Cancel"),
+               &menu.Settings().Button("Background Color")};
+      quads.push_back(&menu.Settings().Button("Set Map Music"));
       break;
     case MenuDebug::ModeItemList:
-      if (menu.CurrentRows()) rows(*menu.CurrentRows());
-      for (const DebugButton* widget :
-           {&menu.EquipmentTab(), &menu.RunesTab(), &menu.ExpendablesTab(), &menu.KeyItemsTab(),
-            &menu.SaveListButton(), &menu.ItemChangeButton(), &menu.ItemChangeButton(),
-            &menu.ItemDeleteButton(), &menu.ItemNewButton(), &menu.ItemListCancelButton()}) {
-        button(*widget);
+      if (menu.Items().CurrentRows()) rows(*menu.Items().CurrentRows());
+      for (const char* label : {"Equipment", "Runes", "Expendables", "Key Items", "Save List",
+                                "Change", "Change", "Delete", "New Item", "Cancel"}) {
+        quads.push_back(&menu.Items().Button(label));
       }
       break;
-    case MenuDebug::ModeItemPage:
-      quads = {menu.ItemNameBox().box.get(), menu.ItemDescriptionBox().box.get()};
-      for (size_t field = 0; field < MenuDebug::ItemFieldCount; ++field) {
-        quads.push_back(menu.ItemFieldBox(field).box.get());
-      }
-      for (const DebugButton* widget :
-           {&menu.ItemSaveButton(), &menu.ItemSaveButton(), &menu.ItemEditCancelButton(),
-            &menu.WeaponButton(), &menu.DaggerButton(), &menu.SwordButton(), &menu.SpearButton(),
-            &menu.HeadgearButton(), &menu.ArmorButton(), &menu.GauntletButton(),
-            &menu.BootsButton()}) {
-        button(*widget);
-      }
+    case MenuDebug::ModeItemPage: {
+      // Name, description, the fields, then the buttons, Save weighing twice.
+      quads = menu.Items().Widgets().Faces();
+      const Quad* save = &menu.Items().Button("Save");
+      quads.insert(std::find(quads.begin(), quads.end(), save), save);
       break;
+    }
     default:
       break;
   }

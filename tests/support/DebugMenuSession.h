@@ -4,7 +4,14 @@
 #include <initializer_list>
 #include <string>
 
+#include "editor/ColorDialogPage.h"
+#include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
+#include "editor/SaveDialogPage.h"
+#include "editor/SettingsPage.h"
+#include "editor/TextureDialogPage.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Shape.h"

@@ -92,18 +92,18 @@ class LevelEditing : public DebugMenuSession {
   }
   // The Sprite tool's brush from the texture chooser, with nothing selected.
   void ChooseBrush(const Texture* texture) {
-    Click(menu->ToolIcon(Atlas::ToolSprite));
-    Click(*menu->PropertyWidgets().m_textureField);
-    const TextureChooser& chooser = menu->Chooser();
+    Click(menu->Main().ToolIcon(Atlas::ToolSprite));
+    Click(*menu->Main().Panel().m_textureField);
+    const TextureChooser& chooser = menu->Textures().Chooser();
     const std::optional<size_t> row = chooser.RowOf(texture);
     ASSERT_TRUE(row);
     Click(chooser.Row(*row));
     Click(chooser.OkButton());
-    ASSERT_EQ(menu->BrushTexture(), texture);
+    ASSERT_EQ(menu->Main().BrushTexture(), texture);
   }
   void Select(Shape* shape) {
     ClickAt(shape->position);
-    ASSERT_EQ(menu->Selected(), shape);
+    ASSERT_EQ(menu->Main().Selected(), shape);
   }
   size_t CursorCell() const {
     return static_cast<size_t>(menu->CursorRect() - Atlas::Cells.data());

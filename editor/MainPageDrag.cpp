@@ -3,8 +3,10 @@
 // the selection instead lands the carried point on what the snap search caught.
 
 #include "editor/DebugButton.h"
-#include "editor/MenuDebug.h"
+#include "editor/DebugMouse.h"
+#include "editor/MainPage.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
@@ -21,9 +23,9 @@ constexpr float NudgeStep = 0.025f;
 
 }  // namespace
 
-void MenuDebug::DragMoveSelection() {
+void MainPage::DragMoveSelection() {
   if (!m_outline) return;
-  const Vector3 d = m_mouseWorld - m_lastMouseWorld;
+  const Vector3 d = m_mouse.World() - m_mouse.LastWorld();
   m_outline->SetPosition(m_outline->position + d);
   if (!m_snapToggle) {
     ClearSnapMarkers();
@@ -32,7 +34,7 @@ void MenuDebug::DragMoveSelection() {
   }
   m_anchor = m_anchor + d;
   const Vector3 target = FindSnapTarget(m_anchor);
-  const bool found = !(target == m_mouseWorld);
+  const bool found = !(target == m_mouse.World());
   ShowSnapTarget(target, found);
   if (found) {
     // The selection is the outline shifted so that the carried point lies on the target.
@@ -45,18 +47,18 @@ void MenuDebug::DragMoveSelection() {
   ShowSnappedAnchor();
 }
 
-void MenuDebug::DragResizeSelection() {
+void MainPage::DragResizeSelection() {
   auto* outlineQuad = dynamic_cast<Quad*>(m_outline.get());
   auto* outlineCircle = dynamic_cast<Circle*>(m_outline.get());
   auto* circle = dynamic_cast<Circle*>(m_selected);
   const bool boxed = dynamic_cast<Quad*>(m_selected) || dynamic_cast<Sprite*>(m_selected);
   const int32_t handle = m_activeHandle;
   if (circle && outlineCircle) {
-    outlineCircle->SetRadius(Distance2D(outlineCircle->position, m_mouseWorld));
+    outlineCircle->SetRadius(Distance2D(outlineCircle->position, m_mouse.World()));
   } else if (boxed && outlineQuad && handle >= 0 && handle < ResizeHandleCount) {
     const uint8_t flipX = outlineQuad->flipHorizontal;
     const uint8_t flipY = outlineQuad->flipVertical;
-    MoveResizeHandle(*outlineQuad, handle, m_mouseWorld);
+    MoveResizeHandle(*outlineQuad, handle, m_mouse.World());
     const int32_t next = HandleAfterCrossing(handle, outlineQuad->flipHorizontal != flipX,
                                              outlineQuad->flipVertical != flipY);
     if (next != handle) {
@@ -74,9 +76,9 @@ void MenuDebug::DragResizeSelection() {
     ShowFlipToggles();
     return;
   }
-  m_anchor = m_anchor + (m_mouseWorld - m_lastMouseWorld);
+  m_anchor = m_anchor + (m_mouse.World() - m_mouse.LastWorld());
   const Vector3 target = FindSnapTarget(m_anchor);
-  const bool found = !(target == m_mouseWorld);
+  const bool found = !(target == m_mouse.World());
   ShowSnapTarget(target, found);
   if (found) {
     m_snappedAnchor = target;
@@ -95,16 +97,17 @@ void MenuDebug::DragResizeSelection() {
   ShowFlipToggles();
 }
 
-void MenuDebug::DragRotateSelection() {
+void MainPage::DragRotateSelection() {
   if (!m_outline) return;
   const Vector3 center = m_outline->position;
   // With either mouse point on the centre there is no angle to turn by.
-  if (Distance2D(m_mouseWorld, center) == 0.0f || Distance2D(m_lastMouseWorld, center) == 0.0f) {
+  if (Distance2D(m_mouse.World(), center) == 0.0f ||
+      Distance2D(m_mouse.LastWorld(), center) == 0.0f) {
     return;
   }
-  float angle = AngleAtVertex(m_mouseWorld, m_lastMouseWorld, center);
-  const Vector3 from = m_lastMouseWorld - center;
-  const Vector3 to = m_mouseWorld - center;
+  float angle = AngleAtVertex(m_mouse.World(), m_mouse.LastWorld(), center);
+  const Vector3 from = m_mouse.LastWorld() - center;
+  const Vector3 to = m_mouse.World() - center;
   if (AngleOfVector(from.x, from.y) > AngleOfVector(to.x, to.y)) angle = -angle;
   m_outline->SetRotation(NormalizeAngle(m_outline->rotation + angle));
   if (!m_snapToggle) {
@@ -114,7 +117,7 @@ void MenuDebug::DragRotateSelection() {
   }
   m_anchor = RotateAboutPoint(m_anchor, center, angle);
   const Vector3 target = FindSnapTarget(m_anchor);
-  const bool found = !(target == m_mouseWorld);
+  const bool found = !(target == m_mouse.World());
   ShowSnapTarget(target, found);
   if (found) {
     // The selection turns about its own centre until the carried point points at the target.
@@ -133,8 +136,8 @@ void MenuDebug::DragRotateSelection() {
   ShowSnappedAnchor();
 }
 
-void MenuDebug::NudgeSelection() {
-  if (!m_selected || m_activeField) return;
+void MainPage::NudgeSelection() {
+  if (!m_selected || m_field.Current()) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   struct Nudge {
     int key;
@@ -149,7 +152,7 @@ void MenuDebug::NudgeSelection() {
   }
 }
 
-void MenuDebug::ShowFlipToggles() {
+void MainPage::ShowFlipToggles() {
   if (!m_selected) return;
   m_panel->m_buttonFlipX->SetPressed(m_selected->flipHorizontal != 0);
   m_panel->m_buttonFlipY->SetPressed(m_selected->flipVertical != 0);

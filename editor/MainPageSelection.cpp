@@ -5,8 +5,11 @@
 
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/DeferredDeleteList.h"
 #include "engine/EditorAtlas.h"
@@ -34,22 +37,22 @@ bool CtrlHeld(const KeyboardBuffer& keys) {
 
 }  // namespace
 
-void MenuDebug::HandleMouseEditing() {
+void MainPage::HandleMouseEditing() {
   struct ToolStep {
     size_t tool;
     Step step;
   };
   static constexpr std::array<ToolStep, 10> Steps = {{
-      {EditorAtlas::ToolSelect, &MenuDebug::SelectToolStep},
-      {EditorAtlas::ToolSprite, &MenuDebug::ToolSprite},
-      {EditorAtlas::ToolSpriteKeepBrush, &MenuDebug::ToolSprite},
-      {EditorAtlas::ToolTextureQuad, &MenuDebug::ToolTextureQuad},
-      {EditorAtlas::ToolTextureCircle, &MenuDebug::ToolTextureCircle},
-      {EditorAtlas::ToolBoundaryQuad, &MenuDebug::ToolBoundaryQuad},
-      {EditorAtlas::ToolBoundaryCircle, &MenuDebug::ToolBoundaryCircle},
-      {EditorAtlas::ToolPan, &MenuDebug::ToolPan},
-      {EditorAtlas::ToolZoomIn, &MenuDebug::ToolZoomIn},
-      {EditorAtlas::ToolZoomOut, &MenuDebug::ToolZoomOut},
+      {EditorAtlas::ToolSelect, &MainPage::SelectToolStep},
+      {EditorAtlas::ToolSprite, &MainPage::ToolSprite},
+      {EditorAtlas::ToolSpriteKeepBrush, &MainPage::ToolSprite},
+      {EditorAtlas::ToolTextureQuad, &MainPage::ToolTextureQuad},
+      {EditorAtlas::ToolTextureCircle, &MainPage::ToolTextureCircle},
+      {EditorAtlas::ToolBoundaryQuad, &MainPage::ToolBoundaryQuad},
+      {EditorAtlas::ToolBoundaryCircle, &MainPage::ToolBoundaryCircle},
+      {EditorAtlas::ToolPan, &MainPage::ToolPan},
+      {EditorAtlas::ToolZoomIn, &MainPage::ToolZoomIn},
+      {EditorAtlas::ToolZoomOut, &MainPage::ToolZoomOut},
   }};
   for (const ToolStep& entry : Steps) {
     if (ToolIs(entry.tool)) {
@@ -58,32 +61,32 @@ void MenuDebug::HandleMouseEditing() {
     }
   }
   // Values take effect as they are typed, wherever the mouse is.
-  if (m_activeField) ApplyActiveField();
+  if (m_field.Current()) ApplyActiveField();
 }
 
-void MenuDebug::SelectToolStep() {
+void MainPage::SelectToolStep() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   PanWithMiddleButton();
   // The hover is fixed while the left button stays down: the press frame chose the drag.
-  if (!LeftHeld()) HoverSelection();
-  if (LeftReleased()) ClearSnapMarkers();
+  if (!m_mouse.LeftHeld()) HoverSelection();
+  if (m_mouse.LeftReleased()) ClearSnapMarkers();
   if (keys.WentDown(VirtualKey::R)) {
     if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) {
       sprite->SetScale(1.0f, 1.0f);
       ShowOutline(sprite);
     }
   }
-  if (RightPressed()) {
-    if (!m_selected || !m_selected->ContainsPoint(m_mouseWorld)) SelectAtMouse();
+  if (m_mouse.RightPressed()) {
+    if (!m_selected || !m_selected->ContainsPoint(m_mouse.World())) SelectAtMouse();
     OpenContextMenu(m_selected ? MenuConvert : MenuBackground);
   }
-  if (m_mouseButtons[0]) PressOnMap();
+  if (m_mouse.LeftDown()) PressOnMap();
   DeleteAtKey();
 }
 
-void MenuDebug::HoverSelection() {
+void MainPage::HoverSelection() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  ShowArrowCursor();
+  m_menu.ShowArrowCursor();
   m_hoveredEdge = HoveredNone;
   if (!m_selected || CtrlHeld(keys)) return;
   m_selectionHandles.ResetFills();
@@ -93,14 +96,14 @@ void MenuDebug::HoverSelection() {
     m_anchor = FindSnapAnchor();
     m_snappedAnchor = m_anchor;
   };
-  if (m_selected->ContainsPoint(m_mouseWorld)) {
-    ShowCursor(Atlas::CursorMove);
+  if (m_selected->ContainsPoint(m_mouse.World())) {
+    m_menu.ShowCursor(Atlas::CursorMove);
     carry();
     return;
   }
-  if (m_selected->ContainsPointWithMargin(m_mouseWorld, ResizeBand)) {
+  if (m_selected->ContainsPointWithMargin(m_mouse.World(), ResizeBand)) {
     if (m_selected->type == ShapeTypeShapeList) return;
-    ShowCursor(Atlas::CursorResize);
+    m_menu.ShowCursor(Atlas::CursorResize);
     // The outline follows what changed the selection elsewhere, and a snapping resize carries
     // the point under the mouse, as the other drags do.
     carry();
@@ -108,13 +111,13 @@ void MenuDebug::HoverSelection() {
     const bool boundary = m_selectedOwner == SelectionOwner::Boundaries;
     auto* quad = dynamic_cast<Quad*>(m_selected);
     if (keys.IsDown(VirtualKey::E) && boundary) {
-      ShowCursor(Atlas::CursorEdgeFlag);
+      m_menu.ShowCursor(Atlas::CursorEdgeFlag);
       if (quad) PickEdgeAt(*quad);
       return;
     }
     if (quad) {
-      PickHandleAt({quad->GetTopLeft(), quad->GetTopRight(), quad->GetBottomLeft(),
-                    quad->GetBottomRight()});
+      PickHandleAt(
+          {quad->GetTopLeft(), quad->GetTopRight(), quad->GetBottomLeft(), quad->GetBottomRight()});
     } else if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) {
       PickHandleAt({ScreenToWorldAt(sprite->GetScreenTopLeft(), 0.0f),
                     ScreenToWorldAt(sprite->GetScreenTopRight(), 0.0f),
@@ -123,17 +126,17 @@ void MenuDebug::HoverSelection() {
     }
     return;
   }
-  if (m_selected->ContainsPointWithMargin(m_mouseWorld, RotateBand)) {
-    ShowCursor(Atlas::CursorRotate);
+  if (m_selected->ContainsPointWithMargin(m_mouse.World(), RotateBand)) {
+    m_menu.ShowCursor(Atlas::CursorRotate);
     carry();
   }
 }
 
 // Corners in the order top-left, top-right, bottom-left, bottom-right; a corner within the
 // band wins, else the first edge whose line is.
-void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
+void MainPage::PickHandleAt(const std::array<Vector3, 4>& corners) {
   for (size_t i = 0; i < corners.size(); ++i) {
-    if (Distance2D(m_mouseWorld, corners[i]) <= ResizeBand) {
+    if (Distance2D(m_mouse.World(), corners[i]) <= ResizeBand) {
       m_activeHandle = static_cast<int32_t>(i);
       m_selectionHandles.Paint(m_activeHandle, true);
       return;
@@ -141,7 +144,7 @@ void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
   }
   const std::array<std::array<size_t, 2>, 4> edges = {{{0, 2}, {1, 3}, {0, 1}, {2, 3}}};
   for (size_t i = 0; i < edges.size(); ++i) {
-    if (DistanceToLine(m_mouseWorld, corners[edges[i][0]], corners[edges[i][1]]) <= ResizeBand) {
+    if (DistanceToLine(m_mouse.World(), corners[edges[i][0]], corners[edges[i][1]]) <= ResizeBand) {
       m_activeHandle = HandleLeftEdge + static_cast<int32_t>(i);
       m_selectionHandles.Paint(m_activeHandle, true);
       return;
@@ -149,7 +152,7 @@ void MenuDebug::PickHandleAt(const std::array<Vector3, 4>& corners) {
   }
 }
 
-void MenuDebug::PickEdgeAt(const Quad& quad) {
+void MainPage::PickEdgeAt(const Quad& quad) {
   struct EdgeLine {
     Vector3 from, to;
     int32_t edge;
@@ -161,35 +164,35 @@ void MenuDebug::PickEdgeAt(const Quad& quad) {
       {quad.GetBottomLeft(), quad.GetBottomRight(), HoveredBottom},
   }};
   for (const EdgeLine& line : lines) {
-    if (DistanceToLine(m_mouseWorld, line.from, line.to) < ResizeBand) {
+    if (DistanceToLine(m_mouse.World(), line.from, line.to) < ResizeBand) {
       m_hoveredEdge = line.edge;
       return;
     }
   }
 }
 
-void MenuDebug::PressOnMap() {
-  CloseField();
+void MainPage::PressOnMap() {
+  m_field.Close();
   CloseContextMenu();
-  if (LeftHeld()) {
+  if (m_mouse.LeftHeld()) {
     if (!m_selected) return;
-    if (m_cursorRect == &Atlas::Cells[Atlas::CursorMove]) {
+    if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorMove]) {
       DragMoveSelection();
-    } else if (m_cursorRect == &Atlas::Cells[Atlas::CursorResize]) {
+    } else if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorResize]) {
       DragResizeSelection();
-    } else if (m_cursorRect == &Atlas::Cells[Atlas::CursorRotate]) {
+    } else if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorRotate]) {
       DragRotateSelection();
     }
     RefreshPropertyFields();
     return;
   }
-  if (m_cursorRect == &Atlas::Cells[Atlas::CursorArrow]) {
+  if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorArrow]) {
     if (!ChooseShapeAtMouse()) SelectAtMouse();
     return;
   }
   // Pressing a flagged edge switches it: a boundary quad lets actors through that side.
   auto* boundary = dynamic_cast<BoundingQuad*>(m_selected);
-  if (m_cursorRect != &Atlas::Cells[Atlas::CursorEdgeFlag] || !boundary ||
+  if (m_menu.CursorRect() != &Atlas::Cells[Atlas::CursorEdgeFlag] || !boundary ||
       m_selectedOwner != SelectionOwner::Boundaries) {
     return;
   }
@@ -216,26 +219,26 @@ void MenuDebug::PressOnMap() {
 
 // The shape under the mouse is chosen; another trigger's region cannot be, and empty space
 // chooses none. The choice stops waiting either way.
-bool MenuDebug::ChooseShapeAtMouse() {
+bool MainPage::ChooseShapeAtMouse() {
   ModifierShape* trigger = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
   const TriggerPanel& triggers = *m_panel->m_triggers;
   if (!trigger || !triggers.ShapeChoiceWaits(*trigger)) return false;
-  Shape* picked = PickShapeAt(m_mouseWorld).shape;
+  Shape* picked = PickShapeAt(m_mouse.World()).shape;
   if (!picked || !m_world->FindModifierByShape(picked)) triggers.ChooseShape(*trigger, picked);
   triggers.EndShapeChoice(*trigger);
   return true;
 }
 
-Pick MenuDebug::PickShapeAt(const Vector3& point) {
-  return ::PickShapeAt(*m_world, m_switches.m_layerFlags,
-                       m_switches.IsOn(ToggleVisibleCollision), point);
+Pick MainPage::PickShapeAt(const Vector3& point) {
+  return ::PickShapeAt(*m_world, m_switches.m_layerFlags, m_switches.IsOn(ToggleVisibleCollision),
+                       point);
 }
 
-void MenuDebug::SelectAtMouse() {
-  const Pick pick = PickShapeAt(m_mouseWorld);
+void MainPage::SelectAtMouse() {
+  const Pick pick = PickShapeAt(m_mouse.World());
   Select(pick.shape, pick.owner);
   if (m_selected) {
-    ShowCursor(Atlas::CursorMove);
+    m_menu.ShowCursor(Atlas::CursorMove);
     m_panel->ShowToggles(*m_selected);
     m_outline.reset();
     ShowOutline(m_selected);
@@ -243,9 +246,10 @@ void MenuDebug::SelectAtMouse() {
   RefreshTextureDisplay();
 }
 
-void MenuDebug::DeleteAtKey() {
+void MainPage::DeleteAtKey() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  if (m_activeField || !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
+  if (m_field.Current() ||
+      !(keys.WentDown(VirtualKey::Delete) || keys.WentDown(VirtualKey::Backspace))) {
     return;
   }
   if (m_selected) DeleteSelection(m_selected);
@@ -254,7 +258,7 @@ void MenuDebug::DeleteAtKey() {
   ShowOutline(nullptr);
 }
 
-void MenuDebug::DeleteSelection(Shape*& shape) {
+void MainPage::DeleteSelection(Shape*& shape) {
   for (const auto& modifier : m_world->modifiers) modifier->ForgetShape(shape);
   std::unique_ptr<Shape> owned;
   if (m_selectedOwner == SelectionOwner::Modifiers) {

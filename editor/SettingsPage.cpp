@@ -1,7 +1,13 @@
+#include "editor/SettingsPage.h"
+
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
+#include "editor/FileListPage.h"
 #include "editor/MenuDebug.h"
+#include "editor/TypingField.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
 #include "engine/Controls.h"
@@ -13,9 +19,7 @@
 #include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
-#include "engine/draw/Line.h"
 #include "engine/draw/Quad.h"
-#include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
 
 namespace Atlas = EditorAtlas;
@@ -29,6 +33,7 @@ namespace {
 // The switches that leaving the debug menu puts back unless the page committed them.
 constexpr int RestoredToggleCount = 4;
 constexpr int32_t TimeScaleMaxLength = 7;
+constexpr const char* TimeScaleCaption = "Update Factor:";
 
 const ScreenBox& Panel() { return Layout::SettingsPanel; }
 float TitleY() { return EditorWidgets::TitleBarY(Panel()); }
@@ -42,7 +47,8 @@ float ReadTimeScale(const TextBox& field) {
 
 }  // namespace
 
-void MenuDebug::BuildSettingsPage() {
+SettingsPage::SettingsPage(MenuDebug& menu, DebugSwitches& switches, Texture* atlas)
+    : m_menu(menu), m_mouse(menu.Mouse()), m_field(menu.Field()), m_switches(switches) {
   m_settingsPanel = Layout::MakeBar(Panel());
   m_settingsTitleBar = EditorWidgets::MakeTitleBar(Panel());
 
@@ -50,7 +56,7 @@ void MenuDebug::BuildSettingsPage() {
   const float swatchY = TitleY() + Layout::SwatchBelowTitle;
   m_backgroundSwatchFrame =
       MakeScreenQuad(Layout::SwatchSize, Layout::SwatchSize, swatchX, swatchY, ColorWhite);
-  m_backgroundSwatchFrame->SetTexture(m_guiTexture.get());
+  m_backgroundSwatchFrame->SetTexture(atlas);
   const platform::PixelRect& frame = Atlas::SwatchFrame;
   m_backgroundSwatchFrame->SetRect(frame.left, frame.top, frame.right, frame.bottom);
   PaintSunkenBevel(*m_backgroundSwatchFrame);
@@ -65,9 +71,9 @@ void MenuDebug::BuildSettingsPage() {
     if (i + 1 < DebugToggleCount) boxY += Layout::SwitchStep;
   }
   const float fieldY = boxY + Layout::SwitchStep;
-  CreateTextBox(this, TextBoxDecimal, m_timeScaleBox, Layout::TimeFieldWidth, Layout::FieldHeight,
-                0.0f, swatchX + Layout::TimeFieldRight, fieldY, 0.0f, TimeScaleMaxLength,
-                "Update Factor:", "0");
+  CreateTextBox(&m_menu, TextBoxDecimal, m_timeScaleBox, Layout::TimeFieldWidth,
+                Layout::FieldHeight, 0.0f, swatchX + Layout::TimeFieldRight, fieldY, 0.0f,
+                TimeScaleMaxLength, TimeScaleCaption, "0");
   m_setMusicButton = std::make_unique<DebugButton>(
       Layout::ButtonWidth, Layout::ButtonHeight, 0.0f, Panel().left + Layout::MusicButtonInset,
       fieldY + Layout::MusicButtonBelowTimeField, 0.0f, "Set Map Music");
@@ -84,15 +90,30 @@ void MenuDebug::BuildSettingsPage() {
 
   m_savedBackground = ClearColor;
   SaveToggles(RestoredToggleCount);
+
+  m_widgets.Add("Background Color", *m_backgroundSwatch);
+  m_widgets.Add(TimeScaleCaption, *m_timeScaleBox);
+  m_widgets.Add(*m_setMusicButton);
+  m_widgets.Add("OK", *m_settingsOkButton);
+  m_widgets.Add("Cancel", *m_settingsCancelButton);
 }
 
-void MenuDebug::SaveToggles(int count) {
+SettingsPage::~SettingsPage() = default;
+
+// A map loaded since the last visit may have brought its own colour.
+void SettingsPage::Enter() {
+  ShowTimeScale();
+  m_savedBackground = ClearColor;
+  m_backgroundSwatch->SetFillColor(ClearColor);
+}
+
+void SettingsPage::SaveToggles(int count) {
   for (int i = 0; i < count; ++i) {
     m_savedToggles[static_cast<size_t>(i)] = m_switches.IsOn(static_cast<DebugToggle>(i));
   }
 }
 
-void MenuDebug::PutBackSettings(int toggleCount) {
+void SettingsPage::PutBackSettings(int toggleCount) {
   ClearColor = m_savedBackground;
   m_backgroundSwatch->SetFillColor(m_savedBackground);
   for (int i = 0; i < toggleCount; ++i) {
@@ -100,36 +121,41 @@ void MenuDebug::PutBackSettings(int toggleCount) {
   }
 }
 
-void MenuDebug::SnapshotSettings() {
+void SettingsPage::SnapshotSettings() {
   m_savedBackground = ClearColor;
   SaveToggles(DebugToggleCount);
 }
 
-void MenuDebug::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
+void SettingsPage::RestoreSettings() { PutBackSettings(RestoredToggleCount); }
 
-void MenuDebug::ShowTimeScale() {
-  m_timeScaleBox->SetText(FloatToString(TimeScale));
-  m_panelAnchor = {Panel().left, Panel().bottom, 0.0f};
+void SettingsPage::KeepBackground() {
+  m_savedBackground = ClearColor;
+  m_backgroundSwatch->SetFillColor(ClearColor);
 }
 
-void MenuDebug::OpenSettingsPage() {
-  SetMode(ModeSettings);
+void SettingsPage::ShowTimeScale() {
+  m_timeScaleBox->SetText(FloatToString(TimeScale));
+  m_menu.SetPanelAnchor({Panel().left, Panel().bottom, 0.0f});
+}
+
+void SettingsPage::OpenSettingsPage() {
+  m_menu.SetMode(MenuDebug::ModeSettings);
   SnapshotSettings();
   ShowTimeScale();
 }
 
-void MenuDebug::CloseSettingsPage() {
-  SetMode(ModeEdit);
-  m_panelAnchor = Layout::PropertyPanel.TopLeft();
+void SettingsPage::CloseSettingsPage() {
+  m_menu.SetMode(MenuDebug::ModeEdit);
+  m_menu.SetPanelAnchor(Layout::PropertyPanel.TopLeft());
 }
 
-void MenuDebug::CancelSettingsPage() {
+void SettingsPage::Cancel() {
   PutBackSettings(DebugToggleCount);
   ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
   CloseSettingsPage();
 }
 
-void MenuDebug::HandleSettingsPage() {
+void SettingsPage::HandleInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::Esc)) {
     CloseSettingsPage();
@@ -141,51 +167,49 @@ void MenuDebug::HandleSettingsPage() {
     CloseSettingsPage();
     return;
   }
-  const bool overField = m_timeScaleBox->box->AltContainsPoint(m_mouseClient);
-  ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
-  if (LeftPressed()) {
+  const bool overField = m_timeScaleBox->box->AltContainsPoint(m_mouse.Client());
+  m_menu.ShowCursor(overField ? Atlas::CursorText : Atlas::CursorArrow);
+  if (m_mouse.LeftPressed()) {
     PressOnSettingsPage();
     if (overField) {
-      OpenField(*m_timeScaleBox);
+      m_field.Open(*m_timeScaleBox, m_mouse);
     } else {
-      CloseField();
+      m_field.Close();
     }
   } else {
-    DragCaret();
+    m_field.DragCaret(m_mouse);
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }
 
-void MenuDebug::PressOnSettingsPage() {
-  if (m_settingsOkButton->AltContainsPoint(m_mouseClient)) {
+void SettingsPage::PressOnSettingsPage() {
+  const platform::Vector3& mouse = m_mouse.Client();
+  if (m_settingsOkButton->AltContainsPoint(mouse)) {
     SnapshotSettings();
     ShowLoadInfo = m_savedToggles[ToggleGameStateLoadInfo];
     TimeScale = ReadTimeScale(*m_timeScaleBox);
     CloseSettingsPage();
     return;
   }
-  if (m_settingsCancelButton->AltContainsPoint(m_mouseClient)) {
-    CancelSettingsPage();
+  if (m_settingsCancelButton->AltContainsPoint(mouse)) {
+    Cancel();
     return;
   }
-  if (m_backgroundSwatch->AltContainsPoint(m_mouseClient)) {
-    OpenBackgroundColorDialog();
+  if (m_backgroundSwatch->AltContainsPoint(mouse)) {
+    m_menu.Colors().OpenBackgroundColorDialog();
     return;
   }
   for (int i = 0; i < DebugToggleCount; ++i) {
     CheckBox& box = m_switches.Box(static_cast<DebugToggle>(i));
-    if (!box.box->AltContainsPoint(m_mouseClient)) continue;
+    if (!box.box->AltContainsPoint(mouse)) continue;
     box.checked = !box.checked;
     if (i == ToggleGameStateLoadInfo) ShowLoadInfo = box.checked;
     return;
   }
-  if (m_setMusicButton->Contains(m_mouseClient)) {
-    SetMode(ModeMusic);
-    BuildMusicList();
-  }
+  if (m_setMusicButton->Contains(mouse)) m_menu.FileList().OpenMusicList();
 }
 
-void MenuDebug::DrawSettingsPage() {
+void SettingsPage::Draw() {
   m_settingsPanel->DrawScreen();
   m_settingsTitleBar->DrawScreen();
   m_backgroundSwatchFrame->DrawScreen();
@@ -193,7 +217,7 @@ void MenuDebug::DrawSettingsPage() {
   m_setMusicButton->DrawBox();
   m_settingsOkButton->DrawScreen();
   m_settingsCancelButton->DrawScreen();
-  if (m_activeField) m_caretLine->DrawScreen();
+  if (m_field.Current()) m_field.DrawCaret();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   DrawCaption(L"Settings", CaptionX(), TitleY());
@@ -219,6 +243,6 @@ void MenuDebug::DrawSettingsPage() {
   m_setMusicButton->DrawLabel();
   DrawButtonCaption(L"OK", *m_settingsOkButton);
   DrawButtonCaption(L"Cancel", *m_settingsCancelButton);
-  m_cursor->DrawScreen();
+  m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

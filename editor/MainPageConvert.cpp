@@ -2,8 +2,11 @@
 // to the normal view, and turning the selected shape into a trigger on the same region.
 
 #include "collision/Boundary.h"
-#include "editor/EditorCamera.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
+#include "editor/EditorCamera.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/Camera.h"
@@ -17,28 +20,28 @@
 
 using platform::Vector3;
 
-void MenuDebug::OpenContextMenu(int32_t kind) {
+void MainPage::OpenContextMenu(int32_t kind) {
   m_contextMenuKind = kind;
-  m_contextMenu.Open(kind, m_mouseClient);
+  m_contextMenu.Open(kind, m_mouse.Client());
 }
 
-void MenuDebug::CloseContextMenu() {
+void MainPage::CloseContextMenu() {
   m_contextMenuKind = MenuClosed;
   m_contextMenu.Hide();
 }
 
-void MenuDebug::HandleContextMenu() {
-  ShowArrowCursor();
+void MainPage::HandleContextMenu() {
+  m_menu.ShowArrowCursor();
   const ModifierShape* owner = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
-  const ContextMenu::Item hovered = m_contextMenu.ItemAt(m_contextMenuKind, m_mouseClient);
+  const ContextMenu::Item hovered = m_contextMenu.ItemAt(m_contextMenuKind, m_mouse.Client());
   const bool sameKind = owner && hovered == m_contextMenu.ConversionTo(owner->kind);
   if (!sameKind) m_contextMenu.Highlight(hovered);
-  if (!LeftPressed()) return;
+  if (!m_mouse.LeftPressed()) return;
   switch (m_contextMenuKind) {
     case MenuBackground:
       if (hovered != ContextMenu::SetBackground) return;
       CloseContextMenu();
-      OpenBackgroundColorDialog();
+      m_menu.Colors().OpenBackgroundColorDialog();
       break;
     case MenuConvert:
       ConvertSelection();
@@ -54,8 +57,8 @@ void MenuDebug::HandleContextMenu() {
 // A shape already of the item's kind, or a trigger's region whose trigger is gone, is left as
 // it is and the menu stays open. A kind without numbers or flags of its own leaves the panel as
 // it was.
-void MenuDebug::ConvertSelection() {
-  const ContextMenu::Item item = m_contextMenu.ItemAt(MenuConvert, m_mouseClient);
+void MainPage::ConvertSelection() {
+  const ContextMenu::Item item = m_contextMenu.ItemAt(MenuConvert, m_mouse.Client());
   if (item == ContextMenu::NoItem) return;
   const int32_t kind = m_contextMenu.KindOf(item);
   if (!m_selected) {
@@ -69,7 +72,7 @@ void MenuDebug::ConvertSelection() {
   }
   std::unique_ptr<Shape> region = DetachSelection(owner);
   CloseContextMenu();
-  SetMode(ModeEdit);
+  m_menu.SetMode(MenuDebug::ModeEdit);
   if (!region) return;
   region->SetFillColor(ContextMenu::HoverFill);
   m_world->AddModifier(m_contextMenu.ConversionOf(item)->make(*m_world, std::move(region)));
@@ -77,7 +80,7 @@ void MenuDebug::ConvertSelection() {
   if (m_panel->m_triggers->ShowsValues(kind)) RefreshPropertyFields();
 }
 
-std::unique_ptr<Shape> MenuDebug::DetachSelection(ModifierShape*& owner) {
+std::unique_ptr<Shape> MainPage::DetachSelection(ModifierShape*& owner) {
   if (owner) {
     std::unique_ptr<Shape> region = std::move(owner->region);
     std::unique_ptr<ModifierShape> removed = m_world->RemoveModifier(owner);
@@ -102,17 +105,17 @@ std::unique_ptr<Shape> MenuDebug::DetachSelection(ModifierShape*& owner) {
 }
 
 // The camera stays at the normal depth: the target eye goes there too.
-void MenuDebug::ZoomToNormalView() {
+void MainPage::ZoomToNormalView() {
   if (MainCamera) {
     const Vector3 eye = MainCamera->eye;
     EditorCamera::PlaceEye(*MainCamera, {eye.x, eye.y, EditorCamera::NormalEyeZ});
     m_world->MarkSpritesDirty();
   }
   CloseContextMenu();
-  SetMode(ModeEdit);
+  m_menu.SetMode(MenuDebug::ModeEdit);
 }
 
-void MenuDebug::DrawContextMenu() {
+void MainPage::DrawContextMenu() {
   const ModifierShape* owner = m_selected ? m_world->FindModifierByShape(m_selected) : nullptr;
   const ContextMenu::Item disabled = owner && m_contextMenuKind == MenuConvert
                                          ? m_contextMenu.ConversionTo(owner->kind)

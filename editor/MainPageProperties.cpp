@@ -3,11 +3,17 @@
 // and opening and closing its fields.
 
 #include "collision/Boundary.h"
+#include "editor/ColorDialogPage.h"
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/FileListPage.h"
 #include "editor/LayerPanel.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TextureDialogPage.h"
+#include "editor/TypingField.h"
 #include "engine/EditorAtlas.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Quad.h"
@@ -29,38 +35,37 @@ bool Toggle(DebugButton& button) {
 
 }  // namespace
 
-void MenuDebug::HandlePropertyPanel() {
-  ShowArrowCursor();
+void MainPage::HandlePropertyPanel() {
+  m_menu.ShowArrowCursor();
   if (SpriteToolCurrent()) {
     HandleSpriteToolProperties();
-  } else if (!ToolIs(Atlas::ToolPan) && !ToolIs(Atlas::ToolZoomIn) &&
-             !ToolIs(Atlas::ToolZoomOut)) {
+  } else if (!ToolIs(Atlas::ToolPan) && !ToolIs(Atlas::ToolZoomIn) && !ToolIs(Atlas::ToolZoomOut)) {
     HandleShapeProperties();
   }
 }
 
-std::vector<TextBox*> MenuDebug::LiveFields() const {
+std::vector<TextBox*> MainPage::LiveFields() const {
   if (!m_selected) return {};
   return m_panel->LiveFields(*m_selected, m_world->FindModifierByShape(m_selected));
 }
 
-void MenuDebug::ShowTextCursorOver(const std::vector<TextBox*>& live) {
+void MainPage::ShowTextCursorOver(const std::vector<TextBox*>& live) {
   for (const TextBox* field : live) {
-    if (field->box->AltContainsPoint(m_mouseClient)) {
-      ShowCursor(Atlas::CursorText);
+    if (field->box->AltContainsPoint(m_mouse.Client())) {
+      m_menu.ShowCursor(Atlas::CursorText);
       return;
     }
   }
 }
 
-void MenuDebug::HandleShapeProperties() {
+void MainPage::HandleShapeProperties() {
   const std::vector<TextBox*> live = LiveFields();
   ShowTextCursorOver(live);
-  if (m_mouseButtons[0]) {
+  if (m_mouse.LeftDown()) {
     CloseContextMenu();
-    if (LeftHeld()) {
-      if (m_activeField) ShowCursor(Atlas::CursorText);
-      DragCaret();
+    if (m_mouse.LeftHeld()) {
+      if (m_field.Current()) m_menu.ShowCursor(Atlas::CursorText);
+      m_field.DragCaret(m_mouse);
     } else if (m_selected) {
       PressShapeButtons();
       PressBoundaryButtons();
@@ -68,30 +73,30 @@ void MenuDebug::HandleShapeProperties() {
       OpenFieldUnderMouse(LiveFields());
     }
   }
-  if (m_activeField) ApplyActiveField();
+  if (m_field.Current()) ApplyActiveField();
 }
 
 // The colour swatch and the texture field open the dialogs of their own pages.
-bool MenuDebug::PressShapeButtons() {
+bool MainPage::PressShapeButtons() {
   PropertyPanel& panel = *m_panel;
   Shape& shape = *m_selected;
-  if (panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
-    OpenShapeColorDialog();
+  if (panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
+    m_menu.Colors().OpenShapeColorDialog();
     return true;
   }
-  if (panel.m_layerUpArrow->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_layerUpArrow->AltContainsPoint(m_mouse.Client())) {
     StepSelectionLayer(1);
     return true;
   }
-  if (panel.m_layerDownArrow->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_layerDownArrow->AltContainsPoint(m_mouse.Client())) {
     StepSelectionLayer(-1);
     return true;
   }
-  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
-    OpenTextureChooser();
+  if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
+    m_menu.Textures().OpenTextureChooser();
     return true;
   }
-  if (panel.m_clearTextureIcon->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_clearTextureIcon->AltContainsPoint(m_mouse.Client())) {
     if (shape.texture && shape.type != ShapeTypeSprite) {
       shape.texture = nullptr;
       shape.dirty = 1;
@@ -101,7 +106,7 @@ bool MenuDebug::PressShapeButtons() {
   }
   for (auto [button, flip] : {std::pair{panel.m_buttonFlipX.get(), &shape.flipHorizontal},
                               std::pair{panel.m_buttonFlipY.get(), &shape.flipVertical}}) {
-    if (!button->Contains(m_mouseClient)) continue;
+    if (!button->Contains(m_mouse.Client())) continue;
     const uint8_t pressed = Toggle(*button) ? 1 : 0;
     if (*flip != pressed) {
       *flip = pressed;
@@ -114,7 +119,7 @@ bool MenuDebug::PressShapeButtons() {
 
 // A pressed side button switches that side of the boundary off; the centre picture switches
 // the boundary's partial-edge flag.
-void MenuDebug::PressBoundaryButtons() {
+void MainPage::PressBoundaryButtons() {
   if (m_selectedOwner != SelectionOwner::Boundaries || m_selected->type != ShapeTypeQuad) return;
   PropertyPanel& panel = *m_panel;
   struct Side {
@@ -127,12 +132,12 @@ void MenuDebug::PressBoundaryButtons() {
                                       {panel.m_collisionLeft.get(), 1},
                                       {panel.m_collisionRight.get(), 3}}};
   for (const Side& entry : sides) {
-    if (!entry.button->Contains(m_mouseClient)) continue;
+    if (!entry.button->Contains(m_mouse.Client())) continue;
     const size_t normal = BoundaryNormalSides[entry.side];
     m_selected->sideVectors[normal] = Toggle(*entry.button) ? Vector3{} : SideDirections[normal];
     return;
   }
-  if (panel.m_collisionCentre->AltContainsPoint(m_mouseClient)) {
+  if (panel.m_collisionCentre->AltContainsPoint(m_mouse.Client())) {
     if (auto* boundary = dynamic_cast<BoundingQuad*>(m_selected)) {
       boundary->partialEdges = boundary->partialEdges ? 0 : 1;
     }
@@ -141,33 +146,34 @@ void MenuDebug::PressBoundaryButtons() {
 
 // A map choice, such as a portal's "Set Map", opens the file dialogs' map list; the entry
 // chosen there goes into the trigger.
-void MenuDebug::PressTriggerButtons() {
+void MainPage::PressTriggerButtons() {
   ModifierShape* modifier = m_world->FindModifierByShape(m_selected);
-  if (modifier && m_panel->m_triggers->Press(*modifier, m_mouseClient)) {
-    OpenPortalTargetDialog(m_selected);
+  if (modifier && m_panel->m_triggers->Press(*modifier, m_mouse.Client())) {
+    m_menu.FileList().OpenPortalTargetDialog(m_selected);
   }
 }
 
-void MenuDebug::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
+void MainPage::OpenFieldUnderMouse(const std::vector<TextBox*>& live) {
   for (TextBox* field : live) {
-    if (field->box->AltContainsPoint(m_mouseClient)) {
-      OpenField(*field);
+    if (field->box->AltContainsPoint(m_mouse.Client())) {
+      m_field.Open(*field, m_mouse);
       return;
     }
   }
-  CloseField();
+  m_field.Close();
 }
 
-void MenuDebug::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
+void MainPage::StepSelectionLayer(int32_t step) { MoveSelectionToLayer(m_selected->layer + step); }
 
 // The world's layer maps keep the shape under its new layer, which is shown and can be picked.
 // The same layer again keeps the shape's place among the others of its layer.
-void MenuDebug::MoveSelectionToLayer(int32_t layer) {
+void MainPage::MoveSelectionToLayer(int32_t layer) {
   const int32_t old = m_selected->layer;
   if (layer != old && m_selectedOwner == SelectionOwner::Shapes) {
     m_world->SetShapeLayer(m_selected, old, layer);
   } else if (layer != old && m_selectedOwner == SelectionOwner::Sprites) {
-    if (auto* sprite = dynamic_cast<Sprite*>(m_selected)) m_world->SetSpriteLayer(sprite, old, layer);
+    if (auto* sprite = dynamic_cast<Sprite*>(m_selected))
+      m_world->SetSpriteLayer(sprite, old, layer);
   }
   m_selected->layer = layer;
   RefreshPropertyFields();
@@ -175,55 +181,72 @@ void MenuDebug::MoveSelectionToLayer(int32_t layer) {
 }
 
 // With a selection the brush waits: the shape panel serves.
-void MenuDebug::HandleSpriteToolProperties() {
+void MainPage::HandleSpriteToolProperties() {
   if (m_selected) {
     HandleShapeProperties();
     return;
   }
   PropertyPanel& panel = *m_panel;
-  const std::vector<TextBox*> live =
-      m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
+  const std::vector<TextBox*> live = m_brushTexture ? panel.BrushFields() : std::vector<TextBox*>{};
   ShowTextCursorOver(live);
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     PressBrushButtons();
     if (m_brushTexture) OpenFieldUnderMouse(live);
-  } else if (LeftHeld()) {
-    DragCaret();
+  } else if (m_mouse.LeftHeld()) {
+    m_field.DragCaret(m_mouse);
   }
-  if (m_activeField) ShowBrushFieldValue();
+  if (m_field.Current()) ShowBrushFieldValue();
 }
 
-bool MenuDebug::PressBrushButtons() {
+bool MainPage::PressBrushButtons() {
   PropertyPanel& panel = *m_panel;
-  if (panel.m_textureField->AltContainsPoint(m_mouseClient)) {
-    OpenTextureChooser();
+  if (panel.m_textureField->AltContainsPoint(m_mouse.Client())) {
+    m_menu.Textures().OpenTextureChooser();
     return true;
   }
   // The colour swatch shows only with a brush texture.
-  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouseClient)) {
-    OpenShapeColorDialog();
+  if (m_brushTexture && panel.m_colorSwatch->AltContainsPoint(m_mouse.Client())) {
+    m_menu.Colors().OpenShapeColorDialog();
     return true;
   }
   for (DebugButton* button : {panel.m_buttonFlipX.get(), panel.m_buttonFlipY.get()}) {
-    if (button->Contains(m_mouseClient)) {
+    if (button->Contains(m_mouse.Client())) {
       Toggle(*button);
       return true;
     }
   }
-  for (auto [arrow, step] : {std::pair{panel.m_layerUpArrow.get(), 1},
-                             std::pair{panel.m_layerDownArrow.get(), -1}}) {
-    if (!arrow->AltContainsPoint(m_mouseClient)) continue;
+  for (auto [arrow, step] :
+       {std::pair{panel.m_layerUpArrow.get(), 1}, std::pair{panel.m_layerDownArrow.get(), -1}}) {
+    if (!arrow->AltContainsPoint(m_mouse.Client())) continue;
     StepLayerField(*panel.m_fieldLayer, step, m_switches.m_layerFlags);
     return true;
   }
   return false;
 }
 
-void MenuDebug::ShowBrushFieldValue() {
-  if (m_activeFieldEdited) {
-    m_activeField->SetText(
-        ShownNumber(NumberIn(*m_activeField), EditorLayout::PropertyFieldMaxLength));
-    m_activeField->UpdateCaret();
+void MainPage::ShowBrushFieldValue() {
+  if (m_field.Edited()) {
+    m_field.Current()->SetText(
+        ShownNumber(NumberIn(*m_field.Current()), EditorLayout::PropertyFieldMaxLength));
+    m_field.Current()->UpdateCaret();
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
+}
+
+void MainPage::HandleLayerPanel() {
+  m_menu.ShowArrowCursor();
+  if (!m_mouse.LeftPressed()) return;
+  if (m_layers->Press(m_mouse.Client(), m_switches.m_layerFlags) == LayerPanel::HitNumberField) {
+    m_field.Open(m_layers->NumberField(), m_mouse);
+  } else {
+    m_field.Close();
+  }
+}
+
+void MainPage::DrawLayerPanel() {
+  m_layers->Draw();
+  if (m_field.Current() == &m_layers->NumberField()) {
+    m_field.PlaceCaretLine();
+    m_field.DrawCaret();
+  }
 }

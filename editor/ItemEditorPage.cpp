@@ -1,14 +1,19 @@
+#include "editor/ItemEditorPage.h"
+
 #include <algorithm>
 #include <string>
 #include <utility>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
 #include "editor/MenuDebug.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
+#include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
@@ -74,7 +79,46 @@ bool LaterItemsMove(const ItemStore& store, const Item& item) {
 
 }  // namespace
 
-void MenuDebug::BuildItemEditor() {
+ItemEditorPage::ItemEditorPage(MenuDebug& menu, World* world)
+    : m_menu(menu),
+      m_mouse(menu.Mouse()),
+      m_field(menu.Field()),
+      m_world(world),
+      m_pageMessage(AlignQuarterUp) {
+  BuildItemEditor();
+  BuildItemEditPage();
+}
+
+ItemEditorPage::~ItemEditorPage() = default;
+
+bool ItemEditorPage::ShowsList() const { return m_menu.Mode() == MenuDebug::ModeItemList; }
+
+void ItemEditorPage::HandleInput() {
+  if (ShowsList()) {
+    HandleItemListInput();
+  } else {
+    HandleItemEditInput();
+  }
+}
+
+void ItemEditorPage::Draw() {
+  if (ShowsList()) {
+    DrawItemList();
+  } else {
+    DrawItemEdit();
+  }
+}
+
+void ItemEditorPage::Leave() {
+  m_heldPress = nullptr;
+  m_pageMessage.Clear();
+}
+
+const PageWidgets& ItemEditorPage::Widgets() const {
+  return ShowsList() ? m_widgets : m_editWidgets;
+}
+
+void ItemEditorPage::BuildItemEditor() {
   m_itemStore = std::make_unique<ItemStore>();
   m_itemListPanel = Layout::MakeBar(Panel());
   m_itemListTitleBar = EditorWidgets::MakeTitleBar(Panel());
@@ -95,16 +139,21 @@ void MenuDebug::BuildItemEditor() {
   m_itemSaveButton = BottomButton(Layout::OkButtonFromRight, Layout::LoadButtonHeight, "Save");
   m_itemEditCancelButton = BottomButton(Layout::OkButtonFromRight + Layout::CancelButtonLeftOfOk,
                                         Layout::LoadButtonHeight, "Cancel");
-  BuildItemEditPage();
+  for (const DebugButton* button :
+       {m_saveListButton.get(), m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(),
+        m_keyItemsTab.get(), m_itemChangeButton.get(), m_itemDeleteButton.get(),
+        m_itemNewButton.get(), m_itemListCancelButton.get()}) {
+    m_widgets.Add(*button);
+  }
 }
 
-void MenuDebug::OpenItemEditor() {
-  SetMode(ModeItemList);
+void ItemEditorPage::OpenItemEditor() {
+  m_menu.SetMode(MenuDebug::ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();
 }
 
-void MenuDebug::RebuildItemRows() {
+void ItemEditorPage::RebuildItemRows() {
   // A pool keeps every item it ever read until it goes: a new store each time, so that the
   // items read before are freed with the old one.
   m_itemStore = std::make_unique<ItemStore>();
@@ -116,15 +165,15 @@ void MenuDebug::RebuildItemRows() {
   m_selectedRow = nullptr;
 }
 
-void MenuDebug::ShowRows(RowList& rows, DebugButton& tab) {
+void ItemEditorPage::ShowRows(RowList& rows, DebugButton& tab) {
   m_currentRows = &rows;
   LayoutItemRows();
   for (DebugButton* each : ItemTabs()) each->SetEnabled(each == &tab);
 }
 
-void MenuDebug::ShowEquipmentRows() { ShowRows(m_equipmentRows, *m_equipmentTab); }
+void ItemEditorPage::ShowEquipmentRows() { ShowRows(m_equipmentRows, *m_equipmentTab); }
 
-void MenuDebug::LayoutItemRows() {
+void ItemEditorPage::LayoutItemRows() {
   const float columnWidth = (Panel().Width() - Layout::RowColumnNarrowing) / Layout::RowColumns;
   for (size_t i = 0; i < m_currentRows->size(); ++i) {
     const auto index = static_cast<int32_t>(i);
@@ -139,17 +188,17 @@ void MenuDebug::LayoutItemRows() {
   }
 }
 
-int32_t MenuDebug::LastItemPage() const {
+int32_t ItemEditorPage::LastItemPage() const {
   const auto rows = static_cast<int32_t>(m_currentRows ? m_currentRows->size() : 0);
   return std::max((rows + RowsPerPage - 1) / RowsPerPage - 1, 0);
 }
 
-void MenuDebug::ClearItemSelection() {
+void ItemEditorPage::ClearItemSelection() {
   if (m_selectedRow) m_selectedRow->SetFillColor(EditorWidgets::RowColor);
   m_selectedRow = nullptr;
 }
 
-Item* MenuDebug::ItemOfRow(const Quad& row) const {
+Item* ItemEditorPage::ItemOfRow(const Quad& row) const {
   const std::string& name = row.name;
   if (m_currentRows == &m_runeRows) return m_itemStore->runes.FindByName(name);
   if (m_currentRows == &m_expendableRows) return m_itemStore->expendables.FindByName(name);
@@ -157,14 +206,14 @@ Item* MenuDebug::ItemOfRow(const Quad& row) const {
   return m_itemStore->equipment.FindByName(name);
 }
 
-std::array<DebugButton*, 4> MenuDebug::ItemTabs() const {
+std::array<DebugButton*, 4> ItemEditorPage::ItemTabs() const {
   return {m_equipmentTab.get(), m_runesTab.get(), m_expendablesTab.get(), m_keyItemsTab.get()};
 }
 
-void MenuDebug::HandleItemListInput() {
+void ItemEditorPage::HandleItemListInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  ShowArrowCursor();
-  if (!m_activeField) {
+  m_menu.ShowArrowCursor();
+  if (!m_field.Current()) {
     const int32_t page = m_itemPage;
     if (keys.IsLeftArrowPressed()) {
       m_itemPage = std::max(m_itemPage - 1, 0);
@@ -177,11 +226,11 @@ void MenuDebug::HandleItemListInput() {
     OpenSelectedItem();
     return;
   }
-  if (LeftPressed()) PressOnItemList();
+  if (m_mouse.LeftPressed()) PressOnItemList();
 }
 
-void MenuDebug::PressOnItemList() {
-  const platform::Vector3& mouse = m_mouseClient;
+void ItemEditorPage::PressOnItemList() {
+  const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   // Change and Delete let the press go on to the tests below them; a delete held back keeps
   // its row chosen.
@@ -197,7 +246,7 @@ void MenuDebug::PressOnItemList() {
   }
   if (m_itemListCancelButton->Contains(mouse)) {
     ClearItemSelection();
-    SetMode(ModeEdit);
+    m_menu.SetMode(MenuDebug::ModeEdit);
     return;
   }
   const std::array<RowList*, 4> categories = {&m_equipmentRows, &m_runeRows, &m_expendableRows,
@@ -228,15 +277,15 @@ void MenuDebug::PressOnItemList() {
   }
 }
 
-void MenuDebug::OpenSelectedItem() {
+void ItemEditorPage::OpenSelectedItem() {
   Item* item = m_selectedRow ? ItemOfRow(*m_selectedRow) : nullptr;
   if (!item) return;
   m_editedItem = item;
-  SetMode(ModeItemPage);
+  m_menu.SetMode(MenuDebug::ModeItemPage);
   LoadEditedItem();
 }
 
-void MenuDebug::DeleteSelectedItem() {
+void ItemEditorPage::DeleteSelectedItem() {
   if (!m_selectedRow) return;
   const std::string name = m_selectedRow->name;
   if (m_currentRows == &m_runeRows) {
@@ -254,8 +303,8 @@ void MenuDebug::DeleteSelectedItem() {
   }
 }
 
-bool MenuDebug::ConfirmPlacesMove(const DebugButton& button, const Item& item,
-                                  const DebugButton* held) {
+bool ItemEditorPage::ConfirmPlacesMove(const DebugButton& button, const Item& item,
+                                       const DebugButton* held) {
   if (held == &button || !LaterItemsMove(*m_itemStore, item)) return true;
   m_heldPress = &button;
   m_pageMessage.Show(L"Items after it in its list move up one place: press " +
@@ -263,12 +312,12 @@ bool MenuDebug::ConfirmPlacesMove(const DebugButton& button, const Item& item,
   return false;
 }
 
-const DebugButton* MenuDebug::TakeHeldPress() {
+const DebugButton* ItemEditorPage::TakeHeldPress() {
   if (m_heldPress) m_pageMessage.Clear();
   return std::exchange(m_heldPress, nullptr);
 }
 
-void MenuDebug::NewItem() {
+void ItemEditorPage::NewItem() {
   ItemStore& store = *m_itemStore;
   if (m_currentRows == &m_runeRows) {
     auto rune = std::make_unique<Rune>();
@@ -293,17 +342,17 @@ void MenuDebug::NewItem() {
     item->weaponKind = WeaponKindDagger;
     m_editedItem = store.equipment.Add(std::move(item));
   }
-  SetMode(ModeItemPage);
+  m_menu.SetMode(MenuDebug::ModeItemPage);
   LoadEditedItem();
 }
 
-bool MenuDebug::WriteItemFiles() {
+bool ItemEditorPage::WriteItemFiles() {
   if (SaveItemFiles(*m_itemStore)) return true;
   m_pageMessage.Show(L"Could not write the item files; every one of them is kept as it was.");
   return false;
 }
 
-void MenuDebug::DrawItemList() {
+void ItemEditorPage::DrawItemList() {
   m_itemListPanel->DrawScreen();
   m_itemListTitleBar->DrawScreen();
   m_saveListButton->DrawBox();
@@ -330,6 +379,6 @@ void MenuDebug::DrawItemList() {
   for (DebugButton* button : buttons) button->DrawLabel();
   m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
                      Panel().bottom - Layout::OkButtonFromBottom);
-  m_cursor->DrawScreen();
+  m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

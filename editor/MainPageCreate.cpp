@@ -4,7 +4,9 @@
 #include <string>
 
 #include "collision/Boundary.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
 #include "engine/EditorAtlas.h"
@@ -47,41 +49,48 @@ void SetPictureRect(Sprite& sprite, const platform::PixelRect& rect) {
   sprite.SetRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
+// A shape given a texture shows it unshaded.
+constexpr Color4 LightInterfaceColor{255, 255, 255, 255};
+
+std::string WholeText(uint32_t value) {
+  return WStringToString(IntToWString(static_cast<int>(value)));
+}
+
 }  // namespace
 
-void MenuDebug::ToolTextureQuad() {
+void MainPage::ToolTextureQuad() {
   CreateAtMouse([this] { return StoreTextured<Quad>(*m_world, "Texture Quad"); },
                 SelectionOwner::Shapes, Atlas::CursorQuadTool);
 }
 
-void MenuDebug::ToolTextureCircle() {
+void MainPage::ToolTextureCircle() {
   CreateAtMouse([this] { return StoreTextured<Circle>(*m_world, "Texture Circle"); },
                 SelectionOwner::Shapes, Atlas::CursorCircleTool);
 }
 
-void MenuDebug::ToolBoundaryQuad() {
+void MainPage::ToolBoundaryQuad() {
   CreateAtMouse([this] { return StoreBoundary<BoundingQuad>(*m_world, "Boundary Quad"); },
                 SelectionOwner::Boundaries, Atlas::CursorQuadTool);
 }
 
-void MenuDebug::ToolBoundaryCircle() {
+void MainPage::ToolBoundaryCircle() {
   CreateAtMouse([this] { return StoreBoundary<BoundingCircle>(*m_world, "Boundary Circle"); },
                 SelectionOwner::Boundaries, Atlas::CursorCircleTool);
 }
 
-void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
-                              size_t cursor) {
-  ShowCursor(cursor);
-  if (LeftPressed()) {
+void MainPage::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwner owner,
+                             size_t cursor) {
+  m_menu.ShowCursor(cursor);
+  if (m_mouse.LeftPressed()) {
     Shape* shape = store();
-    shape->SetPosition(m_mouseWorld);
+    shape->SetPosition(m_mouse.World());
     // The drag that follows pulls the new quad's bottom-right corner.
     if (shape->type == ShapeTypeQuad) m_activeHandle = HandleBottomRight;
     Select(shape, owner);
     m_outline.reset();
     ShowOutline(shape);
     RefreshTextureDisplay();
-  } else if (LeftHeld() && m_selected) {
+  } else if (m_mouse.LeftHeld() && m_selected) {
     DragResizeSelection();
     ShowOutline(m_selected);
     // The panel follows the drag, as it does a drag of the Select tool.
@@ -90,13 +99,13 @@ void MenuDebug::CreateAtMouse(const std::function<Shape*()>& store, SelectionOwn
   PanWithMiddleButton();
 }
 
-void MenuDebug::ToolSprite() {
-  ShowArrowCursor();
+void MainPage::ToolSprite() {
+  m_menu.ShowArrowCursor();
   if (m_brushTexture) {
     if (!m_outline) MakeBrushPreview();
     SizeBrushPreview();
-    m_outline->SetPosition(m_mouseWorld);
-    if (LeftPressed()) StampSprite();
+    m_outline->SetPosition(m_mouse.World());
+    if (m_mouse.LeftPressed()) StampSprite();
   } else {
     m_outline.reset();
   }
@@ -104,7 +113,7 @@ void MenuDebug::ToolSprite() {
 }
 
 // The brush's flips are not stamped: a new sprite faces as its picture does.
-void MenuDebug::StampSprite() {
+void MainPage::StampSprite() {
   const PropertyPanel& panel = *m_panel;
   auto sprite = std::make_unique<Sprite>(m_brushTexture);
   sprite->SetName("Sprite");
@@ -114,7 +123,7 @@ void MenuDebug::StampSprite() {
   sprite->SetScale(NumberIn(*panel.m_fieldScaleX), NumberIn(*panel.m_fieldScaleY));
   sprite->layer = WholeNumberIn(*panel.m_fieldLayer);
   sprite->SetFillColor(panel.m_colorSwatch->GetColor());
-  sprite->SetPosition(m_mouseWorld);
+  sprite->SetPosition(m_mouse.World());
   sprite->RefreshExtent();
   Sprite* stamped = sprite.get();
   m_world->spriteLayers.Insert(stamped->layer, std::move(sprite));
@@ -123,7 +132,28 @@ void MenuDebug::StampSprite() {
   m_switches.m_layerFlags.try_emplace(stamped->layer, LayerFlags{true, true});
 }
 
-void MenuDebug::RefreshTextureDisplay() {
+void MainPage::ConfirmTexture() {
+  Texture& texture = *m_brushTexture;
+  PropertyPanel& panel = *m_panel;
+  if (m_selected) {
+    m_selected->SetTexture(&texture);
+    m_selected->SetFillColor(LightInterfaceColor);
+    if (!m_outline) ShowOutline(m_selected);
+  }
+  panel.m_fieldSourceLeft->SetText("0");
+  panel.m_fieldSourceTop->SetText("0");
+  panel.m_fieldSourceRight->SetText(WholeText(texture.width));
+  panel.m_fieldSourceBottom->SetText(WholeText(texture.height));
+  panel.m_fieldScaleX->SetText("1");
+  panel.m_fieldScaleY->SetText("1");
+  panel.m_colorSwatch->SetFillColor(LightInterfaceColor);
+  if (!m_outline) MakeBrushPreview();
+  m_menu.SetMode(MenuDebug::ModeEdit);
+  RefreshTextureDisplay();
+  m_menu.SetPanelAnchor(Layout::PropertyPanel.TopLeft());
+}
+
+void MainPage::RefreshTextureDisplay() {
   if (!m_selected) return;
   PropertyPanel& panel = *m_panel;
   SpriteButton& label = *panel.m_textureLabel;
@@ -147,10 +177,10 @@ void MenuDebug::RefreshTextureDisplay() {
     if (width > 0.0f && height > 0.0f) {
       const float left = swatch.altPosition.x - swatch.width / 2;
       const float top = swatch.altPosition.y - swatch.height / 2;
-      Layout::Cover(*panel.m_sourceFrame, {left + rect.left / width * swatch.width,
-                                           top + rect.top / height * swatch.height,
-                                           left + rect.right / width * swatch.width,
-                                           top + rect.bottom / height * swatch.height});
+      Layout::Cover(
+          *panel.m_sourceFrame,
+          {left + rect.left / width * swatch.width, top + rect.top / height * swatch.height,
+           left + rect.right / width * swatch.width, top + rect.bottom / height * swatch.height});
     } else {
       panel.m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
     }
@@ -158,14 +188,14 @@ void MenuDebug::RefreshTextureDisplay() {
   RefreshPropertyFields();
 }
 
-void MenuDebug::ShowNoTexture() {
+void MainPage::ShowNoTexture() {
   Quad& swatch = *m_panel->m_textureSwatch;
-  swatch.SetTexture(m_guiTexture.get());
+  swatch.SetTexture(m_atlas);
   const platform::PixelRect& none = Atlas::NoTextureSwatch;
   swatch.SetRect(none.left, none.top, none.right, none.bottom);
   m_panel->m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
 }
 
-void MenuDebug::RefreshPropertyFields() {
+void MainPage::RefreshPropertyFields() {
   if (m_selected) m_panel->Show(*m_selected, m_world->FindModifierByShape(m_selected));
 }

@@ -1,11 +1,21 @@
+#include "editor/MainPage.h"
+
 #include <array>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
+#include "editor/FileListPage.h"
+#include "editor/ItemEditorPage.h"
+#include "editor/LayerPanel.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SaveDialogPage.h"
+#include "editor/SettingsPage.h"
 #include "editor/TemplatePalette.h"
+#include "editor/TypingField.h"
+#include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
@@ -20,6 +30,8 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "platform/SpriteBatch.h"
+#include "platform/TextFont.h"
+#include "world/CompanionFile.h"
 #include "world/MapFormat.h"
 #include "world/ModifierShape.h"
 #include "world/World.h"
@@ -37,6 +49,17 @@ constexpr Color4 ToggleFrameFill{70, 60, 200, 60};
 constexpr Color4 InterfaceText{255, 0, 0, 0};
 // The dim quad reaches a little past the window on every side.
 constexpr float DimOverhang = 10.0f;
+constexpr int PageFontHeight = 32;
+constexpr Color4 SnapMarkerFill{80, 255, 255, 255};
+constexpr Color4 SnapTargetFill{80, 100, 100, 255};
+
+// The companion file beside the map: its last ".gmf" and what follows become ".mef". A name
+// without ".gmf" names no companion file, and the palette starts blank.
+std::string CompanionPathOf(const std::string& mapPath) {
+  const size_t extension = mapPath.rfind(MapExtension);
+  if (extension == std::string::npos) return std::string();
+  return mapPath.substr(0, extension) + CompanionExtension;
+}
 
 std::unique_ptr<Sprite> Icon(Texture* atlas, const platform::PixelRect& cell, float x, float y) {
   auto icon = std::make_unique<Sprite>(atlas, 0, Vector3{}, 0.0f, cell);
@@ -59,23 +82,117 @@ void DrawCaptions(const std::vector<SpriteButton*>& captions) {
 
 }  // namespace
 
-void MenuDebug::BuildBars() {
+MainPage::MainPage(MenuDebug& menu, World* world, std::vector<std::unique_ptr<Texture>>* textures,
+                   DebugSwitches& switches, Texture* atlas)
+    : m_menu(menu),
+      m_mouse(menu.Mouse()),
+      m_field(menu.Field()),
+      m_world(world),
+      m_textures(textures),
+      m_switches(switches),
+      m_atlas(atlas),
+      m_statusLine(AlignMiddle),
+      m_snapMarker(std::make_unique<Circle>()),
+      m_snapTargetMarker(std::make_unique<Circle>()),
+      m_palette(std::make_unique<TemplatePalette>(atlas)),
+      m_panel(std::make_unique<PropertyPanel>(&menu, atlas)),
+      m_layers(std::make_unique<LayerPanel>(&menu, atlas)) {
+  BuildBars();
+  BuildToolPanel();
+  // No map is loaded yet: the palette starts blank.
+  ReadMef(CompanionPathOf(m_world ? m_world->GetMapName() : std::string()));
+  if (Device) m_pageFont = platform::TextFont::Create(*Device, PageFontHeight);
+  m_snapMarker->SetFillColor(SnapMarkerFill);
+  m_snapTargetMarker->SetFillColor(SnapTargetFill);
+}
+
+MainPage::~MainPage() = default;
+
+void MainPage::Enter() {
+  m_brushTexture = nullptr;
+  m_elapsed = 0.0f;
+  m_lastAutosaveTick = 0;
+  m_autosaveTick = 0;
+  // The palette and the swatch may show textures of a map that has gone since the last visit:
+  // the palette is read afresh from the map's companion file.
+  ReadMef(CompanionPathOf(m_world->GetMapName()));
+  m_palette->Reset();
+  ShowNoTexture();
+  ClearSnapMarkers();
+  CloseContextMenu();
+  // The map may have changed since the last visit: the old selection is not touched.
+  m_selected = nullptr;
+  m_selectedOwner = SelectionOwner::None;
+  m_outline.reset();
+  for (TextBox* field : {m_panel->m_fieldTopLeftX.get(), m_panel->m_fieldTopLeftY.get(),
+                         m_panel->m_fieldBottomRightX.get(), m_panel->m_fieldBottomRightY.get()}) {
+    field->SetText("0");
+  }
+  ClearSourceFields();
+}
+
+void MainPage::Update(float dt) {
+  m_lastAutosaveTick = m_autosaveTick;
+  m_elapsed += dt;
+  m_autosaveTick = static_cast<int32_t>(m_elapsed / AutosavePeriod);
+  // A zoom under way resizes the sprites.
+  if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
+  UpdateHandles();
+  if (m_autosaveTick != m_lastAutosaveTick) Autosave();
+}
+
+void MainPage::Autosave() {
+  if (SaveMapUnmarked(AutosaveName)) {
+    m_statusLine.Clear();
+  } else {
+    m_statusLine.Show(L"Autosave failed: " +
+                      StringToWString(std::string(MapsFolder) + AutosaveName + MapExtension));
+  }
+}
+
+void MainPage::ForgetSelection() {
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = nullptr;
+}
+
+bool MainPage::SaveMapUnmarked(const std::string& name) {
+  const uint8_t mark = m_selected ? m_selected->outlineVisible : 0;
+  if (m_selected) m_selected->outlineVisible = 0;
+  const bool saved = m_world->SaveMap(name);
+  if (m_selected) m_selected->outlineVisible = mark;
+  return saved;
+}
+
+void MainPage::Select(Shape* shape, SelectionOwner owner) {
+  // An open field belongs to the shape it was opened on: its text must not reach another.
+  if (shape != m_selected) m_field.Close();
+  if (m_selected) m_selected->outlineVisible = 0;
+  m_selected = shape;
+  m_selectedOwner = shape ? owner : SelectionOwner::None;
+  if (shape) shape->outlineVisible = 1;
+}
+
+void MainPage::DropSelection() {
+  Select(nullptr, SelectionOwner::None);
+  m_outline.reset();
+}
+
+void MainPage::BuildBars() {
   m_dimQuad = std::make_unique<Quad>();
   Layout::Cover(*m_dimQuad, {-DimOverhang / 2, -DimOverhang / 2, Layout::Width + DimOverhang / 2,
                              Layout::Height + DimOverhang / 2});
   m_dimQuad->SetFillColor(DimColor);
-  m_cursor = std::make_unique<Sprite>(m_guiTexture.get(), 0, Vector3{}, 0.0f, *m_cursorRect);
   m_toolbar = Layout::MakeBar(Layout::TopBar);
   const float iconY = (Layout::TopBar.top + Layout::TopBar.bottom) / 2;
   for (size_t i = 0; i < Atlas::ToolbarIconCount; ++i) {
     m_toolbarIcons.push_back(
-        Icon(m_guiTexture.get(), Atlas::ToolbarIcons[i].cell, Layout::ToolbarIconX[i], iconY));
+        Icon(m_atlas, Atlas::ToolbarIcons[i].cell, Layout::ToolbarIconX[i], iconY));
   }
   m_propertyPanel = Layout::MakeBar(Layout::PropertyPanel);
   m_layerPanel = Layout::MakeBar(Layout::LayerPanel);
 }
 
-void MenuDebug::BuildToolPanel() {
+void MainPage::BuildToolPanel() {
   m_toolPanel = Layout::MakeBar(Layout::ToolPanel);
   const float x = (Layout::ToolPanel.left + Layout::ToolPanel.right) / 2;
   const float half = Layout::ToolIconSize / 2;
@@ -93,7 +210,7 @@ void MenuDebug::BuildToolPanel() {
       // the second.
       if (i == Layout::SecondSeparatorAfter) y = lineY + Layout::SeparatorGap + half;
     }
-    m_toolIcons.push_back(Icon(m_guiTexture.get(), Atlas::ToolIcons[i], x, y));
+    m_toolIcons.push_back(Icon(m_atlas, Atlas::ToolIcons[i], x, y));
     y += Layout::ToolIconSize;
   }
   m_activeTool = m_toolIcons[Atlas::ToolSelect].get();
@@ -111,7 +228,7 @@ void MenuDebug::BuildToolPanel() {
   }
 }
 
-void MenuDebug::EditStep() {
+void MainPage::HandleInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::LeftCtrl) || keys.IsDown(VirtualKey::RightCtrl)) {
     HandleCtrlKeys();
@@ -128,15 +245,15 @@ void MenuDebug::EditStep() {
   const Quad* palette =
       ToolIs(Atlas::ToolSpriteKeepBrush) ? m_palette->m_paletteBar.get() : nullptr;
   const std::array<Route, 6> routes = {{
-      {&m_contextMenu.PanelBox(), &MenuDebug::HandleContextMenu},
-      {m_propertyPanel.get(), &MenuDebug::HandlePropertyPanel},
-      {m_toolPanel.get(), &MenuDebug::ClickToolBar},
-      {m_toolbar.get(), &MenuDebug::HandleToolbarClick},
-      {palette, &MenuDebug::HandleTemplatePalette},
-      {m_layerPanel.get(), &MenuDebug::HandleLayerPanel},
+      {&m_contextMenu.PanelBox(), &MainPage::HandleContextMenu},
+      {m_propertyPanel.get(), &MainPage::HandlePropertyPanel},
+      {m_toolPanel.get(), &MainPage::ClickToolBar},
+      {m_toolbar.get(), &MainPage::HandleToolbarClick},
+      {palette, &MainPage::HandleTemplatePalette},
+      {m_layerPanel.get(), &MainPage::HandleLayerPanel},
   }};
   for (const Route& route : routes) {
-    if (route.area && route.area->AltContainsPoint(m_mouseClient)) {
+    if (route.area && route.area->AltContainsPoint(m_mouse.Client())) {
       (this->*route.handler)();
       return;
     }
@@ -144,30 +261,32 @@ void MenuDebug::EditStep() {
   HandleMouseEditing();
 }
 
-void MenuDebug::HandleToolbarClick() {
-  ShowArrowCursor();
-  if (!LeftPressed()) return;
+void MainPage::HandleToolbarClick() {
+  m_menu.ShowArrowCursor();
+  if (!m_mouse.LeftPressed()) return;
   struct IconPress {
     size_t icon;
-    Step open;
+    void (*open)(MenuDebug& menu);
   };
   static constexpr std::array<IconPress, Atlas::ToolbarIconCount> presses = {{
-      {Atlas::IconSaveMap, &MenuDebug::OpenSaveMapDialog},
-      {Atlas::IconLoadMap, &MenuDebug::OpenMapList},
-      {Atlas::IconSettings, &MenuDebug::OpenSettingsPage},
-      {Atlas::IconSaveMef, &MenuDebug::OpenSaveMefDialog},
-      {Atlas::IconLoadMef, &MenuDebug::OpenMefList},
-      {Atlas::IconItemEditor, &MenuDebug::OpenItemEditor},
+      {Atlas::IconSaveMap,
+       [](MenuDebug& menu) { menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMap); }},
+      {Atlas::IconLoadMap, [](MenuDebug& menu) { menu.FileList().OpenMapList(); }},
+      {Atlas::IconSettings, [](MenuDebug& menu) { menu.Settings().OpenSettingsPage(); }},
+      {Atlas::IconSaveMef,
+       [](MenuDebug& menu) { menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMef); }},
+      {Atlas::IconLoadMef, [](MenuDebug& menu) { menu.FileList().OpenMefList(); }},
+      {Atlas::IconItemEditor, [](MenuDebug& menu) { menu.Items().OpenItemEditor(); }},
   }};
   for (const IconPress& press : presses) {
-    if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouseClient)) {
-      (this->*press.open)();
+    if (m_toolbarIcons[press.icon]->AltContainsPoint(m_mouse.Client())) {
+      press.open(m_menu);
       return;
     }
   }
 }
 
-void MenuDebug::DrawMainPage() {
+void MainPage::Draw() {
   m_world->Draw();
   m_dimQuad->DrawScreen();
   DrawSelection();
@@ -195,12 +314,12 @@ void MenuDebug::DrawMainPage() {
   }
   DrawLayerPanel();
   DrawContextMenu();
-  DrawCursor();
+  m_menu.DrawCursor();
 }
 
 // The selection once more over the darkened world, its handles, the brush preview while a
 // Sprite tool is current, and the snap markers.
-void MenuDebug::DrawSelection() {
+void MainPage::DrawSelection() {
   if (m_selected) {
     if (SpriteRenderer) SpriteRenderer->Begin();
     m_selected->Draw();
@@ -213,14 +332,14 @@ void MenuDebug::DrawSelection() {
 }
 
 // The frame round the current tool, and round each toggle that is on.
-void MenuDebug::DrawToolPanelMarks() {
+void MainPage::DrawToolPanelMarks() {
   m_toolFrame->DrawScreen();
   if (m_snapToggle) m_toggleFrames[0]->DrawScreen();
   if (m_secondToggle) m_toggleFrames[1]->DrawScreen();
 }
 
 // The key of each template at its cell's top right, and the page number.
-void MenuDebug::DrawPaletteNumbers() {
+void MainPage::DrawPaletteNumbers() {
   const TemplatePage* page = m_palette->m_templatePage;
   if (!page) return;
   for (size_t i = 0; i < page->size(); ++i) {
@@ -239,16 +358,16 @@ void MenuDebug::DrawPaletteNumbers() {
 // What every content of the panel stands on: the header strip with the texture field, the
 // separators, the swatch and its source frame, the open field's caret and the flip buttons;
 // with the layer arrows and the colour swatch when asked.
-void MenuDebug::DrawPanelFrame(bool withLayerRow) {
+void MainPage::DrawPanelFrame(bool withLayerRow) {
   PropertyPanel& panel = *m_panel;
   panel.m_headerStrip->DrawScreen();
   for (const auto& line : panel.m_separators) line->DrawScreen();
   panel.m_textureField->DrawScreen();
   panel.m_textureSwatch->DrawScreen();
   if (m_selected || m_brushTexture) panel.m_sourceFrame->DrawScreen();
-  if (m_activeField) {
-    PlaceCaretLine();
-    m_caretLine->DrawScreen();
+  if (m_field.Current()) {
+    m_field.PlaceCaretLine();
+    m_field.DrawCaret();
   }
   if (withLayerRow) {
     panel.m_layerUpArrow->DrawScreen();
@@ -260,7 +379,7 @@ void MenuDebug::DrawPanelFrame(bool withLayerRow) {
   panel.m_buttonFlipY->DrawBox();
 }
 
-void MenuDebug::DrawSelectionProperties() {
+void MainPage::DrawSelectionProperties() {
   if (!m_selected) return;
   PropertyPanel& panel = *m_panel;
   const bool quad = m_selected->type == ShapeTypeQuad;
@@ -297,7 +416,7 @@ void MenuDebug::DrawSelectionProperties() {
   if (SpriteRenderer) SpriteRenderer->End();
 }
 
-void MenuDebug::DrawShapeFields(const Shape& shape) {
+void MainPage::DrawShapeFields(const Shape& shape) {
   const PropertyPanel& panel = *m_panel;
   DrawFields(panel.CommonFields());
   DrawCaptions(panel.CommonCaptions());
@@ -320,7 +439,7 @@ void MenuDebug::DrawShapeFields(const Shape& shape) {
 }
 
 // The boxes of a trigger's buttons, or of a boundary's side buttons.
-void MenuDebug::DrawOwnerWidgets() {
+void MainPage::DrawOwnerWidgets() {
   PropertyPanel& panel = *m_panel;
   if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
     panel.m_triggers->DrawBoxes(*modifier);
@@ -335,7 +454,7 @@ void MenuDebug::DrawOwnerWidgets() {
 }
 
 // A trigger's fields, names, labels and check boxes, or a boundary's centre picture.
-void MenuDebug::DrawOwnerTexts() {
+void MainPage::DrawOwnerTexts() {
   PropertyPanel& panel = *m_panel;
   if (const ModifierShape* modifier = m_world->FindModifierByShape(m_selected)) {
     panel.m_triggers->DrawTexts(*modifier);
@@ -346,7 +465,7 @@ void MenuDebug::DrawOwnerTexts() {
   }
 }
 
-void MenuDebug::DrawBrushProperties() {
+void MainPage::DrawBrushProperties() {
   if (m_selected) {
     DrawSelectionProperties();
     return;
@@ -362,11 +481,5 @@ void MenuDebug::DrawBrushProperties() {
     DrawFields(panel.BrushFields());
     DrawCaptions(panel.BrushCaptions());
   }
-  if (SpriteRenderer) SpriteRenderer->End();
-}
-
-void MenuDebug::DrawCursor() {
-  if (SpriteRenderer) SpriteRenderer->Begin();
-  m_cursor->DrawScreen();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -4,8 +4,9 @@
 
 #include <array>
 
+#include "editor/MainPage.h"
 #include "editor/PropertyPanel.h"
-#include "editor/MenuDebug.h"
+#include "editor/TypingField.h"
 #include "engine/TextBox.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
@@ -90,21 +91,17 @@ const auto ShapeRows = std::to_array<ShapeRow>({
     {&PropertyPanel::m_fieldTopRightY,
      [](Shape& s, float v) { MoveCorner(s, &Quad::GetTopRight, &Quad::SetTopRight, false, v); }},
     {&PropertyPanel::m_fieldBottomLeftX,
-     [](Shape& s, float v) {
-       MoveCorner(s, &Quad::GetBottomLeft, &Quad::SetBottomLeft, true, v);
-     }},
+     [](Shape& s, float v) { MoveCorner(s, &Quad::GetBottomLeft, &Quad::SetBottomLeft, true, v); }},
     {&PropertyPanel::m_fieldBottomLeftY,
      [](Shape& s, float v) {
        MoveCorner(s, &Quad::GetBottomLeft, &Quad::SetBottomLeft, false, v);
      }},
     {&PropertyPanel::m_fieldBottomRightX,
-     [](Shape& s, float v) {
-       MoveCorner(s, &Quad::GetBottomRight, &Quad::SetBottomRight, true, v);
-     }},
+     [](Shape& s,
+        float v) { MoveCorner(s, &Quad::GetBottomRight, &Quad::SetBottomRight, true, v); }},
     {&PropertyPanel::m_fieldBottomRightY,
-     [](Shape& s, float v) {
-       MoveCorner(s, &Quad::GetBottomRight, &Quad::SetBottomRight, false, v);
-     }},
+     [](Shape& s,
+        float v) { MoveCorner(s, &Quad::GetBottomRight, &Quad::SetBottomRight, false, v); }},
     {&PropertyPanel::m_fieldSourceLeft,
      [](Shape& s, float v) { SetSource(s, &platform::PixelRect::left, v); }},
     {&PropertyPanel::m_fieldSourceTop,
@@ -119,11 +116,11 @@ const auto ShapeRows = std::to_array<ShapeRow>({
 
 // A field of a dialog is in no row and writes nothing. The layer and the trigger rows show the
 // stored value again at once; the shape rows keep the text as typed.
-void MenuDebug::ApplyActiveField() {
-  PlaceCaretLine();
-  if (!m_selected || !m_activeField || !m_activeFieldEdited) return;
+void MainPage::ApplyActiveField() {
+  m_field.PlaceCaretLine();
+  if (!m_selected || !m_field.Current() || !m_field.Edited()) return;
   const PropertyPanel& panel = *m_panel;
-  const TextBox* field = m_activeField;
+  const TextBox* field = m_field.Current();
   const float value = NumberIn(*field);
   for (const ShapeRow& row : ShapeRows) {
     if ((panel.*row.field).get() == field) row.write(*m_selected, value);
@@ -131,5 +128,5 @@ void MenuDebug::ApplyActiveField() {
   if (panel.m_fieldLayer.get() == field) MoveSelectionToLayer(RoundToInt(value));
   ModifierShape* trigger = m_world->FindModifierByShape(m_selected);
   if (trigger && panel.m_triggers->Write(*trigger, *field, value)) RefreshPropertyFields();
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }

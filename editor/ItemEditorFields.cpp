@@ -2,10 +2,13 @@
 #include <string>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
+#include "editor/ItemEditorPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/TypingField.h"
 #include "engine/Controls.h"
 #include "engine/CreateTextBox.h"
 #include "engine/EditorAtlas.h"
@@ -23,7 +26,7 @@
 namespace Atlas = EditorAtlas;
 namespace Layout = EditorLayout;
 
-static_assert(MenuDebug::RunePartCount == Rune::PartCount);
+static_assert(ItemEditorPage::RunePartCount == Rune::PartCount);
 
 namespace {
 
@@ -32,7 +35,7 @@ const ScreenBox Title = EditorWidgets::TitleBarBox(Layout::ItemEditorPanel);
 float TitleY() { return (Title.top + Title.bottom) / 2; }
 constexpr int32_t FieldsPerPage = Layout::FieldColumns * Layout::FieldsPerColumn;
 constexpr int32_t LastFieldPage =
-    (MenuDebug::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
+    (ItemEditorPage::ItemFieldCount + FieldsPerPage - 1) / FieldsPerPage - 1;
 
 // The type and part buttons stand in a row from the right end of the title bar: the k-th of
 // Boots, Gauntlet, Armor, Headgear, Weapon, Sword, Dagger.
@@ -43,21 +46,27 @@ std::unique_ptr<DebugButton> TypeButton(int k, const char* label) {
       0.0f, label);
 }
 
+// A statistic's key, or the price's or use count's name.
+std::string FieldName(int field) {
+  if (field == ItemEditorPage::TokensField) return "Tokens";
+  if (field == ItemEditorPage::UseCountField) return "UseCount";
+  return std::string(StatKeys[static_cast<size_t>(field)]);
+}
+
+// A statistic's caption keeps a blank before its field.
 std::string FieldLabel(int field) {
-  if (field == MenuDebug::TokensField) return "Tokens";
-  if (field == MenuDebug::UseCountField) return "UseCount";
-  return std::string(StatKeys[static_cast<size_t>(field)]) + ' ';
+  return field < StatCount ? FieldName(field) + ' ' : FieldName(field);
 }
 
 // The fields of the page, first to one past the last.
 std::pair<int, int> FieldsOfPage(int32_t page) {
   const int first = page * FieldsPerPage;
-  return {first, std::min(first + FieldsPerPage, MenuDebug::ItemFieldCount)};
+  return {first, std::min(first + FieldsPerPage, ItemEditorPage::ItemFieldCount)};
 }
 
 }  // namespace
 
-void MenuDebug::BuildItemEditPage() {
+void ItemEditorPage::BuildItemEditPage() {
   m_itemEditPanel = Layout::MakeBar(Panel());
   m_itemEditTitleBar = EditorWidgets::MakeTitleBar(Panel());
   m_bootsButton = TypeButton(0, "Boots");
@@ -69,10 +78,10 @@ void MenuDebug::BuildItemEditPage() {
   m_spearButton = TypeButton(4, "Spear");
   m_swordButton = TypeButton(5, "Sword");
   m_daggerButton = TypeButton(6, "Dagger");
-  CreateTextBox(this, TextBoxFreeText, m_itemNameBox, Layout::ItemNameWidth, Layout::FieldHeight,
+  CreateTextBox(&m_menu, TextBoxFreeText, m_itemNameBox, Layout::ItemNameWidth, Layout::FieldHeight,
                 0.0f, Title.left + Layout::ItemNameRightOfTitleLeft, TitleY(), 0.0f,
                 Layout::ItemNameMaxLength, "", "Name");
-  CreateTextBox(this, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
+  CreateTextBox(&m_menu, TextBoxFreeText, m_itemDescriptionBox, Layout::ItemDescriptionWidth,
                 Layout::FieldHeight, 0.0f, Title.left + Layout::ItemDescriptionRightOfTitleLeft,
                 Title.bottom + Layout::ItemDescriptionBelowTitle, 0.0f,
                 Layout::ItemDescriptionMaxLength, "Description", "Description");
@@ -81,15 +90,26 @@ void MenuDebug::BuildItemEditPage() {
     const int column = (i / Layout::FieldsPerColumn) % Layout::FieldColumns;
     const int row = i % Layout::FieldsPerColumn;
     CreateTextBox(
-        this, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
+        &m_menu, TextBoxDecimal, m_itemFieldBoxes[static_cast<size_t>(i)], Layout::FieldWidth,
         Layout::FieldHeight, 0.0f,
         Title.left + columnWidth * static_cast<float>(column + 1) - Layout::FieldLeftOfColumnEnd,
         Title.bottom + Layout::FirstFieldBelowTitle + Layout::RowStep * row, 0.0f,
         Layout::ItemFieldMaxLength, FieldLabel(i), "0");
   }
+  m_editWidgets.Add("Name", *m_itemNameBox);
+  m_editWidgets.Add("Description", *m_itemDescriptionBox);
+  for (int i = 0; i < ItemFieldCount; ++i) {
+    m_editWidgets.Add(FieldName(i), *m_itemFieldBoxes[static_cast<size_t>(i)]);
+  }
+  for (const DebugButton* button :
+       {m_itemSaveButton.get(), m_itemEditCancelButton.get(), m_weaponButton.get(),
+        m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(),
+        m_armorButton.get(), m_gauntletButton.get(), m_bootsButton.get()}) {
+    m_editWidgets.Add(*button);
+  }
 }
 
-void MenuDebug::LoadEditedItem() {
+void ItemEditorPage::LoadEditedItem() {
   auto* rune = dynamic_cast<Rune*>(m_editedItem);
   LoadFieldsFromStats(*m_editedItem->stats);
   if (m_editedItem->kind != ItemKindEquipment) return;
@@ -119,7 +139,7 @@ void MenuDebug::LoadEditedItem() {
 
 // Saving writes every field back: each shows the digits that read back exactly, so an item
 // loses nothing that was not typed.
-void MenuDebug::LoadFieldsFromStats(const StatBlock& stats) {
+void ItemEditorPage::LoadFieldsFromStats(const StatBlock& stats) {
   m_fieldPage = 0;
   m_itemNameBox->SetText(m_editedItem->name);
   m_itemDescriptionBox->SetText(m_editedItem->description);
@@ -130,7 +150,7 @@ void MenuDebug::LoadFieldsFromStats(const StatBlock& stats) {
   m_itemFieldBoxes[UseCountField]->SetText(FormatFloat(m_editedItem->recordValue));
 }
 
-void MenuDebug::SelectEquipmentTypeButton(DebugButton* button) {
+void ItemEditorPage::SelectEquipmentTypeButton(DebugButton* button) {
   for (DebugButton* each :
        {m_daggerButton.get(), m_swordButton.get(), m_spearButton.get(), m_headgearButton.get(),
         m_armorButton.get(), m_gauntletButton.get(), m_bootsButton.get()}) {
@@ -138,16 +158,16 @@ void MenuDebug::SelectEquipmentTypeButton(DebugButton* button) {
   }
 }
 
-void MenuDebug::SelectRunePartButton(DebugButton* button) {
+void ItemEditorPage::SelectRunePartButton(DebugButton* button) {
   for (DebugButton* each : RunePartButtons()) each->SetEnabled(each == button);
 }
 
-std::array<DebugButton*, MenuDebug::RunePartCount> MenuDebug::RunePartButtons() const {
+std::array<DebugButton*, ItemEditorPage::RunePartCount> ItemEditorPage::RunePartButtons() const {
   return {m_weaponButton.get(), m_headgearButton.get(), m_armorButton.get(), m_gauntletButton.get(),
           m_bootsButton.get()};
 }
 
-void MenuDebug::RefileEditedEquipment() {
+void ItemEditorPage::RefileEditedEquipment() {
   std::unique_ptr<Item> copy = m_editedItem->Clone();
   m_itemStore->equipment.Remove(m_editedItem);
   m_editedItem = m_itemStore->equipment.Add(std::move(copy));
@@ -156,7 +176,7 @@ void MenuDebug::RefileEditedEquipment() {
   m_fieldPage = page;
 }
 
-void MenuDebug::StoreItemFields() {
+void ItemEditorPage::StoreItemFields() {
   StatBlock* target = m_editedItem->stats.get();
   if (auto* rune = dynamic_cast<Rune*>(m_editedItem); rune && m_currentRows == &m_runeRows) {
     const std::array<DebugButton*, RunePartCount> parts = RunePartButtons();
@@ -173,33 +193,33 @@ void MenuDebug::StoreItemFields() {
   m_editedItem->recordValue = NumberIn(*m_itemFieldBoxes[UseCountField]);
 }
 
-void MenuDebug::SaveEditedItem() {
+void ItemEditorPage::SaveEditedItem() {
   StoreItemFields();
   if (!WriteItemFiles()) return;
   // The world's catalogue is read afresh into a new store, its old items freed with the old.
   m_world->itemStore = std::make_unique<ItemStore>();
-  SetMode(ModeItemList);
+  m_menu.SetMode(MenuDebug::ModeItemList);
   RebuildItemRows();
   ShowEquipmentRows();
 }
 
-TextBox* MenuDebug::ItemFieldUnderMouse() const {
+TextBox* ItemEditorPage::ItemFieldUnderMouse() const {
   const auto [first, end] = FieldsOfPage(m_fieldPage);
   for (int i = first; i < end; ++i) {
     TextBox& field = *m_itemFieldBoxes[static_cast<size_t>(i)];
-    if (field.box->AltContainsPoint(m_mouseClient)) return &field;
+    if (field.box->AltContainsPoint(m_mouse.Client())) return &field;
   }
   for (TextBox* field : {m_itemNameBox.get(), m_itemDescriptionBox.get()}) {
-    if (field->box->AltContainsPoint(m_mouseClient)) return field;
+    if (field->box->AltContainsPoint(m_mouse.Client())) return field;
   }
   return nullptr;
 }
 
-void MenuDebug::HandleItemEditInput() {
+void ItemEditorPage::HandleItemEditInput() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   TextBox* hovered = ItemFieldUnderMouse();
-  ShowCursor(hovered ? Atlas::CursorText : Atlas::CursorArrow);
-  if (!m_activeField) {
+  m_menu.ShowCursor(hovered ? Atlas::CursorText : Atlas::CursorArrow);
+  if (!m_field.Current()) {
     if (keys.IsLeftArrowPressed()) {
       m_fieldPage = std::max(m_fieldPage - 1, 0);
     } else if (keys.IsRightArrowPressed()) {
@@ -210,24 +230,24 @@ void MenuDebug::HandleItemEditInput() {
     SaveEditedItem();
     return;
   }
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     PressOnItemPage(hovered);
-  } else if (LeftHeld() && m_activeField) {
-    ShowCursor(Atlas::CursorText);
-    DragCaret();
+  } else if (m_mouse.LeftHeld() && m_field.Current()) {
+    m_menu.ShowCursor(Atlas::CursorText);
+    m_field.DragCaret(m_mouse);
   }
-  PlaceCaretLine();
+  m_field.PlaceCaretLine();
 }
 
-void MenuDebug::PressOnItemPage(TextBox* hovered) {
-  const platform::Vector3& mouse = m_mouseClient;
+void ItemEditorPage::PressOnItemPage(TextBox* hovered) {
+  const platform::Vector3& mouse = m_mouse.Client();
   const DebugButton* held = TakeHeldPress();
   if (m_itemSaveButton->Contains(mouse)) {
     SaveEditedItem();
     return;
   }
   if (m_itemEditCancelButton->Contains(mouse)) {
-    SetMode(ModeItemList);
+    m_menu.SetMode(MenuDebug::ModeItemList);
     return;
   }
   if (m_currentRows == &m_equipmentRows) {
@@ -267,13 +287,13 @@ void MenuDebug::PressOnItemPage(TextBox* hovered) {
     }
   }
   if (hovered) {
-    OpenField(*hovered);
+    m_field.Open(*hovered, m_mouse);
   } else {
-    CloseField();
+    m_field.Close();
   }
 }
 
-void MenuDebug::DrawItemEdit() {
+void ItemEditorPage::DrawItemEdit() {
   m_itemEditPanel->DrawScreen();
   m_itemEditTitleBar->DrawScreen();
   std::vector<DebugButton*> buttons;
@@ -288,7 +308,7 @@ void MenuDebug::DrawItemEdit() {
   buttons.push_back(m_itemSaveButton.get());
   buttons.push_back(m_itemEditCancelButton.get());
   for (DebugButton* button : buttons) button->DrawBox();
-  if (m_activeField) m_caretLine->DrawScreen();
+  if (m_field.Current()) m_field.DrawCaret();
 
   if (SpriteRenderer) SpriteRenderer->Begin();
   EditorWidgets::DrawPageLine(m_fieldPage, LastFieldPage, m_itemEditCancelButton->Face());
@@ -299,6 +319,6 @@ void MenuDebug::DrawItemEdit() {
   for (DebugButton* button : buttons) button->DrawLabel();
   m_pageMessage.Draw(Panel().left + Layout::CaptionInset,
                      Panel().bottom - Layout::OkButtonFromBottom);
-  m_cursor->DrawScreen();
+  m_menu.DrawCursorInBatch();
   if (SpriteRenderer) SpriteRenderer->End();
 }

@@ -2,7 +2,8 @@
 // tool's preview) and the snap search around it.
 
 #include "collision/Boundary.h"
-#include "editor/MenuDebug.h"
+#include "editor/DebugMouse.h"
+#include "editor/MainPage.h"
 #include "editor/OutlineGeometry.h"
 #include "editor/PropertyPanel.h"
 #include "editor/SnapSearch.h"
@@ -27,7 +28,7 @@ void PlaceMarker(Circle& marker, const Vector3& at, float radius) {
 
 }  // namespace
 
-void MenuDebug::UpdateHandles() {
+void MainPage::UpdateHandles() {
   m_selectionHandles.Place(m_selected);
   if (auto* quad = dynamic_cast<Quad*>(m_selected)) {
     const auto* boundary = m_selectedOwner == SelectionOwner::Boundaries
@@ -37,7 +38,7 @@ void MenuDebug::UpdateHandles() {
   }
 }
 
-void MenuDebug::ShowOutline(Shape* shape) {
+void MainPage::ShowOutline(Shape* shape) {
   if (!shape) {
     m_outline.reset();
     return;
@@ -52,7 +53,7 @@ void MenuDebug::ShowOutline(Shape* shape) {
 }
 
 // An outline of the wrong kind (left from another selection) is made anew.
-void MenuDebug::MakeQuadOutline(const Quad& quad) {
+void MainPage::MakeQuadOutline(const Quad& quad) {
   if (!dynamic_cast<Quad*>(m_outline.get())) {
     m_outline = std::make_unique<Quad>();
     m_outline->SetFillColor(OutlineColor);
@@ -60,7 +61,7 @@ void MenuDebug::MakeQuadOutline(const Quad& quad) {
   CopyQuadGeometry(*dynamic_cast<Quad*>(m_outline.get()), quad);
 }
 
-void MenuDebug::MakeCircleOutline(const Circle& circle) {
+void MainPage::MakeCircleOutline(const Circle& circle) {
   if (!dynamic_cast<Circle*>(m_outline.get())) {
     m_outline = std::make_unique<Circle>();
     m_outline->SetFillColor(OutlineColor);
@@ -68,7 +69,7 @@ void MenuDebug::MakeCircleOutline(const Circle& circle) {
   CopyCircleGeometry(*dynamic_cast<Circle*>(m_outline.get()), circle);
 }
 
-void MenuDebug::MakeSpriteOutline(const Sprite& sprite) {
+void MainPage::MakeSpriteOutline(const Sprite& sprite) {
   if (!dynamic_cast<Quad*>(m_outline.get())) {
     m_outline = std::make_unique<Quad>();
     m_outline->SetFillColor(OutlineColor);
@@ -76,7 +77,7 @@ void MenuDebug::MakeSpriteOutline(const Sprite& sprite) {
   FitOutlineToSprite(*dynamic_cast<Quad*>(m_outline.get()), sprite);
 }
 
-void MenuDebug::RefitOutline() {
+void MainPage::RefitOutline() {
   auto* outlineQuad = dynamic_cast<Quad*>(m_outline.get());
   auto* outlineCircle = dynamic_cast<Circle*>(m_outline.get());
   if (auto* quad = dynamic_cast<Quad*>(m_selected); quad && outlineQuad) {
@@ -88,19 +89,19 @@ void MenuDebug::RefitOutline() {
   }
 }
 
-void MenuDebug::MakeBrushPreview() {
+void MainPage::MakeBrushPreview() {
   m_outline = std::make_unique<Quad>();
   m_outline->SetFillColor(OutlineColor);
   SizeBrushPreview();
 }
 
 // The preview shows, at the current zoom, how large a new sprite comes out.
-void MenuDebug::SizeBrushPreview() {
+void MainPage::SizeBrushPreview() {
   auto* preview = dynamic_cast<Quad*>(m_outline.get());
   if (!preview) return;
   const PropertyPanel& panel = *m_panel;
-  const Vector3 topLeft = ScreenToWorld(0.0f, NumberIn(*panel.m_fieldSourceLeft),
-                                        NumberIn(*panel.m_fieldSourceTop));
+  const Vector3 topLeft =
+      ScreenToWorld(0.0f, NumberIn(*panel.m_fieldSourceLeft), NumberIn(*panel.m_fieldSourceTop));
   const Vector3 bottomRight = ScreenToWorld(0.0f, NumberIn(*panel.m_fieldSourceRight),
                                             NumberIn(*panel.m_fieldSourceBottom));
   preview->SetDimensions((bottomRight.x - topLeft.x) * NumberIn(*panel.m_fieldScaleX),
@@ -108,21 +109,23 @@ void MenuDebug::SizeBrushPreview() {
   preview->SetRotation(NormalizeAngle(NumberIn(*panel.m_fieldRotation)));
 }
 
-Vector3 MenuDebug::FindSnapAnchor() const { return ::FindSnapAnchor(m_outline.get(), m_mouseWorld); }
-
-Vector3 MenuDebug::FindSnapTarget(const Vector3& point) const {
-  if (!m_outline) return m_mouseWorld;
-  return ::FindSnapTarget(*m_world, m_selected, m_snapMarker->position, point, m_mouseWorld);
+Vector3 MainPage::FindSnapAnchor() const {
+  return ::FindSnapAnchor(m_outline.get(), m_mouse.World());
 }
 
-void MenuDebug::ClearSnapMarkers() {
+Vector3 MainPage::FindSnapTarget(const Vector3& point) const {
+  if (!m_outline) return m_mouse.World();
+  return ::FindSnapTarget(*m_world, m_selected, m_snapMarker->position, point, m_mouse.World());
+}
+
+void MainPage::ClearSnapMarkers() {
   m_anchor = {};
   m_snappedAnchor = {};
   PlaceMarker(*m_snapMarker, {}, 0.0f);
   PlaceMarker(*m_snapTargetMarker, {}, 0.0f);
 }
 
-void MenuDebug::ShowSnapTarget(const Vector3& target, bool found) {
+void MainPage::ShowSnapTarget(const Vector3& target, bool found) {
   if (found) {
     PlaceMarker(*m_snapTargetMarker, target, SnapMarkerRadius);
   } else {
@@ -130,6 +133,6 @@ void MenuDebug::ShowSnapTarget(const Vector3& target, bool found) {
   }
 }
 
-void MenuDebug::ShowSnappedAnchor() {
+void MainPage::ShowSnappedAnchor() {
   PlaceMarker(*m_snapMarker, m_snappedAnchor, SnapMarkerRadius);
 }

@@ -3,15 +3,22 @@
 // the middle button under every tool).
 
 #include <array>
+#include <fstream>
+#include <locale>
 
 #include "editor/DebugButton.h"
+#include "editor/DebugMouse.h"
 #include "editor/EditorCamera.h"
+#include "editor/MainPage.h"
 #include "editor/MenuDebug.h"
 #include "editor/PropertyPanel.h"
+#include "editor/SaveDialogPage.h"
 #include "editor/TemplatePalette.h"
+#include "editor/TypingField.h"
 #include "engine/Camera.h"
 #include "engine/Controls.h"
 #include "engine/EditorAtlas.h"
+#include "engine/FileIO.h"
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/StringConversion.h"
@@ -20,6 +27,7 @@
 #include "engine/draw/Quad.h"
 #include "engine/draw/Sprite.h"
 #include "player/Player.h"
+#include "world/CompanionFile.h"
 #include "world/World.h"
 
 namespace Atlas = EditorAtlas;
@@ -66,16 +74,14 @@ void ShowUnfittedNumber(TextBox& field, float value) { field.SetText(FloatToStri
 
 }  // namespace
 
-bool MenuDebug::ToolIs(size_t toolIcon) const {
-  return m_activeTool == m_toolIcons[toolIcon].get();
-}
+bool MainPage::ToolIs(size_t toolIcon) const { return m_activeTool == m_toolIcons[toolIcon].get(); }
 
-bool MenuDebug::SpriteToolCurrent() const {
+bool MainPage::SpriteToolCurrent() const {
   return ToolIs(Atlas::ToolSprite) || ToolIs(Atlas::ToolSpriteKeepBrush);
 }
 
-void MenuDebug::HandleToolKeys() {
-  if (m_activeField) return;
+void MainPage::HandleToolKeys() {
+  if (m_field.Current()) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
   for (const ToolKey& entry : ToolKeys) {
     if (keys.WentDown(entry.key)) {
@@ -97,10 +103,10 @@ void MenuDebug::HandleToolKeys() {
   }
 }
 
-void MenuDebug::HandleCtrlKeys() {
+void MainPage::HandleCtrlKeys() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.WentDown(VirtualKey::S)) {
-    OpenSaveMapDialog();
+    m_menu.SaveDialog().OpenSaveDialog(MenuDebug::ModeSaveMap);
   } else if (const int index = TemplateKeyPressed(keys); index >= 0) {
     m_palette->Choose(index);
     StoreTemplate();
@@ -109,26 +115,26 @@ void MenuDebug::HandleCtrlKeys() {
 
 // A press on a cell loads its template into the brush; a press between cells only forgets the
 // chosen one.
-void MenuDebug::HandleTemplatePalette() {
-  ShowArrowCursor();
-  if (!LeftPressed()) return;
+void MainPage::HandleTemplatePalette() {
+  m_menu.ShowArrowCursor();
+  if (!m_mouse.LeftPressed()) return;
   TemplatePalette& palette = *m_palette;
-  if (palette.m_paletteNext->Contains(m_mouseClient)) {
+  if (palette.m_paletteNext->Contains(m_mouse.Client())) {
     palette.NextPage();
-  } else if (palette.m_palettePrevious->Contains(m_mouseClient)) {
+  } else if (palette.m_palettePrevious->Contains(m_mouse.Client())) {
     palette.PreviousPage();
   } else {
-    palette.ChooseAt(m_mouseClient);
+    palette.ChooseAt(m_mouse.Client());
     LoadTemplate();
   }
 }
 
-void MenuDebug::ClickToolBar() {
-  ShowArrowCursor();
-  if (!LeftPressed()) return;
+void MainPage::ClickToolBar() {
+  m_menu.ShowArrowCursor();
+  if (!m_mouse.LeftPressed()) return;
   CloseContextMenu();
   for (size_t icon = 0; icon < m_toolIcons.size(); ++icon) {
-    if (!m_toolIcons[icon]->AltContainsPoint(m_mouseClient)) continue;
+    if (!m_toolIcons[icon]->AltContainsPoint(m_mouse.Client())) continue;
     switch (icon) {
       case Atlas::ToolSnapToggle:
         m_snapToggle = !m_snapToggle;
@@ -154,8 +160,8 @@ void MenuDebug::ClickToolBar() {
   }
 }
 
-void MenuDebug::ChooseTool(size_t toolIcon) {
-  CloseField();
+void MainPage::ChooseTool(size_t toolIcon) {
+  m_field.Close();
   switch (toolIcon) {
     case Atlas::ToolSprite:
       SelectSpriteTool();
@@ -174,7 +180,7 @@ void MenuDebug::ChooseTool(size_t toolIcon) {
   PlaceToolFrame();
 }
 
-void MenuDebug::SelectSpriteTool() {
+void MainPage::SelectSpriteTool() {
   m_activeTool = m_toolIcons[Atlas::ToolSprite].get();
   Select(nullptr, SelectionOwner::None);
   if (m_brushTexture) {
@@ -187,7 +193,7 @@ void MenuDebug::SelectSpriteTool() {
   }
 }
 
-void MenuDebug::PlaceToolFrame() {
+void MainPage::PlaceToolFrame() {
   const Sprite& tool = *m_activeTool;
   m_toolFrame->SetAltPosition(tool.altPosition);
   m_toolFrame->SetDimensions(
@@ -195,14 +201,14 @@ void MenuDebug::PlaceToolFrame() {
       static_cast<float>(tool.sourceRect.bottom - tool.sourceRect.top) * tool.scale.y - 2.0f, 0.0f);
 }
 
-void MenuDebug::SetSourceFields(const platform::PixelRect& rect) {
+void MainPage::SetSourceFields(const platform::PixelRect& rect) {
   ShowInteger(*m_panel->m_fieldSourceLeft, rect.left);
   ShowInteger(*m_panel->m_fieldSourceTop, rect.top);
   ShowInteger(*m_panel->m_fieldSourceRight, rect.right);
   ShowInteger(*m_panel->m_fieldSourceBottom, rect.bottom);
 }
 
-void MenuDebug::ClearSourceFields() {
+void MainPage::ClearSourceFields() {
   for (TextBox* field : {m_panel->m_fieldSourceLeft.get(), m_panel->m_fieldSourceTop.get(),
                          m_panel->m_fieldSourceRight.get(), m_panel->m_fieldSourceBottom.get()}) {
     field->SetText("0");
@@ -210,7 +216,7 @@ void MenuDebug::ClearSourceFields() {
   }
 }
 
-void MenuDebug::LoadTemplate() {
+void MainPage::LoadTemplate() {
   const PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
   if (!chosen || !chosen->m_templateQuad->texture) return;
   const Quad& cell = *chosen->m_templateQuad;
@@ -227,7 +233,7 @@ void MenuDebug::LoadTemplate() {
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
 
-void MenuDebug::StoreTemplate() {
+void MainPage::StoreTemplate() {
   PrimitiveTemplate* chosen = m_palette->m_chosenTemplate;
   if (!chosen) return;
   Quad& cell = *chosen->m_templateQuad;
@@ -279,30 +285,30 @@ void MenuDebug::StoreTemplate() {
   panel.m_colorSwatch->SetFillColor(chosen->m_color);
 }
 
-void MenuDebug::ToolPan() {
-  ShowCursor(Atlas::CursorPan);
+void MainPage::ToolPan() {
+  m_menu.ShowCursor(Atlas::CursorPan);
   if (!MainCamera) return;
   const Player* player = m_world->GetFirstPlayer();
   if (GameControls->keyboard->WentDown(VirtualKey::R) && player && player->body) {
     const platform::Vector3 at = player->body->position;
     EditorCamera::PlaceEye(*MainCamera, {at.x, at.y, EditorCamera::NormalEyeZ});
   }
-  if (LeftHeld() || MiddleHeld()) {
-    EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+  if (m_mouse.LeftHeld() || m_mouse.MiddleHeld()) {
+    EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   }
 }
 
-void MenuDebug::ToolZoomIn() {
-  ShowCursor(Atlas::CursorZoomIn);
+void MainPage::ToolZoomIn() {
+  m_menu.ShowCursor(Atlas::CursorZoomIn);
   ToolZoom(EditorCamera::ZoomStep);
 }
 
-void MenuDebug::ToolZoomOut() {
-  ShowCursor(Atlas::CursorZoomOut);
+void MainPage::ToolZoomOut() {
+  m_menu.ShowCursor(Atlas::CursorZoomOut);
   ToolZoom(-EditorCamera::ZoomStep);
 }
 
-void MenuDebug::ToolZoom(float step) {
+void MainPage::ToolZoom(float step) {
   if (!MainCamera) return;
   Camera& camera = *MainCamera;
   bool zoomed = false;
@@ -311,17 +317,28 @@ void MenuDebug::ToolZoom(float step) {
     CloseContextMenu();
     zoomed = true;
   }
-  if (LeftPressed()) {
+  if (m_mouse.LeftPressed()) {
     zoomed = EditorCamera::ZoomBy(camera, step) || zoomed;
     CloseContextMenu();
   }
-  if (RightPressed()) OpenContextMenu(MenuZoom);
+  if (m_mouse.RightPressed()) OpenContextMenu(MenuZoom);
   if (zoomed) m_world->MarkSpritesDirty();
   PanWithMiddleButton();
 }
 
-void MenuDebug::PanWithMiddleButton() {
-  if (!MainCamera || !MiddleHeld()) return;
-  EditorCamera::PanByPixels(*MainCamera, m_mouseDelta[0], m_mouseDelta[1]);
+void MainPage::PanWithMiddleButton() {
+  if (!MainCamera || !m_mouse.MiddleHeld()) return;
+  EditorCamera::PanByPixels(*MainCamera, m_mouse.Delta()[0], m_mouse.Delta()[1]);
   CloseContextMenu();
+}
+
+void MainPage::ReadMef(const std::string& path) {
+  std::ifstream in(NativePath(path), std::ios::binary);
+  if (!in) {
+    m_palette->SetPages(BlankPalette());
+    return;
+  }
+  in.imbue(std::locale::classic());
+  static const std::vector<std::unique_ptr<Texture>> noTextures;
+  m_palette->SetPages(ReadCompanionFile(in, m_textures ? *m_textures : noTextures));
 }
