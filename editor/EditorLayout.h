@@ -260,14 +260,15 @@ inline void Cover(Quad& quad, const ScreenBox& box) {
   quad.SetAltPositionXYZ((box.left + box.right) / 2, (box.top + box.bottom) / 2, 0.0f);
 }
 
-// The bars and the page panels: light grey, a little see-through, outlined in black.
+// The bars and the page panels: light grey, a little see-through, outlined in black. A panel
+// of another fill keeps the outline.
 constexpr Color4 BarColor{230, 221, 221, 221};
 constexpr Color4 BarOutline{255, 0, 0, 0};
 
-inline std::unique_ptr<Quad> MakeBar(const ScreenBox& box) {
+inline std::unique_ptr<Quad> MakeBar(const ScreenBox& box, const Color4& fill = BarColor) {
   auto bar = std::make_unique<Quad>();
   Cover(*bar, box);
-  bar->SetFillColor(BarColor);
+  bar->SetFillColor(fill);
   bar->outlineVisible = 1;
   bar->SetOutlineColor(BarOutline);
   return bar;

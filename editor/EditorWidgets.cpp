@@ -10,12 +10,6 @@
 
 namespace EditorWidgets {
 
-namespace {
-
-constexpr Color4 DialogOutline{255, 0, 0, 0};
-
-}  // namespace
-
 std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y,
                                      const Color4& fill) {
   auto quad = std::make_unique<Quad>();
@@ -23,14 +17,6 @@ std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y
   quad->SetAltPositionXYZ(x, y, 0.0f);
   quad->SetFillColor(fill);
   return quad;
-}
-
-std::unique_ptr<Quad> MakeDialogPanel(const ScreenBox& box, const Color4& fill) {
-  auto panel = MakeScreenQuad(box.Width(), box.Height(), (box.left + box.right) / 2,
-                              (box.top + box.bottom) / 2, fill);
-  panel->outlineVisible = 1;
-  panel->SetOutlineColor(DialogOutline);
-  return panel;
 }
 
 ScreenBox BoxOf(const Quad& quad) {

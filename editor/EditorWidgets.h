@@ -33,8 +33,6 @@ constexpr float RowPadding = 20.0f;
 
 std::unique_ptr<Quad> MakeScreenQuad(float width, float height, float x, float y,
                                      const Color4& fill);
-// A panel filling the box, outlined in black.
-std::unique_ptr<Quad> MakeDialogPanel(const ScreenBox& box, const Color4& fill);
 // Where a screen quad lies, rotation ignored.
 ScreenBox BoxOf(const Quad& quad);
 // A shaded strip across the top of a page's panel.

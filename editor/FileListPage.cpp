@@ -39,13 +39,13 @@ constexpr const char* NoMusicRow = "None";
 FileListPage::FileListPage(MenuDebug& menu, World* world)
     : m_menu(menu), m_mouse(menu.Mouse()), m_world(world) {
   const ScreenBox& load = Layout::LoadDialogPanel;
-  m_loadDialogPanel = EditorWidgets::MakeDialogPanel(load, EditorWidgets::DialogFill);
-  m_fileListPanel = EditorWidgets::MakeDialogPanel(
-      {load.left + Layout::FileListNarrowing / 2,
-       load.top + Layout::FileListShortening / 2 - Layout::FileListRaise,
-       load.right - Layout::FileListNarrowing / 2,
-       load.bottom - Layout::FileListShortening / 2 - Layout::FileListRaise},
-      ColorWhite);
+  m_loadDialogPanel = Layout::MakeBar(load, EditorWidgets::DialogFill);
+  m_fileListPanel =
+      Layout::MakeBar({load.left + Layout::FileListNarrowing / 2,
+                       load.top + Layout::FileListShortening / 2 - Layout::FileListRaise,
+                       load.right - Layout::FileListNarrowing / 2,
+                       load.bottom - Layout::FileListShortening / 2 - Layout::FileListRaise},
+                      ColorWhite);
   const float loadX = load.right - Layout::OkButtonFromRight;
   const float loadY = load.bottom - Layout::OkButtonFromBottom;
   m_loadButton = std::make_unique<DebugButton>(Layout::ButtonWidth, Layout::LoadButtonHeight, 0.0f,

@@ -48,7 +48,7 @@ std::wstring SaveNameRefusal(const std::string& name) {
 SaveDialogPage::SaveDialogPage(MenuDebug& menu)
     : m_menu(menu), m_mouse(menu.Mouse()), m_field(menu.Field()), m_pageMessage(AlignQuarterUp) {
   const ScreenBox& save = Layout::SaveDialogPanel;
-  m_saveDialogPanel = EditorWidgets::MakeDialogPanel(save, EditorWidgets::DialogFill);
+  m_saveDialogPanel = Layout::MakeBar(save, EditorWidgets::DialogFill);
   const float saveX = save.right - Layout::OkButtonFromRight;
   const float saveY = save.bottom - Layout::OkButtonFromBottom;
   m_saveButton = EditorWidgets::MakeScreenQuad(Layout::ButtonWidth, Layout::ButtonHeight, saveX,
