@@ -62,7 +62,6 @@ SaveDialogPage::SaveDialogPage(MenuDebug& menu)
                 Layout::NameFieldHeight, 0.0f,
                 (save.left + save.right) / 2 - Layout::NameFieldLeftShift,
                 (save.top + save.bottom) / 2, 0.0f, Layout::MapNameMaxLength, "", "");
-  m_mapNameBox->suffix = MapExtension;
 
   m_widgets.Add(NameCaption, *m_mapNameBox);
   m_widgets.Add("Save", *m_saveButton);
@@ -73,6 +72,7 @@ SaveDialogPage::~SaveDialogPage() = default;
 
 void SaveDialogPage::OpenSaveDialog(int32_t mode) {
   m_menu.SetMode(mode);
+  m_mapNameBox->suffix = mode == MenuDebug::ModeSaveMef ? CompanionExtension : MapExtension;
   m_mapNameBox->SetText(StartingName);
   m_field.OpenAt(*m_mapNameBox, static_cast<int32_t>(m_mapNameBox->text.size()));
 }
@@ -126,8 +126,6 @@ void SaveDialogPage::Draw() {
                   panel.top + Layout::DialogTextInset, 0.0f,
                   L"File will be saved to the \"Content\\Maps\" directory.\nSave file as:",
                   DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignTop);
-  m_mapNameBox->suffix =
-      m_menu.Mode() == MenuDebug::ModeSaveMef ? CompanionExtension : MapExtension;
   m_mapNameBox->Draw();
   DrawButtonCaption(L"Save", *m_saveButton);
   DrawButtonCaption(L"Cancel", *m_saveCancelButton);
