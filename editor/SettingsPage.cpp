@@ -103,8 +103,7 @@ SettingsPage::~SettingsPage() = default;
 // A map loaded since the last visit may have brought its own colour.
 void SettingsPage::Enter() {
   ShowTimeScale();
-  m_savedBackground = ClearColor;
-  m_backgroundSwatch->SetFillColor(ClearColor);
+  KeepBackground();
 }
 
 void SettingsPage::SaveToggles(int count) {

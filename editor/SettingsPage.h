@@ -38,7 +38,7 @@ class SettingsPage : public DebugPage {
   // On leaving the debug menu: the background colour and the first four switches as they were
   // last committed.
   void RestoreSettings();
-  // The background colour the colour dialog gave becomes the committed one.
+  // The background colour in use (the colour dialog's, or play's) becomes the committed one.
   void KeepBackground();
   // The background colour as last committed.
   const Color4& SavedBackground() const { return m_savedBackground; }
