@@ -23,6 +23,10 @@ namespace Layout = EditorLayout;
 
 namespace {
 
+// Where the selection's colour dialog opens.
+constexpr Vector3 ShapeDialogAnchor{Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f};
+// World units per input step of the keyboard pan under the dialog.
+constexpr float CameraPanStep = 0.2f;
 constexpr float FastPan = 2.0f;
 constexpr float SlowPan = 0.5f;
 
@@ -32,8 +36,7 @@ ColorDialogPage::ColorDialogPage(MenuDebug& menu, Texture* atlas)
     : m_menu(menu),
       m_mouse(menu.Mouse()),
       m_field(menu.Field()),
-      m_colorDialog(std::make_unique<ColorDialog>(&menu, atlas)),
-      m_colorDialogAnchor{Layout::ColorDialogAnchorX, Layout::ColorDialogAnchorY, 0.0f} {
+      m_colorDialog(std::make_unique<ColorDialog>(&menu, atlas)) {
   m_widgets.Add("OK", m_colorDialog->OkButton());
   m_widgets.Add("Cancel", m_colorDialog->CancelButton());
 }
@@ -50,16 +53,12 @@ void ColorDialogPage::OpenShapeColorDialog() {
   const Color4 color = selected ? selected->GetColor() : swatch.GetColor();
   m_menu.SetMode(MenuDebug::ModeShapeColor);
   swatch.SetFillColor(color);
-  OpenColorDialog(m_colorDialogAnchor, color);
+  m_colorDialog->Open(ShapeDialogAnchor, color);
 }
 
 void ColorDialogPage::OpenBackgroundColorDialog() {
   m_menu.SetMode(MenuDebug::ModeBackgroundColor);
-  OpenColorDialog({Layout::Width / 2, Layout::Height / 2, 0.0f}, ClearColor);
-}
-
-void ColorDialogPage::OpenColorDialog(const Vector3& anchor, const Color4& color) {
-  m_colorDialog->Open(anchor, color);
+  m_colorDialog->Open({Layout::Width / 2, Layout::Height / 2, 0.0f}, ClearColor);
 }
 
 Color4 ColorDialogPage::EditedColor() const {
@@ -99,8 +98,7 @@ void ColorDialogPage::HandleInput() {
 void ColorDialogPage::HandleShapeColorDialog() {
   const KeyboardBuffer& keys = *GameControls->keyboard;
   if (keys.IsDown(VirtualKey::Esc)) {
-    ApplyColor(m_colorDialog->ColorAtOpen());
-    m_menu.SetMode(MenuDebug::ModeEdit);
+    Cancel();
   } else if (keys.IsEnterPressed()) {
     m_menu.SetMode(MenuDebug::ModeEdit);
   } else if (HandleColorDialogMouse() && m_field.Current()) {
@@ -169,7 +167,7 @@ bool ColorDialogPage::HandleColorDialogMouse() {
 void ColorDialogPage::PanCameraWithKeys() {
   if (!MainCamera) return;
   const KeyboardBuffer& keys = *GameControls->keyboard;
-  float step = m_cameraPanStep;
+  float step = CameraPanStep;
   if (keys.IsDown(VirtualKey::LeftShift)) {
     step *= FastPan;
   } else if (keys.IsDown(VirtualKey::LeftAlt)) {

@@ -4,7 +4,6 @@
 
 #include "editor/DebugPage.h"
 #include "engine/Color4.h"
-#include "platform/MathTypes.h"
 
 class ColorDialog;
 class DebugMouse;
@@ -34,8 +33,6 @@ class ColorDialogPage : public DebugPage {
 
  private:
   bool OnBackground() const;
-  // Lays the dialog out round the screen point and loads the colour.
-  void OpenColorDialog(const platform::Vector3& anchor, const Color4& color);
   void HandleShapeColorDialog();
   void HandleBackgroundColorDialog();
   // What both dialogs do after their own keys; true while the dialog stays open.
@@ -50,8 +47,4 @@ class ColorDialogPage : public DebugPage {
   const DebugMouse& m_mouse;
   TypingField& m_field;
   std::unique_ptr<ColorDialog> m_colorDialog;
-  // Where the selection's colour dialog opens.
-  platform::Vector3 m_colorDialogAnchor;
-  // World units per input step of the keyboard pan under the dialog.
-  float m_cameraPanStep = 0.2f;
 };
