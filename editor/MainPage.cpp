@@ -111,8 +111,6 @@ MainPage::~MainPage() = default;
 void MainPage::Enter() {
   m_brushTexture = nullptr;
   m_elapsed = 0.0f;
-  m_lastAutosaveTick = 0;
-  m_autosaveTick = 0;
   // The palette and the swatch may show textures of a map that has gone since the last visit:
   // the palette is read afresh from the map's companion file.
   ReadMef(CompanionPathOf(m_world->GetMapName()));
@@ -132,13 +130,13 @@ void MainPage::Enter() {
 }
 
 void MainPage::Update(float dt) {
-  m_lastAutosaveTick = m_autosaveTick;
+  const auto periods = [](float seconds) { return static_cast<int32_t>(seconds / AutosavePeriod); };
+  const int32_t before = periods(m_elapsed);
   m_elapsed += dt;
-  m_autosaveTick = static_cast<int32_t>(m_elapsed / AutosavePeriod);
   // A zoom under way resizes the sprites.
   if (MainCamera && MainCamera->eye.z != MainCamera->targetEye.z) m_world->MarkSpritesDirty();
   UpdateHandles();
-  if (m_autosaveTick != m_lastAutosaveTick) Autosave();
+  if (periods(m_elapsed) != before) Autosave();
 }
 
 void MainPage::Autosave() {

@@ -251,10 +251,8 @@ class MainPage : public DebugPage {
   // The editor's pictures: icons, cursors, swatches.
   Texture* m_atlas;
 
-  // The autosave clock: seconds since Enter and whole autosave periods in them.
+  // The autosave clock: seconds since Enter; an autosave ends each whole period of them.
   float m_elapsed = 0.0f;
-  int32_t m_lastAutosaveTick = 0;
-  int32_t m_autosaveTick = 0;
   EditorWidgets::MessageLine m_statusLine;
 
   // The page's frame.
