@@ -52,10 +52,6 @@ void SetPictureRect(Sprite& sprite, const platform::PixelRect& rect) {
 // A shape given a texture shows it unshaded.
 constexpr Color4 LightInterfaceColor{255, 255, 255, 255};
 
-std::string WholeText(uint32_t value) {
-  return WStringToString(IntToWString(static_cast<int>(value)));
-}
-
 }  // namespace
 
 void MainPage::ToolTextureQuad() {
@@ -140,10 +136,8 @@ void MainPage::ConfirmTexture() {
     m_selected->SetFillColor(LightInterfaceColor);
     if (!m_outline) ShowOutline(m_selected);
   }
-  panel.m_fieldSourceLeft->SetText("0");
-  panel.m_fieldSourceTop->SetText("0");
-  panel.m_fieldSourceRight->SetText(WholeText(texture.width));
-  panel.m_fieldSourceBottom->SetText(WholeText(texture.height));
+  SetSourceFields(
+      {0, 0, static_cast<int32_t>(texture.width), static_cast<int32_t>(texture.height)});
   panel.m_fieldScaleX->SetText("1");
   panel.m_fieldScaleY->SetText("1");
   panel.m_colorSwatch->SetFillColor(LightInterfaceColor);
