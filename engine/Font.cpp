@@ -25,6 +25,11 @@ platform::PixelRect FontLayout::CellOf(int index) const {
   return {left, top, left + cell, top + cell};
 }
 
+Vector3 GlyphCentre(const platform::PixelRect& cell) {
+  return {static_cast<float>(RoundToInt(static_cast<float>(cell.right - cell.left) / 2)),
+          static_cast<float>(RoundToInt(static_cast<float>(cell.bottom - cell.top) / 2)), 0.0f};
+}
+
 void Font::Initialize(Texture* atlas, float newCellWidth, float newCellHeight) {
   texture = atlas;
   cellWidth = newCellWidth;
@@ -103,10 +108,7 @@ void Font::DrawString(const std::string& text, Vector3 pen, int vertical, int ho
   PlaceGlyphs(text, pen, [&](const FChar& glyph, const Vector3& at) {
     SetTransform(at.x, at.y);
     SpriteRenderer->SetTransform(transform);
-    const Vector3 center{
-        static_cast<float>(RoundToInt(static_cast<float>(glyph.rect.right - glyph.rect.left) / 2)),
-        static_cast<float>(RoundToInt(static_cast<float>(glyph.rect.bottom - glyph.rect.top) / 2)),
-        0.0f};
+    const Vector3 center = GlyphCentre(glyph.rect);
     SpriteRenderer->Draw(atlas, &glyph.rect, &center, nullptr, packed);
   });
   SpriteRenderer->SetTransform(saved);

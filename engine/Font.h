@@ -48,6 +48,9 @@ struct FontLayout {
   platform::PixelRect CellOf(int index) const;
 };
 
+// The point of a glyph's cell that stands on the pen: its middle, on whole pixels.
+platform::Vector3 GlyphCentre(const platform::PixelRect& cell);
+
 // The side of both font atlases.
 constexpr int FontAtlasSize = 1024;
 

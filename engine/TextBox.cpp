@@ -70,17 +70,15 @@ int32_t TextBox::HiddenCount() const {
   return hidden;
 }
 
-std::string TextBox::ShownText() const {
-  const int32_t hidden = HiddenCount();
+std::string TextBox::ShownText(int32_t hidden) const {
   return hidden > 0 ? CutMark + text.substr(static_cast<size_t>(hidden)) : text;
 }
 
-float TextBox::PlaceOf(int32_t index) const {
-  const int32_t hidden = HiddenCount();
+float TextBox::PlaceOf(int32_t index, int32_t hidden) const {
   if (!font || index <= 0 || index < hidden) return 0.0f;
   const int32_t count = hidden > 0 ? CutMarkLength + index - hidden : index;
   return static_cast<float>(
-      font->MeasurePrefix(StringToWString(ShownText()), static_cast<size_t>(count)).width);
+      font->MeasurePrefix(StringToWString(ShownText(hidden)), static_cast<size_t>(count)).width);
 }
 
 float TextBox::TextRoom() const { return box->width - TextInset - TextRightInset; }
@@ -114,11 +112,12 @@ void TextBox::InsertText(std::string typed) {
 int32_t TextBox::MeasureSelection(float x, float, float) const {
   const float left = TextLeft();
   // The first place shown stands for the hidden ones.
-  int32_t index = HiddenCount();
-  float best = std::fabs(x - (left + PlaceOf(index)));
+  const int32_t hidden = HiddenCount();
+  int32_t index = hidden;
+  float best = std::fabs(x - (left + PlaceOf(index, hidden)));
   const int32_t length = Length();
   for (int32_t i = index + 1; i <= length; ++i) {
-    const float distance = std::fabs(x - (left + PlaceOf(i)));
+    const float distance = std::fabs(x - (left + PlaceOf(i, hidden)));
     if (!(distance < best)) break;
     best = distance;
     index = i;
@@ -140,14 +139,15 @@ void TextBox::UpdateCaret() {
     selected = font->Measure(StringToWString(text.substr(static_cast<size_t>(lo),
                                                          static_cast<size_t>(hi - lo))));
   }
-  const float start = PlaceOf(lo);
-  const float selectedWidth = PlaceOf(hi) - start;
+  const int32_t hidden = HiddenCount();
+  const float start = PlaceOf(lo, hidden);
+  const float selectedWidth = PlaceOf(hi, hidden) - start;
   selection->SetDimensions(selectedWidth, static_cast<float>(selected.height), 0.0f);
   selection->SetAltPositionXYZ(TextLeft() + start + selectedWidth / 2, box->altPosition.y, 0.0f);
 }
 
 platform::Vector3 TextBox::MeasureToCaret() const {
-  return {TextLeft() + PlaceOf(ClampIndex(caret)) + CaretOffsetX,
+  return {TextLeft() + PlaceOf(ClampIndex(caret), HiddenCount()) + CaretOffsetX,
           box->altPosition.y + CaretOffsetY, 0.0f};
 }
 
@@ -157,7 +157,7 @@ void TextBox::Draw() {
   const platform::Vector3 at = box->altPosition;
   DrawWidgetLabel(font, label, labelSide, at.x - box->width / 2, at.x + box->width / 2, at.y,
                   textColor);
-  std::wstring shown = StringToWString(ShownText() + suffix);
+  std::wstring shown = StringToWString(ShownText(HiddenCount()) + suffix);
   if (font) shown.resize(FittingCount(shown));
   DrawTextAligned(font, TextLeft(), at.y, 0.0f, shown, textColor.ToD3DColor(), AlignLeft,
                   AlignQuarterUp);

@@ -77,11 +77,12 @@ class TextBox {
   size_t FittingCount(const std::wstring& shown) const;
   // Characters of the text left out before what the box shows; the mark stands for them.
   int32_t HiddenCount() const;
-  // The text as the box shows it: after the mark when its start is left out.
-  std::string ShownText() const;
-  // Pixels from the text's start to the place before the character at the index, as shown;
-  // a hidden character's place is the start.
-  float PlaceOf(int32_t index) const;
+  // The text as the box shows it with that many characters hidden: after the mark when its
+  // start is left out.
+  std::string ShownText(int32_t hidden) const;
+  // Pixels from the text's start to the place before the character at the index, as shown with
+  // that many characters hidden; a hidden character's place is the start.
+  float PlaceOf(int32_t index, int32_t hidden) const;
   // Pixels from the text's start to just inside the box's right edge.
   float TextRoom() const;
 };

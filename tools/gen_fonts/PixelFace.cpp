@@ -9,7 +9,6 @@
 #include "GlyphFit.h"
 #include "GlyphRaster.h"
 #include "engine/Globals.h"
-#include "engine/VectorMath.h"
 #include "platform/Renderer.h"
 
 namespace {
@@ -55,8 +54,7 @@ std::vector<std::vector<int>> NearestCentres(const Font& font) {
 
 // The column of a glyph cell's left edge about its pen, as the sprite batch places the cell.
 int CellOffset(const platform::PixelRect& rect, float scale) {
-  return platform::SizedPixel(
-      -static_cast<float>(RoundToInt(static_cast<float>(rect.right - rect.left) / 2)) * scale);
+  return platform::SizedPixel(-GlyphCentre(rect).x * scale);
 }
 
 // A glyph fitted to its pen: its ink takes the columns [pen - left, pen - left + width).
@@ -192,8 +190,7 @@ bool DrawPixelFace(platform::Image& picture, const FontLayout& layout, float sca
   // The ink of all glyphs centred where the big glyphs' is, below the pen.
   const int inkHeight = raster.inkBottom() - raster.inkTop();
   const float middle =
-      (static_cast<float>(layout.cell) / 2 -
-       static_cast<float>(RoundToInt(static_cast<float>(layout.cell) / 2))) * scale;
+      (static_cast<float>(layout.cell) / 2 - GlyphCentre(layout.CellOf(0)).y) * scale;
   const int inkTop = std::clamp(platform::SizedPixel(middle - static_cast<float>(inkHeight) / 2),
                                 offset, offset + rows - inkHeight);
   for (int i = 0; i < GlyphCount; ++i) {
