@@ -17,9 +17,6 @@ using platform::Vector3;
 
 namespace {
 
-// The page panel's right edge stands 15 pixels in from the content's right edge.
-constexpr float PagePanelInset = 15.0f;
-
 // Copies of the records whose names the player knows, in the records' order.
 void CopyKnown(const std::vector<Object>& records, std::vector<Object>& shown, const Player* player,
                bool (Player::*knows)(std::string) const) {
@@ -80,11 +77,8 @@ void EncyclopediaTab::BuildList(int subTab) {
   menu.LayoutListPanel(static_cast<int>(count));
   menu.ShowListFrom(0);
   menu.PlaceSideAndListPanels();
-  const Sprite& contentPanel = *menu.GetWindow().content;
   ItemPage& page = Page();
-  const Vector3 at{
-      ScreenBoxOf(contentPanel).right - PagePanelInset - ScreenBoxOf(*page.detailsBody).Width() / 2,
-      contentPanel.altPosition.y, 0.0f};
+  const Vector3 at = page.CentreIn(*menu.GetWindow().content);
   page.entryPanel.SetAltPosition(at);
   page.detailsPanel.SetAltPosition(at);
   Sprite& highlight = menu.GetListHighlight();
