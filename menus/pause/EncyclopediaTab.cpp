@@ -81,10 +81,8 @@ void EncyclopediaTab::BuildList(int subTab) {
   const Vector3 at = page.CentreIn(*menu.GetWindow().content);
   page.entryPanel.SetAltPosition(at);
   page.detailsPanel.SetAltPosition(at);
-  Sprite& highlight = menu.GetListHighlight();
-  highlight.SetAltPosition(MenuPause::FirstRowCenter(menu.GetListPanel().group));
   menu.AttachScrollBarRightOfSidePanel(count);
-  menu.PlaceSelectionArrow(highlight);
+  menu.HighlightFirstListRow();
 }
 
 void EncyclopediaTab::CollectKnownSkills() {
@@ -174,9 +172,7 @@ void EncyclopediaTab::EnterList() {
   const bool known = m_subTab >= 1 && m_subTab < SubTabCount;
   if (!known) m_subTab = 0;
   m_focus = m_subTab + 1;
-  Sprite& highlight = menu.GetListHighlight();
-  highlight.SetAltPosition(MenuPause::FirstRowCenter(menu.GetListPanel().group));
-  menu.PlaceSelectionArrow(highlight);
+  menu.HighlightFirstListRow();
 }
 
 void EncyclopediaTab::CursorDown() {
