@@ -75,7 +75,6 @@ void EncyclopediaTab::BuildList(int subTab) {
   menu.ListEntries(this->*open.shown);
   const auto count = static_cast<uint32_t>(menu.GetListRows().size());
   menu.LayoutListPanel(static_cast<int>(count));
-  menu.ShowListFrom(0);
   menu.PlaceSideAndListPanels();
   ItemPage& page = Page();
   const Vector3 at = page.CentreIn(*menu.GetWindow().content);
