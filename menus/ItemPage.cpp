@@ -40,6 +40,7 @@ constexpr float InherentSkillsX = 185.0f;
 constexpr float KindIconInset = 34.0f;
 constexpr Color4 KindIconTint{255, 100, 100, 100};
 constexpr float PortraitDrop = 2.0f;
+constexpr float PageFromContentRight = 15.0f;
 
 // A compared value carries its sign: +0, +12.5, -3.
 std::string Signed(float value) {
@@ -127,6 +128,11 @@ void ItemPage::PlaceHud(Player& player) const {
   const float y = ScreenBoxOf(*descriptionMiddleTop).top - ScreenBoxOf(*descriptionTop).Height() +
                   portrait / 2 + PortraitDrop;
   player.PlaceHud({descriptionMiddleTop->altPosition.x, y, 0.0f});
+}
+
+Vector3 ItemPage::CentreIn(const Sprite& content) const {
+  return {ScreenBoxOf(content).right - PageFromContentRight - ScreenBoxOf(*detailsBody).Width() / 2,
+          content.altPosition.y, 0.0f};
 }
 
 Vector3 ItemPage::Origin() const { return ScreenBoxOf(descriptionPanel).TopLeft(); }

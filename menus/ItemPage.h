@@ -50,6 +50,9 @@ class ItemPage {
   // The player's interface in the description panel's top band, its portrait just below the
   // band's top; a player without an interface stays as it is.
   void PlaceHud(Player& player) const;
+  // Where the page's panels stand in a menu's content panel: their right edges 15 pixels in from
+  // its right edge, at its middle height.
+  platform::Vector3 CentreIn(const Sprite& content) const;
   // The description panel's top-left corner, from which the page's texts are placed.
   platform::Vector3 Origin() const;
   // The first row of the main statistics below their heading, and on the entry panel.

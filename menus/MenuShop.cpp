@@ -30,9 +30,8 @@ constexpr float DetailsFromListRight = 20.0f;
 constexpr float ScrollBarShorterThanList = 100.0f;
 constexpr float RowWidth = 372.0f;
 constexpr float RowFillerHeight = 49.0f;
-// Entering a page puts the details panels 15 pixels inside the list panel's right edge, the
+// Entering a page puts the details panels where the item page stands in the list panel, the
 // dialog over their upper part.
-constexpr float PagePanelsFromListRight = 15.0f;
 constexpr float DescriptionPanelRaise = 1.0f;
 constexpr float ConfirmPanelRaise = 132.0f;
 
@@ -150,13 +149,10 @@ void MenuShop::BuildPanels() {
 }
 
 void MenuShop::PlaceDetailPanels() {
-  const Sprite& list = *m_window.content;
-  const float x = ScreenBoxOf(list).right - PagePanelsFromListRight -
-                  ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2;
-  const float y = list.altPosition.y;
-  m_itemPage.descriptionPanel.SetAltPosition({x, y - DescriptionPanelRaise, 0.0f});
-  m_itemPage.detailsPanel.SetAltPosition({x, y, 0.0f});
-  m_panelConfirm.SetAltPosition({x, y - ConfirmPanelRaise, 0.0f});
+  const Vector3 page = m_itemPage.CentreIn(*m_window.content);
+  m_itemPage.descriptionPanel.SetAltPosition(page - Vector3{0.0f, DescriptionPanelRaise, 0.0f});
+  m_itemPage.detailsPanel.SetAltPosition(page);
+  m_panelConfirm.SetAltPosition(page - Vector3{0.0f, ConfirmPanelRaise, 0.0f});
   m_itemPage.PlaceMarkers();
 }
 

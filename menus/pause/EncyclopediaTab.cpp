@@ -17,9 +17,6 @@ using platform::Vector3;
 
 namespace {
 
-// The page panel's right edge stands 15 pixels in from the content's right edge.
-constexpr float PagePanelInset = 15.0f;
-
 // Copies of the records whose names the player knows, in the records' order.
 void CopyKnown(const std::vector<Object>& records, std::vector<Object>& shown, const Player* player,
                bool (Player::*knows)(std::string) const) {
@@ -78,19 +75,13 @@ void EncyclopediaTab::BuildList(int subTab) {
   menu.ListEntries(this->*open.shown);
   const auto count = static_cast<uint32_t>(menu.GetListRows().size());
   menu.LayoutListPanel(static_cast<int>(count));
-  menu.ShowListFrom(0);
   menu.PlaceSideAndListPanels();
-  const Sprite& contentPanel = *menu.GetWindow().content;
   ItemPage& page = Page();
-  const Vector3 at{
-      ScreenBoxOf(contentPanel).right - PagePanelInset - ScreenBoxOf(*page.detailsBody).Width() / 2,
-      contentPanel.altPosition.y, 0.0f};
+  const Vector3 at = page.CentreIn(*menu.GetWindow().content);
   page.entryPanel.SetAltPosition(at);
   page.detailsPanel.SetAltPosition(at);
-  Sprite& highlight = menu.GetListHighlight();
-  highlight.SetAltPosition(MenuPause::FirstRowCenter(menu.GetListPanel().group));
   menu.AttachScrollBarRightOfSidePanel(count);
-  menu.PlaceSelectionArrow(highlight);
+  menu.HighlightFirstListRow();
 }
 
 void EncyclopediaTab::CollectKnownSkills() {
@@ -180,9 +171,7 @@ void EncyclopediaTab::EnterList() {
   const bool known = m_subTab >= 1 && m_subTab < SubTabCount;
   if (!known) m_subTab = 0;
   m_focus = m_subTab + 1;
-  Sprite& highlight = menu.GetListHighlight();
-  highlight.SetAltPosition(MenuPause::FirstRowCenter(menu.GetListPanel().group));
-  menu.PlaceSelectionArrow(highlight);
+  menu.HighlightFirstListRow();
 }
 
 void EncyclopediaTab::CursorDown() {

@@ -163,9 +163,7 @@ void InventoryTab::FocusList() {
   if (menu.GetListRows().empty()) return;
   menu.StartListAtTop();
   m_mode = 1;
-  Sprite& highlight = menu.GetListHighlight();
-  highlight.SetAltPosition(MenuPause::FirstRowCenter(menu.GetListPanel().group));
-  menu.PlaceSelectionArrow(highlight);
+  menu.HighlightFirstListRow();
 }
 
 void InventoryTab::CursorDown() {

@@ -111,6 +111,8 @@ class MenuPause : public Menu, public PauseScreen {
   // The strip with the tab at that place on it open, widened to the title.
   void LayoutTabStrip(int openPlace, const std::string& title);
   void PlaceSelectionArrow(const Sprite& highlight);
+  // The list's highlight on its first row, the selection arrow beside it.
+  void HighlightFirstListRow();
   // The side column and the list panel beside it, both a pixel below the content's middle.
   void PlaceSideAndListPanels();
   // The page panels to the content panel's right edge, the comparison markers and the

@@ -18,10 +18,8 @@ constexpr float TokensPlateBelowWindowTop = 8.0f;
 constexpr float TokenIconFromRight = 34.0f;
 constexpr float TokensPlateMiddleWidth = 185.0f;
 
-// Page panels, all 300 wide: where the menu first puts them, and where every tab but the
-// Encyclopedia puts them.
+// Page panels, all 300 wide, where the menu first puts them.
 constexpr float PagePanelFromContentRight = 20.0f;
-constexpr float PageFromContentRight = 15.0f;
 
 // Highlights.
 constexpr float RowHighlightWidth = 185.0f;
@@ -54,11 +52,7 @@ void MenuPause::PlaceItemPagePanels() {
 }
 
 void MenuPause::PlacePagePieces() {
-  const Sprite& contentPanel = *m_window.content;
-  const ScreenBox content = ScreenBoxOf(contentPanel);
-  const Vector3 page{
-      content.right - PageFromContentRight - ScreenBoxOf(*m_itemPage.detailsBody).Width() / 2,
-      contentPanel.altPosition.y, 0.0f};
+  const Vector3 page = m_itemPage.CentreIn(*m_window.content);
   m_itemPage.descriptionPanel.SetAltPosition(page);
   m_itemPage.detailsPanel.SetAltPosition(page);
   if (m_player) m_itemPage.PlaceHud(*m_player);

@@ -74,6 +74,11 @@ Object* MenuPause::SelectedRow() const {
   return m_listCursor < m_listRows.size() ? m_listRows[m_listCursor] : nullptr;
 }
 
+void MenuPause::HighlightFirstListRow() {
+  m_listHighlight->SetAltPosition(FirstRowCenter(m_listPanel.group));
+  PlaceSelectionArrow(*m_listHighlight);
+}
+
 void MenuPause::StartListAtTop() {
   m_listCursor = 0;
   ShowListFrom(0);
