@@ -16,7 +16,6 @@ constexpr float CautiousAlertInFront = 4.0f;
 constexpr float CautiousAlertBehind = 3.2f;
 
 constexpr float RunningSpeed = 5.5f;
-constexpr float LuringSpeed = 9.0f;
 
 }  // namespace
 
@@ -119,7 +118,7 @@ void RatatoskrStateLuring::Decide(const Actor&, float dt) {
     SwitchTo(RatatoskrAttackPrepping);
     return;
   }
-  RunAt(LuringSpeed, dt);
+  RunAt(RatatoskrLuringSpeed, dt);
 }
 
 RatatoskrStateSkidding::RatatoskrStateSkidding(Ratatoskr* newOwner,

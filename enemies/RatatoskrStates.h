@@ -15,6 +15,9 @@ inline constexpr RatatoskrState::LimitDraw RatatoskrLungeLimit{30, 20};
 inline constexpr RatatoskrState::LimitDraw RatatoskrLureLimit{30, 50};
 inline constexpr RatatoskrState::LimitDraw RatatoskrSkidLimit{30, 60};
 
+// How fast a startled Ratatoskr runs from the player before it turns to bite.
+inline constexpr float RatatoskrLuringSpeed = 9.0f;
+
 // Stands still; wanders on a timeout, startles when the player comes close.
 class RatatoskrStateIdling : public RatatoskrState {
  public:

@@ -7,13 +7,6 @@ namespace {
 // Kept for the whole run by the triggers.
 const TriggerKindTable* RegisteredKinds = nullptr;
 
-template <typename Key>
-const TriggerKindEntry* FindKindBy(Key TriggerKindEntry::*key, Key value) {
-  const TriggerKindTable& kinds = RegisteredTriggerKinds();
-  const auto found = std::ranges::find(kinds, value, key);
-  return found == kinds.end() ? nullptr : &*found;
-}
-
 }  // namespace
 
 void RegisterTriggerKinds(const TriggerKindTable& kinds) { RegisteredKinds = &kinds; }
@@ -24,11 +17,9 @@ const TriggerKindTable& RegisteredTriggerKinds() {
 }
 
 const TriggerKindEntry* FindTriggerKindByLetter(char letter) {
-  return FindKindBy(&TriggerKindEntry::letter, letter);
-}
-
-const TriggerKindEntry* FindTriggerKind(int32_t kind) {
-  return FindKindBy(&TriggerKindEntry::kind, kind);
+  const TriggerKindTable& kinds = RegisteredTriggerKinds();
+  const auto found = std::ranges::find(kinds, letter, &TriggerKindEntry::letter);
+  return found == kinds.end() ? nullptr : &*found;
 }
 
 bool IsShapedModifier(char letter) {

@@ -73,8 +73,7 @@ using TriggerKindTable = std::vector<TriggerKindEntry>;
 // assembly registers it at start-up. Until then a map holds no trigger.
 void RegisterTriggerKinds(const TriggerKindTable& kinds);
 const TriggerKindTable& RegisteredTriggerKinds();
-// The kind of a record letter, or of a kind number; null for none.
+// The kind of a record letter; null for none.
 const TriggerKindEntry* FindTriggerKindByLetter(char letter);
-const TriggerKindEntry* FindTriggerKind(int32_t kind);
 // Whether the letter is that of a trigger whose record begins with its region's shape token.
 bool IsShapedModifier(char letter);

@@ -210,7 +210,6 @@ TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
   constexpr float FightWidth = 5.0f;
   constexpr float FightHeight = 4.0f;
   // A startled Ratatoskr's longest run away before it turns.
-  constexpr float LuringSpeed = 9.0f;
   constexpr float LongestLure = (RatatoskrLureLimit.spread - 1 + RatatoskrLureLimit.base) / 100.0f;
   for (const char* name : ShippedMaps) {
     Load(name);
@@ -219,7 +218,7 @@ TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
       float reach = FightWidth;
       if (const auto* ratatoskr = dynamic_cast<const Ratatoskr*>(enemy.get())) {
         home = ratatoskr->home;
-        reach += ratatoskr->range + LuringSpeed * LongestLure;
+        reach += ratatoskr->range + RatatoskrLuringSpeed * LongestLure;
       }
       for (const auto& modifier : world_->modifiers) {
         const ModifierShape* trigger = modifier.get();
