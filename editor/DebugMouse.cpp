@@ -8,11 +8,7 @@
 void DebugMouse::Sample() {
   if (!MainPlatform) return;
   const platform::MouseSample sample = MainPlatform->ReadMouse();
-  int windowX = 0;
-  int windowY = 0;
-  MainPlatform->GetWindowPosition(windowX, windowY);
-  m_mouseClient = {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY),
-                   0.0f};
+  m_mouseClient = ClientPoint(*MainPlatform, sample);
   m_mouseWorld = ScreenToWorld(0.0f, m_mouseClient.x, m_mouseClient.y);
   m_mouseDelta = {sample.x - GameControls->mouse->x, sample.y - GameControls->mouse->y};
   m_mouseButtons = {sample.left, sample.right, sample.middle, sample.extra1, sample.extra2};

@@ -262,6 +262,13 @@ void Controls::EndInput() {
   UpdateMouse();
 }
 
+platform::Vector3 ClientPoint(platform::Platform& platform, const platform::MouseSample& sample) {
+  int windowX = 0;
+  int windowY = 0;
+  platform.GetWindowPosition(windowX, windowY);
+  return {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY), 0.0f};
+}
+
 void Controls::UpdateMouse() {
   const platform::MouseSample sample = platform_->ReadMouse();
   mouse->x = sample.x;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/MathTypes.h"
 #include "platform/Platform.h"
 
 // This frame's and the previous frame's key bytes, indexed by virtual-key code
@@ -124,6 +125,10 @@ enum Binding : int {
   BindAction4Button,
   BindingCount
 };
+
+// Where a mouse sample stands on the window's client area: the platform reports the mouse on
+// the screen.
+platform::Vector3 ClientPoint(platform::Platform& platform, const platform::MouseSample& sample);
 
 // The input object: keyboard, mouse and pads with a player's bindings and switches. Copies made
 // with operator= share the keyboard, mouse and pads but have their own bindings and switches.

@@ -111,14 +111,7 @@ void MenuConsole::HandleMouse() {
 }
 
 void MenuConsole::Update(float) {
-  if (MainPlatform) {
-    const platform::MouseSample sample = MainPlatform->ReadMouse();
-    int windowX = 0;
-    int windowY = 0;
-    MainPlatform->GetWindowPosition(windowX, windowY);
-    m_mouse = {static_cast<float>(sample.x - windowX), static_cast<float>(sample.y - windowY),
-               0.0f};
-  }
+  if (MainPlatform) m_mouse = ClientPoint(*MainPlatform, MainPlatform->ReadMouse());
   m_cursor->sourceRect = *m_cursorRect;
   m_cursor->dirty = 1;
   m_cursor->SetAltPosition(m_mouse);
