@@ -186,16 +186,17 @@ EscapeRecord EdgeAwareCornerEscape(const Vector3& corner, int cornerIndex, const
   for (int axis = 0; axis < 4; ++axis) {
     if (!sector.Admits(QuarterTurn * axis)) continue;
     for (const Edge& edge : ClockwiseEdges) {
-      if (query.newContact) {
-        // On a new contact only edges that the motion crosses from outside are tried.
+      const Vector3 at = IntersectRaySegment(corner, corner + Axes[axis], x[edge.from], x[edge.to]);
+      if (at == NoIntersection) continue;
+      const Vector3 move = SnapDifference(at, corner);
+      // On a new contact only edges that the motion crosses from outside are tried, but a
+      // corner lying on any edge is already out: lifting it would hold the body on nothing.
+      if (query.newContact && !IsZero(move)) {
         const float edgeAngle = AngleOf(x[edge.to] - x[edge.from]);
         float from = edgeAngle - HalfTurn;
         if (from < 0.0f) from += FullTurn;
         if (!AngleInRangeExclusive(from, edgeAngle, query.motionAngle)) continue;
       }
-      const Vector3 at = IntersectRaySegment(corner, corner + Axes[axis], x[edge.from], x[edge.to]);
-      if (at == NoIntersection) continue;
-      const Vector3 move = SnapDifference(at, corner);
       const float length = Length2D(move);
       if (length < bestLength) {
         const bool solid = query.owner == CornerOwner::Boundary ||

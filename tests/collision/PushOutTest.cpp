@@ -284,6 +284,32 @@ TEST(PushOut, ACornerLyingOnAnEdgeDoesNotCancelThePushOfAnotherCorner) {
   EXPECT_EQ(ComputePushOut(&body, &wall, nullptr, nullptr), Vector3{});
 }
 
+TEST(PushOut, ABodyWhoseSideOnlyTouchesAOneWayPlatformsEndFallsPastIt) {
+  // A table top: only its top is solid and it pushes only up (x 6..10, top y 2.6).
+  BoundingQuad table;
+  Place(table, 8.0f, 2.35f, 4.0f, 0.5f);
+  table.SetEdgeFlag0(0);
+  table.SetEdgeFlag1(0);
+  table.SetEdgeFlag3(0);
+  table.sideVectors = {Vector3{}, table.sideVectors[1], Vector3{}, Vector3{}};
+  struct Entry {
+    const char* what;
+    float x;
+    float pushY;
+  };
+  constexpr Entry Entries[] = {{"right edge on the table's end", 5.3f, 0.0f},
+                               {"overlapping its end by 0.1", 5.4f, 0.05f}};
+  for (const Entry& entry : Entries) {
+    SCOPED_TRACE(entry.what);
+    BoundingQuad body;
+    Place(body, entry.x, 2.9f, 1.4f, 0.7f);
+    CameFrom(body, entry.x, 3.0f);
+    bool hold = false;
+    ExpectNear(ComputePushOut(&body, &table, nullptr, &hold), 0.0f, entry.pushY);
+    EXPECT_FALSE(hold);
+  }
+}
+
 }  // namespace
 
 namespace {
