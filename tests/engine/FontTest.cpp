@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +94,11 @@ TEST_P(LettersTest, EveryLetterKeepsItsStrokesAndAClearColumnBesideIt) {
     font = std::make_unique<FontArc64pt>(atlas.get());
   } else {
     font = std::make_unique<FontArc17pt>(atlas.get());
+  }
+  // Only the very scale a face was made for draws from it.
+  for (const float off : {std::nextafter(GetParam().scale, 0.0f),
+                          std::nextafter(GetParam().scale, INFINITY)}) {
+    EXPECT_EQ(atlas->texture->SizedPicture(off), nullptr) << off;
   }
   const ScopedFontStyle style(*font, {255, 255, 255, 255}, GetParam().scale);
   const float lineHeight = font->cellHeight * GetParam().scale;

@@ -393,6 +393,11 @@ TEST_F(MapFileTest, AStockLineNamingAPlaceholderIsSkippedAndTheMapReadsBackWhole
   ASSERT_NE(Modifier<PushShape>(1), nullptr);
   EXPECT_EQ(written.substr(written.find("*Modifiers \n")),
             "*Modifiers \np 0 1.5 -2\ns 3 m 0 0\n1\n1\n0 shop\n0\nd 1 95\ni 0 4\n");
+  // Even put on sale, the placeholder is never written.
+  Modifier<ShopShape>(0)->stock->equipment.armor.at(0)->onSale = 1;
+  std::string onSale;
+  ASSERT_TRUE(BuildMapText(*world_, onSale));
+  EXPECT_EQ(onSale, written);
   world_ = std::make_unique<World>(nullptr, nullptr);
   EXPECT_EQ(Reload(written), written);
 }
