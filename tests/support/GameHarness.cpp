@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "engine/Globals.h"
+#include "engine/DeferredDeleteList.h"
 #include "engine/SoundSystem.h"
 #include "platform/Renderer.h"
 #include "support/FrameReferences.h"
@@ -60,6 +61,14 @@ void GameHarness::Step(float seconds) {
     MainSoundSystem->device->Render(samples.data(), frames);
   }
   RunFramePass();
+}
+
+void GameHarness::StepUndrawn(float seconds) {
+  platform_->AdvanceClock(static_cast<uint64_t>(std::llround(seconds * 1'000'000.0)));
+  AdvanceFrameTimer();
+  HandleFrameInput();
+  UpdateFrame();
+  DeferredDeletes->Empty();
 }
 
 void GameHarness::StepFrames(int count, float seconds) {

@@ -28,6 +28,9 @@ class GameHarness {
   // Moves the clock on by the given time, then runs one pass of the frame loop.
   void Step(float seconds = FrameSeconds);
   void StepFrames(int count, float seconds = FrameSeconds);
+  // A frame's input and update without drawing or sound, for plays long enough that drawing
+  // would dominate.
+  void StepUndrawn(float seconds = FrameSeconds);
 
   void PressKey(int virtualKey) { platform_->SetKey(virtualKey, true); }
   void ReleaseKey(int virtualKey) { platform_->SetKey(virtualKey, false); }

@@ -358,3 +358,95 @@ TEST_F(ShippedMapsTest, FromTheHubsSpawnPointThePlayerWalksUpTheRampOntoTheTerra
   EXPECT_NEAR(player->body->position.y - player->body->height / 2, 3.3f, 0.01f);
   ASSERT_TRUE(game_.KeepFrame("HubTerraceReached.png"));
 }
+
+// A body whose side only touches the end of a platform that holds from above alone is beside
+// it, not on it: a player who jumps at such a corner and lets go comes down, whatever the
+// jump, and a Ratatoskr released there falls too.
+TEST_F(ShippedMapsTest, NoOneWayPlatformsCornerHoldsABodyInTheAir) {
+  constexpr int SettlingFrames = 60;
+  constexpr int RunFrames = 3 * 60;
+  constexpr int LongestHover = 30;
+  constexpr int FallFrames = 60;
+  // Near the top's height; flush with the corner.
+  constexpr float AtHeight = 0.1f;
+  constexpr float Flush = 0.02f;
+  // From beside the corner, toward it with the jump key, for this many frames.
+  constexpr float Gaps[] = {0.05f, 0.3f, 0.6f, 0.9f, 1.2f, 1.6f, 2.0f};
+  constexpr int Holds[] = {3, 6, 9, 12, 18, 24};
+  struct Corner {
+    float x;
+    float top;
+    float side;  // -1: the platform's left end, met from the left
+    bool Holds(const BoundingQuad& body) const {
+      const float nearEdge = body.position.x - side * body.width / 2;
+      return std::fabs(body.position.y - body.height / 2 - top) < AtHeight &&
+             (nearEdge - x) * side >= -Flush;
+    }
+  };
+  const auto oneWay = [](const Boundary& boundary) {
+    const auto* quad = dynamic_cast<const BoundingQuad*>(&boundary);
+    return quad && quad->partialEdges && quad->edgeFlags[BoundingQuad::EdgeTop] &&
+                   !quad->edgeFlags[BoundingQuad::EdgeLeft] &&
+                   !quad->edgeFlags[BoundingQuad::EdgeRight]
+               ? quad
+               : nullptr;
+  };
+  for (const char* name : ShippedMaps) {
+    Show(name, world_->spawnPoint.x, world_->spawnPoint.y);
+    BoundingQuad& body = *world_->GetFirstPlayer()->body;
+    for (const auto& boundary : world_->boundaries) {
+      const BoundingQuad* platform = oneWay(*boundary);
+      if (!platform) continue;
+      for (const float side : {-1.0f, 1.0f}) {
+        const Corner corner{
+            side < 0 ? platform->GetLeftmostPoint().x : platform->GetRightmostPoint().x,
+            platform->GetTopmostPoint().y, side};
+        int worst = 0;
+        for (const float gap : Gaps) {
+          for (const int hold : Holds) {
+            game_.Platform().ReleaseAllKeys();
+            body.SetPositionXYZ(corner.x + side * (body.width / 2 + gap),
+                                platform->GetBottommostPoint().y, 0.0f);
+            body.SetVelocity(0.0f, 0.0f, 0.0f);
+            for (int frame = 0; frame < SettlingFrames; ++frame) game_.StepUndrawn();
+            game_.PressKey(VirtualKey::I);
+            game_.PressKey(side < 0 ? VirtualKey::D : VirtualKey::A);
+            int hover = 0;
+            for (int frame = 0; frame < RunFrames; ++frame) {
+              if (frame == hold) game_.Platform().ReleaseAllKeys();
+              game_.StepUndrawn();
+              hover = corner.Holds(body) ? hover + 1 : 0;
+              worst = std::max(worst, hover);
+            }
+            EXPECT_EQ(hover, 0) << name << ": the corner at " << corner.x << ", " << corner.top
+                                << " holds the player after a jump from " << gap << " for " << hold
+                                << " frames";
+          }
+        }
+        EXPECT_LE(worst, LongestHover)
+            << name << ": the corner at " << corner.x << ", " << corner.top;
+      }
+    }
+  }
+
+  Show("DemoNewGameMap", world_->spawnPoint.x, world_->spawnPoint.y);
+  const auto table = std::find_if(world_->boundaries.begin(), world_->boundaries.end(),
+                                  [&](const auto& boundary) { return oneWay(*boundary); });
+  ASSERT_NE(table, world_->boundaries.end());
+  const BoundingQuad& platform = *oneWay(**table);
+  const auto ratatoskr =
+      std::find_if(world_->enemies.begin(), world_->enemies.end(),
+                   [](const auto& enemy) { return enemy->enemyKind == Ratatoskr::Kind; });
+  ASSERT_NE(ratatoskr, world_->enemies.end());
+  Enemy& creature = **ratatoskr;
+  const Corner corner{platform.GetLeftmostPoint().x, platform.GetTopmostPoint().y, -1.0f};
+  creature.body->SetPositionXYZ(corner.x - creature.body->width / 2,
+                                corner.top + creature.body->height / 2, 0.0f);
+  creature.body->SetVelocity(0.0f, 0.0f, 0.0f);
+  const auto grounded = [&] {
+    return creature.groundContact && Feet(creature) < corner.top - AtHeight;
+  };
+  for (int frame = 0; frame < FallFrames && !grounded(); ++frame) game_.StepUndrawn();
+  EXPECT_TRUE(grounded()) << "the Ratatoskr stays at the table's corner, feet at "
+                          << Feet(creature);
+}
