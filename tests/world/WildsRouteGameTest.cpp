@@ -60,6 +60,9 @@ constexpr float RimClearance = 1.3f;
 constexpr int KeyFrames = 12;
 constexpr size_t ReactionFrames = 18;
 constexpr int StrikePause = 6;
+// The plank frame past the ledge's sign is walked under in this many frames, to beyond this place.
+constexpr int UnderThePlanks = 120;
+constexpr float PastThePlanks = 44.0f;
 // The shielded goblin is met this far before its place.
 constexpr float ShieldedGoblinMet = 4.0f;
 
@@ -386,6 +389,10 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
   }
   ASSERT_NE(sign, nullptr);
   TalkThrough(*sign, "07-ledge-sign");
+  for (int frame = 0; frame < UnderThePlanks && X() <= PastThePlanks; ++frame) {
+    Hold({VirtualKey::D});
+  }
+  EXPECT_GT(X(), PastThePlanks) << "a walk passes under the plank frame without a jump";
   FightPlan onTheLedge;
   onTheLedge.rightmost = toTheRing->region->position.x - GateClearance;
   BeatAndCollect(Placed(6), "08-demogoblin", onTheLedge);
