@@ -51,8 +51,6 @@ constexpr float SwingReach = 4.6f;
 constexpr float SameLevel = 2.5f;
 // An enemy running at the player this fast is awaited rather than met halfway.
 constexpr float ApproachSpeed = 2.0f;
-// The ledge's fights keep this far from the gate into the ring.
-constexpr float GateClearance = 2.5f;
 // On the ring's rim the player keeps out of the reach of the pit's upward swing.
 constexpr float RimClearance = 1.3f;
 // A person's pace: every key held this long, every choice made on what was seen this long ago,
@@ -60,8 +58,11 @@ constexpr float RimClearance = 1.3f;
 constexpr int KeyFrames = 12;
 constexpr size_t ReactionFrames = 18;
 constexpr int StrikePause = 6;
-// The shielded goblin is met this far before its place.
-constexpr float ShieldedGoblinMet = 4.0f;
+// The plank frame past the ledge's sign is walked under in this many frames, to beyond this place.
+constexpr int UnderThePlanks = 120;
+constexpr float PastThePlanks = 44.0f;
+// A goblin is met this far before its place.
+constexpr float GoblinMet = 4.0f;
 
 bool StateNamed(const Actor& actor, const wchar_t* part) {
   return actor.state && actor.state->name.find(part) != std::wstring::npos;
@@ -84,16 +85,18 @@ struct FightPlan {
   bool asTheSignSays = false;
 };
 
-// What the player saw of the enemy in one frame.
+// What the player saw of the enemy, and where he stood, in one frame.
 struct Sight {
   float x = 0.0f;
   bool swinging = false;
+  float ownX = 0.0f;
 };
 
-// A key held for its last KeyFrames frames, none before them.
+// A key held for its last KeyFrames frames, none before them, with the jump key when it leaps.
 struct Move {
   int key = 0;
   int framesLeft = 0;
+  bool leaps = false;
 };
 
 // A new player's way from the hub through the wilds, driven by keys alone, in three stretches
@@ -171,6 +174,9 @@ class WildsRoute : public ::testing::Test {
   // is first hit, when it first strikes out and once it is beaten.
   bool Beat(Enemy& enemy, const std::string& name, const FightPlan& plan) {
     const float health = enemy.healthMeter->value;
+    // Nothing of the last fight is still being answered.
+    sight.clear();
+    move = {};
     bool shownHit = false;
     bool shownSwing = false;
     int stopped = 0;
@@ -216,10 +222,10 @@ class WildsRoute : public ::testing::Test {
     return Beaten(enemy);
   }
 
-  // One frame of a player who strikes the shield until the guard breaks and strikes on, and
-  // guards while the enemy shoves or swings, at a person's pace.
+  // One frame of a player who does as the ledge's sign tells, at a person's pace: strikes on,
+  // through a shield until its guard breaks, and guards while the enemy shoves or swings.
   void FollowTheSign(const Enemy& enemy) {
-    sight.push_back({enemy.body->position.x, Swinging(enemy)});
+    sight.push_back({enemy.body->position.x, Swinging(enemy), X()});
     if (sight.size() > ReactionFrames) sight.pop_front();
     if (move.framesLeft == 0) {
       const float dx = sight.front().x - X();
@@ -227,12 +233,18 @@ class WildsRoute : public ::testing::Test {
         move = {VirtualKey::P, KeyFrames};
       } else if (std::abs(dx) > StrikeReach + enemy.body->width / 2 ||
                  (dx > 0) != (player->facing > 0)) {
-        move = {dx > 0 ? VirtualKey::D : VirtualKey::A, KeyFrames};
+        const int walk = dx > 0 ? VirtualKey::D : VirtualKey::A;
+        // A walk that has got nowhere since the last look is taken over what stops it.
+        move = {walk, KeyFrames, move.key == walk && sight.front().ownX == X()};
       } else {
         move = {VirtualKey::J, StrikePause + KeyFrames};
       }
     }
-    move.framesLeft > KeyFrames ? Hold({}) : Hold({move.key});
+    if (move.framesLeft > KeyFrames) {
+      Hold({});
+    } else {
+      move.leaps ? Hold({move.key, VirtualKey::I}) : Hold({move.key});
+    }
     --move.framesLeft;
   }
 
@@ -386,14 +398,18 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
   }
   ASSERT_NE(sign, nullptr);
   TalkThrough(*sign, "07-ledge-sign");
-  FightPlan onTheLedge;
-  onTheLedge.rightmost = toTheRing->region->position.x - GateClearance;
-  BeatAndCollect(Placed(6), "08-demogoblin", onTheLedge);
-  // Over the stone between the two goblins' grounds, then at a person's pace.
-  Enemy& goblin = Placed(7);
-  ASSERT_TRUE(WalkTo(goblin.body->position.x - ShieldedGoblinMet));
+  for (int frame = 0; frame < UnderThePlanks && X() <= PastThePlanks; ++frame) {
+    Hold({VirtualKey::D});
+  }
+  EXPECT_GT(X(), PastThePlanks) << "a walk passes under the plank frame without a jump";
+  // Both goblins are fought at a person's pace, the second over the stone between their grounds.
   FightPlan asTheSignSays;
   asTheSignSays.asTheSignSays = true;
+  Enemy& demoGoblin = Placed(6);
+  ASSERT_TRUE(WalkTo(demoGoblin.body->position.x - GoblinMet));
+  BeatAndCollect(demoGoblin, "08-demogoblin", asTheSignSays);
+  Enemy& goblin = Placed(7);
+  ASSERT_TRUE(WalkTo(goblin.body->position.x - GoblinMet));
   BeatAndCollect(goblin, "09-goblin", asTheSignSays);
 
   int stopped = 0;
