@@ -55,7 +55,8 @@ constexpr size_t SecondSeparatorAfter = 10;
 constexpr float PanelRowPitch = (Height - PropertyPanel.top) / 4;
 constexpr float PanelRowY(int row) { return PropertyPanel.top + PanelRowPitch * (row + 0.5f); }
 constexpr float PropertyFieldWidth = 40.0f;
-constexpr float LayerFieldWidth = 19.0f;
+// Room for a layer's three characters, its sign among them: "-11" whole.
+constexpr float LayerFieldWidth = 23.0f;
 constexpr int32_t PropertyFieldMaxLength = 7;
 constexpr int32_t LayerFieldMaxLength = 3;
 // Between a row caption's picture and the row's first field.

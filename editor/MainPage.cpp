@@ -110,6 +110,7 @@ MainPage::~MainPage() = default;
 
 void MainPage::Enter() {
   m_brushTexture = nullptr;
+  m_pressOnMap = false;
   m_elapsed = 0.0f;
   // The palette and the swatch may show textures of a map that has gone since the last visit:
   // the palette is read afresh from the map's companion file.
@@ -234,6 +235,7 @@ void MainPage::HandleInput() {
     HandleToolKeys();
   }
   NudgeSelection();
+  if (!m_mouse.LeftHeld()) m_pressOnMap = false;
   m_contextMenu.ClearHighlights();
   // The mouse goes to the first panel under it, else to the map.
   struct Route {
@@ -256,6 +258,7 @@ void MainPage::HandleInput() {
       return;
     }
   }
+  if (m_mouse.LeftPressed()) m_pressOnMap = true;
   HandleMouseEditing();
 }
 
@@ -469,6 +472,8 @@ void MainPage::DrawBrushProperties() {
     return;
   }
   PropertyPanel& panel = *m_panel;
+  // The swatch follows the brush, however it was chosen, and its source fields.
+  ShowTextureSwatch(m_brushTexture, panel.SourceRect());
   DrawPanelFrame(m_brushTexture != nullptr);
   if (SpriteRenderer) SpriteRenderer->Begin();
   panel.m_buttonFlipX->DrawLabel();

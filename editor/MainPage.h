@@ -60,6 +60,8 @@ class MainPage : public DebugPage {
   // Nothing selected, no brush, the palette read afresh and the autosave clock at 0.
   void Enter() override;
   void HandleInput() override;
+  // A dialog opens over the page: the press that opened it is no longer the map's.
+  void Leave() override { m_pressOnMap = false; }
   // The world, the selection over it and the page's panels.
   void Draw() override;
   // Every frame, whatever page is shown: the handles follow the selection and the autosave
@@ -120,6 +122,8 @@ class MainPage : public DebugPage {
   bool SpriteToolCurrent() const;
   // The texture line, the swatch and its source frame for the selection, then the fields.
   void RefreshTextureDisplay();
+  // The swatch shows the texture with the source rectangle framed, or no texture.
+  void ShowTextureSwatch(Texture* texture, const platform::PixelRect& rect);
   // The shape's outline as the working copy (quad, circle or sprite); null removes it.
   void ShowOutline(Shape* shape);
 
@@ -223,7 +227,7 @@ class MainPage : public DebugPage {
   void MoveSelectionToLayer(int32_t layer);
   // Writes the open field's value into the selection or its trigger, once the field was edited.
   void ApplyActiveField();
-  // The brush's open field shows the value it stands for.
+  // The brush's open field shows the value it stands for, as typed while it reads the same.
   void ShowBrushFieldValue();
 
   // The right-click menu and the conversions.
@@ -251,6 +255,9 @@ class MainPage : public DebugPage {
   // The editor's pictures: icons, cursors, swatches.
   Texture* m_atlas;
 
+  // Whether the left button, while it stays down, was pressed on the map: a press that a panel
+  // or a dialog took drives no map tool until the button is let go.
+  bool m_pressOnMap = false;
   // The autosave clock: seconds since Enter; an autosave ends each whole period of them.
   float m_elapsed = 0.0f;
   EditorWidgets::MessageLine m_statusLine;

@@ -3,6 +3,7 @@
 // edited.
 
 #include <array>
+#include <string>
 
 #include "editor/MainPage.h"
 #include "editor/PropertyPanel.h"
@@ -115,18 +116,23 @@ const auto ShapeRows = std::to_array<ShapeRow>({
 }  // namespace
 
 // A field of a dialog is in no row and writes nothing. The layer and the trigger rows show the
-// stored value again at once; the shape rows keep the text as typed.
+// stored value again at once, a trigger's number as typed while it reads the same; the shape rows
+// keep the text as typed.
 void MainPage::ApplyActiveField() {
   m_field.PlaceCaretLine();
   if (!m_selected || !m_field.Current() || !m_field.Edited()) return;
   const PropertyPanel& panel = *m_panel;
-  const TextBox* field = m_field.Current();
+  TextBox* field = m_field.Current();
   const float value = NumberIn(*field);
   for (const ShapeRow& row : ShapeRows) {
     if ((panel.*row.field).get() == field) row.write(*m_selected, value);
   }
   if (panel.m_fieldLayer.get() == field) MoveSelectionToLayer(RoundToInt(value));
   ModifierShape* trigger = m_world->FindModifierByShape(m_selected);
-  if (trigger && panel.m_triggers->Write(*trigger, *field, value)) RefreshPropertyFields();
+  if (trigger && panel.m_triggers->Write(*trigger, *field, value)) {
+    const std::string typed = field->text;
+    RefreshPropertyFields();
+    KeepTypedNumber(*field, typed);
+  }
   m_field.PlaceCaretLine();
 }

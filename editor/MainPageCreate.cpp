@@ -159,27 +159,34 @@ void MainPage::RefreshTextureDisplay() {
   const Texture* texture = m_selected->texture;
   if (!texture) {
     label.label = " No Texture";
-    ShowNoTexture();
   } else {
     label.label = " " + WStringToString(texture->name) + ": " + std::to_string(texture->width) +
                   " x " + std::to_string(texture->height);
-    Quad& swatch = *panel.m_textureSwatch;
-    if (swatch.texture != texture) swatch.SetTexture(m_selected->texture);
-    const float width = static_cast<float>(texture->width);
-    const float height = static_cast<float>(texture->height);
-    const platform::PixelRect& rect = m_selected->sourceRect;
-    if (width > 0.0f && height > 0.0f) {
-      const float left = swatch.altPosition.x - swatch.width / 2;
-      const float top = swatch.altPosition.y - swatch.height / 2;
-      Layout::Cover(
-          *panel.m_sourceFrame,
-          {left + rect.left / width * swatch.width, top + rect.top / height * swatch.height,
-           left + rect.right / width * swatch.width, top + rect.bottom / height * swatch.height});
-    } else {
-      panel.m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
-    }
   }
+  ShowTextureSwatch(m_selected->texture, m_selected->sourceRect);
   RefreshPropertyFields();
+}
+
+void MainPage::ShowTextureSwatch(Texture* texture, const platform::PixelRect& rect) {
+  if (!texture) {
+    ShowNoTexture();
+    return;
+  }
+  PropertyPanel& panel = *m_panel;
+  Quad& swatch = *panel.m_textureSwatch;
+  if (swatch.texture != texture) swatch.SetTexture(texture);
+  const float width = static_cast<float>(texture->width);
+  const float height = static_cast<float>(texture->height);
+  if (width > 0.0f && height > 0.0f) {
+    const float left = swatch.altPosition.x - swatch.width / 2;
+    const float top = swatch.altPosition.y - swatch.height / 2;
+    Layout::Cover(
+        *panel.m_sourceFrame,
+        {left + rect.left / width * swatch.width, top + rect.top / height * swatch.height,
+         left + rect.right / width * swatch.width, top + rect.bottom / height * swatch.height});
+  } else {
+    panel.m_sourceFrame->SetDimensions(0.0f, 0.0f, 0.0f);
+  }
 }
 
 void MainPage::ShowNoTexture() {

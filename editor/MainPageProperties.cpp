@@ -226,9 +226,11 @@ bool MainPage::PressBrushButtons() {
 
 void MainPage::ShowBrushFieldValue() {
   if (m_field.Edited()) {
-    m_field.Current()->SetText(
-        ShownNumber(NumberIn(*m_field.Current()), EditorLayout::PropertyFieldMaxLength));
-    m_field.Current()->UpdateCaret();
+    TextBox& field = *m_field.Current();
+    const std::string typed = field.text;
+    field.SetText(ShownNumber(NumberIn(field), EditorLayout::PropertyFieldMaxLength));
+    KeepTypedNumber(field, typed);
+    field.UpdateCaret();
   }
   m_field.PlaceCaretLine();
 }

@@ -54,10 +54,15 @@ void MainPage::HandleMouseEditing() {
       {EditorAtlas::ToolZoomIn, &MainPage::ToolZoomIn},
       {EditorAtlas::ToolZoomOut, &MainPage::ToolZoomOut},
   }};
-  for (const ToolStep& entry : Steps) {
-    if (ToolIs(entry.tool)) {
-      (this->*entry.step)();
-      break;
+  // The button held since a press on a panel or a dialog drives no tool; the middle one pans.
+  if (m_mouse.LeftHeld() && !m_pressOnMap) {
+    PanWithMiddleButton();
+  } else {
+    for (const ToolStep& entry : Steps) {
+      if (ToolIs(entry.tool)) {
+        (this->*entry.step)();
+        break;
+      }
     }
   }
   // Values take effect as they are typed, wherever the mouse is.
@@ -175,7 +180,8 @@ void MainPage::PressOnMap() {
   m_field.Close();
   CloseContextMenu();
   if (m_mouse.LeftHeld()) {
-    if (!m_selected) return;
+    // A move of zero writes nothing back: a click that only selects leaves the shape as it was.
+    if (!m_selected || m_mouse.World() == m_mouse.LastWorld()) return;
     if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorMove]) {
       DragMoveSelection();
     } else if (m_menu.CursorRect() == &Atlas::Cells[Atlas::CursorResize]) {

@@ -94,15 +94,19 @@ void SaveDialogPage::HandleInput() {
   } else if (overField) {
     m_field.DragCaret(m_mouse);
   }
+  if (m_nameRefused) ShowRefusal(m_mapNameBox->text);
   m_field.PlaceCaretLine();
+}
+
+bool SaveDialogPage::ShowRefusal(const std::string& name) {
+  m_pageMessage.Show(SaveNameRefusal(name));
+  m_nameRefused = !m_pageMessage.Text().empty();
+  return m_nameRefused;
 }
 
 void SaveDialogPage::SaveUnderTypedName() {
   const std::string name = m_mapNameBox->text;
-  if (const std::wstring refusal = SaveNameRefusal(name); !refusal.empty()) {
-    m_pageMessage.Show(refusal);
-    return;
-  }
+  if (ShowRefusal(name)) return;
   const bool map = m_menu.Mode() == MenuDebug::ModeSaveMap;
   const bool saved = map ? m_menu.Main().SaveMapUnmarked(name)
                          : SaveMefFile(m_menu.Main().Palette().m_templatePages, name);

@@ -22,7 +22,10 @@ class SaveDialogPage : public DebugPage {
 
   void HandleInput() override;
   void Draw() override;
-  void Leave() override { m_pageMessage.Clear(); }
+  void Leave() override {
+    m_pageMessage.Clear();
+    m_nameRefused = false;
+  }
 
   // Opens with the name "map" ready to be typed over.
   void OpenSaveDialog(int32_t mode);
@@ -34,6 +37,8 @@ class SaveDialogPage : public DebugPage {
   // Writes the map or the companion file under the typed name; the dialog stays open with a
   // line saying why when the name is refused or the file could not be written.
   void SaveUnderTypedName();
+  // The line says why the name is refused, or goes when it is not; true when it is.
+  bool ShowRefusal(const std::string& name);
 
   MenuDebug& m_menu;
   const DebugMouse& m_mouse;
@@ -44,6 +49,9 @@ class SaveDialogPage : public DebugPage {
   // The name, without folder or extension.
   std::unique_ptr<TextBox> m_mapNameBox;
   EditorWidgets::MessageLine m_pageMessage;
+  // Whether the line says why the name was refused: it follows the name, and goes once the name
+  // is one that can be saved under.
+  bool m_nameRefused = false;
 };
 
 // Why a name typed into a save dialog cannot be saved under in the maps folder; empty when it

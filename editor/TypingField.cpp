@@ -49,6 +49,9 @@ void TypingField::OpenAt(TextBox& field, int32_t index) {
 
 void TypingField::Close() {
   if (!m_activeField) return;
+  // A point typed last reads as no fraction: it goes as the field closes.
+  std::string& text = m_activeField->text;
+  if (m_activeField->mode == TextBoxDecimal && text.ends_with('.')) text.pop_back();
   const auto end = static_cast<int32_t>(m_activeField->text.size());
   m_activeField->caret = end;
   m_activeField->anchor = end;

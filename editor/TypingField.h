@@ -29,6 +29,7 @@ class TypingField {
   // open closes.
   void Open(TextBox& field, const DebugMouse& mouse);
   void OpenAt(TextBox& field, int32_t index);
+  // A decimal field's point typed last goes: it reads as no fraction.
   void Close();
   // While the left button stays down, the caret follows the mouse.
   void DragCaret(const DebugMouse& mouse);

@@ -17,9 +17,6 @@ constexpr float TextRightInset = 2.0f;
 // The caret line stands one pixel left of the place and one below the centre line.
 constexpr float CaretOffsetX = -1.0f;
 constexpr float CaretOffsetY = 1.0f;
-// Stands before the end of a number whose start is left out.
-constexpr char CutMark[] = "..";
-constexpr int32_t CutMarkLength = sizeof(CutMark) - 1;
 constexpr char Digits[] = "0123456789";
 
 // Lengths beyond the 32-bit range saturate.
@@ -66,17 +63,23 @@ int32_t TextBox::HiddenCount() const {
     return 0;
   }
   int32_t hidden = 1;
-  while (hidden < Length() && !Fits(CutMark + text.substr(static_cast<size_t>(hidden)))) ++hidden;
+  while (hidden < Length() && !Fits(ShownText(hidden))) ++hidden;
   return hidden;
 }
 
+// The mark stands after a minus sign, which stays in sight: -98765.43 shows as "-..65.43", never
+// as a positive "..65.43".
+std::string TextBox::Mark() const {
+  return text.starts_with('-') ? "-" + std::string(CutMark) : CutMark;
+}
+
 std::string TextBox::ShownText(int32_t hidden) const {
-  return hidden > 0 ? CutMark + text.substr(static_cast<size_t>(hidden)) : text;
+  return hidden > 0 ? Mark() + text.substr(static_cast<size_t>(hidden)) : text;
 }
 
 float TextBox::PlaceOf(int32_t index, int32_t hidden) const {
   if (!font || index <= 0 || index < hidden) return 0.0f;
-  const int32_t count = hidden > 0 ? CutMarkLength + index - hidden : index;
+  const int32_t count = hidden > 0 ? ToIndex(Mark().size()) + index - hidden : index;
   return static_cast<float>(
       font->MeasurePrefix(StringToWString(ShownText(hidden)), static_cast<size_t>(count)).width);
 }

@@ -46,7 +46,7 @@ class TextBox {
   // The box and the highlight at once; label, text and suffix through the shared sprite
   // batch, which the caller has begun. Of text and suffix, only what fits the box is shown:
   // their start, unless that would leave out more of a number than digits after its point;
-  // then the number's end, after a mark.
+  // then the number's end, after a mark, and a minus sign before the mark.
   void Draw();
 
   // The screen x where the text starts.
@@ -77,6 +77,8 @@ class TextBox {
   size_t FittingCount(const std::wstring& shown) const;
   // Characters of the text left out before what the box shows; the mark stands for them.
   int32_t HiddenCount() const;
+  // What stands for the hidden start of a number: a mark, after the number's minus sign.
+  std::string Mark() const;
   // The text as the box shows it with that many characters hidden: after the mark when its
   // start is left out.
   std::string ShownText(int32_t hidden) const;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
@@ -37,6 +38,14 @@ platform::TextAlign FormatOf(int horizontal) {
 }
 
 }  // namespace
+
+std::string CutToWidth(const std::string& text, float width,
+                       const std::function<float(const std::string&)>& measure) {
+  if (measure(text) <= width) return text;
+  size_t kept = text.size();
+  while (kept > 0 && measure(text.substr(0, kept) + CutMark) > width) --kept;
+  return text.substr(0, kept) + CutMark;
+}
 
 std::optional<platform::PixelRect> AlignedTextBox(float x, float y,
                                                   const platform::TextExtent& extent,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,14 @@ constexpr int AlignRight = 2;
 constexpr int AlignTop = 1;
 constexpr int AlignQuarterUp = 2;
 constexpr int AlignMiddle = 3;
+
+// Stands for the part of a text left out where it does not fit.
+constexpr char CutMark[] = "..";
+
+// The text as it fits the width: whole, or its longest start that fits with the mark after it
+// (the mark alone when no start does). `measure` gives a text's width in pixels.
+std::string CutToWidth(const std::string& text, float width,
+                       const std::function<float(const std::string&)>& measure);
 
 // One text as a font was given it: the string, the anchor before alignment and the colour.
 struct DrawnText {

@@ -5,6 +5,7 @@
 #include "engine/Controls.h"
 #include "engine/Font.h"
 #include "engine/Globals.h"
+#include "engine/TextDrawing.h"
 #include "engine/draw/ScreenBox.h"
 #include "items/ItemStore.h"
 #include "menus/AtlasPanels.h"
@@ -40,6 +41,9 @@ constexpr float SlotListInset = 20.0f;
 constexpr float ColumnTextInset = 20.0f;
 constexpr float ColumnTitleDrop = 1.0f;
 constexpr float SlotNameDrop = 6.0f;
+// An item's name ends this far inside its frame's far side, clear of the frame's border; a longer
+// name is cut there.
+constexpr float ItemNameEndInset = 8.0f;
 constexpr Color4 SlotNameColor{255, 128, 128, 128};
 
 using EquipByName = void (Actor::*)(std::string);
@@ -269,11 +273,17 @@ void StatsTab::DrawColumnTexts(int column) {
   Page().SetFont(MenuPause::NameScale, ColorWhite);
   const float x = equipment ? box.left + ColumnTextInset : box.right - ColumnTextInset;
   const int first = equipment ? 0 : Actor::FirstRuneSlot;
+  const auto& frames = equipment ? m_equipmentRowFrames : m_runeRowFrames;
+  const auto measure = [large](const std::string& text) { return large->MeasureString(text); };
   for (int k = 0; k < SlotRowCount; ++k) {
     const Item* item = player->equipped[first + k];
     if (!item) continue;
-    large->DrawString(item->GetName(), {x, m_equipmentRowFrames[k]->altPosition.y, 0.0f},
-                      FontAlignCenter, equipment ? FontAlignStart : FontAlignEnd);
+    const ScreenBox frame = ScreenBoxOf(*frames[k]);
+    const float room =
+        equipment ? frame.right - ItemNameEndInset - x : x - (frame.left + ItemNameEndInset);
+    large->DrawString(CutToWidth(item->GetName(), room, measure),
+                      {x, m_equipmentRowFrames[k]->altPosition.y, 0.0f}, FontAlignCenter,
+                      equipment ? FontAlignStart : FontAlignEnd);
   }
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "editor/ColorDialog.h"
 #include "editor/ContextMenu.h"
@@ -22,6 +24,7 @@
 #include "engine/draw/Sprite.h"
 #include "platform/Image.h"
 #include "platform/Renderer.h"
+#include "support/DrawnTexts.h"
 #include "support/LevelEditingSession.h"
 
 namespace {
@@ -113,6 +116,15 @@ TEST_F(EditorPanels, TheLayerPanelHidesAndLocksALayerInPlayAndForPicking) {
 
 TEST_F(EditorPanels, TheLayerArrowsEnterLayersAndTheTogglesFollowOnlyTheArrows) {
   const LayerPanel& layers = Layers();
+  // A layer's number shows whole, its sign in sight: -11 is not shortened into a layer 1.
+  DrawnTexts drawn;
+  for (int step = 0; step < 11; ++step) Click(layers.DownArrow());
+  EXPECT_EQ(layers.NumberField().text, "-11");
+  drawn.Clear();
+  game.Step();
+  EXPECT_EQ(drawn.AtX(layers.NumberField().TextLeft()), (std::vector<std::string>{"-11"}));
+  ASSERT_TRUE(game.KeepFrame("editor-layer-negative.png"));
+  for (int step = 0; step < 11; ++step) Click(layers.UpArrow());
   Click(layers.DownArrow());
   EXPECT_EQ(layers.NumberField().text, "-1");
   EXPECT_TRUE(FlagsOf(-1).visible && FlagsOf(-1).selectable);
@@ -258,12 +270,21 @@ TEST_F(EditorPanels, TheTextureChooserGivesTheSelectionATextureAndCancelDropsThe
   Click(*menu->Main().Panel().m_clearTextureIcon);
   EXPECT_EQ(picture->texture, planks) << "nor can its texture be cleared";
 
-  // Without a selection the Sprite tool's brush takes the texture, with its preview.
+  // Without a selection the Sprite tool's brush takes the texture, with its preview; the swatch
+  // shows the texture chosen last, not the one before it.
   menu->Main().DropSelection();
   ChooseBrush(planks);
   EXPECT_NE(menu->Main().Outline(), nullptr);
   EXPECT_EQ(menu->Main().Panel().m_fieldSourceRight->text, "256");
   EXPECT_EQ(menu->Main().Panel().m_fieldScaleX->text, "1");
+  EXPECT_EQ(swatch.texture, planks);
+  world->resources.push_back(
+      LoadTextureNamed("Content\\Textures\\Tiles\\Bark.png", "Bark", 256, 256));
+  Texture* bark = world->resources.back().get();
+  ChooseBrush(bark);
+  EXPECT_EQ(swatch.texture, bark);
+  EXPECT_EQ(frame.width, swatch.width) << "the whole texture is the source";
+  ASSERT_TRUE(game.KeepFrame("editor-brush-swatch.png"));
 }
 
 TEST_F(EditorPanels, TheShapeColourDialogEditsLiveAndOkEnterAndCancelEndIt) {

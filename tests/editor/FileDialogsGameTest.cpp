@@ -160,6 +160,7 @@ TEST_F(EditorFiles, ALevelBuiltOnTheBlankMapIsSavedReloadedAndPlayed) {
   ASSERT_TRUE(game.KeepFrame("editor-save-refused.png"));
   ClearField(menu->SaveDialog().Field("Save file as:"));
   TypeText("meadow");
+  EXPECT_TRUE(menu->SaveDialog().Message().empty()) << "the refusal goes with the refused name";
   ASSERT_TRUE(game.KeepFrame("editor-save-map.png"));
   Click(menu->SaveDialog().Button("Save"));
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeEdit);

@@ -226,13 +226,15 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   SelectRow("Healing Herb");
   Press("Change");
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
-  // Too long for its field, a number shows its end after a mark; a fraction keeps its start.
+  // Too long for its field, a number shows its end after a mark, and a minus sign before the
+  // mark; a fraction keeps its start.
   DrawnTexts drawn;
   game.Step();
   const std::vector<std::string> shown = drawn.AtX(Field(StatKeys[0]).TextLeft());
-  for (const size_t i : {0u, 1u}) {
-    EXPECT_TRUE(shown.at(i).starts_with("..") &&
-                Field(StatKeys[i]).text.ends_with(shown[i].substr(2)));
+  for (const auto& [i, mark] : {std::pair<size_t, std::string>{0, "-.."}, {1, ".."}}) {
+    EXPECT_TRUE(shown.at(i).starts_with(mark) &&
+                Field(StatKeys[i]).text.ends_with(shown[i].substr(mark.size())))
+        << shown.at(i);
   }
   EXPECT_TRUE(Field(StatKeys[Stat::BaseDefense]).text.starts_with(shown.at(Stat::BaseDefense)));
   Retype(menu->Items().Field("Description"), "Bitter");

@@ -3,8 +3,11 @@
 #include <array>
 #include <cmath>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
@@ -623,6 +626,109 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
     EXPECT_NEAR(quad->GetTopLeft().x, quadCorner.x, 1e-4f);
   }
   EXPECT_TRUE(quadFound);
+}
+
+// A press begun on a dialog's button ends with the dialog: held on over the map after it closed,
+// and moved a little as a hand does, it drives no tool, not even the one that drew the last shape.
+// Nor does a press on the panel that the hand drags up over the map.
+TEST_F(LevelEditing, APressBegunOnADialogButtonLeavesEveryShapesCornersWhereTheyWere) {
+  const auto corners = [this] {
+    std::vector<float> all;
+    const auto add = [&all](const Shape& shape) {
+      if (const auto* quad = dynamic_cast<const Quad*>(&shape)) {
+        for (const Vector3& corner : {quad->GetTopLeft(), quad->GetBottomRight()}) {
+          all.insert(all.end(), {corner.x, corner.y});
+        }
+        all.insert(all.end(), {static_cast<float>(quad->flipHorizontal),
+                               static_cast<float>(quad->flipVertical)});
+      } else if (const auto* circle = dynamic_cast<const Circle*>(&shape)) {
+        all.insert(all.end(), {circle->position.x, circle->position.y, circle->radius});
+      }
+    };
+    for (const auto& [layer, entry] : world->shapeLayers.entries) add(*entry.item);
+    for (const auto& boundary : world->boundaries) add(*boundary);
+    return all;
+  };
+  struct Row {
+    const char* name;
+    std::function<void()> open;
+    std::function<Vector3()> press;
+    Vector3 step;  // the hand's move in each frame the button stays down
+  };
+  const auto buttonOf = [](const Quad& button) { return button.altPosition; };
+  const Vector3 panelBand{120.0f, 590.0f, 0.0f};
+  const Row rows[] = {
+      {"colour OK",
+       [this] { Click(*menu->Main().Panel().m_colorSwatch); },
+       [&] { return buttonOf(menu->Colors().Button("OK")); },
+       {3.0f, 1.0f, 0.0f}},
+      {"colour Cancel",
+       [this] { Click(*menu->Main().Panel().m_colorSwatch); },
+       [&] { return buttonOf(menu->Colors().Button("Cancel")); },
+       {3.0f, 1.0f, 0.0f}},
+      {"save map",
+       [this] { Click(menu->Main().ToolbarIcon(Atlas::IconSaveMap)); },
+       [&] { return buttonOf(menu->SaveDialog().Button("Save")); },
+       {3.0f, 1.0f, 0.0f}},
+      {"panel", [] {}, [&] { return panelBand; }, {20.0f, -50.0f, 0.0f}},
+  };
+  const std::pair<int, const char*> tools[] = {{VirtualKey::S, "textured quad"},
+                                               {VirtualKey::F, "boundary quad"},
+                                               {VirtualKey::D, "textured circle"}};
+  float x = -6.0f;
+  for (const auto& [key, tool] : tools) {
+    game.TapKey(key);
+    DragAlong({x, 3.0f, 0.0f}, {x + 1.35f, 1.5f, 0.0f});
+    x += 4.0f;
+    ASSERT_NE(menu->Main().Selected(), nullptr);
+    for (const Row& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + " after a " + tool);
+      row.open();
+      const std::vector<float> before = corners();
+      const Vector3 at = row.press();
+      for (int frame = 0; frame < 5; ++frame) {
+        const Vector3 hand = at + row.step * static_cast<float>(frame);
+        MoveMouse(hand.x, hand.y, true);
+        game.Step();
+      }
+      MoveMouse(at.x, at.y);
+      game.Step();
+      EXPECT_EQ(menu->Mode(), MenuDebug::ModeEdit);
+      EXPECT_EQ(corners(), before);
+    }
+  }
+}
+
+// A click as a person makes it, the button down for a few frames without a move, selects the
+// sprite and changes nothing of it: the map saved before and after is the same, byte for byte.
+TEST_F(LevelEditing, OneClickOnASpriteLeavesTheSavedMapByteForByte) {
+  EditorCamera::PlaceEye(*MainCamera, {0.0f, 6.0f, EditorCamera::NormalEyeZ});
+  Sprite* sprite = AddSprite(AddPlanks(), -3.0f, 8.0f, 2);
+  sprite->SetScale(3.0f, 3.0f);
+  sprite->SetRotation(10.0f);
+  const auto saved = [this] {
+    EXPECT_TRUE(menu->Main().SaveMapUnmarked("Looked"));
+    std::ifstream in(game.Folder() / "Content" / "Maps" / "Looked.gmf", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+  const std::string before = saved();
+  ASSERT_FALSE(before.empty());
+  for (int click = 0; click < 3; ++click) {
+    ClickAt({0.0f, 12.0f, 0.0f});
+    ASSERT_EQ(menu->Main().Selected(), nullptr);
+    MoveTo(sprite->position);
+    game.Step();
+    for (int frame = 0; frame < 6; ++frame) {
+      MoveTo(sprite->position, true);
+      game.Step();
+    }
+    MoveTo(sprite->position);
+    game.Step();
+    ASSERT_EQ(menu->Main().Selected(), sprite);
+  }
+  EXPECT_EQ(sprite->position.y, 8.0f);
+  EXPECT_EQ(sprite->scale.x, 3.0f);
+  EXPECT_EQ(saved(), before);
 }
 
 TEST_F(LevelEditing, ASpriteIsResizedThroughItsOutlineAndRTakesItBackToItsSourceSize) {

@@ -11,11 +11,16 @@
 #include "collision/Boundary.h"
 #include "editor/DebugButton.h"
 #include "editor/ContextMenu.h"
+#include "editor/EditorLayout.h"
 #include "editor/PropertyPanel.h"
 #include "engine/CheckBox.h"
+#include "engine/Globals.h"
+#include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Sprite.h"
+#include "platform/TextFont.h"
+#include "support/DrawnTexts.h"
 #include "triggers/CameraSetters.h"
 #include "triggers/ConversationShape.h"
 #include "triggers/Hazard.h"
@@ -37,26 +42,17 @@ class PropertyEditing : public LevelEditing {
     Click(field.box->altPosition.x + field.box->width / 2 - 2, field.box->altPosition.y);
     ASSERT_EQ(menu->Field().Current(), &field);
   }
-  // The caret to the end, then every character erased. A field that shows its stored value
-  // again at once is left with "0".
+  // The caret to the end, then every character erased.
   void Erase(const TextBox& field) {
     for (size_t step = field.text.size(); step > 0; --step) game.TapKey(VirtualKey::RightArrow);
     for (size_t left = field.text.size(); left > 0; --left) game.TapKey(VirtualKey::Backspace);
   }
-  // The number into the open, emptied field as a person types it: the digits, the point put
-  // between them with the arrow key, then the sign key. A field that shows its stored value
-  // again at once holds "0" when emptied: the digits go in after it.
+  // The number into the open, emptied field as a person types it: digits and point in their
+  // order, then the sign key.
   void TypeNumber(const std::string& number) {
-    game.TapKey(VirtualKey::RightArrow);
-    std::string digits = number;
-    std::erase(digits, '-');
-    const size_t point = digits.find('.');
-    std::erase(digits, '.');
-    for (const char digit : digits) game.TapKey(digit);
-    if (point != std::string::npos) {
-      for (size_t i = point; i < digits.size(); ++i) game.TapKey(VirtualKey::LeftArrow);
-      game.TapKey(VirtualKey::Period);
-    }
+    std::string magnitude = number;
+    std::erase(magnitude, '-');
+    TypeText(magnitude);
     if (number.front() == '-') game.TapKey(VirtualKey::Minus);
   }
   // A press on the panel's empty band closes the open field.
@@ -489,6 +485,20 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   EXPECT_EQ(menu->Main().Selected(), walls[0]);
   EXPECT_EQ(portal->targetMap, "Content\\Maps\\DemoHubMap.gmf");
   ASSERT_TRUE(game.KeepFrame("editor-portal-selected.png"));
+  // A name longer than the info box is cut inside it, clear of the "Position" caption.
+  portal->targetMap = "Content\\Maps\\TheLongWayRoundTheMountain.gmf";
+  {
+    DrawnTexts drawn;
+    game.Step();
+    const float nameX = EditorLayout::SeparatorX[1] + 5.0f;
+    const std::vector<std::string> names = drawn.AtX(nameX);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(names[0].starts_with("TheLongWay") && names[0].ends_with("..")) << names[0];
+    EXPECT_LE(nameX + static_cast<float>(SmallFont->Measure(StringToWString(names[0])).width),
+              EditorLayout::OwnerCenterX + EditorLayout::OwnerWidth / 2);
+    ASSERT_TRUE(game.KeepFrame("editor-portal-long-name.png"));
+  }
+  portal->targetMap = "Content\\Maps\\DemoHubMap.gmf";
   EXPECT_FLOAT_EQ(static_cast<CameraDepthSetter*>(world->FindModifierByShape(walls[4]))->depth,
                   -17.0f);
   EXPECT_FLOAT_EQ(
@@ -501,11 +511,24 @@ TEST_F(PropertyEditing, ABoundaryBecomesEachTriggerAndTheMapKeepsThemAllWithThei
   const TextBox& pushX = *Triggers().FieldLabelled(ModifierShape::KindPushShape, "Push X:");
   ClickField(pushX);
   Erase(pushX);
-  game.TapKey(VirtualKey::Digit0 + 4);
+  const auto pushedX = [&] {
+    return static_cast<PushShape*>(world->FindModifierByShape(walls[1]))->push.x;
+  };
+  // The point typed last stays for the digit after it: "3", ".", "5" read 3.5.
+  game.TapKey(VirtualKey::Digit0 + 3);
   game.TapKey(VirtualKey::Period);
-  EXPECT_EQ(pushX.text, "4") << "the refresh shows the stored value";
-  EXPECT_FLOAT_EQ(static_cast<PushShape*>(world->FindModifierByShape(walls[1]))->push.x, 4.0f);
+  EXPECT_EQ(pushX.text, "3.");
+  EXPECT_FLOAT_EQ(pushedX(), 3.0f);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  EXPECT_EQ(pushX.text, "3.5");
+  EXPECT_FLOAT_EQ(pushedX(), 3.5f);
+  // "3." closed reads 3: the point goes with the field.
+  Erase(pushX);
+  game.TapKey(VirtualKey::Digit0 + 3);
+  game.TapKey(VirtualKey::Period);
   ClickField(*Triggers().FieldLabelled(ModifierShape::KindPushShape, "Y:"));
+  EXPECT_EQ(pushX.text, "3");
+  EXPECT_FLOAT_EQ(pushedX(), 3.0f);
   game.StepFrames(2);
   ClickPanelBackground();
   RightClickAt(walls[1]->position);

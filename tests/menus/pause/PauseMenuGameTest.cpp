@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Controls.h"
+#include "engine/Font.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/SoundBank.h"
 #include "engine/draw/ScreenBox.h"
@@ -394,6 +395,23 @@ TEST_F(PauseGame, TheStatsListIsCaptionedWithTheSlotOfItsRow) {
   }
   Tap(VirtualKey::I);
   EXPECT_EQ(GameStates->current, world) << "cancel on the slots resumes play";
+}
+
+// A name longer than its slot ("Bronze Dagger") is cut inside the slot's frame, a mark after it.
+TEST_F(PauseGame, AnItemNameLongerThanItsSlotIsCutInsideTheFrame) {
+  player->itemStore->FindByName("Bronze Dagger")->quantity = 1;
+  player->EquipSlot0ByName("Bronze Dagger");
+  Tap(VirtualKey::Esc);
+  Drew("");
+  const ScreenBox column = ScreenBoxOf(Stats().GetEquipmentColumn());
+  const float x = column.left + 20.0f;
+  const std::vector<std::string> names = texts.AtX(x);
+  ASSERT_FALSE(names.empty());
+  EXPECT_TRUE(names[0].starts_with("Bronze") && names[0].ends_with("..")) << names[0];
+  const Font& face = *menu->GetWindow().largeFont;
+  EXPECT_LE(x + face.MeasureText(names[0], face.proportional, MenuPause::NameScale),
+            column.right - 8.0f);
+  ASSERT_TRUE(game.KeepFrame("pause-stats-long-name.png"));
 }
 
 TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
