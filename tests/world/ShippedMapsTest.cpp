@@ -421,7 +421,7 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoWildsMap", "WildsEntrance", -50.0f, 1.3f},
       {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
       {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
-      {"DemoWildsMap", "WildsRing", 83.5f, 19.0f},
+      {"DemoWildsMap", "WildsRing", 84.0f, 19.0f},
   };
   for (const View& view : views) {
     Show(view.map, view.x, view.y);
