@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/Application.h"
 #include "collision/Boundary.h"
+#include "enemies/DemoEnemy.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoWall.h"
 #include "enemies/Enemy.h"
@@ -29,6 +31,7 @@
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
+#include "support/MapTriggers.h"
 #include "triggers/ConversationShape.h"
 #include "triggers/Portal.h"
 #include "triggers/SaveShape.h"
@@ -298,6 +301,109 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
   }
 }
 
+// Kavi tells a new player that the sparring partner cannot climb out of its pit and is struck
+// from the rim. Through three minutes of its own choices it fights a player who stands by the
+// rim's edge, then one who comes through the gate and walks on to Tessa and waits in her circle:
+// it stays between the pit's walls with its feet below the rim, and strikes nobody on the way to
+// her or in her circle.
+TEST_F(ShippedMapsTest, TheSparringPartnerStaysInItsPitAndOffTheWayToTessa) {
+  constexpr unsigned MatchSeed = 45;
+  constexpr int PhaseFrames = 90 * 60;
+  // The player on the rim stands this far from its edge, within the partner's reach, give or
+  // take the slack.
+  constexpr float EdgeClearance = 1.3f;
+  constexpr float StandingSlack = 0.5f;
+  // A boundary beside the partner that reaches this far above its feet walls its pit in.
+  constexpr float WallRise = 0.5f;
+  Load("DemoWildsMap");
+  Enemy* partner = nullptr;
+  for (const auto& enemy : world_->enemies) {
+    if (enemy->enemyKind == DemoEnemy::Kind) partner = enemy.get();
+  }
+  ASSERT_NE(partner, nullptr);
+  const Portal* ringGate = nullptr;
+  for (const auto& modifier : world_->modifiers) {
+    const auto* gate = dynamic_cast<const Portal*>(modifier.get());
+    if (gate && gate->targetMap == StoredPath("DemoWildsMap")) ringGate = gate;
+  }
+  ASSERT_NE(ringGate, nullptr);
+  const ConversationShape* tessa = FindTrigger<ConversationShape>(*world_, "Tessa");
+  ASSERT_NE(tessa, nullptr);
+  const float home = partner->body->position.x;
+  float westWall = -INFINITY;
+  float eastWall = INFINITY;
+  const float wallHeight = Feet(*partner) + WallRise;
+  for (const auto& boundary : world_->boundaries) {
+    if (boundary->GetBottommostPoint().y > wallHeight || boundary->GetTopmostPoint().y < wallHeight) {
+      continue;
+    }
+    if (boundary->GetRightmostPoint().x <= home) {
+      westWall = std::max(westWall, boundary->GetRightmostPoint().x);
+    }
+    if (boundary->GetLeftmostPoint().x >= home) {
+      eastWall = std::min(eastWall, boundary->GetLeftmostPoint().x);
+    }
+  }
+
+  // The gate into the ring sets a player down on the rim.
+  const platform::Vector3 arrival = ringGate->targetPosition;
+  Show("DemoWildsMap", arrival.x, arrival.y);
+  Player* player = world_->GetFirstPlayer();
+  const auto* rim = dynamic_cast<const Shape*>(player->groundContact);
+  ASSERT_NE(rim, nullptr);
+  const float rimTop = rim->GetTopmostPoint().y;
+  const bool pitToTheWest = home < rim->position.x;
+  const float edge = pitToTheWest ? rim->GetLeftmostPoint().x : rim->GetRightmostPoint().x;
+  const float fightSpot = edge + (pitToTheWest ? EdgeClearance : -EdgeClearance);
+
+  float highestFeet = -INFINITY;
+  float westmost = INFINITY;
+  float eastmost = -INFINITY;
+  // One frame of the world undrawn, with these keys alone held.
+  const auto step = [&](std::initializer_list<int> keys) {
+    game_.Platform().ReleaseAllKeys();
+    for (int key : keys) game_.PressKey(key);
+    HandleFrameInput();
+    world_->Update(GameHarness::FrameSeconds);
+    highestFeet = std::max(highestFeet, Feet(*partner));
+    westmost = std::min(westmost, partner->body->GetLeftmostPoint().x);
+    eastmost = std::max(eastmost, partner->body->GetRightmostPoint().x);
+  };
+  // What the partner's strikes carried into the player, before his defence took its share.
+  const auto struck = [&] {
+    return player->totalStats[Stat::StatDamageReceived] +
+           player->totalStats[Stat::StatDamageDefended];
+  };
+
+  std::srand(MatchSeed);
+  const float beforeTheMatch = struck();
+  for (int frame = 0; frame < PhaseFrames; ++frame) {
+    const float offset = fightSpot - player->body->position.x;
+    if (std::fabs(offset) > StandingSlack) {
+      step({offset > 0.0f ? VirtualKey::D : VirtualKey::A});
+    } else {
+      step({});
+    }
+  }
+  EXPECT_GT(struck(), beforeTheMatch) << "it fights the player on the rim";
+
+  player->body->SetPositionXYZ(arrival.x, arrival.y, arrival.z);
+  player->body->SetVelocity(0.0f, 0.0f, 0.0f);
+  const int towardTessa = tessa->region->position.x > arrival.x ? VirtualKey::D : VirtualKey::A;
+  const float beforeTheWalk = struck();
+  // The walk key held until the player stands in her circle.
+  bool arrived = false;
+  for (int frame = 0; frame < PhaseFrames; ++frame) {
+    arrived = arrived || tessa->region->ContainsPoint(player->body->position);
+    arrived ? step({}) : step({towardTessa});
+  }
+  EXPECT_TRUE(tessa->region->ContainsPoint(player->body->position)) << "waits in Tessa's circle";
+  EXPECT_EQ(struck(), beforeTheWalk) << "struck on the way to Tessa or in her circle";
+  EXPECT_LT(highestFeet, rimTop) << "its feet rose to the rim";
+  EXPECT_GE(westmost, westWall) << "over the pit's west wall";
+  EXPECT_LE(eastmost, eastWall) << "over the pit's east wall";
+}
+
 TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
   struct View {
     const char* map;
@@ -315,7 +421,7 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoWildsMap", "WildsEntrance", -50.0f, 1.3f},
       {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
       {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
-      {"DemoWildsMap", "WildsRing", 80.0f, 3.3f},
+      {"DemoWildsMap", "WildsRing", 84.0f, 19.0f},
   };
   for (const View& view : views) {
     Show(view.map, view.x, view.y);

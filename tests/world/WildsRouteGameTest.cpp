@@ -51,8 +51,10 @@ constexpr float SwingReach = 4.6f;
 constexpr float SameLevel = 2.5f;
 // An enemy running at the player this fast is awaited rather than met halfway.
 constexpr float ApproachSpeed = 2.0f;
-// On the ring's rim the player keeps out of the reach of the pit's upward swing.
-constexpr float RimClearance = 1.3f;
+// On the ring's rim the player keeps out of the reach of the pit's upward swing, and strikes
+// the sparring partner this many times.
+constexpr float RimClearance = 2.5f;
+constexpr int SparringStrikes = 3;
 // A person's pace: every key held this long, every choice made on what was seen this long ago,
 // and a strike begun after letting go of every key for a moment.
 constexpr int KeyFrames = 12;
@@ -83,6 +85,9 @@ struct FightPlan {
   float rightmost = 1000.0f;
   bool guard = true;
   bool asTheSignSays = false;
+  // A fight that cannot be won is left once the enemy has taken this many strikes; with 0 it
+  // goes on until the enemy is beaten.
+  int strikesToLand = 0;
 };
 
 // What the player saw of the enemy, and where he stood, in one frame.
@@ -169,18 +174,24 @@ class WildsRoute : public ::testing::Test {
     game.StepFrames(60);
   }
 
-  // Fights with the new-game moves until the enemy is beaten: closes in, faces it, strikes
-  // when it is within reach and guards a swing about to land. Frames are kept when the enemy
-  // is first hit, when it first strikes out and once it is beaten.
+  // Fights with the new-game moves until the enemy is beaten, or has taken the plan's strikes:
+  // closes in, faces it, strikes when it is within reach and guards a swing about to land.
+  // Frames are kept when the enemy is first hit, when it first strikes out and once the fight
+  // is over.
   bool Beat(Enemy& enemy, const std::string& name, const FightPlan& plan) {
     const float health = enemy.healthMeter->value;
     // Nothing of the last fight is still being answered.
     sight.clear();
     move = {};
+    float lastHealth = health;
+    int landed = 0;
+    const auto over = [&] {
+      return Beaten(enemy) || (plan.strikesToLand > 0 && landed >= plan.strikesToLand);
+    };
     bool shownHit = false;
     bool shownSwing = false;
     int stopped = 0;
-    for (int frame = 0; frame < FightLimit && !Beaten(enemy); ++frame) {
+    for (int frame = 0; frame < FightLimit && !over(); ++frame) {
       const float dx = enemy.body->position.x - X();
       const float dy = enemy.body->position.y - player->body->position.y;
       const bool level = std::abs(dy) < SameLevel;
@@ -206,6 +217,8 @@ class WildsRoute : public ::testing::Test {
       } else {
         Hold({});
       }
+      if (enemy.healthMeter->value < lastHealth) ++landed;
+      lastHealth = enemy.healthMeter->value;
       if (!shownHit && enemy.healthMeter->value < health) {
         shownHit = true;
         Keep(name + "-hit");
@@ -218,8 +231,8 @@ class WildsRoute : public ::testing::Test {
     }
     Hold({});
     game.StepFrames(20);
-    Keep(name + "-beaten");
-    return Beaten(enemy);
+    Keep(name + (plan.strikesToLand > 0 ? "-struck" : "-beaten"));
+    return over();
   }
 
   // One frame of a player who does as the ledge's sign tells, at a person's pace: strikes on,
@@ -422,14 +435,16 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
 
 TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   // The sparring partner waits in the ring's pit and cannot climb out: it is fought from the
-  // rim.
-  Arrive(WildsMap, 80, 3);
+  // rim. A strike meets it there only at the top of a leap, once a leap, and knocks it back
+  // down, and it heals between its leaps: the match is fought, not won.
+  Arrive(WildsMap, 84, 19);
   const auto* rim = dynamic_cast<const Quad*>(player->groundContact);
   ASSERT_NE(rim, nullptr);
   Keep("10-ring");
   FightPlan fromTheRim;
-  fromTheRim.rightmost = rim->position.x + rim->width / 2 - RimClearance;
+  fromTheRim.leftmost = rim->position.x - rim->width / 2 + RimClearance;
   fromTheRim.guard = false;
+  fromTheRim.strikesToLand = SparringStrikes;
   BeatAndCollect(Placed(8), "11-sparring-partner", fromTheRim, false);
 
   // At the far end Tessa hands over a potion, and the gate behind her leads home.
