@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/Application.h"
 #include "collision/Boundary.h"
 #include "enemies/DemoEnemy.h"
 #include "enemies/DemoGoblin.h"
@@ -363,8 +362,7 @@ TEST_F(ShippedMapsTest, TheSparringPartnerStaysInItsPitAndOffTheWayToTessa) {
   const auto step = [&](std::initializer_list<int> keys) {
     game_.Platform().ReleaseAllKeys();
     for (int key : keys) game_.PressKey(key);
-    HandleFrameInput();
-    world_->Update(GameHarness::FrameSeconds);
+    game_.StepUndrawn();
     highestFeet = std::max(highestFeet, Feet(*partner));
     westmost = std::min(westmost, partner->body->GetLeftmostPoint().x);
     eastmost = std::max(eastmost, partner->body->GetRightmostPoint().x);
