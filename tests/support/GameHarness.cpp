@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "engine/DeferredDeleteList.h"
 #include "engine/Globals.h"
 #include "engine/SoundSystem.h"
 #include "platform/Renderer.h"
@@ -64,6 +65,14 @@ void GameHarness::Step(float seconds) {
 
 void GameHarness::StepFrames(int count, float seconds) {
   for (int i = 0; i < count; ++i) Step(seconds);
+}
+
+void GameHarness::StepUndrawn() {
+  platform_->AdvanceClock(static_cast<uint64_t>(FrameSeconds * 1e6f));
+  AdvanceFrameTimer();
+  HandleFrameInput();
+  UpdateFrame();
+  DeferredDeletes->Empty();
 }
 
 void GameHarness::TapKey(int virtualKey) {

@@ -28,6 +28,9 @@ class GameHarness {
   // Moves the clock on by the given time, then runs one pass of the frame loop.
   void Step(float seconds = FrameSeconds);
   void StepFrames(int count, float seconds = FrameSeconds);
+  // The frame loop's pass without its drawing or sound: the clock, the input step, the update
+  // and the deferred deletes, in the loop's order.
+  void StepUndrawn();
 
   void PressKey(int virtualKey) { platform_->SetKey(virtualKey, true); }
   void ReleaseKey(int virtualKey) { platform_->SetKey(virtualKey, false); }
