@@ -101,6 +101,8 @@ float GapToTriggers(const World& world, const Shape& body, bool (*counts)(const 
   return gap;
 }
 
+bool IsGate(const ModifierShape& trigger) { return dynamic_cast<const Portal*>(&trigger); }
+
 // The game booted headless; every map loads into its world on a cleared level.
 class ShippedMapsTest : public ::testing::Test {
  protected:
@@ -348,6 +350,69 @@ TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
       EXPECT_GT(closest.player, 0.0f) << chase << ": the player strikes within reach";
     }
   }
+}
+
+// A player who comes through a gate and keeps walking the way he came walks for a second (a
+// second's walk at top speed) without reaching another gate. He comes from a second's walk off
+// the gate, on either side where the map has ground to walk or jump into it from.
+TEST_F(ShippedMapsTest, WalkingOnFromAGateReachesNoOtherGateForASecond) {
+  constexpr int SecondFrames = 60;
+  constexpr int ApproachFrames = 3 * SecondFrames;
+  // A walk stopped this long jumps, the jump key held this long.
+  constexpr int StoppedFrames = 5;
+  constexpr int JumpFrames = 25;
+  // A gate moves the player farther in a frame than a step; after it he stands within a step of
+  // its target.
+  constexpr float Step = 0.5f;
+  int walkedThrough = 0;
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    const size_t triggers = world_->modifiers.size();
+    for (size_t index = 0; index < triggers; ++index) {
+      for (const int key : {VirtualKey::A, VirtualKey::D}) {
+        Load(name);
+        const auto* gate = dynamic_cast<const Portal*>(world_->modifiers[index].get());
+        if (!gate) break;
+        const std::string target = gate->targetMap;
+        const float arrival = gate->targetPosition.x;
+        const Box region = BoxOf(*gate->region);
+        Player& player = *world_->GetFirstPlayer();
+        const float way = key == VirtualKey::D ? 1.0f : -1.0f;
+        const float secondsWalk = player.totalStats[Stat::MaxWalkSpeed];
+        const float edge = way > 0 ? region.left : region.right;
+        const float start = edge - way * (secondsWalk + player.body->width / 2);
+        // Nobody walks where the camera never looks.
+        if (start < world_->cameraLimits.left || start > world_->cameraLimits.right) continue;
+        Place(name, start, region.bottom + player.body->height / 2);
+        bool through = false;
+        int stopped = 0;
+        int jumping = 0;
+        for (int frame = 0; frame < ApproachFrames && !through; ++frame) {
+          const float x = player.body->position.x;
+          jumping > 0 ? Play({key, VirtualKey::I}) : Play({key});
+          jumping = std::max(jumping - 1, 0);
+          stopped = player.body->position.x == x ? stopped + 1 : 0;
+          if (stopped == StoppedFrames) jumping = JumpFrames;
+          const float moved = std::fabs(player.body->position.x - x);
+          through = (world_->GetMapName() != StoredPath(name) || moved > Step) &&
+                    std::fabs(player.body->position.x - arrival) < Step;
+        }
+        // No ground on that side to come from.
+        if (!through) continue;
+        ++walkedThrough;
+        float closest = std::numeric_limits<float>::max();
+        for (int frame = 0; frame < SecondFrames; ++frame) {
+          Play({key});
+          closest = std::min(closest, GapToTriggers(*world_, *player.body, IsGate));
+        }
+        const std::string walk = std::string(name) + ", gate " + std::to_string(index) +
+                                 (way > 0 ? ", walking east" : ", walking west");
+        RecordProperty(walk, std::to_string(closest));
+        EXPECT_GT(closest, 0.0f) << walk << " into " << target << " at " << arrival;
+      }
+    }
+  }
+  EXPECT_GT(walkedThrough, 0);
 }
 
 // Nothing drawn in front of the characters lies in the band where they stand and walk: above the
