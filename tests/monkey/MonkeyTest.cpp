@@ -16,8 +16,6 @@
 #include <string>
 
 #include "editor/MenuDebug.h"
-#include "app/Application.h"
-#include "engine/DeferredDeleteList.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
 #include "menus/DeathScreen.h"
@@ -161,16 +159,6 @@ struct Tally {
   }
 };
 
-// The frame loop's pass without its drawing: the clock, the input step, the update and the
-// deferred deletes, in the loop's order.
-void StepUndrawn(GameHarness& game) {
-  game.Platform().AdvanceClock(static_cast<uint64_t>(GameHarness::FrameSeconds * 1e6f));
-  AdvanceFrameTimer();
-  HandleFrameInput();
-  UpdateFrame();
-  DeferredDeletes->Empty();
-}
-
 std::string Where(uint64_t seed, uint64_t frame) {
   return "seed " + std::to_string(seed) + ", frame " + std::to_string(frame);
 }
@@ -210,7 +198,7 @@ TEST(Monkey, PlaysTheWholeGameWithoutBreakingIt) {
       if (tally.frames % DrawEvery == 0 || tally.changed) {
         game.Step();
       } else {
-        StepUndrawn(game);
+        game.StepUndrawn();
       }
       tally.Count(*GameStates);
       const std::string broken = BrokenInvariant(*GameStates);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "engine/Globals.h"
 #include "engine/DeferredDeleteList.h"
+#include "engine/Globals.h"
 #include "engine/SoundSystem.h"
 #include "platform/Renderer.h"
 #include "support/FrameReferences.h"

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -17,7 +19,7 @@
 #include "enemies/Enemy.h"
 #include "enemies/EnemyResources.h"
 #include "enemies/Ratatoskr.h"
-#include "enemies/RatatoskrStates.h"
+#include "engine/BarMeter.h"
 #include "engine/Camera.h"
 #include "engine/GameStateSet.h"
 #include "engine/Globals.h"
@@ -29,6 +31,7 @@
 #include "items/ItemStore.h"
 #include "npcs/NPC.h"
 #include "player/Player.h"
+#include "player/PlayerStateSlots.h"
 #include "support/GameHarness.h"
 #include "support/MapTriggers.h"
 #include "triggers/ConversationShape.h"
@@ -57,6 +60,51 @@ std::string StoredPath(const std::string& name) { return "Content\\Maps\\" + nam
 
 float Feet(const Enemy& enemy) { return enemy.body->position.y - enemy.body->height / 2; }
 
+// The box a shape covers.
+struct Box {
+  float left, right, bottom, top;
+  bool Holds(float x, float y, float margin) const {
+    return x > left - margin && x < right + margin && y > bottom - margin && y < top + margin;
+  }
+  // How far apart the two boxes stand; not above 0 where they overlap.
+  float GapTo(const Box& other) const {
+    return std::max(
+        {other.left - right, left - other.right, other.bottom - top, bottom - other.top});
+  }
+};
+
+Box BoxOf(const Shape& shape) {
+  return Box{shape.GetLeftmostPoint().x, shape.GetRightmostPoint().x, shape.GetBottommostPoint().y,
+             shape.GetTopmostPoint().y};
+}
+
+// The strike key also talks, trades and saves, and a gate takes whoever steps in.
+bool StrikeKeyActsIn(const ModifierShape& trigger) {
+  return dynamic_cast<const ConversationShape*>(&trigger) ||
+         dynamic_cast<const SaveShape*>(&trigger) || dynamic_cast<const Portal*>(&trigger);
+}
+
+// How far the body stays out of the trigger's reach, measured as the trigger measures it: a gate
+// takes a body that overlaps it, the strike key acts within both extents of the centre.
+float GapTo(const ModifierShape& trigger, const Shape& body) {
+  const Shape& region = *trigger.region;
+  if (dynamic_cast<const Portal*>(&trigger)) return BoxOf(body).GapTo(BoxOf(region));
+  const float between =
+      std::hypot(body.position.x - region.position.x, body.position.y - region.position.y);
+  return between - body.extent - region.extent;
+}
+
+// The least such gap to the world's triggers that pass the filter.
+float GapToTriggers(const World& world, const Shape& body, bool (*counts)(const ModifierShape&)) {
+  float gap = std::numeric_limits<float>::max();
+  for (const auto& modifier : world.modifiers) {
+    if (counts(*modifier)) gap = std::min(gap, GapTo(*modifier, body));
+  }
+  return gap;
+}
+
+bool IsGate(const ModifierShape& trigger) { return dynamic_cast<const Portal*>(&trigger); }
+
 // The game booted headless; every map loads into its world on a cleared level.
 class ShippedMapsTest : public ::testing::Test {
  protected:
@@ -70,15 +118,78 @@ class ShippedMapsTest : public ::testing::Test {
     world_->LoadMap(StoredPath(name));
   }
 
-  // Shows the map in play with the first player standing at the point: the world fades in
-  // and its camera comes to rest on the player.
-  void Show(const std::string& name, float x, float y) {
+  // The map in play, loaded when it is not, with the first player still at the point.
+  void Place(const std::string& name, float x, float y) {
     if (world_->GetMapName() != StoredPath(name)) Load(name);
     Player* player = world_->GetFirstPlayer();
     player->body->SetPositionXYZ(x, y, 0.0f);
     player->body->SetVelocity(0.0f, 0.0f, 0.0f);
     if (GameStates->current != world_) GameStates->SwitchTo(world_);
+  }
+
+  // Shows the map in play with the first player standing at the point: the world fades in
+  // and its camera comes to rest on the player.
+  void Show(const std::string& name, float x, float y) {
+    Place(name, x, y);
     game_.StepFrames(60);
+  }
+
+  // One frame of play, undrawn, with only these keys down.
+  void Play(std::initializer_list<int> keys) {
+    game_.Platform().ReleaseAllKeys();
+    for (int key : keys) game_.PressKey(key);
+    game_.StepUndrawn();
+  }
+
+  // The closest that a chased enemy, and the player as he strikes, come to the reach of a
+  // trigger where the strike key acts.
+  struct Closest {
+    float enemy = std::numeric_limits<float>::max();
+    float player = std::numeric_limits<float>::max();
+  };
+
+  // A minute of a player who starts on the side of the map's enemy, walks at it and strikes
+  // whenever it is within his reach. Its health is kept whole, as a player who keeps missing
+  // it would keep it, so that it flees again and again for the whole minute.
+  Closest Chase(const std::string& name, size_t index, float side) {
+    constexpr float StartApart = 5.0f;
+    // Dropped from this high, the player lands on whatever stands at the start.
+    constexpr float StartDrop = 1.0f;
+    constexpr int ChaseFrames = 60 * 60;
+    // The ground strike reaches this far in front of the player's centre, to the near side of
+    // the enemy's body.
+    constexpr float StrikeReach = 2.9f;
+    constexpr int FramesBetweenStrikes = 6;
+    Load(name);
+    Enemy& enemy = *world_->enemies.at(index);
+    Player& player = *world_->GetFirstPlayer();
+    Place(name, enemy.body->position.x + side * StartApart,
+          Feet(enemy) + player.body->height / 2 + StartDrop);
+    Closest closest;
+    // A screen the strike key opened ends the chase.
+    for (int frame = 0; frame < ChaseFrames && GameStates->current == world_; ++frame) {
+      const float dx = enemy.body->position.x - player.body->position.x;
+      const bool facing = (dx > 0) == (player.facing > 0);
+      const bool strike = facing && std::fabs(dx) <= StrikeReach + enemy.body->width / 2 &&
+                          frame % FramesBetweenStrikes == 0;
+      if (strike) {
+        Play({VirtualKey::J});
+      } else {
+        Play({dx > 0 ? VirtualKey::D : VirtualKey::A});
+      }
+      enemy.healthMeter->value = enemy.healthMeter->maximum;
+      closest.enemy = std::min(closest.enemy, GapToTriggers(*world_, *enemy.body, StrikeKeyActsIn));
+      if (strike) {
+        closest.player =
+            std::min(closest.player, GapToTriggers(*world_, *player.body, StrikeKeyActsIn));
+      }
+    }
+    if (GameStates->current != world_) {
+      // Out of the screen the strike key opened, before its map is cleared.
+      GameStates->SwitchTo(world_);
+      player.SwitchState(SlotIdling);
+    }
+    return closest;
   }
 
   GameHarness game_;
@@ -204,38 +315,106 @@ TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItKeeps) {
   }
 }
 
-// The strike key also talks and saves, and a gate takes whoever steps in: every enemy is fought
-// clear of the conversations, save points and gates, a Ratatoskr anywhere its range and its
-// flight from the player take it.
+// Every enemy is fought clear of the triggers where the strike key acts; a Ratatoskr, which flees
+// the player again and again, wherever a minute's chase from either side takes it.
 TEST_F(ShippedMapsTest, NoEnemyIsFoughtWhereTheStrikeKeyTalksSavesOrTravels) {
   // Around an enemy, the player's strike and the knock-backs of the fight.
   constexpr float FightWidth = 5.0f;
   constexpr float FightHeight = 4.0f;
-  // A startled Ratatoskr's longest run away before it turns.
-  constexpr float LongestLure = (RatatoskrLureLimit.spread - 1 + RatatoskrLureLimit.base) / 100.0f;
+  std::vector<std::pair<std::string, size_t>> ratatoskrs;
   for (const char* name : ShippedMaps) {
     Load(name);
-    for (const auto& enemy : world_->enemies) {
-      platform::Vector3 home = enemy->body->position;
-      float reach = FightWidth;
-      if (const auto* ratatoskr = dynamic_cast<const Ratatoskr*>(enemy.get())) {
-        home = ratatoskr->home;
-        reach += ratatoskr->range + RatatoskrLuringSpeed * LongestLure;
+    for (size_t i = 0; i < world_->enemies.size(); ++i) {
+      const Enemy& enemy = *world_->enemies[i];
+      if (enemy.enemyKind == Ratatoskr::Kind) {
+        ratatoskrs.emplace_back(name, i);
+        continue;
       }
+      const platform::Vector3 home = enemy.body->position;
       for (const auto& modifier : world_->modifiers) {
-        const ModifierShape* trigger = modifier.get();
-        if (!dynamic_cast<const ConversationShape*>(trigger) &&
-            !dynamic_cast<const SaveShape*>(trigger) && !dynamic_cast<const Portal*>(trigger)) {
-          continue;
-        }
-        const Shape& region = *trigger->region;
-        EXPECT_TRUE(std::fabs(region.position.x - home.x) >= reach + region.extent ||
+        if (!StrikeKeyActsIn(*modifier)) continue;
+        const Shape& region = *modifier->region;
+        EXPECT_TRUE(std::fabs(region.position.x - home.x) >= FightWidth + region.extent ||
                     std::fabs(region.position.y - home.y) >= FightHeight + region.extent)
-            << name << ": the " << enemy->name << " at " << home.x << " is fought within reach of "
-            << "the trigger of kind " << trigger->kind << " at " << region.position.x;
+            << name << ": the " << enemy.name << " at " << home.x << " is fought within reach of "
+            << "the trigger of kind " << modifier->kind << " at " << region.position.x;
       }
     }
   }
+  for (const auto& [name, index] : ratatoskrs) {
+    for (const float side : {-1.0f, 1.0f}) {
+      const Closest closest = Chase(name, index, side);
+      const std::string chase = name + ", enemy " + std::to_string(index) +
+                                (side < 0 ? ", from the west" : ", from the east");
+      RecordProperty(chase + " enemy", std::to_string(closest.enemy));
+      RecordProperty(chase + " player", std::to_string(closest.player));
+      EXPECT_GT(closest.enemy, 0.0f) << chase << ": the Ratatoskr is chased into reach";
+      EXPECT_GT(closest.player, 0.0f) << chase << ": the player strikes within reach";
+    }
+  }
+}
+
+// A player who comes through a gate and keeps walking the way he came walks for a second (a
+// second's walk at top speed) without reaching another gate. He comes from a second's walk off
+// the gate, on either side where the map has ground to walk or jump into it from.
+TEST_F(ShippedMapsTest, WalkingOnFromAGateReachesNoOtherGateForASecond) {
+  constexpr int SecondFrames = 60;
+  constexpr int ApproachFrames = 3 * SecondFrames;
+  // A walk stopped this long jumps, the jump key held this long.
+  constexpr int StoppedFrames = 5;
+  constexpr int JumpFrames = 25;
+  // A gate moves the player farther in a frame than a step; after it he stands within a step of
+  // its target.
+  constexpr float Step = 0.5f;
+  int walkedThrough = 0;
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    const size_t triggers = world_->modifiers.size();
+    for (size_t index = 0; index < triggers; ++index) {
+      for (const int key : {VirtualKey::A, VirtualKey::D}) {
+        Load(name);
+        const auto* gate = dynamic_cast<const Portal*>(world_->modifiers[index].get());
+        if (!gate) break;
+        const std::string target = gate->targetMap;
+        const float arrival = gate->targetPosition.x;
+        const Box region = BoxOf(*gate->region);
+        Player& player = *world_->GetFirstPlayer();
+        const float way = key == VirtualKey::D ? 1.0f : -1.0f;
+        const float secondsWalk = player.totalStats[Stat::MaxWalkSpeed];
+        const float edge = way > 0 ? region.left : region.right;
+        const float start = edge - way * (secondsWalk + player.body->width / 2);
+        // Nobody walks where the camera never looks.
+        if (start < world_->cameraLimits.left || start > world_->cameraLimits.right) continue;
+        Place(name, start, region.bottom + player.body->height / 2);
+        bool through = false;
+        int stopped = 0;
+        int jumping = 0;
+        for (int frame = 0; frame < ApproachFrames && !through; ++frame) {
+          const float x = player.body->position.x;
+          jumping > 0 ? Play({key, VirtualKey::I}) : Play({key});
+          jumping = std::max(jumping - 1, 0);
+          stopped = player.body->position.x == x ? stopped + 1 : 0;
+          if (stopped == StoppedFrames) jumping = JumpFrames;
+          const float moved = std::fabs(player.body->position.x - x);
+          through = (world_->GetMapName() != StoredPath(name) || moved > Step) &&
+                    std::fabs(player.body->position.x - arrival) < Step;
+        }
+        // No ground on that side to come from.
+        if (!through) continue;
+        ++walkedThrough;
+        float closest = std::numeric_limits<float>::max();
+        for (int frame = 0; frame < SecondFrames; ++frame) {
+          Play({key});
+          closest = std::min(closest, GapToTriggers(*world_, *player.body, IsGate));
+        }
+        const std::string walk = std::string(name) + ", gate " + std::to_string(index) +
+                                 (way > 0 ? ", walking east" : ", walking west");
+        RecordProperty(walk, std::to_string(closest));
+        EXPECT_GT(closest, 0.0f) << walk << " into " << target << " at " << arrival;
+      }
+    }
+  }
+  EXPECT_GT(walkedThrough, 0);
 }
 
 // Nothing drawn in front of the characters lies in the band where they stand and walk: above the
@@ -246,20 +425,10 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
   // this step.
   constexpr float Overhang = 0.25f;
   constexpr float Step = 0.1f;
-  struct Box {
-    float left, right, bottom, top;
-    bool Holds(float x, float y, float margin) const {
-      return x > left - margin && x < right + margin && y > bottom - margin && y < top + margin;
-    }
-  };
-  const auto boxOf = [](const Shape& shape) {
-    return Box{shape.GetLeftmostPoint().x, shape.GetRightmostPoint().x,
-               shape.GetBottommostPoint().y, shape.GetTopmostPoint().y};
-  };
   for (const char* name : ShippedMaps) {
     Load(name);
     std::vector<Box> solids;
-    for (const auto& boundary : world_->boundaries) solids.push_back(boxOf(*boundary));
+    for (const auto& boundary : world_->boundaries) solids.push_back(BoxOf(*boundary));
     // The sprites after the first character's and every textured quad are drawn over them; the
     // breakable wall stands still and is not among them.
     std::vector<const Shape*> characters;
@@ -281,7 +450,7 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
     for (const Shape* picture : inFront) {
       // Off the characters' plane a picture would slide over them as the camera moves.
       EXPECT_EQ(picture->position.z, 0.0f) << name << ": the picture at " << picture->position.x;
-      const Box drawn = boxOf(*picture);
+      const Box drawn = BoxOf(*picture);
       for (const Box& ground : solids) {
         const Box band{std::max(drawn.left, ground.left), std::min(drawn.right, ground.right),
                        std::max(drawn.bottom, ground.top),
@@ -416,7 +585,7 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoHubMap", "HubShops", -24.0f, 1.3f},
       {"DemoHubMap", "HubTerrace", 33.0f, 4.6f},
       {"DemoVersusMap", "Versus", 0.0f, 1.3f},
-      {"DemoWildsMap", "WildsEntrance", -50.0f, 1.3f},
+      {"DemoWildsMap", "WildsEntrance", -50.0f, 4.3f},
       {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
       {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
       {"DemoWildsMap", "WildsRing", 84.0f, 19.0f},
