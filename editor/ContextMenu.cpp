@@ -1,12 +1,12 @@
 #include "editor/ContextMenu.h"
 
 #include "editor/EditorLayout.h"
+#include "editor/EditorWidgets.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Quad.h"
 #include "platform/SpriteBatch.h"
-#include "platform/TextFont.h"
 #include "world/TriggerRecords.h"
 
 using platform::Vector3;
@@ -31,9 +31,7 @@ constexpr const char* ConversionWidthText = "Convert to Tutorial Image Primitive
 constexpr const char* SetBackgroundLabel = "Set Background Color";
 constexpr const char* ZoomNormalLabel = "Zoom to Normal View";
 
-float TextWidth(const char* text) {
-  return SmallFont ? static_cast<float>(SmallFont->Measure(StringToWString(text)).width) : 0.0f;
-}
+float TextWidth(const char* text) { return EditorWidgets::SmallTextWidth(StringToWString(text)); }
 
 float Left(const Quad& quad) { return quad.altPosition.x - quad.width / 2; }
 float Top(const Quad& quad) { return quad.altPosition.y - quad.height / 2; }

@@ -45,9 +45,12 @@ std::unique_ptr<Quad> MakeListRow(const std::string& name) {
   return row;
 }
 
+float SmallTextWidth(const std::wstring& text) {
+  return SmallFont ? static_cast<float>(SmallFont->Measure(text).width) : 0.0f;
+}
+
 void FitListRow(Quad& row, const std::wstring& text) {
-  const float textWidth = SmallFont ? static_cast<float>(SmallFont->Measure(text).width) : 0.0f;
-  row.SetDimensions(textWidth + RowPadding, RowHeight, 0.0f);
+  row.SetDimensions(SmallTextWidth(text) + RowPadding, RowHeight, 0.0f);
 }
 
 void PlaceListRow(Quad& row, float left, float y) {

@@ -41,6 +41,8 @@ float TitleBarY(const ScreenBox& panel);
 // Where the title bar of a page's panel lies.
 ScreenBox TitleBarBox(const ScreenBox& panel);
 
+// How wide the text stands in the small font; 0 without the font.
+float SmallTextWidth(const std::wstring& text);
 // A row of a list: a screen quad named after its text, as wide as the text and the padding,
 // clear until chosen.
 std::unique_ptr<Quad> MakeListRow(const std::string& name);

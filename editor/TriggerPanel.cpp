@@ -14,7 +14,6 @@
 #include "engine/TextBox.h"
 #include "engine/TextDrawing.h"
 #include "engine/draw/Quad.h"
-#include "platform/TextFont.h"
 #include "world/ModifierShape.h"
 #include "world/TriggerRecords.h"
 
@@ -41,17 +40,16 @@ float ColumnX(FieldColumn column) {
   }
 }
 
-float SmallTextWidth(const std::string& text) {
-  return static_cast<float>(SmallFont->Measure(StringToWString(text)).width);
-}
-
 // A name longer than the info box is cut as far inside its right edge as it starts inside its
 // left, clear of the captions beyond it.
 void DrawInfoName(const std::string& name, const Quad& infoBox) {
   const float left = Layout::SeparatorX[1] + NameInset;
   const float inset = left - (infoBox.altPosition.x - infoBox.width / 2);
   const float room = infoBox.altPosition.x + infoBox.width / 2 - inset - left;
-  const std::string shown = SmallFont ? CutToWidth(name, room, SmallTextWidth) : name;
+  const auto measure = [](const std::string& text) {
+    return EditorWidgets::SmallTextWidth(StringToWString(text));
+  };
+  const std::string shown = SmallFont ? CutToWidth(name, room, measure) : name;
   DrawTextAligned(SmallFont, left, infoBox.altPosition.y, 0.0f, StringToWString(shown),
                   DebugButtonColors::Text.ToD3DColor(), AlignLeft, AlignQuarterUp);
 }
