@@ -527,11 +527,9 @@ TEST_F(ShippedMapsTest, TheSparringPartnerStaysInItsPitAndOffTheWayToTessa) {
   float highestFeet = -INFINITY;
   float westmost = INFINITY;
   float eastmost = -INFINITY;
-  // One frame of the world undrawn, with these keys alone held.
+  // One frame of play, noting how far the partner went.
   const auto step = [&](std::initializer_list<int> keys) {
-    game_.Platform().ReleaseAllKeys();
-    for (int key : keys) game_.PressKey(key);
-    game_.StepUndrawn();
+    Play(keys);
     highestFeet = std::max(highestFeet, Feet(*partner));
     westmost = std::min(westmost, partner->body->GetLeftmostPoint().x);
     eastmost = std::max(eastmost, partner->body->GetRightmostPoint().x);
@@ -677,17 +675,14 @@ TEST_F(ShippedMapsTest, NoOneWayPlatformsCornerHoldsABodyInTheAir) {
         int worst = 0;
         for (const float gap : Gaps) {
           for (const int hold : Holds) {
-            game_.Platform().ReleaseAllKeys();
             body.SetPositionXYZ(corner.x + side * (body.width / 2 + gap),
                                 platform->GetBottommostPoint().y, 0.0f);
             body.SetVelocity(0.0f, 0.0f, 0.0f);
-            for (int frame = 0; frame < SettlingFrames; ++frame) game_.StepUndrawn();
-            game_.PressKey(VirtualKey::I);
-            game_.PressKey(side < 0 ? VirtualKey::D : VirtualKey::A);
+            for (int frame = 0; frame < SettlingFrames; ++frame) Play({});
+            const int toward = side < 0 ? VirtualKey::D : VirtualKey::A;
             int hover = 0;
             for (int frame = 0; frame < RunFrames; ++frame) {
-              if (frame == hold) game_.Platform().ReleaseAllKeys();
-              game_.StepUndrawn();
+              frame < hold ? Play({VirtualKey::I, toward}) : Play({});
               hover = corner.Holds(body) ? hover + 1 : 0;
               worst = std::max(worst, hover);
             }
@@ -719,7 +714,7 @@ TEST_F(ShippedMapsTest, NoOneWayPlatformsCornerHoldsABodyInTheAir) {
   const auto grounded = [&] {
     return creature.groundContact && Feet(creature) < corner.top - AtHeight;
   };
-  for (int frame = 0; frame < FallFrames && !grounded(); ++frame) game_.StepUndrawn();
+  for (int frame = 0; frame < FallFrames && !grounded(); ++frame) Play({});
   EXPECT_TRUE(grounded()) << "the Ratatoskr stays at the table's corner, feet at "
                           << Feet(creature);
 }
