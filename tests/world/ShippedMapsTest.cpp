@@ -7,6 +7,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <limits>
+#include <random>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -469,70 +470,109 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
   }
 }
 
-// Kavi tells a new player that the sparring partner cannot climb out of its pit and is struck
-// from the rim. Through three minutes of its own choices it fights a player who stands by the
-// rim's edge, then one who comes through the gate and walks on to Tessa and waits in her circle:
-// it stays between the pit's walls with its feet below the rim, and strikes nobody on the way to
-// her or in her circle.
-TEST_F(ShippedMapsTest, TheSparringPartnerStaysInItsPitAndOffTheWayToTessa) {
+// Kavi tells a new player that the sparring partner never leaves its ring. The ring is a room:
+// open floor under the partner between solid walls that meet the ceiling, a gate in that sets a
+// player down on that floor clear of the walls and of the partner, and a gate out to Tessa.
+// Through three minutes of its own choices the partner fights a player who walks, leaps, guards
+// and strikes at random about the room, and never leaves it; nothing strikes a player who goes
+// out to Tessa and waits in her circle.
+TEST_F(ShippedMapsTest, TheSparringPartnerNeverLeavesItsRoomAndStrikesNobodyOnTheWayToTessa) {
   constexpr unsigned MatchSeed = 45;
-  constexpr int PhaseFrames = 90 * 60;
-  // The player on the rim stands this far from its edge, within the partner's reach, give or
-  // take the slack.
-  constexpr float EdgeClearance = 1.3f;
-  constexpr float StandingSlack = 0.5f;
-  // A boundary beside the partner that reaches this far above its feet walls its pit in.
+  constexpr int FightFrames = 3 * 60 * 60;
+  constexpr int WaitFrames = 90 * 60;
+  // The random player holds each choice of keys this long.
+  constexpr int ChoiceFrames = 12;
+  // A boundary beside the partner that reaches this far above its feet, up to the ceiling,
+  // walls the room in.
   constexpr float WallRise = 0.5f;
+  constexpr float OpenFloor = 14.0f;
+  constexpr float FromThePartner = 8.0f;
+  constexpr float FromTheWalls = 4.0f;
   Load("DemoWildsMap");
   Enemy* partner = nullptr;
   for (const auto& enemy : world_->enemies) {
     if (enemy->enemyKind == DemoEnemy::Kind) partner = enemy.get();
   }
   ASSERT_NE(partner, nullptr);
-  const Portal* ringGate = nullptr;
-  for (const auto& modifier : world_->modifiers) {
-    const auto* gate = dynamic_cast<const Portal*>(modifier.get());
-    if (gate && gate->targetMap == StoredPath("DemoWildsMap")) ringGate = gate;
-  }
-  ASSERT_NE(ringGate, nullptr);
   const ConversationShape* tessa = FindTrigger<ConversationShape>(*world_, "Tessa");
   ASSERT_NE(tessa, nullptr);
   const float home = partner->body->position.x;
-  float westWall = -INFINITY;
-  float eastWall = INFINITY;
-  const float wallHeight = Feet(*partner) + WallRise;
+  const float feet = Feet(*partner);
+  const float head = partner->body->GetTopmostPoint().y;
+
+  float ceiling = INFINITY;
   for (const auto& boundary : world_->boundaries) {
-    if (boundary->GetBottommostPoint().y > wallHeight || boundary->GetTopmostPoint().y < wallHeight) {
-      continue;
-    }
-    if (boundary->GetRightmostPoint().x <= home) {
-      westWall = std::max(westWall, boundary->GetRightmostPoint().x);
-    }
-    if (boundary->GetLeftmostPoint().x >= home) {
-      eastWall = std::min(eastWall, boundary->GetLeftmostPoint().x);
+    if (BoxOf(*boundary).Holds(home, boundary->position.y, 0.0f) &&
+        boundary->GetBottommostPoint().y > head) {
+      ceiling = std::min(ceiling, boundary->GetBottommostPoint().y);
     }
   }
+  ASSERT_LT(ceiling, INFINITY);
+  float westWall = -INFINITY;
+  float eastWall = INFINITY;
+  const BoundingQuad* walls[2] = {nullptr, nullptr};
+  for (const auto& boundary : world_->boundaries) {
+    if (boundary->GetBottommostPoint().y > feet + WallRise ||
+        boundary->GetTopmostPoint().y < ceiling) {
+      continue;
+    }
+    const auto* quad = dynamic_cast<const BoundingQuad*>(boundary.get());
+    if (boundary->GetRightmostPoint().x <= home && boundary->GetRightmostPoint().x > westWall) {
+      westWall = boundary->GetRightmostPoint().x;
+      walls[0] = quad;
+    }
+    if (boundary->GetLeftmostPoint().x >= home && boundary->GetLeftmostPoint().x < eastWall) {
+      eastWall = boundary->GetLeftmostPoint().x;
+      walls[1] = quad;
+    }
+  }
+  for (const BoundingQuad* wall : walls) {
+    ASSERT_NE(wall, nullptr) << "a wall up to the ceiling on either side";
+    EXPECT_FALSE(wall->partialEdges) << "a wall at " << wall->position.x << " holds on every side";
+  }
+  // The open floor: what stands on it beside the partner, within the walls, ends it.
+  float openWest = westWall;
+  float openEast = eastWall;
+  for (const auto& boundary : world_->boundaries) {
+    const Box box = BoxOf(*boundary);
+    if (box.top <= feet + WallRise || box.bottom >= ceiling) continue;
+    if (box.right <= home && box.right > openWest && box.left >= westWall) openWest = box.right;
+    if (box.left >= home && box.left < openEast && box.right <= eastWall) openEast = box.left;
+  }
+  EXPECT_GE(openEast - openWest, OpenFloor);
 
-  // The gate into the ring sets a player down on the rim.
-  const platform::Vector3 arrival = ringGate->targetPosition;
+  const Portal* gateIn = nullptr;
+  const Portal* wayOut = nullptr;
+  for (const auto& modifier : world_->modifiers) {
+    const auto* gate = dynamic_cast<const Portal*>(modifier.get());
+    if (!gate || gate->targetMap != StoredPath("DemoWildsMap")) continue;
+    const auto within = [&](float x) { return x > westWall && x < eastWall; };
+    if (within(gate->targetPosition.x) && !within(gate->region->position.x)) gateIn = gate;
+    if (within(gate->region->position.x) && !within(gate->targetPosition.x)) wayOut = gate;
+  }
+  ASSERT_NE(gateIn, nullptr);
+  ASSERT_NE(wayOut, nullptr);
+  const platform::Vector3 arrival = gateIn->targetPosition;
+  EXPECT_GE(std::fabs(arrival.x - home), FromThePartner);
+  EXPECT_GE(arrival.x - openWest, FromTheWalls);
+  EXPECT_GE(openEast - arrival.x, FromTheWalls);
+  EXPECT_GT(wayOut->targetPosition.x, eastWall) << "the way out leads on to Tessa's side";
+  EXPECT_GT(tessa->region->GetLeftmostPoint().x, eastWall) << "Tessa waits outside the room";
+
   Show("DemoWildsMap", arrival.x, arrival.y);
   Player* player = world_->GetFirstPlayer();
-  const auto* rim = dynamic_cast<const Shape*>(player->groundContact);
-  ASSERT_NE(rim, nullptr);
-  const float rimTop = rim->GetTopmostPoint().y;
-  const bool pitToTheWest = home < rim->position.x;
-  const float edge = pitToTheWest ? rim->GetLeftmostPoint().x : rim->GetRightmostPoint().x;
-  const float fightSpot = edge + (pitToTheWest ? EdgeClearance : -EdgeClearance);
-
-  float highestFeet = -INFINITY;
+  EXPECT_NE(player->groundContact, nullptr) << "set down on the floor";
   float westmost = INFINITY;
   float eastmost = -INFINITY;
-  // One frame of play, noting how far the partner went.
-  const auto step = [&](std::initializer_list<int> keys) {
-    Play(keys);
-    highestFeet = std::max(highestFeet, Feet(*partner));
+  float highest = -INFINITY;
+  // One frame of play with only these keys down, noting how far the partner went.
+  const auto step = [&](const std::vector<int>& keys) {
+    game_.Platform().ReleaseAllKeys();
+    for (const int key : keys) game_.PressKey(key);
+    game_.StepUndrawn();
     westmost = std::min(westmost, partner->body->GetLeftmostPoint().x);
     eastmost = std::max(eastmost, partner->body->GetRightmostPoint().x);
+    highest = std::max(highest, partner->body->GetTopmostPoint().y);
   };
   // What the partner's strikes carried into the player, before his defence took its share.
   const auto struck = [&] {
@@ -541,32 +581,49 @@ TEST_F(ShippedMapsTest, TheSparringPartnerStaysInItsPitAndOffTheWayToTessa) {
   };
 
   std::srand(MatchSeed);
+  std::mt19937 dice(MatchSeed);
+  const std::vector<std::vector<int>> choices = {
+      {},
+      {VirtualKey::A},
+      {VirtualKey::D},
+      {VirtualKey::I},
+      {VirtualKey::A, VirtualKey::I},
+      {VirtualKey::D, VirtualKey::I},
+      {VirtualKey::J},
+      {VirtualKey::P},
+  };
+  std::uniform_int_distribution<size_t> choose(0, choices.size() - 1);
   const float beforeTheMatch = struck();
-  for (int frame = 0; frame < PhaseFrames; ++frame) {
-    const float offset = fightSpot - player->body->position.x;
-    if (std::fabs(offset) > StandingSlack) {
-      step({offset > 0.0f ? VirtualKey::D : VirtualKey::A});
-    } else {
-      step({});
+  std::vector<int> keys;
+  for (int frame = 0; frame < FightFrames; ++frame) {
+    if (frame % ChoiceFrames == 0) keys = choices[choose(dice)];
+    step(keys);
+    // Its health kept whole, the player fights on; taken out by the gate, he is set back in.
+    player->healthMeter->value = player->healthMeter->maximum;
+    const float x = player->body->position.x;
+    if (x < westWall || x > eastWall) {
+      player->body->SetPositionXYZ(arrival.x, arrival.y, arrival.z);
+      player->body->SetVelocity(0.0f, 0.0f, 0.0f);
     }
   }
-  EXPECT_GT(struck(), beforeTheMatch) << "it fights the player on the rim";
+  EXPECT_GT(struck(), beforeTheMatch) << "it fights the player in the room";
 
-  player->body->SetPositionXYZ(arrival.x, arrival.y, arrival.z);
+  const platform::Vector3 outside = wayOut->targetPosition;
+  player->body->SetPositionXYZ(outside.x, outside.y, outside.z);
   player->body->SetVelocity(0.0f, 0.0f, 0.0f);
-  const int towardTessa = tessa->region->position.x > arrival.x ? VirtualKey::D : VirtualKey::A;
+  const int towardTessa = tessa->region->position.x > outside.x ? VirtualKey::D : VirtualKey::A;
   const float beforeTheWalk = struck();
   // The walk key held until the player stands in her circle.
   bool arrived = false;
-  for (int frame = 0; frame < PhaseFrames; ++frame) {
+  for (int frame = 0; frame < WaitFrames; ++frame) {
     arrived = arrived || tessa->region->ContainsPoint(player->body->position);
     arrived ? step({}) : step({towardTessa});
   }
   EXPECT_TRUE(tessa->region->ContainsPoint(player->body->position)) << "waits in Tessa's circle";
   EXPECT_EQ(struck(), beforeTheWalk) << "struck on the way to Tessa or in her circle";
-  EXPECT_LT(highestFeet, rimTop) << "its feet rose to the rim";
-  EXPECT_GE(westmost, westWall) << "over the pit's west wall";
-  EXPECT_LE(eastmost, eastWall) << "over the pit's east wall";
+  EXPECT_GE(westmost, westWall) << "over the room's west wall";
+  EXPECT_LE(eastmost, eastWall) << "over the room's east wall";
+  EXPECT_LT(highest, ceiling) << "through the ceiling";
 }
 
 TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
@@ -586,7 +643,7 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
       {"DemoWildsMap", "WildsEntrance", -50.0f, 4.3f},
       {"DemoWildsMap", "WildsPass", 18.0f, 1.3f},
       {"DemoWildsMap", "WildsLedge", 55.0f, 3.8f},
-      {"DemoWildsMap", "WildsRing", 84.0f, 19.0f},
+      {"DemoWildsMap", "WildsRing", 91.5f, 1.3f},
   };
   for (const View& view : views) {
     Show(view.map, view.x, view.y);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <deque>
+#include <random>
 #include <string>
 
 #include "actors/State.h"
@@ -14,9 +15,14 @@
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
+#include "enemies/DemoEnemy.h"
 #include "items/ItemStore.h"
 #include "menus/MenuDialog.h"
+#include "menus/DeathScreen.h"
+#include "menus/MenuSave.h"
 #include "menus/MenuShop.h"
+#include "menus/MenuTitle.h"
+#include "menus/pause/MenuPause.h"
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "support/GameHarness.h"
@@ -37,6 +43,8 @@ constexpr int WalkLimit = 900;
 constexpr int BlockedWalk = 240;
 constexpr int FightLimit = 90 * 60;
 constexpr int MapChangeLimit = 120;
+// A beaten enemy knocked off the ground lies down again within this many frames.
+constexpr int SettleLimit = 60;
 // A walk stopped this long jumps, the jump key held this long.
 constexpr int StoppedFrames = 5;
 constexpr int JumpFrames = 25;
@@ -51,20 +59,35 @@ constexpr float SwingReach = 4.6f;
 constexpr float SameLevel = 2.5f;
 // An enemy running at the player this fast is awaited rather than met halfway.
 constexpr float ApproachSpeed = 2.0f;
-// On the ring's rim the player keeps out of the reach of the pit's upward swing, and strikes
-// the sparring partner this many times.
-constexpr float RimClearance = 2.5f;
-constexpr int SparringStrikes = 3;
-// A person's pace: every key held this long, every choice made on what was seen this long ago,
-// and a strike begun after letting go of every key for a moment.
+// A person's pace: every key held at least this long, every choice made on what was seen at
+// least this long ago, and a strike begun after letting go of every key for a moment. A
+// person's own pace may be slower by up to the slack, from one choice to the next.
 constexpr int KeyFrames = 12;
-constexpr size_t ReactionFrames = 18;
+constexpr int ReactionFrames = 18;
 constexpr int StrikePause = 6;
+struct Pace {
+  int reactionSlack = 0;
+  int keySlack = 0;
+  int pauseSlack = 0;
+};
+constexpr Pace EvenPace{};
+constexpr Pace APersonsOwnPace{12, 8, 6};
 // The plank frame past the ledge's sign is walked under in this many frames, to beyond this place.
 constexpr int UnderThePlanks = 120;
 constexpr float PastThePlanks = 44.0f;
 // A goblin is met this far before its place.
 constexpr float GoblinMet = 4.0f;
+// The rack before the ring lends these, worn in these slots of the Stats page.
+constexpr const char* PracticeWeapon = "Bronze Dagger";
+constexpr const char* PracticeArmor = "Padded Vest";
+constexpr int WeaponSlot = 0;
+constexpr int ArmorSlot = 2;
+// The ring's matches, each from the save at the waystone before it at a pace of its own; a new
+// player wins most of them.
+constexpr unsigned MatchSeeds[] = {1, 2, 3, 4, 5, 6};
+constexpr int MatchesWon = 4;
+// A gate within the same map sets the player down within this of its target.
+constexpr float SetDown = 0.5f;
 
 bool StateNamed(const Actor& actor, const wchar_t* part) {
   return actor.state && actor.state->name.find(part) != std::wstring::npos;
@@ -78,16 +101,14 @@ bool Swinging(const Enemy& enemy) {
   return StateNamed(enemy, L"ttacking") && enemy.state->stateTime < SwingWindUp;
 }
 
-// Where the player may stand while fighting, and whether it guards the enemy's swings or plays
-// at a person's pace as the ledge's sign tells.
+// Where the player may stand while fighting, whether it guards the enemy's swings, and whether
+// it plays at a person's pace, as the ledge's sign and Kavi tell.
 struct FightPlan {
   float leftmost = -1000.0f;
   float rightmost = 1000.0f;
   bool guard = true;
-  bool asTheSignSays = false;
-  // A fight that cannot be won is left once the enemy has taken this many strikes; with 0 it
-  // goes on until the enemy is beaten.
-  int strikesToLand = 0;
+  bool atAPersonsPace = false;
+  Pace pace = EvenPace;
 };
 
 // What the player saw of the enemy, and where he stood, in one frame.
@@ -97,16 +118,17 @@ struct Sight {
   float ownX = 0.0f;
 };
 
-// A key held for its last KeyFrames frames, none before them, with the jump key when it leaps.
+// A key held for its last held frames, none before them, with the jump key when it leaps.
 struct Move {
   int key = 0;
   int framesLeft = 0;
+  int held = 0;
   bool leaps = false;
 };
 
 // A new player's way from the hub through the wilds, driven by keys alone, in three stretches
-// (the second begins at the waystone, the third in the ring), with frames of each fight kept to
-// be looked at.
+// (the second begins at the waystone and ends in the ring's matches, the third in the ring),
+// with frames of each fight kept to be looked at.
 class WildsRoute : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -131,7 +153,13 @@ class WildsRoute : public ::testing::Test {
   void Hold(std::initializer_list<int> keys) {
     game.Platform().ReleaseAllKeys();
     for (int key : keys) game.PressKey(key);
-    game.Step();
+    undrawn ? game.StepUndrawn() : game.Step();
+  }
+
+  // A key pressed at a person's pace: held, let go, and the next one pressed a moment later.
+  void Press(int key) {
+    for (int frame = 0; frame < KeyFrames; ++frame) Hold({key});
+    for (int frame = 0; frame < ReactionFrames; ++frame) Hold({});
   }
 
   // One step of a walk, jumping what stops it.
@@ -174,30 +202,27 @@ class WildsRoute : public ::testing::Test {
     game.StepFrames(60);
   }
 
-  // Fights with the new-game moves until the enemy is beaten, or has taken the plan's strikes:
-  // closes in, faces it, strikes when it is within reach and guards a swing about to land.
-  // Frames are kept when the enemy is first hit, when it first strikes out and once the fight
-  // is over.
+  // Fights with the moves it has until the enemy is beaten: closes in, faces it, strikes when it
+  // is within reach and guards a swing about to land. Frames are kept when the enemy is first
+  // hit, when it first strikes out and once the fight is over; undrawn, only the last, when
+  // named.
   bool Beat(Enemy& enemy, const std::string& name, const FightPlan& plan) {
     const float health = enemy.healthMeter->value;
     // Nothing of the last fight is still being answered.
     sight.clear();
     move = {};
-    float lastHealth = health;
-    int landed = 0;
-    const auto over = [&] {
-      return Beaten(enemy) || (plan.strikesToLand > 0 && landed >= plan.strikesToLand);
-    };
-    bool shownHit = false;
-    bool shownSwing = false;
+    bool shownHit = undrawn;
+    bool shownSwing = undrawn;
     int stopped = 0;
-    for (int frame = 0; frame < FightLimit && !over(); ++frame) {
+    fightFrames = 0;
+    for (; fightFrames < FightLimit && !Beaten(enemy); ++fightFrames) {
+      const int frame = fightFrames;
       const float dx = enemy.body->position.x - X();
       const float dy = enemy.body->position.y - player->body->position.y;
       const bool level = std::abs(dy) < SameLevel;
       const bool swinging = Swinging(enemy);
-      if (plan.asTheSignSays) {
-        FollowTheSign(enemy);
+      if (plan.atAPersonsPace) {
+        PlayAtAPersonsPace(enemy, plan);
       } else if (X() > plan.rightmost || X() < plan.leftmost) {
         StepToward(X() < plan.leftmost, stopped);
       } else if (plan.guard && swinging && std::abs(dx) < SwingReach && level) {
@@ -217,8 +242,6 @@ class WildsRoute : public ::testing::Test {
       } else {
         Hold({});
       }
-      if (enemy.healthMeter->value < lastHealth) ++landed;
-      lastHealth = enemy.healthMeter->value;
       if (!shownHit && enemy.healthMeter->value < health) {
         shownHit = true;
         Keep(name + "-hit");
@@ -227,33 +250,48 @@ class WildsRoute : public ::testing::Test {
         shownSwing = true;
         Keep(name + "-swings");
       }
-      if (player->healthMeter->value <= 0.0f) return false;
+      // A fall opens the death screen at once; the health left may recover a little before it.
+      if (GameStates->current == GameStates->deathScreen) {
+        game.Platform().ReleaseAllKeys();
+        return false;
+      }
     }
+    const bool beaten = Beaten(enemy);
     Hold({});
     game.StepFrames(20);
-    Keep(name + (plan.strikesToLand > 0 ? "-struck" : "-beaten"));
-    return over();
+    // A strike that lands as it falls can knock it off the ground once more; it lies down again.
+    for (int frame = 0; frame < SettleLimit && beaten && !Beaten(enemy); ++frame) game.Step();
+    if (!name.empty()) Keep(name + "-beaten");
+    return beaten;
   }
 
-  // One frame of a player who does as the ledge's sign tells, at a person's pace: strikes on,
-  // through a shield until its guard breaks, and guards while the enemy shoves or swings.
-  void FollowTheSign(const Enemy& enemy) {
+  // A roll of the dice between 0 and the slack.
+  int Slack(int slack) { return std::uniform_int_distribution<int>(0, slack)(dice); }
+
+  // One frame of a player who does as the ledge's sign and Kavi tell, at a person's pace:
+  // strikes on, through a shield until its guard breaks, and, when the plan guards, guards
+  // while the enemy shoves or swings.
+  void PlayAtAPersonsPace(const Enemy& enemy, const FightPlan& plan) {
     sight.push_back({enemy.body->position.x, Swinging(enemy), X()});
-    if (sight.size() > ReactionFrames) sight.pop_front();
+    const size_t slowest = ReactionFrames + plan.pace.reactionSlack;
+    if (sight.size() > slowest) sight.pop_front();
     if (move.framesLeft == 0) {
-      const float dx = sight.front().x - X();
-      if (sight.front().swinging) {
-        move = {VirtualKey::P, KeyFrames};
+      const size_t reaction = ReactionFrames + Slack(plan.pace.reactionSlack);
+      const Sight& seen = sight[sight.size() - std::min(reaction, sight.size())];
+      const int held = KeyFrames + Slack(plan.pace.keySlack);
+      const float dx = seen.x - X();
+      if (plan.guard && seen.swinging) {
+        move = {VirtualKey::P, held, held};
       } else if (std::abs(dx) > StrikeReach + enemy.body->width / 2 ||
                  (dx > 0) != (player->facing > 0)) {
         const int walk = dx > 0 ? VirtualKey::D : VirtualKey::A;
         // A walk that has got nowhere since the last look is taken over what stops it.
-        move = {walk, KeyFrames, move.key == walk && sight.front().ownX == X()};
+        move = {walk, held, held, move.key == walk && seen.ownX == X()};
       } else {
-        move = {VirtualKey::J, StrikePause + KeyFrames};
+        move = {VirtualKey::J, StrikePause + Slack(plan.pace.pauseSlack) + held, held};
       }
     }
-    if (move.framesLeft > KeyFrames) {
+    if (move.framesLeft > move.held) {
       Hold({});
     } else {
       move.leaps ? Hold({move.key, VirtualKey::I}) : Hold({move.key});
@@ -299,6 +337,16 @@ class WildsRoute : public ::testing::Test {
     return false;
   }
 
+  // The last of the map's save points.
+  SaveShape* WaystoneBeforeTheRing() const {
+    SaveShape* last = nullptr;
+    for (const auto& modifier : world->modifiers) {
+      auto* save = dynamic_cast<SaveShape*>(modifier.get());
+      if (save && (!last || save->region->position.x > last->region->position.x)) last = save;
+    }
+    return last;
+  }
+
   Enemy& Placed(size_t index) const { return *world->enemies.at(index); }
 
   Portal* NearestGateTo(const std::string& map) const {
@@ -310,6 +358,18 @@ class WildsRoute : public ::testing::Test {
       if (!nearest || distance < std::abs(nearest->region->position.x - X())) nearest = portal;
     }
     return nearest;
+  }
+
+  // Through a gate to another place of the same map: walks at it, jumping what stops the walk,
+  // until the gate sets the player down at its target.
+  bool TakeGateWithinTheMap(const Portal& gate) {
+    const auto setDown = [&] { return std::abs(X() - gate.targetPosition.x) <= SetDown; };
+    int stopped = 0;
+    for (int frame = 0; frame < WalkLimit && !setDown(); ++frame) {
+      gate.triggered ? Hold({}) : StepToward(gate.region->position.x > X(), stopped);
+    }
+    Hold({});
+    return setDown();
   }
 
   // Talks to the one in the region and reads on to the end, keeping a frame of the first line
@@ -348,6 +408,10 @@ class WildsRoute : public ::testing::Test {
   float earned = 0.0f;
   std::deque<Sight> sight;
   Move move;
+  std::mt19937 dice;
+  int fightFrames = 0;
+  // Long plays step the game without drawing it.
+  bool undrawn = false;
 };
 
 }  // namespace
@@ -394,11 +458,8 @@ TEST_F(WildsRoute, FromTheHubPastTheRatatoskrsAndTheNidhoggletsThroughTheBrokenW
   EXPECT_GT(player->healthMeter->value, 0.0f);
 }
 
-TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
+TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
   Arrive(WildsMap, 33, 1);
-  // The gate into the ring stands on a block at the end of the ledge, out of the fights' way.
-  Portal* toTheRing = NearestGateTo(WildsMap);
-  ASSERT_NE(toTheRing, nullptr);
   // Before the ledge a sign tells how the shielded goblin is beaten; the player reads it and
   // fights that goblin as it says.
   ConversationShape* sign = nullptr;
@@ -417,35 +478,113 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedge) {
   EXPECT_GT(X(), PastThePlanks) << "a walk passes under the plank frame without a jump";
   // Both goblins are fought at a person's pace, the second over the stone between their grounds.
   FightPlan asTheSignSays;
-  asTheSignSays.asTheSignSays = true;
+  asTheSignSays.atAPersonsPace = true;
   Enemy& demoGoblin = Placed(6);
   ASSERT_TRUE(WalkTo(demoGoblin.body->position.x - GoblinMet));
   BeatAndCollect(demoGoblin, "08-demogoblin", asTheSignSays);
   Enemy& goblin = Placed(7);
   ASSERT_TRUE(WalkTo(goblin.body->position.x - GoblinMet));
   BeatAndCollect(goblin, "09-goblin", asTheSignSays);
-
-  int stopped = 0;
-  for (int frame = 0; frame < WalkLimit && X() < toTheRing->region->position.x + 1.0f; ++frame) {
-    StepToward(true, stopped);
-  }
-  EXPECT_GT(X(), toTheRing->targetPosition.x - 0.5f) << "through the gate, on the ring's rim";
   EXPECT_GT(player->healthMeter->value, 0.0f);
+
+  // Past the goblins a rack lends practice gear, which the player wears as it says, and a
+  // waystone keeps the journey before the gate into the ring.
+  Portal* toTheRing = NearestGateTo(WildsMap);
+  ASSERT_NE(toTheRing, nullptr);
+  SaveShape* waystone = WaystoneBeforeTheRing();
+  ASSERT_NE(waystone, nullptr);
+  EXPECT_GT(waystone->region->position.x, goblin.body->position.x);
+  EXPECT_LT(waystone->region->position.x, toTheRing->region->position.x);
+  ConversationShape* rack = nullptr;
+  for (const auto& modifier : world->modifiers) {
+    auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
+    if (talk && !talk->npc && talk->region->position.x > X() &&
+        talk->region->position.x < toTheRing->region->position.x) {
+      rack = talk;
+    }
+  }
+  ASSERT_NE(rack, nullptr);
+  // Up the step to it, and landed before the strike key talks.
+  ASSERT_TRUE(WalkTo(rack->region->position.x));
+  for (int frame = 0; frame < MapChangeLimit && !player->groundContact; ++frame) Hold({});
+  TalkThrough(*rack, "10-practice-gear");
+  EXPECT_EQ(player->itemStore->FindByName(PracticeWeapon)->quantity, 1);
+  EXPECT_EQ(player->itemStore->FindByName(PracticeArmor)->quantity, 1);
+  Press(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, GameStates->menuPause);
+  for (const int key : {VirtualKey::J, VirtualKey::S, VirtualKey::J, VirtualKey::S, VirtualKey::S,
+                        VirtualKey::J, VirtualKey::S, VirtualKey::J}) {
+    Press(key);
+  }
+  Keep("10-practice-gear-worn");
+  Press(VirtualKey::Esc);
+  ASSERT_EQ(GameStates->current, world);
+  ASSERT_EQ(player->equipped[WeaponSlot]->GetName(), PracticeWeapon);
+  ASSERT_EQ(player->equipped[ArmorSlot]->GetName(), PracticeArmor);
+  ASSERT_TRUE(WalkInto(*waystone));
+  for (int press = 0; press < 3; ++press) Press(VirtualKey::J);
+  ASSERT_EQ(GameStates->current, world);
+  ASSERT_EQ(GameStates->menuSave->m_mode, MenuSave::ModeSaved);
+
+  // Each match: the saved journey continued, through the gate onto the ring's floor, and the
+  // sparring partner fought as Kavi tells, at a pace of the match's own.
+  MenuTitle* title = GameStates->menuTitle;
+  FightPlan asKaviSays;
+  asKaviSays.atAPersonsPace = true;
+  asKaviSays.guard = false;
+  asKaviSays.pace = APersonsOwnPace;
+  int won = 0;
+  for (const unsigned seed : MatchSeeds) {
+    GameStates->SwitchTo(title);
+    game.StepFrames(ReactionFrames);
+    Press(VirtualKey::Enter);
+    ASSERT_EQ(title->m_selection, MenuTitle::ButtonContinue);
+    Press(VirtualKey::Enter);
+    ASSERT_EQ(GameStates->current, world);
+    ASSERT_EQ(player->equipped[ArmorSlot]->GetName(), PracticeArmor) << "kept by the save";
+    // The record keeps no health: a journey continued when the game starts begins whole, as
+    // play after a loss does, whatever the last match left.
+    player->healthMeter->value = player->healthMeter->maximum;
+    ASSERT_TRUE(TakeGateWithinTheMap(*NearestGateTo(WildsMap))) << "set down in the ring";
+    Enemy* partner = nullptr;
+    for (const auto& enemy : world->enemies) {
+      if (enemy->enemyKind == DemoEnemy::Kind) partner = enemy.get();
+    }
+    ASSERT_NE(partner, nullptr);
+    if (seed == MatchSeeds[0]) Keep("11-ring");
+    dice.seed(seed);
+    undrawn = true;
+    const float experience = Experience();
+    const bool beaten = Beat(*partner, won == 0 ? "12-sparring-partner" : "", asKaviSays);
+    undrawn = false;
+    EXPECT_EQ(Experience(), experience) << "a sparring partner pays nothing";
+    const std::string match = "match " + std::to_string(seed);
+    RecordProperty(match + " seconds", std::to_string(fightFrames * GameHarness::FrameSeconds));
+    RecordProperty(match + " health left", std::to_string(player->healthMeter->value));
+    RecordProperty(match + " won", beaten ? 1 : 0);
+    won += beaten ? 1 : 0;
+    if (!beaten) {
+      // A loss costs only the ring: play goes on from the waystone before it.
+      for (int frame = 0; frame < MapChangeLimit && GameStates->current != world; ++frame) {
+        game.Step();
+      }
+      ASSERT_EQ(GameStates->current, world);
+      EXPECT_TRUE(WaystoneBeforeTheRing()->region->ContainsPoint(player->body->position));
+    }
+  }
+  EXPECT_GE(won, MatchesWon);
 }
 
-TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
-  // The sparring partner waits in the ring's pit and cannot climb out: it is fought from the
-  // rim. A strike meets it there only at the top of a leap, once a leap, and knocks it back
-  // down, and it heals between its leaps: the match is fought, not won.
-  Arrive(WildsMap, 84, 19);
-  const auto* rim = dynamic_cast<const Quad*>(player->groundContact);
-  ASSERT_NE(rim, nullptr);
-  Keep("10-ring");
-  FightPlan fromTheRim;
-  fromTheRim.leftmost = rim->position.x - rim->width / 2 + RimClearance;
-  fromTheRim.guard = false;
-  fromTheRim.strikesToLand = SparringStrikes;
-  BeatAndCollect(Placed(8), "11-sparring-partner", fromTheRim, false);
+TEST_F(WildsRoute, TheRingsFarGateThenTheFarEndPaysForTheShops) {
+  // The gate at the ring's far end stands on a step: the fight is left by a leap onto it.
+  Arrive(WildsMap, 91, 1);
+  Portal* wayOut = nullptr;
+  for (const auto& modifier : world->modifiers) {
+    auto* gate = dynamic_cast<Portal*>(modifier.get());
+    if (gate && gate->targetMap == WildsMap && gate->region->position.x > X()) wayOut = gate;
+  }
+  ASSERT_NE(wayOut, nullptr);
+  ASSERT_TRUE(TakeGateWithinTheMap(*wayOut)) << "on Tessa's side of the ring";
 
   // At the far end Tessa hands over a potion, and the gate behind her leads home.
   ConversationShape* tessa = FindTrigger<ConversationShape>(*world, "Tessa");
@@ -455,7 +594,7 @@ TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   ASSERT_NE(potion, nullptr);
   EXPECT_EQ(potion->quantity, 1);
   EXPECT_GT(player->healthMeter->value, 0.0f) << "alive at the far end";
-  Keep("12-far-end");
+  Keep("13-far-end");
   TakeGateTo(HubMap);
 
   // The herb seller takes the potion for tokens, and the tokens buy her wares.
@@ -473,12 +612,12 @@ TEST_F(WildsRoute, TheSparringMatchThenTheFarEndPaysForTheShops) {
   EXPECT_EQ(potion->quantity, 0);
   EXPECT_GT(potionPrice, 0.0f);
   EXPECT_EQ(player->Tokens(), potionPrice);
-  Keep("13-sold");
+  Keep("14-sold");
   game.TapKey(VirtualKey::I);
   game.TapKey(VirtualKey::J);
   ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
   const float cost = TradeOneOfTheFirstRow(*shop);
   EXPECT_GT(cost, 0.0f);
   EXPECT_EQ(player->Tokens(), potionPrice - cost) << "a herb bought with the tokens";
-  Keep("14-bought");
+  Keep("15-bought");
 }
