@@ -1,7 +1,8 @@
 #pragma once
 
 // How the player character looks, shared by its sprite sheets and its interface portrait: a
-// light-armoured adventurer in blue with a leather jerkin, a red scarf and a short sword.
+// light-armoured adventurer in blue with a leather jerkin, a red scarf, sturdy boots and a short
+// sword.
 
 #include "tools/Style.h"
 
@@ -20,6 +21,8 @@ inline Style PlayerStyle() {
   style.palette.accent = 0xFFC0392F;
   style.palette.metal = 0xFFCAD4DE;
   style.palette.trim = 0xFFCFA03E;
+  style.biped.footLength = 14.0f;
+  style.biped.heel = 4.0f;
   style.gear.weapon = Weapon::ShortSword;
   style.gear.bladeLength = 30.0f;
   style.gear.scarf = true;

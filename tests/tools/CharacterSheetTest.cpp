@@ -55,6 +55,14 @@ const std::set<int> StandingPlayerStates = {
     SlotStanding, SlotGuarding, SlotGuardBreak1Up, SlotGuardBreak1Down, SlotGroundDashing,
     SlotGroundAttacking1, SlotUpAttacking, SlotDownAttacking};
 
+// Player states held standing still on the ground, where the feet show where the body stands.
+const std::set<int> StillPlayerStates = {SlotIdling,   SlotStill,     SlotSpeaking,
+                                         SlotGuarding, SlotCrouching, SlotLanding};
+// The soles, where the boots are longest: this far (units) above the feet row.
+constexpr float SoleHeight = 0.1f;
+// How far the soles may fall short of the body's bottom corners, or reach past them (units).
+constexpr float MostAirBesideFeet = 0.15f;
+
 const std::set<int> AirborneRatatoskrAnimations = {RatatoskrJumpAttacking, RatatoskrFalling};
 
 Character Player() {
@@ -233,6 +241,37 @@ TEST_P(CharacterSheetTest, StandingFiguresHaveTheirFeetOnTheRowWhereTheGameStand
 INSTANTIATE_TEST_SUITE_P(Characters, CharacterSheetTest,
                          ::testing::Values(&Player, &Squirrel, &Nidhogglets, &Goblins, &Wall,
                                            &Spearman, &Villagers));
+
+// The body may stand with most of its width beyond a ledge; the figure's feet must still be seen
+// on it. Faced either way, each boot reaches out to a bottom corner of the body.
+TEST(PlayerSheet, FeetReachTheBodysBottomCornersInEveryPoseHeldStandingStill) {
+  const float perUnit = SpritePixelsPerUnit();
+  for (const PlayerStatePlan& state : PlayerStatePlans()) {
+    if (StillPlayerStates.count(state.slot) == 0) continue;
+    const std::optional<platform::Image> sheet = LoadSheet(Player().files[state.sheet]);
+    ASSERT_TRUE(sheet);
+    for (const PlayerFramePlan& frame : state.frames) {
+      const PixelRect& c = frame.cell;
+      const float feet = static_cast<float>(c.top) + FootLineInCell(state, c);
+      const int soles = static_cast<int>(feet - SoleHeight * perUnit);
+      int left = c.right, right = c.left;
+      for (int y = soles; y <= static_cast<int>(feet); ++y) {
+        for (int x = c.left; x < c.right; ++x) {
+          if (Alpha(sheet->Pixel(x, y)) < SolidAlpha) continue;
+          left = std::min(left, x);
+          right = std::max(right, x + 1);
+        }
+      }
+      // The texels from the cell's side to the body's.
+      const float width = static_cast<float>(c.right - c.left);
+      const float beside = (width - BodySize(state.body).x * perUnit) / 2.0f;
+      EXPECT_NEAR((static_cast<float>(left - c.left) - beside) / perUnit, 0.0f, MostAirBesideFeet)
+          << "player state " << state.slot << " behind";
+      EXPECT_NEAR((static_cast<float>(c.right - right) - beside) / perUnit, 0.0f, MostAirBesideFeet)
+          << "player state " << state.slot << " in front";
+    }
+  }
+}
 
 // Each portrait shows its villager's head and shoulders in the part the people pages show,
 // and no two villagers look alike there or on their sheets.

@@ -16,6 +16,9 @@ constexpr float RaisedShieldTilt = 4.0f;  // degrees, its top back towards the b
 constexpr int ShieldCorners = 24;
 constexpr uint32_t StaffWood = 0xFF8A6238;
 constexpr float BootCuff = 1.2f;  // the boot round the ankle, against the ankle's radius
+constexpr float ToeTaper = 0.8f;  // the toe's radius, against the ankle's
+// A leg stretched out to its end is this much short of its full length.
+constexpr float LegSlack = 0.05f;
 
 float Normalized(float degrees) {
   while (degrees > 180.0f) degrees -= 360.0f;
@@ -82,7 +85,7 @@ float LowestPoint(const Style& s, const BipedJoints& j, Support support) {
   auto consider = [&lowest](Point p, float radius) { lowest = std::min(lowest, p.y - radius); };
   for (int i = 0; i < 2; ++i) {
     consider(j.heel[i], b.ankleRadius);
-    consider(j.toe[i], b.ankleRadius * 0.8f);
+    consider(j.toe[i], b.ankleRadius * ToeTaper);
     // A knee lower than the feet kneels on the ground.
     consider(j.knee[i], b.thighRadius * 0.85f);
   }
@@ -110,7 +113,7 @@ void DrawLeg(Drawing& d, const Style& s, const BipedJoints& j, int i, Point anch
                                                              Length(j.knee[i] - j.ankle[i]));
   d.Add(Part{{Stroke(anchor, Lerp(j.knee[i], j.ankle[i], 0.4f), cuff, b.ankleRadius * 1.3f,
                      b.ankleRadius * BootCuff),
-              Stroke(anchor, j.heel[i], j.toe[i], b.ankleRadius, b.ankleRadius * 0.8f)},
+              Stroke(anchor, j.heel[i], j.toe[i], b.ankleRadius, b.ankleRadius * ToeTaper)},
              Painted(Scaled(c.boots, shade), b.outline)});
 }
 
@@ -523,12 +526,27 @@ float BladeAngle(const BipedPose& pose) {
 
 float AnkleHeight(const Style& style) { return style.biped.ankleRadius; }
 
+float ToeReach(const Style& style) {
+  const BipedBuild& b = style.biped;
+  return b.footLength - b.heel + b.ankleRadius * ToeTaper;
+}
+
+float HeelReach(const Style& style) { return style.biped.heel + style.biped.ankleRadius; }
+
 void ReachWithFoot(const Style& style, BipedPose& pose, int leg, Point ankle) {
   const BipedBuild& b = style.biped;
   const Point hip = HipJoint(pose, leg);
   const Point knee = MiddleJoint(hip, ankle, b.thigh, b.shin, 1.0f);
   pose.hip[leg] = Normalized(AngleOf(knee - hip) - DownAngle(pose));
   pose.knee[leg] = Normalized(AngleOf(knee - hip) - AngleOf(ankle - knee));
+}
+
+float HipsReaching(const Style& style, const BipedPose& pose, int leg, Point ankle) {
+  const BipedBuild& b = style.biped;
+  const Point hip = HipJoint(pose, leg);
+  const float reach = b.thigh + b.shin - LegSlack;
+  const float across = std::min(std::fabs(ankle.x - hip.x), reach);
+  return pose.pelvis.y + ankle.y + std::sqrt(reach * reach - across * across) - hip.y;
 }
 
 void ReachWithHand(const Style& style, BipedPose& pose, int arm, Point hand) {

@@ -54,6 +54,9 @@ BipedJoints PlaceJoints(const Style& style, const BipedPose& pose);
 // Sets the hip and knee of a leg so that its ankle reaches the target, knee forward; the
 // target is taken with the pelvis where the pose has it.
 void ReachWithFoot(const Style& style, BipedPose& pose, int leg, Point ankle);
+// The highest the pelvis may stand, where the pose has it across, for the leg to reach the
+// ankle's place.
+float HipsReaching(const Style& style, const BipedPose& pose, int leg, Point ankle);
 // Sets the shoulder and elbow of an arm so that its hand reaches the target, elbow down.
 void ReachWithHand(const Style& style, BipedPose& pose, int arm, Point hand);
 
@@ -64,6 +67,9 @@ float BladeAngle(const BipedPose& pose);
 
 // The height of the ankle joint of a foot standing flat.
 float AnkleHeight(const Style& style);
+// How far the boot of a foot standing flat reaches in front of its ankle, and behind it.
+float ToeReach(const Style& style);
+float HeelReach(const Style& style);
 
 // Earlier moments of a swing, oldest first: the blade's sweep through them is drawn as a
 // fading arc behind the figure, its outer edge `reach` times as far from the hand as the

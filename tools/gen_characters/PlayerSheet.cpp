@@ -3,6 +3,7 @@
 
 #include "PlayerSheet.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "BipedMoves.h"
@@ -15,6 +16,13 @@ namespace figures {
 namespace {
 
 constexpr uint32_t SpeedLineColor = 0xFFB4CADC;
+// How far inside the body's sides the boots end, in texels.
+constexpr float FeetInset = 3.0f;
+// The standing hips sit midway between the wide-set feet, which straight legs then reach.
+constexpr float IdleHipsBack = 2.0f;
+// The full crouch, feet apart (see Crouched).
+constexpr Point CrouchHips{-8.0f, 30.0f};
+constexpr float CrouchLean = 54.0f;
 
 const Style& Player() {
   static const Style style = PlayerStyle();
@@ -26,13 +34,32 @@ float Ankle() { return AnkleHeight(Player()); }
 // The middle of the standing body, where the torso's middle is held in the air.
 float BodyMiddle() { return StandingSize.y / 2.0f * SpritePixelsPerUnit(); }
 
+// Flat feet set apart so that the toe reaches the front of a body that wide (in units) and the
+// heel its back: at a ledge, where the body still stands, the player is seen standing too.
+BipedPose Planted(BipedPose pose, float bodyWidth) {
+  const float side = bodyWidth / 2.0f * SpritePixelsPerUnit() - FeetInset;
+  const Point front{side - ToeReach(Player()), Ankle()};
+  const Point back{HeelReach(Player()) - side, Ankle()};
+  // Hips too high for the legs to reach so wide come down.
+  pose.pelvis.y = std::min({pose.pelvis.y, HipsReaching(Player(), pose, Near, front),
+                            HipsReaching(Player(), pose, Far, back)});
+  ReachWithFoot(Player(), pose, Near, front);
+  ReachWithFoot(Player(), pose, Far, back);
+  pose.foot = {0.0f, 0.0f};
+  return pose;
+}
+
 // ---- Movement ----
 
 const Gait WalkGait{16.0f, 10.0f, 3.5f, 2.0f, 7.0f, 26.0f, 0.0f};
 
 const Gait CrouchGait{17.0f, 9.0f, 26.0f, 1.2f, 36.0f, 12.0f, -30.0f};
 
-BipedPose Idle() { return Stand(Player()); }
+BipedPose Idle() {
+  BipedPose pose = Stand(Player());
+  pose.pelvis.x -= IdleHipsBack;
+  return Planted(pose, StandingSize.x);
+}
 
 BipedPose Walking(float place) { return Walk(Player(), WalkGait, place); }
 
@@ -44,9 +71,22 @@ BipedPose CrouchWalking(float place) {
   return pose;
 }
 
+// Bending down from standing (0) to the full crouch (1), the feet apart under the crouching
+// body. The hips sit back and higher than in a narrow crouch, so that the rear knee stays off
+// the ground, and the torso leans further to keep the head as low; the arms hang as in a narrow
+// crouch.
+BipedPose Crouched(float depth) {
+  const BipedPose narrow = Crouch(Player(), depth);
+  BipedPose pose = narrow;
+  pose.pelvis = Lerp(Idle().pelvis, CrouchHips, depth);
+  pose.lean = Lerp(Idle().lean, CrouchLean, depth);
+  for (float& shoulder : pose.shoulder) shoulder += pose.lean - narrow.lean;
+  return Planted(pose, CrouchingSize.x);
+}
+
 // Ducking plays from standing towards the crouch; the crouch holds the deepest.
-BipedPose Ducking(float place) { return Crouch(Player(), 0.25f + 0.7f * place); }
-BipedPose Crouching() { return Crouch(Player(), 1.0f); }
+BipedPose Ducking(float place) { return Crouched(0.25f + 0.7f * place); }
+BipedPose Crouching() { return Crouched(1.0f); }
 
 // Ducking low under a blow, arms over the head.
 BipedPose Dodging() {
@@ -84,7 +124,7 @@ BipedPose Rolling(float place) {
   // Opening out of the crouch at the start and back into it at the end.
   const float open = std::max(0.0f, 1.0f - turn / 0.15f) + std::max(0.0f, (turn - 0.88f) / 0.12f);
   if (open > 0.0f) {
-    BipedPose crouch = Crouch(Player(), 1.0f);
+    BipedPose crouch = Crouching();
     crouch.support = Support::Body;
     crouch.spin = pose.spin;
     pose = Blend(pose, crouch, std::min(open, 1.0f) * 0.6f);
@@ -98,15 +138,14 @@ BipedPose Guarding() {
   pose.pelvis = {-1.0f, 42.0f};
   pose.lean = 12.0f;
   pose.headTilt = -6.0f;
-  ReachWithFoot(Player(), pose, Near, {12.0f, Ankle()});
-  ReachWithFoot(Player(), pose, Far, {-11.0f, Ankle()});
   ReachWithHand(Player(), pose, Near, {15.0f, 60.0f});
   ReachWithHand(Player(), pose, Far, {12.0f, 57.0f});
   AimBlade(pose, 72.0f);
-  return pose;
+  return Planted(pose, StandingSize.x);
 }
 
-// Stunned by a broken guard, hunched over, weapon drooping; also the picture of a landing.
+// Stunned by a broken guard, hunched over, weapon drooping; also the picture of a landing, so
+// the feet reach the sides of the landing's wider, lowered body.
 BipedPose GuardBrokenDown() {
   BipedPose pose;
   pose.pelvis = {0.0f, 42.0f};
@@ -114,12 +153,10 @@ BipedPose GuardBrokenDown() {
   pose.headTilt = 28.0f;
   pose.eyesShut = true;
   pose.mouth = 0.3f;
-  ReachWithFoot(Player(), pose, Near, {8.0f, Ankle()});
-  ReachWithFoot(Player(), pose, Far, {-8.0f, Ankle()});
   pose.shoulder = {-6.0f, 8.0f};
   pose.elbow = {15.0f, 12.0f};
   pose.weapon = 45.0f;
-  return pose;
+  return Planted(pose, CrouchingSize.x);
 }
 
 // Thrown back by a broken guard, arms flung wide; also the picture of dying.
@@ -259,7 +296,7 @@ const Swing& RisingSlash() {
 // Crouched low, a sweep along the ground in front.
 const Swing& LowSweep() {
   static const Swing swing = [] {
-    BipedPose crouch = Crouch(Player(), 1.0f);
+    const BipedPose crouch = Crouching();
     BipedPose drawn = OtherArm(Arm(Lunge(32.0f, 10.0f, -10.0f, 24.0f), 5.0f, 35.0f, 160.0f), 60.0f, 50.0f);
     drawn.headTilt = -30.0f;
     BipedPose cut = OtherArm(Arm(Lunge(45.0f, 22.0f, -22.0f, 20.0f), 118.0f, 0.0f, -6.0f), -30.0f, 30.0f);
