@@ -109,8 +109,8 @@ void ShowNumber(TextBox& field, float value, int32_t length) {
   field.SetText(ShownNumberIn(field, value, length));
 }
 
-void KeepTypedNumber(TextBox& field, const std::string& typed) {
-  if (std::strtof(typed.c_str(), nullptr) == NumberIn(field)) field.SetText(typed);
+void KeepTypedNumber(TextBox& field, const std::string& typed, float stored) {
+  if (std::strtof(typed.c_str(), nullptr) == stored) field.SetText(typed);
 }
 
 float NumberIn(const TextBox& field) { return std::strtof(field.text.c_str(), nullptr); }
