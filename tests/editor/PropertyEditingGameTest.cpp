@@ -747,6 +747,10 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   Erase(*Panel().m_fieldScaleX);
   game.TapKey(VirtualKey::Digit0 + 2);
   EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
+  // The point typed last waits for the digit after it: "2", ".", "5" read 2.5.
+  game.TapKey(VirtualKey::Period);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  EXPECT_EQ(Panel().m_fieldScaleX->text, "2.5");
   Click(*Panel().m_layerUpArrow);
   Click(*Panel().m_layerUpArrow);
   EXPECT_EQ(menu->Field().Current(), nullptr) << "a press off the fields closed the open one";
@@ -757,7 +761,7 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   ClickAt({1.0f, 1.0f, 0.0f});
   auto* stamped = dynamic_cast<Sprite*>(menu->Main().Selected());
   ASSERT_NE(stamped, nullptr);
-  EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
+  EXPECT_FLOAT_EQ(stamped->scale.x, 2.5f);
   EXPECT_EQ(stamped->layer, 2);
   EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
   // With the stamp let go, the brush's preview follows the mouse again.
