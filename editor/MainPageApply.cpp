@@ -3,6 +3,7 @@
 // edited.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "editor/MainPage.h"
@@ -116,8 +117,8 @@ const auto ShapeRows = std::to_array<ShapeRow>({
 }  // namespace
 
 // A field of a dialog is in no row and writes nothing. The layer and the trigger rows show the
-// stored value again at once, a trigger's number as typed while it reads the same; the shape rows
-// keep the text as typed.
+// stored value again at once, a trigger's number as typed while it reads as the value stored; the
+// shape rows keep the text as typed.
 void MainPage::ApplyActiveField() {
   m_field.PlaceCaretLine();
   if (!m_selected || !m_field.Current() || !m_field.Edited()) return;
@@ -129,10 +130,12 @@ void MainPage::ApplyActiveField() {
   }
   if (panel.m_fieldLayer.get() == field) MoveSelectionToLayer(RoundToInt(value));
   ModifierShape* trigger = m_world->FindModifierByShape(m_selected);
-  if (trigger && panel.m_triggers->Write(*trigger, *field, value)) {
+  const std::optional<float> stored =
+      trigger ? panel.m_triggers->Write(*trigger, *field, value) : std::nullopt;
+  if (stored) {
     const std::string typed = field->text;
     RefreshPropertyFields();
-    KeepTypedNumber(*field, typed);
+    KeepTypedNumber(*field, typed, *stored);
   }
   m_field.PlaceCaretLine();
 }

@@ -229,7 +229,7 @@ void MainPage::ShowBrushFieldValue() {
     TextBox& field = *m_field.Current();
     const std::string typed = field.text;
     field.SetText(ShownNumber(NumberIn(field), EditorLayout::PropertyFieldMaxLength));
-    KeepTypedNumber(field, typed);
+    KeepTypedNumber(field, typed, NumberIn(field));
     field.UpdateCaret();
   }
   m_field.PlaceCaretLine();

@@ -32,8 +32,6 @@ constexpr Color4 SourceFrameOutline{255, 220, 30, 30};
 constexpr float QuarterTurn = 90.0f;
 // From a million on, the stream writes numbers with an exponent.
 constexpr float ExponentTextFrom = 1.0e6f;
-// Side buttons in the order up, left, down, right: BoundaryNormalSides names their entries.
-constexpr size_t SideTop = 0, SideLeft = 1, SideBottom = 2, SideRight = 3;
 
 float RowY(int row) { return Layout::PanelRowY(row); }
 
@@ -109,8 +107,8 @@ void ShowNumber(TextBox& field, float value, int32_t length) {
   field.SetText(ShownNumberIn(field, value, length));
 }
 
-void KeepTypedNumber(TextBox& field, const std::string& typed) {
-  if (std::strtof(typed.c_str(), nullptr) == NumberIn(field)) field.SetText(typed);
+void KeepTypedNumber(TextBox& field, const std::string& typed, float stored) {
+  if (std::strtof(typed.c_str(), nullptr) == stored) field.SetText(typed);
 }
 
 float NumberIn(const TextBox& field) { return std::strtof(field.text.c_str(), nullptr); }
@@ -343,6 +341,7 @@ void PropertyPanel::Show(const Shape& shape, const ModifierShape* modifier) {
 void PropertyPanel::ShowToggles(const Shape& shape) {
   ShowToggle(*m_buttonFlipX, shape.flipHorizontal != 0);
   ShowToggle(*m_buttonFlipY, shape.flipVertical != 0);
+  // Up, left, down, right: BoundaryNormalSides names their entries.
   const std::array<DebugButton*, 4> sides = {m_collisionTop.get(), m_collisionLeft.get(),
                                              m_collisionBottom.get(), m_collisionRight.get()};
   for (size_t side = 0; side < sides.size(); ++side) {

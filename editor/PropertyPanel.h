@@ -119,8 +119,9 @@ std::string ShownNumberIn(const TextBox& field, float value, int32_t length);
 // The value as the field shows it.
 void ShowNumber(TextBox& field, float value, int32_t length = EditorLayout::PropertyFieldMaxLength);
 // The open field after its number was stored and shown again: the text as typed comes back while
-// it reads as the number shown, so that a point or a zero typed last waits for the next digit.
-void KeepTypedNumber(TextBox& field, const std::string& typed);
+// it reads as the number stored, so that a point or a zero typed last waits for the next digit and
+// what the box has no room for is not cut from the number.
+void KeepTypedNumber(TextBox& field, const std::string& typed, float stored);
 // The number a field holds; a text that is not one reads as 0.
 float NumberIn(const TextBox& field);
 // The same without its fraction.

@@ -172,13 +172,14 @@ bool TriggerPanel::Press(ModifierShape& trigger, const platform::Vector3& mouse)
   return false;
 }
 
-bool TriggerPanel::Write(ModifierShape& trigger, const TextBox& field, float value) const {
+std::optional<float> TriggerPanel::Write(ModifierShape& trigger, const TextBox& field,
+                                         float value) const {
   for (const auto& number : WidgetsOf(trigger.kind).numbers) {
     if (number.widget.get() != &field) continue;
     number.description->write(trigger, value);
-    return true;
+    return number.description->read(trigger);
   }
-  return false;
+  return std::nullopt;
 }
 
 void TriggerPanel::ChooseMap(ModifierShape& trigger, const std::string& path) const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,9 @@ class TriggerPanel {
   // toggles it. True when the press fell on a map choice, which the editor answers with the
   // list of maps.
   bool Press(ModifierShape& trigger, const platform::Vector3& mouse) const;
-  // The number into the trigger when the field is one of its own; false when it is not.
-  bool Write(ModifierShape& trigger, const TextBox& field, float value) const;
+  // The number into the trigger when the field is one of its own, and what the trigger holds
+  // then; none when the field is not its own.
+  std::optional<float> Write(ModifierShape& trigger, const TextBox& field, float value) const;
   // The map's whole path into the trigger's map choice.
   void ChooseMap(ModifierShape& trigger, const std::string& path) const;
   // Whether a shape choice of the trigger waits, its button down, for a press on the map.

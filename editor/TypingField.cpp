@@ -15,6 +15,7 @@ constexpr Color4 CaretColor{255, 0, 0, 0};
 constexpr float CaretTurn = 90.0f;
 // The caret line stands 2 pixels inside the field's box at top and bottom.
 constexpr float CaretShortening = 4.0f;
+constexpr char ZeroDigit = '0';
 
 }  // namespace
 
@@ -49,9 +50,12 @@ void TypingField::OpenAt(TextBox& field, int32_t index) {
 
 void TypingField::Close() {
   if (!m_activeField) return;
-  // A point typed last reads as no fraction: it goes as the field closes.
+  // A point typed last reads as no fraction: it goes as the field closes. An emptied number
+  // field reads as 0 and shows it.
   std::string& text = m_activeField->text;
-  if (m_activeField->mode == TextBoxDecimal && text.ends_with('.')) text.pop_back();
+  const int32_t mode = m_activeField->mode;
+  if (mode == TextBoxDecimal && text.ends_with('.')) text.pop_back();
+  if (mode != TextBoxFreeText && text.empty()) text.push_back(ZeroDigit);
   const auto end = static_cast<int32_t>(m_activeField->text.size());
   m_activeField->caret = end;
   m_activeField->anchor = end;

@@ -29,7 +29,8 @@ class TypingField {
   // open closes.
   void Open(TextBox& field, const DebugMouse& mouse);
   void OpenAt(TextBox& field, int32_t index);
-  // A decimal field's point typed last goes: it reads as no fraction.
+  // A decimal field's point typed last goes: it reads as no fraction; an emptied number field
+  // shows the 0 it reads as.
   void Close();
   // While the left button stays down, the caret follows the mouse.
   void DragCaret(const DebugMouse& mouse);

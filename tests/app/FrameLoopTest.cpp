@@ -158,6 +158,11 @@ TEST_F(FrameLoopTest, DeferredDeletesAreDestroyedAfterTheDraw) {
   EXPECT_TRUE(aliveWhileDrawing);
   EXPECT_TRUE(destroyed);
   EXPECT_EQ(DeferredDeletes->Size(), 0u);
+  // The harness's undrawn step ends its frame as the loop does.
+  destroyed = false;
+  game.StepUndrawn();
+  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(DeferredDeletes->Size(), 0u);
 }
 
 TEST_F(FrameLoopTest, BackwardsOrHugeClockStepsStayHarmless) {

@@ -298,7 +298,8 @@ TEST(PushOut, ABodyWhoseSideOnlyTouchesAOneWayPlatformsEndFallsPastIt) {
     float pushY;
   };
   constexpr Entry Entries[] = {{"right edge on the table's end", 5.3f, 0.0f},
-                               {"overlapping its end by 0.1", 5.4f, 0.05f}};
+                               {"overlapping its end by 0.1", 5.4f, 0.05f},
+                               {"over it, right edge on its right end", 9.3f, 0.05f}};
   for (const Entry& entry : Entries) {
     SCOPED_TRACE(entry.what);
     BoundingQuad body;

@@ -629,8 +629,9 @@ TEST_F(LevelEditing, EachToolMakesItsKindAtTheMouseAndTheMapReadsBackTheSame) {
 }
 
 // A press begun on a dialog's button ends with the dialog: held on over the map after it closed,
-// and moved a little as a hand does, it drives no tool, not even the one that drew the last shape.
-// Nor does a press on the panel that the hand drags up over the map.
+// and moved a little as a hand does, it drives no tool, not even the one that drew the last shape
+// or the one the button was down on when a key opened the dialog. Nor does a press on the panel
+// that the hand drags up over the map.
 TEST_F(LevelEditing, APressBegunOnADialogButtonLeavesEveryShapesCornersWhereTheyWere) {
   const auto corners = [this] {
     std::vector<float> all;
@@ -657,7 +658,10 @@ TEST_F(LevelEditing, APressBegunOnADialogButtonLeavesEveryShapesCornersWhereThey
   };
   const auto buttonOf = [](const Quad& button) { return button.altPosition; };
   const Vector3 panelBand{120.0f, 590.0f, 0.0f};
+  const Vector3 onMap{4.0f, -2.0f, 0.0f};
   const Row rows[] = {
+      // First, while only letting go has ended the press that drew the shape.
+      {"panel", [] {}, [&] { return panelBand; }, {20.0f, -50.0f, 0.0f}},
       {"colour OK",
        [this] { Click(*menu->Main().Panel().m_colorSwatch); },
        [&] { return buttonOf(menu->Colors().Button("OK")); },
@@ -670,7 +674,19 @@ TEST_F(LevelEditing, APressBegunOnADialogButtonLeavesEveryShapesCornersWhereThey
        [this] { Click(menu->Main().ToolbarIcon(Atlas::IconSaveMap)); },
        [&] { return buttonOf(menu->SaveDialog().Button("Save")); },
        {3.0f, 1.0f, 0.0f}},
-      {"panel", [] {}, [&] { return panelBand; }, {20.0f, -50.0f, 0.0f}},
+      // The dialog opens by a key while the button is down on the map.
+      {"save map by Ctrl+S",
+       [&] {
+         MoveTo(onMap, true);
+         game.Step();
+         game.PressKey(VirtualKey::LeftCtrl);
+         game.TapKey(VirtualKey::S);
+         game.ReleaseKey(VirtualKey::LeftCtrl);
+         MoveTo(onMap);
+         game.Step();
+       },
+       [&] { return buttonOf(menu->SaveDialog().Button("Save")); },
+       {3.0f, 1.0f, 0.0f}},
   };
   const std::pair<int, const char*> tools[] = {{VirtualKey::S, "textured quad"},
                                                {VirtualKey::F, "boundary quad"},

@@ -53,7 +53,7 @@ class PropertyEditing : public LevelEditing {
     std::string magnitude = number;
     std::erase(magnitude, '-');
     TypeText(magnitude);
-    if (number.front() == '-') game.TapKey(VirtualKey::Minus);
+    if (number.starts_with('-')) game.TapKey(VirtualKey::Minus);
   }
   // A press on the panel's empty band closes the open field.
   void ClickPanelBackground() { Click(120, 590); }
@@ -244,6 +244,8 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     Shape* shape;
     float value;
     std::function<float()> read;
+    // What is typed, when not the value as shown.
+    const char* typed = nullptr;
   };
   const PropertyPanel& panel = Panel();
   const auto own = [this](int32_t kind, const std::string& label) {
@@ -303,6 +305,17 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
        [&] { return still->cameraPosition.y; }},
       {"eye z", own(ModifierShape::KindCameraStationary, "Z:"), still->region.get(), -20.5f,
        [&] { return still->cameraPosition.z; }},
+      // A trigger holds and saves what was typed, not what its box shows of it.
+      {"target x, long", own(ModifierShape::KindPortal, "Pos X:"), portal->region.get(), 12.3456f,
+       [&] { return portal->targetPosition.x; }, "12.3456"},
+      {"target y, long", own(ModifierShape::KindPortal, "Y:"), portal->region.get(), 1.23456f,
+       [&] { return portal->targetPosition.y; }, "1.23456"},
+      {"push x, long", own(ModifierShape::KindPushShape, "Push X:"), push->region.get(), -1.23456f,
+       [&] { return push->push.x; }, "-1.23456"},
+      {"push y, long", own(ModifierShape::KindPushShape, "Y:"), push->region.get(), 1234567.0f,
+       [&] { return push->push.y; }, "1234567"},
+      {"damage, emptied", own(ModifierShape::KindHazard, "Damage:"), hazard->region.get(), 0.0f,
+       [&] { return hazard->damage; }, ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -315,16 +328,19 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     const TextBox& field = *row.field;
     ClickField(field);
     Erase(field);
-    TypeNumber(ShownNumber(row.value, 7));
-    game.Step();
+    TypeNumber(row.typed ? row.typed : ShownNumber(row.value, 7));
+    game.StepFrames(2);
     menu->Field().Close();
     EXPECT_FLOAT_EQ(row.read(), row.value);
+    EXPECT_FALSE(field.text.empty()) << "an emptied field shows the 0 it holds";
     menu->Main().RefreshPropertyFields();
-    EXPECT_EQ(field.text, ShownNumber(row.value, 7));
+    EXPECT_EQ(field.text, ShownNumberIn(field, row.value, 7));
   }
   // A trigger's vector keeps its other coordinate and is laid in the plane.
-  EXPECT_EQ(portal->targetPosition, (Vector3{-3.25f, 6.5f, 0.0f}));
-  EXPECT_EQ(push->push, (Vector3{4.5f, -2.25f, 0.0f}));
+  const Vector3 target{12.3456f, 1.23456f, 0.0f};
+  const Vector3 pushed{-1.23456f, 1234567.0f, 0.0f};
+  EXPECT_EQ(portal->targetPosition, target);
+  EXPECT_EQ(push->push, pushed);
   // Opening another field closes the edited one: the new one's shown text is not written.
   menu->Main().Select(quad, SelectionOwner::Shapes);
   menu->Main().RefreshPropertyFields();
@@ -334,6 +350,19 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
   ClickField(*Panel().m_fieldRotation);
   game.Step();
   EXPECT_EQ(quad->rotation, 12.3456789f);
+
+  ASSERT_TRUE(menu->Main().SaveMapUnmarked("Typed"));
+  Leave();
+  world->ClearLevel();
+  world->LoadMap("Content\\Maps\\Typed.gmf");
+  ASSERT_EQ(world->modifiers.size(), 5u);
+  for (const auto& trigger : world->modifiers) {
+    if (auto* saved = dynamic_cast<Portal*>(trigger.get())) {
+      EXPECT_EQ(saved->targetPosition, target);
+    } else if (auto* savedPush = dynamic_cast<PushShape*>(trigger.get())) {
+      EXPECT_EQ(savedPush->push, pushed);
+    }
+  }
 }
 
 // A kept frame of the panel for each kind of selection that brings its own fields, buttons or
@@ -718,6 +747,10 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   Erase(*Panel().m_fieldScaleX);
   game.TapKey(VirtualKey::Digit0 + 2);
   EXPECT_EQ(Panel().m_fieldScaleX->text, "2");
+  // The point typed last waits for the digit after it: "2", ".", "5" read 2.5.
+  game.TapKey(VirtualKey::Period);
+  game.TapKey(VirtualKey::Digit0 + 5);
+  EXPECT_EQ(Panel().m_fieldScaleX->text, "2.5");
   Click(*Panel().m_layerUpArrow);
   Click(*Panel().m_layerUpArrow);
   EXPECT_EQ(menu->Field().Current(), nullptr) << "a press off the fields closed the open one";
@@ -728,7 +761,7 @@ TEST_F(PropertyEditing, TheBrushFieldsAndArrowsSetWhatTheSpriteToolStamps) {
   ClickAt({1.0f, 1.0f, 0.0f});
   auto* stamped = dynamic_cast<Sprite*>(menu->Main().Selected());
   ASSERT_NE(stamped, nullptr);
-  EXPECT_FLOAT_EQ(stamped->scale.x, 2.0f);
+  EXPECT_FLOAT_EQ(stamped->scale.x, 2.5f);
   EXPECT_EQ(stamped->layer, 2);
   EXPECT_EQ(stamped->flipVertical, 0) << "the brush's flips are not stamped";
   // With the stamp let go, the brush's preview follows the mouse again.

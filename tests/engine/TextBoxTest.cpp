@@ -140,6 +140,16 @@ TEST_F(TextBoxTest, HighlightAndCaretFollowTheIndices) {
   const platform::Vector3 caretPoint = box->MeasureToCaret();
   EXPECT_FLOAT_EQ(caretPoint.x, 205.0f + Width("hello ") - 1.0f);
   EXPECT_EQ(caretPoint.y, 101.0f);
+
+  // A negative number shown shortened as "-..5.43": the caret at its end and a highlight of all
+  // of it reach past its last digit, the sign and the mark counted.
+  std::unique_ptr<TextBox> number;
+  CreateTextBox(nullptr, TextBoxDecimal, number, 40.0f, 19.0f, 0.0f, 300.0f, 100.0f, 0.0f, 9, "",
+                "-98765.43");
+  number->anchor = 0;
+  number->UpdateCaret();
+  EXPECT_FLOAT_EQ(number->selection->width, Width("-..5.43"));
+  EXPECT_FLOAT_EQ(number->MeasureToCaret().x, number->TextLeft() + Width("-..5.43") - 1.0f);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -403,15 +404,29 @@ TEST_F(PauseGame, AnItemNameLongerThanItsSlotIsCutInsideTheFrame) {
   player->EquipSlot0ByName("Bronze Dagger");
   Tap(VirtualKey::Esc);
   Drew("");
-  const ScreenBox column = ScreenBoxOf(Stats().GetEquipmentColumn());
-  const float x = column.left + 20.0f;
-  const std::vector<std::string> names = texts.AtX(x);
-  ASSERT_FALSE(names.empty());
-  EXPECT_TRUE(names[0].starts_with("Bronze") && names[0].ends_with("..")) << names[0];
+  const ShapeList& column = Stats().GetEquipmentColumn();
+  const float x = ScreenBoxOf(column).left + 20.0f;
   const Font& face = *menu->GetWindow().largeFont;
-  EXPECT_LE(x + face.MeasureText(names[0], face.proportional, MenuPause::NameScale),
-            column.right - 8.0f);
+  const auto expectCut = [&](size_t row, const std::string& start) {
+    const std::vector<std::string> names = texts.AtX(x);
+    const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+      return name.starts_with(start);
+    });
+    ASSERT_NE(found, names.end()) << start;
+    const std::string& name = *found;
+    EXPECT_TRUE(name.ends_with("..")) << name;
+    const auto& frame = dynamic_cast<const Sprite&>(*column.members.at(row));
+    EXPECT_LE(x + face.MeasureText(name, face.proportional, MenuPause::NameScale),
+              ScreenBoxOf(frame).right - 8.0f)
+        << name;
+  };
+  expectCut(0, "Bronze");
   ASSERT_TRUE(game.KeepFrame("pause-stats-long-name.png"));
+  // The mark takes room too: "Leather Armo" fits the armor's slot, "Leather Armo.." does not.
+  player->itemStore->FindByName("Leather Armor")->quantity = 1;
+  player->EquipSlot2ByName("Leather Armor");
+  Drew("");
+  expectCut(2, "Leather");
 }
 
 TEST_F(PauseGame, EverySlotOffersWhatFitsItAndEquipsIntoItself) {
