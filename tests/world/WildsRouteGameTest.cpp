@@ -337,6 +337,17 @@ class WildsRoute : public ::testing::Test {
     return false;
   }
 
+  // A conversation of no one's between the two places, the last of them in the map.
+  ConversationShape* SignBetween(float west, float east) const {
+    ConversationShape* sign = nullptr;
+    for (const auto& modifier : world->modifiers) {
+      auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
+      const float x = talk ? talk->region->position.x : 0.0f;
+      if (talk && !talk->npc && x > west && x < east) sign = talk;
+    }
+    return sign;
+  }
+
   // The last of the map's save points.
   SaveShape* WaystoneBeforeTheRing() const {
     SaveShape* last = nullptr;
@@ -462,14 +473,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
   Arrive(WildsMap, 33, 1);
   // Before the ledge a sign tells how the shielded goblin is beaten; the player reads it and
   // fights that goblin as it says.
-  ConversationShape* sign = nullptr;
-  for (const auto& modifier : world->modifiers) {
-    auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
-    if (talk && !talk->npc && talk->region->position.x > X() &&
-        talk->region->position.x < Placed(6).body->position.x) {
-      sign = talk;
-    }
-  }
+  ConversationShape* sign = SignBetween(X(), Placed(6).body->position.x);
   ASSERT_NE(sign, nullptr);
   TalkThrough(*sign, "07-ledge-sign");
   for (int frame = 0; frame < UnderThePlanks && X() <= PastThePlanks; ++frame) {
@@ -495,14 +499,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
   ASSERT_NE(waystone, nullptr);
   EXPECT_GT(waystone->region->position.x, goblin.body->position.x);
   EXPECT_LT(waystone->region->position.x, toTheRing->region->position.x);
-  ConversationShape* rack = nullptr;
-  for (const auto& modifier : world->modifiers) {
-    auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
-    if (talk && !talk->npc && talk->region->position.x > X() &&
-        talk->region->position.x < toTheRing->region->position.x) {
-      rack = talk;
-    }
-  }
+  ConversationShape* rack = SignBetween(X(), toTheRing->region->position.x);
   ASSERT_NE(rack, nullptr);
   // Up the step to it, and landed before the strike key talks.
   ASSERT_TRUE(WalkTo(rack->region->position.x));
