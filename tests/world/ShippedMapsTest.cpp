@@ -502,9 +502,9 @@ TEST_F(ShippedMapsTest, TheSparringPartnerNeverLeavesItsRoomAndStrikesNobodyOnTh
 
   float ceiling = INFINITY;
   for (const auto& boundary : world_->boundaries) {
-    if (BoxOf(*boundary).Holds(home, boundary->position.y, 0.0f) &&
-        boundary->GetBottommostPoint().y > head) {
-      ceiling = std::min(ceiling, boundary->GetBottommostPoint().y);
+    const Box box = BoxOf(*boundary);
+    if (box.left < home && home < box.right && box.bottom > head) {
+      ceiling = std::min(ceiling, box.bottom);
     }
   }
   ASSERT_LT(ceiling, INFINITY);

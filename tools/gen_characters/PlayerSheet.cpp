@@ -77,9 +77,10 @@ BipedPose CrouchWalking(float place) {
 // crouch.
 BipedPose Crouched(float depth) {
   const BipedPose narrow = Crouch(Player(), depth);
+  const BipedPose standing = Idle();
   BipedPose pose = narrow;
-  pose.pelvis = Lerp(Idle().pelvis, CrouchHips, depth);
-  pose.lean = Lerp(Idle().lean, CrouchLean, depth);
+  pose.pelvis = Lerp(standing.pelvis, CrouchHips, depth);
+  pose.lean = Lerp(standing.lean, CrouchLean, depth);
   for (float& shoulder : pose.shoulder) shoulder += pose.lean - narrow.lean;
   return Planted(pose, CrouchingSize.x);
 }
