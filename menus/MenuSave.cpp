@@ -110,7 +110,7 @@ void MenuSave::HandlePromptInput(float dt) {
 
 bool MenuSave::WriteSaveFile() {
   World* world = savePoint ? savePoint->world : nullptr;
-  const Player* player = world ? world->GetFirstPlayer() : nullptr;
+  Player* player = world ? world->GetFirstPlayer() : nullptr;
   return player && player->WriteRecord(world->GetMapName(), savePoint->position);
 }
 

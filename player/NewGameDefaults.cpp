@@ -158,13 +158,14 @@ void Player::SetDefaultBestiary() {
 void Player::StartNewGame() {
   mapPath = NewGameMapPath;
   respawnPosition = {};
+  // The old gear comes off first, so that no derived value is computed with it still worn.
+  ResetEquipment();
   ResetStats();
   skills.clear();
   journal.clear();
   terms.clear();
   people.clear();
   bestiary.clear();
-  ResetEquipment();
   ResetInventory();
   SetDefaultSkills();
   SetDefaultJournal();

@@ -104,9 +104,10 @@ class Player : public Actor {
   // the items, like the new-game defaults below.
   void LoadRecord(std::istream& in);
   // Writes the player record of a game saved on the map at the place, through a temporary
-  // file. False, with the old record left whole, when the record could not be read back as
-  // written or the file could not be written.
-  bool WriteRecord(const std::string& mapPath, const platform::Vector3& place) const;
+  // file, and makes them where the player comes back after a death, as reading the record
+  // would. False, with the old record and the respawn place left whole, when the record could
+  // not be read back as written or the file could not be written.
+  bool WriteRecord(const std::string& mapPath, const platform::Vector3& place);
   void ResetStats();
   void ResetEquipment();
   void ResetInventory();

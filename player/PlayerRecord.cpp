@@ -394,11 +394,16 @@ class RecordWriter {
 
 void Player::LoadRecord(std::istream& in) { RecordReader(*this, in).Read(); }
 
-bool Player::WriteRecord(const std::string& mapPath, const platform::Vector3& place) const {
+bool Player::WriteRecord(const std::string& mapPath, const platform::Vector3& place) {
   const RecordWriter writer(*this);
   if (!writer.ReadsBack(mapPath)) return false;
   std::error_code ignored;
   std::filesystem::create_directories(
       std::filesystem::path(NativePath(PlayerRecordPath)).parent_path(), ignored);
-  return WriteTextFile(PlayerRecordPath, writer.Write(mapPath, place));
+  if (!WriteTextFile(PlayerRecordPath, writer.Write(mapPath, place))) return false;
+  // A death after this save must come back here, not to where the session began.
+  this->mapPath = mapPath;
+  respawnPosition.x = place.x;
+  respawnPosition.y = place.y;
+  return true;
 }
