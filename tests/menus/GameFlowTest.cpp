@@ -8,6 +8,7 @@
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "items/ItemStore.h"
+#include "items/Rune.h"
 #include "menus/DeathScreen.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuSave.h"
@@ -25,6 +26,9 @@ namespace {
 
 constexpr const char* NewGameMap = "Content\\Maps\\DemoNewGameMap.gmf";
 constexpr const char* HubMap = "Content\\Maps\\DemoHubMap.gmf";
+constexpr const char* WildsMap = "Content\\Maps\\DemoWildsMap.gmf";
+// The death screen's fade, and a little more.
+constexpr int DeathScreenFrames = 125;
 
 // The whole game from its title screen, driven by the keyboard.
 class GameFlow : public ::testing::Test {
@@ -70,6 +74,30 @@ class GameFlow : public ::testing::Test {
     game.Platform().ConnectPad(slot, {});
     game.StepFrames(20);
     return player->body->position.x - from;
+  }
+
+  // Set down beside a save stone, then saved through it as a player saves: J opens the screen,
+  // J saves, J returns to play.
+  void SaveAtStone(const std::string& map, float x, float y) {
+    ASSERT_EQ(ExecuteCommand("load " + map + " " + std::to_string(x) + " " + std::to_string(y)),
+              CommandDone);
+    game.StepFrames(40);
+    Act();
+    ASSERT_EQ(Current(), GameStates->menuSave);
+    Act();
+    ASSERT_EQ(GameStates->menuSave->m_mode, MenuSave::ModeSaved);
+    Act();
+    ASSERT_EQ(Current(), world);
+  }
+
+  // Health gone: the dying state opens the death screen, which sets the player down again.
+  void Die() {
+    ASSERT_EQ(world->deathMode, World::DeathModeScreen);
+    player->healthMeter->value = 0.0f;
+    game.Step();
+    ASSERT_EQ(Current(), GameStates->deathScreen);
+    game.StepFrames(DeathScreenFrames);
+    ASSERT_EQ(Current(), world);
   }
 
   GameHarness game;
@@ -213,4 +241,42 @@ TEST_F(GameFlow, TheDeathScreenFadesToWhiteThenReloadsTheMapAndRestoresThePlayer
   game.StepFrames(40);
   EXPECT_EQ(State(), player->StateAt(SlotIdling)) << State()->GetName();
   EXPECT_EQ(world->fadeQuad->fillColor.a, 0) << "the white fades out again";
+}
+
+TEST_F(GameFlow, ADeathWakesAtTheSaveOfTheSameSessionAndANewGameForgetsTheOldGear) {
+  PlayNewGame();
+  const auto freshDerived = player->derived;
+  const auto freshTotals = player->totalStats;
+
+  // After New Game: Sealth's stone in the hub, then a loss.
+  SaveAtStone(HubMap, -7.0f, 1.0f);
+  Die();
+  EXPECT_EQ(world->GetMapName(), HubMap);
+  EXPECT_NEAR(player->body->position.x, -7.0f, 2.0f);
+
+  // After Continue, with gear worn: the wilds' first stone, then a loss.
+  ItemStore& store = *player->itemStore;
+  Item* sword = store.FindByName("Steel Sword");
+  auto* rune = dynamic_cast<Rune*>(store.FindByName("Ember Rune"));
+  ASSERT_NE(sword, nullptr);
+  ASSERT_NE(rune, nullptr);
+  sword->quantity = 1;
+  rune->quantity = 1;
+  player->EquipSlot0(sword);
+  player->EquipSlot5(rune);
+  ASSERT_GT(player->derived[Derived::Attack], freshDerived[Derived::Attack]);
+  SaveAtStone(HubMap, -7.0f, 1.0f);
+  GameStates->SwitchTo(title);
+  ChooseStory(MenuTitle::ButtonContinue);
+  ASSERT_EQ(player->equipped[0], sword);
+  SaveAtStone(WildsMap, 33.5f, 1.0f);
+  Die();
+  EXPECT_EQ(world->GetMapName(), WildsMap);
+  EXPECT_NEAR(player->body->position.x, 33.5f, 2.0f);
+
+  // A New Game from the title: every slot empty, and every value as a fresh start has it.
+  GameStates->SwitchTo(title);
+  PlayNewGame();
+  EXPECT_EQ(player->derived, freshDerived);
+  EXPECT_EQ(player->totalStats, freshTotals);
 }

@@ -96,6 +96,9 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
        [](const fs::path&, World&, Player& p) { p.skills.push_back("*Jump"); },
        [](const fs::path&, World&, Player& p) { p.skills.pop_back(); }},
   };
+  // Where a death brings the player back stays where it was, too.
+  player->mapPath = "Content\\Maps\\DemoWildsMap.gmf";
+  player->respawnPosition = {33.5f, 1.3f, 0.0f};
   bool kept = false;
   for (const Failure& failure : failures) {
     SCOPED_TRACE(failure.what);
@@ -105,6 +108,8 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
     EXPECT_EQ(save->m_mode, MenuSave::ModePrompt);
     EXPECT_TRUE(save->m_saveFailed);
     EXPECT_EQ(ReadWhole(saves / "Player.rff"), oldRecord);
+    EXPECT_EQ(player->mapPath, "Content\\Maps\\DemoWildsMap.gmf");
+    EXPECT_EQ(player->respawnPosition.x, 33.5f);
     if (!kept) kept = game.KeepFrame("save-failed.png");
     failure.mend(saves, *world, *player);
   }
