@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iomanip>
 #include <limits>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "collision/Boundary.h"
+#include "collision/Collide.h"
 #include "enemies/DemoEnemy.h"
 #include "enemies/DemoGoblin.h"
 #include "enemies/DemoWall.h"
@@ -58,6 +61,19 @@ std::string ReadFile(const fs::path& path) {
 }
 
 std::string StoredPath(const std::string& name) { return "Content\\Maps\\" + name + ".gmf"; }
+
+// The map's text without its enemies, which move, fight and stand in a walker's way.
+std::string WithoutEnemies(const std::string& map) {
+  std::istringstream in(map);
+  std::string land;
+  bool enemies = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("*NPCs", 0) == 0) enemies = false;
+    if (!enemies) land += line + '\n';
+    if (line.rfind("*Enemies", 0) == 0) enemies = true;
+  }
+  return land;
+}
 
 float Feet(const Enemy& enemy) { return enemy.body->position.y - enemy.body->height / 2; }
 
@@ -106,6 +122,19 @@ float GapToTriggers(const World& world, const Shape& body, bool (*counts)(const 
 
 bool IsGate(const ModifierShape& trigger) { return dynamic_cast<const Portal*>(&trigger); }
 
+// The boundary that holds a walker going that way back at the point, if any.
+const BoundingQuad* FaceAt(const World& world, float x, float y, float way) {
+  const int side = way > 0 ? BoundingQuad::EdgeLeft : BoundingQuad::EdgeRight;
+  for (const auto& boundary : world.boundaries) {
+    const auto* quad = dynamic_cast<const BoundingQuad*>(boundary.get());
+    if (quad && (!quad->partialEdges || quad->edgeFlags[side]) &&
+        quad->ContainsPoint({x, y, 0.0f})) {
+      return quad;
+    }
+  }
+  return nullptr;
+}
+
 // The game booted headless; every map loads into its world on a cleared level.
 class ShippedMapsTest : public ::testing::Test {
  protected:
@@ -117,6 +146,16 @@ class ShippedMapsTest : public ::testing::Test {
   void Load(const std::string& name) {
     world_->ClearLevel();
     world_->LoadMap(StoredPath(name));
+  }
+
+  // The map's land alone, as the map in play.
+  void LoadLand(const std::string& name) {
+    world_->ClearLevel();
+    std::istringstream in(
+        WithoutEnemies(ReadFile(fs::path(QM_CONTENT_DIR) / "Maps" / (name + ".gmf"))));
+    ASSERT_TRUE(ReadMap(*world_, in)) << name;
+    world_->mapName = StoredPath(name);
+    if (GameStates->current != world_) GameStates->SwitchTo(world_);
   }
 
   // The map in play, loaded when it is not, with the first player still at the point.
@@ -416,6 +455,123 @@ TEST_F(ShippedMapsTest, WalkingOnFromAGateReachesNoOtherGateForASecond) {
     }
   }
   EXPECT_GT(walkedThrough, 0);
+}
+
+// A player set down on any walkable top of a map's land who holds a walk key walks on until he
+// meets a face he must jump, a gate or the map's end; every other stop is a lip, named by place.
+TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
+  // Walks start this far apart along each top, set down this high above it to settle first.
+  constexpr float StartsApart = 1.5f;
+  constexpr float Drop = 0.05f;
+  constexpr int SettlingFrames = 30;
+  // This long on the ground without a frame's walk of progress is a stop; what holds him back
+  // is looked for this far ahead of him, in steps of this much up from his feet.
+  constexpr int StoppedFrames = 30;
+  constexpr float Ahead = 0.02f;
+  constexpr float RiseStep = 0.005f;
+  std::map<std::string, int> stops;
+  for (const char* name : ShippedMaps) {
+    LoadLand(name);
+    const CameraLimits limits = world_->cameraLimits;
+    Player& player = *world_->GetFirstPlayer();
+    BoundingQuad& body = *player.body;
+    const float frame = GameHarness::FrameSeconds;
+    const float stride = player.totalStats[Stat::MaxWalkSpeed] * frame;
+    // Walking into a face, the body is pushed out the shorter way: back by the frame's walk, or
+    // up by the rise and the frame's fall from rest. So a walk climbs a rise lower than a
+    // frame's walk at top speed less that fall; a higher face takes a jump.
+    const float step = stride - world_->gravity * player.totalStats[Stat::Mass] * frame * frame;
+    // The body's places on the walkable tops, within the camera's view, clear of every boundary.
+    std::vector<platform::Vector3> starts;
+    for (const auto& boundary : world_->boundaries) {
+      const auto* top = dynamic_cast<const BoundingQuad*>(boundary.get());
+      if (!top || (top->partialEdges && !top->edgeFlags[BoundingQuad::EdgeTop])) continue;
+      const platform::Vector3 left = top->GetTopLeft();
+      const platform::Vector3 right = top->GetTopRight();
+      const float slope = (right.y - left.y) / (right.x - left.x);
+      // Steeper than 45 degrees, a sunk corner is pushed out sideways, not up.
+      if (right.x <= left.x || std::fabs(slope) >= 1.0f) continue;
+      BoundingQuad standing(body);
+      for (float x = left.x + body.width / 2; x <= right.x - body.width / 2; x += StartsApart) {
+        const float feet = left.y + (x - left.x) * slope + std::fabs(slope) * body.width / 2;
+        standing.SetPositionXYZ(x, feet + Drop + body.height / 2, 0.0f);
+        const bool seen = x > limits.left && x < limits.right && feet < limits.top;
+        if (seen && std::none_of(world_->boundaries.begin(), world_->boundaries.end(),
+                                 [&](const auto& other) {
+                                   const auto* quad = dynamic_cast<const Quad*>(other.get());
+                                   return quad && QuadsOverlap(standing, *quad);
+                                 })) {
+          starts.push_back(standing.position);
+        }
+      }
+    }
+    EXPECT_FALSE(starts.empty()) << name;
+
+    const int longestWalk = static_cast<int>(2.0f * (limits.right - limits.left) / stride);
+    for (const platform::Vector3& start : starts) {
+      for (const float way : {-1.0f, 1.0f}) {
+        LoadLand(name);
+        body.SetPosition(start);
+        body.SetVelocity(0.0f, 0.0f, 0.0f);
+        for (int settling = 0; settling < SettlingFrames; ++settling) Play({});
+        std::ostringstream stop;
+        stop << std::fixed << std::setprecision(2) << name << ", walking "
+             << (way > 0 ? "east" : "west");
+        bool stopped = false;
+        float mark = body.position.x;
+        int grounded = 0;
+        int walked = 0;
+        for (; walked < longestWalk; ++walked) {
+          const float lead = body.position.x + way * body.width / 2;
+          // A gate takes him in the frame after he steps into it.
+          const bool gate =
+              world_->GetMapName() != StoredPath(name) ||
+              std::any_of(world_->modifiers.begin(), world_->modifiers.end(),
+                          [&](const auto& trigger) {
+                            return IsGate(*trigger) && Collide(trigger->region.get(), &body);
+                          });
+          if (gate || lead <= limits.left || lead >= limits.right ||
+              body.position.y < limits.bottom) {
+            break;
+          }
+          Play({way > 0 ? VirtualKey::D : VirtualKey::A});
+          if (!player.groundContact) {
+            grounded = 0;
+            mark = body.position.x;
+            continue;
+          }
+          if (++grounded < StoppedFrames) continue;
+          grounded = 0;
+          const bool progressed = (body.position.x - mark) * way >= stride;
+          mark = body.position.x;
+          if (progressed) continue;
+          const float feet = body.position.y - body.height / 2;
+          const float ahead = body.position.x + way * (body.width / 2 + Ahead);
+          float rise = 0.0f;
+          while (rise < body.height && FaceAt(*world_, ahead, feet + rise + RiseStep, way)) {
+            rise += RiseStep;
+          }
+          stopped = rise <= step;
+          stop << ", stopped at x " << body.position.x << " with feet at " << feet
+               << " before a rise of " << rise << " (a walk climbs " << step << ")";
+          if (const Shape* face =
+                  rise > 0.0f ? FaceAt(*world_, ahead, feet + rise, way) : nullptr) {
+            stop << std::defaultfloat << std::setprecision(6)
+                 << " on the top of the boundary centred at " << face->position.x << ", "
+                 << face->position.y;
+          }
+          break;
+        }
+        if (walked == longestWalk) stop << ", from x " << start.x << ", reaches no end";
+        if (stopped || walked == longestWalk) ++stops[stop.str()];
+      }
+    }
+  }
+  std::string found;
+  for (const auto& [stop, walks] : stops) {
+    found += stop + " (" + std::to_string(walks) + " walks)\n";
+  }
+  EXPECT_TRUE(stops.empty()) << "walkers stop where no face, gate or end of the map is:\n" << found;
 }
 
 // Nothing drawn in front of the characters lies in the band where they stand and walk: above the
