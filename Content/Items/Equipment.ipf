@@ -270,7 +270,7 @@ Bronze Dagger
 0
 0
 60
-A short bronze blade. Light enough to strike twice before a sword strikes once.
+A short bronze blade with a plain wooden grip.
 1
 1
 1
@@ -543,7 +543,7 @@ Iron Dagger
 0
 0
 180
-A plain iron dagger with a leather grip. Quick and dependable.
+A plain iron dagger with a leather grip, worn smooth by many hands.
 1
 1
 1
@@ -1089,7 +1089,7 @@ Twin Fang
 0
 0
 900
-A curved dagger with a notched back edge. Its wielder moves as fast as it cuts.
+A curved dagger whose notched back edge ends in a second point.
 1
 1
 2
@@ -2181,7 +2181,7 @@ Knight's Longsword
 0
 0
 1200
-A long two-handed blade. Slow to swing, hard to stop.
+A long two-handed blade, once carried by a knight.
 1
 1
 3
@@ -2454,7 +2454,7 @@ Wooden Spear
 0
 0
 70
-A sharpened ash pole. It keeps the enemy at arm's length and more.
+A sharpened ash pole, its point hardened in the fire.
 1
 1
 3
@@ -2727,7 +2727,7 @@ Iron Spear
 0
 0
 230
-An iron head on a long shaft. Each thrust drives the foe back.
+An iron head on a long ash shaft.
 1
 1
 3
@@ -3273,7 +3273,7 @@ Winged Spear
 0
 0
 1100
-Its broad winged blade breaks guards as easily as it pierces them.
+A broad winged blade on a long shaft. It wears a raised guard down fast.
 1
 2
 0
@@ -4092,7 +4092,7 @@ Steel Helm
 0
 0
 480
-A closed steel helm. The world looks smaller through its slit.
+A closed steel helm with a narrow eye slit.
 1
 2
 0
@@ -4365,7 +4365,7 @@ Circlet of Focus
 0
 0
 750
-A thin silver band that quiets the mind and sharpens the spirit.
+A thin silver band, cool against the brow.
 1
 3
 0
@@ -5184,7 +5184,7 @@ Chain Mail
 0
 0
 540
-Thousands of riveted rings. Heavy, but few blades get through.
+Thousands of riveted rings. Few blades get through.
 1
 3
 0
@@ -5457,7 +5457,7 @@ Plate Armor
 0
 0
 1300
-Full plate of tempered steel. A walking fortress, if a slow one.
+Full plate of tempered steel. A walking fortress.
 1
 4
 0
@@ -6822,7 +6822,7 @@ Sandals
 0
 0
 20
-Open sandals. Light on the feet, useless in the snow.
+Open sandals of plaited leather.
 1
 5
 0
@@ -7368,7 +7368,7 @@ Iron Greaves
 0
 0
 360
-Iron shin guards over heavy boots. They stand firm against a push.
+Iron shin guards over heavy boots.
 1
 5
 0
@@ -7641,4 +7641,4 @@ Swift Boots
 0
 0
 880
-Soft boots with feathered cuffs. The wearer seems to step out of the way before a blow lands.
+Soft boots with feathered cuffs.

@@ -267,7 +267,7 @@
 0
 0
 25
-A bitter green leaf. Chewed, it restores a little health.
+A bitter green leaf, dried and tied in a bundle.
 Healing Potion
 0
 0
@@ -537,7 +537,7 @@ Healing Potion
 0
 0
 80
-A red draught in a corked flask. Restores a fair amount of health.
+A red draught in a corked flask.
 Greater Healing Potion
 0
 0
@@ -807,7 +807,7 @@ Greater Healing Potion
 0
 0
 220
-A deep crimson potion. Restores a great deal of health.
+A deep crimson potion in a heavy glass bottle.
 Stamina Tonic
 0
 0
@@ -1077,7 +1077,7 @@ Stamina Tonic
 0
 0
 60
-A sharp citrus tonic that clears tired limbs.
+A sharp citrus tonic in a stoppered vial.
 Spirit Draught
 0
 0
@@ -1347,7 +1347,7 @@ Spirit Draught
 0
 0
 150
-A silvery liquid that refills the spirit.
+A silvery liquid that shimmers in its vial.
 Smelling Salts
 0
 0
@@ -1617,4 +1617,4 @@ Smelling Salts
 0
 0
 45
-One sniff shakes off a broken guard and clears the head.
+A twist of paper holding sharp-smelling salts.

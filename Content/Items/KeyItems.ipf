@@ -537,7 +537,7 @@ Rusty Key
 0
 0
 0
-A heavy iron key, orange with rust. It must open something nearby.
+A heavy iron key, orange with rust.
 Merchant's Letter
 0
 0
@@ -807,7 +807,7 @@ Merchant's Letter
 0
 0
 0
-A sealed letter addressed to the trader at the hub. Do not open it.
+A sealed letter with a merchant's mark pressed into the wax.
 Tower Sigil
 0
 0
@@ -1077,7 +1077,7 @@ Tower Sigil
 0
 0
 0
-A bronze disc stamped with a tower. Guards let its bearer pass.
+A bronze disc stamped with a tower.
 Lantern
 0
 0
@@ -1347,4 +1347,4 @@ Lantern
 0
 0
 0
-A brass lantern that never seems to run out of oil.
+A brass lantern with a soot-blackened glass.

@@ -1,5 +1,5 @@
  Ember Rune
-A rune that glows like a coal. It burns brightest where it is set.
+A rune that glows like a coal.
 Weapon
 0
 0
@@ -269,7 +269,7 @@ Weapon
 0
 0
 0
-On a weapon: every strike carries a lick of flame.
+On a weapon: every blow strikes harder.
 Headgear
 0
 0
@@ -539,7 +539,7 @@ Headgear
 0
 0
 0
-On a helm: a warm glow that feeds the spirit.
+On a helm: a warm glow at the brow.
 Armor
 0
 0
@@ -1079,7 +1079,7 @@ Gauntlets
 0
 0
 0
-On gauntlets: blows that scorch through a guard.
+On gauntlets: blows that wear a guard down faster.
 Boots
 0
 0
@@ -1621,7 +1621,7 @@ Weapon
 0
 0
 0
-On a weapon: blows land like falling rock.
+On a weapon: blows that batter a guard down.
 Headgear
 0
 0
@@ -2431,7 +2431,7 @@ Gauntlets
 0
 0
 0
-On gauntlets: a guard that does not bend.
+On gauntlets: a raised guard lets less of a blow through.
 Boots
 0
 0
@@ -2701,7 +2701,7 @@ Boots
 0
 0
 0
-On boots: feet rooted like a mountain.
+On boots: a blow takes less of your stamina.
 Wind Rune
 A pale rune that hums when it is moved.
 Weapon
@@ -2973,7 +2973,7 @@ Weapon
 0
 0
 0
-On a weapon: the blade flies faster than the eye.
+On a weapon: it hums against the hilt.
 Headgear
 0
 0
@@ -3243,7 +3243,7 @@ Headgear
 0
 0
 0
-On a helm: breath comes easy, and with it the spirit.
+On a helm: it hums softly by the ear.
 Armor
 0
 0
@@ -3513,7 +3513,7 @@ Armor
 0
 0
 0
-On armour: the body turns with the wind.
+On armour: a cool draught under the straps.
 Gauntlets
 0
 0
@@ -3783,7 +3783,7 @@ Gauntlets
 0
 0
 0
-On gauntlets: the guard rises in a heartbeat.
+On gauntlets: a breeze that stirs about the wrists.
 Boots
 0
 0
@@ -4053,7 +4053,7 @@ Boots
 0
 0
 0
-On boots: steps as light as a gust.
+On boots: a faint whistle at the heel.
 Tide Rune
 A blue rune, always faintly damp.
 Weapon
@@ -4325,7 +4325,7 @@ Weapon
 0
 0
 0
-On a weapon: special attacks strike like a breaking wave.
+On a weapon: the blade is always faintly wet.
 Headgear
 0
 0
@@ -4595,7 +4595,7 @@ Headgear
 0
 0
 0
-On a helm: the spirit flows back like the tide.
+On a helm: a cool damp at the brow.
 Armor
 0
 0
@@ -5135,7 +5135,7 @@ Gauntlets
 0
 0
 0
-On gauntlets: special attacks wash away a guard.
+On gauntlets: droplets bead on the knuckles.
 Boots
 0
 0
@@ -5405,7 +5405,7 @@ Boots
 0
 0
 0
-On boots: strength returns with every step.
+On boots: stamina flows back like the tide.
 Thorn Rune
 A rune wound about with tiny thorns.
 Weapon
@@ -5677,7 +5677,7 @@ Weapon
 0
 0
 0
-On a weapon: wounds that bite twice.
+On a weapon: barbed blows that cut deeper and wear a guard down.
 Headgear
 0
 0
@@ -5947,7 +5947,7 @@ Headgear
 0
 0
 0
-On a helm: a crown of thorns that none dare strike.
+On a helm: a crown of thorns that blunts blows on a raised guard.
 Armor
 0
 0
@@ -6217,7 +6217,7 @@ Armor
 0
 0
 0
-On armour: a perfect guard throws the blow back.
+On armour: thorns that catch on every strap.
 Gauntlets
 0
 0
@@ -6487,7 +6487,7 @@ Gauntlets
 0
 0
 0
-On gauntlets: a perfect guard costs little strength.
+On gauntlets: thorns curled along the knuckles.
 Boots
 0
 0
@@ -6757,4 +6757,4 @@ Boots
 0
 0
 0
-On boots: brambles that trip the careless.
+On boots: brambles about the ankles that take the edge off a blow.

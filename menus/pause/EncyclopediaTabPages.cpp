@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -33,9 +34,11 @@ constexpr float HeaderY = 18.0f;
 constexpr Vector3 EntryTextAt{4.0f, 32.0f, 0.0f};
 constexpr float EntryWrapWidth = 285.0f;
 constexpr float EntryLineStep = 20.0f;
-// A person's text runs down the page's left side, beside the portrait.
+// A person's text runs down the page's left side, beside the portrait, which keeps this far
+// from the text's column.
 constexpr float PersonWrapWidth = 135.0f;
 constexpr float PersonLineStep = 16.0f;
+constexpr float PortraitGap = 8.0f;
 // Enemy details, from the page's top-left and top-right corners.
 constexpr float EnemyRightInset = 10.0f;
 constexpr float EnemyNameY = 10.0f;
@@ -143,6 +146,12 @@ void EncyclopediaTab::DrawPersonDetails(const Object& person) {
   const Object& shown = npc ? static_cast<const Object&>(*npc) : person;
   if (npc && npc->portraitCrop) {
     Sprite& portrait = *npc->portraitCrop;
+    // Our portraits fill the whole crop, which is wider than the room the text leaves: at full
+    // size the portrait would lie under the ends of the lines.
+    const float room = panel.Width() - EntryTextAt.x - PersonWrapWidth - PortraitGap;
+    const float crop = static_cast<float>(portrait.sourceRect.right - portrait.sourceRect.left);
+    const float scale = std::min(1.0f, room / crop);
+    portrait.SetScale(scale, scale);
     const Vector3 size = portrait.GetScaledSourceSize();
     portrait.SetAltPosition({panel.right - size.x / 2, panel.bottom - size.y / 2, 0.0f});
     portrait.DrawScreen();

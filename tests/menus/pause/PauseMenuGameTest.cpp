@@ -84,7 +84,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::J);
   EXPECT_EQ(Names(menu->GetListRows()), (std::vector<std::string>{"Empty", "Ember Rune"}));
   Tap(VirtualKey::S);
-  EXPECT_TRUE(Drew("On gauntlets: blows that scorch"));
+  EXPECT_TRUE(Drew("On gauntlets: blows that wear a guard"));
   ASSERT_TRUE(game.KeepFrame("pause-stats-rune.png"));
   Tap(VirtualKey::I);
   EXPECT_EQ(Stats().GetFocus(), 0) << "cancel in the list goes back to the slots";

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "enemies/EnemyResources.h"
 #include "PauseGame.h"
+#include "engine/BitmapFonts.h"
 #include "engine/Controls.h"
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
@@ -31,6 +33,27 @@ class PauseMenuPages : public PauseGame {
   }
 
   void Keep(const std::string& name) { ASSERT_TRUE(game.KeepFrame(name)); }
+
+  // Down the page's left side the lines are a line step apart, or two font lines where a
+  // paragraph starts, and none reaches into the portrait in the page's bottom-right corner.
+  void ExpectLinesLaidOut(float lineStep, const Sprite* portrait = nullptr) {
+    Drew("");
+    Font& font = *GameStates->fontArc64pt;
+    const ScopedFontStyle style(font, ColorWhite, MenuPause::PageTextScale);
+    const float left = ScreenBoxOf(menu->GetItemPage().entryPanel).left + 4;
+    const float fontLine = font.cellHeight * font.scaleY;
+    std::optional<float> above;
+    for (const DrawnText& line : texts.drawn) {
+      if (line.anchor.x != left || line.text.empty()) continue;
+      const float step = above ? line.anchor.y - *above : lineStep;
+      EXPECT_TRUE(step == lineStep || step == 2 * fontLine) << step << " above " << line.text;
+      above = line.anchor.y;
+      if (!portrait) continue;
+      const ScreenBox picture = ScreenBoxOf(*portrait);
+      const bool beside = line.anchor.y + fontLine > picture.top;
+      EXPECT_FALSE(beside && left + font.MeasureString(line.text) > picture.left) << line.text;
+    }
+  }
 };
 
 }  // namespace
@@ -63,6 +86,8 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   EXPECT_TRUE(Drew("Press [K] on the ground"));
   Keep("encyclopedia-skill-rebound.png");
   player->controls->bindings[BindAction2Key] = VirtualKey::I;
+  Tap(VirtualKey::S);
+  ExpectLinesLaidOut(20.0f);
 
   // Journal: the pages held, in page order, one after the other; an entry without its pages
   // is still listed.
@@ -105,6 +130,8 @@ TEST_F(PauseMenuPages, TheEncyclopediaShowsWhatThePlayerKnowsWithPicturesAndDeta
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[0], page.top + 32);
   EXPECT_EQ(lines[1], page.top + 48);
+  Tap(VirtualKey::S);
+  ExpectLinesLaidOut(16.0f, people.GetPrototype(people.FindByName("Jennifer"))->portraitCrop.get());
   Tap(VirtualKey::I);
   Tap(VirtualKey::S);
   ASSERT_EQ(Encyclopedia().GetSubTab(), 4);
