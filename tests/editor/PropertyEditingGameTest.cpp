@@ -323,6 +323,10 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
        [&] { return push->push.y; }, "-", true},
       {"damage, emptied", own(ModifierShape::KindHazard, "Damage:"), hazard->region.get(), 0.0f,
        [&] { return hazard->damage; }, ""},
+      {"source left, emptied", panel.m_fieldSourceLeft.get(), quad, 0.0f,
+       [&] { return static_cast<float>(quad->sourceRect.left); }, ""},
+      {"x, a lone point", panel.m_fieldPositionX.get(), quad, 0.0f,
+       [&] { return quad->position.x; }, "."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
