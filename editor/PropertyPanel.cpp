@@ -1,6 +1,5 @@
 #include "editor/PropertyPanel.h"
 
-#include <cmath>
 #include <cstdlib>
 
 #include "editor/DebugButton.h"
@@ -11,7 +10,6 @@
 #include "engine/EditorAtlas.h"
 #include "engine/Globals.h"
 #include "engine/SpriteButton.h"
-#include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 #include "engine/VectorMath.h"
 #include "engine/draw/Circle.h"
@@ -30,8 +28,6 @@ namespace {
 constexpr Color4 HeaderFill{60, 120, 130, 150};
 constexpr Color4 SourceFrameOutline{255, 220, 30, 30};
 constexpr float QuarterTurn = 90.0f;
-// From a million on, the stream writes numbers with an exponent.
-constexpr float ExponentTextFrom = 1.0e6f;
 
 float RowY(int row) { return Layout::PanelRowY(row); }
 
@@ -79,33 +75,13 @@ std::unique_ptr<Sprite> AtlasSprite(Texture* atlas, size_t cell, float x, float 
 }
 
 void ShowCorner(TextBox& x, TextBox& y, const Vector3& corner) {
-  ShowNumber(x, corner.x);
-  ShowNumber(y, corner.y);
+  x.ShowNumber(corner.x);
+  y.ShowNumber(corner.y);
 }
 
 void ShowToggle(DebugButton& button, bool pressed) { button.SetPressed(pressed); }
 
 }  // namespace
-
-// The nines of a number too long for its field need more than six significant digits.
-std::string ShownNumber(float value, int32_t length) {
-  const float fitted = FitFloatToLength(value, length);
-  if (std::fabs(fitted) >= ExponentTextFrom) {
-    return std::to_string(static_cast<int64_t>(fitted));
-  }
-  return WStringToString(DoubleToWString(fitted));
-}
-
-std::string ShownNumberIn(const TextBox& field, float value, int32_t length) {
-  std::string shown = ShownNumber(value, length);
-  while (length > 1 && shown.find('.') != std::string::npos && !field.Fits(shown))
-    shown = ShownNumber(value, --length);
-  return shown;
-}
-
-void ShowNumber(TextBox& field, float value, int32_t length) {
-  field.SetText(ShownNumberIn(field, value, length));
-}
 
 void KeepTypedNumber(TextBox& field, const std::string& typed, float stored) {
   if (std::strtof(typed.c_str(), nullptr) == stored) field.SetText(typed);
@@ -304,21 +280,21 @@ void PropertyPanel::LayoutLayerRow() {
 }
 
 void PropertyPanel::Show(const Shape& shape, const ModifierShape* modifier) {
-  ShowNumber(*m_fieldPositionX, shape.position.x);
-  ShowNumber(*m_fieldPositionY, shape.position.y);
-  ShowNumber(*m_fieldPositionZ, shape.position.z);
-  ShowNumber(*m_fieldRotation, shape.rotation);
+  m_fieldPositionX->ShowNumber(shape.position.x);
+  m_fieldPositionY->ShowNumber(shape.position.y);
+  m_fieldPositionZ->ShowNumber(shape.position.z);
+  m_fieldRotation->ShowNumber(shape.rotation);
   auto showTexture = [this, &shape] {
-    ShowNumber(*m_fieldSourceLeft, static_cast<float>(shape.sourceRect.left));
-    ShowNumber(*m_fieldSourceTop, static_cast<float>(shape.sourceRect.top));
-    ShowNumber(*m_fieldSourceRight, static_cast<float>(shape.sourceRect.right));
-    ShowNumber(*m_fieldSourceBottom, static_cast<float>(shape.sourceRect.bottom));
-    ShowNumber(*m_fieldLayer, static_cast<float>(shape.layer), Layout::LayerFieldMaxLength);
+    m_fieldSourceLeft->ShowNumber(static_cast<float>(shape.sourceRect.left));
+    m_fieldSourceTop->ShowNumber(static_cast<float>(shape.sourceRect.top));
+    m_fieldSourceRight->ShowNumber(static_cast<float>(shape.sourceRect.right));
+    m_fieldSourceBottom->ShowNumber(static_cast<float>(shape.sourceRect.bottom));
+    m_fieldLayer->ShowNumber(static_cast<float>(shape.layer));
     m_colorSwatch->SetFillColor(shape.GetColor());
   };
   if (const auto* quad = dynamic_cast<const Quad*>(&shape)) {
-    ShowNumber(*m_fieldWidth, quad->width);
-    ShowNumber(*m_fieldHeight, quad->height);
+    m_fieldWidth->ShowNumber(quad->width);
+    m_fieldHeight->ShowNumber(quad->height);
     ShowCorner(*m_fieldTopLeftX, *m_fieldTopLeftY, quad->GetTopLeft());
     ShowCorner(*m_fieldTopRightX, *m_fieldTopRightY, quad->GetTopRight());
     ShowCorner(*m_fieldBottomLeftX, *m_fieldBottomLeftY, quad->GetBottomLeft());
@@ -326,12 +302,12 @@ void PropertyPanel::Show(const Shape& shape, const ModifierShape* modifier) {
     showTexture();
     LayoutQuadRows();
   } else if (const auto* circle = dynamic_cast<const Circle*>(&shape)) {
-    ShowNumber(*m_fieldRadius, circle->radius);
+    m_fieldRadius->ShowNumber(circle->radius);
     showTexture();
     LayoutShortRows();
   } else if (const auto* sprite = dynamic_cast<const Sprite*>(&shape)) {
-    ShowNumber(*m_fieldScaleX, sprite->scale.x);
-    ShowNumber(*m_fieldScaleY, sprite->scale.y);
+    m_fieldScaleX->ShowNumber(sprite->scale.x);
+    m_fieldScaleY->ShowNumber(sprite->scale.y);
     showTexture();
     LayoutShortRows();
   }

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/EditorLayout.h"
 #include "editor/TriggerPanel.h"
 #include "platform/Vertex.h"
 
@@ -111,13 +110,6 @@ class PropertyPanel {
   std::unique_ptr<SpriteButton> m_captionLayer, m_captionColor;
 };
 
-// What a number field shows of a value: its text at most length characters long.
-std::string ShownNumber(float value, int32_t length);
-// The same with fewer decimals where the field's box has no room for them; a whole number that
-// does not fit is left whole (the box shows what fits of it).
-std::string ShownNumberIn(const TextBox& field, float value, int32_t length);
-// The value as the field shows it.
-void ShowNumber(TextBox& field, float value, int32_t length = EditorLayout::PropertyFieldMaxLength);
 // The open field after its number was stored and shown again: the text as typed comes back while
 // it reads as the number stored, so that a point or a zero typed last waits for the next digit and
 // what the box has no room for is not cut from the number.

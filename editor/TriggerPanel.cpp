@@ -5,7 +5,6 @@
 #include "editor/DebugButton.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWidgets.h"
-#include "editor/PropertyPanel.h"
 #include "engine/BevelPainters.h"
 #include "engine/CheckBox.h"
 #include "engine/CreateTextBox.h"
@@ -114,7 +113,7 @@ const TriggerPanel::KindWidgets& TriggerPanel::WidgetsOf(int32_t kind) const {
 void TriggerPanel::Show(const ModifierShape& trigger) const {
   const KindWidgets& widgets = WidgetsOf(trigger.kind);
   for (const auto& number : widgets.numbers) {
-    ShowNumber(*number.widget, number.description->read(trigger));
+    number.widget->ShowNumber(number.description->read(trigger));
   }
   for (const auto& flag : widgets.checkBoxes) {
     flag.widget->checked = flag.description->read(trigger);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/Globals.h"
 #include "engine/StringConversion.h"
 #include "engine/TextDrawing.h"
+#include "engine/VectorMath.h"
 #include "engine/WidgetLabel.h"
 #include "platform/TextFont.h"
 
@@ -18,6 +20,8 @@ constexpr float TextRightInset = 2.0f;
 constexpr float CaretOffsetX = -1.0f;
 constexpr float CaretOffsetY = 1.0f;
 constexpr char Digits[] = "0123456789";
+// From a million on, the stream writes numbers with an exponent.
+constexpr float ExponentTextFrom = 1.0e6f;
 
 // Lengths beyond the 32-bit range saturate.
 int32_t ToIndex(size_t length) {
@@ -26,6 +30,25 @@ int32_t ToIndex(size_t length) {
 }
 
 }  // namespace
+
+// The nines of a number too long for its field need more than six significant digits.
+std::string ShownNumber(float value, int32_t length) {
+  const float fitted = FitFloatToLength(value, length);
+  if (std::fabs(fitted) >= ExponentTextFrom) {
+    return std::to_string(static_cast<int64_t>(fitted));
+  }
+  return WStringToString(DoubleToWString(fitted));
+}
+
+// Each length below the shown text's rounds away one more decimal.
+std::string ShownNumberIn(const TextBox& field, float value, int32_t length) {
+  std::string shown = ShownNumber(value, length);
+  for (int32_t shorter = ToIndex(shown.size()) - 1;
+       shorter > 0 && shown.find('.') != std::string::npos && !field.Fits(shown); --shorter) {
+    shown = ShownNumber(value, shorter);
+  }
+  return shown;
+}
 
 TextBox::TextBox(GameState* newOwner, int32_t newMode)
     : font(SmallFont),
@@ -56,15 +79,19 @@ size_t TextBox::FittingCount(const std::wstring& shown) const {
   return count;
 }
 
-int32_t TextBox::HiddenCount() const {
-  if (mode == TextBoxFreeText || Fits(text)) return 0;
+// A typed number too long for the box by its decimals shows as ShowNumber shows the number it
+// reads as, so that it looks the same once it is stored and shown again.
+TextBox::Shown TextBox::Showing() const {
+  if (mode == TextBoxFreeText || Fits(text)) return {text, 0};
   const size_t kept = FittingCount(StringToWString(text));
   if (text.find('.') < kept && text.find_first_not_of(Digits, kept) == std::string::npos) {
-    return 0;
+    std::string rounded =
+        ShownNumberIn(*this, std::strtof(text.c_str(), nullptr), std::min(maxLength, Length()));
+    if (Fits(rounded)) return {std::move(rounded), 0};
   }
   int32_t hidden = 1;
-  while (hidden < Length() && !Fits(ShownText(hidden))) ++hidden;
-  return hidden;
+  while (hidden < Length() && !Fits(Hiding(hidden))) ++hidden;
+  return {Hiding(hidden), hidden};
 }
 
 // The mark stands after a minus sign, which stays in sight: -98765.43 shows as "-..65.43", never
@@ -73,15 +100,17 @@ std::string TextBox::Mark() const {
   return text.starts_with('-') ? "-" + std::string(CutMark) : CutMark;
 }
 
-std::string TextBox::ShownText(int32_t hidden) const {
-  return hidden > 0 ? Mark() + text.substr(static_cast<size_t>(hidden)) : text;
+std::string TextBox::Hiding(int32_t hidden) const {
+  return Mark() + text.substr(static_cast<size_t>(hidden));
 }
 
-float TextBox::PlaceOf(int32_t index, int32_t hidden) const {
-  if (!font || index <= 0 || index < hidden) return 0.0f;
-  const int32_t count = hidden > 0 ? ToIndex(Mark().size()) + index - hidden : index;
+float TextBox::PlaceOf(int32_t index, const Shown& shown) const {
+  if (!font || index <= 0 || index < shown.hidden) return 0.0f;
+  const int32_t count = shown.hidden > 0 ? ToIndex(Mark().size()) + index - shown.hidden : index;
   return static_cast<float>(
-      font->MeasurePrefix(StringToWString(ShownText(hidden)), static_cast<size_t>(count)).width);
+      font->MeasurePrefix(StringToWString(shown.text),
+                          std::min(static_cast<size_t>(count), shown.text.size()))
+          .width);
 }
 
 float TextBox::TextRoom() const { return box->width - TextInset - TextRightInset; }
@@ -89,6 +118,18 @@ float TextBox::TextRoom() const { return box->width - TextInset - TextRightInset
 bool TextBox::Fits(const std::string& shown) const {
   return !font || static_cast<float>(font->Measure(StringToWString(shown)).width) <= TextRoom();
 }
+
+void TextBox::ShowNumber(float number) {
+  SetText(ShownNumberIn(*this, number, maxLength));
+  shownNumber = number;
+  shownText = text;
+}
+
+float TextBox::Number() const {
+  return shownNumber && text == shownText ? *shownNumber : LeadingReal(text);
+}
+
+void TextBox::ForgetShownNumber() { shownNumber.reset(); }
 
 void TextBox::SetText(std::string newText) {
   const int64_t change = static_cast<int64_t>(newText.size()) - static_cast<int64_t>(text.size());
@@ -115,12 +156,12 @@ void TextBox::InsertText(std::string typed) {
 int32_t TextBox::MeasureSelection(float x, float, float) const {
   const float left = TextLeft();
   // The first place shown stands for the hidden ones.
-  const int32_t hidden = HiddenCount();
-  int32_t index = hidden;
-  float best = std::fabs(x - (left + PlaceOf(index, hidden)));
+  const Shown shown = Showing();
+  int32_t index = shown.hidden;
+  float best = std::fabs(x - (left + PlaceOf(index, shown)));
   const int32_t length = Length();
   for (int32_t i = index + 1; i <= length; ++i) {
-    const float distance = std::fabs(x - (left + PlaceOf(i, hidden)));
+    const float distance = std::fabs(x - (left + PlaceOf(i, shown)));
     if (!(distance < best)) break;
     best = distance;
     index = i;
@@ -142,15 +183,15 @@ void TextBox::UpdateCaret() {
     selected = font->Measure(StringToWString(text.substr(static_cast<size_t>(lo),
                                                          static_cast<size_t>(hi - lo))));
   }
-  const int32_t hidden = HiddenCount();
-  const float start = PlaceOf(lo, hidden);
-  const float selectedWidth = PlaceOf(hi, hidden) - start;
+  const Shown shown = Showing();
+  const float start = PlaceOf(lo, shown);
+  const float selectedWidth = PlaceOf(hi, shown) - start;
   selection->SetDimensions(selectedWidth, static_cast<float>(selected.height), 0.0f);
   selection->SetAltPositionXYZ(TextLeft() + start + selectedWidth / 2, box->altPosition.y, 0.0f);
 }
 
 platform::Vector3 TextBox::MeasureToCaret() const {
-  return {TextLeft() + PlaceOf(ClampIndex(caret), HiddenCount()) + CaretOffsetX,
+  return {TextLeft() + PlaceOf(ClampIndex(caret), Showing()) + CaretOffsetX,
           box->altPosition.y + CaretOffsetY, 0.0f};
 }
 
@@ -160,7 +201,7 @@ void TextBox::Draw() {
   const platform::Vector3 at = box->altPosition;
   DrawWidgetLabel(font, label, labelSide, at.x - box->width / 2, at.x + box->width / 2, at.y,
                   textColor);
-  std::wstring shown = StringToWString(ShownText(HiddenCount()) + suffix);
+  std::wstring shown = StringToWString(Showing().text + suffix);
   if (font) shown.resize(FittingCount(shown));
   DrawTextAligned(font, TextLeft(), at.y, 0.0f, shown, textColor.ToD3DColor(), AlignLeft,
                   AlignQuarterUp);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/Color4.h"
@@ -45,9 +46,19 @@ class TextBox {
   platform::Vector3 MeasureToCaret() const;
   // The box and the highlight at once; label, text and suffix through the shared sprite
   // batch, which the caller has begun. Of text and suffix, only what fits the box is shown:
-  // their start, unless that would leave out more of a number than digits after its point;
-  // then the number's end, after a mark, and a minus sign before the mark.
+  // their start; a number that would lose only digits after its point shows as ShownNumberIn
+  // shows it, rounded; one that would lose more shows its end, after a mark, and a minus sign
+  // before the mark.
   void Draw();
+
+  // The number in as many characters as the field takes and the box has room for
+  // (ShownNumberIn). A shortened text stands for the whole number until the text is edited.
+  void ShowNumber(float number);
+  // The number the field stands for: the one shown while the text is still as shown, else the
+  // number the text reads as.
+  float Number() const;
+  // The text was edited: it stands for what it reads as.
+  void ForgetShownNumber();
 
   // The screen x where the text starts.
   float TextLeft() const;
@@ -71,20 +82,36 @@ class TextBox {
   Color4 textColor;
 
  private:
+  // What the box shows of the text, and how many characters of the text's start the mark in it
+  // stands for.
+  struct Shown {
+    std::string text;
+    int32_t hidden = 0;
+  };
+
   int32_t Length() const;
   int32_t ClampIndex(int32_t index) const;
   // How many characters from the start of the line fit the box.
   size_t FittingCount(const std::wstring& shown) const;
-  // Characters of the text left out before what the box shows; the mark stands for them.
-  int32_t HiddenCount() const;
+  // What the box shows: the text, a number rounded to fewer decimals, or the end after a mark.
+  Shown Showing() const;
   // What stands for the hidden start of a number: a mark, after the number's minus sign.
   std::string Mark() const;
-  // The text as the box shows it with that many characters hidden: after the mark when its
-  // start is left out.
-  std::string ShownText(int32_t hidden) const;
-  // Pixels from the text's start to the place before the character at the index, as shown with
-  // that many characters hidden; a hidden character's place is the start.
-  float PlaceOf(int32_t index, int32_t hidden) const;
+  // The text with that many characters of its start hidden behind the mark.
+  std::string Hiding(int32_t hidden) const;
+  // Pixels from the text's start to the place before the character at the index, as shown; a
+  // hidden character's place is the start, and a place past a rounded number's end is its end.
+  float PlaceOf(int32_t index, const Shown& shown) const;
   // Pixels from the text's start to just inside the box's right edge.
   float TextRoom() const;
+
+  // The number last shown and the text it was shown with, until an edit.
+  std::optional<float> shownNumber;
+  std::string shownText;
 };
+
+// What a number field shows of a value: its text at most length characters long.
+std::string ShownNumber(float value, int32_t length);
+// The same with fewer decimals where the field's box has no room for them; a whole number that
+// does not fit is left whole (the box shows its end after a mark).
+std::string ShownNumberIn(const TextBox& field, float value, int32_t length);

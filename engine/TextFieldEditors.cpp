@@ -6,7 +6,6 @@
 #include "engine/Controls.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/NumberFormat.h"
-#include "engine/StringConversion.h"
 #include "engine/TextBox.h"
 
 namespace {
@@ -81,8 +80,9 @@ void PutPoint(TextBox& field) {
   PlaceCaret(field, moved.lo + 1);
 }
 
-// The number with the other sign, written with the digits it needs to read back the same.
-void ToggleSign(TextBox& field) { field.SetText(FormatFloat(-LeadingReal(field.text))); }
+// The number the field stands for with the other sign, written with the digits it needs to read
+// back the same: not the sign of a number the box shows shortened.
+void ToggleSign(TextBox& field) { field.SetText(FormatFloat(-field.Number())); }
 
 // Clamps the indices first; false when nothing is selected.
 bool EraseSelection(TextBox& field) {
@@ -95,6 +95,7 @@ bool EraseSelection(TextBox& field) {
 }
 
 void Edit(const KeyboardBuffer& keyboard, TextBox& field, Rules rules) {
+  const std::string before = field.text;
   ClampIndices(field);
   MoveCaret(keyboard, field);
   if (Length(field) < field.maxLength || RangeOf(field).Selected()) {
@@ -104,6 +105,7 @@ void Edit(const KeyboardBuffer& keyboard, TextBox& field, Rules rules) {
   if (rules != Rules::Text && keyboard.IsMinusPressed()) ToggleSign(field);
   EraseBeforeCaret(keyboard, field);
   EraseAtCaret(keyboard, field);
+  if (field.text != before) field.ForgetShownNumber();
   field.UpdateCaret();
 }
 

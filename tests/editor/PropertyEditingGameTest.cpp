@@ -246,6 +246,8 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     std::function<float()> read;
     // What is typed, when not the value as shown.
     const char* typed = nullptr;
+    // Typed after the text as shown, the field not emptied first.
+    bool afterShown = false;
   };
   const PropertyPanel& panel = Panel();
   const auto own = [this](int32_t kind, const std::string& label) {
@@ -305,17 +307,26 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
        [&] { return still->cameraPosition.y; }},
       {"eye z", own(ModifierShape::KindCameraStationary, "Z:"), still->region.get(), -20.5f,
        [&] { return still->cameraPosition.z; }},
-      // A trigger holds and saves what was typed, not what its box shows of it.
+      // A trigger holds and saves what was typed, not what its box shows of it, and the minus key
+      // turns the sign of what it holds.
       {"target x, long", own(ModifierShape::KindPortal, "Pos X:"), portal->region.get(), 12.3456f,
        [&] { return portal->targetPosition.x; }, "12.3456"},
+      {"target x, minus", own(ModifierShape::KindPortal, "Pos X:"), portal->region.get(), -12.3456f,
+       [&] { return portal->targetPosition.x; }, "-", true},
       {"target y, long", own(ModifierShape::KindPortal, "Y:"), portal->region.get(), 1.23456f,
        [&] { return portal->targetPosition.y; }, "1.23456"},
       {"push x, long", own(ModifierShape::KindPushShape, "Push X:"), push->region.get(), -1.23456f,
        [&] { return push->push.x; }, "-1.23456"},
       {"push y, long", own(ModifierShape::KindPushShape, "Y:"), push->region.get(), 1234567.0f,
        [&] { return push->push.y; }, "1234567"},
+      {"push y, minus", own(ModifierShape::KindPushShape, "Y:"), push->region.get(), -1234567.0f,
+       [&] { return push->push.y; }, "-", true},
       {"damage, emptied", own(ModifierShape::KindHazard, "Damage:"), hazard->region.get(), 0.0f,
        [&] { return hazard->damage; }, ""},
+      {"source left, emptied", panel.m_fieldSourceLeft.get(), quad, 0.0f,
+       [&] { return static_cast<float>(quad->sourceRect.left); }, ""},
+      {"x, a lone point", panel.m_fieldPositionX.get(), quad, 0.0f,
+       [&] { return quad->position.x; }, "."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -327,7 +338,7 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     menu->Main().RefreshPropertyFields();
     const TextBox& field = *row.field;
     ClickField(field);
-    Erase(field);
+    if (!row.afterShown) Erase(field);
     TypeNumber(row.typed ? row.typed : ShownNumber(row.value, 7));
     game.StepFrames(2);
     menu->Field().Close();
@@ -337,8 +348,8 @@ TEST_F(PropertyEditing, EveryFieldWritesAndShowsItsOwnCoordinate) {
     EXPECT_EQ(field.text, ShownNumberIn(field, row.value, 7));
   }
   // A trigger's vector keeps its other coordinate and is laid in the plane.
-  const Vector3 target{12.3456f, 1.23456f, 0.0f};
-  const Vector3 pushed{-1.23456f, 1234567.0f, 0.0f};
+  const Vector3 target{-12.3456f, 1.23456f, 0.0f};
+  const Vector3 pushed{-1.23456f, -1234567.0f, 0.0f};
   EXPECT_EQ(portal->targetPosition, target);
   EXPECT_EQ(push->push, pushed);
   // Opening another field closes the edited one: the new one's shown text is not written.

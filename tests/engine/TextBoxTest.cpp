@@ -2,6 +2,7 @@
 
 #include "engine/CreateTextBox.h"
 #include "engine/TextBox.h"
+#include "support/DrawnTexts.h"
 #include "support/RenderFixture.h"
 
 namespace {
@@ -150,6 +151,16 @@ TEST_F(TextBoxTest, HighlightAndCaretFollowTheIndices) {
   number->UpdateCaret();
   EXPECT_FLOAT_EQ(number->selection->width, Width("-..5.43"));
   EXPECT_FLOAT_EQ(number->MeasureToCaret().x, number->TextLeft() + Width("-..5.43") - 1.0f);
+
+  // Too long only by its decimals, a number shows rounded, as its owner shows it once stored,
+  // and the caret at its end stays in the box.
+  number->SetText("12.3456");
+  DrawnTexts drawn;
+  SpriteRenderer->Begin();
+  number->Draw();
+  SpriteRenderer->End();
+  EXPECT_EQ(drawn.AtX(number->TextLeft()), std::vector<std::string>{"12.346"});
+  EXPECT_FLOAT_EQ(number->MeasureToCaret().x, number->TextLeft() + Width("12.346") - 1.0f);
 }
 
 }  // namespace

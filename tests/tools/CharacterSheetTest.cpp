@@ -56,12 +56,14 @@ const std::set<int> StandingPlayerStates = {
     SlotGroundAttacking1, SlotUpAttacking, SlotDownAttacking};
 
 // Player states held standing still on the ground, where the feet show where the body stands.
-const std::set<int> StillPlayerStates = {SlotIdling,   SlotStill,     SlotSpeaking,
-                                         SlotGuarding, SlotCrouching, SlotLanding};
+const std::set<int> StillPlayerStates = {SlotIdling,  SlotStill,     SlotSpeaking, SlotGuarding,
+                                         SlotDucking, SlotCrouching, SlotStanding, SlotLanding};
 // The soles, where the boots are longest: this far (units) above the feet row.
 constexpr float SoleHeight = 0.1f;
 // How far the soles may fall short of the body's bottom corners, or reach past them (units).
 constexpr float MostAirBesideFeet = 0.15f;
+// How far (units) the rear foot of the roll's first frame may stand in front of the crouch's.
+constexpr float MostRollOpeningInsideCrouch = 0.25f;
 
 const std::set<int> AirborneRatatoskrAnimations = {RatatoskrJumpAttacking, RatatoskrFalling};
 
@@ -271,6 +273,22 @@ TEST(PlayerSheet, FeetReachTheBodysBottomCornersInEveryPoseHeldStandingStill) {
           << "player state " << state.slot << " in front";
     }
   }
+  // The roll opens out of the wide crouch, the rear foot still back where it stood; out of a
+  // narrow crouch it would kneel on the rear knee, the foot well in front.
+  const std::optional<platform::Image> sheet = LoadSheet(Player().files[MainSheet]);
+  ASSERT_TRUE(sheet);
+  const auto rearmost = [&sheet](const PixelRect& c) {
+    int rear = c.right;
+    for (int y = c.top; y < c.bottom; ++y) {
+      for (int x = c.left; x < rear; ++x) {
+        if (Alpha(sheet->Pixel(x, y)) >= SolidAlpha) rear = x;
+      }
+    }
+    return static_cast<float>(rear - c.left);
+  };
+  EXPECT_LT(rearmost(PlayerStatePlans()[SlotRolling].frames.front().cell) -
+                rearmost(PlayerStatePlans()[SlotCrouching].frames.front().cell),
+            MostRollOpeningInsideCrouch * perUnit);
 }
 
 // Each portrait shows its villager's head and shoulders in the part the people pages show,
