@@ -9,6 +9,7 @@
 #include <iomanip>
 #include <limits>
 #include <map>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -33,6 +34,7 @@
 #include "engine/draw/Sprite.h"
 #include "items/ItemListCodes.h"
 #include "items/ItemStore.h"
+#include "menus/MenuShop.h"
 #include "npcs/NPC.h"
 #include "player/Player.h"
 #include "player/PlayerStateSlots.h"
@@ -42,6 +44,7 @@
 #include "triggers/Portal.h"
 #include "triggers/SaveShape.h"
 #include "triggers/ShopShape.h"
+#include "world/CommandInterpreter.h"
 #include "world/MapReader.h"
 #include "world/MapWriter.h"
 #include "world/ModifierShape.h"
@@ -302,6 +305,69 @@ TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
   Load("DemoVersusMap");
   EXPECT_EQ(world_->deathMode, World::DeathModeRespawn);
   EXPECT_LT(world_->cameraLimits.right, 100.0f);
+}
+
+// A map's conversations start again whenever it loads, so every gift is handed out again and
+// again. It never lowers what the player holds: no shop sells its item and every line that gives
+// it gives as many. It is never turned into tokens twice: no shop pays for it.
+TEST_F(ShippedMapsTest, NoGiftLowersWhatThePlayerHoldsOrIsPaidForTwice) {
+  std::vector<std::unique_ptr<ItemStore>> stocks;
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    for (const auto& modifier : world_->modifiers) {
+      if (auto* stall = dynamic_cast<ShopShape*>(modifier.get())) {
+        stocks.push_back(ItemStore::CopyOf(*stall->stock));
+      }
+    }
+  }
+  MenuShop& shop = *GameStates->menuShop;
+  // The most a shop's sell page offers for the item, which the player holds.
+  const auto mostPaid = [&](const ItemStore& stock, const std::string& item) {
+    float most = 0.0f;
+    shop.SetStock(stock);
+    GameStates->SwitchTo(&shop);
+    shop.OpenPage(MenuShop::PageSell);
+    for (int tab = 0; tab < MenuShop::TabCount; ++tab) {
+      shop.OpenTab(tab);
+      for (const Item* row : shop.GetListItems()) {
+        if (row->name == item) most = std::max(most, row->price);
+      }
+    }
+    GameStates->SwitchTo(world_);
+    return most;
+  };
+  std::map<std::string, int32_t> given;
+  const ItemStore& held = *world_->GetFirstPlayer()->itemStore;
+  for (const char* name : ShippedMaps) {
+    Load(name);
+    std::vector<std::string> lines;
+    for (const auto& modifier : world_->modifiers) {
+      const auto* talk = dynamic_cast<const ConversationShape*>(modifier.get());
+      if (!talk) continue;
+      for (const auto* list : {&talk->orderedConversations, &talk->repeatConversations}) {
+        for (const Conversation& conversation : *list) {
+          for (const ConversationLine& line : conversation) lines.push_back(line.text);
+        }
+      }
+    }
+    for (const std::string& line : lines) {
+      if (line.rfind("set item", 0) != 0) continue;
+      // What the line leaves held by a player who held nothing.
+      ASSERT_EQ(ExecuteCommand("set item all 0"), CommandDone);
+      ASSERT_EQ(ExecuteCommand(line), CommandDone) << line;
+      for (const Item* gift : held.GetAllItems()) {
+        if (gift->quantity == 0) continue;
+        const std::string where = std::string(name) + ", " + line + ": " + gift->name;
+        EXPECT_EQ(given.emplace(gift->name, gift->quantity).first->second, gift->quantity)
+            << where << " is given in other numbers";
+        for (const auto& stock : stocks) {
+          EXPECT_FALSE(stock->FindByName(gift->name)->onSale) << where << " is sold";
+          EXPECT_EQ(mostPaid(*stock, gift->name), 0.0f) << where << " is bought";
+        }
+      }
+    }
+  }
+  EXPECT_FALSE(given.empty());
 }
 
 // Placed on the ground it stands on, every enemy keeps to it through minutes of wandering, and

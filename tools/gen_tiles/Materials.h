@@ -24,7 +24,8 @@ Canvas Hills();
 Canvas Trees();
 
 // Props cut from one sheet by the maps: a round leafy bush (0, 0)-(256, 256), a glowing
-// crystal (256, 0)-(384, 128) and the shimmer of a gate (384, 0)-(512, 256).
+// crystal (256, 0)-(384, 128), a rack of practice gear (256, 128)-(384, 256) and the shimmer of
+// a gate (384, 0)-(512, 256).
 Canvas Props();
 
 }  // namespace tiles
