@@ -392,7 +392,8 @@ TEST_F(ShippedMapsTest, EveryEnemyKindIsPlacedOnGroundItKeeps) {
       ++placed[static_cast<size_t>(enemy->enemyKind)];
       // None of the kinds flies: each stands on a boundary of the map.
       EXPECT_NE(enemy->groundContact, nullptr) << name << ": " << enemy->name;
-      EXPECT_GT(enemy->body->position.y, world_->cameraLimits.bottom) << name << ": " << enemy->name;
+      EXPECT_GT(enemy->body->position.y, world_->cameraLimits.bottom)
+          << name << ": " << enemy->name;
       places.emplace_back(Feet(*enemy), enemy->body->position.x);
     }
     if (places.empty()) continue;
@@ -680,9 +681,8 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
                        std::min(drawn.top, ground.top + CharacterHeight)};
         for (float x = band.left + Step / 2; x < band.right; x += Step) {
           for (float y = band.bottom + Step / 2; y < band.top; y += Step) {
-            const bool solid = std::any_of(solids.begin(), solids.end(), [&](const Box& b) {
-              return b.Holds(x, y, Overhang);
-            });
+            const bool solid = std::any_of(solids.begin(), solids.end(),
+                                           [&](const Box& b) { return b.Holds(x, y, Overhang); });
             ASSERT_TRUE(solid) << name << ": the picture at " << picture->position.x << ", "
                                << picture->position.y << " covers " << x << ", " << y;
           }
@@ -697,11 +697,16 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
 // player down on that floor clear of the walls and of the partner, and a gate out to Tessa.
 // Through three minutes of its own choices the partner fights a player who walks, leaps, guards
 // and strikes at random about the room, and never leaves it; nothing strikes a player who goes
-// out to Tessa and waits in her circle.
+// out to Tessa and waits in her circle, or who reads the rack before the ring. The gates into the
+// ring and home stand up steps: a walker leaving Tessa's or the waystone's circle is not taken.
 TEST_F(ShippedMapsTest, TheSparringPartnerNeverLeavesItsRoomAndStrikesNobodyOnTheWayToTessa) {
   constexpr unsigned MatchSeed = 45;
   constexpr int FightFrames = 3 * 60 * 60;
   constexpr int WaitFrames = 90 * 60;
+  constexpr int SecondFrames = 60;
+  constexpr float StepInAFrame = 0.5f;
+  constexpr int SettlingFrames = 20;
+  constexpr int ReadingFrames = 30 * 60;
   // The random player holds each choice of keys this long.
   constexpr int ChoiceFrames = 12;
   // A boundary beside the partner that reaches this far above its feet, up to the ceiling,
@@ -846,6 +851,62 @@ TEST_F(ShippedMapsTest, TheSparringPartnerNeverLeavesItsRoomAndStrikesNobodyOnTh
   EXPECT_GE(westmost, westWall) << "over the room's west wall";
   EXPECT_LE(eastmost, eastWall) << "over the room's east wall";
   EXPECT_LT(highest, ceiling) << "through the ceiling";
+
+  // The waystone before the ring, and the rack before it: a sign toward the goblins' ledge.
+  const SaveShape* waystone = nullptr;
+  for (const auto& modifier : world_->modifiers) {
+    const auto* stone = dynamic_cast<const SaveShape*>(modifier.get());
+    const float x = stone ? stone->region->position.x : INFINITY;
+    if (x < gateIn->region->position.x && (!waystone || x > waystone->region->position.x)) {
+      waystone = stone;
+    }
+  }
+  ASSERT_NE(waystone, nullptr);
+  const platform::Vector3 stone = waystone->region->position;
+  // The east edges of Tessa's and the waystone's circles, where a walker leaves them.
+  std::vector<platform::Vector3> edges;
+  for (const Shape* circle : {tessa->region.get(), waystone->region.get()}) {
+    edges.push_back(circle->position + platform::Vector3{circle->extent, 0.0f, 0.0f});
+  }
+  const Shape* rack = nullptr;
+  for (const auto& modifier : world_->modifiers) {
+    const auto* sign = dynamic_cast<const ConversationShape*>(modifier.get());
+    const Shape* circle = sign && !sign->npc ? sign->region.get() : nullptr;
+    if (circle && circle->position.x < stone.x &&
+        (!rack || circle->position.x > rack->position.x)) {
+      rack = circle;
+    }
+  }
+  ASSERT_NE(rack, nullptr);
+  const platform::Vector3 reader =
+      rack->position - platform::Vector3{rack->extent - player->body->width / 2, 0.0f, 0.0f};
+
+  // Each walk below loads the map again, since a gate may take him to another.
+  // Nothing that fights reaches a player who reads the rack from the ledge's side.
+  Load("DemoWildsMap");
+  Place("DemoWildsMap", reader.x, reader.y);
+  const float beforeReading = struck();
+  for (int frame = 0; frame < ReadingFrames; ++frame) Play({});
+  EXPECT_EQ(struck(), beforeReading) << "struck while reading the rack at x " << reader.x;
+  // Holding D on from either circle, a walker meets a step to jump, not the gate beyond it.
+  for (const platform::Vector3& from : edges) {
+    Load("DemoWildsMap");
+    Place("DemoWildsMap", from.x, from.y);
+    for (int frame = 0; frame < SettlingFrames; ++frame) Play({});
+    // A gate takes whoever overlaps it, within the map farther in a frame than a walk goes.
+    float closest = INFINITY;
+    float farthest = 0.0f;
+    for (int frame = 0; frame < SecondFrames && world_->GetMapName() == StoredPath("DemoWildsMap");
+         ++frame) {
+      const float x = player->body->position.x;
+      Play({VirtualKey::D});
+      closest = std::min(closest, GapToTriggers(*world_, *player->body, IsGate));
+      farthest = std::max(farthest, std::fabs(player->body->position.x - x));
+    }
+    EXPECT_EQ(world_->GetMapName(), StoredPath("DemoWildsMap")) << "walked on from x " << from.x;
+    EXPECT_GT(closest, 0.0f) << "walked into a gate from x " << from.x;
+    EXPECT_LT(farthest, StepInAFrame) << "taken by a gate from x " << from.x;
+  }
 }
 
 TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
