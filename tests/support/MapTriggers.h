@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "npcs/NPC.h"
@@ -18,4 +19,18 @@ Shape* FindTrigger(const World& world, const std::string& npcName = "") {
     return shape;
   }
   return nullptr;
+}
+
+// The loaded map's trigger of the kind, of those that count, that stands last before the place.
+template <typename Trigger>
+Trigger* LastTriggerBefore(const World& world,
+                           float x = std::numeric_limits<float>::infinity(),
+                           bool (*counts)(const Trigger&) = nullptr) {
+  Trigger* last = nullptr;
+  for (const auto& modifier : world.modifiers) {
+    auto* trigger = dynamic_cast<Trigger*>(modifier.get());
+    if (!trigger || (counts && !counts(*trigger)) || trigger->region->position.x >= x) continue;
+    if (!last || trigger->region->position.x > last->region->position.x) last = trigger;
+  }
+  return last;
 }

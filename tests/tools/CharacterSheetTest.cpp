@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "enemies/DemoEnemy.h"
@@ -177,6 +178,21 @@ std::optional<platform::Image> LoadSheet(const std::string& file) {
 
 uint32_t Alpha(uint32_t pixel) { return pixel >> 24; }
 
+// The columns of the cell's solid texels in the rows from top to bottom (included): the first,
+// and the one past the last.
+std::pair<int, int> SolidColumns(const platform::Image& sheet, const PixelRect& c, int top,
+                                 int bottom) {
+  int left = c.right, right = c.left;
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = c.left; x < c.right; ++x) {
+      if (Alpha(sheet.Pixel(x, y)) < SolidAlpha) continue;
+      left = std::min(left, x);
+      right = std::max(right, x + 1);
+    }
+  }
+  return {left, right};
+}
+
 class CharacterSheetTest : public ::testing::TestWithParam<Character (*)()> {};
 
 }  // namespace
@@ -256,14 +272,7 @@ TEST(PlayerSheet, FeetReachTheBodysBottomCornersInEveryPoseHeldStandingStill) {
       const PixelRect& c = frame.cell;
       const float feet = static_cast<float>(c.top) + FootLineInCell(state, c);
       const int soles = static_cast<int>(feet - SoleHeight * perUnit);
-      int left = c.right, right = c.left;
-      for (int y = soles; y <= static_cast<int>(feet); ++y) {
-        for (int x = c.left; x < c.right; ++x) {
-          if (Alpha(sheet->Pixel(x, y)) < SolidAlpha) continue;
-          left = std::min(left, x);
-          right = std::max(right, x + 1);
-        }
-      }
+      const auto [left, right] = SolidColumns(*sheet, c, soles, static_cast<int>(feet));
       // The texels from the cell's side to the body's.
       const float width = static_cast<float>(c.right - c.left);
       const float beside = (width - BodySize(state.body).x * perUnit) / 2.0f;
@@ -278,13 +287,7 @@ TEST(PlayerSheet, FeetReachTheBodysBottomCornersInEveryPoseHeldStandingStill) {
   const std::optional<platform::Image> sheet = LoadSheet(Player().files[MainSheet]);
   ASSERT_TRUE(sheet);
   const auto rearmost = [&sheet](const PixelRect& c) {
-    int rear = c.right;
-    for (int y = c.top; y < c.bottom; ++y) {
-      for (int x = c.left; x < rear; ++x) {
-        if (Alpha(sheet->Pixel(x, y)) >= SolidAlpha) rear = x;
-      }
-    }
-    return static_cast<float>(rear - c.left);
+    return static_cast<float>(SolidColumns(*sheet, c, c.top, c.bottom - 1).first - c.left);
   };
   EXPECT_LT(rearmost(PlayerStatePlans()[SlotRolling].frames.front().cell) -
                 rearmost(PlayerStatePlans()[SlotCrouching].frames.front().cell),

@@ -853,33 +853,20 @@ TEST_F(ShippedMapsTest, TheSparringPartnerNeverLeavesItsRoomAndStrikesNobodyOnTh
   EXPECT_LT(highest, ceiling) << "through the ceiling";
 
   // The waystone before the ring, and the rack before it: a sign toward the goblins' ledge.
-  const SaveShape* waystone = nullptr;
-  for (const auto& modifier : world_->modifiers) {
-    const auto* stone = dynamic_cast<const SaveShape*>(modifier.get());
-    const float x = stone ? stone->region->position.x : INFINITY;
-    if (x < gateIn->region->position.x && (!waystone || x > waystone->region->position.x)) {
-      waystone = stone;
-    }
-  }
+  const SaveShape* waystone = LastTriggerBefore<SaveShape>(*world_, gateIn->region->position.x);
   ASSERT_NE(waystone, nullptr);
-  const platform::Vector3 stone = waystone->region->position;
-  // The east edges of Tessa's and the waystone's circles, where a walker leaves them.
-  std::vector<platform::Vector3> edges;
-  for (const Shape* circle : {tessa->region.get(), waystone->region.get()}) {
-    edges.push_back(circle->position + platform::Vector3{circle->extent, 0.0f, 0.0f});
-  }
-  const Shape* rack = nullptr;
-  for (const auto& modifier : world_->modifiers) {
-    const auto* sign = dynamic_cast<const ConversationShape*>(modifier.get());
-    const Shape* circle = sign && !sign->npc ? sign->region.get() : nullptr;
-    if (circle && circle->position.x < stone.x &&
-        (!rack || circle->position.x > rack->position.x)) {
-      rack = circle;
-    }
-  }
-  ASSERT_NE(rack, nullptr);
+  const Shape* stone = waystone->region.get();
+  const ConversationShape* sign = LastTriggerBefore<ConversationShape>(
+      *world_, stone->position.x, [](const ConversationShape& talk) { return !talk.npc; });
+  ASSERT_NE(sign, nullptr);
+  const Shape* rack = sign->region.get();
   const platform::Vector3 reader =
       rack->position - platform::Vector3{rack->extent - player->body->width / 2, 0.0f, 0.0f};
+  // Where a walker leaves Tessa's and the waystone's circles: their east edges.
+  const auto eastEdge = [](const Shape& c) {
+    return c.position + platform::Vector3{c.extent, 0, 0};
+  };
+  const platform::Vector3 edges[] = {eastEdge(*tessa->region), eastEdge(*stone)};
 
   // Each walk below loads the map again, since a gate may take him to another.
   // Nothing that fights reaches a player who reads the rack from the ledge's side.

@@ -9,6 +9,7 @@
 #include "actors/State.h"
 #include "collision/Boundary.h"
 #include "collision/Strike.h"
+#include "enemies/DemoEnemy.h"
 #include "enemies/Enemy.h"
 #include "engine/BarMeter.h"
 #include "engine/GameStateSet.h"
@@ -16,10 +17,9 @@
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Circle.h"
 #include "engine/draw/Quad.h"
-#include "enemies/DemoEnemy.h"
 #include "items/ItemStore.h"
-#include "menus/MenuDialog.h"
 #include "menus/DeathScreen.h"
+#include "menus/MenuDialog.h"
 #include "menus/MenuSave.h"
 #include "menus/MenuTitle.h"
 #include "menus/pause/MenuPause.h"
@@ -357,25 +357,23 @@ class WildsRoute : public ::testing::Test {
     return false;
   }
 
-  // A conversation of no one's between the two places, the last of them in the map.
+  // A conversation of no one's that stands last before the east place, past the west one.
   ConversationShape* SignBetween(float west, float east) const {
-    ConversationShape* sign = nullptr;
-    for (const auto& modifier : world->modifiers) {
-      auto* talk = dynamic_cast<ConversationShape*>(modifier.get());
-      const float x = talk ? talk->region->position.x : 0.0f;
-      if (talk && !talk->npc && x > west && x < east) sign = talk;
-    }
-    return sign;
+    ConversationShape* sign = LastTriggerBefore<ConversationShape>(
+        *world, east, [](const ConversationShape& talk) { return !talk.npc; });
+    return sign && sign->region->position.x > west ? sign : nullptr;
   }
 
-  // The last of the map's save points.
-  SaveShape* WaystoneBeforeTheRing() const {
-    SaveShape* last = nullptr;
-    for (const auto& modifier : world->modifiers) {
-      auto* save = dynamic_cast<SaveShape*>(modifier.get());
-      if (save && (!last || save->region->position.x > last->region->position.x)) last = save;
-    }
-    return last;
+  // A loss costs only the ring: the death screen wakes the player on this map, beside the
+  // waystone before the ring that he saved at.
+  void WakeBesideTheWaystone() {
+    for (int frame = 0; frame < WakeLimit && GameStates->current != world; ++frame) Hold({});
+    ASSERT_EQ(GameStates->current, world);
+    ASSERT_EQ(world->GetMapName(), WildsMap);
+    RecordProperty("woken at", std::to_string(X()));
+    const Shape& stone = *LastTriggerBefore<SaveShape>(*world)->region;
+    EXPECT_LE(std::abs(X() - stone.position.x), WokenBeside) << "woken at " << X();
+    EXPECT_TRUE(stone.ContainsPoint(player->body->position));
   }
 
   Enemy& Placed(size_t index) const { return *world->enemies.at(index); }
@@ -496,7 +494,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
   // waystone keeps the journey before the gate into the ring.
   Portal* toTheRing = NearestGateTo(WildsMap);
   ASSERT_NE(toTheRing, nullptr);
-  SaveShape* waystone = WaystoneBeforeTheRing();
+  SaveShape* waystone = LastTriggerBefore<SaveShape>(*world);
   ASSERT_NE(waystone, nullptr);
   EXPECT_GT(waystone->region->position.x, goblin.body->position.x);
   EXPECT_LT(waystone->region->position.x, toTheRing->region->position.x);
@@ -526,7 +524,6 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
 
   // A player who only stands in the ring loses to the sparring partner, and the death screen
   // wakes him at the waystone he has just saved at, in the same play, the gear still worn.
-  const float stone = waystone->region->position.x;
   ASSERT_TRUE(TakeGateWithinTheMap(*toTheRing)) << "set down in the ring";
   game.StepFrames(60);
   Keep("11-ring");
@@ -538,12 +535,8 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
   }
   RecordProperty("lost match seconds", std::to_string(fightFrames * GameHarness::FrameSeconds));
   ASSERT_EQ(GameStates->current, GameStates->deathScreen) << "lost the match";
-  for (int frame = 0; frame < WakeLimit && GameStates->current != world; ++frame) Hold({});
+  WakeBesideTheWaystone();
   undrawn = false;
-  ASSERT_EQ(GameStates->current, world);
-  ASSERT_EQ(world->GetMapName(), WildsMap);
-  RecordProperty("lost match woken at", std::to_string(X()));
-  EXPECT_LE(std::abs(X() - stone), WokenBeside) << "woken at " << X();
   EXPECT_EQ(player->equipped[WeaponSlot]->GetName(), PracticeWeapon);
   EXPECT_EQ(player->equipped[ArmorSlot]->GetName(), PracticeArmor);
 
@@ -585,14 +578,7 @@ TEST_F(WildsRoute, FromTheWaystoneOverTheGoblinsLedgeAndTheRingsMatches) {
     RecordProperty(match + " health left", std::to_string(player->healthMeter->value));
     RecordProperty(match + " won", beaten ? 1 : 0);
     won += beaten ? 1 : 0;
-    if (!beaten) {
-      // A loss costs only the ring: play goes on from the waystone before it.
-      for (int frame = 0; frame < MapChangeLimit && GameStates->current != world; ++frame) {
-        game.Step();
-      }
-      ASSERT_EQ(GameStates->current, world);
-      EXPECT_TRUE(WaystoneBeforeTheRing()->region->ContainsPoint(player->body->position));
-    }
+    if (!beaten) WakeBesideTheWaystone();
   }
   EXPECT_GE(won, MatchesWon);
 }
