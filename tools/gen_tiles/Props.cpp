@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "Materials.h"
+#include "tools/Drawing.h"
 #include "tools/Raster.h"
 
 namespace tiles {
@@ -24,20 +25,20 @@ constexpr float GateY = 128.0f;
 constexpr uint32_t GateColor = 0xFFB58CF0;
 constexpr uint32_t GateCore = 0xFFF1E6FD;
 
-// The rack's cell, drawn from 4 x 4 samples a pixel; every part has a dark rim this wide.
+// The rack's cell, painted by the figure painter; every part has a dark rim this wide.
 constexpr int RackLeft = 256;
 constexpr int RackTop = 128;
 constexpr int RackSide = 128;
-constexpr int RackSamples = 4;
 constexpr float RackRim = 1.5f;
 constexpr uint32_t RackWood = 0xFFA8743F;
 constexpr uint32_t RackDark = 0xFF3E2614;
 constexpr uint32_t VestCloth = 0xFFC9A464;
 constexpr uint32_t VestStitch = 0xFF7D5E30;
 constexpr float VestX = 44.0f;
+// The quilting's rows across the vest, this far apart from its waist down.
+constexpr float QuiltTop = 66.0f;
 constexpr float QuiltSpacing = 10.0f;
 constexpr uint32_t DaggerBlade = 0xFFC99250;
-constexpr uint32_t DaggerEdge = 0xFFEBCB92;
 constexpr uint32_t DaggerGrip = 0xFF4E301C;
 constexpr uint32_t DaggerBrass = 0xFF9C7A3C;
 constexpr float DaggerX = 88.0f;
@@ -82,111 +83,63 @@ void DrawCrystal(Canvas& canvas) {
   }
 }
 
-using raster::Point;
-
-bool InBox(Point p, float left, float top, float right, float bottom, float grow) {
-  return p.x >= left - grow && p.x <= right + grow && p.y >= top - grow && p.y <= bottom + grow;
-}
-
-bool InCapsule(Point p, Point a, Point b, float radius, float grow) {
-  return raster::DistanceToSegment(p, a, b) <= radius + grow;
-}
-
-// Two posts on feet and the bar across their tops.
-bool InRackFrame(Point p, float grow) {
-  return InBox(p, 12.0f, 16.0f, 20.0f, 127.0f, grow) ||
-         InBox(p, 108.0f, 16.0f, 116.0f, 127.0f, grow) ||
-         InBox(p, 4.0f, 120.0f, 28.0f, 127.0f, grow) ||
-         InBox(p, 100.0f, 120.0f, 124.0f, 127.0f, grow) ||
-         InCapsule(p, {8.0f, 18.5f}, {120.0f, 18.5f}, 4.5f, grow);
-}
-
-// A hanger hooked over the bar.
-bool InHanger(Point p, float grow) {
-  return InCapsule(p, {VestX - 17.0f, 31.0f}, {VestX, 25.0f}, 2.0f, grow) ||
-         InCapsule(p, {VestX, 25.0f}, {VestX + 17.0f, 31.0f}, 2.0f, grow) ||
-         InCapsule(p, {VestX, 25.0f}, {VestX, 11.0f}, 1.2f, grow) ||
-         InCapsule(p, {VestX, 11.0f}, {VestX + 4.0f, 9.0f}, 1.2f, grow) ||
-         InCapsule(p, {VestX + 4.0f, 9.0f}, {VestX + 7.0f, 12.0f}, 1.2f, grow);
-}
-
-// A sleeveless vest: shoulder straps over a body that widens to its hem, cut in a V at the neck.
-bool InVest(Point p, float grow) {
-  const float dx = std::abs(p.x - VestX);
-  const float halfWidth = 19.0f + 3.0f * (p.y - 42.0f) / 54.0f;
-  const bool body = dx <= halfWidth + grow && p.y >= 42.0f - grow && p.y <= 96.0f + grow;
-  const bool strap = dx >= 9.0f - grow && dx <= 17.0f + grow && p.y >= 28.0f - grow && p.y <= 42.0f;
-  const bool neck = p.y >= 42.0f && p.y <= 58.0f && dx < 9.0f * (58.0f - p.y) / 16.0f - grow;
-  return (body || strap) && !neck;
-}
-
-uint32_t VestColor(Point p) {
-  const float dx = p.x - VestX;
-  const auto seam = [](float u) { return std::fmod(std::abs(u), QuiltSpacing) < 1.0f; };
-  const bool opening = std::abs(dx) < 0.8f && p.y > 58.0f;
-  const float lit = 1.08f - 0.2f * (dx + 22.0f) / 44.0f;
-  return Shade(opening || seam(dx + p.y) || seam(dx - p.y) ? VestStitch : VestCloth, lit);
-}
-
-// The dagger hangs by a thong: pommel, wrapped grip, guard and a blade rounded at its tip.
-bool InThong(Point p, float grow) {
-  return InCapsule(p, {DaggerX, 12.0f}, {DaggerX, 30.0f}, 1.3f, grow);
-}
-bool InPommel(Point p, float grow) {
-  return raster::Length(p.x - DaggerX, p.y - 33.0f) <= 4.0f + grow;
-}
-bool InGrip(Point p, float grow) {
-  return InBox(p, DaggerX - 3.0f, 36.0f, DaggerX + 3.0f, 53.0f, grow);
-}
-bool InGuard(Point p, float grow) {
-  return InCapsule(p, {DaggerX - 10.0f, 56.0f}, {DaggerX + 10.0f, 56.0f}, 3.0f, grow);
-}
-bool InBlade(Point p, float grow) {
-  return InCapsule(p, {DaggerX, 60.0f}, {DaggerX, 102.0f}, 5.5f, grow);
-}
-
-uint32_t BladeColor(Point p) {
-  const float dx = p.x - DaggerX;
-  if (std::abs(dx) < 0.7f) return Shade(DaggerBlade, 0.8f);
-  return dx < 0.0f ? raster::Mix(DaggerBlade, DaggerEdge, std::clamp(-dx / 5.5f, 0.0f, 1.0f))
-                   : Shade(DaggerBlade, 0.9f);
-}
-
-// The front-most part at the point, rimmed in dark; nothing where no part is.
-uint32_t RackSample(Point p) {
-  struct Part {
-    bool (*in)(Point, float);
-    uint32_t (*color)(Point);
-  };
-  static const Part parts[] = {
-      {InBlade, BladeColor},
-      {InGuard, [](Point) { return DaggerBrass; }},
-      {InGrip, [](Point at) { return static_cast<int>(at.y) % 4 == 0 ? RackDark : DaggerGrip; }},
-      {InPommel, [](Point) { return DaggerBrass; }},
-      {InThong, [](Point) { return DaggerGrip; }},
-      {InVest, VestColor},
-      {InHanger, [](Point) { return RackDark; }},
-      {InRackFrame,
-       [](Point at) {
-         return Shade(RackWood, 0.9f + 0.2f * Hash(static_cast<int>(at.y) / 3, 0, 47));
-       }},
-  };
-  for (const Part& part : parts) {
-    if (!part.in(p, RackRim)) continue;
-    return part.in(p, 0.0f) ? part.color(p) : RackDark;
-  }
-  return 0;
-}
-
-// A rack of practice gear: a wooden frame with a quilted vest and a blunted dagger hanging from
-// its bar.
+// A rack of practice gear: a wooden frame with a quilted vest on a hanger and a blunted dagger
+// hanging from its bar.
 void DrawRack(Canvas& canvas) {
+  using figures::Capsule;
+  using figures::Polygon;
+  const figures::Paint wood = figures::Painted(RackWood, RackRim);
+  const figures::Paint dark{RackDark, RackDark, 0.0f, 1.0f, false};
+  const figures::Paint stitch{VestStitch, VestStitch, 0.0f, 1.0f, false};
+  const auto box = [](float left, float top, float right, float bottom) {
+    return Polygon{{{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
+  };
+  figures::Drawing d;
+  // Two posts on feet, and the bar across their tops.
+  for (const float post : {16.0f, 112.0f}) {
+    d.Add(figures::Part{
+        {box(post - 5.5f, 15, post + 5.5f, 126), box(post - 13, 119, post + 13, 126)}, wood});
+  }
+  d.Add(Capsule{{8, 18.5f}, {120, 18.5f}, 6, 6}, wood);
+  // The hanger hooked over the bar.
+  d.Add(figures::Part{
+      {Capsule{{VestX - 17, 31}, {VestX, 25}, 3, 3}, Capsule{{VestX, 25}, {VestX + 17, 31}, 3, 3},
+       Capsule{{VestX, 25}, {VestX, 11}, 2, 2}, Capsule{{VestX, 11}, {VestX + 4, 9}, 2, 2},
+       Capsule{{VestX + 4, 9}, {VestX + 7, 12}, 2, 2}},
+      dark});
+  // A sleeveless vest: shoulder straps over a body that widens to its hem, cut in a V at the
+  // neck, quilted in rows and open down the front.
+  d.Add(Polygon{{{VestX - 18.5f, 26.5f},
+                 {VestX - 7.5f, 26.5f},
+                 {VestX - 7.5f, 42},
+                 {VestX, 56},
+                 {VestX + 7.5f, 42},
+                 {VestX + 7.5f, 26.5f},
+                 {VestX + 18.5f, 26.5f},
+                 {VestX + 20.5f, 42},
+                 {VestX + 23.5f, 97.5f},
+                 {VestX - 23.5f, 97.5f},
+                 {VestX - 20.5f, 42}},
+                1.5f},
+        figures::Painted(VestCloth, RackRim));
+  for (float y = QuiltTop; y < 96; y += QuiltSpacing) {
+    // Inside the sides, which widen from 20.5 at the waist to 23.5 at the hem.
+    const float half = 20.5f + 3 * (y - 42) / 55.5f - 3;
+    d.Add(Capsule{{VestX - half, y}, {VestX + half, y}, 0.6f, 0.6f}, stitch);
+  }
+  d.Add(Capsule{{VestX, 56}, {VestX, 96}, 0.6f, 0.6f}, stitch);
+  // The dagger hangs by a thong: pommel, wrapped grip, guard and a blade rounded at its tip.
+  d.Add(Capsule{{DaggerX, 12}, {DaggerX, 30}, 2.5f, 2.5f}, figures::Painted(DaggerGrip, RackRim));
+  d.Add(Capsule{{DaggerX, 60}, {DaggerX, 102}, 7, 7}, figures::Painted(DaggerBlade, RackRim));
+  d.Add(Capsule{{DaggerX - 11, 56}, {DaggerX + 11, 56}, 4.5f, 4.5f},
+        figures::Painted(DaggerBrass, RackRim));
+  d.Add(box(DaggerX - 4.5f, 35, DaggerX + 4.5f, 54), figures::Painted(DaggerGrip, RackRim));
+  d.Add(Capsule{{DaggerX, 33}, {DaggerX, 33}, 5.5f, 5.5f}, figures::Painted(DaggerBrass, RackRim));
+
+  platform::Image cell{RackSide, RackSide, std::vector<uint32_t>(RackSide * RackSide, 0)};
+  figures::Render(d, cell, {0, 0, RackSide, RackSide});
   for (int y = 0; y < RackSide; ++y) {
-    for (int x = 0; x < RackSide; ++x) {
-      const uint32_t pixel = raster::Supersample(x, y, RackSamples, RackSample);
-      canvas.Blend(RackLeft + x, RackTop + y, pixel | 0xFF000000u,
-                   raster::Channel(pixel, 24) / 255.0f);
-    }
+    for (int x = 0; x < RackSide; ++x) canvas.At(RackLeft + x, RackTop + y) = cell.Pixel(x, y);
   }
 }
 
