@@ -37,9 +37,7 @@ void DeathScreen::Respawn() {
   }
   for (Player* player : world->players) {
     player->PlaceIdling(player->respawnPosition);
-    player->UpdateMeters(0.0f);
-    player->healthMeter->value = player->healthMeter->maximum;
-    player->staminaRing->SetValue(player->staminaRing->maximum);
+    player->FillMeters();
   }
   set->SwitchTo(world);
 }

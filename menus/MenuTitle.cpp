@@ -351,6 +351,8 @@ void MenuTitle::ContinueGame() {
   // Only what the record holds is held: nothing gained since the save survives.
   player->ResetInventory();
   player->LoadRecord(record);
+  // A record continues whole, however the game played before it left the player.
+  player->FillMeters();
   m_world->ClearLevel();
   m_world->LoadMap(player->GetMapName());
   LimitToKeyboardAndFirstPad();

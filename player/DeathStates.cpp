@@ -44,9 +44,7 @@ void StateRespawning::Update(float dt) {
   UpdatePassive(dt);
   if (fading) player->bodySprite->SetFillColor(StepFade(dt));
   if (stateTime >= animationLength) {
-    player->UpdateMeters(0.0f);
-    player->healthMeter->value = player->healthMeter->maximum;
-    player->staminaRing->SetValue(player->staminaRing->maximum);
+    player->FillMeters();
     // The velocity of the death is kept.
     player->body->SetPosition(player->world ? player->world->spawnPoint : player->body->position);
     SwitchTo(SlotFalling);

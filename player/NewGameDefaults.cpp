@@ -161,6 +161,8 @@ void Player::StartNewGame() {
   // The old gear comes off first, so that no derived value is computed with it still worn.
   ResetEquipment();
   ResetStats();
+  // The last game's wounds and spent stamina are not carried into the new one.
+  FillMeters();
   skills.clear();
   journal.clear();
   terms.clear();

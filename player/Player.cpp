@@ -73,8 +73,7 @@ Player::Player(Playfield* owner, const std::vector<std::unique_ptr<Texture>>& te
   MakeMeters();
   RebuildExperience();
   UpdateExperienceMeter();
-  UpdateMeters(0.0f);
-  healthMeter->value = healthMeter->maximum;
+  FillMeters();
 
   CreateStates(textures);
   EnterState(StateAt(SlotIdling));

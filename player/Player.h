@@ -75,6 +75,8 @@ class Player : public Actor {
   void CountMovementStats(float dt, bool stoodOnGround, platform::Vector3 oldPosition);
   // The meters' maxima and recovery; the health regained feeds its statistic.
   void UpdateMeters(float dt);
+  // Health, the stamina bar and the stamina ring full at their maxima, as a life begins.
+  void FillMeters();
   // The level bar: the experience gathered in the level against what the next one needs.
   void UpdateExperienceMeter();
   // The screen point the interface centres on, from the player index's corner.

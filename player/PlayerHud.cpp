@@ -52,6 +52,13 @@ void Player::UpdateMeters(float dt) {
   experienceBar->UpdateFill();
 }
 
+void Player::FillMeters() {
+  UpdateMeters(0.0f);
+  healthMeter->value = healthMeter->maximum;
+  staminaMeter->value = staminaMeter->maximum;
+  staminaRing->SetValue(staminaRing->maximum);
+}
+
 void Player::UpdateExperienceMeter() {
   const float level = std::trunc(levels[Level::Experience]);
   const float init = totalStats[Stat::InitExperience];

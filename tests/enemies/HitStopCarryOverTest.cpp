@@ -27,12 +27,18 @@ class HitStopCarryOver : public GoblinWorld {
     std::function<State*(int)> state;
     std::function<void(int)> enter;
   };
+
+ public:
+  // Public: the test's table takes its address, which a protected member allows only through
+  // the test's own class.
   template <typename EnemyClass>
   Subject Place(float standing) {
     auto* enemy = PutInPlay<EnemyClass>(Make<EnemyClass>(EnemyX, standing));
     return {enemy, [enemy](int index) -> State* { return enemy->GetState(index); },
             [enemy](int index) { enemy->SwitchState(index); }};
   }
+
+ protected:
   void ClearEnemies() {
     world.actors.clear();
     world.enemies.clear();

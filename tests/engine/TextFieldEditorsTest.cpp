@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ struct Case {
   std::string expectedText;
   int32_t expectedCaret;
   int32_t expectedAnchor;
+  // The number the box was shown from, in place of the text.
+  std::optional<float> shown{};
 };
 
 const Case Cases[] = {
@@ -202,6 +205,17 @@ const Case Cases[] = {
      8,
      8},
     {"a full field still erases", TextBoxInteger, "1234567", 7, 7, 7, {{Back}}, "123456", 6, 6},
+    {"an edited number is no longer the one it was shown from",
+     TextBoxDecimal,
+     "",
+     7,
+     7,
+     7,
+     {{Back}, {}, {Digit(7)}, {}, {Minus}},
+     "-12.3457",
+     8,
+     8,
+     12.34567f},
     // The decimal point.
     {"a point goes in at the caret", TextBoxDecimal, "12", 2, 2, NoLimit, {{Point}}, "12.", 3, 3},
     {"a second point moves the first",
@@ -255,10 +269,10 @@ class TextFieldEditors : public ::testing::TestWithParam<Case> {};
 TEST_P(TextFieldEditors, KeySequences) {
   const Case& c = GetParam();
   TextBox field(nullptr, c.mode);
-  field.text = c.text;
+  field.maxLength = c.maxLength;
+  c.shown ? field.ShowNumber(*c.shown) : field.SetText(c.text);
   field.caret = c.caret;
   field.anchor = c.anchor;
-  field.maxLength = c.maxLength;
   KeyboardBuffer keyboard;
   for (const Frame& frame : c.frames) {
     keyboard.previous = keyboard.current;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -35,6 +36,10 @@ constexpr int WalkLimit = 600;
 // A walk stopped this long jumps, the jump key held this long.
 constexpr int StoppedFrames = 5;
 constexpr int JumpFrames = 25;
+// A gate moves the player farther in a frame than a walk does.
+constexpr float WalkInAFrame = 0.5f;
+// How far past a talk's circle a walk goes on before the strike key is free of it.
+constexpr float PastTalk = 2.5f;
 
 // The route a new player takes through the whole game, from the title to a versus fight, with a
 // frame kept at every step to be looked at.
@@ -72,27 +77,37 @@ class NewPlayerRoute : public ::testing::Test {
     }
   }
 
-  // Walks towards the region until it holds the player, jumping what stops the walk.
+  // Walks towards the region until it holds the player, or a gate within the map has moved him,
+  // jumping what stops the walk.
   bool WalkInto(const ModifierShape& region) {
     int stoppedFrames = 0;
-    for (int frame = 0; frame < WalkLimit && !region.region->ContainsPoint(player->body->position);
+    bool moved = false;
+    const auto play = [&](int frames) {
+      for (int frame = 0; frame < frames && !moved; ++frame) {
+        const float x = player->body->position.x;
+        game.Step();
+        moved = std::fabs(player->body->position.x - x) > WalkInAFrame;
+      }
+    };
+    for (int frame = 0;
+         frame < WalkLimit && !moved && !region.region->ContainsPoint(player->body->position);
          ++frame) {
       const bool right = region.region->position.x > player->body->position.x;
       const float x = player->body->position.x;
       game.ReleaseKey(right ? VirtualKey::A : VirtualKey::D);
       game.PressKey(right ? VirtualKey::D : VirtualKey::A);
-      game.Step();
+      play(1);
       stoppedFrames = player->body->position.x == x ? stoppedFrames + 1 : 0;
       if (stoppedFrames == StoppedFrames) {
         game.PressKey(VirtualKey::I);
-        game.StepFrames(JumpFrames);
+        play(JumpFrames);
         game.ReleaseKey(VirtualKey::I);
       }
     }
     game.ReleaseKey(VirtualKey::A);
     game.ReleaseKey(VirtualKey::D);
     game.StepFrames(20);
-    return region.region->ContainsPoint(player->body->position);
+    return moved || region.region->ContainsPoint(player->body->position);
   }
 
   GameHarness game;
@@ -120,11 +135,18 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   game.PressKey(VirtualKey::D);
   game.StepFrames(30);
   Keep("04-walking");
-  // On past the guide, whose talk would take the attack key.
+  // Up the step and through the gate out of the room he woke in, then on past the guide, whose
+  // talk would take the attack key.
   ConversationShape* guide = FindTrigger<ConversationShape>(*world, "Hazel");
   ASSERT_NE(guide, nullptr);
-  for (int frame = 0; frame < WalkLimit && guide->region->ContainsPoint(player->body->position);
-       ++frame) {
+  Portal* wayOut = LastTriggerBefore<Portal>(*world, guide->region->position.x);
+  ASSERT_NE(wayOut, nullptr);
+  const float outside = wayOut->targetPosition.x;
+  EXPECT_TRUE(WalkInto(*wayOut));
+  EXPECT_NEAR(player->body->position.x, outside, 2.0f) << "set down outside, still walking";
+  game.PressKey(VirtualKey::D);
+  const float pastGuide = guide->region->position.x + guide->regionCircle->radius + PastTalk;
+  for (int frame = 0; frame < WalkLimit && player->body->position.x < pastGuide; ++frame) {
     game.Step();
   }
   game.StepFrames(20);
@@ -184,19 +206,27 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   ASSERT_EQ(Current(), shop);
   game.Step();
   Keep("12-shop");
-  player->SetTokens(200.0f);
-  Tap(VirtualKey::J);
-  ASSERT_EQ(shop->GetPage(), MenuShop::PageBuy);
-  // Her wares are on a later tab than the first.
-  for (int tab = 0; tab < 10 && shop->GetListItems().empty(); ++tab) Tap(VirtualKey::P);
-  ASSERT_FALSE(shop->GetListItems().empty());
-  Tap(VirtualKey::D);
-  Keep("13-shop-cart");
-  Tap(VirtualKey::J);
-  Keep("14-shop-confirm");
-  Tap(VirtualKey::J);
-  EXPECT_LT(player->Tokens(), 200.0f) << "an item was bought";
-  Keep("15-shop-bought");
+  // The opening's gift sold, and one thing bought with what it fetched. The player's goods and
+  // the seller's wares are on a later tab than the first.
+  EXPECT_EQ(player->Tokens(), 0.0f);
+  for (const MenuShop::Page page : {MenuShop::PageSell, MenuShop::PageBuy}) {
+    const float before = player->Tokens();
+    // The main page opens on Buy.
+    if (page == MenuShop::PageSell) Tap(VirtualKey::S);
+    Tap(VirtualKey::J);
+    ASSERT_EQ(shop->GetPage(), page);
+    for (int tab = 0; tab < 10 && shop->GetListItems().empty(); ++tab) Tap(VirtualKey::P);
+    ASSERT_FALSE(shop->GetListItems().empty());
+    Tap(VirtualKey::D);
+    Keep(page == MenuShop::PageSell ? "13-shop-sale" : "13-shop-cart");
+    Tap(VirtualKey::J);
+    Keep(page == MenuShop::PageSell ? "14-shop-confirm-sale" : "14-shop-confirm");
+    Tap(VirtualKey::J);
+    EXPECT_NE(player->Tokens(), before) << "the trade was made";
+    Keep(page == MenuShop::PageSell ? "15-shop-sold" : "15-shop-bought");
+    Tap(VirtualKey::I);
+  }
+  EXPECT_GT(player->Tokens(), 0.0f) << "what the gift fetched pays for what was bought";
   for (int press = 0; press < 5 && Current() == shop; ++press) Tap(VirtualKey::I);
   ASSERT_EQ(Current(), world);
   game.StepFrames(20);

@@ -96,9 +96,9 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
        [](const fs::path&, World&, Player& p) { p.skills.push_back("*Jump"); },
        [](const fs::path&, World&, Player& p) { p.skills.pop_back(); }},
   };
-  // Where a death brings the player back stays where it was, too.
+  // Where a death brings the player back stays where it was, too: a place no stone saves.
   player->mapPath = "Content\\Maps\\DemoWildsMap.gmf";
-  player->respawnPosition = {33.5f, 1.3f, 0.0f};
+  player->respawnPosition = {33.5f, 2.75f, 0.0f};
   bool kept = false;
   for (const Failure& failure : failures) {
     SCOPED_TRACE(failure.what);
@@ -110,6 +110,7 @@ TEST_F(SaveFailure, AFailedSaveKeepsTheOldRecordAndThePrompt) {
     EXPECT_EQ(ReadWhole(saves / "Player.rff"), oldRecord);
     EXPECT_EQ(player->mapPath, "Content\\Maps\\DemoWildsMap.gmf");
     EXPECT_EQ(player->respawnPosition.x, 33.5f);
+    EXPECT_EQ(player->respawnPosition.y, 2.75f);
     if (!kept) kept = game.KeepFrame("save-failed.png");
     failure.mend(saves, *world, *player);
   }

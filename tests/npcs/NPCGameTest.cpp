@@ -92,8 +92,9 @@ TEST_F(NPCGame, TheHubsCharactersStandOnTheGroundAndHoldItsConversationsAndSaveP
   EXPECT_EQ(villagers[1]->name, "Girvin") << "the two talk together";
 }
 
-// From the title a new game opens on the guide's conversation: each line names its speaker on
-// the plate beside the side the speaker stands on, both faces shown, both turned to the player.
+// From the title a new game opens on the conversation of the one who found the player: each line
+// names its speaker on the plate beside the side the speaker stands on, both faces shown, both
+// turned to the player, the guide calling in from outside.
 TEST_F(NPCGame, ANewGamesOpeningConversationShowsItsSpeakersTurnedToThePlayer) {
   MenuTitle* title = GameStates->menuTitle;
   GameStates->SwitchTo(title);
@@ -105,14 +106,14 @@ TEST_F(NPCGame, ANewGamesOpeningConversationShowsItsSpeakersTurnedToThePlayer) {
   MenuDialog* dialog = GameStates->menuDialog;
   ASSERT_EQ(GameStates->current, dialog);
   const auto* opening = static_cast<const ConversationShape*>(dialog->conversation);
-  ASSERT_EQ(opening->npc->name, "Hazel");
+  ASSERT_EQ(opening->npc->name, "Nia");
   game_.StepFrames(40);
   ASSERT_EQ(dialog->m_leftGroup.size(), 1u);
   ASSERT_EQ(dialog->m_rightGroup.size(), 1u);
   NPC* nia = dialog->m_leftGroup[0];
   NPC* hazel = dialog->m_rightGroup[0];
   EXPECT_EQ(nia->name, "Nia");
-  EXPECT_EQ(hazel, opening->npc);
+  EXPECT_EQ(nia, opening->npc);
   const float playerX = player_->body->position.x;
   EXPECT_LT(nia->body->position.x, playerX);
   EXPECT_GT(hazel->body->position.x, playerX);
