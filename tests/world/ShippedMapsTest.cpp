@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iomanip>
 #include <limits>
 #include <map>
@@ -177,8 +176,43 @@ class ShippedMapsTest : public ::testing::Test {
     game_.StepFrames(60);
   }
 
+  // Where the first player's body stands on each walkable top of the map in play, so far apart
+  // along it, within the camera's view and clear of every boundary: a list for each top.
+  std::vector<std::vector<platform::Vector3>> PlacesOnTops(float apart) const {
+    // Set down this high above the top, to settle on it.
+    constexpr float Drop = 0.05f;
+    const CameraLimits& limits = world_->cameraLimits;
+    const BoundingQuad& body = *world_->GetFirstPlayer()->body;
+    std::vector<std::vector<platform::Vector3>> places;
+    for (const auto& boundary : world_->boundaries) {
+      const auto* top = dynamic_cast<const BoundingQuad*>(boundary.get());
+      if (!top || (top->partialEdges && !top->edgeFlags[BoundingQuad::EdgeTop])) continue;
+      const platform::Vector3 left = top->GetTopLeft();
+      const platform::Vector3 right = top->GetTopRight();
+      const float slope = (right.y - left.y) / (right.x - left.x);
+      // Steeper than 45 degrees, a sunk corner is pushed out sideways, not up.
+      if (right.x <= left.x || std::fabs(slope) >= 1.0f) continue;
+      BoundingQuad standing(body);
+      std::vector<platform::Vector3> onTop;
+      for (float x = left.x + body.width / 2; x <= right.x - body.width / 2; x += apart) {
+        const float feet = left.y + (x - left.x) * slope + std::fabs(slope) * body.width / 2;
+        standing.SetPositionXYZ(x, feet + Drop + body.height / 2, 0.0f);
+        const bool seen = x > limits.left && x < limits.right && feet < limits.top;
+        if (seen && std::none_of(world_->boundaries.begin(), world_->boundaries.end(),
+                                 [&](const auto& other) {
+                                   const auto* quad = dynamic_cast<const Quad*>(other.get());
+                                   return quad && QuadsOverlap(standing, *quad);
+                                 })) {
+          onTop.push_back(standing.position);
+        }
+      }
+      if (!onTop.empty()) places.push_back(onTop);
+    }
+    return places;
+  }
+
   // One frame of play, undrawn, with only these keys down.
-  void Play(std::initializer_list<int> keys) {
+  void Play(const std::vector<int>& keys) {
     game_.Platform().ReleaseAllKeys();
     for (int key : keys) game_.PressKey(key);
     game_.StepUndrawn();
@@ -537,9 +571,8 @@ TEST_F(ShippedMapsTest, WalkingOnFromAGateReachesNoOtherGateForASecond) {
 // A player set down on any walkable top of a map's land who holds a walk key walks on until he
 // meets a face he must jump, a gate or the map's end; every other stop is a lip, named by place.
 TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
-  // Walks start this far apart along each top, set down this high above it to settle first.
+  // Walks start this far apart along each top, and settle first.
   constexpr float StartsApart = 1.5f;
-  constexpr float Drop = 0.05f;
   constexpr int SettlingFrames = 30;
   // This long on the ground without a frame's walk of progress is a stop; what holds him back
   // is looked for this far ahead of him, in steps of this much up from his feet.
@@ -558,30 +591,9 @@ TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
     // up by the rise and the frame's fall from rest. So a walk climbs a rise lower than a
     // frame's walk at top speed less that fall; a higher face takes a jump.
     const float step = stride - world_->gravity * player.totalStats[Stat::Mass] * frame * frame;
-    // The body's places on the walkable tops, within the camera's view, clear of every boundary.
     std::vector<platform::Vector3> starts;
-    for (const auto& boundary : world_->boundaries) {
-      const auto* top = dynamic_cast<const BoundingQuad*>(boundary.get());
-      if (!top || (top->partialEdges && !top->edgeFlags[BoundingQuad::EdgeTop])) continue;
-      const platform::Vector3 left = top->GetTopLeft();
-      const platform::Vector3 right = top->GetTopRight();
-      const float slope = (right.y - left.y) / (right.x - left.x);
-      // Steeper than 45 degrees, a sunk corner is pushed out sideways, not up.
-      if (right.x <= left.x || std::fabs(slope) >= 1.0f) continue;
-      BoundingQuad standing(body);
-      for (float x = left.x + body.width / 2; x <= right.x - body.width / 2; x += StartsApart) {
-        const float feet = left.y + (x - left.x) * slope + std::fabs(slope) * body.width / 2;
-        standing.SetPositionXYZ(x, feet + Drop + body.height / 2, 0.0f);
-        const bool seen = x > limits.left && x < limits.right && feet < limits.top;
-        if (seen && std::none_of(world_->boundaries.begin(), world_->boundaries.end(),
-                                 [&](const auto& other) {
-                                   const auto* quad = dynamic_cast<const Quad*>(other.get());
-                                   return quad && QuadsOverlap(standing, *quad);
-                                 })) {
-          starts.push_back(standing.position);
-        }
-      }
-    }
+    for (const auto& top : PlacesOnTops(StartsApart))
+      starts.insert(starts.end(), top.begin(), top.end());
     EXPECT_FALSE(starts.empty()) << name;
 
     const int longestWalk = static_cast<int>(2.0f * (limits.right - limits.left) / stride);
@@ -649,6 +661,73 @@ TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
     found += stop + " (" + std::to_string(walks) + " walks)\n";
   }
   EXPECT_TRUE(stops.empty()) << "walkers stop where no face, gate or end of the map is:\n" << found;
+}
+
+// A player in the middle of any walkable top who holds a walk key and presses the jump key in a
+// wall-jump rhythm, once with an air dash from the height of each jump, stays in the map: his
+// middle within the camera's limits, and nothing over the view's top under his feet. Set down by
+// a gate within the map, the same play never takes him back to the gate's side of halfway.
+TEST_F(ShippedMapsTest, NoClimbJumpOrDashTakesThePlayerOutOfTheMap) {
+  constexpr int PlayFrames = 30 * 60;
+  // The jump key 0.2 s down and 0.15 s up; the dash key held this long from a jump's height.
+  constexpr int JumpDown = 12;
+  constexpr int JumpRhythm = 21;
+  constexpr int DashFrames = 12;
+  for (const char* name : ShippedMaps) {
+    LoadLand(name);
+    const CameraLimits limits = world_->cameraLimits;
+    Player& player = *world_->GetFirstPlayer();
+    BoundingQuad& body = *player.body;
+    struct Start {
+      platform::Vector3 at;
+      float halfway = 0.0f;
+      float side = 0.0f;
+    };
+    std::vector<Start> starts;
+    for (const auto& top : PlacesOnTops(1.5f)) starts.push_back({top[top.size() / 2]});
+    for (const auto& modifier : world_->modifiers) {
+      const auto* gate = dynamic_cast<const Portal*>(modifier.get());
+      if (!gate || gate->targetMap != StoredPath(name)) continue;
+      const float from = gate->region->position.x;
+      const platform::Vector3 to = gate->targetPosition;
+      starts.push_back({to, (from + to.x) / 2, to.x > from ? 1.0f : -1.0f});
+    }
+    // A gate to another map that has him takes him off it.
+    const auto leaving = [&] {
+      return std::any_of(world_->modifiers.begin(), world_->modifiers.end(), [&](const auto& m) {
+        const auto* gate = dynamic_cast<const Portal*>(m.get());
+        return gate && gate->targetMap != StoredPath(name) && Collide(gate->region.get(), &body);
+      });
+    };
+    for (const Start& start : starts) {
+      for (const int key : {VirtualKey::A, VirtualKey::D}) {
+        for (const bool dashing : {false, true}) {
+          LoadLand(name);
+          body.SetPosition(start.at);
+          body.SetVelocity(0.0f, 0.0f, 0.0f);
+          for (int frame = 0, dash = 0; frame < PlayFrames && !leaving(); ++frame, --dash) {
+            const bool rising = body.velocity.y > 0.0f;
+            std::vector<int> keys = {key};
+            if (frame % JumpRhythm < JumpDown) keys.push_back(VirtualKey::I);
+            if (dash > 0) keys.push_back(VirtualKey::O);
+            Play(keys);
+            if (dashing && rising && body.velocity.y <= 0.0f && !player.groundContact) {
+              dash = DashFrames;
+            }
+            const float x = body.position.x;
+            if (x < limits.left || x > limits.right || body.position.y < limits.bottom ||
+                (player.groundContact && body.GetBottommostPoint().y > limits.top) ||
+                (x - start.halfway) * start.side < 0.0f) {
+              ADD_FAILURE() << name << ", from " << start.at.x << ", " << start.at.y << " holding "
+                            << (key == VirtualKey::A ? "A" : "D") << (dashing ? ", dashing" : "")
+                            << ": at " << x << ", " << body.position.y << " in frame " << frame;
+              break;
+            }
+          }
+        }
+      }
+    }
+  }
 }
 
 // Nothing drawn in front of the characters lies in the band where they stand and walk: above the
@@ -945,8 +1024,9 @@ TEST_F(ShippedMapsTest, FramesOfTheMapsShowSkyAboveAndGroundBelow) {
 TEST_F(ShippedMapsTest, FromTheHubsSpawnPointThePlayerWalksUpTheRampOntoTheTerrace) {
   Show("DemoHubMap", world_->spawnPoint.x, world_->spawnPoint.y);
   Player* player = world_->GetFirstPlayer();
-  // The boundaries in map order: floor, two walls, two plank platforms, the ramp, the terrace.
-  ASSERT_EQ(world_->boundaries.size(), 7u);
+  // The boundaries in map order: floor, two walls, two plank platforms, the ramp, the terrace,
+  // the strip over the map.
+  ASSERT_EQ(world_->boundaries.size(), 8u);
   const Boundary* floor = world_->boundaries[0].get();
   const Boundary* ramp = world_->boundaries[5].get();
   const Boundary* terrace = world_->boundaries[6].get();
