@@ -9,6 +9,7 @@
 #include "engine/Globals.h"
 #include "engine/KeyboardLayer.h"
 #include "engine/draw/Circle.h"
+#include "items/ItemStore.h"
 #include "menus/MenuDialog.h"
 #include "menus/MenuMultiplayer.h"
 #include "menus/MenuSave.h"
@@ -123,6 +124,16 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
   ChooseStory(MenuTitle::ButtonNewGame);
   ReadThrough("02-opening");
   ASSERT_EQ(Current(), world);
+  // It gives one draught, and names the tokens a shop pays for it.
+  float named = 0.0f;
+  for (const ConversationLine& line :
+       FindTrigger<ConversationShape>(*world, "Nia")->orderedConversations.at(0)) {
+    const size_t tokens = line.text.find(" tokens");
+    if (tokens != std::string::npos) {
+      named = std::stof(line.text.substr(line.text.rfind(' ', tokens - 1)));
+    }
+  }
+  EXPECT_EQ(player->itemStore->FindByName("Spirit Draught")->quantity, 1);
   game.StepFrames(30);
   Keep("03-first-map");
 
@@ -220,6 +231,9 @@ TEST_F(NewPlayerRoute, FromTheTitleThroughTheHubToAVersusFight) {
     Keep(page == MenuShop::PageSell ? "14-shop-confirm-sale" : "14-shop-confirm");
     Tap(VirtualKey::J);
     EXPECT_NE(player->Tokens(), before) << "the trade was made";
+    if (page == MenuShop::PageSell) {
+      EXPECT_EQ(player->Tokens(), named) << "as the opening said";
+    }
     Keep(page == MenuShop::PageSell ? "15-shop-sold" : "15-shop-bought");
     Tap(VirtualKey::I);
   }

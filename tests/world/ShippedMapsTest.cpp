@@ -298,6 +298,12 @@ TEST_F(ShippedMapsTest, TheDemoMapsHoldWhatTheirPlacesNeed) {
   const platform::Vector3 spawn = world_->spawnPoint;
   EXPECT_TRUE(opening->regionCircle->ContainsPoint(spawn)) << "it reaches the spawn point";
   EXPECT_GE(opening->orderedConversations.at(0).size(), 5u);
+  // It names the guard key as the default, and sends the draught's tokens to the forge's gear.
+  std::string said;
+  for (const ConversationLine& line : opening->orderedConversations.at(0)) said += line.text;
+  for (const char* words : {"Hold P (by default)", "the gear at the forge"}) {
+    EXPECT_NE(said.find(words), std::string::npos) << words;
+  }
 
   Load("DemoHubMap");
   EXPECT_EQ(world_->GetMapName(), StoredPath("DemoHubMap"));

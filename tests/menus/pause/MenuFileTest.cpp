@@ -110,4 +110,9 @@ TEST_F(MenuFile, TheShippedFileHoldsTheGamesSkillsJournalAndTerms) {
   EXPECT_EQ(menu.GetJournalEntries()[0].pages.size(), 2u);
   EXPECT_EQ(menu.GetJournalEntries()[1].title, "Demo Journal Entry");
   EXPECT_EQ(menu.GetJournalEntries()[1].pages.size(), 6u);
+  // No page says what the game makes untrue: a new player wakes with nothing, and the drakes are
+  // red and blue and strike nobody.
+  for (const char* untrue : {"sword at my side", "green drakes", "hurt whoever"}) {
+    EXPECT_EQ(Summary(menu).find(untrue), std::string::npos) << untrue;
+  }
 }
