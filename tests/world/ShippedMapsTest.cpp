@@ -176,9 +176,10 @@ class ShippedMapsTest : public ::testing::Test {
     game_.StepFrames(60);
   }
 
-  // Where the first player's body stands on each walkable top of the map in play, so far apart
+  // Where the first player's body stands on each walkable top of the map in play, every so far
   // along it, within the camera's view and clear of every boundary: a list for each top.
-  std::vector<std::vector<platform::Vector3>> PlacesOnTops(float apart) const {
+  std::vector<std::vector<platform::Vector3>> PlacesOnTops() const {
+    constexpr float Apart = 1.5f;
     // Set down this high above the top, to settle on it.
     constexpr float Drop = 0.05f;
     const CameraLimits& limits = world_->cameraLimits;
@@ -194,7 +195,7 @@ class ShippedMapsTest : public ::testing::Test {
       if (right.x <= left.x || std::fabs(slope) >= 1.0f) continue;
       BoundingQuad standing(body);
       std::vector<platform::Vector3> onTop;
-      for (float x = left.x + body.width / 2; x <= right.x - body.width / 2; x += apart) {
+      for (float x = left.x + body.width / 2; x <= right.x - body.width / 2; x += Apart) {
         const float feet = left.y + (x - left.x) * slope + std::fabs(slope) * body.width / 2;
         standing.SetPositionXYZ(x, feet + Drop + body.height / 2, 0.0f);
         const bool seen = x > limits.left && x < limits.right && feet < limits.top;
@@ -577,8 +578,7 @@ TEST_F(ShippedMapsTest, WalkingOnFromAGateReachesNoOtherGateForASecond) {
 // A player set down on any walkable top of a map's land who holds a walk key walks on until he
 // meets a face he must jump, a gate or the map's end; every other stop is a lip, named by place.
 TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
-  // Walks start this far apart along each top, and settle first.
-  constexpr float StartsApart = 1.5f;
+  // Walks start at the places on each top, and settle first.
   constexpr int SettlingFrames = 30;
   // This long on the ground without a frame's walk of progress is a stop; what holds him back
   // is looked for this far ahead of him, in steps of this much up from his feet.
@@ -598,8 +598,7 @@ TEST_F(ShippedMapsTest, AWalkerStopsOnlyAtAFaceToJumpAGateOrTheMapsEnd) {
     // frame's walk at top speed less that fall; a higher face takes a jump.
     const float step = stride - world_->gravity * player.totalStats[Stat::Mass] * frame * frame;
     std::vector<platform::Vector3> starts;
-    for (const auto& top : PlacesOnTops(StartsApart))
-      starts.insert(starts.end(), top.begin(), top.end());
+    for (const auto& top : PlacesOnTops()) starts.insert(starts.end(), top.begin(), top.end());
     EXPECT_FALSE(starts.empty()) << name;
 
     const int longestWalk = static_cast<int>(2.0f * (limits.right - limits.left) / stride);
@@ -690,7 +689,7 @@ TEST_F(ShippedMapsTest, NoClimbJumpOrDashTakesThePlayerOutOfTheMap) {
       float side = 0.0f;
     };
     std::vector<Start> starts;
-    for (const auto& top : PlacesOnTops(1.5f)) starts.push_back({top[top.size() / 2]});
+    for (const auto& top : PlacesOnTops()) starts.push_back({top[top.size() / 2]});
     for (const auto& modifier : world_->modifiers) {
       const auto* gate = dynamic_cast<const Portal*>(modifier.get());
       if (!gate || gate->targetMap != StoredPath(name)) continue;
@@ -705,30 +704,30 @@ TEST_F(ShippedMapsTest, NoClimbJumpOrDashTakesThePlayerOutOfTheMap) {
         return gate && gate->targetMap != StoredPath(name) && Collide(gate->region.get(), &body);
       });
     };
+    // Holding A, then D; then both again, dashing.
     for (const Start& start : starts) {
-      for (const int key : {VirtualKey::A, VirtualKey::D}) {
-        for (const bool dashing : {false, true}) {
-          LoadLand(name);
-          body.SetPosition(start.at);
-          body.SetVelocity(0.0f, 0.0f, 0.0f);
-          for (int frame = 0, dash = 0; frame < PlayFrames && !leaving(); ++frame, --dash) {
-            const bool rising = body.velocity.y > 0.0f;
-            std::vector<int> keys = {key};
-            if (frame % JumpRhythm < JumpDown) keys.push_back(VirtualKey::I);
-            if (dash > 0) keys.push_back(VirtualKey::O);
-            Play(keys);
-            if (dashing && rising && body.velocity.y <= 0.0f && !player.groundContact) {
-              dash = DashFrames;
-            }
-            const float x = body.position.x;
-            if (x < limits.left || x > limits.right || body.position.y < limits.bottom ||
-                (player.groundContact && body.GetBottommostPoint().y > limits.top) ||
-                (x - start.halfway) * start.side < 0.0f) {
-              ADD_FAILURE() << name << ", from " << start.at.x << ", " << start.at.y << " holding "
-                            << (key == VirtualKey::A ? "A" : "D") << (dashing ? ", dashing" : "")
-                            << ": at " << x << ", " << body.position.y << " in frame " << frame;
-              break;
-            }
+      for (int play = 0; play < 4; ++play) {
+        const int key = play % 2 ? VirtualKey::D : VirtualKey::A;
+        LoadLand(name);
+        body.SetPosition(start.at);
+        body.SetVelocity(0.0f, 0.0f, 0.0f);
+        for (int frame = 0, dash = 0; frame < PlayFrames && !leaving(); ++frame, --dash) {
+          const bool rising = body.velocity.y > 0.0f;
+          std::vector<int> keys = {key};
+          if (frame % JumpRhythm < JumpDown) keys.push_back(VirtualKey::I);
+          if (dash > 0) keys.push_back(VirtualKey::O);
+          Play(keys);
+          if (play > 1 && rising && body.velocity.y <= 0.0f && !player.groundContact) {
+            dash = DashFrames;
+          }
+          const float x = body.position.x;
+          if (x < limits.left || x > limits.right || body.position.y < limits.bottom ||
+              (player.groundContact && body.GetBottommostPoint().y > limits.top) ||
+              (x - start.halfway) * start.side < 0.0f) {
+            ADD_FAILURE() << name << ", from " << start.at.x << ", " << start.at.y << ", play "
+                          << play << ": at " << x << ", " << body.position.y << " in frame "
+                          << frame;
+            break;
           }
         }
       }
