@@ -1,4 +1,4 @@
- Healing Herb
+ Bitter Leaf
 0
 0
 0
@@ -268,7 +268,7 @@
 0
 25
 A bitter green leaf, dried and tied in a bundle.
-Healing Potion
+Red Draught
 0
 0
 0
@@ -538,7 +538,7 @@ Healing Potion
 0
 80
 A red draught in a corked flask.
-Greater Healing Potion
+Crimson Potion
 0
 0
 0
@@ -808,7 +808,7 @@ Greater Healing Potion
 0
 220
 A deep crimson potion in a heavy glass bottle.
-Stamina Tonic
+Citrus Tonic
 0
 0
 0

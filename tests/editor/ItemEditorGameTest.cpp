@@ -217,13 +217,13 @@ TEST_F(ItemEditorGame, RebuildingTheListsFreesTheItemsReadBefore) {
 TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   OpenItemEditor();
   Press("Expendables");
-  Item* herb = menu->Items().EditedItems().expendables.FindByName("Healing Herb");
+  Item* herb = menu->Items().EditedItems().expendables.FindByName("Bitter Leaf");
   ASSERT_NE(herb, nullptr);
   (*herb->stats)[Stat::BaseDefense] = 0.123456791f;
   (*herb->stats)[0] = -98765.4321f;
   herb->price = 1234.5678f;
   (*herb->stats)[1] = 16777216.0f;
-  SelectRow("Healing Herb");
+  SelectRow("Bitter Leaf");
   Press("Change");
   ASSERT_TRUE(game.KeepFrame("items-exact-digits.png"));
   // Too long for its field, a number shows its end after a mark, and a minus sign before the
@@ -241,7 +241,7 @@ TEST_F(ItemEditorGame, SavingAnItemKeepsTheDigitsOfEveryField) {
   Press("Save");
   ASSERT_EQ(menu->Mode(), MenuDebug::ModeItemList);
   const ItemStore read;
-  const Item* saved = read.expendables.FindByName("Healing Herb");
+  const Item* saved = read.expendables.FindByName("Bitter Leaf");
   ASSERT_NE(saved, nullptr);
   EXPECT_EQ(saved->description, "Bitter");
   EXPECT_EQ((*saved->stats)[Stat::BaseDefense], 0.123456791f);
@@ -254,7 +254,7 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   const fs::path items = game.Folder() / "Content" / "Items";
   OpenItemEditor();
   Press("Expendables");
-  SelectRow("Healing Herb");
+  SelectRow("Bitter Leaf");
   Press("Change");
   ShowFieldPage(3);
   Retype(Field("Tokens"), "7");
@@ -263,19 +263,19 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemPage) << "the page stays open";
   EXPECT_FALSE(menu->Items().Message().empty());
   ASSERT_TRUE(game.KeepFrame("items-save-failed.png"));
-  EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price,
-            world->itemStore->expendables.FindByName("Healing Herb")->price)
+  EXPECT_EQ(ItemStore().expendables.FindByName("Bitter Leaf")->price,
+            world->itemStore->expendables.FindByName("Bitter Leaf")->price)
       << "neither the files nor the world's store changed";
   fs::remove(items / "KeyItems.ipf.tmp");
   Press("Save");
   EXPECT_EQ(menu->Mode(), MenuDebug::ModeItemList);
-  EXPECT_EQ(ItemStore().expendables.FindByName("Healing Herb")->price, 7.0f);
+  EXPECT_EQ(ItemStore().expendables.FindByName("Bitter Leaf")->price, 7.0f);
 
   // A delete that cannot be written keeps the rows: the one whose item went reads its name
   // alone, the others their place in the store as it now is, the message on the bottom line.
   fs::create_directory(items / "KeyItems.ipf.tmp");
   Press("Expendables");
-  SelectRow("Healing Herb");
+  SelectRow("Bitter Leaf");
   Press("Delete");
   EXPECT_NE(menu->Items().Message().find(L"move up one place"), std::wstring::npos);
   Press("Delete");
@@ -283,9 +283,9 @@ TEST_F(ItemEditorGame, ItemFilesThatCannotBeWrittenStayAsTheyWere) {
   game.Step();
   EXPECT_TRUE(drawn.DrewAt(WStringToString(menu->Items().Message()), 20.0f, 575.0f));
   EXPECT_EQ(drawn.AtX(20.5f),
-            (std::vector<std::string>{"Healing Herb", "i 0 0) Healing Potion",
-                                      "i 1 0) Greater Healing Potion", "i 2 0) Stamina Tonic",
-                                      "i 3 0) Spirit Draught", "i 4 0) Smelling Salts"}));
+            (std::vector<std::string>{"Bitter Leaf", "i 0 0) Red Draught", "i 1 0) Crimson Potion",
+                                      "i 2 0) Citrus Tonic", "i 3 0) Spirit Draught",
+                                      "i 4 0) Smelling Salts"}));
 }
 
 // Stock lines and saved records name items by their place in their list: only a real change of

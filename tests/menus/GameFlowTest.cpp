@@ -277,8 +277,8 @@ TEST_F(GameFlow, ADeathWakesAtTheSaveOfTheSameSessionAndANewGameForgetsTheOldGea
   EXPECT_EQ(world->GetMapName(), HubMap);
   EXPECT_NEAR(player->body->position.x, -7.0f, 2.0f);
 
-  // After Continue, with gear worn and more health than the session is left with: the wilds'
-  // first stone, then a loss.
+  // After Continue, with gear worn and more health and stamina than the session is left with: the
+  // wilds' first stone, then a loss.
   ItemStore& store = *player->itemStore;
   Item* sword = store.FindByName("Steel Sword");
   auto* rune = dynamic_cast<Rune*>(store.FindByName("Ember Rune"));
@@ -290,17 +290,22 @@ TEST_F(GameFlow, ADeathWakesAtTheSaveOfTheSameSessionAndANewGameForgetsTheOldGea
   player->EquipSlot5(rune);
   ASSERT_GT(player->derived[Derived::Attack], freshDerived[Derived::Attack]);
   const float sessionHealth = (*player->stats)[Stat::BaseHealth];
-  const auto setHealth = [](float health) {
-    const std::string stat = std::to_string(Stat::BaseHealth);
-    ASSERT_EQ(ExecuteCommand("set stat " + stat + " " + std::to_string(health)), CommandDone);
+  const float sessionStamina = (*player->stats)[Stat::BaseStamina];
+  const auto setStats = [](float health, float stamina) {
+    for (const auto& [stat, value] :
+         {std::pair{Stat::BaseHealth, health}, {Stat::BaseStamina, stamina}}) {
+      const std::string set = "set stat " + std::to_string(stat) + " " + std::to_string(value);
+      ASSERT_EQ(ExecuteCommand(set), CommandDone);
+    }
   };
-  setHealth(sessionHealth + 50.0f);
+  setStats(sessionHealth + 50.0f, sessionStamina + 50.0f);
   SaveAtStone(HubMap, -7.0f, 1.0f);
-  setHealth(sessionHealth);
+  setStats(sessionHealth, sessionStamina);
   hurtThenQuit();
   ChooseStory(MenuTitle::ButtonContinue);
   ASSERT_EQ(player->equipped[0], sword);
   EXPECT_GE(player->derived[Derived::MaxHealth], sessionHealth + 50.0f);
+  EXPECT_GE(player->derived[Derived::MaxStamina], sessionStamina + 50.0f);
   expectWhole("Continue");
   SaveAtStone(WildsMap, 33.5f, 1.0f);
   Die();

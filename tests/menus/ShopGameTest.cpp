@@ -464,8 +464,8 @@ TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
   stock.ClearQuantities();
   stock.FindByName("Iron Sword")->quantity = 3;
   stock.FindByName("Iron Sword")->price = 10.0f;
-  stock.FindByName("Healing Herb")->quantity = 2;
-  stock.FindByName("Healing Herb")->price = 0.5f;
+  stock.FindByName("Bitter Leaf")->quantity = 2;
+  stock.FindByName("Bitter Leaf")->price = 0.5f;
   stock.FindByName("Leather Cap")->quantity = 0;
   shop->SetStock(stock);
   shop->RebuildCart();
@@ -473,7 +473,7 @@ TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
   EXPECT_FLOAT_EQ(shop->GetCartTotal(), 31.0f);
   stock.FindByName("Iron Sword")->quantity = 1;
   stock.FindByName("Iron Sword")->price = 12.5f;
-  stock.FindByName("Healing Herb")->quantity = 0;
+  stock.FindByName("Bitter Leaf")->quantity = 0;
   shop->SetStock(stock);
   shop->RebuildCart();
   EXPECT_FLOAT_EQ(shop->GetCartTotal(), 12.5f);
@@ -489,7 +489,7 @@ TEST_F(ShopGame, TheWindowNeverPassesTheListsEndAndTheCartCountsEachItemOnce) {
 // open; the marks stay until a page is entered again, and every way out leads back to play.
 TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
   ItemStore stock;
-  for (const char* name : {"Bronze Dagger", "Iron Dagger", "Iron Sword", "Healing Herb"}) {
+  for (const char* name : {"Bronze Dagger", "Iron Dagger", "Iron Sword", "Bitter Leaf"}) {
     stock.FindByName(name)->onSale = 1;
   }
   shop->SetStock(stock);
@@ -516,7 +516,7 @@ TEST_F(ShopGame, TheCartSpansTheTabsAndLastsUntilAPageIsEnteredAgain) {
       {VirtualKey::O, MenuShop::StepConfirming, MenuShop::ItemsTab, {}},
       {VirtualKey::P, MenuShop::StepConfirming, 0, {"Iron Dagger"}},
       {VirtualKey::I, MenuShop::StepBrowsing, 0, {"Bronze Dagger", "Iron Dagger"}},
-      {VirtualKey::O, MenuShop::StepBrowsing, MenuShop::ItemsTab, {"Healing Herb"}},
+      {VirtualKey::O, MenuShop::StepBrowsing, MenuShop::ItemsTab, {"Bitter Leaf"}},
       {VirtualKey::P, MenuShop::StepBrowsing, 0, {"Bronze Dagger", "Iron Dagger"}},
   };
   for (const Row& row : rows) {

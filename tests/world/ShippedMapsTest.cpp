@@ -781,6 +781,42 @@ TEST_F(ShippedMapsTest, NothingDrawnInFrontOfTheCharactersCoversWhereTheyWalk) {
   }
 }
 
+// The other side of it: where the view can show a boundary, a picture of the land covers it, on
+// the characters' plane; the backdrop far behind does not count.
+TEST_F(ShippedMapsTest, EverySolidTheViewCanShowIsDrawn) {
+  // Pictures may stop this short of a boundary's edges; points are tried at this step.
+  constexpr float Inset = 0.1f;
+  constexpr float Step = 0.2f;
+  for (const char* name : ShippedMaps) {
+    LoadLand(name);
+    const CameraLimits& limits = world_->cameraLimits;
+    // The map's own pictures; the characters' are borrowed.
+    std::vector<const Shape*> land;
+    const auto collect = [&](const auto& layers) {
+      for (const auto& [layer, entry] : layers.entries) {
+        if (entry.owned && entry.item->position.z == 0.0f) land.push_back(entry.item);
+      }
+    };
+    collect(world_->shapeLayers);
+    collect(world_->spriteLayers);
+    for (const auto& boundary : world_->boundaries) {
+      const Box solid = BoxOf(*boundary);
+      for (float x = std::max(solid.left, limits.left) + Inset;
+           x < std::min(solid.right, limits.right) - Inset; x += Step) {
+        for (float y = std::max(solid.bottom, limits.bottom) + Inset;
+             y < std::min(solid.top, limits.top) - Inset; y += Step) {
+          const platform::Vector3 point{x, y, 0.0f};
+          if (!boundary->ContainsPointWithMargin(point, -Inset)) continue;
+          const auto covers = [&](const Shape* picture) { return picture->ContainsPoint(point); };
+          ASSERT_TRUE(std::any_of(land.begin(), land.end(), covers))
+              << name << ": the boundary at " << boundary->position.x << ", "
+              << boundary->position.y << " shows the backdrop at " << x << ", " << y;
+        }
+      }
+    }
+  }
+}
+
 // Kavi tells a new player that the sparring partner never leaves its ring. The ring is a room:
 // open floor under the partner between solid walls that meet the ceiling, a gate in that sets a
 // player down on that floor clear of the walls and of the partner, and a gate out to Tessa.

@@ -32,7 +32,7 @@ class PauseGame : public PlayingWorld {
     PlayingWorld::SetUp();
     menu = GameStates->menuPause;
     for (const char* name :
-         {"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb", "Old Map", "Ember Rune"}) {
+         {"Steel Dagger", "Iron Sword", "Leather Cap", "Bitter Leaf", "Old Map", "Ember Rune"}) {
       Item* item = player->itemStore->FindByName(name);
       ASSERT_NE(item, nullptr) << name;
       item->quantity = 1;

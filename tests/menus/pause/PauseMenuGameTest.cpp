@@ -94,7 +94,7 @@ TEST_F(PauseGame, PausesEquipsFromTheStatsTabAndTheInventoryAndResumesAtFullVolu
   Tap(VirtualKey::P);
   ASSERT_EQ(menu->GetTabIndex(), MenuPause::TabInventory);
   EXPECT_EQ(Names(menu->GetListRows()),
-            (std::vector<std::string>{"Steel Dagger", "Iron Sword", "Leather Cap", "Healing Herb",
+            (std::vector<std::string>{"Steel Dagger", "Iron Sword", "Leather Cap", "Bitter Leaf",
                                       "Old Map"}));
   // The list's caption names the category, as the cursor steps round them.
   const float captionX = ScreenBoxOf(menu->GetListPanel().group).right - 20.0f;
@@ -501,7 +501,7 @@ TEST_F(PauseGame, TheInventoryEquipsOnlyEquipmentAndIntoItsOwnSlot) {
     std::string worn;
   };
   // All: Steel Dagger, Iron Sword, Wooden Spear, Leather Cap, Chain Mail, Iron Gauntlets,
-  // Swift Boots, Healing Herb, Old Map; Swords: Empty, Iron Sword. The "Empty" row is no piece
+  // Swift Boots, Bitter Leaf, Old Map; Swords: Empty, Iron Sword. The "Empty" row is no piece
   // of equipment.
   const Row rows[] = {
       {0, 0, 0, "Steel Dagger"},   {0, 3, 1, "Leather Cap"}, {0, 4, 2, "Chain Mail"},
