@@ -801,10 +801,10 @@ TEST_F(ShippedMapsTest, EverySolidTheViewCanShowIsDrawn) {
     collect(world_->spriteLayers);
     for (const auto& boundary : world_->boundaries) {
       const Box solid = BoxOf(*boundary);
-      for (float x = std::max(solid.left, limits.left) + Inset;
-           x < std::min(solid.right, limits.right) - Inset; x += Step) {
-        for (float y = std::max(solid.bottom, limits.bottom) + Inset;
-             y < std::min(solid.top, limits.top) - Inset; y += Step) {
+      for (float x = std::max(solid.left, limits.left); x < std::min(solid.right, limits.right);
+           x += Step) {
+        for (float y = std::max(solid.bottom, limits.bottom); y < std::min(solid.top, limits.top);
+             y += Step) {
           const platform::Vector3 point{x, y, 0.0f};
           if (!boundary->ContainsPointWithMargin(point, -Inset)) continue;
           const auto covers = [&](const Shape* picture) { return picture->ContainsPoint(point); };
